@@ -1,0 +1,48 @@
+#pragma once
+// String routines around the mini-HTML of cell texts: entity coding, tag stripping,
+// search-match highlighting and the CONTROL tags that embed form controls in a cell.
+// All are free functions on UTF-8 strings and keep no state.
+
+#include <string>
+#include <string_view>
+
+// ASCII-only upper-casing: the "any case" comparisons of the cell markup.
+std::string HtmlUpper(std::string_view s);
+
+// Position of Find in Text at or after From, comparing ASCII letters in any case;
+// npos when absent.
+std::size_t HtmlFindNoCase(std::string_view text, std::string_view find, std::size_t from = 0);
+
+// A whole number read leniently: leading blanks, an optional sign, decimal digits or
+// hexadecimal after "$", "x", "X" or "0x". Reading stops at the first other character;
+// the digits read so far count. Ok (when given) tells whether any digit was read.
+int HtmlReadInt(std::string_view s, bool* ok = nullptr);
+
+// Replaces the first occurrence of Find (any case); False when there is none.
+bool ReplaceFirstText(std::string_view find, std::string_view replacement, std::string& text);
+
+std::string DecodeHTMLEntities(std::string_view text, bool useNamed);
+std::string EncodeHTMLEntities(std::string_view text, bool useNamed);
+std::string SpacesToNbsp(std::string_view text);
+std::string StripHTMLTags(std::string_view text);
+
+// Wraps each match of SearchText in the visible text into <Tag>...</Tag>.
+std::string HighlightHTMLText(std::string_view text, std::string_view searchText,
+                              std::string_view tag, bool caseSensitive);
+std::string RemoveHighlightTags(std::string_view text, std::string_view tag);
+
+// Reads the attributes of a CONTROL tag; each output is empty when its attribute is absent.
+void ParseControlTag(std::string_view tagText, std::string& type, std::string& id,
+                     std::string& value, std::string& width, std::string& height,
+                     std::string& prop, std::string& maxLen);
+
+bool HasHTMLControl(std::string_view text);
+std::string GetNextHTMLControlID(std::string_view text, std::string_view id);
+std::string ResetHTMLRadioControls(std::string_view text);
+bool GetHTMLControlValue(std::string_view text, std::string_view id, std::string& value);
+std::string GetHTMLControlProp(std::string_view text, std::string_view id);
+int GetHTMLControlMaxLen(std::string_view text, std::string_view id);
+bool SetHTMLControlValue(std::string& text, std::string_view id, std::string_view value);
+
+// One "*" per character (UTF-8 code point) of Text.
+std::string PasswordMask(std::string_view text);
