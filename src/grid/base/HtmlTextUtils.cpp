@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+namespace gx {
+
 namespace {
 
 struct NamedEntity {
@@ -423,3 +425,5 @@ std::string PasswordMask(std::string_view text) {
     if ((c & 0xC0) != 0x80) out += '*';
   return out;
 }
+
+}  // namespace gx

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace gx {
+
 // ASCII-only upper-casing: the "any case" comparisons of the cell markup.
 std::string HtmlUpper(std::string_view s);
 
@@ -46,3 +48,5 @@ bool SetHTMLControlValue(std::string& text, std::string_view id, std::string_vie
 
 // One "*" per character (UTF-8 code point) of Text.
 std::string PasswordMask(std::string_view text);
+
+}  // namespace gx

@@ -4,6 +4,8 @@
 
 namespace {
 
+using namespace gx;
+
 struct CodingCase {
   const char* plain;
   const char* encoded;
