@@ -1,0 +1,99 @@
+#pragma once
+// Byte streams: the abstract TStream, TMemoryStream, TFileStream and TStringStream.
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/rtl/Object.h"
+
+namespace rtl {
+
+enum TSeekOrigin { soBeginning, soCurrent, soEnd };
+
+// TFileStream modes: one of the open modes, or fmCreate (create or truncate, read and write).
+enum : unsigned {
+    fmOpenRead = 0x0000,
+    fmOpenWrite = 0x0001,
+    fmOpenReadWrite = 0x0002,
+    fmShareDenyNone = 0x0040,
+    fmCreate = 0xFF00,
+};
+
+class TStream : public TObject {
+public:
+    // Return the number of bytes actually moved.
+    virtual int64_t Read(void* buffer, int64_t count) = 0;
+    virtual int64_t Write(const void* buffer, int64_t count) = 0;
+    virtual int64_t Seek(int64_t offset, TSeekOrigin origin) = 0;
+    virtual void SetSize(int64_t newSize) = 0;
+
+    int64_t Position() { return Seek(0, soCurrent); }
+    void SetPosition(int64_t pos) { Seek(pos, soBeginning); }
+    virtual int64_t Size();
+
+    // Move exactly count bytes or raise EReadError "Stream read error" / EWriteError "Stream write error".
+    void ReadBuffer(void* buffer, int64_t count);
+    void WriteBuffer(const void* buffer, int64_t count);
+    // Copies count bytes from source's position (count 0: the whole source from its start).
+    int64_t CopyFrom(TStream& source, int64_t count);
+
+    void WriteString(const std::string& s) { WriteBuffer(s.data(), static_cast<int64_t>(s.size())); }
+    // Reads everything from the current position to the end.
+    std::string ReadRest();
+};
+
+class TMemoryStream : public TStream {
+public:
+    int64_t Read(void* buffer, int64_t count) override;
+    int64_t Write(const void* buffer, int64_t count) override;
+    int64_t Seek(int64_t offset, TSeekOrigin origin) override;
+    void SetSize(int64_t newSize) override;
+    int64_t Size() override { return static_cast<int64_t>(data_.size()); }
+
+    void Clear();
+    uint8_t* Memory() { return data_.data(); }
+    const uint8_t* Memory() const { return data_.data(); }
+    const std::vector<uint8_t>& Bytes() const { return data_; }
+    void LoadFromStream(TStream& stream);
+    void SaveToStream(TStream& stream) const;
+    void LoadFromFile(const std::string& fileName);        // EFOpenError when unreadable
+    void SaveToFile(const std::string& fileName) const;    // temporary file renamed over; EFCreateError
+
+private:
+    std::vector<uint8_t> data_;
+    int64_t pos_ = 0;
+};
+
+class TStringStream : public TMemoryStream {
+public:
+    explicit TStringStream(const std::string& data = {});
+    std::string DataString() const;
+};
+
+class TFileStream : public TStream {
+public:
+    // Raises EFOpenError / EFCreateError with the file name and the system's reason.
+    TFileStream(const std::string& fileName, unsigned mode);
+    ~TFileStream() override;
+    TFileStream(const TFileStream&) = delete;
+    TFileStream& operator=(const TFileStream&) = delete;
+
+    int64_t Read(void* buffer, int64_t count) override;
+    int64_t Write(const void* buffer, int64_t count) override;
+    int64_t Seek(int64_t offset, TSeekOrigin origin) override;
+    void SetSize(int64_t newSize) override;
+    const std::string& FileName() const { return fileName_; }
+
+private:
+    std::string fileName_;
+    std::FILE* file_ = nullptr;
+};
+
+// Writes bytes to a temporary file in the target's folder and renames it over the target.
+// Raises EFCreateError when the file cannot be written.
+void WriteFileAtomic(const std::string& fileName, const std::string& bytes);
+// Reads a whole file; raises EFOpenError when it cannot be opened.
+std::string ReadFileBytes(const std::string& fileName);
+
+} // namespace rtl
