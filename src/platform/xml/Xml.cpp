@@ -35,6 +35,16 @@ std::string Position(std::string_view text, std::ptrdiff_t offset) {
   return "line " + std::to_string(line) + ", column " + std::to_string(column);
 }
 
+// pugixml accepts fragments; a document must have exactly one root.
+std::string CheckTopLevel(const pugi::xml_document& doc) {
+  int elements = 0;
+  for (auto c = doc.first_child(); c; c = c.next_sibling())
+    if (c.type() == pugi::node_element) ++elements;
+  if (elements == 0) return "no root element";
+  if (elements > 1) return "more than one root element";
+  return {};
+}
+
 }  // namespace
 
 XmlError::XmlError(std::string file, std::string reason)
@@ -196,8 +206,8 @@ void Document::LoadFromString(std::string_view text, std::string_view sourceName
   std::string reason;
   if (!result)
     reason = std::string(result.description()) + " at " + Position(text, result.offset);
-  else if (!doc_->document_element())
-    reason = "no root element";
+  else
+    reason = CheckTopLevel(*doc_);
   if (!reason.empty()) {
     Clear();
     throw XmlError(Str(sourceName), reason);

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+
+#include "platform/xml/AtomicFile.h"
+#include "platform/xml/Xml.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadAll(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class AtomicFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("atomictest_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    target_ = dir_ / "table.xml";
+    std::ofstream(target_, std::ios::binary) << "<old/>";
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  size_t Entries() const {
+    return static_cast<size_t>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
+  }
+  fs::path dir_, target_;
+};
+
+}  // namespace
+
+TEST_F(AtomicFile, WriterThatStopsHalfWayLeavesTheOldFile) {
+  EXPECT_THROW(xml::WriteFileAtomically(target_,
+                                        [](std::ostream& out) {
+                                          out << "<new><row";
+                                          throw std::runtime_error("interrupted");
+                                        }),
+               std::runtime_error);
+  EXPECT_EQ(ReadAll(target_), "<old/>");
+  EXPECT_EQ(Entries(), 1u);
+}
+
+TEST_F(AtomicFile, WriteThatFailsOnTheDiskLeavesTheOldFile) {
+  // A file-size limit makes the write itself fail part-way, as a full disk would.
+  xml::Document doc;
+  auto root = doc.CreateRoot("table");
+  for (int i = 0; i < 200; ++i) root.AppendChild("row").SetAttribute("a", std::string(50, 'x'));
+
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 1024;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  bool threw = false;
+  try {
+    doc.SaveToFile(target_);
+  } catch (const xml::XmlError& e) {
+    threw = true;
+    EXPECT_EQ(e.File(), target_.string());
+  }
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+
+  EXPECT_TRUE(threw);
+  EXPECT_EQ(ReadAll(target_), "<old/>");
+  EXPECT_EQ(Entries(), 1u);
+}
+
+TEST_F(AtomicFile, ReplacesContentAndKeepsTheFilesPermissions) {
+  fs::permissions(target_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  xml::WriteFileAtomically(target_, std::string_view("<new/>"));
+  EXPECT_EQ(ReadAll(target_), "<new/>");
+  EXPECT_EQ(fs::status(target_).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+  // A file that did not exist gets the usual permissions, not those of a private temporary file.
+  const auto fresh = dir_ / "fresh.xml";
+  xml::WriteFileAtomically(fresh, [](std::ostream& out) { out << "<a/>"; });
+  EXPECT_EQ(ReadAll(fresh), "<a/>");
+  const auto mask = ::umask(0);
+  ::umask(mask);
+  EXPECT_EQ(static_cast<unsigned>(fs::status(fresh).permissions() & fs::perms::all), 0666u & ~mask);
+  EXPECT_EQ(Entries(), 2u);
+}
