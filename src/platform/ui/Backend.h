@@ -1,0 +1,76 @@
+#pragma once
+// The native layer under the framework. platform_ui draws simple figures itself; text, curves,
+// picture decoding, native windows and dialogs come from the backend (the Qt library registers
+// one when it is linked in). Without a backend everything runs headless: text is measured with a
+// fixed-pitch estimate and not drawn, dialogs answer with their defaults.
+#include <cstdint>
+#include <string>
+#include <vector>
+#include "platform/ui/Controls.h"
+#include "platform/ui/Dialogs.h"
+
+namespace ui {
+
+class TCustomForm;
+
+// A draw request on a bitmap: device clip region (empty = whole bitmap) and the canvas state.
+struct TRasterTarget {
+    TBitmap* Bitmap = nullptr;
+    std::vector<TRect> Clip;  // device coordinates; union of rects; empty = no clip
+    bool Clipped = false;
+};
+
+class IUiBackend {
+public:
+    virtual ~IUiBackend() = default;
+
+    // Text.
+    virtual TSize TextExtent(const TFont& font, const std::string& text) = 0;
+    virtual int FontHeight(const TFont& font) = 0;  // line height in pixels
+    // Draws one line of text with its top-left at device (x,y); background filled when opaque.
+    virtual void DrawTextLine(const TRasterTarget& target, const TFont& font, int x, int y, const std::string& text,
+                              bool opaque, TColor background) = 0;
+
+    // Curves and areas the canvas does not raster itself.
+    virtual void DrawShape(const TRasterTarget& target, const TPen& pen, const TBrush& brush, int kind,
+                           const std::vector<TPoint>& points, int rx, int ry) = 0;
+    // Scaled copy of source rect of a bitmap into dest rect (device), honouring transparency.
+    virtual void StretchBits(const TRasterTarget& target, const TRect& dest, const TBitmap& source, const TRect& sourceRect,
+                             bool transparent, TColor transparentColor, bool alpha) = 0;
+    virtual void DrawThemedPart(const TRasterTarget& target, TThemedPart part, unsigned state, const TRect& r) = 0;
+
+    // Pictures: decodes PNG/BMP/other formats the backend knows; false when it cannot.
+    virtual bool DecodeImage(const std::uint8_t* data, std::size_t size, TBitmap& into) = 0;
+    virtual bool SavePng(const TBitmap& bitmap, const std::string& fileName) = 0;
+
+    // Native windows.
+    virtual void ShowForm(TCustomForm* form) = 0;
+    virtual void HideForm(TCustomForm* form) = 0;
+    virtual void ControlChanged(TControl* control, TChangeAspect aspect) = 0;
+    virtual void ControlDestroyed(TControl* control) = 0;
+    virtual void InvalidateControl(TControl* control) = 0;
+    virtual void FocusControl(TWinControl* control) = 0;
+    virtual void SetCapture(TControl* control) = 0;
+    // Handles pending native events, waiting at most maxWaitMs when there are none.
+    virtual void ProcessEvents(int maxWaitMs) = 0;
+    // Renders a shown form's native window into a PNG file.
+    virtual bool GrabForm(TCustomForm* form, const std::string& fileName) = 0;
+    virtual TSize ScreenSize() = 0;
+
+    virtual IDialogService* NativeDialogs() = 0;
+    virtual bool ClipboardText(std::string& text) = 0;
+    virtual void SetClipboardText(const std::string& text) = 0;
+};
+
+// The registered backend, or nullptr (headless).
+IUiBackend* Backend();
+void SetBackend(IUiBackend* backend);
+
+// Shape kinds for DrawShape.
+constexpr int shapeEllipse = 1;
+constexpr int shapeRoundRect = 2;
+constexpr int shapePolygon = 3;
+constexpr int shapePolyline = 4;
+constexpr int shapeRectangle = 5;
+
+} // namespace ui

@@ -1,0 +1,367 @@
+#pragma once
+// The framework's grid controls: TCustomGrid (dimensions, sizes, current cell, selection, scrolling,
+// hit-testing, keyboard and mouse navigation, the inplace editor protocol and the paint loop),
+// TCustomDrawGrid (the drawing and selection events) and TStringGrid (sparse per-cell texts and
+// objects). Everything works without a native window; painting goes through Canvas().
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/StringList.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/StdCtrls.h"
+
+namespace ui {
+
+struct TGridCoord {
+    int X = 0;
+    int Y = 0;
+    friend constexpr bool operator==(const TGridCoord&, const TGridCoord&) = default;
+};
+
+// A cell range, bounds included on every side.
+struct TGridRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+    friend constexpr bool operator==(const TGridRect&, const TGridRect&) = default;
+};
+
+enum TGridOption : unsigned {
+    goFixedVertLine = 1u << 0,
+    goFixedHorzLine = 1u << 1,
+    goVertLine = 1u << 2,
+    goHorzLine = 1u << 3,
+    goRangeSelect = 1u << 4,
+    goDrawFocusSelected = 1u << 5,
+    goRowSizing = 1u << 6,
+    goColSizing = 1u << 7,
+    goRowMoving = 1u << 8,
+    goColMoving = 1u << 9,
+    goEditing = 1u << 10,
+    goTabs = 1u << 11,
+    goRowSelect = 1u << 12,
+    goAlwaysShowEditor = 1u << 13,
+    goThumbTracking = 1u << 14,
+};
+using TGridOptions = unsigned;
+
+enum TGridDrawStateFlag : unsigned {
+    gdSelected = 1u << 0,
+    gdFocused = 1u << 1,
+    gdFixed = 1u << 2,
+    gdRowSelected = 1u << 3,
+    gdHotTrack = 1u << 4,
+    gdPressed = 1u << 5,
+};
+using TGridDrawState = unsigned;
+
+enum class TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
+
+enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+// Raised for refused grid dimensions ("Grid index out of range" and the fixed-count texts).
+class EInvalidGridOperation : public rtl::Exception {
+public:
+    using rtl::Exception::Exception;
+};
+
+class TCustomGrid;
+
+// The text editor a grid shows over its current cell.
+class TInplaceEdit : public TCustomEdit {
+public:
+    explicit TInplaceEdit(TComponent* AOwner);
+    TCustomGrid* Grid() const { return grid_; }
+    const std::string& EditMask() const { return editMask_; }
+    void SetEditMask(const std::string& v) { editMask_ = v; }
+    // Moves the editor over the grid's current cell, shows it and takes the focus.
+    void Move(const TRect& r);
+    // Reloads text, mask and limit from the grid.
+    void UpdateContents();
+
+protected:
+    friend class TCustomGrid;
+    void KeyDown(unsigned& key, TShiftState shift) override;
+    void KeyPress(char32_t& key) override;
+    void Change() override;
+
+private:
+    TCustomGrid* grid_ = nullptr;
+    std::string editMask_;
+};
+
+class TCustomGrid : public TCustomControl {
+public:
+    explicit TCustomGrid(TComponent* AOwner);
+    ~TCustomGrid() override;
+
+    // Dimensions. A count below 1 is taken as 1; a count that does not exceed the fixed count
+    // lowers the fixed count to count - 1 first.
+    int ColCount() const { return colCount_; }
+    void SetColCount(int v);
+    int RowCount() const { return rowCount_; }
+    void SetRowCount(int v);
+    int FixedCols() const { return fixedCols_; }
+    void SetFixedCols(int v);
+    int FixedRows() const { return fixedRows_; }
+    void SetFixedRows(int v);
+    TColor FixedColor() const { return fixedColor_; }
+    void SetFixedColor(TColor v);
+
+    // Sizes. Setting a default size gives it to every column (row).
+    int DefaultColWidth() const { return defaultColWidth_; }
+    void SetDefaultColWidth(int v);
+    int DefaultRowHeight() const { return defaultRowHeight_; }
+    void SetDefaultRowHeight(int v);
+    int ColWidths(int i) const;
+    void SetColWidths(int i, int v);
+    int RowHeights(int i) const;
+    void SetRowHeights(int i, int v);
+    int GridLineWidth() const { return gridLineWidth_; }
+    void SetGridLineWidth(int v);
+    int GridWidth() const;    // fixed columns plus the visible ones
+    int GridHeight() const;
+
+    TGridOptions Options() const { return options_; }
+    void SetOptions(TGridOptions v);
+    bool DefaultDrawing() const { return defaultDrawing_; }
+    void SetDefaultDrawing(bool v);
+    TScrollStyle ScrollBars() const { return scrollBars_; }
+    void SetScrollBars(TScrollStyle v);
+
+    // Current cell and selection. Setting Col or Row moves the current cell and the selection
+    // anchor, scrolls the cell into view and asks SelectCell first.
+    int Col() const { return current_.X; }
+    void SetCol(int v) { FocusCell(v, current_.Y, true); }
+    int Row() const { return current_.Y; }
+    void SetRow(int v) { FocusCell(current_.X, v, true); }
+    TGridCoord Anchor() const { return anchor_; }
+    TGridRect Selection() const;
+    void SetSelection(const TGridRect& r);
+    // Moves the current cell; MoveAnchor also moves the anchor (else the selection grows).
+    void MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show);
+    void FocusCell(int ACol, int ARow, bool MoveAnchor);
+
+    // Scrolling.
+    int LeftCol() const { return topLeft_.X; }
+    void SetLeftCol(int v);
+    int TopRow() const { return topLeft_.Y; }
+    void SetTopRow(int v);
+    void MoveTopLeft(int ALeft, int ATop);
+    int VisibleColCount() const;   // scrollable columns wholly in view (at least 1 when any)
+    int VisibleRowCount() const;
+    void ScrollInView(int ACol, int ARow);
+
+    // Geometry in client coordinates. A cell out of view answers an empty rectangle.
+    TRect CellRect(int ACol, int ARow) const;
+    void MouseToCell(int X, int Y, int& ACol, int& ARow) const;   // -1, -1 outside cells
+    TGridCoord MouseCoord(int X, int Y) const;
+    TGridState GridState() const { return gridState_; }
+
+    void InvalidateCell(int ACol, int ARow);
+    void InvalidateCol(int ACol);
+    void InvalidateRow(int ARow);
+    void InvalidateGrid() { Invalidate(); }
+    void InvalidateRect(const TRect& r);
+    // Number of cell or rectangle invalidations since creation (lets tests see repaint requests).
+    int CellInvalidateCount() const { return cellInvalidateCount_; }
+
+    // Rows and columns moved with their sizes; fire ColumnMoved / RowMoved.
+    void MoveColumn(int FromIndex, int ToIndex);
+    void MoveRow(int FromIndex, int ToIndex);
+    void DeleteColumn(int ACol);
+    void DeleteRow(int ARow);
+
+    // The inplace editor.
+    bool EditorMode() const { return editorMode_; }
+    void SetEditorMode(bool v);
+    TInplaceEdit* InplaceEditor() const { return editor_; }
+    void ShowEditor();
+    void ShowEditorChar(char32_t Ch);
+    void HideEditor();
+    void UpdateEditor();
+    void InvalidateEditor();
+
+    void Paint() override;
+    bool BiDiRightToLeft() const { return false; }
+    bool UseRightToLeftAlignment() const { return false; }
+
+    // Overridable steps.
+    virtual void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
+    virtual bool SelectCell(int ACol, int ARow);
+    virtual void TopLeftChanged();
+    virtual void ColumnMoved(int FromIndex, int ToIndex);
+    virtual void RowMoved(int FromIndex, int ToIndex);
+    virtual void ColWidthsChanged();
+    virtual void RowHeightsChanged();
+    virtual void SizeChanged(int OldColCount, int OldRowCount);
+    virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
+    virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
+    // Inplace editor queries and store.
+    virtual bool CanEditShow();
+    virtual bool CanEditModify() { return true; }
+    virtual std::string GetEditText(int ACol, int ARow);
+    virtual void SetEditText(int ACol, int ARow, const std::string& Value);
+    virtual int GetEditLimit() { return 0; }
+    virtual std::string GetEditMask(int ACol, int ARow);
+    virtual TInplaceEdit* CreateEditor();
+
+protected:
+    void KeyDown(unsigned& key, TShiftState shift) override;
+    void KeyPress(char32_t& key) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
+    void Resize() override;
+    void Loaded() override;
+    unsigned WantKeys() const override;
+
+    // Column (row) whose right (bottom) border lies within 3 pixels of the client coordinate, in
+    // the fixed area; -1 when none.
+    int ColBorderAt(int X) const;
+    int RowBorderAt(int Y) const;
+    // Draws the default background and grid lines of a cell (when DefaultDrawing).
+    void DrawCellDefault(int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
+
+private:
+    void ClampInView();
+    void ClampCurrent();
+    int ColumnLeft(int ACol) const;   // -1 when out of view
+    int RowTop(int ARow) const;
+    void UpdateEditorPosition();
+
+    int colCount_ = 5;
+    int rowCount_ = 5;
+    int fixedCols_ = 1;
+    int fixedRows_ = 1;
+    int defaultColWidth_ = 64;
+    int defaultRowHeight_ = 24;
+    int gridLineWidth_ = 1;
+    std::vector<int> colWidths_;
+    std::vector<int> rowHeights_;
+    TColor fixedColor_ = clBtnFace;
+    TGridOptions options_ = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
+    bool defaultDrawing_ = true;
+    TScrollStyle scrollBars_ = TScrollStyle::ssBoth;
+    TGridCoord current_{1, 1};
+    TGridCoord anchor_{1, 1};
+    TGridCoord topLeft_{1, 1};
+    TGridState gridState_ = TGridState::gsNormal;
+    int sizingIndex_ = -1;
+    int sizingStart_ = 0;
+    int movingFrom_ = -1;
+    bool editorMode_ = false;
+    TInplaceEdit* editor_ = nullptr;
+    int cellInvalidateCount_ = 0;
+};
+
+using TDrawCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, TRect Rect, TGridDrawState State)>;
+using TSelectCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
+using TMovedEvent = std::function<void(TObject* Sender, int FromIndex, int ToIndex)>;
+using TGetEditEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
+using TSetEditEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
+
+// The grid with its drawing, selection and editing events.
+class TCustomDrawGrid : public TCustomGrid {
+public:
+    explicit TCustomDrawGrid(TComponent* AOwner);
+
+    void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+    bool SelectCell(int ACol, int ARow) override;
+    void TopLeftChanged() override;
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+    void RowMoved(int FromIndex, int ToIndex) override;
+    std::string GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const std::string& Value) override;
+    std::string GetEditMask(int ACol, int ARow) override;
+
+    TDrawCellEvent OnDrawCell;
+    TSelectCellEvent OnSelectCell;
+    TNotifyEvent OnTopLeftChanged;
+    TMovedEvent OnColumnMoved;
+    TMovedEvent OnRowMoved;
+    TGetEditEvent OnGetEditText;
+    TSetEditEvent OnSetEditText;
+    TGetEditEvent OnGetEditMask;
+};
+
+class TStringGrid;
+
+// A live view of one row or column of a string grid as a string list: reading and writing an entry
+// reads and writes the cell. Its count is the grid's column (row) count.
+class TStringGridStrings : public rtl::TStrings {
+public:
+    TStringGridStrings(TStringGrid* grid, bool isRow, int index) : grid_(grid), isRow_(isRow), index_(index) {}
+    int GetCount() const override;
+    std::string Get(int index) const override;
+    void Put(int index, const std::string& s) override;
+    TObject* GetObject(int index) const override;
+    void PutObject(int index, TObject* object) override;
+    // Entries are cells, so the list cannot grow or shrink: Insert and Delete are refused,
+    // Add writes the first empty cell after the last used one, Clear empties every cell.
+    void Insert(int index, const std::string& s) override;
+    void Delete(int index) override;
+    void Clear() override;
+    int Add(const std::string& s) override;
+    int AddObject(const std::string& s, TObject* object) override;
+    // Copies the source's entries into the cells, from the first; the rest are left alone.
+    void Assign(const rtl::TStrings& source) override;
+
+private:
+    int Coord(int i, int& c, int& r) const;
+    TStringGrid* grid_;
+    bool isRow_;
+    int index_;
+};
+
+// The grid of texts: one text and one object reference per cell, kept sparsely; cells beyond
+// the current column or row count keep their contents, so lowering and raising a count
+// brings them back.
+class TStringGrid : public TCustomDrawGrid {
+public:
+    explicit TStringGrid(TComponent* AOwner);
+    ~TStringGrid() override;
+
+    std::string Cells(int ACol, int ARow) const;
+    void SetCells(int ACol, int ARow, const std::string& Value);
+    TObject* Objects(int ACol, int ARow) const;
+    void SetObjects(int ACol, int ARow, TObject* Value);
+    // Row and column views; a new row (column) list is made on first use and kept.
+    TStringGridStrings* Rows(int ARow);
+    TStringGridStrings* Cols(int ACol);
+    void SetRows(int ARow, const rtl::TStrings& Value) { Rows(ARow)->Assign(Value); }
+    void SetCols(int ACol, const rtl::TStrings& Value) { Cols(ACol)->Assign(Value); }
+
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+    void RowMoved(int FromIndex, int ToIndex) override;
+    std::string GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const std::string& Value) override;
+    void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+
+    // Bytes held by the cell store (texts, objects and the row tables), for memory accounting.
+    std::size_t CellStoreBytes() const;
+
+protected:
+    // Raw storage access without the invalidation of SetCells.
+    const std::string* FindCellText(int ACol, int ARow) const;
+
+private:
+    struct CellData {
+        std::string text;
+        TObject* object = nullptr;
+    };
+    using RowData = std::vector<CellData>;
+    CellData* Find(int ACol, int ARow);
+    const CellData* Find(int ACol, int ARow) const;
+    CellData& Ensure(int ACol, int ARow);
+
+    std::vector<std::unique_ptr<RowData>> rows_;
+    std::vector<std::unique_ptr<TStringGridStrings>> rowViews_;
+    std::vector<std::unique_ptr<TStringGridStrings>> colViews_;
+};
+
+} // namespace ui

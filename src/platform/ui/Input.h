@@ -1,0 +1,34 @@
+#pragma once
+// The input layer: turns key strokes and mouse actions into messages with desktop semantics.
+// The Qt backend calls it for native input; tests call it to drive controls without a window.
+#include "platform/ui/Controls.h"
+
+namespace ui {
+
+// Key down (WM_KEYDOWN), the character it produces (WM_CHAR, when ch != 0, even if the key-down
+// handler swallowed the key), then key up. Goes to the focused control of target's form when
+// target is a form; Tab / Shift+Tab move the focus when the control does not want tabs.
+void SendKeyStroke(TWinControl* target, unsigned vk, TShiftState shift = 0, char32_t ch = 0);
+// Types text as a row of key strokes of its characters.
+void SendText(TWinControl* target, const std::string& text);
+void SendKeyDown(TWinControl* target, unsigned vk, TShiftState shift = 0);
+void SendChar(TWinControl* target, char32_t ch);
+void SendKeyUp(TWinControl* target, unsigned vk, TShiftState shift = 0);
+
+// Mouse actions at a client point of control. A press captures the mouse to the control (when its
+// style asks for it) until the release; entering and leaving are reported as CM_MOUSEENTER/LEAVE.
+void SendMouseDown(TControl* control, TMouseButton button, int x, int y, TShiftState shift = 0);
+void SendMouseUp(TControl* control, TMouseButton button, int x, int y, TShiftState shift = 0);
+void SendMouseMove(TControl* control, int x, int y, TShiftState shift = 0);
+void SendDoubleClick(TControl* control, TMouseButton button, int x, int y, TShiftState shift = 0);
+void SendMouseWheel(TControl* control, int delta, int x, int y, TShiftState shift = 0);
+// Press and release at the same point.
+void SendClick(TControl* control, int x = 1, int y = 1);
+// Routes a move at a point of a parent to the child under it (enter/leave bookkeeping), honouring capture.
+void RouteMouseMove(TWinControl* root, int x, int y, TShiftState shift = 0);
+
+// The control holding the mouse capture, or nullptr.
+TControl* CaptureControl();
+void SetCaptureControl(TControl* control);
+
+} // namespace ui
