@@ -5,11 +5,11 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <string>
 
+#include "platform/sys/TempFolder.h"
 #include "platform/xml/AtomicFile.h"
 #include "platform/xml/Xml.h"
 
@@ -17,26 +17,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-class AtomicFile : public ::testing::Test {
+class AtomicFile : public testing_support::TempFolderTest {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("atomictest_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
+    TempFolderTest::SetUp();
     target_ = dir_ / "table.xml";
-    std::ofstream(target_, std::ios::binary) << "<old/>";
+    Write(target_, "<old/>");
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  size_t Entries() const {
-    return static_cast<size_t>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
-  }
-  fs::path dir_, target_;
+  fs::path target_;
 };
 
 }  // namespace
@@ -48,7 +36,7 @@ TEST_F(AtomicFile, WriterThatStopsHalfWayLeavesTheOldFile) {
                                           throw std::runtime_error("interrupted");
                                         }),
                std::runtime_error);
-  EXPECT_EQ(ReadAll(target_), "<old/>");
+  EXPECT_EQ(Read(target_), "<old/>");
   EXPECT_EQ(Entries(), 1u);
 }
 
@@ -75,21 +63,21 @@ TEST_F(AtomicFile, WriteThatFailsOnTheDiskLeavesTheOldFile) {
   std::signal(SIGXFSZ, oldHandler);
 
   EXPECT_TRUE(threw);
-  EXPECT_EQ(ReadAll(target_), "<old/>");
+  EXPECT_EQ(Read(target_), "<old/>");
   EXPECT_EQ(Entries(), 1u);
 }
 
 TEST_F(AtomicFile, ReplacesContentAndKeepsTheFilesPermissions) {
   fs::permissions(target_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   xml::WriteFileAtomically(target_, std::string_view("<new/>"));
-  EXPECT_EQ(ReadAll(target_), "<new/>");
+  EXPECT_EQ(Read(target_), "<new/>");
   EXPECT_EQ(fs::status(target_).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 
   // A file that did not exist gets the usual permissions, not those of a private temporary file.
   const auto fresh = dir_ / "fresh.xml";
   xml::WriteFileAtomically(fresh, [](std::ostream& out) { out << "<a/>"; });
-  EXPECT_EQ(ReadAll(fresh), "<a/>");
+  EXPECT_EQ(Read(fresh), "<a/>");
   const auto mask = ::umask(0);
   ::umask(mask);
   EXPECT_EQ(static_cast<unsigned>(fs::status(fresh).permissions() & fs::perms::all), 0666u & ~mask);

@@ -1,36 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <string>
 
+#include "platform/sys/TempFolder.h"
 #include "platform/xml/Xml.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteAll(const fs::path& p, const std::string& bytes) {
-  std::ofstream(p, std::ios::binary) << bytes;
-}
-
-class TempFolder : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("xmltest_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  fs::path dir_;
-};
+using XmlFile = testing_support::TempFolderTest;
 
 // A table file as the program writes it: fixed root, a version comment after the root, one row
 // element per grid row with one attribute per column.
@@ -206,25 +187,23 @@ TEST(XmlDocument, MalformedTextIsAnErrorWithItsPosition) {
   }
 }
 
-using XmlFile = TempFolder;
-
 TEST_F(XmlFile, SaveAndLoadRoundTripThroughTheFile) {
   xml::Document doc;
   doc.LoadFromString(kTable);
   const auto file = dir_ / "EtherCAT_Slave.xml";
   doc.SaveToFile(file);
-  EXPECT_EQ(ReadAll(file), kTable);
+  EXPECT_EQ(Read(file), kTable);
 
   xml::Document back;
   back.LoadFromFile(file);
   EXPECT_EQ(back.SaveToString(), kTable);
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);  // no temporary left
+  EXPECT_EQ(Entries(), 1u);  // no temporary left
 }
 
 TEST_F(XmlFile, MalformedFileIsNamedAndLeftUntouched) {
   const auto file = dir_ / "ParGen.xml";
   const std::string broken = "<ParGen><ip>10.0.0.1</ip>";
-  WriteAll(file, broken);
+  Write(file, broken);
   xml::Document doc;
   try {
     doc.LoadFromFile(file);
@@ -233,7 +212,7 @@ TEST_F(XmlFile, MalformedFileIsNamedAndLeftUntouched) {
     EXPECT_EQ(e.File(), file.string());
     EXPECT_FALSE(e.Reason().empty());
   }
-  EXPECT_EQ(ReadAll(file), broken);
+  EXPECT_EQ(Read(file), broken);
 
   EXPECT_THROW(doc.LoadFromFile(dir_ / "missing.xml"), xml::XmlError);
 }
@@ -251,10 +230,10 @@ TEST_F(XmlFile, FailedSaveReportsTheFileAndKeepsTheOldOne) {
   }
   // The target is a folder: the rename fails, the folder and its content stay.
   fs::create_directories(file);
-  WriteAll(file / "keep", "k");
+  Write(file / "keep", "k");
   EXPECT_THROW(doc.SaveToFile(file), xml::XmlError);
-  EXPECT_EQ(ReadAll(file / "keep"), "k");
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "sub"), fs::directory_iterator()), 1);
+  EXPECT_EQ(Read(file / "keep"), "k");
+  EXPECT_EQ(Entries(dir_ / "sub"), 1u);
 }
 
 TEST(XmlDocument, ReadsARealSchemaFileWrittenByAnotherTool) {
