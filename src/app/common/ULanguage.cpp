@@ -90,6 +90,18 @@ void applyLine(std::string_view rawLine)
     Lang_List[size_t(number)] = text;
 }
 
+// A language name is the base name of a file in the language folder; a name that
+// would reach outside that folder is not a language.
+bool isPlainFileName(const std::string& name)
+{
+    if (name.empty() || name == "." || name == "..")
+        return false;
+    for (unsigned char c : name)
+        if (c < 32 || c == '/' || c == '\\')
+            return false;
+    return true;
+}
+
 }  // namespace
 
 const char* Default_Lang_Text(int number)
@@ -139,10 +151,12 @@ void Init_Language()
     namespace fs = std::filesystem;
     const fs::path folder(Path_Language);
     std::error_code ec;
-    const fs::path selected = folder / (Language_Name + ".lng");
-    if (fs::is_regular_file(selected, ec)) {
-        Load_Lang_File(selected.string());
-        return;
+    if (isPlainFileName(Language_Name)) {
+        const fs::path selected = folder / (Language_Name + ".lng");
+        if (fs::is_regular_file(selected, ec)) {
+            Load_Lang_File(selected.string());
+            return;
+        }
     }
     Language_Name = Language_Name_Default;
     const fs::path english = folder / (Language_Name + ".lng");

@@ -208,6 +208,16 @@ TEST_F(LanguageFile, InitLanguageFallsBackToEnglish)
     EXPECT_EQ(Lang_List[0], "Begin");
     EXPECT_EQ(Lang_List.size(), 5300u);
 
+    // A name that points outside the language folder is no language.
+    write("Secret.lng", "STR 0 = Secret\n");
+    Path_Language = (dir_ / "LANGUAGE").string();
+    fs::create_directories(dir_ / "LANGUAGE");
+    Language_Name = "../Secret";
+    Init_Language();
+    EXPECT_EQ(Language_Name, "English");
+    EXPECT_EQ(Lang_List[0], "Begin");
+    Path_Language = dir_.string();
+
     write("English.lng", "STR 0 = Start\n");
     Language_Name = "Deutsch";
     Init_Language();

@@ -9,6 +9,18 @@ struct IntCase {
     std::optional<int64_t> expected;
 };
 
+// Checks a conversion that reports failure as "no value" against a table of cases.
+template <typename Conv, size_t N>
+void expectTable(Conv conv, const IntCase (&cases)[N])
+{
+    for (const auto& c : cases) {
+        const auto v = conv(c.text);
+        ASSERT_EQ(v.has_value(), c.expected.has_value()) << '"' << c.text << '"';
+        if (v)
+            EXPECT_EQ(*v, *c.expected) << '"' << c.text << '"';
+    }
+}
+
 TEST(NumConv, GeneralConversionFollowsDecimalAndHexRules)
 {
     const IntCase cases[] = {
@@ -38,13 +50,9 @@ TEST(NumConv, GeneralConversionFollowsDecimalAndHexRules)
         {"12a", std::nullopt},
         {"$G1", std::nullopt},
     };
-    for (const auto& c : cases) {
-        auto v = Str_To_Int(c.text);
-        ASSERT_EQ(v.has_value(), c.expected.has_value()) << '"' << c.text << '"';
-        if (v)
-            EXPECT_EQ(*v, *c.expected) << '"' << c.text << '"';
+    expectTable(Str_To_Int, cases);
+    for (const auto& c : cases)
         EXPECT_EQ(Str_To_Int_Def(c.text, -99), c.expected ? int32_t(*c.expected) : -99) << c.text;
-    }
 }
 
 TEST(NumConv, SixtyFourBitConversionKeepsLargeValues)
@@ -60,12 +68,7 @@ TEST(NumConv, SixtyFourBitConversionKeepsLargeValues)
         {" -1", -1},
         {"1 ", std::nullopt},
     };
-    for (const auto& c : cases) {
-        auto v = Str_To_Int64(c.text);
-        ASSERT_EQ(v.has_value(), c.expected.has_value()) << c.text;
-        if (v)
-            EXPECT_EQ(*v, *c.expected) << c.text;
-    }
+    expectTable(Str_To_Int64, cases);
     EXPECT_EQ(Str_To_Int64_Def("abc", 7), 7);
 }
 
@@ -76,12 +79,7 @@ TEST(NumConv, AddressPartsAreDecimalOnly)
         {"10 ", std::nullopt}, {"$A", std::nullopt}, {"0x0A", std::nullopt}, {"", std::nullopt},
         {"99999999999999999999", std::nullopt},
     };
-    for (const auto& c : cases) {
-        auto v = Str_To_IP_Part(c.text);
-        ASSERT_EQ(v.has_value(), c.expected.has_value()) << c.text;
-        if (v)
-            EXPECT_EQ(*v, *c.expected) << c.text;
-    }
+    expectTable(Str_To_IP_Part, cases);
 }
 
 TEST(NumConv, EdsNumbersAcceptDecimalAndZeroXHex)
