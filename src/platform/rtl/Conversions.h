@@ -14,7 +14,8 @@ std::string IntToStr(int64_t value);
 // 32-bit two's complement when they fit in 32 bits, else as 64-bit.
 std::string IntToHex(int64_t value, int digits);
 
-// Accepts optional surrounding blanks, a sign, decimal digits, or "$"/"0x"/"0X" followed by hex digits.
+// Accepts leading blanks, a sign, then decimal digits, or "$"/"0x"/"x" and hexadecimal digits
+// (hexadecimal input covers the full width: "$FFFFFFFF" is -1). Trailing characters are refused.
 bool TryStrToInt(std::string_view s, int& value);
 bool TryStrToInt64(std::string_view s, int64_t& value);
 int StrToInt(std::string_view s);                 // EConvertError "'x' is not a valid integer value"

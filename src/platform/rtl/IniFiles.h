@@ -2,6 +2,8 @@
 // INI files. Section and key names compare case-insensitively; values are read trimmed, and a value
 // enclosed in matching single or double quotes is read without them (profile-string semantics).
 // TIniFile writes every change to the file at once; TMemIniFile keeps changes until UpdateFile.
+// Reading follows a byte-order mark, else takes UTF-8 when valid, else Windows-1252; with the
+// default encoding files are written as UTF-8.
 #include <memory>
 #include <string>
 #include <string_view>

@@ -70,7 +70,7 @@ public:
     // quoted with QuoteChar (not blanks and controls when StrictDelimiter).
     std::string DelimitedText() const;
     void SetDelimitedText(std::string_view text);
-    // DelimitedText with ',' and '"' whatever Delimiter and QuoteChar are.
+    // DelimitedText with ',', '"' and blanks as delimiters whatever the list's own settings are.
     std::string CommaText() const;
     void SetCommaText(std::string_view text);
 
@@ -98,6 +98,8 @@ protected:
     virtual int CompareStrings(std::string_view a, std::string_view b) const;
 
 private:
+    std::string joinDelimited(char delimiter, char quoteChar, bool strict) const;
+    void splitDelimited(std::string_view text, char delimiter, char quoteChar, bool strict);
     int updateCount_ = 0;
 };
 

@@ -1,0 +1,312 @@
+#include "platform/rtl/IniFiles.h"
+
+#include <filesystem>
+
+#include "platform/rtl/Conversions.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Format.h"
+#include "platform/rtl/StringList.h"
+#include "platform/rtl/Streams.h"
+#include "platform/rtl/StrUtils.h"
+
+namespace rtl {
+
+namespace {
+
+// A value in matching single or double quotes reads without them.
+std::string unquote(const std::string& v) {
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) return v.substr(1, v.size() - 2);
+    return v;
+}
+
+TEncoding writeEncoding(TEncoding e) { return e == TEncoding::Default ? TEncoding::UTF8 : e; }
+
+std::string readIniText(const std::string& fileName, TEncoding encoding) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(fileName, ec)) return {};
+    return DecodeText(ReadFileBytes(fileName), encoding);
+}
+
+void fill(TStrings& strings, const std::vector<std::string>& items) {
+    strings.BeginUpdate();
+    strings.Clear();
+    strings.AddStrings(items);
+    strings.EndUpdate();
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- TIniDocument
+
+void TIniDocument::Parse(std::string_view text) {
+    sections_.clear();
+    sections_.push_back(Section{});   // lines before the first section header
+    TStringList lines;
+    lines.SetText(text);
+    for (int i = 0; i < lines.Count(); ++i) {
+        std::string raw = lines[i];
+        std::string line = Trim(raw);
+        if (line.size() >= 2 && line.front() == '[') {
+            size_t close = line.find(']');
+            if (close != std::string::npos) {
+                sections_.push_back(Section{Trim(line.substr(1, close - 1)), {}});
+                continue;
+            }
+        }
+        Line l;
+        size_t eq = line.find('=');
+        if (!line.empty() && line.front() != ';' && eq != std::string::npos) {
+            l.key = Trim(line.substr(0, eq));
+            l.value = Trim(line.substr(eq + 1));
+            l.isEntry = !l.key.empty();
+        }
+        if (!l.isEntry) l.value = raw;
+        sections_.back().lines.push_back(std::move(l));
+    }
+}
+
+std::string TIniDocument::Serialize(const std::string& lineBreak) const {
+    std::string out;
+    for (size_t s = 0; s < sections_.size(); ++s) {
+        const Section& sec = sections_[s];
+        if (s > 0) out += "[" + sec.name + "]" + lineBreak;
+        for (const Line& l : sec.lines) out += (l.isEntry ? l.key + "=" + l.value : l.value) + lineBreak;
+    }
+    return out;
+}
+
+TIniDocument::Section* TIniDocument::find(std::string_view section) {
+    for (size_t s = 1; s < sections_.size(); ++s)
+        if (AnsiSameText(sections_[s].name, section)) return &sections_[s];
+    return nullptr;
+}
+
+const TIniDocument::Section* TIniDocument::find(std::string_view section) const {
+    return const_cast<TIniDocument*>(this)->find(section);
+}
+
+bool TIniDocument::FindValue(std::string_view section, std::string_view key, std::string& value) const {
+    const Section* sec = find(section);
+    if (!sec) return false;
+    for (const Line& l : sec->lines) {
+        if (l.isEntry && AnsiSameText(l.key, key)) {
+            value = unquote(l.value);
+            return true;
+        }
+    }
+    return false;
+}
+
+void TIniDocument::SetValue(std::string_view section, std::string_view key, const std::string& value) {
+    if (sections_.empty()) sections_.push_back(Section{});
+    Section* sec = find(section);
+    if (!sec) {
+        sections_.push_back(Section{std::string(section), {}});
+        sec = &sections_.back();
+    }
+    for (Line& l : sec->lines) {
+        if (l.isEntry && AnsiSameText(l.key, key)) {
+            l.value = value;
+            return;
+        }
+    }
+    // New keys go after the section's last entry, before trailing blank lines and comments.
+    auto pos = sec->lines.end();
+    while (pos != sec->lines.begin() && !std::prev(pos)->isEntry) --pos;
+    sec->lines.insert(pos, Line{std::string(key), value, true});
+}
+
+bool TIniDocument::SectionExists(std::string_view section) const { return find(section) != nullptr; }
+
+bool TIniDocument::DeleteKey(std::string_view section, std::string_view key) {
+    Section* sec = find(section);
+    if (!sec) return false;
+    for (auto it = sec->lines.begin(); it != sec->lines.end(); ++it) {
+        if (it->isEntry && AnsiSameText(it->key, key)) {
+            sec->lines.erase(it);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TIniDocument::EraseSection(std::string_view section) {
+    bool erased = false;
+    for (size_t s = sections_.size(); s-- > 1;) {
+        if (AnsiSameText(sections_[s].name, section)) {
+            sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(s));
+            erased = true;
+        }
+    }
+    return erased;
+}
+
+std::vector<std::string> TIniDocument::Sections() const {
+    std::vector<std::string> r;
+    for (size_t s = 1; s < sections_.size(); ++s) r.push_back(sections_[s].name);
+    return r;
+}
+
+std::vector<std::string> TIniDocument::Keys(std::string_view section) const {
+    std::vector<std::string> r;
+    for (auto& [k, v] : Entries(section)) r.push_back(k);
+    return r;
+}
+
+std::vector<std::pair<std::string, std::string>> TIniDocument::Entries(std::string_view section) const {
+    std::vector<std::pair<std::string, std::string>> r;
+    const Section* sec = find(section);
+    if (!sec) return r;
+    for (const Line& l : sec->lines) {
+        if (!l.isEntry) continue;
+        bool seen = false;   // the first of repeated keys is the one that is read
+        for (auto& [k, v] : r) seen = seen || AnsiSameText(k, l.key);
+        if (!seen) r.emplace_back(l.key, unquote(l.value));
+    }
+    return r;
+}
+
+// ---------------------------------------------------------------- TCustomIniFile
+
+bool TCustomIniFile::SectionExists(std::string_view section) {
+    TStringList keys;
+    ReadSections(keys);
+    for (int i = 0; i < keys.Count(); ++i)
+        if (AnsiSameText(keys[i], section)) return true;
+    return false;
+}
+
+bool TCustomIniFile::ValueExists(std::string_view section, std::string_view ident) {
+    TStringList keys;
+    ReadSection(section, keys);
+    return keys.IndexOf(ident) >= 0;
+}
+
+int TCustomIniFile::ReadInteger(std::string_view section, std::string_view ident, int def) {
+    return StrToIntDef(ReadString(section, ident, ""), def);
+}
+
+void TCustomIniFile::WriteInteger(std::string_view section, std::string_view ident, int value) {
+    WriteString(section, ident, IntToStr(value));
+}
+
+bool TCustomIniFile::ReadBool(std::string_view section, std::string_view ident, bool def) {
+    return ReadInteger(section, ident, def ? 1 : 0) != 0;
+}
+
+void TCustomIniFile::WriteBool(std::string_view section, std::string_view ident, bool value) {
+    WriteString(section, ident, value ? "1" : "0");
+}
+
+double TCustomIniFile::ReadFloat(std::string_view section, std::string_view ident, double def) {
+    std::string s = ReadString(section, ident, "");
+    double v = 0;
+    if (TryStrToFloat(s, v) || TryStrToFloat(s, v, TFormatSettings::Neutral())) return v;
+    return def;
+}
+
+void TCustomIniFile::WriteFloat(std::string_view section, std::string_view ident, double value) {
+    WriteString(section, ident, FloatToStr(value));
+}
+
+TDateTime TCustomIniFile::ReadDateTime(std::string_view section, std::string_view ident, TDateTime def) {
+    return StrToDateTimeDef(ReadString(section, ident, ""), def);
+}
+
+void TCustomIniFile::WriteDateTime(std::string_view section, std::string_view ident, TDateTime value) {
+    WriteString(section, ident, DateTimeToStr(value));
+}
+
+// ---------------------------------------------------------------- TIniFile
+
+TIniFile::TIniFile(std::string fileName, TEncoding encoding)
+    : TCustomIniFile(std::move(fileName)), encoding_(encoding) {}
+
+TIniDocument TIniFile::load() const {
+    TIniDocument doc;
+    doc.Parse(readIniText(FileName(), encoding_));
+    return doc;
+}
+
+void TIniFile::store(const TIniDocument& doc) {
+    try {
+        WriteFileAtomic(FileName(), EncodeText(doc.Serialize(), writeEncoding(encoding_)));
+    } catch (const EStreamError&) {
+        throw EIniFileException(Fmt(msg::IniFileWriteError, FileName()));
+    }
+}
+
+std::string TIniFile::ReadString(std::string_view section, std::string_view ident, const std::string& def) {
+    std::string v;
+    return load().FindValue(section, ident, v) ? v : def;
+}
+
+void TIniFile::WriteString(std::string_view section, std::string_view ident, const std::string& value) {
+    TIniDocument doc = load();
+    doc.SetValue(section, ident, value);
+    store(doc);
+}
+
+void TIniFile::ReadSection(std::string_view section, TStrings& strings) { fill(strings, load().Keys(section)); }
+
+void TIniFile::ReadSections(TStrings& strings) { fill(strings, load().Sections()); }
+
+void TIniFile::ReadSectionValues(std::string_view section, TStrings& strings) {
+    std::vector<std::string> items;
+    for (auto& [k, v] : load().Entries(section)) items.push_back(k + "=" + v);
+    fill(strings, items);
+}
+
+void TIniFile::EraseSection(std::string_view section) {
+    TIniDocument doc = load();
+    if (doc.EraseSection(section)) store(doc);
+}
+
+void TIniFile::DeleteKey(std::string_view section, std::string_view ident) {
+    TIniDocument doc = load();
+    if (doc.DeleteKey(section, ident)) store(doc);
+}
+
+// ---------------------------------------------------------------- TMemIniFile
+
+TMemIniFile::TMemIniFile(std::string fileName, TEncoding encoding)
+    : TCustomIniFile(std::move(fileName)), encoding_(encoding) {
+    doc_.Parse(readIniText(FileName(), encoding_));
+}
+
+std::string TMemIniFile::ReadString(std::string_view section, std::string_view ident, const std::string& def) {
+    std::string v;
+    return doc_.FindValue(section, ident, v) ? v : def;
+}
+
+void TMemIniFile::WriteString(std::string_view section, std::string_view ident, const std::string& value) {
+    doc_.SetValue(section, ident, value);
+}
+
+void TMemIniFile::ReadSection(std::string_view section, TStrings& strings) { fill(strings, doc_.Keys(section)); }
+
+void TMemIniFile::ReadSections(TStrings& strings) { fill(strings, doc_.Sections()); }
+
+void TMemIniFile::ReadSectionValues(std::string_view section, TStrings& strings) {
+    std::vector<std::string> items;
+    for (auto& [k, v] : doc_.Entries(section)) items.push_back(k + "=" + v);
+    fill(strings, items);
+}
+
+void TMemIniFile::EraseSection(std::string_view section) { doc_.EraseSection(section); }
+
+void TMemIniFile::DeleteKey(std::string_view section, std::string_view ident) { doc_.DeleteKey(section, ident); }
+
+void TMemIniFile::UpdateFile() {
+    try {
+        WriteFileAtomic(FileName(), EncodeText(doc_.Serialize(), writeEncoding(encoding_)));
+    } catch (const EStreamError&) {
+        throw EIniFileException(Fmt(msg::IniFileWriteError, FileName()));
+    }
+}
+
+void TMemIniFile::GetStrings(TStrings& strings) const { strings.SetText(doc_.Serialize("\n")); }
+
+void TMemIniFile::SetStrings(const TStrings& strings) { doc_.Parse(strings.Text()); }
+
+} // namespace rtl

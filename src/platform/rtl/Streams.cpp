@@ -1,0 +1,226 @@
+#include "platform/rtl/Streams.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Format.h"
+
+namespace rtl {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string systemReason(int err) { return std::strerror(err); }
+
+} // namespace
+
+// ---------------------------------------------------------------- TStream
+
+int64_t TStream::Size() {
+    int64_t pos = Seek(0, soCurrent);
+    int64_t size = Seek(0, soEnd);
+    Seek(pos, soBeginning);
+    return size;
+}
+
+void TStream::ReadBuffer(void* buffer, int64_t count) {
+    if (count != 0 && Read(buffer, count) != count) throw EReadError(msg::ReadError);
+}
+
+void TStream::WriteBuffer(const void* buffer, int64_t count) {
+    if (count != 0 && Write(buffer, count) != count) throw EWriteError(msg::WriteError);
+}
+
+int64_t TStream::CopyFrom(TStream& source, int64_t count) {
+    if (count == 0) {
+        source.SetPosition(0);
+        count = source.Size();
+    }
+    int64_t done = 0;
+    char buf[65536];
+    while (done < count) {
+        int64_t n = std::min<int64_t>(count - done, sizeof buf);
+        source.ReadBuffer(buf, n);
+        WriteBuffer(buf, n);
+        done += n;
+    }
+    return done;
+}
+
+std::string TStream::ReadRest() {
+    std::string r;
+    char buf[65536];
+    int64_t n;
+    while ((n = Read(buf, sizeof buf)) > 0) r.append(buf, static_cast<size_t>(n));
+    return r;
+}
+
+// ---------------------------------------------------------------- TMemoryStream
+
+int64_t TMemoryStream::Read(void* buffer, int64_t count) {
+    int64_t size = Size();
+    if (count <= 0 || pos_ >= size) return 0;
+    int64_t n = std::min(count, size - pos_);
+    std::memcpy(buffer, data_.data() + pos_, static_cast<size_t>(n));
+    pos_ += n;
+    return n;
+}
+
+int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
+    if (count <= 0 || pos_ < 0) return 0;
+    int64_t end = pos_ + count;
+    if (end > Size()) {
+        try {
+            data_.resize(static_cast<size_t>(end));
+        } catch (const std::bad_alloc&) {
+            throw EOutOfMemory(msg::MemoryStreamError);
+        } catch (const std::length_error&) {
+            throw EOutOfMemory(msg::MemoryStreamError);
+        }
+    }
+    std::memcpy(data_.data() + pos_, buffer, static_cast<size_t>(count));
+    pos_ = end;
+    return count;
+}
+
+int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
+    switch (origin) {
+    case soBeginning: pos_ = offset; break;
+    case soCurrent: pos_ += offset; break;
+    case soEnd: pos_ = Size() + offset; break;
+    }
+    if (pos_ < 0) pos_ = 0;
+    return pos_;
+}
+
+void TMemoryStream::SetSize(int64_t newSize) {
+    if (newSize < 0) newSize = 0;
+    data_.resize(static_cast<size_t>(newSize));
+    if (pos_ > newSize) pos_ = newSize;
+}
+
+void TMemoryStream::Clear() {
+    data_.clear();
+    pos_ = 0;
+}
+
+void TMemoryStream::LoadFromStream(TStream& stream) {
+    stream.SetPosition(0);
+    int64_t n = stream.Size();
+    SetSize(n);
+    stream.ReadBuffer(data_.data(), n);
+    pos_ = 0;
+}
+
+void TMemoryStream::SaveToStream(TStream& stream) const { stream.WriteBuffer(data_.data(), static_cast<int64_t>(data_.size())); }
+
+void TMemoryStream::LoadFromFile(const std::string& fileName) {
+    std::string bytes = ReadFileBytes(fileName);
+    data_.assign(bytes.begin(), bytes.end());
+    pos_ = 0;
+}
+
+void TMemoryStream::SaveToFile(const std::string& fileName) const {
+    WriteFileAtomic(fileName, std::string(data_.begin(), data_.end()));
+}
+
+TStringStream::TStringStream(const std::string& data) {
+    WriteString(data);
+    SetPosition(0);
+}
+
+std::string TStringStream::DataString() const { return std::string(Bytes().begin(), Bytes().end()); }
+
+// ---------------------------------------------------------------- TFileStream
+
+TFileStream::TFileStream(const std::string& fileName, unsigned mode) : fileName_(fileName) {
+    if ((mode & fmCreate) == fmCreate) {
+        file_ = std::fopen(fileName.c_str(), "w+b");
+        if (!file_) throw EFCreateError(Fmt(msg::FCreateError, fileName, systemReason(errno)));
+        return;
+    }
+    const char* how = (mode & 3) == fmOpenRead ? "rb" : "r+b";
+    file_ = std::fopen(fileName.c_str(), how);
+    if (file_) {
+        struct stat st {};
+        if (fstat(fileno(file_), &st) == 0 && S_ISDIR(st.st_mode)) {
+            std::fclose(file_);
+            file_ = nullptr;
+            errno = EISDIR;
+        }
+    }
+    if (!file_) throw EFOpenError(Fmt(msg::FOpenError, fileName, systemReason(errno)));
+}
+
+TFileStream::~TFileStream() {
+    if (file_) std::fclose(file_);
+}
+
+int64_t TFileStream::Read(void* buffer, int64_t count) {
+    if (count <= 0) return 0;
+    return static_cast<int64_t>(std::fread(buffer, 1, static_cast<size_t>(count), file_));
+}
+
+int64_t TFileStream::Write(const void* buffer, int64_t count) {
+    if (count <= 0) return 0;
+    return static_cast<int64_t>(std::fwrite(buffer, 1, static_cast<size_t>(count), file_));
+}
+
+int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
+    int whence = origin == soBeginning ? SEEK_SET : origin == soCurrent ? SEEK_CUR : SEEK_END;
+    if (fseeko(file_, offset, whence) != 0) return -1;
+    return ftello(file_);
+}
+
+void TFileStream::SetSize(int64_t newSize) {
+    std::fflush(file_);
+    if (ftruncate(fileno(file_), newSize) != 0) throw EWriteError(msg::WriteError);
+    if (Position() > newSize) Seek(newSize, soBeginning);
+}
+
+// ---------------------------------------------------------------- whole files
+
+std::string ReadFileBytes(const std::string& fileName) {
+    TFileStream f(fileName, fmOpenRead);
+    return f.ReadRest();
+}
+
+void WriteFileAtomic(const std::string& fileName, const std::string& bytes) {
+    fs::path target(fileName);
+    fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    std::string tmpl = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+    int fd = mkstemp(tmpl.data());
+    if (fd < 0) throw EFCreateError(Fmt(msg::FCreateError, fileName, systemReason(errno)));
+    size_t done = 0;
+    int err = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            err = errno;
+            break;
+        }
+        done += static_cast<size_t>(n);
+    }
+    // A replaced file keeps its permissions; a new one is readable by all, writable by its owner.
+    struct stat st {};
+    mode_t mode = ::stat(fileName.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
+    if (err == 0 && ::fchmod(fd, mode) != 0) err = errno;
+    if (err == 0 && ::fsync(fd) != 0) err = errno;
+    if (::close(fd) != 0 && err == 0) err = errno;
+    if (err == 0 && ::rename(tmpl.c_str(), fileName.c_str()) != 0) err = errno;
+    if (err != 0) {
+        ::unlink(tmpl.c_str());
+        throw EFCreateError(Fmt(msg::FCreateError, fileName, systemReason(err)));
+    }
+}
+
+} // namespace rtl
