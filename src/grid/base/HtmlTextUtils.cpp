@@ -62,9 +62,9 @@ void replaceAll(std::string& text, std::string_view find, std::string_view by) {
   }
 }
 
-// Value of NAME="..." in a tag: NAME must start a word and stand outside quoted values,
-// so an attribute name written inside another attribute's value is not mistaken for it.
-bool findAttribute(std::string_view tag, std::string_view name, std::string& value) {
+}  // namespace
+
+bool HtmlTagAttribute(std::string_view tag, std::string_view name, std::string& value) {
   const std::string key = std::string(name) + "=";
   bool quoted = false;
   for (std::size_t i = 0; i < tag.size(); ++i) {
@@ -75,8 +75,12 @@ bool findAttribute(std::string_view tag, std::string_view name, std::string& val
     if (quoted || !startsWithNoCase(tag, i, key)) continue;
     const char before = i ? upper(tag[i - 1]) : ' ';
     if ((before >= 'A' && before <= 'Z') || (before >= '0' && before <= '9')) continue;
-    const std::size_t q1 = tag.find('"', i + key.size());
-    if (q1 == std::string_view::npos) return true;
+    value.clear();
+    // An unquoted value reads as empty.
+    std::size_t j = i + key.size();
+    while (j < tag.size() && tag[j] == ' ') ++j;
+    if (j >= tag.size() || tag[j] != '"') return true;
+    const std::size_t q1 = j;
     const std::size_t q2 = tag.find('"', q1 + 1);
     if (q2 == std::string_view::npos) return true;
     value = std::string(tag.substr(q1 + 1, q2 - q1 - 1));
@@ -84,6 +88,8 @@ bool findAttribute(std::string_view tag, std::string_view name, std::string& val
   }
   return false;
 }
+
+namespace {
 
 struct ControlTag {
   std::size_t start = 0;  // position of "<"
@@ -351,13 +357,13 @@ void ParseControlTag(std::string_view tagText, std::string& type, std::string& i
                      std::string& prop, std::string& maxLen) {
   type.clear(), id.clear(), value.clear(), width.clear(), height.clear(), prop.clear(),
       maxLen.clear();
-  if (findAttribute(tagText, "TYPE", type)) type = HtmlUpper(type);
-  findAttribute(tagText, "WIDTH", width);
-  findAttribute(tagText, "HEIGHT", height);
-  findAttribute(tagText, "ID", id);
-  if (findAttribute(tagText, "VALUE", value)) value = DecodeHTMLEntities(value, true);
-  if (findAttribute(tagText, "PROP", prop)) prop = DecodeHTMLEntities(prop, true);
-  findAttribute(tagText, "MAXLEN", maxLen);
+  if (HtmlTagAttribute(tagText, "TYPE", type)) type = HtmlUpper(type);
+  HtmlTagAttribute(tagText, "WIDTH", width);
+  HtmlTagAttribute(tagText, "HEIGHT", height);
+  HtmlTagAttribute(tagText, "ID", id);
+  if (HtmlTagAttribute(tagText, "VALUE", value)) value = DecodeHTMLEntities(value, true);
+  if (HtmlTagAttribute(tagText, "PROP", prop)) prop = DecodeHTMLEntities(prop, true);
+  HtmlTagAttribute(tagText, "MAXLEN", maxLen);
 }
 
 bool HasHTMLControl(std::string_view text) {

@@ -20,6 +20,11 @@ std::size_t HtmlFindNoCase(std::string_view text, std::string_view find, std::si
 // the digits read so far count. Ok (when given) tells whether any digit was read.
 int HtmlReadInt(std::string_view s, bool* ok = nullptr);
 
+// Value of the attribute Name="..." of a tag (any case). The name must start a word and stand
+// outside quoted values; the value is the text between the next two double quotes (empty when
+// unquoted). False when the tag has no such attribute.
+bool HtmlTagAttribute(std::string_view tag, std::string_view name, std::string& value);
+
 // Replaces the first occurrence of Find (any case); False when there is none.
 bool ReplaceFirstText(std::string_view find, std::string_view replacement, std::string& text);
 
