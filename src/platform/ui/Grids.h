@@ -5,6 +5,7 @@
 // objects). Everything works without a native window; painting goes through Canvas().
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/rtl/Exceptions.h"
@@ -60,7 +61,6 @@ using TGridDrawState = unsigned;
 
 enum class TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
 
-enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 // Raised for refused grid dimensions ("Grid index out of range" and the fixed-count texts).
 class EInvalidGridOperation : public rtl::Exception {
@@ -91,6 +91,7 @@ protected:
 private:
     TCustomGrid* grid_ = nullptr;
     std::string editMask_;
+    std::string openedText_;   // the text the editor opened with, put back by Escape
 };
 
 class TCustomGrid : public TCustomControl {
@@ -172,8 +173,6 @@ public:
     // Rows and columns moved with their sizes; fire ColumnMoved / RowMoved.
     void MoveColumn(int FromIndex, int ToIndex);
     void MoveRow(int FromIndex, int ToIndex);
-    void DeleteColumn(int ACol);
-    void DeleteRow(int ARow);
 
     // The inplace editor.
     bool EditorMode() const { return editorMode_; }
@@ -210,6 +209,7 @@ public:
     virtual TInplaceEdit* CreateEditor();
 
 protected:
+    friend class TInplaceEdit;
     void KeyDown(unsigned& key, TShiftState shift) override;
     void KeyPress(char32_t& key) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -308,7 +308,8 @@ public:
     void Clear() override;
     int Add(const std::string& s) override;
     int AddObject(const std::string& s, TObject* object) override;
-    // Copies the source's entries into the cells, from the first; the rest are left alone.
+    // Copies the source's entries (texts and objects) into the cells from the first; cells after
+    // the source's last entry up to the count are emptied.
     void Assign(const rtl::TStrings& source) override;
 
 private:
@@ -360,8 +361,8 @@ private:
     CellData& Ensure(int ACol, int ARow);
 
     std::vector<std::unique_ptr<RowData>> rows_;
-    std::vector<std::unique_ptr<TStringGridStrings>> rowViews_;
-    std::vector<std::unique_ptr<TStringGridStrings>> colViews_;
+    std::unordered_map<int, std::unique_ptr<TStringGridStrings>> rowViews_;
+    std::unordered_map<int, std::unique_ptr<TStringGridStrings>> colViews_;
 };
 
 } // namespace ui

@@ -1,0 +1,540 @@
+// TCustomGrid: dimensions, sizes, current cell and selection, scrolling, geometry and the paint loop.
+#include "platform/ui/Grids.h"
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+int Clamp(int v, int lo, int hi) { return std::max(lo, std::min(v, hi)); }
+
+}  // namespace
+
+TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner)
+{
+    colWidths_.assign(static_cast<std::size_t>(colCount_), defaultColWidth_);
+    rowHeights_.assign(static_cast<std::size_t>(rowCount_), defaultRowHeight_);
+    SetColor(clWindow);
+    SetTabStop(true);
+    SetBounds(0, 0, 320, 120);
+}
+
+TCustomGrid::~TCustomGrid() = default;
+
+// --- dimensions -----------------------------------------------------------------------------------
+
+void TCustomGrid::SetColCount(int v)
+{
+    if (v < 1) v = 1;
+    if (v == colCount_) return;
+    if (v <= fixedCols_) fixedCols_ = v - 1;
+    const int old = colCount_;
+    colCount_ = v;
+    colWidths_.resize(static_cast<std::size_t>(v), defaultColWidth_);
+    ClampCurrent();
+    SizeChanged(old, rowCount_);
+    Invalidate();
+}
+
+void TCustomGrid::SetRowCount(int v)
+{
+    if (v < 1) v = 1;
+    if (v == rowCount_) return;
+    if (v <= fixedRows_) fixedRows_ = v - 1;
+    const int old = rowCount_;
+    rowCount_ = v;
+    rowHeights_.resize(static_cast<std::size_t>(v), defaultRowHeight_);
+    ClampCurrent();
+    SizeChanged(colCount_, old);
+    Invalidate();
+}
+
+void TCustomGrid::SetFixedCols(int v)
+{
+    if (v < 0) throw EInvalidGridOperation("Grid index out of range");
+    if (v >= colCount_) throw EInvalidGridOperation("Fixed column count must be less than column count");
+    if (v == fixedCols_) return;
+    fixedCols_ = v;
+    ClampCurrent();
+    Invalidate();
+}
+
+void TCustomGrid::SetFixedRows(int v)
+{
+    if (v < 0) throw EInvalidGridOperation("Grid index out of range");
+    if (v >= rowCount_) throw EInvalidGridOperation("Fixed row count must be less than row count");
+    if (v == fixedRows_) return;
+    fixedRows_ = v;
+    ClampCurrent();
+    Invalidate();
+}
+
+void TCustomGrid::SetFixedColor(TColor v)
+{
+    if (v == fixedColor_) return;
+    fixedColor_ = v;
+    Invalidate();
+}
+
+// Keeps the current cell, the anchor and the top-left cell inside the scrollable area.
+void TCustomGrid::ClampCurrent()
+{
+    auto clampCoord = [&](TGridCoord& c) {
+        c.X = Clamp(c.X, fixedCols_, colCount_ - 1);
+        c.Y = Clamp(c.Y, fixedRows_, rowCount_ - 1);
+    };
+    clampCoord(current_);
+    clampCoord(anchor_);
+    const TGridCoord oldTopLeft = topLeft_;
+    clampCoord(topLeft_);
+    if (editor_ && editorMode_) UpdateEditorPosition();
+    if (!(topLeft_ == oldTopLeft)) TopLeftChanged();
+}
+
+// --- sizes ----------------------------------------------------------------------------------------
+
+void TCustomGrid::SetDefaultColWidth(int v)
+{
+    defaultColWidth_ = v;
+    colWidths_.assign(static_cast<std::size_t>(colCount_), v);
+    ColWidthsChanged();
+    Invalidate();
+}
+
+void TCustomGrid::SetDefaultRowHeight(int v)
+{
+    defaultRowHeight_ = v;
+    rowHeights_.assign(static_cast<std::size_t>(rowCount_), v);
+    RowHeightsChanged();
+    Invalidate();
+}
+
+int TCustomGrid::ColWidths(int i) const
+{
+    if (i < 0 || i >= colCount_) return defaultColWidth_;
+    return colWidths_[static_cast<std::size_t>(i)];
+}
+
+void TCustomGrid::SetColWidths(int i, int v)
+{
+    if (i < 0 || i >= colCount_) throw EInvalidGridOperation("Grid index out of range");
+    if (v < 0) v = 0;
+    if (colWidths_[static_cast<std::size_t>(i)] == v) return;
+    colWidths_[static_cast<std::size_t>(i)] = v;
+    ColWidthsChanged();
+    Invalidate();
+}
+
+int TCustomGrid::RowHeights(int i) const
+{
+    if (i < 0 || i >= rowCount_) return defaultRowHeight_;
+    return rowHeights_[static_cast<std::size_t>(i)];
+}
+
+void TCustomGrid::SetRowHeights(int i, int v)
+{
+    if (i < 0 || i >= rowCount_) throw EInvalidGridOperation("Grid index out of range");
+    if (v < 0) v = 0;
+    if (rowHeights_[static_cast<std::size_t>(i)] == v) return;
+    rowHeights_[static_cast<std::size_t>(i)] = v;
+    RowHeightsChanged();
+    Invalidate();
+}
+
+void TCustomGrid::SetGridLineWidth(int v)
+{
+    if (v < 0) v = 0;
+    if (v == gridLineWidth_) return;
+    gridLineWidth_ = v;
+    Invalidate();
+}
+
+int TCustomGrid::GridWidth() const
+{
+    int w = 0;
+    for (int c = 0; c < fixedCols_; ++c) w += ColWidths(c) + gridLineWidth_;
+    for (int c = topLeft_.X; c < colCount_ && w < ClientWidth(); ++c) w += ColWidths(c) + gridLineWidth_;
+    return std::min(w, ClientWidth());
+}
+
+int TCustomGrid::GridHeight() const
+{
+    int h = 0;
+    for (int r = 0; r < fixedRows_; ++r) h += RowHeights(r) + gridLineWidth_;
+    for (int r = topLeft_.Y; r < rowCount_ && h < ClientHeight(); ++r) h += RowHeights(r) + gridLineWidth_;
+    return std::min(h, ClientHeight());
+}
+
+void TCustomGrid::SetOptions(TGridOptions v)
+{
+    if (v == options_) return;
+    options_ = v;
+    if (editorMode_ && !(options_ & goEditing)) HideEditor();
+    Invalidate();
+}
+
+void TCustomGrid::SetDefaultDrawing(bool v)
+{
+    if (v == defaultDrawing_) return;
+    defaultDrawing_ = v;
+    Invalidate();
+}
+
+void TCustomGrid::SetScrollBars(TScrollStyle v)
+{
+    if (v == scrollBars_) return;
+    scrollBars_ = v;
+    Invalidate();
+}
+
+// --- current cell and selection -------------------------------------------------------------------
+
+TGridRect TCustomGrid::Selection() const
+{
+    TGridRect r{std::min(anchor_.X, current_.X), std::min(anchor_.Y, current_.Y), std::max(anchor_.X, current_.X),
+                std::max(anchor_.Y, current_.Y)};
+    if (options_ & goRowSelect) {
+        r.Left = fixedCols_;
+        r.Right = colCount_ - 1;
+    }
+    return r;
+}
+
+void TCustomGrid::SetSelection(const TGridRect& r)
+{
+    anchor_ = {Clamp(r.Left, fixedCols_, colCount_ - 1), Clamp(r.Top, fixedRows_, rowCount_ - 1)};
+    current_ = {Clamp(r.Right, fixedCols_, colCount_ - 1), Clamp(r.Bottom, fixedRows_, rowCount_ - 1)};
+    Invalidate();
+}
+
+void TCustomGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show)
+{
+    if (ACol < fixedCols_ || ACol >= colCount_ || ARow < fixedRows_ || ARow >= rowCount_) return;
+    const bool moves = ACol != current_.X || ARow != current_.Y;
+    if (moves && editorMode_) HideEditor();
+    if (!SelectCell(ACol, ARow)) return;
+    const TGridRect oldSel = Selection();
+    current_ = {ACol, ARow};
+    if (MoveAnchor || !(options_ & goRangeSelect)) anchor_ = current_;
+    if (Show) ScrollInView(ACol, ARow);
+    if (!(oldSel == Selection()) || moves) Invalidate();
+    if ((options_ & goAlwaysShowEditor) && (options_ & goEditing)) ShowEditor();
+}
+
+void TCustomGrid::FocusCell(int ACol, int ARow, bool MoveAnchor) { MoveColRow(ACol, ARow, MoveAnchor, true); }
+
+// --- scrolling ------------------------------------------------------------------------------------
+
+void TCustomGrid::SetLeftCol(int v) { MoveTopLeft(v, topLeft_.Y); }
+
+void TCustomGrid::SetTopRow(int v) { MoveTopLeft(topLeft_.X, v); }
+
+void TCustomGrid::MoveTopLeft(int ALeft, int ATop)
+{
+    const TGridCoord next{Clamp(ALeft, fixedCols_, colCount_ - 1), Clamp(ATop, fixedRows_, rowCount_ - 1)};
+    if (next == topLeft_) return;
+    topLeft_ = next;
+    if (editorMode_) UpdateEditorPosition();
+    Invalidate();
+    TopLeftChanged();
+}
+
+int TCustomGrid::VisibleColCount() const
+{
+    int x = 0;
+    for (int c = 0; c < fixedCols_; ++c) x += ColWidths(c) + gridLineWidth_;
+    int n = 0;
+    for (int c = topLeft_.X; c < colCount_; ++c) {
+        x += ColWidths(c);
+        if (x > ClientWidth()) break;
+        x += gridLineWidth_;
+        ++n;
+    }
+    return std::max(n, topLeft_.X < colCount_ ? 1 : 0);
+}
+
+int TCustomGrid::VisibleRowCount() const
+{
+    int y = 0;
+    for (int r = 0; r < fixedRows_; ++r) y += RowHeights(r) + gridLineWidth_;
+    int n = 0;
+    for (int r = topLeft_.Y; r < rowCount_; ++r) {
+        y += RowHeights(r);
+        if (y > ClientHeight()) break;
+        y += gridLineWidth_;
+        ++n;
+    }
+    return std::max(n, topLeft_.Y < rowCount_ ? 1 : 0);
+}
+
+// Moves the top-left cell so that the cell is wholly in view (as far as the client area allows).
+void TCustomGrid::ScrollInView(int ACol, int ARow)
+{
+    int left = topLeft_.X;
+    int top = topLeft_.Y;
+    if (ACol >= fixedCols_) {
+        if (ACol < left) {
+            left = ACol;
+        } else if (ACol >= left + VisibleColCount()) {
+            int fixedW = 0;
+            for (int c = 0; c < fixedCols_; ++c) fixedW += ColWidths(c) + gridLineWidth_;
+            int w = ColWidths(ACol);
+            left = ACol;
+            while (left - 1 >= fixedCols_ && fixedW + w + gridLineWidth_ + ColWidths(left - 1) <= ClientWidth()) {
+                w += gridLineWidth_ + ColWidths(left - 1);
+                --left;
+            }
+        }
+    }
+    if (ARow >= fixedRows_) {
+        if (ARow < top) {
+            top = ARow;
+        } else if (ARow >= top + VisibleRowCount()) {
+            int fixedH = 0;
+            for (int r = 0; r < fixedRows_; ++r) fixedH += RowHeights(r) + gridLineWidth_;
+            int h = RowHeights(ARow);
+            top = ARow;
+            while (top - 1 >= fixedRows_ && fixedH + h + gridLineWidth_ + RowHeights(top - 1) <= ClientHeight()) {
+                h += gridLineWidth_ + RowHeights(top - 1);
+                --top;
+            }
+        }
+    }
+    MoveTopLeft(left, top);
+}
+
+// --- geometry -------------------------------------------------------------------------------------
+
+int TCustomGrid::ColumnLeft(int ACol) const
+{
+    if (ACol < 0 || ACol >= colCount_) return -1;
+    int x = 0;
+    if (ACol < fixedCols_) {
+        for (int c = 0; c < ACol; ++c) x += ColWidths(c) + gridLineWidth_;
+        return x;
+    }
+    if (ACol < topLeft_.X) return -1;
+    for (int c = 0; c < fixedCols_; ++c) x += ColWidths(c) + gridLineWidth_;
+    for (int c = topLeft_.X; c < ACol; ++c) {
+        x += ColWidths(c) + gridLineWidth_;
+        if (x >= ClientWidth()) return -1;
+    }
+    return x < ClientWidth() ? x : -1;
+}
+
+int TCustomGrid::RowTop(int ARow) const
+{
+    if (ARow < 0 || ARow >= rowCount_) return -1;
+    int y = 0;
+    if (ARow < fixedRows_) {
+        for (int r = 0; r < ARow; ++r) y += RowHeights(r) + gridLineWidth_;
+        return y;
+    }
+    if (ARow < topLeft_.Y) return -1;
+    for (int r = 0; r < fixedRows_; ++r) y += RowHeights(r) + gridLineWidth_;
+    for (int r = topLeft_.Y; r < ARow; ++r) {
+        y += RowHeights(r) + gridLineWidth_;
+        if (y >= ClientHeight()) return -1;
+    }
+    return y < ClientHeight() ? y : -1;
+}
+
+TRect TCustomGrid::CellRect(int ACol, int ARow) const
+{
+    const int x = ColumnLeft(ACol);
+    const int y = RowTop(ARow);
+    if (x < 0 || y < 0) return {};
+    return {x, y, x + ColWidths(ACol), y + RowHeights(ARow)};
+}
+
+void TCustomGrid::MouseToCell(int X, int Y, int& ACol, int& ARow) const
+{
+    const TGridCoord c = MouseCoord(X, Y);
+    ACol = c.X;
+    ARow = c.Y;
+}
+
+TGridCoord TCustomGrid::MouseCoord(int X, int Y) const
+{
+    TGridCoord result{-1, -1};
+    if (X < 0 || Y < 0 || X >= ClientWidth() || Y >= ClientHeight()) return result;
+    auto find = [&](int pos, int count, int fixed, int first, auto size) {
+        int edge = 0;
+        for (int i = 0; i < count; ++i) {
+            if (i == fixed) i = std::max(i, first);
+            if (i >= count) break;
+            edge += size(i) + gridLineWidth_;
+            if (pos < edge) return i;
+        }
+        return -1;
+    };
+    result.X = find(X, colCount_, fixedCols_, topLeft_.X, [&](int i) { return ColWidths(i); });
+    result.Y = find(Y, rowCount_, fixedRows_, topLeft_.Y, [&](int i) { return RowHeights(i); });
+    if (result.X < 0 || result.Y < 0) return {-1, -1};
+    return result;
+}
+
+int TCustomGrid::ColBorderAt(int X) const
+{
+    for (int c = 0; c < colCount_; ++c) {
+        const int left = ColumnLeft(c);
+        if (left < 0) continue;
+        const int border = left + ColWidths(c);
+        if (X >= border - 3 && X <= border + 3) return c;
+    }
+    return -1;
+}
+
+int TCustomGrid::RowBorderAt(int Y) const
+{
+    for (int r = 0; r < rowCount_; ++r) {
+        const int top = RowTop(r);
+        if (top < 0) continue;
+        const int border = top + RowHeights(r);
+        if (Y >= border - 3 && Y <= border + 3) return r;
+    }
+    return -1;
+}
+
+// A cell out of view needs no repaint.
+void TCustomGrid::InvalidateCell(int ACol, int ARow)
+{
+    const TRect r = CellRect(ACol, ARow);
+    if (!r.IsEmpty()) InvalidateRect(r);
+}
+
+void TCustomGrid::InvalidateCol(int ACol)
+{
+    for (int r = 0; r < rowCount_; ++r) InvalidateCell(ACol, r);
+}
+
+void TCustomGrid::InvalidateRow(int ARow)
+{
+    for (int c = 0; c < colCount_; ++c) InvalidateCell(c, ARow);
+}
+
+// Without partial repaint in the framework, an invalidated rectangle repaints the control.
+void TCustomGrid::InvalidateRect(const TRect&)
+{
+    ++cellInvalidateCount_;
+    Invalidate();
+}
+
+// --- moving rows and columns ----------------------------------------------------------------------
+
+void TCustomGrid::MoveColumn(int FromIndex, int ToIndex)
+{
+    if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0 || FromIndex >= colCount_ || ToIndex >= colCount_)
+        return;
+    const int w = colWidths_[static_cast<std::size_t>(FromIndex)];
+    colWidths_.erase(colWidths_.begin() + FromIndex);
+    colWidths_.insert(colWidths_.begin() + ToIndex, w);
+    ColumnMoved(FromIndex, ToIndex);
+    Invalidate();
+}
+
+void TCustomGrid::MoveRow(int FromIndex, int ToIndex)
+{
+    if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0 || FromIndex >= rowCount_ || ToIndex >= rowCount_)
+        return;
+    const int h = rowHeights_[static_cast<std::size_t>(FromIndex)];
+    rowHeights_.erase(rowHeights_.begin() + FromIndex);
+    rowHeights_.insert(rowHeights_.begin() + ToIndex, h);
+    RowMoved(FromIndex, ToIndex);
+    Invalidate();
+}
+
+// --- painting -------------------------------------------------------------------------------------
+
+// Calls DrawCell for every cell in view, fixed cells included, with its state.
+void TCustomGrid::Paint()
+{
+    TCanvas* canvas = Canvas();
+    const bool focused = Focused();
+    const TGridRect sel = Selection();
+    auto rows = [&](auto fn) {
+        for (int r = 0; r < fixedRows_; ++r) fn(r);
+        for (int r = topLeft_.Y; r < rowCount_ && RowTop(r) >= 0; ++r) fn(r);
+    };
+    rows([&](int r) {
+        auto cell = [&](int c) {
+            TGridDrawState state = 0;
+            const bool fixed = c < fixedCols_ || r < fixedRows_;
+            if (fixed) {
+                state |= gdFixed;
+            } else {
+                const bool current = c == current_.X && r == current_.Y;
+                if (current && focused) state |= gdFocused;
+                if (c >= sel.Left && c <= sel.Right && r >= sel.Top && r <= sel.Bottom) {
+                    if (!(state & gdFocused) || (options_ & (goDrawFocusSelected | goRowSelect))) state |= gdSelected;
+                }
+                if ((options_ & goRowSelect) && r >= sel.Top && r <= sel.Bottom) state |= gdRowSelected;
+            }
+            const TRect rect = CellRect(c, r);
+            if (defaultDrawing_) DrawCellDefault(c, r, rect, state);
+            DrawCell(c, r, rect, state);
+        };
+        for (int c = 0; c < fixedCols_; ++c) cell(c);
+        for (int c = topLeft_.X; c < colCount_ && ColumnLeft(c) >= 0; ++c) cell(c);
+    });
+    (void)canvas;
+}
+
+void TCustomGrid::DrawCellDefault(int ACol, int ARow, const TRect& ARect, TGridDrawState AState)
+{
+    TCanvas* canvas = Canvas();
+    if (AState & gdFixed)
+        canvas->Brush()->SetColor(fixedColor_);
+    else if (AState & gdSelected)
+        canvas->Brush()->SetColor(clHighlight);
+    else
+        canvas->Brush()->SetColor(Color());
+    canvas->FillRect(ARect);
+    if (gridLineWidth_ <= 0) return;
+    const bool fixed = (AState & gdFixed) != 0;
+    canvas->Brush()->SetColor(fixed ? clBtnShadow : clSilver);
+    if (options_ & (fixed ? goFixedVertLine : goVertLine))
+        canvas->FillRect({ARect.Right, ARect.Top, ARect.Right + gridLineWidth_, ARect.Bottom + gridLineWidth_});
+    if (options_ & (fixed ? goFixedHorzLine : goHorzLine))
+        canvas->FillRect({ARect.Left, ARect.Bottom, ARect.Right + gridLineWidth_, ARect.Bottom + gridLineWidth_});
+    canvas->Brush()->SetColor(Color());
+    (void)ACol;
+    (void)ARow;
+}
+
+// --- overridable steps ----------------------------------------------------------------------------
+
+void TCustomGrid::DrawCell(int, int, const TRect&, TGridDrawState) {}
+
+bool TCustomGrid::SelectCell(int, int) { return true; }
+
+void TCustomGrid::TopLeftChanged() {}
+
+void TCustomGrid::ColumnMoved(int, int) {}
+
+void TCustomGrid::RowMoved(int, int) {}
+
+void TCustomGrid::ColWidthsChanged() {}
+
+void TCustomGrid::RowHeightsChanged() {}
+
+void TCustomGrid::SizeChanged(int, int) {}
+
+void TCustomGrid::Resize()
+{
+    TCustomControl::Resize();
+    if (editorMode_) UpdateEditorPosition();
+}
+
+void TCustomGrid::Loaded() { TCustomControl::Loaded(); }
+
+unsigned TCustomGrid::WantKeys() const
+{
+    unsigned keys = DLGC_WANTARROWS;
+    if (options_ & goTabs) keys |= DLGC_WANTTAB;
+    if (options_ & goEditing) keys |= DLGC_WANTCHARS;
+    return keys;
+}
+
+}  // namespace ui

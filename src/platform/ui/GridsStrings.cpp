@@ -1,0 +1,307 @@
+// TCustomDrawGrid events and TStringGrid's sparse cell store with its row and column views.
+#include "platform/ui/Grids.h"
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+// Indexes beyond this are refused, so a stray huge index cannot make the store allocate
+// gigabytes of row or column slots.
+constexpr int kMaxCellIndex = 1 << 24;
+
+bool ValidIndex(int ACol, int ARow) { return ACol >= 0 && ARow >= 0 && ACol < kMaxCellIndex && ARow < kMaxCellIndex; }
+
+}  // namespace
+
+// --- TCustomDrawGrid ------------------------------------------------------------------------------
+
+TCustomDrawGrid::TCustomDrawGrid(TComponent* AOwner) : TCustomGrid(AOwner) {}
+
+void TCustomDrawGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState)
+{
+    if (OnDrawCell) OnDrawCell(this, ACol, ARow, ARect, AState);
+}
+
+bool TCustomDrawGrid::SelectCell(int ACol, int ARow)
+{
+    bool canSelect = true;
+    if (OnSelectCell) OnSelectCell(this, ACol, ARow, canSelect);
+    return canSelect;
+}
+
+void TCustomDrawGrid::TopLeftChanged()
+{
+    TCustomGrid::TopLeftChanged();
+    if (OnTopLeftChanged) OnTopLeftChanged(this);
+}
+
+void TCustomDrawGrid::ColumnMoved(int FromIndex, int ToIndex)
+{
+    if (OnColumnMoved) OnColumnMoved(this, FromIndex, ToIndex);
+}
+
+void TCustomDrawGrid::RowMoved(int FromIndex, int ToIndex)
+{
+    if (OnRowMoved) OnRowMoved(this, FromIndex, ToIndex);
+}
+
+std::string TCustomDrawGrid::GetEditText(int ACol, int ARow)
+{
+    std::string value;
+    if (OnGetEditText) OnGetEditText(this, ACol, ARow, value);
+    return value;
+}
+
+void TCustomDrawGrid::SetEditText(int ACol, int ARow, const std::string& Value)
+{
+    if (OnSetEditText) OnSetEditText(this, ACol, ARow, Value);
+}
+
+std::string TCustomDrawGrid::GetEditMask(int ACol, int ARow)
+{
+    std::string value;
+    if (OnGetEditMask) OnGetEditMask(this, ACol, ARow, value);
+    return value;
+}
+
+// --- TStringGrid ----------------------------------------------------------------------------------
+
+TStringGrid::TStringGrid(TComponent* AOwner) : TCustomDrawGrid(AOwner) {}
+
+TStringGrid::~TStringGrid() = default;
+
+TStringGrid::CellData* TStringGrid::Find(int ACol, int ARow)
+{
+    if (!ValidIndex(ACol, ARow) || static_cast<std::size_t>(ARow) >= rows_.size()) return nullptr;
+    RowData* row = rows_[static_cast<std::size_t>(ARow)].get();
+    if (!row || static_cast<std::size_t>(ACol) >= row->size()) return nullptr;
+    return &(*row)[static_cast<std::size_t>(ACol)];
+}
+
+const TStringGrid::CellData* TStringGrid::Find(int ACol, int ARow) const
+{
+    return const_cast<TStringGrid*>(this)->Find(ACol, ARow);
+}
+
+TStringGrid::CellData& TStringGrid::Ensure(int ACol, int ARow)
+{
+    const auto r = static_cast<std::size_t>(ARow);
+    const auto c = static_cast<std::size_t>(ACol);
+    if (r >= rows_.size()) rows_.resize(std::max(r + 1, static_cast<std::size_t>(RowCount())));
+    auto& row = rows_[r];
+    if (!row) {
+        row = std::make_unique<RowData>();
+        row->reserve(std::max(c + 1, static_cast<std::size_t>(ColCount())));
+    }
+    if (c >= row->size()) row->resize(c + 1);
+    return (*row)[c];
+}
+
+std::string TStringGrid::Cells(int ACol, int ARow) const
+{
+    const CellData* cell = Find(ACol, ARow);
+    return cell ? cell->text : std::string();
+}
+
+const std::string* TStringGrid::FindCellText(int ACol, int ARow) const
+{
+    const CellData* cell = Find(ACol, ARow);
+    return cell ? &cell->text : nullptr;
+}
+
+void TStringGrid::SetCells(int ACol, int ARow, const std::string& Value)
+{
+    if (!ValidIndex(ACol, ARow)) return;
+    CellData* cell = Find(ACol, ARow);
+    if (!cell) {
+        if (Value.empty()) return;   // nothing to keep: an unset cell already reads empty
+        cell = &Ensure(ACol, ARow);
+    }
+    cell->text = Value;
+    InvalidateCell(ACol, ARow);
+}
+
+TObject* TStringGrid::Objects(int ACol, int ARow) const
+{
+    const CellData* cell = Find(ACol, ARow);
+    return cell ? cell->object : nullptr;
+}
+
+void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value)
+{
+    if (!ValidIndex(ACol, ARow)) return;
+    CellData* cell = Find(ACol, ARow);
+    if (!cell) {
+        if (!Value) return;
+        cell = &Ensure(ACol, ARow);
+    }
+    cell->object = Value;
+}
+
+TStringGridStrings* TStringGrid::Rows(int ARow)
+{
+    auto& view = rowViews_[ARow];
+    if (!view) view = std::make_unique<TStringGridStrings>(this, true, ARow);
+    return view.get();
+}
+
+TStringGridStrings* TStringGrid::Cols(int ACol)
+{
+    auto& view = colViews_[ACol];
+    if (!view) view = std::make_unique<TStringGridStrings>(this, false, ACol);
+    return view.get();
+}
+
+// The cells travel with their column: every stored row rotates its entries.
+void TStringGrid::ColumnMoved(int FromIndex, int ToIndex)
+{
+    for (auto& row : rows_) {
+        if (!row) continue;
+        const auto needed = static_cast<std::size_t>(std::max(FromIndex, ToIndex)) + 1;
+        if (row->size() < needed) row->resize(needed);
+        auto from = row->begin() + FromIndex;
+        auto to = row->begin() + ToIndex;
+        if (FromIndex < ToIndex)
+            std::rotate(from, from + 1, to + 1);
+        else
+            std::rotate(to, from, from + 1);
+    }
+    TCustomDrawGrid::ColumnMoved(FromIndex, ToIndex);
+}
+
+void TStringGrid::RowMoved(int FromIndex, int ToIndex)
+{
+    const auto needed = static_cast<std::size_t>(std::max(FromIndex, ToIndex)) + 1;
+    if (rows_.size() < needed) rows_.resize(needed);
+    auto from = rows_.begin() + FromIndex;
+    auto to = rows_.begin() + ToIndex;
+    if (FromIndex < ToIndex)
+        std::rotate(from, from + 1, to + 1);
+    else
+        std::rotate(to, from, from + 1);
+    TCustomDrawGrid::RowMoved(FromIndex, ToIndex);
+}
+
+std::string TStringGrid::GetEditText(int ACol, int ARow)
+{
+    std::string value = Cells(ACol, ARow);
+    if (OnGetEditText) OnGetEditText(this, ACol, ARow, value);
+    return value;
+}
+
+void TStringGrid::SetEditText(int ACol, int ARow, const std::string& Value)
+{
+    if (Cells(ACol, ARow) != Value) SetCells(ACol, ARow, Value);
+    TCustomDrawGrid::SetEditText(ACol, ARow, Value);
+}
+
+void TStringGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState)
+{
+    if (DefaultDrawing() && !OnDrawCell) {
+        TCanvas* canvas = Canvas();
+        const auto oldStyle = canvas->Brush()->Style();
+        canvas->Brush()->SetStyle(TBrushStyle::bsClear);
+        canvas->Font()->SetColor((AState & gdSelected) && !(AState & gdFixed) ? clHighlightText : Font()->Color());
+        canvas->TextRect(ARect, ARect.Left + 2, ARect.Top + 2, Cells(ACol, ARow));
+        canvas->Brush()->SetStyle(oldStyle);
+    }
+    TCustomDrawGrid::DrawCell(ACol, ARow, ARect, AState);
+}
+
+std::size_t TStringGrid::CellStoreBytes() const
+{
+    std::size_t bytes = rows_.capacity() * sizeof(rows_[0]);
+    for (const auto& row : rows_) {
+        if (!row) continue;
+        bytes += sizeof(RowData) + row->capacity() * sizeof(CellData);
+        for (const CellData& cell : *row)
+            if (cell.text.capacity() > std::string().capacity()) bytes += cell.text.capacity() + 1;
+    }
+    return bytes;
+}
+
+// --- TStringGridStrings ---------------------------------------------------------------------------
+
+int TStringGridStrings::Coord(int i, int& c, int& r) const
+{
+    c = isRow_ ? i : index_;
+    r = isRow_ ? index_ : i;
+    return i;
+}
+
+int TStringGridStrings::GetCount() const { return isRow_ ? grid_->ColCount() : grid_->RowCount(); }
+
+std::string TStringGridStrings::Get(int index) const
+{
+    int c = 0, r = 0;
+    Coord(index, c, r);
+    return grid_->Cells(c, r);
+}
+
+void TStringGridStrings::Put(int index, const std::string& s)
+{
+    int c = 0, r = 0;
+    Coord(index, c, r);
+    grid_->SetCells(c, r, s);
+}
+
+TObject* TStringGridStrings::GetObject(int index) const
+{
+    int c = 0, r = 0;
+    Coord(index, c, r);
+    return grid_->Objects(c, r);
+}
+
+void TStringGridStrings::PutObject(int index, TObject* object)
+{
+    int c = 0, r = 0;
+    Coord(index, c, r);
+    grid_->SetObjects(c, r, object);
+}
+
+void TStringGridStrings::Insert(int, const std::string&)
+{
+    throw EInvalidGridOperation("Grid index out of range");
+}
+
+void TStringGridStrings::Delete(int) { throw EInvalidGridOperation("Grid index out of range"); }
+
+void TStringGridStrings::Clear()
+{
+    for (int i = 0; i < GetCount(); ++i) {
+        Put(i, std::string());
+        PutObject(i, nullptr);
+    }
+}
+
+int TStringGridStrings::Add(const std::string& s) { return AddObject(s, nullptr); }
+
+int TStringGridStrings::AddObject(const std::string& s, TObject* object)
+{
+    for (int i = 0; i < GetCount(); ++i) {
+        if (Get(i).empty() && !GetObject(i)) {
+            Put(i, s);
+            PutObject(i, object);
+            return i;
+        }
+    }
+    return -1;
+}
+
+void TStringGridStrings::Assign(const rtl::TStrings& source)
+{
+    if (&source == this) return;
+    const int n = source.Count();
+    for (int i = 0; i < n; ++i) {
+        Put(i, source[i]);
+        PutObject(i, source.Objects(i));
+    }
+    for (int i = n; i < GetCount(); ++i) {
+        Put(i, std::string());
+        PutObject(i, nullptr);
+    }
+}
+
+}  // namespace ui
