@@ -9,10 +9,10 @@
 
 namespace xml {
 
-// Calls write with a stream on a new temporary file beside the target, then renames that file
-// over the target. When write throws, the stream fails, or the file cannot be created, flushed or
-// renamed, the temporary file is removed, the target is left as it was, and the error is thrown
-// (a failure of our own as std::filesystem::filesystem_error naming the target).
+// Calls write with a stream, then stores what it wrote in a temporary file beside the target and
+// renames that file over the target. When write throws, the stream fails, or the file cannot be
+// created, flushed or renamed, no temporary file is left, the target is left as it was, and the
+// error is thrown (a failure of our own as rtl::EFCreateError naming the target).
 void WriteFileAtomically(const std::filesystem::path& target,
                          const std::function<void(std::ostream&)>& write);
 

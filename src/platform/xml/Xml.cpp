@@ -7,6 +7,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "platform/rtl/Exceptions.h"
 #include "platform/xml/AtomicFile.h"
 
 namespace xml {
@@ -246,8 +247,8 @@ std::string Document::SaveToString() const {
 void Document::SaveToFile(const std::filesystem::path& file) const {
   try {
     WriteFileAtomically(file, SaveToString());
-  } catch (const std::filesystem::filesystem_error& e) {
-    throw XmlError(file.string(), "cannot save: " + e.code().message());
+  } catch (const rtl::EFCreateError& e) {
+    throw XmlError(file.string(), e.Message);
   }
 }
 
