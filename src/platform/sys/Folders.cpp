@@ -1,8 +1,9 @@
 #include "platform/sys/Folders.h"
 
-#include <unistd.h>
-
 #include <system_error>
+
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Streams.h"
 
 namespace sys {
 
@@ -41,18 +42,12 @@ bool CopyFile(const fs::path& from, const fs::path& to, bool failIfExists) {
   std::error_code ec;
   if (!fs::is_regular_file(from, ec)) return false;
   if (failIfExists && fs::exists(to, ec)) return false;
-  const fs::path temp = to.parent_path() / ("." + to.filename().string() + "." + std::to_string(::getpid()) + ".copy");
-  if (!fs::copy_file(from, temp, fs::copy_options::overwrite_existing, ec) || ec) {
-    fs::remove(temp, ec);
+  try {
+    rtl::WriteFileAtomic(to.string(), rtl::ReadFileBytes(from.string()));
+    return true;
+  } catch (const rtl::Exception&) {
     return false;
   }
-  fs::rename(temp, to, ec);
-  if (ec) {
-    std::error_code ignored;
-    fs::remove(temp, ignored);
-    return false;
-  }
-  return true;
 }
 
 }  // namespace sys
