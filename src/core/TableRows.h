@@ -1,0 +1,51 @@
+#pragma once
+// Row readers of the two table files the converter's compilers read: EtherCAT_Slave.xml (the
+// process-data variables of both directions) and EtherNetIP_Master_Rules.xml (the scanner's
+// connections). A row is the attribute set of one element, kept as written; each reader decides
+// its own fallbacks for missing attributes.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace xml {
+class Element;
+}
+
+namespace core {
+
+class TTableRow {
+ public:
+    TTableRow() = default;
+    explicit TTableRow(std::vector<std::pair<std::string, std::string>> attributes)
+        : attributes_(std::move(attributes)) {}
+
+    // The attribute's value, or nullopt when the row has no such attribute.
+    std::optional<std::string> Attr(std::string_view name) const;
+    // The attribute's value, or the fallback when missing.
+    std::string Attr(std::string_view name, std::string_view fallback) const;
+
+ private:
+    std::vector<std::pair<std::string, std::string>> attributes_;
+};
+
+// The rows of a section: one per child element, in document order.
+std::vector<TTableRow> Read_Table_Rows(const xml::Element& section);
+
+struct TEtherCAT_Slave_Table {
+    std::vector<TTableRow> Slave_To_Master;  // the master's inputs
+    std::vector<TTableRow> Master_To_Slave;  // the master's outputs
+};
+
+// nullopt when the file does not exist. Throws xml::XmlError naming the file when it is not
+// well-formed or lacks EtherCAT_Slave_Variables or one of its two direction sections.
+std::optional<TEtherCAT_Slave_Table> Read_EtherCAT_Slave_File(const std::filesystem::path& file);
+
+// The connection rows under the root; nullopt when the file does not exist. Throws xml::XmlError
+// naming the file when it is not well-formed.
+std::optional<std::vector<TTableRow>> Read_EtherNetIP_Master_Rules_File(const std::filesystem::path& file);
+
+}  // namespace core

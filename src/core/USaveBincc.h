@@ -1,0 +1,46 @@
+#pragma once
+// The bank compiler: turns ParGen.xml, EtherCAT_Slave.xml and EtherNetIP_Master_Rules.xml of the
+// open configuration into bank1.bin (the 2048-byte general parameter block) and bank2.bin (the
+// EtherNet/IP connection table followed by the EtherCAT section), written into its bin folder.
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/BankTypes.h"
+
+namespace core {
+
+// The table files a build reads; a file that does not exist leaves its part at its defaults.
+struct TBankSources {
+    std::filesystem::path ParGen;
+    std::filesystem::path EtherCAT_Slave;
+    std::filesystem::path EtherNetIP_Master_Rules;
+};
+
+// Builds both images of the given files into `out`. When a file cannot be parsed, lacks a
+// required section or holds more than the tables take, the error (naming the file) is thrown and
+// `out` keeps what it held before.
+void Build_Banks(TBankStorage& out, const TBankSources& sources);
+
+// A bank file that could not be written; what() names every file that failed and why.
+class EBankWriteError : public std::runtime_error {
+ public:
+    EBankWriteError(std::vector<std::string> files, const std::string& message)
+        : std::runtime_error(message), Files(std::move(files)) {}
+    std::vector<std::string> Files;
+};
+
+// Writes bank1.bin and then bank2.bin into the folder, each replacing its file as a whole. Both
+// are attempted; when either fails, EBankWriteError is thrown after the second attempt.
+void Save_Banks(const TBankStorage& banks, const std::filesystem::path& binFolder);
+
+// The program's entries, on the open configuration (Path_Project and the File_ globals) and the
+// module's own storage.
+void Build_Banks();
+void Save_Banks();
+// The images of the last successful build.
+const TBankStorage& Bank_Storage();
+
+}  // namespace core

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include "BankFixture.h"
+#include "core/GeneralBank.h"
+#include "core/ParGenFile.h"
+
+using namespace core;
+using namespace coretest;
+
+using Bank1Golden = BankFixture;
+
+TEST_F(Bank1Golden, WithoutParGen)
+{
+    EXPECT_TRUE(Same_Bytes(Bank1(), Load_Hex_Golden("bank1_no_pargen.hex")));
+}
+
+TEST_F(Bank1Golden, WithTheDialogsDefaultParGen)
+{
+    Write_ParGen_Settings(dir / "ParGen.xml", TParGenSettings{});
+    EXPECT_TRUE(Same_Bytes(Bank1(), Load_Hex_Golden("bank1_default_pargen.hex")));
+}
+
+TEST_F(Bank1Golden, WithDnsOnDhcpAndGateway)
+{
+    Write_File(dir / "ParGen.xml", Read_Golden("pargen_dns_on.xml"));
+    EXPECT_TRUE(Same_Bytes(Bank1(), Load_Hex_Golden("bank1_dns_on.hex")));
+}
+
+// One ParGen.xml key set and the bytes it must leave at one offset of bank1.
+struct FieldCase {
+    const char* what;
+    std::string keys;
+    std::size_t offset;
+    std::vector<std::uint8_t> bytes;
+};
+
+class Bank1Field : public BankFixture, public ::testing::WithParamInterface<FieldCase> {};
+
+TEST_P(Bank1Field, StoresTheKeyAsSpecified)
+{
+    const auto& c = GetParam();
+    ParGen(c.keys);
+    const auto b = Bank1();
+    EXPECT_EQ(Slice(b, c.offset, c.bytes.size()), c.bytes) << c.what;
+    std::uint32_t sum = 0;
+    for (std::size_t i = 0; i < 2044; ++i)
+        sum += b[i];
+    EXPECT_EQ(U32_At(b, 2044), sum) << "checksum after every field is in place";
+}
+
+const std::string Name20 = "ABCDEFGHIJKLMNOPQRST";
+const std::string Name40 = Name20 + "abcdefghijklmnopqrst";
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, Bank1Field,
+    ::testing::Values(
+        FieldCase{"slave name cut to 15 characters", "<EtherCAT_Slave_Name>" + Name20 + "</EtherCAT_Slave_Name>",
+                  80, {'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J', 'K', 'L', 'M', 'N', 'O', 0}},
+        FieldCase{"device name cut to 31 characters", "<Eth_Conn_Device_Name>" + Name40 + "</Eth_Conn_Device_Name>",
+                  1328, {'i', 'j', 'k', 0}},
+        FieldCase{"a character beyond 0xFF gives the low 8 bits of its code unit",
+                  "<EtherCAT_Slave_Name>x\xCE\xA9y</EtherCAT_Slave_Name>", 80, {'x', 0xA9, 'y', 0}},
+        FieldCase{"an empty slave name stays empty", "<EtherCAT_Slave_Name/>", 80, {0, 0}},
+        FieldCase{"Wi-Fi DHCP sets bit 1", "<Eth_Conn_DHCP_WiFi>1</Eth_Conn_DHCP_WiFi>", 1256, {2, 0}},
+        FieldCase{"flags are on only for exactly 1", "<Eth_Conn_DHCP_Cable> 1</Eth_Conn_DHCP_Cable>", 1256, {0, 0}},
+        FieldCase{"DNS off leaves the DNS fields zero",
+                  "<Eth_Conn_Enable_DNS>0</Eth_Conn_Enable_DNS><Eth_Conn_Primary_DNS1>1</Eth_Conn_Primary_DNS1>",
+                  1420, {0, 0, 0, 0}},
+        FieldCase{"DNS on without its keys: primary 8.8.8.8", "<Eth_Conn_Enable_DNS>1</Eth_Conn_Enable_DNS>",
+                  1420, {8, 8, 8, 8}},
+        FieldCase{"octets: low 8 bits, hexadecimal, fallback, blanks around",
+                  "<EtherNetIP_Master_IP1>300</EtherNetIP_Master_IP1><EtherNetIP_Master_IP2>0x10</EtherNetIP_Master_IP2>"
+                  "<EtherNetIP_Master_IP3>abc</EtherNetIP_Master_IP3><EtherNetIP_Master_IP4> 7 </EtherNetIP_Master_IP4>",
+                  40, {44, 16, 0, 7}},
+        FieldCase{"gateway enabled keeps its octets",
+                  "<EtherNetIP_Master_EN_GAT>1</EtherNetIP_Master_EN_GAT><EtherNetIP_Master_GAT4>9</EtherNetIP_Master_GAT4>",
+                  48, {192, 168, 0, 9}},
+        FieldCase{"version text only when the file exists", "", 1644, {'1', '.', '0', '0', '0', 0, 0, 0}}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+// The EtherCAT identity that ParGen.xml gives the header of the EtherCAT section.
+struct BankIdentityCase {
+    const char* what;
+    std::string keys;
+    std::vector<std::uint8_t> eeprom;  // 14 bytes
+    std::uint16_t node;
+    std::uint32_t revision;
+};
+
+class EtherCATIdentity : public BankFixture, public ::testing::WithParamInterface<BankIdentityCase> {};
+
+TEST_P(EtherCATIdentity, FillsTheHeader)
+{
+    const auto& c = GetParam();
+    ParGen(c.keys);
+    const auto s = Build();
+    const auto& h = s->EtherCAT_Bank_Header;
+    EXPECT_EQ(std::vector<std::uint8_t>(h.Eeprom_Config.begin(), h.Eeprom_Config.end()), c.eeprom) << c.what;
+    EXPECT_EQ(h.Node_Address, c.node) << c.what;
+    EXPECT_EQ(h.Revision_Number, c.revision) << c.what;
+    const auto& b2 = s->Bank2.Bytes();
+    EXPECT_EQ(U16_At(b2, 512 + 14), c.node);
+    EXPECT_EQ(U32_At(b2, 512 + 24), c.revision);
+}
+
+const std::vector<std::uint8_t> Default_Eeprom = {0x80, 0x0F, 0x00, 0xCC, 0x88, 0x13, 0xFF,
+                                                  0x00, 0x00, 0x00, 0x00, 0x80, 0x00, 0x00};
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, EtherCATIdentity,
+    ::testing::Values(
+        BankIdentityCase{"fallbacks", "", Default_Eeprom, 1, 0},
+        BankIdentityCase{"a pair that is not a byte is skipped",
+                     "<EtherCAT_Slave_Eeprom_Config>0102G30405</EtherCAT_Slave_Eeprom_Config>",
+                     {1, 2, 4, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 1, 0},
+        BankIdentityCase{"an odd digit count ends with a single digit",
+                     "<EtherCAT_Slave_Eeprom_Config>ABC</EtherCAT_Slave_Eeprom_Config>",
+                     {0xAB, 0x0C, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 1, 0},
+        BankIdentityCase{"an empty configuration stores nothing",
+                     "<EtherCAT_Slave_Eeprom_Config></EtherCAT_Slave_Eeprom_Config>",
+                     std::vector<std::uint8_t>(14, 0), 1, 0},
+        BankIdentityCase{"a configuration longer than 14 bytes writes nothing beyond them",
+                     "<EtherCAT_Slave_Eeprom_Config>0102030405060708090A0B0C0D0E0F10</EtherCAT_Slave_Eeprom_Config>"
+                     "<EtherCAT_Slave_Node_Address>7</EtherCAT_Slave_Node_Address>",
+                     {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}, 7, 0},
+        BankIdentityCase{"the largest revision the dialog accepts, in decimal",
+                     "<EtherCAT_Slave_Revision_Number>4294967295</EtherCAT_Slave_Revision_Number>",
+                     Default_Eeprom, 1, 0xFFFFFFFF},
+        BankIdentityCase{"a revision in hexadecimal",
+                     "<EtherCAT_Slave_Revision_Number>$FFFFFFFF</EtherCAT_Slave_Revision_Number>",
+                     Default_Eeprom, 1, 0xFFFFFFFF},
+        BankIdentityCase{"a revision beyond 32 bits is not a number",
+                     "<EtherCAT_Slave_Revision_Number>4294967296</EtherCAT_Slave_Revision_Number>",
+                     Default_Eeprom, 1, 0},
+        BankIdentityCase{"a node address that is not a number",
+                     "<EtherCAT_Slave_Node_Address>1a</EtherCAT_Slave_Node_Address>", Default_Eeprom, 1, 0}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
