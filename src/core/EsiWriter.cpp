@@ -5,7 +5,7 @@
 #include "app/common/UMaker.h"
 #include "core/UEtherCAT_ESI_File.h"
 #include "platform/rtl/CodePages.h"
-#include "platform/xml/AtomicFile.h"
+#include "platform/rtl/Streams.h"
 
 namespace core {
 
@@ -227,7 +227,7 @@ void Write_ESI_File(const TESI_Data& data, const std::filesystem::path& file)
         text += line;
         text += "\r\n";
     }
-    xml::WriteFileAtomically(file, rtl::Utf8ToCp1252(text));
+    rtl::WriteFileAtomic(file.string(), rtl::Utf8ToCp1252(text));
 }
 
 }  // namespace core

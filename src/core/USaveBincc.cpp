@@ -9,7 +9,7 @@
 #include "core/LittleEndian.h"
 #include "core/ParGenFile.h"
 #include "core/TableRows.h"
-#include "platform/xml/AtomicFile.h"
+#include "platform/rtl/Streams.h"
 #include "platform/xml/Xml.h"
 
 namespace core {
@@ -66,12 +66,15 @@ void Save_Banks(const TBankStorage& banks, const std::filesystem::path& binFolde
     auto save = [&](const TBankImage& image, const char* name) {
         const auto file = binFolder / name;
         try {
-            xml::WriteFileAtomically(file, image.View());
+            rtl::WriteFileAtomic(file.string(), std::string(image.View()));
         } catch (const std::exception& e) {
             failed.push_back(file.string());
             if (!message.empty())
                 message += '\n';
-            message += "Cannot write file \"" + file.string() + "\". " + e.what();
+            const std::string reason = e.what();
+            message += reason.find(file.string()) == std::string::npos
+                           ? "Cannot write file \"" + file.string() + "\". " + reason
+                           : reason;
         }
     };
     save(banks.Bank1, "bank1.bin");

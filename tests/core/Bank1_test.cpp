@@ -34,6 +34,8 @@ struct FieldCase {
     std::vector<std::uint8_t> bytes;
 };
 
+[[maybe_unused]] static void PrintTo(const FieldCase& c, std::ostream* os) { *os << c.what; }
+
 class Bank1Field : public BankFixture, public ::testing::WithParamInterface<FieldCase> {};
 
 TEST_P(Bank1Field, StoresTheKeyAsSpecified)
@@ -86,6 +88,8 @@ struct BankIdentityCase {
     std::uint16_t node;
     std::uint32_t revision;
 };
+
+[[maybe_unused]] static void PrintTo(const BankIdentityCase& c, std::ostream* os) { *os << c.what; }
 
 class EtherCATIdentity : public BankFixture, public ::testing::WithParamInterface<BankIdentityCase> {};
 

@@ -101,6 +101,8 @@ struct InitCase {
     char decimal = '.';
 };
 
+[[maybe_unused]] static void PrintTo(const InitCase& c, std::ostream* os) { *os << c.type << " " << c.text; }
+
 class InitialValue : public BankFixture, public ::testing::WithParamInterface<InitCase> {};
 
 TEST_P(InitialValue, StoresByType)
@@ -161,6 +163,8 @@ struct ConnectionCase {
     std::size_t offset;
     std::vector<std::uint8_t> bytes;
 };
+
+[[maybe_unused]] static void PrintTo(const ConnectionCase& c, std::ostream* os) { *os << c.attributes; }
 
 class ConnectionField : public BankFixture, public ::testing::WithParamInterface<ConnectionCase> {};
 

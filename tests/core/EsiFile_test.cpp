@@ -92,6 +92,8 @@ struct PdoCase {
     const char* outputs_start;
 };
 
+[[maybe_unused]] static void PrintTo(const PdoCase& c, std::ostream* os) { *os << c.golden; }
+
 class EsiPdos : public EsiFile, public ::testing::WithParamInterface<PdoCase> {};
 
 TEST_P(EsiPdos, MatchTheGolden)
@@ -137,6 +139,8 @@ struct EsiIdentityCase {
     const char* type_line;
     const char* config_data;
 };
+
+[[maybe_unused]] static void PrintTo(const EsiIdentityCase& c, std::ostream* os) { *os << c.keys; }
 
 class EsiIdentity : public EsiFile, public ::testing::WithParamInterface<EsiIdentityCase> {};
 
