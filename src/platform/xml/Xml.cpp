@@ -3,6 +3,8 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -195,7 +197,7 @@ Document& Document::operator=(Document&&) noexcept = default;
 void Document::LoadFromFile(const std::filesystem::path& file) {
   Clear();
   std::ifstream in(file, std::ios::binary);
-  if (!in) throw XmlError(file.string(), "the file cannot be opened");
+  if (!in) throw XmlError(file.string(), std::string("the file cannot be opened: ") + std::strerror(errno));
   const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (in.bad()) throw XmlError(file.string(), "the file cannot be read");
   LoadFromString(text, file.string());
