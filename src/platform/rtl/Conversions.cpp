@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cerrno>
+#include <cstdlib>
+#include <locale.h>
 #include <climits>
 #include <cmath>
 
@@ -59,6 +62,12 @@ bool parseInteger(std::string_view s, int maxHexDigits, uint64_t maxPositive, ui
     return true;
 }
 
+// Number texts are normalised to the C notation before conversion, whatever the process locale is.
+locale_t cLocale() {
+    static locale_t loc = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr));
+    return loc;
+}
+
 [[noreturn]] void raiseConvert(const char* fmt, std::string_view s) {
     throw EConvertError(Fmt(fmt, std::string(s)));
 }
@@ -81,7 +90,7 @@ std::string scientific(const DecimalDigits& d, int precision, int minExpDigits, 
 
 std::string generalFixed(const DecimalDigits& d, const TFormatSettings& fs) {
     std::string intPart = detail::IntegerDigits(d);
-    int fracCount = static_cast<int>(d.digits.size()) - std::max(d.exponent, 0);
+    int fracCount = static_cast<int>(d.digits.size()) - d.exponent;
     if (fracCount <= 0) return intPart;
     return intPart + fs.DecimalSeparator + detail::FractionDigits(d, fracCount);
 }
@@ -238,14 +247,11 @@ bool TryStrToFloat(std::string_view s, double& value, const TFormatSettings& fs)
         if (expDigits == 0) return false;
     }
     if (i != n) return false;
-    double v = 0;
-    auto res = std::from_chars(norm.data(), norm.data() + norm.size(), v);
-    if (res.ec == std::errc::result_out_of_range) {
-        if (std::fabs(v) > 1.0) return false;  // overflow
-        v = 0.0;                               // underflow reads as zero
-    } else if (res.ec != std::errc() || res.ptr != norm.data() + norm.size()) {
-        return false;
-    }
+    errno = 0;
+    char* end = nullptr;
+    double v = strtod_l(norm.c_str(), &end, cLocale());
+    if (end != norm.c_str() + norm.size()) return false;
+    if (errno == ERANGE && std::isinf(v)) return false;   // overflow; underflow reads as (nearly) zero
     value = v;
     return true;
 }

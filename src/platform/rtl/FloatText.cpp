@@ -13,20 +13,25 @@ DecimalDigits ToDecimal(double value, int precision) {
     d.negative = std::signbit(value);
     value = std::fabs(value);
     if (value == 0.0) return d;
+    // 17 significant digits identify the double; rounding them to the precision wanted then goes
+    // half away from zero on the decimal digits, so 0.125 shows as 0.13 and 1.005 as 1.01.
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, precision - 1);
+    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 16);
     std::string_view s(buf, static_cast<size_t>(res.ptr - buf));
     size_t e = s.find('e');
     for (size_t i = 0; i < e; ++i)
         if (s[i] != '.') d.digits += s[i];
     d.exponent = std::atoi(std::string(s.substr(e + 1)).c_str()) + 1;
-    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+    RoundToDecimals(d, precision - d.exponent);
     return d;
 }
 
 void RoundToDecimals(DecimalDigits& d, int decimals) {
     int keep = d.exponent + decimals;   // number of digits that stay
-    if (keep >= static_cast<int>(d.digits.size())) return;
+    if (keep >= static_cast<int>(d.digits.size())) {
+        while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+        return;
+    }
     if (keep < 0) {
         d.digits.clear();
         return;

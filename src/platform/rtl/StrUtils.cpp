@@ -99,7 +99,18 @@ int CompareText(std::string_view a, std::string_view b) {
 bool SameStr(std::string_view a, std::string_view b) { return a == b; }
 bool SameText(std::string_view a, std::string_view b) { return a.size() == b.size() && CompareText(a, b) == 0; }
 
-int AnsiCompareStr(std::string_view a, std::string_view b) { return CompareStr(a, b); }
+int AnsiCompareStr(std::string_view a, std::string_view b) {
+    int c = AnsiCompareText(a, b);
+    if (c != 0) return c;
+    // Equal but for case: at the first difference the small letter comes first.
+    size_t pa = 0, pb = 0;
+    while (pa < a.size() && pb < b.size()) {
+        int ca = DecodeUtf8(a, pa);
+        int cb = DecodeUtf8(b, pb);
+        if (ca != cb) return foldLower(ca) == ca ? -1 : 1;
+    }
+    return CompareStr(a, b);
+}
 
 int AnsiCompareText(std::string_view a, std::string_view b) {
     size_t pa = 0, pb = 0;

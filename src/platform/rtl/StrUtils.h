@@ -21,6 +21,7 @@ int CompareStr(std::string_view a, std::string_view b);   // byte order: <0, 0, 
 int CompareText(std::string_view a, std::string_view b);  // ASCII case-insensitive
 bool SameStr(std::string_view a, std::string_view b);
 bool SameText(std::string_view a, std::string_view b);
+// Dictionary order: as AnsiCompareText, and among texts equal but for case small letters first.
 int AnsiCompareStr(std::string_view a, std::string_view b);
 int AnsiCompareText(std::string_view a, std::string_view b); // Latin-1-aware, case-insensitive
 bool AnsiSameText(std::string_view a, std::string_view b);

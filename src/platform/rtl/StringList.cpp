@@ -264,7 +264,8 @@ void TStrings::LoadFromStream(TStream& stream, TEncoding encoding) { SetText(Dec
 void TStrings::SaveToStream(TStream& stream, TEncoding encoding) const { stream.WriteString(EncodeText(Text(), encoding)); }
 
 void TStrings::BeginUpdate() {
-    if (updateCount_++ == 0) SetUpdateState(true);
+    if (updateCount_ == 0) SetUpdateState(true);
+    ++updateCount_;
 }
 
 void TStrings::EndUpdate() {
