@@ -131,8 +131,11 @@ TEST(TextToFloat, AcceptedAndRefusedTexts) {
         SCOPED_TRACE(c.text);
         double v = -1;
         EXPECT_EQ(TryStrToFloat(c.text, v, fs), c.ok);
-        if (c.ok) EXPECT_DOUBLE_EQ(v, c.value);
-        else EXPECT_THROW(StrToFloat(c.text, fs), EConvertError);
+        if (c.ok) {
+            EXPECT_DOUBLE_EQ(v, c.value);
+        } else {
+            EXPECT_THROW(StrToFloat(c.text, fs), EConvertError);
+        }
     }
 }
 
