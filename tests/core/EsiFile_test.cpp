@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "BankFixture.h"
+#include "app/common/UComon.h"
 #include "app/common/UMaker.h"
 #include "core/UEtherCAT_ESI_File.h"
 #include "platform/rtl/StrUtils.h"
@@ -227,4 +228,19 @@ TEST(EsiHelpers, DataTypesAndThreeDigitNumbers)
     const std::pair<int, const char*> numbers[] = {{0, "000"}, {9, "009"}, {10, "010"}, {99, "099"}, {100, "100"}, {1234, "1234"}};
     for (const auto& [n, text] : numbers)
         EXPECT_EQ(Format_3_Digits(n), text);
+}
+
+TEST_F(EsiFile, ProgramEntryReadsTheOpenConfiguration)
+{
+    struct Restore {
+        ~Restore() { File_ParGen = File_EtherCAT_Slave = ""; }
+    } restore;
+    File_ParGen = (dir / "ParGen.xml").string();
+    File_EtherCAT_Slave = (dir / "EtherCAT_Slave.xml").string();
+    ParGen("<EtherCAT_Slave_Name>from globals</EtherCAT_Slave_Name>");
+    Variables("", Row("Bool", "1", "a"));
+    Build_ESI_File((dir / "open.xml").string());
+    const std::string text = Read_File(dir / "open.xml");
+    EXPECT_NE(text.find("<Name LcId=\"1033\">from globals</Name>"), std::string::npos);
+    EXPECT_EQ(Pdo_Section(text), Expected_Text("esi_pdo_one_output_bool.txt"));
 }
