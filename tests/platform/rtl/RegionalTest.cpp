@@ -1,0 +1,100 @@
+#include "platform/rtl/Regional.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "TempDir.h"
+
+namespace rtl {
+namespace {
+
+// Reads the settings with LC_ALL (and LOCPATH when given) set for the call only.
+TFormatSettings readLocale(const std::string& name, const std::string& locPath = "") {
+    auto saveEnv = [](const char* var) {
+        const char* v = std::getenv(var);
+        return v ? std::optional<std::string>(v) : std::nullopt;
+    };
+    auto restoreEnv = [](const char* var, const std::optional<std::string>& v) {
+        if (v) setenv(var, v->c_str(), 1);
+        else unsetenv(var);
+    };
+    auto oldAll = saveEnv("LC_ALL");
+    auto oldPath = saveEnv("LOCPATH");
+    setenv("LC_ALL", name.c_str(), 1);
+    if (!locPath.empty()) setenv("LOCPATH", locPath.c_str(), 1);
+    TFormatSettings fs = TFormatSettings::FromUserLocale();
+    restoreEnv("LC_ALL", oldAll);
+    restoreEnv("LOCPATH", oldPath);
+    return fs;
+}
+
+// Compiles a locale from the system's sources into a private folder.
+bool buildLocale(const std::string& source, const std::string& target) {
+    std::vector<std::string> args = {"localedef", "-i", source, "-f", "UTF-8", target};
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    int rc = posix_spawnp(&pid, "localedef", &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0) return false;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST(RegionalSettings, PlainCLocale) {
+    TFormatSettings fs = readLocale("C");
+    EXPECT_EQ(fs.DecimalSeparator, '.');
+    EXPECT_EQ(fs.ThousandSeparator, ",");
+    EXPECT_EQ(fs.ShortDateFormat, "MM/dd/yy");
+    EXPECT_EQ(fs.DateSeparator, '/');
+    EXPECT_EQ(fs.LongTimeFormat, "hh:nn:ss");
+    EXPECT_EQ(fs.ShortTimeFormat, "hh:nn");
+    EXPECT_EQ(fs.LongMonthNames[0], "January");
+    EXPECT_EQ(fs.ShortDayNames[0], "Sun");
+}
+
+TEST(RegionalSettings, GermanLocaleBuiltForTheTest) {
+    rtl_test::TempDir dir;
+    std::string target = (dir.path() / "de_DE.UTF-8").string();
+    if (!buildLocale("de_DE", target)) GTEST_SKIP() << "localedef or the de_DE sources are not available";
+    TFormatSettings fs = readLocale("de_DE.UTF-8", dir.path().string());
+    EXPECT_EQ(fs.DecimalSeparator, ',');
+    EXPECT_EQ(fs.ThousandSeparator, ".");
+    EXPECT_EQ(fs.ListSeparator, ';');
+    EXPECT_EQ(fs.ShortDateFormat, "dd.MM.yyyy");
+    EXPECT_EQ(fs.DateSeparator, '.');
+    EXPECT_EQ(fs.LongTimeFormat, "hh:nn:ss");
+    EXPECT_EQ(fs.LongMonthNames[2], "M\xC3\xA4rz");
+    EXPECT_EQ(fs.CurrencyString, "\xE2\x82\xAC");
+    EXPECT_EQ(fs.CurrencyFormat, 1);   // amount before the symbol
+}
+
+TEST(RegionalSettings, ScopeRestoresTheProcessSettings) {
+    TFormatSettings before = Regional();
+    {
+        TFormatSettings fs = TFormatSettings::Neutral();
+        fs.DecimalSeparator = ',';
+        TRegionalScope scope(fs);
+        EXPECT_EQ(Regional().DecimalSeparator, ',');
+        Regional().ShortDateFormat = "yyyy";
+    }
+    EXPECT_EQ(Regional().DecimalSeparator, before.DecimalSeparator);
+    EXPECT_EQ(Regional().ShortDateFormat, before.ShortDateFormat);
+}
+
+} // namespace
+} // namespace rtl
