@@ -4,11 +4,11 @@
 // EtherNet/IP connection table followed by the EtherCAT section), written into its bin folder.
 
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "core/BankTypes.h"
+#include "platform/rtl/Exceptions.h"
 
 namespace core {
 
@@ -25,10 +25,10 @@ struct TBankSources {
 void Build_Banks(TBankStorage& out, const TBankSources& sources);
 
 // A bank file that could not be written; what() names every file that failed and why.
-class EBankWriteError : public std::runtime_error {
+class EBankWriteError : public rtl::Exception {
  public:
-    EBankWriteError(std::vector<std::string> files, const std::string& message)
-        : std::runtime_error(message), Files(std::move(files)) {}
+    EBankWriteError(std::vector<std::string> files, std::string message)
+        : rtl::Exception(std::move(message)), Files(std::move(files)) {}
     std::vector<std::string> Files;
 };
 

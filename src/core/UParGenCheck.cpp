@@ -1,0 +1,67 @@
+#include "core/UParGenCheck.h"
+
+#include <cstdint>
+#include <string_view>
+
+#include "app/common/NumConv.h"
+
+namespace core {
+
+namespace {
+
+// Every number of the check goes through the general conversion; a text it refuses counts as -1.
+int64_t Value_Of(std::string_view text) { return Str_To_Int(text).value_or(-1); }
+
+bool In_Range(std::string_view text, int64_t low, int64_t high)
+{
+    const int64_t v = Value_Of(text);
+    return v >= low && v <= high;
+}
+
+// Text number for the first octet outside 0..255 (firstText names octet 1, the next ones follow),
+// or 0.
+int Octets_Fault(const std::array<std::string, 4>& octets, int firstText)
+{
+    for (int i = 0; i < 4; ++i)
+        if (!In_Range(octets[static_cast<std::size_t>(i)], 0, 255))
+            return firstText + i;
+    return 0;
+}
+
+// Nothing but blanks and control characters (what trimming would remove).
+bool Blank(std::string_view text)
+{
+    for (unsigned char c : text)
+        if (c > ' ')
+            return false;
+    return true;
+}
+
+}  // namespace
+
+int ParGen_First_Fault(const TParGenSettings& s)
+{
+    if (s.Enable_DNS) {
+        if (int f = Octets_Fault(s.Primary_DNS, 1563))
+            return f;
+        if (int f = Octets_Fault(s.Secondary_DNS, 1567))
+            return f;
+    }
+    const int64_t revision = Str_To_Int64(s.Revision_Number).value_or(-1);
+    if (revision < 0 || revision > 0xFFFFFFFFLL)
+        return 412;
+    if (Blank(s.Slave_Name))
+        return 411;
+    if (!In_Range(s.Node_Address, 1, 192))
+        return 989;
+    if (int f = Octets_Fault(s.Master_IP, 1643))
+        return f;
+    if (int f = Octets_Fault(s.Master_SM, 1647))
+        return f;
+    if (s.Enable_Gateway)
+        if (int f = Octets_Fault(s.Master_GAT, 1651))
+            return f;
+    return 0;
+}
+
+}  // namespace core
