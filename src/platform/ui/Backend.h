@@ -34,9 +34,6 @@ public:
     // Curves and areas the canvas does not raster itself.
     virtual void DrawShape(const TRasterTarget& target, const TPen& pen, const TBrush& brush, int kind,
                            const std::vector<TPoint>& points, int rx, int ry) = 0;
-    // Scaled copy of source rect of a bitmap into dest rect (device), honouring transparency.
-    virtual void StretchBits(const TRasterTarget& target, const TRect& dest, const TBitmap& source, const TRect& sourceRect,
-                             bool transparent, TColor transparentColor, bool alpha) = 0;
     virtual void DrawThemedPart(const TRasterTarget& target, TThemedPart part, unsigned state, const TRect& r) = 0;
 
     // Pictures: decodes PNG/BMP/other formats the backend knows; false when it cannot.
@@ -56,6 +53,10 @@ public:
     // Renders a shown form's native window into a PNG file.
     virtual bool GrabForm(TCustomForm* form, const std::string& fileName) = 0;
     virtual TSize ScreenSize() = 0;
+    // Shows a hint window with text at a screen point (empty text hides it).
+    virtual void ShowHint(const std::string& text, TPoint screenPos, int maxWidth) = 0;
+    virtual void SetScreenCursor(TCursor cursor) = 0;
+    virtual void RegisterCursor(TCursor index, const TBitmap& image, TPoint hotSpot) = 0;
 
     virtual IDialogService* NativeDialogs() = 0;
     virtual bool ClipboardText(std::string& text) = 0;

@@ -50,9 +50,11 @@ protected:
     virtual void Loaded() {}
     // Marks the component as being destroyed; derived destructors call it first.
     void MarkDestroying();
+    // Deletes the owned components (newest first). Control destructors call it early so that owned
+    // controls go while their owner is still whole.
+    void DestroyComponents();
 
 private:
-    void DestroyComponents();
 
     TComponent* owner_ = nullptr;
     std::string name_;

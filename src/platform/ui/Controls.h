@@ -120,7 +120,8 @@ public:
     void SetCursor(TCursor v);
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& v);
-    bool ShowHint() const { return showHint_; }
+    // With ParentShowHint on, the parent's setting counts.
+    bool ShowHint() const;
     void SetShowHint(bool v);
     bool ParentShowHint() const { return parentShowHint_; }
     void SetParentShowHint(bool v);
@@ -180,6 +181,7 @@ public:
     virtual void DblClick();
 
 protected:
+    void Notification(TComponent* component, TOperation operation) override;
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseMove(TShiftState shift, int x, int y);
@@ -205,6 +207,7 @@ private:
     friend class TWinControl;
     void HandleMouseMessage(TMessage& message);
     void RequestAlign();
+    friend void SetMouseInside(TControl* control, bool inside);
 
     TWinControl* parent_ = nullptr;
     int left_ = 0;
@@ -228,6 +231,7 @@ private:
     TPopupMenu* popupMenu_ = nullptr;
     std::string text_;
     bool mouseInside_ = false;
+    bool applyingParentFont_ = false;
     int invalidateCount_ = 0;
     void* native_ = nullptr;
 };

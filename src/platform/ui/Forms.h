@@ -77,9 +77,14 @@ protected:
     virtual void DoClose(TCloseAction& action);
     void PaintBackground(TCanvas& canvas) override;
 
+    bool CanFocusChild(const TWinControl* control) const;
+
 private:
     friend class TWinControl;
     void CenterOnScreen();
+    void FocusFirst();
+    int FrameBorder() const;
+    int CaptionHeight() const;
 
     TFormBorderStyle formBorderStyle_ = TFormBorderStyle::bsSizeable;
     TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;

@@ -13,6 +13,7 @@
 namespace ui {
 
 class TCanvas;
+struct TRasterTarget;
 
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 using TFontStyles = unsigned;
@@ -354,10 +355,18 @@ public:
     bool HasClip() const { return hasClip_; }
     const TRect& ClipRectRaw() const { return clip_; }
 
+    // The bitmap and device clip for the backend's raster engine.
+    TRasterTarget RasterTarget() const;
+
 private:
     bool Visible(int dx, int dy) const;  // device coordinates
     void PutPixel(int dx, int dy, TColor c, TPenMode mode);
     void PlotLine(int x0, int y0, int x1, int y1);
+    void FillDevice(const TRect& deviceRect, std::uint32_t pixel, TPenMode mode);
+    void DrawShapeThroughBackend(int kind, const std::vector<TPoint>& logical, int rx, int ry);
+    void BlitScaled(const TRect& dest, const TBitmap& src, const TRect& srcRect, bool transparent, std::uint32_t key,
+                    bool alpha);
+    void DrawTextLineAt(int x, int y, const std::string& text, bool opaque);
 
     TBitmap* target_;
     TFont font_;

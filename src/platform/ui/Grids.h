@@ -345,6 +345,9 @@ public:
 
     // Bytes held by the cell store (texts, objects and the row tables), for memory accounting.
     std::size_t CellStoreBytes() const;
+    // One past the largest column and row the store has ever held a cell for (cells beyond the
+    // current counts included).
+    void StoredExtent(int& Cols, int& Rows) const;
 
 protected:
     // Raw storage access without the invalidation of SetCells.

@@ -222,6 +222,14 @@ std::size_t TStringGrid::CellStoreBytes() const
     return bytes;
 }
 
+void TStringGrid::StoredExtent(int& Cols, int& Rows) const
+{
+    Cols = 0;
+    Rows = static_cast<int>(rows_.size());
+    for (const auto& row : rows_)
+        if (row) Cols = std::max(Cols, static_cast<int>(row->size()));
+}
+
 // --- TStringGridStrings ---------------------------------------------------------------------------
 
 int TStringGridStrings::Coord(int i, int& c, int& r) const

@@ -27,6 +27,13 @@ void SendClick(TControl* control, int x = 1, int y = 1);
 // Routes a move at a point of a parent to the child under it (enter/leave bookkeeping), honouring capture.
 void RouteMouseMove(TWinControl* root, int x, int y, TShiftState shift = 0);
 
+// Delivers a mouse message (WM_xBUTTONxxx, WM_MOUSEMOVE, WM_MOUSEWHEEL) given at a client point of
+// root to the control under the point, or to the control holding the capture, in its coordinates;
+// keeps the enter/leave bookkeeping. Exceptions from handlers go to the application.
+void RouteMouseEvent(TWinControl* root, unsigned msg, int x, int y, std::uintptr_t keys = 0);
+// The control the mouse is over (as routed last), or nullptr.
+TControl* MouseControl();
+
 // The control holding the mouse capture, or nullptr.
 TControl* CaptureControl();
 void SetCaptureControl(TControl* control);

@@ -69,6 +69,8 @@ constexpr unsigned WM_MOUSELEAVE = 0x02A3;
 constexpr unsigned WM_CUT = 0x0300;
 constexpr unsigned WM_COPY = 0x0301;
 constexpr unsigned WM_PASTE = 0x0302;
+constexpr unsigned WM_CANCELMODE = 0x001F;
+constexpr unsigned WM_THEMECHANGED = 0x031A;
 constexpr unsigned WM_USER = 0x0400;
 
 // Framework notifications (component messages).
@@ -94,6 +96,10 @@ constexpr unsigned CM_DIALOGCHAR = CM_BASE + 16;
 constexpr unsigned CM_FOCUSCHANGED = CM_BASE + 17;
 constexpr unsigned CM_SHOWHINTCHANGED = CM_BASE + 21;
 constexpr unsigned CM_HINTSHOW = CM_BASE + 48;
+constexpr unsigned CM_MOUSEWHEEL = CM_BASE + 67;
+constexpr unsigned CM_RELEASE = CM_BASE + 33;
+constexpr unsigned CM_CHILDKEY = CM_BASE + 26;
+constexpr unsigned CM_UIACTIVATE = CM_BASE + 27;
 constexpr unsigned CM_CANCELMODE = CM_BASE + 4100;
 constexpr unsigned CN_BASE = 0xBC00;
 constexpr unsigned CN_COMMAND = CN_BASE + WM_COMMAND;
@@ -109,6 +115,7 @@ constexpr unsigned EM_SETRECTNP = 0x00B4;
 constexpr unsigned EM_CHARFROMPOS = 0x00D7;
 constexpr unsigned CB_SHOWDROPDOWN = 0x014F;
 constexpr unsigned CB_SETDROPPEDWIDTH = 0x0160;
+constexpr unsigned EN_CHANGE = 0x0300;
 constexpr unsigned CBN_SELCHANGE = 1;
 constexpr unsigned CBN_DROPDOWN = 7;
 constexpr unsigned CBN_EDITCHANGE = 5;
@@ -196,6 +203,11 @@ constexpr unsigned VK_NUMLOCK = 0x90;
 constexpr unsigned VK_SCROLL = 0x91;
 // Letters and digits use their upper-case ASCII codes ('A' = 0x41, '0' = 0x30).
 
+// WM_COMMAND parameters: WParam = notification << 16 | control id, LParam = the sending control.
+constexpr std::uintptr_t MakeWParam(unsigned lo, unsigned hi) { return (static_cast<std::uintptr_t>(hi & 0xFFFF) << 16) | (lo & 0xFFFF); }
+inline std::intptr_t ControlToLParam(const TWinControl* c) { return reinterpret_cast<std::intptr_t>(c); }
+inline TWinControl* LParamToControl(std::intptr_t l) { return reinterpret_cast<TWinControl*>(l); }
+
 // Mouse-wheel step of one notch.
 constexpr int WHEEL_DELTA = 120;
 
@@ -212,6 +224,7 @@ bool PostMessage(HWND wnd, unsigned msg, std::uintptr_t wParam = 0, std::intptr_
 short GetKeyState(unsigned vk);
 // The shift state of the keyboard as the input layer last saw it.
 TShiftState KeyboardShiftState();
+void SetKeyboardShiftState(TShiftState state);
 // UTF-8 text of one character code.
 std::string CharToUtf8(char32_t ch);
 

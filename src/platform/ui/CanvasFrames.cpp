@@ -1,0 +1,157 @@
+// Edges, frame controls and themed parts.
+#include "platform/ui/Backend.h"
+#include "platform/ui/Graphics.h"
+
+namespace ui {
+
+namespace {
+struct EdgeColors {
+    TColor topLeft;
+    TColor bottomRight;
+};
+
+void Bevel(TCanvas& c, TRect& r, TColor tl, TColor br, unsigned flags)
+{
+    TBrush saved;
+    saved.Assign(*c.Brush());
+    c.Brush()->SetStyle(TBrushStyle::bsSolid);
+    if (flags & BF_TOP) {
+        c.Brush()->SetColor(tl);
+        c.FillRect({r.Left, r.Top, r.Right, r.Top + 1});
+    }
+    if (flags & BF_LEFT) {
+        c.Brush()->SetColor(tl);
+        c.FillRect({r.Left, r.Top, r.Left + 1, r.Bottom});
+    }
+    if (flags & BF_BOTTOM) {
+        c.Brush()->SetColor(br);
+        c.FillRect({r.Left, r.Bottom - 1, r.Right, r.Bottom});
+    }
+    if (flags & BF_RIGHT) {
+        c.Brush()->SetColor(br);
+        c.FillRect({r.Right - 1, r.Top, r.Right, r.Bottom});
+    }
+    if (flags & BF_LEFT) ++r.Left;
+    if (flags & BF_TOP) ++r.Top;
+    if (flags & BF_RIGHT) --r.Right;
+    if (flags & BF_BOTTOM) --r.Bottom;
+    c.Brush()->Assign(saved);
+}
+
+void Arrow(TCanvas& c, const TRect& r, int dir, TColor color)
+{
+    // A small filled triangle centred in r: 0 up, 1 down, 2 left, 3 right.
+    int cx = (r.Left + r.Right) / 2, cy = (r.Top + r.Bottom) / 2;
+    int s = std::max(2, std::min(r.Width(), r.Height()) / 4);
+    c.Brush()->SetColor(color);
+    for (int i = 0; i < s; ++i) {
+        switch (dir) {
+        case 0: c.FillRect({cx - i, cy - s / 2 + i, cx + i + 1, cy - s / 2 + i + 1}); break;
+        case 1: c.FillRect({cx - (s - 1 - i), cy - s / 2 + i, cx + (s - 1 - i) + 1, cy - s / 2 + i + 1}); break;
+        case 2: c.FillRect({cx - s / 2 + i, cy - i, cx - s / 2 + i + 1, cy + i + 1}); break;
+        default: c.FillRect({cx - s / 2 + i, cy - (s - 1 - i), cx - s / 2 + i + 1, cy + (s - 1 - i) + 1}); break;
+        }
+    }
+}
+} // namespace
+
+void TCanvas::DrawEdge(TRect& r, unsigned edge, unsigned flags)
+{
+    TRect work = r;
+    if (flags & (BF_FLAT | BF_MONO)) {
+        TColor color = (flags & BF_MONO) ? clWindowFrame : clBtnShadow;
+        if (edge & (BDR_RAISEDOUTER | BDR_SUNKENOUTER)) Bevel(*this, work, color, color, flags);
+        if (edge & (BDR_RAISEDINNER | BDR_SUNKENINNER)) {
+            TColor inner = (flags & BF_MONO) ? clWindow : clBtnFace;
+            Bevel(*this, work, inner, inner, flags);
+        }
+    } else {
+        if (edge & BDR_RAISEDOUTER) Bevel(*this, work, cl3DLight, cl3DDkShadow, flags);
+        else if (edge & BDR_SUNKENOUTER) Bevel(*this, work, clBtnShadow, clBtnHighlight, flags);
+        if (edge & BDR_RAISEDINNER) Bevel(*this, work, clBtnHighlight, clBtnShadow, flags);
+        else if (edge & BDR_SUNKENINNER) Bevel(*this, work, cl3DDkShadow, cl3DLight, flags);
+    }
+    if (flags & BF_MIDDLE) {
+        TBrush saved;
+        saved.Assign(brush_);
+        brush_.SetColor(clBtnFace);
+        FillRect(work);
+        brush_.Assign(saved);
+    }
+    if (flags & BF_ADJUST) r = work;
+}
+
+void TCanvas::DrawFrameControl(const TRect& r, unsigned kind, unsigned state)
+{
+    unsigned themed = 0;
+    if (state & DFCS_INACTIVE) themed |= tsDisabled;
+    if (state & DFCS_PUSHED) themed |= tsPressed;
+    if (state & DFCS_CHECKED) themed |= tsChecked;
+    if (state & DFCS_HOT) themed |= tsHot;
+    if (kind == DFC_BUTTON) {
+        if ((state & 0xFF) == DFCS_BUTTONRADIO) DrawThemedPart(TThemedPart::RadioButton, themed, r);
+        else if ((state & 0xFF) == DFCS_BUTTONPUSH) DrawThemedPart(TThemedPart::PushButton, themed, r);
+        else DrawThemedPart(TThemedPart::CheckBox, themed, r);
+        return;
+    }
+    if (kind == DFC_SCROLL) {
+        switch (state & 0xFF) {
+        case DFCS_SCROLLCOMBOBOX: DrawThemedPart(TThemedPart::ComboButton, themed, r); return;
+        case DFCS_SCROLLUP: DrawThemedPart(TThemedPart::SpinUp, themed, r); return;
+        case DFCS_SCROLLDOWN: DrawThemedPart(TThemedPart::SpinDown, themed, r); return;
+        default: break;
+        }
+        TBrush saved;
+        saved.Assign(brush_);
+        TRect w = r;
+        DrawEdge(w, (state & DFCS_PUSHED) ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_MIDDLE | BF_ADJUST);
+        Arrow(*this, w, (state & 0xFF) == DFCS_SCROLLLEFT ? 2 : 3, (state & DFCS_INACTIVE) ? clGrayText : clBtnText);
+        brush_.Assign(saved);
+        return;
+    }
+    TRect w = r;
+    DrawEdge(w, EDGE_RAISED, BF_RECT | BF_MIDDLE);
+}
+
+void TCanvas::DrawThemedPart(TThemedPart part, unsigned state, const TRect& r)
+{
+    if (r.IsEmpty()) return;
+    if (Backend() && target_) {
+        Backend()->DrawThemedPart(RasterTarget(), part, state, r.Offset(origin_.X, origin_.Y));
+        return;
+    }
+    // Headless fallback: the classic flat look.
+    TBrush saved;
+    saved.Assign(brush_);
+    TPen savedPen;
+    savedPen.Assign(pen_);
+    TColor text = (state & tsDisabled) ? clGrayText : clBtnText;
+    TRect w = r;
+    switch (part) {
+    case TThemedPart::CheckBox:
+    case TThemedPart::RadioButton:
+        brush_.SetColor((state & tsDisabled) ? clBtnFace : clWindow);
+        FillRect(w);
+        brush_.SetColor(clBtnShadow);
+        FrameRect(w);
+        if (state & (tsChecked | tsMixed)) {
+            brush_.SetColor((state & tsMixed) ? clGrayText : text);
+            FillRect(w.Inflate(-3, -3));
+        }
+        break;
+    case TThemedPart::ComboButton:
+    case TThemedPart::SpinUp:
+    case TThemedPart::SpinDown:
+        DrawEdge(w, (state & tsPressed) ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_MIDDLE | BF_ADJUST);
+        Arrow(*this, w, part == TThemedPart::SpinUp ? 0 : 1, text);
+        break;
+    case TThemedPart::PushButton:
+    case TThemedPart::HeaderItem:
+        DrawEdge(w, (state & tsPressed) ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_MIDDLE);
+        break;
+    }
+    brush_.Assign(saved);
+    pen_.Assign(savedPen);
+}
+
+} // namespace ui

@@ -1,0 +1,94 @@
+#include "platform/ui/Messages.h"
+
+#include <algorithm>
+#include <map>
+#include "platform/ui/Application.h"
+#include "platform/ui/Controls.h"
+
+namespace ui {
+
+namespace {
+struct KeyboardState {
+    TShiftState shift = 0;
+};
+KeyboardState& Keys()
+{
+    static KeyboardState k;
+    return k;
+}
+} // namespace
+
+unsigned RegisterWindowMessage(const std::string& name)
+{
+    static std::map<std::string, unsigned> ids;
+    static unsigned next = 0xC000;
+    // Names compare case-insensitively, as registered names do on the desktop.
+    std::string key = name;
+    std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    auto it = ids.find(key);
+    if (it != ids.end()) return it->second;
+    if (name.empty() || next > 0xFFFF) return 0;
+    ids[key] = next;
+    return next++;
+}
+
+std::intptr_t SendMessage(HWND wnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam)
+{
+    if (!wnd) return 0;
+    return wnd->Perform(msg, wParam, lParam);
+}
+
+bool PostMessage(HWND wnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam)
+{
+    if (!wnd) return false;
+    TMessage m;
+    m.Msg = msg;
+    m.WParam = wParam;
+    m.LParam = lParam;
+    Application->Post(wnd, m);
+    return true;
+}
+
+void SetKeyboardShiftState(TShiftState s) { Keys().shift = s; }
+
+TShiftState KeyboardShiftState() { return Keys().shift; }
+
+short GetKeyState(unsigned vk)
+{
+    TShiftState s = Keys().shift;
+    bool down = false;
+    switch (vk) {
+    case VK_SHIFT: down = s & ssShift; break;
+    case VK_CONTROL: down = s & ssCtrl; break;
+    case VK_MENU: down = s & ssAlt; break;
+    case VK_LBUTTON: down = s & ssLeft; break;
+    case VK_RBUTTON: down = s & ssRight; break;
+    case VK_MBUTTON: down = s & ssMiddle; break;
+    default: break;
+    }
+    return down ? static_cast<short>(0x8000) : 0;
+}
+
+std::string CharToUtf8(char32_t ch)
+{
+    std::string out;
+    auto c = static_cast<std::uint32_t>(ch);
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+    return out;
+}
+
+} // namespace ui

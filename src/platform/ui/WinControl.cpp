@@ -1,0 +1,515 @@
+// TWinControl: children, alignment, tab order, focus, keys, timers, painting of a control tree.
+#include <algorithm>
+#include "platform/ui/Application.h"
+#include "platform/ui/Backend.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/Forms.h"
+
+namespace ui {
+
+namespace {
+TWinControl*& FocusSlot()
+{
+    static TWinControl* focus = nullptr;
+    return focus;
+}
+} // namespace
+
+TWinControl* FindFocusedControl()
+{
+    return FocusSlot();
+}
+
+// Moves the keyboard focus: WM_KILLFOCUS to the old control, WM_SETFOCUS to the new one, then
+// OnExit of the old and OnEnter of the new; every control of the forms involved hears CM_FOCUSCHANGED.
+void MoveFocus(TWinControl* to)
+{
+    TWinControl* from = FocusSlot();
+    if (from == to) return;
+    FocusSlot() = to;
+    if (from) from->Perform(WM_KILLFOCUS, 0, ControlToLParam(to));
+    if (to) to->Perform(WM_SETFOCUS, 0, ControlToLParam(from));
+    if (from && FocusSlot() == to) from->Perform(CM_EXIT);
+    if (to && FocusSlot() == to) to->Perform(CM_ENTER);
+    if (to && Backend() && to->HandleAllocated()) Backend()->FocusControl(to);
+    auto broadcast = [](TWinControl* root, TWinControl* focused) {
+        std::vector<TControl*> stack{root};
+        while (!stack.empty()) {
+            TControl* c = stack.back();
+            stack.pop_back();
+            c->Perform(CM_FOCUSCHANGED, 0, ControlToLParam(focused));
+            if (auto* w = dynamic_cast<TWinControl*>(c))
+                for (int i = 0; i < w->ControlCount(); ++i) stack.push_back(w->Controls(i));
+        }
+    };
+    TCustomForm* f1 = from ? from->ParentForm() : nullptr;
+    TCustomForm* f2 = to ? to->ParentForm() : nullptr;
+    if (f1) broadcast(f1, to);
+    if (f2 && f2 != f1) broadcast(f2, to);
+}
+
+void ForgetFocus(TWinControl* control)
+{
+    if (FocusSlot() == control) FocusSlot() = nullptr;
+}
+
+TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
+
+TWinControl::~TWinControl()
+{
+    MarkDestroying();
+    DestroyComponents();
+    // Children not owned by anyone here stay alive but lose their parent.
+    while (!controls_.empty()) RemoveControl(controls_.back());
+    ForgetFocus(this);
+    if (TCustomForm* f = ParentForm(); f && f != this && f->activeControl_ == this) f->activeControl_ = nullptr;
+    GetApplication()->ForgetControl(this);
+}
+
+void TWinControl::InsertControl(TControl* control)
+{
+    if (!control || control->parent_ == this) return;
+    control->parent_ = this;
+    controls_.push_back(control);
+    if (auto* w = dynamic_cast<TWinControl*>(control)) tabList_.push_back(w);
+    if (control->parentFont_) control->ParentFontChanged();
+    if (control->parentColor_) control->ParentColorChanged();
+    TRect pc = ClientRect();
+    control->anchorRight_ = pc.Width() - (control->left_ + control->width_);
+    control->anchorBottom_ = pc.Height() - (control->top_ + control->height_);
+    if (control->align_ != TAlign::alNone) Realign();
+    Invalidate();
+    if (HandleAllocated() && Backend()) Backend()->ControlChanged(this, TChangeAspect::Other);
+}
+
+void TWinControl::RemoveControl(TControl* control)
+{
+    auto it = std::find(controls_.begin(), controls_.end(), control);
+    if (it == controls_.end()) return;
+    controls_.erase(it);
+    tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), control), tabList_.end());
+    control->parent_ = nullptr;
+    if (auto* w = dynamic_cast<TWinControl*>(control)) {
+        TWinControl* f = FindFocusedControl();
+        if (f && (f == w || w->ContainsControl(f))) ForgetFocus(f);
+        for (TWinControl* p = this; p; p = p->Parent())
+            if (auto* form = dynamic_cast<TCustomForm*>(p); form && form->activeControl_ &&
+                (form->activeControl_ == w || w->ContainsControl(form->activeControl_)))
+                form->activeControl_ = nullptr;
+    }
+    if (control->native_ && Backend()) Backend()->ControlDestroyed(control);
+    if (!Destroying()) {
+        if (control->align_ != TAlign::alNone) Realign();
+        Invalidate();
+    }
+}
+
+bool TWinControl::ContainsControl(const TControl* control) const
+{
+    for (const TControl* c = control ? control->parent_ : nullptr; c; c = c->parent_)
+        if (c == this) return true;
+    return false;
+}
+
+TControl* TWinControl::ControlAtPos(TPoint p, bool allowDisabled) const
+{
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        TControl* c = *it;
+        if (!c->Visible() || (!allowDisabled && !c->Enabled())) continue;
+        if (c->BoundsRect().Contains(p)) return c;
+    }
+    return nullptr;
+}
+
+int TWinControl::TabOrder() const
+{
+    if (!Parent()) return -1;
+    const auto& list = Parent()->tabList_;
+    auto it = std::find(list.begin(), list.end(), this);
+    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+void TWinControl::SetTabOrder(int v)
+{
+    if (!Parent()) return;
+    auto& list = Parent()->tabList_;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    v = std::clamp(v, 0, static_cast<int>(list.size()));
+    list.insert(list.begin() + v, this);
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const
+{
+    for (TWinControl* c : tabList_) {
+        list.push_back(c);
+        c->GetTabOrderList(list);
+    }
+}
+
+bool TWinControl::CanFocus() const
+{
+    // The top-level window's own visibility does not count: controls of a form that is not shown
+    // can take the focus (headless use).
+    for (const TControl* c = this; c; c = c->Parent()) {
+        if (!c->Enabled()) return false;
+        if (c->Parent() && !c->Visible()) return false;
+    }
+    return true;
+}
+
+void TWinControl::SetFocus()
+{
+    if (TCustomForm* f = ParentForm(); f && f != this) f->SetActiveControl(this);
+    else MoveFocus(this);
+}
+
+bool TWinControl::Focused() const
+{
+    return FindFocusedControl() == this;
+}
+
+void TWinControl::SetBorderStyle(TBorderStyle v)
+{
+    if (v == borderStyle_) return;
+    borderStyle_ = v;
+    Realign();
+    Changed(TChangeAspect::Style);
+    Invalidate();
+}
+
+void TWinControl::SetBorderWidth(int v)
+{
+    borderWidth_ = std::max(0, v);
+    Realign();
+    Invalidate();
+}
+
+TPoint TWinControl::ClientOrigin() const
+{
+    int b = (borderStyle_ == TBorderStyle::bsSingle ? 2 : 0) + borderWidth_;
+    return {b, b};
+}
+
+TRect TWinControl::ClientRect() const
+{
+    TPoint o = ClientOrigin();
+    int w = Width() - 2 * o.X - (vScroll_ ? ScrollBarSize : 0);
+    int h = Height() - 2 * o.Y - (hScroll_ ? ScrollBarSize : 0);
+    return {0, 0, std::max(0, w), std::max(0, h)};
+}
+
+void TWinControl::ShowScrollBar(int bar, bool show)
+{
+    bool& flag = bar == SB_HORZ ? hScroll_ : vScroll_;
+    if (flag == show) return;
+    int oldW = ClientWidth(), oldH = ClientHeight();
+    flag = show;
+    for (TControl* c : std::vector<TControl*>(controls_)) PlaceAnchored(c, oldW, oldH);
+    Realign();
+    Resize();
+    Changed(TChangeAspect::Style);
+    Invalidate();
+}
+
+void TWinControl::SetScrollInfo(int bar, const TScrollInfo& info, bool redraw)
+{
+    TScrollInfo& target = bar == SB_HORZ ? hScrollInfo_ : vScrollInfo_;
+    target = info;
+    int maxPos = std::max(info.nMin, info.nMax - std::max(0, info.nPage - 1));
+    target.nPos = std::clamp(info.nPos, info.nMin, maxPos);
+    if (redraw) Invalidate();
+}
+
+void TWinControl::SetTimer(unsigned id, unsigned ms)
+{
+    GetApplication()->SetTimer(this, id, ms);
+}
+
+void TWinControl::KillTimer(unsigned id)
+{
+    GetApplication()->KillTimer(this, id);
+}
+
+void TWinControl::EnableAlign()
+{
+    if (alignDisabled_ > 0 && --alignDisabled_ == 0) Realign();
+}
+
+void TWinControl::Realign()
+{
+    if (alignDisabled_ > 0 || aligning_ || Destroying()) return;
+    aligning_ = true;
+    TRect r = ClientRect();
+    AlignControls(r);
+    aligning_ = false;
+}
+
+void TWinControl::AlignControls(TRect& rect)
+{
+    auto place = [&](TAlign kind) {
+        std::vector<TControl*> list;
+        for (TControl* c : controls_)
+            if (c->align_ == kind && c->Visible()) list.push_back(c);
+        std::stable_sort(list.begin(), list.end(), [kind](TControl* a, TControl* b) {
+            switch (kind) {
+            case TAlign::alTop: return a->top_ < b->top_;
+            case TAlign::alBottom: return a->top_ + a->height_ > b->top_ + b->height_;
+            case TAlign::alLeft: return a->left_ < b->left_;
+            case TAlign::alRight: return a->left_ + a->width_ > b->left_ + b->width_;
+            default: return false;
+            }
+        });
+        for (TControl* c : list) {
+            switch (kind) {
+            case TAlign::alTop:
+                c->SetBounds(rect.Left, rect.Top, rect.Width(), c->height_);
+                rect.Top += c->height_;
+                break;
+            case TAlign::alBottom:
+                c->SetBounds(rect.Left, rect.Bottom - c->height_, rect.Width(), c->height_);
+                rect.Bottom -= c->height_;
+                break;
+            case TAlign::alLeft:
+                c->SetBounds(rect.Left, rect.Top, c->width_, rect.Height());
+                rect.Left += c->width_;
+                break;
+            case TAlign::alRight:
+                c->SetBounds(rect.Right - c->width_, rect.Top, c->width_, rect.Height());
+                rect.Right -= c->width_;
+                break;
+            case TAlign::alClient:
+                c->SetBounds(rect.Left, rect.Top, rect.Width(), rect.Height());
+                break;
+            default: break;
+            }
+        }
+    };
+    place(TAlign::alTop);
+    place(TAlign::alBottom);
+    place(TAlign::alLeft);
+    place(TAlign::alRight);
+    place(TAlign::alClient);
+}
+
+void TWinControl::PlaceAnchored(TControl* c, int oldW, int oldH)
+{
+    if (c->align_ != TAlign::alNone) return;
+    int dw = ClientWidth() - oldW, dh = ClientHeight() - oldH;
+    if (dw == 0 && dh == 0) return;
+    int l = c->left_, t = c->top_, w = c->width_, h = c->height_;
+    if (c->anchors_ & akRight) {
+        if (c->anchors_ & akLeft) w += dw;
+        else l += dw;
+    } else if (!(c->anchors_ & akLeft)) {
+        l += dw / 2;
+    }
+    if (c->anchors_ & akBottom) {
+        if (c->anchors_ & akTop) h += dh;
+        else t += dh;
+    } else if (!(c->anchors_ & akTop)) {
+        t += dh / 2;
+    }
+    c->SetBounds(l, t, w, h);
+}
+
+void TWinControl::SetBounds(int left, int top, int width, int height)
+{
+    int oldW = ClientWidth(), oldH = ClientHeight();
+    bool resized = width != Width() || height != Height();
+    TControl::SetBounds(left, top, width, height);
+    if (!resized) return;
+    aligning_ = true;
+    for (TControl* c : std::vector<TControl*>(controls_)) PlaceAnchored(c, oldW, oldH);
+    aligning_ = false;
+    Realign();
+}
+
+void TWinControl::Resize()
+{
+    TControl::Resize();
+}
+
+void TWinControl::FontChanged()
+{
+    TControl::FontChanged();
+    for (TControl* c : controls_) c->Perform(CM_PARENTFONTCHANGED);
+}
+
+void TWinControl::ColorChanged()
+{
+    TControl::ColorChanged();
+    for (TControl* c : controls_) c->Perform(CM_PARENTCOLORCHANGED);
+}
+
+void TWinControl::PaintBackground(TCanvas& canvas)
+{
+    canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
+    canvas.Brush()->SetColor(Color());
+    canvas.FillRect({0, 0, Width(), Height()});
+}
+
+void TWinControl::PaintControl(TCanvas& canvas)
+{
+    PaintBackground(canvas);
+    if (borderStyle_ == TBorderStyle::bsSingle) {
+        TRect r{0, 0, Width(), Height()};
+        canvas.DrawEdge(r, EDGE_SUNKEN, BF_RECT);
+    }
+    TPoint o = ClientOrigin();
+    TRect client = ClientRect();
+    auto bar = [&](bool vertical, const TScrollInfo& info) {
+        TRect r = vertical ? Bounds(o.X + client.Width(), o.Y, ScrollBarSize, client.Height())
+                           : Bounds(o.X, o.Y + client.Height(), client.Width(), ScrollBarSize);
+        canvas.Brush()->SetColor(clScrollBar);
+        canvas.FillRect(r);
+        int range = std::max(1, info.nMax - info.nMin + 1);
+        int len = vertical ? r.Height() : r.Width();
+        int thumb = info.nPage > 0 ? std::max(8, len * info.nPage / range) : 12;
+        int pos = (len - thumb) * (info.nPos - info.nMin) / std::max(1, range - std::max(1, info.nPage));
+        TRect t = vertical ? Bounds(r.Left + 2, r.Top + pos, ScrollBarSize - 4, thumb)
+                           : Bounds(r.Left + pos, r.Top + 2, thumb, ScrollBarSize - 4);
+        canvas.Brush()->SetColor(clBtnShadow);
+        canvas.FillRect(t);
+    };
+    if (vScroll_) bar(true, vScrollInfo_);
+    if (hScroll_) bar(false, hScrollInfo_);
+}
+
+void TWinControl::PaintTree(TCanvas& canvas)
+{
+    PaintControl(canvas);
+    TPoint base = canvas.Origin();
+    bool hadClip = canvas.HasClip();
+    TRect oldClip = canvas.ClipRectRaw();
+    TPoint co = ClientOrigin();
+    TRect client = ClientRect().Offset(co.X, co.Y);
+    TRect deviceClip = client.Offset(base.X, base.Y);
+    if (hadClip) deviceClip = deviceClip.Intersect(oldClip.Offset(base.X, base.Y));
+    for (TControl* c : controls_) {
+        if (!c->Visible()) continue;
+        TPoint origin{base.X + co.X + c->Left(), base.Y + co.Y + c->Top()};
+        TRect childDevice = deviceClip.Intersect(Bounds(origin.X, origin.Y, c->Width(), c->Height()));
+        if (childDevice.IsEmpty()) continue;
+        canvas.SetOrigin(origin);
+        canvas.SetClipRect(childDevice.Offset(-origin.X, -origin.Y));
+        if (auto* w = dynamic_cast<TWinControl*>(c)) w->PaintTree(canvas);
+        else c->PaintControl(canvas);
+    }
+    canvas.SetOrigin(base);
+    if (hadClip) canvas.SetClipRect(oldClip);
+    else canvas.ResetClip();
+}
+
+void TWinControl::WndProc(TMessage& m)
+{
+    switch (m.Msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+        unsigned key = static_cast<unsigned>(m.WParam);
+        m.Result = DoKeyDown(key, KeyboardShiftState()) ? 1 : 0;
+        m.WParam = key;
+        return;
+    }
+    case WM_KEYUP:
+    case WM_SYSKEYUP: {
+        unsigned key = static_cast<unsigned>(m.WParam);
+        m.Result = DoKeyUp(key, KeyboardShiftState()) ? 1 : 0;
+        m.WParam = key;
+        return;
+    }
+    case WM_CHAR: {
+        auto ch = static_cast<char32_t>(m.WParam);
+        m.Result = DoKeyPress(ch) ? 1 : 0;
+        m.WParam = ch;
+        return;
+    }
+    case WM_SETFOCUS:
+        FocusIn();
+        Invalidate();
+        return;
+    case WM_KILLFOCUS:
+        FocusOut();
+        Invalidate();
+        return;
+    case CM_ENTER:
+        DoEnter();
+        return;
+    case CM_EXIT:
+        DoExit();
+        return;
+    case WM_GETDLGCODE:
+        m.Result = WantKeys();
+        return;
+    case WM_COMMAND: {
+        // Notifications of child controls are reflected back to them.
+        TWinControl* from = LParamToControl(m.LParam);
+        if (from && from != this && ContainsControl(from)) m.Result = from->Perform(CN_COMMAND, m.WParam, m.LParam);
+        return;
+    }
+    case WM_SIZE:
+        Realign();
+        return;
+    default:
+        TControl::WndProc(m);
+    }
+}
+
+bool TWinControl::DoKeyDown(unsigned& key, TShiftState shift)
+{
+    TCustomForm* form = ParentForm();
+    if (form && form != this && form->KeyPreview()) {
+        static_cast<TWinControl*>(form)->KeyDown(key, shift);
+        if (key == 0) return true;
+    }
+    KeyDown(key, shift);
+    return key == 0;
+}
+
+bool TWinControl::DoKeyPress(char32_t& key)
+{
+    TCustomForm* form = ParentForm();
+    if (form && form != this && form->KeyPreview()) {
+        static_cast<TWinControl*>(form)->KeyPress(key);
+        if (key == 0) return true;
+    }
+    KeyPress(key);
+    return key == 0;
+}
+
+bool TWinControl::DoKeyUp(unsigned& key, TShiftState shift)
+{
+    TCustomForm* form = ParentForm();
+    if (form && form != this && form->KeyPreview()) {
+        static_cast<TWinControl*>(form)->KeyUp(key, shift);
+        if (key == 0) return true;
+    }
+    KeyUp(key, shift);
+    return key == 0;
+}
+
+void TWinControl::KeyDown(unsigned& key, TShiftState shift)
+{
+    if (OnKeyDown) OnKeyDown(this, key, shift);
+}
+
+void TWinControl::KeyUp(unsigned& key, TShiftState shift)
+{
+    if (OnKeyUp) OnKeyUp(this, key, shift);
+}
+
+void TWinControl::KeyPress(char32_t& key)
+{
+    if (OnKeyPress) OnKeyPress(this, key);
+}
+
+void TWinControl::DoEnter()
+{
+    if (OnEnter) OnEnter(this);
+}
+
+void TWinControl::DoExit()
+{
+    if (OnExit) OnExit(this);
+}
+
+} // namespace ui
