@@ -1,0 +1,173 @@
+// TBaseGrid's cell store: properties created on demand, cell accessors with merged-cell
+// redirection and display hooks, object and graphic slots, clearing.
+#include "grid/base/BaseGrid.h"
+
+#include "grid/base/TextChars.h"
+#include "grid/base/VozEdidText.h"
+#include "platform/rtl/Exceptions.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace gx {
+
+TCellProperties* TBaseGrid::GridObjects(int ACol, int ARow) const
+{
+    return static_cast<TCellProperties*>(ui::TStringGrid::Objects(ACol, ARow));
+}
+
+bool TBaseGrid::HasCellProperties(int ACol, int ARow) const
+{
+    return ACol >= 0 && ACol < TotalColCount() && ARow >= 0 && ARow < RowCount() && GridObjects(ACol, ARow);
+}
+
+TCellProperties* TBaseGrid::GetCellProperties(int c, int r)
+{
+    if (TCellProperties* existing = GridObjects(c, r)) return existing;
+    if (c < 0 || r < 0) throw rtl::Exception("Invalid cell");
+
+    auto* props = new TCellProperties(this, c, r);
+    SetGridObject(c, r, props);
+
+    ui::TFont font;
+    ui::TBrush brush;
+    ui::TColor colorTo = ui::clNone, mirror = ui::clNone, mirrorTo = ui::clNone;
+    THAlignment ha = THAlignment::taLeftJustify;
+    TVAlignment va = vtaTop;
+    bool ww = wordWrap_;
+    TCellGradientDirection gd = GradientVertical;
+    GetCellPropDefaults(c, r, &font, &brush, colorTo, mirror, mirrorTo, ha, va, ww, gd);
+
+    props->SetCalcType(acNONE);
+    props->SetAlignment(ha);
+    props->SetVAlignment(va);
+    props->SetWordWrap(ww);
+    props->SetFontName(font.Name());
+    props->SetFontSize(font.Size());
+    props->SetFontStyle(font.Style());
+    props->SetFontColor(font.Color());
+    props->SetBrushColor(brush.Color());
+    props->SetBrushColorTo(colorTo);
+    props->SetGradientDirection(gd);
+    return props;
+}
+
+void TBaseGrid::FreeCellProperties(TCellProperties* props)
+{
+    if (!props) return;
+    if (props->OwnsGraphic()) delete props->GraphicObject();
+    delete props;
+}
+
+void TBaseGrid::SetCellProperties(int c, int r, TCellProperties* Value)
+{
+    TCellProperties* old = GridObjects(c, r);
+    if (old && old != Value) {
+        // A graphic handed over to the new properties stays alive.
+        if (Value && Value->GraphicObject() == old->GraphicObject()) old->SetGraphicObject(nullptr);
+        FreeCellProperties(old);
+    }
+    SetGridObject(c, r, Value);
+}
+
+std::string TBaseGrid::GetCellEx(int c, int r)
+{
+    int bc = c, br = r;
+    if (HasCellProperties(c, r)) {
+        const ui::TPoint base = BaseCell(c, r);
+        bc = base.X;
+        br = base.Y;
+    }
+    std::string result = GridCells(bc, br);
+    if (br < normalRowCount_) {
+        GetDisplText(bc, br, result);
+        if (OnGetDisplWideText) {
+            const bool coded = result.rfind("|\\", 0) == 0;
+            std::u16string wide = DecodeWideCellText(result);
+            GetDisplWideText(bc, br, wide);
+            result = coded ? EncodeWideCellText(wide) : Utf16ToUtf8(wide);
+        }
+    }
+    return result;
+}
+
+void TBaseGrid::SetCellEx(int c, int r, const std::string& Value)
+{
+    if (HasCellProperties(c, r)) {
+        const ui::TPoint base = BaseCell(c, r);
+        SetGridCell(base.X, base.Y, Value);
+        CellTextSet(base.X, base.Y);
+        if (Parent()) RepaintCell(c, r);
+    } else {
+        SetGridCell(c, r, Value);
+    }
+    if (hideLastRow_ && r == RowCount() - 1) HiddenLastRowChanged();
+}
+
+TObject* TBaseGrid::GetObjectEx(int c, int r) const
+{
+    const TCellProperties* props = HasCellProperties(c, r) ? GridObjects(c, r) : nullptr;
+    return props ? props->CellObject() : nullptr;
+}
+
+void TBaseGrid::SetObjectEx(int c, int r, TObject* Value)
+{
+    const bool wasEmpty = GetCellEx(c, r).empty();
+    if (wasEmpty) SetCellEx(c, r, " ");
+    GetCellProperties(c, r)->SetCellObject(Value);
+    if (wasEmpty) SetCellEx(c, r, "");
+}
+
+TObject* TBaseGrid::GetGraphicObjectEx(int c, int r) const
+{
+    const TCellProperties* props = HasCellProperties(c, r) ? GridObjects(c, r) : nullptr;
+    return props ? props->GraphicObject() : nullptr;
+}
+
+void TBaseGrid::SetGraphicObjectEx(int c, int r, TObject* Value)
+{
+    if (Destroying()) return;
+    const bool wasEmpty = GetCellEx(c, r).empty();
+    if (wasEmpty) SetCellEx(c, r, " ");
+    GetCellProperties(c, r)->SetGraphicObject(Value);
+    if (wasEmpty) SetCellEx(c, r, "");
+}
+
+void TBaseGrid::ClearCellPropertiesRect(int Col1, int Row1, int Col2, int Row2)
+{
+    if (!hasCellProps_) return;
+    for (int c = std::max(Col1, 0); c <= Col2; ++c) {
+        for (int r = std::max(Row1, 0); r <= Row2; ++r) {
+            if (TCellProperties* props = GridObjects(c, r)) {
+                FreeCellProperties(props);
+                SetGridObject(c, r, nullptr);
+            }
+        }
+    }
+}
+
+void TBaseGrid::ClearCellProperties(int ACol, int ARow)
+{
+    if (TCellProperties* props = GridObjects(ACol, ARow)) {
+        FreeCellProperties(props);
+        SetGridObject(ACol, ARow, nullptr);
+    }
+}
+
+void TBaseGrid::ResetCell(int ACol, int ARow)
+{
+    SetGridCell(ACol, ARow, "");
+    SetGridObject(ACol, ARow, nullptr);
+}
+
+void TBaseGrid::ResetColumn(int ACol)
+{
+    for (int r = 0; r < RowCount(); ++r) ResetCell(ACol, r);
+}
+
+void TBaseGrid::ResetRow(int ARow)
+{
+    for (int c = 0; c < ColCount(); ++c) ResetCell(c, ARow);
+}
+
+}  // namespace gx

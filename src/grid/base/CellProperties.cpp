@@ -1,0 +1,93 @@
+#include "grid/base/CellProperties.h"
+
+#include "grid/base/BaseGrid.h"
+
+#include <cxxabi.h>
+
+#include <cstdlib>
+#include <memory>
+#include <typeinfo>
+
+namespace gx {
+
+std::string ClassName(const TObject* obj)
+{
+    if (!obj) return {};
+    const char* mangled = typeid(*obj).name();
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> demangled(abi::__cxa_demangle(mangled, nullptr, nullptr, &status),
+                                                     std::free);
+    std::string name = status == 0 && demangled ? demangled.get() : mangled;
+    const auto colon = name.rfind("::");
+    return colon == std::string::npos ? name : name.substr(colon + 2);
+}
+
+TCellProperties::TCellProperties(TBaseGrid* AOwner, int ACol, int ARow)
+    : owner_(AOwner), ownerCol_(ACol), ownerRow_(ARow), wordWrap_(AOwner ? AOwner->WordWrap() : true)
+{
+    if (owner_) owner_->NoteCellPropsCreated();
+}
+
+void TCellProperties::Assign(const TCellProperties& Source)
+{
+    isBaseCell_ = Source.isBaseCell_;
+    cellSpanX_ = Source.cellSpanX_;
+    cellSpanY_ = Source.cellSpanY_;
+    ownerRow_ = Source.ownerRow_;
+    ownerCol_ = Source.ownerCol_;
+    cellObject_ = Source.cellObject_;
+    alignment_ = Source.alignment_;
+    borderColor_ = Source.borderColor_;
+    borderWidth_ = Source.borderWidth_;
+    brushColor_ = Source.brushColor_;
+    brushStyle_ = Source.brushStyle_;
+    fontColor_ = Source.fontColor_;
+    fontStyle_ = Source.fontStyle_;
+    fontName_ = Source.fontName_;
+    fontSize_ = Source.fontSize_;
+    readOnly_ = Source.readOnly_;
+    editor_ = Source.editor_;
+    vAlignment_ = Source.vAlignment_;
+    wordWrap_ = Source.wordWrap_;
+    nodeLevel_ = Source.nodeLevel_;
+    control_ = Source.control_;
+}
+
+ui::TPoint TCellProperties::GetBaseCell(int c, int r) const
+{
+    if (!isBaseCell_ && cellSpanX_ != -1 && cellSpanY_ != -1) return {c - cellSpanX_, r - cellSpanY_};
+    return {c, r};
+}
+
+bool TCellProperties::OwnsGraphic() const { return graphic_ && ClassName(graphic_) == "TCellGraphic"; }
+
+void TCellProperties::RepaintOwnerCell()
+{
+    if (owner_) owner_->RepaintCell(ownerCol_, ownerRow_);
+}
+
+void TCellProperties::SetBrushColor(ui::TColor v)
+{
+    brushColor_ = v;
+    RepaintOwnerCell();
+}
+
+void TCellProperties::SetBrushColorTo(ui::TColor v)
+{
+    brushColorTo_ = v;
+    RepaintOwnerCell();
+}
+
+void TCellProperties::SetVAlignment(TVAlignment v)
+{
+    vAlignment_ = v;
+    RepaintOwnerCell();
+}
+
+void TCellProperties::SetWordWrap(bool v)
+{
+    wordWrap_ = v;
+    RepaintOwnerCell();
+}
+
+}  // namespace gx

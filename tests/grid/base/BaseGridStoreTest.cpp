@@ -1,0 +1,250 @@
+// The cell store of TBaseGrid: properties created on demand, display hooks, object and graphic
+// slots, ownership when clearing and destroying.
+#include "grid/base/BaseGrid.h"
+#include "grid/base/VozEdidText.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace gx {
+namespace {
+
+// Counts its destructions; a cell owns a graphic only when its class is named TCellGraphic.
+int gGraphicsDestroyed = 0;
+struct TCellGraphic : TObject {
+    ~TCellGraphic() override { ++gGraphicsDestroyed; }
+};
+struct TForeignGraphic : TObject {
+    ~TForeignGraphic() override { ++gGraphicsDestroyed; }
+};
+struct TUserObject : TObject {};
+
+class RecordingGrid : public TBaseGrid {
+public:
+    using TBaseGrid::TBaseGrid;
+    int hiddenLastRowChanges = 0;
+    void HiddenLastRowChanged() override { ++hiddenLastRowChanges; }
+};
+
+class BaseGridStore : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        gGraphicsDestroyed = 0;
+        grid.SetColCount(6);
+        grid.SetRowCount(6);
+    }
+    RecordingGrid grid{nullptr};
+};
+
+TEST_F(BaseGridStore, NewGridReadsRawTextAndHasNoProperties)
+{
+    grid.SetGridCell(2, 2, "raw");
+    EXPECT_EQ(grid.Cells(2, 2), "raw");
+    EXPECT_EQ(grid.Cells(3, 3), "");
+    EXPECT_FALSE(grid.HasCellProps());
+    grid.ClearCellPropertiesRect(0, 0, 5, 5);
+    EXPECT_EQ(grid.GetObjectEx(2, 2), nullptr);
+    EXPECT_EQ(grid.GetGraphicObjectEx(2, 2), nullptr);
+    EXPECT_FALSE(grid.HasCellProperties(2, 2));   // reads created nothing
+    EXPECT_FALSE(grid.HasCellProps());
+}
+
+TEST_F(BaseGridStore, FirstReadOfPropertiesCreatesThemWithTheGridDefaults)
+{
+    grid.SetColor(0x123456);
+    grid.SetWordWrap(false);
+    grid.Font()->SetName("Verdana");
+    grid.Font()->SetSize(11);
+    grid.Font()->SetColor(0x00AA00);
+    grid.Font()->SetStyle(ui::fsBold);
+
+    TCellProperties* props = grid.CellProperties(2, 3);
+    ASSERT_NE(props, nullptr);
+    EXPECT_TRUE(grid.HasCellProps());
+    EXPECT_EQ(props->OwnerCol(), 2);
+    EXPECT_EQ(props->OwnerRow(), 3);
+    EXPECT_EQ(props->BrushColor(), 0x123456u);
+    EXPECT_EQ(props->BrushColorTo(), ui::clNone);
+    EXPECT_EQ(props->Alignment(), THAlignment::taLeftJustify);
+    EXPECT_EQ(props->VAlignment(), vtaTop);
+    EXPECT_FALSE(props->WordWrap());
+    EXPECT_EQ(props->FontName(), "Verdana");
+    EXPECT_EQ(props->FontSize(), 11);
+    EXPECT_EQ(props->FontColor(), 0x00AA00u);
+    EXPECT_EQ(props->FontStyle(), ui::fsBold);
+    EXPECT_EQ(props->CalcType(), acNONE);
+    EXPECT_EQ(props->CellSpanX(), -1);
+    EXPECT_EQ(props->CellSpanY(), -1);
+    EXPECT_TRUE(props->IsBaseCell());
+    EXPECT_EQ(props->Editor(), edNormal);
+    EXPECT_EQ(grid.CellProperties(2, 3), props);   // a second read returns the same object
+    EXPECT_THROW(grid.CellProperties(-1, 0), rtl::Exception);
+}
+
+TEST_F(BaseGridStore, DisplayHooksApplyOnlyBelowTheNormalRowCount)
+{
+    grid.SetNormalRowCount(3);
+    int fired = 0;
+    grid.OnGetDisplText = [&](TObject* sender, int, int, std::string& value) {
+        EXPECT_EQ(sender, &grid);
+        ++fired;
+        value = "<" + value + ">";
+    };
+    struct Case {
+        int row;
+        const char* shown;
+        int fired;
+    } cases[] = {{0, "<t>", 1}, {2, "<t>", 1}, {3, "t", 0}, {5, "t", 0}};
+    for (const auto& c : cases) {
+        fired = 0;
+        grid.SetGridCell(1, c.row, "t");
+        EXPECT_EQ(grid.Cells(1, c.row), c.shown) << c.row;
+        EXPECT_EQ(fired, c.fired) << c.row;
+        EXPECT_EQ(grid.GridCells(1, c.row), "t");
+    }
+}
+
+TEST_F(BaseGridStore, WideHookFiresWithoutTheTextHookAndKeepsTheCoding)
+{
+    grid.SetNormalRowCount(2);
+    int fired = 0;
+    grid.OnGetDisplWideText = [&](TObject*, int, int, std::u16string& value) {
+        ++fired;
+        value += u"\u20AC";
+    };
+    grid.SetGridCell(1, 0, "plain");
+    grid.SetGridCell(1, 1, EncodeWideCellText(u"wide"));
+    grid.SetGridCell(1, 2, "raw");
+    EXPECT_EQ(grid.Cells(1, 0), "plain€");
+    EXPECT_EQ(grid.Cells(1, 1), EncodeWideCellText(u"wide\u20AC"));
+    EXPECT_EQ(grid.Cells(1, 2), "raw");
+    EXPECT_EQ(fired, 2);
+}
+
+TEST_F(BaseGridStore, UserObjectLeavesTheCellTextAsItWas)
+{
+    TUserObject obj;
+    grid.SetObjects(1, 1, &obj);
+    EXPECT_EQ(grid.Cells(1, 1), "");
+    EXPECT_EQ(grid.Objects(1, 1), &obj);
+
+    grid.SetCells(2, 2, "keep");
+    grid.SetObjects(2, 2, &obj);
+    EXPECT_EQ(grid.Cells(2, 2), "keep");
+    grid.SetObjects(2, 2, nullptr);
+    EXPECT_EQ(grid.Objects(2, 2), nullptr);
+    EXPECT_TRUE(grid.HasCellProperties(2, 2));
+}
+
+TEST_F(BaseGridStore, WritingTheHiddenLastRowNotifiesOncePerWrite)
+{
+    grid.SetHideLastRow(true);
+    grid.SetCells(1, 5, "a");          // no properties
+    grid.CellProperties(2, 5);
+    grid.SetCells(2, 5, "b");          // with properties
+    grid.SetCells(1, 4, "c");          // not the last row
+    EXPECT_EQ(grid.hiddenLastRowChanges, 2);
+    grid.SetHideLastRow(false);
+    grid.SetCells(1, 5, "d");
+    EXPECT_EQ(grid.hiddenLastRowChanges, 2);
+}
+
+TEST_F(BaseGridStore, ClearingFreesOwnedGraphicsOnly)
+{
+    auto* owned = new TCellGraphic;
+    TForeignGraphic foreign;
+    grid.SetGraphicObjects(1, 1, owned);
+    grid.SetGraphicObjects(2, 1, &foreign);
+    EXPECT_EQ(grid.GraphicObjects(1, 1), owned);
+    EXPECT_EQ(grid.Cells(1, 1), "");   // the blank bracket leaves no text behind
+    EXPECT_TRUE(grid.GridObjects(1, 1)->OwnsGraphic());
+    EXPECT_FALSE(grid.GridObjects(2, 1)->OwnsGraphic());
+
+    grid.ClearCellPropertiesRect(0, 0, 5, 5);
+    EXPECT_EQ(gGraphicsDestroyed, 1);   // the foreign graphic is alive
+    EXPECT_FALSE(grid.HasCellProperties(1, 1));
+    EXPECT_FALSE(grid.HasCellProperties(2, 1));
+
+    // A single cell's clearing frees its owned graphic too.
+    grid.SetGraphicObjects(3, 3, new TCellGraphic);
+    grid.ClearCellProperties(3, 3);
+    EXPECT_EQ(gGraphicsDestroyed, 2);
+    EXPECT_EQ(ClassName(&foreign), "TForeignGraphic");
+}
+
+TEST_F(BaseGridStore, ReplacingPropertiesFreesTheOldOnesAndTheirGraphic)
+{
+    grid.SetGraphicObjects(1, 1, new TCellGraphic);
+    auto* fresh = new TCellProperties(&grid, 1, 1);
+    grid.SetCellProperties(1, 1, fresh);
+    EXPECT_EQ(gGraphicsDestroyed, 1);
+    EXPECT_EQ(grid.GridObjects(1, 1), fresh);
+    grid.SetCellProperties(1, 1, fresh);   // storing the same object again frees nothing
+    EXPECT_EQ(grid.GridObjects(1, 1), fresh);
+
+    // A graphic handed over to the new properties survives the replacement.
+    auto* graphic = new TCellGraphic;
+    fresh->SetGraphicObject(graphic);
+    auto* next = new TCellProperties(&grid, 1, 1);
+    next->SetGraphicObject(graphic);
+    grid.SetCellProperties(1, 1, next);
+    EXPECT_EQ(gGraphicsDestroyed, 1);
+    EXPECT_EQ(grid.GraphicObjects(1, 1), graphic);
+}
+
+TEST(BaseGridLifetime, DestroyingFreesPropertiesBeyondTheCurrentCounts)
+{
+    gGraphicsDestroyed = 0;
+    {
+        TBaseGrid grid(nullptr);
+        grid.SetColCount(8);
+        grid.SetRowCount(8);
+        grid.SetGraphicObjects(7, 7, new TCellGraphic);
+        grid.SetGraphicObjects(1, 1, new TCellGraphic);
+        grid.SetColCount(3);
+        grid.SetRowCount(3);
+        EXPECT_FALSE(grid.HasCellProperties(7, 7));   // outside the counts the store is not consulted
+        EXPECT_NE(grid.GridObjects(7, 7), nullptr);
+    }
+    EXPECT_EQ(gGraphicsDestroyed, 2);
+}
+
+TEST(CellPropertiesAssign, CopiesAllButGradientAndPaintState)
+{
+    TBaseGrid grid(nullptr);
+    TCellProperties source(&grid, 1, 2), target(&grid, 3, 4);
+    TUserObject obj;
+    source.SetBrushColor(0x111111);
+    source.SetBrushColorTo(0x222222);
+    source.SetGradientDirection(GradientHorizontal);
+    source.SetFontName("Segoe UI");
+    source.SetFontColor(0x333333);
+    source.SetReadOnly(true);
+    source.SetEditor(edComboList);
+    source.SetCellSpanX(2);
+    source.SetIsBaseCell(false);
+    source.SetCellObject(&obj);
+    source.SetCalcType(acSUM);
+    source.SetPaintID(9);
+
+    target.Assign(source);
+    EXPECT_EQ(target.BrushColor(), 0x111111u);
+    EXPECT_EQ(target.FontName(), "Segoe UI");
+    EXPECT_EQ(target.FontColor(), 0x333333u);
+    EXPECT_TRUE(target.ReadOnly());
+    EXPECT_EQ(target.Editor(), edComboList);
+    EXPECT_EQ(target.CellSpanX(), 2);
+    EXPECT_FALSE(target.IsBaseCell());
+    EXPECT_EQ(target.CellObject(), &obj);
+    EXPECT_EQ(target.OwnerCol(), 1);
+    EXPECT_EQ(target.OwnerRow(), 2);
+    EXPECT_EQ(target.BrushColorTo(), ui::clNone);
+    EXPECT_EQ(target.GradientDirection(), GradientVertical);
+    EXPECT_EQ(target.CalcType(), acNONE);
+    EXPECT_EQ(target.PaintID(), 0);
+}
+
+}  // namespace
+}  // namespace gx
