@@ -13,6 +13,10 @@
 
 #include "TempDir.h"
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace rtl {
 namespace {
 
@@ -71,7 +75,14 @@ TEST(RegionalSettings, GermanLocaleBuiltForTheTest) {
     rtl_test::TempDir dir;
     std::string target = (dir.path() / "de_DE.UTF-8").string();
     if (!buildLocale("de_DE", target)) GTEST_SKIP() << "localedef or the de_DE sources are not available";
+#if defined(__SANITIZE_ADDRESS__)
+    // The C library keeps the LOCPATH search list for the life of the process.
+    __lsan_disable();
+#endif
     TFormatSettings fs = readLocale("de_DE.UTF-8", dir.path().string());
+#if defined(__SANITIZE_ADDRESS__)
+    __lsan_enable();
+#endif
     EXPECT_EQ(fs.DecimalSeparator, ',');
     EXPECT_EQ(fs.ThousandSeparator, ".");
     EXPECT_EQ(fs.ListSeparator, ';');
