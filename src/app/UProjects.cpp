@@ -1,0 +1,78 @@
+#include "app/UProjects.h"
+
+#include <filesystem>
+
+#include "app/common/UComon.h"
+#include "platform/rtl/StrUtils.h"
+#include "platform/sys/Folders.h"
+
+namespace fs = std::filesystem;
+
+void Set_Files()
+{
+    for (const TableFileGlobal& g : Table_File_Globals())
+        *g.file = Path_Project + "/" + g.table + ".xml";
+}
+
+std::string Project_Name_Problem(const std::string& name)
+{
+    if (name.empty())
+        return "the name is empty";
+    if (name == "." || name == "..")
+        return "\".\" and \"..\" are not names";
+    for (const char c : name) {
+        if (c == '/' || c == '\\')
+            return "the name must not contain \"/\" or \"\\\"";
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return "the name must not contain control characters";
+    }
+    return {};
+}
+
+TNewProjectResult Create_Project(const std::string& name)
+{
+    if (name.empty())
+        return {107, {}};
+    if (std::string problem = Project_Name_Problem(name); !problem.empty())
+        return {105, problem};
+    const fs::path folder = fs::path(Path_Projects) / name;
+    if (sys::FolderExists(folder))
+        return {106, {}};
+    if (!sys::CreateFolder(folder))
+        return {105, {}};
+    // A configuration without its bin folder still opens; the bank writer reports the failure.
+    sys::CreateFolders(folder / "bin");
+    Name_Project = name;
+    Path_Project = Path_Projects + "/" + Name_Project;
+    Set_Files();
+    return {};
+}
+
+std::vector<std::string> Load_Existing_Configuration()
+{
+    return sys::ListSubFolders(Path_Projects);
+}
+
+int Search_Open_Conf(const std::vector<std::string>& SL, const std::string& name)
+{
+    const std::string wanted = rtl::AnsiUpperCase(name);
+    for (std::size_t i = 0; i < SL.size(); ++i)
+        if (rtl::AnsiUpperCase(SL[i]) == wanted)
+            return static_cast<int>(i);
+    return -1;
+}
+
+std::string Open_Configuration_Name()
+{
+    const std::string prefix = Path_Projects + "/";
+    if (Path_Project.size() > prefix.size() && Path_Project.compare(0, prefix.size(), prefix) == 0)
+        return Path_Project.substr(prefix.size());
+    return {};
+}
+
+void Apply_Open_Project(const std::string& Name_Conf)
+{
+    Name_Project = Name_Conf;
+    Path_Project = Name_Project.empty() ? std::string() : Path_Projects + "/" + Name_Project;
+    Set_Files();
+}

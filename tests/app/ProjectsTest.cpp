@@ -1,0 +1,81 @@
+#include "app/UProjects.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "TempProgramFolder.h"
+
+namespace fs = std::filesystem;
+
+TEST(ProjectsTest, NewConfigurationNames)
+{
+    struct Case {
+        std::string name;
+        int text;           // 0: created
+        bool detail;        // refused with a reason
+    };
+    const Case cases[] = {
+        {"demo", 0, false},
+        {"with blank ", 0, false},   // kept as typed
+        {"", 107, false},
+        {"taken", 106, false},
+        {".", 105, true},
+        {"..", 105, true},
+        {"a/b", 105, true},
+        {"a\\b", 105, true},
+        {"tab\there", 105, true},
+        {"line\nbreak", 105, true},
+    };
+    for (const Case& c : cases) {
+        TempProgramFolder folder;
+        fs::create_directories(folder.dir / "PROJECTS" / "taken");
+        const TNewProjectResult r = Create_Project(c.name);
+        EXPECT_EQ(r.Text, c.text) << c.name;
+        EXPECT_EQ(!r.Detail.empty(), c.detail) << c.name;
+        if (c.text == 0) {
+            EXPECT_TRUE(fs::is_directory(folder.dir / "PROJECTS" / c.name / "bin")) << c.name;
+            EXPECT_EQ(Name_Project, c.name);
+            EXPECT_EQ(Path_Project, Path_Projects + "/" + c.name);
+            EXPECT_EQ(File_ParGen, Path_Project + "/ParGen.xml");
+        } else {
+            EXPECT_TRUE(Path_Project.empty()) << c.name;
+            // Nothing new below PROJECTS but the folder the fixture made.
+            int entries = 0;
+            for ([[maybe_unused]] const auto& e : fs::directory_iterator(folder.dir / "PROJECTS"))
+                ++entries;
+            EXPECT_EQ(entries, 1) << c.name;
+        }
+    }
+}
+
+TEST(ProjectsTest, TableFilePathsFollowTheOpenConfiguration)
+{
+    TempProgramFolder folder;
+    Apply_Open_Project("plant");
+    EXPECT_EQ(File_EtherCAT_Slave, Path_Projects + "/plant/EtherCAT_Slave.xml");
+    EXPECT_EQ(File_S7_Protocol, Path_Projects + "/plant/S7_Protocol.xml");
+    EXPECT_EQ(Open_Configuration_Name(), "plant");
+
+    Apply_Open_Project("");
+    EXPECT_TRUE(Name_Project.empty());
+    EXPECT_TRUE(Path_Project.empty());
+    EXPECT_EQ(File_ParGen, "/ParGen.xml");
+    EXPECT_EQ(Open_Configuration_Name(), "");
+}
+
+TEST(ProjectsTest, OpenListHoldsFoldersOnlyAndMatchesNamesIgnoringCase)
+{
+    TempProgramFolder folder;
+    fs::create_directories(folder.dir / "PROJECTS" / "Alpha");
+    fs::create_directories(folder.dir / "PROJECTS" / "beta");
+    TempProgramFolder::WriteFile(folder.dir / "PROJECTS" / "notes.txt", "x");
+
+    std::vector<std::string> SL = Load_Existing_Configuration();
+    std::sort(SL.begin(), SL.end());
+    EXPECT_EQ(SL, (std::vector<std::string>{"Alpha", "beta"}));
+    EXPECT_EQ(Search_Open_Conf(SL, "ALPHA"), 0);
+    EXPECT_EQ(Search_Open_Conf(SL, "Beta"), 1);
+    EXPECT_EQ(Search_Open_Conf(SL, "gamma"), -1);
+    EXPECT_EQ(Search_Open_Conf({}, ""), -1);
+}
