@@ -156,10 +156,11 @@ void TLbButton::SetFlat(bool v)
 
 void TLbButton::SetGlyph(const TBitmap* v)
 {
-    if (v && v != FGlyph.get()) {
-        FGlyph->Assign(*v);
+    if (v) {
+        if (v != FGlyph.get())
+            FGlyph->Assign(*v);
         FNumGlyphs = FGlyph->Height() > 0 ? FGlyph->Width() / FGlyph->Height() : 0;
-    } else if (!v) {
+    } else {
         FGlyph->SetSize(0, 0);
         FNumGlyphs = 0;
     }
@@ -407,10 +408,11 @@ bool TLbButton::DialogChar(char32_t ch)
 
 bool TLbButton::DialogKey(unsigned key, TShiftState shift)
 {
+    // A hidden or disabled default button leaves Enter alone: it could not click, and taking the
+    // key would swallow it for nothing.
     const bool enter = key == VK_RETURN && FDefault;
-    const bool escape = key == VK_ESCAPE && (shift & (ssShift | ssCtrl | ssAlt)) == 0 && FCancel && Enabled() &&
-                        Visible();
-    if (!enter && !escape)
+    const bool escape = key == VK_ESCAPE && (shift & (ssShift | ssCtrl | ssAlt)) == 0 && FCancel;
+    if ((!enter && !escape) || !Enabled() || !Visible())
         return false;
     // A focused push button of any kind keeps Enter and Escape for itself.
     if (TCustomForm* form = OwningForm(this)) {
@@ -435,7 +437,7 @@ void TLbButton::WndProc(TMessage& message)
         }
         break;
     case CM_DIALOGKEY:
-        if (DialogKey(static_cast<unsigned>(message.WParam), static_cast<TShiftState>(message.LParam))) {
+        if (DialogKey(static_cast<unsigned>(message.WParam), KeyboardShiftState())) {
             message.Result = 1;
             return;
         }
