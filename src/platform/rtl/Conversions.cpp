@@ -8,6 +8,7 @@
 #include <climits>
 #include <cmath>
 
+#include "platform/rtl/ConvertHelpers.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FloatText.h"
 #include "platform/rtl/Format.h"
@@ -66,10 +67,6 @@ bool parseInteger(std::string_view s, int maxHexDigits, uint64_t maxPositive, ui
 locale_t cLocale() {
     static locale_t loc = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr));
     return loc;
-}
-
-[[noreturn]] void raiseConvert(const char* fmt, std::string_view s) {
-    throw EConvertError(Fmt(fmt, std::string(s)));
 }
 
 std::string exponentText(int exp, bool alwaysSign, int minDigits) {
@@ -158,26 +155,18 @@ bool TryStrToInt(std::string_view s, int& value) {
 }
 
 int StrToInt(std::string_view s) {
-    int v = 0;
-    if (!TryStrToInt(s, v)) raiseConvert(msg::InvalidInteger, s);
-    return v;
+    return detail::ConvertOrRaise<int>(static_cast<bool (*)(std::string_view, int&)>(TryStrToInt), s, msg::InvalidInteger);
 }
 
 int64_t StrToInt64(std::string_view s) {
-    int64_t v = 0;
-    if (!TryStrToInt64(s, v)) raiseConvert(msg::InvalidInteger, s);
-    return v;
+    return detail::ConvertOrRaise<int64_t>(TryStrToInt64, s, msg::InvalidInteger);
 }
 
 int StrToIntDef(std::string_view s, int def) {
-    int v = 0;
-    return TryStrToInt(s, v) ? v : def;
+    return detail::ConvertOrDefault<int>(static_cast<bool (*)(std::string_view, int&)>(TryStrToInt), s, def);
 }
 
-int64_t StrToInt64Def(std::string_view s, int64_t def) {
-    int64_t v = 0;
-    return TryStrToInt64(s, v) ? v : def;
-}
+int64_t StrToInt64Def(std::string_view s, int64_t def) { return detail::ConvertOrDefault(TryStrToInt64, s, def); }
 
 std::string FloatToStr(double value) { return FloatToStr(value, Regional()); }
 std::string FloatToStr(double value, const TFormatSettings& fs) { return FloatToStrF(value, ffGeneral, 15, 0, fs); }
@@ -259,16 +248,15 @@ bool TryStrToFloat(std::string_view s, double& value, const TFormatSettings& fs)
 double StrToFloat(std::string_view s) { return StrToFloat(s, Regional()); }
 
 double StrToFloat(std::string_view s, const TFormatSettings& fs) {
-    double v = 0;
-    if (!TryStrToFloat(s, v, fs)) raiseConvert(msg::InvalidFloat, s);
-    return v;
+    auto tryConvert = [&](std::string_view t, double& v) { return TryStrToFloat(t, v, fs); };
+    return detail::ConvertOrRaise<double>(tryConvert, s, msg::InvalidFloat);
 }
 
 double StrToFloatDef(std::string_view s, double def) { return StrToFloatDef(s, def, Regional()); }
 
 double StrToFloatDef(std::string_view s, double def, const TFormatSettings& fs) {
-    double v = 0;
-    return TryStrToFloat(s, v, fs) ? v : def;
+    auto tryConvert = [&](std::string_view t, double& v) { return TryStrToFloat(t, v, fs); };
+    return detail::ConvertOrDefault(tryConvert, s, def);
 }
 
 std::string BoolToStr(bool value, bool useBoolStrs) {
@@ -288,16 +276,9 @@ bool TryStrToBool(std::string_view s, bool& value) {
     return false;
 }
 
-bool StrToBool(std::string_view s) {
-    bool v = false;
-    if (!TryStrToBool(s, v)) raiseConvert(msg::InvalidBoolean, s);
-    return v;
-}
+bool StrToBool(std::string_view s) { return detail::ConvertOrRaise<bool>(TryStrToBool, s, msg::InvalidBoolean); }
 
-bool StrToBoolDef(std::string_view s, bool def) {
-    bool v = false;
-    return TryStrToBool(s, v) ? v : def;
-}
+bool StrToBoolDef(std::string_view s, bool def) { return detail::ConvertOrDefault(TryStrToBool, s, def); }
 
 // Picture formats: up to three ';'-separated sections (positive; negative; zero).
 std::string FormatFloat(std::string_view format, double value) { return FormatFloat(format, value, Regional()); }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <ctime>
 
+#include "platform/rtl/ConvertHelpers.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/StrUtils.h"
@@ -352,8 +353,6 @@ private:
     size_t p_ = 0;
 };
 
-[[noreturn]] void raiseConvert(const char* fmt, std::string_view s) { throw EConvertError(Fmt(fmt, std::string(s))); }
-
 } // namespace
 
 bool IsLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
@@ -462,22 +461,25 @@ std::string DateToStr(TDateTime dt) { return FormatDateTime("ddddd", dt); }
 std::string TimeToStr(TDateTime dt) { return FormatDateTime("tt", dt); }
 std::string DateTimeToStr(TDateTime dt) { return FormatDateTime("c", dt); }
 
-bool TryStrToDate(std::string_view s, TDateTime& value) { return TryStrToDate(s, value, Regional()); }
-bool TryStrToDate(std::string_view s, TDateTime& value, const TFormatSettings& fs) {
+namespace {
+// Runs one scanner step over the whole text; the value is set only when nothing is left over.
+bool scanWhole(std::string_view s, TDateTime& value, const TFormatSettings& fs, bool (Scanner::*step)(TDateTime&)) {
     Scanner sc(s, fs);
     TDateTime v = 0;
-    if (!sc.date(v) || !sc.atEnd()) return false;
+    if (!(sc.*step)(v) || !sc.atEnd()) return false;
     value = v;
     return true;
+}
+} // namespace
+
+bool TryStrToDate(std::string_view s, TDateTime& value) { return TryStrToDate(s, value, Regional()); }
+bool TryStrToDate(std::string_view s, TDateTime& value, const TFormatSettings& fs) {
+    return scanWhole(s, value, fs, &Scanner::date);
 }
 
 bool TryStrToTime(std::string_view s, TDateTime& value) { return TryStrToTime(s, value, Regional()); }
 bool TryStrToTime(std::string_view s, TDateTime& value, const TFormatSettings& fs) {
-    Scanner sc(s, fs);
-    TDateTime v = 0;
-    if (!sc.time(v) || !sc.atEnd()) return false;
-    value = v;
-    return true;
+    return scanWhole(s, value, fs, &Scanner::time);
 }
 
 bool TryStrToDateTime(std::string_view s, TDateTime& value) { return TryStrToDateTime(s, value, Regional()); }
@@ -500,37 +502,20 @@ bool TryStrToDateTime(std::string_view s, TDateTime& value, const TFormatSetting
     return TryStrToTime(s, value, fs);
 }
 
-TDateTime StrToDate(std::string_view s) {
-    TDateTime v = 0;
-    if (!TryStrToDate(s, v)) raiseConvert(msg::InvalidDate, s);
-    return v;
-}
+namespace {
+using TryFn = bool (*)(std::string_view, TDateTime&);
+constexpr TryFn tryDate = TryStrToDate;
+constexpr TryFn tryTime = TryStrToTime;
+constexpr TryFn tryDateTime = TryStrToDateTime;
+} // namespace
 
-TDateTime StrToTime(std::string_view s) {
-    TDateTime v = 0;
-    if (!TryStrToTime(s, v)) raiseConvert(msg::InvalidTime, s);
-    return v;
-}
-
+TDateTime StrToDate(std::string_view s) { return detail::ConvertOrRaise<TDateTime>(tryDate, s, msg::InvalidDate); }
+TDateTime StrToTime(std::string_view s) { return detail::ConvertOrRaise<TDateTime>(tryTime, s, msg::InvalidTime); }
 TDateTime StrToDateTime(std::string_view s) {
-    TDateTime v = 0;
-    if (!TryStrToDateTime(s, v)) raiseConvert(msg::InvalidDateTime, s);
-    return v;
+    return detail::ConvertOrRaise<TDateTime>(tryDateTime, s, msg::InvalidDateTime);
 }
-
-TDateTime StrToDateDef(std::string_view s, TDateTime def) {
-    TDateTime v = 0;
-    return TryStrToDate(s, v) ? v : def;
-}
-
-TDateTime StrToTimeDef(std::string_view s, TDateTime def) {
-    TDateTime v = 0;
-    return TryStrToTime(s, v) ? v : def;
-}
-
-TDateTime StrToDateTimeDef(std::string_view s, TDateTime def) {
-    TDateTime v = 0;
-    return TryStrToDateTime(s, v) ? v : def;
-}
+TDateTime StrToDateDef(std::string_view s, TDateTime def) { return detail::ConvertOrDefault(tryDate, s, def); }
+TDateTime StrToTimeDef(std::string_view s, TDateTime def) { return detail::ConvertOrDefault(tryTime, s, def); }
+TDateTime StrToDateTimeDef(std::string_view s, TDateTime def) { return detail::ConvertOrDefault(tryDateTime, s, def); }
 
 } // namespace rtl

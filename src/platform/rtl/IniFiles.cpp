@@ -19,8 +19,6 @@ std::string unquote(const std::string& v) {
     return v;
 }
 
-TEncoding writeEncoding(TEncoding e) { return e == TEncoding::Default ? TEncoding::UTF8 : e; }
-
 std::string readIniText(const std::string& fileName, TEncoding encoding) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(fileName, ec)) return {};
@@ -168,6 +166,43 @@ std::vector<std::pair<std::string, std::string>> TIniDocument::Entries(std::stri
 
 // ---------------------------------------------------------------- TCustomIniFile
 
+std::string TCustomIniFile::ReadString(std::string_view section, std::string_view ident, const std::string& def) {
+    std::string v;
+    return Document().FindValue(section, ident, v) ? v : def;
+}
+
+void TCustomIniFile::WriteString(std::string_view section, std::string_view ident, const std::string& value) {
+    Document().SetValue(section, ident, value);
+    Changed();
+}
+
+void TCustomIniFile::ReadSection(std::string_view section, TStrings& strings) { fill(strings, Document().Keys(section)); }
+
+void TCustomIniFile::ReadSections(TStrings& strings) { fill(strings, Document().Sections()); }
+
+void TCustomIniFile::ReadSectionValues(std::string_view section, TStrings& strings) {
+    std::vector<std::string> items;
+    for (auto& [k, v] : Document().Entries(section)) items.push_back(k + "=" + v);
+    fill(strings, items);
+}
+
+void TCustomIniFile::EraseSection(std::string_view section) {
+    if (Document().EraseSection(section)) Changed();
+}
+
+void TCustomIniFile::DeleteKey(std::string_view section, std::string_view ident) {
+    if (Document().DeleteKey(section, ident)) Changed();
+}
+
+void TCustomIniFile::WriteDocument(const TIniDocument& doc) {
+    try {
+        TEncoding e = encoding_ == TEncoding::Default ? TEncoding::UTF8 : encoding_;
+        WriteFileAtomic(FileName(), EncodeText(doc.Serialize(), e));
+    } catch (const EStreamError&) {
+        throw EIniFileException(Fmt(msg::IniFileWriteError, FileName()));
+    }
+}
+
 bool TCustomIniFile::SectionExists(std::string_view section) {
     TStringList keys;
     ReadSections(keys);
@@ -219,90 +254,17 @@ void TCustomIniFile::WriteDateTime(std::string_view section, std::string_view id
 
 // ---------------------------------------------------------------- TIniFile
 
-TIniFile::TIniFile(std::string fileName, TEncoding encoding)
-    : TCustomIniFile(std::move(fileName)), encoding_(encoding) {}
+TIniFile::TIniFile(std::string fileName, TEncoding encoding) : TCustomIniFile(std::move(fileName), encoding) {}
 
-TIniDocument TIniFile::load() const {
-    TIniDocument doc;
-    doc.Parse(readIniText(FileName(), encoding_));
-    return doc;
-}
-
-void TIniFile::store(const TIniDocument& doc) {
-    try {
-        WriteFileAtomic(FileName(), EncodeText(doc.Serialize(), writeEncoding(encoding_)));
-    } catch (const EStreamError&) {
-        throw EIniFileException(Fmt(msg::IniFileWriteError, FileName()));
-    }
-}
-
-std::string TIniFile::ReadString(std::string_view section, std::string_view ident, const std::string& def) {
-    std::string v;
-    return load().FindValue(section, ident, v) ? v : def;
-}
-
-void TIniFile::WriteString(std::string_view section, std::string_view ident, const std::string& value) {
-    TIniDocument doc = load();
-    doc.SetValue(section, ident, value);
-    store(doc);
-}
-
-void TIniFile::ReadSection(std::string_view section, TStrings& strings) { fill(strings, load().Keys(section)); }
-
-void TIniFile::ReadSections(TStrings& strings) { fill(strings, load().Sections()); }
-
-void TIniFile::ReadSectionValues(std::string_view section, TStrings& strings) {
-    std::vector<std::string> items;
-    for (auto& [k, v] : load().Entries(section)) items.push_back(k + "=" + v);
-    fill(strings, items);
-}
-
-void TIniFile::EraseSection(std::string_view section) {
-    TIniDocument doc = load();
-    if (doc.EraseSection(section)) store(doc);
-}
-
-void TIniFile::DeleteKey(std::string_view section, std::string_view ident) {
-    TIniDocument doc = load();
-    if (doc.DeleteKey(section, ident)) store(doc);
+TIniDocument& TIniFile::Document() {
+    doc_.Parse(readIniText(FileName(), Encoding()));
+    return doc_;
 }
 
 // ---------------------------------------------------------------- TMemIniFile
 
-TMemIniFile::TMemIniFile(std::string fileName, TEncoding encoding)
-    : TCustomIniFile(std::move(fileName)), encoding_(encoding) {
-    doc_.Parse(readIniText(FileName(), encoding_));
-}
-
-std::string TMemIniFile::ReadString(std::string_view section, std::string_view ident, const std::string& def) {
-    std::string v;
-    return doc_.FindValue(section, ident, v) ? v : def;
-}
-
-void TMemIniFile::WriteString(std::string_view section, std::string_view ident, const std::string& value) {
-    doc_.SetValue(section, ident, value);
-}
-
-void TMemIniFile::ReadSection(std::string_view section, TStrings& strings) { fill(strings, doc_.Keys(section)); }
-
-void TMemIniFile::ReadSections(TStrings& strings) { fill(strings, doc_.Sections()); }
-
-void TMemIniFile::ReadSectionValues(std::string_view section, TStrings& strings) {
-    std::vector<std::string> items;
-    for (auto& [k, v] : doc_.Entries(section)) items.push_back(k + "=" + v);
-    fill(strings, items);
-}
-
-void TMemIniFile::EraseSection(std::string_view section) { doc_.EraseSection(section); }
-
-void TMemIniFile::DeleteKey(std::string_view section, std::string_view ident) { doc_.DeleteKey(section, ident); }
-
-void TMemIniFile::UpdateFile() {
-    try {
-        WriteFileAtomic(FileName(), EncodeText(doc_.Serialize(), writeEncoding(encoding_)));
-    } catch (const EStreamError&) {
-        throw EIniFileException(Fmt(msg::IniFileWriteError, FileName()));
-    }
+TMemIniFile::TMemIniFile(std::string fileName, TEncoding encoding) : TCustomIniFile(std::move(fileName), encoding) {
+    doc_.Parse(readIniText(FileName(), Encoding()));
 }
 
 void TMemIniFile::GetStrings(TStrings& strings) const { strings.SetText(doc_.Serialize("\n")); }

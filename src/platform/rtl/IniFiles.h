@@ -4,7 +4,6 @@
 // TIniFile writes every change to the file at once; TMemIniFile keeps changes until UpdateFile.
 // Reading follows a byte-order mark, else takes UTF-8 when valid, else Windows-1252; with the
 // default encoding files are written as UTF-8.
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,17 +49,17 @@ private:
 
 class TCustomIniFile : public TObject {
 public:
-    explicit TCustomIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
+    TCustomIniFile(std::string fileName, TEncoding encoding) : fileName_(std::move(fileName)), encoding_(encoding) {}
     const std::string& FileName() const { return fileName_; }
 
-    virtual std::string ReadString(std::string_view section, std::string_view ident,
-                                   const std::string& def) = 0;
-    virtual void WriteString(std::string_view section, std::string_view ident, const std::string& value) = 0;
-    virtual void ReadSection(std::string_view section, TStrings& strings) = 0;    // key names
-    virtual void ReadSections(TStrings& strings) = 0;
-    virtual void ReadSectionValues(std::string_view section, TStrings& strings) = 0;  // name=value
-    virtual void EraseSection(std::string_view section) = 0;
-    virtual void DeleteKey(std::string_view section, std::string_view ident) = 0;
+    std::string ReadString(std::string_view section, std::string_view ident, const std::string& def);
+    void WriteString(std::string_view section, std::string_view ident, const std::string& value);
+    void ReadSection(std::string_view section, TStrings& strings);         // key names
+    void ReadSections(TStrings& strings);
+    void ReadSectionValues(std::string_view section, TStrings& strings);   // name=value
+    void EraseSection(std::string_view section);
+    void DeleteKey(std::string_view section, std::string_view ident);
+    // Writes what is still held in memory to the file.
     virtual void UpdateFile() = 0;
 
     bool SectionExists(std::string_view section);
@@ -76,52 +75,50 @@ public:
     TDateTime ReadDateTime(std::string_view section, std::string_view ident, TDateTime def);
     void WriteDateTime(std::string_view section, std::string_view ident, TDateTime value);
 
+protected:
+    // The content reads and writes work on: fresh from the file, or kept in memory.
+    virtual TIniDocument& Document() = 0;
+    // Called after every change of the content.
+    virtual void Changed() = 0;
+    TEncoding Encoding() const { return encoding_; }
+    // Writes the whole file (atomically); raises EIniFileException "Unable to write to <file>".
+    void WriteDocument(const TIniDocument& doc);
+
 private:
     std::string fileName_;
+    TEncoding encoding_;
 };
 
 // Every read looks at the file; every write updates the file at once (atomically).
-// A write that fails raises EIniFileException "Unable to write to <file>".
 class TIniFile : public TCustomIniFile {
 public:
     explicit TIniFile(std::string fileName, TEncoding encoding = TEncoding::Default);
-
-    std::string ReadString(std::string_view section, std::string_view ident, const std::string& def) override;
-    void WriteString(std::string_view section, std::string_view ident, const std::string& value) override;
-    void ReadSection(std::string_view section, TStrings& strings) override;
-    void ReadSections(TStrings& strings) override;
-    void ReadSectionValues(std::string_view section, TStrings& strings) override;
-    void EraseSection(std::string_view section) override;
-    void DeleteKey(std::string_view section, std::string_view ident) override;
     void UpdateFile() override {}
 
+protected:
+    TIniDocument& Document() override;
+    void Changed() override { WriteDocument(doc_); }
+
 private:
-    TIniDocument load() const;
-    void store(const TIniDocument& doc);
-    TEncoding encoding_;
+    TIniDocument doc_;
 };
 
 // Reads the file once; changes stay in memory until UpdateFile writes them back.
 class TMemIniFile : public TCustomIniFile {
 public:
     explicit TMemIniFile(std::string fileName, TEncoding encoding = TEncoding::Default);
-
-    std::string ReadString(std::string_view section, std::string_view ident, const std::string& def) override;
-    void WriteString(std::string_view section, std::string_view ident, const std::string& value) override;
-    void ReadSection(std::string_view section, TStrings& strings) override;
-    void ReadSections(TStrings& strings) override;
-    void ReadSectionValues(std::string_view section, TStrings& strings) override;
-    void EraseSection(std::string_view section) override;
-    void DeleteKey(std::string_view section, std::string_view ident) override;
-    void UpdateFile() override;   // raises EIniFileException when the file cannot be written
+    void UpdateFile() override { WriteDocument(doc_); }
 
     void Clear() { doc_.Clear(); }
     void GetStrings(TStrings& strings) const;
     void SetStrings(const TStrings& strings);
 
+protected:
+    TIniDocument& Document() override { return doc_; }
+    void Changed() override {}
+
 private:
     TIniDocument doc_;
-    TEncoding encoding_;
 };
 
 } // namespace rtl

@@ -236,22 +236,30 @@ std::string QuotedStr(std::string_view s, char quote) {
     return r;
 }
 
-std::string AnsiDequotedStr(std::string_view s, char quote) {
-    if (s.empty() || s.front() != quote) return std::string(s);
-    std::string r;
-    size_t i = 1;
-    while (i < s.size()) {
-        if (s[i] == quote) {
-            if (i + 1 < s.size() && s[i + 1] == quote) {
-                r += quote;
-                i += 2;
+bool AnsiExtractQuotedStr(std::string_view s, size_t& pos, char quote, std::string& text) {
+    text.clear();
+    ++pos;   // the opening quote
+    while (pos < s.size()) {
+        if (s[pos] == quote) {
+            if (pos + 1 < s.size() && s[pos + 1] == quote) {
+                text += quote;
+                pos += 2;
                 continue;
             }
-            return r;   // closing quote; anything after it is dropped
+            ++pos;
+            return true;
         }
-        r += s[i++];
+        text += s[pos++];
     }
-    return std::string(s);   // no closing quote: not a quoted string
+    return false;
+}
+
+std::string AnsiDequotedStr(std::string_view s, char quote) {
+    if (s.empty() || s.front() != quote) return std::string(s);
+    size_t pos = 0;
+    std::string text;
+    // Anything after the closing quote is dropped; without one the text is not quoted.
+    return AnsiExtractQuotedStr(s, pos, quote, text) ? text : std::string(s);
 }
 
 bool IsDelimiter(std::string_view delimiters, std::string_view s, int index) {

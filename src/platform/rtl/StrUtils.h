@@ -62,6 +62,9 @@ std::string ReplaceText(std::string_view s, std::string_view from, std::string_v
 std::vector<std::string> SplitString(std::string_view s, std::string_view delimiters);
 
 std::string QuotedStr(std::string_view s, char quote = '\'');      // doubles embedded quotes
+// Reads the quoted text whose opening quote is at s[pos]; a doubled quote inside stands for one.
+// pos ends after the closing quote (or at the end); false when the quote is never closed.
+bool AnsiExtractQuotedStr(std::string_view s, size_t& pos, char quote, std::string& text);
 // Removes surrounding quotes and undoubles embedded ones; returns s unchanged when not quoted.
 std::string AnsiDequotedStr(std::string_view s, char quote);
 

@@ -220,19 +220,7 @@ void TStrings::splitDelimited(std::string_view text, char delimiter, char quoteC
     while (i < text.size()) {
         std::string s;
         if (text[i] == quoteChar) {
-            ++i;
-            while (i < text.size()) {
-                if (text[i] == quoteChar) {
-                    if (i + 1 < text.size() && text[i + 1] == quoteChar) {
-                        s += quoteChar;
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                s += text[i++];
-            }
+            AnsiExtractQuotedStr(text, i, quoteChar, s);
         } else {
             size_t start = i;
             while (i < text.size() && text[i] != delimiter && (strict || static_cast<unsigned char>(text[i]) > ' '))

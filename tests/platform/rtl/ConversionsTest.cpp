@@ -6,16 +6,11 @@
 #include <gtest/gtest.h>
 
 #include "platform/rtl/Exceptions.h"
+#include "Raises.h"
+#include "Settings.h"
 
 namespace rtl {
 namespace {
-
-TFormatSettings commaDecimal() {
-    TFormatSettings fs = TFormatSettings::Neutral();
-    fs.DecimalSeparator = ',';
-    fs.ThousandSeparator = ".";
-    return fs;
-}
 
 TEST(IntegerConversion, AcceptedAndRefusedTexts) {
     struct Case { const char* text; bool ok; int value; };
@@ -44,12 +39,7 @@ TEST(IntegerConversion, AcceptedAndRefusedTexts) {
 }
 
 TEST(IntegerConversion, ErrorTextNamesTheInput) {
-    try {
-        StrToInt("12a");
-        FAIL() << "no exception";
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message, "'12a' is not a valid integer value");
-    }
+    EXPECT_TRUE(rtl_test::RaisesWith<EConvertError>([&] { StrToInt("12a"); }, "'12a' is not a valid integer value"));
 }
 
 TEST(IntegerConversion, SixtyFourBit) {
@@ -83,7 +73,7 @@ TEST(FloatToText, GeneralFormat) {
     };
     TFormatSettings fs = TFormatSettings::Neutral();
     for (const Case& c : cases) EXPECT_EQ(FloatToStr(c.v, fs), c.text) << c.v;
-    EXPECT_EQ(FloatToStr(1.5, commaDecimal()), "1,5");
+    EXPECT_EQ(FloatToStr(1.5, rtl_test::GermanSettings()), "1,5");
 }
 
 TEST(FloatToText, FixedNumberExponentCurrency) {
@@ -107,7 +97,7 @@ TEST(FloatToText, FixedNumberExponentCurrency) {
     };
     for (const Case& c : cases) EXPECT_EQ(FloatToStrF(c.v, c.f, c.prec, c.digits, fs), c.text) << c.v;
 
-    TFormatSettings eu = commaDecimal();
+    TFormatSettings eu = rtl_test::GermanSettings();
     eu.CurrencyString = "\xE2\x82\xAC";
     eu.CurrencyFormat = 3;
     eu.NegCurrFormat = 8;
@@ -140,15 +130,10 @@ TEST(TextToFloat, AcceptedAndRefusedTexts) {
 }
 
 TEST(TextToFloat, FollowsTheRegionalDecimalSeparator) {
-    TFormatSettings eu = commaDecimal();
+    TFormatSettings eu = rtl_test::GermanSettings();
     EXPECT_DOUBLE_EQ(StrToFloat("1,5", eu), 1.5);
     EXPECT_DOUBLE_EQ(StrToFloatDef("1.5", -1, eu), -1);
-    try {
-        StrToFloat("1.5", eu);
-        FAIL();
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message, "'1.5' is not a valid floating point value");
-    }
+    EXPECT_TRUE(rtl_test::RaisesWith<EConvertError>([&] { StrToFloat("1.5", eu); }, "'1.5' is not a valid floating point value"));
     // What is written reads back unchanged, in both regional settings.
     for (double v : {0.1, -123.456, 1e-7, 6.02214076e23, 1.0 / 3}) {
         EXPECT_DOUBLE_EQ(StrToFloat(FloatToStr(v, eu), eu), std::stod(FloatToStr(v, TFormatSettings::Neutral())));

@@ -5,18 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "platform/rtl/Exceptions.h"
+#include "Raises.h"
+#include "Settings.h"
 
 namespace rtl {
 namespace {
-
-TFormatSettings german() {
-    TFormatSettings fs = TFormatSettings::Neutral();
-    fs.DateSeparator = '.';
-    fs.ShortDateFormat = "dd.MM.yyyy";
-    fs.LongTimeFormat = "hh:nn:ss";
-    fs.DecimalSeparator = ',';
-    return fs;
-}
 
 TEST(DateEncoding, KnownSerialNumbers) {
     struct Case { int y, m, d; double serial; };
@@ -46,22 +39,12 @@ TEST(DateEncoding, InvalidValuesRaise) {
     struct Case { int y, m, d; };
     const Case dates[] = {{2026, 13, 1}, {2026, 0, 1}, {2026, 4, 31}, {2026, 1, 0}, {1900, 2, 29}, {0, 1, 1}, {10000, 1, 1}};
     for (const Case& c : dates) {
-        try {
-            EncodeDate(c.y, c.m, c.d);
-            ADD_FAILURE() << c.y << "-" << c.m << "-" << c.d;
-        } catch (const EConvertError& e) {
-            EXPECT_EQ(e.Message, "Invalid argument to date encode");
-        }
+        EXPECT_TRUE(rtl_test::RaisesWith<EConvertError>([&] { EncodeDate(c.y, c.m, c.d); }, "Invalid argument to date encode"));
     }
     struct TimeCase { int h, n, s, ms; };
     const TimeCase times[] = {{24, 0, 0, 0}, {0, 60, 0, 0}, {0, 0, 60, 0}, {0, 0, 0, 1000}, {-1, 0, 0, 0}};
     for (const TimeCase& c : times) {
-        try {
-            EncodeTime(c.h, c.n, c.s, c.ms);
-            ADD_FAILURE() << c.h << ":" << c.n << ":" << c.s;
-        } catch (const EConvertError& e) {
-            EXPECT_EQ(e.Message, "Invalid argument to time encode");
-        }
+        EXPECT_TRUE(rtl_test::RaisesWith<EConvertError>([&] { EncodeTime(c.h, c.n, c.s, c.ms); }, "Invalid argument to time encode"));
     }
 }
 
@@ -118,7 +101,7 @@ TEST(DateFormatting, Tokens) {
     };
     for (const Case& c : cases) EXPECT_EQ(FormatDateTime(c.format, c.value, fs), c.expected) << c.format;
 
-    TFormatSettings de = german();
+    TFormatSettings de = rtl_test::GermanSettings();
     EXPECT_EQ(FormatDateTime("ddddd", dt, de), "07.03.2026");
     EXPECT_EQ(FormatDateTime("dd/mm/yyyy hh:nn", dt, de), "07.03.2026 14:05");
 }
@@ -139,8 +122,8 @@ TEST(DateParsing, FollowsTheRegionalOrderAndSeparator) {
     const Case cases[] = {
         {"3/7/2026", TFormatSettings::Neutral()},
         {" 03/07/2026 ", TFormatSettings::Neutral()},
-        {"07.03.2026", german()},
-        {"7.3.2026", german()},
+        {"07.03.2026", rtl_test::GermanSettings()},
+        {"7.3.2026", rtl_test::GermanSettings()},
         {"2026-03-07", iso},
     };
     for (const Case& c : cases) {
@@ -177,12 +160,7 @@ TEST(DateParsing, RefusedTexts) {
     for (const char* text : {"2/30/2026", "13/1/2026", "abc", "3/7/2026x", "", "3-7-2026", "3//2026", "3/7/"}) {
         TDateTime v = 0;
         EXPECT_FALSE(TryStrToDate(text, v)) << text;
-        try {
-            StrToDate(text);
-            ADD_FAILURE() << text;
-        } catch (const EConvertError& e) {
-            EXPECT_EQ(e.Message, "'" + std::string(text) + "' is not a valid date");
-        }
+        EXPECT_TRUE(rtl_test::RaisesWith<EConvertError>([&] { StrToDate(text); }, "'" + std::string(text) + "' is not a valid date"));
     }
 }
 
@@ -215,16 +193,11 @@ TEST(DateTimeParsing, DateTimeOrEitherPart) {
     EXPECT_DOUBLE_EQ(StrToDateTime("3/7/2026"), EncodeDate(2026, 3, 7));
     EXPECT_DOUBLE_EQ(StrToDateTime("14:05"), EncodeTime(14, 5, 0, 0));
     EXPECT_EQ(StrToDateTimeDef("3/7/2026 99:00", -5), -5);
-    try {
-        StrToDateTime("soon");
-        FAIL();
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message, "'soon' is not a valid date and time");
-    }
+    EXPECT_TRUE(rtl_test::RaisesWith<EConvertError>([&] { StrToDateTime("soon"); }, "'soon' is not a valid date and time"));
     // What the regional formats write reads back.
     TDateTime dt = EncodeDateTime(2031, 11, 2, 23, 59, 58, 0);
     EXPECT_DOUBLE_EQ(StrToDateTime(DateTimeToStr(dt)), dt);
-    TRegionalScope de(german());
+    TRegionalScope de(rtl_test::GermanSettings());
     EXPECT_DOUBLE_EQ(StrToDateTime(DateTimeToStr(dt)), dt);
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/rtl/Exceptions.h"
+#include "Raises.h"
 
 namespace rtl {
 namespace {
@@ -67,12 +68,7 @@ TEST_F(FormatTest, MismatchedFormatsRaiseConversionErrors) {
         {"%s", {}, "No argument for format '%s'"},
     };
     for (const Case& c : cases) {
-        try {
-            Format(c.fmt, c.args);
-            ADD_FAILURE() << c.fmt << " did not raise";
-        } catch (const EConvertError& e) {
-            EXPECT_EQ(e.Message, c.message);
-        }
+        EXPECT_TRUE(rtl_test::RaisesWith<EConvertError>([&] { Format(c.fmt, c.args); }, c.message));
     }
 }
 

@@ -7,6 +7,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StringList.h"
 #include "TempDir.h"
+#include "Raises.h"
 
 namespace rtl {
 namespace {
@@ -128,12 +129,7 @@ TEST(IniFile, UnwritableFileRaises) {
     std::string file = dir.file("missing/grid.ini");
     TIniFile ini(file);
     EXPECT_EQ(ini.ReadInteger("S", "K", 5), 5);
-    try {
-        ini.WriteInteger("S", "K", 1);
-        FAIL();
-    } catch (const EIniFileException& e) {
-        EXPECT_EQ(e.Message, "Unable to write to " + file);
-    }
+    EXPECT_TRUE(rtl_test::RaisesWith<EIniFileException>([&] { ini.WriteInteger("S", "K", 1); }, "Unable to write to " + file));
     TMemIniFile mem(file);
     mem.WriteInteger("S", "K", 1);
     EXPECT_THROW(mem.UpdateFile(), EIniFileException);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "Raises.h"
+
 namespace rtl {
 namespace {
 
@@ -19,12 +21,7 @@ TEST(List, IndexErrorsCarryTheIndexAndLeaveTheListAlone) {
         {[&] { l.SetCount(-1); }, "List count out of bounds (-1)"},
     };
     for (const Case& c : cases) {
-        try {
-            c.call();
-            ADD_FAILURE() << c.message << " not raised";
-        } catch (const EListError& e) {
-            EXPECT_EQ(e.Message, c.message);
-        }
+        EXPECT_TRUE(rtl_test::RaisesWith<EListError>(c.call, c.message));
     }
     EXPECT_EQ(l.data(), (std::vector<int>{10, 20}));
     TIntegerList empty;

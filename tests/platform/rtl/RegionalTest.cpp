@@ -59,15 +59,30 @@ bool buildLocale(const std::string& source, const std::string& target) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+struct Expected {
+    char decimal;
+    const char* thousand;
+    char list;
+    const char* shortDate;
+    char dateSeparator;
+    const char* longTime;
+    const char* march;
+};
+
+void expectSettings(const TFormatSettings& fs, const Expected& e) {
+    EXPECT_EQ(fs.DecimalSeparator, e.decimal);
+    EXPECT_EQ(fs.ThousandSeparator, e.thousand);
+    EXPECT_EQ(fs.ListSeparator, e.list);
+    EXPECT_EQ(fs.ShortDateFormat, e.shortDate);
+    EXPECT_EQ(fs.DateSeparator, e.dateSeparator);
+    EXPECT_EQ(fs.LongTimeFormat, e.longTime);
+    EXPECT_EQ(fs.LongMonthNames[2], e.march);
+}
+
 TEST(RegionalSettings, PlainCLocale) {
     TFormatSettings fs = readLocale("C");
-    EXPECT_EQ(fs.DecimalSeparator, '.');
-    EXPECT_EQ(fs.ThousandSeparator, ",");
-    EXPECT_EQ(fs.ShortDateFormat, "MM/dd/yy");
-    EXPECT_EQ(fs.DateSeparator, '/');
-    EXPECT_EQ(fs.LongTimeFormat, "hh:nn:ss");
+    expectSettings(fs, {'.', ",", ',', "MM/dd/yy", '/', "hh:nn:ss", "March"});
     EXPECT_EQ(fs.ShortTimeFormat, "hh:nn");
-    EXPECT_EQ(fs.LongMonthNames[0], "January");
     EXPECT_EQ(fs.ShortDayNames[0], "Sun");
 }
 
@@ -83,13 +98,7 @@ TEST(RegionalSettings, GermanLocaleBuiltForTheTest) {
 #if defined(__SANITIZE_ADDRESS__)
     __lsan_enable();
 #endif
-    EXPECT_EQ(fs.DecimalSeparator, ',');
-    EXPECT_EQ(fs.ThousandSeparator, ".");
-    EXPECT_EQ(fs.ListSeparator, ';');
-    EXPECT_EQ(fs.ShortDateFormat, "dd.MM.yyyy");
-    EXPECT_EQ(fs.DateSeparator, '.');
-    EXPECT_EQ(fs.LongTimeFormat, "hh:nn:ss");
-    EXPECT_EQ(fs.LongMonthNames[2], "M\xC3\xA4rz");
+    expectSettings(fs, {',', ".", ';', "dd.MM.yyyy", '.', "hh:nn:ss", "M\xC3\xA4rz"});
     EXPECT_EQ(fs.CurrencyString, "\xE2\x82\xAC");
     EXPECT_EQ(fs.CurrencyFormat, 1);   // amount before the symbol
 }

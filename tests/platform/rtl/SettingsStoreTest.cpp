@@ -7,6 +7,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StringList.h"
 #include "TempDir.h"
+#include "Raises.h"
 
 namespace rtl {
 namespace {
@@ -49,12 +50,7 @@ TEST_F(SettingsStoreTest, ErrorsNameTheValue) {
         {[&] { reg.ReadString("A"); }, "Failed to get data for 'A'"},
     };
     for (const Case& c : beforeOpen) {
-        try {
-            c.call();
-            ADD_FAILURE() << c.message;
-        } catch (const ERegistryException& e) {
-            EXPECT_EQ(e.Message, c.message);
-        }
+        EXPECT_TRUE(rtl_test::RaisesWith<ERegistryException>(c.call, c.message));
     }
     ASSERT_TRUE(reg.OpenKey("K", true));
     reg.WriteString("Text", "abc");
@@ -63,12 +59,7 @@ TEST_F(SettingsStoreTest, ErrorsNameTheValue) {
         {[&] { reg.ReadInteger("Text"); }, "Invalid data type for 'Text'"},
     };
     for (const Case& c : afterOpen) {
-        try {
-            c.call();
-            ADD_FAILURE() << c.message;
-        } catch (const ERegistryException& e) {
-            EXPECT_EQ(e.Message, c.message);
-        }
+        EXPECT_TRUE(rtl_test::RaisesWith<ERegistryException>(c.call, c.message));
     }
     ASSERT_TRUE(reg.OpenKeyReadOnly("\\K"));
     EXPECT_THROW(reg.WriteString("Text", "x"), ERegistryException);

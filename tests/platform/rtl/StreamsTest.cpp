@@ -6,6 +6,7 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "TempDir.h"
+#include "Raises.h"
 
 namespace rtl {
 namespace {
@@ -34,12 +35,7 @@ TEST(MemoryStream, ExactReadsAndWritesRaiseOnShortfall) {
     s.WriteString("abc");
     s.SetPosition(1);
     char buf[4];
-    try {
-        s.ReadBuffer(buf, 3);
-        FAIL();
-    } catch (const EReadError& e) {
-        EXPECT_EQ(e.Message, "Stream read error");
-    }
+    EXPECT_TRUE(rtl_test::RaisesWith<EReadError>([&] { s.ReadBuffer(buf, 3); }, "Stream read error"));
     s.SetPosition(0);
     EXPECT_NO_THROW(s.ReadBuffer(buf, 3));
 }
@@ -87,12 +83,11 @@ TEST(FileStream, OpenFailuresNameTheFileAndTheReason) {
         {dir.file("no/x"), fmCreate, "Cannot create file \"" + dir.file("no/x") + "\". No such file or directory"},
     };
     for (const Case& c : cases) {
-        try {
-            TFileStream f(c.file, c.mode);
-            ADD_FAILURE() << c.file;
-        } catch (const EFileStreamError& e) {
-            EXPECT_EQ(e.Message, c.message);
-            EXPECT_EQ(c.mode == fmCreate, dynamic_cast<const EFCreateError*>(&e) != nullptr);
+        auto open = [&] { TFileStream f(c.file, c.mode); };
+        if (c.mode == fmCreate) {
+            EXPECT_TRUE(rtl_test::RaisesWith<EFCreateError>(open, c.message));
+        } else {
+            EXPECT_TRUE(rtl_test::RaisesWith<EFOpenError>(open, c.message));
         }
     }
 }

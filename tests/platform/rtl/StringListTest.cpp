@@ -5,6 +5,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
 #include "TempDir.h"
+#include "Raises.h"
 
 namespace rtl {
 namespace {
@@ -36,12 +37,7 @@ TEST(StringList, IndexErrorsCarryTheIndex) {
         {[&] { l->Exchange(0, 1); }, "List index out of bounds (1)"},
     };
     for (const Case& c : cases) {
-        try {
-            c.call();
-            ADD_FAILURE() << c.message << " not raised";
-        } catch (const EStringListError& e) {
-            EXPECT_EQ(e.Message, c.message);
-        }
+        EXPECT_TRUE(rtl_test::RaisesWith<EStringListError>(c.call, c.message));
     }
     EXPECT_EQ(items(*l), std::vector<std::string>{"a"});
 }
