@@ -1,6 +1,8 @@
 // TBaseGrid: construction, destruction, painting properties and the virtual interface's defaults.
 #include "grid/base/BaseGrid.h"
 
+#include "grid/base/BaseGridPaint.h"
+
 #include <algorithm>
 
 namespace gx {
@@ -113,6 +115,48 @@ void TBaseGrid::GoToBaseCell()
     const ui::TPoint base = BaseCell(Col(), Row());
     SetCol(base.X);
     SetRow(base.Y);
+}
+
+// --- framework steps ------------------------------------------------------------------------------
+
+void TBaseGrid::Paint()
+{
+    TObjStringGrid::Paint();
+    PaintPassDone(*this);
+}
+
+void TBaseGrid::DrawCell(int ACol, int ARow, const ui::TRect& ARect, ui::TGridDrawState AState)
+{
+    PaintCell(*this, *Canvas(), ACol, ARow, ARect, AState);
+}
+
+bool TBaseGrid::SelectCell(int ACol, int ARow) { return SelectBaseGridCell(*this, ACol, ARow); }
+
+void TBaseGrid::TopLeftChanged()
+{
+    TObjStringGrid::TopLeftChanged();
+    RepaintFixedMergedCells(*this);
+}
+
+bool TBaseGrid::DoMouseWheelDown(ui::TShiftState Shift, ui::TPoint MousePos)
+{
+    const bool result = TObjStringGrid::DoMouseWheelDown(Shift, MousePos);
+    AfterWheelDown(*this);
+    return result;
+}
+
+bool TBaseGrid::DoMouseWheelUp(ui::TShiftState Shift, ui::TPoint MousePos)
+{
+    const bool result = TObjStringGrid::DoMouseWheelUp(Shift, MousePos);
+    GoToBaseCell();
+    return result;
+}
+
+void TBaseGrid::KeyDown(unsigned& key, ui::TShiftState shift)
+{
+    MoveOverMergedCells(*this, key);
+    TObjStringGrid::KeyDown(key, shift);
+    GoToBaseCell();
 }
 
 // --- virtual interface defaults -------------------------------------------------------------------

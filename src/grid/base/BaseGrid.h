@@ -171,6 +171,18 @@ public:
     virtual int DisplColIndex(int ACol);
     virtual int TotalColCount() const;
 
+    // Framework steps: the grid paints each cell itself (merged ranges once per pass) and keeps
+    // the current cell on the base cell of a merged range.
+    void Paint() override;
+    void DrawCell(int ACol, int ARow, const ui::TRect& ARect, ui::TGridDrawState AState) override;
+    bool SelectCell(int ACol, int ARow) override;
+    void TopLeftChanged() override;
+    bool DoMouseWheelDown(ui::TShiftState Shift, ui::TPoint MousePos) override;
+    bool DoMouseWheelUp(ui::TShiftState Shift, ui::TPoint MousePos) override;
+
+protected:
+    void KeyDown(unsigned& key, ui::TShiftState shift) override;
+
 private:
     void FreeCellProperties(TCellProperties* props);
     // Runs fn(props, col, row) for every cell of the range with properties.
