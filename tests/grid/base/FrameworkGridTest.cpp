@@ -1,0 +1,279 @@
+// The framework's string grid that the base grid stands on: sparse cells that survive smaller
+// counts, dimension limits, current cell and anchor, scrolling, hit-testing, row views, moves,
+// the inplace editor protocol and the paint loop. All headless.
+#include "platform/ui/Grids.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+
+namespace ui {
+namespace {
+
+struct TMarker : TObject {};
+
+std::string RowText(TStringGrid& grid, int row)
+{
+    std::string text;
+    for (int c = 0; c < grid.ColCount(); ++c) text += (c ? "|" : "") + grid.Cells(c, row);
+    return text;
+}
+
+TEST(FrameworkGrid, StartsWithFiveByFiveAndOneFixedRowAndColumn)
+{
+    TStringGrid grid(nullptr);
+    EXPECT_EQ(grid.ColCount(), 5);
+    EXPECT_EQ(grid.RowCount(), 5);
+    EXPECT_EQ(grid.FixedCols(), 1);
+    EXPECT_EQ(grid.FixedRows(), 1);
+    EXPECT_EQ(grid.Col(), 1);
+    EXPECT_EQ(grid.Row(), 1);
+    EXPECT_EQ(grid.Cells(3, 3), "");
+    EXPECT_EQ(grid.Objects(3, 3), nullptr);
+}
+
+TEST(FrameworkGrid, CellsBeyondALowerCountSurviveAndComeBack)
+{
+    TStringGrid grid(nullptr);
+    TMarker marker;
+    grid.SetCells(4, 3, "kept");
+    grid.SetObjects(4, 3, &marker);
+    grid.SetCells(1, 4, "row");
+    grid.SetColCount(2);
+    grid.SetRowCount(3);
+    EXPECT_EQ(grid.Cells(4, 3), "kept");   // the store is sparse and not bound to the counts
+    grid.SetColCount(5);
+    grid.SetRowCount(5);
+    EXPECT_EQ(grid.Cells(4, 3), "kept");
+    EXPECT_EQ(grid.Objects(4, 3), &marker);
+    EXPECT_EQ(grid.Cells(1, 4), "row");
+    // Writes far beyond the counts work too; negative ones are ignored.
+    grid.SetCells(300, 2, "far");
+    EXPECT_EQ(grid.Cells(300, 2), "far");
+    grid.SetCells(-1, 0, "x");
+    EXPECT_EQ(grid.Cells(-1, 0), "");
+}
+
+TEST(FrameworkGrid, DimensionLimitsAndMessages)
+{
+    struct Case {
+        const char* name;
+        void (*set)(TStringGrid&);
+        const char* message;
+    } refused[] = {
+        {"negative fixed columns", [](TStringGrid& g) { g.SetFixedCols(-1); }, "Grid index out of range"},
+        {"negative fixed rows", [](TStringGrid& g) { g.SetFixedRows(-1); }, "Grid index out of range"},
+        {"fixed columns = count", [](TStringGrid& g) { g.SetFixedCols(5); },
+         "Fixed column count must be less than column count"},
+        {"fixed rows > count", [](TStringGrid& g) { g.SetFixedRows(6); },
+         "Fixed row count must be less than row count"},
+    };
+    for (const auto& c : refused) {
+        TStringGrid grid(nullptr);
+        try {
+            c.set(grid);
+            ADD_FAILURE() << c.name << " was accepted";
+        } catch (const EInvalidGridOperation& e) {
+            EXPECT_EQ(e.Message, c.message) << c.name;
+        }
+        EXPECT_EQ(grid.FixedCols(), 1) << c.name;
+        EXPECT_EQ(grid.FixedRows(), 1) << c.name;
+    }
+
+    TStringGrid grid(nullptr);
+    grid.SetFixedCols(4);
+    EXPECT_EQ(grid.Col(), 4);   // the current cell stays out of the fixed area
+    grid.SetColCount(3);        // fixed columns are lowered to count - 1 first
+    EXPECT_EQ(grid.FixedCols(), 2);
+    EXPECT_EQ(grid.Col(), 2);
+    grid.SetRowCount(1);
+    EXPECT_EQ(grid.FixedRows(), 0);
+    grid.SetRowCount(0);
+    EXPECT_EQ(grid.RowCount(), 1);
+}
+
+TEST(FrameworkGrid, CurrentCellMovesWithOrWithoutItsAnchor)
+{
+    TStringGrid grid(nullptr);
+    grid.SetColCount(8);
+    grid.SetRowCount(8);
+    grid.MoveColRow(2, 2, true, true);
+    grid.MoveColRow(4, 5, false, true);   // the selection grows from the anchor
+    EXPECT_EQ(grid.Anchor(), (TGridCoord{2, 2}));
+    EXPECT_EQ(grid.Selection(), (TGridRect{2, 2, 4, 5}));
+    grid.SetCol(3);                       // setting Col moves the anchor too
+    EXPECT_EQ(grid.Selection(), (TGridRect{3, 5, 3, 5}));
+
+    unsigned key = VK_DOWN;
+    grid.DoKeyDown(key, ssShift);   // Shift+Down extends the range
+    EXPECT_EQ(grid.Selection(), (TGridRect{3, 5, 3, 6}));
+    key = VK_RIGHT;
+    grid.DoKeyDown(key, 0);
+    EXPECT_EQ(grid.Selection(), (TGridRect{4, 6, 4, 6}));
+
+    grid.SetOptions(grid.Options() & ~goRangeSelect);   // without range selection the anchor follows
+    grid.MoveColRow(6, 6, false, true);
+    EXPECT_EQ(grid.Selection(), (TGridRect{6, 6, 6, 6}));
+
+    grid.OnSelectCell = [](TObject*, int ACol, int, bool& can) { can = ACol != 7; };
+    grid.MoveColRow(7, 2, true, true);
+    EXPECT_EQ(grid.Col(), 6);   // refused by the select step
+    grid.MoveColRow(9, 2, true, true);
+    EXPECT_EQ(grid.Col(), 6);   // out of range is ignored
+}
+
+TEST(FrameworkGrid, GeometryHitTestingAndScrolling)
+{
+    TStringGrid grid(nullptr);
+    grid.SetBounds(0, 0, 200, 100);
+    grid.SetColCount(20);
+    grid.SetRowCount(20);
+    grid.SetDefaultColWidth(40);
+    grid.SetDefaultRowHeight(20);
+    grid.SetGridLineWidth(1);
+    // 200 pixels: fixed 41, then 41 per column: columns 1..3 wholly visible.
+    EXPECT_EQ(grid.VisibleColCount(), 3);
+    EXPECT_EQ(grid.VisibleRowCount(), 3);
+    EXPECT_EQ(grid.CellRect(2, 1), Rect(82, 21, 122, 41));
+    EXPECT_TRUE(grid.CellRect(10, 1).IsEmpty());
+
+    struct Hit {
+        int x, y, col, row;
+    } hits[] = {{0, 0, 0, 0}, {45, 25, 1, 1}, {122, 40, 2, 1}, {123, 42, 3, 2}, {199, 99, 4, 4}, {250, 10, -1, -1}};
+    for (const auto& h : hits) {
+        int c = 0, r = 0;
+        grid.MouseToCell(h.x, h.y, c, r);
+        EXPECT_EQ(std::make_pair(c, r), std::make_pair(h.col, h.row)) << h.x << "," << h.y;
+    }
+
+    int topLeftChanges = 0;
+    grid.OnTopLeftChanged = [&](TObject*) { ++topLeftChanges; };
+    grid.SetCol(10);   // scrolls the cell into view
+    EXPECT_EQ(grid.LeftCol(), 8);
+    EXPECT_FALSE(grid.CellRect(10, 1).IsEmpty());
+    EXPECT_EQ(topLeftChanges, 1);
+    int c = 0, r = 0;
+    grid.MouseToCell(45, 25, c, r);
+    EXPECT_EQ(c, 8);   // after the fixed column comes the left column
+    grid.SetTopRow(100);
+    EXPECT_EQ(grid.TopRow(), 19);
+    grid.SetLeftCol(0);
+    EXPECT_EQ(grid.LeftCol(), 1);   // never into the fixed area
+}
+
+TEST(FrameworkGrid, RowAndColumnViewsReadAndWriteCells)
+{
+    TStringGrid grid(nullptr);
+    rtl::TStringList list;
+    list.Add("a");
+    list.Add("b");
+    grid.SetCells(4, 2, "old");
+    grid.SetRows(2, list);
+    EXPECT_EQ(grid.Cells(0, 2), "a");
+    EXPECT_EQ(grid.Cells(1, 2), "b");
+    EXPECT_EQ(grid.Cells(4, 2), "");   // the row now equals the list
+    EXPECT_EQ(grid.Rows(2)->Count(), 5);
+    EXPECT_EQ(RowText(grid, 2), "a|b|||");
+    grid.Cols(3)->SetStrings(1, "c");
+    EXPECT_EQ(grid.Cells(3, 1), "c");
+    EXPECT_EQ(grid.Rows(2)->Add("next"), 2);
+    EXPECT_EQ(grid.Cells(2, 2), "next");
+    EXPECT_THROW(grid.Rows(2)->Delete(0), EInvalidGridOperation);
+    grid.Rows(2)->Clear();
+    EXPECT_EQ(grid.Cells(0, 2), "");
+}
+
+TEST(FrameworkGrid, MovingAColumnOrRowCarriesItsCellsAndSize)
+{
+    TStringGrid grid(nullptr);
+    for (int c = 0; c < 5; ++c) grid.SetCells(c, 1, std::string(1, char('A' + c)));
+    grid.SetColWidths(1, 10);
+    std::pair<int, int> moved{-1, -1};
+    grid.OnColumnMoved = [&](TObject*, int from, int to) { moved = {from, to}; };
+    grid.MoveColumn(1, 3);
+    EXPECT_EQ(RowText(grid, 1), "A|C|D|B|E");
+    EXPECT_EQ(grid.ColWidths(3), 10);
+    EXPECT_EQ(moved, std::make_pair(1, 3));
+    grid.MoveColumn(3, 1);
+    EXPECT_EQ(RowText(grid, 1), "A|B|C|D|E");
+
+    grid.SetCells(1, 3, "three");
+    grid.MoveRow(3, 1);
+    EXPECT_EQ(grid.Cells(1, 1), "three");
+    EXPECT_EQ(grid.Cells(1, 2), "B");
+}
+
+class EditingGrid : public TStringGrid {
+public:
+    using TStringGrid::TStringGrid;
+    int GetEditLimit() override { return 4; }
+};
+
+TEST(FrameworkGrid, InplaceEditorShowsStoresAndRestores)
+{
+    EditingGrid grid(nullptr);
+    grid.SetOptions(grid.Options() | goEditing);
+    grid.SetCells(1, 1, "old");
+    int stores = 0;
+    grid.OnSetEditText = [&](TObject*, int, int, const std::string&) { ++stores; };
+    grid.OnGetEditMask = [](TObject*, int, int, std::string& mask) { mask = "999"; };
+
+    grid.ShowEditorChar(U'x');   // typing starts the editor with the character
+    ASSERT_TRUE(grid.EditorMode());
+    ASSERT_NE(grid.InplaceEditor(), nullptr);
+    EXPECT_EQ(grid.InplaceEditor()->Text(), "x");
+    EXPECT_EQ(grid.InplaceEditor()->MaxLength(), 4);
+    EXPECT_EQ(grid.InplaceEditor()->EditMask(), "999");
+    EXPECT_EQ(grid.Cells(1, 1), "x");   // the cell follows the editor
+    EXPECT_GE(stores, 1);
+
+    unsigned key = VK_ESCAPE;
+    grid.InplaceEditor()->DoKeyDown(key, 0);   // Escape puts the opening text back
+    EXPECT_FALSE(grid.EditorMode());
+    EXPECT_EQ(grid.Cells(1, 1), "old");
+
+    key = VK_F2;
+    grid.DoKeyDown(key, 0);
+    ASSERT_TRUE(grid.EditorMode());
+    grid.InplaceEditor()->SetText("new");
+    key = VK_DOWN;   // moving away stores the text and closes the editor
+    grid.InplaceEditor()->DoKeyDown(key, 0);
+    EXPECT_FALSE(grid.EditorMode());
+    EXPECT_EQ(grid.Row(), 2);
+    EXPECT_EQ(grid.Cells(1, 1), "new");
+
+    grid.SetOptions(grid.Options() & ~goEditing);
+    grid.ShowEditor();
+    EXPECT_FALSE(grid.EditorMode());   // not editable
+}
+
+TEST(FrameworkGrid, PaintLoopDrawsEveryVisibleCellWithItsState)
+{
+    TStringGrid grid(nullptr);
+    grid.SetBounds(0, 0, 200, 100);
+    grid.SetDefaultColWidth(40);
+    grid.SetDefaultRowHeight(20);
+    grid.SetColCount(10);
+    grid.SetRowCount(10);
+    grid.MoveColRow(2, 2, true, true);
+    grid.MoveColRow(3, 2, false, true);
+    std::set<std::pair<int, int>> drawn;
+    int fixed = 0, selected = 0;
+    grid.OnDrawCell = [&](TObject*, int c, int r, TRect rect, TGridDrawState state) {
+        EXPECT_EQ(rect, grid.CellRect(c, r));
+        drawn.insert({c, r});
+        if (state & gdFixed) ++fixed;
+        if (state & gdSelected) ++selected;
+    };
+    grid.PaintToBuffer();
+    // 5 columns (4 whole, 1 partly) by 5 rows are in view.
+    EXPECT_EQ(drawn.size(), 25u);
+    EXPECT_TRUE(drawn.count({4, 4}));
+    EXPECT_FALSE(drawn.count({5, 1}));
+    EXPECT_EQ(fixed, 9);
+    EXPECT_EQ(selected, 2);
+}
+
+}  // namespace
+}  // namespace ui
