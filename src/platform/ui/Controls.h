@@ -377,4 +377,11 @@ private:
 // Finds the windowed control with the focus, or nullptr.
 TWinControl* FindFocusedControl();
 
+// Sends a control's notification (EN_CHANGE, CBN_SELCHANGE …) as WM_COMMAND to its parent, which
+// reflects it back as CN_COMMAND; a control without parent gets CN_COMMAND directly.
+void NotifyParent(TWinControl* control, unsigned code);
+// The accelerator character of a caption ("&x"), lower-cased, or 0.
+char32_t AcceleratorOf(const std::string& caption);
+bool IsAccel(char32_t ch, const std::string& caption);
+
 } // namespace ui

@@ -65,9 +65,7 @@ TBitmap* TCustomControl::PaintToBuffer()
     TCanvas painter(&buffer_);
     TPoint o = ClientOrigin();
     painter.SetOrigin({-o.X, -o.Y});
-    if (!(controlStyle_ & csOpaque)) PaintBackground(painter);
-    CanvasBinding bind(*canvas_, painter, o, client);
-    Paint();
+    PaintControl(painter);
     return &buffer_;
 }
 

@@ -21,11 +21,15 @@ public:
     bool ParentBackground() const { return parentBackground_; }
     void SetParentBackground(bool v);
     TRect ClientRect() const override;
+    TPoint ClientOrigin() const override;
+    // Background, bevels and caption over the whole control, then Paint for additions.
+    void PaintControl(TCanvas& canvas) override;
 
 protected:
-    void Paint() override;
+    void Paint() override {}
 
 private:
+    int Inset() const;
     TBevelCut bevelOuter_ = TBevelCut::bvRaised;
     TBevelCut bevelInner_ = TBevelCut::bvNone;
     int bevelWidth_ = 1;
@@ -149,11 +153,16 @@ public:
     TNotifyEvent OnCollapse;
     TNotifyEvent OnExpand;
 
+    // Header (caption and chevron), then the client area.
+    void PaintControl(TCanvas& canvas) override;
+
 protected:
     void Paint() override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void VisibleChanged() override;
 
 private:
+    friend class TCategoryPanelGroup;
     bool collapsed_ = false;
     int expandedHeight_ = 0;
     bool settingCollapsed_ = false;

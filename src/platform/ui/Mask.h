@@ -25,11 +25,13 @@ protected:
 
 private:
     struct Slot {
-        char kind;  // mask character, or 'L'iteral marker 0
+        char kind;  // mask character, or 0 for a literal
         char32_t literal;
         bool required;
+        int caseMode;  // 0 as typed, 1 upper, -1 lower
     };
     void Parse();
+    int NextEditable(int from) const;
     std::string mask_;
     std::vector<Slot> slots_;
     bool saveLiterals_ = true;

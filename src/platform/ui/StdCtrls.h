@@ -32,6 +32,8 @@ public:
     void SetFocusControl(TWinControl* c) { focusControl_ = c; }
     // Recomputes the size from the caption when AutoSize is on.
     void AdjustBounds();
+    // Takes the accelerator ("&x" in the caption) by focusing FocusControl.
+    void WndProc(TMessage& message) override;
 
 protected:
     void Paint() override;
@@ -88,6 +90,7 @@ public:
 
     // Called by the native edit when the user changed the text.
     void NativeTextEdited(const std::string& text, int cursorPos);
+    void WndProc(TMessage& message) override;
 
     TNotifyEvent OnChange;
 
@@ -101,6 +104,9 @@ protected:
     virtual bool AcceptChar(char32_t ch, int pos) const;
     void PaintControl(TCanvas& canvas) override;
     void SetTextSilently(const std::string& v);  // no OnChange
+    // Replaces the text as typing does: marks it modified and reports the change (EN_CHANGE).
+    void ReplaceText(const std::string& text, int caret);
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
 
 private:
     std::string ApplyCase(const std::string& s) const;
@@ -186,9 +192,11 @@ public:
     void Clear();
     void AddItem(const std::string& text, TObject* object) { items_->AddObject(text, object); }
 
-    // The user picked item index in the list: sets it, fires OnChange and OnSelect (desktop order:
-    // OnChange first, then OnSelect), then closes the list.
+    // The user picked item index in the list: sets it and shows its text, then OnClick and
+    // OnSelect (OnChange when no OnSelect is assigned), as CBN_SELCHANGE through the parent; then
+    // a dropped-down list closes (CBN_CLOSEUP).
     void UserSelect(int index);
+    void WndProc(TMessage& message) override;
 
     TNotifyEvent OnChange;
     TNotifyEvent OnSelect;
@@ -227,10 +235,14 @@ public:
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool v);
 
+    void WndProc(TMessage& message) override;
+
 protected:
     void KeyDown(unsigned& key, TShiftState shift) override;
     void KeyPress(char32_t& key) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    unsigned WantKeys() const override { return 0; }
     // Sets the state from the user's action (click, space): fires OnClick.
     virtual void Toggle() = 0;
     void SetStateValue(TCheckBoxState v, bool notify);

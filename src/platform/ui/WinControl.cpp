@@ -443,7 +443,7 @@ void TWinControl::WndProc(TMessage& m)
     case WM_COMMAND: {
         // Notifications of child controls are reflected back to them.
         TWinControl* from = LParamToControl(m.LParam);
-        if (from && from != this && ContainsControl(from)) m.Result = from->Perform(CN_COMMAND, m.WParam, m.LParam);
+        if (from && (from == this || ContainsControl(from))) m.Result = from->Perform(CN_COMMAND, m.WParam, m.LParam);
         return;
     }
     case WM_SIZE:
@@ -510,6 +510,39 @@ void TWinControl::DoEnter()
 void TWinControl::DoExit()
 {
     if (OnExit) OnExit(this);
+}
+
+} // namespace ui
+
+namespace ui {
+
+void NotifyParent(TWinControl* control, unsigned code)
+{
+    if (!control) return;
+    std::uintptr_t w = MakeWParam(0, code);
+    if (control->Parent()) control->Parent()->Perform(WM_COMMAND, w, ControlToLParam(control));
+    else control->Perform(CN_COMMAND, w, ControlToLParam(control));
+}
+
+char32_t AcceleratorOf(const std::string& caption)
+{
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        auto c = static_cast<unsigned char>(caption[i + 1]);
+        return c < 0x80 ? static_cast<char32_t>(std::tolower(c)) : static_cast<char32_t>(c);
+    }
+    return 0;
+}
+
+bool IsAccel(char32_t ch, const std::string& caption)
+{
+    char32_t a = AcceleratorOf(caption);
+    if (ch < 0x80) ch = static_cast<char32_t>(std::tolower(static_cast<int>(ch)));
+    return a != 0 && a == ch;
 }
 
 } // namespace ui

@@ -1,0 +1,283 @@
+// Single-line edit: text, selection, typing with max length, read-only, password and case rules.
+#include <algorithm>
+#include <cctype>
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/StdCtrls.h"
+#include "platform/ui/Utf8.h"
+
+namespace ui {
+
+TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner)
+{
+    SetTabStop(true);
+    SetBorderStyle(TBorderStyle::bsSingle);
+    SetDefaultColor(clWindow);
+    TControl::SetBounds(0, 0, 121, 21);
+}
+
+std::string TCustomEdit::ApplyCase(const std::string& s) const
+{
+    if (charCase_ == TEditCharCase::ecNormal) return s;
+    std::u32string u = ToU32(s);
+    for (char32_t& c : u)
+        if (c < 0x80) c = static_cast<char32_t>(charCase_ == TEditCharCase::ecUpperCase ? std::toupper(static_cast<int>(c)) : std::tolower(static_cast<int>(c)));
+    return FromU32(u);
+}
+
+void TCustomEdit::SetText(const std::string& v)
+{
+    std::string t = ApplyCase(v);
+    if (t == Text()) return;
+    TControl::SetText(t);
+    selStart_ = 0;
+    selLength_ = 0;
+    NotifyParent(this, EN_CHANGE);
+}
+
+void TCustomEdit::SetTextSilently(const std::string& v)
+{
+    TControl::SetText(ApplyCase(v));
+    selStart_ = std::min(selStart_, TextLength());
+    selLength_ = 0;
+}
+
+void TCustomEdit::ReplaceText(const std::string& text, int caret)
+{
+    bool changed = text != Text();
+    TControl::SetText(text);
+    selStart_ = std::clamp(caret, 0, TextLength());
+    selLength_ = 0;
+    Changed(TChangeAspect::Selection);
+    if (changed) {
+        modified_ = true;
+        NotifyParent(this, EN_CHANGE);
+    }
+}
+
+void TCustomEdit::WndProc(TMessage& m)
+{
+    if (m.Msg == CN_COMMAND && HiWord(m.WParam) == EN_CHANGE) {
+        Change();
+        return;
+    }
+    if (m.Msg == EM_SETSEL) {
+        int a = static_cast<int>(static_cast<std::intptr_t>(m.WParam)), b = static_cast<int>(m.LParam);
+        if (a < 0) {
+            selLength_ = 0;
+        } else {
+            if (b < 0) b = TextLength();
+            SetSelStart(std::min(a, b));
+            SetSelLength(std::abs(b - a));
+        }
+        return;
+    }
+    if (m.Msg == EM_GETSEL) {
+        m.Result = MakeLParam(selStart_, selStart_ + selLength_);
+        return;
+    }
+    TWinControl::WndProc(m);
+}
+
+void TCustomEdit::Change()
+{
+    if (OnChange) OnChange(this);
+}
+
+void TCustomEdit::SetMaxLength(int v)
+{
+    maxLength_ = std::max(0, v);
+    Changed(TChangeAspect::Other);
+}
+
+void TCustomEdit::SetPasswordChar(char32_t v)
+{
+    if (v == passwordChar_) return;
+    passwordChar_ = v;
+    Changed(TChangeAspect::Style);
+    Invalidate();
+}
+
+void TCustomEdit::SetReadOnly(bool v)
+{
+    if (v == readOnly_) return;
+    readOnly_ = v;
+    Changed(TChangeAspect::ReadOnly);
+}
+
+void TCustomEdit::SetCharCase(TEditCharCase v)
+{
+    charCase_ = v;
+    SetText(Text());
+}
+
+void TCustomEdit::SetAlignment(TAlignment v)
+{
+    if (v == alignment_) return;
+    alignment_ = v;
+    Changed(TChangeAspect::Style);
+    Invalidate();
+}
+
+int TCustomEdit::TextLength() const
+{
+    return static_cast<int>(ToU32(Text()).size());
+}
+
+void TCustomEdit::SetSelStart(int v)
+{
+    selStart_ = std::clamp(v, 0, TextLength());
+    selLength_ = 0;
+    Changed(TChangeAspect::Selection);
+}
+
+void TCustomEdit::SetSelLength(int v)
+{
+    selLength_ = std::clamp(v, 0, TextLength() - selStart_);
+    Changed(TChangeAspect::Selection);
+}
+
+std::string TCustomEdit::SelText() const
+{
+    std::u32string u = ToU32(Text());
+    return FromU32(u.substr(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_)));
+}
+
+void TCustomEdit::SetSelText(const std::string& v)
+{
+    std::u32string u = ToU32(Text());
+    std::u32string ins = ToU32(ApplyCase(v));
+    int start = std::clamp(selStart_, 0, static_cast<int>(u.size()));
+    int len = std::clamp(selLength_, 0, static_cast<int>(u.size()) - start);
+    if (maxLength_ > 0) {
+        int room = maxLength_ - (static_cast<int>(u.size()) - len);
+        if (room < static_cast<int>(ins.size())) ins.resize(static_cast<std::size_t>(std::max(0, room)));
+    }
+    u.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(len), ins);
+    ReplaceText(FromU32(u), start + static_cast<int>(ins.size()));
+}
+
+void TCustomEdit::SelectAll()
+{
+    selStart_ = 0;
+    selLength_ = TextLength();
+    Changed(TChangeAspect::Selection);
+}
+
+void TCustomEdit::ClearSelection()
+{
+    if (selLength_ > 0 && !readOnly_) SetSelText("");
+}
+
+std::string TCustomEdit::DisplayText() const
+{
+    if (passwordChar_ == 0) return Text();
+    return FromU32(std::u32string(static_cast<std::size_t>(TextLength()), passwordChar_));
+}
+
+bool TCustomEdit::AcceptChar(char32_t ch, int /*pos*/) const
+{
+    return ch >= 32;
+}
+
+void TCustomEdit::NativeTextEdited(const std::string& text, int cursorPos)
+{
+    if (text == Text()) {
+        selStart_ = cursorPos;
+        selLength_ = 0;
+        return;
+    }
+    ReplaceText(text, cursorPos);
+}
+
+void TCustomEdit::KeyDown(unsigned& key, TShiftState shift)
+{
+    TWinControl::KeyDown(key, shift);
+    int len = TextLength();
+    int caret = selStart_ + selLength_;
+    auto moveTo = [&](int pos) {
+        pos = std::clamp(pos, 0, len);
+        if (shift & ssShift) {
+            int anchor = selStart_;
+            selStart_ = std::min(anchor, pos);
+            selLength_ = std::abs(pos - anchor);
+        } else {
+            selStart_ = pos;
+            selLength_ = 0;
+        }
+        Changed(TChangeAspect::Selection);
+    };
+    switch (key) {
+    case VK_LEFT: moveTo((selLength_ && !(shift & ssShift)) ? selStart_ : caret - 1); break;
+    case VK_RIGHT: moveTo((selLength_ && !(shift & ssShift)) ? caret : caret + 1); break;
+    case VK_HOME: moveTo(0); break;
+    case VK_END: moveTo(len); break;
+    case VK_DELETE:
+        if (readOnly_) break;
+        if (selLength_ == 0 && selStart_ < len) selLength_ = 1;
+        if (selLength_ > 0) SetSelText("");
+        break;
+    default: break;
+    }
+}
+
+void TCustomEdit::KeyPress(char32_t& key)
+{
+    TWinControl::KeyPress(key);
+    if (key == 0) return;
+    switch (key) {
+    case 1:  // Ctrl+A
+        SelectAll();
+        return;
+    case 3:  // Ctrl+C
+        if (passwordChar_ == 0 && selLength_ > 0) Clipboard()->SetAsText(SelText());
+        return;
+    case 24:  // Ctrl+X
+        if (passwordChar_ == 0 && selLength_ > 0 && !readOnly_) {
+            Clipboard()->SetAsText(SelText());
+            SetSelText("");
+        }
+        return;
+    case 22:  // Ctrl+V
+        if (!readOnly_) SetSelText(Clipboard()->AsText());
+        return;
+    case 8:  // Backspace
+        if (readOnly_) return;
+        if (selLength_ == 0 && selStart_ > 0) {
+            --selStart_;
+            selLength_ = 1;
+        }
+        if (selLength_ > 0) SetSelText("");
+        return;
+    default: break;
+    }
+    if (readOnly_ || !AcceptChar(key, selStart_)) return;
+    SetSelText(CharToUtf8(key));
+}
+
+void TCustomEdit::DoEnter()
+{
+    if (autoSelect_) SelectAll();
+    TWinControl::DoEnter();
+}
+
+void TCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (button == TMouseButton::mbLeft && CanFocus() && !Focused()) SetFocus();
+    TWinControl::MouseDown(button, shift, x, y);
+}
+
+void TCustomEdit::PaintControl(TCanvas& canvas)
+{
+    TWinControl::PaintControl(canvas);
+    TPoint o = ClientOrigin();
+    TRect r = ClientRect().Offset(o.X, o.Y).Inflate(-1, 0);
+    canvas.Font()->Assign(*Font());
+    if (!Enabled()) canvas.Font()->SetColor(clGrayText);
+    canvas.Brush()->SetStyle(TBrushStyle::bsClear);
+    unsigned flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+    if (alignment_ == TAlignment::taCenter) flags |= DT_CENTER;
+    else if (alignment_ == TAlignment::taRightJustify) flags |= DT_RIGHT;
+    canvas.DrawText(DisplayText(), r, flags);
+}
+
+} // namespace ui
