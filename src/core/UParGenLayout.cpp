@@ -1,0 +1,136 @@
+// Panel set, numbering and re-layout of the communication settings dialog.
+
+#include <string>
+
+#include "app/common/UComon.h"
+#include "core/ParGenPanels.h"
+#include "core/UParGen.h"
+
+using core::pargen_layout::Bottom_Margin;
+
+void TFParGen::Order_TAB_Panels()
+{
+    Order_TAB_Panels_58E26();
+}
+
+void TFParGen::Move_GroupBoxs()
+{
+    RePosition_Objects_58E26();
+}
+
+void TFParGen::Order_TAB_Panels_58E26()
+{
+    Order_TAB_Panels_Model("58E26");
+}
+
+void TFParGen::RePosition_Objects_58E26()
+{
+    RePosition_Object_Ethernet_Connection();
+    RePosition_Object_EtherCAT_Slave();
+    RePosition_Object_EtherNetIP_Master();
+    CPG->Relayout();
+}
+
+void TFParGen::RePosition_Object_Ethernet_Connection()
+{
+    RePosition_Panel("CP_Ethernet_Connection");
+}
+
+void TFParGen::RePosition_Object_EtherCAT_Slave()
+{
+    RePosition_Panel("CP_EtherCAT_Slave");
+}
+
+void TFParGen::RePosition_Object_EtherNetIP_Master()
+{
+    RePosition_Panel("CP_EtherNetIP_Master");
+}
+
+void TFParGen::Order_TAB_Panels_Model(std::string_view model)
+{
+    const core::TParGenModel* m = core::Find_ParGen_Model(model);
+    if (!m)
+        return;
+    shown_.clear();
+    int top = 0;
+    int order = 0;
+    for (const std::string& name : m->Panels) {
+        ui::TCategoryPanel* p = Panel(name);
+        p->SetVisible(true);
+        p->SetTop(top);
+        top += p->Height();
+        p->SetTabOrder(order++);
+        shown_.emplace_back(p, core::Find_ParGen_Panel(name)->Caption);
+    }
+    Number_Panel_Captions();
+}
+
+void TFParGen::RePosition_Objects_Model(std::string_view model)
+{
+    if (const core::TParGenModel* m = core::Find_ParGen_Model(model))
+        for (const std::string& name : m->Panels)
+            RePosition_Panel(name);
+    CPG->Relayout();
+}
+
+// "1. Ethernet Connection", "2. EtherCAT Slave", ... in the current language.
+void TFParGen::Number_Panel_Captions()
+{
+    int number = 0;
+    for (const auto& [panel, text] : shown_) {
+        const std::string caption = text < static_cast<int>(Lang_List.size()) ? Lang_List[static_cast<std::size_t>(text)] : "";
+        panel->SetCaption(std::to_string(++number) + ". " + caption);
+    }
+}
+
+void TFParGen::Set_Height_From(ui::TCategoryPanel* panel, const ui::TControl* last)
+{
+    if (last)
+        panel->SetHeight(last->Top() + last->Height() + CPG->HeaderHeight() + Bottom_Margin);
+}
+
+void TFParGen::Apply_Dhcp_Rule(const core::TParGenPanelRule& rule)
+{
+    if (rule.Dhcp == core::TParGenDhcpRule::None)
+        return;
+    const bool enabled = !CB_EthConn_En_DHCP_Cable->Checked();
+    for (const char* part : {"_IP", "_SM", "_GAT"})
+        for (char i = '1'; i <= '4'; ++i)
+            if (ui::TControl* c = Control("E_" + rule.Address_Key + part + i))
+                c->SetEnabled(enabled);
+    if (rule.Dhcp == core::TParGenDhcpRule::EditsAndGateway)
+        if (ui::TControl* c = Control("CB_" + rule.Address_Key + "_GAT"))
+            c->SetEnabled(enabled);
+}
+
+void TFParGen::RePosition_Panel(std::string_view name)
+{
+    const core::TParGenPanelRule* rule = core::Find_ParGen_Rule(name);
+    ui::TCategoryPanel* panel = Panel(name);
+    if (!rule || !panel)
+        return;
+    for (const std::string& hidden : rule->Hidden)
+        if (ui::TControl* c = Control(hidden))
+            c->SetVisible(false);
+    for (const std::string& disabled : rule->Disabled)
+        if (ui::TControl* c = Control(disabled))
+            c->SetEnabled(false);
+    Apply_Dhcp_Rule(*rule);
+    if (rule->Switch != core::TParGenSwitch::None)
+        Apply_Switch(*rule, panel);
+    else
+        Set_Height_From(panel, Control(rule->Height_From));
+}
+
+// Panels whose rows depend on their own switches; until each has its own rule the panel takes
+// the height of its last visible control.
+void TFParGen::Apply_Switch(const core::TParGenPanelRule&, ui::TCategoryPanel* panel)
+{
+    const ui::TControl* last = nullptr;
+    for (int i = 0; i < panel->ControlCount(); ++i) {
+        const ui::TControl* c = panel->Controls(i);
+        if (c->Visible() && (!last || c->Top() + c->Height() > last->Top() + last->Height()))
+            last = c;
+    }
+    Set_Height_From(panel, last);
+}
