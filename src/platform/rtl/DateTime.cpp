@@ -81,7 +81,7 @@ class DateFormatter {
 public:
     DateFormatter(TDateTime dt, const TFormatSettings& fs) : fs_(fs) {
         DecodeDateTime(dt, year_, month_, day_, hour_, min_, sec_, msec_);
-        hasTime_ = hour_ || min_ || sec_ || msec_;
+        hasTime_ = hour_ || min_ || sec_;   // "c" leaves out a time of whole-day midnight
         dow_ = DayOfWeek(dt);
     }
 

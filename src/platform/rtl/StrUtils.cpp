@@ -113,6 +113,7 @@ int AnsiCompareStr(std::string_view a, std::string_view b) {
 }
 
 int AnsiCompareText(std::string_view a, std::string_view b) {
+    if (a == b) return 0;
     size_t pa = 0, pb = 0;
     while (pa < a.size() && pb < b.size()) {
         int ca = foldUpper(DecodeUtf8(a, pa));

@@ -363,7 +363,11 @@ void TStringList::Clear() {
 }
 
 int TStringList::IndexOf(std::string_view s) const {
-    if (!sorted_) return TStrings::IndexOf(s);
+    if (!sorted_) {
+        for (size_t i = 0; i < items_.size(); ++i)
+            if (CompareStrings(items_[i].text, s) == 0) return static_cast<int>(i);
+        return -1;
+    }
     int index = 0;
     return Find(s, index) ? index : -1;
 }
