@@ -3,6 +3,7 @@
 #include "grid/base/GxStyleIF.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/TextLayout.h"
 
 namespace gx {
 
@@ -13,18 +14,6 @@ using ui::TRect;
 namespace {
 
 constexpr TColor kThemedDisabledBorder = 0xB99D7F;
-
-std::string withoutAccelerators(const std::string& s) {
-  std::string out;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == '&') {
-      if (i + 1 < s.size() && s[i + 1] == '&') out += '&', ++i;
-      continue;
-    }
-    out += s[i];
-  }
-  return out;
-}
 
 void frame(TCanvas& canvas, const TRect& r, TColor color) {
   canvas.Brush()->SetStyle(ui::TBrushStyle::bsSolid);
@@ -45,7 +34,8 @@ void PlaceControlLabel(ui::TLabel& Label, const ui::TControl& Control, TLabelPos
                        int Margin) {
   ui::TCanvas measure;
   measure.Font()->Assign(*Label.Font());
-  const int t = measure.TextWidth(withoutAccelerators(Label.Caption()));
+  int underline = -1;
+  const int t = measure.TextWidth(ui::StripPrefix(Label.Caption(), underline));
   const int left = Control.Left(), top = Control.Top();
   const int width = Control.Width(), height = Control.Height();
   const int h = Label.Height(), w = Label.Width();

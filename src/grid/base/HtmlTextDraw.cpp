@@ -6,6 +6,7 @@
 
 #include "grid/base/HtmlTextUtils.h"
 #include "platform/ui/Graphics.h"
+#include "platform/ui/TextLayout.h"
 
 namespace gx {
 
@@ -57,69 +58,59 @@ std::string lower(std::string_view s) {
   return r;
 }
 
-// Entities that stand for characters the text calls would otherwise treat specially or that
-// are common in cell texts. One left-to-right pass: a replaced text is never read again, so
-// "&amp;lt;" shows as "&lt;". "&amp;" becomes "&&", which the text calls draw as one "&".
-std::string decodeWholeText(std::string_view text) {
-  static constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kEntities{{
-      {"&amp;", "&&"}, {"&quot;", "\""}, {"&sect;", "\xC2\xA7"}, {"&permil;", "\xE2\x80\xB0"},
-      {"&reg;", "\xC2\xAE"}, {"&copy;", "\xC2\xA9"}, {"&para;", "\xC2\xB6"},
-      {"&trade;", "\xE2\x84\xA2"}, {"&euro;", "\xE2\x82\xAC"}}};
+using EntityTable = std::pair<std::string_view, std::string_view>;
+
+// One left-to-right pass over the entities of the table (any letter case): a replaced text is
+// never read again. With keepDoubledAmpersand an escaped "&&" is passed over as a whole.
+template <std::size_t N>
+std::string replaceEntities(std::string_view text, const std::array<EntityTable, N>& table,
+                            bool keepDoubledAmpersand) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
-    bool replaced = false;
-    if (text[i] == '&') {
-      for (const auto& [entity, by] : kEntities)
-        if (HtmlFindNoCase(text.substr(i, entity.size()), entity) == 0) {
-          out += by;
-          i += entity.size();
-          replaced = true;
-          break;
-        }
+    if (text[i] != '&') {
+      out += text[i++];
+      continue;
     }
-    if (!replaced) out += text[i++];
-  }
-  return out;
-}
-
-// The entities of a text run; "&&" (an escaped ampersand) is passed over as a whole.
-std::string decodeRun(std::string_view run) {
-  static constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kEntities{{
-      {"&nbsp;", " "}, {"&lt;", "<"}, {"&gt;", ">"}}};
-  std::string out;
-  for (std::size_t i = 0; i < run.size();) {
-    if (run[i] == '&' && i + 1 < run.size() && run[i + 1] == '&') {
+    if (keepDoubledAmpersand && i + 1 < text.size() && text[i + 1] == '&') {
       out += "&&";
       i += 2;
       continue;
     }
     bool replaced = false;
-    if (run[i] == '&') {
-      for (const auto& [entity, by] : kEntities)
-        if (HtmlFindNoCase(run.substr(i, entity.size()), entity) == 0) {
-          out += by;
-          i += entity.size();
-          replaced = true;
-          break;
-        }
-    }
-    if (!replaced) out += run[i++];
+    for (const auto& [entity, by] : table)
+      if (HtmlFindNoCase(text.substr(i, entity.size()), entity) == 0) {
+        out += by;
+        i += entity.size();
+        replaced = true;
+        break;
+      }
+    if (!replaced) out += text[i++];
   }
   return out;
 }
 
+// Entities of the whole text. "&amp;" becomes "&&", which the text calls draw as one "&", so
+// "&amp;lt;" shows as "&lt;".
+std::string decodeWholeText(std::string_view text) {
+  static constexpr std::array<EntityTable, 9> kEntities{{
+      {"&amp;", "&&"}, {"&quot;", "\""}, {"&sect;", "\xC2\xA7"}, {"&permil;", "\xE2\x80\xB0"},
+      {"&reg;", "\xC2\xAE"}, {"&copy;", "\xC2\xA9"}, {"&para;", "\xC2\xB6"},
+      {"&trade;", "\xE2\x84\xA2"}, {"&euro;", "\xE2\x82\xAC"}}};
+  return replaceEntities(text, kEntities, false);
+}
+
+// Entities of a text run.
+std::string decodeRun(std::string_view run) {
+  static constexpr std::array<EntityTable, 3> kEntities{{
+      {"&nbsp;", " "}, {"&lt;", "<"}, {"&gt;", ">"}}};
+  return replaceEntities(run, kEntities, true);
+}
+
 // The text a run shows: accelerator marks removed, "&&" as one "&".
-std::string withoutPrefixes(std::string_view s) {
-  std::string out;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == '&') {
-      if (i + 1 < s.size() && s[i + 1] == '&') out += '&', ++i;
-      continue;
-    }
-    out += s[i];
-  }
-  return out;
+std::string withoutPrefixes(const std::string& s) {
+  int underline = -1;
+  return ui::StripPrefix(s, underline);
 }
 
 std::string preprocess(std::string_view text) {
