@@ -167,7 +167,10 @@ public:
             case 'C': {
                 ++i;
                 out += nested(fs_.ShortDateFormat, depth);
-                if (hasTime_) out += " " + nested(fs_.LongTimeFormat, depth);
+                if (hasTime_) {
+                    out += ' ';
+                    out += nested(fs_.LongTimeFormat, depth);
+                }
                 break;
             }
             case 'A': {

@@ -122,7 +122,8 @@ private:
         case 'd': {
             int64_t v = integerArg();
             uint64_t mag = v < 0 ? 0 - static_cast<uint64_t>(v) : static_cast<uint64_t>(v);
-            return (v < 0 ? "-" : "") + zeroPad(std::to_string(mag), prec);
+            std::string text = v < 0 ? "-" : "";
+            return text += zeroPad(std::to_string(mag), prec);
         }
         case 'u': {
             int64_t v = integerArg();

@@ -82,7 +82,7 @@ TFormatSettings TFormatSettings::FromUserLocale() {
     std::string radix = info(RADIXCHAR, loc);
     if (radix.size() == 1) fs.DecimalSeparator = radix[0];
     fs.ThousandSeparator = info(THOUSEP, loc);
-    if (fs.ThousandSeparator.empty()) fs.ThousandSeparator = fs.DecimalSeparator == ',' ? "." : ",";
+    if (fs.ThousandSeparator.empty()) fs.ThousandSeparator.assign(1, fs.DecimalSeparator == ',' ? '.' : ',');
     fs.ListSeparator = fs.DecimalSeparator == ',' ? ';' : ',';
 
     std::string dfmt = info(D_FMT, loc);

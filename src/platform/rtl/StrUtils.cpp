@@ -114,7 +114,15 @@ int AnsiCompareStr(std::string_view a, std::string_view b) {
 
 int AnsiCompareText(std::string_view a, std::string_view b) {
     if (a == b) return 0;
-    size_t pa = 0, pb = 0;
+    // ASCII prefix byte by byte; from the first other byte on, by decoded code points.
+    size_t pa = 0, n = std::min(a.size(), b.size());
+    for (; pa < n; ++pa) {
+        auto ca = static_cast<unsigned char>(a[pa]), cb = static_cast<unsigned char>(b[pa]);
+        if ((ca | cb) >= 0x80) break;
+        int ua = foldUpper(ca), ub = foldUpper(cb);
+        if (ua != ub) return ua < ub ? -1 : 1;
+    }
+    size_t pb = pa;
     while (pa < a.size() && pb < b.size()) {
         int ca = foldUpper(DecodeUtf8(a, pa));
         int cb = foldUpper(DecodeUtf8(b, pb));

@@ -196,7 +196,10 @@ std::string ReadFileBytes(const std::string& fileName) {
 void WriteFileAtomic(const std::string& fileName, const std::string& bytes) {
     fs::path target(fileName);
     fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string tmpl = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string hidden = ".";   // the temporary is a hidden file beside the target
+    hidden += target.filename().string();
+    hidden += ".XXXXXX";
+    std::string tmpl = (dir / hidden).string();
     int fd = mkstemp(tmpl.data());
     if (fd < 0) throw EFCreateError(Fmt(msg::FCreateError, fileName, systemReason(errno)));
     size_t done = 0;

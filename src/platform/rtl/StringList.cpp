@@ -266,7 +266,7 @@ TStringList::~TStringList() {
     OnChange = nullptr;
     OnChanging = nullptr;
     if (OwnsObjects)
-        for (auto& item : items_) delete item.object;
+        for (auto& item : items_) delete item->object;
 }
 
 void TStringList::checkIndex(int index) const {
@@ -294,32 +294,32 @@ int TStringList::CompareStrings(std::string_view a, std::string_view b) const {
 
 std::string TStringList::Get(int index) const {
     checkIndex(index);
-    return items_[static_cast<size_t>(index)].text;
+    return items_[static_cast<size_t>(index)]->text;
 }
 
 void TStringList::Put(int index, const std::string& s) {
     if (sorted_) Error(msg::SortedListError, 0);
     checkIndex(index);
     Changing();
-    items_[static_cast<size_t>(index)].text = s;
+    items_[static_cast<size_t>(index)]->text = s;
     Changed();
 }
 
 TObject* TStringList::GetObject(int index) const {
     checkIndex(index);
-    return items_[static_cast<size_t>(index)].object;
+    return items_[static_cast<size_t>(index)]->object;
 }
 
 void TStringList::PutObject(int index, TObject* object) {
     checkIndex(index);
     Changing();
-    items_[static_cast<size_t>(index)].object = object;
+    items_[static_cast<size_t>(index)]->object = object;
     Changed();
 }
 
 void TStringList::insertItem(int index, const std::string& s, TObject* object) {
     Changing();
-    items_.insert(items_.begin() + index, Item{s, object});
+    items_.insert(items_.begin() + index, std::make_unique<Item>(Item{s, object}));
     Changed();
 }
 
@@ -346,7 +346,7 @@ int TStringList::AddObject(const std::string& s, TObject* object) {
 void TStringList::Delete(int index) {
     checkIndex(index);
     Changing();
-    TObject* object = items_[static_cast<size_t>(index)].object;
+    TObject* object = items_[static_cast<size_t>(index)]->object;
     items_.erase(items_.begin() + index);
     if (OwnsObjects) delete object;
     Changed();
@@ -355,17 +355,17 @@ void TStringList::Delete(int index) {
 void TStringList::Clear() {
     if (items_.empty()) return;
     Changing();
-    std::vector<Item> old;
+    std::vector<std::unique_ptr<Item>> old;
     old.swap(items_);
     if (OwnsObjects)
-        for (auto& item : old) delete item.object;
+        for (auto& item : old) delete item->object;
     Changed();
 }
 
 int TStringList::IndexOf(std::string_view s) const {
     if (!sorted_) {
         for (size_t i = 0; i < items_.size(); ++i)
-            if (CompareStrings(items_[i].text, s) == 0) return static_cast<int>(i);
+            if (CompareStrings(items_[i]->text, s) == 0) return static_cast<int>(i);
         return -1;
     }
     int index = 0;
@@ -390,7 +390,7 @@ void TStringList::Move(int curIndex, int newIndex) {
     checkIndex(curIndex);
     checkIndex(newIndex);
     Changing();
-    Item item = std::move(items_[static_cast<size_t>(curIndex)]);
+    std::unique_ptr<Item> item = std::move(items_[static_cast<size_t>(curIndex)]);
     items_.erase(items_.begin() + curIndex);
     items_.insert(items_.begin() + newIndex, std::move(item));
     Changed();
@@ -402,7 +402,7 @@ bool TStringList::Find(std::string_view s, int& index) const {
     bool found = false;
     while (lo <= hi) {
         int mid = (lo + hi) / 2;
-        int c = CompareStrings(items_[static_cast<size_t>(mid)].text, s);
+        int c = CompareStrings(items_[static_cast<size_t>(mid)]->text, s);
         if (c < 0) {
             lo = mid + 1;
         } else {
@@ -446,7 +446,7 @@ void TStringList::Sort() {
     if (GetCount() < 2) return;
     Changing();
     quickSort(0, GetCount() - 1, [](TStringList& l, int a, int b) {
-        return l.CompareStrings(l.items_[static_cast<size_t>(a)].text, l.items_[static_cast<size_t>(b)].text);
+        return l.CompareStrings(l.items_[static_cast<size_t>(a)]->text, l.items_[static_cast<size_t>(b)]->text);
     });
     Changed();
 }
