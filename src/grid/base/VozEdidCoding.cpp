@@ -323,4 +323,9 @@ int LimitValue(int Value, int MinValue, int MaxValue)
 
 bool IsNumberChar(char32_t Ch) { return IsNumberCodePoint(Ch); }
 
+bool CellInGridRect(const ui::TGridRect& R, int ACol, int ARow)
+{
+    return ACol >= R.Left && ACol <= R.Right && ARow >= R.Top && ARow <= R.Bottom;
+}
+
 }  // namespace gx

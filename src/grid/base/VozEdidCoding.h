@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "platform/rtl/StringList.h"
+#include "platform/ui/Grids.h"
 
 namespace gx {
 
@@ -69,5 +70,7 @@ int Min(int a, int b);
 // Value when Min = Max; otherwise raised to a positive Min, lowered to a positive Max.
 int LimitValue(int Value, int MinValue, int MaxValue);
 bool IsNumberChar(char32_t Ch);
+// The cell lies inside the grid rectangle, bounds included.
+bool CellInGridRect(const ui::TGridRect& R, int ACol, int ARow);
 
 }  // namespace gx

@@ -150,6 +150,18 @@ TEST(StringUtilities, PositionsAndFields)
     EXPECT_EQ(ExtractField(s, ";"), "");
     EXPECT_EQ(s, "value=x");
 
+    rtl::TStringList lines;
+    lines.Add("ab");
+    lines.Add("");
+    lines.Add("c");
+    EXPECT_EQ(ConcatStrings(lines), "abc");
+
+    const ui::TGridRect r{1, 2, 3, 4};
+    EXPECT_TRUE(CellInGridRect(r, 1, 2));
+    EXPECT_TRUE(CellInGridRect(r, 3, 4));
+    EXPECT_FALSE(CellInGridRect(r, 4, 4));
+    EXPECT_FALSE(CellInGridRect(r, 2, 1));
+
     std::string pwd = "pässwort";
     FillString(pwd, U'*');
     EXPECT_EQ(pwd, "********");
