@@ -143,46 +143,56 @@ std::string TStringStream::DataString() const { return std::string(Bytes().begin
 
 TFileStream::TFileStream(const std::string& fileName, unsigned mode) : fileName_(fileName) {
     if ((mode & fmCreate) == fmCreate) {
-        file_ = std::fopen(fileName.c_str(), "w+b");
-        if (!file_) throw EFCreateError(Fmt(msg::FCreateError, fileName, systemReason(errno)));
+        fd_ = ::open(fileName.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (fd_ < 0) throw EFCreateError(Fmt(msg::FCreateError, fileName, systemReason(errno)));
         return;
     }
-    const char* how = (mode & 3) == fmOpenRead ? "rb" : "r+b";
-    file_ = std::fopen(fileName.c_str(), how);
-    if (file_) {
+    int flags = (mode & 3) == fmOpenRead ? O_RDONLY : (mode & 3) == fmOpenWrite ? O_WRONLY : O_RDWR;
+    fd_ = ::open(fileName.c_str(), flags | O_CLOEXEC);
+    if (fd_ >= 0) {
         struct stat st {};
-        if (fstat(fileno(file_), &st) == 0 && S_ISDIR(st.st_mode)) {
-            std::fclose(file_);
-            file_ = nullptr;
+        if (::fstat(fd_, &st) == 0 && S_ISDIR(st.st_mode)) {
+            ::close(fd_);
+            fd_ = -1;
             errno = EISDIR;
         }
     }
-    if (!file_) throw EFOpenError(Fmt(msg::FOpenError, fileName, systemReason(errno)));
+    if (fd_ < 0) throw EFOpenError(Fmt(msg::FOpenError, fileName, systemReason(errno)));
 }
 
 TFileStream::~TFileStream() {
-    if (file_) std::fclose(file_);
+    if (fd_ >= 0) ::close(fd_);
 }
 
 int64_t TFileStream::Read(void* buffer, int64_t count) {
-    if (count <= 0) return 0;
-    return static_cast<int64_t>(std::fread(buffer, 1, static_cast<size_t>(count), file_));
+    int64_t done = 0;
+    while (done < count) {
+        ssize_t n = ::read(fd_, static_cast<char*>(buffer) + done, static_cast<size_t>(count - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        done += n;
+    }
+    return done;
 }
 
 int64_t TFileStream::Write(const void* buffer, int64_t count) {
-    if (count <= 0) return 0;
-    return static_cast<int64_t>(std::fwrite(buffer, 1, static_cast<size_t>(count), file_));
+    int64_t done = 0;
+    while (done < count) {
+        ssize_t n = ::write(fd_, static_cast<const char*>(buffer) + done, static_cast<size_t>(count - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        done += n;
+    }
+    return done;
 }
 
 int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
     int whence = origin == soBeginning ? SEEK_SET : origin == soCurrent ? SEEK_CUR : SEEK_END;
-    if (fseeko(file_, offset, whence) != 0) return -1;
-    return ftello(file_);
+    return ::lseek(fd_, offset, whence);
 }
 
 void TFileStream::SetSize(int64_t newSize) {
-    std::fflush(file_);
-    if (ftruncate(fileno(file_), newSize) != 0) throw EWriteError(msg::WriteError);
+    if (::ftruncate(fd_, newSize) != 0) throw EWriteError(msg::WriteError);
     if (Position() > newSize) Seek(newSize, soBeginning);
 }
 

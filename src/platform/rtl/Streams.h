@@ -1,7 +1,6 @@
 #pragma once
 // Byte streams: the abstract TStream, TMemoryStream, TFileStream and TStringStream.
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -87,7 +86,7 @@ public:
 
 private:
     std::string fileName_;
-    std::FILE* file_ = nullptr;
+    int fd_ = -1;   // unbuffered, so a failed write shows at the call that made it
 };
 
 // Writes bytes to a temporary file in the target's folder and renames it over the target.

@@ -74,6 +74,12 @@ TEST(FileStream, CreateWriteReopenAndResize) {
     EXPECT_THROW(f.WriteBuffer("z", 1), EWriteError);
 }
 
+TEST(FileStream, AFailedWriteIsReportedAtOnce) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    TFileStream f("/dev/full", fmOpenWrite);   // every write fails: the device is full
+    EXPECT_TRUE(rtl_test::RaisesWith<EWriteError>([&] { f.WriteBuffer("x", 1); }, "Stream write error"));
+}
+
 TEST(FileStream, OpenFailuresNameTheFileAndTheReason) {
     rtl_test::TempDir dir;
     struct Case { std::string file; unsigned mode; std::string message; };
