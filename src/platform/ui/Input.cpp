@@ -221,6 +221,11 @@ void Send(TControl* control, unsigned msg, int x, int y, std::uintptr_t keys)
 }
 } // namespace
 
+void MouseLeftWindows()
+{
+    EnterLeave(nullptr);
+}
+
 void SendMouseDown(TControl* control, TMouseButton button, int x, int y, TShiftState shift)
 {
     SetKeyboardShiftState(shift);

@@ -33,6 +33,8 @@ void RouteMouseMove(TWinControl* root, int x, int y, TShiftState shift = 0);
 void RouteMouseEvent(TWinControl* root, unsigned msg, int x, int y, std::uintptr_t keys = 0);
 // The control the mouse is over (as routed last), or nullptr.
 TControl* MouseControl();
+// The mouse left the windows: the control it was over hears CM_MOUSELEAVE.
+void MouseLeftWindows();
 
 // The control holding the mouse capture, or nullptr.
 TControl* CaptureControl();

@@ -1,0 +1,27 @@
+#pragma once
+// Shared helpers of the Qt backend: the Qt application object, fonts, colours, bitmap views.
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QRegion>
+#include "platform/ui/Backend.h"
+#include "platform/ui/Graphics.h"
+
+namespace ui::qt {
+
+// Creates the Qt application object on first need (offscreen platform when there is no display).
+void EnsureApplication();
+bool ApplicationExists();
+bool IsOffscreen();
+
+QColor ToQColor(TColor c);
+QFont ToQFont(const TFont& font);
+// A QImage sharing the bitmap's pixels (no copy); valid while the bitmap keeps its size.
+QImage ImageView(TBitmap& bitmap);
+QImage ImageCopy(const TBitmap& bitmap);
+void CopyFromImage(const QImage& image, TBitmap& into);
+QRegion ToRegion(const std::vector<TRect>& rects);
+QString ToQString(const std::string& s);
+std::string FromQString(const QString& s);
+
+} // namespace ui::qt

@@ -1,0 +1,422 @@
+// Native windows: a form shown gets a top-level widget; its windowed controls get child widgets
+// (line edits and combo boxes as Qt's own, everything else painted through the canvas). The
+// widgets follow the controls' state, and the user's input comes back as messages.
+#include <QApplication>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScreen>
+#include <QToolTip>
+#include <QWidget>
+#include "platform/ui/Application.h"
+#include "platform/ui/ExtCtrls.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/Input.h"
+#include "platform/ui/StdCtrls.h"
+#include "platform/ui/qt/QtBackend.h"
+#include "platform/ui/qt/QtInput.h"
+#include "platform/ui/qt/QtSupport.h"
+
+namespace ui::qt {
+
+namespace {
+TPoint WidgetPos(const TControl* c)
+{
+    const TWinControl* p = c->Parent();
+    TPoint o = (!p || dynamic_cast<const TCustomForm*>(p)) ? TPoint{} : p->ClientOrigin();
+    return {o.X + c->Left(), o.Y + c->Top()};
+}
+
+// Routes key, mouse and focus events of a widget to its control.
+template <class Base>
+class Bridge : public Base {
+public:
+    template <class... A>
+    explicit Bridge(TWinControl* control, A&&... args) : Base(std::forward<A>(args)...), control_(control)
+    {
+        this->setMouseTracking(true);
+        this->setAttribute(Qt::WA_InputMethodEnabled, true);
+    }
+    TWinControl* Control() const { return control_; }
+    void Detach() { control_ = nullptr; }
+
+protected:
+    bool event(QEvent* e) override
+    {
+        if (!control_) return Base::event(e);
+        switch (e->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            // All keys, Tab included, take the framework's way.
+            DeliverKey(control_, *static_cast<QKeyEvent*>(e), e->type() == QEvent::KeyPress);
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            DeliverMouse(control_, *static_cast<QMouseEvent*>(e), e->type());
+            if (!Native()) return true;
+            break;
+        case QEvent::Wheel:
+            DeliverWheel(control_, *static_cast<QWheelEvent*>(e));
+            return true;
+        case QEvent::Leave:
+            DeliverLeave(control_);
+            break;
+        case QEvent::FocusIn:
+            if (!control_->Focused() && control_->CanFocus()) control_->SetFocus();
+            break;
+        default: break;
+        }
+        return Base::event(e);
+    }
+    // Qt's own controls keep their mouse handling (caret, selection, list).
+    virtual bool Native() const { return false; }
+    TWinControl* control_;
+};
+
+class PaintedWidget : public Bridge<QWidget> {
+public:
+    PaintedWidget(TWinControl* c, QWidget* parent) : Bridge<QWidget>(c, parent)
+    {
+        setFocusPolicy(c->TabStop() ? Qt::StrongFocus : Qt::ClickFocus);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (!control_) return;
+        // The control and its windowless children, into an off-screen bitmap.
+        TBitmap bitmap(width(), height());
+        TCanvas canvas(&bitmap);
+        if (auto* form = dynamic_cast<TCustomForm*>(control_)) {
+            TPoint o = form->ClientOrigin();
+            canvas.SetOrigin({-o.X, -o.Y});
+        }
+        control_->PaintControl(canvas);
+        TPoint base = canvas.Origin();
+        TPoint co = control_->ClientOrigin();
+        for (int i = 0; i < control_->ControlCount(); ++i) {
+            TControl* child = control_->Controls(i);
+            if (!child->Visible() || dynamic_cast<TWinControl*>(child)) continue;
+            TPoint origin{base.X + co.X + child->Left(), base.Y + co.Y + child->Top()};
+            canvas.SetOrigin(origin);
+            canvas.SetClipRect({0, 0, child->Width(), child->Height()});
+            child->PaintControl(canvas);
+            canvas.ResetClip();
+        }
+        QPainter p(this);
+        p.drawImage(0, 0, ImageView(bitmap));
+    }
+};
+
+class FormWidget : public PaintedWidget {
+public:
+    FormWidget(TCustomForm* f) : PaintedWidget(f, nullptr) { setFocusPolicy(Qt::StrongFocus); }
+
+protected:
+    void closeEvent(QCloseEvent* e) override
+    {
+        e->ignore();
+        if (control_) GetApplication()->Guard(control_, [&] { control_->Perform(WM_CLOSE); });
+    }
+    void resizeEvent(QResizeEvent* e) override
+    {
+        QWidget::resizeEvent(e);
+        auto* form = dynamic_cast<TCustomForm*>(control_);
+        if (!form || (form->ClientWidth() == width() && form->ClientHeight() == height())) return;
+        form->SetClientWidth(width());
+        form->SetClientHeight(height());
+    }
+    void changeEvent(QEvent* e) override
+    {
+        if (e->type() == QEvent::ActivationChange && control_)
+            if (auto* form = dynamic_cast<TCustomForm*>(control_)) form->NativeActivated(isActiveWindow());
+        QWidget::changeEvent(e);
+    }
+};
+
+class EditWidget : public Bridge<QLineEdit> {
+public:
+    EditWidget(TCustomEdit* c, QWidget* parent) : Bridge<QLineEdit>(c, parent)
+    {
+        // Text typed through an input method arrives as an edit of the whole text.
+        connect(this, &QLineEdit::textEdited, [this](const QString& t) {
+            if (auto* e = dynamic_cast<TCustomEdit*>(control_))
+                GetApplication()->Guard(e, [&] { e->NativeTextEdited(FromQString(t), cursorPosition()); });
+        });
+        connect(this, &QLineEdit::selectionChanged, [this] { PullSelection(); });
+        connect(this, &QLineEdit::cursorPositionChanged, [this](int, int) { PullSelection(); });
+    }
+    bool syncing = false;
+
+protected:
+    bool Native() const override { return true; }
+    void PullSelection()
+    {
+        auto* e = dynamic_cast<TCustomEdit*>(control_);
+        if (!e || syncing) return;
+        if (hasSelectedText()) {
+            e->SetSelStart(selectionStart());
+            e->SetSelLength(static_cast<int>(selectedText().size()));
+        } else {
+            e->SetSelStart(cursorPosition());
+        }
+    }
+};
+
+class ComboWidget : public Bridge<QComboBox> {
+public:
+    ComboWidget(TComboBox* c, QWidget* parent) : Bridge<QComboBox>(c, parent)
+    {
+        connect(this, QOverload<int>::of(&QComboBox::activated), [this](int i) {
+            if (auto* cb = dynamic_cast<TComboBox*>(control_)) GetApplication()->Guard(cb, [&] { cb->UserSelect(i); });
+        });
+    }
+    void showPopup() override
+    {
+        if (auto* cb = dynamic_cast<TComboBox*>(control_); cb && !cb->DroppedDown()) cb->SetDroppedDown(true);
+        QComboBox::showPopup();
+    }
+    void hidePopup() override
+    {
+        QComboBox::hidePopup();
+        if (auto* cb = dynamic_cast<TComboBox*>(control_); cb && cb->DroppedDown()) cb->SetDroppedDown(false);
+    }
+    bool syncing = false;
+    // The edit part of an editable combo box is a child of its own: its keys take the same way.
+    void WatchEditPart()
+    {
+        if (lineEdit() && lineEdit()->property("cfgWatched").isNull()) {
+            lineEdit()->installEventFilter(this);
+            lineEdit()->setProperty("cfgWatched", true);
+        }
+    }
+
+protected:
+    bool Native() const override { return true; }
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (control_ && watched == lineEdit() && (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)) {
+            DeliverKey(control_, *static_cast<QKeyEvent*>(e), e->type() == QEvent::KeyPress);
+            return true;
+        }
+        return QComboBox::eventFilter(watched, e);
+    }
+};
+
+void DetachWidget(QWidget* w)
+{
+    if (auto* b = dynamic_cast<Bridge<QWidget>*>(w)) b->Detach();
+    else if (auto* e = dynamic_cast<Bridge<QLineEdit>*>(w)) e->Detach();
+    else if (auto* c = dynamic_cast<Bridge<QComboBox>*>(w)) c->Detach();
+}
+} // namespace
+
+QWidget* QtBackend::WidgetOf(const TControl* control) const
+{
+    auto it = widgets_.find(control);
+    return it == widgets_.end() ? nullptr : it->second.data();
+}
+
+QWidget* QtBackend::CreateWidget(TControl* control, QWidget* parentWidget)
+{
+    auto* win = dynamic_cast<TWinControl*>(control);
+    if (!win) return nullptr;
+    QWidget* w;
+    if (auto* edit = dynamic_cast<TCustomEdit*>(win); edit && !dynamic_cast<TMemo*>(win)) w = new EditWidget(edit, parentWidget);
+    else if (auto* combo = dynamic_cast<TComboBox*>(win)) w = new ComboWidget(combo, parentWidget);
+    else w = new PaintedWidget(win, parentWidget);
+    widgets_[control] = w;
+    control->SetNativeHandle(w);
+    Sync(control, w, TChangeAspect::Other);
+    return w;
+}
+
+void QtBackend::BuildChildren(TWinControl* parent, QWidget* parentWidget)
+{
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        auto* child = dynamic_cast<TWinControl*>(parent->Controls(i));
+        if (!child) continue;
+        QWidget* w = WidgetOf(child);
+        if (!w) w = CreateWidget(child, parentWidget);
+        else if (w->parentWidget() != parentWidget) w->setParent(parentWidget);
+        w->raise();
+        BuildChildren(child, w);
+    }
+}
+
+void QtBackend::Sync(TControl* control, QWidget* w, TChangeAspect aspect)
+{
+    bool all = aspect == TChangeAspect::Other;
+    if (auto* form = dynamic_cast<TCustomForm*>(control)) {
+        if (all || aspect == TChangeAspect::Text) w->setWindowTitle(ToQString(form->Caption()));
+        if (all || aspect == TChangeAspect::Bounds) {
+            w->resize(form->ClientWidth(), form->ClientHeight());
+            TPoint o = form->ClientOrigin();
+            w->move(form->Left() + o.X, form->Top() + o.Y);
+        }
+        if (all || aspect == TChangeAspect::Enabled) w->setEnabled(form->Enabled());
+        if (all) BuildChildren(form, w);
+        w->update();
+        return;
+    }
+    if (all || aspect == TChangeAspect::Bounds) {
+        TPoint p = WidgetPos(control);
+        w->setGeometry(p.X, p.Y, control->Width(), control->Height());
+    }
+    if (all || aspect == TChangeAspect::Visible) w->setVisible(control->Visible());
+    if (all || aspect == TChangeAspect::Enabled) w->setEnabled(control->Enabled());
+    if (all || aspect == TChangeAspect::Cursor) w->setCursor(CursorFor(control->Cursor()));
+    if (all || aspect == TChangeAspect::Font) w->setFont(ToQFont(*control->Font()));
+    if (auto* ew = dynamic_cast<EditWidget*>(w)) {
+        auto* e = static_cast<TCustomEdit*>(control);
+        ew->syncing = true;
+        if (ew->text() != ToQString(e->DisplayText())) ew->setText(ToQString(e->DisplayText()));
+        ew->setReadOnly(e->ReadOnly());
+        ew->setMaxLength(e->MaxLength() > 0 ? e->MaxLength() : 32767);
+        ew->setEchoMode(e->PasswordChar() ? QLineEdit::Password : QLineEdit::Normal);
+        if (e->SelLength() > 0) ew->setSelection(e->SelStart(), e->SelLength());
+        else ew->setCursorPosition(e->SelStart());
+        ew->syncing = false;
+    } else if (auto* cw = dynamic_cast<ComboWidget*>(w)) {
+        auto* c = static_cast<TComboBox*>(control);
+        cw->syncing = true;
+        bool editable = c->Style() != TComboBoxStyle::csDropDownList;
+        if (cw->isEditable() != editable) cw->setEditable(editable);
+        if (editable) cw->WatchEditPart();
+        if (all || aspect == TChangeAspect::Items || cw->count() != c->Items()->Count()) {
+            cw->blockSignals(true);
+            cw->clear();
+            for (int i = 0; i < c->Items()->Count(); ++i) cw->addItem(ToQString(c->Items()->Strings(i)));
+            cw->blockSignals(false);
+        }
+        cw->blockSignals(true);
+        cw->setCurrentIndex(c->ItemIndex());
+        if (editable && cw->currentText() != ToQString(c->Text())) cw->setEditText(ToQString(c->Text()));
+        cw->blockSignals(false);
+        if (c->DroppedDown() != cw->view()->isVisible() && cw->isVisible()) {
+            if (c->DroppedDown()) cw->QComboBox::showPopup();
+            else cw->QComboBox::hidePopup();
+        }
+        cw->syncing = false;
+    }
+    if (all) {
+        if (auto* win = dynamic_cast<TWinControl*>(control)) BuildChildren(win, w);
+    }
+    w->update();
+}
+
+void QtBackend::ShowForm(TCustomForm* form)
+{
+    EnsureApplication();
+    QWidget* w = WidgetOf(form);
+    if (!w) {
+        w = new FormWidget(form);
+        widgets_[form] = w;
+        form->SetNativeHandle(w);
+    }
+    Sync(form, w, TChangeAspect::Other);
+    if (form->Modal()) w->setWindowModality(Qt::ApplicationModal);
+    w->show();
+    w->activateWindow();
+    if (TWinControl* f = FindFocusedControl(); f && form->ContainsControl(f))
+        if (QWidget* fw = WidgetOf(f)) fw->setFocus();
+}
+
+void QtBackend::DestroyTree(TControl* control)
+{
+    if (auto* win = dynamic_cast<TWinControl*>(control))
+        for (int i = 0; i < win->ControlCount(); ++i) DestroyTree(win->Controls(i));
+    auto it = widgets_.find(control);
+    if (it == widgets_.end()) return;
+    control->SetNativeHandle(nullptr);
+    if (QWidget* w = it->second.data()) DetachWidget(w);
+    widgets_.erase(it);
+}
+
+void QtBackend::HideForm(TCustomForm* form)
+{
+    QWidget* w = WidgetOf(form);
+    DestroyTree(form);
+    if (w) {
+        w->hide();
+        w->deleteLater();
+    }
+}
+
+void QtBackend::ControlChanged(TControl* control, TChangeAspect aspect)
+{
+    QWidget* w = WidgetOf(control);
+    if (!w) return;
+    if (aspect == TChangeAspect::Other && !dynamic_cast<TCustomForm*>(control)) {
+        // The parent may have changed.
+        TWinControl* parent = control->Parent();
+        QWidget* pw = parent ? WidgetOf(parent) : nullptr;
+        if (!pw) {
+            DestroyTree(control);
+            w->deleteLater();
+            return;
+        }
+        if (w->parentWidget() != pw) w->setParent(pw);
+    }
+    Sync(control, w, aspect);
+    if (aspect == TChangeAspect::Visible || aspect == TChangeAspect::Bounds)
+        if (control->Parent())
+            if (QWidget* pw = WidgetOf(control->Parent())) pw->update();
+}
+
+void QtBackend::ControlDestroyed(TControl* control)
+{
+    QWidget* w = WidgetOf(control);
+    DestroyTree(control);
+    if (w) {
+        w->hide();
+        w->deleteLater();
+    }
+}
+
+void QtBackend::InvalidateControl(TControl* control)
+{
+    if (QWidget* w = WidgetOf(control)) w->update();
+}
+
+void QtBackend::FocusControl(TWinControl* control)
+{
+    if (QWidget* w = WidgetOf(control); w && !w->hasFocus()) w->setFocus(Qt::OtherFocusReason);
+}
+
+void QtBackend::SetCapture(TControl* /*control*/)
+{
+    // Qt grabs the mouse for the pressed widget by itself; the framework routes captured input.
+}
+
+bool QtBackend::GrabForm(TCustomForm* form, const std::string& fileName)
+{
+    QWidget* w = WidgetOf(form);
+    if (!w) return false;
+    QCoreApplication::processEvents();
+    QImage img = w->grab().toImage();
+    TBitmap b;
+    CopyFromImage(img, b);
+    return SavePng(b, fileName);
+}
+
+TSize QtBackend::ScreenSize()
+{
+    if (!ApplicationExists()) return {1920, 1080};
+    QScreen* s = QGuiApplication::primaryScreen();
+    if (!s) return {1920, 1080};
+    return {s->geometry().width(), s->geometry().height()};
+}
+
+void QtBackend::ShowHint(const std::string& text, TPoint screenPos, int /*maxWidth*/)
+{
+    if (!ApplicationExists()) return;
+    if (text.empty()) QToolTip::hideText();
+    else QToolTip::showText(QPoint(screenPos.X, screenPos.Y), ToQString(text));
+}
+
+} // namespace ui::qt
