@@ -22,7 +22,7 @@ RTL_DECLARE_EXCEPTION(EConvertError, Exception)
 RTL_DECLARE_EXCEPTION(EInvalidOperation, Exception)
 RTL_DECLARE_EXCEPTION(EInvalidArgument, Exception)
 RTL_DECLARE_EXCEPTION(EListError, Exception)
-RTL_DECLARE_EXCEPTION(EStringListError, Exception)
+RTL_DECLARE_EXCEPTION(EStringListError, EListError)   // a handler for list errors sees both
 RTL_DECLARE_EXCEPTION(EOutOfResources, Exception)
 RTL_DECLARE_EXCEPTION(EOutOfMemory, Exception)
 RTL_DECLARE_EXCEPTION(ERangeError, Exception)
