@@ -31,6 +31,20 @@ std::string ReplaceAll(std::string_view s, std::string_view from, std::string_vi
 
 bool Contains(std::string_view s, char c) { return s.find(c) != std::string_view::npos; }
 
+// Every CR becomes `replacement`, every LF is dropped.
+std::string ReplaceCRDropLF(std::string_view s, std::string_view replacement)
+{
+    std::string out;
+    out.reserve(s.size());
+    for (char c : s) {
+        if (c == CR)
+            out += replacement;
+        else if (c != LF)
+            out += c;
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string EncodeCellLineBreaks(std::string_view s)
@@ -105,18 +119,7 @@ std::string VTToCRLF(std::string_view s)
 
 void RemoveCRBeforeLF(std::string& s) { s = ReplaceAll(s, "\r\n", "\n"); }
 
-std::string LineBreaksToTilde(std::string_view s)
-{
-    std::string out;
-    out.reserve(s.size());
-    for (char c : s) {
-        if (c == CR)
-            out += '~';
-        else if (c != LF)
-            out += c;
-    }
-    return out;
-}
+std::string LineBreaksToTilde(std::string_view s) { return ReplaceCRDropLF(s, "~"); }
 
 std::string TildeToLineBreaks(std::string_view s)
 {
@@ -127,18 +130,7 @@ std::string TildeToLineBreaks(std::string_view s)
 
 std::string BackslashNToCR(std::string_view s) { return ReplaceAll(s, "\\n", "\r"); }
 
-std::string CRToBackslashN(std::string_view s)
-{
-    std::string out;
-    out.reserve(s.size());
-    for (char c : s) {
-        if (c == CR)
-            out += "\\n";
-        else if (c != LF)
-            out += c;
-    }
-    return out;
-}
+std::string CRToBackslashN(std::string_view s) { return ReplaceCRDropLF(s, "\\n"); }
 
 std::string LineBreaksToBR(std::string_view s)
 {

@@ -11,6 +11,115 @@ int Clamp(int v, int lo, int hi) { return std::max(lo, std::min(v, hi)); }
 
 }  // namespace
 
+// --- one axis: columns or rows --------------------------------------------------------------------
+
+TCustomGrid::Axis TCustomGrid::ColAxis() const
+{
+    return {colWidths_, colCount_, fixedCols_, topLeft_.X, gridLineWidth_, ClientWidth(), defaultColWidth_};
+}
+
+TCustomGrid::Axis TCustomGrid::RowAxis() const
+{
+    return {rowHeights_, rowCount_, fixedRows_, topLeft_.Y, gridLineWidth_, ClientHeight(), defaultRowHeight_};
+}
+
+int TCustomGrid::SizeAt(const Axis& a, int i)
+{
+    return i < 0 || i >= a.count ? a.defaultSize : a.sizes[static_cast<std::size_t>(i)];
+}
+
+bool TCustomGrid::StoreSize(std::vector<int>& sizes, int i, int v)
+{
+    if (i < 0 || i >= static_cast<int>(sizes.size())) throw EInvalidGridOperation("Grid index out of range");
+    if (v < 0) v = 0;
+    if (sizes[static_cast<std::size_t>(i)] == v) return false;
+    sizes[static_cast<std::size_t>(i)] = v;
+    return true;
+}
+
+int TCustomGrid::FixedExtent(const Axis& a)
+{
+    int extent = 0;
+    for (int i = 0; i < a.fixed; ++i) extent += SizeAt(a, i) + a.line;
+    return extent;
+}
+
+int TCustomGrid::Leading(const Axis& a, int i)
+{
+    if (i < 0 || i >= a.count) return -1;
+    if (i < a.fixed) {
+        int pos = 0;
+        for (int j = 0; j < i; ++j) pos += SizeAt(a, j) + a.line;
+        return pos;
+    }
+    if (i < a.first) return -1;
+    int pos = FixedExtent(a);
+    for (int j = a.first; j < i; ++j) {
+        pos += SizeAt(a, j) + a.line;
+        if (pos >= a.extent) return -1;
+    }
+    return pos < a.extent ? pos : -1;
+}
+
+int TCustomGrid::VisibleCount(const Axis& a)
+{
+    int pos = FixedExtent(a);
+    int n = 0;
+    for (int i = a.first; i < a.count; ++i) {
+        pos += SizeAt(a, i);
+        if (pos > a.extent) break;
+        pos += a.line;
+        ++n;
+    }
+    return std::max(n, a.first < a.count ? 1 : 0);
+}
+
+int TCustomGrid::Span(const Axis& a)
+{
+    int pos = FixedExtent(a);
+    for (int i = a.first; i < a.count && pos < a.extent; ++i) pos += SizeAt(a, i) + a.line;
+    return std::min(pos, a.extent);
+}
+
+int TCustomGrid::ScrollTarget(const Axis& a, int i)
+{
+    if (i < a.fixed) return a.first;
+    if (i < a.first) return i;
+    if (i < a.first + VisibleCount(a)) return a.first;
+    const int fixedExtent = FixedExtent(a);
+    int size = SizeAt(a, i);
+    int first = i;
+    while (first - 1 >= a.fixed && fixedExtent + size + a.line + SizeAt(a, first - 1) <= a.extent) {
+        size += a.line + SizeAt(a, first - 1);
+        --first;
+    }
+    return first;
+}
+
+int TCustomGrid::IndexAt(const Axis& a, int pos)
+{
+    if (pos < 0 || pos >= a.extent) return -1;
+    int edge = 0;
+    for (int i = 0; i < a.count; ++i) {
+        if (i == a.fixed) i = std::max(i, a.first);
+        if (i >= a.count) break;
+        edge += SizeAt(a, i) + a.line;
+        if (pos < edge) return i;
+    }
+    return -1;
+}
+
+int TCustomGrid::BorderAt(const Axis& a, int pos)
+{
+    for (int i = 0; i < a.count; ++i) {
+        const int lead = Leading(a, i);
+        if (lead < 0) continue;
+        const int border = lead + SizeAt(a, i);
+        if (pos >= border - 3 && pos <= border + 3) return i;
+    }
+    return -1;
+}
+
 TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner)
 {
     colWidths_.assign(static_cast<std::size_t>(colCount_), defaultColWidth_);
@@ -110,36 +219,24 @@ void TCustomGrid::SetDefaultRowHeight(int v)
     Invalidate();
 }
 
-int TCustomGrid::ColWidths(int i) const
-{
-    if (i < 0 || i >= colCount_) return defaultColWidth_;
-    return colWidths_[static_cast<std::size_t>(i)];
-}
+int TCustomGrid::ColWidths(int i) const { return SizeAt(ColAxis(), i); }
 
 void TCustomGrid::SetColWidths(int i, int v)
 {
-    if (i < 0 || i >= colCount_) throw EInvalidGridOperation("Grid index out of range");
-    if (v < 0) v = 0;
-    if (colWidths_[static_cast<std::size_t>(i)] == v) return;
-    colWidths_[static_cast<std::size_t>(i)] = v;
-    ColWidthsChanged();
-    Invalidate();
+    if (StoreSize(colWidths_, i, v)) {
+        ColWidthsChanged();
+        Invalidate();
+    }
 }
 
-int TCustomGrid::RowHeights(int i) const
-{
-    if (i < 0 || i >= rowCount_) return defaultRowHeight_;
-    return rowHeights_[static_cast<std::size_t>(i)];
-}
+int TCustomGrid::RowHeights(int i) const { return SizeAt(RowAxis(), i); }
 
 void TCustomGrid::SetRowHeights(int i, int v)
 {
-    if (i < 0 || i >= rowCount_) throw EInvalidGridOperation("Grid index out of range");
-    if (v < 0) v = 0;
-    if (rowHeights_[static_cast<std::size_t>(i)] == v) return;
-    rowHeights_[static_cast<std::size_t>(i)] = v;
-    RowHeightsChanged();
-    Invalidate();
+    if (StoreSize(rowHeights_, i, v)) {
+        RowHeightsChanged();
+        Invalidate();
+    }
 }
 
 void TCustomGrid::SetGridLineWidth(int v)
@@ -150,21 +247,9 @@ void TCustomGrid::SetGridLineWidth(int v)
     Invalidate();
 }
 
-int TCustomGrid::GridWidth() const
-{
-    int w = 0;
-    for (int c = 0; c < fixedCols_; ++c) w += ColWidths(c) + gridLineWidth_;
-    for (int c = topLeft_.X; c < colCount_ && w < ClientWidth(); ++c) w += ColWidths(c) + gridLineWidth_;
-    return std::min(w, ClientWidth());
-}
+int TCustomGrid::GridWidth() const { return Span(ColAxis()); }
 
-int TCustomGrid::GridHeight() const
-{
-    int h = 0;
-    for (int r = 0; r < fixedRows_; ++r) h += RowHeights(r) + gridLineWidth_;
-    for (int r = topLeft_.Y; r < rowCount_ && h < ClientHeight(); ++r) h += RowHeights(r) + gridLineWidth_;
-    return std::min(h, ClientHeight());
-}
+int TCustomGrid::GridHeight() const { return Span(RowAxis()); }
 
 void TCustomGrid::SetOptions(TGridOptions v)
 {
@@ -240,105 +325,21 @@ void TCustomGrid::MoveTopLeft(int ALeft, int ATop)
     TopLeftChanged();
 }
 
-int TCustomGrid::VisibleColCount() const
-{
-    int x = 0;
-    for (int c = 0; c < fixedCols_; ++c) x += ColWidths(c) + gridLineWidth_;
-    int n = 0;
-    for (int c = topLeft_.X; c < colCount_; ++c) {
-        x += ColWidths(c);
-        if (x > ClientWidth()) break;
-        x += gridLineWidth_;
-        ++n;
-    }
-    return std::max(n, topLeft_.X < colCount_ ? 1 : 0);
-}
+int TCustomGrid::VisibleColCount() const { return VisibleCount(ColAxis()); }
 
-int TCustomGrid::VisibleRowCount() const
-{
-    int y = 0;
-    for (int r = 0; r < fixedRows_; ++r) y += RowHeights(r) + gridLineWidth_;
-    int n = 0;
-    for (int r = topLeft_.Y; r < rowCount_; ++r) {
-        y += RowHeights(r);
-        if (y > ClientHeight()) break;
-        y += gridLineWidth_;
-        ++n;
-    }
-    return std::max(n, topLeft_.Y < rowCount_ ? 1 : 0);
-}
+int TCustomGrid::VisibleRowCount() const { return VisibleCount(RowAxis()); }
 
 // Moves the top-left cell so that the cell is wholly in view (as far as the client area allows).
 void TCustomGrid::ScrollInView(int ACol, int ARow)
 {
-    int left = topLeft_.X;
-    int top = topLeft_.Y;
-    if (ACol >= fixedCols_) {
-        if (ACol < left) {
-            left = ACol;
-        } else if (ACol >= left + VisibleColCount()) {
-            int fixedW = 0;
-            for (int c = 0; c < fixedCols_; ++c) fixedW += ColWidths(c) + gridLineWidth_;
-            int w = ColWidths(ACol);
-            left = ACol;
-            while (left - 1 >= fixedCols_ && fixedW + w + gridLineWidth_ + ColWidths(left - 1) <= ClientWidth()) {
-                w += gridLineWidth_ + ColWidths(left - 1);
-                --left;
-            }
-        }
-    }
-    if (ARow >= fixedRows_) {
-        if (ARow < top) {
-            top = ARow;
-        } else if (ARow >= top + VisibleRowCount()) {
-            int fixedH = 0;
-            for (int r = 0; r < fixedRows_; ++r) fixedH += RowHeights(r) + gridLineWidth_;
-            int h = RowHeights(ARow);
-            top = ARow;
-            while (top - 1 >= fixedRows_ && fixedH + h + gridLineWidth_ + RowHeights(top - 1) <= ClientHeight()) {
-                h += gridLineWidth_ + RowHeights(top - 1);
-                --top;
-            }
-        }
-    }
-    MoveTopLeft(left, top);
+    MoveTopLeft(ScrollTarget(ColAxis(), ACol), ScrollTarget(RowAxis(), ARow));
 }
 
 // --- geometry -------------------------------------------------------------------------------------
 
-int TCustomGrid::ColumnLeft(int ACol) const
-{
-    if (ACol < 0 || ACol >= colCount_) return -1;
-    int x = 0;
-    if (ACol < fixedCols_) {
-        for (int c = 0; c < ACol; ++c) x += ColWidths(c) + gridLineWidth_;
-        return x;
-    }
-    if (ACol < topLeft_.X) return -1;
-    for (int c = 0; c < fixedCols_; ++c) x += ColWidths(c) + gridLineWidth_;
-    for (int c = topLeft_.X; c < ACol; ++c) {
-        x += ColWidths(c) + gridLineWidth_;
-        if (x >= ClientWidth()) return -1;
-    }
-    return x < ClientWidth() ? x : -1;
-}
+int TCustomGrid::ColumnLeft(int ACol) const { return Leading(ColAxis(), ACol); }
 
-int TCustomGrid::RowTop(int ARow) const
-{
-    if (ARow < 0 || ARow >= rowCount_) return -1;
-    int y = 0;
-    if (ARow < fixedRows_) {
-        for (int r = 0; r < ARow; ++r) y += RowHeights(r) + gridLineWidth_;
-        return y;
-    }
-    if (ARow < topLeft_.Y) return -1;
-    for (int r = 0; r < fixedRows_; ++r) y += RowHeights(r) + gridLineWidth_;
-    for (int r = topLeft_.Y; r < ARow; ++r) {
-        y += RowHeights(r) + gridLineWidth_;
-        if (y >= ClientHeight()) return -1;
-    }
-    return y < ClientHeight() ? y : -1;
-}
+int TCustomGrid::RowTop(int ARow) const { return Leading(RowAxis(), ARow); }
 
 TRect TCustomGrid::CellRect(int ACol, int ARow) const
 {
@@ -357,45 +358,15 @@ void TCustomGrid::MouseToCell(int X, int Y, int& ACol, int& ARow) const
 
 TGridCoord TCustomGrid::MouseCoord(int X, int Y) const
 {
-    TGridCoord result{-1, -1};
-    if (X < 0 || Y < 0 || X >= ClientWidth() || Y >= ClientHeight()) return result;
-    auto find = [&](int pos, int count, int fixed, int first, auto size) {
-        int edge = 0;
-        for (int i = 0; i < count; ++i) {
-            if (i == fixed) i = std::max(i, first);
-            if (i >= count) break;
-            edge += size(i) + gridLineWidth_;
-            if (pos < edge) return i;
-        }
-        return -1;
-    };
-    result.X = find(X, colCount_, fixedCols_, topLeft_.X, [&](int i) { return ColWidths(i); });
-    result.Y = find(Y, rowCount_, fixedRows_, topLeft_.Y, [&](int i) { return RowHeights(i); });
-    if (result.X < 0 || result.Y < 0) return {-1, -1};
-    return result;
+    const int col = IndexAt(ColAxis(), X);
+    const int row = IndexAt(RowAxis(), Y);
+    if (col < 0 || row < 0) return {-1, -1};
+    return {col, row};
 }
 
-int TCustomGrid::ColBorderAt(int X) const
-{
-    for (int c = 0; c < colCount_; ++c) {
-        const int left = ColumnLeft(c);
-        if (left < 0) continue;
-        const int border = left + ColWidths(c);
-        if (X >= border - 3 && X <= border + 3) return c;
-    }
-    return -1;
-}
+int TCustomGrid::ColBorderAt(int X) const { return BorderAt(ColAxis(), X); }
 
-int TCustomGrid::RowBorderAt(int Y) const
-{
-    for (int r = 0; r < rowCount_; ++r) {
-        const int top = RowTop(r);
-        if (top < 0) continue;
-        const int border = top + RowHeights(r);
-        if (Y >= border - 3 && Y <= border + 3) return r;
-    }
-    return -1;
-}
+int TCustomGrid::RowBorderAt(int Y) const { return BorderAt(RowAxis(), Y); }
 
 // A cell out of view needs no repaint.
 void TCustomGrid::InvalidateCell(int ACol, int ARow)

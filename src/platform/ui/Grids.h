@@ -228,7 +228,29 @@ protected:
     void DrawCellDefault(int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
 
 private:
-    void ClampInView();
+    // The layout of one axis: sizes, count, fixed count, first scrollable index in view, line
+    // width, client extent and default size.
+    struct Axis {
+        const std::vector<int>& sizes;
+        int count;
+        int fixed;
+        int first;
+        int line;
+        int extent;
+        int defaultSize;
+    };
+    Axis ColAxis() const;
+    Axis RowAxis() const;
+    static int SizeAt(const Axis& a, int i);
+    static bool StoreSize(std::vector<int>& sizes, int i, int v);   // false when unchanged
+    static int FixedExtent(const Axis& a);
+    static int Leading(const Axis& a, int i);   // -1 when out of view
+    static int VisibleCount(const Axis& a);
+    static int Span(const Axis& a);
+    static int ScrollTarget(const Axis& a, int i);   // first index that brings i wholly into view
+    static int IndexAt(const Axis& a, int pos);
+    static int BorderAt(const Axis& a, int pos);
+
     void ClampCurrent();
     int ColumnLeft(int ACol) const;   // -1 when out of view
     int RowTop(int ARow) const;
