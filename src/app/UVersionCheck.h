@@ -27,8 +27,12 @@ using Version_Fetcher = std::function<std::optional<std::string>()>;
 // with a time-out for the whole exchange, no redirects, no cookies.
 Version_Fetcher Http_Version_Fetcher(const std::string& host, int port, int timeout_ms = 10000);
 
-// The fetcher of the real service on the maker's version host.
+// The fetcher of the real service on the maker's version host, or the one set below.
 Version_Fetcher Default_Version_Fetcher();
+
+// Points every later check without its own fetcher at another service (tests use a loopback
+// server); an empty fetcher restores the maker's service.
+void Set_Default_Version_Fetcher(Version_Fetcher fetch);
 
 // Asks the service (through the given fetcher, the real one when empty). Every failure counts
 // as "no newer version".

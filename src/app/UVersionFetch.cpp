@@ -21,7 +21,24 @@ Version_Fetcher Http_Version_Fetcher(const std::string& host, int port, int time
     };
 }
 
+namespace {
+
+Version_Fetcher& Fetcher_Override()
+{
+    static Version_Fetcher fetch;
+    return fetch;
+}
+
+}  // namespace
+
 Version_Fetcher Default_Version_Fetcher()
 {
+    if (Fetcher_Override())
+        return Fetcher_Override();
     return Http_Version_Fetcher(std::string(maker::Version_Host), 80);
+}
+
+void Set_Default_Version_Fetcher(Version_Fetcher fetch)
+{
+    Fetcher_Override() = std::move(fetch);
 }

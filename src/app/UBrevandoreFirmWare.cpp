@@ -1,0 +1,462 @@
+#include "app/UBrevandoreFirmWare.h"
+
+#include <filesystem>
+
+#include "app/UAbout.h"
+#include "app/UFormBuild.h"
+#include "app/UMakerLink.h"
+#include "app/UNew_Project.h"
+#include "app/UOpenConf.h"
+#include "app/UProgramFolder.h"
+#include "app/UProjects.h"
+#include "app/USettingsFile.h"
+#include "app/USoftOptions.h"
+#include "app/UStartProgram.h"
+#include "app/UVersionCheck.h"
+#include "app/UWindows.h"
+#include "app/common/UMaker.h"
+#include "controls/button/LbGlyphs.h"
+#include "core/UBoot.h"
+#include "core/UEtherCAT_ESI_Create.h"
+#include "core/USaveBincc.h"
+#include "platform/rtl/StrUtils.h"
+#include "platform/sys/Folders.h"
+
+using namespace shell;
+using Btn = controls::TLbButton* TFBrevandoreFirmWare::*;
+
+TFBrevandoreFirmWare* FBrevandoreFirmWare = nullptr;
+
+struct TFBrevandoreFirmWare::TButtonSpec {
+    Btn Field;
+    int Caption;         // text number of the caption, -1: none from the text table
+    int Hint;            // text number of the hint, -1: none
+    bool Shown;          // part of the 58E26 steps (or the header)
+    int Left, Top;       // where it is shown
+    bool Needs_Project;  // refused while no configuration is open
+    const char* Window;  // window shown modally, or nullptr
+    void (TFBrevandoreFirmWare::*Action)();
+};
+
+namespace {
+
+constexpr unsigned kFirstInterval = 60000;
+constexpr unsigned kNextInterval = 7200000;
+constexpr int kStepTops[8] = {128, 172, 216, 260, 304, 348, 392, 436};
+
+}  // namespace
+
+const std::vector<TFBrevandoreFirmWare::TButtonSpec>& TFBrevandoreFirmWare::Button_Specs()
+{
+    using F = TFBrevandoreFirmWare;
+    static const std::vector<TButtonSpec> specs = {
+        {&F::Btn_Info, -1, 12, true, 516, 8, false, "TFAbout", nullptr},
+        {&F::Btn_Opz, -1, 13, true, 574, 8, false, nullptr, nullptr},
+        {&F::Btn_Close, -1, 14, true, 632, 8, false, nullptr, nullptr},
+        {&F::Btn_New, 15, 22, true, 80, 112, false, nullptr, &F::Create_New_Project},
+        {&F::Btn_Open, 16, 23, true, 258, 112, false, nullptr, &F::Open_Project},
+        {&F::Btn_Prm_Gen, 20, 24, true, 80, 156, true, "TFParGen", nullptr},
+        {&F::Btn_CreateBin, 17, 26, true, 80, 332, true, nullptr, &F::Update_Device},
+        {&F::Btn_EtherCAT_Set_Access, 21, 25, true, 80, 200, true, "TFEtherCATSlave", nullptr},
+        {&F::Btn_Modbus_Set_Access, 27, 28, false, 0, 0, true, "TFModbus_TCP_Master_Set_Access", nullptr},
+        {&F::Btn_BACnet_SetAccess, 29, 30, false, 0, 0, true, "TFBACnetAccess", nullptr},
+        {&F::Btn_BACnet_EDE_File, 31, 32, false, 0, 0, true, nullptr, &F::BACnet_EDE_File},
+        {&F::Btn_CAN_Rec_Frame, 33, 34, false, 0, 0, true, "TFReceiveCAN", nullptr},
+        {&F::Btn_CAN_Send_Frame, 35, 36, false, 0, 0, true, "TFTransmitCAN", nullptr},
+        {&F::Btn_SDO_Server_CANopen, 41, 42, false, 0, 0, true, "TFSet_SDO_Server_Access", nullptr},
+        {&F::Btn_SDO_Client_CANopen, 43, 44, false, 0, 0, true, "TFSet_SDO_Client_Access", nullptr},
+        {&F::Btn_PDO_CANopen, 45, 46, false, 0, 0, true, "TFSet_PDO_Access", nullptr},
+        {&F::Btn_CANopen_EDS, 47, 48, false, 0, 0, true, nullptr, &F::Build_EDS_File},
+        {&F::Btn_DNet_Net, 49, 50, false, 0, 0, true, "TFDNet", nullptr},
+        {&F::Btn_DNet_Offset, 51, 52, false, 0, 0, true, "TFDefOffset", nullptr},
+        {&F::Btn_DMX_Default, 53, 54, false, 0, 0, true, "TFDMXDefVal", nullptr},
+        {&F::Btn_IEC61850_Client, 55, 56, false, 0, 0, true, "TFIEC_61850_Access", nullptr},
+        {&F::Btn_IEC61850_Access, 57, 58, false, 0, 0, true, "TFIEC61850_Variables", nullptr},
+        {&F::Btn_TLS_List_Certificates, 59, 60, false, 0, 0, true, "TFTLS_Server_Known_Cert", nullptr},
+        {&F::Btn_MQTT_Set_Topic, 61, 62, false, 0, 0, true, "TFMQTT_Set_Topic", nullptr},
+        {&F::Btn_SNMP_Trap, 63, 64, false, 0, 0, true, "TFSNMP_Trap_Access", nullptr},
+        {&F::Btn_SNMP_MIB, 65, 66, false, 0, 0, true, nullptr, nullptr},
+        {&F::Btn_SNMP_Manager_Access, 67, 68, false, 0, 0, true, "TFSNMPManagerAccess", nullptr},
+        {&F::Btn_OPC_UA_Client_Access, 69, 70, false, 0, 0, true, "TFOPC_UA_Client_Access", nullptr},
+        {&F::Btn_OPC_UA_Server_Access, 71, 72, false, 0, 0, true, "TFOPC_UA_Server_Access", nullptr},
+        {&F::Btn_PROFINET_XML, 73, 74, false, 0, 0, true, nullptr, &F::PROFINET_XML},
+        {&F::Btn_EtherCAT_ESI_File, -1, -1, true, 80, 288, true, nullptr, nullptr},
+        {&F::Btn_EtherNetIP_Access, 75, 76, true, 80, 244, true, "TFEtherNetIP_Master_Access", nullptr},
+        {&F::Btn_S7_Protocol_Access, 77, 78, false, 0, 0, true, "TFS7_Protocol_Set_Access", nullptr},
+    };
+    return specs;
+}
+
+TFBrevandoreFirmWare::TFBrevandoreFirmWare(ui::TComponent* AOwner) : ui::TForm(AOwner)
+{
+    Build_Controls();
+    OnCreate = [this](ui::TObject* s) { FormCreate(s); };
+    OnClose = [this](ui::TObject* s, ui::TCloseAction& a) { FormClose(s, a); };
+    DoCreate();
+}
+
+TFBrevandoreFirmWare::~TFBrevandoreFirmWare()
+{
+    if (FBrevandoreFirmWare == this)
+        FBrevandoreFirmWare = nullptr;
+}
+
+void TFBrevandoreFirmWare::Build_Controls()
+{
+    SetBorderStyle(ui::TFormBorderStyle::bsSingle);
+    SetBorderIcons(ui::biSystemMenu);
+    SetPosition(ui::TPosition::poScreenCenter);
+    SetColor(ui::RGB(248, 247, 237));
+    Font()->SetName("Verdana");
+    Font()->SetHeight(-11);
+    SetClientWidth(694);
+    SetClientHeight(484);
+
+    L_SW_Code = Place_Label(this, this, 16, 8, false);
+    L_SW_Code->Font()->SetHeight(-32);
+    L_SW_Desc = Place_Label(this, this, 16, 42, true);
+    LL_Update = Place<ui::TLinkLabel>(this, this, 208, 19, 300, 17);
+    LL_Update->Hide();
+    LL_Update->OnLinkClick = [this](ui::TObject* s, const std::string& link, ui::TSysLinkType) {
+        LL_UpdateLinkClick(s, link);
+    };
+    auto square = [this](const char* glyph) {
+        auto* b = Place<controls::TLbButton>(this, this, 0, 0, 50, 50);
+        ui::TBitmap picture;
+        if (controls::LoadLbBitmapResource(glyph, picture))
+            b->SetGlyph(&picture);
+        b->SetShowHint(true);
+        return b;
+    };
+    Btn_Info = square("LBHELP");
+    Btn_Opz = square("LBALL");
+    Btn_Close = square("LBCLOSE");
+    L_Begin = Place_Label(this, this, 16, 84, true);
+    L_Name_Conf = Place_Label(this, this, 87, 75, false);
+    L_Name_Conf_L2 = Place_Label(this, this, 87, 88, false);
+    Shape2 = Place<ui::TShape>(this, this, 80, 70, 348, 36);
+    Shape2->Pen()->SetColor(ui::clSilver);
+    Shape2->Brush()->SetStyle(ui::TBrushStyle::bsClear);
+    for (int i = 0; i < 8; ++i)
+        L_Step[i] = Place_Label(this, this, 16, kStepTops[i], true);
+    Shape1 = Place<ui::TShape>(this, this, 10, 383, 674, 1);
+    L_Varnok = Place_Label(this, this, 565, 348, true);
+    L_Varnok->SetCursor(ui::crHandPoint);
+    L_Varnok->SetCaption(std::string(maker::Web_Domain));
+    L_Varnok->OnClick = [this](ui::TObject* s) { L_VarnokClick(s); };
+    auto step = [this]() {
+        auto* b = Place<controls::TLbButton>(this, this, 0, 0, 170, 36);
+        b->SetStyle(controls::bsEncarta);
+        b->SetAlignment(ui::TAlignment::taLeftJustify);
+        b->SetShowHint(true);
+        return b;
+    };
+    Btn_New = step();
+    Btn_Open = step();
+    Btn_Prm_Gen = step();
+    Btn_Prm_Gen->SetStyle(controls::bsNormal);
+    Btn_CreateBin = step();
+    Btn_EtherCAT_Set_Access = step();
+    Timer_Update = new ui::TTimer(this);
+    Timer_Update->SetEnabled(false);
+    Timer_Update->SetInterval(kFirstInterval);
+    Timer_Update->OnTimer = [this](ui::TObject* s) { Timer_UpdateTimer(s); };
+    for (Btn field : {&TFBrevandoreFirmWare::Btn_Modbus_Set_Access, &TFBrevandoreFirmWare::Btn_BACnet_SetAccess,
+                      &TFBrevandoreFirmWare::Btn_BACnet_EDE_File, &TFBrevandoreFirmWare::Btn_CAN_Rec_Frame,
+                      &TFBrevandoreFirmWare::Btn_CAN_Send_Frame, &TFBrevandoreFirmWare::Btn_SDO_Server_CANopen,
+                      &TFBrevandoreFirmWare::Btn_SDO_Client_CANopen, &TFBrevandoreFirmWare::Btn_PDO_CANopen,
+                      &TFBrevandoreFirmWare::Btn_CANopen_EDS, &TFBrevandoreFirmWare::Btn_DNet_Net,
+                      &TFBrevandoreFirmWare::Btn_DNet_Offset, &TFBrevandoreFirmWare::Btn_DMX_Default,
+                      &TFBrevandoreFirmWare::Btn_IEC61850_Client, &TFBrevandoreFirmWare::Btn_IEC61850_Access,
+                      &TFBrevandoreFirmWare::Btn_TLS_List_Certificates, &TFBrevandoreFirmWare::Btn_MQTT_Set_Topic,
+                      &TFBrevandoreFirmWare::Btn_SNMP_Trap, &TFBrevandoreFirmWare::Btn_SNMP_MIB,
+                      &TFBrevandoreFirmWare::Btn_SNMP_Manager_Access, &TFBrevandoreFirmWare::Btn_OPC_UA_Client_Access,
+                      &TFBrevandoreFirmWare::Btn_OPC_UA_Server_Access, &TFBrevandoreFirmWare::Btn_PROFINET_XML})
+        this->*field = step();
+    SD1 = new ui::TSaveDialog(this);
+    SD1->Filter = "CSV (MS-DOS) (*.csv)|*.csv";
+    SaveEDS = new ui::TSaveDialog(this);
+    SaveEDS->Filter = "Electronic Data Sheet (*.eds)|*.eds";
+    SaveEDS->DefaultExt = "*.eds";
+    SaveMIB = new ui::TSaveDialog(this);
+    SaveMIB->Filter = "Management Information Base (*.mib)|*.mib";
+    SaveMIB->DefaultExt = "*.mib";
+    Btn_EtherCAT_ESI_File = step();
+    Btn_EtherCAT_ESI_File->SetCaption("EtherCAT ESI File");
+    Btn_EtherCAT_ESI_File->SetShowHint(false);
+    SaveESI = new ui::TSaveDialog(this);
+    core::Setup_ESI_Save_Dialog(*SaveESI);
+    Btn_EtherNetIP_Access = step();
+    Btn_S7_Protocol_Access = step();
+
+    for (controls::TLbButton* b : Buttons())
+        b->OnClick = [this](ui::TObject* s) { Btn_Click(s); };
+}
+
+std::vector<controls::TLbButton*> TFBrevandoreFirmWare::Buttons() const
+{
+    std::vector<controls::TLbButton*> list;
+    for (const TButtonSpec& s : Button_Specs())
+        list.push_back(this->*s.Field);
+    return list;
+}
+
+void TFBrevandoreFirmWare::Apply_Layout()
+{
+    for (int i = 0; i < 8; ++i) {
+        L_Step[i]->SetLeft(16);
+        L_Step[i]->SetTop(kStepTops[i]);
+        L_Step[i]->SetVisible(i < 6);
+    }
+    for (const TButtonSpec& s : Button_Specs()) {
+        controls::TLbButton* b = this->*s.Field;
+        b->SetVisible(s.Shown);
+        if (s.Shown)
+            b->SetBounds(s.Left, s.Top, b->Width(), b->Height());
+    }
+    L_Varnok->SetLeft(565);
+    L_Varnok->SetTop(L_Step[5]->Top());
+    Shape1->SetBounds(10, Btn_CreateBin->Top() + 51, 674, 1);
+    SetClientWidth(694);
+    SetClientHeight(Btn_CreateBin->Top() + 152);
+}
+
+void TFBrevandoreFirmWare::FormCreate(ui::TObject*)
+{
+    Lang_List.clear();
+    Apply_Layout();
+
+    Path_Exe = Program_Folder();
+    Path_Master = Path_Exe + "/MASTER";
+    Path_Projects = Path_Exe + "/PROJECTS";
+    Path_Language = Path_Exe + "/LANGUAGE";
+    for (const std::string& folder : {Path_Master, Path_Projects, Path_Language})
+        if (!sys::FolderExists(folder))
+            sys::CreateFolder(folder);
+
+    Name_Project.clear();
+    Update_Read_Back = true;
+    const std::string settingsError = Read_Setting(XML1);
+    Update_Timer_State();
+
+    const std::string description = SW_Desc_Init;
+    const std::string ending = " - Converter";
+    Title_SW = std::string(maker::Title_Prefix) + " - Configurator " + SW_Code_Init + " - " +
+               description.substr(0, description.size() - ending.size()) + " ";
+    SW_Code = SW_Code_Init;
+    SW_Desc = SW_Desc_Init;
+    SetCaption(Title_SW);
+    L_SW_Code->SetCaption(SW_Code);
+    L_SW_Desc->SetCaption(SW_Desc);
+
+    Init_Language();
+
+    if (!Name_Project.empty() && sys::FolderExists(std::filesystem::path(Path_Projects) / Name_Project))
+        Path_Project = Path_Projects + "/" + Name_Project;
+    else
+        Apply_Open_Project("");
+    Set_Lang();
+    Set_Files();
+
+    Row_Copy_List.clear();
+    SNMP_Trap_Read_List.clear();
+    SNMP_Trap_Write_List.clear();
+    Register_Window("TFBrevandoreFirmWare", this, [this] { Set_Lang(); });
+
+    if (!settingsError.empty())
+        ui::MessageDlg(settingsError, ui::TMsgDlgType::mtError, ui::mbOK);
+}
+
+void TFBrevandoreFirmWare::FormClose(ui::TObject*, ui::TCloseAction&)
+{
+    try {
+        Save_Setting();
+    } catch (const std::exception& e) {
+        // The window still closes: the program ends with the settings of the previous run.
+        ui::MessageDlg(e.what(), ui::TMsgDlgType::mtError, ui::mbOK);
+    }
+}
+
+void TFBrevandoreFirmWare::Save_Setting()
+{
+    XML1.Clear();
+    ::Save_Setting(XML1);
+}
+
+void TFBrevandoreFirmWare::Update_Timer_State()
+{
+    Timer_Update->SetEnabled(Enable_Internet && Enable_Update);
+}
+
+void TFBrevandoreFirmWare::Show_Configuration()
+{
+    if (Name_Project.empty()) {
+        L_Name_Conf->SetCaption(Txt(9));
+        L_Name_Conf_L2->SetCaption(Txt(10));
+    } else {
+        L_Name_Conf->SetCaption(Txt(11));
+        L_Name_Conf_L2->SetCaption(Name_Project);
+    }
+}
+
+void TFBrevandoreFirmWare::Set_Lang()
+{
+    L_Begin->SetCaption(Txt(0));
+    for (int i = 0; i < 8; ++i)
+        L_Step[i]->SetCaption(Txt(1 + i));
+    Show_Configuration();
+    for (const TButtonSpec& s : Button_Specs()) {
+        controls::TLbButton* b = this->*s.Field;
+        if (s.Caption >= 0)
+            b->SetCaption(Txt(s.Caption));
+        if (s.Hint >= 0)
+            b->SetHint(Txt(s.Hint));
+    }
+}
+
+void TFBrevandoreFirmWare::Change_Language()
+{
+    Relabel_Windows();
+}
+
+void TFBrevandoreFirmWare::Show_Step_Window(const char* className)
+{
+    // Windows of later parts of the program join through Register_Window when they are created.
+    if (ui::TCustomForm* window = Find_Window(className))
+        window->ShowModal();
+}
+
+void TFBrevandoreFirmWare::Btn_Click(ui::TObject* Sender)
+{
+    for (const TButtonSpec& s : Button_Specs()) {
+        if (this->*s.Field != Sender)
+            continue;
+        if (Sender == Btn_Close) {
+            Close();
+            return;
+        }
+        if (Sender == Btn_Opz) {
+            if (FSoftOptions && FSoftOptions->ShowModal() == ui::mrOk) {
+                Save_Setting();
+                Update_Timer_State();
+            }
+            return;
+        }
+        if (s.Needs_Project && Path_Project.empty()) {
+            ui::MessageDlg(Txt(18), ui::TMsgDlgType::mtError, ui::mbOK);
+            return;
+        }
+        if (Sender == Btn_EtherCAT_ESI_File)
+            core::Create_ESI_File(*SaveESI);
+        else if (Sender == Btn_SNMP_MIB) {
+            if (Create_SNMP_MIB_File)
+                Create_SNMP_MIB_File();
+        } else if (s.Window)
+            Show_Step_Window(s.Window);
+        else if (s.Action)
+            (this->*s.Action)();
+        return;
+    }
+}
+
+void TFBrevandoreFirmWare::Create_New_Project()
+{
+    if (FNew_Project && FNew_Project->ShowModal() == ui::mrOk)
+        Show_Configuration();
+}
+
+void TFBrevandoreFirmWare::Open_Project()
+{
+    if (!FOpenConf || FOpenConf->ShowModal() != ui::mrOk)
+        return;
+    Apply_Open_Project(FOpenConf->Name_Conf);
+    Show_Configuration();
+}
+
+void TFBrevandoreFirmWare::Timer_UpdateTimer(ui::TObject*)
+{
+    Timer_Update->SetEnabled(false);
+    if (Check_Version()) {
+        LL_Update->SetCaption("<a href=\"" + Download_Link() + "\">" + Txt(19) + "</a>");
+        LL_Update->Show();
+    } else {
+        LL_Update->Hide();
+    }
+    Timer_Update->SetInterval(kNextInterval);
+    Timer_Update->SetEnabled(true);
+}
+
+void TFBrevandoreFirmWare::LL_UpdateLinkClick(ui::TObject*, const std::string& Link)
+{
+    Open_Url(Link);
+}
+
+void TFBrevandoreFirmWare::L_VarnokClick(ui::TObject*)
+{
+    Open_Url(Maker_Home_Url());
+}
+
+void TFBrevandoreFirmWare::Update_Device()
+{
+    try {
+        core::Build_Banks();
+        core::Save_Banks();
+    } catch (const std::exception& e) {
+        // Updating the converter with images that were not written would send stale files.
+        ui::MessageDlg(e.what(), ui::TMsgDlgType::mtError, ui::mbOK);
+        return;
+    }
+    if (!FBoot)
+        return;
+    FBoot->Form_Type = 1;
+    FBoot->ShowModal();
+}
+
+void TFBrevandoreFirmWare::Start_Program(const std::string& NomeSW, const std::string& Parameter, bool tipo)
+{
+    ::Start_Program(NomeSW, Parameter, tipo);
+}
+
+void TFBrevandoreFirmWare::PROFINET_XML()
+{
+    ui::TCustomForm* window = Find_Window("TFProfinetFileName");
+    if (window && window->ShowModal() == ui::mrOk && Create_PROFINET_XML_File)
+        Create_PROFINET_XML_File("");
+}
+
+void TFBrevandoreFirmWare::Build_EDS_File()
+{
+    SaveEDS->InitialDir = Path_Project;
+    if (SaveEDS->Execute() && Save_EDS_File)
+        Save_EDS_File(SaveEDS->FileName);
+}
+
+void TFBrevandoreFirmWare::BACnet_EDE_File()
+{
+    SD1->InitialDir = Path_Project;
+    if (!SD1->Execute())
+        return;
+    std::string file = SD1->FileName;
+    if (file.size() < 4 || rtl::UpperCase(file.substr(file.size() - 4)) != ".CSV")
+        file += ".csv";
+    if (sys::FileExists(file) &&
+        ui::MessageDlg(Txt(1105), ui::TMsgDlgType::mtConfirmation, ui::mbYesNoCancel) != ui::IDYES)
+        return;
+    if (Save_EDE_File)
+        Save_EDE_File(file);
+}
+
+int TFBrevandoreFirmWare::Get_Type_BACnet()
+{
+    if (!sys::FileExists(File_ParGen))
+        return 0;
+    try {
+        XML1.LoadFromFile(File_ParGen);
+        const std::string text = XML1.DocumentElement().ChildByName("BACnet_Type").Text().value_or("");
+        std::size_t used = 0;
+        const int value = std::stoi(text, &used);
+        return used == text.size() ? value : 0;
+    } catch (const std::exception&) {
+        return 0;
+    }
+}

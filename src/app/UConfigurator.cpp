@@ -1,0 +1,80 @@
+#include "app/UConfigurator.h"
+
+#include <vector>
+
+#include "app/UAbout.h"
+#include "app/UBrevandoreFirmWare.h"
+#include "app/UNew_Project.h"
+#include "app/UOpenConf.h"
+#include "app/UProgramFolder.h"
+#include "app/USoftOptions.h"
+#include "app/UWindows.h"
+#include "app/common/UComon.h"
+#include "core/UBoot.h"
+#include "core/UParGen.h"
+#include "platform/ui/Application.h"
+
+namespace {
+
+// Windows in creation order, destroyed in reverse.
+std::vector<ui::TCustomForm*>& Created()
+{
+    static std::vector<ui::TCustomForm*> created;
+    return created;
+}
+
+template <class F>
+F* Create(F*& global, const char* className, std::function<void()> setLang)
+{
+    global = ui::Application->CreateForm<F>();
+    Created().push_back(global);
+    Register_Window(className, global, std::move(setLang));
+    return global;
+}
+
+}  // namespace
+
+void Create_Windows()
+{
+    // The main window comes first: it fills the texts, the paths and the settings the others read.
+    Create(FBrevandoreFirmWare, "TFBrevandoreFirmWare", [] { FBrevandoreFirmWare->Set_Lang(); });
+    Create(FNew_Project, "TFNew_Project", [] { FNew_Project->Set_Lang(); });
+    Create(FOpenConf, "TFOpenConf", [] { FOpenConf->Set_Lang(); });
+    Create(FAbout, "TFAbout", {});
+    Create(FSoftOptions, "TFSoftOptions", [] { FSoftOptions->Set_Lang(); });
+    Create(FParGen, "TFParGen", [] { FParGen->Set_Lang(); });
+    // The EtherCAT slave variables (TFEtherCATSlave) join here when they land.
+    Create(FBoot, "TFBoot", [] { FBoot->Set_Lang(); });
+    FBoot->Start_Program = [](const std::string& program, const std::string& parameter, bool hidden) {
+        FBrevandoreFirmWare->Start_Program(program, parameter, hidden);
+    };
+    // The tables of the other converter models join here in the order of Window_Creation_Order().
+}
+
+void Destroy_Windows()
+{
+    auto& created = Created();
+    for (auto it = created.rbegin(); it != created.rend(); ++it)
+        delete *it;
+    created.clear();
+    Clear_Windows();
+    FBoot = nullptr;
+    FParGen = nullptr;
+    FSoftOptions = nullptr;
+    FAbout = nullptr;
+    FOpenConf = nullptr;
+    FNew_Project = nullptr;
+    FBrevandoreFirmWare = nullptr;
+    ui::Application->SetMainForm(nullptr);
+}
+
+int Run_Configurator(int argc, char** argv)
+{
+    Set_Program_Folder(Program_Folder_Of(argc > 0 ? argv[0] : nullptr));
+    ui::Application->Initialize();
+    ui::Application->SetTitle(SW_Code_Init);
+    Create_Windows();
+    ui::Application->Run();
+    Destroy_Windows();
+    return 0;
+}

@@ -1,0 +1,35 @@
+#include "core/UEtherCAT_ESI_Create.h"
+
+#include <filesystem>
+
+#include "app/common/UComon.h"
+#include "app/common/ULanguage.h"
+#include "core/UEtherCAT_ESI_File.h"
+
+namespace core {
+
+void Setup_ESI_Save_Dialog(ui::TSaveDialog& SaveESI)
+{
+    SaveESI.Filter = "EtherCAT ESI File (*.xml)|*.xml";
+    SaveESI.DefaultExt = "xml";
+}
+
+bool Create_ESI_File(ui::TSaveDialog& SaveESI)
+{
+    SaveESI.InitialDir = Path_Project;
+    if (!SaveESI.Execute())
+        return false;
+    std::filesystem::path file(SaveESI.FileName);
+    if (!file.has_extension())
+        file += ".xml";
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec)) {
+        const std::string question = static_cast<int>(Lang_List.size()) > 1105 ? Lang_List[1105] : Default_Lang_Text(1105);
+        if (ui::MessageDlg(question, ui::TMsgDlgType::mtConfirmation, ui::mbYes | ui::mbNo) != ui::IDYES)
+            return false;
+    }
+    Build_ESI_File(file.string());
+    return true;
+}
+
+}  // namespace core

@@ -1,0 +1,114 @@
+// The main road through the real entry point: a new configuration, the ESI file, and Update
+// Device against the loopback address with the updater stand-in beside the program.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ShellScript.h"
+#include "TempProgramFolder.h"
+#include "app/UBrevandoreFirmWare.h"
+#include "app/UConfigurator.h"
+#include "app/UNew_Project.h"
+#include "app/UStartProgram.h"
+#include "core/UBoot.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/xml/Xml.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+int Run_In(const fs::path& folder)
+{
+    std::string exe = (folder / "configurator").string();
+    char* argv[] = {exe.data(), nullptr};
+    return Run_Configurator(1, argv);
+}
+
+int Validate_Esi(const fs::path& file)
+{
+    const std::string xsd = std::string(CFG_TESTDATA_DIR) + "/esi-schema/EtherCATInfo.xsd";
+    const auto r = sys::RunAndWait("xmllint", {"--noout", "--schema", xsd, file.string()}, std::chrono::seconds(60));
+    return r.exitCode.value_or(-1);
+}
+
+}  // namespace
+
+TEST(EndToEndTest, NewConfigurationEsiFileAndUpdateDevice)
+{
+    TempProgramFolder folder;
+    fs::copy_file(fs::path(CFG_BIN_DIR) / "Ethernet_Update", folder.dir / "Ethernet_Update");
+    TempProgramFolder::WriteFile(folder.dir / "MASTER" / "Sim58E26.sim", std::string(4096, '\x5A'));
+    const fs::path esi = folder.dir / "PROJECTS" / "demo" / "demo_esi";
+
+    ui::ScriptedDialogs dialogs;
+    dialogs.FileAnswers.push_back({true, {esi.string()}, 1});
+    ShellScript script;
+    sys::RunResult updater;
+    std::size_t refused = 0;
+
+    script.Then("main window", [] { return FBrevandoreFirmWare && FBrevandoreFirmWare->Visible(); }, [&] {
+        auto* w = FBrevandoreFirmWare;
+        for (controls::TLbButton* b : w->Buttons()) {
+            if (!b->Visible() || b == w->Btn_New || b == w->Btn_Open || b == w->Btn_Info || b == w->Btn_Opz ||
+                b == w->Btn_Close)
+                continue;
+            const std::size_t before = dialogs.Messages.size();
+            b->Click();
+            ASSERT_EQ(dialogs.Messages.size(), before + 1) << b->Caption();
+            EXPECT_EQ(dialogs.Messages.back().Text, "Error! Project not Valid") << b->Caption();
+            ++refused;
+        }
+        w->Btn_New->Click();
+    });
+    script.Then("new configuration", [] { return FNew_Project->Modal(); }, [] {
+        FNew_Project->E_New_Proj->SetText("demo");
+        FNew_Project->Btn_OK->Click();
+    });
+    script.Then("ESI file and Update Device", [] { return !FNew_Project->Modal() && !Path_Project.empty(); }, [&] {
+        EXPECT_EQ(FBrevandoreFirmWare->L_Name_Conf_L2->Caption(), "demo");
+        FBrevandoreFirmWare->Btn_EtherCAT_ESI_File->Click();
+        FBrevandoreFirmWare->Btn_CreateBin->Click();
+    });
+    script.Then("update dialog", [] { return FBoot->Modal(); }, [&] {
+        // Record what the launcher reports; the program itself does not look at it.
+        FBoot->Start_Program = [&](const std::string& program, const std::string& parameter, bool hidden) {
+            updater = Start_Program(program, parameter, hidden);
+        };
+        for (auto [edit, text] : {std::pair{FBoot->E_IP1, "127"}, {FBoot->E_IP2, "0"}, {FBoot->E_IP3, "0"},
+                                  {FBoot->E_IP4, "1"}})
+            edit->SetText(text);
+        FBoot->Btn_Update->Click();
+        FBoot->Btn_Cancel->Click();
+    });
+    script.Then("close", [] { return !FBoot->Modal(); }, [] { FBrevandoreFirmWare->Btn_Close->Click(); });
+
+    EXPECT_EQ(Run_In(folder.dir), 0);
+    EXPECT_TRUE(script.Finished()) << "stuck at: " << script.Stuck();
+    EXPECT_EQ(refused, 5u);  // Set Communication, EtherCAT, EtherNet/IP, ESI, Update Device
+
+    const fs::path project = folder.dir / "PROJECTS" / "demo";
+    EXPECT_TRUE(fs::exists(esi.string() + ".xml"));
+    EXPECT_EQ(Validate_Esi(esi.string() + ".xml"), 0);
+    EXPECT_EQ(fs::file_size(project / "bin" / "bank1.bin"), 2048u);
+    EXPECT_GT(fs::file_size(project / "bin" / "bank2.bin"), 0u);
+
+    xml::Document job;
+    job.LoadFromFile(folder.dir / "Ethernet_Update.xml");
+    EXPECT_EQ(job.DocumentElement().ChildByName("IP_Address_Dev").Text(), "127.0.0.1");
+    std::vector<std::string> files;
+    for (const xml::Element& op : job.DocumentElement().ChildByName("Operations").Children("Operation"))
+        files.push_back(op.ChildByName("Ope_FileName").Text().value_or(""));
+    EXPECT_EQ(files, (std::vector<std::string>{(folder.dir / "MASTER" / "Sim58E26.sim").string(),
+                                               (project / "bin" / "bank1.bin").string(),
+                                               (project / "bin" / "bank2.bin").string()}));
+    EXPECT_EQ(updater.outcome, sys::RunOutcome::Ended);
+    EXPECT_EQ(updater.exitCode, 0);
+
+    // The settings written at exit name the configuration and the address reached.
+    xml::Document settings;
+    settings.LoadFromFile(folder.dir / "Brevandor.xml");
+    EXPECT_EQ(settings.DocumentElement().ChildByName("lastproj").ChildByName("projectname").Text(), "demo");
+    EXPECT_EQ(settings.DocumentElement().ChildByName("lastipadd").ChildByName("ipaddress").Text(), "127.0.0.1");
+    EXPECT_EQ(FBrevandoreFirmWare, nullptr);
+}

@@ -1,0 +1,234 @@
+// The shell's windows driven directly, without the message loop: the main window's layout and
+// gate, the update dialog, the version link and the language order.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ShellScript.h"
+#include "TempProgramFolder.h"
+#include "app/UBrevandoreFirmWare.h"
+#include "app/UConfigurator.h"
+#include "app/UMakerLink.h"
+#include "app/UProgramFolder.h"
+#include "app/UProjects.h"
+#include "app/UVersionCheck.h"
+#include "app/UWindows.h"
+#include "core/UBoot.h"
+#include "platform/sys/LoopbackServer.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/Render.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The windows created in a temporary program folder, destroyed afterwards.
+class ShellWindowsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Set_Program_Folder(folder.dir.string());
+        Create_Windows();
+        main = FBrevandoreFirmWare;
+    }
+    void TearDown() override
+    {
+        Destroy_Windows();
+        Set_Default_Version_Fetcher({});
+    }
+
+    TempProgramFolder folder;
+    ui::ScriptedDialogs dialogs;
+    TFBrevandoreFirmWare* main = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ShellWindowsTest, FirstStartLayoutAndPicture)
+{
+    for (const char* sub : {"MASTER", "PROJECTS", "LANGUAGE"})
+        EXPECT_TRUE(fs::is_directory(folder.dir / sub)) << sub;
+    EXPECT_EQ(main->ClientWidth(), 694);
+    EXPECT_EQ(main->ClientHeight(), 484);
+    EXPECT_EQ(main->L_Name_Conf->Caption(), "None Configuration Opened ");
+    EXPECT_EQ(main->L_Name_Conf_L2->Caption(), "Use Step1 to open or create new configuration");
+    EXPECT_FALSE(main->Timer_Update->Enabled());
+    EXPECT_EQ(main->Caption(), "Example Maker - Configurator SW58E26 - EtherCAT Slave / EtherNet/IP Master ");
+
+    int shown = 0;
+    for (controls::TLbButton* b : main->Buttons())
+        shown += b->Visible() ? 1 : 0;
+    EXPECT_EQ(shown, 10);  // three header buttons and seven step buttons
+    EXPECT_EQ(main->Btn_EtherCAT_ESI_File->Caption(), "EtherCAT ESI File");
+    EXPECT_EQ(main->Shape1->Top(), 383);
+    EXPECT_EQ(main->L_Varnok->Top(), 348);
+
+    const fs::path png = fs::path(CFG_BIN_DIR) / "main_window.png";
+    ASSERT_TRUE(ui::RenderToPng(*main, png.string()));
+    EXPECT_GT(fs::file_size(png), 1000u);
+}
+
+TEST_F(ShellWindowsTest, StepsNeedAnOpenConfiguration)
+{
+    // Hidden buttons too: dispatched by code they are refused just the same.
+    for (controls::TLbButton* b : main->Buttons()) {
+        if (b == main->Btn_New || b == main->Btn_Open || b == main->Btn_Info || b == main->Btn_Opz ||
+            b == main->Btn_Close)
+            continue;
+        const std::size_t before = dialogs.Messages.size();
+        main->Btn_Click(b);
+        ASSERT_EQ(dialogs.Messages.size(), before + 1) << b->Caption();
+        EXPECT_EQ(dialogs.Messages.back().Text, "Error! Project not Valid") << b->Caption();
+    }
+    EXPECT_TRUE(dialogs.FileRequests.empty());
+}
+
+TEST_F(ShellWindowsTest, BankFileThatCannotBeWrittenIsReportedAndTheUpdateDialogStaysClosed)
+{
+    ASSERT_EQ(Create_Project("demo").Text, 0);
+    fs::remove_all(folder.dir / "PROJECTS" / "demo" / "bin");
+    TempProgramFolder::WriteFile(folder.dir / "PROJECTS" / "demo" / "bin", "not a folder");
+
+    bool opened = false;
+    ShellScript script;
+    script.Then("update dialog", [] { return FBoot->Modal(); }, [&] {
+        opened = true;
+        FBoot->SetModalResult(ui::mrCancel);
+    });
+    main->Btn_CreateBin->Click();
+    EXPECT_FALSE(opened);
+    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_NE(dialogs.Messages[0].Text.find("bank1.bin"), std::string::npos) << dialogs.Messages[0].Text;
+}
+
+TEST_F(ShellWindowsTest, UpdateDialogTakesTheRememberedAddress)
+{
+    struct Case {
+        std::string stored;
+        std::vector<std::string> shown;
+    };
+    const Case cases[] = {
+        {"192.168.2.205", {"192", "168", "2", "205"}},
+        {"10.1.2.300", {"192", "168", "2", "205"}},  // refused: the edits keep what they showed
+        {"", {"192", "168", "2", "205"}},
+        {" 10 .0.0.9", {"10", "0", "0", "9"}},
+    };
+    for (const Case& c : cases) {
+        Last_IP_Address = c.stored;
+        FBoot->FormShow(nullptr);
+        EXPECT_EQ((std::vector<std::string>{FBoot->E_IP1->Text(), FBoot->E_IP2->Text(), FBoot->E_IP3->Text(),
+                                            FBoot->E_IP4->Text()}),
+                  c.shown)
+            << c.stored;
+        EXPECT_EQ(FBoot->ClientHeight(), 230);
+        EXPECT_TRUE(FBoot->P_IP_Address->Visible());
+        EXPECT_FALSE(FBoot->P_Eth_Search->Visible());
+    }
+    char32_t key = U'.';
+    FBoot->KeyPress(FBoot->E_IP4, key);
+    EXPECT_EQ(key, 0u);
+}
+
+TEST_F(ShellWindowsTest, UpdateSequence)
+{
+    ASSERT_EQ(Create_Project("demo").Text, 0);
+    struct Case {
+        const char* label;
+        int reply;  // bytes of every echo; -1: the echo cannot be sent
+        const char* message;
+        bool started;
+    };
+    const Case cases[] = {
+        {"answers", 1024, nullptr, true},
+        {"unusable address", -1, "Error!!! Check the Ip Address", false},
+    };
+    for (const Case& c : cases) {
+        Last_IP_Address = "127.0.0.1";
+        FBoot->FormShow(nullptr);
+        FBoot->E_IP4->SetText("2");
+        fs::remove(folder.dir / "Ethernet_Update.xml");
+        dialogs.Messages.clear();
+        bool enabledDuringEcho = true;
+        std::string started;
+        FBoot->Echo = [&](const std::string&) -> std::size_t {
+            enabledDuringEcho = FBoot->Btn_Update->Enabled();
+            if (c.reply < 0)
+                throw std::runtime_error("unusable");
+            return static_cast<std::size_t>(c.reply);
+        };
+        FBoot->Start_Program = [&](const std::string& program, const std::string&, bool) { started = program; };
+        FBoot->Btn_UpdateClick(nullptr);
+
+        EXPECT_FALSE(enabledDuringEcho) << c.label;
+        EXPECT_TRUE(FBoot->Btn_Update->Enabled()) << c.label;
+        EXPECT_EQ(started.empty(), !c.started) << c.label;
+        EXPECT_EQ(fs::exists(folder.dir / "Ethernet_Update.xml"), c.started) << c.label;
+        EXPECT_EQ(Last_IP_Address, c.started ? "127.0.0.2" : "127.0.0.1") << c.label;
+        if (c.started)
+            EXPECT_EQ(started, folder.dir.string() + "/Ethernet_Update") << c.label;
+        if (c.message) {
+            ASSERT_EQ(dialogs.Messages.size(), 1u) << c.label;
+            EXPECT_EQ(dialogs.Messages[0].Text, c.message) << c.label;
+        } else {
+            EXPECT_TRUE(dialogs.Messages.empty()) << c.label;
+        }
+    }
+}
+
+TEST_F(ShellWindowsTest, VersionLinkFollowsTheLatestCheck)
+{
+    using testing_support::LoopbackServer;
+    struct Case {
+        const char* label;
+        const char* body;  // nullptr: the server never answers
+        bool shown;
+    };
+    const Case cases[] = {
+        {"newer", "VER. 1.002", true},
+        {"explicit none", "VER. 0.000", false},
+        {"newer again", "VER. 1.002", true},
+        {"empty body", "", false},
+        {"silent server", nullptr, false},
+    };
+    std::vector<std::string> opened;
+    Set_Url_Opener([&](const std::string& url) { opened.push_back(url); });
+    for (const Case& c : cases) {
+        const std::string body = c.body ? c.body : "";
+        const bool silent = c.body == nullptr;
+        LoopbackServer server([body, silent](int fd, const std::string&) {
+            if (silent) {
+                pollfd p{fd, POLLIN, 0};
+                ::poll(&p, 1, 3000);
+                return;
+            }
+            LoopbackServer::Send(fd, "HTTP/1.0 200 OK\r\nContent-Length: " + std::to_string(body.size()) +
+                                         "\r\n\r\n" + body);
+        });
+        ASSERT_TRUE(server.Ok());
+        Set_Default_Version_Fetcher(Http_Version_Fetcher("127.0.0.1", server.Port(), 300));
+        main->Timer_UpdateTimer(main->Timer_Update);
+        EXPECT_EQ(main->LL_Update->Visible(), c.shown) << c.label;
+        EXPECT_TRUE(main->Timer_Update->Enabled()) << c.label;
+        EXPECT_EQ(main->Timer_Update->Interval(), 7200000u) << c.label;
+        if (c.shown) {
+            EXPECT_EQ(main->LL_Update->DisplayText(), "New Version Available. Click Here for more Details");
+            main->LL_UpdateLinkClick(main->LL_Update, main->LL_Update->LinkTarget());
+            ASSERT_FALSE(opened.empty());
+            EXPECT_EQ(opened.back(), Download_Link());
+        }
+    }
+    Set_Url_Opener({});
+    EXPECT_TRUE(dialogs.Messages.empty());
+}
+
+TEST_F(ShellWindowsTest, LanguageChangeReachesEveryWindowInItsOrder)
+{
+    std::vector<std::string> relabelled = Relabel_Windows();
+    const std::vector<std::string> expected = {"TFBrevandoreFirmWare", "TFNew_Project", "TFOpenConf",
+                                               "TFSoftOptions", "TFBoot", "TFParGen"};
+    EXPECT_EQ(relabelled, expected);
+    for (const std::string& name : Window_Language_Order())
+        EXPECT_NE(name, "TFAbout");
+    EXPECT_EQ(Window_Creation_Order().size(), 41u);
+    EXPECT_EQ(Window_Language_Order().size(), 40u);
+}
