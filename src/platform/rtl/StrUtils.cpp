@@ -13,15 +13,40 @@ bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 char asciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// Latin-1 letters: U+00C0..U+00DE are capitals (except U+00D7), U+00E0..U+00FE small (except U+00F7).
+// Letter case of the Latin-1, Latin Extended-A, Greek and Cyrillic letters. Each pair is
+// encoded with the same number of UTF-8 bytes, so folding never changes a text's length.
+bool latinExtUpper(int cp) {
+    if (cp == 0x130) return false;   // dotted capital I: its small letter is ASCII, left alone
+    if (cp >= 0x100 && cp <= 0x137) return cp % 2 == 0;
+    if (cp >= 0x139 && cp <= 0x148) return cp % 2 == 1;
+    if (cp >= 0x14A && cp <= 0x177) return cp % 2 == 0;
+    if (cp >= 0x179 && cp <= 0x17E) return cp % 2 == 1;
+    return false;
+}
+
 int foldUpper(int cp) {
     if (cp >= 'a' && cp <= 'z') return cp - 32;
+    if (cp < 0x80) return cp;
     if (cp >= 0xE0 && cp <= 0xFE && cp != 0xF7) return cp - 32;
+    if (cp == 0xFF) return 0x178;
+    if (cp >= 0x100 && cp <= 0x17E && cp != 0x131 && cp != 0x138 && cp != 0x149 && cp != 0x178 && !latinExtUpper(cp))
+        return cp - 1;
+    if (cp == 0x3C2) return 0x3A3;   // final sigma
+    if (cp >= 0x3B1 && cp <= 0x3C9) return cp - 32;
+    if (cp >= 0x430 && cp <= 0x44F) return cp - 32;
+    if (cp >= 0x450 && cp <= 0x45F) return cp - 80;
     return cp;
 }
+
 int foldLower(int cp) {
     if (cp >= 'A' && cp <= 'Z') return cp + 32;
+    if (cp < 0x80) return cp;
     if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) return cp + 32;
+    if (cp == 0x178) return 0xFF;
+    if (latinExtUpper(cp)) return cp + 1;
+    if (cp >= 0x391 && cp <= 0x3A9 && cp != 0x3A2) return cp + 32;
+    if (cp >= 0x410 && cp <= 0x42F) return cp + 32;
+    if (cp >= 0x400 && cp <= 0x40F) return cp + 80;
     return cp;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // String helpers. Positions are 1-based as the program's code counts them; 0 means "not found".
 // Case helpers: UpperCase/LowerCase change ASCII letters only; AnsiUpperCase/AnsiLowerCase and the
-// "Text" comparisons also fold the Latin-1 letters (U+00C0..U+00FE) of UTF-8 text.
+// "Text" comparisons also fold the Latin-1, Latin Extended-A, Greek and Cyrillic letters of UTF-8
+// text (never changing its length in bytes).
 #include <string>
 #include <string_view>
 #include <vector>

@@ -18,6 +18,20 @@ TEST(StrUtils, CaseConversionAsciiOnlyVersusLatin1) {
     EXPECT_EQ(AnsiUpperCase("abc \xC3\xA9\xC3\xB7"), "ABC \xC3\x89\xC3\xB7");   // é→É, ÷ stays
     EXPECT_EQ(AnsiLowerCase("\xC3\x80Z\xC3\x97"), "\xC3\xA0z\xC3\x97");         // À→à, × stays
     EXPECT_EQ(AnsiUpperCase("\xFFx"), "\xFFX");   // invalid bytes pass through unchanged
+    struct Case { const char* lower; const char* upper; };
+    const Case pairs[] = {
+        {"\xC5\x82\xC3\xB3" "d\xC5\xBA", "\xC5\x81\xC3\x93" "D\xC5\xB9"},          // łódź / ŁÓDŹ
+        {"\xD0\xBF\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 \xD1\x91", "\xD0\x9F\xD0\xA0\xD0\x98\xD0\x92\xD0\x95\xD0\xA2 \xD0\x81"},   // привет ё
+        {"\xCE\xB1\xCF\x89", "\xCE\x91\xCE\xA9"},                              // αω / ΑΩ
+        {"\xC3\xBF", "\xC5\xB8"},                                                // ÿ / Ÿ
+    };
+    for (const Case& c : pairs) {
+        EXPECT_EQ(AnsiUpperCase(c.lower), c.upper) << c.lower;
+        EXPECT_EQ(AnsiLowerCase(c.upper), c.lower) << c.upper;
+        EXPECT_TRUE(AnsiSameText(c.lower, c.upper)) << c.lower;
+    }
+    EXPECT_EQ(AnsiUpperCase("\xCF\x82"), "\xCE\xA3");            // final sigma
+    EXPECT_EQ(AnsiLowerCase("\xC4\xB0"), "\xC4\xB0");            // dotted capital I is left as it is
 }
 
 TEST(StrUtils, Comparisons) {
