@@ -112,6 +112,9 @@ void TFParGen::Build_Form()
     SetPosition(ui::TPosition::poScreenCenter);
     Set_Font(*Font(), -11, ui::clWindowText, 0);
     SetColor(Form_Color);
+    // The design size, so that the right-anchored buttons keep their design places.
+    SetClientWidth(Client_Width);
+    SetClientHeight(Client_Height);
 
     P_Title = new ui::TPanel(this);
     P_Title->SetName("P_Title");
@@ -142,7 +145,6 @@ void TFParGen::Build_Form()
     P_Button->SetBevelOuter(ui::TBevelCut::bvNone);
     P_Button->SetShowCaption(false);
     P_Button->SetParentColor(true);
-    P_Button->SetWidth(Client_Width);
     Btn_OK = Make_Button(this, P_Button, "Btn_OK", 217);
     Btn_OK->OnClick = [this](ui::TObject* s) { Btn_OKClick(s); };
     Btn_Cancel = Make_Button(this, P_Button, "Btn_Cancel", 335);
@@ -246,15 +248,25 @@ void TFParGen::FormResize(ui::TObject*)
 
 void TFParGen::FormMouseWheel(ui::TObject*, ui::TShiftState, int WheelDelta, ui::TPoint MousePos, bool& Handled)
 {
-    const ui::TPoint p = CPG->ScreenToClient(MousePos);
+    // The position arrives in the form's client coordinates.
+    const ui::TPoint p = CPG->ScreenToClient(ClientToScreen(MousePos));
     if (!CPG->ClientRect().Contains(p))
         return;
     Handled = true;
     const unsigned code = WheelDelta > 0 ? ui::SB_LINEUP : ui::SB_LINEDOWN;
     for (int i = 0, lines = Wheel_Scroll_Lines(); i < lines; ++i) {
-        CPG->Perform(ui::WM_VSCROLL, code);
-        CPG->Perform(ui::WM_VSCROLL, ui::SB_ENDSCROLL);
+        Scroll_Group(code);
+        Scroll_Group(ui::SB_ENDSCROLL);
     }
+}
+
+// One vertical-scroll step of the panel group; a line is one panel header high.
+void TFParGen::Scroll_Group(unsigned code)
+{
+    if (code == ui::SB_LINEUP)
+        CPG->SetVertScrollPosition(CPG->VertScrollPosition() - CPG->HeaderHeight());
+    else if (code == ui::SB_LINEDOWN)
+        CPG->SetVertScrollPosition(CPG->VertScrollPosition() + CPG->HeaderHeight());
 }
 
 core::TParGenSettings TFParGen::Settings() const

@@ -100,6 +100,18 @@ class TFParGen : public ui::TForm {
     void Build_Panels();
     void Find_58E26_Controls();
     void Number_Panel_Captions();
+    void Scroll_Group(unsigned code);
+    void Set_Row(const std::string& name, int row, bool visible);
+    void Set_Block(const std::string& key, int row, bool visible);
+    void Enable_Block(const std::string& key, bool enabled, bool gateway_box = true);
+    // Switch rules; each returns the control whose bottom sets the panel's height.
+    std::string RePosition_BACnet(const std::string& key);
+    std::string RePosition_MQTT();
+    std::string RePosition_TLS();
+    std::string RePosition_TLS_Server();
+    std::string RePosition_SNMP_Agent();
+    std::string RePosition_WiFi2();
+    void Model_Extra_Steps(std::string_view model);
     void Set_Height_From(ui::TCategoryPanel* panel, const ui::TControl* last);
     void Apply_Dhcp_Rule(const core::TParGenPanelRule& rule);
     void Apply_Switch(const core::TParGenPanelRule& rule, ui::TCategoryPanel* panel);

@@ -70,6 +70,7 @@ void TFParGen::RePosition_Objects_Model(std::string_view model)
     if (const core::TParGenModel* m = core::Find_ParGen_Model(model))
         for (const std::string& name : m->Panels)
             RePosition_Panel(name);
+    Model_Extra_Steps(model);
     CPG->Relayout();
 }
 
@@ -85,22 +86,23 @@ void TFParGen::Number_Panel_Captions()
 
 void TFParGen::Set_Height_From(ui::TCategoryPanel* panel, const ui::TControl* last)
 {
-    if (last)
-        panel->SetHeight(last->Top() + last->Height() + CPG->HeaderHeight() + Bottom_Margin);
+    if (!last)
+        return;
+    const int height = last->Top() + last->Height() + CPG->HeaderHeight() + Bottom_Margin;
+    // A collapsed panel keeps showing its header only; the height is the one it expands to.
+    const bool collapsed = panel->Collapsed();
+    if (collapsed)
+        panel->SetCollapsed(false);
+    panel->SetHeight(height);
+    if (collapsed)
+        panel->SetCollapsed(true);
 }
 
 void TFParGen::Apply_Dhcp_Rule(const core::TParGenPanelRule& rule)
 {
-    if (rule.Dhcp == core::TParGenDhcpRule::None)
-        return;
-    const bool enabled = !CB_EthConn_En_DHCP_Cable->Checked();
-    for (const char* part : {"_IP", "_SM", "_GAT"})
-        for (char i = '1'; i <= '4'; ++i)
-            if (ui::TControl* c = Control("E_" + rule.Address_Key + part + i))
-                c->SetEnabled(enabled);
-    if (rule.Dhcp == core::TParGenDhcpRule::EditsAndGateway)
-        if (ui::TControl* c = Control("CB_" + rule.Address_Key + "_GAT"))
-            c->SetEnabled(enabled);
+    if (rule.Dhcp != core::TParGenDhcpRule::None)
+        Enable_Block(rule.Address_Key, !CB_EthConn_En_DHCP_Cable->Checked(),
+                     rule.Dhcp == core::TParGenDhcpRule::EditsAndGateway);
 }
 
 void TFParGen::RePosition_Panel(std::string_view name)
@@ -116,21 +118,5 @@ void TFParGen::RePosition_Panel(std::string_view name)
         if (ui::TControl* c = Control(disabled))
             c->SetEnabled(false);
     Apply_Dhcp_Rule(*rule);
-    if (rule->Switch != core::TParGenSwitch::None)
-        Apply_Switch(*rule, panel);
-    else
-        Set_Height_From(panel, Control(rule->Height_From));
-}
-
-// Panels whose rows depend on their own switches; until each has its own rule the panel takes
-// the height of its last visible control.
-void TFParGen::Apply_Switch(const core::TParGenPanelRule&, ui::TCategoryPanel* panel)
-{
-    const ui::TControl* last = nullptr;
-    for (int i = 0; i < panel->ControlCount(); ++i) {
-        const ui::TControl* c = panel->Controls(i);
-        if (c->Visible() && (!last || c->Top() + c->Height() > last->Top() + last->Height()))
-            last = c;
-    }
-    Set_Height_From(panel, last);
+    Apply_Switch(*rule, panel);
 }

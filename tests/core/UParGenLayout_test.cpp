@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "UParGenFixture.h"
+#include "platform/ui/Backend.h"
+#include "platform/ui/Render.h"
+
+using namespace coretest;
+
+namespace {
+
+int Bottom(const ui::TControl* c) { return c->Top() + c->Height(); }
+
+std::vector<std::string> Visible_Panels(const TFParGen& f)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < f.CPG->PanelCount(); ++i)
+        if (f.CPG->Panels(i)->Visible())
+            names.push_back(f.CPG->Panels(i)->Name());
+    return names;
+}
+
+TEST_F(ParGenDialog, ShowsTheThreeNumberedPanelsOfTheModelStackedAndSizedToTheirContent)
+{
+    Show();
+    EXPECT_EQ(form->CPG->PanelCount(), 34);
+    EXPECT_EQ(Visible_Panels(*form),
+              (std::vector<std::string>{"CP_Ethernet_Connection", "CP_EtherCAT_Slave", "CP_EtherNetIP_Master"}));
+    EXPECT_EQ(form->CP_Ethernet_Connection->Caption(), "1. Ethernet Connection");
+    EXPECT_EQ(form->CP_EtherCAT_Slave->Caption(), "2. EtherCAT Slave");
+    EXPECT_EQ(form->CP_EtherNetIP_Master->Caption(), "3. EtherNet/IP Master");
+
+    const int extra = form->CPG->HeaderHeight() + 12;
+    EXPECT_EQ(form->CP_Ethernet_Connection->Height(), Bottom(form->E_EthConn_Sec_DNS[3]) + extra);
+    EXPECT_EQ(form->CP_EtherCAT_Slave->Height(), Bottom(form->E_EtherCAT_Slave_Node_Address) + extra);
+    EXPECT_EQ(form->CP_EtherNetIP_Master->Height(), Bottom(form->E_EtherNetIP_Master_Port) + extra);
+    EXPECT_EQ(form->CP_Ethernet_Connection->Top(), 0);
+    EXPECT_EQ(form->CP_EtherCAT_Slave->Top(), Bottom(form->CP_Ethernet_Connection));
+    EXPECT_EQ(form->CP_EtherNetIP_Master->Top(), Bottom(form->CP_EtherCAT_Slave));
+
+    EXPECT_EQ(form->ClientWidth(), 460);
+    EXPECT_EQ(form->ClientHeight(), 700);
+    EXPECT_EQ(form->Btn_OK->Left(), 217);
+    EXPECT_EQ(form->Btn_Cancel->Left(), 335);
+    EXPECT_FALSE(form->CB_EthConn_En_DHCP_WiFi->Enabled());
+}
+
+TEST_F(ParGenDialog, DhcpForTheCableGreysOutTheScannerAddressButNotTheGatewayBox)
+{
+    Show();
+    std::vector<ui::TEdit*> edits;
+    for (const auto* octets : {&form->E_EtherNetIP_Master_IP, &form->E_EtherNetIP_Master_SM, &form->E_EtherNetIP_Master_GAT})
+        edits.insert(edits.end(), octets->begin(), octets->end());
+
+    for (bool dhcp : {true, false}) {
+        form->CB_EthConn_En_DHCP_Cable->SetChecked(dhcp);
+        for (const auto* e : edits)
+            EXPECT_EQ(e->Enabled(), !dhcp) << e->Name() << " with DHCP " << dhcp;
+        EXPECT_TRUE(form->CB_EtherNetIP_Master_GAT->Enabled());
+        // Neither the gateway box nor the DNS box enables or disables anything.
+        form->CB_EtherNetIP_Master_GAT->SetChecked(true);
+        form->CB_EthConn_Enable_DNS->SetChecked(false);
+        EXPECT_EQ(form->E_EtherNetIP_Master_GAT[0]->Enabled(), !dhcp);
+        EXPECT_TRUE(form->E_EthConn_Pri_DNS[0]->Enabled());
+    }
+}
+
+TEST_F(ParGenDialog, ControlsOfHiddenPanelsChangeNothingVisible)
+{
+    Show();
+    const int height = form->CPG->ContentHeight();
+    for (const char* name : {"CB_TLS_Enable", "CB_MQTT_WillFlag", "CB_WiFi2_En_DHCP"})
+        dynamic_cast<ui::TCheckBox*>(form->Control(name))->SetChecked(true);
+    dynamic_cast<ui::TComboBox*>(form->Control("CB_BACnet_Master_Type"))->UserSelect(1);
+    EXPECT_EQ(Visible_Panels(*form).size(), 3u);
+    EXPECT_EQ(form->CPG->ContentHeight(), height);
+}
+
+// Typing "." in an octet edit: never typed; moves on along the address where there is a next edit.
+struct DotCase {
+    const char* edit;
+    const char* focus_after;
+};
+
+[[maybe_unused]] void PrintTo(const DotCase& c, std::ostream* os) { *os << c.edit; }
+
+class ParGenDot : public ParGenDialog, public ::testing::WithParamInterface<DotCase> {};
+
+TEST_P(ParGenDot, IsSwallowedAndMovesTheFocus)
+{
+    Show();
+    auto* edit = dynamic_cast<ui::TEdit*>(form->Control(GetParam().edit));
+    ASSERT_NE(edit, nullptr);
+    const std::string before = edit->Text();
+    if (edit->CanFocus())
+        edit->SetFocus();
+    char32_t key = U'.';
+    edit->DoKeyPress(key);
+    EXPECT_EQ(edit->Text(), before);
+    if (GetParam().focus_after) {
+        EXPECT_EQ(form->ActiveControl(), form->Control(GetParam().focus_after));
+    }
+}
+
+const DotCase Dots[] = {
+    {"E_EthConn_Pri_DNS_IP1", "E_EthConn_Pri_DNS_IP2"},
+    {"E_EthConn_Pri_DNS_IP4", "E_EthConn_Sec_DNS_IP1"},
+    {"E_EthConn_Sec_DNS_IP4", "E_EthConn_Sec_DNS_IP4"},
+    {"E_EtherNetIP_Master_IP4", "E_EtherNetIP_Master_SM1"},
+    {"E_EtherNetIP_Master_SM4", "E_EtherNetIP_Master_GAT1"},
+    {"E_EtherNetIP_Master_GAT4", "E_EtherNetIP_Master_GAT4"},
+    {"E_Ethernet_IP1", nullptr},  // an octet edit of a hidden panel
+};
+
+INSTANTIATE_TEST_SUITE_P(OctetEdits, ParGenDot, ::testing::ValuesIn(Dots));
+
+TEST_F(ParGenDialog, KeyFiltersOfTheEdits)
+{
+    Show();
+    struct Typed {
+        ui::TEdit* edit;
+        char32_t key;
+        bool kept;
+    };
+    const Typed cases[] = {
+        {form->E_EtherNetIP_Master_IP[0], U'7', true},
+        {form->E_EtherCAT_Slave_Revision_Number, U'a', false},
+        {form->E_EtherCAT_Slave_Revision_Number, U'7', true},
+        {form->E_EtherCAT_Slave_Node_Address, U'-', false},
+        {form->E_EtherCAT_Slave_Name, U'a', true},
+    };
+    for (const auto& c : cases) {
+        c.edit->SetFocus();
+        c.edit->SetSelStart(c.edit->TextLength());
+        const std::string before = c.edit->Text();
+        char32_t key = c.key;
+        c.edit->DoKeyPress(key);
+        EXPECT_EQ(c.edit->Text() != before, c.kept) << c.edit->Name() << " " << static_cast<char>(c.key);
+    }
+}
+
+TEST_F(ParGenDialog, LanguageChangeRelabelsTheDialogAndRefillsTheWiFiLists)
+{
+    auto* type = dynamic_cast<ui::TComboBox*>(form->Control("CB_WiFi2_Type"));
+    auto* channel = dynamic_cast<ui::TComboBox*>(form->Control("CB_WiFi2_Channel"));
+    ASSERT_EQ(type->Items()->Count(), 2);
+    ASSERT_EQ(channel->Items()->Count(), 12);
+    EXPECT_EQ(channel->Items()->Strings(0), "Auto Search");
+    EXPECT_EQ(channel->Items()->Strings(11), "11");
+    type->SetItemIndex(1);
+    channel->SetItemIndex(5);
+
+    Lang_List[400] = "Impostazioni";
+    Lang_List[402] = "Conferma";
+    Lang_List[1545] = "Nome";
+    Lang_List[1546] = "Inserire il nome";
+    Lang_List[888] = "Punto di accesso";
+    Lang_List[1544] = "Connessione";
+    form->Set_Lang();
+
+    EXPECT_EQ(form->Caption(), "Impostazioni");
+    EXPECT_EQ(form->Btn_OK->Caption(), "Conferma");
+    EXPECT_EQ(form->Control("L_EthConn_Device_Name")->Caption(), "Nome");
+    EXPECT_EQ(form->E_EthConn_Device_Name->Hint(), "Inserire il nome");
+    EXPECT_EQ(form->CP_Ethernet_Connection->Caption(), "1. Connessione");
+    EXPECT_EQ(type->Items()->Strings(0), "Punto di accesso");
+    EXPECT_EQ(type->ItemIndex(), 0);
+    EXPECT_EQ(channel->ItemIndex(), 0);
+    EXPECT_EQ(channel->Items()->Count(), 12);
+}
+
+TEST_F(ParGenDialog, OnlyTheHeightFollowsAResize)
+{
+    form->SetClientWidth(600);
+    form->SetClientHeight(500);
+    EXPECT_EQ(form->ClientWidth(), 460);
+    EXPECT_EQ(form->ClientHeight(), 500);
+}
+
+TEST_F(ParGenDialog, PanelsCollapseAndTheGroupScrollsWithTheWheel)
+{
+    Show();
+    form->SetClientHeight(300);
+    ASSERT_GT(form->CPG->ContentHeight(), form->CPG->ClientHeight());
+    const int header = form->CPG->HeaderHeight();
+    form->Wheel_Scroll_Lines = [] { return 2; };
+
+    const ui::TPoint inside = form->CPG->ClientToParent({10, 10});
+    bool handled = false;
+    form->FormMouseWheel(form.get(), 0, -120, inside, handled);
+    EXPECT_TRUE(handled);
+    EXPECT_EQ(form->CPG->VertScrollPosition(), 2 * header);
+    handled = false;
+    form->FormMouseWheel(form.get(), 0, 120, inside, handled);
+    EXPECT_EQ(form->CPG->VertScrollPosition(), 0);
+
+    handled = false;
+    form->FormMouseWheel(form.get(), 0, -120, {10, 10}, handled);  // over the title
+    EXPECT_FALSE(handled);
+    EXPECT_EQ(form->CPG->VertScrollPosition(), 0);
+
+    form->CP_Ethernet_Connection->Collapse();
+    EXPECT_EQ(form->CP_EtherCAT_Slave->Top(), form->CP_Ethernet_Connection->Height());
+    EXPECT_EQ(form->CP_Ethernet_Connection->Height(), header);
+    form->CP_Ethernet_Connection->Expand();
+    EXPECT_EQ(form->CP_EtherCAT_Slave->Top(), Bottom(form->CP_Ethernet_Connection));
+}
+
+TEST_F(ParGenDialog, RendersItsClientAreaAndWritesAPicture)
+{
+    Show();
+    ui::TBitmap bitmap;
+    ui::RenderControl(*form, bitmap);
+    ASSERT_EQ(bitmap.Width(), 460);
+    ASSERT_EQ(bitmap.Height(), 700);
+    // The button panel shows the form's colour; the first panel's header is painted over the group.
+    const ui::TPoint button_panel = form->P_Button->ClientToParent({4, 4});
+    EXPECT_EQ(ui::ColorToRGB(bitmap.Pixel(button_panel.X, button_panel.Y)), 15595512u);
+    const ui::TPoint header = form->CP_Ethernet_Connection->ClientToParent({10, -5}, form.get());
+    EXPECT_NE(bitmap.Pixel(header.X, header.Y), bitmap.Pixel(button_panel.X, button_panel.Y));
+
+    if (!ui::Backend())
+        return;  // PNG files are written by the native backend
+    const std::filesystem::path png = std::filesystem::path(CFG_BIN_DIR) / "pargen_dialog.png";
+    std::filesystem::remove(png);
+    ASSERT_TRUE(ui::RenderToPng(*form, png.string()));
+    EXPECT_GT(std::filesystem::file_size(png), 1000u);
+}
+
+}  // namespace
