@@ -1,0 +1,305 @@
+// Pixel tests of the button face drawn on a bitmap canvas.
+#include <gtest/gtest.h>
+
+#include "ButtonTestSupport.h"
+#include "controls/button/LbButtonDraw.h"
+
+using namespace controls;
+using namespace button_test;
+using ui::RGB;
+using ui::TBitmap;
+
+namespace {
+
+constexpr ui::TColor kFace = RGB(0xF8, 0xF7, 0xED);
+constexpr ui::TColor kLight = RGB(0xFF, 0xFF, 0xFF);
+constexpr ui::TColor kShadow = RGB(0x40, 0x40, 0x40);
+constexpr ui::TColor kPressed = RGB(0xFF, 0x80, 0x00);
+constexpr ui::TColor kMagenta = 0xFF00FF;
+
+class DrawTest : public ::testing::Test {
+protected:
+    DrawTest()
+    {
+        UseTestFont(font);
+        face.Width = 110;
+        face.Height = 28;
+        face.Color = kFace;
+        face.LightColor = kLight;
+        face.ShadowColor = kShadow;
+        face.Font = &font;
+    }
+
+    // Draws the face on a fresh bitmap of its size.
+    TBitmap& Draw()
+    {
+        bmp.SetSize(face.Width, face.Height);
+        DrawLbButton(*bmp.Canvas(), face);
+        return bmp;
+    }
+
+    // Pixels inside the frame that are not the given face colour.
+    ui::TRect Ink(ui::TColor faceColour) { return InkBounds(bmp, ui::Rect(1, 1, face.Width - 1, face.Height - 1), faceColour); }
+
+    ui::TFont font;
+    TLbButtonFace face;
+    TBitmap bmp;
+};
+
+const ui::TColor kCells[4] = {RGB(0, 0, 200), RGB(0, 200, 0), RGB(200, 0, 0), RGB(200, 200, 0)};
+
+} // namespace
+
+TEST_F(DrawTest, EncartaPressedShowsPressedColourAndBoldCaptionInPlace)
+{
+    face.Style = bsEncarta;
+    face.ColorWhenDown = kPressed;
+    face.Caption = "Apply";
+    Draw();
+    const ui::TRect upInk = Ink(kFace);
+    const int upCount = CountInk(bmp, ui::Rect(1, 1, face.Width - 1, face.Height - 1), kFace);
+
+    face.Pressed = true;
+    Draw();
+    EXPECT_EQ(bmp.Pixel(2, 2), kPressed);
+    const ui::TRect downInk = Ink(kPressed);
+    const int downCount = CountInk(bmp, ui::Rect(1, 1, face.Width - 1, face.Height - 1), kPressed);
+    EXPECT_GT(downCount, upCount) << "bold caption";
+    // Centred bold text grows to both sides but is not moved right and down by a pixel.
+    EXPECT_LE(downInk.Left, upInk.Left);
+    EXPECT_EQ(downInk.Top, upInk.Top);
+}
+
+TEST_F(DrawTest, NormalPressedShiftsContentAndSwapsFrameColours)
+{
+    TBitmap strip;
+    MakeStrip(strip, 1, 8, kCells);
+    face.Style = bsNormal;
+    face.Glyph = &strip;
+    face.NumGlyphs = 1;
+    face.Caption = "Go";
+    Draw();
+    EXPECT_EQ(bmp.Pixel(0, 0), kLight);
+    EXPECT_EQ(bmp.Pixel(0, face.Height - 2), kLight);
+    EXPECT_EQ(bmp.Pixel(face.Width - 1, face.Height - 1), kShadow);
+    EXPECT_EQ(bmp.Pixel(face.Width - 1, 0), kShadow);
+    const ui::TRect up = Ink(kFace);
+
+    face.Pressed = true;
+    Draw();
+    EXPECT_EQ(bmp.Pixel(0, 0), kShadow);
+    EXPECT_EQ(bmp.Pixel(face.Width - 1, face.Height - 1), kLight);
+    const ui::TRect down = Ink(kFace);
+    EXPECT_EQ(down, up.Offset(1, 1));
+}
+
+TEST_F(DrawTest, FaceColourFollowsHoverStepPressAndEnabledState)
+{
+    struct Case {
+        ui::TColor faceColour, hover, pressedColour;
+        int step;
+        bool pressed, enabled;
+        ui::TColor expected;
+    } cases[] = {
+        {kFace, RGB(0xFF, 0xFF, 0x00), ui::clNone, 8, false, true, RGB(0xFF, 0xFF, 0x00)},
+        {RGB(0, 0, 0), RGB(0xFF, 0xFF, 0xFF), ui::clNone, 4, false, true, RGB(0x7F, 0x7F, 0x7F)},
+        {kFace, ui::clNone, ui::clNone, 8, false, true, kFace},                  // no hover colour
+        {kFace, RGB(0xFF, 0xFF, 0x00), ui::clNone, 8, false, false, kFace},      // disabled: no highlight
+        {kFace, RGB(0xFF, 0xFF, 0x00), kPressed, 8, true, true, kPressed},       // pressed wins
+        {kFace, RGB(0xFF, 0xFF, 0x00), kPressed, 0, true, false, kFace},         // disabled is never pressed
+        {kFace, RGB(0xFF, 0xFF, 0x00), ui::clNone, 8, true, true, RGB(0xFF, 0xFF, 0x00)},
+    };
+    face.Style = bsEncarta;
+    for (const auto& c : cases) {
+        face.Color = c.faceColour;
+        face.HotTrackColor = c.hover;
+        face.ColorWhenDown = c.pressedColour;
+        face.HotTrackStep = c.step;
+        face.Pressed = c.pressed;
+        face.Enabled = c.enabled;
+        Draw();
+        EXPECT_EQ(bmp.Pixel(5, 5), c.expected) << "step " << c.step << " pressed " << c.pressed;
+    }
+}
+
+TEST_F(DrawTest, DisabledCaptionIsGrey)
+{
+    face.Style = bsNormal;
+    face.Caption = "Disabled";
+    face.Enabled = false;
+    Draw();
+    // The darkest caption pixel is the grey itself (smoothed edges are lighter).
+    unsigned darkest = 0xFFFFFFFF;
+    ui::TColor darkestColour = kFace;
+    for (int y = 2; y < face.Height - 2; ++y)
+        for (int x = 2; x < face.Width - 2; ++x) {
+            const ui::TColor c = bmp.Pixel(x, y);
+            const unsigned sum = ui::GetRValue(c) + ui::GetGValue(c) + ui::GetBValue(c);
+            if (sum < darkest) {
+                darkest = sum;
+                darkestColour = c;
+            }
+        }
+    EXPECT_EQ(darkestColour, RGB(0x80, 0x80, 0x80));
+}
+
+TEST_F(DrawTest, TooWideCaptionIsCutFromTheEndWithoutEllipsis)
+{
+    face.Style = bsNormal;
+    face.Width = 60;
+    face.Alignment = ui::TAlignment::taLeftJustify;
+    const std::string longCaption = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    // The longest start of the caption that fits into the text width (W - 8).
+    bmp.SetSize(1, 1);
+    bmp.Canvas()->Font()->Assign(font);
+    std::string fits = longCaption;
+    while (bmp.Canvas()->TextWidth(fits) > face.Width - 8)
+        fits.pop_back();
+    ASSERT_FALSE(fits.empty());
+    ASSERT_LT(fits.size(), longCaption.size());
+
+    face.Caption = fits;
+    TBitmap expected;
+    expected.Assign(Draw());
+    face.Caption = longCaption;
+    EXPECT_TRUE(SamePixels(Draw(), expected));
+    EXPECT_LE(Ink(kFace).Right, face.Width - 4);
+
+    // Word wrap keeps the whole caption, broken into lines.
+    face.WordWrap = true;
+    face.Height = 60;
+    face.Caption = "ABCDE";
+    Draw();
+    const int lineHeight = Ink(kFace).Height();
+    face.Caption = "ABCDE FGHIJ KLMNO";
+    Draw();
+    const ui::TRect wrapped = Ink(kFace);
+    EXPECT_GT(wrapped.Height(), 2 * lineHeight);
+    // Vertically centred as a block.
+    EXPECT_NEAR(wrapped.Top - 1, face.Height - 1 - wrapped.Bottom, 4);
+}
+
+TEST_F(DrawTest, GlyphCellFollowsState)
+{
+    struct Case {
+        int cells;
+        bool enabled, pressed, hot;
+        int expectedCell;
+    } cases[] = {
+        {4, true, false, false, 0}, {4, false, false, false, 1}, {4, true, false, true, 3},
+        {4, true, true, true, 2},   {3, true, false, true, 0},  {3, true, true, false, 2},
+        {2, true, true, true, 0},   {2, false, true, true, 1},
+        {1, false, false, false, 0},  // one picture only: shown also when disabled
+    };
+    TBitmap strip;
+    face.Style = bsNormal;
+    face.Alignment = ui::TAlignment::taLeftJustify;
+    for (const auto& c : cases) {
+        MakeStrip(strip, c.cells, 10, kCells);
+        face.Glyph = &strip;
+        face.NumGlyphs = c.cells;
+        face.Enabled = c.enabled;
+        face.Pressed = c.pressed;
+        face.Hot = c.hot;
+        Draw();
+        const int O = (c.pressed && c.enabled) ? 1 : 0;
+        // Glyph left of a left-aligned caption: at (4, (H - 10) / 2) plus the pressed offset.
+        const int gx = 4 + O, gy = (face.Height - 10) / 2 + O;
+        EXPECT_EQ(bmp.Pixel(gx + 5, gy + 5), kCells[c.expectedCell]) << c.cells << " cells";
+        EXPECT_NE(bmp.Pixel(gx, gy + 9), kMagenta) << "bottom-left colour is transparent";
+    }
+}
+
+TEST_F(DrawTest, GlyphLeftOfCentredCaptionSitsHalfTheCaptionWidthLeftOfCentre)
+{
+    TBitmap strip;
+    MakeStrip(strip, 1, 10, kCells);
+    face.Style = bsNormal;
+    face.Glyph = &strip;
+    face.NumGlyphs = 1;
+    face.Caption = "Wide caption";
+    Draw();
+    bmp.Canvas()->Font()->Assign(font);
+    ui::TRect calc(0, 0, face.Width - 8 - 14, 0);
+    bmp.Canvas()->DrawText(face.Caption, calc, ui::DT_CALCRECT | ui::DT_WORDBREAK | ui::DT_CENTER);
+    const int expectedLeft = (face.Width - 10) / 2 - (calc.Width() + 4) / 2;
+    const ui::TRect ink = InkBounds(bmp, ui::Rect(1, 1, face.Width - 1, face.Height - 1), kFace);
+    EXPECT_EQ(ink.Left, expectedLeft);
+    EXPECT_EQ(bmp.Pixel(expectedLeft, (face.Height - 10) / 2), kCells[0]);
+}
+
+TEST_F(DrawTest, FlatFrameShowsOnlyWhenHotOrPressed)
+{
+    struct Case {
+        bool enabled, hot, pressed, frame;
+    } cases[] = {
+        {true, false, false, false}, {true, true, false, true}, {true, false, true, true},
+        {false, true, false, false}, {false, false, true, false},
+    };
+    face.Style = bsNormal;
+    face.Flat = true;
+    for (const auto& c : cases) {
+        face.Enabled = c.enabled;
+        face.Hot = c.hot;
+        face.Pressed = c.pressed;
+        Draw();
+        EXPECT_EQ(bmp.Pixel(face.Width - 1, face.Height / 2) != kFace, c.frame)
+            << "enabled " << c.enabled << " hot " << c.hot << " pressed " << c.pressed;
+    }
+}
+
+TEST_F(DrawTest, ModernFaceHasTwoGradientsAndRoundedCorners)
+{
+    face.Style = bsModern;
+    face.Width = 100;
+    face.Height = 24;
+    face.Color = RGB(0xC0, 0xC0, 0xC0);
+    face.LightColor = RGB(0xFF, 0xFF, 0xFF);
+    face.ShadowColor = RGB(0x80, 0x80, 0x80);
+    bmp.SetSize(100, 24);
+    bmp.Canvas()->Brush()->SetColor(kMagenta);
+    bmp.Canvas()->FillRect(ui::Rect(0, 0, 100, 24));
+    DrawLbButton(*bmp.Canvas(), face);
+    // Upper gradient from the light colour at row 2 toward the face at row 6, lower one from the
+    // face back to light at row 23. The bands are one row high and the later band wins a row:
+    // row 2 shows band 7 (255 - 7 x 63/31), row 5 band 30; row 6 band 1 and row 21 band 29 of the
+    // lower one. Columns 2 to 97 are filled.
+    struct Row {
+        int y;
+        unsigned grey;
+    } rows[] = {{2, 240}, {3, 224}, {5, 194}, {6, 194}, {21, 250}};
+    for (const auto& r : rows)
+        for (int x : {3, 50, 96})
+            EXPECT_EQ(bmp.Pixel(x, r.y), RGB(r.grey, r.grey, r.grey)) << "row " << r.y << " column " << x;
+    EXPECT_EQ(bmp.Pixel(2, 12), bmp.Pixel(50, 12));
+    EXPECT_EQ(bmp.Pixel(97, 12), bmp.Pixel(50, 12));
+    // Inner frame in the face colour, outer rounded frame in the shadow colour.
+    EXPECT_EQ(bmp.Pixel(50, 1), RGB(0xC0, 0xC0, 0xC0));
+    EXPECT_EQ(bmp.Pixel(50, 0), RGB(0x80, 0x80, 0x80));
+    EXPECT_EQ(bmp.Pixel(0, 0), kMagenta);
+    EXPECT_EQ(bmp.Pixel(99, 23), kMagenta);
+}
+
+TEST_F(DrawTest, ShapeStyleLeavesOnlyGlyphAndCaption)
+{
+    TBitmap strip;
+    MakeStrip(strip, 1, 8, kCells);
+    face.Style = bsShape;
+    face.Glyph = &strip;
+    face.NumGlyphs = 1;
+    Draw();
+    EXPECT_EQ(bmp.Pixel(0, 0), kMagenta);
+    EXPECT_EQ(bmp.Pixel(face.Width - 1, face.Height - 1), kMagenta);
+    EXPECT_EQ(bmp.Pixel((face.Width - 8) / 2 + 4, (face.Height - 8) / 2 + 4), kCells[0]);
+}
+
+TEST_F(DrawTest, PopupArrowIsDrawnAtTheRightEdge)
+{
+    face.Style = bsNormal;
+    face.HasPopupMenu = true;
+    Draw();
+    const ui::TRect arrow = InkBounds(bmp, ui::Rect(face.Width - 11, 1, face.Width - 1, face.Height - 1), kFace);
+    EXPECT_FALSE(arrow.IsEmpty());
+    EXPECT_GE(arrow.Left, face.Width - 11);
+    EXPECT_GE(arrow.Top, face.Height / 2 - 1);
+}

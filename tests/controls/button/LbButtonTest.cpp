@@ -1,0 +1,334 @@
+// Behaviour of the push button: properties, pointer and keyboard input, clicks and modal results.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "ButtonTestSupport.h"
+#include "controls/button/LbButton.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/ExtCtrls.h"
+#include "platform/ui/Input.h"
+#include "platform/ui/StdCtrls.h"
+
+using namespace controls;
+using namespace button_test;
+using ui::RGB;
+
+namespace {
+
+// A shown form with one button and an edit to put the focus elsewhere.
+class ButtonTest : public ::testing::Test {
+protected:
+    ButtonTest()
+    {
+        form = std::make_unique<ui::TForm>(nullptr);
+        form->SetBounds(0, 0, 300, 200);
+        button = new TLbButton(form.get());
+        button->SetParent(form.get());
+        button->SetBounds(10, 10, 110, 28);
+        button->SetCaption("&Apply");
+        button->OnClick = [this](ui::TObject*) { ++clicks; };
+        button->OnMouseEnter = [this](ui::TObject*) { ++enters; };
+        button->OnMouseExit = [this](ui::TObject*) { ++exits; };
+        edit = new ui::TEdit(form.get());
+        edit->SetParent(form.get());
+        edit->SetBounds(10, 100, 100, 20);
+        form->Show();
+    }
+    ~ButtonTest() override { form->Hide(); }
+
+    std::unique_ptr<ui::TForm> form;
+    TLbButton* button;
+    ui::TEdit* edit;
+    int clicks = 0;
+    int enters = 0;
+    int exits = 0;
+};
+
+} // namespace
+
+TEST(LbButtonProperties, StartWithTheirDefaults)
+{
+    ui::TForm form(nullptr);
+    form.Font()->SetName("Verdana");
+    TLbButton b(&form);
+    EXPECT_EQ(b.Width(), 100);
+    EXPECT_EQ(b.Height(), 23);
+    EXPECT_EQ(b.Color(), ui::clBtnFace);
+    EXPECT_EQ(b.Alignment(), ui::TAlignment::taCenter);
+    EXPECT_EQ(b.LightColor(), RGB(0xFF, 0xFF, 0xFF));
+    EXPECT_EQ(b.ShadowColor(), RGB(0x80, 0x80, 0x80));
+    EXPECT_EQ(b.ColorWhenDown(), ui::clNone);
+    EXPECT_EQ(b.HotTrackColor(), ui::clNone);
+    EXPECT_EQ(b.Style(), bsNormal);
+    EXPECT_EQ(b.Kind(), bkCustom);
+    EXPECT_EQ(b.NumGlyphs(), 0);
+    EXPECT_TRUE(b.TabStop());
+    EXPECT_EQ(b.HotTrackFont()->Name(), "Verdana");
+    EXPECT_EQ(b.HotTrackStep(), 0);
+}
+
+TEST(LbButtonProperties, KindSetsCaptionResultAndTwoGlyphCells)
+{
+    struct Case {
+        TLbButtonKind kind;
+        const char* caption;
+        ui::TModalResult result;
+    } cases[] = {
+        {bkOK, "OK", ui::mrOk},          {bkCancel, "Abbrechen", ui::mrCancel}, {bkHelp, "Hilfe", ui::mrNone},
+        {bkYes, "Ja", ui::mrYes},        {bkNo, "Nein", ui::mrNo},              {bkClose, "Schließen", ui::mrNone},
+        {bkAbort, "Abbrechen", ui::mrAbort}, {bkRetry, "Wiederholen", ui::mrRetry},
+        {bkIgnore, "Ignorieren", ui::mrIgnore}, {bkAll, "Alle", ui::mrAll},
+    };
+    for (const auto& c : cases) {
+        TLbButton b(nullptr);
+        b.SetKind(c.kind);
+        EXPECT_EQ(b.Caption(), c.caption);
+        EXPECT_EQ(b.ModalResult(), c.result);
+        EXPECT_EQ(b.NumGlyphs(), 2);
+        ASSERT_GT(b.Glyph()->Height(), 0);
+        EXPECT_EQ(b.Glyph()->Width(), 2 * b.Glyph()->Height()) << c.caption;
+        EXPECT_EQ(b.Kind(), c.kind);
+    }
+}
+
+TEST(LbButtonProperties, ModalResultAfterKindTurnsKindBackToCustomKeepingTheLook)
+{
+    TLbButton b(nullptr);
+    b.SetKind(bkYes);
+    b.SetModalResult(ui::mrNo);
+    EXPECT_EQ(b.Kind(), bkCustom);
+    EXPECT_EQ(b.Caption(), "Ja");
+    EXPECT_EQ(b.NumGlyphs(), 2);
+    EXPECT_EQ(b.ModalResult(), ui::mrNo);
+}
+
+TEST(LbButtonProperties, GlyphSetsCellCountFromItsProportions)
+{
+    struct Case {
+        int w, h, cells;
+    } cases[] = {{64, 16, 4}, {16, 16, 1}, {40, 16, 2}, {10, 16, 0}};
+    for (const auto& c : cases) {
+        TLbButton b(nullptr);
+        b.SetKind(bkOK);
+        ui::TBitmap pic(c.w, c.h);
+        b.SetGlyph(&pic);
+        EXPECT_EQ(b.NumGlyphs(), c.cells) << c.w << "x" << c.h;
+        EXPECT_EQ(b.Kind(), bkCustom);
+    }
+    TLbButton b(nullptr);
+    b.SetKind(bkOK);
+    b.SetGlyph(nullptr);
+    EXPECT_EQ(b.NumGlyphs(), 0);
+    EXPECT_EQ(b.Glyph()->Height(), 0);
+}
+
+TEST(LbButtonProperties, ColorStyleAppliesPresetAndReadsCustom)
+{
+    TLbButton b(nullptr);
+    b.SetFlat(true);
+    b.SetColorStyle(lcsQuicken);
+    EXPECT_EQ(b.ColorStyle(), lcsCustom);
+    EXPECT_EQ(b.Color(), RGB(0x00, 0x30, 0x60));
+    EXPECT_EQ(b.Font()->Color(), RGB(0xFF, 0xFF, 0xFF));
+    EXPECT_EQ(b.Style(), bsQuicken);
+    EXPECT_FALSE(b.Flat());
+    EXPECT_EQ(b.ColorWhenDown(), RGB(0x29, 0x65, 0xAD));
+    EXPECT_EQ(b.HotTrackColor(), RGB(0x9C, 0xAE, 0xCE));
+
+    b.SetColorStyle(lcsGold);
+    EXPECT_EQ(b.ColorStyle(), lcsCustom);
+    EXPECT_EQ(b.Style(), bsModern);
+    EXPECT_EQ(b.Font()->Color(), ui::clBlack);
+    EXPECT_EQ(b.ColorWhenDown(), ui::clNone);
+
+    b.SetColorStyle(lcsUltraFlat2);
+    EXPECT_TRUE(b.Flat());
+    EXPECT_EQ(b.LightColor(), RGB(0, 0, 0));
+
+    b.SetColorStyle(lcsCustom);  // changes nothing
+    EXPECT_TRUE(b.Flat());
+    EXPECT_EQ(b.Style(), bsNormal);
+}
+
+TEST(LbIsAccel, FindsTheCharacterAfterASingleAmpersand)
+{
+    struct Case {
+        const char* caption;
+        char32_t ch;
+        bool accel;
+    } cases[] = {
+        {"&Apply", U'a', true}, {"&Apply", U'A', true}, {"Ap&ply", U'p', true}, {"Apply", U'a', false},
+        {"A&&B", U'b', false},  {"A&&B&c", U'C', true}, {"&Über", U'ü', true}, {"Text&", U'&', false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LbIsAccel(c.ch, c.caption), c.accel) << c.caption;
+}
+
+TEST_F(ButtonTest, PressLeaveAndReleaseClicksOnce)
+{
+    ui::SendMouseMove(button, 5, 5);
+    ui::SendMouseDown(button, ui::TMouseButton::mbLeft, 5, 5);
+    EXPECT_TRUE(button->Down());
+    EXPECT_TRUE(button->Focused());
+    ui::SendMouseMove(button, 200, 150);
+    EXPECT_EQ(clicks, 0);
+    ui::SendMouseUp(button, ui::TMouseButton::mbLeft, 200, 150);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(button->Down());
+}
+
+TEST_F(ButtonTest, ClickAndDoubleClickCountEveryPress)
+{
+    ui::SendClick(button, 5, 5);
+    EXPECT_EQ(clicks, 1);
+    // The second press of a double click arrives as a double-click message: it is one more press.
+    ui::SendDoubleClick(button, ui::TMouseButton::mbLeft, 5, 5);
+    EXPECT_EQ(clicks, 2);
+    ui::SendMouseDown(button, ui::TMouseButton::mbRight, 5, 5);
+    ui::SendMouseUp(button, ui::TMouseButton::mbRight, 5, 5);
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(ButtonTest, PointerHighlightsAndReportsEnterAndExit)
+{
+    ui::SendMouseMove(button, 5, 5);
+    EXPECT_EQ(button->HotTrackStep(), 8);
+    EXPECT_TRUE(button->CursorOnButton());
+    EXPECT_EQ(enters, 1);
+    ui::SendMouseMove(form.get(), 250, 150);
+    EXPECT_EQ(button->HotTrackStep(), 0);
+    EXPECT_FALSE(button->CursorOnButton());
+    EXPECT_EQ(exits, 1);
+    EXPECT_FALSE(button->Fading());
+}
+
+TEST_F(ButtonTest, DisabledButtonIgnoresThePointer)
+{
+    button->SetEnabled(false);
+    ui::SendMouseMove(button, 5, 5);
+    EXPECT_EQ(button->HotTrackStep(), 0);
+    EXPECT_FALSE(button->CursorOnButton());
+    ui::SendMouseMove(form.get(), 250, 150);
+    ui::SendClick(button, 5, 5);
+    EXPECT_EQ(enters, 0);
+    EXPECT_EQ(exits, 0);
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(ButtonTest, DisablingAPressedButtonReleasesIt)
+{
+    ui::SendMouseDown(button, ui::TMouseButton::mbLeft, 5, 5);
+    ASSERT_TRUE(button->Down());
+    button->SetEnabled(false);
+    EXPECT_FALSE(button->Down());
+    ui::SendMouseUp(button, ui::TMouseButton::mbLeft, 5, 5);
+    button->SetEnabled(true);
+    EXPECT_FALSE(button->Down());
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(ButtonTest, SpaceAndEnterClickOnKeyUp)
+{
+    for (unsigned key : {ui::VK_SPACE, ui::VK_RETURN}) {
+        clicks = 0;
+        button->SetFocus();
+        ui::SendKeyDown(button, key);
+        EXPECT_TRUE(button->Down());
+        EXPECT_EQ(clicks, 0);
+        ui::SendKeyUp(button, key);
+        EXPECT_EQ(clicks, 1);
+        EXPECT_FALSE(button->Down());
+    }
+}
+
+TEST_F(ButtonTest, HiddenButtonDoesNotClickAndDoesNotStayPressed)
+{
+    button->Hide();
+    button->Click();
+    EXPECT_EQ(clicks, 0);
+    EXPECT_FALSE(button->Down());
+}
+
+TEST_F(ButtonTest, AcceleratorClicksAVisibleEnabledButton)
+{
+    edit->SetFocus();
+    ui::SendKeyStroke(form.get(), 'A', ui::ssAlt, U'a');
+    EXPECT_EQ(clicks, 1);
+    ui::SendKeyStroke(form.get(), 'X', ui::ssAlt, U'x');
+    EXPECT_EQ(clicks, 1);
+    button->SetEnabled(false);
+    ui::SendKeyStroke(form.get(), 'A', ui::ssAlt, U'a');
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ButtonTest, DefaultAndCancelTakeEnterAndEscapeUnlessAButtonHasTheFocus)
+{
+    auto* other = new TLbButton(form.get());
+    other->SetParent(form.get());
+    other->SetBounds(150, 10, 110, 28);
+    int otherClicks = 0;
+    other->OnClick = [&](ui::TObject*) { ++otherClicks; };
+    struct Case {
+        bool isDefault, isCancel;
+        unsigned key;
+        ui::TShiftState shift;
+        bool otherButtonFocused;
+        int clicks, otherClicks;
+    } cases[] = {
+        {true, false, ui::VK_RETURN, 0, false, 1, 0},
+        {true, false, ui::VK_RETURN, 0, true, 0, 1},  // the focused button keeps Enter
+        {false, false, ui::VK_RETURN, 0, false, 0, 0},
+        {false, true, ui::VK_ESCAPE, 0, false, 1, 0},
+        {false, true, ui::VK_ESCAPE, ui::ssShift, false, 0, 0},
+        {false, true, ui::VK_ESCAPE, 0, true, 0, 0},
+        {true, false, ui::VK_ESCAPE, 0, false, 0, 0},
+    };
+    for (const auto& c : cases) {
+        clicks = otherClicks = 0;
+        button->SetDefault(c.isDefault);
+        button->SetCancel(c.isCancel);
+        if (c.otherButtonFocused)
+            other->SetFocus();
+        else
+            edit->SetFocus();
+        ui::SendKeyStroke(form.get(), c.key, c.shift);
+        EXPECT_EQ(clicks, c.clicks) << "key " << c.key << " other focused " << c.otherButtonFocused;
+        EXPECT_EQ(otherClicks, c.otherClicks) << "key " << c.key << " other focused " << c.otherButtonFocused;
+    }
+    // A default button that cannot click leaves Enter to others.
+    edit->SetFocus();
+    button->SetDefault(true);
+    button->SetEnabled(false);
+    EXPECT_EQ(button->Perform(ui::CM_DIALOGKEY, ui::VK_RETURN), 0);
+    button->SetEnabled(true);
+    button->Hide();
+    EXPECT_EQ(button->Perform(ui::CM_DIALOGKEY, ui::VK_RETURN), 0);
+}
+
+TEST(LbButtonModal, ModalResultClosesTheFormAfterOnClick)
+{
+    ui::TForm dialog(nullptr);
+    dialog.SetBounds(0, 0, 200, 100);
+    auto* cancel = new TLbButton(&dialog);
+    cancel->SetParent(&dialog);
+    cancel->SetBounds(10, 10, 110, 28);
+    cancel->SetModalResult(ui::mrCancel);
+    ui::TModalResult seenInOnClick = -1;
+    int clicks = 0;
+    cancel->OnClick = [&](ui::TObject*) {
+        ++clicks;
+        seenInOnClick = dialog.ModalResult();
+    };
+    // The user clicks the button once the modal loop runs.
+    ui::TTimer user(nullptr);
+    user.SetInterval(5);
+    user.OnTimer = [&](ui::TObject*) {
+        user.SetEnabled(false);
+        ui::SendClick(cancel, 5, 5);
+    };
+    EXPECT_EQ(dialog.ShowModal(), ui::mrCancel);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(seenInOnClick, ui::mrNone);
+}
