@@ -40,8 +40,9 @@ void TButtonControl::SetWordWrap(bool v)
 
 void TButtonControl::WndProc(TMessage& m)
 {
-    if (m.Msg == CM_DIALOGCHAR && Enabled() && Showing() && IsAccel(static_cast<char32_t>(m.WParam), Caption())) {
-        if (CanFocus()) SetFocus();
+    // CanFocus: enabled and visible up to the form (a form that is not shown still takes keys headless).
+    if (m.Msg == CM_DIALOGCHAR && CanFocus() && IsAccel(static_cast<char32_t>(m.WParam), Caption())) {
+        SetFocus();
         Toggle();
         m.Result = 1;
         return;

@@ -500,6 +500,15 @@ void TCustomGrid::Resize()
 
 void TCustomGrid::Loaded() { TCustomControl::Loaded(); }
 
+void TCustomGrid::SetParent(TWinControl* parent)
+{
+    TCustomControl::SetParent(parent);
+    if (parent && !windowCreated_) {
+        windowCreated_ = true;
+        CreateWnd();
+    }
+}
+
 unsigned TCustomGrid::WantKeys() const
 {
     unsigned keys = DLGC_WANTARROWS;

@@ -207,6 +207,9 @@ public:
     virtual int GetEditLimit() { return 0; }
     virtual std::string GetEditMask(int ACol, int ARow);
     virtual TInplaceEdit* CreateEditor();
+    // The grid's window comes into being: runs once, when the grid first gets a parent.
+    virtual void CreateWnd() {}
+    void SetParent(TWinControl* parent) override;
 
 protected:
     friend class TInplaceEdit;
@@ -279,6 +282,7 @@ private:
     bool editorMode_ = false;
     TInplaceEdit* editor_ = nullptr;
     int cellInvalidateCount_ = 0;
+    bool windowCreated_ = false;
 };
 
 using TDrawCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, TRect Rect, TGridDrawState State)>;

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+#include "platform/rtl/Exceptions.h"
+#include "platform/ui/Component.h"
+
+using namespace ui;
+
+namespace {
+// Records its own destruction and the removals it hears of.
+class Probe : public TComponent {
+public:
+    Probe(TComponent* owner, std::vector<std::string>& log, std::string tag)
+        : TComponent(owner), log_(log), tag_(std::move(tag))
+    {
+    }
+    ~Probe() override { log_.push_back("~" + tag_); }
+    std::vector<TComponent*> removed;
+    int loadedCalls = 0;
+
+protected:
+    void Notification(TComponent* c, TOperation op) override
+    {
+        if (op == TOperation::opRemove) removed.push_back(c);
+    }
+    void Loaded() override
+    {
+        ++loadedCalls;
+        log_.push_back("loaded " + tag_);
+    }
+
+private:
+    std::vector<std::string>& log_;
+    std::string tag_;
+};
+} // namespace
+
+TEST(Component, OwnerDestroysWhatItOwnsNewestFirst)
+{
+    std::vector<std::string> log;
+    auto* owner = new Probe(nullptr, log, "owner");
+    new Probe(owner, log, "a");
+    auto* b = new Probe(owner, log, "b");
+    new Probe(b, log, "b.child");
+    EXPECT_EQ(owner->ComponentCount(), 2);
+    delete owner;
+    EXPECT_EQ(log, (std::vector<std::string>{"~owner", "~b", "~b.child", "~a"}));
+}
+
+TEST(Component, DeletingAnOwnedComponentRemovesItFromItsOwner)
+{
+    std::vector<std::string> log;
+    Probe owner(nullptr, log, "owner");
+    auto* a = new Probe(&owner, log, "a");
+    delete a;
+    EXPECT_EQ(owner.ComponentCount(), 0);
+    ASSERT_EQ(owner.removed.size(), 1u);
+    EXPECT_EQ(owner.removed[0], a);
+}
+
+TEST(Component, FreeNotificationTellsTheWatcherAndEndsWhenTheWatcherGoes)
+{
+    std::vector<std::string> log;
+    Probe watcher(nullptr, log, "w");
+    auto* watched = new Probe(nullptr, log, "x");
+    watched->FreeNotification(&watcher);
+    delete watched;
+    ASSERT_EQ(watcher.removed.size(), 1u);
+
+    // The other way round: a watcher that dies first must not be called later.
+    auto* shortLived = new Probe(nullptr, log, "s");
+    Probe target(nullptr, log, "t");
+    target.FreeNotification(shortLived);
+    delete shortLived;
+    SUCCEED();  // target's destructor below must not touch the deleted watcher (checked by ASan)
+}
+
+TEST(Component, NamesAreUniqueWithinAnOwnerIgnoringCase)
+{
+    std::vector<std::string> log;
+    Probe owner(nullptr, log, "o");
+    auto* a = new Probe(&owner, log, "a");
+    auto* b = new Probe(&owner, log, "b");
+    a->SetName("Btn_OK");
+    EXPECT_EQ(owner.FindComponent("btn_ok"), a);
+    EXPECT_THROW(b->SetName("BTN_OK"), rtl::EInvalidOperation);
+    EXPECT_EQ(b->Name(), "");
+    EXPECT_EQ(owner.FindComponent(""), nullptr);
+}
+
+TEST(Component, EndLoadingCallsLoadedOnOwnedComponentsFirst)
+{
+    std::vector<std::string> log;
+    Probe owner(nullptr, log, "o");
+    auto* a = new Probe(&owner, log, "a");
+    owner.BeginLoading();
+    EXPECT_TRUE(a->Loading());
+    owner.EndLoading();
+    EXPECT_FALSE(a->Loading());
+    EXPECT_EQ(log, (std::vector<std::string>{"loaded a", "loaded o"}));
+    owner.EndLoading();  // not loading any more: no second Loaded
+    EXPECT_EQ(owner.loadedCalls, 1);
+}
