@@ -248,6 +248,24 @@ TEST(FrameworkGrid, InplaceEditorShowsStoresAndRestores)
     EXPECT_FALSE(grid.EditorMode());   // not editable
 }
 
+class WindowGrid : public TStringGrid {
+public:
+    using TStringGrid::TStringGrid;
+    int created = 0;
+    void CreateWnd() override { ++created; }
+};
+
+TEST(FrameworkGrid, WindowCreationStepRunsOnceWhenParented)
+{
+    TCustomControl parent(nullptr), other(nullptr);
+    WindowGrid grid(nullptr);
+    EXPECT_EQ(grid.created, 0);
+    grid.SetParent(&parent);
+    grid.SetParent(&other);
+    EXPECT_EQ(grid.created, 1);
+    grid.SetParent(nullptr);
+}
+
 TEST(FrameworkGrid, PaintLoopDrawsEveryVisibleCellWithItsState)
 {
     TStringGrid grid(nullptr);
