@@ -130,6 +130,27 @@ std::vector<TParGenRow> Serial_Rows(const std::string& key, int base)
             Combo("CB_" + key + "_StopBits", base + 6, base + 7, "1 Stop Bits|2 Stop Bits", 0)};
 }
 
+// Type, BACnet/IP and MS/TP rows of a BACnet panel; base is the type label's text. The client
+// has a polling time-out among its BACnet/IP rows.
+std::vector<TParGenRow> BACnet_Rows(const std::string& key, int base, bool client)
+{
+    const std::string e = "E_" + key + "_";
+    std::vector<TParGenRow> rows{Combo("CB_" + key + "_Type", base, base + 1, BACnet_Types, 0), Block(key, base + 2),
+                                 Edit(e + "Port", base + 18, base + 19, "502"),
+                                 Edit(e + "DeviceName", base + 20, base + 21, "devicename1", 15),
+                                 Edit(e + "DeviceID", base + 22, base + 23, "1")};
+    if (client)
+        rows.push_back(Edit(e + "TimeOut", base + 24, base + 25, "2000"));
+    const int s = base + (client ? 26 : 24);
+    for (TParGenRow r : {Combo("CB_" + key + "_Baudrate", s, s + 1, BACnet_Baudrates, 5),
+                         Combo("CB_" + key + "_Parity", s + 2, s + 3, Parities, 0),
+                         Edit(e + "Ser_DeviceName", s + 4, s + 5, "devicename1", 15), Edit(e + "MAC", s + 6, s + 7, "1"),
+                         Edit(e + "MaxMaster", s + 8, s + 9, "127", 15), Edit(e + "MaxInfoFrame", s + 10, s + 11, "1"),
+                         Edit(e + "DeviceInstance", s + 12, s + 13, "1", 15)})
+        rows.push_back(std::move(r));
+    return rows;
+}
+
 std::vector<TParGenRow> Rows(std::initializer_list<std::vector<TParGenRow>> parts)
 {
     std::vector<TParGenRow> all;
@@ -169,33 +190,10 @@ std::vector<TParGenPanel> Build_Panels()
     p.push_back({"CP_Modbus_TCP_Master", 490,
                  {Block("ModbusTCPMaster", 491), Edit("E_ModbusTCPMaster_TimeOut", 507, 508, "1000"),
                   Edit("E_ModbusTCPMaster_CyclicDelay", 509, 510, "100")}});
-    p.push_back({"CP_BACnet_Master", 525,
-                 {Combo("CB_BACnet_Master_Type", 526, 527, BACnet_Types, 0), Block("BACnet_Master", 528),
-                  Edit("E_BACnet_Master_Port", 544, 545, "502"),
-                  Edit("E_BACnet_Master_DeviceName", 546, 547, "devicename1", 15),
-                  Edit("E_BACnet_Master_DeviceID", 548, 549, "1"),
-                  Edit("E_BACnet_Master_TimeOut", 550, 551, "2000"),
-                  Combo("CB_BACnet_Master_Baudrate", 552, 553, BACnet_Baudrates, 5),
-                  Combo("CB_BACnet_Master_Parity", 554, 555, Parities, 0),
-                  Edit("E_BACnet_Master_Ser_DeviceName", 556, 557, "devicename1", 15),
-                  Edit("E_BACnet_Master_MAC", 558, 559, "1"),
-                  Edit("E_BACnet_Master_MaxMaster", 560, 561, "127", 15),
-                  Edit("E_BACnet_Master_MaxInfoFrame", 562, 563, "1"),
-                  Edit("E_BACnet_Master_DeviceInstance", 564, 565, "1", 15)}});
+    p.push_back({"CP_BACnet_Master", 525, BACnet_Rows("BACnet_Master", 526, true)});
     p.push_back({"CP_BACnet_Slave", 587,
-                 {Combo("CB_BACnet_Slave_Type", 588, 589, BACnet_Types, 0), Block("BACnet_Slave", 590),
-                  Edit("E_BACnet_Slave_Port", 606, 607, "502"),
-                  Edit("E_BACnet_Slave_DeviceName", 608, 609, "devicename1", 15),
-                  Edit("E_BACnet_Slave_DeviceID", 610, 611, "1"),
-                  Combo("CB_BACnet_Slave_Baudrate", 612, 613, BACnet_Baudrates, 5),
-                  Combo("CB_BACnet_Slave_Parity", 614, 615, Parities, 0),
-                  Edit("E_BACnet_Slave_Ser_DeviceName", 616, 617, "devicename1", 15),
-                  Edit("E_BACnet_Slave_MAC", 618, 619, "1"),
-                  Edit("E_BACnet_Slave_MaxMaster", 620, 621, "127", 15),
-                  Edit("E_BACnet_Slave_MaxInfoFrame", 622, 623, "1"),
-                  Edit("E_BACnet_Slave_DeviceInstance", 624, 625, "1", 15),
-                  Edit("E_BACnet_Slave_NetWork", 626, 627, "1"),
-                  Check("CB_BACnet_Slave_Desc32", 628, 629)}});
+                 Rows({BACnet_Rows("BACnet_Slave", 588, false),
+                       {Edit("E_BACnet_Slave_NetWork", 626, 627, "1"), Check("CB_BACnet_Slave_Desc32", 628, 629)}})});
     p.push_back({"CP_CAN", 651, {Combo("CB_CAN_Baudrate", 652, 653, CAN_Baudrates, 9)}});
     p.push_back({"CP_CANopen", 654,
                  {Edit("E_CANopen_ID_Device", 655, 656, "1"),

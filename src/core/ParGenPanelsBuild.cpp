@@ -23,14 +23,6 @@ std::vector<std::string> Split(const std::string& text, char sep)
     }
 }
 
-const std::string& Lang_Text(int number)
-{
-    static const std::string none;
-    if (number <= 0 || number >= static_cast<int>(Lang_List.size()))
-        return none;
-    return Lang_List[static_cast<std::size_t>(number)];
-}
-
 bool Is_Digit_Or_Control(char32_t c) { return c < U' ' || (c >= U'0' && c <= U'9'); }
 
 // Builds the controls row by row, keeping the current row.
@@ -205,6 +197,14 @@ class TPanelBuilder {
 
 }  // namespace
 
+const std::string& ParGen_Text(int number)
+{
+    static const std::string none;
+    if (number <= 0 || number >= static_cast<int>(Lang_List.size()))
+        return none;
+    return Lang_List[static_cast<std::size_t>(number)];
+}
+
 std::string Label_Name(const std::string& field)
 {
     std::string_view rest = field;
@@ -229,14 +229,14 @@ void Apply_ParGen_Texts(const TParGenPanelTexts& texts)
 {
     for (const auto& b : texts.Bindings) {
         if (b.Caption)
-            b.Control->SetCaption(Lang_Text(b.Caption));
+            b.Control->SetCaption(ParGen_Text(b.Caption));
         if (b.Hint)
-            b.Control->SetHint(Lang_Text(b.Hint));
+            b.Control->SetHint(ParGen_Text(b.Hint));
     }
     for (const auto& c : texts.Lang_Combos) {
         c.Combo->Items()->Clear();
         for (int i = 0; i < c.Count; ++i)
-            c.Combo->Items()->Add(Lang_Text(c.First + i));
+            c.Combo->Items()->Add(ParGen_Text(c.First + i));
         c.Combo->SetItemIndex(0);
     }
 }

@@ -61,6 +61,9 @@ struct TParGenHandlers {
 void Build_ParGen_Panel(ui::TCategoryPanel& panel, ui::TComponent& owner, const TParGenPanel& spec,
                         const TParGenHandlers& handlers, TParGenPanelTexts& texts);
 
+// Text N of Lang_List; empty for numbers outside the table.
+const std::string& ParGen_Text(int number);
+
 // Name of a field's label: the field's name with its "E_"/"CB_" prefix replaced by "L_".
 std::string Label_Name(const std::string& field);
 

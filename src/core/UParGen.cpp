@@ -23,14 +23,6 @@ constexpr ui::TColor Form_Color = 15595512;
 constexpr int Title_Height = 69;
 constexpr int Button_Panel_Height = 40;
 
-const std::string& Text_Of(int number)
-{
-    static const std::string none;
-    if (number <= 0 || number >= static_cast<int>(Lang_List.size()))
-        return none;
-    return Lang_List[static_cast<std::size_t>(number)];
-}
-
 void Set_Font(ui::TFont& font, int height, ui::TColor color, ui::TFontStyles style)
 {
     font.SetName("Verdana");
@@ -310,7 +302,7 @@ bool TFParGen::Controllo_Dati()
     const int fault = core::ParGen_First_Fault(Settings());
     if (fault == 0)
         return true;
-    ui::MessageDlg(Text_Of(fault), ui::TMsgDlgType::mtError, ui::mbOK);
+    ui::MessageDlg(core::ParGen_Text(fault), ui::TMsgDlgType::mtError, ui::mbOK);
     return false;
 }
 
@@ -324,12 +316,12 @@ void TFParGen::Btn_OKClick(ui::TObject*)
 
 void TFParGen::Set_Lang()
 {
-    SetCaption(Text_Of(400));
-    L_SW_Desc->SetCaption(Text_Of(401));
-    Btn_OK->SetCaption(Text_Of(402));
-    Btn_OK->SetHint(Text_Of(404));
-    Btn_Cancel->SetCaption(Text_Of(403));
-    Btn_Cancel->SetHint(Text_Of(405));
+    SetCaption(core::ParGen_Text(400));
+    L_SW_Desc->SetCaption(core::ParGen_Text(401));
+    Btn_OK->SetCaption(core::ParGen_Text(402));
+    Btn_OK->SetHint(core::ParGen_Text(404));
+    Btn_Cancel->SetCaption(core::ParGen_Text(403));
+    Btn_Cancel->SetHint(core::ParGen_Text(405));
     core::Apply_ParGen_Texts(texts_);
     Number_Panel_Captions();
 }

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "app/common/UComon.h"
 #include "core/ParGenPanels.h"
 #include "core/UParGen.h"
 
@@ -79,8 +78,7 @@ void TFParGen::Number_Panel_Captions()
 {
     int number = 0;
     for (const auto& [panel, text] : shown_) {
-        const std::string caption = text < static_cast<int>(Lang_List.size()) ? Lang_List[static_cast<std::size_t>(text)] : "";
-        panel->SetCaption(std::to_string(++number) + ". " + caption);
+        panel->SetCaption(std::to_string(++number) + ". " + core::ParGen_Text(text));
     }
 }
 

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "app/common/OpcUaSnmp.h"
-#include "app/common/UComon.h"
 #include "core/UParGen.h"
 
 using namespace core::pargen_layout;
@@ -211,7 +210,7 @@ std::string TFParGen::RePosition_WiFi2()
     const bool enabled = !Checked(*this, "CB_EthConn_En_DHCP_WiFi");
     Set_Row("L_WiFi2_IP_Address_1", row, two);
     if (two) {
-        Control("L_WiFi2_IP_Address_1")->SetCaption(Lang_List.at(890) + " - " + first);
+        Control("L_WiFi2_IP_Address_1")->SetCaption(core::ParGen_Text(890) + " - " + first);
         ++row;
     }
     Set_Block("WiFi2", row, true);
@@ -220,7 +219,7 @@ std::string TFParGen::RePosition_WiFi2()
     Set_Row("L_WiFi2_IP_Address_2", row, two);
     Set_Block("WiFi2_2", row + 1, two);
     if (two) {
-        Control("L_WiFi2_IP_Address_2")->SetCaption(Lang_List.at(907) + " - " + second);
+        Control("L_WiFi2_IP_Address_2")->SetCaption(core::ParGen_Text(907) + " - " + second);
         Enable_Block("WiFi2_2", enabled);
         row += 4;
     }

@@ -49,6 +49,21 @@ TEST_F(ParGenDialog, ShowsTheThreeNumberedPanelsOfTheModelStackedAndSizedToTheir
     EXPECT_FALSE(form->CB_EthConn_En_DHCP_WiFi->Enabled());
 }
 
+TEST_F(ParGenDialog, TabOrderFollowsTheRows)
+{
+    std::vector<std::string> names;
+    std::vector<ui::TWinControl*> list;
+    form->CP_EtherNetIP_Master->GetTabOrderList(list);
+    for (const auto* c : list)
+        names.push_back(c->Name());
+    EXPECT_EQ(names, (std::vector<std::string>{
+                         "E_EtherNetIP_Master_IP1", "E_EtherNetIP_Master_IP2", "E_EtherNetIP_Master_IP3",
+                         "E_EtherNetIP_Master_IP4", "E_EtherNetIP_Master_SM1", "E_EtherNetIP_Master_SM2",
+                         "E_EtherNetIP_Master_SM3", "E_EtherNetIP_Master_SM4", "CB_EtherNetIP_Master_GAT",
+                         "E_EtherNetIP_Master_GAT1", "E_EtherNetIP_Master_GAT2", "E_EtherNetIP_Master_GAT3",
+                         "E_EtherNetIP_Master_GAT4", "E_EtherNetIP_Master_Port"}));
+}
+
 TEST_F(ParGenDialog, DhcpForTheCableGreysOutTheScannerAddressButNotTheGatewayBox)
 {
     Show();

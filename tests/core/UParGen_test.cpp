@@ -179,6 +179,11 @@ TEST_F(ParGenDialog, AnUnreadableFileIsReportedAndNeverOverwritten)
     EXPECT_NE(Last_Message().find("ParGen.xml"), std::string::npos) << Last_Message();
     EXPECT_EQ(form->ModalResult(), ui::mrCancel);
     EXPECT_EQ(File_Text(), "<Par_Gen><Eth_Conn_Device_Name>");
+
+    // Shown modally, the dialog closes at once with Cancel.
+    EXPECT_EQ(form->ShowModal(), ui::mrCancel);
+    EXPECT_EQ(dialogs.Messages.size(), 2u);
+    EXPECT_EQ(File_Text(), "<Par_Gen><Eth_Conn_Device_Name>");
 }
 
 TEST_F(ParGenDialog, AFailedWriteKeepsTheDialogOpen)
