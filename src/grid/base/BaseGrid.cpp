@@ -18,6 +18,7 @@ TBaseGrid::TBaseGrid(ui::TComponent* AOwner) : TObjStringGrid(AOwner)
 // row counts that the store still keeps.
 TBaseGrid::~TBaseGrid()
 {
+    MarkDestroying();
     int cols = 0, rows = 0;
     StoredExtent(cols, rows);
     ClearCellPropertiesRect(0, 0, std::max(cols, ColCount()) - 1, std::max(rows, RowCount()) - 1);

@@ -194,6 +194,33 @@ TEST_F(BaseGridStore, ReplacingPropertiesFreesTheOldOnesAndTheirGraphic)
     EXPECT_EQ(grid.GraphicObjects(1, 1), graphic);
 }
 
+namespace callback {
+// An owned cell graphic whose destruction tries to store another graphic in the grid.
+struct TCellGraphic : TObject {
+    TBaseGrid* grid = nullptr;
+    bool* stored = nullptr;
+    ~TCellGraphic() override
+    {
+        TForeignGraphic other;
+        grid->SetGraphicObjects(3, 3, &other);
+        *stored = grid->GridObjects(3, 3) != nullptr;
+    }
+};
+}  // namespace callback
+
+TEST(BaseGridLifetime, NoGraphicIsStoredWhileTheGridIsDestroyed)
+{
+    bool stored = true;
+    {
+        TBaseGrid grid(nullptr);
+        auto* graphic = new callback::TCellGraphic;
+        graphic->grid = &grid;
+        graphic->stored = &stored;
+        grid.SetGraphicObjects(1, 1, graphic);
+    }
+    EXPECT_FALSE(stored);
+}
+
 TEST(BaseGridLifetime, DestroyingFreesPropertiesBeyondTheCurrentCounts)
 {
     gGraphicsDestroyed = 0;
