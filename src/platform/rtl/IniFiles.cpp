@@ -96,12 +96,8 @@ bool TIniDocument::FindValue(std::string_view section, std::string_view key, std
 }
 
 void TIniDocument::SetValue(std::string_view section, std::string_view key, const std::string& value) {
-    if (sections_.empty()) sections_.push_back(Section{});
+    AddSection(section);
     Section* sec = find(section);
-    if (!sec) {
-        sections_.push_back(Section{std::string(section), {}});
-        sec = &sections_.back();
-    }
     for (Line& l : sec->lines) {
         if (l.isEntry && AnsiSameText(l.key, key)) {
             l.value = value;
@@ -115,6 +111,11 @@ void TIniDocument::SetValue(std::string_view section, std::string_view key, cons
 }
 
 bool TIniDocument::SectionExists(std::string_view section) const { return find(section) != nullptr; }
+
+void TIniDocument::AddSection(std::string_view section) {
+    if (sections_.empty()) sections_.push_back(Section{});
+    if (!find(section)) sections_.push_back(Section{std::string(section), {}});
+}
 
 bool TIniDocument::DeleteKey(std::string_view section, std::string_view key) {
     Section* sec = find(section);

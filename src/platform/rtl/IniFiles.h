@@ -25,6 +25,7 @@ public:
     bool FindValue(std::string_view section, std::string_view key, std::string& value) const;
     void SetValue(std::string_view section, std::string_view key, const std::string& value);
     bool SectionExists(std::string_view section) const;
+    void AddSection(std::string_view section);   // an empty section, unless it exists
     bool DeleteKey(std::string_view section, std::string_view key);
     bool EraseSection(std::string_view section);
     std::vector<std::string> Sections() const;

@@ -36,9 +36,11 @@ bool isBelow(const std::string& section, const std::string& key) {
     return section.size() > key.size() && section[key.size()] == '\\' && AnsiSameText(section.substr(0, key.size()), key);
 }
 
+} // namespace
+
 // Values are stored one per line: line breaks and backslashes are escaped so that any text
 // written comes back unchanged.
-std::string escape(const std::string& v) {
+std::string TSettingsStore::EncodeValue(const std::string& v) {
     std::string r;
     for (char c : v) {
         if (c == '\\') r += "\\\\";
@@ -50,7 +52,7 @@ std::string escape(const std::string& v) {
     return "\"" + r + "\"";
 }
 
-std::string unescape(const std::string& v) {
+std::string TSettingsStore::DecodeValue(const std::string& v) {
     std::string r;
     for (size_t i = 0; i < v.size(); ++i) {
         if (v[i] == '\\' && i + 1 < v.size()) {
@@ -62,8 +64,6 @@ std::string unescape(const std::string& v) {
     }
     return r;
 }
-
-} // namespace
 
 TSettingsStore::TSettingsStore(std::string app) : app_(std::move(app)) {}
 
@@ -203,7 +203,7 @@ std::string TSettingsStore::ReadString(std::string_view name) const {
     if (current_.empty()) throw ERegistryException(Fmt(msg::RegGetDataFailed, std::string(name)));
     TMemIniFile ini(FileName());
     if (!ini.ValueExists(current_, name)) throw ERegistryException(Fmt(msg::RegGetDataFailed, std::string(name)));
-    return unescape(ini.ReadString(current_, name, ""));
+    return DecodeValue(ini.ReadString(current_, name, ""));
 }
 
 int TSettingsStore::ReadInteger(std::string_view name) const {
@@ -226,7 +226,7 @@ void TSettingsStore::WriteString(std::string_view name, const std::string& value
     try {
         fs::create_directories(fs::path(FileName()).parent_path());
         TMemIniFile ini(FileName());
-        ini.WriteString(current_, name, escape(value));
+        ini.WriteString(current_, name, EncodeValue(value));
         ini.UpdateFile();
     } catch (const std::exception&) {
         throw ERegistryException(Fmt(msg::RegSetDataFailed, std::string(name)));

@@ -49,6 +49,10 @@ public:
     void WriteBool(std::string_view name, bool value);
     void WriteFloat(std::string_view name, double value);
 
+    // A value as the settings file holds it, and back (line breaks and quotes survive).
+    static std::string EncodeValue(const std::string& value);
+    static std::string DecodeValue(const std::string& stored);
+
 private:
     std::string resolve(std::string_view key) const;
     std::string app_;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/RegistryIniFile.h"
 #include "platform/rtl/StringList.h"
 #include "TempDir.h"
 #include "Raises.h"
@@ -87,6 +88,35 @@ TEST_F(SettingsStoreTest, KeysNestAndDeleteWithTheirSubKeys) {
     EXPECT_FALSE(reg.KeyExists("\\Software\\X\\B\\Deep"));
     EXPECT_TRUE(reg.KeyExists("\\Software\\X\\A"));
     EXPECT_FALSE(reg.DeleteKey("\\Software\\Nothing"));
+}
+
+TEST_F(SettingsStoreTest, IniStyleAccessUsesSubKeysAsSections) {
+    {
+        TRegistryIniFile ini("Software\\Grid", "app");
+        EXPECT_EQ(ini.ReadInteger("Columns", "Col0", 64), 64);   // nothing stored yet: defaults
+        ini.WriteInteger("Columns", "Col0", 80);
+        ini.WriteInteger("Columns", "Col1", 120);
+        ini.WriteString("Print", "Title", "two\nlines");
+        ini.WriteInteger("Old", "X", 1);
+        ini.EraseSection("Old");
+        ini.DeleteKey("Columns", "Col1");
+    }
+    TSettingsStore reg("app");
+    ASSERT_TRUE(reg.OpenKey("\\Software\\Grid\\Columns", false));
+    EXPECT_EQ(reg.ReadInteger("Col0"), 80);
+    EXPECT_FALSE(reg.ValueExists("Col1"));
+    EXPECT_FALSE(reg.KeyExists("\\Software\\Grid\\Old"));
+    reg.OpenKey("\\Software\\Grid\\Columns\\Deeper", true);   // keys further down are not sections
+    reg.WriteInteger("Y", 2);
+
+    TRegistryIniFile again("\\Software\\Grid\\", "app");
+    TStringList sections;
+    again.ReadSections(sections);
+    EXPECT_EQ(sections.CommaText(), "Columns,Print");
+    EXPECT_EQ(again.ReadString("print", "title", ""), "two\nlines");
+    again.WriteInteger("Columns", "Col2", 5);
+    EXPECT_TRUE(reg.OpenKey("\\Software\\Grid\\Columns\\Deeper", false));
+    EXPECT_EQ(reg.ReadInteger("Y"), 2);
 }
 
 TEST(SettingsStoreLocation, FollowsTheConfigurationFolderOfTheEnvironment) {
