@@ -16,8 +16,9 @@ void expectTable(Conv conv, const IntCase (&cases)[N])
     for (const auto& c : cases) {
         const auto v = conv(c.text);
         ASSERT_EQ(v.has_value(), c.expected.has_value()) << '"' << c.text << '"';
-        if (v)
+        if (v) {
             EXPECT_EQ(*v, *c.expected) << '"' << c.text << '"';
+        }
     }
 }
 
