@@ -49,8 +49,8 @@ void TPanel::SetParentBackground(bool v)
 
 int TPanel::Inset() const
 {
-    // Children are placed inside the bevels and the border width.
-    int inset = BorderWidth();
+    // Children are placed inside the bevels (and the border and border width the base counts).
+    int inset = 0;
     if (bevelOuter_ != TBevelCut::bvNone) inset += bevelWidth_;
     if (bevelInner_ != TBevelCut::bvNone) inset += bevelWidth_;
     return inset;
@@ -59,17 +59,23 @@ int TPanel::Inset() const
 TRect TPanel::ClientRect() const
 {
     int inset = Inset();
-    return {0, 0, std::max(0, Width() - 2 * inset), std::max(0, Height() - 2 * inset)};
+    TRect r = TCustomControl::ClientRect();
+    return {0, 0, std::max(0, r.Width() - 2 * inset), std::max(0, r.Height() - 2 * inset)};
 }
 
 TPoint TPanel::ClientOrigin() const
 {
-    return {Inset(), Inset()};
+    TPoint o = TCustomControl::ClientOrigin();
+    return {o.X + Inset(), o.Y + Inset()};
 }
 
 void TPanel::PaintControl(TCanvas& c)
 {
     TRect r{0, 0, Width(), Height()};
+    if (BorderStyle() == TBorderStyle::bsSingle) {
+        c.DrawEdge(r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+        r = r.Inflate(-BorderWidth(), -BorderWidth());
+    }
     c.Brush()->SetStyle(TBrushStyle::bsSolid);
     c.Brush()->SetColor(Color());
     c.FillRect(r);

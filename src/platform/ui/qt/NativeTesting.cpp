@@ -1,0 +1,71 @@
+#include "platform/ui/qt/NativeTesting.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include "platform/ui/qt/QtBackend.h"
+#include "platform/ui/qt/QtSupport.h"
+
+namespace ui::qt {
+
+bool HasNativeWindow(const TControl* control)
+{
+    return Instance().WidgetOf(control) != nullptr;
+}
+
+std::string NativeText(const TControl* control)
+{
+    QWidget* w = Instance().WidgetOf(control);
+    if (!w) return {};
+    if (auto* e = qobject_cast<QLineEdit*>(w)) return FromQString(e->text());
+    if (auto* c = qobject_cast<QComboBox*>(w)) return FromQString(c->currentText());
+    return FromQString(w->windowTitle());
+}
+
+TRect NativeGeometry(const TControl* control)
+{
+    QWidget* w = Instance().WidgetOf(control);
+    if (!w) return {};
+    QRect g = w->isWindow() ? QRect(0, 0, w->width(), w->height()) : w->geometry();
+    return {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
+}
+
+bool NativeVisible(const TControl* control)
+{
+    QWidget* w = Instance().WidgetOf(control);
+    return w && w->isVisible();
+}
+
+void TypeIntoNative(TControl* control, const std::string& text)
+{
+    QWidget* w = Instance().WidgetOf(control);
+    if (!w) return;
+    for (char32_t ch : ToQString(text).toUcs4()) {
+        QString s = QString::fromUcs4(&ch, 1);
+        int key = (ch >= 'a' && ch <= 'z') ? Qt::Key_A + static_cast<int>(ch - 'a')
+                  : (ch >= 'A' && ch <= 'Z') ? Qt::Key_A + static_cast<int>(ch - 'A')
+                  : (ch >= '0' && ch <= '9') ? Qt::Key_0 + static_cast<int>(ch - '0')
+                                             : Qt::Key_unknown;
+        Qt::KeyboardModifiers mods = (ch >= 'A' && ch <= 'Z') ? Qt::ShiftModifier : Qt::NoModifier;
+        QKeyEvent press(QEvent::KeyPress, key, mods, s);
+        QKeyEvent release(QEvent::KeyRelease, key, mods, s);
+        QApplication::sendEvent(w, &press);
+        QApplication::sendEvent(w, &release);
+    }
+}
+
+void ClickNative(TControl* control, int x, int y)
+{
+    QWidget* w = Instance().WidgetOf(control);
+    if (!w) return;
+    QPointF local(x, y);
+    QPointF global = w->mapToGlobal(local);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QApplication::sendEvent(w, &release);
+}
+
+} // namespace ui::qt

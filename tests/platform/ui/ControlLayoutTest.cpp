@@ -1,0 +1,118 @@
+// Bounds, alignment, anchors, client areas and inherited font and colour.
+#include <gtest/gtest.h>
+
+#include "platform/ui/ExtCtrls.h"
+#include "platform/ui/Forms.h"
+
+using namespace ui;
+
+TEST(Layout, AlignedControlsShareTheClientAreaInOrder)
+{
+    TPanel host(nullptr);
+    host.SetBevelOuter(TBevelCut::bvNone);
+    host.SetBounds(0, 0, 200, 100);
+    auto make = [&](TAlign a, int size) {
+        auto* p = new TPanel(&host);
+        p->SetParent(&host);
+        p->SetBounds(0, 0, size, size);
+        p->SetAlign(a);
+        return p;
+    };
+    TPanel* top = make(TAlign::alTop, 10);
+    TPanel* bottom = make(TAlign::alBottom, 20);
+    TPanel* left = make(TAlign::alLeft, 30);
+    TPanel* right = make(TAlign::alRight, 40);
+    TPanel* client = make(TAlign::alClient, 5);
+    EXPECT_EQ(top->BoundsRect(), TRect(0, 0, 200, 10));
+    EXPECT_EQ(bottom->BoundsRect(), TRect(0, 80, 200, 100));
+    EXPECT_EQ(left->BoundsRect(), TRect(0, 10, 30, 80));
+    EXPECT_EQ(right->BoundsRect(), TRect(160, 10, 200, 80));
+    EXPECT_EQ(client->BoundsRect(), TRect(30, 10, 160, 80));
+
+    top->Hide();  // hidden controls give their room back
+    EXPECT_EQ(client->BoundsRect(), TRect(30, 0, 160, 80));
+    host.SetBounds(0, 0, 300, 120);
+    EXPECT_EQ(bottom->BoundsRect(), TRect(0, 100, 300, 120));
+    EXPECT_EQ(client->BoundsRect(), TRect(30, 0, 260, 100));
+}
+
+TEST(Layout, AnchorsKeepDistancesWhenTheParentResizes)
+{
+    struct Case {
+        TAnchors anchors;
+        TRect expected;
+    };
+    // Child at (10,10,40,30) in a 100x100 parent that grows to 150x120.
+    const Case cases[] = {
+        {akLeft | akTop, {10, 10, 40, 30}},
+        {akRight | akTop, {60, 10, 90, 30}},
+        {akLeft | akRight | akTop, {10, 10, 90, 30}},
+        {akLeft | akTop | akBottom, {10, 10, 40, 50}},
+        {akLeft | akTop | akRight | akBottom, {10, 10, 90, 50}},
+    };
+    for (const Case& k : cases) {
+        TPanel parent(nullptr);
+        parent.SetBevelOuter(TBevelCut::bvNone);
+        parent.SetBounds(0, 0, 100, 100);
+        auto* child = new TPanel(&parent);
+        child->SetParent(&parent);
+        child->SetBoundsRect({10, 10, 40, 30});
+        child->SetAnchors(k.anchors);
+        parent.SetBounds(0, 0, 150, 120);
+        EXPECT_EQ(child->BoundsRect(), k.expected) << k.anchors;
+    }
+}
+
+TEST(Layout, ClientAreasLeaveOutBordersScrollBarsAndFormFrames)
+{
+    TForm form(nullptr);
+    form.SetClientWidth(300);
+    form.SetClientHeight(200);
+    EXPECT_EQ(form.ClientWidth(), 300);
+    EXPECT_GT(form.Width(), 300);
+    form.SetBorderStyle(TFormBorderStyle::bsNone);
+    EXPECT_EQ(form.Width(), 300);  // the client size stays
+    EXPECT_EQ(form.ClientHeight(), 200);
+
+    TPanel box(nullptr);
+    box.SetBevelOuter(TBevelCut::bvNone);
+    box.SetBounds(0, 0, 100, 50);
+    box.SetBorderStyle(TBorderStyle::bsSingle);
+    box.ShowScrollBar(SB_VERT, true);
+    EXPECT_EQ(box.ClientWidth(), 100 - 4 - TWinControl::ScrollBarSize);
+    EXPECT_EQ(box.ClientHeight(), 46);
+    EXPECT_EQ(box.ClientToScreen({0, 0}), TPoint(2, 2));
+}
+
+TEST(Layout, ParentFontAndColourFlowDownUntilAChildSetsItsOwn)
+{
+    TForm form(nullptr);
+    auto* panel = new TPanel(&form);
+    panel->SetParent(&form);
+    auto* label = new TLabel(&form);
+    label->SetParent(panel);
+    form.Font()->SetName("Verdana");
+    EXPECT_EQ(label->Font()->Name(), "Verdana");
+    label->Font()->SetSize(12);  // the label's own font from now on
+    EXPECT_FALSE(label->ParentFont());
+    form.Font()->SetName("Segoe UI");
+    EXPECT_EQ(panel->Font()->Name(), "Segoe UI");
+    EXPECT_EQ(label->Font()->Name(), "Verdana");
+
+    panel->SetColor(clYellow);
+    EXPECT_EQ(label->Color(), clYellow);  // labels take their parent's colour
+    label->SetColor(clRed);
+    panel->SetColor(clAqua);
+    EXPECT_EQ(label->Color(), clRed);
+}
+
+TEST(Layout, DestroyingAParentDetachesChildrenItDoesNotOwn)
+{
+    TPanel owner(nullptr);
+    auto* parent = new TPanel(nullptr);
+    auto* child = new TPanel(&owner);
+    child->SetParent(parent);
+    delete parent;
+    EXPECT_EQ(child->Parent(), nullptr);
+    EXPECT_EQ(owner.ComponentCount(), 1);
+}

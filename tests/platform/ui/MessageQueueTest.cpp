@@ -1,0 +1,163 @@
+// Registered and posted messages, the modal loop and window timers.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+#include "platform/ui/Application.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/ExtCtrls.h"
+#include "platform/ui/Input.h"
+
+using namespace ui;
+
+namespace {
+// A control that logs the messages it is asked to record and runs a hook on each.
+class Listener : public TWinControl {
+public:
+    explicit Listener(TComponent* owner) : TWinControl(owner) {}
+    std::vector<std::pair<unsigned, std::uintptr_t>> got;
+    unsigned watch = 0;
+    std::function<void(const TMessage&)> hook;
+    void WndProc(TMessage& m) override
+    {
+        if (m.Msg == watch || m.Msg == WM_TIMER) {
+            got.emplace_back(m.Msg, m.WParam);
+            if (hook) hook(m);
+            return;
+        }
+        TWinControl::WndProc(m);
+    }
+};
+
+template <class Pred>
+bool RunUntil(Pred done, int ms = 2000)
+{
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (!done() && std::chrono::steady_clock::now() < end) Application->HandleMessage(5);
+    return done();
+}
+} // namespace
+
+TEST(RegisteredMessages, SameNameSameIdDifferentNameDifferentId)
+{
+    unsigned a = RegisterWindowMessage("GridEditDone");
+    unsigned b = RegisterWindowMessage("DTPShiftFocus");
+    EXPECT_GE(a, 0xC000u);
+    EXPECT_NE(a, b);
+    EXPECT_EQ(RegisterWindowMessage("GridEditDone"), a);
+    EXPECT_EQ(RegisterWindowMessage("grideditdone"), a);
+    EXPECT_EQ(RegisterWindowMessage(""), 0u);
+}
+
+TEST(PostedMessages, ArriveAfterTheCurrentHandlerInOrder)
+{
+    Listener target(nullptr);
+    target.watch = RegisterWindowMessage("GridEditDone");
+    std::vector<std::string> order;
+    TEdit edit(nullptr);
+    edit.OnChange = [&](TObject*) {
+        PostMessage(&target, target.watch, 3, 7);
+        PostMessage(&target, target.watch, 4, 8);
+        order.push_back("handler done");
+    };
+    target.hook = [&](const TMessage& m) { order.push_back("posted " + std::to_string(m.WParam)); };
+    edit.SetText("x");
+    EXPECT_EQ(order, (std::vector<std::string>{"handler done"}));
+    Application->ProcessMessages();
+    EXPECT_EQ(order, (std::vector<std::string>{"handler done", "posted 3", "posted 4"}));
+    EXPECT_FALSE(PostMessage(nullptr, target.watch));
+}
+
+TEST(PostedMessages, ToADestroyedControlAreDropped)
+{
+    unsigned id = RegisterWindowMessage("DropTest");
+    auto* target = new Listener(nullptr);
+    target->watch = id;
+    PostMessage(target, id);
+    delete target;
+    EXPECT_EQ(Application->PendingCount(), 0u);
+    Application->ProcessMessages();  // must not touch the deleted control (ASan)
+}
+
+TEST(PostedMessages, AreDeliveredInsideAModalLoop)
+{
+    TForm dialog(nullptr);
+    auto* target = new Listener(&dialog);
+    target->SetParent(&dialog);
+    target->watch = RegisterWindowMessage("CloseLater");
+    target->hook = [&](const TMessage& m) { dialog.SetModalResult(static_cast<TModalResult>(m.WParam)); };
+    dialog.OnShow = [&](TObject*) { PostMessage(target, target->watch, mrOk); };
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
+    EXPECT_FALSE(dialog.Visible());
+    EXPECT_EQ(Application->ModalLevel(), 0);
+}
+
+TEST(ModalForms, CloseQueryAndOnCloseCanKeepTheFormOpen)
+{
+    TForm dialog(nullptr);
+    int attempts = 0;
+    dialog.OnShow = [&](TObject*) { dialog.SetModalResult(mrCancel); };
+    dialog.OnClose = [&](TObject*, TCloseAction& action) {
+        if (++attempts == 1) {
+            action = TCloseAction::caNone;  // refuse once, then accept the next result
+            PostMessage(&dialog, WM_CLOSE);
+        }
+    };
+    EXPECT_EQ(dialog.ShowModal(), mrCancel);
+    EXPECT_EQ(attempts, 2);
+}
+
+TEST(Timers, ATimerByIdFiresOnItsControlUntilKilled)
+{
+    Listener target(nullptr);
+    target.SetTimer(111, 10);
+    EXPECT_TRUE(Application->HasTimer(&target, 111));
+    ASSERT_TRUE(RunUntil([&] { return target.got.size() >= 2; }));
+    EXPECT_EQ(target.got[0], (std::pair<unsigned, std::uintptr_t>{WM_TIMER, 111}));
+    target.KillTimer(111);
+    std::size_t n = target.got.size();
+    RunUntil([] { return false; }, 40);
+    EXPECT_EQ(target.got.size(), n);
+}
+
+TEST(Timers, TimerComponentFiresWhileEnabled)
+{
+    TTimer timer(nullptr);
+    int ticks = 0;
+    timer.SetInterval(5);
+    timer.OnTimer = [&](TObject*) {
+        if (++ticks == 3) timer.SetEnabled(false);
+    };
+    RunUntil([&] { return ticks >= 3; });
+    RunUntil([] { return false; }, 30);
+    EXPECT_EQ(ticks, 3);
+}
+
+TEST(Exceptions, AnExceptionInAClickHandlerEndsInAnErrorBoxAndTheProgramGoesOn)
+{
+    ScriptedDialogs dialogs;
+    TCheckBox box(nullptr);
+    box.OnClick = [](TObject*) { throw std::runtime_error("Invalid port number"); };
+    SendClick(&box);
+    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_EQ(dialogs.Messages[0].Text, "Invalid port number.");
+    EXPECT_EQ(dialogs.Messages[0].Flags & 0xF0, MB_ICONERROR);
+    EXPECT_TRUE(box.Checked());
+    box.OnClick = nullptr;
+    SendClick(&box);
+    EXPECT_FALSE(box.Checked());
+    EXPECT_EQ(dialogs.Messages.size(), 1u);
+
+    // A posted message whose handler throws does not stop the queue.
+    Listener target(nullptr);
+    target.watch = RegisterWindowMessage("Throws");
+    target.hook = [](const TMessage& m) {
+        if (m.WParam == 1) throw std::runtime_error("first");
+    };
+    PostMessage(&target, target.watch, 1);
+    PostMessage(&target, target.watch, 2);
+    Application->ProcessMessages();
+    EXPECT_EQ(target.got.size(), 2u);
+    EXPECT_EQ(dialogs.Messages.size(), 2u);
+}
