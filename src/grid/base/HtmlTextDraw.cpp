@@ -629,6 +629,7 @@ void HtmlEngine::drawLine(std::string& src, const TRect& lineRect, bool measurin
   x_ = lineRect.Left;
   trailingSpace_ = 0;
   lineEnded_ = lineFull_ = liSeen_ = false;
+  sub_ = sup_ = false;  // subscript and superscript hold for one line only
   lineText_.clear();
   linkStartX_ = link_.inside ? -1 : x_;
   if (!measuring && paraBack_ && !p_.HitTestOnly)
