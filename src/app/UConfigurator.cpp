@@ -74,7 +74,13 @@ int Run_Configurator(int argc, char** argv)
     ui::Application->Initialize();
     ui::Application->SetTitle(SW_Code_Init);
     Create_Windows();
-    ui::Application->Run();
+    // The loop ends when the main window closes. The main window is not made the application's
+    // main form: closing that would end the application object for the rest of the process,
+    // and the program must be able to run again in one process (the end-to-end tests do).
+    ui::Application->SetMainForm(nullptr);
+    FBrevandoreFirmWare->Show();
+    while (FBrevandoreFirmWare->Visible())
+        ui::Application->HandleMessage(50);
     Destroy_Windows();
     return 0;
 }

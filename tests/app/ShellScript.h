@@ -33,14 +33,16 @@ public:
     bool Finished() const { return steps_.empty(); }
     const std::string& Stuck() const { return stuck_; }
 
-    // Closes every modal window and the main form: the run ends at once.
+    // Cancels every modal window and closes the others: the run ends at once.
     static void Abort()
     {
-        for (int i = 0; i < ui::Screen->FormCount(); ++i)
-            if (ui::Screen->Forms(i)->Modal())
-                ui::Screen->Forms(i)->SetModalResult(ui::mrCancel);
-        if (ui::Application->MainForm())
-            ui::Application->MainForm()->Close();
+        for (int i = 0; i < ui::Screen->FormCount(); ++i) {
+            ui::TCustomForm* form = ui::Screen->Forms(i);
+            if (form->Modal())
+                form->SetModalResult(ui::mrCancel);
+            else if (form->Visible())
+                form->Close();
+        }
     }
 
 private:
