@@ -129,6 +129,21 @@ TEST_F(HtmlDraw, SubscriptMakesTheLineTaller) {
   const int th = c->TextHeight("b");
   EXPECT_EQ(measure("a<SUB>b</SUB>", TRect(0, 0, 200, 100)).UsedHeight, gh + th / 4);
   EXPECT_EQ(measure("a<SUP>b</SUP>", TRect(0, 0, 200, 100)).UsedHeight, gh + th / 4);
+
+  // The subscript run stands lower than the text before it, the superscript run higher.
+  const int w = width("x");
+  const auto inkBottom = [&](int x0, int x1) {
+    int bottom = -1;
+    for (int y = 0; y < 100; ++y)
+      for (int x = x0; x < x1; ++x)
+        if (ui::ColorToRGB(bmp.Pixel(x, y)) != ui::clWhite) bottom = y;
+    return bottom;
+  };
+  run("x<SUB>x</SUB>", TRect(0, 0, 200, 100));
+  EXPECT_GT(inkBottom(1 + w, 1 + 2 * w), inkBottom(0, 1 + w));
+  c->FillRect(TRect(0, 0, 400, 200));
+  run("x<SUP>x</SUP>", TRect(0, 0, 200, 100));
+  EXPECT_LT(inkBottom(1 + w, 1 + 2 * w), inkBottom(0, 1 + w));
 }
 
 TEST_F(HtmlDraw, ParagraphAlignmentHoldsForFollowingLines) {
