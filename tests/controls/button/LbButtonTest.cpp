@@ -9,6 +9,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/Menus.h"
 #include "platform/ui/StdCtrls.h"
 
 using namespace controls;
@@ -305,6 +306,36 @@ TEST_F(ButtonTest, DefaultAndCancelTakeEnterAndEscapeUnlessAButtonHasTheFocus)
     button->SetEnabled(true);
     button->Hide();
     EXPECT_EQ(button->Perform(ui::CM_DIALOGKEY, ui::VK_RETURN), 0);
+}
+
+TEST_F(ButtonTest, ClickOpensThePopupMenuAfterOnClick)
+{
+    ui::TPopupMenu menu(nullptr);
+    std::vector<std::string> order;
+    button->OnClick = [&](ui::TObject*) { order.push_back("click"); };
+    menu.OnPopup = [&](ui::TObject*) { order.push_back("popup"); };
+    button->SetPopupMenu(&menu);
+    ui::SendClick(button, 5, 5);
+    EXPECT_EQ(order, (std::vector<std::string>{"click", "popup"}));
+    EXPECT_EQ(menu.PopupComponent, button);
+    button->SetPopupMenu(nullptr);
+}
+
+TEST_F(ButtonTest, OldStyleFocusedGetsTheBlackDefaultFrame)
+{
+    button->SetStyle(bsOld);
+    button->SetColor(RGB(0xF8, 0xF7, 0xED));
+    edit->SetFocus();
+    const ui::TBitmap* shot = button->PaintToBuffer();
+    const int W = button->Width(), H = button->Height();
+    EXPECT_EQ(shot->Pixel(0, 0), RGB(0xFF, 0xFF, 0xFF));
+    EXPECT_EQ(shot->Pixel(W - 1, H - 1), ui::ColorToRGB(ui::cl3DDkShadow));
+    button->SetFocus();
+    shot = button->PaintToBuffer();
+    for (auto p : {ui::Point(0, 0), ui::Point(W - 1, 0), ui::Point(0, H - 1), ui::Point(W - 1, H - 1)})
+        EXPECT_EQ(shot->Pixel(p.X, p.Y), RGB(0, 0, 0)) << p.X << "," << p.Y;
+    // The smaller face moved in by a pixel: its light edge now starts at (1, 1).
+    EXPECT_EQ(shot->Pixel(1, 1), RGB(0xFF, 0xFF, 0xFF));
 }
 
 TEST(LbButtonModal, ModalResultClosesTheFormAfterOnClick)
