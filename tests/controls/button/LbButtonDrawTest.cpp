@@ -38,15 +38,26 @@ protected:
         return bmp;
     }
 
+    // A glyph strip of `cells` cells of size x size in the colours kCells.
+    void UseGlyph(int cells, int size);
+
     // Pixels inside the frame that are not the given face colour.
     ui::TRect Ink(ui::TColor faceColour) { return InkBounds(bmp, ui::Rect(1, 1, face.Width - 1, face.Height - 1), faceColour); }
 
     ui::TFont font;
     TLbButtonFace face;
     TBitmap bmp;
+    TBitmap strip;
 };
 
 const ui::TColor kCells[4] = {RGB(0, 0, 200), RGB(0, 200, 0), RGB(200, 0, 0), RGB(200, 200, 0)};
+
+void DrawTest::UseGlyph(int cells, int size)
+{
+    MakeStrip(strip, cells, size, kCells);
+    face.Glyph = &strip;
+    face.NumGlyphs = cells;
+}
 
 } // namespace
 
@@ -72,11 +83,8 @@ TEST_F(DrawTest, EncartaPressedShowsPressedColourAndBoldCaptionInPlace)
 
 TEST_F(DrawTest, NormalPressedShiftsContentAndSwapsFrameColours)
 {
-    TBitmap strip;
-    MakeStrip(strip, 1, 8, kCells);
+    UseGlyph(1, 8);
     face.Style = bsNormal;
-    face.Glyph = &strip;
-    face.NumGlyphs = 1;
     face.Caption = "Go";
     Draw();
     EXPECT_EQ(bmp.Pixel(0, 0), kLight);
@@ -191,13 +199,10 @@ TEST_F(DrawTest, GlyphCellFollowsState)
         {2, true, true, true, 0},   {2, false, true, true, 1},
         {1, false, false, false, 0},  // one picture only: shown also when disabled
     };
-    TBitmap strip;
     face.Style = bsNormal;
     face.Alignment = ui::TAlignment::taLeftJustify;
     for (const auto& c : cases) {
-        MakeStrip(strip, c.cells, 10, kCells);
-        face.Glyph = &strip;
-        face.NumGlyphs = c.cells;
+        UseGlyph(c.cells, 10);
         face.Enabled = c.enabled;
         face.Pressed = c.pressed;
         face.Hot = c.hot;
@@ -212,11 +217,8 @@ TEST_F(DrawTest, GlyphCellFollowsState)
 
 TEST_F(DrawTest, GlyphLeftOfCentredCaptionSitsHalfTheCaptionWidthLeftOfCentre)
 {
-    TBitmap strip;
-    MakeStrip(strip, 1, 10, kCells);
+    UseGlyph(1, 10);
     face.Style = bsNormal;
-    face.Glyph = &strip;
-    face.NumGlyphs = 1;
     face.Caption = "Wide caption";
     Draw();
     bmp.Canvas()->Font()->Assign(font);
@@ -282,11 +284,8 @@ TEST_F(DrawTest, ModernFaceHasTwoGradientsAndRoundedCorners)
 
 TEST_F(DrawTest, ShapeStyleLeavesOnlyGlyphAndCaption)
 {
-    TBitmap strip;
-    MakeStrip(strip, 1, 8, kCells);
+    UseGlyph(1, 8);
     face.Style = bsShape;
-    face.Glyph = &strip;
-    face.NumGlyphs = 1;
     Draw();
     EXPECT_EQ(bmp.Pixel(0, 0), kMagenta);
     EXPECT_EQ(bmp.Pixel(face.Width - 1, face.Height - 1), kMagenta);
