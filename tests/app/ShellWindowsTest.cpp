@@ -9,8 +9,10 @@
 #include "app/UBrevandoreFirmWare.h"
 #include "app/UConfigurator.h"
 #include "app/UMakerLink.h"
+#include "app/UNew_Project.h"
 #include "app/UProgramFolder.h"
 #include "app/UProjects.h"
+#include "app/USoftOptions.h"
 #include "app/UVersionCheck.h"
 #include "app/UWindows.h"
 #include "core/UBoot.h"
@@ -164,8 +166,9 @@ TEST_F(ShellWindowsTest, UpdateSequence)
         EXPECT_EQ(started.empty(), !c.started) << c.label;
         EXPECT_EQ(fs::exists(folder.dir / "Ethernet_Update.xml"), c.started) << c.label;
         EXPECT_EQ(Last_IP_Address, c.started ? "127.0.0.2" : "127.0.0.1") << c.label;
-        if (c.started)
+        if (c.started) {
             EXPECT_EQ(started, folder.dir.string() + "/Ethernet_Update") << c.label;
+        }
         if (c.message) {
             ASSERT_EQ(dialogs.Messages.size(), 1u) << c.label;
             EXPECT_EQ(dialogs.Messages[0].Text, c.message) << c.label;
@@ -231,4 +234,68 @@ TEST_F(ShellWindowsTest, LanguageChangeReachesEveryWindowInItsOrder)
         EXPECT_NE(name, "TFAbout");
     EXPECT_EQ(Window_Creation_Order().size(), 41u);
     EXPECT_EQ(Window_Language_Order().size(), 40u);
+}
+
+TEST_F(ShellWindowsTest, OptionsDialogPagesAndDependentControls)
+{
+    for (int i = 0; i < 13; ++i)
+        TempProgramFolder::WriteFile(folder.dir / "LANGUAGE" / ("Lang" + std::string(1, char('A' + i)) + ".lng"), "");
+    TFSoftOptions* o = FSoftOptions;
+    o->FormShow(nullptr);
+    struct Page {
+        int shown;
+        bool prev, next;
+        const char* label;
+        const char* first;
+    };
+    const Page pages[] = {
+        {6, false, true, "Page 1 / 3", "LangA"},
+        {6, true, true, "Page 2 / 3", "LangG"},
+        {1, true, false, "Page 3 / 3", "LangM"},
+        {1, true, false, "Page 3 / 3", "LangM"},  // Next on the last page stays there
+    };
+    for (std::size_t p = 0; p < std::size(pages); ++p) {
+        if (p > 0)
+            o->Btn_NextClick(o->Btn_Next);
+        int shown = 0;
+        for (ui::TLabel* l : o->L_L)
+            shown += l->Visible() ? 1 : 0;
+        EXPECT_EQ(shown, pages[p].shown) << p;
+        EXPECT_EQ(o->Btn_Prev->Visible(), pages[p].prev) << p;
+        EXPECT_EQ(o->Btn_Next->Visible(), pages[p].next) << p;
+        EXPECT_EQ(o->L_Page_Lang->Caption(), pages[p].label) << p;
+        EXPECT_EQ(o->L_L[0]->Caption(), pages[p].first) << p;
+    }
+
+    // The periodic check box and the Check button follow the internet box; a disabled box keeps its tick.
+    struct Boxes {
+        bool internet, update, updateEnabled, checkEnabled;
+    };
+    for (const Boxes& b : {Boxes{true, true, true, true}, Boxes{true, false, true, false},
+                           Boxes{false, true, false, false}}) {
+        o->CB_En_Con->SetChecked(b.internet);
+        o->CB_Update->SetChecked(b.update);
+        o->Update_CheckBox();
+        EXPECT_EQ(o->CB_Update->Enabled(), b.updateEnabled);
+        EXPECT_EQ(o->Btn_Check_Update->Enabled(), b.checkEnabled);
+        EXPECT_TRUE(o->CB_Update->Checked() == b.update);
+    }
+    // OK stores the boxes as they are; the timer needs both internet and the periodic check.
+    o->Btn_OKClick(o->Btn_OK);
+    EXPECT_FALSE(Enable_Internet);
+    EXPECT_TRUE(Enable_Update);
+    EXPECT_FALSE(main->Timer_Update->Enabled());
+}
+
+TEST_F(ShellWindowsTest, RefusedConfigurationNameKeepsTheDialogOpen)
+{
+    FNew_Project->FormShow(nullptr);
+    FNew_Project->E_New_Proj->SetText("../outside");
+    FNew_Project->Btn_OKClick(FNew_Project->Btn_OK);
+    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_EQ(dialogs.Messages[0].Text.rfind("Error! Name project is not valid\n", 0), 0u) << dialogs.Messages[0].Text;
+    EXPECT_EQ(FNew_Project->ModalResult(), ui::mrNone);
+    EXPECT_EQ(FNew_Project->E_New_Proj->Text(), "../outside");
+    EXPECT_FALSE(fs::exists(folder.dir / "outside"));
+    EXPECT_TRUE(Path_Project.empty());
 }

@@ -47,8 +47,9 @@ TEST(StartProgramTest, WaitsForTheEndOrTheLimit)
         const sys::RunResult r = Start_Program(c.program, c.parameter, false, c.limit);
         const auto took = std::chrono::steady_clock::now() - t0;
         EXPECT_EQ(r.outcome, c.outcome) << c.label;
-        if (c.exitCode >= 0)
+        if (c.exitCode >= 0) {
             EXPECT_EQ(r.exitCode, c.exitCode) << c.label;
+        }
         EXPECT_LT(took, c.limit + 1000ms) << c.label;
     }
 }

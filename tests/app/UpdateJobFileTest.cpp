@@ -130,8 +130,9 @@ TEST(UpdateJobFileTest, PingSequenceOutcomes)
         EXPECT_EQ(found, c.found) << c.label;
         EXPECT_EQ(state.ping_res, c.ping_res) << c.label;
         EXPECT_GE(calls, static_cast<std::size_t>(c.minEchoes)) << c.label;
-        if (c.found)
+        if (c.found) {
             EXPECT_LE(calls, static_cast<std::size_t>(c.minEchoes)) << c.label;
+        }
     }
 }
 
