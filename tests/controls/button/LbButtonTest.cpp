@@ -321,6 +321,30 @@ TEST_F(ButtonTest, ClickOpensThePopupMenuAfterOnClick)
     button->SetPopupMenu(nullptr);
 }
 
+TEST_F(ButtonTest, HotTrackFontIsUsedOnlyWhenSwitchedOnAndHot)
+{
+    const ui::TColor face = RGB(0xF8, 0xF7, 0xED);
+    button->SetColor(face);
+    button->SetParentFont(false);
+    UseTestFont(*button->Font());
+    edit->SetFocus();  // a focused button counts as hot too
+    ui::TFont bold;
+    UseTestFont(bold);
+    bold.SetStyle(ui::fsBold);
+    button->SetHotTrackFont(bold);
+    auto ink = [&] {
+        const ui::TBitmap* shot = button->PaintToBuffer();
+        return CountInk(*shot, ui::Rect(2, 2, button->Width() - 2, button->Height() - 2), face);
+    };
+    const int plain = ink();
+    ui::SendMouseMove(button, 5, 5);
+    EXPECT_EQ(ink(), plain) << "hover font not switched on";
+    button->SetUseHotTrackFont(true);
+    EXPECT_GT(ink(), plain);
+    ui::SendMouseMove(form.get(), 250, 150);
+    EXPECT_EQ(ink(), plain);
+}
+
 TEST_F(ButtonTest, OldStyleFocusedGetsTheBlackDefaultFrame)
 {
     button->SetStyle(bsOld);
