@@ -299,3 +299,37 @@ TEST_F(ShellWindowsTest, RefusedConfigurationNameKeepsTheDialogOpen)
     EXPECT_FALSE(fs::exists(folder.dir / "outside"));
     EXPECT_TRUE(Path_Project.empty());
 }
+
+TEST_F(ShellWindowsTest, EdeFileNameGetsItsEndingAndAnExistingFileNeedsYes)
+{
+    ASSERT_EQ(Create_Project("demo").Text, 0);
+    const std::string dir = Path_Project + "/";
+    TempProgramFolder::WriteFile(dir + "old.csv", "x");
+    struct Case {
+        std::string typed;
+        int answer;  // to the overwrite question, 0: none expected
+        std::string written;  // empty: nothing written
+    };
+    const Case cases[] = {
+        {dir + "list", 0, dir + "list.csv"},
+        {dir + "LIST.CSV", 0, dir + "LIST.CSV"},
+        {dir + "list.txt", 0, dir + "list.txt.csv"},
+        {dir + "old", ui::IDNO, ""},
+        {dir + "old.csv", ui::IDCANCEL, ""},
+        {dir + "old", ui::IDYES, dir + "old.csv"},
+    };
+    std::vector<std::string> written;
+    main->Save_EDE_File = [&](const std::string& file) { written.push_back(file); };
+    for (const Case& c : cases) {
+        written.clear();
+        dialogs.Messages.clear();
+        dialogs.FileAnswers.push_back({true, {c.typed}, 1});
+        if (c.answer)
+            dialogs.MessageAnswers.push_back(c.answer);
+        main->Btn_Click(main->Btn_BACnet_EDE_File);
+        EXPECT_EQ(dialogs.FileRequests.back().InitialDir, Path_Project);
+        EXPECT_EQ(dialogs.Messages.size(), c.answer ? 1u : 0u) << c.typed;
+        EXPECT_EQ(written, c.written.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.written})
+            << c.typed;
+    }
+}
