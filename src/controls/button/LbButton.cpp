@@ -379,7 +379,9 @@ void TLbButton::KeyDown(unsigned& key, TShiftState shift)
 void TLbButton::KeyUp(unsigned& key, TShiftState shift)
 {
     TCustomControl::KeyUp(key, shift);
-    if (key == VK_RETURN || key == VK_SPACE) {
+    // Only a key that went down on this button clicks it: the release of an Enter whose press
+    // moved the focus here must not click as well.
+    if ((key == VK_RETURN || key == VK_SPACE) && bDown) {
         Click();
         Repaint();
     }

@@ -242,6 +242,16 @@ TEST_F(ButtonTest, SpaceAndEnterClickOnKeyUp)
         EXPECT_EQ(clicks, 1);
         EXPECT_FALSE(button->Down());
     }
+    // The release of a key pressed while another control had the focus does not click.
+    clicks = 0;
+    edit->OnKeyDown = [this](ui::TObject*, unsigned& key, ui::TShiftState) {
+        if (key == ui::VK_RETURN)
+            button->SetFocus();
+    };
+    edit->SetFocus();
+    ui::SendKeyStroke(form.get(), ui::VK_RETURN);
+    EXPECT_TRUE(button->Focused());
+    EXPECT_EQ(clicks, 0);
 }
 
 TEST_F(ButtonTest, HiddenButtonDoesNotClickAndDoesNotStayPressed)
