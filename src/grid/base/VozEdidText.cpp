@@ -14,13 +14,14 @@ namespace {
 
 bool IsE(char32_t c) { return c == U'e' || c == U'E'; }
 
-// The regional thousand separator as one code point; 0 (never met in a number) when there is none.
+// Stands for "no such separator": no text yields this code point.
+constexpr char32_t kNoSeparator = 0xFFFFFFFF;
+
+// The regional thousand separator as one code point.
 char32_t ThousandSeparatorChar()
 {
-    const std::string& th = rtl::Regional().ThousandSeparator;
-    if (th.empty()) return 0;
-    const auto cps = ToCodePoints(th);
-    return cps.empty() ? 0 : cps.front();
+    const auto cps = ToCodePoints(rtl::Regional().ThousandSeparator);
+    return cps.empty() ? kNoSeparator : cps.front();
 }
 
 char32_t DecimalSeparatorChar() { return static_cast<unsigned char>(rtl::Regional().DecimalSeparator); }
@@ -104,7 +105,7 @@ std::string CleanNumberText(std::string_view Text)
     std::u32string chars = ToCodePoints(trimmed);
     const char32_t dec = DecimalSeparatorChar();
     const std::u32string th = ToCodePoints(rtl::Regional().ThousandSeparator);
-    const char32_t thFirst = th.empty() ? 0 : th.front();
+    const char32_t thFirst = th.empty() ? kNoSeparator : th.front();
 
     bool negative = !chars.empty() && chars.front() == U'(' && chars.back() == U')';
     std::size_t i = 0;

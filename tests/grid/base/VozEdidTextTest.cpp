@@ -120,6 +120,12 @@ TEST(CleanNumberText, MultiByteThousandSeparator)
     rtl::TRegionalScope scope(fs);
     EXPECT_EQ(CleanNumberText("1\u00A0234,5 kr"), "1234.5");
     EXPECT_EQ(GetNumberKind("1\u00A0234,5"), nkDecimal);
+
+    fs.ThousandSeparator.clear();   // no grouping: nothing counts as a separator
+    rtl::TRegionalScope none(fs);
+    EXPECT_EQ(GetNumberKind(std::string("1\0" "2", 3)), nkNotANumber);
+    EXPECT_EQ(GetNumberKind("1.234,5"), nkNotANumber);
+    EXPECT_EQ(CleanNumberText("1.234,5"), "1.234.5");   // "." is always kept, the decimal comma becomes "."
 }
 
 TEST(ShortDates, DayMonthYearAndMonthDayYear)
