@@ -227,6 +227,8 @@ protected:
     // the fixed area; -1 when none.
     int ColBorderAt(int X) const;
     int RowBorderAt(int Y) const;
+    // Descendants end or start a selecting or sizing state of their own mouse handling.
+    void SetGridState(TGridState v) { gridState_ = v; }
     // Draws the default background and grid lines of a cell (when DefaultDrawing).
     void DrawCellDefault(int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
 
