@@ -89,6 +89,13 @@ void TLabel::FontChanged()
     AdjustBounds();
 }
 
+void TLabel::SetFocusControl(TWinControl* c)
+{
+    if (focusControl_) focusControl_->RemoveFreeNotification(this);
+    focusControl_ = c;
+    if (c) c->FreeNotification(this);
+}
+
 void TLabel::Notification(TComponent* component, TOperation operation)
 {
     TGraphicControl::Notification(component, operation);

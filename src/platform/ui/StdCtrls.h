@@ -29,7 +29,7 @@ public:
     bool ShowAccelChar() const { return showAccelChar_; }
     void SetShowAccelChar(bool v);
     TWinControl* FocusControl() const { return focusControl_; }
-    void SetFocusControl(TWinControl* c) { focusControl_ = c; }
+    void SetFocusControl(TWinControl* c);
     // Recomputes the size from the caption when AutoSize is on.
     void AdjustBounds();
     // Takes the accelerator ("&x" in the caption) by focusing FocusControl.
