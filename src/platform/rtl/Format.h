@@ -2,8 +2,9 @@
 // Printf-like formatting with the classic directive set:
 //   "%" [index ":"] ["-"] [width] ["." prec] type,  width/prec may be "*",
 //   types d u x e f g n m p s, and "%%".
-// A format that does not match its arguments raises EConvertError (never undefined behaviour),
-// so a format text supplied by a user cannot crash the program.
+// The float directives (e f g n m) also take integer arguments; numbers use the regional
+// separators. A format that does not match its arguments raises EConvertError (never undefined
+// behaviour), so a format text supplied by a user cannot crash the program.
 #include <cstdint>
 #include <initializer_list>
 #include <string>

@@ -21,7 +21,8 @@ struct TFormatSettings {
     std::string TimePMString = "PM";
     std::string CurrencyString = "$";
     int CurrencyFormat = 0;     // 0 "$1", 1 "1$", 2 "$ 1", 3 "1 $"
-    int NegCurrFormat = 0;      // 0 "($1)", 1 "-$1", ... as the classic table
+    int NegCurrFormat = 0;      // 0 "($1)", 1 "-$1", 2 "$-1", 3 "$1-", 4 "(1$)", 5 "-1$", 6 "1-$", 7 "1$-",
+                                // 8 "-1 $", 9 "-$ 1", 10 "1 $-", 11 "$ 1-", 12 "$ -1", 13 "1- $", 14 "($ 1)", 15 "(1 $)"
     int CurrencyDecimals = 2;
     int TwoDigitYearCenturyWindow = 50;
     std::array<std::string, 12> ShortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
