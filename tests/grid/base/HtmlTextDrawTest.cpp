@@ -105,6 +105,29 @@ TEST_F(HtmlDraw, WordBreakAndLineBreaks) {
   EXPECT_EQ(r.PlainText, "a\rb\rc");
 }
 
+TEST_F(HtmlDraw, TagsThatShapeLines) {
+  c->Font()->SetSize(16);
+  const int big = c->TextHeight("A");
+  c->Font()->SetSize(10);
+  struct {
+    const char* text;
+    int width, height;
+  } cases[] = {
+      // A list starts on a new line; items are indented 12 pixels per level.
+      {"<UL><LI>item", 12 + width("item"), 2 * gh},
+      {"<UL><UL><LI>item", 24 + width("item"), 3 * gh},
+      {"<UL><LI>a<LI>a", 12 + width("a"), 3 * gh},
+      {"<IND x=\"40\">a", 40 + width("a"), gh},
+      {"ab<HR>c", width("ab"), 2 * gh},
+      {"<FONT SIZE=\"5\">A</FONT>", -1, big},
+  };
+  for (const auto& k : cases) {
+    const auto r = measure(k.text, TRect(0, 0, 400, 200));
+    if (k.width >= 0) EXPECT_EQ(r.UsedWidth, k.width) << k.text;
+    EXPECT_EQ(r.UsedHeight, k.height) << k.text;
+  }
+}
+
 TEST_F(HtmlDraw, WithoutWordWrapOneLineEndsInEllipsis) {
   const std::string text = "the quick brown fox jumps over the lazy dog";
   const auto r = measure(text, TRect(0, 0, 60, 100), false);
