@@ -109,10 +109,7 @@ void TGsgCustomCombo::SetButtonWidth(int v) {
 
 void TGsgCustomCombo::SetDropWidth(int v) {
   FDropWidth = v;
-  if (v > 0) {
-    SetDropDownWidth(v);
-    Perform(ui::CB_SETDROPPEDWIDTH, static_cast<std::uintptr_t>(v));
-  }
+  if (v > 0) Perform(ui::CB_SETDROPPEDWIDTH, static_cast<std::uintptr_t>(v));
 }
 
 void TGsgCustomCombo::SetEtched(bool v) {

@@ -58,6 +58,15 @@ TEST(GsgComboBox, DropDownSelectAndCloseFireOncePerAction) {
   EXPECT_EQ(dropDown, 2);
 }
 
+TEST(GsgComboBox, DropWidthGoesToTheList) {
+  TGsgComboBox combo(nullptr);
+  combo.SetDropWidth(0);
+  EXPECT_EQ(combo.DropDownWidth(), 0);
+  combo.SetDropWidth(250);
+  EXPECT_EQ(combo.DropWidth(), 250);
+  EXPECT_EQ(combo.DropDownWidth(), 250);
+}
+
 TEST(GsgComboBox, SelectItemKeepsTheIndexForUnknownText) {
   TGsgComboBox combo(nullptr);
   fill(combo);
