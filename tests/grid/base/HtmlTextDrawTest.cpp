@@ -284,6 +284,25 @@ TEST_F(HtmlDraw, MalformedMarkupDropsTheRestQuietly) {
   EXPECT_EQ(measure("ab<B unclosed text", TRect(0, 0, 400, 100)).PlainText, "ab");
   EXPECT_EQ(measure("ab<", TRect(0, 0, 400, 100)).PlainText, "ab");
   EXPECT_EQ(measure("<UNKNOWN>ok", TRect(0, 0, 400, 100)).PlainText, "ok");
+
+  // Broken or hostile markup ends, draws within reason and leaves the canvas as it was.
+  ui::TFont font;
+  font.Assign(*c->Font());
+  for (const char* text :
+       {"<", "<<", "<<<", "</", "</>", "<A HREF=\"x", "<P", "<P>", "&", "&&&&", "&amp",
+        "<R a=\"abc\">x", "<FONT SIZE=>x", "<FONT SIZE=\"0\">x", "<IND x=>y", "<IND x=\"-5\">y",
+        "</UL></UL><UL>", "<LI><LI><LI>", "<SUB><SUP>x</SU>", "<Z>never closed", "\r\r\n\n",
+        "<A HREF=\"a\"><A HREF=\"b\">x</A></A></A>", "<BODY BGCOLOR=\"#12\">x"}) {
+    for (bool wrap : {true, false}) {
+      THTMLDrawParams p;
+      p.WordWrap = wrap;
+      p.HitX = 5;
+      p.HitY = 5;
+      const auto r = run(text, TRect(0, 0, 30, 40), p);
+      EXPECT_GE(r.UsedHeight, gh) << text;
+      EXPECT_TRUE(c->Font()->SameAs(font)) << text;
+    }
+  }
 }
 
 }  // namespace
