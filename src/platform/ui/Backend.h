@@ -56,6 +56,14 @@ public:
     // Shows a hint window with text at a screen point (empty text hides it).
     virtual void ShowHint(const std::string& text, TPoint screenPos, int maxWidth) = 0;
     virtual void SetScreenCursor(TCursor cursor) = 0;
+    // Shows a menu of items (caption, enabled, checked; "-" is a separator) at a screen point and
+    // returns the index picked, or -1.
+    struct TMenuEntry {
+        std::string Caption;
+        bool Enabled = true;
+        bool Checked = false;
+    };
+    virtual int ShowPopupMenu(const std::vector<TMenuEntry>& items, TPoint screenPos) = 0;
     virtual void RegisterCursor(TCursor index, const TBitmap& image, TPoint hotSpot) = 0;
 
     virtual IDialogService* NativeDialogs() = 0;

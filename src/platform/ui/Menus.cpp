@@ -1,4 +1,6 @@
 #include <algorithm>
+#include "platform/ui/Application.h"
+#include "platform/ui/Backend.h"
 #include "platform/ui/Menus.h"
 
 namespace ui {
@@ -34,11 +36,24 @@ TPopupMenu::TPopupMenu(TComponent* AOwner) : TComponent(AOwner), items_(new TMen
 
 TPopupMenu::~TPopupMenu() = default;
 
-TMenuItem* TPopupMenu::Popup(int /*x*/, int /*y*/)
+TMenuItem* TPopupMenu::Popup(int x, int y)
 {
     if (OnPopup) OnPopup(this);
-    // No native menu is shown: the program's windows use no popup menu of their own.
-    return nullptr;
+    if (!Backend()) return nullptr;
+    std::vector<TMenuItem*> shown;
+    std::vector<IUiBackend::TMenuEntry> entries;
+    for (int i = 0; i < items_->Count(); ++i) {
+        TMenuItem* item = items_->Items(i);
+        if (!item->Visible) continue;
+        shown.push_back(item);
+        entries.push_back({item->Caption, item->Enabled, item->Checked});
+    }
+    if (entries.empty()) return nullptr;
+    int picked = Backend()->ShowPopupMenu(entries, {x, y});
+    if (picked < 0 || picked >= static_cast<int>(shown.size())) return nullptr;
+    TMenuItem* item = shown[static_cast<std::size_t>(picked)];
+    GetApplication()->Guard(item, [item] { item->Click(); });
+    return item;
 }
 
 } // namespace ui

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QEventLoop>
+#include <QMenu>
 #include <QPixmap>
 #include <QThread>
 #include <QTimer>
@@ -80,6 +81,29 @@ void QtBackend::RegisterCursor(TCursor index, const TBitmap& image, TPoint hotSp
 {
     EnsureApplication();
     cursors_[index] = QCursor(QPixmap::fromImage(ImageCopy(image)), hotSpot.X, hotSpot.Y);
+}
+
+int QtBackend::ShowPopupMenu(const std::vector<TMenuEntry>& items, TPoint screenPos)
+{
+    EnsureApplication();
+    if (IsOffscreen()) return -1;  // nobody can pick on the offscreen platform
+    QMenu menu;
+    std::vector<QAction*> actions;
+    for (const TMenuEntry& e : items) {
+        if (e.Caption == "-") {
+            actions.push_back(menu.addSeparator());
+            continue;
+        }
+        QAction* a = menu.addAction(ToQString(e.Caption));
+        a->setEnabled(e.Enabled);
+        a->setCheckable(e.Checked);
+        a->setChecked(e.Checked);
+        actions.push_back(a);
+    }
+    QAction* chosen = menu.exec(QPoint(screenPos.X, screenPos.Y));
+    for (std::size_t i = 0; i < actions.size(); ++i)
+        if (actions[i] == chosen) return static_cast<int>(i);
+    return -1;
 }
 
 IDialogService* QtBackend::NativeDialogs()

@@ -38,6 +38,7 @@ public:
     TSize ScreenSize() override;
     void ShowHint(const std::string& text, TPoint screenPos, int maxWidth) override;
     void SetScreenCursor(TCursor cursor) override;
+    int ShowPopupMenu(const std::vector<TMenuEntry>& items, TPoint screenPos) override;
     void RegisterCursor(TCursor index, const TBitmap& image, TPoint hotSpot) override;
 
     IDialogService* NativeDialogs() override;
