@@ -58,34 +58,24 @@ std::string lower(std::string_view s) {
   return r;
 }
 
-using EntityTable = std::pair<std::string_view, std::string_view>;
-
 // One left-to-right pass over the entities of the table (any letter case): a replaced text is
 // never read again. With keepDoubledAmpersand an escaped "&&" is passed over as a whole.
-template <std::size_t N>
-std::string replaceEntities(std::string_view text, const std::array<EntityTable, N>& table,
+std::string replaceEntities(std::string_view text, std::span<const THtmlEntity> table,
                             bool keepDoubledAmpersand) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
-    if (text[i] != '&') {
-      out += text[i++];
-      continue;
-    }
-    if (keepDoubledAmpersand && i + 1 < text.size() && text[i + 1] == '&') {
+    const bool doubled = text[i] == '&' && i + 1 < text.size() && text[i + 1] == '&';
+    if (keepDoubledAmpersand && doubled) {
       out += "&&";
       i += 2;
-      continue;
+    } else if (const THtmlEntity* e = text[i] == '&' ? MatchHtmlEntity(text, i, table, true)
+                                                     : nullptr) {
+      out += e->Character;
+      i += e->Entity.size();
+    } else {
+      out += text[i++];
     }
-    bool replaced = false;
-    for (const auto& [entity, by] : table)
-      if (HtmlFindNoCase(text.substr(i, entity.size()), entity) == 0) {
-        out += by;
-        i += entity.size();
-        replaced = true;
-        break;
-      }
-    if (!replaced) out += text[i++];
   }
   return out;
 }
@@ -93,7 +83,7 @@ std::string replaceEntities(std::string_view text, const std::array<EntityTable,
 // Entities of the whole text. "&amp;" becomes "&&", which the text calls draw as one "&", so
 // "&amp;lt;" shows as "&lt;".
 std::string decodeWholeText(std::string_view text) {
-  static constexpr std::array<EntityTable, 9> kEntities{{
+  static constexpr std::array<THtmlEntity, 9> kEntities{{
       {"&amp;", "&&"}, {"&quot;", "\""}, {"&sect;", "\xC2\xA7"}, {"&permil;", "\xE2\x80\xB0"},
       {"&reg;", "\xC2\xAE"}, {"&copy;", "\xC2\xA9"}, {"&para;", "\xC2\xB6"},
       {"&trade;", "\xE2\x84\xA2"}, {"&euro;", "\xE2\x82\xAC"}}};
@@ -102,7 +92,7 @@ std::string decodeWholeText(std::string_view text) {
 
 // Entities of a text run.
 std::string decodeRun(std::string_view run) {
-  static constexpr std::array<EntityTable, 3> kEntities{{
+  static constexpr std::array<THtmlEntity, 3> kEntities{{
       {"&nbsp;", " "}, {"&lt;", "<"}, {"&gt;", ">"}}};
   return replaceEntities(run, kEntities, true);
 }

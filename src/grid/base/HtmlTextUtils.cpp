@@ -1,6 +1,7 @@
 #include "grid/base/HtmlTextUtils.h"
 
 #include <array>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -8,13 +9,8 @@ namespace gx {
 
 namespace {
 
-struct NamedEntity {
-  std::string_view entity;
-  std::string_view character;  // UTF-8
-};
-
 // Named entities in the order both coding directions use them.
-constexpr std::array<NamedEntity, 51> kNamedEntities{{
+constexpr std::array<THtmlEntity, 51> kNamedEntities{{
     {"&eacute;", "\xC3\xA9"}, {"&egrave;", "\xC3\xA8"}, {"&euml;", "\xC3\xAB"},
     {"&ecirc;", "\xC3\xAA"},  {"&oacute;", "\xC3\xB3"}, {"&ograve;", "\xC3\xB2"},
     {"&ouml;", "\xC3\xB6"},   {"&ocirc;", "\xC3\xB4"},  {"&iacute;", "\xC3\xAD"},
@@ -34,7 +30,7 @@ constexpr std::array<NamedEntity, 51> kNamedEntities{{
     {"&euro;", "\xE2\x82\xAC"}, {"&laquo;", "\xC2\xAB"}, {"&raquo;", "\xC2\xBB"},
 }};
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kBasicEntities{{
+constexpr std::array<THtmlEntity, 4> kBasicEntities{{
     {"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}, {"&quot;", "\""}}};
 
 char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
@@ -190,44 +186,31 @@ bool ReplaceFirstText(std::string_view find, std::string_view replacement, std::
   return true;
 }
 
+const THtmlEntity* MatchHtmlEntity(std::string_view text, std::size_t at,
+                                   std::span<const THtmlEntity> table, bool anyCase) {
+  for (const THtmlEntity& e : table)
+    if (anyCase ? startsWithNoCase(text, at, e.Entity) : text.substr(at, e.Entity.size()) == e.Entity)
+      return &e;
+  return nullptr;
+}
+
 std::string DecodeHTMLEntities(std::string_view text, bool useNamed) {
   // One left-to-right pass: a decoded character is never decoded again, so "&amp;lt;"
   // gives "&lt;" and "&amp;eacute;" gives "&eacute;" (encoding and decoding round-trip).
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
-    if (text[i] != '&') {
-      out += text[i++];
-      continue;
+    const THtmlEntity* hit = nullptr;
+    if (text[i] == '&') {
+      hit = MatchHtmlEntity(text, i, kBasicEntities, true);
+      // Named entities are case-sensitive where the table has both cases (&eacute; and
+      // &Eacute;); an entity written in another case takes the first that matches.
+      if (!hit && useNamed) hit = MatchHtmlEntity(text, i, kNamedEntities, false);
+      if (!hit && useNamed) hit = MatchHtmlEntity(text, i, kNamedEntities, true);
     }
-    std::size_t len = 0;
-    std::string_view by;
-    for (const auto& [entity, ch] : kBasicEntities)
-      if (startsWithNoCase(text, i, entity)) {
-        len = entity.size();
-        by = ch;
-        break;
-      }
-    if (!len && useNamed) {
-      // Named entities are case-sensitive where the table has both cases (&eacute;
-      // and &Eacute;); an entity written in another case takes the first that matches.
-      for (const auto& e : kNamedEntities)
-        if (text.substr(i, e.entity.size()) == e.entity) {
-          len = e.entity.size();
-          by = e.character;
-          break;
-        }
-      if (!len)
-        for (const auto& e : kNamedEntities)
-          if (startsWithNoCase(text, i, e.entity)) {
-            len = e.entity.size();
-            by = e.character;
-            break;
-          }
-    }
-    if (len) {
-      out += by;
-      i += len;
+    if (hit) {
+      out += hit->Character;
+      i += hit->Entity.size();
     } else {
       out += text[i++];
     }
@@ -246,15 +229,15 @@ std::string EncodeHTMLEntities(std::string_view text, bool useNamed) {
     else if (c == '>') out += "&gt;";
     else {
       if (useNamed) {
-        const NamedEntity* hit = nullptr;
+        const THtmlEntity* hit = nullptr;
         for (const auto& e : kNamedEntities)
-          if (text.substr(i, e.character.size()) == e.character) {
+          if (text.substr(i, e.Character.size()) == e.Character) {
             hit = &e;
             break;
           }
         if (hit) {
-          out += hit->entity;
-          i += hit->character.size();
+          out += hit->Entity;
+          i += hit->Character.size();
           continue;
         }
       }

@@ -4,6 +4,7 @@
 // All are free functions on UTF-8 strings and keep no state.
 
 #include <string>
+#include <span>
 #include <string_view>
 
 namespace gx {
@@ -24,6 +25,17 @@ int HtmlReadInt(std::string_view s, bool* ok = nullptr);
 // outside quoted values; the value is the text between the next two double quotes (empty when
 // unquoted). False when the tag has no such attribute.
 bool HtmlTagAttribute(std::string_view tag, std::string_view name, std::string& value);
+
+// An entity and the UTF-8 text it stands for.
+struct THtmlEntity {
+  std::string_view Entity;
+  std::string_view Character;
+};
+
+// The first entity of Table that stands at Text[At] (letters compared in any case when
+// AnyCase), or nullptr.
+const THtmlEntity* MatchHtmlEntity(std::string_view Text, std::size_t At,
+                                   std::span<const THtmlEntity> Table, bool AnyCase);
 
 // Replaces the first occurrence of Find (any case); False when there is none.
 bool ReplaceFirstText(std::string_view find, std::string_view replacement, std::string& text);
