@@ -1,5 +1,9 @@
 #include "app/UAbout.h"
 
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
 #include "app/UFormBuild.h"
 #include "app/UMakerLink.h"
 #include "app/UVersionCheck.h"
@@ -16,6 +20,7 @@ TFAbout::TFAbout(ui::TComponent* AOwner) : ui::TForm(AOwner)
     Image1 = Place<ui::TImage>(this, this, 12, 12, 81, 81);
     Image1->SetStretch(true);
     Image1->SetCursor(ui::crHandPoint);
+    Load_Logo();
     L_Title = Place_Label(this, this, 108, 12, true, ui::clBlack);
     L_Title->SetCaption("Software Brevandor ");
     L_Desc = Place_Label(this, this, 108, 30, false, ui::clBlack);
@@ -40,6 +45,19 @@ TFAbout::TFAbout(ui::TComponent* AOwner) : ui::TForm(AOwner)
     L_Web->OnClick = [this](ui::TObject* s) { LinkClick(s); };
     OnShow = [this](ui::TObject* s) { FormShow(s); };
     DoCreate();
+}
+
+void TFAbout::Load_Logo()
+{
+    std::vector<std::uint8_t> bytes;
+    const std::string_view hex = maker::Logo_16x14_Hex;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+        bytes.push_back(static_cast<std::uint8_t>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
+    try {
+        Image1->Picture()->Bitmap()->LoadFromMemory(bytes.data(), bytes.size());
+    } catch (const std::exception&) {
+        // Without its picture the box is still complete.
+    }
 }
 
 void TFAbout::FormShow(ui::TObject*)

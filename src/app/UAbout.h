@@ -25,6 +25,10 @@ public:
 
     void FormShow(ui::TObject* Sender);
     void LinkClick(ui::TObject* Sender);
+
+private:
+    // The maker's logo as the picture.
+    void Load_Logo();
 };
 
 extern TFAbout* FAbout;

@@ -263,12 +263,15 @@ void TFBrevandoreFirmWare::FormCreate(ui::TObject*)
     SNMP_Trap_Write_List.clear();
     Register_Window("TFBrevandoreFirmWare", this, [this] { Set_Lang(); });
 
-    if (!settingsError.empty())
+    settings_unreadable_ = !settingsError.empty();
+    if (settings_unreadable_)
         ui::MessageDlg(settingsError, ui::TMsgDlgType::mtError, ui::mbOK);
 }
 
 void TFBrevandoreFirmWare::FormClose(ui::TObject*, ui::TCloseAction&)
 {
+    if (settings_unreadable_)
+        return;
     try {
         Save_Setting();
     } catch (const std::exception& e) {
@@ -337,6 +340,7 @@ void TFBrevandoreFirmWare::Btn_Click(ui::TObject* Sender)
         }
         if (Sender == Btn_Opz) {
             if (FSoftOptions && FSoftOptions->ShowModal() == ui::mrOk) {
+                settings_unreadable_ = false;
                 Save_Setting();
                 Update_Timer_State();
             }
@@ -421,7 +425,7 @@ void TFBrevandoreFirmWare::PROFINET_XML()
 {
     ui::TCustomForm* window = Find_Window("TFProfinetFileName");
     if (window && window->ShowModal() == ui::mrOk && Create_PROFINET_XML_File)
-        Create_PROFINET_XML_File("");
+        Create_PROFINET_XML_File();
 }
 
 void TFBrevandoreFirmWare::Build_EDS_File()

@@ -74,7 +74,7 @@ public:
     std::function<void(const std::string& file)> Save_EDE_File;
     std::function<void(const std::string& file)> Save_EDS_File;
     std::function<void()> Create_SNMP_MIB_File;
-    std::function<void(const std::string& file)> Create_PROFINET_XML_File;
+    std::function<void()> Create_PROFINET_XML_File;  // reads the file name from its own dialog
 
     void FormCreate(ui::TObject* Sender);
     void FormClose(ui::TObject* Sender, ui::TCloseAction& Action);
@@ -102,6 +102,9 @@ public:
 
 private:
     struct TButtonSpec;
+    // The settings file could not be read at start: closing keeps it for the user to repair;
+    // confirming the options dialog writes it anew.
+    bool settings_unreadable_ = false;
     void Build_Controls();
     void Apply_Layout();
     static const std::vector<TButtonSpec>& Button_Specs();

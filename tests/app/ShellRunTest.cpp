@@ -196,3 +196,22 @@ TEST(ShellRunTest, OpenDialogPreselectsTheOpenConfiguration)
     Run_In(folder.dir);
     ASSERT_TRUE(script.Finished()) << script.Stuck();
 }
+
+TEST(ShellRunTest, UnreadableSettingsFileIsReportedAndKept)
+{
+    TempProgramFolder folder;
+    const std::string broken = "<Conf_Settings><lastproj>";
+    TempProgramFolder::WriteFile(folder.dir / "Brevandor.xml", broken);
+    ui::ScriptedDialogs dialogs;
+    ShellScript script;
+    script.Then("started", Main_Shown, [] {
+        EXPECT_EQ(Language_Name, "English");
+        EXPECT_EQ(Last_IP_Address, "192.168.2.205");
+        Close_Main();
+    });
+    Run_In(folder.dir);
+    ASSERT_TRUE(script.Finished()) << script.Stuck();
+    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_NE(dialogs.Messages[0].Text.find("Brevandor.xml"), std::string::npos) << dialogs.Messages[0].Text;
+    EXPECT_EQ(TempProgramFolder::ReadFile(folder.dir / "Brevandor.xml"), broken);
+}

@@ -6,6 +6,7 @@
 
 #include "ShellScript.h"
 #include "TempProgramFolder.h"
+#include "app/UAbout.h"
 #include "app/UBrevandoreFirmWare.h"
 #include "app/UConfigurator.h"
 #include "app/UMakerLink.h"
@@ -64,6 +65,8 @@ TEST_F(ShellWindowsTest, FirstStartLayoutAndPicture)
     EXPECT_EQ(main->Btn_EtherCAT_ESI_File->Caption(), "EtherCAT ESI File");
     EXPECT_EQ(main->Shape1->Top(), 383);
     EXPECT_EQ(main->L_Varnok->Top(), 348);
+
+    EXPECT_EQ(FAbout->Image1->Picture()->Bitmap()->Width(), 16);  // the maker's logo
 
     const fs::path png = fs::path(CFG_BIN_DIR) / "main_window.png";
     ASSERT_TRUE(ui::RenderToPng(*main, png.string()));
