@@ -1,22 +1,16 @@
 // Combo box: items with objects, item index, edit part, drop-down state and the notifications.
 #include <algorithm>
 #include <cctype>
+#include "platform/rtl/StrUtils.h"
 #include "platform/ui/StdCtrls.h"
 
 namespace ui {
 
 namespace {
-bool SameTextNoCase(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 int FindExact(const rtl::TStringList& items, const std::string& text)
 {
     for (int i = 0; i < items.Count(); ++i)
-        if (SameTextNoCase(items.Strings(i), text)) return i;
+        if (rtl::AnsiSameText(items.Strings(i), text)) return i;
     return -1;
 }
 } // namespace

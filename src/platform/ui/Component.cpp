@@ -2,17 +2,11 @@
 
 #include <algorithm>
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/StrUtils.h"
 
 namespace ui {
 
-namespace {
-bool SameText(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
-} // namespace
+using rtl::SameText;
 
 TComponent::TComponent(TComponent* AOwner)
 {

@@ -459,11 +459,11 @@ void TControl::HandleMouseMessage(TMessage& m)
     case WM_MOUSEWHEEL: {
         int delta = static_cast<std::int16_t>(HiWord(m.WParam));
         TShiftState ws = ShiftFromKeys(LoWord(m.WParam));
+        // The point is in screen coordinates, as the desktop sends it.
         bool handled = DoMouseWheel(ws, delta, {x, y});
         if (!handled && parent_) {
             // Not taken here: offer it to the parent.
-            TPoint p = ClientToParent({x, y});
-            m.Result = parent_->Perform(WM_MOUSEWHEEL, m.WParam, MakeLParam(p.X, p.Y));
+            m.Result = parent_->Perform(WM_MOUSEWHEEL, m.WParam, m.LParam);
         } else {
             m.Result = handled ? 1 : 0;
         }

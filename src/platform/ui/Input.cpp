@@ -258,7 +258,11 @@ void SendMouseWheel(TControl* control, int delta, int x, int y, TShiftState shif
 {
     if (!control) return;
     std::uintptr_t w = MakeWParam(static_cast<unsigned>(MouseKeys(shift)), static_cast<unsigned>(delta & 0xFFFF));
-    Send(control, WM_MOUSEWHEEL, x, y, w);
+    TPoint screen = control->ClientToScreen({x, y});
+    SetCursorPosForInput(screen);
+    SetKeyboardShiftState(shift);
+    Deliver(control, WM_MOUSEWHEEL, w, MakeLParam(screen.X, screen.Y));
+    SetKeyboardShiftState(0);
 }
 
 void SendClick(TControl* control, int x, int y)
@@ -289,11 +293,13 @@ void RouteMouseEvent(TWinControl* root, unsigned msg, int x, int y, std::uintptr
     }
     SetCursorPosForInput(target->ClientToScreen(p));
     if (msg == WM_MOUSEWHEEL) {
-        // The wheel goes to the focused control, as on the desktop.
-        TControl* focus = FindFocusedControl();
-        TControl* to = focus ? focus : target;
-        TPoint fp = to->ScreenToClient(GetCursorPos());
-        Deliver(to, msg, keys, MakeLParam(fp.X, fp.Y));
+        // The wheel goes to the window under the mouse (a windowless control's parent); what it
+        // does not take goes on to its parents.
+        TControl* to = target;
+        while (to && !dynamic_cast<TWinControl*>(to)) to = to->Parent();
+        if (!to) return;
+        TPoint screen = GetCursorPos();  // the wheel message carries the screen point
+        Deliver(to, msg, keys, MakeLParam(screen.X, screen.Y));
         return;
     }
     EnterLeave(target);

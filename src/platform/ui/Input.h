@@ -21,6 +21,7 @@ void SendMouseDown(TControl* control, TMouseButton button, int x, int y, TShiftS
 void SendMouseUp(TControl* control, TMouseButton button, int x, int y, TShiftState shift = 0);
 void SendMouseMove(TControl* control, int x, int y, TShiftState shift = 0);
 void SendDoubleClick(TControl* control, TMouseButton button, int x, int y, TShiftState shift = 0);
+// The wheel at a client point; the message carries the screen point, as on the desktop.
 void SendMouseWheel(TControl* control, int delta, int x, int y, TShiftState shift = 0);
 // Press and release at the same point.
 void SendClick(TControl* control, int x = 1, int y = 1);

@@ -1,5 +1,7 @@
 #include "platform/ui/Messages.h"
 
+#include "platform/rtl/StrUtils.h"
+
 #include <algorithm>
 #include <map>
 #include "platform/ui/Application.h"
@@ -23,8 +25,7 @@ unsigned RegisterWindowMessage(const std::string& name)
     static std::map<std::string, unsigned> ids;
     static unsigned next = 0xC000;
     // Names compare case-insensitively, as registered names do on the desktop.
-    std::string key = name;
-    std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::string key = rtl::AnsiLowerCase(name);
     auto it = ids.find(key);
     if (it != ids.end()) return it->second;
     if (name.empty() || next > 0xFFFF) return 0;

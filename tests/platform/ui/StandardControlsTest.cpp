@@ -177,6 +177,10 @@ TEST(CategoryPanels, CollapsingRestacksThePanelsAndScrollingStaysInRange)
     EXPECT_EQ(panels[1]->Top(), group.HeaderHeight());
     panels[0]->Expand();
     EXPECT_EQ(panels[0]->Height(), 150);
+    auto* edit = new TEdit(panels[1]);  // a wheel over a child that does not take it scrolls the group
+    edit->SetParent(panels[1]);
+    SendMouseWheel(edit, -WHEEL_DELTA, 5, 5);
+    EXPECT_GT(group.VertScrollPosition(), 0);
     group.SetVertScrollPosition(10000);
     EXPECT_EQ(group.VertScrollPosition(), 450 - 300);
     EXPECT_EQ(panels[0]->Top(), -150);

@@ -47,10 +47,14 @@ protected:
         if (!control_) return Base::event(e);
         switch (e->type()) {
         case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-            // All keys, Tab included, take the framework's way.
-            DeliverKey(control_, *static_cast<QKeyEvent*>(e), e->type() == QEvent::KeyPress);
+        case QEvent::KeyRelease: {
+            // All keys, Tab included, take the framework's way, to the control with the focus.
+            TWinControl* target = FindFocusedControl();
+            TCustomForm* form = control_->ParentForm();
+            if (!target || (form && target->ParentForm() != form)) target = control_;
+            DeliverKey(target, *static_cast<QKeyEvent*>(e), e->type() == QEvent::KeyPress);
             return true;
+        }
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
@@ -65,7 +69,8 @@ protected:
             DeliverLeave(control_);
             break;
         case QEvent::FocusIn:
-            if (!control_->Focused() && control_->CanFocus()) control_->SetFocus();
+            // Qt's own edits and combo boxes take the focus on a click; the framework follows.
+            if (Native() && !control_->Focused() && control_->CanFocus()) control_->SetFocus();
             break;
         default: break;
         }
@@ -80,7 +85,8 @@ class PaintedWidget : public Bridge<QWidget> {
 public:
     PaintedWidget(TWinControl* c, QWidget* parent) : Bridge<QWidget>(c, parent)
     {
-        setFocusPolicy(c->TabStop() ? Qt::StrongFocus : Qt::ClickFocus);
+        // The framework decides who has the focus (controls take it in their mouse handling).
+        setFocusPolicy(Qt::NoFocus);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
