@@ -77,7 +77,13 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"gateway enabled keeps its octets",
                   "<EtherNetIP_Master_EN_GAT>1</EtherNetIP_Master_EN_GAT><EtherNetIP_Master_GAT4>9</EtherNetIP_Master_GAT4>",
                   48, {192, 168, 0, 9}},
-        FieldCase{"version text only when the file exists", "", 1644, {'1', '.', '0', '0', '0', 0, 0, 0}}),
+        FieldCase{"version text only when the file exists", "", 1644, {'1', '.', '0', '0', '0', 0, 0, 0}},
+        FieldCase{"a file without the address keys: their fallbacks, not the block defaults", "", 40,
+                  {192, 168, 0, 5, 255, 255, 255, 0, 255, 255, 255, 255}},
+        FieldCase{"gateway enabled without its keys", "<EtherNetIP_Master_EN_GAT>1</EtherNetIP_Master_EN_GAT>", 48,
+                  {192, 168, 0, 1}},
+        FieldCase{"a file without the slave name key", "", 80,
+                  {'d', 'e', 'v', 'i', 'c', 'e', 'n', 'a', 'm', 'e', '1', 0}}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 // The EtherCAT identity that ParGen.xml gives the header of the EtherCAT section.
@@ -139,3 +145,36 @@ INSTANTIATE_TEST_SUITE_P(
         BankIdentityCase{"a node address that is not a number",
                      "<EtherCAT_Slave_Node_Address>1a</EtherCAT_Slave_Node_Address>", Default_Eeprom, 1, 0}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+// The 40-byte header of the EtherCAT section at offset 512 of bank2: EEPROM configuration, node
+// address, vendor ID, product code, revision, serial number, entry count, entry-table address.
+TEST_F(EtherCATIdentity, HeaderFieldsLandInTheirOrder)
+{
+    const std::vector<std::uint8_t> tail = {0, 0, 0, 0, 0x28, 0x02, 0x08, 0x00};  // no entries; table at 0x80228
+    auto header = [](std::vector<std::uint8_t> eeprom, std::vector<std::uint8_t> rest) {
+        eeprom.insert(eeprom.end(), rest.begin(), rest.end());
+        return eeprom;
+    };
+
+    // Without ParGen.xml the identity stays zero: no default EEPROM configuration, node address 0.
+    std::vector<std::uint8_t> zero(18, 0);
+    zero.insert(zero.end(), tail.begin(), tail.end());
+    EXPECT_EQ(Slice(Bank2(), 512, 40), header(std::vector<std::uint8_t>(14, 0), zero));
+
+    ParGen("<EtherCAT_Slave_Vendor_ID>$11223344</EtherCAT_Slave_Vendor_ID>"
+           "<EtherCAT_Slave_Product_Code>0x8899AABB</EtherCAT_Slave_Product_Code>"
+           "<EtherCAT_Slave_Revision_Number>5</EtherCAT_Slave_Revision_Number>"
+           "<EtherCAT_Slave_Serial_Number>258</EtherCAT_Slave_Serial_Number>"
+           "<EtherCAT_Slave_Node_Address>65537</EtherCAT_Slave_Node_Address>");
+    std::vector<std::uint8_t> rest = {0x01, 0x00,  0x44, 0x33, 0x22, 0x11,  0xBB, 0xAA, 0x99, 0x88,
+                                      0x05, 0, 0, 0,  0x02, 0x01, 0, 0};
+    rest.insert(rest.end(), tail.begin(), tail.end());
+    EXPECT_EQ(Slice(Bank2(), 512, 40), header(Default_Eeprom, rest)) << "node address keeps its low 16 bits";
+
+    // Only the revision number reads unsigned decimal beyond the signed 32-bit range.
+    ParGen("<EtherCAT_Slave_Vendor_ID>4294967295</EtherCAT_Slave_Vendor_ID>"
+           "<EtherCAT_Slave_Serial_Number>-1</EtherCAT_Slave_Serial_Number>");
+    const auto s = Build();
+    EXPECT_EQ(s->EtherCAT_Bank_Header.Vendor_ID, 0u);
+    EXPECT_EQ(s->EtherCAT_Bank_Header.Serial_Number, 0xFFFFFFFFu);
+}
