@@ -114,7 +114,9 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned flags)
     }
     hasClip_ = hadClip;
     clip_ = oldClip;
-    return (flags & DT_SINGLELINE) ? lineH : total;
+    // Centred or bottom text reports the offset of its bottom from the top of the rectangle.
+    if ((flags & DT_SINGLELINE) && (flags & (DT_VCENTER | DT_BOTTOM))) return y - r.Top;
+    return total;
 }
 
 } // namespace ui

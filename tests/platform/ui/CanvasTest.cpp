@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/ui/Graphics.h"
 #include "platform/ui/TextLayout.h"
 
@@ -293,4 +295,28 @@ TEST(Canvas, TextRectClipsToItsRectangle)
     for (int y = 0; y < 20; ++y)
         for (int x = 10; x < 60; ++x) ASSERT_EQ(b.Pixel(x, y), clWhite) << x << "," << y;
     EXPECT_EQ(b.Pixel(9, 19), clYellow);
+}
+
+TEST(Canvas, RotatedTextRunsUpwards)
+{
+    TBitmap b(60, 60);
+    TCanvas& c = *b.Canvas();
+    c.Brush()->SetColor(clWhite);
+    c.FillRect({0, 0, 60, 60});
+    c.Brush()->SetStyle(TBrushStyle::bsClear);
+    c.Font()->SetHeight(-12);
+    c.Font()->SetOrientation(900);
+    c.TextOut(10, 55, "MMMM");
+    int minX = 60, maxX = -1, minY = 60, maxY = -1;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 60; ++x)
+            if (b.Pixel(x, y) != clWhite) {
+                minX = std::min(minX, x);
+                maxX = std::max(maxX, x);
+                minY = std::min(minY, y);
+                maxY = std::max(maxY, y);
+            }
+    ASSERT_GE(maxX, 0);
+    EXPECT_GT(maxY - minY, 2 * (maxX - minX));  // taller than wide
+    EXPECT_LE(maxY, 55);                         // drawn upwards from its start point
 }

@@ -259,3 +259,22 @@ TEST(EditRules, SelectionEditingAndChangeEvents)
     e.SetPasswordChar('*');
     EXPECT_EQ(e.DisplayText(), "*********");
 }
+
+TEST(EditRules, ClipboardKeysCopyCutAndPasteButNeverCopyAPassword)
+{
+    TEdit from(nullptr), to(nullptr);
+    from.SetText("secret");
+    from.SelectAll();
+    SendKeyStroke(&from, 'C', ssCtrl, 3);
+    SendKeyStroke(&to, 'V', ssCtrl, 22);
+    EXPECT_EQ(to.Text(), "secret");
+    to.SelectAll();
+    SendKeyStroke(&to, 'X', ssCtrl, 24);
+    EXPECT_EQ(to.Text(), "");
+    from.SetPasswordChar('*');
+    from.SetText("hidden");
+    from.SelectAll();
+    SendKeyStroke(&from, 'C', ssCtrl, 3);
+    SendKeyStroke(&to, 'V', ssCtrl, 22);
+    EXPECT_EQ(to.Text(), "secret");
+}

@@ -82,6 +82,23 @@ TEST_F(ShownForm, TypingIntoTheNativeEditUpdatesTheControlAndFiresChange)
     EXPECT_EQ(changes, 3);
 }
 
+TEST_F(ShownForm, ClicksAndKeysOnNativeWidgetsReachTheFocusedControl)
+{
+    auto* box = new TCheckBox(&form);
+    box->SetParent(&form);
+    box->SetBounds(140, 40, 90, 17);
+    int clicks = 0;
+    box->OnClick = [&](TObject*) { ++clicks; };
+    Application->ProcessMessages();
+    ASSERT_TRUE(qt::HasNativeWindow(box));
+    qt::ClickNative(box, 4, 4);
+    EXPECT_TRUE(box->Checked());
+    EXPECT_TRUE(box->Focused());
+    qt::TypeIntoNative(&form, " ");  // keys reach the control with the focus
+    EXPECT_FALSE(box->Checked());
+    EXPECT_EQ(clicks, 2);
+}
+
 TEST_F(ShownForm, RendersToPngWithEveryControlAtItsBounds)
 {
     auto file = TempPng("ui_shown_form.png");

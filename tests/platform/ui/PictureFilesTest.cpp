@@ -103,3 +103,56 @@ TEST(PictureFiles, SavingReplacesTheFileOnlyWhenTheWriteSucceeds)
     for (const auto& entry : fs::directory_iterator(dir.path))
         EXPECT_EQ(entry.path().extension(), ".bmp") << "left-over " << entry.path();
 }
+
+#include "platform/ui/ExtCtrls.h"
+#include "platform/ui/ImgList.h"
+
+TEST(ImageList, StripsAreSplitAndTheMaskColourIsLeftOut)
+{
+    TBitmap strip(32, 16);
+    strip.Canvas()->Brush()->SetColor(clFuchsia);
+    strip.Canvas()->FillRect({0, 0, 32, 16});
+    strip.Canvas()->Brush()->SetColor(clBlue);
+    strip.Canvas()->FillRect({4, 4, 8, 8});     // in the first image
+    strip.Canvas()->Brush()->SetColor(clRed);
+    strip.Canvas()->FillRect({20, 4, 24, 8});   // in the second
+    TImageList list(nullptr);
+    EXPECT_EQ(list.AddMasked(strip, clFuchsia), 0);
+    ASSERT_EQ(list.Count(), 2);
+    TBitmap target(40, 20);
+    target.Canvas()->Brush()->SetColor(clWhite);
+    target.Canvas()->FillRect({0, 0, 40, 20});
+    list.Draw(*target.Canvas(), 0, 0, 1);
+    EXPECT_EQ(target.Pixel(4, 4), clRed);
+    EXPECT_EQ(target.Pixel(0, 0), clWhite);  // masked out
+    list.Draw(*target.Canvas(), 20, 0, 0, false);
+    TColor grey = target.Pixel(24, 4);
+    EXPECT_EQ(GetRValue(grey), GetGValue(grey));  // disabled images are drawn grey
+    EXPECT_EQ(GetGValue(grey), GetBValue(grey));
+    list.Draw(*target.Canvas(), 0, 0, 7);  // no such image: nothing happens
+}
+
+TEST(Image, DestinationRectangleFollowsStretchProportionalAndCenter)
+{
+    struct Case {
+        bool stretch, proportional, center;
+        TRect expected;
+    };
+    // A 20x10 picture in a 100x100 image.
+    const Case cases[] = {
+        {false, false, false, {0, 0, 20, 10}},
+        {false, false, true, {40, 45, 60, 55}},
+        {true, false, false, {0, 0, 100, 100}},
+        {true, true, false, {0, 0, 100, 50}},
+        {true, true, true, {0, 25, 100, 75}},
+    };
+    for (const Case& k : cases) {
+        TImage image(nullptr);
+        image.SetBounds(0, 0, 100, 100);
+        image.Picture()->Bitmap()->SetSize(20, 10);
+        image.SetStretch(k.stretch);
+        image.SetProportional(k.proportional);
+        image.SetCenter(k.center);
+        EXPECT_EQ(image.DestRect(), k.expected) << k.stretch << k.proportional << k.center;
+    }
+}
