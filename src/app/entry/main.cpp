@@ -1,13 +1,7 @@
-// Program entry: the application object shows the main window and runs until it closes.
-#include "platform/ui/Application.h"
+// Program entry: everything happens in the application shell.
+#include "app/UConfigurator.h"
 
-int main(int, char**)
+int main(int argc, char** argv)
 {
-    ui::Application->Initialize();
-    auto* mainForm = ui::Application->CreateForm<ui::TForm>();
-    mainForm->SetPosition(ui::TPosition::poScreenCenter);
-    mainForm->SetClientWidth(640);
-    mainForm->SetClientHeight(480);
-    ui::Application->Run();
-    return 0;
+    return Run_Configurator(argc, argv);
 }

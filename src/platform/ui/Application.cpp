@@ -47,6 +47,8 @@ void TApplication::Initialize() {}
 
 void TApplication::Run()
 {
+    // A program may run its main loop again after an earlier one ended.
+    terminated_ = false;
     if (mainForm_) mainForm_->Show();
     while (!terminated_) {
         HandleMessage(50);

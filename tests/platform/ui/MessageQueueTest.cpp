@@ -161,3 +161,20 @@ TEST(Exceptions, AnExceptionInAClickHandlerEndsInAnErrorBoxAndTheProgramGoesOn)
     EXPECT_EQ(target.got.size(), 2u);
     EXPECT_EQ(dialogs.Messages.size(), 2u);
 }
+
+TEST(MainLoop, RunEndsWhenTheMainFormClosesAndCanRunAgain)
+{
+    TForm main(nullptr);
+    int shows = 0;
+    main.OnShow = [&](TObject*) {
+        ++shows;
+        PostMessage(&main, WM_CLOSE);
+    };
+    Application->SetMainForm(&main);
+    Application->Run();
+    EXPECT_FALSE(main.Visible());
+    EXPECT_TRUE(Application->Terminated());
+    Application->Run();
+    EXPECT_EQ(shows, 2);
+    Application->SetMainForm(nullptr);
+}
