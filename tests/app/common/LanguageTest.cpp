@@ -72,6 +72,27 @@ TEST(DefaultLanguage, SharedTextsAreExact)
         EXPECT_EQ(Lang_List[size_t(n)], text) << n;
 }
 
+// Texts of several windows that are easy to damage when the table is assembled: quotes inside
+// the text, blanks at either end, and spellings that must stay as the program shows them.
+TEST(DefaultLanguage, TextsKeepInnerQuotesBlanksAndSpelling)
+{
+    Load_Default_Lang();
+    const std::pair<int, const char*> cases[] = {
+        {9, "None Configuration Opened "},
+        {2057, "Select the BACnet Type in the \"Set Communication\" section"},
+        {2235, "!! [BACnet in Read] Length with variable \"Analog Input\" must be between 1 and 4"},
+        {2450, " or None"},
+        {3010, "Use \"None\" to not pass the byte from DeviceNet to EtherCAT"},
+        {3509, "Exit without save the 1939 Receive Frames List"},
+        {4100, "OCP UA Client Access"},
+        {4672, "Select the Authority Mode (only if Security Level is set to \"Auth No Priv\" or \"Auth Priv\""},
+        {4779, "!! [SNMP Write] Descrtiption is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" "
+               "and \"0\"..\"9\"). First character must be a letter and must be lowercase"},
+    };
+    for (auto [n, text] : cases)
+        EXPECT_EQ(Lang_List[size_t(n)], text) << n;
+}
+
 class LanguageFile : public ::testing::Test {
 protected:
     void SetUp() override
