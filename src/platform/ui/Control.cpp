@@ -54,6 +54,8 @@ void TControl::SetBounds(int left, int top, int width, int height)
     height = std::max(0, height);
     if (left == left_ && top == top_ && width == width_ && height == height_) return;
     bool resized = width != width_ || height != height_;
+    int oldClientWidth = resized ? ClientWidth() : 0;
+    int oldClientHeight = resized ? ClientHeight() : 0;
     left_ = left;
     top_ = top;
     width_ = width;
@@ -66,8 +68,13 @@ void TControl::SetBounds(int left, int top, int width, int height)
         parent_->Invalidate();
     }
     Changed(TChangeAspect::Bounds);
-    if (resized) Resize();
+    if (resized) SizeChanged(oldClientWidth, oldClientHeight);
     Invalidate();
+}
+
+void TControl::SizeChanged(int, int)
+{
+    Resize();
 }
 
 TRect TControl::ClientRect() const

@@ -190,6 +190,9 @@ protected:
     virtual void MouseEnter();
     virtual void MouseLeave();
     virtual void Resize();
+    // After a change of size: windowed controls re-place their children and hear WM_SIZE; then
+    // Resize (OnResize).
+    virtual void SizeChanged(int oldClientWidth, int oldClientHeight);
     virtual void FontChanged();
     virtual void ColorChanged();
     virtual void EnabledChanged();
@@ -288,7 +291,6 @@ public:
     // Paints this control and all visible children into canvas (the tree under this control).
     void PaintTree(TCanvas& canvas);
     void WndProc(TMessage& message) override;
-    void SetBounds(int left, int top, int width, int height) override;
 
     TKeyEvent OnKeyDown;
     TKeyEvent OnKeyUp;
@@ -315,7 +317,7 @@ protected:
     // Which keys the control handles itself (DLGC_* flags); others go to dialog navigation.
     virtual unsigned WantKeys() const { return 0; }
     virtual void AlignControls(TRect& rect);
-    void Resize() override;
+    void SizeChanged(int oldClientWidth, int oldClientHeight) override;
     void FontChanged() override;
     void ColorChanged() override;
     virtual void PaintBackground(TCanvas& canvas);

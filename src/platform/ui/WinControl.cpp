@@ -204,9 +204,7 @@ void TWinControl::ShowScrollBar(int bar, bool show)
     if (flag == show) return;
     int oldW = ClientWidth(), oldH = ClientHeight();
     flag = show;
-    for (TControl* c : std::vector<TControl*>(controls_)) PlaceAnchored(c, oldW, oldH);
-    Realign();
-    Resize();
+    SizeChanged(oldW, oldH);  // the client area changed size
     Changed(TChangeAspect::Style);
     Invalidate();
 }
@@ -312,21 +310,14 @@ void TWinControl::PlaceAnchored(TControl* c, int oldW, int oldH)
     c->SetBounds(l, t, w, h);
 }
 
-void TWinControl::SetBounds(int left, int top, int width, int height)
+void TWinControl::SizeChanged(int oldClientWidth, int oldClientHeight)
 {
-    int oldW = ClientWidth(), oldH = ClientHeight();
-    bool resized = width != Width() || height != Height();
-    TControl::SetBounds(left, top, width, height);
-    if (!resized) return;
     aligning_ = true;
-    for (TControl* c : std::vector<TControl*>(controls_)) PlaceAnchored(c, oldW, oldH);
+    for (TControl* c : std::vector<TControl*>(controls_)) PlaceAnchored(c, oldClientWidth, oldClientHeight);
     aligning_ = false;
-    Realign();
-}
-
-void TWinControl::Resize()
-{
-    TControl::Resize();
+    // WM_SIZE (client size) re-aligns the children.
+    Perform(WM_SIZE, 0, MakeLParam(ClientWidth(), ClientHeight()));
+    Resize();
 }
 
 void TWinControl::FontChanged()

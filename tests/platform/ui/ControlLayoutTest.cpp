@@ -4,6 +4,9 @@
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 
+#include <string>
+#include <vector>
+
 using namespace ui;
 
 TEST(Layout, AlignedControlsShareTheClientAreaInOrder)
@@ -115,4 +118,23 @@ TEST(Layout, DestroyingAParentDetachesChildrenItDoesNotOwn)
     delete parent;
     EXPECT_EQ(child->Parent(), nullptr);
     EXPECT_EQ(owner.ComponentCount(), 1);
+}
+
+TEST(Layout, ASizeChangeSendsWmSizeWithTheClientSizeBeforeOnResize)
+{
+    class Sized : public TPanel {
+    public:
+        Sized() : TPanel(nullptr) { SetBevelOuter(TBevelCut::bvNone); }
+        std::vector<std::string> log;
+        void WndProc(TMessage& m) override
+        {
+            if (m.Msg == WM_SIZE) log.push_back("size " + std::to_string(LoWord(m.LParam)) + "x" + std::to_string(HiWord(m.LParam)));
+            TPanel::WndProc(m);
+        }
+    } panel;
+    panel.OnResize = [&](TObject*) { panel.log.push_back("resize"); };
+    panel.SetBounds(0, 0, 50, 40);
+    panel.SetBounds(5, 5, 50, 40);  // a move only: nothing
+    panel.ShowScrollBar(SB_VERT, true);
+    EXPECT_EQ(panel.log, (std::vector<std::string>{"size 50x40", "resize", "size 33x40", "resize"}));
 }
