@@ -353,6 +353,9 @@ public:
     TBitmap* BackBuffer() { return &buffer_; }
     // Paints the control into its back buffer and returns it.
     TBitmap* PaintToBuffer();
+    // Painting arrives as WM_ERASEBKGND (unless the control is opaque; WParam = the TCanvas*) and
+    // WM_PAINT, whose default handling calls Paint.
+    void WndProc(TMessage& message) override;
 
 protected:
     virtual void Paint();

@@ -49,13 +49,28 @@ void TCustomControl::Paint()
 
 void TCustomControl::PaintControl(TCanvas& canvas)
 {
-    if (!(controlStyle_ & csOpaque)) PaintBackground(canvas);
+    if (!(controlStyle_ & csOpaque)) Perform(WM_ERASEBKGND, reinterpret_cast<std::uintptr_t>(&canvas));
     if (BorderStyle() == TBorderStyle::bsSingle) {
         TRect r{0, 0, Width(), Height()};
         canvas.DrawEdge(r, EDGE_SUNKEN, BF_RECT);
     }
     CanvasBinding bind(*canvas_, canvas, ClientOrigin(), ClientRect());
-    Paint();
+    Perform(WM_PAINT);
+}
+
+void TCustomControl::WndProc(TMessage& m)
+{
+    switch (m.Msg) {
+    case WM_ERASEBKGND:
+        if (m.WParam) PaintBackground(*reinterpret_cast<TCanvas*>(m.WParam));
+        m.Result = 1;
+        return;
+    case WM_PAINT:
+        Paint();
+        return;
+    default:
+        TWinControl::WndProc(m);
+    }
 }
 
 TBitmap* TCustomControl::PaintToBuffer()

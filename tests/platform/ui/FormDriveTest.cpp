@@ -19,8 +19,10 @@ class Probe : public TCustomControl {
 public:
     Probe(TComponent* owner, Log& log) : TCustomControl(owner), log_(log) { SetTabStop(true); }
     int paints = 0;
+    int paintMessages = 0;
     void WndProc(TMessage& m) override
     {
+        if (m.Msg == WM_PAINT) ++paintMessages;
         if (m.Msg == WM_SETFOCUS) log_.push_back("probe setfocus");
         if (m.Msg == WM_KILLFOCUS) log_.push_back("probe killfocus");
         TCustomControl::WndProc(m);
@@ -161,6 +163,7 @@ TEST_F(FormDrive, CustomControlGetsFocusMessagesAndPaintsThroughItsCanvas)
     EXPECT_EQ(log, (Log{"probe setfocus", "name exit"}));
     TBitmap* b = form.Custom->PaintToBuffer();
     EXPECT_EQ(form.Custom->paints, 1);
+    EXPECT_EQ(form.Custom->paintMessages, 1);  // painting arrives as WM_PAINT
     EXPECT_EQ(b->Width(), 50);
     EXPECT_EQ(b->Pixel(49, 19), clRed);
 
