@@ -2,6 +2,7 @@
 #include "platform/ui/Application.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <stdexcept>
 #include <thread>
 #include "platform/ui/Backend.h"
@@ -43,7 +44,15 @@ TApplication::~TApplication()
     DestroyComponents();
 }
 
-void TApplication::Initialize() {}
+void TApplication::Initialize()
+{
+    // The running program's own file, as the desktop reports it.
+    if (exeName_.empty()) {
+        std::error_code ec;
+        std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+        if (!ec) exeName_ = self.string();
+    }
+}
 
 void TApplication::Run()
 {
@@ -58,24 +67,39 @@ void TApplication::Run()
 
 void TApplication::Post(HWND wnd, const TMessage& msg)
 {
+    std::lock_guard<std::mutex> lock(queueMutex_);
     queue_.push_back({wnd, msg});
+}
+
+std::size_t TApplication::PendingCount() const
+{
+    std::lock_guard<std::mutex> lock(queueMutex_);
+    return queue_.size();
 }
 
 void TApplication::DeliverPosted()
 {
     // Only what was queued before this round: a handler that posts again runs next round.
-    std::size_t count = queue_.size();
-    while (count-- > 0 && !queue_.empty()) {
-        Posted p = queue_.front();
-        queue_.pop_front();
+    std::size_t count = PendingCount();
+    while (count-- > 0) {
+        Posted p;
+        {
+            std::lock_guard<std::mutex> lock(queueMutex_);
+            if (queue_.empty()) break;
+            p = queue_.front();
+            queue_.pop_front();
+        }
         Guard(p.wnd, [&] { p.wnd->Perform(p.msg.Msg, p.msg.WParam, p.msg.LParam); });
     }
 }
 
 void TApplication::ForgetControl(TWinControl* control)
 {
-    queue_.erase(std::remove_if(queue_.begin(), queue_.end(), [control](const Posted& p) { return p.wnd == control; }),
-                 queue_.end());
+    {
+        std::lock_guard<std::mutex> lock(queueMutex_);
+        queue_.erase(std::remove_if(queue_.begin(), queue_.end(), [control](const Posted& p) { return p.wnd == control; }),
+                     queue_.end());
+    }
     timers_.erase(std::remove_if(timers_.begin(), timers_.end(), [control](const Timer& t) { return t.control == control; }),
                   timers_.end());
 }
@@ -124,7 +148,7 @@ int TApplication::FireDueTimers()
 void TApplication::HandleMessage(int maxWaitMs)
 {
     int wait = maxWaitMs;
-    if (!queue_.empty()) wait = 0;
+    if (PendingCount() > 0) wait = 0;
     if (!timers_.empty()) {
         auto next = std::min_element(timers_.begin(), timers_.end(), [](const Timer& a, const Timer& b) { return a.due < b.due; })->due;
         auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(next - std::chrono::steady_clock::now()).count();
@@ -134,7 +158,7 @@ void TApplication::HandleMessage(int maxWaitMs)
     else if (wait > 0) std::this_thread::sleep_for(std::chrono::milliseconds(wait));
     DeliverPosted();
     FireDueTimers();
-    if (queue_.empty() && OnIdle) Guard(this, [&] { OnIdle(this); });
+    if (PendingCount() == 0 && OnIdle) Guard(this, [&] { OnIdle(this); });
 }
 
 void TApplication::ProcessMessages()

@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 #include "platform/ui/Forms.h"
@@ -88,9 +89,9 @@ public:
     TExceptionEvent OnException;
     TNotifyEvent OnIdle;
 
-    // Message queue.
+    // Message queue. Posting is safe from any thread; delivery runs in the user-interface thread.
     void Post(HWND wnd, const TMessage& msg);
-    std::size_t PendingCount() const { return queue_.size(); }
+    std::size_t PendingCount() const;
     void DeliverPosted();
     // Component removal: drops queued messages and timers of a control that goes away.
     void ForgetControl(TWinControl* control);
@@ -108,7 +109,7 @@ public:
 
 private:
     struct Posted {
-        HWND wnd;
+        HWND wnd = nullptr;
         TMessage msg;
     };
     struct Timer {
@@ -126,6 +127,7 @@ private:
     int hintHidePause_ = 2500;
     TColor hintColor_ = clInfoBk;
     std::string currentHint_;
+    mutable std::mutex queueMutex_;
     std::deque<Posted> queue_;
     std::vector<Timer> timers_;
     int modalLevel_ = 0;

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
@@ -67,6 +68,25 @@ TEST(PostedMessages, ArriveAfterTheCurrentHandlerInOrder)
     Application->ProcessMessages();
     EXPECT_EQ(order, (std::vector<std::string>{"handler done", "posted 3", "posted 4"}));
     EXPECT_FALSE(PostMessage(nullptr, target.watch));
+}
+
+TEST(PostedMessages, PostingFromWorkerThreadsKeepsEachThreadsOrder)
+{
+    Listener target(nullptr);
+    target.watch = RegisterWindowMessage("FromWorker");
+    std::vector<std::thread> workers;
+    for (std::uintptr_t t = 0; t < 4; ++t)
+        workers.emplace_back([&, t] {
+            for (std::uintptr_t i = 0; i < 100; ++i) PostMessage(&target, target.watch, t * 1000 + i);
+        });
+    for (auto& w : workers) w.join();
+    Application->ProcessMessages();
+    ASSERT_EQ(target.got.size(), 400u);
+    std::vector<std::uintptr_t> next(4, 0);
+    for (auto [msg, w] : target.got) {
+        EXPECT_EQ(w % 1000, next[w / 1000]);
+        ++next[w / 1000];
+    }
 }
 
 TEST(PostedMessages, ToADestroyedControlAreDropped)
