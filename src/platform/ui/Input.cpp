@@ -93,7 +93,7 @@ bool KeyDownStep(TWinControl* t, unsigned vk, bool& dialogTaken)
     dialogTaken = false;
     unsigned mask = DialogMask(vk);
     TCustomForm* form = t->ParentForm();
-    if (mask && form && t->Perform(CM_WANTSPECIALKEY, vk) == 0 && (t->Perform(WM_GETDLGCODE) & (mask | DLGC_WANTALLKEYS)) == 0) {
+    if (mask && form && t->Perform(CM_WANTSPECIALKEY, vk) == 0 && (t->Perform(WM_GETDLGCODE) & mask) == 0) {
         std::intptr_t r = 0;
         GetApplication()->Guard(form, [&] { r = form->Perform(CM_DIALOGKEY, vk); });
         if (r != 0) {

@@ -206,7 +206,8 @@ public:
 protected:
     void KeyDown(unsigned& key, TShiftState shift) override;
     void KeyPress(char32_t& key) override;
-    unsigned WantKeys() const override { return DLGC_WANTARROWS | DLGC_WANTCHARS; }
+    // An open list takes Enter and Escape itself.
+    unsigned WantKeys() const override { return DLGC_WANTARROWS | DLGC_WANTCHARS | (droppedDown_ ? DLGC_WANTALLKEYS : 0u); }
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void PaintControl(TCanvas& canvas) override;
     virtual void Change();

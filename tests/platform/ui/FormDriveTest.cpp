@@ -281,3 +281,31 @@ TEST(EditRules, ClipboardKeysCopyCutAndPasteButNeverCopyAPassword)
     SendKeyStroke(&to, 'V', ssCtrl, 22);
     EXPECT_EQ(to.Text(), "secret");
 }
+
+TEST(KeyboardSemantics, DialogKeysGoToTheFormUnlessTheControlWantsThem)
+{
+    // Which control has the focus after Tab or Enter, and what text it holds.
+    TForm form(nullptr);
+    auto* memo = new TMemo(&form);
+    memo->SetParent(&form);
+    memo->SetTabStop(true);
+    auto* combo = new TComboBox(&form);
+    combo->SetParent(&form);
+    combo->Items()->Add("x");
+    auto* edit = new TEdit(&form);
+    edit->SetParent(&form);
+    memo->SetFocus();
+    SendKeyStroke(&form, VK_RETURN, 0, '\r');  // a memo that wants returns takes Enter
+    EXPECT_EQ(memo->Text(), "\r\n");
+    SendKeyStroke(&form, VK_TAB, 0, '\t');  // but not Tab
+    EXPECT_TRUE(combo->Focused());
+    EXPECT_EQ(memo->Text(), "\r\n");
+    combo->SetDroppedDown(true);
+    SendKeyStroke(&form, VK_ESCAPE, 0, 27);  // an open list takes Escape: it closes
+    EXPECT_FALSE(combo->DroppedDown());
+    memo->SetWantTabs(true);
+    memo->SetFocus();
+    SendKeyStroke(&form, VK_TAB, 0, '\t');
+    EXPECT_TRUE(memo->Focused());
+    EXPECT_EQ(memo->Text(), "\r\n\t");
+}
