@@ -32,6 +32,9 @@ function(cfg_test name dir)
     CFG_TESTDATA_DIR="${CFG_TESTDATA_DIR}"
     CFG_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     CFG_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+  if(CFG_SANITIZE)
+    target_sources(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/support/LsanSuppressions.cpp)
+  endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
