@@ -46,13 +46,13 @@ Qt::PenStyle ToQt(TPenStyle s)
 
 TSize QtBackend::TextExtent(const TFont& font, const std::string& text)
 {
-    QFontMetrics fm(ToQFont(font));
+    const QFontMetrics& fm = MetricsOf(font);
     return {fm.horizontalAdvance(ToQString(text)), fm.height()};
 }
 
 int QtBackend::FontHeight(const TFont& font)
 {
-    return QFontMetrics(ToQFont(font)).height();
+    return MetricsOf(font).height();
 }
 
 void QtBackend::DrawTextLine(const TRasterTarget& target, const TFont& font, int x, int y, const std::string& text,
@@ -62,7 +62,7 @@ void QtBackend::DrawTextLine(const TRasterTarget& target, const TFont& font, int
     QFont qf = ToQFont(font);
     TargetPainter p(target);
     if (!p) return;
-    QFontMetrics fm(qf);
+    const QFontMetrics& fm = MetricsOf(font);
     QString s = ToQString(text);
     p->translate(x, y);
     if (font.Orientation() != 0) p->rotate(-font.Orientation() / 10.0);

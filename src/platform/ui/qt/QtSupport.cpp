@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <cstdlib>
 #include <map>
+#include <memory>
+#include <vector>
 #include <tuple>
 
 namespace ui::qt {
@@ -59,6 +61,28 @@ QFont ToQFont(const TFont& font)
     f.setHintingPreference(QFont::PreferFullHinting);
     cache.emplace(key, f);
     return f;
+}
+
+const QFontMetrics& MetricsOf(const TFont& font)
+{
+    struct Entry {
+        std::string name;
+        int height;
+        unsigned style;
+        QFontMetrics metrics;
+    };
+    static std::vector<std::unique_ptr<Entry>> cache;
+    static Entry* last = nullptr;
+    auto same = [&](const Entry* e) { return e->height == font.Height() && e->style == font.Style() && e->name == font.Name(); };
+    if (last && same(last)) return last->metrics;
+    for (auto& e : cache)
+        if (same(e.get())) {
+            last = e.get();
+            return last->metrics;
+        }
+    cache.push_back(std::make_unique<Entry>(Entry{font.Name(), font.Height(), font.Style(), QFontMetrics(ToQFont(font))}));
+    last = cache.back().get();
+    return last->metrics;
 }
 
 QImage ImageView(TBitmap& bitmap)

@@ -2,6 +2,7 @@
 // Shared helpers of the Qt backend: the Qt application object, fonts, colours, bitmap views.
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QRegion>
 #include "platform/ui/Backend.h"
@@ -16,6 +17,8 @@ bool IsOffscreen();
 
 QColor ToQColor(TColor c);
 QFont ToQFont(const TFont& font);
+// Metrics of the font (cached; the last font asked for is answered without a lookup).
+const QFontMetrics& MetricsOf(const TFont& font);
 // A QImage sharing the bitmap's pixels (no copy); valid while the bitmap keeps its size.
 QImage ImageView(TBitmap& bitmap);
 QImage ImageCopy(const TBitmap& bitmap);
