@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include "platform/ui/Application.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Render.h"
 #include "platform/ui/StdCtrls.h"
@@ -116,4 +117,33 @@ TEST_F(ShownForm, RendersToPngWithEveryControlAtItsBounds)
     RenderControl(form, offscreen);
     EXPECT_EQ(offscreen.Pixel(5, 100), clNavy);
     EXPECT_EQ(offscreen.Pixel(5, 70), ColorToRGB(clBtnFace));
+}
+
+TEST(NativeWindows, AnExceptionWhilePaintingEndsInAnErrorBox)
+{
+    class Faulty : public TCustomControl {
+    public:
+        using TCustomControl::TCustomControl;
+        int paints = 0;
+
+    protected:
+        void Paint() override
+        {
+            if (++paints == 1) throw std::runtime_error("Cannot draw");
+        }
+    };
+    ScriptedDialogs dialogs;
+    TForm form(nullptr);
+    auto* faulty = new Faulty(&form);
+    faulty->SetParent(&form);
+    faulty->SetBounds(0, 0, 50, 50);
+    form.Show();
+    for (int i = 0; i < 20 && faulty->paints < 2; ++i) {
+        faulty->Invalidate();
+        Application->HandleMessage(10);
+    }
+    form.Hide();
+    ASSERT_FALSE(dialogs.Messages.empty());
+    EXPECT_EQ(dialogs.Messages[0].Text, "Cannot draw.");
+    EXPECT_GE(faulty->paints, 2);  // painting goes on afterwards
 }

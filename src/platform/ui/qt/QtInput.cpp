@@ -70,8 +70,10 @@ void DeliverKey(TWinControl* control, const QKeyEvent& e, bool press)
         else if ((shift & ssCtrl) && vk >= 'A' && vk <= 'Z') ch = static_cast<char32_t>(vk - 'A' + 1);
     }
     SetKeyboardShiftState(shift);
-    SendKeyDown(control, vk, shift);
-    if (ch) SendChar(control, ch);
+    GetApplication()->Guard(control, [&] {
+        SendKeyDown(control, vk, shift);
+        if (ch) SendChar(control, ch);
+    });
 }
 
 namespace {

@@ -70,7 +70,8 @@ protected:
             break;
         case QEvent::FocusIn:
             // Qt's own edits and combo boxes take the focus on a click; the framework follows.
-            if (Native() && !control_->Focused() && control_->CanFocus()) control_->SetFocus();
+            if (Native() && !control_->Focused() && control_->CanFocus())
+                GetApplication()->Guard(control_, [this] { control_->SetFocus(); });
             break;
         default: break;
         }
@@ -96,6 +97,14 @@ protected:
         if (!control_) return;
         // The control and its windowless children, into an off-screen bitmap.
         TBitmap bitmap(width(), height());
+        GetApplication()->Guard(control_, [&] { PaintInto(bitmap); });
+        QPainter p(this);
+        p.drawImage(0, 0, ImageView(bitmap));
+    }
+
+private:
+    void PaintInto(TBitmap& bitmap)
+    {
         TCanvas canvas(&bitmap);
         if (auto* form = dynamic_cast<TCustomForm*>(control_)) {
             TPoint o = form->ClientOrigin();
@@ -113,8 +122,6 @@ protected:
             child->PaintControl(canvas);
             canvas.ResetClip();
         }
-        QPainter p(this);
-        p.drawImage(0, 0, ImageView(bitmap));
     }
 };
 
@@ -133,13 +140,16 @@ protected:
         QWidget::resizeEvent(e);
         auto* form = dynamic_cast<TCustomForm*>(control_);
         if (!form || (form->ClientWidth() == width() && form->ClientHeight() == height())) return;
-        form->SetClientWidth(width());
-        form->SetClientHeight(height());
+        GetApplication()->Guard(form, [&] {
+            form->SetClientWidth(width());
+            form->SetClientHeight(height());
+        });
     }
     void changeEvent(QEvent* e) override
     {
         if (e->type() == QEvent::ActivationChange && control_)
-            if (auto* form = dynamic_cast<TCustomForm*>(control_)) form->NativeActivated(isActiveWindow());
+            if (auto* form = dynamic_cast<TCustomForm*>(control_))
+                GetApplication()->Guard(form, [&] { form->NativeActivated(isActiveWindow()); });
         QWidget::changeEvent(e);
     }
 };
