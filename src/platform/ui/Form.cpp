@@ -73,6 +73,7 @@ TRect TCustomForm::ClientRect() const
 
 void TCustomForm::SetWindowState(TWindowState v)
 {
+    if (v == windowState_) return;
     windowState_ = v;
     Changed(TChangeAspect::Style);
 }
@@ -120,6 +121,15 @@ void TCustomForm::FocusFirst()
 
 void TCustomForm::CenterOnScreen()
 {
+    // Over the main form or the owning form when asked and it is shown; on the screen otherwise.
+    TCustomForm* over = nullptr;
+    if (position_ == TPosition::poMainFormCenter) over = GetApplication()->MainForm();
+    if (position_ == TPosition::poOwnerFormCenter) over = dynamic_cast<TCustomForm*>(Owner());
+    if (over && over != this && over->Visible()) {
+        TControl::SetBounds(over->Left() + (over->Width() - Width()) / 2, over->Top() + (over->Height() - Height()) / 2,
+                            Width(), Height());
+        return;
+    }
     TScreen* s = GetScreen();
     TControl::SetBounds((s->Width() - Width()) / 2, (s->Height() - Height()) / 2, Width(), Height());
 }

@@ -26,7 +26,11 @@ public:
     TFormBorderStyle BorderStyle() const { return formBorderStyle_; }
     void SetBorderStyle(TFormBorderStyle v);
     TBorderIcons BorderIcons() const { return borderIcons_; }
-    void SetBorderIcons(TBorderIcons v) { borderIcons_ = v; }
+    void SetBorderIcons(TBorderIcons v)
+    {
+        borderIcons_ = v;
+        Changed(TChangeAspect::Style);
+    }
     TPosition Position() const { return position_; }
     void SetPosition(TPosition v) { position_ = v; }
     TWindowState WindowState() const { return windowState_; }

@@ -223,6 +223,38 @@ protected:
     }
 };
 
+// Window frame of a form: border style, border icons and window state.
+void ApplyFrame(TCustomForm* form, QWidget* w)
+{
+    Qt::WindowFlags flags = Qt::Window;
+    switch (form->BorderStyle()) {
+    case TFormBorderStyle::bsNone: flags |= Qt::FramelessWindowHint; break;
+    case TFormBorderStyle::bsToolWindow:
+    case TFormBorderStyle::bsSizeToolWin: flags = Qt::Tool; break;
+    case TFormBorderStyle::bsDialog: flags = Qt::Dialog; break;
+    default: break;
+    }
+    flags |= Qt::WindowTitleHint | Qt::CustomizeWindowHint;
+    if (form->BorderIcons() & biSystemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    bool sizeable = form->BorderStyle() == TFormBorderStyle::bsSizeable || form->BorderStyle() == TFormBorderStyle::bsSizeToolWin;
+    if ((form->BorderIcons() & biMinimize) && form->BorderStyle() != TFormBorderStyle::bsDialog) flags |= Qt::WindowMinimizeButtonHint;
+    if ((form->BorderIcons() & biMaximize) && sizeable) flags |= Qt::WindowMaximizeButtonHint;
+    bool wasVisible = w->isVisible();
+    if (w->windowFlags() != flags) w->setWindowFlags(flags);
+    if (sizeable) {
+        w->setMinimumSize(0, 0);
+        w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        w->setFixedSize(form->ClientWidth(), form->ClientHeight());
+    }
+    switch (form->WindowState()) {
+    case TWindowState::wsMaximized: w->setWindowState(Qt::WindowMaximized); break;
+    case TWindowState::wsMinimized: w->setWindowState(Qt::WindowMinimized); break;
+    default: w->setWindowState(Qt::WindowNoState); break;
+    }
+    if (wasVisible && !w->isVisible()) w->show();  // changing flags hides a window
+}
+
 void DetachWidget(QWidget* w)
 {
     if (auto* b = dynamic_cast<Bridge<QWidget>*>(w)) b->Detach();
@@ -269,7 +301,9 @@ void QtBackend::Sync(TControl* control, QWidget* w, TChangeAspect aspect)
     bool all = aspect == TChangeAspect::Other;
     if (auto* form = dynamic_cast<TCustomForm*>(control)) {
         if (all || aspect == TChangeAspect::Text) w->setWindowTitle(ToQString(form->Caption()));
+        if (all || aspect == TChangeAspect::Style) ApplyFrame(form, w);
         if (all || aspect == TChangeAspect::Bounds) {
+            if (w->minimumSize() == w->maximumSize()) w->setFixedSize(form->ClientWidth(), form->ClientHeight());
             w->resize(form->ClientWidth(), form->ClientHeight());
             TPoint o = form->ClientOrigin();
             w->move(form->Left() + o.X, form->Top() + o.Y);
