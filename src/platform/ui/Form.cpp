@@ -250,7 +250,8 @@ TModalResult TCustomForm::ShowModal()
     Show();
     while (true) {
         app->HandleMessage(10);
-        if (app->Terminated() && modalResult_ == mrNone) modalResult_ = mrCancel;
+        // Ending the program, or hiding the form from code, ends the modal loop too.
+        if ((app->Terminated() || !Visible()) && modalResult_ == mrNone) modalResult_ = mrCancel;
         if (modalResult_ != mrNone) {
             TCloseAction action = TCloseAction::caHide;
             DoClose(action);

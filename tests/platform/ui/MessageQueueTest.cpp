@@ -128,6 +128,17 @@ TEST(ModalForms, CloseQueryAndOnCloseCanKeepTheFormOpen)
     EXPECT_EQ(attempts, 2);
 }
 
+TEST(ModalForms, HidingAModalFormFromCodeEndsItsLoopAsCancel)
+{
+    TForm dialog(nullptr);
+    auto* target = new Listener(&dialog);
+    target->SetParent(&dialog);
+    target->watch = RegisterWindowMessage("HideMe");
+    target->hook = [&](const TMessage&) { dialog.Hide(); };
+    dialog.OnShow = [&](TObject*) { PostMessage(target, target->watch); };
+    EXPECT_EQ(dialog.ShowModal(), mrCancel);
+}
+
 TEST(Timers, ATimerByIdFiresOnItsControlUntilKilled)
 {
     Listener target(nullptr);
