@@ -4,12 +4,13 @@
 #include <string_view>
 #include <vector>
 
-#include "app/UFormBuild.h"
 #include "app/UMakerLink.h"
 #include "app/UVersionCheck.h"
+#include "app/common/UComon.h"
+#include "app/common/UDialogFrame.h"
 #include "app/common/UMaker.h"
 
-using namespace shell;
+using namespace dlg;
 
 TFAbout* FAbout = nullptr;
 
@@ -17,27 +18,27 @@ TFAbout::TFAbout(ui::TComponent* AOwner) : ui::TForm(AOwner)
 {
     Dialog_Frame(*this, 425, 148);
     SetCaption("About");
-    Image1 = Place<ui::TImage>(this, this, 12, 12, 81, 81);
+    Image1 = Place<ui::TImage>(this, this, "Image1", 12, 12, 81, 81);
     Image1->SetStretch(true);
     Image1->SetCursor(ui::crHandPoint);
     Load_Logo();
-    L_Title = Place_Label(this, this, 108, 12, true, ui::clBlack);
+    L_Title = Place_Label(this, this, "L_Title", 108, 12, true, ui::clBlack);
     L_Title->SetCaption("Software Brevandor ");
-    L_Desc = Place_Label(this, this, 108, 30, false, ui::clBlack);
-    L_Code_Caption = Place_Label(this, this, 108, 52, false, ui::clBlack);
+    L_Desc = Place_Label(this, this, "L_Desc", 108, 30, false, ui::clBlack);
+    L_Code_Caption = Place_Label(this, this, "L_Code_Caption", 108, 52, false, ui::clBlack);
     L_Code_Caption->SetCaption("Software Code : ");
-    L_Version_Caption = Place_Label(this, this, 108, 68, false, ui::clBlack);
+    L_Version_Caption = Place_Label(this, this, "L_Version_Caption", 108, 68, false, ui::clBlack);
     L_Version_Caption->SetCaption("Version :");
-    L_Doc_Caption = Place_Label(this, this, 108, 84, false, ui::clBlack);
+    L_Doc_Caption = Place_Label(this, this, "L_Doc_Caption", 108, 84, false, ui::clBlack);
     L_Doc_Caption->SetCaption("Document Code :");
-    L_Code = Place_Label(this, this, 228, 52, true, ui::clBlack);
-    L_Version = Place_Label(this, this, 228, 68, true, ui::clBlack);
-    L_Doc = Place_Label(this, this, 228, 84, true, ui::clBlack);
-    L_Web = Place_Label(this, this, 108, 112, false, ui::clBlue);
+    L_Code = Place_Label(this, this, "L_Code", 228, 52, true, ui::clBlack);
+    L_Version = Place_Label(this, this, "L_Version", 228, 68, true, ui::clBlack);
+    L_Doc = Place_Label(this, this, "L_Doc", 228, 84, true, ui::clBlack);
+    L_Web = Place_Label(this, this, "L_Web", 108, 112, false, ui::clBlue);
     L_Web->Font()->SetStyle(ui::fsUnderline);
     L_Web->SetCursor(ui::crHandPoint);
     L_Web->SetCaption(std::string(maker::Web_Domain));
-    Btn_OK = Place<controls::TLbButton>(this, this, 303, 108, 110, 28);
+    Btn_OK = Place<controls::TLbButton>(this, this, "Btn_OK", 303, 108, 110, 28);
     Btn_OK->SetCaption("OK");
     Btn_OK->SetModalResult(ui::mrOk);
 

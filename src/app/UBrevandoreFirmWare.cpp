@@ -1,9 +1,9 @@
 #include "app/UBrevandoreFirmWare.h"
 
 #include <filesystem>
+#include <utility>
 
 #include "app/UAbout.h"
-#include "app/UFormBuild.h"
 #include "app/UMakerLink.h"
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
@@ -14,6 +14,9 @@
 #include "app/UStartProgram.h"
 #include "app/UVersionCheck.h"
 #include "app/UWindows.h"
+#include "app/common/UComon.h"
+#include "app/common/UDialogFrame.h"
+#include "app/common/ULanguage.h"
 #include "app/common/UMaker.h"
 #include "controls/button/LbGlyphs.h"
 #include "core/UBoot.h"
@@ -22,7 +25,7 @@
 #include "platform/rtl/StrUtils.h"
 #include "platform/sys/Folders.h"
 
-using namespace shell;
+using namespace dlg;
 using Btn = controls::TLbButton* TFBrevandoreFirmWare::*;
 
 TFBrevandoreFirmWare* FBrevandoreFirmWare = nullptr;
@@ -103,76 +106,83 @@ TFBrevandoreFirmWare::~TFBrevandoreFirmWare()
 
 void TFBrevandoreFirmWare::Build_Controls()
 {
-    SetBorderStyle(ui::TFormBorderStyle::bsSingle);
-    SetBorderIcons(ui::biSystemMenu);
-    SetPosition(ui::TPosition::poScreenCenter);
-    SetColor(ui::RGB(248, 247, 237));
-    Font()->SetName("Verdana");
-    Font()->SetHeight(-11);
-    SetClientWidth(694);
-    SetClientHeight(484);
-
-    L_SW_Code = Place_Label(this, this, 16, 8, false);
-    L_SW_Code->Font()->SetHeight(-32);
-    L_SW_Desc = Place_Label(this, this, 16, 42, true);
-    LL_Update = Place<ui::TLinkLabel>(this, this, 208, 19, 300, 17);
+    Dialog_Frame(*this, 694, 484);
+    const TTitleLabels title = Title_Labels(*this, this);
+    L_SW_Code = title.L_SW_Code;
+    L_SW_Desc = title.L_SW_Desc;
+    LL_Update = Place<ui::TLinkLabel>(this, this, "LL_Update", 208, 19, 300, 17);
     LL_Update->Hide();
     LL_Update->OnLinkClick = [this](ui::TObject* s, const std::string& link, ui::TSysLinkType) {
         LL_UpdateLinkClick(s, link);
     };
-    auto square = [this](const char* glyph) {
-        auto* b = Place<controls::TLbButton>(this, this, 0, 0, 50, 50);
+    auto square = [this](const char* name, const char* glyph) {
+        auto* b = Place<controls::TLbButton>(this, this, name, 0, 0, 50, 50);
         ui::TBitmap picture;
         if (controls::LoadLbBitmapResource(glyph, picture))
             b->SetGlyph(&picture);
         b->SetShowHint(true);
         return b;
     };
-    Btn_Info = square("LBHELP");
-    Btn_Opz = square("LBALL");
-    Btn_Close = square("LBCLOSE");
-    L_Begin = Place_Label(this, this, 16, 84, true);
-    L_Name_Conf = Place_Label(this, this, 87, 75, false);
-    L_Name_Conf_L2 = Place_Label(this, this, 87, 88, false);
-    Shape2 = Place<ui::TShape>(this, this, 80, 70, 348, 36);
+    Btn_Info = square("Btn_Info", "LBHELP");
+    Btn_Opz = square("Btn_Opz", "LBALL");
+    Btn_Close = square("Btn_Close", "LBCLOSE");
+    L_Begin = Place_Label(this, this, "L_Begin", 16, 84, true);
+    L_Name_Conf = Place_Label(this, this, "L_Name_Conf", 87, 75, false);
+    L_Name_Conf_L2 = Place_Label(this, this, "L_Name_Conf_L2", 87, 88, false);
+    Shape2 = Place<ui::TShape>(this, this, "Shape2", 80, 70, 348, 36);
     Shape2->Pen()->SetColor(ui::clSilver);
     Shape2->Brush()->SetStyle(ui::TBrushStyle::bsClear);
     for (int i = 0; i < 8; ++i)
-        L_Step[i] = Place_Label(this, this, 16, kStepTops[i], true);
-    Shape1 = Place<ui::TShape>(this, this, 10, 383, 674, 1);
-    L_Varnok = Place_Label(this, this, 565, 348, true);
+        L_Step[i] = Place_Label(this, this, "L_Step_" + std::to_string(i + 1), 16, kStepTops[i], true);
+    Shape1 = Place<ui::TShape>(this, this, "Shape1", 10, 383, 674, 1);
+    L_Varnok = Place_Label(this, this, "L_Varnok", 565, 348, true);
     L_Varnok->SetCursor(ui::crHandPoint);
     L_Varnok->SetCaption(std::string(maker::Web_Domain));
     L_Varnok->OnClick = [this](ui::TObject* s) { L_VarnokClick(s); };
-    auto step = [this]() {
-        auto* b = Place<controls::TLbButton>(this, this, 0, 0, 170, 36);
+    auto step = [this](const char* name) {
+        auto* b = Place<controls::TLbButton>(this, this, name, 0, 0, 170, 36);
         b->SetStyle(controls::bsEncarta);
         b->SetAlignment(ui::TAlignment::taLeftJustify);
         b->SetShowHint(true);
         return b;
     };
-    Btn_New = step();
-    Btn_Open = step();
-    Btn_Prm_Gen = step();
+    Btn_New = step("Btn_New");
+    Btn_Open = step("Btn_Open");
+    Btn_Prm_Gen = step("Btn_Prm_Gen");
     Btn_Prm_Gen->SetStyle(controls::bsNormal);
-    Btn_CreateBin = step();
-    Btn_EtherCAT_Set_Access = step();
+    Btn_CreateBin = step("Btn_CreateBin");
+    Btn_EtherCAT_Set_Access = step("Btn_EtherCAT_Set_Access");
     Timer_Update = new ui::TTimer(this);
     Timer_Update->SetEnabled(false);
     Timer_Update->SetInterval(kFirstInterval);
     Timer_Update->OnTimer = [this](ui::TObject* s) { Timer_UpdateTimer(s); };
-    for (Btn field : {&TFBrevandoreFirmWare::Btn_Modbus_Set_Access, &TFBrevandoreFirmWare::Btn_BACnet_SetAccess,
-                      &TFBrevandoreFirmWare::Btn_BACnet_EDE_File, &TFBrevandoreFirmWare::Btn_CAN_Rec_Frame,
-                      &TFBrevandoreFirmWare::Btn_CAN_Send_Frame, &TFBrevandoreFirmWare::Btn_SDO_Server_CANopen,
-                      &TFBrevandoreFirmWare::Btn_SDO_Client_CANopen, &TFBrevandoreFirmWare::Btn_PDO_CANopen,
-                      &TFBrevandoreFirmWare::Btn_CANopen_EDS, &TFBrevandoreFirmWare::Btn_DNet_Net,
-                      &TFBrevandoreFirmWare::Btn_DNet_Offset, &TFBrevandoreFirmWare::Btn_DMX_Default,
-                      &TFBrevandoreFirmWare::Btn_IEC61850_Client, &TFBrevandoreFirmWare::Btn_IEC61850_Access,
-                      &TFBrevandoreFirmWare::Btn_TLS_List_Certificates, &TFBrevandoreFirmWare::Btn_MQTT_Set_Topic,
-                      &TFBrevandoreFirmWare::Btn_SNMP_Trap, &TFBrevandoreFirmWare::Btn_SNMP_MIB,
-                      &TFBrevandoreFirmWare::Btn_SNMP_Manager_Access, &TFBrevandoreFirmWare::Btn_OPC_UA_Client_Access,
-                      &TFBrevandoreFirmWare::Btn_OPC_UA_Server_Access, &TFBrevandoreFirmWare::Btn_PROFINET_XML})
-        this->*field = step();
+    using F = TFBrevandoreFirmWare;
+    const std::pair<Btn, const char*> other_models[] = {
+        {&F::Btn_Modbus_Set_Access, "Btn_Modbus_Set_Access"},
+        {&F::Btn_BACnet_SetAccess, "Btn_BACnet_SetAccess"},
+        {&F::Btn_BACnet_EDE_File, "Btn_BACnet_EDE_File"},
+        {&F::Btn_CAN_Rec_Frame, "Btn_CAN_Rec_Frame"},
+        {&F::Btn_CAN_Send_Frame, "Btn_CAN_Send_Frame"},
+        {&F::Btn_SDO_Server_CANopen, "Btn_SDO_Server_CANopen"},
+        {&F::Btn_SDO_Client_CANopen, "Btn_SDO_Client_CANopen"},
+        {&F::Btn_PDO_CANopen, "Btn_PDO_CANopen"},
+        {&F::Btn_CANopen_EDS, "Btn_CANopen_EDS"},
+        {&F::Btn_DNet_Net, "Btn_DNet_Net"},
+        {&F::Btn_DNet_Offset, "Btn_DNet_Offset"},
+        {&F::Btn_DMX_Default, "Btn_DMX_Default"},
+        {&F::Btn_IEC61850_Client, "Btn_IEC61850_Client"},
+        {&F::Btn_IEC61850_Access, "Btn_IEC61850_Access"},
+        {&F::Btn_TLS_List_Certificates, "Btn_TLS_List_Certificates"},
+        {&F::Btn_MQTT_Set_Topic, "Btn_MQTT_Set_Topic"},
+        {&F::Btn_SNMP_Trap, "Btn_SNMP_Trap"},
+        {&F::Btn_SNMP_MIB, "Btn_SNMP_MIB"},
+        {&F::Btn_SNMP_Manager_Access, "Btn_SNMP_Manager_Access"},
+        {&F::Btn_OPC_UA_Client_Access, "Btn_OPC_UA_Client_Access"},
+        {&F::Btn_OPC_UA_Server_Access, "Btn_OPC_UA_Server_Access"},
+        {&F::Btn_PROFINET_XML, "Btn_PROFINET_XML"},
+    };
+    for (const auto& [field, name] : other_models)
+        this->*field = step(name);
     SD1 = new ui::TSaveDialog(this);
     SD1->Filter = "CSV (MS-DOS) (*.csv)|*.csv";
     SaveEDS = new ui::TSaveDialog(this);
@@ -181,13 +191,13 @@ void TFBrevandoreFirmWare::Build_Controls()
     SaveMIB = new ui::TSaveDialog(this);
     SaveMIB->Filter = "Management Information Base (*.mib)|*.mib";
     SaveMIB->DefaultExt = "*.mib";
-    Btn_EtherCAT_ESI_File = step();
+    Btn_EtherCAT_ESI_File = step("Btn_EtherCAT_ESI_File");
     Btn_EtherCAT_ESI_File->SetCaption("EtherCAT ESI File");
     Btn_EtherCAT_ESI_File->SetShowHint(false);
     SaveESI = new ui::TSaveDialog(this);
     core::Setup_ESI_Save_Dialog(*SaveESI);
-    Btn_EtherNetIP_Access = step();
-    Btn_S7_Protocol_Access = step();
+    Btn_EtherNetIP_Access = step("Btn_EtherNetIP_Access");
+    Btn_S7_Protocol_Access = step("Btn_S7_Protocol_Access");
 
     for (controls::TLbButton* b : Buttons())
         b->OnClick = [this](ui::TObject* s) { Btn_Click(s); };

@@ -1,10 +1,11 @@
 #include "app/UNew_Project.h"
 
-#include "app/UFormBuild.h"
 #include "app/UProjects.h"
+#include "app/common/UComon.h"
+#include "app/common/UDialogFrame.h"
 #include "platform/ui/Dialogs.h"
 
-using namespace shell;
+using namespace dlg;
 
 TFNew_Project* FNew_Project = nullptr;
 
@@ -15,12 +16,12 @@ TFNew_Project::TFNew_Project(ui::TComponent* AOwner) : ui::TForm(AOwner)
     P_Title = title.P_Title;
     L_SW_Code = title.L_SW_Code;
     L_SW_Desc = title.L_SW_Desc;
-    Label1 = Place_Label(this, this, 16, 76, false, ui::clBlack);
-    E_New_Proj = Place<ui::TEdit>(this, this, 16, 94, 297, 21);
+    Label1 = Place_Label(this, this, "Label1", 16, 76, false, ui::clBlack);
+    E_New_Proj = Place<ui::TEdit>(this, this, "E_New_Proj", 16, 94, 297, 21);
     E_New_Proj->SetShowHint(true);
     P_Button = Button_Panel(*this);
-    Btn_OK = Panel_Button(*this, P_Button, 90);
-    Btn_Cancel = Panel_Button(*this, P_Button, 210, ui::mrCancel);
+    Btn_OK = Panel_Button(*this, P_Button, "Btn_OK", 90);
+    Btn_Cancel = Panel_Button(*this, P_Button, "Btn_Cancel", 210, ui::mrCancel);
 
     Btn_OK->OnClick = [this](ui::TObject* s) { Btn_OKClick(s); };
     E_New_Proj->OnKeyPress = [this](ui::TObject* s, char32_t& k) { E_New_ProjKeyPress(s, k); };

@@ -1,27 +1,28 @@
 #include "app/UOpenConf.h"
 
-#include "app/UFormBuild.h"
 #include "app/UProjects.h"
+#include "app/common/UComon.h"
+#include "app/common/UDialogFrame.h"
 
-using namespace shell;
+using namespace dlg;
 
 TFOpenConf* FOpenConf = nullptr;
 
 TFOpenConf::TFOpenConf(ui::TComponent* AOwner) : ui::TForm(AOwner)
 {
-    Dialog_Frame(*this, 377, 351, true);
+    Dialog_Frame(*this, 377, 351, "Verdana", TFrameBorder::Sizeable);
     SetBorderIcons(ui::biSystemMenu | ui::biMinimize | ui::biMaximize);
     const TTitlePanel title = Title_Panel(*this);
     P_Title = title.P_Title;
     L_SW_Code = title.L_SW_Code;
     L_SW_Desc = title.L_SW_Desc;
-    Label1 = Place_Label(this, this, 12, 76, false, ui::clBlack);
-    ListBox1 = Place<ui::TListBox>(this, this, 12, 94, 353, 213);
+    Label1 = Place_Label(this, this, "Label1", 12, 76, false, ui::clBlack);
+    ListBox1 = Place<ui::TListBox>(this, this, "ListBox1", 12, 94, 353, 213);
     ListBox1->SetAnchors(ui::akLeft | ui::akTop | ui::akRight | ui::akBottom);
     ListBox1->SetShowHint(true);
     P_Button = Button_Panel(*this);
-    Btn_OK = Panel_Button(*this, P_Button, 135, ui::mrOk);
-    Btn_Cancel = Panel_Button(*this, P_Button, 255, ui::mrCancel);
+    Btn_OK = Panel_Button(*this, P_Button, "Btn_OK", 135, ui::mrOk);
+    Btn_Cancel = Panel_Button(*this, P_Button, "Btn_Cancel", 255, ui::mrCancel);
 
     ListBox1->OnClick = [this](ui::TObject* s) { ListBox1Click(s); };
     OnCreate = [this](ui::TObject* s) { FormCreate(s); };

@@ -3,14 +3,16 @@
 #include <filesystem>
 
 #include "app/UBrevandoreFirmWare.h"
-#include "app/UFormBuild.h"
 #include "app/ULanguageFiles.h"
 #include "app/UMakerLink.h"
 #include "app/UVersionCheck.h"
+#include "app/common/UComon.h"
+#include "app/common/UDialogFrame.h"
+#include "app/common/ULanguage.h"
 #include "platform/sys/Folders.h"
 #include "platform/ui/Dialogs.h"
 
-using namespace shell;
+using namespace dlg;
 
 TFSoftOptions* FSoftOptions = nullptr;
 
@@ -32,44 +34,47 @@ TFSoftOptions::TFSoftOptions(ui::TComponent* AOwner) : ui::TForm(AOwner)
     L_SW_Code = title.L_SW_Code;
     L_SW_Desc = title.L_SW_Desc;
     P_Button = Button_Panel(*this);
-    Btn_OK = Panel_Button(*this, P_Button, 263);
-    Btn_Cancel = Panel_Button(*this, P_Button, 383, ui::mrCancel);
+    Btn_OK = Panel_Button(*this, P_Button, "Btn_OK", 263);
+    Btn_Cancel = Panel_Button(*this, P_Button, "Btn_Cancel", 383, ui::mrCancel);
 
-    PC_Options = Place<ui::TPageControl>(this, this, 0, 69, 509, 264);
+    PC_Options = Place<ui::TPageControl>(this, this, "PC_Options", 0, 69, 509, 264);
     PC_Options->SetAlign(ui::TAlign::alClient);
-    auto page = [this](ui::TTabSheet*& sheet) {
+    auto page = [this](ui::TTabSheet*& sheet, const char* name) {
         sheet = new ui::TTabSheet(this);
+        sheet->SetName(name);
         sheet->SetPageControl(PC_Options);
     };
-    page(TS_Language);
-    page(TS_Con_Options);
-    page(TS_Soft_Settings);
+    page(TS_Language, "TS_Language");
+    page(TS_Con_Options, "TS_Con_Options");
+    page(TS_Soft_Settings, "TS_Soft_Settings");
 
-    L_Sel_Lang = Place_Label(this, TS_Language, 12, 11, true, ui::clBlack);
+    L_Sel_Lang = Place_Label(this, TS_Language, "L_Sel_Lang", 12, 11, true, ui::clBlack);
     for (int k = 0; k < 6; ++k) {
-        I_L[k] = Place<ui::TImage>(this, TS_Language, kSlotPos[k][0], kSlotPos[k][1], 48, 48);
+        const std::string n = std::to_string(k + 1);
+        I_L[k] = Place<ui::TImage>(this, TS_Language, "I_L" + n, kSlotPos[k][0], kSlotPos[k][1], 48, 48);
         I_L[k]->SetStretch(true);
         I_L[k]->SetCursor(ui::crHandPoint);
         I_L[k]->SetTag(k + 1);
-        L_L[k] = Place_Label(this, TS_Language, kSlotPos[k][2], kSlotPos[k][3], false, ui::clBlack);
+        L_L[k] = Place_Label(this, TS_Language, "L_L" + n, kSlotPos[k][2], kSlotPos[k][3], false, ui::clBlack);
         L_L[k]->SetCursor(ui::crHandPoint);
         L_L[k]->SetTag(k + 1);
         I_L[k]->OnClick = [this](ui::TObject* s) { LangClick(s); };
         L_L[k]->OnClick = [this](ui::TObject* s) { LangClick(s); };
     }
-    L_Page_Lang = Place_Label(this, TS_Language, 220, 212, false, ui::clBlack);
-    Btn_Prev = Place<controls::TLbButton>(this, TS_Language, 12, 204, 110, 28);
-    Btn_Next = Place<controls::TLbButton>(this, TS_Language, 379, 205, 110, 28);
+    L_Page_Lang = Place_Label(this, TS_Language, "L_Page_Lang", 220, 212, false, ui::clBlack);
+    Btn_Prev = Place<controls::TLbButton>(this, TS_Language, "Btn_Prev", 12, 204, 110, 28);
+    Btn_Next = Place<controls::TLbButton>(this, TS_Language, "Btn_Next", 379, 205, 110, 28);
     Btn_Next->SetLayout(controls::blGlyphRight);
     Btn_Prev->OnClick = [this](ui::TObject* s) { Btn_NextClick(s); };
     Btn_Next->OnClick = [this](ui::TObject* s) { Btn_NextClick(s); };
 
-    CB_En_Con = Place<ui::TCheckBox>(this, TS_Con_Options, 12, 16, 400, 17);
-    CB_Update = Place<ui::TCheckBox>(this, TS_Con_Options, 36, 47, 400, 17);
-    Btn_Check_Update = Place<controls::TLbButton>(this, TS_Con_Options, 36, 78, 204, 28);
-    LL_Check_Update = Place<ui::TLinkLabel>(this, TS_Con_Options, 40, 120, 440, 17);
-    CB_Soft_Set_Jump_Table = Place<ui::TCheckBox>(this, TS_Soft_Settings, 12, 16, 460, 17);
-    CB_DoubleClick_Auto_Size = Place<ui::TCheckBox>(this, TS_Soft_Settings, 12, 39, 460, 17);
+    CB_En_Con = Place<ui::TCheckBox>(this, TS_Con_Options, "CB_En_Con", 12, 16, 400, 17);
+    CB_Update = Place<ui::TCheckBox>(this, TS_Con_Options, "CB_Update", 36, 47, 400, 17);
+    Btn_Check_Update = Place<controls::TLbButton>(this, TS_Con_Options, "Btn_Check_Update", 36, 78, 204, 28);
+    LL_Check_Update = Place<ui::TLinkLabel>(this, TS_Con_Options, "LL_Check_Update", 40, 120, 440, 17);
+    CB_Soft_Set_Jump_Table = Place<ui::TCheckBox>(this, TS_Soft_Settings, "CB_Soft_Set_Jump_Table", 12, 16, 460, 17);
+    CB_DoubleClick_Auto_Size =
+        Place<ui::TCheckBox>(this, TS_Soft_Settings, "CB_DoubleClick_Auto_Size", 12, 39, 460, 17);
     for (ui::TCheckBox* box : {CB_En_Con, CB_Update, CB_Soft_Set_Jump_Table, CB_DoubleClick_Auto_Size})
         box->OnClick = [this](ui::TObject* s) { CB_En_ConClick(s); };
     Btn_Check_Update->OnClick = [this](ui::TObject* s) { Btn_Check_UpdateClick(s); };

@@ -1,45 +1,36 @@
 #include "core/UBoot.h"
 
 #include <filesystem>
+#include <string>
+#include <string_view>
 
 #include "app/common/AddressHelpers.h"
 #include "app/common/UComon.h"
-#include "app/common/ULanguage.h"
+#include "app/common/UDialogFrame.h"
 #include "app/common/UMaker.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 
 TFBoot* FBoot = nullptr;
 
+using dlg::Txt;
+
 namespace {
 
-std::string Txt(int n)
+// A borderless panel of the dialog's width, in the dialog's colour.
+ui::TPanel* Panel(ui::TForm* form, std::string_view name, int height)
 {
-    if (n >= 0 && n < static_cast<int>(Lang_List.size()))
-        return Lang_List[static_cast<std::size_t>(n)];
-    return Default_Lang_Text(n);
-}
-
-template <class T>
-T* Place(ui::TComponent* form, ui::TWinControl* parent, int left, int top, int width, int height)
-{
-    T* c = new T(form);
-    c->SetParent(parent);
-    c->SetBounds(left, top, width, height);
-    return c;
-}
-
-ui::TPanel* Panel(ui::TForm* form, int height, ui::TAlign align)
-{
-    auto* p = Place<ui::TPanel>(form, form, 0, 0, 449, height);
+    auto* p = dlg::Place<ui::TPanel>(form, form, name, 0, 0, 449, height);
     p->SetBevelOuter(ui::TBevelCut::bvNone);
-    p->SetAlign(align);
+    p->SetShowCaption(false);
+    p->SetParentColor(true);
     return p;
 }
 
-ui::TLabel* Label(ui::TForm* form, ui::TWinControl* parent, int left, int top, const std::string& text = {})
+ui::TLabel* Label(ui::TForm* form, ui::TWinControl* parent, std::string_view name, int left, int top,
+                  const std::string& text = {})
 {
-    auto* l = Place<ui::TLabel>(form, parent, left, top, 0, 0);
+    auto* l = dlg::Place<ui::TLabel>(form, parent, name, left, top, 0, 0);
     l->SetCaption(text);
     return l;
 }
@@ -60,72 +51,58 @@ private:
 
 TFBoot::TFBoot(ui::TComponent* AOwner) : ui::TForm(AOwner)
 {
-    SetBorderStyle(ui::TFormBorderStyle::bsSingle);
-    SetBorderIcons(ui::biSystemMenu);
-    SetPosition(ui::TPosition::poScreenCenter);
-    Font()->SetName("Verdana");
-    Font()->SetHeight(-11);
-    SetClientWidth(449);
-    SetClientHeight(230);
+    dlg::Dialog_Frame(*this, 449, 230);
+    const dlg::TTitlePanel title = dlg::Title_Panel(*this);
+    P_Title = title.P_Title;
+    L_SW_Code = title.L_SW_Code;
+    L_SW_Desc = title.L_SW_Desc;
 
-    P_Title = Panel(this, 69, ui::TAlign::alTop);
-    P_Title->SetColor(ui::clWhite);
-    P_Title->SetParentBackground(false);
-    L_SW_Code = Label(this, P_Title, 12, 6);
-    L_SW_Code->Font()->SetHeight(-24);
-    L_SW_Code->Font()->SetStyle(ui::fsBold);
-    L_SW_Code->Font()->SetColor(ui::clGray);
-    L_SW_Desc = Label(this, P_Title, 12, 42);
-    L_SW_Desc->Font()->SetStyle(ui::fsBold);
-    L_SW_Desc->Font()->SetColor(ui::clGray);
+    P_Button = dlg::Button_Panel(*this);
+    Btn_Update = dlg::Panel_Button(*this, P_Button, "Btn_Update", 139, ui::mrNone, 180);
+    Btn_Cancel = dlg::Panel_Button(*this, P_Button, "Btn_Cancel", 327, ui::mrCancel);
 
-    P_Button = Panel(this, 40, ui::TAlign::alBottom);
-    Btn_Update = Place<controls::TLbButton>(this, P_Button, 139, 6, 180, 28);
-    Btn_Cancel = Place<controls::TLbButton>(this, P_Button, 327, 6, 110, 28);
-    Btn_Cancel->SetModalResult(ui::mrCancel);
-
-    P_IP_Address = Panel(this, 49, ui::TAlign::alNone);
-    L_IP_Address = Label(this, P_IP_Address, 12, 4);
+    P_IP_Address = Panel(this, "P_IP_Address", 49);
+    L_IP_Address = Label(this, P_IP_Address, "L_IP_Address", 12, 4);
     ui::TEdit** edits[] = {&E_IP1, &E_IP2, &E_IP3, &E_IP4};
     ui::TLabel** dots[] = {&Label2, &Label3, &Label4};
     for (int i = 0; i < 4; ++i) {
-        ui::TEdit* e = Place<ui::TEdit>(this, P_IP_Address, 12 + i * 56, 22, 44, 21);
+        const std::string name = "E_IP" + std::to_string(i + 1);
+        ui::TEdit* e = dlg::Place<ui::TEdit>(this, P_IP_Address, name, 12 + i * 56, 22, 44, 21);
         e->SetText("0");
         e->SetShowHint(true);
         e->OnKeyPress = [this](ui::TObject* s, char32_t& k) { KeyPress(s, k); };
         *edits[i] = e;
         if (i < 3)
-            *dots[i] = Label(this, P_IP_Address, 60 + i * 56, 26, ".");
+            *dots[i] = Label(this, P_IP_Address, "Label" + std::to_string(i + 2), 60 + i * 56, 26, ".");
     }
 
-    P_Options = Panel(this, 72, ui::TAlign::alNone);
-    L_Update_Option = Label(this, P_Options, 12, 4);
-    CB_Update_Options = Place<ui::TComboBox>(this, P_Options, 12, 22, 250, 21);
+    P_Options = Panel(this, "P_Options", 72);
+    L_Update_Option = Label(this, P_Options, "L_Update_Option", 12, 4);
+    CB_Update_Options = dlg::Place<ui::TComboBox>(this, P_Options, "CB_Update_Options", 12, 22, 250, 21);
     CB_Update_Options->SetStyle(ui::TComboBoxStyle::csDropDownList);
     CB_Update_Options->SetShowHint(true);
-    CB_Update_Option_Read_Back = Place<ui::TCheckBox>(this, P_Options, 12, 48, 250, 17);
+    CB_Update_Option_Read_Back =
+        dlg::Place<ui::TCheckBox>(this, P_Options, "CB_Update_Option_Read_Back", 12, 48, 250, 17);
     CB_Update_Option_Read_Back->SetChecked(true);
     CB_Update_Option_Read_Back->SetShowHint(true);
 
-    P_Serial = Panel(this, 51, ui::TAlign::alNone);
-    L_COM_Port = Label(this, P_Serial, 12, 4);
-    CB_COM_Port = Place<ui::TComboBox>(this, P_Serial, 12, 22, 150, 21);
+    P_Serial = Panel(this, "P_Serial", 51);
+    L_COM_Port = Label(this, P_Serial, "L_COM_Port", 12, 4);
+    CB_COM_Port = dlg::Place<ui::TComboBox>(this, P_Serial, "CB_COM_Port", 12, 22, 150, 21);
     CB_COM_Port->SetStyle(ui::TComboBoxStyle::csDropDownList);
-    Btn_COM_List = Place<controls::TLbButton>(this, P_Serial, 170, 20, 110, 26);
+    Btn_COM_List = dlg::Place<controls::TLbButton>(this, P_Serial, "Btn_COM_List", 170, 20, 110, 26);
     Btn_COM_List->OnClick = [this](ui::TObject*) { update_ComPort(); };
 
-    P_Eth_Search = Panel(this, 184, ui::TAlign::alNone);
-    L_List_Device = Label(this, P_Eth_Search, 12, 4);
-    Btn_Search = Place<controls::TLbButton>(this, P_Eth_Search, 327, 2, 110, 26);
+    P_Eth_Search = Panel(this, "P_Eth_Search", 184);
+    L_List_Device = Label(this, P_Eth_Search, "L_List_Device", 12, 4);
+    Btn_Search = dlg::Place<controls::TLbButton>(this, P_Eth_Search, "Btn_Search", 327, 2, 110, 26);
     Btn_Search->SetShowHint(true);
-    CB_Find_All_VRK = Place<ui::TCheckBox>(this, P_Eth_Search, 12, 160, 420, 17);
+    CB_Find_All_VRK = dlg::Place<ui::TCheckBox>(this, P_Eth_Search, "CB_Find_All_VRK", 12, 160, 420, 17);
     CB_Find_All_VRK->SetShowHint(true);
     for (ui::TPanel* p : {P_IP_Address, P_Options, P_Serial, P_Eth_Search})
         p->Hide();
 
     Btn_Update->OnClick = [this](ui::TObject* s) { Btn_UpdateClick(s); };
-    Btn_Update->SetShowHint(true);
-    Btn_Cancel->SetShowHint(true);
     Echo = core::System_Echo();
     OnShow = [this](ui::TObject* s) { FormShow(s); };
     DoCreate();

@@ -1,6 +1,7 @@
 #include "core/UParGen.h"
 
 #include "app/common/UComon.h"
+#include "app/common/UDialogFrame.h"
 #include "core/ParGenPanels.h"
 #include "core/UParGenCheck.h"
 #include "platform/ui/Dialogs.h"
@@ -19,28 +20,6 @@ namespace {
 
 constexpr int Client_Width = 460;
 constexpr int Client_Height = 700;
-constexpr ui::TColor Form_Color = 15595512;
-constexpr int Title_Height = 69;
-constexpr int Button_Panel_Height = 40;
-
-void Set_Font(ui::TFont& font, int height, ui::TColor color, ui::TFontStyles style)
-{
-    font.SetName("Verdana");
-    font.SetHeight(height);
-    font.SetColor(color);
-    font.SetStyle(style);
-}
-
-controls::TLbButton* Make_Button(ui::TComponent* owner, ui::TWinControl* parent, const std::string& name, int left)
-{
-    auto* b = new controls::TLbButton(owner);
-    b->SetName(name);
-    b->SetParent(parent);
-    b->SetBounds(left, 6, 110, 28);
-    b->SetAnchors(ui::akTop | ui::akRight);
-    b->SetShowHint(true);
-    return b;
-}
 
 template <class T>
 T* Find_As(const TFParGen& form, const std::string& name)
@@ -99,48 +78,19 @@ TFParGen::~TFParGen()
 
 void TFParGen::Build_Form()
 {
-    SetBorderStyle(ui::TFormBorderStyle::bsSizeable);
-    SetBorderIcons(ui::biSystemMenu);
-    SetPosition(ui::TPosition::poScreenCenter);
-    Set_Font(*Font(), -11, ui::clWindowText, 0);
-    SetColor(Form_Color);
     // The design size, so that the right-anchored buttons keep their design places.
-    SetClientWidth(Client_Width);
-    SetClientHeight(Client_Height);
+    dlg::Dialog_Frame(*this, Client_Width, Client_Height, "Verdana", dlg::TFrameBorder::Sizeable);
+    const dlg::TTitlePanel title = dlg::Title_Panel(*this);
+    P_Title = title.P_Title;
+    L_SW_Code = title.L_SW_Code;
+    L_SW_Desc = title.L_SW_Desc;
 
-    P_Title = new ui::TPanel(this);
-    P_Title->SetName("P_Title");
-    P_Title->SetParent(this);
-    P_Title->SetAlign(ui::TAlign::alTop);
-    P_Title->SetHeight(Title_Height);
-    P_Title->SetBevelOuter(ui::TBevelCut::bvNone);
-    P_Title->SetShowCaption(false);
-    P_Title->SetParentColor(true);
-    L_SW_Code = new ui::TLabel(this);
-    L_SW_Code->SetName("L_SW_Code");
-    L_SW_Code->SetParent(P_Title);
-    L_SW_Code->SetParentFont(false);
-    Set_Font(*L_SW_Code->Font(), -32, ui::clGray, 0);
-    L_SW_Code->SetBounds(14, 4, 0, 0);
-    L_SW_Desc = new ui::TLabel(this);
-    L_SW_Desc->SetName("L_SW_Desc");
-    L_SW_Desc->SetParent(P_Title);
-    L_SW_Desc->SetParentFont(false);
-    Set_Font(*L_SW_Desc->Font(), -11, ui::clGray, ui::fsBold);
-    L_SW_Desc->SetBounds(16, 46, 0, 0);
-
-    P_Button = new ui::TPanel(this);
-    P_Button->SetName("P_Button");
-    P_Button->SetParent(this);
-    P_Button->SetAlign(ui::TAlign::alBottom);
-    P_Button->SetHeight(Button_Panel_Height);
-    P_Button->SetBevelOuter(ui::TBevelCut::bvNone);
-    P_Button->SetShowCaption(false);
-    P_Button->SetParentColor(true);
-    Btn_OK = Make_Button(this, P_Button, "Btn_OK", 217);
+    P_Button = dlg::Button_Panel(*this);
+    Btn_OK = dlg::Panel_Button(*this, P_Button, "Btn_OK", 217);
+    Btn_OK->SetAnchors(ui::akTop | ui::akRight);
     Btn_OK->OnClick = [this](ui::TObject* s) { Btn_OKClick(s); };
-    Btn_Cancel = Make_Button(this, P_Button, "Btn_Cancel", 335);
-    Btn_Cancel->SetModalResult(ui::mrCancel);
+    Btn_Cancel = dlg::Panel_Button(*this, P_Button, "Btn_Cancel", 335, ui::mrCancel);
+    Btn_Cancel->SetAnchors(ui::akTop | ui::akRight);
     Btn_Cancel->SetCancel(true);
 
     CPG = new ui::TCategoryPanelGroup(this);
