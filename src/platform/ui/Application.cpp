@@ -192,15 +192,46 @@ bool TApplication::RequestHint(TControl* control, TPoint clientPos, THintInfo& i
 void TApplication::ActivateHint(TControl* control, TPoint clientPos)
 {
     THintInfo info;
-    if (RequestHint(control, clientPos, info)) currentHint_ = info.HintStr;
-    else currentHint_.clear();
+    if (RequestHint(control, clientPos, info)) {
+        currentHint_ = info.HintStr;
+        SetHintControl(control);
+    } else {
+        currentHint_.clear();
+        SetHintControl(nullptr);
+    }
     if (Backend()) Backend()->ShowHint(currentHint_, info.HintPos, info.HintMaxWidth);
 }
 
 void TApplication::CancelHint()
 {
     currentHint_.clear();
+    SetHintControl(nullptr);
     if (Backend()) Backend()->ShowHint("", {}, 0);
+}
+
+void TApplication::CancelHintFor(const TControl* control)
+{
+    if (!hintControl_ || !control) return;
+    const auto* win = dynamic_cast<const TWinControl*>(control);
+    if (hintControl_ == control || (win && win->ContainsControl(hintControl_))) CancelHint();
+}
+
+void TApplication::SetHintControl(TControl* control)
+{
+    if (hintControl_ == control) return;
+    if (hintControl_) hintControl_->RemoveFreeNotification(this);
+    hintControl_ = control;
+    if (hintControl_) hintControl_->FreeNotification(this);
+}
+
+void TApplication::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    // The hint of a control that goes away goes with it.
+    if (operation == TOperation::opRemove && component == hintControl_) {
+        hintControl_ = nullptr;
+        CancelHint();
+    }
 }
 
 void TApplication::HandleException(TObject* sender, const std::exception& e)

@@ -77,6 +77,11 @@ public:
     const std::string& CurrentHint() const { return currentHint_; }
     void ActivateHint(TControl* control, TPoint clientPos);
     void CancelHint();
+    // The control whose hint is shown now, or nullptr.
+    TControl* HintControl() const { return hintControl_; }
+    // Takes the hint away when it belongs to control or to a control inside it (a form or panel
+    // that hides, or a control that goes away).
+    void CancelHintFor(const TControl* control);
 
     // An exception escaping an event handler ends here: OnException, or an error message box.
     void HandleException(TObject* sender, const std::exception& e);
@@ -107,7 +112,12 @@ public:
     void EnterModal() { ++modalLevel_; }
     void LeaveModal() { --modalLevel_; }
 
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
 private:
+    void SetHintControl(TControl* control);
+
     struct Posted {
         HWND wnd = nullptr;
         TMessage msg;
@@ -127,6 +137,7 @@ private:
     int hintHidePause_ = 2500;
     TColor hintColor_ = clInfoBk;
     std::string currentHint_;
+    TControl* hintControl_ = nullptr;
     mutable std::mutex queueMutex_;
     std::deque<Posted> queue_;
     std::vector<Timer> timers_;

@@ -46,6 +46,10 @@ public:
     virtual void ControlChanged(TControl* control, TChangeAspect aspect) = 0;
     virtual void ControlDestroyed(TControl* control) = 0;
     virtual void InvalidateControl(TControl* control) = 0;
+    // Paints the invalid part of a control's native window now. Only painting happens here: input
+    // and other queued events keep waiting for the message loop, so a control that repaints
+    // itself inside its own mouse or focus handling never sees later input before earlier input.
+    virtual void UpdateControl(TControl* /*control*/) {}
     virtual void FocusControl(TWinControl* control) = 0;
     virtual void SetCapture(TControl* control) = 0;
     // Handles pending native events, waiting at most maxWaitMs when there are none.

@@ -153,6 +153,8 @@ void TControl::SetVisible(bool v)
 void TControl::VisibleChanged()
 {
     if (!visible_ && CaptureControl() == this) SetCaptureControl(nullptr);
+    // A hint stays only while its control can be seen: hiding a form or panel takes it away.
+    if (!visible_) GetApplication()->CancelHintFor(this);
     if (parent_) {
         if (align_ != TAlign::alNone) parent_->Realign();
         parent_->Invalidate();
@@ -342,7 +344,11 @@ void TControl::Repaint()
 
 void TControl::Update()
 {
-    if (Backend() && native_) Backend()->ProcessEvents(0);
+    // Paints what is invalid now, through the nearest native window; input stays queued.
+    if (!Backend()) return;
+    TControl* c = this;
+    while (c && !c->native_) c = c->parent_;
+    if (c) Backend()->UpdateControl(c);
 }
 
 void TControl::PaintControl(TCanvas& /*canvas*/) {}

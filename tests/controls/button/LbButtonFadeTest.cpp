@@ -49,6 +49,8 @@ protected:
         button->SetHotTrackColor(kHover);
         button->SetSlowDecease(true);
         form->Show();
+        // On screen before the test starts: the first paint of the new window is not counted.
+        ui::Application->ProcessMessages();
     }
     ~FadeTest() override
     {

@@ -1,10 +1,13 @@
 #include "platform/ui/qt/NativeTesting.h"
 
+#include <memory>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QToolTip>
 #include "platform/ui/qt/QtBackend.h"
 #include "platform/ui/qt/QtSupport.h"
 
@@ -56,16 +59,36 @@ void TypeIntoNative(TControl* control, const std::string& text)
     }
 }
 
+namespace {
+QMouseEvent* LeftButtonEvent(QWidget* w, QEvent::Type type, int x, int y)
+{
+    QPointF local(x, y);
+    Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+    return new QMouseEvent(type, local, w->mapToGlobal(local), Qt::LeftButton, held, Qt::NoModifier);
+}
+} // namespace
+
 void ClickNative(TControl* control, int x, int y)
 {
     QWidget* w = Instance().WidgetOf(control);
     if (!w) return;
-    QPointF local(x, y);
-    QPointF global = w->mapToGlobal(local);
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &press);
-    QApplication::sendEvent(w, &release);
+    std::unique_ptr<QMouseEvent> press(LeftButtonEvent(w, QEvent::MouseButtonPress, x, y));
+    std::unique_ptr<QMouseEvent> release(LeftButtonEvent(w, QEvent::MouseButtonRelease, x, y));
+    QApplication::sendEvent(w, press.get());
+    QApplication::sendEvent(w, release.get());
+}
+
+void QueueClickNative(TControl* control, int x, int y)
+{
+    QWidget* w = Instance().WidgetOf(control);
+    if (!w) return;
+    QCoreApplication::postEvent(w, LeftButtonEvent(w, QEvent::MouseButtonPress, x, y));
+    QCoreApplication::postEvent(w, LeftButtonEvent(w, QEvent::MouseButtonRelease, x, y));
+}
+
+bool NativeHintShown()
+{
+    return QToolTip::isVisible();
 }
 
 } // namespace ui::qt

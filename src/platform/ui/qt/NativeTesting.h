@@ -15,5 +15,10 @@ bool NativeVisible(const TControl* control);
 void TypeIntoNative(TControl* control, const std::string& text);
 // Sends a left press and release at a point of the native widget.
 void ClickNative(TControl* control, int x, int y);
+// Queues a left press and release at a point of the native widget, as the window system hands
+// over a quick click in one burst; they are handled by the next round of the message loop.
+void QueueClickNative(TControl* control, int x, int y);
+// Whether a hint window is on screen.
+bool NativeHintShown();
 
 } // namespace ui::qt

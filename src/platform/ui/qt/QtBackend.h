@@ -31,6 +31,7 @@ public:
     void ControlChanged(TControl* control, TChangeAspect aspect) override;
     void ControlDestroyed(TControl* control) override;
     void InvalidateControl(TControl* control) override;
+    void UpdateControl(TControl* control) override;
     void FocusControl(TWinControl* control) override;
     void SetCapture(TControl* control) override;
     void ProcessEvents(int maxWaitMs) override;

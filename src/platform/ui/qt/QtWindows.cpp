@@ -90,11 +90,16 @@ public:
         setFocusPolicy(Qt::NoFocus);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
+    static bool Painting() { return paintDepth_ > 0; }
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
         if (!control_) return;
+        struct Depth {
+            Depth() { ++paintDepth_; }
+            ~Depth() { --paintDepth_; }
+        } depth;
         // The control and its windowless children, into an off-screen bitmap.
         TBitmap bitmap(width(), height());
         GetApplication()->Guard(control_, [&] { PaintInto(bitmap); });
@@ -103,6 +108,7 @@ protected:
     }
 
 private:
+    static inline int paintDepth_ = 0;
     void PaintInto(TBitmap& bitmap)
     {
         TCanvas canvas(&bitmap);
@@ -431,6 +437,15 @@ void QtBackend::ControlDestroyed(TControl* control)
 void QtBackend::InvalidateControl(TControl* control)
 {
     if (QWidget* w = WidgetOf(control)) w->update();
+}
+
+void QtBackend::UpdateControl(TControl* control)
+{
+    QWidget* w = WidgetOf(control);
+    if (!w || !w->isVisible()) return;
+    // A repaint asked for while painting is left to the pending update (Qt refuses to nest them).
+    if (PaintedWidget::Painting()) w->update();
+    else w->repaint();
 }
 
 void QtBackend::FocusControl(TWinControl* control)
