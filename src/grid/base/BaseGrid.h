@@ -36,8 +36,8 @@ public:
     std::string GridCells(int ACol, int ARow) const { return ui::TStringGrid::Cells(ACol, ARow); }
     void SetGridCell(int ACol, int ARow, const std::string& Value) { ui::TStringGrid::SetCells(ACol, ARow, Value); }
 
-    // The cell's properties, created with the grid's defaults on first read. A negative index
-    // raises "Invalid cell".
+    // The cell's properties, created with the grid's defaults on first read. An index the store
+    // cannot hold (negative or absurdly large) raises "Invalid cell".
     TCellProperties* CellProperties(int c, int r) { return GetCellProperties(c, r); }
     TCellProperties* GetCellProperties(int c, int r);
     // Stores Value (owned from now on), freeing the properties it replaces.

@@ -26,8 +26,11 @@ TCellProperties* TBaseGrid::GetCellProperties(int c, int r)
     if (TCellProperties* existing = GridObjects(c, r)) return existing;
     if (c < 0 || r < 0) throw rtl::Exception("Invalid cell");
 
-    auto* props = new TCellProperties(this, c, r);
-    SetGridObject(c, r, props);
+    auto owned = std::make_unique<TCellProperties>(this, c, r);
+    SetGridObject(c, r, owned.get());
+    // The framework's store refuses absurdly large indexes; the new object must not leak then.
+    if (GridObjects(c, r) != owned.get()) throw rtl::Exception("Invalid cell");
+    TCellProperties* props = owned.release();
 
     ui::TFont font;
     ui::TBrush brush;

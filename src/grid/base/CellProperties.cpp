@@ -2,25 +2,7 @@
 
 #include "grid/base/BaseGrid.h"
 
-#include <cxxabi.h>
-
-#include <cstdlib>
-#include <memory>
-#include <typeinfo>
-
 namespace gx {
-
-std::string ClassName(const TObject* obj)
-{
-    if (!obj) return {};
-    const char* mangled = typeid(*obj).name();
-    int status = 0;
-    std::unique_ptr<char, void (*)(void*)> demangled(abi::__cxa_demangle(mangled, nullptr, nullptr, &status),
-                                                     std::free);
-    std::string name = status == 0 && demangled ? demangled.get() : mangled;
-    const auto colon = name.rfind("::");
-    return colon == std::string::npos ? name : name.substr(colon + 2);
-}
 
 TCellProperties::TCellProperties(TBaseGrid* AOwner, int ACol, int ARow)
     : owner_(AOwner), ownerCol_(ACol), ownerRow_(ARow), wordWrap_(AOwner ? AOwner->WordWrap() : true)
@@ -59,7 +41,7 @@ ui::TPoint TCellProperties::GetBaseCell(int c, int r) const
     return {c, r};
 }
 
-bool TCellProperties::OwnsGraphic() const { return graphic_ && ClassName(graphic_) == "TCellGraphic"; }
+bool TCellProperties::OwnsGraphic() const { return dynamic_cast<const TCellGraphicBase*>(graphic_) != nullptr; }
 
 void TCellProperties::RepaintOwnerCell()
 {

@@ -13,8 +13,10 @@ namespace gx {
 
 class TBaseGrid;
 
-// The unqualified class name of an object's dynamic type ("TCellGraphic"), empty for nullptr.
-std::string ClassName(const TObject* obj);
+// Base of the cell graphic object (TCellGraphic derives from it). A cell's properties own and free
+// a graphic of this kind; any other object stored as a cell's graphic belongs to whoever stored it.
+// The check goes by type, so a class that merely shares the name is never taken for one.
+class TCellGraphicBase : public TObject {};
 
 class TCellProperties : public TObject {
 public:
@@ -35,7 +37,7 @@ public:
     void SetCellObject(TObject* v) { cellObject_ = v; }
     TObject* GraphicObject() const { return graphic_; }
     void SetGraphicObject(TObject* v) { graphic_ = v; }
-    // The graphic is owned (freed with the cell's properties) only when it is a TCellGraphic.
+    // The graphic is owned (freed with the cell's properties) only when it is a TCellGraphicBase.
     bool OwnsGraphic() const;
 
     ui::TBrushStyle BrushStyle() const { return brushStyle_; }

@@ -5,19 +5,28 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 namespace gx {
 namespace {
 
-// Counts its destructions; a cell owns a graphic only when its class is named TCellGraphic.
+// Count their destructions. A cell owns its graphic by type: a cell graphic or a class derived
+// from one; a foreign object is never freed, whatever its class is called.
 int gGraphicsDestroyed = 0;
-struct TCellGraphic : TObject {
+struct TCellGraphic : TCellGraphicBase {
     ~TCellGraphic() override { ++gGraphicsDestroyed; }
 };
+struct TDerivedCellGraphic : TCellGraphic {};
 struct TForeignGraphic : TObject {
     ~TForeignGraphic() override { ++gGraphicsDestroyed; }
 };
+namespace lookalike {
+// Shares the cell graphic's class name but not its type.
+struct TCellGraphic : TObject {
+    ~TCellGraphic() override { ++gGraphicsDestroyed; }
+};
+}  // namespace lookalike
 struct TUserObject : TObject {};
 
 class RecordingGrid : public TBaseGrid {
@@ -80,7 +89,10 @@ TEST_F(BaseGridStore, FirstReadOfPropertiesCreatesThemWithTheGridDefaults)
     EXPECT_TRUE(props->IsBaseCell());
     EXPECT_EQ(props->Editor(), edNormal);
     EXPECT_EQ(grid.CellProperties(2, 3), props);   // a second read returns the same object
-    EXPECT_THROW(grid.CellProperties(-1, 0), rtl::Exception);
+    for (auto [c, r] : {std::pair{-1, 0}, std::pair{0, -1}, std::pair{1 << 30, 1}}) {
+        EXPECT_THROW(grid.CellProperties(c, r), rtl::Exception) << c << "," << r;
+        EXPECT_EQ(grid.GridObjects(c, r), nullptr);
+    }
 }
 
 TEST_F(BaseGridStore, DisplayHooksApplyOnlyBelowTheNormalRowCount)
@@ -153,25 +165,35 @@ TEST_F(BaseGridStore, WritingTheHiddenLastRowNotifiesOncePerWrite)
 
 TEST_F(BaseGridStore, ClearingFreesOwnedGraphicsOnly)
 {
-    auto* owned = new TCellGraphic;
+    lookalike::TCellGraphic lookalikeGraphic;
     TForeignGraphic foreign;
-    grid.SetGraphicObjects(1, 1, owned);
-    grid.SetGraphicObjects(2, 1, &foreign);
-    EXPECT_EQ(grid.GraphicObjects(1, 1), owned);
-    EXPECT_EQ(grid.Cells(1, 1), "");   // the blank bracket leaves no text behind
-    EXPECT_TRUE(grid.GridObjects(1, 1)->OwnsGraphic());
-    EXPECT_FALSE(grid.GridObjects(2, 1)->OwnsGraphic());
-
-    grid.ClearCellPropertiesRect(0, 0, 5, 5);
-    EXPECT_EQ(gGraphicsDestroyed, 1);   // the foreign graphic is alive
-    EXPECT_FALSE(grid.HasCellProperties(1, 1));
-    EXPECT_FALSE(grid.HasCellProperties(2, 1));
-
-    // A single cell's clearing frees its owned graphic too.
-    grid.SetGraphicObjects(3, 3, new TCellGraphic);
-    grid.ClearCellProperties(3, 3);
-    EXPECT_EQ(gGraphicsDestroyed, 2);
-    EXPECT_EQ(ClassName(&foreign), "TForeignGraphic");
+    struct Case {
+        const char* kind;
+        std::function<TObject*()> make;   // owned graphics die with the cell: one per pass
+        bool owned;
+    } cases[] = {
+        {"cell graphic", [] { return new TCellGraphic; }, true},
+        {"derived cell graphic", [] { return new TDerivedCellGraphic; }, true},
+        {"foreign object", [&] { return &foreign; }, false},
+        {"foreign object named like a cell graphic", [&] { return &lookalikeGraphic; }, false},
+    };
+    for (bool wholeRect : {true, false}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.kind) + (wholeRect ? ", rectangle" : ", single cell"));
+            TObject* graphic = c.make();
+            gGraphicsDestroyed = 0;
+            grid.SetGraphicObjects(1, 1, graphic);
+            EXPECT_EQ(grid.GraphicObjects(1, 1), graphic);
+            EXPECT_EQ(grid.Cells(1, 1), "");   // the blank bracket leaves no text behind
+            EXPECT_EQ(grid.GridObjects(1, 1)->OwnsGraphic(), c.owned);
+            if (wholeRect)
+                grid.ClearCellPropertiesRect(0, 0, 5, 5);
+            else
+                grid.ClearCellProperties(1, 1);
+            EXPECT_EQ(gGraphicsDestroyed, c.owned ? 1 : 0);
+            EXPECT_FALSE(grid.HasCellProperties(1, 1));
+        }
+    }
 }
 
 TEST_F(BaseGridStore, ReplacingPropertiesFreesTheOldOnesAndTheirGraphic)
@@ -196,7 +218,7 @@ TEST_F(BaseGridStore, ReplacingPropertiesFreesTheOldOnesAndTheirGraphic)
 
 namespace callback {
 // An owned cell graphic whose destruction tries to store another graphic in the grid.
-struct TCellGraphic : TObject {
+struct TCellGraphic : TCellGraphicBase {
     TBaseGrid* grid = nullptr;
     bool* stored = nullptr;
     ~TCellGraphic() override
