@@ -6,9 +6,9 @@
 #include <cerrno>
 #include <cfloat>
 #include <cmath>
-#include <cstdlib>
 
 #include "app/common/NumConv.h"
+#include "platform/rtl/Conversions.h"
 #include "platform/rtl/Regional.h"
 #include "platform/rtl/StrUtils.h"
 
@@ -117,55 +117,6 @@ char Get_Decimal_Separator()
     return (c == ',' || c == '.') ? c : ',';
 }
 
-namespace {
-
-// Blanks, sign, digits with at most one `decimal`, optional exponent, blanks.
-bool readFloat(const std::string& s, char decimal, double& out)
-{
-    size_t i = 0, n = s.size();
-    while (i < n && s[i] == ' ')
-        ++i;
-    while (n > i && s[n - 1] == ' ')
-        --n;
-    std::string plain;
-    if (i < n && (s[i] == '+' || s[i] == '-'))
-        plain += s[i++];
-    bool digits = false, point = false;
-    for (; i < n; ++i) {
-        const char c = s[i];
-        if (c >= '0' && c <= '9') {
-            plain += c;
-            digits = true;
-        } else if (c == decimal && !point) {
-            plain += '.';
-            point = true;
-        } else {
-            break;
-        }
-    }
-    if (!digits)
-        return false;
-    if (i < n && (s[i] == 'e' || s[i] == 'E')) {
-        plain += 'e';
-        ++i;
-        if (i < n && (s[i] == '+' || s[i] == '-'))
-            plain += s[i++];
-        bool expDigits = false;
-        for (; i < n && s[i] >= '0' && s[i] <= '9'; ++i) {
-            plain += s[i];
-            expDigits = true;
-        }
-        if (!expDigits)
-            return false;
-    }
-    if (i != n)
-        return false;
-    out = std::strtod(plain.c_str(), nullptr);  // plain uses '.', the C locale's separator
-    return true;
-}
-
-}  // namespace
-
 bool Str_To_Float_Sep(const std::string& text, char separator, float& value)
 {
     std::string normal = text;
@@ -175,9 +126,10 @@ bool Str_To_Float_Sep(const std::string& text, char separator, float& value)
         else if (separator != '.' && c == '.')
             c = ',';
     }
+    // Blanks at both ends, sign, digits with at most one regional decimal separator and an
+    // optional exponent; read the same whatever C locale the process runs with.
     double d = 0;
-    if (!readFloat(normal, rtl::Regional().DecimalSeparator, d) || !std::isfinite(d) ||
-        std::fabs(d) > double(FLT_MAX)) {
+    if (!rtl::TryStrToFloat(normal, d, rtl::Regional()) || !std::isfinite(d) || std::fabs(d) > double(FLT_MAX)) {
         value = 1.0f;
         return false;
     }

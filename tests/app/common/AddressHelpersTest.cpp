@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <clocale>
+#include <string>
 
 #include "app/common/AddressHelpers.h"
 #include "platform/rtl/Regional.h"
@@ -114,6 +116,33 @@ TEST(StrToFloatSep, EitherSeparatorIsAccepted)
         EXPECT_EQ(Str_To_Float_Sep(c.text, Get_Decimal_Separator(), v), c.ok) << c.text;
         EXPECT_FLOAT_EQ(v, c.value) << c.text;
     }
+}
+
+// The UI library sets the C locale from the environment at start-up, so a user whose locale
+// writes "1,5" must still get 1.5 and not 1 (a C conversion would stop at the ".").
+TEST(StrToFloatSep, ReadingDoesNotDependOnTheProcessLocale)
+{
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    const char* commaLocale = nullptr;
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "it_IT.UTF-8"}) {
+        if (std::setlocale(LC_NUMERIC, name)) {
+            commaLocale = name;
+            break;
+        }
+    }
+    if (!commaLocale)
+        GTEST_SKIP() << "no locale with a decimal comma installed";
+    for (char regional : {',', '.'}) {
+        auto s = rtl::TFormatSettings::Neutral();
+        s.DecimalSeparator = regional;
+        rtl::TRegionalScope scope(s);
+        for (const char* text : {"1.5", "1,5", "15e-1"}) {
+            float v = 0;
+            EXPECT_TRUE(Str_To_Float_Sep(text, Get_Decimal_Separator(), v)) << text << ' ' << regional;
+            EXPECT_FLOAT_EQ(v, 1.5f) << text << ' ' << regional;
+        }
+    }
+    std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
 TEST(ListCOMPorts, ListsFreeAndBusyPortsInOrder)
