@@ -297,8 +297,10 @@ void TCustomGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show)
 {
     if (ACol < fixedCols_ || ACol >= colCount_ || ARow < fixedRows_ || ARow >= rowCount_) return;
     const bool moves = ACol != current_.X || ARow != current_.Y;
-    if (moves && editorMode_) HideEditor();
+    // The select step is asked while the editor is still open: it may look at the edit in
+    // progress, and a refused move leaves the editor open with what the user typed.
     if (!SelectCell(ACol, ARow)) return;
+    if (moves && editorMode_) HideEditor();
     const TGridRect oldSel = Selection();
     current_ = {ACol, ARow};
     if (MoveAnchor || !(options_ & goRangeSelect)) anchor_ = current_;

@@ -248,6 +248,41 @@ TEST(FrameworkGrid, InplaceEditorShowsStoresAndRestores)
     EXPECT_FALSE(grid.EditorMode());   // not editable
 }
 
+// Records whether the editor was still open when the select step was asked.
+class SelectProbeGrid : public TStringGrid {
+public:
+    using TStringGrid::TStringGrid;
+    bool allow = true;
+    bool editorOpenWhenAsked = false;
+    bool SelectCell(int ACol, int ARow) override
+    {
+        editorOpenWhenAsked = EditorMode();
+        return allow && TStringGrid::SelectCell(ACol, ARow);
+    }
+};
+
+TEST(FrameworkGrid, SelectStepSeesTheOpenEditorAndARefusalKeepsIt)
+{
+    for (bool allow : {false, true}) {
+        SCOPED_TRACE(allow ? "allowed" : "refused");
+        SelectProbeGrid grid(nullptr);
+        grid.SetOptions(grid.Options() | goEditing);
+        grid.ShowEditor();
+        ASSERT_TRUE(grid.EditorMode());
+        grid.InplaceEditor()->SetText("typed");
+        grid.allow = allow;
+        unsigned key = VK_DOWN;
+        grid.InplaceEditor()->DoKeyDown(key, 0);
+        EXPECT_TRUE(grid.editorOpenWhenAsked);
+        EXPECT_EQ(grid.EditorMode(), !allow);
+        EXPECT_EQ(grid.Row(), allow ? 2 : 1);
+        EXPECT_EQ(grid.Cells(1, 1), "typed");
+        if (!allow) {
+            EXPECT_EQ(grid.InplaceEditor()->Text(), "typed");
+        }
+    }
+}
+
 class WindowGrid : public TStringGrid {
 public:
     using TStringGrid::TStringGrid;
