@@ -55,12 +55,16 @@ void TFParGen::Order_TAB_Panels_Model(std::string_view model)
     int order = 0;
     for (const std::string& name : m->Panels) {
         ui::TCategoryPanel* p = Panel(name);
+        // The group stacks its panels in child order, so the model's order is made the child
+        // order; hidden panels take no room wherever they stand.
+        p->BringToFront();
         p->SetVisible(true);
         p->SetTop(top);
         top += p->Height();
         p->SetTabOrder(order++);
         shown_.emplace_back(p, core::Find_ParGen_Panel(name)->Caption);
     }
+    CPG->Relayout();
     Number_Panel_Captions();
 }
 

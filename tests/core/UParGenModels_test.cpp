@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "UParGenFixture.h"
+#include "core/ParGenPanelsModels.h"
 
 using namespace coretest;
 
@@ -108,6 +111,30 @@ TEST_F(ParGenOtherModel, WiFiStationFollowsTheWiFiDhcpBoxAndDropsTheAccessPointR
     EXPECT_FALSE(form->Control("L_WiFi2_IP_Address_1")->Visible());
     EXPECT_EQ(form->Panel("CP_WiFi2")->Height(), form->CPG->HeaderHeight());
     EXPECT_EQ(form->Panel("CP_WiFi2")->ExpandedHeight(), Height_From("E_WiFi2_Password"));
+}
+
+// Every model's panels stand top to bottom in the order of their numbers.
+TEST_F(ParGenOtherModel, PanelsStackInTheOrderOfTheirNumbers)
+{
+    for (const auto& m : core::ParGen_Models()) {
+        Use(m.Model.c_str());
+        std::vector<std::string> expected;
+        for (std::size_t i = 0; i < m.Panels.size(); ++i) {
+            const ui::TCategoryPanel* p = form->Panel(m.Panels[i]);
+            EXPECT_EQ(p->Caption().substr(0, p->Caption().find(' ')), std::to_string(i + 1) + ".") << m.Model;
+            if (p->Visible())
+                expected.push_back(m.Panels[i]);
+        }
+        std::vector<const ui::TCategoryPanel*> shown;
+        for (int i = 0; i < form->CPG->PanelCount(); ++i)
+            if (form->CPG->Panels(i)->Visible())
+                shown.push_back(form->CPG->Panels(i));
+        std::sort(shown.begin(), shown.end(), [](auto* a, auto* b) { return a->Top() < b->Top(); });
+        std::vector<std::string> stacked;
+        for (const auto* p : shown)
+            stacked.push_back(p->Name());
+        EXPECT_EQ(stacked, expected) << m.Model;
+    }
 }
 
 }  // namespace
