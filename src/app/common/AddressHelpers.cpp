@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cfloat>
 #include <cmath>
+#include <fstream>
 
 #include "app/common/NumConv.h"
 #include "platform/rtl/Conversions.h"
@@ -146,17 +147,32 @@ std::vector<std::string> List_COM_Ports(const std::function<ComPortProbe(int)>& 
     return ports;
 }
 
+ComPortProbe Serial_Open_Failure(int error, const std::string& uartType)
+{
+    if (error != EACCES && error != EBUSY)
+        return ComPortProbe::Absent;
+    // Device nodes exist for every possible port, so a refusal for lack of permission
+    // says nothing about hardware: a node without a UART behind it is no port.
+    if (error == EACCES && rtl::Trim(uartType) == "0")
+        return ComPortProbe::Absent;
+    return ComPortProbe::InUse;
+}
+
 std::vector<std::string> List_COM_Ports()
 {
     // Port n is the serial device /dev/ttyS<n-1>. A device node without hardware
     // behind it refuses the open with EIO and is not listed.
     return List_COM_Ports([](int n) {
-        const std::string path = "/dev/ttyS" + std::to_string(n - 1);
+        const std::string name = "ttyS" + std::to_string(n - 1);
+        const std::string path = "/dev/" + name;
         const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
         if (fd >= 0) {
             ::close(fd);
             return ComPortProbe::Opened;
         }
-        return (errno == EACCES || errno == EBUSY) ? ComPortProbe::InUse : ComPortProbe::Absent;
+        const int error = errno;
+        std::string uartType;
+        std::getline(std::ifstream("/sys/class/tty/" + name + "/type"), uartType);
+        return Serial_Open_Failure(error, uartType);
     });
 }

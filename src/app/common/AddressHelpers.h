@@ -35,3 +35,6 @@ std::vector<std::string> List_COM_Ports();
 enum class ComPortProbe { Opened, InUse, Absent };
 // The same list built from a probe of the ports 1..256.
 std::vector<std::string> List_COM_Ports(const std::function<ComPortProbe(int)>& probe);
+// A serial device that refused to open: `error` is the errno of the open, `uartType` the
+// kernel's type of the port's UART as text (empty when unknown; "0" means no UART behind it).
+ComPortProbe Serial_Open_Failure(int error, const std::string& uartType);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cerrno>
 #include <clocale>
 #include <string>
 
@@ -151,6 +152,23 @@ TEST(ListCOMPorts, ListsFreeAndBusyPortsInOrder)
         return n == 1 ? ComPortProbe::Opened : n == 3 ? ComPortProbe::InUse : ComPortProbe::Absent;
     });
     EXPECT_EQ(ports, (std::vector<std::string>{"1", "3"}));
+}
+
+// Without permission for the serial devices every possible port refuses the open; only
+// those with a UART behind them are ports.
+TEST(ListCOMPorts, RefusedOpenCountsOnlyWithHardware)
+{
+    const struct {
+        int error;
+        const char* uartType;
+        ComPortProbe expected;
+    } cases[] = {
+        {EACCES, "0\n", ComPortProbe::Absent},  {EACCES, "4\n", ComPortProbe::InUse},
+        {EACCES, "", ComPortProbe::InUse},      {EBUSY, "4", ComPortProbe::InUse},
+        {EIO, "", ComPortProbe::Absent},        {ENOENT, "", ComPortProbe::Absent},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Serial_Open_Failure(c.error, c.uartType), c.expected) << c.error << ' ' << c.uartType;
 }
 
 }  // namespace
