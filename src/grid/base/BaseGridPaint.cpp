@@ -72,12 +72,18 @@ void paintCell(TBaseGrid& grid, TCanvas& canvas, int col, int row, TRect rect,
   }
 
   // 2. A merged range is painted once per pass, through its base cell, whichever of its cells
-  // comes first.
+  // comes first. Only the grid's own paint pass counts: a cell painted on another canvas (a
+  // print, a drag image) must not keep the next pass from painting the range on screen.
   int bc = col, br = row;
   grid.FindBaseCell(col, row, bc, br);
   if (grid.IsMergedCell(col, row)) {
     const bool nonBase = bc != col || br != row;
-    if (nonBase || full) {
+    const bool inPass = &canvas == grid.Canvas();
+    if (!inPass && nonBase) {
+      paintCell(grid, canvas, bc, br, rect, state, true);
+      return;
+    }
+    if (inPass && (nonBase || full)) {
       TCellProperties* base = grid.GetCellProperties(bc, br);
       if (base->PaintID() == grid.PaintID()) return;
       base->SetPaintID(grid.PaintID());

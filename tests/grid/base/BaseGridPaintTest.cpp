@@ -85,6 +85,15 @@ TEST_F(BaseGridPaint, MergedRangePaintedOncePerPass) {
   // The next pass paints it again, once.
   paint();
   EXPECT_EQ(drawn(1, 1).size(), 1u);
+
+  // Painting one of its cells on another canvas between passes (a print, a drag image) must
+  // not make the next pass on screen take the range as painted already.
+  for (const auto& [c, r] : {std::pair{1, 1}, std::pair{2, 2}}) {
+    ui::TBitmap other(200, 100);
+    gx::PaintCell(grid, *other.Canvas(), c, r, grid.CellRect(c, r), {});
+    paint();
+    EXPECT_EQ(drawn(1, 1).size(), 1u) << c << "," << r;
+  }
 }
 
 TEST_F(BaseGridPaint, ActiveRowColours) {
