@@ -67,6 +67,11 @@ TFParGen::TFParGen(ui::TComponent* AOwner) : ui::TForm(AOwner)
     OnMouseWheel = [this](ui::TObject* s, ui::TShiftState sh, int d, ui::TPoint p, bool& h) {
         FormMouseWheel(s, sh, d, p, h);
     };
+    // The wheel reaches the window under the pointer first; over the panel group the dialog's own
+    // scrolling applies rather than the group's default step.
+    CPG->OnMouseWheel = [this](ui::TObject*, ui::TShiftState sh, int d, ui::TPoint p, bool& h) {
+        FormMouseWheel(this, sh, d, p, h);
+    };
     DoCreate();
 }
 
@@ -190,8 +195,8 @@ void TFParGen::FormResize(ui::TObject*)
 
 void TFParGen::FormMouseWheel(ui::TObject*, ui::TShiftState, int WheelDelta, ui::TPoint MousePos, bool& Handled)
 {
-    // The position arrives in the form's client coordinates.
-    const ui::TPoint p = CPG->ScreenToClient(ClientToScreen(MousePos));
+    // The position arrives in screen coordinates, as the desktop sends it with the wheel.
+    const ui::TPoint p = CPG->ScreenToClient(MousePos);
     if (!CPG->ClientRect().Contains(p))
         return;
     Handled = true;

@@ -7,6 +7,7 @@
 
 #include "UParGenFixture.h"
 #include "platform/ui/Backend.h"
+#include "platform/ui/Input.h"
 #include "platform/ui/Render.h"
 
 using namespace coretest;
@@ -204,7 +205,8 @@ TEST_F(ParGenDialog, PanelsCollapseAndTheGroupScrollsWithTheWheel)
     const int header = form->CPG->HeaderHeight();
     form->Wheel_Scroll_Lines = [] { return 2; };
 
-    const ui::TPoint inside = form->CPG->ClientToParent({10, 10});
+    // The handler gets the screen point, as the desktop sends it.
+    const ui::TPoint inside = form->CPG->ClientToScreen({10, 10});
     bool handled = false;
     form->FormMouseWheel(form.get(), 0, -120, inside, handled);
     EXPECT_TRUE(handled);
@@ -214,7 +216,7 @@ TEST_F(ParGenDialog, PanelsCollapseAndTheGroupScrollsWithTheWheel)
     EXPECT_EQ(form->CPG->VertScrollPosition(), 0);
 
     handled = false;
-    form->FormMouseWheel(form.get(), 0, -120, {10, 10}, handled);  // over the title
+    form->FormMouseWheel(form.get(), 0, -120, form->P_Title->ClientToScreen({10, 10}), handled);
     EXPECT_FALSE(handled);
     EXPECT_EQ(form->CPG->VertScrollPosition(), 0);
 
@@ -223,6 +225,34 @@ TEST_F(ParGenDialog, PanelsCollapseAndTheGroupScrollsWithTheWheel)
     EXPECT_EQ(form->CP_Ethernet_Connection->Height(), header);
     form->CP_Ethernet_Connection->Expand();
     EXPECT_EQ(form->CP_EtherCAT_Slave->Top(), Bottom(form->CP_Ethernet_Connection));
+}
+
+// The wheel as the desktop delivers it: to the window under the pointer, with the screen point.
+TEST_F(ParGenDialog, TheWheelScrollsTheGroupByTheDesktopsLinesOnlyOverTheGroup)
+{
+    Show();
+    form->SetClientHeight(300);
+    form->SetLeft(300);
+    form->SetTop(200);
+    const int header = form->CPG->HeaderHeight();
+    int lines = 1;
+    form->Wheel_Scroll_Lines = [&lines] { return lines; };
+
+    ui::SendMouseWheel(form->E_EthConn_Device_Name, -120, 5, 5);
+    EXPECT_EQ(form->CPG->VertScrollPosition(), header);
+    ui::SendMouseWheel(form->CPG, -120, 10, 10);
+    EXPECT_EQ(form->CPG->VertScrollPosition(), 2 * header);
+    lines = 0;
+    ui::SendMouseWheel(form->CPG, 120, 10, 10);
+    EXPECT_EQ(form->CPG->VertScrollPosition(), 2 * header);
+    lines = 1;
+    ui::SendMouseWheel(form->CPG, 120, 10, 10);
+    EXPECT_EQ(form->CPG->VertScrollPosition(), header);
+
+    // Over the title or the button panel the group stays where it is.
+    ui::SendMouseWheel(form->P_Title, -120, 10, 10);
+    ui::SendMouseWheel(form->P_Button, -120, 10, 10);
+    EXPECT_EQ(form->CPG->VertScrollPosition(), header);
 }
 
 TEST_F(ParGenDialog, RendersItsClientAreaAndWritesAPicture)
