@@ -108,7 +108,8 @@ void DrawLbButton(TCanvas& c, const TLbButtonFace& f)
 
     const bool hasGlyph = f.Glyph && f.NumGlyphs > 0;
     const int GW = hasGlyph ? f.Glyph->Width() / f.NumGlyphs : 0;
-    const int GH = hasGlyph ? f.Glyph->Height() : 0;
+    // The strip's height counts in the layout even when it has no cells to show.
+    const int GH = f.Glyph ? f.Glyph->Height() : 0;
     const int cell = LbGlyphCell(f.NumGlyphs, f.Enabled, pressed, f.Hot);
     const unsigned format = AlignmentFormat(f.Alignment);
 

@@ -302,3 +302,96 @@ TEST_F(DrawTest, PopupArrowIsDrawnAtTheRightEdge)
     EXPECT_GE(arrow.Left, face.Width - 11);
     EXPECT_GE(arrow.Top, face.Height / 2 - 1);
 }
+
+TEST_F(DrawTest, GlyphAndCaptionTakeTheirPlacesInEveryLayout)
+{
+    using ui::TAlignment;
+    UseGlyph(1, 10);
+    face.Style = bsNormal;
+    face.Width = 120;
+    face.Height = 60;
+    face.Caption = "Go on";
+    bmp.SetSize(1, 1);
+    bmp.Canvas()->Font()->Assign(font);
+    ui::TRect calc(0, 0, face.Width - 8 - 14, 0);
+    bmp.Canvas()->DrawText(face.Caption, calc, ui::DT_CALCRECT | ui::DT_WORDBREAK);
+    const int TW = calc.Width() + 4;
+    const int TH = calc.Height();
+    const int sideY = (60 - 10) / 2;
+    const int topY = (60 - (TH + 14)) / 2;
+
+    // Where the glyph's top-left corner lands, and on which side of the glyph the caption is.
+    enum Side { captionRight, captionLeft, captionBelow, captionAbove };
+    struct Case {
+        TLbButtonLayout layout;
+        TAlignment alignment;
+        bool wordWrap, pressed;
+        int gx, gy;
+        Side side;
+    } cases[] = {
+        {blGlyphLeft, TAlignment::taLeftJustify, false, false, 4, sideY, captionRight},
+        {blGlyphLeft, TAlignment::taRightJustify, false, false, 120 - 4 - 10 - TW, sideY, captionRight},
+        {blGlyphLeft, TAlignment::taCenter, false, false, 55 - TW / 2, sideY, captionRight},
+        {blGlyphLeft, TAlignment::taCenter, true, false, 4, sideY, captionRight},  // word wrap: always left
+        {blGlyphLeft, TAlignment::taCenter, false, true, 56 - TW / 2, sideY + 1, captionRight},
+        {blGlyphRight, TAlignment::taLeftJustify, false, false, 4 + TW, sideY, captionLeft},
+        {blGlyphRight, TAlignment::taRightJustify, false, false, 106, sideY, captionLeft},
+        {blGlyphRight, TAlignment::taCenter, false, false, 55 + TW / 2, sideY, captionLeft},
+        {blGlyphRight, TAlignment::taLeftJustify, true, true, 5 + TW, sideY + 1, captionLeft},
+        {blGlyphTop, TAlignment::taLeftJustify, false, false, 4, topY, captionBelow},
+        {blGlyphTop, TAlignment::taRightJustify, false, false, 106, topY, captionBelow},
+        {blGlyphTop, TAlignment::taCenter, false, true, 56, topY + 1, captionBelow},
+        {blGlyphBottom, TAlignment::taCenter, false, false, 55, topY + TH, captionAbove},
+    };
+    for (const auto& c : cases) {
+        face.Layout = c.layout;
+        face.Alignment = c.alignment;
+        face.WordWrap = c.wordWrap;
+        face.Pressed = c.pressed;
+        Draw();
+        const ui::TRect area(1, 1, face.Width - 1, face.Height - 1);
+        ui::TRect glyph{area.Right, area.Bottom, area.Left, area.Top}, caption = glyph;
+        for (int y = area.Top; y < area.Bottom; ++y)
+            for (int x = area.Left; x < area.Right; ++x) {
+                const ui::TColor p = bmp.Pixel(x, y);
+                if (p == kFace)
+                    continue;
+                ui::TRect& r = p == kCells[0] ? glyph : caption;
+                r = {std::min(r.Left, x), std::min(r.Top, y), std::max(r.Right, x + 1), std::max(r.Bottom, y + 1)};
+            }
+        const std::string what = "layout " + std::to_string(c.layout) + " alignment " +
+                                 std::to_string(static_cast<int>(c.alignment)) + " wrap " + std::to_string(c.wordWrap) +
+                                 " pressed " + std::to_string(c.pressed);
+        EXPECT_EQ(glyph, ui::Rect(c.gx, c.gy, c.gx + 10, c.gy + 10)) << what;
+        ASSERT_FALSE(caption.IsEmpty()) << what;
+        switch (c.side) {
+        case captionRight: EXPECT_GE(caption.Left, glyph.Right) << what; break;
+        case captionLeft: EXPECT_LE(caption.Right, glyph.Left) << what; break;
+        case captionBelow: EXPECT_GE(caption.Top, glyph.Bottom) << what; break;
+        case captionAbove: EXPECT_LE(caption.Bottom, glyph.Top) << what; break;
+        }
+    }
+}
+
+TEST_F(DrawTest, GlyphWithoutCellsIsNotDrawnButKeepsItsRoomAboveTheCaption)
+{
+    // A strip narrower than high gives no cells; its height still counts in the glyph-top layout.
+    face.Style = bsNormal;
+    face.Layout = blGlyphTop;
+    face.Height = 60;
+    face.Caption = "Go";
+    bmp.SetSize(1, 1);
+    bmp.Canvas()->Font()->Assign(font);
+    const int TH = bmp.Canvas()->TextHeight("Go");
+    Draw();
+    const ui::TRect plain = Ink(kFace);
+
+    const ui::TColor blue[1] = {RGB(0, 0, 200)};
+    MakeStrip(strip, 1, 16, blue);
+    strip.SetSize(10, 16);
+    face.Glyph = &strip;
+    face.NumGlyphs = 0;
+    Draw();
+    const int dy = ((60 - (TH + 16 + 4)) / 2 + 16) - (60 - TH) / 2;
+    EXPECT_EQ(Ink(kFace), plain.Offset(0, dy));
+}
