@@ -370,7 +370,8 @@ void TGsgCustomCombo::PaintControl(TCanvas& canvas) {
     if (hadClip) canvas.SetClipRect(oldClip);
     else canvas.ResetClip();
   }
-  if (ncBorderWanted()) drawBorder(canvas);
+  // Custom painting ends with the border; otherwise only the non-client cases draw it.
+  if (custom || ncBorderWanted()) drawBorder(canvas);
 }
 
 void TGsgCustomCombo::drawButton(TCanvas& canvas) {

@@ -210,4 +210,20 @@ TEST_F(ComboPainting, ButtonColoursAndBorder) {
   EXPECT_EQ(ui::ColorToRGB(bmp->Pixel(buttonX, 4)), 0x0000FF00u);
 }
 
+TEST_F(ComboPainting, CustomPaintingAlwaysEndsWithTheBorder) {
+  // A disabled combo with only a button colour is painted by this control, and then it also
+  // draws its own border: the outer ring in the parent's colour.
+  constexpr TColor kParent = 0x00336699;
+  ui::TForm form(nullptr);
+  form.SetColor(kParent);
+  auto* combo = new TGsgComboBox(&form);
+  combo->SetParent(&form);
+  fill(*combo);
+  combo->ButtonColor = 0x00008000;
+  combo->SetEnabled(false);
+  auto bmp = render(*combo);
+  EXPECT_EQ(ui::ColorToRGB(bmp->Pixel(0, 10)), kParent);
+  EXPECT_EQ(ui::ColorToRGB(bmp->Pixel(10, 0)), kParent);
+}
+
 }  // namespace
