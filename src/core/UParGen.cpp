@@ -53,6 +53,31 @@ void Set_Texts(const std::array<ui::TEdit*, 4>& edits, const std::array<std::str
         edits[i]->SetText(texts[i]);
 }
 
+// A key whose element is empty counts as missing: its control gets the value shown when nothing
+// is stored. A blank is text and is kept.
+core::TParGenSettings Empty_Keys_As_Missing(core::TParGenSettings s)
+{
+    const core::TParGenSettings fallback;
+    auto keep = [](std::string& value, const std::string& def) {
+        if (value.empty())
+            value = def;
+    };
+    auto keep_octets = [&](std::array<std::string, 4>& values, const std::array<std::string, 4>& defs) {
+        for (std::size_t i = 0; i < 4; ++i)
+            keep(values[i], defs[i]);
+    };
+    keep(s.Device_Name, fallback.Device_Name);
+    keep_octets(s.Primary_DNS, fallback.Primary_DNS);
+    keep_octets(s.Secondary_DNS, fallback.Secondary_DNS);
+    keep(s.Revision_Number, fallback.Revision_Number);
+    keep(s.Slave_Name, fallback.Slave_Name);
+    keep(s.Node_Address, fallback.Node_Address);
+    keep_octets(s.Master_IP, fallback.Master_IP);
+    keep_octets(s.Master_SM, fallback.Master_SM);
+    keep_octets(s.Master_GAT, fallback.Master_GAT);
+    return s;
+}
+
 }  // namespace
 
 TFParGen::TFParGen(ui::TComponent* AOwner) : ui::TForm(AOwner)
@@ -177,7 +202,7 @@ void TFParGen::FormCreate(ui::TObject*)
 void TFParGen::FormShow(ui::TObject*)
 {
     try {
-        Show_Settings(core::Read_ParGen_Settings(File_ParGen));
+        Show_Settings(Empty_Keys_As_Missing(core::Read_ParGen_Settings(File_ParGen)));
     } catch (const std::exception& e) {
         // An unreadable file must not be replaced by whatever the controls still hold from an
         // earlier show: report it and close without writing.

@@ -106,6 +106,19 @@ TEST_F(ParGenDialog, KeysReadOneByOneWithTheirOwnFallbacks)
     EXPECT_EQ(reread->Key("EtherNetIP_Master_Port"), "44818");
 }
 
+TEST_F(ParGenDialog, AnEmptyKeyTakesItsFallbackWhileABlankIsKept)
+{
+    Write_File(dir / "ParGen.xml",
+               "<Par_Gen><EtherCAT_Slave_Name></EtherCAT_Slave_Name><EtherNetIP_Master_IP1/>"
+               "<Eth_Conn_Primary_DNS2></Eth_Conn_Primary_DNS2><EtherCAT_Slave_Node_Address> </EtherCAT_Slave_Node_Address>"
+               "<EtherCAT_Slave_Revision_Number>7</EtherCAT_Slave_Revision_Number></Par_Gen>");
+    Show();
+    TParGenSettings expected;
+    expected.Node_Address = " ";
+    expected.Revision_Number = "7";
+    EXPECT_EQ(form->Settings(), expected);
+}
+
 TEST_F(ParGenDialog, EveryShowRefillsTheControlsFromTheFile)
 {
     Show();
