@@ -214,9 +214,13 @@ void TLbButton::SetShadowColor(TColor v)
 void TLbButton::SetSlowDecease(bool v)
 {
     FSlowDecease = v;
-    if (!v && FFading) {
+    if (v) {
+        FFadeReady = true;
+    } else if (FFadeReady) {
+        // Switching the fade off takes the highlight away at once and ends a fade in progress.
         FHotTrackStep = 0;
         StopFade();
+        FFadeReady = false;
     }
     Invalidate();
 }

@@ -118,6 +118,9 @@ private:
     bool bDown = false;
     bool bCursorOnButton = false;
     bool FFading = false;
+    // The fade is ready to run from construction until SlowDecease is switched off, and again once
+    // it is switched on.
+    bool FFadeReady = true;
     int FHotTrackStep = 0;
 };
 

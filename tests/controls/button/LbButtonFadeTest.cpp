@@ -148,6 +148,19 @@ TEST_F(FadeTest, SwitchingSlowDeceaseOffEndsTheFadeAtOnce)
     EXPECT_TRUE(RunUntil([&] { return !button->Fading(); }));
 }
 
+TEST_F(FadeTest, SwitchingSlowDeceaseOffUnderThePointerDropsTheHighlightOnce)
+{
+    Hover();
+    button->SetSlowDecease(false);
+    EXPECT_EQ(button->HotTrackStep(), 0);
+    EXPECT_EQ(FacePixel(), kFace);
+    // Already off: nothing left to switch off, the highlight of a new hover stays.
+    ui::SendMouseMove(form.get(), 250, 150);
+    Hover();
+    button->SetSlowDecease(false);
+    EXPECT_EQ(button->HotTrackStep(), 8);
+}
+
 TEST_F(FadeTest, LeavingADisabledButtonRunsOneStepThatStaysAtZero)
 {
     button->SetEnabled(false);
