@@ -2,6 +2,7 @@
 
 #include "grid/base/TextChars.h"
 #include "platform/rtl/CodePages.h"
+#include "platform/rtl/StrUtils.h"
 
 #include <cstdio>
 
@@ -254,13 +255,12 @@ int VarPos(std::string_view Sub, std::string_view s, int& Pos)
     return Pos;
 }
 
+// Accented and other non-ASCII letters are upper-cased too, so a search typed as "É" finds "école".
+// The case mapping keeps every character's byte length, so positions still count bytes of s.
 int PosInUpperCase(std::string_view Sub, std::string_view s)
 {
-    std::string upper(s);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     int pos = 0;
-    return VarPos(Sub, upper, pos);
+    return VarPos(Sub, rtl::AnsiUpperCase(s), pos);
 }
 
 int WidePos(std::u16string_view Sub, std::u16string_view s)

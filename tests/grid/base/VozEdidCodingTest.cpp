@@ -141,7 +141,18 @@ TEST(StringUtilities, PositionsAndFields)
     EXPECT_EQ(VarCharPos('c', "abc", pos), 3);
     EXPECT_EQ(pos, 3);
     EXPECT_EQ(VarPos("cd", "abcd", pos), 3);
-    EXPECT_EQ(PosInUpperCase("BC", "xabc"), 3);
+    struct UpperCase {
+        const char* sub;
+        const char* text;
+        int pos;
+    } upperCases[] = {
+        {"BC", "xabc", 3},
+        {"ÉCOLE", "école", 1},      // non-ASCII letters are upper-cased as well
+        {"ÇA", "voilà ça", 8},      // byte positions of the original text
+        {"ΑΒ", "αβγ", 1},
+        {"bc", "xabc", 0},          // Sub is expected in upper case
+    };
+    for (const auto& c : upperCases) EXPECT_EQ(PosInUpperCase(c.sub, c.text), c.pos) << c.text;
     EXPECT_EQ(WidePos(u"é", u"caféx"), 4);
 
     std::string s = "key=value=x";
