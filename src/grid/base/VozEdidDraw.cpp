@@ -181,9 +181,11 @@ TColor BlendColorAt(TColor Color1, TColor Color2, int Min, int Max, int Pos) {
   if (Color2 == ui::clNone) return Color1;
   if (Max == Min) return Pos > Min ? ui::ColorToRGB(Color2) : ui::ColorToRGB(Color1);
   const Rgb a = rgb(Color1), b = rgb(Color2);
-  const double f = static_cast<double>(Pos) / (Max - Min);
-  return ui::RGB(a.r + roundEven((b.r - a.r) * f), a.g + roundEven((b.g - a.g) * f),
-                 a.b + roundEven((b.b - a.b) * f));
+  // One division of exact integers, so that a share of exactly one half rounds to even.
+  const auto at = [&](int from, int to) {
+    return from + roundEven(static_cast<double>((to - from) * Pos) / (Max - Min));
+  };
+  return ui::RGB(at(a.r, b.r), at(a.g, b.g), at(a.b, b.b));
 }
 
 TColor HalfColor(TColor Color) {

@@ -130,6 +130,8 @@ TEST(ColourRoutines, ComponentArithmetic) {
   EXPECT_EQ(HalfColor(ui::clWhite), ui::RGB(127, 127, 127));
   EXPECT_EQ(BlendColorAt(ui::RGB(0, 0, 0), ui::RGB(100, 200, 40), 0, 4, 1), ui::RGB(25, 50, 10));
   EXPECT_EQ(BlendColorAt(0x123456, ui::clNone, 0, 4, 2), 0x123456u);
+  // 231 * 3 / 22 is 31.5 exactly: the half goes to the even 32, not down through a rounded share.
+  EXPECT_EQ(BlendColorAt(ui::clBlack, ui::RGB(231, 0, 0), 0, 22, 3), ui::RGB(32, 0, 0));
   // An empty range gives one of the two colours instead of dividing by zero.
   EXPECT_EQ(BlendColorAt(ui::clBlack, ui::clWhite, 3, 3, 3), ui::clBlack);
 }
