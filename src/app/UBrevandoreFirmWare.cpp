@@ -1,6 +1,5 @@
 #include "app/UBrevandoreFirmWare.h"
 
-#include <filesystem>
 #include <utility>
 
 #include "app/UAbout.h"
@@ -187,10 +186,12 @@ void TFBrevandoreFirmWare::Build_Controls()
     SD1->Filter = "CSV (MS-DOS) (*.csv)|*.csv";
     SaveEDS = new ui::TSaveDialog(this);
     SaveEDS->Filter = "Electronic Data Sheet (*.eds)|*.eds";
-    SaveEDS->DefaultExt = "*.eds";
+    // The dialog adds "." and the default extension to a name typed without one, so the extension
+    // is given without its pattern: "*.eds" would turn "net" into "net.*.eds".
+    SaveEDS->DefaultExt = "eds";
     SaveMIB = new ui::TSaveDialog(this);
     SaveMIB->Filter = "Management Information Base (*.mib)|*.mib";
-    SaveMIB->DefaultExt = "*.mib";
+    SaveMIB->DefaultExt = "mib";
     Btn_EtherCAT_ESI_File = step("Btn_EtherCAT_ESI_File");
     Btn_EtherCAT_ESI_File->SetCaption("EtherCAT ESI File");
     Btn_EtherCAT_ESI_File->SetShowHint(false);
@@ -261,8 +262,11 @@ void TFBrevandoreFirmWare::FormCreate(ui::TObject*)
 
     Init_Language();
 
-    if (!Name_Project.empty() && sys::FolderExists(std::filesystem::path(Path_Projects) / Name_Project))
-        Path_Project = Path_Projects + "/" + Name_Project;
+    // The remembered name comes from a file anyone can edit: it is reopened only when it names a
+    // folder directly below PROJECTS (no separators, "." or ".."), and that very folder exists.
+    const std::string remembered = Path_Projects + "/" + Name_Project;
+    if (!Name_Project.empty() && Project_Name_Problem(Name_Project).empty() && sys::FolderExists(remembered))
+        Path_Project = remembered;
     else
         Apply_Open_Project("");
     Set_Lang();

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "app/common/UComon.h"
-#include "app/common/ULanguage.h"
+#include "app/common/UDialogFrame.h"
 #include "core/UEtherCAT_ESI_File.h"
 
 namespace core {
@@ -24,8 +24,7 @@ bool Create_ESI_File(ui::TSaveDialog& SaveESI)
         file += ".xml";
     std::error_code ec;
     if (std::filesystem::exists(file, ec)) {
-        const std::string question = static_cast<int>(Lang_List.size()) > 1105 ? Lang_List[1105] : Default_Lang_Text(1105);
-        if (ui::MessageDlg(question, ui::TMsgDlgType::mtConfirmation, ui::mbYes | ui::mbNo) != ui::IDYES)
+        if (ui::MessageDlg(dlg::Txt(1105), ui::TMsgDlgType::mtConfirmation, ui::mbYes | ui::mbNo) != ui::IDYES)
             return false;
     }
     Build_ESI_File(file.string());

@@ -336,3 +336,100 @@ TEST_F(ShellWindowsTest, EdeFileNameGetsItsEndingAndAnExistingFileNeedsYes)
             << c.typed;
     }
 }
+
+TEST(ShellStartTest, RememberedConfigurationReopensOnlyAsAFolderBelowProjects)
+{
+    struct Case {
+        const char* label;
+        std::string stored;
+        bool open;
+    };
+    TempProgramFolder folder;
+    fs::create_directories(folder.dir / "PROJECTS" / "plant");
+    fs::create_directories(folder.dir / "outside");
+    const Case cases[] = {
+        {"existing", "plant", true},
+        {"deleted", "gone", false},
+        {"climbs out of PROJECTS", "../outside", false},
+        {"absolute path of an existing folder", (folder.dir / "outside").string(), false},
+        {"the PROJECTS folder itself", ".", false},
+    };
+    ui::ScriptedDialogs dialogs;
+    for (const Case& c : cases) {
+        TempProgramFolder::WriteFile(folder.dir / "Brevandor.xml", "<Conf_Settings><lastproj><projectname>" +
+                                                                       c.stored + "</projectname></lastproj></Conf_Settings>");
+        Set_Program_Folder(folder.dir.string());
+        Create_Windows();
+        EXPECT_EQ(Path_Project, c.open ? Path_Projects + "/" + c.stored : "") << c.label;
+        EXPECT_EQ(Name_Project, c.open ? c.stored : "") << c.label;
+        EXPECT_EQ(FBrevandoreFirmWare->L_Name_Conf_L2->Caption(),
+                  c.open ? c.stored : "Use Step1 to open or create new configuration")
+            << c.label;
+        Destroy_Windows();
+    }
+    EXPECT_TRUE(dialogs.Messages.empty());
+}
+
+TEST_F(ShellWindowsTest, EsiStepAsksForTheFileAndBeforeOverwritingIt)
+{
+    ASSERT_EQ(Create_Project("demo").Text, 0);
+    const std::string dir = Path_Project + "/";
+    const std::string kept = "earlier file";
+    struct Case {
+        const char* label;
+        std::string typed;  // empty: the save dialog is cancelled
+        int answer;         // to the overwrite question, 0: none expected
+        std::string file;   // where the ESI file must stand afterwards (empty: none written)
+    };
+    const Case cases[] = {
+        {"cancelled", "", 0, ""},
+        {"name without extension", dir + "slave", 0, dir + "slave.xml"},
+        {"other extension kept", dir + "slave.esi", 0, dir + "slave.esi"},
+        {"existing, No", dir + "old.xml", ui::IDNO, ""},
+        {"existing typed without extension, Yes", dir + "old", ui::IDYES, dir + "old.xml"},
+    };
+    for (const Case& c : cases) {
+        TempProgramFolder::WriteFile(dir + "old.xml", kept);
+        dialogs.Messages.clear();
+        dialogs.FileAnswers.push_back({!c.typed.empty(), {c.typed}, 1});
+        if (c.answer)
+            dialogs.MessageAnswers.push_back(c.answer);
+        main->Btn_Click(main->Btn_EtherCAT_ESI_File);
+
+        ASSERT_FALSE(dialogs.FileRequests.empty()) << c.label;
+        EXPECT_TRUE(dialogs.FileRequests.back().Save) << c.label;
+        EXPECT_EQ(dialogs.FileRequests.back().InitialDir, Path_Project) << c.label;
+        EXPECT_EQ(dialogs.FileRequests.back().Filter, "EtherCAT ESI File (*.xml)|*.xml") << c.label;
+        ASSERT_EQ(dialogs.Messages.size(), c.answer ? 1u : 0u) << c.label;
+        if (c.answer) {
+            EXPECT_EQ(dialogs.Messages[0].Text, "File already exists. Do you want to overwrite?") << c.label;
+            EXPECT_EQ(dialogs.Messages[0].Flags & 0xF, ui::MB_YESNO) << c.label;
+        }
+        if (!c.file.empty()) {
+            EXPECT_EQ(TempProgramFolder::ReadFile(c.file).rfind("<?xml version=\"1.0\"?>\r\n<EtherCATInfo", 0), 0u)
+                << c.label;
+        }
+        if (c.file != dir + "old.xml") {
+            EXPECT_EQ(TempProgramFolder::ReadFile(dir + "old.xml"), kept) << c.label;
+        }
+        std::size_t files = 0;  // nothing else was written
+        for (const auto& e : fs::directory_iterator(Path_Project))
+            files += e.is_regular_file() ? 1 : 0;
+        EXPECT_EQ(files, c.file.empty() || c.file == dir + "old.xml" ? 1u : 2u) << c.label;
+        if (!c.file.empty())
+            fs::remove(c.file);
+    }
+}
+
+TEST_F(ShellWindowsTest, SaveDialogsOfOtherModelsAddTheirExtension)
+{
+    ASSERT_EQ(Create_Project("demo").Text, 0);
+    std::string saved;
+    main->Save_EDS_File = [&](const std::string& file) { saved = file; };
+    const std::pair<std::string, std::string> cases[] = {{"net", "net.eds"}, {"net.EDS", "net.EDS"}};
+    for (const auto& [typed, file] : cases) {
+        dialogs.FileAnswers.push_back({true, {Path_Project + "/" + typed}, 1});
+        main->Btn_Click(main->Btn_CANopen_EDS);
+        EXPECT_EQ(saved, Path_Project + "/" + file) << typed;
+    }
+}

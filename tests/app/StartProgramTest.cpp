@@ -36,9 +36,13 @@ TEST(StartProgramTest, WaitsForTheEndOrTheLimit)
     // The arguments arrive one by one; the exit code tells how many came.
     const std::string counter = Script(folder.dir, "counter", "exit $#").string();
     const std::string slow = Script(folder.dir, "slow", "sleep 5").string();
+    // 259 is what a still-running process reports elsewhere; here an ended program is never
+    // taken for a running one, whatever code it returned (the system keeps its low byte).
+    const std::string code259 = Script(folder.dir, "code259", "exit 259").string();
     const Case cases[] = {
         {"ends", quick, "", 5000ms, sys::RunOutcome::Ended, 3},
         {"arguments", counter, " a  b c ", 5000ms, sys::RunOutcome::Ended, 3},
+        {"exit code 259", code259, "", 5000ms, sys::RunOutcome::Ended, 259 & 0xFF},
         {"limit", slow, "", 200ms, sys::RunOutcome::StillRunning, -1},
         {"missing", (folder.dir / "none").string(), "", 5000ms, sys::RunOutcome::NotStarted, -1},
     };

@@ -44,16 +44,28 @@ namespace {
 TEST(VersionCheck, AsksTheServiceOverHttp)
 {
     using testing_support::LoopbackServer;
-    const std::pair<const char*, bool> replies[] = {
-        {"VER. 1.002", true}, {"VER. 0.000", false}, {"", false}};
-    for (const auto& [body, newer] : replies) {
+    struct Reply {
+        const char* status;
+        const char* body;
+        bool newer;
+    };
+    // An error or redirect status is a failed query even when its body reads like a newer version.
+    const Reply replies[] = {
+        {"200 OK", "VER. 1.002", true},
+        {"200 OK", "VER. 0.000", false},
+        {"200 OK", "", false},
+        {"500 Internal Server Error", "VER. 9.999", false},
+        {"302 Found\r\nLocation: http://127.0.0.1:1/", "VER. 9.999", false},
+    };
+    for (const auto& [status, body, newer] : replies) {
+        const std::string head = status;
         const std::string text = body;
-        LoopbackServer server([text](int fd, const std::string&) {
-            LoopbackServer::Send(fd, "HTTP/1.0 200 OK\r\nContent-Length: " + std::to_string(text.size()) +
+        LoopbackServer server([head, text](int fd, const std::string&) {
+            LoopbackServer::Send(fd, "HTTP/1.0 " + head + "\r\nContent-Length: " + std::to_string(text.size()) +
                                          "\r\n\r\n" + text);
         });
         ASSERT_TRUE(server.Ok());
-        EXPECT_EQ(Check_Version(Http_Version_Fetcher("127.0.0.1", server.Port())), newer) << body;
+        EXPECT_EQ(Check_Version(Http_Version_Fetcher("127.0.0.1", server.Port())), newer) << status << " " << body;
         ASSERT_EQ(server.Requests().size(), 1u);
         EXPECT_NE(server.Requests()[0].find("GET /home/download/GetversionSW.asp?nomesw=SW58E26 HTTP/1.0"),
                   std::string::npos);
