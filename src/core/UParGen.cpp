@@ -121,7 +121,6 @@ void TFParGen::Build_Form()
     Btn_OK->OnClick = [this](ui::TObject* s) { Btn_OKClick(s); };
     Btn_Cancel = dlg::Panel_Button(*this, P_Button, "Btn_Cancel", 335, ui::mrCancel);
     Btn_Cancel->SetAnchors(ui::akTop | ui::akRight);
-    Btn_Cancel->SetCancel(true);
 
     CPG = new ui::TCategoryPanelGroup(this);
     CPG->SetName("CPG");

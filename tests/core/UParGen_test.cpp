@@ -7,6 +7,7 @@
 #include "BankFixture.h"
 #include "UParGenFixture.h"
 #include "core/ParGenFile.h"
+#include "platform/ui/Input.h"
 
 using namespace coretest;
 using core::TParGenSettings;
@@ -117,6 +118,16 @@ TEST_F(ParGenDialog, AnEmptyKeyTakesItsFallbackWhileABlankIsKept)
     expected.Node_Address = " ";
     expected.Revision_Number = "7";
     EXPECT_EQ(form->Settings(), expected);
+}
+
+// Only the Cancel button and the close box throw typed values away; Escape in an edit does not.
+TEST_F(ParGenDialog, EscapeInAnEditKeepsTheDialogOpen)
+{
+    Show();
+    form->SetModalResult(ui::mrNone);
+    form->E_EtherCAT_Slave_Name->SetFocus();
+    ui::SendKeyStroke(form.get(), ui::VK_ESCAPE, 0, U'\x1b');
+    EXPECT_EQ(form->ModalResult(), ui::mrNone);
 }
 
 TEST_F(ParGenDialog, EveryShowRefillsTheControlsFromTheFile)
