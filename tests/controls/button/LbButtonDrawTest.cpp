@@ -1,6 +1,8 @@
 // Pixel tests of the button face drawn on a bitmap canvas.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "ButtonTestSupport.h"
 #include "controls/button/LbButtonDraw.h"
 
@@ -394,4 +396,42 @@ TEST_F(DrawTest, GlyphWithoutCellsIsNotDrawnButKeepsItsRoomAboveTheCaption)
     Draw();
     const int dy = ((60 - (TH + 16 + 4)) / 2 + 16) - (60 - TH) / 2;
     EXPECT_EQ(Ink(kFace), plain.Offset(0, dy));
+}
+
+TEST_F(DrawTest, FramesOfTheClassicQuickenAndModernStyles)
+{
+    const ui::TColor dark = ui::ColorToRGB(ui::cl3DDkShadow);
+    struct Pixel {
+        int x, y;
+        ui::TColor colour;
+    };
+    struct Case {
+        TLbButtonStyle style;
+        bool pressed;
+        std::vector<Pixel> pixels;
+    } cases[] = {
+        // 110 x 28. Classic: inner shadow edge right and bottom, light top-left, dark outer right-bottom.
+        {bsOld, false, {{108, 10, kShadow}, {50, 26, kShadow}, {0, 10, kLight}, {50, 0, kLight}, {108, 0, kLight},
+                        {109, 10, dark}, {50, 27, dark}, {0, 27, dark}, {0, 26, kLight}, {107, 10, kFace}}},
+        // Pressed: the inner shadow edge moves to the top-left, outer colours swap.
+        {bsOld, true, {{1, 10, kShadow}, {50, 1, kShadow}, {0, 10, dark}, {50, 0, dark}, {109, 10, kLight},
+                       {50, 27, kLight}, {108, 10, kFace}, {2, 10, kFace}}},
+        // Rounded face one row down, shadow lines along top and bottom that stop short of the corners.
+        {bsQuicken, false, {{50, 0, kShadow}, {4, 0, kShadow}, {104, 0, kShadow}, {3, 0, kMagenta}, {105, 0, kMagenta},
+                            {50, 27, kShadow}, {50, 10, kFace}, {0, 14, kFace}, {0, 1, kMagenta}}},
+        // Modern: inner rectangle in the face colour, in the shadow colour while pressed.
+        {bsModern, false, {{50, 1, kFace}, {1, 14, kFace}, {50, 0, kShadow}, {0, 0, kMagenta}}},
+        {bsModern, true, {{50, 1, kShadow}, {1, 14, kShadow}, {50, 0, kShadow}, {0, 0, kMagenta}}},
+    };
+    for (const auto& c : cases) {
+        face.Style = c.style;
+        face.Pressed = c.pressed;
+        bmp.SetSize(face.Width, face.Height);
+        bmp.Canvas()->Brush()->SetColor(kMagenta);
+        bmp.Canvas()->FillRect(ui::Rect(0, 0, face.Width, face.Height));
+        DrawLbButton(*bmp.Canvas(), face);
+        for (const auto& p : c.pixels)
+            EXPECT_EQ(bmp.Pixel(p.x, p.y), p.colour)
+                << "style " << c.style << " pressed " << c.pressed << " at " << p.x << "," << p.y;
+    }
 }

@@ -180,6 +180,18 @@ TEST_F(ButtonTest, PressLeaveAndReleaseClicksOnce)
     EXPECT_FALSE(button->Down());
 }
 
+TEST_F(ButtonTest, PressTakesTheFocusSoTheEditorLeavesBeforeTheClick)
+{
+    std::vector<std::string> order;
+    edit->OnExit = [&](ui::TObject*) { order.push_back("exit"); };
+    button->OnClick = [&](ui::TObject*) { order.push_back("click"); };
+    edit->SetFocus();
+    ui::SendMouseDown(button, ui::TMouseButton::mbLeft, 5, 5);
+    EXPECT_EQ(order, std::vector<std::string>{"exit"});
+    ui::SendMouseUp(button, ui::TMouseButton::mbLeft, 5, 5);
+    EXPECT_EQ(order, (std::vector<std::string>{"exit", "click"}));
+}
+
 TEST_F(ButtonTest, ClickAndDoubleClickCountEveryPress)
 {
     ui::SendClick(button, 5, 5);
