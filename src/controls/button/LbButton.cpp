@@ -252,6 +252,23 @@ bool TLbButton::Reachable() const
 
 // ---- painting -------------------------------------------------------------------------------
 
+bool TLbButton::SeeThrough() const
+{
+    return FStyle == bsModern || FStyle == bsShape || FStyle == bsQuicken;
+}
+
+void TLbButton::PaintBackground(TCanvas& canvas)
+{
+    // The styles that leave their corners unpainted let the parent show through them.
+    if (!SeeThrough() || !Parent()) {
+        TCustomControl::PaintBackground(canvas);
+        return;
+    }
+    canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
+    canvas.Brush()->SetColor(Parent()->Color());
+    canvas.FillRect(Rect(0, 0, Width(), Height()));
+}
+
 void TLbButton::Paint()
 {
     if ((!Visible() && !(ComponentState() & csDesigning)) || Loading() || Destroying())
@@ -266,8 +283,7 @@ void TLbButton::Paint()
     TBitmap bmp(W, H);
     TFont font;
     font.Assign((hot && FUseHTFont) ? *FHTFont : *Font());
-    const bool transparent = FStyle == bsModern || FStyle == bsShape || FStyle == bsQuicken;
-    if (transparent) {
+    if (SeeThrough()) {
         bmp.SetTransparentMode(TTransparentMode::tmFixed);
         bmp.SetTransparentColor(clLbTransparent);
         bmp.SetTransparent(true);

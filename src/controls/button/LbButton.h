@@ -77,6 +77,7 @@ public:
 
 protected:
     void Paint() override;
+    void PaintBackground(ui::TCanvas& canvas) override;
     void MouseDown(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override;
     void MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override;
     void MouseEnter() override;
@@ -92,6 +93,7 @@ private:
     void StartFade();
     void StopFade();
     bool Reachable() const;  // enabled, visible and the parent is showing
+    bool SeeThrough() const;  // the style leaves corners unpainted
     bool DialogChar(char32_t ch);
     bool DialogKey(unsigned key, ui::TShiftState shift);
 

@@ -384,6 +384,23 @@ TEST_F(ButtonTest, OldStyleFocusedGetsTheBlackDefaultFrame)
     EXPECT_EQ(shot->Pixel(1, 1), RGB(0xFF, 0xFF, 0xFF));
 }
 
+TEST_F(ButtonTest, RoundedAndShapeStylesShowTheParentInTheirCorners)
+{
+    const ui::TColor parent = RGB(10, 20, 30);
+    form->SetColor(parent);
+    button->SetColor(RGB(200, 100, 50));
+    struct Case {
+        TLbButtonStyle style;
+        bool showsParent;
+    } cases[] = {{bsNormal, false}, {bsEncarta, false}, {bsOld, false},
+                 {bsModern, true},  {bsShape, true},    {bsQuicken, true}};
+    for (const auto& c : cases) {
+        button->SetStyle(c.style);
+        const ui::TBitmap* shot = button->PaintToBuffer();
+        EXPECT_EQ(shot->Pixel(0, 0) == parent, c.showsParent) << "style " << c.style;
+    }
+}
+
 TEST(LbButtonModal, ModalResultClosesTheFormAfterOnClick)
 {
     ui::TForm dialog(nullptr);
