@@ -108,14 +108,25 @@ void ShowMessage(const std::string& text)
     MessageBox(text, GetApplication()->Title(), MB_OK);
 }
 
+namespace {
+// A default extension may be written as a pattern ("*.eds") or with its dot (".eds"): the file
+// name gets the extension alone.
+std::string BareExtension(const std::string& ext)
+{
+    std::size_t start = ext.find_first_not_of("*.");
+    return start == std::string::npos ? std::string() : ext.substr(start);
+}
+} // namespace
+
 bool TOpenDialog::Execute()
 {
+    const std::string ext = BareExtension(DefaultExt);
     TFileDialogRequest r;
     r.Save = save_;
     r.Title = Title;
     r.Filter = Filter;
     r.FilterIndex = FilterIndex;
-    r.DefaultExt = DefaultExt;
+    r.DefaultExt = ext;
     r.InitialDir = InitialDir;
     r.FileName = FileName;
     r.Options = Options;
@@ -123,7 +134,7 @@ bool TOpenDialog::Execute()
     if (!a.Accepted || a.Files.empty()) return false;
     Files.clear();
     for (std::string f : a.Files) {
-        if (!DefaultExt.empty() && std::filesystem::path(f).extension().empty()) f += "." + DefaultExt;
+        if (!ext.empty() && std::filesystem::path(f).extension().empty()) f += "." + ext;
         Files.push_back(f);
     }
     FileName = Files.front();

@@ -20,18 +20,42 @@ TWinControl* FindFocusedControl()
     return FocusSlot();
 }
 
-// Moves the keyboard focus: WM_KILLFOCUS to the old control, WM_SETFOCUS to the new one, then
-// OnExit of the old and OnEnter of the new; every control of the forms involved hears CM_FOCUSCHANGED.
+namespace {
+bool IsForm(const TControl* c)
+{
+    return dynamic_cast<const TCustomForm*>(c) != nullptr;
+}
+
+bool HoldsOrIs(const TWinControl* c, const TWinControl* other)
+{
+    return other && (c == other || c->ContainsControl(other));
+}
+} // namespace
+
+// Moves the keyboard focus: WM_KILLFOCUS to the old control; then OnExit of the old control and of
+// every container of it that does not hold the new one (innermost first), OnEnter of every container
+// of the new control that did not hold the old one (outermost first) and of the new control; then
+// WM_SETFOCUS to the new control. Moving the focus into a child (a grid opening its editor) thus
+// leaves the parent entered, and a handler that moves the focus on stops the rest of this move.
+// Every control of the forms involved hears CM_FOCUSCHANGED.
 void MoveFocus(TWinControl* to)
 {
     TWinControl* from = FocusSlot();
     if (from == to) return;
     FocusSlot() = to;
+    auto stillTo = [to] { return FocusSlot() == to; };
     if (from) from->Perform(WM_KILLFOCUS, 0, ControlToLParam(to));
-    if (to) to->Perform(WM_SETFOCUS, 0, ControlToLParam(from));
-    if (from && FocusSlot() == to) from->Perform(CM_EXIT);
-    if (to && FocusSlot() == to) to->Perform(CM_ENTER);
-    if (to && Backend() && to->HandleAllocated()) Backend()->FocusControl(to);
+    if (from && !to) {
+        if (stillTo()) from->Perform(CM_EXIT);
+    } else if (to) {
+        for (TWinControl* c = from; c && !IsForm(c) && !HoldsOrIs(c, to) && stillTo(); c = c->Parent())
+            c->Perform(CM_EXIT);
+        std::vector<TWinControl*> entered;
+        for (TWinControl* c = to; c && !IsForm(c) && !HoldsOrIs(c, from); c = c->Parent()) entered.push_back(c);
+        for (auto it = entered.rbegin(); it != entered.rend() && stillTo(); ++it) (*it)->Perform(CM_ENTER);
+        if (stillTo()) to->Perform(WM_SETFOCUS, 0, ControlToLParam(from));
+    }
+    if (to && stillTo() && Backend() && to->HandleAllocated()) Backend()->FocusControl(to);
     auto broadcast = [](TWinControl* root, TWinControl* focused) {
         std::vector<TControl*> stack{root};
         while (!stack.empty()) {
@@ -42,10 +66,12 @@ void MoveFocus(TWinControl* to)
                 for (int i = 0; i < w->ControlCount(); ++i) stack.push_back(w->Controls(i));
         }
     };
+    // A handler may have moved the focus on: tell everybody where it is now.
+    TWinControl* now = FocusSlot();
     TCustomForm* f1 = from ? from->ParentForm() : nullptr;
     TCustomForm* f2 = to ? to->ParentForm() : nullptr;
-    if (f1) broadcast(f1, to);
-    if (f2 && f2 != f1) broadcast(f2, to);
+    if (f1) broadcast(f1, now);
+    if (f2 && f2 != f1) broadcast(f2, now);
 }
 
 void ForgetFocus(TWinControl* control)

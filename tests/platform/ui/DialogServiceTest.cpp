@@ -71,6 +71,30 @@ TEST(FileDialogs, TheRequestCarriesTheSettingsAndTheAnswerGetsTheDefaultExtensio
     EXPECT_EQ(save.FilterIndex, 2);
 }
 
+TEST(FileDialogs, TheDefaultExtensionMayBeWrittenAsAPatternOrWithItsDot)
+{
+    struct Case {
+        const char* defaultExt;
+        const char* chosen;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"*.eds", "/tmp/a", "/tmp/a.eds"},
+        {".mib", "/tmp/b", "/tmp/b.mib"},
+        {"mib", "/tmp/c.txt", "/tmp/c.txt"},
+        {"*.*", "/tmp/d", "/tmp/d"},
+    };
+    for (const Case& k : cases) {
+        ScriptedDialogs dialogs;
+        TSaveDialog save(nullptr);
+        save.DefaultExt = k.defaultExt;
+        dialogs.FileAnswers.push_back({true, {k.chosen}, 1});
+        ASSERT_TRUE(save.Execute());
+        EXPECT_EQ(save.FileName, k.expected) << k.defaultExt;
+        EXPECT_EQ(dialogs.FileRequests[0].DefaultExt.find_first_of("*."), std::string::npos) << k.defaultExt;
+    }
+}
+
 TEST(FileDialogs, DesktopFiltersBecomeQtFilters)
 {
     EXPECT_EQ(qt::QtFilterFromDesktopFilter("Text files|*.txt|All|*.*"), "Text files (*.txt);;All (*.*)");

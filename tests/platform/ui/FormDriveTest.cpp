@@ -160,7 +160,7 @@ TEST_F(FormDrive, CustomControlGetsFocusMessagesAndPaintsThroughItsCanvas)
     form.E_Name->SetFocus();
     log.clear();
     form.Custom->SetFocus();
-    EXPECT_EQ(log, (Log{"probe setfocus", "name exit"}));
+    EXPECT_EQ(log, (Log{"name exit", "probe setfocus"}));
     TBitmap* b = form.Custom->PaintToBuffer();
     EXPECT_EQ(form.Custom->paints, 1);
     EXPECT_EQ(form.Custom->paintMessages, 1);  // painting arrives as WM_PAINT
@@ -308,4 +308,75 @@ TEST(KeyboardSemantics, DialogKeysGoToTheFormUnlessTheControlWantsThem)
     SendKeyStroke(&form, VK_TAB, 0, '\t');
     EXPECT_TRUE(memo->Focused());
     EXPECT_EQ(memo->Text(), "\r\n\t");
+}
+
+namespace {
+// A windowed control that logs its focus messages; a host moves the focus on into its child editor
+// when it gets the focus, as a grid that keeps its editor open does.
+class FocusLogger : public TCustomControl {
+public:
+    FocusLogger(TComponent* owner, TWinControl* parent, const std::string& name, Log& log)
+        : TCustomControl(owner), name_(name), log_(log)
+    {
+        SetParent(parent);
+        SetTabStop(true);
+        OnEnter = [this](TObject*) { log_.push_back(name_ + " enter"); };
+        OnExit = [this](TObject*) { log_.push_back(name_ + " exit"); };
+    }
+    TWinControl* forwardTo = nullptr;
+    void WndProc(TMessage& m) override
+    {
+        if (m.Msg == WM_SETFOCUS) log_.push_back(name_ + " set");
+        if (m.Msg == WM_KILLFOCUS) log_.push_back(name_ + " kill");
+        TCustomControl::WndProc(m);
+        if (m.Msg == WM_SETFOCUS && forwardTo) forwardTo->SetFocus();
+    }
+
+private:
+    std::string name_;
+    Log& log_;
+};
+} // namespace
+
+TEST(FocusMoves, ExitAndEnterRunBeforeTheNewControlHearsTheFocusAndFollowContainers)
+{
+    Log log;
+    TForm form(nullptr);
+    auto* edit = new FocusLogger(&form, &form, "edit", log);
+    auto* host = new FocusLogger(&form, &form, "host", log);
+    auto* editor = new FocusLogger(&form, host, "editor", log);
+    auto* other = new FocusLogger(&form, &form, "other", log);
+    host->forwardTo = editor;
+    edit->SetFocus();
+
+    struct Case {
+        const char* what;
+        TWinControl* to;
+        Log expected;
+    };
+    const Case cases[] = {
+        {"into a host that opens its editor", host,
+         {"edit kill", "edit exit", "host enter", "host set", "host kill", "editor enter", "editor set"}},
+        {"out of the editor leaves its host too", other, {"editor kill", "editor exit", "host exit", "other enter", "other set"}},
+        {"straight into the editor enters its host first", editor,
+         {"other kill", "other exit", "host enter", "editor enter", "editor set"}},
+        {"from the editor back to its host", host, {"editor kill", "editor exit", "host set", "host kill", "editor enter", "editor set"}},
+    };
+    for (const Case& k : cases) {
+        log.clear();
+        k.to->SetFocus();
+        EXPECT_EQ(log, k.expected) << k.what;
+    }
+    EXPECT_TRUE(editor->Focused());
+    EXPECT_EQ(form.ActiveControl(), editor);
+
+    // An enter handler that moves the focus on: the control it left never hears WM_SETFOCUS.
+    other->OnEnter = [&](TObject*) {
+        log.push_back("other enter");
+        edit->SetFocus();
+    };
+    log.clear();
+    other->SetFocus();
+    EXPECT_EQ(log, (Log{"editor kill", "editor exit", "host exit", "other enter", "other kill", "other exit", "edit enter", "edit set"}));
+    EXPECT_TRUE(edit->Focused());
 }

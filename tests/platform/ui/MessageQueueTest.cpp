@@ -51,6 +51,21 @@ TEST(RegisteredMessages, SameNameSameIdDifferentNameDifferentId)
     EXPECT_EQ(RegisterWindowMessage(""), 0u);
 }
 
+TEST(RegisteredMessages, NeverTakeTheIdOfAFrameworkMessage)
+{
+    // A registered id equal to a framework notification would be handled as that notification.
+    const unsigned framework[] = {CM_ACTIVATE, CM_DEACTIVATE, CM_ENABLEDCHANGED, CM_COLORCHANGED, CM_FONTCHANGED,
+                                  CM_CURSORCHANGED, CM_PARENTFONTCHANGED, CM_PARENTCOLORCHANGED, CM_HITTEST,
+                                  CM_VISIBLECHANGED, CM_ENTER, CM_EXIT, CM_MOUSEENTER, CM_MOUSELEAVE, CM_TEXTCHANGED,
+                                  CM_WANTSPECIALKEY, CM_DIALOGKEY, CM_DIALOGCHAR, CM_FOCUSCHANGED, CM_SHOWHINTCHANGED,
+                                  CM_HINTSHOW, CM_MOUSEWHEEL, CM_RELEASE, CM_CHILDKEY, CM_UIACTIVATE, CM_CANCELMODE,
+                                  CN_COMMAND, CN_KEYDOWN, CN_CHAR, WM_USER};
+    for (int i = 0; i < 64; ++i) {
+        unsigned id = RegisterWindowMessage("Collision" + std::to_string(i));
+        for (unsigned f : framework) EXPECT_NE(id, f) << std::hex << f;
+    }
+}
+
 TEST(PostedMessages, ArriveAfterTheCurrentHandlerInOrder)
 {
     Listener target(nullptr);
