@@ -2,7 +2,9 @@
 // gate, the update dialog, the version link and the language order.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "ShellScript.h"
 #include "TempProgramFolder.h"
@@ -141,11 +143,13 @@ TEST_F(ShellWindowsTest, UpdateSequence)
         const char* label;
         int reply;  // bytes of every echo; -1: the echo cannot be sent
         const char* message;
+        unsigned icon;
         bool started;
     };
     const Case cases[] = {
-        {"answers", 1024, nullptr, true},
-        {"unusable address", -1, "Error!!! Check the Ip Address", false},
+        {"answers", 1024, nullptr, 0, true},
+        {"unusable address", -1, "Error!!! Check the Ip Address", ui::MB_ICONERROR, false},
+        {"silent converter", 0, "Device Not Found!", ui::MB_ICONWARNING, false},
     };
     for (const Case& c : cases) {
         Last_IP_Address = "127.0.0.1";
@@ -159,6 +163,8 @@ TEST_F(ShellWindowsTest, UpdateSequence)
             enabledDuringEcho = FBoot->Btn_Update->Enabled();
             if (c.reply < 0)
                 throw std::runtime_error("unusable");
+            if (c.reply == 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(400));  // no reply in time
             return static_cast<std::size_t>(c.reply);
         };
         FBoot->Start_Program = [&](const std::string& program, const std::string&, bool) { started = program; };
@@ -175,6 +181,7 @@ TEST_F(ShellWindowsTest, UpdateSequence)
         if (c.message) {
             ASSERT_EQ(dialogs.Messages.size(), 1u) << c.label;
             EXPECT_EQ(dialogs.Messages[0].Text, c.message) << c.label;
+            EXPECT_EQ(dialogs.Messages[0].Flags & 0xF0, c.icon) << c.label;
         } else {
             EXPECT_TRUE(dialogs.Messages.empty()) << c.label;
         }
