@@ -228,7 +228,9 @@ void TLbButton::SetSlowDecease(bool v)
 void TLbButton::SetStyle(TLbButtonStyle v)
 {
     FStyle = v;
-    // The styles with unpainted corners let the parent show through them.
+    // The styles with unpainted corners let the parent show through them. A colour preset writes
+    // the style without this, so its corners keep the button's own background.
+    FSeeThrough = v == bsModern || v == bsShape || v == bsQuicken;
     Changed(TChangeAspect::Style);
     Invalidate();
 }
@@ -252,15 +254,10 @@ bool TLbButton::Reachable() const
 
 // ---- painting -------------------------------------------------------------------------------
 
-bool TLbButton::SeeThrough() const
-{
-    return FStyle == bsModern || FStyle == bsShape || FStyle == bsQuicken;
-}
-
 void TLbButton::PaintBackground(TCanvas& canvas)
 {
-    // The styles that leave their corners unpainted let the parent show through them.
-    if (!SeeThrough() || !Parent()) {
+    // A window made see-through by the style shows the parent in the corners the face leaves out.
+    if (!FSeeThrough || !Parent()) {
         TCustomControl::PaintBackground(canvas);
         return;
     }
@@ -283,7 +280,7 @@ void TLbButton::Paint()
     TBitmap bmp(W, H);
     TFont font;
     font.Assign((hot && FUseHTFont) ? *FHTFont : *Font());
-    if (SeeThrough()) {
+    if (FStyle == bsModern || FStyle == bsShape || FStyle == bsQuicken) {
         bmp.SetTransparentMode(TTransparentMode::tmFixed);
         bmp.SetTransparentColor(clLbTransparent);
         bmp.SetTransparent(true);

@@ -93,7 +93,6 @@ private:
     void StartFade();
     void StopFade();
     bool Reachable() const;  // enabled, visible and the parent is showing
-    bool SeeThrough() const;  // the style leaves corners unpainted
     bool DialogChar(char32_t ch);
     bool DialogKey(unsigned key, ui::TShiftState shift);
 
@@ -123,6 +122,7 @@ private:
     // The fade is ready to run from construction until SlowDecease is switched off, and again once
     // it is switched on.
     bool FFadeReady = true;
+    bool FSeeThrough = false;  // the window lets the parent show through (set by SetStyle only)
     int FHotTrackStep = 0;
 };
 

@@ -399,6 +399,11 @@ TEST_F(ButtonTest, RoundedAndShapeStylesShowTheParentInTheirCorners)
         const ui::TBitmap* shot = button->PaintToBuffer();
         EXPECT_EQ(shot->Pixel(0, 0) == parent, c.showsParent) << "style " << c.style;
     }
+    // A colour preset writes its style without making the window see-through.
+    button->SetStyle(bsNormal);
+    button->SetColorStyle(lcsGold);
+    ASSERT_EQ(button->Style(), bsModern);
+    EXPECT_EQ(button->PaintToBuffer()->Pixel(0, 0), RGB(0xC0, 0xC0, 0x00));
 }
 
 TEST(LbButtonModal, ModalResultClosesTheFormAfterOnClick)
