@@ -2,7 +2,7 @@
 
 #include <array>
 #include <cerrno>
-#include <clocale>
+#include <locale.h>
 #include <string>
 
 #include "app/common/AddressHelpers.h"
@@ -123,16 +123,15 @@ TEST(StrToFloatSep, EitherSeparatorIsAccepted)
 // writes "1,5" must still get 1.5 and not 1 (a C conversion would stop at the ".").
 TEST(StrToFloatSep, ReadingDoesNotDependOnTheProcessLocale)
 {
-    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
-    const char* commaLocale = nullptr;
+    locale_t commaLocale = nullptr;
     for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "it_IT.UTF-8"}) {
-        if (std::setlocale(LC_NUMERIC, name)) {
-            commaLocale = name;
+        commaLocale = newlocale(LC_NUMERIC_MASK, name, locale_t(nullptr));
+        if (commaLocale)
             break;
-        }
     }
     if (!commaLocale)
         GTEST_SKIP() << "no locale with a decimal comma installed";
+    const locale_t saved = uselocale(commaLocale);
     for (char regional : {',', '.'}) {
         auto s = rtl::TFormatSettings::Neutral();
         s.DecimalSeparator = regional;
@@ -143,7 +142,8 @@ TEST(StrToFloatSep, ReadingDoesNotDependOnTheProcessLocale)
             EXPECT_FLOAT_EQ(v, 1.5f) << text << ' ' << regional;
         }
     }
-    std::setlocale(LC_NUMERIC, saved.c_str());
+    uselocale(saved);
+    freelocale(commaLocale);
 }
 
 TEST(ListCOMPorts, ListsFreeAndBusyPortsInOrder)
