@@ -286,16 +286,16 @@ void TStringGridStrings::Clear()
 
 int TStringGridStrings::Add(const std::string& s) { return AddObject(s, nullptr); }
 
+// Appends after the last used cell, so a gap in the middle is never filled; -1 when the last
+// cell is in use.
 int TStringGridStrings::AddObject(const std::string& s, TObject* object)
 {
-    for (int i = 0; i < GetCount(); ++i) {
-        if (Get(i).empty() && !GetObject(i)) {
-            Put(i, s);
-            PutObject(i, object);
-            return i;
-        }
-    }
-    return -1;
+    int i = GetCount();
+    while (i > 0 && Get(i - 1).empty() && !GetObject(i - 1)) --i;
+    if (i >= GetCount()) return -1;
+    Put(i, s);
+    PutObject(i, object);
+    return i;
 }
 
 void TStringGridStrings::Assign(const rtl::TStrings& source)

@@ -179,6 +179,14 @@ TEST(FrameworkGrid, RowAndColumnViewsReadAndWriteCells)
     EXPECT_EQ(grid.Cells(3, 1), "c");
     EXPECT_EQ(grid.Rows(2)->Add("next"), 2);
     EXPECT_EQ(grid.Cells(2, 2), "next");
+    // Add appends after the last used cell; a gap before it stays empty.
+    grid.SetCells(0, 3, "x");
+    grid.SetCells(2, 3, "y");
+    EXPECT_EQ(grid.Rows(3)->Add("z"), 3);
+    EXPECT_EQ(RowText(grid, 3), "x||y|z|");
+    grid.SetCells(4, 3, "full");
+    EXPECT_EQ(grid.Rows(3)->Add("none"), -1);
+    EXPECT_EQ(RowText(grid, 3), "x||y|z|full");
     EXPECT_THROW(grid.Rows(2)->Delete(0), EInvalidGridOperation);
     grid.Rows(2)->Clear();
     EXPECT_EQ(grid.Cells(0, 2), "");
