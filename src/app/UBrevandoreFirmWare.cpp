@@ -13,6 +13,7 @@
 #include "app/UStartProgram.h"
 #include "app/UVersionCheck.h"
 #include "app/UWindows.h"
+#include "app/common/NumConv.h"
 #include "app/common/UComon.h"
 #include "app/common/UDialogFrame.h"
 #include "app/common/ULanguage.h"
@@ -470,10 +471,8 @@ int TFBrevandoreFirmWare::Get_Type_BACnet()
         return 0;
     try {
         XML1.LoadFromFile(File_ParGen);
-        const std::string text = XML1.DocumentElement().ChildByName("BACnet_Type").Text().value_or("");
-        std::size_t used = 0;
-        const int value = std::stoi(text, &used);
-        return used == text.size() ? value : 0;
+        // Read like every other number of a table file (decimal, or hexadecimal after "$" or "0x").
+        return Str_To_Int_Def(XML1.DocumentElement().ChildByName("BACnet_Type").Text().value_or(""), 0);
     } catch (const std::exception&) {
         return 0;
     }

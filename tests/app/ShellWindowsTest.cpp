@@ -440,3 +440,24 @@ TEST_F(ShellWindowsTest, SaveDialogsOfOtherModelsAddTheirExtension)
         EXPECT_EQ(saved, Path_Project + "/" + file) << typed;
     }
 }
+
+TEST_F(ShellWindowsTest, BacnetTypeIsReadLikeEveryTableNumber)
+{
+    ASSERT_EQ(Create_Project("demo").Text, 0);
+    const std::pair<const char*, int> cases[] = {
+        {nullptr, 0},  // no ParGen.xml
+        {"<ParGen><BACnet_Type>3</BACnet_Type></ParGen>", 3},
+        {"<ParGen><BACnet_Type>$10</BACnet_Type></ParGen>", 16},
+        {"<ParGen><BACnet_Type>0x1F</BACnet_Type></ParGen>", 31},
+        {"<ParGen><BACnet_Type>3 </BACnet_Type></ParGen>", 0},
+        {"<ParGen><BACnet_Type>99999999999</BACnet_Type></ParGen>", 0},
+        {"<ParGen><Other>3</Other></ParGen>", 0},
+        {"<ParGen><BACnet_Type>3", 0},  // not well-formed
+    };
+    for (const auto& [file, type] : cases) {
+        fs::remove(File_ParGen);
+        if (file)
+            TempProgramFolder::WriteFile(File_ParGen, file);
+        EXPECT_EQ(main->Get_Type_BACnet(), type) << (file ? file : "no file");
+    }
+}
