@@ -160,6 +160,9 @@ public:
     int Width() const;
     int Height() const;
     int PixelsPerInch() const { return 96; }
+    // Lines scrolled per wheel notch (the desktop's wheel-scroll-lines setting; 3 unless set).
+    int WheelScrollLines() const { return wheelScrollLines_; }
+    void SetWheelScrollLines(int lines) { wheelScrollLines_ = lines; }
     int FormCount() const { return static_cast<int>(forms_.size()); }
     TCustomForm* Forms(int i) const { return forms_.at(static_cast<std::size_t>(i)); }
     void AddForm(TCustomForm* f);
@@ -172,6 +175,7 @@ private:
         TPoint hotSpot;
     };
     TCursor cursor_ = crDefault;
+    int wheelScrollLines_ = 3;
     TCustomForm* activeForm_ = nullptr;
     std::vector<CustomCursor> cursors_;
     std::vector<TCustomForm*> forms_;

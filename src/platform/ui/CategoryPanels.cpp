@@ -1,5 +1,6 @@
 // Category panels: captioned panels stacked in a vertical scroll area; each collapses to its header.
 #include <algorithm>
+#include "platform/ui/Application.h"
 #include "platform/ui/ExtCtrls.h"
 
 namespace ui {
@@ -168,8 +169,29 @@ void TCategoryPanelGroup::AlignControls(TRect& rect)
 bool TCategoryPanelGroup::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos)
 {
     if (TCustomControl::DoMouseWheel(shift, wheelDelta, mousePos)) return true;
-    SetVertScrollPosition(scrollPos_ - wheelDelta / WHEEL_DELTA * 3 * headerHeight_);
+    int lines = std::max(0, GetScreen()->WheelScrollLines());
+    SetVertScrollPosition(scrollPos_ - wheelDelta / WHEEL_DELTA * lines * headerHeight_);
     return true;
+}
+
+void TCategoryPanelGroup::WndProc(TMessage& m)
+{
+    if (m.Msg != WM_VSCROLL) {
+        TCustomControl::WndProc(m);
+        return;
+    }
+    switch (LoWord(m.WParam)) {
+    case SB_LINEUP: SetVertScrollPosition(scrollPos_ - headerHeight_); break;
+    case SB_LINEDOWN: SetVertScrollPosition(scrollPos_ + headerHeight_); break;
+    case SB_PAGEUP: SetVertScrollPosition(scrollPos_ - ClientHeight()); break;
+    case SB_PAGEDOWN: SetVertScrollPosition(scrollPos_ + ClientHeight()); break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK: SetVertScrollPosition(static_cast<int>(HiWord(m.WParam))); break;
+    case SB_TOP: SetVertScrollPosition(0); break;
+    case SB_BOTTOM: SetVertScrollPosition(ContentHeight()); break;
+    default: break;  // SB_ENDSCROLL: nothing left to do
+    }
+    m.Result = 0;
 }
 
 void TCategoryPanelGroup::Paint()

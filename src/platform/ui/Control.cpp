@@ -382,6 +382,7 @@ void TControl::WndProc(TMessage& m)
     case WM_MBUTTONDBLCLK:
     case WM_MOUSEMOVE:
     case WM_MOUSEWHEEL:
+    case CM_MOUSEWHEEL:
         HandleMouseMessage(m);
         break;
     case CM_MOUSEENTER:
@@ -398,9 +399,6 @@ void TControl::WndProc(TMessage& m)
         break;
     case CM_PARENTCOLORCHANGED:
         ParentColorChanged();
-        break;
-    case CM_MOUSEWHEEL:
-        if (parent_) m.Result = parent_->Perform(CM_MOUSEWHEEL, m.WParam, m.LParam);
         break;
     default:
         break;
@@ -469,14 +467,17 @@ void TControl::HandleMouseMessage(TMessage& m)
     case WM_MOUSEMOVE:
         MouseMove(shift, x, y);
         break;
-    case WM_MOUSEWHEEL: {
+    case WM_MOUSEWHEEL:
+    case CM_MOUSEWHEEL: {
+        // CM_MOUSEWHEEL (same parameters) asks whether a control or one of its parents takes the
+        // wheel, as a control does that offers its wheel to its parent before handling it itself.
         int delta = static_cast<std::int16_t>(HiWord(m.WParam));
         TShiftState ws = ShiftFromKeys(LoWord(m.WParam));
         // The point is in screen coordinates, as the desktop sends it.
         bool handled = DoMouseWheel(ws, delta, {x, y});
         if (!handled && parent_) {
             // Not taken here: offer it to the parent.
-            m.Result = parent_->Perform(WM_MOUSEWHEEL, m.WParam, m.LParam);
+            m.Result = parent_->Perform(m.Msg, m.WParam, m.LParam);
         } else {
             m.Result = handled ? 1 : 0;
         }

@@ -184,6 +184,8 @@ public:
     int ContentHeight() const;
     // Restacks the panels (after collapse/expand or a panel's height change).
     void Relayout();
+    // WM_VSCROLL scrolls like the bar: a line is one header high, a page the client height.
+    void WndProc(TMessage& message) override;
 
 protected:
     void Paint() override;

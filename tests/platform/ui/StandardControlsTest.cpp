@@ -191,6 +191,72 @@ TEST(CategoryPanels, CollapsingRestacksThePanelsAndScrollingStaysInRange)
     EXPECT_TRUE(panels[1]->Collapsed());
 }
 
+TEST(CategoryPanels, ScrollMessagesAndTheWheelMoveTheGroupByLinesAndPages)
+{
+    TCategoryPanelGroup group(nullptr);
+    group.SetBounds(0, 0, 200, 300);
+    for (int i = 0; i < 3; ++i) {
+        auto* p = new TCategoryPanel(&group);
+        p->SetPanelGroup(&group);
+        p->SetHeight(150);
+    }
+    const int line = group.HeaderHeight();
+    const int last = group.ContentHeight() - group.ClientHeight();
+    ASSERT_GT(last, line);
+    struct Case {
+        int from;
+        unsigned code;
+        unsigned thumb;
+        int expected;
+    };
+    const Case cases[] = {
+        {0, SB_LINEDOWN, 0, line},   {line, SB_LINEUP, 0, 0},        {0, SB_LINEUP, 0, 0},
+        {0, SB_PAGEDOWN, 0, last},   {last, SB_PAGEUP, 0, 0},        {100, SB_THUMBTRACK, 60, 60},
+        {100, SB_THUMBPOSITION, 999, last}, {100, SB_TOP, 0, 0},     {0, SB_BOTTOM, 0, last},
+        {50, SB_ENDSCROLL, 0, 50},
+    };
+    for (const Case& k : cases) {
+        group.SetVertScrollPosition(k.from);
+        group.Perform(WM_VSCROLL, MakeWParam(k.code, k.thumb), 0);
+        EXPECT_EQ(group.VertScrollPosition(), k.expected) << "code " << k.code << " from " << k.from;
+    }
+
+    // The wheel scrolls the lines of the desktop's setting per notch; none when that is 0.
+    struct WheelCase {
+        int lines;
+        int delta;
+        int expected;
+    };
+    const WheelCase wheel[] = {{1, -WHEEL_DELTA, 50 + line}, {2, WHEEL_DELTA, 50 - 2 * line}, {0, -WHEEL_DELTA, 50}};
+    for (const WheelCase& k : wheel) {
+        Screen->SetWheelScrollLines(k.lines);
+        group.SetVertScrollPosition(50);
+        SendMouseWheel(&group, k.delta, 5, 5);
+        EXPECT_EQ(group.VertScrollPosition(), k.expected) << k.lines << " lines";
+    }
+    Screen->SetWheelScrollLines(3);
+}
+
+TEST(MouseWheel, AControlCanAskItsParentsWhetherTheyTakeTheWheel)
+{
+    TForm form(nullptr);
+    auto* panel = new TPanel(&form);
+    panel->SetParent(&form);
+    auto* edit = new TEdit(&form);
+    edit->SetParent(panel);
+    std::vector<int> seen;
+    bool take = false;
+    form.OnMouseWheel = [&](TObject*, TShiftState, int delta, TPoint, bool& handled) {
+        seen.push_back(delta);
+        handled = take;
+    };
+    std::uintptr_t w = MakeWParam(0, static_cast<unsigned>(-WHEEL_DELTA) & 0xFFFF);
+    EXPECT_EQ(panel->Perform(CM_MOUSEWHEEL, w, MakeLParam(10, 10)), 0);
+    take = true;
+    EXPECT_EQ(panel->Perform(CM_MOUSEWHEEL, w, MakeLParam(10, 10)), 1);
+    EXPECT_EQ(seen, (std::vector<int>{-WHEEL_DELTA, -WHEEL_DELTA}));
+}
+
 TEST(PageControl, TabsSwitchPagesAndChangingCanBeRefused)
 {
     TPageControl pages(nullptr);
