@@ -235,7 +235,12 @@ void TFBoot::Btn_UpdateClick(ui::TObject*)
     }
     // A second press while the echo loop keeps the interface alive must not start a second run.
     TEnableAgain lock(Btn_Update);
-    if (Send_Ping()) {
+    const bool answered = Send_Ping();
+    // The echoes keep the dialog usable: when the user closed it meanwhile (Cancel or the close
+    // icon), the update ends there; nothing is remembered, written or started, nothing reported.
+    if (ModalResult() != ui::mrNone)
+        return;
+    if (answered) {
         Last_IP_Address = Typed_Address();
         Update_Option_Index = CB_Update_Options->ItemIndex();
         Update_Read_Back = CB_Update_Option_Read_Back->Checked();

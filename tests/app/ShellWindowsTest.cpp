@@ -141,7 +141,7 @@ TEST_F(ShellWindowsTest, UpdateSequence)
     ASSERT_EQ(Create_Project("demo").Text, 0);
     struct Case {
         const char* label;
-        int reply;  // bytes of every echo; -1: the echo cannot be sent
+        int reply;  // bytes of every echo; -1: the echo cannot be sent; -2: Cancel pressed meanwhile
         const char* message;
         unsigned icon;
         bool started;
@@ -150,6 +150,7 @@ TEST_F(ShellWindowsTest, UpdateSequence)
         {"answers", 1024, nullptr, 0, true},
         {"unusable address", -1, "Error!!! Check the Ip Address", ui::MB_ICONERROR, false},
         {"silent converter", 0, "Device Not Found!", ui::MB_ICONWARNING, false},
+        {"cancelled during the echoes", -2, nullptr, 0, false},
     };
     for (const Case& c : cases) {
         Last_IP_Address = "127.0.0.1";
@@ -161,6 +162,10 @@ TEST_F(ShellWindowsTest, UpdateSequence)
         std::string started;
         FBoot->Echo = [&](const std::string&) -> std::size_t {
             enabledDuringEcho = FBoot->Btn_Update->Enabled();
+            if (c.reply == -2) {
+                FBoot->Btn_Cancel->Click();  // pressed while the echoes keep the dialog alive
+                return 1024;
+            }
             if (c.reply < 0)
                 throw std::runtime_error("unusable");
             if (c.reply == 0)
@@ -168,6 +173,7 @@ TEST_F(ShellWindowsTest, UpdateSequence)
             return static_cast<std::size_t>(c.reply);
         };
         FBoot->Start_Program = [&](const std::string& program, const std::string&, bool) { started = program; };
+        FBoot->SetModalResult(ui::mrNone);
         FBoot->Btn_UpdateClick(nullptr);
 
         EXPECT_FALSE(enabledDuringEcho) << c.label;
