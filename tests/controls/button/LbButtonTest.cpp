@@ -68,6 +68,15 @@ TEST(LbButtonProperties, StartWithTheirDefaults)
     EXPECT_TRUE(b.TabStop());
     EXPECT_EQ(b.HotTrackFont()->Name(), "Verdana");
     EXPECT_EQ(b.HotTrackStep(), 0);
+    EXPECT_EQ(b.Layout(), blGlyphLeft);
+    EXPECT_EQ(b.ColorStyle(), lcsCustom);
+    EXPECT_EQ(b.ModalResult(), ui::mrNone);
+    EXPECT_EQ(b.Glyph()->Height(), 0);
+    EXPECT_TRUE(b.Caption().empty());
+    EXPECT_TRUE(b.Enabled());
+    for (bool flag : {b.Flat(), b.WordWrap(), b.Default(), b.Cancel(), b.SlowDecease(), b.UseHotTrackFont(),
+                      b.Down(), b.CursorOnButton(), b.Fading()})
+        EXPECT_FALSE(flag);
 }
 
 TEST(LbButtonProperties, KindSetsCaptionResultAndTwoGlyphCells)
