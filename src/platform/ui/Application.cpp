@@ -164,7 +164,9 @@ void TApplication::HandleMessage(int maxWaitMs)
 void TApplication::ProcessMessages()
 {
     if (Backend()) Backend()->ProcessEvents(0);
-    DeliverPosted();
+    // Messages that handlers post meanwhile are pending too and go in the same call; the bound
+    // keeps a handler that posts to itself for ever from holding the caller.
+    for (int round = 0; round < 1000 && PendingCount() > 0; ++round) DeliverPosted();
     FireDueTimers();
 }
 

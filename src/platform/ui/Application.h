@@ -52,7 +52,8 @@ public:
     void Terminate() { terminated_ = true; }
     bool Terminated() const { return terminated_; }
 
-    // Handles all pending native events, posted messages and due timers, then returns.
+    // Handles all pending native events, posted messages (also those posted meanwhile) and due
+    // timers, then returns.
     void ProcessMessages();
     // Handles one round of messages, waiting at most maxWaitMs for something to happen.
     void HandleMessage(int maxWaitMs = 10);

@@ -85,6 +85,29 @@ TEST(PostedMessages, ArriveAfterTheCurrentHandlerInOrder)
     EXPECT_FALSE(PostMessage(nullptr, target.watch));
 }
 
+TEST(PostedMessages, ProcessingOnRequestAlsoDeliversWhatHandlersPostMeanwhile)
+{
+    Listener target(nullptr);
+    target.watch = RegisterWindowMessage("Chained");
+    target.hook = [&](const TMessage& m) {
+        if (m.WParam < 3) PostMessage(&target, target.watch, m.WParam + 1);
+    };
+    PostMessage(&target, target.watch, 1);
+    Application->ProcessMessages();
+    ASSERT_EQ(target.got.size(), 3u);
+    EXPECT_EQ(target.got.back().second, 3u);
+    EXPECT_EQ(Application->PendingCount(), 0u);
+
+    // A handler that keeps posting to itself does not hold the caller for ever.
+    target.hook = [&](const TMessage& m) { PostMessage(&target, target.watch, m.WParam); };
+    PostMessage(&target, target.watch, 9);
+    Application->ProcessMessages();
+    EXPECT_EQ(Application->PendingCount(), 1u);
+    target.hook = nullptr;
+    Application->ProcessMessages();
+    EXPECT_EQ(Application->PendingCount(), 0u);
+}
+
 TEST(PostedMessages, PostingFromWorkerThreadsKeepsEachThreadsOrder)
 {
     Listener target(nullptr);
