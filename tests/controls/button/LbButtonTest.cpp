@@ -376,6 +376,42 @@ TEST_F(ButtonTest, HotTrackFontIsUsedOnlyWhenSwitchedOnAndHot)
     EXPECT_EQ(ink(), plain);
 }
 
+TEST_F(ButtonTest, FocusRectangleIsDottedFourPixelsInExceptOnTheShapeStyle)
+{
+    button->SetCaption("");
+    const int W = button->Width(), H = button->Height();
+    // Pixels of a row and of a column in the middle of the top and left edges of the face.
+    auto row = [&](const ui::TBitmap& b, int y) {
+        std::vector<ui::TColor> v;
+        for (int x = 10; x < W - 10; ++x)
+            v.push_back(b.Pixel(x, y));
+        return v;
+    };
+    auto column = [&](const ui::TBitmap& b, int x) {
+        std::vector<ui::TColor> v;
+        for (int y = 8; y < H - 8; ++y)
+            v.push_back(b.Pixel(x, y));
+        return v;
+    };
+    struct Case {
+        TLbButtonStyle style;
+        bool focusRect;
+    } cases[] = {{bsNormal, true}, {bsEncarta, true}, {bsModern, true}, {bsQuicken, true}, {bsShape, false}};
+    for (const auto& c : cases) {
+        button->SetStyle(c.style);
+        edit->SetFocus();
+        ui::TBitmap plain;
+        plain.Assign(*button->PaintToBuffer());
+        button->SetFocus();
+        const ui::TBitmap* focused = button->PaintToBuffer();
+        EXPECT_EQ(row(*focused, 3), row(plain, 3)) << "style " << c.style;
+        EXPECT_EQ(row(*focused, 4) != row(plain, 4), c.focusRect) << "style " << c.style;
+        EXPECT_EQ(column(*focused, 4) != column(plain, 4), c.focusRect) << "style " << c.style;
+        EXPECT_EQ(column(*focused, W - 5) != column(plain, W - 5), c.focusRect) << "style " << c.style;
+        EXPECT_EQ(column(*focused, W - 4), column(plain, W - 4)) << "style " << c.style;
+    }
+}
+
 TEST_F(ButtonTest, OldStyleFocusedGetsTheBlackDefaultFrame)
 {
     button->SetStyle(bsOld);
