@@ -159,6 +159,21 @@ TEST_F(ParGenDialog, KeyFiltersOfTheEdits)
     }
 }
 
+TEST_F(ParGenDialog, TypedNamesStopAtTheirLimits)
+{
+    Show();
+    const struct {
+        ui::TEdit* edit;
+        std::size_t limit;
+    } cases[] = {{form->E_EthConn_Device_Name, 31}, {form->E_EtherCAT_Slave_Name, 15}};
+    for (const auto& c : cases) {
+        c.edit->SetText("");
+        c.edit->SetFocus();
+        ui::SendText(c.edit, std::string(40, 'n'));
+        EXPECT_EQ(c.edit->Text(), std::string(c.limit, 'n')) << c.edit->Name();
+    }
+}
+
 TEST_F(ParGenDialog, LanguageChangeRelabelsTheDialogAndRefillsTheWiFiLists)
 {
     auto* type = dynamic_cast<ui::TComboBox*>(form->Control("CB_WiFi2_Type"));
