@@ -212,7 +212,8 @@ bool TCustomForm::CloseQuery()
 void TCustomForm::Close()
 {
     if (modal_) {
-        if (CloseQuery()) modalResult_ = mrCancel;
+        // The modal loop asks CloseQuery and OnClose before it lets the form go.
+        modalResult_ = mrCancel;
         return;
     }
     if (!CloseQuery()) return;
@@ -253,8 +254,9 @@ TModalResult TCustomForm::ShowModal()
         // Ending the program, or hiding the form from code, ends the modal loop too.
         if ((app->Terminated() || !Visible()) && modalResult_ == mrNone) modalResult_ = mrCancel;
         if (modalResult_ != mrNone) {
-            TCloseAction action = TCloseAction::caHide;
-            DoClose(action);
+            // Whatever set the result (a button, Close, the close icon), the form may refuse.
+            TCloseAction action = CloseQuery() ? TCloseAction::caHide : TCloseAction::caNone;
+            if (action != TCloseAction::caNone) DoClose(action);
             if (action == TCloseAction::caNone) {
                 modalResult_ = mrNone;
                 continue;

@@ -164,6 +164,17 @@ TEST(ModalForms, CloseQueryAndOnCloseCanKeepTheFormOpen)
     };
     EXPECT_EQ(dialog.ShowModal(), mrCancel);
     EXPECT_EQ(attempts, 2);
+
+    // A result set by a button is subject to CloseQuery too: a refused OK keeps the dialog open.
+    TForm checked(nullptr);
+    int queries = 0;
+    checked.OnShow = [&](TObject*) { checked.SetModalResult(mrOk); };
+    checked.OnCloseQuery = [&](TObject*, bool& canClose) {
+        canClose = ++queries > 1;
+        if (!canClose) PostMessage(&checked, WM_CLOSE);  // the user asks again: now as Cancel
+    };
+    EXPECT_EQ(checked.ShowModal(), mrCancel);
+    EXPECT_EQ(queries, 2);
 }
 
 TEST(ModalForms, HidingAModalFormFromCodeEndsItsLoopAsCancel)
