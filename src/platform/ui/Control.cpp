@@ -428,10 +428,12 @@ void TControl::HandleMouseMessage(TMessage& m)
     case WM_LBUTTONDBLCLK:
         if (controlStyle_ & csCaptureMouse) SetMouseCapture(true);
         if (m.Msg == WM_LBUTTONDBLCLK && (controlStyle_ & csDoubleClicks)) {
-            DblClick();
+            // The first press already clicked: the release of the second gives no second click.
+            if (controlStyle_ & csClickEvents) DblClick();
             shift |= ssDouble;
+        } else if (controlStyle_ & csClickEvents) {
+            controlState_ |= csLButtonDown;
         }
-        if (controlStyle_ & csClickEvents) controlState_ |= csLButtonDown;
         MouseDown(TMouseButton::mbLeft, shift, x, y);
         break;
     case WM_LBUTTONUP: {

@@ -237,6 +237,28 @@ TEST(CategoryPanels, ScrollMessagesAndTheWheelMoveTheGroupByLinesAndPages)
     Screen->SetWheelScrollLines(3);
 }
 
+TEST(MouseClicks, ADoubleClickGivesOneClickAndOneDoubleClick)
+{
+    TPanel panel(nullptr);
+    panel.SetBounds(0, 0, 50, 50);
+    std::vector<std::string> log;
+    panel.OnClick = [&](TObject*) { log.push_back("click"); };
+    panel.OnDblClick = [&](TObject*) { log.push_back("dblclick"); };
+    panel.OnMouseDown = [&](TObject*, TMouseButton, TShiftState shift, int, int) {
+        log.push_back((shift & ssDouble) ? "down double" : "down");
+    };
+    panel.OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { log.push_back("up"); };
+    SendClick(&panel, 5, 5);
+    SendDoubleClick(&panel, TMouseButton::mbLeft, 5, 5);
+    EXPECT_EQ(log, (std::vector<std::string>{"down", "click", "up", "dblclick", "down double", "up"}));
+
+    // Without double clicks the second press is a press like the first.
+    panel.SetControlStyle(panel.ControlStyle() & ~csDoubleClicks);
+    log.clear();
+    SendDoubleClick(&panel, TMouseButton::mbLeft, 5, 5);
+    EXPECT_EQ(log, (std::vector<std::string>{"down", "click", "up"}));
+}
+
 TEST(MouseWheel, AControlCanAskItsParentsWhetherTheyTakeTheWheel)
 {
     TForm form(nullptr);
