@@ -1,7 +1,7 @@
 #include "platform/ui/Clipboard.h"
 
-#include <map>
 #include "platform/ui/Backend.h"
+#include "platform/ui/Messages.h"
 
 namespace ui {
 
@@ -44,12 +44,8 @@ TClipboard* Clipboard()
 
 unsigned RegisterClipboardFormat(const std::string& name)
 {
-    static std::map<std::string, unsigned> ids;
-    static unsigned next = 0xC000;
-    auto it = ids.find(name);
-    if (it != ids.end()) return it->second;
-    ids[name] = next;
-    return next++;
+    // Clipboard formats and window messages registered by name share one table, as on the desktop.
+    return RegisterWindowMessage(name);
 }
 
 } // namespace ui

@@ -13,6 +13,7 @@ public:
 };
 
 TClipboard* Clipboard();
+// A format id per name (letter case ignored; 0 for an empty name).
 unsigned RegisterClipboardFormat(const std::string& name);
 
 } // namespace ui

@@ -6,6 +6,7 @@
 #include <thread>
 #include <vector>
 #include "platform/ui/Application.h"
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Input.h"
@@ -49,6 +50,11 @@ TEST(RegisteredMessages, SameNameSameIdDifferentNameDifferentId)
     EXPECT_EQ(RegisterWindowMessage("GridEditDone"), a);
     EXPECT_EQ(RegisterWindowMessage("grideditdone"), a);
     EXPECT_EQ(RegisterWindowMessage(""), 0u);
+    unsigned cells = RegisterClipboardFormat("TGxStringGrid Cells");
+    EXPECT_GE(cells, 0xC000u);
+    EXPECT_EQ(RegisterClipboardFormat("tgxstringgrid cells"), cells);
+    EXPECT_NE(RegisterClipboardFormat("Grid Column"), cells);
+    EXPECT_EQ(RegisterClipboardFormat(""), 0u);
 }
 
 TEST(RegisteredMessages, NeverTakeTheIdOfAFrameworkMessage)
