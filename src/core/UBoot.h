@@ -3,6 +3,7 @@
 // On Update it echoes the converter; when it answers, the update job file is written beside the
 // program and the external updater is started and waited for.
 
+#include <chrono>
 #include <functional>
 #include <string>
 
@@ -54,6 +55,8 @@ public:
     std::function<void(const std::string& NomeSW, const std::string& Parameter, bool tipo)> Start_Program;
     // Sends one echo request (the system's echo unless replaced).
     core::TEchoFunction Echo;
+    // How long the echoes go on without two good replies.
+    std::chrono::milliseconds Ping_Window{5000};
 
     void FormShow(ui::TObject* Sender);
     void KeyPress(ui::TObject* Sender, char32_t& Key);
