@@ -138,10 +138,11 @@ void TCustomForm::SetVisible(bool v)
 {
     if (v == Visible()) return;
     if (v) {
+        // OnShow may still size the form (a dialog setting its client area): centre afterwards.
+        DoShow();
         if (position_ == TPosition::poScreenCenter || position_ == TPosition::poDesktopCenter ||
             position_ == TPosition::poMainFormCenter || position_ == TPosition::poOwnerFormCenter)
             CenterOnScreen();
-        DoShow();
         TControl::SetVisible(true);
         GetScreen()->SetActiveForm(this);
         active_ = true;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <mutex>
 #include "platform/ui/Application.h"
 #include "platform/ui/Controls.h"
 
@@ -24,6 +25,8 @@ unsigned RegisterWindowMessage(const std::string& name)
 {
     static std::map<std::string, unsigned> ids;
     static unsigned next = 0xC000;
+    static std::mutex guard;  // worker threads may register the ids they post
+    std::lock_guard<std::mutex> lock(guard);
     // Names compare case-insensitively, as registered names do on the desktop.
     std::string key = rtl::AnsiLowerCase(name);
     auto it = ids.find(key);

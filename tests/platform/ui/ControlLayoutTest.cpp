@@ -1,6 +1,7 @@
-// Bounds, alignment, anchors, client areas and inherited font and colour.
+// Bounds, alignment, anchors, client areas, inherited font and colour, and form placement.
 #include <gtest/gtest.h>
 
+#include "platform/ui/Application.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 
@@ -137,4 +138,39 @@ TEST(Layout, ASizeChangeSendsWmSizeWithTheClientSizeBeforeOnResize)
     panel.SetBounds(5, 5, 50, 40);  // a move only: nothing
     panel.ShowScrollBar(SB_VERT, true);
     EXPECT_EQ(panel.log, (std::vector<std::string>{"size 50x40", "resize", "size 33x40", "resize"}));
+}
+
+TEST(FormPosition, CentredFormsAreCentredWithTheSizeTheirOnShowGivesThem)
+{
+    TForm owner(nullptr);
+    owner.SetBounds(100, 50, 800, 600);
+    owner.Show();
+    TForm* previousMain = Application->MainForm();
+    Application->SetMainForm(&owner);
+    struct Case {
+        TPosition position;
+        TRect area;  // the rectangle the form is centred in
+    };
+    const TRect screen{0, 0, Screen->Width(), Screen->Height()};
+    const Case cases[] = {
+        {TPosition::poScreenCenter, screen},
+        {TPosition::poMainFormCenter, owner.BoundsRect()},
+        {TPosition::poOwnerFormCenter, owner.BoundsRect()},
+    };
+    for (const Case& k : cases) {
+        TForm dialog(&owner);
+        dialog.SetBorderStyle(TFormBorderStyle::bsSingle);
+        dialog.SetPosition(k.position);
+        dialog.OnShow = [&](TObject*) {
+            dialog.SetClientWidth(425);
+            dialog.SetClientHeight(148);
+        };
+        dialog.Show();
+        EXPECT_EQ(dialog.ClientWidth(), 425);
+        EXPECT_EQ(dialog.Left(), k.area.Left + (k.area.Width() - dialog.Width()) / 2) << static_cast<int>(k.position);
+        EXPECT_EQ(dialog.Top(), k.area.Top + (k.area.Height() - dialog.Height()) / 2) << static_cast<int>(k.position);
+        dialog.Hide();
+    }
+    Application->SetMainForm(previousMain);
+    owner.Hide();
 }
