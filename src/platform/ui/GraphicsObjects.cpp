@@ -120,10 +120,11 @@ void TBrush::Assign(const TBrush& o)
 
 void TBrush::SetColor(TColor v)
 {
-    if (v == color_ && style_ != TBrushStyle::bsClear) return;
+    // "No colour" means no fill; choosing a colour for a clear brush makes it solid, as on the desktop.
+    TBrushStyle style = v == clNone ? TBrushStyle::bsClear : style_ == TBrushStyle::bsClear ? TBrushStyle::bsSolid : style_;
+    if (v == color_ && style == style_) return;
     color_ = v;
-    // Choosing a colour for a clear brush makes it solid, as on the desktop.
-    if (style_ == TBrushStyle::bsClear) style_ = TBrushStyle::bsSolid;
+    style_ = style;
     Changed();
 }
 

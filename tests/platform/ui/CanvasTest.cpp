@@ -99,6 +99,16 @@ TEST(Canvas, ClearBrushAndClearPenDrawNothing)
     p.c.MoveTo(0, 15);
     p.c.LineTo(19, 15);
     EXPECT_EQ(p.Count(clWhite), 400);
+
+    // A brush given "no colour" fills nothing; the next real colour fills again.
+    p.c.Brush()->SetColor(clRed);
+    p.c.Brush()->SetColor(clNone);
+    EXPECT_EQ(p.c.Brush()->Style(), TBrushStyle::bsClear);
+    p.c.FillRect({0, 0, 20, 20});
+    EXPECT_EQ(p.Count(clWhite), 400);
+    p.c.Brush()->SetColor(clRed);
+    p.c.FillRect({0, 0, 2, 2});
+    EXPECT_EQ(p.Count(clRed), 4);
 }
 
 TEST(Canvas, XorDrawingTwiceRestoresThePicture)
