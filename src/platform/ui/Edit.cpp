@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cctype>
 #include "platform/ui/Clipboard.h"
+#include "platform/ui/Backend.h"
 #include "platform/ui/StdCtrls.h"
 #include "platform/ui/Utf8.h"
 
@@ -75,7 +76,35 @@ void TCustomEdit::WndProc(TMessage& m)
         m.Result = MakeLParam(selStart_, selStart_ + selLength_);
         return;
     }
+    if (m.Msg == EM_SHOWBALLOONTIP) {
+        const auto* tip = reinterpret_cast<const TEditBalloonTip*>(m.LParam);
+        if (!tip) return;
+        balloon_ = *tip;
+        balloonShown_ = true;
+        std::string shown = balloon_.Title.empty() ? balloon_.Text : balloon_.Title + "\n" + balloon_.Text;
+        if (Backend()) Backend()->ShowHint(shown, ClientToScreen({0, Height()}), 0);
+        m.Result = 1;
+        return;
+    }
+    if (m.Msg == EM_HIDEBALLOONTIP) {
+        HideBalloonTip();
+        m.Result = 1;
+        return;
+    }
+    if (m.Msg == WM_CHAR || m.Msg == WM_KILLFOCUS) HideBalloonTip();
     TWinControl::WndProc(m);
+}
+
+TCustomEdit::~TCustomEdit()
+{
+    HideBalloonTip();
+}
+
+void TCustomEdit::HideBalloonTip()
+{
+    if (!balloonShown_) return;
+    balloonShown_ = false;
+    if (Backend()) Backend()->ShowHint("", {}, 0);
 }
 
 void TCustomEdit::Change()

@@ -54,9 +54,22 @@ private:
 
 using TKeyPressFilter = std::function<bool(char32_t)>;
 
+// The balloon tip an edit shows on EM_SHOWBALLOONTIP (LParam points to it) until
+// EM_HIDEBALLOONTIP, the next typed character or the loss of the focus.
+struct TEditBalloonTip {
+    std::string Title;
+    std::string Text;
+    int Icon = 0;  // TTI_NONE, TTI_INFO, TTI_WARNING, TTI_ERROR
+};
+constexpr int TTI_NONE = 0;
+constexpr int TTI_INFO = 1;
+constexpr int TTI_WARNING = 2;
+constexpr int TTI_ERROR = 3;
+
 class TCustomEdit : public TWinControl {
 public:
     explicit TCustomEdit(TComponent* AOwner);
+    ~TCustomEdit() override;
     void SetText(const std::string& v) override;
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int v);
@@ -91,6 +104,8 @@ public:
     // Called by the native edit when the user changed the text.
     void NativeTextEdited(const std::string& text, int cursorPos);
     void WndProc(TMessage& message) override;
+    // The balloon tip shown now, or nullptr.
+    const TEditBalloonTip* BalloonTip() const { return balloonShown_ ? &balloon_ : nullptr; }
 
     TNotifyEvent OnChange;
 
@@ -110,6 +125,9 @@ protected:
 
 private:
     std::string ApplyCase(const std::string& s) const;
+    void HideBalloonTip();
+    TEditBalloonTip balloon_;
+    bool balloonShown_ = false;
     int maxLength_ = 0;
     char32_t passwordChar_ = 0;
     bool readOnly_ = false;

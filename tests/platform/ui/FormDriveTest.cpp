@@ -1,6 +1,7 @@
 // A form built and driven without any window: text, items, clicks, keys and focus.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 #include "platform/ui/Application.h"
@@ -280,6 +281,32 @@ TEST(EditRules, ClipboardKeysCopyCutAndPasteButNeverCopyAPassword)
     SendKeyStroke(&from, 'C', ssCtrl, 3);
     SendKeyStroke(&to, 'V', ssCtrl, 22);
     EXPECT_EQ(to.Text(), "secret");
+}
+
+TEST(EditRules, ABalloonTipStaysUntilHiddenTypedIntoOrLeft)
+{
+    TForm form(nullptr);
+    auto* edit = new TEdit(&form);
+    edit->SetParent(&form);
+    auto* other = new TEdit(&form);
+    other->SetParent(&form);
+    const TEditBalloonTip tip{"Invalid entry", "Enter a number", TTI_WARNING};
+    const std::vector<std::pair<const char*, std::function<void()>>> endings = {
+        {"hidden", [&] { SendMessage(edit, EM_HIDEBALLOONTIP); }},
+        {"typed into", [&] { SendKeyStroke(&form, '1', 0, '1'); }},
+        {"left", [&] { other->SetFocus(); }},
+    };
+    for (const auto& [what, end] : endings) {
+        edit->SetFocus();
+        EXPECT_EQ(SendMessage(edit, EM_SHOWBALLOONTIP, 0, reinterpret_cast<std::intptr_t>(&tip)), 1) << what;
+        ASSERT_NE(edit->BalloonTip(), nullptr) << what;
+        EXPECT_EQ(edit->BalloonTip()->Title, "Invalid entry");
+        EXPECT_EQ(edit->BalloonTip()->Text, "Enter a number");
+        EXPECT_EQ(edit->BalloonTip()->Icon, TTI_WARNING);
+        end();
+        EXPECT_EQ(edit->BalloonTip(), nullptr) << what;
+    }
+    EXPECT_EQ(edit->Text(), "1");
 }
 
 TEST(KeyboardSemantics, DialogKeysGoToTheFormUnlessTheControlWantsThem)
