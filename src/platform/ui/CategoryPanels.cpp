@@ -37,7 +37,11 @@ int TCategoryPanel::HeaderHeight() const
 
 void TCategoryPanel::SetBounds(int left, int top, int width, int height)
 {
-    if (!collapsed_ && !settingCollapsed_) expandedHeight_ = height;
+    if (!settingCollapsed_) {
+        // A collapsed panel keeps showing its header only; the new height is the one it expands to.
+        expandedHeight_ = height;
+        if (collapsed_) height = HeaderHeight();
+    }
     TCustomControl::SetBounds(left, top, width, height);
     if (TCategoryPanelGroup* g = PanelGroup(); g && !settingCollapsed_) g->Relayout();
 }

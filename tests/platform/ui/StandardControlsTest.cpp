@@ -175,8 +175,13 @@ TEST(CategoryPanels, CollapsingRestacksThePanelsAndScrollingStaysInRange)
     panels[0]->Collapse();
     EXPECT_EQ(panels[0]->Height(), group.HeaderHeight());
     EXPECT_EQ(panels[1]->Top(), group.HeaderHeight());
+    panels[0]->SetHeight(180);  // a re-layout sizing a collapsed panel leaves it collapsed
+    EXPECT_TRUE(panels[0]->Collapsed());
+    EXPECT_EQ(panels[0]->Height(), group.HeaderHeight());
+    EXPECT_EQ(panels[1]->Top(), group.HeaderHeight());
     panels[0]->Expand();
-    EXPECT_EQ(panels[0]->Height(), 150);
+    EXPECT_EQ(panels[0]->Height(), 180);
+    panels[0]->SetHeight(150);
     auto* edit = new TEdit(panels[1]);  // a wheel over a child that does not take it scrolls the group
     edit->SetParent(panels[1]);
     SendMouseWheel(edit, -WHEEL_DELTA, 5, 5);
