@@ -326,6 +326,17 @@ private:
     friend class TControl;
     friend class TCustomForm;
     void PlaceAnchored(TControl* child, int oldW, int oldH);
+    // Presses on a shown scroll bar and drags of its thumb become WM_VSCROLL / WM_HSCROLL to this
+    // control; returns true when the mouse message belonged to a bar.
+    bool ScrollBarMouse(TMessage& message);
+    struct BarGeometry {
+        TRect bar;  // in control coordinates
+        int thumbStart = 0;
+        int thumbLength = 0;
+    };
+    BarGeometry ScrollBarGeometry(int bar) const;
+    int trackingBar_ = -1;
+    int trackGrab_ = 0;  // where in the thumb the mouse took it
 
     std::vector<TControl*> controls_;  // z-order, first = bottom
     std::vector<TWinControl*> tabList_;

@@ -365,6 +365,80 @@ void TWinControl::PaintBackground(TCanvas& canvas)
     canvas.FillRect({0, 0, Width(), Height()});
 }
 
+TWinControl::BarGeometry TWinControl::ScrollBarGeometry(int bar) const
+{
+    TPoint o = ClientOrigin();
+    TRect client = ClientRect();
+    bool vertical = bar == SB_VERT;
+    const TScrollInfo& info = vertical ? vScrollInfo_ : hScrollInfo_;
+    BarGeometry g;
+    g.bar = vertical ? Bounds(o.X + client.Width(), o.Y, ScrollBarSize, client.Height())
+                     : Bounds(o.X, o.Y + client.Height(), client.Width(), ScrollBarSize);
+    int range = std::max(1, info.nMax - info.nMin + 1);
+    int len = vertical ? g.bar.Height() : g.bar.Width();
+    g.thumbLength = std::min(len, info.nPage > 0 ? std::max(8, len * info.nPage / range) : 12);
+    g.thumbStart = (len - g.thumbLength) * (info.nPos - info.nMin) / std::max(1, range - std::max(1, info.nPage));
+    return g;
+}
+
+bool TWinControl::ScrollBarMouse(TMessage& m)
+{
+    if (m.Msg == WM_CAPTURECHANGED && trackingBar_ >= 0) {
+        // Another window took the mouse: the drag ends where it is.
+        int bar = trackingBar_;
+        trackingBar_ = -1;
+        Perform(bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL, MakeWParam(SB_ENDSCROLL, 0), 0);
+        return false;
+    }
+    if (m.Msg != WM_LBUTTONDOWN && m.Msg != WM_LBUTTONDBLCLK && m.Msg != WM_MOUSEMOVE && m.Msg != WM_LBUTTONUP) return false;
+    // Mouse points are client coordinates; the bars lie outside the client area.
+    TPoint o = ClientOrigin();
+    TPoint p{LoWordSigned(m.LParam) + o.X, HiWordSigned(m.LParam) + o.Y};
+    auto send = [this](int bar, unsigned code, int pos) {
+        Perform(bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL, MakeWParam(code, static_cast<unsigned>(pos)), 0);
+    };
+    if (trackingBar_ >= 0) {
+        int bar = trackingBar_;
+        BarGeometry g = ScrollBarGeometry(bar);
+        TScrollInfo& info = bar == SB_VERT ? vScrollInfo_ : hScrollInfo_;
+        int len = bar == SB_VERT ? g.bar.Height() : g.bar.Width();
+        int along = (bar == SB_VERT ? p.Y - g.bar.Top : p.X - g.bar.Left) - trackGrab_;
+        int maxPos = std::max(info.nMin, info.nMax - std::max(0, info.nPage - 1));
+        int span = std::max(1, len - g.thumbLength);
+        int pos = std::clamp(info.nMin + (along * (maxPos - info.nMin) + span / 2) / span, info.nMin, maxPos);
+        info.nTrackPos = pos;
+        if (m.Msg == WM_LBUTTONUP) {
+            trackingBar_ = -1;
+            SetMouseCapture(false);
+            send(bar, SB_THUMBPOSITION, pos);
+            send(bar, SB_ENDSCROLL, 0);
+        } else if (m.Msg == WM_MOUSEMOVE) {
+            send(bar, SB_THUMBTRACK, pos);
+        }
+        return true;
+    }
+    if (m.Msg != WM_LBUTTONDOWN && m.Msg != WM_LBUTTONDBLCLK) return false;
+    for (int bar : {SB_VERT, SB_HORZ}) {
+        if (!ScrollBarVisible(bar)) continue;
+        BarGeometry g = ScrollBarGeometry(bar);
+        if (!g.bar.Contains(p)) continue;
+        int along = bar == SB_VERT ? p.Y - g.bar.Top : p.X - g.bar.Left;
+        if (along < g.thumbStart) {
+            send(bar, SB_PAGEUP, 0);
+            send(bar, SB_ENDSCROLL, 0);
+        } else if (along >= g.thumbStart + g.thumbLength) {
+            send(bar, SB_PAGEDOWN, 0);
+            send(bar, SB_ENDSCROLL, 0);
+        } else {
+            trackingBar_ = bar;
+            trackGrab_ = along - g.thumbStart;
+            SetMouseCapture(true);
+        }
+        return true;
+    }
+    return false;
+}
+
 void TWinControl::PaintControl(TCanvas& canvas)
 {
     PaintBackground(canvas);
@@ -372,24 +446,17 @@ void TWinControl::PaintControl(TCanvas& canvas)
         TRect r{0, 0, Width(), Height()};
         canvas.DrawEdge(r, EDGE_SUNKEN, BF_RECT);
     }
-    TPoint o = ClientOrigin();
-    TRect client = ClientRect();
-    auto bar = [&](bool vertical, const TScrollInfo& info) {
-        TRect r = vertical ? Bounds(o.X + client.Width(), o.Y, ScrollBarSize, client.Height())
-                           : Bounds(o.X, o.Y + client.Height(), client.Width(), ScrollBarSize);
+    auto bar = [&](int which) {
+        BarGeometry g = ScrollBarGeometry(which);
         canvas.Brush()->SetColor(clScrollBar);
-        canvas.FillRect(r);
-        int range = std::max(1, info.nMax - info.nMin + 1);
-        int len = vertical ? r.Height() : r.Width();
-        int thumb = info.nPage > 0 ? std::max(8, len * info.nPage / range) : 12;
-        int pos = (len - thumb) * (info.nPos - info.nMin) / std::max(1, range - std::max(1, info.nPage));
-        TRect t = vertical ? Bounds(r.Left + 2, r.Top + pos, ScrollBarSize - 4, thumb)
-                           : Bounds(r.Left + pos, r.Top + 2, thumb, ScrollBarSize - 4);
+        canvas.FillRect(g.bar);
+        TRect t = which == SB_VERT ? Bounds(g.bar.Left + 2, g.bar.Top + g.thumbStart, ScrollBarSize - 4, g.thumbLength)
+                                   : Bounds(g.bar.Left + g.thumbStart, g.bar.Top + 2, g.thumbLength, ScrollBarSize - 4);
         canvas.Brush()->SetColor(clBtnShadow);
         canvas.FillRect(t);
     };
-    if (vScroll_) bar(true, vScrollInfo_);
-    if (hScroll_) bar(false, hScrollInfo_);
+    if (vScroll_) bar(SB_VERT);
+    if (hScroll_) bar(SB_HORZ);
 }
 
 void TWinControl::PaintTree(TCanvas& canvas)
@@ -419,6 +486,7 @@ void TWinControl::PaintTree(TCanvas& canvas)
 
 void TWinControl::WndProc(TMessage& m)
 {
+    if ((vScroll_ || hScroll_ || trackingBar_ >= 0) && ScrollBarMouse(m)) return;
     switch (m.Msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {

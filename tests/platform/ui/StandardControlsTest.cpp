@@ -242,6 +242,37 @@ TEST(CategoryPanels, ScrollMessagesAndTheWheelMoveTheGroupByLinesAndPages)
     Screen->SetWheelScrollLines(3);
 }
 
+TEST(CategoryPanels, TheScrollBarPagesOnTheTrackAndScrollsWhileItsThumbIsDragged)
+{
+    TCategoryPanelGroup group(nullptr);
+    group.SetBounds(0, 0, 200, 300);
+    for (int i = 0; i < 4; ++i) {
+        auto* p = new TCategoryPanel(&group);
+        p->SetPanelGroup(&group);
+        p->SetHeight(150);
+    }
+    ASSERT_TRUE(group.ScrollBarVisible(SB_VERT));
+    const int last = group.ContentHeight() - group.ClientHeight();  // 300
+    const int barX = group.ClientWidth() + 5;                     // client coordinates of the bar
+    // 600 pixels of panels in 300: the thumb is half the bar, at the top.
+    SendClick(&group, barX, 250);
+    EXPECT_EQ(group.VertScrollPosition(), last);  // a press below the thumb pages down (to the end)
+    SendClick(&group, barX, 10);
+    EXPECT_EQ(group.VertScrollPosition(), 0);
+
+    SendMouseDown(&group, TMouseButton::mbLeft, barX, 20);
+    EXPECT_EQ(CaptureControl(), &group);
+    SendMouseMove(&group, barX, 20 + 75, ssLeft);  // half of the thumb's travel
+    EXPECT_EQ(group.VertScrollPosition(), last / 2);
+    SendMouseMove(&group, barX, 1000, ssLeft);  // beyond the end
+    EXPECT_EQ(group.VertScrollPosition(), last);
+    SendMouseUp(&group, TMouseButton::mbLeft, barX, 20 + 75);
+    EXPECT_EQ(group.VertScrollPosition(), last / 2);
+    EXPECT_EQ(CaptureControl(), nullptr);
+    SendMouseMove(&group, barX, 20);  // no longer dragging
+    EXPECT_EQ(group.VertScrollPosition(), last / 2);
+}
+
 TEST(MouseClicks, ADoubleClickGivesOneClickAndOneDoubleClick)
 {
     TPanel panel(nullptr);
