@@ -98,7 +98,16 @@ void TComponent::RemoveFreeNotification(TComponent* other)
                                other->freeNotifies_.end());
 }
 
-void TComponent::Notification(TComponent* /*component*/, TOperation /*operation*/) {}
+void TComponent::Notification(TComponent* component, TOperation operation)
+{
+    // What the owner hears, everything it owns hears too: components of one form learn that a
+    // sibling they point to goes away without asking for it.
+    if (Destroying()) return;
+    std::vector<TComponent*> owned = components_;
+    for (TComponent* c : owned)
+        if (c != component && std::find(components_.begin(), components_.end(), c) != components_.end())
+            c->Notification(component, operation);
+}
 
 void TComponent::BeginLoading()
 {

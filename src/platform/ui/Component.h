@@ -45,6 +45,9 @@ public:
     void EndLoading();
 
 protected:
+    // A component was inserted into or removed from this owner, or one this component watches
+    // (FreeNotification) goes away. The default passes it on to every owned component; overrides
+    // call it.
     virtual void Notification(TComponent* component, TOperation operation);
     // Called once all properties are set after loading.
     virtual void Loaded() {}

@@ -76,6 +76,30 @@ TEST(Component, FreeNotificationTellsTheWatcherAndEndsWhenTheWatcherGoes)
     SUCCEED();  // target's destructor below must not touch the deleted watcher (checked by ASan)
 }
 
+TEST(Component, ComponentsOfOneOwnerHearOfEachOthersRemoval)
+{
+    // A sibling that points to another clears its pointer when that one goes, without asking.
+    struct Linked : TComponent {
+        explicit Linked(TComponent* owner) : TComponent(owner) {}
+        TComponent* link = nullptr;
+        void Notification(TComponent* c, TOperation op) override
+        {
+            TComponent::Notification(c, op);
+            if (op == TOperation::opRemove && c == link) link = nullptr;
+        }
+    };
+    TComponent form(nullptr);
+    auto* grid = new Linked(&form);
+    auto* inner = new Linked(grid);  // owned one level further down
+    auto* undo = new TComponent(&form);
+    grid->link = undo;
+    inner->link = undo;
+    delete undo;
+    EXPECT_EQ(grid->link, nullptr);
+    EXPECT_EQ(inner->link, nullptr);
+    EXPECT_EQ(form.ComponentCount(), 1);
+}
+
 TEST(Component, NamesAreUniqueWithinAnOwnerIgnoringCase)
 {
     std::vector<std::string> log;
