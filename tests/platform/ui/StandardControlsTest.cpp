@@ -157,17 +157,26 @@ TEST(ListBox, KeyboardAndMouseSelection)
     EXPECT_EQ(list.ItemIndex(), -1);
 }
 
-TEST(CategoryPanels, CollapsingRestacksThePanelsAndScrollingStaysInRange)
+namespace {
+// Sizes the group to 200 x 300 and stacks count expanded panels of 150 pixels in it.
+std::vector<TCategoryPanel*> StackPanels(TCategoryPanelGroup& group, int count)
 {
-    TCategoryPanelGroup group(nullptr);
     group.SetBounds(0, 0, 200, 300);
     std::vector<TCategoryPanel*> panels;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < count; ++i) {
         auto* p = new TCategoryPanel(&group);
         p->SetPanelGroup(&group);
         p->SetHeight(150);
         panels.push_back(p);
     }
+    return panels;
+}
+} // namespace
+
+TEST(CategoryPanels, CollapsingRestacksThePanelsAndScrollingStaysInRange)
+{
+    TCategoryPanelGroup group(nullptr);
+    std::vector<TCategoryPanel*> panels = StackPanels(group, 3);
     EXPECT_EQ(panels[1]->Top(), 150);
     EXPECT_EQ(panels[2]->Top(), 300);
     EXPECT_TRUE(group.ScrollBarVisible(SB_VERT));
@@ -199,12 +208,7 @@ TEST(CategoryPanels, CollapsingRestacksThePanelsAndScrollingStaysInRange)
 TEST(CategoryPanels, ScrollMessagesAndTheWheelMoveTheGroupByLinesAndPages)
 {
     TCategoryPanelGroup group(nullptr);
-    group.SetBounds(0, 0, 200, 300);
-    for (int i = 0; i < 3; ++i) {
-        auto* p = new TCategoryPanel(&group);
-        p->SetPanelGroup(&group);
-        p->SetHeight(150);
-    }
+    StackPanels(group, 3);
     const int line = group.HeaderHeight();
     const int last = group.ContentHeight() - group.ClientHeight();
     ASSERT_GT(last, line);
@@ -245,12 +249,7 @@ TEST(CategoryPanels, ScrollMessagesAndTheWheelMoveTheGroupByLinesAndPages)
 TEST(CategoryPanels, TheScrollBarPagesOnTheTrackAndScrollsWhileItsThumbIsDragged)
 {
     TCategoryPanelGroup group(nullptr);
-    group.SetBounds(0, 0, 200, 300);
-    for (int i = 0; i < 4; ++i) {
-        auto* p = new TCategoryPanel(&group);
-        p->SetPanelGroup(&group);
-        p->SetHeight(150);
-    }
+    StackPanels(group, 4);
     ASSERT_TRUE(group.ScrollBarVisible(SB_VERT));
     const int last = group.ContentHeight() - group.ClientHeight();  // 300
     const int barX = group.ClientWidth() + 5;                     // client coordinates of the bar
