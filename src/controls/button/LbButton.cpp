@@ -85,19 +85,7 @@ TCustomForm* OwningForm(const TComponent* component)
 
 bool LbIsAccel(char32_t ch, const std::string& caption)
 {
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&')
-            continue;
-        if (caption[i + 1] == '&') {  // "&&" is a literal ampersand
-            ++i;
-            continue;
-        }
-        std::size_t end = i + 1;
-        rtl::DecodeUtf8(caption, end);
-        const std::string accel = caption.substr(i + 1, end - i - 1);
-        return rtl::AnsiUpperCase(accel) == rtl::AnsiUpperCase(CharToUtf8(ch));
-    }
-    return false;
+    return ui::IsAccel(ch, caption);
 }
 
 TLbButton::TLbButton(TComponent* AOwner)

@@ -4,6 +4,8 @@
 #include "platform/ui/Backend.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Forms.h"
+#include "platform/rtl/CodePages.h"
+#include "platform/rtl/StrUtils.h"
 
 namespace ui {
 
@@ -609,7 +611,11 @@ void NotifyParent(TWinControl* control, unsigned code)
     else control->Perform(CN_COMMAND, w, ControlToLParam(control));
 }
 
-char32_t AcceleratorOf(const std::string& caption)
+namespace {
+
+// The accelerator letter of a caption as UTF-8 text ("" when the caption has none): the
+// character after the first single "&" ("&&" is a literal ampersand).
+std::string AcceleratorText(const std::string& caption)
 {
     for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
         if (caption[i] != '&') continue;
@@ -617,17 +623,29 @@ char32_t AcceleratorOf(const std::string& caption)
             ++i;
             continue;
         }
-        auto c = static_cast<unsigned char>(caption[i + 1]);
-        return c < 0x80 ? static_cast<char32_t>(std::tolower(c)) : static_cast<char32_t>(c);
+        std::size_t end = i + 1;
+        rtl::DecodeUtf8(caption, end);
+        return caption.substr(i + 1, end - i - 1);
     }
-    return 0;
+    return {};
+}
+
+} // namespace
+
+char32_t AcceleratorOf(const std::string& caption)
+{
+    const std::string lower = rtl::AnsiLowerCase(AcceleratorText(caption));
+    std::size_t pos = 0;
+    return lower.empty() ? 0 : static_cast<char32_t>(rtl::DecodeUtf8(lower, pos));
 }
 
 bool IsAccel(char32_t ch, const std::string& caption)
 {
-    char32_t a = AcceleratorOf(caption);
-    if (ch < 0x80) ch = static_cast<char32_t>(std::tolower(static_cast<int>(ch)));
-    return a != 0 && a == ch;
+    const std::string accel = AcceleratorText(caption);
+    if (accel.empty() || ch == 0) return false;
+    std::string typed;
+    rtl::AppendUtf8(typed, static_cast<int>(ch));
+    return rtl::AnsiUpperCase(accel) == rtl::AnsiUpperCase(typed);
 }
 
 } // namespace ui
