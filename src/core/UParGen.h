@@ -17,6 +17,7 @@
 #include "core/ParGenFile.h"
 #include "core/ParGenPanelsBuild.h"
 #include "core/ParGenPanelsModels.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdCtrls.h"
@@ -90,7 +91,7 @@ class TFParGen : public ui::TForm {
     void Show_Settings(const core::TParGenSettings& settings);
 
     // The desktop's "lines per wheel notch" setting; tests may replace it.
-    std::function<int()> Wheel_Scroll_Lines = [] { return 3; };
+    std::function<int()> Wheel_Scroll_Lines = [] { return ui::Screen->WheelScrollLines(); };
 
  protected:
     using ui::TForm::KeyPress;
