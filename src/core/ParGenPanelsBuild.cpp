@@ -216,12 +216,12 @@ std::string Label_Name(const std::string& field)
     return "L_" + std::string(rest);
 }
 
-void Build_ParGen_Panel(ui::TCategoryPanel& panel, ui::TComponent& owner, const TParGenPanel& spec,
+void Build_ParGen_Panel(ui::TCategoryPanel& panel, ui::TComponent& owner, const TParGenPanel& def,
                         const TParGenHandlers& handlers, TParGenPanelTexts& texts)
 {
-    panel.SetName(spec.Name);
+    panel.SetName(def.Name);
     TPanelBuilder builder(panel, owner, handlers, texts);
-    for (const auto& row : spec.Rows)
+    for (const auto& row : def.Rows)
         builder.Add(row);
 }
 

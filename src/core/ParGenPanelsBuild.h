@@ -56,9 +56,9 @@ struct TParGenHandlers {
     ui::TNotifyEvent On_Click;          // every check box
 };
 
-// Creates the controls of `spec` on `panel`, owned by `owner` and named as the table says, and
+// Creates the controls of `def` on `panel`, owned by `owner` and named as the table says, and
 // appends their texts to `texts`. Captions and hints are left empty until the texts are applied.
-void Build_ParGen_Panel(ui::TCategoryPanel& panel, ui::TComponent& owner, const TParGenPanel& spec,
+void Build_ParGen_Panel(ui::TCategoryPanel& panel, ui::TComponent& owner, const TParGenPanel& def,
                         const TParGenHandlers& handlers, TParGenPanelTexts& texts);
 
 // Text N of Lang_List; empty for numbers outside the table.

@@ -135,12 +135,12 @@ void TFParGen::Build_Panels()
     handlers.Octet_KeyPress = [this](ui::TObject* s, char32_t& k) { KeyPress(s, k); };
     handlers.On_Change = [this](ui::TObject* s) { On_Change(s); };
     handlers.On_Click = [this](ui::TObject* s) { On_Click(s); };
-    for (const auto& spec : core::ParGen_Panels()) {
+    for (const auto& def : core::ParGen_Panels()) {
         auto* panel = new ui::TCategoryPanel(this);
         panel->SetParent(CPG);
         panel->SetPanelGroup(CPG);
         panel->SetWidth(CPG->ClientWidth());
-        core::Build_ParGen_Panel(*panel, *this, spec, handlers, texts_);
+        core::Build_ParGen_Panel(*panel, *this, def, handlers, texts_);
         panels_.push_back(panel);
     }
 }
