@@ -19,13 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-int Run_In(const fs::path& folder)
-{
-    std::string exe = (folder / "configurator").string();
-    char* argv[] = {exe.data(), nullptr};
-    return Run_Configurator(1, argv);
-}
-
 int Validate_Esi(const fs::path& file)
 {
     const std::string xsd = std::string(CFG_TESTDATA_DIR) + "/esi-schema/EtherCATInfo.xsd";
@@ -89,7 +82,7 @@ TEST(EndToEndTest, NewConfigurationEsiFileAndUpdateDevice)
     });
     script.Then("close", [] { return !FBoot->Modal(); }, [] { FBrevandoreFirmWare->Btn_Close->Click(); });
 
-    EXPECT_EQ(Run_In(folder.dir), 0);
+    EXPECT_EQ(folder.Run(), 0);
     EXPECT_TRUE(script.Finished()) << "stuck at: " << script.Stuck();
     EXPECT_EQ(refused, 5u);  // Set Communication, EtherCAT, EtherNet/IP, ESI, Update Device
 

@@ -19,13 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-int Run_In(const fs::path& folder)
-{
-    std::string exe = (folder / "configurator").string();
-    char* argv[] = {exe.data(), nullptr};
-    return Run_Configurator(1, argv);
-}
-
 bool Main_Shown()
 {
     return FBrevandoreFirmWare && FBrevandoreFirmWare->Visible();
@@ -61,7 +54,7 @@ TEST(ShellRunTest, SettingsSurviveARestart)
             FNew_Project->E_New_ProjKeyPress(FNew_Project->E_New_Proj, enter);
         });
         script.Then("close", [] { return !FNew_Project->Modal(); }, Close_Main);
-        Run_In(folder.dir);
+        folder.Run();
         ASSERT_TRUE(script.Finished()) << script.Stuck();
     }
     Enable_Internet = Enable_Update = Enable_Jump_Field = false;
@@ -76,7 +69,7 @@ TEST(ShellRunTest, SettingsSurviveARestart)
             EXPECT_TRUE(FBrevandoreFirmWare->Timer_Update->Enabled());
             Close_Main();
         });
-        Run_In(folder.dir);
+        folder.Run();
         ASSERT_TRUE(script.Finished()) << script.Stuck();
     }
     // A remembered configuration whose folder has gone: none is open, and none is remembered.
@@ -88,7 +81,7 @@ TEST(ShellRunTest, SettingsSurviveARestart)
             EXPECT_EQ(FBrevandoreFirmWare->L_Name_Conf->Caption(), "None Configuration Opened ");
             Close_Main();
         });
-        Run_In(folder.dir);
+        folder.Run();
         ASSERT_TRUE(script.Finished()) << script.Stuck();
     }
     xml::Document settings;
@@ -133,7 +126,7 @@ TEST(ShellRunTest, LanguageFileSwitchesEveryWindowAndBack)
         FSoftOptions->Btn_Cancel->Click();
     });
     script.Then("close", [] { return !FSoftOptions->Modal(); }, Close_Main);
-    Run_In(folder.dir);
+    folder.Run();
     ASSERT_TRUE(script.Finished()) << script.Stuck();
 
     EXPECT_EQ(german.main, "Neue Konfiguration");
@@ -193,7 +186,7 @@ TEST(ShellRunTest, OpenDialogPreselectsTheOpenConfiguration)
         EXPECT_EQ(FBrevandoreFirmWare->L_Name_Conf->Caption(), "None Configuration Opened ");
         Close_Main();
     });
-    Run_In(folder.dir);
+    folder.Run();
     ASSERT_TRUE(script.Finished()) << script.Stuck();
 }
 
@@ -209,7 +202,7 @@ TEST(ShellRunTest, UnreadableSettingsFileIsReportedAndKept)
         EXPECT_EQ(Last_IP_Address, "192.168.2.205");
         Close_Main();
     });
-    Run_In(folder.dir);
+    folder.Run();
     ASSERT_TRUE(script.Finished()) << script.Stuck();
     ASSERT_EQ(dialogs.Messages.size(), 1u);
     EXPECT_NE(dialogs.Messages[0].Text.find("Brevandor.xml"), std::string::npos) << dialogs.Messages[0].Text;

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/UConfigurator.h"
 #include "app/common/UComon.h"
 
 class TempProgramFolder {
@@ -37,6 +38,14 @@ public:
     {
         std::ifstream in(file, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    // Runs the program through its real entry point as if it had been started from this folder.
+    int Run() const
+    {
+        std::string exe = (dir / "configurator").string();
+        char* argv[] = {exe.data(), nullptr};
+        return Run_Configurator(1, argv);
     }
 
     std::filesystem::path dir;
