@@ -23,9 +23,10 @@ std::string Direction(const char* prefix, bool withInit)
     std::string rows;
     for (int i = 0; i < 256; ++i) {
         const std::string type = Types[i % 9];
-        rows += "<row Enable=\"Y\" Type=\"" + type + "\" Length=\"" + (type == "String" ? "10" : "4") +
-                "\" Name=\"" + prefix + "_variable_" + std::to_string(i) + "\"" +
-                (withInit ? " InitValue=\"" + std::to_string(i) + "\"" : "") + " Position=\"0\" BitStart=\"0\" Mnemonic=\"\"/>";
+        rows += "<row Enable=\"Y\" Type=\"" + type + "\" Length=\"" + (type == "String" ? "10" : "4") + "\" Name=\"" +
+                prefix + "_variable_" + std::to_string(i) + "\"" +
+                (withInit ? " InitValue=\"" + std::to_string(i) + "\"" : "") +
+                " Position=\"0\" BitStart=\"0\" Mnemonic=\"\"/>";
     }
     return rows;
 }
@@ -36,7 +37,7 @@ void Write(const fs::path& file, const std::string& text)
 }
 
 class Largest_Configuration {
- public:
+public:
     Largest_Configuration()
     {
         dir_ = fs::temp_directory_path() / ("core-bench-" + std::to_string(::getpid()));
@@ -48,11 +49,13 @@ class Largest_Configuration {
                   "</EtherCAT_Master_To_Slave></EtherCAT_Slave_Variables></EtherCAT_Slave>");
         std::string rows;
         for (int i = 0; i < 10; ++i)
-            rows += "<row Enable=\"Y\" IP_Address=\"192.168.0." + std::to_string(10 + i) +
-                    "\" Start_Input=\"0\" Num_Input=\"100\" Start_Output=\"0\" Num_Output=\"100\" Time_Poll=\"10\""
-                    " Instance_T_O=\"100\" Connection_Point_T_O=\"100\" Instance_O_T=\"150\" Connection_Point_O_T=\"150\""
-                    " Dim_Header_T_O=\"Default\" Dim_Header_O_T=\"Default\" Mnemonic=\"\"/>";
-        Write(dir_ / "EtherNetIP_Master_Rules.xml", "<EtherNetIP_Master_Access>" + rows + "</EtherNetIP_Master_Access>");
+            rows +=
+                "<row Enable=\"Y\" IP_Address=\"192.168.0." + std::to_string(10 + i) +
+                "\" Start_Input=\"0\" Num_Input=\"100\" Start_Output=\"0\" Num_Output=\"100\" Time_Poll=\"10\""
+                " Instance_T_O=\"100\" Connection_Point_T_O=\"100\" Instance_O_T=\"150\" Connection_Point_O_T=\"150\""
+                " Dim_Header_T_O=\"Default\" Dim_Header_O_T=\"Default\" Mnemonic=\"\"/>";
+        Write(dir_ / "EtherNetIP_Master_Rules.xml",
+              "<EtherNetIP_Master_Access>" + rows + "</EtherNetIP_Master_Access>");
     }
     ~Largest_Configuration() { fs::remove_all(dir_); }
     core::TBankSources Sources() const
@@ -61,7 +64,7 @@ class Largest_Configuration {
     }
     const fs::path& Dir() const { return dir_; }
 
- private:
+private:
     fs::path dir_;
 };
 

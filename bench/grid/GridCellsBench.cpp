@@ -27,13 +27,17 @@ const std::vector<std::string>& Texts()
         std::vector<std::string> t;
         t.reserve(static_cast<std::size_t>(kRows) * kCols);
         for (int r = 0; r < kRows; ++r)
-            for (int c = 0; c < kCols; ++c) t.push_back("r" + std::to_string(r) + "c" + std::to_string(c));
+            for (int c = 0; c < kCols; ++c)
+                t.push_back("r" + std::to_string(r) + "c" + std::to_string(c));
         return t;
     }();
     return texts;
 }
 
-const std::string& Text(int c, int r) { return Texts()[static_cast<std::size_t>(r) * kCols + c]; }
+const std::string& Text(int c, int r)
+{
+    return Texts()[static_cast<std::size_t>(r) * kCols + c];
+}
 
 std::unique_ptr<gx::TBaseGrid> NewGrid()
 {
@@ -46,15 +50,20 @@ std::unique_ptr<gx::TBaseGrid> NewGrid()
 void FillGrid(gx::TBaseGrid& grid)
 {
     for (int r = 0; r < kRows; ++r)
-        for (int c = 0; c < kCols; ++c) grid.SetCells(c, r, Text(c, r));
+        for (int c = 0; c < kCols; ++c)
+            grid.SetCells(c, r, Text(c, r));
 }
 
-std::unique_ptr<QStandardItemModel> NewModel() { return std::make_unique<QStandardItemModel>(kRows, kCols); }
+std::unique_ptr<QStandardItemModel> NewModel()
+{
+    return std::make_unique<QStandardItemModel>(kRows, kCols);
+}
 
 void FillModel(QStandardItemModel& model)
 {
     for (int r = 0; r < kRows; ++r)
-        for (int c = 0; c < kCols; ++c) model.setItem(r, c, new QStandardItem(QString::fromStdString(Text(c, r))));
+        for (int c = 0; c < kCols; ++c)
+            model.setItem(r, c, new QStandardItem(QString::fromStdString(Text(c, r))));
 }
 
 void BM_GridFill(benchmark::State& state)
@@ -86,7 +95,8 @@ void BM_GridRead(benchmark::State& state)
     for (auto _ : state) {
         std::size_t total = 0;
         for (int r = 0; r < kRows; ++r)
-            for (int c = 0; c < kCols; ++c) total += grid->Cells(c, r).size();
+            for (int c = 0; c < kCols; ++c)
+                total += grid->Cells(c, r).size();
         benchmark::DoNotOptimize(total);
     }
     state.SetItemsProcessed(state.iterations() * kRows * kCols);
@@ -99,7 +109,8 @@ void BM_QtModelRead(benchmark::State& state)
     for (auto _ : state) {
         std::size_t total = 0;
         for (int r = 0; r < kRows; ++r)
-            for (int c = 0; c < kCols; ++c) total += model->item(r, c)->text().toStdString().size();
+            for (int c = 0; c < kCols; ++c)
+                total += model->item(r, c)->text().toStdString().size();
         benchmark::DoNotOptimize(total);
     }
     state.SetItemsProcessed(state.iterations() * kRows * kCols);
@@ -111,7 +122,10 @@ BENCHMARK(BM_GridRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QtModelRead)->Unit(benchmark::kMillisecond);
 
 // Heap bytes in use, from the allocator's own bookkeeping.
-std::size_t HeapInUse() { return mallinfo2().uordblks; }
+std::size_t HeapInUse()
+{
+    return mallinfo2().uordblks;
+}
 
 template <typename Make, typename Fill>
 double BytesPerCell(Make make, Fill fill)
@@ -130,7 +144,8 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) times[run.benchmark_name()] = run.GetAdjustedRealTime();
+        for (const Run& run : runs)
+            times[run.benchmark_name()] = run.GetAdjustedRealTime();
     }
     std::map<std::string, double> times;
 };

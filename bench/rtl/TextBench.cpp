@@ -13,7 +13,8 @@
 
 namespace {
 
-std::vector<std::string> makeKeys(int n) {
+std::vector<std::string> makeKeys(int n)
+{
     std::vector<std::string> keys;
     unsigned x = 12345;
     for (int i = 0; i < n; ++i) {
@@ -24,39 +25,49 @@ std::vector<std::string> makeKeys(int n) {
 }
 
 // A filter list: sorted, duplicates ignored, case-insensitive, then every key looked up.
-void fillSortedList(const std::vector<std::string>& keys) {
+void fillSortedList(const std::vector<std::string>& keys)
+{
     rtl::TStringList list;
     list.SetSorted(true);
-    for (const auto& k : keys) list.Add(k);
+    for (const auto& k : keys)
+        list.Add(k);
     int found = 0;
-    for (const auto& k : keys) found += list.IndexOf(k) >= 0;
+    for (const auto& k : keys)
+        found += list.IndexOf(k) >= 0;
     benchmark::DoNotOptimize(found);
 }
 
-void fillSet(const std::vector<std::string>& keys) {
+void fillSet(const std::vector<std::string>& keys)
+{
     auto less = [](const std::string& a, const std::string& b) { return rtl::AnsiCompareText(a, b) < 0; };
     std::set<std::string, decltype(less)> set(less);
-    for (const auto& k : keys) set.insert(k);
+    for (const auto& k : keys)
+        set.insert(k);
     int found = 0;
-    for (const auto& k : keys) found += set.count(k) > 0;
+    for (const auto& k : keys)
+        found += set.count(k) > 0;
     benchmark::DoNotOptimize(found);
 }
 
-void formatMessage() {
+void formatMessage()
+{
     std::string s = rtl::Fmt("Error in Server Number %d in Read Variable %d!! %s %.2f", 3, 17, "Position", 2.5);
     benchmark::DoNotOptimize(s);
 }
 
-void snprintfMessage() {
+void snprintfMessage()
+{
     char buf[128];
-    int n = std::snprintf(buf, sizeof buf, "Error in Server Number %d in Read Variable %d!! %s %.2f", 3, 17, "Position", 2.5);
+    int n = std::snprintf(buf, sizeof buf, "Error in Server Number %d in Read Variable %d!! %s %.2f", 3, 17, "Position",
+                          2.5);
     std::string s(buf, static_cast<size_t>(n));
     benchmark::DoNotOptimize(s);
 }
 
 // Runs both sides in turn and reports how many times slower the first is than the second.
 template <typename A, typename B>
-void compare(benchmark::State& state, A&& ours, B&& reference) {
+void compare(benchmark::State& state, A&& ours, B&& reference)
+{
     using clock = std::chrono::steady_clock;
     clock::duration tOurs{}, tReference{};
     for (auto _ : state) {
@@ -70,14 +81,19 @@ void compare(benchmark::State& state, A&& ours, B&& reference) {
     state.counters["ratio"] = std::chrono::duration<double>(tOurs) / std::chrono::duration<double>(tReference);
 }
 
-void SortedListVsSet(benchmark::State& state) {
+void SortedListVsSet(benchmark::State& state)
+{
     auto keys = makeKeys(static_cast<int>(state.range(0)));
-    compare(state, [&] { fillSortedList(keys); }, [&] { fillSet(keys); });
+    compare(
+        state, [&] { fillSortedList(keys); }, [&] { fillSet(keys); });
 }
 
-void FormatVsSnprintf(benchmark::State& state) { compare(state, formatMessage, snprintfMessage); }
+void FormatVsSnprintf(benchmark::State& state)
+{
+    compare(state, formatMessage, snprintfMessage);
+}
 
-} // namespace
+}  // namespace
 
 BENCHMARK(SortedListVsSet)->Arg(1000)->Arg(20000);
 BENCHMARK(FormatVsSnprintf);

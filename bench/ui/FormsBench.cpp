@@ -1,11 +1,11 @@
 // Creating the program's forms headless: 40 forms of 30 controls each (no backend linked).
 #include <benchmark/benchmark.h>
 
-#include <memory>
-#include <vector>
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdCtrls.h"
+#include <memory>
+#include <vector>
 
 using namespace ui;
 
@@ -44,7 +44,7 @@ void BuildForm(TForm& form)
         check->SetCaption("Enable");
     }
 }
-} // namespace
+}  // namespace
 
 static void BM_Create40FormsOf30Controls(benchmark::State& state)
 {

@@ -1,8 +1,8 @@
 // Measuring and drawing cell texts through the Qt backend, as a grid does for every cell it paints.
 #include <benchmark/benchmark.h>
 
-#include <string>
 #include "platform/ui/Graphics.h"
+#include <string>
 
 using namespace ui;
 

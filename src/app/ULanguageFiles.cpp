@@ -28,9 +28,8 @@ std::vector<std::string> List_Language_Files(const fs::path& folder)
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
         if (Offered(*it))
             names.push_back(it->path().filename().string());
-    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return rtl::AnsiCompareText(a, b) < 0;
-    });
+    std::stable_sort(names.begin(), names.end(),
+                     [](const std::string& a, const std::string& b) { return rtl::AnsiCompareText(a, b) < 0; });
     return names;
 }
 

@@ -10,7 +10,7 @@
 namespace core {
 
 class TBankImage {
- public:
+public:
     static constexpr std::size_t Capacity = 131072;
 
     // Appends the bytes; throws std::length_error when the image would exceed Capacity (nothing
@@ -23,12 +23,9 @@ class TBankImage {
 
     std::size_t Length() const { return bytes_.size(); }
     const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
-    std::string_view View() const
-    {
-        return {reinterpret_cast<const char*>(bytes_.data()), bytes_.size()};
-    }
+    std::string_view View() const { return {reinterpret_cast<const char*>(bytes_.data()), bytes_.size()}; }
 
- private:
+private:
     void Reserve_For(std::size_t count) const;
     std::vector<std::uint8_t> bytes_;
 };

@@ -30,32 +30,40 @@ std::string Escape(std::string_view text)
         const std::size_t start = i;
         const int cp = rtl::DecodeUtf8(text, i);
         switch (cp) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default:
-                if (cp < 0x20)
-                    out += '?';
-                else if (cp < 0x80)
-                    out += static_cast<char>(cp);
-                else if (rtl::Utf8ToCp1252(text.substr(start, i - start)) == "?")
-                    out += '?';
-                else
-                    out += "&#" + std::to_string(cp) + ";";
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            if (cp < 0x20)
+                out += '?';
+            else if (cp < 0x80)
+                out += static_cast<char>(cp);
+            else if (rtl::Utf8ToCp1252(text.substr(start, i - start)) == "?")
+                out += '?';
+            else
+                out += "&#" + std::to_string(cp) + ";";
         }
     }
     return out;
 }
 
 class TLines {
- public:
+public:
     void Add(int blanks, std::string_view text) { lines_.push_back(std::string(blanks, ' ') + std::string(text)); }
     void Tabs(int tabs, std::string_view text) { lines_.push_back(std::string(tabs, '\t') + std::string(text)); }
     void Empty() { lines_.emplace_back(); }
     std::vector<std::string> Take() { return std::move(lines_); }
 
- private:
+private:
     std::vector<std::string> lines_;
 };
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <bit>
 #include <cmath>
-#include <limits>
 #include <cstring>
+#include <limits>
 #include <stdexcept>
 
 #include "app/common/NumConv.h"
@@ -39,8 +39,7 @@ struct TCompile_Cursor {
     std::uint32_t next_name = EtherCAT_Empty_Name_Address + 1;
 };
 
-void Compile_Direction(TBankStorage& s, const std::vector<TTableRow>& rows, std::uint8_t access,
-                       TCompile_Cursor& cur)
+void Compile_Direction(TBankStorage& s, const std::vector<TTableRow>& rows, std::uint8_t access, TCompile_Cursor& cur)
 {
     std::uint32_t index = 0;
     std::uint32_t offset = 0;
@@ -54,8 +53,7 @@ void Compile_Direction(TBankStorage& s, const std::vector<TTableRow>& rows, std:
         e.access = access;
         const TType_Code tc = Type_Code_From_Name(row.Attr("Type", ""));
         e.Data_Type = tc.Code;
-        e.length = tc.Length != 0 ? tc.Length
-                                  : static_cast<std::uint8_t>(Str_To_Int_Def(row.Attr("Length", ""), 1));
+        e.length = tc.Length != 0 ? tc.Length : static_cast<std::uint8_t>(Str_To_Int_Def(row.Attr("Length", ""), 1));
         e.bit_address = 0;
         e.position = 0;
         e.entry_index = 0;
@@ -112,10 +110,20 @@ void Set_Init_Value(std::string_view text, TEtherCAT_pd& entry)
             return;
         const auto u = static_cast<std::uint64_t>(*n);
         switch (code) {
-            case 1: v[0] = static_cast<std::uint8_t>(u & 1); break;
-            case 2: case 5: Put_Int_LE(v, u, 1); break;
-            case 3: case 6: Put_Int_LE(v, u, 2); break;
-            default: Put_Int_LE(v, u, 4); break;
+        case 1:
+            v[0] = static_cast<std::uint8_t>(u & 1);
+            break;
+        case 2:
+        case 5:
+            Put_Int_LE(v, u, 1);
+            break;
+        case 3:
+        case 6:
+            Put_Int_LE(v, u, 2);
+            break;
+        default:
+            Put_Int_LE(v, u, 4);
+            break;
         }
     } else if (code == 8) {
         double d = rtl::StrToFloatDef(text, 0.0);
@@ -125,8 +133,7 @@ void Set_Init_Value(std::string_view text, TEtherCAT_pd& entry)
     }
 }
 
-void Read_EtherCAT_Slave_Bank(TBankStorage& s, const TEtherCAT_Slave_Table* table,
-                              std::uint32_t sectionAddress)
+void Read_EtherCAT_Slave_Bank(TBankStorage& s, const TEtherCAT_Slave_Table* table, std::uint32_t sectionAddress)
 {
     auto& h = s.EtherCAT_Bank_Header;
     h.Entry_Table_Address = sectionAddress + static_cast<std::uint32_t>(EtherCAT_Header_Size);
@@ -146,8 +153,8 @@ void Put_EtherCAT_Bank(TBankStorage& s)
     std::uint8_t node[2];
     Put_U16_LE(node, h.Node_Address);
     img.Append(node);
-    for (std::uint32_t v : {h.Vendor_ID, h.Product_Code, h.Revision_Number, h.Serial_Number,
-                            h.Entry_Count, h.Entry_Table_Address})
+    for (std::uint32_t v :
+         {h.Vendor_ID, h.Product_Code, h.Revision_Number, h.Serial_Number, h.Entry_Count, h.Entry_Table_Address})
         Append_U32(img, v);
 
     for (const auto& e : s.Entries) {

@@ -33,8 +33,7 @@ void Set_Init_Value(std::string_view text, TEtherCAT_pd& entry);
 // Compiles the enabled variables of both directions (slave to master first) into the entry table
 // and sets the header's entry count and entry-table address. Throws std::length_error when the
 // variables do not fit the table or the image.
-void Read_EtherCAT_Slave_Bank(TBankStorage& s, const TEtherCAT_Slave_Table* table,
-                              std::uint32_t sectionAddress);
+void Read_EtherCAT_Slave_Bank(TBankStorage& s, const TEtherCAT_Slave_Table* table, std::uint32_t sectionAddress);
 
 // Appends the section to the bank2 image.
 void Put_EtherCAT_Bank(TBankStorage& s);

@@ -33,8 +33,7 @@ std::int32_t Number_Key(const TParGenFile& f, std::string_view key, std::int32_t
 }
 
 // Four octet keys prefix1..prefix4 into four bytes, each the low 8 bits of its number.
-void Read_Octets(const TParGenFile& f, std::string_view prefix, const std::uint8_t (&fallback)[4],
-                 std::uint8_t* target)
+void Read_Octets(const TParGenFile& f, std::string_view prefix, const std::uint8_t (&fallback)[4], std::uint8_t* target)
 {
     for (std::size_t i = 0; i < 4; ++i) {
         // Blanks around an octet are dropped so that the address the dialog accepted is the one
@@ -96,8 +95,7 @@ void Read_ParGen_Bank(TBankStorage& s, const TParGenFile& f)
     auto& h = s.EtherCAT_Bank_Header;
     Set_Bank_Version(s);
 
-    Read_Char_Field(f, "Eth_Conn_Device_Name", "",
-                    std::span(b).subspan(bank1::Device_Name, bank1::Device_Name_Size));
+    Read_Char_Field(f, "Eth_Conn_Device_Name", "", std::span(b).subspan(bank1::Device_Name, bank1::Device_Name_Size));
 
     std::uint16_t flags = 0;
     if (ParGen_Flag(f.Key("Eth_Conn_DHCP_Cable")))

@@ -45,7 +45,10 @@ void Write_Octets(xml::Element& root, std::string_view prefix, const std::array<
         root.AppendTextChild(Octet_Key(prefix, i), octets[i]);
 }
 
-const char* Flag_Text(bool on) { return on ? "1" : "0"; }
+const char* Flag_Text(bool on)
+{
+    return on ? "1" : "0";
+}
 
 }  // namespace
 

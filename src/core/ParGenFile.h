@@ -21,7 +21,7 @@ inline constexpr std::string_view Table_File_Comment = "SW_VERSION = 1.000";
 
 // ParGen.xml opened for key look-ups.
 class TParGenFile {
- public:
+public:
     // nullopt when the file does not exist; throws xml::XmlError (file name and reason) when it
     // exists but is not well-formed XML.
     static std::optional<TParGenFile> Open(const std::filesystem::path& file);
@@ -30,7 +30,7 @@ class TParGenFile {
     // missing or does not hold plain text.
     std::optional<std::string> Key(std::string_view name) const;
 
- private:
+private:
     xml::Document doc_;
 };
 

@@ -8,15 +8,15 @@
 namespace core {
 
 enum class TParGenRowKind {
-    Edit,     // label + edit
-    Memo,     // label + multi-line edit
-    Combo,    // label + drop-down list
-    Octets,   // label + four octet edits with "." labels between them
-    Block,    // address block: IP-address, subnet-mask and gateway rows (three rows)
-    Check,    // check box in the label column, spanning the row
-    CheckEdit,// check box in the label column + edit in the field column
-    Versions, // label + three check boxes "1", "2", "3" in the field column
-    Heading,  // a label alone
+    Edit,       // label + edit
+    Memo,       // label + multi-line edit
+    Combo,      // label + drop-down list
+    Octets,     // label + four octet edits with "." labels between them
+    Block,      // address block: IP-address, subnet-mask and gateway rows (three rows)
+    Check,      // check box in the label column, spanning the row
+    CheckEdit,  // check box in the label column + edit in the field column
+    Versions,   // label + three check boxes "1", "2", "3" in the field column
+    Heading,    // a label alone
 };
 
 // One row of a panel. Text numbers (0: none) index Lang_List.
@@ -35,12 +35,12 @@ struct TParGenRow {
     bool DigitsOnly = false;
     bool Disabled = false;
     bool Invisible = false;
-    int ItemIndex = -1;      // combo box item selected at creation
-    int LangItemFirst = 0;   // combo box whose items are texts LangItemFirst.. (refilled by Set_Lang)
+    int ItemIndex = -1;     // combo box item selected at creation
+    int LangItemFirst = 0;  // combo box whose items are texts LangItemFirst.. (refilled by Set_Lang)
     int LangItemCount = 0;
-    std::string Extra;       // CheckEdit: name of the edit
-    int ExtraHint = 0;       // CheckEdit: hint of the edit
-    std::string ExtraText;   // CheckEdit: initial text of the edit
+    std::string Extra;      // CheckEdit: name of the edit
+    int ExtraHint = 0;      // CheckEdit: hint of the edit
+    std::string ExtraText;  // CheckEdit: initial text of the edit
 };
 
 struct TParGenPanel {

@@ -23,34 +23,54 @@ std::vector<std::string> Split(const std::string& text, char sep)
     }
 }
 
-bool Is_Digit_Or_Control(char32_t c) { return c < U' ' || (c >= U'0' && c <= U'9'); }
+bool Is_Digit_Or_Control(char32_t c)
+{
+    return c < U' ' || (c >= U'0' && c <= U'9');
+}
 
 // Builds the controls row by row, keeping the current row.
 class TPanelBuilder {
- public:
+public:
     TPanelBuilder(ui::TCategoryPanel& panel, ui::TComponent& owner, const TParGenHandlers& handlers,
                   TParGenPanelTexts& texts)
         : panel_(panel), owner_(owner), handlers_(handlers), texts_(texts)
-    {
-    }
+    {}
 
     void Add(const TParGenRow& r)
     {
         switch (r.Kind) {
-        case TParGenRowKind::Edit: Add_Edit(r); break;
-        case TParGenRowKind::Memo: Add_Memo(r); break;
-        case TParGenRowKind::Combo: Add_Combo(r); break;
-        case TParGenRowKind::Octets: Add_Octet_Row(r.Name, r.Caption, r.Hint, r.Text); break;
-        case TParGenRowKind::Block: Add_Block(r); break;
-        case TParGenRowKind::Check: Add_Check(r.Name, r.Caption, r.Hint, Label_Left, Check_Row_Width, r.Disabled); break;
-        case TParGenRowKind::CheckEdit: Add_Check_Edit(r); break;
-        case TParGenRowKind::Versions: Add_Versions(r); break;
-        case TParGenRowKind::Heading: Add_Label(r.Name, r.Caption); break;
+        case TParGenRowKind::Edit:
+            Add_Edit(r);
+            break;
+        case TParGenRowKind::Memo:
+            Add_Memo(r);
+            break;
+        case TParGenRowKind::Combo:
+            Add_Combo(r);
+            break;
+        case TParGenRowKind::Octets:
+            Add_Octet_Row(r.Name, r.Caption, r.Hint, r.Text);
+            break;
+        case TParGenRowKind::Block:
+            Add_Block(r);
+            break;
+        case TParGenRowKind::Check:
+            Add_Check(r.Name, r.Caption, r.Hint, Label_Left, Check_Row_Width, r.Disabled);
+            break;
+        case TParGenRowKind::CheckEdit:
+            Add_Check_Edit(r);
+            break;
+        case TParGenRowKind::Versions:
+            Add_Versions(r);
+            break;
+        case TParGenRowKind::Heading:
+            Add_Label(r.Name, r.Caption);
+            break;
         }
         row_ += Row_Span(r);
     }
 
- private:
+private:
     template <class T>
     T* Create(const std::string& name, int left, int top, int width, int height)
     {

@@ -20,14 +20,17 @@ inline constexpr int Label_Drop = 3;     // labels stand this much lower than th
 inline constexpr int Field_Width = 238;
 inline constexpr int Field_Height = 21;
 inline constexpr int Octet_Width = 55;
-inline constexpr int Octet_Step = 61;    // octet edits at 191, 252, 313 and 374
+inline constexpr int Octet_Step = 61;  // octet edits at 191, 252, 313 and 374
 inline constexpr int Check_Height = 17;
 inline constexpr int Check_Row_Width = 415;
 inline constexpr int Gateway_Check_Width = 175;
 // Space below the last control of an expanded panel.
 inline constexpr int Bottom_Margin = 12;
 
-inline constexpr int Field_Top(int row) { return First_Row_Top + row * Row_Pitch; }
+inline constexpr int Field_Top(int row)
+{
+    return First_Row_Top + row * Row_Pitch;
+}
 }  // namespace pargen_layout
 
 // Texts of the table a control shows; 0 where it shows none.

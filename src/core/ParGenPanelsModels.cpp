@@ -57,16 +57,32 @@ std::vector<TParGenPanelRule> Build_Rules()
         {"CP_EtherCAT_Slave", "E_EtherCAT_Slave_Node_Address", "", D::None, {}, S::None, {}},
         {"CP_EtherNetIP_Master", "E_EtherNetIP_Master_Port", "EtherNetIP_Master", D::Edits, {}, S::None, {}},
         {"CP_S7_Protocol", "E_S7_Protocol_GAT4", "S7_Protocol", D::Edits, {}, S::None, {}},
-        {"CP_Modbus_TCP_Master", "E_ModbusTCPMaster_CyclicDelay", "ModbusTCPMaster", D::EditsAndGateway, {}, S::None, {}},
-        {"CP_Ethernet", "E_Ethernet_GAT4", "Ethernet", D::EditsAndGateway,
-         {"L_Ethernet_TCP_Port", "E_Ethernet_TCP_Port", "L_Ethernet_UDP_Port", "E_Ethernet_UDP_Port"}, S::None, {}},
+        {"CP_Modbus_TCP_Master",
+         "E_ModbusTCPMaster_CyclicDelay",
+         "ModbusTCPMaster",
+         D::EditsAndGateway,
+         {},
+         S::None,
+         {}},
+        {"CP_Ethernet",
+         "E_Ethernet_GAT4",
+         "Ethernet",
+         D::EditsAndGateway,
+         {"L_Ethernet_TCP_Port", "E_Ethernet_TCP_Port", "L_Ethernet_UDP_Port", "E_Ethernet_UDP_Port"},
+         S::None,
+         {}},
         {"CP_IEC61850_Client", "E_IEC61850_Client_AppID", "IEC61850_Client", D::EditsAndGateway, {}, S::None, {}},
         {"CP_IEC61850_Server", "E_IEC61850_Server_Password", "IEC61850_Server", D::EditsAndGateway, {}, S::None, {}},
         {"CP_OPC_UA_Client", "E_OPC_UA_Client_GAT4", "OPC_UA_Client", D::EditsAndGateway, {}, S::None, {}},
         {"CP_OPC_UA_Server", "E_OPC_UA_Server_Port", "OPC_UA_Server", D::EditsAndGateway, {}, S::None, {}},
         {"CP_SNMP_Manager", "E_SNMP_Manager_NameStation", "SNMP_Manager", D::EditsAndGateway, {}, S::None, {}},
-        {"CP_PROFINET", "E_PROFINET_NByte_Out", "PROFINET", D::EditsAndGateway,
-         {"CB_PROFINET_Diagnostic", "E_PROFINET_Diagnostic"}, S::None, {}},
+        {"CP_PROFINET",
+         "E_PROFINET_NByte_Out",
+         "PROFINET",
+         D::EditsAndGateway,
+         {"CB_PROFINET_Diagnostic", "E_PROFINET_Diagnostic"},
+         S::None,
+         {}},
         {"CP_Modbus_TCP_Slave", "E_ModbusTCPSlave_Port", "", D::None, {}, S::None, {}},
         {"CP_Serial", "CB_Serial_StopBits", "", D::None, {}, S::None, {}},
         {"CP_Modbus_Master", "E_ModbusMaster_CyclicDelay", "", D::None, {}, S::None, {}},
@@ -119,11 +135,14 @@ const TParGenPanelRule* Find_ParGen_Rule(std::string_view panel)
 
 bool Changes_ParGen_Layout(std::string_view control)
 {
-    static constexpr std::array<std::string_view, 16> names{
-        "CB_BACnet_Master_Type", "CB_BACnet_Slave_Type", "CB_SNMP_Agent_SecurityLevel", "CB_WiFi2_Type",
-        "CB_WiFi2_Secure_Type", "CB_Select_Device_Device", "CB_EthConn_En_DHCP_Cable", "CB_EthConn_En_DHCP_WiFi",
-        "CB_SNMP_Agent_Version3", "CB_MQTT_WillFlag", "CB_MQTT_PublishTopicConnection", "CB_TLS_Enable",
-        "CB_TLS_En_Server_Auth", "CB_TLS_En_Client_Auth", "CB_TLS_Server_Enable", "CB_WiFi2_En_DHCP"};
+    static constexpr std::array<std::string_view, 16> names{"CB_BACnet_Master_Type",          "CB_BACnet_Slave_Type",
+                                                            "CB_SNMP_Agent_SecurityLevel",    "CB_WiFi2_Type",
+                                                            "CB_WiFi2_Secure_Type",           "CB_Select_Device_Device",
+                                                            "CB_EthConn_En_DHCP_Cable",       "CB_EthConn_En_DHCP_WiFi",
+                                                            "CB_SNMP_Agent_Version3",         "CB_MQTT_WillFlag",
+                                                            "CB_MQTT_PublishTopicConnection", "CB_TLS_Enable",
+                                                            "CB_TLS_En_Server_Auth",          "CB_TLS_En_Client_Auth",
+                                                            "CB_TLS_Server_Enable",           "CB_WiFi2_En_DHCP"};
     return std::find(names.begin(), names.end(), control) != names.end();
 }
 

@@ -23,8 +23,8 @@ const TParGenModel* Find_ParGen_Model(std::string_view model);
 // How DHCP for the cable connection acts on a panel's address block.
 enum class TParGenDhcpRule {
     None,
-    Edits,          // the twelve address edits are disabled while DHCP is on
-    EditsAndGateway // the same, and the gateway check box with them
+    Edits,           // the twelve address edits are disabled while DHCP is on
+    EditsAndGateway  // the same, and the gateway check box with them
 };
 
 // The switch of a panel whose layout depends on its own controls.
@@ -35,7 +35,7 @@ struct TParGenPanelRule {
     std::string Height_From;  // control whose bottom sets the panel's height (switch panels: none)
     std::string Address_Key;  // key of the panel's address block, when the DHCP rule applies to one
     TParGenDhcpRule Dhcp = TParGenDhcpRule::None;
-    std::vector<std::string> Hidden;    // controls the rule always hides
+    std::vector<std::string> Hidden;  // controls the rule always hides
     TParGenSwitch Switch = TParGenSwitch::None;
     std::vector<std::string> Disabled;  // controls the rule always disables
 };

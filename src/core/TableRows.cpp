@@ -41,8 +41,7 @@ std::optional<xml::Document> Load_If_Exists(const std::filesystem::path& file)
     return doc;
 }
 
-xml::Element Required_Child(const xml::Element& parent, std::string_view name,
-                            const std::filesystem::path& file)
+xml::Element Required_Child(const xml::Element& parent, std::string_view name, const std::filesystem::path& file)
 {
     xml::Element e = parent.ChildByName(name);
     if (!e)

@@ -18,17 +18,17 @@ class Element;
 namespace core {
 
 class TTableRow {
- public:
+public:
     TTableRow() = default;
-    explicit TTableRow(std::vector<std::pair<std::string, std::string>> attributes)
-        : attributes_(std::move(attributes)) {}
+    explicit TTableRow(std::vector<std::pair<std::string, std::string>> attributes) : attributes_(std::move(attributes))
+    {}
 
     // The attribute's value, or nullopt when the row has no such attribute.
     std::optional<std::string> Attr(std::string_view name) const;
     // The attribute's value, or the fallback when missing.
     std::string Attr(std::string_view name, std::string_view fallback) const;
 
- private:
+private:
     std::vector<std::pair<std::string, std::string>> attributes_;
 };
 

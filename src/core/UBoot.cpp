@@ -216,8 +216,8 @@ core::TUpdateJob TFBoot::Current_Job() const
 bool TFBoot::Send_Ping()
 {
     core::TPingState state;
-    const bool found = core::Send_Ping(Typed_Address(), state, Echo, [] { ui::Application->ProcessMessages(); },
-                                        Ping_Window);
+    const bool found = core::Send_Ping(
+        Typed_Address(), state, Echo, [] { ui::Application->ProcessMessages(); }, Ping_Window);
     ping_res = state.ping_res;
     return found;
 }

@@ -80,8 +80,7 @@ void Build_Update_Job(xml::Document& doc, const TUpdateJob& job)
     }
 }
 
-void Compile_XML_Parameter_New_Boot(xml::Document& doc, const TUpdateJob& job,
-                                    const std::filesystem::path& file)
+void Compile_XML_Parameter_New_Boot(xml::Document& doc, const TUpdateJob& job, const std::filesystem::path& file)
 {
     doc.Clear();
     Build_Update_Job(doc, job);
@@ -100,8 +99,8 @@ std::string Update_Options(const std::string& s_opt, int option, bool readBack)
     return s;
 }
 
-bool Send_Ping(const std::string& host, TPingState& state, const TEchoFunction& echo,
-               const TPumpFunction& pump, std::chrono::milliseconds window)
+bool Send_Ping(const std::string& host, TPingState& state, const TEchoFunction& echo, const TPumpFunction& pump,
+               std::chrono::milliseconds window)
 {
     using Clock = std::chrono::steady_clock;
     state.ping_res = 0;

@@ -26,8 +26,7 @@ void Build_Update_Job(xml::Document& doc, const TUpdateJob& job);
 
 // Builds the job into doc and saves it to file, replacing it. Throws xml::XmlError naming the
 // file when it cannot be written.
-void Compile_XML_Parameter_New_Boot(xml::Document& doc, const TUpdateJob& job,
-                                    const std::filesystem::path& file);
+void Compile_XML_Parameter_New_Boot(xml::Document& doc, const TUpdateJob& job, const std::filesystem::path& file);
 
 // s_opt followed by the groups for firmware write, firmware read-back, configuration write and
 // configuration read-back ("FW "/"NO ", "FR "/"NO ", "PW "/"NO ", "PR "/"NO ").
@@ -47,8 +46,7 @@ struct TPingState {
 // Echoes the host until two replies with data have come or `window` has passed since the start.
 // True when the last echo was answered with data. An echo that cannot be sent ends the sequence
 // with false and leaves ping_res as it was.
-bool Send_Ping(const std::string& host, TPingState& state, const TEchoFunction& echo,
-               const TPumpFunction& pump = {},
+bool Send_Ping(const std::string& host, TPingState& state, const TEchoFunction& echo, const TPumpFunction& pump = {},
                std::chrono::milliseconds window = std::chrono::milliseconds(5000));
 
 // The system's echo: 1024 data bytes, 400 ms to answer.

@@ -18,9 +18,8 @@ std::string ESI_Data_Type(std::string_view type, int& length)
         int bits;
     };
     static constexpr Fixed table[] = {
-        {"BOOL", "BIT", 1},    {"INT8", "SINT", 8},    {"INT16", "INT", 16},
-        {"INT32", "DINT", 32}, {"UINT8", "USINT", 8},  {"UINT16", "UINT", 16},
-        {"UINT32", "UDINT", 32}, {"FLOAT32", "REAL", 32},
+        {"BOOL", "BIT", 1},    {"INT8", "SINT", 8},    {"INT16", "INT", 16},    {"INT32", "DINT", 32},
+        {"UINT8", "USINT", 8}, {"UINT16", "UINT", 16}, {"UINT32", "UDINT", 32}, {"FLOAT32", "REAL", 32},
     };
     const std::string t = rtl::UpperCase(rtl::Trim(type));
     for (const auto& f : table)
@@ -94,8 +93,7 @@ void Load_Direction(const std::vector<TTableRow>& rows, std::vector<TEtherCAT_Ru
 
 }  // namespace
 
-TESI_Data Load_EtherCAT_Slave_Data(const std::filesystem::path& parGen,
-                                   const std::filesystem::path& etherCATSlave)
+TESI_Data Load_EtherCAT_Slave_Data(const std::filesystem::path& parGen, const std::filesystem::path& etherCATSlave)
 {
     TESI_Data d;
     if (const auto f = TParGenFile::Open(parGen)) {

@@ -23,9 +23,9 @@ struct TESI_Data {
     std::string Slave_Name = "EtherCAT Slave";
     std::uint32_t Revision = 0;
     std::uint16_t Node_Address = 1;
-    int Input_Byte_Count = 0;              // process-data bytes of the inputs
-    std::vector<TEtherCAT_Rule> Inputs;    // slave to master
-    std::vector<TEtherCAT_Rule> Outputs;   // master to slave
+    int Input_Byte_Count = 0;             // process-data bytes of the inputs
+    std::vector<TEtherCAT_Rule> Inputs;   // slave to master
+    std::vector<TEtherCAT_Rule> Outputs;  // master to slave
 };
 
 // The ESI data type of a variable type (blanks trimmed, any letter case); `length` holds the
@@ -41,8 +41,7 @@ std::string Node_Address_Text(std::uint16_t node);
 // Reads the slave identity and the enabled variables; missing files and keys give the defaults.
 // Throws xml::XmlError naming the file when a file is not well-formed or the variables file lacks
 // one of its sections.
-TESI_Data Load_EtherCAT_Slave_Data(const std::filesystem::path& parGen,
-                                   const std::filesystem::path& etherCATSlave);
+TESI_Data Load_EtherCAT_Slave_Data(const std::filesystem::path& parGen, const std::filesystem::path& etherCATSlave);
 
 // The lines of the file (UTF-8, without line ends).
 std::vector<std::string> ESI_Lines(const TESI_Data& data);

@@ -23,7 +23,7 @@
 #include "platform/ui/StdCtrls.h"
 
 class TFParGen : public ui::TForm {
- public:
+public:
     explicit TFParGen(ui::TComponent* AOwner);
     ~TFParGen() override;
 
@@ -48,8 +48,8 @@ class TFParGen : public ui::TForm {
     ui::TEdit* E_EtherCAT_Slave_Revision_Number = nullptr;
     ui::TEdit* E_EtherCAT_Slave_Name = nullptr;
     ui::TEdit* E_EtherCAT_Slave_Node_Address = nullptr;
-    std::array<ui::TEdit*, 4> E_EtherNetIP_Master_IP{};   // E_EtherNetIP_Master_IP1 .. IP4
-    std::array<ui::TEdit*, 4> E_EtherNetIP_Master_SM{};   // E_EtherNetIP_Master_SM1 .. SM4
+    std::array<ui::TEdit*, 4> E_EtherNetIP_Master_IP{};  // E_EtherNetIP_Master_IP1 .. IP4
+    std::array<ui::TEdit*, 4> E_EtherNetIP_Master_SM{};  // E_EtherNetIP_Master_SM1 .. SM4
     ui::TCheckBox* CB_EtherNetIP_Master_GAT = nullptr;
     std::array<ui::TEdit*, 4> E_EtherNetIP_Master_GAT{};  // E_EtherNetIP_Master_GAT1 .. GAT4
     ui::TEdit* E_EtherNetIP_Master_Port = nullptr;
@@ -61,8 +61,7 @@ class TFParGen : public ui::TForm {
     void FormCreate(ui::TObject* Sender);
     void FormShow(ui::TObject* Sender);
     void FormResize(ui::TObject* Sender);
-    void FormMouseWheel(ui::TObject* Sender, ui::TShiftState Shift, int WheelDelta, ui::TPoint MousePos,
-                        bool& Handled);
+    void FormMouseWheel(ui::TObject* Sender, ui::TShiftState Shift, int WheelDelta, ui::TPoint MousePos, bool& Handled);
     void Btn_OKClick(ui::TObject* Sender);
     // True when every checked value is valid; otherwise shows the message of the first fault.
     bool Controllo_Dati();
@@ -93,10 +92,10 @@ class TFParGen : public ui::TForm {
     // The desktop's "lines per wheel notch" setting; tests may replace it.
     std::function<int()> Wheel_Scroll_Lines = [] { return ui::Screen->WheelScrollLines(); };
 
- protected:
+protected:
     using ui::TForm::KeyPress;
 
- private:
+private:
     void Build_Form();
     void Build_Panels();
     void Find_58E26_Controls();
@@ -117,7 +116,7 @@ class TFParGen : public ui::TForm {
     void Apply_Dhcp_Rule(const core::TParGenPanelRule& rule);
     void Apply_Switch(const core::TParGenPanelRule& rule, ui::TCategoryPanel* panel);
 
-    std::vector<ui::TCategoryPanel*> panels_;          // all panels, in the order of the panel table
+    std::vector<ui::TCategoryPanel*> panels_;                 // all panels, in the order of the panel table
     std::vector<std::pair<ui::TCategoryPanel*, int>> shown_;  // numbered panels and their caption texts
     core::TParGenPanelTexts texts_;
     std::map<const ui::TControl*, ui::TWinControl*> next_octet_;  // focus chain of the "." key

@@ -10,7 +10,10 @@ namespace core {
 namespace {
 
 // Every number of the check goes through the general conversion; a text it refuses counts as -1.
-int64_t Value_Of(std::string_view text) { return Str_To_Int(text).value_or(-1); }
+int64_t Value_Of(std::string_view text)
+{
+    return Str_To_Int(text).value_or(-1);
+}
 
 bool In_Range(std::string_view text, int64_t low, int64_t high)
 {

@@ -63,13 +63,27 @@ void TFParGen::Apply_Switch(const core::TParGenPanelRule& rule, ui::TCategoryPan
     using S = core::TParGenSwitch;
     std::string last;
     switch (rule.Switch) {
-    case S::BACnet: last = RePosition_BACnet(rule.Address_Key); break;
-    case S::MQTT: last = RePosition_MQTT(); break;
-    case S::TLS: last = RePosition_TLS(); break;
-    case S::TLS_Server: last = RePosition_TLS_Server(); break;
-    case S::SNMP_Agent: last = RePosition_SNMP_Agent(); break;
-    case S::WiFi2: last = RePosition_WiFi2(); break;
-    case S::None: last = rule.Height_From; break;
+    case S::BACnet:
+        last = RePosition_BACnet(rule.Address_Key);
+        break;
+    case S::MQTT:
+        last = RePosition_MQTT();
+        break;
+    case S::TLS:
+        last = RePosition_TLS();
+        break;
+    case S::TLS_Server:
+        last = RePosition_TLS_Server();
+        break;
+    case S::SNMP_Agent:
+        last = RePosition_SNMP_Agent();
+        break;
+    case S::WiFi2:
+        last = RePosition_WiFi2();
+        break;
+    case S::None:
+        last = rule.Height_From;
+        break;
     }
     Set_Height_From(panel, Control(last));
 }
@@ -84,8 +98,9 @@ std::string TFParGen::RePosition_BACnet(const std::string& key)
     std::vector<std::string> ip_rows{e + "Port", e + "DeviceName", e + "DeviceID"};
     if (!slave)
         ip_rows.push_back(e + "TimeOut");
-    std::vector<std::string> mstp_rows{"CB_" + key + "_Baudrate", "CB_" + key + "_Parity", e + "Ser_DeviceName",
-                                       e + "MAC", e + "MaxMaster", e + "MaxInfoFrame", e + "DeviceInstance"};
+    std::vector<std::string> mstp_rows{
+        "CB_" + key + "_Baudrate", "CB_" + key + "_Parity", e + "Ser_DeviceName", e + "MAC",
+        e + "MaxMaster",           e + "MaxInfoFrame",      e + "DeviceInstance"};
     if (slave)
         mstp_rows.push_back(e + "NetWork");
 
@@ -120,8 +135,8 @@ std::string TFParGen::RePosition_MQTT()
         next = row + 1;
     Set_Row("E_MQTT_Username", next, true);
     Set_Row("E_MQTT_Password", next + 1, true);
-    for (const char* r : {"E_MQTT_Send_Time", "E_MQTT_DALI_Topic", "CB_MQTT_Reprogramming", "E_MQTT_Reprogramming_Topic",
-                          "E_MQTT_Reprogramming_Value"})
+    for (const char* r : {"E_MQTT_Send_Time", "E_MQTT_DALI_Topic", "CB_MQTT_Reprogramming",
+                          "E_MQTT_Reprogramming_Topic", "E_MQTT_Reprogramming_Value"})
         Set_Row(r, 0, false);
     return "E_MQTT_Password";
 }

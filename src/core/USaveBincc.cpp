@@ -45,12 +45,10 @@ void Build_Banks(TBankStorage& out, const TBankSources& src)
         Read_ParGen_Bank(*s, *parGen);
     Put_U32_LE(&s->General_Bank[bank1::Connection_Table_Address], EtherNetIP_Table_Address);
     Put_U32_LE(&s->General_Bank[bank1::EtherCAT_Section_Address], EtherCAT_Section_Address);
-    Compile_From(src.EtherCAT_Slave, [&] {
-        Read_EtherCAT_Slave_Bank(*s, variables ? &*variables : nullptr, EtherCAT_Section_Address);
-    });
-    Compile_From(src.EtherNetIP_Master_Rules, [&] {
-        Read_EtherNetIP_Master_Rules(*s, connections ? &*connections : nullptr);
-    });
+    Compile_From(src.EtherCAT_Slave,
+                 [&] { Read_EtherCAT_Slave_Bank(*s, variables ? &*variables : nullptr, EtherCAT_Section_Address); });
+    Compile_From(src.EtherNetIP_Master_Rules,
+                 [&] { Read_EtherNetIP_Master_Rules(*s, connections ? &*connections : nullptr); });
     s->Bank1.Clear();
     s->Bank2.Clear();
     Put_General_Bank(*s);

@@ -26,9 +26,10 @@ void Build_Banks(TBankStorage& out, const TBankSources& sources);
 
 // A bank file that could not be written; what() names every file that failed and why.
 class EBankWriteError : public rtl::Exception {
- public:
+public:
     EBankWriteError(std::vector<std::string> files, std::string message)
-        : rtl::Exception(std::move(message)), Files(std::move(files)) {}
+        : rtl::Exception(std::move(message)), Files(std::move(files))
+    {}
     std::vector<std::string> Files;
 };
 

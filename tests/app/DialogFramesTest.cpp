@@ -41,10 +41,8 @@ struct FramedDialog {
 };
 
 const FramedDialog kFramedDialogs[] = {
-    {"TFNew_Project", {"Btn_OK", "Btn_Cancel"}, true},
-    {"TFOpenConf", {"Btn_OK", "Btn_Cancel"}, true},
-    {"TFSoftOptions", {"Btn_OK", "Btn_Cancel"}, true},
-    {"TFBoot", {"Btn_Update", "Btn_Cancel"}, false},
+    {"TFNew_Project", {"Btn_OK", "Btn_Cancel"}, true}, {"TFOpenConf", {"Btn_OK", "Btn_Cancel"}, true},
+    {"TFSoftOptions", {"Btn_OK", "Btn_Cancel"}, true}, {"TFBoot", {"Btn_Update", "Btn_Cancel"}, false},
     {"TFParGen", {"Btn_OK", "Btn_Cancel"}, true},
 };
 

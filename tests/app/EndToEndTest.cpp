@@ -46,41 +46,50 @@ TEST(EndToEndTest, NewConfigurationEsiFileAndUpdateDevice)
     sys::RunResult updater;
     std::size_t refused = 0;
 
-    script.Then("main window", [] { return FBrevandoreFirmWare && FBrevandoreFirmWare->Visible(); }, [&] {
-        auto* w = FBrevandoreFirmWare;
-        for (controls::TLbButton* b : w->Buttons()) {
-            if (!b->Visible() || b == w->Btn_New || b == w->Btn_Open || b == w->Btn_Info || b == w->Btn_Opz ||
-                b == w->Btn_Close)
-                continue;
-            const std::size_t before = dialogs.Messages.size();
-            b->Click();
-            ASSERT_EQ(dialogs.Messages.size(), before + 1) << b->Caption();
-            EXPECT_EQ(dialogs.Messages.back().Text, "Error! Project not Valid") << b->Caption();
-            ++refused;
-        }
-        w->Btn_New->Click();
-    });
-    script.Then("new configuration", [] { return FNew_Project->Modal(); }, [] {
-        FNew_Project->E_New_Proj->SetText("demo");
-        FNew_Project->Btn_OK->Click();
-    });
-    script.Then("ESI file and Update Device", [] { return !FNew_Project->Modal() && !Path_Project.empty(); }, [&] {
-        EXPECT_EQ(FBrevandoreFirmWare->L_Name_Conf_L2->Caption(), "demo");
-        FBrevandoreFirmWare->Btn_EtherCAT_ESI_File->Click();
-        FBrevandoreFirmWare->Btn_CreateBin->Click();
-    });
-    script.Then("update dialog", [] { return FBoot->Modal(); }, [&] {
-        // Record what the launcher reports; the program itself does not look at it.
-        FBoot->Start_Program = [&](const std::string& program, const std::string& parameter, bool hidden) {
-            updater = Start_Program(program, parameter, hidden);
-        };
-        for (auto [edit, text] : {std::pair{FBoot->E_IP1, "127"}, {FBoot->E_IP2, "0"}, {FBoot->E_IP3, "0"},
-                                  {FBoot->E_IP4, "1"}})
-            edit->SetText(text);
-        FBoot->Btn_Update->Click();
-        FBoot->Btn_Cancel->Click();
-    });
-    script.Then("close", [] { return !FBoot->Modal(); }, [] { FBrevandoreFirmWare->Btn_Close->Click(); });
+    script.Then(
+        "main window", [] { return FBrevandoreFirmWare && FBrevandoreFirmWare->Visible(); },
+        [&] {
+            auto* w = FBrevandoreFirmWare;
+            for (controls::TLbButton* b : w->Buttons()) {
+                if (!b->Visible() || b == w->Btn_New || b == w->Btn_Open || b == w->Btn_Info || b == w->Btn_Opz ||
+                    b == w->Btn_Close)
+                    continue;
+                const std::size_t before = dialogs.Messages.size();
+                b->Click();
+                ASSERT_EQ(dialogs.Messages.size(), before + 1) << b->Caption();
+                EXPECT_EQ(dialogs.Messages.back().Text, "Error! Project not Valid") << b->Caption();
+                ++refused;
+            }
+            w->Btn_New->Click();
+        });
+    script.Then(
+        "new configuration", [] { return FNew_Project->Modal(); },
+        [] {
+            FNew_Project->E_New_Proj->SetText("demo");
+            FNew_Project->Btn_OK->Click();
+        });
+    script.Then(
+        "ESI file and Update Device", [] { return !FNew_Project->Modal() && !Path_Project.empty(); },
+        [&] {
+            EXPECT_EQ(FBrevandoreFirmWare->L_Name_Conf_L2->Caption(), "demo");
+            FBrevandoreFirmWare->Btn_EtherCAT_ESI_File->Click();
+            FBrevandoreFirmWare->Btn_CreateBin->Click();
+        });
+    script.Then(
+        "update dialog", [] { return FBoot->Modal(); },
+        [&] {
+            // Record what the launcher reports; the program itself does not look at it.
+            FBoot->Start_Program = [&](const std::string& program, const std::string& parameter, bool hidden) {
+                updater = Start_Program(program, parameter, hidden);
+            };
+            for (auto [edit, text] :
+                 {std::pair{FBoot->E_IP1, "127"}, {FBoot->E_IP2, "0"}, {FBoot->E_IP3, "0"}, {FBoot->E_IP4, "1"}})
+                edit->SetText(text);
+            FBoot->Btn_Update->Click();
+            FBoot->Btn_Cancel->Click();
+        });
+    script.Then(
+        "close", [] { return !FBoot->Modal(); }, [] { FBrevandoreFirmWare->Btn_Close->Click(); });
 
     EXPECT_EQ(folder.Run(), 0);
     EXPECT_TRUE(script.Finished()) << "stuck at: " << script.Stuck();

@@ -12,20 +12,13 @@ TEST(ProjectsTest, NewConfigurationNames)
 {
     struct Case {
         std::string name;
-        int text;           // 0: created
-        bool detail;        // refused with a reason
+        int text;     // 0: created
+        bool detail;  // refused with a reason
     };
     const Case cases[] = {
-        {"demo", 0, false},
-        {"with blank ", 0, false},   // kept as typed
-        {"", 107, false},
-        {"taken", 106, false},
-        {".", 105, true},
-        {"..", 105, true},
-        {"a/b", 105, true},
-        {"a\\b", 105, true},
-        {"tab\there", 105, true},
-        {"line\nbreak", 105, true},
+        {"demo", 0, false}, {"with blank ", 0, false},  // kept as typed
+        {"", 107, false},   {"taken", 106, false},     {".", 105, true},         {"..", 105, true},
+        {"a/b", 105, true}, {"a\\b", 105, true},       {"tab\there", 105, true}, {"line\nbreak", 105, true},
     };
     for (const Case& c : cases) {
         TempProgramFolder folder;

@@ -21,10 +21,7 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    void Write(const std::string& text)
-    {
-        std::ofstream(dir / "Brevandor.xml", std::ios::binary) << text;
-    }
+    void Write(const std::string& text) { std::ofstream(dir / "Brevandor.xml", std::ios::binary) << text; }
     std::string Contents()
     {
         std::ifstream in(dir / "Brevandor.xml", std::ios::binary);
@@ -61,9 +58,11 @@ TEST_F(SettingsFileTest, ReadsValuesWithTheirOwnFallbacks)
     };
     const Case cases[] = {
         {"no file", nullptr, defaults},
-        {"language only", "<Conf_Settings><lastlang><language>Italiano</language></lastlang></Conf_Settings>",
+        {"language only",
+         "<Conf_Settings><lastlang><language>Italiano</language></lastlang></Conf_Settings>",
          {"", "192.168.2.205", "Italiano", false, false, false, false}},
-        {"internet only", "<Conf_Settings><lastinternet><enable_internet>1</enable_internet></lastinternet></Conf_Settings>",
+        {"internet only",
+         "<Conf_Settings><lastinternet><enable_internet>1</enable_internet></lastinternet></Conf_Settings>",
          {"", "192.168.2.205", "English", true, false, false, false}},
         {"flags need exactly 1",
          "<Conf_Settings><lastinternet><enable_internet>true</enable_internet><enable_update> 1</enable_update>"
@@ -107,13 +106,12 @@ TEST_F(SettingsFileTest, WritesFixedTreeAndReadsItBack)
     Enable_Jump_Field = true;
     Enable_DblClick_AutoSize = false;
     Save_Setting(doc);
-    EXPECT_EQ(Contents(),
-              "<Conf_Settings><lastproj><projectname>demo</projectname></lastproj>"
-              "<lastipadd><ipaddress>127.0.0.1</ipaddress></lastipadd>"
-              "<lastlang><language>Deutsch</language></lastlang>"
-              "<lastinternet><enable_internet>1</enable_internet><enable_update>0</enable_update>"
-              "<enable_jump_field_tables>1</enable_jump_field_tables>"
-              "<Double_Click_Auto_Size>0</Double_Click_Auto_Size></lastinternet></Conf_Settings>");
+    EXPECT_EQ(Contents(), "<Conf_Settings><lastproj><projectname>demo</projectname></lastproj>"
+                          "<lastipadd><ipaddress>127.0.0.1</ipaddress></lastipadd>"
+                          "<lastlang><language>Deutsch</language></lastlang>"
+                          "<lastinternet><enable_internet>1</enable_internet><enable_update>0</enable_update>"
+                          "<enable_jump_field_tables>1</enable_jump_field_tables>"
+                          "<Double_Click_Auto_Size>0</Double_Click_Auto_Size></lastinternet></Conf_Settings>");
     xml::Document other;
     EXPECT_EQ(Read_Setting(other), "");
     ExpectGlobals({"demo", "127.0.0.1", "Deutsch", true, false, true, false}, "round trip");

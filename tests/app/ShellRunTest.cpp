@@ -38,22 +38,29 @@ TEST(ShellRunTest, SettingsSurviveARestart)
     {
         ShellScript script;
         script.Then("options", Main_Shown, [] { FBrevandoreFirmWare->Btn_Opz->Click(); });
-        script.Then("tick internet and check", [] { return FSoftOptions->Modal(); }, [] {
-            FSoftOptions->CB_En_Con->SetChecked(true);
-            FSoftOptions->CB_Update->SetChecked(true);
-            FSoftOptions->CB_Soft_Set_Jump_Table->SetChecked(true);
-            FSoftOptions->Btn_OK->Click();
-        });
-        script.Then("new configuration", [] { return !FSoftOptions->Modal(); }, [] {
-            EXPECT_TRUE(FBrevandoreFirmWare->Timer_Update->Enabled());
-            FBrevandoreFirmWare->Btn_New->Click();
-        });
-        script.Then("name", [] { return FNew_Project->Modal(); }, [] {
-            FNew_Project->E_New_Proj->SetText("plant");
-            char32_t enter = 13;
-            FNew_Project->E_New_ProjKeyPress(FNew_Project->E_New_Proj, enter);
-        });
-        script.Then("close", [] { return !FNew_Project->Modal(); }, Close_Main);
+        script.Then(
+            "tick internet and check", [] { return FSoftOptions->Modal(); },
+            [] {
+                FSoftOptions->CB_En_Con->SetChecked(true);
+                FSoftOptions->CB_Update->SetChecked(true);
+                FSoftOptions->CB_Soft_Set_Jump_Table->SetChecked(true);
+                FSoftOptions->Btn_OK->Click();
+            });
+        script.Then(
+            "new configuration", [] { return !FSoftOptions->Modal(); },
+            [] {
+                EXPECT_TRUE(FBrevandoreFirmWare->Timer_Update->Enabled());
+                FBrevandoreFirmWare->Btn_New->Click();
+            });
+        script.Then(
+            "name", [] { return FNew_Project->Modal(); },
+            [] {
+                FNew_Project->E_New_Proj->SetText("plant");
+                char32_t enter = 13;
+                FNew_Project->E_New_ProjKeyPress(FNew_Project->E_New_Proj, enter);
+            });
+        script.Then(
+            "close", [] { return !FNew_Project->Modal(); }, Close_Main);
         folder.Run();
         ASSERT_TRUE(script.Finished()) << script.Stuck();
     }
@@ -104,28 +111,36 @@ TEST(ShellRunTest, LanguageFileSwitchesEveryWindowAndBack)
         std::string main, newProject, openConf, options, boot, about, esi, title;
     };
     auto captions = [] {
-        return Captions{FBrevandoreFirmWare->Btn_New->Caption(), FNew_Project->Caption(), FOpenConf->Caption(),
-                        FSoftOptions->Caption(), FBoot->Btn_Update->Caption(), FAbout->L_Title->Caption(),
-                        FBrevandoreFirmWare->Btn_EtherCAT_ESI_File->Caption(), FBrevandoreFirmWare->Caption()};
+        return Captions{FBrevandoreFirmWare->Btn_New->Caption(),
+                        FNew_Project->Caption(),
+                        FOpenConf->Caption(),
+                        FSoftOptions->Caption(),
+                        FBoot->Btn_Update->Caption(),
+                        FAbout->L_Title->Caption(),
+                        FBrevandoreFirmWare->Btn_EtherCAT_ESI_File->Caption(),
+                        FBrevandoreFirmWare->Caption()};
     };
     Captions english, german, back;
     script.Then("options", Main_Shown, [&] {
         english = captions();
         FBrevandoreFirmWare->Btn_Opz->Click();
     });
-    script.Then("choose German, then English again, then cancel", [] { return FSoftOptions->Modal(); }, [&] {
-        ASSERT_EQ(FSoftOptions->L_L[0]->Caption(), "Deutsch");
-        ASSERT_EQ(FSoftOptions->L_L[1]->Caption(), "English");
-        EXPECT_FALSE(FSoftOptions->L_L[2]->Visible());
-        dialogs.MessageAnswers = {ui::IDYES, ui::IDYES};
-        FSoftOptions->LangClick(FSoftOptions->L_L[0]);
-        german = captions();
-        EXPECT_EQ(FSoftOptions->L_Sel_Lang->Caption(), "Selected Language : Deutsch");
-        FSoftOptions->LangClick(FSoftOptions->L_L[1]);
-        back = captions();
-        FSoftOptions->Btn_Cancel->Click();
-    });
-    script.Then("close", [] { return !FSoftOptions->Modal(); }, Close_Main);
+    script.Then(
+        "choose German, then English again, then cancel", [] { return FSoftOptions->Modal(); },
+        [&] {
+            ASSERT_EQ(FSoftOptions->L_L[0]->Caption(), "Deutsch");
+            ASSERT_EQ(FSoftOptions->L_L[1]->Caption(), "English");
+            EXPECT_FALSE(FSoftOptions->L_L[2]->Visible());
+            dialogs.MessageAnswers = {ui::IDYES, ui::IDYES};
+            FSoftOptions->LangClick(FSoftOptions->L_L[0]);
+            german = captions();
+            EXPECT_EQ(FSoftOptions->L_Sel_Lang->Caption(), "Selected Language : Deutsch");
+            FSoftOptions->LangClick(FSoftOptions->L_L[1]);
+            back = captions();
+            FSoftOptions->Btn_Cancel->Click();
+        });
+    script.Then(
+        "close", [] { return !FSoftOptions->Modal(); }, Close_Main);
     folder.Run();
     ASSERT_TRUE(script.Finished()) << script.Stuck();
 
@@ -142,8 +157,10 @@ TEST(ShellRunTest, LanguageFileSwitchesEveryWindowAndBack)
     ASSERT_EQ(dialogs.Messages.size(), 2u);
     EXPECT_EQ(dialogs.Messages[0].Text, "Do you want to change the Language from English to Deutsch?");
     EXPECT_EQ(dialogs.Messages[1].Text, "Sprache:Deutsch to English?");
-    for (const auto& [was, is] : {std::pair{english.main, back.main}, {english.newProject, back.newProject},
-                                  {english.openConf, back.openConf}, {english.options, back.options},
+    for (const auto& [was, is] : {std::pair{english.main, back.main},
+                                  {english.newProject, back.newProject},
+                                  {english.openConf, back.openConf},
+                                  {english.options, back.options},
                                   {english.boot, back.boot}})
         EXPECT_EQ(was, is);
     EXPECT_EQ(Language_Name, "English");
@@ -159,33 +176,41 @@ TEST(ShellRunTest, OpenDialogPreselectsTheOpenConfiguration)
     ui::ScriptedDialogs dialogs;
     ShellScript script;
     script.Then("open", Main_Shown, [] { FBrevandoreFirmWare->Btn_Open->Click(); });
-    script.Then("preselected, pick another", [] { return FOpenConf->Modal(); }, [] {
-        EXPECT_EQ(FOpenConf->Name_Conf, "Beta");
-        EXPECT_EQ(FOpenConf->ListBox1->Items()->Count(), 3);
-        const int gamma = FOpenConf->Search_Open_Conf("GAMMA");
-        ASSERT_GE(gamma, 0);
-        FOpenConf->ListBox1->SetItemIndex(gamma);
-        FOpenConf->ListBox1Click(FOpenConf->ListBox1);
-        FOpenConf->Btn_OK->Click();
-    });
-    script.Then("opened", [] { return !FOpenConf->Modal(); }, [] {
-        EXPECT_EQ(Name_Project, "Gamma");
-        EXPECT_EQ(File_ParGen, Path_Projects + "/Gamma/ParGen.xml");
-        EXPECT_EQ(FBrevandoreFirmWare->L_Name_Conf_L2->Caption(), "Gamma");
-        fs::remove_all(fs::path(Path_Projects) / "Alpha");
-        fs::remove_all(fs::path(Path_Projects) / "Beta");
-        fs::remove_all(fs::path(Path_Projects) / "Gamma");
-        FBrevandoreFirmWare->Btn_Open->Click();
-    });
-    script.Then("empty list", [] { return FOpenConf->Modal(); }, [] {
-        EXPECT_EQ(FOpenConf->ListBox1->Items()->Count(), 0);
-        FOpenConf->Btn_OK->Click();
-    });
-    script.Then("none open", [] { return !FOpenConf->Modal(); }, [] {
-        EXPECT_TRUE(Path_Project.empty());
-        EXPECT_EQ(FBrevandoreFirmWare->L_Name_Conf->Caption(), "None Configuration Opened ");
-        Close_Main();
-    });
+    script.Then(
+        "preselected, pick another", [] { return FOpenConf->Modal(); },
+        [] {
+            EXPECT_EQ(FOpenConf->Name_Conf, "Beta");
+            EXPECT_EQ(FOpenConf->ListBox1->Items()->Count(), 3);
+            const int gamma = FOpenConf->Search_Open_Conf("GAMMA");
+            ASSERT_GE(gamma, 0);
+            FOpenConf->ListBox1->SetItemIndex(gamma);
+            FOpenConf->ListBox1Click(FOpenConf->ListBox1);
+            FOpenConf->Btn_OK->Click();
+        });
+    script.Then(
+        "opened", [] { return !FOpenConf->Modal(); },
+        [] {
+            EXPECT_EQ(Name_Project, "Gamma");
+            EXPECT_EQ(File_ParGen, Path_Projects + "/Gamma/ParGen.xml");
+            EXPECT_EQ(FBrevandoreFirmWare->L_Name_Conf_L2->Caption(), "Gamma");
+            fs::remove_all(fs::path(Path_Projects) / "Alpha");
+            fs::remove_all(fs::path(Path_Projects) / "Beta");
+            fs::remove_all(fs::path(Path_Projects) / "Gamma");
+            FBrevandoreFirmWare->Btn_Open->Click();
+        });
+    script.Then(
+        "empty list", [] { return FOpenConf->Modal(); },
+        [] {
+            EXPECT_EQ(FOpenConf->ListBox1->Items()->Count(), 0);
+            FOpenConf->Btn_OK->Click();
+        });
+    script.Then(
+        "none open", [] { return !FOpenConf->Modal(); },
+        [] {
+            EXPECT_TRUE(Path_Project.empty());
+            EXPECT_EQ(FBrevandoreFirmWare->L_Name_Conf->Caption(), "None Configuration Opened ");
+            Close_Main();
+        });
     folder.Run();
     ASSERT_TRUE(script.Finished()) << script.Stuck();
 }

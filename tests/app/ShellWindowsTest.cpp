@@ -98,10 +98,12 @@ TEST_F(ShellWindowsTest, BankFileThatCannotBeWrittenIsReportedAndTheUpdateDialog
 
     bool opened = false;
     ShellScript script;
-    script.Then("update dialog", [] { return FBoot->Modal(); }, [&] {
-        opened = true;
-        FBoot->SetModalResult(ui::mrCancel);
-    });
+    script.Then(
+        "update dialog", [] { return FBoot->Modal(); },
+        [&] {
+            opened = true;
+            FBoot->SetModalResult(ui::mrCancel);
+        });
     main->Btn_CreateBin->Click();
     EXPECT_FALSE(opened);
     ASSERT_EQ(dialogs.Messages.size(), 1u);
@@ -203,11 +205,8 @@ TEST_F(ShellWindowsTest, VersionLinkFollowsTheLatestCheck)
         bool shown;
     };
     const Case cases[] = {
-        {"newer", "VER. 1.002", true},
-        {"explicit none", "VER. 0.000", false},
-        {"newer again", "VER. 1.002", true},
-        {"empty body", "", false},
-        {"silent server", nullptr, false},
+        {"newer", "VER. 1.002", true}, {"explicit none", "VER. 0.000", false}, {"newer again", "VER. 1.002", true},
+        {"empty body", "", false},     {"silent server", nullptr, false},
     };
     std::vector<std::string> opened;
     Set_Url_Opener([&](const std::string& url) { opened.push_back(url); });
@@ -220,8 +219,8 @@ TEST_F(ShellWindowsTest, VersionLinkFollowsTheLatestCheck)
                 ::poll(&p, 1, 3000);
                 return;
             }
-            LoopbackServer::Send(fd, "HTTP/1.0 200 OK\r\nContent-Length: " + std::to_string(body.size()) +
-                                         "\r\n\r\n" + body);
+            LoopbackServer::Send(fd, "HTTP/1.0 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" +
+                                         body);
         });
         ASSERT_TRUE(server.Ok());
         Set_Default_Version_Fetcher(Http_Version_Fetcher("127.0.0.1", server.Port(), 300));
@@ -244,7 +243,7 @@ TEST_F(ShellWindowsTest, LanguageChangeReachesEveryWindowInItsOrder)
 {
     std::vector<std::string> relabelled = Relabel_Windows();
     const std::vector<std::string> expected = {"TFBrevandoreFirmWare", "TFNew_Project", "TFOpenConf",
-                                               "TFSoftOptions", "TFBoot", "TFParGen"};
+                                               "TFSoftOptions",        "TFBoot",        "TFParGen"};
     EXPECT_EQ(relabelled, expected);
     for (const std::string& name : Window_Language_Order())
         EXPECT_NE(name, "TFAbout");
@@ -287,8 +286,8 @@ TEST_F(ShellWindowsTest, OptionsDialogPagesAndDependentControls)
     struct Boxes {
         bool internet, update, updateEnabled, checkEnabled;
     };
-    for (const Boxes& b : {Boxes{true, true, true, true}, Boxes{true, false, true, false},
-                           Boxes{false, true, false, false}}) {
+    for (const Boxes& b :
+         {Boxes{true, true, true, true}, Boxes{true, false, true, false}, Boxes{false, true, false, false}}) {
         o->CB_En_Con->SetChecked(b.internet);
         o->CB_Update->SetChecked(b.update);
         o->Update_CheckBox();
@@ -323,16 +322,13 @@ TEST_F(ShellWindowsTest, EdeFileNameGetsItsEndingAndAnExistingFileNeedsYes)
     TempProgramFolder::WriteFile(dir + "old.csv", "x");
     struct Case {
         std::string typed;
-        int answer;  // to the overwrite question, 0: none expected
+        int answer;           // to the overwrite question, 0: none expected
         std::string written;  // empty: nothing written
     };
     const Case cases[] = {
-        {dir + "list", 0, dir + "list.csv"},
-        {dir + "LIST.CSV", 0, dir + "LIST.CSV"},
-        {dir + "list.txt", 0, dir + "list.txt.csv"},
-        {dir + "old", ui::IDNO, ""},
-        {dir + "old.csv", ui::IDCANCEL, ""},
-        {dir + "old", ui::IDYES, dir + "old.csv"},
+        {dir + "list", 0, dir + "list.csv"},         {dir + "LIST.CSV", 0, dir + "LIST.CSV"},
+        {dir + "list.txt", 0, dir + "list.txt.csv"}, {dir + "old", ui::IDNO, ""},
+        {dir + "old.csv", ui::IDCANCEL, ""},         {dir + "old", ui::IDYES, dir + "old.csv"},
     };
     std::vector<std::string> written;
     main->Save_EDE_File = [&](const std::string& file) { written.push_back(file); };
@@ -369,8 +365,8 @@ TEST(ShellStartTest, RememberedConfigurationReopensOnlyAsAFolderBelowProjects)
     };
     ui::ScriptedDialogs dialogs;
     for (const Case& c : cases) {
-        TempProgramFolder::WriteFile(folder.dir / "Brevandor.xml", "<Conf_Settings><lastproj><projectname>" +
-                                                                       c.stored + "</projectname></lastproj></Conf_Settings>");
+        TempProgramFolder::WriteFile(folder.dir / "Brevandor.xml", "<Conf_Settings><lastproj><projectname>" + c.stored +
+                                                                       "</projectname></lastproj></Conf_Settings>");
         Set_Program_Folder(folder.dir.string());
         Create_Windows();
         EXPECT_EQ(Path_Project, c.open ? Path_Projects + "/" + c.stored : "") << c.label;

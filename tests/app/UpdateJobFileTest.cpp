@@ -36,8 +36,14 @@ TEST(UpdateJobFileTest, OperationsFollowTheOption)
     const std::string b1 = "/prog/PROJECTS/demo/bin/bank1.bin";
     const std::string b2 = "/prog/PROJECTS/demo/bin/bank2.bin";
     const Case cases[] = {
-        {0, true, {fw, b1, b2}, {"0x8000", "0x07000", "0x80000"}, {"1", "2", "2"}, {"1", "1", "1"},
-         {"0", "0", "1"}, {"1", "0", "0"}},
+        {0,
+         true,
+         {fw, b1, b2},
+         {"0x8000", "0x07000", "0x80000"},
+         {"1", "2", "2"},
+         {"1", "1", "1"},
+         {"0", "0", "1"},
+         {"1", "0", "0"}},
         {1, false, {fw}, {"0x8000"}, {"1"}, {"0"}, {"1"}, {"1"}},
         {2, true, {b1, b2}, {"0x07000", "0x80000"}, {"2", "2"}, {"1", "1"}, {"0", "1"}, {"0", "0"}},
     };
@@ -70,7 +76,7 @@ TEST(UpdateJobFileTest, FileHoldsTheFixedHeaderAndTwentyElementsPerOperation)
     for (const xml::Element& e : root.Children())
         names.push_back(e.Name());
     EXPECT_EQ(names, (std::vector<std::string>{"Version", "Title", "IP_Address_Dev", "Application_Port", "Boot_Port",
-                                                "Boot_Port_Sec", "Address_Protection", "Protections", "Operations"}));
+                                               "Boot_Port_Sec", "Address_Protection", "Protections", "Operations"}));
     EXPECT_EQ(root.ChildByName("Version").Text(), "1000");
     EXPECT_EQ(root.ChildByName("IP_Address_Dev").Text(), "10.0.0.7");
     EXPECT_EQ(root.ChildByName("Protections").ChildByName("Protection").Text(), "0x448");
@@ -108,12 +114,9 @@ TEST(UpdateJobFileTest, PingSequenceOutcomes)
         int minEchoes;
     };
     const Case cases[] = {
-        {"answers", {1024}, true, 1, 2},
-        {"silent", {0}, false, 2, 2},
-        {"first only", {1024, 0}, false, 2, 2},
-        {"late answer", {0, 0, 1024}, true, 1, 4},
-        {"unusable address", {-1}, false, 0, 1},
-        {"fails after a reply", {1024, -1}, false, 1, 2},
+        {"answers", {1024}, true, 1, 2},         {"silent", {0}, false, 2, 2},
+        {"first only", {1024, 0}, false, 2, 2},  {"late answer", {0, 0, 1024}, true, 1, 4},
+        {"unusable address", {-1}, false, 0, 1}, {"fails after a reply", {1024, -1}, false, 1, 2},
     };
     for (const Case& c : cases) {
         std::size_t calls = 0;

@@ -9,9 +9,8 @@ namespace {
 TEST(VersionCheck, ConvVersionReadsDigitsAroundThePoint)
 {
     const std::pair<const char*, int> cases[] = {
-        {"VER. 1.002", 1002}, {"1.000", 1000}, {"VER. 2.1", -1}, {"VER. 1.0025", 1002},
-        {"2.000", 2000},      {"VER. 1.5", -1}, {"VER. a.bcd", -1}, {"", -1},
-        {"VER.   1.003  ", 1003},
+        {"VER. 1.002", 1002}, {"1.000", 1000},    {"VER. 2.1", -1}, {"VER. 1.0025", 1002},    {"2.000", 2000},
+        {"VER. 1.5", -1},     {"VER. a.bcd", -1}, {"", -1},         {"VER.   1.003  ", 1003},
     };
     for (const auto& [text, number] : cases)
         EXPECT_EQ(Conv_Version(text), number) << text;
@@ -20,9 +19,9 @@ TEST(VersionCheck, ConvVersionReadsDigitsAroundThePoint)
 TEST(VersionCheck, OnlyANewerVersionShowsTheLink)
 {
     const std::pair<const char*, bool> cases[] = {
-        {"VER. 1.001", true}, {"VER. 1.002\r\n", true}, {"2.000", true},  {"VER. 1.000", false},
-        {"VER. 0.999", false}, {"ver. 0.000", false},   {"", false},      {"VER. 1.5", false},
-        {"<html>error</html>", false},
+        {"VER. 1.001", true},  {"VER. 1.002\r\n", true}, {"2.000", true},
+        {"VER. 1.000", false}, {"VER. 0.999", false},    {"ver. 0.000", false},
+        {"", false},           {"VER. 1.5", false},      {"<html>error</html>", false},
     };
     for (const auto& [reply, newer] : cases)
         EXPECT_EQ(Is_Newer_Version(reply), newer) << reply;

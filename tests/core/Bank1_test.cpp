@@ -34,7 +34,10 @@ struct FieldCase {
     std::vector<std::uint8_t> bytes;
 };
 
-[[maybe_unused]] static void PrintTo(const FieldCase& c, std::ostream* os) { *os << c.what; }
+[[maybe_unused]] static void PrintTo(const FieldCase& c, std::ostream* os)
+{
+    *os << c.what;
+}
 
 class Bank1Field : public BankFixture, public ::testing::WithParamInterface<FieldCase> {};
 
@@ -56,34 +59,51 @@ const std::string Name40 = Name20 + "abcdefghijklmnopqrst";
 INSTANTIATE_TEST_SUITE_P(
     Keys, Bank1Field,
     ::testing::Values(
-        FieldCase{"slave name cut to 15 characters", "<EtherCAT_Slave_Name>" + Name20 + "</EtherCAT_Slave_Name>",
-                  80, {'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J', 'K', 'L', 'M', 'N', 'O', 0}},
-        FieldCase{"device name cut to 31 characters", "<Eth_Conn_Device_Name>" + Name40 + "</Eth_Conn_Device_Name>",
-                  1328, {'i', 'j', 'k', 0}},
+        FieldCase{"slave name cut to 15 characters",
+                  "<EtherCAT_Slave_Name>" + Name20 + "</EtherCAT_Slave_Name>",
+                  80,
+                  {'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J', 'K', 'L', 'M', 'N', 'O', 0}},
+        FieldCase{"device name cut to 31 characters",
+                  "<Eth_Conn_Device_Name>" + Name40 + "</Eth_Conn_Device_Name>",
+                  1328,
+                  {'i', 'j', 'k', 0}},
         FieldCase{"a character beyond 0xFF gives the low 8 bits of its code unit",
-                  "<EtherCAT_Slave_Name>x\xCE\xA9y</EtherCAT_Slave_Name>", 80, {'x', 0xA9, 'y', 0}},
+                  "<EtherCAT_Slave_Name>x\xCE\xA9y</EtherCAT_Slave_Name>",
+                  80,
+                  {'x', 0xA9, 'y', 0}},
         FieldCase{"an empty slave name stays empty", "<EtherCAT_Slave_Name/>", 80, {0, 0}},
         FieldCase{"Wi-Fi DHCP sets bit 1", "<Eth_Conn_DHCP_WiFi>1</Eth_Conn_DHCP_WiFi>", 1256, {2, 0}},
         FieldCase{"flags are on only for exactly 1", "<Eth_Conn_DHCP_Cable> 1</Eth_Conn_DHCP_Cable>", 1256, {0, 0}},
         FieldCase{"DNS off leaves the DNS fields zero",
                   "<Eth_Conn_Enable_DNS>0</Eth_Conn_Enable_DNS><Eth_Conn_Primary_DNS1>1</Eth_Conn_Primary_DNS1>",
-                  1420, {0, 0, 0, 0}},
-        FieldCase{"DNS on without its keys: primary 8.8.8.8", "<Eth_Conn_Enable_DNS>1</Eth_Conn_Enable_DNS>",
-                  1420, {8, 8, 8, 8}},
-        FieldCase{"octets: low 8 bits, hexadecimal, fallback, blanks around",
-                  "<EtherNetIP_Master_IP1>300</EtherNetIP_Master_IP1><EtherNetIP_Master_IP2>0x10</EtherNetIP_Master_IP2>"
-                  "<EtherNetIP_Master_IP3>abc</EtherNetIP_Master_IP3><EtherNetIP_Master_IP4> 7 </EtherNetIP_Master_IP4>",
-                  40, {44, 16, 0, 7}},
-        FieldCase{"gateway enabled keeps its octets",
-                  "<EtherNetIP_Master_EN_GAT>1</EtherNetIP_Master_EN_GAT><EtherNetIP_Master_GAT4>9</EtherNetIP_Master_GAT4>",
-                  48, {192, 168, 0, 9}},
+                  1420,
+                  {0, 0, 0, 0}},
+        FieldCase{"DNS on without its keys: primary 8.8.8.8",
+                  "<Eth_Conn_Enable_DNS>1</Eth_Conn_Enable_DNS>",
+                  1420,
+                  {8, 8, 8, 8}},
+        FieldCase{
+            "octets: low 8 bits, hexadecimal, fallback, blanks around",
+            "<EtherNetIP_Master_IP1>300</EtherNetIP_Master_IP1><EtherNetIP_Master_IP2>0x10</EtherNetIP_Master_IP2>"
+            "<EtherNetIP_Master_IP3>abc</EtherNetIP_Master_IP3><EtherNetIP_Master_IP4> 7 </EtherNetIP_Master_IP4>",
+            40,
+            {44, 16, 0, 7}},
+        FieldCase{
+            "gateway enabled keeps its octets",
+            "<EtherNetIP_Master_EN_GAT>1</EtherNetIP_Master_EN_GAT><EtherNetIP_Master_GAT4>9</EtherNetIP_Master_GAT4>",
+            48,
+            {192, 168, 0, 9}},
         FieldCase{"version text only when the file exists", "", 1644, {'1', '.', '0', '0', '0', 0, 0, 0}},
-        FieldCase{"a file without the address keys: their fallbacks, not the block defaults", "", 40,
+        FieldCase{"a file without the address keys: their fallbacks, not the block defaults",
+                  "",
+                  40,
                   {192, 168, 0, 5, 255, 255, 255, 0, 255, 255, 255, 255}},
-        FieldCase{"gateway enabled without its keys", "<EtherNetIP_Master_EN_GAT>1</EtherNetIP_Master_EN_GAT>", 48,
+        FieldCase{"gateway enabled without its keys",
+                  "<EtherNetIP_Master_EN_GAT>1</EtherNetIP_Master_EN_GAT>",
+                  48,
                   {192, 168, 0, 1}},
-        FieldCase{"a file without the slave name key", "", 80,
-                  {'d', 'e', 'v', 'i', 'c', 'e', 'n', 'a', 'm', 'e', '1', 0}}),
+        FieldCase{
+            "a file without the slave name key", "", 80, {'d', 'e', 'v', 'i', 'c', 'e', 'n', 'a', 'm', 'e', '1', 0}}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 // The EtherCAT identity that ParGen.xml gives the header of the EtherCAT section.
@@ -95,7 +115,10 @@ struct BankIdentityCase {
     std::uint32_t revision;
 };
 
-[[maybe_unused]] static void PrintTo(const BankIdentityCase& c, std::ostream* os) { *os << c.what; }
+[[maybe_unused]] static void PrintTo(const BankIdentityCase& c, std::ostream* os)
+{
+    *os << c.what;
+}
 
 class EtherCATIdentity : public BankFixture, public ::testing::WithParamInterface<BankIdentityCase> {};
 
@@ -121,29 +144,35 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BankIdentityCase{"fallbacks", "", Default_Eeprom, 1, 0},
         BankIdentityCase{"a pair that is not a byte is skipped",
-                     "<EtherCAT_Slave_Eeprom_Config>0102G30405</EtherCAT_Slave_Eeprom_Config>",
-                     {1, 2, 4, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 1, 0},
+                         "<EtherCAT_Slave_Eeprom_Config>0102G30405</EtherCAT_Slave_Eeprom_Config>",
+                         {1, 2, 4, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+                         1,
+                         0},
         BankIdentityCase{"an odd digit count ends with a single digit",
-                     "<EtherCAT_Slave_Eeprom_Config>ABC</EtherCAT_Slave_Eeprom_Config>",
-                     {0xAB, 0x0C, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 1, 0},
+                         "<EtherCAT_Slave_Eeprom_Config>ABC</EtherCAT_Slave_Eeprom_Config>",
+                         {0xAB, 0x0C, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+                         1,
+                         0},
         BankIdentityCase{"an empty configuration stores nothing",
-                     "<EtherCAT_Slave_Eeprom_Config></EtherCAT_Slave_Eeprom_Config>",
-                     std::vector<std::uint8_t>(14, 0), 1, 0},
+                         "<EtherCAT_Slave_Eeprom_Config></EtherCAT_Slave_Eeprom_Config>",
+                         std::vector<std::uint8_t>(14, 0), 1, 0},
         BankIdentityCase{"a configuration longer than 14 bytes writes nothing beyond them",
-                     "<EtherCAT_Slave_Eeprom_Config>0102030405060708090A0B0C0D0E0F10</EtherCAT_Slave_Eeprom_Config>"
-                     "<EtherCAT_Slave_Node_Address>7</EtherCAT_Slave_Node_Address>",
-                     {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}, 7, 0},
+                         "<EtherCAT_Slave_Eeprom_Config>0102030405060708090A0B0C0D0E0F10</EtherCAT_Slave_Eeprom_Config>"
+                         "<EtherCAT_Slave_Node_Address>7</EtherCAT_Slave_Node_Address>",
+                         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14},
+                         7,
+                         0},
         BankIdentityCase{"the largest revision the dialog accepts, in decimal",
-                     "<EtherCAT_Slave_Revision_Number>4294967295</EtherCAT_Slave_Revision_Number>",
-                     Default_Eeprom, 1, 0xFFFFFFFF},
+                         "<EtherCAT_Slave_Revision_Number>4294967295</EtherCAT_Slave_Revision_Number>", Default_Eeprom,
+                         1, 0xFFFFFFFF},
         BankIdentityCase{"a revision in hexadecimal",
-                     "<EtherCAT_Slave_Revision_Number>$FFFFFFFF</EtherCAT_Slave_Revision_Number>",
-                     Default_Eeprom, 1, 0xFFFFFFFF},
+                         "<EtherCAT_Slave_Revision_Number>$FFFFFFFF</EtherCAT_Slave_Revision_Number>", Default_Eeprom,
+                         1, 0xFFFFFFFF},
         BankIdentityCase{"a revision beyond 32 bits is not a number",
-                     "<EtherCAT_Slave_Revision_Number>4294967296</EtherCAT_Slave_Revision_Number>",
-                     Default_Eeprom, 1, 0},
+                         "<EtherCAT_Slave_Revision_Number>4294967296</EtherCAT_Slave_Revision_Number>", Default_Eeprom,
+                         1, 0},
         BankIdentityCase{"a node address that is not a number",
-                     "<EtherCAT_Slave_Node_Address>1a</EtherCAT_Slave_Node_Address>", Default_Eeprom, 1, 0}),
+                         "<EtherCAT_Slave_Node_Address>1a</EtherCAT_Slave_Node_Address>", Default_Eeprom, 1, 0}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 // The 40-byte header of the EtherCAT section at offset 512 of bank2: EEPROM configuration, node
@@ -166,8 +195,8 @@ TEST_F(EtherCATIdentity, HeaderFieldsLandInTheirOrder)
            "<EtherCAT_Slave_Revision_Number>5</EtherCAT_Slave_Revision_Number>"
            "<EtherCAT_Slave_Serial_Number>258</EtherCAT_Slave_Serial_Number>"
            "<EtherCAT_Slave_Node_Address>65537</EtherCAT_Slave_Node_Address>");
-    std::vector<std::uint8_t> rest = {0x01, 0x00,  0x44, 0x33, 0x22, 0x11,  0xBB, 0xAA, 0x99, 0x88,
-                                      0x05, 0, 0, 0,  0x02, 0x01, 0, 0};
+    std::vector<std::uint8_t> rest = {0x01, 0x00, 0x44, 0x33, 0x22, 0x11, 0xBB, 0xAA, 0x99,
+                                      0x88, 0x05, 0,    0,    0,    0x02, 0x01, 0,    0};
     rest.insert(rest.end(), tail.begin(), tail.end());
     EXPECT_EQ(Slice(Bank2(), 512, 40), header(Default_Eeprom, rest)) << "node address keeps its low 16 bits";
 

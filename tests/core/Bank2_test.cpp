@@ -14,10 +14,13 @@ namespace {
 constexpr std::size_t Header = 512;
 constexpr std::size_t Entries = 552;
 
-std::size_t Entry(std::size_t n) { return Entries + 36 * n; }
+std::size_t Entry(std::size_t n)
+{
+    return Entries + 36 * n;
+}
 
-std::string Row(const std::string& enable, const std::string& type, const std::string& length,
-                const std::string& name, const std::string& init = "")
+std::string Row(const std::string& enable, const std::string& type, const std::string& length, const std::string& name,
+                const std::string& init = "")
 {
     return "<row Enable=\"" + enable + "\" Type=\"" + type + "\" Length=\"" + length + "\" Name=\"" + name +
            "\" InitValue=\"" + init + "\"/>";
@@ -101,7 +104,10 @@ struct InitCase {
     char decimal = '.';
 };
 
-[[maybe_unused]] static void PrintTo(const InitCase& c, std::ostream* os) { *os << c.type << " " << c.text; }
+[[maybe_unused]] static void PrintTo(const InitCase& c, std::ostream* os)
+{
+    *os << c.type << " " << c.text;
+}
 
 class InitialValue : public BankFixture, public ::testing::WithParamInterface<InitCase> {};
 
@@ -115,22 +121,21 @@ TEST_P(InitialValue, StoresByType)
     EXPECT_EQ(Slice(Bank2(), Entry(0) + 20, 8), c.bytes) << c.type << " " << c.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Types, InitialValue,
-    ::testing::Values(InitCase{"Bool", "3", {1, 0, 0, 0, 0, 0, 0, 0}},
-                      InitCase{"Bool", "2", {0, 0, 0, 0, 0, 0, 0, 0}},
-                      InitCase{"Int8", "-128", {0x80, 0, 0, 0, 0, 0, 0, 0}},
-                      InitCase{"Int16", "-1", {0xFF, 0xFF, 0, 0, 0, 0, 0, 0}},
-                      InitCase{"Int32", "$80000000", {0, 0, 0, 0x80, 0, 0, 0, 0}},
-                      InitCase{"UInt8", "abc", {0, 0, 0, 0, 0, 0, 0, 0}},
-                      InitCase{"UInt16", "70000", {0x70, 0x11, 0, 0, 0, 0, 0, 0}},
-                      InitCase{"UInt32", "4294967295", {0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0}},
-                      InitCase{"Float32", "1.5", {0, 0, 0xC0, 0x3F, 0, 0, 0, 0}},
-                      InitCase{"Float32", "1,5", {0, 0, 0xC0, 0x3F, 0, 0, 0, 0}, ','},
-                      InitCase{"Float32", "1,5", {0, 0, 0, 0, 0, 0, 0, 0}},
-                      InitCase{"Float32", "1e39", {0, 0, 0, 0, 0, 0, 0, 0}},
-                      InitCase{"String", "12", {0, 0, 0, 0, 0, 0, 0, 0}}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(Types, InitialValue,
+                         ::testing::Values(InitCase{"Bool", "3", {1, 0, 0, 0, 0, 0, 0, 0}},
+                                           InitCase{"Bool", "2", {0, 0, 0, 0, 0, 0, 0, 0}},
+                                           InitCase{"Int8", "-128", {0x80, 0, 0, 0, 0, 0, 0, 0}},
+                                           InitCase{"Int16", "-1", {0xFF, 0xFF, 0, 0, 0, 0, 0, 0}},
+                                           InitCase{"Int32", "$80000000", {0, 0, 0, 0x80, 0, 0, 0, 0}},
+                                           InitCase{"UInt8", "abc", {0, 0, 0, 0, 0, 0, 0, 0}},
+                                           InitCase{"UInt16", "70000", {0x70, 0x11, 0, 0, 0, 0, 0, 0}},
+                                           InitCase{"UInt32", "4294967295", {0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0}},
+                                           InitCase{"Float32", "1.5", {0, 0, 0xC0, 0x3F, 0, 0, 0, 0}},
+                                           InitCase{"Float32", "1,5", {0, 0, 0xC0, 0x3F, 0, 0, 0, 0}, ','},
+                                           InitCase{"Float32", "1,5", {0, 0, 0, 0, 0, 0, 0, 0}},
+                                           InitCase{"Float32", "1e39", {0, 0, 0, 0, 0, 0, 0, 0}},
+                                           InitCase{"String", "12", {0, 0, 0, 0, 0, 0, 0, 0}}),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 using ConnectionTable = BankFixture;
 
@@ -147,13 +152,13 @@ TEST_F(ConnectionTable, OffsetsTotalsAndFallbacks)
     EXPECT_EQ(U32_At({g.begin(), g.end()}, 120), 4u);
     EXPECT_EQ(U32_At({g.begin(), g.end()}, 1552), 2u);
 
-    EXPECT_EQ(Slice(b, 0, 32), (std::vector<std::uint8_t>{10, 0, 0, 1, 3, 0, 10, 0, 0, 0, 5, 0, 4, 0, 0, 0,
-                                                           2, 0, 110, 0, 3, 0, 120, 0, 0x00, 0xE1, 0xF5, 0x05,
-                                                           0x20, 0, 0, 0}));
+    EXPECT_EQ(Slice(b, 0, 32),
+              (std::vector<std::uint8_t>{10, 0, 0,   1, 3, 0, 10,  0, 0,    0,    5,    0,    4,    0, 0, 0,
+                                         2,  0, 110, 0, 3, 0, 120, 0, 0x00, 0xE1, 0xF5, 0x05, 0x20, 0, 0, 0}));
     // Second record: missing attributes take their fallbacks; offsets follow the first record.
-    EXPECT_EQ(Slice(b, 32, 32), (std::vector<std::uint8_t>{255, 255, 255, 255, 0, 0, 6, 0, 10, 0, 0, 0, 0, 0, 4, 0,
-                                                            1, 0, 100, 0, 1, 0, 101, 0, 0xE8, 0x03, 0, 0,
-                                                            0x20, 0, 0, 0}));
+    EXPECT_EQ(Slice(b, 32, 32),
+              (std::vector<std::uint8_t>{255, 255, 255, 255, 0, 0, 6,   0, 10,   0,    0, 0, 0,    0, 4, 0,
+                                         1,   0,   100, 0,   1, 0, 101, 0, 0xE8, 0x03, 0, 0, 0x20, 0, 0, 0}));
     EXPECT_EQ(Slice(b, 64, 512 - 64), std::vector<std::uint8_t>(512 - 64, 0));
 }
 
@@ -164,7 +169,10 @@ struct ConnectionCase {
     std::vector<std::uint8_t> bytes;
 };
 
-[[maybe_unused]] static void PrintTo(const ConnectionCase& c, std::ostream* os) { *os << c.attributes; }
+[[maybe_unused]] static void PrintTo(const ConnectionCase& c, std::ostream* os)
+{
+    *os << c.attributes;
+}
 
 class ConnectionField : public BankFixture, public ::testing::WithParamInterface<ConnectionCase> {};
 
@@ -210,7 +218,8 @@ TEST_F(BuildErrors, AFileThatCannotBeUsedStopsTheBuildAndKeepsThePreviousImages)
         {"not well-formed", "ParGen.xml", "<Par_Gen><a></Par_Gen>"},
         {"no variables element", "EtherCAT_Slave.xml", "<EtherCAT_Slave/>"},
         {"no master-to-slave section", "EtherCAT_Slave.xml",
-         "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master/></EtherCAT_Slave_Variables></EtherCAT_Slave>"},
+         "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master/></EtherCAT_Slave_Variables></"
+         "EtherCAT_Slave>"},
         {"more than 512 enabled variables", "EtherCAT_Slave.xml",
          "<E><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>" + many +
              "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave/></EtherCAT_Slave_Variables></E>"},

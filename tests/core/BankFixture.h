@@ -27,7 +27,7 @@ inline std::vector<std::uint8_t> Slice(const std::vector<std::uint8_t>& b, std::
 }
 
 class BankFixture : public ::testing::Test {
- protected:
+protected:
     TScratchDir dir;
     core::TBankSources Sources() const
     {
@@ -45,7 +45,8 @@ class BankFixture : public ::testing::Test {
     }
     void Connections(const std::string& rows)
     {
-        Write_File(dir / "EtherNetIP_Master_Rules.xml", "<EtherNetIP_Master_Access>" + rows + "</EtherNetIP_Master_Access>");
+        Write_File(dir / "EtherNetIP_Master_Rules.xml",
+                   "<EtherNetIP_Master_Access>" + rows + "</EtherNetIP_Master_Access>");
     }
     // Builds into a fresh storage.
     std::unique_ptr<core::TBankStorage> Build() const

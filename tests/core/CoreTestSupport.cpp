@@ -19,8 +19,7 @@ namespace fs = std::filesystem;
 TScratchDir::TScratchDir()
 {
     static std::atomic<int> counter{0};
-    path_ = fs::temp_directory_path() /
-            ("core-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    path_ = fs::temp_directory_path() / ("core-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     fs::remove_all(path_);
     fs::create_directories(path_);
 }
@@ -104,8 +103,8 @@ std::vector<std::uint8_t> Load_Hex_Golden(std::string_view name)
         msg << "size " << actual.size() << ", expected " << expected.size() << "\n";
     for (std::size_t i = 0; i < std::min(actual.size(), expected.size()) && shown < 8; ++i)
         if (actual[i] != expected[i]) {
-            msg << std::hex << "offset 0x" << i << ": 0x" << int(actual[i]) << ", expected 0x"
-                << int(expected[i]) << std::dec << "\n";
+            msg << std::hex << "offset 0x" << i << ": 0x" << int(actual[i]) << ", expected 0x" << int(expected[i])
+                << std::dec << "\n";
             ++shown;
         }
     if (msg.str().empty())
@@ -124,8 +123,8 @@ TSchemaCheck Validate_ESI(const fs::path& file)
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, logName.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    std::vector<char*> argv = {const_cast<char*>("xmllint"), const_cast<char*>("--noout"),
-                               const_cast<char*>("--schema"), const_cast<char*>(schema.c_str()),
+    std::vector<char*> argv = {const_cast<char*>("xmllint"),      const_cast<char*>("--noout"),
+                               const_cast<char*>("--schema"),     const_cast<char*>(schema.c_str()),
                                const_cast<char*>(target.c_str()), nullptr};
     pid_t pid = 0;
     TSchemaCheck result;

@@ -14,7 +14,7 @@ namespace coretest {
 
 // A fresh folder removed with everything in it at the end of the test.
 class TScratchDir {
- public:
+public:
     TScratchDir();
     ~TScratchDir();
     TScratchDir(const TScratchDir&) = delete;
@@ -22,7 +22,7 @@ class TScratchDir {
     const std::filesystem::path& Path() const { return path_; }
     std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
 
- private:
+private:
     std::filesystem::path path_;
 };
 

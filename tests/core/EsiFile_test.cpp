@@ -46,7 +46,7 @@ std::string Rows(int n, const std::string& type, const std::string& length, cons
 }
 
 class EsiFile : public BankFixture {
- protected:
+protected:
     // Generates the file and checks what every ESI file must be: CR LF lines, no byte-order mark,
     // valid against the EtherCAT ESI schema.
     std::string Generate()
@@ -93,7 +93,10 @@ struct PdoCase {
     const char* outputs_start;
 };
 
-[[maybe_unused]] static void PrintTo(const PdoCase& c, std::ostream* os) { *os << c.golden; }
+[[maybe_unused]] static void PrintTo(const PdoCase& c, std::ostream* os)
+{
+    *os << c.golden;
+}
 
 class EsiPdos : public EsiFile, public ::testing::WithParamInterface<PdoCase> {};
 
@@ -108,20 +111,19 @@ TEST_P(EsiPdos, MatchTheGolden)
 
 INSTANTIATE_TEST_SUITE_P(
     Variables, EsiPdos,
-    ::testing::Values(
-        PdoCase{"esi_pdo_one_output_bool.txt", "", Row("Bool", "1", "a"), "1000"},
-        PdoCase{"esi_pdo_eight_input_bools.txt", Rows(8, "Bool", "1", "in"), "", "1004"},
-        PdoCase{"esi_pdo_bools_around_int16.txt",
-                Row("Bool", "1", "b0") + Row("Bool", "1", "b1") + Row("Bool", "1", "b2") + Row("Int16", "2", "w") +
-                    Row("Bool", "1", "b3") + Row("Bool", "1", "b4"),
-                "", "100C"},
-        PdoCase{"esi_pdo_seventeen_outputs.txt", "", Rows(17, "UInt8", "1", "o", 1), "1000"},
-        PdoCase{"esi_pdo_string10.txt", Row("String", "10", "text"), "", "1020"},
-        PdoCase{"esi_pdo_bools_around_int16.txt",
-                Row("Bool", "1", "b0") + Row("Bool", "1", "b1") + Row("Int8", "1", "off", "N") +
-                    Row("Bool", "1", "b2") + Row("Int16", "2", "w") + Row("Bool", "1", "b3") +
-                    Row("Bool", "1", "b4") + Row("Float32", "4", "never", "N"),
-                "", "100C"}),
+    ::testing::Values(PdoCase{"esi_pdo_one_output_bool.txt", "", Row("Bool", "1", "a"), "1000"},
+                      PdoCase{"esi_pdo_eight_input_bools.txt", Rows(8, "Bool", "1", "in"), "", "1004"},
+                      PdoCase{"esi_pdo_bools_around_int16.txt",
+                              Row("Bool", "1", "b0") + Row("Bool", "1", "b1") + Row("Bool", "1", "b2") +
+                                  Row("Int16", "2", "w") + Row("Bool", "1", "b3") + Row("Bool", "1", "b4"),
+                              "", "100C"},
+                      PdoCase{"esi_pdo_seventeen_outputs.txt", "", Rows(17, "UInt8", "1", "o", 1), "1000"},
+                      PdoCase{"esi_pdo_string10.txt", Row("String", "10", "text"), "", "1020"},
+                      PdoCase{"esi_pdo_bools_around_int16.txt",
+                              Row("Bool", "1", "b0") + Row("Bool", "1", "b1") + Row("Int8", "1", "off", "N") +
+                                  Row("Bool", "1", "b2") + Row("Int16", "2", "w") + Row("Bool", "1", "b3") +
+                                  Row("Bool", "1", "b4") + Row("Float32", "4", "never", "N"),
+                              "", "100C"}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST_F(EsiFile, BitRunAcrossAPdoBoundaryIsFilledInThePdoOfItsLastEntry)
@@ -141,7 +143,10 @@ struct EsiIdentityCase {
     const char* config_data;
 };
 
-[[maybe_unused]] static void PrintTo(const EsiIdentityCase& c, std::ostream* os) { *os << c.keys; }
+[[maybe_unused]] static void PrintTo(const EsiIdentityCase& c, std::ostream* os)
+{
+    *os << c.keys;
+}
 
 class EsiIdentity : public EsiFile, public ::testing::WithParamInterface<EsiIdentityCase> {};
 
@@ -157,18 +162,17 @@ TEST_P(EsiIdentity, ComesFromParGen)
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, EsiIdentity,
-    ::testing::Values(
-        EsiIdentityCase{"<EtherCAT_Slave_Revision_Number>1</EtherCAT_Slave_Revision_Number>",
-                     "RevisionNo=\"#x01\">EtherCAT Slave", "800F00CC8813ff00010000800000"},
-        EsiIdentityCase{"<EtherCAT_Slave_Revision_Number>4294967295</EtherCAT_Slave_Revision_Number>"
-                     "<EtherCAT_Slave_Name>conv</EtherCAT_Slave_Name>",
-                     "RevisionNo=\"#xFFFFFFFF\">conv", "800F00CC8813ff00010000800000"},
-        EsiIdentityCase{"<EtherCAT_Slave_Revision_Number>x</EtherCAT_Slave_Revision_Number>"
-                     "<EtherCAT_Slave_Node_Address>258</EtherCAT_Slave_Node_Address>",
-                     "RevisionNo=\"#x00\">EtherCAT Slave", "800F00CC8813ff00020100800000"},
-        EsiIdentityCase{"<EtherCAT_Slave_Revision_Number>$1AB</EtherCAT_Slave_Revision_Number>"
-                     "<EtherCAT_Slave_Node_Address>none</EtherCAT_Slave_Node_Address>",
-                     "RevisionNo=\"#x1AB\">EtherCAT Slave", "800F00CC8813ff00010000800000"}),
+    ::testing::Values(EsiIdentityCase{"<EtherCAT_Slave_Revision_Number>1</EtherCAT_Slave_Revision_Number>",
+                                      "RevisionNo=\"#x01\">EtherCAT Slave", "800F00CC8813ff00010000800000"},
+                      EsiIdentityCase{"<EtherCAT_Slave_Revision_Number>4294967295</EtherCAT_Slave_Revision_Number>"
+                                      "<EtherCAT_Slave_Name>conv</EtherCAT_Slave_Name>",
+                                      "RevisionNo=\"#xFFFFFFFF\">conv", "800F00CC8813ff00010000800000"},
+                      EsiIdentityCase{"<EtherCAT_Slave_Revision_Number>x</EtherCAT_Slave_Revision_Number>"
+                                      "<EtherCAT_Slave_Node_Address>258</EtherCAT_Slave_Node_Address>",
+                                      "RevisionNo=\"#x00\">EtherCAT Slave", "800F00CC8813ff00020100800000"},
+                      EsiIdentityCase{"<EtherCAT_Slave_Revision_Number>$1AB</EtherCAT_Slave_Revision_Number>"
+                                      "<EtherCAT_Slave_Node_Address>none</EtherCAT_Slave_Node_Address>",
+                                      "RevisionNo=\"#x1AB\">EtherCAT Slave", "800F00CC8813ff00010000800000"}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST_F(EsiFile, NamesAlwaysParseAndKeepTheirWindows1252Characters)
@@ -182,8 +186,12 @@ TEST_F(EsiFile, NamesAlwaysParseAndKeepTheirWindows1252Characters)
 
     xml::Document doc;
     doc.LoadFromFile(dir / "device.xml");
-    const auto entry = doc.DocumentElement().ChildByName("Descriptions").ChildByName("Devices")
-                           .ChildByName("Device").ChildByName("TxPdo").ChildByName("Entry");
+    const auto entry = doc.DocumentElement()
+                           .ChildByName("Descriptions")
+                           .ChildByName("Devices")
+                           .ChildByName("Device")
+                           .ChildByName("TxPdo")
+                           .ChildByName("Entry");
     EXPECT_EQ(entry.ChildByName("Name").Text(), "Temp\xC3\xA9rature \xE2\x82\xAC");
 }
 
@@ -216,16 +224,18 @@ TEST(EsiHelpers, DataTypesAndThreeDigitNumbers)
         const char* esi;
         int bits;
     };
-    const Case cases[] = {{"Bool", 1, "BIT", 1},      {" int8 ", 1, "SINT", 8},     {"INT16", 2, "INT", 16},
-                          {"Int32", 4, "DINT", 32},   {"UInt8", 1, "USINT", 8},    {"uint16", 2, "UINT", 16},
-                          {"UInt32", 4, "UDINT", 32}, {"Float32", 4, "REAL", 32},  {"String", 10, "STRING(10)", 80},
-                          {"string", 3, "STRING(3)", 24}, {"ByteString", 10, "BIT", 1}, {"", 0, "BIT", 1}};
+    const Case cases[] = {
+        {"Bool", 1, "BIT", 1},          {" int8 ", 1, "SINT", 8},     {"INT16", 2, "INT", 16},
+        {"Int32", 4, "DINT", 32},       {"UInt8", 1, "USINT", 8},     {"uint16", 2, "UINT", 16},
+        {"UInt32", 4, "UDINT", 32},     {"Float32", 4, "REAL", 32},   {"String", 10, "STRING(10)", 80},
+        {"string", 3, "STRING(3)", 24}, {"ByteString", 10, "BIT", 1}, {"", 0, "BIT", 1}};
     for (const auto& c : cases) {
         int length = c.bytes;
         EXPECT_EQ(ESI_Data_Type(c.type, length), c.esi) << c.type;
         EXPECT_EQ(length, c.bits) << c.type;
     }
-    const std::pair<int, const char*> numbers[] = {{0, "000"}, {9, "009"}, {10, "010"}, {99, "099"}, {100, "100"}, {1234, "1234"}};
+    const std::pair<int, const char*> numbers[] = {{0, "000"},  {9, "009"},   {10, "010"},
+                                                   {99, "099"}, {100, "100"}, {1234, "1234"}};
     for (const auto& [n, text] : numbers)
         EXPECT_EQ(Format_3_Digits(n), text);
 }

@@ -9,16 +9,35 @@ using coretest::TScratchDir;
 
 namespace {
 
-const char* const Key_Order[] = {
-    "Eth_Conn_Device_Name", "Eth_Conn_DHCP_Cable", "Eth_Conn_DHCP_WiFi", "Eth_Conn_Enable_DNS",
-    "Eth_Conn_Primary_DNS1", "Eth_Conn_Primary_DNS2", "Eth_Conn_Primary_DNS3", "Eth_Conn_Primary_DNS4",
-    "Eth_Conn_Secondary_DNS1", "Eth_Conn_Secondary_DNS2", "Eth_Conn_Secondary_DNS3",
-    "Eth_Conn_Secondary_DNS4", "EtherCAT_Slave_Revision_Number", "EtherCAT_Slave_Name",
-    "EtherCAT_Slave_Node_Address", "EtherNetIP_Master_IP1", "EtherNetIP_Master_IP2",
-    "EtherNetIP_Master_IP3", "EtherNetIP_Master_IP4", "EtherNetIP_Master_SM1", "EtherNetIP_Master_SM2",
-    "EtherNetIP_Master_SM3", "EtherNetIP_Master_SM4", "EtherNetIP_Master_GAT1",
-    "EtherNetIP_Master_GAT2", "EtherNetIP_Master_GAT3", "EtherNetIP_Master_GAT4",
-    "EtherNetIP_Master_EN_GAT", "EtherNetIP_Master_Port"};
+const char* const Key_Order[] = {"Eth_Conn_Device_Name",
+                                 "Eth_Conn_DHCP_Cable",
+                                 "Eth_Conn_DHCP_WiFi",
+                                 "Eth_Conn_Enable_DNS",
+                                 "Eth_Conn_Primary_DNS1",
+                                 "Eth_Conn_Primary_DNS2",
+                                 "Eth_Conn_Primary_DNS3",
+                                 "Eth_Conn_Primary_DNS4",
+                                 "Eth_Conn_Secondary_DNS1",
+                                 "Eth_Conn_Secondary_DNS2",
+                                 "Eth_Conn_Secondary_DNS3",
+                                 "Eth_Conn_Secondary_DNS4",
+                                 "EtherCAT_Slave_Revision_Number",
+                                 "EtherCAT_Slave_Name",
+                                 "EtherCAT_Slave_Node_Address",
+                                 "EtherNetIP_Master_IP1",
+                                 "EtherNetIP_Master_IP2",
+                                 "EtherNetIP_Master_IP3",
+                                 "EtherNetIP_Master_IP4",
+                                 "EtherNetIP_Master_SM1",
+                                 "EtherNetIP_Master_SM2",
+                                 "EtherNetIP_Master_SM3",
+                                 "EtherNetIP_Master_SM4",
+                                 "EtherNetIP_Master_GAT1",
+                                 "EtherNetIP_Master_GAT2",
+                                 "EtherNetIP_Master_GAT3",
+                                 "EtherNetIP_Master_GAT4",
+                                 "EtherNetIP_Master_EN_GAT",
+                                 "EtherNetIP_Master_Port"};
 
 TParGenSettings Edited_Settings()
 {
@@ -80,12 +99,11 @@ TEST(ParGenFile, MissingFileOrKeysGiveTheDialogFallbacks)
 
     // Keys in another order, some removed, Wi-Fi DHCP on and another port: only the present
     // keys count, Wi-Fi DHCP is not the dialog's and the port is not read.
-    coretest::Write_File(dir / "ParGen.xml",
-                         "<Par_Gen><EtherNetIP_Master_Port>502</EtherNetIP_Master_Port>"
-                         "<EtherNetIP_Master_IP4>9</EtherNetIP_Master_IP4>"
-                         "<Eth_Conn_DHCP_WiFi>1</Eth_Conn_DHCP_WiFi>"
-                         "<Eth_Conn_Enable_DNS>yes</Eth_Conn_Enable_DNS>"
-                         "<EtherCAT_Slave_Name>S1</EtherCAT_Slave_Name></Par_Gen>");
+    coretest::Write_File(dir / "ParGen.xml", "<Par_Gen><EtherNetIP_Master_Port>502</EtherNetIP_Master_Port>"
+                                             "<EtherNetIP_Master_IP4>9</EtherNetIP_Master_IP4>"
+                                             "<Eth_Conn_DHCP_WiFi>1</Eth_Conn_DHCP_WiFi>"
+                                             "<Eth_Conn_Enable_DNS>yes</Eth_Conn_Enable_DNS>"
+                                             "<EtherCAT_Slave_Name>S1</EtherCAT_Slave_Name></Par_Gen>");
     TParGenSettings expected;
     expected.Master_IP[3] = "9";
     expected.Slave_Name = "S1";
@@ -100,11 +118,10 @@ TEST(ParGenFile, MissingFileOrKeysGiveTheDialogFallbacks)
 TEST(ParGenFile, KeyLookUpToleratesOtherWritersAndRefusesBrokenFiles)
 {
     TScratchDir dir;
-    coretest::Write_File(dir / "ParGen.xml",
-                         "\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<!-- by hand -->\n<Settings>\n"
-                         "  <EtherCAT_Slave_Name>X</EtherCAT_Slave_Name>\n"
-                         "  <EtherCAT_Slave_Node_Address><b>2</b></EtherCAT_Slave_Node_Address>\n"
-                         "</Settings>\n");
+    coretest::Write_File(dir / "ParGen.xml", "\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<!-- by hand -->\n<Settings>\n"
+                                             "  <EtherCAT_Slave_Name>X</EtherCAT_Slave_Name>\n"
+                                             "  <EtherCAT_Slave_Node_Address><b>2</b></EtherCAT_Slave_Node_Address>\n"
+                                             "</Settings>\n");
     const auto f = TParGenFile::Open(dir / "ParGen.xml");
     ASSERT_TRUE(f);
     EXPECT_EQ(f->Key("EtherCAT_Slave_Name"), "X");

@@ -29,7 +29,7 @@ TEST_F(SaveBanks, ReportsEveryFileThatCannotBeWrittenAndStillTriesTheOther)
         FAIL() << "no error";
     } catch (const EBankWriteError& e) {
         EXPECT_EQ(e.Files, (std::vector<std::string>{(dir / "missing" / "bank1.bin").string(),
-                                                       (dir / "missing" / "bank2.bin").string()}));
+                                                     (dir / "missing" / "bank2.bin").string()}));
         EXPECT_NE(std::string(e.what()).find("bank2.bin"), std::string::npos);
     }
 

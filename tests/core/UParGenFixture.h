@@ -16,7 +16,7 @@
 namespace coretest {
 
 class ParGenDialog : public ::testing::Test {
- protected:
+protected:
     ParGenDialog()
     {
         Load_Default_Lang();
@@ -47,7 +47,7 @@ class ParGenDialog : public ::testing::Test {
     ui::ScriptedDialogs dialogs;
     std::unique_ptr<TFParGen> form;
 
- private:
+private:
     std::string saved_file_;
 };
 

@@ -14,7 +14,10 @@ using namespace coretest;
 
 namespace {
 
-int Bottom(const ui::TControl* c) { return c->Top() + c->Height(); }
+int Bottom(const ui::TControl* c)
+{
+    return c->Top() + c->Height();
+}
 
 std::vector<std::string> Visible_Panels(const TFParGen& f)
 {
@@ -69,7 +72,8 @@ TEST_F(ParGenDialog, DhcpForTheCableGreysOutTheScannerAddressButNotTheGatewayBox
 {
     Show();
     std::vector<ui::TEdit*> edits;
-    for (const auto* octets : {&form->E_EtherNetIP_Master_IP, &form->E_EtherNetIP_Master_SM, &form->E_EtherNetIP_Master_GAT})
+    for (const auto* octets :
+         {&form->E_EtherNetIP_Master_IP, &form->E_EtherNetIP_Master_SM, &form->E_EtherNetIP_Master_GAT})
         edits.insert(edits.end(), octets->begin(), octets->end());
 
     for (bool dhcp : {true, false}) {
@@ -102,7 +106,10 @@ struct DotCase {
     const char* focus_after;
 };
 
-[[maybe_unused]] void PrintTo(const DotCase& c, std::ostream* os) { *os << c.edit; }
+[[maybe_unused]] void PrintTo(const DotCase& c, std::ostream* os)
+{
+    *os << c.edit;
+}
 
 class ParGenDot : public ParGenDialog, public ::testing::WithParamInterface<DotCase> {};
 

@@ -14,7 +14,7 @@ namespace {
 // The routines of the family's other models, run on the dialog by hand (this build never runs
 // them itself).
 class ParGenOtherModel : public ParGenDialog {
- protected:
+protected:
     void Use(const char* model)
     {
         for (int i = 0; i < form->CPG->PanelCount(); ++i)
@@ -33,7 +33,7 @@ class ParGenOtherModel : public ParGenDialog {
         return c->Top() + c->Height() + form->CPG->HeaderHeight() + 12;
     }
 
- private:
+private:
     const char* model_ = "";
 };
 

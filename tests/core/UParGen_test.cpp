@@ -84,13 +84,12 @@ TEST_F(ParGenDialog, KeysReadOneByOneWithTheirOwnFallbacks)
 {
     // Keys in another order, indentation, a missing slave name and node address, a Wi-Fi DHCP
     // and a port the dialog does not take over.
-    Write_File(dir / "ParGen.xml",
-               "<Par_Gen>\n  <EtherNetIP_Master_Port>1234</EtherNetIP_Master_Port>\n"
-               "  <EtherNetIP_Master_IP4>77</EtherNetIP_Master_IP4>\n"
-               "  <Eth_Conn_DHCP_WiFi>1</Eth_Conn_DHCP_WiFi>\n"
-               "  <Eth_Conn_Enable_DNS>yes</Eth_Conn_Enable_DNS>\n"
-               "  <EtherNetIP_Master_EN_GAT>1</EtherNetIP_Master_EN_GAT>\n"
-               "  <Eth_Conn_Device_Name>host</Eth_Conn_Device_Name>\n</Par_Gen>");
+    Write_File(dir / "ParGen.xml", "<Par_Gen>\n  <EtherNetIP_Master_Port>1234</EtherNetIP_Master_Port>\n"
+                                   "  <EtherNetIP_Master_IP4>77</EtherNetIP_Master_IP4>\n"
+                                   "  <Eth_Conn_DHCP_WiFi>1</Eth_Conn_DHCP_WiFi>\n"
+                                   "  <Eth_Conn_Enable_DNS>yes</Eth_Conn_Enable_DNS>\n"
+                                   "  <EtherNetIP_Master_EN_GAT>1</EtherNetIP_Master_EN_GAT>\n"
+                                   "  <Eth_Conn_Device_Name>host</Eth_Conn_Device_Name>\n</Par_Gen>");
     Show();
     TParGenSettings expected;
     expected.Device_Name = "host";
@@ -109,10 +108,11 @@ TEST_F(ParGenDialog, KeysReadOneByOneWithTheirOwnFallbacks)
 
 TEST_F(ParGenDialog, AnEmptyKeyTakesItsFallbackWhileABlankIsKept)
 {
-    Write_File(dir / "ParGen.xml",
-               "<Par_Gen><EtherCAT_Slave_Name></EtherCAT_Slave_Name><EtherNetIP_Master_IP1/>"
-               "<Eth_Conn_Primary_DNS2></Eth_Conn_Primary_DNS2><EtherCAT_Slave_Node_Address> </EtherCAT_Slave_Node_Address>"
-               "<EtherCAT_Slave_Revision_Number>7</EtherCAT_Slave_Revision_Number></Par_Gen>");
+    Write_File(
+        dir / "ParGen.xml",
+        "<Par_Gen><EtherCAT_Slave_Name></EtherCAT_Slave_Name><EtherNetIP_Master_IP1/>"
+        "<Eth_Conn_Primary_DNS2></Eth_Conn_Primary_DNS2><EtherCAT_Slave_Node_Address> </EtherCAT_Slave_Node_Address>"
+        "<EtherCAT_Slave_Revision_Number>7</EtherCAT_Slave_Revision_Number></Par_Gen>");
     Show();
     TParGenSettings expected;
     expected.Node_Address = " ";
@@ -145,7 +145,10 @@ struct FaultCase {
     const char* message;
 };
 
-[[maybe_unused]] void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.what; }
+[[maybe_unused]] void PrintTo(const FaultCase& c, std::ostream* os)
+{
+    *os << c.what;
+}
 
 class ParGenDialogFault : public ParGenDialog, public ::testing::WithParamInterface<FaultCase> {};
 
@@ -163,22 +166,34 @@ TEST_P(ParGenDialogFault, ShowsTheFirstFaultAndWritesNothing)
 
 const FaultCase Faults[] = {
     {"primary DNS with DNS on",
-     [](TFParGen& f) { f.CB_EthConn_Enable_DNS->SetChecked(true); f.E_EthConn_Pri_DNS[1]->SetText("300"); },
+     [](TFParGen& f) {
+         f.CB_EthConn_Enable_DNS->SetChecked(true);
+         f.E_EthConn_Pri_DNS[1]->SetText("300");
+     },
      "Error Primary DNS!! DNS 2 must be between 0 and 255"},
     {"revision beyond 32 bits, before a blank name",
-     [](TFParGen& f) { f.E_EtherCAT_Slave_Revision_Number->SetText("4294967296"); f.E_EtherCAT_Slave_Name->SetText(" "); },
+     [](TFParGen& f) {
+         f.E_EtherCAT_Slave_Revision_Number->SetText("4294967296");
+         f.E_EtherCAT_Slave_Name->SetText(" ");
+     },
      "Error EtherCAT Slave!! Revision Number must be between 0x00000000 and 0xFFFFFFFF"},
     {"blank slave name", [](TFParGen& f) { f.E_EtherCAT_Slave_Name->SetText("   "); },
      "Error EtherCAT Slave!! Slave Name cannot be empty"},
     {"node address 193", [](TFParGen& f) { f.E_EtherCAT_Slave_Node_Address->SetText("193"); },
      "Error EtherCAT Slave!! Node Address must be between 1 and 192"},
     {"scanner address greyed out by DHCP is still checked",
-     [](TFParGen& f) { f.CB_EthConn_En_DHCP_Cable->SetChecked(true); f.E_EtherNetIP_Master_IP[0]->SetText("10 "); },
+     [](TFParGen& f) {
+         f.CB_EthConn_En_DHCP_Cable->SetChecked(true);
+         f.E_EtherNetIP_Master_IP[0]->SetText("10 ");
+     },
      "Error EtherNet/IP Master!! IP Address 1 must be between 0 and 255"},
     {"subnet mask", [](TFParGen& f) { f.E_EtherNetIP_Master_SM[3]->SetText("256"); },
      "Error EtherNet/IP Master!! SUBNET Mask 4 must be between 0 and 255"},
     {"gateway when enabled",
-     [](TFParGen& f) { f.CB_EtherNetIP_Master_GAT->SetChecked(true); f.E_EtherNetIP_Master_GAT[0]->SetText(""); },
+     [](TFParGen& f) {
+         f.CB_EtherNetIP_Master_GAT->SetChecked(true);
+         f.E_EtherNetIP_Master_GAT[0]->SetText("");
+     },
      "Error EtherNet/IP Master!! GATEWAY IP 1 must be between 0 and 255"},
 };
 

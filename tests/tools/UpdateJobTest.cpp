@@ -47,7 +47,8 @@ std::string Operation(const fs::path& file, const char* address, const char* ban
            "<Ope_Address_CSS>0x07A00</Ope_Address_CSS><Ope_Command_CSS>0x02</Ope_Command_CSS>"
            "<Ope_Write_Internal_Data>0</Ope_Write_Internal_Data><Ope_WID_Address>0x07810</Ope_WID_Address>"
            "<Ope_WID_Command>0x02</Ope_WID_Command><Ope_WID_Data>0x00, 0x00, 0x00, 0x01</Ope_WID_Data>"
-           "<Ope_GoToApp_After>" + goApp + "</Ope_GoToApp_After></Operation>";
+           "<Ope_GoToApp_After>" +
+           goApp + "</Ope_GoToApp_After></Operation>";
 }
 
 class UpdateJobTest : public ::testing::Test {
@@ -69,8 +70,8 @@ protected:
                "<Boot_Port>2008</Boot_Port><Boot_Port_Sec>2007</Boot_Port_Sec>"
                "<Address_Protection>0x07800</Address_Protection><Protections><Protection>0x448</Protection>"
                "</Protections><Operations>" +
-               Operation(dir / "bank1.bin", "0x07000", "2", "0") +
-               Operation(dir / "bank2.bin", "0x80000", "2", "1") + "</Operations></Ethernet_Update>";
+               Operation(dir / "bank1.bin", "0x07000", "2", "0") + Operation(dir / "bank2.bin", "0x80000", "2", "1") +
+               "</Operations></Ethernet_Update>";
     }
 
     updater::CheckResult Check(const std::string& text)
@@ -105,20 +106,39 @@ TEST_F(UpdateJobTest, RefusesFaultyJobs)
     };
     const std::vector<Case> cases = {
         {"not xml", [](std::string& s, const fs::path&) { s = "<Ethernet_Update>"; }, "cannot read"},
-        {"wrong root", [&](std::string& s, const fs::path&) { replace(s, "<Ethernet_Update>", "<Job>");
-             replace(s, "</Ethernet_Update>", "</Job>"); }, "root element is <Job>"},
+        {"wrong root",
+         [&](std::string& s, const fs::path&) {
+             replace(s, "<Ethernet_Update>", "<Job>");
+             replace(s, "</Ethernet_Update>", "</Job>");
+         },
+         "root element is <Job>"},
         {"version", [&](std::string& s, const fs::path&) { replace(s, ">1000<", ">999<"); }, "unsupported job version"},
-        {"address", [&](std::string& s, const fs::path&) { replace(s, "127.0.0.1", "127.0.0.256"); }, "not a dotted IPv4"},
+        {"address", [&](std::string& s, const fs::path&) { replace(s, "127.0.0.1", "127.0.0.256"); },
+         "not a dotted IPv4"},
         {"missing element", [&](std::string& s, const fs::path&) { replace(s, "<Boot_Port>2008</Boot_Port>", ""); },
          "expected <Boot_Port>"},
-        {"operation element", [&](std::string& s, const fs::path&) { replace(s, "<Ope_Memory_Type>0</Ope_Memory_Type>", ""); },
+        {"operation element",
+         [&](std::string& s, const fs::path&) { replace(s, "<Ope_Memory_Type>0</Ope_Memory_Type>", ""); },
          "operation 1: expected <Ope_Memory_Type>"},
-        {"no operations", [&](std::string& s, const fs::path&) {
-             s = s.substr(0, s.find("<Operations>")) + "<Operations/></Ethernet_Update>"; }, "holds no <Operation>"},
-        {"missing image", [](std::string&, const fs::path& d) { fs::remove(d / "bank2.bin"); }, "operation 2: image not found"},
-        {"short bank1", [](std::string&, const fs::path& d) { WriteFile(d / "bank1.bin", {1, 2, 3}); }, "3 bytes, not 2048"},
-        {"bank1 checksum", [](std::string&, const fs::path& d) {
-             auto img = Bank1Image(); img[10] ^= 1; WriteFile(d / "bank1.bin", img); }, "checksum is wrong"},
+        {"no operations",
+         [&](std::string& s, const fs::path&) {
+             s = s.substr(0, s.find("<Operations>")) + "<Operations/></Ethernet_Update>";
+         },
+         "holds no <Operation>"},
+        {"missing image", [](std::string&, const fs::path& d) { fs::remove(d / "bank2.bin"); },
+         "operation 2: image not found"},
+        {"short bank1",
+         [](std::string&, const fs::path& d) {
+             WriteFile(d / "bank1.bin", {1, 2, 3});
+         },
+         "3 bytes, not 2048"},
+        {"bank1 checksum",
+         [](std::string&, const fs::path& d) {
+             auto img = Bank1Image();
+             img[10] ^= 1;
+             WriteFile(d / "bank1.bin", img);
+         },
+         "checksum is wrong"},
     };
     for (const Case& c : cases) {
         SetUp();

@@ -14,20 +14,38 @@ namespace updater {
 namespace {
 
 constexpr std::array<const char*, 9> kJobElements = {
-    "Version", "Title", "IP_Address_Dev", "Application_Port", "Boot_Port", "Boot_Port_Sec",
-    "Address_Protection", "Protections", "Operations"};
+    "Version",   "Title",         "IP_Address_Dev",     "Application_Port",
+    "Boot_Port", "Boot_Port_Sec", "Address_Protection", "Protections",
+    "Operations"};
 
-constexpr std::array<const char*, 20> kOperationElements = {
-    "Ope_Protection_Enabled", "Ope_GoToBoot_Before", "Ope_GoToApp_Before", "Ope_IP_Address",
-    "Ope_Port", "Ope_Port_Sec", "Ope_Erase_Memory", "Ope_FileName", "Ope_Start_Address",
-    "Ope_Memory_Type", "Ope_Bank_Type", "Ope_Read_Back", "Ope_Write_CSS", "Ope_Address_CSS",
-    "Ope_Command_CSS", "Ope_Write_Internal_Data", "Ope_WID_Address", "Ope_WID_Command",
-    "Ope_WID_Data", "Ope_GoToApp_After"};
+constexpr std::array<const char*, 20> kOperationElements = {"Ope_Protection_Enabled",
+                                                            "Ope_GoToBoot_Before",
+                                                            "Ope_GoToApp_Before",
+                                                            "Ope_IP_Address",
+                                                            "Ope_Port",
+                                                            "Ope_Port_Sec",
+                                                            "Ope_Erase_Memory",
+                                                            "Ope_FileName",
+                                                            "Ope_Start_Address",
+                                                            "Ope_Memory_Type",
+                                                            "Ope_Bank_Type",
+                                                            "Ope_Read_Back",
+                                                            "Ope_Write_CSS",
+                                                            "Ope_Address_CSS",
+                                                            "Ope_Command_CSS",
+                                                            "Ope_Write_Internal_Data",
+                                                            "Ope_WID_Address",
+                                                            "Ope_WID_Command",
+                                                            "Ope_WID_Data",
+                                                            "Ope_GoToApp_After"};
 
 constexpr std::uintmax_t kBank1Size = 2048;
 constexpr const char* kBank1Address = "0x07000";
 
-std::string Text(const pugi::xml_node& node) { return node.child_value(); }
+std::string Text(const pugi::xml_node& node)
+{
+    return node.child_value();
+}
 
 bool ParseInt(const std::string& s, int& value)
 {
@@ -61,8 +79,8 @@ bool IsDottedIPv4(const std::string& s)
 
 // The children of `parent` must be exactly `names`, in this order.
 template <std::size_t N>
-void CheckChildren(const pugi::xml_node& parent, const std::array<const char*, N>& names,
-                   const std::string& where, std::vector<std::string>& errors)
+void CheckChildren(const pugi::xml_node& parent, const std::array<const char*, N>& names, const std::string& where,
+                   std::vector<std::string>& errors)
 {
     std::size_t i = 0;
     for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling()) {
@@ -141,8 +159,8 @@ bool Bank1ChecksumOk(const std::vector<std::uint8_t>& image)
     std::uint32_t sum = 0;
     for (std::size_t i = 0; i < kBank1Size - 4; ++i)
         sum += image[i];
-    const std::uint32_t stored = image[2044] | (image[2045] << 8) | (image[2046] << 16) |
-                                 (std::uint32_t(image[2047]) << 24);
+    const std::uint32_t stored =
+        image[2044] | (image[2045] << 8) | (image[2046] << 16) | (std::uint32_t(image[2047]) << 24);
     return sum == stored;
 }
 

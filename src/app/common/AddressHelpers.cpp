@@ -34,8 +34,7 @@ bool splitAt(const std::string& text, char sep, std::string& before, std::string
 
 }  // namespace
 
-bool Split_IP_Address(const std::string& text, std::string& ip1, std::string& ip2, std::string& ip3,
-                      std::string& ip4)
+bool Split_IP_Address(const std::string& text, std::string& ip1, std::string& ip2, std::string& ip3, std::string& ip4)
 {
     std::string rest = rtl::Trim(text);
     std::string part, after;
@@ -81,8 +80,7 @@ bool IP_To_Bytes(const std::string& text, uint8_t& b1, uint8_t& b2, uint8_t& b3,
     return error;
 }
 
-bool IP_Port_To_Bytes(const std::string& text, uint8_t& b1, uint8_t& b2, uint8_t& b3, uint8_t& b4,
-                      uint16_t& port)
+bool IP_Port_To_Bytes(const std::string& text, uint8_t& b1, uint8_t& b2, uint8_t& b3, uint8_t& b4, uint16_t& port)
 {
     b1 = b2 = b3 = b4 = 0;
     port = 0;

@@ -10,16 +10,14 @@
 
 // True when the text is a dotted IPv4 address whose four parts (trimmed) are 0..255.
 // The parts found so far go to the outputs, trimmed, also when the result is false.
-bool Split_IP_Address(const std::string& text, std::string& ip1, std::string& ip2, std::string& ip3,
-                      std::string& ip4);
+bool Split_IP_Address(const std::string& text, std::string& ip1, std::string& ip2, std::string& ip3, std::string& ip4);
 
 // Returns the error flag: true when the text is empty (bytes left unchanged) or any of
 // its four parts is not 0..255 (that byte becomes 0). Parts are not trimmed.
 bool IP_To_Bytes(const std::string& text, uint8_t& b1, uint8_t& b2, uint8_t& b3, uint8_t& b4);
 
 // "a.b.c.d:port": true when all five parts are valid; otherwise false with all outputs 0.
-bool IP_Port_To_Bytes(const std::string& text, uint8_t& b1, uint8_t& b2, uint8_t& b3, uint8_t& b4,
-                      uint16_t& port);
+bool IP_Port_To_Bytes(const std::string& text, uint8_t& b1, uint8_t& b2, uint8_t& b3, uint8_t& b4, uint16_t& port);
 
 // The regional decimal separator: its first character when that is "," or ".", else ",".
 char Get_Decimal_Separator();

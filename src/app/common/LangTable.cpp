@@ -2048,7 +2048,8 @@ const LangTableEntry Lang_Table_English[] = {
     {3242, "Enable or Disable the Possibility to Send the IEC61850 Request when Data Change"},
     {3243, "Enable or Disable the Possibility to Send the IEC61850 Request On Command"},
     {3244, "Enable or Disable the Possibility to Send the IEC61850 Request On Timer"},
-    {3245, "Insert the Time in milliseconds between the sending of IEC61850 Requests, only if checked the OnTimer Option"},
+    {3245,
+     "Insert the Time in milliseconds between the sending of IEC61850 Requests, only if checked the OnTimer Option"},
     {3246, "Insert the Index of Internal Data Array"},
     {3247, "Select the index of bit to start in the Internal Data Array"},
     {3248, "Select if IEC61850 Request is in Read or Write"},
@@ -2586,7 +2587,8 @@ const LangTableEntry Lang_Table_English[] = {
     {4191, "Do you want to append the new variables in Read?"},
     {4192, "Do you want to append the new variables in Write?"},
     {4193, "Are you sure to delete the Row number "},
-    {4194, "With this operation all the positions for this Server OPC UA will be overwritten. Do you want to continue?"},
+    {4194,
+     "With this operation all the positions for this Server OPC UA will be overwritten. Do you want to continue?"},
     {4195, "!! Display Name cannot be empty"},
     {4196, "!! Node Type cannot be empty"},
     {4197, "Error in Server Number %d in Read Variable %d!! Time cannot be empty"},
@@ -2870,10 +2872,14 @@ const LangTableEntry Lang_Table_English[] = {
     {4773, "!! [SNMP Write] Num Bits/Bytes must be between 1 and 64 bits"},
     {4774, "!! [SNMP Write] Num Bits/Bytes must be between 1 and 16 bytes"},
     {4775, "Are you sure to delete the Row number "},
-    {4776, "!! [SNMP Read] Community Name is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and \"0\"..\"9\")"},
-    {4777, "!! [SNMP Read] Description is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and \"0\"..\"9\"). First character must be a letter and must be lowercase"},
-    {4778, "!! [SNMP Write] Community Name is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and \"0\"..\"9\")"},
-    {4779, "!! [SNMP Write] Descrtiption is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and \"0\"..\"9\"). First character must be a letter and must be lowercase"},
+    {4776, "!! [SNMP Read] Community Name is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and "
+           "\"0\"..\"9\")"},
+    {4777, "!! [SNMP Read] Description is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and "
+           "\"0\"..\"9\"). First character must be a letter and must be lowercase"},
+    {4778, "!! [SNMP Write] Community Name is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and "
+           "\"0\"..\"9\")"},
+    {4779, "!! [SNMP Write] Descrtiption is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and "
+           "\"0\"..\"9\"). First character must be a letter and must be lowercase"},
     {4780, "Error!! The Descriptions must be all differents"},
     {4781, "Conversion"},
     {4782, "Conversion"},

@@ -5,9 +5,9 @@ namespace {
 enum class Radix { Decimal, Hex };
 
 struct Prefixes {
-    bool dollar;   // "$"
-    bool bareX;    // "x" / "X"
-    bool zeroX;    // "0x" / "0X"
+    bool dollar;  // "$"
+    bool bareX;   // "x" / "X"
+    bool zeroX;   // "0x" / "0X"
 };
 
 // Reads [blanks][sign][prefix]digits. Decimal magnitude must fit a signed integer of

@@ -9,13 +9,16 @@
 
 namespace {
 
-constexpr std::array<const char*, 15> kDataTypes = {
-    "Boolean", "Int8",  "UInt8", "Int16",  "UInt16",   "Int32", "UInt32",    "Int64",
-    "UInt64",  "Float", "Double", "String", "DateTime", "Guid",  "ByteString"};
+constexpr std::array<const char*, 15> kDataTypes = {"Boolean", "Int8",   "UInt8",    "Int16",  "UInt16",
+                                                    "Int32",   "UInt32", "Int64",    "UInt64", "Float",
+                                                    "Double",  "String", "DateTime", "Guid",   "ByteString"};
 
-constexpr std::array<const char*, 6> kSecPolicies = {
-    "None", "Basic 128 RSA 15", "Basic 256", "Basic 256 SHA 256", "AES 128 SHA 256 RSA OAEP",
-    "AES 256 SHA 256 RSA PSS"};
+constexpr std::array<const char*, 6> kSecPolicies = {"None",
+                                                     "Basic 128 RSA 15",
+                                                     "Basic 256",
+                                                     "Basic 256 SHA 256",
+                                                     "AES 128 SHA 256 RSA OAEP",
+                                                     "AES 256 SHA 256 RSA PSS"};
 
 std::string asciiUpper(std::string s)
 {
@@ -47,11 +50,21 @@ std::string hex(unsigned value, int digits)
 void OPC_UA_IdType_To_Str(int code, std::string& text)
 {
     switch (code) {
-    case 0: text = "Numeric"; break;
-    case 3: text = "String"; break;
-    case 4: text = "Guid"; break;
-    case 5: text = "ByteString"; break;
-    default: text.clear(); break;
+    case 0:
+        text = "Numeric";
+        break;
+    case 3:
+        text = "String";
+        break;
+    case 4:
+        text = "Guid";
+        break;
+    case 5:
+        text = "ByteString";
+        break;
+    default:
+        text.clear();
+        break;
     }
 }
 
@@ -157,8 +170,8 @@ int Check_OID(const std::string& text)
         if (dot == std::string::npos)
             dot = text.size();
         // An arc too long for a 64-bit number counts as out of range.
-        const int64_t arc = Str_To_Int64(std::string_view(text).substr(start, dot - start))
-                                .value_or(int64_t{4294967296});
+        const int64_t arc =
+            Str_To_Int64(std::string_view(text).substr(start, dot - start)).value_or(int64_t{4294967296});
         if (arc < 0 || arc > int64_t{4294967295})
             return 6;
         start = dot + 1;

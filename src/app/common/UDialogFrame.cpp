@@ -69,8 +69,7 @@ TTitlePanel Title_Panel(ui::TForm& form)
 
 ui::TPanel* Button_Panel(ui::TForm& form)
 {
-    return Band(form, "P_Button", form.ClientHeight() - Button_Panel_Height, Button_Panel_Height,
-                ui::TAlign::alBottom);
+    return Band(form, "P_Button", form.ClientHeight() - Button_Panel_Height, Button_Panel_Height, ui::TAlign::alBottom);
 }
 
 controls::TLbButton* Panel_Button(ui::TForm& form, ui::TPanel* panel, std::string_view name, int left,

@@ -36,7 +36,10 @@ inline constexpr int Button_Height = 28;
 inline constexpr int Button_Top = 6;
 // Left edge of the k-th button of a row of buttons laid out from the left
 // (16, 134, 252 ...: a button and an 8-pixel gap apart).
-inline constexpr int Button_Left(int k) { return 16 + k * (Button_Width + 8); }
+inline constexpr int Button_Left(int k)
+{
+    return 16 + k * (Button_Width + 8);
+}
 
 // Text N of the text table; the built-in English text while the table does not hold it.
 std::string Txt(int n);

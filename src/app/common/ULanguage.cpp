@@ -108,8 +108,7 @@ const char* Default_Lang_Text(int number)
 {
     const LangTableEntry* begin = Lang_Table_English;
     const LangTableEntry* end = begin + Lang_Table_English_Count;
-    auto it = std::lower_bound(begin, end, number,
-                               [](const LangTableEntry& e, int n) { return e.number < n; });
+    auto it = std::lower_bound(begin, end, number, [](const LangTableEntry& e, int n) { return e.number < n; });
     return (it != end && it->number == number) ? it->text : Lang_Blank;
 }
 

@@ -8,10 +8,10 @@
 
 #include "controls/button/LbButtonDraw.h"
 #include "controls/button/LbGlyphs.h"
-#include "platform/ui/Forms.h"
-#include "platform/ui/Menus.h"
 #include "platform/rtl/CodePages.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/Menus.h"
 
 namespace controls {
 
@@ -32,17 +32,28 @@ struct KindInfo {
 KindInfo KindTable(TLbButtonKind kind)
 {
     switch (kind) {
-    case bkOK: return {mrOk, "LBOK", "OK"};
-    case bkCancel: return {mrCancel, "LBCANCEL", "Abbrechen"};
-    case bkHelp: return {mrNone, "LBHELP", "Hilfe"};
-    case bkYes: return {mrYes, "LBYES", "Ja"};
-    case bkNo: return {mrNo, "LBNO", "Nein"};
-    case bkClose: return {mrNone, "LBCLOSE", "Schließen"};
-    case bkAbort: return {mrAbort, "LBABORT", "Abbrechen"};
-    case bkRetry: return {mrRetry, "LBRETRY", "Wiederholen"};
-    case bkIgnore: return {mrIgnore, "LBIGNORE", "Ignorieren"};
-    case bkAll: return {mrAll, "LBALL", "Alle"};
-    case bkCustom: break;
+    case bkOK:
+        return {mrOk, "LBOK", "OK"};
+    case bkCancel:
+        return {mrCancel, "LBCANCEL", "Abbrechen"};
+    case bkHelp:
+        return {mrNone, "LBHELP", "Hilfe"};
+    case bkYes:
+        return {mrYes, "LBYES", "Ja"};
+    case bkNo:
+        return {mrNo, "LBNO", "Nein"};
+    case bkClose:
+        return {mrNone, "LBCLOSE", "Schließen"};
+    case bkAbort:
+        return {mrAbort, "LBABORT", "Abbrechen"};
+    case bkRetry:
+        return {mrRetry, "LBRETRY", "Wiederholen"};
+    case bkIgnore:
+        return {mrIgnore, "LBIGNORE", "Ignorieren"};
+    case bkAll:
+        return {mrAll, "LBALL", "Alle"};
+    case bkCustom:
+        break;
     }
     return {mrNone, nullptr, nullptr};
 }
@@ -81,7 +92,7 @@ TCustomForm* OwningForm(const TComponent* component)
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 bool LbIsAccel(char32_t ch, const std::string& caption)
 {
@@ -518,4 +529,4 @@ void TLbButton::FadeStep()
     Repaint();
 }
 
-} // namespace controls
+}  // namespace controls

@@ -3,11 +3,11 @@
 // caption with an optional glyph strip, hover highlight), clicks on mouse release after a press on it,
 // on Enter or Space key up, on its accelerator and, as default or cancel button, on Enter or Escape;
 // a click runs OnClick, then hands ModalResult to the form and opens the popup menu.
-#include <memory>
-#include <string>
 #include "controls/button/LbButtons.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/StdCtrls.h"
+#include <memory>
+#include <string>
 
 namespace controls {
 
@@ -129,4 +129,4 @@ private:
 // True when ch is the accelerator of caption: the character after a single "&", any letter case.
 bool LbIsAccel(char32_t ch, const std::string& caption);
 
-} // namespace controls
+}  // namespace controls

@@ -71,13 +71,16 @@ void DrawGlyphCell(TCanvas& c, const TBitmap& strip, int gw, int gh, int cell, i
 unsigned AlignmentFormat(TAlignment a)
 {
     switch (a) {
-    case TAlignment::taLeftJustify: return DT_LEFT | DT_WORDBREAK;
-    case TAlignment::taRightJustify: return DT_RIGHT | DT_WORDBREAK;
-    default: return DT_CENTER | DT_WORDBREAK;
+    case TAlignment::taLeftJustify:
+        return DT_LEFT | DT_WORDBREAK;
+    case TAlignment::taRightJustify:
+        return DT_RIGHT | DT_WORDBREAK;
+    default:
+        return DT_CENTER | DT_WORDBREAK;
     }
 }
 
-} // namespace
+}  // namespace
 
 int LbGlyphCell(int numGlyphs, bool enabled, bool pressed, bool hot)
 {
@@ -255,4 +258,4 @@ void DrawLbButton(TCanvas& c, const TLbButtonFace& f)
     }
 }
 
-} // namespace controls
+}  // namespace controls

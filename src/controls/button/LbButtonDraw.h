@@ -1,9 +1,9 @@
 #pragma once
 // Drawing of the push button's face: background, frame, caption, glyph cell and popup arrow.
-#include <string>
 #include "controls/button/LbButtons.h"
 #include "platform/ui/Graphics.h"
 #include "platform/ui/StdCtrls.h"
+#include <string>
 
 namespace controls {
 
@@ -39,4 +39,4 @@ void DrawLbButton(ui::TCanvas& canvas, const TLbButtonFace& face);
 // are four cells, 2 if pressed and there are three (pressed wins over hot).
 int LbGlyphCell(int numGlyphs, bool enabled, bool pressed, bool hot);
 
-} // namespace controls
+}  // namespace controls

@@ -1,7 +1,7 @@
 #pragma once
 // Kinds, styles and colour presets of the push button, and the colour arithmetic its face uses.
-#include <array>
 #include "platform/ui/Colors.h"
+#include <array>
 
 namespace controls {
 
@@ -9,8 +9,17 @@ enum TLbButtonStyle { bsNormal, bsEncarta, bsModern, bsOld, bsShape, bsQuicken }
 enum TLbButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 enum TLbButtonKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
 enum TLbColorStyle {
-    lcsCustom, lcsGold, lcsChrome, lcsBlue, lcsRed, lcsUltraFlat1, lcsUltraFlat2, lcsUltraFlatXP, lcsAqua,
-    lcsDefault, lcsQuicken
+    lcsCustom,
+    lcsGold,
+    lcsChrome,
+    lcsBlue,
+    lcsRed,
+    lcsUltraFlat1,
+    lcsUltraFlat2,
+    lcsUltraFlatXP,
+    lcsAqua,
+    lcsDefault,
+    lcsQuicken
 };
 
 // The transparent colour of styles that leave their corners unpainted, and of the glyph pictures.
@@ -47,4 +56,4 @@ struct TLbGradientBand {
 // Later bands overlap earlier ones by a row where the division leaves a remainder.
 std::array<TLbGradientBand, 32> LbGradientBands(ui::TColor from, ui::TColor to, int y0, int y1);
 
-} // namespace controls
+}  // namespace controls

@@ -28,10 +28,9 @@ struct Resource {
 };
 
 const Resource kResources[] = {
-    {"LBOK", lbok_xpm},         {"LBCANCEL", lbcancel_xpm}, {"LBHELP", lbhelp_xpm},
-    {"LBYES", lbyes_xpm},       {"LBNO", lbno_xpm},         {"LBCLOSE", lbclose_xpm},
-    {"LBABORT", lbabort_xpm},   {"LBRETRY", lbretry_xpm},   {"LBIGNORE", lbignore_xpm},
-    {"LBALL", lball_xpm},       {"LBARROW", lbarrow_xpm},
+    {"LBOK", lbok_xpm},         {"LBCANCEL", lbcancel_xpm}, {"LBHELP", lbhelp_xpm},   {"LBYES", lbyes_xpm},
+    {"LBNO", lbno_xpm},         {"LBCLOSE", lbclose_xpm},   {"LBABORT", lbabort_xpm}, {"LBRETRY", lbretry_xpm},
+    {"LBIGNORE", lbignore_xpm}, {"LBALL", lball_xpm},       {"LBARROW", lbarrow_xpm},
 };
 
 // Our pictures use the plain XPM subset: one character per pixel and "#RRGGBB" colours.
@@ -60,7 +59,7 @@ void DecodeXpm(std::span<const char* const> xpm, ui::TBitmap& bmp)
     }
 }
 
-} // namespace
+}  // namespace
 
 bool LoadLbBitmapResource(const std::string& name, ui::TBitmap& bmp)
 {
@@ -73,4 +72,4 @@ bool LoadLbBitmapResource(const std::string& name, ui::TBitmap& bmp)
     return false;
 }
 
-} // namespace controls
+}  // namespace controls

@@ -2,8 +2,8 @@
 // The button's picture resources: the glyph strips of the built-in kinds ("LBOK" ... "LBALL", two
 // cells each: normal and disabled) and the popup arrow "LBARROW". The pictures live as XPM files in
 // res/ and are compiled into the program.
-#include <string>
 #include "platform/ui/Graphics.h"
+#include <string>
 
 namespace controls {
 
@@ -11,4 +11,4 @@ namespace controls {
 // when no resource has that name.
 bool LoadLbBitmapResource(const std::string& name, ui::TBitmap& bmp);
 
-} // namespace controls
+}  // namespace controls

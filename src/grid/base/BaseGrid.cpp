@@ -29,7 +29,8 @@ namespace {
 template <typename T>
 bool Store(T& field, T value)
 {
-    if (field == value) return false;
+    if (field == value)
+        return false;
     field = value;
     return true;
 }
@@ -63,56 +64,66 @@ void TBaseGrid::SetDefaultDrawing(bool v)
 
 void TBaseGrid::SetSelectionStyle(TGridSelectionStyle v)
 {
-    if (Store(selectionStyle_, v)) Invalidate();
+    if (Store(selectionStyle_, v))
+        Invalidate();
 }
 
 void TBaseGrid::SetActiveRowShow(bool v)
 {
-    if (Store(activeRowShow_, v)) Invalidate();
+    if (Store(activeRowShow_, v))
+        Invalidate();
 }
 
 void TBaseGrid::SetActiveRowColor(ui::TColor v)
 {
-    if (Store(activeRowColor_, v)) Invalidate();
+    if (Store(activeRowColor_, v))
+        Invalidate();
 }
 
 void TBaseGrid::SetActiveRowColorTo(ui::TColor v)
 {
-    if (Store(activeRowColorTo_, v)) Invalidate();
+    if (Store(activeRowColorTo_, v))
+        Invalidate();
 }
 
 void TBaseGrid::SetActiveRowMirrorColor(ui::TColor v)
 {
-    if (Store(activeRowMirrorColor_, v)) Invalidate();
+    if (Store(activeRowMirrorColor_, v))
+        Invalidate();
 }
 
 void TBaseGrid::SetActiveRowMirrorColorTo(ui::TColor v)
 {
-    if (Store(activeRowMirrorColorTo_, v)) Invalidate();
+    if (Store(activeRowMirrorColorTo_, v))
+        Invalidate();
 }
 
 int TBaseGrid::FixedColsWidth() const
 {
     int w = 0;
-    for (int c = 0; c < FixedCols(); ++c) w += ColWidths(c);
+    for (int c = 0; c < FixedCols(); ++c)
+        w += ColWidths(c);
     return w;
 }
 
 int TBaseGrid::FixedRowsHeight() const
 {
     int h = 0;
-    for (int r = 0; r < FixedRows(); ++r) h += RowHeights(r);
+    for (int r = 0; r < FixedRows(); ++r)
+        h += RowHeights(r);
     return h;
 }
 
 void TBaseGrid::RepaintCell(int c, int r)
 {
-    if (HandleAllocated()) InvalidateRect(CellRect(c, r));
+    if (HandleAllocated())
+        InvalidateRect(CellRect(c, r));
 }
 
 void TBaseGrid::GoToBaseCell()
 {
-    if (!HasCellProperties(Col(), Row()) || !IsMergedCell(Col(), Row())) return;
+    if (!HasCellProperties(Col(), Row()) || !IsMergedCell(Col(), Row()))
+        return;
     const ui::TPoint base = BaseCell(Col(), Row());
     SetCol(base.X);
     SetRow(base.Y);
@@ -131,7 +142,10 @@ void TBaseGrid::DrawCell(int ACol, int ARow, const ui::TRect& ARect, ui::TGridDr
     PaintCell(*this, *Canvas(), ACol, ARow, ARect, AState);
 }
 
-bool TBaseGrid::SelectCell(int ACol, int ARow) { return SelectBaseGridCell(*this, ACol, ARow); }
+bool TBaseGrid::SelectCell(int ACol, int ARow)
+{
+    return SelectBaseGridCell(*this, ACol, ARow);
+}
 
 void TBaseGrid::TopLeftChanged()
 {
@@ -162,11 +176,20 @@ void TBaseGrid::KeyDown(unsigned& key, ui::TShiftState shift)
 
 // --- virtual interface defaults -------------------------------------------------------------------
 
-bool TBaseGrid::IsFixed(int, int) { return false; }
+bool TBaseGrid::IsFixed(int, int)
+{
+    return false;
+}
 
-int TBaseGrid::GetNodeIndent(int) { return 0; }
+int TBaseGrid::GetNodeIndent(int)
+{
+    return 0;
+}
 
-bool TBaseGrid::HasNodes() { return false; }
+bool TBaseGrid::HasNodes()
+{
+    return false;
+}
 
 void TBaseGrid::DrawCellText(ui::TCanvas* ACanvas, int ACol, int ARow, const ui::TRect& ARect, ui::TGridDrawState)
 {
@@ -181,12 +204,14 @@ void TBaseGrid::HiddenLastRowChanged() {}
 
 void TBaseGrid::GetDisplText(int ACol, int ARow, std::string& Value)
 {
-    if (OnGetDisplText) OnGetDisplText(this, ACol, ARow, Value);
+    if (OnGetDisplText)
+        OnGetDisplText(this, ACol, ARow, Value);
 }
 
 void TBaseGrid::GetDisplWideText(int ACol, int ARow, std::u16string& Value)
 {
-    if (OnGetDisplWideText) OnGetDisplWideText(this, ACol, ARow, Value);
+    if (OnGetDisplWideText)
+        OnGetDisplWideText(this, ACol, ARow, Value);
 }
 
 void TBaseGrid::GetCellPropDefaults(int, int, ui::TFont* AFont, ui::TBrush* ABrush, ui::TColor& AColorTo,
@@ -206,18 +231,29 @@ void TBaseGrid::GetCellPropDefaults(int, int, ui::TFont* AFont, ui::TBrush* ABru
 
 void TBaseGrid::CellTextSet(int, int) {}
 
-bool TBaseGrid::HasCellBorderEvent() { return false; }
+bool TBaseGrid::HasCellBorderEvent()
+{
+    return false;
+}
 
-bool TBaseGrid::UsesVCLStyles() { return false; }
+bool TBaseGrid::UsesVCLStyles()
+{
+    return false;
+}
 
 void TBaseGrid::GetVisualProperties(int, int, ui::TGridDrawState&, bool, bool, bool, ui::TBrush*, ui::TColor&,
                                     ui::TColor&, ui::TColor&, ui::TFont*, THAlignment&, TVAlignment&, bool&,
                                     TCellGradientDirection&)
+{}
+
+int TBaseGrid::DisplColIndex(int ACol)
 {
+    return ACol;
 }
 
-int TBaseGrid::DisplColIndex(int ACol) { return ACol; }
-
-int TBaseGrid::TotalColCount() const { return ColCount(); }
+int TBaseGrid::TotalColCount() const
+{
+    return ColCount();
+}
 
 }  // namespace gx

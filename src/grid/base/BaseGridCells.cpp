@@ -23,13 +23,16 @@ bool TBaseGrid::HasCellProperties(int ACol, int ARow) const
 
 TCellProperties* TBaseGrid::GetCellProperties(int c, int r)
 {
-    if (TCellProperties* existing = GridObjects(c, r)) return existing;
-    if (c < 0 || r < 0) throw rtl::Exception("Invalid cell");
+    if (TCellProperties* existing = GridObjects(c, r))
+        return existing;
+    if (c < 0 || r < 0)
+        throw rtl::Exception("Invalid cell");
 
     auto owned = std::make_unique<TCellProperties>(this, c, r);
     SetGridObject(c, r, owned.get());
     // The framework's store refuses absurdly large indexes; the new object must not leak then.
-    if (GridObjects(c, r) != owned.get()) throw rtl::Exception("Invalid cell");
+    if (GridObjects(c, r) != owned.get())
+        throw rtl::Exception("Invalid cell");
     TCellProperties* props = owned.release();
 
     ui::TFont font;
@@ -57,8 +60,10 @@ TCellProperties* TBaseGrid::GetCellProperties(int c, int r)
 
 void TBaseGrid::FreeCellProperties(TCellProperties* props)
 {
-    if (!props) return;
-    if (props->OwnsGraphic()) delete props->GraphicObject();
+    if (!props)
+        return;
+    if (props->OwnsGraphic())
+        delete props->GraphicObject();
     delete props;
 }
 
@@ -67,7 +72,8 @@ void TBaseGrid::SetCellProperties(int c, int r, TCellProperties* Value)
     TCellProperties* old = GridObjects(c, r);
     if (old && old != Value) {
         // A graphic handed over to the new properties stays alive.
-        if (Value && Value->GraphicObject() == old->GraphicObject()) old->SetGraphicObject(nullptr);
+        if (Value && Value->GraphicObject() == old->GraphicObject())
+            old->SetGraphicObject(nullptr);
         FreeCellProperties(old);
     }
     SetGridObject(c, r, Value);
@@ -100,11 +106,13 @@ void TBaseGrid::SetCellEx(int c, int r, const std::string& Value)
         const ui::TPoint base = BaseCell(c, r);
         SetGridCell(base.X, base.Y, Value);
         CellTextSet(base.X, base.Y);
-        if (Parent()) RepaintCell(c, r);
+        if (Parent())
+            RepaintCell(c, r);
     } else {
         SetGridCell(c, r, Value);
     }
-    if (hideLastRow_ && r == RowCount() - 1) HiddenLastRowChanged();
+    if (hideLastRow_ && r == RowCount() - 1)
+        HiddenLastRowChanged();
 }
 
 TObject* TBaseGrid::GetObjectEx(int c, int r) const
@@ -116,9 +124,11 @@ TObject* TBaseGrid::GetObjectEx(int c, int r) const
 void TBaseGrid::SetObjectEx(int c, int r, TObject* Value)
 {
     const bool wasEmpty = GetCellEx(c, r).empty();
-    if (wasEmpty) SetCellEx(c, r, " ");
+    if (wasEmpty)
+        SetCellEx(c, r, " ");
     GetCellProperties(c, r)->SetCellObject(Value);
-    if (wasEmpty) SetCellEx(c, r, "");
+    if (wasEmpty)
+        SetCellEx(c, r, "");
 }
 
 TObject* TBaseGrid::GetGraphicObjectEx(int c, int r) const
@@ -129,16 +139,20 @@ TObject* TBaseGrid::GetGraphicObjectEx(int c, int r) const
 
 void TBaseGrid::SetGraphicObjectEx(int c, int r, TObject* Value)
 {
-    if (Destroying()) return;
+    if (Destroying())
+        return;
     const bool wasEmpty = GetCellEx(c, r).empty();
-    if (wasEmpty) SetCellEx(c, r, " ");
+    if (wasEmpty)
+        SetCellEx(c, r, " ");
     GetCellProperties(c, r)->SetGraphicObject(Value);
-    if (wasEmpty) SetCellEx(c, r, "");
+    if (wasEmpty)
+        SetCellEx(c, r, "");
 }
 
 void TBaseGrid::ClearCellPropertiesRect(int Col1, int Row1, int Col2, int Row2)
 {
-    if (!hasCellProps_) return;
+    if (!hasCellProps_)
+        return;
     for (int c = std::max(Col1, 0); c <= Col2; ++c) {
         for (int r = std::max(Row1, 0); r <= Row2; ++r) {
             if (TCellProperties* props = GridObjects(c, r)) {
@@ -165,12 +179,14 @@ void TBaseGrid::ResetCell(int ACol, int ARow)
 
 void TBaseGrid::ResetColumn(int ACol)
 {
-    for (int r = 0; r < RowCount(); ++r) ResetCell(ACol, r);
+    for (int r = 0; r < RowCount(); ++r)
+        ResetCell(ACol, r);
 }
 
 void TBaseGrid::ResetRow(int ARow)
 {
-    for (int c = 0; c < ColCount(); ++c) ResetCell(c, ARow);
+    for (int c = 0; c < ColCount(); ++c)
+        ResetCell(c, ARow);
 }
 
 }  // namespace gx

@@ -19,7 +19,8 @@ void TBaseGrid::MergeCells(int c, int r, int spanx, int spany)
         }
     }
     for (int i = c; i < c + spanx; ++i)
-        for (int j = r; j < r + spany; ++j) RepaintCell(i, j);
+        for (int j = r; j < r + spany; ++j)
+            RepaintCell(i, j);
 }
 
 void TBaseGrid::SplitCells(int c, int r)
@@ -37,13 +38,15 @@ void TBaseGrid::SplitCells(int c, int r)
         }
     }
     for (int i = base.X; i <= base.X + sx; ++i)
-        for (int j = base.Y; j <= base.Y + sy; ++j) RepaintCell(i, j);
+        for (int j = base.Y; j <= base.Y + sy; ++j)
+            RepaintCell(i, j);
     --mergeCount_;
 }
 
 ui::TPoint TBaseGrid::BaseCell(int ACol, int ARow) const
 {
-    if (!HasCellProperties(ACol, ARow)) return {ACol, ARow};
+    if (!HasCellProperties(ACol, ARow))
+        return {ACol, ARow};
     return GridObjects(ACol, ARow)->GetBaseCell(ACol, ARow);
 }
 
@@ -62,7 +65,8 @@ bool TBaseGrid::IsBaseCell(int ACol, int ARow) const
 
 bool TBaseGrid::IsMergedCell(int ACol, int ARow) const
 {
-    if (!HasCellProperties(ACol, ARow)) return false;
+    if (!HasCellProperties(ACol, ARow))
+        return false;
     const TCellProperties* props = GridObjects(ACol, ARow);
     return props->CellSpanX() > 0 || props->CellSpanY() > 0;
 }
@@ -85,32 +89,38 @@ const TCellProperties* BaseProps(const TBaseGrid& grid, int ACol, int ARow)
 
 bool TBaseGrid::IsXMergedCell(int ACol, int ARow) const
 {
-    if (!HasCellProperties(ACol, ARow)) return false;
+    if (!HasCellProperties(ACol, ARow))
+        return false;
     const TCellProperties* base = BaseProps(*this, ACol, ARow);
     return base && base->CellSpanX() > 0;
 }
 
 bool TBaseGrid::IsYMergedCell(int ACol, int ARow) const
 {
-    if (!HasCellProperties(ACol, ARow)) return false;
+    if (!HasCellProperties(ACol, ARow))
+        return false;
     const TCellProperties* base = BaseProps(*this, ACol, ARow);
     return base && base->CellSpanY() > 0;
 }
 
 ui::TPoint TBaseGrid::CellSpan(int ACol, int ARow) const
 {
-    if (!HasCellProperties(ACol, ARow)) return {0, 0};
+    if (!HasCellProperties(ACol, ARow))
+        return {0, 0};
     const TCellProperties* props = GridObjects(ACol, ARow);
-    if (props->CellSpanX() == -1 || props->CellSpanY() == -1) return {0, 0};
+    if (props->CellSpanX() == -1 || props->CellSpanY() == -1)
+        return {0, 0};
     const TCellProperties* base = BaseProps(*this, ACol, ARow);
     return base ? ui::TPoint(base->CellSpanX(), base->CellSpanY()) : ui::TPoint(0, 0);
 }
 
 ui::TPoint TBaseGrid::CellExt(int ACol, int ARow) const
 {
-    if (!HasCellProperties(ACol, ARow)) return {0, 0};
+    if (!HasCellProperties(ACol, ARow))
+        return {0, 0};
     const TCellProperties* props = GridObjects(ACol, ARow);
-    if (props->CellSpanX() == -1 || props->CellSpanY() == -1) return {0, 0};
+    if (props->CellSpanX() == -1 || props->CellSpanY() == -1)
+        return {0, 0};
     const ui::TPoint base = BaseCell(ACol, ARow);
     const ui::TPoint span = CellSpan(ACol, ARow);
     return {base.X + span.X - ACol, base.Y + span.Y - ARow};
@@ -128,7 +138,8 @@ int TBaseGrid::MinRowSpan(int ARow) const
     int result = RowCount();
     for (int c = 0; c < ColCount(); ++c) {
         const int span = CellSpan(c, ARow).Y;
-        if (span > 0 && span < result) result = span;
+        if (span > 0 && span < result)
+            result = span;
     }
     return result;
 }
@@ -136,7 +147,8 @@ int TBaseGrid::MinRowSpan(int ARow) const
 int TBaseGrid::MaxRowSpan(int ARow) const
 {
     int result = 0;
-    for (int c = 0; c < ColCount(); ++c) result = std::max(result, CellSpan(c, ARow).Y);
+    for (int c = 0; c < ColCount(); ++c)
+        result = std::max(result, CellSpan(c, ARow).Y);
     return result;
 }
 
@@ -144,8 +156,10 @@ bool TBaseGrid::RowSpanIdentical(int ARow1, int ARow2) const
 {
     bool any = false;
     for (int c = 0; c < ColCount(); ++c) {
-        if (CellSpan(c, ARow1).Y <= 0 || CellSpan(c, ARow2).Y <= 0) continue;
-        if (BaseCell(c, ARow1).Y != BaseCell(c, ARow2).Y) return false;
+        if (CellSpan(c, ARow1).Y <= 0 || CellSpan(c, ARow2).Y <= 0)
+            continue;
+        if (BaseCell(c, ARow1).Y != BaseCell(c, ARow2).Y)
+            return false;
         any = true;
     }
     return any;
@@ -158,7 +172,8 @@ bool TBaseGrid::ColSpanIdentical(int ACol1, int ACol2) const
         const int span1 = CellSpan(ACol1, r).X;
         const int span2 = CellSpan(ACol2, r).X;
         if (span1 > 0 && span2 > 0) {
-            if (BaseCell(ACol1, r).X != BaseCell(ACol2, r).X) return false;
+            if (BaseCell(ACol1, r).X != BaseCell(ACol2, r).X)
+                return false;
             any = true;
         } else if (span1 != span2) {
             return false;
@@ -172,17 +187,21 @@ bool TBaseGrid::ColSpanIdentical(int ACol1, int ACol2) const
 ui::TRect TBaseGrid::CalcCellRect(int c, int r) const
 {
     int left = 0, top = 0;
-    for (int i = 0; i < c; ++i) left += ColWidths(i);
-    for (int j = 0; j < r; ++j) top += RowHeights(j);
+    for (int i = 0; i < c; ++i)
+        left += ColWidths(i);
+    for (int j = 0; j < r; ++j)
+        top += RowHeights(j);
     ui::TRect rect{left, top, left + ColWidths(c), top + RowHeights(r)};
     int dx = 0, dy = 0;
     const ui::TRect topLeft = ui::TStringGrid::CellRect(LeftCol(), TopRow());
     if (c >= FixedCols()) {
-        for (int i = 0; i < LeftCol(); ++i) dx -= ColWidths(i);
+        for (int i = 0; i < LeftCol(); ++i)
+            dx -= ColWidths(i);
         dx += topLeft.Left;
     }
     if (r >= FixedRows()) {
-        for (int j = 0; j < TopRow(); ++j) dy -= RowHeights(j);
+        for (int j = 0; j < TopRow(); ++j)
+            dy -= RowHeights(j);
         dy += topLeft.Top;
     }
     return rect.Offset(dx, dy);
@@ -208,11 +227,14 @@ ui::TRect TBaseGrid::CellRect(int c, int r) const
             const int sy = baseProps ? std::max(baseProps->CellSpanY(), 0) : 0;
             ui::TRect first = CalcCellRect(base.X, base.Y);
             ui::TRect last = CalcCellRect(base.X + sx, base.Y + sy);
-            if (first.Width() == 0) first.Right += 1;
-            if (last.Width() == 0) last.Left -= 1;
+            if (first.Width() == 0)
+                first.Right += 1;
+            if (last.Width() == 0)
+                last.Left -= 1;
             return Union(first, last);
         }
-        if (props->Control()) return CalcCellRect(c, r);
+        if (props->Control())
+            return CalcCellRect(c, r);
     }
     ui::TRect rect = ui::TStringGrid::CellRect(c, r);
     rect.Right = rect.Left + ColWidths(c);

@@ -28,8 +28,8 @@ void PaintCell(TBaseGrid& Grid, ui::TCanvas& ACanvas, int ACol, int ARow, const 
                ui::TGridDrawState AState);
 // The same without the merged-range rectangle, the fixed-cell state change and the content:
 // used for the drag image of a header cell.
-void PaintCellExt(TBaseGrid& Grid, ui::TCanvas& ACanvas, int ACol, int ARow,
-                  const ui::TRect& ARect, ui::TGridDrawState AState);
+void PaintCellExt(TBaseGrid& Grid, ui::TCanvas& ACanvas, int ACol, int ARow, const ui::TRect& ARect,
+                  ui::TGridDrawState AState);
 
 // Ends a paint pass: the next pass paints every merged range again.
 void PaintPassDone(TBaseGrid& Grid);

@@ -7,7 +7,8 @@ namespace gx {
 TCellProperties::TCellProperties(TBaseGrid* AOwner, int ACol, int ARow)
     : owner_(AOwner), ownerCol_(ACol), ownerRow_(ARow), wordWrap_(AOwner ? AOwner->WordWrap() : true)
 {
-    if (owner_) owner_->NoteCellPropsCreated();
+    if (owner_)
+        owner_->NoteCellPropsCreated();
 }
 
 void TCellProperties::Assign(const TCellProperties& Source)
@@ -37,15 +38,20 @@ void TCellProperties::Assign(const TCellProperties& Source)
 
 ui::TPoint TCellProperties::GetBaseCell(int c, int r) const
 {
-    if (!isBaseCell_ && cellSpanX_ != -1 && cellSpanY_ != -1) return {c - cellSpanX_, r - cellSpanY_};
+    if (!isBaseCell_ && cellSpanX_ != -1 && cellSpanY_ != -1)
+        return {c - cellSpanX_, r - cellSpanY_};
     return {c, r};
 }
 
-bool TCellProperties::OwnsGraphic() const { return dynamic_cast<const TCellGraphicBase*>(graphic_) != nullptr; }
+bool TCellProperties::OwnsGraphic() const
+{
+    return dynamic_cast<const TCellGraphicBase*>(graphic_) != nullptr;
+}
 
 void TCellProperties::RepaintOwnerCell()
 {
-    if (owner_) owner_->RepaintCell(ownerCol_, ownerRow_);
+    if (owner_)
+        owner_->RepaintCell(ownerCol_, ownerRow_);
 }
 
 void TCellProperties::SetBrushColor(ui::TColor v)

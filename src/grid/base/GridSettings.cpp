@@ -7,14 +7,16 @@ namespace {
 template <typename T>
 bool Store(T& field, const T& value)
 {
-    if (field == value) return false;
+    if (field == value)
+        return false;
     field = value;
     return true;
 }
 
 void Fire(const TNotifyEvent& event, TObject* sender)
 {
-    if (event) event(sender);
+    if (event)
+        event(sender);
 }
 
 }  // namespace
@@ -24,7 +26,8 @@ void Fire(const TNotifyEvent& event, TObject* sender)
 void TNavigation::Assign(const TObject* Source)
 {
     const auto* src = dynamic_cast<const TNavigation*>(Source);
-    if (!src) return;
+    if (!src)
+        return;
     const bool keepScroll = v_.KeepScrollOnSort;
     v_ = src->v_;
     v_.KeepScrollOnSort = keepScroll;
@@ -32,18 +35,22 @@ void TNavigation::Assign(const TObject* Source)
 
 void TNavigation::SetAdvanceInsert(bool value)
 {
-    if (Store(v_.AdvanceInsert, value)) Fire(OnChange, this);
+    if (Store(v_.AdvanceInsert, value))
+        Fire(OnChange, this);
 }
 
 void TNavigation::SetAdvanceDirection(TAdvanceDirection value)
 {
-    if (Store(v_.AdvanceDirection, value)) Fire(OnChange, this);
+    if (Store(v_.AdvanceDirection, value))
+        Fire(OnChange, this);
 }
 
 void TNavigation::SetAdvanceAuto(bool value)
 {
-    if (!Store(v_.AdvanceAuto, value)) return;
-    if (value) v_.AdvanceOnEnter = true;
+    if (!Store(v_.AdvanceAuto, value))
+        return;
+    if (value)
+        v_.AdvanceOnEnter = true;
 }
 
 // --- TMouseActions --------------------------------------------------------------------------------
@@ -53,7 +60,8 @@ TMouseActions::TMouseActions(ui::TComponent*) : fixedComboValues_(std::make_uniq
 void TMouseActions::Assign(const TObject* Source)
 {
     const auto* src = dynamic_cast<const TMouseActions*>(Source);
-    if (!src) return;
+    if (!src)
+        return;
     const Values kept = v_;
     v_ = src->v_;
     v_.EditOnDblClickOnly = kept.EditOnDblClickOnly;
@@ -64,7 +72,8 @@ void TMouseActions::Assign(const TObject* Source)
 bool TMouseActions::IsDesigning()
 {
     bool designing = false;
-    if (OnIsDesigning) OnIsDesigning(this, designing);
+    if (OnIsDesigning)
+        OnIsDesigning(this, designing);
     return designing;
 }
 
@@ -73,50 +82,58 @@ bool TMouseActions::IsDesigning()
 void TMouseActions::SetDisjunctRowSelect(bool value)
 {
     v_.DisjunctRowSelect = value;
-    if (value && IsDesigning()) v_.DisjunctColSelect = v_.DisjunctCellSelect = false;
+    if (value && IsDesigning())
+        v_.DisjunctColSelect = v_.DisjunctCellSelect = false;
 }
 
 void TMouseActions::SetDisjunctColSelect(bool value)
 {
     v_.DisjunctColSelect = value;
-    if (value && IsDesigning()) v_.DisjunctRowSelect = v_.DisjunctCellSelect = false;
+    if (value && IsDesigning())
+        v_.DisjunctRowSelect = v_.DisjunctCellSelect = false;
 }
 
 void TMouseActions::SetDisjunctCellSelect(bool value)
 {
     v_.DisjunctCellSelect = value;
-    if (value && IsDesigning()) v_.DisjunctRowSelect = v_.DisjunctColSelect = false;
+    if (value && IsDesigning())
+        v_.DisjunctRowSelect = v_.DisjunctColSelect = false;
 }
 
 void TMouseActions::SetEditOnDblClickOnly(bool value)
 {
     v_.EditOnDblClickOnly = value;
-    if (value) Fire(OnDisableEdit, this);
+    if (value)
+        Fire(OnDisableEdit, this);
 }
 
 void TMouseActions::SetFixedComboValues(const rtl::TStrings& value)
 {
-    if (&value == fixedComboValues_.get()) return;
+    if (&value == fixedComboValues_.get())
+        return;
     fixedComboValues_->Assign(value);
 }
 
 void TMouseActions::SetHotmailRowSelect(bool value)
 {
     v_.HotmailRowSelect = value;
-    if (value) v_.DisjunctRowSelect = v_.CheckAllCheck = true;
+    if (value)
+        v_.DisjunctRowSelect = v_.CheckAllCheck = true;
     Fire(OnInvalidate, this);
 }
 
 void TMouseActions::SetWheelAction(TWheelAction value)
 {
-    if (Store(v_.WheelAction, value)) Fire(OnChange, this);
+    if (Store(v_.WheelAction, value))
+        Fire(OnChange, this);
 }
 
 // --- TSearchFooter --------------------------------------------------------------------------------
 
 TSearchFooter::TSearchFooter(ui::TComponent*, bool InitDesign)
 {
-    if (!InitDesign) return;
+    if (!InitDesign)
+        return;
     v_.FindNextCaption = "Find &next";
     v_.FindPrevCaption = "Find &previous";
     v_.HighLightCaption = "Highlight";
@@ -130,7 +147,8 @@ TSearchFooter::TSearchFooter(ui::TComponent*, bool InitDesign)
 void TSearchFooter::Assign(const TObject* Source)
 {
     const auto* src = dynamic_cast<const TSearchFooter*>(Source);
-    if (!src) return;
+    if (!src)
+        return;
     const Values kept = v_;
     v_ = src->v_;
     v_.AutoSearch = kept.AutoSearch;
@@ -138,7 +156,10 @@ void TSearchFooter::Assign(const TObject* Source)
     font_.Assign(src->font_);
 }
 
-void TSearchFooter::Changed() { Fire(OnChange, this); }
+void TSearchFooter::Changed()
+{
+    Fire(OnChange, this);
+}
 
 void TSearchFooter::SetColor(ui::TColor value)
 {
@@ -154,7 +175,8 @@ void TSearchFooter::SetColorTo(ui::TColor value)
 
 void TSearchFooter::SetFont(const ui::TFont& value)
 {
-    if (&value != &font_) font_.Assign(value);
+    if (&value != &font_)
+        font_.Assign(value);
     Changed();
 }
 
@@ -164,11 +186,11 @@ void TSearchFooter::SetAutoThemeAdapt(bool value)
     Changed();
 }
 
-#define GX_TEXT_SETTER(Name)                                  \
-    void TSearchFooter::Set##Name(const std::string& value) \
-    {                                                         \
-        v_.Name = value;                                      \
-        Changed();                                            \
+#define GX_TEXT_SETTER(Name)                                                                                           \
+    void TSearchFooter::Set##Name(const std::string& value)                                                            \
+    {                                                                                                                  \
+        v_.Name = value;                                                                                               \
+        Changed();                                                                                                     \
     }
 GX_TEXT_SETTER(FindNextCaption)
 GX_TEXT_SETTER(FindPrevCaption)
@@ -188,27 +210,32 @@ void TSearchFooter::SetShowClose(bool value)
 
 void TSearchFooter::SetShowFindNext(bool value)
 {
-    if (Store(v_.ShowFindNext, value)) Changed();
+    if (Store(v_.ShowFindNext, value))
+        Changed();
 }
 
 void TSearchFooter::SetShowFindPrev(bool value)
 {
-    if (Store(v_.ShowFindPrev, value)) Changed();
+    if (Store(v_.ShowFindPrev, value))
+        Changed();
 }
 
 void TSearchFooter::SetShowHighLight(bool value)
 {
-    if (Store(v_.ShowHighLight, value)) Changed();
+    if (Store(v_.ShowHighLight, value))
+        Changed();
 }
 
 void TSearchFooter::SetShowMatchCase(bool value)
 {
-    if (Store(v_.ShowMatchCase, value)) Changed();
+    if (Store(v_.ShowMatchCase, value))
+        Changed();
 }
 
 void TSearchFooter::SetVisible(bool value)
 {
-    if (Store(v_.Visible, value)) Changed();
+    if (Store(v_.Visible, value))
+        Changed();
 }
 
 // --- TBands ---------------------------------------------------------------------------------------
@@ -216,7 +243,8 @@ void TSearchFooter::SetVisible(bool value)
 void TBands::Assign(const TObject* Source)
 {
     const auto* src = dynamic_cast<const TBands*>(Source);
-    if (!src) return;
+    if (!src)
+        return;
     active_ = src->active_;
     primaryColor_ = src->primaryColor_;
     secondaryColor_ = src->secondaryColor_;
@@ -228,34 +256,40 @@ void TBands::Assign(const TObject* Source)
 
 void TBands::ChangedWhenActive()
 {
-    if (active_) Fire(OnChange, this);
+    if (active_)
+        Fire(OnChange, this);
 }
 
 void TBands::SetActive(bool value)
 {
-    if (Store(active_, value)) Fire(OnChange, this);
+    if (Store(active_, value))
+        Fire(OnChange, this);
 }
 
 void TBands::SetPrimaryColor(ui::TColor value)
 {
-    if (Store(primaryColor_, value)) ChangedWhenActive();
+    if (Store(primaryColor_, value))
+        ChangedWhenActive();
 }
 
 void TBands::SetSecondaryColor(ui::TColor value)
 {
-    if (Store(secondaryColor_, value)) ChangedWhenActive();
+    if (Store(secondaryColor_, value))
+        ChangedWhenActive();
 }
 
 void TBands::SetPrimaryLength(int value)
 {
-    if (!Store(primaryLength_, value)) return;
+    if (!Store(primaryLength_, value))
+        return;
     totalLength_ = primaryLength_ + secondaryLength_;
     ChangedWhenActive();
 }
 
 void TBands::SetSecondaryLength(int value)
 {
-    if (!Store(secondaryLength_, value)) return;
+    if (!Store(secondaryLength_, value))
+        return;
     totalLength_ = primaryLength_ + secondaryLength_;
     ChangedWhenActive();
 }
@@ -264,13 +298,15 @@ void TBands::SetSecondaryLength(int value)
 
 void TSyncGrid::SetGrid(ui::TCustomGrid* value)
 {
-    if (value != owner_) grid_ = value;
+    if (value != owner_)
+        grid_ = value;
 }
 
 void TSyncGrid::Assign(const TObject* Source)
 {
     const auto* src = dynamic_cast<const TSyncGrid*>(Source);
-    if (!src) return;
+    if (!src)
+        return;
     SetGrid(src->grid_);
     ScrollVertical = src->ScrollVertical;
     ScrollHorizontal = src->ScrollHorizontal;
@@ -282,7 +318,8 @@ void TSyncGrid::Assign(const TObject* Source)
 
 void TFocusHelper::Assign(const TObject* Source)
 {
-    if (const auto* src = dynamic_cast<const TFocusHelper*>(Source)) Enabled = src->Enabled;
+    if (const auto* src = dynamic_cast<const TFocusHelper*>(Source))
+        Enabled = src->Enabled;
 }
 
 }  // namespace gx

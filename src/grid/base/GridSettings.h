@@ -19,9 +19,15 @@ namespace gx {
 using ui::TNotifyEvent;
 
 // A property kept in the values record v_: getter Name(), setter SetName(v).
-#define GX_SETTING(Type, Name)                   \
-    Type Name() const { return v_.Name; }        \
-    void Set##Name(Type value) { v_.Name = value; }
+#define GX_SETTING(Type, Name)                                                                                         \
+    Type Name() const                                                                                                  \
+    {                                                                                                                  \
+        return v_.Name;                                                                                                \
+    }                                                                                                                  \
+    void Set##Name(Type value)                                                                                         \
+    {                                                                                                                  \
+        v_.Name = value;                                                                                               \
+    }
 
 class TNavigation : public TObject {
 public:
@@ -35,14 +41,14 @@ public:
     GX_SETTING(bool, AdvanceOnEnter)
     GX_SETTING(bool, AdvanceOnEnterLoop)
     bool AdvanceInsert() const { return v_.AdvanceInsert; }
-    void SetAdvanceInsert(bool value);   // fires OnChange on a change
+    void SetAdvanceInsert(bool value);  // fires OnChange on a change
     GX_SETTING(bool, AdvanceAutoEdit)
     GX_SETTING(bool, AdvanceSkipReadOnlyCells)
     GX_SETTING(bool, AutoGotoWhenSorted)
     GX_SETTING(bool, AutoGotoIncremental)
     GX_SETTING(bool, AutoComboDropSize)
     TAdvanceDirection AdvanceDirection() const { return v_.AdvanceDirection; }
-    void SetAdvanceDirection(TAdvanceDirection value);   // fires OnChange on a change
+    void SetAdvanceDirection(TAdvanceDirection value);  // fires OnChange on a change
     GX_SETTING(bool, AllowClipboardShortCuts)
     GX_SETTING(bool, AllowCtrlEnter)
     GX_SETTING(bool, AllowSmartClipboard)
@@ -52,7 +58,7 @@ public:
     GX_SETTING(bool, AllowClipboardRowGrow)
     GX_SETTING(bool, AllowClipboardColGrow)
     bool AdvanceAuto() const { return v_.AdvanceAuto; }
-    void SetAdvanceAuto(bool value);   // switching it on also switches AdvanceOnEnter on
+    void SetAdvanceAuto(bool value);  // switching it on also switches AdvanceOnEnter on
     GX_SETTING(bool, AppendOnArrowDown)
     GX_SETTING(bool, EditSelectAll)
     GX_SETTING(TInsertPosition, InsertPosition)
@@ -130,13 +136,13 @@ public:
     bool DisjunctCellSelect() const { return v_.DisjunctCellSelect; }
     void SetDisjunctCellSelect(bool value);
     bool EditOnDblClickOnly() const { return v_.EditOnDblClickOnly; }
-    void SetEditOnDblClickOnly(bool value);   // switching it on fires OnDisableEdit
+    void SetEditOnDblClickOnly(bool value);  // switching it on fires OnDisableEdit
     GX_SETTING(TGridFixedCellEdit, FixedRowsEdit)
     GX_SETTING(TGridFixedCellEditor, FixedRowsEditor)
     GX_SETTING(TGridFixedCellEditor, FixedColsEditor)
     GX_SETTING(TGridFixedCellEdit, FixedColsEdit)
     rtl::TStringList* FixedComboValues() const { return fixedComboValues_.get(); }
-    void SetFixedComboValues(const rtl::TStrings& value);   // copies the lines
+    void SetFixedComboValues(const rtl::TStrings& value);  // copies the lines
     bool HotmailRowSelect() const { return v_.HotmailRowSelect; }
     void SetHotmailRowSelect(bool value);
     GX_SETTING(bool, MoveRowOnNodeClick)
@@ -153,7 +159,7 @@ public:
     GX_SETTING(bool, SizeFixedRow)
     GX_SETTING(int, WheelIncrement)
     TWheelAction WheelAction() const { return v_.WheelAction; }
-    void SetWheelAction(TWheelAction value);   // fires OnChange on a change
+    void SetWheelAction(TWheelAction value);  // fires OnChange on a change
     // The DisjunctRowSelect flag without the setter's side effects.
     bool DisjunctRowSelectDirect() const { return v_.DisjunctRowSelect; }
     void SetDisjunctRowSelectDirect(bool value) { v_.DisjunctRowSelect = value; }
@@ -301,7 +307,7 @@ public:
     void Assign(const TObject* Source);
 
     ui::TCustomGrid* Grid() const { return grid_; }
-    void SetGrid(ui::TCustomGrid* value);   // the owning grid itself is refused
+    void SetGrid(ui::TCustomGrid* value);  // the owning grid itself is refused
     bool ScrollVertical = false;
     bool ScrollHorizontal = false;
     bool SelectionColumn = false;

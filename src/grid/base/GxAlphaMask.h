@@ -23,8 +23,7 @@ public:
 };
 
 // A 24-bit black Width x Height bitmap with a white rounded rectangle, blurred when BlurRadius > 0.
-void MakeRoundRectMask(ui::TBitmap& Bitmap, int Width, int Height, double PenWidth, int CornerSize,
-                       double BlurRadius);
+void MakeRoundRectMask(ui::TBitmap& Bitmap, int Width, int Height, double PenWidth, int CornerSize, double BlurRadius);
 
 // Gaussian blur of a 24-bit bitmap; any other raises "Blur only works for 24-bit bitmaps". Rows and
 // columns more than 20 pixels from every edge are copied from row (column) 15, which holds for the

@@ -21,9 +21,9 @@ public:
 
     int Count() const { return items_.Count(); }
     int Add(int Value);
-    void Insert(int Index, int Value);   // no event
+    void Insert(int Index, int Value);  // no event
     void Delete(int Index);
-    void DeleteValue(int Value);         // the first equal entry; nothing when absent
+    void DeleteValue(int Value);  // the first equal entry; nothing when absent
     bool HasValue(int Value) const { return items_.Contains(Value); }
     int GetInteger(int Index) const { return items_[Index]; }
     void SetInteger(int Index, int Value);
@@ -48,11 +48,11 @@ class TSortIndexList : public TIntList {
 public:
     TSortIndexList() : TIntList(0, 0) {}
     void AddIndex(int ColumnIndex, bool Ascending);
-    int FindIndex(int ColumnIndex) const;   // position of the column, -1 when absent
+    int FindIndex(int ColumnIndex) const;  // position of the column, -1 when absent
     void ToggleIndex(int ColumnIndex);
     int SortColumns(int Index) const;
     void SetSortColumns(int Index, int Column);
-    bool SortDirections(int Index) const;   // True for ascending
+    bool SortDirections(int Index) const;  // True for ascending
     void SetSortDirections(int Index, bool Ascending);
     // "u3;d1": direction letter and column (low 16 bits) per entry. Loading skips entries shorter
     // than two characters or without a number after the letter; a letter other than "u" reads as
@@ -64,17 +64,17 @@ public:
 struct TControlItem {
     int X = 0;
     int Y = 0;
-    ui::TControl* Control = nullptr;   // not owned
+    ui::TControl* Control = nullptr;  // not owned
 };
 
 // The controls the grid places in cells.
 class TControlList : public TObject {
 public:
     void AddControl(int X, int Y, ui::TControl* AObject);
-    int ControlIndex(int X, int Y) const;   // first item of the cell, -1 when none
+    int ControlIndex(int X, int Y) const;  // first item of the cell, -1 when none
     TControlItem* GetControl(int i) { return &items_.at(static_cast<std::size_t>(i)); }
     int Count() const { return static_cast<int>(items_.size()); }
-    void RemoveControl(int i);   // removes the item, not its control
+    void RemoveControl(int i);  // removes the item, not its control
     // Whether some item's control is the windowed control standing for Handle.
     bool HasHandle(ui::HWND Handle) const;
 
@@ -106,9 +106,9 @@ class TFileStringList : public rtl::TStringList {
 public:
     void Reset();
     bool Eof() const { return linePointer_ >= Count(); }
-    void ReadLn(std::string& s);          // past the last line the list's index check raises
-    void Write(const std::string& s);     // appends to the pending text
-    void WriteLn(const std::string& s);   // the pending text and s as a new line
+    void ReadLn(std::string& s);         // past the last line the list's index check raises
+    void Write(const std::string& s);    // appends to the pending text
+    void WriteLn(const std::string& s);  // the pending text and s as a new line
 
 private:
     int linePointer_ = 0;

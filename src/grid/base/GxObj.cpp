@@ -6,25 +6,60 @@ namespace gx {
 template <>
 std::span<const std::string_view> EnumNames<TEditorType>()
 {
-    static constexpr std::string_view names[] = {"edNormal", "edSpinEdit", "edComboEdit", "edComboList",
-        "edEditBtn", "edCheckBox", "edDateEdit", "edDateEditUpDown", "edTimeEdit", "edButton",
-        "edDataCheckBox", "edNumeric", "edPositiveNumeric", "edFloat", "edCapital", "edMixedCase",
-        "edPassword", "edUnitEditBtn", "edLowerCase", "edUpperCase", "edFloatSpinEdit", "edTimeSpinEdit",
-        "edDateSpinEdit", "edNumericEditBtn", "edFloatEditBtn", "edCustom", "edRichEdit", "edNone",
-        "edDateTimeEdit", "edValidChars", "edTrackbarDropDown", "edMemoDropDown", "edCalculatorDropDown",
-        "edTimePickerDropDown", "edDetailDropDown", "edGridDropDown", "edColorPickerDropDown",
-        "edImagePickerDropDown", "edGxGridDropDown", "edPositiveFloat", "edNumericUnitEditBtn",
-        "edFloatUnitEditBtn", "edMaskEditBtn"};
+    static constexpr std::string_view names[] = {"edNormal",
+                                                 "edSpinEdit",
+                                                 "edComboEdit",
+                                                 "edComboList",
+                                                 "edEditBtn",
+                                                 "edCheckBox",
+                                                 "edDateEdit",
+                                                 "edDateEditUpDown",
+                                                 "edTimeEdit",
+                                                 "edButton",
+                                                 "edDataCheckBox",
+                                                 "edNumeric",
+                                                 "edPositiveNumeric",
+                                                 "edFloat",
+                                                 "edCapital",
+                                                 "edMixedCase",
+                                                 "edPassword",
+                                                 "edUnitEditBtn",
+                                                 "edLowerCase",
+                                                 "edUpperCase",
+                                                 "edFloatSpinEdit",
+                                                 "edTimeSpinEdit",
+                                                 "edDateSpinEdit",
+                                                 "edNumericEditBtn",
+                                                 "edFloatEditBtn",
+                                                 "edCustom",
+                                                 "edRichEdit",
+                                                 "edNone",
+                                                 "edDateTimeEdit",
+                                                 "edValidChars",
+                                                 "edTrackbarDropDown",
+                                                 "edMemoDropDown",
+                                                 "edCalculatorDropDown",
+                                                 "edTimePickerDropDown",
+                                                 "edDetailDropDown",
+                                                 "edGridDropDown",
+                                                 "edColorPickerDropDown",
+                                                 "edImagePickerDropDown",
+                                                 "edGxGridDropDown",
+                                                 "edPositiveFloat",
+                                                 "edNumericUnitEditBtn",
+                                                 "edFloatUnitEditBtn",
+                                                 "edMaskEditBtn"};
     return names;
 }
 
 template <>
 std::span<const std::string_view> EnumNames<TSortStyle>()
 {
-    static constexpr std::string_view names[] = {"ssAutomatic", "ssAlphabetic", "ssNumeric", "ssDate",
-        "ssAlphaNoCase", "ssAlphaCase", "ssShortDateEU", "ssShortDateUS", "ssCustom", "ssFinancial",
-        "ssAnsiAlphaCase", "ssAnsiAlphaNoCase", "ssRaw", "ssHTML", "ssImages", "ssCheckBox", "ssDateTime",
-        "ssTime", "ssAlphaNumeric", "ssAlphaNumericNoCase"};
+    static constexpr std::string_view names[] = {
+        "ssAutomatic",     "ssAlphabetic",      "ssNumeric",     "ssDate",         "ssAlphaNoCase",
+        "ssAlphaCase",     "ssShortDateEU",     "ssShortDateUS", "ssCustom",       "ssFinancial",
+        "ssAnsiAlphaCase", "ssAnsiAlphaNoCase", "ssRaw",         "ssHTML",         "ssImages",
+        "ssCheckBox",      "ssDateTime",        "ssTime",        "ssAlphaNumeric", "ssAlphaNumericNoCase"};
     return names;
 }
 
@@ -87,8 +122,7 @@ std::span<const std::string_view> EnumNames<TClipboardPasteAction>()
 template <>
 std::span<const std::string_view> EnumNames<TAdvanceDirection>()
 {
-    static constexpr std::string_view names[] = {"adLeftRight", "adTopBottom", "adLeftRightInRow",
-        "adTopBottomInCol"};
+    static constexpr std::string_view names[] = {"adLeftRight", "adTopBottom", "adLeftRightInRow", "adTopBottomInCol"};
     return names;
 }
 
@@ -130,8 +164,8 @@ std::span<const std::string_view> EnumNames<TWheelAction>()
 template <>
 std::span<const std::string_view> EnumNames<TColumnCalcType>()
 {
-    static constexpr std::string_view names[] = {"acNONE", "acSUM", "acAVG", "acCOUNT", "acMIN", "acMAX",
-        "acSPREAD", "acCUSTOM", "acDISTINCT", "acSTDDEV"};
+    static constexpr std::string_view names[] = {"acNONE", "acSUM",    "acAVG",    "acCOUNT",    "acMIN",
+                                                 "acMAX",  "acSPREAD", "acCUSTOM", "acDISTINCT", "acSTDDEV"};
     return names;
 }
 
@@ -152,10 +186,11 @@ std::span<const std::string_view> EnumNames<THoverRowCell>()
 template <>
 std::span<const std::string_view> EnumNames<TCellShape>()
 {
-    static constexpr std::string_view names[] = {"csRectangle", "csCircle", "csTriangleLeft",
-        "csTriangleRight", "csTriangleUp", "csTriangleDown", "csDiamond", "csLineVert", "csLineHorz",
-        "csRoundRect", "csEllips", "csSquare", "csRoundSquare", "csStar", "csArrowUp", "csArrowDown",
-        "csArrowLeft", "csArrowRight", "csHalfStar"};
+    static constexpr std::string_view names[] = {"csRectangle",   "csCircle",       "csTriangleLeft", "csTriangleRight",
+                                                 "csTriangleUp",  "csTriangleDown", "csDiamond",      "csLineVert",
+                                                 "csLineHorz",    "csRoundRect",    "csEllips",       "csSquare",
+                                                 "csRoundSquare", "csStar",         "csArrowUp",      "csArrowDown",
+                                                 "csArrowLeft",   "csArrowRight",   "csHalfStar"};
     return names;
 }
 

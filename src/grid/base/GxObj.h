@@ -20,26 +20,82 @@ using ui::TObject;
 
 // The inplace editor kind of a cell or column.
 enum TEditorType : std::uint8_t {
-    edNormal, edSpinEdit, edComboEdit, edComboList, edEditBtn, edCheckBox, edDateEdit, edDateEditUpDown,
-    edTimeEdit, edButton, edDataCheckBox, edNumeric, edPositiveNumeric, edFloat, edCapital, edMixedCase,
-    edPassword, edUnitEditBtn, edLowerCase, edUpperCase, edFloatSpinEdit, edTimeSpinEdit, edDateSpinEdit,
-    edNumericEditBtn, edFloatEditBtn, edCustom, edRichEdit, edNone, edDateTimeEdit, edValidChars,
-    edTrackbarDropDown, edMemoDropDown, edCalculatorDropDown, edTimePickerDropDown, edDetailDropDown,
-    edGridDropDown, edColorPickerDropDown, edImagePickerDropDown, edGxGridDropDown, edPositiveFloat,
-    edNumericUnitEditBtn, edFloatUnitEditBtn, edMaskEditBtn,
+    edNormal,
+    edSpinEdit,
+    edComboEdit,
+    edComboList,
+    edEditBtn,
+    edCheckBox,
+    edDateEdit,
+    edDateEditUpDown,
+    edTimeEdit,
+    edButton,
+    edDataCheckBox,
+    edNumeric,
+    edPositiveNumeric,
+    edFloat,
+    edCapital,
+    edMixedCase,
+    edPassword,
+    edUnitEditBtn,
+    edLowerCase,
+    edUpperCase,
+    edFloatSpinEdit,
+    edTimeSpinEdit,
+    edDateSpinEdit,
+    edNumericEditBtn,
+    edFloatEditBtn,
+    edCustom,
+    edRichEdit,
+    edNone,
+    edDateTimeEdit,
+    edValidChars,
+    edTrackbarDropDown,
+    edMemoDropDown,
+    edCalculatorDropDown,
+    edTimePickerDropDown,
+    edDetailDropDown,
+    edGridDropDown,
+    edColorPickerDropDown,
+    edImagePickerDropDown,
+    edGxGridDropDown,
+    edPositiveFloat,
+    edNumericUnitEditBtn,
+    edFloatUnitEditBtn,
+    edMaskEditBtn,
 };
 
 // How a column's cells compare when the grid sorts.
 enum TSortStyle : std::uint8_t {
-    ssAutomatic, ssAlphabetic, ssNumeric, ssDate, ssAlphaNoCase, ssAlphaCase, ssShortDateEU, ssShortDateUS,
-    ssCustom, ssFinancial, ssAnsiAlphaCase, ssAnsiAlphaNoCase, ssRaw, ssHTML, ssImages, ssCheckBox, ssDateTime,
-    ssTime, ssAlphaNumeric, ssAlphaNumericNoCase,
+    ssAutomatic,
+    ssAlphabetic,
+    ssNumeric,
+    ssDate,
+    ssAlphaNoCase,
+    ssAlphaCase,
+    ssShortDateEU,
+    ssShortDateUS,
+    ssCustom,
+    ssFinancial,
+    ssAnsiAlphaCase,
+    ssAnsiAlphaNoCase,
+    ssRaw,
+    ssHTML,
+    ssImages,
+    ssCheckBox,
+    ssDateTime,
+    ssTime,
+    ssAlphaNumeric,
+    ssAlphaNumericNoCase,
 };
 
 enum TCellBorder : std::uint8_t { cbTop, cbLeft, cbRight, cbBottom };
 // Set of TCellBorder: bit n stands for the value of ordinal n.
 using TCellBorders = std::uint8_t;
-constexpr TCellBorders CellBorderBit(TCellBorder b) { return static_cast<TCellBorders>(1u << b); }
+constexpr TCellBorders CellBorderBit(TCellBorder b)
+{
+    return static_cast<TCellBorders>(1u << b);
+}
 
 enum TCellGradientDirection : std::uint8_t { GradientVertical, GradientHorizontal };
 enum TVAlignment : std::uint8_t { vtaTop, vtaCenter, vtaBottom };
@@ -57,28 +113,56 @@ enum TWheelAction : std::uint8_t { waMoveSelection, waScroll };
 
 // The footer calculation of a cell.
 enum TColumnCalcType : std::uint8_t {
-    acNONE, acSUM, acAVG, acCOUNT, acMIN, acMAX, acSPREAD, acCUSTOM, acDISTINCT, acSTDDEV,
+    acNONE,
+    acSUM,
+    acAVG,
+    acCOUNT,
+    acMIN,
+    acMAX,
+    acSPREAD,
+    acCUSTOM,
+    acDISTINCT,
+    acSTDDEV,
 };
 
 // Look of selected cells, and which cells of the hover row take the hover colours.
 enum TGridSelectionStyle : std::uint8_t { ssDefault, ssVista, ssWin7, ssOffice2007 };
 enum THoverRowCell : std::uint8_t { hcNormal, hcFixed, hcSelected };
 using THoverRowCells = std::uint8_t;
-constexpr THoverRowCells HoverRowCellBit(THoverRowCell c) { return static_cast<THoverRowCells>(1u << c); }
+constexpr THoverRowCells HoverRowCellBit(THoverRowCell c)
+{
+    return static_cast<THoverRowCells>(1u << c);
+}
 
 // The figure of a shape cell.
 enum TCellShape : std::uint8_t {
-    csRectangle, csCircle, csTriangleLeft, csTriangleRight, csTriangleUp, csTriangleDown, csDiamond, csLineVert,
-    csLineHorz, csRoundRect, csEllips, csSquare, csRoundSquare, csStar, csArrowUp, csArrowDown, csArrowLeft,
-    csArrowRight, csHalfStar,
+    csRectangle,
+    csCircle,
+    csTriangleLeft,
+    csTriangleRight,
+    csTriangleUp,
+    csTriangleDown,
+    csDiamond,
+    csLineVert,
+    csLineHorz,
+    csRoundRect,
+    csEllips,
+    csSquare,
+    csRoundSquare,
+    csStar,
+    csArrowUp,
+    csArrowDown,
+    csArrowLeft,
+    csArrowRight,
+    csHalfStar,
 };
 
 // Identifiers of an enumeration's values in ordinal order (the names form files use).
 template <typename E>
 std::span<const std::string_view> EnumNames();
 
-#define GX_ENUM_NAMES(E) \
-    template <>          \
+#define GX_ENUM_NAMES(E)                                                                                               \
+    template <>                                                                                                        \
     std::span<const std::string_view> EnumNames<E>();
 GX_ENUM_NAMES(TEditorType)
 GX_ENUM_NAMES(TSortStyle)
@@ -159,8 +243,8 @@ using TCanSortEvent = std::function<void(TObject* Sender, int ACol, bool& DoSort
 using TCustomCompareEvent =
     std::function<void(TObject* Sender, const std::string& str1, const std::string& str2, int& Res)>;
 using TRawCompareEvent = std::function<void(TObject* Sender, int ACol, int Row1, int Row2, int& Res)>;
-using TGridFormatEvent = std::function<void(TObject* Sender, int ACol, TSortStyle& AStyle, std::string& aPrefix,
-                                            std::string& aSuffix)>;
+using TGridFormatEvent =
+    std::function<void(TObject* Sender, int ACol, TSortStyle& AStyle, std::string& aPrefix, std::string& aSuffix)>;
 using TGridColorEvent = std::function<void(TObject* Sender, int ARow, int ACol, ui::TGridDrawState AState,
                                            ui::TBrush* ABrush, ui::TFont* AFont)>;
 using TGridGradientEvent =
@@ -174,8 +258,8 @@ using TGridAlignEvent =
     std::function<void(TObject* Sender, int ARow, int ACol, THAlignment& HAlign, TVAlignment& VAlign)>;
 using TGridHintEvent = std::function<void(TObject* Sender, int ARow, int ACol, std::string& hintstr)>;
 using TEllipsClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& S)>;
-using TGridBalloonEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& ATitle,
-                                             std::string& AText, int& AIcon)>;
+using TGridBalloonEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, std::string& ATitle, std::string& AText, int& AIcon)>;
 using TCanInsertRowEvent = std::function<void(TObject* Sender, int ARow, bool& CanInsert)>;
 using TAutoInsertRowEvent = std::function<void(TObject* Sender, int ARow)>;
 using TCanAddRowEvent = std::function<void(TObject* Sender, bool& CanAdd)>;

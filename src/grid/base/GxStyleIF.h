@@ -14,47 +14,66 @@
 namespace gx {
 
 enum class TOfficeTheme {
-  ot2003Blue, ot2003Silver, ot2003Olive, ot2003Classic,
-  ot2007Blue, ot2007Silver, ot2007Black,
-  ot2010Blue, ot2010Silver, ot2010Black,
-  otUnknown
+    ot2003Blue,
+    ot2003Silver,
+    ot2003Olive,
+    ot2003Classic,
+    ot2007Blue,
+    ot2007Silver,
+    ot2007Black,
+    ot2010Blue,
+    ot2010Silver,
+    ot2010Black,
+    otUnknown
 };
 
 enum class TGxStyle {
-  tsOffice2003Blue, tsOffice2003Silver, tsOffice2003Olive, tsOffice2003Classic,
-  tsOffice2007Luna, tsOffice2007Obsidian, tsWindowsXP, tsWhidbey, tsCustom,
-  tsOffice2007Silver, tsWindowsVista, tsWindows7, tsTerminal,
-  tsOffice2010Blue, tsOffice2010Silver, tsOffice2010Black
+    tsOffice2003Blue,
+    tsOffice2003Silver,
+    tsOffice2003Olive,
+    tsOffice2003Classic,
+    tsOffice2007Luna,
+    tsOffice2007Obsidian,
+    tsWindowsXP,
+    tsWhidbey,
+    tsCustom,
+    tsOffice2007Silver,
+    tsWindowsVista,
+    tsWindows7,
+    tsTerminal,
+    tsOffice2010Blue,
+    tsOffice2010Silver,
+    tsOffice2010Black
 };
 
 // Brush, border and text colour of one state of the flat look.
 struct TColorTone {
-  ui::TColor BrushColor = ui::clNone;
-  ui::TColor BorderColor = ui::clNone;
-  ui::TColor TextColor = ui::clNone;
+    ui::TColor BrushColor = ui::clNone;
+    ui::TColor BorderColor = ui::clNone;
+    ui::TColor TextColor = ui::clNone;
 };
 
 // The colour tones a flat-styled control keeps for its states.
 struct TColorTones {
-  TColorTone Background;
-  TColorTone Foreground;
-  TColorTone Selected;
-  TColorTone Hover;
-  TColorTone Disabled;
+    TColorTone Background;
+    TColorTone Foreground;
+    TColorTone Selected;
+    TColorTone Hover;
+    TColorTone Disabled;
 };
 
 // Implemented by controls that take a style preset.
 class IGxStyle {
 public:
-  virtual ~IGxStyle() = default;
-  virtual void SetComponentStyle(TGxStyle AStyle) = 0;
+    virtual ~IGxStyle() = default;
+    virtual void SetComponentStyle(TGxStyle AStyle) = 0;
 };
 
 // Implemented by controls that take colour tones.
 class IGxTones {
 public:
-  virtual ~IGxTones() = default;
-  virtual void SetColorTones(const TColorTones& ATones) = 0;
+    virtual ~IGxTones() = default;
+    virtual void SetColorTones(const TColorTones& ATones) = 0;
 };
 
 // Window message sent to registered windows when the office colour scheme changes.
@@ -83,9 +102,9 @@ std::string GetDefaultFontName();
 
 // The visual-style binding used by every themed drawing: loaded, and styles active.
 struct TVisualStyles {
-  bool Loaded = true;
-  bool IsThemeActive() const { return Loaded; }
-  bool IsAppThemed() const { return Loaded; }
+    bool Loaded = true;
+    bool IsThemeActive() const { return Loaded; }
+    bool IsAppThemed() const { return Loaded; }
 };
 const TVisualStyles& VisualStyles();
 

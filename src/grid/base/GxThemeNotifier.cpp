@@ -12,22 +12,26 @@ TThemeNotifier* gSharedNotifier = nullptr;
 
 TThemeNotifier::TThemeNotifier(ui::TComponent* AOwner) : ui::TComponent(AOwner) {}
 
-TThemeNotifier::~TThemeNotifier() {
-  if (gSharedNotifier == this) gSharedNotifier = nullptr;
+TThemeNotifier::~TThemeNotifier()
+{
+    if (gSharedNotifier == this)
+        gSharedNotifier = nullptr;
 }
 
 void TThemeNotifier::RegisterWindow(ui::HWND) {}
 
 void TThemeNotifier::UnRegisterWindow(ui::HWND) {}
 
-TThemeNotifier* GetThemeNotifier(ui::TComponent* Owner) {
-  if (!gSharedNotifier) {
-    ui::TComponent* owner = Owner;
-    if (ui::TApplication* app = ui::GetApplication())
-      if (ui::TForm* main = app->MainForm(); main && main->HandleAllocated()) owner = main;
-    gSharedNotifier = new TThemeNotifier(owner);
-  }
-  return gSharedNotifier;
+TThemeNotifier* GetThemeNotifier(ui::TComponent* Owner)
+{
+    if (!gSharedNotifier) {
+        ui::TComponent* owner = Owner;
+        if (ui::TApplication* app = ui::GetApplication())
+            if (ui::TForm* main = app->MainForm(); main && main->HandleAllocated())
+                owner = main;
+        gSharedNotifier = new TThemeNotifier(owner);
+    }
+    return gSharedNotifier;
 }
 
 }  // namespace gx

@@ -11,16 +11,16 @@ namespace gx {
 
 class TThemeNotifier : public ui::TComponent {
 public:
-  explicit TThemeNotifier(ui::TComponent* AOwner);
-  ~TThemeNotifier() override;
+    explicit TThemeNotifier(ui::TComponent* AOwner);
+    ~TThemeNotifier() override;
 
-  // Listed only while a monitor watches the scheme; otherwise nothing happens.
-  void RegisterWindow(ui::HWND Handle);
-  void UnRegisterWindow(ui::HWND Handle);
-  // Whether a monitor watches the office colour scheme (never on this desktop).
-  bool Watching() const { return false; }
+    // Listed only while a monitor watches the scheme; otherwise nothing happens.
+    void RegisterWindow(ui::HWND Handle);
+    void UnRegisterWindow(ui::HWND Handle);
+    // Whether a monitor watches the office colour scheme (never on this desktop).
+    bool Watching() const { return false; }
 
-  ui::TNotifyEvent OnOfficeThemeChange;
+    ui::TNotifyEvent OnOfficeThemeChange;
 };
 
 // The program's one notifier, created on first use. Its owner is the application's main form

@@ -18,42 +18,42 @@ namespace gx {
 
 // Inputs of one call besides the canvas, the text and the layout rectangle.
 struct THTMLDrawParams {
-  int HitX = -1;             // point to hit-test; -1 for none
-  int HitY = -1;
-  int FocusLinkIndex = -1;   // 0-based number of the link that gets a focus rectangle
-  int HoverLinkIndex = -1;   // 1-based number of the hovered link
-  int ShadowOffset = 1;      // shadow displacement of <SH> text
-  bool HitTestOnly = false;  // the second pass hit-tests without drawing
-  bool MeasureOnly = false;  // only the measuring pass runs; nothing is drawn
-  bool Printing = false;
-  bool Selected = false;     // drawn in a selected cell: colour tags keep the colours
-  bool BlinkVisible = true;  // blinking text is visible in this call
-  bool UnderlineHoverOnly = false;
-  bool WordWrap = true;      // break at spaces; otherwise a line is cut with an end ellipsis
-  bool ControlDown = false;
-  double ScaleFactor = 1.0;
-  ui::TColor LinkColor = ui::clBlue;
-  ui::TColor HoverBackColor = ui::clNone;
-  ui::TColor HoverFontColor = ui::clNone;
-  ui::TColor ShadowColor = ui::clGray;
+    int HitX = -1;  // point to hit-test; -1 for none
+    int HitY = -1;
+    int FocusLinkIndex = -1;   // 0-based number of the link that gets a focus rectangle
+    int HoverLinkIndex = -1;   // 1-based number of the hovered link
+    int ShadowOffset = 1;      // shadow displacement of <SH> text
+    bool HitTestOnly = false;  // the second pass hit-tests without drawing
+    bool MeasureOnly = false;  // only the measuring pass runs; nothing is drawn
+    bool Printing = false;
+    bool Selected = false;     // drawn in a selected cell: colour tags keep the colours
+    bool BlinkVisible = true;  // blinking text is visible in this call
+    bool UnderlineHoverOnly = false;
+    bool WordWrap = true;  // break at spaces; otherwise a line is cut with an end ellipsis
+    bool ControlDown = false;
+    double ScaleFactor = 1.0;
+    ui::TColor LinkColor = ui::clBlue;
+    ui::TColor HoverBackColor = ui::clNone;
+    ui::TColor HoverFontColor = ui::clNone;
+    ui::TColor ShadowColor = ui::clGray;
 };
 
 // Results of one call. AnchorAtPoint and HoverRect are kept from the caller until a link
 // is hit; ControlID is an input when HitTestOnly.
 struct THTMLDrawResult {
-  std::string AnchorAtPoint;  // HREF of the link under the point
-  std::string PlainText;      // the text runs without markup, CR for each <BR>
-  std::string FocusAnchor;    // HREF of the focus link
-  std::string AnchorTitle;    // TITLE of the link under the point
-  int UsedWidth = 0;          // width of the widest line
-  int UsedHeight = 0;         // total height of the lines
-  int LinkCount = 0;
-  int LinkAtPoint = -1;       // 1-based number of the link under the point
-  ui::TRect HoverRect;        // area of the link under the point
-  ui::TRect ControlRect;
-  std::string ControlID;
-  std::string ControlValue;
-  std::string ControlType;
+    std::string AnchorAtPoint;  // HREF of the link under the point
+    std::string PlainText;      // the text runs without markup, CR for each <BR>
+    std::string FocusAnchor;    // HREF of the focus link
+    std::string AnchorTitle;    // TITLE of the link under the point
+    int UsedWidth = 0;          // width of the widest line
+    int UsedHeight = 0;         // total height of the lines
+    int LinkCount = 0;
+    int LinkAtPoint = -1;  // 1-based number of the link under the point
+    ui::TRect HoverRect;   // area of the link under the point
+    ui::TRect ControlRect;
+    std::string ControlID;
+    std::string ControlValue;
+    std::string ControlType;
 };
 
 // Lays Text out in LayoutRect and draws, measures or hit-tests it. True when something

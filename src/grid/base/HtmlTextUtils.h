@@ -3,8 +3,8 @@
 // search-match highlighting and the CONTROL tags that embed form controls in a cell.
 // All are free functions on UTF-8 strings and keep no state.
 
-#include <string>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace gx {
@@ -28,14 +28,14 @@ bool HtmlTagAttribute(std::string_view tag, std::string_view name, std::string& 
 
 // An entity and the UTF-8 text it stands for.
 struct THtmlEntity {
-  std::string_view Entity;
-  std::string_view Character;
+    std::string_view Entity;
+    std::string_view Character;
 };
 
 // The first entity of Table that stands at Text[At] (letters compared in any case when
 // AnyCase), or nullptr.
-const THtmlEntity* MatchHtmlEntity(std::string_view Text, std::size_t At,
-                                   std::span<const THtmlEntity> Table, bool AnyCase);
+const THtmlEntity* MatchHtmlEntity(std::string_view Text, std::size_t At, std::span<const THtmlEntity> Table,
+                                   bool AnyCase);
 
 // Replaces the first occurrence of Find (any case); False when there is none.
 bool ReplaceFirstText(std::string_view find, std::string_view replacement, std::string& text);
@@ -46,14 +46,13 @@ std::string SpacesToNbsp(std::string_view text);
 std::string StripHTMLTags(std::string_view text);
 
 // Wraps each match of SearchText in the visible text into <Tag>...</Tag>.
-std::string HighlightHTMLText(std::string_view text, std::string_view searchText,
-                              std::string_view tag, bool caseSensitive);
+std::string HighlightHTMLText(std::string_view text, std::string_view searchText, std::string_view tag,
+                              bool caseSensitive);
 std::string RemoveHighlightTags(std::string_view text, std::string_view tag);
 
 // Reads the attributes of a CONTROL tag; each output is empty when its attribute is absent.
-void ParseControlTag(std::string_view tagText, std::string& type, std::string& id,
-                     std::string& value, std::string& width, std::string& height,
-                     std::string& prop, std::string& maxLen);
+void ParseControlTag(std::string_view tagText, std::string& type, std::string& id, std::string& value,
+                     std::string& width, std::string& height, std::string& prop, std::string& maxLen);
 
 bool HasHTMLControl(std::string_view text);
 std::string GetNextHTMLControlID(std::string_view text, std::string_view id);

@@ -30,7 +30,10 @@ std::string ReplaceAll(std::string_view s, std::string_view from, std::string_vi
     return out;
 }
 
-bool Contains(std::string_view s, char c) { return s.find(c) != std::string_view::npos; }
+bool Contains(std::string_view s, char c)
+{
+    return s.find(c) != std::string_view::npos;
+}
 
 // Every CR becomes `replacement`, every LF is dropped.
 std::string ReplaceCRDropLF(std::string_view s, std::string_view replacement)
@@ -51,7 +54,8 @@ std::string ReplaceCRDropLF(std::string_view s, std::string_view replacement)
 std::string EncodeCellLineBreaks(std::string_view s)
 {
     std::string out(s);
-    if (!Contains(s, CR)) return out;
+    if (!Contains(s, CR))
+        return out;
     for (char& c : out) {
         if (c == CR)
             c = '\t';
@@ -94,7 +98,8 @@ void ExtractFirstLine(std::string& Text, bool KeepRest, std::string& Line)
     }
     Line = Text.substr(0, p);
     std::size_t cut = p + 1;
-    if (cut < Text.size() && Text[cut] == LF) ++cut;
+    if (cut < Text.size() && Text[cut] == LF)
+        ++cut;
     if (KeepRest)
         Text.erase(0, cut);
     else
@@ -103,7 +108,8 @@ void ExtractFirstLine(std::string& Text, bool KeepRest, std::string& Line)
 
 int LineCount(std::string_view s, bool MultiLine)
 {
-    if (!MultiLine) return 1;
+    if (!MultiLine)
+        return 1;
     return 1 + CountChar(CR, s);
 }
 
@@ -114,28 +120,43 @@ std::string QuoteMultiLine(std::string_view s)
 
 std::string VTToCRLF(std::string_view s)
 {
-    if (!Contains(s, VT)) return std::string(s);
+    if (!Contains(s, VT))
+        return std::string(s);
     return ReplaceAll(s, std::string_view(&VT, 1), "\r\n");
 }
 
-void RemoveCRBeforeLF(std::string& s) { s = ReplaceAll(s, "\r\n", "\n"); }
+void RemoveCRBeforeLF(std::string& s)
+{
+    s = ReplaceAll(s, "\r\n", "\n");
+}
 
-std::string LineBreaksToTilde(std::string_view s) { return ReplaceCRDropLF(s, "~"); }
+std::string LineBreaksToTilde(std::string_view s)
+{
+    return ReplaceCRDropLF(s, "~");
+}
 
 std::string TildeToLineBreaks(std::string_view s)
 {
     std::string out = ReplaceAll(s, "~", "\r\n");
-    if (out == "^") out.clear();
+    if (out == "^")
+        out.clear();
     return out;
 }
 
-std::string BackslashNToCR(std::string_view s) { return ReplaceAll(s, "\\n", "\r"); }
+std::string BackslashNToCR(std::string_view s)
+{
+    return ReplaceAll(s, "\\n", "\r");
+}
 
-std::string CRToBackslashN(std::string_view s) { return ReplaceCRDropLF(s, "\\n"); }
+std::string CRToBackslashN(std::string_view s)
+{
+    return ReplaceCRDropLF(s, "\\n");
+}
 
 std::string LineBreaksToBR(std::string_view s)
 {
-    if (!Contains(s, CR)) return std::string(s);
+    if (!Contains(s, CR))
+        return std::string(s);
     return ReplaceAll(s, "\r", "<br>");
 }
 
@@ -143,7 +164,8 @@ std::string CRToLF(std::string_view s)
 {
     std::string out(s);
     for (char& c : out)
-        if (c == CR) c = LF;
+        if (c == CR)
+            c = LF;
     return out;
 }
 
@@ -152,15 +174,20 @@ std::string RemoveCR(std::string_view s)
     std::string out;
     out.reserve(s.size());
     for (char c : s)
-        if (c != CR) out += c;
+        if (c != CR)
+            out += c;
     return out;
 }
 
-std::string EscapeQuotes(std::string_view s) { return ReplaceAll(s, "\"", "\"\""); }
+std::string EscapeQuotes(std::string_view s)
+{
+    return ReplaceAll(s, "\"", "\"\"");
+}
 
 std::string UndoubleChar(char Ch, std::string_view s)
 {
-    if (!Contains(s, Ch)) return std::string(s);
+    if (!Contains(s, Ch))
+        return std::string(s);
     const char pair[2] = {Ch, Ch};
     return ReplaceAll(s, std::string_view(pair, 2), std::string_view(&Ch, 1));
 }
@@ -206,9 +233,15 @@ int CountQuoteEnds(char Ch, std::string_view s)
     return count;
 }
 
-void StringToOem(std::string& s) { s = rtl::Utf8ToCp437(s); }
+void StringToOem(std::string& s)
+{
+    s = rtl::Utf8ToCp437(s);
+}
 
-void OemToString(std::string& s) { s = rtl::Cp437ToUtf8(s); }
+void OemToString(std::string& s)
+{
+    s = rtl::Cp437ToUtf8(s);
+}
 
 std::string ColorToHTMLHex(std::uint32_t Color)
 {
@@ -224,8 +257,8 @@ void BuildClipboardHTML(std::string& Fragment)
     const auto L = static_cast<long>(Fragment.size());
     char header[160];
     std::snprintf(header, sizeof header,
-                  "Version:1.0\r\nStartHTML:%.8d\r\nEndHTML:%.8ld\r\nStartFragment:%.8d\r\nEndFragment:%.8ld\r\n",
-                  97, L + 306, 274, L + 274);
+                  "Version:1.0\r\nStartHTML:%.8d\r\nEndHTML:%.8ld\r\nStartFragment:%.8d\r\nEndFragment:%.8ld\r\n", 97,
+                  L + 306, 274, L + 274);
     std::string out = header;
     out += "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">";
     out += "<html><head><META http-equiv=Content-Type content=\"text/html; charset=iso-8859-1\">"
@@ -244,7 +277,8 @@ int CharPos(char Ch, std::string_view s)
 int VarCharPos(char Ch, std::string_view s, int& Pos)
 {
     const int p = CharPos(Ch, s);
-    if (p > 0) Pos = p;
+    if (p > 0)
+        Pos = p;
     return p;
 }
 
@@ -265,7 +299,8 @@ int PosInUpperCase(std::string_view Sub, std::string_view s)
 
 int WidePos(std::u16string_view Sub, std::u16string_view s)
 {
-    if (Sub.empty()) return 0;
+    if (Sub.empty())
+        return 0;
     const auto p = s.find(Sub);
     return p == std::u16string_view::npos ? 0 : static_cast<int>(p) + 1;
 }
@@ -273,7 +308,8 @@ int WidePos(std::u16string_view Sub, std::u16string_view s)
 std::string ExtractField(std::string& S, std::string_view Sep)
 {
     const auto p = Sep.empty() ? std::string::npos : S.find(Sep);
-    if (p == std::string::npos) return {};
+    if (p == std::string::npos)
+        return {};
     std::string field = S.substr(0, p);
     S.erase(0, p + Sep.size());
     return field;
@@ -282,7 +318,8 @@ std::string ExtractField(std::string& S, std::string_view Sep)
 std::string ConcatStrings(const rtl::TStrings& Lines)
 {
     std::string out;
-    for (int i = 0; i < Lines.Count(); ++i) out += Lines[i];
+    for (int i = 0; i < Lines.Count(); ++i)
+        out += Lines[i];
     return out;
 }
 
@@ -290,7 +327,8 @@ void FillString(std::string& S, char32_t Ch)
 {
     const auto n = ToCodePoints(S).size();
     std::string out;
-    for (std::size_t i = 0; i < n; ++i) rtl::AppendUtf8(out, static_cast<int>(Ch));
+    for (std::size_t i = 0; i < n; ++i)
+        rtl::AppendUtf8(out, static_cast<int>(Ch));
     S = std::move(out);
 }
 
@@ -298,22 +336,35 @@ int CountChar(char Ch, std::string_view s)
 {
     int n = 0;
     for (char c : s)
-        if (c == Ch) ++n;
+        if (c == Ch)
+            ++n;
     return n;
 }
 
-int Max(int a, int b) { return a > b ? a : b; }
-int Min(int a, int b) { return a < b ? a : b; }
+int Max(int a, int b)
+{
+    return a > b ? a : b;
+}
+int Min(int a, int b)
+{
+    return a < b ? a : b;
+}
 
 int LimitValue(int Value, int MinValue, int MaxValue)
 {
-    if (MinValue == MaxValue) return Value;
-    if (MinValue > 0 && Value < MinValue) Value = MinValue;
-    if (MaxValue > 0 && Value > MaxValue) Value = MaxValue;
+    if (MinValue == MaxValue)
+        return Value;
+    if (MinValue > 0 && Value < MinValue)
+        Value = MinValue;
+    if (MaxValue > 0 && Value > MaxValue)
+        Value = MaxValue;
     return Value;
 }
 
-bool IsNumberChar(char32_t Ch) { return IsNumberCodePoint(Ch); }
+bool IsNumberChar(char32_t Ch)
+{
+    return IsNumberCodePoint(Ch);
+}
 
 bool CellInGridRect(const ui::TGridRect& R, int ACol, int ARow)
 {

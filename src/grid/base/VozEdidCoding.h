@@ -26,17 +26,17 @@ std::string DecodeCellLineBreaks(std::string_view s, bool MultiLine);
 void ExtractFirstLine(std::string& Text, bool KeepRest, std::string& Line);
 int LineCount(std::string_view s, bool MultiLine);
 
-std::string QuoteMultiLine(std::string_view s);   // CR LF -> VT, then enclosed in double quotes
-std::string VTToCRLF(std::string_view s);         // VT -> CR LF
-void RemoveCRBeforeLF(std::string& s);            // CR LF -> LF
-std::string LineBreaksToTilde(std::string_view s);   // CR -> "~", LF dropped
-std::string TildeToLineBreaks(std::string_view s);   // "~" -> CR LF; "^" alone -> empty
-std::string BackslashNToCR(std::string_view s);      // "\n" (two characters) -> CR
-std::string CRToBackslashN(std::string_view s);      // CR -> "\n" (two characters), LF dropped
-std::string LineBreaksToBR(std::string_view s);      // CR -> "<br>" (LF kept)
+std::string QuoteMultiLine(std::string_view s);     // CR LF -> VT, then enclosed in double quotes
+std::string VTToCRLF(std::string_view s);           // VT -> CR LF
+void RemoveCRBeforeLF(std::string& s);              // CR LF -> LF
+std::string LineBreaksToTilde(std::string_view s);  // CR -> "~", LF dropped
+std::string TildeToLineBreaks(std::string_view s);  // "~" -> CR LF; "^" alone -> empty
+std::string BackslashNToCR(std::string_view s);     // "\n" (two characters) -> CR
+std::string CRToBackslashN(std::string_view s);     // CR -> "\n" (two characters), LF dropped
+std::string LineBreaksToBR(std::string_view s);     // CR -> "<br>" (LF kept)
 std::string CRToLF(std::string_view s);
 std::string RemoveCR(std::string_view s);
-std::string EscapeQuotes(std::string_view s);        // every double quote doubled
+std::string EscapeQuotes(std::string_view s);  // every double quote doubled
 std::string UndoubleChar(char Ch, std::string_view s);
 // Position of the closing quote character of a quoted field (see the .cpp for the rule), 0 when
 // there is none. The result is also stored in Pos.
@@ -58,12 +58,12 @@ void BuildClipboardHTML(std::string& Fragment);
 int CharPos(char Ch, std::string_view s);
 int VarCharPos(char Ch, std::string_view s, int& Pos);
 int VarPos(std::string_view Sub, std::string_view s, int& Pos);
-int PosInUpperCase(std::string_view Sub, std::string_view s);   // Sub given in upper case
-int WidePos(std::u16string_view Sub, std::u16string_view s);    // 1-based, in 16-bit units
+int PosInUpperCase(std::string_view Sub, std::string_view s);  // Sub given in upper case
+int WidePos(std::u16string_view Sub, std::u16string_view s);   // 1-based, in 16-bit units
 // The text before the first Sep, removed with Sep from S; empty and S unchanged without Sep.
 std::string ExtractField(std::string& S, std::string_view Sep);
 std::string ConcatStrings(const rtl::TStrings& Lines);
-void FillString(std::string& S, char32_t Ch);   // every character replaced, length in characters kept
+void FillString(std::string& S, char32_t Ch);  // every character replaced, length in characters kept
 int CountChar(char Ch, std::string_view s);
 int Max(int a, int b);
 int Min(int a, int b);

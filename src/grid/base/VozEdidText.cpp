@@ -12,7 +12,10 @@ namespace gx {
 
 namespace {
 
-bool IsE(char32_t c) { return c == U'e' || c == U'E'; }
+bool IsE(char32_t c)
+{
+    return c == U'e' || c == U'E';
+}
 
 // Stands for "no such separator": no text yields this code point.
 constexpr char32_t kNoSeparator = 0xFFFFFFFF;
@@ -24,9 +27,15 @@ char32_t ThousandSeparatorChar()
     return cps.empty() ? kNoSeparator : cps.front();
 }
 
-char32_t DecimalSeparatorChar() { return static_cast<unsigned char>(rtl::Regional().DecimalSeparator); }
+char32_t DecimalSeparatorChar()
+{
+    return static_cast<unsigned char>(rtl::Regional().DecimalSeparator);
+}
 
-bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+bool StartsWith(std::string_view s, std::string_view prefix)
+{
+    return s.substr(0, prefix.size()) == prefix;
+}
 
 std::string Utf8Of(char32_t c)
 {
@@ -39,50 +48,66 @@ std::string Utf8Of(char32_t c)
 
 int GetCellTextKind(std::string_view Text, bool DetectHTML)
 {
-    if (Text.empty()) return ctkPlain;
-    if (Text[0] == '=') return ctkFormula;
+    if (Text.empty())
+        return ctkPlain;
+    if (Text[0] == '=')
+        return ctkFormula;
     if (StartsWith(Text, "|\\")) {
-        if (Text.size() >= 4 && Text[2] == '\0' && Text[3] == '=') return ctkFormula;
+        if (Text.size() >= 4 && Text[2] == '\0' && Text[3] == '=')
+            return ctkFormula;
         return ctkWideText;
     }
-    if (StartsWith(Text, "{\\")) return ctkRichText;
+    if (StartsWith(Text, "{\\"))
+        return ctkRichText;
     if (DetectHTML) {
         for (std::string_view tag : {"</", "<B", "<I", "<C"})
-            if (Text.find(tag) != std::string_view::npos) return ctkHTML;
+            if (Text.find(tag) != std::string_view::npos)
+                return ctkHTML;
     }
     return ctkPlain;
 }
 
 int GetNumberKind(std::string_view Text)
 {
-    if (Text.empty()) return nkNotANumber;
+    if (Text.empty())
+        return nkNotANumber;
     const std::u32string chars = ToCodePoints(Text);
     const char32_t th = ThousandSeparatorChar();
     const char32_t dec = DecimalSeparatorChar();
     const std::size_t n = chars.size();
 
     bool isInteger = true, isDecimal = true, isExponent = true, hasE = false;
-    std::size_t lastThousand = 0;   // 1-based position, 0 = none yet
+    std::size_t lastThousand = 0;  // 1-based position, 0 = none yet
     int decimals = 0, minuses = 0;
     for (std::size_t i = 1; i <= n; ++i) {
         const char32_t c = chars[i - 1];
         const bool num = IsNumberCodePoint(c);
-        if (!num && c != U'-') isInteger = false;
+        if (!num && c != U'-')
+            isInteger = false;
         if (IsE(c)) {
-            if (hasE) isExponent = false;
+            if (hasE)
+                isExponent = false;
             hasE = true;
         }
-        if (i > 1 && c == U'-') isInteger = isDecimal = false;
-        if (i == 1 && IsE(c)) isExponent = false;
-        if (i == n && (IsE(c) || c == U'+' || c == U'-')) isExponent = false;
-        if (!num && c != U'-' && c != th && c != dec) isDecimal = false;
-        if (c == th || !(num || c == th || c == dec || IsE(c) || c == U'+' || c == U'-')) isExponent = false;
+        if (i > 1 && c == U'-')
+            isInteger = isDecimal = false;
+        if (i == 1 && IsE(c))
+            isExponent = false;
+        if (i == n && (IsE(c) || c == U'+' || c == U'-'))
+            isExponent = false;
+        if (!num && c != U'-' && c != th && c != dec)
+            isDecimal = false;
+        if (c == th || !(num || c == th || c == dec || IsE(c) || c == U'+' || c == U'-'))
+            isExponent = false;
         if (c == th) {
-            if (lastThousand != 0 && i - lastThousand < 4) isDecimal = false;
+            if (lastThousand != 0 && i - lastThousand < 4)
+                isDecimal = false;
             lastThousand = i;
         }
-        if (c == dec) ++decimals;
-        if (c == U'-') ++minuses;
+        if (c == dec)
+            ++decimals;
+        if (c == U'-')
+            ++minuses;
     }
 
     int kind = nkNotANumber;
@@ -92,15 +117,18 @@ int GetNumberKind(std::string_view Text)
         kind = nkDecimal;
     } else if (isExponent && hasE) {
         kind = nkExponent;
-        if (minuses == 2) minuses = 1;   // one sign for the number, one for the exponent
+        if (minuses == 2)
+            minuses = 1;  // one sign for the number, one for the exponent
     }
-    if (minuses > 1 || decimals > 1) kind = nkNotANumber;
+    if (minuses > 1 || decimals > 1)
+        kind = nkNotANumber;
     return kind;
 }
 
 std::string CleanNumberText(std::string_view Text)
 {
-    if (Text.empty()) return {};
+    if (Text.empty())
+        return {};
     const std::string trimmed = rtl::Trim(Text);
     std::u32string chars = ToCodePoints(trimmed);
     const char32_t dec = DecimalSeparatorChar();
@@ -111,13 +139,16 @@ std::string CleanNumberText(std::string_view Text)
     std::size_t i = 0;
     while (chars.size() - i >= 2) {
         const char32_t c = chars[i];
-        if (IsNumberCodePoint(c) || c == thFirst || c == dec || IsE(c)) break;
-        if (c == U'-') negative = true;
+        if (IsNumberCodePoint(c) || c == thFirst || c == dec || IsE(c))
+            break;
+        if (c == U'-')
+            negative = true;
         ++i;
     }
 
     std::string out;
-    if (negative) out += '-';
+    if (negative)
+        out += '-';
     while (i < chars.size()) {
         const char32_t c = chars[i];
         if (!th.empty() && chars.compare(i, th.size(), th) == 0) {
@@ -149,10 +180,12 @@ bool SplitShortDate(std::string_view Text, int& first, int& second, int& third)
             break;
         }
     }
-    if (sep == 0) return false;
+    if (sep == 0)
+        return false;
     const auto p1 = Text.find(sep);
     const auto p2 = Text.find(sep, p1 + 1);
-    if (p2 == std::string_view::npos) return false;
+    if (p2 == std::string_view::npos)
+        return false;
     return rtl::TryStrToInt(Text.substr(0, p1), first) && rtl::TryStrToInt(Text.substr(p1 + 1, p2 - p1 - 1), second) &&
            rtl::TryStrToInt(Text.substr(p2 + 1), third);
 }
@@ -182,7 +215,8 @@ bool HasDateSeparators(std::string_view Text)
 {
     const char sep = rtl::Regional().DateSeparator;
     const auto first = Text.find(sep);
-    if (first == std::string_view::npos || first < 1) return false;
+    if (first == std::string_view::npos || first < 1)
+        return false;
     return Text.find(sep, first + 2) != std::string_view::npos;
 }
 
@@ -193,8 +227,10 @@ rtl::TDateTime IncDateBy(int Years, int Months, int Days, rtl::TDateTime Date, d
     auto encode = [](int year, int month, int day) {
         return rtl::EncodeDate(year, month, std::min(day, rtl::DaysInAMonth(year, month)));
     };
-    if (Days != 0 && Months == 0 && Years == 0) return Date + Days;
-    if (Years != 0 && Months == 0 && Days == 0) return encode(y + Years, m, d);
+    if (Days != 0 && Months == 0 && Years == 0)
+        return Date + Days;
+    if (Years != 0 && Months == 0 && Days == 0)
+        return encode(y + Years, m, d);
     if (Months != 0 && Years == 0 && Days == 0) {
         m += Months;
         if (m <= 0) {
@@ -221,7 +257,8 @@ std::string EncodeWideCellText(std::u16string_view W)
 
 std::u16string DecodeWideCellText(std::string_view S)
 {
-    if (!StartsWith(S, "|\\")) return Utf8ToUtf16(S);
+    if (!StartsWith(S, "|\\"))
+        return Utf8ToUtf16(S);
     const std::u32string chars = ToCodePoints(S.substr(2));
     std::u16string out;
     out.reserve(chars.size() / 2);
@@ -254,22 +291,27 @@ std::string MixedCase(std::string_view Text)
         auto endsWith = [&](std::u32string_view tail) {
             return result.size() >= tail.size() && result.compare(result.size() - tail.size(), tail.size(), tail) == 0;
         };
-        if (i + 2 >= n && (endsWith(U" I") || endsWith(U" II"))) capitalise = true;
+        if (i + 2 >= n && (endsWith(U" I") || endsWith(U" II")))
+            capitalise = true;
     }
     std::string out;
-    for (char32_t c : result) rtl::AppendUtf8(out, static_cast<int>(c));
+    for (char32_t c : result)
+        rtl::AppendUtf8(out, static_cast<int>(c));
     return out;
 }
 
 bool ParseCellRef(std::string_view Text, ui::TPoint& P)
 {
     const std::string s = rtl::UpperCase(Text);
-    if (s.size() <= 3 || s[0] != 'R') return false;
+    if (s.size() <= 3 || s[0] != 'R')
+        return false;
     const std::string_view rest = std::string_view(s).substr(1);
     const auto c = rest.find('C');
-    if (c == std::string_view::npos) return false;
+    if (c == std::string_view::npos)
+        return false;
     int row = 0, col = 0;
-    if (!rtl::TryStrToInt(rest.substr(0, c), row) || !rtl::TryStrToInt(rest.substr(c + 1), col)) return false;
+    if (!rtl::TryStrToInt(rest.substr(0, c), row) || !rtl::TryStrToInt(rest.substr(c + 1), col))
+        return false;
     P = ui::TPoint(col, row);
     return true;
 }
@@ -287,21 +329,25 @@ void StripURLProtocol(std::string& Text)
         return;
     }
     p = Text.find("mailto:");
-    if (p != std::string::npos) Text.erase(0, p + 7);
+    if (p != std::string::npos)
+        Text.erase(0, p + 7);
 }
 
 bool InsertURLLink(std::string_view Text, std::string_view Prefix, std::string& Result)
 {
-    if (rtl::UpperCase(Text).find(Prefix) == std::string::npos) return false;
+    if (rtl::UpperCase(Text).find(Prefix) == std::string::npos)
+        return false;
     std::string s = rtl::ReplaceStr(rtl::ReplaceStr(Text, "<", "&lt;"), ">", "&gt;");
     const auto f = rtl::UpperCase(s).find(Prefix);
-    if (f == std::string::npos) return false;   // the prefix itself held "<" or ">"
+    if (f == std::string::npos)
+        return false;  // the prefix itself held "<" or ">"
     auto inAddress = [](unsigned char c) {
         return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
                std::string_view("%()-./:@\\_{}").find(static_cast<char>(c)) != std::string_view::npos;
     };
     std::size_t end = f;
-    while (end < s.size() && inAddress(static_cast<unsigned char>(s[end]))) ++end;
+    while (end < s.size() && inAddress(static_cast<unsigned char>(s[end])))
+        ++end;
     const std::string address = s.substr(f, end - f);
     s.insert(end, "</a>");
     s.insert(f, "<a href=\"" + address + "\">");

@@ -10,54 +10,57 @@ namespace {
 
 // Windows-1252 bytes 0x80..0x9F. The five bytes the code page leaves undefined map to the
 // C1 control with the same number, as the system conversion does, so that they round-trip.
-constexpr std::array<uint16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<uint16_t, 32> kCp1252High = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                  0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // Code page 437 bytes 0x80..0xFF (0x00..0x7F are ASCII and controls).
 constexpr std::array<uint16_t, 128> kCp437High = {
-    0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7,
-    0x00EA, 0x00EB, 0x00E8, 0x00EF, 0x00EE, 0x00EC, 0x00C4, 0x00C5,
-    0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9,
-    0x00FF, 0x00D6, 0x00DC, 0x00A2, 0x00A3, 0x00A5, 0x20A7, 0x0192,
-    0x00E1, 0x00ED, 0x00F3, 0x00FA, 0x00F1, 0x00D1, 0x00AA, 0x00BA,
-    0x00BF, 0x2310, 0x00AC, 0x00BD, 0x00BC, 0x00A1, 0x00AB, 0x00BB,
-    0x2591, 0x2592, 0x2593, 0x2502, 0x2524, 0x2561, 0x2562, 0x2556,
-    0x2555, 0x2563, 0x2551, 0x2557, 0x255D, 0x255C, 0x255B, 0x2510,
-    0x2514, 0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x255E, 0x255F,
-    0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550, 0x256C, 0x2567,
-    0x2568, 0x2564, 0x2565, 0x2559, 0x2558, 0x2552, 0x2553, 0x256B,
-    0x256A, 0x2518, 0x250C, 0x2588, 0x2584, 0x258C, 0x2590, 0x2580,
-    0x03B1, 0x00DF, 0x0393, 0x03C0, 0x03A3, 0x03C3, 0x00B5, 0x03C4,
-    0x03A6, 0x0398, 0x03A9, 0x03B4, 0x221E, 0x03C6, 0x03B5, 0x2229,
-    0x2261, 0x00B1, 0x2265, 0x2264, 0x2320, 0x2321, 0x00F7, 0x2248,
-    0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0};
+    0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7, 0x00EA, 0x00EB, 0x00E8, 0x00EF, 0x00EE,
+    0x00EC, 0x00C4, 0x00C5, 0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9, 0x00FF, 0x00D6,
+    0x00DC, 0x00A2, 0x00A3, 0x00A5, 0x20A7, 0x0192, 0x00E1, 0x00ED, 0x00F3, 0x00FA, 0x00F1, 0x00D1, 0x00AA,
+    0x00BA, 0x00BF, 0x2310, 0x00AC, 0x00BD, 0x00BC, 0x00A1, 0x00AB, 0x00BB, 0x2591, 0x2592, 0x2593, 0x2502,
+    0x2524, 0x2561, 0x2562, 0x2556, 0x2555, 0x2563, 0x2551, 0x2557, 0x255D, 0x255C, 0x255B, 0x2510, 0x2514,
+    0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x255E, 0x255F, 0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550,
+    0x256C, 0x2567, 0x2568, 0x2564, 0x2565, 0x2559, 0x2558, 0x2552, 0x2553, 0x256B, 0x256A, 0x2518, 0x250C,
+    0x2588, 0x2584, 0x258C, 0x2590, 0x2580, 0x03B1, 0x00DF, 0x0393, 0x03C0, 0x03A3, 0x03C3, 0x00B5, 0x03C4,
+    0x03A6, 0x0398, 0x03A9, 0x03B4, 0x221E, 0x03C6, 0x03B5, 0x2229, 0x2261, 0x00B1, 0x2265, 0x2264, 0x2320,
+    0x2321, 0x00F7, 0x2248, 0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0};
 
-int cp1252ToUnicode(unsigned char b) {
-    if (b >= 0x80 && b <= 0x9F) return kCp1252High[b - 0x80];
-    return b;   // ASCII and Latin-1 coincide with Unicode
+int cp1252ToUnicode(unsigned char b)
+{
+    if (b >= 0x80 && b <= 0x9F)
+        return kCp1252High[b - 0x80];
+    return b;  // ASCII and Latin-1 coincide with Unicode
 }
 
-int cp437ToUnicode(unsigned char b) { return b < 0x80 ? b : kCp437High[b - 0x80]; }
+int cp437ToUnicode(unsigned char b)
+{
+    return b < 0x80 ? b : kCp437High[b - 0x80];
+}
 
 using ReverseMap = std::unordered_map<int, char>;
 
-ReverseMap buildReverse(int (*toUnicode)(unsigned char)) {
+ReverseMap buildReverse(int (*toUnicode)(unsigned char))
+{
     ReverseMap m;
-    for (int b = 0; b < 256; ++b) m.emplace(toUnicode(static_cast<unsigned char>(b)), static_cast<char>(b));
+    for (int b = 0; b < 256; ++b)
+        m.emplace(toUnicode(static_cast<unsigned char>(b)), static_cast<char>(b));
     return m;
 }
 
-std::string fromSingleByte(std::string_view s, int (*toUnicode)(unsigned char)) {
+std::string fromSingleByte(std::string_view s, int (*toUnicode)(unsigned char))
+{
     std::string out;
     out.reserve(s.size());
-    for (char c : s) AppendUtf8(out, toUnicode(static_cast<unsigned char>(c)));
+    for (char c : s)
+        AppendUtf8(out, toUnicode(static_cast<unsigned char>(c)));
     return out;
 }
 
-std::string toSingleByte(std::string_view utf8, const ReverseMap& reverse) {
+std::string toSingleByte(std::string_view utf8, const ReverseMap& reverse)
+{
     std::string out;
     out.reserve(utf8.size());
     size_t pos = 0;
@@ -69,9 +72,10 @@ std::string toSingleByte(std::string_view utf8, const ReverseMap& reverse) {
     return out;
 }
 
-} // namespace
+}  // namespace
 
-int DecodeUtf8(std::string_view s, size_t& pos) {
+int DecodeUtf8(std::string_view s, size_t& pos)
+{
     auto byte = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
     unsigned char b0 = byte(pos);
     if (b0 < 0x80) {
@@ -79,23 +83,46 @@ int DecodeUtf8(std::string_view s, size_t& pos) {
         return b0;
     }
     int len = 0, cp = 0, min = 0;
-    if ((b0 & 0xE0) == 0xC0) { len = 2; cp = b0 & 0x1F; min = 0x80; }
-    else if ((b0 & 0xF0) == 0xE0) { len = 3; cp = b0 & 0x0F; min = 0x800; }
-    else if ((b0 & 0xF8) == 0xF0) { len = 4; cp = b0 & 0x07; min = 0x10000; }
-    else { ++pos; return -1; }
-    if (pos + static_cast<size_t>(len) > s.size()) { ++pos; return -1; }
+    if ((b0 & 0xE0) == 0xC0) {
+        len = 2;
+        cp = b0 & 0x1F;
+        min = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        len = 3;
+        cp = b0 & 0x0F;
+        min = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        len = 4;
+        cp = b0 & 0x07;
+        min = 0x10000;
+    } else {
+        ++pos;
+        return -1;
+    }
+    if (pos + static_cast<size_t>(len) > s.size()) {
+        ++pos;
+        return -1;
+    }
     for (int i = 1; i < len; ++i) {
         unsigned char b = byte(pos + static_cast<size_t>(i));
-        if ((b & 0xC0) != 0x80) { ++pos; return -1; }
+        if ((b & 0xC0) != 0x80) {
+            ++pos;
+            return -1;
+        }
         cp = (cp << 6) | (b & 0x3F);
     }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) { ++pos; return -1; }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        ++pos;
+        return -1;
+    }
     pos += static_cast<size_t>(len);
     return cp;
 }
 
-void AppendUtf8(std::string& out, int cp) {
-    if (cp < 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
+void AppendUtf8(std::string& out, int cp)
+{
+    if (cp < 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        cp = 0xFFFD;
     if (cp < 0x80) {
         out += static_cast<char>(cp);
     } else if (cp < 0x800) {
@@ -113,24 +140,34 @@ void AppendUtf8(std::string& out, int cp) {
     }
 }
 
-bool IsValidUtf8(std::string_view bytes) {
+bool IsValidUtf8(std::string_view bytes)
+{
     size_t pos = 0;
     while (pos < bytes.size())
-        if (DecodeUtf8(bytes, pos) < 0) return false;
+        if (DecodeUtf8(bytes, pos) < 0)
+            return false;
     return true;
 }
 
-std::string Cp1252ToUtf8(std::string_view ansi) { return fromSingleByte(ansi, cp1252ToUnicode); }
-std::string Cp437ToUtf8(std::string_view oem) { return fromSingleByte(oem, cp437ToUnicode); }
+std::string Cp1252ToUtf8(std::string_view ansi)
+{
+    return fromSingleByte(ansi, cp1252ToUnicode);
+}
+std::string Cp437ToUtf8(std::string_view oem)
+{
+    return fromSingleByte(oem, cp437ToUnicode);
+}
 
-std::string Utf8ToCp1252(std::string_view utf8) {
+std::string Utf8ToCp1252(std::string_view utf8)
+{
     static const ReverseMap reverse = buildReverse(cp1252ToUnicode);
     return toSingleByte(utf8, reverse);
 }
 
-std::string Utf8ToCp437(std::string_view utf8) {
+std::string Utf8ToCp437(std::string_view utf8)
+{
     static const ReverseMap reverse = buildReverse(cp437ToUnicode);
     return toSingleByte(utf8, reverse);
 }
 
-} // namespace rtl
+}  // namespace rtl

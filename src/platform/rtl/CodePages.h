@@ -18,4 +18,4 @@ bool IsValidUtf8(std::string_view bytes);
 int DecodeUtf8(std::string_view s, size_t& pos);
 void AppendUtf8(std::string& out, int codePoint);
 
-} // namespace rtl
+}  // namespace rtl

@@ -18,7 +18,7 @@ std::string IntToHex(int64_t value, int digits);
 // (hexadecimal input covers the full width: "$FFFFFFFF" is -1). Trailing characters are refused.
 bool TryStrToInt(std::string_view s, int& value);
 bool TryStrToInt64(std::string_view s, int64_t& value);
-int StrToInt(std::string_view s);                 // EConvertError "'x' is not a valid integer value"
+int StrToInt(std::string_view s);  // EConvertError "'x' is not a valid integer value"
 int64_t StrToInt64(std::string_view s);
 int StrToIntDef(std::string_view s, int def);
 int64_t StrToInt64Def(std::string_view s, int64_t def);
@@ -29,8 +29,7 @@ enum TFloatFormat { ffGeneral, ffExponent, ffFixed, ffNumber, ffCurrency };
 std::string FloatToStr(double value);
 std::string FloatToStr(double value, const TFormatSettings& fs);
 std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits);
-std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits,
-                        const TFormatSettings& fs);
+std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits, const TFormatSettings& fs);
 // Picture formats: "0", "#", ".", ",", "E+00"/"e-0", quoted text, ';' sections.
 std::string FormatFloat(std::string_view format, double value);
 std::string FormatFloat(std::string_view format, double value, const TFormatSettings& fs);
@@ -38,14 +37,14 @@ std::string FormatFloat(std::string_view format, double value, const TFormatSett
 // Accepts surrounding blanks, a sign, digits with the settings' decimal separator, an exponent.
 bool TryStrToFloat(std::string_view s, double& value);
 bool TryStrToFloat(std::string_view s, double& value, const TFormatSettings& fs);
-double StrToFloat(std::string_view s);            // EConvertError "'x' is not a valid floating point value"
+double StrToFloat(std::string_view s);  // EConvertError "'x' is not a valid floating point value"
 double StrToFloat(std::string_view s, const TFormatSettings& fs);
 double StrToFloatDef(std::string_view s, double def);
 double StrToFloatDef(std::string_view s, double def, const TFormatSettings& fs);
 
-std::string BoolToStr(bool value, bool useBoolStrs = false); // "-1"/"0", or "True"/"False"
-bool TryStrToBool(std::string_view s, bool& value);          // "True"/"False" any case, or a number
+std::string BoolToStr(bool value, bool useBoolStrs = false);  // "-1"/"0", or "True"/"False"
+bool TryStrToBool(std::string_view s, bool& value);           // "True"/"False" any case, or a number
 bool StrToBool(std::string_view s);
 bool StrToBoolDef(std::string_view s, bool def);
 
-} // namespace rtl
+}  // namespace rtl

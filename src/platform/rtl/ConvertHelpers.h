@@ -10,16 +10,19 @@ namespace rtl::detail {
 
 // message is a format with one %s for the refused text.
 template <typename T, typename TryFn>
-T ConvertOrRaise(TryFn&& tryConvert, std::string_view s, const char* message) {
+T ConvertOrRaise(TryFn&& tryConvert, std::string_view s, const char* message)
+{
     T v{};
-    if (!tryConvert(s, v)) throw EConvertError(Fmt(message, std::string(s)));
+    if (!tryConvert(s, v))
+        throw EConvertError(Fmt(message, std::string(s)));
     return v;
 }
 
 template <typename T, typename TryFn>
-T ConvertOrDefault(TryFn&& tryConvert, std::string_view s, T def) {
+T ConvertOrDefault(TryFn&& tryConvert, std::string_view s, T def)
+{
     T v{};
     return tryConvert(s, v) ? v : def;
 }
 
-} // namespace rtl::detail
+}  // namespace rtl::detail

@@ -12,26 +12,29 @@ namespace rtl {
 
 namespace {
 
-constexpr int kDateDelta = 693594;   // days from 0001-01-01 (day 1) to 1899-12-30
+constexpr int kDateDelta = 693594;  // days from 0001-01-01 (day 1) to 1899-12-30
 constexpr int64_t kMSecsPerDay = 86400000;
 
-int daysBeforeMonth(int year, int month) {
+int daysBeforeMonth(int year, int month)
+{
     static const int cum[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
     return cum[month - 1] + (month > 2 && IsLeapYear(year) ? 1 : 0);
 }
 
 // Days since 0001-01-01 (1-based) and milliseconds of the day, as the date-time is stored.
-void toTimeStamp(TDateTime dt, int64_t& days, int64_t& msecs) {
+void toTimeStamp(TDateTime dt, int64_t& days, int64_t& msecs)
+{
     double whole = std::trunc(dt);
     days = static_cast<int64_t>(whole) + kDateDelta;
     msecs = static_cast<int64_t>(std::llround(std::fabs(dt - whole) * MSecsPerDay));
-    if (msecs >= kMSecsPerDay) {   // the fraction rounded up to a whole day: carry it into the date
+    if (msecs >= kMSecsPerDay) {  // the fraction rounded up to a whole day: carry it into the date
         msecs -= kMSecsPerDay;
         days += dt < 0 ? -1 : 1;
     }
 }
 
-void decodeDays(int64_t days, int& year, int& month, int& day) {
+void decodeDays(int64_t days, int& year, int& month, int& day)
+{
     if (days <= 0) {
         year = month = day = 0;
         return;
@@ -67,55 +70,71 @@ void decodeDays(int64_t days, int& year, int& month, int& day) {
     day = static_cast<int>(d) + 1;
 }
 
-} // namespace
+}  // namespace
 
-bool IsLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+bool IsLeapYear(int year)
+{
+    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
 
-int DaysInAMonth(int year, int month) {
+int DaysInAMonth(int year, int month)
+{
     static const int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12) return 0;
+    if (month < 1 || month > 12)
+        return 0;
     return days[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
 }
 
-bool TryEncodeDate(int year, int month, int day, TDateTime& date) {
-    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInAMonth(year, month)) return false;
+bool TryEncodeDate(int year, int month, int day, TDateTime& date)
+{
+    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInAMonth(year, month))
+        return false;
     int64_t y = year - 1;
     int64_t days = y * 365 + y / 4 - y / 100 + y / 400 + daysBeforeMonth(year, month) + day;
     date = static_cast<double>(days - kDateDelta);
     return true;
 }
 
-TDateTime EncodeDate(int year, int month, int day) {
+TDateTime EncodeDate(int year, int month, int day)
+{
     TDateTime d = 0;
-    if (!TryEncodeDate(year, month, day, d)) throw EConvertError(msg::DateEncodeError);
+    if (!TryEncodeDate(year, month, day, d))
+        throw EConvertError(msg::DateEncodeError);
     return d;
 }
 
-bool TryEncodeTime(int hour, int min, int sec, int msec, TDateTime& time) {
-    if (hour < 0 || hour > 23 || min < 0 || min > 59 || sec < 0 || sec > 59 || msec < 0 || msec > 999) return false;
+bool TryEncodeTime(int hour, int min, int sec, int msec, TDateTime& time)
+{
+    if (hour < 0 || hour > 23 || min < 0 || min > 59 || sec < 0 || sec > 59 || msec < 0 || msec > 999)
+        return false;
     time = (hour * 3600000.0 + min * 60000.0 + sec * 1000.0 + msec) / MSecsPerDay;
     return true;
 }
 
-TDateTime EncodeTime(int hour, int min, int sec, int msec) {
+TDateTime EncodeTime(int hour, int min, int sec, int msec)
+{
     TDateTime t = 0;
-    if (!TryEncodeTime(hour, min, sec, msec, t)) throw EConvertError(msg::TimeEncodeError);
+    if (!TryEncodeTime(hour, min, sec, msec, t))
+        throw EConvertError(msg::TimeEncodeError);
     return t;
 }
 
-TDateTime EncodeDateTime(int year, int month, int day, int hour, int min, int sec, int msec) {
+TDateTime EncodeDateTime(int year, int month, int day, int hour, int min, int sec, int msec)
+{
     TDateTime d = EncodeDate(year, month, day);
     TDateTime t = EncodeTime(hour, min, sec, msec);
     return d < 0 ? d - t : d + t;
 }
 
-void DecodeDate(TDateTime date, int& year, int& month, int& day) {
+void DecodeDate(TDateTime date, int& year, int& month, int& day)
+{
     int64_t days = 0, msecs = 0;
     toTimeStamp(date, days, msecs);
     decodeDays(days, year, month, day);
 }
 
-void DecodeTime(TDateTime time, int& hour, int& min, int& sec, int& msec) {
+void DecodeTime(TDateTime time, int& hour, int& min, int& sec, int& msec)
+{
     int64_t days = 0, ms = 0;
     toTimeStamp(time, days, ms);
     hour = static_cast<int>(ms / 3600000);
@@ -124,18 +143,21 @@ void DecodeTime(TDateTime time, int& hour, int& min, int& sec, int& msec) {
     msec = static_cast<int>(ms % 1000);
 }
 
-void DecodeDateTime(TDateTime dt, int& year, int& month, int& day, int& hour, int& min, int& sec, int& msec) {
+void DecodeDateTime(TDateTime dt, int& year, int& month, int& day, int& hour, int& min, int& sec, int& msec)
+{
     DecodeDate(dt, year, month, day);
     DecodeTime(dt, hour, min, sec, msec);
 }
 
-int DayOfWeek(TDateTime date) {
+int DayOfWeek(TDateTime date)
+{
     int64_t days = 0, ms = 0;
     toTimeStamp(date, days, ms);
     return static_cast<int>(((days % 7) + 7) % 7) + 1;
 }
 
-TDateTime Now() {
+TDateTime Now()
+{
     struct timeval tv {};
     gettimeofday(&tv, nullptr);
     struct tm t {};
@@ -145,14 +167,19 @@ TDateTime Now() {
                           static_cast<int>(tv.tv_usec / 1000));
 }
 
-TDateTime Date() { return std::trunc(Now()); }
+TDateTime Date()
+{
+    return std::trunc(Now());
+}
 
-TDateTime Time() {
+TDateTime Time()
+{
     TDateTime n = Now();
     return n - std::trunc(n);
 }
 
-TDateTime IncMonth(TDateTime date, int months) {
+TDateTime IncMonth(TDateTime date, int months)
+{
     int y, m, d;
     DecodeDate(date, y, m, d);
     int total = y * 12 + (m - 1) + months;
@@ -164,4 +191,4 @@ TDateTime IncMonth(TDateTime date, int months) {
     return r + std::fabs(frac);
 }
 
-} // namespace rtl
+}  // namespace rtl

@@ -12,14 +12,14 @@ namespace rtl {
 using TDateTime = double;
 
 inline constexpr double MSecsPerDay = 86400000.0;
-inline constexpr double MinDateTime = -693593.0;              // 0001-01-01
-inline constexpr double MaxDateTime = 2958465.99999999;        // 9999-12-31 23:59:59.999
+inline constexpr double MinDateTime = -693593.0;         // 0001-01-01
+inline constexpr double MaxDateTime = 2958465.99999999;  // 9999-12-31 23:59:59.999
 
 bool IsLeapYear(int year);
 int DaysInAMonth(int year, int month);
 
 bool TryEncodeDate(int year, int month, int day, TDateTime& date);
-TDateTime EncodeDate(int year, int month, int day);   // "Invalid argument to date encode"
+TDateTime EncodeDate(int year, int month, int day);  // "Invalid argument to date encode"
 bool TryEncodeTime(int hour, int min, int sec, int msec, TDateTime& time);
 TDateTime EncodeTime(int hour, int min, int sec, int msec);  // "Invalid argument to time encode"
 TDateTime EncodeDateTime(int year, int month, int day, int hour, int min, int sec, int msec);
@@ -27,7 +27,7 @@ TDateTime EncodeDateTime(int year, int month, int day, int hour, int min, int se
 void DecodeDate(TDateTime date, int& year, int& month, int& day);
 void DecodeTime(TDateTime time, int& hour, int& min, int& sec, int& msec);
 void DecodeDateTime(TDateTime dt, int& year, int& month, int& day, int& hour, int& min, int& sec, int& msec);
-int DayOfWeek(TDateTime date);   // 1 = Sunday … 7 = Saturday
+int DayOfWeek(TDateTime date);  // 1 = Sunday … 7 = Saturday
 
 TDateTime Now();
 TDateTime Date();
@@ -51,11 +51,11 @@ bool TryStrToTime(std::string_view s, TDateTime& value);
 bool TryStrToTime(std::string_view s, TDateTime& value, const TFormatSettings& fs);
 bool TryStrToDateTime(std::string_view s, TDateTime& value);
 bool TryStrToDateTime(std::string_view s, TDateTime& value, const TFormatSettings& fs);
-TDateTime StrToDate(std::string_view s);       // "'x' is not a valid date"
-TDateTime StrToTime(std::string_view s);       // "'x' is not a valid time"
-TDateTime StrToDateTime(std::string_view s);   // "'x' is not a valid date and time"
+TDateTime StrToDate(std::string_view s);      // "'x' is not a valid date"
+TDateTime StrToTime(std::string_view s);      // "'x' is not a valid time"
+TDateTime StrToDateTime(std::string_view s);  // "'x' is not a valid date and time"
 TDateTime StrToDateDef(std::string_view s, TDateTime def);
 TDateTime StrToTimeDef(std::string_view s, TDateTime def);
 TDateTime StrToDateTimeDef(std::string_view s, TDateTime def);
 
-} // namespace rtl
+}  // namespace rtl

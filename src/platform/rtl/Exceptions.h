@@ -12,17 +12,17 @@ public:
     std::string Message;
 };
 
-#define RTL_DECLARE_EXCEPTION(Name, Base)                                   \
-    class Name : public Base {                                             \
-    public:                                                                \
-        using Base::Base;                                                  \
+#define RTL_DECLARE_EXCEPTION(Name, Base)                                                                              \
+    class Name : public Base {                                                                                         \
+    public:                                                                                                            \
+        using Base::Base;                                                                                              \
     };
 
 RTL_DECLARE_EXCEPTION(EConvertError, Exception)
 RTL_DECLARE_EXCEPTION(EInvalidOperation, Exception)
 RTL_DECLARE_EXCEPTION(EInvalidArgument, Exception)
 RTL_DECLARE_EXCEPTION(EListError, Exception)
-RTL_DECLARE_EXCEPTION(EStringListError, EListError)   // a handler for list errors sees both
+RTL_DECLARE_EXCEPTION(EStringListError, EListError)  // a handler for list errors sees both
 RTL_DECLARE_EXCEPTION(EOutOfResources, Exception)
 RTL_DECLARE_EXCEPTION(EOutOfMemory, Exception)
 RTL_DECLARE_EXCEPTION(ERangeError, Exception)
@@ -65,6 +65,6 @@ inline constexpr const char* RegCreateFailed = "Failed to create key %s";
 inline constexpr const char* RegGetDataFailed = "Failed to get data for '%s'";
 inline constexpr const char* RegSetDataFailed = "Failed to set data for '%s'";
 inline constexpr const char* InvalidRegType = "Invalid data type for '%s'";
-} // namespace msg
+}  // namespace msg
 
-} // namespace rtl
+}  // namespace rtl

@@ -25,4 +25,4 @@ std::string GroupThousands(const std::string& intDigits, const std::string& sepa
 // "NAN", "INF", "-INF", or empty for finite values.
 std::string NonFiniteText(double value);
 
-} // namespace rtl::detail
+}  // namespace rtl::detail

@@ -21,9 +21,11 @@ constexpr int kFloatPrecision = 15;
 class Formatter {
 public:
     Formatter(std::string_view format, const std::vector<TVarRec>& args, const TFormatSettings& fs)
-        : fmt_(format), args_(args), fs_(fs) {}
+        : fmt_(format), args_(args), fs_(fs)
+    {}
 
-    std::string run() {
+    std::string run()
+    {
         while (pos_ < fmt_.size()) {
             char c = fmt_[pos_++];
             if (c != '%') {
@@ -43,33 +45,39 @@ public:
 private:
     [[noreturn]] void invalid() const { throw EConvertError(Fmt(msg::InvalidFormat, std::string(fmt_))); }
 
-    const TVarRec& nextArg() {
+    const TVarRec& nextArg()
+    {
         if (argIndex_ < 0 || static_cast<size_t>(argIndex_) >= args_.size())
             throw EConvertError(Fmt(msg::ArgumentMissing, std::string(fmt_)));
         return args_[static_cast<size_t>(argIndex_++)];
     }
 
     // A number, "*" (taken from the next integer argument) or nothing (-1).
-    int number() {
+    int number()
+    {
         if (pos_ < fmt_.size() && fmt_[pos_] == '*') {
             ++pos_;
             const TVarRec& a = nextArg();
-            if (a.kind() != TVarRec::Kind::Integer) invalid();
+            if (a.kind() != TVarRec::Kind::Integer)
+                invalid();
             int64_t v = a.asInteger();
-            if (v > kMaxWidth) invalid();
+            if (v > kMaxWidth)
+                invalid();
             return v < 0 ? -1 : static_cast<int>(v);
         }
         size_t start = pos_;
         int64_t v = 0;
         while (pos_ < fmt_.size() && IsDigit(fmt_[pos_])) {
             v = v * 10 + (fmt_[pos_++] - '0');
-            if (v > kMaxWidth) invalid();
+            if (v > kMaxWidth)
+                invalid();
         }
         return pos_ == start ? -1 : static_cast<int>(v);
     }
 
     // [index ":"] ["-"] [width] ["." prec] type
-    void directive() {
+    void directive()
+    {
         int n = number();
         if (pos_ < fmt_.size() && fmt_[pos_] == ':') {
             ++pos_;
@@ -86,10 +94,12 @@ private:
         if (pos_ < fmt_.size() && fmt_[pos_] == '.') {
             ++pos_;
             prec = number();
-            if (prec < 0) prec = 0;
+            if (prec < 0)
+                prec = 0;
         }
-        if (pos_ >= fmt_.size()) invalid();
-        char type = static_cast<char>(fmt_[pos_++] | 0x20);   // directive letters are case-insensitive
+        if (pos_ >= fmt_.size())
+            invalid();
+        char type = static_cast<char>(fmt_[pos_++] | 0x20);  // directive letters are case-insensitive
         std::string text = convert(type, prec);
         int len = Utf8Length(text);
         if (width > len) {
@@ -99,25 +109,33 @@ private:
         out_ += text;
     }
 
-    int64_t integerArg() {
+    int64_t integerArg()
+    {
         const TVarRec& a = nextArg();
-        if (a.kind() != TVarRec::Kind::Integer) invalid();
+        if (a.kind() != TVarRec::Kind::Integer)
+            invalid();
         return a.asInteger();
     }
 
-    double floatArg() {
+    double floatArg()
+    {
         const TVarRec& a = nextArg();
-        if (a.kind() == TVarRec::Kind::Float) return a.asFloat();
-        if (a.kind() == TVarRec::Kind::Integer) return static_cast<double>(a.asInteger());
+        if (a.kind() == TVarRec::Kind::Float)
+            return a.asFloat();
+        if (a.kind() == TVarRec::Kind::Integer)
+            return static_cast<double>(a.asInteger());
         invalid();
     }
 
-    static std::string zeroPad(std::string digits, int prec) {
-        if (prec > static_cast<int>(digits.size())) digits.insert(0, static_cast<size_t>(prec) - digits.size(), '0');
+    static std::string zeroPad(std::string digits, int prec)
+    {
+        if (prec > static_cast<int>(digits.size()))
+            digits.insert(0, static_cast<size_t>(prec) - digits.size(), '0');
         return digits;
     }
 
-    std::string convert(char type, int prec) {
+    std::string convert(char type, int prec)
+    {
         switch (type) {
         case 'd': {
             int64_t v = integerArg();
@@ -130,30 +148,41 @@ private:
             uint64_t u = (v < 0 && v >= INT32_MIN) ? static_cast<uint32_t>(v) : static_cast<uint64_t>(v);
             return zeroPad(std::to_string(u), prec);
         }
-        case 'x': return zeroPad(IntToHex(integerArg(), 0), prec);
-        case 'e': return FloatToStrF(floatArg(), ffExponent, prec < 0 ? kFloatPrecision : prec, 3, fs_);
-        case 'f': return FloatToStrF(floatArg(), ffFixed, kFloatPrecision, prec < 0 ? 2 : prec, fs_);
-        case 'g': return FloatToStrF(floatArg(), ffGeneral, prec < 0 ? kFloatPrecision : prec, 0, fs_);
-        case 'n': return FloatToStrF(floatArg(), ffNumber, kFloatPrecision, prec < 0 ? 2 : prec, fs_);
+        case 'x':
+            return zeroPad(IntToHex(integerArg(), 0), prec);
+        case 'e':
+            return FloatToStrF(floatArg(), ffExponent, prec < 0 ? kFloatPrecision : prec, 3, fs_);
+        case 'f':
+            return FloatToStrF(floatArg(), ffFixed, kFloatPrecision, prec < 0 ? 2 : prec, fs_);
+        case 'g':
+            return FloatToStrF(floatArg(), ffGeneral, prec < 0 ? kFloatPrecision : prec, 0, fs_);
+        case 'n':
+            return FloatToStrF(floatArg(), ffNumber, kFloatPrecision, prec < 0 ? 2 : prec, fs_);
         case 'm':
             return FloatToStrF(floatArg(), ffCurrency, kFloatPrecision, prec < 0 ? fs_.CurrencyDecimals : prec, fs_);
         case 's': {
             const TVarRec& a = nextArg();
-            if (a.kind() != TVarRec::Kind::String) invalid();
+            if (a.kind() != TVarRec::Kind::String)
+                invalid();
             return prec < 0 ? a.asString() : truncateChars(a.asString(), prec);
         }
         case 'p': {
             const TVarRec& a = nextArg();
-            if (a.kind() != TVarRec::Kind::Pointer) invalid();
-            return IntToHex(static_cast<int64_t>(static_cast<uint64_t>(a.asInteger())), 2 * static_cast<int>(sizeof(void*)));
+            if (a.kind() != TVarRec::Kind::Pointer)
+                invalid();
+            return IntToHex(static_cast<int64_t>(static_cast<uint64_t>(a.asInteger())),
+                            2 * static_cast<int>(sizeof(void*)));
         }
-        default: invalid();
+        default:
+            invalid();
         }
     }
 
-    static std::string truncateChars(const std::string& s, int count) {
+    static std::string truncateChars(const std::string& s, int count)
+    {
         size_t pos = 0;
-        for (int i = 0; i < count && pos < s.size(); ++i) DecodeUtf8(s, pos);
+        for (int i = 0; i < count && pos < s.size(); ++i)
+            DecodeUtf8(s, pos);
         return s.substr(0, pos);
     }
 
@@ -165,14 +194,16 @@ private:
     std::string out_;
 };
 
-} // namespace
+}  // namespace
 
-std::string Format(std::string_view format, const std::vector<TVarRec>& args) {
+std::string Format(std::string_view format, const std::vector<TVarRec>& args)
+{
     return Format(format, args, Regional());
 }
 
-std::string Format(std::string_view format, const std::vector<TVarRec>& args, const TFormatSettings& fs) {
+std::string Format(std::string_view format, const std::vector<TVarRec>& args, const TFormatSettings& fs)
+{
     return Formatter(format, args, fs).run();
 }
 
-} // namespace rtl
+}  // namespace rtl

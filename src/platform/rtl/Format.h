@@ -19,9 +19,10 @@ namespace rtl {
 class TVarRec {
 public:
     enum class Kind { Integer, Float, String, Pointer };
-    template <typename T, std::enable_if_t<std::is_integral_v<T> && !std::is_same_v<T, bool> &&
-                                               !std::is_same_v<T, char>, int> = 0>
-    TVarRec(T v) : kind_(Kind::Integer), int_(static_cast<int64_t>(v)) {}
+    template <typename T,
+              std::enable_if_t<std::is_integral_v<T> && !std::is_same_v<T, bool> && !std::is_same_v<T, char>, int> = 0>
+    TVarRec(T v) : kind_(Kind::Integer), int_(static_cast<int64_t>(v))
+    {}
     TVarRec(bool v) : kind_(Kind::Integer), int_(v ? 1 : 0) {}
     TVarRec(char c) : kind_(Kind::String), str_(1, c) {}
     TVarRec(double v) : kind_(Kind::Float), float_(v) {}
@@ -49,8 +50,9 @@ std::string Format(std::string_view format, const std::vector<TVarRec>& args, co
 
 // Convenience: Fmt("%d of %s", n, name).
 template <typename... Args>
-std::string Fmt(std::string_view format, Args&&... args) {
+std::string Fmt(std::string_view format, Args&&... args)
+{
     return Format(format, std::vector<TVarRec>{TVarRec(std::forward<Args>(args))...});
 }
 
-} // namespace rtl
+}  // namespace rtl

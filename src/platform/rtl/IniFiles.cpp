@@ -5,40 +5,46 @@
 #include "platform/rtl/Conversions.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Format.h"
-#include "platform/rtl/StringList.h"
-#include "platform/rtl/Streams.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/rtl/Streams.h"
+#include "platform/rtl/StringList.h"
 
 namespace rtl {
 
 namespace {
 
 // A value in matching single or double quotes reads without them.
-std::string unquote(const std::string& v) {
-    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) return v.substr(1, v.size() - 2);
+std::string unquote(const std::string& v)
+{
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+        return v.substr(1, v.size() - 2);
     return v;
 }
 
-std::string readIniText(const std::string& fileName, TEncoding encoding) {
+std::string readIniText(const std::string& fileName, TEncoding encoding)
+{
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(fileName, ec)) return {};
+    if (!std::filesystem::is_regular_file(fileName, ec))
+        return {};
     return DecodeText(ReadFileBytes(fileName), encoding);
 }
 
-void fill(TStrings& strings, const std::vector<std::string>& items) {
+void fill(TStrings& strings, const std::vector<std::string>& items)
+{
     strings.BeginUpdate();
     strings.Clear();
     strings.AddStrings(items);
     strings.EndUpdate();
 }
 
-} // namespace
+}  // namespace
 
 // ---------------------------------------------------------------- TIniDocument
 
-void TIniDocument::Parse(std::string_view text) {
+void TIniDocument::Parse(std::string_view text)
+{
     sections_.clear();
-    sections_.push_back(Section{});   // lines before the first section header
+    sections_.push_back(Section{});  // lines before the first section header
     TStringList lines;
     lines.SetText(text);
     for (int i = 0; i < lines.Count(); ++i) {
@@ -58,34 +64,43 @@ void TIniDocument::Parse(std::string_view text) {
             l.value = Trim(line.substr(eq + 1));
             l.isEntry = !l.key.empty();
         }
-        if (!l.isEntry) l.value = raw;
+        if (!l.isEntry)
+            l.value = raw;
         sections_.back().lines.push_back(std::move(l));
     }
 }
 
-std::string TIniDocument::Serialize(const std::string& lineBreak) const {
+std::string TIniDocument::Serialize(const std::string& lineBreak) const
+{
     std::string out;
     for (size_t s = 0; s < sections_.size(); ++s) {
         const Section& sec = sections_[s];
-        if (s > 0) out += "[" + sec.name + "]" + lineBreak;
-        for (const Line& l : sec.lines) out += (l.isEntry ? l.key + "=" + l.value : l.value) + lineBreak;
+        if (s > 0)
+            out += "[" + sec.name + "]" + lineBreak;
+        for (const Line& l : sec.lines)
+            out += (l.isEntry ? l.key + "=" + l.value : l.value) + lineBreak;
     }
     return out;
 }
 
-TIniDocument::Section* TIniDocument::find(std::string_view section) {
+TIniDocument::Section* TIniDocument::find(std::string_view section)
+{
     for (size_t s = 1; s < sections_.size(); ++s)
-        if (AnsiSameText(sections_[s].name, section)) return &sections_[s];
+        if (AnsiSameText(sections_[s].name, section))
+            return &sections_[s];
     return nullptr;
 }
 
-const TIniDocument::Section* TIniDocument::find(std::string_view section) const {
+const TIniDocument::Section* TIniDocument::find(std::string_view section) const
+{
     return const_cast<TIniDocument*>(this)->find(section);
 }
 
-bool TIniDocument::FindValue(std::string_view section, std::string_view key, std::string& value) const {
+bool TIniDocument::FindValue(std::string_view section, std::string_view key, std::string& value) const
+{
     const Section* sec = find(section);
-    if (!sec) return false;
+    if (!sec)
+        return false;
     for (const Line& l : sec->lines) {
         if (l.isEntry && AnsiSameText(l.key, key)) {
             value = unquote(l.value);
@@ -95,7 +110,8 @@ bool TIniDocument::FindValue(std::string_view section, std::string_view key, std
     return false;
 }
 
-void TIniDocument::SetValue(std::string_view section, std::string_view key, const std::string& value) {
+void TIniDocument::SetValue(std::string_view section, std::string_view key, const std::string& value)
+{
     AddSection(section);
     Section* sec = find(section);
     for (Line& l : sec->lines) {
@@ -106,20 +122,29 @@ void TIniDocument::SetValue(std::string_view section, std::string_view key, cons
     }
     // New keys go after the section's last entry, before trailing blank lines and comments.
     auto pos = sec->lines.end();
-    while (pos != sec->lines.begin() && !std::prev(pos)->isEntry) --pos;
+    while (pos != sec->lines.begin() && !std::prev(pos)->isEntry)
+        --pos;
     sec->lines.insert(pos, Line{std::string(key), value, true});
 }
 
-bool TIniDocument::SectionExists(std::string_view section) const { return find(section) != nullptr; }
-
-void TIniDocument::AddSection(std::string_view section) {
-    if (sections_.empty()) sections_.push_back(Section{});
-    if (!find(section)) sections_.push_back(Section{std::string(section), {}});
+bool TIniDocument::SectionExists(std::string_view section) const
+{
+    return find(section) != nullptr;
 }
 
-bool TIniDocument::DeleteKey(std::string_view section, std::string_view key) {
+void TIniDocument::AddSection(std::string_view section)
+{
+    if (sections_.empty())
+        sections_.push_back(Section{});
+    if (!find(section))
+        sections_.push_back(Section{std::string(section), {}});
+}
+
+bool TIniDocument::DeleteKey(std::string_view section, std::string_view key)
+{
     Section* sec = find(section);
-    if (!sec) return false;
+    if (!sec)
+        return false;
     for (auto it = sec->lines.begin(); it != sec->lines.end(); ++it) {
         if (it->isEntry && AnsiSameText(it->key, key)) {
             sec->lines.erase(it);
@@ -129,7 +154,8 @@ bool TIniDocument::DeleteKey(std::string_view section, std::string_view key) {
     return false;
 }
 
-bool TIniDocument::EraseSection(std::string_view section) {
+bool TIniDocument::EraseSection(std::string_view section)
+{
     bool erased = false;
     for (size_t s = sections_.size(); s-- > 1;) {
         if (AnsiSameText(sections_[s].name, section)) {
@@ -140,62 +166,86 @@ bool TIniDocument::EraseSection(std::string_view section) {
     return erased;
 }
 
-std::vector<std::string> TIniDocument::Sections() const {
+std::vector<std::string> TIniDocument::Sections() const
+{
     std::vector<std::string> r;
-    for (size_t s = 1; s < sections_.size(); ++s) r.push_back(sections_[s].name);
+    for (size_t s = 1; s < sections_.size(); ++s)
+        r.push_back(sections_[s].name);
     return r;
 }
 
-std::vector<std::string> TIniDocument::Keys(std::string_view section) const {
+std::vector<std::string> TIniDocument::Keys(std::string_view section) const
+{
     std::vector<std::string> r;
-    for (auto& [k, v] : Entries(section)) r.push_back(k);
+    for (auto& [k, v] : Entries(section))
+        r.push_back(k);
     return r;
 }
 
-std::vector<std::pair<std::string, std::string>> TIniDocument::Entries(std::string_view section) const {
+std::vector<std::pair<std::string, std::string>> TIniDocument::Entries(std::string_view section) const
+{
     std::vector<std::pair<std::string, std::string>> r;
     const Section* sec = find(section);
-    if (!sec) return r;
+    if (!sec)
+        return r;
     for (const Line& l : sec->lines) {
-        if (!l.isEntry) continue;
-        bool seen = false;   // the first of repeated keys is the one that is read
-        for (auto& [k, v] : r) seen = seen || AnsiSameText(k, l.key);
-        if (!seen) r.emplace_back(l.key, unquote(l.value));
+        if (!l.isEntry)
+            continue;
+        bool seen = false;  // the first of repeated keys is the one that is read
+        for (auto& [k, v] : r)
+            seen = seen || AnsiSameText(k, l.key);
+        if (!seen)
+            r.emplace_back(l.key, unquote(l.value));
     }
     return r;
 }
 
 // ---------------------------------------------------------------- TCustomIniFile
 
-std::string TCustomIniFile::ReadString(std::string_view section, std::string_view ident, const std::string& def) {
+std::string TCustomIniFile::ReadString(std::string_view section, std::string_view ident, const std::string& def)
+{
     std::string v;
     return Document().FindValue(section, ident, v) ? v : def;
 }
 
-void TCustomIniFile::WriteString(std::string_view section, std::string_view ident, const std::string& value) {
+void TCustomIniFile::WriteString(std::string_view section, std::string_view ident, const std::string& value)
+{
     Document().SetValue(section, ident, value);
     Changed();
 }
 
-void TCustomIniFile::ReadSection(std::string_view section, TStrings& strings) { fill(strings, Document().Keys(section)); }
+void TCustomIniFile::ReadSection(std::string_view section, TStrings& strings)
+{
+    fill(strings, Document().Keys(section));
+}
 
-void TCustomIniFile::ReadSections(TStrings& strings) { fill(strings, Document().Sections()); }
+void TCustomIniFile::ReadSections(TStrings& strings)
+{
+    fill(strings, Document().Sections());
+}
 
-void TCustomIniFile::ReadSectionValues(std::string_view section, TStrings& strings) {
+void TCustomIniFile::ReadSectionValues(std::string_view section, TStrings& strings)
+{
     std::vector<std::string> items;
-    for (auto& [k, v] : Document().Entries(section)) items.push_back(k + "=" + v);
+    for (auto& [k, v] : Document().Entries(section))
+        items.push_back(k + "=" + v);
     fill(strings, items);
 }
 
-void TCustomIniFile::EraseSection(std::string_view section) {
-    if (Document().EraseSection(section)) Changed();
+void TCustomIniFile::EraseSection(std::string_view section)
+{
+    if (Document().EraseSection(section))
+        Changed();
 }
 
-void TCustomIniFile::DeleteKey(std::string_view section, std::string_view ident) {
-    if (Document().DeleteKey(section, ident)) Changed();
+void TCustomIniFile::DeleteKey(std::string_view section, std::string_view ident)
+{
+    if (Document().DeleteKey(section, ident))
+        Changed();
 }
 
-void TCustomIniFile::WriteDocument(const TIniDocument& doc) {
+void TCustomIniFile::WriteDocument(const TIniDocument& doc)
+{
     try {
         TEncoding e = encoding_ == TEncoding::Default ? TEncoding::UTF8 : encoding_;
         WriteFileAtomic(FileName(), EncodeText(doc.Serialize(), e));
@@ -204,52 +254,64 @@ void TCustomIniFile::WriteDocument(const TIniDocument& doc) {
     }
 }
 
-bool TCustomIniFile::SectionExists(std::string_view section) {
+bool TCustomIniFile::SectionExists(std::string_view section)
+{
     TStringList keys;
     ReadSections(keys);
     for (int i = 0; i < keys.Count(); ++i)
-        if (AnsiSameText(keys[i], section)) return true;
+        if (AnsiSameText(keys[i], section))
+            return true;
     return false;
 }
 
-bool TCustomIniFile::ValueExists(std::string_view section, std::string_view ident) {
+bool TCustomIniFile::ValueExists(std::string_view section, std::string_view ident)
+{
     TStringList keys;
     ReadSection(section, keys);
     return keys.IndexOf(ident) >= 0;
 }
 
-int TCustomIniFile::ReadInteger(std::string_view section, std::string_view ident, int def) {
+int TCustomIniFile::ReadInteger(std::string_view section, std::string_view ident, int def)
+{
     return StrToIntDef(ReadString(section, ident, ""), def);
 }
 
-void TCustomIniFile::WriteInteger(std::string_view section, std::string_view ident, int value) {
+void TCustomIniFile::WriteInteger(std::string_view section, std::string_view ident, int value)
+{
     WriteString(section, ident, IntToStr(value));
 }
 
-bool TCustomIniFile::ReadBool(std::string_view section, std::string_view ident, bool def) {
+bool TCustomIniFile::ReadBool(std::string_view section, std::string_view ident, bool def)
+{
     return ReadInteger(section, ident, def ? 1 : 0) != 0;
 }
 
-void TCustomIniFile::WriteBool(std::string_view section, std::string_view ident, bool value) {
+void TCustomIniFile::WriteBool(std::string_view section, std::string_view ident, bool value)
+{
     WriteString(section, ident, value ? "1" : "0");
 }
 
-double TCustomIniFile::ReadFloat(std::string_view section, std::string_view ident, double def) {
+double TCustomIniFile::ReadFloat(std::string_view section, std::string_view ident, double def)
+{
     std::string s = ReadString(section, ident, "");
     double v = 0;
-    if (TryStrToFloat(s, v) || TryStrToFloat(s, v, TFormatSettings::Neutral())) return v;
+    if (TryStrToFloat(s, v) || TryStrToFloat(s, v, TFormatSettings::Neutral()))
+        return v;
     return def;
 }
 
-void TCustomIniFile::WriteFloat(std::string_view section, std::string_view ident, double value) {
+void TCustomIniFile::WriteFloat(std::string_view section, std::string_view ident, double value)
+{
     WriteString(section, ident, FloatToStr(value));
 }
 
-TDateTime TCustomIniFile::ReadDateTime(std::string_view section, std::string_view ident, TDateTime def) {
+TDateTime TCustomIniFile::ReadDateTime(std::string_view section, std::string_view ident, TDateTime def)
+{
     return StrToDateTimeDef(ReadString(section, ident, ""), def);
 }
 
-void TCustomIniFile::WriteDateTime(std::string_view section, std::string_view ident, TDateTime value) {
+void TCustomIniFile::WriteDateTime(std::string_view section, std::string_view ident, TDateTime value)
+{
     WriteString(section, ident, DateTimeToStr(value));
 }
 
@@ -257,19 +319,27 @@ void TCustomIniFile::WriteDateTime(std::string_view section, std::string_view id
 
 TIniFile::TIniFile(std::string fileName, TEncoding encoding) : TCustomIniFile(std::move(fileName), encoding) {}
 
-TIniDocument& TIniFile::Document() {
+TIniDocument& TIniFile::Document()
+{
     doc_.Parse(readIniText(FileName(), Encoding()));
     return doc_;
 }
 
 // ---------------------------------------------------------------- TMemIniFile
 
-TMemIniFile::TMemIniFile(std::string fileName, TEncoding encoding) : TCustomIniFile(std::move(fileName), encoding) {
+TMemIniFile::TMemIniFile(std::string fileName, TEncoding encoding) : TCustomIniFile(std::move(fileName), encoding)
+{
     doc_.Parse(readIniText(FileName(), Encoding()));
 }
 
-void TMemIniFile::GetStrings(TStrings& strings) const { strings.SetText(doc_.Serialize("\n")); }
+void TMemIniFile::GetStrings(TStrings& strings) const
+{
+    strings.SetText(doc_.Serialize("\n"));
+}
 
-void TMemIniFile::SetStrings(const TStrings& strings) { doc_.Parse(strings.Text()); }
+void TMemIniFile::SetStrings(const TStrings& strings)
+{
+    doc_.Parse(strings.Text());
+}
 
-} // namespace rtl
+}  // namespace rtl

@@ -25,7 +25,7 @@ public:
     bool FindValue(std::string_view section, std::string_view key, std::string& value) const;
     void SetValue(std::string_view section, std::string_view key, const std::string& value);
     bool SectionExists(std::string_view section) const;
-    void AddSection(std::string_view section);   // an empty section, unless it exists
+    void AddSection(std::string_view section);  // an empty section, unless it exists
     bool DeleteKey(std::string_view section, std::string_view key);
     bool EraseSection(std::string_view section);
     std::vector<std::string> Sections() const;
@@ -45,7 +45,7 @@ private:
     };
     Section* find(std::string_view section);
     const Section* find(std::string_view section) const;
-    std::vector<Section> sections_;   // the first may be the unnamed preamble
+    std::vector<Section> sections_;  // the first may be the unnamed preamble
 };
 
 class TCustomIniFile : public TObject {
@@ -55,9 +55,9 @@ public:
 
     std::string ReadString(std::string_view section, std::string_view ident, const std::string& def);
     void WriteString(std::string_view section, std::string_view ident, const std::string& value);
-    void ReadSection(std::string_view section, TStrings& strings);         // key names
+    void ReadSection(std::string_view section, TStrings& strings);  // key names
     void ReadSections(TStrings& strings);
-    void ReadSectionValues(std::string_view section, TStrings& strings);   // name=value
+    void ReadSectionValues(std::string_view section, TStrings& strings);  // name=value
     void EraseSection(std::string_view section);
     void DeleteKey(std::string_view section, std::string_view ident);
     // Writes what is still held in memory to the file.
@@ -70,7 +70,7 @@ public:
     void WriteInteger(std::string_view section, std::string_view ident, int value);
     // "0" is false, any other number true, an absent or non-number value gives def.
     bool ReadBool(std::string_view section, std::string_view ident, bool def);
-    void WriteBool(std::string_view section, std::string_view ident, bool value);   // "1"/"0"
+    void WriteBool(std::string_view section, std::string_view ident, bool value);  // "1"/"0"
     double ReadFloat(std::string_view section, std::string_view ident, double def);
     void WriteFloat(std::string_view section, std::string_view ident, double value);
     TDateTime ReadDateTime(std::string_view section, std::string_view ident, TDateTime def);
@@ -122,4 +122,4 @@ private:
     TIniDocument doc_;
 };
 
-} // namespace rtl
+}  // namespace rtl

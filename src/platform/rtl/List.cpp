@@ -4,6 +4,9 @@
 
 namespace rtl {
 
-void RaiseListIndexError(int index) { throw EListError(Fmt(msg::ListIndexError, index)); }
+void RaiseListIndexError(int index)
+{
+    throw EListError(Fmt(msg::ListIndexError, index));
+}
 
-} // namespace rtl
+}  // namespace rtl

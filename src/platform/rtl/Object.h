@@ -15,4 +15,4 @@ public:
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
-} // namespace rtl
+}  // namespace rtl

@@ -5,15 +5,16 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/SettingsStore.h"
-#include "platform/rtl/StringList.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/rtl/StringList.h"
 
 namespace rtl {
 
 namespace {
 
 // The section names of the settings file directly below key ("key\name"), as names.
-std::vector<std::string> directSubKeys(TMemIniFile& file, const std::string& key) {
+std::vector<std::string> directSubKeys(TMemIniFile& file, const std::string& key)
+{
     TStringList sections;
     file.ReadSections(sections);
     std::vector<std::string> names;
@@ -26,21 +27,29 @@ std::vector<std::string> directSubKeys(TMemIniFile& file, const std::string& key
     return names;
 }
 
-} // namespace
+}  // namespace
 
 TRegistryIniFile::TRegistryIniFile(std::string key, std::string app)
-    : TCustomIniFile(std::move(key), TEncoding::Default), app_(std::move(app)) {}
+    : TCustomIniFile(std::move(key), TEncoding::Default), app_(std::move(app))
+{}
 
-std::string TRegistryIniFile::storeFile() const { return TSettingsStore(app_).FileName(); }
+std::string TRegistryIniFile::storeFile() const
+{
+    return TSettingsStore(app_).FileName();
+}
 
-std::string TRegistryIniFile::keyName() const {
+std::string TRegistryIniFile::keyName() const
+{
     std::string k = FileName();
-    while (!k.empty() && k.front() == '\\') k.erase(0, 1);
-    while (!k.empty() && k.back() == '\\') k.pop_back();
+    while (!k.empty() && k.front() == '\\')
+        k.erase(0, 1);
+    while (!k.empty() && k.back() == '\\')
+        k.pop_back();
     return k;
 }
 
-TIniDocument& TRegistryIniFile::Document() {
+TIniDocument& TRegistryIniFile::Document()
+{
     doc_.Clear();
     TMemIniFile file(storeFile());
     std::string key = keyName();
@@ -54,7 +63,8 @@ TIniDocument& TRegistryIniFile::Document() {
     return doc_;
 }
 
-void TRegistryIniFile::Changed() {
+void TRegistryIniFile::Changed()
+{
     try {
         std::filesystem::create_directories(std::filesystem::path(storeFile()).parent_path());
     } catch (const std::filesystem::filesystem_error&) {
@@ -62,14 +72,16 @@ void TRegistryIniFile::Changed() {
     }
     TMemIniFile file(storeFile());
     std::string key = keyName();
-    for (const std::string& section : directSubKeys(file, key)) file.EraseSection(key + "\\" + section);
+    for (const std::string& section : directSubKeys(file, key))
+        file.EraseSection(key + "\\" + section);
     for (const std::string& section : doc_.Sections()) {
         std::string path = key + "\\" + section;
-        file.WriteString(path, "", "");   // writing and removing an entry leaves the (empty) sub-key
+        file.WriteString(path, "", "");  // writing and removing an entry leaves the (empty) sub-key
         file.DeleteKey(path, "");
-        for (auto& [name, value] : doc_.Entries(section)) file.WriteString(path, name, TSettingsStore::EncodeValue(value));
+        for (auto& [name, value] : doc_.Entries(section))
+            file.WriteString(path, name, TSettingsStore::EncodeValue(value));
     }
     file.UpdateFile();
 }
 
-} // namespace rtl
+}  // namespace rtl

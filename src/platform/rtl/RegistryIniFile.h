@@ -13,14 +13,14 @@ public:
     void UpdateFile() override {}
 
 protected:
-    TIniDocument& Document() override;   // the key's sub-keys and their values, read afresh
-    void Changed() override;             // writes the content back below the key
+    TIniDocument& Document() override;  // the key's sub-keys and their values, read afresh
+    void Changed() override;            // writes the content back below the key
 
 private:
     std::string storeFile() const;
-    std::string keyName() const;   // the key without leading or trailing "\"
+    std::string keyName() const;  // the key without leading or trailing "\"
     std::string app_;
     TIniDocument doc_;
 };
 
-} // namespace rtl
+}  // namespace rtl

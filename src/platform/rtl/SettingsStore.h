@@ -29,11 +29,11 @@ public:
     void CloseKey();
     const std::string& CurrentPath() const { return current_; }
     bool KeyExists(std::string_view key) const;
-    bool DeleteKey(std::string_view key);          // the key and all keys below it
+    bool DeleteKey(std::string_view key);  // the key and all keys below it
     bool ValueExists(std::string_view name) const;
     bool DeleteValue(std::string_view name);
     void GetValueNames(TStrings& names) const;
-    void GetKeyNames(TStrings& names) const;      // direct sub-keys of the current key
+    void GetKeyNames(TStrings& names) const;  // direct sub-keys of the current key
     bool HasSubKeys() const;
 
     // Reads raise ERegistryException "Failed to get data for 'name'" when the value is absent
@@ -56,8 +56,8 @@ public:
 private:
     std::string resolve(std::string_view key) const;
     std::string app_;
-    std::string current_;      // empty: no key open
+    std::string current_;  // empty: no key open
     bool readOnly_ = false;
 };
 
-} // namespace rtl
+}  // namespace rtl

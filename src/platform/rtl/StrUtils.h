@@ -9,7 +9,7 @@
 
 namespace rtl {
 
-std::string Trim(std::string_view s);       // removes leading and trailing characters <= ' '
+std::string Trim(std::string_view s);  // removes leading and trailing characters <= ' '
 std::string TrimLeft(std::string_view s);
 std::string TrimRight(std::string_view s);
 
@@ -24,7 +24,7 @@ bool SameStr(std::string_view a, std::string_view b);
 bool SameText(std::string_view a, std::string_view b);
 // Dictionary order: as AnsiCompareText, and among texts equal but for case small letters first.
 int AnsiCompareStr(std::string_view a, std::string_view b);
-int AnsiCompareText(std::string_view a, std::string_view b); // Latin-1-aware, case-insensitive
+int AnsiCompareText(std::string_view a, std::string_view b);  // Latin-1-aware, case-insensitive
 bool AnsiSameText(std::string_view a, std::string_view b);
 
 bool StartsStr(std::string_view sub, std::string_view s);
@@ -56,13 +56,13 @@ enum TReplaceFlag : unsigned { rfNone = 0, rfReplaceAll = 1, rfIgnoreCase = 2 };
 using TReplaceFlags = unsigned;
 std::string StringReplace(std::string_view s, std::string_view oldPattern, std::string_view newPattern,
                           TReplaceFlags flags);
-std::string ReplaceStr(std::string_view s, std::string_view from, std::string_view to);  // all, case-sensitive
-std::string ReplaceText(std::string_view s, std::string_view from, std::string_view to); // all, ignoring case
+std::string ReplaceStr(std::string_view s, std::string_view from, std::string_view to);   // all, case-sensitive
+std::string ReplaceText(std::string_view s, std::string_view from, std::string_view to);  // all, ignoring case
 
 // Splits at every occurrence of any of the delimiter bytes; keeps empty parts.
 std::vector<std::string> SplitString(std::string_view s, std::string_view delimiters);
 
-std::string QuotedStr(std::string_view s, char quote = '\'');      // doubles embedded quotes
+std::string QuotedStr(std::string_view s, char quote = '\'');  // doubles embedded quotes
 // Reads the quoted text whose opening quote is at s[pos]; a doubled quote inside stands for one.
 // pos ends after the closing quote (or at the end); false when the quote is never closed.
 bool AnsiExtractQuotedStr(std::string_view s, size_t& pos, char quote, std::string& text);
@@ -77,4 +77,4 @@ bool IsLetter(char c);
 // Number of Unicode code points in a UTF-8 string (invalid bytes count one each).
 int Utf8Length(std::string_view s);
 
-} // namespace rtl
+}  // namespace rtl

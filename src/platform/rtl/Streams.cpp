@@ -18,28 +18,37 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string systemReason(int err) { return std::strerror(err); }
+std::string systemReason(int err)
+{
+    return std::strerror(err);
+}
 
-} // namespace
+}  // namespace
 
 // ---------------------------------------------------------------- TStream
 
-int64_t TStream::Size() {
+int64_t TStream::Size()
+{
     int64_t pos = Seek(0, soCurrent);
     int64_t size = Seek(0, soEnd);
     Seek(pos, soBeginning);
     return size;
 }
 
-void TStream::ReadBuffer(void* buffer, int64_t count) {
-    if (count != 0 && Read(buffer, count) != count) throw EReadError(msg::ReadError);
+void TStream::ReadBuffer(void* buffer, int64_t count)
+{
+    if (count != 0 && Read(buffer, count) != count)
+        throw EReadError(msg::ReadError);
 }
 
-void TStream::WriteBuffer(const void* buffer, int64_t count) {
-    if (count != 0 && Write(buffer, count) != count) throw EWriteError(msg::WriteError);
+void TStream::WriteBuffer(const void* buffer, int64_t count)
+{
+    if (count != 0 && Write(buffer, count) != count)
+        throw EWriteError(msg::WriteError);
 }
 
-int64_t TStream::CopyFrom(TStream& source, int64_t count) {
+int64_t TStream::CopyFrom(TStream& source, int64_t count)
+{
     if (count == 0) {
         source.SetPosition(0);
         count = source.Size();
@@ -55,27 +64,33 @@ int64_t TStream::CopyFrom(TStream& source, int64_t count) {
     return done;
 }
 
-std::string TStream::ReadRest() {
+std::string TStream::ReadRest()
+{
     std::string r;
     char buf[65536];
     int64_t n;
-    while ((n = Read(buf, sizeof buf)) > 0) r.append(buf, static_cast<size_t>(n));
+    while ((n = Read(buf, sizeof buf)) > 0)
+        r.append(buf, static_cast<size_t>(n));
     return r;
 }
 
 // ---------------------------------------------------------------- TMemoryStream
 
-int64_t TMemoryStream::Read(void* buffer, int64_t count) {
+int64_t TMemoryStream::Read(void* buffer, int64_t count)
+{
     int64_t size = Size();
-    if (count <= 0 || pos_ >= size) return 0;
+    if (count <= 0 || pos_ >= size)
+        return 0;
     int64_t n = std::min(count, size - pos_);
     std::memcpy(buffer, data_.data() + pos_, static_cast<size_t>(n));
     pos_ += n;
     return n;
 }
 
-int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
-    if (count <= 0 || pos_ < 0) return 0;
+int64_t TMemoryStream::Write(const void* buffer, int64_t count)
+{
+    if (count <= 0 || pos_ < 0)
+        return 0;
     int64_t end = pos_ + count;
     if (end > Size()) {
         try {
@@ -91,28 +106,41 @@ int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
     return count;
 }
 
-int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
+int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin)
+{
     switch (origin) {
-    case soBeginning: pos_ = offset; break;
-    case soCurrent: pos_ += offset; break;
-    case soEnd: pos_ = Size() + offset; break;
+    case soBeginning:
+        pos_ = offset;
+        break;
+    case soCurrent:
+        pos_ += offset;
+        break;
+    case soEnd:
+        pos_ = Size() + offset;
+        break;
     }
-    if (pos_ < 0) pos_ = 0;
+    if (pos_ < 0)
+        pos_ = 0;
     return pos_;
 }
 
-void TMemoryStream::SetSize(int64_t newSize) {
-    if (newSize < 0) newSize = 0;
+void TMemoryStream::SetSize(int64_t newSize)
+{
+    if (newSize < 0)
+        newSize = 0;
     data_.resize(static_cast<size_t>(newSize));
-    if (pos_ > newSize) pos_ = newSize;
+    if (pos_ > newSize)
+        pos_ = newSize;
 }
 
-void TMemoryStream::Clear() {
+void TMemoryStream::Clear()
+{
     data_.clear();
     pos_ = 0;
 }
 
-void TMemoryStream::LoadFromStream(TStream& stream) {
+void TMemoryStream::LoadFromStream(TStream& stream)
+{
     stream.SetPosition(0);
     int64_t n = stream.Size();
     SetSize(n);
@@ -120,31 +148,42 @@ void TMemoryStream::LoadFromStream(TStream& stream) {
     pos_ = 0;
 }
 
-void TMemoryStream::SaveToStream(TStream& stream) const { stream.WriteBuffer(data_.data(), static_cast<int64_t>(data_.size())); }
+void TMemoryStream::SaveToStream(TStream& stream) const
+{
+    stream.WriteBuffer(data_.data(), static_cast<int64_t>(data_.size()));
+}
 
-void TMemoryStream::LoadFromFile(const std::string& fileName) {
+void TMemoryStream::LoadFromFile(const std::string& fileName)
+{
     std::string bytes = ReadFileBytes(fileName);
     data_.assign(bytes.begin(), bytes.end());
     pos_ = 0;
 }
 
-void TMemoryStream::SaveToFile(const std::string& fileName) const {
+void TMemoryStream::SaveToFile(const std::string& fileName) const
+{
     WriteFileAtomic(fileName, std::string(data_.begin(), data_.end()));
 }
 
-TStringStream::TStringStream(const std::string& data) {
+TStringStream::TStringStream(const std::string& data)
+{
     WriteString(data);
     SetPosition(0);
 }
 
-std::string TStringStream::DataString() const { return std::string(Bytes().begin(), Bytes().end()); }
+std::string TStringStream::DataString() const
+{
+    return std::string(Bytes().begin(), Bytes().end());
+}
 
 // ---------------------------------------------------------------- TFileStream
 
-TFileStream::TFileStream(const std::string& fileName, unsigned mode) : fileName_(fileName) {
+TFileStream::TFileStream(const std::string& fileName, unsigned mode) : fileName_(fileName)
+{
     if ((mode & fmCreate) == fmCreate) {
         fd_ = ::open(fileName.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-        if (fd_ < 0) throw EFCreateError(Fmt(msg::FCreateError, fileName, systemReason(errno)));
+        if (fd_ < 0)
+            throw EFCreateError(Fmt(msg::FCreateError, fileName, systemReason(errno)));
         return;
     }
     int flags = (mode & 3) == fmOpenRead ? O_RDONLY : (mode & 3) == fmOpenWrite ? O_WRONLY : O_RDWR;
@@ -157,67 +196,84 @@ TFileStream::TFileStream(const std::string& fileName, unsigned mode) : fileName_
             errno = EISDIR;
         }
     }
-    if (fd_ < 0) throw EFOpenError(Fmt(msg::FOpenError, fileName, systemReason(errno)));
+    if (fd_ < 0)
+        throw EFOpenError(Fmt(msg::FOpenError, fileName, systemReason(errno)));
 }
 
-TFileStream::~TFileStream() {
-    if (fd_ >= 0) ::close(fd_);
+TFileStream::~TFileStream()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
 }
 
-int64_t TFileStream::Read(void* buffer, int64_t count) {
+int64_t TFileStream::Read(void* buffer, int64_t count)
+{
     int64_t done = 0;
     while (done < count) {
         ssize_t n = ::read(fd_, static_cast<char*>(buffer) + done, static_cast<size_t>(count - done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
         done += n;
     }
     return done;
 }
 
-int64_t TFileStream::Write(const void* buffer, int64_t count) {
+int64_t TFileStream::Write(const void* buffer, int64_t count)
+{
     int64_t done = 0;
     while (done < count) {
         ssize_t n = ::write(fd_, static_cast<const char*>(buffer) + done, static_cast<size_t>(count - done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
         done += n;
     }
     return done;
 }
 
-int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
+int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin)
+{
     int whence = origin == soBeginning ? SEEK_SET : origin == soCurrent ? SEEK_CUR : SEEK_END;
     return ::lseek(fd_, offset, whence);
 }
 
-void TFileStream::SetSize(int64_t newSize) {
-    if (::ftruncate(fd_, newSize) != 0) throw EWriteError(msg::WriteError);
-    if (Position() > newSize) Seek(newSize, soBeginning);
+void TFileStream::SetSize(int64_t newSize)
+{
+    if (::ftruncate(fd_, newSize) != 0)
+        throw EWriteError(msg::WriteError);
+    if (Position() > newSize)
+        Seek(newSize, soBeginning);
 }
 
 // ---------------------------------------------------------------- whole files
 
-std::string ReadFileBytes(const std::string& fileName) {
+std::string ReadFileBytes(const std::string& fileName)
+{
     TFileStream f(fileName, fmOpenRead);
     return f.ReadRest();
 }
 
-void WriteFileAtomic(const std::string& fileName, const std::string& bytes) {
+void WriteFileAtomic(const std::string& fileName, const std::string& bytes)
+{
     fs::path target(fileName);
     fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string hidden = ".";   // the temporary is a hidden file beside the target
+    std::string hidden = ".";  // the temporary is a hidden file beside the target
     hidden += target.filename().string();
     hidden += ".XXXXXX";
     std::string tmpl = (dir / hidden).string();
     int fd = mkstemp(tmpl.data());
-    if (fd < 0) throw EFCreateError(Fmt(msg::FCreateError, fileName, systemReason(errno)));
+    if (fd < 0)
+        throw EFCreateError(Fmt(msg::FCreateError, fileName, systemReason(errno)));
     size_t done = 0;
     int err = 0;
     while (done < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             err = errno;
             break;
         }
@@ -226,14 +282,18 @@ void WriteFileAtomic(const std::string& fileName, const std::string& bytes) {
     // A replaced file keeps its permissions; a new one is readable by all, writable by its owner.
     struct stat st {};
     mode_t mode = ::stat(fileName.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
-    if (err == 0 && ::fchmod(fd, mode) != 0) err = errno;
-    if (err == 0 && ::fsync(fd) != 0) err = errno;
-    if (::close(fd) != 0 && err == 0) err = errno;
-    if (err == 0 && ::rename(tmpl.c_str(), fileName.c_str()) != 0) err = errno;
+    if (err == 0 && ::fchmod(fd, mode) != 0)
+        err = errno;
+    if (err == 0 && ::fsync(fd) != 0)
+        err = errno;
+    if (::close(fd) != 0 && err == 0)
+        err = errno;
+    if (err == 0 && ::rename(tmpl.c_str(), fileName.c_str()) != 0)
+        err = errno;
     if (err != 0) {
         ::unlink(tmpl.c_str());
         throw EFCreateError(Fmt(msg::FCreateError, fileName, systemReason(err)));
     }
 }
 
-} // namespace rtl
+}  // namespace rtl

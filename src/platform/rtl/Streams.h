@@ -56,8 +56,8 @@ public:
     const std::vector<uint8_t>& Bytes() const { return data_; }
     void LoadFromStream(TStream& stream);
     void SaveToStream(TStream& stream) const;
-    void LoadFromFile(const std::string& fileName);        // EFOpenError when unreadable
-    void SaveToFile(const std::string& fileName) const;    // temporary file renamed over; EFCreateError
+    void LoadFromFile(const std::string& fileName);      // EFOpenError when unreadable
+    void SaveToFile(const std::string& fileName) const;  // temporary file renamed over; EFCreateError
 
 private:
     std::vector<uint8_t> data_;
@@ -86,7 +86,7 @@ public:
 
 private:
     std::string fileName_;
-    int fd_ = -1;   // unbuffered, so a failed write shows at the call that made it
+    int fd_ = -1;  // unbuffered, so a failed write shows at the call that made it
 };
 
 // Writes bytes to a temporary file in the target's folder and renames it over the target.
@@ -95,4 +95,4 @@ void WriteFileAtomic(const std::string& fileName, const std::string& bytes);
 // Reads a whole file; raises EFOpenError when it cannot be opened.
 std::string ReadFileBytes(const std::string& fileName);
 
-} // namespace rtl
+}  // namespace rtl

@@ -36,10 +36,10 @@ public:
     virtual void Clear() = 0;
     virtual int Add(const std::string& s);
     virtual int AddObject(const std::string& s, TObject* object);
-    virtual int IndexOf(std::string_view s) const;   // case-insensitive
+    virtual int IndexOf(std::string_view s) const;  // case-insensitive
     virtual void Exchange(int index1, int index2);
     virtual void Move(int curIndex, int newIndex);
-    virtual void Assign(const TStrings& source);     // strings, objects and delimiters
+    virtual void Assign(const TStrings& source);  // strings, objects and delimiters
 
     // --- derived helpers ---
     int Count() const { return GetCount(); }
@@ -52,12 +52,12 @@ public:
     void AddStrings(const TStrings& source);
     void AddStrings(const std::vector<std::string>& source);
     int IndexOfObject(const TObject* object) const;
-    bool Equals(const TStrings& other) const;        // same strings in the same order
+    bool Equals(const TStrings& other) const;  // same strings in the same order
     std::vector<std::string> ToVector() const;
 
     // name=value entries (separator NameValueSeparator); names compare case-insensitively
     int IndexOfName(std::string_view name) const;
-    std::string Names(int index) const;              // empty when the entry has no separator
+    std::string Names(int index) const;  // empty when the entry has no separator
     std::string ValueFromIndex(int index) const;
     void SetValueFromIndex(int index, const std::string& value);
     std::string Values(std::string_view name) const;
@@ -157,9 +157,9 @@ private:
     void exchangeItems(int a, int b);
     void quickSort(int lo, int hi, const std::function<int(TStringList&, int, int)>& compare);
 
-    std::vector<std::unique_ptr<Item>> items_;   // by pointer: inserting moves 8 bytes per entry
+    std::vector<std::unique_ptr<Item>> items_;  // by pointer: inserting moves 8 bytes per entry
     bool sorted_ = false;
     bool caseSensitive_ = false;
 };
 
-} // namespace rtl
+}  // namespace rtl

@@ -10,7 +10,8 @@ constexpr std::string_view kBomUtf8 = "\xEF\xBB\xBF";
 constexpr std::string_view kBomUtf16LE = "\xFF\xFE";
 constexpr std::string_view kBomUtf16BE = "\xFE\xFF";
 
-std::string decodeUtf16(std::string_view bytes, bool bigEndian) {
+std::string decodeUtf16(std::string_view bytes, bool bigEndian)
+{
     std::string out;
     size_t n = bytes.size() / 2;
     auto unit = [&](size_t i) {
@@ -28,13 +29,15 @@ std::string decodeUtf16(std::string_view bytes, bool bigEndian) {
                 continue;
             }
         }
-        AppendUtf8(out, u);   // a lone surrogate becomes U+FFFD
+        AppendUtf8(out, u);  // a lone surrogate becomes U+FFFD
     }
-    if (bytes.size() % 2) AppendUtf8(out, 0xFFFD);
+    if (bytes.size() % 2)
+        AppendUtf8(out, 0xFFFD);
     return out;
 }
 
-std::string encodeUtf16LE(std::string_view text) {
+std::string encodeUtf16LE(std::string_view text)
+{
     std::string out(kBomUtf16LE);
     auto put = [&](int u) {
         out += static_cast<char>(u & 0xFF);
@@ -43,7 +46,8 @@ std::string encodeUtf16LE(std::string_view text) {
     size_t pos = 0;
     while (pos < text.size()) {
         int cp = DecodeUtf8(text, pos);
-        if (cp < 0) cp = '?';
+        if (cp < 0)
+            cp = '?';
         if (cp >= 0x10000) {
             cp -= 0x10000;
             put(0xD800 + (cp >> 10));
@@ -55,35 +59,53 @@ std::string encodeUtf16LE(std::string_view text) {
     return out;
 }
 
-bool startsWith(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
+bool startsWith(std::string_view s, std::string_view p)
+{
+    return s.substr(0, p.size()) == p;
+}
 
-} // namespace
+}  // namespace
 
-std::string DecodeText(std::string_view bytes, TEncoding encoding) {
-    if (startsWith(bytes, kBomUtf8)) return std::string(bytes.substr(kBomUtf8.size()));
-    if (startsWith(bytes, kBomUtf16LE)) return decodeUtf16(bytes.substr(2), false);
-    if (startsWith(bytes, kBomUtf16BE)) return decodeUtf16(bytes.substr(2), true);
+std::string DecodeText(std::string_view bytes, TEncoding encoding)
+{
+    if (startsWith(bytes, kBomUtf8))
+        return std::string(bytes.substr(kBomUtf8.size()));
+    if (startsWith(bytes, kBomUtf16LE))
+        return decodeUtf16(bytes.substr(2), false);
+    if (startsWith(bytes, kBomUtf16BE))
+        return decodeUtf16(bytes.substr(2), true);
     switch (encoding) {
-    case TEncoding::Ansi: return Cp1252ToUtf8(bytes);
-    case TEncoding::Oem: return Cp437ToUtf8(bytes);
+    case TEncoding::Ansi:
+        return Cp1252ToUtf8(bytes);
+    case TEncoding::Oem:
+        return Cp437ToUtf8(bytes);
     case TEncoding::UTF8:
-    case TEncoding::UTF8BOM: return std::string(bytes);
-    case TEncoding::Unicode: return decodeUtf16(bytes, false);
-    case TEncoding::Default: break;
+    case TEncoding::UTF8BOM:
+        return std::string(bytes);
+    case TEncoding::Unicode:
+        return decodeUtf16(bytes, false);
+    case TEncoding::Default:
+        break;
     }
     return IsValidUtf8(bytes) ? std::string(bytes) : Cp1252ToUtf8(bytes);
 }
 
-std::string EncodeText(std::string_view text, TEncoding encoding) {
+std::string EncodeText(std::string_view text, TEncoding encoding)
+{
     switch (encoding) {
     case TEncoding::Default:
-    case TEncoding::Ansi: return Utf8ToCp1252(text);
-    case TEncoding::Oem: return Utf8ToCp437(text);
-    case TEncoding::UTF8: return std::string(text);
-    case TEncoding::UTF8BOM: return std::string(kBomUtf8) + std::string(text);
-    case TEncoding::Unicode: return encodeUtf16LE(text);
+    case TEncoding::Ansi:
+        return Utf8ToCp1252(text);
+    case TEncoding::Oem:
+        return Utf8ToCp437(text);
+    case TEncoding::UTF8:
+        return std::string(text);
+    case TEncoding::UTF8BOM:
+        return std::string(kBomUtf8) + std::string(text);
+    case TEncoding::Unicode:
+        return encodeUtf16LE(text);
     }
     return std::string(text);
 }
 
-} // namespace rtl
+}  // namespace rtl

@@ -6,12 +6,12 @@
 namespace rtl {
 
 enum class TEncoding {
-    Default,   // reading: byte-order mark, else UTF-8 when valid, else Windows-1252; writing: Windows-1252
-    Ansi,      // Windows-1252
-    Oem,       // code page 437
-    UTF8,      // UTF-8 without byte-order mark
-    UTF8BOM,   // UTF-8 with byte-order mark
-    Unicode,   // UTF-16 little endian with byte-order mark
+    Default,  // reading: byte-order mark, else UTF-8 when valid, else Windows-1252; writing: Windows-1252
+    Ansi,     // Windows-1252
+    Oem,      // code page 437
+    UTF8,     // UTF-8 without byte-order mark
+    UTF8BOM,  // UTF-8 with byte-order mark
+    Unicode,  // UTF-16 little endian with byte-order mark
 };
 
 // Decodes raw file bytes to UTF-8 text following the encoding (and a byte-order mark when present).
@@ -19,4 +19,4 @@ std::string DecodeText(std::string_view bytes, TEncoding encoding = TEncoding::D
 // Encodes UTF-8 text to file bytes (with the byte-order mark the encoding asks for).
 std::string EncodeText(std::string_view text, TEncoding encoding = TEncoding::Default);
 
-} // namespace rtl
+}  // namespace rtl

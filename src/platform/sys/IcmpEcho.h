@@ -13,10 +13,10 @@ namespace sys {
 enum class EchoSocket { Automatic, Unprivileged, Raw };
 
 struct EchoRequest {
-  std::string host;  // dotted address or host name
-  std::size_t dataSize = 1024;
-  std::chrono::milliseconds timeout{400};
-  EchoSocket socket = EchoSocket::Automatic;
+    std::string host;  // dotted address or host name
+    std::size_t dataSize = 1024;
+    std::chrono::milliseconds timeout{400};
+    EchoSocket socket = EchoSocket::Automatic;
 };
 
 // Sends one echo request whose data area (dataSize bytes) starts with the host text, and waits

@@ -5,13 +5,14 @@
 
 namespace sys {
 
-bool OpenUrl(const std::string& url, const std::string& opener) {
-  try {
-    ChildProcess::Start(opener, {url});  // left to run; its end is collected in the background
-    return true;
-  } catch (const SysError&) {
-    return false;
-  }
+bool OpenUrl(const std::string& url, const std::string& opener)
+{
+    try {
+        ChildProcess::Start(opener, {url});  // left to run; its end is collected in the background
+        return true;
+    } catch (const SysError&) {
+        return false;
+    }
 }
 
 }  // namespace sys

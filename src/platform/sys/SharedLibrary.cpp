@@ -6,21 +6,25 @@
 
 namespace sys {
 
-SharedLibrary::SharedLibrary(const std::string& name) {
-  handle_ = ::dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (!handle_) {
-    const char* reason = ::dlerror();
-    throw SysError("Cannot load " + name + ": " + (reason ? reason : "unknown reason"));
-  }
+SharedLibrary::SharedLibrary(const std::string& name)
+{
+    handle_ = ::dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle_) {
+        const char* reason = ::dlerror();
+        throw SysError("Cannot load " + name + ": " + (reason ? reason : "unknown reason"));
+    }
 }
 
-SharedLibrary::~SharedLibrary() {
-  if (handle_) ::dlclose(handle_);
+SharedLibrary::~SharedLibrary()
+{
+    if (handle_)
+        ::dlclose(handle_);
 }
 
-void* SharedLibrary::Symbol(const std::string& name) const {
-  ::dlerror();
-  return ::dlsym(handle_, name.c_str());
+void* SharedLibrary::Symbol(const std::string& name) const
+{
+    ::dlerror();
+    return ::dlsym(handle_, name.c_str());
 }
 
 }  // namespace sys

@@ -4,6 +4,9 @@
 
 namespace sys {
 
-std::string ErrnoText(const std::string& what, int err) { return what + ": " + std::strerror(err); }
+std::string ErrnoText(const std::string& what, int err)
+{
+    return what + ": " + std::strerror(err);
+}
 
 }  // namespace sys

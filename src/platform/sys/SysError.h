@@ -8,8 +8,8 @@
 namespace sys {
 
 class SysError : public rtl::Exception {
- public:
-  using rtl::Exception::Exception;
+public:
+    using rtl::Exception::Exception;
 };
 
 // "<what>: <system's text for errno>".

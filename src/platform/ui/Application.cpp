@@ -1,12 +1,12 @@
 // The application object: message queue, timers, hints, exception handling; the screen object.
 #include "platform/ui/Application.h"
 
+#include "platform/ui/Backend.h"
+#include "platform/ui/Dialogs.h"
 #include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 #include <thread>
-#include "platform/ui/Backend.h"
-#include "platform/ui/Dialogs.h"
 
 namespace ui {
 
@@ -29,10 +29,16 @@ TPoint& CursorSlot()
     static TPoint p;
     return p;
 }
-} // namespace
+}  // namespace
 
-TPoint GetCursorPos() { return CursorSlot(); }
-void SetCursorPosForInput(TPoint p) { CursorSlot() = p; }
+TPoint GetCursorPos()
+{
+    return CursorSlot();
+}
+void SetCursorPosForInput(TPoint p)
+{
+    CursorSlot() = p;
+}
 
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {}
 
@@ -40,7 +46,8 @@ TApplication::~TApplication()
 {
     MarkDestroying();
     for (int i = ComponentCount() - 1; i >= 0; --i)
-        if (auto* f = dynamic_cast<TCustomForm*>(Components(i)); f && f->OnDestroy) f->OnDestroy(f);
+        if (auto* f = dynamic_cast<TCustomForm*>(Components(i)); f && f->OnDestroy)
+            f->OnDestroy(f);
     DestroyComponents();
 }
 
@@ -50,7 +57,8 @@ void TApplication::Initialize()
     if (exeName_.empty()) {
         std::error_code ec;
         std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-        if (!ec) exeName_ = self.string();
+        if (!ec)
+            exeName_ = self.string();
     }
 }
 
@@ -58,10 +66,12 @@ void TApplication::Run()
 {
     // A program may run its main loop again after an earlier one ended.
     terminated_ = false;
-    if (mainForm_) mainForm_->Show();
+    if (mainForm_)
+        mainForm_->Show();
     while (!terminated_) {
         HandleMessage(50);
-        if (mainForm_ && !mainForm_->Visible()) break;
+        if (mainForm_ && !mainForm_->Visible())
+            break;
     }
 }
 
@@ -85,7 +95,8 @@ void TApplication::DeliverPosted()
         Posted p;
         {
             std::lock_guard<std::mutex> lock(queueMutex_);
-            if (queue_.empty()) break;
+            if (queue_.empty())
+                break;
             p = queue_.front();
             queue_.pop_front();
         }
@@ -97,16 +108,19 @@ void TApplication::ForgetControl(TWinControl* control)
 {
     {
         std::lock_guard<std::mutex> lock(queueMutex_);
-        queue_.erase(std::remove_if(queue_.begin(), queue_.end(), [control](const Posted& p) { return p.wnd == control; }),
-                     queue_.end());
+        queue_.erase(
+            std::remove_if(queue_.begin(), queue_.end(), [control](const Posted& p) { return p.wnd == control; }),
+            queue_.end());
     }
-    timers_.erase(std::remove_if(timers_.begin(), timers_.end(), [control](const Timer& t) { return t.control == control; }),
-                  timers_.end());
+    timers_.erase(
+        std::remove_if(timers_.begin(), timers_.end(), [control](const Timer& t) { return t.control == control; }),
+        timers_.end());
 }
 
 void TApplication::SetTimer(TWinControl* control, unsigned id, unsigned ms)
 {
-    if (!control) return;
+    if (!control)
+        return;
     KillTimer(control, id);
     auto interval = std::chrono::milliseconds(std::max(1u, ms));
     timers_.push_back({control, id, interval, std::chrono::steady_clock::now() + interval});
@@ -121,7 +135,8 @@ void TApplication::KillTimer(TWinControl* control, unsigned id)
 
 bool TApplication::HasTimer(const TWinControl* control, unsigned id) const
 {
-    return std::any_of(timers_.begin(), timers_.end(), [&](const Timer& t) { return t.control == control && t.id == id; });
+    return std::any_of(timers_.begin(), timers_.end(),
+                       [&](const Timer& t) { return t.control == control && t.id == id; });
 }
 
 int TApplication::FireDueTimers()
@@ -136,11 +151,15 @@ int TApplication::FireDueTimers()
     }
     for (auto [control, id] : due) {
         // A handler may have killed this timer or destroyed its control meanwhile.
-        if (!HasTimer(control, id)) continue;
+        if (!HasTimer(control, id))
+            continue;
         Guard(control, [&] { control->Perform(WM_TIMER, id, 0); });
     }
-    if (timers_.empty()) return -1;
-    auto next = std::min_element(timers_.begin(), timers_.end(), [](const Timer& a, const Timer& b) { return a.due < b.due; })->due;
+    if (timers_.empty())
+        return -1;
+    auto next = std::min_element(timers_.begin(), timers_.end(), [](const Timer& a, const Timer& b) {
+                    return a.due < b.due;
+                })->due;
     auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(next - std::chrono::steady_clock::now()).count();
     return static_cast<int>(std::max<long long>(0, wait));
 }
@@ -148,31 +167,41 @@ int TApplication::FireDueTimers()
 void TApplication::HandleMessage(int maxWaitMs)
 {
     int wait = maxWaitMs;
-    if (PendingCount() > 0) wait = 0;
+    if (PendingCount() > 0)
+        wait = 0;
     if (!timers_.empty()) {
-        auto next = std::min_element(timers_.begin(), timers_.end(), [](const Timer& a, const Timer& b) { return a.due < b.due; })->due;
-        auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(next - std::chrono::steady_clock::now()).count();
+        auto next = std::min_element(timers_.begin(), timers_.end(), [](const Timer& a, const Timer& b) {
+                        return a.due < b.due;
+                    })->due;
+        auto ms =
+            std::chrono::duration_cast<std::chrono::milliseconds>(next - std::chrono::steady_clock::now()).count();
         wait = std::min<int>(wait, static_cast<int>(std::max<long long>(0, ms)));
     }
-    if (Backend()) Backend()->ProcessEvents(wait);
-    else if (wait > 0) std::this_thread::sleep_for(std::chrono::milliseconds(wait));
+    if (Backend())
+        Backend()->ProcessEvents(wait);
+    else if (wait > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(wait));
     DeliverPosted();
     FireDueTimers();
-    if (PendingCount() == 0 && OnIdle) Guard(this, [&] { OnIdle(this); });
+    if (PendingCount() == 0 && OnIdle)
+        Guard(this, [&] { OnIdle(this); });
 }
 
 void TApplication::ProcessMessages()
 {
-    if (Backend()) Backend()->ProcessEvents(0);
+    if (Backend())
+        Backend()->ProcessEvents(0);
     // Messages that handlers post meanwhile are pending too and go in the same call; the bound
     // keeps a handler that posts to itself for ever from holding the caller.
-    for (int round = 0; round < 1000 && PendingCount() > 0; ++round) DeliverPosted();
+    for (int round = 0; round < 1000 && PendingCount() > 0; ++round)
+        DeliverPosted();
     FireDueTimers();
 }
 
 bool TApplication::RequestHint(TControl* control, TPoint clientPos, THintInfo& info)
 {
-    if (!control || !showHint_ || !control->ShowHint()) return false;
+    if (!control || !showHint_ || !control->ShowHint())
+        return false;
     info = THintInfo{};
     info.HintControl = control;
     info.CursorPos = clientPos;
@@ -185,9 +214,11 @@ bool TApplication::RequestHint(TControl* control, TPoint clientPos, THintInfo& i
     info.HintStr = h.substr(0, h.find('|'));
     TPoint screen = control->ClientToScreen(clientPos);
     info.HintPos = {screen.X, screen.Y + 20};
-    if (control->Perform(CM_HINTSHOW, 0, reinterpret_cast<std::intptr_t>(&info)) != 0) return false;
+    if (control->Perform(CM_HINTSHOW, 0, reinterpret_cast<std::intptr_t>(&info)) != 0)
+        return false;
     bool canShow = true;
-    if (OnShowHint) OnShowHint(info.HintStr, canShow, info);
+    if (OnShowHint)
+        OnShowHint(info.HintStr, canShow, info);
     return canShow && !info.HintStr.empty();
 }
 
@@ -201,29 +232,36 @@ void TApplication::ActivateHint(TControl* control, TPoint clientPos)
         currentHint_.clear();
         SetHintControl(nullptr);
     }
-    if (Backend()) Backend()->ShowHint(currentHint_, info.HintPos, info.HintMaxWidth);
+    if (Backend())
+        Backend()->ShowHint(currentHint_, info.HintPos, info.HintMaxWidth);
 }
 
 void TApplication::CancelHint()
 {
     currentHint_.clear();
     SetHintControl(nullptr);
-    if (Backend()) Backend()->ShowHint("", {}, 0);
+    if (Backend())
+        Backend()->ShowHint("", {}, 0);
 }
 
 void TApplication::CancelHintFor(const TControl* control)
 {
-    if (!hintControl_ || !control) return;
+    if (!hintControl_ || !control)
+        return;
     const auto* win = dynamic_cast<const TWinControl*>(control);
-    if (hintControl_ == control || (win && win->ContainsControl(hintControl_))) CancelHint();
+    if (hintControl_ == control || (win && win->ContainsControl(hintControl_)))
+        CancelHint();
 }
 
 void TApplication::SetHintControl(TControl* control)
 {
-    if (hintControl_ == control) return;
-    if (hintControl_) hintControl_->RemoveFreeNotification(this);
+    if (hintControl_ == control)
+        return;
+    if (hintControl_)
+        hintControl_->RemoveFreeNotification(this);
     hintControl_ = control;
-    if (hintControl_) hintControl_->FreeNotification(this);
+    if (hintControl_)
+        hintControl_->FreeNotification(this);
 }
 
 void TApplication::Notification(TComponent* component, TOperation operation)
@@ -243,7 +281,8 @@ void TApplication::HandleException(TObject* sender, const std::exception& e)
         return;
     }
     std::string text = e.what();
-    if (!text.empty() && text.back() != '.') text += '.';
+    if (!text.empty() && text.back() != '.')
+        text += '.';
     ui::MessageBox(text, title_.empty() ? "Error" : title_, MB_OK | MB_ICONERROR);
 }
 
@@ -270,14 +309,17 @@ TScreen::~TScreen() = default;
 
 void TScreen::SetCursor(TCursor c)
 {
-    if (c == cursor_) return;
+    if (c == cursor_)
+        return;
     cursor_ = c;
-    if (Backend()) Backend()->SetScreenCursor(c);
+    if (Backend())
+        Backend()->SetScreenCursor(c);
 }
 
 void TScreen::SetCursors(TCursor index, const TBitmap& image, TPoint hotSpot)
 {
-    auto it = std::find_if(cursors_.begin(), cursors_.end(), [index](const CustomCursor& c) { return c.index == index; });
+    auto it =
+        std::find_if(cursors_.begin(), cursors_.end(), [index](const CustomCursor& c) { return c.index == index; });
     auto copy = std::make_unique<TBitmap>();
     copy->Assign(image);
     if (it != cursors_.end()) {
@@ -286,12 +328,14 @@ void TScreen::SetCursors(TCursor index, const TBitmap& image, TPoint hotSpot)
     } else {
         cursors_.push_back({index, std::move(copy), hotSpot});
     }
-    if (Backend()) Backend()->RegisterCursor(index, image, hotSpot);
+    if (Backend())
+        Backend()->RegisterCursor(index, image, hotSpot);
 }
 
 bool TScreen::HasCursor(TCursor index) const
 {
-    if (index <= 0) return index >= crSizeAll;
+    if (index <= 0)
+        return index >= crSizeAll;
     return std::any_of(cursors_.begin(), cursors_.end(), [index](const CustomCursor& c) { return c.index == index; });
 }
 
@@ -318,7 +362,8 @@ void TScreen::AddForm(TCustomForm* f)
 void TScreen::RemoveForm(TCustomForm* f)
 {
     forms_.erase(std::remove(forms_.begin(), forms_.end(), f), forms_.end());
-    if (activeForm_ == f) activeForm_ = nullptr;
+    if (activeForm_ == f)
+        activeForm_ = nullptr;
 }
 
-} // namespace ui
+}  // namespace ui

@@ -1,6 +1,7 @@
 #pragma once
 // The application object (message loop, posted messages, timers, hints, exception handling) and the
 // screen object (cursor, active form and control).
+#include "platform/ui/Forms.h"
 #include <chrono>
 #include <deque>
 #include <functional>
@@ -8,7 +9,6 @@
 #include <mutex>
 #include <string>
 #include <vector>
-#include "platform/ui/Forms.h"
 
 namespace ui {
 
@@ -42,7 +42,8 @@ public:
     F* CreateForm()
     {
         F* f = new F(this);
-        if (!mainForm_) mainForm_ = f;
+        if (!mainForm_)
+            mainForm_ = f;
         return f;
     }
     TForm* MainForm() const { return mainForm_; }
@@ -198,4 +199,4 @@ inline constexpr TGlobalRef<TScreen, &GetScreen> Screen{};
 TPoint GetCursorPos();
 void SetCursorPosForInput(TPoint p);
 
-} // namespace ui
+}  // namespace ui

@@ -8,9 +8,15 @@ IUiBackend*& Slot()
     static IUiBackend* backend = nullptr;
     return backend;
 }
-} // namespace
+}  // namespace
 
-IUiBackend* Backend() { return Slot(); }
-void SetBackend(IUiBackend* backend) { Slot() = backend; }
+IUiBackend* Backend()
+{
+    return Slot();
+}
+void SetBackend(IUiBackend* backend)
+{
+    Slot() = backend;
+}
 
-} // namespace ui
+}  // namespace ui

@@ -3,11 +3,11 @@
 // picture decoding, native windows and dialogs come from the backend (the Qt library registers
 // one when it is linked in). Without a backend everything runs headless: text is measured with a
 // fixed-pitch estimate and not drawn, dialogs answer with their defaults.
+#include "platform/ui/Controls.h"
+#include "platform/ui/Dialogs.h"
 #include <cstdint>
 #include <string>
 #include <vector>
-#include "platform/ui/Controls.h"
-#include "platform/ui/Dialogs.h"
 
 namespace ui {
 
@@ -86,4 +86,4 @@ constexpr int shapePolygon = 3;
 constexpr int shapePolyline = 4;
 constexpr int shapeRectangle = 5;
 
-} // namespace ui
+}  // namespace ui

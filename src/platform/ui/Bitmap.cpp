@@ -1,21 +1,23 @@
-#include <algorithm>
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Graphics.h"
 #include "platform/ui/ImageCodecs.h"
 #include "platform/ui/PixelFormat.h"
+#include <algorithm>
 
 namespace ui {
 
 namespace {
 bool EndsWithNoCase(const std::string& s, const std::string& suffix)
 {
-    if (s.size() < suffix.size()) return false;
+    if (s.size() < suffix.size())
+        return false;
     for (std::size_t i = 0; i < suffix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(s[s.size() - suffix.size() + i])) != suffix[i]) return false;
+        if (std::tolower(static_cast<unsigned char>(s[s.size() - suffix.size() + i])) != suffix[i])
+            return false;
     return true;
 }
-} // namespace
+}  // namespace
 
 TBitmap::TBitmap() = default;
 
@@ -42,7 +44,8 @@ void TBitmap::SetSize(int w, int h)
 {
     w = std::max(0, w);
     h = std::max(0, h);
-    if (w == width_ && h == height_) return;
+    if (w == width_ && h == height_)
+        return;
     std::vector<std::uint32_t> fresh(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0xFFFFFFFFu);
     for (int y = 0; y < std::min(h, height_); ++y)
         std::copy_n(pixels_.begin() + static_cast<std::ptrdiff_t>(y) * width_, std::min(w, width_),
@@ -55,26 +58,31 @@ void TBitmap::SetSize(int w, int h)
 
 TCanvas* TBitmap::Canvas()
 {
-    if (!canvas_) canvas_ = std::make_unique<TCanvas>(this);
+    if (!canvas_)
+        canvas_ = std::make_unique<TCanvas>(this);
     return canvas_.get();
 }
 
 TColor TBitmap::Pixel(int x, int y) const
 {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return clNone;
+    if (x < 0 || y < 0 || x >= width_ || y >= height_)
+        return clNone;
     return PixelToColor(pixels_[static_cast<std::size_t>(y) * width_ + x]);
 }
 
 void TBitmap::SetPixel(int x, int y, TColor c)
 {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    if (x < 0 || y < 0 || x >= width_ || y >= height_)
+        return;
     pixels_[static_cast<std::size_t>(y) * width_ + x] = ColorToPixel(c);
 }
 
 TColor TBitmap::TransparentColor() const
 {
-    if (transparentMode_ == TTransparentMode::tmFixed && transparentColor_ != clNone) return transparentColor_;
-    if (Empty()) return clNone;
+    if (transparentMode_ == TTransparentMode::tmFixed && transparentColor_ != clNone)
+        return transparentColor_;
+    if (Empty())
+        return clNone;
     return Pixel(0, height_ - 1);
 }
 
@@ -99,11 +107,16 @@ void TBitmap::LoadFromMemory(const std::uint8_t* data, std::size_t size)
     std::string reason = "unknown picture format";
     TBitmap loaded;
     bool ok = false;
-    if (IsBmp(data, size)) ok = DecodeBmp(data, size, loaded, reason);
-    else if (IsJpeg(data, size)) ok = DecodeJpeg(data, size, loaded, reason);
-    else if (Backend()) ok = Backend()->DecodeImage(data, size, loaded);
-    if (!ok) throw rtl::Exception(reason);
-    bool alpha = std::any_of(loaded.pixels_.begin(), loaded.pixels_.end(), [](std::uint32_t p) { return (p >> 24) != 0xFF; });
+    if (IsBmp(data, size))
+        ok = DecodeBmp(data, size, loaded, reason);
+    else if (IsJpeg(data, size))
+        ok = DecodeJpeg(data, size, loaded, reason);
+    else if (Backend())
+        ok = Backend()->DecodeImage(data, size, loaded);
+    if (!ok)
+        throw rtl::Exception(reason);
+    bool alpha =
+        std::any_of(loaded.pixels_.begin(), loaded.pixels_.end(), [](std::uint32_t p) { return (p >> 24) != 0xFF; });
     width_ = loaded.width_;
     height_ = loaded.height_;
     pixels_ = std::move(loaded.pixels_);
@@ -145,4 +158,4 @@ void TJPEGImage::SaveToFile(const std::string& fileName) const
     WriteWholeFile(fileName, out);
 }
 
-} // namespace ui
+}  // namespace ui

@@ -1,28 +1,41 @@
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Graphics.h"
 #include "platform/ui/ImageCodecs.h"
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 
 namespace ui {
 
 namespace {
-std::uint32_t Le32(const std::uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24); }
-std::uint16_t Le16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
+std::uint32_t Le32(const std::uint8_t* p)
+{
+    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
+std::uint16_t Le16(const std::uint8_t* p)
+{
+    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
 void Put32(std::vector<std::uint8_t>& v, std::uint32_t x)
 {
-    for (int i = 0; i < 4; ++i) v.push_back(static_cast<std::uint8_t>(x >> (8 * i)));
+    for (int i = 0; i < 4; ++i)
+        v.push_back(static_cast<std::uint8_t>(x >> (8 * i)));
 }
 void Put16(std::vector<std::uint8_t>& v, std::uint16_t x)
 {
     v.push_back(static_cast<std::uint8_t>(x));
     v.push_back(static_cast<std::uint8_t>(x >> 8));
 }
-} // namespace
+}  // namespace
 
-bool IsBmp(const std::uint8_t* d, std::size_t n) { return n >= 2 && d[0] == 'B' && d[1] == 'M'; }
-bool IsJpeg(const std::uint8_t* d, std::size_t n) { return n >= 3 && d[0] == 0xFF && d[1] == 0xD8 && d[2] == 0xFF; }
+bool IsBmp(const std::uint8_t* d, std::size_t n)
+{
+    return n >= 2 && d[0] == 'B' && d[1] == 'M';
+}
+bool IsJpeg(const std::uint8_t* d, std::size_t n)
+{
+    return n >= 3 && d[0] == 0xFF && d[1] == 0xD8 && d[2] == 0xFF;
+}
 
 bool DecodeBmp(const std::uint8_t* d, std::size_t n, TBitmap& into, std::string& reason)
 {
@@ -80,8 +93,12 @@ bool DecodeBmp(const std::uint8_t* d, std::size_t n, TBitmap& into, std::string&
         for (int x = 0; x < w; ++x) {
             std::uint32_t px = 0xFF000000u;
             switch (bpp) {
-            case 32: px = 0xFF000000u | (row[x * 4 + 2] << 16) | (row[x * 4 + 1] << 8) | row[x * 4]; break;
-            case 24: px = 0xFF000000u | (row[x * 3 + 2] << 16) | (row[x * 3 + 1] << 8) | row[x * 3]; break;
+            case 32:
+                px = 0xFF000000u | (row[x * 4 + 2] << 16) | (row[x * 4 + 1] << 8) | row[x * 4];
+                break;
+            case 24:
+                px = 0xFF000000u | (row[x * 3 + 2] << 16) | (row[x * 3 + 1] << 8) | row[x * 3];
+                break;
             default: {
                 unsigned bitPos = static_cast<unsigned>(x) * bpp;
                 unsigned byte = row[bitPos / 8];
@@ -124,7 +141,8 @@ std::vector<std::uint8_t> EncodeBmp(const TBitmap& b)
             v.push_back(static_cast<std::uint8_t>(row[x] >> 8));
             v.push_back(static_cast<std::uint8_t>(row[x] >> 16));
         }
-        while (v.size() - start < stride) v.push_back(0);
+        while (v.size() - start < stride)
+            v.push_back(0);
     }
     return v;
 }
@@ -132,7 +150,8 @@ std::vector<std::uint8_t> EncodeBmp(const TBitmap& b)
 std::vector<std::uint8_t> ReadWholeFile(const std::string& fileName)
 {
     std::ifstream in(fileName, std::ios::binary);
-    if (!in) throw rtl::EFOpenError("Cannot open file \"" + fileName + "\". " + std::strerror(errno));
+    if (!in)
+        throw rtl::EFOpenError("Cannot open file \"" + fileName + "\". " + std::strerror(errno));
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
@@ -144,7 +163,8 @@ void WriteWholeFile(const std::string& fileName, const std::vector<std::uint8_t>
     tmp += ".tmp";
     {
         std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out) throw rtl::EFCreateError("Cannot create file \"" + fileName + "\". " + std::strerror(errno));
+        if (!out)
+            throw rtl::EFCreateError("Cannot create file \"" + fileName + "\". " + std::strerror(errno));
         out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
         out.flush();
         if (!out) {
@@ -161,4 +181,4 @@ void WriteWholeFile(const std::string& fileName, const std::vector<std::uint8_t>
     }
 }
 
-} // namespace ui
+}  // namespace ui

@@ -19,11 +19,13 @@ void TButtonControl::SetChecked(bool v)
 
 void TButtonControl::SetStateValue(TCheckBoxState v, bool notify)
 {
-    if (v == state_) return;
+    if (v == state_)
+        return;
     state_ = v;
     Changed(TChangeAspect::Checked);
     Invalidate();
-    if (notify) Click();
+    if (notify)
+        Click();
 }
 
 void TButtonControl::SetAlignment(TAlignment v)
@@ -58,19 +60,22 @@ void TButtonControl::KeyDown(unsigned& key, TShiftState shift)
 void TButtonControl::KeyPress(char32_t& key)
 {
     TWinControl::KeyPress(key);
-    if (key == ' ') Toggle();
+    if (key == ' ')
+        Toggle();
 }
 
 void TButtonControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
-    if (button == TMouseButton::mbLeft && CanFocus() && !Focused()) SetFocus();
+    if (button == TMouseButton::mbLeft && CanFocus() && !Focused())
+        SetFocus();
     TWinControl::MouseDown(button, shift, x, y);
 }
 
 void TButtonControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
     bool inside = x >= 0 && y >= 0 && x < Width() && y < Height();
-    if (button == TMouseButton::mbLeft && inside) Toggle();
+    if (button == TMouseButton::mbLeft && inside)
+        Toggle();
     TWinControl::MouseUp(button, shift, x, y);
 }
 
@@ -84,11 +89,13 @@ void PaintButtonLike(TButtonControl& b, TCanvas& canvas, TThemedPart part, unsig
     int top = (b.Height() - box) / 2;
     bool right = b.Alignment() == TAlignment::taRightJustify;
     TRect boxRect = right ? Bounds(0, top, box, box) : Bounds(b.Width() - box, top, box, box);
-    if (!b.Enabled()) state |= tsDisabled;
+    if (!b.Enabled())
+        state |= tsDisabled;
     canvas.DrawThemedPart(part, state, boxRect);
     TRect text = right ? TRect{box + 4, 0, b.Width(), b.Height()} : TRect{0, 0, b.Width() - box - 4, b.Height()};
     canvas.Font()->Assign(*b.Font());
-    if (!b.Enabled()) canvas.Font()->SetColor(clGrayText);
+    if (!b.Enabled())
+        canvas.Font()->SetColor(clGrayText);
     canvas.Brush()->SetStyle(TBrushStyle::bsClear);
     unsigned flags = b.WordWrap() ? DT_WORDBREAK : (DT_SINGLELINE | DT_VCENTER);
     canvas.DrawText(b.Caption(), text, flags);
@@ -100,7 +107,7 @@ void PaintButtonLike(TButtonControl& b, TCanvas& canvas, TThemedPart part, unsig
         canvas.DrawFocusRect(focus);
     }
 }
-} // namespace
+}  // namespace
 
 TCheckBox::TCheckBox(TComponent* AOwner) : TButtonControl(AOwner) {}
 
@@ -117,15 +124,23 @@ void TCheckBox::SetState(TCheckBoxState v)
 void TCheckBox::Toggle()
 {
     switch (state_) {
-    case TCheckBoxState::cbUnchecked: SetState(TCheckBoxState::cbChecked); break;
-    case TCheckBoxState::cbChecked: SetState(allowGrayed_ ? TCheckBoxState::cbGrayed : TCheckBoxState::cbUnchecked); break;
-    case TCheckBoxState::cbGrayed: SetState(TCheckBoxState::cbUnchecked); break;
+    case TCheckBoxState::cbUnchecked:
+        SetState(TCheckBoxState::cbChecked);
+        break;
+    case TCheckBoxState::cbChecked:
+        SetState(allowGrayed_ ? TCheckBoxState::cbGrayed : TCheckBoxState::cbUnchecked);
+        break;
+    case TCheckBoxState::cbGrayed:
+        SetState(TCheckBoxState::cbUnchecked);
+        break;
     }
 }
 
 void TCheckBox::PaintControl(TCanvas& canvas)
 {
-    unsigned state = state_ == TCheckBoxState::cbChecked ? unsigned(tsChecked) : state_ == TCheckBoxState::cbGrayed ? unsigned(tsMixed) : 0u;
+    unsigned state = state_ == TCheckBoxState::cbChecked  ? unsigned(tsChecked)
+                     : state_ == TCheckBoxState::cbGrayed ? unsigned(tsMixed)
+                                                          : 0u;
     PaintButtonLike(*this, canvas, TThemedPart::CheckBox, state);
 }
 
@@ -133,11 +148,13 @@ TRadioButton::TRadioButton(TComponent* AOwner) : TButtonControl(AOwner) {}
 
 void TRadioButton::SetChecked(bool v)
 {
-    if (v == Checked()) return;
+    if (v == Checked())
+        return;
     if (v && Parent()) {
         for (int i = 0; i < Parent()->ControlCount(); ++i) {
             auto* other = dynamic_cast<TRadioButton*>(Parent()->Controls(i));
-            if (other && other != this && other->Checked()) other->SetStateValue(TCheckBoxState::cbUnchecked, false);
+            if (other && other != this && other->Checked())
+                other->SetStateValue(TCheckBoxState::cbUnchecked, false);
         }
     }
     SetStateValue(v ? TCheckBoxState::cbChecked : TCheckBoxState::cbUnchecked, v);
@@ -188,4 +205,4 @@ void TGroupBox::PaintControl(TCanvas& canvas)
     }
 }
 
-} // namespace ui
+}  // namespace ui

@@ -1,10 +1,10 @@
 // Canvas state, clipping and the figures rastered here with device-context rules.
-#include <algorithm>
-#include <cstdlib>
 #include "platform/ui/Backend.h"
 #include "platform/ui/CanvasRaster.h"
 #include "platform/ui/Graphics.h"
 #include "platform/ui/PixelFormat.h"
+#include <algorithm>
+#include <cstdlib>
 
 namespace ui {
 
@@ -23,8 +23,10 @@ void TCanvas::SetTarget(TBitmap* target)
 TRect TCanvas::ClipRect() const
 {
     TRect r = target_ ? Bounds(-origin_.X, -origin_.Y, target_->Width(), target_->Height()) : TRect{};
-    if (hasClip_) r = r.Intersect(clip_);
-    if (clipRegion_) r = r.Intersect(clipRegion_->Bounds());
+    if (hasClip_)
+        r = r.Intersect(clip_);
+    if (clipRegion_)
+        r = r.Intersect(clipRegion_->Bounds());
     return r;
 }
 
@@ -46,8 +48,10 @@ void TCanvas::IntersectClipRect(const TRect& r)
 
 void TCanvas::SelectClipRgn(const TRegion* rgn)
 {
-    if (rgn) clipRegion_ = std::make_unique<TRegion>(*rgn);
-    else clipRegion_.reset();
+    if (rgn)
+        clipRegion_ = std::make_unique<TRegion>(*rgn);
+    else
+        clipRegion_.reset();
 }
 
 void TCanvas::ResetClip()
@@ -58,16 +62,20 @@ void TCanvas::ResetClip()
 
 bool TCanvas::Visible(int dx, int dy) const
 {
-    if (!target_ || dx < 0 || dy < 0 || dx >= target_->Width() || dy >= target_->Height()) return false;
+    if (!target_ || dx < 0 || dy < 0 || dx >= target_->Width() || dy >= target_->Height())
+        return false;
     TPoint l{dx - origin_.X, dy - origin_.Y};
-    if (hasClip_ && !clip_.Contains(l)) return false;
-    if (clipRegion_ && !clipRegion_->Contains(l)) return false;
+    if (hasClip_ && !clip_.Contains(l))
+        return false;
+    if (clipRegion_ && !clipRegion_->Contains(l))
+        return false;
     return true;
 }
 
 void TCanvas::PutPixel(int dx, int dy, TColor c, TPenMode mode)
 {
-    if (!Visible(dx, dy)) return;
+    if (!Visible(dx, dy))
+        return;
     std::uint32_t& px = target_->ScanLine(dy)[dx];
     px = ApplyRop(px, ColorToPixel(c), mode);
 }
@@ -80,8 +88,10 @@ TRasterTarget TCanvas::RasterTarget() const
         t.Clipped = true;
         std::vector<TRect> rects = clipRegion_ ? clipRegion_->Rects : std::vector<TRect>{ClipRect()};
         for (TRect r : rects) {
-            if (hasClip_) r = r.Intersect(clip_);
-            if (!r.IsEmpty()) t.Clip.push_back(r.Offset(origin_.X, origin_.Y));
+            if (hasClip_)
+                r = r.Intersect(clip_);
+            if (!r.IsEmpty())
+                t.Clip.push_back(r.Offset(origin_.X, origin_.Y));
         }
     }
     return t;
@@ -89,24 +99,28 @@ TRasterTarget TCanvas::RasterTarget() const
 
 void TCanvas::FillDevice(const TRect& deviceRect, std::uint32_t pixel, TPenMode mode)
 {
-    if (!target_) return;
+    if (!target_)
+        return;
     TRect r = deviceRect.Intersect({0, 0, target_->Width(), target_->Height()});
     for (int y = r.Top; y < r.Bottom; ++y) {
         std::uint32_t* row = target_->ScanLine(y);
         for (int x = r.Left; x < r.Right; ++x)
-            if ((!hasClip_ && !clipRegion_) || Visible(x, y)) row[x] = ApplyRop(row[x], pixel, mode);
+            if ((!hasClip_ && !clipRegion_) || Visible(x, y))
+                row[x] = ApplyRop(row[x], pixel, mode);
     }
 }
 
 void TCanvas::FillRect(const TRect& r)
 {
-    if (brush_.Style() == TBrushStyle::bsClear) return;
+    if (brush_.Style() == TBrushStyle::bsClear)
+        return;
     FillDevice(r.Offset(origin_.X, origin_.Y), ColorToPixel(brush_.Color()), TPenMode::pmCopy);
 }
 
 void TCanvas::FrameRect(const TRect& r)
 {
-    if (r.IsEmpty() || brush_.Style() == TBrushStyle::bsClear) return;
+    if (r.IsEmpty() || brush_.Style() == TBrushStyle::bsClear)
+        return;
     std::uint32_t px = ColorToPixel(brush_.Color());
     TRect d = r.Offset(origin_.X, origin_.Y);
     FillDevice({d.Left, d.Top, d.Right, d.Top + 1}, px, TPenMode::pmCopy);
@@ -117,26 +131,31 @@ void TCanvas::FrameRect(const TRect& r)
 
 void TCanvas::DrawFocusRect(const TRect& r)
 {
-    if (r.IsEmpty()) return;
+    if (r.IsEmpty())
+        return;
     TRect d = r.Offset(origin_.X, origin_.Y);
     // Every other pixel of the outline is inverted; each outline pixel is visited once.
     auto dot = [&](int x, int y) {
-        if (((x + y) & 1) == 0) PutPixel(x, y, clWhite, TPenMode::pmXor);
+        if (((x + y) & 1) == 0)
+            PutPixel(x, y, clWhite, TPenMode::pmXor);
     };
     for (int x = d.Left; x < d.Right; ++x) {
         dot(x, d.Top);
-        if (d.Bottom - 1 > d.Top) dot(x, d.Bottom - 1);
+        if (d.Bottom - 1 > d.Top)
+            dot(x, d.Bottom - 1);
     }
     for (int y = d.Top + 1; y < d.Bottom - 1; ++y) {
         dot(d.Left, y);
-        if (d.Right - 1 > d.Left) dot(d.Right - 1, y);
+        if (d.Right - 1 > d.Left)
+            dot(d.Right - 1, y);
     }
 }
 
 void TCanvas::PlotLine(int x0, int y0, int x1, int y1)
 {
     // Bresenham from (x0,y0) towards (x1,y1); the end point itself is not drawn.
-    if (pen_.Style() == TPenStyle::psClear) return;
+    if (pen_.Style() == TPenStyle::psClear)
+        return;
     TColor color = pen_.Color();
     TPenMode mode = pen_.Mode();
     int w = std::max(1, pen_.Width());
@@ -150,7 +169,8 @@ void TCanvas::PlotLine(int x0, int y0, int x1, int y1)
                 PutPixel(x0, y0, color, mode);
             } else {
                 for (int oy = -(w / 2); oy < w - w / 2; ++oy)
-                    for (int ox = -(w / 2); ox < w - w / 2; ++ox) PutPixel(x0 + ox, y0 + oy, color, mode);
+                    for (int ox = -(w / 2); ox < w - w / 2; ++ox)
+                        PutPixel(x0 + ox, y0 + oy, color, mode);
             }
         }
         ++step;
@@ -180,18 +200,22 @@ void TCanvas::LineTo(int x, int y)
 void TCanvas::Polyline(const std::vector<TPoint>& points)
 {
     for (std::size_t i = 1; i < points.size(); ++i)
-        PlotLine(points[i - 1].X + origin_.X, points[i - 1].Y + origin_.Y, points[i].X + origin_.X, points[i].Y + origin_.Y);
+        PlotLine(points[i - 1].X + origin_.X, points[i - 1].Y + origin_.Y, points[i].X + origin_.X,
+                 points[i].Y + origin_.Y);
 }
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
 {
     TRect r{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
-    if (r.IsEmpty()) return;
+    if (r.IsEmpty())
+        return;
     if (brush_.Style() != TBrushStyle::bsClear) {
         int inset = pen_.Style() == TPenStyle::psClear ? 0 : 1;
-        FillDevice(r.Inflate(-inset, -inset).Offset(origin_.X, origin_.Y), ColorToPixel(brush_.Color()), TPenMode::pmCopy);
+        FillDevice(r.Inflate(-inset, -inset).Offset(origin_.X, origin_.Y), ColorToPixel(brush_.Color()),
+                   TPenMode::pmCopy);
     }
-    if (pen_.Style() == TPenStyle::psClear) return;
+    if (pen_.Style() == TPenStyle::psClear)
+        return;
     // The outline lies inside the rectangle: columns Left..Right-1, rows Top..Bottom-1.
     int w = std::max(1, pen_.Width());
     for (int i = 0; i < w && i * 2 < r.Width() && i * 2 < r.Height(); ++i) {
@@ -200,9 +224,11 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
             std::uint32_t px = ColorToPixel(pen_.Color());
             TPenMode m = pen_.Mode();
             FillDevice({f.Left, f.Top, f.Right, f.Top + 1}, px, m);
-            if (f.Height() > 1) FillDevice({f.Left, f.Bottom - 1, f.Right, f.Bottom}, px, m);
+            if (f.Height() > 1)
+                FillDevice({f.Left, f.Bottom - 1, f.Right, f.Bottom}, px, m);
             FillDevice({f.Left, f.Top + 1, f.Left + 1, f.Bottom - 1}, px, m);
-            if (f.Width() > 1) FillDevice({f.Right - 1, f.Top + 1, f.Right, f.Bottom - 1}, px, m);
+            if (f.Width() > 1)
+                FillDevice({f.Right - 1, f.Top + 1, f.Right, f.Bottom - 1}, px, m);
         } else {
             int saved = pen_.Width();
             pen_.SetWidth(1);
@@ -219,7 +245,8 @@ void TCanvas::DrawShapeThroughBackend(int kind, const std::vector<TPoint>& logic
 {
     std::vector<TPoint> pts;
     pts.reserve(logical.size());
-    for (TPoint p : logical) pts.push_back({p.X + origin_.X, p.Y + origin_.Y});
+    for (TPoint p : logical)
+        pts.push_back({p.X + origin_.X, p.Y + origin_.Y});
     if (Backend() && target_) {
         Backend()->DrawShape(RasterTarget(), pen_, brush_, kind, pts, rx, ry);
         return;
@@ -227,7 +254,8 @@ void TCanvas::DrawShapeThroughBackend(int kind, const std::vector<TPoint>& logic
     // Without a backend curves are drawn as their bounding figure.
     if (kind == shapePolygon) {
         std::vector<TPoint> closed = logical;
-        if (!closed.empty()) closed.push_back(closed.front());
+        if (!closed.empty())
+            closed.push_back(closed.front());
         Polyline(closed);
     } else if (logical.size() == 2) {
         Rectangle(logical[0].X, logical[0].Y, logical[1].X, logical[1].Y);
@@ -246,13 +274,15 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
 
 void TCanvas::Polygon(const std::vector<TPoint>& points)
 {
-    if (points.size() < 2) return;
+    if (points.size() < 2)
+        return;
     DrawShapeThroughBackend(shapePolygon, points, 0, 0);
 }
 
 TColor TCanvas::Pixels(int x, int y) const
 {
-    if (!target_) return clNone;
+    if (!target_)
+        return clNone;
     return target_->Pixel(x + origin_.X, y + origin_.Y);
 }
 
@@ -263,13 +293,15 @@ void TCanvas::SetPixels(int x, int y, TColor c)
 
 void TCanvas::Draw(int x, int y, const TGraphic* graphic)
 {
-    if (!graphic || graphic->Empty()) return;
+    if (!graphic || graphic->Empty())
+        return;
     StretchDraw(Bounds(x, y, graphic->Width(), graphic->Height()), graphic);
 }
 
 void TCanvas::StretchDraw(const TRect& r, const TGraphic* graphic)
 {
-    if (!graphic || graphic->Empty() || r.IsEmpty() || !target_) return;
+    if (!graphic || graphic->Empty() || r.IsEmpty() || !target_)
+        return;
     const auto* bmp = dynamic_cast<const TBitmap*>(graphic);
     if (!bmp) {
         graphic->Draw(*this, r);
@@ -283,30 +315,39 @@ void TCanvas::StretchDraw(const TRect& r, const TGraphic* graphic)
 
 void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRect)
 {
-    if (!source.target_ || !target_) return;
+    if (!source.target_ || !target_)
+        return;
     TBitmap copy;  // the source may be this canvas's own bitmap
     copy.Assign(*source.target_);
-    BlitScaled(dest.Offset(origin_.X, origin_.Y), copy, sourceRect.Offset(source.origin_.X, source.origin_.Y), false, 0, false);
+    BlitScaled(dest.Offset(origin_.X, origin_.Y), copy, sourceRect.Offset(source.origin_.X, source.origin_.Y), false, 0,
+               false);
 }
 
 void TCanvas::BlitScaled(const TRect& dest, const TBitmap& src, const TRect& srcRect, bool transparent,
                          std::uint32_t key, bool alpha)
 {
-    if (dest.IsEmpty() || srcRect.IsEmpty()) return;
+    if (dest.IsEmpty() || srcRect.IsEmpty())
+        return;
     for (int y = dest.Top; y < dest.Bottom; ++y) {
-        int sy = srcRect.Top + static_cast<int>((static_cast<long long>(y - dest.Top) * srcRect.Height()) / dest.Height());
-        if (sy < 0 || sy >= src.Height()) continue;
+        int sy =
+            srcRect.Top + static_cast<int>((static_cast<long long>(y - dest.Top) * srcRect.Height()) / dest.Height());
+        if (sy < 0 || sy >= src.Height())
+            continue;
         const std::uint32_t* srow = src.ScanLine(sy);
         for (int x = dest.Left; x < dest.Right; ++x) {
-            if (!Visible(x, y)) continue;
-            int sx = srcRect.Left + static_cast<int>((static_cast<long long>(x - dest.Left) * srcRect.Width()) / dest.Width());
-            if (sx < 0 || sx >= src.Width()) continue;
+            if (!Visible(x, y))
+                continue;
+            int sx = srcRect.Left +
+                     static_cast<int>((static_cast<long long>(x - dest.Left) * srcRect.Width()) / dest.Width());
+            if (sx < 0 || sx >= src.Width())
+                continue;
             std::uint32_t s = srow[sx];
-            if (transparent && (s & 0xFFFFFF) == (key & 0xFFFFFF)) continue;
+            if (transparent && (s & 0xFFFFFF) == (key & 0xFFFFFF))
+                continue;
             std::uint32_t& d = target_->ScanLine(y)[x];
             d = alpha ? BlendPixel(d, s) : (s | 0xFF000000u);
         }
     }
 }
 
-} // namespace ui
+}  // namespace ui

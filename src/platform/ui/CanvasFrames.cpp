@@ -31,10 +31,14 @@ void Bevel(TCanvas& c, TRect& r, TColor tl, TColor br, unsigned flags)
         c.Brush()->SetColor(br);
         c.FillRect({r.Right - 1, r.Top, r.Right, r.Bottom});
     }
-    if (flags & BF_LEFT) ++r.Left;
-    if (flags & BF_TOP) ++r.Top;
-    if (flags & BF_RIGHT) --r.Right;
-    if (flags & BF_BOTTOM) --r.Bottom;
+    if (flags & BF_LEFT)
+        ++r.Left;
+    if (flags & BF_TOP)
+        ++r.Top;
+    if (flags & BF_RIGHT)
+        --r.Right;
+    if (flags & BF_BOTTOM)
+        --r.Bottom;
     c.Brush()->Assign(saved);
 }
 
@@ -46,30 +50,43 @@ void Arrow(TCanvas& c, const TRect& r, int dir, TColor color)
     c.Brush()->SetColor(color);
     for (int i = 0; i < s; ++i) {
         switch (dir) {
-        case 0: c.FillRect({cx - i, cy - s / 2 + i, cx + i + 1, cy - s / 2 + i + 1}); break;
-        case 1: c.FillRect({cx - (s - 1 - i), cy - s / 2 + i, cx + (s - 1 - i) + 1, cy - s / 2 + i + 1}); break;
-        case 2: c.FillRect({cx - s / 2 + i, cy - i, cx - s / 2 + i + 1, cy + i + 1}); break;
-        default: c.FillRect({cx - s / 2 + i, cy - (s - 1 - i), cx - s / 2 + i + 1, cy + (s - 1 - i) + 1}); break;
+        case 0:
+            c.FillRect({cx - i, cy - s / 2 + i, cx + i + 1, cy - s / 2 + i + 1});
+            break;
+        case 1:
+            c.FillRect({cx - (s - 1 - i), cy - s / 2 + i, cx + (s - 1 - i) + 1, cy - s / 2 + i + 1});
+            break;
+        case 2:
+            c.FillRect({cx - s / 2 + i, cy - i, cx - s / 2 + i + 1, cy + i + 1});
+            break;
+        default:
+            c.FillRect({cx - s / 2 + i, cy - (s - 1 - i), cx - s / 2 + i + 1, cy + (s - 1 - i) + 1});
+            break;
         }
     }
 }
-} // namespace
+}  // namespace
 
 void TCanvas::DrawEdge(TRect& r, unsigned edge, unsigned flags)
 {
     TRect work = r;
     if (flags & (BF_FLAT | BF_MONO)) {
         TColor color = (flags & BF_MONO) ? clWindowFrame : clBtnShadow;
-        if (edge & (BDR_RAISEDOUTER | BDR_SUNKENOUTER)) Bevel(*this, work, color, color, flags);
+        if (edge & (BDR_RAISEDOUTER | BDR_SUNKENOUTER))
+            Bevel(*this, work, color, color, flags);
         if (edge & (BDR_RAISEDINNER | BDR_SUNKENINNER)) {
             TColor inner = (flags & BF_MONO) ? clWindow : clBtnFace;
             Bevel(*this, work, inner, inner, flags);
         }
     } else {
-        if (edge & BDR_RAISEDOUTER) Bevel(*this, work, cl3DLight, cl3DDkShadow, flags);
-        else if (edge & BDR_SUNKENOUTER) Bevel(*this, work, clBtnShadow, clBtnHighlight, flags);
-        if (edge & BDR_RAISEDINNER) Bevel(*this, work, clBtnHighlight, clBtnShadow, flags);
-        else if (edge & BDR_SUNKENINNER) Bevel(*this, work, cl3DDkShadow, cl3DLight, flags);
+        if (edge & BDR_RAISEDOUTER)
+            Bevel(*this, work, cl3DLight, cl3DDkShadow, flags);
+        else if (edge & BDR_SUNKENOUTER)
+            Bevel(*this, work, clBtnShadow, clBtnHighlight, flags);
+        if (edge & BDR_RAISEDINNER)
+            Bevel(*this, work, clBtnHighlight, clBtnShadow, flags);
+        else if (edge & BDR_SUNKENINNER)
+            Bevel(*this, work, cl3DDkShadow, cl3DLight, flags);
     }
     if (flags & BF_MIDDLE) {
         TBrush saved;
@@ -78,28 +95,43 @@ void TCanvas::DrawEdge(TRect& r, unsigned edge, unsigned flags)
         FillRect(work);
         brush_.Assign(saved);
     }
-    if (flags & BF_ADJUST) r = work;
+    if (flags & BF_ADJUST)
+        r = work;
 }
 
 void TCanvas::DrawFrameControl(const TRect& r, unsigned kind, unsigned state)
 {
     unsigned themed = 0;
-    if (state & DFCS_INACTIVE) themed |= tsDisabled;
-    if (state & DFCS_PUSHED) themed |= tsPressed;
-    if (state & DFCS_CHECKED) themed |= tsChecked;
-    if (state & DFCS_HOT) themed |= tsHot;
+    if (state & DFCS_INACTIVE)
+        themed |= tsDisabled;
+    if (state & DFCS_PUSHED)
+        themed |= tsPressed;
+    if (state & DFCS_CHECKED)
+        themed |= tsChecked;
+    if (state & DFCS_HOT)
+        themed |= tsHot;
     if (kind == DFC_BUTTON) {
-        if ((state & 0xFF) == DFCS_BUTTONRADIO) DrawThemedPart(TThemedPart::RadioButton, themed, r);
-        else if ((state & 0xFF) == DFCS_BUTTONPUSH) DrawThemedPart(TThemedPart::PushButton, themed, r);
-        else DrawThemedPart(TThemedPart::CheckBox, themed, r);
+        if ((state & 0xFF) == DFCS_BUTTONRADIO)
+            DrawThemedPart(TThemedPart::RadioButton, themed, r);
+        else if ((state & 0xFF) == DFCS_BUTTONPUSH)
+            DrawThemedPart(TThemedPart::PushButton, themed, r);
+        else
+            DrawThemedPart(TThemedPart::CheckBox, themed, r);
         return;
     }
     if (kind == DFC_SCROLL) {
         switch (state & 0xFF) {
-        case DFCS_SCROLLCOMBOBOX: DrawThemedPart(TThemedPart::ComboButton, themed, r); return;
-        case DFCS_SCROLLUP: DrawThemedPart(TThemedPart::SpinUp, themed, r); return;
-        case DFCS_SCROLLDOWN: DrawThemedPart(TThemedPart::SpinDown, themed, r); return;
-        default: break;
+        case DFCS_SCROLLCOMBOBOX:
+            DrawThemedPart(TThemedPart::ComboButton, themed, r);
+            return;
+        case DFCS_SCROLLUP:
+            DrawThemedPart(TThemedPart::SpinUp, themed, r);
+            return;
+        case DFCS_SCROLLDOWN:
+            DrawThemedPart(TThemedPart::SpinDown, themed, r);
+            return;
+        default:
+            break;
         }
         TBrush saved;
         saved.Assign(brush_);
@@ -115,7 +147,8 @@ void TCanvas::DrawFrameControl(const TRect& r, unsigned kind, unsigned state)
 
 void TCanvas::DrawThemedPart(TThemedPart part, unsigned state, const TRect& r)
 {
-    if (r.IsEmpty()) return;
+    if (r.IsEmpty())
+        return;
     if (Backend() && target_) {
         Backend()->DrawThemedPart(RasterTarget(), part, state, r.Offset(origin_.X, origin_.Y));
         return;
@@ -154,4 +187,4 @@ void TCanvas::DrawThemedPart(TThemedPart part, unsigned state, const TRect& r)
     pen_.Assign(savedPen);
 }
 
-} // namespace ui
+}  // namespace ui

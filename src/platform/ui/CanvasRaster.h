@@ -1,7 +1,7 @@
 #pragma once
 // Pixel operations shared by the canvas's rasteriser.
-#include <cstdint>
 #include "platform/ui/Graphics.h"
+#include <cstdint>
 
 namespace ui {
 
@@ -10,17 +10,36 @@ inline std::uint32_t ApplyRop(std::uint32_t dst, std::uint32_t src, TPenMode mod
 {
     std::uint32_t rgb;
     switch (mode) {
-    case TPenMode::pmBlack: rgb = 0; break;
-    case TPenMode::pmWhite: rgb = 0xFFFFFF; break;
-    case TPenMode::pmNop: return dst;
-    case TPenMode::pmNot: rgb = ~dst; break;
-    case TPenMode::pmNotCopy: rgb = ~src; break;
-    case TPenMode::pmXor: rgb = dst ^ src; break;
-    case TPenMode::pmNotXor: rgb = ~(dst ^ src); break;
-    case TPenMode::pmMerge: rgb = dst | src; break;
-    case TPenMode::pmMask: rgb = dst & src; break;
+    case TPenMode::pmBlack:
+        rgb = 0;
+        break;
+    case TPenMode::pmWhite:
+        rgb = 0xFFFFFF;
+        break;
+    case TPenMode::pmNop:
+        return dst;
+    case TPenMode::pmNot:
+        rgb = ~dst;
+        break;
+    case TPenMode::pmNotCopy:
+        rgb = ~src;
+        break;
+    case TPenMode::pmXor:
+        rgb = dst ^ src;
+        break;
+    case TPenMode::pmNotXor:
+        rgb = ~(dst ^ src);
+        break;
+    case TPenMode::pmMerge:
+        rgb = dst | src;
+        break;
+    case TPenMode::pmMask:
+        rgb = dst & src;
+        break;
     case TPenMode::pmCopy:
-    default: rgb = src; break;
+    default:
+        rgb = src;
+        break;
     }
     return 0xFF000000u | (rgb & 0xFFFFFF);
 }
@@ -29,8 +48,10 @@ inline std::uint32_t ApplyRop(std::uint32_t dst, std::uint32_t src, TPenMode mod
 inline std::uint32_t BlendPixel(std::uint32_t dst, std::uint32_t src)
 {
     unsigned a = src >> 24;
-    if (a == 255) return src;
-    if (a == 0) return dst;
+    if (a == 255)
+        return src;
+    if (a == 0)
+        return dst;
     auto mix = [a](unsigned s, unsigned d) { return (s * a + d * (255 - a) + 127) / 255; };
     unsigned r = mix((src >> 16) & 0xFF, (dst >> 16) & 0xFF);
     unsigned g = mix((src >> 8) & 0xFF, (dst >> 8) & 0xFF);
@@ -42,13 +63,19 @@ inline std::uint32_t BlendPixel(std::uint32_t dst, std::uint32_t src)
 inline bool PenPatternOn(TPenStyle style, int step)
 {
     switch (style) {
-    case TPenStyle::psDot: return (step % 2) == 0;
-    case TPenStyle::psDash: return (step % 24) < 18;
-    case TPenStyle::psDashDot: return (step % 24) < 12 || ((step % 24) >= 18 && (step % 24) < 21);
-    case TPenStyle::psDashDotDot: return (step % 24) < 12 || (step % 24) == 15 || (step % 24) == 19;
-    case TPenStyle::psClear: return false;
-    default: return true;
+    case TPenStyle::psDot:
+        return (step % 2) == 0;
+    case TPenStyle::psDash:
+        return (step % 24) < 18;
+    case TPenStyle::psDashDot:
+        return (step % 24) < 12 || ((step % 24) >= 18 && (step % 24) < 21);
+    case TPenStyle::psDashDotDot:
+        return (step % 24) < 12 || (step % 24) == 15 || (step % 24) == 19;
+    case TPenStyle::psClear:
+        return false;
+    default:
+        return true;
     }
 }
 
-} // namespace ui
+}  // namespace ui

@@ -1,10 +1,10 @@
 // Text output on the canvas. Measuring and glyph drawing come from the backend; without one,
 // text is measured with a fixed-pitch estimate and not drawn.
-#include <algorithm>
-#include <cstdlib>
 #include "platform/ui/Backend.h"
 #include "platform/ui/Graphics.h"
 #include "platform/ui/TextLayout.h"
+#include <algorithm>
+#include <cstdlib>
 
 namespace ui {
 
@@ -13,7 +13,8 @@ int Utf8Count(const std::string& s)
 {
     int n = 0;
     for (unsigned char c : s)
-        if ((c & 0xC0) != 0x80) ++n;
+        if ((c & 0xC0) != 0x80)
+            ++n;
     return n;
 }
 
@@ -26,20 +27,23 @@ TSize EstimateExtent(const TFont& font, const std::string& text)
 
 int LineHeight(const TFont& font)
 {
-    if (Backend()) return Backend()->FontHeight(font);
+    if (Backend())
+        return Backend()->FontHeight(font);
     return EstimateExtent(font, "").cy;
 }
-} // namespace
+}  // namespace
 
 TSize TCanvas::TextExtent(const std::string& text)
 {
-    if (Backend()) return Backend()->TextExtent(font_, text);
+    if (Backend())
+        return Backend()->TextExtent(font_, text);
     return EstimateExtent(font_, text);
 }
 
 void TCanvas::DrawTextLineAt(int x, int y, const std::string& text, bool opaque)
 {
-    if (!target_) return;
+    if (!target_)
+        return;
     if (Backend()) {
         Backend()->DrawTextLine(RasterTarget(), font_, x + origin_.X, y + origin_.Y, text, opaque, brush_.Color());
     } else if (opaque) {
@@ -73,29 +77,39 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned flags)
     int total = lineH * static_cast<int>(lines.size());
     if (flags & DT_CALCRECT) {
         int widest = 0;
-        for (const TTextLine& l : lines) widest = std::max(widest, l.Width);
-        if (!(flags & DT_WORDBREAK) || widest > r.Width() || (flags & DT_SINGLELINE)) r.Right = r.Left + widest;
-        else r.Right = r.Left + std::max(widest, 0);
+        for (const TTextLine& l : lines)
+            widest = std::max(widest, l.Width);
+        if (!(flags & DT_WORDBREAK) || widest > r.Width() || (flags & DT_SINGLELINE))
+            r.Right = r.Left + widest;
+        else
+            r.Right = r.Left + std::max(widest, 0);
         r.Bottom = r.Top + total;
         return total;
     }
     int y = r.Top;
     if (flags & DT_SINGLELINE) {
-        if (flags & DT_VCENTER) y = r.Top + (r.Height() - lineH) / 2;
-        else if (flags & DT_BOTTOM) y = r.Bottom - lineH;
+        if (flags & DT_VCENTER)
+            y = r.Top + (r.Height() - lineH) / 2;
+        else if (flags & DT_BOTTOM)
+            y = r.Bottom - lineH;
     }
     bool hadClip = hasClip_;
     TRect oldClip = clip_;
-    if (!(flags & DT_NOCLIP)) IntersectClipRect(r);
+    if (!(flags & DT_NOCLIP))
+        IntersectClipRect(r);
     bool opaque = brush_.Style() != TBrushStyle::bsClear;
     for (const TTextLine& l : lines) {
         int x = r.Left;
-        if (flags & DT_CENTER) x = r.Left + (r.Width() - l.Width) / 2;
-        else if (flags & DT_RIGHT) x = r.Right - l.Width;
+        if (flags & DT_CENTER)
+            x = r.Left + (r.Width() - l.Width) / 2;
+        else if (flags & DT_RIGHT)
+            x = r.Right - l.Width;
         DrawTextLineAt(x, y, l.Text, opaque);
         if (l.Underline >= 0 && l.Underline < static_cast<int>(l.Text.size())) {
             std::size_t n = 1;
-            while (l.Underline + n < l.Text.size() && (static_cast<unsigned char>(l.Text[l.Underline + n]) & 0xC0) == 0x80) ++n;
+            while (l.Underline + n < l.Text.size() &&
+                   (static_cast<unsigned char>(l.Text[l.Underline + n]) & 0xC0) == 0x80)
+                ++n;
             int ux = x + measure(l.Text.substr(0, static_cast<std::size_t>(l.Underline)));
             int uw = measure(l.Text.substr(static_cast<std::size_t>(l.Underline), n));
             TPen saved;
@@ -115,8 +129,9 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned flags)
     hasClip_ = hadClip;
     clip_ = oldClip;
     // Centred or bottom text reports the offset of its bottom from the top of the rectangle.
-    if ((flags & DT_SINGLELINE) && (flags & (DT_VCENTER | DT_BOTTOM))) return y - r.Top;
+    if ((flags & DT_SINGLELINE) && (flags & (DT_VCENTER | DT_BOTTOM)))
+        return y - r.Top;
     return total;
 }
 
-} // namespace ui
+}  // namespace ui

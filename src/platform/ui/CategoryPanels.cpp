@@ -1,7 +1,7 @@
 // Category panels: captioned panels stacked in a vertical scroll area; each collapses to its header.
-#include <algorithm>
 #include "platform/ui/Application.h"
 #include "platform/ui/ExtCtrls.h"
+#include <algorithm>
 
 namespace ui {
 
@@ -15,7 +15,8 @@ TCategoryPanel::TCategoryPanel(TComponent* AOwner) : TCustomControl(AOwner)
 void TCategoryPanel::VisibleChanged()
 {
     TCustomControl::VisibleChanged();
-    if (TCategoryPanelGroup* g = PanelGroup()) g->Relayout();
+    if (TCategoryPanelGroup* g = PanelGroup())
+        g->Relayout();
 }
 
 TCategoryPanelGroup* TCategoryPanel::PanelGroup() const
@@ -26,7 +27,8 @@ TCategoryPanelGroup* TCategoryPanel::PanelGroup() const
 void TCategoryPanel::SetPanelGroup(TCategoryPanelGroup* g)
 {
     SetParent(g);
-    if (g) g->Relayout();
+    if (g)
+        g->Relayout();
 }
 
 int TCategoryPanel::HeaderHeight() const
@@ -40,10 +42,12 @@ void TCategoryPanel::SetBounds(int left, int top, int width, int height)
     if (!settingCollapsed_) {
         // A collapsed panel keeps showing its header only; the new height is the one it expands to.
         expandedHeight_ = height;
-        if (collapsed_) height = HeaderHeight();
+        if (collapsed_)
+            height = HeaderHeight();
     }
     TCustomControl::SetBounds(left, top, width, height);
-    if (TCategoryPanelGroup* g = PanelGroup(); g && !settingCollapsed_) g->Relayout();
+    if (TCategoryPanelGroup* g = PanelGroup(); g && !settingCollapsed_)
+        g->Relayout();
 }
 
 TPoint TCategoryPanel::ClientOrigin() const
@@ -58,14 +62,18 @@ TRect TCategoryPanel::ClientRect() const
 
 void TCategoryPanel::SetCollapsed(bool v)
 {
-    if (v == collapsed_) return;
+    if (v == collapsed_)
+        return;
     collapsed_ = v;
     settingCollapsed_ = true;
     TCustomControl::SetBounds(Left(), Top(), Width(), v ? HeaderHeight() : expandedHeight_);
     settingCollapsed_ = false;
-    if (TCategoryPanelGroup* g = PanelGroup()) g->Relayout();
-    if (v && OnCollapse) OnCollapse(this);
-    if (!v && OnExpand) OnExpand(this);
+    if (TCategoryPanelGroup* g = PanelGroup())
+        g->Relayout();
+    if (v && OnCollapse)
+        OnCollapse(this);
+    if (!v && OnExpand)
+        OnExpand(this);
 }
 
 void TCategoryPanel::Paint()
@@ -80,7 +88,8 @@ void TCategoryPanel::MouseUp(TMouseButton button, TShiftState shift, int x, int 
 {
     TCustomControl::MouseUp(button, shift, x, y);
     // A click on the header (client coordinates above the client area) toggles the panel.
-    if (button == TMouseButton::mbLeft && y < 0 && y >= -HeaderHeight()) SetCollapsed(!collapsed_);
+    if (button == TMouseButton::mbLeft && y < 0 && y >= -HeaderHeight())
+        SetCollapsed(!collapsed_);
 }
 
 TCategoryPanelGroup::TCategoryPanelGroup(TComponent* AOwner) : TCustomControl(AOwner)
@@ -94,14 +103,16 @@ int TCategoryPanelGroup::PanelCount() const
 {
     int n = 0;
     for (int i = 0; i < ControlCount(); ++i)
-        if (dynamic_cast<TCategoryPanel*>(Controls(i))) ++n;
+        if (dynamic_cast<TCategoryPanel*>(Controls(i)))
+            ++n;
     return n;
 }
 
 TCategoryPanel* TCategoryPanelGroup::Panels(int index) const
 {
     for (int i = 0; i < ControlCount(); ++i)
-        if (auto* p = dynamic_cast<TCategoryPanel*>(Controls(i)); p && index-- == 0) return p;
+        if (auto* p = dynamic_cast<TCategoryPanel*>(Controls(i)); p && index-- == 0)
+            return p;
     return nullptr;
 }
 
@@ -113,19 +124,22 @@ void TCategoryPanelGroup::SetHeaderHeight(int v)
 
 void TCategoryPanelGroup::CollapseAll()
 {
-    for (int i = 0; i < PanelCount(); ++i) Panels(i)->Collapse();
+    for (int i = 0; i < PanelCount(); ++i)
+        Panels(i)->Collapse();
 }
 
 void TCategoryPanelGroup::ExpandAll()
 {
-    for (int i = 0; i < PanelCount(); ++i) Panels(i)->Expand();
+    for (int i = 0; i < PanelCount(); ++i)
+        Panels(i)->Expand();
 }
 
 int TCategoryPanelGroup::ContentHeight() const
 {
     int h = 0;
     for (int i = 0; i < PanelCount(); ++i)
-        if (Panels(i)->Visible()) h += Panels(i)->Height();
+        if (Panels(i)->Visible())
+            h += Panels(i)->Height();
     return h;
 }
 
@@ -133,14 +147,16 @@ void TCategoryPanelGroup::SetVertScrollPosition(int v)
 {
     int maxPos = std::max(0, ContentHeight() - ClientHeight());
     v = std::clamp(v, 0, maxPos);
-    if (v == scrollPos_) return;
+    if (v == scrollPos_)
+        return;
     scrollPos_ = v;
     Relayout();
 }
 
 void TCategoryPanelGroup::Relayout()
 {
-    if (relayouting_) return;
+    if (relayouting_)
+        return;
     relayouting_ = true;
     bool needBar = ContentHeight() > Height();
     ShowScrollBar(SB_VERT, needBar);
@@ -154,7 +170,8 @@ void TCategoryPanelGroup::Relayout()
     int y = -scrollPos_;
     for (int i = 0; i < PanelCount(); ++i) {
         TCategoryPanel* p = Panels(i);
-        if (!p->Visible()) continue;
+        if (!p->Visible())
+            continue;
         p->settingCollapsed_ = true;
         p->TCustomControl::SetBounds(0, y, ClientWidth(), p->Height());
         p->settingCollapsed_ = false;
@@ -172,7 +189,8 @@ void TCategoryPanelGroup::AlignControls(TRect& rect)
 
 bool TCategoryPanelGroup::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos)
 {
-    if (TCustomControl::DoMouseWheel(shift, wheelDelta, mousePos)) return true;
+    if (TCustomControl::DoMouseWheel(shift, wheelDelta, mousePos))
+        return true;
     int lines = std::max(0, GetScreen()->WheelScrollLines());
     SetVertScrollPosition(scrollPos_ - wheelDelta / WHEEL_DELTA * lines * headerHeight_);
     return true;
@@ -185,15 +203,30 @@ void TCategoryPanelGroup::WndProc(TMessage& m)
         return;
     }
     switch (LoWord(m.WParam)) {
-    case SB_LINEUP: SetVertScrollPosition(scrollPos_ - headerHeight_); break;
-    case SB_LINEDOWN: SetVertScrollPosition(scrollPos_ + headerHeight_); break;
-    case SB_PAGEUP: SetVertScrollPosition(scrollPos_ - ClientHeight()); break;
-    case SB_PAGEDOWN: SetVertScrollPosition(scrollPos_ + ClientHeight()); break;
+    case SB_LINEUP:
+        SetVertScrollPosition(scrollPos_ - headerHeight_);
+        break;
+    case SB_LINEDOWN:
+        SetVertScrollPosition(scrollPos_ + headerHeight_);
+        break;
+    case SB_PAGEUP:
+        SetVertScrollPosition(scrollPos_ - ClientHeight());
+        break;
+    case SB_PAGEDOWN:
+        SetVertScrollPosition(scrollPos_ + ClientHeight());
+        break;
     case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: SetVertScrollPosition(static_cast<int>(HiWord(m.WParam))); break;
-    case SB_TOP: SetVertScrollPosition(0); break;
-    case SB_BOTTOM: SetVertScrollPosition(ContentHeight()); break;
-    default: break;  // SB_ENDSCROLL: nothing left to do
+    case SB_THUMBTRACK:
+        SetVertScrollPosition(static_cast<int>(HiWord(m.WParam)));
+        break;
+    case SB_TOP:
+        SetVertScrollPosition(0);
+        break;
+    case SB_BOTTOM:
+        SetVertScrollPosition(ContentHeight());
+        break;
+    default:
+        break;  // SB_ENDSCROLL: nothing left to do
     }
     m.Result = 0;
 }
@@ -206,7 +239,7 @@ void TCategoryPanelGroup::Paint()
     c.FillRect(ClientRect());
 }
 
-} // namespace ui
+}  // namespace ui
 
 namespace ui {
 
@@ -235,4 +268,4 @@ void TCategoryPanel::PaintControl(TCanvas& canvas)
     TCustomControl::PaintControl(canvas);
 }
 
-} // namespace ui
+}  // namespace ui

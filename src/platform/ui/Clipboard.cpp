@@ -11,19 +11,21 @@ std::string& LocalText()
     static std::string text;
     return text;
 }
-} // namespace
+}  // namespace
 
 std::string TClipboard::AsText() const
 {
     std::string t;
-    if (Backend() && Backend()->ClipboardText(t)) return t;
+    if (Backend() && Backend()->ClipboardText(t))
+        return t;
     return LocalText();
 }
 
 void TClipboard::SetAsText(const std::string& text)
 {
     LocalText() = text;
-    if (Backend()) Backend()->SetClipboardText(text);
+    if (Backend())
+        Backend()->SetClipboardText(text);
 }
 
 bool TClipboard::HasText() const
@@ -48,4 +50,4 @@ unsigned RegisterClipboardFormat(const std::string& name)
     return RegisterWindowMessage(name);
 }
 
-} // namespace ui
+}  // namespace ui

@@ -16,4 +16,4 @@ TClipboard* Clipboard();
 // A format id per name (letter case ignored; 0 for an empty name).
 unsigned RegisterClipboardFormat(const std::string& name);
 
-} // namespace ui
+}  // namespace ui

@@ -39,19 +39,22 @@ constexpr std::array<TColor, 31> kSysColors = {
     RGB(0, 120, 215),    // menu highlight
     RGB(240, 240, 240),  // menu bar
 };
-} // namespace
+}  // namespace
 
 TColor GetSysColor(int index)
 {
-    if (index < 0 || index >= static_cast<int>(kSysColors.size())) return clBlack;
+    if (index < 0 || index >= static_cast<int>(kSysColors.size()))
+        return clBlack;
     return kSysColors[static_cast<std::size_t>(index)];
 }
 
 TColor ColorToRGB(TColor c)
 {
-    if (IsSystemColor(c)) return GetSysColor(static_cast<int>(c & 0xFF));
-    if (c == clNone || c == clDefault) return clBlack;
+    if (IsSystemColor(c))
+        return GetSysColor(static_cast<int>(c & 0xFF));
+    if (c == clNone || c == clDefault)
+        return clBlack;
     return c & 0x00FFFFFF;
 }
 
-} // namespace ui
+}  // namespace ui

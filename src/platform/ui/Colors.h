@@ -7,11 +7,26 @@ namespace ui {
 
 using TColor = std::uint32_t;
 
-constexpr TColor RGB(unsigned r, unsigned g, unsigned b) { return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16); }
-constexpr unsigned GetRValue(TColor c) { return c & 0xFF; }
-constexpr unsigned GetGValue(TColor c) { return (c >> 8) & 0xFF; }
-constexpr unsigned GetBValue(TColor c) { return (c >> 16) & 0xFF; }
-constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == 0xFF000000u; }
+constexpr TColor RGB(unsigned r, unsigned g, unsigned b)
+{
+    return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16);
+}
+constexpr unsigned GetRValue(TColor c)
+{
+    return c & 0xFF;
+}
+constexpr unsigned GetGValue(TColor c)
+{
+    return (c >> 8) & 0xFF;
+}
+constexpr unsigned GetBValue(TColor c)
+{
+    return (c >> 16) & 0xFF;
+}
+constexpr bool IsSystemColor(TColor c)
+{
+    return (c & 0xFF000000u) == 0xFF000000u;
+}
 
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clMaroon = 0x000080;
@@ -76,4 +91,4 @@ TColor ColorToRGB(TColor c);
 // The system colour table (index = low byte of a system colour), as plain RGB values.
 TColor GetSysColor(int index);
 
-} // namespace ui
+}  // namespace ui

@@ -55,4 +55,4 @@ private:
     TTabSheet* active_ = nullptr;
 };
 
-} // namespace ui
+}  // namespace ui

@@ -1,8 +1,8 @@
 // Combo box: items with objects, item index, edit part, drop-down state and the notifications.
-#include <algorithm>
-#include <cctype>
 #include "platform/rtl/StrUtils.h"
 #include "platform/ui/StdCtrls.h"
+#include <algorithm>
+#include <cctype>
 
 namespace ui {
 
@@ -10,10 +10,11 @@ namespace {
 int FindExact(const rtl::TStringList& items, const std::string& text)
 {
     for (int i = 0; i < items.Count(); ++i)
-        if (rtl::AnsiSameText(items.Strings(i), text)) return i;
+        if (rtl::AnsiSameText(items.Strings(i), text))
+            return i;
     return -1;
 }
-} // namespace
+}  // namespace
 
 TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner), items_(std::make_unique<rtl::TStringList>())
 {
@@ -32,7 +33,8 @@ void TComboBox::ItemsChanged()
 {
     if (itemIndex_ >= items_->Count()) {
         itemIndex_ = -1;
-        if (style_ == TComboBoxStyle::csDropDownList) TControl::SetText("");
+        if (style_ == TComboBoxStyle::csDropDownList)
+            TControl::SetText("");
     }
     Changed(TChangeAspect::Items);
     Invalidate();
@@ -40,7 +42,8 @@ void TComboBox::ItemsChanged()
 
 void TComboBox::SetStyle(TComboBoxStyle v)
 {
-    if (v == style_) return;
+    if (v == style_)
+        return;
     style_ = v;
     Changed(TChangeAspect::Style);
     Invalidate();
@@ -48,7 +51,8 @@ void TComboBox::SetStyle(TComboBoxStyle v)
 
 void TComboBox::SetItemIndex(int v)
 {
-    if (v < -1 || v >= items_->Count()) v = -1;
+    if (v < -1 || v >= items_->Count())
+        v = -1;
     itemIndex_ = v;
     TControl::SetText(v >= 0 ? items_->Strings(v) : std::string());
     selStart_ = 0;
@@ -70,9 +74,12 @@ void TComboBox::SetText(const std::string& v)
 
 void TComboBox::SetEditText(const std::string& v)
 {
-    if (style_ == TComboBoxStyle::csDropDownList) return;
-    if (maxLength_ > 0 && static_cast<int>(v.size()) > maxLength_) return;
-    if (v == Text()) return;
+    if (style_ == TComboBoxStyle::csDropDownList)
+        return;
+    if (maxLength_ > 0 && static_cast<int>(v.size()) > maxLength_)
+        return;
+    if (v == Text())
+        return;
     itemIndex_ = FindExact(*items_, v);
     TControl::SetText(v);
     selStart_ = static_cast<int>(v.size());
@@ -95,7 +102,8 @@ void TComboBox::Clear()
 
 void TComboBox::SetDroppedDown(bool v)
 {
-    if (v == droppedDown_) return;
+    if (v == droppedDown_)
+        return;
     droppedDown_ = v;
     Changed(TChangeAspect::Other);
     NotifyParent(this, v ? CBN_DROPDOWN : CBN_CLOSEUP);
@@ -103,10 +111,12 @@ void TComboBox::SetDroppedDown(bool v)
 
 void TComboBox::UserSelect(int index)
 {
-    if (index < 0 || index >= items_->Count()) return;
+    if (index < 0 || index >= items_->Count())
+        return;
     bool changed = index != itemIndex_ || Text() != items_->Strings(index);
     SetItemIndex(index);
-    if (changed) NotifyParent(this, CBN_SELCHANGE);
+    if (changed)
+        NotifyParent(this, CBN_SELCHANGE);
     SetDroppedDown(false);
 }
 
@@ -122,12 +132,15 @@ void TComboBox::WndProc(TMessage& m)
             Change();
             return;
         case CBN_DROPDOWN:
-            if (OnDropDown) OnDropDown(this);
+            if (OnDropDown)
+                OnDropDown(this);
             return;
         case CBN_CLOSEUP:
-            if (OnCloseUp) OnCloseUp(this);
+            if (OnCloseUp)
+                OnCloseUp(this);
             return;
-        default: break;
+        default:
+            break;
         }
     }
     if (m.Msg == CB_SHOWDROPDOWN) {
@@ -143,13 +156,16 @@ void TComboBox::WndProc(TMessage& m)
 
 void TComboBox::Change()
 {
-    if (OnChange) OnChange(this);
+    if (OnChange)
+        OnChange(this);
 }
 
 void TComboBox::Select()
 {
-    if (OnSelect) OnSelect(this);
-    else Change();
+    if (OnSelect)
+        OnSelect(this);
+    else
+        Change();
 }
 
 void TComboBox::KeyDown(unsigned& key, TShiftState shift)
@@ -181,17 +197,20 @@ void TComboBox::KeyDown(unsigned& key, TShiftState shift)
             key = 0;
         }
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
 void TComboBox::KeyPress(char32_t& key)
 {
     TWinControl::KeyPress(key);
-    if (key == 0 || key == '\r' || key == 27) return;
+    if (key == 0 || key == '\r' || key == 27)
+        return;
     if (style_ == TComboBoxStyle::csDropDownList) {
         // Typing picks the next item starting with the character.
-        if (key < 32) return;
+        if (key < 32)
+            return;
         auto lower = [](char32_t c) { return c < 0x80 ? static_cast<char32_t>(std::tolower(static_cast<int>(c))) : c; };
         int n = items_->Count();
         for (int step = 1; step <= n; ++step) {
@@ -211,7 +230,8 @@ void TComboBox::KeyPress(char32_t& key)
     if (key == 8) {
         if (len == 0 && start > 0) {
             --start;
-            while (start > 0 && (static_cast<unsigned char>(t[static_cast<std::size_t>(start)]) & 0xC0) == 0x80) --start;
+            while (start > 0 && (static_cast<unsigned char>(t[static_cast<std::size_t>(start)]) & 0xC0) == 0x80)
+                --start;
             len = selStart_ - start;
         }
         t.erase(static_cast<std::size_t>(start), static_cast<std::size_t>(len));
@@ -221,7 +241,8 @@ void TComboBox::KeyPress(char32_t& key)
     } else {
         return;
     }
-    if (maxLength_ > 0 && static_cast<int>(t.size()) > maxLength_) return;
+    if (maxLength_ > 0 && static_cast<int>(t.size()) > maxLength_)
+        return;
     SetEditText(t);
     selStart_ = start;
     selLength_ = 0;
@@ -230,8 +251,10 @@ void TComboBox::KeyPress(char32_t& key)
 void TComboBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     if (button == TMouseButton::mbLeft) {
-        if (CanFocus() && !Focused()) SetFocus();
-        if (style_ == TComboBoxStyle::csDropDownList || x >= Width() - 18) SetDroppedDown(!droppedDown_);
+        if (CanFocus() && !Focused())
+            SetFocus();
+        if (style_ == TComboBoxStyle::csDropDownList || x >= Width() - 18)
+            SetDroppedDown(!droppedDown_);
     }
     TWinControl::MouseDown(button, shift, x, y);
 }
@@ -245,10 +268,12 @@ void TComboBox::PaintControl(TCanvas& canvas)
     canvas.Brush()->SetColor(clBtnShadow);
     canvas.FrameRect(r);
     TRect button{r.Right - 18, 1, r.Right - 1, r.Bottom - 1};
-    canvas.DrawThemedPart(TThemedPart::ComboButton, (Enabled() ? 0u : unsigned(tsDisabled)) | (droppedDown_ ? unsigned(tsPressed) : 0u), button);
+    canvas.DrawThemedPart(TThemedPart::ComboButton,
+                          (Enabled() ? 0u : unsigned(tsDisabled)) | (droppedDown_ ? unsigned(tsPressed) : 0u), button);
     TRect text{3, 1, button.Left - 1, r.Bottom - 1};
     canvas.Font()->Assign(*Font());
-    if (!Enabled()) canvas.Font()->SetColor(clGrayText);
+    if (!Enabled())
+        canvas.Font()->SetColor(clGrayText);
     if (Focused() && style_ == TComboBoxStyle::csDropDownList) {
         canvas.Brush()->SetColor(clHighlight);
         canvas.FillRect(text.Inflate(0, -2));
@@ -258,4 +283,4 @@ void TComboBox::PaintControl(TCanvas& canvas)
     canvas.DrawText(Text(), text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
-} // namespace ui
+}  // namespace ui

@@ -1,8 +1,8 @@
 #include "platform/ui/Component.h"
 
-#include <algorithm>
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StrUtils.h"
+#include <algorithm>
 
 namespace ui {
 
@@ -10,7 +10,8 @@ using rtl::SameText;
 
 TComponent::TComponent(TComponent* AOwner)
 {
-    if (AOwner) AOwner->InsertComponent(this);
+    if (AOwner)
+        AOwner->InsertComponent(this);
 }
 
 TComponent::~TComponent()
@@ -25,7 +26,8 @@ TComponent::~TComponent()
         back.erase(std::remove(back.begin(), back.end(), this), back.end());
         c->Notification(this, TOperation::opRemove);
     }
-    if (owner_) owner_->RemoveComponent(this);
+    if (owner_)
+        owner_->RemoveComponent(this);
 }
 
 void TComponent::MarkDestroying()
@@ -46,7 +48,8 @@ void TComponent::DestroyComponents()
 
 void TComponent::SetName(const std::string& name)
 {
-    if (name == name_) return;
+    if (name == name_)
+        return;
     if (!name.empty() && owner_) {
         TComponent* other = owner_->FindComponent(name);
         if (other && other != this)
@@ -57,16 +60,20 @@ void TComponent::SetName(const std::string& name)
 
 TComponent* TComponent::FindComponent(const std::string& name) const
 {
-    if (name.empty()) return nullptr;
+    if (name.empty())
+        return nullptr;
     for (TComponent* c : components_)
-        if (SameText(c->name_, name)) return c;
+        if (SameText(c->name_, name))
+            return c;
     return nullptr;
 }
 
 void TComponent::InsertComponent(TComponent* component)
 {
-    if (!component || component->owner_ == this) return;
-    if (component->owner_) component->owner_->RemoveComponent(component);
+    if (!component || component->owner_ == this)
+        return;
+    if (component->owner_)
+        component->owner_->RemoveComponent(component);
     components_.push_back(component);
     component->owner_ = this;
     Notification(component, TOperation::opInsert);
@@ -75,15 +82,18 @@ void TComponent::InsertComponent(TComponent* component)
 void TComponent::RemoveComponent(TComponent* component)
 {
     auto it = std::find(components_.begin(), components_.end(), component);
-    if (it == components_.end()) return;
+    if (it == components_.end())
+        return;
     components_.erase(it);
     component->owner_ = nullptr;
-    if (!Destroying()) Notification(component, TOperation::opRemove);
+    if (!Destroying())
+        Notification(component, TOperation::opRemove);
 }
 
 void TComponent::FreeNotification(TComponent* other)
 {
-    if (!other || other == this) return;
+    if (!other || other == this)
+        return;
     if (std::find(freeNotifies_.begin(), freeNotifies_.end(), other) == freeNotifies_.end())
         freeNotifies_.push_back(other);
     if (std::find(other->freeNotifies_.begin(), other->freeNotifies_.end(), this) == other->freeNotifies_.end())
@@ -92,7 +102,8 @@ void TComponent::FreeNotification(TComponent* other)
 
 void TComponent::RemoveFreeNotification(TComponent* other)
 {
-    if (!other) return;
+    if (!other)
+        return;
     freeNotifies_.erase(std::remove(freeNotifies_.begin(), freeNotifies_.end(), other), freeNotifies_.end());
     other->freeNotifies_.erase(std::remove(other->freeNotifies_.begin(), other->freeNotifies_.end(), this),
                                other->freeNotifies_.end());
@@ -102,7 +113,8 @@ void TComponent::Notification(TComponent* component, TOperation operation)
 {
     // What the owner hears, everything it owns hears too: components of one form learn that a
     // sibling they point to goes away without asking for it.
-    if (Destroying()) return;
+    if (Destroying())
+        return;
     std::vector<TComponent*> owned = components_;
     for (TComponent* c : owned)
         if (c != component && std::find(components_.begin(), components_.end(), c) != components_.end())
@@ -112,16 +124,18 @@ void TComponent::Notification(TComponent* component, TOperation operation)
 void TComponent::BeginLoading()
 {
     state_ |= csLoading;
-    for (TComponent* c : components_) c->BeginLoading();
+    for (TComponent* c : components_)
+        c->BeginLoading();
 }
 
 void TComponent::EndLoading()
 {
-    for (TComponent* c : components_) c->EndLoading();
+    for (TComponent* c : components_)
+        c->EndLoading();
     if (Loading()) {
         state_ &= ~csLoading;
         Loaded();
     }
 }
 
-} // namespace ui
+}  // namespace ui

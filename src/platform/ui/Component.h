@@ -1,10 +1,10 @@
 #pragma once
 // Components: an owner destroys the components it owns; components that asked for it are told when
 // another component goes away (Notification with opRemove).
+#include "platform/ui/Types.h"
 #include <cstdint>
 #include <string>
 #include <vector>
-#include "platform/ui/Types.h"
 
 namespace ui {
 
@@ -58,7 +58,6 @@ protected:
     void DestroyComponents();
 
 private:
-
     TComponent* owner_ = nullptr;
     std::string name_;
     std::intptr_t tag_ = 0;
@@ -67,4 +66,4 @@ private:
     std::vector<TComponent*> freeNotifies_;
 };
 
-} // namespace ui
+}  // namespace ui

@@ -1,11 +1,11 @@
 // TControl: bounds, visibility, colours, fonts, text, mouse messages.
-#include <algorithm>
 #include "platform/ui/Application.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Menus.h"
+#include <algorithm>
 
 namespace ui {
 
@@ -17,7 +17,8 @@ void SetMouseInside(TControl* control, bool inside)
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner)
 {
     font_.OnChange = [this](TObject*) {
-        if (!applyingParentFont_) parentFont_ = false;
+        if (!applyingParentFont_)
+            parentFont_ = false;
         FontChanged();
     };
 }
@@ -27,32 +28,41 @@ TControl::~TControl()
     MarkDestroying();
     DestroyComponents();
     font_.OnChange = nullptr;
-    if (CaptureControl() == this) SetCaptureControl(nullptr);
-    if (native_ && Backend()) Backend()->ControlDestroyed(this);
+    if (CaptureControl() == this)
+        SetCaptureControl(nullptr);
+    if (native_ && Backend())
+        Backend()->ControlDestroyed(this);
     native_ = nullptr;
-    if (parent_) parent_->RemoveControl(this);
+    if (parent_)
+        parent_->RemoveControl(this);
 }
 
 TCustomForm* TControl::ParentForm() const
 {
     const TControl* c = this;
-    while (c->parent_) c = c->parent_;
+    while (c->parent_)
+        c = c->parent_;
     return dynamic_cast<TCustomForm*>(const_cast<TControl*>(c));
 }
 
 void TControl::SetParent(TWinControl* parent)
 {
-    if (parent == parent_) return;
-    if (parent == this) return;
-    if (parent_) parent_->RemoveControl(this);
-    if (parent) parent->InsertControl(this);
+    if (parent == parent_)
+        return;
+    if (parent == this)
+        return;
+    if (parent_)
+        parent_->RemoveControl(this);
+    if (parent)
+        parent->InsertControl(this);
 }
 
 void TControl::SetBounds(int left, int top, int width, int height)
 {
     width = std::max(0, width);
     height = std::max(0, height);
-    if (left == left_ && top == top_ && width == width_ && height == height_) return;
+    if (left == left_ && top == top_ && width == width_ && height == height_)
+        return;
     bool resized = width != width_ || height != height_;
     int oldClientWidth = resized ? ClientWidth() : 0;
     int oldClientHeight = resized ? ClientHeight() : 0;
@@ -64,11 +74,13 @@ void TControl::SetBounds(int left, int top, int width, int height)
         TRect pc = parent_->ClientRect();
         anchorRight_ = pc.Width() - (left_ + width_);
         anchorBottom_ = pc.Height() - (top_ + height_);
-        if (align_ != TAlign::alNone && !parent_->aligning_) parent_->Realign();
+        if (align_ != TAlign::alNone && !parent_->aligning_)
+            parent_->Realign();
         parent_->Invalidate();
     }
     Changed(TChangeAspect::Bounds);
-    if (resized) SizeChanged(oldClientWidth, oldClientHeight);
+    if (resized)
+        SizeChanged(oldClientWidth, oldClientHeight);
     Invalidate();
 }
 
@@ -99,7 +111,8 @@ TPoint TControl::ClientToParent(TPoint p, const TWinControl* ancestor) const
         TPoint o = c->ClientOrigin();
         p = {p.X + o.X + c->left_, p.Y + o.Y + c->top_};
         c = c->parent_;
-        if (!ancestor) break;
+        if (!ancestor)
+            break;
     }
     return p;
 }
@@ -123,7 +136,8 @@ TPoint TControl::ScreenToClient(TPoint p) const
 
 void TControl::SetAlign(TAlign v)
 {
-    if (v == align_) return;
+    if (v == align_)
+        return;
     align_ = v;
     RequestAlign();
 }
@@ -140,30 +154,36 @@ void TControl::SetAnchors(TAnchors v)
 
 void TControl::RequestAlign()
 {
-    if (parent_) parent_->Realign();
+    if (parent_)
+        parent_->Realign();
 }
 
 void TControl::SetVisible(bool v)
 {
-    if (v == visible_) return;
+    if (v == visible_)
+        return;
     visible_ = v;
     VisibleChanged();
 }
 
 void TControl::VisibleChanged()
 {
-    if (!visible_ && CaptureControl() == this) SetCaptureControl(nullptr);
+    if (!visible_ && CaptureControl() == this)
+        SetCaptureControl(nullptr);
     // A hint stays only while its control can be seen: hiding a form or panel takes it away.
-    if (!visible_) GetApplication()->CancelHintFor(this);
+    if (!visible_)
+        GetApplication()->CancelHintFor(this);
     if (parent_) {
-        if (align_ != TAlign::alNone) parent_->Realign();
+        if (align_ != TAlign::alNone)
+            parent_->Realign();
         parent_->Invalidate();
         if (!visible_) {
             // A hidden control gives up the focus it or its children hold.
             TWinControl* f = FindFocusedControl();
             auto* self = dynamic_cast<TWinControl*>(this);
             if (f && self && (f == self || self->ContainsControl(f))) {
-                if (TCustomForm* form = ParentForm()) form->SelectNext(self, true);
+                if (TCustomForm* form = ParentForm())
+                    form->SelectNext(self, true);
             }
         }
     }
@@ -173,13 +193,15 @@ void TControl::VisibleChanged()
 
 bool TControl::Showing() const
 {
-    if (!visible_) return false;
+    if (!visible_)
+        return false;
     return parent_ ? parent_->Showing() : true;
 }
 
 void TControl::SetEnabled(bool v)
 {
-    if (v == enabled_) return;
+    if (v == enabled_)
+        return;
     enabled_ = v;
     EnabledChanged();
 }
@@ -193,7 +215,8 @@ void TControl::EnabledChanged()
 
 void TControl::SetColor(TColor v)
 {
-    if (v == color_ && !parentColor_) return;
+    if (v == color_ && !parentColor_)
+        return;
     color_ = v;
     parentColor_ = false;
     ColorChanged();
@@ -202,7 +225,8 @@ void TControl::SetColor(TColor v)
 void TControl::SetParentColor(bool v)
 {
     parentColor_ = v;
-    if (v) ParentColorChanged();
+    if (v)
+        ParentColorChanged();
 }
 
 void TControl::ParentColorChanged()
@@ -223,7 +247,8 @@ void TControl::ColorChanged()
 void TControl::SetParentFont(bool v)
 {
     parentFont_ = v;
-    if (v) ParentFontChanged();
+    if (v)
+        ParentFontChanged();
 }
 
 void TControl::ParentFontChanged()
@@ -244,21 +269,24 @@ void TControl::FontChanged()
 
 void TControl::SetCursor(TCursor v)
 {
-    if (v == cursor_) return;
+    if (v == cursor_)
+        return;
     cursor_ = v;
     Changed(TChangeAspect::Cursor);
 }
 
 void TControl::SetHint(const std::string& v)
 {
-    if (v == hint_) return;
+    if (v == hint_)
+        return;
     hint_ = v;
     Changed(TChangeAspect::Hint);
 }
 
 bool TControl::ShowHint() const
 {
-    if (parentShowHint_ && parent_) return parent_->ShowHint();
+    if (parentShowHint_ && parent_)
+        return parent_->ShowHint();
     return showHint_;
 }
 
@@ -276,14 +304,17 @@ void TControl::SetParentShowHint(bool v)
 
 void TControl::SetPopupMenu(TPopupMenu* menu)
 {
-    if (popupMenu_) popupMenu_->RemoveFreeNotification(this);
+    if (popupMenu_)
+        popupMenu_->RemoveFreeNotification(this);
     popupMenu_ = menu;
-    if (menu) menu->FreeNotification(this);
+    if (menu)
+        menu->FreeNotification(this);
 }
 
 void TControl::SetText(const std::string& v)
 {
-    if (v == text_) return;
+    if (v == text_)
+        return;
     text_ = v;
     TextChanged();
 }
@@ -302,13 +333,16 @@ bool TControl::MouseCapture() const
 
 void TControl::SetMouseCapture(bool v)
 {
-    if (v) SetCaptureControl(this);
-    else if (CaptureControl() == this) SetCaptureControl(nullptr);
+    if (v)
+        SetCaptureControl(this);
+    else if (CaptureControl() == this)
+        SetCaptureControl(nullptr);
 }
 
 void TControl::BringToFront()
 {
-    if (!parent_) return;
+    if (!parent_)
+        return;
     auto& list = parent_->controls_;
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
     list.push_back(this);
@@ -318,7 +352,8 @@ void TControl::BringToFront()
 
 void TControl::SendToBack()
 {
-    if (!parent_) return;
+    if (!parent_)
+        return;
     auto& list = parent_->controls_;
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
     list.insert(list.begin(), this);
@@ -329,11 +364,14 @@ void TControl::SendToBack()
 void TControl::Invalidate()
 {
     ++invalidateCount_;
-    if (!Backend()) return;
+    if (!Backend())
+        return;
     // A windowless control is redrawn through the nearest native ancestor.
     const TControl* c = this;
-    while (c && !c->native_) c = c->parent_;
-    if (c) Backend()->InvalidateControl(const_cast<TControl*>(c));
+    while (c && !c->native_)
+        c = c->parent_;
+    if (c)
+        Backend()->InvalidateControl(const_cast<TControl*>(c));
 }
 
 void TControl::Repaint()
@@ -345,17 +383,21 @@ void TControl::Repaint()
 void TControl::Update()
 {
     // Paints what is invalid now, through the nearest native window; input stays queued.
-    if (!Backend()) return;
+    if (!Backend())
+        return;
     TControl* c = this;
-    while (c && !c->native_) c = c->parent_;
-    if (c) Backend()->UpdateControl(c);
+    while (c && !c->native_)
+        c = c->parent_;
+    if (c)
+        Backend()->UpdateControl(c);
 }
 
 void TControl::PaintControl(TCanvas& /*canvas*/) {}
 
 void TControl::Changed(TChangeAspect aspect)
 {
-    if (native_ && Backend()) Backend()->ControlChanged(this, aspect);
+    if (native_ && Backend())
+        Backend()->ControlChanged(this, aspect);
 }
 
 std::intptr_t TControl::Perform(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam)
@@ -409,15 +451,21 @@ namespace {
 TShiftState ShiftFromKeys(std::uintptr_t w)
 {
     TShiftState s = 0;
-    if (w & MK_SHIFT) s |= ssShift;
-    if (w & MK_CONTROL) s |= ssCtrl;
-    if (w & MK_LBUTTON) s |= ssLeft;
-    if (w & MK_RBUTTON) s |= ssRight;
-    if (w & MK_MBUTTON) s |= ssMiddle;
-    if (KeyboardShiftState() & ssAlt) s |= ssAlt;
+    if (w & MK_SHIFT)
+        s |= ssShift;
+    if (w & MK_CONTROL)
+        s |= ssCtrl;
+    if (w & MK_LBUTTON)
+        s |= ssLeft;
+    if (w & MK_RBUTTON)
+        s |= ssRight;
+    if (w & MK_MBUTTON)
+        s |= ssMiddle;
+    if (KeyboardShiftState() & ssAlt)
+        s |= ssAlt;
     return s;
 }
-} // namespace
+}  // namespace
 
 void TControl::HandleMouseMessage(TMessage& m)
 {
@@ -426,10 +474,12 @@ void TControl::HandleMouseMessage(TMessage& m)
     switch (m.Msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        if (controlStyle_ & csCaptureMouse) SetMouseCapture(true);
+        if (controlStyle_ & csCaptureMouse)
+            SetMouseCapture(true);
         if (m.Msg == WM_LBUTTONDBLCLK && (controlStyle_ & csDoubleClicks)) {
             // The first press already clicked: the release of the second gives no second click.
-            if (controlStyle_ & csClickEvents) DblClick();
+            if (controlStyle_ & csClickEvents)
+                DblClick();
             shift |= ssDouble;
         } else if (controlStyle_ & csClickEvents) {
             controlState_ |= csLButtonDown;
@@ -437,10 +487,12 @@ void TControl::HandleMouseMessage(TMessage& m)
         MouseDown(TMouseButton::mbLeft, shift, x, y);
         break;
     case WM_LBUTTONUP: {
-        if (controlStyle_ & csCaptureMouse) SetMouseCapture(false);
+        if (controlStyle_ & csCaptureMouse)
+            SetMouseCapture(false);
         bool clicked = (controlState_ & csLButtonDown) != 0;
         controlState_ &= ~csLButtonDown;
-        if (clicked && TRect{0, 0, width_, height_}.Contains({x, y})) Click();
+        if (clicked && TRect{0, 0, width_, height_}.Contains({x, y}))
+            Click();
         MouseUp(TMouseButton::mbLeft, shift, x, y);
         break;
     }
@@ -451,7 +503,8 @@ void TControl::HandleMouseMessage(TMessage& m)
     case WM_RBUTTONUP: {
         MouseUp(TMouseButton::mbRight, shift, x, y);
         bool handled = false;
-        if (OnContextPopup) OnContextPopup(this, {x, y}, handled);
+        if (OnContextPopup)
+            OnContextPopup(this, {x, y}, handled);
         if (!handled && popupMenu_) {
             TPoint s = ClientToScreen({x, y});
             popupMenu_->PopupComponent = this;
@@ -492,59 +545,69 @@ void TControl::HandleMouseMessage(TMessage& m)
 
 void TControl::Click()
 {
-    if (OnClick) OnClick(this);
+    if (OnClick)
+        OnClick(this);
 }
 
 void TControl::DblClick()
 {
-    if (OnDblClick) OnDblClick(this);
+    if (OnDblClick)
+        OnDblClick(this);
 }
 
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
-    if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
+    if (OnMouseDown)
+        OnMouseDown(this, button, shift, x, y);
 }
 
 void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
-    if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
+    if (OnMouseUp)
+        OnMouseUp(this, button, shift, x, y);
 }
 
 void TControl::MouseMove(TShiftState shift, int x, int y)
 {
-    if (OnMouseMove) OnMouseMove(this, shift, x, y);
+    if (OnMouseMove)
+        OnMouseMove(this, shift, x, y);
 }
 
 bool TControl::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos)
 {
     bool handled = false;
-    if (OnMouseWheel) OnMouseWheel(this, shift, wheelDelta, mousePos, handled);
+    if (OnMouseWheel)
+        OnMouseWheel(this, shift, wheelDelta, mousePos, handled);
     return handled;
 }
 
 void TControl::MouseEnter()
 {
-    if (OnMouseEnter) OnMouseEnter(this);
+    if (OnMouseEnter)
+        OnMouseEnter(this);
 }
 
 void TControl::MouseLeave()
 {
-    if (OnMouseLeave) OnMouseLeave(this);
+    if (OnMouseLeave)
+        OnMouseLeave(this);
 }
 
 void TControl::Resize()
 {
-    if (OnResize) OnResize(this);
+    if (OnResize)
+        OnResize(this);
 }
 
-} // namespace ui
+}  // namespace ui
 
 namespace ui {
 
 void TControl::Notification(TComponent* component, TOperation operation)
 {
     TComponent::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == popupMenu_) popupMenu_ = nullptr;
+    if (operation == TOperation::opRemove && component == popupMenu_)
+        popupMenu_ = nullptr;
 }
 
-} // namespace ui
+}  // namespace ui

@@ -2,14 +2,14 @@
 // Controls: visual components with bounds inside a parent. TWinControl may hold children, takes focus
 // and receives keys; TCustomControl paints itself through Canvas(); TGraphicControl is windowless and
 // painted by its parent.
+#include "platform/ui/Component.h"
+#include "platform/ui/Graphics.h"
+#include "platform/ui/Messages.h"
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
-#include "platform/ui/Component.h"
-#include "platform/ui/Graphics.h"
-#include "platform/ui/Messages.h"
 
 namespace ui {
 
@@ -22,14 +22,31 @@ struct THintInfo;
 using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 // MousePos is in screen coordinates.
-using TMouseWheelEvent = std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
+using TMouseWheelEvent =
+    std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
 using TKeyEvent = std::function<void(TObject* Sender, unsigned& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, char32_t& Key)>;
 using TContextPopupEvent = std::function<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
 
 // What changed on a control, so that a native window can follow.
-enum class TChangeAspect { Bounds, Visible, Enabled, Text, Color, Font, Items, ItemIndex, Checked, Selection,
-                           ReadOnly, Cursor, Focus, Style, Hint, Other };
+enum class TChangeAspect {
+    Bounds,
+    Visible,
+    Enabled,
+    Text,
+    Color,
+    Font,
+    Items,
+    ItemIndex,
+    Checked,
+    Selection,
+    ReadOnly,
+    Cursor,
+    Focus,
+    Style,
+    Hint,
+    Other
+};
 
 enum TControlStyleFlag : unsigned {
     csAcceptsControls = 1,
@@ -401,4 +418,4 @@ void NotifyParent(TWinControl* control, unsigned code);
 char32_t AcceleratorOf(const std::string& caption);
 bool IsAccel(char32_t ch, const std::string& caption);
 
-} // namespace ui
+}  // namespace ui

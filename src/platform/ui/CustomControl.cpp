@@ -16,7 +16,8 @@ public:
         own.SetOrigin({o.X + offset.X, o.Y + offset.Y});
         own.ResetClip();
         TRect clip = clientClip;
-        if (painter.HasClip()) clip = clip.Intersect(painter.ClipRectRaw().Offset(-offset.X, -offset.Y));
+        if (painter.HasClip())
+            clip = clip.Intersect(painter.ClipRectRaw().Offset(-offset.X, -offset.Y));
         own.SetClipRect(clip);
     }
     ~CanvasBinding()
@@ -31,12 +32,10 @@ private:
     TBitmap* savedTarget_;
     TPoint savedOrigin_;
 };
-} // namespace
+}  // namespace
 
-TCustomControl::TCustomControl(TComponent* AOwner)
-    : TWinControl(AOwner), canvas_(std::make_unique<TCanvas>(&buffer_))
-{
-}
+TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner), canvas_(std::make_unique<TCanvas>(&buffer_))
+{}
 
 TCustomControl::~TCustomControl() = default;
 
@@ -49,7 +48,8 @@ void TCustomControl::Paint()
 
 void TCustomControl::PaintControl(TCanvas& canvas)
 {
-    if (!(controlStyle_ & csOpaque)) Perform(WM_ERASEBKGND, reinterpret_cast<std::uintptr_t>(&canvas));
+    if (!(controlStyle_ & csOpaque))
+        Perform(WM_ERASEBKGND, reinterpret_cast<std::uintptr_t>(&canvas));
     if (BorderStyle() == TBorderStyle::bsSingle) {
         TRect r{0, 0, Width(), Height()};
         canvas.DrawEdge(r, EDGE_SUNKEN, BF_RECT);
@@ -62,7 +62,8 @@ void TCustomControl::WndProc(TMessage& m)
 {
     switch (m.Msg) {
     case WM_ERASEBKGND:
-        if (m.WParam) PaintBackground(*reinterpret_cast<TCanvas*>(m.WParam));
+        if (m.WParam)
+            PaintBackground(*reinterpret_cast<TCanvas*>(m.WParam));
         m.Result = 1;
         return;
     case WM_PAINT:
@@ -94,4 +95,4 @@ void TGraphicControl::PaintControl(TCanvas& canvas)
     Paint();
 }
 
-} // namespace ui
+}  // namespace ui

@@ -1,8 +1,8 @@
 #include "platform/ui/Dialogs.h"
 
-#include <filesystem>
 #include "platform/ui/Application.h"
 #include "platform/ui/Backend.h"
+#include <filesystem>
 
 namespace ui {
 
@@ -19,7 +19,7 @@ public:
     int MessageBox(const TMessageBoxRequest& r) override { return DefaultMessageBoxAnswer(r.Flags); }
     TFileDialogAnswer FileDialog(const TFileDialogRequest&) override { return {}; }
 };
-} // namespace
+}  // namespace
 
 int DefaultMessageBoxAnswer(unsigned flags)
 {
@@ -32,16 +32,20 @@ int DefaultMessageBoxAnswer(unsigned flags)
         {IDRETRY, IDCANCEL, IDCANCEL},  // MB_RETRYCANCEL
     };
     unsigned type = flags & 0x0F;
-    if (type > 5) type = 0;
+    if (type > 5)
+        type = 0;
     unsigned def = (flags >> 8) & 0x0F;
-    if (def > 2) def = 0;
+    if (def > 2)
+        def = 0;
     return answers[type][def];
 }
 
 IDialogService& DialogService()
 {
-    if (Current()) return *Current();
-    if (Backend() && Backend()->NativeDialogs()) return *Backend()->NativeDialogs();
+    if (Current())
+        return *Current();
+    if (Backend() && Backend()->NativeDialogs())
+        return *Backend()->NativeDialogs();
     static DefaultDialogs fallback;
     return fallback;
 }
@@ -63,7 +67,8 @@ ScriptedDialogs::~ScriptedDialogs()
 int ScriptedDialogs::MessageBox(const TMessageBoxRequest& request)
 {
     Messages.push_back(request);
-    if (MessageAnswers.empty()) return DefaultMessageBoxAnswer(request.Flags);
+    if (MessageAnswers.empty())
+        return DefaultMessageBoxAnswer(request.Flags);
     int a = MessageAnswers.front();
     MessageAnswers.pop_front();
     return a;
@@ -72,7 +77,8 @@ int ScriptedDialogs::MessageBox(const TMessageBoxRequest& request)
 TFileDialogAnswer ScriptedDialogs::FileDialog(const TFileDialogRequest& request)
 {
     FileRequests.push_back(request);
-    if (FileAnswers.empty()) return {};
+    if (FileAnswers.empty())
+        return {};
     TFileDialogAnswer a = FileAnswers.front();
     FileAnswers.pop_front();
     return a;
@@ -86,20 +92,34 @@ int MessageBox(const std::string& text, const std::string& caption, unsigned fla
 int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int /*helpCtx*/)
 {
     unsigned flags = MB_OK;
-    if ((buttons & mbYes) && (buttons & mbNo)) flags = (buttons & mbCancel) ? MB_YESNOCANCEL : MB_YESNO;
-    else if ((buttons & mbOK) && (buttons & mbCancel)) flags = MB_OKCANCEL;
-    else if (buttons & mbAbort) flags = MB_ABORTRETRYIGNORE;
-    else if ((buttons & mbRetry) && (buttons & mbCancel)) flags = MB_RETRYCANCEL;
+    if ((buttons & mbYes) && (buttons & mbNo))
+        flags = (buttons & mbCancel) ? MB_YESNOCANCEL : MB_YESNO;
+    else if ((buttons & mbOK) && (buttons & mbCancel))
+        flags = MB_OKCANCEL;
+    else if (buttons & mbAbort)
+        flags = MB_ABORTRETRYIGNORE;
+    else if ((buttons & mbRetry) && (buttons & mbCancel))
+        flags = MB_RETRYCANCEL;
     switch (type) {
-    case TMsgDlgType::mtWarning: flags |= MB_ICONWARNING; break;
-    case TMsgDlgType::mtError: flags |= MB_ICONERROR; break;
-    case TMsgDlgType::mtInformation: flags |= MB_ICONINFORMATION; break;
-    case TMsgDlgType::mtConfirmation: flags |= MB_ICONQUESTION; break;
-    default: break;
+    case TMsgDlgType::mtWarning:
+        flags |= MB_ICONWARNING;
+        break;
+    case TMsgDlgType::mtError:
+        flags |= MB_ICONERROR;
+        break;
+    case TMsgDlgType::mtInformation:
+        flags |= MB_ICONINFORMATION;
+        break;
+    case TMsgDlgType::mtConfirmation:
+        flags |= MB_ICONQUESTION;
+        break;
+    default:
+        break;
     }
     static const char* captions[] = {"Warning", "Error", "Information", "Confirm", ""};
     std::string caption = captions[static_cast<int>(type)];
-    if (type == TMsgDlgType::mtCustom) caption = GetApplication()->Title();
+    if (type == TMsgDlgType::mtCustom)
+        caption = GetApplication()->Title();
     return MessageBox(text, caption, flags);
 }
 
@@ -116,7 +136,7 @@ std::string BareExtension(const std::string& ext)
     std::size_t start = ext.find_first_not_of("*.");
     return start == std::string::npos ? std::string() : ext.substr(start);
 }
-} // namespace
+}  // namespace
 
 bool TOpenDialog::Execute()
 {
@@ -131,10 +151,12 @@ bool TOpenDialog::Execute()
     r.FileName = FileName;
     r.Options = Options;
     TFileDialogAnswer a = DialogService().FileDialog(r);
-    if (!a.Accepted || a.Files.empty()) return false;
+    if (!a.Accepted || a.Files.empty())
+        return false;
     Files.clear();
     for (std::string f : a.Files) {
-        if (!ext.empty() && std::filesystem::path(f).extension().empty()) f += "." + ext;
+        if (!ext.empty() && std::filesystem::path(f).extension().empty())
+            f += "." + ext;
         Files.push_back(f);
     }
     FileName = Files.front();
@@ -142,4 +164,4 @@ bool TOpenDialog::Execute()
     return true;
 }
 
-} // namespace ui
+}  // namespace ui

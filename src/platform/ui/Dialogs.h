@@ -1,11 +1,11 @@
 #pragma once
 // Message boxes and file dialogs. All of them go through one replaceable service: the backend's
 // native dialogs in the program, scripted answers in tests (see ScriptedDialogs below).
+#include "platform/ui/Component.h"
 #include <deque>
 #include <memory>
 #include <string>
 #include <vector>
-#include "platform/ui/Component.h"
 
 namespace ui {
 
@@ -37,7 +37,18 @@ constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 
 enum class TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
-enum TMsgDlgBtn : unsigned { mbYes = 1, mbNo = 2, mbOK = 4, mbCancel = 8, mbAbort = 16, mbRetry = 32, mbIgnore = 64, mbAll = 128, mbHelp = 256, mbClose = 512 };
+enum TMsgDlgBtn : unsigned {
+    mbYes = 1,
+    mbNo = 2,
+    mbOK = 4,
+    mbCancel = 8,
+    mbAbort = 16,
+    mbRetry = 32,
+    mbIgnore = 64,
+    mbAll = 128,
+    mbHelp = 256,
+    mbClose = 512
+};
 using TMsgDlgButtons = unsigned;
 constexpr TMsgDlgButtons mbYesNoCancel = mbYes | mbNo | mbCancel;
 constexpr TMsgDlgButtons mbOKCancel = mbOK | mbCancel;
@@ -96,7 +107,7 @@ IDialogService* SetDialogService(IDialogService* service);
 // Scripted answers for tests: each call takes the next queued answer and records the request.
 class ScriptedDialogs : public IDialogService {
 public:
-    ScriptedDialogs();  // installs itself
+    ScriptedDialogs();            // installs itself
     ~ScriptedDialogs() override;  // restores the previous service
     std::deque<int> MessageAnswers;
     std::deque<TFileDialogAnswer> FileAnswers;
@@ -142,4 +153,4 @@ public:
     explicit TSaveDialog(TComponent* AOwner) : TOpenDialog(AOwner) { save_ = true; }
 };
 
-} // namespace ui
+}  // namespace ui

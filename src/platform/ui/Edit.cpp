@@ -1,10 +1,10 @@
 // Single-line edit: text, selection, typing with max length, read-only, password and case rules.
-#include <algorithm>
-#include <cctype>
-#include "platform/ui/Clipboard.h"
 #include "platform/ui/Backend.h"
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/StdCtrls.h"
 #include "platform/ui/Utf8.h"
+#include <algorithm>
+#include <cctype>
 
 namespace ui {
 
@@ -18,17 +18,21 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner)
 
 std::string TCustomEdit::ApplyCase(const std::string& s) const
 {
-    if (charCase_ == TEditCharCase::ecNormal) return s;
+    if (charCase_ == TEditCharCase::ecNormal)
+        return s;
     std::u32string u = ToU32(s);
     for (char32_t& c : u)
-        if (c < 0x80) c = static_cast<char32_t>(charCase_ == TEditCharCase::ecUpperCase ? std::toupper(static_cast<int>(c)) : std::tolower(static_cast<int>(c)));
+        if (c < 0x80)
+            c = static_cast<char32_t>(charCase_ == TEditCharCase::ecUpperCase ? std::toupper(static_cast<int>(c))
+                                                                              : std::tolower(static_cast<int>(c)));
     return FromU32(u);
 }
 
 void TCustomEdit::SetText(const std::string& v)
 {
     std::string t = ApplyCase(v);
-    if (t == Text()) return;
+    if (t == Text())
+        return;
     TControl::SetText(t);
     selStart_ = 0;
     selLength_ = 0;
@@ -66,7 +70,8 @@ void TCustomEdit::WndProc(TMessage& m)
         if (a < 0) {
             selLength_ = 0;
         } else {
-            if (b < 0) b = TextLength();
+            if (b < 0)
+                b = TextLength();
             SetSelStart(std::min(a, b));
             SetSelLength(std::abs(b - a));
         }
@@ -78,11 +83,13 @@ void TCustomEdit::WndProc(TMessage& m)
     }
     if (m.Msg == EM_SHOWBALLOONTIP) {
         const auto* tip = reinterpret_cast<const TEditBalloonTip*>(m.LParam);
-        if (!tip) return;
+        if (!tip)
+            return;
         balloon_ = *tip;
         balloonShown_ = true;
         std::string shown = balloon_.Title.empty() ? balloon_.Text : balloon_.Title + "\n" + balloon_.Text;
-        if (Backend()) Backend()->ShowHint(shown, ClientToScreen({0, Height()}), 0);
+        if (Backend())
+            Backend()->ShowHint(shown, ClientToScreen({0, Height()}), 0);
         m.Result = 1;
         return;
     }
@@ -91,7 +98,8 @@ void TCustomEdit::WndProc(TMessage& m)
         m.Result = 1;
         return;
     }
-    if (m.Msg == WM_CHAR || m.Msg == WM_KILLFOCUS) HideBalloonTip();
+    if (m.Msg == WM_CHAR || m.Msg == WM_KILLFOCUS)
+        HideBalloonTip();
     TWinControl::WndProc(m);
 }
 
@@ -102,14 +110,17 @@ TCustomEdit::~TCustomEdit()
 
 void TCustomEdit::HideBalloonTip()
 {
-    if (!balloonShown_) return;
+    if (!balloonShown_)
+        return;
     balloonShown_ = false;
-    if (Backend()) Backend()->ShowHint("", {}, 0);
+    if (Backend())
+        Backend()->ShowHint("", {}, 0);
 }
 
 void TCustomEdit::Change()
 {
-    if (OnChange) OnChange(this);
+    if (OnChange)
+        OnChange(this);
 }
 
 void TCustomEdit::SetMaxLength(int v)
@@ -120,7 +131,8 @@ void TCustomEdit::SetMaxLength(int v)
 
 void TCustomEdit::SetPasswordChar(char32_t v)
 {
-    if (v == passwordChar_) return;
+    if (v == passwordChar_)
+        return;
     passwordChar_ = v;
     Changed(TChangeAspect::Style);
     Invalidate();
@@ -128,7 +140,8 @@ void TCustomEdit::SetPasswordChar(char32_t v)
 
 void TCustomEdit::SetReadOnly(bool v)
 {
-    if (v == readOnly_) return;
+    if (v == readOnly_)
+        return;
     readOnly_ = v;
     Changed(TChangeAspect::ReadOnly);
 }
@@ -141,7 +154,8 @@ void TCustomEdit::SetCharCase(TEditCharCase v)
 
 void TCustomEdit::SetAlignment(TAlignment v)
 {
-    if (v == alignment_) return;
+    if (v == alignment_)
+        return;
     alignment_ = v;
     Changed(TChangeAspect::Style);
     Invalidate();
@@ -179,7 +193,8 @@ void TCustomEdit::SetSelText(const std::string& v)
     int len = std::clamp(selLength_, 0, static_cast<int>(u.size()) - start);
     if (maxLength_ > 0) {
         int room = maxLength_ - (static_cast<int>(u.size()) - len);
-        if (room < static_cast<int>(ins.size())) ins.resize(static_cast<std::size_t>(std::max(0, room)));
+        if (room < static_cast<int>(ins.size()))
+            ins.resize(static_cast<std::size_t>(std::max(0, room)));
     }
     u.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(len), ins);
     ReplaceText(FromU32(u), start + static_cast<int>(ins.size()));
@@ -194,12 +209,14 @@ void TCustomEdit::SelectAll()
 
 void TCustomEdit::ClearSelection()
 {
-    if (selLength_ > 0 && !readOnly_) SetSelText("");
+    if (selLength_ > 0 && !readOnly_)
+        SetSelText("");
 }
 
 std::string TCustomEdit::DisplayText() const
 {
-    if (passwordChar_ == 0) return Text();
+    if (passwordChar_ == 0)
+        return Text();
     return FromU32(std::u32string(static_cast<std::size_t>(TextLength()), passwordChar_));
 }
 
@@ -236,29 +253,43 @@ void TCustomEdit::KeyDown(unsigned& key, TShiftState shift)
         Changed(TChangeAspect::Selection);
     };
     switch (key) {
-    case VK_LEFT: moveTo((selLength_ && !(shift & ssShift)) ? selStart_ : caret - 1); break;
-    case VK_RIGHT: moveTo((selLength_ && !(shift & ssShift)) ? caret : caret + 1); break;
-    case VK_HOME: moveTo(0); break;
-    case VK_END: moveTo(len); break;
-    case VK_DELETE:
-        if (readOnly_) break;
-        if (selLength_ == 0 && selStart_ < len) selLength_ = 1;
-        if (selLength_ > 0) SetSelText("");
+    case VK_LEFT:
+        moveTo((selLength_ && !(shift & ssShift)) ? selStart_ : caret - 1);
         break;
-    default: break;
+    case VK_RIGHT:
+        moveTo((selLength_ && !(shift & ssShift)) ? caret : caret + 1);
+        break;
+    case VK_HOME:
+        moveTo(0);
+        break;
+    case VK_END:
+        moveTo(len);
+        break;
+    case VK_DELETE:
+        if (readOnly_)
+            break;
+        if (selLength_ == 0 && selStart_ < len)
+            selLength_ = 1;
+        if (selLength_ > 0)
+            SetSelText("");
+        break;
+    default:
+        break;
     }
 }
 
 void TCustomEdit::KeyPress(char32_t& key)
 {
     TWinControl::KeyPress(key);
-    if (key == 0) return;
+    if (key == 0)
+        return;
     switch (key) {
     case 1:  // Ctrl+A
         SelectAll();
         return;
     case 3:  // Ctrl+C
-        if (passwordChar_ == 0 && selLength_ > 0) Clipboard()->SetAsText(SelText());
+        if (passwordChar_ == 0 && selLength_ > 0)
+            Clipboard()->SetAsText(SelText());
         return;
     case 24:  // Ctrl+X
         if (passwordChar_ == 0 && selLength_ > 0 && !readOnly_) {
@@ -267,31 +298,38 @@ void TCustomEdit::KeyPress(char32_t& key)
         }
         return;
     case 22:  // Ctrl+V
-        if (!readOnly_) SetSelText(Clipboard()->AsText());
+        if (!readOnly_)
+            SetSelText(Clipboard()->AsText());
         return;
     case 8:  // Backspace
-        if (readOnly_) return;
+        if (readOnly_)
+            return;
         if (selLength_ == 0 && selStart_ > 0) {
             --selStart_;
             selLength_ = 1;
         }
-        if (selLength_ > 0) SetSelText("");
+        if (selLength_ > 0)
+            SetSelText("");
         return;
-    default: break;
+    default:
+        break;
     }
-    if (readOnly_ || !AcceptChar(key, selStart_)) return;
+    if (readOnly_ || !AcceptChar(key, selStart_))
+        return;
     SetSelText(CharToUtf8(key));
 }
 
 void TCustomEdit::DoEnter()
 {
-    if (autoSelect_) SelectAll();
+    if (autoSelect_)
+        SelectAll();
     TWinControl::DoEnter();
 }
 
 void TCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
-    if (button == TMouseButton::mbLeft && CanFocus() && !Focused()) SetFocus();
+    if (button == TMouseButton::mbLeft && CanFocus() && !Focused())
+        SetFocus();
     TWinControl::MouseDown(button, shift, x, y);
 }
 
@@ -301,12 +339,15 @@ void TCustomEdit::PaintControl(TCanvas& canvas)
     TPoint o = ClientOrigin();
     TRect r = ClientRect().Offset(o.X, o.Y).Inflate(-1, 0);
     canvas.Font()->Assign(*Font());
-    if (!Enabled()) canvas.Font()->SetColor(clGrayText);
+    if (!Enabled())
+        canvas.Font()->SetColor(clGrayText);
     canvas.Brush()->SetStyle(TBrushStyle::bsClear);
     unsigned flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
-    if (alignment_ == TAlignment::taCenter) flags |= DT_CENTER;
-    else if (alignment_ == TAlignment::taRightJustify) flags |= DT_RIGHT;
+    if (alignment_ == TAlignment::taCenter)
+        flags |= DT_CENTER;
+    else if (alignment_ == TAlignment::taRightJustify)
+        flags |= DT_RIGHT;
     canvas.DrawText(DisplayText(), r, flags);
 }
 
-} // namespace ui
+}  // namespace ui

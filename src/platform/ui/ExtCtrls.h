@@ -1,7 +1,7 @@
 #pragma once
 // Panels, shapes, images, timers, link labels and the category-panel group.
-#include <memory>
 #include "platform/ui/StdCtrls.h"
+#include <memory>
 
 namespace ui {
 
@@ -198,4 +198,4 @@ private:
     bool relayouting_ = false;
 };
 
-} // namespace ui
+}  // namespace ui

@@ -1,8 +1,8 @@
 // TCustomForm: showing (modeless and modal), closing, focus inside the form, dialog keys.
-#include <algorithm>
 #include "platform/ui/Application.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Forms.h"
+#include <algorithm>
 
 namespace ui {
 
@@ -22,21 +22,25 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner)
 TCustomForm::~TCustomForm()
 {
     MarkDestroying();
-    if (Backend() && HandleAllocated()) Backend()->HideForm(this);
+    if (Backend() && HandleAllocated())
+        Backend()->HideForm(this);
     DestroyComponents();
     GetScreen()->RemoveForm(this);
 }
 
 void TCustomForm::DoCreate()
 {
-    if (created_) return;
+    if (created_)
+        return;
     created_ = true;
-    if (OnCreate) OnCreate(this);
+    if (OnCreate)
+        OnCreate(this);
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle v)
 {
-    if (v == formBorderStyle_) return;
+    if (v == formBorderStyle_)
+        return;
     int cw = ClientWidth(), ch = ClientHeight();
     formBorderStyle_ = v;
     // The client area keeps its size; the frame around it changes.
@@ -52,10 +56,13 @@ int TCustomForm::FrameBorder() const
 int TCustomForm::CaptionHeight() const
 {
     switch (formBorderStyle_) {
-    case TFormBorderStyle::bsNone: return 0;
+    case TFormBorderStyle::bsNone:
+        return 0;
     case TFormBorderStyle::bsToolWindow:
-    case TFormBorderStyle::bsSizeToolWin: return 17;
-    default: return 23;
+    case TFormBorderStyle::bsSizeToolWin:
+        return 17;
+    default:
+        return 23;
     }
 }
 
@@ -73,7 +80,8 @@ TRect TCustomForm::ClientRect() const
 
 void TCustomForm::SetWindowState(TWindowState v)
 {
-    if (v == windowState_) return;
+    if (v == windowState_)
+        return;
     windowState_ = v;
     Changed(TChangeAspect::Style);
 }
@@ -85,24 +93,29 @@ bool TCustomForm::CanFocusChild(const TWinControl* control) const
 
 void TCustomForm::SetActiveControl(TWinControl* control)
 {
-    if (control == this) control = nullptr;
-    if (control && !CanFocusChild(control)) return;
+    if (control == this)
+        control = nullptr;
+    if (control && !CanFocusChild(control))
+        return;
     activeControl_ = control;
-    if (control) MoveFocus(control);
+    if (control)
+        MoveFocus(control);
 }
 
 void TCustomForm::SelectNext(TWinControl* current, bool forward, bool checkTabStop)
 {
     std::vector<TWinControl*> list;
     GetTabOrderList(list);
-    if (list.empty()) return;
+    if (list.empty())
+        return;
     int n = static_cast<int>(list.size());
     auto it = std::find(list.begin(), list.end(), current);
     int start = it == list.end() ? (forward ? -1 : n) : static_cast<int>(it - list.begin());
     for (int step = 1; step <= n; ++step) {
         int i = ((start + (forward ? step : -step)) % n + n) % n;
         TWinControl* c = list[static_cast<std::size_t>(i)];
-        if (c == current) break;
+        if (c == current)
+            break;
         if ((!checkTabStop || c->TabStop()) && c->CanFocus()) {
             SetActiveControl(c);
             return;
@@ -123,8 +136,10 @@ void TCustomForm::CenterOnScreen()
 {
     // Over the main form or the owning form when asked and it is shown; on the screen otherwise.
     TCustomForm* over = nullptr;
-    if (position_ == TPosition::poMainFormCenter) over = GetApplication()->MainForm();
-    if (position_ == TPosition::poOwnerFormCenter) over = dynamic_cast<TCustomForm*>(Owner());
+    if (position_ == TPosition::poMainFormCenter)
+        over = GetApplication()->MainForm();
+    if (position_ == TPosition::poOwnerFormCenter)
+        over = dynamic_cast<TCustomForm*>(Owner());
     if (over && over != this && over->Visible()) {
         TControl::SetBounds(over->Left() + (over->Width() - Width()) / 2, over->Top() + (over->Height() - Height()) / 2,
                             Width(), Height());
@@ -136,7 +151,8 @@ void TCustomForm::CenterOnScreen()
 
 void TCustomForm::SetVisible(bool v)
 {
-    if (v == Visible()) return;
+    if (v == Visible())
+        return;
     if (v) {
         // OnShow may still size the form (a dialog setting its client area): centre afterwards.
         DoShow();
@@ -146,16 +162,20 @@ void TCustomForm::SetVisible(bool v)
         TControl::SetVisible(true);
         GetScreen()->SetActiveForm(this);
         active_ = true;
-        if (Backend()) Backend()->ShowForm(this);
+        if (Backend())
+            Backend()->ShowForm(this);
         FocusFirst();
-        if (OnActivate) OnActivate(this);
+        if (OnActivate)
+            OnActivate(this);
     } else {
         DoHide();
         TControl::SetVisible(false);
-        if (Backend() && HandleAllocated()) Backend()->HideForm(this);
+        if (Backend() && HandleAllocated())
+            Backend()->HideForm(this);
         if (active_) {
             active_ = false;
-            if (OnDeactivate) OnDeactivate(this);
+            if (OnDeactivate)
+                OnDeactivate(this);
         }
         if (GetScreen()->ActiveForm() == this) {
             GetScreen()->SetActiveForm(nullptr);
@@ -171,18 +191,21 @@ void TCustomForm::SetVisible(bool v)
             }
         }
         TWinControl* focus = FindFocusedControl();
-        if (focus && (focus == this || ContainsControl(focus)) && GetScreen()->ActiveForm() == nullptr) MoveFocus(nullptr);
+        if (focus && (focus == this || ContainsControl(focus)) && GetScreen()->ActiveForm() == nullptr)
+            MoveFocus(nullptr);
     }
 }
 
 void TCustomForm::NativeActivated(bool active)
 {
-    if (active == active_) return;
+    if (active == active_)
+        return;
     active_ = active;
     if (active) {
         GetScreen()->SetActiveForm(this);
         FocusFirst();
-        if (OnActivate) OnActivate(this);
+        if (OnActivate)
+            OnActivate(this);
     } else if (OnDeactivate) {
         OnDeactivate(this);
     }
@@ -190,23 +213,27 @@ void TCustomForm::NativeActivated(bool active)
 
 void TCustomForm::DoShow()
 {
-    if (OnShow) OnShow(this);
+    if (OnShow)
+        OnShow(this);
 }
 
 void TCustomForm::DoHide()
 {
-    if (OnHide) OnHide(this);
+    if (OnHide)
+        OnHide(this);
 }
 
 void TCustomForm::DoClose(TCloseAction& action)
 {
-    if (OnClose) OnClose(this, action);
+    if (OnClose)
+        OnClose(this, action);
 }
 
 bool TCustomForm::CloseQuery()
 {
     bool canClose = true;
-    if (OnCloseQuery) OnCloseQuery(this, canClose);
+    if (OnCloseQuery)
+        OnCloseQuery(this, canClose);
     return canClose;
 }
 
@@ -217,13 +244,18 @@ void TCustomForm::Close()
         modalResult_ = mrCancel;
         return;
     }
-    if (!CloseQuery()) return;
+    if (!CloseQuery())
+        return;
     TCloseAction action = TCloseAction::caHide;
     DoClose(action);
-    if (action == TCloseAction::caNone) return;
-    if (GetApplication()->MainForm() == this) GetApplication()->Terminate();
-    if (action == TCloseAction::caHide || action == TCloseAction::caMinimize) Hide();
-    else if (action == TCloseAction::caFree) Release();
+    if (action == TCloseAction::caNone)
+        return;
+    if (GetApplication()->MainForm() == this)
+        GetApplication()->Terminate();
+    if (action == TCloseAction::caHide || action == TCloseAction::caMinimize)
+        Hide();
+    else if (action == TCloseAction::caFree)
+        Release();
 }
 
 void TCustomForm::Release()
@@ -233,7 +265,8 @@ void TCustomForm::Release()
 
 TModalResult TCustomForm::ShowModal()
 {
-    if (modal_ || Visible()) return mrNone;
+    if (modal_ || Visible())
+        return mrNone;
     TCustomForm* previous = GetScreen()->ActiveForm();
     TWinControl* previousFocus = FindFocusedControl();
     modal_ = true;
@@ -253,11 +286,13 @@ TModalResult TCustomForm::ShowModal()
     while (true) {
         app->HandleMessage(10);
         // Ending the program, or hiding the form from code, ends the modal loop too.
-        if ((app->Terminated() || !Visible()) && modalResult_ == mrNone) modalResult_ = mrCancel;
+        if ((app->Terminated() || !Visible()) && modalResult_ == mrNone)
+            modalResult_ = mrCancel;
         if (modalResult_ != mrNone) {
             // Whatever set the result (a button, Close, the close icon), the form may refuse.
             TCloseAction action = CloseQuery() ? TCloseAction::caHide : TCloseAction::caNone;
-            if (action != TCloseAction::caNone) DoClose(action);
+            if (action != TCloseAction::caNone)
+                DoClose(action);
             if (action == TCloseAction::caNone) {
                 modalResult_ = mrNone;
                 continue;
@@ -269,7 +304,8 @@ TModalResult TCustomForm::ShowModal()
     Hide();
     if (previous && previous != this && previous->Visible()) {
         GetScreen()->SetActiveForm(previous);
-        if (previousFocus && previous->ContainsControl(previousFocus) && previousFocus->CanFocus()) MoveFocus(previousFocus);
+        if (previousFocus && previous->ContainsControl(previousFocus) && previousFocus->CanFocus())
+            MoveFocus(previousFocus);
     }
     return result;
 }
@@ -288,16 +324,19 @@ std::intptr_t Broadcast(TWinControl* root, TMessage& m)
 {
     for (int i = 0; i < root->ControlCount(); ++i) {
         TControl* c = root->Controls(i);
-        if (!c->Visible()) continue;
+        if (!c->Visible())
+            continue;
         c->WndProc(m);
-        if (m.Result) return m.Result;
+        if (m.Result)
+            return m.Result;
         if (auto* w = dynamic_cast<TWinControl*>(c)) {
-            if (Broadcast(w, m)) return m.Result;
+            if (Broadcast(w, m))
+                return m.Result;
         }
     }
     return 0;
 }
-} // namespace
+}  // namespace
 
 void TCustomForm::WndProc(TMessage& m)
 {
@@ -313,11 +352,13 @@ void TCustomForm::WndProc(TMessage& m)
         return;
     case CM_DIALOGKEY: {
         Broadcast(this, m);
-        if (m.Result) return;
+        if (m.Result)
+            return;
         bool shift = (KeyboardShiftState() & ssShift) != 0;
         switch (m.WParam) {
         case VK_TAB:
-            if (KeyboardShiftState() & (ssCtrl | ssAlt)) return;
+            if (KeyboardShiftState() & (ssCtrl | ssAlt))
+                return;
             SelectNext(FindFocusedControl(), !shift, true);
             m.Result = 1;
             return;
@@ -339,4 +380,4 @@ void TCustomForm::WndProc(TMessage& m)
     }
 }
 
-} // namespace ui
+}  // namespace ui

@@ -108,4 +108,4 @@ public:
     explicit TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
 };
 
-} // namespace ui
+}  // namespace ui

@@ -3,12 +3,12 @@
 // device context: rectangles exclude their right and bottom edges, LineTo excludes its end point.
 // Every canvas draws into a TBitmap's pixels (controls are painted into an off-screen bitmap that the
 // native window then shows), so drawing works without any window.
+#include "platform/ui/Colors.h"
+#include "platform/ui/Types.h"
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
-#include "platform/ui/Colors.h"
-#include "platform/ui/Types.h"
 
 namespace ui {
 
@@ -22,6 +22,7 @@ using TFontStyles = unsigned;
 class TGraphicsObject : public TObject {
 public:
     TNotifyEvent OnChange;
+
 protected:
     void Changed();
 };
@@ -146,7 +147,8 @@ public:
     std::uint32_t* Bits() { return pixels_.data(); }
     const std::uint32_t* Bits() const { return pixels_.data(); }
 
-    // The colour drawn as transparent when Transparent is on: the bottom-left pixel (tmAuto) or TransparentColor (tmFixed).
+    // The colour drawn as transparent when Transparent is on: the bottom-left pixel (tmAuto) or TransparentColor
+    // (tmFixed).
     TColor TransparentColor() const;
     void SetTransparentColor(TColor c);
     TTransparentMode TransparentMode() const { return transparentMode_; }
@@ -375,8 +377,8 @@ private:
     TPoint penPos_;
     TPoint origin_;
     bool hasClip_ = false;
-    TRect clip_;  // logical, valid when hasClip_
+    TRect clip_;                           // logical, valid when hasClip_
     std::unique_ptr<TRegion> clipRegion_;  // logical
 };
 
-} // namespace ui
+}  // namespace ui

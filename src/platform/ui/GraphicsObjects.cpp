@@ -1,18 +1,20 @@
-#include <cmath>
 #include "platform/ui/Graphics.h"
+#include <cmath>
 
 namespace ui {
 
 void TGraphicsObject::Changed()
 {
-    if (OnChange) OnChange(this);
+    if (OnChange)
+        OnChange(this);
 }
 
 TFont::TFont() = default;
 
 void TFont::Assign(const TFont& other)
 {
-    if (SameAs(other)) return;
+    if (SameAs(other))
+        return;
     name_ = other.name_;
     height_ = other.height_;
     color_ = other.color_;
@@ -29,7 +31,8 @@ bool TFont::SameAs(const TFont& o) const
 
 void TFont::SetName(const std::string& v)
 {
-    if (v == name_ || v.empty()) return;
+    if (v == name_ || v.empty())
+        return;
     name_ = v;
     Changed();
 }
@@ -47,28 +50,32 @@ void TFont::SetSize(int points)
 
 void TFont::SetHeight(int pixels)
 {
-    if (pixels == height_) return;
+    if (pixels == height_)
+        return;
     height_ = pixels;
     Changed();
 }
 
 void TFont::SetColor(TColor v)
 {
-    if (v == color_) return;
+    if (v == color_)
+        return;
     color_ = v;
     Changed();
 }
 
 void TFont::SetStyle(TFontStyles v)
 {
-    if (v == style_) return;
+    if (v == style_)
+        return;
     style_ = v;
     Changed();
 }
 
 void TFont::SetOrientation(int v)
 {
-    if (v == orientation_) return;
+    if (v == orientation_)
+        return;
     orientation_ = v;
     Changed();
 }
@@ -84,29 +91,34 @@ void TPen::Assign(const TPen& o)
 
 void TPen::SetColor(TColor v)
 {
-    if (v == color_) return;
+    if (v == color_)
+        return;
     color_ = v;
     Changed();
 }
 
 void TPen::SetWidth(int v)
 {
-    if (v < 1) v = 1;
-    if (v == width_) return;
+    if (v < 1)
+        v = 1;
+    if (v == width_)
+        return;
     width_ = v;
     Changed();
 }
 
 void TPen::SetStyle(TPenStyle v)
 {
-    if (v == style_) return;
+    if (v == style_)
+        return;
     style_ = v;
     Changed();
 }
 
 void TPen::SetMode(TPenMode v)
 {
-    if (v == mode_) return;
+    if (v == mode_)
+        return;
     mode_ = v;
     Changed();
 }
@@ -121,8 +133,11 @@ void TBrush::Assign(const TBrush& o)
 void TBrush::SetColor(TColor v)
 {
     // "No colour" means no fill; choosing a colour for a clear brush makes it solid, as on the desktop.
-    TBrushStyle style = v == clNone ? TBrushStyle::bsClear : style_ == TBrushStyle::bsClear ? TBrushStyle::bsSolid : style_;
-    if (v == color_ && style == style_) return;
+    TBrushStyle style = v == clNone                      ? TBrushStyle::bsClear
+                        : style_ == TBrushStyle::bsClear ? TBrushStyle::bsSolid
+                                                         : style_;
+    if (v == color_ && style == style_)
+        return;
     color_ = v;
     style_ = style;
     Changed();
@@ -130,14 +145,16 @@ void TBrush::SetColor(TColor v)
 
 void TBrush::SetStyle(TBrushStyle v)
 {
-    if (v == style_) return;
+    if (v == style_)
+        return;
     style_ = v;
     Changed();
 }
 
 void TGraphic::SetTransparent(bool v)
 {
-    if (v == transparent_) return;
+    if (v == transparent_)
+        return;
     transparent_ = v;
     Changed();
 }
@@ -145,7 +162,8 @@ void TGraphic::SetTransparent(bool v)
 bool TRegion::Contains(TPoint p) const
 {
     for (const TRect& r : Rects)
-        if (r.Contains(p)) return true;
+        if (r.Contains(p))
+            return true;
     return false;
 }
 
@@ -154,15 +172,17 @@ TRect TRegion::Bounds() const
     TRect b;
     bool first = true;
     for (const TRect& r : Rects) {
-        if (r.IsEmpty()) continue;
+        if (r.IsEmpty())
+            continue;
         if (first) {
             b = r;
             first = false;
         } else {
-            b = {std::min(b.Left, r.Left), std::min(b.Top, r.Top), std::max(b.Right, r.Right), std::max(b.Bottom, r.Bottom)};
+            b = {std::min(b.Left, r.Left), std::min(b.Top, r.Top), std::max(b.Right, r.Right),
+                 std::max(b.Bottom, r.Bottom)};
         }
     }
     return b;
 }
 
-} // namespace ui
+}  // namespace ui

@@ -7,7 +7,10 @@ namespace ui {
 
 namespace {
 
-int Clamp(int v, int lo, int hi) { return std::max(lo, std::min(v, hi)); }
+int Clamp(int v, int lo, int hi)
+{
+    return std::max(lo, std::min(v, hi));
+}
 
 }  // namespace
 
@@ -30,9 +33,12 @@ int TCustomGrid::SizeAt(const Axis& a, int i)
 
 bool TCustomGrid::StoreSize(std::vector<int>& sizes, int i, int v)
 {
-    if (i < 0 || i >= static_cast<int>(sizes.size())) throw EInvalidGridOperation("Grid index out of range");
-    if (v < 0) v = 0;
-    if (sizes[static_cast<std::size_t>(i)] == v) return false;
+    if (i < 0 || i >= static_cast<int>(sizes.size()))
+        throw EInvalidGridOperation("Grid index out of range");
+    if (v < 0)
+        v = 0;
+    if (sizes[static_cast<std::size_t>(i)] == v)
+        return false;
     sizes[static_cast<std::size_t>(i)] = v;
     return true;
 }
@@ -40,23 +46,28 @@ bool TCustomGrid::StoreSize(std::vector<int>& sizes, int i, int v)
 int TCustomGrid::FixedExtent(const Axis& a)
 {
     int extent = 0;
-    for (int i = 0; i < a.fixed; ++i) extent += SizeAt(a, i) + a.line;
+    for (int i = 0; i < a.fixed; ++i)
+        extent += SizeAt(a, i) + a.line;
     return extent;
 }
 
 int TCustomGrid::Leading(const Axis& a, int i)
 {
-    if (i < 0 || i >= a.count) return -1;
+    if (i < 0 || i >= a.count)
+        return -1;
     if (i < a.fixed) {
         int pos = 0;
-        for (int j = 0; j < i; ++j) pos += SizeAt(a, j) + a.line;
+        for (int j = 0; j < i; ++j)
+            pos += SizeAt(a, j) + a.line;
         return pos;
     }
-    if (i < a.first) return -1;
+    if (i < a.first)
+        return -1;
     int pos = FixedExtent(a);
     for (int j = a.first; j < i; ++j) {
         pos += SizeAt(a, j) + a.line;
-        if (pos >= a.extent) return -1;
+        if (pos >= a.extent)
+            return -1;
     }
     return pos < a.extent ? pos : -1;
 }
@@ -67,7 +78,8 @@ int TCustomGrid::VisibleCount(const Axis& a)
     int n = 0;
     for (int i = a.first; i < a.count; ++i) {
         pos += SizeAt(a, i);
-        if (pos > a.extent) break;
+        if (pos > a.extent)
+            break;
         pos += a.line;
         ++n;
     }
@@ -77,15 +89,19 @@ int TCustomGrid::VisibleCount(const Axis& a)
 int TCustomGrid::Span(const Axis& a)
 {
     int pos = FixedExtent(a);
-    for (int i = a.first; i < a.count && pos < a.extent; ++i) pos += SizeAt(a, i) + a.line;
+    for (int i = a.first; i < a.count && pos < a.extent; ++i)
+        pos += SizeAt(a, i) + a.line;
     return std::min(pos, a.extent);
 }
 
 int TCustomGrid::ScrollTarget(const Axis& a, int i)
 {
-    if (i < a.fixed) return a.first;
-    if (i < a.first) return i;
-    if (i < a.first + VisibleCount(a)) return a.first;
+    if (i < a.fixed)
+        return a.first;
+    if (i < a.first)
+        return i;
+    if (i < a.first + VisibleCount(a))
+        return a.first;
     const int fixedExtent = FixedExtent(a);
     int size = SizeAt(a, i);
     int first = i;
@@ -98,13 +114,17 @@ int TCustomGrid::ScrollTarget(const Axis& a, int i)
 
 int TCustomGrid::IndexAt(const Axis& a, int pos)
 {
-    if (pos < 0 || pos >= a.extent) return -1;
+    if (pos < 0 || pos >= a.extent)
+        return -1;
     int edge = 0;
     for (int i = 0; i < a.count; ++i) {
-        if (i == a.fixed) i = std::max(i, a.first);
-        if (i >= a.count) break;
+        if (i == a.fixed)
+            i = std::max(i, a.first);
+        if (i >= a.count)
+            break;
         edge += SizeAt(a, i) + a.line;
-        if (pos < edge) return i;
+        if (pos < edge)
+            return i;
     }
     return -1;
 }
@@ -113,9 +133,11 @@ int TCustomGrid::BorderAt(const Axis& a, int pos)
 {
     for (int i = 0; i < a.count; ++i) {
         const int lead = Leading(a, i);
-        if (lead < 0) continue;
+        if (lead < 0)
+            continue;
         const int border = lead + SizeAt(a, i);
-        if (pos >= border - 3 && pos <= border + 3) return i;
+        if (pos >= border - 3 && pos <= border + 3)
+            return i;
     }
     return -1;
 }
@@ -135,9 +157,12 @@ TCustomGrid::~TCustomGrid() = default;
 
 void TCustomGrid::SetColCount(int v)
 {
-    if (v < 1) v = 1;
-    if (v == colCount_) return;
-    if (v <= fixedCols_) fixedCols_ = v - 1;
+    if (v < 1)
+        v = 1;
+    if (v == colCount_)
+        return;
+    if (v <= fixedCols_)
+        fixedCols_ = v - 1;
     const int old = colCount_;
     colCount_ = v;
     colWidths_.resize(static_cast<std::size_t>(v), defaultColWidth_);
@@ -148,9 +173,12 @@ void TCustomGrid::SetColCount(int v)
 
 void TCustomGrid::SetRowCount(int v)
 {
-    if (v < 1) v = 1;
-    if (v == rowCount_) return;
-    if (v <= fixedRows_) fixedRows_ = v - 1;
+    if (v < 1)
+        v = 1;
+    if (v == rowCount_)
+        return;
+    if (v <= fixedRows_)
+        fixedRows_ = v - 1;
     const int old = rowCount_;
     rowCount_ = v;
     rowHeights_.resize(static_cast<std::size_t>(v), defaultRowHeight_);
@@ -161,9 +189,12 @@ void TCustomGrid::SetRowCount(int v)
 
 void TCustomGrid::SetFixedCols(int v)
 {
-    if (v < 0) throw EInvalidGridOperation("Grid index out of range");
-    if (v >= colCount_) throw EInvalidGridOperation("Fixed column count must be less than column count");
-    if (v == fixedCols_) return;
+    if (v < 0)
+        throw EInvalidGridOperation("Grid index out of range");
+    if (v >= colCount_)
+        throw EInvalidGridOperation("Fixed column count must be less than column count");
+    if (v == fixedCols_)
+        return;
     fixedCols_ = v;
     ClampCurrent();
     Invalidate();
@@ -171,9 +202,12 @@ void TCustomGrid::SetFixedCols(int v)
 
 void TCustomGrid::SetFixedRows(int v)
 {
-    if (v < 0) throw EInvalidGridOperation("Grid index out of range");
-    if (v >= rowCount_) throw EInvalidGridOperation("Fixed row count must be less than row count");
-    if (v == fixedRows_) return;
+    if (v < 0)
+        throw EInvalidGridOperation("Grid index out of range");
+    if (v >= rowCount_)
+        throw EInvalidGridOperation("Fixed row count must be less than row count");
+    if (v == fixedRows_)
+        return;
     fixedRows_ = v;
     ClampCurrent();
     Invalidate();
@@ -181,7 +215,8 @@ void TCustomGrid::SetFixedRows(int v)
 
 void TCustomGrid::SetFixedColor(TColor v)
 {
-    if (v == fixedColor_) return;
+    if (v == fixedColor_)
+        return;
     fixedColor_ = v;
     Invalidate();
 }
@@ -197,8 +232,10 @@ void TCustomGrid::ClampCurrent()
     clampCoord(anchor_);
     const TGridCoord oldTopLeft = topLeft_;
     clampCoord(topLeft_);
-    if (editor_ && editorMode_) UpdateEditorPosition();
-    if (!(topLeft_ == oldTopLeft)) TopLeftChanged();
+    if (editor_ && editorMode_)
+        UpdateEditorPosition();
+    if (!(topLeft_ == oldTopLeft))
+        TopLeftChanged();
 }
 
 // --- sizes ----------------------------------------------------------------------------------------
@@ -219,7 +256,10 @@ void TCustomGrid::SetDefaultRowHeight(int v)
     Invalidate();
 }
 
-int TCustomGrid::ColWidths(int i) const { return SizeAt(ColAxis(), i); }
+int TCustomGrid::ColWidths(int i) const
+{
+    return SizeAt(ColAxis(), i);
+}
 
 void TCustomGrid::SetColWidths(int i, int v)
 {
@@ -229,7 +269,10 @@ void TCustomGrid::SetColWidths(int i, int v)
     }
 }
 
-int TCustomGrid::RowHeights(int i) const { return SizeAt(RowAxis(), i); }
+int TCustomGrid::RowHeights(int i) const
+{
+    return SizeAt(RowAxis(), i);
+}
 
 void TCustomGrid::SetRowHeights(int i, int v)
 {
@@ -241,34 +284,46 @@ void TCustomGrid::SetRowHeights(int i, int v)
 
 void TCustomGrid::SetGridLineWidth(int v)
 {
-    if (v < 0) v = 0;
-    if (v == gridLineWidth_) return;
+    if (v < 0)
+        v = 0;
+    if (v == gridLineWidth_)
+        return;
     gridLineWidth_ = v;
     Invalidate();
 }
 
-int TCustomGrid::GridWidth() const { return Span(ColAxis()); }
+int TCustomGrid::GridWidth() const
+{
+    return Span(ColAxis());
+}
 
-int TCustomGrid::GridHeight() const { return Span(RowAxis()); }
+int TCustomGrid::GridHeight() const
+{
+    return Span(RowAxis());
+}
 
 void TCustomGrid::SetOptions(TGridOptions v)
 {
-    if (v == options_) return;
+    if (v == options_)
+        return;
     options_ = v;
-    if (editorMode_ && !(options_ & goEditing)) HideEditor();
+    if (editorMode_ && !(options_ & goEditing))
+        HideEditor();
     Invalidate();
 }
 
 void TCustomGrid::SetDefaultDrawing(bool v)
 {
-    if (v == defaultDrawing_) return;
+    if (v == defaultDrawing_)
+        return;
     defaultDrawing_ = v;
     Invalidate();
 }
 
 void TCustomGrid::SetScrollBars(TScrollStyle v)
 {
-    if (v == scrollBars_) return;
+    if (v == scrollBars_)
+        return;
     scrollBars_ = v;
     Invalidate();
 }
@@ -295,41 +350,65 @@ void TCustomGrid::SetSelection(const TGridRect& r)
 
 void TCustomGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show)
 {
-    if (ACol < fixedCols_ || ACol >= colCount_ || ARow < fixedRows_ || ARow >= rowCount_) return;
+    if (ACol < fixedCols_ || ACol >= colCount_ || ARow < fixedRows_ || ARow >= rowCount_)
+        return;
     const bool moves = ACol != current_.X || ARow != current_.Y;
     // The select step is asked while the editor is still open: it may look at the edit in
     // progress, and a refused move leaves the editor open with what the user typed.
-    if (!SelectCell(ACol, ARow)) return;
-    if (moves && editorMode_) HideEditor();
+    if (!SelectCell(ACol, ARow))
+        return;
+    if (moves && editorMode_)
+        HideEditor();
     const TGridRect oldSel = Selection();
     current_ = {ACol, ARow};
-    if (MoveAnchor || !(options_ & goRangeSelect)) anchor_ = current_;
-    if (Show) ScrollInView(ACol, ARow);
-    if (!(oldSel == Selection()) || moves) Invalidate();
-    if ((options_ & goAlwaysShowEditor) && (options_ & goEditing)) ShowEditor();
+    if (MoveAnchor || !(options_ & goRangeSelect))
+        anchor_ = current_;
+    if (Show)
+        ScrollInView(ACol, ARow);
+    if (!(oldSel == Selection()) || moves)
+        Invalidate();
+    if ((options_ & goAlwaysShowEditor) && (options_ & goEditing))
+        ShowEditor();
 }
 
-void TCustomGrid::FocusCell(int ACol, int ARow, bool MoveAnchor) { MoveColRow(ACol, ARow, MoveAnchor, true); }
+void TCustomGrid::FocusCell(int ACol, int ARow, bool MoveAnchor)
+{
+    MoveColRow(ACol, ARow, MoveAnchor, true);
+}
 
 // --- scrolling ------------------------------------------------------------------------------------
 
-void TCustomGrid::SetLeftCol(int v) { MoveTopLeft(v, topLeft_.Y); }
+void TCustomGrid::SetLeftCol(int v)
+{
+    MoveTopLeft(v, topLeft_.Y);
+}
 
-void TCustomGrid::SetTopRow(int v) { MoveTopLeft(topLeft_.X, v); }
+void TCustomGrid::SetTopRow(int v)
+{
+    MoveTopLeft(topLeft_.X, v);
+}
 
 void TCustomGrid::MoveTopLeft(int ALeft, int ATop)
 {
     const TGridCoord next{Clamp(ALeft, fixedCols_, colCount_ - 1), Clamp(ATop, fixedRows_, rowCount_ - 1)};
-    if (next == topLeft_) return;
+    if (next == topLeft_)
+        return;
     topLeft_ = next;
-    if (editorMode_) UpdateEditorPosition();
+    if (editorMode_)
+        UpdateEditorPosition();
     Invalidate();
     TopLeftChanged();
 }
 
-int TCustomGrid::VisibleColCount() const { return VisibleCount(ColAxis()); }
+int TCustomGrid::VisibleColCount() const
+{
+    return VisibleCount(ColAxis());
+}
 
-int TCustomGrid::VisibleRowCount() const { return VisibleCount(RowAxis()); }
+int TCustomGrid::VisibleRowCount() const
+{
+    return VisibleCount(RowAxis());
+}
 
 // Moves the top-left cell so that the cell is wholly in view (as far as the client area allows).
 void TCustomGrid::ScrollInView(int ACol, int ARow)
@@ -339,15 +418,22 @@ void TCustomGrid::ScrollInView(int ACol, int ARow)
 
 // --- geometry -------------------------------------------------------------------------------------
 
-int TCustomGrid::ColumnLeft(int ACol) const { return Leading(ColAxis(), ACol); }
+int TCustomGrid::ColumnLeft(int ACol) const
+{
+    return Leading(ColAxis(), ACol);
+}
 
-int TCustomGrid::RowTop(int ARow) const { return Leading(RowAxis(), ARow); }
+int TCustomGrid::RowTop(int ARow) const
+{
+    return Leading(RowAxis(), ARow);
+}
 
 TRect TCustomGrid::CellRect(int ACol, int ARow) const
 {
     const int x = ColumnLeft(ACol);
     const int y = RowTop(ARow);
-    if (x < 0 || y < 0) return {};
+    if (x < 0 || y < 0)
+        return {};
     return {x, y, x + ColWidths(ACol), y + RowHeights(ARow)};
 }
 
@@ -362,29 +448,39 @@ TGridCoord TCustomGrid::MouseCoord(int X, int Y) const
 {
     const int col = IndexAt(ColAxis(), X);
     const int row = IndexAt(RowAxis(), Y);
-    if (col < 0 || row < 0) return {-1, -1};
+    if (col < 0 || row < 0)
+        return {-1, -1};
     return {col, row};
 }
 
-int TCustomGrid::ColBorderAt(int X) const { return BorderAt(ColAxis(), X); }
+int TCustomGrid::ColBorderAt(int X) const
+{
+    return BorderAt(ColAxis(), X);
+}
 
-int TCustomGrid::RowBorderAt(int Y) const { return BorderAt(RowAxis(), Y); }
+int TCustomGrid::RowBorderAt(int Y) const
+{
+    return BorderAt(RowAxis(), Y);
+}
 
 // A cell out of view needs no repaint.
 void TCustomGrid::InvalidateCell(int ACol, int ARow)
 {
     const TRect r = CellRect(ACol, ARow);
-    if (!r.IsEmpty()) InvalidateRect(r);
+    if (!r.IsEmpty())
+        InvalidateRect(r);
 }
 
 void TCustomGrid::InvalidateCol(int ACol)
 {
-    for (int r = 0; r < rowCount_; ++r) InvalidateCell(ACol, r);
+    for (int r = 0; r < rowCount_; ++r)
+        InvalidateCell(ACol, r);
 }
 
 void TCustomGrid::InvalidateRow(int ARow)
 {
-    for (int c = 0; c < colCount_; ++c) InvalidateCell(c, ARow);
+    for (int c = 0; c < colCount_; ++c)
+        InvalidateCell(c, ARow);
 }
 
 // Without partial repaint in the framework, an invalidated rectangle repaints the control.
@@ -427,8 +523,10 @@ void TCustomGrid::Paint()
     const bool focused = Focused();
     const TGridRect sel = Selection();
     auto rows = [&](auto fn) {
-        for (int r = 0; r < fixedRows_; ++r) fn(r);
-        for (int r = topLeft_.Y; r < rowCount_ && RowTop(r) >= 0; ++r) fn(r);
+        for (int r = 0; r < fixedRows_; ++r)
+            fn(r);
+        for (int r = topLeft_.Y; r < rowCount_ && RowTop(r) >= 0; ++r)
+            fn(r);
     };
     rows([&](int r) {
         auto cell = [&](int c) {
@@ -438,18 +536,24 @@ void TCustomGrid::Paint()
                 state |= gdFixed;
             } else {
                 const bool current = c == current_.X && r == current_.Y;
-                if (current && focused) state |= gdFocused;
+                if (current && focused)
+                    state |= gdFocused;
                 if (c >= sel.Left && c <= sel.Right && r >= sel.Top && r <= sel.Bottom) {
-                    if (!(state & gdFocused) || (options_ & (goDrawFocusSelected | goRowSelect))) state |= gdSelected;
+                    if (!(state & gdFocused) || (options_ & (goDrawFocusSelected | goRowSelect)))
+                        state |= gdSelected;
                 }
-                if ((options_ & goRowSelect) && r >= sel.Top && r <= sel.Bottom) state |= gdRowSelected;
+                if ((options_ & goRowSelect) && r >= sel.Top && r <= sel.Bottom)
+                    state |= gdRowSelected;
             }
             const TRect rect = CellRect(c, r);
-            if (defaultDrawing_) DrawCellDefault(c, r, rect, state);
+            if (defaultDrawing_)
+                DrawCellDefault(c, r, rect, state);
             DrawCell(c, r, rect, state);
         };
-        for (int c = 0; c < fixedCols_; ++c) cell(c);
-        for (int c = topLeft_.X; c < colCount_ && ColumnLeft(c) >= 0; ++c) cell(c);
+        for (int c = 0; c < fixedCols_; ++c)
+            cell(c);
+        for (int c = topLeft_.X; c < colCount_ && ColumnLeft(c) >= 0; ++c)
+            cell(c);
     });
     (void)canvas;
 }
@@ -464,7 +568,8 @@ void TCustomGrid::DrawCellDefault(int ACol, int ARow, const TRect& ARect, TGridD
     else
         canvas->Brush()->SetColor(Color());
     canvas->FillRect(ARect);
-    if (gridLineWidth_ <= 0) return;
+    if (gridLineWidth_ <= 0)
+        return;
     const bool fixed = (AState & gdFixed) != 0;
     canvas->Brush()->SetColor(fixed ? clBtnShadow : clSilver);
     if (options_ & (fixed ? goFixedVertLine : goVertLine))
@@ -480,7 +585,10 @@ void TCustomGrid::DrawCellDefault(int ACol, int ARow, const TRect& ARect, TGridD
 
 void TCustomGrid::DrawCell(int, int, const TRect&, TGridDrawState) {}
 
-bool TCustomGrid::SelectCell(int, int) { return true; }
+bool TCustomGrid::SelectCell(int, int)
+{
+    return true;
+}
 
 void TCustomGrid::TopLeftChanged() {}
 
@@ -497,10 +605,14 @@ void TCustomGrid::SizeChanged(int, int) {}
 void TCustomGrid::Resize()
 {
     TCustomControl::Resize();
-    if (editorMode_) UpdateEditorPosition();
+    if (editorMode_)
+        UpdateEditorPosition();
 }
 
-void TCustomGrid::Loaded() { TCustomControl::Loaded(); }
+void TCustomGrid::Loaded()
+{
+    TCustomControl::Loaded();
+}
 
 void TCustomGrid::SetParent(TWinControl* parent)
 {
@@ -514,8 +626,10 @@ void TCustomGrid::SetParent(TWinControl* parent)
 unsigned TCustomGrid::WantKeys() const
 {
     unsigned keys = DLGC_WANTARROWS;
-    if (options_ & goTabs) keys |= DLGC_WANTTAB;
-    if (options_ & goEditing) keys |= DLGC_WANTCHARS;
+    if (options_ & goTabs)
+        keys |= DLGC_WANTTAB;
+    if (options_ & goEditing)
+        keys |= DLGC_WANTCHARS;
     return keys;
 }
 

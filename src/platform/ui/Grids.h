@@ -61,7 +61,6 @@ using TGridDrawState = unsigned;
 
 enum class TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
 
-
 // Raised for refused grid dimensions ("Grid index out of range" and the fixed-count texts).
 class EInvalidGridOperation : public rtl::Exception {
 public:
@@ -91,7 +90,7 @@ protected:
 private:
     TCustomGrid* grid_ = nullptr;
     std::string editMask_;
-    std::string openedText_;   // the text the editor opened with, put back by Escape
+    std::string openedText_;  // the text the editor opened with, put back by Escape
 };
 
 class TCustomGrid : public TCustomControl {
@@ -123,7 +122,7 @@ public:
     void SetRowHeights(int i, int v);
     int GridLineWidth() const { return gridLineWidth_; }
     void SetGridLineWidth(int v);
-    int GridWidth() const;    // fixed columns plus the visible ones
+    int GridWidth() const;  // fixed columns plus the visible ones
     int GridHeight() const;
 
     TGridOptions Options() const { return options_; }
@@ -152,13 +151,13 @@ public:
     int TopRow() const { return topLeft_.Y; }
     void SetTopRow(int v);
     void MoveTopLeft(int ALeft, int ATop);
-    int VisibleColCount() const;   // scrollable columns wholly in view (at least 1 when any)
+    int VisibleColCount() const;  // scrollable columns wholly in view (at least 1 when any)
     int VisibleRowCount() const;
     void ScrollInView(int ACol, int ARow);
 
     // Geometry in client coordinates. A cell out of view answers an empty rectangle.
     TRect CellRect(int ACol, int ARow) const;
-    void MouseToCell(int X, int Y, int& ACol, int& ARow) const;   // -1, -1 outside cells
+    void MouseToCell(int X, int Y, int& ACol, int& ARow) const;  // -1, -1 outside cells
     TGridCoord MouseCoord(int X, int Y) const;
     TGridState GridState() const { return gridState_; }
 
@@ -247,17 +246,17 @@ private:
     Axis ColAxis() const;
     Axis RowAxis() const;
     static int SizeAt(const Axis& a, int i);
-    static bool StoreSize(std::vector<int>& sizes, int i, int v);   // false when unchanged
+    static bool StoreSize(std::vector<int>& sizes, int i, int v);  // false when unchanged
     static int FixedExtent(const Axis& a);
-    static int Leading(const Axis& a, int i);   // -1 when out of view
+    static int Leading(const Axis& a, int i);  // -1 when out of view
     static int VisibleCount(const Axis& a);
     static int Span(const Axis& a);
-    static int ScrollTarget(const Axis& a, int i);   // first index that brings i wholly into view
+    static int ScrollTarget(const Axis& a, int i);  // first index that brings i wholly into view
     static int IndexAt(const Axis& a, int pos);
     static int BorderAt(const Axis& a, int pos);
 
     void ClampCurrent();
-    int ColumnLeft(int ACol) const;   // -1 when out of view
+    int ColumnLeft(int ACol) const;  // -1 when out of view
     int RowTop(int ARow) const;
     void UpdateEditorPosition();
 
@@ -396,4 +395,4 @@ private:
     std::unordered_map<int, std::unique_ptr<TStringGridStrings>> colViews_;
 };
 
-} // namespace ui
+}  // namespace ui

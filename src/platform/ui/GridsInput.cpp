@@ -12,15 +12,20 @@ namespace ui {
 void TCustomGrid::KeyDown(unsigned& key, TShiftState shift)
 {
     TCustomControl::KeyDown(key, shift);
-    if (key == 0) return;
+    if (key == 0)
+        return;
     const bool ctrl = (shift & ssCtrl) != 0;
     const bool extend = (shift & ssShift) && (options_ & goRangeSelect) && key != VK_TAB;
     int col = current_.X;
     int row = current_.Y;
     const bool rowSelect = (options_ & goRowSelect) != 0;
     switch (key) {
-    case VK_UP: row -= 1; break;
-    case VK_DOWN: row += 1; break;
+    case VK_UP:
+        row -= 1;
+        break;
+    case VK_DOWN:
+        row += 1;
+        break;
     case VK_LEFT:
         if (rowSelect) {
             SetLeftCol(LeftCol() - 1);
@@ -37,8 +42,12 @@ void TCustomGrid::KeyDown(unsigned& key, TShiftState shift)
         }
         col += 1;
         break;
-    case VK_PRIOR: row -= VisibleRowCount(); break;
-    case VK_NEXT: row += VisibleRowCount(); break;
+    case VK_PRIOR:
+        row -= VisibleRowCount();
+        break;
+    case VK_NEXT:
+        row += VisibleRowCount();
+        break;
     case VK_HOME:
         if (ctrl || rowSelect)
             row = fixedRows_;
@@ -52,15 +61,18 @@ void TCustomGrid::KeyDown(unsigned& key, TShiftState shift)
             col = colCount_ - 1;
         break;
     case VK_TAB:
-        if (!(options_ & goTabs) || rowSelect) return;
+        if (!(options_ & goTabs) || rowSelect)
+            return;
         if (shift & ssShift) {
             if (--col < fixedCols_) {
                 col = colCount_ - 1;
-                if (--row < fixedRows_) row = rowCount_ - 1;
+                if (--row < fixedRows_)
+                    row = rowCount_ - 1;
             }
         } else if (++col >= colCount_) {
             col = fixedCols_;
-            if (++row >= rowCount_) row = fixedRows_;
+            if (++row >= rowCount_)
+                row = fixedRows_;
         }
         break;
     case VK_F2:
@@ -74,16 +86,19 @@ void TCustomGrid::KeyDown(unsigned& key, TShiftState shift)
     }
     col = std::max(fixedCols_, std::min(col, colCount_ - 1));
     row = std::max(fixedRows_, std::min(row, rowCount_ - 1));
-    if (col != current_.X || row != current_.Y) MoveColRow(col, row, !extend, true);
+    if (col != current_.X || row != current_.Y)
+        MoveColRow(col, row, !extend, true);
     key = 0;
 }
 
 void TCustomGrid::KeyPress(char32_t& key)
 {
     TCustomControl::KeyPress(key);
-    if (key == 0 || !(options_ & goEditing)) return;
+    if (key == 0 || !(options_ & goEditing))
+        return;
     if (key == U'\r') {
-        if (!(options_ & goAlwaysShowEditor)) SetEditorMode(!editorMode_);
+        if (!(options_ & goAlwaysShowEditor))
+            SetEditorMode(!editorMode_);
         key = 0;
     } else if (key >= 32 && !editorMode_) {
         ShowEditorChar(key);
@@ -95,7 +110,8 @@ void TCustomGrid::KeyPress(char32_t& key)
 
 void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
-    if (button == TMouseButton::mbLeft && CanFocus() && !Focused()) SetFocus();
+    if (button == TMouseButton::mbLeft && CanFocus() && !Focused())
+        SetFocus();
     if (button == TMouseButton::mbLeft) {
         const TGridCoord cell = MouseCoord(x, y);
         const bool inFixedRow = cell.Y >= 0 && cell.Y < fixedRows_;
@@ -134,12 +150,18 @@ void TCustomGrid::MouseMove(TShiftState shift, int x, int y)
     case TGridState::gsSelecting:
         if (options_ & goRangeSelect) {
             const TGridCoord cell = MouseCoord(x, y);
-            if (cell.X >= fixedCols_ && cell.Y >= fixedRows_) MoveColRow(cell.X, cell.Y, false, true);
+            if (cell.X >= fixedCols_ && cell.Y >= fixedRows_)
+                MoveColRow(cell.X, cell.Y, false, true);
         }
         break;
-    case TGridState::gsColSizing: SetColWidths(sizingIndex_, std::max(0, x - sizingStart_)); break;
-    case TGridState::gsRowSizing: SetRowHeights(sizingIndex_, std::max(0, y - sizingStart_)); break;
-    default: break;
+    case TGridState::gsColSizing:
+        SetColWidths(sizingIndex_, std::max(0, x - sizingStart_));
+        break;
+    case TGridState::gsRowSizing:
+        SetRowHeights(sizingIndex_, std::max(0, y - sizingStart_));
+        break;
+    default:
+        break;
     }
     TCustomControl::MouseMove(shift, x, y);
 }
@@ -150,8 +172,10 @@ void TCustomGrid::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
     gridState_ = TGridState::gsNormal;
     if (state == TGridState::gsColMoving || state == TGridState::gsRowMoving) {
         const TGridCoord cell = MouseCoord(x, y);
-        if (state == TGridState::gsColMoving && cell.X >= fixedCols_) MoveColumn(movingFrom_, cell.X);
-        if (state == TGridState::gsRowMoving && cell.Y >= fixedRows_) MoveRow(movingFrom_, cell.Y);
+        if (state == TGridState::gsColMoving && cell.X >= fixedCols_)
+            MoveColumn(movingFrom_, cell.X);
+        if (state == TGridState::gsRowMoving && cell.Y >= fixedRows_)
+            MoveRow(movingFrom_, cell.Y);
     }
     sizingIndex_ = movingFrom_ = -1;
     TCustomControl::MouseUp(button, shift, x, y);
@@ -159,19 +183,22 @@ void TCustomGrid::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 
 bool TCustomGrid::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos)
 {
-    if (TCustomControl::DoMouseWheel(shift, wheelDelta, mousePos)) return true;
+    if (TCustomControl::DoMouseWheel(shift, wheelDelta, mousePos))
+        return true;
     return wheelDelta < 0 ? DoMouseWheelDown(shift, mousePos) : DoMouseWheelUp(shift, mousePos);
 }
 
 bool TCustomGrid::DoMouseWheelDown(TShiftState, TPoint)
 {
-    if (current_.Y < rowCount_ - 1) MoveColRow(current_.X, current_.Y + 1, true, true);
+    if (current_.Y < rowCount_ - 1)
+        MoveColRow(current_.X, current_.Y + 1, true, true);
     return true;
 }
 
 bool TCustomGrid::DoMouseWheelUp(TShiftState, TPoint)
 {
-    if (current_.Y > fixedRows_) MoveColRow(current_.X, current_.Y - 1, true, true);
+    if (current_.Y > fixedRows_)
+        MoveColRow(current_.X, current_.Y - 1, true, true);
     return true;
 }
 
@@ -179,17 +206,25 @@ bool TCustomGrid::DoMouseWheelUp(TShiftState, TPoint)
 
 bool TCustomGrid::CanEditShow()
 {
-    return (options_ & goEditing) && !(options_ & goRowSelect) && current_.X >= fixedCols_ &&
-           current_.Y >= fixedRows_;
+    return (options_ & goEditing) && !(options_ & goRowSelect) && current_.X >= fixedCols_ && current_.Y >= fixedRows_;
 }
 
-std::string TCustomGrid::GetEditText(int, int) { return {}; }
+std::string TCustomGrid::GetEditText(int, int)
+{
+    return {};
+}
 
 void TCustomGrid::SetEditText(int, int, const std::string&) {}
 
-std::string TCustomGrid::GetEditMask(int, int) { return {}; }
+std::string TCustomGrid::GetEditMask(int, int)
+{
+    return {};
+}
 
-TInplaceEdit* TCustomGrid::CreateEditor() { return new TInplaceEdit(this); }
+TInplaceEdit* TCustomGrid::CreateEditor()
+{
+    return new TInplaceEdit(this);
+}
 
 void TCustomGrid::SetEditorMode(bool v)
 {
@@ -201,7 +236,8 @@ void TCustomGrid::SetEditorMode(bool v)
 
 void TCustomGrid::ShowEditor()
 {
-    if (!CanEditShow()) return;
+    if (!CanEditShow())
+        return;
     if (!editor_) {
         editor_ = CreateEditor();
         editor_->grid_ = this;
@@ -215,7 +251,8 @@ void TCustomGrid::ShowEditor()
 void TCustomGrid::ShowEditorChar(char32_t Ch)
 {
     ShowEditor();
-    if (!editorMode_ || !editor_) return;
+    if (!editorMode_ || !editor_)
+        return;
     std::string typed;
     rtl::AppendUtf8(typed, static_cast<int>(Ch));
     editor_->SelectAll();
@@ -225,18 +262,22 @@ void TCustomGrid::ShowEditorChar(char32_t Ch)
 // Stores the editor's text in the cell and hides the editor.
 void TCustomGrid::HideEditor()
 {
-    if (!editorMode_) return;
+    if (!editorMode_)
+        return;
     editorMode_ = false;
     if (editor_) {
-        if (CanEditModify()) SetEditText(current_.X, current_.Y, editor_->Text());
+        if (CanEditModify())
+            SetEditText(current_.X, current_.Y, editor_->Text());
         editor_->Hide();
     }
-    if (CanFocus() && editor_ && editor_->Focused()) SetFocus();
+    if (CanFocus() && editor_ && editor_->Focused())
+        SetFocus();
 }
 
 void TCustomGrid::UpdateEditor()
 {
-    if (editorMode_ && editor_) editor_->UpdateContents();
+    if (editorMode_ && editor_)
+        editor_->UpdateContents();
 }
 
 void TCustomGrid::InvalidateEditor()
@@ -249,7 +290,8 @@ void TCustomGrid::InvalidateEditor()
 
 void TCustomGrid::UpdateEditorPosition()
 {
-    if (!editor_) return;
+    if (!editor_)
+        return;
     const TRect r = CellRect(current_.X, current_.Y);
     if (r.IsEmpty())
         editor_->Hide();
@@ -267,12 +309,14 @@ void TInplaceEdit::Move(const TRect& r)
 {
     SetBoundsRect(r);
     Show();
-    if (grid_ && grid_->Focused() && CanFocus()) SetFocus();
+    if (grid_ && grid_->Focused() && CanFocus())
+        SetFocus();
 }
 
 void TInplaceEdit::UpdateContents()
 {
-    if (!grid_) return;
+    if (!grid_)
+        return;
     editMask_ = grid_->GetEditMask(grid_->Col(), grid_->Row());
     SetMaxLength(grid_->GetEditLimit());
     SetReadOnly(!grid_->CanEditModify());
@@ -290,7 +334,8 @@ void TInplaceEdit::KeyDown(unsigned& key, TShiftState shift)
     }
     switch (key) {
     case VK_ESCAPE:
-        if (Text() != openedText_) SetText(openedText_);
+        if (Text() != openedText_)
+            SetText(openedText_);
         grid_->HideEditor();
         key = 0;
         return;
@@ -326,7 +371,8 @@ void TInplaceEdit::KeyPress(char32_t& key)
 void TInplaceEdit::Change()
 {
     TCustomEdit::Change();
-    if (grid_ && grid_->EditorMode() && grid_->CanEditModify()) grid_->SetEditText(grid_->Col(), grid_->Row(), Text());
+    if (grid_ && grid_->EditorMode() && grid_->CanEditModify())
+        grid_->SetEditText(grid_->Col(), grid_->Row(), Text());
 }
 
 }  // namespace ui

@@ -11,7 +11,10 @@ namespace {
 // gigabytes of row or column slots.
 constexpr int kMaxCellIndex = 1 << 24;
 
-bool ValidIndex(int ACol, int ARow) { return ACol >= 0 && ARow >= 0 && ACol < kMaxCellIndex && ARow < kMaxCellIndex; }
+bool ValidIndex(int ACol, int ARow)
+{
+    return ACol >= 0 && ARow >= 0 && ACol < kMaxCellIndex && ARow < kMaxCellIndex;
+}
 
 }  // namespace
 
@@ -21,48 +24,56 @@ TCustomDrawGrid::TCustomDrawGrid(TComponent* AOwner) : TCustomGrid(AOwner) {}
 
 void TCustomDrawGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState)
 {
-    if (OnDrawCell) OnDrawCell(this, ACol, ARow, ARect, AState);
+    if (OnDrawCell)
+        OnDrawCell(this, ACol, ARow, ARect, AState);
 }
 
 bool TCustomDrawGrid::SelectCell(int ACol, int ARow)
 {
     bool canSelect = true;
-    if (OnSelectCell) OnSelectCell(this, ACol, ARow, canSelect);
+    if (OnSelectCell)
+        OnSelectCell(this, ACol, ARow, canSelect);
     return canSelect;
 }
 
 void TCustomDrawGrid::TopLeftChanged()
 {
     TCustomGrid::TopLeftChanged();
-    if (OnTopLeftChanged) OnTopLeftChanged(this);
+    if (OnTopLeftChanged)
+        OnTopLeftChanged(this);
 }
 
 void TCustomDrawGrid::ColumnMoved(int FromIndex, int ToIndex)
 {
-    if (OnColumnMoved) OnColumnMoved(this, FromIndex, ToIndex);
+    if (OnColumnMoved)
+        OnColumnMoved(this, FromIndex, ToIndex);
 }
 
 void TCustomDrawGrid::RowMoved(int FromIndex, int ToIndex)
 {
-    if (OnRowMoved) OnRowMoved(this, FromIndex, ToIndex);
+    if (OnRowMoved)
+        OnRowMoved(this, FromIndex, ToIndex);
 }
 
 std::string TCustomDrawGrid::GetEditText(int ACol, int ARow)
 {
     std::string value;
-    if (OnGetEditText) OnGetEditText(this, ACol, ARow, value);
+    if (OnGetEditText)
+        OnGetEditText(this, ACol, ARow, value);
     return value;
 }
 
 void TCustomDrawGrid::SetEditText(int ACol, int ARow, const std::string& Value)
 {
-    if (OnSetEditText) OnSetEditText(this, ACol, ARow, Value);
+    if (OnSetEditText)
+        OnSetEditText(this, ACol, ARow, Value);
 }
 
 std::string TCustomDrawGrid::GetEditMask(int ACol, int ARow)
 {
     std::string value;
-    if (OnGetEditMask) OnGetEditMask(this, ACol, ARow, value);
+    if (OnGetEditMask)
+        OnGetEditMask(this, ACol, ARow, value);
     return value;
 }
 
@@ -74,9 +85,11 @@ TStringGrid::~TStringGrid() = default;
 
 TStringGrid::CellData* TStringGrid::Find(int ACol, int ARow)
 {
-    if (!ValidIndex(ACol, ARow) || static_cast<std::size_t>(ARow) >= rows_.size()) return nullptr;
+    if (!ValidIndex(ACol, ARow) || static_cast<std::size_t>(ARow) >= rows_.size())
+        return nullptr;
     RowData* row = rows_[static_cast<std::size_t>(ARow)].get();
-    if (!row || static_cast<std::size_t>(ACol) >= row->size()) return nullptr;
+    if (!row || static_cast<std::size_t>(ACol) >= row->size())
+        return nullptr;
     return &(*row)[static_cast<std::size_t>(ACol)];
 }
 
@@ -89,13 +102,15 @@ TStringGrid::CellData& TStringGrid::Ensure(int ACol, int ARow)
 {
     const auto r = static_cast<std::size_t>(ARow);
     const auto c = static_cast<std::size_t>(ACol);
-    if (r >= rows_.size()) rows_.resize(std::max(r + 1, static_cast<std::size_t>(RowCount())));
+    if (r >= rows_.size())
+        rows_.resize(std::max(r + 1, static_cast<std::size_t>(RowCount())));
     auto& row = rows_[r];
     if (!row) {
         row = std::make_unique<RowData>();
         row->reserve(std::max(c + 1, static_cast<std::size_t>(ColCount())));
     }
-    if (c >= row->size()) row->resize(c + 1);
+    if (c >= row->size())
+        row->resize(c + 1);
     return (*row)[c];
 }
 
@@ -113,10 +128,12 @@ const std::string* TStringGrid::FindCellText(int ACol, int ARow) const
 
 void TStringGrid::SetCells(int ACol, int ARow, const std::string& Value)
 {
-    if (!ValidIndex(ACol, ARow)) return;
+    if (!ValidIndex(ACol, ARow))
+        return;
     CellData* cell = Find(ACol, ARow);
     if (!cell) {
-        if (Value.empty()) return;   // nothing to keep: an unset cell already reads empty
+        if (Value.empty())
+            return;  // nothing to keep: an unset cell already reads empty
         cell = &Ensure(ACol, ARow);
     }
     cell->text = Value;
@@ -131,10 +148,12 @@ TObject* TStringGrid::Objects(int ACol, int ARow) const
 
 void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value)
 {
-    if (!ValidIndex(ACol, ARow)) return;
+    if (!ValidIndex(ACol, ARow))
+        return;
     CellData* cell = Find(ACol, ARow);
     if (!cell) {
-        if (!Value) return;
+        if (!Value)
+            return;
         cell = &Ensure(ACol, ARow);
     }
     cell->object = Value;
@@ -143,14 +162,16 @@ void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value)
 TStringGridStrings* TStringGrid::Rows(int ARow)
 {
     auto& view = rowViews_[ARow];
-    if (!view) view = std::make_unique<TStringGridStrings>(this, true, ARow);
+    if (!view)
+        view = std::make_unique<TStringGridStrings>(this, true, ARow);
     return view.get();
 }
 
 TStringGridStrings* TStringGrid::Cols(int ACol)
 {
     auto& view = colViews_[ACol];
-    if (!view) view = std::make_unique<TStringGridStrings>(this, false, ACol);
+    if (!view)
+        view = std::make_unique<TStringGridStrings>(this, false, ACol);
     return view.get();
 }
 
@@ -158,9 +179,11 @@ TStringGridStrings* TStringGrid::Cols(int ACol)
 void TStringGrid::ColumnMoved(int FromIndex, int ToIndex)
 {
     for (auto& row : rows_) {
-        if (!row) continue;
+        if (!row)
+            continue;
         const auto needed = static_cast<std::size_t>(std::max(FromIndex, ToIndex)) + 1;
-        if (row->size() < needed) row->resize(needed);
+        if (row->size() < needed)
+            row->resize(needed);
         auto from = row->begin() + FromIndex;
         auto to = row->begin() + ToIndex;
         if (FromIndex < ToIndex)
@@ -174,7 +197,8 @@ void TStringGrid::ColumnMoved(int FromIndex, int ToIndex)
 void TStringGrid::RowMoved(int FromIndex, int ToIndex)
 {
     const auto needed = static_cast<std::size_t>(std::max(FromIndex, ToIndex)) + 1;
-    if (rows_.size() < needed) rows_.resize(needed);
+    if (rows_.size() < needed)
+        rows_.resize(needed);
     auto from = rows_.begin() + FromIndex;
     auto to = rows_.begin() + ToIndex;
     if (FromIndex < ToIndex)
@@ -187,13 +211,15 @@ void TStringGrid::RowMoved(int FromIndex, int ToIndex)
 std::string TStringGrid::GetEditText(int ACol, int ARow)
 {
     std::string value = Cells(ACol, ARow);
-    if (OnGetEditText) OnGetEditText(this, ACol, ARow, value);
+    if (OnGetEditText)
+        OnGetEditText(this, ACol, ARow, value);
     return value;
 }
 
 void TStringGrid::SetEditText(int ACol, int ARow, const std::string& Value)
 {
-    if (Cells(ACol, ARow) != Value) SetCells(ACol, ARow, Value);
+    if (Cells(ACol, ARow) != Value)
+        SetCells(ACol, ARow, Value);
     TCustomDrawGrid::SetEditText(ACol, ARow, Value);
 }
 
@@ -214,10 +240,12 @@ std::size_t TStringGrid::CellStoreBytes() const
 {
     std::size_t bytes = rows_.capacity() * sizeof(rows_[0]);
     for (const auto& row : rows_) {
-        if (!row) continue;
+        if (!row)
+            continue;
         bytes += sizeof(RowData) + row->capacity() * sizeof(CellData);
         for (const CellData& cell : *row)
-            if (cell.text.capacity() > std::string().capacity()) bytes += cell.text.capacity() + 1;
+            if (cell.text.capacity() > std::string().capacity())
+                bytes += cell.text.capacity() + 1;
     }
     return bytes;
 }
@@ -227,7 +255,8 @@ void TStringGrid::StoredExtent(int& Cols, int& Rows) const
     Cols = 0;
     Rows = static_cast<int>(rows_.size());
     for (const auto& row : rows_)
-        if (row) Cols = std::max(Cols, static_cast<int>(row->size()));
+        if (row)
+            Cols = std::max(Cols, static_cast<int>(row->size()));
 }
 
 // --- TStringGridStrings ---------------------------------------------------------------------------
@@ -239,7 +268,10 @@ int TStringGridStrings::Coord(int i, int& c, int& r) const
     return i;
 }
 
-int TStringGridStrings::GetCount() const { return isRow_ ? grid_->ColCount() : grid_->RowCount(); }
+int TStringGridStrings::GetCount() const
+{
+    return isRow_ ? grid_->ColCount() : grid_->RowCount();
+}
 
 std::string TStringGridStrings::Get(int index) const
 {
@@ -274,7 +306,10 @@ void TStringGridStrings::Insert(int, const std::string&)
     throw EInvalidGridOperation("Grid index out of range");
 }
 
-void TStringGridStrings::Delete(int) { throw EInvalidGridOperation("Grid index out of range"); }
+void TStringGridStrings::Delete(int)
+{
+    throw EInvalidGridOperation("Grid index out of range");
+}
 
 void TStringGridStrings::Clear()
 {
@@ -284,15 +319,20 @@ void TStringGridStrings::Clear()
     }
 }
 
-int TStringGridStrings::Add(const std::string& s) { return AddObject(s, nullptr); }
+int TStringGridStrings::Add(const std::string& s)
+{
+    return AddObject(s, nullptr);
+}
 
 // Appends after the last used cell, so a gap in the middle is never filled; -1 when the last
 // cell is in use.
 int TStringGridStrings::AddObject(const std::string& s, TObject* object)
 {
     int i = GetCount();
-    while (i > 0 && Get(i - 1).empty() && !GetObject(i - 1)) --i;
-    if (i >= GetCount()) return -1;
+    while (i > 0 && Get(i - 1).empty() && !GetObject(i - 1))
+        --i;
+    if (i >= GetCount())
+        return -1;
     Put(i, s);
     PutObject(i, object);
     return i;
@@ -300,7 +340,8 @@ int TStringGridStrings::AddObject(const std::string& s, TObject* object)
 
 void TStringGridStrings::Assign(const rtl::TStrings& source)
 {
-    if (&source == this) return;
+    if (&source == this)
+        return;
     const int n = source.Count();
     for (int i = 0; i < n; ++i) {
         Put(i, source[i]);

@@ -20,4 +20,4 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& fileName);  // throws
 // Writes through a temporary file renamed over the target; throws rtl::EFCreateError.
 void WriteWholeFile(const std::string& fileName, const std::vector<std::uint8_t>& data);
 
-} // namespace ui
+}  // namespace ui

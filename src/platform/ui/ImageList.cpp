@@ -1,6 +1,6 @@
-#include <algorithm>
 #include "platform/ui/ImgList.h"
 #include "platform/ui/PixelFormat.h"
+#include <algorithm>
 
 namespace ui {
 
@@ -26,7 +26,8 @@ int TImageList::Add(const TBitmap& image, const TBitmap* mask)
                 int sx = p * width_ + x;
                 std::uint32_t px = (sx < image.Width() && y < image.Height()) ? image.ScanLine(y)[sx] : 0;
                 // A white mask pixel marks a transparent image pixel.
-                if (mask && sx < mask->Width() && y < mask->Height() && (mask->ScanLine(y)[sx] & 0xFFFFFF) != 0) px = 0;
+                if (mask && sx < mask->Width() && y < mask->Height() && (mask->ScanLine(y)[sx] & 0xFFFFFF) != 0)
+                    px = 0;
                 b->ScanLine(y)[x] = px;
             }
         images_.push_back(std::move(b));
@@ -46,7 +47,8 @@ int TImageList::AddMasked(const TBitmap& image, TColor maskColor)
 
 void TImageList::Delete(int index)
 {
-    if (index >= 0 && index < Count()) images_.erase(images_.begin() + index);
+    if (index >= 0 && index < Count())
+        images_.erase(images_.begin() + index);
 }
 
 void TImageList::Clear()
@@ -62,7 +64,8 @@ const TBitmap* TImageList::Image(int index) const
 void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) const
 {
     const TBitmap* img = Image(index);
-    if (!img) return;
+    if (!img)
+        return;
     if (enabled) {
         canvas.Draw(x, y, img);
         return;
@@ -79,4 +82,4 @@ void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) co
     canvas.Draw(x, y, &grey);
 }
 
-} // namespace ui
+}  // namespace ui

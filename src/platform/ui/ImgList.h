@@ -1,9 +1,9 @@
 #pragma once
 // A list of same-size images drawn by index.
-#include <memory>
-#include <vector>
 #include "platform/ui/Component.h"
 #include "platform/ui/Graphics.h"
+#include <memory>
+#include <vector>
 
 namespace ui {
 
@@ -30,4 +30,4 @@ private:
     std::vector<std::unique_ptr<TBitmap>> images_;
 };
 
-} // namespace ui
+}  // namespace ui

@@ -28,15 +28,19 @@ public:
     Watch() : TComponent(nullptr) {}
     void Follow(TControl* c)
     {
-        if (c) c->FreeNotification(this);
+        if (c)
+            c->FreeNotification(this);
     }
 
 protected:
     void Notification(TComponent* component, TOperation operation) override
     {
-        if (operation != TOperation::opRemove) return;
-        if (CaptureSlot() == component) CaptureSlot() = nullptr;
-        if (MouseSlot() == component) MouseSlot() = nullptr;
+        if (operation != TOperation::opRemove)
+            return;
+        if (CaptureSlot() == component)
+            CaptureSlot() = nullptr;
+        if (MouseSlot() == component)
+            MouseSlot() = nullptr;
     }
 };
 
@@ -50,8 +54,10 @@ TWinControl* KeyTarget(TWinControl* target)
 {
     if (auto* form = dynamic_cast<TCustomForm*>(target)) {
         TWinControl* f = FindFocusedControl();
-        if (f && form->ContainsControl(f)) return f;
-        if (form->ActiveControl()) return form->ActiveControl();
+        if (f && form->ContainsControl(f))
+            return f;
+        if (form->ActiveControl())
+            return form->ActiveControl();
     }
     return target;
 }
@@ -59,26 +65,35 @@ TWinControl* KeyTarget(TWinControl* target)
 std::uintptr_t MouseKeys(TShiftState shift)
 {
     std::uintptr_t k = 0;
-    if (shift & ssShift) k |= MK_SHIFT;
-    if (shift & ssCtrl) k |= MK_CONTROL;
-    if (shift & ssLeft) k |= MK_LBUTTON;
-    if (shift & ssRight) k |= MK_RBUTTON;
-    if (shift & ssMiddle) k |= MK_MBUTTON;
+    if (shift & ssShift)
+        k |= MK_SHIFT;
+    if (shift & ssCtrl)
+        k |= MK_CONTROL;
+    if (shift & ssLeft)
+        k |= MK_LBUTTON;
+    if (shift & ssRight)
+        k |= MK_RBUTTON;
+    if (shift & ssMiddle)
+        k |= MK_MBUTTON;
     return k;
 }
 
 unsigned DialogMask(unsigned vk)
 {
     switch (vk) {
-    case VK_TAB: return DLGC_WANTTAB;
+    case VK_TAB:
+        return DLGC_WANTTAB;
     case VK_LEFT:
     case VK_RIGHT:
     case VK_UP:
-    case VK_DOWN: return DLGC_WANTARROWS;
+    case VK_DOWN:
+        return DLGC_WANTARROWS;
     case VK_RETURN:
     case VK_ESCAPE:
-    case VK_CANCEL: return DLGC_WANTALLKEYS;
-    default: return 0;
+    case VK_CANCEL:
+        return DLGC_WANTALLKEYS;
+    default:
+        return 0;
     }
 }
 
@@ -112,15 +127,18 @@ void CharStep(TWinControl* t, char32_t ch)
     if (form && (alt || (t->Perform(WM_GETDLGCODE) & (DLGC_WANTCHARS | DLGC_WANTALLKEYS)) == 0)) {
         std::intptr_t r = 0;
         GetApplication()->Guard(form, [&] { r = form->Perform(CM_DIALOGCHAR, static_cast<std::uintptr_t>(ch)); });
-        if (r != 0) return;
+        if (r != 0)
+            return;
     }
-    if (!alt) Deliver(t, WM_CHAR, static_cast<std::uintptr_t>(ch), 0);
+    if (!alt)
+        Deliver(t, WM_CHAR, static_cast<std::uintptr_t>(ch), 0);
 }
-} // namespace
+}  // namespace
 
 void SendKeyDown(TWinControl* target, unsigned vk, TShiftState shift)
 {
-    if (!target) return;
+    if (!target)
+        return;
     SetKeyboardShiftState(shift);
     bool taken = false;
     KeyDownStep(KeyTarget(target), vk, taken);
@@ -128,13 +146,15 @@ void SendKeyDown(TWinControl* target, unsigned vk, TShiftState shift)
 
 void SendChar(TWinControl* target, char32_t ch)
 {
-    if (!target) return;
+    if (!target)
+        return;
     CharStep(KeyTarget(target), ch);
 }
 
 void SendKeyUp(TWinControl* target, unsigned vk, TShiftState shift)
 {
-    if (!target) return;
+    if (!target)
+        return;
     SetKeyboardShiftState(shift);
     Deliver(KeyTarget(target), WM_KEYUP, vk, 0);
     SetKeyboardShiftState(0);
@@ -142,12 +162,14 @@ void SendKeyUp(TWinControl* target, unsigned vk, TShiftState shift)
 
 void SendKeyStroke(TWinControl* target, unsigned vk, TShiftState shift, char32_t ch)
 {
-    if (!target) return;
+    if (!target)
+        return;
     SetKeyboardShiftState(shift);
     TWinControl* t = KeyTarget(target);
     bool taken = false;
     // The character belongs to the window that got the key down, even when a handler moved the focus.
-    if (KeyDownStep(t, vk, taken) && ch != 0) CharStep(t, ch);
+    if (KeyDownStep(t, vk, taken) && ch != 0)
+        CharStep(t, ch);
     TWinControl* up = KeyTarget(target);
     Deliver(up ? up : t, WM_KEYUP, vk, 0);
     SetKeyboardShiftState(0);
@@ -159,17 +181,30 @@ void SendText(TWinControl* target, const std::string& text)
         auto c = static_cast<unsigned char>(text[i]);
         char32_t ch;
         std::size_t n = 1;
-        if (c < 0x80) ch = c;
-        else if ((c >> 5) == 6) { ch = c & 0x1F; n = 2; }
-        else if ((c >> 4) == 14) { ch = c & 0x0F; n = 3; }
-        else { ch = c & 0x07; n = 4; }
-        for (std::size_t k = 1; k < n && i + k < text.size(); ++k) ch = (ch << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        if (c < 0x80)
+            ch = c;
+        else if ((c >> 5) == 6) {
+            ch = c & 0x1F;
+            n = 2;
+        } else if ((c >> 4) == 14) {
+            ch = c & 0x0F;
+            n = 3;
+        } else {
+            ch = c & 0x07;
+            n = 4;
+        }
+        for (std::size_t k = 1; k < n && i + k < text.size(); ++k)
+            ch = (ch << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
         i += n;
         unsigned vk = 0;
-        if (ch >= 'a' && ch <= 'z') vk = static_cast<unsigned>(ch - 'a' + 'A');
-        else if ((ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9')) vk = static_cast<unsigned>(ch);
-        else if (ch == ' ') vk = VK_SPACE;
-        else if (ch == '\r') vk = VK_RETURN;
+        if (ch >= 'a' && ch <= 'z')
+            vk = static_cast<unsigned>(ch - 'a' + 'A');
+        else if ((ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9'))
+            vk = static_cast<unsigned>(ch);
+        else if (ch == ' ')
+            vk = VK_SPACE;
+        else if (ch == '\r')
+            vk = VK_RETURN;
         TShiftState shift = (ch >= 'A' && ch <= 'Z') ? TShiftState(ssShift) : 0u;
         SendKeyStroke(target, vk ? vk : 0xE5, shift, ch);
     }
@@ -183,11 +218,14 @@ TControl* CaptureControl()
 void SetCaptureControl(TControl* control)
 {
     TControl* old = CaptureSlot();
-    if (old == control) return;
+    if (old == control)
+        return;
     CaptureSlot() = control;
     Watcher().Follow(control);
-    if (old) old->Perform(WM_CAPTURECHANGED, 0, 0);
-    if (Backend()) Backend()->SetCapture(control);
+    if (old)
+        old->Perform(WM_CAPTURECHANGED, 0, 0);
+    if (Backend())
+        Backend()->SetCapture(control);
 }
 
 TControl* MouseControl()
@@ -199,7 +237,8 @@ namespace {
 void EnterLeave(TControl* now)
 {
     TControl* before = MouseSlot();
-    if (before == now) return;
+    if (before == now)
+        return;
     MouseSlot() = now;
     Watcher().Follow(now);
     if (before) {
@@ -214,12 +253,14 @@ void EnterLeave(TControl* now)
 
 void Send(TControl* control, unsigned msg, int x, int y, std::uintptr_t keys)
 {
-    if (!control) return;
+    if (!control)
+        return;
     SetCursorPosForInput(control->ClientToScreen({x, y}));
-    if (msg != WM_MOUSEWHEEL) EnterLeave(control);
+    if (msg != WM_MOUSEWHEEL)
+        EnterLeave(control);
     Deliver(control, msg, keys, MakeLParam(x, y));
 }
-} // namespace
+}  // namespace
 
 void MouseLeftWindows()
 {
@@ -229,7 +270,9 @@ void MouseLeftWindows()
 void SendMouseDown(TControl* control, TMouseButton button, int x, int y, TShiftState shift)
 {
     SetKeyboardShiftState(shift);
-    unsigned msg = button == TMouseButton::mbLeft ? WM_LBUTTONDOWN : button == TMouseButton::mbRight ? WM_RBUTTONDOWN : WM_MBUTTONDOWN;
+    unsigned msg = button == TMouseButton::mbLeft    ? WM_LBUTTONDOWN
+                   : button == TMouseButton::mbRight ? WM_RBUTTONDOWN
+                                                     : WM_MBUTTONDOWN;
     TShiftState held = button == TMouseButton::mbLeft ? ssLeft : button == TMouseButton::mbRight ? ssRight : ssMiddle;
     Send(control, msg, x, y, MouseKeys(shift | held));
 }
@@ -237,7 +280,9 @@ void SendMouseDown(TControl* control, TMouseButton button, int x, int y, TShiftS
 void SendMouseUp(TControl* control, TMouseButton button, int x, int y, TShiftState shift)
 {
     SetKeyboardShiftState(shift);
-    unsigned msg = button == TMouseButton::mbLeft ? WM_LBUTTONUP : button == TMouseButton::mbRight ? WM_RBUTTONUP : WM_MBUTTONUP;
+    unsigned msg = button == TMouseButton::mbLeft    ? WM_LBUTTONUP
+                   : button == TMouseButton::mbRight ? WM_RBUTTONUP
+                                                     : WM_MBUTTONUP;
     Send(control, msg, x, y, MouseKeys(shift));
     SetKeyboardShiftState(0);
 }
@@ -249,14 +294,17 @@ void SendMouseMove(TControl* control, int x, int y, TShiftState shift)
 
 void SendDoubleClick(TControl* control, TMouseButton button, int x, int y, TShiftState shift)
 {
-    unsigned msg = button == TMouseButton::mbLeft ? WM_LBUTTONDBLCLK : button == TMouseButton::mbRight ? WM_RBUTTONDBLCLK : WM_MBUTTONDBLCLK;
+    unsigned msg = button == TMouseButton::mbLeft    ? WM_LBUTTONDBLCLK
+                   : button == TMouseButton::mbRight ? WM_RBUTTONDBLCLK
+                                                     : WM_MBUTTONDBLCLK;
     Send(control, msg, x, y, MouseKeys(shift));
     SendMouseUp(control, button, x, y, shift);
 }
 
 void SendMouseWheel(TControl* control, int delta, int x, int y, TShiftState shift)
 {
-    if (!control) return;
+    if (!control)
+        return;
     std::uintptr_t w = MakeWParam(static_cast<unsigned>(MouseKeys(shift)), static_cast<unsigned>(delta & 0xFFFF));
     TPoint screen = control->ClientToScreen({x, y});
     SetCursorPosForInput(screen);
@@ -273,7 +321,8 @@ void SendClick(TControl* control, int x, int y)
 
 void RouteMouseEvent(TWinControl* root, unsigned msg, int x, int y, std::uintptr_t keys)
 {
-    if (!root) return;
+    if (!root)
+        return;
     TControl* target = CaptureSlot();
     TPoint p{x, y};
     if (target && target != root) {
@@ -284,20 +333,24 @@ void RouteMouseEvent(TWinControl* root, unsigned msg, int x, int y, std::uintptr
         // Descend to the deepest visible control under the point.
         while (auto* w = dynamic_cast<TWinControl*>(target)) {
             TControl* child = w->ControlAtPos(p, true);
-            if (!child) break;
+            if (!child)
+                break;
             TPoint o = child->ClientOrigin();
             p = {p.X - child->Left() - o.X, p.Y - child->Top() - o.Y};
             target = child;
         }
-        if (!target->Enabled()) return;
+        if (!target->Enabled())
+            return;
     }
     SetCursorPosForInput(target->ClientToScreen(p));
     if (msg == WM_MOUSEWHEEL) {
         // The wheel goes to the window under the mouse (a windowless control's parent); what it
         // does not take goes on to its parents.
         TControl* to = target;
-        while (to && !dynamic_cast<TWinControl*>(to)) to = to->Parent();
-        if (!to) return;
+        while (to && !dynamic_cast<TWinControl*>(to))
+            to = to->Parent();
+        if (!to)
+            return;
         TPoint screen = GetCursorPos();  // the wheel message carries the screen point
         Deliver(to, msg, keys, MakeLParam(screen.X, screen.Y));
         return;
@@ -306,4 +359,4 @@ void RouteMouseEvent(TWinControl* root, unsigned msg, int x, int y, std::uintptr
     Deliver(target, msg, keys, MakeLParam(p.X, p.Y));
 }
 
-} // namespace ui
+}  // namespace ui

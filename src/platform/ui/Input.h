@@ -41,4 +41,4 @@ void MouseLeftWindows();
 TControl* CaptureControl();
 void SetCaptureControl(TControl* control);
 
-} // namespace ui
+}  // namespace ui

@@ -1,8 +1,8 @@
+#include "platform/ui/Graphics.h"
+#include "platform/ui/ImageCodecs.h"
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
-#include "platform/ui/Graphics.h"
-#include "platform/ui/ImageCodecs.h"
 
 namespace ui {
 
@@ -20,7 +20,7 @@ void OnError(j_common_ptr cinfo)
     std::longjmp(err->jump, 1);
 }
 void OnMessage(j_common_ptr, int) {}
-} // namespace
+}  // namespace
 
 bool DecodeJpeg(const std::uint8_t* data, std::size_t size, TBitmap& into, std::string& reason)
 {
@@ -104,4 +104,4 @@ bool EncodeJpeg(const TBitmap& bitmap, int quality, std::vector<std::uint8_t>& o
     return true;
 }
 
-} // namespace ui
+}  // namespace ui

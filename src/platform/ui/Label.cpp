@@ -13,50 +13,60 @@ TLabel::TLabel(TComponent* AOwner) : TGraphicControl(AOwner)
 unsigned TLabel::DrawTextFlags() const
 {
     unsigned f = DT_EXPANDTABS;
-    if (wordWrap_) f |= DT_WORDBREAK;
-    if (!showAccelChar_) f |= DT_NOPREFIX;
-    if (alignment_ == TAlignment::taCenter) f |= DT_CENTER;
-    else if (alignment_ == TAlignment::taRightJustify) f |= DT_RIGHT;
+    if (wordWrap_)
+        f |= DT_WORDBREAK;
+    if (!showAccelChar_)
+        f |= DT_NOPREFIX;
+    if (alignment_ == TAlignment::taCenter)
+        f |= DT_CENTER;
+    else if (alignment_ == TAlignment::taRightJustify)
+        f |= DT_RIGHT;
     return f;
 }
 
 void TLabel::AdjustBounds()
 {
-    if (!autoSize_ || Loading()) return;
+    if (!autoSize_ || Loading())
+        return;
     TCanvas measure;
     measure.Font()->Assign(*Font());
     TRect r{0, 0, wordWrap_ ? Width() : 0, 0};
     std::string text = Caption().empty() ? " " : Caption();
     measure.DrawText(text, r, DrawTextFlags() | DT_CALCRECT);
     int left = Left();
-    if (alignment_ == TAlignment::taRightJustify && !wordWrap_) left = Left() + Width() - r.Width();
+    if (alignment_ == TAlignment::taRightJustify && !wordWrap_)
+        left = Left() + Width() - r.Width();
     SetBounds(left, Top(), wordWrap_ ? Width() : r.Width(), r.Height());
 }
 
 void TLabel::SetAlignment(TAlignment v)
 {
-    if (v == alignment_) return;
+    if (v == alignment_)
+        return;
     alignment_ = v;
     Invalidate();
 }
 
 void TLabel::SetLayout(TTextLayout v)
 {
-    if (v == layout_) return;
+    if (v == layout_)
+        return;
     layout_ = v;
     Invalidate();
 }
 
 void TLabel::SetAutoSize(bool v)
 {
-    if (v == autoSize_) return;
+    if (v == autoSize_)
+        return;
     autoSize_ = v;
     AdjustBounds();
 }
 
 void TLabel::SetWordWrap(bool v)
 {
-    if (v == wordWrap_) return;
+    if (v == wordWrap_)
+        return;
     wordWrap_ = v;
     AdjustBounds();
     Invalidate();
@@ -64,14 +74,16 @@ void TLabel::SetWordWrap(bool v)
 
 void TLabel::SetTransparent(bool v)
 {
-    if (v == transparent_) return;
+    if (v == transparent_)
+        return;
     transparent_ = v;
     Invalidate();
 }
 
 void TLabel::SetShowAccelChar(bool v)
 {
-    if (v == showAccelChar_) return;
+    if (v == showAccelChar_)
+        return;
     showAccelChar_ = v;
     AdjustBounds();
     Invalidate();
@@ -91,15 +103,18 @@ void TLabel::FontChanged()
 
 void TLabel::SetFocusControl(TWinControl* c)
 {
-    if (focusControl_) focusControl_->RemoveFreeNotification(this);
+    if (focusControl_)
+        focusControl_->RemoveFreeNotification(this);
     focusControl_ = c;
-    if (c) c->FreeNotification(this);
+    if (c)
+        c->FreeNotification(this);
 }
 
 void TLabel::Notification(TComponent* component, TOperation operation)
 {
     TGraphicControl::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == focusControl_) focusControl_ = nullptr;
+    if (operation == TOperation::opRemove && component == focusControl_)
+        focusControl_ = nullptr;
 }
 
 void TLabel::Paint()
@@ -113,7 +128,8 @@ void TLabel::Paint()
     }
     c.Brush()->SetStyle(TBrushStyle::bsClear);
     c.Font()->Assign(*Font());
-    if (!Enabled()) c.Font()->SetColor(clGrayText);
+    if (!Enabled())
+        c.Font()->SetColor(clGrayText);
     unsigned flags = DrawTextFlags();
     if (layout_ != TTextLayout::tlTop) {
         TRect calc = r;
@@ -135,4 +151,4 @@ void TLabel::WndProc(TMessage& m)
     TGraphicControl::WndProc(m);
 }
 
-} // namespace ui
+}  // namespace ui

@@ -19,12 +19,16 @@ void TLinkLabel::Parse(std::string& before, std::string& link, std::string& afte
     after.clear();
     href.clear();
     std::size_t open = c.find("<a");
-    if (open == std::string::npos) open = c.find("<A");
-    if (open == std::string::npos) return;
+    if (open == std::string::npos)
+        open = c.find("<A");
+    if (open == std::string::npos)
+        return;
     std::size_t openEnd = c.find('>', open);
     std::size_t close = c.find("</a>", openEnd == std::string::npos ? open : openEnd);
-    if (close == std::string::npos) close = c.find("</A>", openEnd == std::string::npos ? open : openEnd);
-    if (openEnd == std::string::npos || close == std::string::npos) return;
+    if (close == std::string::npos)
+        close = c.find("</A>", openEnd == std::string::npos ? open : openEnd);
+    if (openEnd == std::string::npos || close == std::string::npos)
+        return;
     std::string tag = c.substr(open, openEnd - open);
     std::size_t h = tag.find("href=");
     if (h != std::string::npos) {
@@ -68,7 +72,8 @@ TRect TLinkLabel::LinkRect()
 {
     std::string b, l, a, h;
     Parse(b, l, a, h);
-    if (l.empty()) return {};
+    if (l.empty())
+        return {};
     TCanvas measure;
     measure.Font()->Assign(*Font());
     int x = measure.TextWidth(b);
@@ -92,7 +97,8 @@ void TLinkLabel::PaintControl(TCanvas& canvas)
         canvas.TextOut(x, 0, l);
         x += canvas.TextWidth(l);
         canvas.Font()->Assign(*Font());
-        if (Focused()) canvas.DrawFocusRect(LinkRect());
+        if (Focused())
+            canvas.DrawFocusRect(LinkRect());
     }
     canvas.TextOut(x, 0, a);
 }
@@ -113,4 +119,4 @@ void TLinkLabel::KeyDown(unsigned& key, TShiftState shift)
     }
 }
 
-} // namespace ui
+}  // namespace ui

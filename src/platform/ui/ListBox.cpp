@@ -1,5 +1,5 @@
-#include <algorithm>
 #include "platform/ui/StdCtrls.h"
+#include <algorithm>
 
 namespace ui {
 
@@ -20,7 +20,8 @@ TListBox::~TListBox()
 void TListBox::ItemsChanged()
 {
     selected_.resize(static_cast<std::size_t>(items_->Count()), false);
-    if (itemIndex_ >= items_->Count()) itemIndex_ = -1;
+    if (itemIndex_ >= items_->Count())
+        itemIndex_ = -1;
     topIndex_ = std::clamp(topIndex_, 0, std::max(0, items_->Count() - 1));
     Changed(TChangeAspect::Items);
     Invalidate();
@@ -28,10 +29,13 @@ void TListBox::ItemsChanged()
 
 void TListBox::SetItemIndex(int v)
 {
-    if (v < -1 || v >= items_->Count()) v = -1;
-    if (v == itemIndex_) return;
+    if (v < -1 || v >= items_->Count())
+        v = -1;
+    if (v == itemIndex_)
+        return;
     itemIndex_ = v;
-    if (!multiSelect_) std::fill(selected_.begin(), selected_.end(), false);
+    if (!multiSelect_)
+        std::fill(selected_.begin(), selected_.end(), false);
     if (v >= 0) {
         selected_[static_cast<std::size_t>(v)] = true;
         MakeVisible(v);
@@ -43,8 +47,10 @@ void TListBox::SetItemIndex(int v)
 void TListBox::MakeVisible(int index)
 {
     int visible = std::max(1, ClientHeight() / std::max(1, itemHeight_));
-    if (index < topIndex_) topIndex_ = index;
-    else if (index >= topIndex_ + visible) topIndex_ = index - visible + 1;
+    if (index < topIndex_)
+        topIndex_ = index;
+    else if (index >= topIndex_ + visible)
+        topIndex_ = index - visible + 1;
 }
 
 void TListBox::SetItemHeight(int v)
@@ -71,7 +77,8 @@ bool TListBox::Selected(int index) const
 
 void TListBox::SetSelected(int index, bool v)
 {
-    if (index < 0 || index >= static_cast<int>(selected_.size())) return;
+    if (index < 0 || index >= static_cast<int>(selected_.size()))
+        return;
     if (!multiSelect_) {
         SetItemIndex(v ? index : (itemIndex_ == index ? -1 : itemIndex_));
         return;
@@ -82,15 +89,18 @@ void TListBox::SetSelected(int index, bool v)
 
 int TListBox::SelCount() const
 {
-    if (!multiSelect_) return -1;
+    if (!multiSelect_)
+        return -1;
     return static_cast<int>(std::count(selected_.begin(), selected_.end(), true));
 }
 
 int TListBox::ItemAtPos(TPoint p, bool existing) const
 {
-    if (p.X < 0 || p.X >= ClientWidth() || p.Y < 0) return existing ? -1 : items_->Count();
+    if (p.X < 0 || p.X >= ClientWidth() || p.Y < 0)
+        return existing ? -1 : items_->Count();
     int i = topIndex_ + p.Y / std::max(1, itemHeight_);
-    if (i >= items_->Count()) return existing ? -1 : items_->Count();
+    if (i >= items_->Count())
+        return existing ? -1 : items_->Count();
     return i;
 }
 
@@ -109,17 +119,31 @@ void TListBox::KeyDown(unsigned& key, TShiftState shift)
 {
     TWinControl::KeyDown(key, shift);
     int n = items_->Count();
-    if (n == 0) return;
+    if (n == 0)
+        return;
     int page = std::max(1, ClientHeight() / std::max(1, itemHeight_));
     int i = itemIndex_;
     switch (key) {
-    case VK_UP: i = std::max(0, i - 1); break;
-    case VK_DOWN: i = std::min(n - 1, i + 1); break;
-    case VK_HOME: i = 0; break;
-    case VK_END: i = n - 1; break;
-    case VK_PRIOR: i = std::max(0, i - page); break;
-    case VK_NEXT: i = std::min(n - 1, i + page); break;
-    default: return;
+    case VK_UP:
+        i = std::max(0, i - 1);
+        break;
+    case VK_DOWN:
+        i = std::min(n - 1, i + 1);
+        break;
+    case VK_HOME:
+        i = 0;
+        break;
+    case VK_END:
+        i = n - 1;
+        break;
+    case VK_PRIOR:
+        i = std::max(0, i - page);
+        break;
+    case VK_NEXT:
+        i = std::min(n - 1, i + page);
+        break;
+    default:
+        return;
     }
     if (i != itemIndex_) {
         SetItemIndex(i);
@@ -130,14 +154,16 @@ void TListBox::KeyDown(unsigned& key, TShiftState shift)
 void TListBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     if (button == TMouseButton::mbLeft) {
-        if (CanFocus() && !Focused()) SetFocus();
+        if (CanFocus() && !Focused())
+            SetFocus();
         int i = ItemAtPos({x, y});
         if (i >= 0) {
             if (multiSelect_ && (shift & ssCtrl)) {
                 SetSelected(i, !Selected(i));
                 itemIndex_ = i;
             } else {
-                if (multiSelect_) std::fill(selected_.begin(), selected_.end(), false);
+                if (multiSelect_)
+                    std::fill(selected_.begin(), selected_.end(), false);
                 itemIndex_ = -2;  // force the update
                 SetItemIndex(i);
             }
@@ -157,8 +183,10 @@ void TListBox::PaintControl(TCanvas& canvas)
     canvas.Font()->Assign(*Font());
     for (int i = topIndex_; i < items_->Count(); ++i) {
         TRect r = ItemRect(i).Offset(o.X, o.Y);
-        if (r.Top >= client.Bottom) break;
-        unsigned state = (Selected(i) ? unsigned(odSelected) : 0u) | ((Focused() && i == itemIndex_) ? unsigned(odFocused) : 0u);
+        if (r.Top >= client.Bottom)
+            break;
+        unsigned state =
+            (Selected(i) ? unsigned(odSelected) : 0u) | ((Focused() && i == itemIndex_) ? unsigned(odFocused) : 0u);
         if (style_ != TListBoxStyle::lbStandard && OnDrawItem) {
             OnDrawItem(this, i, r, state);
             continue;
@@ -171,10 +199,13 @@ void TListBox::PaintControl(TCanvas& canvas)
         TRect t = r;
         t.Left += 2;
         canvas.DrawText(items_->Strings(i), t, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-        if (state & odFocused) canvas.DrawFocusRect(r);
+        if (state & odFocused)
+            canvas.DrawFocusRect(r);
     }
-    if (hadClip) canvas.SetClipRect(oldClip);
-    else canvas.ResetClip();
+    if (hadClip)
+        canvas.SetClipRect(oldClip);
+    else
+        canvas.ResetClip();
 }
 
-} // namespace ui
+}  // namespace ui

@@ -40,4 +40,4 @@ private:
     mutable std::string textCache_;
 };
 
-} // namespace ui
+}  // namespace ui

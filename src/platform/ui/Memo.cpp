@@ -7,12 +7,14 @@ TMemo::TMemo(TComponent* AOwner) : TCustomEdit(AOwner), lines_(std::make_unique<
     SetAutoSelect(false);
     TControl::SetBounds(0, 0, 185, 89);
     lines_->OnChange = [this](TObject*) {
-        if (syncing_) return;
+        if (syncing_)
+            return;
         syncing_ = true;
         // Lines are joined with CR LF; the last line has no line break.
         std::string text;
         for (int i = 0; i < lines_->Count(); ++i) {
-            if (i) text += "\r\n";
+            if (i)
+                text += "\r\n";
             text += lines_->Strings(i);
         }
         TCustomEdit::SetText(text);
@@ -57,8 +59,10 @@ void TMemo::SetScrollBars(TScrollStyle v)
 unsigned TMemo::WantKeys() const
 {
     unsigned k = DLGC_WANTARROWS | DLGC_WANTCHARS;
-    if (wantReturns_) k |= DLGC_WANTALLKEYS;
-    if (wantTabs_) k |= DLGC_WANTTAB;
+    if (wantReturns_)
+        k |= DLGC_WANTALLKEYS;
+    if (wantTabs_)
+        k |= DLGC_WANTTAB;
     return k;
 }
 
@@ -66,13 +70,15 @@ void TMemo::KeyPress(char32_t& key)
 {
     if (key == '\r') {
         TWinControl::KeyPress(key);
-        if (key == 0 || !wantReturns_ || ReadOnly()) return;
+        if (key == 0 || !wantReturns_ || ReadOnly())
+            return;
         SetSelText("\r\n");
         return;
     }
     if (key == '\t') {
         TWinControl::KeyPress(key);
-        if (key == 0 || !wantTabs_ || ReadOnly()) return;
+        if (key == 0 || !wantTabs_ || ReadOnly())
+            return;
         SetSelText("\t");
         return;
     }
@@ -89,4 +95,4 @@ void TMemo::PaintControl(TCanvas& canvas)
     canvas.DrawText(Text(), r, DT_NOPREFIX | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0));
 }
 
-} // namespace ui
+}  // namespace ui

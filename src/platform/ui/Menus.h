@@ -1,9 +1,9 @@
 #pragma once
 // Popup menus with their items.
-#include <memory>
-#include <vector>
 #include "platform/ui/Component.h"
 #include "platform/ui/Types.h"
+#include <memory>
+#include <vector>
 
 namespace ui {
 
@@ -43,4 +43,4 @@ private:
     TMenuItem* items_;
 };
 
-} // namespace ui
+}  // namespace ui

@@ -2,11 +2,11 @@
 
 #include "platform/rtl/StrUtils.h"
 
+#include "platform/ui/Application.h"
+#include "platform/ui/Controls.h"
 #include <algorithm>
 #include <map>
 #include <mutex>
-#include "platform/ui/Application.h"
-#include "platform/ui/Controls.h"
 
 namespace ui {
 
@@ -19,7 +19,7 @@ KeyboardState& Keys()
     static KeyboardState k;
     return k;
 }
-} // namespace
+}  // namespace
 
 unsigned RegisterWindowMessage(const std::string& name)
 {
@@ -30,21 +30,25 @@ unsigned RegisterWindowMessage(const std::string& name)
     // Names compare case-insensitively, as registered names do on the desktop.
     std::string key = rtl::AnsiLowerCase(name);
     auto it = ids.find(key);
-    if (it != ids.end()) return it->second;
-    if (name.empty() || next > 0xFFFF) return 0;
+    if (it != ids.end())
+        return it->second;
+    if (name.empty() || next > 0xFFFF)
+        return 0;
     ids[key] = next;
     return next++;
 }
 
 std::intptr_t SendMessage(HWND wnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam)
 {
-    if (!wnd) return 0;
+    if (!wnd)
+        return 0;
     return wnd->Perform(msg, wParam, lParam);
 }
 
 bool PostMessage(HWND wnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam)
 {
-    if (!wnd) return false;
+    if (!wnd)
+        return false;
     TMessage m;
     m.Msg = msg;
     m.WParam = wParam;
@@ -53,22 +57,41 @@ bool PostMessage(HWND wnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lP
     return true;
 }
 
-void SetKeyboardShiftState(TShiftState s) { Keys().shift = s; }
+void SetKeyboardShiftState(TShiftState s)
+{
+    Keys().shift = s;
+}
 
-TShiftState KeyboardShiftState() { return Keys().shift; }
+TShiftState KeyboardShiftState()
+{
+    return Keys().shift;
+}
 
 short GetKeyState(unsigned vk)
 {
     TShiftState s = Keys().shift;
     bool down = false;
     switch (vk) {
-    case VK_SHIFT: down = s & ssShift; break;
-    case VK_CONTROL: down = s & ssCtrl; break;
-    case VK_MENU: down = s & ssAlt; break;
-    case VK_LBUTTON: down = s & ssLeft; break;
-    case VK_RBUTTON: down = s & ssRight; break;
-    case VK_MBUTTON: down = s & ssMiddle; break;
-    default: break;
+    case VK_SHIFT:
+        down = s & ssShift;
+        break;
+    case VK_CONTROL:
+        down = s & ssCtrl;
+        break;
+    case VK_MENU:
+        down = s & ssAlt;
+        break;
+    case VK_LBUTTON:
+        down = s & ssLeft;
+        break;
+    case VK_RBUTTON:
+        down = s & ssRight;
+        break;
+    case VK_MBUTTON:
+        down = s & ssMiddle;
+        break;
+    default:
+        break;
     }
     return down ? static_cast<short>(0x8000) : 0;
 }
@@ -95,4 +118,4 @@ std::string CharToUtf8(char32_t ch)
     return out;
 }
 
-} // namespace ui
+}  // namespace ui

@@ -1,9 +1,9 @@
 #pragma once
 // Window messages, virtual-key codes and the message record controls receive.
 // Posting and sending go through the application's queue (see Application.h).
+#include "platform/ui/Types.h"
 #include <cstdint>
 #include <string>
-#include "platform/ui/Types.h"
 
 namespace ui {
 
@@ -17,11 +17,27 @@ struct TMessage {
     std::intptr_t Result = 0;
 };
 
-constexpr std::intptr_t MakeLParam(int lo, int hi) { return static_cast<std::intptr_t>((static_cast<std::uint32_t>(hi & 0xFFFF) << 16) | static_cast<std::uint32_t>(lo & 0xFFFF)); }
-constexpr int LoWordSigned(std::intptr_t v) { return static_cast<std::int16_t>(v & 0xFFFF); }
-constexpr int HiWordSigned(std::intptr_t v) { return static_cast<std::int16_t>((v >> 16) & 0xFFFF); }
-constexpr unsigned LoWord(std::uintptr_t v) { return static_cast<unsigned>(v & 0xFFFF); }
-constexpr unsigned HiWord(std::uintptr_t v) { return static_cast<unsigned>((v >> 16) & 0xFFFF); }
+constexpr std::intptr_t MakeLParam(int lo, int hi)
+{
+    return static_cast<std::intptr_t>((static_cast<std::uint32_t>(hi & 0xFFFF) << 16) |
+                                      static_cast<std::uint32_t>(lo & 0xFFFF));
+}
+constexpr int LoWordSigned(std::intptr_t v)
+{
+    return static_cast<std::int16_t>(v & 0xFFFF);
+}
+constexpr int HiWordSigned(std::intptr_t v)
+{
+    return static_cast<std::int16_t>((v >> 16) & 0xFFFF);
+}
+constexpr unsigned LoWord(std::uintptr_t v)
+{
+    return static_cast<unsigned>(v & 0xFFFF);
+}
+constexpr unsigned HiWord(std::uintptr_t v)
+{
+    return static_cast<unsigned>((v >> 16) & 0xFFFF);
+}
 
 // Message ids.
 constexpr unsigned WM_NULL = 0x0000;
@@ -206,9 +222,18 @@ constexpr unsigned VK_SCROLL = 0x91;
 // Letters and digits use their upper-case ASCII codes ('A' = 0x41, '0' = 0x30).
 
 // WM_COMMAND parameters: WParam = notification << 16 | control id, LParam = the sending control.
-constexpr std::uintptr_t MakeWParam(unsigned lo, unsigned hi) { return (static_cast<std::uintptr_t>(hi & 0xFFFF) << 16) | (lo & 0xFFFF); }
-inline std::intptr_t ControlToLParam(const TWinControl* c) { return reinterpret_cast<std::intptr_t>(c); }
-inline TWinControl* LParamToControl(std::intptr_t l) { return reinterpret_cast<TWinControl*>(l); }
+constexpr std::uintptr_t MakeWParam(unsigned lo, unsigned hi)
+{
+    return (static_cast<std::uintptr_t>(hi & 0xFFFF) << 16) | (lo & 0xFFFF);
+}
+inline std::intptr_t ControlToLParam(const TWinControl* c)
+{
+    return reinterpret_cast<std::intptr_t>(c);
+}
+inline TWinControl* LParamToControl(std::intptr_t l)
+{
+    return reinterpret_cast<TWinControl*>(l);
+}
 
 // Mouse-wheel step of one notch.
 constexpr int WHEEL_DELTA = 120;
@@ -230,4 +255,4 @@ void SetKeyboardShiftState(TShiftState state);
 // UTF-8 text of one character code.
 std::string CharToUtf8(char32_t ch);
 
-} // namespace ui
+}  // namespace ui

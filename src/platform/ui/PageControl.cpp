@@ -1,5 +1,5 @@
-#include <algorithm>
 #include "platform/ui/ComCtrls.h"
+#include <algorithm>
 
 namespace ui {
 
@@ -12,19 +12,24 @@ TTabSheet::TTabSheet(TComponent* AOwner) : TWinControl(AOwner)
 
 TTabSheet::~TTabSheet()
 {
-    if (pageControl_) pageControl_->RemovePage(this);
+    if (pageControl_)
+        pageControl_->RemovePage(this);
 }
 
 void TTabSheet::SetPageControl(TPageControl* p)
 {
-    if (p == pageControl_) return;
-    if (pageControl_) pageControl_->RemovePage(this);
-    if (p) p->AddPage(this);
+    if (p == pageControl_)
+        return;
+    if (pageControl_)
+        pageControl_->RemovePage(this);
+    if (p)
+        p->AddPage(this);
 }
 
 int TTabSheet::PageIndex() const
 {
-    if (!pageControl_) return -1;
+    if (!pageControl_)
+        return -1;
     const auto& pages = pageControl_->pages_;
     return static_cast<int>(std::find(pages.begin(), pages.end(), this) - pages.begin());
 }
@@ -32,7 +37,8 @@ int TTabSheet::PageIndex() const
 void TTabSheet::SetTabVisible(bool v)
 {
     tabVisible_ = v;
-    if (pageControl_) pageControl_->Invalidate();
+    if (pageControl_)
+        pageControl_->Invalidate();
 }
 
 TPageControl::TPageControl(TComponent* AOwner) : TWinControl(AOwner)
@@ -43,7 +49,8 @@ TPageControl::TPageControl(TComponent* AOwner) : TWinControl(AOwner)
 
 TPageControl::~TPageControl()
 {
-    for (TTabSheet* p : pages_) p->pageControl_ = nullptr;
+    for (TTabSheet* p : pages_)
+        p->pageControl_ = nullptr;
 }
 
 void TPageControl::AddPage(TTabSheet* p)
@@ -52,8 +59,10 @@ void TPageControl::AddPage(TTabSheet* p)
     p->pageControl_ = this;
     p->SetParent(this);
     p->SetAlign(TAlign::alClient);
-    if (!active_) SetActivePage(p);
-    else p->Hide();
+    if (!active_)
+        SetActivePage(p);
+    else
+        p->Hide();
     Invalidate();
 }
 
@@ -63,19 +72,24 @@ void TPageControl::RemovePage(TTabSheet* p)
     p->pageControl_ = nullptr;
     if (active_ == p) {
         active_ = nullptr;
-        if (!pages_.empty()) SetActivePage(pages_.front());
+        if (!pages_.empty())
+            SetActivePage(pages_.front());
     }
     Invalidate();
 }
 
 void TPageControl::SetActivePage(TTabSheet* p)
 {
-    if (p && p->pageControl_ != this) return;
-    if (p == active_) return;
+    if (p && p->pageControl_ != this)
+        return;
+    if (p == active_)
+        return;
     TTabSheet* old = active_;
     active_ = p;
-    if (p) p->Show();
-    if (old) old->Hide();
+    if (p)
+        p->Show();
+    if (old)
+        old->Hide();
     Changed(TChangeAspect::ItemIndex);
     Invalidate();
 }
@@ -92,12 +106,16 @@ void TPageControl::SetActivePageIndex(int i)
 
 void TPageControl::SelectTab(int index)
 {
-    if (index < 0 || index >= PageCount() || pages_[static_cast<std::size_t>(index)] == active_) return;
+    if (index < 0 || index >= PageCount() || pages_[static_cast<std::size_t>(index)] == active_)
+        return;
     bool allow = true;
-    if (OnChanging) OnChanging(this, allow);
-    if (!allow) return;
+    if (OnChanging)
+        OnChanging(this, allow);
+    if (!allow)
+        return;
     SetActivePageIndex(index);
-    if (OnChange) OnChange(this);
+    if (OnChange)
+        OnChange(this);
 }
 
 TPoint TPageControl::ClientOrigin() const
@@ -119,7 +137,8 @@ void TPageControl::MouseDown(TMouseButton button, TShiftState shift, int x, int 
         int left = 2 - 4;
         for (int i = 0; i < PageCount(); ++i) {
             TTabSheet* p = pages_[static_cast<std::size_t>(i)];
-            if (!p->TabVisible()) continue;
+            if (!p->TabVisible())
+                continue;
             int w = measure.TextWidth(p->Caption()) + 12;
             if (x >= left && x < left + w) {
                 SelectTab(i);
@@ -139,7 +158,8 @@ void TPageControl::PaintControl(TCanvas& canvas)
     canvas.Font()->Assign(*Font());
     int left = 2;
     for (TTabSheet* p : pages_) {
-        if (!p->TabVisible()) continue;
+        if (!p->TabVisible())
+            continue;
         int w = canvas.TextWidth(p->Caption()) + 12;
         TRect tab{left, p == active_ ? 0 : 2, left + w, TabHeight + (p == active_ ? 1 : 0)};
         canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
@@ -152,4 +172,4 @@ void TPageControl::PaintControl(TCanvas& canvas)
     }
 }
 
-} // namespace ui
+}  // namespace ui

@@ -51,8 +51,10 @@ int TPanel::Inset() const
 {
     // Children are placed inside the bevels (and the border and border width the base counts).
     int inset = 0;
-    if (bevelOuter_ != TBevelCut::bvNone) inset += bevelWidth_;
-    if (bevelInner_ != TBevelCut::bvNone) inset += bevelWidth_;
+    if (bevelOuter_ != TBevelCut::bvNone)
+        inset += bevelWidth_;
+    if (bevelInner_ != TBevelCut::bvNone)
+        inset += bevelWidth_;
     return inset;
 }
 
@@ -80,26 +82,33 @@ void TPanel::PaintControl(TCanvas& c)
     c.Brush()->SetColor(Color());
     c.FillRect(r);
     auto bevel = [&](TBevelCut cut) {
-        if (cut == TBevelCut::bvNone) return;
+        if (cut == TBevelCut::bvNone)
+            return;
         for (int i = 0; i < bevelWidth_; ++i) {
-            if (cut == TBevelCut::bvRaised) c.DrawEdge(r, BDR_RAISEDINNER, BF_RECT | BF_ADJUST);
-            else if (cut == TBevelCut::bvLowered) c.DrawEdge(r, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
-            else r = r.Inflate(-1, -1);
+            if (cut == TBevelCut::bvRaised)
+                c.DrawEdge(r, BDR_RAISEDINNER, BF_RECT | BF_ADJUST);
+            else if (cut == TBevelCut::bvLowered)
+                c.DrawEdge(r, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
+            else
+                r = r.Inflate(-1, -1);
         }
     };
     bevel(bevelOuter_);
     bevel(bevelInner_);
     if (showCaption_ && !Caption().empty()) {
         c.Font()->Assign(*Font());
-        if (!Enabled()) c.Font()->SetColor(clGrayText);
+        if (!Enabled())
+            c.Font()->SetColor(clGrayText);
         c.Brush()->SetStyle(TBrushStyle::bsClear);
         unsigned flags = DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS;
-        if (alignment_ == TAlignment::taCenter) flags |= DT_CENTER;
-        else if (alignment_ == TAlignment::taRightJustify) flags |= DT_RIGHT;
+        if (alignment_ == TAlignment::taCenter)
+            flags |= DT_CENTER;
+        else if (alignment_ == TAlignment::taRightJustify)
+            flags |= DT_RIGHT;
         TRect t = r.Inflate(-2, 0);
         c.DrawText(Caption(), t, flags);
     }
     TCustomControl::PaintControl(c);
 }
 
-} // namespace ui
+}  // namespace ui

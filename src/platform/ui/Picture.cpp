@@ -1,8 +1,8 @@
+#include "platform/rtl/Exceptions.h"
+#include "platform/ui/Graphics.h"
 #include <algorithm>
 #include <filesystem>
 #include <map>
-#include "platform/rtl/Exceptions.h"
-#include "platform/ui/Graphics.h"
 
 namespace ui {
 
@@ -14,7 +14,8 @@ struct Format {
 
 std::string Lower(std::string s)
 {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
 }
 
@@ -34,7 +35,7 @@ std::map<std::string, Format>& Formats()
     }();
     return formats;
 }
-} // namespace
+}  // namespace
 
 void RegisterFileFormat(const std::string& extension, const std::string& description, TGraphicFactory factory)
 {
@@ -68,7 +69,8 @@ TBitmap* TPicture::Bitmap()
 void TPicture::LoadFromFile(const std::string& fileName)
 {
     std::string ext = Lower(std::filesystem::path(fileName).extension().string());
-    if (!ext.empty()) ext.erase(0, 1);
+    if (!ext.empty())
+        ext.erase(0, 1);
     auto it = Formats().find(ext);
     if (it == Formats().end())
         throw rtl::Exception("Unknown picture file extension (." + ext + ") of \"" + fileName + "\"");
@@ -79,7 +81,8 @@ void TPicture::LoadFromFile(const std::string& fileName)
 
 void TPicture::SaveToFile(const std::string& fileName) const
 {
-    if (graphic_) graphic_->SaveToFile(fileName);
+    if (graphic_)
+        graphic_->SaveToFile(fileName);
 }
 
 void TPicture::Assign(const TPicture& other)
@@ -89,8 +92,9 @@ void TPicture::Assign(const TPicture& other)
         return;
     }
     auto copy = std::make_unique<TBitmap>();
-    if (auto* b = dynamic_cast<const TBitmap*>(other.graphic_.get())) copy->Assign(*b);
+    if (auto* b = dynamic_cast<const TBitmap*>(other.graphic_.get()))
+        copy->Assign(*b);
     SetGraphic(std::move(copy));
 }
 
-} // namespace ui
+}  // namespace ui

@@ -1,7 +1,7 @@
 #pragma once
 // Conversion between colours (red in the low byte) and bitmap pixels (0xAARRGGBB).
-#include <cstdint>
 #include "platform/ui/Colors.h"
+#include <cstdint>
 
 namespace ui {
 
@@ -16,4 +16,4 @@ inline TColor PixelToColor(std::uint32_t p)
     return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
 }
 
-} // namespace ui
+}  // namespace ui

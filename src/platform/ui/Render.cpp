@@ -17,17 +17,20 @@ void RenderControl(TControl& control, TBitmap& bitmap)
     bitmap.SetSize(area.Width(), area.Height());
     TCanvas canvas(&bitmap);
     canvas.SetOrigin({-o.X, -o.Y});
-    if (auto* w = dynamic_cast<TWinControl*>(&control)) w->PaintTree(canvas);
-    else control.PaintControl(canvas);
+    if (auto* w = dynamic_cast<TWinControl*>(&control))
+        w->PaintTree(canvas);
+    else
+        control.PaintControl(canvas);
 }
 
 bool RenderToPng(TControl& control, const std::string& fileName)
 {
     auto* form = dynamic_cast<TCustomForm*>(&control);
-    if (form && form->HandleAllocated() && Backend()) return Backend()->GrabForm(form, fileName);
+    if (form && form->HandleAllocated() && Backend())
+        return Backend()->GrabForm(form, fileName);
     TBitmap bitmap;
     RenderControl(control, bitmap);
     return Backend() && Backend()->SavePng(bitmap, fileName);
 }
 
-} // namespace ui
+}  // namespace ui

@@ -1,7 +1,7 @@
 #pragma once
 // Off-screen rendering of a control tree (no window needed).
-#include <string>
 #include "platform/ui/Controls.h"
+#include <string>
 
 namespace ui {
 
@@ -11,4 +11,4 @@ void RenderControl(TControl& control, TBitmap& bitmap);
 // picture otherwise. Returns false when the file could not be written.
 bool RenderToPng(TControl& control, const std::string& fileName);
 
-} // namespace ui
+}  // namespace ui

@@ -1,5 +1,5 @@
-#include <algorithm>
 #include "platform/ui/StdCtrls.h"
+#include <algorithm>
 
 namespace ui {
 
@@ -11,7 +11,8 @@ TScrollBar::TScrollBar(TComponent* AOwner) : TWinControl(AOwner)
 
 void TScrollBar::SetKind(TScrollBarKind v)
 {
-    if (v == kind_) return;
+    if (v == kind_)
+        return;
     kind_ = v;
     SetBounds(Left(), Top(), Height(), Width());
 }
@@ -24,7 +25,8 @@ void TScrollBar::SetPageSize(int v)
 
 void TScrollBar::SetParams(int position, int min, int max)
 {
-    if (max < min) max = min;
+    if (max < min)
+        max = min;
     int upper = pageSize_ > 0 ? std::max(min, max - pageSize_ + 1) : max;
     position = std::clamp(position, min, upper);
     bool changed = position != position_;
@@ -33,26 +35,43 @@ void TScrollBar::SetParams(int position, int min, int max)
     position_ = position;
     Invalidate();
     Changed(TChangeAspect::Other);
-    if (changed && OnChange) OnChange(this);
+    if (changed && OnChange)
+        OnChange(this);
 }
 
 void TScrollBar::Scroll(TScrollCode code, int trackPos)
 {
     int pos = position_;
     switch (code) {
-    case TScrollCode::scLineUp: pos -= smallChange_; break;
-    case TScrollCode::scLineDown: pos += smallChange_; break;
-    case TScrollCode::scPageUp: pos -= largeChange_; break;
-    case TScrollCode::scPageDown: pos += largeChange_; break;
+    case TScrollCode::scLineUp:
+        pos -= smallChange_;
+        break;
+    case TScrollCode::scLineDown:
+        pos += smallChange_;
+        break;
+    case TScrollCode::scPageUp:
+        pos -= largeChange_;
+        break;
+    case TScrollCode::scPageDown:
+        pos += largeChange_;
+        break;
     case TScrollCode::scPosition:
-    case TScrollCode::scTrack: pos = trackPos; break;
-    case TScrollCode::scTop: pos = min_; break;
-    case TScrollCode::scBottom: pos = max_; break;
-    case TScrollCode::scEndScroll: break;
+    case TScrollCode::scTrack:
+        pos = trackPos;
+        break;
+    case TScrollCode::scTop:
+        pos = min_;
+        break;
+    case TScrollCode::scBottom:
+        pos = max_;
+        break;
+    case TScrollCode::scEndScroll:
+        break;
     }
     int upper = pageSize_ > 0 ? std::max(min_, max_ - pageSize_ + 1) : max_;
     pos = std::clamp(pos, min_, upper);
-    if (OnScroll) OnScroll(this, code, pos);
+    if (OnScroll)
+        OnScroll(this, code, pos);
     SetPosition(pos);
 }
 
@@ -71,4 +90,4 @@ void TScrollBar::PaintControl(TCanvas& canvas)
     canvas.FillRect(vertical ? Bounds(2, pos, Width() - 4, thumb) : Bounds(pos, 2, thumb, Height() - 4));
 }
 
-} // namespace ui
+}  // namespace ui

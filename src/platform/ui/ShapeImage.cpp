@@ -1,5 +1,5 @@
-#include <algorithm>
 #include "platform/ui/ExtCtrls.h"
+#include <algorithm>
 
 namespace ui {
 
@@ -12,7 +12,8 @@ TShape::TShape(TComponent* AOwner) : TGraphicControl(AOwner)
 
 void TShape::SetShape(TShapeType v)
 {
-    if (v == shape_) return;
+    if (v == shape_)
+        return;
     shape_ = v;
     Invalidate();
 }
@@ -37,11 +38,17 @@ void TShape::Paint()
     }
     switch (shape_) {
     case TShapeType::stRectangle:
-    case TShapeType::stSquare: c.Rectangle(x, y, x + w, y + h); break;
+    case TShapeType::stSquare:
+        c.Rectangle(x, y, x + w, y + h);
+        break;
     case TShapeType::stRoundRect:
-    case TShapeType::stRoundSquare: c.RoundRect(x, y, x + w, y + h, std::min(w, h) / 4, std::min(w, h) / 4); break;
+    case TShapeType::stRoundSquare:
+        c.RoundRect(x, y, x + w, y + h, std::min(w, h) / 4, std::min(w, h) / 4);
+        break;
     case TShapeType::stEllipse:
-    case TShapeType::stCircle: c.Ellipse(x, y, x + w, y + h); break;
+    case TShapeType::stCircle:
+        c.Ellipse(x, y, x + w, y + h);
+        break;
     }
 }
 
@@ -49,7 +56,8 @@ TImage::TImage(TComponent* AOwner) : TGraphicControl(AOwner), picture_(std::make
 {
     TControl::SetBounds(0, 0, 105, 105);
     picture_->OnChange = [this](TObject*) {
-        if (autoSize_ && picture_->Width() > 0) SetBounds(Left(), Top(), picture_->Width(), picture_->Height());
+        if (autoSize_ && picture_->Width() > 0)
+            SetBounds(Left(), Top(), picture_->Width(), picture_->Height());
         Invalidate();
     };
 }
@@ -80,14 +88,16 @@ void TImage::SetProportional(bool v)
 void TImage::SetTransparent(bool v)
 {
     transparent_ = v;
-    if (TGraphic* g = picture_->Graphic()) g->SetTransparent(v);
+    if (TGraphic* g = picture_->Graphic())
+        g->SetTransparent(v);
     Invalidate();
 }
 
 void TImage::SetAutoSize(bool v)
 {
     autoSize_ = v;
-    if (v && picture_->Width() > 0) SetBounds(Left(), Top(), picture_->Width(), picture_->Height());
+    if (v && picture_->Width() > 0)
+        SetBounds(Left(), Top(), picture_->Width(), picture_->Height());
 }
 
 TRect TImage::DestRect() const
@@ -112,7 +122,8 @@ TRect TImage::DestRect() const
 void TImage::Paint()
 {
     TGraphic* g = picture_->Graphic();
-    if (!g || g->Empty()) return;
+    if (!g || g->Empty())
+        return;
     g->SetTransparent(transparent_);
     Canvas()->StretchDraw(DestRect(), g);
 }
@@ -124,14 +135,16 @@ public:
     TimerWindow(TTimer* timer) : TWinControl(nullptr), timer_(timer) {}
     void WndProc(TMessage& m) override
     {
-        if (m.Msg == WM_TIMER) timer_->Fire();
-        else TWinControl::WndProc(m);
+        if (m.Msg == WM_TIMER)
+            timer_->Fire();
+        else
+            TWinControl::WndProc(m);
     }
 
 private:
     TTimer* timer_;
 };
-} // namespace
+}  // namespace
 
 TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner), window_(std::make_unique<TimerWindow>(this))
 {
@@ -145,14 +158,16 @@ TTimer::~TTimer()
 
 void TTimer::SetEnabled(bool v)
 {
-    if (v == enabled_) return;
+    if (v == enabled_)
+        return;
     enabled_ = v;
     UpdateTimer();
 }
 
 void TTimer::SetInterval(unsigned ms)
 {
-    if (ms == interval_) return;
+    if (ms == interval_)
+        return;
     interval_ = ms;
     UpdateTimer();
 }
@@ -160,12 +175,14 @@ void TTimer::SetInterval(unsigned ms)
 void TTimer::UpdateTimer()
 {
     window_->KillTimer(1);
-    if (enabled_ && interval_ > 0) window_->SetTimer(1, interval_);
+    if (enabled_ && interval_ > 0)
+        window_->SetTimer(1, interval_);
 }
 
 void TTimer::Fire()
 {
-    if (enabled_ && OnTimer) OnTimer(this);
+    if (enabled_ && OnTimer)
+        OnTimer(this);
 }
 
-} // namespace ui
+}  // namespace ui

@@ -1,9 +1,9 @@
 #pragma once
 // Standard controls: label, edit, memo, combo box, check box, radio button, group box, list box,
 // scroll bar. Each holds its own state; a native window follows it when the form is shown.
-#include <memory>
 #include "platform/rtl/StringList.h"
 #include "platform/ui/Controls.h"
+#include <memory>
 
 namespace ui {
 
@@ -225,7 +225,10 @@ protected:
     void KeyDown(unsigned& key, TShiftState shift) override;
     void KeyPress(char32_t& key) override;
     // An open list takes Enter and Escape itself.
-    unsigned WantKeys() const override { return DLGC_WANTARROWS | DLGC_WANTCHARS | (droppedDown_ ? DLGC_WANTALLKEYS : 0u); }
+    unsigned WantKeys() const override
+    {
+        return DLGC_WANTARROWS | DLGC_WANTCHARS | (droppedDown_ ? DLGC_WANTALLKEYS : 0u);
+    }
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void PaintControl(TCanvas& canvas) override;
     virtual void Change();
@@ -357,7 +360,17 @@ private:
 };
 
 enum class TScrollBarKind { sbHorizontal, sbVertical };
-enum class TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom, scEndScroll };
+enum class TScrollCode {
+    scLineUp,
+    scLineDown,
+    scPageUp,
+    scPageDown,
+    scPosition,
+    scTrack,
+    scTop,
+    scBottom,
+    scEndScroll
+};
 using TScrollEvent = std::function<void(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos)>;
 
 class TScrollBar : public TWinControl {
@@ -395,4 +408,4 @@ private:
     int largeChange_ = 1;
 };
 
-} // namespace ui
+}  // namespace ui

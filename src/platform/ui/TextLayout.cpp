@@ -7,10 +7,14 @@ namespace ui {
 namespace {
 std::size_t Utf8Len(unsigned char lead)
 {
-    if (lead < 0x80) return 1;
-    if ((lead >> 5) == 6) return 2;
-    if ((lead >> 4) == 14) return 3;
-    if ((lead >> 3) == 30) return 4;
+    if (lead < 0x80)
+        return 1;
+    if ((lead >> 5) == 6)
+        return 2;
+    if ((lead >> 4) == 14)
+        return 3;
+    if ((lead >> 3) == 30)
+        return 4;
     return 1;
 }
 
@@ -18,8 +22,10 @@ std::string ExpandTabs(const std::string& s)
 {
     std::string out;
     for (char c : s) {
-        if (c == '\t') out.append(8 - out.size() % 8, ' ');
-        else out.push_back(c);
+        if (c == '\t')
+            out.append(8 - out.size() % 8, ' ');
+        else
+            out.push_back(c);
     }
     return out;
 }
@@ -27,13 +33,16 @@ std::string ExpandTabs(const std::string& s)
 // Drops whole characters from the end until text + "..." fits.
 std::string Ellipsize(const std::string& text, int maxWidth, const TMeasure& measure)
 {
-    if (measure(text) <= maxWidth) return text;
+    if (measure(text) <= maxWidth)
+        return text;
     std::string s = text;
     while (!s.empty()) {
         std::size_t cut = s.size() - 1;
-        while (cut > 0 && (static_cast<unsigned char>(s[cut]) & 0xC0) == 0x80) --cut;
+        while (cut > 0 && (static_cast<unsigned char>(s[cut]) & 0xC0) == 0x80)
+            --cut;
         s.erase(cut);
-        if (measure(s + "...") <= maxWidth) break;
+        if (measure(s + "...") <= maxWidth)
+            break;
     }
     return s + "...";
 }
@@ -49,13 +58,16 @@ void WrapParagraph(const std::string& para, int maxWidth, const TMeasure& measur
     while (i < para.size()) {
         // Next word with its trailing spaces.
         std::size_t j = i;
-        while (j < para.size() && para[j] != ' ') j += Utf8Len(static_cast<unsigned char>(para[j]));
+        while (j < para.size() && para[j] != ' ')
+            j += Utf8Len(static_cast<unsigned char>(para[j]));
         std::size_t k = j;
-        while (k < para.size() && para[k] == ' ') ++k;
+        while (k < para.size() && para[k] == ' ')
+            ++k;
         std::string word = para.substr(i, j - i);
         std::string candidate = line + word;
         if (!line.empty() && measure(candidate) > maxWidth) {
-            while (!line.empty() && line.back() == ' ') line.pop_back();
+            while (!line.empty() && line.back() == ' ')
+                line.pop_back();
             out.push_back(line);
             line.clear();
             candidate = word;
@@ -81,10 +93,11 @@ void WrapParagraph(const std::string& para, int maxWidth, const TMeasure& measur
         line += para.substr(j, k - j);
         i = k;
     }
-    while (!line.empty() && line.back() == ' ') line.pop_back();
+    while (!line.empty() && line.back() == ' ')
+        line.pop_back();
     out.push_back(line);
 }
-} // namespace
+}  // namespace
 
 std::string StripPrefix(const std::string& text, int& underline)
 {
@@ -111,7 +124,8 @@ std::vector<TTextLine> LayoutText(const std::string& text, unsigned flags, int m
     if (flags & DT_SINGLELINE) {
         std::string s;
         for (char c : text)
-            if (c != '\r' && c != '\n') s.push_back(c);
+            if (c != '\r' && c != '\n')
+                s.push_back(c);
         paragraphs.push_back(s);
     } else {
         std::string cur;
@@ -119,7 +133,8 @@ std::vector<TTextLine> LayoutText(const std::string& text, unsigned flags, int m
             if (text[i] == '\r' || text[i] == '\n') {
                 paragraphs.push_back(cur);
                 cur.clear();
-                if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+                if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                    ++i;
             } else {
                 cur.push_back(text[i]);
             }
@@ -131,20 +146,26 @@ std::vector<TTextLine> LayoutText(const std::string& text, unsigned flags, int m
     for (const std::string& p : paragraphs) {
         int underline = -1;
         std::string plain = (flags & DT_NOPREFIX) ? p : StripPrefix(p, underline);
-        if (flags & DT_HIDEPREFIX) underline = -1;
-        if (flags & DT_EXPANDTABS) plain = ExpandTabs(plain);
+        if (flags & DT_HIDEPREFIX)
+            underline = -1;
+        if (flags & DT_EXPANDTABS)
+            plain = ExpandTabs(plain);
         std::vector<std::string> pieces;
-        if ((flags & DT_WORDBREAK) && !(flags & DT_SINGLELINE)) WrapParagraph(plain, maxWidth, measure, pieces);
-        else pieces.push_back(plain);
+        if ((flags & DT_WORDBREAK) && !(flags & DT_SINGLELINE))
+            WrapParagraph(plain, maxWidth, measure, pieces);
+        else
+            pieces.push_back(plain);
         int offset = 0;
         for (std::string& piece : pieces) {
             TTextLine line;
             int start = offset;
             offset += static_cast<int>(piece.size());
-            if (underline >= start && underline < offset) line.Underline = underline - start;
+            if (underline >= start && underline < offset)
+                line.Underline = underline - start;
             if ((flags & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS | DT_PATH_ELLIPSIS)) && !(flags & DT_CALCRECT)) {
                 std::string cut = Ellipsize(piece, maxWidth, measure);
-                if (cut != piece && line.Underline >= static_cast<int>(cut.size()) - 3) line.Underline = -1;
+                if (cut != piece && line.Underline >= static_cast<int>(cut.size()) - 3)
+                    line.Underline = -1;
                 piece = cut;
             }
             // Skip the spaces the wrap consumed between pieces.
@@ -159,4 +180,4 @@ std::vector<TTextLine> LayoutText(const std::string& text, unsigned flags, int m
     return lines;
 }
 
-} // namespace ui
+}  // namespace ui

@@ -21,4 +21,4 @@ std::string StripPrefix(const std::string& text, int& underline);
 // Breaks text into lines for a box of width maxWidth under the flags.
 std::vector<TTextLine> LayoutText(const std::string& text, unsigned flags, int maxWidth, const TMeasure& measure);
 
-} // namespace ui
+}  // namespace ui

@@ -1,14 +1,14 @@
 #pragma once
 // Geometry, shift states and the small value types every control and canvas uses.
-#include <cstdint>
-#include <algorithm>
-#include <functional>
 #include "platform/rtl/Object.h"
+#include <algorithm>
+#include <cstdint>
+#include <functional>
 
 namespace ui {
 
-using rtl::TObject;
 using rtl::TNotifyEvent;
+using rtl::TObject;
 
 struct TPoint {
     int X = 0;
@@ -46,15 +46,25 @@ struct TRect {
     constexpr TRect Intersect(const TRect& o) const
     {
         TRect r{std::max(Left, o.Left), std::max(Top, o.Top), std::min(Right, o.Right), std::min(Bottom, o.Bottom)};
-        if (r.IsEmpty()) return {};
+        if (r.IsEmpty())
+            return {};
         return r;
     }
     friend constexpr bool operator==(const TRect&, const TRect&) = default;
 };
 
-constexpr TRect Rect(int l, int t, int r, int b) { return {l, t, r, b}; }
-constexpr TRect Bounds(int l, int t, int w, int h) { return {l, t, l + w, t + h}; }
-constexpr TPoint Point(int x, int y) { return {x, y}; }
+constexpr TRect Rect(int l, int t, int r, int b)
+{
+    return {l, t, r, b};
+}
+constexpr TRect Bounds(int l, int t, int w, int h)
+{
+    return {l, t, l + w, t + h};
+}
+constexpr TPoint Point(int x, int y)
+{
+    return {x, y};
+}
 
 // Keyboard and mouse-button state carried by input events.
 enum TShiftFlag : unsigned {
@@ -110,4 +120,4 @@ constexpr TModalResult mrNo = 7;
 constexpr TModalResult mrClose = 8;
 constexpr TModalResult mrAll = 12;
 
-} // namespace ui
+}  // namespace ui

@@ -7,4 +7,4 @@ namespace ui {
 std::u32string ToU32(const std::string& s);
 std::string FromU32(const std::u32string& s);
 
-} // namespace ui
+}  // namespace ui

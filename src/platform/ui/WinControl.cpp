@@ -1,11 +1,11 @@
 // TWinControl: children, alignment, tab order, focus, keys, timers, painting of a control tree.
-#include <algorithm>
+#include "platform/rtl/CodePages.h"
+#include "platform/rtl/StrUtils.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Forms.h"
-#include "platform/rtl/CodePages.h"
-#include "platform/rtl/StrUtils.h"
+#include <algorithm>
 
 namespace ui {
 
@@ -15,7 +15,7 @@ TWinControl*& FocusSlot()
     static TWinControl* focus = nullptr;
     return focus;
 }
-} // namespace
+}  // namespace
 
 TWinControl* FindFocusedControl()
 {
@@ -32,7 +32,7 @@ bool HoldsOrIs(const TWinControl* c, const TWinControl* other)
 {
     return other && (c == other || c->ContainsControl(other));
 }
-} // namespace
+}  // namespace
 
 // Moves the keyboard focus: WM_KILLFOCUS to the old control; then OnExit of the old control and of
 // every container of it that does not hold the new one (innermost first), OnEnter of every container
@@ -43,21 +43,28 @@ bool HoldsOrIs(const TWinControl* c, const TWinControl* other)
 void MoveFocus(TWinControl* to)
 {
     TWinControl* from = FocusSlot();
-    if (from == to) return;
+    if (from == to)
+        return;
     FocusSlot() = to;
     auto stillTo = [to] { return FocusSlot() == to; };
-    if (from) from->Perform(WM_KILLFOCUS, 0, ControlToLParam(to));
+    if (from)
+        from->Perform(WM_KILLFOCUS, 0, ControlToLParam(to));
     if (from && !to) {
-        if (stillTo()) from->Perform(CM_EXIT);
+        if (stillTo())
+            from->Perform(CM_EXIT);
     } else if (to) {
         for (TWinControl* c = from; c && !IsForm(c) && !HoldsOrIs(c, to) && stillTo(); c = c->Parent())
             c->Perform(CM_EXIT);
         std::vector<TWinControl*> entered;
-        for (TWinControl* c = to; c && !IsForm(c) && !HoldsOrIs(c, from); c = c->Parent()) entered.push_back(c);
-        for (auto it = entered.rbegin(); it != entered.rend() && stillTo(); ++it) (*it)->Perform(CM_ENTER);
-        if (stillTo()) to->Perform(WM_SETFOCUS, 0, ControlToLParam(from));
+        for (TWinControl* c = to; c && !IsForm(c) && !HoldsOrIs(c, from); c = c->Parent())
+            entered.push_back(c);
+        for (auto it = entered.rbegin(); it != entered.rend() && stillTo(); ++it)
+            (*it)->Perform(CM_ENTER);
+        if (stillTo())
+            to->Perform(WM_SETFOCUS, 0, ControlToLParam(from));
     }
-    if (to && stillTo() && Backend() && to->HandleAllocated()) Backend()->FocusControl(to);
+    if (to && stillTo() && Backend() && to->HandleAllocated())
+        Backend()->FocusControl(to);
     auto broadcast = [](TWinControl* root, TWinControl* focused) {
         std::vector<TControl*> stack{root};
         while (!stack.empty()) {
@@ -65,20 +72,24 @@ void MoveFocus(TWinControl* to)
             stack.pop_back();
             c->Perform(CM_FOCUSCHANGED, 0, ControlToLParam(focused));
             if (auto* w = dynamic_cast<TWinControl*>(c))
-                for (int i = 0; i < w->ControlCount(); ++i) stack.push_back(w->Controls(i));
+                for (int i = 0; i < w->ControlCount(); ++i)
+                    stack.push_back(w->Controls(i));
         }
     };
     // A handler may have moved the focus on: tell everybody where it is now.
     TWinControl* now = FocusSlot();
     TCustomForm* f1 = from ? from->ParentForm() : nullptr;
     TCustomForm* f2 = to ? to->ParentForm() : nullptr;
-    if (f1) broadcast(f1, now);
-    if (f2 && f2 != f1) broadcast(f2, now);
+    if (f1)
+        broadcast(f1, now);
+    if (f2 && f2 != f1)
+        broadcast(f2, now);
 }
 
 void ForgetFocus(TWinControl* control)
 {
-    if (FocusSlot() == control) FocusSlot() = nullptr;
+    if (FocusSlot() == control)
+        FocusSlot() = nullptr;
 }
 
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
@@ -88,46 +99,58 @@ TWinControl::~TWinControl()
     MarkDestroying();
     DestroyComponents();
     // Children not owned by anyone here stay alive but lose their parent.
-    while (!controls_.empty()) RemoveControl(controls_.back());
+    while (!controls_.empty())
+        RemoveControl(controls_.back());
     ForgetFocus(this);
-    if (TCustomForm* f = ParentForm(); f && f != this && f->activeControl_ == this) f->activeControl_ = nullptr;
+    if (TCustomForm* f = ParentForm(); f && f != this && f->activeControl_ == this)
+        f->activeControl_ = nullptr;
     GetApplication()->ForgetControl(this);
 }
 
 void TWinControl::InsertControl(TControl* control)
 {
-    if (!control || control->parent_ == this) return;
+    if (!control || control->parent_ == this)
+        return;
     control->parent_ = this;
     controls_.push_back(control);
-    if (auto* w = dynamic_cast<TWinControl*>(control)) tabList_.push_back(w);
-    if (control->parentFont_) control->ParentFontChanged();
-    if (control->parentColor_) control->ParentColorChanged();
+    if (auto* w = dynamic_cast<TWinControl*>(control))
+        tabList_.push_back(w);
+    if (control->parentFont_)
+        control->ParentFontChanged();
+    if (control->parentColor_)
+        control->ParentColorChanged();
     TRect pc = ClientRect();
     control->anchorRight_ = pc.Width() - (control->left_ + control->width_);
     control->anchorBottom_ = pc.Height() - (control->top_ + control->height_);
-    if (control->align_ != TAlign::alNone) Realign();
+    if (control->align_ != TAlign::alNone)
+        Realign();
     Invalidate();
-    if (HandleAllocated() && Backend()) Backend()->ControlChanged(this, TChangeAspect::Other);
+    if (HandleAllocated() && Backend())
+        Backend()->ControlChanged(this, TChangeAspect::Other);
 }
 
 void TWinControl::RemoveControl(TControl* control)
 {
     auto it = std::find(controls_.begin(), controls_.end(), control);
-    if (it == controls_.end()) return;
+    if (it == controls_.end())
+        return;
     controls_.erase(it);
     tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), control), tabList_.end());
     control->parent_ = nullptr;
     if (auto* w = dynamic_cast<TWinControl*>(control)) {
         TWinControl* f = FindFocusedControl();
-        if (f && (f == w || w->ContainsControl(f))) ForgetFocus(f);
+        if (f && (f == w || w->ContainsControl(f)))
+            ForgetFocus(f);
         for (TWinControl* p = this; p; p = p->Parent())
-            if (auto* form = dynamic_cast<TCustomForm*>(p); form && form->activeControl_ &&
-                (form->activeControl_ == w || w->ContainsControl(form->activeControl_)))
+            if (auto* form = dynamic_cast<TCustomForm*>(p);
+                form && form->activeControl_ && (form->activeControl_ == w || w->ContainsControl(form->activeControl_)))
                 form->activeControl_ = nullptr;
     }
-    if (control->native_ && Backend()) Backend()->ControlDestroyed(control);
+    if (control->native_ && Backend())
+        Backend()->ControlDestroyed(control);
     if (!Destroying()) {
-        if (control->align_ != TAlign::alNone) Realign();
+        if (control->align_ != TAlign::alNone)
+            Realign();
         Invalidate();
     }
 }
@@ -135,7 +158,8 @@ void TWinControl::RemoveControl(TControl* control)
 bool TWinControl::ContainsControl(const TControl* control) const
 {
     for (const TControl* c = control ? control->parent_ : nullptr; c; c = c->parent_)
-        if (c == this) return true;
+        if (c == this)
+            return true;
     return false;
 }
 
@@ -143,15 +167,18 @@ TControl* TWinControl::ControlAtPos(TPoint p, bool allowDisabled) const
 {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         TControl* c = *it;
-        if (!c->Visible() || (!allowDisabled && !c->Enabled())) continue;
-        if (c->BoundsRect().Contains(p)) return c;
+        if (!c->Visible() || (!allowDisabled && !c->Enabled()))
+            continue;
+        if (c->BoundsRect().Contains(p))
+            return c;
     }
     return nullptr;
 }
 
 int TWinControl::TabOrder() const
 {
-    if (!Parent()) return -1;
+    if (!Parent())
+        return -1;
     const auto& list = Parent()->tabList_;
     auto it = std::find(list.begin(), list.end(), this);
     return it == list.end() ? -1 : static_cast<int>(it - list.begin());
@@ -159,7 +186,8 @@ int TWinControl::TabOrder() const
 
 void TWinControl::SetTabOrder(int v)
 {
-    if (!Parent()) return;
+    if (!Parent())
+        return;
     auto& list = Parent()->tabList_;
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
     v = std::clamp(v, 0, static_cast<int>(list.size()));
@@ -179,16 +207,20 @@ bool TWinControl::CanFocus() const
     // The top-level window's own visibility does not count: controls of a form that is not shown
     // can take the focus (headless use).
     for (const TControl* c = this; c; c = c->Parent()) {
-        if (!c->Enabled()) return false;
-        if (c->Parent() && !c->Visible()) return false;
+        if (!c->Enabled())
+            return false;
+        if (c->Parent() && !c->Visible())
+            return false;
     }
     return true;
 }
 
 void TWinControl::SetFocus()
 {
-    if (TCustomForm* f = ParentForm(); f && f != this) f->SetActiveControl(this);
-    else MoveFocus(this);
+    if (TCustomForm* f = ParentForm(); f && f != this)
+        f->SetActiveControl(this);
+    else
+        MoveFocus(this);
 }
 
 bool TWinControl::Focused() const
@@ -198,7 +230,8 @@ bool TWinControl::Focused() const
 
 void TWinControl::SetBorderStyle(TBorderStyle v)
 {
-    if (v == borderStyle_) return;
+    if (v == borderStyle_)
+        return;
     borderStyle_ = v;
     Realign();
     Changed(TChangeAspect::Style);
@@ -229,7 +262,8 @@ TRect TWinControl::ClientRect() const
 void TWinControl::ShowScrollBar(int bar, bool show)
 {
     bool& flag = bar == SB_HORZ ? hScroll_ : vScroll_;
-    if (flag == show) return;
+    if (flag == show)
+        return;
     int oldW = ClientWidth(), oldH = ClientHeight();
     flag = show;
     SizeChanged(oldW, oldH);  // the client area changed size
@@ -243,7 +277,8 @@ void TWinControl::SetScrollInfo(int bar, const TScrollInfo& info, bool redraw)
     target = info;
     int maxPos = std::max(info.nMin, info.nMax - std::max(0, info.nPage - 1));
     target.nPos = std::clamp(info.nPos, info.nMin, maxPos);
-    if (redraw) Invalidate();
+    if (redraw)
+        Invalidate();
 }
 
 void TWinControl::SetTimer(unsigned id, unsigned ms)
@@ -258,12 +293,14 @@ void TWinControl::KillTimer(unsigned id)
 
 void TWinControl::EnableAlign()
 {
-    if (alignDisabled_ > 0 && --alignDisabled_ == 0) Realign();
+    if (alignDisabled_ > 0 && --alignDisabled_ == 0)
+        Realign();
 }
 
 void TWinControl::Realign()
 {
-    if (alignDisabled_ > 0 || aligning_ || Destroying()) return;
+    if (alignDisabled_ > 0 || aligning_ || Destroying())
+        return;
     aligning_ = true;
     TRect r = ClientRect();
     AlignControls(r);
@@ -275,14 +312,20 @@ void TWinControl::AlignControls(TRect& rect)
     auto place = [&](TAlign kind) {
         std::vector<TControl*> list;
         for (TControl* c : controls_)
-            if (c->align_ == kind && c->Visible()) list.push_back(c);
+            if (c->align_ == kind && c->Visible())
+                list.push_back(c);
         std::stable_sort(list.begin(), list.end(), [kind](TControl* a, TControl* b) {
             switch (kind) {
-            case TAlign::alTop: return a->top_ < b->top_;
-            case TAlign::alBottom: return a->top_ + a->height_ > b->top_ + b->height_;
-            case TAlign::alLeft: return a->left_ < b->left_;
-            case TAlign::alRight: return a->left_ + a->width_ > b->left_ + b->width_;
-            default: return false;
+            case TAlign::alTop:
+                return a->top_ < b->top_;
+            case TAlign::alBottom:
+                return a->top_ + a->height_ > b->top_ + b->height_;
+            case TAlign::alLeft:
+                return a->left_ < b->left_;
+            case TAlign::alRight:
+                return a->left_ + a->width_ > b->left_ + b->width_;
+            default:
+                return false;
             }
         });
         for (TControl* c : list) {
@@ -306,7 +349,8 @@ void TWinControl::AlignControls(TRect& rect)
             case TAlign::alClient:
                 c->SetBounds(rect.Left, rect.Top, rect.Width(), rect.Height());
                 break;
-            default: break;
+            default:
+                break;
             }
         }
     };
@@ -319,19 +363,25 @@ void TWinControl::AlignControls(TRect& rect)
 
 void TWinControl::PlaceAnchored(TControl* c, int oldW, int oldH)
 {
-    if (c->align_ != TAlign::alNone) return;
+    if (c->align_ != TAlign::alNone)
+        return;
     int dw = ClientWidth() - oldW, dh = ClientHeight() - oldH;
-    if (dw == 0 && dh == 0) return;
+    if (dw == 0 && dh == 0)
+        return;
     int l = c->left_, t = c->top_, w = c->width_, h = c->height_;
     if (c->anchors_ & akRight) {
-        if (c->anchors_ & akLeft) w += dw;
-        else l += dw;
+        if (c->anchors_ & akLeft)
+            w += dw;
+        else
+            l += dw;
     } else if (!(c->anchors_ & akLeft)) {
         l += dw / 2;
     }
     if (c->anchors_ & akBottom) {
-        if (c->anchors_ & akTop) h += dh;
-        else t += dh;
+        if (c->anchors_ & akTop)
+            h += dh;
+        else
+            t += dh;
     } else if (!(c->anchors_ & akTop)) {
         t += dh / 2;
     }
@@ -341,7 +391,8 @@ void TWinControl::PlaceAnchored(TControl* c, int oldW, int oldH)
 void TWinControl::SizeChanged(int oldClientWidth, int oldClientHeight)
 {
     aligning_ = true;
-    for (TControl* c : std::vector<TControl*>(controls_)) PlaceAnchored(c, oldClientWidth, oldClientHeight);
+    for (TControl* c : std::vector<TControl*>(controls_))
+        PlaceAnchored(c, oldClientWidth, oldClientHeight);
     aligning_ = false;
     // WM_SIZE (client size) re-aligns the children.
     Perform(WM_SIZE, 0, MakeLParam(ClientWidth(), ClientHeight()));
@@ -351,13 +402,15 @@ void TWinControl::SizeChanged(int oldClientWidth, int oldClientHeight)
 void TWinControl::FontChanged()
 {
     TControl::FontChanged();
-    for (TControl* c : controls_) c->Perform(CM_PARENTFONTCHANGED);
+    for (TControl* c : controls_)
+        c->Perform(CM_PARENTFONTCHANGED);
 }
 
 void TWinControl::ColorChanged()
 {
     TControl::ColorChanged();
-    for (TControl* c : controls_) c->Perform(CM_PARENTCOLORCHANGED);
+    for (TControl* c : controls_)
+        c->Perform(CM_PARENTCOLORCHANGED);
 }
 
 void TWinControl::PaintBackground(TCanvas& canvas)
@@ -392,7 +445,8 @@ bool TWinControl::ScrollBarMouse(TMessage& m)
         Perform(bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL, MakeWParam(SB_ENDSCROLL, 0), 0);
         return false;
     }
-    if (m.Msg != WM_LBUTTONDOWN && m.Msg != WM_LBUTTONDBLCLK && m.Msg != WM_MOUSEMOVE && m.Msg != WM_LBUTTONUP) return false;
+    if (m.Msg != WM_LBUTTONDOWN && m.Msg != WM_LBUTTONDBLCLK && m.Msg != WM_MOUSEMOVE && m.Msg != WM_LBUTTONUP)
+        return false;
     // Mouse points are client coordinates; the bars lie outside the client area.
     TPoint o = ClientOrigin();
     TPoint p{LoWordSigned(m.LParam) + o.X, HiWordSigned(m.LParam) + o.Y};
@@ -419,11 +473,14 @@ bool TWinControl::ScrollBarMouse(TMessage& m)
         }
         return true;
     }
-    if (m.Msg != WM_LBUTTONDOWN && m.Msg != WM_LBUTTONDBLCLK) return false;
+    if (m.Msg != WM_LBUTTONDOWN && m.Msg != WM_LBUTTONDBLCLK)
+        return false;
     for (int bar : {SB_VERT, SB_HORZ}) {
-        if (!ScrollBarVisible(bar)) continue;
+        if (!ScrollBarVisible(bar))
+            continue;
         BarGeometry g = ScrollBarGeometry(bar);
-        if (!g.bar.Contains(p)) continue;
+        if (!g.bar.Contains(p))
+            continue;
         int along = bar == SB_VERT ? p.Y - g.bar.Top : p.X - g.bar.Left;
         if (along < g.thumbStart) {
             send(bar, SB_PAGEUP, 0);
@@ -457,8 +514,10 @@ void TWinControl::PaintControl(TCanvas& canvas)
         canvas.Brush()->SetColor(clBtnShadow);
         canvas.FillRect(t);
     };
-    if (vScroll_) bar(SB_VERT);
-    if (hScroll_) bar(SB_HORZ);
+    if (vScroll_)
+        bar(SB_VERT);
+    if (hScroll_)
+        bar(SB_HORZ);
 }
 
 void TWinControl::PaintTree(TCanvas& canvas)
@@ -470,25 +529,33 @@ void TWinControl::PaintTree(TCanvas& canvas)
     TPoint co = ClientOrigin();
     TRect client = ClientRect().Offset(co.X, co.Y);
     TRect deviceClip = client.Offset(base.X, base.Y);
-    if (hadClip) deviceClip = deviceClip.Intersect(oldClip.Offset(base.X, base.Y));
+    if (hadClip)
+        deviceClip = deviceClip.Intersect(oldClip.Offset(base.X, base.Y));
     for (TControl* c : controls_) {
-        if (!c->Visible()) continue;
+        if (!c->Visible())
+            continue;
         TPoint origin{base.X + co.X + c->Left(), base.Y + co.Y + c->Top()};
         TRect childDevice = deviceClip.Intersect(Bounds(origin.X, origin.Y, c->Width(), c->Height()));
-        if (childDevice.IsEmpty()) continue;
+        if (childDevice.IsEmpty())
+            continue;
         canvas.SetOrigin(origin);
         canvas.SetClipRect(childDevice.Offset(-origin.X, -origin.Y));
-        if (auto* w = dynamic_cast<TWinControl*>(c)) w->PaintTree(canvas);
-        else c->PaintControl(canvas);
+        if (auto* w = dynamic_cast<TWinControl*>(c))
+            w->PaintTree(canvas);
+        else
+            c->PaintControl(canvas);
     }
     canvas.SetOrigin(base);
-    if (hadClip) canvas.SetClipRect(oldClip);
-    else canvas.ResetClip();
+    if (hadClip)
+        canvas.SetClipRect(oldClip);
+    else
+        canvas.ResetClip();
 }
 
 void TWinControl::WndProc(TMessage& m)
 {
-    if ((vScroll_ || hScroll_ || trackingBar_ >= 0) && ScrollBarMouse(m)) return;
+    if ((vScroll_ || hScroll_ || trackingBar_ >= 0) && ScrollBarMouse(m))
+        return;
     switch (m.Msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
@@ -530,7 +597,8 @@ void TWinControl::WndProc(TMessage& m)
     case WM_COMMAND: {
         // Notifications of child controls are reflected back to them.
         TWinControl* from = LParamToControl(m.LParam);
-        if (from && (from == this || ContainsControl(from))) m.Result = from->Perform(CN_COMMAND, m.WParam, m.LParam);
+        if (from && (from == this || ContainsControl(from)))
+            m.Result = from->Perform(CN_COMMAND, m.WParam, m.LParam);
         return;
     }
     case WM_SIZE:
@@ -546,7 +614,8 @@ bool TWinControl::DoKeyDown(unsigned& key, TShiftState shift)
     TCustomForm* form = ParentForm();
     if (form && form != this && form->KeyPreview()) {
         static_cast<TWinControl*>(form)->KeyDown(key, shift);
-        if (key == 0) return true;
+        if (key == 0)
+            return true;
     }
     KeyDown(key, shift);
     return key == 0;
@@ -557,7 +626,8 @@ bool TWinControl::DoKeyPress(char32_t& key)
     TCustomForm* form = ParentForm();
     if (form && form != this && form->KeyPreview()) {
         static_cast<TWinControl*>(form)->KeyPress(key);
-        if (key == 0) return true;
+        if (key == 0)
+            return true;
     }
     KeyPress(key);
     return key == 0;
@@ -568,7 +638,8 @@ bool TWinControl::DoKeyUp(unsigned& key, TShiftState shift)
     TCustomForm* form = ParentForm();
     if (form && form != this && form->KeyPreview()) {
         static_cast<TWinControl*>(form)->KeyUp(key, shift);
-        if (key == 0) return true;
+        if (key == 0)
+            return true;
     }
     KeyUp(key, shift);
     return key == 0;
@@ -576,39 +647,47 @@ bool TWinControl::DoKeyUp(unsigned& key, TShiftState shift)
 
 void TWinControl::KeyDown(unsigned& key, TShiftState shift)
 {
-    if (OnKeyDown) OnKeyDown(this, key, shift);
+    if (OnKeyDown)
+        OnKeyDown(this, key, shift);
 }
 
 void TWinControl::KeyUp(unsigned& key, TShiftState shift)
 {
-    if (OnKeyUp) OnKeyUp(this, key, shift);
+    if (OnKeyUp)
+        OnKeyUp(this, key, shift);
 }
 
 void TWinControl::KeyPress(char32_t& key)
 {
-    if (OnKeyPress) OnKeyPress(this, key);
+    if (OnKeyPress)
+        OnKeyPress(this, key);
 }
 
 void TWinControl::DoEnter()
 {
-    if (OnEnter) OnEnter(this);
+    if (OnEnter)
+        OnEnter(this);
 }
 
 void TWinControl::DoExit()
 {
-    if (OnExit) OnExit(this);
+    if (OnExit)
+        OnExit(this);
 }
 
-} // namespace ui
+}  // namespace ui
 
 namespace ui {
 
 void NotifyParent(TWinControl* control, unsigned code)
 {
-    if (!control) return;
+    if (!control)
+        return;
     std::uintptr_t w = MakeWParam(0, code);
-    if (control->Parent()) control->Parent()->Perform(WM_COMMAND, w, ControlToLParam(control));
-    else control->Perform(CN_COMMAND, w, ControlToLParam(control));
+    if (control->Parent())
+        control->Parent()->Perform(WM_COMMAND, w, ControlToLParam(control));
+    else
+        control->Perform(CN_COMMAND, w, ControlToLParam(control));
 }
 
 namespace {
@@ -618,7 +697,8 @@ namespace {
 std::string AcceleratorText(const std::string& caption)
 {
     for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&') continue;
+        if (caption[i] != '&')
+            continue;
         if (caption[i + 1] == '&') {
             ++i;
             continue;
@@ -630,7 +710,7 @@ std::string AcceleratorText(const std::string& caption)
     return {};
 }
 
-} // namespace
+}  // namespace
 
 char32_t AcceleratorOf(const std::string& caption)
 {
@@ -642,10 +722,11 @@ char32_t AcceleratorOf(const std::string& caption)
 bool IsAccel(char32_t ch, const std::string& caption)
 {
     const std::string accel = AcceleratorText(caption);
-    if (accel.empty() || ch == 0) return false;
+    if (accel.empty() || ch == 0)
+        return false;
     std::string typed;
     rtl::AppendUtf8(typed, static_cast<int>(ch));
     return rtl::AnsiUpperCase(accel) == rtl::AnsiUpperCase(typed);
 }
 
-} // namespace ui
+}  // namespace ui

@@ -13,8 +13,7 @@ namespace xml {
 // renames that file over the target. When write throws, the stream fails, or the file cannot be
 // created, flushed or renamed, no temporary file is left, the target is left as it was, and the
 // error is thrown (a failure of our own as rtl::EFCreateError naming the target).
-void WriteFileAtomically(const std::filesystem::path& target,
-                         const std::function<void(std::ostream&)>& write);
+void WriteFileAtomically(const std::filesystem::path& target, const std::function<void(std::ostream&)>& write);
 
 // Same, for content already in memory.
 void WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes);

@@ -32,14 +32,14 @@ namespace xml {
 // A file or text that cannot be parsed, or a file that cannot be read or written. what() is
 // "<file>: <reason>"; File() and Reason() give the parts.
 class XmlError : public std::runtime_error {
- public:
-  XmlError(std::string file, std::string reason);
-  const std::string& File() const { return file_; }
-  const std::string& Reason() const { return reason_; }
+public:
+    XmlError(std::string file, std::string reason);
+    const std::string& File() const { return file_; }
+    const std::string& Reason() const { return reason_; }
 
- private:
-  std::string file_;
-  std::string reason_;
+private:
+    std::string file_;
+    std::string reason_;
 };
 
 enum class NodeKind { Element, Text, Comment, Other };
@@ -49,117 +49,117 @@ class Element;
 // Any node below an element: an element, a text (character data), a comment or something else
 // (processing instruction, doctype).
 class Node {
- public:
-  Node() = default;
-  explicit operator bool() const { return node_ != nullptr; }
-  NodeKind Kind() const;
-  // Element name; empty for other kinds.
-  std::string Name() const;
-  // Text or comment content; empty for elements.
-  std::string Value() const;
-  // The element this node is, or a null element for other kinds.
-  Element AsElement() const;
+public:
+    Node() = default;
+    explicit operator bool() const { return node_ != nullptr; }
+    NodeKind Kind() const;
+    // Element name; empty for other kinds.
+    std::string Name() const;
+    // Text or comment content; empty for elements.
+    std::string Value() const;
+    // The element this node is, or a null element for other kinds.
+    Element AsElement() const;
 
- private:
-  friend class Element;
-  friend class Document;
-  explicit Node(pugi::xml_node_struct* n) : node_(n) {}
-  pugi::xml_node_struct* node_ = nullptr;
+private:
+    friend class Element;
+    friend class Document;
+    explicit Node(pugi::xml_node_struct* n) : node_(n) {}
+    pugi::xml_node_struct* node_ = nullptr;
 };
 
 class Element {
- public:
-  Element() = default;
-  explicit operator bool() const { return node_ != nullptr; }
-  friend bool operator==(const Element&, const Element&) = default;
+public:
+    Element() = default;
+    explicit operator bool() const { return node_ != nullptr; }
+    friend bool operator==(const Element&, const Element&) = default;
 
-  std::string Name() const;
+    std::string Name() const;
 
-  // First child element with exactly this name (case matters), or null.
-  Element ChildByName(std::string_view name) const;
-  // Child elements in document order (all of them, or those with the given name).
-  std::vector<Element> Children() const;
-  std::vector<Element> Children(std::string_view name) const;
-  // All child nodes (elements, texts, comments) in document order.
-  std::vector<Node> ChildNodes() const;
-  bool HasChildElements() const;
+    // First child element with exactly this name (case matters), or null.
+    Element ChildByName(std::string_view name) const;
+    // Child elements in document order (all of them, or those with the given name).
+    std::vector<Element> Children() const;
+    std::vector<Element> Children(std::string_view name) const;
+    // All child nodes (elements, texts, comments) in document order.
+    std::vector<Node> ChildNodes() const;
+    bool HasChildElements() const;
 
-  bool HasAttribute(std::string_view name) const;
-  // The attribute's value, or nullopt when the element has no such attribute.
-  std::optional<std::string> Attribute(std::string_view name) const;
-  // The attribute's value, or the fallback when the element has no such attribute.
-  std::string Attribute(std::string_view name, std::string_view fallback) const;
-  // All attributes as (name, value) in document order.
-  std::vector<std::pair<std::string, std::string>> Attributes() const;
-  // Sets the value; a new attribute is added after the existing ones.
-  void SetAttribute(std::string_view name, std::string_view value);
-  bool RemoveAttribute(std::string_view name);
+    bool HasAttribute(std::string_view name) const;
+    // The attribute's value, or nullopt when the element has no such attribute.
+    std::optional<std::string> Attribute(std::string_view name) const;
+    // The attribute's value, or the fallback when the element has no such attribute.
+    std::string Attribute(std::string_view name, std::string_view fallback) const;
+    // All attributes as (name, value) in document order.
+    std::vector<std::pair<std::string, std::string>> Attributes() const;
+    // Sets the value; a new attribute is added after the existing ones.
+    void SetAttribute(std::string_view name, std::string_view value);
+    bool RemoveAttribute(std::string_view name);
 
-  // The element's text when its content is text only: "" for an empty element, the text
-  // otherwise, kept exactly as written. nullopt for a null element or an element that holds
-  // child elements or comments (its content is not a single text).
-  std::optional<std::string> Text() const;
-  // Text() or the fallback.
-  std::string Text(std::string_view fallback) const;
-  // All character data below the element, concatenated in document order.
-  std::string InnerText() const;
-  // Replaces the element's content with one text.
-  void SetText(std::string_view text);
+    // The element's text when its content is text only: "" for an empty element, the text
+    // otherwise, kept exactly as written. nullopt for a null element or an element that holds
+    // child elements or comments (its content is not a single text).
+    std::optional<std::string> Text() const;
+    // Text() or the fallback.
+    std::string Text(std::string_view fallback) const;
+    // All character data below the element, concatenated in document order.
+    std::string InnerText() const;
+    // Replaces the element's content with one text.
+    void SetText(std::string_view text);
 
-  // Adds a child element at the end and returns it.
-  Element AppendChild(std::string_view name);
-  // Adds a child element with a single text at the end and returns it.
-  Element AppendTextChild(std::string_view name, std::string_view text);
-  void AppendComment(std::string_view text);
-  // Removes a child element (and everything below it); false when it is not a child.
-  bool RemoveChild(const Element& child);
-  void RemoveAllChildren();
+    // Adds a child element at the end and returns it.
+    Element AppendChild(std::string_view name);
+    // Adds a child element with a single text at the end and returns it.
+    Element AppendTextChild(std::string_view name, std::string_view text);
+    void AppendComment(std::string_view text);
+    // Removes a child element (and everything below it); false when it is not a child.
+    bool RemoveChild(const Element& child);
+    void RemoveAllChildren();
 
- private:
-  friend class Node;
-  friend class Document;
-  explicit Element(pugi::xml_node_struct* n) : node_(n) {}
-  pugi::xml_node_struct* node_ = nullptr;
+private:
+    friend class Node;
+    friend class Document;
+    explicit Element(pugi::xml_node_struct* n) : node_(n) {}
+    pugi::xml_node_struct* node_ = nullptr;
 };
 
 class Document {
- public:
-  Document();
-  ~Document();
-  Document(Document&&) noexcept;
-  Document& operator=(Document&&) noexcept;
-  Document(const Document&) = delete;
-  Document& operator=(const Document&) = delete;
+public:
+    Document();
+    ~Document();
+    Document(Document&&) noexcept;
+    Document& operator=(Document&&) noexcept;
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
 
-  // Replaces the content with the parsed file. On failure throws XmlError naming the file and
-  // the parser's reason (with line and column); the document is then empty.
-  void LoadFromFile(const std::filesystem::path& file);
-  // As LoadFromFile; sourceName names the text in an error.
-  void LoadFromString(std::string_view text, std::string_view sourceName = "(text)");
+    // Replaces the content with the parsed file. On failure throws XmlError naming the file and
+    // the parser's reason (with line and column); the document is then empty.
+    void LoadFromFile(const std::filesystem::path& file);
+    // As LoadFromFile; sourceName names the text in an error.
+    void LoadFromString(std::string_view text, std::string_view sourceName = "(text)");
 
-  // Removes every node.
-  void Clear();
-  bool Empty() const;
+    // Removes every node.
+    void Clear();
+    bool Empty() const;
 
-  // The first element of the document, or null.
-  Element DocumentElement() const;
-  // Clears the document and adds a root element with this name.
-  Element CreateRoot(std::string_view name);
-  // Adds a comment at document level after everything already there (e.g. after the root).
-  void AppendComment(std::string_view text);
-  // Nodes at document level (comments, the root, …) in document order; the declaration, if
-  // one was read, is not among them.
-  std::vector<Node> ChildNodes() const;
+    // The first element of the document, or null.
+    Element DocumentElement() const;
+    // Clears the document and adds a root element with this name.
+    Element CreateRoot(std::string_view name);
+    // Adds a comment at document level after everything already there (e.g. after the root).
+    void AppendComment(std::string_view text);
+    // Nodes at document level (comments, the root, …) in document order; the declaration, if
+    // one was read, is not among them.
+    std::vector<Node> ChildNodes() const;
 
-  // The document as the program writes it: UTF-8, no declaration, no indentation.
-  std::string SaveToString() const;
-  // Writes SaveToString() to the file through a temporary file in the same folder that is then
-  // renamed over the target. Throws XmlError naming the file when anything fails; the previous
-  // file is then untouched.
-  void SaveToFile(const std::filesystem::path& file) const;
+    // The document as the program writes it: UTF-8, no declaration, no indentation.
+    std::string SaveToString() const;
+    // Writes SaveToString() to the file through a temporary file in the same folder that is then
+    // renamed over the target. Throws XmlError naming the file when anything fails; the previous
+    // file is then untouched.
+    void SaveToFile(const std::filesystem::path& file) const;
 
- private:
-  std::unique_ptr<pugi::xml_document> doc_;
+private:
+    std::unique_ptr<pugi::xml_document> doc_;
 };
 
 }  // namespace xml

@@ -16,10 +16,9 @@ TEST(SplitIPAddress, AcceptsOnlyFourPartsInRange)
         const char* text;
         bool ok;
     } cases[] = {
-        {"192.168.0.1", true},   {" 10 . 0 . 0 . 1 ", true}, {"0.0.0.0", true},
-        {"256.1.1.1", false},    {"1.2.3.-1", false},        {"1.2.3.", false},
-        {"", false},             {"a.b.c.d", false},         {"1.2.3.4.5", false},
-        {"1.2.3", false},        {"1..2.3", false},          {"1.2.3.$A", false},
+        {"192.168.0.1", true}, {" 10 . 0 . 0 . 1 ", true}, {"0.0.0.0", true}, {"256.1.1.1", false},
+        {"1.2.3.-1", false},   {"1.2.3.", false},          {"", false},       {"a.b.c.d", false},
+        {"1.2.3.4.5", false},  {"1.2.3", false},           {"1..2.3", false}, {"1.2.3.$A", false},
     };
     for (const auto& c : cases) {
         std::string a, b, cc, d;
@@ -41,11 +40,9 @@ TEST(IPToBytes, InvalidPartsBecomeZeroAndSetTheErrorFlag)
         bool error;
         std::array<int, 4> bytes;
     } cases[] = {
-        {"10.0.0.1", false, {10, 0, 0, 1}},
-        {"10.0.300.1", true, {10, 0, 0, 1}},
+        {"10.0.0.1", false, {10, 0, 0, 1}},   {"10.0.300.1", true, {10, 0, 0, 1}},
         {"1.2.3", true, {1, 2, 0, 3}},  // a missing dot leaves the rest for the next part
-        {" 1. 2. 3. 4", false, {1, 2, 3, 4}},
-        {"1 .2.3.4", true, {0, 2, 3, 4}},  // blank after the digits
+        {" 1. 2. 3. 4", false, {1, 2, 3, 4}}, {"1 .2.3.4", true, {0, 2, 3, 4}},  // blank after the digits
         {"1.2.3.4.5", true, {1, 2, 3, 0}},
     };
     for (const auto& c : cases) {
@@ -103,11 +100,11 @@ TEST(StrToFloatSep, EitherSeparatorIsAccepted)
         bool ok;
         float value;
     } cases[] = {
-        {',', "1.5", true, 1.5f},   {',', "1,5", true, 1.5f},    {',', "1.000,5", false, 1.0f},
-        {',', "", false, 1.0f},     {',', " -2,25 ", true, -2.25f}, {',', "1e3", true, 1000.0f},
-        {',', "1,5e-1", true, 0.15f}, {',', "1e", false, 1.0f},  {',', "abc", false, 1.0f},
+        {',', "1.5", true, 1.5f},     {',', "1,5", true, 1.5f},       {',', "1.000,5", false, 1.0f},
+        {',', "", false, 1.0f},       {',', " -2,25 ", true, -2.25f}, {',', "1e3", true, 1000.0f},
+        {',', "1,5e-1", true, 0.15f}, {',', "1e", false, 1.0f},       {',', "abc", false, 1.0f},
         {',', "1e39", false, 1.0f},  // beyond the 32-bit float range
-        {'.', "1,5", true, 1.5f},   {'.', "3.25", true, 3.25f},  {'.', "1,000.5", false, 1.0f},
+        {'.', "1,5", true, 1.5f},     {'.', "3.25", true, 3.25f},     {'.', "1,000.5", false, 1.0f},
     };
     for (const auto& c : cases) {
         auto s = rtl::TFormatSettings::Neutral();
@@ -163,9 +160,8 @@ TEST(ListCOMPorts, RefusedOpenCountsOnlyWithHardware)
         const char* uartType;
         ComPortProbe expected;
     } cases[] = {
-        {EACCES, "0\n", ComPortProbe::Absent},  {EACCES, "4\n", ComPortProbe::InUse},
-        {EACCES, "", ComPortProbe::InUse},      {EBUSY, "4", ComPortProbe::InUse},
-        {EIO, "", ComPortProbe::Absent},        {ENOENT, "", ComPortProbe::Absent},
+        {EACCES, "0\n", ComPortProbe::Absent}, {EACCES, "4\n", ComPortProbe::InUse}, {EACCES, "", ComPortProbe::InUse},
+        {EBUSY, "4", ComPortProbe::InUse},     {EIO, "", ComPortProbe::Absent},      {ENOENT, "", ComPortProbe::Absent},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Serial_Open_Failure(c.error, c.uartType), c.expected) << c.error << ' ' << c.uartType;

@@ -15,13 +15,12 @@ struct Run {
     int first, last;
 };
 constexpr Run kRuns[] = {
-    {0, 78},      {100, 110},   {200, 207},   {300, 321},   {400, 886},   {888, 989},   {1000, 1050},
-    {1100, 1105}, {1200, 1237}, {1300, 1683}, {1700, 1793}, {1800, 1903}, {2000, 2093}, {2100, 2121},
-    {2200, 2260}, {2300, 2308}, {2400, 2458}, {2500, 2563}, {2600, 2691}, {2700, 2779}, {2800, 2865},
-    {2900, 2927}, {3000, 3025}, {3100, 3112}, {3200, 3267}, {3300, 3345}, {3400, 3421}, {3500, 3547},
-    {3600, 3643}, {3700, 3798}, {3800, 3874}, {3900, 3943}, {4000, 4042}, {4100, 4216}, {4300, 4332},
-    {4400, 4431}, {4500, 4530}, {4600, 4688}, {4700, 4786}, {4800, 4808}, {4900, 4960}, {5000, 5015},
-    {5100, 5224},
+    {0, 78},      {100, 110},   {200, 207},   {300, 321},   {400, 886},   {888, 989},   {1000, 1050}, {1100, 1105},
+    {1200, 1237}, {1300, 1683}, {1700, 1793}, {1800, 1903}, {2000, 2093}, {2100, 2121}, {2200, 2260}, {2300, 2308},
+    {2400, 2458}, {2500, 2563}, {2600, 2691}, {2700, 2779}, {2800, 2865}, {2900, 2927}, {3000, 3025}, {3100, 3112},
+    {3200, 3267}, {3300, 3345}, {3400, 3421}, {3500, 3547}, {3600, 3643}, {3700, 3798}, {3800, 3874}, {3900, 3943},
+    {4000, 4042}, {4100, 4216}, {4300, 4332}, {4400, 4431}, {4500, 4530}, {4600, 4688}, {4700, 4786}, {4800, 4808},
+    {4900, 4960}, {5000, 5015}, {5100, 5224},
 };
 
 bool inRun(int n)
@@ -135,7 +134,9 @@ TEST_F(LanguageFile, LineRules)
         {"STR 7 = a=b", 7, "a=b"},
         {"STR 9 = \xB6  padded  \xB6", 9, "  padded  "},
         {"STR 10 = \xB6\xB6", 10, ""},
-        {"STR 11 = cut\xB6" "here", 11, "cut"},
+        {"STR 11 = cut\xB6"
+         "here",
+         11, "cut"},
         {"STR 12 =    ", 12, nullptr},
         {"str 13 = small letters", 13, nullptr},
         {"STR = no digits", 14, nullptr},
@@ -188,7 +189,9 @@ TEST_F(LanguageFile, EncodingsFromByteOrderMark)
         be += char(u & 0xFF);
     }
     const std::pair<const char*, std::string> files[] = {
-        {"utf8.lng", "\xEF\xBB\xBF" "STR 1 = " + expected + "\n"},
+        {"utf8.lng", "\xEF\xBB\xBF"
+                     "STR 1 = " +
+                         expected + "\n"},
         {"le.lng", le},
         {"be.lng", be},
     };
@@ -201,7 +204,8 @@ TEST_F(LanguageFile, EncodingsFromByteOrderMark)
 
 TEST_F(LanguageFile, WithoutMarkTheFileIsWindows1252)
 {
-    Load_Lang_File(write("ansi.lng", "STR 2 = \xB6" "Caf\xE9 \x80 \xB6 ignored\n"));
+    Load_Lang_File(write("ansi.lng", "STR 2 = \xB6"
+                                     "Caf\xE9 \x80 \xB6 ignored\n"));
     // 0xB6 is the pilcrow in Windows-1252, so the enclosing pilcrows work here too.
     EXPECT_EQ(Lang_List[2], "Caf\xC3\xA9 \xE2\x82\xAC ");
 }

@@ -37,7 +37,7 @@ TEST(NumConv, GeneralConversionFollowsDecimalAndHexRules)
         {"-$10", -16},
         {"2147483647", 2147483647},
         {"-2147483648", -2147483648LL},
-        {"$FFFFFFFF", -1},          // hexadecimal may use all 32 bits
+        {"$FFFFFFFF", -1},  // hexadecimal may use all 32 bits
         {"$7FFFFFFF", 2147483647},
         {"2147483648", std::nullopt},  // decimal must fit a signed 32-bit integer
         {"$100000000", std::nullopt},
@@ -46,7 +46,7 @@ TEST(NumConv, GeneralConversionFollowsDecimalAndHexRules)
         {"-", std::nullopt},
         {"$", std::nullopt},
         {"0x", std::nullopt},
-        {"12 ", std::nullopt},      // trailing blank
+        {"12 ", std::nullopt},  // trailing blank
         {"1.5", std::nullopt},
         {"12a", std::nullopt},
         {"$G1", std::nullopt},
@@ -76,8 +76,14 @@ TEST(NumConv, SixtyFourBitConversionKeepsLargeValues)
 TEST(NumConv, AddressPartsAreDecimalOnly)
 {
     const IntCase cases[] = {
-        {"255", 255}, {" 10", 10}, {"-1", -1}, {"+3", 3},
-        {"10 ", std::nullopt}, {"$A", std::nullopt}, {"0x0A", std::nullopt}, {"", std::nullopt},
+        {"255", 255},
+        {" 10", 10},
+        {"-1", -1},
+        {"+3", 3},
+        {"10 ", std::nullopt},
+        {"$A", std::nullopt},
+        {"0x0A", std::nullopt},
+        {"", std::nullopt},
         {"99999999999999999999", std::nullopt},
     };
     expectTable(Str_To_IP_Part, cases);
@@ -110,7 +116,7 @@ TEST(NumConv, LanguageNumbersAreSignedDecimal)
     const struct {
         const char* text;
         int32_t expected;
-    } cases[] = {{"12", 12}, {"0", 0}, {"-3", -3}, {"5299", 5299}, {"$10", -1},
+    } cases[] = {{"12", 12},  {"0", 0}, {"-3", -3},  {"5299", 5299},     {"$10", -1},
                  {"1 2", -1}, {"", -1}, {"abc", -1}, {"99999999999", -1}};
     for (const auto& c : cases)
         EXPECT_EQ(Str_To_Int_Lang(c.text), c.expected) << c.text;

@@ -65,8 +65,8 @@ TEST(OpcUaConverters, UnlistedValuesTakeTheDefaults)
 
 TEST(OpcUaConverters, DataTypeTexts)
 {
-    const std::pair<int, const char*> cases[] = {
-        {0, "Boolean"}, {6, "UInt32"}, {9, "Float"}, {12, "DateTime"}, {14, "ByteString"}, {15, ""}, {-1, ""}};
+    const std::pair<int, const char*> cases[] = {{0, "Boolean"},     {6, "UInt32"}, {9, "Float"}, {12, "DateTime"},
+                                                 {14, "ByteString"}, {15, ""},      {-1, ""}};
     std::string t;
     for (auto [code, text] : cases) {
         OPC_UA_DataType_To_Str(code, t);
@@ -151,8 +151,8 @@ TEST(CheckSNMPv3String, LengthBeforeCharacters)
 
 TEST(SNMPSecLevel, UpperCasedAndTrimmed)
 {
-    const std::pair<const char*, int> cases[] = {
-        {"  auth priv ", 3}, {"AUTH NOPRIV", 1}, {"NOAUTH NOPRIV", 0}, {"   ", -1}, {"", -1}, {"AUTHPRIV", 0}};
+    const std::pair<const char*, int> cases[] = {{"  auth priv ", 3}, {"AUTH NOPRIV", 1}, {"NOAUTH NOPRIV", 0},
+                                                 {"   ", -1},         {"", -1},           {"AUTHPRIV", 0}};
     for (auto [text, level] : cases)
         EXPECT_EQ(Str_To_SNMP_Sec_Level(text), level) << text;
 }

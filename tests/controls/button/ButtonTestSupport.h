@@ -1,7 +1,7 @@
 #pragma once
 // Shared helpers of the push-button tests: a font the tests control and pixel scans.
-#include <string>
 #include "platform/ui/Graphics.h"
+#include <string>
 
 namespace button_test {
 
@@ -63,4 +63,4 @@ inline void MakeStrip(ui::TBitmap& strip, int cells, int size, const ui::TColor*
         strip.SetPixel(c * size, size - 1, 0xFF00FF);
 }
 
-} // namespace button_test
+}  // namespace button_test

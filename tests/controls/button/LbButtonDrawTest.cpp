@@ -44,7 +44,10 @@ protected:
     void UseGlyph(int cells, int size);
 
     // Pixels inside the frame that are not the given face colour.
-    ui::TRect Ink(ui::TColor faceColour) { return InkBounds(bmp, ui::Rect(1, 1, face.Width - 1, face.Height - 1), faceColour); }
+    ui::TRect Ink(ui::TColor faceColour)
+    {
+        return InkBounds(bmp, ui::Rect(1, 1, face.Width - 1, face.Height - 1), faceColour);
+    }
 
     ui::TFont font;
     TLbButtonFace face;
@@ -61,7 +64,7 @@ void DrawTest::UseGlyph(int cells, int size)
     face.NumGlyphs = cells;
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(DrawTest, EncartaPressedShowsPressedColourAndBoldCaptionInPlace)
 {
@@ -113,10 +116,10 @@ TEST_F(DrawTest, FaceColourFollowsHoverStepPressAndEnabledState)
     } cases[] = {
         {kFace, RGB(0xFF, 0xFF, 0x00), ui::clNone, 8, false, true, RGB(0xFF, 0xFF, 0x00)},
         {RGB(0, 0, 0), RGB(0xFF, 0xFF, 0xFF), ui::clNone, 4, false, true, RGB(0x7F, 0x7F, 0x7F)},
-        {kFace, ui::clNone, ui::clNone, 8, false, true, kFace},                  // no hover colour
-        {kFace, RGB(0xFF, 0xFF, 0x00), ui::clNone, 8, false, false, kFace},      // disabled: no highlight
-        {kFace, RGB(0xFF, 0xFF, 0x00), kPressed, 8, true, true, kPressed},       // pressed wins
-        {kFace, RGB(0xFF, 0xFF, 0x00), kPressed, 0, true, false, kFace},         // disabled is never pressed
+        {kFace, ui::clNone, ui::clNone, 8, false, true, kFace},              // no hover colour
+        {kFace, RGB(0xFF, 0xFF, 0x00), ui::clNone, 8, false, false, kFace},  // disabled: no highlight
+        {kFace, RGB(0xFF, 0xFF, 0x00), kPressed, 8, true, true, kPressed},   // pressed wins
+        {kFace, RGB(0xFF, 0xFF, 0x00), kPressed, 0, true, false, kFace},     // disabled is never pressed
         {kFace, RGB(0xFF, 0xFF, 0x00), ui::clNone, 8, true, true, RGB(0xFF, 0xFF, 0x00)},
     };
     face.Style = bsEncarta;
@@ -196,9 +199,8 @@ TEST_F(DrawTest, GlyphCellFollowsState)
         bool enabled, pressed, hot;
         int expectedCell;
     } cases[] = {
-        {4, true, false, false, 0}, {4, false, false, false, 1}, {4, true, false, true, 3},
-        {4, true, true, true, 2},   {3, true, false, true, 0},  {3, true, true, false, 2},
-        {2, true, true, true, 0},   {2, false, true, true, 1},
+        {4, true, false, false, 0},  {4, false, false, false, 1}, {4, true, false, true, 3}, {4, true, true, true, 2},
+        {3, true, false, true, 0},   {3, true, true, false, 2},   {2, true, true, true, 0},  {2, false, true, true, 1},
         {1, false, false, false, 0},  // one picture only: shown also when disabled
     };
     face.Style = bsNormal;
@@ -237,7 +239,7 @@ TEST_F(DrawTest, FlatFrameShowsOnlyWhenHotOrPressed)
     struct Case {
         bool enabled, hot, pressed, frame;
     } cases[] = {
-        {true, false, false, false}, {true, true, false, true}, {true, false, true, true},
+        {true, false, false, false}, {true, true, false, true},   {true, false, true, true},
         {false, true, false, false}, {false, false, true, false},
     };
     face.Style = bsNormal;
@@ -367,10 +369,18 @@ TEST_F(DrawTest, GlyphAndCaptionTakeTheirPlacesInEveryLayout)
         EXPECT_EQ(glyph, ui::Rect(c.gx, c.gy, c.gx + 10, c.gy + 10)) << what;
         ASSERT_FALSE(caption.IsEmpty()) << what;
         switch (c.side) {
-        case captionRight: EXPECT_GE(caption.Left, glyph.Right) << what; break;
-        case captionLeft: EXPECT_LE(caption.Right, glyph.Left) << what; break;
-        case captionBelow: EXPECT_GE(caption.Top, glyph.Bottom) << what; break;
-        case captionAbove: EXPECT_LE(caption.Bottom, glyph.Top) << what; break;
+        case captionRight:
+            EXPECT_GE(caption.Left, glyph.Right) << what;
+            break;
+        case captionLeft:
+            EXPECT_LE(caption.Right, glyph.Left) << what;
+            break;
+        case captionBelow:
+            EXPECT_GE(caption.Top, glyph.Bottom) << what;
+            break;
+        case captionAbove:
+            EXPECT_LE(caption.Bottom, glyph.Top) << what;
+            break;
         }
     }
 }
@@ -411,14 +421,41 @@ TEST_F(DrawTest, FramesOfTheClassicQuickenAndModernStyles)
         std::vector<Pixel> pixels;
     } cases[] = {
         // 110 x 28. Classic: inner shadow edge right and bottom, light top-left, dark outer right-bottom.
-        {bsOld, false, {{108, 10, kShadow}, {50, 26, kShadow}, {0, 10, kLight}, {50, 0, kLight}, {108, 0, kLight},
-                        {109, 10, dark}, {50, 27, dark}, {0, 27, dark}, {0, 26, kLight}, {107, 10, kFace}}},
+        {bsOld,
+         false,
+         {{108, 10, kShadow},
+          {50, 26, kShadow},
+          {0, 10, kLight},
+          {50, 0, kLight},
+          {108, 0, kLight},
+          {109, 10, dark},
+          {50, 27, dark},
+          {0, 27, dark},
+          {0, 26, kLight},
+          {107, 10, kFace}}},
         // Pressed: the inner shadow edge moves to the top-left, outer colours swap.
-        {bsOld, true, {{1, 10, kShadow}, {50, 1, kShadow}, {0, 10, dark}, {50, 0, dark}, {109, 10, kLight},
-                       {50, 27, kLight}, {108, 10, kFace}, {2, 10, kFace}}},
+        {bsOld,
+         true,
+         {{1, 10, kShadow},
+          {50, 1, kShadow},
+          {0, 10, dark},
+          {50, 0, dark},
+          {109, 10, kLight},
+          {50, 27, kLight},
+          {108, 10, kFace},
+          {2, 10, kFace}}},
         // Rounded face one row down, shadow lines along top and bottom that stop short of the corners.
-        {bsQuicken, false, {{50, 0, kShadow}, {4, 0, kShadow}, {104, 0, kShadow}, {3, 0, kMagenta}, {105, 0, kMagenta},
-                            {50, 27, kShadow}, {50, 10, kFace}, {0, 14, kFace}, {0, 1, kMagenta}}},
+        {bsQuicken,
+         false,
+         {{50, 0, kShadow},
+          {4, 0, kShadow},
+          {104, 0, kShadow},
+          {3, 0, kMagenta},
+          {105, 0, kMagenta},
+          {50, 27, kShadow},
+          {50, 10, kFace},
+          {0, 14, kFace},
+          {0, 1, kMagenta}}},
         // Modern: inner rectangle in the face colour, in the shadow colour while pressed.
         {bsModern, false, {{50, 1, kFace}, {1, 14, kFace}, {50, 0, kShadow}, {0, 0, kMagenta}}},
         {bsModern, true, {{50, 1, kShadow}, {1, 14, kShadow}, {50, 0, kShadow}, {0, 0, kMagenta}}},

@@ -85,7 +85,7 @@ protected:
     RecordingButton* button;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(FadeTest, LeavingFadesInEightStepsAboutThirtyMillisecondsApart)
 {

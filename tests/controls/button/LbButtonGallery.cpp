@@ -33,7 +33,7 @@ TLbButton* AddButton(ui::TForm& form, TLbButtonStyle style, GalleryState state)
     return b;
 }
 
-} // namespace
+}  // namespace
 
 void RenderLbButtonGallery(ui::TBitmap& gallery)
 {
@@ -51,7 +51,8 @@ void RenderLbButtonGallery(ui::TBitmap& gallery)
     TLbButton* buttons[bsQuicken + 1][gsStateCount];
     for (int style = bsNormal; style <= bsQuicken; ++style)
         for (int state = 0; state < gsStateCount; ++state)
-            buttons[style][state] = AddButton(form, static_cast<TLbButtonStyle>(style), static_cast<GalleryState>(state));
+            buttons[style][state] =
+                AddButton(form, static_cast<TLbButtonStyle>(style), static_cast<GalleryState>(state));
     form.Show();
 
     gallery.SetSize(w, h);
@@ -61,10 +62,17 @@ void RenderLbButtonGallery(ui::TBitmap& gallery)
             TLbButton* b = buttons[style][state];
             ui::SendMouseMove(&form, 1, 1);  // pointer off every button
             switch (state) {
-            case gsHover: ui::SendMouseMove(b, 5, 5); break;
-            case gsPressed: ui::SendMouseDown(b, ui::TMouseButton::mbLeft, 5, 5); break;
-            case gsFocused: b->SetFocus(); break;
-            default: break;
+            case gsHover:
+                ui::SendMouseMove(b, 5, 5);
+                break;
+            case gsPressed:
+                ui::SendMouseDown(b, ui::TMouseButton::mbLeft, 5, 5);
+                break;
+            case gsFocused:
+                b->SetFocus();
+                break;
+            default:
+                break;
             }
             ui::RenderControl(form, shot);
             if (state == gsPressed)
@@ -92,4 +100,4 @@ bool SaveLbButtonGallery(const std::string& pngFile)
     return true;
 }
 
-} // namespace button_test
+}  // namespace button_test

@@ -1,7 +1,7 @@
 #pragma once
 // Test utility: a picture of every face style in every state, for looking at the button by eye.
-#include <string>
 #include "platform/ui/Graphics.h"
+#include <string>
 
 namespace button_test {
 
@@ -18,4 +18,4 @@ void RenderLbButtonGallery(ui::TBitmap& gallery);
 // The same, saved as a PNG file. False when the file could not be written.
 bool SaveLbButtonGallery(const std::string& pngFile);
 
-} // namespace button_test
+}  // namespace button_test

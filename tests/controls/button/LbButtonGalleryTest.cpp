@@ -27,7 +27,7 @@ bool SameCells(const ui::TBitmap& gallery, int style, int stateA, int stateB)
     return SamePixels(a, b);
 }
 
-} // namespace
+}  // namespace
 
 TEST(LbButtonGallery, EveryStyleShowsItsStates)
 {

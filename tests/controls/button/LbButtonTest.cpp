@@ -47,7 +47,7 @@ protected:
     int exits = 0;
 };
 
-} // namespace
+}  // namespace
 
 TEST(LbButtonProperties, StartWithTheirDefaults)
 {
@@ -74,8 +74,8 @@ TEST(LbButtonProperties, StartWithTheirDefaults)
     EXPECT_EQ(b.Glyph()->Height(), 0);
     EXPECT_TRUE(b.Caption().empty());
     EXPECT_TRUE(b.Enabled());
-    for (bool flag : {b.Flat(), b.WordWrap(), b.Default(), b.Cancel(), b.SlowDecease(), b.UseHotTrackFont(),
-                      b.Down(), b.CursorOnButton(), b.Fading()})
+    for (bool flag : {b.Flat(), b.WordWrap(), b.Default(), b.Cancel(), b.SlowDecease(), b.UseHotTrackFont(), b.Down(),
+                      b.CursorOnButton(), b.Fading()})
         EXPECT_FALSE(flag);
 }
 
@@ -86,10 +86,16 @@ TEST(LbButtonProperties, KindSetsCaptionResultAndTwoGlyphCells)
         const char* caption;
         ui::TModalResult result;
     } cases[] = {
-        {bkOK, "OK", ui::mrOk},          {bkCancel, "Abbrechen", ui::mrCancel}, {bkHelp, "Hilfe", ui::mrNone},
-        {bkYes, "Ja", ui::mrYes},        {bkNo, "Nein", ui::mrNo},              {bkClose, "Schließen", ui::mrNone},
-        {bkAbort, "Abbrechen", ui::mrAbort}, {bkRetry, "Wiederholen", ui::mrRetry},
-        {bkIgnore, "Ignorieren", ui::mrIgnore}, {bkAll, "Alle", ui::mrAll},
+        {bkOK, "OK", ui::mrOk},
+        {bkCancel, "Abbrechen", ui::mrCancel},
+        {bkHelp, "Hilfe", ui::mrNone},
+        {bkYes, "Ja", ui::mrYes},
+        {bkNo, "Nein", ui::mrNo},
+        {bkClose, "Schließen", ui::mrNone},
+        {bkAbort, "Abbrechen", ui::mrAbort},
+        {bkRetry, "Wiederholen", ui::mrRetry},
+        {bkIgnore, "Ignorieren", ui::mrIgnore},
+        {bkAll, "Alle", ui::mrAll},
     };
     for (const auto& c : cases) {
         TLbButton b(nullptr);
@@ -170,7 +176,7 @@ TEST(LbIsAccel, FindsTheCharacterAfterASingleAmpersand)
         bool accel;
     } cases[] = {
         {"&Apply", U'a', true}, {"&Apply", U'A', true}, {"Ap&ply", U'p', true}, {"Apply", U'a', false},
-        {"A&&B", U'b', false},  {"A&&B&c", U'C', true}, {"&Über", U'ü', true}, {"Text&", U'&', false},
+        {"A&&B", U'b', false},  {"A&&B&c", U'C', true}, {"&Über", U'ü', true},  {"Text&", U'&', false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(LbIsAccel(c.ch, c.caption), c.accel) << c.caption;

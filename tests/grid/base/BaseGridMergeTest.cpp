@@ -14,8 +14,9 @@ protected:
         grid.SetColCount(8);
         grid.SetRowCount(8);
         for (int c = 0; c < 8; ++c)
-            for (int r = 0; r < 8; ++r) grid.SetCells(c, r, std::to_string(c) + "," + std::to_string(r));
-        grid.MergeCells(1, 1, 3, 2);   // columns 1..3, rows 1..2
+            for (int r = 0; r < 8; ++r)
+                grid.SetCells(c, r, std::to_string(c) + "," + std::to_string(r));
+        grid.MergeCells(1, 1, 3, 2);  // columns 1..3, rows 1..2
     }
     TBaseGrid grid{nullptr};
 };
@@ -31,7 +32,7 @@ TEST_F(Merged, EveryCellOfTheRangeKnowsItsBaseCell)
         {2, 1, false, true, true, true, {1, 1}, {2, 1}, {1, 1}},
         {2, 2, false, true, true, true, {1, 1}, {2, 1}, {1, 0}},
         {3, 2, false, true, true, true, {1, 1}, {2, 1}, {0, 0}},
-        {4, 2, true, false, false, false, {4, 2}, {0, 0}, {0, 0}},   // no properties at all
+        {4, 2, true, false, false, false, {4, 2}, {0, 0}, {0, 0}},  // no properties at all
         {0, 0, true, false, false, false, {0, 0}, {0, 0}, {0, 0}},
     };
     for (const auto& c : cases) {
@@ -60,9 +61,10 @@ TEST_F(Merged, ReadsAndWritesOfCoveredCellsGoToTheBaseCell)
     EXPECT_EQ(grid.Cells(2, 1), "1,1");
     grid.SetCells(3, 2, "merged");
     EXPECT_EQ(grid.GridCells(1, 1), "merged");
-    EXPECT_EQ(grid.GridCells(3, 2), "3,2");   // the covered cell keeps its own text in the store
+    EXPECT_EQ(grid.GridCells(3, 2), "3,2");  // the covered cell keeps its own text in the store
     for (int c = 1; c <= 3; ++c)
-        for (int r = 1; r <= 2; ++r) EXPECT_EQ(grid.Cells(c, r), "merged") << c << "," << r;
+        for (int r = 1; r <= 2; ++r)
+            EXPECT_EQ(grid.Cells(c, r), "merged") << c << "," << r;
     EXPECT_EQ(grid.Cells(4, 1), "4,1");
 }
 
@@ -80,10 +82,10 @@ TEST_F(Merged, SplittingFromAnyCellRestoresTheRange)
         }
     }
     EXPECT_EQ(grid.Cells(1, 1), "merged");
-    EXPECT_EQ(grid.Cells(3, 2), "3,2");   // hidden texts show again
+    EXPECT_EQ(grid.Cells(3, 2), "3,2");  // hidden texts show again
     EXPECT_EQ(grid.MergeCount(), 0);
 
-    grid.SplitCells(5, 5);   // not merged: only the counter moves
+    grid.SplitCells(5, 5);  // not merged: only the counter moves
     EXPECT_EQ(grid.MergeCount(), -1);
     EXPECT_EQ(grid.Cells(5, 5), "5,5");
     EXPECT_TRUE(grid.IsBaseCell(5, 5));
@@ -97,7 +99,7 @@ TEST(MergeEdges, DegenerateMergesAndEmptyQueries)
     grid.MergeCells(0, 0, 1, 1);
     EXPECT_FALSE(grid.IsMergedCell(0, 0));
     EXPECT_TRUE(grid.IsBaseCell(0, 0));
-    grid.MergeCells(2, 2, 0, 3);   // nothing merged, but counted
+    grid.MergeCells(2, 2, 0, 3);  // nothing merged, but counted
     EXPECT_FALSE(grid.HasCellProperties(2, 2));
     EXPECT_EQ(grid.MergeCount(), 2);
 
@@ -113,23 +115,23 @@ TEST(MergeEdges, SpanComparisons)
     TBaseGrid grid(nullptr);
     grid.SetColCount(6);
     grid.SetRowCount(6);
-    grid.MergeCells(1, 1, 1, 3);   // column 1, rows 1..3
-    grid.MergeCells(3, 1, 1, 2);   // column 3, rows 1..2
-    grid.MergeCells(1, 4, 1, 2);   // column 1, rows 4..5
+    grid.MergeCells(1, 1, 1, 3);  // column 1, rows 1..3
+    grid.MergeCells(3, 1, 1, 2);  // column 3, rows 1..2
+    grid.MergeCells(1, 4, 1, 2);  // column 1, rows 4..5
     EXPECT_TRUE(grid.RowSpanIdentical(1, 2));
-    EXPECT_TRUE(grid.RowSpanIdentical(2, 3));    // only columns merged in both rows are compared
-    EXPECT_FALSE(grid.RowSpanIdentical(3, 4));   // column 1 belongs to two different ranges
+    EXPECT_TRUE(grid.RowSpanIdentical(2, 3));   // only columns merged in both rows are compared
+    EXPECT_FALSE(grid.RowSpanIdentical(3, 4));  // column 1 belongs to two different ranges
     EXPECT_EQ(grid.MinRowSpan(1), 1);
     EXPECT_EQ(grid.MaxRowSpan(1), 2);
 
     TBaseGrid cols(nullptr);
     cols.SetColCount(6);
     cols.SetRowCount(4);
-    cols.MergeCells(1, 1, 3, 1);   // row 1, columns 1..3
+    cols.MergeCells(1, 1, 3, 1);  // row 1, columns 1..3
     EXPECT_TRUE(cols.ColSpanIdentical(1, 3));
     EXPECT_FALSE(cols.ColSpanIdentical(3, 4));
-    cols.MergeCells(4, 2, 2, 1);   // row 2, columns 4..5
-    EXPECT_FALSE(cols.ColSpanIdentical(1, 4));   // row 1 merged in one, row 2 in the other
+    cols.MergeCells(4, 2, 2, 1);                // row 2, columns 4..5
+    EXPECT_FALSE(cols.ColSpanIdentical(1, 4));  // row 1 merged in one, row 2 in the other
 }
 
 TEST(MergeGeometry, RangeRectangleSpansTheWholeRangeAlsoWhenScrolled)
@@ -146,10 +148,10 @@ TEST(MergeGeometry, RangeRectangleSpansTheWholeRangeAlsoWhenScrolled)
     EXPECT_EQ(grid.CellRect(5, 5), ui::TRect(250, 100, 300, 120));
     EXPECT_EQ(grid.CalcCellRect(0, 0), ui::TRect(0, 0, 50, 20));
 
-    grid.SetLeftCol(2);   // column 1 is scrolled out under the fixed column
+    grid.SetLeftCol(2);  // column 1 is scrolled out under the fixed column
     EXPECT_EQ(grid.CellRect(1, 1), ui::TRect(0, 20, 150, 60));
     EXPECT_EQ(grid.CellRect(1, 1).Width(), 150);
-    EXPECT_EQ(grid.CalcCellRect(0, 1), ui::TRect(0, 20, 50, 40));   // fixed columns do not scroll
+    EXPECT_EQ(grid.CalcCellRect(0, 1), ui::TRect(0, 20, 50, 40));  // fixed columns do not scroll
     // A cell out of view still gets its full size.
     EXPECT_EQ(grid.CellRect(1, 5).Width(), 50);
     EXPECT_EQ(grid.FixedColsWidth(), 50);

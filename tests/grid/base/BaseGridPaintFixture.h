@@ -14,24 +14,24 @@ namespace gx::testing {
 
 class PaintedGrid : public TBaseGrid {
 public:
-  using TBaseGrid::TBaseGrid;
+    using TBaseGrid::TBaseGrid;
 
-  // Cell -> content rectangles drawn in the last paints.
-  std::map<std::pair<int, int>, std::vector<ui::TRect>> contents;
-  // Texts starting with "<" are drawn as mini-HTML.
-  bool htmlCells = false;
+    // Cell -> content rectangles drawn in the last paints.
+    std::map<std::pair<int, int>, std::vector<ui::TRect>> contents;
+    // Texts starting with "<" are drawn as mini-HTML.
+    bool htmlCells = false;
 
-  void DrawCellText(ui::TCanvas* canvas, int c, int r, const ui::TRect& rect,
-                    ui::TGridDrawState state) override {
-    contents[{c, r}].push_back(rect);
-    const std::string text = Cells(c, r);
-    if (htmlCells && !text.empty() && text[0] == '<') {
-      THTMLDrawResult result;
-      DrawHTMLText(*canvas, text, rect, THTMLDrawParams{}, result);
-      return;
+    void DrawCellText(ui::TCanvas* canvas, int c, int r, const ui::TRect& rect, ui::TGridDrawState state) override
+    {
+        contents[{c, r}].push_back(rect);
+        const std::string text = Cells(c, r);
+        if (htmlCells && !text.empty() && text[0] == '<') {
+            THTMLDrawResult result;
+            DrawHTMLText(*canvas, text, rect, THTMLDrawParams{}, result);
+            return;
+        }
+        TBaseGrid::DrawCellText(canvas, c, r, rect, state);
     }
-    TBaseGrid::DrawCellText(canvas, c, r, rect, state);
-  }
 };
 
 }  // namespace gx::testing

@@ -56,7 +56,7 @@ TEST_F(BaseGridStore, NewGridReadsRawTextAndHasNoProperties)
     grid.ClearCellPropertiesRect(0, 0, 5, 5);
     EXPECT_EQ(grid.GetObjectEx(2, 2), nullptr);
     EXPECT_EQ(grid.GetGraphicObjectEx(2, 2), nullptr);
-    EXPECT_FALSE(grid.HasCellProperties(2, 2));   // reads created nothing
+    EXPECT_FALSE(grid.HasCellProperties(2, 2));  // reads created nothing
     EXPECT_FALSE(grid.HasCellProps());
 }
 
@@ -88,7 +88,7 @@ TEST_F(BaseGridStore, FirstReadOfPropertiesCreatesThemWithTheGridDefaults)
     EXPECT_EQ(props->CellSpanY(), -1);
     EXPECT_TRUE(props->IsBaseCell());
     EXPECT_EQ(props->Editor(), edNormal);
-    EXPECT_EQ(grid.CellProperties(2, 3), props);   // a second read returns the same object
+    EXPECT_EQ(grid.CellProperties(2, 3), props);  // a second read returns the same object
     for (auto [c, r] : {std::pair{-1, 0}, std::pair{0, -1}, std::pair{1 << 30, 1}}) {
         EXPECT_THROW(grid.CellProperties(c, r), rtl::Exception) << c << "," << r;
         EXPECT_EQ(grid.GridObjects(c, r), nullptr);
@@ -153,10 +153,10 @@ TEST_F(BaseGridStore, UserObjectLeavesTheCellTextAsItWas)
 TEST_F(BaseGridStore, WritingTheHiddenLastRowNotifiesOncePerWrite)
 {
     grid.SetHideLastRow(true);
-    grid.SetCells(1, 5, "a");          // no properties
+    grid.SetCells(1, 5, "a");  // no properties
     grid.CellProperties(2, 5);
-    grid.SetCells(2, 5, "b");          // with properties
-    grid.SetCells(1, 4, "c");          // not the last row
+    grid.SetCells(2, 5, "b");  // with properties
+    grid.SetCells(1, 4, "c");  // not the last row
     EXPECT_EQ(grid.hiddenLastRowChanges, 2);
     grid.SetHideLastRow(false);
     grid.SetCells(1, 5, "d");
@@ -169,7 +169,7 @@ TEST_F(BaseGridStore, ClearingFreesOwnedGraphicsOnly)
     TForeignGraphic foreign;
     struct Case {
         const char* kind;
-        std::function<TObject*()> make;   // owned graphics die with the cell: one per pass
+        std::function<TObject*()> make;  // owned graphics die with the cell: one per pass
         bool owned;
     } cases[] = {
         {"cell graphic", [] { return new TCellGraphic; }, true},
@@ -184,7 +184,7 @@ TEST_F(BaseGridStore, ClearingFreesOwnedGraphicsOnly)
             gGraphicsDestroyed = 0;
             grid.SetGraphicObjects(1, 1, graphic);
             EXPECT_EQ(grid.GraphicObjects(1, 1), graphic);
-            EXPECT_EQ(grid.Cells(1, 1), "");   // the blank bracket leaves no text behind
+            EXPECT_EQ(grid.Cells(1, 1), "");  // the blank bracket leaves no text behind
             EXPECT_EQ(grid.GridObjects(1, 1)->OwnsGraphic(), c.owned);
             if (wholeRect)
                 grid.ClearCellPropertiesRect(0, 0, 5, 5);
@@ -203,7 +203,7 @@ TEST_F(BaseGridStore, ReplacingPropertiesFreesTheOldOnesAndTheirGraphic)
     grid.SetCellProperties(1, 1, fresh);
     EXPECT_EQ(gGraphicsDestroyed, 1);
     EXPECT_EQ(grid.GridObjects(1, 1), fresh);
-    grid.SetCellProperties(1, 1, fresh);   // storing the same object again frees nothing
+    grid.SetCellProperties(1, 1, fresh);  // storing the same object again frees nothing
     EXPECT_EQ(grid.GridObjects(1, 1), fresh);
 
     // A graphic handed over to the new properties survives the replacement.
@@ -254,7 +254,7 @@ TEST(BaseGridLifetime, DestroyingFreesPropertiesBeyondTheCurrentCounts)
         grid.SetGraphicObjects(1, 1, new TCellGraphic);
         grid.SetColCount(3);
         grid.SetRowCount(3);
-        EXPECT_FALSE(grid.HasCellProperties(7, 7));   // outside the counts the store is not consulted
+        EXPECT_FALSE(grid.HasCellProperties(7, 7));  // outside the counts the store is not consulted
         EXPECT_NE(grid.GridObjects(7, 7), nullptr);
     }
     EXPECT_EQ(gGraphicsDestroyed, 2);

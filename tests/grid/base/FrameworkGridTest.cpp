@@ -16,7 +16,8 @@ struct TMarker : TObject {};
 std::string RowText(TStringGrid& grid, int row)
 {
     std::string text;
-    for (int c = 0; c < grid.ColCount(); ++c) text += (c ? "|" : "") + grid.Cells(c, row);
+    for (int c = 0; c < grid.ColCount(); ++c)
+        text += (c ? "|" : "") + grid.Cells(c, row);
     return text;
 }
 
@@ -42,7 +43,7 @@ TEST(FrameworkGrid, CellsBeyondALowerCountSurviveAndComeBack)
     grid.SetCells(1, 4, "row");
     grid.SetColCount(2);
     grid.SetRowCount(3);
-    EXPECT_EQ(grid.Cells(4, 3), "kept");   // the store is sparse and not bound to the counts
+    EXPECT_EQ(grid.Cells(4, 3), "kept");  // the store is sparse and not bound to the counts
     grid.SetColCount(5);
     grid.SetRowCount(5);
     EXPECT_EQ(grid.Cells(4, 3), "kept");
@@ -83,8 +84,8 @@ TEST(FrameworkGrid, DimensionLimitsAndMessages)
 
     TStringGrid grid(nullptr);
     grid.SetFixedCols(4);
-    EXPECT_EQ(grid.Col(), 4);   // the current cell stays out of the fixed area
-    grid.SetColCount(3);        // fixed columns are lowered to count - 1 first
+    EXPECT_EQ(grid.Col(), 4);  // the current cell stays out of the fixed area
+    grid.SetColCount(3);       // fixed columns are lowered to count - 1 first
     EXPECT_EQ(grid.FixedCols(), 2);
     EXPECT_EQ(grid.Col(), 2);
     grid.SetRowCount(1);
@@ -99,28 +100,28 @@ TEST(FrameworkGrid, CurrentCellMovesWithOrWithoutItsAnchor)
     grid.SetColCount(8);
     grid.SetRowCount(8);
     grid.MoveColRow(2, 2, true, true);
-    grid.MoveColRow(4, 5, false, true);   // the selection grows from the anchor
+    grid.MoveColRow(4, 5, false, true);  // the selection grows from the anchor
     EXPECT_EQ(grid.Anchor(), (TGridCoord{2, 2}));
     EXPECT_EQ(grid.Selection(), (TGridRect{2, 2, 4, 5}));
-    grid.SetCol(3);                       // setting Col moves the anchor too
+    grid.SetCol(3);  // setting Col moves the anchor too
     EXPECT_EQ(grid.Selection(), (TGridRect{3, 5, 3, 5}));
 
     unsigned key = VK_DOWN;
-    grid.DoKeyDown(key, ssShift);   // Shift+Down extends the range
+    grid.DoKeyDown(key, ssShift);  // Shift+Down extends the range
     EXPECT_EQ(grid.Selection(), (TGridRect{3, 5, 3, 6}));
     key = VK_RIGHT;
     grid.DoKeyDown(key, 0);
     EXPECT_EQ(grid.Selection(), (TGridRect{4, 6, 4, 6}));
 
-    grid.SetOptions(grid.Options() & ~goRangeSelect);   // without range selection the anchor follows
+    grid.SetOptions(grid.Options() & ~goRangeSelect);  // without range selection the anchor follows
     grid.MoveColRow(6, 6, false, true);
     EXPECT_EQ(grid.Selection(), (TGridRect{6, 6, 6, 6}));
 
     grid.OnSelectCell = [](TObject*, int ACol, int, bool& can) { can = ACol != 7; };
     grid.MoveColRow(7, 2, true, true);
-    EXPECT_EQ(grid.Col(), 6);   // refused by the select step
+    EXPECT_EQ(grid.Col(), 6);  // refused by the select step
     grid.MoveColRow(9, 2, true, true);
-    EXPECT_EQ(grid.Col(), 6);   // out of range is ignored
+    EXPECT_EQ(grid.Col(), 6);  // out of range is ignored
 }
 
 TEST(FrameworkGrid, GeometryHitTestingAndScrolling)
@@ -149,17 +150,17 @@ TEST(FrameworkGrid, GeometryHitTestingAndScrolling)
 
     int topLeftChanges = 0;
     grid.OnTopLeftChanged = [&](TObject*) { ++topLeftChanges; };
-    grid.SetCol(10);   // scrolls the cell into view
+    grid.SetCol(10);  // scrolls the cell into view
     EXPECT_EQ(grid.LeftCol(), 8);
     EXPECT_FALSE(grid.CellRect(10, 1).IsEmpty());
     EXPECT_EQ(topLeftChanges, 1);
     int c = 0, r = 0;
     grid.MouseToCell(45, 25, c, r);
-    EXPECT_EQ(c, 8);   // after the fixed column comes the left column
+    EXPECT_EQ(c, 8);  // after the fixed column comes the left column
     grid.SetTopRow(100);
     EXPECT_EQ(grid.TopRow(), 19);
     grid.SetLeftCol(0);
-    EXPECT_EQ(grid.LeftCol(), 1);   // never into the fixed area
+    EXPECT_EQ(grid.LeftCol(), 1);  // never into the fixed area
 }
 
 TEST(FrameworkGrid, RowAndColumnViewsReadAndWriteCells)
@@ -172,7 +173,7 @@ TEST(FrameworkGrid, RowAndColumnViewsReadAndWriteCells)
     grid.SetRows(2, list);
     EXPECT_EQ(grid.Cells(0, 2), "a");
     EXPECT_EQ(grid.Cells(1, 2), "b");
-    EXPECT_EQ(grid.Cells(4, 2), "");   // the row now equals the list
+    EXPECT_EQ(grid.Cells(4, 2), "");  // the row now equals the list
     EXPECT_EQ(grid.Rows(2)->Count(), 5);
     EXPECT_EQ(RowText(grid, 2), "a|b|||");
     grid.Cols(3)->SetStrings(1, "c");
@@ -195,7 +196,8 @@ TEST(FrameworkGrid, RowAndColumnViewsReadAndWriteCells)
 TEST(FrameworkGrid, MovingAColumnOrRowCarriesItsCellsAndSize)
 {
     TStringGrid grid(nullptr);
-    for (int c = 0; c < 5; ++c) grid.SetCells(c, 1, std::string(1, char('A' + c)));
+    for (int c = 0; c < 5; ++c)
+        grid.SetCells(c, 1, std::string(1, char('A' + c)));
     grid.SetColWidths(1, 10);
     std::pair<int, int> moved{-1, -1};
     grid.OnColumnMoved = [&](TObject*, int from, int to) { moved = {from, to}; };
@@ -227,17 +229,17 @@ TEST(FrameworkGrid, InplaceEditorShowsStoresAndRestores)
     grid.OnSetEditText = [&](TObject*, int, int, const std::string&) { ++stores; };
     grid.OnGetEditMask = [](TObject*, int, int, std::string& mask) { mask = "999"; };
 
-    grid.ShowEditorChar(U'x');   // typing starts the editor with the character
+    grid.ShowEditorChar(U'x');  // typing starts the editor with the character
     ASSERT_TRUE(grid.EditorMode());
     ASSERT_NE(grid.InplaceEditor(), nullptr);
     EXPECT_EQ(grid.InplaceEditor()->Text(), "x");
     EXPECT_EQ(grid.InplaceEditor()->MaxLength(), 4);
     EXPECT_EQ(grid.InplaceEditor()->EditMask(), "999");
-    EXPECT_EQ(grid.Cells(1, 1), "x");   // the cell follows the editor
+    EXPECT_EQ(grid.Cells(1, 1), "x");  // the cell follows the editor
     EXPECT_GE(stores, 1);
 
     unsigned key = VK_ESCAPE;
-    grid.InplaceEditor()->DoKeyDown(key, 0);   // Escape puts the opening text back
+    grid.InplaceEditor()->DoKeyDown(key, 0);  // Escape puts the opening text back
     EXPECT_FALSE(grid.EditorMode());
     EXPECT_EQ(grid.Cells(1, 1), "old");
 
@@ -245,7 +247,7 @@ TEST(FrameworkGrid, InplaceEditorShowsStoresAndRestores)
     grid.DoKeyDown(key, 0);
     ASSERT_TRUE(grid.EditorMode());
     grid.InplaceEditor()->SetText("new");
-    key = VK_DOWN;   // moving away stores the text and closes the editor
+    key = VK_DOWN;  // moving away stores the text and closes the editor
     grid.InplaceEditor()->DoKeyDown(key, 0);
     EXPECT_FALSE(grid.EditorMode());
     EXPECT_EQ(grid.Row(), 2);
@@ -253,7 +255,7 @@ TEST(FrameworkGrid, InplaceEditorShowsStoresAndRestores)
 
     grid.SetOptions(grid.Options() & ~goEditing);
     grid.ShowEditor();
-    EXPECT_FALSE(grid.EditorMode());   // not editable
+    EXPECT_FALSE(grid.EditorMode());  // not editable
 }
 
 // Records whether the editor was still open when the select step was asked.
@@ -324,8 +326,10 @@ TEST(FrameworkGrid, PaintLoopDrawsEveryVisibleCellWithItsState)
     grid.OnDrawCell = [&](TObject*, int c, int r, TRect rect, TGridDrawState state) {
         EXPECT_EQ(rect, grid.CellRect(c, r));
         drawn.insert({c, r});
-        if (state & gdFixed) ++fixed;
-        if (state & gdSelected) ++selected;
+        if (state & gdFixed)
+            ++fixed;
+        if (state & gdSelected)
+            ++selected;
     };
     grid.PaintToBuffer();
     // 5 columns (4 whole, 1 partly) by 5 rows are in view.

@@ -28,24 +28,35 @@ TEST(NavigationSettings, DefaultsSwitchOnExactlyThirteenBooleans)
         {"SkipDisabledRows", &TNavigation::SkipDisabledRows},
     };
     const std::vector<std::pair<const char*, Getter>> off = {
-        {"AllowInsertRow", &TNavigation::AllowInsertRow}, {"AllowDeleteRow", &TNavigation::AllowDeleteRow},
-        {"AlwaysEdit", &TNavigation::AlwaysEdit}, {"AdvanceOnEnter", &TNavigation::AdvanceOnEnter},
-        {"AdvanceInsert", &TNavigation::AdvanceInsert}, {"AutoGotoWhenSorted", &TNavigation::AutoGotoWhenSorted},
+        {"AllowInsertRow", &TNavigation::AllowInsertRow},
+        {"AllowDeleteRow", &TNavigation::AllowDeleteRow},
+        {"AlwaysEdit", &TNavigation::AlwaysEdit},
+        {"AdvanceOnEnter", &TNavigation::AdvanceOnEnter},
+        {"AdvanceInsert", &TNavigation::AdvanceInsert},
+        {"AutoGotoWhenSorted", &TNavigation::AutoGotoWhenSorted},
         {"AutoGotoIncremental", &TNavigation::AutoGotoIncremental},
         {"AutoComboDropSize", &TNavigation::AutoComboDropSize},
         {"AllowClipboardShortCuts", &TNavigation::AllowClipboardShortCuts},
         {"AllowSmartClipboard", &TNavigation::AllowSmartClipboard},
         {"AllowRTFClipboard", &TNavigation::AllowRTFClipboard},
         {"AllowFmtClipboard", &TNavigation::AllowFmtClipboard},
-        {"AllowClipboardAlways", &TNavigation::AllowClipboardAlways}, {"AdvanceAuto", &TNavigation::AdvanceAuto},
-        {"AppendOnArrowDown", &TNavigation::AppendOnArrowDown}, {"CursorWalkEditor", &TNavigation::CursorWalkEditor},
-        {"CursorMoveRows", &TNavigation::CursorMoveRows}, {"MoveRowOnSort", &TNavigation::MoveRowOnSort},
-        {"KeepScrollOnSort", &TNavigation::KeepScrollOnSort}, {"MoveScrollOnly", &TNavigation::MoveScrollOnly},
-        {"ImproveMaskSel", &TNavigation::ImproveMaskSel}, {"KeepHorizScroll", &TNavigation::KeepHorizScroll},
-        {"LineFeedOnEnter", &TNavigation::LineFeedOnEnter}, {"TabToNextAtEnd", &TNavigation::TabToNextAtEnd},
+        {"AllowClipboardAlways", &TNavigation::AllowClipboardAlways},
+        {"AdvanceAuto", &TNavigation::AdvanceAuto},
+        {"AppendOnArrowDown", &TNavigation::AppendOnArrowDown},
+        {"CursorWalkEditor", &TNavigation::CursorWalkEditor},
+        {"CursorMoveRows", &TNavigation::CursorMoveRows},
+        {"MoveRowOnSort", &TNavigation::MoveRowOnSort},
+        {"KeepScrollOnSort", &TNavigation::KeepScrollOnSort},
+        {"MoveScrollOnly", &TNavigation::MoveScrollOnly},
+        {"ImproveMaskSel", &TNavigation::ImproveMaskSel},
+        {"KeepHorizScroll", &TNavigation::KeepHorizScroll},
+        {"LineFeedOnEnter", &TNavigation::LineFeedOnEnter},
+        {"TabToNextAtEnd", &TNavigation::TabToNextAtEnd},
     };
-    for (const auto& [name, get] : on) EXPECT_TRUE((nav.*get)()) << name;
-    for (const auto& [name, get] : off) EXPECT_FALSE((nav.*get)()) << name;
+    for (const auto& [name, get] : on)
+        EXPECT_TRUE((nav.*get)()) << name;
+    for (const auto& [name, get] : off)
+        EXPECT_FALSE((nav.*get)()) << name;
     EXPECT_EQ(nav.AdvanceDirection(), adLeftRight);
     EXPECT_EQ(nav.TabAdvanceDirection(), adLeftRight);
     EXPECT_EQ(nav.InsertPosition(), pInsertBefore);
@@ -65,13 +76,13 @@ TEST(NavigationSettings, SettersWithSideEffects)
     nav.SetAdvanceAuto(true);
     EXPECT_TRUE(nav.AdvanceOnEnter());
     nav.SetAdvanceAuto(false);
-    EXPECT_TRUE(nav.AdvanceOnEnter());   // switching off leaves AdvanceOnEnter on
+    EXPECT_TRUE(nav.AdvanceOnEnter());  // switching off leaves AdvanceOnEnter on
     EXPECT_EQ(changes, 0);
 
     nav.SetAdvanceDirection(adTopBottom);
-    nav.SetAdvanceDirection(adTopBottom);   // no change, no event
+    nav.SetAdvanceDirection(adTopBottom);  // no change, no event
     nav.SetAdvanceInsert(true);
-    nav.SetTabAdvanceDirection(adLeftRightInRow);   // plain field
+    nav.SetTabAdvanceDirection(adLeftRightInRow);  // plain field
     EXPECT_EQ(changes, 2);
 }
 
@@ -96,7 +107,7 @@ TEST(NavigationSettings, AssignCopiesAllButKeepScrollOnSortAndFiresNothing)
     EXPECT_EQ(changes, 0);
 
     TBands other;
-    copy.Assign(&other);   // another class: nothing happens
+    copy.Assign(&other);  // another class: nothing happens
     EXPECT_TRUE(copy.AllowInsertRow());
 }
 
@@ -138,7 +149,7 @@ TEST(MouseSettings, HotmailRowSelectAndEvents)
     EXPECT_TRUE(mouse.DisjunctRowSelect());
     EXPECT_TRUE(mouse.CheckAllCheck());
     mouse.SetHotmailRowSelect(false);
-    EXPECT_TRUE(mouse.DisjunctRowSelect());   // switching off leaves them as they were
+    EXPECT_TRUE(mouse.DisjunctRowSelect());  // switching off leaves them as they were
     EXPECT_TRUE(mouse.CheckAllCheck());
     EXPECT_EQ(invalidates, 2);
 
@@ -159,7 +170,7 @@ TEST(MouseSettings, AssignLeavesFourPropertiesAndTheComboValues)
     source.SetWheelIncrement(3);
     source.SetFixedRowsEdit(fceDblClick);
     source.SetEditOnDblClickOnly(true);
-    source.SetHotmailRowSelect(true);   // also sets DisjunctRowSelect and CheckAllCheck, which are copied
+    source.SetHotmailRowSelect(true);  // also sets DisjunctRowSelect and CheckAllCheck, which are copied
     source.SetSizeFixedRow(true);
     rtl::TStringList values;
     values.Add("a");
@@ -184,9 +195,9 @@ TEST(MouseSettings, AssignLeavesFourPropertiesAndTheComboValues)
 TEST(SearchFooterSettings, CaptionsOnlyForANewDesignerGrid)
 {
     TSearchFooter runtime(nullptr, false);
-    for (const std::string* text : {&runtime.FindNextCaption(), &runtime.FindPrevCaption(),
-                                    &runtime.HighLightCaption(), &runtime.MatchCaseCaption(), &runtime.HintClose(),
-                                    &runtime.HintFindNext(), &runtime.HintFindPrev(), &runtime.HintHighlight()})
+    for (const std::string* text : {&runtime.FindNextCaption(), &runtime.FindPrevCaption(), &runtime.HighLightCaption(),
+                                    &runtime.MatchCaseCaption(), &runtime.HintClose(), &runtime.HintFindNext(),
+                                    &runtime.HintFindPrev(), &runtime.HintHighlight()})
         EXPECT_EQ(*text, "");
     EXPECT_EQ(runtime.Color(), 0xFFFFFFu);
     EXPECT_EQ(runtime.ColorTo(), 0xFF00000Fu);
@@ -216,7 +227,7 @@ TEST(SearchFooterSettings, WhichSettersFireOnChange)
     struct Case {
         const char* name;
         std::function<void()> set;
-        int events;   // events for setting the same value twice
+        int events;  // events for setting the same value twice
     } cases[] = {
         {"Color", [&] { footer.SetColor(0x123456); }, 2},
         {"caption", [&] { footer.SetFindNextCaption("x"); }, 2},
@@ -272,7 +283,7 @@ TEST(BandSettings, LengthsAndEvents)
     EXPECT_EQ(bands.SecondaryColor(), 0xFF000005u);
     int changes = 0;
     bands.OnChange = [&](TObject*) { ++changes; };
-    bands.SetPrimaryLength(2);   // inactive: no event, but the total follows
+    bands.SetPrimaryLength(2);  // inactive: no event, but the total follows
     bands.SetSecondaryColor(0x00FF00);
     EXPECT_EQ(changes, 0);
     EXPECT_EQ(bands.TotalLength(), 3);
@@ -311,7 +322,7 @@ TEST(SyncAndFocusSettings, OwnerIsRefusedAsSyncGridAndAssignCopies)
     EXPECT_TRUE(copy.MoveRow);
     EXPECT_FALSE(copy.ScrollHorizontal);
 
-    TSyncGrid ownerCopy(&other);   // copying the owner's own grid is refused as well
+    TSyncGrid ownerCopy(&other);  // copying the owner's own grid is refused as well
     ownerCopy.Assign(&sync);
     EXPECT_EQ(ownerCopy.Grid(), nullptr);
     EXPECT_TRUE(ownerCopy.MoveRow);

@@ -22,7 +22,7 @@ TEST(IntList, TextFormAndChangeEvents)
     };
     list.Add(1);
     list.Add(2);
-    list.Insert(2, 3);   // Insert reports nothing
+    list.Insert(2, 3);  // Insert reports nothing
     EXPECT_EQ(list.StrValue(), "1,2,3");
     EXPECT_EQ(events.size(), 2u);
     EXPECT_EQ(events.front(), std::make_pair(3, 7));
@@ -30,7 +30,7 @@ TEST(IntList, TextFormAndChangeEvents)
     events.clear();
     list.SetStrValue("4,5");
     EXPECT_EQ(list.StrValue(), "4,5");
-    EXPECT_EQ(events.size(), 2u);   // one per added entry, none for the clearing
+    EXPECT_EQ(events.size(), 2u);  // one per added entry, none for the clearing
 
     list.SetInteger(0, 9);
     list.DeleteValue(5);
@@ -59,17 +59,17 @@ TEST(SortIndexList, DirectionBitAndTextForm)
     EXPECT_TRUE(list.SortDirections(0));
     EXPECT_EQ(list.SortColumns(1), 7);
     EXPECT_FALSE(list.SortDirections(1));
-    EXPECT_FALSE(list.SortDirections(2));   // any letter but "u" is descending
+    EXPECT_FALSE(list.SortDirections(2));  // any letter but "u" is descending
     EXPECT_EQ(list.FindIndex(7), 1);
     EXPECT_EQ(list.FindIndex(8), -1);
     list.ToggleIndex(7);
     EXPECT_TRUE(list.SortDirections(1));
-    list.ToggleIndex(8);   // absent: nothing
+    list.ToggleIndex(8);  // absent: nothing
     list.SetSortColumns(1, 70000);
-    EXPECT_TRUE(list.SortDirections(1));   // the direction stays
+    EXPECT_TRUE(list.SortDirections(1));  // the direction stays
     EXPECT_EQ(list.SortColumns(1), 70000);
     list.SetSortDirections(0, false);
-    EXPECT_EQ(list.SaveToString(), "d2;u4464;d9");   // columns are saved in their low 16 bits
+    EXPECT_EQ(list.SaveToString(), "d2;u4464;d9");  // columns are saved in their low 16 bits
     list.LoadFromString("");
     EXPECT_EQ(list.Count(), 0);
 }
@@ -111,7 +111,7 @@ TEST(FilePicture, SizeFromTheFileAndSilentDrawWhenMissing)
     target.Canvas()->Brush()->SetColor(ui::clRed);
     target.Canvas()->FillRect(ui::Rect(0, 0, 20, 20));
     copy.DrawPicture(target.Canvas(), ui::Rect(0, 0, 20, 20));
-    EXPECT_EQ(target.Pixel(10, 10), ui::clWhite);   // the white picture, stretched
+    EXPECT_EQ(target.Pixel(10, 10), ui::clWhite);  // the white picture, stretched
 
     std::filesystem::remove(path);
     target.Canvas()->FillRect(ui::Rect(0, 0, 20, 20));

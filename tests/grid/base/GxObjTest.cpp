@@ -46,7 +46,8 @@ TEST(GridVocabulary, IdentifiersReadBackAsTheirOrdinals)
 TEST(GridVocabulary, AllFourBordersAreTheLowNibble)
 {
     TCellBorders all = 0;
-    for (TCellBorder b : {cbTop, cbLeft, cbRight, cbBottom}) all |= CellBorderBit(b);
+    for (TCellBorder b : {cbTop, cbLeft, cbRight, cbBottom})
+        all |= CellBorderBit(b);
     EXPECT_EQ(all, 0x0F);
 }
 

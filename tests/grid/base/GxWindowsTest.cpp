@@ -1,7 +1,7 @@
 // Auxiliary windows and the focus-shadow masks: arrow shapes, the focus window, alpha masks and
 // the Gaussian blur.
-#include "grid/base/GxAlphaMask.h"
 #include "grid/base/GxWindows.h"
+#include "grid/base/GxAlphaMask.h"
 
 #include "platform/rtl/Exceptions.h"
 
@@ -16,7 +16,7 @@ TEST(ArrowWindow, InitShapesColoursParentsAndHides)
     TArrowWindow arrow(&owner);
     arrow.Init(&owner, arrDown);
     EXPECT_EQ(arrow.Dir(), arrDown);
-    EXPECT_EQ(arrow.Arrow()[4], ui::TPoint(5, 8));   // the tip points down
+    EXPECT_EQ(arrow.Arrow()[4], ui::TPoint(5, 8));  // the tip points down
     EXPECT_EQ(arrow.Color(), 0x00FF00u);
     EXPECT_EQ(arrow.Parent(), &owner);
     EXPECT_FALSE(arrow.Visible());
@@ -33,20 +33,20 @@ TEST(ArrowWindow, InitShapesColoursParentsAndHides)
 TEST(AlphaMask, MergeMaskPremultipliesAndSkips32BitBitmaps)
 {
     ui::TBitmap mask(2, 1), bitmap(2, 1);
-    mask.SetPixel(0, 0, 0x000080);   // red byte 128
+    mask.SetPixel(0, 0, 0x000080);  // red byte 128
     mask.SetPixel(1, 0, 0x0000FF);
-    bitmap.SetPixel(0, 0, 0x3264C8);   // red 200, green 100, blue 50
+    bitmap.SetPixel(0, 0, 0x3264C8);  // red 200, green 100, blue 50
     bitmap.SetPixel(1, 0, 0x3264C8);
     TGridAlphaMask alpha;
     EXPECT_EQ(alpha.Opacity, 255);
     alpha.MergeMask(mask, bitmap, ui::clRed);
     ASSERT_EQ(alpha.Width(), 2);
-    EXPECT_EQ(alpha.ScanLine(0)[0], 0x80643219u);   // alpha 128; 200, 100, 50 scaled to 100, 50, 25
+    EXPECT_EQ(alpha.ScanLine(0)[0], 0x80643219u);  // alpha 128; 200, 100, 50 scaled to 100, 50, 25
     EXPECT_EQ(alpha.ScanLine(0)[1] >> 24, 0xFFu);
 
     TGridAlphaMask other;
     other.SetSize(1, 1);
-    other.MergeMask(mask, alpha, ui::clRed);   // a 32-bit bitmap is not merged
+    other.MergeMask(mask, alpha, ui::clRed);  // a 32-bit bitmap is not merged
     EXPECT_EQ(other.Width(), 1);
 }
 
@@ -57,7 +57,7 @@ TEST(AlphaMask, AssignCopiesOnlyWhatBothMasksCover)
     small.Opacity = 10;
     small.ScanLine(1)[1] = 0x11223344;
     large.SetSize(4, 4);
-    large.Assign(small);   // reads no pixel outside the smaller source
+    large.Assign(small);  // reads no pixel outside the smaller source
     EXPECT_EQ(large.Width(), 4);
     EXPECT_EQ(large.Opacity, 10);
     EXPECT_EQ(large.ScanLine(1)[1], 0x11223344u);
@@ -94,10 +94,10 @@ TEST(GaussianBlur, RefusesOtherThan24BitAndKeepsUniformAreas)
     const auto red = [&](int x, int y) { return spot.Pixel(x, y) & 0xFF; };
     EXPECT_LT(red(10, 10), 255u);
     EXPECT_GT(red(10, 10), red(11, 10));
-    EXPECT_EQ(red(11, 10), red(9, 10));   // symmetric
-    EXPECT_NEAR(double(red(10, 11)), double(red(11, 10)), 1.0);   // rows are stored in 8 bits between the passes
+    EXPECT_EQ(red(11, 10), red(9, 10));                          // symmetric
+    EXPECT_NEAR(double(red(10, 11)), double(red(11, 10)), 1.0);  // rows are stored in 8 bits between the passes
     EXPECT_EQ(red(0, 0), 0u);
-    GaussianBlur(spot, 0);   // no radius: unchanged
+    GaussianBlur(spot, 0);  // no radius: unchanged
     EXPECT_GT(red(10, 10), 0u);
 }
 
@@ -112,7 +112,7 @@ TEST(RoundRectMask, WhiteShapeOnBlackSoftenedByTheBlur)
 
     ui::TBitmap outlined;
     MakeRoundRectMask(outlined, 60, 40, 2, 10, 0);
-    EXPECT_EQ(outlined.Pixel(30, 20), ui::clBlack);   // outline only
+    EXPECT_EQ(outlined.Pixel(30, 20), ui::clBlack);  // outline only
     EXPECT_EQ(outlined.Pixel(30, 3), ui::clWhite);
 
     ui::TBitmap blurred;

@@ -29,11 +29,9 @@ TEST(CellLineBreaks, ExtractFirstLineKeepsOrDropsTheRest)
         bool keepRest;
         std::string line, rest;
     } cases[] = {
-        {"a\r\nb", true, "a", "b"},
-        {"a\r\nb", false, "a", ""},
-        {"a\r\r\nb", true, "a", "\r\nb"},   // only one CR and the LF right after it go
-        {"plain", true, "plain", ""},
-        {"", true, "", ""},
+        {"a\r\nb", true, "a", "b"},       {"a\r\nb", false, "a", ""},
+        {"a\r\r\nb", true, "a", "\r\nb"},  // only one CR and the LF right after it go
+        {"plain", true, "plain", ""},     {"", true, "", ""},
     };
     for (auto c : cases) {
         std::string line = "junk";
@@ -65,7 +63,8 @@ TEST(TextCodings, EachCodingAsStored)
         {"remove cr", RemoveCR, "a\r\nb\r", "a\nb"},
         {"escape", EscapeQuotes, "say \"hi\"", "say \"\"hi\"\""},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.fn(c.in), c.out) << c.name;
+    for (const auto& c : cases)
+        EXPECT_EQ(c.fn(c.in), c.out) << c.name;
 
     std::string s = "a\r\nb\rc";
     RemoveCRBeforeLF(s);
@@ -88,8 +87,7 @@ TEST(CsvQuotes, UndoubleAndFindTheClosingQuote)
         {"ab\"", 3},        // closing quote at the end of the line
         {"ab\"\"", 4},      // a quote at the end closes whatever the run
         {"ab\"\"\",c", 5},  // escaped quote, then the closing one
-        {"abc", 0},
-        {"", 0},
+        {"abc", 0},        {"", 0},
     };
     for (const auto& c : cases) {
         int pos = -1;
@@ -113,17 +111,18 @@ TEST(TextCodings, OemRoundTripIsOneBytePerCharacter)
 TEST(ClipboardHtml, HeaderOffsetsPointIntoTheResult)
 {
     EXPECT_EQ(ColorToHTMLHex(0xCC8844), "4488CC");
-    EXPECT_EQ(ColorToHTMLHex(0xFF000005), "050000");   // system colours are not resolved
+    EXPECT_EQ(ColorToHTMLHex(0xFF000005), "050000");  // system colours are not resolved
 
     for (std::string fragment : {std::string(), std::string("<b>x</b>"), std::string("Größe")}) {
         const std::string original = fragment;
         BuildClipboardHTML(fragment);
         const std::size_t L = original.size();
         EXPECT_EQ(fragment.size(), 306 + L);
-        EXPECT_EQ(fragment.substr(0, 97),
-                  "Version:1.0\r\nStartHTML:00000097\r\nEndHTML:" + std::string(8 - std::to_string(306 + L).size(), '0') +
-                      std::to_string(306 + L) + "\r\nStartFragment:00000274\r\nEndFragment:" +
-                      std::string(8 - std::to_string(274 + L).size(), '0') + std::to_string(274 + L) + "\r\n");
+        EXPECT_EQ(
+            fragment.substr(0, 97),
+            "Version:1.0\r\nStartHTML:00000097\r\nEndHTML:" + std::string(8 - std::to_string(306 + L).size(), '0') +
+                std::to_string(306 + L) + "\r\nStartFragment:00000274\r\nEndFragment:" +
+                std::string(8 - std::to_string(274 + L).size(), '0') + std::to_string(274 + L) + "\r\n");
         EXPECT_EQ(fragment.substr(97, 9), "<!DOCTYPE");
         EXPECT_EQ(fragment.substr(274 - 20, 20), "<!--StartFragment-->");
         EXPECT_EQ(fragment.substr(274, L), original);
@@ -137,7 +136,7 @@ TEST(StringUtilities, PositionsAndFields)
     EXPECT_EQ(CharPos('x', "abc"), 0);
     int pos = 7;
     EXPECT_EQ(VarCharPos('x', "abc", pos), 0);
-    EXPECT_EQ(pos, 7);   // left alone when absent
+    EXPECT_EQ(pos, 7);  // left alone when absent
     EXPECT_EQ(VarCharPos('c', "abc", pos), 3);
     EXPECT_EQ(pos, 3);
     EXPECT_EQ(VarPos("cd", "abcd", pos), 3);
@@ -146,13 +145,12 @@ TEST(StringUtilities, PositionsAndFields)
         const char* text;
         int pos;
     } upperCases[] = {
-        {"BC", "xabc", 3},
-        {"ÉCOLE", "école", 1},      // non-ASCII letters are upper-cased as well
-        {"ÇA", "voilà ça", 8},      // byte positions of the original text
-        {"ΑΒ", "αβγ", 1},
-        {"bc", "xabc", 0},          // Sub is expected in upper case
+        {"BC", "xabc", 3},     {"ÉCOLE", "école", 1},  // non-ASCII letters are upper-cased as well
+        {"ÇA", "voilà ça", 8},                         // byte positions of the original text
+        {"ΑΒ", "αβγ", 1},      {"bc", "xabc", 0},      // Sub is expected in upper case
     };
-    for (const auto& c : upperCases) EXPECT_EQ(PosInUpperCase(c.sub, c.text), c.pos) << c.text;
+    for (const auto& c : upperCases)
+        EXPECT_EQ(PosInUpperCase(c.sub, c.text), c.pos) << c.text;
     EXPECT_EQ(WidePos(u"é", u"caféx"), 4);
 
     std::string s = "key=value=x";
@@ -194,8 +192,10 @@ TEST(StringUtilities, LimitValueAppliesOnlyPositiveLimits)
 
 TEST(StringUtilities, NumberCharactersAreTheUnicodeNumberCategories)
 {
-    for (char32_t c : {U'0', U'9', U'²', U'½', U'٣', U'Ⅳ'}) EXPECT_TRUE(IsNumberChar(c)) << int(c);
-    for (char32_t c : {U'a', U'.', U'-', U' ', U'/', U':'}) EXPECT_FALSE(IsNumberChar(c)) << int(c);
+    for (char32_t c : {U'0', U'9', U'²', U'½', U'٣', U'Ⅳ'})
+        EXPECT_TRUE(IsNumberChar(c)) << int(c);
+    for (char32_t c : {U'a', U'.', U'-', U' ', U'/', U':'})
+        EXPECT_FALSE(IsNumberChar(c)) << int(c);
 }
 
 }  // namespace

@@ -28,7 +28,10 @@ rtl::TFormatSettings CommaSettings()
     return fs;
 }
 
-std::string Coded(std::u16string_view w) { return EncodeWideCellText(w); }
+std::string Coded(std::u16string_view w)
+{
+    return EncodeWideCellText(w);
+}
 
 TEST(CellTextKind, ClassifiesByLeadingMarkersAndTags)
 {
@@ -44,43 +47,34 @@ TEST(CellTextKind, ClassifiesByLeadingMarkersAndTags)
         {"{\\rtf1 x}", true, ctkRichText},
         {"<b>x</b>", true, ctkHTML},
         {"<B>x", true, ctkHTML},
-        {"<i>x", true, ctkPlain},   // tag letters are matched in upper case only
+        {"<i>x", true, ctkPlain},  // tag letters are matched in upper case only
         {"<b>x</b>", false, ctkPlain},
         {"a < b", true, ctkPlain},
     };
-    for (const auto& c : cases) EXPECT_EQ(GetCellTextKind(c.text, c.detectHtml), c.kind) << c.text;
+    for (const auto& c : cases)
+        EXPECT_EQ(GetCellTextKind(c.text, c.detectHtml), c.kind) << c.text;
 }
 
 struct NumberCase {
     const char* text;
-    int point;   // kind with decimal point and "," thousands
-    int comma;   // kind with decimal comma and "." thousands
+    int point;  // kind with decimal point and "," thousands
+    int comma;  // kind with decimal comma and "." thousands
 };
 
 TEST(NumberKind, UnderBothRegionalSettings)
 {
     const NumberCase cases[] = {
-        {"", nkNotANumber, nkNotANumber},
-        {"12", nkInteger, nkInteger},
-        {"-12", nkInteger, nkInteger},
-        {"-", nkInteger, nkInteger},
-        {"1-2", nkNotANumber, nkNotANumber},
-        {"--1", nkNotANumber, nkNotANumber},
-        {"1.5", nkDecimal, nkDecimal},     // with comma settings "." is the thousand separator
-        {"1,5", nkDecimal, nkDecimal},
-        {"1.5.5", nkNotANumber, nkNotANumber},
-        {"1,234,567", nkDecimal, nkNotANumber},
-        {"1.234.567", nkNotANumber, nkDecimal},
-        {"1,23,4", nkNotANumber, nkNotANumber},
-        {"1E5", nkExponent, nkExponent},
-        {"-1.5E-3", nkExponent, nkNotANumber},
-        {"-1,5E-3", nkNotANumber, nkExponent},
-        {"-2e+4", nkExponent, nkExponent},
-        {"1E5E5", nkNotANumber, nkNotANumber},
-        {"1e", nkNotANumber, nkNotANumber},
-        {"e5", nkNotANumber, nkNotANumber},
-        {"12a", nkNotANumber, nkNotANumber},
-        {"١٢", nkInteger, nkInteger},      // any Unicode digits
+        {"", nkNotANumber, nkNotANumber},       {"12", nkInteger, nkInteger},
+        {"-12", nkInteger, nkInteger},          {"-", nkInteger, nkInteger},
+        {"1-2", nkNotANumber, nkNotANumber},    {"--1", nkNotANumber, nkNotANumber},
+        {"1.5", nkDecimal, nkDecimal},  // with comma settings "." is the thousand separator
+        {"1,5", nkDecimal, nkDecimal},          {"1.5.5", nkNotANumber, nkNotANumber},
+        {"1,234,567", nkDecimal, nkNotANumber}, {"1.234.567", nkNotANumber, nkDecimal},
+        {"1,23,4", nkNotANumber, nkNotANumber}, {"1E5", nkExponent, nkExponent},
+        {"-1.5E-3", nkExponent, nkNotANumber},  {"-1,5E-3", nkNotANumber, nkExponent},
+        {"-2e+4", nkExponent, nkExponent},      {"1E5E5", nkNotANumber, nkNotANumber},
+        {"1e", nkNotANumber, nkNotANumber},     {"e5", nkNotANumber, nkNotANumber},
+        {"12a", nkNotANumber, nkNotANumber},    {"١٢", nkInteger, nkInteger},  // any Unicode digits
     };
     for (auto [settings, name] : {std::pair{PointSettings(), "point"}, std::pair{CommaSettings(), "comma"}}) {
         rtl::TRegionalScope scope(settings);
@@ -109,40 +103,40 @@ TEST(CleanNumberText, UnderBothRegionalSettings)
     };
     for (auto [settings, point] : {std::pair{PointSettings(), true}, std::pair{CommaSettings(), false}}) {
         rtl::TRegionalScope scope(settings);
-        for (const auto& c : cases) EXPECT_EQ(CleanNumberText(c.text), point ? c.point : c.comma) << c.text;
+        for (const auto& c : cases)
+            EXPECT_EQ(CleanNumberText(c.text), point ? c.point : c.comma) << c.text;
     }
 }
 
 TEST(CleanNumberText, MultiByteThousandSeparator)
 {
     auto fs = CommaSettings();
-    fs.ThousandSeparator = "\u00A0";   // no-break space
+    fs.ThousandSeparator = "\u00A0";  // no-break space
     rtl::TRegionalScope scope(fs);
     EXPECT_EQ(CleanNumberText("1\u00A0234,5 kr"), "1234.5");
     EXPECT_EQ(GetNumberKind("1\u00A0234,5"), nkDecimal);
 
-    fs.ThousandSeparator.clear();   // no grouping: nothing counts as a separator
+    fs.ThousandSeparator.clear();  // no grouping: nothing counts as a separator
     rtl::TRegionalScope none(fs);
-    EXPECT_EQ(GetNumberKind(std::string("1\0" "2", 3)), nkNotANumber);
+    EXPECT_EQ(GetNumberKind(std::string("1\0"
+                                        "2",
+                                        3)),
+              nkNotANumber);
     EXPECT_EQ(GetNumberKind("1.234,5"), nkNotANumber);
-    EXPECT_EQ(CleanNumberText("1.234,5"), "1.234.5");   // "." is always kept, the decimal comma becomes "."
+    EXPECT_EQ(CleanNumberText("1.234,5"), "1.234.5");  // "." is always kept, the decimal comma becomes "."
 }
 
 TEST(ShortDates, DayMonthYearAndMonthDayYear)
 {
     struct Case {
         const char* text;
-        int eu[3];   // year, month, day; year 0 = result 0
+        int eu[3];  // year, month, day; year 0 = result 0
         int us[3];
     } cases[] = {
-        {"31/12/99", {1999, 12, 31}, {0, 0, 0}},
-        {"1.2.05", {2005, 2, 1}, {2005, 1, 2}},
-        {"12-3-25", {2025, 3, 12}, {2025, 12, 3}},
-        {"12-3-26", {1926, 3, 12}, {1926, 12, 3}},
-        {"12/2005", {0, 0, 0}, {0, 0, 0}},
-        {"a/b/c", {0, 0, 0}, {0, 0, 0}},
-        {"1/13/20", {0, 0, 0}, {2020, 1, 13}},
-        {"nodate", {0, 0, 0}, {0, 0, 0}},
+        {"31/12/99", {1999, 12, 31}, {0, 0, 0}},   {"1.2.05", {2005, 2, 1}, {2005, 1, 2}},
+        {"12-3-25", {2025, 3, 12}, {2025, 12, 3}}, {"12-3-26", {1926, 3, 12}, {1926, 12, 3}},
+        {"12/2005", {0, 0, 0}, {0, 0, 0}},         {"a/b/c", {0, 0, 0}, {0, 0, 0}},
+        {"1/13/20", {0, 0, 0}, {2020, 1, 13}},     {"nodate", {0, 0, 0}, {0, 0, 0}},
     };
     for (auto settings : {PointSettings(), CommaSettings()}) {
         rtl::TRegionalScope scope(settings);
@@ -200,7 +194,7 @@ TEST(WideCellText, DecodingTheCodingGivesTheTextBack)
         EXPECT_EQ(DecodeWideCellText(coded), w);
     }
     EXPECT_EQ(DecodeWideCellText("plain ä"), u"plain ä");
-    EXPECT_EQ(DecodeWideCellText(Coded(u"ab") + "x"), u"ab");   // an unpaired last character is ignored
+    EXPECT_EQ(DecodeWideCellText(Coded(u"ab") + "x"), u"ab");  // an unpaired last character is ignored
 }
 
 TEST(MixedCase, CapitalisesWordsNamesAndRomanNumerals)
@@ -218,7 +212,8 @@ TEST(MixedCase, CapitalisesWordsNamesAndRomanNumerals)
         {"st. ann", "St. Ann"},
         {"", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(MixedCase(c.in), c.out) << c.in;
+    for (const auto& c : cases)
+        EXPECT_EQ(MixedCase(c.in), c.out) << c.in;
 }
 
 TEST(CellReference, ReadsRowAndColumn)

@@ -4,18 +4,22 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/rtl/Exceptions.h"
 #include "Raises.h"
 #include "Settings.h"
+#include "platform/rtl/Exceptions.h"
 
 namespace rtl {
 namespace {
 
-TEST(DateEncoding, KnownSerialNumbers) {
-    struct Case { int y, m, d; double serial; };
+TEST(DateEncoding, KnownSerialNumbers)
+{
+    struct Case {
+        int y, m, d;
+        double serial;
+    };
     const Case cases[] = {
-        {1899, 12, 30, 0},     {1900, 1, 1, 2},        {2000, 1, 1, 36526},  {2000, 2, 29, 36585},
-        {2026, 12, 10, 46366}, {1, 1, 1, -693593},     {9999, 12, 31, 2958465}, {1899, 12, 29, -1},
+        {1899, 12, 30, 0},     {1900, 1, 1, 2},    {2000, 1, 1, 36526},     {2000, 2, 29, 36585},
+        {2026, 12, 10, 46366}, {1, 1, 1, -693593}, {9999, 12, 31, 2958465}, {1899, 12, 29, -1},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(EncodeDate(c.y, c.m, c.d), c.serial) << c.y << "-" << c.m << "-" << c.d;
@@ -25,7 +29,8 @@ TEST(DateEncoding, KnownSerialNumbers) {
     }
 }
 
-TEST(DateEncoding, EveryDayOfTheRangeRoundTrips) {
+TEST(DateEncoding, EveryDayOfTheRangeRoundTrips)
+{
     for (int serial = -693593; serial <= 2958465; ++serial) {
         int y, m, d;
         DecodeDate(serial, y, m, d);
@@ -35,20 +40,29 @@ TEST(DateEncoding, EveryDayOfTheRangeRoundTrips) {
     }
 }
 
-TEST(DateEncoding, InvalidValuesRaise) {
-    struct Case { int y, m, d; };
-    const Case dates[] = {{2026, 13, 1}, {2026, 0, 1}, {2026, 4, 31}, {2026, 1, 0}, {1900, 2, 29}, {0, 1, 1}, {10000, 1, 1}};
+TEST(DateEncoding, InvalidValuesRaise)
+{
+    struct Case {
+        int y, m, d;
+    };
+    const Case dates[] = {{2026, 13, 1}, {2026, 0, 1}, {2026, 4, 31}, {2026, 1, 0},
+                          {1900, 2, 29}, {0, 1, 1},    {10000, 1, 1}};
     for (const Case& c : dates) {
-        EXPECT_TRUE(rtl_test::RaisesWith<EConvertError>([&] { EncodeDate(c.y, c.m, c.d); }, "Invalid argument to date encode"));
+        EXPECT_TRUE(
+            rtl_test::RaisesWith<EConvertError>([&] { EncodeDate(c.y, c.m, c.d); }, "Invalid argument to date encode"));
     }
-    struct TimeCase { int h, n, s, ms; };
+    struct TimeCase {
+        int h, n, s, ms;
+    };
     const TimeCase times[] = {{24, 0, 0, 0}, {0, 60, 0, 0}, {0, 0, 60, 0}, {0, 0, 0, 1000}, {-1, 0, 0, 0}};
     for (const TimeCase& c : times) {
-        EXPECT_TRUE(rtl_test::RaisesWith<EConvertError>([&] { EncodeTime(c.h, c.n, c.s, c.ms); }, "Invalid argument to time encode"));
+        EXPECT_TRUE(rtl_test::RaisesWith<EConvertError>([&] { EncodeTime(c.h, c.n, c.s, c.ms); },
+                                                        "Invalid argument to time encode"));
     }
 }
 
-TEST(TimeDecoding, FractionsNegativeDatesAndCarry) {
+TEST(TimeDecoding, FractionsNegativeDatesAndCarry)
+{
     int h, n, s, ms;
     DecodeTime(EncodeTime(13, 45, 30, 250), h, n, s, ms);
     EXPECT_EQ(std::tie(h, n, s, ms), std::make_tuple(13, 45, 30, 250));
@@ -64,9 +78,10 @@ TEST(TimeDecoding, FractionsNegativeDatesAndCarry) {
     EXPECT_EQ(std::tie(y, m, d, h, n, s, ms), std::make_tuple(2020, 2, 1, 0, 0, 0, 0));
 }
 
-TEST(DateArithmetic, DayOfWeekLeapYearsAndMonths) {
-    EXPECT_EQ(DayOfWeek(0), 7);                           // 1899-12-30 was a Saturday
-    EXPECT_EQ(DayOfWeek(EncodeDate(2026, 12, 10)), 5);    // Thursday
+TEST(DateArithmetic, DayOfWeekLeapYearsAndMonths)
+{
+    EXPECT_EQ(DayOfWeek(0), 7);                         // 1899-12-30 was a Saturday
+    EXPECT_EQ(DayOfWeek(EncodeDate(2026, 12, 10)), 5);  // Thursday
     EXPECT_EQ(DayOfWeek(-1), 6);
     EXPECT_TRUE(IsLeapYear(2000));
     EXPECT_FALSE(IsLeapYear(1900));
@@ -75,16 +90,21 @@ TEST(DateArithmetic, DayOfWeekLeapYearsAndMonths) {
     EXPECT_EQ(IncMonth(EncodeDate(2024, 1, 15) + 0.5, -13), EncodeDate(2022, 12, 15) + 0.5);
 }
 
-TEST(DateFormatting, Tokens) {
+TEST(DateFormatting, Tokens)
+{
     TFormatSettings fs = TFormatSettings::Neutral();
     TDateTime dt = EncodeDateTime(2026, 3, 7, 14, 5, 9, 45);
-    struct Case { const char* format; TDateTime value; const char* expected; };
+    struct Case {
+        const char* format;
+        TDateTime value;
+        const char* expected;
+    };
     const Case cases[] = {
         {"yyyy-mm-dd hh:nn:ss.zzz", dt, "2026-03-07 14:05:09.045"},
         {"d/m/yy", dt, "7/3/26"},
         {"dddd, mmmm d", dt, "Saturday, March 7"},
         {"ddd mmm", dt, "Sat Mar"},
-        {"hh:mm", dt, "14:05"},                 // m after an hour is minutes
+        {"hh:mm", dt, "14:05"},  // m after an hour is minutes
         {"hh:nn dd/mm", dt, "14:05 07/03"},
         {"h:mm AM/PM", dt, "2:05 PM"},
         {"hh:mm am/pm", dt, "02:05 pm"},
@@ -99,26 +119,32 @@ TEST(DateFormatting, Tokens) {
         {"'yyyy' \"d\" yyyy", dt, "yyyy d 2026"},
         {"z|s|n", EncodeTime(1, 2, 3, 4), "4|3|2"},
     };
-    for (const Case& c : cases) EXPECT_EQ(FormatDateTime(c.format, c.value, fs), c.expected) << c.format;
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatDateTime(c.format, c.value, fs), c.expected) << c.format;
 
     TFormatSettings de = rtl_test::GermanSettings();
     EXPECT_EQ(FormatDateTime("ddddd", dt, de), "07.03.2026");
     EXPECT_EQ(FormatDateTime("dd/mm/yyyy hh:nn", dt, de), "07.03.2026 14:05");
 }
 
-TEST(DateFormatting, SelfReferringRegionalFormatsTerminate) {
+TEST(DateFormatting, SelfReferringRegionalFormatsTerminate)
+{
     TFormatSettings fs = TFormatSettings::Neutral();
     fs.ShortDateFormat = "c";
     fs.LongTimeFormat = "tt";
     EXPECT_NO_THROW(FormatDateTime("c", EncodeDate(2026, 1, 1) + 0.5, fs));
 }
 
-TEST(DateParsing, FollowsTheRegionalOrderAndSeparator) {
+TEST(DateParsing, FollowsTheRegionalOrderAndSeparator)
+{
     TDateTime expected = EncodeDate(2026, 3, 7);
     TFormatSettings iso = TFormatSettings::Neutral();
     iso.ShortDateFormat = "yyyy-MM-dd";
     iso.DateSeparator = '-';
-    struct Case { const char* text; TFormatSettings fs; };
+    struct Case {
+        const char* text;
+        TFormatSettings fs;
+    };
     const Case cases[] = {
         {"3/7/2026", TFormatSettings::Neutral()},
         {" 03/07/2026 ", TFormatSettings::Neutral()},
@@ -133,7 +159,8 @@ TEST(DateParsing, FollowsTheRegionalOrderAndSeparator) {
     }
 }
 
-TEST(DateParsing, ShortFormsUseThisYearAndTheCenturyWindow) {
+TEST(DateParsing, ShortFormsUseThisYearAndTheCenturyWindow)
+{
     TFormatSettings fs = TFormatSettings::Neutral();
     std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -155,25 +182,30 @@ TEST(DateParsing, ShortFormsUseThisYearAndTheCenturyWindow) {
     }
 }
 
-TEST(DateParsing, RefusedTexts) {
+TEST(DateParsing, RefusedTexts)
+{
     TRegionalScope scope(TFormatSettings::Neutral());
     for (const char* text : {"2/30/2026", "13/1/2026", "abc", "3/7/2026x", "", "3-7-2026", "3//2026", "3/7/"}) {
         TDateTime v = 0;
         EXPECT_FALSE(TryStrToDate(text, v)) << text;
-        EXPECT_TRUE(rtl_test::RaisesWith<EConvertError>([&] { StrToDate(text); }, "'" + std::string(text) + "' is not a valid date"));
+        EXPECT_TRUE(rtl_test::RaisesWith<EConvertError>([&] { StrToDate(text); },
+                                                        "'" + std::string(text) + "' is not a valid date"));
     }
 }
 
-TEST(TimeParsing, AcceptedAndRefusedTexts) {
+TEST(TimeParsing, AcceptedAndRefusedTexts)
+{
     TFormatSettings fs = TFormatSettings::Neutral();
-    struct Case { const char* text; bool ok; int h, n, s, ms; };
+    struct Case {
+        const char* text;
+        bool ok;
+        int h, n, s, ms;
+    };
     const Case cases[] = {
-        {"14:05", true, 14, 5, 0, 0},        {"2:05:09 PM", true, 14, 5, 9, 0},
-        {"12:00 AM", true, 0, 0, 0, 0},      {"12:30 pm", true, 12, 30, 0, 0},
-        {"5 PM", true, 17, 0, 0, 0},         {"14:05:09.250", true, 14, 5, 9, 250},
-        {"24:00", false, 0, 0, 0, 0},        {"13:00 PM", false, 0, 0, 0, 0},
-        {"14", false, 0, 0, 0, 0},           {"10:61", false, 0, 0, 0, 0},
-        {"10:00:60", false, 0, 0, 0, 0},     {"", false, 0, 0, 0, 0},
+        {"14:05", true, 14, 5, 0, 0},     {"2:05:09 PM", true, 14, 5, 9, 0}, {"12:00 AM", true, 0, 0, 0, 0},
+        {"12:30 pm", true, 12, 30, 0, 0}, {"5 PM", true, 17, 0, 0, 0},       {"14:05:09.250", true, 14, 5, 9, 250},
+        {"24:00", false, 0, 0, 0, 0},     {"13:00 PM", false, 0, 0, 0, 0},   {"14", false, 0, 0, 0, 0},
+        {"10:61", false, 0, 0, 0, 0},     {"10:00:60", false, 0, 0, 0, 0},   {"", false, 0, 0, 0, 0},
         {"1:2:3:4", false, 0, 0, 0, 0},
     };
     for (const Case& c : cases) {
@@ -187,13 +219,15 @@ TEST(TimeParsing, AcceptedAndRefusedTexts) {
     EXPECT_THROW(StrToTime("25:00"), EConvertError);
 }
 
-TEST(DateTimeParsing, DateTimeOrEitherPart) {
+TEST(DateTimeParsing, DateTimeOrEitherPart)
+{
     TRegionalScope scope(TFormatSettings::Neutral());
     EXPECT_DOUBLE_EQ(StrToDateTime("3/7/2026 14:05"), EncodeDateTime(2026, 3, 7, 14, 5, 0, 0));
     EXPECT_DOUBLE_EQ(StrToDateTime("3/7/2026"), EncodeDate(2026, 3, 7));
     EXPECT_DOUBLE_EQ(StrToDateTime("14:05"), EncodeTime(14, 5, 0, 0));
     EXPECT_EQ(StrToDateTimeDef("3/7/2026 99:00", -5), -5);
-    EXPECT_TRUE(rtl_test::RaisesWith<EConvertError>([&] { StrToDateTime("soon"); }, "'soon' is not a valid date and time"));
+    EXPECT_TRUE(
+        rtl_test::RaisesWith<EConvertError>([&] { StrToDateTime("soon"); }, "'soon' is not a valid date and time"));
     // What the regional formats write reads back.
     TDateTime dt = EncodeDateTime(2031, 11, 2, 23, 59, 58, 0);
     EXPECT_DOUBLE_EQ(StrToDateTime(DateTimeToStr(dt)), dt);
@@ -201,5 +235,5 @@ TEST(DateTimeParsing, DateTimeOrEitherPart) {
     EXPECT_DOUBLE_EQ(StrToDateTime(DateTimeToStr(dt)), dt);
 }
 
-} // namespace
-} // namespace rtl
+}  // namespace
+}  // namespace rtl

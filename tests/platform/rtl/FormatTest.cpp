@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/rtl/Exceptions.h"
 #include "Raises.h"
+#include "platform/rtl/Exceptions.h"
 
 namespace rtl {
 namespace {
@@ -15,8 +15,13 @@ protected:
     TRegionalScope regional{TFormatSettings::Neutral()};
 };
 
-TEST_F(FormatTest, Directives) {
-    struct Case { const char* fmt; std::vector<TVarRec> args; const char* expected; };
+TEST_F(FormatTest, Directives)
+{
+    struct Case {
+        const char* fmt;
+        std::vector<TVarRec> args;
+        const char* expected;
+    };
     const std::vector<Case> cases = {
         {"%d%%", {150}, "150%"},
         {"%s%.8d", {"StartHTML:", 97}, "StartHTML:00000097"},
@@ -33,26 +38,34 @@ TEST_F(FormatTest, Directives) {
         {"%g|%g|%.3g", {0.5, 1e20, 3.14159}, "0.5|1E20|3.14"},
         {"%e", {1234.5}, "1.23450000000000E+003"},
         {"%m|%m", {5.0, -5.0}, "$5.00|($5.00)"},
-        {"%n", {1234}, "1,234.00"},           // an integer is taken where a float is asked for
+        {"%n", {1234}, "1,234.00"},  // an integer is taken where a float is asked for
         {"%.3s|%5s|%-3s|", {"abcdef", "ab", "x"}, "abc|   ab|x  |"},
-        {"%.1s", {"\xC3\xA9t\xC3\xA9"}, "\xC3\xA9"},   // precision counts characters, not bytes
+        {"%.1s", {"\xC3\xA9t\xC3\xA9"}, "\xC3\xA9"},  // precision counts characters, not bytes
     };
-    for (const Case& c : cases) EXPECT_EQ(Format(c.fmt, c.args), c.expected) << c.fmt;
+    for (const Case& c : cases)
+        EXPECT_EQ(Format(c.fmt, c.args), c.expected) << c.fmt;
     EXPECT_EQ(Fmt("%s=%d", 'x', true), "x=1");
     EXPECT_EQ(Fmt("no directives"), "no directives");
 }
 
-TEST_F(FormatTest, UsesTheRegionalSeparators) {
+TEST_F(FormatTest, UsesTheRegionalSeparators)
+{
     TFormatSettings eu = TFormatSettings::Neutral();
     eu.DecimalSeparator = ',';
-    eu.ThousandSeparator = "\xC2\xA0";   // a separator longer than one byte
-    EXPECT_EQ(Format("%n|%.1f", {1234.5, 0.25}, eu), "1\xC2\xA0" "234,50|0,3");
+    eu.ThousandSeparator = "\xC2\xA0";  // a separator longer than one byte
+    EXPECT_EQ(Format("%n|%.1f", {1234.5, 0.25}, eu), "1\xC2\xA0"
+                                                     "234,50|0,3");
     Regional() = eu;
     EXPECT_EQ(Fmt("%g", 0.5), "0,5");
 }
 
-TEST_F(FormatTest, MismatchedFormatsRaiseConversionErrors) {
-    struct Case { const char* fmt; std::vector<TVarRec> args; const char* message; };
+TEST_F(FormatTest, MismatchedFormatsRaiseConversionErrors)
+{
+    struct Case {
+        const char* fmt;
+        std::vector<TVarRec> args;
+        const char* message;
+    };
     const std::vector<Case> cases = {
         {"%d", {"text"}, "Format '%d' invalid or incompatible with argument"},
         {"%s", {5}, "Format '%s' invalid or incompatible with argument"},
@@ -73,14 +86,16 @@ TEST_F(FormatTest, MismatchedFormatsRaiseConversionErrors) {
 }
 
 // Formats typed by users (language files, progress captions) must never do more than raise.
-TEST_F(FormatTest, ArbitraryFormatsOnlyEverRaiseConversionErrors) {
+TEST_F(FormatTest, ArbitraryFormatsOnlyEverRaiseConversionErrors)
+{
     const std::string alphabet = "%%%%-*.:0123456789dDuxefgnmpsSq ab";
     const std::vector<TVarRec> args = {1, "text", 2.5, -7, static_cast<const void*>(nullptr)};
     std::mt19937 rng(12345);
     std::uniform_int_distribution<size_t> pick(0, alphabet.size() - 1), len(0, 12);
     for (int i = 0; i < 20000; ++i) {
         std::string fmt;
-        for (size_t n = len(rng); n > 0; --n) fmt += alphabet[pick(rng)];
+        for (size_t n = len(rng); n > 0; --n)
+            fmt += alphabet[pick(rng)];
         try {
             std::string out = Format(fmt, args);
             EXPECT_LE(out.size(), 100000u + fmt.size() * 32) << fmt;
@@ -89,5 +104,5 @@ TEST_F(FormatTest, ArbitraryFormatsOnlyEverRaiseConversionErrors) {
     }
 }
 
-} // namespace
-} // namespace rtl
+}  // namespace
+}  // namespace rtl

@@ -4,54 +4,56 @@
 
 #include <gtest/gtest.h>
 
+#include "Raises.h"
+#include "TempDir.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StringList.h"
-#include "TempDir.h"
-#include "Raises.h"
 
 namespace rtl {
 namespace {
 
-const char* kSample =
-    "top=ignored\r\n"
-    "[Grid]\r\n"
-    "; column widths\r\n"
-    "  Col0 = 64  \r\n"
-    "col0=99\r\n"
-    "Title=\"  quoted  \"\r\n"
-    "Single='x'\r\n"
-    "Half=\"open\r\n"
-    "Hex=0x10\r\n"
-    "Text=abc\r\n"
-    "\r\n"
-    "[Other]\r\n"
-    "Flag=1\r\n";
+const char* kSample = "top=ignored\r\n"
+                      "[Grid]\r\n"
+                      "; column widths\r\n"
+                      "  Col0 = 64  \r\n"
+                      "col0=99\r\n"
+                      "Title=\"  quoted  \"\r\n"
+                      "Single='x'\r\n"
+                      "Half=\"open\r\n"
+                      "Hex=0x10\r\n"
+                      "Text=abc\r\n"
+                      "\r\n"
+                      "[Other]\r\n"
+                      "Flag=1\r\n";
 
 class IniFileTest : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override { rtl_test::writeAll(file, kSample); }
-    std::unique_ptr<TCustomIniFile> open() {
-        if (GetParam()) return std::make_unique<TMemIniFile>(file);
+    std::unique_ptr<TCustomIniFile> open()
+    {
+        if (GetParam())
+            return std::make_unique<TMemIniFile>(file);
         return std::make_unique<TIniFile>(file);
     }
     rtl_test::TempDir dir;
     std::string file = dir.file("grid.ini");
 };
 
-TEST_P(IniFileTest, ReadsWithProfileStringRules) {
+TEST_P(IniFileTest, ReadsWithProfileStringRules)
+{
     auto ini = open();
-    EXPECT_EQ(ini->ReadString("grid", "COL0", "-"), "64");          // names ignore case; value trimmed
+    EXPECT_EQ(ini->ReadString("grid", "COL0", "-"), "64");           // names ignore case; value trimmed
     EXPECT_EQ(ini->ReadString("Grid", "Title", "-"), "  quoted  ");  // matching quotes removed
     EXPECT_EQ(ini->ReadString("Grid", "Single", "-"), "x");
     EXPECT_EQ(ini->ReadString("Grid", "Half", "-"), "\"open");
-    EXPECT_EQ(ini->ReadString("Grid", "top", "-"), "-");             // keys before any section belong to none
+    EXPECT_EQ(ini->ReadString("Grid", "top", "-"), "-");  // keys before any section belong to none
     EXPECT_EQ(ini->ReadString("Grid", "; column widths", "-"), "-");
     EXPECT_EQ(ini->ReadString("Missing", "x", "def"), "def");
     EXPECT_EQ(ini->ReadInteger("Grid", "Col0", 0), 64);
     EXPECT_EQ(ini->ReadInteger("Grid", "Hex", 0), 16);
     EXPECT_EQ(ini->ReadInteger("Grid", "Text", -1), -1);
     EXPECT_TRUE(ini->ReadBool("Other", "Flag", false));
-    EXPECT_TRUE(ini->ReadBool("Grid", "Text", true));                // not a number: the default
+    EXPECT_TRUE(ini->ReadBool("Grid", "Text", true));  // not a number: the default
     EXPECT_FALSE(ini->ReadBool("Grid", "Text", false));
     EXPECT_TRUE(ini->SectionExists("OTHER"));
     EXPECT_TRUE(ini->ValueExists("Grid", "hex"));
@@ -59,46 +61,47 @@ TEST_P(IniFileTest, ReadsWithProfileStringRules) {
 
     TStringList keys;
     ini->ReadSection("Grid", keys);
-    EXPECT_EQ(keys.CommaText(), "Col0,Title,Single,Half,Hex,Text");   // a repeated key counts once
+    EXPECT_EQ(keys.CommaText(), "Col0,Title,Single,Half,Hex,Text");  // a repeated key counts once
     ini->ReadSections(keys);
     EXPECT_EQ(keys.CommaText(), "Grid,Other");
     ini->ReadSectionValues("Other", keys);
     EXPECT_EQ(keys.CommaText(), "Flag=1");
 }
 
-TEST_P(IniFileTest, WritesKeepCommentsAndOrder) {
+TEST_P(IniFileTest, WritesKeepCommentsAndOrder)
+{
     auto ini = open();
-    ini->WriteInteger("grid", "col0", 80);          // replaced where it is, first spelling kept
-    ini->WriteString("Grid", "Col1", "70");         // appended after the last entry of its section
+    ini->WriteInteger("grid", "col0", 80);   // replaced where it is, first spelling kept
+    ini->WriteString("Grid", "Col1", "70");  // appended after the last entry of its section
     ini->WriteBool("New", "On", true);
     ini->DeleteKey("Grid", "Text");
     ini->EraseSection("Other");
     ini->UpdateFile();
-    EXPECT_EQ(rtl_test::readAll(file),
-              "top=ignored\r\n"
-              "[Grid]\r\n"
-              "; column widths\r\n"
-              "Col0=80\r\n"
-              "col0=99\r\n"
-              "Title=\"  quoted  \"\r\n"
-              "Single='x'\r\n"
-              "Half=\"open\r\n"
-              "Hex=0x10\r\n"
-              "Col1=70\r\n"
-              "\r\n"
-              "[New]\r\n"
-              "On=1\r\n");
+    EXPECT_EQ(rtl_test::readAll(file), "top=ignored\r\n"
+                                       "[Grid]\r\n"
+                                       "; column widths\r\n"
+                                       "Col0=80\r\n"
+                                       "col0=99\r\n"
+                                       "Title=\"  quoted  \"\r\n"
+                                       "Single='x'\r\n"
+                                       "Half=\"open\r\n"
+                                       "Hex=0x10\r\n"
+                                       "Col1=70\r\n"
+                                       "\r\n"
+                                       "[New]\r\n"
+                                       "On=1\r\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Both, IniFileTest, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "InMemory" : "WriteThrough"; });
 
-TEST(IniFile, WriteThroughVersusUpdateOnRequest) {
+TEST(IniFile, WriteThroughVersusUpdateOnRequest)
+{
     rtl_test::TempDir dir;
     std::string file = dir.file("s.ini");
     TIniFile direct(file);
     direct.WriteString("S", "A", "1");
-    EXPECT_EQ(TIniFile(file).ReadString("S", "A", ""), "1");   // on disk at once
+    EXPECT_EQ(TIniFile(file).ReadString("S", "A", ""), "1");  // on disk at once
 
     TMemIniFile mem(file);
     mem.WriteString("S", "A", "2");
@@ -107,33 +110,39 @@ TEST(IniFile, WriteThroughVersusUpdateOnRequest) {
     EXPECT_EQ(TIniFile(file).ReadString("S", "A", ""), "2");
 }
 
-TEST(IniFile, FloatsDatesAndUnicodeValues) {
+TEST(IniFile, FloatsDatesAndUnicodeValues)
+{
     rtl_test::TempDir dir;
     std::string file = dir.file("v.ini");
     TRegionalScope scope(TFormatSettings::Neutral());
     TIniFile ini(file);
     ini.WriteFloat("V", "Ratio", 0.25);
     ini.WriteDateTime("V", "When", EncodeDateTime(2026, 3, 7, 14, 5, 0, 0));
-    ini.WriteString("V", "Name", "Stra\xC3\x9F" "e \xE4\xB8\xAD");
+    ini.WriteString("V", "Name",
+                    "Stra\xC3\x9F"
+                    "e \xE4\xB8\xAD");
     EXPECT_DOUBLE_EQ(ini.ReadFloat("V", "Ratio", 0), 0.25);
     EXPECT_DOUBLE_EQ(ini.ReadDateTime("V", "When", 0), EncodeDateTime(2026, 3, 7, 14, 5, 0, 0));
-    EXPECT_EQ(ini.ReadString("V", "Name", ""), "Stra\xC3\x9F" "e \xE4\xB8\xAD");
+    EXPECT_EQ(ini.ReadString("V", "Name", ""), "Stra\xC3\x9F"
+                                               "e \xE4\xB8\xAD");
     EXPECT_DOUBLE_EQ(ini.ReadFloat("V", "Name", -1), -1);
 
-    rtl_test::writeAll(file, "[A]\r\nName=caf\xE9\r\n");          // a Windows-1252 file
+    rtl_test::writeAll(file, "[A]\r\nName=caf\xE9\r\n");  // a Windows-1252 file
     EXPECT_EQ(ini.ReadString("A", "Name", ""), "caf\xC3\xA9");
 }
 
-TEST(IniFile, UnwritableFileRaises) {
+TEST(IniFile, UnwritableFileRaises)
+{
     rtl_test::TempDir dir;
     std::string file = dir.file("missing/grid.ini");
     TIniFile ini(file);
     EXPECT_EQ(ini.ReadInteger("S", "K", 5), 5);
-    EXPECT_TRUE(rtl_test::RaisesWith<EIniFileException>([&] { ini.WriteInteger("S", "K", 1); }, "Unable to write to " + file));
+    EXPECT_TRUE(
+        rtl_test::RaisesWith<EIniFileException>([&] { ini.WriteInteger("S", "K", 1); }, "Unable to write to " + file));
     TMemIniFile mem(file);
     mem.WriteInteger("S", "K", 1);
     EXPECT_THROW(mem.UpdateFile(), EIniFileException);
 }
 
-} // namespace
-} // namespace rtl
+}  // namespace
+}  // namespace rtl

@@ -7,11 +7,15 @@
 namespace rtl {
 namespace {
 
-TEST(List, IndexErrorsCarryTheIndexAndLeaveTheListAlone) {
+TEST(List, IndexErrorsCarryTheIndexAndLeaveTheListAlone)
+{
     TIntegerList l;
     l.Add(10);
     l.Add(20);
-    struct Case { std::function<void()> call; const char* message; };
+    struct Case {
+        std::function<void()> call;
+        const char* message;
+    };
     const Case cases[] = {
         {[&] { l.Get(2); }, "List index out of bounds (2)"},
         {[&] { l.Put(-1, 0); }, "List index out of bounds (-1)"},
@@ -28,17 +32,19 @@ TEST(List, IndexErrorsCarryTheIndexAndLeaveTheListAlone) {
     EXPECT_THROW(empty.First(), EListError);
 }
 
-TEST(List, EditingOperations) {
+TEST(List, EditingOperations)
+{
     TIntegerList l;
-    for (int v : {5, 3, 5, 0, 8}) l.Add(v);
-    EXPECT_EQ(l.Remove(5), 0);                  // first equal entry only
+    for (int v : {5, 3, 5, 0, 8})
+        l.Add(v);
+    EXPECT_EQ(l.Remove(5), 0);  // first equal entry only
     EXPECT_EQ(l.data(), (std::vector<int>{3, 5, 0, 8}));
     EXPECT_EQ(l.Remove(42), -1);
-    l.Insert(4, 1);                             // inserting at Count appends
+    l.Insert(4, 1);  // inserting at Count appends
     l.Move(0, 3);
     EXPECT_EQ(l.data(), (std::vector<int>{5, 0, 8, 3, 1}));
     l.Exchange(0, 4);
-    l.Pack();                                   // drops zero entries
+    l.Pack();  // drops zero entries
     EXPECT_EQ(l.data(), (std::vector<int>{1, 8, 3, 5}));
     l.Sort([](const int& a, const int& b) { return a - b; });
     EXPECT_EQ(l.data(), (std::vector<int>{1, 3, 5, 8}));
@@ -48,7 +54,8 @@ TEST(List, EditingOperations) {
     EXPECT_EQ(l.IndexOf(5), -1);
 }
 
-TEST(List, PointerListHoldsReferences) {
+TEST(List, PointerListHoldsReferences)
+{
     int a = 1, b = 2;
     TList l;
     l.Add(&a);
@@ -59,5 +66,5 @@ TEST(List, PointerListHoldsReferences) {
     EXPECT_EQ(l[1], &b);
 }
 
-} // namespace
-} // namespace rtl
+}  // namespace
+}  // namespace rtl

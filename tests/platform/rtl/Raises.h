@@ -8,11 +8,13 @@
 namespace rtl_test {
 
 template <typename E, typename Fn>
-::testing::AssertionResult RaisesWith(Fn&& call, const std::string& message) {
+::testing::AssertionResult RaisesWith(Fn&& call, const std::string& message)
+{
     try {
         call();
     } catch (const E& e) {
-        if (e.Message == message) return ::testing::AssertionSuccess();
+        if (e.Message == message)
+            return ::testing::AssertionSuccess();
         return ::testing::AssertionFailure() << "raised \"" << e.Message << "\" instead of \"" << message << "\"";
     } catch (const std::exception& e) {
         return ::testing::AssertionFailure() << "raised another exception: " << e.what();
@@ -20,4 +22,4 @@ template <typename E, typename Fn>
     return ::testing::AssertionFailure() << "nothing raised, expected \"" << message << "\"";
 }
 
-} // namespace rtl_test
+}  // namespace rtl_test

@@ -21,19 +21,23 @@ namespace rtl {
 namespace {
 
 // Reads the settings with LC_ALL (and LOCPATH when given) set for the call only.
-TFormatSettings readLocale(const std::string& name, const std::string& locPath = "") {
+TFormatSettings readLocale(const std::string& name, const std::string& locPath = "")
+{
     auto saveEnv = [](const char* var) {
         const char* v = std::getenv(var);
         return v ? std::optional<std::string>(v) : std::nullopt;
     };
     auto restoreEnv = [](const char* var, const std::optional<std::string>& v) {
-        if (v) setenv(var, v->c_str(), 1);
-        else unsetenv(var);
+        if (v)
+            setenv(var, v->c_str(), 1);
+        else
+            unsetenv(var);
     };
     auto oldAll = saveEnv("LC_ALL");
     auto oldPath = saveEnv("LOCPATH");
     setenv("LC_ALL", name.c_str(), 1);
-    if (!locPath.empty()) setenv("LOCPATH", locPath.c_str(), 1);
+    if (!locPath.empty())
+        setenv("LOCPATH", locPath.c_str(), 1);
     TFormatSettings fs = TFormatSettings::FromUserLocale();
     restoreEnv("LC_ALL", oldAll);
     restoreEnv("LOCPATH", oldPath);
@@ -41,10 +45,12 @@ TFormatSettings readLocale(const std::string& name, const std::string& locPath =
 }
 
 // Compiles a locale from the system's sources into a private folder.
-bool buildLocale(const std::string& source, const std::string& target) {
+bool buildLocale(const std::string& source, const std::string& target)
+{
     std::vector<std::string> args = {"localedef", "-i", source, "-f", "UTF-8", target};
     std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
+    for (auto& a : args)
+        argv.push_back(a.data());
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -53,7 +59,8 @@ bool buildLocale(const std::string& source, const std::string& target) {
     pid_t pid = 0;
     int rc = posix_spawnp(&pid, "localedef", &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0) return false;
+    if (rc != 0)
+        return false;
     int status = 0;
     waitpid(pid, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
@@ -69,7 +76,8 @@ struct Expected {
     const char* march;
 };
 
-void expectSettings(const TFormatSettings& fs, const Expected& e) {
+void expectSettings(const TFormatSettings& fs, const Expected& e)
+{
     EXPECT_EQ(fs.DecimalSeparator, e.decimal);
     EXPECT_EQ(fs.ThousandSeparator, e.thousand);
     EXPECT_EQ(fs.ListSeparator, e.list);
@@ -79,17 +87,20 @@ void expectSettings(const TFormatSettings& fs, const Expected& e) {
     EXPECT_EQ(fs.LongMonthNames[2], e.march);
 }
 
-TEST(RegionalSettings, PlainCLocale) {
+TEST(RegionalSettings, PlainCLocale)
+{
     TFormatSettings fs = readLocale("C");
     expectSettings(fs, {'.', ",", ',', "MM/dd/yy", '/', "hh:nn:ss", "March"});
     EXPECT_EQ(fs.ShortTimeFormat, "hh:nn");
     EXPECT_EQ(fs.ShortDayNames[0], "Sun");
 }
 
-TEST(RegionalSettings, GermanLocaleBuiltForTheTest) {
+TEST(RegionalSettings, GermanLocaleBuiltForTheTest)
+{
     rtl_test::TempDir dir;
     std::string target = (dir.path() / "de_DE.UTF-8").string();
-    if (!buildLocale("de_DE", target)) GTEST_SKIP() << "localedef or the de_DE sources are not available";
+    if (!buildLocale("de_DE", target))
+        GTEST_SKIP() << "localedef or the de_DE sources are not available";
 #if defined(__SANITIZE_ADDRESS__)
     // The C library keeps the LOCPATH search list for the life of the process.
     __lsan_disable();
@@ -100,10 +111,11 @@ TEST(RegionalSettings, GermanLocaleBuiltForTheTest) {
 #endif
     expectSettings(fs, {',', ".", ';', "dd.MM.yyyy", '.', "hh:nn:ss", "M\xC3\xA4rz"});
     EXPECT_EQ(fs.CurrencyString, "\xE2\x82\xAC");
-    EXPECT_EQ(fs.CurrencyFormat, 1);   // amount before the symbol
+    EXPECT_EQ(fs.CurrencyFormat, 1);  // amount before the symbol
 }
 
-TEST(RegionalSettings, ScopeRestoresTheProcessSettings) {
+TEST(RegionalSettings, ScopeRestoresTheProcessSettings)
+{
     TFormatSettings before = Regional();
     {
         TFormatSettings fs = TFormatSettings::Neutral();
@@ -116,5 +128,5 @@ TEST(RegionalSettings, ScopeRestoresTheProcessSettings) {
     EXPECT_EQ(Regional().ShortDateFormat, before.ShortDateFormat);
 }
 
-} // namespace
-} // namespace rtl
+}  // namespace
+}  // namespace rtl

@@ -5,7 +5,8 @@
 namespace rtl_test {
 
 // Comma decimals, full-stop grouping, day.month.year dates, 24-hour times.
-inline rtl::TFormatSettings GermanSettings() {
+inline rtl::TFormatSettings GermanSettings()
+{
     rtl::TFormatSettings fs = rtl::TFormatSettings::Neutral();
     fs.DecimalSeparator = ',';
     fs.ThousandSeparator = ".";
@@ -15,4 +16,4 @@ inline rtl::TFormatSettings GermanSettings() {
     return fs;
 }
 
-} // namespace rtl_test
+}  // namespace rtl_test

@@ -4,23 +4,24 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/rtl/Exceptions.h"
-#include "TempDir.h"
 #include "Raises.h"
+#include "TempDir.h"
+#include "platform/rtl/Exceptions.h"
 
 namespace rtl {
 namespace {
 
-TEST(MemoryStream, ReadWriteSeekAndSize) {
+TEST(MemoryStream, ReadWriteSeekAndSize)
+{
     TMemoryStream s;
     s.WriteString("hello");
     EXPECT_EQ(s.Size(), 5);
     EXPECT_EQ(s.Position(), 5);
     s.Seek(-2, soEnd);
     char buf[8] = {};
-    EXPECT_EQ(s.Read(buf, 8), 2);                 // a short read returns what is there
+    EXPECT_EQ(s.Read(buf, 8), 2);  // a short read returns what is there
     EXPECT_EQ(std::string(buf, 2), "lo");
-    s.SetPosition(8);                             // writing past the end fills the gap with zeros
+    s.SetPosition(8);  // writing past the end fills the gap with zeros
     s.WriteString("!");
     EXPECT_EQ(std::string(s.Bytes().begin(), s.Bytes().end()), std::string("hello\0\0\0!", 9));
     s.SetSize(3);
@@ -30,7 +31,8 @@ TEST(MemoryStream, ReadWriteSeekAndSize) {
     EXPECT_EQ(s.Position(), 0);
 }
 
-TEST(MemoryStream, ExactReadsAndWritesRaiseOnShortfall) {
+TEST(MemoryStream, ExactReadsAndWritesRaiseOnShortfall)
+{
     TMemoryStream s;
     s.WriteString("abc");
     s.SetPosition(1);
@@ -40,21 +42,23 @@ TEST(MemoryStream, ExactReadsAndWritesRaiseOnShortfall) {
     EXPECT_NO_THROW(s.ReadBuffer(buf, 3));
 }
 
-TEST(MemoryStream, CopyAndStringStream) {
+TEST(MemoryStream, CopyAndStringStream)
+{
     TStringStream src("0123456789");
     TMemoryStream dst;
     src.SetPosition(4);
     EXPECT_EQ(dst.CopyFrom(src, 3), 3);
     EXPECT_EQ(std::string(dst.Bytes().begin(), dst.Bytes().end()), "456");
     src.SetPosition(9);
-    EXPECT_EQ(dst.CopyFrom(src, 0), 10);          // 0 copies the whole source from its start
+    EXPECT_EQ(dst.CopyFrom(src, 0), 10);  // 0 copies the whole source from its start
     EXPECT_EQ(dst.Size(), 13);
     src.SetPosition(8);
     EXPECT_THROW(dst.CopyFrom(src, 5), EReadError);
     EXPECT_EQ(src.DataString(), "0123456789");
 }
 
-TEST(FileStream, CreateWriteReopenAndResize) {
+TEST(FileStream, CreateWriteReopenAndResize)
+{
     rtl_test::TempDir dir;
     std::string file = dir.file("data.bin");
     {
@@ -70,19 +74,26 @@ TEST(FileStream, CreateWriteReopenAndResize) {
     }
     TFileStream f(file, fmOpenRead);
     EXPECT_EQ(f.ReadRest(), "abcdXY");
-    EXPECT_EQ(f.Write("z", 1), 0);                // a read-only stream writes nothing
+    EXPECT_EQ(f.Write("z", 1), 0);  // a read-only stream writes nothing
     EXPECT_THROW(f.WriteBuffer("z", 1), EWriteError);
 }
 
-TEST(FileStream, AFailedWriteIsReportedAtOnce) {
-    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-    TFileStream f("/dev/full", fmOpenWrite);   // every write fails: the device is full
+TEST(FileStream, AFailedWriteIsReportedAtOnce)
+{
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    TFileStream f("/dev/full", fmOpenWrite);  // every write fails: the device is full
     EXPECT_TRUE(rtl_test::RaisesWith<EWriteError>([&] { f.WriteBuffer("x", 1); }, "Stream write error"));
 }
 
-TEST(FileStream, OpenFailuresNameTheFileAndTheReason) {
+TEST(FileStream, OpenFailuresNameTheFileAndTheReason)
+{
     rtl_test::TempDir dir;
-    struct Case { std::string file; unsigned mode; std::string message; };
+    struct Case {
+        std::string file;
+        unsigned mode;
+        std::string message;
+    };
     const Case cases[] = {
         {dir.file("absent"), fmOpenRead, "Cannot open file \"" + dir.file("absent") + "\". No such file or directory"},
         {dir.path().string(), fmOpenRead, "Cannot open file \"" + dir.path().string() + "\". Is a directory"},
@@ -98,7 +109,8 @@ TEST(FileStream, OpenFailuresNameTheFileAndTheReason) {
     }
 }
 
-TEST(AtomicWrite, ReplacesTheFileWholeAndKeepsItsPermissions) {
+TEST(AtomicWrite, ReplacesTheFileWholeAndKeepsItsPermissions)
+{
     rtl_test::TempDir dir;
     std::string file = dir.file("table.xml");
     rtl_test::writeAll(file, "old content that is longer");
@@ -108,10 +120,11 @@ TEST(AtomicWrite, ReplacesTheFileWholeAndKeepsItsPermissions) {
     struct stat st {};
     ASSERT_EQ(::stat(file.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);   // no temporary left
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);  // no temporary left
 }
 
-TEST(AtomicWrite, AFailedWriteRaisesAndLeavesNoTrace) {
+TEST(AtomicWrite, AFailedWriteRaisesAndLeavesNoTrace)
+{
     rtl_test::TempDir dir;
     EXPECT_THROW(WriteFileAtomic(dir.file("missing/x.txt"), "data"), EFCreateError);
     // The final rename fails when a folder holds the name: the folder stays, no temporary remains.
@@ -123,5 +136,5 @@ TEST(AtomicWrite, AFailedWriteRaisesAndLeavesNoTrace) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
-} // namespace
-} // namespace rtl
+}  // namespace
+}  // namespace rtl

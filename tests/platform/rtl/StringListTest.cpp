@@ -2,19 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include "Raises.h"
+#include "TempDir.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
-#include "TempDir.h"
-#include "Raises.h"
 
 namespace rtl {
 namespace {
 
-std::vector<std::string> items(const TStrings& l) { return l.ToVector(); }
+std::vector<std::string> items(const TStrings& l)
+{
+    return l.ToVector();
+}
 
-TStringList* makeList(std::initializer_list<const char*> texts) {
+TStringList* makeList(std::initializer_list<const char*> texts)
+{
     auto* l = new TStringList;
-    for (const char* t : texts) l->Add(t);
+    for (const char* t : texts)
+        l->Add(t);
     return l;
 }
 
@@ -25,9 +30,13 @@ struct Tracked : TObject {
     int& counter_;
 };
 
-TEST(StringList, IndexErrorsCarryTheIndex) {
+TEST(StringList, IndexErrorsCarryTheIndex)
+{
     std::unique_ptr<TStringList> l(makeList({"a"}));
-    struct Case { std::function<void()> call; const char* message; };
+    struct Case {
+        std::function<void()> call;
+        const char* message;
+    };
     const Case cases[] = {
         {[&] { l->Get(1); }, "List index out of bounds (1)"},
         {[&] { l->Get(-1); }, "List index out of bounds (-1)"},
@@ -42,11 +51,16 @@ TEST(StringList, IndexErrorsCarryTheIndex) {
     EXPECT_EQ(items(*l), std::vector<std::string>{"a"});
 }
 
-TEST(StringList, SortedListKeepsOrderAndHandlesDuplicates) {
-    struct Case { TDuplicates dup; std::vector<std::string> expected; bool raises; };
+TEST(StringList, SortedListKeepsOrderAndHandlesDuplicates)
+{
+    struct Case {
+        TDuplicates dup;
+        std::vector<std::string> expected;
+        bool raises;
+    };
     const Case cases[] = {
         {dupIgnore, {"a", "B", "c"}, false},
-        {dupAccept, {"a", "b", "B", "c"}, false},   // lower case sorts first among equals
+        {dupAccept, {"a", "b", "B", "c"}, false},  // lower case sorts first among equals
         {dupError, {"a", "B", "c"}, true},
     };
     for (const Case& c : cases) {
@@ -67,7 +81,8 @@ TEST(StringList, SortedListKeepsOrderAndHandlesDuplicates) {
     }
 }
 
-TEST(StringList, SortedListRefusesPositionalChanges) {
+TEST(StringList, SortedListRefusesPositionalChanges)
+{
     TStringList l;
     l.SetSorted(true);
     l.Add("x");
@@ -78,30 +93,34 @@ TEST(StringList, SortedListRefusesPositionalChanges) {
     EXPECT_EQ(items(l), (std::vector<std::string>{"a", "x"}));
 }
 
-TEST(StringList, CaseSensitivityOfSearchAndSort) {
+TEST(StringList, CaseSensitivityOfSearchAndSort)
+{
     TStringList l;
     l.AddStrings(std::vector<std::string>{"b", "B", "a"});
-    EXPECT_EQ(l.IndexOf("B"), 0);            // case-insensitive by default: first match
+    EXPECT_EQ(l.IndexOf("B"), 0);  // case-insensitive by default: first match
     l.SetCaseSensitive(true);
     EXPECT_EQ(l.IndexOf("B"), 1);
     l.SetSorted(true);
     EXPECT_EQ(items(l), (std::vector<std::string>{"a", "b", "B"}));
     int index = -1;
     EXPECT_FALSE(l.Find("A", index));
-    EXPECT_EQ(index, 1);                     // the insert position
+    EXPECT_EQ(index, 1);  // the insert position
 }
 
-TEST(StringList, FindReturnsTheFirstOfEqualEntries) {
+TEST(StringList, FindReturnsTheFirstOfEqualEntries)
+{
     TStringList l;
     l.Duplicates = dupAccept;
     l.SetSorted(true);
-    for (const char* s : {"m", "x", "m", "a", "m"}) l.Add(s);
+    for (const char* s : {"m", "x", "m", "a", "m"})
+        l.Add(s);
     int index = -1;
     ASSERT_TRUE(l.Find("M", index));
     EXPECT_EQ(index, 1);
 }
 
-TEST(StringList, ObjectsFollowTheirStringsAndOwnershipDeletesThem) {
+TEST(StringList, ObjectsFollowTheirStringsAndOwnershipDeletesThem)
+{
     int destroyed = 0;
     {
         TStringList l(true);
@@ -128,7 +147,8 @@ TEST(StringList, ObjectsFollowTheirStringsAndOwnershipDeletesThem) {
     EXPECT_EQ(destroyed, 4);
 }
 
-TEST(StringList, NameValueEntries) {
+TEST(StringList, NameValueEntries)
+{
     TStringList l;
     l.SetText("Port=502\nName=Slave 1\nflag\nEmpty=");
     EXPECT_EQ(l.Values("port"), "502");
@@ -139,12 +159,13 @@ TEST(StringList, NameValueEntries) {
     EXPECT_EQ(l.ValueFromIndex(1), "Slave 1");
     l.SetValues("Port", "503");
     l.SetValues("New", "x=y");
-    l.SetValues("Name", "");              // an empty value removes the entry
+    l.SetValues("Name", "");  // an empty value removes the entry
     EXPECT_EQ(items(l), (std::vector<std::string>{"Port=503", "flag", "Empty=", "New=x=y"}));
     EXPECT_EQ(l.Values("New"), "x=y");
 }
 
-TEST(StringList, TextSplitsAnyLineBreakAndJoinsWithLineBreak) {
+TEST(StringList, TextSplitsAnyLineBreakAndJoinsWithLineBreak)
+{
     TStringList l;
     l.SetText("a\r\nb\nc\rd\r\n\r\ne");
     EXPECT_EQ(items(l), (std::vector<std::string>{"a", "b", "c", "d", "", "e"}));
@@ -157,8 +178,12 @@ TEST(StringList, TextSplitsAnyLineBreakAndJoinsWithLineBreak) {
     EXPECT_EQ(l.Count(), 0);
 }
 
-TEST(StringList, CommaTextQuotingRoundTrips) {
-    struct Case { std::vector<std::string> entries; const char* text; };
+TEST(StringList, CommaTextQuotingRoundTrips)
+{
+    struct Case {
+        std::vector<std::string> entries;
+        const char* text;
+    };
     const Case cases[] = {
         {{"a", "b"}, "a,b"},
         {{"a b", "c"}, "\"a b\",c"},
@@ -177,16 +202,20 @@ TEST(StringList, CommaTextQuotingRoundTrips) {
     }
 }
 
-TEST(StringList, DelimitedTextParsing) {
-    struct Case { const char* text; char delimiter; bool strict; std::vector<std::string> expected; };
+TEST(StringList, DelimitedTextParsing)
+{
+    struct Case {
+        const char* text;
+        char delimiter;
+        bool strict;
+        std::vector<std::string> expected;
+    };
     const Case cases[] = {
-        {"a b,c", ',', false, {"a", "b", "c"}},          // blanks delimit unless strict
-        {"a b,c", ',', true, {"a b", "c"}},
-        {" a , b ", ',', false, {"a", "b"}},
-        {"a,", ',', false, {"a", ""}},                   // a trailing delimiter gives an empty entry
-        {"a;;b", ';', true, {"a", "", "b"}},
-        {"\"x;y\";z", ';', true, {"x;y", "z"}},
-        {"\"open", ',', false, {"open"}},                // an unclosed quote runs to the end
+        {"a b,c", ',', false, {"a", "b", "c"}},  // blanks delimit unless strict
+        {"a b,c", ',', true, {"a b", "c"}},     {" a , b ", ',', false, {"a", "b"}},
+        {"a,", ',', false, {"a", ""}},  // a trailing delimiter gives an empty entry
+        {"a;;b", ';', true, {"a", "", "b"}},    {"\"x;y\";z", ';', true, {"x;y", "z"}},
+        {"\"open", ',', false, {"open"}},  // an unclosed quote runs to the end
     };
     for (const Case& c : cases) {
         TStringList l;
@@ -200,13 +229,17 @@ TEST(StringList, DelimitedTextParsing) {
     l.StrictDelimiter = true;
     l.AddStrings(std::vector<std::string>{"a b", "c;d"});
     EXPECT_EQ(l.DelimitedText(), "a b;\"c;d\"");
-    EXPECT_EQ(l.CommaText(), "\"a b\",c;d");   // CommaText ignores the list's own delimiter
+    EXPECT_EQ(l.CommaText(), "\"a b\",c;d");  // CommaText ignores the list's own delimiter
 }
 
-TEST(StringList, ChangeEventsFireOncePerUpdateBlock) {
+TEST(StringList, ChangeEventsFireOncePerUpdateBlock)
+{
     TStringList l;
     int changing = 0, changed = 0;
-    l.OnChanging = [&](TObject* sender) { EXPECT_EQ(sender, &l); ++changing; };
+    l.OnChanging = [&](TObject* sender) {
+        EXPECT_EQ(sender, &l);
+        ++changing;
+    };
     l.OnChange = [&](TObject*) { ++changed; };
     l.Add("a");
     EXPECT_EQ(changed, 1);
@@ -222,7 +255,8 @@ TEST(StringList, ChangeEventsFireOncePerUpdateBlock) {
     EXPECT_EQ(changed, 3);
 }
 
-TEST(StringList, MoveExchangeAssignAndSelfAddStrings) {
+TEST(StringList, MoveExchangeAssignAndSelfAddStrings)
+{
     std::unique_ptr<TStringList> l(makeList({"a", "b", "c", "d"}));
     l->Move(0, 2);
     EXPECT_EQ(items(*l), (std::vector<std::string>{"b", "c", "a", "d"}));
@@ -238,21 +272,29 @@ TEST(StringList, MoveExchangeAssignAndSelfAddStrings) {
     EXPECT_EQ(copy.Delimiter, '|');
 }
 
-TEST(StringList, CustomSortOrdersByCaller) {
+TEST(StringList, CustomSortOrdersByCaller)
+{
     std::unique_ptr<TStringList> l(makeList({"10", "9", "100", "1"}));
     l->CustomSort([](TStringList& list, int a, int b) { return std::stoi(list[a]) - std::stoi(list[b]); });
     EXPECT_EQ(items(*l), (std::vector<std::string>{"1", "9", "10", "100"}));
 }
 
-TEST(StringList, FilesInEveryEncodingReadBackAsUtf8) {
+TEST(StringList, FilesInEveryEncodingReadBackAsUtf8)
+{
     rtl_test::TempDir dir;
-    const std::string text = "caf\xC3\xA9\r\n\xE2\x82\xAC 5\r\n";   // café, € 5
-    struct Case { TEncoding encoding; std::string bytes; };
+    const std::string text = "caf\xC3\xA9\r\n\xE2\x82\xAC 5\r\n";  // café, € 5
+    struct Case {
+        TEncoding encoding;
+        std::string bytes;
+    };
     const Case cases[] = {
         {TEncoding::Ansi, "caf\xE9\r\n\x80 5\r\n"},
         {TEncoding::UTF8, text},
         {TEncoding::UTF8BOM, "\xEF\xBB\xBF" + text},
-        {TEncoding::Unicode, std::string("\xFF\xFE" "c\0a\0f\0\xE9\0\r\0\n\0\xAC\x20 \0" "5\0\r\0\n\0", 24)},
+        {TEncoding::Unicode, std::string("\xFF\xFE"
+                                         "c\0a\0f\0\xE9\0\r\0\n\0\xAC\x20 \0"
+                                         "5\0\r\0\n\0",
+                                         24)},
     };
     for (const Case& c : cases) {
         TStringList l;
@@ -261,12 +303,13 @@ TEST(StringList, FilesInEveryEncodingReadBackAsUtf8) {
         l.SaveToFile(file, c.encoding);
         EXPECT_EQ(rtl_test::readAll(file), c.bytes) << static_cast<int>(c.encoding);
         TStringList back;
-        back.LoadFromFile(file);   // detected from the byte-order mark or the bytes themselves
+        back.LoadFromFile(file);  // detected from the byte-order mark or the bytes themselves
         EXPECT_EQ(back.Text(), text) << static_cast<int>(c.encoding);
     }
 }
 
-TEST(StringList, MissingFileRaisesOpenError) {
+TEST(StringList, MissingFileRaisesOpenError)
+{
     rtl_test::TempDir dir;
     TStringList l;
     l.Add("kept");
@@ -275,5 +318,5 @@ TEST(StringList, MissingFileRaisesOpenError) {
     EXPECT_THROW(l.SaveToFile(dir.file("no/such/folder/x.txt")), EFCreateError);
 }
 
-} // namespace
-} // namespace rtl
+}  // namespace
+}  // namespace rtl

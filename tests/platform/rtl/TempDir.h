@@ -10,11 +10,13 @@ namespace rtl_test {
 
 class TempDir {
 public:
-    TempDir() {
+    TempDir()
+    {
         std::string tmpl = (std::filesystem::temp_directory_path() / "rtl-test-XXXXXX").string();
         path_ = mkdtemp(tmpl.data());
     }
-    ~TempDir() {
+    ~TempDir()
+    {
         std::error_code ec;
         std::filesystem::remove_all(path_, ec);
     }
@@ -28,14 +30,16 @@ private:
     std::filesystem::path path_;
 };
 
-inline std::string readAll(const std::string& file) {
+inline std::string readAll(const std::string& file)
+{
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-inline void writeAll(const std::string& file, const std::string& bytes) {
+inline void writeAll(const std::string& file, const std::string& bytes)
+{
     std::ofstream out(file, std::ios::binary);
     out << bytes;
 }
 
-} // namespace rtl_test
+}  // namespace rtl_test

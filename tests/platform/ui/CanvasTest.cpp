@@ -22,11 +22,12 @@ struct Paper {
     {
         int n = 0;
         for (int y = 0; y < 20; ++y)
-            for (int x = 0; x < 20; ++x) n += bitmap.Pixel(x, y) == color;
+            for (int x = 0; x < 20; ++x)
+                n += bitmap.Pixel(x, y) == color;
         return n;
     }
 };
-} // namespace
+}  // namespace
 
 TEST(Colors, RedInTheLowByteAndSystemColoursFromTheTable)
 {
@@ -121,14 +122,16 @@ TEST(Canvas, XorDrawingTwiceRestoresThePicture)
     p.c.DrawFocusRect({2, 2, 15, 12});
     int changed = 0;
     for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 20; ++x) changed += p.bitmap.Pixel(x, y) != before.Pixel(x, y);
+        for (int x = 0; x < 20; ++x)
+            changed += p.bitmap.Pixel(x, y) != before.Pixel(x, y);
     EXPECT_GT(changed, 10);
-    EXPECT_NE(p.bitmap.Pixel(2, 2), before.Pixel(2, 2));    // a dot of the pattern
-    EXPECT_EQ(p.bitmap.Pixel(3, 2), before.Pixel(3, 2));    // the gap next to it
-    EXPECT_EQ(p.bitmap.Pixel(8, 8), before.Pixel(8, 8));    // inside untouched
+    EXPECT_NE(p.bitmap.Pixel(2, 2), before.Pixel(2, 2));  // a dot of the pattern
+    EXPECT_EQ(p.bitmap.Pixel(3, 2), before.Pixel(3, 2));  // the gap next to it
+    EXPECT_EQ(p.bitmap.Pixel(8, 8), before.Pixel(8, 8));  // inside untouched
     p.c.DrawFocusRect({2, 2, 15, 12});
     for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 20; ++x) ASSERT_EQ(p.bitmap.Pixel(x, y), before.Pixel(x, y)) << x << "," << y;
+        for (int x = 0; x < 20; ++x)
+            ASSERT_EQ(p.bitmap.Pixel(x, y), before.Pixel(x, y)) << x << "," << y;
 
     Paper q;
     q.c.Pen()->SetMode(TPenMode::pmXor);
@@ -211,10 +214,11 @@ namespace {
 int Fixed(const std::string& s)
 {
     int n = 0;
-    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+    for (unsigned char c : s)
+        n += (c & 0xC0) != 0x80;
     return n * 10;
 }
-} // namespace
+}  // namespace
 
 TEST(TextLayout, PrefixAmpersandMarksTheUnderlinedCharacter)
 {
@@ -288,7 +292,8 @@ TEST(Canvas, DrawTextUnderlinesThePrefixCharacterInTheFontColour)
     int w = c.TextWidth("W");
     // The underline runs along the last row of the line under the first character only.
     int red = 0;
-    for (int x = 0; x < 80; ++x) red += b.Pixel(x, h - 1) == clRed;
+    for (int x = 0; x < 80; ++x)
+        red += b.Pixel(x, h - 1) == clRed;
     EXPECT_EQ(red, w);
 }
 
@@ -303,7 +308,8 @@ TEST(Canvas, TextRectClipsToItsRectangle)
     c.Brush()->SetColor(clYellow);
     c.TextRect({0, 0, 10, 20}, 0, 0, "WWWWWW");
     for (int y = 0; y < 20; ++y)
-        for (int x = 10; x < 60; ++x) ASSERT_EQ(b.Pixel(x, y), clWhite) << x << "," << y;
+        for (int x = 10; x < 60; ++x)
+            ASSERT_EQ(b.Pixel(x, y), clWhite) << x << "," << y;
     EXPECT_EQ(b.Pixel(9, 19), clYellow);
 }
 
@@ -328,5 +334,5 @@ TEST(Canvas, RotatedTextRunsUpwards)
             }
     ASSERT_GE(maxX, 0);
     EXPECT_GT(maxY - minY, 2 * (maxX - minX));  // taller than wide
-    EXPECT_LE(maxY, 55);                         // drawn upwards from its start point
+    EXPECT_LE(maxY, 55);                        // drawn upwards from its start point
 }

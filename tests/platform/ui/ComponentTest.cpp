@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Component.h"
+#include <string>
+#include <vector>
 
 using namespace ui;
 
@@ -13,8 +13,7 @@ class Probe : public TComponent {
 public:
     Probe(TComponent* owner, std::vector<std::string>& log, std::string tag)
         : TComponent(owner), log_(log), tag_(std::move(tag))
-    {
-    }
+    {}
     ~Probe() override { log_.push_back("~" + tag_); }
     std::vector<TComponent*> removed;
     int loadedCalls = 0;
@@ -22,7 +21,8 @@ public:
 protected:
     void Notification(TComponent* c, TOperation op) override
     {
-        if (op == TOperation::opRemove) removed.push_back(c);
+        if (op == TOperation::opRemove)
+            removed.push_back(c);
     }
     void Loaded() override
     {
@@ -34,7 +34,7 @@ private:
     std::vector<std::string>& log_;
     std::string tag_;
 };
-} // namespace
+}  // namespace
 
 TEST(Component, OwnerDestroysWhatItOwnsNewestFirst)
 {
@@ -85,7 +85,8 @@ TEST(Component, ComponentsOfOneOwnerHearOfEachOthersRemoval)
         void Notification(TComponent* c, TOperation op) override
         {
             TComponent::Notification(c, op);
-            if (op == TOperation::opRemove && c == link) link = nullptr;
+            if (op == TOperation::opRemove && c == link)
+                link = nullptr;
         }
     };
     TComponent form(nullptr);

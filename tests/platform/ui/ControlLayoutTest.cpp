@@ -129,7 +129,8 @@ TEST(Layout, ASizeChangeSendsWmSizeWithTheClientSizeBeforeOnResize)
         std::vector<std::string> log;
         void WndProc(TMessage& m) override
         {
-            if (m.Msg == WM_SIZE) log.push_back("size " + std::to_string(LoWord(m.LParam)) + "x" + std::to_string(HiWord(m.LParam)));
+            if (m.Msg == WM_SIZE)
+                log.push_back("size " + std::to_string(LoWord(m.LParam)) + "x" + std::to_string(HiWord(m.LParam)));
             TPanel::WndProc(m);
         }
     } panel;

@@ -21,7 +21,8 @@ TEST(MessageBoxes, UnansweredBoxesGiveTheirDefaultButton)
         {MB_RETRYCANCEL | MB_ICONWARNING, IDRETRY},
         {MB_ABORTRETRYIGNORE | MB_DEFBUTTON2, IDRETRY},
     };
-    for (const Case& k : cases) EXPECT_EQ(DefaultMessageBoxAnswer(k.flags), k.answer) << k.flags;
+    for (const Case& k : cases)
+        EXPECT_EQ(DefaultMessageBoxAnswer(k.flags), k.answer) << k.flags;
 }
 
 TEST(MessageBoxes, MessageDlgMapsTypeAndButtonsToTheBox)

@@ -1,14 +1,14 @@
 // A form built and driven without any window: text, items, clicks, keys and focus.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <string>
-#include <vector>
 #include "platform/ui/Application.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Render.h"
 #include "platform/ui/StdCtrls.h"
+#include <functional>
+#include <string>
+#include <vector>
 
 using namespace ui;
 
@@ -23,9 +23,12 @@ public:
     int paintMessages = 0;
     void WndProc(TMessage& m) override
     {
-        if (m.Msg == WM_PAINT) ++paintMessages;
-        if (m.Msg == WM_SETFOCUS) log_.push_back("probe setfocus");
-        if (m.Msg == WM_KILLFOCUS) log_.push_back("probe killfocus");
+        if (m.Msg == WM_PAINT)
+            ++paintMessages;
+        if (m.Msg == WM_SETFOCUS)
+            log_.push_back("probe setfocus");
+        if (m.Msg == WM_KILLFOCUS)
+            log_.push_back("probe killfocus");
         TCustomControl::WndProc(m);
     }
 
@@ -94,7 +97,7 @@ struct FormDrive : ::testing::Test {
     Log log;
     TestForm form{log};
 };
-} // namespace
+}  // namespace
 
 TEST_F(FormDrive, AlignedPanelsFillTheTopAndBottomOfTheClientArea)
 {
@@ -206,7 +209,8 @@ TEST(KeyboardSemantics, KeyPreviewLetsTheFormSeeKeysFirst)
     form.SetKeyPreview(true);
     form.OnKeyDown = [&](TObject*, unsigned& key, TShiftState) {
         log.push_back("form");
-        if (key == VK_F2) key = 0;
+        if (key == VK_F2)
+            key = 0;
     };
     edit->OnKeyDown = [&](TObject*, unsigned&, TShiftState) { log.push_back("edit"); };
     edit->SetFocus();
@@ -353,17 +357,20 @@ public:
     TWinControl* forwardTo = nullptr;
     void WndProc(TMessage& m) override
     {
-        if (m.Msg == WM_SETFOCUS) log_.push_back(name_ + " set");
-        if (m.Msg == WM_KILLFOCUS) log_.push_back(name_ + " kill");
+        if (m.Msg == WM_SETFOCUS)
+            log_.push_back(name_ + " set");
+        if (m.Msg == WM_KILLFOCUS)
+            log_.push_back(name_ + " kill");
         TCustomControl::WndProc(m);
-        if (m.Msg == WM_SETFOCUS && forwardTo) forwardTo->SetFocus();
+        if (m.Msg == WM_SETFOCUS && forwardTo)
+            forwardTo->SetFocus();
     }
 
 private:
     std::string name_;
     Log& log_;
 };
-} // namespace
+}  // namespace
 
 TEST(FocusMoves, ExitAndEnterRunBeforeTheNewControlHearsTheFocusAndFollowContainers)
 {
@@ -382,12 +389,18 @@ TEST(FocusMoves, ExitAndEnterRunBeforeTheNewControlHearsTheFocusAndFollowContain
         Log expected;
     };
     const Case cases[] = {
-        {"into a host that opens its editor", host,
+        {"into a host that opens its editor",
+         host,
          {"edit kill", "edit exit", "host enter", "host set", "host kill", "editor enter", "editor set"}},
-        {"out of the editor leaves its host too", other, {"editor kill", "editor exit", "host exit", "other enter", "other set"}},
-        {"straight into the editor enters its host first", editor,
+        {"out of the editor leaves its host too",
+         other,
+         {"editor kill", "editor exit", "host exit", "other enter", "other set"}},
+        {"straight into the editor enters its host first",
+         editor,
          {"other kill", "other exit", "host enter", "editor enter", "editor set"}},
-        {"from the editor back to its host", host, {"editor kill", "editor exit", "host set", "host kill", "editor enter", "editor set"}},
+        {"from the editor back to its host",
+         host,
+         {"editor kill", "editor exit", "host set", "host kill", "editor enter", "editor set"}},
     };
     for (const Case& k : cases) {
         log.clear();
@@ -404,6 +417,7 @@ TEST(FocusMoves, ExitAndEnterRunBeforeTheNewControlHearsTheFocusAndFollowContain
     };
     log.clear();
     other->SetFocus();
-    EXPECT_EQ(log, (Log{"editor kill", "editor exit", "host exit", "other enter", "other kill", "other exit", "edit enter", "edit set"}));
+    EXPECT_EQ(log, (Log{"editor kill", "editor exit", "host exit", "other enter", "other kill", "other exit",
+                        "edit enter", "edit set"}));
     EXPECT_TRUE(edit->Focused());
 }

@@ -1,15 +1,15 @@
 // Registered and posted messages, the modal loop and window timers.
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <string>
-#include <thread>
-#include <vector>
 #include "platform/ui/Application.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Input.h"
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
 
 using namespace ui;
 
@@ -25,7 +25,8 @@ public:
     {
         if (m.Msg == watch || m.Msg == WM_TIMER) {
             got.emplace_back(m.Msg, m.WParam);
-            if (hook) hook(m);
+            if (hook)
+                hook(m);
             return;
         }
         TWinControl::WndProc(m);
@@ -36,10 +37,11 @@ template <class Pred>
 bool RunUntil(Pred done, int ms = 2000)
 {
     auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (!done() && std::chrono::steady_clock::now() < end) Application->HandleMessage(5);
+    while (!done() && std::chrono::steady_clock::now() < end)
+        Application->HandleMessage(5);
     return done();
 }
-} // namespace
+}  // namespace
 
 TEST(RegisteredMessages, SameNameSameIdDifferentNameDifferentId)
 {
@@ -60,15 +62,40 @@ TEST(RegisteredMessages, SameNameSameIdDifferentNameDifferentId)
 TEST(RegisteredMessages, NeverTakeTheIdOfAFrameworkMessage)
 {
     // A registered id equal to a framework notification would be handled as that notification.
-    const unsigned framework[] = {CM_ACTIVATE, CM_DEACTIVATE, CM_ENABLEDCHANGED, CM_COLORCHANGED, CM_FONTCHANGED,
-                                  CM_CURSORCHANGED, CM_PARENTFONTCHANGED, CM_PARENTCOLORCHANGED, CM_HITTEST,
-                                  CM_VISIBLECHANGED, CM_ENTER, CM_EXIT, CM_MOUSEENTER, CM_MOUSELEAVE, CM_TEXTCHANGED,
-                                  CM_WANTSPECIALKEY, CM_DIALOGKEY, CM_DIALOGCHAR, CM_FOCUSCHANGED, CM_SHOWHINTCHANGED,
-                                  CM_HINTSHOW, CM_MOUSEWHEEL, CM_RELEASE, CM_CHILDKEY, CM_UIACTIVATE, CM_CANCELMODE,
-                                  CN_COMMAND, CN_KEYDOWN, CN_CHAR, WM_USER};
+    const unsigned framework[] = {CM_ACTIVATE,
+                                  CM_DEACTIVATE,
+                                  CM_ENABLEDCHANGED,
+                                  CM_COLORCHANGED,
+                                  CM_FONTCHANGED,
+                                  CM_CURSORCHANGED,
+                                  CM_PARENTFONTCHANGED,
+                                  CM_PARENTCOLORCHANGED,
+                                  CM_HITTEST,
+                                  CM_VISIBLECHANGED,
+                                  CM_ENTER,
+                                  CM_EXIT,
+                                  CM_MOUSEENTER,
+                                  CM_MOUSELEAVE,
+                                  CM_TEXTCHANGED,
+                                  CM_WANTSPECIALKEY,
+                                  CM_DIALOGKEY,
+                                  CM_DIALOGCHAR,
+                                  CM_FOCUSCHANGED,
+                                  CM_SHOWHINTCHANGED,
+                                  CM_HINTSHOW,
+                                  CM_MOUSEWHEEL,
+                                  CM_RELEASE,
+                                  CM_CHILDKEY,
+                                  CM_UIACTIVATE,
+                                  CM_CANCELMODE,
+                                  CN_COMMAND,
+                                  CN_KEYDOWN,
+                                  CN_CHAR,
+                                  WM_USER};
     for (int i = 0; i < 64; ++i) {
         unsigned id = RegisterWindowMessage("Collision" + std::to_string(i));
-        for (unsigned f : framework) EXPECT_NE(id, f) << std::hex << f;
+        for (unsigned f : framework)
+            EXPECT_NE(id, f) << std::hex << f;
     }
 }
 
@@ -96,7 +123,8 @@ TEST(PostedMessages, ProcessingOnRequestAlsoDeliversWhatHandlersPostMeanwhile)
     Listener target(nullptr);
     target.watch = RegisterWindowMessage("Chained");
     target.hook = [&](const TMessage& m) {
-        if (m.WParam < 3) PostMessage(&target, target.watch, m.WParam + 1);
+        if (m.WParam < 3)
+            PostMessage(&target, target.watch, m.WParam + 1);
     };
     PostMessage(&target, target.watch, 1);
     Application->ProcessMessages();
@@ -121,9 +149,11 @@ TEST(PostedMessages, PostingFromWorkerThreadsKeepsEachThreadsOrder)
     std::vector<std::thread> workers;
     for (std::uintptr_t t = 0; t < 4; ++t)
         workers.emplace_back([&, t] {
-            for (std::uintptr_t i = 0; i < 100; ++i) PostMessage(&target, target.watch, t * 1000 + i);
+            for (std::uintptr_t i = 0; i < 100; ++i)
+                PostMessage(&target, target.watch, t * 1000 + i);
         });
-    for (auto& w : workers) w.join();
+    for (auto& w : workers)
+        w.join();
     Application->ProcessMessages();
     ASSERT_EQ(target.got.size(), 400u);
     std::vector<std::uintptr_t> next(4, 0);
@@ -177,7 +207,8 @@ TEST(ModalForms, CloseQueryAndOnCloseCanKeepTheFormOpen)
     checked.OnShow = [&](TObject*) { checked.SetModalResult(mrOk); };
     checked.OnCloseQuery = [&](TObject*, bool& canClose) {
         canClose = ++queries > 1;
-        if (!canClose) PostMessage(&checked, WM_CLOSE);  // the user asks again: now as Cancel
+        if (!canClose)
+            PostMessage(&checked, WM_CLOSE);  // the user asks again: now as Cancel
     };
     EXPECT_EQ(checked.ShowModal(), mrCancel);
     EXPECT_EQ(queries, 2);
@@ -213,7 +244,8 @@ TEST(Timers, TimerComponentFiresWhileEnabled)
     int ticks = 0;
     timer.SetInterval(5);
     timer.OnTimer = [&](TObject*) {
-        if (++ticks == 3) timer.SetEnabled(false);
+        if (++ticks == 3)
+            timer.SetEnabled(false);
     };
     RunUntil([&] { return ticks >= 3; });
     RunUntil([] { return false; }, 30);
@@ -239,7 +271,8 @@ TEST(Exceptions, AnExceptionInAClickHandlerEndsInAnErrorBoxAndTheProgramGoesOn)
     Listener target(nullptr);
     target.watch = RegisterWindowMessage("Throws");
     target.hook = [](const TMessage& m) {
-        if (m.WParam == 1) throw std::runtime_error("first");
+        if (m.WParam == 1)
+            throw std::runtime_error("first");
     };
     PostMessage(&target, target.watch, 1);
     PostMessage(&target, target.watch, 2);

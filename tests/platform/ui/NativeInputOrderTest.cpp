@@ -2,13 +2,13 @@
 // hint window's life, on the offscreen platform.
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <string>
-#include <vector>
 #include "platform/ui/Application.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/StdCtrls.h"
 #include "platform/ui/qt/NativeTesting.h"
+#include <chrono>
+#include <string>
+#include <vector>
 
 using namespace ui;
 
@@ -31,7 +31,8 @@ protected:
     {
         seen.push_back("down");
         TCustomControl::MouseDown(button, shift, x, y);
-        if (CanFocus()) SetFocus();
+        if (CanFocus())
+            SetFocus();
         Repaint();
     }
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override
@@ -51,7 +52,8 @@ protected:
 bool HintWindowCloses()
 {
     auto until = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-    while (qt::NativeHintShown() && std::chrono::steady_clock::now() < until) Application->HandleMessage(20);
+    while (qt::NativeHintShown() && std::chrono::steady_clock::now() < until)
+        Application->HandleMessage(20);
     return !qt::NativeHintShown();
 }
 
@@ -85,7 +87,7 @@ struct ButtonsOnAForm : ::testing::Test {
         Application->ProcessMessages();
     }
 };
-} // namespace
+}  // namespace
 
 // The window system hands a quick click over in one burst. A button that repaints while it handles
 // the press must not get the release before the press: that lost the click and left the mouse
@@ -114,11 +116,16 @@ TEST_F(ButtonsOnAForm, AHintGoesWhenItsControlOrItsFormIsHiddenOrDestroyed)
     const Case cases[] = {
         {"form hidden", [](ButtonsOnAForm& f) { f.form.Hide(); }},
         {"button hidden", [](ButtonsOnAForm& f) { f.cancel->Hide(); }},
-        {"button destroyed", [](ButtonsOnAForm& f) { delete f.cancel; f.cancel = nullptr; }},
+        {"button destroyed",
+         [](ButtonsOnAForm& f) {
+             delete f.cancel;
+             f.cancel = nullptr;
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        if (!cancel) cancel = AddButton(120, "Exit without to do the Update");
+        if (!cancel)
+            cancel = AddButton(120, "Exit without to do the Update");
         form.Show();
         cancel->Show();
         Application->ProcessMessages();

@@ -1,13 +1,13 @@
 // A form shown on the offscreen platform: native widgets at the controls' bounds, in step both ways.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Render.h"
 #include "platform/ui/StdCtrls.h"
 #include "platform/ui/qt/NativeTesting.h"
+#include <filesystem>
 
 using namespace ui;
 
@@ -50,7 +50,7 @@ std::filesystem::path TempPng(const char* name)
 {
     return std::filesystem::temp_directory_path() / name;
 }
-} // namespace
+}  // namespace
 
 TEST_F(ShownForm, NativeWidgetsSitAtTheControlsBoundsAndFollowChanges)
 {
@@ -108,7 +108,7 @@ TEST_F(ShownForm, RendersToPngWithEveryControlAtItsBounds)
     shot.LoadFromFile(file.string());
     EXPECT_EQ(shot.Width(), 240);
     EXPECT_EQ(shot.Height(), 120);
-    EXPECT_EQ(shot.Pixel(5, 100), clNavy);      // the panel
+    EXPECT_EQ(shot.Pixel(5, 100), clNavy);                // the panel
     EXPECT_EQ(shot.Pixel(5, 70), ColorToRGB(clBtnFace));  // the form around it
     std::filesystem::remove(file);
 
@@ -129,7 +129,8 @@ TEST(NativeWindows, AnExceptionWhilePaintingEndsInAnErrorBox)
     protected:
         void Paint() override
         {
-            if (++paints == 1) throw std::runtime_error("Cannot draw");
+            if (++paints == 1)
+                throw std::runtime_error("Cannot draw");
         }
     };
     ScriptedDialogs dialogs;

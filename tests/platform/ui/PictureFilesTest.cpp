@@ -1,11 +1,11 @@
 // Pictures from and to files: BMP written here, PNG through the backend, JPEG through libjpeg.
 #include <gtest/gtest.h>
 
+#include "platform/rtl/Exceptions.h"
+#include "platform/ui/Graphics.h"
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include "platform/rtl/Exceptions.h"
-#include "platform/ui/Graphics.h"
 
 using namespace ui;
 namespace fs = std::filesystem;
@@ -23,10 +23,11 @@ struct Sample : TBitmap {
     Sample() : TBitmap(5, 3)
     {
         for (int y = 0; y < 3; ++y)
-            for (int x = 0; x < 5; ++x) SetPixel(x, y, RGB(x * 50, y * 100, 200));
+            for (int x = 0; x < 5; ++x)
+                SetPixel(x, y, RGB(x * 50, y * 100, 200));
     }
 };
-} // namespace
+}  // namespace
 
 TEST(PictureFiles, BmpAndPngRoundTripExactly)
 {
@@ -39,7 +40,8 @@ TEST(PictureFiles, BmpAndPngRoundTripExactly)
         ASSERT_EQ(back.Width(), 5) << name;
         ASSERT_EQ(back.Height(), 3) << name;
         for (int y = 0; y < 3; ++y)
-            for (int x = 0; x < 5; ++x) EXPECT_EQ(back.Pixel(x, y), original.Pixel(x, y)) << name << " " << x << "," << y;
+            for (int x = 0; x < 5; ++x)
+                EXPECT_EQ(back.Pixel(x, y), original.Pixel(x, y)) << name << " " << x << "," << y;
     }
 }
 
@@ -113,9 +115,9 @@ TEST(ImageList, StripsAreSplitAndTheMaskColourIsLeftOut)
     strip.Canvas()->Brush()->SetColor(clFuchsia);
     strip.Canvas()->FillRect({0, 0, 32, 16});
     strip.Canvas()->Brush()->SetColor(clBlue);
-    strip.Canvas()->FillRect({4, 4, 8, 8});     // in the first image
+    strip.Canvas()->FillRect({4, 4, 8, 8});  // in the first image
     strip.Canvas()->Brush()->SetColor(clRed);
-    strip.Canvas()->FillRect({20, 4, 24, 8});   // in the second
+    strip.Canvas()->FillRect({20, 4, 24, 8});  // in the second
     TImageList list(nullptr);
     EXPECT_EQ(list.AddMasked(strip, clFuchsia), 0);
     ASSERT_EQ(list.Count(), 2);
@@ -140,10 +142,8 @@ TEST(Image, DestinationRectangleFollowsStretchProportionalAndCenter)
     };
     // A 20x10 picture in a 100x100 image.
     const Case cases[] = {
-        {false, false, false, {0, 0, 20, 10}},
-        {false, false, true, {40, 45, 60, 55}},
-        {true, false, false, {0, 0, 100, 100}},
-        {true, true, false, {0, 0, 100, 50}},
+        {false, false, false, {0, 0, 20, 10}},  {false, false, true, {40, 45, 60, 55}},
+        {true, false, false, {0, 0, 100, 100}}, {true, true, false, {0, 0, 100, 50}},
         {true, true, true, {0, 25, 100, 75}},
     };
     for (const Case& k : cases) {

@@ -1,14 +1,14 @@
 // Behaviour of the standard controls beyond the basics of the form drive.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
 #include "platform/ui/Application.h"
 #include "platform/ui/ComCtrls.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Mask.h"
 #include "platform/ui/StdCtrls.h"
+#include <string>
+#include <vector>
 
 using namespace ui;
 
@@ -20,11 +20,12 @@ public:
     std::vector<unsigned> codes;
     void WndProc(TMessage& m) override
     {
-        if (m.Msg == WM_COMMAND) codes.push_back(HiWord(m.WParam));
+        if (m.Msg == WM_COMMAND)
+            codes.push_back(HiWord(m.WParam));
         TPanel::WndProc(m);
     }
 };
-} // namespace
+}  // namespace
 
 TEST(ComboBox, NotifiesItsParentAndFiresEventsInDesktopOrder)
 {
@@ -109,8 +110,10 @@ TEST(CheckBox, AllowGrayedCyclesThroughThreeStates)
     box.SetAllowGrayed(true);
     std::vector<TCheckBoxState> seen;
     box.OnClick = [&](TObject*) { seen.push_back(box.State()); };
-    for (int i = 0; i < 3; ++i) SendClick(&box);
-    EXPECT_EQ(seen, (std::vector<TCheckBoxState>{TCheckBoxState::cbChecked, TCheckBoxState::cbGrayed, TCheckBoxState::cbUnchecked}));
+    for (int i = 0; i < 3; ++i)
+        SendClick(&box);
+    EXPECT_EQ(seen, (std::vector<TCheckBoxState>{TCheckBoxState::cbChecked, TCheckBoxState::cbGrayed,
+                                                 TCheckBoxState::cbUnchecked}));
     SendClick(&box, 500, 5);  // released outside: no toggle
     EXPECT_EQ(seen.size(), 3u);
 }
@@ -141,7 +144,8 @@ TEST(ListBox, KeyboardAndMouseSelection)
 {
     TListBox list(nullptr);
     list.SetBounds(0, 0, 100, 4 + 3 * 13);  // three visible rows
-    for (const char* s : {"English", "Italiano", "Deutsch", "Francais", "Espanol"}) list.Items()->Add(s);
+    for (const char* s : {"English", "Italiano", "Deutsch", "Francais", "Espanol"})
+        list.Items()->Add(s);
     int clicks = 0;
     list.OnClick = [&](TObject*) { ++clicks; };
     SendKeyStroke(&list, VK_DOWN);
@@ -171,7 +175,7 @@ std::vector<TCategoryPanel*> StackPanels(TCategoryPanelGroup& group, int count)
     }
     return panels;
 }
-} // namespace
+}  // namespace
 
 TEST(CategoryPanels, CollapsingRestacksThePanelsAndScrollingStaysInRange)
 {
@@ -219,8 +223,8 @@ TEST(CategoryPanels, ScrollMessagesAndTheWheelMoveTheGroupByLinesAndPages)
         int expected;
     };
     const Case cases[] = {
-        {0, SB_LINEDOWN, 0, line},   {line, SB_LINEUP, 0, 0},        {0, SB_LINEUP, 0, 0},
-        {0, SB_PAGEDOWN, 0, last},   {last, SB_PAGEUP, 0, 0},        {100, SB_THUMBTRACK, 60, 60},
+        {0, SB_LINEDOWN, 0, line},          {line, SB_LINEUP, 0, 0}, {0, SB_LINEUP, 0, 0},
+        {0, SB_PAGEDOWN, 0, last},          {last, SB_PAGEUP, 0, 0}, {100, SB_THUMBTRACK, 60, 60},
         {100, SB_THUMBPOSITION, 999, last}, {100, SB_TOP, 0, 0},     {0, SB_BOTTOM, 0, last},
         {50, SB_ENDSCROLL, 0, 50},
     };
@@ -252,7 +256,7 @@ TEST(CategoryPanels, TheScrollBarPagesOnTheTrackAndScrollsWhileItsThumbIsDragged
     StackPanels(group, 4);
     ASSERT_TRUE(group.ScrollBarVisible(SB_VERT));
     const int last = group.ContentHeight() - group.ClientHeight();  // 300
-    const int barX = group.ClientWidth() + 5;                     // client coordinates of the bar
+    const int barX = group.ClientWidth() + 5;                       // client coordinates of the bar
     // 600 pixels of panels in 300: the thumb is half the bar, at the top.
     SendClick(&group, barX, 250);
     EXPECT_EQ(group.VertScrollPosition(), last);  // a press below the thumb pages down (to the end)

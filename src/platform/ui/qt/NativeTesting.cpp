@@ -2,14 +2,14 @@
 
 #include <memory>
 
+#include "platform/ui/qt/QtBackend.h"
+#include "platform/ui/qt/QtSupport.h"
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QToolTip>
-#include "platform/ui/qt/QtBackend.h"
-#include "platform/ui/qt/QtSupport.h"
 
 namespace ui::qt {
 
@@ -21,16 +21,20 @@ bool HasNativeWindow(const TControl* control)
 std::string NativeText(const TControl* control)
 {
     QWidget* w = Instance().WidgetOf(control);
-    if (!w) return {};
-    if (auto* e = qobject_cast<QLineEdit*>(w)) return FromQString(e->text());
-    if (auto* c = qobject_cast<QComboBox*>(w)) return FromQString(c->currentText());
+    if (!w)
+        return {};
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        return FromQString(e->text());
+    if (auto* c = qobject_cast<QComboBox*>(w))
+        return FromQString(c->currentText());
     return FromQString(w->windowTitle());
 }
 
 TRect NativeGeometry(const TControl* control)
 {
     QWidget* w = Instance().WidgetOf(control);
-    if (!w) return {};
+    if (!w)
+        return {};
     QRect g = w->isWindow() ? QRect(0, 0, w->width(), w->height()) : w->geometry();
     return {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
 }
@@ -44,10 +48,11 @@ bool NativeVisible(const TControl* control)
 void TypeIntoNative(TControl* control, const std::string& text)
 {
     QWidget* w = Instance().WidgetOf(control);
-    if (!w) return;
+    if (!w)
+        return;
     for (char32_t ch : ToQString(text).toUcs4()) {
         QString s = QString::fromUcs4(&ch, 1);
-        int key = (ch >= 'a' && ch <= 'z') ? Qt::Key_A + static_cast<int>(ch - 'a')
+        int key = (ch >= 'a' && ch <= 'z')   ? Qt::Key_A + static_cast<int>(ch - 'a')
                   : (ch >= 'A' && ch <= 'Z') ? Qt::Key_A + static_cast<int>(ch - 'A')
                   : (ch >= '0' && ch <= '9') ? Qt::Key_0 + static_cast<int>(ch - '0')
                                              : Qt::Key_unknown;
@@ -66,12 +71,13 @@ QMouseEvent* LeftButtonEvent(QWidget* w, QEvent::Type type, int x, int y)
     Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
     return new QMouseEvent(type, local, w->mapToGlobal(local), Qt::LeftButton, held, Qt::NoModifier);
 }
-} // namespace
+}  // namespace
 
 void ClickNative(TControl* control, int x, int y)
 {
     QWidget* w = Instance().WidgetOf(control);
-    if (!w) return;
+    if (!w)
+        return;
     std::unique_ptr<QMouseEvent> press(LeftButtonEvent(w, QEvent::MouseButtonPress, x, y));
     std::unique_ptr<QMouseEvent> release(LeftButtonEvent(w, QEvent::MouseButtonRelease, x, y));
     QApplication::sendEvent(w, press.get());
@@ -81,7 +87,8 @@ void ClickNative(TControl* control, int x, int y)
 void QueueClickNative(TControl* control, int x, int y)
 {
     QWidget* w = Instance().WidgetOf(control);
-    if (!w) return;
+    if (!w)
+        return;
     QCoreApplication::postEvent(w, LeftButtonEvent(w, QEvent::MouseButtonPress, x, y));
     QCoreApplication::postEvent(w, LeftButtonEvent(w, QEvent::MouseButtonRelease, x, y));
 }
@@ -91,4 +98,4 @@ bool NativeHintShown()
     return QToolTip::isVisible();
 }
 
-} // namespace ui::qt
+}  // namespace ui::qt

@@ -1,7 +1,7 @@
 #pragma once
 // Looks at and drives the native windows of shown controls, for tests (no Qt types here).
-#include <string>
 #include "platform/ui/Controls.h"
+#include <string>
 
 namespace ui::qt {
 
@@ -21,4 +21,4 @@ void QueueClickNative(TControl* control, int x, int y);
 // Whether a hint window is on screen.
 bool NativeHintShown();
 
-} // namespace ui::qt
+}  // namespace ui::qt

@@ -1,6 +1,8 @@
 // The Qt backend object, the event pump, cursors and clipboard; registered at start-up.
 #include "platform/ui/qt/QtBackend.h"
 
+#include "platform/ui/qt/QtDialogs.h"
+#include "platform/ui/qt/QtSupport.h"
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QClipboard>
@@ -9,8 +11,6 @@
 #include <QPixmap>
 #include <QThread>
 #include <QTimer>
-#include "platform/ui/qt/QtDialogs.h"
-#include "platform/ui/qt/QtSupport.h"
 
 namespace ui::qt {
 
@@ -27,12 +27,14 @@ QtBackend& Instance()
 void QtBackend::ProcessEvents(int maxWaitMs)
 {
     if (!ApplicationExists()) {
-        if (maxWaitMs > 0) QThread::msleep(static_cast<unsigned long>(maxWaitMs));
+        if (maxWaitMs > 0)
+            QThread::msleep(static_cast<unsigned long>(maxWaitMs));
         return;
     }
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    if (maxWaitMs <= 0) return;
+    if (maxWaitMs <= 0)
+        return;
     // Sleep until something happens or the time is up.
     QTimer wake;
     wake.setSingleShot(true);
@@ -44,37 +46,59 @@ void QtBackend::ProcessEvents(int maxWaitMs)
 QCursor QtBackend::CursorFor(TCursor c) const
 {
     auto it = cursors_.find(c);
-    if (it != cursors_.end()) return it->second;
+    if (it != cursors_.end())
+        return it->second;
     switch (c) {
-    case crCross: return Qt::CrossCursor;
-    case crIBeam: return Qt::IBeamCursor;
-    case crSizeNESW: return Qt::SizeBDiagCursor;
-    case crSizeNS: return Qt::SizeVerCursor;
-    case crSizeNWSE: return Qt::SizeFDiagCursor;
-    case crSizeWE: return Qt::SizeHorCursor;
-    case crUpArrow: return Qt::UpArrowCursor;
-    case crHourGlass: return Qt::WaitCursor;
+    case crCross:
+        return Qt::CrossCursor;
+    case crIBeam:
+        return Qt::IBeamCursor;
+    case crSizeNESW:
+        return Qt::SizeBDiagCursor;
+    case crSizeNS:
+        return Qt::SizeVerCursor;
+    case crSizeNWSE:
+        return Qt::SizeFDiagCursor;
+    case crSizeWE:
+        return Qt::SizeHorCursor;
+    case crUpArrow:
+        return Qt::UpArrowCursor;
+    case crHourGlass:
+        return Qt::WaitCursor;
     case crDrag:
-    case crMultiDrag: return Qt::DragCopyCursor;
+    case crMultiDrag:
+        return Qt::DragCopyCursor;
     case crNoDrop:
-    case crNo: return Qt::ForbiddenCursor;
-    case crHSplit: return Qt::SplitHCursor;
-    case crVSplit: return Qt::SplitVCursor;
-    case crAppStart: return Qt::BusyCursor;
-    case crHelp: return Qt::WhatsThisCursor;
-    case crHandPoint: return Qt::PointingHandCursor;
-    case crSizeAll: return Qt::SizeAllCursor;
-    case crNone: return Qt::BlankCursor;
-    default: return Qt::ArrowCursor;
+    case crNo:
+        return Qt::ForbiddenCursor;
+    case crHSplit:
+        return Qt::SplitHCursor;
+    case crVSplit:
+        return Qt::SplitVCursor;
+    case crAppStart:
+        return Qt::BusyCursor;
+    case crHelp:
+        return Qt::WhatsThisCursor;
+    case crHandPoint:
+        return Qt::PointingHandCursor;
+    case crSizeAll:
+        return Qt::SizeAllCursor;
+    case crNone:
+        return Qt::BlankCursor;
+    default:
+        return Qt::ArrowCursor;
     }
 }
 
 void QtBackend::SetScreenCursor(TCursor cursor)
 {
-    if (!ApplicationExists()) return;
-    if (overrideCursor_) QApplication::restoreOverrideCursor();
+    if (!ApplicationExists())
+        return;
+    if (overrideCursor_)
+        QApplication::restoreOverrideCursor();
     overrideCursor_ = cursor != crDefault;
-    if (overrideCursor_) QApplication::setOverrideCursor(CursorFor(cursor));
+    if (overrideCursor_)
+        QApplication::setOverrideCursor(CursorFor(cursor));
 }
 
 void QtBackend::RegisterCursor(TCursor index, const TBitmap& image, TPoint hotSpot)
@@ -86,7 +110,8 @@ void QtBackend::RegisterCursor(TCursor index, const TBitmap& image, TPoint hotSp
 int QtBackend::ShowPopupMenu(const std::vector<TMenuEntry>& items, TPoint screenPos)
 {
     EnsureApplication();
-    if (IsOffscreen()) return -1;  // nobody can pick on the offscreen platform
+    if (IsOffscreen())
+        return -1;  // nobody can pick on the offscreen platform
     QMenu menu;
     std::vector<QAction*> actions;
     for (const TMenuEntry& e : items) {
@@ -102,7 +127,8 @@ int QtBackend::ShowPopupMenu(const std::vector<TMenuEntry>& items, TPoint screen
     }
     QAction* chosen = menu.exec(QPoint(screenPos.X, screenPos.Y));
     for (std::size_t i = 0; i < actions.size(); ++i)
-        if (actions[i] == chosen) return static_cast<int>(i);
+        if (actions[i] == chosen)
+            return static_cast<int>(i);
     return -1;
 }
 
@@ -114,7 +140,8 @@ IDialogService* QtBackend::NativeDialogs()
 bool QtBackend::ClipboardText(std::string& text)
 {
     EnsureApplication();
-    if (IsOffscreen()) return false;
+    if (IsOffscreen())
+        return false;
     text = FromQString(QGuiApplication::clipboard()->text());
     return true;
 }
@@ -122,7 +149,8 @@ bool QtBackend::ClipboardText(std::string& text)
 void QtBackend::SetClipboardText(const std::string& text)
 {
     EnsureApplication();
-    if (!IsOffscreen()) QGuiApplication::clipboard()->setText(ToQString(text));
+    if (!IsOffscreen())
+        QGuiApplication::clipboard()->setText(ToQString(text));
 }
 
 namespace {
@@ -131,6 +159,6 @@ const bool registered = [] {
     SetBackend(&Instance());
     return true;
 }();
-} // namespace
+}  // namespace
 
-} // namespace ui::qt
+}  // namespace ui::qt

@@ -1,11 +1,11 @@
 #pragma once
 // The Qt implementation of the framework's native layer.
+#include "platform/ui/Backend.h"
 #include <QCursor>
 #include <QPointer>
 #include <QWidget>
 #include <map>
 #include <memory>
-#include "platform/ui/Backend.h"
 
 namespace ui::qt {
 
@@ -18,8 +18,8 @@ public:
 
     TSize TextExtent(const TFont& font, const std::string& text) override;
     int FontHeight(const TFont& font) override;
-    void DrawTextLine(const TRasterTarget& target, const TFont& font, int x, int y, const std::string& text, bool opaque,
-                      TColor background) override;
+    void DrawTextLine(const TRasterTarget& target, const TFont& font, int x, int y, const std::string& text,
+                      bool opaque, TColor background) override;
     void DrawShape(const TRasterTarget& target, const TPen& pen, const TBrush& brush, int kind,
                    const std::vector<TPoint>& points, int rx, int ry) override;
     void DrawThemedPart(const TRasterTarget& target, TThemedPart part, unsigned state, const TRect& r) override;
@@ -64,4 +64,4 @@ private:
 
 QtBackend& Instance();
 
-} // namespace ui::qt
+}  // namespace ui::qt

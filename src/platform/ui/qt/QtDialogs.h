@@ -14,4 +14,4 @@ public:
 // "Text files|*.txt|All|*.*" → "Text files (*.txt);;All (*.*)".
 std::string QtFilterFromDesktopFilter(const std::string& filter);
 
-} // namespace ui::qt
+}  // namespace ui::qt

@@ -9,44 +9,73 @@ namespace ui::qt {
 unsigned VirtualKeyOf(const QKeyEvent& e)
 {
     int k = e.key();
-    if (k >= Qt::Key_A && k <= Qt::Key_Z) return static_cast<unsigned>('A' + (k - Qt::Key_A));
-    if (k >= Qt::Key_0 && k <= Qt::Key_9) return static_cast<unsigned>('0' + (k - Qt::Key_0));
-    if (k >= Qt::Key_F1 && k <= Qt::Key_F12) return VK_F1 + static_cast<unsigned>(k - Qt::Key_F1);
+    if (k >= Qt::Key_A && k <= Qt::Key_Z)
+        return static_cast<unsigned>('A' + (k - Qt::Key_A));
+    if (k >= Qt::Key_0 && k <= Qt::Key_9)
+        return static_cast<unsigned>('0' + (k - Qt::Key_0));
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F12)
+        return VK_F1 + static_cast<unsigned>(k - Qt::Key_F1);
     switch (k) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return VK_RETURN;
-    case Qt::Key_Escape: return VK_ESCAPE;
+    case Qt::Key_Enter:
+        return VK_RETURN;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return VK_TAB;
-    case Qt::Key_Backspace: return VK_BACK;
-    case Qt::Key_Delete: return VK_DELETE;
-    case Qt::Key_Insert: return VK_INSERT;
-    case Qt::Key_Home: return VK_HOME;
-    case Qt::Key_End: return VK_END;
-    case Qt::Key_PageUp: return VK_PRIOR;
-    case Qt::Key_PageDown: return VK_NEXT;
-    case Qt::Key_Left: return VK_LEFT;
-    case Qt::Key_Right: return VK_RIGHT;
-    case Qt::Key_Up: return VK_UP;
-    case Qt::Key_Down: return VK_DOWN;
-    case Qt::Key_Space: return VK_SPACE;
-    case Qt::Key_Shift: return VK_SHIFT;
-    case Qt::Key_Control: return VK_CONTROL;
-    case Qt::Key_Alt: return VK_MENU;
-    case Qt::Key_Menu: return VK_APPS;
-    default: return 0xE5;  // a key known only by the character it produces
+    case Qt::Key_Backtab:
+        return VK_TAB;
+    case Qt::Key_Backspace:
+        return VK_BACK;
+    case Qt::Key_Delete:
+        return VK_DELETE;
+    case Qt::Key_Insert:
+        return VK_INSERT;
+    case Qt::Key_Home:
+        return VK_HOME;
+    case Qt::Key_End:
+        return VK_END;
+    case Qt::Key_PageUp:
+        return VK_PRIOR;
+    case Qt::Key_PageDown:
+        return VK_NEXT;
+    case Qt::Key_Left:
+        return VK_LEFT;
+    case Qt::Key_Right:
+        return VK_RIGHT;
+    case Qt::Key_Up:
+        return VK_UP;
+    case Qt::Key_Down:
+        return VK_DOWN;
+    case Qt::Key_Space:
+        return VK_SPACE;
+    case Qt::Key_Shift:
+        return VK_SHIFT;
+    case Qt::Key_Control:
+        return VK_CONTROL;
+    case Qt::Key_Alt:
+        return VK_MENU;
+    case Qt::Key_Menu:
+        return VK_APPS;
+    default:
+        return 0xE5;  // a key known only by the character it produces
     }
 }
 
 TShiftState ShiftOf(Qt::KeyboardModifiers m, Qt::MouseButtons b)
 {
     TShiftState s = 0;
-    if (m & Qt::ShiftModifier) s |= ssShift;
-    if (m & Qt::ControlModifier) s |= ssCtrl;
-    if (m & Qt::AltModifier) s |= ssAlt;
-    if (b & Qt::LeftButton) s |= ssLeft;
-    if (b & Qt::RightButton) s |= ssRight;
-    if (b & Qt::MiddleButton) s |= ssMiddle;
+    if (m & Qt::ShiftModifier)
+        s |= ssShift;
+    if (m & Qt::ControlModifier)
+        s |= ssCtrl;
+    if (m & Qt::AltModifier)
+        s |= ssAlt;
+    if (b & Qt::LeftButton)
+        s |= ssLeft;
+    if (b & Qt::RightButton)
+        s |= ssRight;
+    if (b & Qt::MiddleButton)
+        s |= ssMiddle;
     return s;
 }
 
@@ -60,19 +89,26 @@ void DeliverKey(TWinControl* control, const QKeyEvent& e, bool press)
     }
     char32_t ch = 0;
     QString text = e.text();
-    if (!text.isEmpty()) ch = static_cast<char32_t>(text.toUcs4().value(0));
+    if (!text.isEmpty())
+        ch = static_cast<char32_t>(text.toUcs4().value(0));
     // Keys whose character Qt leaves out but the desktop produces.
     if (!ch) {
-        if (vk == VK_RETURN) ch = '\r';
-        else if (vk == VK_BACK) ch = 8;
-        else if (vk == VK_ESCAPE) ch = 27;
-        else if (vk == VK_TAB) ch = '\t';
-        else if ((shift & ssCtrl) && vk >= 'A' && vk <= 'Z') ch = static_cast<char32_t>(vk - 'A' + 1);
+        if (vk == VK_RETURN)
+            ch = '\r';
+        else if (vk == VK_BACK)
+            ch = 8;
+        else if (vk == VK_ESCAPE)
+            ch = 27;
+        else if (vk == VK_TAB)
+            ch = '\t';
+        else if ((shift & ssCtrl) && vk >= 'A' && vk <= 'Z')
+            ch = static_cast<char32_t>(vk - 'A' + 1);
     }
     SetKeyboardShiftState(shift);
     GetApplication()->Guard(control, [&] {
         SendKeyDown(control, vk, shift);
-        if (ch) SendChar(control, ch);
+        if (ch)
+            SendChar(control, ch);
     });
 }
 
@@ -86,14 +122,19 @@ TPoint ClientPoint(TWinControl* control, QPointF pos)
 std::uintptr_t Keys(Qt::KeyboardModifiers m, Qt::MouseButtons b)
 {
     std::uintptr_t k = 0;
-    if (m & Qt::ShiftModifier) k |= MK_SHIFT;
-    if (m & Qt::ControlModifier) k |= MK_CONTROL;
-    if (b & Qt::LeftButton) k |= MK_LBUTTON;
-    if (b & Qt::RightButton) k |= MK_RBUTTON;
-    if (b & Qt::MiddleButton) k |= MK_MBUTTON;
+    if (m & Qt::ShiftModifier)
+        k |= MK_SHIFT;
+    if (m & Qt::ControlModifier)
+        k |= MK_CONTROL;
+    if (b & Qt::LeftButton)
+        k |= MK_LBUTTON;
+    if (b & Qt::RightButton)
+        k |= MK_RBUTTON;
+    if (b & Qt::MiddleButton)
+        k |= MK_MBUTTON;
     return k;
 }
-} // namespace
+}  // namespace
 
 void DeliverMouse(TWinControl* control, const QMouseEvent& e, QEvent::Type type)
 {
@@ -102,15 +143,23 @@ void DeliverMouse(TWinControl* control, const QMouseEvent& e, QEvent::Type type)
     unsigned msg = WM_MOUSEMOVE;
     bool left = e.button() == Qt::LeftButton, right = e.button() == Qt::RightButton;
     switch (type) {
-    case QEvent::MouseButtonPress: msg = left ? WM_LBUTTONDOWN : right ? WM_RBUTTONDOWN : WM_MBUTTONDOWN; break;
-    case QEvent::MouseButtonRelease: msg = left ? WM_LBUTTONUP : right ? WM_RBUTTONUP : WM_MBUTTONUP; break;
-    case QEvent::MouseButtonDblClick: msg = left ? WM_LBUTTONDBLCLK : right ? WM_RBUTTONDBLCLK : WM_MBUTTONDBLCLK; break;
-    default: break;
+    case QEvent::MouseButtonPress:
+        msg = left ? WM_LBUTTONDOWN : right ? WM_RBUTTONDOWN : WM_MBUTTONDOWN;
+        break;
+    case QEvent::MouseButtonRelease:
+        msg = left ? WM_LBUTTONUP : right ? WM_RBUTTONUP : WM_MBUTTONUP;
+        break;
+    case QEvent::MouseButtonDblClick:
+        msg = left ? WM_LBUTTONDBLCLK : right ? WM_RBUTTONDBLCLK : WM_MBUTTONDBLCLK;
+        break;
+    default:
+        break;
     }
     RouteMouseEvent(control, msg, p.X, p.Y, Keys(e.modifiers(), e.buttons()));
     if (msg == WM_MOUSEMOVE && !(e.buttons() & Qt::LeftButton)) {
         // The hint follows the control under the mouse.
-        if (TControl* over = MouseControl()) GetApplication()->ActivateHint(over, over->ScreenToClient(GetCursorPos()));
+        if (TControl* over = MouseControl())
+            GetApplication()->ActivateHint(over, over->ScreenToClient(GetCursorPos()));
     }
 }
 
@@ -118,7 +167,8 @@ void DeliverWheel(TWinControl* control, const QWheelEvent& e)
 {
     TPoint p = ClientPoint(control, e.position());
     int delta = e.angleDelta().y();
-    std::uintptr_t w = MakeWParam(static_cast<unsigned>(Keys(e.modifiers(), e.buttons())), static_cast<unsigned>(delta & 0xFFFF));
+    std::uintptr_t w =
+        MakeWParam(static_cast<unsigned>(Keys(e.modifiers(), e.buttons())), static_cast<unsigned>(delta & 0xFFFF));
     RouteMouseEvent(control, WM_MOUSEWHEEL, p.X, p.Y, w);
 }
 
@@ -130,4 +180,4 @@ void DeliverLeave(TWinControl* control)
     }
 }
 
-} // namespace ui::qt
+}  // namespace ui::qt

@@ -1,9 +1,9 @@
 #pragma once
 // Translation of Qt input events into the framework's messages.
+#include "platform/ui/Controls.h"
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
-#include "platform/ui/Controls.h"
 
 namespace ui::qt {
 
@@ -16,4 +16,4 @@ void DeliverMouse(TWinControl* control, const QMouseEvent& e, QEvent::Type type)
 void DeliverWheel(TWinControl* control, const QWheelEvent& e);
 void DeliverLeave(TWinControl* control);
 
-} // namespace ui::qt
+}  // namespace ui::qt

@@ -1,4 +1,6 @@
 // Text, curves, themed parts and picture coding on bitmaps through QPainter.
+#include "platform/ui/qt/QtBackend.h"
+#include "platform/ui/qt/QtSupport.h"
 #include <QApplication>
 #include <QBuffer>
 #include <QFontMetrics>
@@ -6,8 +8,6 @@
 #include <QSaveFile>
 #include <QStyle>
 #include <QStyleOption>
-#include "platform/ui/qt/QtBackend.h"
-#include "platform/ui/qt/QtSupport.h"
 
 namespace ui::qt {
 
@@ -17,10 +17,12 @@ class TargetPainter {
 public:
     explicit TargetPainter(const TRasterTarget& t)
     {
-        if (!t.Bitmap || t.Bitmap->Empty() || (t.Clipped && t.Clip.empty())) return;
+        if (!t.Bitmap || t.Bitmap->Empty() || (t.Clipped && t.Clip.empty()))
+            return;
         image_ = ImageView(*t.Bitmap);
         painter_ = std::make_unique<QPainter>(&image_);
-        if (t.Clipped) painter_->setClipRegion(ToRegion(t.Clip));
+        if (t.Clipped)
+            painter_->setClipRegion(ToRegion(t.Clip));
     }
     QPainter* operator->() { return painter_.get(); }
     QPainter& operator*() { return *painter_; }
@@ -34,15 +36,21 @@ private:
 Qt::PenStyle ToQt(TPenStyle s)
 {
     switch (s) {
-    case TPenStyle::psDash: return Qt::DashLine;
-    case TPenStyle::psDot: return Qt::DotLine;
-    case TPenStyle::psDashDot: return Qt::DashDotLine;
-    case TPenStyle::psDashDotDot: return Qt::DashDotDotLine;
-    case TPenStyle::psClear: return Qt::NoPen;
-    default: return Qt::SolidLine;
+    case TPenStyle::psDash:
+        return Qt::DashLine;
+    case TPenStyle::psDot:
+        return Qt::DotLine;
+    case TPenStyle::psDashDot:
+        return Qt::DashDotLine;
+    case TPenStyle::psDashDotDot:
+        return Qt::DashDotDotLine;
+    case TPenStyle::psClear:
+        return Qt::NoPen;
+    default:
+        return Qt::SolidLine;
     }
 }
-} // namespace
+}  // namespace
 
 TSize QtBackend::TextExtent(const TFont& font, const std::string& text)
 {
@@ -58,15 +66,19 @@ int QtBackend::FontHeight(const TFont& font)
 void QtBackend::DrawTextLine(const TRasterTarget& target, const TFont& font, int x, int y, const std::string& text,
                              bool opaque, TColor background)
 {
-    if (text.empty()) return;
+    if (text.empty())
+        return;
     QFont qf = ToQFont(font);
     TargetPainter p(target);
-    if (!p) return;
+    if (!p)
+        return;
     const QFontMetrics& fm = MetricsOf(font);
     QString s = ToQString(text);
     p->translate(x, y);
-    if (font.Orientation() != 0) p->rotate(-font.Orientation() / 10.0);
-    if (opaque) p->fillRect(QRect(0, 0, fm.horizontalAdvance(s), fm.height()), ToQColor(background));
+    if (font.Orientation() != 0)
+        p->rotate(-font.Orientation() / 10.0);
+    if (opaque)
+        p->fillRect(QRect(0, 0, fm.horizontalAdvance(s), fm.height()), ToQColor(background));
     p->setFont(qf);
     p->setPen(ToQColor(font.Color()));
     p->drawText(0, fm.ascent(), s);
@@ -76,16 +88,21 @@ void QtBackend::DrawShape(const TRasterTarget& target, const TPen& pen, const TB
                           const std::vector<TPoint>& pts, int rx, int ry)
 {
     TargetPainter p(target);
-    if (!p || pts.empty()) return;
+    if (!p || pts.empty())
+        return;
     p->setRenderHint(QPainter::Antialiasing, false);
-    if (pen.Mode() == TPenMode::pmXor) p->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    else if (pen.Mode() == TPenMode::pmNot) p->setCompositionMode(QPainter::RasterOp_NotDestination);
+    if (pen.Mode() == TPenMode::pmXor)
+        p->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    else if (pen.Mode() == TPenMode::pmNot)
+        p->setCompositionMode(QPainter::RasterOp_NotDestination);
     QPen qp(ToQColor(pen.Color()));
     qp.setWidth(pen.Width() <= 1 ? 0 : pen.Width());
     qp.setStyle(ToQt(pen.Style()));
     p->setPen(qp);
-    if (brush.Style() == TBrushStyle::bsClear || kind == shapePolyline) p->setBrush(Qt::NoBrush);
-    else p->setBrush(ToQColor(brush.Color()));
+    if (brush.Style() == TBrushStyle::bsClear || kind == shapePolyline)
+        p->setBrush(Qt::NoBrush);
+    else
+        p->setBrush(ToQColor(brush.Color()));
     // Figures cover their bounding box without its right and bottom edge.
     auto box = [&] {
         int x1 = std::min(pts[0].X, pts[1].X), x2 = std::max(pts[0].X, pts[1].X);
@@ -94,23 +111,30 @@ void QtBackend::DrawShape(const TRasterTarget& target, const TPen& pen, const TB
     };
     switch (kind) {
     case shapeEllipse:
-        if (pts.size() >= 2) p->drawEllipse(box());
+        if (pts.size() >= 2)
+            p->drawEllipse(box());
         break;
     case shapeRoundRect:
-        if (pts.size() >= 2) p->drawRoundedRect(box(), rx / 2.0, ry / 2.0);
+        if (pts.size() >= 2)
+            p->drawRoundedRect(box(), rx / 2.0, ry / 2.0);
         break;
     case shapeRectangle:
-        if (pts.size() >= 2) p->drawRect(box());
+        if (pts.size() >= 2)
+            p->drawRect(box());
         break;
     case shapePolygon:
     case shapePolyline: {
         QPolygon poly;
-        for (TPoint t : pts) poly << QPoint(t.X, t.Y);
-        if (kind == shapePolygon) p->drawPolygon(poly, Qt::OddEvenFill);
-        else p->drawPolyline(poly);
+        for (TPoint t : pts)
+            poly << QPoint(t.X, t.Y);
+        if (kind == shapePolygon)
+            p->drawPolygon(poly, Qt::OddEvenFill);
+        else
+            p->drawPolyline(poly);
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -118,21 +142,29 @@ void QtBackend::DrawThemedPart(const TRasterTarget& target, TThemedPart part, un
 {
     EnsureApplication();
     TargetPainter p(target);
-    if (!p) return;
+    if (!p)
+        return;
     QStyle* style = QApplication::style();
     QRect rect(r.Left, r.Top, r.Width(), r.Height());
     QStyle::State st = QStyle::State_None;
-    if (!(state & tsDisabled)) st |= QStyle::State_Enabled;
-    if (state & tsHot) st |= QStyle::State_MouseOver;
-    if (state & tsPressed) st |= QStyle::State_Sunken;
-    if (state & tsFocused) st |= QStyle::State_HasFocus;
+    if (!(state & tsDisabled))
+        st |= QStyle::State_Enabled;
+    if (state & tsHot)
+        st |= QStyle::State_MouseOver;
+    if (state & tsPressed)
+        st |= QStyle::State_Sunken;
+    if (state & tsFocused)
+        st |= QStyle::State_HasFocus;
     switch (part) {
     case TThemedPart::CheckBox:
     case TThemedPart::RadioButton: {
         QStyleOptionButton o;
         o.rect = rect;
-        o.state = st | ((state & tsChecked) ? QStyle::State_On : (state & tsMixed) ? QStyle::State_NoChange : QStyle::State_Off);
-        style->drawPrimitive(part == TThemedPart::CheckBox ? QStyle::PE_IndicatorCheckBox : QStyle::PE_IndicatorRadioButton, &o, &*p);
+        o.state = st | ((state & tsChecked) ? QStyle::State_On
+                        : (state & tsMixed) ? QStyle::State_NoChange
+                                            : QStyle::State_Off);
+        style->drawPrimitive(
+            part == TThemedPart::CheckBox ? QStyle::PE_IndicatorCheckBox : QStyle::PE_IndicatorRadioButton, &o, &*p);
         break;
     }
     case TThemedPart::PushButton: {
@@ -150,7 +182,8 @@ void QtBackend::DrawThemedPart(const TRasterTarget& target, TThemedPart part, un
         o.state = st | QStyle::State_Raised;
         style->drawPrimitive(QStyle::PE_PanelButtonTool, &o, &*p);
         o.rect = rect.adjusted(2, 2, -2, -2);
-        style->drawPrimitive(part == TThemedPart::SpinUp ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown, &o, &*p);
+        style->drawPrimitive(part == TThemedPart::SpinUp ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown,
+                             &o, &*p);
         break;
     }
     case TThemedPart::HeaderItem: {
@@ -167,7 +200,8 @@ bool QtBackend::DecodeImage(const std::uint8_t* data, std::size_t size, TBitmap&
 {
     EnsureApplication();
     QImage img = QImage::fromData(data, static_cast<int>(size));
-    if (img.isNull()) return false;
+    if (img.isNull())
+        return false;
     CopyFromImage(img, into);
     return true;
 }
@@ -176,7 +210,8 @@ bool QtBackend::SavePng(const TBitmap& bitmap, const std::string& fileName)
 {
     EnsureApplication();
     QSaveFile file(ToQString(fileName));
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
     if (!ImageCopy(bitmap).save(&file, "PNG")) {
         file.cancelWriting();
         return false;
@@ -184,4 +219,4 @@ bool QtBackend::SavePng(const TBitmap& bitmap, const std::string& fileName)
     return file.commit();
 }
 
-} // namespace ui::qt
+}  // namespace ui::qt

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <map>
 #include <memory>
-#include <vector>
 #include <tuple>
+#include <vector>
 
 namespace ui::qt {
 
@@ -17,7 +17,8 @@ bool ApplicationExists()
 
 void EnsureApplication()
 {
-    if (ApplicationExists()) return;
+    if (ApplicationExists())
+        return;
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if ((!platform || !*platform) && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -45,15 +46,19 @@ QFont ToQFont(const TFont& font)
     static std::map<std::tuple<std::string, int, unsigned>, QFont> cache;
     auto key = std::make_tuple(font.Name(), font.Height(), font.Style());
     auto it = cache.find(key);
-    if (it != cache.end()) return it->second;
+    if (it != cache.end())
+        return it->second;
     EnsureApplication();
     QFont f(ToQString(font.Name()));
     // The desktop fonts the program names fall back to an installed sans-serif family.
     f.setStyleHint(QFont::SansSerif);
     int h = font.Height();
-    if (h < 0) f.setPixelSize(-h);
-    else if (h > 0) f.setPixelSize(std::max(1, h * 4 / 5));
-    else f.setPixelSize(11);
+    if (h < 0)
+        f.setPixelSize(-h);
+    else if (h > 0)
+        f.setPixelSize(std::max(1, h * 4 / 5));
+    else
+        f.setPixelSize(11);
     f.setBold(font.Style() & fsBold);
     f.setItalic(font.Style() & fsItalic);
     f.setUnderline(font.Style() & fsUnderline);
@@ -73,14 +78,18 @@ const QFontMetrics& MetricsOf(const TFont& font)
     };
     static std::vector<std::unique_ptr<Entry>> cache;
     static Entry* last = nullptr;
-    auto same = [&](const Entry* e) { return e->height == font.Height() && e->style == font.Style() && e->name == font.Name(); };
-    if (last && same(last)) return last->metrics;
+    auto same = [&](const Entry* e) {
+        return e->height == font.Height() && e->style == font.Style() && e->name == font.Name();
+    };
+    if (last && same(last))
+        return last->metrics;
     for (auto& e : cache)
         if (same(e.get())) {
             last = e.get();
             return last->metrics;
         }
-    cache.push_back(std::make_unique<Entry>(Entry{font.Name(), font.Height(), font.Style(), QFontMetrics(ToQFont(font))}));
+    cache.push_back(
+        std::make_unique<Entry>(Entry{font.Name(), font.Height(), font.Style(), QFontMetrics(ToQFont(font))}));
     last = cache.back().get();
     return last->metrics;
 }
@@ -111,7 +120,8 @@ void CopyFromImage(const QImage& image, TBitmap& into)
 QRegion ToRegion(const std::vector<TRect>& rects)
 {
     QRegion r;
-    for (const TRect& t : rects) r += QRect(t.Left, t.Top, t.Width(), t.Height());
+    for (const TRect& t : rects)
+        r += QRect(t.Left, t.Top, t.Width(), t.Height());
     return r;
 }
 
@@ -126,4 +136,4 @@ std::string FromQString(const QString& s)
     return std::string(b.constData(), static_cast<std::size_t>(b.size()));
 }
 
-} // namespace ui::qt
+}  // namespace ui::qt

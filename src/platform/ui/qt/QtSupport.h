@@ -1,12 +1,12 @@
 #pragma once
 // Shared helpers of the Qt backend: the Qt application object, fonts, colours, bitmap views.
+#include "platform/ui/Backend.h"
+#include "platform/ui/Graphics.h"
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QRegion>
-#include "platform/ui/Backend.h"
-#include "platform/ui/Graphics.h"
 
 namespace ui::qt {
 
@@ -27,4 +27,4 @@ QRegion ToRegion(const std::vector<TRect>& rects);
 QString ToQString(const std::string& s);
 std::string FromQString(const QString& s);
 
-} // namespace ui::qt
+}  // namespace ui::qt

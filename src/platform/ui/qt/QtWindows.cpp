@@ -1,14 +1,6 @@
 // Native windows: a form shown gets a top-level widget; its windowed controls get child widgets
 // (line edits and combo boxes as Qt's own, everything else painted through the canvas). The
 // widgets follow the controls' state, and the user's input comes back as messages.
-#include <QApplication>
-#include <QAbstractItemView>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPainter>
-#include <QScreen>
-#include <QToolTip>
-#include <QWidget>
 #include "platform/ui/Application.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
@@ -17,6 +9,14 @@
 #include "platform/ui/qt/QtBackend.h"
 #include "platform/ui/qt/QtInput.h"
 #include "platform/ui/qt/QtSupport.h"
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScreen>
+#include <QToolTip>
+#include <QWidget>
 
 namespace ui::qt {
 
@@ -44,14 +44,16 @@ public:
 protected:
     bool event(QEvent* e) override
     {
-        if (!control_) return Base::event(e);
+        if (!control_)
+            return Base::event(e);
         switch (e->type()) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease: {
             // All keys, Tab included, take the framework's way, to the control with the focus.
             TWinControl* target = FindFocusedControl();
             TCustomForm* form = control_->ParentForm();
-            if (!target || (form && target->ParentForm() != form)) target = control_;
+            if (!target || (form && target->ParentForm() != form))
+                target = control_;
             DeliverKey(target, *static_cast<QKeyEvent*>(e), e->type() == QEvent::KeyPress);
             return true;
         }
@@ -60,7 +62,8 @@ protected:
         case QEvent::MouseButtonDblClick:
         case QEvent::MouseMove:
             DeliverMouse(control_, *static_cast<QMouseEvent*>(e), e->type());
-            if (!Native()) return true;
+            if (!Native())
+                return true;
             break;
         case QEvent::Wheel:
             DeliverWheel(control_, *static_cast<QWheelEvent*>(e));
@@ -73,7 +76,8 @@ protected:
             if (Native() && !control_->Focused() && control_->CanFocus())
                 GetApplication()->Guard(control_, [this] { control_->SetFocus(); });
             break;
-        default: break;
+        default:
+            break;
         }
         return Base::event(e);
     }
@@ -95,7 +99,8 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override
     {
-        if (!control_) return;
+        if (!control_)
+            return;
         struct Depth {
             Depth() { ++paintDepth_; }
             ~Depth() { --paintDepth_; }
@@ -121,7 +126,8 @@ private:
         TPoint co = control_->ClientOrigin();
         for (int i = 0; i < control_->ControlCount(); ++i) {
             TControl* child = control_->Controls(i);
-            if (!child->Visible() || dynamic_cast<TWinControl*>(child)) continue;
+            if (!child->Visible() || dynamic_cast<TWinControl*>(child))
+                continue;
             TPoint origin{base.X + co.X + child->Left(), base.Y + co.Y + child->Top()};
             canvas.SetOrigin(origin);
             canvas.SetClipRect({0, 0, child->Width(), child->Height()});
@@ -139,13 +145,15 @@ protected:
     void closeEvent(QCloseEvent* e) override
     {
         e->ignore();
-        if (control_) GetApplication()->Guard(control_, [&] { control_->Perform(WM_CLOSE); });
+        if (control_)
+            GetApplication()->Guard(control_, [&] { control_->Perform(WM_CLOSE); });
     }
     void resizeEvent(QResizeEvent* e) override
     {
         QWidget::resizeEvent(e);
         auto* form = dynamic_cast<TCustomForm*>(control_);
-        if (!form || (form->ClientWidth() == width() && form->ClientHeight() == height())) return;
+        if (!form || (form->ClientWidth() == width() && form->ClientHeight() == height()))
+            return;
         GetApplication()->Guard(form, [&] {
             form->SetClientWidth(width());
             form->SetClientHeight(height());
@@ -179,7 +187,8 @@ protected:
     void PullSelection()
     {
         auto* e = dynamic_cast<TCustomEdit*>(control_);
-        if (!e || syncing) return;
+        if (!e || syncing)
+            return;
         if (hasSelectedText()) {
             e->SetSelStart(selectionStart());
             e->SetSelLength(static_cast<int>(selectedText().size()));
@@ -194,18 +203,21 @@ public:
     ComboWidget(TComboBox* c, QWidget* parent) : Bridge<QComboBox>(c, parent)
     {
         connect(this, QOverload<int>::of(&QComboBox::activated), [this](int i) {
-            if (auto* cb = dynamic_cast<TComboBox*>(control_)) GetApplication()->Guard(cb, [&] { cb->UserSelect(i); });
+            if (auto* cb = dynamic_cast<TComboBox*>(control_))
+                GetApplication()->Guard(cb, [&] { cb->UserSelect(i); });
         });
     }
     void showPopup() override
     {
-        if (auto* cb = dynamic_cast<TComboBox*>(control_); cb && !cb->DroppedDown()) cb->SetDroppedDown(true);
+        if (auto* cb = dynamic_cast<TComboBox*>(control_); cb && !cb->DroppedDown())
+            cb->SetDroppedDown(true);
         QComboBox::showPopup();
     }
     void hidePopup() override
     {
         QComboBox::hidePopup();
-        if (auto* cb = dynamic_cast<TComboBox*>(control_); cb && cb->DroppedDown()) cb->SetDroppedDown(false);
+        if (auto* cb = dynamic_cast<TComboBox*>(control_); cb && cb->DroppedDown())
+            cb->SetDroppedDown(false);
     }
     bool syncing = false;
     // The edit part of an editable combo box is a child of its own: its keys take the same way.
@@ -234,19 +246,31 @@ void ApplyFrame(TCustomForm* form, QWidget* w)
 {
     Qt::WindowFlags flags = Qt::Window;
     switch (form->BorderStyle()) {
-    case TFormBorderStyle::bsNone: flags |= Qt::FramelessWindowHint; break;
+    case TFormBorderStyle::bsNone:
+        flags |= Qt::FramelessWindowHint;
+        break;
     case TFormBorderStyle::bsToolWindow:
-    case TFormBorderStyle::bsSizeToolWin: flags = Qt::Tool; break;
-    case TFormBorderStyle::bsDialog: flags = Qt::Dialog; break;
-    default: break;
+    case TFormBorderStyle::bsSizeToolWin:
+        flags = Qt::Tool;
+        break;
+    case TFormBorderStyle::bsDialog:
+        flags = Qt::Dialog;
+        break;
+    default:
+        break;
     }
     flags |= Qt::WindowTitleHint | Qt::CustomizeWindowHint;
-    if (form->BorderIcons() & biSystemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    bool sizeable = form->BorderStyle() == TFormBorderStyle::bsSizeable || form->BorderStyle() == TFormBorderStyle::bsSizeToolWin;
-    if ((form->BorderIcons() & biMinimize) && form->BorderStyle() != TFormBorderStyle::bsDialog) flags |= Qt::WindowMinimizeButtonHint;
-    if ((form->BorderIcons() & biMaximize) && sizeable) flags |= Qt::WindowMaximizeButtonHint;
+    if (form->BorderIcons() & biSystemMenu)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    bool sizeable =
+        form->BorderStyle() == TFormBorderStyle::bsSizeable || form->BorderStyle() == TFormBorderStyle::bsSizeToolWin;
+    if ((form->BorderIcons() & biMinimize) && form->BorderStyle() != TFormBorderStyle::bsDialog)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if ((form->BorderIcons() & biMaximize) && sizeable)
+        flags |= Qt::WindowMaximizeButtonHint;
     bool wasVisible = w->isVisible();
-    if (w->windowFlags() != flags) w->setWindowFlags(flags);
+    if (w->windowFlags() != flags)
+        w->setWindowFlags(flags);
     if (sizeable) {
         w->setMinimumSize(0, 0);
         w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -254,20 +278,30 @@ void ApplyFrame(TCustomForm* form, QWidget* w)
         w->setFixedSize(form->ClientWidth(), form->ClientHeight());
     }
     switch (form->WindowState()) {
-    case TWindowState::wsMaximized: w->setWindowState(Qt::WindowMaximized); break;
-    case TWindowState::wsMinimized: w->setWindowState(Qt::WindowMinimized); break;
-    default: w->setWindowState(Qt::WindowNoState); break;
+    case TWindowState::wsMaximized:
+        w->setWindowState(Qt::WindowMaximized);
+        break;
+    case TWindowState::wsMinimized:
+        w->setWindowState(Qt::WindowMinimized);
+        break;
+    default:
+        w->setWindowState(Qt::WindowNoState);
+        break;
     }
-    if (wasVisible && !w->isVisible()) w->show();  // changing flags hides a window
+    if (wasVisible && !w->isVisible())
+        w->show();  // changing flags hides a window
 }
 
 void DetachWidget(QWidget* w)
 {
-    if (auto* b = dynamic_cast<Bridge<QWidget>*>(w)) b->Detach();
-    else if (auto* e = dynamic_cast<Bridge<QLineEdit>*>(w)) e->Detach();
-    else if (auto* c = dynamic_cast<Bridge<QComboBox>*>(w)) c->Detach();
+    if (auto* b = dynamic_cast<Bridge<QWidget>*>(w))
+        b->Detach();
+    else if (auto* e = dynamic_cast<Bridge<QLineEdit>*>(w))
+        e->Detach();
+    else if (auto* c = dynamic_cast<Bridge<QComboBox>*>(w))
+        c->Detach();
 }
-} // namespace
+}  // namespace
 
 QWidget* QtBackend::WidgetOf(const TControl* control) const
 {
@@ -278,11 +312,15 @@ QWidget* QtBackend::WidgetOf(const TControl* control) const
 QWidget* QtBackend::CreateWidget(TControl* control, QWidget* parentWidget)
 {
     auto* win = dynamic_cast<TWinControl*>(control);
-    if (!win) return nullptr;
+    if (!win)
+        return nullptr;
     QWidget* w;
-    if (auto* edit = dynamic_cast<TCustomEdit*>(win); edit && !dynamic_cast<TMemo*>(win)) w = new EditWidget(edit, parentWidget);
-    else if (auto* combo = dynamic_cast<TComboBox*>(win)) w = new ComboWidget(combo, parentWidget);
-    else w = new PaintedWidget(win, parentWidget);
+    if (auto* edit = dynamic_cast<TCustomEdit*>(win); edit && !dynamic_cast<TMemo*>(win))
+        w = new EditWidget(edit, parentWidget);
+    else if (auto* combo = dynamic_cast<TComboBox*>(win))
+        w = new ComboWidget(combo, parentWidget);
+    else
+        w = new PaintedWidget(win, parentWidget);
     widgets_[control] = w;
     control->SetNativeHandle(w);
     Sync(control, w, TChangeAspect::Other);
@@ -293,10 +331,13 @@ void QtBackend::BuildChildren(TWinControl* parent, QWidget* parentWidget)
 {
     for (int i = 0; i < parent->ControlCount(); ++i) {
         auto* child = dynamic_cast<TWinControl*>(parent->Controls(i));
-        if (!child) continue;
+        if (!child)
+            continue;
         QWidget* w = WidgetOf(child);
-        if (!w) w = CreateWidget(child, parentWidget);
-        else if (w->parentWidget() != parentWidget) w->setParent(parentWidget);
+        if (!w)
+            w = CreateWidget(child, parentWidget);
+        else if (w->parentWidget() != parentWidget)
+            w->setParent(parentWidget);
         w->raise();
         BuildChildren(child, w);
     }
@@ -306,16 +347,21 @@ void QtBackend::Sync(TControl* control, QWidget* w, TChangeAspect aspect)
 {
     bool all = aspect == TChangeAspect::Other;
     if (auto* form = dynamic_cast<TCustomForm*>(control)) {
-        if (all || aspect == TChangeAspect::Text) w->setWindowTitle(ToQString(form->Caption()));
-        if (all || aspect == TChangeAspect::Style) ApplyFrame(form, w);
+        if (all || aspect == TChangeAspect::Text)
+            w->setWindowTitle(ToQString(form->Caption()));
+        if (all || aspect == TChangeAspect::Style)
+            ApplyFrame(form, w);
         if (all || aspect == TChangeAspect::Bounds) {
-            if (w->minimumSize() == w->maximumSize()) w->setFixedSize(form->ClientWidth(), form->ClientHeight());
+            if (w->minimumSize() == w->maximumSize())
+                w->setFixedSize(form->ClientWidth(), form->ClientHeight());
             w->resize(form->ClientWidth(), form->ClientHeight());
             TPoint o = form->ClientOrigin();
             w->move(form->Left() + o.X, form->Top() + o.Y);
         }
-        if (all || aspect == TChangeAspect::Enabled) w->setEnabled(form->Enabled());
-        if (all) BuildChildren(form, w);
+        if (all || aspect == TChangeAspect::Enabled)
+            w->setEnabled(form->Enabled());
+        if (all)
+            BuildChildren(form, w);
         w->update();
         return;
     }
@@ -323,44 +369,58 @@ void QtBackend::Sync(TControl* control, QWidget* w, TChangeAspect aspect)
         TPoint p = WidgetPos(control);
         w->setGeometry(p.X, p.Y, control->Width(), control->Height());
     }
-    if (all || aspect == TChangeAspect::Visible) w->setVisible(control->Visible());
-    if (all || aspect == TChangeAspect::Enabled) w->setEnabled(control->Enabled());
-    if (all || aspect == TChangeAspect::Cursor) w->setCursor(CursorFor(control->Cursor()));
-    if (all || aspect == TChangeAspect::Font) w->setFont(ToQFont(*control->Font()));
+    if (all || aspect == TChangeAspect::Visible)
+        w->setVisible(control->Visible());
+    if (all || aspect == TChangeAspect::Enabled)
+        w->setEnabled(control->Enabled());
+    if (all || aspect == TChangeAspect::Cursor)
+        w->setCursor(CursorFor(control->Cursor()));
+    if (all || aspect == TChangeAspect::Font)
+        w->setFont(ToQFont(*control->Font()));
     if (auto* ew = dynamic_cast<EditWidget*>(w)) {
         auto* e = static_cast<TCustomEdit*>(control);
         ew->syncing = true;
-        if (ew->text() != ToQString(e->DisplayText())) ew->setText(ToQString(e->DisplayText()));
+        if (ew->text() != ToQString(e->DisplayText()))
+            ew->setText(ToQString(e->DisplayText()));
         ew->setReadOnly(e->ReadOnly());
         ew->setMaxLength(e->MaxLength() > 0 ? e->MaxLength() : 32767);
         ew->setEchoMode(e->PasswordChar() ? QLineEdit::Password : QLineEdit::Normal);
-        if (e->SelLength() > 0) ew->setSelection(e->SelStart(), e->SelLength());
-        else ew->setCursorPosition(e->SelStart());
+        if (e->SelLength() > 0)
+            ew->setSelection(e->SelStart(), e->SelLength());
+        else
+            ew->setCursorPosition(e->SelStart());
         ew->syncing = false;
     } else if (auto* cw = dynamic_cast<ComboWidget*>(w)) {
         auto* c = static_cast<TComboBox*>(control);
         cw->syncing = true;
         bool editable = c->Style() != TComboBoxStyle::csDropDownList;
-        if (cw->isEditable() != editable) cw->setEditable(editable);
-        if (editable) cw->WatchEditPart();
+        if (cw->isEditable() != editable)
+            cw->setEditable(editable);
+        if (editable)
+            cw->WatchEditPart();
         if (all || aspect == TChangeAspect::Items || cw->count() != c->Items()->Count()) {
             cw->blockSignals(true);
             cw->clear();
-            for (int i = 0; i < c->Items()->Count(); ++i) cw->addItem(ToQString(c->Items()->Strings(i)));
+            for (int i = 0; i < c->Items()->Count(); ++i)
+                cw->addItem(ToQString(c->Items()->Strings(i)));
             cw->blockSignals(false);
         }
         cw->blockSignals(true);
         cw->setCurrentIndex(c->ItemIndex());
-        if (editable && cw->currentText() != ToQString(c->Text())) cw->setEditText(ToQString(c->Text()));
+        if (editable && cw->currentText() != ToQString(c->Text()))
+            cw->setEditText(ToQString(c->Text()));
         cw->blockSignals(false);
         if (c->DroppedDown() != cw->view()->isVisible() && cw->isVisible()) {
-            if (c->DroppedDown()) cw->QComboBox::showPopup();
-            else cw->QComboBox::hidePopup();
+            if (c->DroppedDown())
+                cw->QComboBox::showPopup();
+            else
+                cw->QComboBox::hidePopup();
         }
         cw->syncing = false;
     }
     if (all) {
-        if (auto* win = dynamic_cast<TWinControl*>(control)) BuildChildren(win, w);
+        if (auto* win = dynamic_cast<TWinControl*>(control))
+            BuildChildren(win, w);
     }
     w->update();
 }
@@ -375,21 +435,26 @@ void QtBackend::ShowForm(TCustomForm* form)
         form->SetNativeHandle(w);
     }
     Sync(form, w, TChangeAspect::Other);
-    if (form->Modal()) w->setWindowModality(Qt::ApplicationModal);
+    if (form->Modal())
+        w->setWindowModality(Qt::ApplicationModal);
     w->show();
     w->activateWindow();
     if (TWinControl* f = FindFocusedControl(); f && form->ContainsControl(f))
-        if (QWidget* fw = WidgetOf(f)) fw->setFocus();
+        if (QWidget* fw = WidgetOf(f))
+            fw->setFocus();
 }
 
 void QtBackend::DestroyTree(TControl* control)
 {
     if (auto* win = dynamic_cast<TWinControl*>(control))
-        for (int i = 0; i < win->ControlCount(); ++i) DestroyTree(win->Controls(i));
+        for (int i = 0; i < win->ControlCount(); ++i)
+            DestroyTree(win->Controls(i));
     auto it = widgets_.find(control);
-    if (it == widgets_.end()) return;
+    if (it == widgets_.end())
+        return;
     control->SetNativeHandle(nullptr);
-    if (QWidget* w = it->second.data()) DetachWidget(w);
+    if (QWidget* w = it->second.data())
+        DetachWidget(w);
     widgets_.erase(it);
 }
 
@@ -406,7 +471,8 @@ void QtBackend::HideForm(TCustomForm* form)
 void QtBackend::ControlChanged(TControl* control, TChangeAspect aspect)
 {
     QWidget* w = WidgetOf(control);
-    if (!w) return;
+    if (!w)
+        return;
     if (aspect == TChangeAspect::Other && !dynamic_cast<TCustomForm*>(control)) {
         // The parent may have changed.
         TWinControl* parent = control->Parent();
@@ -416,12 +482,14 @@ void QtBackend::ControlChanged(TControl* control, TChangeAspect aspect)
             w->deleteLater();
             return;
         }
-        if (w->parentWidget() != pw) w->setParent(pw);
+        if (w->parentWidget() != pw)
+            w->setParent(pw);
     }
     Sync(control, w, aspect);
     if (aspect == TChangeAspect::Visible || aspect == TChangeAspect::Bounds)
         if (control->Parent())
-            if (QWidget* pw = WidgetOf(control->Parent())) pw->update();
+            if (QWidget* pw = WidgetOf(control->Parent()))
+                pw->update();
 }
 
 void QtBackend::ControlDestroyed(TControl* control)
@@ -436,21 +504,26 @@ void QtBackend::ControlDestroyed(TControl* control)
 
 void QtBackend::InvalidateControl(TControl* control)
 {
-    if (QWidget* w = WidgetOf(control)) w->update();
+    if (QWidget* w = WidgetOf(control))
+        w->update();
 }
 
 void QtBackend::UpdateControl(TControl* control)
 {
     QWidget* w = WidgetOf(control);
-    if (!w || !w->isVisible()) return;
+    if (!w || !w->isVisible())
+        return;
     // A repaint asked for while painting is left to the pending update (Qt refuses to nest them).
-    if (PaintedWidget::Painting()) w->update();
-    else w->repaint();
+    if (PaintedWidget::Painting())
+        w->update();
+    else
+        w->repaint();
 }
 
 void QtBackend::FocusControl(TWinControl* control)
 {
-    if (QWidget* w = WidgetOf(control); w && !w->hasFocus()) w->setFocus(Qt::OtherFocusReason);
+    if (QWidget* w = WidgetOf(control); w && !w->hasFocus())
+        w->setFocus(Qt::OtherFocusReason);
 }
 
 void QtBackend::SetCapture(TControl* /*control*/)
@@ -461,7 +534,8 @@ void QtBackend::SetCapture(TControl* /*control*/)
 bool QtBackend::GrabForm(TCustomForm* form, const std::string& fileName)
 {
     QWidget* w = WidgetOf(form);
-    if (!w) return false;
+    if (!w)
+        return false;
     QCoreApplication::processEvents();
     QImage img = w->grab().toImage();
     TBitmap b;
@@ -471,17 +545,22 @@ bool QtBackend::GrabForm(TCustomForm* form, const std::string& fileName)
 
 TSize QtBackend::ScreenSize()
 {
-    if (!ApplicationExists()) return {1920, 1080};
+    if (!ApplicationExists())
+        return {1920, 1080};
     QScreen* s = QGuiApplication::primaryScreen();
-    if (!s) return {1920, 1080};
+    if (!s)
+        return {1920, 1080};
     return {s->geometry().width(), s->geometry().height()};
 }
 
 void QtBackend::ShowHint(const std::string& text, TPoint screenPos, int /*maxWidth*/)
 {
-    if (!ApplicationExists()) return;
-    if (text.empty()) QToolTip::hideText();
-    else QToolTip::showText(QPoint(screenPos.X, screenPos.Y), ToQString(text));
+    if (!ApplicationExists())
+        return;
+    if (text.empty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(QPoint(screenPos.X, screenPos.Y), ToQString(text));
 }
 
-} // namespace ui::qt
+}  // namespace ui::qt
