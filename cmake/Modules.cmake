@@ -26,14 +26,14 @@ function(cfg_test name dir)
     return()
   endif()
   add_executable(${name} ${srcs})
-  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
-  target_link_libraries(${name} PRIVATE ${M_DEPS} GTest::gmock GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/tests/support)
+  target_link_libraries(${name} PRIVATE ${M_DEPS} test_support GTest::gmock GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE
     CFG_TESTDATA_DIR="${CFG_TESTDATA_DIR}"
     CFG_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     CFG_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
   if(CFG_SANITIZE)
-    target_sources(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/support/LsanSuppressions.cpp)
+    target_sources(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/support/sanitizer/LsanSuppressions.cpp)
   endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "BankFixture.h"
-#include "app/common/UComon.h"
-#include "app/common/UMaker.h"
+#include "common/UComon.h"
+#include "common/UMaker.h"
 #include "core/UEtherCAT_ESI_File.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/xml/Xml.h"

@@ -1,4 +1,4 @@
-#include "app/common/UComon.h"
+#include "common/UComon.h"
 
 std::string Name_Project;
 std::string Path_Project;

@@ -1,6 +1,6 @@
 // Built-in English texts: every number that carries a text, in increasing order.
 // Generated data; the numbers not listed hold the one-blank placeholder.
-#include "app/common/LangTable.h"
+#include "common/LangTable.h"
 
 const LangTableEntry Lang_Table_English[] = {
     {0, "Begin"},

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "ScratchDir.h"
+
 #include <filesystem>
 #include <fstream>
 #include <string>
 
-#include "app/common/ULanguage.h"
+#include "common/ULanguage.h"
 
 namespace {
 
@@ -96,10 +98,6 @@ class LanguageFile : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() /
-               ("lng-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
         savedPath_ = Path_Language;
         savedName_ = Language_Name;
         Path_Language = dir_.string();
@@ -109,15 +107,15 @@ protected:
     {
         Path_Language = savedPath_;
         Language_Name = savedName_;
-        fs::remove_all(dir_);
     }
     std::string write(const std::string& name, const std::string& bytes)
     {
         const fs::path p = dir_ / name;
-        std::ofstream(p, std::ios::binary) << bytes;
+        testsupport::WriteFile(p, bytes);
         return p.string();
     }
-    fs::path dir_;
+    testsupport::ScratchDir scratch_{"lng"};
+    fs::path dir_ = scratch_.Path();
     std::string savedPath_, savedName_;
 };
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/common/OpcUaSnmp.h"
-#include "core/UParGen.h"
+#include "common/OpcUaSnmp.h"
+#include "dialogs/UParGen.h"
 
 using namespace core::pargen_layout;
 

@@ -10,21 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "ScratchDir.h"
+
 namespace coretest {
 
-// A fresh folder removed with everything in it at the end of the test.
-class TScratchDir {
-public:
-    TScratchDir();
-    ~TScratchDir();
-    TScratchDir(const TScratchDir&) = delete;
-    TScratchDir& operator=(const TScratchDir&) = delete;
-    const std::filesystem::path& Path() const { return path_; }
-    std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
-};
+// The tests' one scratch folder.
+using TScratchDir = testsupport::ScratchDir;
 
 void Write_File(const std::filesystem::path& file, std::string_view content);
 std::string Read_File(const std::filesystem::path& file);

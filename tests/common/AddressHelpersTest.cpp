@@ -5,7 +5,7 @@
 #include <locale.h>
 #include <string>
 
-#include "app/common/AddressHelpers.h"
+#include "common/AddressHelpers.h"
 #include "platform/rtl/Regional.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/ParGenPanels.h"
-#include "core/UParGen.h"
+#include "dialogs/UParGen.h"
 
 using core::pargen_layout::Bottom_Margin;
 

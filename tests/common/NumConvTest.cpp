@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/common/NumConv.h"
+#include "common/NumConv.h"
 
 namespace {
 

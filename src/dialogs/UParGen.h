@@ -15,8 +15,8 @@
 
 #include "controls/button/LbButton.h"
 #include "core/ParGenFile.h"
-#include "core/ParGenPanelsBuild.h"
 #include "core/ParGenPanelsModels.h"
+#include "dialogs/ParGenPanelsBuild.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"

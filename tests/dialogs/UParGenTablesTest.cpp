@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "app/common/ULanguage.h"
+#include "common/ULanguage.h"
 #include "core/ParGenPanels.h"
 #include "core/ParGenPanelsModels.h"
 

@@ -1,7 +1,7 @@
-#include "app/common/UDialogFrame.h"
+#include "dialogs/UDialogFrame.h"
 
-#include "app/common/UComon.h"
-#include "app/common/ULanguage.h"
+#include "common/UComon.h"
+#include "common/ULanguage.h"
 
 namespace dlg {
 

@@ -2,7 +2,7 @@
 // bands keep their places when a sizeable window is resized.
 #include <gtest/gtest.h>
 
-#include "app/common/UDialogFrame.h"
+#include "dialogs/UDialogFrame.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "CoreTestSupport.h"
-#include "app/common/UComon.h"
-#include "app/common/ULanguage.h"
-#include "core/UParGen.h"
+#include "common/UComon.h"
+#include "common/ULanguage.h"
+#include "dialogs/UParGen.h"
 #include "platform/ui/Dialogs.h"
 
 namespace coretest {

@@ -1,8 +1,8 @@
-#include "core/ParGenPanelsBuild.h"
+#include "dialogs/ParGenPanelsBuild.h"
 
 #include <string_view>
 
-#include "app/common/UComon.h"
+#include "common/UComon.h"
 
 namespace core {
 

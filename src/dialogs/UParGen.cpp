@@ -1,9 +1,9 @@
-#include "core/UParGen.h"
+#include "dialogs/UParGen.h"
 
-#include "app/common/UComon.h"
-#include "app/common/UDialogFrame.h"
+#include "common/UComon.h"
 #include "core/ParGenPanels.h"
 #include "core/UParGenCheck.h"
+#include "dialogs/UDialogFrame.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Messages.h"
 

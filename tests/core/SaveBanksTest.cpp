@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "BankFixture.h"
-#include "app/common/UComon.h"
+#include "common/UComon.h"
 
 using namespace core;
 using namespace coretest;

@@ -1,4 +1,4 @@
-#include "app/common/AddressHelpers.h"
+#include "common/AddressHelpers.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -8,7 +8,7 @@
 #include <cmath>
 #include <fstream>
 
-#include "app/common/NumConv.h"
+#include "common/NumConv.h"
 #include "platform/rtl/Conversions.h"
 #include "platform/rtl/Regional.h"
 #include "platform/rtl/StrUtils.h"

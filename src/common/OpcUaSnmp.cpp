@@ -1,9 +1,9 @@
-#include "app/common/OpcUaSnmp.h"
+#include "common/OpcUaSnmp.h"
 
 #include <array>
 #include <cstdio>
 
-#include "app/common/NumConv.h"
+#include "common/NumConv.h"
 #include "platform/rtl/CodePages.h"
 #include "platform/rtl/StrUtils.h"
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/common/UComon.h"
+#include "common/UComon.h"
 
 // Number of entries of the text table.
 inline constexpr int Lang_Table_Size = 5300;

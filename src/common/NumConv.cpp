@@ -1,4 +1,4 @@
-#include "app/common/NumConv.h"
+#include "common/NumConv.h"
 
 namespace {
 

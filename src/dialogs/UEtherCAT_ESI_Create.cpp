@@ -1,10 +1,10 @@
-#include "core/UEtherCAT_ESI_Create.h"
+#include "dialogs/UEtherCAT_ESI_Create.h"
 
 #include <filesystem>
 
-#include "app/common/UComon.h"
-#include "app/common/UDialogFrame.h"
+#include "common/UComon.h"
 #include "core/UEtherCAT_ESI_File.h"
+#include "dialogs/UDialogFrame.h"
 
 namespace core {
 

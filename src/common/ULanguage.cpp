@@ -1,12 +1,12 @@
-#include "app/common/ULanguage.h"
+#include "common/ULanguage.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
-#include "app/common/LangTable.h"
-#include "app/common/NumConv.h"
+#include "common/LangTable.h"
+#include "common/NumConv.h"
 #include "platform/rtl/CodePages.h"
 #include "platform/rtl/StrUtils.h"
 

@@ -1,13 +1,13 @@
-#include "core/UBoot.h"
+#include "dialogs/UBoot.h"
 
 #include <filesystem>
 #include <string>
 #include <string_view>
 
-#include "app/common/AddressHelpers.h"
-#include "app/common/UComon.h"
-#include "app/common/UDialogFrame.h"
-#include "app/common/UMaker.h"
+#include "common/AddressHelpers.h"
+#include "common/UComon.h"
+#include "common/UMaker.h"
+#include "dialogs/UDialogFrame.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Dialogs.h"
 

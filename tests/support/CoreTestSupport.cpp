@@ -16,21 +16,6 @@ namespace coretest {
 
 namespace fs = std::filesystem;
 
-TScratchDir::TScratchDir()
-{
-    static std::atomic<int> counter{0};
-    path_ = fs::temp_directory_path() / ("core-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-}
-
-TScratchDir::~TScratchDir()
-{
-    std::error_code ec;
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(path_, ec);
-}
-
 void Write_File(const fs::path& file, std::string_view content)
 {
     std::ofstream out(file, std::ios::binary);

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "app/common/OpcUaSnmp.h"
+#include "common/OpcUaSnmp.h"
 
 namespace {
 
