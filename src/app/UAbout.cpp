@@ -6,9 +6,9 @@
 
 #include "app/UMakerLink.h"
 #include "app/UVersionCheck.h"
-#include "app/common/UComon.h"
-#include "app/common/UDialogFrame.h"
-#include "app/common/UMaker.h"
+#include "common/UComon.h"
+#include "common/UMaker.h"
+#include "dialogs/UDialogFrame.h"
 
 using namespace dlg;
 

@@ -9,9 +9,9 @@
 #include "app/UProgramFolder.h"
 #include "app/USoftOptions.h"
 #include "app/UWindows.h"
-#include "app/common/UComon.h"
-#include "core/UBoot.h"
-#include "core/UParGen.h"
+#include "common/UComon.h"
+#include "dialogs/UBoot.h"
+#include "dialogs/UParGen.h"
 #include "platform/ui/Application.h"
 
 namespace {

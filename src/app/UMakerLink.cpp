@@ -1,7 +1,7 @@
 #include "app/UMakerLink.h"
 
-#include "app/common/UComon.h"
-#include "app/common/UMaker.h"
+#include "common/UComon.h"
+#include "common/UMaker.h"
 #include "platform/sys/OpenUrl.h"
 
 namespace {

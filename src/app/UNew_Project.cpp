@@ -1,8 +1,8 @@
 #include "app/UNew_Project.h"
 
 #include "app/UProjects.h"
-#include "app/common/UComon.h"
-#include "app/common/UDialogFrame.h"
+#include "common/UComon.h"
+#include "dialogs/UDialogFrame.h"
 #include "platform/ui/Dialogs.h"
 
 using namespace dlg;

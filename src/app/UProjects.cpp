@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/common/UComon.h"
+#include "common/UComon.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/sys/Folders.h"
 

@@ -1,6 +1,6 @@
 #include "app/USettingsFile.h"
 
-#include "app/common/UComon.h"
+#include "common/UComon.h"
 
 namespace {
 

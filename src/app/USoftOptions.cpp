@@ -6,9 +6,9 @@
 #include "app/ULanguageFiles.h"
 #include "app/UMakerLink.h"
 #include "app/UVersionCheck.h"
-#include "app/common/UComon.h"
-#include "app/common/UDialogFrame.h"
-#include "app/common/ULanguage.h"
+#include "common/UComon.h"
+#include "common/ULanguage.h"
+#include "dialogs/UDialogFrame.h"
 #include "platform/sys/Folders.h"
 #include "platform/ui/Dialogs.h"
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/common/NumConv.h"
-#include "app/common/UMaker.h"
+#include "common/NumConv.h"
+#include "common/UMaker.h"
 
 namespace {
 

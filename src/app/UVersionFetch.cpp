@@ -1,7 +1,7 @@
 // The real version service: one HTTP/1.0 GET on the maker's version host.
 #include "app/UVersionCheck.h"
 
-#include "app/common/UMaker.h"
+#include "common/UMaker.h"
 #include "platform/sys/HttpGet.h"
 
 Version_Fetcher Http_Version_Fetcher(const std::string& host, int port, int timeout_ms)

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/common/UMaker.h"
+#include "common/UMaker.h"
 #include "core/UEtherCAT_ESI_File.h"
 #include "platform/rtl/CodePages.h"
 #include "platform/rtl/Streams.h"

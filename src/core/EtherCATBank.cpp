@@ -7,7 +7,7 @@
 #include <limits>
 #include <stdexcept>
 
-#include "app/common/NumConv.h"
+#include "common/NumConv.h"
 #include "core/LittleEndian.h"
 #include "platform/rtl/Conversions.h"
 

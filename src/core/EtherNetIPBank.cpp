@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "app/common/AddressHelpers.h"
-#include "app/common/NumConv.h"
+#include "common/AddressHelpers.h"
+#include "common/NumConv.h"
 #include "core/GeneralBank.h"
 #include "core/LittleEndian.h"
 #include "platform/rtl/StrUtils.h"

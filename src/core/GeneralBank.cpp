@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "app/common/NumConv.h"
+#include "common/NumConv.h"
 #include "core/CharField.h"
 #include "core/LittleEndian.h"
 #include "core/ParGenFile.h"

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "app/common/UMaker.h"
+#include "common/UMaker.h"
 #include "platform/sys/IcmpEcho.h"
 
 namespace core {

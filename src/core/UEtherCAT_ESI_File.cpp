@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "app/common/NumConv.h"
-#include "app/common/UComon.h"
+#include "common/NumConv.h"
+#include "common/UComon.h"
 #include "core/ParGenFile.h"
 #include "core/TableRows.h"
 #include "core/UnsignedNumber.h"

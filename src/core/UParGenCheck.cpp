@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/common/NumConv.h"
+#include "common/NumConv.h"
 
 namespace core {
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/common/UComon.h"
+#include "common/UComon.h"
 #include "core/EtherCATBank.h"
 #include "core/EtherNetIPBank.h"
 #include "core/GeneralBank.h"

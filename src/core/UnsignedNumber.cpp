@@ -1,6 +1,6 @@
 #include "core/UnsignedNumber.h"
 
-#include "app/common/NumConv.h"
+#include "common/NumConv.h"
 
 namespace core {
 

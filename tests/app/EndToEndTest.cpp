@@ -10,7 +10,7 @@
 #include "app/UConfigurator.h"
 #include "app/UNew_Project.h"
 #include "app/UStartProgram.h"
-#include "core/UBoot.h"
+#include "dialogs/UBoot.h"
 #include "platform/sys/IcmpEcho.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/xml/Xml.h"

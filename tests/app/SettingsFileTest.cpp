@@ -1,9 +1,9 @@
 #include "app/USettingsFile.h"
-#include "app/common/UComon.h"
+#include "common/UComon.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include "ScratchDir.h"
 
 namespace fs = std::filesystem;
 
@@ -11,24 +11,13 @@ namespace {
 
 class SettingsFileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path() /
-              ("settings_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        Path_Exe = dir.string();
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    void SetUp() override { Path_Exe = dir.string(); }
 
-    void Write(const std::string& text) { std::ofstream(dir / "Brevandor.xml", std::ios::binary) << text; }
-    std::string Contents()
-    {
-        std::ifstream in(dir / "Brevandor.xml", std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    void Write(const std::string& text) { testsupport::WriteFile(dir / "Brevandor.xml", text); }
+    std::string Contents() { return testsupport::ReadFile(dir / "Brevandor.xml"); }
 
-    fs::path dir;
+    testsupport::ScratchDir scratch{"settings"};
+    fs::path dir = scratch.Path();
     xml::Document doc;
 };
 

@@ -12,7 +12,7 @@
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
 #include "app/USoftOptions.h"
-#include "core/UBoot.h"
+#include "dialogs/UBoot.h"
 #include "platform/ui/Dialogs.h"
 
 namespace fs = std::filesystem;

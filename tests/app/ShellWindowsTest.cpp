@@ -18,7 +18,7 @@
 #include "app/USoftOptions.h"
 #include "app/UVersionCheck.h"
 #include "app/UWindows.h"
-#include "core/UBoot.h"
+#include "dialogs/UBoot.h"
 #include "platform/sys/LoopbackServer.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Render.h"

@@ -5,21 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "ScratchDir.h"
 #include "app/UConfigurator.h"
-#include "app/common/UComon.h"
+#include "common/UComon.h"
 
 class TempProgramFolder {
 public:
     TempProgramFolder()
     {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir = std::filesystem::temp_directory_path() /
-              ("shell_" + std::string(info->test_suite_name()) + "_" + info->name());
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
         Path_Exe = dir.string();
         Path_Master = Path_Exe + "/MASTER";
         Path_Projects = Path_Exe + "/PROJECTS";
@@ -27,18 +22,12 @@ public:
         Name_Project.clear();
         Path_Project.clear();
     }
-    ~TempProgramFolder() { std::filesystem::remove_all(dir); }
 
     static void WriteFile(const std::filesystem::path& file, const std::string& text)
     {
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << text;
+        testsupport::WriteFile(file, text);
     }
-    static std::string ReadFile(const std::filesystem::path& file)
-    {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    static std::string ReadFile(const std::filesystem::path& file) { return testsupport::ReadFile(file); }
 
     // Runs the program through its real entry point as if it had been started from this folder.
     int Run() const
@@ -48,5 +37,6 @@ public:
         return Run_Configurator(1, argv);
     }
 
-    std::filesystem::path dir;
+    testsupport::ScratchDir scratch{"shell"};
+    std::filesystem::path dir = scratch.Path();
 };

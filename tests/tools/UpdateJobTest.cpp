@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ScratchDir.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -55,13 +57,9 @@ class UpdateJobTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir = fs::temp_directory_path() / ("upd_" + std::to_string(::getpid()) + "_" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
         WriteFile(dir / "bank1.bin", Bank1Image());
         WriteFile(dir / "bank2.bin", std::vector<std::uint8_t>(18985, 0));
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     std::string Job() const
     {
@@ -80,7 +78,8 @@ protected:
         return updater::CheckJobFile(dir / "Ethernet_Update.xml");
     }
 
-    fs::path dir;
+    testsupport::ScratchDir scratch{"upd"};
+    fs::path dir = scratch.Path();
 };
 
 TEST_F(UpdateJobTest, AcceptsConfigurationJobAndDescribesTransfer)

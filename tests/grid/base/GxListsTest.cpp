@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ScratchDir.h"
+
 #include <filesystem>
 
 namespace gx {
@@ -93,7 +95,8 @@ TEST(ControlList, FindsAndRemovesItemsButNotControls)
 
 TEST(FilePicture, SizeFromTheFileAndSilentDrawWhenMissing)
 {
-    const auto path = std::filesystem::temp_directory_path() / "gx_file_picture_test.bmp";
+    const testsupport::ScratchDir scratch("gx");
+    const auto path = scratch / "file_picture.bmp";
     {
         ui::TBitmap bmp(7, 5);
         bmp.SaveToFile(path.string());

@@ -1,45 +1,26 @@
 #pragma once
-// A fresh folder under the system's temporary folder, removed with everything in it at the end.
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+// The scratch folder of the runtime-library tests, with the file helpers they use.
 #include <string>
+
+#include "ScratchDir.h"
 
 namespace rtl_test {
 
-class TempDir {
+class TempDir : public testsupport::ScratchDir {
 public:
-    TempDir()
-    {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "rtl-test-XXXXXX").string();
-        path_ = mkdtemp(tmpl.data());
-    }
-    ~TempDir()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
+    TempDir() : ScratchDir("rtl-test") {}
+    std::string file(const std::string& name) const { return File(name); }
+    const std::filesystem::path& path() const { return Path(); }
 };
 
 inline std::string readAll(const std::string& file)
 {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    return testsupport::ReadFile(file);
 }
 
 inline void writeAll(const std::string& file, const std::string& bytes)
 {
-    std::ofstream out(file, std::ios::binary);
-    out << bytes;
+    testsupport::WriteFile(file, bytes);
 }
 
 }  // namespace rtl_test

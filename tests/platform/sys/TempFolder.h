@@ -4,11 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <string>
 
-#include <unistd.h>
+#include <memory>
+
+#include "ScratchDir.h"
 
 namespace testing_support {
 
@@ -16,23 +17,13 @@ class TempFolderTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = std::filesystem::temp_directory_path() /
-               ("systest_" + std::to_string(::getpid()) + "_" + info->test_suite_name() + "_" + info->name());
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
+        scratch_ = std::make_unique<testsupport::ScratchDir>("systest");
+        dir_ = scratch_->Path();
     }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
+    void TearDown() override { scratch_.reset(); }
 
-    static void Write(const std::filesystem::path& p, const std::string& bytes)
-    {
-        std::ofstream(p, std::ios::binary) << bytes;
-    }
-    static std::string Read(const std::filesystem::path& p)
-    {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    static void Write(const std::filesystem::path& p, const std::string& bytes) { testsupport::WriteFile(p, bytes); }
+    static std::string Read(const std::filesystem::path& p) { return testsupport::ReadFile(p); }
 
     // Number of entries in the folder (the test's folder by default).
     size_t Entries(const std::filesystem::path& folder = {}) const
@@ -42,6 +33,7 @@ protected:
             std::distance(std::filesystem::directory_iterator(f), std::filesystem::directory_iterator()));
     }
 
+    std::unique_ptr<testsupport::ScratchDir> scratch_;
     std::filesystem::path dir_;
 };
 

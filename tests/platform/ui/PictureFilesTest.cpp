@@ -1,6 +1,7 @@
 // Pictures from and to files: BMP written here, PNG through the backend, JPEG through libjpeg.
 #include <gtest/gtest.h>
 
+#include "ScratchDir.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Graphics.h"
 #include <cstdlib>
@@ -11,11 +12,9 @@ using namespace ui;
 namespace fs = std::filesystem;
 
 namespace {
-struct TempDir {
-    fs::path path = fs::temp_directory_path() / ("ui_pictures_" + std::to_string(::getpid()));
-    TempDir() { fs::create_directories(path); }
-    ~TempDir() { fs::remove_all(path); }
-    std::string operator/(const char* name) const { return (path / name).string(); }
+struct TempDir : testsupport::ScratchDir {
+    TempDir() : ScratchDir("ui_pictures") {}
+    std::string operator/(const char* name) const { return File(name); }
 };
 
 // A 5x3 picture whose every pixel differs.
@@ -102,7 +101,7 @@ TEST(PictureFiles, SavingReplacesTheFileOnlyWhenTheWriteSucceeds)
     auto size = fs::file_size(dir / "keep.bmp");
     EXPECT_THROW(b.SaveToFile(dir / "no_such_folder/x.bmp"), rtl::EFCreateError);
     EXPECT_EQ(fs::file_size(dir / "keep.bmp"), size);
-    for (const auto& entry : fs::directory_iterator(dir.path))
+    for (const auto& entry : fs::directory_iterator(dir.Path()))
         EXPECT_EQ(entry.path().extension(), ".bmp") << "left-over " << entry.path();
 }
 

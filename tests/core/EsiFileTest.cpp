@@ -1,0 +1,256 @@
+#include <gtest/gtest.h>
+
+#include "BankFixture.h"
+#include "common/UComon.h"
+#include "common/UMaker.h"
+#include "core/UEtherCAT_ESI_File.h"
+#include "platform/rtl/StrUtils.h"
+#include "platform/xml/Xml.h"
+
+using namespace core;
+using namespace coretest;
+
+namespace {
+
+std::string Hex8(std::uint32_t v)
+{
+    char buf[9];
+    std::snprintf(buf, sizeof buf, "%08X", v);
+    return buf;
+}
+
+// A golden text with the maker's values put in and CR LF line ends.
+std::string Expected_Text(std::string_view golden)
+{
+    std::string t = Read_Golden(golden);
+    t = rtl::ReplaceStr(t, "@VENDOR_ID@", Hex8(maker::EtherCAT_Vendor_ID));
+    t = rtl::ReplaceStr(t, "@PRODUCT_CODE@", Hex8(maker::EtherCAT_Product_Code));
+    t = rtl::ReplaceStr(t, "@VENDOR_NAME@", maker::EtherCAT_Vendor_Name);
+    t = rtl::ReplaceStr(t, "@GROUP@", maker::EtherCAT_Group_Text);
+    t = rtl::ReplaceStr(t, "@LOGO@", maker::Logo_16x14_Hex);
+    return rtl::ReplaceStr(t, "\n", "\r\n");
+}
+
+std::string Row(const std::string& type, const std::string& length, const std::string& name,
+                const std::string& enable = "Y")
+{
+    return "<row Enable=\"" + enable + "\" Type=\"" + type + "\" Length=\"" + length + "\" Name=\"" + name + "\"/>";
+}
+
+std::string Rows(int n, const std::string& type, const std::string& length, const std::string& prefix, int first = 0)
+{
+    std::string s;
+    for (int i = first; i < first + n; ++i)
+        s += Row(type, length, prefix + std::to_string(i));
+    return s;
+}
+
+class EsiFile : public BankFixture {
+protected:
+    // Generates the file and checks what every ESI file must be: CR LF lines, no byte-order mark,
+    // valid against the EtherCAT ESI schema.
+    std::string Generate()
+    {
+        const auto file = dir / "device.xml";
+        Build_ESI_File(file, dir / "ParGen.xml", dir / "EtherCAT_Slave.xml");
+        const std::string text = Read_File(file);
+        EXPECT_NE(text.substr(0, 3), "\xEF\xBB\xBF");
+        EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+        EXPECT_EQ(rtl::ReplaceStr(text, "\r\n", "").find('\n'), std::string::npos) << "a bare line feed";
+        const auto check = Validate_ESI(file);
+        EXPECT_EQ(check.exit_code, 0) << check.output;
+        return text;
+    }
+};
+
+// The process-data objects: the lines between the last sync manager and the mailbox.
+std::string Pdo_Section(const std::string& text)
+{
+    const std::string from = "Enable=\"1\">Inputs</Sm>\r\n";
+    const auto begin = text.find(from) + from.size();
+    const auto end = text.find("        <Mailbox DataLinkLayer");
+    return text.substr(begin, end - begin);
+}
+
+std::string Outputs_Start(const std::string& text)
+{
+    const auto at = text.find("ControlByte=\"#x64\"");
+    return text.substr(at - 6, 4);
+}
+
+}  // namespace
+
+TEST_F(EsiFile, WithoutVariablesIsTheFixed77LineFile)
+{
+    const std::string text = Generate();
+    EXPECT_EQ(text, Expected_Text("esi_no_variables.xml"));
+}
+
+struct PdoCase {
+    const char* golden;
+    std::string inputs;
+    std::string outputs;
+    const char* outputs_start;
+};
+
+[[maybe_unused]] static void PrintTo(const PdoCase& c, std::ostream* os)
+{
+    *os << c.golden;
+}
+
+class EsiPdos : public EsiFile, public ::testing::WithParamInterface<PdoCase> {};
+
+TEST_P(EsiPdos, MatchTheGolden)
+{
+    const auto& c = GetParam();
+    Variables(c.inputs, c.outputs);
+    const std::string text = Generate();
+    EXPECT_EQ(Pdo_Section(text), Expected_Text(c.golden)) << c.golden;
+    EXPECT_EQ(Outputs_Start(text), c.outputs_start) << c.golden;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Variables, EsiPdos,
+    ::testing::Values(PdoCase{"esi_pdo_one_output_bool.txt", "", Row("Bool", "1", "a"), "1000"},
+                      PdoCase{"esi_pdo_eight_input_bools.txt", Rows(8, "Bool", "1", "in"), "", "1004"},
+                      PdoCase{"esi_pdo_bools_around_int16.txt",
+                              Row("Bool", "1", "b0") + Row("Bool", "1", "b1") + Row("Bool", "1", "b2") +
+                                  Row("Int16", "2", "w") + Row("Bool", "1", "b3") + Row("Bool", "1", "b4"),
+                              "", "100C"},
+                      PdoCase{"esi_pdo_seventeen_outputs.txt", "", Rows(17, "UInt8", "1", "o", 1), "1000"},
+                      PdoCase{"esi_pdo_string10.txt", Row("String", "10", "text"), "", "1020"},
+                      PdoCase{"esi_pdo_bools_around_int16.txt",
+                              Row("Bool", "1", "b0") + Row("Bool", "1", "b1") + Row("Int8", "1", "off", "N") +
+                                  Row("Bool", "1", "b2") + Row("Int16", "2", "w") + Row("Bool", "1", "b3") +
+                                  Row("Bool", "1", "b4") + Row("Float32", "4", "never", "N"),
+                              "", "100C"}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+TEST_F(EsiFile, BitRunAcrossAPdoBoundaryIsFilledInThePdoOfItsLastEntry)
+{
+    Variables("", Rows(17, "Bool", "1", "x"));
+    const std::string text = Pdo_Section(Generate());
+    const auto second = text.find("<Name>Outputs_001</Name>");
+    ASSERT_NE(second, std::string::npos);
+    EXPECT_EQ(text.find("<BitLen>7</BitLen>"), text.rfind("<BitLen>7</BitLen>"));
+    EXPECT_GT(text.find("\t\t\t\t\t\t<BitLen>7</BitLen>"), second);
+    EXPECT_EQ(text.find("\t\t\t\t\t\t<BitLen>"), text.rfind("\t\t\t\t\t\t<BitLen>")) << "one fill entry";
+}
+
+struct EsiIdentityCase {
+    std::string keys;
+    const char* type_line;
+    const char* config_data;
+};
+
+[[maybe_unused]] static void PrintTo(const EsiIdentityCase& c, std::ostream* os)
+{
+    *os << c.keys;
+}
+
+class EsiIdentity : public EsiFile, public ::testing::WithParamInterface<EsiIdentityCase> {};
+
+TEST_P(EsiIdentity, ComesFromParGen)
+{
+    ParGen(GetParam().keys);
+    const std::string text = Generate();
+    const std::string type = "        <Type ProductCode=\"#x" + Hex8(maker::EtherCAT_Product_Code) + "\" " +
+                             GetParam().type_line + "</Type>\r\n";
+    EXPECT_NE(text.find(type), std::string::npos) << type;
+    EXPECT_NE(text.find(std::string("<ConfigData>") + GetParam().config_data + "</ConfigData>"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, EsiIdentity,
+    ::testing::Values(EsiIdentityCase{"<EtherCAT_Slave_Revision_Number>1</EtherCAT_Slave_Revision_Number>",
+                                      "RevisionNo=\"#x01\">EtherCAT Slave", "800F00CC8813ff00010000800000"},
+                      EsiIdentityCase{"<EtherCAT_Slave_Revision_Number>4294967295</EtherCAT_Slave_Revision_Number>"
+                                      "<EtherCAT_Slave_Name>conv</EtherCAT_Slave_Name>",
+                                      "RevisionNo=\"#xFFFFFFFF\">conv", "800F00CC8813ff00010000800000"},
+                      EsiIdentityCase{"<EtherCAT_Slave_Revision_Number>x</EtherCAT_Slave_Revision_Number>"
+                                      "<EtherCAT_Slave_Node_Address>258</EtherCAT_Slave_Node_Address>",
+                                      "RevisionNo=\"#x00\">EtherCAT Slave", "800F00CC8813ff00020100800000"},
+                      EsiIdentityCase{"<EtherCAT_Slave_Revision_Number>$1AB</EtherCAT_Slave_Revision_Number>"
+                                      "<EtherCAT_Slave_Node_Address>none</EtherCAT_Slave_Node_Address>",
+                                      "RevisionNo=\"#x1AB\">EtherCAT Slave", "800F00CC8813ff00010000800000"}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+TEST_F(EsiFile, NamesAlwaysParseAndKeepTheirWindows1252Characters)
+{
+    ParGen("<EtherCAT_Slave_Name>A&amp;B &lt;\"x\"&gt;</EtherCAT_Slave_Name>");
+    Variables(Row("UInt8", "1", "Temp\xC3\xA9rature \xE2\x82\xAC") + Row("UInt8", "1", "\xCE\xA9 &amp; &lt;&#9;"), "");
+    const std::string text = Generate();
+    EXPECT_NE(text.find("<Name LcId=\"1033\">A&amp;B &lt;&quot;x&quot;&gt;</Name>"), std::string::npos);
+    EXPECT_NE(text.find("<Name>Temp&#233;rature &#8364;</Name>"), std::string::npos);
+    EXPECT_NE(text.find("<Name>? &amp; &lt;?</Name>"), std::string::npos);
+
+    xml::Document doc;
+    doc.LoadFromFile(dir / "device.xml");
+    const auto entry = doc.DocumentElement()
+                           .ChildByName("Descriptions")
+                           .ChildByName("Devices")
+                           .ChildByName("Device")
+                           .ChildByName("TxPdo")
+                           .ChildByName("Entry");
+    EXPECT_EQ(entry.ChildByName("Name").Text(), "Temp\xC3\xA9rature \xE2\x82\xAC");
+}
+
+TEST_F(EsiFile, UnknownTypesAreSingleBits)
+{
+    Variables(Row("", "", "e") + Row("Real", "4", "r"), "");
+    const auto d = Load_EtherCAT_Slave_Data(dir / "ParGen.xml", dir / "EtherCAT_Slave.xml");
+    ASSERT_EQ(d.Inputs.size(), 2u);
+    for (const auto& r : d.Inputs) {
+        EXPECT_EQ(r.DataType, "BIT");
+        EXPECT_EQ(r.Length, 1);
+    }
+    EXPECT_EQ(d.Input_Byte_Count, 1);
+    Generate();
+}
+
+TEST_F(EsiFile, AVariablesFileWithoutItsSectionsWritesNothing)
+{
+    Write_File(dir / "device.xml", "earlier");
+    Write_File(dir / "EtherCAT_Slave.xml", "<EtherCAT_Slave><EtherCAT_Slave_Variables/></EtherCAT_Slave>");
+    EXPECT_THROW(Build_ESI_File(dir / "device.xml", dir / "ParGen.xml", dir / "EtherCAT_Slave.xml"), xml::XmlError);
+    EXPECT_EQ(Read_File(dir / "device.xml"), "earlier");
+}
+
+TEST(EsiHelpers, DataTypesAndThreeDigitNumbers)
+{
+    struct Case {
+        const char* type;
+        int bytes;
+        const char* esi;
+        int bits;
+    };
+    const Case cases[] = {
+        {"Bool", 1, "BIT", 1},          {" int8 ", 1, "SINT", 8},     {"INT16", 2, "INT", 16},
+        {"Int32", 4, "DINT", 32},       {"UInt8", 1, "USINT", 8},     {"uint16", 2, "UINT", 16},
+        {"UInt32", 4, "UDINT", 32},     {"Float32", 4, "REAL", 32},   {"String", 10, "STRING(10)", 80},
+        {"string", 3, "STRING(3)", 24}, {"ByteString", 10, "BIT", 1}, {"", 0, "BIT", 1}};
+    for (const auto& c : cases) {
+        int length = c.bytes;
+        EXPECT_EQ(ESI_Data_Type(c.type, length), c.esi) << c.type;
+        EXPECT_EQ(length, c.bits) << c.type;
+    }
+    const std::pair<int, const char*> numbers[] = {{0, "000"},  {9, "009"},   {10, "010"},
+                                                   {99, "099"}, {100, "100"}, {1234, "1234"}};
+    for (const auto& [n, text] : numbers)
+        EXPECT_EQ(Format_3_Digits(n), text);
+}
+
+TEST_F(EsiFile, ProgramEntryReadsTheOpenConfiguration)
+{
+    struct Restore {
+        ~Restore() { File_ParGen = File_EtherCAT_Slave = ""; }
+    } restore;
+    File_ParGen = (dir / "ParGen.xml").string();
+    File_EtherCAT_Slave = (dir / "EtherCAT_Slave.xml").string();
+    ParGen("<EtherCAT_Slave_Name>from globals</EtherCAT_Slave_Name>");
+    Variables("", Row("Bool", "1", "a"));
+    Build_ESI_File((dir / "open.xml").string());
+    const std::string text = Read_File(dir / "open.xml");
+    EXPECT_NE(text.find("<Name LcId=\"1033\">from globals</Name>"), std::string::npos);
+    EXPECT_EQ(Pdo_Section(text), Expected_Text("esi_pdo_one_output_bool.txt"));
+}

@@ -1,0 +1,42 @@
+#pragma once
+// Helpers of the converter-core tests: a scratch folder, golden files, byte comparisons and the
+// ESI schema check.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ScratchDir.h"
+
+namespace coretest {
+
+// The tests' one scratch folder.
+using TScratchDir = testsupport::ScratchDir;
+
+void Write_File(const std::filesystem::path& file, std::string_view content);
+std::string Read_File(const std::filesystem::path& file);
+std::vector<std::uint8_t> Read_Bytes(const std::filesystem::path& file);
+
+std::filesystem::path Golden_Path(std::string_view name);
+std::string Read_Golden(std::string_view name);
+
+// An image described by a golden ".hex" file: a "size N" line, then lines "offset: bytes" in
+// hexadecimal ("#" starts a comment); every byte not listed is zero.
+std::vector<std::uint8_t> Load_Hex_Golden(std::string_view name);
+
+// Equal bytes, or a failure naming the size difference and the first differing offsets.
+::testing::AssertionResult Same_Bytes(const std::vector<std::uint8_t>& actual,
+                                      const std::vector<std::uint8_t>& expected);
+
+// Result of validating a file against the EtherCAT ESI schema with xmllint.
+struct TSchemaCheck {
+    int exit_code = -1;
+    std::string output;
+};
+TSchemaCheck Validate_ESI(const std::filesystem::path& file);
+
+}  // namespace coretest
