@@ -2,6 +2,7 @@
 #include "platform/ui/Grids.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace ui {
 
@@ -117,13 +118,13 @@ TStringGrid::CellData& TStringGrid::Ensure(int ACol, int ARow)
 std::string TStringGrid::Cells(int ACol, int ARow) const
 {
     const CellData* cell = Find(ACol, ARow);
-    return cell ? cell->text : std::string();
+    return cell ? cell->Text : std::string();
 }
 
 const std::string* TStringGrid::FindCellText(int ACol, int ARow) const
 {
     const CellData* cell = Find(ACol, ARow);
-    return cell ? &cell->text : nullptr;
+    return cell ? &cell->Text : nullptr;
 }
 
 void TStringGrid::SetCells(int ACol, int ARow, const std::string& Value)
@@ -136,14 +137,14 @@ void TStringGrid::SetCells(int ACol, int ARow, const std::string& Value)
             return;  // nothing to keep: an unset cell already reads empty
         cell = &Ensure(ACol, ARow);
     }
-    cell->text = Value;
+    cell->Text = Value;
     InvalidateCell(ACol, ARow);
 }
 
 TObject* TStringGrid::Objects(int ACol, int ARow) const
 {
     const CellData* cell = Find(ACol, ARow);
-    return cell ? cell->object : nullptr;
+    return cell ? cell->Object : nullptr;
 }
 
 void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value)
@@ -156,13 +157,13 @@ void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value)
             return;
         cell = &Ensure(ACol, ARow);
     }
-    cell->object = Value;
+    cell->Object = Value;
 }
 
 CellExtension* TStringGrid::CellExtensionAt(int ACol, int ARow) const
 {
     const CellData* cell = Find(ACol, ARow);
-    return cell ? cell->extension.get() : nullptr;
+    return cell ? cell->Extension.get() : nullptr;
 }
 
 bool TStringGrid::SetCellExtension(int ACol, int ARow, std::unique_ptr<CellExtension> Value)
@@ -176,15 +177,15 @@ bool TStringGrid::SetCellExtension(int ACol, int ARow, std::unique_ptr<CellExten
         cell = &Ensure(ACol, ARow);
     }
     // The old extension leaves the cell before it is destroyed.
-    std::unique_ptr<CellExtension> old = std::move(cell->extension);
-    cell->extension = std::move(Value);
+    std::unique_ptr<CellExtension> old = std::move(cell->Extension);
+    cell->Extension = std::move(Value);
     return true;
 }
 
 std::unique_ptr<CellExtension> TStringGrid::TakeCellExtension(int ACol, int ARow)
 {
     CellData* cell = Find(ACol, ARow);
-    return cell ? std::move(cell->extension) : nullptr;
+    return cell ? std::move(cell->Extension) : nullptr;
 }
 
 // Walks by index and re-reads the sizes after every destruction: a destructor may write cells.
@@ -192,10 +193,83 @@ void TStringGrid::DestroyCellExtensions()
 {
     for (std::size_t r = 0; r < rows_.size(); ++r) {
         for (std::size_t c = 0; rows_[r] && c < rows_[r]->size(); ++c) {
-            std::unique_ptr<CellExtension> taken = std::move((*rows_[r])[c].extension);
+            std::unique_ptr<CellExtension> taken = std::move((*rows_[r])[c].Extension);
             taken.reset();
         }
     }
+}
+
+std::unique_ptr<GridRowCells> TStringGrid::ExtractStoreRow(int ARow)
+{
+    if (ARow < 0 || static_cast<std::size_t>(ARow) >= rows_.size())
+        return nullptr;
+    return std::move(rows_[static_cast<std::size_t>(ARow)]);
+}
+
+void TStringGrid::PlaceStoreRow(int ARow, std::unique_ptr<GridRowCells> Cells)
+{
+    if (ARow < 0 || ARow >= kMaxCellIndex)
+        return;
+    const auto r = static_cast<std::size_t>(ARow);
+    if (r >= rows_.size()) {
+        if (!Cells)
+            return;
+        rows_.resize(r + 1);
+    }
+    // The old cells leave the store before they are destroyed.
+    std::unique_ptr<GridRowCells> old = std::move(rows_[r]);
+    rows_[r] = std::move(Cells);
+}
+
+void TStringGrid::InsertStoreColumns(int At, int Count)
+{
+    if (At < 0 || Count <= 0)
+        return;
+    for (auto& row : rows_) {
+        if (!row || static_cast<std::size_t>(At) >= row->size())
+            continue;
+        std::vector<GridCell> empty(static_cast<std::size_t>(Count));
+        row->insert(row->begin() + At, std::make_move_iterator(empty.begin()), std::make_move_iterator(empty.end()));
+    }
+}
+
+void TStringGrid::DeleteStoreColumns(int At, int Count)
+{
+    if (At < 0 || Count <= 0)
+        return;
+    std::vector<GridCell> removed;
+    for (auto& row : rows_) {
+        if (!row || static_cast<std::size_t>(At) >= row->size())
+            continue;
+        const auto from = row->begin() + At;
+        const auto to = row->begin() + std::min<std::size_t>(row->size(), static_cast<std::size_t>(At) + Count);
+        std::move(from, to, std::back_inserter(removed));
+        row->erase(from, to);
+    }
+    // Destroyed once the store is consistent again.
+    removed.clear();
+}
+
+void TStringGrid::RowsInserted(int At, int Count)
+{
+    if (static_cast<std::size_t>(At) < rows_.size()) {
+        std::vector<std::unique_ptr<RowData>> empty(static_cast<std::size_t>(Count));
+        rows_.insert(rows_.begin() + At, std::make_move_iterator(empty.begin()), std::make_move_iterator(empty.end()));
+    }
+    TCustomDrawGrid::RowsInserted(At, Count);
+}
+
+void TStringGrid::RowsDeleted(int At, int Count)
+{
+    std::vector<std::unique_ptr<RowData>> removed;
+    if (static_cast<std::size_t>(At) < rows_.size()) {
+        const auto from = rows_.begin() + At;
+        const auto to = rows_.begin() + std::min<std::size_t>(rows_.size(), static_cast<std::size_t>(At) + Count);
+        std::move(from, to, std::back_inserter(removed));
+        rows_.erase(from, to);
+    }
+    removed.clear();
+    TCustomDrawGrid::RowsDeleted(At, Count);
 }
 
 TStringGridStrings* TStringGrid::Rows(int ARow)
@@ -283,8 +357,8 @@ std::size_t TStringGrid::CellStoreBytes() const
             continue;
         bytes += sizeof(RowData) + row->capacity() * sizeof(CellData);
         for (const CellData& cell : *row)
-            if (cell.text.capacity() > std::string().capacity())
-                bytes += cell.text.capacity() + 1;
+            if (cell.Text.capacity() > std::string().capacity())
+                bytes += cell.Text.capacity() + 1;
     }
     return bytes;
 }
