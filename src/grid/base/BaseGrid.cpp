@@ -2,6 +2,7 @@
 #include "grid/base/BaseGrid.h"
 
 #include "grid/base/BaseGridPaint.h"
+#include "grid/base/GridUndoRedo.h"
 
 #include <algorithm>
 
@@ -15,13 +16,12 @@ TBaseGrid::TBaseGrid(ui::TComponent* AOwner) : TObjStringGrid(AOwner)
 }
 
 // Frees every properties object in the store, also those of cells beyond the current column and
-// row counts that the store still keeps.
+// row counts that the store still keeps, while the grid is still a whole TBaseGrid (a graphic's
+// destructor may call back into it).
 TBaseGrid::~TBaseGrid()
 {
     MarkDestroying();
-    int cols = 0, rows = 0;
-    StoredExtent(cols, rows);
-    ClearCellPropertiesRect(0, 0, std::max(cols, ColCount()) - 1, std::max(rows, RowCount()) - 1);
+    DestroyCellExtensions();
 }
 
 namespace {
@@ -36,6 +36,24 @@ bool Store(T& field, T value)
 }
 
 }  // namespace
+
+void TBaseGrid::SetUndoRedo(TGxGridUndoRedo* v)
+{
+    // The removal notice runs both ways, so it stays in place for a store that is unlinked here
+    // but may still point to this grid.
+    undoRedo_ = v;
+    if (v) {
+        FreeNotification(v);
+        v->SetGrid(this);
+    }
+}
+
+void TBaseGrid::Notification(ui::TComponent* component, ui::TOperation operation)
+{
+    if (operation == ui::TOperation::opRemove && component == undoRedo_)
+        undoRedo_ = nullptr;
+    TObjStringGrid::Notification(component, operation);
+}
 
 void TBaseGrid::SetGridLineWidth(int v)
 {
