@@ -18,10 +18,10 @@ std::string Hex(std::uint64_t v, int digits)
     return buf;
 }
 
-// Names are written so that the file always parses, whatever the engineer typed: the characters
-// XML reserves as entities, other characters of Windows-1252 beyond ASCII as character references
-// (the first line declares no encoding), characters outside Windows-1252 and control characters
-// as "?".
+// Names are written so that the file always parses and reads back as typed: the characters XML
+// reserves as entities; tab, line feed and carriage return, and characters of Windows-1252 beyond
+// ASCII, as character references (the first line declares no encoding); characters outside
+// Windows-1252 and the control characters XML cannot carry as "?".
 std::string Escape(std::string_view text)
 {
     std::string out;
@@ -43,7 +43,9 @@ std::string Escape(std::string_view text)
             out += "&quot;";
             break;
         default:
-            if (cp < 0x20)
+            if (cp == '\t' || cp == '\n' || cp == '\r')
+                out += "&#" + std::to_string(cp) + ";";
+            else if (cp < 0x20)
                 out += '?';
             else if (cp < 0x80)
                 out += static_cast<char>(cp);

@@ -177,21 +177,26 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(EsiFile, NamesAlwaysParseAndKeepTheirWindows1252Characters)
 {
     ParGen("<EtherCAT_Slave_Name>A&amp;B &lt;\"x\"&gt;</EtherCAT_Slave_Name>");
-    Variables(Row("UInt8", "1", "Temp\xC3\xA9rature \xE2\x82\xAC") + Row("UInt8", "1", "\xCE\xA9 &amp; &lt;&#9;"), "");
+    Variables(Row("UInt8", "1", "Temp\xC3\xA9rature \xE2\x82\xAC") + Row("UInt8", "1", "\xCE\xA9 &amp; &lt;&#9;&#1;") +
+                  Row("UInt8", "1", "a&#10;b&#13;c"),
+              "");
     const std::string text = Generate();
     EXPECT_NE(text.find("<Name LcId=\"1033\">A&amp;B &lt;&quot;x&quot;&gt;</Name>"), std::string::npos);
     EXPECT_NE(text.find("<Name>Temp&#233;rature &#8364;</Name>"), std::string::npos);
-    EXPECT_NE(text.find("<Name>? &amp; &lt;?</Name>"), std::string::npos);
+    EXPECT_NE(text.find("<Name>? &amp; &lt;&#9;?</Name>"), std::string::npos);
+    EXPECT_NE(text.find("<Name>a&#10;b&#13;c</Name>"), std::string::npos);
 
     xml::Document doc;
     doc.LoadFromFile(dir / "device.xml");
-    const auto entry = doc.DocumentElement()
-                           .ChildByName("Descriptions")
-                           .ChildByName("Devices")
-                           .ChildByName("Device")
-                           .ChildByName("TxPdo")
-                           .ChildByName("Entry");
-    EXPECT_EQ(entry.ChildByName("Name").Text(), "Temp\xC3\xA9rature \xE2\x82\xAC");
+    const auto entries = doc.DocumentElement()
+                             .ChildByName("Descriptions")
+                             .ChildByName("Devices")
+                             .ChildByName("Device")
+                             .ChildByName("TxPdo")
+                             .Children("Entry");
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].ChildByName("Name").Text(), "Temp\xC3\xA9rature \xE2\x82\xAC");
+    EXPECT_EQ(entries[2].ChildByName("Name").Text(), "a\nb\rc") << "white space reads back as typed";
 }
 
 TEST_F(EsiFile, UnknownTypesAreSingleBits)
