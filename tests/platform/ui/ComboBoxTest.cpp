@@ -102,16 +102,16 @@ TEST_F(ComboOnAForm, KeysOnTheOpenListMoveTheHighlightOnlyUntilEnter)
         int index;
     };
     const Step steps[] = {
-        {VK_DOWN, ssAlt, true, 0},    // Alt+Down opens
-        {VK_DOWN, 0, true, 0},        // the highlight moves, the box keeps its item
-        {VK_RETURN, 0, false, 1},     // Enter takes the highlighted item
-        {VK_F4, 0, true, 1},          // F4 opens
-        {VK_DOWN, 0, true, 1},        //
-        {VK_ESCAPE, 0, false, 1},     // Escape closes without a choice
-        {VK_F4, 0, true, 1},          //
-        {VK_UP, 0, true, 1},          //
-        {VK_F4, 0, false, 0},         // F4 closes and takes the highlighted item
-        {VK_DOWN, 0, false, 1},       // on the closed box the arrows select at once
+        {VK_DOWN, ssAlt, true, 0},  // Alt+Down opens
+        {VK_DOWN, 0, true, 0},      // the highlight moves, the box keeps its item
+        {VK_RETURN, 0, false, 1},   // Enter takes the highlighted item
+        {VK_F4, 0, true, 1},        // F4 opens
+        {VK_DOWN, 0, true, 1},      //
+        {VK_ESCAPE, 0, false, 1},   // Escape closes without a choice
+        {VK_F4, 0, true, 1},        //
+        {VK_UP, 0, true, 1},        //
+        {VK_F4, 0, false, 0},       // F4 closes and takes the highlighted item
+        {VK_DOWN, 0, false, 1},     // on the closed box the arrows select at once
     };
     for (const Step& s : steps) {
         SendKeyStroke(&form, s.key, s.shift, s.key == VK_RETURN ? U'\r' : s.key == VK_ESCAPE ? 27 : 0);

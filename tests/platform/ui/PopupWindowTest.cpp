@@ -30,10 +30,18 @@ const PlacementCase kPlacements[] = {
     {"BelowWhenItFits", {100, 100, 250, 121}, {150, 200}, TPopupPlacement::ppBelow, {100, 121, 250, 321}, false},
     {"AboveWhenNoRoomBelow", {100, 600, 250, 621}, {150, 200}, TPopupPlacement::ppBelow, {100, 400, 250, 600}, true},
     {"AboveWhenAsked", {100, 300, 250, 321}, {150, 200}, TPopupPlacement::ppAbove, {100, 100, 250, 300}, true},
-    {"BelowWhenAskedAboveWithoutRoom", {100, 60, 250, 81}, {150, 200}, TPopupPlacement::ppAbove, {100, 81, 250, 281},
+    {"BelowWhenAskedAboveWithoutRoom",
+     {100, 60, 250, 81},
+     {150, 200},
+     TPopupPlacement::ppAbove,
+     {100, 81, 250, 281},
      false},
     {"CutToTheLargerSide", {100, 300, 250, 321}, {150, 900}, TPopupPlacement::ppBelow, {100, 321, 250, 720}, false},
-    {"PushedLeftAtTheRightEdge", {900, 100, 990, 121}, {200, 50}, TPopupPlacement::ppBelow, {800, 121, 1000, 171},
+    {"PushedLeftAtTheRightEdge",
+     {900, 100, 990, 121},
+     {200, 50},
+     TPopupPlacement::ppBelow,
+     {800, 121, 1000, 171},
      false},
     {"PushedRightAtTheLeftEdge", {-40, 100, 60, 121}, {100, 50}, TPopupPlacement::ppBelow, {0, 121, 100, 171}, false},
     {"NarrowedToTheWorkArea", {10, 100, 60, 121}, {1500, 50}, TPopupPlacement::ppBelow, {0, 121, 1000, 171}, false},
@@ -237,8 +245,8 @@ TEST_F(DropDownList, KeysMoveTheHighlightAndEnterPicks)
         int highlighted;
         int top;
     };
-    const Step steps[] = {{VK_DOWN, 2, 0},  {VK_NEXT, 6, 2},  {VK_END, 11, 7}, {VK_DOWN, 11, 7},
-                          {VK_PRIOR, 7, 7}, {VK_HOME, 0, 0},  {VK_UP, 0, 0}};
+    const Step steps[] = {{VK_DOWN, 2, 0},  {VK_NEXT, 6, 2}, {VK_END, 11, 7}, {VK_DOWN, 11, 7},
+                          {VK_PRIOR, 7, 7}, {VK_HOME, 0, 0}, {VK_UP, 0, 0}};
     for (const Step& s : steps) {
         SendKeyStroke(&form, s.key);
         EXPECT_EQ(list->ItemIndex(), s.highlighted) << s.key;
