@@ -95,8 +95,8 @@ void CheckSection(const std::vector<std::uint8_t>& b1, const std::vector<std::ui
                          " EtherCAT entries make " + std::to_string(size));
 }
 
-void CheckPair(const std::vector<std::uint8_t>& bank1, const std::vector<std::uint8_t>& bank2, std::uint32_t bank2Address,
-               std::vector<std::string>& faults)
+void CheckPair(const std::vector<std::uint8_t>& bank1, const std::vector<std::uint8_t>& bank2,
+               std::uint32_t bank2Address, std::vector<std::string>& faults)
 {
     if (bank2.size() < kFixedSize || bank2.size() > kMaxSize) {
         faults.push_back("bank2 has " + std::to_string(bank2.size()) + " bytes, not " + std::to_string(kFixedSize) +
