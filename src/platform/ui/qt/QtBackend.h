@@ -23,7 +23,7 @@ public:
     void DrawShape(const TRasterTarget& target, const TPen& pen, const TBrush& brush, int kind,
                    const std::vector<TPoint>& points, int rx, int ry) override;
     void DrawThemedPart(const TRasterTarget& target, TThemedPart part, unsigned state, const TRect& r) override;
-    bool DecodeImage(const std::uint8_t* data, std::size_t size, TBitmap& into) override;
+    bool DecodeImage(const std::uint8_t* data, std::size_t size, TBitmap& into, std::string& reason) override;
     bool SavePng(const TBitmap& bitmap, const std::string& fileName) override;
 
     void ShowForm(TCustomForm* form) override;
@@ -37,6 +37,9 @@ public:
     void ProcessEvents(int maxWaitMs) override;
     bool GrabForm(TCustomForm* form, const std::string& fileName) override;
     TSize ScreenSize() override;
+    TRect WorkArea() override;
+    void ShowPopup(TPopupWindow* popup) override;
+    void HidePopup(TPopupWindow* popup) override;
     void ShowHint(const std::string& text, TPoint screenPos, int maxWidth) override;
     void SetScreenCursor(TCursor cursor) override;
     int ShowPopupMenu(const std::vector<TMenuEntry>& items, TPoint screenPos) override;
