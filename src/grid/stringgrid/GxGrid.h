@@ -716,7 +716,7 @@ private:
     friend class TGridItemStrings;
     // Bulk cores of hiding, showing and removing rows (display rows ascending; record positions
     // ascending).
-    void HideDisplayRows(const std::vector<int>& rows, int Level);
+    void HideDisplayRows(const std::vector<int>& requested, int Level);
     void ShowHiddenItems(const std::vector<int>& positions);
     void RemoveDisplayRows(const std::vector<int>& rows, bool UpdateHidden);
     // Cells and properties by real row.

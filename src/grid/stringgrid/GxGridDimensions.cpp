@@ -459,7 +459,7 @@ void TGxStringGrid::SetSelection(const ui::TGridRect& r)
 void TGxStringGrid::HideSelection()
 {
     savedSelection_ = Selection();
-    ui::TCustomGrid::SetSelection({ColCount(), RowCount(), ColCount(), RowCount()});
+    MoveSelectionOutside();
     selectionHidden_ = true;
 }
 

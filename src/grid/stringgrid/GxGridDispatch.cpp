@@ -275,7 +275,7 @@ void TGxStringGrid::GetCellPropDefaults(int ACol, int ARow, ui::TFont* AFont, ui
                                         TVAlignment& VA, bool& WW, TCellGradientDirection& GD)
 {
     TBaseGrid::GetCellPropDefaults(ACol, ARow, AFont, ABrush, AColorTo, AMirrorColor, AMirrorColorTo, HA, VA, WW, GD);
-    ui::TGridDrawState state = IsSelected(DisplColIndex(ACol), ARow) ? ui::gdSelected : 0;
+    ui::TGridDrawState state = IsSelected(DisplColIndex(ACol), ARow) ? ui::TGridDrawState{ui::gdSelected} : 0u;
     GetVisualProperties(ACol, ARow, state, false, false, false, ABrush, AColorTo, AMirrorColor, AMirrorColorTo, AFont,
                         HA, VA, WW, GD);
     const TBackGroundDisplay display = backGround_->Display();

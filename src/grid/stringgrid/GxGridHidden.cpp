@@ -161,8 +161,12 @@ int TGxStringGrid::RealRowIndex(int ARow) const
 
 // Hides display rows (ascending, distinct): each row's cells, height and real index move into a
 // record at its place among the records; then the rows leave the display in one pass.
-void TGxStringGrid::HideDisplayRows(const std::vector<int>& rows, int Level)
+void TGxStringGrid::HideDisplayRows(const std::vector<int>& requested, int Level)
 {
+    // The last shown row is never hidden.
+    std::vector<int> rows = requested;
+    if (!rows.empty() && static_cast<int>(rows.size()) >= RowCount())
+        rows.pop_back();
     if (rows.empty())
         return;
     std::vector<std::unique_ptr<TGridItem>> records;
@@ -229,7 +233,7 @@ void TGxStringGrid::HideRowsEx(int FromRow, int ToRow)
     }
     gridItems_.insert(gridItems_.begin() + p, std::make_move_iterator(records.begin()),
                       std::make_move_iterator(records.end()));
-    RemoveRowsEx(first, ToRow - FromRow + 1);
+    RemoveRowsCore(first, ToRow - FromRow + 1, false);
 }
 
 // The listed display rows leave as one filter level; UnHideRowList brings the last level back.

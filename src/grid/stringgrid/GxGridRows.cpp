@@ -180,7 +180,12 @@ void TGxStringGrid::RemoveDisplayRows(const std::vector<int>& rows, bool UpdateH
         SetOptions(Options() & ~ui::goRowSelect);
 
     EraseSideListRows(rows, reals, UpdateHidden);
-    if (rows.back() - rows.front() + 1 == n) {
+    if (n >= RowCount()) {
+        // Every row goes: the grid keeps one empty row.
+        DeleteRowsAt(1, RowCount() - 1);
+        ClearStoreRows(0, 1);
+        SetRowHeights(0, DefaultRowHeight());
+    } else if (rows.back() - rows.front() + 1 == n) {
         DeleteRowsAt(rows.front(), n);
     } else {
         int write = rows.front();
@@ -200,10 +205,10 @@ void TGxStringGrid::RemoveDisplayRows(const std::vector<int>& rows, bool UpdateH
         maxRowCount_ = std::max(maxRowCount_ - n, RowCount());
 
     if (currentRow < RowCount() - footers) {
-        if (currentRow >= TBaseGrid::FixedRows())
+        if (currentRow >= FixedRows())
             ui::TCustomGrid::FocusCell(Col(), currentRow, true);
         TBaseGrid::SetTopRow(topRow);
-    } else if (RowCount() - footers - 1 >= TBaseGrid::FixedRows()) {
+    } else if (RowCount() - footers - 1 >= FixedRows()) {
         ui::TCustomGrid::FocusCell(Col(), RowCount() - footers - 1, true);
     } else {
         HideSelection();
@@ -289,7 +294,7 @@ void TGxStringGrid::RemoveRowsEx(int RowIndex, int RCount)
         return;
     if (RowIndex < 0 || RowIndex + RCount > RowCount())
         throw VIdiRazeRaduz("Invalid row accessed");
-    RemoveRowsCore(RowIndex, RCount, false);
+    RemoveRowsCore(RowIndex, RCount, true);
 }
 
 void TGxStringGrid::RemoveRowRange(int ARow, int Count)

@@ -45,7 +45,7 @@ bool TGxStringGrid::RowSelect(int ARow)
 
 void TGxStringGrid::SetRowSelect(int ARow, bool Value)
 {
-    if (ARow < 0 || (ARow >= RowCount() + NumHiddenRows() && RowCount() > TBaseGrid::FixedRows()))
+    if (ARow < 0 || (ARow >= RowCount() + NumHiddenRows() && RowCount() > FixedRows()))
         throw VIdiRazeRaduz("Invalid row accessed");
     if (ARow >= ui::kMaxGridCount)
         throw VIdiRazeRaduz("Invalid row accessed");

@@ -382,6 +382,12 @@ void TCustomGrid::SetSelection(const TGridRect& r)
     Invalidate();
 }
 
+void TCustomGrid::MoveSelectionOutside()
+{
+    current_ = anchor_ = {colCount_, rowCount_};
+    Invalidate();
+}
+
 void TCustomGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show)
 {
     if (ACol < fixedCols_ || ACol >= colCount_ || ARow < fixedRows_ || ARow >= rowCount_)

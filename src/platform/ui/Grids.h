@@ -157,6 +157,9 @@ public:
     TGridCoord Anchor() const { return anchor_; }
     TGridRect Selection() const;
     void SetSelection(const TGridRect& r);
+    // Puts the current cell and the anchor on the cell just past the last column and row, so that
+    // no cell is selected; the next move or count change brings them back inside.
+    void MoveSelectionOutside();
     // Moves the current cell; MoveAnchor also moves the anchor (else the selection grows).
     void MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show);
     void FocusCell(int ACol, int ARow, bool MoveAnchor);
