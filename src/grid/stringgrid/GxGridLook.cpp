@@ -281,7 +281,9 @@ std::string TSortSettings::SaveToString() const
 {
     if (IndexShow)
         return "i;" + (grid_ ? grid_->SortIndexes()->SaveToString() : std::string());
-    return (Direction == sdDescending ? "d" : "u") + std::to_string(Column);
+    std::string text(1, Direction == sdDescending ? 'd' : 'u');
+    text += std::to_string(Column);
+    return text;
 }
 
 void TSortSettings::LoadFromString(const std::string& Value)

@@ -454,7 +454,9 @@ private:
     const CellData* Find(int ACol, int ARow) const;
     CellData& Ensure(int ACol, int ARow);
 
-    std::vector<std::unique_ptr<RowData>> rows_;
+    // Owning (freed by the destructor); plain pointers, so that inserting or removing rows moves the
+    // whole block at once.
+    std::vector<RowData*> rows_;
     std::unordered_map<int, std::unique_ptr<TStringGridStrings>> rowViews_;
     std::unordered_map<int, std::unique_ptr<TStringGridStrings>> colViews_;
 };

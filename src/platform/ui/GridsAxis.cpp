@@ -13,6 +13,8 @@ bool GridAxisSizes::SetSize(int i, int v)
         return false;
     const std::int64_t delta = ExtentOf(v) - ExtentOf(size);
     size = v;
+    if (dirty_)
+        return true;
     for (std::size_t k = static_cast<std::size_t>(i) + 1; k < tree_.size(); k += k & (~k + 1))
         tree_[k] += delta;
     return true;
@@ -65,21 +67,31 @@ void GridAxisSizes::Move(int from, int to)
     Rebuild();
 }
 
-// The usual linear construction: each node passes its sum on to its parent.
-void GridAxisSizes::Rebuild()
+// From the prefix sums: node k holds the sum of the lowbit(k) extents ending at k, that is
+// P[k] - P[k - lowbit(k)]. Done in place from the top, where the smaller index is still a prefix
+// sum. Two plain passes, which the compiler keeps tight.
+void GridAxisSizes::EnsureTree() const
 {
+    if (!dirty_)
+        return;
+    dirty_ = false;
     const std::size_t n = sizes_.size();
-    tree_.assign(n + 1, 0);
+    tree_.resize(n + 1);
+    tree_[0] = 0;
+    const std::int64_t line = line_;
+    std::int64_t sum = 0;
     for (std::size_t k = 1; k <= n; ++k) {
-        tree_[k] += ExtentOf(sizes_[k - 1]);
-        const std::size_t parent = k + (k & (~k + 1));
-        if (parent <= n)
-            tree_[parent] += tree_[k];
+        const std::int64_t size = sizes_[k - 1];
+        sum += size > 0 ? size + line : 0;
+        tree_[k] = sum;
     }
+    for (std::size_t k = n; k > 0; --k)
+        tree_[k] -= tree_[k - (k & (~k + 1))];
 }
 
 std::int64_t GridAxisSizes::Offset(int i) const
 {
+    EnsureTree();
     std::int64_t sum = 0;
     for (std::size_t k = static_cast<std::size_t>(std::clamp(i, 0, Count())); k > 0; k &= k - 1)
         sum += tree_[k];
@@ -90,6 +102,7 @@ std::int64_t GridAxisSizes::Offset(int i) const
 // holds pos.
 int GridAxisSizes::IndexAtOffset(std::int64_t pos) const
 {
+    EnsureTree();
     const std::size_t n = sizes_.size();
     if (pos < 0)
         pos = 0;

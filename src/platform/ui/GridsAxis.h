@@ -38,10 +38,13 @@ public:
 
 private:
     int ExtentOf(int size) const { return size > 0 ? size + line_ : 0; }
-    void Rebuild();
+    // Changes of many sizes at once only mark the tree; the next position query rebuilds it.
+    void Rebuild() { dirty_ = true; }
+    void EnsureTree() const;
 
     std::vector<int> sizes_;
-    std::vector<std::int64_t> tree_;  // Fenwick tree over the extents, 1-based
+    mutable std::vector<std::int64_t> tree_;  // Fenwick tree over the extents, 1-based
+    mutable bool dirty_ = false;
     int line_ = 0;
 };
 

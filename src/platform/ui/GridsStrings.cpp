@@ -82,13 +82,19 @@ std::string TCustomDrawGrid::GetEditMask(int ACol, int ARow)
 
 TStringGrid::TStringGrid(TComponent* AOwner) : TCustomDrawGrid(AOwner) {}
 
-TStringGrid::~TStringGrid() = default;
+TStringGrid::~TStringGrid()
+{
+    std::vector<RowData*> rows;
+    rows.swap(rows_);
+    for (RowData* row : rows)
+        delete row;
+}
 
 TStringGrid::CellData* TStringGrid::Find(int ACol, int ARow)
 {
     if (!ValidIndex(ACol, ARow) || static_cast<std::size_t>(ARow) >= rows_.size())
         return nullptr;
-    RowData* row = rows_[static_cast<std::size_t>(ARow)].get();
+    RowData* row = rows_[static_cast<std::size_t>(ARow)];
     if (!row || static_cast<std::size_t>(ACol) >= row->size())
         return nullptr;
     return &(*row)[static_cast<std::size_t>(ACol)];
@@ -104,10 +110,10 @@ TStringGrid::CellData& TStringGrid::Ensure(int ACol, int ARow)
     const auto r = static_cast<std::size_t>(ARow);
     const auto c = static_cast<std::size_t>(ACol);
     if (r >= rows_.size())
-        rows_.resize(std::max(r + 1, static_cast<std::size_t>(RowCount())));
-    auto& row = rows_[r];
+        rows_.resize(std::max(r + 1, static_cast<std::size_t>(RowCount())), nullptr);
+    RowData*& row = rows_[r];
     if (!row) {
-        row = std::make_unique<RowData>();
+        row = new RowData;
         row->reserve(std::max(c + 1, static_cast<std::size_t>(ColCount())));
     }
     if (c >= row->size())
@@ -203,7 +209,9 @@ std::unique_ptr<GridRowCells> TStringGrid::ExtractStoreRow(int ARow)
 {
     if (ARow < 0 || static_cast<std::size_t>(ARow) >= rows_.size())
         return nullptr;
-    return std::move(rows_[static_cast<std::size_t>(ARow)]);
+    std::unique_ptr<GridRowCells> taken(rows_[static_cast<std::size_t>(ARow)]);
+    rows_[static_cast<std::size_t>(ARow)] = nullptr;
+    return taken;
 }
 
 void TStringGrid::PlaceStoreRow(int ARow, std::unique_ptr<GridRowCells> Cells)
@@ -214,11 +222,11 @@ void TStringGrid::PlaceStoreRow(int ARow, std::unique_ptr<GridRowCells> Cells)
     if (r >= rows_.size()) {
         if (!Cells)
             return;
-        rows_.resize(r + 1);
+        rows_.resize(r + 1, nullptr);
     }
     // The old cells leave the store before they are destroyed.
-    std::unique_ptr<GridRowCells> old = std::move(rows_[r]);
-    rows_[r] = std::move(Cells);
+    std::unique_ptr<GridRowCells> old(rows_[r]);
+    rows_[r] = Cells.release();
 }
 
 void TStringGrid::InsertStoreColumns(int At, int Count)
@@ -252,10 +260,8 @@ void TStringGrid::DeleteStoreColumns(int At, int Count)
 
 void TStringGrid::RowsInserted(int At, int Count)
 {
-    if (static_cast<std::size_t>(At) < rows_.size()) {
-        std::vector<std::unique_ptr<RowData>> empty(static_cast<std::size_t>(Count));
-        rows_.insert(rows_.begin() + At, std::make_move_iterator(empty.begin()), std::make_move_iterator(empty.end()));
-    }
+    if (static_cast<std::size_t>(At) < rows_.size())
+        rows_.insert(rows_.begin() + At, static_cast<std::size_t>(Count), nullptr);
     TCustomDrawGrid::RowsInserted(At, Count);
 }
 
@@ -265,9 +271,11 @@ void TStringGrid::RowsDeleted(int At, int Count)
     if (static_cast<std::size_t>(At) < rows_.size()) {
         const auto from = rows_.begin() + At;
         const auto to = rows_.begin() + std::min<std::size_t>(rows_.size(), static_cast<std::size_t>(At) + Count);
-        std::move(from, to, std::back_inserter(removed));
+        for (auto it = from; it != to; ++it)
+            removed.emplace_back(*it);
         rows_.erase(from, to);
     }
+    // Destroyed once the store is consistent again.
     removed.clear();
     TCustomDrawGrid::RowsDeleted(At, Count);
 }
@@ -311,7 +319,7 @@ void TStringGrid::RowMoved(int FromIndex, int ToIndex)
 {
     const auto needed = static_cast<std::size_t>(std::max(FromIndex, ToIndex)) + 1;
     if (rows_.size() < needed)
-        rows_.resize(needed);
+        rows_.resize(needed, nullptr);
     auto from = rows_.begin() + FromIndex;
     auto to = rows_.begin() + ToIndex;
     if (FromIndex < ToIndex)
@@ -352,7 +360,7 @@ void TStringGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawStat
 std::size_t TStringGrid::CellStoreBytes() const
 {
     std::size_t bytes = rows_.capacity() * sizeof(rows_[0]);
-    for (const auto& row : rows_) {
+    for (const RowData* row : rows_) {
         if (!row)
             continue;
         bytes += sizeof(RowData) + row->capacity() * sizeof(CellData);
@@ -367,7 +375,7 @@ void TStringGrid::StoredExtent(int& Cols, int& Rows) const
 {
     Cols = 0;
     Rows = static_cast<int>(rows_.size());
-    for (const auto& row : rows_)
+    for (const RowData* row : rows_)
         if (row)
             Cols = std::max(Cols, static_cast<int>(row->size()));
 }

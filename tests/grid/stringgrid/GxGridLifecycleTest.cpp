@@ -70,6 +70,8 @@ TEST(GxGridLifecycle, GridFilledShapedAndDestroyedFreesWhatItOwns)
     grid.CreateCellGraphic(5, 20);
     grid.HideRow(grid.RealRowIndex(20));
     EXPECT_EQ(grid.NumHiddenRows(), 7);
+    grid.FloatingFooter()->SetVisible(true);
+    ASSERT_NE(grid.PaintToBuffer(), nullptr);  // painting a shaped grid headless does not fail
 }
 
 TEST(GxGridLifecycle, TheOwningFormsResizeEventRunsOnAndComesBackAlone)
