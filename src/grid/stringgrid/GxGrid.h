@@ -709,6 +709,9 @@ protected:
     bool DoMouseWheelDown(ui::TShiftState Shift, ui::TPoint MousePos) override;
     bool DoMouseWheelUp(ui::TShiftState Shift, ui::TPoint MousePos) override;
     void WndProc(ui::TMessage& message) override;
+    // The framework's answer, plus characters while typing searches (AutoGotoWhenSorted) or
+    // while the cells are not editable.
+    unsigned WantKeys() const override;
     // The timer tick of the grid window (identifier 111).
     virtual void HandleTimer();
 

@@ -490,6 +490,14 @@ void TGxStringGrid::EndUpdate()
         Invalidate();
 }
 
+unsigned TGxStringGrid::WantKeys() const
+{
+    unsigned keys = TBaseGrid::WantKeys();
+    if (navigation_->AutoGotoWhenSorted() || !(Options() & ui::goEditing))
+        keys |= ui::DLGC_WANTCHARS;
+    return keys;
+}
+
 // --- alignment of a cell's text ---------------------------------------------------------------------------
 
 void TGxStringGrid::GetCellTextAlignment(int ACol, int ARow, THAlignment& HA, TVAlignment& VA)
