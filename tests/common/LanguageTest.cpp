@@ -248,4 +248,18 @@ TEST_F(LanguageFile, InitLanguageFallsBackToEnglish)
     EXPECT_EQ(Lang_List[0], "Start");
 }
 
+TEST_F(LanguageFile, TheEndingCountsInAnyLetterCase)
+{
+    // As the options dialog lists such a file, so the language loads from it.
+    write("GERMAN.LNG", "STR 0 = Anfang\n");
+    Language_Name = "GERMAN";
+    Init_Language();
+    EXPECT_EQ(Language_Name, "GERMAN");
+    EXPECT_EQ(Lang_List[0], "Anfang");
+    Language_Name = "german";  // the name itself is not the ending
+    Init_Language();
+    EXPECT_EQ(Language_Name, "English");
+    EXPECT_EQ(Lang_List[0], "Begin");
+}
+
 }  // namespace
