@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "common/LangFileExport.h"
 #include "common/ULanguage.h"
 
 namespace {
@@ -260,6 +261,34 @@ TEST_F(LanguageFile, TheEndingCountsInAnyLetterCase)
     Init_Language();
     EXPECT_EQ(Language_Name, "English");
     EXPECT_EQ(Lang_List[0], "Begin");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(LanguageFile, TheEnglishFileBringsBackEveryBuiltInText)
+{
+    const std::string english = write("English.lng", English_Lang_File_Text());
+    for (std::string& text : Lang_List)
+        text = "other language";
+    Load_Lang_File(english);
+    int texts = 0;
+    for (int n = 0; n < static_cast<int>(Lang_List.size()); ++n) {
+        if (std::string(Default_Lang_Text(n)) == " ")
+            continue;  // numbers without a text are not in the file
+        ++texts;
+        EXPECT_EQ(Lang_List[static_cast<std::size_t>(n)], Default_Lang_Text(n)) << n;
+    }
+    EXPECT_GT(texts, 3000);
+}
+
+TEST(EnglishLanguageFile, TheBuildPutsItBesideTheProgram)
+{
+    const fs::path file = fs::path(CFG_BIN_DIR) / "LANGUAGE" / "English.lng";
+    if (!fs::exists(file))
+        GTEST_SKIP() << "not built: " << file;
+    EXPECT_EQ(testsupport::ReadFile(file), English_Lang_File_Text());
 }
 
 }  // namespace
