@@ -265,7 +265,7 @@ void TFBrevandoreFirmWare::FormCreate(ui::TObject*)
     // folder directly below PROJECTS (no separators, "." or ".."), and that very folder exists and
     // stays inside PROJECTS when links are followed.
     const std::string remembered = Path_Projects + "/" + Name_Project;
-    if (!Name_Project.empty() && Project_Name_Problem(Name_Project).empty() && Project_Folder_Inside(Name_Project))
+    if (!Name_Project.empty() && Project_Name_Problem(Name_Project) == 0 && Project_Folder_Inside(Name_Project))
         Path_Project = remembered;
     else
         Apply_Open_Project("");
