@@ -29,8 +29,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::size_t kNamePrefix = 32;   // bytes of the target's name in a temporary's name
-constexpr int kMaxLinks = 40;             // symbolic links followed before giving up (as the kernel does)
+constexpr std::size_t kNamePrefix = 32;  // bytes of the target's name in a temporary's name
+constexpr int kMaxLinks = 40;            // symbolic links followed before giving up (as the kernel does)
 constexpr const char* kRandomPart = "XXXXXX";
 
 [[noreturn]] void Refuse(const std::string& fileName, const std::string& reason)
@@ -129,7 +129,7 @@ void SyncFolder(const fs::path& dir)
 
 }  // namespace
 
-void WriteFileAtomic(const std::string& fileName, const std::string& bytes)
+PendingFile::PendingFile(const std::string& fileName, const std::string& bytes) : fileName_(fileName)
 {
     const fs::path target = FinalTarget(fileName);
     const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
@@ -144,24 +144,54 @@ void WriteFileAtomic(const std::string& fileName, const std::string& bytes)
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         Refuse(fileName, std::strerror(errno));
-    // Held until the file is closed: a save running beside this one does not take it for stale.
+    // Held until the temporary is renamed or removed: a save running beside this one does not
+    // take it for a left-over.
     ::flock(fd, LOCK_EX);
 
     int err = WriteAll(fd, bytes);
     // A replaced file keeps its permissions; a new one is readable by all, writable by its owner.
     if (err == 0 && ::fchmod(fd, exists ? (st.st_mode & 07777) : 0644) != 0)
         err = errno;
-    // Once fsync succeeded the content is on disk; the rename happens while the lock is still held.
     if (err == 0 && ::fsync(fd) != 0)
         err = errno;
-    if (err == 0 && ::rename(temporary.c_str(), target.c_str()) != 0)
-        err = errno;
-    if (err != 0)
+    if (err != 0) {
         ::unlink(temporary.c_str());
-    ::close(fd);
-    if (err != 0)
+        ::close(fd);
         Refuse(fileName, std::strerror(err));
-    SyncFolder(dir);
+    }
+    target_ = target.string();
+    temporary_ = std::move(temporary);
+    fd_ = fd;
+}
+
+PendingFile::~PendingFile()
+{
+    if (!temporary_.empty())
+        ::unlink(temporary_.c_str());
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+void PendingFile::Commit()
+{
+    if (temporary_.empty())
+        return;
+    // The content is on disk (fsync succeeded); the rename happens while the lock is still held.
+    const int err = ::rename(temporary_.c_str(), target_.c_str()) == 0 ? 0 : errno;
+    if (err != 0)
+        ::unlink(temporary_.c_str());
+    temporary_.clear();
+    ::close(fd_);
+    fd_ = -1;
+    if (err != 0)
+        Refuse(fileName_, std::strerror(err));
+    const fs::path target(target_);
+    SyncFolder(target.has_parent_path() ? target.parent_path() : fs::path("."));
+}
+
+void WriteFileAtomic(const std::string& fileName, const std::string& bytes)
+{
+    PendingFile(fileName, bytes).Commit();
 }
 
 }  // namespace rtl
