@@ -2,6 +2,7 @@
 #include "grid/base/BaseGrid.h"
 
 #include "grid/base/BaseGridPaint.h"
+#include "grid/base/GridUndoRedo.h"
 
 #include <algorithm>
 
@@ -36,6 +37,24 @@ bool Store(T& field, T value)
 }
 
 }  // namespace
+
+void TBaseGrid::SetUndoRedo(TGxGridUndoRedo* v)
+{
+    // The removal notice runs both ways, so it stays in place for a store that is unlinked here
+    // but may still point to this grid.
+    undoRedo_ = v;
+    if (v) {
+        FreeNotification(v);
+        v->SetGrid(this);
+    }
+}
+
+void TBaseGrid::Notification(ui::TComponent* component, ui::TOperation operation)
+{
+    if (operation == ui::TOperation::opRemove && component == undoRedo_)
+        undoRedo_ = nullptr;
+    TObjStringGrid::Notification(component, operation);
+}
 
 void TBaseGrid::SetGridLineWidth(int v)
 {

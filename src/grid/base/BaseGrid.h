@@ -107,7 +107,8 @@ public:
     bool HasCellProps() const { return hasCellProps_; }
     void NoteCellPropsCreated() { hasCellProps_ = true; }
     TGxGridUndoRedo* UndoRedo() const { return undoRedo_; }
-    void SetUndoRedo(TGxGridUndoRedo* v) { undoRedo_ = v; }
+    // Links the undo store and sets this grid as its Grid.
+    void SetUndoRedo(TGxGridUndoRedo* v);
 
     // Painting state: the grid draws its own lines (the framework's are off) and its looks.
     int GridLineWidth() const { return gridLineWidth_; }
@@ -182,6 +183,8 @@ public:
 
 protected:
     void KeyDown(unsigned& key, ui::TShiftState shift) override;
+    // Forgets the linked undo store when it goes.
+    void Notification(ui::TComponent* component, ui::TOperation operation) override;
 
 private:
     void FreeCellProperties(TCellProperties* props);

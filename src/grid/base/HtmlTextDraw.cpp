@@ -4,8 +4,10 @@
 #include <array>
 #include <utility>
 
+#include "grid/base/HtmlTextEngine.h"
 #include "grid/base/HtmlTextUtils.h"
-#include "platform/ui/Graphics.h"
+#include "platform/rtl/Conversions.h"
+#include "platform/rtl/StrUtils.h"
 #include "platform/ui/TextLayout.h"
 
 namespace gx {
@@ -20,10 +22,6 @@ namespace {
 
 TColor gHighlightBack = ui::clHighlight;
 TColor gHighlightText = ui::clHighlightText;
-
-// Bottom-aligned single line with tabs expanded; "&" marks an accelerator ("&&" is one "&").
-constexpr unsigned kTextFlags = ui::DT_BOTTOM | ui::DT_SINGLELINE | ui::DT_EXPANDTABS;
-constexpr int kListIndent = 12;
 
 constexpr std::array<std::pair<std::string_view, TColor>, 40> kColorNames{{
     {"clred", 0x0000FF},
@@ -68,24 +66,10 @@ constexpr std::array<std::pair<std::string_view, TColor>, 40> kColorNames{{
     {"clinfobk", 0xFF000018},
 }};
 
+// A hexadecimal digit of a colour value; anything else reads as 0.
 int hexDigit(char c)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return 0;
-}
-
-std::string lower(std::string_view s)
-{
-    std::string r(s);
-    for (char& c : r)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return r;
+    return rtl::StrToIntDef(std::string("$") + c, 0);
 }
 
 // One left-to-right pass over the entities of the table (any letter case): a replaced text is
@@ -161,90 +145,19 @@ std::string preprocess(std::string_view text)
     return out;
 }
 
-struct LinkState {
-    bool inside = false;
-    std::string href, title;
-};
+}  // namespace
 
-struct LineMetrics {
-    int width = 0;
-    int height = 0;
-    int subExtra = 0;
-    int supExtra = 0;
-    int baseline = 0;
-};
+namespace html {
 
-class HtmlEngine {
-public:
-    HtmlEngine(TCanvas& canvas, const TRect& layout, const THTMLDrawParams& p, THTMLDrawResult& r)
-        : c_(canvas), layoutRect_(layout), p_(p), r_(r)
-    {}
+TColor HighlightBackColor()
+{
+    return gHighlightBack;
+}
 
-    bool run(std::string_view text);
-
-private:
-    // One line of the source: in measuring mode it consumes the line's markup from src into
-    // consumed_; in drawing mode it draws (or hit-tests) the given markup in lineRect.
-    void drawLine(std::string& src, const TRect& lineRect, bool measuring);
-    void textRun(std::string& src, const TRect& lineRect, bool measuring);
-    void tag(std::string& src, const TRect& lineRect, bool measuring);
-    void dispatchTag(std::string_view tagText, bool closing, const TRect& lineRect, bool measuring);
-
-    int ghHeight() { return c_.TextHeight("gh"); }
-    int textWidth(const std::string& s);
-    void setStyle(unsigned flag, bool on);
-    TColor savedBrush();
-    void restoreBrush(TColor saved);
-    void setBrush(TColor color);
-    void fillBand(const TRect& r, TColor color);
-    void drawRun(const std::string& text, const TRect& box);
-    void drawErrorLine(int left, int right, int textBottom);
-    int textBottom(const TRect& lineRect) const { return lineRect.Bottom - line_.subExtra; }
-
-    TCanvas& c_;
-    const TRect layoutRect_;
-    const THTMLDrawParams& p_;
-    THTMLDrawResult& r_;
-
-    TFont baseFont_;
-    TColor startBrush_ = ui::clNone;
-    bool dropRest_ = false;
-
-    int align_ = 0;  // 0 left, 1 right, 2 centre
-    int indent_ = 0;
-    int listLevel_ = 0;
-    LinkState link_;
-    bool linkHitPending_ = false;
-    bool linkTextHit_ = false;
-    bool errorMark_ = false;
-    bool hidden_ = false;
-    bool shadow_ = false;
-    bool paraBack_ = false;
-    bool sub_ = false;
-    bool sup_ = false;
-    int rotationSaved_ = 0;
-
-    TColor paraSavedBrush_ = ui::clNone;
-    TColor fontSavedBrush_ = ui::clNone;
-    TColor hoverSavedBrush_ = ui::clNone;
-    TColor hoverSavedFont_ = ui::clNone;
-    TColor hiSavedFont_ = ui::clNone;
-    TColor hiSavedBrush_ = ui::clNone;
-
-    // Per line.
-    LineMetrics line_;
-    bool lineEnded_ = false;
-    bool lineFull_ = false;
-    bool liSeen_ = false;
-    int trailingSpace_ = 0;
-    std::string lineText_;
-    std::string consumed_;
-    int x_ = 0;            // current x
-    int linkStartX_ = -1;  // where the open link began on this line; -1 on an earlier line
-    bool focusOpen_ = false;
-    int focusLeft_ = 0;
-    int focusTop_ = 0;
-};
+TColor HighlightTextColor()
+{
+    return gHighlightText;
+}
 
 int HtmlEngine::textWidth(const std::string& s)
 {
@@ -402,281 +315,6 @@ void HtmlEngine::textRun(std::string& src, const TRect& lineRect, bool measuring
     }
 }
 
-void HtmlEngine::dispatchTag(std::string_view tagText, bool closing, const TRect& lineRect, bool measuring)
-{
-    // tagText: from the first letter of the name up to (not including) ">".
-    std::size_t nameEnd = 0;
-    while (nameEnd < tagText.size() && tagText[nameEnd] != ' ' && tagText[nameEnd] != '>')
-        ++nameEnd;
-    const std::string name = HtmlUpper(tagText.substr(0, nameEnd));
-    const auto starts = [&](std::string_view prefix) { return name.rfind(prefix, 0) == 0; };
-    const bool drawing = !measuring && !p_.HitTestOnly;
-    const bool hasClose = tagText.find('>') != std::string_view::npos;
-    std::string value;
-    const char first = name.empty() ? '\0' : name[0];
-
-    switch (first) {
-    case 'A': {
-        const bool hoverLook = [&] {
-            return !p_.UnderlineHoverOnly || r_.LinkCount + (closing ? 0 : 1) == p_.HoverLinkIndex;
-        }();
-        if (!closing) {
-            if (p_.FocusLinkIndex == r_.LinkCount && !measuring) {
-                focusOpen_ = true;
-                focusLeft_ = x_;
-                focusTop_ = lineRect.Top;
-            }
-            ++r_.LinkCount;
-            if (hoverLook && drawing) {
-                setStyle(ui::fsUnderline, true);
-                if (p_.HoverBackColor != ui::clNone) {
-                    hoverSavedBrush_ = savedBrush();
-                    setBrush(p_.HoverBackColor);
-                }
-                if (p_.HoverFontColor != ui::clNone) {
-                    hoverSavedFont_ = c_.Font()->Color();
-                    c_.Font()->SetColor(p_.HoverFontColor);
-                }
-            }
-            const bool keepHoverColor =
-                p_.UnderlineHoverOnly && r_.LinkCount == p_.HoverLinkIndex && p_.HoverFontColor != ui::clNone;
-            if (!p_.Selected && !keepHoverColor)
-                c_.Font()->SetColor(p_.LinkColor);
-            if (HtmlTagAttribute(tagText, "HREF", link_.href)) {
-                link_.inside = true;
-                link_.title.clear();
-                HtmlTagAttribute(tagText, "TITLE", link_.title);
-            }
-            linkStartX_ = x_;
-        } else {
-            if (hoverLook && drawing) {
-                setStyle(ui::fsUnderline, false);
-                if (p_.HoverBackColor != ui::clNone)
-                    restoreBrush(hoverSavedBrush_);
-                if (p_.HoverFontColor != ui::clNone)
-                    c_.Font()->SetColor(hoverSavedFont_);
-            }
-            if (!p_.Selected)
-                c_.Font()->SetColor(baseFont_.Color());
-            link_.inside = false;
-            if (linkHitPending_) {
-                linkHitPending_ = false;
-                const int left = linkStartX_ >= 0 ? linkStartX_ : lineRect.Left;
-                r_.HoverRect = TRect(left, lineRect.Top, x_, textBottom(lineRect));
-                r_.LinkAtPoint = r_.LinkCount;
-            }
-            if (focusOpen_ && r_.LinkCount == p_.FocusLinkIndex + 1) {
-                focusOpen_ = false;
-                const int bottom = lineRect.Bottom - line_.baseline;
-                if (drawing)
-                    c_.DrawFocusRect(TRect(focusLeft_ - 1, bottom - ghHeight(), x_ + 1, bottom));
-            }
-        }
-        break;
-    }
-    case 'B':
-        if (name == "B") {
-            setStyle(ui::fsBold, !closing);
-        } else if (closing) {
-            c_.Font()->SetColor(baseFont_.Color());  // </BLINK> and the like
-        } else if (name == "BR") {
-            lineEnded_ = true;
-            if (measuring)
-                r_.PlainText += '\r';
-        } else if (starts("BL")) {
-            if (!p_.BlinkVisible)
-                c_.Font()->SetColor(startBrush_);
-        } else if (starts("BODY") && drawing) {
-            if (HtmlTagAttribute(tagText, "BGCOLOR", value)) {
-                const std::string up = HtmlUpper(value);
-                TColor col = ui::clBlack;
-                if (up.find("CL") != std::string::npos)
-                    col = HTMLColor(lower(value));
-                if (up.find('#') != std::string::npos)
-                    col = HTMLColor(value);
-                setBrush(col);
-                fillBand(layoutRect_, col);
-                fontSavedBrush_ = col;
-            }
-        }
-        break;
-    case 'E':
-        if (name == "E" && drawing)
-            errorMark_ = !closing;
-        break;
-    case 'F':
-        if (name != "FONT")
-            break;
-        if (!closing) {
-            if (!hasClose)
-                break;
-            if (HtmlTagAttribute(tagText, "FACE", value))
-                c_.Font()->SetName(value);
-            if (!p_.Selected && HtmlTagAttribute(tagText, "COLOR", value))
-                c_.Font()->SetColor(HTMLColor(value));
-            if (drawing && !p_.Selected && HtmlTagAttribute(tagText, "BGCOLOR", value)) {
-                fontSavedBrush_ = savedBrush();
-                setBrush(HTMLColor(value));
-            }
-            const std::size_t sizeAt = HtmlFindNoCase(tagText, "SIZE");
-            if (sizeAt != std::string::npos) {
-                std::size_t eq = tagText.find('=', sizeAt);
-                if (eq != std::string::npos) {
-                    ++eq;
-                    if (eq < tagText.size() && tagText[eq] == '"')
-                        ++eq;
-                    const int n = HtmlReadInt(tagText.substr(eq));
-                    static constexpr int kSizes[] = {8, 10, 12, 14, 16};
-                    c_.Font()->SetSize(n >= 1 && n <= 5 ? kSizes[n - 1] : n);
-                }
-            }
-        } else {
-            c_.Font()->SetName(baseFont_.Name());
-            c_.Font()->SetHeight(baseFont_.Height());
-            if (drawing && !p_.Selected) {
-                c_.Font()->SetColor(baseFont_.Color());
-                restoreBrush(fontSavedBrush_);
-            }
-        }
-        break;
-    case 'H':
-        if (name == "HI") {
-            if (!drawing)
-                break;
-            if (!closing) {
-                hiSavedFont_ = c_.Font()->Color();
-                hiSavedBrush_ = savedBrush();
-                setBrush(gHighlightBack);
-                c_.Font()->SetColor(gHighlightText);
-            } else {
-                c_.Font()->SetColor(hiSavedFont_);
-                restoreBrush(hiSavedBrush_);
-            }
-        } else if (name == "HR" && !closing) {
-            lineEnded_ = true;
-            if (drawing) {
-                const TColor pc = c_.Pen()->Color();
-                c_.Pen()->SetColor(ui::clBlack);
-                c_.MoveTo(lineRect.Left, lineRect.Bottom + 1);
-                c_.LineTo(lineRect.Right, lineRect.Bottom + 1);
-                c_.Pen()->SetColor(pc);
-            }
-        }
-        break;
-    case 'I':
-        if (name == "I") {
-            setStyle(ui::fsItalic, !closing);
-        } else if (starts("IN") && !closing) {
-            const std::size_t xAt = tagText.find_first_of("xX");
-            if (xAt != std::string::npos && HtmlTagAttribute(tagText.substr(xAt), "X", value)) {
-                bool ok = false;
-                const int n = HtmlReadInt(value, &ok);
-                if (ok && n > line_.width) {
-                    line_.width = n;
-                    x_ = layoutRect_.Left + n;
-                }
-            }
-        }
-        // IMG: inline pictures take no space here.
-        break;
-    case 'L':
-        if (closing) {
-            lineEnded_ = true;
-        } else if (name == "LI") {
-            if (liSeen_) {
-                lineFull_ = true;
-                break;
-            }
-            liSeen_ = true;
-            line_.width += kListIndent * listLevel_;
-            x_ += kListIndent * (listLevel_ - 1);
-            if (drawing) {
-                TRect r(x_, lineRect.Top, lineRect.Right, lineRect.Bottom);
-                const TColor brush = savedBrush();
-                c_.Brush()->SetStyle(TBrushStyle::bsClear);
-                c_.DrawText(listLevel_ % 2 ? "\xE2\x80\xA2" : "o", r,
-                            ui::DT_LEFT | ui::DT_TOP | ui::DT_SINGLELINE | ui::DT_NOPREFIX);
-                restoreBrush(brush);
-            }
-            x_ += kListIndent;
-        }
-        break;
-    case 'P':
-        if (name != "P")
-            break;
-        if (!closing) {
-            if (!hasClose)
-                break;
-            if (HtmlTagAttribute(tagText, "ALIGN", value)) {
-                const std::string up = HtmlUpper(value);
-                if (up.find("RIGHT") != std::string::npos)
-                    align_ = 1;
-                else if (up.find("LEFT") != std::string::npos)
-                    align_ = 0;
-                else if (up.find("CENTER") != std::string::npos)
-                    align_ = 2;
-            }
-            if (HtmlTagAttribute(tagText, "INDENT", value))
-                indent_ = HtmlReadInt(value);
-            if (drawing && HtmlTagAttribute(tagText, "BGCOLOR", value)) {
-                const TColor col = HTMLColor(value);
-                paraBack_ = true;
-                paraSavedBrush_ = savedBrush();
-                setBrush(col);
-                fillBand(TRect(layoutRect_.Left, lineRect.Top, layoutRect_.Right, lineRect.Bottom), col);
-            }
-        } else {
-            lineEnded_ = true;
-            if (drawing) {
-                restoreBrush(paraSavedBrush_);
-                paraBack_ = false;
-            }
-        }
-        break;
-    case 'R':
-        if (!closing) {
-            const std::size_t aAt = tagText.find_first_of("aA");
-            if (aAt != std::string::npos && HtmlTagAttribute(tagText.substr(aAt), "A", value)) {
-                rotationSaved_ = c_.Font()->Orientation();
-                c_.Font()->SetOrientation(HtmlReadInt(value) * 10);
-            }
-        } else {
-            c_.Font()->SetOrientation(rotationSaved_);
-        }
-        break;
-    case 'S':
-        if (name == "S")
-            setStyle(ui::fsStrikeOut, !closing);
-        else if (starts("SH"))
-            shadow_ = !closing;
-        else if (closing && starts("SU"))
-            sub_ = sup_ = false;
-        else if (starts("SUB"))
-            sub_ = true;
-        else if (starts("SUP"))
-            sup_ = true;
-        break;
-    case 'U':
-        if (name == "U") {
-            setStyle(ui::fsUnderline, !closing);
-        } else if (!closing) {
-            ++listLevel_;
-            lineEnded_ = true;
-        } else if (listLevel_ > 0) {
-            --listLevel_;
-        } else {
-            setStyle(ui::fsUnderline, false);
-        }
-        break;
-    case 'Z':
-        if (name == "Z")
-            hidden_ = !closing;
-        break;
-    default:
-        break;  // CONTROL and any other tag: no effect here
-    }
-}
-
 void HtmlEngine::tag(std::string& src, const TRect& lineRect, bool measuring)
 {
     if (src.size() < 3) {
@@ -823,7 +461,7 @@ bool HtmlEngine::run(std::string_view text)
     return !p_.MeasureOnly && hit;
 }
 
-}  // namespace
+}  // namespace html
 
 TColor HTMLColor(std::string_view value)
 {
@@ -833,7 +471,7 @@ TColor HTMLColor(std::string_view value)
             d[i] = hexDigit(value[i + 1]);
         return ui::RGB(d[0] * 16 + d[1], d[2] * 16 + d[3], d[4] * 16 + d[5]);
     }
-    const std::string name = lower(value);
+    const std::string name = rtl::LowerCase(value);
     for (const auto& [n, c] : kColorNames)
         if (n == name)
             return c;
@@ -843,7 +481,7 @@ TColor HTMLColor(std::string_view value)
 bool DrawHTMLText(TCanvas& Canvas, std::string_view Text, const TRect& LayoutRect, const THTMLDrawParams& Params,
                   THTMLDrawResult& Result)
 {
-    HtmlEngine engine(Canvas, LayoutRect, Params, Result);
+    html::HtmlEngine engine(Canvas, LayoutRect, Params, Result);
     return engine.run(Text);
 }
 

@@ -5,6 +5,9 @@
 #include <utility>
 #include <vector>
 
+#include "platform/rtl/Conversions.h"
+#include "platform/rtl/StrUtils.h"
+
 namespace gx {
 
 namespace {
@@ -28,37 +31,19 @@ constexpr std::array<THtmlEntity, 51> kNamedEntities{{
 
 constexpr std::array<THtmlEntity, 4> kBasicEntities{{{"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}, {"&quot;", "\""}}};
 
-char upper(char c)
-{
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 bool startsWithNoCase(std::string_view s, std::size_t at, std::string_view what)
 {
-    if (s.size() - at < what.size())
-        return false;
-    for (std::size_t i = 0; i < what.size(); ++i)
-        if (upper(s[at + i]) != upper(what[i]))
-            return false;
-    return true;
+    return at <= s.size() && s.size() - at >= what.size() && rtl::SameText(s.substr(at, what.size()), what);
 }
 
 void replaceAllNoCase(std::string& text, std::string_view find, std::string_view by)
 {
-    std::size_t at = 0;
-    while ((at = HtmlFindNoCase(text, find, at)) != std::string::npos) {
-        text.replace(at, find.size(), by);
-        at += by.size();
-    }
+    text = rtl::ReplaceText(text, find, by);
 }
 
 void replaceAll(std::string& text, std::string_view find, std::string_view by)
 {
-    std::size_t at = 0;
-    while ((at = text.find(find, at)) != std::string::npos) {
-        text.replace(at, find.size(), by);
-        at += by.size();
-    }
+    text = rtl::ReplaceStr(text, find, by);
 }
 
 }  // namespace
@@ -74,8 +59,8 @@ bool HtmlTagAttribute(std::string_view tag, std::string_view name, std::string& 
         }
         if (quoted || !startsWithNoCase(tag, i, key))
             continue;
-        const char before = i ? upper(tag[i - 1]) : ' ';
-        if ((before >= 'A' && before <= 'Z') || (before >= '0' && before <= '9'))
+        const char before = i ? tag[i - 1] : ' ';
+        if (rtl::IsLetter(before) || rtl::IsDigit(before))
             continue;
         value.clear();
         // An unquoted value reads as empty.
@@ -156,22 +141,11 @@ std::size_t mapVisiblePosition(std::string_view s, std::size_t n)
 
 }  // namespace
 
-std::string HtmlUpper(std::string_view s)
-{
-    std::string r(s);
-    for (char& c : r)
-        c = upper(c);
-    return r;
-}
-
 std::size_t HtmlFindNoCase(std::string_view text, std::string_view find, std::size_t from)
 {
-    if (find.empty() || text.size() < find.size())
+    if (find.empty() || from > text.size())
         return std::string::npos;
-    for (std::size_t i = from; i + find.size() <= text.size(); ++i)
-        if (startsWithNoCase(text, i, find))
-            return i;
-    return std::string::npos;
+    return rtl::UpperCase(text).find(rtl::UpperCase(find), from);
 }
 
 int HtmlReadInt(std::string_view s, bool* ok)
@@ -193,16 +167,11 @@ int HtmlReadInt(std::string_view s, bool* ok)
     long long value = 0;
     bool digits = false;
     for (; i < s.size(); ++i) {
-        const char c = upper(s[i]);
-        int d;
-        if (c >= '0' && c <= '9')
-            d = c - '0';
-        else if (base == 16 && c >= 'A' && c <= 'F')
-            d = c - 'A' + 10;
-        else
+        const char c = s[i];
+        if (!(base == 16 ? rtl::IsHexDigit(c) : rtl::IsDigit(c)))
             break;
         digits = true;
-        value = value * base + d;
+        value = value * base + rtl::StrToIntDef(std::string("$") + c, 0);
         if (value > 0x7FFFFFFFLL)
             value = 0x7FFFFFFFLL;
     }
@@ -357,8 +326,8 @@ std::string HighlightHTMLText(std::string_view text, std::string_view searchText
     if (search.empty())
         return result;
 
-    const std::string hay = caseSensitive ? visible : HtmlUpper(visible);
-    const std::string needle = caseSensitive ? search : HtmlUpper(search);
+    const std::string hay = caseSensitive ? visible : rtl::UpperCase(visible);
+    const std::string needle = caseSensitive ? search : rtl::UpperCase(search);
     const std::string open = "<" + std::string(tag) + ">";
     const std::string close = "</" + std::string(tag) + ">";
     std::size_t pos = 0;  // 1-based position after which the next search starts
@@ -394,7 +363,7 @@ void ParseControlTag(std::string_view tagText, std::string& type, std::string& i
 {
     type.clear(), id.clear(), value.clear(), width.clear(), height.clear(), prop.clear(), maxLen.clear();
     if (HtmlTagAttribute(tagText, "TYPE", type))
-        type = HtmlUpper(type);
+        type = rtl::UpperCase(type);
     HtmlTagAttribute(tagText, "WIDTH", width);
     HtmlTagAttribute(tagText, "HEIGHT", height);
     HtmlTagAttribute(tagText, "ID", id);
@@ -479,11 +448,7 @@ bool SetHTMLControlValue(std::string& text, std::string_view id, std::string_vie
 
 std::string PasswordMask(std::string_view text)
 {
-    std::string out;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80)
-            out += '*';
-    return out;
+    return rtl::StringOfChar('*', rtl::Utf8Length(text));
 }
 
 }  // namespace gx

@@ -9,9 +9,6 @@
 
 namespace gx {
 
-// ASCII-only upper-casing: the "any case" comparisons of the cell markup.
-std::string HtmlUpper(std::string_view s);
-
 // Position of Find in Text at or after From, comparing ASCII letters in any case;
 // npos when absent.
 std::size_t HtmlFindNoCase(std::string_view text, std::string_view find, std::size_t from = 0);

@@ -81,10 +81,13 @@ void TComponent::InsertComponent(TComponent* component)
 
 void TComponent::RemoveComponent(TComponent* component)
 {
-    auto it = std::find(components_.begin(), components_.end(), component);
-    if (it == components_.end())
+    if (!component || component->owner_ != this)
         return;
-    components_.erase(it);
+    // Owned components mostly go newest first, so the search starts at the back.
+    auto it = std::find(components_.rbegin(), components_.rend(), component);
+    if (it == components_.rend())
+        return;
+    components_.erase(std::next(it).base());
     component->owner_ = nullptr;
     if (!Destroying())
         Notification(component, TOperation::opRemove);
@@ -111,14 +114,21 @@ void TComponent::RemoveFreeNotification(TComponent* other)
 
 void TComponent::Notification(TComponent* component, TOperation operation)
 {
-    // What the owner hears, everything it owns hears too: components of one form learn that a
-    // sibling they point to goes away without asking for it.
-    if (Destroying())
+    // A removal the owner hears, everything it owns hears too: components of one form learn that
+    // a sibling they point to goes away without asking for it. An insertion concerns the owner
+    // alone; passing it on would make building a form of n components cost n^2 notices.
+    if (operation != TOperation::opRemove || Destroying())
         return;
-    std::vector<TComponent*> owned = components_;
-    for (TComponent* c : owned)
-        if (c != component && std::find(components_.begin(), components_.end(), c) != components_.end())
+    // A listener may remove components (itself included) while it is told; the index then stays
+    // on the component that moved into the freed place, so none is skipped and none is called
+    // after it went.
+    for (std::size_t i = 0; i < components_.size();) {
+        TComponent* c = components_[i];
+        if (c != component)
             c->Notification(component, operation);
+        if (i < components_.size() && components_[i] == c)
+            ++i;
+    }
 }
 
 void TComponent::BeginLoading()

@@ -46,8 +46,8 @@ public:
 
 protected:
     // A component was inserted into or removed from this owner, or one this component watches
-    // (FreeNotification) goes away. The default passes it on to every owned component; overrides
-    // call it.
+    // (FreeNotification) goes away. The default passes a removal on to every owned component (and
+    // so down the whole ownership tree); an insertion stops at the owner. Overrides call it.
     virtual void Notification(TComponent* component, TOperation operation);
     // Called once all properties are set after loading.
     virtual void Loaded() {}

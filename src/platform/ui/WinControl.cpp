@@ -131,11 +131,14 @@ void TWinControl::InsertControl(TControl* control)
 
 void TWinControl::RemoveControl(TControl* control)
 {
-    auto it = std::find(controls_.begin(), controls_.end(), control);
-    if (it == controls_.end())
+    // Children mostly go newest first (a form deletes what it owns in that order), so both
+    // searches start at the back.
+    auto it = std::find(controls_.rbegin(), controls_.rend(), control);
+    if (it == controls_.rend())
         return;
-    controls_.erase(it);
-    tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), control), tabList_.end());
+    controls_.erase(std::next(it).base());
+    if (auto tab = std::find(tabList_.rbegin(), tabList_.rend(), control); tab != tabList_.rend())
+        tabList_.erase(std::next(tab).base());
     control->parent_ = nullptr;
     if (auto* w = dynamic_cast<TWinControl*>(control)) {
         TWinControl* f = FindFocusedControl();

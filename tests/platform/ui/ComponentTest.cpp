@@ -3,6 +3,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Component.h"
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace ui;
@@ -99,6 +100,73 @@ TEST(Component, ComponentsOfOneOwnerHearOfEachOthersRemoval)
     EXPECT_EQ(grid->link, nullptr);
     EXPECT_EQ(inner->link, nullptr);
     EXPECT_EQ(form.ComponentCount(), 1);
+}
+
+// A listener that removes components while it hears of a removal: whichever it deletes (itself,
+// a sibling already told or one still to be told), every survivor hears the removal once and no
+// deleted component is told anything (ASan catches a call on a deleted one).
+TEST(Component, RemovalNoticesSurviveListenersThatDeleteComponents)
+{
+    struct Linked : TComponent {
+        explicit Linked(TComponent* owner) : TComponent(owner) {}
+        TComponent* link = nullptr;
+        TComponent* victim = nullptr;  // deleted when link goes
+        int heard = 0;
+        void Notification(TComponent* c, TOperation op) override
+        {
+            TComponent::Notification(c, op);
+            if (op != TOperation::opRemove || c != link)
+                return;
+            link = nullptr;
+            ++heard;
+            if (TComponent* v = std::exchange(victim, nullptr))
+                delete v;  // may be this very component: nothing touches it afterwards
+        }
+    };
+    struct Case {
+        const char* name;
+        int deleter;  // index of the component that deletes
+        int victim;   // index of the component it deletes
+    };
+    for (const Case& k : {Case{"itself", 1, 1}, Case{"an earlier sibling", 2, 0}, Case{"a later sibling", 0, 3}}) {
+        SCOPED_TRACE(k.name);
+        TComponent form(nullptr);
+        auto* target = new TComponent(&form);
+        std::vector<Linked*> linked;
+        for (int i = 0; i < 5; ++i)
+            linked.push_back(new Linked(&form));
+        for (Linked* l : linked)
+            l->link = target;
+        linked[k.deleter]->victim = linked[k.victim];
+        delete target;
+        EXPECT_EQ(form.ComponentCount(), 4);
+        for (int i = 0; i < 5; ++i)
+            if (i != k.victim) {
+                EXPECT_EQ(linked[i]->link, nullptr) << "component " << i;
+                EXPECT_EQ(linked[i]->heard, 1) << "component " << i;
+            }
+    }
+}
+
+TEST(Component, AnInsertionIsToldToTheNewOwner)
+{
+    struct Owner : TComponent {
+        Owner() : TComponent(nullptr) {}
+        std::vector<TComponent*> inserted;
+        void Notification(TComponent* c, TOperation op) override
+        {
+            TComponent::Notification(c, op);
+            if (op == TOperation::opInsert)
+                inserted.push_back(c);
+        }
+    };
+    Owner first, second;
+    auto* c = new TComponent(&first);
+    second.InsertComponent(c);  // moves it
+    EXPECT_EQ(first.inserted, std::vector<TComponent*>{c});
+    EXPECT_EQ(second.inserted, std::vector<TComponent*>{c});
+    EXPECT_EQ(first.ComponentCount(), 0);
+    EXPECT_EQ(c->Owner(), &second);
 }
 
 TEST(Component, NamesAreUniqueWithinAnOwnerIgnoringCase)
