@@ -16,7 +16,7 @@ class TBaseGrid;
 // One recorded change, or a marker (Col and Row -1, empty texts) that opens or closes a sequence.
 struct TUndoRedoItem {
     int Row = -1;
-    int Col = -1;  // real column
+    int Col = -1;           // real column
     std::string Value;      // text after the change
     std::string OrigValue;  // text before the change
     bool SequenceStart = false;

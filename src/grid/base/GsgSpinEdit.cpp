@@ -123,8 +123,7 @@ void TGsgSpinEdit::SetTimeValue(TDateTime v)
 
 std::string TGsgSpinEdit::timeText(TDateTime v) const
 {
-    return rtl::FormatDateTime(ShowSeconds ? rtl::Regional().LongTimeFormat : std::string("h:nn"), v,
-                               rtl::Regional());
+    return rtl::FormatDateTime(ShowSeconds ? rtl::Regional().LongTimeFormat : std::string("h:nn"), v, rtl::Regional());
 }
 
 TDateTime TGsgSpinEdit::clampDate(TDateTime v) const

@@ -39,7 +39,9 @@ bool TGsgSpinEdit::IsValidChar(char32_t Key) const
     const char32_t decimal = static_cast<unsigned char>(fs.DecimalSeparator);
     const char32_t timeSep = static_cast<unsigned char>(fs.TimeSeparator);
     const char32_t dateSep = static_cast<unsigned char>(fs.DateSeparator);
-    auto isThousand = [&](char32_t c) { return !fs.ThousandSeparator.empty() && ui::CharToUtf8(c) == fs.ThousandSeparator; };
+    auto isThousand = [&](char32_t c) {
+        return !fs.ThousandSeparator.empty() && ui::CharToUtf8(c) == fs.ThousandSeparator;
+    };
     // The separator of the control's own kind: a date's date separator, a time's time separator.
     auto ownSeparator = [&](char32_t c) {
         return (FSpinType == TGsgSpinType::sptDate && c == dateSep) ||

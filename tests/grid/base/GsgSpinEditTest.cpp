@@ -234,8 +234,7 @@ TEST_F(SpinEdit, DatesStepTheFieldUnderTheCaret)
         {"1/31/2024", 4, ui::VK_DOWN, "1/30/2024"},  // day
         {"1/31/2024", 5, ui::VK_UP, "1/31/2025"},    // year
         {"2/29/2024", 6, ui::VK_UP, "2/28/2025"},    // a leap day a year on is 28 February
-        {"2/29/2024", 6, ui::VK_DOWN, "2/28/2023"},
-        {"2/28/2023", 8, ui::VK_UP, "2/28/2024"},
+        {"2/29/2024", 6, ui::VK_DOWN, "2/28/2023"}, {"2/28/2023", 8, ui::VK_UP, "2/28/2024"},
     };
     for (const auto& k : cases) {
         spin->SetText(k.start);
