@@ -6,6 +6,7 @@
 
 #include "ShellScript.h"
 #include "TempProgramFolder.h"
+#include "TestData.h"
 #include "app/UBrevandoreFirmWare.h"
 #include "app/UConfigurator.h"
 #include "app/UNew_Project.h"
@@ -19,11 +20,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-int Validate_Esi(const fs::path& file)
+void Expect_Valid_Esi(const fs::path& file)
 {
-    const std::string xsd = std::string(CFG_TESTDATA_DIR) + "/esi-schema/EtherCATInfo.xsd";
-    const auto r = sys::RunAndWait("xmllint", {"--noout", "--schema", xsd, file.string()}, std::chrono::seconds(60));
-    return r.exitCode.value_or(-1);
+    CFG_TESTDATA_FILE(xsd, "esi-schema/EtherCATInfo.xsd");
+    const auto r =
+        sys::RunAndWait("xmllint", {"--noout", "--schema", xsd.string(), file.string()}, std::chrono::seconds(60));
+    EXPECT_EQ(r.exitCode.value_or(-1), 0) << file;
 }
 
 }  // namespace
@@ -97,7 +99,7 @@ TEST(EndToEndTest, NewConfigurationEsiFileAndUpdateDevice)
 
     const fs::path project = folder.dir / "PROJECTS" / "demo";
     EXPECT_TRUE(fs::exists(esi.string() + ".xml"));
-    EXPECT_EQ(Validate_Esi(esi.string() + ".xml"), 0);
+    Expect_Valid_Esi(esi.string() + ".xml");
     EXPECT_EQ(fs::file_size(project / "bin" / "bank1.bin"), 2048u);
     EXPECT_GT(fs::file_size(project / "bin" / "bank2.bin"), 0u);
 

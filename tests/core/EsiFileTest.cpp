@@ -57,8 +57,7 @@ protected:
         EXPECT_NE(text.substr(0, 3), "\xEF\xBB\xBF");
         EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
         EXPECT_EQ(rtl::ReplaceStr(text, "\r\n", "").find('\n'), std::string::npos) << "a bare line feed";
-        const auto check = Validate_ESI(file);
-        EXPECT_EQ(check.exit_code, 0) << check.output;
+        Expect_Valid_ESI(file);
         return text;
     }
 };

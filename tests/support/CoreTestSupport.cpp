@@ -1,5 +1,7 @@
 #include "CoreTestSupport.h"
 
+#include "TestData.h"
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -97,9 +99,10 @@ std::vector<std::uint8_t> Load_Hex_Golden(std::string_view name)
     return ::testing::AssertionFailure() << msg.str();
 }
 
-TSchemaCheck Validate_ESI(const fs::path& file)
+void Expect_Valid_ESI(const fs::path& file)
 {
-    const std::string schema = std::string(CFG_TESTDATA_DIR) + "/esi-schema/EtherCATInfo.xsd";
+    CFG_TESTDATA_FILE(schemaFile, "esi-schema/EtherCATInfo.xsd");
+    const std::string schema = schemaFile.string();
     const std::string target = file.string();
     const fs::path log = file.parent_path() / (file.filename().string() + ".xmllint.txt");
     const std::string logName = log.string();
@@ -112,18 +115,12 @@ TSchemaCheck Validate_ESI(const fs::path& file)
                                const_cast<char*>("--schema"),     const_cast<char*>(schema.c_str()),
                                const_cast<char*>(target.c_str()), nullptr};
     pid_t pid = 0;
-    TSchemaCheck result;
     const int rc = posix_spawnp(&pid, "xmllint", &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0) {
-        result.output = "xmllint could not be started";
-        return result;
-    }
+    ASSERT_EQ(rc, 0) << "xmllint could not be started";
     int status = 0;
     waitpid(pid, &status, 0);
-    result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.output = Read_File(log);
-    return result;
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << Read_File(log);
 }
 
 }  // namespace coretest

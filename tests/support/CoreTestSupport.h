@@ -32,11 +32,8 @@ std::vector<std::uint8_t> Load_Hex_Golden(std::string_view name);
 ::testing::AssertionResult Same_Bytes(const std::vector<std::uint8_t>& actual,
                                       const std::vector<std::uint8_t>& expected);
 
-// Result of validating a file against the EtherCAT ESI schema with xmllint.
-struct TSchemaCheck {
-    int exit_code = -1;
-    std::string output;
-};
-TSchemaCheck Validate_ESI(const std::filesystem::path& file);
+// Checks the file against the EtherCAT ESI schema of the shared test data with xmllint; skips the
+// check (naming the schema) when that data is not beside the project.
+void Expect_Valid_ESI(const std::filesystem::path& file);
 
 }  // namespace coretest

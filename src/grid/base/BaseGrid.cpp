@@ -16,13 +16,12 @@ TBaseGrid::TBaseGrid(ui::TComponent* AOwner) : TObjStringGrid(AOwner)
 }
 
 // Frees every properties object in the store, also those of cells beyond the current column and
-// row counts that the store still keeps.
+// row counts that the store still keeps, while the grid is still a whole TBaseGrid (a graphic's
+// destructor may call back into it).
 TBaseGrid::~TBaseGrid()
 {
     MarkDestroying();
-    int cols = 0, rows = 0;
-    StoredExtent(cols, rows);
-    ClearCellPropertiesRect(0, 0, std::max(cols, ColCount()) - 1, std::max(rows, RowCount()) - 1);
+    DestroyCellExtensions();
 }
 
 namespace {

@@ -1,12 +1,15 @@
 // TObjStringGrid and TBaseGrid: the grid's cell store on the framework's string grid.
 //
-// Texts live in the framework's cells, and each cell may carry one TCellProperties in its object
-// slot, created on first need. Cells() and SetCells() are the cell accessors of the whole program:
-// a cell covered by a merged range reads and writes its range's base cell, and displayed text
-// passes the display hooks. GridCells()/GridObjects() are the raw store. The store works without
-// any window.
+// Texts live in the framework's cells, and each cell may carry one TCellProperties, created on
+// first need and owned by the cell as its typed extension: the framework's row and column views
+// and its Objects slot never see it. The user object of a cell (Objects) lives in its properties;
+// the views read and write it through Objects like every other caller. Cells() and SetCells() are
+// the cell accessors of the whole program: a cell covered by a merged range reads and writes its
+// range's base cell, and displayed text passes the display hooks. GridCells()/GridObjects() are
+// the raw store. The store works without any window.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "grid/base/CellProperties.h"
@@ -40,15 +43,22 @@ public:
     // cannot hold (negative or absurdly large) raises "Invalid cell".
     TCellProperties* CellProperties(int c, int r) { return GetCellProperties(c, r); }
     TCellProperties* GetCellProperties(int c, int r);
-    // Stores Value (owned from now on), freeing the properties it replaces.
+    // Stores Value, which the cell owns from now on, freeing the properties it replaces (storing
+    // the same object again frees nothing). A graphic that Value took over from the replaced
+    // properties stays alive.
     void SetCellProperties(int c, int r, TCellProperties* Value);
+    // The cell's properties as stored, nullptr when it has none; nothing is created.
     TCellProperties* GridObjects(int ACol, int ARow) const;
-    void SetGridObject(int ACol, int ARow, TCellProperties* Value) { ui::TStringGrid::SetObjects(ACol, ARow, Value); }
+    // Moves properties between cells: Take leaves the cell without any, Put frees what the cell
+    // had and stores Value (nothing and Value freed for an index the store refuses).
+    std::unique_ptr<TCellProperties> TakeCellProperties(int ACol, int ARow);
+    void PutCellProperties(int ACol, int ARow, std::unique_ptr<TCellProperties> Value);
     bool HasCellProperties(int ACol, int ARow) const;
 
-    // The user object (not owned) and the graphic object of a cell.
-    TObject* Objects(int c, int r) const { return GetObjectEx(c, r); }
-    void SetObjects(int c, int r, TObject* Value) { SetObjectEx(c, r, Value); }
+    // The user object (not owned) and the graphic object of a cell. The framework's row and column
+    // views read and write the user object through these.
+    TObject* Objects(int c, int r) const override { return GetObjectEx(c, r); }
+    void SetObjects(int c, int r, TObject* Value) override { SetObjectEx(c, r, Value); }
     TObject* GetObjectEx(int c, int r) const;
     void SetObjectEx(int c, int r, TObject* Value);
     TObject* GraphicObjects(int c, int r) const { return GetGraphicObjectEx(c, r); }
@@ -60,7 +70,8 @@ public:
     // Freeing properties also frees the cell graphic they own.
     void ClearCellPropertiesRect(int Col1, int Row1, int Col2, int Row2);
     void ClearCellProperties(int ACol, int ARow);
-    // Empty the text and drop the object slot without freeing (the caller moved or freed it).
+    // Empty the text and free the properties still in the cell (a caller that moved them away with
+    // TakeCellProperties leaves nothing to free).
     void ResetColumn(int ACol);
     void ResetRow(int ARow);
     void ResetCell(int ACol, int ARow);
@@ -187,10 +198,10 @@ protected:
     void Notification(ui::TComponent* component, ui::TOperation operation) override;
 
 private:
-    void FreeCellProperties(TCellProperties* props);
-    // Runs fn(props, col, row) for every cell of the range with properties.
-    template <typename Fn>
-    void ForEachProps(int c1, int r1, int c2, int r2, Fn fn) const;
+    // Only TCellProperties go into the typed per-cell store.
+    using ui::TStringGrid::CellExtensionAt;
+    using ui::TStringGrid::SetCellExtension;
+    using ui::TStringGrid::TakeCellExtension;
 
     bool wordWrap_ = true;
     bool hideLastRow_ = false;

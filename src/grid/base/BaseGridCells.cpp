@@ -11,9 +11,20 @@
 
 namespace gx {
 
+// Only TBaseGrid writes the extension slot, and only with TCellProperties.
 TCellProperties* TBaseGrid::GridObjects(int ACol, int ARow) const
 {
-    return static_cast<TCellProperties*>(ui::TStringGrid::Objects(ACol, ARow));
+    return static_cast<TCellProperties*>(CellExtensionAt(ACol, ARow));
+}
+
+std::unique_ptr<TCellProperties> TBaseGrid::TakeCellProperties(int ACol, int ARow)
+{
+    return std::unique_ptr<TCellProperties>(static_cast<TCellProperties*>(TakeCellExtension(ACol, ARow).release()));
+}
+
+void TBaseGrid::PutCellProperties(int ACol, int ARow, std::unique_ptr<TCellProperties> Value)
+{
+    SetCellExtension(ACol, ARow, std::move(Value));
 }
 
 bool TBaseGrid::HasCellProperties(int ACol, int ARow) const
@@ -29,11 +40,10 @@ TCellProperties* TBaseGrid::GetCellProperties(int c, int r)
         throw rtl::Exception("Invalid cell");
 
     auto owned = std::make_unique<TCellProperties>(this, c, r);
-    SetGridObject(c, r, owned.get());
-    // The framework's store refuses absurdly large indexes; the new object must not leak then.
-    if (GridObjects(c, r) != owned.get())
+    TCellProperties* props = owned.get();
+    // The framework's store refuses absurdly large indexes (and then frees the new object).
+    if (!SetCellExtension(c, r, std::move(owned)))
         throw rtl::Exception("Invalid cell");
-    TCellProperties* props = owned.release();
 
     ui::TFont font;
     ui::TBrush brush;
@@ -58,25 +68,15 @@ TCellProperties* TBaseGrid::GetCellProperties(int c, int r)
     return props;
 }
 
-void TBaseGrid::FreeCellProperties(TCellProperties* props)
-{
-    if (!props)
-        return;
-    if (props->OwnsGraphic())
-        delete props->GraphicObject();
-    delete props;
-}
-
 void TBaseGrid::SetCellProperties(int c, int r, TCellProperties* Value)
 {
     TCellProperties* old = GridObjects(c, r);
-    if (old && old != Value) {
-        // A graphic handed over to the new properties stays alive.
-        if (Value && Value->GraphicObject() == old->GraphicObject())
-            old->SetGraphicObject(nullptr);
-        FreeCellProperties(old);
-    }
-    SetGridObject(c, r, Value);
+    if (old == Value)
+        return;
+    // A graphic handed over to the new properties stays alive.
+    if (old && Value && Value->GraphicObject() == old->GraphicObject())
+        old->SetGraphicObject(nullptr);
+    SetCellExtension(c, r, std::unique_ptr<TCellProperties>(Value));
 }
 
 std::string TBaseGrid::GetCellEx(int c, int r)
@@ -123,6 +123,9 @@ TObject* TBaseGrid::GetObjectEx(int c, int r) const
 
 void TBaseGrid::SetObjectEx(int c, int r, TObject* Value)
 {
+    // A cell without properties already reads no object.
+    if (!Value && !GridObjects(c, r))
+        return;
     const bool wasEmpty = GetCellEx(c, r).empty();
     if (wasEmpty)
         SetCellEx(c, r, " ");
@@ -155,26 +158,21 @@ void TBaseGrid::ClearCellPropertiesRect(int Col1, int Row1, int Col2, int Row2)
         return;
     for (int c = std::max(Col1, 0); c <= Col2; ++c) {
         for (int r = std::max(Row1, 0); r <= Row2; ++r) {
-            if (TCellProperties* props = GridObjects(c, r)) {
-                FreeCellProperties(props);
-                SetGridObject(c, r, nullptr);
-            }
+            TakeCellExtension(c, r).reset();
         }
     }
 }
 
+// Freeing properties also frees the graphic they own.
 void TBaseGrid::ClearCellProperties(int ACol, int ARow)
 {
-    if (TCellProperties* props = GridObjects(ACol, ARow)) {
-        FreeCellProperties(props);
-        SetGridObject(ACol, ARow, nullptr);
-    }
+    TakeCellExtension(ACol, ARow).reset();
 }
 
 void TBaseGrid::ResetCell(int ACol, int ARow)
 {
     SetGridCell(ACol, ARow, "");
-    SetGridObject(ACol, ARow, nullptr);
+    TakeCellExtension(ACol, ARow).reset();
 }
 
 void TBaseGrid::ResetColumn(int ACol)

@@ -11,6 +11,16 @@ TCellProperties::TCellProperties(TBaseGrid* AOwner, int ACol, int ARow)
         owner_->NoteCellPropsCreated();
 }
 
+TCellProperties::~TCellProperties()
+{
+    // Taken out first: the graphic's destructor may look at these properties again.
+    TObject* graphic = graphic_;
+    const bool owned = OwnsGraphic();
+    graphic_ = nullptr;
+    if (owned)
+        delete graphic;
+}
+
 void TCellProperties::Assign(const TCellProperties& Source)
 {
     isBaseCell_ = Source.isBaseCell_;

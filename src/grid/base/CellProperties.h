@@ -1,6 +1,7 @@
 // Per-cell properties of a grid: colours, font, alignment, word wrap, read-only flag, editor, tree
 // level, merge data, the user object, the graphic object and an embedded control. A cell has none
-// until something needs them; the grid creates them on demand and owns them.
+// until something needs them; the grid creates them on demand and owns them through its typed
+// per-cell store (they are the cell's extension in the framework grid).
 #pragma once
 
 #include <string>
@@ -18,9 +19,11 @@ class TBaseGrid;
 // The check goes by type, so a class that merely shares the name is never taken for one.
 class TCellGraphicBase : public TObject {};
 
-class TCellProperties : public TObject {
+class TCellProperties : public ui::CellExtension {
 public:
     TCellProperties(TBaseGrid* AOwner, int ACol, int ARow);
+    // Frees the graphic when the properties own it (see OwnsGraphic).
+    ~TCellProperties() override;
 
     // Copies everything but BrushColorTo, GradientDirection, CalcType, CalcObject, the graphic
     // object, the paint stamp and the owner grid; no repaint.

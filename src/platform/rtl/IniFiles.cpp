@@ -41,10 +41,55 @@ void fill(TStrings& strings, const std::vector<std::string>& items)
 
 // ---------------------------------------------------------------- TIniDocument
 
+namespace {
+
+// The form under which names are compared: two names are the same exactly when AnsiSameText says so.
+std::string folded(std::string_view name)
+{
+    return AnsiUpperCase(name);
+}
+
+}  // namespace
+
+void TIniDocument::Section::AddLine(Line line)
+{
+    if (line.isEntry)
+        keys.try_emplace(folded(line.key), lines.size());
+    lines.push_back(std::move(line));
+}
+
+void TIniDocument::Section::Reindex()
+{
+    keys.clear();
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].isEntry)
+            keys.try_emplace(folded(lines[i].key), i);
+}
+
+const TIniDocument::Line* TIniDocument::Section::FindEntry(std::string_view key) const
+{
+    auto it = keys.find(folded(key));
+    return it == keys.end() ? nullptr : &lines[it->second];
+}
+
+void TIniDocument::AppendSection(std::string name)
+{
+    if (!sections_.empty())
+        sectionIndex_.try_emplace(folded(name), sections_.size());
+    sections_.push_back(Section{std::move(name), {}, {}});
+}
+
+void TIniDocument::ReindexSections()
+{
+    sectionIndex_.clear();
+    for (std::size_t s = 1; s < sections_.size(); ++s)
+        sectionIndex_.try_emplace(folded(sections_[s].name), s);
+}
+
 void TIniDocument::Parse(std::string_view text)
 {
-    sections_.clear();
-    sections_.push_back(Section{});  // lines before the first section header
+    Clear();
+    AppendSection({});  // lines before the first section header
     TStringList lines;
     lines.SetText(text);
     for (int i = 0; i < lines.Count(); ++i) {
@@ -53,7 +98,7 @@ void TIniDocument::Parse(std::string_view text)
         if (line.size() >= 2 && line.front() == '[') {
             size_t close = line.find(']');
             if (close != std::string::npos) {
-                sections_.push_back(Section{Trim(line.substr(1, close - 1)), {}});
+                AppendSection(Trim(line.substr(1, close - 1)));
                 continue;
             }
         }
@@ -66,7 +111,7 @@ void TIniDocument::Parse(std::string_view text)
         }
         if (!l.isEntry)
             l.value = raw;
-        sections_.back().lines.push_back(std::move(l));
+        sections_.back().AddLine(std::move(l));
     }
 }
 
@@ -85,10 +130,8 @@ std::string TIniDocument::Serialize(const std::string& lineBreak) const
 
 TIniDocument::Section* TIniDocument::find(std::string_view section)
 {
-    for (size_t s = 1; s < sections_.size(); ++s)
-        if (AnsiSameText(sections_[s].name, section))
-            return &sections_[s];
-    return nullptr;
+    auto it = sectionIndex_.find(folded(section));
+    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
 const TIniDocument::Section* TIniDocument::find(std::string_view section) const
@@ -99,31 +142,27 @@ const TIniDocument::Section* TIniDocument::find(std::string_view section) const
 bool TIniDocument::FindValue(std::string_view section, std::string_view key, std::string& value) const
 {
     const Section* sec = find(section);
-    if (!sec)
+    const Line* l = sec ? sec->FindEntry(key) : nullptr;
+    if (!l)
         return false;
-    for (const Line& l : sec->lines) {
-        if (l.isEntry && AnsiSameText(l.key, key)) {
-            value = unquote(l.value);
-            return true;
-        }
-    }
-    return false;
+    value = unquote(l->value);
+    return true;
 }
 
 void TIniDocument::SetValue(std::string_view section, std::string_view key, const std::string& value)
 {
     AddSection(section);
     Section* sec = find(section);
-    for (Line& l : sec->lines) {
-        if (l.isEntry && AnsiSameText(l.key, key)) {
-            l.value = value;
-            return;
-        }
+    if (auto it = sec->keys.find(folded(key)); it != sec->keys.end()) {
+        sec->lines[it->second].value = value;
+        return;
     }
-    // New keys go after the section's last entry, before trailing blank lines and comments.
+    // New keys go after the section's last entry, before trailing blank lines and comments; only
+    // lines that are no entries move, so the index stays valid.
     auto pos = sec->lines.end();
     while (pos != sec->lines.begin() && !std::prev(pos)->isEntry)
         --pos;
+    sec->keys.emplace(folded(key), static_cast<std::size_t>(pos - sec->lines.begin()));
     sec->lines.insert(pos, Line{std::string(key), value, true});
 }
 
@@ -135,9 +174,9 @@ bool TIniDocument::SectionExists(std::string_view section) const
 void TIniDocument::AddSection(std::string_view section)
 {
     if (sections_.empty())
-        sections_.push_back(Section{});
+        AppendSection({});
     if (!find(section))
-        sections_.push_back(Section{std::string(section), {}});
+        AppendSection(std::string(section));
 }
 
 bool TIniDocument::DeleteKey(std::string_view section, std::string_view key)
@@ -145,13 +184,12 @@ bool TIniDocument::DeleteKey(std::string_view section, std::string_view key)
     Section* sec = find(section);
     if (!sec)
         return false;
-    for (auto it = sec->lines.begin(); it != sec->lines.end(); ++it) {
-        if (it->isEntry && AnsiSameText(it->key, key)) {
-            sec->lines.erase(it);
-            return true;
-        }
-    }
-    return false;
+    auto it = sec->keys.find(folded(key));
+    if (it == sec->keys.end())
+        return false;
+    sec->lines.erase(sec->lines.begin() + static_cast<std::ptrdiff_t>(it->second));
+    sec->Reindex();  // a repeated key now reads from its next entry
+    return true;
 }
 
 bool TIniDocument::EraseSection(std::string_view section)
@@ -163,6 +201,8 @@ bool TIniDocument::EraseSection(std::string_view section)
             erased = true;
         }
     }
+    if (erased)
+        ReindexSections();
     return erased;
 }
 
@@ -188,13 +228,11 @@ std::vector<std::pair<std::string, std::string>> TIniDocument::Entries(std::stri
     const Section* sec = find(section);
     if (!sec)
         return r;
-    for (const Line& l : sec->lines) {
-        if (!l.isEntry)
-            continue;
-        bool seen = false;  // the first of repeated keys is the one that is read
-        for (auto& [k, v] : r)
-            seen = seen || AnsiSameText(k, l.key);
-        if (!seen)
+    r.reserve(sec->keys.size());
+    for (std::size_t i = 0; i < sec->lines.size(); ++i) {
+        const Line& l = sec->lines[i];
+        // The first of repeated keys is the one that is read.
+        if (l.isEntry && sec->keys.at(folded(l.key)) == i)
             r.emplace_back(l.key, unquote(l.value));
     }
     return r;
@@ -256,19 +294,13 @@ void TCustomIniFile::WriteDocument(const TIniDocument& doc)
 
 bool TCustomIniFile::SectionExists(std::string_view section)
 {
-    TStringList keys;
-    ReadSections(keys);
-    for (int i = 0; i < keys.Count(); ++i)
-        if (AnsiSameText(keys[i], section))
-            return true;
-    return false;
+    return Document().SectionExists(section);
 }
 
 bool TCustomIniFile::ValueExists(std::string_view section, std::string_view ident)
 {
-    TStringList keys;
-    ReadSection(section, keys);
-    return keys.IndexOf(ident) >= 0;
+    std::string value;
+    return Document().FindValue(section, ident, value);
 }
 
 int TCustomIniFile::ReadInteger(std::string_view section, std::string_view ident, int def)

@@ -6,6 +6,7 @@
 // default encoding files are written as UTF-8.
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/rtl/DateTime.h"
@@ -31,7 +32,11 @@ public:
     std::vector<std::string> Sections() const;
     std::vector<std::string> Keys(std::string_view section) const;
     std::vector<std::pair<std::string, std::string>> Entries(std::string_view section) const;
-    void Clear() { sections_.clear(); }
+    void Clear()
+    {
+        sections_.clear();
+        sectionIndex_.clear();
+    }
 
 private:
     struct Line {
@@ -39,13 +44,23 @@ private:
         std::string value;  // raw text after '=' (or the whole line for comments)
         bool isEntry = false;
     };
+    // Names are looked up by their case-folded form, so that reading or writing a key costs the
+    // same in a section of ten keys as in one of ten thousand.
+    using NameIndex = std::unordered_map<std::string, std::size_t>;
     struct Section {
         std::string name;
         std::vector<Line> lines;
+        NameIndex keys;  // folded key -> line of its first entry
+        void AddLine(Line line);
+        void Reindex();
+        const Line* FindEntry(std::string_view key) const;
     };
     Section* find(std::string_view section);
     const Section* find(std::string_view section) const;
+    void AppendSection(std::string name);
+    void ReindexSections();
     std::vector<Section> sections_;  // the first may be the unnamed preamble
+    NameIndex sectionIndex_;         // folded name -> first section of that name (never the preamble)
 };
 
 class TCustomIniFile : public TObject {

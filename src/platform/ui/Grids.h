@@ -318,6 +318,16 @@ public:
 
 class TStringGrid;
 
+// Typed data a grid descendant keeps per cell beside the text and the user object. The cell owns
+// it and it travels with the cell when rows or columns move; neither Objects nor the row and
+// column views can reach it.
+class CellExtension : public TObject {
+public:
+    CellExtension() = default;
+    CellExtension(const CellExtension&) = delete;
+    CellExtension& operator=(const CellExtension&) = delete;
+};
+
 // A live view of one row or column of a string grid as a string list: reading and writing an entry
 // reads and writes the cell. Its count is the grid's column (row) count.
 class TStringGridStrings : public rtl::TStrings {
@@ -346,9 +356,10 @@ private:
     int index_;
 };
 
-// The grid of texts: one text and one object reference per cell, kept sparsely; cells beyond
-// the current column or row count keep their contents, so lowering and raising a count
-// brings them back.
+// The grid of texts: one text, one user object reference and one owned extension per cell, kept
+// sparsely; cells beyond the current column or row count keep their contents, so lowering and
+// raising a count brings them back. The row and column views go through Objects and SetObjects,
+// so a descendant that keeps the user object elsewhere overrides those two.
 class TStringGrid : public TCustomDrawGrid {
 public:
     explicit TStringGrid(TComponent* AOwner);
@@ -356,8 +367,8 @@ public:
 
     std::string Cells(int ACol, int ARow) const;
     void SetCells(int ACol, int ARow, const std::string& Value);
-    TObject* Objects(int ACol, int ARow) const;
-    void SetObjects(int ACol, int ARow, TObject* Value);
+    virtual TObject* Objects(int ACol, int ARow) const;
+    virtual void SetObjects(int ACol, int ARow, TObject* Value);
     // Row and column views; a new row (column) list is made on first use and kept.
     TStringGridStrings* Rows(int ARow);
     TStringGridStrings* Cols(int ACol);
@@ -379,11 +390,22 @@ public:
 protected:
     // Raw storage access without the invalidation of SetCells.
     const std::string* FindCellText(int ACol, int ARow) const;
+    // The cell's extension (nullptr when it has none).
+    CellExtension* CellExtensionAt(int ACol, int ARow) const;
+    // Stores Value as the cell's extension, destroying the one it replaces; false (Value
+    // destroyed, nothing stored) for an index the store refuses.
+    bool SetCellExtension(int ACol, int ARow, std::unique_ptr<CellExtension> Value);
+    // Takes the cell's extension out of the store.
+    std::unique_ptr<CellExtension> TakeCellExtension(int ACol, int ARow);
+    // Destroys every extension in the store, cells beyond the current counts included. Each one is
+    // taken out of its cell before it is destroyed, so its destructor finds the store consistent.
+    void DestroyCellExtensions();
 
 private:
     struct CellData {
         std::string text;
         TObject* object = nullptr;
+        std::unique_ptr<CellExtension> extension;
     };
     using RowData = std::vector<CellData>;
     CellData* Find(int ACol, int ARow);

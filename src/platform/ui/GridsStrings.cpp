@@ -159,6 +159,45 @@ void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value)
     cell->object = Value;
 }
 
+CellExtension* TStringGrid::CellExtensionAt(int ACol, int ARow) const
+{
+    const CellData* cell = Find(ACol, ARow);
+    return cell ? cell->extension.get() : nullptr;
+}
+
+bool TStringGrid::SetCellExtension(int ACol, int ARow, std::unique_ptr<CellExtension> Value)
+{
+    if (!ValidIndex(ACol, ARow))
+        return false;
+    CellData* cell = Find(ACol, ARow);
+    if (!cell) {
+        if (!Value)
+            return true;
+        cell = &Ensure(ACol, ARow);
+    }
+    // The old extension leaves the cell before it is destroyed.
+    std::unique_ptr<CellExtension> old = std::move(cell->extension);
+    cell->extension = std::move(Value);
+    return true;
+}
+
+std::unique_ptr<CellExtension> TStringGrid::TakeCellExtension(int ACol, int ARow)
+{
+    CellData* cell = Find(ACol, ARow);
+    return cell ? std::move(cell->extension) : nullptr;
+}
+
+// Walks by index and re-reads the sizes after every destruction: a destructor may write cells.
+void TStringGrid::DestroyCellExtensions()
+{
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        for (std::size_t c = 0; rows_[r] && c < rows_[r]->size(); ++c) {
+            std::unique_ptr<CellExtension> taken = std::move((*rows_[r])[c].extension);
+            taken.reset();
+        }
+    }
+}
+
 TStringGridStrings* TStringGrid::Rows(int ARow)
 {
     auto& view = rowViews_[ARow];

@@ -150,6 +150,47 @@ TEST_F(BaseGridStore, UserObjectLeavesTheCellTextAsItWas)
     EXPECT_TRUE(grid.HasCellProperties(2, 2));
 }
 
+// The framework's row and column views work on texts and user objects; the cell's properties are
+// out of their reach, so clearing through a view cannot leak them and a planted object cannot
+// be taken for them.
+TEST_F(BaseGridStore, RowAndColumnViewsSeeTheUserObjectNeverTheProperties)
+{
+    struct Case {
+        const char* view;
+        std::function<ui::TStringGridStrings*(TBaseGrid&)> of;  // the view holding cell (2, 3) at 2 or 3
+        int index;
+    } cases[] = {
+        {"row 3", [](TBaseGrid& g) { return g.Rows(3); }, 2},
+        {"column 2", [](TBaseGrid& g) { return g.Cols(2); }, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.view);
+        RecordingGrid g(nullptr);
+        g.SetColCount(6);
+        g.SetRowCount(6);
+        TUserObject user;
+
+        // An object added through the view is the cell's user object, kept in its properties.
+        for (int i = 0; i < c.index; ++i)
+            c.of(g)->SetStrings(i, "t");
+        ASSERT_EQ(c.of(g)->AddObject("x", &user), c.index);
+        EXPECT_EQ(g.Cells(2, 3), "x");
+        EXPECT_EQ(g.Objects(2, 3), &user);
+        ASSERT_NE(g.GridObjects(2, 3), nullptr);
+        EXPECT_EQ(g.GridObjects(2, 3)->CellObject(), &user);
+        EXPECT_EQ(c.of(g)->Objects(c.index), &user);
+
+        // Clearing through the view empties texts and user objects; the properties stay owned by
+        // their cells (LeakSanitizer sees them freed with the grid).
+        g.CellProperties(2, 3)->SetBrushColor(0x00FF00);
+        c.of(g)->Clear();
+        EXPECT_EQ(g.Cells(2, 3), "");
+        EXPECT_EQ(g.Objects(2, 3), nullptr);
+        ASSERT_NE(g.GridObjects(2, 3), nullptr);
+        EXPECT_EQ(g.GridObjects(2, 3)->BrushColor(), 0x00FF00u);
+    }
+}
+
 TEST_F(BaseGridStore, WritingTheHiddenLastRowNotifiesOncePerWrite)
 {
     grid.SetHideLastRow(true);

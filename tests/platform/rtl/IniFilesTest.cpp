@@ -92,6 +92,32 @@ TEST_P(IniFileTest, WritesKeepCommentsAndOrder)
                                        "On=1\r\n");
 }
 
+TEST_P(IniFileTest, RepeatedNamesReadTheFirstUntilItGoes)
+{
+    rtl_test::writeAll(file, "[A]\r\nx=1\r\n[B]\r\ny=2\r\n[a]\r\nx=3\r\nz=4\r\n");
+    auto ini = open();
+    EXPECT_EQ(ini->ReadString("a", "x", "-"), "1");
+    EXPECT_EQ(ini->ReadString("A", "z", "-"), "-");  // only the first of repeated sections is read
+    ini->WriteString("A", "X", "5");                 // and written
+    EXPECT_EQ(ini->ReadString("A", "x", "-"), "5");
+    ini->EraseSection("A");  // every section of that name goes; the others move up and stay readable
+    EXPECT_FALSE(ini->SectionExists("a"));
+    EXPECT_EQ(ini->ReadString("B", "y", "-"), "2");
+    ini->WriteString("a", "k", "6");
+    EXPECT_EQ(ini->ReadString("A", "K", "-"), "6");
+    ini->UpdateFile();
+    EXPECT_EQ(rtl_test::readAll(file), "[B]\r\ny=2\r\n[a]\r\nk=6\r\n");
+
+    rtl_test::writeAll(file, kSample);
+    ini = open();
+    ini->DeleteKey("Grid", "COL0");  // the next entry of a repeated key becomes the one read
+    EXPECT_EQ(ini->ReadString("Grid", "Col0", "-"), "99");
+    EXPECT_EQ(ini->ReadString("Grid", "Title", "-"), "  quoted  ");  // later keys stay readable
+    TStringList keys;
+    ini->ReadSection("Grid", keys);
+    EXPECT_EQ(keys.CommaText(), "col0,Title,Single,Half,Hex,Text");
+}
+
 INSTANTIATE_TEST_SUITE_P(Both, IniFileTest, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "InMemory" : "WriteThrough"; });
 

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string>
 
+#include "TestData.h"
 #include "platform/sys/TempFolder.h"
 #include "platform/xml/Xml.h"
 
@@ -253,8 +254,9 @@ TEST_F(XmlFile, FailedSaveReportsTheFileAndKeepsTheOldOne)
 
 TEST(XmlDocument, ReadsARealSchemaFileWrittenByAnotherTool)
 {
+    CFG_TESTDATA_FILE(schema, "esi-schema/EtherCATBase.xsd");
     xml::Document doc;
-    doc.LoadFromFile(fs::path(CFG_TESTDATA_DIR) / "esi-schema" / "EtherCATBase.xsd");
+    doc.LoadFromFile(schema);
     auto root = doc.DocumentElement();
     EXPECT_EQ(root.Name(), "xs:schema");
     auto first = root.Children().at(0);

@@ -1,0 +1,40 @@
+// Module VozEdid: the filter language with which the grid filters rows and finds cells. A filter
+// such as ">=10&<20", "A*|B*" or "!*test*" is matched against the text of one cell.
+//
+// A filter is made of conditions joined by "&" (and) and ";", "^", "|" (or), applied strictly from
+// left to right, with parentheses for groups; double quotes protect what they enclose. A condition
+// is a comparison (">", ">=", "<", "<=": as numbers, else as dates, else as texts) or a pattern
+// with "*" and "?"; "!" anywhere in a pattern negates it. Regional settings (rtl::Regional()) give
+// the number separators and the date order. Nothing is reported: a malformed part fails its test.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/rtl/DateTime.h"
+
+namespace gx {
+
+// Comparison operands longer than this do not match.
+constexpr int kFilterOperandMax = 255;
+
+bool MatchFilterExpression(std::string_view Filter, std::string_view Value, bool CaseSensitive);
+// One condition; both texts upper-cased by the regional rules when not CaseSensitive.
+bool MatchFilterTerm(std::string_view Condition, std::string_view Value, bool CaseSensitive);
+bool MatchFilterCondition(std::string_view Condition, std::string_view Value);
+
+// The first character of Chars in Text that stands outside double quotes (an even number of
+// quotes before it), with its 0-based position; 0 and -1 when there is none.
+char FindOperatorOutsideQuotes(std::string_view Chars, std::string_view Text, int& Pos);
+// Removes the blanks that stand outside double quotes.
+std::string RemoveBlanksOutsideQuotes(std::string_view Text);
+// 1-based position of the ")" that closes the first "(" (quotes are not considered); 0 when the
+// parentheses never balance.
+int FindClosingParenthesis(std::string_view Text);
+// The regional decimal separator as ".", the regional thousand separator left out.
+std::string NormalizeNumberText(std::string_view Text);
+// A date in the order of the regional short date format with its date separator, optionally
+// followed by a blank and a time with the regional time separator. The year is taken as written.
+bool ParseLocaleDateTime(std::string_view Text, rtl::TDateTime& Value);
+
+}  // namespace gx

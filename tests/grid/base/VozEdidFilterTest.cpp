@@ -1,0 +1,118 @@
+// The filter language: comparisons as numbers, dates and texts, wildcard patterns, operators from
+// left to right, groups, quotes, letter case, and filters that must end without a match.
+#include "grid/base/VozEdidFilter.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/rtl/Regional.h"
+
+namespace gx {
+namespace {
+
+struct FilterCase {
+    const char* name;
+    std::string filter;
+    std::string value;
+    bool match;
+};
+
+void PrintTo(const FilterCase& c, std::ostream* os)
+{
+    *os << c.filter << " on " << c.value;
+}
+
+class Filter : public ::testing::TestWithParam<FilterCase> {
+protected:
+    // Day-month-year with "/" so that the date cases read the same on every host.
+    rtl::TRegionalScope regional{[] {
+        auto fs = rtl::TFormatSettings::Neutral();
+        fs.ShortDateFormat = "dd/MM/yyyy";
+        return fs;
+    }()};
+};
+
+TEST_P(Filter, Matches)
+{
+    const auto& c = GetParam();
+    EXPECT_EQ(MatchFilterExpression(c.filter, c.value, true), c.match);
+}
+
+const std::string kLongOperand(300, '9');
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Filter,
+    ::testing::Values(
+        FilterCase{"GreaterAsNumber", ">10", "15", true}, FilterCase{"GreaterOrEqualIncludes", ">=15", "15", true},
+        FilterCase{"GreaterExcludes", ">15", "15", false}, FilterCase{"LessOrEqualIncludes", "<=15", "15", true},
+        FilterCase{"LeadingEqualsDropped", "=>10", "15", true}, FilterCase{"AndOfTwoConditions", ">10&<20", "15", true},
+        FilterCase{"OrOfTwoConditions", "<10|>20", "15", false},
+        FilterCase{"QuotedAndIsOneCondition", "\">10&<20\"", "15", true},
+        FilterCase{"EqualsMatchesExactly", "=10", "10", true}, FilterCase{"EqualsIsNoPrefix", "=10", "100", false},
+        FilterCase{"StarAtEnd", "a*", "abc", true}, FilterCase{"StarAtStart", "*c", "abc", true},
+        FilterCase{"StarsAround", "*b*", "abc", true}, FilterCase{"QuestionMarkOneChar", "a?c", "abc", true},
+        FilterCase{"QuestionMarkNoMore", "a?", "abc", false}, FilterCase{"NegatedPattern", "!a*", "abc", false},
+        FilterCase{"NegatedPatternOther", "!x*", "abc", true}, FilterCase{"PatternIsWhole", "ab", "abc", false},
+        FilterCase{"GroupThenAnd", "(a*|x*)&*c", "abc", true},
+        FilterCase{"LeftToRightNoPrecedence", "a*|x*&*d", "abc", false},
+        FilterCase{"GroupAfterOr", "x*|(y*|a*)", "abc", true},
+        FilterCase{"NumbersNotText", ">10", "9", false}, FilterCase{"TextWhenNotNumbers", ">a", "b", true},
+        FilterCase{"DatesInRegionalOrder", ">01/03/2021", "02/03/2021", true},
+        FilterCase{"DatesDayBeforeMonth", ">01/04/2021", "02/03/2021", false},
+        FilterCase{"BlanksOutsideQuotesIgnored", "> 10 & < 20", "15", true},
+        FilterCase{"QuotedBlanksKept", "\"a b\"", "a b", true}, FilterCase{"EmptyFilterMatchesEmpty", "", "", true},
+        FilterCase{"EmptyFilterNotText", "", "x", false}, FilterCase{"SemicolonIsOr", "x;abc", "abc", true},
+        FilterCase{"CaretIsOr", "x^abc", "abc", true},
+        // Faults that must end without a match.
+        FilterCase{"UnclosedGroup", "(a*|b*", "abc", false}, FilterCase{"UnclosedGroupAfterOr", "x|(a*", "abc", false},
+        FilterCase{"OperandTooLong", ">" + kLongOperand, "5", false},
+        FilterCase{"OperandAtTheLimit", "<" + std::string(255, '9'), "5", true},
+        FilterCase{"ManyStarsEndQuickly", "*a*a*a*a*a*a*a*a*a*a*b", std::string(200, 'a'), false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FilterCase, LetterCaseOnlyWhenAsked)
+{
+    EXPECT_TRUE(MatchFilterExpression("A*", "abc", false));
+    EXPECT_FALSE(MatchFilterExpression("A*", "abc", true));
+    EXPECT_TRUE(MatchFilterExpression("\xC3\xA9*", "\xC3\x89t\xC3\xA9", false));  // é* matches Été
+}
+
+TEST(FilterHelpers, QuotesAndParentheses)
+{
+    int pos = 0;
+    EXPECT_EQ(FindOperatorOutsideQuotes("&|", "\"a&b\"|c", pos), '|');
+    EXPECT_EQ(pos, 5);
+    EXPECT_EQ(FindOperatorOutsideQuotes("&|", "\"a&b\"", pos), 0);
+    EXPECT_EQ(pos, -1);
+    EXPECT_EQ(RemoveBlanksOutsideQuotes("a b \"c d\" e"), "ab\"c d\"e");
+    EXPECT_EQ(FindClosingParenthesis("(a(b)c)d"), 7);
+    EXPECT_EQ(FindClosingParenthesis("(a(b)c"), 0);
+}
+
+TEST(FilterHelpers, NumbersAndDatesFollowTheRegionalSettings)
+{
+    auto fs = rtl::TFormatSettings::Neutral();
+    fs.DecimalSeparator = ',';
+    fs.ThousandSeparator = ".";
+    fs.DateSeparator = '.';
+    fs.TimeSeparator = ':';
+    fs.ShortDateFormat = "yyyy.MM.dd";
+    rtl::TRegionalScope scope(fs);
+    EXPECT_EQ(NormalizeNumberText("1.234,5"), "1234.5");
+
+    rtl::TDateTime v = 0;
+    ASSERT_TRUE(ParseLocaleDateTime("2021.03.02 10:20:30", v));
+    EXPECT_EQ(v, rtl::EncodeDateTime(2021, 3, 2, 10, 20, 30, 0));
+    ASSERT_TRUE(ParseLocaleDateTime("2021.03.02 10:20", v));
+    EXPECT_EQ(v, rtl::EncodeDateTime(2021, 3, 2, 10, 20, 0, 0));
+    // A time without its separator: the date is still given, the answer is no.
+    EXPECT_FALSE(ParseLocaleDateTime("2021.03.02 1020", v));
+    EXPECT_EQ(v, rtl::EncodeDate(2021, 3, 2));
+    for (const char* bad : {"2021.02.30", "2021.13.01", "2021.03", "2021.03.02 24:00", "2021.03.02 10:60",
+                            "2021.03.02 10:20:61", "x.03.02", "15"})
+        EXPECT_FALSE(ParseLocaleDateTime(bad, v)) << bad;
+}
+
+}  // namespace
+}  // namespace gx
