@@ -255,7 +255,8 @@ std::string NormalizeNumberText(std::string_view Text)
         if (Text[i] == fs.DecimalSeparator) {
             out += '.';
             ++i;
-        } else if (!fs.ThousandSeparator.empty() && Text.substr(i, fs.ThousandSeparator.size()) == fs.ThousandSeparator) {
+        } else if (!fs.ThousandSeparator.empty() &&
+                   Text.substr(i, fs.ThousandSeparator.size()) == fs.ThousandSeparator) {
             i += fs.ThousandSeparator.size();
         } else {
             out += Text[i++];
@@ -382,8 +383,8 @@ bool MatchFilterExpression(std::string_view Filter, std::string_view Value, bool
                                          CaseSensitive);
             rest.erase(0, static_cast<std::size_t>(close));
         } else {
-            term = MatchFilterTerm(std::string_view(rest).substr(0, static_cast<std::size_t>(pos)), Value,
-                                   CaseSensitive);
+            term =
+                MatchFilterTerm(std::string_view(rest).substr(0, static_cast<std::size_t>(pos)), Value, CaseSensitive);
             rest.erase(0, static_cast<std::size_t>(pos) + 1);
         }
         combine(term);
