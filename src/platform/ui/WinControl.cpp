@@ -269,7 +269,7 @@ void TWinControl::ShowScrollBar(int bar, bool show)
         return;
     int oldW = ClientWidth(), oldH = ClientHeight();
     flag = show;
-    SizeChanged(oldW, oldH);  // the client area changed size
+    ClientSizeChanged(oldW, oldH);  // the client area changed size
     Changed(TChangeAspect::Style);
     Invalidate();
 }
@@ -391,7 +391,7 @@ void TWinControl::PlaceAnchored(TControl* c, int oldW, int oldH)
     c->SetBounds(l, t, w, h);
 }
 
-void TWinControl::SizeChanged(int oldClientWidth, int oldClientHeight)
+void TWinControl::ClientSizeChanged(int oldClientWidth, int oldClientHeight)
 {
     aligning_ = true;
     for (TControl* c : std::vector<TControl*>(controls_))
