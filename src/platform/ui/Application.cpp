@@ -357,6 +357,11 @@ int TScreen::Height() const
     return Backend() ? Backend()->ScreenSize().cy : 1080;
 }
 
+TRect TScreen::WorkAreaRect() const
+{
+    return Backend() ? Backend()->WorkArea() : TRect{0, 0, Width(), Height()};
+}
+
 void TScreen::AddForm(TCustomForm* f)
 {
     forms_.push_back(f);

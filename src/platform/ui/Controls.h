@@ -338,6 +338,8 @@ protected:
     void FontChanged() override;
     void ColorChanged() override;
     virtual void PaintBackground(TCanvas& canvas);
+    // The window scroll bars that are shown (TWinControl::PaintControl draws them).
+    void PaintScrollBars(TCanvas& canvas);
 
 private:
     friend class TControl;

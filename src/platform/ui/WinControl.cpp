@@ -508,6 +508,11 @@ void TWinControl::PaintControl(TCanvas& canvas)
         TRect r{0, 0, Width(), Height()};
         canvas.DrawEdge(r, EDGE_SUNKEN, BF_RECT);
     }
+    PaintScrollBars(canvas);
+}
+
+void TWinControl::PaintScrollBars(TCanvas& canvas)
+{
     auto bar = [&](int which) {
         BarGeometry g = ScrollBarGeometry(which);
         canvas.Brush()->SetColor(clScrollBar);

@@ -161,8 +161,8 @@ TEST(Layout, AGridHearsItsSizeChangesAndNotItsCountChanges)
     grid.SetBounds(0, 0, 300, 150);
     const int cols = grid.ColCount(), rows = grid.RowCount();
     grid.SetColCount(cols + 1);
-    EXPECT_EQ(grid.log, (std::vector<std::string>{
-                            "resize", "counts " + std::to_string(cols) + "x" + std::to_string(rows)}));
+    EXPECT_EQ(grid.log,
+              (std::vector<std::string>{"resize", "counts " + std::to_string(cols) + "x" + std::to_string(rows)}));
 }
 
 TEST(FormPosition, CentredFormsAreCentredWithTheSizeTheirOnShowGivesThem)
