@@ -264,9 +264,10 @@ void TFBrevandoreFirmWare::FormCreate(ui::TObject*)
     Init_Language();
 
     // The remembered name comes from a file anyone can edit: it is reopened only when it names a
-    // folder directly below PROJECTS (no separators, "." or ".."), and that very folder exists.
+    // folder directly below PROJECTS (no separators, "." or ".."), and that very folder exists and
+    // stays inside PROJECTS when links are followed.
     const std::string remembered = Path_Projects + "/" + Name_Project;
-    if (!Name_Project.empty() && Project_Name_Problem(Name_Project).empty() && sys::FolderExists(remembered))
+    if (!Name_Project.empty() && Project_Name_Problem(Name_Project).empty() && Project_Folder_Inside(Name_Project))
         Path_Project = remembered;
     else
         Apply_Open_Project("");

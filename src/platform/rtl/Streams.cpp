@@ -256,7 +256,7 @@ std::string ReadFileBytes(const std::string& fileName)
     return f.ReadRest();
 }
 
-void WriteFileAtomic(const std::string& fileName, const std::string& bytes)
+PendingFile::PendingFile(const std::string& fileName, const std::string& bytes) : fileName_(fileName)
 {
     fs::path target(fileName);
     fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
@@ -288,12 +288,35 @@ void WriteFileAtomic(const std::string& fileName, const std::string& bytes)
         err = errno;
     if (::close(fd) != 0 && err == 0)
         err = errno;
-    if (err == 0 && ::rename(tmpl.c_str(), fileName.c_str()) != 0)
-        err = errno;
     if (err != 0) {
         ::unlink(tmpl.c_str());
         throw EFCreateError(Fmt(msg::FCreateError, fileName, systemReason(err)));
     }
+    temporary_ = tmpl;
+}
+
+PendingFile::~PendingFile()
+{
+    if (!temporary_.empty())
+        ::unlink(temporary_.c_str());
+}
+
+void PendingFile::Commit()
+{
+    if (temporary_.empty())
+        return;
+    if (::rename(temporary_.c_str(), fileName_.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(temporary_.c_str());
+        temporary_.clear();
+        throw EFCreateError(Fmt(msg::FCreateError, fileName_, systemReason(err)));
+    }
+    temporary_.clear();
+}
+
+void WriteFileAtomic(const std::string& fileName, const std::string& bytes)
+{
+    PendingFile(fileName, bytes).Commit();
 }
 
 }  // namespace rtl

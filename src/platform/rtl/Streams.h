@@ -92,6 +92,26 @@ private:
 // Writes bytes to a temporary file in the target's folder and renames it over the target.
 // Raises EFCreateError when the file cannot be written.
 void WriteFileAtomic(const std::string& fileName, const std::string& bytes);
+
+// One file of a save that replaces several files together: the constructor writes the content to a
+// temporary file beside the target (flushed to disk, with the target's permissions), Commit renames
+// it over the target. Writing every file of the set before committing any means that a full disk
+// or a failed write leaves all targets as they were. A temporary that is not committed is removed
+// when the object goes away. Both steps raise EFCreateError naming the target.
+class PendingFile {
+public:
+    PendingFile(const std::string& fileName, const std::string& bytes);
+    ~PendingFile();
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+
+    void Commit();
+    const std::string& FileName() const { return fileName_; }
+
+private:
+    std::string fileName_;
+    std::string temporary_;  // empty once committed
+};
 // Reads a whole file; raises EFOpenError when it cannot be opened.
 std::string ReadFileBytes(const std::string& fileName);
 
