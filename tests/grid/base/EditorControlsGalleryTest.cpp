@@ -7,8 +7,10 @@
 #include <filesystem>
 #include <string>
 
+#include "grid/base/GsgDateTimePicker.h"
 #include "grid/base/GsgEditBtn.h"
 #include "grid/base/GsgSpinEdit.h"
+#include "grid/base/GxDateTimePicker.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Render.h"
@@ -21,7 +23,7 @@ class Gallery {
 public:
     Gallery()
     {
-        form.SetBounds(0, 0, 460, 300);
+        form.SetBounds(0, 0, 700, 300);
         form.SetColor(ui::clBtnFace);
         form.Font()->SetName("DejaVu Sans");
         form.Font()->SetSize(9);
@@ -89,6 +91,27 @@ TEST(EditorControlsGallery, EveryKindAndLookToPng)
     unit->Units()->Add("mm");
     unit->Units()->Add("m");
     unit->SetTextAndUnit("12.5mm");
+
+    auto* picker = g.add<gx::TGsgDateTimePicker>(2, 0, 180);
+    picker->SetDateTime(rtl::EncodeDate(2024, 2, 29));
+    auto* metro = g.add<gx::TGsgDateTimePicker>(2, 1, 180);
+    metro->SetDateTime(rtl::EncodeDate(2024, 2, 29));
+    metro->SetMetroStyle(true);
+    metro->SetCtl3D(false);
+    metro->SetBorderColor(0x00B08040);
+    metro->ButtonColor = 0x00F0D0A0;
+    metro->ButtonTextColor = ui::clBlack;
+    metro->ButtonBorderColor = 0x00B08040;
+    auto* upDown = g.add<gx::TGsgDateTimePicker>(2, 2, 180);
+    upDown->SetDateMode(ui::TDTDateMode::dmUpDown);
+    upDown->SetShowCheckbox(true);
+    auto* both = g.add<gx::TGxDateTimePicker>(2, 4, 180);
+    both->SetDateTime(rtl::EncodeDateTime(2024, 3, 15, 9, 41, 0, 0));
+    both->SetLabelPosition(gx::TLabelPosition::lpTopLeft);
+    both->SetLabelCaption("Date and time");
+    auto* timeOnly = g.add<gx::TGxDateTimePicker>(2, 5, 180);
+    timeOnly->SetKind(gx::TGxDateTimeKind::dkTime);
+    timeOnly->SetTime(rtl::EncodeTime(17, 5, 0, 0));
 
     g.form.Show();
     const std::filesystem::path file = std::filesystem::path(CFG_BIN_DIR) / "editor_controls.png";
