@@ -59,6 +59,7 @@ public:
     std::chrono::milliseconds Ping_Window{5000};
 
     void FormShow(ui::TObject* Sender);
+    // The handler of the address edits' key presses (the form's own key handling is below).
     void KeyPress(ui::TObject* Sender, char32_t& Key);
     void Btn_UpdateClick(ui::TObject* Sender);
     bool Send_Ping();
@@ -69,6 +70,9 @@ public:
     std::string Typed_Address() const;
     // The job of the current controls and program folders.
     core::TUpdateJob Current_Job() const;
+
+protected:
+    using ui::TForm::KeyPress;
 };
 
 extern TFBoot* FBoot;

@@ -369,9 +369,9 @@ void TCustomButtonPanel::Paint()
     }
 }
 
-void TCustomButtonPanel::SizeChanged(int OldClientWidth, int OldClientHeight)
+void TCustomButtonPanel::ClientSizeChanged(int OldClientWidth, int OldClientHeight)
 {
-    TCustomControl::SizeChanged(OldClientWidth, OldClientHeight);
+    TCustomControl::ClientSizeChanged(OldClientWidth, OldClientHeight);
     ArrangeButtons();
 }
 

@@ -66,7 +66,7 @@ protected:
     void Loaded() override;
     void Notification(ui::TComponent* AComponent, ui::TOperation Operation) override;
     void Paint() override;
-    void SizeChanged(int OldClientWidth, int OldClientHeight) override;
+    void ClientSizeChanged(int OldClientWidth, int OldClientHeight) override;
     void MouseDown(ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y) override;
     void MouseMove(ui::TShiftState Shift, int X, int Y) override;
     void MouseUp(ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y) override;

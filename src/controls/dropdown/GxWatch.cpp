@@ -406,9 +406,9 @@ void TGxWatch::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
     SetHour(HourAtPoint(X, Y));
 }
 
-void TGxWatch::SizeChanged(int OldClientWidth, int OldClientHeight)
+void TGxWatch::ClientSizeChanged(int OldClientWidth, int OldClientHeight)
 {
-    TCustomControl::SizeChanged(OldClientWidth, OldClientHeight);
+    TCustomControl::ClientSizeChanged(OldClientWidth, OldClientHeight);
     FBKGCache.SetSize(std::max(0, ClientWidth()), std::max(0, ClientHeight()));
 }
 

@@ -82,7 +82,7 @@ public:
 
 protected:
     void Paint() override;
-    void SizeChanged(int OldClientWidth, int OldClientHeight) override;
+    void ClientSizeChanged(int OldClientWidth, int OldClientHeight) override;
     void MouseMove(ui::TShiftState Shift, int X, int Y) override;
     void MouseUp(ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y) override;
     unsigned WantKeys() const override;

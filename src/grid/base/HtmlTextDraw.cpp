@@ -74,11 +74,19 @@ int hexDigit(char c)
 
 // One left-to-right pass over the entities of the table (any letter case): a replaced text is
 // never read again. With keepDoubledAmpersand an escaped "&&" is passed over as a whole.
+// A CONTROL tag is passed over whole: its VALUE and PROP hold their text entity-coded as the
+// control routines write it, and reading the tag decodes them once.
 std::string replaceEntities(std::string_view text, std::span<const THtmlEntity> table, bool keepDoubledAmpersand)
 {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
+        if (text[i] == '<' && rtl::StartsText("<CONTROL", text.substr(i))) {
+            const std::size_t end = std::min(text.find('>', i), text.size() - 1) + 1;
+            out.append(text.substr(i, end - i));
+            i = end;
+            continue;
+        }
         const bool doubled = text[i] == '&' && i + 1 < text.size() && text[i + 1] == '&';
         if (keepDoubledAmpersand && doubled) {
             out += "&&";
@@ -408,6 +416,7 @@ bool HtmlEngine::run(std::string_view text)
             firstGh = gh;
         line_.height = gh;
         const int linkCount = r_.LinkCount;
+        const int imageCount = imageCount_;
         const int listLevel = listLevel_;
         const LinkState linkState = link_;
 
@@ -428,16 +437,18 @@ bool HtmlEngine::run(std::string_view text)
 
         if (!p_.MeasureOnly) {
             r_.LinkCount = linkCount;
+            imageCount_ = imageCount;
             listLevel_ = listLevel;
             link_ = linkState;
             c_.Font()->Assign(drawFont);
             std::string markup = consumed_;
             line_ = measured;
             linkTextHit_ = false;
+            objectHit_ = false;
             drawLine(markup, lineRect, false);
             drawFont.Assign(*c_.Font());
             const int base = lineRect.Bottom - measured.baseline;
-            if (linkTextHit_ && p_.HitY > base - gh && p_.HitY < base)
+            if ((linkTextHit_ && p_.HitY > base - gh && p_.HitY < base) || objectHit_)
                 hit = true;
         }
         layout.Top += h;

@@ -12,9 +12,13 @@
 
 namespace ui {
 class TCanvas;
-}
+class TImageList;
+}  // namespace ui
 
 namespace gx {
+
+class THTMLPictureCache;
+class TPictureContainer;
 
 // Inputs of one call besides the canvas, the text and the layout rectangle.
 struct THTMLDrawParams {
@@ -36,6 +40,10 @@ struct THTMLDrawParams {
     ui::TColor HoverBackColor = ui::clNone;
     ui::TColor HoverFontColor = ui::clNone;
     ui::TColor ShadowColor = ui::clGray;
+    // Sources of inline pictures: "IDX:n" images, pictures loaded by URL, named pictures.
+    const ui::TImageList* Images = nullptr;
+    THTMLPictureCache* PictureCache = nullptr;
+    const TPictureContainer* PictureContainer = nullptr;
 };
 
 // Results of one call. AnchorAtPoint and HoverRect are kept from the caller until a link
@@ -48,9 +56,9 @@ struct THTMLDrawResult {
     int UsedWidth = 0;          // width of the widest line
     int UsedHeight = 0;         // total height of the lines
     int LinkCount = 0;
-    int LinkAtPoint = -1;  // 1-based number of the link under the point
-    ui::TRect HoverRect;   // area of the link under the point
-    ui::TRect ControlRect;
+    int LinkAtPoint = -1;   // 1-based number of the link under the point
+    ui::TRect HoverRect;    // area of the link under the point
+    ui::TRect ControlRect;  // the control under the point (or named by ControlID when HitTestOnly)
     std::string ControlID;
     std::string ControlValue;
     std::string ControlType;

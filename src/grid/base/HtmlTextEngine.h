@@ -1,10 +1,12 @@
 #pragma once
 // The line engine behind DrawHTMLText, shared by its source files: the core (line loop, text
-// runs, tag reading) in HtmlTextDraw.cpp, and the tag handlers in HtmlTextTags.cpp. Not for use outside them.
+// runs, tag reading) in HtmlTextDraw.cpp, the tag handlers in HtmlTextTags.cpp and the inline
+// pictures and controls in HtmlInlineObjects.cpp. Not for use outside them.
 
 #include <string>
 #include <string_view>
 
+#include "grid/base/HtmlPicture.h"
 #include "grid/base/HtmlTextDraw.h"
 #include "platform/ui/Graphics.h"
 
@@ -44,6 +46,12 @@ struct TagArgs {
     bool Starts(std::string_view prefix) const { return name.rfind(prefix, 0) == 0; }
 };
 
+// Size of the object an IMG or CONTROL tag places on the line, kept between tags of a call.
+struct ObjectSize {
+    int width = 0;
+    int height = 0;
+};
+
 class HtmlEngine {
 public:
     HtmlEngine(ui::TCanvas& canvas, const ui::TRect& layout, const THTMLDrawParams& p, THTMLDrawResult& r)
@@ -65,6 +73,7 @@ private:
     static TagHandler handlerFor(char first);
     void tagA(const TagArgs& t);
     void tagB(const TagArgs& t);
+    void tagC(const TagArgs& t);
     void tagE(const TagArgs& t);
     void tagF(const TagArgs& t);
     void tagH(const TagArgs& t);
@@ -79,6 +88,20 @@ private:
     void closeLink(const TagArgs& t);
     void body(const TagArgs& t);
     void openFont(const TagArgs& t);
+
+    // Inline pictures and controls (HtmlInlineObjects.cpp).
+    void image(const TagArgs& t);
+    void control(const TagArgs& t);
+    void drawControl(const TagArgs& t, const std::string& type, const std::string& value, int width, int lineHeight);
+    void bodyBackground(const std::string& source);
+    // The picture a source names in the container or the URL cache; nullptr when none.
+    THTMLPicture* findPicture(const std::string& source);
+    // An object of the current size under the point: where it stands on the drawn line.
+    bool pointOnObject(const ui::TRect& lineRect) const;
+    // Places an object of the current size on the line, or marks the line full.
+    void placeObject(const ui::TRect& lineRect);
+    int scaleX(int v);
+    int scaleY(int v);
 
     int ghHeight() { return c_.TextHeight("gh"); }
     int textWidth(const std::string& s);
@@ -106,6 +129,7 @@ private:
     LinkState link_;
     bool linkHitPending_ = false;
     bool linkTextHit_ = false;
+    bool objectHit_ = false;  // an image link or a control lies under the point in this pass
     bool errorMark_ = false;
     bool hidden_ = false;
     bool shadow_ = false;
@@ -120,6 +144,12 @@ private:
     ui::TColor hoverSavedFont_ = ui::clNone;
     ui::TColor hiSavedFont_ = ui::clNone;
     ui::TColor hiSavedBrush_ = ui::clNone;
+
+    // Inline objects.
+    ObjectSize object_;
+    int controlHeight_ = 25;
+    int imageCount_ = 0;
+    int imageAtPoint_ = -1;
 
     // Per line.
     LineMetrics line_;

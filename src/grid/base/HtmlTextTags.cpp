@@ -23,9 +23,10 @@ using Handler = void (HtmlEngine::*)(const TagArgs&);
 
 HtmlEngine::TagHandler HtmlEngine::handlerFor(char first)
 {
-    static constexpr std::array<std::pair<char, Handler>, 12> kHandlers{{
+    static constexpr std::array<std::pair<char, Handler>, 13> kHandlers{{
         {'A', &HtmlEngine::tagA},
         {'B', &HtmlEngine::tagB},
+        {'C', &HtmlEngine::tagC},
         {'E', &HtmlEngine::tagE},
         {'F', &HtmlEngine::tagF},
         {'H', &HtmlEngine::tagH},
@@ -152,6 +153,8 @@ void HtmlEngine::tagB(const TagArgs& t)
 void HtmlEngine::body(const TagArgs& t)
 {
     std::string value;
+    if (HtmlTagAttribute(t.text, "BACKGROUND", value))
+        bodyBackground(value);
     if (!HtmlTagAttribute(t.text, "BGCOLOR", value))
         return;
     const std::string up = rtl::UpperCase(value);
@@ -163,6 +166,13 @@ void HtmlEngine::body(const TagArgs& t)
     setBrush(col);
     fillBand(layoutRect_, col);
     fontSavedBrush_ = col;
+}
+
+// <CONTROL ...>: an inline form control.
+void HtmlEngine::tagC(const TagArgs& t)
+{
+    if (!t.closing && t.name == "CONTROL")
+        control(t);
 }
 
 // <E> and </E>: error marking (a red wave under the runs), drawing only.
@@ -242,7 +252,7 @@ void HtmlEngine::tagH(const TagArgs& t)
     }
 }
 
-// <I> and </I>; <IND x=...> moves the current x.
+// <I> and </I>; <IND x=...> moves the current x; <IMG ...> an inline picture.
 void HtmlEngine::tagI(const TagArgs& t)
 {
     if (t.name == "I") {
@@ -258,8 +268,9 @@ void HtmlEngine::tagI(const TagArgs& t)
                 x_ = layoutRect_.Left + n;
             }
         }
+    } else if (t.name == "IMG" && !t.closing) {
+        image(t);
     }
-    // IMG: inline pictures take no space here.
 }
 
 // <LI> starts a list item; any closing tag of the letter ends the line.

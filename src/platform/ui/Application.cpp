@@ -149,7 +149,10 @@ int TApplication::FireDueTimers()
             t.due = now + t.interval;
         }
     }
-    for (auto [control, id] : due) {
+    for (const auto& entry : due) {
+        // Plain locals, not a structured binding: the lambda below captures them.
+        TWinControl* control = entry.first;
+        const unsigned id = entry.second;
         // A handler may have killed this timer or destroyed its control meanwhile.
         if (!HasTimer(control, id))
             continue;
@@ -352,6 +355,11 @@ int TScreen::Width() const
 int TScreen::Height() const
 {
     return Backend() ? Backend()->ScreenSize().cy : 1080;
+}
+
+TRect TScreen::WorkAreaRect() const
+{
+    return Backend() ? Backend()->WorkArea() : TRect{0, 0, Width(), Height()};
 }
 
 void TScreen::AddForm(TCustomForm* f)

@@ -161,6 +161,8 @@ public:
     TWinControl* ActiveControl() const;
     int Width() const;
     int Height() const;
+    // The part of the screen windows may use (screen coordinates).
+    TRect WorkAreaRect() const;
     int PixelsPerInch() const { return 96; }
     // Lines scrolled per wheel notch (the desktop's wheel-scroll-lines setting; 3 unless set).
     int WheelScrollLines() const { return wheelScrollLines_; }

@@ -12,6 +12,7 @@
 namespace ui {
 
 class TCustomForm;
+class TPopupWindow;
 
 // A draw request on a bitmap: device clip region (empty = whole bitmap) and the canvas state.
 struct TRasterTarget {
@@ -57,6 +58,17 @@ public:
     // Renders a shown form's native window into a PNG file.
     virtual bool GrabForm(TCustomForm* form, const std::string& fileName) = 0;
     virtual TSize ScreenSize() = 0;
+    // The part of the screen windows may use (without task bars and docks).
+    virtual TRect WorkArea()
+    {
+        TSize s = ScreenSize();
+        return {0, 0, s.cx, s.cy};
+    }
+    // A popup opens or closes: a borderless top-level window at the popup's bounds (screen
+    // coordinates), above the window of the form it belongs to, which keeps the activation. Only
+    // a popup whose form has a native window gets one.
+    virtual void ShowPopup(TPopupWindow* /*popup*/) {}
+    virtual void HidePopup(TPopupWindow* /*popup*/) {}
     // Shows a hint window with text at a screen point (empty text hides it).
     virtual void ShowHint(const std::string& text, TPoint screenPos, int maxWidth) = 0;
     virtual void SetScreenCursor(TCursor cursor) = 0;

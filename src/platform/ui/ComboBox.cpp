@@ -1,6 +1,9 @@
-// Combo box: items with objects, item index, edit part, drop-down state and the notifications.
+// Combo box: items with objects, item index, edit part, drop-down list and the notifications.
 #include "platform/rtl/StrUtils.h"
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/PopupList.h"
 #include "platform/ui/StdCtrls.h"
+#include "platform/ui/Utf8.h"
 #include <algorithm>
 #include <cctype>
 
@@ -14,6 +17,19 @@ int FindExact(const rtl::TStringList& items, const std::string& text)
             return i;
     return -1;
 }
+
+int Length(const std::string& s)
+{
+    return static_cast<int>(ToU32(s).size());
+}
+
+std::string Prefix(const std::string& s, int chars)
+{
+    std::u32string u = ToU32(s);
+    return FromU32(u.substr(0, static_cast<std::size_t>(std::clamp(chars, 0, static_cast<int>(u.size())))));
+}
+
+constexpr int kButtonWidth = 18;
 }  // namespace
 
 TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner), items_(std::make_unique<rtl::TStringList>())
@@ -29,6 +45,13 @@ TComboBox::~TComboBox()
     items_->OnChange = nullptr;
 }
 
+void TComboBox::Notification(TComponent* component, TOperation operation)
+{
+    TWinControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == list_)
+        list_ = nullptr;
+}
+
 void TComboBox::ItemsChanged()
 {
     if (itemIndex_ >= items_->Count()) {
@@ -36,6 +59,8 @@ void TComboBox::ItemsChanged()
         if (style_ == TComboBoxStyle::csDropDownList)
             TControl::SetText("");
     }
+    if (droppedDown_ && list_)
+        list_->Items()->Assign(*items_);
     Changed(TChangeAspect::Items);
     Invalidate();
 }
@@ -58,6 +83,7 @@ void TComboBox::SetItemIndex(int v)
     selStart_ = 0;
     selLength_ = 0;
     Changed(TChangeAspect::ItemIndex);
+    Invalidate();
 }
 
 void TComboBox::SetText(const std::string& v)
@@ -69,28 +95,46 @@ void TComboBox::SetText(const std::string& v)
     }
     itemIndex_ = found;
     TControl::SetText(v);
+    selStart_ = std::min(selStart_, Length(v));
+    selLength_ = 0;
     Changed(TChangeAspect::ItemIndex);
+    Invalidate();
 }
 
 void TComboBox::SetEditText(const std::string& v)
 {
     if (style_ == TComboBoxStyle::csDropDownList)
         return;
-    if (maxLength_ > 0 && static_cast<int>(v.size()) > maxLength_)
+    if (maxLength_ > 0 && Length(v) > maxLength_)
         return;
     if (v == Text())
         return;
     itemIndex_ = FindExact(*items_, v);
     TControl::SetText(v);
-    selStart_ = static_cast<int>(v.size());
+    selStart_ = Length(v);
     selLength_ = 0;
+    Invalidate();
     NotifyParent(this, CBN_EDITCHANGE);
+}
+
+void TComboBox::SetSelStart(int v)
+{
+    selStart_ = std::clamp(v, 0, Length(Text()));
+    selLength_ = 0;
+    Invalidate();
+}
+
+void TComboBox::SetSelLength(int v)
+{
+    selLength_ = std::clamp(v, 0, Length(Text()) - selStart_);
+    Invalidate();
 }
 
 void TComboBox::SelectAll()
 {
     selStart_ = 0;
-    selLength_ = static_cast<int>(Text().size());
+    selLength_ = Length(Text());
+    Invalidate();
 }
 
 void TComboBox::Clear()
@@ -100,13 +144,37 @@ void TComboBox::Clear()
     TControl::SetText("");
 }
 
+void TComboBox::OpenList()
+{
+    if (!list_) {
+        list_ = new TPopupList(this);
+        list_->OnPick = [this](TObject*, int index) { UserSelect(index); };
+        list_->OnClosePopup = [this](TObject*, TPopupCloseReason) { SetDroppedDown(false); };
+    }
+    list_->Font()->Assign(*Font());
+    list_->Items()->Assign(*items_);
+    int rows = std::clamp(items_->Count(), 1, std::max(1, dropDownCount_));
+    list_->SizeFor(rows, std::max(Width(), dropDownWidth_));
+    list_->SetTopIndex(0);
+    list_->SetItemIndex(itemIndex_);
+    list_->Popup(this);
+}
+
 void TComboBox::SetDroppedDown(bool v)
 {
     if (v == droppedDown_)
         return;
     droppedDown_ = v;
-    Changed(TChangeAspect::Other);
-    NotifyParent(this, v ? CBN_DROPDOWN : CBN_CLOSEUP);
+    Invalidate();
+    if (v) {
+        NotifyParent(this, CBN_DROPDOWN);
+        if (droppedDown_)
+            OpenList();
+        return;
+    }
+    if (list_)
+        list_->ClosePopup(TPopupCloseReason::pcrCancel);
+    NotifyParent(this, CBN_CLOSEUP);
 }
 
 void TComboBox::UserSelect(int index)
@@ -168,15 +236,60 @@ void TComboBox::Select()
         Change();
 }
 
+// Caret movement and deletion in the edit part; true when the key was one of them.
+bool TComboBox::EditKey(unsigned key, TShiftState shift)
+{
+    int len = Length(Text());
+    int caret = selStart_ + selLength_;
+    auto moveTo = [&](int pos) {
+        pos = std::clamp(pos, 0, len);
+        if (shift & ssShift) {
+            int anchor = selStart_;
+            selStart_ = std::min(anchor, pos);
+            selLength_ = std::abs(pos - anchor);
+        } else {
+            selStart_ = pos;
+            selLength_ = 0;
+        }
+        Invalidate();
+    };
+    switch (key) {
+    case VK_LEFT:
+        moveTo((selLength_ && !(shift & ssShift)) ? selStart_ : caret - 1);
+        return true;
+    case VK_RIGHT:
+        moveTo((selLength_ && !(shift & ssShift)) ? caret : caret + 1);
+        return true;
+    case VK_HOME:
+        moveTo(0);
+        return true;
+    case VK_END:
+        moveTo(len);
+        return true;
+    case VK_DELETE:
+        if (selLength_ == 0 && selStart_ < len)
+            selLength_ = 1;
+        ReplaceSelection("");
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TComboBox::KeyDown(unsigned& key, TShiftState shift)
 {
     TWinControl::KeyDown(key, shift);
     switch (key) {
     case VK_UP:
     case VK_DOWN:
-        if (shift & ssAlt) {
-            SetDroppedDown(!droppedDown_);
-        } else if (items_->Count() > 0) {
+    case VK_F4:
+        if ((key == VK_F4 && !(shift & ssAlt)) || (key != VK_F4 && (shift & ssAlt))) {
+            // Closing the list this way takes the item highlighted in it.
+            if (droppedDown_ && list_ && list_->ItemIndex() >= 0)
+                UserSelect(list_->ItemIndex());
+            else
+                SetDroppedDown(!droppedDown_);
+        } else if (key != VK_F4 && items_->Count() > 0) {
             int i = itemIndex_ < 0 ? 0 : itemIndex_ + (key == VK_DOWN ? 1 : -1);
             i = std::clamp(i, 0, items_->Count() - 1);
             if (i != itemIndex_) {
@@ -184,10 +297,6 @@ void TComboBox::KeyDown(unsigned& key, TShiftState shift)
                 NotifyParent(this, CBN_SELCHANGE);
             }
         }
-        key = 0;
-        break;
-    case VK_F4:
-        SetDroppedDown(!droppedDown_);
         key = 0;
         break;
     case VK_RETURN:
@@ -198,8 +307,25 @@ void TComboBox::KeyDown(unsigned& key, TShiftState shift)
         }
         break;
     default:
+        if (style_ == TComboBoxStyle::csDropDown && EditKey(key, shift))
+            key = 0;
         break;
     }
+}
+
+void TComboBox::ReplaceSelection(const std::string& text)
+{
+    std::u32string u = ToU32(Text());
+    int start = std::clamp(selStart_, 0, static_cast<int>(u.size()));
+    int len = std::clamp(selLength_, 0, static_cast<int>(u.size()) - start);
+    std::u32string ins = ToU32(text);
+    u.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(len), ins);
+    if (maxLength_ > 0 && static_cast<int>(u.size()) > maxLength_)
+        return;
+    SetEditText(FromU32(u));
+    selStart_ = start + static_cast<int>(ins.size());
+    selLength_ = 0;
+    Invalidate();
 }
 
 void TComboBox::KeyPress(char32_t& key)
@@ -215,8 +341,8 @@ void TComboBox::KeyPress(char32_t& key)
         int n = items_->Count();
         for (int step = 1; step <= n; ++step) {
             int i = (itemIndex_ + step) % n;
-            const std::string s = items_->Strings(i);
-            if (!s.empty() && lower(static_cast<unsigned char>(s[0])) == lower(key)) {
+            std::u32string s = ToU32(items_->Strings(i));
+            if (!s.empty() && lower(s[0]) == lower(key)) {
                 SetItemIndex(i);
                 NotifyParent(this, CBN_SELCHANGE);
                 break;
@@ -224,28 +350,54 @@ void TComboBox::KeyPress(char32_t& key)
         }
         return;
     }
-    std::string t = Text();
-    int start = std::clamp(selStart_, 0, static_cast<int>(t.size()));
-    int len = std::clamp(selLength_, 0, static_cast<int>(t.size()) - start);
-    if (key == 8) {
-        if (len == 0 && start > 0) {
-            --start;
-            while (start > 0 && (static_cast<unsigned char>(t[static_cast<std::size_t>(start)]) & 0xC0) == 0x80)
-                --start;
-            len = selStart_ - start;
+    switch (key) {
+    case 1:  // Ctrl+A
+        SelectAll();
+        return;
+    case 3:   // Ctrl+C
+    case 24:  // Ctrl+X
+        if (selLength_ > 0) {
+            std::u32string u = ToU32(Text());
+            Clipboard()->SetAsText(
+                FromU32(u.substr(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_))));
+            if (key == 24)
+                ReplaceSelection("");
         }
-        t.erase(static_cast<std::size_t>(start), static_cast<std::size_t>(len));
-    } else if (key >= 32) {
-        t.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(len), CharToUtf8(key));
-        start += static_cast<int>(CharToUtf8(key).size());
-    } else {
         return;
+    case 22:  // Ctrl+V
+        ReplaceSelection(Clipboard()->AsText());
+        return;
+    case 8:  // Backspace
+        if (selLength_ == 0 && selStart_ > 0) {
+            --selStart_;
+            selLength_ = 1;
+        }
+        ReplaceSelection("");
+        return;
+    default:
+        break;
     }
-    if (maxLength_ > 0 && static_cast<int>(t.size()) > maxLength_)
-        return;
-    SetEditText(t);
-    selStart_ = start;
-    selLength_ = 0;
+    if (key >= 32)
+        ReplaceSelection(CharToUtf8(key));
+}
+
+TRect TComboBox::DropButtonRect() const
+{
+    return {Width() - kButtonWidth, 0, Width(), Height()};
+}
+
+TRect TComboBox::TextRect() const
+{
+    return {3, 1, DropButtonRect().Left - 2, Height() - 1};
+}
+
+// How far the edit part's text is moved left so that the caret stays in view.
+int TComboBox::TextOffset(TCanvas& measure) const
+{
+    if (style_ != TComboBoxStyle::csDropDown)
+        return 0;
+    int caretX = measure.TextWidth(Prefix(Text(), selStart_ + selLength_));
+    return std::max(0, caretX - (TextRect().Width() - 2));
 }
 
 void TComboBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
@@ -253,10 +405,42 @@ void TComboBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
     if (button == TMouseButton::mbLeft) {
         if (CanFocus() && !Focused())
             SetFocus();
-        if (style_ == TComboBoxStyle::csDropDownList || x >= Width() - 18)
+        if (style_ == TComboBoxStyle::csDropDownList || DropButtonRect().Contains({x, y})) {
             SetDroppedDown(!droppedDown_);
+        } else if (style_ == TComboBoxStyle::csDropDown) {
+            // A press in the edit part puts the caret at the nearest character boundary.
+            TCanvas measure;
+            measure.Font()->Assign(*Font());
+            int along = x - TextRect().Left + TextOffset(measure);
+            std::u32string u = ToU32(Text());
+            int best = 0;
+            for (int i = 1; i <= static_cast<int>(u.size()); ++i) {
+                int w = measure.TextWidth(FromU32(u.substr(0, static_cast<std::size_t>(i))));
+                int prev = measure.TextWidth(FromU32(u.substr(0, static_cast<std::size_t>(i - 1))));
+                if (along >= (prev + w) / 2)
+                    best = i;
+            }
+            if (shift & ssShift) {
+                int anchor = selStart_;
+                selStart_ = std::min(anchor, best);
+                selLength_ = std::abs(best - anchor);
+            } else if (shift & ssDouble) {
+                SelectAll();
+            } else {
+                selStart_ = best;
+                selLength_ = 0;
+            }
+            Invalidate();
+        }
     }
     TWinControl::MouseDown(button, shift, x, y);
+}
+
+void TComboBox::FocusOut()
+{
+    TWinControl::FocusOut();
+    // The list closes when the focus leaves the box.
+    SetDroppedDown(false);
 }
 
 void TComboBox::PaintControl(TCanvas& canvas)
@@ -267,20 +451,60 @@ void TComboBox::PaintControl(TCanvas& canvas)
     canvas.FillRect(r);
     canvas.Brush()->SetColor(clBtnShadow);
     canvas.FrameRect(r);
-    TRect button{r.Right - 18, 1, r.Right - 1, r.Bottom - 1};
+    TRect button = DropButtonRect().Inflate(0, -1);
+    button.Right -= 1;
     canvas.DrawThemedPart(TThemedPart::ComboButton,
                           (Enabled() ? 0u : unsigned(tsDisabled)) | (droppedDown_ ? unsigned(tsPressed) : 0u), button);
-    TRect text{3, 1, button.Left - 1, r.Bottom - 1};
+    TRect text = TextRect();
     canvas.Font()->Assign(*Font());
     if (!Enabled())
         canvas.Font()->SetColor(clGrayText);
-    if (Focused() && style_ == TComboBoxStyle::csDropDownList) {
-        canvas.Brush()->SetColor(clHighlight);
-        canvas.FillRect(text.Inflate(0, -2));
-        canvas.Font()->SetColor(clHighlightText);
+    const bool focused = Focused() && Enabled();
+    if (style_ != TComboBoxStyle::csDropDown) {
+        if (focused) {
+            canvas.Brush()->SetColor(clHighlight);
+            canvas.FillRect(text.Inflate(1, -2));
+            canvas.Font()->SetColor(clHighlightText);
+        }
+        canvas.Brush()->SetStyle(TBrushStyle::bsClear);
+        canvas.DrawText(Text(), text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        return;
     }
+    // The edit part: text, selection and caret, moved left when the caret would leave the box.
+    const bool hadClip = canvas.HasClip();
+    const TRect oldClip = canvas.ClipRectRaw();
+    canvas.IntersectClipRect(text);
+    int offset = TextOffset(canvas);
+    TRect line = text.Offset(-offset, 0);
+    line.Right += offset;
     canvas.Brush()->SetStyle(TBrushStyle::bsClear);
-    canvas.DrawText(Text(), text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    canvas.DrawText(Text(), line, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    if (focused) {
+        int from = canvas.TextWidth(Prefix(Text(), selStart_));
+        int to = canvas.TextWidth(Prefix(Text(), selStart_ + selLength_));
+        int textHeight = canvas.TextHeight("Ag");
+        int top = text.Top + (text.Height() - textHeight) / 2;
+        if (selLength_ > 0) {
+            TRect sel(line.Left + from, top, line.Left + to, top + textHeight);
+            canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
+            canvas.Brush()->SetColor(clHighlight);
+            canvas.FillRect(sel);
+            canvas.Font()->SetColor(clHighlightText);
+            canvas.Brush()->SetStyle(TBrushStyle::bsClear);
+            TRect selText = line;
+            selText.Left += from;
+            canvas.DrawText(FromU32(ToU32(Text()).substr(static_cast<std::size_t>(selStart_),
+                                                         static_cast<std::size_t>(selLength_))),
+                            selText, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        }
+        canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
+        canvas.Brush()->SetColor(clWindowText);
+        canvas.FillRect(Bounds(line.Left + to, top, 1, textHeight));
+    }
+    if (hadClip)
+        canvas.SetClipRect(oldClip);
+    else
+        canvas.ResetClip();
 }
 
 }  // namespace ui

@@ -80,11 +80,11 @@ void TControl::SetBounds(int left, int top, int width, int height)
     }
     Changed(TChangeAspect::Bounds);
     if (resized)
-        SizeChanged(oldClientWidth, oldClientHeight);
+        ClientSizeChanged(oldClientWidth, oldClientHeight);
     Invalidate();
 }
 
-void TControl::SizeChanged(int, int)
+void TControl::ClientSizeChanged(int, int)
 {
     Resize();
 }

@@ -209,7 +209,7 @@ protected:
     virtual void Resize();
     // After a change of size: windowed controls re-place their children and hear WM_SIZE; then
     // Resize (OnResize).
-    virtual void SizeChanged(int oldClientWidth, int oldClientHeight);
+    virtual void ClientSizeChanged(int oldClientWidth, int oldClientHeight);
     virtual void FontChanged();
     virtual void ColorChanged();
     virtual void EnabledChanged();
@@ -334,10 +334,12 @@ protected:
     // Which keys the control handles itself (DLGC_* flags); others go to dialog navigation.
     virtual unsigned WantKeys() const { return 0; }
     virtual void AlignControls(TRect& rect);
-    void SizeChanged(int oldClientWidth, int oldClientHeight) override;
+    void ClientSizeChanged(int oldClientWidth, int oldClientHeight) override;
     void FontChanged() override;
     void ColorChanged() override;
     virtual void PaintBackground(TCanvas& canvas);
+    // The window scroll bars that are shown (TWinControl::PaintControl draws them).
+    void PaintScrollBars(TCanvas& canvas);
 
 private:
     friend class TControl;

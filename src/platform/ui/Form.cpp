@@ -2,6 +2,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/PopupWindow.h"
 #include <algorithm>
 
 namespace ui {
@@ -22,6 +23,7 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner)
 TCustomForm::~TCustomForm()
 {
     MarkDestroying();
+    ClosePopupsOf(this);
     if (Backend() && HandleAllocated())
         Backend()->HideForm(this);
     DestroyComponents();
@@ -154,6 +156,8 @@ void TCustomForm::SetVisible(bool v)
     if (v == Visible())
         return;
     if (v) {
+        // Another window comes to the front: open popups close, as when the focus leaves them.
+        CloseAllPopups(TPopupCloseReason::pcrOwner);
         // OnShow may still size the form (a dialog setting its client area): centre afterwards.
         DoShow();
         if (position_ == TPosition::poScreenCenter || position_ == TPosition::poDesktopCenter ||
@@ -168,6 +172,7 @@ void TCustomForm::SetVisible(bool v)
         if (OnActivate)
             OnActivate(this);
     } else {
+        ClosePopupsOf(this);
         DoHide();
         TControl::SetVisible(false);
         if (Backend() && HandleAllocated())

@@ -4,6 +4,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/PopupWindow.h"
 
 namespace ui {
 
@@ -102,10 +103,24 @@ void Deliver(TControl* c, unsigned msg, std::uintptr_t w, std::intptr_t l)
     GetApplication()->Guard(c, [&] { c->Perform(msg, w, l); });
 }
 
+// While a popup is open, a key typed for a control outside it goes to the popup first (the
+// popup does not take the focus); true when the popup took it.
+bool PopupTakes(TWinControl* t, unsigned msg, std::uintptr_t w)
+{
+    TPopupWindow* p = ActivePopup();
+    if (!p || PopupOf(t) == p)
+        return false;
+    std::intptr_t r = 0;
+    GetApplication()->Guard(p, [&] { r = p->Perform(msg, w, 0); });
+    return r != 0;
+}
+
 // Key down; returns false when the form took the key as a dialog key (no character follows).
 bool KeyDownStep(TWinControl* t, unsigned vk, bool& dialogTaken)
 {
     dialogTaken = false;
+    if (PopupTakes(t, WM_KEYDOWN, vk))
+        return false;
     unsigned mask = DialogMask(vk);
     TCustomForm* form = t->ParentForm();
     if (mask && form && t->Perform(CM_WANTSPECIALKEY, vk) == 0 && (t->Perform(WM_GETDLGCODE) & mask) == 0) {
@@ -122,6 +137,8 @@ bool KeyDownStep(TWinControl* t, unsigned vk, bool& dialogTaken)
 
 void CharStep(TWinControl* t, char32_t ch)
 {
+    if (PopupTakes(t, WM_CHAR, static_cast<std::uintptr_t>(ch)))
+        return;
     TCustomForm* form = t->ParentForm();
     bool alt = (KeyboardShiftState() & ssAlt) != 0;
     if (form && (alt || (t->Perform(WM_GETDLGCODE) & (DLGC_WANTCHARS | DLGC_WANTALLKEYS)) == 0)) {
@@ -251,9 +268,42 @@ void EnterLeave(TControl* now)
     }
 }
 
+bool IsPress(unsigned msg)
+{
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A press while popups are open: the popups opened after the one it lands in (under) close;
+// when it lands in none, all close and the press goes no further (returns true then).
+bool PressClosesPopups(unsigned msg, TPopupWindow* under)
+{
+    if (!IsPress(msg) || !ActivePopup())
+        return false;
+    while (TPopupWindow* p = ActivePopup()) {
+        if (p == under)
+            return false;
+        GetApplication()->Guard(
+            p, [&] { p->ClosePopup(under ? TPopupCloseReason::pcrOwner : TPopupCloseReason::pcrOutsideClick); });
+    }
+    return true;
+}
+
 void Send(TControl* control, unsigned msg, int x, int y, std::uintptr_t keys)
 {
     if (!control)
+        return;
+    // A press sent to a control outside the open popups is a press outside them.
+    if (PressClosesPopups(msg, PopupOf(control)))
         return;
     SetCursorPosForInput(control->ClientToScreen({x, y}));
     if (msg != WM_MOUSEWHEEL)
@@ -323,8 +373,20 @@ void RouteMouseEvent(TWinControl* root, unsigned msg, int x, int y, std::uintptr
 {
     if (!root)
         return;
-    TControl* target = CaptureSlot();
     TPoint p{x, y};
+    if (IsPress(msg) && ActivePopup()) {
+        // A popup lies above every other window: a press in one goes to it, whatever window the
+        // window system gave it to; a press outside them all only closes them.
+        TPoint screen = root->ClientToScreen(p);
+        TPopupWindow* under = PopupAtScreenPoint(screen);
+        if (PressClosesPopups(msg, under))
+            return;
+        if (under && under != PopupOf(root)) {
+            root = under;
+            p = under->ScreenToClient(screen);
+        }
+    }
+    TControl* target = CaptureSlot();
     if (target && target != root) {
         TPoint screen = root->ClientToScreen(p);
         p = target->ScreenToClient(screen);

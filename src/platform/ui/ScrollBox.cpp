@@ -161,9 +161,9 @@ void TScrollBox::WndProc(TMessage& message)
     TCustomControl::WndProc(message);
 }
 
-void TScrollBox::SizeChanged(int oldClientWidth, int oldClientHeight)
+void TScrollBox::ClientSizeChanged(int oldClientWidth, int oldClientHeight)
 {
-    TCustomControl::SizeChanged(oldClientWidth, oldClientHeight);
+    TCustomControl::ClientSizeChanged(oldClientWidth, oldClientHeight);
     UpdateScrollBars();
 }
 

@@ -32,7 +32,7 @@ public:
     void WndProc(TMessage& message) override;
 
 protected:
-    void SizeChanged(int oldClientWidth, int oldClientHeight) override;
+    void ClientSizeChanged(int oldClientWidth, int oldClientHeight) override;
     bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
 
 private:

@@ -181,6 +181,10 @@ private:
 
 enum class TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 
+class TPopupList;
+
+// The combo box, drawn by the framework on screen as off screen. Its list drops down as a
+// TPopupList; the edit part of csDropDown has a caret and a selection of its own.
 class TComboBox : public TWinControl {
 public:
     explicit TComboBox(TComponent* AOwner);
@@ -197,17 +201,21 @@ public:
     int DropDownWidth() const { return dropDownWidth_; }
     void SetDropDownWidth(int v) { dropDownWidth_ = v; }
     bool DroppedDown() const { return droppedDown_; }
+    // Opens the list (after CBN_DROPDOWN, so handlers may fill it first) or closes it (then CBN_CLOSEUP).
     void SetDroppedDown(bool v);
+    // The list window (created on the first drop-down), or nullptr.
+    TPopupList* DropDownList() const { return list_; }
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int v) { maxLength_ = v; }
     bool Sorted() const { return items_->Sorted(); }
     void SetSorted(bool v) { items_->SetSorted(v); }
     // Text typed into the edit part with csDropDown: the item whose text matches becomes the item index.
     void SetEditText(const std::string& v);
+    // Selection in the edit part, in characters.
     int SelStart() const { return selStart_; }
     int SelLength() const { return selLength_; }
-    void SetSelStart(int v) { selStart_ = v; }
-    void SetSelLength(int v) { selLength_ = v; }
+    void SetSelStart(int v);
+    void SetSelLength(int v);
     void SelectAll();
     void Clear();
     void AddItem(const std::string& text, TObject* object) { items_->AddObject(text, object); }
@@ -224,6 +232,7 @@ public:
     TNotifyEvent OnCloseUp;
 
 protected:
+    void Notification(TComponent* component, TOperation operation) override;
     void KeyDown(unsigned& key, TShiftState shift) override;
     void KeyPress(char32_t& key) override;
     // An open list takes Enter and Escape itself.
@@ -232,14 +241,24 @@ protected:
         return DLGC_WANTARROWS | DLGC_WANTCHARS | (droppedDown_ ? DLGC_WANTALLKEYS : 0u);
     }
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void FocusOut() override;
     void PaintControl(TCanvas& canvas) override;
+    // The drop-down button's strip (a press there opens the list).
+    virtual TRect DropButtonRect() const;
+    // Where the edit part's text is drawn.
+    TRect TextRect() const;
     virtual void Change();
     virtual void Select();
 
 private:
     void ItemsChanged();
+    void OpenList();
+    bool EditKey(unsigned key, TShiftState shift);
+    void ReplaceSelection(const std::string& text);
+    int TextOffset(TCanvas& measure) const;
     TComboBoxStyle style_ = TComboBoxStyle::csDropDown;
     std::unique_ptr<rtl::TStringList> items_;
+    TPopupList* list_ = nullptr;
     int itemIndex_ = -1;
     int dropDownCount_ = 8;
     int dropDownWidth_ = 0;

@@ -269,7 +269,7 @@ void TWinControl::ShowScrollBar(int bar, bool show)
         return;
     int oldW = ClientWidth(), oldH = ClientHeight();
     flag = show;
-    SizeChanged(oldW, oldH);  // the client area changed size
+    ClientSizeChanged(oldW, oldH);  // the client area changed size
     Changed(TChangeAspect::Style);
     Invalidate();
 }
@@ -391,7 +391,7 @@ void TWinControl::PlaceAnchored(TControl* c, int oldW, int oldH)
     c->SetBounds(l, t, w, h);
 }
 
-void TWinControl::SizeChanged(int oldClientWidth, int oldClientHeight)
+void TWinControl::ClientSizeChanged(int oldClientWidth, int oldClientHeight)
 {
     aligning_ = true;
     for (TControl* c : std::vector<TControl*>(controls_))
@@ -508,6 +508,11 @@ void TWinControl::PaintControl(TCanvas& canvas)
         TRect r{0, 0, Width(), Height()};
         canvas.DrawEdge(r, EDGE_SUNKEN, BF_RECT);
     }
+    PaintScrollBars(canvas);
+}
+
+void TWinControl::PaintScrollBars(TCanvas& canvas)
+{
     auto bar = [&](int which) {
         BarGeometry g = ScrollBarGeometry(which);
         canvas.Brush()->SetColor(clScrollBar);

@@ -135,8 +135,9 @@ TEST_F(HtmlDraw, TagsThatShapeLines)
     };
     for (const auto& k : cases) {
         const auto r = measure(k.text, TRect(0, 0, 400, 200));
-        if (k.width >= 0)
+        if (k.width >= 0) {
             EXPECT_EQ(r.UsedWidth, k.width) << k.text;
+        }
         EXPECT_EQ(r.UsedHeight, k.height) << k.text;
     }
 }

@@ -4,6 +4,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Grids.h"
 
 #include <string>
 #include <vector>
@@ -139,6 +140,29 @@ TEST(Layout, ASizeChangeSendsWmSizeWithTheClientSizeBeforeOnResize)
     panel.SetBounds(5, 5, 50, 40);  // a move only: nothing
     panel.ShowScrollBar(SB_VERT, true);
     EXPECT_EQ(panel.log, (std::vector<std::string>{"size 50x40", "resize", "size 33x40", "resize"}));
+}
+
+// The grid has a hook of its own for a change of its column or row count; it must neither stand
+// in for the control's size change nor be called for one.
+TEST(Layout, AGridHearsItsSizeChangesAndNotItsCountChanges)
+{
+    class Grid : public TStringGrid {
+    public:
+        Grid() : TStringGrid(nullptr) {}
+        std::vector<std::string> log;
+        void SizeChanged(int OldColCount, int OldRowCount) override
+        {
+            log.push_back("counts " + std::to_string(OldColCount) + "x" + std::to_string(OldRowCount));
+        }
+    } grid;
+    grid.SetBounds(0, 0, 200, 100);
+    grid.OnResize = [&](TObject*) { grid.log.push_back("resize"); };
+    grid.log.clear();
+    grid.SetBounds(0, 0, 300, 150);
+    const int cols = grid.ColCount(), rows = grid.RowCount();
+    grid.SetColCount(cols + 1);
+    EXPECT_EQ(grid.log,
+              (std::vector<std::string>{"resize", "counts " + std::to_string(cols) + "x" + std::to_string(rows)}));
 }
 
 TEST(FormPosition, CentredFormsAreCentredWithTheSizeTheirOnShowGivesThem)

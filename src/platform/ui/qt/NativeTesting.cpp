@@ -5,7 +5,6 @@
 #include "platform/ui/qt/QtBackend.h"
 #include "platform/ui/qt/QtSupport.h"
 #include <QApplication>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -25,8 +24,6 @@ std::string NativeText(const TControl* control)
         return {};
     if (auto* e = qobject_cast<QLineEdit*>(w))
         return FromQString(e->text());
-    if (auto* c = qobject_cast<QComboBox*>(w))
-        return FromQString(c->currentText());
     return FromQString(w->windowTitle());
 }
 
@@ -37,6 +34,21 @@ TRect NativeGeometry(const TControl* control)
         return {};
     QRect g = w->isWindow() ? QRect(0, 0, w->width(), w->height()) : w->geometry();
     return {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
+}
+
+TRect NativeScreenGeometry(const TControl* control)
+{
+    QWidget* w = Instance().WidgetOf(control);
+    if (!w)
+        return {};
+    QPoint p = w->mapToGlobal(QPoint(0, 0));
+    return {p.x(), p.y(), p.x() + w->width(), p.y() + w->height()};
+}
+
+bool NativePopupWindow(const TControl* control)
+{
+    QWidget* w = Instance().WidgetOf(control);
+    return w && w->isWindow() && w->windowType() == Qt::Popup;
 }
 
 bool NativeVisible(const TControl* control)
@@ -62,6 +74,51 @@ void TypeIntoNative(TControl* control, const std::string& text)
         QApplication::sendEvent(w, &press);
         QApplication::sendEvent(w, &release);
     }
+}
+
+void PressKeyNative(TControl* control, unsigned vk, TShiftState shift)
+{
+    QWidget* w = Instance().WidgetOf(control);
+    if (!w)
+        return;
+    int key = Qt::Key_unknown;
+    QString text;
+    switch (vk) {
+    case VK_RETURN:
+        key = Qt::Key_Return;
+        text = "\r";
+        break;
+    case VK_ESCAPE:
+        key = Qt::Key_Escape;
+        text = QString(QChar(27));
+        break;
+    case VK_TAB:
+        key = Qt::Key_Tab;
+        text = "\t";
+        break;
+    case VK_UP:
+        key = Qt::Key_Up;
+        break;
+    case VK_DOWN:
+        key = Qt::Key_Down;
+        break;
+    case VK_F4:
+        key = Qt::Key_F4;
+        break;
+    default:
+        break;
+    }
+    Qt::KeyboardModifiers mods;
+    if (shift & ssShift)
+        mods |= Qt::ShiftModifier;
+    if (shift & ssCtrl)
+        mods |= Qt::ControlModifier;
+    if (shift & ssAlt)
+        mods |= Qt::AltModifier;
+    QKeyEvent press(QEvent::KeyPress, key, mods, text);
+    QKeyEvent release(QEvent::KeyRelease, key, mods, text);
+    QApplication::sendEvent(w, &press);
+    QApplication::sendEvent(w, &release);
 }
 
 namespace {

@@ -6,14 +6,21 @@
 namespace ui::qt {
 
 bool HasNativeWindow(const TControl* control);
-// The text the native widget shows (line edits, combo boxes, window titles).
+// The text the native widget shows (line edits, window titles).
 std::string NativeText(const TControl* control);
 // The native widget's geometry in its parent widget (for a form: its client size at 0,0).
 TRect NativeGeometry(const TControl* control);
+// The native widget's place on the screen.
+TRect NativeScreenGeometry(const TControl* control);
+// Whether the control's native window is a top-level popup window.
+bool NativePopupWindow(const TControl* control);
 bool NativeVisible(const TControl* control);
 // Sends key events for each character of text to the native widget, as typing does.
 void TypeIntoNative(TControl* control, const std::string& text);
-// Sends a left press and release at a point of the native widget.
+// Sends a key press and release (Enter, Escape, Tab, Up, Down, F4) to the native widget.
+void PressKeyNative(TControl* control, unsigned vk, TShiftState shift = 0);
+// Sends a left press and release at a point of the native widget (a point outside it is what the
+// window system hands an open popup for a press elsewhere).
 void ClickNative(TControl* control, int x, int y);
 // Queues a left press and release at a point of the native widget, as the window system hands
 // over a quick click in one burst; they are handled by the next round of the message loop.

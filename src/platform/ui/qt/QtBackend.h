@@ -37,6 +37,9 @@ public:
     void ProcessEvents(int maxWaitMs) override;
     bool GrabForm(TCustomForm* form, const std::string& fileName) override;
     TSize ScreenSize() override;
+    TRect WorkArea() override;
+    void ShowPopup(TPopupWindow* popup) override;
+    void HidePopup(TPopupWindow* popup) override;
     void ShowHint(const std::string& text, TPoint screenPos, int maxWidth) override;
     void SetScreenCursor(TCursor cursor) override;
     int ShowPopupMenu(const std::vector<TMenuEntry>& items, TPoint screenPos) override;

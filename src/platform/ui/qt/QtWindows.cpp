@@ -1,17 +1,18 @@
 // Native windows: a form shown gets a top-level widget; its windowed controls get child widgets
-// (line edits and combo boxes as Qt's own, everything else painted through the canvas). The
-// widgets follow the controls' state, and the user's input comes back as messages.
+// (line edits as Qt's own, everything else painted through the canvas); an open popup gets a
+// top-level popup window above its form. The widgets follow the controls' state, and the user's
+// input comes back as messages.
 #include "platform/ui/Application.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/PopupWindow.h"
 #include "platform/ui/StdCtrls.h"
 #include "platform/ui/qt/QtBackend.h"
 #include "platform/ui/qt/QtInput.h"
 #include "platform/ui/qt/QtSupport.h"
-#include <QAbstractItemView>
 #include <QApplication>
-#include <QComboBox>
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
@@ -159,6 +160,19 @@ protected:
             form->SetClientHeight(height());
         });
     }
+    void moveEvent(QMoveEvent* e) override
+    {
+        QWidget::moveEvent(e);
+        // The user (or the window manager) moved the window: the form's position follows, so
+        // that screen coordinates (popups, hints) stay right.
+        auto* form = dynamic_cast<TCustomForm*>(control_);
+        if (!form || !isVisible())
+            return;
+        TPoint o = form->ClientOrigin();
+        int left = geometry().left() - o.X, top = geometry().top() - o.Y;
+        if (left != form->Left() || top != form->Top())
+            GetApplication()->Guard(form, [&] { form->SetBounds(left, top, form->Width(), form->Height()); });
+    }
     void changeEvent(QEvent* e) override
     {
         if (e->type() == QEvent::ActivationChange && control_)
@@ -198,46 +212,28 @@ protected:
     }
 };
 
-class ComboWidget : public Bridge<QComboBox> {
+// An open popup: a top-level popup window above its form's window. The window system gives it
+// every mouse press and key while it is open; the framework decides what they do (a press
+// outside closes it and goes no further).
+class PopupWidget : public PaintedWidget {
 public:
-    ComboWidget(TComboBox* c, QWidget* parent) : Bridge<QComboBox>(c, parent)
+    PopupWidget(TPopupWindow* popup, QWidget* ownerWindow) : PaintedWidget(popup, ownerWindow)
     {
-        connect(this, QOverload<int>::of(&QComboBox::activated), [this](int i) {
-            if (auto* cb = dynamic_cast<TComboBox*>(control_))
-                GetApplication()->Guard(cb, [&] { cb->UserSelect(i); });
-        });
-    }
-    void showPopup() override
-    {
-        if (auto* cb = dynamic_cast<TComboBox*>(control_); cb && !cb->DroppedDown())
-            cb->SetDroppedDown(true);
-        QComboBox::showPopup();
-    }
-    void hidePopup() override
-    {
-        QComboBox::hidePopup();
-        if (auto* cb = dynamic_cast<TComboBox*>(control_); cb && cb->DroppedDown())
-            cb->SetDroppedDown(false);
-    }
-    bool syncing = false;
-    // The edit part of an editable combo box is a child of its own: its keys take the same way.
-    void WatchEditPart()
-    {
-        if (lineEdit() && lineEdit()->property("cfgWatched").isNull()) {
-            lineEdit()->installEventFilter(this);
-            lineEdit()->setProperty("cfgWatched", true);
-        }
+        Qt::WindowFlags flags = Qt::Popup | Qt::FramelessWindowHint;
+        if (!popup->Shadow())
+            flags |= Qt::NoDropShadowWindowHint;
+        setWindowFlags(flags);
+        setAttribute(Qt::WA_NoMouseReplay);
+        setAttribute(Qt::WA_ShowWithoutActivating);
     }
 
 protected:
-    bool Native() const override { return true; }
-    bool eventFilter(QObject* watched, QEvent* e) override
+    void closeEvent(QCloseEvent* e) override
     {
-        if (control_ && watched == lineEdit() && (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)) {
-            DeliverKey(control_, *static_cast<QKeyEvent*>(e), e->type() == QEvent::KeyPress);
-            return true;
-        }
-        return QComboBox::eventFilter(watched, e);
+        // The window system closed it (the program lost the activation): the framework follows.
+        if (auto* popup = dynamic_cast<TPopupWindow*>(control_); popup && popup->IsOpen())
+            GetApplication()->Guard(popup, [&] { popup->ClosePopup(TPopupCloseReason::pcrOwner); });
+        e->accept();
     }
 };
 
@@ -292,14 +288,22 @@ void ApplyFrame(TCustomForm* form, QWidget* w)
         w->show();  // changing flags hides a window
 }
 
+// Puts the window's client area at the form's client origin on the screen; the frame a window
+// system draws around it is not the framework's to place.
+void PlaceClientArea(TCustomForm* form, QWidget* w)
+{
+    TPoint o = form->ClientOrigin();
+    QPoint want(form->Left() + o.X, form->Top() + o.Y);
+    if (w->geometry().topLeft() != want)
+        w->move(w->pos() + (want - w->geometry().topLeft()));
+}
+
 void DetachWidget(QWidget* w)
 {
     if (auto* b = dynamic_cast<Bridge<QWidget>*>(w))
         b->Detach();
     else if (auto* e = dynamic_cast<Bridge<QLineEdit>*>(w))
         e->Detach();
-    else if (auto* c = dynamic_cast<Bridge<QComboBox>*>(w))
-        c->Detach();
 }
 }  // namespace
 
@@ -317,8 +321,6 @@ QWidget* QtBackend::CreateWidget(TControl* control, QWidget* parentWidget)
     QWidget* w;
     if (auto* edit = dynamic_cast<TCustomEdit*>(win); edit && !dynamic_cast<TMemo*>(win))
         w = new EditWidget(edit, parentWidget);
-    else if (auto* combo = dynamic_cast<TComboBox*>(win))
-        w = new ComboWidget(combo, parentWidget);
     else
         w = new PaintedWidget(win, parentWidget);
     widgets_[control] = w;
@@ -355,8 +357,7 @@ void QtBackend::Sync(TControl* control, QWidget* w, TChangeAspect aspect)
             if (w->minimumSize() == w->maximumSize())
                 w->setFixedSize(form->ClientWidth(), form->ClientHeight());
             w->resize(form->ClientWidth(), form->ClientHeight());
-            TPoint o = form->ClientOrigin();
-            w->move(form->Left() + o.X, form->Top() + o.Y);
+            PlaceClientArea(form, w);
         }
         if (all || aspect == TChangeAspect::Enabled)
             w->setEnabled(form->Enabled());
@@ -390,33 +391,6 @@ void QtBackend::Sync(TControl* control, QWidget* w, TChangeAspect aspect)
         else
             ew->setCursorPosition(e->SelStart());
         ew->syncing = false;
-    } else if (auto* cw = dynamic_cast<ComboWidget*>(w)) {
-        auto* c = static_cast<TComboBox*>(control);
-        cw->syncing = true;
-        bool editable = c->Style() != TComboBoxStyle::csDropDownList;
-        if (cw->isEditable() != editable)
-            cw->setEditable(editable);
-        if (editable)
-            cw->WatchEditPart();
-        if (all || aspect == TChangeAspect::Items || cw->count() != c->Items()->Count()) {
-            cw->blockSignals(true);
-            cw->clear();
-            for (int i = 0; i < c->Items()->Count(); ++i)
-                cw->addItem(ToQString(c->Items()->Strings(i)));
-            cw->blockSignals(false);
-        }
-        cw->blockSignals(true);
-        cw->setCurrentIndex(c->ItemIndex());
-        if (editable && cw->currentText() != ToQString(c->Text()))
-            cw->setEditText(ToQString(c->Text()));
-        cw->blockSignals(false);
-        if (c->DroppedDown() != cw->view()->isVisible() && cw->isVisible()) {
-            if (c->DroppedDown())
-                cw->QComboBox::showPopup();
-            else
-                cw->QComboBox::hidePopup();
-        }
-        cw->syncing = false;
     }
     if (all) {
         if (auto* win = dynamic_cast<TWinControl*>(control))
@@ -438,6 +412,7 @@ void QtBackend::ShowForm(TCustomForm* form)
     if (form->Modal())
         w->setWindowModality(Qt::ApplicationModal);
     w->show();
+    PlaceClientArea(form, w);  // a frame added when shown moves the client area
     w->activateWindow();
     if (TWinControl* f = FindFocusedControl(); f && form->ContainsControl(f))
         if (QWidget* fw = WidgetOf(f))
@@ -473,7 +448,8 @@ void QtBackend::ControlChanged(TControl* control, TChangeAspect aspect)
     QWidget* w = WidgetOf(control);
     if (!w)
         return;
-    if (aspect == TChangeAspect::Other && !dynamic_cast<TCustomForm*>(control)) {
+    if (aspect == TChangeAspect::Other && !dynamic_cast<TCustomForm*>(control) &&
+        !dynamic_cast<TPopupWindow*>(control)) {
         // The parent may have changed.
         TWinControl* parent = control->Parent();
         QWidget* pw = parent ? WidgetOf(parent) : nullptr;
@@ -541,6 +517,41 @@ bool QtBackend::GrabForm(TCustomForm* form, const std::string& fileName)
     TBitmap b;
     CopyFromImage(img, b);
     return SavePng(b, fileName);
+}
+
+void QtBackend::ShowPopup(TPopupWindow* popup)
+{
+    TCustomForm* form = popup->OwnerForm();
+    QWidget* owner = form ? WidgetOf(form) : nullptr;
+    if (!owner)
+        return;
+    QWidget* w = WidgetOf(popup);
+    if (!w) {
+        w = new PopupWidget(popup, owner->window());
+        widgets_[popup] = w;
+        popup->SetNativeHandle(w);
+    }
+    Sync(popup, w, TChangeAspect::Other);
+    w->show();
+}
+
+void QtBackend::HidePopup(TPopupWindow* popup)
+{
+    QWidget* w = WidgetOf(popup);
+    DestroyTree(popup);
+    if (w) {
+        w->hide();
+        w->deleteLater();
+    }
+}
+
+TRect QtBackend::WorkArea()
+{
+    QScreen* s = ApplicationExists() ? QGuiApplication::primaryScreen() : nullptr;
+    if (!s)
+        return IUiBackend::WorkArea();
+    QRect a = s->availableGeometry();
+    return {a.left(), a.top(), a.left() + a.width(), a.top() + a.height()};
 }
 
 TSize QtBackend::ScreenSize()
