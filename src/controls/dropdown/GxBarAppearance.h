@@ -57,7 +57,10 @@ using TFooterButtons = TItemCollection<TFooterButton>;
 template <class Buttons>
 class TBarAppearance : public ui::TObject {
 public:
-    TBarAppearance() { FButtons.OnChange = [this](ui::TObject*) { ButtonsChanged(); }; }
+    TBarAppearance()
+    {
+        FButtons.OnChange = [this](ui::TObject*) { ButtonsChanged(); };
+    }
 
     bool Visible() const { return FVisible; }
     // A change fires OnChange.
@@ -148,5 +151,39 @@ public:
     // The footer shows a grip for sizing the window (when the drop-down is sizeable).
     bool SizeGrip = true;
 };
+
+// The settings of either bar appearance as plain values (what the bars paint and lay out from).
+struct TBarAppearanceFields {
+    ui::TColor Color = ui::clNone;
+    ui::TColor ColorTo = ui::clNone;
+    ui::TColor BorderColor = ui::clNone;
+    int BorderWidth = 0;
+    TGradientDirection GradientDirection = TGradientDirection::gdVertical;
+    int ImageIndex = -1;
+    std::string Caption;
+    const ui::TFont* Font = nullptr;
+    TButtonAlignment ButtonAlignment = TButtonAlignment::baRight;
+    bool SizeGrip = false;
+    bool Visible = true;
+    int Height = 0;
+};
+
+template <class Buttons>
+TBarAppearanceFields FieldsOf(const TBarAppearance<Buttons>& A)
+{
+    TBarAppearanceFields f;
+    f.Color = A.Color;
+    f.ColorTo = A.ColorTo;
+    f.BorderColor = A.BorderColor;
+    f.BorderWidth = A.BorderWidth;
+    f.GradientDirection = A.GradientDirection;
+    f.ImageIndex = A.ImageIndex;
+    f.Caption = A.Caption;
+    f.Font = A.Font();
+    f.ButtonAlignment = A.ButtonAlignment;
+    f.Visible = A.Visible();
+    f.Height = A.Height;
+    return f;
+}
 
 }  // namespace dropdown

@@ -112,6 +112,7 @@ void TGxCustomDropDown::SetControl(TControl* Value)
     if (FControl)
         RemoveFreeNotification(FControl);
     FControl = Value;
+    FControlSize = {-1, -1};
     if (FControl)
         FreeNotification(FControl);
     if (!(ComponentState() & csDesigning))
@@ -408,9 +409,9 @@ void TGxCustomDropDown::SetParent(TWinControl* AParent)
         UpdateLabel();
 }
 
-void TGxCustomDropDown::SizeChanged(int OldClientWidth, int OldClientHeight)
+void TGxCustomDropDown::ClientSizeChanged(int OldClientWidth, int OldClientHeight)
 {
-    TMaskEdit::SizeChanged(OldClientWidth, OldClientHeight);
+    TMaskEdit::ClientSizeChanged(OldClientWidth, OldClientHeight);
     ResizeControl();
     if (FLabel && FLabel->Parent())
         UpdateLabel();

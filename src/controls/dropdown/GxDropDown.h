@@ -265,7 +265,7 @@ protected:
     void DoExit() override;
     void FocusIn() override;
     void FocusOut() override;
-    void SizeChanged(int OldClientWidth, int OldClientHeight) override;
+    void ClientSizeChanged(int OldClientWidth, int OldClientHeight) override;
     void EnabledChanged() override;
     void VisibleChanged() override;
     void FontChanged() override;
@@ -315,6 +315,9 @@ private:
     void RefreshDropDownBars();
     // Whether the window closed less than 250 ms ago (a click that closed it must not reopen it).
     bool DropDownClosedRecently() const;
+    // The closing road after the window is hidden: OnBeforeDropUp, the user's size, the focus, the
+    // opening value back when cancelled, OnDropUp.
+    void FinishClosing(bool Cancelled);
 
     int FDropDownWidth = 0;
     int FDropDownHeight = 0;
@@ -334,6 +337,7 @@ private:
     std::unique_ptr<TGxButtonAppearance> FButtonAppearance;
     ui::TImageList* FImages = nullptr;
     ui::TControl* FControl = nullptr;
+    ui::TSize FControlSize{-1, -1};  // the hosted control's own size before the window aligned it
     ui::TWinControl* FFocusControl = nullptr;
     TDropDownEditButton* FButton = nullptr;
     bool FEditorEnabled = true;

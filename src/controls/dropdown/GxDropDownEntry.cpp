@@ -471,8 +471,7 @@ void TGxCustomDropDown::TypedChar(char32_t& Key)
     case TDropDownEditType::etNumeric:
         if (c == U'-') {
             ToggleSign(true);
-        } else if (control || IsDigit(c) || (GetKeyState(VK_CONTROL) & 0x8000) ||
-                   (KeyboardShiftState() & ssCtrl)) {
+        } else if (control || IsDigit(c) || (GetKeyState(VK_CONTROL) & 0x8000) || (KeyboardShiftState() & ssCtrl)) {
             own(c);
         }
         break;
@@ -518,8 +517,8 @@ void TGxCustomDropDown::TypedChar(char32_t& Key)
             const int caret = SelStart();
             const bool before = caret > 0 && caret - 1 < static_cast<int>(raw.size()) &&
                                 IsRangeSeparator(raw[static_cast<std::size_t>(caret - 1)]);
-            const bool after = caret < static_cast<int>(raw.size()) &&
-                               IsRangeSeparator(raw[static_cast<std::size_t>(caret)]);
+            const bool after =
+                caret < static_cast<int>(raw.size()) && IsRangeSeparator(raw[static_cast<std::size_t>(caret)]);
             if (caret <= p || before || after)
                 break;
         }

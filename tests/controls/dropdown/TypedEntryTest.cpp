@@ -224,17 +224,16 @@ TEST_P(TypedEntryChars, EachTypeLetsItsCharactersThrough)
     EXPECT_EQ(edit->Text(), c.Result);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    TypedEntry, TypedEntryChars,
-    ::testing::Values(CharCase{"String", TDropDownEditType::etString, "a1-Z", "a1-Z"},
-                      CharCase{"Numeric", TDropDownEditType::etNumeric, "1a2.3", "123"},
-                      CharCase{"Hex", TDropDownEditType::etHex, "1agF", "1aF"},
-                      CharCase{"AlphaNumeric", TDropDownEditType::etAlphaNumeric, "a1-_Z", "a1Z"},
-                      CharCase{"ValidChars", TDropDownEditType::etValidChars, "xaYy", "xy"},
-                      CharCase{"Upper", TDropDownEditType::etUppercase, "abC", "ABC"},
-                      CharCase{"Lower", TDropDownEditType::etLowerCase, "AbC", "abc"},
-                      CharCase{"Mixed", TDropDownEditType::etMixedCase, "ab cD", "Ab Cd"}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(TypedEntry, TypedEntryChars,
+                         ::testing::Values(CharCase{"String", TDropDownEditType::etString, "a1-Z", "a1-Z"},
+                                           CharCase{"Numeric", TDropDownEditType::etNumeric, "1a2.3", "123"},
+                                           CharCase{"Hex", TDropDownEditType::etHex, "1agF", "1aF"},
+                                           CharCase{"AlphaNumeric", TDropDownEditType::etAlphaNumeric, "a1-_Z", "a1Z"},
+                                           CharCase{"ValidChars", TDropDownEditType::etValidChars, "xaYy", "xy"},
+                                           CharCase{"Upper", TDropDownEditType::etUppercase, "abC", "ABC"},
+                                           CharCase{"Lower", TDropDownEditType::etLowerCase, "AbC", "abc"},
+                                           CharCase{"Mixed", TDropDownEditType::etMixedCase, "ab cD", "Ab Cd"}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(TypedEntry, KeypadDecimalTypesTheDecimalSeparator)
 {
