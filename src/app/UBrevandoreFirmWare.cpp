@@ -117,9 +117,7 @@ void TFBrevandoreFirmWare::Build_Controls()
     };
     auto square = [this](const char* name, const char* glyph) {
         auto* b = Place<controls::TLbButton>(this, this, name, 0, 0, 50, 50);
-        ui::TBitmap picture;
-        if (controls::LoadLbBitmapResource(glyph, picture))
-            b->SetGlyph(&picture);
+        Button_Look(*b, glyph, controls::bsNormal, Button_Hover_Blue);
         b->SetShowHint(true);
         return b;
     };
@@ -139,15 +137,15 @@ void TFBrevandoreFirmWare::Build_Controls()
     L_Varnok->SetCursor(ui::crHandPoint);
     L_Varnok->SetCaption(std::string(maker::Web_Domain));
     L_Varnok->OnClick = [this](ui::TObject* s) { L_VarnokClick(s); };
-    auto step = [this](const char* name) {
+    auto step = [this](const char* name, const char* glyph = "LBRETRY") {
         auto* b = Place<controls::TLbButton>(this, this, name, 0, 0, 170, 36);
-        b->SetStyle(controls::bsEncarta);
+        Button_Look(*b, glyph);
         b->SetAlignment(ui::TAlignment::taLeftJustify);
         b->SetShowHint(true);
         return b;
     };
-    Btn_New = step("Btn_New");
-    Btn_Open = step("Btn_Open");
+    Btn_New = step("Btn_New", "LBYES");
+    Btn_Open = step("Btn_Open", "LBALL");
     Btn_Prm_Gen = step("Btn_Prm_Gen");
     Btn_Prm_Gen->SetStyle(controls::bsNormal);
     Btn_CreateBin = step("Btn_CreateBin");
@@ -264,9 +262,10 @@ void TFBrevandoreFirmWare::FormCreate(ui::TObject*)
     Init_Language();
 
     // The remembered name comes from a file anyone can edit: it is reopened only when it names a
-    // folder directly below PROJECTS (no separators, "." or ".."), and that very folder exists.
+    // folder directly below PROJECTS (no separators, "." or ".."), and that very folder exists and
+    // stays inside PROJECTS when links are followed.
     const std::string remembered = Path_Projects + "/" + Name_Project;
-    if (!Name_Project.empty() && Project_Name_Problem(Name_Project).empty() && sys::FolderExists(remembered))
+    if (!Name_Project.empty() && Project_Name_Problem(Name_Project).empty() && Project_Folder_Inside(Name_Project))
         Path_Project = remembered;
     else
         Apply_Open_Project("");

@@ -48,9 +48,21 @@ TNewProjectResult Create_Project(const std::string& name)
     return {};
 }
 
+bool Project_Folder_Inside(const std::string& name)
+{
+    std::error_code ec;
+    const fs::path projects = fs::canonical(Path_Projects, ec);
+    if (ec || name.empty())
+        return false;
+    const fs::path folder = fs::canonical(fs::path(Path_Projects) / name, ec);
+    return !ec && folder.parent_path() == projects && fs::is_directory(folder, ec);
+}
+
 std::vector<std::string> Load_Existing_Configuration()
 {
-    return sys::ListSubFolders(Path_Projects);
+    std::vector<std::string> names = sys::ListSubFolders(Path_Projects);
+    std::erase_if(names, [](const std::string& name) { return !Project_Folder_Inside(name); });
+    return names;
 }
 
 int Search_Open_Conf(const std::vector<std::string>& SL, const std::string& name)

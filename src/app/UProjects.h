@@ -25,7 +25,13 @@ struct TNewProjectResult {
 // (Name_Project, Path_Project, Set_Files). Nothing is created when the name is refused.
 TNewProjectResult Create_Project(const std::string& name);
 
-// Names of the folders in Path_Projects in the order the file system returns them.
+// True when <Path_Projects>/<name> is a configuration folder: with every link resolved it is a
+// folder directly inside the (resolved) PROJECTS folder. A link inside PROJECTS that points
+// elsewhere is not a configuration.
+bool Project_Folder_Inside(const std::string& name);
+
+// Names of the configuration folders in Path_Projects (Project_Folder_Inside) in the order the
+// file system returns them.
 std::vector<std::string> Load_Existing_Configuration();
 
 // Index of the first entry equal to name ignoring case, -1 when there is none.

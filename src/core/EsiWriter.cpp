@@ -11,17 +11,17 @@ namespace core {
 
 namespace {
 
-std::string Hex(std::uint32_t v, int digits)
+std::string Hex(std::uint64_t v, int digits)
 {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%0*X", digits, v);
+    char buf[24];
+    std::snprintf(buf, sizeof buf, "%0*llX", digits, static_cast<unsigned long long>(v));
     return buf;
 }
 
-// Names are written so that the file always parses, whatever the engineer typed: the characters
-// XML reserves as entities, other characters of Windows-1252 beyond ASCII as character references
-// (the first line declares no encoding), characters outside Windows-1252 and control characters
-// as "?".
+// Names are written so that the file always parses and reads back as typed: the characters XML
+// reserves as entities; tab, line feed and carriage return, and characters of Windows-1252 beyond
+// ASCII, as character references (the first line declares no encoding); characters outside
+// Windows-1252 and the control characters XML cannot carry as "?".
 std::string Escape(std::string_view text)
 {
     std::string out;
@@ -43,7 +43,9 @@ std::string Escape(std::string_view text)
             out += "&quot;";
             break;
         default:
-            if (cp < 0x20)
+            if (cp == '\t' || cp == '\n' || cp == '\r')
+                out += "&#" + std::to_string(cp) + ";";
+            else if (cp < 0x20)
                 out += '?';
             else if (cp < 0x80)
                 out += static_cast<char>(cp);
@@ -129,9 +131,11 @@ void Add_Pdos(TLines& l, const std::vector<TEtherCAT_Rule>& list, const TPdo_Kin
         l.Add(8, close);
 }
 
-std::uint32_t Outputs_Start_Address(int inputBytes)
+// The inputs' area at 0x1000 taken three times and brought up to a multiple of 4. The loader keeps
+// every row's length within 2^28 bytes, so this cannot overflow 64 bits.
+std::uint64_t Outputs_Start_Address(std::int64_t inputBytes)
 {
-    return 0x1000 + 4 * ((3 * static_cast<std::uint32_t>(inputBytes) + 3) / 4);
+    return 0x1000 + 4 * ((3 * static_cast<std::uint64_t>(inputBytes) + 3) / 4);
 }
 
 }  // namespace

@@ -126,9 +126,13 @@ void Set_Init_Value(std::string_view text, TEtherCAT_pd& entry)
             break;
         }
     } else if (code == 8) {
+        // Values that round to a finite single are stored rounded, the largest single included
+        // (3.4028235e38 lies just above it). Beyond that, and for NaN, no value is stored rather
+        // than an infinity.
+        constexpr double Rounds_To_Infinity = 0x1.ffffffp127;  // halfway between the largest single and 2^128
         double d = rtl::StrToFloatDef(text, 0.0);
-        if (!(std::fabs(d) <= std::numeric_limits<float>::max()))
-            d = 0.0;  // beyond single precision: no value rather than an undefined conversion
+        if (!(std::fabs(d) < Rounds_To_Infinity))
+            d = 0.0;
         Put_Int_LE(v, std::bit_cast<std::uint32_t>(static_cast<float>(d)), 4);
     }
 }

@@ -32,6 +32,13 @@ std::int32_t Number_Key(const TParGenFile& f, std::string_view key, std::int32_t
     return text ? Str_To_Int_Def(*text, fallback) : fallback;
 }
 
+// The key as an unsigned 32-bit number, 0 when missing or not a number.
+std::uint32_t UInt32_Key(const TParGenFile& f, std::string_view key)
+{
+    const auto text = f.Key(key);
+    return text ? Str_To_UInt32_Def(*text, 0) : 0;
+}
+
 // Four octet keys prefix1..prefix4 into four bytes, each the low 8 bits of its number.
 void Read_Octets(const TParGenFile& f, std::string_view prefix, const std::uint8_t (&fallback)[4], std::uint8_t* target)
 {
@@ -111,12 +118,11 @@ void Read_ParGen_Bank(TBankStorage& s, const TParGenFile& f)
 
     const auto eeprom = f.Key("EtherCAT_Slave_Eeprom_Config");
     Parse_Eeprom_Config(h, eeprom ? std::string_view(*eeprom) : Default_Eeprom_Config);
-    h.Vendor_ID = static_cast<std::uint32_t>(Number_Key(f, "EtherCAT_Slave_Vendor_ID", 0));
-    h.Product_Code = static_cast<std::uint32_t>(Number_Key(f, "EtherCAT_Slave_Product_Code", 0));
-    // Revision numbers are typed as unsigned 32-bit values, up to 4294967295 in decimal.
-    const auto revision = f.Key("EtherCAT_Slave_Revision_Number");
-    h.Revision_Number = revision ? Str_To_UInt32_Def(*revision, 0) : 0;
-    h.Serial_Number = static_cast<std::uint32_t>(Number_Key(f, "EtherCAT_Slave_Serial_Number", 0));
+    // The four identity values are unsigned 32-bit numbers, also typed in decimal up to 4294967295.
+    h.Vendor_ID = UInt32_Key(f, "EtherCAT_Slave_Vendor_ID");
+    h.Product_Code = UInt32_Key(f, "EtherCAT_Slave_Product_Code");
+    h.Revision_Number = UInt32_Key(f, "EtherCAT_Slave_Revision_Number");
+    h.Serial_Number = UInt32_Key(f, "EtherCAT_Slave_Serial_Number");
 
     Read_Char_Field(f, "EtherCAT_Slave_Name", "devicename1",
                     std::span(b).subspan(bank1::Slave_Name, bank1::Slave_Name_Size));

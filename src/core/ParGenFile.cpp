@@ -16,7 +16,10 @@ std::optional<TParGenFile> TParGenFile::Open(const std::filesystem::path& file)
 
 std::optional<std::string> TParGenFile::Key(std::string_view name) const
 {
-    return doc_.DocumentElement().ChildByName(name).Text();
+    const xml::Element key = doc_.DocumentElement().ChildByName(name);
+    if (!key)
+        return std::nullopt;
+    return key.InnerText();
 }
 
 bool ParGen_Flag(const std::optional<std::string>& value)

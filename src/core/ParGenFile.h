@@ -26,8 +26,9 @@ public:
     // exists but is not well-formed XML.
     static std::optional<TParGenFile> Open(const std::filesystem::path& file);
 
-    // The text of the root's first child element with this name; nullopt when the element is
-    // missing or does not hold plain text.
+    // The text content of the root's first child element with this name: all its character data
+    // in document order, so a comment inside the value does not split it ("ab<!--x-->cd" is
+    // "abcd"). nullopt when the element is missing.
     std::optional<std::string> Key(std::string_view name) const;
 
 private:

@@ -23,8 +23,12 @@ std::string TTableRow::Attr(std::string_view name, std::string_view fallback) co
 std::vector<TTableRow> Read_Table_Rows(const xml::Element& section)
 {
     std::vector<TTableRow> rows;
-    for (const auto& e : section.Children())
-        rows.emplace_back(e.Attributes());
+    for (const auto& e : section.Children()) {
+        std::vector<std::pair<std::string, std::string>> attributes;
+        for (const auto& [name, value] : e.Attributes())
+            attributes.emplace_back(name, value);
+        rows.emplace_back(std::move(attributes));
+    }
     return rows;
 }
 

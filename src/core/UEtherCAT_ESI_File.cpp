@@ -8,14 +8,15 @@
 #include "core/TableRows.h"
 #include "core/UnsignedNumber.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/xml/Xml.h"
 
 namespace core {
 
-std::string ESI_Data_Type(std::string_view type, int& length)
+std::string ESI_Data_Type(std::string_view type, std::int64_t& length)
 {
     struct Fixed {
         std::string_view type, esi;
-        int bits;
+        std::int64_t bits;
     };
     static constexpr Fixed table[] = {
         {"BOOL", "BIT", 1},    {"INT8", "SINT", 8},    {"INT16", "INT", 16},    {"INT32", "DINT", 32},
@@ -55,22 +56,32 @@ std::string Node_Address_Text(std::uint16_t node)
 namespace {
 
 // Appends the enabled rows of one direction; for the inputs also counts their process-data bytes
-// (consecutive bits share bytes, eight to a byte; every other row takes its Length in bytes).
-void Load_Direction(const std::vector<TTableRow>& rows, std::vector<TEtherCAT_Rule>& list, int* byteCount)
+// (consecutive bits share bytes, eight to a byte; every other row takes its Length in bytes). A
+// length the file cannot carry is refused, naming the row (its place among the direction's rows).
+void Load_Direction(const std::vector<TTableRow>& rows, std::string_view section, const std::filesystem::path& file,
+                    std::vector<TEtherCAT_Rule>& list, std::int64_t* byteCount)
 {
     bool bitRun = false;
     int bits = 0;
+    std::size_t rowNumber = 0;
     for (const auto& row : rows) {
+        ++rowNumber;
         if (row.Attr("Enable") != "Y")
             continue;
-        int length = Str_To_Int_Def(row.Attr("Length", ""), 0);
-        const int bytes = length;
+        const std::int64_t bytes = Str_To_Int_Def(row.Attr("Length", ""), 0);
+        std::int64_t length = bytes;
         TEtherCAT_Rule rule;
         rule.DataType = ESI_Data_Type(row.Attr("Type", ""), length);
         rule.Length = length;
         rule.Name = row.Attr("Name", "");
+        const bool counted = byteCount && rule.DataType != "BIT";
+        if ((counted || rule.DataType.starts_with("STRING(")) && (bytes < 0 || bytes > Max_ESI_Row_Bytes))
+            throw xml::XmlError(file.string(), "row " + std::to_string(rowNumber) + " of " + std::string(section) +
+                                                   ": the length " + std::to_string(bytes) +
+                                                   " does not fit the ESI file (0 to " +
+                                                   std::to_string(Max_ESI_Row_Bytes) + " bytes)");
         if (byteCount) {
-            if (rule.DataType == "BIT") {
+            if (!counted) {
                 if (bitRun) {
                     if (++bits > 8) {
                         bits = 1;
@@ -105,8 +116,9 @@ TESI_Data Load_EtherCAT_Slave_Data(const std::filesystem::path& parGen, const st
             d.Node_Address = static_cast<std::uint16_t>(Str_To_Int_Def(*v, 1));
     }
     if (const auto table = Read_EtherCAT_Slave_File(etherCATSlave)) {
-        Load_Direction(table->Slave_To_Master, d.Inputs, &d.Input_Byte_Count);
-        Load_Direction(table->Master_To_Slave, d.Outputs, nullptr);
+        Load_Direction(table->Slave_To_Master, "EtherCAT_Slave_To_Master", etherCATSlave, d.Inputs,
+                       &d.Input_Byte_Count);
+        Load_Direction(table->Master_To_Slave, "EtherCAT_Master_To_Slave", etherCATSlave, d.Outputs, nullptr);
     }
     return d;
 }

@@ -13,8 +13,8 @@
 namespace core {
 
 struct TEtherCAT_Rule {
-    std::string DataType;  // ESI data type name, e.g. "BIT", "INT", "STRING(10)"
-    int Length = 0;        // bits
+    std::string DataType;     // ESI data type name, e.g. "BIT", "INT", "STRING(10)"
+    std::int64_t Length = 0;  // bits
     std::string Name;
 };
 
@@ -23,14 +23,18 @@ struct TESI_Data {
     std::string Slave_Name = "EtherCAT Slave";
     std::uint32_t Revision = 0;
     std::uint16_t Node_Address = 1;
-    int Input_Byte_Count = 0;             // process-data bytes of the inputs
+    std::int64_t Input_Byte_Count = 0;    // process-data bytes of the inputs
     std::vector<TEtherCAT_Rule> Inputs;   // slave to master
     std::vector<TEtherCAT_Rule> Outputs;  // master to slave
 };
 
 // The ESI data type of a variable type (blanks trimmed, any letter case); `length` holds the
 // length in bytes on entry and the length in bits on return. Unknown types are single bits.
-std::string ESI_Data_Type(std::string_view type, int& length);
+std::string ESI_Data_Type(std::string_view type, std::int64_t& length);
+
+// The largest length in bytes a row may give: its bits must fit the file's bit lengths (BitLen is
+// a signed 32-bit number).
+inline constexpr std::int64_t Max_ESI_Row_Bytes = 0x7FFFFFFF / 8;
 
 // 0..9 -> "00n", 10..99 -> "0nn", larger numbers unchanged.
 std::string Format_3_Digits(int n);
@@ -39,8 +43,9 @@ std::string Format_3_Digits(int n);
 std::string Node_Address_Text(std::uint16_t node);
 
 // Reads the slave identity and the enabled variables; missing files and keys give the defaults.
-// Throws xml::XmlError naming the file when a file is not well-formed or the variables file lacks
-// one of its sections.
+// Throws xml::XmlError naming the file when a file is not well-formed, the variables file lacks
+// one of its sections, or an enabled row's length (of a string, or of any input that is not a
+// bit) is negative or beyond Max_ESI_Row_Bytes; the reason names the row.
 TESI_Data Load_EtherCAT_Slave_Data(const std::filesystem::path& parGen, const std::filesystem::path& etherCATSlave);
 
 // The lines of the file (UTF-8, without line ends).

@@ -1,6 +1,7 @@
 #include "core/USaveBincc.h"
 
 #include <memory>
+#include <optional>
 
 #include "common/UComon.h"
 #include "core/EtherCATBank.h"
@@ -59,26 +60,30 @@ void Build_Banks(TBankStorage& out, const TBankSources& src)
 
 void Save_Banks(const TBankStorage& banks, const std::filesystem::path& binFolder)
 {
-    std::vector<std::string> failed;
-    std::string message;
-    auto save = [&](const TBankImage& image, const char* name) {
-        const auto file = binFolder / name;
-        try {
-            rtl::WriteFileAtomic(file.string(), std::string(image.View()));
-        } catch (const std::exception& e) {
-            failed.push_back(file.string());
-            if (!message.empty())
-                message += '\n';
-            const std::string reason = e.what();
-            message += reason.find(file.string()) == std::string::npos
-                           ? "Cannot write file \"" + file.string() + "\". " + reason
-                           : reason;
-        }
+    const std::string bank1 = (binFolder / "bank1.bin").string();
+    const std::string bank2 = (binFolder / "bank2.bin").string();
+    auto reason = [](const std::string& file, const std::exception& e) {
+        const std::string what = e.what();
+        return what.find(file) == std::string::npos ? "Cannot write file \"" + file + "\". " + what : what;
     };
-    save(banks.Bank1, "bank1.bin");
-    save(banks.Bank2, "bank2.bin");
-    if (!failed.empty())
-        throw EBankWriteError(std::move(failed), message);
+    // Both images are written in full before either file is replaced, and bank2 is replaced only
+    // after bank1: a failure leaves the pair as it was, never a new bank1 beside an old bank2.
+    std::optional<rtl::PendingFile> pending1, pending2;
+    const std::string* writing = &bank1;
+    try {
+        pending1.emplace(bank1, std::string(banks.Bank1.View()));
+        writing = &bank2;
+        pending2.emplace(bank2, std::string(banks.Bank2.View()));
+        writing = &bank1;
+        pending1->Commit();
+    } catch (const std::exception& e) {
+        throw EBankWriteError({bank1, bank2}, reason(*writing, e) + "\nNeither bank file was replaced.");
+    }
+    try {
+        pending2->Commit();
+    } catch (const std::exception& e) {
+        throw EBankWriteError({bank2}, reason(bank2, e));
+    }
 }
 
 namespace {

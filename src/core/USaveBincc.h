@@ -24,7 +24,8 @@ struct TBankSources {
 // `out` keeps what it held before.
 void Build_Banks(TBankStorage& out, const TBankSources& sources);
 
-// A bank file that could not be written; what() names every file that failed and why.
+// The bank files could not be written; what() names the file that failed and why, Files the
+// files that were not replaced.
 class EBankWriteError : public rtl::Exception {
 public:
     EBankWriteError(std::vector<std::string> files, std::string message)
@@ -33,8 +34,9 @@ public:
     std::vector<std::string> Files;
 };
 
-// Writes bank1.bin and then bank2.bin into the folder, each replacing its file as a whole. Both
-// are attempted; when either fails, EBankWriteError is thrown after the second attempt.
+// Writes bank1.bin and bank2.bin into the folder as a pair: both images go to temporary files
+// first, then bank1.bin and bank2.bin are replaced in this order. When an image cannot be written,
+// or bank1.bin cannot be replaced, neither file is replaced; either way EBankWriteError is thrown.
 void Save_Banks(const TBankStorage& banks, const std::filesystem::path& binFolder);
 
 // The program's entries, on the open configuration (Path_Project and the File_ globals) and the

@@ -63,12 +63,19 @@ TEST(ProjectsTest, OpenListHoldsFoldersOnlyAndMatchesNamesIgnoringCase)
     fs::create_directories(folder.dir / "PROJECTS" / "Alpha");
     fs::create_directories(folder.dir / "PROJECTS" / "beta");
     TempProgramFolder::WriteFile(folder.dir / "PROJECTS" / "notes.txt", "x");
+    // Links that lead out of PROJECTS, or to something other than a folder in it, are not listed.
+    fs::create_directories(folder.dir / "elsewhere" / "inner");
+    fs::create_directory_symlink(folder.dir / "elsewhere", folder.dir / "PROJECTS" / "out");
+    fs::create_directory_symlink("../elsewhere/inner", folder.dir / "PROJECTS" / "climb");
+    fs::create_directory_symlink("Alpha/..", folder.dir / "PROJECTS" / "self");
+    fs::create_directory_symlink("missing", folder.dir / "PROJECTS" / "dangling");
+    fs::create_directory_symlink("beta", folder.dir / "PROJECTS" / "gamma");
 
     std::vector<std::string> SL = Load_Existing_Configuration();
     std::sort(SL.begin(), SL.end());
-    EXPECT_EQ(SL, (std::vector<std::string>{"Alpha", "beta"}));
+    EXPECT_EQ(SL, (std::vector<std::string>{"Alpha", "beta", "gamma"}));
     EXPECT_EQ(Search_Open_Conf(SL, "ALPHA"), 0);
     EXPECT_EQ(Search_Open_Conf(SL, "Beta"), 1);
-    EXPECT_EQ(Search_Open_Conf(SL, "gamma"), -1);
+    EXPECT_EQ(Search_Open_Conf(SL, "delta"), -1);
     EXPECT_EQ(Search_Open_Conf({}, ""), -1);
 }

@@ -356,8 +356,12 @@ TEST(ShellStartTest, RememberedConfigurationReopensOnlyAsAFolderBelowProjects)
     TempProgramFolder folder;
     fs::create_directories(folder.dir / "PROJECTS" / "plant");
     fs::create_directories(folder.dir / "outside");
+    fs::create_directory_symlink(folder.dir / "outside", folder.dir / "PROJECTS" / "link_out");
+    fs::create_directory_symlink("plant", folder.dir / "PROJECTS" / "link_in");
     const Case cases[] = {
         {"existing", "plant", true},
+        {"link inside PROJECTS to a folder elsewhere", "link_out", false},
+        {"link inside PROJECTS to a configuration", "link_in", true},
         {"deleted", "gone", false},
         {"climbs out of PROJECTS", "../outside", false},
         {"absolute path of an existing folder", (folder.dir / "outside").string(), false},

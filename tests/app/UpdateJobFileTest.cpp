@@ -74,7 +74,7 @@ TEST(UpdateJobFileTest, FileHoldsTheFixedHeaderAndTwentyElementsPerOperation)
     ASSERT_EQ(root.Name(), "Ethernet_Update");
     std::vector<std::string> names;
     for (const xml::Element& e : root.Children())
-        names.push_back(e.Name());
+        names.emplace_back(e.Name());
     EXPECT_EQ(names, (std::vector<std::string>{"Version", "Title", "IP_Address_Dev", "Application_Port", "Boot_Port",
                                                "Boot_Port_Sec", "Address_Protection", "Protections", "Operations"}));
     EXPECT_EQ(root.ChildByName("Version").Text(), "1000");

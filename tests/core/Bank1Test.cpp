@@ -200,10 +200,18 @@ TEST_F(EtherCATIdentity, HeaderFieldsLandInTheirOrder)
     rest.insert(rest.end(), tail.begin(), tail.end());
     EXPECT_EQ(Slice(Bank2(), 512, 40), header(Default_Eeprom, rest)) << "node address keeps its low 16 bits";
 
-    // Only the revision number reads unsigned decimal beyond the signed 32-bit range.
+    // All four identity values read unsigned decimal beyond the signed 32-bit range; a value past
+    // 32 bits is not a number.
     ParGen("<EtherCAT_Slave_Vendor_ID>4294967295</EtherCAT_Slave_Vendor_ID>"
-           "<EtherCAT_Slave_Serial_Number>-1</EtherCAT_Slave_Serial_Number>");
-    const auto s = Build();
-    EXPECT_EQ(s->EtherCAT_Bank_Header.Vendor_ID, 0u);
+           "<EtherCAT_Slave_Product_Code>2147483648</EtherCAT_Slave_Product_Code>"
+           "<EtherCAT_Slave_Revision_Number>4294967296</EtherCAT_Slave_Revision_Number>"
+           "<EtherCAT_Slave_Serial_Number>3000000000</EtherCAT_Slave_Serial_Number>");
+    auto s = Build();
+    EXPECT_EQ(s->EtherCAT_Bank_Header.Vendor_ID, 4294967295u);
+    EXPECT_EQ(s->EtherCAT_Bank_Header.Product_Code, 2147483648u);
+    EXPECT_EQ(s->EtherCAT_Bank_Header.Revision_Number, 0u);
+    EXPECT_EQ(s->EtherCAT_Bank_Header.Serial_Number, 3000000000u);
+    ParGen("<EtherCAT_Slave_Serial_Number>-1</EtherCAT_Slave_Serial_Number>");
+    s = Build();
     EXPECT_EQ(s->EtherCAT_Bank_Header.Serial_Number, 0xFFFFFFFFu);
 }

@@ -134,6 +134,9 @@ INSTANTIATE_TEST_SUITE_P(Types, InitialValue,
                                            InitCase{"Float32", "1,5", {0, 0, 0xC0, 0x3F, 0, 0, 0, 0}, ','},
                                            InitCase{"Float32", "1,5", {0, 0, 0, 0, 0, 0, 0, 0}},
                                            InitCase{"Float32", "1e39", {0, 0, 0, 0, 0, 0, 0, 0}},
+                                           InitCase{"Float32", "3.4028235e38", {0xFF, 0xFF, 0x7F, 0x7F, 0, 0, 0, 0}},
+                                           InitCase{"Float32", "-3.4028235e38", {0xFF, 0xFF, 0x7F, 0xFF, 0, 0, 0, 0}},
+                                           InitCase{"Float32", "3.4028236e38", {0, 0, 0, 0, 0, 0, 0, 0}},
                                            InitCase{"String", "12", {0, 0, 0, 0, 0, 0, 0, 0}}),
                          [](const auto& info) { return "Case" + std::to_string(info.index); });
 

@@ -177,21 +177,26 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(EsiFile, NamesAlwaysParseAndKeepTheirWindows1252Characters)
 {
     ParGen("<EtherCAT_Slave_Name>A&amp;B &lt;\"x\"&gt;</EtherCAT_Slave_Name>");
-    Variables(Row("UInt8", "1", "Temp\xC3\xA9rature \xE2\x82\xAC") + Row("UInt8", "1", "\xCE\xA9 &amp; &lt;&#9;"), "");
+    Variables(Row("UInt8", "1", "Temp\xC3\xA9rature \xE2\x82\xAC") + Row("UInt8", "1", "\xCE\xA9 &amp; &lt;&#9;&#1;") +
+                  Row("UInt8", "1", "a&#10;b&#13;c"),
+              "");
     const std::string text = Generate();
     EXPECT_NE(text.find("<Name LcId=\"1033\">A&amp;B &lt;&quot;x&quot;&gt;</Name>"), std::string::npos);
     EXPECT_NE(text.find("<Name>Temp&#233;rature &#8364;</Name>"), std::string::npos);
-    EXPECT_NE(text.find("<Name>? &amp; &lt;?</Name>"), std::string::npos);
+    EXPECT_NE(text.find("<Name>? &amp; &lt;&#9;?</Name>"), std::string::npos);
+    EXPECT_NE(text.find("<Name>a&#10;b&#13;c</Name>"), std::string::npos);
 
     xml::Document doc;
     doc.LoadFromFile(dir / "device.xml");
-    const auto entry = doc.DocumentElement()
-                           .ChildByName("Descriptions")
-                           .ChildByName("Devices")
-                           .ChildByName("Device")
-                           .ChildByName("TxPdo")
-                           .ChildByName("Entry");
-    EXPECT_EQ(entry.ChildByName("Name").Text(), "Temp\xC3\xA9rature \xE2\x82\xAC");
+    const auto entries = doc.DocumentElement()
+                             .ChildByName("Descriptions")
+                             .ChildByName("Devices")
+                             .ChildByName("Device")
+                             .ChildByName("TxPdo")
+                             .Children("Entry");
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].ChildByName("Name").Text(), "Temp\xC3\xA9rature \xE2\x82\xAC");
+    EXPECT_EQ(entries[2].ChildByName("Name").Text(), "a\nb\rc") << "white space reads back as typed";
 }
 
 TEST_F(EsiFile, UnknownTypesAreSingleBits)
@@ -215,6 +220,47 @@ TEST_F(EsiFile, AVariablesFileWithoutItsSectionsWritesNothing)
     EXPECT_EQ(Read_File(dir / "device.xml"), "earlier");
 }
 
+TEST_F(EsiFile, LengthsThatDoNotFitTheFileAreRefusedNamingTheRow)
+{
+    struct Case {
+        const char* name;
+        std::string inputs, outputs;
+        const char* row;
+    };
+    const Case cases[] = {
+        {"input string of 2^28 bytes", Row("Bool", "1", "a") + Row("String", "268435456", "s"), "",
+         "row 2 of EtherCAT_Slave_To_Master: the length 268435456 "},
+        {"output string of 2^28 bytes", "", Row("String", "268435456", "s", "N") + Row("String", "268435456", "s"),
+         "row 2 of EtherCAT_Master_To_Slave: the length 268435456 "},
+        {"negative input length", Row("Int16", "-1", "w"), "", "row 1 of EtherCAT_Slave_To_Master: the length -1 "},
+    };
+    for (const Case& c : cases) {
+        Write_File(dir / "device.xml", "earlier");
+        Variables(c.inputs, c.outputs);
+        try {
+            Build_ESI_File(dir / "device.xml", dir / "ParGen.xml", dir / "EtherCAT_Slave.xml");
+            ADD_FAILURE() << c.name << ": written";
+        } catch (const xml::XmlError& e) {
+            EXPECT_EQ(e.File(), (dir / "EtherCAT_Slave.xml").string()) << c.name;
+            EXPECT_NE(e.Reason().find(c.row), std::string::npos) << c.name << ": " << e.Reason();
+        }
+        EXPECT_EQ(Read_File(dir / "device.xml"), "earlier") << c.name;
+    }
+}
+
+TEST_F(EsiFile, LengthsUpToTheBitLimitAreWrittenAndTheirSumDoesNotOverflow)
+{
+    // Nine inputs of the largest length sum to more than 2^31 - 1 bytes; a fixed-size output's
+    // length is not used at all.
+    Variables(Rows(9, "String", "268435455", "s"), Row("UInt8", "2147483647", "o"));
+    const auto d = Load_EtherCAT_Slave_Data(dir / "ParGen.xml", dir / "EtherCAT_Slave.xml");
+    EXPECT_EQ(d.Input_Byte_Count, 9 * std::int64_t{268435455});
+    const std::string text = Generate();
+    EXPECT_NE(text.find("<BitLen>2147483640</BitLen>"), std::string::npos);
+    EXPECT_NE(text.find("<DataType>STRING(268435455)</DataType>"), std::string::npos);
+    EXPECT_NE(text.find("<Sm StartAddress=\"#x1B0000FE8\" ControlByte=\"#x64\""), std::string::npos);
+}
+
 TEST(EsiHelpers, DataTypesAndThreeDigitNumbers)
 {
     struct Case {
@@ -229,7 +275,7 @@ TEST(EsiHelpers, DataTypesAndThreeDigitNumbers)
         {"UInt32", 4, "UDINT", 32},     {"Float32", 4, "REAL", 32},   {"String", 10, "STRING(10)", 80},
         {"string", 3, "STRING(3)", 24}, {"ByteString", 10, "BIT", 1}, {"", 0, "BIT", 1}};
     for (const auto& c : cases) {
-        int length = c.bytes;
+        std::int64_t length = c.bytes;
         EXPECT_EQ(ESI_Data_Type(c.type, length), c.esi) << c.type;
         EXPECT_EQ(length, c.bits) << c.type;
     }

@@ -121,12 +121,19 @@ TEST(ParGenFile, KeyLookUpToleratesOtherWritersAndRefusesBrokenFiles)
     coretest::Write_File(dir / "ParGen.xml", "\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<!-- by hand -->\n<Settings>\n"
                                              "  <EtherCAT_Slave_Name>X</EtherCAT_Slave_Name>\n"
                                              "  <EtherCAT_Slave_Node_Address><b>2</b></EtherCAT_Slave_Node_Address>\n"
+                                             "  <Eth_Conn_Device_Name>ab<!--x-->cd</Eth_Conn_Device_Name>\n"
+                                             "  <EtherCAT_Slave_Revision_Number><![CDATA[1]]>2<!---->"
+                                             "</EtherCAT_Slave_Revision_Number>\n"
                                              "</Settings>\n");
     const auto f = TParGenFile::Open(dir / "ParGen.xml");
     ASSERT_TRUE(f);
+    // A key's value is its text content: every piece of character data below it, in order.
     EXPECT_EQ(f->Key("EtherCAT_Slave_Name"), "X");
-    EXPECT_EQ(f->Key("EtherCAT_Slave_Node_Address"), std::nullopt) << "not a plain text";
-    EXPECT_EQ(f->Key("Eth_Conn_Device_Name"), std::nullopt);
+    EXPECT_EQ(f->Key("EtherCAT_Slave_Node_Address"), "2");
+    EXPECT_EQ(f->Key("Eth_Conn_Device_Name"), "abcd");
+    EXPECT_EQ(f->Key("EtherCAT_Slave_Revision_Number"), "12");
+    EXPECT_EQ(Read_ParGen_Settings(dir / "ParGen.xml").Device_Name, "abcd");
+    EXPECT_EQ(f->Key("Eth_Conn_Secondary_DNS1"), std::nullopt);
     EXPECT_FALSE(TParGenFile::Open(dir / "none.xml"));
 
     coretest::Write_File(dir / "Broken.xml", "<Par_Gen><EtherCAT_Slave_Name>X</Par_Gen>");

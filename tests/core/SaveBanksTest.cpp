@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 #include "BankFixture.h"
 #include "common/UComon.h"
 
@@ -21,27 +25,79 @@ TEST_F(SaveBanks, WritesBothImagesWhole)
     EXPECT_EQ(s->Bank2.Length(), 18985u + 2);
 }
 
-TEST_F(SaveBanks, ReportsEveryFileThatCannotBeWrittenAndStillTriesTheOther)
+TEST_F(SaveBanks, AFailureReplacesNeitherFileOfThePair)
 {
     const auto s = Build();
+    const auto bin = dir / "bin";
+    const std::vector<std::string> both = {(bin / "bank1.bin").string(), (bin / "bank2.bin").string()};
+    auto leftovers = [&] {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(bin))
+            if (e.path().filename().string().starts_with("."))
+                names.push_back(e.path().filename().string());
+        return names;
+    };
     try {
         Save_Banks(*s, dir / "missing");
         FAIL() << "no error";
     } catch (const EBankWriteError& e) {
-        EXPECT_EQ(e.Files, (std::vector<std::string>{(dir / "missing" / "bank1.bin").string(),
-                                                     (dir / "missing" / "bank2.bin").string()}));
-        EXPECT_NE(std::string(e.what()).find("bank2.bin"), std::string::npos);
+        EXPECT_EQ(e.Files.size(), 2u);
+        EXPECT_NE(std::string(e.what()).find("bank1.bin"), std::string::npos) << e.what();
     }
 
-    // bank1.bin cannot be replaced (a folder of that name); bank2.bin is written all the same.
-    std::filesystem::create_directories(dir / "bin" / "bank1.bin" / "x");
+    // An earlier pair, then bank1.bin cannot be replaced (a folder of that name): bank2.bin keeps
+    // its earlier content too, and no temporary file is left behind.
+    std::filesystem::create_directories(bin / "bank1.bin" / "x");
+    Write_File(bin / "bank2.bin", "earlier");
     try {
-        Save_Banks(*s, dir / "bin");
+        Save_Banks(*s, bin);
         FAIL() << "no error";
     } catch (const EBankWriteError& e) {
-        EXPECT_EQ(e.Files, std::vector<std::string>{(dir / "bin" / "bank1.bin").string()});
+        EXPECT_EQ(e.Files, both);
+        EXPECT_NE(std::string(e.what()).find("Neither bank file was replaced"), std::string::npos) << e.what();
     }
-    EXPECT_EQ(Read_Bytes(dir / "bin" / "bank2.bin"), s->Bank2.Bytes());
+    EXPECT_EQ(Read_File(bin / "bank2.bin"), "earlier");
+    EXPECT_EQ(leftovers(), std::vector<std::string>{});
+
+    // The disk fills up while bank2.bin is written (a file size limit between the sizes of the two
+    // images): bank1.bin is not replaced either.
+    std::filesystem::remove_all(bin);
+    std::filesystem::create_directories(bin);
+    Write_File(bin / "bank1.bin", "earlier");
+    Write_File(bin / "bank2.bin", "earlier");
+    {
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+        rlimit small = old;
+        small.rlim_cur = 8192;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        try {
+            Save_Banks(*s, bin);
+            ADD_FAILURE() << "no error";
+        } catch (const EBankWriteError& e) {
+            EXPECT_EQ(e.Files, both);
+            EXPECT_NE(std::string(e.what()).find("bank2.bin"), std::string::npos) << e.what();
+        }
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+    }
+    EXPECT_EQ(Read_File(bin / "bank1.bin"), "earlier");
+    EXPECT_EQ(Read_File(bin / "bank2.bin"), "earlier");
+    EXPECT_EQ(leftovers(), std::vector<std::string>{});
+
+    // bank2.bin cannot be replaced once bank1.bin is: the error names bank2.bin alone (the updater
+    // refuses such a pair).
+    std::filesystem::remove(bin / "bank2.bin");
+    std::filesystem::create_directories(bin / "bank2.bin" / "x");
+    try {
+        Save_Banks(*s, bin);
+        FAIL() << "no error";
+    } catch (const EBankWriteError& e) {
+        EXPECT_EQ(e.Files, std::vector<std::string>{both[1]});
+    }
+    EXPECT_EQ(Read_Bytes(bin / "bank1.bin"), s->Bank1.Bytes());
+    EXPECT_EQ(leftovers(), std::vector<std::string>{});
 }
 
 TEST_F(SaveBanks, ProgramEntriesCompileTheOpenConfiguration)

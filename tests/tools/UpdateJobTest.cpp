@@ -3,28 +3,50 @@
 #include <gtest/gtest.h>
 
 #include "ScratchDir.h"
+#include "core/USaveBincc.h"
 
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <regex>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::uint8_t> Bank1Image()
+// Stores the byte sum of bytes 0..2043 at 2044, as the compiler does.
+void SetChecksum(std::vector<std::uint8_t>& image)
 {
-    std::vector<std::uint8_t> image(2048, 0);
-    for (std::size_t i = 0; i < 2044; ++i)
-        image[i] = static_cast<std::uint8_t>(i * 7);
     std::uint32_t sum = 0;
     for (std::size_t i = 0; i < 2044; ++i)
         sum += image[i];
     for (int b = 0; b < 4; ++b)
         image[2044 + b] = static_cast<std::uint8_t>(sum >> (8 * b));
-    return image;
 }
+
+// bank1.bin and bank2.bin as the configurator compiles them from a configuration with the given
+// variable rows (slave to master) and connection rows.
+struct BankPair {
+    std::vector<std::uint8_t> bank1, bank2;
+};
+
+BankPair Compile(const fs::path& folder, const std::string& variables, const std::string& connections)
+{
+    testsupport::WriteFile(folder / "EtherCAT_Slave.xml",
+                           "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>" + variables +
+                               "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave/></EtherCAT_Slave_Variables>"
+                               "</EtherCAT_Slave>");
+    testsupport::WriteFile(folder / "EtherNetIP_Master_Rules.xml", "<Rules>" + connections + "</Rules>");
+    auto storage = std::make_unique<core::TBankStorage>();
+    core::Build_Banks(*storage,
+                      {folder / "ParGen.xml", folder / "EtherCAT_Slave.xml", folder / "EtherNetIP_Master_Rules.xml"});
+    return {storage->Bank1.Bytes(), storage->Bank2.Bytes()};
+}
+
+const std::string kVariables = R"(<row Enable="Y" Type="Int16" Name="speed"/><row Enable="Y" Type="Bool" Name=""/>)";
+const std::string kConnections = R"(<row Enable="Y" IP_Address="127.0.0.2" Num_Input="10" Num_Output="4"/>)"
+                                 R"(<row Enable="Y" IP_Address="127.0.0.3" Num_Input="6"/>)";
 
 void WriteFile(const fs::path& p, const std::vector<std::uint8_t>& bytes)
 {
@@ -57,8 +79,9 @@ class UpdateJobTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        WriteFile(dir / "bank1.bin", Bank1Image());
-        WriteFile(dir / "bank2.bin", std::vector<std::uint8_t>(18985, 0));
+        pair = Compile(dir, kVariables, kConnections);
+        WriteFile(dir / "bank1.bin", pair.bank1);
+        WriteFile(dir / "bank2.bin", pair.bank2);
     }
 
     std::string Job() const
@@ -80,6 +103,7 @@ protected:
 
     testsupport::ScratchDir scratch{"upd"};
     fs::path dir = scratch.Path();
+    BankPair pair;
 };
 
 TEST_F(UpdateJobTest, AcceptsConfigurationJobAndDescribesTransfer)
@@ -132,8 +156,8 @@ TEST_F(UpdateJobTest, RefusesFaultyJobs)
          },
          "3 bytes, not 2048"},
         {"bank1 checksum",
-         [](std::string&, const fs::path& d) {
-             auto img = Bank1Image();
+         [&](std::string&, const fs::path& d) {
+             auto img = pair.bank1;
              img[10] ^= 1;
              WriteFile(d / "bank1.bin", img);
          },
@@ -148,6 +172,64 @@ TEST_F(UpdateJobTest, RefusesFaultyJobs)
         bool found = false;
         for (const auto& e : result.errors)
             found |= e.find(c.error) != std::string::npos;
+        EXPECT_TRUE(found) << c.name << ": " << result.errors.front();
+    }
+}
+
+TEST_F(UpdateJobTest, RefusesBankImagesThatAreNotOnePair)
+{
+    testsupport::ScratchDir other{"upd-other"};
+    struct Case {
+        const char* name;
+        std::function<void(BankPair&)> spoil;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"bank2 of a build with other connections",
+         [&](BankPair& p) {
+             p.bank2 =
+                 Compile(other.Path(), kVariables, R"(<row Enable="Y" IP_Address="127.0.0.2" Num_Input="9"/>)").bank2;
+         },
+         "bank1 describes 2 connections with 16 input and 4 output bytes; bank2 holds 9 and 0"},
+        {"bank1 of a build without connections",
+         [&](BankPair& p) { p.bank1 = Compile(other.Path(), kVariables, "").bank1; },
+         "bank2 holds more connections than the 0 bank1 describes"},
+        {"bank2 cut short", [](BankPair& p) { p.bank2.resize(p.bank2.size() - 1); },
+         "bank2 has 18990 bytes, but its 2 EtherCAT entries make 18991"},
+        {"bank2 one byte longer", [](BankPair& p) { p.bank2.push_back(0); }, "bank2 has 18992 bytes"},
+        {"bank2 shorter than its tables", [](BankPair& p) { p.bank2.resize(512); }, "bank2 has 512 bytes, not 18985"},
+        {"bank2 of another layout", [](BankPair& p) { p.bank2.assign(18985, 0); },
+         "bank2's entry table lies at 0x0, bank1 places it at 0x80228"},
+        {"bank1 places the tables elsewhere",
+         [](BankPair& p) {
+             p.bank1[1776 + 2] = 0x09;
+             SetChecksum(p.bank1);
+         },
+         "the EtherCAT section at 0x90200, but bank2 goes to 0x80000"},
+        {"bank1 counts more connections than a table holds",
+         [](BankPair& p) {
+             p.bank1[1552] = 11;
+             SetChecksum(p.bank1);
+         },
+         "bank1 describes 11 connections, more than 10"},
+        {"bank2 holds a connection bank1 does not count",
+         [](BankPair& p) {
+             p.bank2[2 * 32] = 127;  // a third record's address
+         },
+         "bank2 holds more connections than the 2 bank1 describes"},
+    };
+    for (const Case& c : cases) {
+        BankPair p = pair;
+        c.spoil(p);
+        WriteFile(dir / "bank1.bin", p.bank1);
+        WriteFile(dir / "bank2.bin", p.bank2);
+        const auto result = Check(Job());
+        ASSERT_FALSE(result.ok()) << c.name;
+        bool found = false;
+        for (const auto& e : result.errors) {
+            EXPECT_EQ(e.find("bank1 and bank2 are not one pair: "), 0u) << c.name << ": " << e;
+            found |= e.find(c.error) != std::string::npos;
+        }
         EXPECT_TRUE(found) << c.name << ": " << result.errors.front();
     }
 }

@@ -1,7 +1,10 @@
 #include "UpdateJob.h"
 
+#include "BankPair.h"
+
 #include <pugixml.hpp>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <fstream>
@@ -41,6 +44,8 @@ constexpr std::array<const char*, 20> kOperationElements = {"Ope_Protection_Enab
 
 constexpr std::uintmax_t kBank1Size = 2048;
 constexpr const char* kBank1Address = "0x07000";
+constexpr const char* kBank2Address = "0x80000";
+constexpr std::uint32_t kBank2DeviceAddress = 0x80000;
 
 std::string Text(const pugi::xml_node& node)
 {
@@ -108,6 +113,28 @@ void CheckPort(const pugi::xml_node& parent, const char* name, const std::string
         errors.push_back(where + ": <" + name + "> is not a port number: \"" + text + "\"");
 }
 
+std::vector<std::uint8_t> ReadImage(const std::string& fileName)
+{
+    std::ifstream in(fileName, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A job that sends both configuration images must send images of one build.
+void CheckPair(const std::vector<Operation>& operations, std::vector<std::string>& errors)
+{
+    auto find = [&](const char* address) {
+        return std::find_if(operations.begin(), operations.end(),
+                            [&](const Operation& op) { return op.startAddress == address; });
+    };
+    const auto bank1 = find(kBank1Address);
+    const auto bank2 = find(kBank2Address);
+    if (bank1 == operations.end() || bank2 == operations.end())
+        return;
+    for (std::string& fault :
+         CheckBankPair(ReadImage(bank1->fileName), ReadImage(bank2->fileName), kBank2DeviceAddress))
+        errors.push_back(std::move(fault));
+}
+
 void CheckImage(Operation& op, const std::string& where, std::vector<std::string>& errors)
 {
     std::error_code ec;
@@ -118,8 +145,7 @@ void CheckImage(Operation& op, const std::string& where, std::vector<std::string
     op.fileSize = fs::file_size(op.fileName, ec);
     if (op.startAddress != kBank1Address)
         return;
-    std::ifstream in(op.fileName, std::ios::binary);
-    std::vector<std::uint8_t> image((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::vector<std::uint8_t> image = ReadImage(op.fileName);
     if (image.size() != kBank1Size)
         errors.push_back(where + ": bank1 image has " + std::to_string(image.size()) + " bytes, not 2048");
     else if (!Bank1ChecksumOk(image))
@@ -209,6 +235,9 @@ CheckResult CheckJobFile(const fs::path& jobFile)
     }
     if (index == 0)
         errors.push_back("job: <Operations> holds no <Operation>");
+    // The pair is compared only when each image passed its own checks.
+    if (errors.empty())
+        CheckPair(job.operations, errors);
     return result;
 }
 

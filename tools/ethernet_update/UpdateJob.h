@@ -34,7 +34,8 @@ struct CheckResult {
     bool ok() const { return errors.empty(); }
 };
 
-// Reads the job file and checks its root, version, elements, images and the bank1 checksum.
+// Reads the job file and checks its root, version, elements, images, the bank1 checksum and
+// that bank1 and bank2 come from one build.
 CheckResult CheckJobFile(const std::filesystem::path& jobFile);
 
 // The transfer the updater would make, one line per step.

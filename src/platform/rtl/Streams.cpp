@@ -256,44 +256,4 @@ std::string ReadFileBytes(const std::string& fileName)
     return f.ReadRest();
 }
 
-void WriteFileAtomic(const std::string& fileName, const std::string& bytes)
-{
-    fs::path target(fileName);
-    fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string hidden = ".";  // the temporary is a hidden file beside the target
-    hidden += target.filename().string();
-    hidden += ".XXXXXX";
-    std::string tmpl = (dir / hidden).string();
-    int fd = mkstemp(tmpl.data());
-    if (fd < 0)
-        throw EFCreateError(Fmt(msg::FCreateError, fileName, systemReason(errno)));
-    size_t done = 0;
-    int err = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            err = errno;
-            break;
-        }
-        done += static_cast<size_t>(n);
-    }
-    // A replaced file keeps its permissions; a new one is readable by all, writable by its owner.
-    struct stat st {};
-    mode_t mode = ::stat(fileName.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
-    if (err == 0 && ::fchmod(fd, mode) != 0)
-        err = errno;
-    if (err == 0 && ::fsync(fd) != 0)
-        err = errno;
-    if (::close(fd) != 0 && err == 0)
-        err = errno;
-    if (err == 0 && ::rename(tmpl.c_str(), fileName.c_str()) != 0)
-        err = errno;
-    if (err != 0) {
-        ::unlink(tmpl.c_str());
-        throw EFCreateError(Fmt(msg::FCreateError, fileName, systemReason(err)));
-    }
-}
-
 }  // namespace rtl

@@ -37,8 +37,9 @@ public:
                            const std::vector<TPoint>& points, int rx, int ry) = 0;
     virtual void DrawThemedPart(const TRasterTarget& target, TThemedPart part, unsigned state, const TRect& r) = 0;
 
-    // Pictures: decodes PNG/BMP/other formats the backend knows; false when it cannot.
-    virtual bool DecodeImage(const std::uint8_t* data, std::size_t size, TBitmap& into) = 0;
+    // Pictures: decodes PNG/BMP/other formats the backend knows; false with the reason when it
+    // cannot or the picture is larger than kMaxPictureSide on a side (refused before decoding).
+    virtual bool DecodeImage(const std::uint8_t* data, std::size_t size, TBitmap& into, std::string& reason) = 0;
     virtual bool SavePng(const TBitmap& bitmap, const std::string& fileName) = 0;
 
     // Native windows.

@@ -112,7 +112,7 @@ void TBitmap::LoadFromMemory(const std::uint8_t* data, std::size_t size)
     else if (IsJpeg(data, size))
         ok = DecodeJpeg(data, size, loaded, reason);
     else if (Backend())
-        ok = Backend()->DecodeImage(data, size, loaded);
+        ok = Backend()->DecodeImage(data, size, loaded, reason);
     if (!ok)
         throw rtl::Exception(reason);
     bool alpha =

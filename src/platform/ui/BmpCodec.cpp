@@ -28,6 +28,15 @@ void Put16(std::vector<std::uint8_t>& v, std::uint16_t x)
 }
 }  // namespace
 
+bool PictureSizeAllowed(std::int64_t w, std::int64_t h, std::string& reason)
+{
+    if (w <= kMaxPictureSide && h <= kMaxPictureSide)
+        return true;
+    reason = "the picture of " + std::to_string(w) + " x " + std::to_string(h) + " pixels is larger than " +
+             std::to_string(kMaxPictureSide) + " x " + std::to_string(kMaxPictureSide);
+    return false;
+}
+
 bool IsBmp(const std::uint8_t* d, std::size_t n)
 {
     return n >= 2 && d[0] == 'B' && d[1] == 'M';
@@ -56,10 +65,12 @@ bool DecodeBmp(const std::uint8_t* d, std::size_t n, TBitmap& into, std::string&
     std::uint32_t clrUsed = Le32(d + 46);
     bool topDown = hRaw < 0;
     std::int64_t h = topDown ? -static_cast<std::int64_t>(hRaw) : hRaw;
-    if (w <= 0 || h <= 0 || w > 30000 || h > 30000) {
+    if (w <= 0 || h <= 0) {
         reason = "invalid bitmap size";
         return false;
     }
+    if (!PictureSizeAllowed(w, h, reason))
+        return false;
     if (!(compression == 0 || (compression == 3 && (bpp == 32 || bpp == 16)))) {
         reason = "compressed bitmaps are not supported";
         return false;

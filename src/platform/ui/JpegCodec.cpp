@@ -38,6 +38,10 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, TBitmap& into, std::
     jpeg_create_decompress(&cinfo);
     jpeg_mem_src(&cinfo, const_cast<unsigned char*>(data), static_cast<unsigned long>(size));
     jpeg_read_header(&cinfo, TRUE);
+    if (!PictureSizeAllowed(cinfo.image_width, cinfo.image_height, reason)) {
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
     cinfo.out_color_space = JCS_RGB;
     jpeg_start_decompress(&cinfo);
     int w = static_cast<int>(cinfo.output_width);

@@ -7,12 +7,15 @@
 // temporary file in the target's folder and renamed over the target.
 //
 // Element and Node are light handles into a Document; they stay valid while the node exists in
-// its document. A default-constructed (null) Element is falsy, and every navigation on it yields
-// null again, so a chain like doc.DocumentElement().ChildByName("a").ChildByName("b").Text()
-// simply ends in std::nullopt when a step is missing.
+// its document. Names and attribute values are handed out as views into the document (no copy);
+// a view stays valid while its node or attribute exists and is not changed. A default-constructed (null) Element is
+// falsy, and every navigation on it yields null again, so a chain like
+// doc.DocumentElement().ChildByName("a").ChildByName("b").Text() simply ends in std::nullopt when a step is missing.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -25,6 +28,7 @@ namespace pugi {
 class xml_document;
 class xml_node;
 struct xml_node_struct;
+struct xml_attribute_struct;
 }  // namespace pugi
 
 namespace xml {
@@ -54,9 +58,9 @@ public:
     explicit operator bool() const { return node_ != nullptr; }
     NodeKind Kind() const;
     // Element name; empty for other kinds.
-    std::string Name() const;
+    std::string_view Name() const;
     // Text or comment content; empty for elements.
-    std::string Value() const;
+    std::string_view Value() const;
     // The element this node is, or a null element for other kinds.
     Element AsElement() const;
 
@@ -67,30 +71,122 @@ private:
     pugi::xml_node_struct* node_ = nullptr;
 };
 
+// One attribute of an element.
+struct AttributeView {
+    std::string_view name;
+    std::string_view value;
+    friend bool operator==(const AttributeView&, const AttributeView&) = default;
+};
+
+// The attributes of an element in document order, walked without copying them.
+class AttributeRange {
+public:
+    class iterator {
+    public:
+        using iterator_category = std::input_iterator_tag;
+        using value_type = AttributeView;
+        using difference_type = std::ptrdiff_t;
+        using reference = AttributeView;
+        using pointer = void;
+        iterator() = default;
+        AttributeView operator*() const;
+        iterator& operator++();
+        iterator operator++(int)
+        {
+            iterator before = *this;
+            ++*this;
+            return before;
+        }
+        friend bool operator==(const iterator&, const iterator&) = default;
+
+    private:
+        friend class AttributeRange;
+        explicit iterator(pugi::xml_attribute_struct* a) : attribute_(a) {}
+        pugi::xml_attribute_struct* attribute_ = nullptr;
+    };
+    iterator begin() const { return iterator(first_); }
+    iterator end() const { return {}; }
+    bool empty() const { return first_ == nullptr; }
+
+private:
+    friend class Element;
+    explicit AttributeRange(pugi::xml_attribute_struct* first) : first_(first) {}
+    pugi::xml_attribute_struct* first_ = nullptr;
+};
+
+class Element;
+
+// The child elements of an element in document order (all, or those with one name), walked
+// without collecting them. A name given is viewed, not copied: it must outlive the walk.
+class ElementRange {
+public:
+    class iterator {
+    public:
+        using iterator_category = std::input_iterator_tag;
+        using value_type = Element;
+        using difference_type = std::ptrdiff_t;
+        using reference = Element;
+        using pointer = void;
+        iterator() = default;
+        Element operator*() const;
+        iterator& operator++();
+        iterator operator++(int)
+        {
+            iterator before = *this;
+            ++*this;
+            return before;
+        }
+        friend bool operator==(const iterator& a, const iterator& b) { return a.node_ == b.node_; }
+
+    private:
+        friend class ElementRange;
+        iterator(pugi::xml_node_struct* from, std::string_view name, bool named);
+        void Settle();  // moves on to the first matching element from node_ on
+        pugi::xml_node_struct* node_ = nullptr;
+        std::string_view name_;
+        bool named_ = false;
+    };
+    iterator begin() const { return iterator(first_, name_, named_); }
+    iterator end() const { return {}; }
+    bool empty() const { return begin() == end(); }
+
+private:
+    friend class Element;
+    ElementRange(pugi::xml_node_struct* first, std::string_view name, bool named)
+        : first_(first), name_(name), named_(named)
+    {}
+    pugi::xml_node_struct* first_ = nullptr;
+    std::string_view name_;
+    bool named_ = false;
+};
+
 class Element {
 public:
     Element() = default;
     explicit operator bool() const { return node_ != nullptr; }
     friend bool operator==(const Element&, const Element&) = default;
 
-    std::string Name() const;
+    std::string_view Name() const;
 
     // First child element with exactly this name (case matters), or null.
     Element ChildByName(std::string_view name) const;
-    // Child elements in document order (all of them, or those with the given name).
+    // Child elements in document order (all of them, or those with the given name), collected.
     std::vector<Element> Children() const;
     std::vector<Element> Children(std::string_view name) const;
+    // The same, walked one by one without collecting them (for large documents).
+    ElementRange Elements() const;
+    ElementRange Elements(std::string_view name) const;
     // All child nodes (elements, texts, comments) in document order.
     std::vector<Node> ChildNodes() const;
     bool HasChildElements() const;
 
     bool HasAttribute(std::string_view name) const;
     // The attribute's value, or nullopt when the element has no such attribute.
-    std::optional<std::string> Attribute(std::string_view name) const;
-    // The attribute's value, or the fallback when the element has no such attribute.
+    std::optional<std::string_view> Attribute(std::string_view name) const;
+    // A copy of the attribute's value, or the fallback when the element has no such attribute.
     std::string Attribute(std::string_view name, std::string_view fallback) const;
-    // All attributes as (name, value) in document order.
-    std::vector<std::pair<std::string, std::string>> Attributes() const;
+    // All attributes in document order.
+    AttributeRange Attributes() const;
     // Sets the value; a new attribute is added after the existing ones.
     void SetAttribute(std::string_view name, std::string_view value);
     bool RemoveAttribute(std::string_view name);
@@ -118,6 +214,7 @@ public:
 private:
     friend class Node;
     friend class Document;
+    friend class ElementRange;
     explicit Element(pugi::xml_node_struct* n) : node_(n) {}
     pugi::xml_node_struct* node_ = nullptr;
 };
@@ -151,11 +248,15 @@ public:
     // one was read, is not among them.
     std::vector<Node> ChildNodes() const;
 
-    // The document as the program writes it: UTF-8, no declaration, no indentation.
+    // The document as the program writes it: UTF-8, no declaration, no indentation. Every value
+    // reads back exactly as it is held: a CR in a text or an attribute, and a tab or LF in an
+    // attribute, are written as character references. A value holding a character that XML 1.0
+    // cannot carry (a control character other than tab, LF and CR, U+FFFE, U+FFFF, a surrogate) is
+    // refused: XmlError naming "(text)" and the element.
     std::string SaveToString() const;
     // Writes SaveToString() to the file through a temporary file in the same folder that is then
-    // renamed over the target. Throws XmlError naming the file when anything fails; the previous
-    // file is then untouched.
+    // renamed over the target. Throws XmlError naming the file (and the element, for a value that
+    // cannot be written) when anything fails; the previous file is then untouched.
     void SaveToFile(const std::filesystem::path& file) const;
 
 private:

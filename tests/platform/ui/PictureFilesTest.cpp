@@ -93,6 +93,116 @@ TEST(PictureFiles, DamagedOrMissingFilesAreReportedWithTheirName)
     EXPECT_THROW(p.LoadFromFile(dir / "x.unknown"), rtl::Exception);
 }
 
+namespace {
+std::vector<std::uint8_t> FileBytes(const std::string& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void PutBE32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        b.at(at + i) = static_cast<std::uint8_t>(v >> (24 - 8 * i));
+}
+
+std::uint32_t Crc32(const std::uint8_t* p, std::size_t n)
+{
+    std::uint32_t c = 0xFFFFFFFFu;
+    for (std::size_t i = 0; i < n; ++i) {
+        c ^= p[i];
+        for (int k = 0; k < 8; ++k)
+            c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1u)));
+    }
+    return ~c;
+}
+
+// The file of a picture saved in the format its name gives, with the size its header states
+// replaced: a few hundred bytes that claim w x h pixels.
+std::vector<std::uint8_t> ClaimingSize(const std::string& file, std::uint32_t w, std::uint32_t h)
+{
+    if (file.ends_with(".jpg")) {
+        TJPEGImage small;
+        small.SetSize(8, 8);
+        small.SaveToFile(file);
+        auto b = FileBytes(file);
+        for (std::size_t i = 2; i + 8 < b.size(); ++i)
+            if (b[i] == 0xFF && b[i + 1] == 0xC0) {  // start of frame: length, precision, height, width
+                b[i + 5] = static_cast<std::uint8_t>(h >> 8);
+                b[i + 6] = static_cast<std::uint8_t>(h);
+                b[i + 7] = static_cast<std::uint8_t>(w >> 8);
+                b[i + 8] = static_cast<std::uint8_t>(w);
+                return b;
+            }
+        throw std::runtime_error("no frame header");
+    }
+    TBitmap small(8, 8);
+    small.SaveToFile(file);
+    auto b = FileBytes(file);
+    if (file.ends_with(".bmp")) {
+        for (int i = 0; i < 4; ++i) {
+            b.at(18 + i) = static_cast<std::uint8_t>(w >> (8 * i));
+            b.at(22 + i) = static_cast<std::uint8_t>(h >> (8 * i));
+        }
+        return b;
+    }
+    // PNG: the header chunk follows the 8-byte signature; its CRC covers type and data.
+    PutBE32(b, 16, w);
+    PutBE32(b, 20, h);
+    PutBE32(b, 29, Crc32(b.data() + 12, 17));
+    return b;
+}
+}  // namespace
+
+TEST(PictureFiles, PicturesAboveTheSizeLimitAreRefusedWhateverTheirName)
+{
+    TempDir dir;
+    struct Case {
+        const char* format;
+        std::uint32_t w, h;
+        const char* loadAs;  // the content decides the decoder, not the name
+    };
+    const Case cases[] = {
+        {".jpg", 60000, 40000, "GERMAN.bmp"}, {".jpg", 8193, 8, "x.jpg"},        {".bmp", 8, 8193, "x.bmp"},
+        {".bmp", 1000000, 1, "x.bmp"},        {".png", 100000, 100000, "x.png"}, {".png", 8193, 1, "x.bmp"},
+    };
+    for (const Case& c : cases) {
+        const std::string what = std::string(c.format) + " of " + std::to_string(c.w) + " x " + std::to_string(c.h);
+        const auto bytes = ClaimingSize(dir.File(std::string("source") + c.format), c.w, c.h);
+        {
+            std::ofstream out(dir / c.loadAs, std::ios::binary);
+            out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        }
+        TBitmap b;
+        try {
+            b.LoadFromFile(dir / c.loadAs);
+            ADD_FAILURE() << what << " loaded";
+        } catch (const rtl::Exception& e) {
+            EXPECT_NE(e.Message.find("larger than 8192 x 8192"), std::string::npos) << what << ": " << e.Message;
+            EXPECT_NE(e.Message.find(c.loadAs), std::string::npos) << e.Message;
+        }
+        EXPECT_TRUE(b.Empty()) << what;
+    }
+    TJPEGImage jpeg;
+    const auto bytes = ClaimingSize(dir / "source.jpg", 20000, 20000);
+    std::ofstream(dir / "bomb.jpg", std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    EXPECT_THROW(jpeg.LoadFromFile(dir / "bomb.jpg"), rtl::Exception);
+
+    // The limit itself is allowed, in every format.
+    for (const char* name : {"wide.bmp", "wide.png", "wide.jpg"}) {
+        TJPEGImage wide;
+        wide.SetSize(8192, 2);
+        if (std::string(name).ends_with(".jpg"))
+            wide.SaveToFile(dir / name);
+        else
+            static_cast<TBitmap&>(wide).SaveToFile(dir / name);
+        TBitmap back;
+        back.LoadFromFile(dir / name);
+        EXPECT_EQ(back.Width(), 8192) << name;
+    }
+}
+
 TEST(PictureFiles, SavingReplacesTheFileOnlyWhenTheWriteSucceeds)
 {
     TempDir dir;

@@ -45,9 +45,11 @@ TEST(XmlDocument, ReadsRowsAttributesInOrderAndTheCommentAfterTheRoot)
     doc.LoadFromString(kTable);
     auto rows = doc.DocumentElement().Children("row");
     ASSERT_EQ(rows.size(), 2u);
-    using Attrs = std::vector<std::pair<std::string, std::string>>;
-    EXPECT_EQ(rows[0].Attributes(), (Attrs{{"Enable", "Y"}, {"Name", "a&b"}, {"Type", "UINT"}, {"Note", "<\"x\">"}}));
-    EXPECT_EQ(rows[1].Attribute("Note"), std::optional<std::string>(""));
+    using Attrs = std::vector<xml::AttributeView>;
+    const auto attributes = rows[0].Attributes();
+    EXPECT_EQ(Attrs(attributes.begin(), attributes.end()),
+              (Attrs{{"Enable", "Y"}, {"Name", "a&b"}, {"Type", "UINT"}, {"Note", "<\"x\">"}}));
+    EXPECT_EQ(rows[1].Attribute("Note"), std::optional<std::string_view>(""));
     EXPECT_EQ(rows[1].Attribute("Missing"), std::nullopt);
     EXPECT_EQ(rows[1].Attribute("Missing", "dflt"), "dflt");
 
@@ -264,4 +266,81 @@ TEST(XmlDocument, ReadsARealSchemaFileWrittenByAnotherTool)
     EXPECT_EQ(first.Attribute("name"), "AccessType");
     // The comment before the root is kept as a document-level node, but is not the root.
     EXPECT_EQ(doc.ChildNodes().at(0).Kind(), xml::NodeKind::Comment);
+}
+
+TEST_F(XmlFile, TextAndAttributeValuesReadBackExactly)
+{
+    // Line ends and tabs as the program may hold them (a value pasted from a Windows text, a
+    // multi-line note), in element texts and in attributes.
+    const std::string values[] = {"a\rb",
+                                  "a\r\nb",
+                                  "a\nb",
+                                  "\r",
+                                  "\r\n\r\n",
+                                  "tab\there",
+                                  " lead and trail ",
+                                  "<&>\"'",
+                                  "caf\xC3\xA9 \xE4\xB8\xAD"};
+    xml::Document doc;
+    auto root = doc.CreateRoot("Notes");
+    for (const auto& v : values) {
+        root.AppendTextChild("note", v).SetAttribute("copy", v);
+    }
+    const auto file = dir_ / "notes.xml";
+    doc.SaveToFile(file);
+    EXPECT_EQ(Read(file).find('\r'), std::string::npos);  // a CR is written as a reference
+
+    xml::Document back;
+    back.LoadFromFile(file);
+    const auto notes = back.DocumentElement().Children("note");
+    ASSERT_EQ(notes.size(), std::size(values));
+    for (size_t i = 0; i < notes.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(notes[i].Text(), values[i]);
+        EXPECT_EQ(notes[i].Attribute("copy"), values[i]);
+    }
+}
+
+TEST_F(XmlFile, CharactersXmlCannotHoldAreRefusedAndNothingIsWritten)
+{
+    struct Case {
+        const char* name;
+        std::string value;
+        const char* character;
+    };
+    const Case cases[] = {
+        {"start of heading", "a\x01z", "U+0001"}, {"escape", "\x1B[0m", "U+001B"},
+        {"vertical tab", "a\vb", "U+000B"},       {"U+FFFE", "a\xEF\xBF\xBE", "U+FFFE"},
+        {"U+FFFF", "\xEF\xBF\xBF", "U+FFFF"},     {"surrogate", "\xED\xA0\x80", "U+D800"},
+    };
+    enum class Where { Text, Attribute, Comment };
+    const auto file = dir_ / "Job.xml";
+    Write(file, "<Ethernet_Update/>");
+    for (const auto& c : cases) {
+        for (Where where : {Where::Text, Where::Attribute, Where::Comment}) {
+            SCOPED_TRACE(std::string(c.name) + " in " +
+                         (where == Where::Text        ? "a text"
+                          : where == Where::Attribute ? "an attribute"
+                                                      : "a comment"));
+            xml::Document doc;
+            auto title = doc.CreateRoot("Ethernet_Update").AppendTextChild("Title", "ok");
+            if (where == Where::Text)
+                title.SetText(c.value);
+            else if (where == Where::Attribute)
+                title.SetAttribute("Note", c.value);
+            else
+                title.AppendComment(c.value);
+            try {
+                doc.SaveToFile(file);
+                ADD_FAILURE() << "saved";
+            } catch (const xml::XmlError& e) {
+                EXPECT_EQ(e.File(), file.string());
+                EXPECT_NE(e.Reason().find("\"Ethernet_Update/Title\""), std::string::npos) << e.Reason();
+                EXPECT_NE(e.Reason().find(c.character), std::string::npos) << e.Reason();
+            }
+            EXPECT_EQ(Read(file), "<Ethernet_Update/>");
+            EXPECT_EQ(Entries(), 1u);
+            EXPECT_THROW(doc.SaveToString(), xml::XmlError);
+        }
+    }
 }

@@ -23,7 +23,7 @@ public:
     void DrawShape(const TRasterTarget& target, const TPen& pen, const TBrush& brush, int kind,
                    const std::vector<TPoint>& points, int rx, int ry) override;
     void DrawThemedPart(const TRasterTarget& target, TThemedPart part, unsigned state, const TRect& r) override;
-    bool DecodeImage(const std::uint8_t* data, std::size_t size, TBitmap& into) override;
+    bool DecodeImage(const std::uint8_t* data, std::size_t size, TBitmap& into, std::string& reason) override;
     bool SavePng(const TBitmap& bitmap, const std::string& fileName) override;
 
     void ShowForm(TCustomForm* form) override;

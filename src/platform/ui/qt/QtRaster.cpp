@@ -1,9 +1,11 @@
 // Text, curves, themed parts and picture coding on bitmaps through QPainter.
+#include "platform/ui/ImageCodecs.h"
 #include "platform/ui/qt/QtBackend.h"
 #include "platform/ui/qt/QtSupport.h"
 #include <QApplication>
 #include <QBuffer>
 #include <QFontMetrics>
+#include <QImageReader>
 #include <QPainter>
 #include <QSaveFile>
 #include <QStyle>
@@ -196,11 +198,26 @@ void QtBackend::DrawThemedPart(const TRasterTarget& target, TThemedPart part, un
     }
 }
 
-bool QtBackend::DecodeImage(const std::uint8_t* data, std::size_t size, TBitmap& into)
+bool QtBackend::DecodeImage(const std::uint8_t* data, std::size_t size, TBitmap& into, std::string& reason)
 {
     EnsureApplication();
-    QImage img = QImage::fromData(data, static_cast<int>(size));
-    if (img.isNull())
+    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    // The size from the header, when the format states one, is checked before decoding; formats
+    // that do not state it are held to the reader's allocation limit and checked afterwards.
+    const QSize stated = reader.size();
+    if (stated.isValid() && !PictureSizeAllowed(stated.width(), stated.height(), reason))
+        return false;
+    reader.setAllocationLimit(static_cast<int>(std::int64_t{kMaxPictureSide} * kMaxPictureSide * 4 / (1024 * 1024)));
+    const QImage img = reader.read();
+    if (img.isNull()) {
+        if (reader.error() != QImageReader::UnsupportedFormatError)
+            reason = reader.errorString().toStdString();
+        return false;
+    }
+    if (!PictureSizeAllowed(img.width(), img.height(), reason))
         return false;
     CopyFromImage(img, into);
     return true;
