@@ -117,7 +117,7 @@ bool PopupTakes(TWinControl* t, unsigned msg, std::uintptr_t w)
 
 // Key down; returns false when the form took the key as a dialog key or an open popup took it
 // (no character follows for the focused control).
-bool KeyDownStep(TWinControl* t, unsigned vk, bool& dialogTaken, char32_t ch = 0)
+bool KeyDownStep(TWinControl* t, unsigned vk, bool& dialogTaken, char32_t ch = 0, std::intptr_t keyData = 0)
 {
     dialogTaken = false;
     TPopupWindow* popup = ActivePopup();
@@ -126,7 +126,7 @@ bool KeyDownStep(TWinControl* t, unsigned vk, bool& dialogTaken, char32_t ch = 0
         // long as the key left the popup open and on top).
         if (ch != 0 && popup && ActivePopup() == popup) {
             auto c = static_cast<std::uintptr_t>(ch);
-            GetApplication()->Guard(popup, [&] { popup->Perform(WM_CHAR, c, 0); });
+            GetApplication()->Guard(popup, [&] { popup->Perform(WM_CHAR, c, keyData); });
         }
         return false;
     }
@@ -144,7 +144,7 @@ bool KeyDownStep(TWinControl* t, unsigned vk, bool& dialogTaken, char32_t ch = 0
     return true;
 }
 
-void CharStep(TWinControl* t, char32_t ch)
+void CharStep(TWinControl* t, char32_t ch, std::intptr_t keyData)
 {
     if (PopupTakes(t, WM_CHAR, static_cast<std::uintptr_t>(ch)))
         return;
@@ -157,7 +157,7 @@ void CharStep(TWinControl* t, char32_t ch)
             return;
     }
     if (!alt)
-        Deliver(t, WM_CHAR, static_cast<std::uintptr_t>(ch), 0);
+        Deliver(t, WM_CHAR, static_cast<std::uintptr_t>(ch), keyData);
 }
 }  // namespace
 
@@ -170,11 +170,11 @@ void SendKeyDown(TWinControl* target, unsigned vk, TShiftState shift)
     KeyDownStep(KeyTarget(target), vk, taken);
 }
 
-void SendChar(TWinControl* target, char32_t ch)
+void SendChar(TWinControl* target, char32_t ch, std::intptr_t keyData)
 {
     if (!target)
         return;
-    CharStep(KeyTarget(target), ch);
+    CharStep(KeyTarget(target), ch, keyData);
 }
 
 void SendKeyUp(TWinControl* target, unsigned vk, TShiftState shift)
@@ -186,7 +186,7 @@ void SendKeyUp(TWinControl* target, unsigned vk, TShiftState shift)
     SetKeyboardShiftState(0);
 }
 
-void SendKeyStroke(TWinControl* target, unsigned vk, TShiftState shift, char32_t ch)
+void SendKeyStroke(TWinControl* target, unsigned vk, TShiftState shift, char32_t ch, std::intptr_t keyData)
 {
     if (!target)
         return;
@@ -194,8 +194,8 @@ void SendKeyStroke(TWinControl* target, unsigned vk, TShiftState shift, char32_t
     TWinControl* t = KeyTarget(target);
     bool taken = false;
     // The character belongs to the window that got the key down, even when a handler moved the focus.
-    if (KeyDownStep(t, vk, taken, ch) && ch != 0)
-        CharStep(t, ch);
+    if (KeyDownStep(t, vk, taken, ch, keyData) && ch != 0)
+        CharStep(t, ch, keyData);
     TWinControl* up = KeyTarget(target);
     Deliver(up ? up : t, WM_KEYUP, vk, 0);
     SetKeyboardShiftState(0);
@@ -328,11 +328,12 @@ void MouseLeftWindows()
 
 void SendMouseDown(TControl* control, TMouseButton button, int x, int y, TShiftState shift)
 {
-    SetKeyboardShiftState(shift);
+    TShiftState held = button == TMouseButton::mbLeft ? ssLeft : button == TMouseButton::mbRight ? ssRight : ssMiddle;
+    // While the button is down, GetKeyState reports it down (as the desktop's key state does).
+    SetKeyboardShiftState(shift | held);
     unsigned msg = button == TMouseButton::mbLeft    ? WM_LBUTTONDOWN
                    : button == TMouseButton::mbRight ? WM_RBUTTONDOWN
                                                      : WM_MBUTTONDOWN;
-    TShiftState held = button == TMouseButton::mbLeft ? ssLeft : button == TMouseButton::mbRight ? ssRight : ssMiddle;
     Send(control, msg, x, y, MouseKeys(shift | held));
 }
 
