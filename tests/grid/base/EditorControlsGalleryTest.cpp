@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -12,6 +14,7 @@
 #include "grid/base/GsgSpinEdit.h"
 #include "grid/base/GxDateTimePicker.h"
 #include "platform/rtl/DateTime.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Render.h"
 
@@ -130,6 +133,39 @@ TEST(EditorControlsGallery, EveryKindAndLookToPng)
                 ink += ui::GetRValue(ui::ColorToRGB(png.Pixel(o.X + x, o.Y + y))) < 100;
         EXPECT_GT(ink, 5) << e->Text();
     }
+}
+
+// For a look in a real window (scripts/manual/editor_controls.sh): with EDITOR_CONTROLS_WINDOW
+// set to a number of seconds, shows a spin edit, an edit with button and the date pickers in a
+// window titled "Editor controls" for that long, or until it is closed.
+TEST(EditorControlsGallery, InARealWindow)
+{
+    const char* seconds = std::getenv("EDITOR_CONTROLS_WINDOW");
+    if (!seconds)
+        GTEST_SKIP() << "set EDITOR_CONTROLS_WINDOW to show the window";
+    rtl::TFormatSettings fs = rtl::TFormatSettings::Neutral();
+    fs.ShortDateFormat = "M/d/yyyy";
+    fs.LongTimeFormat = "h:nn:ss";
+    rtl::TRegionalScope regional(fs);
+    rtl::TClockScope clock(rtl::EncodeDateTime(2024, 3, 15, 9, 41, 0, 0));
+
+    Gallery g;
+    g.form.SetCaption("Editor controls");
+    g.form.SetBounds(100, 100, 480, 260);
+    auto* picker = g.add<gx::TGsgDateTimePicker>(0, 0, 180);  // at 10, 10
+    picker->SetDateTime(rtl::EncodeDate(2024, 2, 29));
+    auto* both = g.add<gx::TGxDateTimePicker>(1, 0, 200);  // at 230, 10
+    both->SetDateTime(rtl::EncodeDateTime(2024, 3, 15, 9, 41, 0, 0));
+    both->SetAutoTab(true);
+    auto* spin = g.add<gx::TGsgSpinEdit>(0, 4);  // at 10, 146
+    spin->SetValue(42);
+    auto* button = g.add<gx::TGsgEditBtn>(1, 4);  // at 230, 146
+    button->SetButtonCaption("...");
+    g.form.Show();
+    picker->SetFocus();
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(seconds));
+    while (g.form.Visible() && std::chrono::steady_clock::now() < end)
+        ui::Application->HandleMessage(20);
 }
 
 }  // namespace
