@@ -68,7 +68,7 @@ void TGxCheckBox::Paint()
     const bool themed = IsWinXPOrLater() && ThemesActive() && IsComCtl6OrLater();
     const TRect box = BoxRect();
     if (themed) {
-        unsigned s = state_ == TCheckBoxState::cbChecked ? ui::tsChecked
+        unsigned s = state_ == TCheckBoxState::cbChecked  ? ui::tsChecked
                      : state_ == TCheckBoxState::cbGrayed ? ui::tsMixed
                                                           : 0u;
         if (!Enabled())
@@ -179,7 +179,8 @@ void TGxCheckBox::KeyUp(unsigned& Key, ui::TShiftState Shift)
 
 void TGxCheckBox::WndProc(ui::TMessage& Message)
 {
-    if (Message.Msg == ui::CM_DIALOGCHAR && Enabled() && ui::IsAccel(static_cast<char32_t>(Message.WParam), Caption())) {
+    if (Message.Msg == ui::CM_DIALOGCHAR && Enabled() &&
+        ui::IsAccel(static_cast<char32_t>(Message.WParam), Caption())) {
         Toggle();
         if (TabStop() && CanFocus())
             SetFocus();

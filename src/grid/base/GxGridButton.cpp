@@ -319,8 +319,8 @@ void TGxGridButton::PaintFace(TCanvas& c, TRect& face)
     if (!Flat) {
         const bool pressed = state_ == TGxButtonState::bsDown || state_ == TGxButtonState::bsExclusive;
         if (AutoXPStyle && ThemesActive())
-            c.DrawThemedPart(ui::TThemedPart::PushButton,
-                             pressed ? ui::tsPressed : (hot ? ui::tsHot : ui::tsNormal), face);
+            c.DrawThemedPart(ui::TThemedPart::PushButton, pressed ? ui::tsPressed : (hot ? ui::tsHot : ui::tsNormal),
+                             face);
         else
             c.DrawFrameControl(face, ui::DFC_BUTTON, ui::DFCS_BUTTONPUSH | (pressed ? ui::DFCS_PUSHED : 0));
         return;
