@@ -1,5 +1,7 @@
 // Built-in English texts: every number that carries a text, in increasing order.
-// Generated data; the numbers not listed hold the one-blank placeholder.
+// Hand-maintained data, not generated: change a text on its line, add one in its place. The look-up
+// is a binary search, so the numbers stay strictly increasing (the language tests check the
+// table's shape). The numbers not listed hold the one-blank placeholder.
 #include "common/LangTable.h"
 
 const LangTableEntry Lang_Table_English[] = {

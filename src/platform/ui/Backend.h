@@ -73,6 +73,8 @@ public:
     // Shows a hint window with text at a screen point (empty text hides it).
     virtual void ShowHint(const std::string& text, TPoint screenPos, int maxWidth) = 0;
     virtual void SetScreenCursor(TCursor cursor) = 0;
+    // The desktop's warning sound.
+    virtual void Beep() {}
     // Shows a menu of items (caption, enabled, checked; "-" is a separator) at a screen point and
     // returns the index picked, or -1.
     struct TMenuEntry {

@@ -3,8 +3,10 @@
 #include "platform/rtl/StrUtils.h"
 
 #include "platform/ui/Application.h"
+#include "platform/ui/Backend.h"
 #include "platform/ui/Controls.h"
 #include <algorithm>
+#include <atomic>
 #include <map>
 #include <mutex>
 
@@ -116,6 +118,26 @@ std::string CharToUtf8(char32_t ch)
         out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
     }
     return out;
+}
+
+namespace {
+std::atomic<int>& BeepCounter()
+{
+    static std::atomic<int> count{0};
+    return count;
+}
+}  // namespace
+
+void MessageBeep(unsigned /*type*/)
+{
+    ++BeepCounter();
+    if (Backend())
+        Backend()->Beep();
+}
+
+int MessageBeepCount()
+{
+    return BeepCounter();
 }
 
 }  // namespace ui

@@ -42,6 +42,7 @@ public:
     void HidePopup(TPopupWindow* popup) override;
     void ShowHint(const std::string& text, TPoint screenPos, int maxWidth) override;
     void SetScreenCursor(TCursor cursor) override;
+    void Beep() override;
     int ShowPopupMenu(const std::vector<TMenuEntry>& items, TPoint screenPos) override;
     void RegisterCursor(TCursor index, const TBitmap& image, TPoint hotSpot) override;
 

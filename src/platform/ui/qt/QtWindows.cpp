@@ -386,6 +386,16 @@ void QtBackend::Sync(TControl* control, QWidget* w, TChangeAspect aspect)
         ew->setReadOnly(e->ReadOnly());
         ew->setMaxLength(e->MaxLength() > 0 ? e->MaxLength() : 32767);
         ew->setEchoMode(e->PasswordChar() ? QLineEdit::Password : QLineEdit::Normal);
+        const Qt::Alignment align = e->Alignment() == TAlignment::taRightJustify ? Qt::AlignRight
+                                    : e->Alignment() == TAlignment::taCenter     ? Qt::AlignHCenter
+                                                                                 : Qt::AlignLeft;
+        if (ew->alignment() != (align | Qt::AlignVCenter))
+            ew->setAlignment(align | Qt::AlignVCenter);
+        // The edit rectangle keeps the text out of embedded buttons.
+        const TRect client = e->ClientRect(), er = e->EditRect();
+        const QMargins margins(std::max(0, er.Left - 1), 0, std::max(0, client.Right - er.Right - 1), 0);
+        if (ew->textMargins() != margins)
+            ew->setTextMargins(margins);
         if (e->SelLength() > 0)
             ew->setSelection(e->SelStart(), e->SelLength());
         else
