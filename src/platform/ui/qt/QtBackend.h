@@ -49,6 +49,7 @@ public:
     IDialogService* NativeDialogs() override;
     bool ClipboardText(std::string& text) override;
     void SetClipboardText(const std::string& text) override;
+    unsigned StartDrag(TControl* source, const TDragData& data, unsigned okEffects, IDropSource* feedback) override;
 
     // The native widget of a control (nullptr when it has none).
     QWidget* WidgetOf(const TControl* control) const;

@@ -9,6 +9,7 @@
 #include "platform/ui/PopupWindow.h"
 #include "platform/ui/StdCtrls.h"
 #include "platform/ui/qt/QtBackend.h"
+#include "platform/ui/qt/QtDragDrop.h"
 #include "platform/ui/qt/QtInput.h"
 #include "platform/ui/qt/QtSupport.h"
 #include <QApplication>
@@ -38,6 +39,8 @@ public:
     {
         this->setMouseTracking(true);
         this->setAttribute(Qt::WA_InputMethodEnabled, true);
+        // Drags reach the control when it takes drops (DragDrop.h); else the widget's own handling.
+        this->setAcceptDrops(true);
     }
     TWinControl* Control() const { return control_; }
     void Detach() { control_ = nullptr; }
@@ -69,6 +72,13 @@ protected:
         case QEvent::Wheel:
             DeliverWheel(control_, *static_cast<QWheelEvent*>(e));
             return true;
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::DragLeave:
+        case QEvent::Drop:
+            if (DeliverNativeDrag(control_, e))
+                return true;
+            break;
         case QEvent::Leave:
             DeliverLeave(control_);
             break;
