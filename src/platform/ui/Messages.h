@@ -252,7 +252,5 @@ short GetKeyState(unsigned vk);
 // The shift state of the keyboard as the input layer last saw it.
 TShiftState KeyboardShiftState();
 void SetKeyboardShiftState(TShiftState state);
-// UTF-8 text of one character code.
-std::string CharToUtf8(char32_t ch);
 
 }  // namespace ui
