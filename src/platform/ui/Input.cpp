@@ -137,7 +137,7 @@ bool KeyDownStep(TWinControl* t, unsigned vk, bool& dialogTaken)
     return true;
 }
 
-void CharStep(TWinControl* t, char32_t ch)
+void CharStep(TWinControl* t, char32_t ch, std::intptr_t keyData)
 {
     if (PopupTakes(t, WM_CHAR, static_cast<std::uintptr_t>(ch)))
         return;
@@ -150,7 +150,7 @@ void CharStep(TWinControl* t, char32_t ch)
             return;
     }
     if (!alt)
-        Deliver(t, WM_CHAR, static_cast<std::uintptr_t>(ch), 0);
+        Deliver(t, WM_CHAR, static_cast<std::uintptr_t>(ch), keyData);
 }
 }  // namespace
 
@@ -163,11 +163,11 @@ void SendKeyDown(TWinControl* target, unsigned vk, TShiftState shift)
     KeyDownStep(KeyTarget(target), vk, taken);
 }
 
-void SendChar(TWinControl* target, char32_t ch)
+void SendChar(TWinControl* target, char32_t ch, std::intptr_t keyData)
 {
     if (!target)
         return;
-    CharStep(KeyTarget(target), ch);
+    CharStep(KeyTarget(target), ch, keyData);
 }
 
 void SendKeyUp(TWinControl* target, unsigned vk, TShiftState shift)
@@ -179,7 +179,7 @@ void SendKeyUp(TWinControl* target, unsigned vk, TShiftState shift)
     SetKeyboardShiftState(0);
 }
 
-void SendKeyStroke(TWinControl* target, unsigned vk, TShiftState shift, char32_t ch)
+void SendKeyStroke(TWinControl* target, unsigned vk, TShiftState shift, char32_t ch, std::intptr_t keyData)
 {
     if (!target)
         return;
@@ -188,7 +188,7 @@ void SendKeyStroke(TWinControl* target, unsigned vk, TShiftState shift, char32_t
     bool taken = false;
     // The character belongs to the window that got the key down, even when a handler moved the focus.
     if (KeyDownStep(t, vk, taken) && ch != 0)
-        CharStep(t, ch);
+        CharStep(t, ch, keyData);
     TWinControl* up = KeyTarget(target);
     Deliver(up ? up : t, WM_KEYUP, vk, 0);
     SetKeyboardShiftState(0);
@@ -303,11 +303,12 @@ void MouseLeftWindows()
 
 void SendMouseDown(TControl* control, TMouseButton button, int x, int y, TShiftState shift)
 {
-    SetKeyboardShiftState(shift);
+    TShiftState held = button == TMouseButton::mbLeft ? ssLeft : button == TMouseButton::mbRight ? ssRight : ssMiddle;
+    // While the button is down, GetKeyState reports it down (as the desktop's key state does).
+    SetKeyboardShiftState(shift | held);
     unsigned msg = button == TMouseButton::mbLeft    ? WM_LBUTTONDOWN
                    : button == TMouseButton::mbRight ? WM_RBUTTONDOWN
                                                      : WM_MBUTTONDOWN;
-    TShiftState held = button == TMouseButton::mbLeft ? ssLeft : button == TMouseButton::mbRight ? ssRight : ssMiddle;
     Send(control, msg, x, y, MouseKeys(shift | held));
 }
 

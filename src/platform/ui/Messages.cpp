@@ -3,8 +3,10 @@
 #include "platform/rtl/StrUtils.h"
 
 #include "platform/ui/Application.h"
+#include "platform/ui/Backend.h"
 #include "platform/ui/Controls.h"
 #include <algorithm>
+#include <atomic>
 #include <map>
 #include <mutex>
 
@@ -94,6 +96,26 @@ short GetKeyState(unsigned vk)
         break;
     }
     return down ? static_cast<short>(0x8000) : 0;
+}
+
+namespace {
+std::atomic<int>& BeepCounter()
+{
+    static std::atomic<int> count{0};
+    return count;
+}
+}  // namespace
+
+void MessageBeep(unsigned /*type*/)
+{
+    ++BeepCounter();
+    if (Backend())
+        Backend()->Beep();
+}
+
+int MessageBeepCount()
+{
+    return BeepCounter();
 }
 
 }  // namespace ui
