@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "grid/base/GsgSpinEdit.h"
-#include "platform/ui/Input.h"
 #include "platform/rtl/Utf8.h"
+#include "platform/ui/Input.h"
 
 namespace gx {
 

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "platform/rtl/DateTime.h"
+#include "platform/rtl/Utf8.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
-#include "platform/rtl/Utf8.h"
 
 namespace {
 

@@ -20,12 +20,14 @@ struct DecodeCase {
 const DecodeCase kDecodeCases[] = {
     {"Ascii", "ab", U"ab"},
     {"AllSequenceLengths", "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80", U"a\u00E9\u20AC\U0001F600"},
-    {"StrayContinuationByte", "a\x80"
-                              "b",
+    {"StrayContinuationByte",
+     "a\x80"
+     "b",
      {'a', R, 'b'}},
     {"TruncatedAtTheEnd", "a\xE2\x82", {'a', R, R}},
-    {"TruncatedBeforeAnAsciiByte", "\xE2\x82"
-                                   "b",
+    {"TruncatedBeforeAnAsciiByte",
+     "\xE2\x82"
+     "b",
      {R, R, 'b'}},
     {"OverlongNul", "\xC0\x80", {R, R}},
     {"OverlongSlash", "\xE0\x80\xAF", {R, R, R}},
