@@ -31,7 +31,7 @@ std::string TCustomEdit::ApplyCase(const std::string& s) const
 void TCustomEdit::SetText(const std::string& v)
 {
     std::string t = ApplyCase(v);
-    if (t == Text())
+    if (t == TControl::Text())
         return;
     TControl::SetText(t);
     selStart_ = 0;
@@ -48,7 +48,7 @@ void TCustomEdit::SetTextSilently(const std::string& v)
 
 void TCustomEdit::ReplaceText(const std::string& text, int caret)
 {
-    bool changed = text != Text();
+    bool changed = text != TControl::Text();
     TControl::SetText(text);
     selStart_ = std::clamp(caret, 0, TextLength());
     selLength_ = 0;
@@ -192,7 +192,11 @@ void TCustomEdit::SetAlignment(TAlignment v)
 
 int TCustomEdit::TextLength() const
 {
+<<<<<<< HEAD
     return static_cast<int>(rtl::Utf8ToCodePoints(Text()).size());
+=======
+    return static_cast<int>(ToU32(TControl::Text()).size());
+>>>>>>> main
 }
 
 void TCustomEdit::SetSelStart(int v)
@@ -210,14 +214,24 @@ void TCustomEdit::SetSelLength(int v)
 
 std::string TCustomEdit::SelText() const
 {
+<<<<<<< HEAD
     std::u32string u = rtl::Utf8ToCodePoints(Text());
     return rtl::CodePointsToUtf8(u.substr(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_)));
+=======
+    std::u32string u = ToU32(TControl::Text());
+    return FromU32(u.substr(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_)));
+>>>>>>> main
 }
 
 void TCustomEdit::SetSelText(const std::string& v)
 {
+<<<<<<< HEAD
     std::u32string u = rtl::Utf8ToCodePoints(Text());
     std::u32string ins = rtl::Utf8ToCodePoints(ApplyCase(v));
+=======
+    std::u32string u = ToU32(TControl::Text());
+    std::u32string ins = ToU32(ApplyCase(v));
+>>>>>>> main
     int start = std::clamp(selStart_, 0, static_cast<int>(u.size()));
     int len = std::clamp(selLength_, 0, static_cast<int>(u.size()) - start);
     if (maxLength_ > 0) {
@@ -250,8 +264,13 @@ TRect TCustomEdit::EditRect() const
 std::string TCustomEdit::DisplayText() const
 {
     if (passwordChar_ == 0)
+<<<<<<< HEAD
         return Text();
     return rtl::CodePointsToUtf8(std::u32string(static_cast<std::size_t>(TextLength()), passwordChar_));
+=======
+        return TControl::Text();
+    return FromU32(std::u32string(static_cast<std::size_t>(TextLength()), passwordChar_));
+>>>>>>> main
 }
 
 bool TCustomEdit::AcceptChar(char32_t ch, int /*pos*/) const
@@ -261,7 +280,7 @@ bool TCustomEdit::AcceptChar(char32_t ch, int /*pos*/) const
 
 void TCustomEdit::NativeTextEdited(const std::string& text, int cursorPos)
 {
-    if (text == Text()) {
+    if (text == TControl::Text()) {
         selStart_ = cursorPos;
         selLength_ = 0;
         return;
