@@ -174,6 +174,7 @@ public:
 class TDragDropSettings : public TObject {
 public:
     explicit TDragDropSettings(TGxStringGrid* AOwner) : grid_(AOwner) {}
+    TGxStringGrid* Grid() const { return grid_; }
     // Copies all fifteen values, without the effects of the setters.
     void Assign(const TObject* Source);
 
