@@ -31,7 +31,7 @@ std::string TCustomEdit::ApplyCase(const std::string& s) const
 void TCustomEdit::SetText(const std::string& v)
 {
     std::string t = ApplyCase(v);
-    if (t == Text())
+    if (t == TControl::Text())
         return;
     TControl::SetText(t);
     selStart_ = 0;
@@ -48,7 +48,7 @@ void TCustomEdit::SetTextSilently(const std::string& v)
 
 void TCustomEdit::ReplaceText(const std::string& text, int caret)
 {
-    bool changed = text != Text();
+    bool changed = text != TControl::Text();
     TControl::SetText(text);
     selStart_ = std::clamp(caret, 0, TextLength());
     selLength_ = 0;
@@ -192,7 +192,7 @@ void TCustomEdit::SetAlignment(TAlignment v)
 
 int TCustomEdit::TextLength() const
 {
-    return static_cast<int>(ToU32(Text()).size());
+    return static_cast<int>(ToU32(TControl::Text()).size());
 }
 
 void TCustomEdit::SetSelStart(int v)
@@ -210,13 +210,13 @@ void TCustomEdit::SetSelLength(int v)
 
 std::string TCustomEdit::SelText() const
 {
-    std::u32string u = ToU32(Text());
+    std::u32string u = ToU32(TControl::Text());
     return FromU32(u.substr(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_)));
 }
 
 void TCustomEdit::SetSelText(const std::string& v)
 {
-    std::u32string u = ToU32(Text());
+    std::u32string u = ToU32(TControl::Text());
     std::u32string ins = ToU32(ApplyCase(v));
     int start = std::clamp(selStart_, 0, static_cast<int>(u.size()));
     int len = std::clamp(selLength_, 0, static_cast<int>(u.size()) - start);
@@ -250,7 +250,7 @@ TRect TCustomEdit::EditRect() const
 std::string TCustomEdit::DisplayText() const
 {
     if (passwordChar_ == 0)
-        return Text();
+        return TControl::Text();
     return FromU32(std::u32string(static_cast<std::size_t>(TextLength()), passwordChar_));
 }
 
@@ -261,7 +261,7 @@ bool TCustomEdit::AcceptChar(char32_t ch, int /*pos*/) const
 
 void TCustomEdit::NativeTextEdited(const std::string& text, int cursorPos)
 {
-    if (text == Text()) {
+    if (text == TControl::Text()) {
         selStart_ = cursorPos;
         selLength_ = 0;
         return;

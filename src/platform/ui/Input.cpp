@@ -115,12 +115,21 @@ bool PopupTakes(TWinControl* t, unsigned msg, std::uintptr_t w)
     return r != 0;
 }
 
-// Key down; returns false when the form took the key as a dialog key (no character follows).
-bool KeyDownStep(TWinControl* t, unsigned vk, bool& dialogTaken)
+// Key down; returns false when the form took the key as a dialog key or an open popup took it
+// (no character follows for the focused control).
+bool KeyDownStep(TWinControl* t, unsigned vk, bool& dialogTaken, char32_t ch = 0, std::intptr_t keyData = 0)
 {
     dialogTaken = false;
-    if (PopupTakes(t, WM_KEYDOWN, vk))
+    TPopupWindow* popup = ActivePopup();
+    if (PopupTakes(t, WM_KEYDOWN, vk)) {
+        // A key the popup took still makes its character, and the character is the popup's (as
+        // long as the key left the popup open and on top).
+        if (ch != 0 && popup && ActivePopup() == popup) {
+            auto c = static_cast<std::uintptr_t>(ch);
+            GetApplication()->Guard(popup, [&] { popup->Perform(WM_CHAR, c, keyData); });
+        }
         return false;
+    }
     unsigned mask = DialogMask(vk);
     TCustomForm* form = t->ParentForm();
     if (mask && form && t->Perform(CM_WANTSPECIALKEY, vk) == 0 && (t->Perform(WM_GETDLGCODE) & mask) == 0) {
@@ -185,7 +194,7 @@ void SendKeyStroke(TWinControl* target, unsigned vk, TShiftState shift, char32_t
     TWinControl* t = KeyTarget(target);
     bool taken = false;
     // The character belongs to the window that got the key down, even when a handler moved the focus.
-    if (KeyDownStep(t, vk, taken) && ch != 0)
+    if (KeyDownStep(t, vk, taken, ch, keyData) && ch != 0)
         CharStep(t, ch, keyData);
     TWinControl* up = KeyTarget(target);
     Deliver(up ? up : t, WM_KEYUP, vk, 0);

@@ -98,7 +98,9 @@ public:
     void ClearSelection();
     void Clear() { SetText(""); }
     int TextLength() const;
-    // The text as shown (password characters instead of the text).
+    // The text as shown (password characters instead of the text). Selection, typing and the
+    // shown text work on the text the edit holds (TControl::Text), which a descendant's Text may
+    // present differently (a masked or framed value).
     std::string DisplayText() const;
     // The rectangle the text is formatted in (client coordinates): the client area unless
     // EM_SETRECT / EM_SETRECTNP (LParam: const TRect*) narrowed it; EM_GETRECT (LParam: TRect*)
