@@ -14,9 +14,9 @@ namespace core {
 
 // One decoded connection.
 struct TConnData {
-    std::int32_t ConnIndex = 0;  // 1-based number among the connections listed
-    std::string ConnName;        // field 13 of the entry, quotation marks kept
-    std::string HelpStr;         // field 14
+    std::int32_t ConnIndex = 0;    // 1-based number among the connections listed
+    std::string ConnName;          // field 13 of the entry, quotation marks kept
+    std::string HelpStr;           // field 14
     std::uint8_t DimHeaderTO = 0;  // target to originator: bits 12 to 14 of the connection parameters
     std::uint8_t DimHeaderOT = 4;  // originator to target: bits 8 to 10
     std::uint8_t NumClass = 4;

@@ -36,8 +36,7 @@ void Fill(std::vector<TEtherCAT_Var>& target, const std::vector<TTableRow>& rows
         notes += "\n" + Lang_Format(1054, {Lang_Text(EtherCAT_Direction_Text(d)), rows.size()});
 }
 
-void Write_Section(xml::Element parent, std::string_view name, std::vector<TEtherCAT_Var> rows,
-                   TEtherCAT_Direction d)
+void Write_Section(xml::Element parent, std::string_view name, std::vector<TEtherCAT_Var> rows, TEtherCAT_Direction d)
 {
     xml::Element section = parent.AppendChild(name);
     Calc_Position_Bit(rows);

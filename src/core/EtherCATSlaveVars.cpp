@@ -30,8 +30,7 @@ std::int64_t Size_Of(const TEtherCAT_Var& row)
 // Anything the engineer typed in the row (the check box and the computed cells aside).
 bool Holds_Anything(const TEtherCAT_Var& row)
 {
-    return !Blank(row.Type) || !Blank(row.Length) || !Blank(row.Name) || !Blank(row.InitValue) ||
-           !Blank(row.Mnemonic);
+    return !Blank(row.Type) || !Blank(row.Length) || !Blank(row.Name) || !Blank(row.InitValue) || !Blank(row.Mnemonic);
 }
 
 }  // namespace

@@ -66,8 +66,8 @@ std::string EtherCAT_Cell_Hint(TEtherCAT_Direction d, int ACol, int ARow);
 int EtherCAT_Direction_Text(TEtherCAT_Direction d);
 
 // The type names the Type column offers, in this order. Names compare exactly (letter case counts).
-inline constexpr std::array<std::string_view, 9> EtherCAT_Type_Names = {
-    "Bool", "Int8", "Int16", "Int32", "UInt8", "UInt16", "UInt32", "Float32", "String"};
+inline constexpr std::array<std::string_view, 9> EtherCAT_Type_Names = {"Bool",   "Int8",   "Int16",   "Int32", "UInt8",
+                                                                        "UInt16", "UInt32", "Float32", "String"};
 
 // The type rule: what a Type sets in its row's Length cell and whether that cell can be edited.
 // "ByteString" (never offered, honoured when read from a file) behaves as "String".

@@ -72,11 +72,11 @@ struct TEtherNetIP_Fault {
 // Start Input, Num Input, Start Output, Num Output (0 to 65535), Time Poll (1 to 100000000),
 // Instance T > O, Conn. Point T > O, Instance O > T, Conn. Point O > T (0 to 65535), Dim Header
 // T > O and O > T ("Default" in any letter case, or 0 to 7); numbers are read as the bank compiler
-// reads them (decimal, or hexadecimal after "0x", "x" or "$"), anything else counts as -1. The message is text 4931 "Error row ", the row and the
-// rule's text. Before the first row without an IP Address is visited, that row and every later
-// one must be empty but for Enable: saving stops there, so anything typed there would be lost
-// (text 4964). After the rows, the Num Input and then the Num Output totals of the rows checked
-// must not exceed the limits (texts 4938 and 4939 followed by the limit).
+// reads them (decimal, or hexadecimal after "0x", "x" or "$"), anything else counts as -1. The message is text 4931
+// "Error row ", the row and the rule's text. Before the first row without an IP Address is visited, that row and every
+// later one must be empty but for Enable: saving stops there, so anything typed there would be lost (text 4964). After
+// the rows, the Num Input and then the Num Output totals of the rows checked must not exceed the limits (texts 4938 and
+// 4939 followed by the limit).
 std::optional<TEtherNetIP_Fault> EtherNetIP_First_Fault(const std::vector<TEtherNetIP_Row>& rows,
                                                         std::int32_t maxIn = EtherNetIP_Max_Bytes,
                                                         std::int32_t maxOut = EtherNetIP_Max_Bytes);

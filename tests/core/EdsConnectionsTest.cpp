@@ -215,8 +215,11 @@ TEST(EdsRead, FilesWithoutUsableConnectionsGiveAnEmptyListAndAMessage)
         {"usable", usable, 1, nullptr},
         {"UTF-16 with a byte-order mark", utf16, 1, nullptr},
         {"missing", std::nullopt, 0, "The file cannot be read: "},
-        {"binary", std::string("\x7F" "ELF\0\0\x01[Connection Manager]\n", 24) + "Connection1 = " +
-                       Entry("20 04 24 01 2C 65 2C 64"),
+        {"binary",
+         std::string("\x7F"
+                     "ELF\0\0\x01[Connection Manager]\n",
+                     24) +
+             "Connection1 = " + Entry("20 04 24 01 2C 65 2C 64"),
          0, "The file is not a text file: "},
         {"10 MB", huge, 0, "The file is larger than 8388608 bytes, more than an EDS file holds: "},
         {"no section", "[File]\nConnection1 = " + Entry("20 04 24 01 2C 65 2C 64"), 0,

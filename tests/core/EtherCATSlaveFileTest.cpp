@@ -147,7 +147,10 @@ TEST_F(EtherCATSlaveFile, BadFilesLoadWhatTheyCanAndSayWhatWasIgnored)
          0,
          0,
          {"Slave To Master: the file has no section", "Master To Slave: the file has no section"}},
-        {"300 rows in one direction", File_With(Rows(300, "Int8"), Rows(3, "Int8")), 256, 3,
+        {"300 rows in one direction",
+         File_With(Rows(300, "Int8"), Rows(3, "Int8")),
+         256,
+         3,
          {"Slave To Master: the file holds 300 rows; the rows after row 256 were not loaded."}},
     };
     for (const auto& c : cases) {

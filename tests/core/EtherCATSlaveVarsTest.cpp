@@ -50,9 +50,9 @@ TEST(EtherCATTypeRule, FixedTypesSetTheirLengthStringsAnEditableTen)
         const char* length;
         bool editable;
     };
-    const Case cases[] = {{"Bool", "1", false},    {"Int8", "1", false},   {"UInt8", "1", false},
-                          {"Int16", "2", false},   {"UInt16", "2", false}, {"Int32", "4", false},
-                          {"UInt32", "4", false},  {"Float32", "4", false}, {"String", "10", true},
+    const Case cases[] = {{"Bool", "1", false},      {"Int8", "1", false},    {"UInt8", "1", false},
+                          {"Int16", "2", false},     {"UInt16", "2", false},  {"Int32", "4", false},
+                          {"UInt32", "4", false},    {"Float32", "4", false}, {"String", "10", true},
                           {"ByteString", "10", true}};
     for (const auto& c : cases) {
         const auto rule = Type_Rule(c.type);
@@ -143,20 +143,33 @@ TEST(EtherCATCheck, FirstFaultNamesDirectionAndRow)
     const Case cases[] = {
         {"empty tables pass", {}, {}, std::nullopt, ""},
         {"a String of 255 passes", Vars({"String:255", "Bool"}), Vars({"ByteString:1"}), std::nullopt, ""},
-        {"a String of 300", Vars({"Bool", "String:300"}), {}, std::pair{StM, std::size_t{2}},
+        {"a String of 300",
+         Vars({"Bool", "String:300"}),
+         {},
+         std::pair{StM, std::size_t{2}},
          "Slave To Master, row 2: the Length of a String must be a whole number from 1 to 255."},
-        {"a ByteString without a Length in the other direction", {}, Vars({"Int8", "ByteString:"}),
+        {"a ByteString without a Length in the other direction",
+         {},
+         Vars({"Int8", "ByteString:"}),
          std::pair{MtS, std::size_t{2}},
          "Master To Slave, row 2: the Length of a ByteString must be a whole number from 1 to 255."},
         {"a disabled String is not checked", Vars({"-String:0"}), {}, std::nullopt, ""},
-        {"a bad String after the first empty Type is not saved, so not checked", Vars({"Int8", "", "String:0"}), {},
-         std::pair{StM, std::size_t{2}}, nullptr},
-        {"a row after an empty Type row holds a Name", named(Vars({"Int8", "Bool", "", "", ""}), 4, "late"), {},
+        {"a bad String after the first empty Type is not saved, so not checked",
+         Vars({"Int8", "", "String:0"}),
+         {},
+         std::pair{StM, std::size_t{2}},
+         nullptr},
+        {"a row after an empty Type row holds a Name",
+         named(Vars({"Int8", "Bool", "", "", ""}), 4, "late"),
+         {},
          std::pair{StM, std::size_t{3}},
          "Slave To Master, row 3: the Type is empty. Rows are saved only up to the first row without a Type, so "
          "this row and the rows after it would not be saved. Choose a Type or delete the rows."},
-        {"the empty Type row itself holds a Name", named(Vars({"Int8", ""}), 1, "lost"), {},
-         std::pair{StM, std::size_t{2}}, nullptr},
+        {"the empty Type row itself holds a Name",
+         named(Vars({"Int8", ""}), 1, "lost"),
+         {},
+         std::pair{StM, std::size_t{2}},
+         nullptr},
         {"blanks are nothing typed", named(Vars({"Int8", " "}), 1, "  "), {}, std::nullopt, ""},
         {"unticked empty rows hold nothing", Vars({"Int8", "-", "-"}), {}, std::nullopt, ""},
         {"slave to master is checked first", Vars({"String:0"}), Vars({"String:0"}), std::pair{StM, std::size_t{1}},

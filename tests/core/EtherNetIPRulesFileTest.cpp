@@ -37,8 +37,8 @@ protected:
 TEST_F(EtherNetIPRulesFile, WritesRowsUpToTheFirstWithoutAddressAndReadsThemBackByteForByte)
 {
     std::vector<TEtherNetIP_Row> rows(EtherNetIP_Rows);
-    const char* cells[] = {"Y", "127.0.0.1", "0", "10", "2", "4", "100", "1", "100", "1", "101", "default", "3",
-                           " a <\"&'> Ä "};
+    const char* cells[] = {"Y", "127.0.0.1", "0", "10",  "2",       "4", "100",
+                           "1", "100",       "1", "101", "default", "3", " a <\"&'> Ä "};
     for (std::size_t c = 0; c < EtherNetIP_Columns.size(); ++c)
         rows[0].*EtherNetIP_Columns[c].Field = cells[c];
     rows[1].Enable = "N";

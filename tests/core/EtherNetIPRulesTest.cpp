@@ -52,10 +52,10 @@ TEST(EtherNetIPCheck, EveryRuleInItsOrder)
 {
     using R = TEtherNetIP_Row;
     const std::pair<std::string R::*, const char*> broken[] = {
-        {&R::IP_Address, "1.2.3.256"}, {&R::Start_Input, "70000"},         {&R::Num_Input, "x"},
-        {&R::Start_Output, "65536"},   {&R::Num_Output, "-5"},             {&R::Time_Poll, "0"},
-        {&R::Instance_T_O, "65536"},   {&R::Connection_Point_T_O, "-1"},   {&R::Instance_O_T, ""},
-        {&R::Connection_Point_O_T, "0x10000"}, {&R::Dim_Header_T_O, "8"}, {&R::Dim_Header_O_T, "Defaults"},
+        {&R::IP_Address, "1.2.3.256"},         {&R::Start_Input, "70000"},       {&R::Num_Input, "x"},
+        {&R::Start_Output, "65536"},           {&R::Num_Output, "-5"},           {&R::Time_Poll, "0"},
+        {&R::Instance_T_O, "65536"},           {&R::Connection_Point_T_O, "-1"}, {&R::Instance_O_T, ""},
+        {&R::Connection_Point_O_T, "0x10000"}, {&R::Dim_Header_T_O, "8"},        {&R::Dim_Header_O_T, "Defaults"},
     };
     const char* messages[] = {
         "Error row 2!! IP Address must be a valid TCP IP Address (Ex. 192.168.1.125)",
@@ -113,12 +113,22 @@ TEST(EtherNetIPCheck, BoundariesOfTheRules)
         bool passes;
     };
     const Case cases[] = {
-        {&R::Time_Poll, "0", false},         {&R::Time_Poll, "100000000", true}, {&R::Time_Poll, "100000001", false},
-        {&R::Dim_Header_T_O, "DEFAULT", true}, {&R::Dim_Header_T_O, " Default ", true},
-        {&R::Dim_Header_O_T, "0", true},     {&R::Dim_Header_O_T, "7", true},    {&R::Dim_Header_O_T, "8", false},
-        {&R::Dim_Header_O_T, "-1", false},   {&R::Dim_Header_O_T, "", false},    {&R::Start_Input, "65535", true},
-        {&R::Start_Input, "0x10", true},     {&R::Num_Output, "1.5", false},     {&R::IP_Address, " 10 . 0.0.1 ", true},
-        {&R::IP_Address, "10.0.0", false},   {&R::Instance_O_T, "65535", true},
+        {&R::Time_Poll, "0", false},
+        {&R::Time_Poll, "100000000", true},
+        {&R::Time_Poll, "100000001", false},
+        {&R::Dim_Header_T_O, "DEFAULT", true},
+        {&R::Dim_Header_T_O, " Default ", true},
+        {&R::Dim_Header_O_T, "0", true},
+        {&R::Dim_Header_O_T, "7", true},
+        {&R::Dim_Header_O_T, "8", false},
+        {&R::Dim_Header_O_T, "-1", false},
+        {&R::Dim_Header_O_T, "", false},
+        {&R::Start_Input, "65535", true},
+        {&R::Start_Input, "0x10", true},
+        {&R::Num_Output, "1.5", false},
+        {&R::IP_Address, " 10 . 0.0.1 ", true},
+        {&R::IP_Address, "10.0.0", false},
+        {&R::Instance_O_T, "65535", true},
     };
     for (const auto& c : cases) {
         const auto fault = EtherNetIP_First_Fault(Table({With(Valid_Row(), c.field, c.value)}));
@@ -131,8 +141,9 @@ TEST(EtherNetIPCheck, WhatSavingWouldDropIsRefused)
     using R = TEtherNetIP_Row;
     const TEtherNetIP_Row empty;
     const auto disabled = [](TEtherNetIP_Row r) { return With(std::move(r), &R::Enable, "N"); };
-    const char* dropped = "Row 2 has no IP Address. Rows are saved only up to the first row without an IP Address, so "
-                          "this row and the rows after it would not be saved. Fill in the IP Address or delete the rows.";
+    const char* dropped =
+        "Row 2 has no IP Address. Rows are saved only up to the first row without an IP Address, so "
+        "this row and the rows after it would not be saved. Fill in the IP Address or delete the rows.";
     struct Case {
         const char* name;
         std::vector<TEtherNetIP_Row> rows;
@@ -147,7 +158,8 @@ TEST(EtherNetIPCheck, WhatSavingWouldDropIsRefused)
          Table({Valid_Row(), disabled(empty), With(Valid_Row(), &R::Time_Poll, "0")}), dropped},
         {"an imported connection without its address", Table({Valid_Row(), With(empty, &R::Instance_T_O, "5")}),
          dropped},
-        {"a Mnemonic alone in the last row", [&] {
+        {"a Mnemonic alone in the last row",
+         [&] {
              auto t = Table({Valid_Row()});
              t[9].Mnemonic = "later";
              return t;
