@@ -158,5 +158,7 @@ using TEditCellDoneEvent = std::function<void(TObject* Sender, int ACol, int ARo
 using TDropSelectEvent = std::function<void(TObject* Sender, int ItemIndex)>;
 using TFooterPaintEvent =
     std::function<void(TObject* Sender, int AColumn, ui::TCanvas* Canvas, const ui::TRect& ARect)>;
+using TRadioClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)>;
+using TRadioButtonClickEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
 
 }  // namespace gx
