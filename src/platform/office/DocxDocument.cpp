@@ -64,11 +64,11 @@ std::string XmlSafe(const std::string& s)
 }  // namespace
 
 DocxTable::DocxTable(int rows, int cols)
-    : rows_(rows < 0 ? 0 : rows), cols_(cols < 0 ? 0 : cols),
+    : rows_(rows < 0 ? 0 : rows),
+      cols_(cols < 0 ? 0 : cols),
       texts_(static_cast<std::size_t>(rows_) * static_cast<std::size_t>(cols_)),
       aligns_(texts_.size(), DocxAlign::Left)
-{
-}
+{}
 
 void DocxTable::SetCell(int row, int col, std::string text, DocxAlign align)
 {

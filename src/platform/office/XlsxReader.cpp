@@ -75,8 +75,8 @@ void Load(const ZipReader& zip, const std::string& name, Part& part)
     } catch (const std::runtime_error& e) {
         Refuse("", e.what());
     }
-    pugi::xml_parse_result r = part.doc.load_buffer(bytes.data(), bytes.size(),
-                                                    pugi::parse_default | pugi::parse_ws_pcdata);
+    pugi::xml_parse_result r =
+        part.doc.load_buffer(bytes.data(), bytes.size(), pugi::parse_default | pugi::parse_ws_pcdata);
     if (!r)
         Refuse(name, std::string(r.description()) + " at offset " + std::to_string(r.offset));
 }
@@ -141,8 +141,8 @@ std::vector<Relationship> ReadRelationships(const ZipReader& zip, const std::str
     Load(zip, name, part);
     for (pugi::xml_node n : part.doc.document_element().children())
         if (Is(n, "Relationship") && std::strcmp(Attr(n, "TargetMode").value(), "External") != 0)
-            rels.push_back({Attr(n, "Id").value(), Attr(n, "Type").value(),
-                            ResolveTarget(ofPart, Attr(n, "Target").value())});
+            rels.push_back(
+                {Attr(n, "Id").value(), Attr(n, "Type").value(), ResolveTarget(ofPart, Attr(n, "Target").value())});
     return rels;
 }
 
@@ -174,7 +174,10 @@ bool EscapeAt(const std::string& s, std::size_t i, unsigned& unit)
     unit = 0;
     for (std::size_t k = i + 2; k < i + 6; ++k) {
         char c = s[k];
-        int v = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+        int v = c >= '0' && c <= '9'   ? c - '0'
+                : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                       : -1;
         if (v < 0)
             return false;
         unit = unit * 16 + static_cast<unsigned>(v);

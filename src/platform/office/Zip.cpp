@@ -88,8 +88,8 @@ std::string ZipReader::Read(const std::string& name) const
             break;
         if (content.size() + static_cast<std::size_t>(n) > kMaxEntrySize) {
             zip_fclose(file);
-            throw std::runtime_error("The part \"" + name + "\" is larger than " +
-                                     std::to_string(kMaxEntrySize >> 20) + " MiB");
+            throw std::runtime_error("The part \"" + name + "\" is larger than " + std::to_string(kMaxEntrySize >> 20) +
+                                     " MiB");
         }
         content.append(buffer, static_cast<std::size_t>(n));
     }

@@ -56,22 +56,26 @@ const char* kSampleTableDump = "T:3x3\n"
 std::string ForeignDocument()
 {
     ZipWriter zip;
-    zip.Add("[Content_Types].xml",
-            R"(<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">)"
-            R"(<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>)"
-            R"(<Default Extension="xml" ContentType="application/xml"/>)"
-            R"(<Override PartName="/word/main.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"/>)"
-            R"(<Override PartName="/word/styles.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml"/>)"
-            R"(</Types>)");
-    zip.Add("_rels/.rels",
-            R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
-            R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="/word/main.xml"/>)"
-            R"(</Relationships>)");
-    zip.Add("word/_rels/main.xml.rels",
-            R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
-            R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles" Target="styles.xml"/>)"
-            R"(</Relationships>)");
-    zip.Add("word/styles.xml", R"(<wp:styles xmlns:wp="http://schemas.openxmlformats.org/wordprocessingml/2006/main"/>)");
+    zip.Add(
+        "[Content_Types].xml",
+        R"(<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">)"
+        R"(<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>)"
+        R"(<Default Extension="xml" ContentType="application/xml"/>)"
+        R"(<Override PartName="/word/main.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"/>)"
+        R"(<Override PartName="/word/styles.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml"/>)"
+        R"(</Types>)");
+    zip.Add(
+        "_rels/.rels",
+        R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
+        R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="/word/main.xml"/>)"
+        R"(</Relationships>)");
+    zip.Add(
+        "word/_rels/main.xml.rels",
+        R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
+        R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles" Target="styles.xml"/>)"
+        R"(</Relationships>)");
+    zip.Add("word/styles.xml",
+            R"(<wp:styles xmlns:wp="http://schemas.openxmlformats.org/wordprocessingml/2006/main"/>)");
     zip.Add("word/main.xml",
             R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
             R"(<wp:document xmlns:wp="http://schemas.openxmlformats.org/wordprocessingml/2006/main"><wp:body>)"
@@ -165,7 +169,12 @@ INSTANTIATE_TEST_SUITE_P(
     Inputs, DocxCorrupt,
     ::testing::Values(CorruptDoc{"not_a_package", "{\\rtf1 text}", "not a valid zip package"},
                       CorruptDoc{"truncated", ForeignDocument().substr(0, 200), "not a valid zip package"},
-                      CorruptDoc{"no_main_part", [] { ZipWriter z; z.Add("x.xml", "<x/>"); return z.Finish(); }(),
+                      CorruptDoc{"no_main_part",
+                                 [] {
+                                     ZipWriter z;
+                                     z.Add("x.xml", "<x/>");
+                                     return z.Finish();
+                                 }(),
                                  "no main document part"},
                       CorruptDoc{"malformed", WithMain("<w:document xmlns:w='x'><w:body>"),
                                  "Part \"word/document.xml\""},

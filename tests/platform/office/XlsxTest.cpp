@@ -33,10 +33,13 @@ std::vector<Awkward> AwkwardValues()
 {
     return {
         {"plain", {0, 0, CellKind::Text, "Name", 0}, "str:Name"},
-        {"non_ascii", {0, 1, CellKind::Text, "Grüße, 日本語, Ελληνικά, 🙂", 0}, "str:Grüße, 日本語, Ελληνικά, 🙂"},
+        {"non_ascii",
+         {0, 1, CellKind::Text, "Grüße, 日本語, Ελληνικά, 🙂", 0},
+         "str:Grüße, 日本語, Ελληνικά, 🙂"},
         {"line_breaks", {0, 3, CellKind::Text, "first\nsecond\n\nfourth", 0}, "str:first\nsecond\n\nfourth"},
         {"spaces_kept", {1, 0, CellKind::Text, "  both ends  ", 0}, "str:  both ends  "},
-        {"markup_characters", {1, 1, CellKind::Text, "<a href=\"x\">&amp;</a> 'q'", 0},
+        {"markup_characters",
+         {1, 1, CellKind::Text, "<a href=\"x\">&amp;</a> 'q'", 0},
          "str:<a href=\"x\">&amp;</a> 'q'"},
         {"looks_like_escape", {1, 2, CellKind::Text, "_x0041_ stays, _X0041_ too", 0}, ""},
         {"control_characters", {4, 0, CellKind::Text, "cr\r\nunit\x1f", 0}, ""},
@@ -109,9 +112,9 @@ TEST_F(XlsxRoundTrip, EveryCellComesBackAsWritten)
             EXPECT_EQ(got.Number, expected[i].Number);
         }
     }
-    EXPECT_EQ(ReadXlsxSheetNames(file_), std::vector<std::string>({"Übersicht – 2024", "Blatt 2", "Blatt 3", "Blatt 4",
-                                                                    "Blatt 5", "Blatt 6", "Blatt 7", "Blatt 8",
-                                                                    "Blatt 9", "Blatt 10", "Blatt 11", "Blatt 12"}));
+    EXPECT_EQ(ReadXlsxSheetNames(file_),
+              std::vector<std::string>({"Übersicht – 2024", "Blatt 2", "Blatt 3", "Blatt 4", "Blatt 5", "Blatt 6",
+                                        "Blatt 7", "Blatt 8", "Blatt 9", "Blatt 10", "Blatt 11", "Blatt 12"}));
 }
 
 TEST_F(XlsxRoundTrip, AnIndependentReaderSeesTheSameCells)
@@ -142,7 +145,8 @@ for ws in wb.worksheets:
     for (const Awkward& a : AwkwardValues()) {
         if (a.seenByOpenpyxl.empty())
             continue;
-        std::string line = "Übersicht – 2024!" + CellReference(a.cell.Row, a.cell.Col) + "=" + Escaped(a.seenByOpenpyxl);
+        std::string line =
+            "Übersicht – 2024!" + CellReference(a.cell.Row, a.cell.Col) + "=" + Escaped(a.seenByOpenpyxl);
         EXPECT_NE(seen.find(line + "\n"), std::string::npos) << a.name;
     }
     EXPECT_NE(seen.find("Blatt 12!L12=num:11.0\n"), std::string::npos);
@@ -157,31 +161,33 @@ std::string HandMadeWorkbook(const std::string& sheetXml, const std::string& ext
                              const std::string& sharedStrings = "", const std::string& styles = "")
 {
     ZipWriter zip;
-    zip.Add("_rels/.rels",
-            R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
-            R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="xl/workbook.xml"/>)"
-            R"(</Relationships>)");
-    zip.Add("xl/workbook.xml",
-            R"(<x:workbook xmlns:x="http://schemas.openxmlformats.org/spreadsheetml/2006/main" xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships">)" +
-                extraWorkbookXml +
-                R"(<x:sheets><x:sheet name="Chart" sheetId="2" r:id="rId9"/><x:sheet name="Data" sheetId="1" r:id="rId1"/></x:sheets></x:workbook>)");
-    zip.Add("xl/_rels/workbook.xml.rels",
-            R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
-            R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet" Target="/xl/worksheets/../worksheets/data.xml"/>)"
-            R"(<Relationship Id="rId9" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/chartsheet" Target="chartsheets/c.xml"/>)"
-            R"(<Relationship Id="rId2" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/sharedStrings" Target="strings.xml"/>)"
-            R"(<Relationship Id="rId3" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles" Target="styles.xml"/>)"
-            R"(</Relationships>)");
+    zip.Add(
+        "_rels/.rels",
+        R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
+        R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="xl/workbook.xml"/>)"
+        R"(</Relationships>)");
+    zip.Add(
+        "xl/workbook.xml",
+        R"(<x:workbook xmlns:x="http://schemas.openxmlformats.org/spreadsheetml/2006/main" xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships">)" +
+            extraWorkbookXml +
+            R"(<x:sheets><x:sheet name="Chart" sheetId="2" r:id="rId9"/><x:sheet name="Data" sheetId="1" r:id="rId1"/></x:sheets></x:workbook>)");
+    zip.Add(
+        "xl/_rels/workbook.xml.rels",
+        R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
+        R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet" Target="/xl/worksheets/../worksheets/data.xml"/>)"
+        R"(<Relationship Id="rId9" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/chartsheet" Target="chartsheets/c.xml"/>)"
+        R"(<Relationship Id="rId2" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/sharedStrings" Target="strings.xml"/>)"
+        R"(<Relationship Id="rId3" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles" Target="styles.xml"/>)"
+        R"(</Relationships>)");
     zip.Add("xl/worksheets/data.xml",
             R"(<x:worksheet xmlns:x="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><x:sheetData>)" +
                 sheetXml + "</x:sheetData></x:worksheet>");
     if (!sharedStrings.empty())
-        zip.Add("xl/strings.xml",
-                R"(<sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">)" + sharedStrings + "</sst>");
+        zip.Add("xl/strings.xml", R"(<sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">)" +
+                                      sharedStrings + "</sst>");
     if (!styles.empty())
-        zip.Add("xl/styles.xml",
-                R"(<styleSheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">)" + styles +
-                    "</styleSheet>");
+        zip.Add("xl/styles.xml", R"(<styleSheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">)" +
+                                     styles + "</styleSheet>");
     return zip.Finish();
 }
 
@@ -224,20 +230,23 @@ TEST_P(XlsxForeignCells, ReadAsTheirKind)
 INSTANTIATE_TEST_SUITE_P(
     Kinds, XlsxForeignCells,
     ::testing::Values(
-        ForeignCell{"shared", R"(<x:row r="2"><x:c r="C2" t="s"><x:v>0</x:v></x:c></x:row>)", CellKind::Text, "plain", 0},
+        ForeignCell{"shared", R"(<x:row r="2"><x:c r="C2" t="s"><x:v>0</x:v></x:c></x:row>)", CellKind::Text, "plain",
+                    0},
         ForeignCell{"rich_runs_without_phonetic", R"(<x:row r="2"><x:c r="C2" t="s"><x:v>1</x:v></x:c></x:row>)",
                     CellKind::Text, "rich runs ", 0},
         ForeignCell{"escaped_characters", R"(<x:row r="2"><x:c r="C2" t="s"><x:v>2</x:v></x:c></x:row>)",
                     CellKind::Text, "tab\tand\rreturn_x0041_", 0},
         ForeignCell{"only_blanks", R"(<x:row r="2"><x:c r="C2" t="s"><x:v>3</x:v></x:c></x:row>)", CellKind::Text,
                     "   ", 0},
-        ForeignCell{"inline", R"(<x:row r="2"><x:c r="C2" t="inlineStr"><x:is><x:t>inline ü</x:t></x:is></x:c></x:row>)",
+        ForeignCell{"inline",
+                    R"(<x:row r="2"><x:c r="C2" t="inlineStr"><x:is><x:t>inline ü</x:t></x:is></x:c></x:row>)",
                     CellKind::Text, "inline ü", 0},
         ForeignCell{"formula_text", R"(<x:row r="2"><x:c r="C2" t="str"><x:f>A1</x:f><x:v>result</x:v></x:c></x:row>)",
                     CellKind::Text, "result", 0},
         ForeignCell{"error", R"(<x:row r="2"><x:c r="C2" t="e"><x:v>#DIV/0!</x:v></x:c></x:row>)", CellKind::Error,
                     "#DIV/0!", 0},
-        ForeignCell{"boolean", R"(<x:row r="2"><x:c r="C2" t="b"><x:v>1</x:v></x:c></x:row>)", CellKind::Boolean, "", 1},
+        ForeignCell{"boolean", R"(<x:row r="2"><x:c r="C2" t="b"><x:v>1</x:v></x:c></x:row>)", CellKind::Boolean, "",
+                    1},
         ForeignCell{"number_exponent", R"(<x:row r="2"><x:c r="C2"><x:v>-1.5E-3</x:v></x:c></x:row>)", CellKind::Number,
                     "", -0.0015},
         ForeignCell{"builtin_date_style", R"(<x:row r="2"><x:c r="C2" s="1"><x:v>45351</x:v></x:c></x:row>)",
@@ -252,8 +261,9 @@ INSTANTIATE_TEST_SUITE_P(
                     CellKind::Date, "", 45351.5451388888875},
         ForeignCell{"date_1904", R"(<x:row r="2"><x:c r="C2" s="1"><x:v>43889</x:v></x:c></x:row>)", CellKind::Date, "",
                     45351, R"(<x:workbookPr date1904="1"/>)"},
-        ForeignCell{"without_references", R"(<x:row/><x:row><x:c><x:v>1</x:v></x:c><x:c/><x:c><x:v>3</x:v></x:c></x:row>)",
-                    CellKind::Number, "", 3}),
+        ForeignCell{"without_references",
+                    R"(<x:row/><x:row><x:c><x:v>1</x:v></x:c><x:c/><x:c><x:v>3</x:v></x:c></x:row>)", CellKind::Number,
+                    "", 3}),
     [](const ::testing::TestParamInfo<ForeignCell>& info) { return std::string(info.param.name); });
 
 TEST(XlsxRead, CellsInAnyOrderAreSortedAndTheLastOfTwoCounts)
@@ -273,8 +283,8 @@ TEST(XlsxRead, CellsInAnyOrderAreSortedAndTheLastOfTwoCounts)
 
 TEST(XlsxRead, ACellAtTheLastAddressCostsOneCell)
 {
-    Workbook book = ReadXlsxBytes(HandMadeWorkbook(R"(<x:row r="1048576"><x:c r="XFD1048576"><x:v>1</x:v></x:c></x:row>)"),
-                                  "corner.xlsx");
+    Workbook book = ReadXlsxBytes(
+        HandMadeWorkbook(R"(<x:row r="1048576"><x:c r="XFD1048576"><x:v>1</x:v></x:c></x:row>)"), "corner.xlsx");
     EXPECT_EQ(book.Sheets[0].Cells().size(), 1u);
     EXPECT_EQ(book.Sheets[0].UsedRangeAddress(), "$XFD$1048576");
 }
@@ -301,12 +311,18 @@ TEST_P(XlsxCorrupt, IsRefusedNamingFileAndReason)
 INSTANTIATE_TEST_SUITE_P(
     Inputs, XlsxCorrupt,
     ::testing::Values(
-        Corrupt{"empty", "", "The file is empty"},
-        Corrupt{"text", "Name;Value\n1;2\n", "not a valid zip package"},
+        Corrupt{"empty", "", "The file is empty"}, Corrupt{"text", "Name;Value\n1;2\n", "not a valid zip package"},
         Corrupt{"truncated", HandMadeWorkbook("").substr(0, 300), "not a valid zip package"},
-        Corrupt{"no_workbook", [] { ZipWriter z; z.Add("a.txt", "x"); return z.Finish(); }(), "no workbook part"},
+        Corrupt{"no_workbook",
+                [] {
+                    ZipWriter z;
+                    z.Add("a.txt", "x");
+                    return z.Finish();
+                }(),
+                "no workbook part"},
         Corrupt{"malformed_sheet", HandMadeWorkbook("<x:row><x:c>"), "Part \"xl/worksheets/data.xml\""},
-        Corrupt{"missing_shared_string", HandMadeWorkbook(R"(<x:row r="1"><x:c r="A1" t="s"><x:v>9</x:v></x:c></x:row>)"),
+        Corrupt{"missing_shared_string",
+                HandMadeWorkbook(R"(<x:row r="1"><x:c r="A1" t="s"><x:v>9</x:v></x:c></x:row>)"),
                 "cell A1: no shared string 9"},
         Corrupt{"bad_reference", HandMadeWorkbook(R"(<x:row r="1"><x:c r="A0"><x:v>1</x:v></x:c></x:row>)"),
                 "\"A0\" is not a cell reference"},
@@ -380,7 +396,8 @@ INSTANTIATE_TEST_SUITE_P(
         WriteFault{"text_too_long", WithCell({0, 0, CellKind::Text, std::string(32768, 'x'), 0}),
                    "Cell A1 of sheet \"S\" holds more than 32767 characters"},
         WriteFault{"not_finite", WithCell({0, 0, CellKind::Number, {}, 1.0 / 0.0}), "holds no number the format keeps"},
-        WriteFault{"beyond_largest", WithCell({0, 0, CellKind::Number, {}, -1e308}), "holds no number the format keeps"},
+        WriteFault{"beyond_largest", WithCell({0, 0, CellKind::Number, {}, -1e308}),
+                   "holds no number the format keeps"},
         WriteFault{"outside_sheet", WithCell({kMaxRows, 0, CellKind::Number, {}, 1}), "lies outside the sheet"}),
     [](const ::testing::TestParamInfo<WriteFault>& info) { return std::string(info.param.name); });
 
