@@ -249,6 +249,11 @@ protected:
     virtual void LabelClick();
     virtual void LabelDblClick();
     virtual void PaintFocusedText(ui::TCanvas& Canvas);
+    // The size the hosted control asks the window for (it fills the window, which changes its own
+    // size; the editors that compute it give it here before the window is sized).
+    void SetControlSize(ui::TSize Size) { FControlSize = Size; }
+    // Drawn into the edit after its text and frame (the image picker shows its image there).
+    virtual void PaintEditContent(ui::TCanvas& /*Canvas*/) {}
     virtual void UpdateEditRect();
     virtual void ResizeControl();
 
@@ -315,9 +320,6 @@ private:
     void RefreshDropDownBars();
     // Whether the window closed less than 250 ms ago (a click that closed it must not reopen it).
     bool DropDownClosedRecently() const;
-    // The closing road after the window is hidden: OnBeforeDropUp, the user's size, the focus, the
-    // opening value back when cancelled, OnDropUp.
-    void FinishClosing(bool Cancelled);
 
     int FDropDownWidth = 0;
     int FDropDownHeight = 0;

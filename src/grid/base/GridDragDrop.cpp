@@ -63,8 +63,7 @@ bool DropRTF()
     return gDropRTF;
 }
 
-TSourceDataObject::TSourceDataObject(std::string Text, const rtl::TMemoryStream* Stream, int ColIndex,
-                                     std::string RTF)
+TSourceDataObject::TSourceDataObject(std::string Text, const rtl::TMemoryStream* Stream, int ColIndex, std::string RTF)
     : text_(std::move(Text)), rtf_(std::move(RTF)), stream_(Stream), colIndex_(ColIndex)
 {}
 
@@ -296,8 +295,7 @@ long StartTextDrag(ui::TControl* Source, TGSGDropSource* DropSource, const std::
     return startDrag(Source, DropSource, TSourceDataObject(Text, Stream, -1, RTF), OkEffects, Effect);
 }
 
-long StartColumnDrag(ui::TControl* Source, TGSGDropSource* DropSource, int Column, unsigned OkEffects,
-                     unsigned& Effect)
+long StartColumnDrag(ui::TControl* Source, TGSGDropSource* DropSource, int Column, unsigned OkEffects, unsigned& Effect)
 {
     return startDrag(Source, DropSource, TSourceDataObject("", nullptr, Column, ""), OkEffects, Effect);
 }

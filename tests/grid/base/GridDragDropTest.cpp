@@ -28,8 +28,7 @@ struct RecordingTarget : TGSGDropTarget {
     void DropURL(ui::TPoint, const std::string& u) override { calls.push_back("url " + u); }
 };
 
-ui::TDragMessage Message(const ui::TDragData& data, ui::TShiftState shift = 0,
-                         unsigned ok = ui::deCopy | ui::deMove)
+ui::TDragMessage Message(const ui::TDragData& data, ui::TShiftState shift = 0, unsigned ok = ui::deCopy | ui::deMove)
 {
     ui::TDragMessage m;
     m.Data = &data;
@@ -39,8 +38,8 @@ ui::TDragMessage Message(const ui::TDragData& data, ui::TShiftState shift = 0,
 }
 
 // Enter and drop, as the native layer hands them; the effect of each.
-std::pair<unsigned, unsigned> EnterAndDrop(TGSGDropTarget& target, const ui::TDragData& data,
-                                           ui::TShiftState shift = 0, unsigned ok = ui::deCopy | ui::deMove)
+std::pair<unsigned, unsigned> EnterAndDrop(TGSGDropTarget& target, const ui::TDragData& data, ui::TShiftState shift = 0,
+                                           unsigned ok = ui::deCopy | ui::deMove)
 {
     auto m = Message(data, shift, ok);
     target.DragEnter(m);
@@ -223,8 +222,7 @@ TEST_F(GridsOnAForm, CellsDraggedFromOneGridLandInTheOther)
     const ui::TPoint at = middleOf(2, 3);
     ui::qt::ScriptNextDrop(right, at.X, at.Y);
     unsigned effect = 0;
-    EXPECT_EQ(StartTextDrag(left, &source, "moved text", "", &cells, ui::deCopy | ui::deMove, effect),
-              DRAGDROP_S_DROP);
+    EXPECT_EQ(StartTextDrag(left, &source, "moved text", "", &cells, ui::deCopy | ui::deMove, effect), DRAGDROP_S_DROP);
     EXPECT_EQ(effect, unsigned(ui::deMove));
     EXPECT_EQ(right->Cells(2, 3), "moved text");
     EXPECT_EQ(target.calls.front(), "stream moved text");  // the cells, not the text beside them

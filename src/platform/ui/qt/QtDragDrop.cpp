@@ -170,8 +170,8 @@ bool DeliverNativeDrag(TWinControl* control, QEvent* e)
     auto* widget = dynamic_cast<QWidget*>(Instance().WidgetOf(control));
     const QPoint local = de->position().toPoint();
     m.Data = &data;
-    m.ScreenPos = widget ? TPoint{widget->mapToGlobal(local).x(), widget->mapToGlobal(local).y()}
-                         : TPoint{local.x(), local.y()};
+    m.ScreenPos =
+        widget ? TPoint{widget->mapToGlobal(local).x(), widget->mapToGlobal(local).y()} : TPoint{local.x(), local.y()};
     m.Shift = ShiftOf(de->modifiers(), de->buttons());
     m.OkEffects = ToEffects(de->possibleActions());
     const unsigned msg = e->type() == QEvent::DragEnter  ? CM_DRAGENTER
@@ -228,8 +228,8 @@ unsigned DropTextFromOutside(TControl* target, int x, int y, const std::string& 
         return deNone;
     QMimeData mime;
     mime.setText(QString::fromStdString(text));
-    return ToEffects(SimulateDrop(widget, QPoint(x, y), &mime, Qt::CopyAction | Qt::MoveAction, Qt::NoModifier,
-                                  nullptr));
+    return ToEffects(
+        SimulateDrop(widget, QPoint(x, y), &mime, Qt::CopyAction | Qt::MoveAction, Qt::NoModifier, nullptr));
 }
 
 }  // namespace ui::qt
