@@ -305,6 +305,17 @@ TEST_F(ImagePicker, TypedLettersFindACaptionUntilTheTimerClearsThem)
     EXPECT_EQ(edit->ItemIndex(), 2) << "a new search from its first letter";
 }
 
+TEST_F(ImagePicker, TheSearchIsClearedHalfASecondAfterItsFirstKey)
+{
+    Add(2, {"Apple", "Apricot"});
+    Key('A');
+    std::this_thread::sleep_for(std::chrono::milliseconds(350));
+    Key('P');
+    std::this_thread::sleep_for(std::chrono::milliseconds(350));
+    ui::Application->ProcessMessages();
+    EXPECT_EQ(edit->CurSearch(), "") << "a later key does not start the half second again";
+}
+
 TEST_F(ImagePicker, ClickSelectsAndClosesCancelRestores)
 {
     Add(4);
