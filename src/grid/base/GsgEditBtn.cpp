@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/ui/Utf8.h"
+#include "platform/rtl/Utf8.h"
 
 namespace gx {
 
@@ -201,15 +201,15 @@ void TGsgUnitEditBtn::SetUnitSpace(int v)
 
 void TGsgUnitEditBtn::SetTextAndUnit(const std::string& v)
 {
-    const std::u32string value = ui::ToU32(v);
+    const std::u32string value = rtl::Utf8ToCodePoints(v);
     for (int i = 0; i < FUnits->Count(); ++i) {
-        const std::u32string unit = ui::ToU32(FUnits->Strings(i));
+        const std::u32string unit = rtl::Utf8ToCodePoints(FUnits->Strings(i));
         if (unit.empty() || unit.size() > value.size())
             continue;
         // The unit's first occurrence must be the value's end.
         if (value.find(unit) == value.size() - unit.size()) {
-            SetText(ui::FromU32(value.substr(0, value.size() - unit.size())));
-            SetUnitID(ui::FromU32(unit));
+            SetText(rtl::CodePointsToUtf8(value.substr(0, value.size() - unit.size())));
+            SetUnitID(rtl::CodePointsToUtf8(unit));
             return;
         }
     }

@@ -5,7 +5,7 @@
 
 #include "platform/rtl/Conversions.h"
 #include "platform/rtl/StrUtils.h"
-#include "platform/ui/Utf8.h"
+#include "platform/rtl/Utf8.h"
 
 namespace gx {
 
@@ -222,7 +222,7 @@ void TGsgSpinEdit::step(int direction, bool page)
 void TGsgSpinEdit::stepDate(int direction)
 {
     const rtl::TFormatSettings& fs = rtl::Regional();
-    const std::u32string text = ui::ToU32(Text());
+    const std::u32string text = rtl::Utf8ToCodePoints(Text());
     const char32_t sep = static_cast<unsigned char>(fs.DateSeparator);
     const int p1 = posFrom(text, sep, 0);
     const int p2 = p1 > 0 ? posFrom(text, sep, p1) : 0;
@@ -263,7 +263,7 @@ void TGsgSpinEdit::stepDate(int direction)
 void TGsgSpinEdit::stepTime(int direction)
 {
     const rtl::TFormatSettings& fs = rtl::Regional();
-    const std::u32string text = ui::ToU32(Text());
+    const std::u32string text = rtl::Utf8ToCodePoints(Text());
     const char32_t sep = static_cast<unsigned char>(fs.TimeSeparator);
     const int p1 = posFrom(text, sep, 0);
     const int p2 = p1 > 0 ? posFrom(text, sep, p1) : 0;

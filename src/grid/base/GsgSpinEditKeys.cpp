@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "grid/base/GsgSpinEdit.h"
+#include "platform/rtl/Utf8.h"
 #include "platform/ui/Input.h"
-#include "platform/ui/Utf8.h"
 
 namespace gx {
 
@@ -40,14 +40,14 @@ bool TGsgSpinEdit::IsValidChar(char32_t Key) const
     const char32_t timeSep = static_cast<unsigned char>(fs.TimeSeparator);
     const char32_t dateSep = static_cast<unsigned char>(fs.DateSeparator);
     auto isThousand = [&](char32_t c) {
-        return !fs.ThousandSeparator.empty() && ui::CharToUtf8(c) == fs.ThousandSeparator;
+        return !fs.ThousandSeparator.empty() && rtl::CodePointToUtf8(c) == fs.ThousandSeparator;
     };
     // The separator of the control's own kind: a date's date separator, a time's time separator.
     auto ownSeparator = [&](char32_t c) {
         return (FSpinType == TGsgSpinType::sptDate && c == dateSep) ||
                (FSpinType == TGsgSpinType::sptTime && c == timeSep);
     };
-    const std::u32string text = ui::ToU32(Text());
+    const std::u32string text = rtl::Utf8ToCodePoints(Text());
 
     bool result = Key == decimal || isThousand(Key) || Key == timeSep || Key == dateSep || isDigit(Key) ||
                   Key == U'-' || (Key < 32 && Key != U'\r');

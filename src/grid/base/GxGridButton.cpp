@@ -358,6 +358,39 @@ void TGxGridButton::PaintFace(TCanvas& c, TRect& face)
     }
 }
 
+// Where glyph and caption go in the content area, by Layout, Margin and Spacing.
+void TGxGridButton::PlaceContent(const TRect& area, ui::TSize glyph, ui::TSize text, ui::TPoint& glyphAt,
+                                 ui::TPoint& textAt) const
+{
+    const int gw = glyph.cx, gh = glyph.cy, tw = text.cx, th = text.cy;
+    const bool horizontal = Layout == TGxButtonLayout::blGlyphLeft || Layout == TGxButtonLayout::blGlyphRight;
+    const int extent = horizontal ? area.Width() : area.Height();
+    const int glyphSize = horizontal ? gw : gh, textSize = horizontal ? tw : th;
+    int spacing = glyphSize == 0 || textSize == 0 ? 0 : Spacing;
+    int margin = Margin;
+    if (margin == -1) {
+        if (spacing == -1)
+            margin = spacing = (extent - glyphSize - textSize) / 3;
+        else
+            margin = (extent - glyphSize - spacing - textSize + 1) / 2;
+    } else if (spacing == -1) {
+        spacing = (extent - margin - glyphSize - textSize) / 2;
+    }
+    if (horizontal) {
+        glyphAt.Y = area.Top + (area.Height() - gh + 1) / 2;
+        textAt.Y = area.Top + (area.Height() - th + 1) / 2;
+        const bool left = Layout == TGxButtonLayout::blGlyphLeft;
+        glyphAt.X = left ? area.Left + margin : area.Right - margin - gw;
+        textAt.X = left ? glyphAt.X + gw + spacing : glyphAt.X - spacing - tw;
+    } else {
+        glyphAt.X = area.Left + (area.Width() - gw + 1) / 2;
+        textAt.X = area.Left + (area.Width() - tw + 1) / 2;
+        const bool top = Layout == TGxButtonLayout::blGlyphTop;
+        glyphAt.Y = top ? area.Top + margin : area.Bottom - margin - gh;
+        textAt.Y = top ? glyphAt.Y + gh + spacing : glyphAt.Y - spacing - th;
+    }
+}
+
 void TGxGridButton::PaintContent(TCanvas& c, TRect area)
 {
     const bool pressed = state_ == TGxButtonState::bsDown || state_ == TGxButtonState::bsExclusive;
@@ -388,33 +421,8 @@ void TGxGridButton::PaintContent(TCanvas& c, TRect area)
         c.DrawText(Caption(), textBox, ui::DT_CALCRECT | ui::DT_CENTER | ui::DT_WORDBREAK);
     const int tw = Caption().empty() ? 0 : textBox.Width(), th = Caption().empty() ? 0 : textBox.Height();
 
-    const bool horizontal = Layout == TGxButtonLayout::blGlyphLeft || Layout == TGxButtonLayout::blGlyphRight;
-    const int extent = horizontal ? area.Width() : area.Height();
-    const int glyphSize = horizontal ? gw : gh, textSize = horizontal ? tw : th;
-    int spacing = glyphSize == 0 || textSize == 0 ? 0 : Spacing;
-    int margin = Margin;
-    if (margin == -1) {
-        if (spacing == -1)
-            margin = spacing = (extent - glyphSize - textSize) / 3;
-        else
-            margin = (extent - glyphSize - spacing - textSize + 1) / 2;
-    } else if (spacing == -1) {
-        spacing = (extent - margin - glyphSize - textSize) / 2;
-    }
     ui::TPoint glyphAt, textAt;
-    if (horizontal) {
-        glyphAt.Y = area.Top + (area.Height() - gh + 1) / 2;
-        textAt.Y = area.Top + (area.Height() - th + 1) / 2;
-        const bool left = Layout == TGxButtonLayout::blGlyphLeft;
-        glyphAt.X = left ? area.Left + margin : area.Right - margin - gw;
-        textAt.X = left ? glyphAt.X + gw + spacing : glyphAt.X - spacing - tw;
-    } else {
-        glyphAt.X = area.Left + (area.Width() - gw + 1) / 2;
-        textAt.X = area.Left + (area.Width() - tw + 1) / 2;
-        const bool top = Layout == TGxButtonLayout::blGlyphTop;
-        glyphAt.Y = top ? area.Top + margin : area.Bottom - margin - gh;
-        textAt.Y = top ? glyphAt.Y + gh + spacing : glyphAt.Y - spacing - th;
-    }
+    PlaceContent(area, {gw, gh}, {tw, th}, glyphAt, textAt);
     if (Caption().empty())
         glyphAt = {area.Left, area.Top};
 

@@ -78,6 +78,8 @@ private:
     void RaiseGroup();
     void PaintFace(ui::TCanvas& c, ui::TRect& face);
     void PaintContent(ui::TCanvas& c, ui::TRect area);
+    void PlaceContent(const ui::TRect& area, ui::TSize glyph, ui::TSize text, ui::TPoint& glyphAt,
+                      ui::TPoint& textAt) const;
     void Fill(ui::TCanvas& c, const ui::TRect& r, ui::TColor from, ui::TColor to, ui::TColor outline);
 
     bool down_ = false;

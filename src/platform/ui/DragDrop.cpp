@@ -116,6 +116,7 @@ DropTargets& Registry()
 void TDragData::SetFiles(const std::vector<std::string>& FileNames)
 {
     std::vector<std::string> urls;
+    urls.reserve(FileNames.size());
     for (const auto& f : FileNames)
         urls.push_back(fileUrl(f));
     SetUrls(urls);

@@ -1,8 +1,8 @@
 // Single-line edit: text, selection, typing with max length, read-only, password and case rules.
+#include "platform/rtl/Utf8.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/StdCtrls.h"
-#include "platform/ui/Utf8.h"
 #include <algorithm>
 #include <cctype>
 
@@ -20,12 +20,12 @@ std::string TCustomEdit::ApplyCase(const std::string& s) const
 {
     if (charCase_ == TEditCharCase::ecNormal)
         return s;
-    std::u32string u = ToU32(s);
+    std::u32string u = rtl::Utf8ToCodePoints(s);
     for (char32_t& c : u)
         if (c < 0x80)
             c = static_cast<char32_t>(charCase_ == TEditCharCase::ecUpperCase ? std::toupper(static_cast<int>(c))
                                                                               : std::tolower(static_cast<int>(c)));
-    return FromU32(u);
+    return rtl::CodePointsToUtf8(u);
 }
 
 void TCustomEdit::SetText(const std::string& v)
@@ -193,7 +193,11 @@ void TCustomEdit::SetAlignment(TAlignment v)
 
 int TCustomEdit::TextLength() const
 {
+<<<<<<< HEAD
+    return static_cast<int>(rtl::Utf8ToCodePoints(Text()).size());
+=======
     return static_cast<int>(ToU32(TControl::Text()).size());
+>>>>>>> main
 }
 
 void TCustomEdit::SetSelStart(int v)
@@ -211,14 +215,24 @@ void TCustomEdit::SetSelLength(int v)
 
 std::string TCustomEdit::SelText() const
 {
+<<<<<<< HEAD
+    std::u32string u = rtl::Utf8ToCodePoints(Text());
+    return rtl::CodePointsToUtf8(u.substr(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_)));
+=======
     std::u32string u = ToU32(TControl::Text());
     return FromU32(u.substr(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_)));
+>>>>>>> main
 }
 
 void TCustomEdit::SetSelText(const std::string& v)
 {
+<<<<<<< HEAD
+    std::u32string u = rtl::Utf8ToCodePoints(Text());
+    std::u32string ins = rtl::Utf8ToCodePoints(ApplyCase(v));
+=======
     std::u32string u = ToU32(TControl::Text());
     std::u32string ins = ToU32(ApplyCase(v));
+>>>>>>> main
     int start = std::clamp(selStart_, 0, static_cast<int>(u.size()));
     int len = std::clamp(selLength_, 0, static_cast<int>(u.size()) - start);
     if (maxLength_ > 0) {
@@ -227,7 +241,7 @@ void TCustomEdit::SetSelText(const std::string& v)
             ins.resize(static_cast<std::size_t>(std::max(0, room)));
     }
     u.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(len), ins);
-    ReplaceText(FromU32(u), start + static_cast<int>(ins.size()));
+    ReplaceText(rtl::CodePointsToUtf8(u), start + static_cast<int>(ins.size()));
 }
 
 void TCustomEdit::SelectAll()
@@ -251,8 +265,13 @@ TRect TCustomEdit::EditRect() const
 std::string TCustomEdit::DisplayText() const
 {
     if (passwordChar_ == 0)
+<<<<<<< HEAD
+        return Text();
+    return rtl::CodePointsToUtf8(std::u32string(static_cast<std::size_t>(TextLength()), passwordChar_));
+=======
         return TControl::Text();
     return FromU32(std::u32string(static_cast<std::size_t>(TextLength()), passwordChar_));
+>>>>>>> main
 }
 
 bool TCustomEdit::AcceptChar(char32_t ch, int /*pos*/) const
@@ -346,7 +365,7 @@ void TCustomEdit::KeyPress(char32_t& key)
     }
     if (readOnly_ || !AcceptChar(key, selStart_))
         return;
-    SetSelText(CharToUtf8(key));
+    SetSelText(rtl::CodePointToUtf8(key));
 }
 
 void TCustomEdit::DoEnter()

@@ -1,6 +1,8 @@
 // Key strokes and mouse actions turned into messages with desktop semantics.
 #include "platform/ui/Input.h"
 
+#include "platform/rtl/Utf8.h"
+
 #include "platform/ui/Application.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Forms.h"
@@ -203,25 +205,7 @@ void SendKeyStroke(TWinControl* target, unsigned vk, TShiftState shift, char32_t
 
 void SendText(TWinControl* target, const std::string& text)
 {
-    for (std::size_t i = 0; i < text.size();) {
-        auto c = static_cast<unsigned char>(text[i]);
-        char32_t ch;
-        std::size_t n = 1;
-        if (c < 0x80)
-            ch = c;
-        else if ((c >> 5) == 6) {
-            ch = c & 0x1F;
-            n = 2;
-        } else if ((c >> 4) == 14) {
-            ch = c & 0x0F;
-            n = 3;
-        } else {
-            ch = c & 0x07;
-            n = 4;
-        }
-        for (std::size_t k = 1; k < n && i + k < text.size(); ++k)
-            ch = (ch << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        i += n;
+    for (const char32_t ch : rtl::Utf8ToCodePoints(text)) {
         unsigned vk = 0;
         if (ch >= 'a' && ch <= 'z')
             vk = static_cast<unsigned>(ch - 'a' + 'A');

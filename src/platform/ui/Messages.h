@@ -261,8 +261,6 @@ short GetKeyState(unsigned vk);
 // The shift state of the keyboard as the input layer last saw it.
 TShiftState KeyboardShiftState();
 void SetKeyboardShiftState(TShiftState state);
-// UTF-8 text of one character code.
-std::string CharToUtf8(char32_t ch);
 
 // The desktop's warning sound (0 or an MB_ICON* type). Each call is counted, so that a test can
 // see that a control refused an input with a beep.

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "platform/rtl/DateTime.h"
+#include "platform/rtl/Utf8.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
-#include "platform/ui/Utf8.h"
 
 namespace {
 
@@ -345,7 +345,7 @@ TEST_F(SpinEdit, TypedCharactersAreCheckedAgainstTheKind)
         if (refused)
             EXPECT_EQ(spin->Text(), k.text);
         else
-            EXPECT_NE(ui::ToU32(spin->Text()).find(k.key), std::u32string::npos) << char(k.key);
+            EXPECT_NE(rtl::Utf8ToCodePoints(spin->Text()).find(k.key), std::u32string::npos) << char(k.key);
     }
 }
 
