@@ -9,7 +9,7 @@
 #include "platform/rtl/Conversions.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/Regional.h"
-#include "platform/ui/Utf8.h"
+#include "platform/rtl/Utf8.h"
 
 namespace dropdown {
 
@@ -403,10 +403,10 @@ void TGxCalculatorDropdown::DropDownFormKeyDown(unsigned& Key, TShiftState Shift
     if (key == VK_TAB || key == VK_F4) {
         DoHideDropDown(false);
     } else if (key == VK_BACK) {
-        std::u32string t = ToU32(Text());
+        std::u32string t = rtl::Utf8ToCodePoints(Text());
         if (!t.empty())
             t.pop_back();
-        const std::string rest = FromU32(t);
+        const std::string rest = rtl::CodePointsToUtf8(t);
         SetText(rest.empty() || rest == "Error" ? "0" : rest);
     }
     (void)Shift;
@@ -421,13 +421,13 @@ void TGxCalculatorDropdown::EditKeyPress(char32_t& Key)
     }
     const bool zero = Text() == "0";
     if ((zero || FNewval) && IsDigit(Key)) {
-        SetText(CharToUtf8(Key));
+        SetText(rtl::CodePointToUtf8(Key));
         Key = 0;
         SetSelStart(PrefixLength() + 1);
         FNewval = false;
         return;
     }
-    if (ToU32(Text()).size() == 1 && Key == 8) {
+    if (rtl::Utf8ToCodePoints(Text()).size() == 1 && Key == 8) {
         SetZeroText();
         Key = 0;
         SetSelStart(PrefixLength() + 1);

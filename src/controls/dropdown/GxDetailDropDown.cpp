@@ -7,8 +7,8 @@
 #include "controls/dropdown/GxItemSelector.h"
 #include "grid/base/HtmlTextDraw.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/rtl/Utf8.h"
 #include "platform/ui/ImgList.h"
-#include "platform/ui/Utf8.h"
 
 namespace dropdown {
 
@@ -26,8 +26,7 @@ bool IsListKey(unsigned key)
 
 }  // namespace
 
-TDetailItem::TDetailItem(TCollectionBase* Collection) : FCollection(Collection), FImage(std::make_unique<TPicture>())
-{}
+TDetailItem::TDetailItem(TCollectionBase* Collection) : FCollection(Collection), FImage(std::make_unique<TPicture>()) {}
 
 void TDetailItem::SetCaption(const std::string& Value)
 {
@@ -339,14 +338,14 @@ void TGxDetailDropDown::Change()
         return;
     SetIsModified(!Text().empty());
     const int p = PrefixLength();
-    const std::u32string text = ToU32(Text());
+    const std::u32string text = rtl::Utf8ToCodePoints(Text());
     const std::size_t caret = static_cast<std::size_t>(std::clamp(SelStart() - p, 0, static_cast<int>(text.size())));
-    const std::string typed = FromU32(text.substr(0, caret));
-    const std::u32string key = ToU32(MatchCaseText(typed)).substr(0, caret);
+    const std::string typed = rtl::CodePointsToUtf8(text.substr(0, caret));
+    const std::u32string key = rtl::Utf8ToCodePoints(MatchCaseText(typed)).substr(0, caret);
     FCompleting = true;
     for (int i = 0; !key.empty() && i < FItems.Count(); ++i) {
-        const std::u32string caption = ToU32(FItems.GetItem(i)->Caption());
-        const std::u32string folded = ToU32(MatchCaseText(FItems.GetItem(i)->Caption()));
+        const std::u32string caption = rtl::Utf8ToCodePoints(FItems.GetItem(i)->Caption());
+        const std::u32string folded = rtl::Utf8ToCodePoints(MatchCaseText(FItems.GetItem(i)->Caption()));
         if (folded.compare(0, key.size(), key) != 0)
             continue;
         FItemIndex = i;
@@ -354,7 +353,7 @@ void TGxDetailDropDown::Change()
         FCompletedIndex = i;
         FCompletedLength = static_cast<int>(key.size());
         const std::u32string tail = caption.substr(std::min(key.size(), caption.size()), 255);
-        SetText(typed + FromU32(tail));
+        SetText(typed + rtl::CodePointsToUtf8(tail));
         Perform(EM_SETSEL, static_cast<std::uintptr_t>(p + ValueLength()), p + static_cast<int>(key.size()));
         FCompleting = false;
         FCompleted = true;
@@ -438,8 +437,9 @@ bool TGxDetailDropDown::TableKey(unsigned Key, TShiftState Shift)
     }
     // Typed letters search the list only when they cannot reach the text: with the editor on, the
     // completion finds the item, and a search that rewrote the text would eat the typed letters.
-    if (EditorEnabled() || (Shift & ssCtrl) || !FItemSelector || Key == VK_SHIFT || Key == VK_CONTROL || Key == VK_MENU ||
-        Key == VK_RETURN || Key == VK_ESCAPE || Key == VK_BACK || Key == VK_DELETE || Key == VK_TAB || Key == VK_F4)
+    if (EditorEnabled() || (Shift & ssCtrl) || !FItemSelector || Key == VK_SHIFT || Key == VK_CONTROL ||
+        Key == VK_MENU || Key == VK_RETURN || Key == VK_ESCAPE || Key == VK_BACK || Key == VK_DELETE || Key == VK_TAB ||
+        Key == VK_F4)
         return false;
     FCurSearch.push_back(static_cast<char>(Key));
     FInternalCall = true;

@@ -42,7 +42,7 @@ void TCustomEdit::SetText(const std::string& v)
 void TCustomEdit::SetTextSilently(const std::string& v)
 {
     const std::string t = ApplyCase(v);
-    selStart_ = std::min(selStart_, static_cast<int>(ToU32(t).size()));
+    selStart_ = std::min(selStart_, static_cast<int>(rtl::Utf8ToCodePoints(t).size()));
     selLength_ = 0;
     TControl::SetText(t);
 }
