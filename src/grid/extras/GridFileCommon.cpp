@@ -1,8 +1,8 @@
 #include "grid/extras/GridFileCommon.h"
 
 #include <algorithm>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 
 namespace gx::extras {
 

@@ -90,8 +90,8 @@ void SaveToFile(TGxStringGrid& grid, const std::string& FileName, bool Unicode)
         progress.Report(r, grid.SaveRowCount() - 1);
     }
     grid.ExportNotification(esExportDone, -1);
-    rtl::WriteFileAtomic(FileName, rtl::EncodeText(extras::JoinLines(lines),
-                                                   Unicode ? rtl::TEncoding::Unicode : rtl::TEncoding::Ansi));
+    rtl::WriteFileAtomic(
+        FileName, rtl::EncodeText(extras::JoinLines(lines), Unicode ? rtl::TEncoding::Unicode : rtl::TEncoding::Ansi));
 }
 
 void LoadFromFile(TGxStringGrid& grid, const std::string& FileName)

@@ -14,10 +14,8 @@ namespace gx::extrastest {
 inline const std::vector<std::vector<std::string>>& AwkwardCells()
 {
     static const std::vector<std::vector<std::string>> cells = {
-        {"Name", "Value", "Note", "Ünïcode"},
-        {"a\"b", "x,y", "two\r\nlines", "日本語 ✓"},
-        {"", "  leading", "semi;colon", "tab\there"},
-        {"\"quoted\"", "", "1,5", "end"},
+        {"Name", "Value", "Note", "Ünïcode"},         {"a\"b", "x,y", "two\r\nlines", "日本語 ✓"},
+        {"", "  leading", "semi;colon", "tab\there"}, {"\"quoted\"", "", "1,5", "end"},
         {"last", "&amp; $amp; &lt;", "<b>", ""},
     };
     return cells;

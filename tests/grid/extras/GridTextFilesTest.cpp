@@ -42,40 +42,38 @@ TEST_P(GridTextRoundTrip, AwkwardCellsComeBackEqual)
     EXPECT_EQ(CellsOf(in), AwkwardCells());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Formats, GridTextRoundTrip,
-    ::testing::Values(
-        RoundTrip{"OwnText", [](auto& g, auto& f) { SaveToFile(g, f, true); },
-                  [](auto& g, auto& f) { LoadFromFile(g, f); }},
-        RoundTrip{"OwnTextStream",
-                  [](auto& g, auto& f) {
-                      rtl::TMemoryStream s;
-                      SaveToStream(g, s);
-                      s.SaveToFile(f);
-                  },
-                  [](auto& g, auto& f) {
-                      rtl::TMemoryStream s;
-                      s.LoadFromFile(f);
-                      LoadFromStream(g, s);
-                  }},
-        RoundTrip{"CsvUtf8", [](auto& g, auto& f) { SaveToCSV(g, f, true); },
-                  [](auto& g, auto& f) { LoadFromCSV(g, f); }},
-        RoundTrip{"CsvSemicolon",
-                  [](auto& g, auto& f) {
-                      g.Delimiter = ';';
-                      SaveToCSV(g, f, true);
-                  },
-                  [](auto& g, auto& f) {
-                      g.Delimiter = ';';
-                      LoadFromCSV(g, f);
-                  }},
-        RoundTrip{"CsvAlwaysQuoted",
-                  [](auto& g, auto& f) {
-                      g.AlwaysQuotes = true;
-                      SaveToCSV(g, f, true);
-                  },
-                  [](auto& g, auto& f) { LoadFromCSV(g, f); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Formats, GridTextRoundTrip,
+                         ::testing::Values(RoundTrip{"OwnText", [](auto& g, auto& f) { SaveToFile(g, f, true); },
+                                                     [](auto& g, auto& f) { LoadFromFile(g, f); }},
+                                           RoundTrip{"OwnTextStream",
+                                                     [](auto& g, auto& f) {
+                                                         rtl::TMemoryStream s;
+                                                         SaveToStream(g, s);
+                                                         s.SaveToFile(f);
+                                                     },
+                                                     [](auto& g, auto& f) {
+                                                         rtl::TMemoryStream s;
+                                                         s.LoadFromFile(f);
+                                                         LoadFromStream(g, s);
+                                                     }},
+                                           RoundTrip{"CsvUtf8", [](auto& g, auto& f) { SaveToCSV(g, f, true); },
+                                                     [](auto& g, auto& f) { LoadFromCSV(g, f); }},
+                                           RoundTrip{"CsvSemicolon",
+                                                     [](auto& g, auto& f) {
+                                                         g.Delimiter = ';';
+                                                         SaveToCSV(g, f, true);
+                                                     },
+                                                     [](auto& g, auto& f) {
+                                                         g.Delimiter = ';';
+                                                         LoadFromCSV(g, f);
+                                                     }},
+                                           RoundTrip{"CsvAlwaysQuoted",
+                                                     [](auto& g, auto& f) {
+                                                         g.AlwaysQuotes = true;
+                                                         SaveToCSV(g, f, true);
+                                                     },
+                                                     [](auto& g, auto& f) { LoadFromCSV(g, f); }}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Hidden columns are written with SaveHiddenCells; hidden rows stay out of every file.
 TEST(GridTextFiles, HiddenColumnsTravelWhenAskedAndHiddenRowsStayOut)
