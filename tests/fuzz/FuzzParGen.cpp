@@ -1,0 +1,43 @@
+// ParGen.xml, the communication settings: the dialog's reader, the bank compiler and the ESI
+// generator read it. What the dialog reads it must write so that it reads back the same, and the
+// ESI file made from it must be well-formed XML.
+#include "FuzzSupport.h"
+#include "core/ParGenFile.h"
+#include "core/UEtherCAT_ESI_File.h"
+#include "core/USaveBincc.h"
+#include "platform/xml/Xml.h"
+
+#include <memory>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const auto file = fuzz::WriteInput("ParGen.xml", fuzz::Text(data, size));
+    const auto none = fuzz::ScratchFolder() / "absent.xml";
+    core::TParGenSettings settings;
+    try {
+        settings = core::Read_ParGen_Settings(file);
+    } catch (const xml::XmlError&) {
+        return 0;
+    }
+    auto banks = std::make_unique<core::TBankStorage>();
+    core::Build_Banks(*banks, {file, none, none});
+
+    std::string esi;
+    for (const std::string& line : core::ESI_Lines(core::Load_EtherCAT_Slave_Data(file, none)))
+        esi += line + "\r\n";
+    xml::Document doc;
+    try {
+        doc.LoadFromString(esi, "ESI file");
+    } catch (const xml::XmlError& e) {
+        FUZZ_CHECK(false, std::string("the ESI file is not well-formed: ") + e.what());
+    }
+
+    const auto written = fuzz::ScratchFolder() / "ParGen_written.xml";
+    try {
+        core::Write_ParGen_Settings(written, settings);
+    } catch (const xml::XmlError&) {
+        return 0;  // a value XML cannot carry is refused with an error
+    }
+    FUZZ_CHECK(core::Read_ParGen_Settings(written) == settings, "the settings read back differently");
+    return 0;
+}
