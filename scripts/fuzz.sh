@@ -31,6 +31,10 @@ if ((${#missing[@]})); then
 fi
 
 build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
+# Runs started side by side share the build folder: one configures and builds at a time.
+mkdir -p "$build"
+exec 9>"$build/.build.lock"
+flock 9
 if [ ! -f "$build/build.ninja" ]; then
     CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCFG_FUZZ=ON \
         -DCFG_BUILD_BENCH=OFF >/dev/null
@@ -41,6 +45,7 @@ if [ ! -f "$build/fuzz/$target.seeds" ]; then
     exit 2
 fi
 cmake --build "$build" -j "${FUZZ_JOBS:-4}" --target "fuzz_$target"
+exec 9>&-
 
 work="$build/corpus/$target"
 artifacts="$build/artifacts/$target"

@@ -226,8 +226,7 @@ void DrawCellProgressBar(TCanvas& Canvas, const TRect& Rect, int Percent, const 
         if (Look.Vertical) {
             // Turned a quarter to the left: the text runs upward from its start point.
             Canvas.Font()->SetOrientation(900);
-            Canvas.TextOut(Rect.Left + (Rect.Width() - size.cy) / 2, Rect.Bottom - (Rect.Height() - size.cx) / 2,
-                           text);
+            Canvas.TextOut(Rect.Left + (Rect.Width() - size.cy) / 2, Rect.Bottom - (Rect.Height() - size.cx) / 2, text);
         } else {
             Canvas.TextOut(Rect.Left + (Rect.Width() - size.cx) / 2, Rect.Top + (Rect.Height() - size.cy) / 2, text);
         }

@@ -153,10 +153,10 @@ TEST_F(GraphicCells, RangeIndicatorGrowsFromTheMiddle)
 TEST_F(GraphicCells, PieFillsTheSectorFromTwelveOClock)
 {
     DrawProgressPie(c(), TRect(0, 0, 40, 40), kRed, 25, false);
-    EXPECT_EQ(at(30, 10), kRed);          // upper right quarter
-    EXPECT_EQ(at(10, 10), ui::clWhite);   // upper left
-    EXPECT_EQ(at(30, 30), ui::clWhite);   // lower right
-    EXPECT_EQ(at(1, 1), ui::clWhite);     // outside the circle
+    EXPECT_EQ(at(30, 10), kRed);         // upper right quarter
+    EXPECT_EQ(at(10, 10), ui::clWhite);  // upper left
+    EXPECT_EQ(at(30, 30), ui::clWhite);  // lower right
+    EXPECT_EQ(at(1, 1), ui::clWhite);    // outside the circle
     clear();
     DrawProgressPie(c(), TRect(0, 0, 40, 40), kRed, 0, false);
     EXPECT_EQ(count(kRed), 0);
