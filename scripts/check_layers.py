@@ -37,8 +37,12 @@ LAYERS = {
 }
 GUI_FREE_TOP = 2  # layers 1 and 2 use no widget code and no Qt
 
-# Programs shipped beside the configurator: they may use the GUI-free layers only.
+# Programs shipped beside the configurator: they may use the GUI-free layers only, except the
+# folders that hold their windows (with their tests), which stand where the shell stands.
 TOOLS_LAYER = GUI_FREE_TOP
+# (tests/tools/window mirrors tools/ethernet_update/window)
+TOOL_WINDOW_FOLDERS = ("tools/ethernet_update/window", "tools/window")
+TOOL_WINDOW_LAYER = 5
 QT_BACKEND = "src/platform/ui/qt"
 # Fuzz harnesses drive the parser of one layer each (the shell's settings reader the highest), and
 # the updater stand-in's job reader: the folder stands at the top and may include the tools.
@@ -73,10 +77,12 @@ def layer_of(folder: str) -> int | None:
         if rest == "support" or rest.startswith("support/"):
             return GUI_FREE_TOP  # shared by every test, the GUI-free ones included
         if rest == "tools" or rest.startswith("tools/"):
-            return TOOLS_LAYER
+            return layer_of(rest)
         if folder == FUZZ or folder.startswith(FUZZ + "/"):
             return FUZZ_LAYER
         return layer_of("src/" + rest)
+    if any(folder == w or folder.startswith(w + "/") for w in TOOL_WINDOW_FOLDERS):
+        return TOOL_WINDOW_LAYER
     if folder == "tools" or folder.startswith("tools/"):
         return TOOLS_LAYER
     best = None
@@ -114,7 +120,7 @@ def scan(root: Path) -> tuple[list[str], list[Include]]:
 def resolve(including: str, name: str, known: set[str]) -> str | None:
     # The including folder first, then the include folders the build gives every target.
     here = folder_of(including)
-    for base in (here, "src", "tests", "tests/support", "tools/ethernet_update"):
+    for base in (here, "src", "tests", "tests/support", "tools/ethernet_update", "tools/ethernet_update/window"):
         candidate = normalise(f"{base}/{name}" if base else name)
         if candidate in known:
             return candidate

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The update dialog's option list by mouse: open the list, pick "Configuration", run the update
-# against 127.0.0.1 and show what the job file holds. Screenshots go to $SHOTS.
+# against 127.0.0.1, see the updater's verdict window and what the job file holds; then pick
+# "Firmware" (no firmware image ships): the updater's refusal. Screenshots go to $SHOTS.
 source "$(dirname "$0")/lib.sh"
 need_tools
 start_display
@@ -16,7 +17,15 @@ shot 02_option_list_open
 click_at $((dx + 12 + 60)) $((dy + 161 + 1 + 2 * 15 + 7))  # third row
 shot 03_option_picked
 click_at $((dx + 139 + 90)) $((dy + 190 + 6 + 14))  # Execute Update Firmware
-sleep 3
-shot 04_after_update
+read -r _ vx vy < <(wait_window "Ethernet Update")
+shot 04_updater_accepts
 echo "operations in the job file:"
 grep -o '<Ope_FileName>[^<]*' "$program/Ethernet_Update.xml" | sed 's/<Ope_FileName>/  /'
+click_at $((vx + 620 - 16 - 55)) $((vy + 300 - 40 + 14))  # OK
+
+click_at $((dx + 12 + 100)) $((dy + 140 + 10))
+click_at $((dx + 12 + 60)) $((dy + 161 + 1 + 1 * 15 + 7))  # second row: Firmware
+click_at $((dx + 139 + 90)) $((dy + 190 + 6 + 14))
+read -r _ vx vy < <(wait_window "Ethernet Update")
+shot 05_updater_refuses
+click_at $((vx + 620 - 16 - 55)) $((vy + 300 - 40 + 14))

@@ -39,6 +39,7 @@ TFAbout::TFAbout(ui::TComponent* AOwner) : ui::TForm(AOwner)
     L_Web->SetCursor(ui::crHandPoint);
     L_Web->SetCaption(std::string(maker::Web_Domain));
     Btn_OK = Place<controls::TLbButton>(this, this, "Btn_OK", 303, 108, 110, 28);
+    Button_Look(*Btn_OK, "LBOK");
     Btn_OK->SetCaption("OK");
     Btn_OK->SetModalResult(ui::mrOk);
 

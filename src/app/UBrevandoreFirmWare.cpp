@@ -117,9 +117,7 @@ void TFBrevandoreFirmWare::Build_Controls()
     };
     auto square = [this](const char* name, const char* glyph) {
         auto* b = Place<controls::TLbButton>(this, this, name, 0, 0, 50, 50);
-        ui::TBitmap picture;
-        if (controls::LoadLbBitmapResource(glyph, picture))
-            b->SetGlyph(&picture);
+        Button_Look(*b, glyph, controls::bsNormal, Button_Hover_Blue);
         b->SetShowHint(true);
         return b;
     };
@@ -139,15 +137,15 @@ void TFBrevandoreFirmWare::Build_Controls()
     L_Varnok->SetCursor(ui::crHandPoint);
     L_Varnok->SetCaption(std::string(maker::Web_Domain));
     L_Varnok->OnClick = [this](ui::TObject* s) { L_VarnokClick(s); };
-    auto step = [this](const char* name) {
+    auto step = [this](const char* name, const char* glyph = "LBRETRY") {
         auto* b = Place<controls::TLbButton>(this, this, name, 0, 0, 170, 36);
-        b->SetStyle(controls::bsEncarta);
+        Button_Look(*b, glyph);
         b->SetAlignment(ui::TAlignment::taLeftJustify);
         b->SetShowHint(true);
         return b;
     };
-    Btn_New = step("Btn_New");
-    Btn_Open = step("Btn_Open");
+    Btn_New = step("Btn_New", "LBYES");
+    Btn_Open = step("Btn_Open", "LBALL");
     Btn_Prm_Gen = step("Btn_Prm_Gen");
     Btn_Prm_Gen->SetStyle(controls::bsNormal);
     Btn_CreateBin = step("Btn_CreateBin");
@@ -267,7 +265,7 @@ void TFBrevandoreFirmWare::FormCreate(ui::TObject*)
     // folder directly below PROJECTS (no separators, "." or ".."), and that very folder exists and
     // stays inside PROJECTS when links are followed.
     const std::string remembered = Path_Projects + "/" + Name_Project;
-    if (!Name_Project.empty() && Project_Name_Problem(Name_Project).empty() && Project_Folder_Inside(Name_Project))
+    if (!Name_Project.empty() && Project_Name_Problem(Name_Project) == 0 && Project_Folder_Inside(Name_Project))
         Path_Project = remembered;
     else
         Apply_Open_Project("");
@@ -279,9 +277,11 @@ void TFBrevandoreFirmWare::FormCreate(ui::TObject*)
     SNMP_Trap_Write_List.clear();
     Register_Window("TFBrevandoreFirmWare", this, [this] { Set_Lang(); });
 
+    // A settings file that cannot be read is kept as it is (neither closing nor the options
+    // dialog overwrite it); the user hears so once, now.
     settings_unreadable_ = !settingsError.empty();
     if (settings_unreadable_)
-        ui::MessageDlg(settingsError, ui::TMsgDlgType::mtError, ui::mbOK);
+        ui::MessageDlg(Txt(79) + "\n" + settingsError, ui::TMsgDlgType::mtError, ui::mbOK);
 }
 
 void TFBrevandoreFirmWare::FormClose(ui::TObject*, ui::TCloseAction&)
@@ -356,8 +356,8 @@ void TFBrevandoreFirmWare::Btn_Click(ui::TObject* Sender)
         }
         if (Sender == Btn_Opz) {
             if (FSoftOptions && FSoftOptions->ShowModal() == ui::mrOk) {
-                settings_unreadable_ = false;
-                Save_Setting();
+                if (!settings_unreadable_)
+                    Save_Setting();
                 Update_Timer_State();
             }
             return;

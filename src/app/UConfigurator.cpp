@@ -1,5 +1,7 @@
 #include "app/UConfigurator.h"
 
+#include <cstdlib>
+#include <string_view>
 #include <vector>
 
 #include "app/UAbout.h"
@@ -78,9 +80,17 @@ int Run_Configurator(int argc, char** argv)
     // main form: closing that would end the application object for the rest of the process,
     // and the program must be able to run again in one process (the end-to-end tests do).
     ui::Application->SetMainForm(nullptr);
+    // Start-up timing: with CONFIGURATOR_EXIT_AFTER_FIRST_PAINT=1 in the environment the program
+    // ends as soon as its main window has been painted once (the start-up benchmark sets it).
+    bool painted = false;
+    const char* exitAfterPaint = std::getenv("CONFIGURATOR_EXIT_AFTER_FIRST_PAINT");
+    if (exitAfterPaint && std::string_view(exitAfterPaint) == "1")
+        FBrevandoreFirmWare->OnPaint = [&painted](ui::TObject*) { painted = true; };
     FBrevandoreFirmWare->Show();
-    while (FBrevandoreFirmWare->Visible())
+    while (FBrevandoreFirmWare->Visible() && !painted)
         ui::Application->HandleMessage(50);
+    if (painted)
+        ui::Application->HandleMessage(0);  // what the paint left to do (the window's flush)
     Destroy_Windows();
     return 0;
 }

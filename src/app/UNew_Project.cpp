@@ -58,8 +58,8 @@ void TFNew_Project::Btn_OKClick(ui::TObject*)
     const TNewProjectResult r = Create_Project(E_New_Proj->Text());
     if (r.Text != 0) {
         std::string message = Txt(r.Text);
-        if (!r.Detail.empty())
-            message += "\n(" + r.Detail + ")";
+        if (r.Reason != 0)
+            message += "\n(" + Txt(r.Reason) + ")";
         ui::MessageDlg(message, ui::TMsgDlgType::mtError, ui::mbOK);
         return;
     }

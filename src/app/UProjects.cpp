@@ -14,32 +14,34 @@ void Set_Files()
         *g.file = Path_Project + "/" + g.table + ".xml";
 }
 
-std::string Project_Name_Problem(const std::string& name)
+int Project_Name_Problem(const std::string& name)
 {
     if (name.empty())
-        return "the name is empty";
+        return 107;
     if (name == "." || name == "..")
-        return "\".\" and \"..\" are not names";
+        return 111;
     for (const char c : name) {
         if (c == '/' || c == '\\')
-            return "the name must not contain \"/\" or \"\\\"";
+            return 112;
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            return "the name must not contain control characters";
+            return 113;
     }
-    return {};
+    if (name.size() > 255)
+        return 114;
+    return 0;
 }
 
 TNewProjectResult Create_Project(const std::string& name)
 {
     if (name.empty())
         return {107, {}};
-    if (std::string problem = Project_Name_Problem(name); !problem.empty())
+    if (const int problem = Project_Name_Problem(name); problem != 0)
         return {105, problem};
     const fs::path folder = fs::path(Path_Projects) / name;
     if (sys::FolderExists(folder))
-        return {106, {}};
+        return {106, 0};
     if (!sys::CreateFolder(folder))
-        return {105, {}};
+        return {105, 115};
     // A configuration without its bin folder still opens; the bank writer reports the failure.
     sys::CreateFolders(folder / "bin");
     Name_Project = name;

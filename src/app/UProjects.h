@@ -9,16 +9,17 @@
 // configuration is open).
 void Set_Files();
 
-// Why a name typed for a new configuration cannot become a folder name: empty when it can.
-// Refused are path separators ("/" and "\"), "." and "..", and control characters; blanks are
-// kept as typed.
-std::string Project_Name_Problem(const std::string& name);
+// Why a name typed for a new configuration cannot become a folder name, as the number of the
+// text that says so (0 when it can). Refused are path separators ("/" and "\"), "." and "..",
+// control characters and names longer than a folder name may be (255 bytes); blanks are kept as
+// typed.
+int Project_Name_Problem(const std::string& name);
 
 // Result of creating a configuration: 0 when created, else the number of the text to show
 // (107 empty name, 106 folder exists, 105 name refused or folder not creatable).
 struct TNewProjectResult {
     int Text = 0;
-    std::string Detail;  // why the name was refused (empty otherwise)
+    int Reason = 0;  // the text number of why the name was refused (0: none to add)
 };
 
 // Creates <Path_Projects>/<name> and its bin folder, then makes it the open configuration

@@ -65,12 +65,15 @@ TFSoftOptions::TFSoftOptions(ui::TComponent* AOwner) : ui::TForm(AOwner)
     Btn_Prev = Place<controls::TLbButton>(this, TS_Language, "Btn_Prev", 12, 204, 110, 28);
     Btn_Next = Place<controls::TLbButton>(this, TS_Language, "Btn_Next", 379, 205, 110, 28);
     Btn_Next->SetLayout(controls::blGlyphRight);
+    Button_Look(*Btn_Prev, "LBRETRY");
+    Button_Look(*Btn_Next, "LBRETRY");
     Btn_Prev->OnClick = [this](ui::TObject* s) { Btn_NextClick(s); };
     Btn_Next->OnClick = [this](ui::TObject* s) { Btn_NextClick(s); };
 
     CB_En_Con = Place<ui::TCheckBox>(this, TS_Con_Options, "CB_En_Con", 12, 16, 400, 17);
     CB_Update = Place<ui::TCheckBox>(this, TS_Con_Options, "CB_Update", 36, 47, 400, 17);
     Btn_Check_Update = Place<controls::TLbButton>(this, TS_Con_Options, "Btn_Check_Update", 36, 78, 204, 28);
+    Button_Look(*Btn_Check_Update, "LBHELP");
     LL_Check_Update = Place<ui::TLinkLabel>(this, TS_Con_Options, "LL_Check_Update", 40, 120, 440, 17);
     CB_Soft_Set_Jump_Table = Place<ui::TCheckBox>(this, TS_Soft_Settings, "CB_Soft_Set_Jump_Table", 12, 16, 460, 17);
     CB_DoubleClick_Auto_Size =

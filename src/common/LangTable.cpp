@@ -1,5 +1,7 @@
 // Built-in English texts: every number that carries a text, in increasing order.
-// Generated data; the numbers not listed hold the one-blank placeholder.
+// Hand-maintained data, not generated: change a text on its line, add one in its place. The look-up
+// is a binary search, so the numbers stay strictly increasing (the language tests check the
+// table's shape). The numbers not listed hold the one-blank placeholder.
 #include "common/LangTable.h"
 
 const LangTableEntry Lang_Table_English[] = {
@@ -82,6 +84,7 @@ const LangTableEntry Lang_Table_English[] = {
     {76, "Set the Network of EtherNet/IP Slave"},
     {77, "S7comm Access"},
     {78, "Set the List of S7comm Access"},
+    {79, "The settings file cannot be read. It is kept as it is, and the settings of this run are not saved."},
     {100, "Create New Configuration"},
     {101, "Create New Configuration"},
     {102, "Name of the new Configuration"},
@@ -93,6 +96,11 @@ const LangTableEntry Lang_Table_English[] = {
     {108, "Insert here the name of new configuration"},
     {109, "Confirm the Name of new Configuration"},
     {110, "Cancel the New Configuration"},
+    {111, "\".\" and \"..\" are not names"},
+    {112, "the name must not contain \"/\" or \"\\\""},
+    {113, "the name must not contain control characters"},
+    {114, "the name is longer than 255 bytes"},
+    {115, "the folder cannot be created"},
     {200, "Open Configuration"},
     {201, "Open an Existing Configuration"},
     {202, "List of Avaliable Configurations"},

@@ -144,21 +144,38 @@ void Load_Lang_File(const std::string& fileName)
     }
 }
 
+namespace {
+// The language file of a language: "<name>.lng", the ending in any letter case (as the options
+// dialog lists them); empty when there is none.
+std::filesystem::path Language_File(const std::filesystem::path& folder, const std::string& name)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path exact = folder / (name + ".lng");
+    if (fs::is_regular_file(exact, ec))
+        return exact;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::path& p = it->path();
+        if (p.stem().string() == name && rtl::SameText(p.extension().string(), ".lng") && it->is_regular_file(ec))
+            return p;
+    }
+    return {};
+}
+}  // namespace
+
 void Init_Language()
 {
     Load_Default_Lang();
-    namespace fs = std::filesystem;
-    const fs::path folder(Path_Language);
-    std::error_code ec;
+    const std::filesystem::path folder(Path_Language);
     if (isPlainFileName(Language_Name)) {
-        const fs::path selected = folder / (Language_Name + ".lng");
-        if (fs::is_regular_file(selected, ec)) {
+        const std::filesystem::path selected = Language_File(folder, Language_Name);
+        if (!selected.empty()) {
             Load_Lang_File(selected.string());
             return;
         }
     }
     Language_Name = Language_Name_Default;
-    const fs::path english = folder / (Language_Name + ".lng");
-    if (fs::is_regular_file(english, ec))
+    const std::filesystem::path english = Language_File(folder, Language_Name);
+    if (!english.empty())
         Load_Lang_File(english.string());
 }

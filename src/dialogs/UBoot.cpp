@@ -91,11 +91,13 @@ TFBoot::TFBoot(ui::TComponent* AOwner) : ui::TForm(AOwner)
     CB_COM_Port = dlg::Place<ui::TComboBox>(this, P_Serial, "CB_COM_Port", 12, 22, 150, 21);
     CB_COM_Port->SetStyle(ui::TComboBoxStyle::csDropDownList);
     Btn_COM_List = dlg::Place<controls::TLbButton>(this, P_Serial, "Btn_COM_List", 170, 20, 110, 26);
+    dlg::Button_Look(*Btn_COM_List, "LBRETRY");
     Btn_COM_List->OnClick = [this](ui::TObject*) { update_ComPort(); };
 
     P_Eth_Search = Panel(this, "P_Eth_Search", 184);
     L_List_Device = Label(this, P_Eth_Search, "L_List_Device", 12, 4);
     Btn_Search = dlg::Place<controls::TLbButton>(this, P_Eth_Search, "Btn_Search", 327, 2, 110, 26);
+    dlg::Button_Look(*Btn_Search, "LBHELP");
     Btn_Search->SetShowHint(true);
     CB_Find_All_VRK = dlg::Place<ui::TCheckBox>(this, P_Eth_Search, "CB_Find_All_VRK", 12, 160, 420, 17);
     CB_Find_All_VRK->SetShowHint(true);

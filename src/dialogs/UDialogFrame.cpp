@@ -2,6 +2,7 @@
 
 #include "common/UComon.h"
 #include "common/ULanguage.h"
+#include "controls/button/LbGlyphs.h"
 
 namespace dlg {
 
@@ -72,10 +73,32 @@ ui::TPanel* Button_Panel(ui::TForm& form)
     return Band(form, "P_Button", form.ClientHeight() - Button_Panel_Height, Button_Panel_Height, ui::TAlign::alBottom);
 }
 
+void Button_Look(controls::TLbButton& button, std::string_view glyph, controls::TLbButtonStyle style, ui::TColor hover)
+{
+    button.SetColor(Button_Face);
+    button.SetLightColor(Button_Light);
+    button.SetShadowColor(Button_Light);
+    button.SetColorWhenDown(Button_Pressed);
+    button.SetHotTrackColor(hover);
+    button.SetStyle(style);
+    ui::TBitmap strip;
+    if (glyph.empty() || !controls::LoadLbBitmapResource(std::string(glyph), strip))
+        return;
+    // The resources hold square cells side by side: the first one is the glyph.
+    const int side = strip.Height();
+    ui::TBitmap cell(side, side);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side && x < strip.Width(); ++x)
+            cell.SetPixel(x, y, strip.Pixel(x, y));
+    button.SetGlyph(&cell);
+    button.SetNumGlyphs(1);
+}
+
 controls::TLbButton* Panel_Button(ui::TForm& form, ui::TPanel* panel, std::string_view name, int left,
                                   ui::TModalResult result, int width)
 {
     auto* b = Place<controls::TLbButton>(&form, panel, name, left, Button_Top, width, Button_Height);
+    Button_Look(*b, result == ui::mrCancel ? "LBCANCEL" : "LBOK");
     b->SetModalResult(result);
     b->SetShowHint(true);
     return b;

@@ -89,8 +89,21 @@ TTitlePanel Title_Panel(ui::TForm& form);
 // Button band P_Button (bottom, 40 high, in the form's colour).
 ui::TPanel* Button_Panel(ui::TForm& form);
 
-// A push button on the button band: top 6, 28 high, width 110 unless given;
-// it closes the form with result when that is not mrNone, and shows its hint.
+// The look every window gives its push buttons: the face in the windows' colour, both frame
+// colours grey, orange while pressed, yellow under the mouse, style bsEncarta and a one-cell
+// glyph (the first cell of the named picture resource; none when glyph is empty).
+inline constexpr ui::TColor Button_Face = ui::RGB(0xF8, 0xF7, 0xED);
+inline constexpr ui::TColor Button_Light = ui::RGB(0x80, 0x80, 0x80);
+inline constexpr ui::TColor Button_Pressed = ui::RGB(0xFF, 0x80, 0x00);
+inline constexpr ui::TColor Button_Hover = ui::RGB(0xFF, 0xFF, 0x00);
+// The hover colour of the main window's picture buttons (information, options, close).
+inline constexpr ui::TColor Button_Hover_Blue = ui::RGB(0xA6, 0xCA, 0xF0);
+void Button_Look(controls::TLbButton& button, std::string_view glyph,
+                 controls::TLbButtonStyle style = controls::bsEncarta, ui::TColor hover = Button_Hover);
+
+// A push button on the button band: top 6, 28 high, width 110 unless given, with the windows'
+// button look (a Cancel glyph when it cancels, an OK glyph otherwise); it closes the form with
+// result when that is not mrNone, and shows its hint.
 controls::TLbButton* Panel_Button(ui::TForm& form, ui::TPanel* panel, std::string_view name, int left,
                                   ui::TModalResult result = ui::mrNone, int width = Button_Width);
 

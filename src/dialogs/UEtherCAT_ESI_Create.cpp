@@ -17,6 +17,9 @@ void Setup_ESI_Save_Dialog(ui::TSaveDialog& SaveESI)
 bool Create_ESI_File(ui::TSaveDialog& SaveESI)
 {
     SaveESI.InitialDir = Path_Project;
+    // The name chosen last is offered again, but in this configuration's folder: a name with a
+    // folder would take the dialog back to the folder of the configuration it was saved for.
+    SaveESI.FileName = std::filesystem::path(SaveESI.FileName).filename().string();
     if (!SaveESI.Execute())
         return false;
     std::filesystem::path file(SaveESI.FileName);

@@ -302,9 +302,8 @@ void TFParGen::Set_Lang()
     Btn_Cancel->SetCaption(core::ParGen_Text(403));
     Btn_Cancel->SetHint(core::ParGen_Text(405));
     core::Apply_ParGen_Texts(texts_);
-    // The numbered panel captions follow the language as well, so that after a language change
-    // no caption stays in the language the program started with.
-    Number_Panel_Captions();
+    // The numbered panel captions are composed once, at creation: they keep the language the
+    // program started with.
 }
 
 void TFParGen::KeyPress(ui::TObject* Sender, char32_t& Key)

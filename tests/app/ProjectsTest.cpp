@@ -12,20 +12,29 @@ TEST(ProjectsTest, NewConfigurationNames)
 {
     struct Case {
         std::string name;
-        int text;     // 0: created
-        bool detail;  // refused with a reason
+        int text;    // 0: created
+        int reason;  // the text saying why it was refused (0: none)
     };
     const Case cases[] = {
-        {"demo", 0, false}, {"with blank ", 0, false},  // kept as typed
-        {"", 107, false},   {"taken", 106, false},     {".", 105, true},         {"..", 105, true},
-        {"a/b", 105, true}, {"a\\b", 105, true},       {"tab\there", 105, true}, {"line\nbreak", 105, true},
+        {"demo", 0, 0},
+        {"with blank ", 0, 0},  // kept as typed
+        {"", 107, 0},
+        {"taken", 106, 0},
+        {".", 105, 111},
+        {"..", 105, 111},
+        {"a/b", 105, 112},
+        {"a\\b", 105, 112},
+        {"tab\there", 105, 113},
+        {"line\nbreak", 105, 113},
+        {std::string(255, 'n'), 0, 0},
+        {std::string(256, 'n'), 105, 114},
     };
     for (const Case& c : cases) {
         TempProgramFolder folder;
         fs::create_directories(folder.dir / "PROJECTS" / "taken");
         const TNewProjectResult r = Create_Project(c.name);
         EXPECT_EQ(r.Text, c.text) << c.name;
-        EXPECT_EQ(!r.Detail.empty(), c.detail) << c.name;
+        EXPECT_EQ(r.Reason, c.reason) << c.name;
         if (c.text == 0) {
             EXPECT_TRUE(fs::is_directory(folder.dir / "PROJECTS" / c.name / "bin")) << c.name;
             EXPECT_EQ(Name_Project, c.name);

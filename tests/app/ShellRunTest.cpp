@@ -225,11 +225,18 @@ TEST(ShellRunTest, UnreadableSettingsFileIsReportedAndKept)
     script.Then("started", Main_Shown, [] {
         EXPECT_EQ(Language_Name, "English");
         EXPECT_EQ(Last_IP_Address, "192.168.2.205");
-        Close_Main();
+        FBrevandoreFirmWare->Btn_Opz->Click();
     });
+    // Options confirmed with OK: the unreadable file is still not overwritten, nor on closing.
+    script.Then(
+        "options", [] { return FSoftOptions->Modal(); }, [] { FSoftOptions->Btn_OK->Click(); });
+    script.Then(
+        "close", [] { return !FSoftOptions->Modal(); }, [] { Close_Main(); });
     folder.Run();
     ASSERT_TRUE(script.Finished()) << script.Stuck();
-    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    ASSERT_EQ(dialogs.Messages.size(), 1u);  // told once, when the file was read
+    EXPECT_EQ(dialogs.Messages[0].Text.rfind("The settings file cannot be read. It is kept as it is", 0), 0u)
+        << dialogs.Messages[0].Text;
     EXPECT_NE(dialogs.Messages[0].Text.find("Brevandor.xml"), std::string::npos) << dialogs.Messages[0].Text;
     EXPECT_EQ(TempProgramFolder::ReadFile(folder.dir / "Brevandor.xml"), broken);
 }

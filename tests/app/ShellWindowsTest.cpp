@@ -432,6 +432,13 @@ TEST_F(ShellWindowsTest, EsiStepAsksForTheFileAndBeforeOverwritingIt)
         if (!c.file.empty())
             fs::remove(c.file);
     }
+    // Another configuration: the dialog opens in its folder, offering the last name without the
+    // folder of the configuration it was written for.
+    ASSERT_EQ(Create_Project("other").Text, 0);
+    dialogs.FileAnswers.push_back({false, {}, 1});
+    main->Btn_Click(main->Btn_EtherCAT_ESI_File);
+    EXPECT_EQ(dialogs.FileRequests.back().InitialDir, Path_Project);
+    EXPECT_EQ(dialogs.FileRequests.back().FileName, "old.xml");
 }
 
 TEST_F(ShellWindowsTest, SaveDialogsOfOtherModelsAddTheirExtension)

@@ -204,7 +204,7 @@ TEST_F(ParGenDialog, LanguageChangeRelabelsTheDialogAndRefillsTheWiFiLists)
     EXPECT_EQ(form->Btn_OK->Caption(), "Conferma");
     EXPECT_EQ(form->Control("L_EthConn_Device_Name")->Caption(), "Nome");
     EXPECT_EQ(form->E_EthConn_Device_Name->Hint(), "Inserire il nome");
-    EXPECT_EQ(form->CP_Ethernet_Connection->Caption(), "1. Connessione");
+    EXPECT_EQ(form->CP_Ethernet_Connection->Caption(), "1. Ethernet Connection");  // the start-up language
     EXPECT_EQ(type->Items()->Strings(0), "Punto di accesso");
     EXPECT_EQ(type->ItemIndex(), 0);
     EXPECT_EQ(channel->ItemIndex(), 0);
@@ -299,3 +299,32 @@ TEST_F(ParGenDialog, RendersItsClientAreaAndWritesAPicture)
 }
 
 }  // namespace
+
+TEST_F(ParGenDialog, AShortDialogShowsAScrollBarThatTheMouseMoves)
+{
+    Show();
+    form->SetClientHeight(300);
+    ui::TCategoryPanelGroup* group = form->CPG;
+    ASSERT_TRUE(group->ScrollBarVisible(ui::SB_VERT));
+    const int barX = group->ClientWidth() + ui::TWinControl::ScrollBarSize / 2;
+    const ui::TPoint barAt = form->ScreenToClient(group->ClientToScreen({barX, 0}));
+
+    ui::TBitmap shot;
+    ui::RenderControl(*form, shot);
+    const ui::TColor thumb = shot.Pixel(barAt.X, barAt.Y + 5);
+    EXPECT_EQ(thumb, ui::ColorToRGB(ui::clBtnShadow));  // the thumb at the top of the bar
+    EXPECT_EQ(shot.Pixel(barAt.X, barAt.Y + group->ClientHeight() - 3), ui::ColorToRGB(ui::clScrollBar));
+
+    // Presses on the track below the thumb page down until the last row, the port, is in view.
+    auto portVisible = [&] {
+        const ui::TPoint port = group->ScreenToClient(form->E_EtherNetIP_Master_Port->ClientToScreen({0, 0}));
+        return port.Y >= 0 && port.Y + form->E_EtherNetIP_Master_Port->Height() <= group->ClientHeight();
+    };
+    EXPECT_FALSE(portVisible());
+    for (int i = 0; i < 10 && !portVisible(); ++i) {
+        ui::RouteMouseEvent(form.get(), ui::WM_LBUTTONDOWN, barAt.X, barAt.Y + group->ClientHeight() - 3,
+                            ui::MK_LBUTTON);
+        ui::RouteMouseEvent(form.get(), ui::WM_LBUTTONUP, barAt.X, barAt.Y + group->ClientHeight() - 3);
+    }
+    EXPECT_TRUE(portVisible());
+}

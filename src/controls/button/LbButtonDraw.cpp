@@ -94,42 +94,83 @@ int LbGlyphCell(int numGlyphs, bool enabled, bool pressed, bool hot)
     return cell;
 }
 
-void DrawLbButton(TCanvas& c, const TLbButtonFace& f)
+namespace {
+
+// What the steps of the drawing share: the state as drawn and the values derived from it.
+struct TFaceValues {
+    int W = 0;
+    int H = 0;
+    bool pressed = false;
+    int O = 0;  // the one-pixel shift of a pressed button (not bsEncarta)
+    TColor face = clNone;
+    TColor light = clNone;
+    TColor shadow = clNone;
+    bool hasGlyph = false;
+    int GW = 0;
+    int GH = 0;
+    int cell = 0;
+    unsigned format = 0;
+};
+
+// Caption as it fits, and its laid-out size.
+struct TCaptionMetrics {
+    std::string caption;
+    int MW = 0;
+    int TH = 0;
+    int TWc = 0;
+};
+
+struct TPlacement {
+    int TX = 0;
+    int TY = 0;
+    int GX = 0;
+    int GY = 0;
+};
+
+TFaceValues DeriveValues(const TLbButtonFace& f)
 {
-    const int W = f.Width;
-    const int H = f.Height;
-    const bool pressed = f.Pressed && f.Enabled;
-    const int O = (pressed && f.Style != bsEncarta) ? 1 : 0;
-
-    TColor face = ColorToRGB(f.Color);
+    TFaceValues v;
+    v.W = f.Width;
+    v.H = f.Height;
+    v.pressed = f.Pressed && f.Enabled;
+    v.O = (v.pressed && f.Style != bsEncarta) ? 1 : 0;
+    v.face = ColorToRGB(f.Color);
     if (f.Enabled && f.HotTrackColor != clNone)
-        face = LbHotTrackBlend(f.Color, f.HotTrackColor, f.HotTrackStep);
-    if (pressed && f.ColorWhenDown != clNone)
-        face = f.ColorWhenDown;
-    const TColor light = f.LightColor;
-    const TColor shadow = f.ShadowColor;
-
-    const bool hasGlyph = f.Glyph && f.NumGlyphs > 0;
-    const int GW = hasGlyph ? f.Glyph->Width() / f.NumGlyphs : 0;
+        v.face = LbHotTrackBlend(f.Color, f.HotTrackColor, f.HotTrackStep);
+    if (v.pressed && f.ColorWhenDown != clNone)
+        v.face = f.ColorWhenDown;
+    v.light = f.LightColor;
+    v.shadow = f.ShadowColor;
+    v.hasGlyph = f.Glyph && f.NumGlyphs > 0;
+    v.GW = v.hasGlyph ? f.Glyph->Width() / f.NumGlyphs : 0;
     // The strip's height counts in the layout even when it has no cells to show.
-    const int GH = f.Glyph ? f.Glyph->Height() : 0;
-    const int cell = LbGlyphCell(f.NumGlyphs, f.Enabled, pressed, f.Hot);
-    const unsigned format = AlignmentFormat(f.Alignment);
+    v.GH = f.Glyph ? f.Glyph->Height() : 0;
+    v.cell = LbGlyphCell(f.NumGlyphs, f.Enabled, v.pressed, f.Hot);
+    v.format = AlignmentFormat(f.Alignment);
+    return v;
+}
 
-    // Background.
+void DrawBackground(TCanvas& c, const TLbButtonFace& f, const TFaceValues& v)
+{
     if (f.Style == bsShape) {
-        FillSolid(c, Rect(0, 0, W, H), clLbTransparent);
-    } else if (!f.NoBackground) {
-        if (f.Style == bsNormal || f.Style == bsEncarta || f.Style == bsOld) {
-            FillSolid(c, Rect(0, 0, W, H), face);
-        } else if (f.Style == bsModern) {
-            const int mid = H / 4 + O;
-            Gradient(c, light, face, 2, W - 2, 2, mid);
-            Gradient(c, face, light, 2, W - 2, mid, H - 1);
-        }
+        FillSolid(c, Rect(0, 0, v.W, v.H), clLbTransparent);
+        return;
     }
+    if (f.NoBackground)
+        return;
+    if (f.Style == bsNormal || f.Style == bsEncarta || f.Style == bsOld) {
+        FillSolid(c, Rect(0, 0, v.W, v.H), v.face);
+    } else if (f.Style == bsModern) {
+        const int mid = v.H / 4 + v.O;
+        Gradient(c, v.light, v.face, 2, v.W - 2, 2, mid);
+        Gradient(c, v.face, v.light, 2, v.W - 2, mid, v.H - 1);
+    }
+}
 
-    // Frame.
+void DrawFrame(TCanvas& c, const TLbButtonFace& f, const TFaceValues& v)
+{
+    const int W = v.W, H = v.H;
+    const bool pressed = v.pressed;
     c.Pen()->SetStyle(TPenStyle::psSolid);
     c.Pen()->SetWidth(1);
     c.Pen()->SetMode(TPenMode::pmCopy);
@@ -138,124 +179,156 @@ void DrawLbButton(TCanvas& c, const TLbButtonFace& f)
     case bsNormal:
     case bsEncarta:
         if (frameShown) {
-            Line(c, pressed ? shadow : light, {{0, H - 1}, {0, 0}, {W - 1, 0}});
-            Line(c, pressed ? light : shadow, {{W - 1, 0}, {W - 1, H - 1}, {0, H - 1}});
+            Line(c, pressed ? v.shadow : v.light, {{0, H - 1}, {0, 0}, {W - 1, 0}});
+            Line(c, pressed ? v.light : v.shadow, {{W - 1, 0}, {W - 1, H - 1}, {0, H - 1}});
         }
         break;
     case bsOld:
         if (frameShown) {
             if (!pressed)
-                Line(c, shadow, {{W - 2, 0}, {W - 2, H - 2}, {0, H - 2}});
+                Line(c, v.shadow, {{W - 2, 0}, {W - 2, H - 2}, {0, H - 2}});
             else
-                Line(c, shadow, {{1, H - 3}, {1, 1}, {W - 2, 1}});
-            Line(c, pressed ? cl3DDkShadow : light, {{0, H - 1}, {0, 0}, {W - 1, 0}});
-            Line(c, pressed ? light : cl3DDkShadow, {{W - 1, 0}, {W - 1, H - 1}, {-1, H - 1}});
+                Line(c, v.shadow, {{1, H - 3}, {1, 1}, {W - 2, 1}});
+            Line(c, pressed ? cl3DDkShadow : v.light, {{0, H - 1}, {0, 0}, {W - 1, 0}});
+            Line(c, pressed ? v.light : cl3DDkShadow, {{W - 1, 0}, {W - 1, H - 1}, {-1, H - 1}});
         }
         break;
     case bsModern:
         c.Brush()->SetStyle(TBrushStyle::bsClear);
-        c.Pen()->SetColor(pressed ? shadow : face);
+        c.Pen()->SetColor(pressed ? v.shadow : v.face);
         c.Rectangle(1, 1, W - 1, H - 1);
-        c.Pen()->SetColor(shadow);
+        c.Pen()->SetColor(v.shadow);
         c.RoundRect(0, 0, W, H, 6, 6);
         break;
     case bsQuicken:
         c.Brush()->SetStyle(TBrushStyle::bsSolid);
-        c.Brush()->SetColor(face);
+        c.Brush()->SetColor(v.face);
         c.Pen()->SetStyle(TPenStyle::psClear);
         c.RoundRect(0, 1, W, H, 4, 4);
         c.Pen()->SetStyle(TPenStyle::psSolid);
-        Line(c, shadow, {{4, 0}, {W - 5, 0}});
-        Line(c, shadow, {{4, H - 1}, {W - 5, H - 1}});
+        Line(c, v.shadow, {{4, 0}, {W - 5, 0}});
+        Line(c, v.shadow, {{4, H - 1}, {W - 5, H - 1}});
         break;
     case bsShape:
         break;
     }
+}
 
-    // Font and caption metrics.
+// Sets the caption font and cuts the caption to the room it has (unless it wraps).
+TCaptionMetrics MeasureCaption(TCanvas& c, const TLbButtonFace& f, const TFaceValues& v)
+{
     if (f.Font)
         c.Font()->Assign(*f.Font);
-    if (f.Style == bsEncarta && pressed)
+    if (f.Style == bsEncarta && v.pressed)
         c.Font()->SetStyle(c.Font()->Style() | fsBold);
-    int MW = W - 8;
-    if (f.Style != bsShape && (f.Layout == blGlyphLeft || f.Layout == blGlyphRight) && GW > 0)
-        MW = W - 8 - (GW + 4);
-    MW = std::max(MW, 0);
-    std::string caption = f.Caption;
+    TCaptionMetrics m;
+    m.MW = v.W - 8;
+    if (f.Style != bsShape && (f.Layout == blGlyphLeft || f.Layout == blGlyphRight) && v.GW > 0)
+        m.MW = v.W - 8 - (v.GW + 4);
+    m.MW = std::max(m.MW, 0);
+    m.caption = f.Caption;
     if (!f.WordWrap)
-        while (!caption.empty() && c.TextWidth(caption) > MW)
-            DropLastChar(caption);
-    TRect calc(0, 0, MW, 0);
-    c.DrawText(caption, calc, DT_CALCRECT | format);
-    const int TH = calc.Height();
-    const int TWc = calc.Width();
-    c.Brush()->SetStyle(TBrushStyle::bsClear);
+        while (!m.caption.empty() && c.TextWidth(m.caption) > m.MW)
+            DropLastChar(m.caption);
+    TRect calc(0, 0, m.MW, 0);
+    c.DrawText(m.caption, calc, DT_CALCRECT | v.format);
+    m.TH = calc.Height();
+    m.TWc = calc.Width();
+    return m;
+}
 
-    if (f.Style == bsShape) {
-        if (hasGlyph)
-            DrawGlyphCell(c, *f.Glyph, GW, GH, cell, (W - GW) / 2, (H - GH) / 2);
-        TRect r(O, (H - TH) / 2 + O, W, H);
-        c.DrawText(caption, r, DT_CENTER | DT_WORDBREAK);
-    } else {
-        const int TW = caption.empty() ? 0 : TWc + 4;
-        int TX = O + 4, TY = 0, GX = O + 4, GY = 0;
-        switch (f.Layout) {
-        case blGlyphLeft:
-            if (GW > 0)
-                TX += GW + 4;
-            TY = (H - TH) / 2 + O;
-            GY = (H - GH) / 2 + O;
-            if (!f.WordWrap) {
-                if (f.Alignment == TAlignment::taRightJustify)
-                    GX = W - 4 - GW - TW + O;
-                else if (f.Alignment == TAlignment::taCenter)
-                    GX = (W - GW) / 2 + O - TW / 2;
-            }
-            break;
-        case blGlyphRight:
-            TY = (H - TH) / 2 + O;
-            GY = (H - GH) / 2 + O;
-            GX = TX + TW;
-            if (!f.WordWrap) {
-                if (f.Alignment == TAlignment::taRightJustify)
-                    GX = W - 4 + O - GW;
-                else if (f.Alignment == TAlignment::taCenter)
-                    GX = (W - GW) / 2 + O + TW / 2;
-            }
-            break;
-        case blGlyphTop:
-        case blGlyphBottom: {
-            const int T = TH + (GH > 0 ? GH + 4 : 0);
-            if (f.Layout == blGlyphTop) {
-                GY = (H - T) / 2 + O;
-                TY = GY + GH;
-            } else {
-                TY = (H - T) / 2 + O;
-                GY = TY + TH;
-            }
+// Where caption and glyph go for the layouts other than bsShape's centred one.
+TPlacement PlaceCaptionAndGlyph(const TLbButtonFace& f, const TFaceValues& v, const TCaptionMetrics& m)
+{
+    const int W = v.W, H = v.H, O = v.O, GW = v.GW, GH = v.GH, TH = m.TH;
+    const int TW = m.caption.empty() ? 0 : m.TWc + 4;
+    TPlacement p;
+    p.TX = O + 4;
+    p.GX = O + 4;
+    switch (f.Layout) {
+    case blGlyphLeft:
+        if (GW > 0)
+            p.TX += GW + 4;
+        p.TY = (H - TH) / 2 + O;
+        p.GY = (H - GH) / 2 + O;
+        if (!f.WordWrap) {
             if (f.Alignment == TAlignment::taRightJustify)
-                GX = W - GW - 4 + O;
+                p.GX = W - 4 - GW - TW + O;
             else if (f.Alignment == TAlignment::taCenter)
-                GX = (W - GW) / 2 + O;
-            break;
+                p.GX = (W - GW) / 2 + O - TW / 2;
         }
+        break;
+    case blGlyphRight:
+        p.TY = (H - TH) / 2 + O;
+        p.GY = (H - GH) / 2 + O;
+        p.GX = p.TX + TW;
+        if (!f.WordWrap) {
+            if (f.Alignment == TAlignment::taRightJustify)
+                p.GX = W - 4 + O - GW;
+            else if (f.Alignment == TAlignment::taCenter)
+                p.GX = (W - GW) / 2 + O + TW / 2;
         }
-        if (!f.Enabled)
-            c.Font()->SetColor(RGB(0x80, 0x80, 0x80));
-        TRect r(TX, TY, TX + MW, TY + TH);
-        c.DrawText(caption, r, format);
-        if (hasGlyph)
-            DrawGlyphCell(c, *f.Glyph, GW, GH, cell, GX, GY);
+        break;
+    case blGlyphTop:
+    case blGlyphBottom: {
+        const int T = TH + (GH > 0 ? GH + 4 : 0);
+        if (f.Layout == blGlyphTop) {
+            p.GY = (H - T) / 2 + O;
+            p.TY = p.GY + GH;
+        } else {
+            p.TY = (H - T) / 2 + O;
+            p.GY = p.TY + TH;
+        }
+        if (f.Alignment == TAlignment::taRightJustify)
+            p.GX = W - GW - 4 + O;
+        else if (f.Alignment == TAlignment::taCenter)
+            p.GX = (W - GW) / 2 + O;
+        break;
     }
+    }
+    return p;
+}
 
-    if (f.HasPopupMenu) {
-        const TBitmap& arrow = PopupArrow();
-        TBitmap pic(arrow.Width(), arrow.Height());
-        pic.Assign(arrow);
-        pic.SetTransparentMode(TTransparentMode::tmAuto);
-        pic.SetTransparent(true);
-        c.Draw(W - 11, H / 2 - 1, &pic);
+void DrawCaptionAndGlyph(TCanvas& c, const TLbButtonFace& f, const TFaceValues& v, const TCaptionMetrics& m)
+{
+    c.Brush()->SetStyle(TBrushStyle::bsClear);
+    if (f.Style == bsShape) {
+        if (v.hasGlyph)
+            DrawGlyphCell(c, *f.Glyph, v.GW, v.GH, v.cell, (v.W - v.GW) / 2, (v.H - v.GH) / 2);
+        TRect r(v.O, (v.H - m.TH) / 2 + v.O, v.W, v.H);
+        c.DrawText(m.caption, r, DT_CENTER | DT_WORDBREAK);
+        return;
     }
+    const TPlacement p = PlaceCaptionAndGlyph(f, v, m);
+    if (!f.Enabled)
+        c.Font()->SetColor(RGB(0x80, 0x80, 0x80));
+    TRect r(p.TX, p.TY, p.TX + m.MW, p.TY + m.TH);
+    c.DrawText(m.caption, r, v.format);
+    if (v.hasGlyph)
+        DrawGlyphCell(c, *f.Glyph, v.GW, v.GH, v.cell, p.GX, p.GY);
+}
+
+void DrawPopupArrow(TCanvas& c, const TFaceValues& v)
+{
+    const TBitmap& arrow = PopupArrow();
+    TBitmap pic(arrow.Width(), arrow.Height());
+    pic.Assign(arrow);
+    pic.SetTransparentMode(TTransparentMode::tmAuto);
+    pic.SetTransparent(true);
+    c.Draw(v.W - 11, v.H / 2 - 1, &pic);
+}
+
+}  // namespace
+
+void DrawLbButton(TCanvas& c, const TLbButtonFace& f)
+{
+    const TFaceValues v = DeriveValues(f);
+    DrawBackground(c, f, v);
+    DrawFrame(c, f, v);
+    const TCaptionMetrics m = MeasureCaption(c, f, v);
+    DrawCaptionAndGlyph(c, f, v, m);
+    if (f.HasPopupMenu)
+        DrawPopupArrow(c, v);
 }
 
 }  // namespace controls

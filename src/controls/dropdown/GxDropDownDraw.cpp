@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "grid/base/HtmlTextDraw.h"
+#include "platform/rtl/Utf8.h"
 #include "platform/ui/Graphics.h"
 #include "platform/ui/ImgList.h"
-#include "platform/ui/Utf8.h"
 
 namespace dropdown {
 
@@ -157,9 +157,9 @@ std::string FitTextToWidth(TCanvas& Canvas, const std::string& Text, int MaxWidt
 {
     if (GetTextSize(Canvas, Text).cx <= MaxWidth)
         return Text;
-    const std::u32string chars = ToU32(Text);
+    const std::u32string chars = rtl::Utf8ToCodePoints(Text);
     for (std::size_t keep = chars.size(); keep-- > 0;) {
-        std::string candidate = FromU32(chars.substr(0, keep));
+        std::string candidate = rtl::CodePointsToUtf8(chars.substr(0, keep));
         if (Ellipsis)
             candidate += "...";
         if (GetTextSize(Canvas, candidate).cx < MaxWidth)

@@ -2,7 +2,7 @@
 
 #include "platform/rtl/Regional.h"
 #include "platform/rtl/StrUtils.h"
-#include "platform/ui/Utf8.h"
+#include "platform/rtl/Utf8.h"
 
 namespace dropdown {
 
@@ -92,7 +92,7 @@ int HexDigitValue(char32_t C)
 std::int32_t HexToInt(std::string_view Text)
 {
     std::uint32_t value = 0;
-    for (const char32_t c : ui::ToU32(std::string(Text)))
+    for (const char32_t c : rtl::Utf8ToCodePoints(std::string(Text)))
         value = value * 16u + static_cast<std::uint32_t>(HexDigitValue(c));
     return static_cast<std::int32_t>(value);
 }

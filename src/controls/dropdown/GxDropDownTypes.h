@@ -24,6 +24,58 @@ enum class TItemLayout { ilCaptionLeft, ilCaptionRight, ilCaptionTop, ilCaptionB
 // What an item of the item selector shows besides its caption.
 enum class TSelectorType { stImage, stColor };
 
+// Where the drop-down window opens: below the edit when there is room (dpAuto), always below,
+// always above.
+enum class TDropPosition { dpAuto, dpDown, dpUp };
+
+// Where the edit's label stands.
+enum class TLabelPosition {
+    lpLeftTop,
+    lpLeftCenter,
+    lpLeftBottom,
+    lpTopLeft,
+    lpBottomLeft,
+    lpLeftTopLeft,
+    lpLeftCenterLeft,
+    lpLeftBottomLeft,
+    lpTopCenter,
+    lpBottomCenter,
+    lpRightTop,
+    lpRightCenter,
+    lpRighBottom,
+    lpTopRight,
+    lpBottomRight
+};
+
+// The drop-down button's drawing: a push button or the combo box's drop-down button.
+enum class TButtonStyle { bsButton, bsDropDown };
+
+// What the drop-down edit holds and what may be typed into it.
+enum class TDropDownEditType {
+    etString,
+    etNumeric,
+    etFloat,
+    etUppercase,
+    etMixedCase,
+    etLowerCase,
+    etPassword,
+    etMoney,
+    etRange,
+    etHex,
+    etAlphaNumeric,
+    etValidChars
+};
+
+// Alignment of the buttons of a header or footer bar.
+enum class TButtonAlignment { baLeft, baRight };
+
+using TDropDownEvent = std::function<void(ui::TObject* Sender, bool& AcceptDrop)>;
+using TDropUpEvent = std::function<void(ui::TObject* Sender, bool Cancelled)>;
+using TDropDownButtonItemClick = std::function<void(ui::TObject* Sender, int ButtonIndex)>;
+using TDrawBackGroundEvent = std::function<void(ui::TObject* Sender, ui::TCanvas& ACanvas, const ui::TRect& ARect)>;
+using TGetTextEvent = std::function<void(ui::TObject* Sender, std::string& Text)>;
+using TClipboardEvent = std::function<void(ui::TObject* Sender, const std::string& Value, bool& Allow)>;
+
 using TDrawItemEvent = std::function<void(ui::TObject* Sender, ui::TCanvas& Canvas, const ui::TRect& R, int Index)>;
 using TItemSizeEvent = std::function<void(ui::TObject* Sender, ui::TSize& ASize)>;
 using TOnDrawSelectedItem = std::function<void(ui::TObject* Sender, ui::TCanvas& Canvas, const ui::TRect& R)>;

@@ -78,6 +78,58 @@ THTMLPicture* HtmlEngine::findPicture(const std::string& source)
     return p_.PictureCache->FindPicture(source);
 }
 
+void HtmlEngine::listImage(const TagArgs& t, std::string& source)
+{
+    source.erase(0, 4);
+    bool ok = false;
+    const int n = HtmlReadInt(source, &ok);
+    if (!ok || !p_.Images || n < 0 || n >= p_.Images->Count())
+        return;
+    object_ = {scaleX(p_.Images->Width()), scaleY(p_.Images->Height())};
+    const int top = t.lineRect.Top;
+    if (t.drawing && !p_.Printing) {
+        p_.Images->Draw(c_, x_, top, n, true);
+    } else if (t.drawing) {
+        const TRect r(x_, top, x_ + static_cast<int>(std::round(p_.Images->Width() * p_.ScaleFactor)),
+                      top + static_cast<int>(std::round(p_.Images->Height() * p_.ScaleFactor)));
+        c_.StretchDraw(r, p_.Images->Image(n));
+    }
+}
+
+void HtmlEngine::pictureImage(const TagArgs& t, THTMLPicture& pic, int width, int height)
+{
+    int w = pic.Width(), h = pic.Height();
+    if (width > 0 && height > 0) {
+        w = width, h = height;
+    } else if (width > 0) {
+        w = width;
+        h = static_cast<int>(std::lround(static_cast<double>(pic.Height()) * width / pic.Width()));
+    } else if (height > 0) {
+        w = static_cast<int>(std::lround(static_cast<double>(pic.Width()) * height / pic.Height()));
+        h = height;
+    }
+    const bool sized = width > 0 || height > 0;
+    const int top = t.lineRect.Top;
+    if (t.drawing && sized) {
+        pic.Stretch = true;
+        c_.StretchDraw(TRect(x_, top, x_ + w, top + h), &pic);
+    } else if (t.drawing) {
+        // An animation keeps the place of its largest frame in the starting brush colour.
+        if (pic.FrameCount() > 1) {
+            const TColor pen = c_.Pen()->Color(), brush = savedBrush();
+            c_.Pen()->SetColor(startBrush_);
+            setBrush(startBrush_);
+            c_.Rectangle(x_, top, x_ + pic.GetMaxWidth(), top + pic.GetMaxHeight());
+            c_.Pen()->SetColor(pen);
+            restoreBrush(brush);
+        }
+        pic.Stretch = false;
+        c_.Draw(x_ + pic.FrameXPos(), top + pic.FrameYPos(), &pic);
+    }
+    object_ =
+        sized ? ObjectSize{scaleX(w), scaleY(h)} : ObjectSize{scaleX(pic.GetMaxWidth()), scaleY(pic.GetMaxHeight())};
+}
+
 void HtmlEngine::image(const TagArgs& t)
 {
     ++imageCount_;
@@ -92,22 +144,8 @@ void HtmlEngine::image(const TagArgs& t)
     const int height = HtmlTagAttribute(t.text, "HEIGHT", value) ? std::max(0, HtmlReadInt(value)) : 0;
     object_ = ObjectSize();
     const std::string upper = rtl::UpperCase(source);
-    const int top = t.lineRect.Top;
-
     if (contains(upper, "IDX:")) {
-        source.erase(0, 4);
-        bool ok = false;
-        const int n = HtmlReadInt(source, &ok);
-        if (ok && p_.Images && n >= 0 && n < p_.Images->Count()) {
-            object_ = {scaleX(p_.Images->Width()), scaleY(p_.Images->Height())};
-            if (t.drawing && !p_.Printing) {
-                p_.Images->Draw(c_, x_, top, n, true);
-            } else if (t.drawing) {
-                const TRect r(x_, top, x_ + static_cast<int>(std::round(p_.Images->Width() * p_.ScaleFactor)),
-                              top + static_cast<int>(std::round(p_.Images->Height() * p_.ScaleFactor)));
-                c_.StretchDraw(r, p_.Images->Image(n));
-            }
-        }
+        listImage(t, source);
     } else if (contains(upper, "SSYS:") || contains(upper, "LSYS:")) {
         // This desktop has no system image lists to take icons from: the icon's place is kept
         // empty at the system icon size.
@@ -115,38 +153,9 @@ void HtmlEngine::image(const TagArgs& t)
         object_ = {scaleX(large ? 32 : 16), scaleY(large ? 32 : 16)};
         source.erase(0, 5);
     }
-
     THTMLPicture* pic = findPicture(source);
-    if (pic && !pic->Empty() && pic->Width() > 0 && pic->Height() > 0) {
-        int w = pic->Width(), h = pic->Height();
-        if (width > 0 && height > 0) {
-            w = width, h = height;
-        } else if (width > 0) {
-            w = width;
-            h = static_cast<int>(std::lround(static_cast<double>(pic->Height()) * width / pic->Width()));
-        } else if (height > 0) {
-            w = static_cast<int>(std::lround(static_cast<double>(pic->Width()) * height / pic->Height()));
-            h = height;
-        }
-        const bool sized = width > 0 || height > 0;
-        if (t.drawing && sized) {
-            pic->Stretch = true;
-            c_.StretchDraw(TRect(x_, top, x_ + w, top + h), pic);
-        } else if (t.drawing) {
-            if (pic->FrameCount() > 1) {
-                const TColor pen = c_.Pen()->Color(), brush = savedBrush();
-                c_.Pen()->SetColor(startBrush_);
-                setBrush(startBrush_);
-                c_.Rectangle(x_, top, x_ + pic->GetMaxWidth(), top + pic->GetMaxHeight());
-                c_.Pen()->SetColor(pen);
-                restoreBrush(brush);
-            }
-            pic->Stretch = false;
-            c_.Draw(x_ + pic->FrameXPos(), top + pic->FrameYPos(), pic);
-        }
-        object_ = sized ? ObjectSize{scaleX(w), scaleY(h)}
-                        : ObjectSize{scaleX(pic->GetMaxWidth()), scaleY(pic->GetMaxHeight())};
-    }
+    if (pic && !pic->Empty() && pic->Width() > 0 && pic->Height() > 0)
+        pictureImage(t, *pic, width, height);
 
     if (!t.measuring && link_.inside && pointOnObject(t.lineRect)) {
         objectHit_ = true;
@@ -227,58 +236,76 @@ void HtmlEngine::control(const TagArgs& t)
 void HtmlEngine::drawControl(const TagArgs& t, const std::string& type, const std::string& value, int width,
                              int lineHeight)
 {
-    const bool themed = ThemesActive();
-    const int x = x_;
-    const int bottom = textBottom(t.lineRect);
-    const bool checked = rtl::UpperCase(value) == "TRUE";
-    const bool hot = p_.HitX > x - 2 && p_.HitX < x - 2 + object_.width && p_.HitY > bottom - object_.height - 2 &&
-                     p_.HitY < bottom - 2;
     const TColor pen = c_.Pen()->Color(), brush = savedBrush();
-    c_.Pen()->SetColor(themed ? TColor(0xB99D7F) : ui::clGray);
-    const auto drawValue = [&](const std::string& text, TRect r, unsigned align) {
-        c_.Brush()->SetStyle(TBrushStyle::bsClear);
-        c_.DrawText(text, r, align | ui::DT_VCENTER | ui::DT_SINGLELINE | ui::DT_NOPREFIX);  // decoded already
-    };
-    const auto frame = [&] {
-        setBrush(ui::clWhite);
-        c_.Rectangle(x, bottom - lineHeight + 4, x + width, bottom + 2);
-    };
-
-    if (type == "EDIT" || type == "PASSWORD" || type == "MASK") {
-        frame();
-        drawValue(type == "PASSWORD" ? PasswordMask(value) : value,
-                  TRect(x + 2, bottom - lineHeight + 4, x + width, bottom), ui::DT_LEFT);
-    } else if (type == "COMBO") {
-        frame();
-        drawValue(value, TRect(x + 4, bottom - lineHeight + 4, x + width - 18, bottom), ui::DT_LEFT);
-        const TRect button(x + width - 18, bottom - lineHeight + 5, x + width - 1, bottom + 1);
-        if (themed)
-            c_.DrawThemedPart(ui::TThemedPart::ComboButton, hot ? ui::tsHot : ui::tsNormal, button);
-        else
-            c_.DrawFrameControl(button, ui::DFC_SCROLL, ui::DFCS_SCROLLCOMBOBOX);
-    } else if (type == "CHECK" || type == "RADIO") {
-        const bool check = type == "CHECK";
-        const TRect box = check ? TRect(x + 2, bottom - 15, x + 15, bottom) : TRect(x + 2, bottom - 14, x + 14, bottom);
-        if (themed)
-            c_.DrawThemedPart(check ? ui::TThemedPart::CheckBox : ui::TThemedPart::RadioButton,
-                              checked ? ui::tsChecked : ui::tsNormal, box);
-        else
-            c_.DrawFrameControl(box, ui::DFC_BUTTON,
-                                (check ? ui::DFCS_BUTTONCHECK : ui::DFCS_BUTTONRADIO) | ui::DFCS_FLAT |
-                                    (checked ? ui::DFCS_CHECKED : 0));
-    } else if (type == "BUTTON") {
-        object_.height = 24;
-        const TRect box(x + 2, bottom - controlHeight_, x + width - 2, bottom);
-        if (themed)
-            c_.DrawThemedPart(ui::TThemedPart::PushButton,
-                              p_.ControlDown ? ui::tsPressed : (hot ? ui::tsHot : ui::tsNormal), box);
-        else
-            c_.DrawFrameControl(box, ui::DFC_BUTTON,
-                                ui::DFCS_BUTTONPUSH | (hot && p_.ControlDown ? ui::DFCS_PUSHED : 0));
-        drawValue(value, TRect(box.Left + 2, box.Top + 2, box.Right - 2, box.Bottom - 2), ui::DT_CENTER);
-    }
+    c_.Pen()->SetColor(ThemesActive() ? TColor(0xB99D7F) : ui::clGray);
+    const int bottom = textBottom(t.lineRect);
+    if (type == "EDIT" || type == "PASSWORD" || type == "MASK" || type == "COMBO")
+        drawFieldControl(type, value, width, lineHeight, bottom);
+    else if (type == "CHECK" || type == "RADIO")
+        drawCheckControl(type == "CHECK", rtl::UpperCase(value) == "TRUE", bottom);
+    else if (type == "BUTTON")
+        drawButtonControl(value, width, bottom);
     c_.Pen()->SetColor(pen);
     restoreBrush(brush);
+}
+
+bool HtmlEngine::controlHot(int bottom) const
+{
+    return p_.HitX > x_ - 2 && p_.HitX < x_ - 2 + object_.width && p_.HitY > bottom - object_.height - 2 &&
+           p_.HitY < bottom - 2;
+}
+
+void HtmlEngine::drawControlValue(const std::string& text, TRect r, unsigned align)
+{
+    c_.Brush()->SetStyle(TBrushStyle::bsClear);
+    c_.DrawText(text, r, align | ui::DT_VCENTER | ui::DT_SINGLELINE | ui::DT_NOPREFIX);  // decoded already
+}
+
+// Edit, password, masked and combo fields: a white frame with the value; a combo adds its button.
+void HtmlEngine::drawFieldControl(const std::string& type, const std::string& value, int width, int lineHeight,
+                                  int bottom)
+{
+    const int x = x_;
+    setBrush(ui::clWhite);
+    c_.Rectangle(x, bottom - lineHeight + 4, x + width, bottom + 2);
+    if (type != "COMBO") {
+        drawControlValue(type == "PASSWORD" ? PasswordMask(value) : value,
+                         TRect(x + 2, bottom - lineHeight + 4, x + width, bottom), ui::DT_LEFT);
+        return;
+    }
+    drawControlValue(value, TRect(x + 4, bottom - lineHeight + 4, x + width - 18, bottom), ui::DT_LEFT);
+    const TRect button(x + width - 18, bottom - lineHeight + 5, x + width - 1, bottom + 1);
+    if (ThemesActive())
+        c_.DrawThemedPart(ui::TThemedPart::ComboButton, controlHot(bottom) ? ui::tsHot : ui::tsNormal, button);
+    else
+        c_.DrawFrameControl(button, ui::DFC_SCROLL, ui::DFCS_SCROLLCOMBOBOX);
+}
+
+// Check boxes and radio buttons have no hot or pressed look.
+void HtmlEngine::drawCheckControl(bool check, bool checked, int bottom)
+{
+    const int x = x_;
+    const TRect box = check ? TRect(x + 2, bottom - 15, x + 15, bottom) : TRect(x + 2, bottom - 14, x + 14, bottom);
+    if (ThemesActive())
+        c_.DrawThemedPart(check ? ui::TThemedPart::CheckBox : ui::TThemedPart::RadioButton,
+                          checked ? ui::tsChecked : ui::tsNormal, box);
+    else
+        c_.DrawFrameControl(box, ui::DFC_BUTTON,
+                            (check ? ui::DFCS_BUTTONCHECK : ui::DFCS_BUTTONRADIO) | ui::DFCS_FLAT |
+                                (checked ? ui::DFCS_CHECKED : 0));
+}
+
+void HtmlEngine::drawButtonControl(const std::string& value, int width, int bottom)
+{
+    const bool hot = controlHot(bottom);
+    object_.height = 24;
+    const TRect box(x_ + 2, bottom - controlHeight_, x_ + width - 2, bottom);
+    if (ThemesActive())
+        c_.DrawThemedPart(ui::TThemedPart::PushButton,
+                          p_.ControlDown ? ui::tsPressed : (hot ? ui::tsHot : ui::tsNormal), box);
+    else
+        c_.DrawFrameControl(box, ui::DFC_BUTTON, ui::DFCS_BUTTONPUSH | (hot && p_.ControlDown ? ui::DFCS_PUSHED : 0));
+    drawControlValue(value, TRect(box.Left + 2, box.Top + 2, box.Right - 2, box.Bottom - 2), ui::DT_CENTER);
 }
 
 }  // namespace gx::html

@@ -91,8 +91,16 @@ private:
 
     // Inline pictures and controls (HtmlInlineObjects.cpp).
     void image(const TagArgs& t);
+    void listImage(const TagArgs& t, std::string& source);
+    void pictureImage(const TagArgs& t, THTMLPicture& pic, int width, int height);
     void control(const TagArgs& t);
     void drawControl(const TagArgs& t, const std::string& type, const std::string& value, int width, int lineHeight);
+    void drawFieldControl(const std::string& type, const std::string& value, int width, int lineHeight, int bottom);
+    void drawCheckControl(bool check, bool checked, int bottom);
+    void drawButtonControl(const std::string& value, int width, int bottom);
+    void drawControlValue(const std::string& text, ui::TRect r, unsigned align);
+    // The point lies on the control being drawn (its hot look).
+    bool controlHot(int bottom) const;
     void bodyBackground(const std::string& source);
     // The picture a source names in the container or the URL cache; nullptr when none.
     THTMLPicture* findPicture(const std::string& source);

@@ -1,5 +1,4 @@
 // Reading dates and times typed in the regional short formats.
-#include <ctime>
 
 #include "platform/rtl/ConvertHelpers.h"
 #include "platform/rtl/DateTime.h"
@@ -81,10 +80,7 @@ public:
             return false;
         int y = 0, m = 0, d = 0, yDigits = 4;
         if (!three) {
-            time_t now = std::time(nullptr);
-            struct tm tmNow {};
-            localtime_r(&now, &tmNow);
-            y = tmNow.tm_year + 1900;
+            y = currentYear();
             if (order == DMY) {
                 d = n1;
                 m = n2;
@@ -164,12 +160,17 @@ private:
         return -1;
     }
 
+    // The year of the clock Now reads, so that a test's fixed clock also fixes the implied year.
+    static int currentYear()
+    {
+        int y = 0, m = 0, d = 0;
+        DecodeDate(Now(), y, m, d);
+        return y;
+    }
+
     int expandYear(int y) const
     {
-        time_t now = std::time(nullptr);
-        struct tm tmNow {};
-        localtime_r(&now, &tmNow);
-        int current = tmNow.tm_year + 1900;
+        int current = currentYear();
         int window = fs_.TwoDigitYearCenturyWindow;
         if (window > 0) {
             int base = current - window;

@@ -156,7 +156,14 @@ int DayOfWeek(TDateTime date)
     return static_cast<int>(((days % 7) + 7) % 7) + 1;
 }
 
-TDateTime Now()
+namespace {
+std::function<TDateTime()>& ClockSlot()
+{
+    static std::function<TDateTime()> clock;
+    return clock;
+}
+
+TDateTime SystemNow()
 {
     struct timeval tv {};
     gettimeofday(&tv, nullptr);
@@ -165,6 +172,23 @@ TDateTime Now()
     localtime_r(&secs, &t);
     return EncodeDateTime(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, std::min(t.tm_sec, 59),
                           static_cast<int>(tv.tv_usec / 1000));
+}
+}  // namespace
+
+TDateTime Now()
+{
+    const auto& clock = ClockSlot();
+    return clock ? clock() : SystemNow();
+}
+
+TClockScope::TClockScope(std::function<TDateTime()> clock) : saved_(std::move(ClockSlot()))
+{
+    ClockSlot() = std::move(clock);
+}
+
+TClockScope::~TClockScope()
+{
+    ClockSlot() = std::move(saved_);
 }
 
 TDateTime Date()

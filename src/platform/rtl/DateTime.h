@@ -2,6 +2,7 @@
 // TDateTime: days since 1899-12-30 in the integer part, the time of day as the fraction.
 // Encoding raises EConvertError on invalid values; Try forms return false instead.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -29,9 +30,24 @@ void DecodeTime(TDateTime time, int& hour, int& min, int& sec, int& msec);
 void DecodeDateTime(TDateTime dt, int& year, int& month, int& day, int& hour, int& min, int& sec, int& msec);
 int DayOfWeek(TDateTime date);  // 1 = Sunday … 7 = Saturday
 
+// Now, Date and Time read the system clock unless a clock scope replaced it.
 TDateTime Now();
 TDateTime Date();
 TDateTime Time();
+
+// Replaces the clock that Now, Date and Time read for its lifetime (tests fix the time of day);
+// the previous clock comes back afterwards. Scopes nest.
+class TClockScope {
+public:
+    explicit TClockScope(std::function<TDateTime()> clock);
+    explicit TClockScope(TDateTime fixed) : TClockScope([fixed] { return fixed; }) {}
+    ~TClockScope();
+    TClockScope(const TClockScope&) = delete;
+    TClockScope& operator=(const TClockScope&) = delete;
+
+private:
+    std::function<TDateTime()> saved_;
+};
 TDateTime IncMonth(TDateTime date, int months = 1);
 
 // Format tokens: d dd ddd dddd ddddd dddddd, m mm mmm mmmm (minutes after h/hh), M/MM/MMM/MMMM

@@ -90,7 +90,10 @@ private:
 };
 
 // Writes bytes to a temporary file in the target's folder and renames it over the target.
-// Raises EFCreateError when the file cannot be written.
+// Raises EFCreateError when the file cannot be written, and for a read-only target ("The file is
+// read-only"). A symbolic link is written through (the file it leads to gets the content); the
+// temporary's name is short whatever the target's; a temporary that an interrupted save of the same
+// target left behind is removed.
 void WriteFileAtomic(const std::string& fileName, const std::string& bytes);
 
 // One file of a save that replaces several files together: the constructor writes the content to a
@@ -110,7 +113,9 @@ public:
 
 private:
     std::string fileName_;
+    std::string target_;     // the file replaced: fileName_, or where its symbolic link leads
     std::string temporary_;  // empty once committed
+    int fd_ = -1;            // the temporary, open and locked until committed or dropped
 };
 // Reads a whole file; raises EFOpenError when it cannot be opened.
 std::string ReadFileBytes(const std::string& fileName);

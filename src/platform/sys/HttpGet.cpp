@@ -5,6 +5,8 @@
 #include <memory>
 #include <mutex>
 
+#include "platform/sys/SharedLibrary.h"
+
 namespace sys {
 namespace {
 
@@ -14,10 +16,39 @@ size_t Collect(char* data, size_t size, size_t count, void* target)
     return size * count;
 }
 
-void InitOnce()
+// The HTTP library is loaded on the first request, not at start: it brings some thirty libraries
+// with it (TLS, Kerberos, LDAP…) whose loading would cost every start of the program.
+struct Curl {
+    SharedLibrary library{"libcurl.so.4"};
+    decltype(&curl_global_init) global_init = library.Function<CURLcode(long)>("curl_global_init");
+    decltype(&curl_easy_init) easy_init = library.Function<CURL*()>("curl_easy_init");
+    decltype(&curl_easy_cleanup) easy_cleanup = library.Function<void(CURL*)>("curl_easy_cleanup");
+    decltype(&curl_easy_setopt) easy_setopt = library.Function<CURLcode(CURL*, CURLoption, ...)>("curl_easy_setopt");
+    decltype(&curl_easy_perform) easy_perform = library.Function<CURLcode(CURL*)>("curl_easy_perform");
+    decltype(&curl_easy_getinfo) easy_getinfo = library.Function<CURLcode(CURL*, CURLINFO, ...)>("curl_easy_getinfo");
+    decltype(&curl_easy_strerror) easy_strerror = library.Function<const char*(CURLcode)>("curl_easy_strerror");
+    bool Complete() const
+    {
+        return global_init && easy_init && easy_cleanup && easy_setopt && easy_perform && easy_getinfo && easy_strerror;
+    }
+};
+
+const Curl& LoadCurl()
 {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+    static const Curl* curl = [] {
+        try {
+            auto c = std::make_unique<Curl>();
+            if (!c->Complete())
+                throw HttpError("Cannot start an HTTP request: the HTTP library lacks functions", 0);
+            c->global_init(CURL_GLOBAL_DEFAULT);
+            return c.release();  // kept for the rest of the process
+        } catch (const HttpError&) {
+            throw;
+        } catch (const std::exception& e) {
+            throw HttpError(std::string("Cannot start an HTTP request: ") + e.what(), 0);
+        }
+    }();
+    return *curl;
 }
 
 }  // namespace
@@ -40,32 +71,31 @@ std::string HttpUrl(const HttpRequest& request)
 
 std::string HttpGet(const HttpRequest& request)
 {
-    InitOnce();
-    const std::unique_ptr<CURL, void (*)(CURL*)> curl(curl_easy_init(), curl_easy_cleanup);
+    const Curl& lib = LoadCurl();
+    const std::unique_ptr<CURL, void (*)(CURL*)> curl(lib.easy_init(), lib.easy_cleanup);
     if (!curl)
         throw HttpError("Cannot start an HTTP request", 0);
     const std::string url = HttpUrl(request);
     std::string body;
     char errorText[CURL_ERROR_SIZE] = "";
     CURL* h = curl.get();
-    curl_easy_setopt(h, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(h, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_0));
-    curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http");
-    curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 0L);
-    curl_easy_setopt(h, CURLOPT_PROXY, "");
-    curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(request.timeout.count()));
-    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(request.timeout.count()));
-    curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, Collect);
-    curl_easy_setopt(h, CURLOPT_WRITEDATA, &body);
-    curl_easy_setopt(h, CURLOPT_ERRORBUFFER, errorText);
+    lib.easy_setopt(h, CURLOPT_URL, url.c_str());
+    lib.easy_setopt(h, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_0));
+    lib.easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http");
+    lib.easy_setopt(h, CURLOPT_FOLLOWLOCATION, 0L);
+    lib.easy_setopt(h, CURLOPT_PROXY, "");
+    lib.easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
+    lib.easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(request.timeout.count()));
+    lib.easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(request.timeout.count()));
+    lib.easy_setopt(h, CURLOPT_WRITEFUNCTION, Collect);
+    lib.easy_setopt(h, CURLOPT_WRITEDATA, &body);
+    lib.easy_setopt(h, CURLOPT_ERRORBUFFER, errorText);
 
-    const CURLcode rc = curl_easy_perform(h);
+    const CURLcode rc = lib.easy_perform(h);
     if (rc != CURLE_OK)
-        throw HttpError("HTTP request to " + url + " failed: " + (errorText[0] ? errorText : curl_easy_strerror(rc)),
-                        0);
+        throw HttpError("HTTP request to " + url + " failed: " + (errorText[0] ? errorText : lib.easy_strerror(rc)), 0);
     long status = 0;
-    curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status);
+    lib.easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status);
     if (status < 200 || status > 299)
         throw HttpError("HTTP request to " + url + " answered with status " + std::to_string(status), status);
     return body;

@@ -12,6 +12,8 @@
 namespace ui {
 
 class TCustomForm;
+class TDragData;
+class IDropSource;
 class TPopupWindow;
 
 // A draw request on a bitmap: device clip region (empty = whole bitmap) and the canvas state.
@@ -73,6 +75,8 @@ public:
     // Shows a hint window with text at a screen point (empty text hides it).
     virtual void ShowHint(const std::string& text, TPoint screenPos, int maxWidth) = 0;
     virtual void SetScreenCursor(TCursor cursor) = 0;
+    // The desktop's warning sound.
+    virtual void Beep() {}
     // Shows a menu of items (caption, enabled, checked; "-" is a separator) at a screen point and
     // returns the index picked, or -1.
     struct TMenuEntry {
@@ -86,6 +90,14 @@ public:
     virtual IDialogService* NativeDialogs() = 0;
     virtual bool ClipboardText(std::string& text) = 0;
     virtual void SetClipboardText(const std::string& text) = 0;
+
+    // Drag and drop: runs a drag of data from source until it ends and returns the effect of the
+    // drop (DragDrop.h); feedback (may be null) hears the effect changes and the end.
+    virtual unsigned StartDrag(TControl* /*source*/, const TDragData& /*data*/, unsigned /*okEffects*/,
+                               IDropSource* /*feedback*/)
+    {
+        return 0;
+    }
 };
 
 // The registered backend, or nullptr (headless).

@@ -175,9 +175,16 @@ void TCanvas::DrawThemedPart(TThemedPart part, unsigned state, const TRect& r)
     case TThemedPart::ComboButton:
     case TThemedPart::SpinUp:
     case TThemedPart::SpinDown:
+    case TThemedPart::SpinLeft:
+    case TThemedPart::SpinRight: {
         DrawEdge(w, (state & tsPressed) ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_MIDDLE | BF_ADJUST);
-        Arrow(*this, w, part == TThemedPart::SpinUp ? 0 : 1, text);
+        const int dir = part == TThemedPart::SpinUp      ? 0
+                        : part == TThemedPart::SpinLeft  ? 2
+                        : part == TThemedPart::SpinRight ? 3
+                                                         : 1;
+        Arrow(*this, w, dir, text);
         break;
+    }
     case TThemedPart::PushButton:
     case TThemedPart::HeaderItem:
         DrawEdge(w, (state & tsPressed) ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_MIDDLE);

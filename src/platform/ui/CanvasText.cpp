@@ -1,5 +1,6 @@
 // Text output on the canvas. Measuring and glyph drawing come from the backend; without one,
 // text is measured with a fixed-pitch estimate and not drawn.
+#include "platform/rtl/StrUtils.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Graphics.h"
 #include "platform/ui/TextLayout.h"
@@ -9,20 +10,11 @@
 namespace ui {
 
 namespace {
-int Utf8Count(const std::string& s)
-{
-    int n = 0;
-    for (unsigned char c : s)
-        if ((c & 0xC0) != 0x80)
-            ++n;
-    return n;
-}
-
 TSize EstimateExtent(const TFont& font, const std::string& text)
 {
     int h = std::abs(font.Height());
     int cw = std::max(1, (h * 6 + 5) / 10);
-    return {cw * Utf8Count(text), h + (h + 3) / 4};
+    return {cw * rtl::Utf8Length(text), h + (h + 3) / 4};
 }
 
 int LineHeight(const TFont& font)

@@ -16,6 +16,10 @@ public:
     bool TabVisible() const { return tabVisible_; }
     void SetTabVisible(bool v);
 
+protected:
+    // The caption is drawn on the page control's tab: a new caption repaints it.
+    void TextChanged() override;
+
 private:
     friend class TPageControl;
     TPageControl* pageControl_ = nullptr;

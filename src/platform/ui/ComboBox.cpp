@@ -1,9 +1,9 @@
 // Combo box: items with objects, item index, edit part, drop-down list and the notifications.
 #include "platform/rtl/StrUtils.h"
+#include "platform/rtl/Utf8.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/PopupList.h"
 #include "platform/ui/StdCtrls.h"
-#include "platform/ui/Utf8.h"
 #include <algorithm>
 #include <cctype>
 
@@ -20,13 +20,14 @@ int FindExact(const rtl::TStringList& items, const std::string& text)
 
 int Length(const std::string& s)
 {
-    return static_cast<int>(ToU32(s).size());
+    return static_cast<int>(rtl::Utf8ToCodePoints(s).size());
 }
 
 std::string Prefix(const std::string& s, int chars)
 {
-    std::u32string u = ToU32(s);
-    return FromU32(u.substr(0, static_cast<std::size_t>(std::clamp(chars, 0, static_cast<int>(u.size())))));
+    std::u32string u = rtl::Utf8ToCodePoints(s);
+    return rtl::CodePointsToUtf8(
+        u.substr(0, static_cast<std::size_t>(std::clamp(chars, 0, static_cast<int>(u.size())))));
 }
 
 constexpr int kButtonWidth = 18;
@@ -315,14 +316,14 @@ void TComboBox::KeyDown(unsigned& key, TShiftState shift)
 
 void TComboBox::ReplaceSelection(const std::string& text)
 {
-    std::u32string u = ToU32(Text());
+    std::u32string u = rtl::Utf8ToCodePoints(Text());
     int start = std::clamp(selStart_, 0, static_cast<int>(u.size()));
     int len = std::clamp(selLength_, 0, static_cast<int>(u.size()) - start);
-    std::u32string ins = ToU32(text);
+    std::u32string ins = rtl::Utf8ToCodePoints(text);
     u.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(len), ins);
     if (maxLength_ > 0 && static_cast<int>(u.size()) > maxLength_)
         return;
-    SetEditText(FromU32(u));
+    SetEditText(rtl::CodePointsToUtf8(u));
     selStart_ = start + static_cast<int>(ins.size());
     selLength_ = 0;
     Invalidate();
@@ -341,7 +342,7 @@ void TComboBox::KeyPress(char32_t& key)
         int n = items_->Count();
         for (int step = 1; step <= n; ++step) {
             int i = (itemIndex_ + step) % n;
-            std::u32string s = ToU32(items_->Strings(i));
+            std::u32string s = rtl::Utf8ToCodePoints(items_->Strings(i));
             if (!s.empty() && lower(s[0]) == lower(key)) {
                 SetItemIndex(i);
                 NotifyParent(this, CBN_SELCHANGE);
@@ -357,9 +358,9 @@ void TComboBox::KeyPress(char32_t& key)
     case 3:   // Ctrl+C
     case 24:  // Ctrl+X
         if (selLength_ > 0) {
-            std::u32string u = ToU32(Text());
-            Clipboard()->SetAsText(
-                FromU32(u.substr(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_))));
+            std::u32string u = rtl::Utf8ToCodePoints(Text());
+            Clipboard()->SetAsText(rtl::CodePointsToUtf8(
+                u.substr(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_))));
             if (key == 24)
                 ReplaceSelection("");
         }
@@ -378,7 +379,7 @@ void TComboBox::KeyPress(char32_t& key)
         break;
     }
     if (key >= 32)
-        ReplaceSelection(CharToUtf8(key));
+        ReplaceSelection(rtl::CodePointToUtf8(key));
 }
 
 TRect TComboBox::DropButtonRect() const
@@ -412,11 +413,11 @@ void TComboBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
             TCanvas measure;
             measure.Font()->Assign(*Font());
             int along = x - TextRect().Left + TextOffset(measure);
-            std::u32string u = ToU32(Text());
+            std::u32string u = rtl::Utf8ToCodePoints(Text());
             int best = 0;
             for (int i = 1; i <= static_cast<int>(u.size()); ++i) {
-                int w = measure.TextWidth(FromU32(u.substr(0, static_cast<std::size_t>(i))));
-                int prev = measure.TextWidth(FromU32(u.substr(0, static_cast<std::size_t>(i - 1))));
+                int w = measure.TextWidth(rtl::CodePointsToUtf8(u.substr(0, static_cast<std::size_t>(i))));
+                int prev = measure.TextWidth(rtl::CodePointsToUtf8(u.substr(0, static_cast<std::size_t>(i - 1))));
                 if (along >= (prev + w) / 2)
                     best = i;
             }
@@ -493,8 +494,8 @@ void TComboBox::PaintControl(TCanvas& canvas)
             canvas.Brush()->SetStyle(TBrushStyle::bsClear);
             TRect selText = line;
             selText.Left += from;
-            canvas.DrawText(FromU32(ToU32(Text()).substr(static_cast<std::size_t>(selStart_),
-                                                         static_cast<std::size_t>(selLength_))),
+            canvas.DrawText(rtl::CodePointsToUtf8(rtl::Utf8ToCodePoints(Text()).substr(
+                                static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_))),
                             selText, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         }
         canvas.Brush()->SetStyle(TBrushStyle::bsSolid);

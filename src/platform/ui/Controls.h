@@ -338,7 +338,8 @@ protected:
     void FontChanged() override;
     void ColorChanged() override;
     virtual void PaintBackground(TCanvas& canvas);
-    // The window scroll bars that are shown (TWinControl::PaintControl draws them).
+    // The window scroll bars that are shown (TWinControl's and TCustomControl's PaintControl
+    // draw them).
     void PaintScrollBars(TCanvas& canvas);
 
 private:

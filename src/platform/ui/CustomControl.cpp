@@ -54,8 +54,12 @@ void TCustomControl::PaintControl(TCanvas& canvas)
         TRect r{0, 0, Width(), Height()};
         canvas.DrawEdge(r, EDGE_SUNKEN, BF_RECT);
     }
-    CanvasBinding bind(*canvas_, canvas, ClientOrigin(), ClientRect());
-    Perform(WM_PAINT);
+    {
+        CanvasBinding bind(*canvas_, canvas, ClientOrigin(), ClientRect());
+        Perform(WM_PAINT);
+    }
+    // The window's scroll bars lie outside the client area, as the window system draws them.
+    PaintScrollBars(canvas);
 }
 
 void TCustomControl::WndProc(TMessage& m)

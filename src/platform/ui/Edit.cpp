@@ -1,8 +1,8 @@
 // Single-line edit: text, selection, typing with max length, read-only, password and case rules.
+#include "platform/rtl/Utf8.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/StdCtrls.h"
-#include "platform/ui/Utf8.h"
 #include <algorithm>
 #include <cctype>
 
@@ -20,18 +20,18 @@ std::string TCustomEdit::ApplyCase(const std::string& s) const
 {
     if (charCase_ == TEditCharCase::ecNormal)
         return s;
-    std::u32string u = ToU32(s);
+    std::u32string u = rtl::Utf8ToCodePoints(s);
     for (char32_t& c : u)
         if (c < 0x80)
             c = static_cast<char32_t>(charCase_ == TEditCharCase::ecUpperCase ? std::toupper(static_cast<int>(c))
                                                                               : std::tolower(static_cast<int>(c)));
-    return FromU32(u);
+    return rtl::CodePointsToUtf8(u);
 }
 
 void TCustomEdit::SetText(const std::string& v)
 {
     std::string t = ApplyCase(v);
-    if (t == Text())
+    if (t == TControl::Text())
         return;
     TControl::SetText(t);
     selStart_ = 0;
@@ -48,7 +48,7 @@ void TCustomEdit::SetTextSilently(const std::string& v)
 
 void TCustomEdit::ReplaceText(const std::string& text, int caret)
 {
-    bool changed = text != Text();
+    bool changed = text != TControl::Text();
     TControl::SetText(text);
     selStart_ = std::clamp(caret, 0, TextLength());
     selLength_ = 0;
@@ -75,6 +75,35 @@ void TCustomEdit::WndProc(TMessage& m)
             SetSelStart(std::min(a, b));
             SetSelLength(std::abs(b - a));
         }
+        return;
+    }
+    // The clipboard keys arrive as these messages, so that a control can refuse them.
+    if (m.Msg == WM_COPY || m.Msg == WM_CUT) {
+        if (passwordChar_ == 0 && selLength_ > 0 && (m.Msg == WM_COPY || !readOnly_)) {
+            Clipboard()->SetAsText(SelText());
+            if (m.Msg == WM_CUT)
+                SetSelText("");
+        }
+        return;
+    }
+    if (m.Msg == WM_PASTE) {
+        if (!readOnly_)
+            SetSelText(Clipboard()->AsText());
+        return;
+    }
+    if (m.Msg == EM_SETRECT || m.Msg == EM_SETRECTNP) {
+        const auto* r = reinterpret_cast<const TRect*>(m.LParam);
+        hasEditRect_ = r != nullptr;
+        if (r)
+            editRect_ = *r;
+        Changed(TChangeAspect::Style);
+        if (m.Msg == EM_SETRECT)
+            Invalidate();
+        return;
+    }
+    if (m.Msg == EM_GETRECT) {
+        if (auto* r = reinterpret_cast<TRect*>(m.LParam))
+            *r = EditRect();
         return;
     }
     if (m.Msg == EM_GETSEL) {
@@ -163,7 +192,11 @@ void TCustomEdit::SetAlignment(TAlignment v)
 
 int TCustomEdit::TextLength() const
 {
-    return static_cast<int>(ToU32(Text()).size());
+<<<<<<< HEAD
+    return static_cast<int>(rtl::Utf8ToCodePoints(Text()).size());
+=======
+    return static_cast<int>(ToU32(TControl::Text()).size());
+>>>>>>> main
 }
 
 void TCustomEdit::SetSelStart(int v)
@@ -181,14 +214,24 @@ void TCustomEdit::SetSelLength(int v)
 
 std::string TCustomEdit::SelText() const
 {
-    std::u32string u = ToU32(Text());
+<<<<<<< HEAD
+    std::u32string u = rtl::Utf8ToCodePoints(Text());
+    return rtl::CodePointsToUtf8(u.substr(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_)));
+=======
+    std::u32string u = ToU32(TControl::Text());
     return FromU32(u.substr(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_)));
+>>>>>>> main
 }
 
 void TCustomEdit::SetSelText(const std::string& v)
 {
-    std::u32string u = ToU32(Text());
+<<<<<<< HEAD
+    std::u32string u = rtl::Utf8ToCodePoints(Text());
+    std::u32string ins = rtl::Utf8ToCodePoints(ApplyCase(v));
+=======
+    std::u32string u = ToU32(TControl::Text());
     std::u32string ins = ToU32(ApplyCase(v));
+>>>>>>> main
     int start = std::clamp(selStart_, 0, static_cast<int>(u.size()));
     int len = std::clamp(selLength_, 0, static_cast<int>(u.size()) - start);
     if (maxLength_ > 0) {
@@ -197,7 +240,7 @@ void TCustomEdit::SetSelText(const std::string& v)
             ins.resize(static_cast<std::size_t>(std::max(0, room)));
     }
     u.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(len), ins);
-    ReplaceText(FromU32(u), start + static_cast<int>(ins.size()));
+    ReplaceText(rtl::CodePointsToUtf8(u), start + static_cast<int>(ins.size()));
 }
 
 void TCustomEdit::SelectAll()
@@ -213,11 +256,21 @@ void TCustomEdit::ClearSelection()
         SetSelText("");
 }
 
+TRect TCustomEdit::EditRect() const
+{
+    return hasEditRect_ ? editRect_ : ClientRect().Inflate(-1, 0);
+}
+
 std::string TCustomEdit::DisplayText() const
 {
     if (passwordChar_ == 0)
+<<<<<<< HEAD
         return Text();
+    return rtl::CodePointsToUtf8(std::u32string(static_cast<std::size_t>(TextLength()), passwordChar_));
+=======
+        return TControl::Text();
     return FromU32(std::u32string(static_cast<std::size_t>(TextLength()), passwordChar_));
+>>>>>>> main
 }
 
 bool TCustomEdit::AcceptChar(char32_t ch, int /*pos*/) const
@@ -227,7 +280,7 @@ bool TCustomEdit::AcceptChar(char32_t ch, int /*pos*/) const
 
 void TCustomEdit::NativeTextEdited(const std::string& text, int cursorPos)
 {
-    if (text == Text()) {
+    if (text == TControl::Text()) {
         selStart_ = cursorPos;
         selLength_ = 0;
         return;
@@ -288,18 +341,13 @@ void TCustomEdit::KeyPress(char32_t& key)
         SelectAll();
         return;
     case 3:  // Ctrl+C
-        if (passwordChar_ == 0 && selLength_ > 0)
-            Clipboard()->SetAsText(SelText());
+        Perform(WM_COPY);
         return;
     case 24:  // Ctrl+X
-        if (passwordChar_ == 0 && selLength_ > 0 && !readOnly_) {
-            Clipboard()->SetAsText(SelText());
-            SetSelText("");
-        }
+        Perform(WM_CUT);
         return;
     case 22:  // Ctrl+V
-        if (!readOnly_)
-            SetSelText(Clipboard()->AsText());
+        Perform(WM_PASTE);
         return;
     case 8:  // Backspace
         if (readOnly_)
@@ -316,7 +364,7 @@ void TCustomEdit::KeyPress(char32_t& key)
     }
     if (readOnly_ || !AcceptChar(key, selStart_))
         return;
-    SetSelText(CharToUtf8(key));
+    SetSelText(rtl::CodePointToUtf8(key));
 }
 
 void TCustomEdit::DoEnter()
@@ -337,7 +385,7 @@ void TCustomEdit::PaintControl(TCanvas& canvas)
 {
     TWinControl::PaintControl(canvas);
     TPoint o = ClientOrigin();
-    TRect r = ClientRect().Offset(o.X, o.Y).Inflate(-1, 0);
+    TRect r = EditRect().Offset(o.X, o.Y);
     canvas.Font()->Assign(*Font());
     if (!Enabled())
         canvas.Font()->SetColor(clGrayText);

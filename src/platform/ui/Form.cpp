@@ -315,6 +315,13 @@ TModalResult TCustomForm::ShowModal()
     return result;
 }
 
+void TCustomForm::PaintControl(TCanvas& canvas)
+{
+    TWinControl::PaintControl(canvas);
+    if (OnPaint)
+        OnPaint(this);
+}
+
 void TCustomForm::PaintBackground(TCanvas& canvas)
 {
     canvas.Brush()->SetStyle(TBrushStyle::bsSolid);

@@ -80,6 +80,8 @@ protected:
     virtual void DoHide();
     virtual void DoClose(TCloseAction& action);
     void PaintBackground(TCanvas& canvas) override;
+    // Paints the form, then fires OnPaint.
+    void PaintControl(TCanvas& canvas) override;
 
     bool CanFocusChild(const TWinControl* control) const;
 

@@ -272,7 +272,17 @@ constexpr unsigned DFCS_MONO = 0x8000;
 constexpr unsigned DFCS_HOT = 0x1000;
 
 // Parts drawn through the native style (visual styles on).
-enum class TThemedPart { CheckBox, RadioButton, PushButton, ComboButton, SpinUp, SpinDown, HeaderItem };
+enum class TThemedPart {
+    CheckBox,
+    RadioButton,
+    PushButton,
+    ComboButton,
+    SpinUp,
+    SpinDown,
+    HeaderItem,
+    SpinLeft,  // the halves of a horizontal spin button
+    SpinRight
+};
 enum TThemedState : unsigned {
     tsNormal = 0,
     tsHot = 1,

@@ -1,6 +1,8 @@
 // Key strokes and mouse actions turned into messages with desktop semantics.
 #include "platform/ui/Input.h"
 
+#include "platform/rtl/Utf8.h"
+
 #include "platform/ui/Application.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Forms.h"
@@ -115,12 +117,21 @@ bool PopupTakes(TWinControl* t, unsigned msg, std::uintptr_t w)
     return r != 0;
 }
 
-// Key down; returns false when the form took the key as a dialog key (no character follows).
-bool KeyDownStep(TWinControl* t, unsigned vk, bool& dialogTaken)
+// Key down; returns false when the form took the key as a dialog key or an open popup took it
+// (no character follows for the focused control).
+bool KeyDownStep(TWinControl* t, unsigned vk, bool& dialogTaken, char32_t ch = 0, std::intptr_t keyData = 0)
 {
     dialogTaken = false;
-    if (PopupTakes(t, WM_KEYDOWN, vk))
+    TPopupWindow* popup = ActivePopup();
+    if (PopupTakes(t, WM_KEYDOWN, vk)) {
+        // A key the popup took still makes its character, and the character is the popup's (as
+        // long as the key left the popup open and on top).
+        if (ch != 0 && popup && ActivePopup() == popup) {
+            auto c = static_cast<std::uintptr_t>(ch);
+            GetApplication()->Guard(popup, [&] { popup->Perform(WM_CHAR, c, keyData); });
+        }
         return false;
+    }
     unsigned mask = DialogMask(vk);
     TCustomForm* form = t->ParentForm();
     if (mask && form && t->Perform(CM_WANTSPECIALKEY, vk) == 0 && (t->Perform(WM_GETDLGCODE) & mask) == 0) {
@@ -135,7 +146,7 @@ bool KeyDownStep(TWinControl* t, unsigned vk, bool& dialogTaken)
     return true;
 }
 
-void CharStep(TWinControl* t, char32_t ch)
+void CharStep(TWinControl* t, char32_t ch, std::intptr_t keyData)
 {
     if (PopupTakes(t, WM_CHAR, static_cast<std::uintptr_t>(ch)))
         return;
@@ -148,7 +159,7 @@ void CharStep(TWinControl* t, char32_t ch)
             return;
     }
     if (!alt)
-        Deliver(t, WM_CHAR, static_cast<std::uintptr_t>(ch), 0);
+        Deliver(t, WM_CHAR, static_cast<std::uintptr_t>(ch), keyData);
 }
 }  // namespace
 
@@ -161,11 +172,11 @@ void SendKeyDown(TWinControl* target, unsigned vk, TShiftState shift)
     KeyDownStep(KeyTarget(target), vk, taken);
 }
 
-void SendChar(TWinControl* target, char32_t ch)
+void SendChar(TWinControl* target, char32_t ch, std::intptr_t keyData)
 {
     if (!target)
         return;
-    CharStep(KeyTarget(target), ch);
+    CharStep(KeyTarget(target), ch, keyData);
 }
 
 void SendKeyUp(TWinControl* target, unsigned vk, TShiftState shift)
@@ -177,7 +188,7 @@ void SendKeyUp(TWinControl* target, unsigned vk, TShiftState shift)
     SetKeyboardShiftState(0);
 }
 
-void SendKeyStroke(TWinControl* target, unsigned vk, TShiftState shift, char32_t ch)
+void SendKeyStroke(TWinControl* target, unsigned vk, TShiftState shift, char32_t ch, std::intptr_t keyData)
 {
     if (!target)
         return;
@@ -185,8 +196,8 @@ void SendKeyStroke(TWinControl* target, unsigned vk, TShiftState shift, char32_t
     TWinControl* t = KeyTarget(target);
     bool taken = false;
     // The character belongs to the window that got the key down, even when a handler moved the focus.
-    if (KeyDownStep(t, vk, taken) && ch != 0)
-        CharStep(t, ch);
+    if (KeyDownStep(t, vk, taken, ch, keyData) && ch != 0)
+        CharStep(t, ch, keyData);
     TWinControl* up = KeyTarget(target);
     Deliver(up ? up : t, WM_KEYUP, vk, 0);
     SetKeyboardShiftState(0);
@@ -194,25 +205,7 @@ void SendKeyStroke(TWinControl* target, unsigned vk, TShiftState shift, char32_t
 
 void SendText(TWinControl* target, const std::string& text)
 {
-    for (std::size_t i = 0; i < text.size();) {
-        auto c = static_cast<unsigned char>(text[i]);
-        char32_t ch;
-        std::size_t n = 1;
-        if (c < 0x80)
-            ch = c;
-        else if ((c >> 5) == 6) {
-            ch = c & 0x1F;
-            n = 2;
-        } else if ((c >> 4) == 14) {
-            ch = c & 0x0F;
-            n = 3;
-        } else {
-            ch = c & 0x07;
-            n = 4;
-        }
-        for (std::size_t k = 1; k < n && i + k < text.size(); ++k)
-            ch = (ch << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        i += n;
+    for (const char32_t ch : rtl::Utf8ToCodePoints(text)) {
         unsigned vk = 0;
         if (ch >= 'a' && ch <= 'z')
             vk = static_cast<unsigned>(ch - 'a' + 'A');
@@ -319,11 +312,12 @@ void MouseLeftWindows()
 
 void SendMouseDown(TControl* control, TMouseButton button, int x, int y, TShiftState shift)
 {
-    SetKeyboardShiftState(shift);
+    TShiftState held = button == TMouseButton::mbLeft ? ssLeft : button == TMouseButton::mbRight ? ssRight : ssMiddle;
+    // While the button is down, GetKeyState reports it down (as the desktop's key state does).
+    SetKeyboardShiftState(shift | held);
     unsigned msg = button == TMouseButton::mbLeft    ? WM_LBUTTONDOWN
                    : button == TMouseButton::mbRight ? WM_RBUTTONDOWN
                                                      : WM_MBUTTONDOWN;
-    TShiftState held = button == TMouseButton::mbLeft ? ssLeft : button == TMouseButton::mbRight ? ssRight : ssMiddle;
     Send(control, msg, x, y, MouseKeys(shift | held));
 }
 

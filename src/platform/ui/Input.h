@@ -8,11 +8,12 @@ namespace ui {
 // Key down (WM_KEYDOWN), the character it produces (WM_CHAR, when ch != 0, even if the key-down
 // handler swallowed the key), then key up. Goes to the focused control of target's form when
 // target is a form; Tab / Shift+Tab move the focus when the control does not want tabs.
-void SendKeyStroke(TWinControl* target, unsigned vk, TShiftState shift = 0, char32_t ch = 0);
+// keyData is the character message's key data (see KeyDataOfScanCode).
+void SendKeyStroke(TWinControl* target, unsigned vk, TShiftState shift = 0, char32_t ch = 0, std::intptr_t keyData = 0);
 // Types text as a row of key strokes of its characters.
 void SendText(TWinControl* target, const std::string& text);
 void SendKeyDown(TWinControl* target, unsigned vk, TShiftState shift = 0);
-void SendChar(TWinControl* target, char32_t ch);
+void SendChar(TWinControl* target, char32_t ch, std::intptr_t keyData = 0);
 void SendKeyUp(TWinControl* target, unsigned vk, TShiftState shift = 0);
 
 // Mouse actions at a client point of control. A press captures the mouse to the control (when its

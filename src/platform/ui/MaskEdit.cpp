@@ -1,5 +1,5 @@
+#include "platform/rtl/Utf8.h"
 #include "platform/ui/Mask.h"
-#include "platform/ui/Utf8.h"
 #include <cctype>
 
 namespace ui {
@@ -22,7 +22,7 @@ void TMaskEdit::Parse()
     slots_.clear();
     saveLiterals_ = true;
     blank_ = U'_';
-    std::u32string m = ToU32(mask_);
+    std::u32string m = rtl::Utf8ToCodePoints(mask_);
     // Trailing ";save;blank" fields.
     std::size_t semi = m.find(U';');
     std::u32string body = m.substr(0, semi);
@@ -118,7 +118,7 @@ std::string TMaskEdit::EditText() const
     std::u32string out;
     for (std::size_t i = 0; i < slots_.size(); ++i)
         out.push_back(slots_[i].kind == 0 ? slots_[i].literal : (values_[i] ? values_[i] : blank_));
-    return FromU32(out);
+    return rtl::CodePointsToUtf8(out);
 }
 
 const std::string& TMaskEdit::Text() const
@@ -134,7 +134,7 @@ const std::string& TMaskEdit::Text() const
             out.push_back(values_[i] ? values_[i] : U' ');
         }
     }
-    textCache_ = FromU32(out);
+    textCache_ = rtl::CodePointsToUtf8(out);
     return textCache_;
 }
 
@@ -153,7 +153,7 @@ void TMaskEdit::SetText(const std::string& v)
         return;
     }
     // Fills the editable positions from v; literals in v are skipped where the mask has them.
-    std::u32string in = ToU32(v);
+    std::u32string in = rtl::Utf8ToCodePoints(v);
     std::vector<char32_t> values(slots_.size(), 0);
     std::size_t k = 0;
     for (std::size_t i = 0; i < slots_.size() && k < in.size(); ++i) {

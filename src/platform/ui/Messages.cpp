@@ -3,8 +3,10 @@
 #include "platform/rtl/StrUtils.h"
 
 #include "platform/ui/Application.h"
+#include "platform/ui/Backend.h"
 #include "platform/ui/Controls.h"
 #include <algorithm>
+#include <atomic>
 #include <map>
 #include <mutex>
 
@@ -96,26 +98,24 @@ short GetKeyState(unsigned vk)
     return down ? static_cast<short>(0x8000) : 0;
 }
 
-std::string CharToUtf8(char32_t ch)
+namespace {
+std::atomic<int>& BeepCounter()
 {
-    std::string out;
-    auto c = static_cast<std::uint32_t>(ch);
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-    return out;
+    static std::atomic<int> count{0};
+    return count;
+}
+}  // namespace
+
+void MessageBeep(unsigned /*type*/)
+{
+    ++BeepCounter();
+    if (Backend())
+        Backend()->Beep();
+}
+
+int MessageBeepCount()
+{
+    return BeepCounter();
 }
 
 }  // namespace ui

@@ -235,6 +235,15 @@ inline TWinControl* LParamToControl(std::intptr_t l)
     return reinterpret_cast<TWinControl*>(l);
 }
 
+// Key data (LParam of key and character messages) carries the key's scan code in bits 16 to 23,
+// as on the desktop; the input layer fills it where a control needs to know the key (the numeric
+// keypad's decimal key, scan code 0x53, types the same "." as the main keyboard's).
+constexpr unsigned SC_DECIMAL = 0x53;
+constexpr std::intptr_t KeyDataOfScanCode(unsigned scanCode)
+{
+    return static_cast<std::intptr_t>((scanCode & 0xFFu) << 16);
+}
+
 // Mouse-wheel step of one notch.
 constexpr int WHEEL_DELTA = 120;
 
@@ -252,7 +261,10 @@ short GetKeyState(unsigned vk);
 // The shift state of the keyboard as the input layer last saw it.
 TShiftState KeyboardShiftState();
 void SetKeyboardShiftState(TShiftState state);
-// UTF-8 text of one character code.
-std::string CharToUtf8(char32_t ch);
+
+// The desktop's warning sound (0 or an MB_ICON* type). Each call is counted, so that a test can
+// see that a control refused an input with a beep.
+void MessageBeep(unsigned type = 0);
+int MessageBeepCount();
 
 }  // namespace ui

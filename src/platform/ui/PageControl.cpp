@@ -41,6 +41,13 @@ void TTabSheet::SetTabVisible(bool v)
         pageControl_->Invalidate();
 }
 
+void TTabSheet::TextChanged()
+{
+    TWinControl::TextChanged();
+    if (pageControl_)
+        pageControl_->Invalidate();
+}
+
 TPageControl::TPageControl(TComponent* AOwner) : TWinControl(AOwner)
 {
     SetTabStop(true);

@@ -1,8 +1,8 @@
 // The drop-down list: rows, highlight, keys, mouse, wheel and scroll bar.
 #include "platform/ui/PopupList.h"
 
+#include "platform/rtl/Utf8.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/Utf8.h"
 #include <algorithm>
 #include <cctype>
 
@@ -152,7 +152,7 @@ void TPopupList::KeyPress(char32_t& key)
     int n = items_->Count();
     for (int step = 1; step <= n; ++step) {
         int i = (itemIndex_ + step + n) % n;
-        std::u32string s = ToU32(items_->Strings(i));
+        std::u32string s = rtl::Utf8ToCodePoints(items_->Strings(i));
         if (!s.empty() && lower(s[0]) == lower(key)) {
             Highlight(i);
             break;

@@ -249,7 +249,6 @@ void TPopupWindow::WndProc(TMessage& message)
 void TPopupWindow::PaintControl(TCanvas& canvas)
 {
     TCustomControl::PaintControl(canvas);
-    PaintScrollBars(canvas);
     canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
     canvas.Brush()->SetColor(clWindowFrame);
     canvas.FrameRect({0, 0, Width(), Height()});

@@ -98,8 +98,14 @@ public:
     void ClearSelection();
     void Clear() { SetText(""); }
     int TextLength() const;
-    // The text as shown (password characters instead of the text).
+    // The text as shown (password characters instead of the text). Selection, typing and the
+    // shown text work on the text the edit holds (TControl::Text), which a descendant's Text may
+    // present differently (a masked or framed value).
     std::string DisplayText() const;
+    // The rectangle the text is formatted in (client coordinates): the client area unless
+    // EM_SETRECT / EM_SETRECTNP (LParam: const TRect*) narrowed it; EM_GETRECT (LParam: TRect*)
+    // reads it. Controls with embedded buttons keep their text out of the buttons this way.
+    TRect EditRect() const;
 
     // Called by the native edit when the user changed the text.
     void NativeTextEdited(const std::string& text, int cursorPos);
@@ -128,6 +134,8 @@ private:
     void HideBalloonTip();
     TEditBalloonTip balloon_;
     bool balloonShown_ = false;
+    TRect editRect_;
+    bool hasEditRect_ = false;
     int maxLength_ = 0;
     char32_t passwordChar_ = 0;
     bool readOnly_ = false;

@@ -182,6 +182,32 @@ TEST(DateParsing, ShortFormsUseThisYearAndTheCenturyWindow)
     }
 }
 
+TEST(Clock, AScopeFixesNowTheImpliedYearAndTheCenturyWindow)
+{
+    const TFormatSettings fs = TFormatSettings::Neutral();
+    const TDateTime fixed = EncodeDateTime(2031, 5, 6, 10, 30, 0, 0);
+    {
+        TClockScope clock(fixed);
+        EXPECT_DOUBLE_EQ(Now(), fixed);
+        EXPECT_DOUBLE_EQ(Date(), EncodeDate(2031, 5, 6));
+        EXPECT_DOUBLE_EQ(Time(), EncodeTime(10, 30, 0, 0));
+        {
+            TClockScope inner(EncodeDate(1999, 1, 1));
+            EXPECT_DOUBLE_EQ(Now(), EncodeDate(1999, 1, 1));
+        }
+        EXPECT_DOUBLE_EQ(Now(), fixed);
+        TDateTime v = 0;
+        ASSERT_TRUE(TryStrToDate("3/7", v, fs));
+        EXPECT_DOUBLE_EQ(v, EncodeDate(2031, 3, 7));
+        ASSERT_TRUE(TryStrToDate("1/1/81", v, fs));
+        EXPECT_DOUBLE_EQ(v, EncodeDate(1981, 1, 1));
+        ASSERT_TRUE(TryStrToDate("1/1/80", v, fs));
+        EXPECT_DOUBLE_EQ(v, EncodeDate(2080, 1, 1));
+    }
+    // The system clock is back.
+    EXPECT_GT(Now(), EncodeDate(2024, 1, 1));
+}
+
 TEST(DateParsing, RefusedTexts)
 {
     TRegionalScope scope(TFormatSettings::Neutral());

@@ -101,6 +101,9 @@ TEST(FileDialogs, DesktopFiltersBecomeQtFilters)
     EXPECT_EQ(qt::QtFilterFromDesktopFilter("Text files|*.txt|All|*.*"), "Text files (*.txt);;All (*.*)");
     EXPECT_EQ(qt::QtFilterFromDesktopFilter("Pictures|*.bmp;*.jpg"), "Pictures (*.bmp *.jpg)");
     EXPECT_EQ(qt::QtFilterFromDesktopFilter(""), "");
+    // A description that names its pattern already shows it once.
+    EXPECT_EQ(qt::QtFilterFromDesktopFilter("EtherCAT ESI File (*.xml)|*.xml"), "EtherCAT ESI File (*.xml)");
+    EXPECT_EQ(qt::QtFilterFromDesktopFilter("CSV (MS-DOS) (*.csv)|*.csv|All|*.*"), "CSV (MS-DOS) (*.csv);;All (*.*)");
 }
 
 TEST(DialogService, ScriptedAnswersRestoreThePreviousServiceWhenDone)

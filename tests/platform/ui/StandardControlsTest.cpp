@@ -344,6 +344,18 @@ TEST(PageControl, TabsSwitchPagesAndChangingCanBeRefused)
     EXPECT_EQ(pages.PageCount(), 1);
 }
 
+// Edits count and select characters by the runtime codec's rule: each malformed byte of a text set
+// by the program is one character, so selecting never splits the well-formed text around it.
+TEST(Edit, MalformedBytesAreOneCharacterEach)
+{
+    TEdit edit(nullptr);
+    edit.SetText("a\xC0\x80\xC3\xA9");  // an overlong form (two malformed bytes), then e-acute
+    EXPECT_EQ(edit.TextLength(), 4);
+    edit.SetSelStart(3);
+    edit.SetSelLength(1);
+    EXPECT_EQ(edit.SelText(), "\xC3\xA9");
+}
+
 TEST(MaskEdit, TypingFillsTheMaskPositions)
 {
     struct Case {

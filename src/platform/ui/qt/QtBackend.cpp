@@ -107,6 +107,12 @@ void QtBackend::RegisterCursor(TCursor index, const TBitmap& image, TPoint hotSp
     cursors_[index] = QCursor(QPixmap::fromImage(ImageCopy(image)), hotSpot.X, hotSpot.Y);
 }
 
+void QtBackend::Beep()
+{
+    if (ApplicationExists() && !IsOffscreen())
+        QApplication::beep();
+}
+
 int QtBackend::ShowPopupMenu(const std::vector<TMenuEntry>& items, TPoint screenPos)
 {
     EnsureApplication();

@@ -42,12 +42,14 @@ public:
     void HidePopup(TPopupWindow* popup) override;
     void ShowHint(const std::string& text, TPoint screenPos, int maxWidth) override;
     void SetScreenCursor(TCursor cursor) override;
+    void Beep() override;
     int ShowPopupMenu(const std::vector<TMenuEntry>& items, TPoint screenPos) override;
     void RegisterCursor(TCursor index, const TBitmap& image, TPoint hotSpot) override;
 
     IDialogService* NativeDialogs() override;
     bool ClipboardText(std::string& text) override;
     void SetClipboardText(const std::string& text) override;
+    unsigned StartDrag(TControl* source, const TDragData& data, unsigned okEffects, IDropSource* feedback) override;
 
     // The native widget of a control (nullptr when it has none).
     QWidget* WidgetOf(const TControl* control) const;

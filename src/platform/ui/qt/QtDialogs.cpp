@@ -26,7 +26,11 @@ std::string QtFilterFromDesktopFilter(const std::string& filter)
                 c = ' ';
         if (!out.empty())
             out += ";;";
-        out += parts[i] + " (" + patterns + ")";
+        // A description that already shows its pattern ("ESI File (*.xml)") keeps it once.
+        const std::string shown = "(" + patterns + ")";
+        const std::string& text = parts[i];
+        bool hasIt = text.size() >= shown.size() && text.compare(text.size() - shown.size(), shown.size(), shown) == 0;
+        out += hasIt ? text : text + " " + shown;
     }
     return out;
 }

@@ -104,11 +104,15 @@ void DeliverKey(TWinControl* control, const QKeyEvent& e, bool press)
         else if ((shift & ssCtrl) && vk >= 'A' && vk <= 'Z')
             ch = static_cast<char32_t>(vk - 'A' + 1);
     }
+    // The keypad's decimal key is told apart by its scan code, as on the desktop.
+    const bool keypadDecimal =
+        (e.modifiers() & Qt::KeypadModifier) && (e.key() == Qt::Key_Period || e.key() == Qt::Key_Comma);
+    const std::intptr_t keyData = keypadDecimal ? KeyDataOfScanCode(SC_DECIMAL) : 0;
     SetKeyboardShiftState(shift);
     GetApplication()->Guard(control, [&] {
         SendKeyDown(control, vk, shift);
         if (ch)
-            SendChar(control, ch);
+            SendChar(control, ch, keyData);
     });
 }
 

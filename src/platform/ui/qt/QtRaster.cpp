@@ -178,14 +178,19 @@ void QtBackend::DrawThemedPart(const TRasterTarget& target, TThemedPart part, un
     }
     case TThemedPart::ComboButton:
     case TThemedPart::SpinUp:
-    case TThemedPart::SpinDown: {
+    case TThemedPart::SpinDown:
+    case TThemedPart::SpinLeft:
+    case TThemedPart::SpinRight: {
         QStyleOption o;
         o.rect = rect;
         o.state = st | QStyle::State_Raised;
         style->drawPrimitive(QStyle::PE_PanelButtonTool, &o, &*p);
         o.rect = rect.adjusted(2, 2, -2, -2);
-        style->drawPrimitive(part == TThemedPart::SpinUp ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown,
-                             &o, &*p);
+        const QStyle::PrimitiveElement arrow = part == TThemedPart::SpinUp      ? QStyle::PE_IndicatorArrowUp
+                                               : part == TThemedPart::SpinLeft  ? QStyle::PE_IndicatorArrowLeft
+                                               : part == TThemedPart::SpinRight ? QStyle::PE_IndicatorArrowRight
+                                                                                : QStyle::PE_IndicatorArrowDown;
+        style->drawPrimitive(arrow, &o, &*p);
         break;
     }
     case TThemedPart::HeaderItem: {

@@ -9,6 +9,7 @@
 #include "platform/ui/PopupWindow.h"
 #include "platform/ui/StdCtrls.h"
 #include "platform/ui/qt/QtBackend.h"
+#include "platform/ui/qt/QtDragDrop.h"
 #include "platform/ui/qt/QtInput.h"
 #include "platform/ui/qt/QtSupport.h"
 #include <QApplication>
@@ -38,6 +39,8 @@ public:
     {
         this->setMouseTracking(true);
         this->setAttribute(Qt::WA_InputMethodEnabled, true);
+        // Drags reach the control when it takes drops (DragDrop.h); else the widget's own handling.
+        this->setAcceptDrops(true);
     }
     TWinControl* Control() const { return control_; }
     void Detach() { control_ = nullptr; }
@@ -69,6 +72,13 @@ protected:
         case QEvent::Wheel:
             DeliverWheel(control_, *static_cast<QWheelEvent*>(e));
             return true;
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::DragLeave:
+        case QEvent::Drop:
+            if (DeliverNativeDrag(control_, e))
+                return true;
+            break;
         case QEvent::Leave:
             DeliverLeave(control_);
             break;
@@ -386,6 +396,16 @@ void QtBackend::Sync(TControl* control, QWidget* w, TChangeAspect aspect)
         ew->setReadOnly(e->ReadOnly());
         ew->setMaxLength(e->MaxLength() > 0 ? e->MaxLength() : 32767);
         ew->setEchoMode(e->PasswordChar() ? QLineEdit::Password : QLineEdit::Normal);
+        const Qt::Alignment align = e->Alignment() == TAlignment::taRightJustify ? Qt::AlignRight
+                                    : e->Alignment() == TAlignment::taCenter     ? Qt::AlignHCenter
+                                                                                 : Qt::AlignLeft;
+        if (ew->alignment() != (align | Qt::AlignVCenter))
+            ew->setAlignment(align | Qt::AlignVCenter);
+        // The edit rectangle keeps the text out of embedded buttons.
+        const TRect client = e->ClientRect(), er = e->EditRect();
+        const QMargins margins(std::max(0, er.Left - 1), 0, std::max(0, client.Right - er.Right - 1), 0);
+        if (ew->textMargins() != margins)
+            ew->setTextMargins(margins);
         if (e->SelLength() > 0)
             ew->setSelection(e->SelStart(), e->SelLength());
         else

@@ -1,10 +1,14 @@
 // Updater stand-in: checks the update job written by the configurator beside this program and
-// reports the transfer it would make. Sending images to a converter is not done here.
+// reports the transfer it would make, on its output and in a window. Sending images to a converter
+// is not done here.
 #include "UpdateJob.h"
+#include "VerdictWindow.h"
 
 #include <filesystem>
 #include <iostream>
+#include <string>
 #include <system_error>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -22,13 +26,18 @@ int main(int argc, char** argv)
     (void)argc;
     const fs::path jobFile = ProgramFolder(argv[0]) / "Ethernet_Update.xml";
     const updater::CheckResult result = updater::CheckJobFile(jobFile);
+    std::vector<std::string> report;
     if (!result.ok()) {
-        std::cout << "Update job " << jobFile.string() << " refused:\n";
+        report.push_back("Update job " + jobFile.string() + " refused:");
         for (const auto& e : result.errors)
-            std::cout << "  " << e << "\n";
-        return 1;
+            report.push_back("  " + e);
+    } else {
+        report = updater::DescribeTransfer(result.job);
     }
-    for (const auto& line : updater::DescribeTransfer(result.job))
+    for (const auto& line : report)
         std::cout << line << "\n";
-    return 0;
+    std::cout.flush();
+    // The user sees the verdict too, where there is a screen.
+    updater::ShowVerdictWindow(result.ok(), report);
+    return result.ok() ? 0 : 1;
 }

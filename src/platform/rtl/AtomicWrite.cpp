@@ -1,0 +1,197 @@
+// Replacing a file whole: the new content goes to a temporary file beside the target, is flushed
+// to disk and renamed over the target, so an interrupted save never leaves a half-written file.
+//
+// The temporary is a hidden file named after the target: "." + up to 32 bytes of the target's
+// name + "." + a hash of the whole name + "." + six random characters. The name stays short for
+// any legal target name, and a temporary that an interrupted save left behind is recognised as
+// belonging to its target. While a save writes its temporary it holds a lock on it; a temporary of
+// the same target that nobody holds is left over from a save that died, and the next save of the
+// target removes it.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Format.h"
+#include "platform/rtl/Streams.h"
+
+namespace rtl {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kNamePrefix = 32;  // bytes of the target's name in a temporary's name
+constexpr int kMaxLinks = 40;            // symbolic links followed before giving up (as the kernel does)
+constexpr const char* kRandomPart = "XXXXXX";
+
+[[noreturn]] void Refuse(const std::string& fileName, const std::string& reason)
+{
+    throw EFCreateError(Fmt(msg::FCreateError, fileName, reason));
+}
+
+// The file a save replaces: the target itself, or the file its symbolic link (chain) leads to, so
+// that the link stays a link and its target gets the new content.
+fs::path FinalTarget(const std::string& fileName)
+{
+    fs::path p(fileName);
+    for (int links = 0;; ++links) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(p, ec)))
+            return p;
+        if (links == kMaxLinks)
+            Refuse(fileName, std::strerror(ELOOP));
+        const fs::path to = fs::read_symlink(p, ec);
+        if (ec)
+            Refuse(fileName, ec.message());
+        p = to.is_absolute() ? to : p.parent_path() / to;
+    }
+}
+
+// The start of a name cut at a character boundary of its UTF-8.
+std::string Prefix(const std::string& name)
+{
+    std::size_t n = std::min(name.size(), kNamePrefix);
+    while (n > 0 && n < name.size() && (static_cast<unsigned char>(name[n]) & 0xC0) == 0x80)
+        --n;
+    return name.substr(0, n);
+}
+
+// "." + prefix + "." + hash + "." : what every temporary of this target's name starts with.
+std::string TemporaryStem(const std::string& name)
+{
+    std::uint32_t hash = 2166136261u;  // FNV-1a
+    for (unsigned char c : name)
+        hash = (hash ^ c) * 16777619u;
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%08x", static_cast<unsigned>(hash));
+    return "." + Prefix(name) + "." + hex + ".";
+}
+
+// Removes the temporaries of this target that no running save holds.
+void RemoveStaleTemporaries(const fs::path& dir, const std::string& stem)
+{
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() != stem.size() + std::strlen(kRandomPart) || name.compare(0, stem.size(), stem) != 0)
+            continue;
+        const int fd = ::open(it->path().c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (fd < 0)
+            continue;
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(it->path().c_str());
+        ::close(fd);
+    }
+}
+
+// A target whose permissions allow no writing (or not to us) is not replaced.
+void CheckWritable(const std::string& fileName, const fs::path& target, const struct stat& st)
+{
+    if (S_ISREG(st.st_mode) && ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0))
+        Refuse(fileName, "The file is read-only");
+}
+
+int WriteAll(int fd, const std::string& bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+// The rename is on disk only once the folder is: flush it too (a failure here changes nothing
+// the user can act on, the file is in place).
+void SyncFolder(const fs::path& dir)
+{
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+}  // namespace
+
+PendingFile::PendingFile(const std::string& fileName, const std::string& bytes) : fileName_(fileName)
+{
+    const fs::path target = FinalTarget(fileName);
+    const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    struct stat st {};
+    const bool exists = ::stat(target.c_str(), &st) == 0;
+    if (exists)
+        CheckWritable(fileName, target, st);
+
+    const std::string stem = TemporaryStem(target.filename().string());
+    RemoveStaleTemporaries(dir, stem);
+    std::string temporary = (dir / (stem + kRandomPart)).string();
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        Refuse(fileName, std::strerror(errno));
+    // Held until the temporary is renamed or removed: a save running beside this one does not
+    // take it for a left-over.
+    ::flock(fd, LOCK_EX);
+
+    int err = WriteAll(fd, bytes);
+    // A replaced file keeps its permissions; a new one is readable by all, writable by its owner.
+    if (err == 0 && ::fchmod(fd, exists ? (st.st_mode & 07777) : 0644) != 0)
+        err = errno;
+    if (err == 0 && ::fsync(fd) != 0)
+        err = errno;
+    if (err != 0) {
+        ::unlink(temporary.c_str());
+        ::close(fd);
+        Refuse(fileName, std::strerror(err));
+    }
+    target_ = target.string();
+    temporary_ = std::move(temporary);
+    fd_ = fd;
+}
+
+PendingFile::~PendingFile()
+{
+    if (!temporary_.empty())
+        ::unlink(temporary_.c_str());
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+void PendingFile::Commit()
+{
+    if (temporary_.empty())
+        return;
+    // The content is on disk (fsync succeeded); the rename happens while the lock is still held.
+    const int err = ::rename(temporary_.c_str(), target_.c_str()) == 0 ? 0 : errno;
+    if (err != 0)
+        ::unlink(temporary_.c_str());
+    temporary_.clear();
+    ::close(fd_);
+    fd_ = -1;
+    if (err != 0)
+        Refuse(fileName_, std::strerror(err));
+    const fs::path target(target_);
+    SyncFolder(target.has_parent_path() ? target.parent_path() : fs::path("."));
+}
+
+void WriteFileAtomic(const std::string& fileName, const std::string& bytes)
+{
+    PendingFile(fileName, bytes).Commit();
+}
+
+}  // namespace rtl
