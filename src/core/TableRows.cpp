@@ -45,25 +45,41 @@ std::optional<xml::Document> Load_If_Exists(const std::filesystem::path& file)
     return doc;
 }
 
-xml::Element Required_Child(const xml::Element& parent, std::string_view name, const std::filesystem::path& file)
-{
-    xml::Element e = parent.ChildByName(name);
-    if (!e)
-        throw xml::XmlError(file.string(), "element " + std::string(name) + " is missing");
-    return e;
-}
-
 }  // namespace
 
-std::optional<TEtherCAT_Slave_Table> Read_EtherCAT_Slave_File(const std::filesystem::path& file)
+std::optional<TEtherCAT_Slave_Table> Load_EtherCAT_Slave_Table(const std::filesystem::path& file)
 {
     auto doc = Load_If_Exists(file);
     if (!doc)
         return std::nullopt;
-    const xml::Element vars = Required_Child(doc->DocumentElement(), "EtherCAT_Slave_Variables", file);
+    const xml::Element vars = doc->DocumentElement().ChildByName(EtherCAT_Variables_Element);
+    const xml::Element toMaster = vars.ChildByName(EtherCAT_Slave_To_Master_Element);
+    const xml::Element toSlave = vars.ChildByName(EtherCAT_Master_To_Slave_Element);
     TEtherCAT_Slave_Table table;
-    table.Slave_To_Master = Read_Table_Rows(Required_Child(vars, "EtherCAT_Slave_To_Master", file));
-    table.Master_To_Slave = Read_Table_Rows(Required_Child(vars, "EtherCAT_Master_To_Slave", file));
+    table.Has_Variables = static_cast<bool>(vars);
+    table.Has_Slave_To_Master = static_cast<bool>(toMaster);
+    table.Has_Master_To_Slave = static_cast<bool>(toSlave);
+    if (toMaster)
+        table.Slave_To_Master = Read_Table_Rows(toMaster);
+    if (toSlave)
+        table.Master_To_Slave = Read_Table_Rows(toSlave);
+    return table;
+}
+
+std::optional<TEtherCAT_Slave_Table> Read_EtherCAT_Slave_File(const std::filesystem::path& file)
+{
+    auto table = Load_EtherCAT_Slave_Table(file);
+    if (!table)
+        return table;
+    auto missing = [&](std::string_view name) {
+        throw xml::XmlError(file.string(), "element " + std::string(name) + " is missing");
+    };
+    if (!table->Has_Variables)
+        missing(EtherCAT_Variables_Element);
+    if (!table->Has_Slave_To_Master)
+        missing(EtherCAT_Slave_To_Master_Element);
+    if (!table->Has_Master_To_Slave)
+        missing(EtherCAT_Master_To_Slave_Element);
     return table;
 }
 

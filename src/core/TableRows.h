@@ -38,14 +38,28 @@ std::vector<TTableRow> Read_Table_Rows(const xml::Element& section);
 struct TEtherCAT_Slave_Table {
     std::vector<TTableRow> Slave_To_Master;  // the master's inputs
     std::vector<TTableRow> Master_To_Slave;  // the master's outputs
+    // Whether the file holds EtherCAT_Slave_Variables and, inside it, each direction's section.
+    bool Has_Variables = true;
+    bool Has_Slave_To_Master = true;
+    bool Has_Master_To_Slave = true;
 };
 
-// nullopt when the file does not exist. Throws xml::XmlError naming the file when it is not
-// well-formed or lacks EtherCAT_Slave_Variables or one of its two direction sections.
+// Names of the elements of EtherCAT_Slave.xml.
+inline constexpr std::string_view EtherCAT_Variables_Element = "EtherCAT_Slave_Variables";
+inline constexpr std::string_view EtherCAT_Slave_To_Master_Element = "EtherCAT_Slave_To_Master";
+inline constexpr std::string_view EtherCAT_Master_To_Slave_Element = "EtherCAT_Master_To_Slave";
+
+// What the file holds, a missing section giving no rows and its flag false (the variables dialog
+// loads the other direction). nullopt when the file does not exist. Throws xml::XmlError naming
+// the file when it cannot be read or is not well-formed.
+std::optional<TEtherCAT_Slave_Table> Load_EtherCAT_Slave_Table(const std::filesystem::path& file);
+
+// The same for the compilers, which need both sections: throws xml::XmlError naming the file also
+// when it lacks EtherCAT_Slave_Variables or one of its two direction sections.
 std::optional<TEtherCAT_Slave_Table> Read_EtherCAT_Slave_File(const std::filesystem::path& file);
 
 // The connection rows under the root; nullopt when the file does not exist. Throws xml::XmlError
-// naming the file when it is not well-formed.
+// naming the file when it cannot be read or is not well-formed.
 std::optional<std::vector<TTableRow>> Read_EtherNetIP_Master_Rules_File(const std::filesystem::path& file);
 
 }  // namespace core

@@ -1,6 +1,7 @@
 #include "core/UBootJob.h"
 
 #include <string_view>
+#include <system_error>
 
 #include "common/UMaker.h"
 #include "platform/sys/IcmpEcho.h"
@@ -128,6 +129,14 @@ TEchoFunction System_Echo()
         request.host = host;
         return sys::IcmpEcho(request);
     };
+}
+
+int Get_Type_Dev(xml::Document& doc, const std::filesystem::path& parGen)
+{
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(parGen, ec))
+        doc.LoadFromFile(parGen);
+    return 0;
 }
 
 }  // namespace core

@@ -52,4 +52,9 @@ bool Send_Ping(const std::string& host, TPingState& state, const TEchoFunction& 
 // The system's echo: 1024 data bytes, 400 ms to answer.
 TEchoFunction System_Echo();
 
+// The device-search panel's type query: loads ParGen.xml into doc when the file exists (doc stays
+// as it was otherwise) and returns 0, the one device type there is. Throws xml::XmlError naming
+// the file when it exists but cannot be parsed.
+int Get_Type_Dev(xml::Document& doc, const std::filesystem::path& parGen);
+
 }  // namespace core

@@ -4,6 +4,7 @@
 
 #include "common/NumConv.h"
 #include "common/UComon.h"
+#include "core/EtherCATSlaveVars.h"
 #include "core/ParGenFile.h"
 #include "core/TableRows.h"
 #include "core/UnsignedNumber.h"
@@ -116,6 +117,7 @@ TESI_Data Load_EtherCAT_Slave_Data(const std::filesystem::path& parGen, const st
             d.Node_Address = static_cast<std::uint16_t>(Str_To_Int_Def(*v, 1));
     }
     if (const auto table = Read_EtherCAT_Slave_File(etherCATSlave)) {
+        Check_String_Lengths(*table, etherCATSlave);
         Load_Direction(table->Slave_To_Master, "EtherCAT_Slave_To_Master", etherCATSlave, d.Inputs,
                        &d.Input_Byte_Count);
         Load_Direction(table->Master_To_Slave, "EtherCAT_Master_To_Slave", etherCATSlave, d.Outputs, nullptr);

@@ -5,6 +5,7 @@
 
 #include "common/UComon.h"
 #include "core/EtherCATBank.h"
+#include "core/EtherCATSlaveVars.h"
 #include "core/EtherNetIPBank.h"
 #include "core/GeneralBank.h"
 #include "core/LittleEndian.h"
@@ -37,6 +38,8 @@ void Build_Banks(TBankStorage& out, const TBankSources& src)
     const auto parGen = TParGenFile::Open(src.ParGen);
     const auto variables = Read_EtherCAT_Slave_File(src.EtherCAT_Slave);
     const auto connections = Read_EtherNetIP_Master_Rules_File(src.EtherNetIP_Master_Rules);
+    if (variables)
+        Check_String_Lengths(*variables, src.EtherCAT_Slave);
 
     auto s = std::make_unique<TBankStorage>();
     Init_General_Bank(*s);

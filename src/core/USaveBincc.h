@@ -20,8 +20,9 @@ struct TBankSources {
 };
 
 // Builds both images of the given files into `out`. When a file cannot be parsed, lacks a
-// required section or holds more than the tables take, the error (naming the file) is thrown and
-// `out` keeps what it held before.
+// required section, holds more than the tables take or an enabled String variable whose length one
+// byte cannot carry (1 to 255), the error (naming the file, and the row where one is at fault) is
+// thrown and `out` keeps what it held before.
 void Build_Banks(TBankStorage& out, const TBankSources& sources);
 
 // The bank files could not be written; what() names the file that failed and why, Files the

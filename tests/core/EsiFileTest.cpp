@@ -248,16 +248,14 @@ TEST_F(EsiFile, LengthsThatDoNotFitTheFileAreRefusedNamingTheRow)
     }
 }
 
-TEST_F(EsiFile, LengthsUpToTheBitLimitAreWrittenAndTheirSumDoesNotOverflow)
+TEST_F(EsiFile, InputLengthsUpToTheLimitAreCountedWithoutOverflow)
 {
-    // Nine inputs of the largest length sum to more than 2^31 - 1 bytes; a fixed-size output's
-    // length is not used at all.
-    Variables(Rows(9, "String", "268435455", "s"), Row("UInt8", "2147483647", "o"));
+    // A fixed-size input counts the bytes its Length states: nine of the largest length sum to more
+    // than 2^31 - 1 bytes. A fixed-size output's length is not used at all.
+    Variables(Rows(9, "Int32", "268435455", "s"), Row("UInt8", "2147483647", "o"));
     const auto d = Load_EtherCAT_Slave_Data(dir / "ParGen.xml", dir / "EtherCAT_Slave.xml");
     EXPECT_EQ(d.Input_Byte_Count, 9 * std::int64_t{268435455});
     const std::string text = Generate();
-    EXPECT_NE(text.find("<BitLen>2147483640</BitLen>"), std::string::npos);
-    EXPECT_NE(text.find("<DataType>STRING(268435455)</DataType>"), std::string::npos);
     EXPECT_NE(text.find("<Sm StartAddress=\"#x1B0000FE8\" ControlByte=\"#x64\""), std::string::npos);
 }
 

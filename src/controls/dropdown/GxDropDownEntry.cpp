@@ -11,9 +11,9 @@
 #include "platform/rtl/Format.h"
 #include "platform/rtl/Regional.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/rtl/Utf8.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Forms.h"
-#include "platform/ui/Utf8.h"
 
 namespace dropdown {
 
@@ -34,19 +34,19 @@ const std::string& ThousandSeparator()
 // The thousand separator as one character, or 0 when it is none or longer.
 char32_t ThousandChar()
 {
-    const std::u32string ts = ToU32(ThousandSeparator());
+    const std::u32string ts = rtl::Utf8ToCodePoints(ThousandSeparator());
     return ts.size() == 1 ? ts[0] : 0;
 }
 
 int Length(const std::string& s)
 {
-    return static_cast<int>(ToU32(s).size());
+    return static_cast<int>(rtl::Utf8ToCodePoints(s).size());
 }
 
 // 1-based position of the first c in s (code points), 0 when absent.
 int PosOf(char32_t c, const std::string& s)
 {
-    const std::u32string u = ToU32(s);
+    const std::u32string u = rtl::Utf8ToCodePoints(s);
     const auto at = u.find(c);
     return at == std::u32string::npos ? 0 : static_cast<int>(at) + 1;
 }
@@ -82,13 +82,13 @@ int TGxCustomDropDown::ValueLength() const
 
 const std::string& TGxCustomDropDown::Text() const
 {
-    std::u32string raw = ToU32(RawText());
-    const std::u32string prefix = ToU32(FPrefix), suffix = ToU32(FSuffix);
+    std::u32string raw = rtl::Utf8ToCodePoints(RawText());
+    const std::u32string prefix = rtl::Utf8ToCodePoints(FPrefix), suffix = rtl::Utf8ToCodePoints(FSuffix);
     if (!prefix.empty() && raw.compare(0, prefix.size(), prefix) == 0)
         raw.erase(0, prefix.size());
     if (!suffix.empty() && raw.size() >= suffix.size())
         raw.erase(raw.size() - suffix.size());
-    FValueCache = FromU32(raw);
+    FValueCache = rtl::CodePointsToUtf8(raw);
     return FValueCache;
 }
 
@@ -322,7 +322,7 @@ bool TGxCustomDropDown::SeparatorTooClose(const std::string& V, int Caret) const
     const char32_t ts = ThousandChar();
     if (ts == 0 || !Contains(V, ts))
         return false;
-    std::u32string rest = ToU32(V);
+    std::u32string rest = rtl::Utf8ToCodePoints(V);
     int d = static_cast<int>(rest.size());
     int c = Caret - PrefixLength();
     bool near = false;
@@ -493,13 +493,13 @@ void TGxCustomDropDown::TypedChar(char32_t& Key)
         break;
     }
     case TDropDownEditType::etUppercase: {
-        const std::string upper = rtl::AnsiUpperCase(CharToUtf8(c));
-        own(ToU32(upper).empty() ? c : ToU32(upper)[0]);
+        const std::string upper = rtl::AnsiUpperCase(rtl::CodePointToUtf8(c));
+        own(rtl::Utf8ToCodePoints(upper).empty() ? c : rtl::Utf8ToCodePoints(upper)[0]);
         break;
     }
     case TDropDownEditType::etLowerCase: {
-        const std::string lower = rtl::AnsiLowerCase(CharToUtf8(c));
-        own(ToU32(lower).empty() ? c : ToU32(lower)[0]);
+        const std::string lower = rtl::AnsiLowerCase(rtl::CodePointToUtf8(c));
+        own(rtl::Utf8ToCodePoints(lower).empty() ? c : rtl::Utf8ToCodePoints(lower)[0]);
         break;
     }
     case TDropDownEditType::etMixedCase: {
@@ -513,7 +513,7 @@ void TGxCustomDropDown::TypedChar(char32_t& Key)
             break;
         modified();
         if (IsRangeSeparator(c)) {
-            const std::u32string raw = ToU32(RawText());
+            const std::u32string raw = rtl::Utf8ToCodePoints(RawText());
             const int caret = SelStart();
             const bool before = caret > 0 && caret - 1 < static_cast<int>(raw.size()) &&
                                 IsRangeSeparator(raw[static_cast<std::size_t>(caret - 1)]);
@@ -594,12 +594,12 @@ bool TGxCustomDropDown::CaretKeyRules(unsigned& Key, TShiftState Shift)
         }
     }
     if (Key == VK_DELETE && SelStart() >= p) {
-        std::u32string v = ToU32(Text());
+        std::u32string v = rtl::Utf8ToCodePoints(Text());
         const int from = SelStart() - p;
         const int count = SelLength() > 0 ? SelLength() : 1;
         if (from < static_cast<int>(v.size()))
             v.erase(static_cast<std::size_t>(from), static_cast<std::size_t>(count));
-        if (FLengthLimit > 0 && IntegerLength(FromU32(v)) - 1 > FLengthLimit)
+        if (FLengthLimit > 0 && IntegerLength(rtl::CodePointsToUtf8(v)) - 1 > FLengthLimit)
             return drop();
         SetIsModified(true);
     }
@@ -639,12 +639,12 @@ void TGxCustomDropDown::Paste()
         return;
     const std::string pasted = Clipboard()->AsText();
     const int p = PrefixLength();
-    std::u32string v = ToU32(Text());
+    std::u32string v = rtl::Utf8ToCodePoints(Text());
     const int from = std::clamp(SelStart() - p, 0, static_cast<int>(v.size()));
     const int count = std::min(SelLength(), static_cast<int>(v.size()) - from);
     const int oldStart = SelStart(), oldLength = SelLength();
-    v.replace(static_cast<std::size_t>(from), static_cast<std::size_t>(count), ToU32(pasted));
-    const std::string n = FromU32(v);
+    v.replace(static_cast<std::size_t>(from), static_cast<std::size_t>(count), rtl::Utf8ToCodePoints(pasted));
+    const std::string n = rtl::CodePointsToUtf8(v);
     const int pastedLength = Length(pasted);
     const auto caretAfter = [&] {
         if (oldLength > 0) {
@@ -663,7 +663,7 @@ void TGxCustomDropDown::Paste()
         return;
     const char ds = DecimalSeparator();
     const auto all = [&](auto ok) {
-        for (const char32_t c : ToU32(n))
+        for (const char32_t c : rtl::Utf8ToCodePoints(n))
             if (!ok(c))
                 return false;
         return true;

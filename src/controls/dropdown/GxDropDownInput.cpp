@@ -2,9 +2,9 @@
 #include <algorithm>
 
 #include "controls/dropdown/GxDropDown.h"
+#include "platform/rtl/Utf8.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
-#include "platform/ui/Utf8.h"
 
 namespace dropdown {
 
@@ -202,11 +202,11 @@ int TGxCustomDropDown::CharFromPos(int X) const
 {
     TCanvas measure;
     measure.Font()->Assign(*Font());
-    const std::u32string text = ToU32(DisplayText());
+    const std::u32string text = rtl::Utf8ToCodePoints(DisplayText());
     const int x = X - FEditRect.Left;
     int previous = 0;
     for (std::size_t i = 1; i <= text.size(); ++i) {
-        const int w = measure.TextWidth(FromU32(text.substr(0, i)));
+        const int w = measure.TextWidth(rtl::CodePointsToUtf8(text.substr(0, i)));
         if (x < (previous + w) / 2 + (previous + w) % 2)
             return static_cast<int>(i) - 1;
         previous = w;

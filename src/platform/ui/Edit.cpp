@@ -192,11 +192,7 @@ void TCustomEdit::SetAlignment(TAlignment v)
 
 int TCustomEdit::TextLength() const
 {
-<<<<<<< HEAD
-    return static_cast<int>(rtl::Utf8ToCodePoints(Text()).size());
-=======
-    return static_cast<int>(ToU32(TControl::Text()).size());
->>>>>>> main
+    return static_cast<int>(rtl::Utf8ToCodePoints(TControl::Text()).size());
 }
 
 void TCustomEdit::SetSelStart(int v)
@@ -214,24 +210,14 @@ void TCustomEdit::SetSelLength(int v)
 
 std::string TCustomEdit::SelText() const
 {
-<<<<<<< HEAD
-    std::u32string u = rtl::Utf8ToCodePoints(Text());
+    std::u32string u = rtl::Utf8ToCodePoints(TControl::Text());
     return rtl::CodePointsToUtf8(u.substr(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_)));
-=======
-    std::u32string u = ToU32(TControl::Text());
-    return FromU32(u.substr(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_)));
->>>>>>> main
 }
 
 void TCustomEdit::SetSelText(const std::string& v)
 {
-<<<<<<< HEAD
-    std::u32string u = rtl::Utf8ToCodePoints(Text());
+    std::u32string u = rtl::Utf8ToCodePoints(TControl::Text());
     std::u32string ins = rtl::Utf8ToCodePoints(ApplyCase(v));
-=======
-    std::u32string u = ToU32(TControl::Text());
-    std::u32string ins = ToU32(ApplyCase(v));
->>>>>>> main
     int start = std::clamp(selStart_, 0, static_cast<int>(u.size()));
     int len = std::clamp(selLength_, 0, static_cast<int>(u.size()) - start);
     if (maxLength_ > 0) {
@@ -264,13 +250,8 @@ TRect TCustomEdit::EditRect() const
 std::string TCustomEdit::DisplayText() const
 {
     if (passwordChar_ == 0)
-<<<<<<< HEAD
-        return Text();
-    return rtl::CodePointsToUtf8(std::u32string(static_cast<std::size_t>(TextLength()), passwordChar_));
-=======
         return TControl::Text();
-    return FromU32(std::u32string(static_cast<std::size_t>(TextLength()), passwordChar_));
->>>>>>> main
+    return rtl::CodePointsToUtf8(std::u32string(static_cast<std::size_t>(TextLength()), passwordChar_));
 }
 
 bool TCustomEdit::AcceptChar(char32_t ch, int /*pos*/) const
