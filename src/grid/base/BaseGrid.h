@@ -117,6 +117,7 @@ public:
     void SetNormalRowCount(int v) { normalRowCount_ = v; }
     bool HasCellProps() const { return hasCellProps_; }
     void NoteCellPropsCreated() { hasCellProps_ = true; }
+    void ResetHasCellProps() { hasCellProps_ = false; }
     TGxGridUndoRedo* UndoRedo() const { return undoRedo_; }
     // Links the undo store and sets this grid as its Grid.
     void SetUndoRedo(TGxGridUndoRedo* v);

@@ -147,7 +147,13 @@ void TBaseGrid::SetGraphicObjectEx(int c, int r, TObject* Value)
     const bool wasEmpty = GetCellEx(c, r).empty();
     if (wasEmpty)
         SetCellEx(c, r, " ");
-    GetCellProperties(c, r)->SetGraphicObject(Value);
+    TCellProperties* props = GetCellProperties(c, r);
+    // The graphic replaced goes when the cell owned it; a shared or foreign one stays alive.
+    TObject* old = props->GraphicObject();
+    const bool ownedOld = old && old != Value && props->OwnsGraphic();
+    props->SetGraphicObject(Value);
+    if (ownedOld)
+        delete old;
     if (wasEmpty)
         SetCellEx(c, r, "");
 }

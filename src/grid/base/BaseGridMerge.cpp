@@ -184,26 +184,19 @@ bool TBaseGrid::ColSpanIdentical(int ACol1, int ACol2) const
 
 // --- geometry -------------------------------------------------------------------------------------
 
+// Offsets come from the framework's position tree (the framework draws no lines of its own here,
+// so they are sums of widths and heights).
 ui::TRect TBaseGrid::CalcCellRect(int c, int r) const
 {
-    int left = 0, top = 0;
-    for (int i = 0; i < c; ++i)
-        left += ColWidths(i);
-    for (int j = 0; j < r; ++j)
-        top += RowHeights(j);
+    const int left = static_cast<int>(ColumnOffset(c));
+    const int top = static_cast<int>(RowOffset(r));
     ui::TRect rect{left, top, left + ColWidths(c), top + RowHeights(r)};
     int dx = 0, dy = 0;
     const ui::TRect topLeft = ui::TStringGrid::CellRect(LeftCol(), TopRow());
-    if (c >= FixedCols()) {
-        for (int i = 0; i < LeftCol(); ++i)
-            dx -= ColWidths(i);
-        dx += topLeft.Left;
-    }
-    if (r >= FixedRows()) {
-        for (int j = 0; j < TopRow(); ++j)
-            dy -= RowHeights(j);
-        dy += topLeft.Top;
-    }
+    if (c >= FixedCols())
+        dx = topLeft.Left - static_cast<int>(ColumnOffset(LeftCol()));
+    if (r >= FixedRows())
+        dy = topLeft.Top - static_cast<int>(RowOffset(TopRow()));
     return rect.Offset(dx, dy);
 }
 

@@ -55,7 +55,8 @@ ui::TPoint TCellProperties::GetBaseCell(int c, int r) const
 
 bool TCellProperties::OwnsGraphic() const
 {
-    return dynamic_cast<const TCellGraphicBase*>(graphic_) != nullptr;
+    const auto* graphic = dynamic_cast<const TCellGraphicBase*>(graphic_);
+    return graphic && !graphic->SharedByCells();
 }
 
 void TCellProperties::RepaintOwnerCell()

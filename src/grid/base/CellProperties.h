@@ -15,9 +15,13 @@ namespace gx {
 class TBaseGrid;
 
 // Base of the cell graphic object (TCellGraphic derives from it). A cell's properties own and free
-// a graphic of this kind; any other object stored as a cell's graphic belongs to whoever stored it.
-// The check goes by type, so a class that merely shares the name is never taken for one.
-class TCellGraphicBase : public TObject {};
+// a graphic of this kind unless it says it is shared by many cells (a column's virtual check box,
+// the row-select graphic); any other object stored as a cell's graphic belongs to whoever stored
+// it. The check goes by type, so a class that merely shares the name is never taken for one.
+class TCellGraphicBase : public TObject {
+public:
+    virtual bool SharedByCells() const { return false; }
+};
 
 class TCellProperties : public ui::CellExtension {
 public:
@@ -40,7 +44,8 @@ public:
     void SetCellObject(TObject* v) { cellObject_ = v; }
     TObject* GraphicObject() const { return graphic_; }
     void SetGraphicObject(TObject* v) { graphic_ = v; }
-    // The graphic is owned (freed with the cell's properties) only when it is a TCellGraphicBase.
+    // The graphic is owned (freed with the cell's properties) only when it is a TCellGraphicBase
+    // that is not shared by many cells.
     bool OwnsGraphic() const;
 
     ui::TBrushStyle BrushStyle() const { return brushStyle_; }

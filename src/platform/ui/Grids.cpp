@@ -28,70 +28,53 @@ TCustomGrid::Axis TCustomGrid::RowAxis() const
 
 int TCustomGrid::SizeAt(const Axis& a, int i)
 {
-    return i < 0 || i >= a.count ? a.defaultSize : a.sizes[static_cast<std::size_t>(i)];
+    return i < 0 || i >= a.count ? a.defaultSize : a.sizes.Size(i);
 }
 
-bool TCustomGrid::StoreSize(std::vector<int>& sizes, int i, int v)
+bool TCustomGrid::StoreSize(GridAxisSizes& sizes, int i, int v)
 {
-    if (i < 0 || i >= static_cast<int>(sizes.size()))
+    if (i < 0 || i >= sizes.Count())
         throw EInvalidGridOperation("Grid index out of range");
-    if (v < 0)
-        v = 0;
-    if (sizes[static_cast<std::size_t>(i)] == v)
-        return false;
-    sizes[static_cast<std::size_t>(i)] = v;
-    return true;
+    return sizes.SetSize(i, v);
 }
 
 int TCustomGrid::FixedExtent(const Axis& a)
 {
-    int extent = 0;
-    for (int i = 0; i < a.fixed; ++i)
-        extent += SizeAt(a, i) + a.line;
-    return extent;
+    return static_cast<int>(a.sizes.Offset(a.fixed));
 }
 
+// Positions come from the sizes' tree: the fixed indexes from 0, the scrollable ones from the
+// fixed area's end on, counted from the first index in view.
 int TCustomGrid::Leading(const Axis& a, int i)
 {
     if (i < 0 || i >= a.count)
         return -1;
-    if (i < a.fixed) {
-        int pos = 0;
-        for (int j = 0; j < i; ++j)
-            pos += SizeAt(a, j) + a.line;
-        return pos;
-    }
+    if (i < a.fixed)
+        return static_cast<int>(a.sizes.Offset(i));
     if (i < a.first)
         return -1;
-    int pos = FixedExtent(a);
-    for (int j = a.first; j < i; ++j) {
-        pos += SizeAt(a, j) + a.line;
-        if (pos >= a.extent)
-            return -1;
-    }
-    return pos < a.extent ? pos : -1;
+    const std::int64_t pos = FixedExtent(a) + a.sizes.Offset(i) - a.sizes.Offset(a.first);
+    return pos < a.extent ? static_cast<int>(pos) : -1;
 }
 
+// Scrollable indexes from the first in view whose far edge lies inside the client area (indexes of
+// size 0 between them count too); at least 1 when there is any.
 int TCustomGrid::VisibleCount(const Axis& a)
 {
-    int pos = FixedExtent(a);
-    int n = 0;
-    for (int i = a.first; i < a.count; ++i) {
-        pos += SizeAt(a, i);
-        if (pos > a.extent)
-            break;
-        pos += a.line;
+    if (a.first >= a.count)
+        return 0;
+    const std::int64_t limit = a.extent - FixedExtent(a) + a.sizes.Offset(a.first);
+    const int j = a.sizes.IndexAtOffset(limit);
+    int n = j - a.first;
+    if (j < a.count && a.sizes.Offset(j) + a.sizes.Size(j) <= limit)
         ++n;
-    }
-    return std::max(n, a.first < a.count ? 1 : 0);
+    return std::max(n, 1);
 }
 
 int TCustomGrid::Span(const Axis& a)
 {
-    int pos = FixedExtent(a);
-    for (int i = a.first; i < a.count && pos < a.extent; ++i)
-        pos += SizeAt(a, i) + a.line;
-    return std::min(pos, a.extent);
+    const std::int64_t pos = FixedExtent(a) + a.sizes.Offset(a.count) - a.sizes.Offset(a.first);
+    return static_cast<int>(std::min<std::int64_t>(pos, a.extent));
 }
 
 int TCustomGrid::ScrollTarget(const Axis& a, int i)
@@ -102,50 +85,58 @@ int TCustomGrid::ScrollTarget(const Axis& a, int i)
         return i;
     if (i < a.first + VisibleCount(a))
         return a.first;
-    const int fixedExtent = FixedExtent(a);
-    int size = SizeAt(a, i);
-    int first = i;
-    while (first - 1 >= a.fixed && fixedExtent + size + a.line + SizeAt(a, first - 1) <= a.extent) {
-        size += a.line + SizeAt(a, first - 1);
-        --first;
-    }
-    return first;
+    // The smallest first index from which index i still ends inside the client area.
+    const std::int64_t needed = a.sizes.Offset(i) + SizeAt(a, i) - (a.extent - FixedExtent(a));
+    if (needed <= a.sizes.Offset(a.fixed))
+        return a.fixed;
+    // Indexes of size 0 before the first drawn one are passed over.
+    const int first = NextDrawn(a, a.sizes.IndexAtOffset(needed - 1) + 1);
+    return std::clamp(first, a.fixed, i);
 }
 
 int TCustomGrid::IndexAt(const Axis& a, int pos)
 {
     if (pos < 0 || pos >= a.extent)
         return -1;
-    int edge = 0;
-    for (int i = 0; i < a.count; ++i) {
-        if (i == a.fixed)
-            i = std::max(i, a.first);
-        if (i >= a.count)
-            break;
-        edge += SizeAt(a, i) + a.line;
-        if (pos < edge)
-            return i;
-    }
-    return -1;
+    const int fixedExtent = FixedExtent(a);
+    const int i = pos < fixedExtent ? a.sizes.IndexAtOffset(pos)
+                                    : a.sizes.IndexAtOffset(pos - fixedExtent + a.sizes.Offset(a.first));
+    return i < a.count ? i : -1;
 }
 
+// Walks the drawn indexes in view (fixed ones first) up to the position.
 int TCustomGrid::BorderAt(const Axis& a, int pos)
 {
-    for (int i = 0; i < a.count; ++i) {
+    auto test = [&](int i) {
         const int lead = Leading(a, i);
         if (lead < 0)
-            continue;
+            return 0;
         const int border = lead + SizeAt(a, i);
         if (pos >= border - 3 && pos <= border + 3)
+            return 1;
+        return lead > pos + 3 ? -1 : 0;
+    };
+    for (int i = NextDrawn(a, 0); i < a.fixed; i = NextDrawn(a, i + 1)) {
+        const int hit = test(i);
+        if (hit > 0)
             return i;
+    }
+    for (int i = NextDrawn(a, std::max(a.first, a.fixed)); i < a.count && Leading(a, i) >= 0; i = NextDrawn(a, i + 1)) {
+        const int hit = test(i);
+        if (hit > 0)
+            return i;
+        if (hit < 0)
+            break;
     }
     return -1;
 }
 
 TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner)
 {
-    colWidths_.assign(static_cast<std::size_t>(colCount_), defaultColWidth_);
-    rowHeights_.assign(static_cast<std::size_t>(rowCount_), defaultRowHeight_);
+    colWidths_.SetLine(gridLineWidth_);
+    rowHeights_.SetLine(gridLineWidth_);
+    colWidths_.Resize(colCount_, defaultColWidth_);
+    rowHeights_.Resize(rowCount_, defaultRowHeight_);
     SetColor(clWindow);
     SetTabStop(true);
     SetBounds(0, 0, 320, 120);
@@ -157,6 +148,8 @@ TCustomGrid::~TCustomGrid() = default;
 
 void TCustomGrid::SetColCount(int v)
 {
+    if (v > kMaxGridCount)
+        throw EInvalidGridOperation("Grid index out of range");
     if (v < 1)
         v = 1;
     if (v == colCount_)
@@ -165,7 +158,7 @@ void TCustomGrid::SetColCount(int v)
         fixedCols_ = v - 1;
     const int old = colCount_;
     colCount_ = v;
-    colWidths_.resize(static_cast<std::size_t>(v), defaultColWidth_);
+    colWidths_.Resize(v, defaultColWidth_);
     ClampCurrent();
     SizeChanged(old, rowCount_);
     Invalidate();
@@ -173,6 +166,8 @@ void TCustomGrid::SetColCount(int v)
 
 void TCustomGrid::SetRowCount(int v)
 {
+    if (v > kMaxGridCount)
+        throw EInvalidGridOperation("Grid index out of range");
     if (v < 1)
         v = 1;
     if (v == rowCount_)
@@ -181,7 +176,44 @@ void TCustomGrid::SetRowCount(int v)
         fixedRows_ = v - 1;
     const int old = rowCount_;
     rowCount_ = v;
-    rowHeights_.resize(static_cast<std::size_t>(v), defaultRowHeight_);
+    rowHeights_.Resize(v, defaultRowHeight_);
+    ClampCurrent();
+    SizeChanged(colCount_, old);
+    Invalidate();
+}
+
+void TCustomGrid::InsertRowsAt(int At, int Count)
+{
+    if (Count <= 0 || At < 0 || At > rowCount_)
+        return;
+    if (Count > kMaxGridCount - rowCount_)
+        throw EInvalidGridOperation("Grid index out of range");
+    const int old = rowCount_;
+    rowCount_ += Count;
+    rowHeights_.Insert(At, Count, defaultRowHeight_);
+    RowsInserted(At, Count);
+    ClampCurrent();
+    SizeChanged(colCount_, old);
+    Invalidate();
+}
+
+void TCustomGrid::DeleteRowsAt(int At, int Count)
+{
+    if (At < 0 || At >= rowCount_)
+        return;
+    Count = std::min(Count, rowCount_ - At);
+    if (Count <= 0)
+        return;
+    if (rowCount_ - Count < 1)
+        Count = rowCount_ - 1;
+    if (Count <= 0)
+        return;
+    const int old = rowCount_;
+    if (rowCount_ - Count <= fixedRows_)
+        fixedRows_ = rowCount_ - Count - 1;
+    rowCount_ -= Count;
+    rowHeights_.Erase(At, Count);
+    RowsDeleted(At, Count);
     ClampCurrent();
     SizeChanged(colCount_, old);
     Invalidate();
@@ -243,7 +275,7 @@ void TCustomGrid::ClampCurrent()
 void TCustomGrid::SetDefaultColWidth(int v)
 {
     defaultColWidth_ = v;
-    colWidths_.assign(static_cast<std::size_t>(colCount_), v);
+    colWidths_.Fill(v);
     ColWidthsChanged();
     Invalidate();
 }
@@ -251,7 +283,7 @@ void TCustomGrid::SetDefaultColWidth(int v)
 void TCustomGrid::SetDefaultRowHeight(int v)
 {
     defaultRowHeight_ = v;
-    rowHeights_.assign(static_cast<std::size_t>(rowCount_), v);
+    rowHeights_.Fill(v);
     RowHeightsChanged();
     Invalidate();
 }
@@ -289,6 +321,8 @@ void TCustomGrid::SetGridLineWidth(int v)
     if (v == gridLineWidth_)
         return;
     gridLineWidth_ = v;
+    colWidths_.SetLine(v);
+    rowHeights_.SetLine(v);
     Invalidate();
 }
 
@@ -345,6 +379,12 @@ void TCustomGrid::SetSelection(const TGridRect& r)
 {
     anchor_ = {Clamp(r.Left, fixedCols_, colCount_ - 1), Clamp(r.Top, fixedRows_, rowCount_ - 1)};
     current_ = {Clamp(r.Right, fixedCols_, colCount_ - 1), Clamp(r.Bottom, fixedRows_, rowCount_ - 1)};
+    Invalidate();
+}
+
+void TCustomGrid::MoveSelectionOutside()
+{
+    current_ = anchor_ = {colCount_, rowCount_};
     Invalidate();
 }
 
@@ -471,15 +511,22 @@ void TCustomGrid::InvalidateCell(int ACol, int ARow)
         InvalidateRect(r);
 }
 
+// Only the cells in view of a column (row) can need a repaint.
 void TCustomGrid::InvalidateCol(int ACol)
 {
-    for (int r = 0; r < rowCount_; ++r)
+    const Axis a = RowAxis();
+    for (int r = NextDrawn(a, 0); r < fixedRows_; r = NextDrawn(a, r + 1))
+        InvalidateCell(ACol, r);
+    for (int r = NextDrawn(a, topLeft_.Y); r < rowCount_ && RowTop(r) >= 0; r = NextDrawn(a, r + 1))
         InvalidateCell(ACol, r);
 }
 
 void TCustomGrid::InvalidateRow(int ARow)
 {
-    for (int c = 0; c < colCount_; ++c)
+    const Axis a = ColAxis();
+    for (int c = NextDrawn(a, 0); c < fixedCols_; c = NextDrawn(a, c + 1))
+        InvalidateCell(c, ARow);
+    for (int c = NextDrawn(a, topLeft_.X); c < colCount_ && ColumnLeft(c) >= 0; c = NextDrawn(a, c + 1))
         InvalidateCell(c, ARow);
 }
 
@@ -496,9 +543,7 @@ void TCustomGrid::MoveColumn(int FromIndex, int ToIndex)
 {
     if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0 || FromIndex >= colCount_ || ToIndex >= colCount_)
         return;
-    const int w = colWidths_[static_cast<std::size_t>(FromIndex)];
-    colWidths_.erase(colWidths_.begin() + FromIndex);
-    colWidths_.insert(colWidths_.begin() + ToIndex, w);
+    colWidths_.Move(FromIndex, ToIndex);
     ColumnMoved(FromIndex, ToIndex);
     Invalidate();
 }
@@ -507,25 +552,26 @@ void TCustomGrid::MoveRow(int FromIndex, int ToIndex)
 {
     if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0 || FromIndex >= rowCount_ || ToIndex >= rowCount_)
         return;
-    const int h = rowHeights_[static_cast<std::size_t>(FromIndex)];
-    rowHeights_.erase(rowHeights_.begin() + FromIndex);
-    rowHeights_.insert(rowHeights_.begin() + ToIndex, h);
+    rowHeights_.Move(FromIndex, ToIndex);
     RowMoved(FromIndex, ToIndex);
     Invalidate();
 }
 
 // --- painting -------------------------------------------------------------------------------------
 
-// Calls DrawCell for every cell in view, fixed cells included, with its state.
+// Calls DrawCell for every cell in view, fixed cells included, with its state. Rows and columns
+// of size 0 take no room and are not drawn; the walk visits only what it draws.
 void TCustomGrid::Paint()
 {
     TCanvas* canvas = Canvas();
     const bool focused = Focused();
     const TGridRect sel = Selection();
+    const Axis rowAxis = RowAxis();
+    const Axis colAxis = ColAxis();
     auto rows = [&](auto fn) {
-        for (int r = 0; r < fixedRows_; ++r)
+        for (int r = NextDrawn(rowAxis, 0); r < fixedRows_; r = NextDrawn(rowAxis, r + 1))
             fn(r);
-        for (int r = topLeft_.Y; r < rowCount_ && RowTop(r) >= 0; ++r)
+        for (int r = NextDrawn(rowAxis, topLeft_.Y); r < rowCount_ && RowTop(r) >= 0; r = NextDrawn(rowAxis, r + 1))
             fn(r);
     };
     rows([&](int r) {
@@ -550,9 +596,9 @@ void TCustomGrid::Paint()
                 DrawCellDefault(c, r, rect, state);
             DrawCell(c, r, rect, state);
         };
-        for (int c = 0; c < fixedCols_; ++c)
+        for (int c = NextDrawn(colAxis, 0); c < fixedCols_; c = NextDrawn(colAxis, c + 1))
             cell(c);
-        for (int c = topLeft_.X; c < colCount_ && ColumnLeft(c) >= 0; ++c)
+        for (int c = NextDrawn(colAxis, topLeft_.X); c < colCount_ && ColumnLeft(c) >= 0; c = NextDrawn(colAxis, c + 1))
             cell(c);
     });
     (void)canvas;
@@ -601,6 +647,10 @@ void TCustomGrid::ColWidthsChanged() {}
 void TCustomGrid::RowHeightsChanged() {}
 
 void TCustomGrid::SizeChanged(int, int) {}
+
+void TCustomGrid::RowsInserted(int, int) {}
+
+void TCustomGrid::RowsDeleted(int, int) {}
 
 void TCustomGrid::Resize()
 {

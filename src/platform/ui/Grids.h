@@ -11,6 +11,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StringList.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/GridsAxis.h"
 #include "platform/ui/StdCtrls.h"
 
 namespace ui {
@@ -93,13 +94,17 @@ private:
     std::string openedText_;  // the text the editor opened with, put back by Escape
 };
 
+// The largest column or row count a grid accepts.
+constexpr int kMaxGridCount = 1 << 24;
+
 class TCustomGrid : public TCustomControl {
 public:
     explicit TCustomGrid(TComponent* AOwner);
     ~TCustomGrid() override;
 
     // Dimensions. A count below 1 is taken as 1; a count that does not exceed the fixed count
-    // lowers the fixed count to count - 1 first.
+    // lowers the fixed count to count - 1 first; a count above kMaxGridCount is refused with
+    // "Grid index out of range" before anything is allocated.
     int ColCount() const { return colCount_; }
     void SetColCount(int v);
     int RowCount() const { return rowCount_; }
@@ -124,6 +129,17 @@ public:
     void SetGridLineWidth(int v);
     int GridWidth() const;  // fixed columns plus the visible ones
     int GridHeight() const;
+    // Room the columns (rows) before the index take: widths (heights) plus their lines; an index
+    // of size 0 takes none. In O(log n).
+    std::int64_t ColumnOffset(int ACol) const { return colWidths_.Offset(ACol); }
+    std::int64_t RowOffset(int ARow) const { return rowHeights_.Offset(ARow); }
+
+    // Count rows (columns) of the default size inserted before index At (At = RowCount appends),
+    // or removed from At on, with their sizes; the store of a descendant follows through
+    // RowsInserted/RowsDeleted (ColsInserted/ColsDeleted). The current cell, the anchor and the
+    // top-left cell are kept inside the grid. Removing never leaves fewer than one row (column).
+    void InsertRowsAt(int At, int Count);
+    void DeleteRowsAt(int At, int Count);
 
     TGridOptions Options() const { return options_; }
     void SetOptions(TGridOptions v);
@@ -141,6 +157,9 @@ public:
     TGridCoord Anchor() const { return anchor_; }
     TGridRect Selection() const;
     void SetSelection(const TGridRect& r);
+    // Puts the current cell and the anchor on the cell just past the last column and row, so that
+    // no cell is selected; the next move or count change brings them back inside.
+    void MoveSelectionOutside();
     // Moves the current cell; MoveAnchor also moves the anchor (else the selection grows).
     void MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show);
     void FocusCell(int ACol, int ARow, bool MoveAnchor);
@@ -196,6 +215,9 @@ public:
     virtual void ColWidthsChanged();
     virtual void RowHeightsChanged();
     virtual void SizeChanged(int OldColCount, int OldRowCount);
+    // Rows were inserted or removed at an index (after the counts changed).
+    virtual void RowsInserted(int At, int Count);
+    virtual void RowsDeleted(int At, int Count);
     virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
     virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
     // Inplace editor queries and store.
@@ -235,7 +257,7 @@ private:
     // The layout of one axis: sizes, count, fixed count, first scrollable index in view, line
     // width, client extent and default size.
     struct Axis {
-        const std::vector<int>& sizes;
+        const GridAxisSizes& sizes;
         int count;
         int fixed;
         int first;
@@ -246,8 +268,10 @@ private:
     Axis ColAxis() const;
     Axis RowAxis() const;
     static int SizeAt(const Axis& a, int i);
-    static bool StoreSize(std::vector<int>& sizes, int i, int v);  // false when unchanged
+    static bool StoreSize(GridAxisSizes& sizes, int i, int v);  // false when unchanged
     static int FixedExtent(const Axis& a);
+    // The next index at or after i that is drawn (has a size), count when none.
+    static int NextDrawn(const Axis& a, int i) { return a.sizes.NextWithRoom(i); }
     static int Leading(const Axis& a, int i);  // -1 when out of view
     static int VisibleCount(const Axis& a);
     static int Span(const Axis& a);
@@ -267,8 +291,8 @@ private:
     int defaultColWidth_ = 64;
     int defaultRowHeight_ = 24;
     int gridLineWidth_ = 1;
-    std::vector<int> colWidths_;
-    std::vector<int> rowHeights_;
+    GridAxisSizes colWidths_;
+    GridAxisSizes rowHeights_;
     TColor fixedColor_ = clBtnFace;
     TGridOptions options_ = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
     bool defaultDrawing_ = true;
@@ -327,6 +351,15 @@ public:
     CellExtension(const CellExtension&) = delete;
     CellExtension& operator=(const CellExtension&) = delete;
 };
+
+// One stored cell of a string grid, and a stored row (its cells by column; a row may be shorter
+// than the column count: missing cells read empty).
+struct GridCell {
+    std::string Text;
+    TObject* Object = nullptr;  // the user object, not owned
+    std::unique_ptr<CellExtension> Extension;
+};
+using GridRowCells = std::vector<GridCell>;
 
 // A live view of one row or column of a string grid as a string list: reading and writing an entry
 // reads and writes the cell. Its count is the grid's column (row) count.
@@ -401,18 +434,29 @@ protected:
     // taken out of its cell before it is destroyed, so its destructor finds the store consistent.
     void DestroyCellExtensions();
 
+    // Whole stored rows: Extract leaves the row empty and hands its cells over (nullptr for a row
+    // that holds nothing); Place puts cells into an empty or filled row, destroying what it held.
+    std::unique_ptr<GridRowCells> ExtractStoreRow(int ARow);
+    void PlaceStoreRow(int ARow, std::unique_ptr<GridRowCells> Cells);
+    // Stored columns of every stored row shift: Count empty cells come in before column At, or
+    // the cells from At on move Count places to the left (the removed cells are destroyed).
+    void InsertStoreColumns(int At, int Count);
+    void DeleteStoreColumns(int At, int Count);
+
+    // The stored rows follow the framework's row insertion and removal.
+    void RowsInserted(int At, int Count) override;
+    void RowsDeleted(int At, int Count) override;
+
 private:
-    struct CellData {
-        std::string text;
-        TObject* object = nullptr;
-        std::unique_ptr<CellExtension> extension;
-    };
-    using RowData = std::vector<CellData>;
+    using CellData = GridCell;
+    using RowData = GridRowCells;
     CellData* Find(int ACol, int ARow);
     const CellData* Find(int ACol, int ARow) const;
     CellData& Ensure(int ACol, int ARow);
 
-    std::vector<std::unique_ptr<RowData>> rows_;
+    // Owning (freed by the destructor); plain pointers, so that inserting or removing rows moves the
+    // whole block at once.
+    std::vector<RowData*> rows_;
     std::unordered_map<int, std::unique_ptr<TStringGridStrings>> rowViews_;
     std::unordered_map<int, std::unique_ptr<TStringGridStrings>> colViews_;
 };

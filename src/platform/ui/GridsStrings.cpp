@@ -2,6 +2,7 @@
 #include "platform/ui/Grids.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace ui {
 
@@ -81,13 +82,19 @@ std::string TCustomDrawGrid::GetEditMask(int ACol, int ARow)
 
 TStringGrid::TStringGrid(TComponent* AOwner) : TCustomDrawGrid(AOwner) {}
 
-TStringGrid::~TStringGrid() = default;
+TStringGrid::~TStringGrid()
+{
+    std::vector<RowData*> rows;
+    rows.swap(rows_);
+    for (RowData* row : rows)
+        delete row;
+}
 
 TStringGrid::CellData* TStringGrid::Find(int ACol, int ARow)
 {
     if (!ValidIndex(ACol, ARow) || static_cast<std::size_t>(ARow) >= rows_.size())
         return nullptr;
-    RowData* row = rows_[static_cast<std::size_t>(ARow)].get();
+    RowData* row = rows_[static_cast<std::size_t>(ARow)];
     if (!row || static_cast<std::size_t>(ACol) >= row->size())
         return nullptr;
     return &(*row)[static_cast<std::size_t>(ACol)];
@@ -103,10 +110,10 @@ TStringGrid::CellData& TStringGrid::Ensure(int ACol, int ARow)
     const auto r = static_cast<std::size_t>(ARow);
     const auto c = static_cast<std::size_t>(ACol);
     if (r >= rows_.size())
-        rows_.resize(std::max(r + 1, static_cast<std::size_t>(RowCount())));
-    auto& row = rows_[r];
+        rows_.resize(std::max(r + 1, static_cast<std::size_t>(RowCount())), nullptr);
+    RowData*& row = rows_[r];
     if (!row) {
-        row = std::make_unique<RowData>();
+        row = new RowData;
         row->reserve(std::max(c + 1, static_cast<std::size_t>(ColCount())));
     }
     if (c >= row->size())
@@ -117,13 +124,13 @@ TStringGrid::CellData& TStringGrid::Ensure(int ACol, int ARow)
 std::string TStringGrid::Cells(int ACol, int ARow) const
 {
     const CellData* cell = Find(ACol, ARow);
-    return cell ? cell->text : std::string();
+    return cell ? cell->Text : std::string();
 }
 
 const std::string* TStringGrid::FindCellText(int ACol, int ARow) const
 {
     const CellData* cell = Find(ACol, ARow);
-    return cell ? &cell->text : nullptr;
+    return cell ? &cell->Text : nullptr;
 }
 
 void TStringGrid::SetCells(int ACol, int ARow, const std::string& Value)
@@ -136,14 +143,14 @@ void TStringGrid::SetCells(int ACol, int ARow, const std::string& Value)
             return;  // nothing to keep: an unset cell already reads empty
         cell = &Ensure(ACol, ARow);
     }
-    cell->text = Value;
+    cell->Text = Value;
     InvalidateCell(ACol, ARow);
 }
 
 TObject* TStringGrid::Objects(int ACol, int ARow) const
 {
     const CellData* cell = Find(ACol, ARow);
-    return cell ? cell->object : nullptr;
+    return cell ? cell->Object : nullptr;
 }
 
 void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value)
@@ -156,13 +163,13 @@ void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value)
             return;
         cell = &Ensure(ACol, ARow);
     }
-    cell->object = Value;
+    cell->Object = Value;
 }
 
 CellExtension* TStringGrid::CellExtensionAt(int ACol, int ARow) const
 {
     const CellData* cell = Find(ACol, ARow);
-    return cell ? cell->extension.get() : nullptr;
+    return cell ? cell->Extension.get() : nullptr;
 }
 
 bool TStringGrid::SetCellExtension(int ACol, int ARow, std::unique_ptr<CellExtension> Value)
@@ -176,15 +183,15 @@ bool TStringGrid::SetCellExtension(int ACol, int ARow, std::unique_ptr<CellExten
         cell = &Ensure(ACol, ARow);
     }
     // The old extension leaves the cell before it is destroyed.
-    std::unique_ptr<CellExtension> old = std::move(cell->extension);
-    cell->extension = std::move(Value);
+    std::unique_ptr<CellExtension> old = std::move(cell->Extension);
+    cell->Extension = std::move(Value);
     return true;
 }
 
 std::unique_ptr<CellExtension> TStringGrid::TakeCellExtension(int ACol, int ARow)
 {
     CellData* cell = Find(ACol, ARow);
-    return cell ? std::move(cell->extension) : nullptr;
+    return cell ? std::move(cell->Extension) : nullptr;
 }
 
 // Walks by index and re-reads the sizes after every destruction: a destructor may write cells.
@@ -192,10 +199,85 @@ void TStringGrid::DestroyCellExtensions()
 {
     for (std::size_t r = 0; r < rows_.size(); ++r) {
         for (std::size_t c = 0; rows_[r] && c < rows_[r]->size(); ++c) {
-            std::unique_ptr<CellExtension> taken = std::move((*rows_[r])[c].extension);
+            std::unique_ptr<CellExtension> taken = std::move((*rows_[r])[c].Extension);
             taken.reset();
         }
     }
+}
+
+std::unique_ptr<GridRowCells> TStringGrid::ExtractStoreRow(int ARow)
+{
+    if (ARow < 0 || static_cast<std::size_t>(ARow) >= rows_.size())
+        return nullptr;
+    std::unique_ptr<GridRowCells> taken(rows_[static_cast<std::size_t>(ARow)]);
+    rows_[static_cast<std::size_t>(ARow)] = nullptr;
+    return taken;
+}
+
+void TStringGrid::PlaceStoreRow(int ARow, std::unique_ptr<GridRowCells> Cells)
+{
+    if (ARow < 0 || ARow >= kMaxCellIndex)
+        return;
+    const auto r = static_cast<std::size_t>(ARow);
+    if (r >= rows_.size()) {
+        if (!Cells)
+            return;
+        rows_.resize(r + 1, nullptr);
+    }
+    // The old cells leave the store before they are destroyed.
+    std::unique_ptr<GridRowCells> old(rows_[r]);
+    rows_[r] = Cells.release();
+}
+
+void TStringGrid::InsertStoreColumns(int At, int Count)
+{
+    if (At < 0 || Count <= 0)
+        return;
+    for (auto& row : rows_) {
+        if (!row || static_cast<std::size_t>(At) >= row->size())
+            continue;
+        std::vector<GridCell> empty(static_cast<std::size_t>(Count));
+        row->insert(row->begin() + At, std::make_move_iterator(empty.begin()), std::make_move_iterator(empty.end()));
+    }
+}
+
+void TStringGrid::DeleteStoreColumns(int At, int Count)
+{
+    if (At < 0 || Count <= 0)
+        return;
+    std::vector<GridCell> removed;
+    for (auto& row : rows_) {
+        if (!row || static_cast<std::size_t>(At) >= row->size())
+            continue;
+        const auto from = row->begin() + At;
+        const auto to = row->begin() + std::min<std::size_t>(row->size(), static_cast<std::size_t>(At) + Count);
+        std::move(from, to, std::back_inserter(removed));
+        row->erase(from, to);
+    }
+    // Destroyed once the store is consistent again.
+    removed.clear();
+}
+
+void TStringGrid::RowsInserted(int At, int Count)
+{
+    if (static_cast<std::size_t>(At) < rows_.size())
+        rows_.insert(rows_.begin() + At, static_cast<std::size_t>(Count), nullptr);
+    TCustomDrawGrid::RowsInserted(At, Count);
+}
+
+void TStringGrid::RowsDeleted(int At, int Count)
+{
+    std::vector<std::unique_ptr<RowData>> removed;
+    if (static_cast<std::size_t>(At) < rows_.size()) {
+        const auto from = rows_.begin() + At;
+        const auto to = rows_.begin() + std::min<std::size_t>(rows_.size(), static_cast<std::size_t>(At) + Count);
+        for (auto it = from; it != to; ++it)
+            removed.emplace_back(*it);
+        rows_.erase(from, to);
+    }
+    // Destroyed once the store is consistent again.
+    removed.clear();
+    TCustomDrawGrid::RowsDeleted(At, Count);
 }
 
 TStringGridStrings* TStringGrid::Rows(int ARow)
@@ -237,7 +319,7 @@ void TStringGrid::RowMoved(int FromIndex, int ToIndex)
 {
     const auto needed = static_cast<std::size_t>(std::max(FromIndex, ToIndex)) + 1;
     if (rows_.size() < needed)
-        rows_.resize(needed);
+        rows_.resize(needed, nullptr);
     auto from = rows_.begin() + FromIndex;
     auto to = rows_.begin() + ToIndex;
     if (FromIndex < ToIndex)
@@ -278,13 +360,13 @@ void TStringGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawStat
 std::size_t TStringGrid::CellStoreBytes() const
 {
     std::size_t bytes = rows_.capacity() * sizeof(rows_[0]);
-    for (const auto& row : rows_) {
+    for (const RowData* row : rows_) {
         if (!row)
             continue;
         bytes += sizeof(RowData) + row->capacity() * sizeof(CellData);
         for (const CellData& cell : *row)
-            if (cell.text.capacity() > std::string().capacity())
-                bytes += cell.text.capacity() + 1;
+            if (cell.Text.capacity() > std::string().capacity())
+                bytes += cell.Text.capacity() + 1;
     }
     return bytes;
 }
@@ -293,7 +375,7 @@ void TStringGrid::StoredExtent(int& Cols, int& Rows) const
 {
     Cols = 0;
     Rows = static_cast<int>(rows_.size());
-    for (const auto& row : rows_)
+    for (const RowData* row : rows_)
         if (row)
             Cols = std::max(Cols, static_cast<int>(row->size()));
 }

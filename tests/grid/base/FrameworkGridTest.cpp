@@ -1,6 +1,7 @@
 // The framework's string grid that the base grid stands on: sparse cells that survive smaller
 // counts, dimension limits, current cell and anchor, scrolling, hit-testing, row views, moves,
-// the inplace editor protocol and the paint loop. All headless.
+// the inplace editor protocol, the paint loop, rows of size 0, row insertion and removal with
+// their cells, and the position tree under all of it. All headless.
 #include "platform/ui/Grids.h"
 
 #include <gtest/gtest.h>
@@ -338,6 +339,141 @@ TEST(FrameworkGrid, PaintLoopDrawsEveryVisibleCellWithItsState)
     EXPECT_FALSE(drawn.count({5, 1}));
     EXPECT_EQ(fixed, 9);
     EXPECT_EQ(selected, 2);
+}
+
+TEST(GridAxisSizes, PositionsSkipIndexesOfSizeZero)
+{
+    GridAxisSizes axis;
+    axis.SetLine(1);
+    axis.Resize(6, 5);
+    for (auto [i, size] : {std::pair{1, 0}, {2, 0}, {3, 3}, {4, 0}, {5, 4}})
+        axis.SetSize(i, size);
+    // Room: 6, 0, 0, 4, 0, 5.
+    struct Case {
+        std::int64_t pos;
+        int index;
+    } cases[] = {{-3, 0}, {0, 0}, {5, 0}, {6, 3}, {9, 3}, {10, 5}, {14, 5}, {15, 6}, {100, 6}};
+    for (const Case& c : cases)
+        EXPECT_EQ(axis.IndexAtOffset(c.pos), c.index) << c.pos;
+    EXPECT_EQ(axis.Offset(3), 6);
+    EXPECT_EQ(axis.Offset(6), 15);
+    EXPECT_EQ(axis.NextWithRoom(1), 3);
+    EXPECT_EQ(axis.NextWithRoom(4), 5);
+    EXPECT_EQ(axis.NextWithRoom(6), 6);
+
+    EXPECT_TRUE(axis.SetSize(4, 2));
+    EXPECT_FALSE(axis.SetSize(4, 2));
+    EXPECT_EQ(axis.IndexAtOffset(10), 4);
+    axis.Insert(0, 2, 9);
+    EXPECT_EQ(axis.Offset(2), 20);
+    EXPECT_EQ(axis.IndexAtOffset(26), 5);
+    axis.Erase(0, 3);  // the two new ones and the old index 0
+    EXPECT_EQ(axis.Count(), 5);
+    EXPECT_EQ(axis.Offset(5), 12);
+}
+
+// Rows hidden by a height of 0 take no room: positions, hit-testing and painting go straight from
+// the last shown row to the next one, and the paint visits only rows it draws.
+TEST(FrameworkGrid, RowsOfSizeZeroTakeNoRoomAndAreNotDrawn)
+{
+    TStringGrid grid(nullptr);
+    grid.SetBounds(0, 0, 200, 100);
+    grid.SetDefaultColWidth(40);
+    grid.SetDefaultRowHeight(20);
+    grid.SetColCount(3);
+    grid.SetRowCount(100000);
+    for (int r = 2; r < 99998; ++r)
+        grid.SetRowHeights(r, 0);
+    EXPECT_EQ(grid.CellRect(1, 99998), Rect(41, 42, 81, 62));
+    EXPECT_TRUE(grid.CellRect(1, 500).IsEmpty());
+    EXPECT_EQ(grid.MouseCoord(50, 50), (TGridCoord{1, 99998}));
+    EXPECT_EQ(grid.MouseCoord(50, 90), (TGridCoord{-1, -1}));  // below the last row
+    EXPECT_EQ(grid.GridHeight(), 84);
+
+    std::set<int> drawnRows;
+    int drawnCells = 0;
+    grid.OnDrawCell = [&](TObject*, int, int r, TRect, TGridDrawState) {
+        drawnRows.insert(r);
+        ++drawnCells;
+    };
+    grid.PaintToBuffer();
+    EXPECT_EQ(drawnRows, (std::set<int>{0, 1, 99998, 99999}));
+    EXPECT_EQ(drawnCells, 12);
+
+    grid.SetRow(99999);  // already in view
+    EXPECT_EQ(grid.TopRow(), 1);
+    grid.SetRowHeights(50000, 20);
+    grid.SetRow(99999);  // four rows do not fit: the view scrolls to the next row shown
+    EXPECT_EQ(grid.TopRow(), 50000);
+    EXPECT_EQ(grid.MouseCoord(50, 30), (TGridCoord{1, 50000}));
+}
+
+namespace {
+int gExtensionsDestroyed = 0;
+struct CountedExtension : CellExtension {
+    ~CountedExtension() override { ++gExtensionsDestroyed; }
+};
+class ExtensionGrid : public TStringGrid {
+public:
+    using TStringGrid::TStringGrid;
+    void Attach(int c, int r) { SetCellExtension(c, r, std::make_unique<CountedExtension>()); }
+    bool Has(int c, int r) const { return CellExtensionAt(c, r) != nullptr; }
+};
+}  // namespace
+
+TEST(FrameworkGrid, InsertingAndDeletingRowsMovesCellsSizesAndExtensions)
+{
+    gExtensionsDestroyed = 0;
+    {
+        ExtensionGrid grid(nullptr);
+        grid.SetRowCount(6);
+        for (int r = 0; r < 6; ++r)
+            grid.SetCells(1, r, std::to_string(r));
+        grid.SetRowHeights(3, 30);
+        grid.Attach(1, 3);
+        grid.Attach(1, 4);
+        grid.MoveColRow(1, 5, true, false);
+
+        grid.InsertRowsAt(2, 2);
+        EXPECT_EQ(grid.RowCount(), 8);
+        EXPECT_EQ(RowText(grid, 2), "||||");
+        EXPECT_EQ(grid.Cells(1, 5), "3");
+        EXPECT_EQ(grid.RowHeights(5), 30);
+        EXPECT_EQ(grid.RowHeights(2), grid.DefaultRowHeight());
+        EXPECT_TRUE(grid.Has(1, 5));
+        EXPECT_EQ(grid.Row(), 5);  // the current cell stays at its index
+
+        grid.DeleteRowsAt(5, 2);  // the rows of the old 3 and 4, with their extensions
+        EXPECT_EQ(gExtensionsDestroyed, 2);
+        EXPECT_EQ(grid.RowCount(), 6);
+        EXPECT_EQ(grid.Cells(1, 5), "5");
+        EXPECT_FALSE(grid.Has(1, 5));
+        EXPECT_EQ(grid.RowHeights(5), grid.DefaultRowHeight());
+
+        grid.DeleteRowsAt(0, 10);  // never below one row
+        EXPECT_EQ(grid.RowCount(), 1);
+        EXPECT_EQ(grid.FixedRows(), 0);
+        EXPECT_EQ(grid.Cells(1, 0), "5");
+        grid.Attach(2, 0);
+    }
+    EXPECT_EQ(gExtensionsDestroyed, 3);
+}
+
+TEST(FrameworkGrid, HugeCountsAreRefusedBeforeAllocating)
+{
+    TStringGrid grid(nullptr);
+    for (auto set : {+[](TStringGrid& g) { g.SetRowCount(kMaxGridCount + 1); },
+                     +[](TStringGrid& g) { g.SetColCount(kMaxGridCount + 1); },
+                     +[](TStringGrid& g) { g.InsertRowsAt(0, kMaxGridCount); }}) {
+        try {
+            set(grid);
+            ADD_FAILURE() << "accepted";
+        } catch (const EInvalidGridOperation& e) {
+            EXPECT_EQ(e.Message, "Grid index out of range");
+        }
+        EXPECT_EQ(grid.RowCount(), 5);
+        EXPECT_EQ(grid.ColCount(), 5);
+    }
 }
 
 }  // namespace

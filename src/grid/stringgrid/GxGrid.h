@@ -1,0 +1,867 @@
+// TGxStringGrid: the table control every dialog stands on. It derives from TBaseGrid (cell store,
+// merged cells, base painting) and adds hidden columns and rows with the mapping between display
+// and real indexes, dimensions with fixed areas and a footer row, update locking, the selection
+// models, typed cell access, per-cell looks, row and column insertion and removal, cell graphics,
+// the settings objects and panels it owns, and the virtual slots through which editing, painting
+// and input are built. Everything works without a window.
+//
+// Index spaces: columns of the cell store, Cells, CellProperties and the All... accessors are real
+// columns (hidden ones keep their index); ColCount, Col, ColWidths, Selection and painting use
+// display columns. Rows are display rows except in the All... accessors and the row-hiding
+// operations, which take real rows (the index a row had before any row was hidden).
+//
+// Concerns live in their own source files (see README.md); this header declares the whole class.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "grid/base/BaseGrid.h"
+#include "grid/base/GridCellCheck.h"
+#include "grid/base/GridSettings.h"
+#include "grid/base/GxLists.h"
+#include "grid/base/GxStyleIF.h"
+#include "grid/base/GxWindows.h"
+#include "grid/base/HtmlPicture.h"
+#include "grid/stringgrid/GxCellGraphic.h"
+#include "grid/stringgrid/GxGridEvents.h"
+#include "grid/stringgrid/GxGridFilter.h"
+#include "grid/stringgrid/GxGridLook.h"
+#include "grid/stringgrid/GxGridPanels.h"
+#include "grid/stringgrid/GxGridSettings.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/ui/ImgList.h"
+#include "platform/ui/StdCtrls.h"
+
+namespace gx {
+
+// The largest real column the hidden-column tables cover; columns from here on are always shown.
+constexpr int kMaxHiddenColumns = 512;
+
+class TGxStringGrid : public TBaseGrid, public TGxStringGridEvents {
+public:
+    explicit TGxStringGrid(ui::TComponent* AOwner);
+    ~TGxStringGrid() override;
+
+    // --- lifecycle (GxGridLifecycle.cpp) ----------------------------------------------------------
+    // Copies the settings of another string grid, then its cells; other sources do nothing.
+    virtual void Assign(const TObject* Source);
+    virtual void AssignCells(const TObject* Source);
+    // The after-load step: grids read from a form get it from the loader; grids built in code call
+    // it themselves once they are set up.
+    void Loaded() override;
+    void CreateWnd() override;
+    void Invalidate() override;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    // The scratch font of a cell with properties (overwritten by the next call), else the grid's.
+    ui::TFont* GetCellFont(int ACol, int ARow);
+    // The framework's edit-mask query: EditMask, then OnGetEditMask; the edit limit: MaxEditLength.
+    std::string GetEditMask(int ACol, int ARow) override;
+    int GetEditLimit() override;
+    static ui::TCustomForm* FindParentForm(ui::TControl* Control);
+    virtual int GetVersionNr();
+    virtual std::string GetVersionString();
+    std::string Version() { return GetVersionString(); }
+    bool IsLoaded() const { return loaded_; }
+    unsigned GridTimerID() const { return gridTimerId_; }
+    int GridTimerTicks() const { return gridTimerTicks_; }
+
+    // --- dimensions, fixed areas, footer row, update locking (GxGridDimensions.cpp) ---------------
+    int RowCount() const { return TBaseGrid::RowCount(); }
+    void SetRowCount(int Value);
+    int ColCount() const { return TBaseGrid::ColCount(); }
+    void SetColCount(int Value);
+    int FixedRows() const;  // 1 when there are none but FixedRowAlways is set
+    void SetFixedRows(int Value);
+    int FixedCols() const;
+    void SetFixedCols(int Value);
+    bool FixedRowAlways() const { return fixedRowAlways_; }
+    void SetFixedRowAlways(bool v) { fixedRowAlways_ = v; }
+    bool FixedColAlways() const { return fixedColAlways_; }
+    void SetFixedColAlways(bool v) { fixedColAlways_ = v; }
+    int FixedRowHeight() const { return fixedRowHeight_; }
+    void SetFixedRowHeight(int Value);
+    int FixedColWidth() const { return ColWidths(0); }
+    void SetFixedColWidth(int Value);
+    int FixedFooters() const { return fixedFooters_; }
+    void SetFixedFooters(int Value);
+    int FixedRightCols() const { return fixedRightCols_; }
+    void SetFixedRightCols(int Value);
+    void SetDefaultRowHeight(int Value);
+    int MaxRowCount() const { return maxRowCount_; }
+    int MaxColCount() const { return maxColCount_; }
+    virtual void AppendRow();
+    int SaveStartCol() const;
+    int SaveStartRow() const;
+    int SaveEndCol() const;
+    int SaveEndRow() const;
+    int SaveColCount() const;
+    int SaveRowCount() const;
+    virtual ui::TRect CalcUsedCellsRect();
+    void ScreenToCell(ui::TPoint pt, int& ACol, int& ARow) const;
+    bool IsSizingBorder(int X, int Y) const;
+    void UpdateFooter();
+    virtual void CalcFooter(int ACol);
+    virtual void UpdateFooterCalc(int ACol);
+    void HiddenLastRowChanged() override;
+    virtual void DoF2Key() {}
+    // Statistics of a column over display rows FromRow .. ToRow (-1: the normal rows); non-numbers
+    // are passed over, except where the footer needs a first value (Min, Max) or every value
+    // (StdDev), which raise "Cell does not contain a float value".
+    double ColumnSum(int ACol, int FromRow, int ToRow);
+    double ColumnAvg(int ACol, int FromRow, int ToRow);
+    double ColumnMin(int ACol, int FromRow, int ToRow);
+    double ColumnMax(int ACol, int FromRow, int ToRow);
+    double ColumnStdDev(int ACol, int FromRow, int ToRow);
+    double ColumnDistinct(int ACol, int FromRow, int ToRow);
+    virtual bool IsNode(int ARow);
+    virtual bool IsSummary(int ARow);
+
+    THAlignment DefaultAlignment() const { return defaultAlignment_; }
+    void SetDefaultAlignment(THAlignment v);
+    TVAlignment VAlignment() const { return vAlignment_; }
+    void SetVAlignment(TVAlignment v);
+    unsigned VAlignFlag() const { return vAlignFlag_; }  // text flag of the vertical placement
+    void SetWordWrap(bool v);
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool v);
+    bool Flat() const { return flat_; }
+    void SetFlat(bool v);
+    int MaxEditLength() const { return maxEditLength_; }
+    void SetMaxEditLength(int v);
+    bool ShowSelection() const { return showSelection_; }
+    void SetShowSelection(bool v);
+    int SelectionColorMixerFactor() const { return selectionColorMixerFactor_; }
+    void SetSelectionColorMixerFactor(int v);  // clamped to 0 .. 100
+    bool SpreadSheet() const { return spreadSheet_; }
+    void SetSpreadSheet(bool v);
+    ui::TFont* ActiveCellFont() { return &activeCellFont_; }
+    void SetActiveCellFont(const ui::TFont& v);
+    ui::TFont* FixedFont() { return &fixedFont_; }
+    void SetFixedFont(const ui::TFont& v);
+    ui::TColor HighlightColor() const { return highlightColor_; }
+    void SetHighlightColor(ui::TColor v);
+    ui::TColor HighlightTextColor() const { return highlightTextColor_; }
+    void SetHighlightTextColor(ui::TColor v);
+    ui::TColor URLColor() const { return urlColor_; }
+    void SetURLColor(ui::TColor v);
+    bool URLShow() const { return urlShow_; }
+    void SetURLShow(bool v);
+    bool URLShowInText() const { return urlShowInText_; }
+    void SetURLShowInText(bool v);
+    bool URLFull() const { return urlFull_; }
+    void SetURLFull(bool v);
+    ui::TPoint XYOffset() const { return xyOffset_; }
+    void SetXYOffset(ui::TPoint v);
+    void UpdateXYOffset(int X, int Y) { xyOffset_ = {X, Y}; }
+    ui::TBitmap* RowIndicator() { return &rowIndicator_; }
+    void SetRowIndicator(const ui::TBitmap& v);
+    bool AutoThemeAdapt() const { return autoThemeAdapt_; }
+    void SetAutoThemeAdapt(bool v);
+    TScrollBarAlways ScrollBarAlways() const { return scrollBarAlways_; }
+    void SetScrollBarAlways(TScrollBarAlways v);
+    bool ShowDesignHelper() const { return showDesignHelper_; }
+    void SetShowDesignHelper(bool v);
+    ui::TColor DUDGradientFrom() const { return fixedGradients_[TControlLook::kFrom]; }
+    void SetDUDGradientFrom(ui::TColor v);
+    ui::TColor DUDGradientTo() const { return fixedGradients_[TControlLook::kTo]; }
+    void SetDUDGradientTo(ui::TColor v);
+    ui::TColor DUDGradientMirrorFrom() const { return fixedGradients_[TControlLook::kMirrorFrom]; }
+    void SetDUDGradientMirrorFrom(ui::TColor v);
+    ui::TColor DUDGradientMirrorTo() const { return fixedGradients_[TControlLook::kMirrorTo]; }
+    void SetDUDGradientMirrorTo(ui::TColor v);
+    // The grid's own copies of the fourteen fixed-cell gradient colours, in TControlLook's order.
+    std::array<ui::TColor, TControlLook::kFixedColorCount>& FixedGradients() { return fixedGradients_; }
+
+    // The selection: setting it moves the framework's selection and repaints the active headers.
+    ui::TGridRect Selection() const { return TBaseGrid::Selection(); }
+    void SetSelection(const ui::TGridRect& r);
+    void HideSelection();
+    void UnHideSelection();
+    bool SelectionHidden() const { return selectionHidden_; }
+
+    // Update locking: every BeginUpdate counts, shown or not; painting resumes when the count
+    // comes back to 0.
+    void BeginUpdate();
+    void StartUpdate() { ++updateCount_; }
+    void EndUpdate();
+    void ResetUpdate() { updateCount_ = 0; }
+    bool LockUpdate() const { return updateCount_ != 0; }
+    void SetLockUpdate(bool v) { v ? BeginUpdate() : EndUpdate(); }
+    int UpdateCount() const { return updateCount_; }
+    // The effective (horizontal, vertical) alignment of a cell's text (ACol real).
+    void GetCellTextAlignment(int ACol, int ARow, THAlignment& HA, TVAlignment& VA);
+
+    // --- hidden columns and rows, index mapping, current cell (GxGridHidden.cpp) ---------------------
+    void HideColumn(int ColIndex) { HideColumns(ColIndex, ColIndex); }
+    // Real columns; an index at or past kMaxHiddenColumns raises "Invalid column accessed" and
+    // hides nothing. The last shown column is never hidden.
+    void HideColumns(int FromCol, int ToCol);
+    void UnHideColumn(int ColIndex) { UnHideColumns(ColIndex, ColIndex); }
+    void UnHideColumns(int FromCol, int ToCol);
+    void UnHideColumnsAll() { UnHideColumns(0, ColCount() + NumHiddenColumns()); }
+    bool IsHiddenColumn(int ColIndex) const;
+    int NumHiddenColumns() const { return numHiddenColumns_; }
+    int TotalColCount() const override { return ColCount() + numHiddenColumns_; }
+    int AllColCount() const { return TotalColCount(); }
+    int RealColIndex(int ACol) const;
+    int DisplColIndex(int ACol) override;
+    int DisplColIndex(int ACol) const;
+    int RealCol() const { return RealColIndex(Col()); }
+    bool IsIgnoredColumn(int ACol) const { return ignoreColumns_->HasValue(ACol); }
+    TIntList* IgnoreColumns() const { return ignoreColumns_.get(); }
+
+    void HideRow(int Rowindex) { HideRows(Rowindex, Rowindex); }
+    void HideRows(int FromRow, int ToRow);  // real indexes
+    void HideRowsEx(int FromRow, int ToRow);
+    void HideRowList(const TIntList& RowList);  // display rows, as one filter level
+    void UnHideRow(int Rowindex) { UnHideRows(Rowindex, Rowindex); }
+    void UnHideRows(int FromRow, int ToRow);
+    void UnHideRowsAll();
+    void UnHideRowList();
+    bool IsHiddenRow(int Rowindex) const;
+    int NumHiddenRows() const { return static_cast<int>(gridItems_.size()); }
+    int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
+    int AllRowCount() const { return TotalRowCount(); }
+    int RealRowIndex(int ARow) const;
+    int DisplRowIndex(int ARow) const;
+    int RealRow() const { return RealRowIndex(Row()); }
+    int FilterLevel() const { return filterLevel_; }
+    void SetFilterLevel(int v) { filterLevel_ = v; }
+    // The hidden-row records in ascending real index.
+    int GridItemCount() const { return NumHiddenRows(); }
+    TGridItem* GridItems(int i) const { return gridItems_.at(static_cast<std::size_t>(i)).get(); }
+    // The record of a hidden real row, nullptr when the row is shown.
+    TGridItem* HiddenRowItem(int ARow) const;
+
+    int Row() const { return TBaseGrid::Row(); }
+    void SetRow(int Value);
+    int Col() const { return TBaseGrid::Col(); }
+    void SetCol(int Value);
+    int TopRow() const { return TBaseGrid::TopRow(); }
+    void SetTopRow(int Value);
+
+    // --- cells by real row and column, current cell, edit text (GxGridCells.cpp) --------------------
+    std::string AllCells(int i, int j);
+    void SetAllCells(int i, int j, const std::string& Value);
+    std::string AllGridCells(int i, int j) const;
+    void SetAllGridCells(int i, int j, const std::string& Value);
+    std::u16string AllWideCells(int i, int j);
+    void SetAllWideCells(int i, int j, const std::u16string& Value);
+    std::u16string WideCells(int i, int j);
+    void SetWideCells(int i, int j, const std::u16string& Value);
+    std::string StrippedCells(int i, int j);
+    TObject* AllObjects(int i, int j);
+    void SetAllObjects(int i, int j, TObject* Value);
+    int AllColWidths(int i) const;
+    void SetAllColWidths(int i, int Value);
+    int LinesInCell(int i, int j);
+    std::string CurrentCell() { return ReadCurrentCell(); }
+    void SetCurrentCell(const std::string& Value) { WriteCurrentCell(Value); }
+    TEditorType CurrentEditor() const { return currentEditor_; }
+    bool IsCell(const std::string& SubStr, int& ACol, int& ARow) const;
+    bool IsWideCell(int ACol, int ARow) const;
+    std::string GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const std::string& Value) override;
+    virtual std::string ReadCurrentCell();
+    virtual void WriteCurrentCell(const std::string& Value);
+    virtual std::string ReadCurrentCellText();
+    virtual void WriteCurrentEditText(const std::string& Value);
+    void CellTextSet(int ACol, int ARow) override;
+    // The cells of a hidden real row, nullptr when the row is shown; the properties of a cell by
+    // real row (from the hidden row's cells, or the display cell's), nullptr when it has none.
+    ui::GridRowCells* HiddenRowCells(int ARow) const;
+    TCellProperties* HiddenRowObject(int ACol, int ARow) const;
+    bool EditWithTags = false;
+    bool NoEditChange = false;
+
+    // --- per-cell appearance, embedded controls, zoom (GxGridAppearance.cpp) -------------------------
+    ui::TColor Colors(int i, int j) const;
+    void SetColors(int i, int j, ui::TColor Value);
+    ui::TColor ColorsTo(int i, int j) const;
+    void SetColorsTo(int i, int j, ui::TColor Value);
+    TCellGradientDirection Gradients(int i, int j) const;
+    void SetGradients(int i, int j, TCellGradientDirection Value);
+    ui::TColor FontColors(int i, int j) const;
+    void SetFontColors(int i, int j, ui::TColor Value);
+    ui::TFontStyles FontStyles(int i, int j) const;
+    void SetFontStyles(int i, int j, ui::TFontStyles Value);
+    int FontSizes(int i, int j) const;
+    void SetFontSizes(int i, int j, int Value);
+    std::string FontNames(int i, int j) const;
+    void SetFontNames(int i, int j, const std::string& Value);
+    ui::TFont* Fonts(int i, int j) { return GetCellFont(i, j); }
+    void SetFonts(int i, int j, const ui::TFont& Value);
+    THAlignment Alignments(int i, int j) const;
+    void SetAlignments(int i, int j, THAlignment Value);
+    bool WordWraps(int i, int j);
+    void SetWordWraps(int i, int j, bool Value);
+    bool ReadOnly(int i, int j) const;
+    void SetReadOnly(int i, int j, bool Value);
+    ui::TControl* CellControls(int i, int j) const;
+    void SetCellControls(int i, int j, ui::TControl* Value);
+    int NumCellControls() const { return numCellControls_; }
+    TControlList* ControlList() const { return controlList_.get(); }
+    void SetRowColor(int i, ui::TColor AColor);
+    void SetRowColorTo(int i, ui::TColor AColor);
+    void SetRowFontColor(int i, ui::TColor AColor);
+    int ZoomFactor() const { return zoomFactor_; }
+    void Zoom(int x);
+    ui::TCursor GridCursor() const { return Cursor(); }
+    void SetGridCursor(ui::TCursor v);
+    ui::TCursor RestoreCursor() const { return restoreCursor_; }
+    void SetFocusHelper(const TFocusHelper& v) { focusHelper_->Assign(&v); }
+
+    // --- clearing, trimming, colouring (GxGridClear.cpp) ----------------------------------------------
+    virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void ClearRows(int RowIndex, int RCount);
+    void ClearCols(int ColIndex, int CCount);
+    void ClearNormalRows(int RowIndex, int RCount);
+    void ClearNormalCols(int ColIndex, int CCount);
+    void ClearNormalCells();
+    void ClearSelection();
+    void Clear();
+    void ClearAll();  // also the cells of hidden rows, their properties freed
+    virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+    void TrimRow(int ARow) { TrimRect(0, ARow, ColCount() - 1, ARow); }
+    void TrimAll() { TrimRect(0, 0, ColCount() - 1, RowCount() - 1); }
+    void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, ui::TColor AColor);
+    bool SaveHiddenCells = false;
+    bool ClearTextOnly = false;
+
+    // --- row and column insertion, removal and hiding (GxGridRows.cpp) ----------------------------------
+    virtual void RemoveRowRange(int ARow, int Count);
+    virtual void RemoveRowsEx(int RowIndex, int RCount);
+    virtual void RemoveRows(int RowIndex, int RCount);
+    virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
+    virtual void RemoveCols(int ColIndex, int CCount);
+    virtual void InsertCols(int ColIndex, int CCount);
+    void RemoveRowsCore(int RowIndex, int RCount, bool UpdateHidden);
+    // Inserts RCount empty rows at RowIndex. The side lists (modified, enabled, selected rows) get
+    // entries at the new rows: at RowIndex on, or, when Targets is given, at those final rows.
+    void InsertRowsCore(int RowIndex, int RCount, bool UpdateCellControls, const std::vector<int>* Targets = nullptr);
+    void AddRow();
+    void AddColumn() { InsertCols(ColCount(), 1); }
+    void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+    void RemoveDuplicates(int ACol, bool DoCase);
+    void RemoveSelectedRows();
+    void RemoveUnSelectedRows();
+    void RemoveSelectedCols();
+    void RemoveUnSelectedCols();
+    void HideSelectedRows();
+    void HideUnSelectedRows();
+
+    // --- selection: rows, columns, cells, modified and enabled rows (GxGridSelection.cpp) --------------
+    bool RowSelect(int ARow);
+    void SetRowSelect(int ARow, bool Value);
+    bool ColSelect(int ACol) const;
+    void SetColSelect(int ACol, bool Value);
+    void SelectRows(int RowIndex, int RCount);
+    void UnSelectRows(int RowIndex, int RCount);
+    void SelectCols(int ColIndex, int CCount);
+    void UnSelectCols(int ColIndex, int CCount);
+    void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+    void ClearRowSelect();
+    void ClearColSelect();
+    void SelectionToRowSelect(bool All);
+    void SelectionToColSelect(bool All);
+    int RowSelectCount() const;
+    int ColSelectCount() const;
+    int ModifiedRowCount() const;
+    bool RowModified(int ARow) const;
+    void SetRowModified(int ARow, bool Value);
+    void ClearModifiedRows();
+    bool RowEnabled(int ARow) const;
+    void SetRowEnabled(int ARow, bool Value);
+    bool UseEnabledRows() const { return useEnabledRows_; }
+    void GotoCell(int ACol, int ARow);
+    void EditCell(int ACol, int ARow);
+    void FocusCell(int ACol, int ARow);
+    void MoveToCell(int ACol, int ARow);
+    void RepaintRow(int ARow);
+    void RepaintCol(int ACol);
+    void RepaintRect(const ui::TRect& r);
+    void RepaintActiveHeaders(int OldCol, int OldRow, int NewCol, int NewRow);
+    void RepaintCellRange(const ui::TRect& r);
+    void SwapCells(ui::TGridCoord FromCell, ui::TGridCoord ToCell);
+    ui::TInplaceEdit* NormalEdit() const { return InplaceEditor(); }
+    // The selected rows of the disjunct model in the order they were selected.
+    const std::vector<int>& SelectedRowList() const { return selectedRows_; }
+    void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    bool IsSelected(int ACol, int ARow);
+    bool SelectedCells(int i, int j) const;
+    void SetSelectedCells(int i, int j, bool Value);
+    int SelectedCellsCount();
+    ui::TGridCoord SelectedCell(int i) const;
+    void ClearSelectedCells();
+    int SelectedRowCount() const;
+    int SelectedColCount() const;
+    int SelectedRow(int i) const;
+    std::string SelectedText();
+    bool Multilinecells = false;
+    bool ExcelClipboardFormat = false;
+
+    // --- typed access, fills, headers, display text (GxGridTyped.cpp) -----------------------------------
+    int Ints(int ACol, int ARow);
+    void SetInts(int ACol, int ARow, int Value);
+    int AllInts(int ACol, int ARow);
+    void SetAllInts(int ACol, int ARow, int Value);
+    double Floats(int ACol, int ARow);
+    void SetFloats(int ACol, int ARow, double Value);
+    double AllFloats(int ACol, int ARow);
+    void SetAllFloats(int ACol, int ARow, double Value);
+    virtual std::string GetColumnFloatFormat(int ACol, int ARow);
+    rtl::TDateTime Dates(int ACol, int ARow);
+    void SetDates(int ACol, int ARow, rtl::TDateTime Value);
+    rtl::TDateTime Times(int ACol, int ARow);
+    void SetTimes(int ACol, int ARow, rtl::TDateTime Value);
+    std::string ControlValues(int ACol, int ARow, const std::string& ID);
+    void SetControlValues(int ACol, int ARow, const std::string& ID, const std::string& Value);
+    int PrintColWidth(int ACol) const;
+    void SetPrintColWidth(int ACol, int Value);
+    int PrintColOffset(int ACol) const;
+    void SetPrintColOffset(int ACol, int Value);
+    rtl::TStringList* ColumnHeaders() { return &columnHeaders_; }
+    void SetColumnHeaders(const rtl::TStrings& Value);
+    void ClearColumnHeaders();
+    void ShowColumnHeaders();
+    virtual void ColumnHeadersChanged() {}
+    rtl::TStringList* RowHeaders() { return &rowHeaders_; }
+    void SetRowHeaders(const rtl::TStrings& Value);
+    void ClearRowHeaders();
+    void ShowRowHeaders();
+    rtl::TStringList* LookupItems() { return &lookupItems_; }
+    void SetLookupItems(const rtl::TStrings* Value);
+    TIntList* MergedColumns() const { return mergedColumns_.get(); }
+    TGxStringGridCheck* CellChecker = nullptr;
+    bool CheckCell(int Col, int Row);
+    bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    bool CheckCol(bool DoFixed, int Col);
+    bool CheckRow(bool DoFixed, int Row);
+    bool CheckGrid(bool DoFixed);
+    void TextFill(bool DoFixed, const std::string& Txt);
+    void FormatFill(bool DoFixed, const std::string& Fmt);
+    void RandomFill(bool DoFixed, int Rnd);
+    void LinearFill(bool DoFixed);
+    // The read hook: the base grid's OnGetDisplText. What a cell shows beyond that (automatic links,
+    // node group counts) comes from GetDrawText, so a read gives back the text as written.
+    void GetDisplText(int ACol, int ARow, std::string& Value) override;
+    // The text the painter draws for a cell: Cells plus automatic links and group counts.
+    virtual void GetDrawText(int ACol, int ARow, std::string& Value);
+    // Splitting and merging runs of equal texts in a column (the merged-columns list uses them).
+    void SplitColumnCells(int ColIndex);
+    void MergeColumnCells(int ColIndex, bool MainMerge);
+
+    // --- cell graphics (GxGridGraphics.cpp) ---------------------------------------------------------------
+    virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
+    virtual TCellType GetCellType(int ACol, int ARow);
+    virtual ui::TPoint GetCellGraphicSize(int ACol, int ARow) { return CalcCellGraphicSize(ACol, ARow, 0); }
+    virtual ui::TPoint CalcCellGraphicSize(int ACol, int ARow, int ExtraHeight);
+    virtual ui::TPoint CalcCellGraphicPrintSize(int ACol, int ARow, int AvailWidth, int AvailHeight, double Scale);
+    virtual ui::TImageList* GetGridImageList() { return GridImages; }
+    int GetCellImageValue(int ACol, int ARow);
+    bool HasCellTypeIn(int ACol, int ARow, std::initializer_list<TCellType> Kinds);
+    bool IsDataGraphicCell(int ACol, int ARow);
+    // The check-box state of a cell: true when it holds a check box (its own state for a check-box
+    // object, the text against the check-true text for a data or virtual check box).
+    virtual bool GetCheckBoxState(int ACol, int ARow, bool& State);
+    bool IsChecked(int ACol, int ARow);
+    // Frees the cell's own graphic (never a shared one) and attaches a fresh one.
+    TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType Kind);
+    bool IsSortIndicatorCell(int ACol, int ARow);
+    ui::TRect ExpandButtonRect(int ACol, int ARow);
+    ui::TRect CellButtonRect(int ACol, int ARow);
+    virtual bool DoRatingChange(int ACol, int ARow, double& NewRate);
+    virtual void DoColorSelect(ui::TColor Color, const std::string& Value);
+    virtual void DoImageSelect(int Index);
+    virtual void DoCanAddRow(bool& CanAdd);
+    virtual void DoCanInsertRow(int ARow, bool& CanInsert);
+    ui::TImageList* GridImages = nullptr;
+
+    // --- event-dispatch queries and cell defaults (GxGridDispatch.cpp) ------------------------------------
+    virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
+    virtual void DoSearchFooterAction(const std::string& Value, int ACol, int ARow, TSearchAction SearchAction);
+    virtual void DoButtonClick(int ACol, int ARow);
+    virtual void DoExpandClick(int ACol, int ARow, bool Expanded);
+    virtual void DoComboCloseUp(int ARow, int ACol);
+    virtual void DoComboDropDown(int ARow, int ACol);
+    virtual void DoGetCellCursor(int ACol, int ARow, int X, int Y);
+    virtual void DoGridHint(int ACol, int ARow, std::string& Hint, std::u16string& WideHint);
+    virtual void GetCellColor(int ACol, int ARow, ui::TGridDrawState AState, ui::TBrush* ABrush, ui::TFont* AFont);
+    virtual void GetCellPrintColor(int ACol, int ARow, ui::TGridDrawState AState, ui::TBrush* ABrush, ui::TFont* AFont);
+    virtual void GetCellBorder(int ACol, int ARow, ui::TPen* APen, TCellBorders& Borders);
+    virtual void GetCellPrintBorder(int ACol, int ARow, ui::TPen* APen, TCellBorders& Borders);
+    virtual void GetCellAlignment(int ACol, int ARow, THAlignment& HAlign, TVAlignment& VAlign);
+    virtual void GetCellFormat(int ACol, TSortStyle& AStyle, std::string& aPrefix, std::string& aSuffix);
+    virtual void GetSpinEditorType(int ACol, int ARow, TEditorType& AEditor);
+    virtual void GetCellEditor(int ACol, int ARow, TEditorType& AEditor);
+    virtual bool IsEditorNone(int ACol, int ARow);
+    virtual void GetIsFixedCell(int ACol, int ARow, bool& IsFixed);
+    virtual void GetCellEditable(int ACol, int ARow, bool& CanEdit);
+    virtual void GetIsPasswordCell(int ACol, int ARow, bool& IsPassword);
+    virtual void GetCellWordWrap(int ACol, int ARow, bool& WordWrap);
+    virtual bool GetHasComboBox(int ACol, int ARow);
+    virtual bool GetHasSpinEdit(int ACol, int ARow);
+    virtual void GetCheckTrueText(int ACol, int ARow, std::string& Value);
+    virtual void GetCheckFalseText(int ACol, int ARow, std::string& Value);
+    virtual bool GetColumnFilterList(int ACol);
+    void GetCellPropDefaults(int ACol, int ARow, ui::TFont* AFont, ui::TBrush* ABrush, ui::TColor& AColorTo,
+                             ui::TColor& AMirrorColor, ui::TColor& AMirrorColorTo, THAlignment& HA, TVAlignment& VA,
+                             bool& WW, TCellGradientDirection& GD) override;
+    rtl::TStringList* FilterList() { return &filterList_; }
+
+    // --- virtual slots that painting, editing, input and the periphery fill (GxGridSlots.cpp) -----------
+    // Defaults: the base grid's behaviour, or nothing. Each concern's files override them.
+    bool IsFixed(int ACol, int ARow) override;
+    int GetNodeIndent(int ARow) override;
+    bool HasNodes() override;
+    void DrawCellText(ui::TCanvas* ACanvas, int ACol, int ARow, const ui::TRect& ARect,
+                      ui::TGridDrawState AState) override;
+    bool HasCellBorderEvent() override;
+    bool UsesVCLStyles() override;
+    void GetVisualProperties(int ACol, int ARow, ui::TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                             ui::TBrush* ABrush, ui::TColor& AColorTo, ui::TColor& AMirrorColor,
+                             ui::TColor& AMirrorColorTo, ui::TFont* AFont, THAlignment& HA, TVAlignment& VA, bool& WW,
+                             TCellGradientDirection& GD) override;
+    virtual void DoClickSort(int ACol);
+    virtual void StoreEditorValue(int ACol, int ARow, const std::string& Value);
+    virtual void BeforeSelectAll(ui::TGridRect& ASelection);
+    virtual void PasteCellText(int ACol, int ARow, const std::string& Value);
+    virtual void RestoreCellCache();
+    virtual void ToggleCellCheck(int ACol, int ARow, bool FromEdit);
+    virtual void SelectRadioButtonCell(int ACol, int ARow, bool FromUser);
+    virtual std::string GetFormattedCell(int ACol, int ARow);
+    virtual void DoPrintGetPageNum(int PageNum, int PageColNum, std::string& PageNumString);
+    virtual void DoGetEditorProp(int ACol, int ARow, TObject* AEditLink);
+    virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
+    virtual void DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEditor, rtl::TStrings* Values);
+    virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+    virtual void InplaceEditCaretChanged(const std::string& Text, ui::TPoint CaretXY, int CaretPos);
+    virtual void InsertRowAt(int ARow);
+    virtual void DeleteRowAt(int ARow);
+    virtual void DoFilterDone();
+    virtual void DoUpdateColumnSize(int ACol, int& AWidth);
+    virtual void DoUpdateAutoColumnSize(int ACol, int& AWidth);
+    virtual std::string DoEllipsClick(const std::string& Value);
+    virtual bool RowMatchesFilter(int ARow);
+    virtual void BeforePaste() {}
+    virtual void AfterPaste() {}
+    virtual void MarkPastedRowsModified(ui::TPoint FromCell, const ui::TRect& R);
+    virtual std::string GetCalcCellText(int ACol, int ARow);
+    virtual std::string GetSaveCellText(int ACol, int ARow);
+    virtual void LoadCellText(int ACol, int ARow, const std::string& Value);
+    virtual void UpdateColumnFooter(int ACol);
+    virtual void RememberOldCell(int ACol, int ARow);
+    virtual void AfterWheelScroll(int Delta, bool& Handled);
+    virtual void CellSelectorClick(int ACol, int ARow);
+    virtual void InplaceEditFormulaMode(bool Formula);
+    virtual void AdjustMouseSelection(ui::TGridRect& ASelection) { (void)ASelection; }
+    virtual void MouseActionsChanged() {}
+    virtual bool QueryDesignMode(bool& IsDesigning);
+    virtual void RepaintWholeGrid() { Invalidate(); }
+    virtual void DisableEditing();
+    virtual void InplaceEditKeyDown(unsigned& Key, ui::TShiftState Shift);
+    virtual void InplaceEditKeyMessage(unsigned& Key);
+    virtual void NavigationChanged() {}
+    virtual void MoveToFirstRow();
+    virtual bool AllowFormattedClipboard();
+    virtual void FilterDropDownSelect(int ItemIndex);
+    virtual void ApplyFilterCheckList(int ItemIndex);
+    virtual void PaintDesignHelper() {}
+    virtual void DesignHelperClick(int X, int Y);
+    virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
+    virtual void DoCellChanging(int NewCol, int NewRow, bool& Allow);
+    virtual void DoScrollCell(int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax);
+    virtual bool DoCanShowFixedDropDown(int ACol);
+    virtual void DoStartBlockFocus() {}
+    virtual void DoEndBlockFocus() {}
+    virtual void ExportNotification(int AState, int ARow);
+    virtual void ImportNotification(int AState, int ARow);
+    virtual bool ValidateCell(const std::string& NewValue);
+    virtual bool ValidateCellWide(const std::u16string& NewValue);
+    virtual void SubGroup(int Colindex);
+    virtual void SubUnGroup(int Colindex);
+    virtual void Group(int Colindex);
+    virtual void UnGroup();
+    virtual void SortSwapRows(int ARow1, int ARow2);
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
+    virtual void QSort();
+    virtual void QSortIndexed();
+    virtual void QSortGroup();
+    virtual void QSortGroupIndexed();
+    virtual void QUnSort();
+    virtual void DoCellsChanged(const ui::TRect& R);
+    virtual void ContentReloaded();
+    // Stretches a column to fill the client width (scrolling and stretching).
+    virtual void StretchColumn(int Index);
+    // Called by the constructor: the rarer editor controls (combo, spin, check box, button editors,
+    // transparent fixed-cell editors, cell-control editors) are created by the editing files here.
+    virtual void CreateEditorControls() {}
+    // The form's resize handler installed by the constructor: runs the form's earlier handler (an
+    // exception in it is swallowed); following the form and stretching come with the periphery.
+    virtual void HandleFormResize(TObject* Sender);
+
+    // --- settings objects and panels the grid owns (created with it, freed with it) -----------------------
+    TNavigation* Navigation() const { return navigation_.get(); }
+    TMouseActions* MouseActions() const { return mouseActions_.get(); }
+    TSearchFooter* SearchFooter() const { return searchFooter_.get(); }
+    TBands* Bands() const { return bands_.get(); }
+    TSyncGrid* SyncGrid() const { return syncGrid_.get(); }
+    TFocusHelper* FocusHelper() const { return focusHelper_.get(); }
+    TColumnSize* ColumnSize() const { return columnSize_.get(); }
+    TSizeWhileTyping* SizeWhileTyping() const { return sizeWhileTyping_.get(); }
+    THTMLSettings* HTMLSettings() const { return htmlSettings_.get(); }
+    TPrintSettings* PrintSettings() const { return printSettings_.get(); }
+    TControlLook* ControlLook() const { return controlLook_.get(); }
+    TSortSettings* SortSettings() const { return sortSettings_.get(); }
+    TBackGround* BackGround() const { return backGround_.get(); }
+    void SetBackGround(const TBackGround& v) { backGround_->Assign(&v); }
+    TGrouping* Grouping() const { return grouping_.get(); }
+    TDragDropSettings* DragDropSettings() const { return dragDropSettings_.get(); }
+    TBalloonSettings* Balloon() const { return balloon_.get(); }
+    TShowModified* ShowModified() const { return showModified_.get(); }
+    TDragScrollOptions* DragScrollOptions() const { return dragScrollOptions_.get(); }
+    TGridProgressAppearance* ProgressAppearance() const { return progressAppearance_.get(); }
+    TFilterDropDown* FilterDropDown() const { return filterDropDown_.get(); }
+    TFilter* Filter() const { return filter_.get(); }
+    TFloatingFooter* FloatingFooter() const { return floatingFooter_.get(); }
+    THTMLPictureCache* ImageCache() const { return imageCache_.get(); }
+    TSortIndexList* SortIndexes() const { return sortIndexes_.get(); }
+    TCellGraphic* ScratchGraphic() const { return scratchGraphic_.get(); }
+    TFooterPanel* FooterPanel() const { return footerPanel_; }
+    TSearchPanel* SearchPanel() const { return searchPanel_; }
+    TDropList* FilterDropList() const { return filterDropList_; }
+    TDropCheckList* FilterCheckList() const { return filterCheckList_; }
+    THeaderDragButton* HeaderDragButton() const { return headerDragButton_; }
+    TGridFocusWindow* FocusWindow() const { return focusWindow_; }
+    TArrowWindow* ArrowWindows(int i) const { return arrowWindows_.at(static_cast<std::size_t>(i)); }
+    ui::TScrollBar* GridScrollBar(int i) const { return scrollBars_.at(static_cast<std::size_t>(i)); }
+    ui::TBitmap* ScrollHintWindow() const { return nullptr; }
+
+    // --- plain settings (values the grid's other concerns read) --------------------------------------------
+    TEditorType DefaultEditor = edNormal;
+    TGridLook Look = glXP;
+    TGxStyle InternalStyle = TGxStyle::tsWindowsXP;
+    ui::TColor HintColor = ui::clInfoBk;
+    ui::TColor SelectionColor = 0xEACAB6;
+    ui::TColor SelectionColorTo = ui::clNone;
+    ui::TColor SelectionMirrorColor = ui::clNone;
+    ui::TColor SelectionMirrorColorTo = ui::clNone;
+    ui::TColor SelectionTextColor = 0;
+    ui::TColor SelectionRectangleColor = 0;
+    bool SelectionColorMixer = false;
+    bool SelectionRectangle = false;
+    bool SelectionResizer = false;
+    bool HideFocusRect = false;
+    bool FixedAsButtons = false;
+    bool ActiveCellShow = false;
+    ui::TColor ActiveCellColor = 0x808080;
+    ui::TColor ActiveCellColorTo = ui::clNone;
+    ui::TColor DisabledFontColor = 0xC0C0C0;
+    bool UseDisabledFont = true;
+    bool EnableHTML = true, EnableWheel = true, IntelliZoom = true, EnhRowColMove = true;
+    bool FilterNormalCellsOnly = true, AutoFilterUpdate = true, UseInternalHintClass = true, FitCellsInGrid = true;
+    bool ShowNullDates = true, LoadFirstRow = true, SaveFixedCells = true, SaveVirtCells = true;
+    bool SaveWithHTML = true, QuoteEmptyCells = true;
+    bool SaveFixedRows = false, SaveFixedCols = false, AlwaysQuotes = false, JavaCSV = false;
+    bool NoDefaultDraw = false, SizeGrowOnly = false, PrinterDriverFix = false, FilterIncremental = false;
+    bool FindBusy = false;
+    bool AnchorHint = false, AutoNumAlign = false, HintShowCells = false, HintShowLargeText = false;
+    bool IntegralHeight = false, Hovering = false, ScrollProportional = false, ScrollSynch = false;
+    bool ScrollHints = false, FilterDropDownAuto = false, FilterDropDownCheck = false;
+    std::string CheckTrue = "Y";
+    std::string CheckFalse = "N";
+    std::string FloatFormat = "%.2f";
+    std::string EditMask;
+    char PasswordChar = '*';
+    char Delimiter = '\0';
+    std::string XMLEncoding = "ISO-8859-1";
+    std::string FilterDropDownClear = "(All)";
+    TFilterDropDownColumns FilterDropDownColumns = fdNormal;
+    TInvalidEntryIcon InvalidEntryIcon = ieWarning;
+    std::string InvalidEntryTitle;
+    std::string InvalidEntryText;
+    THoverFixedCells HoverFixedCells = hfNone;
+    THintPosition HintShowLargeTextPos = hpCell;
+    TScrollType ScrollType = ssNormal;
+    ui::TColor ScrollColor = ui::clNone;
+    int ScrollWidth = 17;
+    ui::TColor BorderColor = 0xB99D7F;
+    int MinRowHeight = 0, MaxRowHeight = 0, MinColWidth = 0, MaxColWidth = 0;
+    int GroupColumn = -1;
+    int PreviewPage = 1, LastPrintPage = 1, PrintPageCount = 0;
+    int FilterColumn = -1;  // the column whose filter list is open
+    TMouseSelectMode MouseSelectMode = msNormal;
+    TOfficeTheme LastOfficeTheme = TOfficeTheme::otUnknown;
+    bool IsWinXP = true, IsWinVista = true, IsWin7 = true, IsThemed = true;
+
+protected:
+    void KeyDown(unsigned& key, ui::TShiftState shift) override;
+    void Resize() override;
+    bool DoMouseWheelDown(ui::TShiftState Shift, ui::TPoint MousePos) override;
+    bool DoMouseWheelUp(ui::TShiftState Shift, ui::TPoint MousePos) override;
+    void WndProc(ui::TMessage& message) override;
+    // The framework's answer, plus characters while typing searches (AutoGotoWhenSorted) or
+    // while the cells are not editable.
+    unsigned WantKeys() const override;
+    // The timer tick of the grid window (identifier 111).
+    virtual void HandleTimer();
+
+private:
+    friend class TGridItemStrings;
+    // Bulk cores of hiding, showing and removing rows (display rows ascending; record positions
+    // ascending).
+    void HideDisplayRows(const std::vector<int>& requested, int Level);
+    void ShowHiddenItems(const std::vector<int>& positions);
+    void RemoveDisplayRows(const std::vector<int>& rows, bool UpdateHidden);
+    // Cells and properties by real row.
+    TCellProperties* PropsAt(int ACol, int ARow) const;
+    TCellProperties* EnsureProps(int ACol, int ARow);
+    void RepaintDisplayCell(int realCol, int ARow);
+    void RebuildColumnMaps();
+    int FindItemIndex(int realRow) const;  // position of the first record with Idx >= realRow
+    // Widening ColCount by the hidden columns (so whole rows move) and back.
+    void WidenColumns();
+    void NarrowColumns();
+    // The row flag lists follow removed rows (display rows ascending, with their real rows, which
+    // persistent row selection is kept by) and inserted rows (their final display rows ascending).
+    void EraseSideListRows(const std::vector<int>& rows, const std::vector<int>& reals, bool Removed);
+    void InsertSideListRows(const std::vector<int>& rows, bool Inserted);
+    void ClearStoreRows(int From, int Count);
+    void UpdateActiveHeadersAfterSelection(const ui::TGridRect& old);
+    std::vector<int> FillRange(bool DoFixed) const;
+    ui::TGridCoord NormalTopLeft() const;
+
+    // Owned settings objects.
+    std::unique_ptr<TFocusHelper> focusHelper_;
+    std::unique_ptr<TSearchFooter> searchFooter_;
+    std::unique_ptr<TFloatingFooter> floatingFooter_;
+    std::unique_ptr<TPrintSettings> printSettings_;
+    std::unique_ptr<THTMLSettings> htmlSettings_;
+    std::unique_ptr<TSortSettings> sortSettings_;
+    std::unique_ptr<TDragDropSettings> dragDropSettings_;
+    std::unique_ptr<TDragScrollOptions> dragScrollOptions_;
+    std::unique_ptr<TControlLook> controlLook_;
+    std::unique_ptr<TNavigation> navigation_;
+    std::unique_ptr<TColumnSize> columnSize_;
+    std::unique_ptr<TBands> bands_;
+    std::unique_ptr<TSizeWhileTyping> sizeWhileTyping_;
+    std::unique_ptr<TMouseActions> mouseActions_;
+    std::unique_ptr<TGrouping> grouping_;
+    std::unique_ptr<THTMLPictureCache> imageCache_;
+    std::unique_ptr<TIntList> origColSizes_;
+    std::unique_ptr<TIntList> mergedColumns_;
+    std::unique_ptr<TSortIndexList> sortIndexes_;
+    std::unique_ptr<TBackGround> backGround_;
+    std::unique_ptr<TControlList> controlList_;
+    std::unique_ptr<TGridProgressAppearance> progressAppearance_;
+    std::unique_ptr<TSyncGrid> syncGrid_;
+    std::unique_ptr<TFilter> filter_;
+    std::unique_ptr<TBalloonSettings> balloon_;
+    std::unique_ptr<TShowModified> showModified_;
+    std::unique_ptr<TIntList> columnOrder_;
+    std::unique_ptr<TCellGraphic> scratchGraphic_;
+    std::unique_ptr<TIntList> ignoreColumns_;
+    std::unique_ptr<TFilterDropDown> filterDropDown_;
+    ui::TFont cellFont_;
+    ui::TFont fixedFont_;
+    ui::TFont activeCellFont_;
+    ui::TBitmap rowIndicator_;
+    rtl::TStringList columnHeaders_;
+    rtl::TStringList rowHeaders_;
+    rtl::TStringList sortList_;
+    rtl::TStringList lookupItems_;
+    rtl::TStringList filterList_;
+    std::array<ui::TColor, TControlLook::kFixedColorCount> fixedGradients_{};
+
+    // Owned child controls (owned as components; freed with the grid).
+    TFooterPanel* footerPanel_ = nullptr;
+    TSearchPanel* searchPanel_ = nullptr;
+    TDropList* filterDropList_ = nullptr;
+    TDropCheckList* filterCheckList_ = nullptr;
+    THeaderDragButton* headerDragButton_ = nullptr;
+    TGridFocusWindow* focusWindow_ = nullptr;
+    std::array<TArrowWindow*, 4> arrowWindows_{};
+    std::array<ui::TScrollBar*, 2> scrollBars_{};
+
+    // Hidden columns: visibility by real column, saved widths, and the two mappings.
+    std::array<bool, kMaxHiddenColumns + 1> visibleCol_{};
+    std::array<int, kMaxHiddenColumns + 1> allColWidths_{};
+    std::vector<int> realToDispl_;  // real column -> display column (a hidden one: the next shown)
+    std::vector<int> displToReal_;  // display column -> real column
+    int numHiddenColumns_ = 0;
+    // Hidden rows, ascending by Idx.
+    std::vector<std::unique_ptr<TGridItem>> gridItems_;
+    int filterLevel_ = 0;
+
+    // Selection models and row flags.
+    std::vector<std::uint8_t> rowSelect_;
+    std::vector<std::uint8_t> colSelect_;
+    std::vector<int> selectedRows_;
+    std::vector<ui::TGridCoord> selectedCells_;
+    std::set<std::pair<int, int>> selectedCellSet_;
+    std::vector<std::uint8_t> modifiedRows_;
+    std::vector<std::uint8_t> disabledRows_;
+    bool useEnabledRows_ = false;
+    bool selChange_ = false;
+    bool selectionHidden_ = false;
+    ui::TGridRect savedSelection_{};
+
+    // Dimensions.
+    bool fixedRowAlways_ = false;
+    bool fixedColAlways_ = false;
+    int minFixedRows_ = 1;
+    int minFixedCols_ = 1;
+    int maxRowCount_ = 10;
+    int maxColCount_ = 0;
+    int fixedFooters_ = 0;
+    int fixedRightCols_ = 0;
+    int fixedRowHeight_ = 22;
+    int updateCount_ = 0;
+
+    // Looks and state.
+    THAlignment defaultAlignment_ = THAlignment::taLeftJustify;
+    TVAlignment vAlignment_ = vtaTop;
+    unsigned vAlignFlag_ = 0;
+    bool autoSize_ = false;
+    bool flat_ = false;
+    int maxEditLength_ = 0;
+    bool showSelection_ = true;
+    int selectionColorMixerFactor_ = 50;
+    bool spreadSheet_ = false;
+    ui::TColor highlightColor_ = ui::clHighlight;
+    ui::TColor highlightTextColor_ = 0xFF00000E;
+    ui::TColor urlColor_ = 0xFF0000;
+    bool urlShow_ = false;
+    bool urlShowInText_ = false;
+    bool urlFull_ = false;
+    ui::TPoint xyOffset_{2, 2};
+    bool autoThemeAdapt_ = false;
+    TScrollBarAlways scrollBarAlways_ = saNone;
+    bool showDesignHelper_ = true;
+    int zoomFactor_ = 0;
+    int numCellControls_ = 0;
+    ui::TCursor restoreCursor_ = 0;
+    TEditorType currentEditor_ = edNormal;
+    int lastRowUpdate_ = -1;
+    std::array<int, kMaxHiddenColumns> printColWidths_{};
+    std::array<int, kMaxHiddenColumns> printColOffsets_{};
+    bool loaded_ = false;
+    bool editChange_ = false;
+    unsigned gridTimerId_ = 0;
+    int gridTimerTicks_ = 0;
+    ui::TCustomForm* ownerForm_ = nullptr;
+    std::function<void(TObject*)> formResizeBefore_;
+    int formWidth_ = 0;
+    int formHeight_ = 0;
+};
+
+}  // namespace gx

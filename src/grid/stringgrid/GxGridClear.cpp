@@ -1,0 +1,123 @@
+// TGxStringGrid: emptying rectangles of cells (with or without their properties), the clear
+// family built on it, trimming texts and colouring rectangles.
+#include "grid/stringgrid/GxGrid.h"
+
+#include "platform/rtl/StrUtils.h"
+
+namespace gx {
+
+// Columns are storage columns, or with SaveHiddenCells display columns mapped to their real ones
+// (so the cells of hidden columns stay).
+void TGxStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2)
+{
+    for (int r = ARow1; r <= ARow2; ++r) {
+        for (int c = ACol1; c <= ACol2; ++c) {
+            const int a = SaveHiddenCells ? RealColIndex(c) : c;
+            if (!ClearTextOnly && HasCellProperties(a, r)) {
+                RemoveCellGraphic(a, r);
+                ClearCellProperties(a, r);
+            }
+            if (Destroying())
+                continue;
+            if (!Cells(a, r).empty()) {
+                SetCells(a, r, "");
+                if (a != c)
+                    RepaintCell(c, r);
+            }
+        }
+    }
+    if (ACol1 == 0 && ARow1 == 0 && ACol2 >= ColCount() - 1 && ARow2 >= RowCount() - 1)
+        ResetHasCellProps();
+    if (!Destroying())
+        DoCellsChanged({RealColIndex(ACol1), ARow1, RealColIndex(ACol2), ARow2});
+}
+
+void TGxStringGrid::ClearRows(int RowIndex, int RCount)
+{
+    if (RowCount() == 0 || ColCount() == 0 || RCount <= 0)
+        return;
+    ClearRect(0, RowIndex, TotalColCount() - 1, RowIndex + RCount - 1);
+}
+
+void TGxStringGrid::ClearCols(int ColIndex, int CCount)
+{
+    if (RowCount() == 0 || ColCount() == 0 || CCount <= 0)
+        return;
+    ClearRect(ColIndex, 0, ColIndex + CCount - 1, RowCount() - 1);
+}
+
+void TGxStringGrid::ClearNormalRows(int RowIndex, int RCount)
+{
+    if (RowCount() == 0 || ColCount() == 0 || RCount <= 0)
+        return;
+    ClearRect(FixedCols(), RowIndex, TotalColCount() - fixedRightCols_ - 1, RowIndex + RCount - 1);
+}
+
+void TGxStringGrid::ClearNormalCols(int ColIndex, int CCount)
+{
+    if (RowCount() == 0 || ColCount() == 0 || CCount <= 0)
+        return;
+    ClearRect(ColIndex, FixedRows(), ColIndex + CCount - 1, RowCount() - fixedFooters_ - 1);
+}
+
+void TGxStringGrid::ClearNormalCells()
+{
+    if (RowCount() == 0 || ColCount() == 0)
+        return;
+    ClearRect(FixedCols(), FixedRows(), TotalColCount() - fixedRightCols_ - 1, RowCount() - fixedFooters_ - 1);
+}
+
+void TGxStringGrid::ClearSelection()
+{
+    if (mouseActions_->DisjunctRowSelect()) {
+        for (int r = FixedRows(); r < RowCount(); ++r)
+            if (RowSelect(mouseActions_->RowSelectPersistent() ? RealRowIndex(r) : r))
+                ClearRows(r, 1);
+        return;
+    }
+    if (mouseActions_->DisjunctColSelect()) {
+        for (int c = FixedCols(); c < ColCount(); ++c)
+            if (ColSelect(c))
+                ClearCols(c, 1);
+        return;
+    }
+    const ui::TGridRect sel = Selection();
+    ClearRect(sel.Left, sel.Top, sel.Right, sel.Bottom);
+}
+
+void TGxStringGrid::Clear()
+{
+    if (RowCount() == 0 || ColCount() == 0)
+        return;
+    ClearRect(0, 0, TotalColCount() - 1, RowCount() - 1);
+    if (NumHiddenColumns() > 0)
+        Invalidate();
+}
+
+// The hidden rows keep their real index and height; their cells (and properties) go.
+void TGxStringGrid::ClearAll()
+{
+    Clear();
+    for (auto& record : gridItems_)
+        record->SetCells(nullptr);
+}
+
+// Written back even when unchanged, which runs the cell-text hooks.
+void TGxStringGrid::TrimRect(int ACol1, int ARow1, int ACol2, int ARow2)
+{
+    for (int r = ARow1; r <= ARow2; ++r) {
+        for (int c = ACol1; c <= ACol2; ++c) {
+            const int a = SaveHiddenCells ? RealColIndex(c) : c;
+            SetCells(a, r, rtl::Trim(Cells(a, r)));
+        }
+    }
+}
+
+void TGxStringGrid::ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, ui::TColor AColor)
+{
+    for (int r = ARow1; r <= ARow2; ++r)
+        for (int c = ACol1; c <= ACol2; ++c)
+            SetColors(c, r, AColor);
+}
+
+}  // namespace gx

@@ -1,0 +1,65 @@
+// The published events of TGxStringGrid, kept apart from the class so that each concern's
+// engineer adds the events it fires here. Every event fires only when assigned; the sender is the
+// grid; the argument order is each event type's own (some put the row first).
+#pragma once
+
+#include "grid/base/GxObj.h"
+#include "grid/stringgrid/GxGridTypes.h"
+#include "platform/ui/Controls.h"
+
+namespace gx {
+
+class TGxStringGridEvents {
+public:
+    // Current cell, dimensions and cells.
+    TRowUpdateEvent OnRowUpdate;
+    TFooterCalcEvent OnFooterCalc;
+    TCellsChangedEvent OnCellsChanged;
+    TEditCellDoneEvent OnEditCellDone;
+    ui::TNotifyEvent OnEditingDone;
+
+    // Event-dispatch queries.
+    TCanEditCellEvent OnCanEditCell;
+    TSearchFooterActionEvent OnSearchFooterAction;
+    TButtonClickEvent OnButtonClick;
+    TExpandClickEvent OnExpandClick;
+    TComboDropEvent OnComboCloseUp;
+    TComboDropEvent OnComboDropDown;
+    TGetCellCursorEvent OnGetCellCursor;
+    TGridHintEvent OnGridHint;
+    TGridWideHintEvent OnGridWideHint;
+    TGridColorEvent OnGetCellColor;
+    TGridColorEvent OnGetCellPrintColor;
+    TGridBorderEvent OnGetCellBorder;
+    TGridBorderEvent OnGetCellPrintBorder;
+    TGridAlignEvent OnGetAlignment;
+    TGridFormatEvent OnGetFormat;
+    TGetEditorTypeEvent OnGetEditorType;
+    TIsFixedCellEvent OnIsFixedCell;
+    TIsPasswordCellEvent OnIsPasswordCell;
+    TGetWordWrapEvent OnGetWordWrap;
+    THasComboEvent OnHasComboBox;
+    THasSpinEditEvent OnHasSpinEdit;
+    TGetCheckEvent OnGetCheckTrue;
+    TGetCheckEvent OnGetCheckFalse;
+    TGetColumnFilterEvent OnGetColumnFilter;
+
+    // Selection and rows.
+    TRowDisjunctSelectEvent OnRowDisjunctSelect;
+    TRowDisjunctSelectedEvent OnRowDisjunctSelected;
+    TCanAddRowEvent OnCanAddRow;
+    TCanInsertRowEvent OnCanInsertRow;
+
+    // Cell graphics and their pickers.
+    TRatingChangeEvent OnRatingChange;
+    TColorSelectEvent OnColorSelect;
+    TImageSelectEvent OnImageSelect;
+    TUpdateColumnSizeEvent OnUpdateColumnSize;
+    ui::TNotifyEvent OnRichEditSelectionChange;
+    ui::TNotifyEvent OnCreatedFloatingFooter;
+    ui::TNotifyEvent OnCreatedSearchFooter;
+    TFooterPaintEvent OnFooterPaint;
+    TClickCellEvent OnClickCell;
+};
+
+}  // namespace gx

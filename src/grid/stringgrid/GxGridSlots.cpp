@@ -1,0 +1,290 @@
+// TGxStringGrid: the default bodies of the virtual slots that painting, editing, input, tree rows,
+// sorting, filtering, grouping and the file and clipboard functions fill. Each default is the base
+// grid's behaviour or does nothing; the file of the concern that builds a slot takes its body over
+// from here (see README.md).
+#include "grid/stringgrid/GxGrid.h"
+
+namespace gx {
+
+// --- painting (cell painter, looks, visual properties) -------------------------------------------------
+
+bool TGxStringGrid::IsFixed(int ACol, int ARow)
+{
+    if (fixedFooters_ > 0 && ARow >= RowCount() - fixedFooters_)
+        return true;
+    if (fixedRightCols_ > 0 && ACol >= ColCount() - fixedRightCols_)
+        return true;
+    bool fixed = false;
+    GetIsFixedCell(ACol, ARow, fixed);
+    return fixed;
+}
+
+void TGxStringGrid::DrawCellText(ui::TCanvas* ACanvas, int ACol, int ARow, const ui::TRect& ARect,
+                                 ui::TGridDrawState AState)
+{
+    TBaseGrid::DrawCellText(ACanvas, RealColIndex(ACol), ARow, ARect, AState);
+}
+
+bool TGxStringGrid::HasCellBorderEvent()
+{
+    return OnGetCellBorder != nullptr;
+}
+
+bool TGxStringGrid::UsesVCLStyles()
+{
+    return false;
+}
+
+void TGxStringGrid::GetVisualProperties(int ACol, int ARow, ui::TGridDrawState& AState, bool Print, bool Select,
+                                        bool Remap, ui::TBrush* ABrush, ui::TColor& AColorTo, ui::TColor& AMirrorColor,
+                                        ui::TColor& AMirrorColorTo, ui::TFont* AFont, THAlignment& HA, TVAlignment& VA,
+                                        bool& WW, TCellGradientDirection& GD)
+{
+    TBaseGrid::GetVisualProperties(ACol, ARow, AState, Print, Select, Remap, ABrush, AColorTo, AMirrorColor,
+                                   AMirrorColorTo, AFont, HA, VA, WW, GD);
+}
+
+void TGxStringGrid::DoPrintGetPageNum(int, int, std::string&) {}
+
+void TGxStringGrid::DoSelectionChanged(int, int, int, int) {}
+
+bool TGxStringGrid::DoCanShowFixedDropDown(int)
+{
+    return false;
+}
+
+// --- tree rows ---------------------------------------------------------------------------------------------
+
+int TGxStringGrid::GetNodeIndent(int ARow)
+{
+    return TBaseGrid::GetNodeIndent(ARow);
+}
+
+bool TGxStringGrid::HasNodes()
+{
+    return false;
+}
+
+bool TGxStringGrid::IsNode(int)
+{
+    return false;
+}
+
+bool TGxStringGrid::IsSummary(int)
+{
+    return false;
+}
+
+// --- editing ---------------------------------------------------------------------------------------------
+
+void TGxStringGrid::StoreEditorValue(int ACol, int ARow, const std::string& Value)
+{
+    SetEditText(ACol, ARow, Value);
+}
+
+void TGxStringGrid::RestoreCellCache() {}
+
+void TGxStringGrid::ToggleCellCheck(int, int, bool) {}
+
+void TGxStringGrid::SelectRadioButtonCell(int, int, bool) {}
+
+std::string TGxStringGrid::GetFormattedCell(int ACol, int ARow)
+{
+    return Cells(ACol, ARow);
+}
+
+void TGxStringGrid::DoGetEditorProp(int, int, TObject*) {}
+
+void TGxStringGrid::DoCheckBoxClick(int, int, bool) {}
+
+void TGxStringGrid::DoCheckBoxChange(int, int, bool) {}
+
+void TGxStringGrid::DoFixedEdit(int, int, TGridFixedCellEditor&, rtl::TStrings*) {}
+
+void TGxStringGrid::InplaceEditCaretChanged(const std::string&, ui::TPoint, int) {}
+
+void TGxStringGrid::InplaceEditFormulaMode(bool) {}
+
+void TGxStringGrid::InplaceEditKeyDown(unsigned&, ui::TShiftState) {}
+
+void TGxStringGrid::InplaceEditKeyMessage(unsigned&) {}
+
+void TGxStringGrid::DisableEditing() {}
+
+std::string TGxStringGrid::DoEllipsClick(const std::string& Value)
+{
+    return Value;
+}
+
+bool TGxStringGrid::ValidateCell(const std::string&)
+{
+    return true;
+}
+
+bool TGxStringGrid::ValidateCellWide(const std::u16string&)
+{
+    return true;
+}
+
+void TGxStringGrid::RememberOldCell(int, int) {}
+
+void TGxStringGrid::DoCellChanging(int, int, bool&) {}
+
+// --- input ----------------------------------------------------------------------------------------------------
+
+void TGxStringGrid::KeyDown(unsigned& key, ui::TShiftState shift)
+{
+    TBaseGrid::KeyDown(key, shift);
+}
+
+bool TGxStringGrid::DoMouseWheelDown(ui::TShiftState Shift, ui::TPoint MousePos)
+{
+    return TBaseGrid::DoMouseWheelDown(Shift, MousePos);
+}
+
+bool TGxStringGrid::DoMouseWheelUp(ui::TShiftState Shift, ui::TPoint MousePos)
+{
+    return TBaseGrid::DoMouseWheelUp(Shift, MousePos);
+}
+
+void TGxStringGrid::AfterWheelScroll(int, bool&) {}
+
+void TGxStringGrid::CellSelectorClick(int, int) {}
+
+bool TGxStringGrid::QueryDesignMode(bool& IsDesigning)
+{
+    IsDesigning = false;
+    return false;
+}
+
+void TGxStringGrid::MoveToFirstRow()
+{
+    if (RowCount() > FixedRows())
+        MoveToCell(Col(), FixedRows());
+}
+
+void TGxStringGrid::DesignHelperClick(int, int) {}
+
+void TGxStringGrid::DoScrollCell(int, int, int, int, int) {}
+
+void TGxStringGrid::StretchColumn(int Index)
+{
+    if (Index >= ColCount())
+        throw rtl::Exception("Stretch column index out of range");
+}
+
+// --- rows, cells and their notifications ---------------------------------------------------------------------
+
+void TGxStringGrid::InsertRowAt(int ARow)
+{
+    InsertRows(ARow, 1);
+}
+
+void TGxStringGrid::DeleteRowAt(int ARow)
+{
+    RemoveRows(ARow, 1);
+}
+
+void TGxStringGrid::MarkPastedRowsModified(ui::TPoint, const ui::TRect&) {}
+
+std::string TGxStringGrid::GetCalcCellText(int ACol, int ARow)
+{
+    return Cells(ACol, ARow);
+}
+
+std::string TGxStringGrid::GetSaveCellText(int ACol, int ARow)
+{
+    return Cells(ACol, ARow);
+}
+
+void TGxStringGrid::LoadCellText(int ACol, int ARow, const std::string& Value)
+{
+    SetCells(ACol, ARow, Value);
+}
+
+void TGxStringGrid::PasteCellText(int ACol, int ARow, const std::string& Value)
+{
+    SetCells(RealColIndex(ACol), ARow, Value);
+}
+
+void TGxStringGrid::BeforeSelectAll(ui::TGridRect&) {}
+
+void TGxStringGrid::UpdateColumnFooter(int ACol)
+{
+    UpdateFooterCalc(ACol);
+}
+
+void TGxStringGrid::DoCellsChanged(const ui::TRect& R)
+{
+    if (OnCellsChanged)
+        OnCellsChanged(this, R);
+}
+
+void TGxStringGrid::ContentReloaded()
+{
+    CalcFooter(-1);
+}
+
+void TGxStringGrid::DoUpdateColumnSize(int ACol, int& AWidth)
+{
+    if (OnUpdateColumnSize)
+        OnUpdateColumnSize(this, ACol, AWidth);
+}
+
+void TGxStringGrid::DoUpdateAutoColumnSize(int ACol, int& AWidth)
+{
+    DoUpdateColumnSize(ACol, AWidth);
+}
+
+// --- sorting, filtering, grouping, files and clipboard ---------------------------------------------------------
+
+void TGxStringGrid::DoClickSort(int) {}
+
+void TGxStringGrid::DoFilterDone() {}
+
+bool TGxStringGrid::RowMatchesFilter(int)
+{
+    return true;
+}
+
+void TGxStringGrid::FilterDropDownSelect(int)
+{
+    filterDropList_->SetVisible(false);
+}
+
+void TGxStringGrid::ApplyFilterCheckList(int) {}
+
+bool TGxStringGrid::AllowFormattedClipboard()
+{
+    return false;
+}
+
+void TGxStringGrid::ExportNotification(int, int) {}
+
+void TGxStringGrid::ImportNotification(int, int) {}
+
+void TGxStringGrid::SubGroup(int) {}
+
+void TGxStringGrid::SubUnGroup(int) {}
+
+void TGxStringGrid::Group(int) {}
+
+void TGxStringGrid::UnGroup() {}
+
+void TGxStringGrid::SortSwapRows(int, int) {}
+
+void TGxStringGrid::SaveColPositions() {}
+
+void TGxStringGrid::LoadColPositions() {}
+
+void TGxStringGrid::QSort() {}
+
+void TGxStringGrid::QSortIndexed() {}
+
+void TGxStringGrid::QSortGroup() {}
+
+void TGxStringGrid::QSortGroupIndexed() {}
+
+void TGxStringGrid::QUnSort() {}
+
+}  // namespace gx
