@@ -5,6 +5,7 @@
 #include "FuzzSupport.h"
 #include "core/UEtherCAT_ESI_File.h"
 #include "core/USaveBincc.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/xml/Xml.h"
 
 #include <memory>
@@ -23,13 +24,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             esi += line + "\r\n";
         xml::Document doc;
         doc.LoadFromString(esi, "ESI file");
-    } catch (const xml::XmlError& e) {
-        FUZZ_CHECK(std::string(e.File()) == file.string(), std::string("the ESI file is not well-formed: ") + e.what());
+    } catch (const rtl::EFileError& e) {
+        FUZZ_CHECK(e.File() == file.string(), std::string("the ESI file is not well-formed: ") + e.what());
     }
     auto banks = std::make_unique<core::TBankStorage>();
     try {
         core::Build_Banks(*banks, {none, file, none});
-    } catch (const xml::XmlError&) {
+    } catch (const rtl::EFileError&) {
         return 0;
     }
     const auto faults = updater::CheckBankPair(banks->Bank1.Bytes(), banks->Bank2.Bytes(), 0x80000);

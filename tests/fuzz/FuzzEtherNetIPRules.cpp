@@ -3,7 +3,7 @@
 #include "BankPair.h"
 #include "FuzzSupport.h"
 #include "core/USaveBincc.h"
-#include "platform/xml/Xml.h"
+#include "platform/rtl/Exceptions.h"
 
 #include <memory>
 
@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto banks = std::make_unique<core::TBankStorage>();
     try {
         core::Build_Banks(*banks, {none, none, file});
-    } catch (const xml::XmlError&) {
+    } catch (const rtl::EFileError&) {
         return 0;
     }
     const auto faults = updater::CheckBankPair(banks->Bank1.Bytes(), banks->Bank2.Bytes(), 0x80000);

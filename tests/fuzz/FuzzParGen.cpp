@@ -5,6 +5,7 @@
 #include "core/ParGenFile.h"
 #include "core/UEtherCAT_ESI_File.h"
 #include "core/USaveBincc.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/xml/Xml.h"
 
 #include <memory>
@@ -16,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     core::TParGenSettings settings;
     try {
         settings = core::Read_ParGen_Settings(file);
-    } catch (const xml::XmlError&) {
+    } catch (const rtl::EFileError&) {
         return 0;
     }
     auto banks = std::make_unique<core::TBankStorage>();
@@ -39,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto written = fuzz::ScratchFolder() / "ParGen_written.xml";
     try {
         core::Write_ParGen_Settings(written, settings);
-    } catch (const xml::XmlError&) {
+    } catch (const rtl::EFileError&) {
         return 0;  // a value XML cannot carry is refused with an error
     }
     FUZZ_CHECK(core::Read_ParGen_Settings(written) == settings, "the settings read back differently");
