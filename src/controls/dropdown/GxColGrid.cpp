@@ -277,7 +277,9 @@ void TGxColGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState
         canvas.Font()->SetColor(FDropDown->SelectionTextColor());
     unsigned flags = DT_NOPREFIX | DT_EXPANDTABS | DT_VCENTER;
     flags |= wrap ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE;
-    flags |= alignment == TAlignment::taRightJustify ? DT_RIGHT : alignment == TAlignment::taCenter ? DT_CENTER : DT_LEFT;
+    flags |= alignment == TAlignment::taRightJustify ? DT_RIGHT
+             : alignment == TAlignment::taCenter     ? DT_CENTER
+                                                     : DT_LEFT;
     if (ellipsis)
         flags |= DT_END_ELLIPSIS;
     canvas.DrawText(text, textRect, flags);

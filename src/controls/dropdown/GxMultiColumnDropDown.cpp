@@ -38,8 +38,7 @@ constexpr TTablePreset kPresets[] = {
     {gx::TGxStyle::tsOffice2003Olive, 0x82C0AF, 0x447A63, clNone, kOffice, clNone, clNone, 0, 0x588060, 0x588060},
     {gx::TGxStyle::tsOffice2003Classic, 0x808080, 0x808080, clNone, kOffice, clNone, clNone, 0, 0x808080, 0x808080},
     {gx::TGxStyle::tsOffice2007Luna, 0xFFEFE3, 0xFFD2AF, 0x723708, kOffice, clNone, clNone, 0, 0xFFD2AF, 0xFFD2AF},
-    {gx::TGxStyle::tsOffice2007Obsidian, 0xF2F1F0, 0xC9C2BD, 0x433C37, kOffice, clNone, clNone, 0, 0x5C534C,
-     0x5C534C},
+    {gx::TGxStyle::tsOffice2007Obsidian, 0xF2F1F0, 0xC9C2BD, 0x433C37, kOffice, clNone, clNone, 0, 0x5C534C, 0x5C534C},
     {gx::TGxStyle::tsWindowsXP, clBtnFace, clBtnFace, 0, kCustom, clHighlight, clHighlight, clHighlightText, 0xC0C0C0,
      0},
     {gx::TGxStyle::tsWhidbey, 0xEBEEEF, 0x7E9898, 0xFFFFFF, kOffice, clNone, clNone, 0, 0x962D00, 0x962D00},
@@ -51,8 +50,7 @@ constexpr TTablePreset kPresets[] = {
     {gx::TGxStyle::tsTerminal, clBtnFace, clBtnFace, 0, kCustom, clHighlight, clHighlight, clHighlightText, 0x808080,
      0x808080},
     {gx::TGxStyle::tsOffice2010Blue, 0xEDDBCD, clNone, 0x5B391E, kCustom, 0x6CD0FF, 0x6CD0FF, 0, 0xEEDDCF, 0xEEDDCF},
-    {gx::TGxStyle::tsOffice2010Silver, 0xEDE9E5, clNone, 0x5B391E, kCustom, 0x6CD0FF, 0x6CD0FF, 0, 0xEEDDCF,
-     0xEEDDCF},
+    {gx::TGxStyle::tsOffice2010Silver, 0xEDE9E5, clNone, 0x5B391E, kCustom, 0x6CD0FF, 0x6CD0FF, 0, 0xEEDDCF, 0xEEDDCF},
     {gx::TGxStyle::tsOffice2010Black, 0x828282, clNone, 0xD7D7D6, kCustom, 0x6CD0FF, 0x6CD0FF, 0, 0xEEDDCF, 0xEEDDCF},
 };
 

@@ -102,10 +102,10 @@ TEST_F(MultiColumn, KeysOfTheClosedEditStepThroughTheItems)
         int from, expected;
     };
     const Case cases[] = {
-        {ui::VK_DOWN, true, -1, 0},  {ui::VK_DOWN, true, 11, 11},  {ui::VK_UP, true, -1, 0},
-        {ui::VK_UP, true, 0, 0},     {ui::VK_UP, true, 5, 4},      {ui::VK_NEXT, true, 5, 11},
-        {ui::VK_NEXT, true, -1, 0},  {ui::VK_PRIOR, true, 12 - 1, 1}, {ui::VK_PRIOR, true, 3, 0},
-        {ui::VK_END, true, 3, 3},    {ui::VK_END, false, 3, 11},   {ui::VK_HOME, false, 3, 0},
+        {ui::VK_DOWN, true, -1, 0}, {ui::VK_DOWN, true, 11, 11},     {ui::VK_UP, true, -1, 0},
+        {ui::VK_UP, true, 0, 0},    {ui::VK_UP, true, 5, 4},         {ui::VK_NEXT, true, 5, 11},
+        {ui::VK_NEXT, true, -1, 0}, {ui::VK_PRIOR, true, 12 - 1, 1}, {ui::VK_PRIOR, true, 3, 0},
+        {ui::VK_END, true, 3, 3},   {ui::VK_END, false, 3, 11},      {ui::VK_HOME, false, 3, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "key " << c.key << " from " << c.from);
