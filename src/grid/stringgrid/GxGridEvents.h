@@ -79,6 +79,9 @@ public:
     TCheckBoxClickEvent OnCheckBoxMouseUp;
     TRadioClickEvent OnRadioClick;
     TRadioButtonClickEvent OnRadioButtonClick;
+
+    // File import and export: progress in percent, reported when it changes.
+    TFileProgressEvent OnFileProgress;
 };
 
 }  // namespace gx
