@@ -23,8 +23,7 @@ TCellVAlign GraphicVAlign(TVAlignment va)
 // Raises "Invalid cell" before anything changes.
 static void CheckCellIndex(TGxStringGrid& g, int ACol, int ARow)
 {
-    if (ACol < 0 || ARow < 0 || ACol >= g.ColCount() + g.NumHiddenColumns() ||
-        ARow >= g.RowCount() + g.NumHiddenRows())
+    if (ACol < 0 || ARow < 0 || ACol >= g.ColCount() + g.NumHiddenColumns() || ARow >= g.RowCount() + g.NumHiddenRows())
         throw rtl::Exception("Invalid cell");
 }
 
@@ -347,8 +346,9 @@ bool TGxStringGrid::ToggleCellCheck(int ACol, int ARow, bool FromUser)
         if (node)
             g->CellCheckBoxState = old == S::cbChecked ? S::cbUnchecked : S::cbChecked;
         else
-            g->CellCheckBoxState = old == S::cbUnchecked ? S::cbGrayed : old == S::cbChecked ? S::cbUnchecked
-                                                                                              : S::cbChecked;
+            g->CellCheckBoxState = old == S::cbUnchecked ? S::cbGrayed
+                                   : old == S::cbChecked ? S::cbUnchecked
+                                                         : S::cbChecked;
         // The state the box actually took.
         newState = g->CellCheckBoxState == S::cbChecked;
         break;

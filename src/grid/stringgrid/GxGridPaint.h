@@ -95,8 +95,7 @@ struct GridPaint {
                               int GW, int GH, TCellHAlign GHA, TCellVAlign GVA);
     static void DrawBorders(Cell& c, ui::TRect R);
     static void DrawFixed3D(Cell& c, ui::TRect R);
-    static void DrawFixedGradient(Cell& c, ui::TRect& R, ui::TColor AColorTo, ui::TColor AMirror,
-                                  ui::TColor AMirrorTo);
+    static void DrawFixedGradient(Cell& c, ui::TRect& R, ui::TColor AColorTo, ui::TColor AMirror, ui::TColor AMirrorTo);
     // The graphic of the cell placed in R (it may move R's edges).
     static void DrawCellGraphic(Cell& c, ui::TRect& R, TCellGraphic* G, TVAlignment VA);
     static void DrawNode(Cell& c, ui::TRect R, TCellGraphic* G);

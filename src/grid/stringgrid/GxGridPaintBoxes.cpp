@@ -28,9 +28,9 @@ void DrawGradient(TCanvas& Canvas, TColor FromColor, TColor ToColor, bool Horizo
     const auto round = [](double v) { return static_cast<int>(std::nearbyint(v)); };
     const auto channel = [&](int from, int to, int i) { return from + round(i * (to - from) / double(Bands)); };
     for (int i = 0; i < Bands; ++i) {
-        const TColor c = ui::RGB(channel(ui::GetRValue(a), ui::GetRValue(b), i),
-                                 channel(ui::GetGValue(a), ui::GetGValue(b), i),
-                                 channel(ui::GetBValue(a), ui::GetBValue(b), i));
+        const TColor c =
+            ui::RGB(channel(ui::GetRValue(a), ui::GetRValue(b), i), channel(ui::GetGValue(a), ui::GetGValue(b), i),
+                    channel(ui::GetBValue(a), ui::GetBValue(b), i));
         Canvas.Pen()->SetColor(c);
         Canvas.Brush()->SetColor(c);
         const int start = round(i * d);

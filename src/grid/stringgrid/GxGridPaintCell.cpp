@@ -184,8 +184,8 @@ void GridPaint::DrawCellText(Cell& c, TRect R)
     bool ww = g.WordWrap();
     TCellGradientDirection gd = GradientVertical;
     ui::TGridDrawState state = c.state;
-    g.GetVisualProperties(col, row, state, false, false, true, canvas.Brush(), colorTo, mirror, mirrorTo,
-                          canvas.Font(), c.ha, c.va, ww, gd);
+    g.GetVisualProperties(col, row, state, false, false, true, canvas.Brush(), colorTo, mirror, mirrorTo, canvas.Font(),
+                          c.ha, c.va, ww, gd);
 
     // 6. The graphic and its layout.
     int gw = 0, gh = 0;
@@ -312,8 +312,8 @@ void GridPaint::DrawCellText(Cell& c, TRect R)
 
     // 23, 24. Drawing events.
     if (g.OnDrawCell)
-        g.OnDrawCell(&g, rcol, row, TRect(R.Left + 1, R.Top + 1, R.Right - g.GridLineWidth(), R.Bottom - g.GridLineWidth()),
-                     c.state);
+        g.OnDrawCell(&g, rcol, row,
+                     TRect(R.Left + 1, R.Top + 1, R.Right - g.GridLineWidth(), R.Bottom - g.GridLineWidth()), c.state);
     if (g.OnCustomCellDraw)
         g.OnCustomCellDraw(&g, &canvas, rcol, row, c.state, R, false);
 

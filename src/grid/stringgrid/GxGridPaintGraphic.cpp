@@ -303,8 +303,8 @@ void GridPaint::DrawCellGraphic(Cell& c, TRect& R, TCellGraphic* G, TVAlignment 
         break;
     case ctRangeIndicator: {
         const TRect p = Gr.Inflate(-look.ProgressMarginX(), -look.ProgressMarginY());
-        VozEdid::DrawRangeIndicator(canvas, p, g.Ints(c.rcol, c.row), G->CellIndex, G->CellBoolean,
-                                    G->CellBitmapColor, G->CellIconColor);
+        VozEdid::DrawRangeIndicator(canvas, p, g.Ints(c.rcol, c.row), G->CellIndex, G->CellBoolean, G->CellBitmapColor,
+                                    G->CellIconColor);
         break;
     }
     case ctXPProgress: {
@@ -314,8 +314,9 @@ void GridPaint::DrawCellGraphic(Cell& c, TRect& R, TCellGraphic* G, TVAlignment 
         // A zero range draws an empty bar instead of dividing by zero.
         const int range = G->CellErrLen - G->CellErrFrom;
         const int percent =
-            range == 0 ? 0
-                       : static_cast<int>(std::lround(std::abs(g.Ints(c.rcol, c.row) - G->CellErrFrom) * 100.0 / range));
+            range == 0
+                ? 0
+                : static_cast<int>(std::lround(std::abs(g.Ints(c.rcol, c.row) - G->CellErrFrom) * 100.0 / range));
         VozEdid::TProgressLook pl;
         const TGridProgressAppearance& pa = *g.ProgressAppearance();
         pl.Level0Color = pa.Level0Color();
@@ -344,7 +345,7 @@ void GridPaint::DrawCellGraphic(Cell& c, TRect& R, TCellGraphic* G, TVAlignment 
     case ctComment:
         if (look.CommentColor() != ui::clNone) {
             canvas.Brush()->SetColor(G->CellAngle != static_cast<int>(ui::clNone) ? static_cast<TColor>(G->CellIndex)
-                                                                                 : look.CommentColor());
+                                                                                  : look.CommentColor());
             canvas.Pen()->SetColor(canvas.Brush()->Color());
             canvas.Polygon({{R.Right - 7, R.Top}, {R.Right - 2, R.Top}, {R.Right - 2, R.Top + 5}});
             canvas.Brush()->SetColor(g.Color());

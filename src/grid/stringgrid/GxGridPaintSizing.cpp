@@ -286,8 +286,8 @@ void TGxStringGrid::AutoNumberRow(int ARow)
     }
 }
 
-void TGxStringGrid::AlignRotatedText(ui::TCanvas& Canvas, ui::TRect& R, int Angle, const std::string& Text,
-                                     int HAlign, int VAlign)
+void TGxStringGrid::AlignRotatedText(ui::TCanvas& Canvas, ui::TRect& R, int Angle, const std::string& Text, int HAlign,
+                                     int VAlign)
 {
     const ui::TSize extent = Canvas.TextExtent(Text);
     R = R.Inflate(-2, -2);

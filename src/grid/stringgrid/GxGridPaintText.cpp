@@ -55,9 +55,8 @@ void GridPaint::DrawTextLayer(Cell& c, const TRect& R, bool ShowText, bool Filte
 
     // 1, 2. Link colour and the selection colours of the text.
     TColor linkColor = g.URLColor();
-    const int selRow = g.MouseActions()->DisjunctRowSelect() && g.MouseActions()->RowSelectPersistent()
-                           ? g.RealRowIndex(row)
-                           : row;
+    const int selRow =
+        g.MouseActions()->DisjunctRowSelect() && g.MouseActions()->RowSelectPersistent() ? g.RealRowIndex(row) : row;
     const bool rowSelected = (g.Options() & ui::goRowSelect) && g.RowSelect(selRow) && rcol >= fixedCols &&
                              rcol < g.ColCount() - g.fixedRightCols_;
     if (((c.state & ui::gdSelected) || rowSelected) && !fixed) {
@@ -95,8 +94,8 @@ void GridPaint::DrawTextLayer(Cell& c, const TRect& R, bool ShowText, bool Filte
 
     // 8. Filter glyph.
     if (FilterGlyph) {
-        ui::TBitmap* glyph = g.Filter()->HasFilter(rcol) ? g.FilterDropDown()->GlyphActive()
-                                                          : g.FilterDropDown()->Glyph();
+        ui::TBitmap* glyph =
+            g.Filter()->HasFilter(rcol) ? g.FilterDropDown()->GlyphActive() : g.FilterDropDown()->Glyph();
         if (glyph->Empty()) {
             ui::TBitmap resource;
             if (LoadGridGlyph("GSGFILT", resource))
@@ -126,8 +125,7 @@ void GridPaint::DrawTextLayer(Cell& c, const TRect& R, bool ShowText, bool Filte
 
     // 12. Selection rectangle.
     const ui::TGridRect sel = g.Selection();
-    if (g.SelectionRectangle && !fixed && col >= sel.Left && col <= sel.Right && row >= sel.Top &&
-        row <= sel.Bottom) {
+    if (g.SelectionRectangle && !fixed && col >= sel.Left && col <= sel.Right && row >= sel.Top && row <= sel.Bottom) {
         canvas.Pen()->SetColor(g.SelectionRectangleColor);
         canvas.Pen()->SetWidth(2);
         const auto line = [&](int x1, int y1, int x2, int y2) {
@@ -165,8 +163,7 @@ void GridPaint::DrawTextLayer(Cell& c, const TRect& R, bool ShowText, bool Filte
         T.Top += GH;
     else if (GVA == vaUnderText)
         T.Bottom -= GH;
-    const int sortOffset =
-        (GHA == haLeft || (GHA == haBeforeText && c.ha == THAlignment::taLeftJustify)) && G ? GW : 0;
+    const int sortOffset = (GHA == haLeft || (GHA == haBeforeText && c.ha == THAlignment::taLeftJustify)) && G ? GW : 0;
     if (rcol == 0 && g.HasNodes() && !g.IsNode(row))
         T.Left += g.GetNodeIndent(row);
     const bool sortHeader = SortIndicatorHeader(g, col, rcol, row);

@@ -15,8 +15,7 @@ namespace {
 
 bool IsControlCell(TCellType kind)
 {
-    return kind == ctCheckBox || kind == ctDataCheckBox || kind == ctRadio || kind == ctButton ||
-           kind == ctRadioButton;
+    return kind == ctCheckBox || kind == ctDataCheckBox || kind == ctRadio || kind == ctButton || kind == ctRadioButton;
 }
 
 }  // namespace
@@ -206,8 +205,7 @@ void TGxStringGrid::GetVisualProperties(int ACol, int ARow, ui::TGridDrawState& 
         AFont->SetColor(DisabledFontColor);
 
     // 17. Other selected rows of a disjunct row selection are a little lighter.
-    if (IsSelected(ACol, ARow) && ARow != Row() && mouseActions_->DisjunctRowSelect() &&
-        SelectionColorTo == ui::clNone)
+    if (IsSelected(ACol, ARow) && ARow != Row() && mouseActions_->DisjunctRowSelect() && SelectionColorTo == ui::clNone)
         ABrush->SetColor(VozEdid::AdjustColorPercent(ABrush->Color(), 107));
 
     // 18. Word wrap and alignment.

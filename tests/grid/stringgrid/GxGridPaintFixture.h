@@ -48,11 +48,10 @@ inline void BuildVariableTable(TGxStringGrid& g)
         int width;
         ui::TColor color;  // 0xBBGGRR
     };
-    static const Column columns[] = {{"N", 40, ui::clNone},           {"Enable", 50, 0xB0D8FF},
-                                     {"Type", 120, 0xFEFAE0},        {"Length", 100, 0xFEFAE0},
-                                     {"Name", 280, 0xFEFAE0},        {"Init Value", 100, 0xA8FFA8},
-                                     {"Position", 100, 0xF4D6FC},    {"Start Bit", 100, 0xF4D6FC},
-                                     {"Mnemonic", 100, 0xFFFFFF}};
+    static const Column columns[] = {
+        {"N", 40, ui::clNone},       {"Enable", 50, 0xB0D8FF},     {"Type", 120, 0xFEFAE0},
+        {"Length", 100, 0xFEFAE0},   {"Name", 280, 0xFEFAE0},      {"Init Value", 100, 0xA8FFA8},
+        {"Position", 100, 0xF4D6FC}, {"Start Bit", 100, 0xF4D6FC}, {"Mnemonic", 100, 0xFFFFFF}};
     g.SetColCount(9);
     g.SetRowCount(257);
     g.SetFixedCols(1);
