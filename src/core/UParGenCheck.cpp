@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "common/NumConv.h"
+#include "platform/rtl/StrUtils.h"
 
 namespace core {
 
@@ -31,15 +32,6 @@ int Octets_Fault(const std::array<std::string, 4>& octets, int firstText)
     return 0;
 }
 
-// Nothing but blanks and control characters (what trimming would remove).
-bool Blank(std::string_view text)
-{
-    for (unsigned char c : text)
-        if (c > ' ')
-            return false;
-    return true;
-}
-
 }  // namespace
 
 int ParGen_First_Fault(const TParGenSettings& s)
@@ -53,7 +45,7 @@ int ParGen_First_Fault(const TParGenSettings& s)
     const int64_t revision = Str_To_Int64(s.Revision_Number).value_or(-1);
     if (revision < 0 || revision > 0xFFFFFFFFLL)
         return 412;
-    if (Blank(s.Slave_Name))
+    if (rtl::Trim(s.Slave_Name).empty())
         return 411;
     if (!In_Range(s.Node_Address, 1, 192))
         return 989;
