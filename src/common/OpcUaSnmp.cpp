@@ -130,16 +130,16 @@ int Str_To_OPC_UA_SecPolicy(const std::string& text)
 int Check_OID(const std::string& text)
 {
     if (rtl::Utf8Length(text) > 61)
-        return 1;
+        return kOidTooLong;
     for (char c : text)
         if (c != '.' && (c < '0' || c > '9'))
-            return 2;
+            return kOidBadCharacter;
     if (text.empty() || text.front() == '.')
-        return 3;
+        return kOidStartsWithDot;
     if (text.back() == '.')
-        return 4;
+        return kOidEndsWithDot;
     if (text.find("..") != std::string::npos)
-        return 5;
+        return kOidDoubleDot;
     size_t start = 0;
     while (start <= text.size()) {
         size_t dot = text.find('.', start);
@@ -149,25 +149,25 @@ int Check_OID(const std::string& text)
         const int64_t arc =
             Str_To_Int64(std::string_view(text).substr(start, dot - start)).value_or(int64_t{4294967296});
         if (arc < 0 || arc > int64_t{4294967295})
-            return 6;
+            return kOidArcTooLarge;
         start = dot + 1;
     }
-    return 0;
+    return kOidValid;
 }
 
 int Check_SNMPv3_String(const std::string& text, bool user)
 {
     const int length = rtl::Utf8Length(text);
     if (length > 15)
-        return 1;
+        return kSnmpTooLong;
     if (length < (user ? 1 : 8))
-        return 2;
+        return kSnmpTooShort;
     for (char c : text) {
         const bool ok = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
         if (!ok)
-            return 3;
+            return kSnmpBadCharacter;
     }
-    return 0;
+    return kSnmpValid;
 }
 
 int Str_To_SNMP_Sec_Level(const std::string& text)
