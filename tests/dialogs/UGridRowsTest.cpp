@@ -44,7 +44,7 @@ TEST_F(ColGridFixture, DeleteAndInsertMoveEveryDataColumnHiddenIncluded)
     ColGrid_Ins_Row(1, &grid, true);
     EXPECT_EQ(Row(1), "Y,,,");
     EXPECT_EQ(Row(2), "Y,n1,v1,h1");
-    EXPECT_EQ(Row(4), "Y,n4,v4,h4");  // the emptied last row was pushed out
+    EXPECT_EQ(Row(4), "Y,n4,v4,h4");   // the emptied last row was pushed out
     ColGrid_Ins_Row(4, &grid, false);  // at the last row: only that row is cleared
     EXPECT_EQ(Row(4), ",,,");
     EXPECT_EQ(Row(3), "Y,n3,v3,h3");

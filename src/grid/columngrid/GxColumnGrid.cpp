@@ -236,9 +236,9 @@ void TGxColumnGrid::GetCellFormat(int ACol, TSortStyle& AStyle, std::string& aPr
     TGxStringGrid::GetCellFormat(ACol, AStyle, aPrefix, aSuffix);
 }
 
-void TGxColumnGrid::GetCellPropDefaults(int ACol, int ARow, ui::TFont* AFont, ui::TBrush* ABrush,
-                                        ui::TColor& AColorTo, ui::TColor& AMirrorColor, ui::TColor& AMirrorColorTo,
-                                        THAlignment& HA, TVAlignment& VA, bool& WW, TCellGradientDirection& GD)
+void TGxColumnGrid::GetCellPropDefaults(int ACol, int ARow, ui::TFont* AFont, ui::TBrush* ABrush, ui::TColor& AColorTo,
+                                        ui::TColor& AMirrorColor, ui::TColor& AMirrorColorTo, THAlignment& HA,
+                                        TVAlignment& VA, bool& WW, TCellGradientDirection& GD)
 {
     if (ACol < 0 || ACol >= columns_->Count()) {
         TGxStringGrid::GetCellPropDefaults(ACol, ARow, AFont, ABrush, AColorTo, AMirrorColor, AMirrorColorTo, HA, VA,

@@ -57,8 +57,8 @@ public:
     int MaxSize = 0;
     std::string Name;
     bool PrintBorderCustom = true;
-    TCellBorders PrintBorders = CellBorderBit(cbTop) | CellBorderBit(cbLeft) | CellBorderBit(cbRight) |
-                                CellBorderBit(cbBottom);
+    TCellBorders PrintBorders =
+        CellBorderBit(cbTop) | CellBorderBit(cbLeft) | CellBorderBit(cbRight) | CellBorderBit(cbBottom);
     ui::TPen PrintBorderPen;
     ui::TColor PrintColor = ui::clWhite;
     bool PrintFontCustom = true;

@@ -106,7 +106,7 @@ TEST(GxColumnGridCells, ComboBoxAndEditability)
         int col, row;
         bool combo, editable;
     } cases[] = {
-        {1, 1, true, true},   {1, 0, false, false}, {2, 2, true, true},  {3, 1, false, false},
+        {1, 1, true, true},   {1, 0, false, false}, {2, 2, true, true},   {3, 1, false, false},
         {4, 1, false, false}, {5, 1, false, true},  {5, 2, false, false}, {0, 1, false, false},
     };
     for (const Case& c : cases) {
