@@ -26,6 +26,7 @@ LAYERS = {
     "src/platform/rtl": 1,
     "src/platform/xml": 1,
     "src/platform/sys": 1,
+    "src/platform/office": 1,
     "src/common": 2,
     "src/core": 2,
     "src/platform/ui": 3,  # with its Qt backend in src/platform/ui/qt
