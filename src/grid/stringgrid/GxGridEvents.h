@@ -60,6 +60,9 @@ public:
     ui::TNotifyEvent OnCreatedSearchFooter;
     TFooterPaintEvent OnFooterPaint;
     TClickCellEvent OnClickCell;
+
+    // File import and export: progress in percent, reported when it changes.
+    TFileProgressEvent OnFileProgress;
 };
 
 }  // namespace gx
