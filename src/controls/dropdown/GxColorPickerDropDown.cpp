@@ -23,10 +23,10 @@ struct TNamedColor {
 };
 
 constexpr TNamedColor kDefaultColors[] = {
-    {"Black", 0x000000}, {"Maroon", 0x000080}, {"Green", 0x008000},  {"Olive", 0x008080},
-    {"Navy", 0x800000},  {"Purple", 0x800080}, {"Teal", 0x808000},   {"Gray", 0x808080},
-    {"Silver", 0xC0C0C0}, {"Red", 0x0000FF},   {"Lime", 0x00FF00},   {"Yellow", 0x00FFFF},
-    {"Blue", 0xFF0000},  {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00},  {"White", 0xFFFFFF},
+    {"Black", 0x000000},  {"Maroon", 0x000080},  {"Green", 0x008000}, {"Olive", 0x008080},
+    {"Navy", 0x800000},   {"Purple", 0x800080},  {"Teal", 0x808000},  {"Gray", 0x808080},
+    {"Silver", 0xC0C0C0}, {"Red", 0x0000FF},     {"Lime", 0x00FF00},  {"Yellow", 0x00FFFF},
+    {"Blue", 0xFF0000},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00},  {"White", 0xFFFFFF},
 };
 
 }  // namespace
@@ -493,8 +493,7 @@ void TGxColorPickerDropDown::KeyDown(unsigned& Key, TShiftState Shift)
         if (FColorSelectionStyle == TColorSelectionStyle::csList && FItemSelector && FItemSelector->ItemHot() >= 0) {
             FItemSelector->SetItemIndex(FItemSelector->ItemHot());  // selects and closes
             enterUsed = true;
-        } else if (FColorSelectionStyle == TColorSelectionStyle::csDiscrete && FPalette &&
-                   FPalette->HotIndex() >= 0) {
+        } else if (FColorSelectionStyle == TColorSelectionStyle::csDiscrete && FPalette && FPalette->HotIndex() >= 0) {
             FPalette->SetItemIndex(FPalette->HotIndex());
             enterUsed = true;
         }

@@ -220,7 +220,8 @@ TEST_F(ColorPicker, EditShowsTheColourBoxAndTextOrNothingWithoutAColour)
     const ui::TRect box = ColorBounds(bmp, inside, 0x0000FF);
     EXPECT_EQ(box.Left, 1 + 4 + 1);
     EXPECT_EQ(box.Width(), 14 - 2);
-    EXPECT_GT(CountInk(bmp, {box.Right + 4, 2, inside.Right, inside.Bottom}, ui::ColorToRGB(edit->Color())), 0) << "the name";
+    EXPECT_GT(CountInk(bmp, {box.Right + 4, 2, inside.Right, inside.Bottom}, ui::ColorToRGB(edit->Color())), 0)
+        << "the name";
     edit->SetShowText(false);
     Paint(*edit, bmp);
     EXPECT_EQ(CountInk(bmp, {box.Right + 4, 2, inside.Right, inside.Bottom}, ui::ColorToRGB(edit->Color())), 0);
