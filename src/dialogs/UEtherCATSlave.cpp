@@ -67,8 +67,7 @@ TFEtherCATSlave::TFEtherCATSlave(ui::TComponent* AOwner) : ui::TForm(AOwner)
     Btn_CopyRow = dlg::Panel_Button(*this, P_Button, "Btn_CopyRow", dlg::Button_Left(2));
     Btn_PasteRow = dlg::Panel_Button(*this, P_Button, "Btn_PasteRow", dlg::Button_Left(3));
     Btn_OK = dlg::Panel_Button(*this, P_Button, "Btn_OK", 1200 - 2 * (dlg::Button_Width + 8) - 8);
-    Btn_Cancel =
-        dlg::Panel_Button(*this, P_Button, "Btn_Cancel", 1200 - (dlg::Button_Width + 8) - 8, ui::mrCancel);
+    Btn_Cancel = dlg::Panel_Button(*this, P_Button, "Btn_Cancel", 1200 - (dlg::Button_Width + 8) - 8, ui::mrCancel);
 
     PageControl1 = dlg::Place<ui::TPageControl>(this, this, "PageControl1", 0, 0, 1200, 337 - 69 - 40);
     PageControl1->SetAlign(ui::TAlign::alClient);
@@ -281,7 +280,8 @@ void TFEtherCATSlave::VarSetLength(ui::TObject* Sender, const std::string& ASele
 
 void TFEtherCATSlave::Calc_Position_Bit(TVarGrid* grid, bool SlaveMaster)
 {
-    const TEtherCAT_Direction d = SlaveMaster ? TEtherCAT_Direction::Slave_To_Master : TEtherCAT_Direction::Master_To_Slave;
+    const TEtherCAT_Direction d =
+        SlaveMaster ? TEtherCAT_Direction::Slave_To_Master : TEtherCAT_Direction::Master_To_Slave;
     std::vector<core::TEtherCAT_Var> rows = Grid_Rows(Direction(grid));
     core::Calc_Position_Bit(rows);
     const core::TEtherCAT_Columns cols = core::EtherCAT_Columns(d);

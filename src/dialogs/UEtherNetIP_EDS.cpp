@@ -25,8 +25,7 @@ TFEtherNEtIP_EDS::TFEtherNEtIP_EDS(ui::TComponent* AOwner) : ui::TForm(AOwner)
     L_SW_Desc = title.L_SW_Desc;
     P_Button = dlg::Button_Panel(*this);
     Btn_OK = dlg::Panel_Button(*this, P_Button, "Btn_OK", 1150 - 2 * (dlg::Button_Width + 8) - 8, ui::mrOk);
-    Btn_Cancel =
-        dlg::Panel_Button(*this, P_Button, "Btn_Cancel", 1150 - (dlg::Button_Width + 8) - 8, ui::mrCancel);
+    Btn_Cancel = dlg::Panel_Button(*this, P_Button, "Btn_Cancel", 1150 - (dlg::Button_Width + 8) - 8, ui::mrCancel);
 
     ACG = dlg::Place<TEdsGrid>(this, this, "ACG", 0, 0, 1150, 337 - 69 - 40);
     ACG->SetAlign(ui::TAlign::alClient);

@@ -52,8 +52,7 @@ TFEtherNetIP_Master_Access::TFEtherNetIP_Master_Access(ui::TComponent* AOwner) :
     Btn_PasteRow = dlg::Panel_Button(*this, P_Button, "Btn_PasteRow", dlg::Button_Left(3));
     Btn_Import_EDS = dlg::Panel_Button(*this, P_Button, "Btn_Import_EDS", dlg::Button_Left(4) + 24);
     Btn_OK = dlg::Panel_Button(*this, P_Button, "Btn_OK", 1180 - 2 * (dlg::Button_Width + 8) - 8);
-    Btn_Cancel =
-        dlg::Panel_Button(*this, P_Button, "Btn_Cancel", 1180 - (dlg::Button_Width + 8) - 8, ui::mrCancel);
+    Btn_Cancel = dlg::Panel_Button(*this, P_Button, "Btn_Cancel", 1180 - (dlg::Button_Width + 8) - 8, ui::mrCancel);
 
     ACG = dlg::Place<TConnGrid>(this, this, "ACG", 0, 0, 1180, 337 - 69 - 40);
     ACG->SetAlign(ui::TAlign::alClient);
