@@ -166,7 +166,8 @@ TEST_F(EtherCATSlaveDialog, SavedFileLoadsBackByteForByte)
     }
     ASSERT_TRUE(Press_OK());
     const std::string first = coretest::Read_File(dir / "EtherCAT_Slave.xml");
-    EXPECT_NE(first.find("Type=\"Float32\" Length=\"4\" Name=\"Var &lt;5> &amp; &quot;x&quot;\" Position=\"12\""), std::string::npos);
+    EXPECT_NE(first.find("Type=\"Float32\" Length=\"4\" Name=\"Var &lt;5> &amp; &quot;x&quot;\" Position=\"12\""),
+              std::string::npos);
     form = std::make_unique<TFEtherCATSlave>(nullptr);
     Show();
     EXPECT_EQ(form->GSG_MasterSlave->Cells(4, 2), "Var <2> & \"x\"");
