@@ -8,8 +8,8 @@
 #include "grid/base/HtmlTextUtils.h"
 #include "grid/extras/GridFileCommon.h"
 #include "platform/rtl/Exceptions.h"
-#include "platform/rtl/Streams.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/rtl/Streams.h"
 #include "platform/rtl/TextEncoding.h"
 #include "platform/rtl/Utf8.h"
 #include "platform/sys/OpenUrl.h"
@@ -155,8 +155,9 @@ private:
             d.push_back("text-align: right");
         else if (ha == THAlignment::taCenter)
             d.push_back("text-align: center");
-        d.push_back(va == vtaCenter ? "vertical-align: middle" : va == vtaBottom ? "vertical-align: bottom"
-                                                                                  : "vertical-align: top");
+        d.push_back(va == vtaCenter   ? "vertical-align: middle"
+                    : va == vtaBottom ? "vertical-align: bottom"
+                                      : "vertical-align: top");
         std::string out;
         for (const std::string& x : d)
             out += (out.empty() ? "" : ";") + x;

@@ -22,14 +22,16 @@ constexpr long long kMaxEmptyArea = 1LL << 22;
 std::string CellText(const office::Cell& c)
 {
     switch (c.Kind) {
-    case office::CellKind::Text: return c.Text;
+    case office::CellKind::Text:
+        return c.Text;
     case office::CellKind::Number: {
         double r = std::nearbyint(c.Number);
         if (r == c.Number && std::fabs(r) < 1e15)
             return std::to_string(static_cast<long long>(r));
         return rtl::FloatToStr(c.Number);
     }
-    case office::CellKind::Boolean: return c.Number != 0 ? "True" : "False";
+    case office::CellKind::Boolean:
+        return c.Number != 0 ? "True" : "False";
     case office::CellKind::Date: {
         double whole = std::floor(c.Number);
         if (c.Number == whole)
@@ -38,7 +40,8 @@ std::string CellText(const office::Cell& c)
             return rtl::TimeToStr(rtl::TDateTime(c.Number));
         return rtl::DateTimeToStr(rtl::TDateTime(c.Number));
     }
-    case office::CellKind::Error: break;
+    case office::CellKind::Error:
+        break;
     }
     return {};
 }
@@ -94,8 +97,8 @@ void FillSheet(TGxStringGrid& grid, office::Sheet& sheet, int firstRow)
         for (int c = grid.SaveStartCol(); c < grid.ColCount(); ++c) {
             std::string text = rtl::ReplaceStr(grid.GetSaveCellText(grid.RealColIndex(c), r), "\r", "");
             if (!text.empty())
-                cells.push_back({firstRow + r - grid.SaveStartRow(), c - grid.SaveStartCol(),
-                                 office::CellKind::Text, text, 0});
+                cells.push_back(
+                    {firstRow + r - grid.SaveStartRow(), c - grid.SaveStartCol(), office::CellKind::Text, text, 0});
         }
     }
     grid.ExportNotification(esExportDone, -1);

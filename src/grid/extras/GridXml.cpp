@@ -30,10 +30,18 @@ std::string Escape(const std::string& t)
     for (std::size_t i = 0; i < cps.size(); ++i) {
         char32_t c = cps[i];
         switch (c) {
-        case U'&': out += "&amp;"; break;
-        case U'<': out += "&lt;"; break;
-        case U'>': out += "&gt;"; break;
-        case U'"': out += "&quot;"; break;
+        case U'&':
+            out += "&amp;";
+            break;
+        case U'<':
+            out += "&lt;";
+            break;
+        case U'>':
+            out += "&gt;";
+            break;
+        case U'"':
+            out += "&quot;";
+            break;
         case U'$':
             out += (cps.compare(i, 5, U"$amp;") == 0) ? "&#36;" : "$";
             break;
@@ -51,8 +59,8 @@ std::string Escape(const std::string& t)
 // and character references; an unknown "&name;" stays as it is.
 std::string Unescape(std::string_view raw)
 {
-    static const std::pair<std::string_view, char> kNamed[] = {{"$amp;", '&'}, {"&amp;", '&'}, {"&lt;", '<'},
-                                                                {"&gt;", '>'},  {"&quot;", '"'}, {"&apos;", '\''}};
+    static const std::pair<std::string_view, char> kNamed[] = {{"$amp;", '&'}, {"&amp;", '&'},  {"&lt;", '<'},
+                                                               {"&gt;", '>'},  {"&quot;", '"'}, {"&apos;", '\''}};
     std::string out;
     for (std::size_t i = 0; i < raw.size();) {
         if (raw[i] != '&' && raw[i] != '$') {
@@ -219,8 +227,8 @@ std::string AsUtf8(const std::string& bytes)
     std::size_t end = bytes.find("?>");
     std::string decl = bytes.rfind("<?xml", 0) == 0 && end != std::string::npos ? bytes.substr(0, end) : "";
     std::transform(decl.begin(), decl.end(), decl.begin(), [](unsigned char c) { return std::tolower(c); });
-    if (decl.find("utf-8") != std::string::npos || (decl.find("encoding") == std::string::npos &&
-                                                     rtl::IsValidUtf8(bytes)))
+    if (decl.find("utf-8") != std::string::npos ||
+        (decl.find("encoding") == std::string::npos && rtl::IsValidUtf8(bytes)))
         return bytes;
     return rtl::Cp1252ToUtf8(bytes);
 }
@@ -248,8 +256,8 @@ void SaveToXML(TGxStringGrid& grid, const std::string& FileName, const std::stri
             if (text.empty() && grid.QuoteEmptyCells)
                 text = "\"\"";
             const int k = c - grid.SaveStartCol();
-            std::string field = FieldDescr && k < FieldDescr->Count() ? FieldDescr->Get(k)
-                                                                       : "FIELD" + std::to_string(k);
+            std::string field =
+                FieldDescr && k < FieldDescr->Count() ? FieldDescr->Get(k) : "FIELD" + std::to_string(k);
             out += "<" + field + ">" + Escape(text) + "</" + field + ">\r\n";
         }
         out += "</" + RecordDescr + ">\r\n";
@@ -272,12 +280,11 @@ void LoadFromXML(TGxStringGrid& grid, const std::string& FileName, bool LevelToR
     std::string text = AsUtf8(rtl::ReadFileBytes(FileName));
     pugi::xml_document doc;
     // Escapes are decoded by the reader itself, once, so that the older "$amp;" is read as well.
-    pugi::xml_parse_result res = doc.load_buffer(text.data(), text.size(),
-                                                 pugi::parse_default & ~pugi::parse_escapes, pugi::encoding_utf8);
+    pugi::xml_parse_result res =
+        doc.load_buffer(text.data(), text.size(), pugi::parse_default & ~pugi::parse_escapes, pugi::encoding_utf8);
     if (!res || !doc.document_element()) {
-        int line = 1 + static_cast<int>(std::count(text.begin(), text.begin() + std::min<std::ptrdiff_t>(
-                                                                                    res.offset, text.size()),
-                                                   '\n'));
+        int line = 1 + static_cast<int>(std::count(
+                           text.begin(), text.begin() + std::min<std::ptrdiff_t>(res.offset, text.size()), '\n'));
         throw rtl::EFileError(FileName, res.description(),
                               "XMLDOM Parsing error " + std::to_string(static_cast<int>(res.status)) + " on line " +
                                   std::to_string(line) + " of " + FileName + ": " + res.description());

@@ -111,16 +111,15 @@ TEST(GridOffice, DocumentsHoldTheGridAsATable)
     grid.SetAlignments(1, 1, THAlignment::taRightJustify);
     SaveToDOC(grid, f);
     AppendToDoc(grid, f, "nowhere");
-    std::string got = officetest::RunPythonReader(
-        dir,
-        "import docx\n"
-        "d = docx.Document(sys.argv[1])\n"
-        "out = []\n"
-        "for t in d.tables:\n"
-        "    out.append('|'.join(c.text for r in t.rows for c in r.cells))\n"
-        "    out.append(str(t.rows[1].cells[1].paragraphs[0].alignment))\n"
-        "open(sys.argv[2], 'w').write('\\n'.join(out))\n",
-        f);
+    std::string got = officetest::RunPythonReader(dir,
+                                                  "import docx\n"
+                                                  "d = docx.Document(sys.argv[1])\n"
+                                                  "out = []\n"
+                                                  "for t in d.tables:\n"
+                                                  "    out.append('|'.join(c.text for r in t.rows for c in r.cells))\n"
+                                                  "    out.append(str(t.rows[1].cells[1].paragraphs[0].alignment))\n"
+                                                  "open(sys.argv[2], 'w').write('\\n'.join(out))\n",
+                                                  f);
     EXPECT_EQ(got, "n|v|x|12\nRIGHT (2)\nn|v|x|12\nRIGHT (2)");
 }
 

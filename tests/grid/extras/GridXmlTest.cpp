@@ -76,8 +76,7 @@ TEST(GridXml, ReaderTakesAttributesGroupsAndOlderEscapes)
         {R"(<l><r id="1" name="n"><a>x</a><b>y</b></r></l>)", false, {{"1", "n", "x", "y"}}},
         {"<l><r><a>a$amp;b</a><b>&quot;&quot;</b></r><r><a>c</a><b/></r></l>", false, {{"a&b", ""}, {"c", ""}}},
         {"<l><r><a>1</a><b>2</b></r><r><a>3</a><b>4</b></r></l>", true, {{"1", "2"}, {"3", "4"}}},
-        {"<l><r><g><a>1</a><b>2</b></g><g><a>3</a><b>4</b></g></r></l>", true,
-         {{"", ""}, {"1", "2"}, {"3", "4"}}},
+        {"<l><r><g><a>1</a><b>2</b></g><g><a>3</a><b>4</b></g></r></l>", true, {{"", ""}, {"1", "2"}, {"3", "4"}}},
     };
     testsupport::ScratchDir dir;
     for (const Case& c : cases) {
