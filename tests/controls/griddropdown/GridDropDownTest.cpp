@@ -219,9 +219,9 @@ TEST_F(GridDropDown, KeysOfTheClosedEditStepThroughTheEntries)
     };
     const auto typed = TDropDownStyle::dsDropDown, list = TDropDownStyle::dsDropDownList;
     const Case cases[] = {
-        {ui::VK_NEXT, typed, 95, 99}, {ui::VK_NEXT, typed, -1, 0}, {ui::VK_PRIOR, typed, 5, 0},
+        {ui::VK_NEXT, typed, 95, 99},  {ui::VK_NEXT, typed, -1, 0},  {ui::VK_PRIOR, typed, 5, 0},
         {ui::VK_PRIOR, typed, 50, 40}, {ui::VK_DOWN, typed, 99, 99}, {ui::VK_UP, typed, -1, 0},
-        {ui::VK_HOME, typed, 50, 50}, {ui::VK_HOME, list, 50, 0},    {ui::VK_END, list, 50, 99},
+        {ui::VK_HOME, typed, 50, 50},  {ui::VK_HOME, list, 50, 0},   {ui::VK_END, list, 50, 99},
     };
     for (const Case& c : cases) {
         edit->SetStyle(c.style);
