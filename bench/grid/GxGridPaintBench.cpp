@@ -135,8 +135,9 @@ int main(int argc, char** argv)
     };
     const auto ratio = [&](double a, double b) { return b > 0 ? a / b : 0.0; };
     for (const char* rows : {"1000", "100000"})
-        std::printf("%s rows, Qt / grid: %.2f\n", rows,
-                    ratio(time(std::string("BM_QtPaintVisible/") + rows), time(std::string("BM_GxPaintVisible/") + rows)));
+        std::printf(
+            "%s rows, Qt / grid: %.2f\n", rows,
+            ratio(time(std::string("BM_QtPaintVisible/") + rows), time(std::string("BM_GxPaintVisible/") + rows)));
     std::printf("grid, 100000 rows / 1000 rows: %.2f\n",
                 ratio(time("BM_GxPaintVisible/100000"), time("BM_GxPaintVisible/1000")));
     return 0;

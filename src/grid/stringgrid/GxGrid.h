@@ -640,6 +640,8 @@ public:
         bool HTMLWindow = false;
     };
     void BuildCellHint(std::string& HintStr, THintRequest& HintInfo);
+    // CM_HINTSHOW: the hint of the cell under the mouse; false for other messages.
+    bool HandleHintMessage(ui::TMessage& message);
     // The base decision plus the OnColumnSize / OnRowSize permission.
     bool AllowColumnSizing(int X, int Y);
     bool AllowRowSizing(int X, int Y);

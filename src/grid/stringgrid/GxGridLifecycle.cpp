@@ -179,7 +179,7 @@ void TGxStringGrid::WndProc(ui::TMessage& message)
         HandleTimer();
         return;
     }
-    if (HandleScrollMessage(message))
+    if (HandleScrollMessage(message) || HandleHintMessage(message))
         return;
     TBaseGrid::WndProc(message);
 }

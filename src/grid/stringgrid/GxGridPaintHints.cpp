@@ -7,6 +7,7 @@
 #include "grid/base/HtmlTextUtils.h"
 #include "grid/base/VozEdidText.h"
 #include "grid/stringgrid/GxGrid.h"
+#include "platform/ui/Application.h"
 
 namespace gx {
 
@@ -82,6 +83,30 @@ void TGxStringGrid::BuildCellHint(std::string& HintStr, THintRequest& HintInfo)
             HintInfo.HTMLWindow = true;
     }
     HintInfo.HintColor = HintColor;
+}
+
+bool TGxStringGrid::HandleHintMessage(ui::TMessage& message)
+{
+    if (message.Msg != ui::CM_HINTSHOW || message.LParam == 0)
+        return false;
+    auto& info = *reinterpret_cast<ui::THintInfo*>(message.LParam);
+    THintRequest request;
+    request.CursorPos = info.CursorPos;
+    request.HintMaxWidth = info.HintMaxWidth;
+    request.HintPos = ScreenToClient(info.HintPos);
+    std::string hint = info.HintStr;
+    BuildCellHint(hint, request);
+    info.HintStr = hint;
+    info.HintColor = request.HintColor;
+    info.HintMaxWidth = request.HintMaxWidth;
+    info.HintPos = ClientToScreen(request.HintPos);
+    // A new cell asks again: the hint rectangle is the cell under the mouse.
+    int col = -1, row = -1;
+    MouseToCell(info.CursorPos.X, info.CursorPos.Y, col, row);
+    if (col >= 0 && row >= 0)
+        info.CursorRect = CellRect(col, row);
+    message.Result = 0;
+    return true;
 }
 
 bool TGxStringGrid::AllowColumnSizing(int X, int Y)

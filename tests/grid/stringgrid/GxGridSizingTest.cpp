@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "GxGridPaintFixture.h"
+#include "platform/ui/Application.h"
 
 namespace gx {
 namespace {
@@ -155,6 +156,43 @@ TEST(GxGridLooks, ColorTonesDarkenTheFixedLines)
     EXPECT_EQ(g.ControlLook()->ControlStyle(), csGlyph);
     EXPECT_FALSE(g.ControlLook()->CheckedGlyph()->Empty());
     EXPECT_TRUE(g.Flat());
+}
+
+}  // namespace
+}  // namespace gx
+
+namespace gx {
+namespace {
+
+// The hint the application asks for over a cell: the cell's text without tags for a normal cell,
+// nothing of the text for a header, and the handler's text wins; its column is the display column.
+TEST(GxGridHints, CellTextsAndTheHandler)
+{
+    testing::ShownGrid shown(4, 4);
+    TGxStringGrid& g = *shown.grid;
+    shown.form.Show();
+    g.SetShowHint(true);
+    g.HintShowCells = true;
+    g.SetCells(2, 2, "<b>abc</b>");
+    g.SetCells(2, 0, "head");
+    const auto hintAt = [&](int c, int r) {
+        const ui::TRect rect = g.CellRect(c, r);
+        ui::THintInfo info;
+        ui::GetApplication()->RequestHint(&g, {rect.Left + 3, rect.Top + 3}, info);
+        return info.HintStr;
+    };
+    EXPECT_EQ(hintAt(2, 2), "abc");
+    EXPECT_EQ(hintAt(2, 0), "");
+    g.HTMLHint = true;
+    EXPECT_EQ(hintAt(2, 2), "<b>abc</b>");
+    int seenCol = -1;
+    g.OnGridHint = [&](TObject*, int, int ACol, std::string& hint) {
+        seenCol = ACol;
+        hint = "from handler";
+    };
+    g.HideColumn(1);
+    EXPECT_EQ(hintAt(1, 2), "from handler");
+    EXPECT_EQ(seenCol, 1);
 }
 
 }  // namespace
