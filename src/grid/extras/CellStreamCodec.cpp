@@ -159,20 +159,37 @@ public:
         case vaNull:
         case vaNil:
         case vaFalse:
-        case vaTrue: break;
-        case vaInt8: v.i = static_cast<std::int8_t>(Byte()); break;
+        case vaTrue:
+            break;
+        case vaInt8:
+            v.i = static_cast<std::int8_t>(Byte());
+            break;
         case vaInt16: {
             const unsigned char* p = Take(2);
             v.i = static_cast<std::int16_t>(p[0] | (p[1] << 8));
             break;
         }
-        case vaInt32: v.i = static_cast<std::int32_t>(U32()); break;
-        case vaExtended: v.f = FromExtended(Take(10)); break;
-        case vaString: v.s = Narrow(ShortString()); break;
-        case vaIdent: v.s = ShortString(); break;
-        case vaBinary: v.s = Bytes(U32()); break;
-        case vaLString: v.s = Narrow(Bytes(U32())); break;
-        case vaUTF8String: v.s = Bytes(U32()); break;
+        case vaInt32:
+            v.i = static_cast<std::int32_t>(U32());
+            break;
+        case vaExtended:
+            v.f = FromExtended(Take(10));
+            break;
+        case vaString:
+            v.s = Narrow(ShortString());
+            break;
+        case vaIdent:
+            v.s = ShortString();
+            break;
+        case vaBinary:
+            v.s = Bytes(U32());
+            break;
+        case vaLString:
+            v.s = Narrow(Bytes(U32()));
+            break;
+        case vaUTF8String:
+            v.s = Bytes(U32());
+            break;
         case vaWString: {
             std::uint32_t count = U32();
             if (count > (d_.size() - pos_) / 2)
@@ -212,7 +229,8 @@ public:
                 v.items.push_back(ReadValue(depth + 1).s);
             }
             break;
-        default: throw rtl::EReadError("Invalid property value");
+        default:
+            throw rtl::EReadError("Invalid property value");
         }
         return v;
     }

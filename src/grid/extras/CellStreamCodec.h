@@ -62,8 +62,8 @@ struct Value {
     TValueType type = vaNull;
     std::int64_t i = 0;
     double f = 0;
-    std::string s;                    // text (UTF-8), identifier or binary bytes
-    std::vector<std::string> items;   // list texts or set member names
+    std::string s;                   // text (UTF-8), identifier or binary bytes
+    std::vector<std::string> items;  // list texts or set member names
 };
 
 struct Entry {

@@ -17,16 +17,18 @@ using cellstream::Block;
 using cellstream::BlockWriter;
 using cellstream::Entry;
 
-constexpr std::string_view kBrushStyles[] = {"bsSolid",    "bsClear",     "bsHorizontal", "bsVertical",
+constexpr std::string_view kBrushStyles[] = {"bsSolid",     "bsClear",     "bsHorizontal", "bsVertical",
                                              "bsFDiagonal", "bsBDiagonal", "bsCross",      "bsDiagCross"};
 constexpr std::string_view kAlignments[] = {"taLeftJustify", "taRightJustify", "taCenter"};
-constexpr std::string_view kCellTypes[] = {
-    "ctBitmap",      "ctIcon",        "ctNone",          "ctImageList",   "ctCheckBox",       "ctDataCheckBox",
-    "ctRotated",     "ctDataImage",   "ctNode",          "ctRadio",       "ctEmpty",          "ctImages",
-    "ctPicture",     "ctFilePicture", "ctValue",         "ctProgress",    "ctComment",        "ctButton",
-    "ctBitButton",   "ctVirtCheckBox", "ctRowCheckBox",  "ctProgressPie", "ctSummary",        "ctRangeIndicator",
-    "ctXPProgress",  "ctInterface",   "ctScrollbar",     "ctRadioButton", "ctBalloon",        "ctShape",
-    "ctRating",      "ctTriStateCheckBox", "ctExpand"};
+constexpr std::string_view kCellTypes[] = {"ctBitmap",      "ctIcon",         "ctNone",      "ctImageList",
+                                           "ctCheckBox",    "ctDataCheckBox", "ctRotated",   "ctDataImage",
+                                           "ctNode",        "ctRadio",        "ctEmpty",     "ctImages",
+                                           "ctPicture",     "ctFilePicture",  "ctValue",     "ctProgress",
+                                           "ctComment",     "ctButton",       "ctBitButton", "ctVirtCheckBox",
+                                           "ctRowCheckBox", "ctProgressPie",  "ctSummary",   "ctRangeIndicator",
+                                           "ctXPProgress",  "ctInterface",    "ctScrollbar", "ctRadioButton",
+                                           "ctBalloon",     "ctShape",        "ctRating",    "ctTriStateCheckBox",
+                                           "ctExpand"};
 constexpr std::string_view kCellVAligns[] = {"vaTop", "vaBottom", "vaCenter", "vaUnderText", "vaAboveText", "vaFull"};
 constexpr std::string_view kCellHAligns[] = {"haLeft", "haRight", "haCenter", "haBeforeText", "haAfterText", "haFull"};
 constexpr std::string_view kCheckStates[] = {"cbUnchecked", "cbChecked", "cbGrayed"};
@@ -75,8 +77,7 @@ std::unique_ptr<ui::TBitmap> BitmapFrom(const std::string& bytes)
 {
     auto b = std::make_unique<ui::TBitmap>();
     std::string why;
-    if (!bytes.empty() &&
-        !ui::DecodeBmp(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), *b, why))
+    if (!bytes.empty() && !ui::DecodeBmp(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), *b, why))
         throw rtl::EReadError("Invalid bitmap in cell stream: " + why);
     return b;
 }
@@ -99,8 +100,8 @@ void WriteCell(TGxStringGrid& grid, std::string& out, int c, int r)
     TCellGraphic* g = dynamic_cast<TCellGraphic*>(p->GraphicObject());
     const TCellType type = g ? g->CellType : ctEmpty;
     bool hasGraphic = g && type != ctEmpty;
-    if (hasGraphic && (type == ctBitmap || type == ctIcon || type == ctRadio || type == ctImages ||
-                       type == ctPicture || type == ctFilePicture || type == ctBitButton))
+    if (hasGraphic && (type == ctBitmap || type == ctIcon || type == ctRadio || type == ctImages || type == ctPicture ||
+                       type == ctFilePicture || type == ctBitButton))
         hasGraphic = g->CellCreated;
     {
         BlockWriter w(out, "TGridCellPropIO");
@@ -202,7 +203,8 @@ void WriteCell(TGxStringGrid& grid, std::string& out, int c, int r)
         w.End();
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -392,7 +394,8 @@ void ReadPayload(TCellGraphic& g, std::string_view data, std::size_t& pos)
         g.CellCreated = true;
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -483,9 +486,9 @@ void SaveRectToBinStream(TGxStringGrid& grid, const ui::TRect& Rect, rtl::TStrea
         widths.push_back(grid.ColWidths(c));
     for (int r = Rect.Top; r <= Rect.Bottom; ++r)
         heights.push_back(grid.RowHeights(r));
-    const bool full = grid.SaveFixedCells ? grid.RowCount() == rows && grid.ColCount() == cols
-                                          : grid.RowCount() - grid.FixedRows() == rows &&
-                                                grid.ColCount() - grid.FixedCols() == cols;
+    const bool full = grid.SaveFixedCells
+                          ? grid.RowCount() == rows && grid.ColCount() == cols
+                          : grid.RowCount() - grid.FixedRows() == rows && grid.ColCount() - grid.FixedCols() == cols;
     {
         BlockWriter w(out, "TGridPropIO");
         w.Int("ColCount", cols);
@@ -510,8 +513,7 @@ void SaveRectToBinStream(TGxStringGrid& grid, const ui::TRect& Rect, rtl::TStrea
 
 void SaveToBinStream(TGxStringGrid& grid, rtl::TStream& Stream)
 {
-    SaveRectToBinStream(grid, {grid.SaveStartCol(), grid.SaveStartRow(), grid.SaveEndCol(), grid.SaveEndRow()},
-                        Stream);
+    SaveRectToBinStream(grid, {grid.SaveStartCol(), grid.SaveStartRow(), grid.SaveEndCol(), grid.SaveEndRow()}, Stream);
 }
 
 void SaveToBinFile(TGxStringGrid& grid, const std::string& FileName)

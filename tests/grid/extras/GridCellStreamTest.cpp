@@ -50,7 +50,9 @@ TEST(GridCellStream, TextsAndColoursTakeTheirForms)
     const Case cases[] = {{"plain", cellstream::vaString},
                           {std::string(300, 'x'), cellstream::vaLString},
                           {"\xC3\xA9", cellstream::vaWString},
-                          {"\xC3\xA9" "a", cellstream::vaUTF8String},
+                          {"\xC3\xA9"
+                           "a",
+                           cellstream::vaUTF8String},
                           {"日本", cellstream::vaWString}};
     for (const Case& c : cases) {
         std::string out;
