@@ -16,6 +16,7 @@ TGxColGrid::TGxColGrid(TComponent* AOwner) : TStringGrid(AOwner)
 {
     SetFixedRows(1);
     SetFixedCols(0);
+    FocusCell(0, 1, true);  // the first column is current once there are no fixed columns
     SetOptions((Options() | goRowSelect | goHorzLine) & ~(goRangeSelect | goDrawFocusSelected));
     SetDefaultDrawing(false);
     SetBorderStyle(TBorderStyle::bsNone);

@@ -219,6 +219,7 @@ void TCustomGxGridDropDown::DoBeforeDropDown()
             if (OnGridGetAlignment)
                 OnGridGetAlignment(Sender, ARow, ACol, HAlign, VAlign);
         };
+        BindGridEvents();
         FGrid->SearchFooter()->Assign(FSearchFooter.get());
         FGrid->MouseActions()->Assign(FMouseActions.get());
         FGrid->Navigation()->Assign(FNavigation.get());
@@ -247,6 +248,35 @@ void TCustomGxGridDropDown::DoBeforeDropDown()
     FOldItemIndex = FItemIndex;
     if (!FUseItems || !FGrid)
         TGxCustomDropDown::DoBeforeDropDown();
+}
+
+void TCustomGxGridDropDown::BindGridEvents()
+{
+    const auto pass = [](auto& event) {
+        return [&event](auto&&... args) {
+            if (event)
+                event(std::forward<decltype(args)>(args)...);
+        };
+    };
+    FGrid->OnCanEditCell = pass(OnGridCanEditCell);
+    FGrid->OnGridHint = pass(OnGridHint);
+    FGrid->OnGetFormat = pass(OnGridGetFormat);
+    FGrid->OnGetEditorType = pass(OnGridGetEditorType);
+    FGrid->OnCanAddRow = pass(OnGridCanAddRow);
+    FGrid->OnCanInsertRow = pass(OnGridCanInsertRow);
+    FGrid->OnMouseDown = pass(OnGridMouseDown);
+    FGrid->OnMouseUp = pass(OnGridMouseUp);
+    FGrid->OnMouseMove = pass(OnGridMouseMove);
+    // A button in a cell may show a window of its own: the list stays open meanwhile.
+    FGrid->OnButtonClick = [this](auto&&... args) {
+        if (!OnGridButtonClick)
+            return;
+        if (DropDownForm())
+            DropDownForm()->BlockActivate = true;
+        OnGridButtonClick(std::forward<decltype(args)>(args)...);
+        if (DropDownForm())
+            DropDownForm()->BlockActivate = false;
+    };
 }
 
 void TCustomGxGridDropDown::DoShowDropDown()

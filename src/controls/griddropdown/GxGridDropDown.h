@@ -127,6 +127,17 @@ public:
     ui::TNotifyEvent OnGridTopLeftChanged;
     gx::TGridColorEvent OnGridGetCellColor;
     gx::TGridAlignEvent OnGridGetAlignment;
+    // The inner grid's events passed on (Sender: the inner grid).
+    gx::TButtonClickEvent OnGridButtonClick;
+    gx::TCanEditCellEvent OnGridCanEditCell;
+    gx::TGridHintEvent OnGridHint;
+    gx::TGridFormatEvent OnGridGetFormat;
+    gx::TGetEditorTypeEvent OnGridGetEditorType;
+    gx::TCanAddRowEvent OnGridCanAddRow;
+    gx::TCanInsertRowEvent OnGridCanInsertRow;
+    ui::TMouseEvent OnGridMouseDown;
+    ui::TMouseEvent OnGridMouseUp;
+    ui::TMouseMoveEvent OnGridMouseMove;
 
 protected:
     void Loaded() override;
@@ -155,6 +166,7 @@ private:
     void GridSelectCell(int ARow);
     void GridSelect();
     void StepTo(int Target);
+    void BindGridEvents();
     // (GxGridDropDownSearch.cpp)
     void RebuildLookupList();
     int LookupKey(char32_t Ch);

@@ -9,12 +9,16 @@
 #include "controls/dropdown/GxButton.h"
 #include "controls/dropdown/GxButtonAppearance.h"
 #include "controls/dropdown/GxCalcButtonPanel.h"
+#include "controls/dropdown/GxColGrid.h"
 #include "controls/dropdown/GxColorPalette.h"
 #include "controls/dropdown/GxColorPanels.h"
+#include "controls/dropdown/GxColorPickerDropDown.h"
 #include "controls/dropdown/GxDropDownDraw.h"
 #include "controls/dropdown/GxDropDownPresets.h"
 #include "controls/dropdown/GxItemSelector.h"
+#include "controls/dropdown/GxMultiColumnDropDown.h"
 #include "controls/dropdown/GxWatch.h"
+#include "platform/rtl/StringList.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/ImgList.h"
@@ -168,6 +172,43 @@ TEST(DropDownGallery, EveryControlInItsDefaultLookAndOnePreset)
     palette->AddDefaultBoxes();
     palette->SetSelectedColor(0x4696F7);
     palette->SetHotIndex(13);
+
+    // The colour pickers' edits (default look with a named colour, a preset with its HTML text) and
+    // a multi-column table as its window shows it.
+    const int pickerTop = 620;
+    for (int i = 0; i < 2; ++i) {
+        auto* picker = new TGxColorPickerDropDown(&form);
+        picker->SetParent(&form);
+        picker->SetBounds(10, pickerTop + 30 * i, 160, 22);
+        UseTestFont(*picker->Font());
+        picker->AddDefaultColors();
+        if (i == 1) {
+            picker->SetComponentStyle(gx::TGxStyle::tsOffice2010Blue);
+            picker->SetColorValueText(TColorValueText::cvtHTML);
+            picker->SetColorSelectionStyle(TColorSelectionStyle::csColorCube);
+        }
+        picker->SetSelectedColor(i == 0 ? 0x0000FF : 0x4696F7);
+    }
+    auto* table = new TGxMultiColumnDropDown(&form);
+    table->SetBounds(0, 0, 0, 0);
+    for (const char* header : {"Code", "Name"}) {
+        auto* column = table->Columns()->Add();
+        column->Header = header;
+        UseTestFont(*column->Font());
+    }
+    UseTestFont(*table->HeaderFont());
+    for (const char* row : {"R|Red", "G|Green", "B|Blue"}) {
+        rtl::TStringList texts;
+        texts.Add(std::string(row, 1));
+        texts.Add(row + 2);
+        table->Items()->Add()->SetText(texts);
+    }
+    auto* list = new multicolumn::TGxColGrid(&form);
+    list->SetParent(&form);
+    list->SetBounds(220, pickerTop, 162, 25 + 3 * 22 + 2);
+    list->SetDropDown(table);
+    list->ReadDropDownSettings();
+    list->SetRow(2);
 
     const std::string file = std::string(CFG_BIN_DIR) + "/dropdown_gallery.png";
     std::filesystem::remove(file);

@@ -285,3 +285,33 @@ TEST_F(GridDropDown, OpenListPicture)
     std::filesystem::remove(file);
     ASSERT_TRUE(ui::RenderToPng(*edit->DropDownForm(), file));
 }
+
+TEST_F(GridDropDown, TheListsEventsReachTheProgramAfterTheColumnsSettings)
+{
+    Columns({80, 80});
+    edit->Columns()->GetItem(1)->Color = 0x00FF00;
+    edit->Columns()->GetItem(1)->Alignment = ui::TAlignment::taRightJustify;
+    Add({"a|1", "b|2"});
+    std::vector<std::string> events;
+    edit->OnGridMouseDown = [&](ui::TObject* sender, ui::TMouseButton, ui::TShiftState, int, int) {
+        events.push_back(sender == Grid() ? "down from the list" : "down from elsewhere");
+    };
+    edit->OnGridGetCellColor = [&](ui::TObject*, int row, int, ui::TGridDrawState, ui::TBrush* brush, ui::TFont*) {
+        if (row == 2)
+            brush->SetColor(0x0000FF);
+    };
+    edit->ShowDropDown();
+    ui::TBrush brush;
+    ui::TFont font;
+    Grid()->GetCellColor(1, 1, 0, &brush, &font);
+    EXPECT_EQ(brush.Color(), 0x00FF00u) << "the column's colour";
+    Grid()->GetCellColor(1, 2, 0, &brush, &font);
+    EXPECT_EQ(brush.Color(), 0x0000FFu) << "then the program's";
+    gx::THAlignment h = ui::TAlignment::taLeftJustify;
+    gx::TVAlignment v{};
+    Grid()->GetCellAlignment(1, 1, h, v);
+    EXPECT_EQ(h, ui::TAlignment::taRightJustify);
+    const ui::TRect r = Grid()->CellRect(0, 1);
+    ui::SendMouseDown(Grid(), ui::TMouseButton::mbRight, r.Left + 2, r.Top + 2);
+    EXPECT_EQ(events, (std::vector<std::string>{"down from the list"}));
+}
