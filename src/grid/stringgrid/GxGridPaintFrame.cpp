@@ -330,12 +330,12 @@ std::string TGxStringGrid::BalloonText(int ACol, int ARow)
         text = Utf16ToUtf8(DecodeWideCellText(raw));
     else
         text = raw;
-    // Tabs become blanks (all but a final one); leading line breaks and tabs are skipped.
+    // Leading line breaks and tabs are skipped; tabs become blanks (all but a final one).
+    const std::size_t first = text.find_first_not_of("\r\n\t");
+    text = first == std::string::npos ? std::string() : text.substr(first);
     for (std::size_t i = 0; i + 1 < text.size(); ++i)
         if (text[i] == '\t')
             text[i] = ' ';
-    const std::size_t first = text.find_first_not_of("\r\n\t");
-    text = first == std::string::npos ? std::string() : text.substr(first);
     if (text.size() > 2048)
         text = text.substr(0, 2045) + "...";
     return text;

@@ -115,7 +115,8 @@ void TGxStringGrid::GetVisualProperties(int ACol, int ARow, ui::TGridDrawState& 
             AFont->Assign(fixedFont_);
             AState |= ui::gdFixed;
         }
-        if (Look >= glDUD) {
+        // A flat grid shows its fixed cells in the plain fixed colour.
+        if (Look >= glDUD && (!flat_ || Print)) {
             ABrush->SetColor(fixedGradients_[TControlLook::kFrom]);
             AColorTo = fixedGradients_[TControlLook::kTo];
             AMirrorColor = fixedGradients_[TControlLook::kMirrorFrom];

@@ -162,6 +162,10 @@ void QtBackend::DrawThemedPart(const TRasterTarget& target, TThemedPart part, un
     case TThemedPart::RadioButton: {
         QStyleOptionButton o;
         o.rect = rect;
+        // The style reads the colours of the palette's current group: a disabled box uses the
+        // disabled colours.
+        if (state & tsDisabled)
+            o.palette.setCurrentColorGroup(QPalette::Disabled);
         o.state = st | ((state & tsChecked) ? QStyle::State_On
                         : (state & tsMixed) ? QStyle::State_NoChange
                                             : QStyle::State_Off);

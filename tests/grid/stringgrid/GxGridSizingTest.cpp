@@ -1,0 +1,161 @@
+// Sizing to contents and the looks: AutoSizeCol (margins, grow-only, limits), AutoFitColumns
+// (rounding, an exact fit, all widths 0), numbering, rotated text extents and origins, the balloon
+// text, and the style presets with the Look setter.
+#include <gtest/gtest.h>
+
+#include "GxGridPaintFixture.h"
+
+namespace gx {
+namespace {
+
+TEST(GxGridSizing, AutoSizeColMarginsGrowOnlyAndLimits)
+{
+    TGxStringGrid g(nullptr);
+    g.SetColCount(4);
+    g.SetRowCount(4);
+    testing::UseTestFont(*g.Font());
+    testing::UseTestFont(*g.FixedFont());
+    g.AutoSizeCol(2);
+    EXPECT_EQ(g.ColWidths(2), 8);  // empty: margins 2 x 2 and lines 2 x (1 + 1)
+    g.SetCells(2, 1, "WWWWWWWWWW");
+    g.AutoSizeCol(2);
+    const int fitted = g.ColWidths(2);
+    EXPECT_EQ(fitted, g.Canvas()->TextWidth("WWWWWWWWWW") + 8);
+    g.AutoSizeCol(2, 5);
+    EXPECT_EQ(g.ColWidths(2), fitted + 5);
+    g.SetCells(2, 1, "W");
+    g.SizeGrowOnly = true;
+    g.AutoSizeCol(2);
+    EXPECT_EQ(g.ColWidths(2), fitted + 5);
+    g.SizeGrowOnly = false;
+    g.MinColWidth = g.MaxColWidth = 40;  // equal limits: none
+    g.AutoSizeCol(2);
+    EXPECT_LT(g.ColWidths(2), 40);
+    g.MaxColWidth = 60;
+    g.SetCells(2, 1, std::string(40, 'W'));
+    g.AutoSizeCol(2);
+    EXPECT_EQ(g.ColWidths(2), 60);
+}
+
+TEST(GxGridSizing, AutoFitColumnsRoundsAndFillsTheWidth)
+{
+    testing::ShownGrid shown(4, 3, 300, 120);
+    TGxStringGrid& g = *shown.grid;
+    g.SetBorderStyle(ui::TBorderStyle::bsNone);
+    g.SetOptions(g.Options() & ~(ui::goVertLine | ui::goFixedVertLine));
+    const int widths[] = {10, 20, 30, 40};
+    for (int c = 0; c < 4; ++c)
+        g.SetColWidths(c, widths[c]);
+    g.AutoFitColumns(true);
+    int sum = 0;
+    for (int c = 0; c < 4; ++c)
+        sum += g.ColWidths(c);
+    EXPECT_EQ(sum, g.Width());
+    EXPECT_LT(g.ColWidths(0), g.ColWidths(3));
+    // An exact fit changes nothing.
+    const int before = g.ColWidths(1);
+    g.AutoFitColumns(true);
+    EXPECT_EQ(g.ColWidths(1), before);
+    // All widths 0 share the width out instead of dividing by their sum.
+    for (int c = 0; c < 4; ++c)
+        g.SetColWidths(c, 0);
+    g.AutoFitColumns(true);
+    sum = 0;
+    for (int c = 0; c < 4; ++c)
+        sum += g.ColWidths(c);
+    EXPECT_EQ(sum, g.Width());
+}
+
+TEST(GxGridSizing, AutoNumberSkipsTheStartRows)
+{
+    TGxStringGrid g(nullptr);
+    g.SetColCount(2);
+    g.SetRowCount(5);
+    g.AutoNumberStart = 1;
+    g.AutoNumberCol(1);
+    EXPECT_EQ(g.Cells(1, 1), "");
+    EXPECT_EQ(g.Cells(1, 2), "2");
+    EXPECT_EQ(g.Cells(1, 4), "4");
+    g.ClearCols(1, 1);
+    g.AutoNumberDirection = sdDescending;
+    g.AutoNumberCol(1);
+    EXPECT_EQ(g.Cells(1, 4), "");
+    EXPECT_EQ(g.Cells(1, 1), "4");
+}
+
+TEST(GxGridSizing, RotatedTextExtentAddsBothComponents)
+{
+    TGxStringGrid g(nullptr);
+    testing::UseTestFont(*g.Font());
+    g.SetCells(1, 1, "WWWW");
+    const ui::TSize plain = g.GetCellTextSize(1, 1);
+    g.CreateCellGraphic(1, 1)->SetAngle(90);
+    const ui::TSize turned = g.GetCellTextSize(1, 1);
+    EXPECT_EQ(turned.cx, plain.cy + 12);
+    EXPECT_EQ(turned.cy, plain.cx + 12);
+    g.GetCellGraphic(1, 1)->SetAngle(45);
+    const ui::TSize diagonal = g.GetCellTextSize(1, 1);
+    EXPECT_GT(diagonal.cx, plain.cx * 7 / 10);
+    ui::TRect r(0, 0, 100, 50);
+    TGxStringGrid::RotatedTextOrigin(r, 1, 2, 0, 30, 0, 0, 10);
+    EXPECT_EQ(r.Left, 70);
+    EXPECT_EQ(r.Top, 40);
+}
+
+TEST(GxGridSizing, BalloonTextStripsTagsAndIsCut)
+{
+    TGxStringGrid g(nullptr);
+    g.SetCells(1, 1, "<b>word</b>");
+    EXPECT_EQ(g.BalloonText(1, 1), "word");
+    g.SetCells(1, 2, "\r\n\ta\tb\t");
+    EXPECT_EQ(g.BalloonText(1, 2), "a b\t");
+    g.SetCells(1, 3, std::string(3000, 'x'));
+    const std::string cut = g.BalloonText(1, 3);
+    EXPECT_EQ(cut.size(), 2048u);
+    EXPECT_EQ(cut.substr(2045), "...");
+}
+
+TEST(GxGridLooks, PresetsAndTheLookSetter)
+{
+    TGxStringGrid g(nullptr);
+    g.SetStyle(gsOffice2003Blue);
+    EXPECT_EQ(g.ControlLook()->FixedGradientFrom(), ui::TColor(0xFCE1CB));
+    EXPECT_EQ(g.SearchFooter()->Color(), ui::TColor(0xFCE1CB));
+    EXPECT_EQ(g.SearchFooter()->ColorTo(), ui::clNone);
+    EXPECT_EQ(g.SelectionColor, ui::TColor(0x94E6FB));
+    g.SetStyle(gsWindowsVista);
+    EXPECT_EQ(g.Look, glVista);
+    EXPECT_EQ(g.ControlLook()->FixedGradientFrom(), ui::clNone);
+    EXPECT_EQ(g.FixedGradients()[TControlLook::kMirrorFrom], ui::TColor(0xFAF8F7));
+    EXPECT_EQ(g.SelectionStyle(), ssVista);
+    const TGridLook before = g.Look;
+    g.SetStyle(gsWhidbey);
+    EXPECT_EQ(g.Look, before);
+    g.SetStyle(gsCustom);
+    EXPECT_EQ(g.SelectionColor, ui::clHighlight);
+    g.SetLook(glXP);
+    EXPECT_EQ(g.SelectionStyle(), ssDefault);
+    EXPECT_EQ(g.SelectionColor, ui::TColor(0xEACAB6));
+    EXPECT_EQ(g.SelectionTextColor, ui::TColor(0));
+    g.ScrollType = ssMetro;
+    g.SetComponentStyle(TGxStyle::tsCustom);
+    EXPECT_EQ(g.ScrollType, ssMetro);
+    g.SetComponentStyle(TGxStyle::tsOffice2007Luna);
+    EXPECT_EQ(g.ScrollType, ssNormal);
+}
+
+TEST(GxGridLooks, ColorTonesDarkenTheFixedLines)
+{
+    TGxStringGrid g(nullptr);
+    TColorTones tones;
+    tones.Foreground.BrushColor = 0x6496C8;
+    tones.Background.BrushColor = 0xFFFFFF;
+    g.SetColorTones(tones);
+    EXPECT_EQ(g.GridFixedLineColor(), ui::RGB(160, 120, 80));
+    EXPECT_EQ(g.ControlLook()->ControlStyle(), csGlyph);
+    EXPECT_FALSE(g.ControlLook()->CheckedGlyph()->Empty());
+    EXPECT_TRUE(g.Flat());
+}
+
+}  // namespace
+}  // namespace gx
