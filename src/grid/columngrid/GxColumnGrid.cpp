@@ -464,4 +464,28 @@ void TGxColumnGrid::ColWidthsChanged()
     }
 }
 
+// --- column moves ----------------------------------------------------------------------------------
+
+void TGxColumnGrid::ColumnMoved(int FromIndex, int ToIndex)
+{
+    const bool save = columns_->NoRecursiveUpdate;
+    columns_->NoRecursiveUpdate = true;
+    const int top = TopRow();
+    const int from = RealColIndex(FromIndex);
+    const int to = RealColIndex(ToIndex);
+    TGxStringGrid::ColumnMoved(FromIndex, ToIndex);
+    if (from >= 0 && to >= 0 && from < columns_->Count() && to < columns_->Count() && from != to) {
+        BeginUpdate();
+        auto moved = std::make_unique<TGridColumnItem>(columns_.get());
+        moved->Assign(*columns_->Items(from));
+        columns_->DeleteQuiet(from);
+        columns_->items_.insert(columns_->items_.begin() + to, std::move(moved));
+        SetTopRow(top);
+        EndUpdate();
+    }
+    columns_->NoRecursiveUpdate = save;
+    if (OnAfterColumnMoved)
+        OnAfterColumnMoved(this, from, to);
+}
+
 }  // namespace gx

@@ -245,6 +245,10 @@ public:
     // shows them in row 0.
     void UpdateColumnHeaders();
 
+    // A column moved by dragging or MoveColumn (display indexes): its item moves with it, keeping
+    // what Assign copies; then OnAfterColumnMoved with the real indexes.
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+
 protected:
     void ColWidthsChanged() override;
 

@@ -175,5 +175,32 @@ TEST(GxColumnGridCells, ColumnColourAndHeaderFont)
     EXPECT_EQ(brush.Color(), grid.FixedColor());
 }
 
+TEST(GxColumnGridItems, MovedColumnTakesItsSettingsAlong)
+{
+    TGxColumnGrid grid(nullptr);
+    grid.SetColCount(5);
+    grid.SetRowCount(3);
+    grid.Columns()->Items(1)->SetHeader("Enable");
+    grid.Columns()->Items(1)->SetEditor(edDataCheckBox);
+    grid.Columns()->Items(1)->ColumnPopupType = cpAllCellsLClick;
+    grid.Columns()->Items(3)->SetHeader("Name");
+    grid.SetCells(1, 1, "Y");
+    int movedFrom = -1, movedTo = -1;
+    grid.OnAfterColumnMoved = [&](TObject*, int f, int t) {
+        movedFrom = f;
+        movedTo = t;
+    };
+    grid.MoveColumn(1, 3);
+    EXPECT_EQ(movedFrom, 1);
+    EXPECT_EQ(movedTo, 3);
+    ASSERT_EQ(grid.Columns()->Count(), 5);
+    EXPECT_EQ(grid.Columns()->Items(3)->Header(), "Enable");
+    EXPECT_EQ(grid.Columns()->Items(3)->Editor(), edDataCheckBox);
+    EXPECT_EQ(grid.Columns()->Items(3)->ColumnPopupType, cpFixedCellsRClick);  // not carried by Assign
+    EXPECT_EQ(grid.Columns()->Items(2)->Header(), "Name");
+    EXPECT_EQ(grid.Cells(3, 1), "Y");
+    EXPECT_TRUE(grid.IsChecked(3, 1));
+}
+
 }  // namespace
 }  // namespace gx
