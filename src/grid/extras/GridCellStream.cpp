@@ -1,0 +1,621 @@
+#include "grid/extras/GridCellStream.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "grid/extras/CellStreamCodec.h"
+#include "grid/extras/GridFileCommon.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/StringList.h"
+#include "platform/ui/ImageCodecs.h"
+
+namespace gx {
+namespace {
+
+using cellstream::Block;
+using cellstream::BlockWriter;
+using cellstream::Entry;
+
+constexpr std::string_view kBrushStyles[] = {"bsSolid",     "bsClear",     "bsHorizontal", "bsVertical",
+                                             "bsFDiagonal", "bsBDiagonal", "bsCross",      "bsDiagCross"};
+constexpr std::string_view kAlignments[] = {"taLeftJustify", "taRightJustify", "taCenter"};
+constexpr std::string_view kCellTypes[] = {"ctBitmap",      "ctIcon",         "ctNone",      "ctImageList",
+                                           "ctCheckBox",    "ctDataCheckBox", "ctRotated",   "ctDataImage",
+                                           "ctNode",        "ctRadio",        "ctEmpty",     "ctImages",
+                                           "ctPicture",     "ctFilePicture",  "ctValue",     "ctProgress",
+                                           "ctComment",     "ctButton",       "ctBitButton", "ctVirtCheckBox",
+                                           "ctRowCheckBox", "ctProgressPie",  "ctSummary",   "ctRangeIndicator",
+                                           "ctXPProgress",  "ctInterface",    "ctScrollbar", "ctRadioButton",
+                                           "ctBalloon",     "ctShape",        "ctRating",    "ctTriStateCheckBox",
+                                           "ctExpand"};
+constexpr std::string_view kCellVAligns[] = {"vaTop", "vaBottom", "vaCenter", "vaUnderText", "vaAboveText", "vaFull"};
+constexpr std::string_view kCellHAligns[] = {"haLeft", "haRight", "haCenter", "haBeforeText", "haAfterText", "haFull"};
+constexpr std::string_view kCheckStates[] = {"cbUnchecked", "cbChecked", "cbGrayed"};
+
+template <std::size_t N>
+int Index(const std::string_view (&names)[N], const Entry& e)
+{
+    std::string id = e.AsIdent();
+    for (std::size_t i = 0; i < N; ++i)
+        if (names[i] == id)
+            return static_cast<int>(i);
+    throw rtl::EReadError("Invalid property value");
+}
+
+template <typename E>
+E EnumOf(const Entry& e)
+{
+    E v{};
+    if (!EnumFromName(e.AsIdent(), v))
+        throw rtl::EReadError("Invalid property value");
+    return v;
+}
+
+[[noreturn]] void NoProperty(const std::string& name)
+{
+    throw rtl::EReadError("Property " + name + " does not exist");
+}
+
+std::string Joined(const std::vector<int>& v)
+{
+    std::string s;
+    for (std::size_t i = 0; i < v.size(); ++i)
+        s += (i ? "," : "") + std::to_string(v[i]);
+    return s;
+}
+
+std::string BitmapBytes(const ui::TBitmap* b)
+{
+    if (!b || b->Empty())
+        return {};
+    std::vector<std::uint8_t> bytes = ui::EncodeBmp(*b);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+std::unique_ptr<ui::TBitmap> BitmapFrom(const std::string& bytes)
+{
+    auto b = std::make_unique<ui::TBitmap>();
+    std::string why;
+    if (!bytes.empty() && !ui::DecodeBmp(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), *b, why))
+        throw rtl::EReadError("Invalid bitmap in cell stream: " + why);
+    return b;
+}
+
+void WriteCell(TGxStringGrid& grid, std::string& out, int c, int r)
+{
+    const int real = grid.RealColIndex(c);
+    TCellProperties* p = grid.GridObjects(real, r);
+    const bool inside = c < grid.ColCount() && r < grid.RowCount();
+    {
+        BlockWriter w(out, "TGridCellIO");
+        w.Int("Col", c & 0xFFFF);
+        w.Int("Row", r & 0xFFFF);
+        w.Text("Cell", grid.Cells(real, r));
+        w.Bool("HasProp", inside && p);
+        w.End();
+    }
+    if (!inside || !p)
+        return;
+    TCellGraphic* g = dynamic_cast<TCellGraphic*>(p->GraphicObject());
+    const TCellType type = g ? g->CellType : ctEmpty;
+    bool hasGraphic = g && type != ctEmpty;
+    if (hasGraphic && (type == ctBitmap || type == ctIcon || type == ctRadio || type == ctImages || type == ctPicture ||
+                       type == ctFilePicture || type == ctBitButton))
+        hasGraphic = g->CellCreated;
+    {
+        BlockWriter w(out, "TGridCellPropIO");
+        w.Bool("CellProperties.IsBaseCell", p->IsBaseCell());
+        w.Int("CellProperties.CellSpanX", p->CellSpanX());
+        w.Int("CellProperties.CellSpanY", p->CellSpanY());
+        w.Ident("CellProperties.Alignment", kAlignments[static_cast<int>(p->Alignment())]);
+        w.Color("CellProperties.BorderColor", p->BorderColor());
+        w.Int("CellProperties.BorderWidth", p->BorderWidth());
+        w.Color("CellProperties.BrushColor", p->BrushColor());
+        w.Color("CellProperties.BrushColorTo", p->BrushColorTo());
+        w.Ident("CellProperties.BrushStyle", kBrushStyles[static_cast<int>(p->BrushStyle())]);
+        w.Int("CellProperties.CellObject", static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(p->CellObject())));
+        w.Color("CellProperties.FontColor", p->FontColor());
+        w.Text("CellProperties.FontName", p->FontName());
+        w.Int("CellProperties.FontSize", p->FontSize());
+        w.FontStyles("CellProperties.FontStyle", p->FontStyle());
+        w.Ident("CellProperties.Editor", EnumName(p->Editor()));
+        w.Ident("CellProperties.GradientDirection", EnumName(p->GradientDirection()));
+        w.Bool("CellProperties.ReadOnly", p->ReadOnly());
+        w.Ident("CellProperties.VAlignment", EnumName(p->VAlignment()));
+        w.Bool("CellProperties.WordWrap", p->WordWrap());
+        w.Int("CellProperties.NodeLevel", p->NodeLevel());
+        if (p->Control() && !p->Control()->Name().empty())
+            w.Ident("CellProperties.Control", p->Control()->Name());
+        w.Bool("HasGraphic", hasGraphic);
+        w.End();
+    }
+    if (!hasGraphic)
+        return;
+    {
+        BlockWriter w(out, "TGridGraphicIO");
+        w.Ident("CellGraphic.CellType", kCellTypes[type]);
+        w.Ident("CellGraphic.CellVAlign", kCellVAligns[g->CellVAlign]);
+        w.Ident("CellGraphic.CellHAlign", kCellHAligns[g->CellHAlign]);
+        w.Int("CellGraphic.CellIndex", g->CellIndex);
+        w.Bool("CellGraphic.CellTransparent", g->CellTransparent);
+        w.Bool("CellGraphic.CellCreated", g->CellCreated);
+        w.Bool("CellGraphic.CellBoolean", g->CellBoolean);
+        w.Ident("CellGraphic.CellCheckBoxState", kCheckStates[static_cast<int>(g->CellCheckBoxState)]);
+        w.Int("CellGraphic.CellAngle", g->CellAngle);
+        w.Float("CellGraphic.CellValue", g->CellValue);
+        w.Int("CellGraphic.CellErrFrom", g->CellErrFrom);
+        w.Int("CellGraphic.CellErrLen", g->CellErrLen);
+        w.Text("CellGraphic.CellText", g->CellText);
+        w.End();
+    }
+    switch (type) {
+    case ctBitmap:
+    case ctBitButton: {
+        BlockWriter w(out, "TGridBMPIO");
+        std::string bytes = BitmapBytes(dynamic_cast<ui::TBitmap*>(g->CellBitmap));
+        if (!bytes.empty())
+            w.Binary("Bitmap.Data", bytes);
+        w.End();
+        break;
+    }
+    case ctIcon: {
+        BlockWriter w(out, "TGridIconIO");
+        std::string bytes = BitmapBytes(dynamic_cast<ui::TBitmap*>(g->CellIcon));
+        if (!bytes.empty())
+            w.Binary("Icon.Data", bytes);
+        w.End();
+        break;
+    }
+    case ctRadio:
+    case ctImages: {
+        std::vector<std::string> items;
+        if (auto* sl = dynamic_cast<rtl::TStrings*>(g->CellBitmap))
+            for (int i = 0; i < sl->Count(); ++i)
+                items.push_back(sl->Get(i));
+        if (auto* il = dynamic_cast<TIntList*>(g->CellBitmap))
+            for (int i = 0; i < il->Count(); ++i)
+                items.push_back(std::to_string(il->GetInteger(i)));
+        BlockWriter w(out, "TGridSLIO");
+        w.Strings("Strings.Strings", items);
+        w.End();
+        break;
+    }
+    case ctPicture: {
+        BlockWriter w(out, "TGridPicIO");
+        auto* pic = dynamic_cast<ui::TPicture*>(g->CellBitmap);
+        auto* bmp = pic ? dynamic_cast<ui::TBitmap*>(pic->Graphic()) : nullptr;
+        std::string bytes = BitmapBytes(bmp);
+        if (!bytes.empty()) {
+            std::string data = std::string(1, '\x07') + "TBitmap";
+            const auto n = static_cast<std::uint32_t>(bytes.size());
+            for (int i = 0; i < 4; ++i)
+                data += static_cast<char>((n >> (8 * i)) & 0xFF);
+            w.Binary("Picture.Data", data + bytes);
+        }
+        w.End();
+        break;
+    }
+    case ctFilePicture: {
+        BlockWriter w(out, "TGridFilePicIO");
+        if (auto* fp = dynamic_cast<TFilePicture*>(g->CellBitmap))
+            w.Text("Picture.Filename", fp->Filename());
+        w.End();
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void ApplyProp(TCellProperties& p, const Entry& e, bool& hasGraphic)
+{
+    const std::string& n = e.name;
+    const std::string k = n.rfind("CellProperties.", 0) == 0 ? n.substr(15) : std::string();
+    if (n == "HasGraphic")
+        hasGraphic = e.AsBool();
+    else if (k == "IsBaseCell")
+        p.SetIsBaseCell(e.AsBool());
+    else if (k == "CellSpanX")
+        p.SetCellSpanX(static_cast<int>(e.AsInt()));
+    else if (k == "CellSpanY")
+        p.SetCellSpanY(static_cast<int>(e.AsInt()));
+    else if (k == "Alignment")
+        p.SetAlignment(static_cast<THAlignment>(Index(kAlignments, e)));
+    else if (k == "BorderColor")
+        p.SetBorderColor(e.AsColor());
+    else if (k == "BorderWidth")
+        p.SetBorderWidth(static_cast<int>(e.AsInt()));
+    else if (k == "BrushColor")
+        p.SetBrushColor(e.AsColor());
+    else if (k == "BrushColorTo")
+        p.SetBrushColorTo(e.AsColor());
+    else if (k == "BrushStyle")
+        p.SetBrushStyle(static_cast<ui::TBrushStyle>(Index(kBrushStyles, e)));
+    else if (k == "CellObject")
+        e.AsInt();  // a user-data value means nothing in another grid or process
+    else if (k == "FontColor")
+        p.SetFontColor(e.AsColor());
+    else if (k == "FontName")
+        p.SetFontName(e.AsText());
+    else if (k == "FontSize")
+        p.SetFontSize(static_cast<int>(e.AsInt()));
+    else if (k == "FontStyle")
+        p.SetFontStyle(e.AsFontStyles());
+    else if (k == "Editor")
+        p.SetEditor(EnumOf<TEditorType>(e));
+    else if (k == "GradientDirection")
+        p.SetGradientDirection(EnumOf<TCellGradientDirection>(e));
+    else if (k == "ReadOnly")
+        p.SetReadOnly(e.AsBool());
+    else if (k == "VAlignment")
+        p.SetVAlignment(EnumOf<TVAlignment>(e));
+    else if (k == "WordWrap")
+        p.SetWordWrap(e.AsBool());
+    else if (k == "NodeLevel")
+        p.SetNodeLevel(static_cast<int>(e.AsInt()));
+    else if (k == "Control")
+        e.AsIdent();  // controls are not looked up by name here
+    else
+        NoProperty(n);
+}
+
+void ApplyGraphic(TCellGraphic& g, const Entry& e)
+{
+    const std::string& n = e.name;
+    const std::string k = n.rfind("CellGraphic.", 0) == 0 ? n.substr(12) : std::string();
+    if (k == "CellType")
+        g.CellType = static_cast<TCellType>(Index(kCellTypes, e));
+    else if (k == "CellVAlign")
+        g.CellVAlign = static_cast<TCellVAlign>(Index(kCellVAligns, e));
+    else if (k == "CellHAlign")
+        g.CellHAlign = static_cast<TCellHAlign>(Index(kCellHAligns, e));
+    else if (k == "CellIndex")
+        g.CellIndex = static_cast<int>(e.AsInt());
+    else if (k == "CellTransparent")
+        g.CellTransparent = e.AsBool();
+    else if (k == "CellCreated")
+        e.AsBool();  // what the loaded graphic holds it owns
+    else if (k == "CellBoolean")
+        g.CellBoolean = e.AsBool();
+    else if (k == "CellCheckBoxState")
+        g.CellCheckBoxState = static_cast<ui::TCheckBoxState>(Index(kCheckStates, e));
+    else if (k == "CellAngle")
+        g.CellAngle = static_cast<int>(e.AsInt());
+    else if (k == "CellValue")
+        g.CellValue = e.AsFloat();
+    else if (k == "CellErrFrom")
+        g.CellErrFrom = static_cast<int>(e.AsInt());
+    else if (k == "CellErrLen")
+        g.CellErrLen = static_cast<int>(e.AsInt());
+    else if (k == "CellText")
+        g.CellText = e.AsText();
+    else
+        NoProperty(n);
+}
+
+// The only entry a payload block may carry, or nullptr when it carries none (an empty payload).
+const Entry* PayloadEntry(const Block& b, std::string_view className, std::string_view entry)
+{
+    if (b.className != className)
+        throw rtl::EReadError("Invalid stream format");
+    const Entry* found = nullptr;
+    for (const Entry& e : b.entries) {
+        if (e.name != entry)
+            NoProperty(e.name);
+        found = &e;
+    }
+    return found;
+}
+
+void ReadPayload(TCellGraphic& g, std::string_view data, std::size_t& pos)
+{
+    switch (g.CellType) {
+    case ctBitmap:
+    case ctBitButton: {
+        const Block blk = cellstream::ReadBlock(data, pos);
+        const Entry* e = PayloadEntry(blk, "TGridBMPIO", "Bitmap.Data");
+        g.CellBitmap = BitmapFrom(e ? e->value.s : std::string()).release();
+        g.CellCreated = true;
+        break;
+    }
+    case ctIcon: {
+        const Block blk = cellstream::ReadBlock(data, pos);
+        const Entry* e = PayloadEntry(blk, "TGridIconIO", "Icon.Data");
+        auto icon = std::make_unique<ui::TIcon>();
+        std::unique_ptr<ui::TBitmap> b = BitmapFrom(e ? e->value.s : std::string());
+        icon->Assign(*b);
+        g.CellIcon = icon.release();
+        g.CellCreated = true;
+        break;
+    }
+    case ctRadio:
+    case ctImages: {
+        const Block blk = cellstream::ReadBlock(data, pos);
+        const Entry* e = PayloadEntry(blk, "TGridSLIO", "Strings.Strings");
+        std::vector<std::string> items;
+        if (e) {
+            if (e->value.type != cellstream::vaList)
+                throw rtl::EReadError("Invalid property value");
+            items = e->value.items;
+        }
+        if (g.CellType == ctRadio) {
+            auto sl = std::make_unique<rtl::TStringList>();
+            for (const std::string& s : items)
+                sl->Add(s);
+            g.CellBitmap = sl.release();
+        } else {
+            auto il = std::make_unique<TIntList>(0, 0);
+            for (const std::string& s : items) {
+                int v = 0;
+                if (!extras::ParseInt(s, v))
+                    throw rtl::EReadError("Invalid property value");
+                il->Add(v);
+            }
+            g.CellBitmap = il.release();
+        }
+        g.CellCreated = true;
+        break;
+    }
+    case ctPicture: {
+        const Block blk = cellstream::ReadBlock(data, pos);
+        const Entry* e = PayloadEntry(blk, "TGridPicIO", "Picture.Data");
+        auto pic = std::make_unique<ui::TPicture>();
+        if (e) {
+            const std::string& d = e->value.s;
+            std::size_t l = d.empty() ? 0 : static_cast<unsigned char>(d[0]);
+            if (d.size() < 1 + l + 4)
+                throw rtl::EReadError("Stream read error");
+            std::string kind = d.substr(1, l);
+            const unsigned char* p = reinterpret_cast<const unsigned char*>(d.data() + 1 + l);
+            std::size_t n = p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::size_t>(p[3]) << 24);
+            if (n > d.size() - 1 - l - 4)
+                throw rtl::EReadError("Stream read error");
+            std::string bytes = d.substr(1 + l + 4, n);
+            if (kind == "TBitmap")
+                pic->SetGraphic(BitmapFrom(bytes));
+        }
+        g.CellBitmap = pic.release();
+        g.CellCreated = true;
+        break;
+    }
+    case ctFilePicture: {
+        const Block blk = cellstream::ReadBlock(data, pos);
+        const Entry* e = PayloadEntry(blk, "TGridFilePicIO", "Picture.Filename");
+        auto fp = std::make_unique<TFilePicture>();
+        if (e) {
+            try {
+                fp->SetFilename(e->AsText());
+            } catch (const rtl::Exception&) {
+                // a picture file that is gone leaves the name and an empty picture
+            }
+        }
+        g.CellBitmap = fp.release();
+        g.CellCreated = true;
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+struct Header {
+    int cols = 0, rows = 0;
+    std::vector<int> widths, heights;
+    bool full = false;
+};
+
+std::vector<int> Numbers(const std::string& s)
+{
+    std::vector<int> out;
+    if (s.empty())
+        return out;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t comma = s.find(',', start);
+        int v = 0;
+        if (!extras::ParseInt(s.substr(start, comma == std::string::npos ? std::string::npos : comma - start), v))
+            throw rtl::EConvertError("'" + s + "' is not a list of integers");
+        out.push_back(v);
+        if (comma == std::string::npos)
+            return out;
+        start = comma + 1;
+    }
+}
+
+Header ReadHeader(std::string_view data, std::size_t& pos)
+{
+    Block b = cellstream::ReadBlock(data, pos);
+    if (b.className != "TGridPropIO")
+        throw rtl::EReadError("Invalid stream format");
+    Header h;
+    for (const Entry& e : b.entries) {
+        if (e.name == "ColCount")
+            h.cols = static_cast<int>(e.AsInt());
+        else if (e.name == "RowCount")
+            h.rows = static_cast<int>(e.AsInt());
+        else if (e.name == "ColWidths")
+            h.widths = Numbers(e.AsText());
+        else if (e.name == "RowHeights")
+            h.heights = Numbers(e.AsText());
+        else if (e.name == "FullGrid")
+            h.full = e.AsBool();
+        else if (e.name == "ID")
+            e.AsInt();
+        else
+            NoProperty(e.name);
+    }
+    return h;
+}
+
+struct CellRecord {
+    int col = 0, row = 0;
+    std::string text;
+    bool hasProp = false;
+};
+
+CellRecord ReadCell(std::string_view data, std::size_t& pos)
+{
+    Block b = cellstream::ReadBlock(data, pos);
+    if (b.className != "TGridCellIO")
+        throw rtl::EReadError("Invalid stream format");
+    CellRecord c;
+    for (const Entry& e : b.entries) {
+        if (e.name == "Col")
+            c.col = static_cast<int>(e.AsInt()) & 0xFFFF;
+        else if (e.name == "Row")
+            c.row = static_cast<int>(e.AsInt()) & 0xFFFF;
+        else if (e.name == "Cell")
+            c.text = e.AsText();
+        else if (e.name == "HasProp")
+            c.hasProp = e.AsBool();
+        else
+            NoProperty(e.name);
+    }
+    return c;
+}
+
+}  // namespace
+
+void SaveRectToBinStream(TGxStringGrid& grid, const ui::TRect& Rect, rtl::TStream& Stream)
+{
+    std::string out;
+    const int cols = Rect.Right - Rect.Left + 1, rows = Rect.Bottom - Rect.Top + 1;
+    std::vector<int> widths, heights;
+    for (int c = Rect.Left; c <= Rect.Right; ++c)
+        widths.push_back(grid.ColWidths(c));
+    for (int r = Rect.Top; r <= Rect.Bottom; ++r)
+        heights.push_back(grid.RowHeights(r));
+    const bool full = grid.SaveFixedCells
+                          ? grid.RowCount() == rows && grid.ColCount() == cols
+                          : grid.RowCount() - grid.FixedRows() == rows && grid.ColCount() - grid.FixedCols() == cols;
+    {
+        BlockWriter w(out, "TGridPropIO");
+        w.Int("ColCount", cols);
+        w.Int("RowCount", rows);
+        w.Text("ColWidths", Joined(widths));
+        w.Text("RowHeights", Joined(heights));
+        w.Bool("FullGrid", full);
+        w.Int("ID", 0);
+        w.End();
+    }
+    extras::ProgressReporter progress(grid);
+    grid.ExportNotification(esExportStart, Rect.Top);
+    for (int r = Rect.Top; r <= Rect.Bottom; ++r) {
+        grid.ExportNotification(esExportNextRow, r);
+        for (int c = Rect.Left; c <= Rect.Right; ++c)
+            WriteCell(grid, out, c, r);
+        progress.Report(r, Rect.Bottom - Rect.Top);
+    }
+    grid.ExportNotification(esExportDone, -1);
+    Stream.WriteString(out);
+}
+
+void SaveToBinStream(TGxStringGrid& grid, rtl::TStream& Stream)
+{
+    SaveRectToBinStream(grid, {grid.SaveStartCol(), grid.SaveStartRow(), grid.SaveEndCol(), grid.SaveEndRow()}, Stream);
+}
+
+void SaveToBinFile(TGxStringGrid& grid, const std::string& FileName)
+{
+    rtl::TMemoryStream s;
+    SaveToBinStream(grid, s);
+    s.SaveToFile(FileName);
+}
+
+void LoadAtPointFromBinStream(TGxStringGrid& grid, ui::TPoint Point, rtl::TStream& Stream)
+{
+    const std::string bytes = Stream.ReadRest();
+    const std::string_view data(bytes);
+    std::size_t pos = 0;
+    Header h = ReadHeader(data, pos);
+    // The first cell says where the rectangle started in the writing grid.
+    std::size_t peek = pos;
+    CellRecord first;
+    const bool any = data.size() >= 2 && pos < data.size() - 1;
+    if (any)
+        first = ReadCell(data, peek);
+    int c0 = any ? first.col : 0, r0 = any ? first.row : 0;
+    grid.BeginUpdate();
+    try {
+        if (h.full) {
+            // The whole saved area: the grid takes its size, including the fixed rows and columns
+            // a stream without fixed cells leaves out (its cells keep their places).
+            if (h.cols < 0 || h.rows < 0 || h.widths.size() != static_cast<std::size_t>(h.cols) ||
+                h.heights.size() != static_cast<std::size_t>(h.rows))
+                throw rtl::EReadError("Grid index out of range");
+            grid.ClearAll();
+            grid.SetRowCount(r0 + h.rows);
+            grid.SetColCount(c0 + h.cols);
+            for (int i = 0; i < h.cols; ++i)
+                grid.SetColWidths(c0 + i, h.widths[static_cast<std::size_t>(i)]);
+            for (int i = 0; i < h.rows; ++i)
+                grid.SetRowHeights(r0 + i, h.heights[static_cast<std::size_t>(i)]);
+            c0 = r0 = 0;
+        }
+        extras::ProgressReporter progress(grid);
+        int lastRow = -1;
+        while (data.size() >= 2 && pos < data.size() - 1) {
+            CellRecord cell = ReadCell(data, pos);
+            const int tc = cell.col + Point.X - c0, tr = cell.row + Point.Y - r0;
+            const bool inside = tc >= 0 && tr >= 0 && tc < grid.AllColCount() && tr < grid.RowCount();
+            if (inside)
+                grid.SetCells(tc, tr, cell.text);
+            if (tr != lastRow) {
+                lastRow = tr;
+                progress.Report(tr, grid.RowCount());
+            }
+            if (!cell.hasProp)
+                continue;
+            Block pb = cellstream::ReadBlock(data, pos);
+            if (pb.className != "TGridCellPropIO")
+                throw rtl::EReadError("Invalid stream format");
+            // Cells outside the grid are read and passed over.
+            TCellProperties scratch(&grid, 0, 0);
+            TCellProperties& props = inside ? *grid.CellProperties(tc, tr) : scratch;
+            bool hasGraphic = false;
+            for (const Entry& e : pb.entries)
+                ApplyProp(props, e, hasGraphic);
+            if (!hasGraphic)
+                continue;
+            Block gb = cellstream::ReadBlock(data, pos);
+            if (gb.className != "TGridGraphicIO")
+                throw rtl::EReadError("Invalid stream format");
+            TCellGraphic loose;
+            TCellGraphic& g = inside ? *grid.CreateCellGraphic(tc, tr) : loose;
+            for (const Entry& e : gb.entries)
+                ApplyGraphic(g, e);
+            ReadPayload(g, data, pos);
+        }
+        Stream.SetPosition(Stream.Position() - static_cast<int64_t>(bytes.size() - pos));
+    } catch (const rtl::EReadError& e) {
+        grid.EndUpdate();
+        throw rtl::EReadError(e.Message + " (cell stream byte " + std::to_string(pos) + ")");
+    } catch (...) {
+        grid.EndUpdate();
+        throw;
+    }
+    grid.EndUpdate();
+}
+
+void LoadFromBinStream(TGxStringGrid& grid, rtl::TStream& Stream)
+{
+    LoadAtPointFromBinStream(grid, {0, 0}, Stream);
+    int nodes = 0;
+    for (int r = grid.FixedRows(); r < grid.RowCount(); ++r)
+        nodes += grid.GetCellType(0, r) == ctNode ? 1 : 0;
+    if (nodes > 0)
+        grid.RepaintCol(0);
+}
+
+void LoadFromBinFile(TGxStringGrid& grid, const std::string& FileName)
+{
+    rtl::TStringStream s(rtl::ReadFileBytes(FileName));
+    try {
+        LoadFromBinStream(grid, s);
+    } catch (const rtl::Exception& e) {
+        throw rtl::EFileError(FileName, e.Message);
+    }
+}
+
+}  // namespace gx

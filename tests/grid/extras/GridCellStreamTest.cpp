@@ -1,0 +1,229 @@
+// The binary cell stream: the byte layout of a cell block, the forms texts and colours take,
+// round trips of texts, properties and graphics, placing a part at another cell, streams without
+// fixed cells, payloads that are empty, and streams cut short or damaged anywhere.
+#include "grid/extras/GridCellStream.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ExtrasFixture.h"
+#include "ScratchDir.h"
+#include "grid/extras/CellStreamCodec.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/StringList.h"
+
+namespace gx {
+namespace {
+
+using extrastest::AwkwardCells;
+using extrastest::CellsOf;
+using extrastest::Fill;
+
+std::string Bytes(TGxStringGrid& grid, const ui::TRect& r)
+{
+    rtl::TMemoryStream s;
+    SaveRectToBinStream(grid, r, s);
+    return std::string(s.Bytes().begin(), s.Bytes().end());
+}
+
+TEST(GridCellStream, CellBlockHasTheDocumentedBytes)
+{
+    TGxStringGrid grid(nullptr);
+    grid.SetCells(1, 2, "ab");
+    std::string all = Bytes(grid, {1, 2, 1, 2});
+    const std::string block("TPF0\x0BTGridCellIO\x00\x03"
+                            "Col\x02\x01\x03Row\x02\x02\x04"
+                            "Cell\x06\x02"
+                            "ab\x07HasProp\x08\x00\x00",
+                            49);
+    ASSERT_GE(all.size(), block.size());
+    EXPECT_EQ(all.substr(all.size() - block.size()), block);
+}
+
+TEST(GridCellStream, TextsAndColoursTakeTheirForms)
+{
+    struct Case {
+        std::string text;
+        cellstream::TValueType type;
+    };
+    const Case cases[] = {{"plain", cellstream::vaString},
+                          {std::string(300, 'x'), cellstream::vaLString},
+                          {"\xC3\xA9", cellstream::vaWString},
+                          {"\xC3\xA9"
+                           "a",
+                           cellstream::vaUTF8String},
+                          {"日本", cellstream::vaWString}};
+    for (const Case& c : cases) {
+        std::string out;
+        cellstream::BlockWriter w(out, "T");
+        w.Text("Cell", c.text);
+        w.Color("A", 0x1FFFFFFF);
+        w.Color("B", 0x00123456);
+        w.End();
+        std::size_t pos = 0;
+        cellstream::Block b = cellstream::ReadBlock(out, pos);
+        EXPECT_EQ(pos, out.size());
+        ASSERT_EQ(b.entries.size(), 3u);
+        EXPECT_EQ(b.entries[0].value.type, c.type) << c.text;
+        EXPECT_EQ(b.entries[0].AsText(), c.text);
+        EXPECT_EQ(b.entries[1].value.type, cellstream::vaIdent);
+        EXPECT_EQ(b.entries[1].value.s, "clNone");
+        EXPECT_EQ(b.entries[2].value.type, cellstream::vaInt32);
+        EXPECT_EQ(b.entries[2].AsColor(), 0x00123456u);
+    }
+}
+
+TEST(GridCellStream, TextsPropertiesAndGraphicsRoundTrip)
+{
+    TGxStringGrid out(nullptr), in(nullptr);
+    Fill(out, AwkwardCells());
+    out.SetColWidths(2, 99);
+    out.SetFontStyles(1, 1, ui::fsBold | ui::fsStrikeOut);
+    out.SetColors(1, 1, 0x00123456);
+    out.SetAlignments(2, 2, THAlignment::taCenter);
+    out.SetFontNames(2, 2, "Tahoma");
+    TCellGraphic* g = out.CreateCellGraphic(0, 3);
+    auto* bmp = new ui::TBitmap();
+    bmp->SetSize(3, 2);
+    bmp->SetPixel(1, 1, 0x0000FF);
+    g->SetBitmap(bmp, true, haRight, vaCenter);
+    g->CellCreated = true;
+    TCellGraphic* radio = out.CreateCellGraphic(1, 3);
+    radio->CellType = ctRadio;
+    auto* items = new rtl::TStringList();
+    items->Add("one");
+    items->Add("twö");
+    radio->CellBitmap = items;
+    radio->CellCreated = true;
+    radio->CellValue = 2.75;
+    radio->CellText = "caption";
+
+    rtl::TMemoryStream s;
+    SaveToBinStream(out, s);
+    s.SetPosition(0);
+    LoadFromBinStream(in, s);
+    EXPECT_EQ(CellsOf(in), AwkwardCells());
+    EXPECT_EQ(in.ColWidths(2), 99);
+    EXPECT_EQ(in.FontStyles(1, 1), ui::fsBold | ui::fsStrikeOut);
+    EXPECT_EQ(in.Colors(1, 1), 0x00123456u);
+    EXPECT_EQ(in.Alignments(2, 2), THAlignment::taCenter);
+    EXPECT_EQ(in.FontNames(2, 2), "Tahoma");
+    TCellGraphic* gb = in.GetCellGraphic(0, 3);
+    ASSERT_NE(gb, nullptr);
+    EXPECT_EQ(gb->CellType, ctBitmap);
+    EXPECT_EQ(gb->CellHAlign, haRight);
+    auto* lb = dynamic_cast<ui::TBitmap*>(gb->CellBitmap);
+    ASSERT_NE(lb, nullptr);
+    EXPECT_EQ(lb->Width(), 3);
+    EXPECT_EQ(lb->Pixel(1, 1) & 0xFFFFFF, 0x0000FFu);
+    TCellGraphic* rb = in.GetCellGraphic(1, 3);
+    ASSERT_NE(rb, nullptr);
+    auto* li = dynamic_cast<rtl::TStrings*>(rb->CellBitmap);
+    ASSERT_NE(li, nullptr);
+    EXPECT_EQ(li->Text(), "one\r\ntwö\r\n");
+    EXPECT_DOUBLE_EQ(rb->CellValue, 2.75);
+    EXPECT_EQ(rb->CellText, "caption");
+}
+
+TEST(GridCellStream, PartLandsAtThePointAndAnExtraByteIsLeft)
+{
+    TGxStringGrid out(nullptr), in(nullptr);
+    Fill(out, {{"a", "b", "c"}, {"d", "e", "f"}, {"g", "h", "i"}});
+    rtl::TMemoryStream s;
+    SaveRectToBinStream(out, {1, 1, 2, 2}, s);
+    const int64_t end = s.Position();
+    s.WriteString(std::string(1, '\0'));
+    s.SetPosition(0);
+    in.SetColCount(8);
+    in.SetRowCount(6);
+    LoadAtPointFromBinStream(in, {5, 3}, s);
+    EXPECT_EQ(s.Position(), end);
+    EXPECT_EQ(in.Cells(5, 3), "e");
+    EXPECT_EQ(in.Cells(6, 4), "i");
+    EXPECT_EQ(in.Cells(4, 3), "");
+}
+
+// A stream of the whole grid saved without fixed cells keeps its last row and column, and a cell
+// with an empty payload does not take the previous cell's.
+TEST(GridCellStream, WithoutFixedCellsNothingIsLostAndEmptyPayloadsStayEmpty)
+{
+    TGxStringGrid out(nullptr), in(nullptr);
+    Fill(out, {{"", "h1", "h2"}, {"r1", "a", "b"}, {"r2", "c", "last"}});
+    out.SaveFixedCells = false;
+    for (int c : {1, 2}) {
+        TCellGraphic* g = out.CreateCellGraphic(c, 2);
+        g->CellType = ctRadio;
+        auto* items = new rtl::TStringList();
+        if (c == 1)
+            items->Add("only in the first");
+        g->CellBitmap = items;
+        g->CellCreated = true;
+    }
+    rtl::TMemoryStream s;
+    SaveToBinStream(out, s);
+    s.SetPosition(0);
+    LoadFromBinStream(in, s);
+    EXPECT_EQ(in.Cells(2, 2), "last");
+    EXPECT_EQ(in.Cells(1, 1), "a");
+    auto* second = dynamic_cast<rtl::TStrings*>(in.GetCellGraphic(2, 2)->CellBitmap);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->Count(), 0);
+}
+
+TEST(GridCellStream, DamagedStreamsAreRefusedWithoutCrashing)
+{
+    TGxStringGrid out(nullptr);
+    Fill(out, AwkwardCells());
+    TCellGraphic* g = out.CreateCellGraphic(0, 3);
+    auto* bmp = new ui::TBitmap();
+    bmp->SetSize(2, 2);
+    g->SetBitmap(bmp, false, haLeft, vaTop);
+    g->CellCreated = true;
+    rtl::TMemoryStream s;
+    SaveToBinStream(out, s);
+    const std::string whole(s.Bytes().begin(), s.Bytes().end());
+    int refused = 0;
+    for (std::size_t cut = 0; cut + 2 < whole.size(); cut += 7) {
+        for (int damage : {0, 1}) {
+            std::string bytes = whole.substr(0, damage ? whole.size() : cut);
+            if (damage)
+                bytes[cut] = static_cast<char>(bytes[cut] ^ 0x5A);
+            rtl::TStringStream in(bytes);
+            TGxStringGrid grid(nullptr);
+            try {
+                LoadFromBinStream(grid, in);
+            } catch (const rtl::Exception&) {
+                ++refused;
+            }
+        }
+    }
+    EXPECT_GT(refused, 0);
+
+    testsupport::ScratchDir dir;
+    testsupport::WriteFile(dir.File("bad.cells"), "TPF1");
+    TGxStringGrid grid(nullptr);
+    try {
+        LoadFromBinFile(grid, dir.File("bad.cells"));
+        ADD_FAILURE();
+    } catch (const rtl::EFileError& e) {
+        EXPECT_NE(e.Message.find(dir.File("bad.cells")), std::string::npos);
+        EXPECT_NE(e.Message.find("Invalid stream format"), std::string::npos);
+    }
+    std::string unknown;
+    {
+        cellstream::BlockWriter w(unknown, "TGridPropIO");
+        w.Int("Colour", 1);
+        w.End();
+    }
+    testsupport::WriteFile(dir.File("bad.cells"), unknown);
+    try {
+        LoadFromBinFile(grid, dir.File("bad.cells"));
+        ADD_FAILURE();
+    } catch (const rtl::EFileError& e) {
+        EXPECT_NE(e.Message.find("Property Colour does not exist"), std::string::npos) << e.Message;
+    }
+}
+
+}  // namespace
+}  // namespace gx
