@@ -32,7 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     grid.Multilinecells = true;
     try {
         switch (data[0] % 6) {
-        case 0: gx::LoadFromFile(grid, fuzz::WriteInput("grid.txt", body).string()); break;
+        case 0:
+            gx::LoadFromFile(grid, fuzz::WriteInput("grid.txt", body).string());
+            break;
         case 1: {
             rtl::TStringStream s(body);
             gx::LoadFromStream(grid, s);
@@ -56,7 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             gx::LoadFromFixed(grid, fuzz::WriteInput("grid.fix", body).string(), starts);
             break;
         }
-        case 4: gx::LoadFromXML(grid, fuzz::WriteInput("grid.xml", body).string(), (size & 1) != 0); break;
+        case 4:
+            gx::LoadFromXML(grid, fuzz::WriteInput("grid.xml", body).string(), (size & 1) != 0);
+            break;
         case 5: {
             rtl::TStringStream s(body);
             gx::LoadFromBinStream(grid, s);

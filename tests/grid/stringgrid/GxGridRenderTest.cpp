@@ -3,9 +3,12 @@
 // from the file: header gradient, the cell colours, the check boxes and the border ring.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 
 #include "GxGridPaintFixture.h"
+#include "platform/ui/Application.h"
 
 namespace gx {
 namespace {
@@ -33,6 +36,23 @@ TEST(GxGridRender, VariableTableToPng)
     const ui::TRect header = g.CellRect(4, 0);
     EXPECT_GT(ui::GetBValue(at(o.X + header.Left + 5, o.Y + header.Top + 3)),
               ui::GetBValue(at(o.X + header.Left + 5, o.Y + header.Bottom - 4)));
+}
+
+// For a look in a real window (scripts/manual/grid_window.sh): with GX_GRID_WINDOW set to a number
+// of seconds, shows the variable table in a window titled "Variable table" for that long.
+TEST(GxGridRender, InARealWindow)
+{
+    const char* seconds = std::getenv("GX_GRID_WINDOW");
+    if (!seconds)
+        GTEST_SKIP() << "set GX_GRID_WINDOW to show the window";
+    testing::ShownGrid shown(4, 4, 1000, 337);
+    shown.form.SetCaption("Variable table");
+    testing::BuildVariableTable(*shown.grid);
+    shown.form.Show();
+    shown.grid->SetFocus();
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(seconds));
+    while (shown.form.Visible() && std::chrono::steady_clock::now() < end)
+        ui::Application->HandleMessage(20);
 }
 
 }  // namespace
