@@ -1,6 +1,7 @@
 // TGxStringGrid: how a cell looks before anything of it is drawn, printed or measured: its
 // background colour and gradient, font, alignment and word wrap, and whether it counts as fixed or
 // selected; the reduced font-only form used for measuring; the text a cell shows.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -16,6 +17,16 @@ namespace {
 bool IsControlCell(TCellType kind)
 {
     return kind == ctCheckBox || kind == ctDataCheckBox || kind == ctRadio || kind == ctButton || kind == ctRadioButton;
+}
+
+// Each component Percent % brighter, held at 255 (a near-white colour must not wrap to dark).
+ui::TColor Lighter(ui::TColor Color, int Percent)
+{
+    const ui::TColor c = ui::ColorToRGB(Color);
+    const auto up = [Percent](int v) {
+        return std::min(255, static_cast<int>(std::lround(v * (100 + Percent) / 100.0)));
+    };
+    return ui::RGB(up(ui::GetRValue(c)), up(ui::GetGValue(c)), up(ui::GetBValue(c)));
 }
 
 }  // namespace
@@ -207,7 +218,7 @@ void TGxStringGrid::GetVisualProperties(int ACol, int ARow, ui::TGridDrawState& 
 
     // 17. Other selected rows of a disjunct row selection are a little lighter.
     if (IsSelected(ACol, ARow) && ARow != Row() && mouseActions_->DisjunctRowSelect() && SelectionColorTo == ui::clNone)
-        ABrush->SetColor(VozEdid::AdjustColorPercent(ABrush->Color(), 107));
+        ABrush->SetColor(Lighter(ABrush->Color(), 7));
 
     // 18. Word wrap and alignment.
     GetCellWordWrap(rcol, ARow, WW);

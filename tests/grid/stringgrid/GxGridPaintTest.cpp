@@ -211,6 +211,11 @@ TEST(GxGridVisual, HeaderAndSelectionColours)
     EXPECT_EQ(visual(1, 2, 0, to, mirror), g.Color());
     g.SetSelection({1, 2, 1, 2});
     EXPECT_EQ(visual(1, 2, 0, to, mirror), g.SelectionColor);
+    // Other rows of a disjunct row selection are a little lighter, a light colour stays light.
+    g.MouseActions()->SetDisjunctRowSelect(true);
+    g.SelectionColor = 0xF8F0E0;
+    g.SetRowSelect(3, true);
+    EXPECT_EQ(visual(2, 3, 0, to, mirror), ui::RGB(0xF0, 0xFF, 0xFF));
 }
 
 TEST(GxGridVisual, BandsCountFromTheFirstNormalRow)
