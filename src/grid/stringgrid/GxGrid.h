@@ -39,6 +39,8 @@
 
 namespace gx {
 
+class TGridInput;
+
 // The largest real column the hidden-column tables cover; columns from here on are always shown.
 constexpr int kMaxHiddenColumns = 512;
 
@@ -467,6 +469,9 @@ public:
     int GetCellImageValue(int ACol, int ARow);
     bool HasCellTypeIn(int ACol, int ARow, std::initializer_list<TCellType> Kinds);
     bool IsDataGraphicCell(int ACol, int ARow);
+    // A cell that takes clicks instead of an editor (check boxes, radio buttons, buttons), by its
+    // merge base cell; false for negative coordinates.
+    bool IsClickControlCell(int ACol, int ARow);
     // The check-box state of a cell: true when it holds a check box (its own state for a check-box
     // object, the text against the check-true text for a data or virtual check box).
     virtual bool GetCheckBoxState(int ACol, int ARow, bool& State);
@@ -561,6 +566,15 @@ public:
     virtual void RememberOldCell(int ACol, int ARow);
     virtual void AfterWheelScroll(int Delta, bool& Handled);
     virtual void CellSelectorClick(int ACol, int ARow);
+    // Slots the input handling asks (ACol a real column where a cell is named by real column):
+    // whether a cell may be edited now, whether it takes edits at all, opening and closing the
+    // editor, sizing a column to its contents, and the check-box hit test (display coordinates).
+    virtual bool IsEditable(int ACol, int ARow);
+    virtual bool CellAcceptsEdit(int ACol, int ARow);
+    virtual void ShowInplaceEdit();
+    virtual void HideInplaceEdit();
+    virtual void AutoSizeCol(int ACol, int Padding);
+    virtual bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
     virtual void InplaceEditFormulaMode(bool Formula);
     virtual void AdjustMouseSelection(ui::TGridRect& ASelection) { (void)ASelection; }
     virtual void MouseActionsChanged() {}
@@ -676,7 +690,7 @@ public:
     bool FindBusy = false;
     bool AnchorHint = false, AutoNumAlign = false, HintShowCells = false, HintShowLargeText = false;
     bool IntegralHeight = false, Hovering = false, ScrollProportional = false, ScrollSynch = false;
-    bool ScrollHints = false, FilterDropDownAuto = false, FilterDropDownCheck = false;
+    bool FilterDropDownAuto = false, FilterDropDownCheck = false;
     std::string CheckTrue = "Y";
     std::string CheckFalse = "N";
     std::string FloatFormat = "%.2f";
@@ -703,8 +717,31 @@ public:
     TOfficeTheme LastOfficeTheme = TOfficeTheme::otUnknown;
     bool IsWinXP = true, IsWinVista = true, IsWin7 = true, IsThemed = true;
 
+    // --- keyboard, mouse, wheel, scrolling, focus (GxGridInput*.cpp) ------------------------------------
+    TGridInput* Input() const { return input_.get(); }
+    // Moves on after Enter as the navigation settings say (Force: even without AdvanceOnEnter).
+    void AdvanceCell(int ACol, int ARow, bool StartEdit, bool Forward, bool Force);
+    // Tab and Shift+Tab; false when the Tab went on to the next control.
+    bool HandleTabKey(bool Backward);
+    int FirstTabCol(int ARow);
+    int LastTabCol(int ARow);
+    // Plays a left click on a cell (display column), 2 pixels inside its top-left corner.
+    void ClickCell(int ACol, int ARow);
+    // The scroll hint shown while a thumb is dragged with ScrollHints; empty when none shows.
+    std::string ScrollHint() const;
+    bool Panning() const;
+    TIntelliPan IntelliPan = ipVertical;
+    TScrollHintType ScrollHints = shNone;
+
 protected:
     void KeyDown(unsigned& key, ui::TShiftState shift) override;
+    void KeyUp(unsigned& key, ui::TShiftState shift) override;
+    void KeyPress(char32_t& key) override;
+    void DoEnter() override;
+    void DoExit() override;
+    void FocusIn() override;
+    void FocusOut() override;
+    void Click() override;
     void Resize() override;
     bool DoMouseWheelDown(ui::TShiftState Shift, ui::TPoint MousePos) override;
     bool DoMouseWheelUp(ui::TShiftState Shift, ui::TPoint MousePos) override;
@@ -717,6 +754,8 @@ protected:
 
 private:
     friend class TGridItemStrings;
+    friend class TGridInput;
+    std::unique_ptr<TGridInput> input_;
     // Bulk cores of hiding, showing and removing rows (display rows ascending; record positions
     // ascending).
     void HideDisplayRows(const std::vector<int>& requested, int Level);

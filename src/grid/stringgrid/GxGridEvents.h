@@ -60,6 +60,26 @@ public:
     ui::TNotifyEvent OnCreatedSearchFooter;
     TFooterPaintEvent OnFooterPaint;
     TClickCellEvent OnClickCell;
+
+    // Keyboard, mouse, wheel, scrolling and focus.
+    TCheckBoxClickEvent OnCheckBoxClick;
+    TCheckBoxClickEvent OnCheckBoxChange;
+    TDblClickCellEvent OnDblClickCell;
+    TClickCellEvent OnRightClickCell;
+    TColumnSizeEvent OnColumnSize;
+    TEndColumnSizeEvent OnEndColumnSize;
+    TEndRowSizeEvent OnEndRowSize;
+    TCanDeleteRowEvent OnCanDeleteRow;
+    TAutoDeleteRowEvent OnAutoDeleteRow;
+    TAutoInsertRowEvent OnAutoInsertRow;
+    TAutoAddRowEvent OnAutoAddRow;
+    TAutoInsertColEvent OnAutoInsertCol;
+    TAutoAdvanceEvent OnAutoAdvance;
+    TCellValidateEvent OnCellValidate;
+    TSelectionChangedEvent OnSelectionChanged;
+    TScrollHintEvent OnScrollHint;
+    TWheelEvent OnMouseWheelDown;
+    TWheelEvent OnMouseWheelUp;
 };
 
 }  // namespace gx

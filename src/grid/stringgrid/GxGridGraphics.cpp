@@ -97,6 +97,16 @@ bool TGxStringGrid::IsDataGraphicCell(int ACol, int ARow)
     return HasCellTypeIn(ACol, ARow, {ctDataCheckBox, ctDataImage, ctVirtCheckBox, ctRowCheckBox});
 }
 
+bool TGxStringGrid::IsClickControlCell(int ACol, int ARow)
+{
+    if (ACol < 0 || ARow < 0)
+        return false;
+    const ui::TPoint base = BaseCell(ACol, ARow);
+    return HasCellTypeIn(base.X, base.Y,
+                         {ctCheckBox, ctDataCheckBox, ctRadio, ctButton, ctVirtCheckBox, ctRowCheckBox, ctRadioButton,
+                          ctTriStateCheckBox});
+}
+
 bool TGxStringGrid::GetCheckBoxState(int ACol, int ARow, bool& State)
 {
     const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);

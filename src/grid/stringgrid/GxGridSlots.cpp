@@ -4,6 +4,8 @@
 // from here (see README.md).
 #include "grid/stringgrid/GxGrid.h"
 
+#include <algorithm>
+
 namespace gx {
 
 // --- painting (cell painter, looks, visual properties) -------------------------------------------------
@@ -46,7 +48,11 @@ void TGxStringGrid::GetVisualProperties(int ACol, int ARow, ui::TGridDrawState& 
 
 void TGxStringGrid::DoPrintGetPageNum(int, int, std::string&) {}
 
-void TGxStringGrid::DoSelectionChanged(int, int, int, int) {}
+void TGxStringGrid::DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom)
+{
+    if (OnSelectionChanged)
+        OnSelectionChanged(this, ALeft, ATop, ARight, ABottom);
+}
 
 bool TGxStringGrid::DoCanShowFixedDropDown(int)
 {
@@ -84,8 +90,6 @@ void TGxStringGrid::StoreEditorValue(int ACol, int ARow, const std::string& Valu
 
 void TGxStringGrid::RestoreCellCache() {}
 
-void TGxStringGrid::ToggleCellCheck(int, int, bool) {}
-
 void TGxStringGrid::SelectRadioButtonCell(int, int, bool) {}
 
 std::string TGxStringGrid::GetFormattedCell(int ACol, int ARow)
@@ -95,9 +99,37 @@ std::string TGxStringGrid::GetFormattedCell(int ACol, int ARow)
 
 void TGxStringGrid::DoGetEditorProp(int, int, TObject*) {}
 
-void TGxStringGrid::DoCheckBoxClick(int, int, bool) {}
+void TGxStringGrid::DoCheckBoxClick(int ACol, int ARow, bool State)
+{
+    if (OnCheckBoxClick)
+        OnCheckBoxClick(this, ACol, ARow, State);
+}
 
-void TGxStringGrid::DoCheckBoxChange(int, int, bool) {}
+void TGxStringGrid::DoCheckBoxChange(int ACol, int ARow, bool State)
+{
+    if (OnCheckBoxChange)
+        OnCheckBoxChange(this, ACol, ARow, State);
+}
+
+// A data or virtual check box swaps its cell text between the check texts; a check-box object
+// flips its state; then OnCheckBoxChange (ACol a real column).
+void TGxStringGrid::ToggleCellCheck(int ACol, int ARow, bool)
+{
+    TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+    bool state = false;
+    if (!graphic || !GetCheckBoxState(ACol, RealRowIndex(ARow), state))
+        return;
+    if (IsDataGraphicCell(ACol, ARow)) {
+        std::string on = CheckTrue, off = CheckFalse;
+        GetCheckTrueText(ACol, ARow, on);
+        GetCheckFalseText(ACol, ARow, off);
+        SetCells(ACol, ARow, state ? off : on);
+    } else {
+        graphic->CellBoolean = !state;
+    }
+    RepaintCell(DisplColIndex(ACol), ARow);
+    DoCheckBoxChange(ACol, ARow, !state);
+}
 
 void TGxStringGrid::DoFixedEdit(int, int, TGridFixedCellEditor&, rtl::TStrings*) {}
 
@@ -116,40 +148,89 @@ std::string TGxStringGrid::DoEllipsClick(const std::string& Value)
     return Value;
 }
 
-bool TGxStringGrid::ValidateCell(const std::string&)
-{
-    return true;
-}
-
 bool TGxStringGrid::ValidateCellWide(const std::u16string&)
 {
     return true;
 }
 
-void TGxStringGrid::RememberOldCell(int, int) {}
-
 void TGxStringGrid::DoCellChanging(int, int, bool&) {}
 
 // --- input ----------------------------------------------------------------------------------------------------
 
-void TGxStringGrid::KeyDown(unsigned& key, ui::TShiftState shift)
-{
-    TBaseGrid::KeyDown(key, shift);
-}
-
-bool TGxStringGrid::DoMouseWheelDown(ui::TShiftState Shift, ui::TPoint MousePos)
-{
-    return TBaseGrid::DoMouseWheelDown(Shift, MousePos);
-}
-
-bool TGxStringGrid::DoMouseWheelUp(ui::TShiftState Shift, ui::TPoint MousePos)
-{
-    return TBaseGrid::DoMouseWheelUp(Shift, MousePos);
-}
-
 void TGxStringGrid::AfterWheelScroll(int, bool&) {}
 
 void TGxStringGrid::CellSelectorClick(int, int) {}
+
+bool TGxStringGrid::IsEditable(int ACol, int ARow)
+{
+    return ((Options() & ui::goEditing) || mouseActions_->RangeSelectAndEdit()) && CellAcceptsEdit(ACol, ARow);
+}
+
+// ACol a real column; the merge base cell answers for its range.
+bool TGxStringGrid::CellAcceptsEdit(int ACol, int ARow)
+{
+    const ui::TPoint base = BaseCell(ACol, ARow);
+    bool editable = true;
+    GetCellEditable(base.X, base.Y, editable);
+    bool fixed = false;
+    GetIsFixedCell(base.X, base.Y, fixed);
+    return editable && !fixed;
+}
+
+void TGxStringGrid::ShowInplaceEdit()
+{
+    ShowEditor();
+}
+
+void TGxStringGrid::HideInplaceEdit()
+{
+    HideEditor();
+}
+
+// The width of the column's widest text plus the cell margins (ACol a display column).
+void TGxStringGrid::AutoSizeCol(int ACol, int Padding)
+{
+    if (ACol < 0 || ACol >= ColCount())
+        return;
+    ui::TCanvas* canvas = Canvas();
+    const int realCol = RealColIndex(ACol);
+    int width = 0;
+    for (int r = 0; r < RowCount(); ++r) {
+        canvas->Font()->Assign(r < FixedRows() ? fixedFont_ : *Font());
+        width = std::max(width, canvas->TextWidth(StrippedCells(realCol, r)));
+    }
+    width += 2 * xyOffset_.X + Padding;
+    DoUpdateAutoColumnSize(ACol, width);
+    if (width > 0)
+        SetColWidths(ACol, width);
+}
+
+// The whole cell counts unless PreciseCheckBoxCheck asks for the box itself.
+bool TGxStringGrid::IsInCheckBox(int ACol, int ARow, int XPos, int YPos)
+{
+    const int realCol = RealColIndex(ACol);
+    if (!HasCellTypeIn(realCol, ARow,
+                       {ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox, ctTriStateCheckBox, ctRadioButton}))
+        return false;
+    if (!mouseActions_->PreciseCheckBoxCheck())
+        return true;
+    const ui::TRect r = CellRect(ACol, ARow);
+    const int s = controlLook_->CheckSize();
+    THAlignment ha = THAlignment::taLeftJustify;
+    TVAlignment va = vtaTop;
+    GetCellTextAlignment(realCol, ARow, ha, va);
+    const int top = va == vtaTop ? r.Top + 2 : (va == vtaBottom ? r.Bottom - s - 2 : r.Top + (r.Height() - s) / 2);
+    int left = r.Left + 2;
+    if (ha == THAlignment::taRightJustify) {
+        left = r.Right - s - 2;
+        const std::string text = Cells(realCol, ARow);
+        if (!text.empty())
+            left -= Canvas()->TextWidth(text);
+    } else if (ha == THAlignment::taCenter) {
+        left = r.Left + (r.Width() - s) / 2;
+    }
+    return XPos >= left && XPos < left + s && YPos >= top && YPos < top + s;
+}
 
 bool TGxStringGrid::QueryDesignMode(bool& IsDesigning)
 {
