@@ -80,6 +80,9 @@ public:
     TScrollHintEvent OnScrollHint;
     TWheelEvent OnMouseWheelDown;
     TWheelEvent OnMouseWheelUp;
+
+    // File import and export: progress in percent, reported when it changes.
+    TFileProgressEvent OnFileProgress;
 };
 
 }  // namespace gx

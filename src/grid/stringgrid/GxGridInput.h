@@ -105,7 +105,7 @@ private:
     // Mouse.
     bool doOnClick_ = false;
     bool dblClk_ = false;
-    bool sizing_ = false;        // a column border drag in the header started on this press
+    bool sizing_ = false;  // a column border drag in the header started on this press
     int sizingCol_ = -1;
     int sizingStartWidth_ = 0;
     int downCol_ = -1, downRow_ = -1;

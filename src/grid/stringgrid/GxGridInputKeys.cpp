@@ -95,9 +95,8 @@ bool TGridInput::KeyDownMessage(unsigned& key, ui::TShiftState shift)
     };
 
     // Scrolling without moving the current cell.
-    if (nav.MoveScrollOnly() &&
-        (key == ui::VK_PRIOR || key == ui::VK_NEXT || key == ui::VK_END || key == ui::VK_HOME || key == ui::VK_UP ||
-         key == ui::VK_DOWN)) {
+    if (nav.MoveScrollOnly() && (key == ui::VK_PRIOR || key == ui::VK_NEXT || key == ui::VK_END || key == ui::VK_HOME ||
+                                 key == ui::VK_UP || key == ui::VK_DOWN)) {
         const int fixed = g_.FixedRows(), visible = g_.VisibleRowCount(), top = g_.TopRow();
         switch (key) {
         case ui::VK_PRIOR:
@@ -220,9 +219,9 @@ bool TGridInput::HomeEnd(unsigned key, ui::TShiftState shift)
         else
             moveTo(g_.ColCount() - 1, g_.RowCount() - 1);
     } else if (action == heFirstLastRow && !ctrl) {
-        const int target = home ? g_.FixedRows()
-                                : (g_.FloatingFooter()->Visible() && g_.RowCount() > 2 ? g_.RowCount() - 2
-                                                                                       : LastNormalRow());
+        const int target =
+            home ? g_.FixedRows()
+                 : (g_.FloatingFooter()->Visible() && g_.RowCount() > 2 ? g_.RowCount() - 2 : LastNormalRow());
         if (extend) {
             const int from = g_.Row();
             g_.MoveColRow(g_.Col(), target, false, true);

@@ -63,8 +63,7 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
         g_.HideInplaceEdit();
 
     // A cell button: pressed now, clicked when released over it.
-    if (g_.HasCellTypeIn(realCol, ARow, {ctButton, ctBitButton}) &&
-        g_.CellButtonRect(realCol, ARow).Contains({X, Y})) {
+    if (g_.HasCellTypeIn(realCol, ARow, {ctButton, ctBitButton}) && g_.CellButtonRect(realCol, ARow).Contains({X, Y})) {
         g_.HideInplaceEdit();
         pushedButton_ = {ACol, ARow};
         g_.RepaintCell(ACol, ARow);
@@ -158,8 +157,8 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
         if (ACol == pushed.X && ARow == pushed.Y) {
             const int realCol = g_.RealColIndex(ACol);
             const ui::TPoint base = g_.BaseCell(realCol, ARow);
-            const bool enabled = g_.CellAcceptsEdit(realCol, ARow) ||
-                                 g_.ControlLook()->NoDisabledButtonLook() || ARow < g_.FixedRows();
+            const bool enabled =
+                g_.CellAcceptsEdit(realCol, ARow) || g_.ControlLook()->NoDisabledButtonLook() || ARow < g_.FixedRows();
             if (enabled && g_.CellButtonRect(base.X, base.Y).Contains({X, Y}))
                 g_.DoButtonClick(realCol, ARow);
         }
@@ -195,9 +194,8 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
         if (g_.MouseActions()->AllColumnSize() && sizingStartWidth_ > 0)
             for (int c = g_.FixedCols(); c < g_.ColCount(); ++c)
                 if (c != col)
-                    g_.SetColWidths(c, static_cast<int>(g_.ColWidths(c) * static_cast<double>(width) /
-                                                            sizingStartWidth_ +
-                                                        0.5));
+                    g_.SetColWidths(
+                        c, static_cast<int>(g_.ColWidths(c) * static_cast<double>(width) / sizingStartWidth_ + 0.5));
         return;
     }
     dblClk_ = false;
@@ -244,8 +242,7 @@ void TGridInput::LeftDoubleClick(ui::TMessage& m)
         }
     }
     const int realCol = g_.RealColIndex(ACol);
-    if (g_.HasCellTypeIn(realCol, ARow, {ctButton, ctBitButton}) &&
-        g_.CellButtonRect(realCol, ARow).Contains({X, Y}))
+    if (g_.HasCellTypeIn(realCol, ARow, {ctButton, ctBitButton}) && g_.CellButtonRect(realCol, ARow).Contains({X, Y}))
         return;
     if (g_.IsClickControlCell(realCol, ARow)) {
         // The press of a double click on a box toggles it again, as a press does.
@@ -275,8 +272,7 @@ void TGridInput::RightButtonDown(ui::TMessage& m)
     if (ACol < 0 || ARow < 0)
         return;
     const bool normal = ACol >= g_.FixedCols() && ARow >= g_.FixedRows() && !g_.IsFixed(ACol, ARow);
-    if (g_.MouseActions()->SelectOnRightClick() && normal &&
-        !g_.IsClickControlCell(g_.RealColIndex(ACol), ARow)) {
+    if (g_.MouseActions()->SelectOnRightClick() && normal && !g_.IsClickControlCell(g_.RealColIndex(ACol), ARow)) {
         if (g_.IsSelected(ACol, ARow)) {
             bool can = true;
             if (g_.OnSelectCell)

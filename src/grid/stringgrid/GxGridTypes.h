@@ -162,6 +162,7 @@ using TSelectionChangedEvent = std::function<void(TObject* Sender, int ALeft, in
 using TWheelEvent = std::function<void(TObject* Sender, ui::TShiftState Shift, ui::TPoint MousePos, bool& Handled)>;
 using TAutoAdvanceEvent =
     std::function<void(TObject* Sender, int ARow, int ACol, int& NewRow, int& NewCol, bool& Allow)>;
+using TFileProgressEvent = std::function<void(TObject* Sender, int Progress)>;
 using TDropSelectEvent = std::function<void(TObject* Sender, int ItemIndex)>;
 using TFooterPaintEvent =
     std::function<void(TObject* Sender, int AColumn, ui::TCanvas* Canvas, const ui::TRect& ARect)>;
