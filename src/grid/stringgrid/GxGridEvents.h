@@ -62,11 +62,8 @@ public:
     TClickCellEvent OnClickCell;
 
     // Keyboard, mouse, wheel, scrolling and focus.
-    TCheckBoxClickEvent OnCheckBoxClick;
-    TCheckBoxClickEvent OnCheckBoxChange;
     TDblClickCellEvent OnDblClickCell;
     TClickCellEvent OnRightClickCell;
-    TColumnSizeEvent OnColumnSize;
     TEndColumnSizeEvent OnEndColumnSize;
     TEndRowSizeEvent OnEndRowSize;
     TCanDeleteRowEvent OnCanDeleteRow;
@@ -80,6 +77,25 @@ public:
     TScrollHintEvent OnScrollHint;
     TWheelEvent OnMouseWheelDown;
     TWheelEvent OnMouseWheelUp;
+
+    // Painting, looks, hints and sizing.
+    TFloatFormatEvent OnGetFloatFormat;
+    TGridGradientEvent OnGetCellGradient;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    TGridBorderPropEvent OnGetCellBorderProp;
+    ui::TNotifyEvent OnPainted;
+    TGridBalloonEvent OnCellBalloon;
+    TAnchorHintEvent OnAnchorHint;
+    TColumnSizeEvent OnColumnSize;
+    TRowSizeEvent OnRowSize;
+
+    // Check boxes and radio buttons.
+    TCheckBoxClickEvent OnCheckBoxChange;
+    TCheckBoxClickEvent OnCheckBoxClick;
+    TCheckBoxClickEvent OnCheckBoxMouseUp;
+    TRadioClickEvent OnRadioClick;
+    TRadioButtonClickEvent OnRadioButtonClick;
 
     // File import and export: progress in percent, reported when it changes.
     TFileProgressEvent OnFileProgress;

@@ -42,6 +42,8 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
 {
     const int X = ui::LoWordSigned(m.LParam), Y = ui::HiWordSigned(m.LParam);
     doOnClick_ = true;
+    g_.Pointer.MouseDown = true;
+    g_.Pointer.MouseDownMove = true;
     searchInc.clear();
     pushedButton_ = {-1, -1};
     sizingCol_ = -1;
@@ -109,7 +111,7 @@ bool TGridInput::CheckBoxPress(ui::TMessage& m, int X, int Y, int ACol, int ARow
     bool state = false;
     if (!radio && !g_.GetCheckBoxState(realCol, g_.RealRowIndex(ARow), state))
         return false;
-    if (!g_.IsInCheckBox(ACol, ARow, X, Y))
+    if (!g_.IsInCheckBox(realCol, ARow, X, Y))
         return false;
     g_.HideInplaceEdit();
     if (g_.CanFocus())
@@ -146,6 +148,9 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
 {
     const int X = ui::LoWordSigned(m.LParam), Y = ui::HiWordSigned(m.LParam);
     const ui::TGridState state = g_.GridState();
+    g_.Pointer.MouseDown = false;
+    g_.Pointer.MouseDownMove = false;
+    g_.Pointer.DropDownDown = false;
     if (pushedButton_.X >= 0) {
         const ui::TPoint pushed = pushedButton_;
         pushedButton_ = {-1, -1};
@@ -292,6 +297,24 @@ void TGridInput::MouseMove(ui::TMessage& m)
     Inherited(m);
     if (!panning_ && g_.GridState() == ui::TGridState::gsNormal)
         UpdateCursor(X, Y);
+    // The cell under the mouse, and the fixed cell drawn in its hover look.
+    int ACol = -1, ARow = -1;
+    g_.MouseToCell(X, Y, ACol, ARow);
+    TGridPointerState& pointer = g_.Pointer;
+    pointer.HoverCell = {ACol, ARow};
+    const THoverFixedCells hover = g_.HoverFixedCells;
+    const bool hoverFixed = ACol >= 0 && ARow >= 0 &&
+                            (((hover == hfAll || hover == hfFixedColumns) && ACol < g_.FixedCols()) ||
+                             ((hover == hfAll || hover == hfFixedRows) && ARow < g_.FixedRows()));
+    const ui::TPoint now = hoverFixed ? ui::TPoint{ACol, ARow} : ui::TPoint{-1, -1};
+    if (now.X != pointer.HoverFixedX || now.Y != pointer.HoverFixedY) {
+        if (pointer.HoverFixedX >= 0)
+            g_.RepaintCell(pointer.HoverFixedX, pointer.HoverFixedY);
+        pointer.HoverFixedX = now.X;
+        pointer.HoverFixedY = now.Y;
+        if (now.X >= 0)
+            g_.RepaintCell(now.X, now.Y);
+    }
 }
 
 // The sizing cursors over the header borders the mouse can drag; the grid's own cursor elsewhere

@@ -167,18 +167,24 @@ void TGridInput::ScrollMessage(ui::TMessage& m)
     const bool vertical = m.Msg == ui::WM_VSCROLL;
     const unsigned code = ui::LoWord(m.WParam);
     const int bar = vertical ? ui::SB_VERT : ui::SB_HORZ;
+    const int fixed = vertical ? g_.FixedRows() : g_.FixedCols();
+    const int last = std::max(fixed, vertical ? g_.MaxTopRow() : g_.MaxLeftCol());
     const bool hints = g_.ScrollHints == shBoth || g_.ScrollHints == (vertical ? shVertical : shHorizontal);
+    // The bars count from the first scrollable row (column); a dragged thumb's full position is the
+    // bar's track position (the message carries 16 bits only).
     int pos = static_cast<int>(ui::HiWord(m.WParam));
-    if ((code == ui::SB_THUMBTRACK || code == ui::SB_THUMBPOSITION) && g_.ScrollBarVisible(bar))
-        pos = g_.GetScrollInfo(bar).nTrackPos;
+    if ((code == ui::SB_THUMBTRACK || code == ui::SB_THUMBPOSITION) && g_.ScrollBarVisible(bar)) {
+        const int track = g_.GetScrollInfo(bar).nTrackPos;
+        if ((track & 0xFFFF) == pos)
+            pos = track;
+    }
+    const int n = std::clamp(fixed + pos, fixed, last);
     if (hints && code == ui::SB_ENDSCROLL && scrollHintShown_) {
         scrollHintShown_ = false;
         scrollHint_.clear();
         if (ui::Backend())
             ui::Backend()->ShowHint({}, {}, 0);
     } else if (hints && code == ui::SB_THUMBTRACK) {
-        // The bar's positions are the first scrollable row (column) itself.
-        int n = pos;
         scrollHint_ = (vertical ? "Row : " : "Col : ") + std::to_string(n);
         if (g_.OnScrollHint)
             g_.OnScrollHint(&g_, n, scrollHint_);
@@ -188,15 +194,20 @@ void TGridInput::ScrollMessage(ui::TMessage& m)
             ui::Backend()->ShowHint(scrollHint_, {cursor.X + 10, cursor.Y}, 100);
         }
     }
-    if (code == ui::SB_THUMBTRACK && g_.ScrollSynch) {
-        if (vertical)
-            g_.SetTopRow(std::clamp(pos, g_.FixedRows(), std::max(g_.FixedRows(), g_.MaxTopRow())));
-        else
-            g_.SetLeftCol(std::clamp(pos, g_.FixedCols(), std::max(g_.FixedCols(), g_.MaxLeftCol())));
-    }
-    if (!vertical && g_.FixedCols() == 0 && pos >= g_.Col())
+    if (!vertical && g_.FixedCols() == 0 && n >= g_.Col())
         g_.HideInplaceEdit();
-    g_.TBaseGrid::WndProc(m);
+    if (code == ui::SB_THUMBTRACK || code == ui::SB_THUMBPOSITION) {
+        if (code == ui::SB_THUMBPOSITION || g_.ScrollSynch || (g_.Options() & ui::goThumbTracking)) {
+            if (vertical)
+                g_.SetTopRow(n);
+            else
+                g_.SetLeftCol(n);
+            g_.UpdateScrollBars();
+        }
+        m.Result = 0;
+    } else if (!g_.HandleScrollMessage(m)) {
+        g_.TBaseGrid::WndProc(m);
+    }
     if (g_.HasCellTypeIn(g_.RealColIndex(g_.Col()), g_.Row(), {ctCheckBox, ctDataCheckBox, ctVirtCheckBox}))
         g_.HideEditor();
 }

@@ -4,8 +4,6 @@
 // from here (see README.md).
 #include "grid/stringgrid/GxGrid.h"
 
-#include <algorithm>
-
 namespace gx {
 
 // --- painting (cell painter, looks, visual properties) -------------------------------------------------
@@ -21,12 +19,6 @@ bool TGxStringGrid::IsFixed(int ACol, int ARow)
     return fixed;
 }
 
-void TGxStringGrid::DrawCellText(ui::TCanvas* ACanvas, int ACol, int ARow, const ui::TRect& ARect,
-                                 ui::TGridDrawState AState)
-{
-    TBaseGrid::DrawCellText(ACanvas, RealColIndex(ACol), ARow, ARect, AState);
-}
-
 bool TGxStringGrid::HasCellBorderEvent()
 {
     return OnGetCellBorder != nullptr;
@@ -35,15 +27,6 @@ bool TGxStringGrid::HasCellBorderEvent()
 bool TGxStringGrid::UsesVCLStyles()
 {
     return false;
-}
-
-void TGxStringGrid::GetVisualProperties(int ACol, int ARow, ui::TGridDrawState& AState, bool Print, bool Select,
-                                        bool Remap, ui::TBrush* ABrush, ui::TColor& AColorTo, ui::TColor& AMirrorColor,
-                                        ui::TColor& AMirrorColorTo, ui::TFont* AFont, THAlignment& HA, TVAlignment& VA,
-                                        bool& WW, TCellGradientDirection& GD)
-{
-    TBaseGrid::GetVisualProperties(ACol, ARow, AState, Print, Select, Remap, ABrush, AColorTo, AMirrorColor,
-                                   AMirrorColorTo, AFont, HA, VA, WW, GD);
 }
 
 void TGxStringGrid::DoPrintGetPageNum(int, int, std::string&) {}
@@ -90,45 +73,12 @@ void TGxStringGrid::StoreEditorValue(int ACol, int ARow, const std::string& Valu
 
 void TGxStringGrid::RestoreCellCache() {}
 
-void TGxStringGrid::SelectRadioButtonCell(int, int, bool) {}
-
-std::string TGxStringGrid::GetFormattedCell(int ACol, int ARow)
-{
-    return Cells(ACol, ARow);
-}
-
 void TGxStringGrid::DoGetEditorProp(int, int, TObject*) {}
 
 void TGxStringGrid::DoCheckBoxClick(int ACol, int ARow, bool State)
 {
     if (OnCheckBoxClick)
         OnCheckBoxClick(this, ACol, ARow, State);
-}
-
-void TGxStringGrid::DoCheckBoxChange(int ACol, int ARow, bool State)
-{
-    if (OnCheckBoxChange)
-        OnCheckBoxChange(this, ACol, ARow, State);
-}
-
-// A data or virtual check box swaps its cell text between the check texts; a check-box object
-// flips its state; then OnCheckBoxChange (ACol a real column).
-void TGxStringGrid::ToggleCellCheck(int ACol, int ARow, bool)
-{
-    TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
-    bool state = false;
-    if (!graphic || !GetCheckBoxState(ACol, RealRowIndex(ARow), state))
-        return;
-    if (IsDataGraphicCell(ACol, ARow)) {
-        std::string on = CheckTrue, off = CheckFalse;
-        GetCheckTrueText(ACol, ARow, on);
-        GetCheckFalseText(ACol, ARow, off);
-        SetCells(ACol, ARow, state ? off : on);
-    } else {
-        graphic->CellBoolean = !state;
-    }
-    RepaintCell(DisplColIndex(ACol), ARow);
-    DoCheckBoxChange(ACol, ARow, !state);
 }
 
 void TGxStringGrid::DoFixedEdit(int, int, TGridFixedCellEditor&, rtl::TStrings*) {}
@@ -185,51 +135,6 @@ void TGxStringGrid::ShowInplaceEdit()
 void TGxStringGrid::HideInplaceEdit()
 {
     HideEditor();
-}
-
-// The width of the column's widest text plus the cell margins (ACol a display column).
-void TGxStringGrid::AutoSizeCol(int ACol, int Padding)
-{
-    if (ACol < 0 || ACol >= ColCount())
-        return;
-    ui::TCanvas* canvas = Canvas();
-    const int realCol = RealColIndex(ACol);
-    int width = 0;
-    for (int r = 0; r < RowCount(); ++r) {
-        canvas->Font()->Assign(r < FixedRows() ? fixedFont_ : *Font());
-        width = std::max(width, canvas->TextWidth(StrippedCells(realCol, r)));
-    }
-    width += 2 * xyOffset_.X + Padding;
-    DoUpdateAutoColumnSize(ACol, width);
-    if (width > 0)
-        SetColWidths(ACol, width);
-}
-
-// The whole cell counts unless PreciseCheckBoxCheck asks for the box itself.
-bool TGxStringGrid::IsInCheckBox(int ACol, int ARow, int XPos, int YPos)
-{
-    const int realCol = RealColIndex(ACol);
-    if (!HasCellTypeIn(realCol, ARow,
-                       {ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox, ctTriStateCheckBox, ctRadioButton}))
-        return false;
-    if (!mouseActions_->PreciseCheckBoxCheck())
-        return true;
-    const ui::TRect r = CellRect(ACol, ARow);
-    const int s = controlLook_->CheckSize();
-    THAlignment ha = THAlignment::taLeftJustify;
-    TVAlignment va = vtaTop;
-    GetCellTextAlignment(realCol, ARow, ha, va);
-    const int top = va == vtaTop ? r.Top + 2 : (va == vtaBottom ? r.Bottom - s - 2 : r.Top + (r.Height() - s) / 2);
-    int left = r.Left + 2;
-    if (ha == THAlignment::taRightJustify) {
-        left = r.Right - s - 2;
-        const std::string text = Cells(realCol, ARow);
-        if (!text.empty())
-            left -= Canvas()->TextWidth(text);
-    } else if (ha == THAlignment::taCenter) {
-        left = r.Left + (r.Width() - s) / 2;
-    }
-    return XPos >= left && XPos < left + s && YPos >= top && YPos < top + s;
 }
 
 bool TGxStringGrid::QueryDesignMode(bool& IsDesigning)

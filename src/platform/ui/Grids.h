@@ -181,8 +181,9 @@ public:
     void ScrollBarMessage(int bar, unsigned code, int pos);
     // Shows the window's scroll bars (as ScrollBars allows) where the columns or rows do not fit and
     // keeps their range and thumb in step with the top-left cell. Runs before each paint of a grid
-    // with a native window, so headless grids keep their whole client area.
-    void UpdateScrollBars();
+    // with a native window, so headless grids keep their whole client area. A descendant with
+    // scroll bars of its own replaces it.
+    virtual void UpdateScrollBars();
 
     // Geometry in client coordinates. A cell out of view answers an empty rectangle.
     TRect CellRect(int ACol, int ARow) const;

@@ -120,7 +120,8 @@ void TCustomGrid::WndProc(TMessage& message)
         const unsigned code = LoWord(message.WParam);
         // The message carries 16 bits of position; a dragged thumb's full position is the bar's.
         int pos = static_cast<int>(HiWord(message.WParam));
-        if ((code == SB_THUMBTRACK || code == SB_THUMBPOSITION) && ScrollBarVisible(bar))
+        if ((code == SB_THUMBTRACK || code == SB_THUMBPOSITION) && ScrollBarVisible(bar) &&
+            (GetScrollInfo(bar).nTrackPos & 0xFFFF) == pos)
             pos = GetScrollInfo(bar).nTrackPos;
         ScrollBarMessage(bar, code, pos);
         message.Result = 0;

@@ -375,7 +375,7 @@ protected:
 struct WheelCase {
     const char* name;
     TWheelAction action;
-    int row, top, delta;
+    int row, top, delta;  // a top row of -1: the last page
     int wantRow, wantTop;
 };
 
@@ -384,20 +384,21 @@ TEST_F(GxGridWheel, TheWheelMovesTheCurrentRowOrScrollsByWheelAction)
     const WheelCase cases[] = {
         {"towards the user moves three rows down", waMoveSelection, 5, 1, -120, 8, 1},
         {"away from the user moves three rows up", waMoveSelection, 5, 1, 120, 2, 1},
-        {"moving stops at the last row before the footer", waMoveSelection, 37, 25, -120, 38, 25},
+        {"moving stops at the last row before the footer", waMoveSelection, 37, -1, -120, 38, -1},
         {"moving stops at the first normal row", waMoveSelection, 2, 1, 120, 1, 1},
         {"scrolling moves the top row, not the current row", waScroll, 5, 1, -120, 5, 4},
         {"one row above the first scrolls one row only", waScroll, 5, 2, 120, 5, 1},
-        {"scrolling stops at the last page", waScroll, 30, 26, -120, 30, 26},
+        {"scrolling stops at the last page", waScroll, 30, -1, -120, 30, -1},
     };
     for (const WheelCase& c : cases) {
         SCOPED_TRACE(c.name);
         grid->MouseActions()->SetWheelAction(c.action);
         grid->MoveToCell(1, c.row);
-        grid->SetTopRow(c.top);
+        const int last = grid->MaxTopRow();
+        grid->SetTopRow(c.top < 0 ? last : c.top);
         Notch(c.delta);
         EXPECT_EQ(grid->Row(), c.wantRow);
-        EXPECT_EQ(grid->TopRow(), c.wantTop);
+        EXPECT_EQ(grid->TopRow(), c.wantTop < 0 ? last : c.wantTop);
     }
 }
 
@@ -417,21 +418,23 @@ TEST_F(GxGridWheel, ScrollBarMessagesMoveTheTopRowAndTheThumbShowsItsRowAsAHint)
 {
     grid->Perform(ui::WM_VSCROLL, ui::SB_LINEDOWN);
     EXPECT_EQ(grid->TopRow(), 2);
+    const int page = grid->VisibleRowCount();
     grid->Perform(ui::WM_VSCROLL, ui::SB_PAGEDOWN);
-    EXPECT_EQ(grid->TopRow(), 16);
+    EXPECT_EQ(grid->TopRow(), 2 + page);
     grid->Perform(ui::WM_VSCROLL, ui::SB_PAGEUP);
     EXPECT_EQ(grid->TopRow(), 2);
     grid->Perform(ui::WM_VSCROLL, ui::SB_BOTTOM);
     EXPECT_EQ(grid->TopRow(), grid->MaxTopRow());
     EXPECT_EQ(grid->CellRect(1, 39).Bottom <= grid->ClientHeight(), true);
 
+    // Thumb positions count from the first scrollable row.
     grid->ScrollHints = shVertical;
-    grid->Perform(ui::WM_VSCROLL, ui::MakeWParam(ui::SB_THUMBTRACK, 12));
+    grid->Perform(ui::WM_VSCROLL, ui::MakeWParam(ui::SB_THUMBTRACK, 11));
     EXPECT_EQ(grid->ScrollHint(), "Row : 12");
     grid->OnScrollHint = [](TObject*, int r, std::string& hint) { hint = "to " + std::to_string(r); };
-    grid->Perform(ui::WM_VSCROLL, ui::MakeWParam(ui::SB_THUMBTRACK, 13));
+    grid->Perform(ui::WM_VSCROLL, ui::MakeWParam(ui::SB_THUMBTRACK, 12));
     EXPECT_EQ(grid->ScrollHint(), "to 13");
-    grid->Perform(ui::WM_VSCROLL, ui::MakeWParam(ui::SB_THUMBPOSITION, 13));
+    grid->Perform(ui::WM_VSCROLL, ui::MakeWParam(ui::SB_THUMBPOSITION, 12));
     grid->Perform(ui::WM_VSCROLL, ui::SB_ENDSCROLL);
     EXPECT_EQ(grid->ScrollHint(), "");
     EXPECT_EQ(grid->TopRow(), 13);
