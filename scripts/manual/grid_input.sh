@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib.sh"
 need_tools
 start_display
 report=$(mktemp /tmp/grid-input-report.XXXXXX)
-(GRID_WINDOW=40 GRID_WINDOW_REPORT="$report" QT_QPA_PLATFORM=xcb exec "$build/bin/test_grid_stringgrid" \
+(GRID_WINDOW=120 GRID_WINDOW_REPORT="$report" QT_QPA_PLATFORM=xcb exec "$build/bin/test_grid_stringgrid" \
   --gtest_filter=GxGridWindow.InARealWindow >/dev/null 2>&1) &
 app_pid=$!
 
@@ -16,16 +16,19 @@ shot 50_grid_input
 # The vertical bar lies right of the client area (380 - 17 wide); a click low in it pages down.
 click_at $((gx + 380 - 9)) $((gy + 200))
 shot 51_grid_paged_by_bar
-# Drag the thumb to the bottom.
-xdotool mousemove $((gx + 380 - 9)) $((gy + 40)) mousedown 1
+# Back to the first page with the keys, then drag the thumb (now at the top of the bar) to the bottom.
+click_at $((gx + 60)) $((gy + 50))
+xdotool key ctrl+Home
+sleep 0.3
+xdotool mousemove $((gx + 380 - 9)) $((gy + 4)) mousedown 1
 sleep 0.2
 xdotool mousemove $((gx + 380 - 9)) $((gy + 150))
 sleep 0.2
 xdotool mousemove $((gx + 380 - 9)) $((gy + 255)) mouseup 1
 sleep 0.4
 shot 52_grid_thumb_dragged
+grep '^top' "$report"
 # Back to the top with the keys, then three notches of the wheel.
-click_at $((gx + 60)) $((gy + 50))
 xdotool key ctrl+Home
 sleep 0.2
 xdotool mousemove $((gx + 120)) $((gy + 100))
