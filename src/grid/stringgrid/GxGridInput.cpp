@@ -59,15 +59,22 @@ void TGxStringGrid::WndProc(ui::TMessage& message)
     case ui::WM_MOUSEWHEEL: {
         if (in.Panning())
             break;
-        // The parent may take the wheel first; otherwise the grid handles it and the framework
-        // does not see it.
-        if (Parent() && Parent()->Perform(ui::CM_MOUSEWHEEL, message.WParam, message.LParam) != 0)
-            break;
+        // The grid handles the wheel through its wheel methods (which descendants may wrap); the
+        // framework does not see it, and the parent gets no second step.
         const int delta = static_cast<std::int16_t>(ui::HiWord(message.WParam));
         ui::TShiftState shift = ui::KeyboardShiftState();
         if (ui::LoWord(message.WParam) & ui::MK_CONTROL)
             shift |= ui::ssCtrl;
-        in.Wheel(delta, shift, {ui::LoWordSigned(message.LParam), ui::HiWordSigned(message.LParam)});
+        const ui::TPoint pt{ui::LoWordSigned(message.LParam), ui::HiWordSigned(message.LParam)};
+        bool handled = false;
+        if (OnMouseWheel)
+            OnMouseWheel(this, shift, delta, pt, handled);
+        if (!handled) {
+            if (delta < 0)
+                DoMouseWheelDown(shift, pt);
+            else
+                DoMouseWheelUp(shift, pt);
+        }
         message.Result = 1;
         return;
     }
@@ -104,12 +111,12 @@ void TGxStringGrid::KeyPress(char32_t& key)
 
 bool TGxStringGrid::DoMouseWheelDown(ui::TShiftState Shift, ui::TPoint MousePos)
 {
-    return TBaseGrid::DoMouseWheelDown(Shift, MousePos);
+    return input_->Wheel(-ui::WHEEL_DELTA, Shift, MousePos);
 }
 
 bool TGxStringGrid::DoMouseWheelUp(ui::TShiftState Shift, ui::TPoint MousePos)
 {
-    return TBaseGrid::DoMouseWheelUp(Shift, MousePos);
+    return input_->Wheel(ui::WHEEL_DELTA, Shift, MousePos);
 }
 
 void TGxStringGrid::DoEnter()

@@ -125,14 +125,21 @@ bool TGridInput::KeyDownMessage(unsigned& key, ui::TShiftState shift)
         return true;
     }
 
+    // Enter on a cell that may not be edited goes to the key-down method alone (OnKeyDown, and
+    // descendants that act on Enter); the framework moves nothing for it.
+    auto enterOnly = [&] {
+        g_.KeyDown(key, shift);
+        key = 0;
+        return true;
+    };
     const bool enterOrF2 = key == ui::VK_RETURN || key == ui::VK_F2;
     if (enterOrF2 && editing && !g_.IsEditable(realCol, row))
-        return swallow();
+        return key == ui::VK_RETURN ? enterOnly() : swallow();
     if (key == ui::VK_RETURN && !g_.IsEditable(realCol, row)) {
         const ui::TCustomForm* form = TGxStringGrid::FindParentForm(&g_);
         if (form && form->KeyPreview())
             return false;
-        return swallow();
+        return enterOnly();
     }
 
     // Space (and Enter) on a cell control.
