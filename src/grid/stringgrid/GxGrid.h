@@ -40,6 +40,8 @@
 
 namespace gx {
 
+class TGridInput;
+
 // The largest real column the hidden-column tables cover; columns from here on are always shown.
 constexpr int kMaxHiddenColumns = 512;
 
@@ -468,6 +470,9 @@ public:
     int GetCellImageValue(int ACol, int ARow);
     bool HasCellTypeIn(int ACol, int ARow, std::initializer_list<TCellType> Kinds);
     bool IsDataGraphicCell(int ACol, int ARow);
+    // A cell that takes clicks instead of an editor (check boxes, radio buttons, buttons), by its
+    // merge base cell; false for negative coordinates.
+    bool IsClickControlCell(int ACol, int ARow);
     // The check-box state of a cell: true when it holds a check box (its own state for a check-box
     // object, the text against the check-true text for a data or virtual check box).
     // Frees the cell's own graphic (never a shared one) and attaches a fresh one.
@@ -550,7 +555,7 @@ public:
     void SetScrollType(TScrollType Value);
     void UpdateScrollBarVisibility(bool Hide);
     // Window scroll bars that follow TopRow/LeftCol; their messages scroll the grid.
-    void UpdateScrollBars();
+    void UpdateScrollBars() override;
     // WM_VSCROLL / WM_HSCROLL from the window scroll bars; false for other messages.
     bool HandleScrollMessage(ui::TMessage& message);
     TGxStyle Style() const { return style_; }
@@ -698,6 +703,12 @@ public:
     virtual void RememberOldCell(int ACol, int ARow);
     virtual void AfterWheelScroll(int Delta, bool& Handled);
     virtual void CellSelectorClick(int ACol, int ARow);
+    // Slots the input handling asks (ACol a real column): whether a cell may be edited now, whether
+    // it takes edits at all, opening and closing the editor.
+    virtual bool IsEditable(int ACol, int ARow);
+    virtual bool CellAcceptsEdit(int ACol, int ARow);
+    virtual void ShowInplaceEdit();
+    virtual void HideInplaceEdit();
     virtual void InplaceEditFormulaMode(bool Formula);
     virtual void AdjustMouseSelection(ui::TGridRect& ASelection) { (void)ASelection; }
     virtual void MouseActionsChanged() {}
@@ -814,7 +825,7 @@ public:
     bool FindBusy = false;
     bool AnchorHint = false, AutoNumAlign = false, HintShowCells = false, HintShowLargeText = false;
     bool IntegralHeight = false, Hovering = false, ScrollProportional = false, ScrollSynch = false;
-    bool ScrollHints = false, FilterDropDownAuto = false, FilterDropDownCheck = false;
+    bool FilterDropDownAuto = false, FilterDropDownCheck = false;
     std::string CheckTrue = "Y";
     std::string CheckFalse = "N";
     std::string FloatFormat = "%.2f";
@@ -841,8 +852,31 @@ public:
     TOfficeTheme LastOfficeTheme = TOfficeTheme::otUnknown;
     bool IsWinXP = true, IsWinVista = true, IsWin7 = true, IsThemed = true;
 
+    // --- keyboard, mouse, wheel, scrolling, focus (GxGridInput*.cpp) ------------------------------------
+    TGridInput* Input() const { return input_.get(); }
+    // Moves on after Enter as the navigation settings say (Force: even without AdvanceOnEnter).
+    void AdvanceCell(int ACol, int ARow, bool StartEdit, bool Forward, bool Force);
+    // Tab and Shift+Tab; false when the Tab went on to the next control.
+    bool HandleTabKey(bool Backward);
+    int FirstTabCol(int ARow);
+    int LastTabCol(int ARow);
+    // Plays a left click on a cell (display column), 2 pixels inside its top-left corner.
+    void ClickCell(int ACol, int ARow);
+    // The scroll hint shown while a thumb is dragged with ScrollHints; empty when none shows.
+    std::string ScrollHint() const;
+    bool Panning() const;
+    TIntelliPan IntelliPan = ipVertical;
+    TScrollHintType ScrollHints = shNone;
+
 protected:
     void KeyDown(unsigned& key, ui::TShiftState shift) override;
+    void KeyUp(unsigned& key, ui::TShiftState shift) override;
+    void KeyPress(char32_t& key) override;
+    void DoEnter() override;
+    void DoExit() override;
+    void FocusIn() override;
+    void FocusOut() override;
+    void Click() override;
     void Resize() override;
     bool DoMouseWheelDown(ui::TShiftState Shift, ui::TPoint MousePos) override;
     bool DoMouseWheelUp(ui::TShiftState Shift, ui::TPoint MousePos) override;
@@ -855,6 +889,8 @@ protected:
 
 private:
     friend class TGridItemStrings;
+    friend class TGridInput;
+    std::unique_ptr<TGridInput> input_;
     friend struct GridPaint;
     // Bulk cores of hiding, showing and removing rows (display rows ascending; record positions
     // ascending).

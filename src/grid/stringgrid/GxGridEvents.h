@@ -61,6 +61,23 @@ public:
     TFooterPaintEvent OnFooterPaint;
     TClickCellEvent OnClickCell;
 
+    // Keyboard, mouse, wheel, scrolling and focus.
+    TDblClickCellEvent OnDblClickCell;
+    TClickCellEvent OnRightClickCell;
+    TEndColumnSizeEvent OnEndColumnSize;
+    TEndRowSizeEvent OnEndRowSize;
+    TCanDeleteRowEvent OnCanDeleteRow;
+    TAutoDeleteRowEvent OnAutoDeleteRow;
+    TAutoInsertRowEvent OnAutoInsertRow;
+    TAutoAddRowEvent OnAutoAddRow;
+    TAutoInsertColEvent OnAutoInsertCol;
+    TAutoAdvanceEvent OnAutoAdvance;
+    TCellValidateEvent OnCellValidate;
+    TSelectionChangedEvent OnSelectionChanged;
+    TScrollHintEvent OnScrollHint;
+    TWheelEvent OnMouseWheelDown;
+    TWheelEvent OnMouseWheelUp;
+
     // Painting, looks, hints and sizing.
     TFloatFormatEvent OnGetFloatFormat;
     TGridGradientEvent OnGetCellGradient;

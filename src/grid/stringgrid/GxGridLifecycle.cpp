@@ -2,6 +2,7 @@
 // step, destruction, Assign, repainting, resizing and the owning form's resize chain.
 #include "grid/stringgrid/GxGrid.h"
 
+#include "grid/stringgrid/GxGridInput.h"
 #include "grid/stringgrid/GxGridModule.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Messages.h"
@@ -19,6 +20,7 @@ TGxStringGrid::TGxStringGrid(ui::TComponent* AOwner) : TBaseGrid(AOwner)
 {
     GxGridInitialization();
     controlStyle_ |= ui::csAcceptsControls;
+    input_ = std::make_unique<TGridInput>(*this);
 
     // Owned objects, in the order of their creation.
     footerPanel_ = new TFooterPanel(this);
@@ -173,20 +175,9 @@ void TGxStringGrid::CreateWnd()
     SetTimer(kGridTimerId, kGridTimerMs);
 }
 
-void TGxStringGrid::WndProc(ui::TMessage& message)
-{
-    if (message.Msg == ui::WM_TIMER && message.WParam == gridTimerId_ && gridTimerId_ != 0) {
-        HandleTimer();
-        return;
-    }
-    if (HandleScrollMessage(message) || HandleHintMessage(message))
-        return;
-    TBaseGrid::WndProc(message);
-}
-
 void TGxStringGrid::HandleTimer()
 {
-    ++gridTimerTicks_;
+    input_->Timer();
 }
 
 void TGxStringGrid::Loaded()

@@ -31,7 +31,11 @@ bool TGxStringGrid::UsesVCLStyles()
 
 void TGxStringGrid::DoPrintGetPageNum(int, int, std::string&) {}
 
-void TGxStringGrid::DoSelectionChanged(int, int, int, int) {}
+void TGxStringGrid::DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom)
+{
+    if (OnSelectionChanged)
+        OnSelectionChanged(this, ALeft, ATop, ARight, ABottom);
+}
 
 bool TGxStringGrid::DoCanShowFixedDropDown(int)
 {
@@ -71,7 +75,11 @@ void TGxStringGrid::RestoreCellCache() {}
 
 void TGxStringGrid::DoGetEditorProp(int, int, TObject*) {}
 
-void TGxStringGrid::DoCheckBoxClick(int, int, bool) {}
+void TGxStringGrid::DoCheckBoxClick(int ACol, int ARow, bool State)
+{
+    if (OnCheckBoxClick)
+        OnCheckBoxClick(this, ACol, ARow, State);
+}
 
 void TGxStringGrid::DoFixedEdit(int, int, TGridFixedCellEditor&, rtl::TStrings*) {}
 
@@ -90,40 +98,44 @@ std::string TGxStringGrid::DoEllipsClick(const std::string& Value)
     return Value;
 }
 
-bool TGxStringGrid::ValidateCell(const std::string&)
-{
-    return true;
-}
-
 bool TGxStringGrid::ValidateCellWide(const std::u16string&)
 {
     return true;
 }
 
-void TGxStringGrid::RememberOldCell(int, int) {}
-
 void TGxStringGrid::DoCellChanging(int, int, bool&) {}
 
 // --- input ----------------------------------------------------------------------------------------------------
 
-void TGxStringGrid::KeyDown(unsigned& key, ui::TShiftState shift)
-{
-    TBaseGrid::KeyDown(key, shift);
-}
-
-bool TGxStringGrid::DoMouseWheelDown(ui::TShiftState Shift, ui::TPoint MousePos)
-{
-    return TBaseGrid::DoMouseWheelDown(Shift, MousePos);
-}
-
-bool TGxStringGrid::DoMouseWheelUp(ui::TShiftState Shift, ui::TPoint MousePos)
-{
-    return TBaseGrid::DoMouseWheelUp(Shift, MousePos);
-}
-
 void TGxStringGrid::AfterWheelScroll(int, bool&) {}
 
 void TGxStringGrid::CellSelectorClick(int, int) {}
+
+bool TGxStringGrid::IsEditable(int ACol, int ARow)
+{
+    return ((Options() & ui::goEditing) || mouseActions_->RangeSelectAndEdit()) && CellAcceptsEdit(ACol, ARow);
+}
+
+// ACol a real column; the merge base cell answers for its range.
+bool TGxStringGrid::CellAcceptsEdit(int ACol, int ARow)
+{
+    const ui::TPoint base = BaseCell(ACol, ARow);
+    bool editable = true;
+    GetCellEditable(base.X, base.Y, editable);
+    bool fixed = false;
+    GetIsFixedCell(base.X, base.Y, fixed);
+    return editable && !fixed;
+}
+
+void TGxStringGrid::ShowInplaceEdit()
+{
+    ShowEditor();
+}
+
+void TGxStringGrid::HideInplaceEdit()
+{
+    HideEditor();
+}
 
 bool TGxStringGrid::QueryDesignMode(bool& IsDesigning)
 {

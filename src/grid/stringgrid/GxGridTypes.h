@@ -155,6 +155,13 @@ using TColorSelectEvent =
 using TImageSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, int Index)>;
 using TCellsChangedEvent = std::function<void(TObject* Sender, const ui::TRect& R)>;
 using TEditCellDoneEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
+enum TIntelliPan : std::uint8_t { ipVertical, ipHorizontal, ipBoth, ipNone };
+enum TScrollHintType : std::uint8_t { shNone, shVertical, shHorizontal, shBoth };
+using TCellValidateEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value, bool& Valid)>;
+using TSelectionChangedEvent = std::function<void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
+using TWheelEvent = std::function<void(TObject* Sender, ui::TShiftState Shift, ui::TPoint MousePos, bool& Handled)>;
+using TAutoAdvanceEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, int& NewRow, int& NewCol, bool& Allow)>;
 using TFileProgressEvent = std::function<void(TObject* Sender, int Progress)>;
 using TDropSelectEvent = std::function<void(TObject* Sender, int ItemIndex)>;
 using TFooterPaintEvent =

@@ -437,6 +437,7 @@ void TCustomGrid::MoveTopLeft(int ALeft, int ATop)
     if (editorMode_)
         UpdateEditorPosition();
     Invalidate();
+    UpdateScrollBars();
     TopLeftChanged();
 }
 
@@ -563,6 +564,7 @@ void TCustomGrid::MoveRow(int FromIndex, int ToIndex)
 // of size 0 take no room and are not drawn; the walk visits only what it draws.
 void TCustomGrid::Paint()
 {
+    UpdateScrollBars();
     TCanvas* canvas = Canvas();
     const bool focused = Focused();
     const TGridRect sel = Selection();

@@ -173,6 +173,17 @@ public:
     int VisibleColCount() const;  // scrollable columns wholly in view (at least 1 when any)
     int VisibleRowCount() const;
     void ScrollInView(int ACol, int ARow);
+    // The first scrollable column (row) of the last page: scrolling further shows nothing new.
+    int MaxLeftCol() const;
+    int MaxTopRow() const;
+    // Scroll-bar messages (WM_HSCROLL / WM_VSCROLL codes): a line moves one drawn column or row, a
+    // page by what is in view, the thumb to its position (while tracking only with goThumbTracking).
+    void ScrollBarMessage(int bar, unsigned code, int pos);
+    // Shows the window's scroll bars (as ScrollBars allows) where the columns or rows do not fit and
+    // keeps their range and thumb in step with the top-left cell. Runs before each paint of a grid
+    // with a native window, so headless grids keep their whole client area. A descendant with
+    // scroll bars of its own replaces it.
+    virtual void UpdateScrollBars();
 
     // Geometry in client coordinates. A cell out of view answers an empty rectangle.
     TRect CellRect(int ACol, int ARow) const;
@@ -243,6 +254,7 @@ protected:
     void Resize() override;
     void Loaded() override;
     unsigned WantKeys() const override;
+    void WndProc(TMessage& message) override;
 
     // Column (row) whose right (bottom) border lies within 3 pixels of the client coordinate, in
     // the fixed area; -1 when none.
@@ -278,6 +290,9 @@ private:
     static int ScrollTarget(const Axis& a, int i);  // first index that brings i wholly into view
     static int IndexAt(const Axis& a, int pos);
     static int BorderAt(const Axis& a, int pos);
+    static int LastPageFirst(const Axis& a);
+    // The drawn index before i (a.fixed when there is none).
+    static int PrevDrawn(const Axis& a, int i);
 
     void ClampCurrent();
     int ColumnLeft(int ACol) const;  // -1 when out of view
@@ -308,6 +323,7 @@ private:
     TInplaceEdit* editor_ = nullptr;
     int cellInvalidateCount_ = 0;
     bool windowCreated_ = false;
+    bool updatingScrollBars_ = false;
 };
 
 using TDrawCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, TRect Rect, TGridDrawState State)>;

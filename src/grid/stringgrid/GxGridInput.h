@@ -1,0 +1,120 @@
+// TGridInput: the keyboard, mouse, wheel, panning, scroll-hint and focus handling of a
+// TGxStringGrid. The grid owns one and hands it its window messages and the framework's input
+// methods; it keeps the state that lives from one key or press to the next. Split by concern:
+// GxGridInputKeys.cpp (key down and up, characters, Enter advance, Tab), GxGridInputMouse.cpp
+// (presses, releases, double and right clicks, moving, sizing), GxGridInputWheel.cpp (wheel,
+// panning, scroll messages and hints, the timer), GxGridInputFocus.cpp (validation, focus, hints).
+#pragma once
+
+#include <string>
+
+#include "platform/ui/Grids.h"
+#include "platform/ui/Messages.h"
+
+namespace gx {
+
+class TGxStringGrid;
+
+class TGridInput {
+public:
+    explicit TGridInput(TGxStringGrid& grid) : g_(grid) {}
+
+    // --- keys (GxGridInputKeys.cpp) ---
+    // The grid's own key-down rules before the framework's; true when the key was used up.
+    bool KeyDownMessage(unsigned& key, ui::TShiftState shift);
+    void KeyDown(unsigned& key, ui::TShiftState shift);  // around the framework's moves
+    void KeyUp(unsigned& key, ui::TShiftState shift);
+    void KeyPress(char32_t& key);
+    // Moves on after Enter by the advance direction; one bounded pass over cells that may not be
+    // edited. Runs only with AdvanceOnEnter or Force.
+    void AdvanceCell(int ACol, int ARow, bool StartEdit, bool Forward, bool Force);
+    // Tab and Shift+Tab inside the grid; false when the Tab was handed to the parent.
+    bool HandleTabKey(bool Backward);
+    bool CanTabToCell(int ACol, int ARow);
+    int FirstTabCol(int ARow);
+    int LastTabCol(int ARow);
+    int FirstNormalCol();
+    int LastNormalCol();  // the last column before the shown fixed right columns
+    int LastNormalRow();
+    bool IsLastNormalRow();
+
+    // --- mouse (GxGridInputMouse.cpp) ---
+    // The button messages of the grid's window: the grid's rules around the framework's handling
+    // (which each of them runs where it applies).
+    void LeftButtonDown(ui::TMessage& m);
+    void LeftButtonUp(ui::TMessage& m);
+    void LeftDoubleClick(ui::TMessage& m);
+    void RightButtonDown(ui::TMessage& m);
+    void MouseMove(ui::TMessage& m);
+    void UpdateCursor(int X, int Y);
+
+    // --- wheel, panning, scrolling, timer (GxGridInputWheel.cpp) ---
+    // The wheel message; true when it was handled (it then does not reach the framework).
+    bool Wheel(int Delta, ui::TShiftState shift, ui::TPoint pt);
+    void StartPanning(int X, int Y);
+    void StopPanning();
+    void PanStep();
+    bool Panning() const { return panning_; }
+    void ScrollMessage(ui::TMessage& message);
+    void Timer();
+    std::string ScrollHintText() const { return scrollHintShown_ ? scrollHint_ : std::string(); }
+
+    // --- focus and validation (GxGridInputFocus.cpp) ---
+    void RememberOldCell(int ACol, int ARow);
+    bool ValidateCell(const std::string& NewValue);
+    void FocusIn();
+    void FocusOut();
+    void Enter();
+    void Exit();
+    void Click();
+
+    // State other concerns read or set.
+    bool editing = false;        // an edit is pending validation (set by the editor when it opens)
+    bool validating = false;     // validation in progress
+    bool lastValidation = true;  // false after a refused validation
+    bool alwaysValidate = false;
+    bool gridModified = false;
+    bool forceSel = false;
+    int oldCol = -1, oldRow = -1;
+    std::string oldCellText;
+    std::string searchInc;
+    int searchTics = 0;
+    char32_t startEditChar = 0;
+
+private:
+    TGxStringGrid& g_;
+    void FireKeyDown(unsigned key, ui::TShiftState shift);
+    void FireKeyPress(char32_t& key);
+    bool HomeEnd(unsigned key, ui::TShiftState shift);
+    bool SkipFixed(unsigned key);
+    void AppendRowOnArrowDown();
+    bool InsertRowKey();
+    bool DeleteRowKey();
+    void SelectAllNormal();
+    void ToggleCheckKey(int realCol);
+    void SelectionChangedSince(const ui::TGridRect& before);
+    bool TabStep(bool Backward);
+    bool CheckBoxPress(ui::TMessage& m, int X, int Y, int ACol, int ARow);
+    void Inherited(ui::TMessage& m);
+
+    ui::TGridRect moveSelection_{};
+    ui::TPoint lastKeyCell_{-1, -1};
+    int lastTabCol_ = -1, lastTabRow_ = -1;
+    // Mouse.
+    bool doOnClick_ = false;
+    bool dblClk_ = false;
+    bool sizing_ = false;  // a column border drag in the header started on this press
+    int sizingCol_ = -1;
+    int sizingStartWidth_ = 0;
+    int downCol_ = -1, downRow_ = -1;
+    ui::TPoint pushedButton_{-1, -1};
+    // Wheel and panning.
+    bool panning_ = false;
+    ui::TPoint panOrigin_{};
+    ui::TCursor panPrevCursor_ = 0;
+    // Scroll hints.
+    bool scrollHintShown_ = false;
+    std::string scrollHint_;
+};
+
+}  // namespace gx

@@ -1,0 +1,337 @@
+// TGridInput: the mouse buttons. A left press first meets the grid's rules (cell buttons, check
+// boxes, pseudo-fixed cells); other presses let the framework move the current cell or start
+// sizing, then fire OnClickCell. The release ends sizing (OnEndColumnSize once; a release outside
+// the grid puts the width back), fires cell-button clicks; a double click on a header border sizes
+// the column to its contents; the right button fires OnRightClickCell.
+#include "grid/stringgrid/GxGridInput.h"
+
+#include <algorithm>
+
+#include "grid/stringgrid/GxGrid.h"
+#include "platform/ui/Input.h"
+
+namespace gx {
+
+namespace {
+
+ui::TShiftState ShiftOf(const ui::TMessage& m)
+{
+    ui::TShiftState s = 0;
+    if (m.WParam & ui::MK_SHIFT)
+        s |= ui::ssShift;
+    if (m.WParam & ui::MK_CONTROL)
+        s |= ui::ssCtrl;
+    if (ui::KeyboardShiftState() & ui::ssAlt)
+        s |= ui::ssAlt;
+    return s;
+}
+
+// Border tolerance of a header press that sizes instead of clicking.
+constexpr int kBorderMargin = 4;
+
+}  // namespace
+
+void TGridInput::Inherited(ui::TMessage& m)
+{
+    g_.TBaseGrid::WndProc(m);
+}
+
+// --- left button down ----------------------------------------------------------------------------------
+
+void TGridInput::LeftButtonDown(ui::TMessage& m)
+{
+    const int X = ui::LoWordSigned(m.LParam), Y = ui::HiWordSigned(m.LParam);
+    doOnClick_ = true;
+    g_.Pointer.MouseDown = true;
+    g_.Pointer.MouseDownMove = true;
+    searchInc.clear();
+    pushedButton_ = {-1, -1};
+    sizingCol_ = -1;
+    dblClk_ = false;
+    int ACol = -1, ARow = -1;
+    g_.MouseToCell(X, Y, ACol, ARow);
+    downCol_ = ACol;
+    downRow_ = ARow;
+    if (ACol < 0 || ARow < 0) {
+        g_.HideInplaceEdit();
+        if (!g_.FixedRowAlways())
+            Inherited(m);
+        return;
+    }
+    const int realCol = g_.RealColIndex(ACol);
+    const bool fixedArea = ACol < g_.FixedCols() || ARow < g_.FixedRows();
+    const bool pseudoFixed = !fixedArea && g_.IsFixed(ACol, ARow);
+    if (fixedArea || pseudoFixed)
+        g_.HideInplaceEdit();
+
+    // A cell button: pressed now, clicked when released over it.
+    if (g_.HasCellTypeIn(realCol, ARow, {ctButton, ctBitButton}) && g_.CellButtonRect(realCol, ARow).Contains({X, Y})) {
+        g_.HideInplaceEdit();
+        pushedButton_ = {ACol, ARow};
+        g_.RepaintCell(ACol, ARow);
+        ui::SetCaptureControl(&g_);
+        if (g_.OnClickCell)
+            g_.OnClickCell(&g_, ARow, ACol);
+        return;
+    }
+    if (CheckBoxPress(m, X, Y, ACol, ARow))
+        return;
+    if (pseudoFixed) {
+        const bool footerRow = g_.FloatingFooter()->Visible() && ARow == g_.RowCount() - 1;
+        if (!footerRow && g_.OnClickCell)
+            g_.OnClickCell(&g_, ARow, ACol);
+        return;
+    }
+
+    const ui::TRect cell = g_.CellRect(ACol, ARow);
+    const bool nearBorder = X - cell.Left < kBorderMargin || cell.Right - X < kBorderMargin;
+    Inherited(m);
+    if (g_.GridState() == ui::TGridState::gsColSizing) {
+        sizingCol_ = g_.ColBorderAt(X);
+        sizingStartWidth_ = sizingCol_ >= 0 ? g_.ColWidths(sizingCol_) : 0;
+    }
+    const bool sizingPress = ARow < g_.FixedRows() && (g_.Options() & ui::goColSizing) && nearBorder;
+    if (!sizingPress && g_.OnClickCell)
+        g_.OnClickCell(&g_, ARow, ACol);
+    if (g_.OnCellValidate)
+        RememberOldCell(g_.Col(), g_.Row());
+}
+
+// A press on the box of an editable check-box cell toggles it: OnCheckBoxChange (from the toggle),
+// OnCheckBoxClick, OnMouseDown, OnClick; no OnClickCell, and the release clicks no second time.
+bool TGridInput::CheckBoxPress(ui::TMessage& m, int X, int Y, int ACol, int ARow)
+{
+    const int realCol = g_.RealColIndex(ACol);
+    bool canEdit = (g_.Options() & ui::goEditing) || g_.MouseActions()->RangeSelectAndEdit();
+    g_.GetCellEditable(realCol, ARow, canEdit);
+    const bool hotmail = ACol == 0 && g_.MouseActions()->HotmailRowSelect();
+    if (!(canEdit || g_.ControlLook()->CheckAlwaysActive || hotmail))
+        return false;
+    const bool radio = g_.HasCellTypeIn(realCol, ARow, {ctRadioButton});
+    bool state = false;
+    if (!radio && !g_.GetCheckBoxState(realCol, g_.RealRowIndex(ARow), state))
+        return false;
+    if (!g_.IsInCheckBox(realCol, ARow, X, Y))
+        return false;
+    g_.HideInplaceEdit();
+    if (g_.CanFocus())
+        g_.SetFocus();
+    if (radio)
+        g_.SelectRadioButtonCell(realCol, ARow, true);
+    else
+        g_.ToggleCellCheck(realCol, ARow, true);
+    if (g_.ShowModified()->Enabled) {
+        g_.SetRowModified(ARow, true);
+        g_.RepaintCell(0, ARow);
+    }
+    g_.GetCheckBoxState(realCol, g_.RealRowIndex(ARow), state);
+    const bool normal = ACol >= g_.FixedCols() && ARow >= g_.FixedRows();
+    if (!g_.Navigation()->AlwaysEdit() && normal)
+        g_.MoveColRow(ACol, ARow, true, true);
+    g_.DoCheckBoxClick(ACol, ARow, state);
+    if (g_.HideFocusRect)
+        g_.RepaintCell(ACol, ARow);
+    if (ARow < g_.FixedRows() && g_.MouseActions()->CheckAllCheck() && !hotmail) {
+        for (int r = g_.FixedRows(); r < g_.RowCount() - g_.FixedFooters(); ++r)
+            g_.SetCells(realCol, r, state ? g_.CheckTrue : g_.CheckFalse);
+        g_.Invalidate();
+    }
+    if (g_.OnMouseDown)
+        g_.OnMouseDown(&g_, ui::TMouseButton::mbLeft, ShiftOf(m), X, Y);
+    g_.Click();
+    return true;
+}
+
+// --- left button up ------------------------------------------------------------------------------------
+
+void TGridInput::LeftButtonUp(ui::TMessage& m)
+{
+    const int X = ui::LoWordSigned(m.LParam), Y = ui::HiWordSigned(m.LParam);
+    const ui::TGridState state = g_.GridState();
+    g_.Pointer.MouseDown = false;
+    g_.Pointer.MouseDownMove = false;
+    g_.Pointer.DropDownDown = false;
+    if (pushedButton_.X >= 0) {
+        const ui::TPoint pushed = pushedButton_;
+        pushedButton_ = {-1, -1};
+        if (ui::CaptureControl() == &g_)
+            ui::SetCaptureControl(nullptr);
+        g_.RepaintCell(pushed.X, pushed.Y);
+        int ACol = -1, ARow = -1;
+        g_.MouseToCell(X, Y, ACol, ARow);
+        if (ACol == pushed.X && ARow == pushed.Y) {
+            const int realCol = g_.RealColIndex(ACol);
+            const ui::TPoint base = g_.BaseCell(realCol, ARow);
+            const bool enabled =
+                g_.CellAcceptsEdit(realCol, ARow) || g_.ControlLook()->NoDisabledButtonLook() || ARow < g_.FixedRows();
+            if (enabled && g_.CellButtonRect(base.X, base.Y).Contains({X, Y}))
+                g_.DoButtonClick(realCol, ARow);
+        }
+        return;
+    }
+    if (state == ui::TGridState::gsColSizing) {
+        // The release of a sizing drag is no click.
+        g_.controlState_ &= ~ui::csLButtonDown;
+    }
+    Inherited(m);
+    if (state == ui::TGridState::gsColSizing && sizingCol_ >= 0) {
+        const int col = sizingCol_;
+        sizingCol_ = -1;
+        if (dblClk_) {
+            dblClk_ = false;
+            return;
+        }
+        const bool outside = X < 0 || Y < 0 || X >= g_.ClientWidth() || Y >= g_.ClientHeight();
+        if (outside) {
+            // Released beyond the grid: the sizing is cancelled.
+            g_.SetColWidths(col, sizingStartWidth_);
+            return;
+        }
+        if (g_.ColWidths(col) == sizingStartWidth_)
+            return;
+        if (g_.OnEndColumnSize)
+            g_.OnEndColumnSize(&g_, col);
+        int width = g_.ColWidths(col);
+        const int offered = width;
+        g_.DoUpdateColumnSize(col, width);
+        if (width != offered)
+            g_.SetColWidths(col, width);
+        if (g_.MouseActions()->AllColumnSize() && sizingStartWidth_ > 0)
+            for (int c = g_.FixedCols(); c < g_.ColCount(); ++c)
+                if (c != col)
+                    g_.SetColWidths(
+                        c, static_cast<int>(g_.ColWidths(c) * static_cast<double>(width) / sizingStartWidth_ + 0.5));
+        return;
+    }
+    dblClk_ = false;
+}
+
+// --- double click --------------------------------------------------------------------------------------
+
+void TGridInput::LeftDoubleClick(ui::TMessage& m)
+{
+    const int X = ui::LoWordSigned(m.LParam), Y = ui::HiWordSigned(m.LParam);
+    int ACol = -1, ARow = -1;
+    g_.MouseToCell(X, Y, ACol, ARow);
+    if (ACol < 0 && ARow >= 0 && ARow < g_.FixedRows() && !g_.FixedRowAlways())
+        ACol = g_.ColCount() - 1;  // beyond the columns: the header of the last column
+    if (ACol < 0 || ARow < 0) {
+        Inherited(m);
+        g_.SetGridState(ui::TGridState::gsNormal);
+        return;
+    }
+    // A header border: the column left of it (or the pressed one) takes the width of its contents.
+    if (ARow < g_.FixedRows() && (g_.Options() & ui::goColSizing) && g_.MouseActions()->AutoSizeColOnDblClick()) {
+        const ui::TRect cell = g_.CellRect(ACol, ARow);
+        int target = -1;
+        if (X - cell.Left <= 3 && ACol - 1 >= g_.FixedCols())
+            target = ACol - 1;
+        else if (cell.Right - X <= 3 && ACol >= g_.FixedCols())
+            target = ACol;
+        if (X - cell.Left <= 3 || cell.Right - X <= 3) {
+            dblClk_ = true;
+            if (target >= 0) {
+                bool allow = true;
+                if (g_.OnColumnSize)
+                    g_.OnColumnSize(&g_, target, allow);
+                if (allow) {
+                    g_.AutoSizeCol(target, 0);
+                    if (g_.OnEndColumnSize)
+                        g_.OnEndColumnSize(&g_, target);
+                }
+            }
+            Inherited(m);
+            g_.SetGridState(ui::TGridState::gsNormal);
+            sizingCol_ = -1;
+            return;
+        }
+    }
+    const int realCol = g_.RealColIndex(ACol);
+    if (g_.HasCellTypeIn(realCol, ARow, {ctButton, ctBitButton}) && g_.CellButtonRect(realCol, ARow).Contains({X, Y}))
+        return;
+    if (g_.IsClickControlCell(realCol, ARow)) {
+        // The press of a double click on a box toggles it again, as a press does.
+        if (!CheckBoxPress(m, X, Y, ACol, ARow))
+            Inherited(m);
+        return;
+    }
+    Inherited(m);
+    if (g_.OnDblClickCell)
+        g_.OnDblClickCell(&g_, ARow, ACol);
+    if (g_.MouseActions()->EditOnDblClickOnly() && g_.CellAcceptsEdit(realCol, ARow)) {
+        g_.SetOptions(g_.Options() | ui::goEditing);
+        oldCol = g_.Col();
+        oldRow = g_.Row();
+        g_.ShowInplaceEdit();
+    }
+}
+
+// --- right button and moving ----------------------------------------------------------------------------
+
+void TGridInput::RightButtonDown(ui::TMessage& m)
+{
+    Inherited(m);
+    const int X = ui::LoWordSigned(m.LParam), Y = ui::HiWordSigned(m.LParam);
+    int ACol = -1, ARow = -1;
+    g_.MouseToCell(X, Y, ACol, ARow);
+    if (ACol < 0 || ARow < 0)
+        return;
+    const bool normal = ACol >= g_.FixedCols() && ARow >= g_.FixedRows() && !g_.IsFixed(ACol, ARow);
+    if (g_.MouseActions()->SelectOnRightClick() && normal && !g_.IsClickControlCell(g_.RealColIndex(ACol), ARow)) {
+        if (g_.IsSelected(ACol, ARow)) {
+            bool can = true;
+            if (g_.OnSelectCell)
+                g_.OnSelectCell(&g_, ACol, ARow, can);
+        } else {
+            const ui::TPoint base = g_.BaseCell(ACol, ARow);
+            g_.MoveColRow(base.X, base.Y, true, true);
+        }
+    }
+    if (g_.OnRightClickCell)
+        g_.OnRightClickCell(&g_, ARow, ACol);
+}
+
+void TGridInput::MouseMove(ui::TMessage& m)
+{
+    const int X = ui::LoWordSigned(m.LParam), Y = ui::HiWordSigned(m.LParam);
+    Inherited(m);
+    if (!panning_ && g_.GridState() == ui::TGridState::gsNormal)
+        UpdateCursor(X, Y);
+    // The cell under the mouse, and the fixed cell drawn in its hover look.
+    int ACol = -1, ARow = -1;
+    g_.MouseToCell(X, Y, ACol, ARow);
+    TGridPointerState& pointer = g_.Pointer;
+    pointer.HoverCell = {ACol, ARow};
+    const THoverFixedCells hover = g_.HoverFixedCells;
+    const bool hoverFixed = ACol >= 0 && ARow >= 0 &&
+                            (((hover == hfAll || hover == hfFixedColumns) && ACol < g_.FixedCols()) ||
+                             ((hover == hfAll || hover == hfFixedRows) && ARow < g_.FixedRows()));
+    const ui::TPoint now = hoverFixed ? ui::TPoint{ACol, ARow} : ui::TPoint{-1, -1};
+    if (now.X != pointer.HoverFixedX || now.Y != pointer.HoverFixedY) {
+        if (pointer.HoverFixedX >= 0)
+            g_.RepaintCell(pointer.HoverFixedX, pointer.HoverFixedY);
+        pointer.HoverFixedX = now.X;
+        pointer.HoverFixedY = now.Y;
+        if (now.X >= 0)
+            g_.RepaintCell(now.X, now.Y);
+    }
+}
+
+// The sizing cursors over the header borders the mouse can drag; the grid's own cursor elsewhere
+// (OnGetCellCursor may set another over a cell).
+void TGridInput::UpdateCursor(int X, int Y)
+{
+    int ACol = -1, ARow = -1;
+    g_.MouseToCell(X, Y, ACol, ARow);
+    ui::TCursor cursor = g_.RestoreCursor();
+    if (ARow >= 0 && ARow < g_.FixedRows() && (g_.Options() & ui::goColSizing) && g_.ColBorderAt(X) >= 0)
+        cursor = ui::crHSplit;
+    else if (ACol >= 0 && ACol < g_.FixedCols() && (g_.Options() & ui::goRowSizing) && g_.RowBorderAt(Y) >= 0)
+        cursor = ui::crVSplit;
+    if (g_.Cursor() != cursor)
+        g_.SetCursor(cursor);
+    if (cursor == g_.RestoreCursor() && ACol >= 0 && ARow >= 0)
+        g_.DoGetCellCursor(ACol, ARow, X, Y);
+}
+
+}  // namespace gx

@@ -1,0 +1,226 @@
+// TGridInput: the wheel (moving the current row or scrolling by WheelAction, zooming with Ctrl),
+// panning with the middle button, the scroll-bar messages with their hints, and the 500 ms timer.
+#include "grid/stringgrid/GxGridInput.h"
+
+#include <algorithm>
+
+#include "grid/stringgrid/GxGrid.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Backend.h"
+#include "platform/ui/Input.h"
+
+namespace gx {
+
+namespace {
+
+constexpr unsigned kPanTimerId = 999;
+constexpr unsigned kPanTimerMs = 10;
+constexpr int kPanDeadZone = 5;
+
+int WheelLines()
+{
+    const int lines = ui::GetScreen() ? ui::GetScreen()->WheelScrollLines() : 3;
+    return lines > 0 ? lines : 3;
+}
+
+}  // namespace
+
+bool TGridInput::Wheel(int Delta, ui::TShiftState shift, ui::TPoint pt)
+{
+    const ui::TGridRect before = g_.Selection();
+    const bool down = Delta < 0;  // towards the user
+    if ((shift & ui::ssCtrl) && g_.IntelliZoom) {
+        g_.Zoom(down ? WheelLines() : -WheelLines());
+        return true;
+    }
+    if (!g_.EnableWheel || (g_.FixedRowAlways() && g_.RowCount() == 1))
+        return true;
+    TMouseActions& mouse = *g_.MouseActions();
+    int step = mouse.WheelIncrement() > 0 ? mouse.WheelIncrement() : WheelLines();
+    const bool scroll = mouse.WheelAction() == waScroll;
+    const int fixedRows = g_.FixedRows();
+    int target = g_.Row();
+    if (!scroll) {
+        target = down ? g_.Row() + step : g_.Row() - step;
+    } else if (down) {
+        const int top = g_.TopRow();
+        if (top < g_.MaxTopRow())
+            g_.SetTopRow(std::min(top + step, g_.MaxTopRow()));
+    } else {
+        const int top = g_.TopRow();
+        if (top - step < fixedRows)
+            step = top - fixedRows;
+        if (top > fixedRows && top - step >= fixedRows)
+            g_.SetTopRow(top - step);
+    }
+    target = std::clamp(target, fixedRows, std::max(fixedRows, g_.RowCount() - g_.FixedFooters() - 1));
+    if (g_.Col() < g_.FixedCols() || g_.Col() >= g_.ColCount())
+        g_.MoveColRow(std::clamp(g_.Col(), g_.FixedCols(), g_.ColCount() - 1), g_.Row(), true, false);
+    int deltaRows = 0;
+    if (target >= 0 && target < g_.RowCount()) {
+        g_.BeginUpdate();
+        const int left = g_.LeftCol();
+        deltaRows = target - g_.Row();
+        if (!scroll) {
+            if (mouse.DisjunctRowSelect())
+                g_.ClearRowSelect();
+            const int from = g_.Row();
+            g_.MoveToCell(g_.Col(), target);
+            if (g_.Row() == from && target != from) {
+                // A row refused the move (a disabled one): half the way.
+                const int half = from + (target - from) / 2;
+                if (half != from)
+                    g_.MoveToCell(g_.Col(), half);
+            }
+        }
+        if ((g_.Options() & ui::goRowSelect) && g_.Navigation()->KeepHorizScroll())
+            g_.SetLeftCol(left);
+        g_.EndUpdate();
+    }
+    bool handled = true;
+    g_.AfterWheelScroll(deltaRows, handled);
+    if ((mouse.WheelIncrement() != 0 || mouse.DisjunctRowSelect()) && handled) {
+        const TWheelEvent& event = down ? g_.OnMouseWheelDown : g_.OnMouseWheelUp;
+        if (event) {
+            bool h = true;
+            event(&g_, shift, pt, h);
+        }
+    }
+    SelectionChangedSince(before);
+    return true;
+}
+
+// --- panning --------------------------------------------------------------------------------------------
+
+void TGridInput::StartPanning(int X, int Y)
+{
+    panning_ = true;
+    panOrigin_ = {X, Y};
+    panPrevCursor_ = g_.Cursor();
+    g_.SetCursor(ui::crSizeAll);
+    g_.SetTimer(kPanTimerId, kPanTimerMs);
+    ui::SetCaptureControl(&g_);
+    g_.Invalidate();
+}
+
+void TGridInput::StopPanning()
+{
+    if (!panning_)
+        return;
+    panning_ = false;
+    if (ui::CaptureControl() == &g_)
+        ui::SetCaptureControl(nullptr);
+    g_.KillTimer(kPanTimerId);
+    g_.SetCursor(panPrevCursor_);
+    g_.Invalidate();
+}
+
+// One pan step towards the mouse: a row (column) per tick while the pointer lies more than 5 pixels
+// from where panning started; the cursor shows the direction.
+void TGridInput::PanStep()
+{
+    const ui::TGridRect before = g_.Selection();
+    const ui::TPoint p = g_.ScreenToClient(ui::GetCursorPos());
+    int dy = p.Y < panOrigin_.Y - kPanDeadZone ? -1 : (p.Y > panOrigin_.Y + kPanDeadZone ? 1 : 0);
+    int dx = p.X < panOrigin_.X - kPanDeadZone ? -1 : (p.X > panOrigin_.X + kPanDeadZone ? 1 : 0);
+    if (g_.IntelliPan == ipHorizontal)
+        dy = 0;
+    if (g_.IntelliPan == ipVertical)
+        dx = 0;
+    ui::TCursor cursor = ui::crSizeAll;
+    if (dx == 0 && dy != 0)
+        cursor = ui::crSizeNS;
+    else if (dy == 0 && dx != 0)
+        cursor = ui::crSizeWE;
+    else if (dx != 0 && dy != 0)
+        cursor = dx == dy ? ui::crSizeNWSE : ui::crSizeNESW;
+    g_.SetCursor(cursor);
+    if (g_.MouseActions()->WheelAction() == waScroll) {
+        if (dx < 0 && g_.LeftCol() > g_.FixedCols())
+            g_.SetLeftCol(g_.LeftCol() - 1);
+        if (dx > 0 && g_.LeftCol() < g_.MaxLeftCol())
+            g_.SetLeftCol(g_.LeftCol() + 1);
+        if (dy < 0 && g_.TopRow() > g_.FixedRows())
+            g_.SetTopRow(g_.TopRow() - 1);
+        if (dy > 0 && g_.TopRow() < g_.MaxTopRow())
+            g_.SetTopRow(g_.TopRow() + 1);
+    } else {
+        int c = g_.Col(), r = g_.Row();
+        if (dx < 0 && c > g_.FixedCols())
+            --c;
+        if (dx > 0 && c < g_.ColCount() - g_.FixedRightCols() - 1)
+            ++c;
+        if (dy < 0 && r > g_.FixedRows())
+            --r;
+        if (dy > 0 && r < g_.RowCount() - g_.FixedFooters() - 1)
+            ++r;
+        if (c != g_.Col() || r != g_.Row())
+            g_.MoveToCell(c, r);
+    }
+    SelectionChangedSince(before);
+}
+
+// --- scroll bars and their hints ------------------------------------------------------------------------
+
+void TGridInput::ScrollMessage(ui::TMessage& m)
+{
+    const bool vertical = m.Msg == ui::WM_VSCROLL;
+    const unsigned code = ui::LoWord(m.WParam);
+    const int bar = vertical ? ui::SB_VERT : ui::SB_HORZ;
+    const int fixed = vertical ? g_.FixedRows() : g_.FixedCols();
+    const int last = std::max(fixed, vertical ? g_.MaxTopRow() : g_.MaxLeftCol());
+    const bool hints = g_.ScrollHints == shBoth || g_.ScrollHints == (vertical ? shVertical : shHorizontal);
+    // The bars count from the first scrollable row (column); a dragged thumb's full position is the
+    // bar's track position (the message carries 16 bits only).
+    int pos = static_cast<int>(ui::HiWord(m.WParam));
+    if ((code == ui::SB_THUMBTRACK || code == ui::SB_THUMBPOSITION) && g_.ScrollBarVisible(bar)) {
+        const int track = g_.GetScrollInfo(bar).nTrackPos;
+        if ((track & 0xFFFF) == pos)
+            pos = track;
+    }
+    const int n = std::clamp(fixed + pos, fixed, last);
+    if (hints && code == ui::SB_ENDSCROLL && scrollHintShown_) {
+        scrollHintShown_ = false;
+        scrollHint_.clear();
+        if (ui::Backend())
+            ui::Backend()->ShowHint({}, {}, 0);
+    } else if (hints && code == ui::SB_THUMBTRACK) {
+        scrollHint_ = (vertical ? "Row : " : "Col : ") + std::to_string(n);
+        if (g_.OnScrollHint)
+            g_.OnScrollHint(&g_, n, scrollHint_);
+        scrollHintShown_ = true;
+        if (ui::Backend()) {
+            const ui::TPoint cursor = ui::GetCursorPos();
+            ui::Backend()->ShowHint(scrollHint_, {cursor.X + 10, cursor.Y}, 100);
+        }
+    }
+    if (!vertical && g_.FixedCols() == 0 && n >= g_.Col())
+        g_.HideInplaceEdit();
+    if (code == ui::SB_THUMBTRACK || code == ui::SB_THUMBPOSITION) {
+        if (code == ui::SB_THUMBPOSITION || g_.ScrollSynch || (g_.Options() & ui::goThumbTracking)) {
+            if (vertical)
+                g_.SetTopRow(n);
+            else
+                g_.SetLeftCol(n);
+            g_.UpdateScrollBars();
+        }
+        m.Result = 0;
+    } else if (!g_.HandleScrollMessage(m)) {
+        g_.TBaseGrid::WndProc(m);
+    }
+    if (g_.HasCellTypeIn(g_.RealColIndex(g_.Col()), g_.Row(), {ctCheckBox, ctDataCheckBox, ctVirtCheckBox}))
+        g_.HideEditor();
+}
+
+// --- the 500 ms timer -----------------------------------------------------------------------------------
+
+void TGridInput::Timer()
+{
+    ++g_.gridTimerTicks_;
+    if (g_.Navigation()->AutoGotoIncremental() && ++searchTics >= 4) {
+        searchInc.clear();
+        searchTics = 0;
+    }
+}
+
+}  // namespace gx
