@@ -7,55 +7,18 @@
 
 #include "common/LangTable.h"
 #include "common/NumConv.h"
-#include "platform/rtl/CodePages.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/rtl/TextEncoding.h"
 
 namespace {
 
 constexpr std::string_view kPilcrow = "\xC2\xB6";  // U+00B6 in UTF-8
 constexpr std::string_view kComment = "/#/";
 
-std::string utf16ToUtf8(std::string_view bytes, bool bigEndian)
-{
-    std::string out;
-    out.reserve(bytes.size());
-    size_t i = 0;
-    auto unit = [&](size_t at) {
-        const auto hi = static_cast<unsigned char>(bytes[at + (bigEndian ? 0 : 1)]);
-        const auto lo = static_cast<unsigned char>(bytes[at + (bigEndian ? 1 : 0)]);
-        return unsigned(hi << 8 | lo);
-    };
-    while (i + 1 < bytes.size()) {
-        unsigned u = unit(i);
-        i += 2;
-        int cp = int(u);
-        if (u >= 0xD800 && u < 0xDC00 && i + 1 < bytes.size()) {
-            const unsigned low = unit(i);
-            if (low >= 0xDC00 && low < 0xE000) {
-                cp = 0x10000 + int((u - 0xD800) << 10) + int(low - 0xDC00);
-                i += 2;
-            } else {
-                cp = '?';
-            }
-        } else if (u >= 0xD800 && u < 0xE000) {
-            cp = '?';
-        }
-        rtl::AppendUtf8(out, cp);
-    }
-    return out;
-}
-
 // The file's text in UTF-8: encoding from the byte-order mark, Windows-1252 without one.
 std::string decodeLanguageFile(const std::string& bytes)
 {
-    auto starts = [&](std::string_view bom) { return bytes.compare(0, bom.size(), bom) == 0; };
-    if (starts("\xEF\xBB\xBF"))
-        return bytes.substr(3);
-    if (starts("\xFF\xFE"))
-        return utf16ToUtf8(std::string_view(bytes).substr(2), false);
-    if (starts("\xFE\xFF"))
-        return utf16ToUtf8(std::string_view(bytes).substr(2), true);
-    return rtl::Cp1252ToUtf8(bytes);
+    return rtl::DecodeText(bytes, rtl::TEncoding::Ansi);
 }
 
 // Applies one line of a language file to Lang_List.

@@ -372,7 +372,7 @@ void DocxDocument::SaveToFile(const std::string& fileName) const
     try {
         rtl::WriteFileAtomic(fileName, bytes);
     } catch (const rtl::Exception& e) {
-        throw EOfficeError(e.Message);
+        throw EOfficeError(fileName, e.Message, e.Message);
     }
 }
 

@@ -4,12 +4,12 @@ namespace office {
 
 void RefuseRead(const std::string& what, const std::string& fileName, const std::string& reason)
 {
-    throw EOfficeError("Cannot read " + what + " \"" + fileName + "\". " + reason);
+    throw EOfficeError(fileName, reason, "Cannot read " + what + " \"" + fileName + "\". " + reason);
 }
 
 void RefuseWrite(const std::string& what, const std::string& fileName, const std::string& reason)
 {
-    throw EOfficeError("Cannot write " + what + " \"" + fileName + "\". " + reason);
+    throw EOfficeError(fileName, reason, "Cannot write " + what + " \"" + fileName + "\". " + reason);
 }
 
 }  // namespace office

@@ -1,13 +1,14 @@
 #pragma once
-// The one exception of the office file library: its message names the file and the reason.
+// The one exception of the office file library: a file error (the file and the reason apart),
+// whose message names both.
 #include "platform/rtl/Exceptions.h"
 #include <string>
 
 namespace office {
 
-class EOfficeError : public rtl::Exception {
+class EOfficeError : public rtl::EFileError {
 public:
-    using rtl::Exception::Exception;
+    using rtl::EFileError::EFileError;
 };
 
 // "Cannot read <what> "<file>". <reason>" and its writing counterpart.

@@ -180,7 +180,7 @@ void WriteXlsx(const std::string& fileName, const Workbook& book)
     try {
         rtl::WriteFileAtomic(fileName, bytes);
     } catch (const rtl::Exception& e) {
-        throw EOfficeError(e.Message);
+        throw EOfficeError(fileName, e.Message, e.Message);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "platform/rtl/TextEncoding.h"
 
 #include "platform/rtl/CodePages.h"
+#include "platform/rtl/Utf8.h"
 
 namespace rtl {
 
@@ -10,51 +11,27 @@ constexpr std::string_view kBomUtf8 = "\xEF\xBB\xBF";
 constexpr std::string_view kBomUtf16LE = "\xFF\xFE";
 constexpr std::string_view kBomUtf16BE = "\xFE\xFF";
 
+// UTF-16 bytes to text; an odd last byte is a malformed character of its own (U+FFFD).
 std::string decodeUtf16(std::string_view bytes, bool bigEndian)
 {
-    std::string out;
-    size_t n = bytes.size() / 2;
-    auto unit = [&](size_t i) {
-        auto lo = static_cast<unsigned char>(bytes[2 * i + (bigEndian ? 1 : 0)]);
-        auto hi = static_cast<unsigned char>(bytes[2 * i + (bigEndian ? 0 : 1)]);
-        return (hi << 8) | lo;
-    };
-    for (size_t i = 0; i < n; ++i) {
-        int u = unit(i);
-        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < n) {
-            int v = unit(i + 1);
-            if (v >= 0xDC00 && v <= 0xDFFF) {
-                AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (v - 0xDC00));
-                ++i;
-                continue;
-            }
-        }
-        AppendUtf8(out, u);  // a lone surrogate becomes U+FFFD
+    std::u16string units(bytes.size() / 2, u'\0');
+    for (size_t i = 0; i < units.size(); ++i) {
+        const auto first = static_cast<unsigned char>(bytes[2 * i]);
+        const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
+        units[i] = static_cast<char16_t>(bigEndian ? (first << 8 | second) : (second << 8 | first));
     }
+    std::string out = Utf16ToUtf8(units);
     if (bytes.size() % 2)
-        AppendUtf8(out, 0xFFFD);
+        AppendUtf8(out, static_cast<int>(kReplacementChar));
     return out;
 }
 
 std::string encodeUtf16LE(std::string_view text)
 {
     std::string out(kBomUtf16LE);
-    auto put = [&](int u) {
+    for (const char16_t u : Utf8ToUtf16(text)) {
         out += static_cast<char>(u & 0xFF);
-        out += static_cast<char>((u >> 8) & 0xFF);
-    };
-    size_t pos = 0;
-    while (pos < text.size()) {
-        int cp = DecodeUtf8(text, pos);
-        if (cp < 0)
-            cp = '?';
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            put(0xD800 + (cp >> 10));
-            put(0xDC00 + (cp & 0x3FF));
-        } else {
-            put(cp);
-        }
+        out += static_cast<char>(u >> 8);
     }
     return out;
 }

@@ -95,6 +95,39 @@ std::u32string Utf8ToCodePoints(std::string_view s)
     return out;
 }
 
+std::u16string Utf8ToUtf16(std::string_view s)
+{
+    std::u16string out;
+    out.reserve(s.size());
+    for (std::size_t pos = 0; pos < s.size();) {
+        const int decoded = DecodeUtf8(s, pos);
+        const char32_t cp = decoded < 0 ? kReplacementChar : static_cast<char32_t>(decoded);
+        if (cp >= 0x10000) {
+            out.push_back(static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
+        } else {
+            out.push_back(static_cast<char16_t>(cp));
+        }
+    }
+    return out;
+}
+
+std::string Utf16ToUtf8(std::u16string_view units)
+{
+    std::string out;
+    out.reserve(units.size());
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const int u = units[i];
+        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
+            AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (units[i + 1] - 0xDC00));
+            ++i;
+        } else {
+            AppendUtf8(out, u);  // a lone surrogate is not a scalar value: U+FFFD
+        }
+    }
+    return out;
+}
+
 std::string CodePointsToUtf8(std::u32string_view codePoints)
 {
     std::string out;

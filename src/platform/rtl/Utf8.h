@@ -30,4 +30,9 @@ bool IsValidUtf8(std::string_view bytes);
 std::u32string Utf8ToCodePoints(std::string_view s);
 std::string CodePointsToUtf8(std::u32string_view codePoints);
 
+// UTF-16 code units of a text (a character beyond U+FFFF takes a surrogate pair; a malformed byte
+// is U+FFFD as above); and back, where a surrogate that is not part of a pair becomes U+FFFD.
+std::u16string Utf8ToUtf16(std::string_view s);
+std::string Utf16ToUtf8(std::u16string_view units);
+
 }  // namespace rtl

@@ -63,5 +63,20 @@ TEST(Utf8Encode, ScalarValuesRoundTripAndOthersBecomeTheReplacement)
     }
 }
 
+// UTF-16 follows the same policy: pairs for characters beyond U+FFFF, U+FFFD for a malformed
+// UTF-8 byte and for a surrogate that is not part of a pair.
+TEST(Utf16, PairsRoundTripAndWhatIsNotACharacterBecomesTheReplacement)
+{
+    const std::string text = "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80";
+    EXPECT_EQ(Utf8ToUtf16(text), u"a\u00E9\u20AC\U0001F600");
+    EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16(text)), text);
+    EXPECT_EQ(Utf8ToUtf16("x\xE2\x82y"), u"x\uFFFD\uFFFDy");
+    const std::string replacement = "\xEF\xBF\xBD";
+    const std::u16string lone[] = {{u'a', char16_t(0xD83D)}, {char16_t(0xDE00), u'a'}, {char16_t(0xD83D), u'a'}};
+    for (const std::u16string& units : lone)
+        EXPECT_NE(Utf16ToUtf8(units).find(replacement), std::string::npos);
+    EXPECT_EQ(Utf16ToUtf8(std::u16string{char16_t(0xD83D), u'b'}), replacement + "b");
+}
+
 }  // namespace
 }  // namespace rtl
