@@ -89,6 +89,8 @@ void TFEtherNEtIP_EDS::ShowDatainGrid()
             ACG->SetCells(c, static_cast<int>(k) + 1, texts[static_cast<std::size_t>(c)]);
     }
     ACG->SetRow(1);
+    ACG->SetCol(0);
+    ACG->SetLeftCol(0);  // the list starts at its first column (it has no fixed column)
 }
 
 void TFEtherNEtIP_EDS::TCloseTimer(ui::TObject*)

@@ -1,8 +1,13 @@
-// The main road through the real entry point: a new configuration, the ESI file, and Update
-// Device against the loopback address with the updater stand-in beside the program.
+// The main road through the real entry point: a new configuration, ten EtherCAT variables per
+// direction and two EtherNet/IP connections (one typed, one imported from an EDS file) typed through
+// the grids' editors, the ESI file, and Update Device against the loopback address with the
+// updater stand-in beside the program; bank2 carries what was typed.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "ShellScript.h"
 #include "TempProgramFolder.h"
@@ -12,6 +17,9 @@
 #include "app/UNew_Project.h"
 #include "app/UStartProgram.h"
 #include "dialogs/UBoot.h"
+#include "dialogs/UEtherCATSlave.h"
+#include "dialogs/UEtherNetIP_EDS.h"
+#include "dialogs/UEtherNetIP_Master_Access.h"
 #include "platform/sys/IcmpEcho.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/xml/Xml.h"
@@ -28,6 +36,30 @@ void Expect_Valid_Esi(const fs::path& file)
     EXPECT_EQ(r.exitCode.value_or(-1), 0) << file;
 }
 
+// Types text into a cell through the grid's inplace editor and leaves the cell.
+template <class Grid>
+void Type_Cell(Grid* grid, int col, int row, const std::string& text)
+{
+    grid->SetCol(col);
+    grid->SetRow(row);
+    grid->SetEditorMode(true);
+    ASSERT_TRUE(grid->EditorMode()) << col << "," << row;
+    grid->InplaceEditor()->SetText(text);
+    grid->SetEditorMode(false);
+}
+
+std::string Read_File_Text(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+bool Contains(const std::string& bytes, std::size_t from, std::size_t to, const std::string& what)
+{
+    const std::size_t at = bytes.find(what, from);
+    return at != std::string::npos && at + what.size() <= to;
+}
+
 }  // namespace
 
 TEST(EndToEndTest, NewConfigurationEsiFileAndUpdateDevice)
@@ -41,8 +73,10 @@ TEST(EndToEndTest, NewConfigurationEsiFileAndUpdateDevice)
     fs::copy_file(fs::path(CFG_BIN_DIR) / "Ethernet_Update", folder.dir / "Ethernet_Update");
     TempProgramFolder::WriteFile(folder.dir / "MASTER" / "Sim58E26.sim", std::string(4096, '\x5A'));
     const fs::path esi = folder.dir / "PROJECTS" / "demo" / "demo_esi";
+    CFG_TESTDATA_FILE(eds, "eds/opener_sample_app.eds");
 
     ui::ScriptedDialogs dialogs;
+    dialogs.FileAnswers.push_back({true, {eds.string()}, 1});
     dialogs.FileAnswers.push_back({true, {esi.string()}, 1});
     ShellScript script;
     sys::RunResult updater;
@@ -71,9 +105,56 @@ TEST(EndToEndTest, NewConfigurationEsiFileAndUpdateDevice)
             FNew_Project->Btn_OK->Click();
         });
     script.Then(
-        "ESI file and Update Device", [] { return !FNew_Project->Modal() && !Path_Project.empty(); },
-        [&] {
+        "step 3", [] { return !FNew_Project->Modal() && !Path_Project.empty(); },
+        [] {
             EXPECT_EQ(FBrevandoreFirmWare->L_Name_Conf_L2->Caption(), "demo");
+            FBrevandoreFirmWare->Btn_EtherCAT_Set_Access->Click();
+        });
+    script.Then(
+        "EtherCAT variables", [] { return FEtherCATSlave->Modal(); },
+        [] {
+            const char* types[] = {"Bool",   "Bool",  "Bool",   "Int8",    "Int16",
+                                   "UInt16", "Int32", "UInt32", "Float32", "String"};
+            for (int r = 1; r <= 10; ++r) {
+                Type_Cell(FEtherCATSlave->GSG_SlaveMaster, 2, r, types[r - 1]);
+                Type_Cell(FEtherCATSlave->GSG_SlaveMaster, 4, r, "in" + std::to_string(r));
+                Type_Cell(FEtherCATSlave->GSG_SlaveMaster, 5, r, std::to_string(r));
+                Type_Cell(FEtherCATSlave->GSG_MasterSlave, 2, r, types[10 - r]);
+                Type_Cell(FEtherCATSlave->GSG_MasterSlave, 4, r, "out" + std::to_string(r));
+            }
+            Type_Cell(FEtherCATSlave->GSG_SlaveMaster, 3, 10, "12");
+            FEtherCATSlave->Btn_OK->Click();
+        });
+    script.Then(
+        "step 4", [] { return !FEtherCATSlave->Modal(); }, [] { FBrevandoreFirmWare->Btn_EtherNetIP_Access->Click(); });
+    script.Then(
+        "EtherNet/IP connections", [] { return FEtherNetIP_Master_Access->Modal(); },
+        [] {
+            const char* typed[] = {"127.0.0.1", "0",   "8", "0",   "4",       "100",
+                                   "1",         "100", "1", "101", "Default", "Default"};
+            for (int c = 2; c <= 13; ++c)
+                Type_Cell(FEtherNetIP_Master_Access->ACG, c, 1, typed[c - 2]);
+            FEtherNetIP_Master_Access->Btn_Import_EDS->Click();
+        });
+    script.Then(
+        "EDS list", [] { return FEtherNEtIP_EDS->Modal(); },
+        [] {
+            EXPECT_EQ(FEtherNEtIP_EDS->ACG->RowCount(), 4);
+            FEtherNEtIP_EDS->ACG->SetRow(2);
+            FEtherNEtIP_EDS->Btn_OK->Click();
+        });
+    script.Then(
+        "imported connection", [] { return !FEtherNEtIP_EDS->Modal(); },
+        [] {
+            const char* typed[] = {"127.0.0.2", "8", "4", "4", "4", "50"};
+            for (int c = 2; c <= 7; ++c)
+                Type_Cell(FEtherNetIP_Master_Access->ACG, c, 2, typed[c - 2]);
+            EXPECT_EQ(FEtherNetIP_Master_Access->ACG->Cells(11, 2), "152");
+            FEtherNetIP_Master_Access->Btn_OK->Click();
+        });
+    script.Then(
+        "ESI file and Update Device", [] { return !FEtherNetIP_Master_Access->Modal(); },
+        [&] {
             FBrevandoreFirmWare->Btn_EtherCAT_ESI_File->Click();
             FBrevandoreFirmWare->Btn_CreateBin->Click();
         });
@@ -96,12 +177,25 @@ TEST(EndToEndTest, NewConfigurationEsiFileAndUpdateDevice)
     EXPECT_EQ(folder.Run(), 0);
     EXPECT_TRUE(script.Finished()) << "stuck at: " << script.Stuck();
     EXPECT_EQ(refused, 5u);  // Set Communication, EtherCAT, EtherNet/IP, ESI, Update Device
+    EXPECT_TRUE(dialogs.FileAnswers.empty());
 
     const fs::path project = folder.dir / "PROJECTS" / "demo";
     EXPECT_TRUE(fs::exists(esi.string() + ".xml"));
     Expect_Valid_Esi(esi.string() + ".xml");
     EXPECT_EQ(fs::file_size(project / "bin" / "bank1.bin"), 2048u);
     EXPECT_GT(fs::file_size(project / "bin" / "bank2.bin"), 0u);
+    // bank2: the two connections' addresses in the first two records, the variables' names after
+    // the EtherCAT entries.
+    std::string bank2;
+    {
+        std::ifstream in(project / "bin" / "bank2.bin", std::ios::binary);
+        bank2.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    EXPECT_TRUE(Contains(bank2, 0, 32, std::string("\x7F\x00\x00\x01", 4)));
+    EXPECT_TRUE(Contains(bank2, 32, 64, std::string("\x7F\x00\x00\x02", 4)));
+    for (const char* name : {"in1", "in10", "out1", "out10"})
+        EXPECT_TRUE(Contains(bank2, 512, bank2.size(), name)) << name;
+    EXPECT_NE(Read_File_Text(esi.string() + ".xml").find("out10"), std::string::npos);
 
     xml::Document job;
     job.LoadFromFile(folder.dir / "Ethernet_Update.xml");

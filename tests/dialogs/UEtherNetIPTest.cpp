@@ -197,6 +197,7 @@ TEST_F(EdsDialog, ListsTheConnectionsOfARealFile)
     EXPECT_EQ(form->ACG->Cells(7, 2), "3");
     EXPECT_EQ(form->ACG->Cells(8, 2), "Default");
     EXPECT_EQ(form->ACG->Row(), 1);
+    EXPECT_EQ(form->ACG->LeftCol(), 0);
     EXPECT_EQ(form->ACG->ColWidths(1), 200);
     EXPECT_FALSE(form->ACG->CanEditCell(1, 1));
 }

@@ -265,12 +265,15 @@ void TCustomGrid::HideEditor()
     if (!editorMode_)
         return;
     editorMode_ = false;
+    // Hiding the editor takes the focus away from it: the grid takes it back when the editor had
+    // it, so the next key still reaches the grid (and not the next control of the form).
+    const bool editorHadFocus = editor_ && editor_->Focused();
     if (editor_) {
         if (CanEditModify())
             SetEditText(current_.X, current_.Y, editor_->Text());
         editor_->Hide();
     }
-    if (CanFocus() && editor_ && editor_->Focused())
+    if (editorHadFocus && CanFocus())
         SetFocus();
 }
 

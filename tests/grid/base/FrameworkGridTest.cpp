@@ -4,6 +4,9 @@
 // their cells, and the position tree under all of it. All headless.
 #include "platform/ui/Grids.h"
 
+#include "platform/ui/Forms.h"
+#include "platform/ui/StdCtrls.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -271,6 +274,31 @@ public:
         return allow && TStringGrid::SelectCell(ACol, ARow);
     }
 };
+
+TEST(FrameworkGrid, ClosingTheEditorGivesTheFocusBackToTheGrid)
+{
+    TForm form(nullptr);
+    form.SetClientWidth(300);
+    form.SetClientHeight(200);
+    auto* button = new TEdit(&form);
+    button->SetParent(&form);
+    button->SetBounds(10, 170, 80, 24);
+    auto* grid = new TStringGrid(&form);
+    grid->SetParent(&form);
+    grid->SetBounds(0, 0, 300, 160);
+    grid->SetOptions(grid->Options() | goEditing);
+    form.Show();
+    grid->SetFocus();
+    grid->ShowEditorChar(U'x');
+    ASSERT_TRUE(grid->EditorMode());
+    ASSERT_TRUE(grid->InplaceEditor()->Focused());
+    char32_t enter = U'\r';
+    grid->InplaceEditor()->DoKeyPress(enter);  // Enter closes the editor
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_TRUE(grid->Focused());  // the next key is the grid's, not the button's
+    EXPECT_FALSE(button->Focused());
+    form.Hide();
+}
 
 TEST(FrameworkGrid, SelectStepSeesTheOpenEditorAndARefusalKeepsIt)
 {

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Steps 3 and 4 by keyboard and mouse: ten variables typed into each EtherCAT table (Enter walks
+# the cells), a box unticked, OK; one EtherNet/IP connection typed and one imported from an EDS
+# file, OK. Prints the two table files; screenshots go to $SHOTS. Display: $DISPLAY_NUMBER.
+source "$(dirname "$0")/lib.sh"
+need_tools
+start_display
+make_program_folder
+# Enter walks the table cells.
+sed -i 's|</Conf_Settings>|<lastinternet><enable_jump_field_tables>1</enable_jump_field_tables></lastinternet></Conf_Settings>|' \
+  "$program/Brevandor.xml"
+eds=${EDS_FILE:-$root/../shared/testdata/eds/opener_sample_app.eds}
+start_program
+
+keys() { for k in "$@"; do case "$k" in ENTER) xdotool key Return ;; *) xdotool type --delay 30 "$k" ;; esac; sleep 0.15; done; }
+
+read -r _ mx my < <(wait_window "Configurator")
+sleep 1
+click_at $((mx + 80 + 85)) $((my + 200 + 18))  # step 3
+read -r _ ex ey < <(wait_window "EtherCAT Slave")
+sleep 1
+shot 10_ethercat_empty
+types=(Bool Bool Bool Int8 Int16 UInt16 Int32 UInt32 Float32 String)
+click_at $((ex + 40 + 50 + 60)) $((ey + 69 + 21 + 22 + 10))  # slave to master, row 1, Type
+for i in $(seq 0 9); do
+  keys "${types[$i]}" ENTER ENTER "in$i" ENTER "$i" ENTER ENTER ENTER "m$i" ENTER ENTER
+done
+click_at $((ex + 40 + 25)) $((ey + 69 + 21 + 22 + 22 + 10))  # untick row 2
+shot 11_ethercat_slave_to_master
+click_at $((ex + 150)) $((ey + 69 + 10))  # Master To Slave tab
+sleep 0.5
+click_at $((ex + 40 + 50 + 60)) $((ey + 69 + 21 + 22 + 10))
+for i in $(seq 0 9); do
+  keys "${types[$((9 - i))]}" ENTER ENTER "out$i" ENTER ENTER ENTER "m$i" ENTER ENTER
+done
+shot 12_ethercat_master_to_slave
+click_at $((ex + 1200 - 236 + 55)) $((ey + 337 - 40 + 6 + 14))  # OK
+sleep 0.5
+
+click_at $((mx + 80 + 85)) $((my + 244 + 18))  # step 4
+read -r _ nx ny < <(wait_window "EtherNet/IP Slaves")
+sleep 1
+click_at $((nx + 40 + 50 + 55)) $((ny + 69 + 22 + 10))  # row 1, IP Address
+keys 127.0.0.1 ENTER 0 ENTER 8 ENTER 0 ENTER 4 ENTER 100 ENTER 1 ENTER 100 ENTER 1 ENTER 101 ENTER Default ENTER \
+  Default ENTER typed ENTER
+shot 13_ethernetip_typed
+click_at $((nx + 16 + 4 * 118 + 24 + 55)) $((ny + 337 - 40 + 6 + 14))  # Import EDS
+sleep 1.5
+shot 14_open_dialog
+xdotool type --delay 20 "$eds"
+xdotool key Return
+read -r _ dx dy < <(wait_window "EDS Decode")
+sleep 0.8
+shot 15_eds_list
+click_at $((dx + 300)) $((dy + 69 + 22 + 22 + 10))  # second connection
+click_at $((dx + 1150 - 236 + 55)) $((dy + 337 - 40 + 6 + 14))  # OK
+sleep 0.8
+click_at $((nx + 40 + 50 + 55)) $((ny + 69 + 22 + 22 + 10))  # row 2, IP Address
+keys 127.0.0.2 ENTER 8 ENTER 4 ENTER 4 ENTER 4 ENTER 50 ENTER
+shot 16_ethernetip_imported
+click_at $((nx + 1180 - 236 + 55)) $((ny + 337 - 40 + 6 + 14))  # OK
+sleep 0.5
+shot 17_main_after
+echo "--- EtherCAT_Slave.xml"; cat "$program/PROJECTS/demo/EtherCAT_Slave.xml"; echo
+echo "--- EtherNetIP_Master_Rules.xml"; cat "$program/PROJECTS/demo/EtherNetIP_Master_Rules.xml"; echo
