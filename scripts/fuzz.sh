@@ -39,6 +39,8 @@ if [ ! -f "$build/build.ninja" ]; then
     CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCFG_FUZZ=ON \
         -DCFG_BUILD_BENCH=OFF >/dev/null
 fi
+# A target added since the last configure is known after configuring again.
+[ -f "$build/fuzz/$target.seeds" ] || cmake "$build" >/dev/null
 if [ ! -f "$build/fuzz/$target.seeds" ]; then
     echo "No fuzz target \"$target\"; the targets are:" >&2
     ls "$build/fuzz" | sed -n 's/\.seeds$//p' | sed 's/^/  /' >&2
