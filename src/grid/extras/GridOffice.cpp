@@ -51,9 +51,11 @@ void LoadSheet(TGxStringGrid& grid, const std::string& file, const office::Sheet
     std::optional<office::CellRange> used = sheet.UsedRange();
     const long long rows = used ? used->LastRow - used->FirstRow + 1 : 1;
     const long long cols = used ? used->LastCol - used->FirstCol + 1 : 1;
-    if (rows * cols > kMaxEmptyArea + static_cast<long long>(sheet.Cells().size()) * 64)
-        throw office::EOfficeError("Incorrect XLS file " + file + ": the used range " + sheet.UsedRangeAddress() +
-                                   " is far larger than its " + std::to_string(sheet.Cells().size()) + " cells");
+    if (rows * cols > kMaxEmptyArea + static_cast<long long>(sheet.Cells().size()) * 64) {
+        const std::string reason = "the used range " + sheet.UsedRangeAddress() + " is far larger than its " +
+                                   std::to_string(sheet.Cells().size()) + " cells";
+        throw office::EOfficeError(file, reason, "Incorrect XLS file " + file + ": " + reason);
+    }
     const int colOffset = grid.SaveFixedCells || grid.SaveFixedCols ? 0 : grid.FixedCols();
     const int rowOffset = grid.SaveFixedCells || grid.SaveFixedRows ? 0 : grid.FixedRows();
     const int fixedCols = grid.FixedCols(), fixedRows = grid.FixedRows();
@@ -140,7 +142,8 @@ void LoadFromXLS(TGxStringGrid& grid, const std::string& Filename)
 {
     office::Workbook book = office::ReadXlsx(Filename);
     if (book.Sheets.empty())
-        throw office::EOfficeError("Incorrect XLS file " + Filename + ": it holds no worksheet");
+        throw office::EOfficeError(Filename, "it holds no worksheet",
+                                   "Incorrect XLS file " + Filename + ": it holds no worksheet");
     LoadSheet(grid, Filename, book.Sheets.at(static_cast<std::size_t>(book.ActiveSheet)));
 }
 
