@@ -4,6 +4,7 @@
 #pragma once
 
 #include "grid/base/GxObj.h"
+#include "grid/stringgrid/GxGridEditTypes.h"
 #include "grid/stringgrid/GxGridTypes.h"
 #include "platform/ui/Controls.h"
 
@@ -60,6 +61,43 @@ public:
     ui::TNotifyEvent OnCreatedSearchFooter;
     TFooterPaintEvent OnFooterPaint;
     TClickCellEvent OnClickCell;
+
+    // Inplace editing, validation and the editor controls (GxGridEdit*.cpp).
+    TCellValidateEvent OnCellValidate;
+    TCellValidateWideEvent OnCellValidateWide;
+    TEditChangeEvent OnEditChange;
+    TComboChangeEvent OnComboChange;
+    TComboObjectChangeEvent OnComboObjectChange;
+    TGetEditorPropEvent OnGetEditorProp;
+    TSpinClickEvent OnSpinClick;
+    TFloatSpinClickEvent OnFloatSpinClick;
+    TDateTimeSpinClickEvent OnDateSpinClick;
+    TDateTimeSpinClickEvent OnTimeSpinClick;
+    TEllipsClickEvent OnEllipsClick;
+    TCellChangingEvent OnCellChanging;
+    TIndexChangingEvent OnRowChanging;
+    TIndexChangingEvent OnColChanging;
+    TClipboardAllowEvent OnClipboardCopy;
+    TClipboardAllowEvent OnClipboardCut;
+    TClipboardAllowEvent OnClipboardPaste;
+    TClipboardBeforePasteCellEvent OnClipboardBeforePasteCell;
+    TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+    TCustomStrToDateEvent OnCustomStrToDate;
+    TDatePickerEvent OnDatePickerCloseUp;
+    TDatePickerEvent OnDatePickerDropDown;
+    TDateTimeChangeEvent OnDateTimeChange;
+    TUnitChangedEvent OnUnitChanged;
+    TDropDownButtonClickEvent OnDropDownHeaderButtonClick;
+    TDropDownButtonClickEvent OnDropDownFooterButtonClick;
+    TDblClickCellEvent OnDblClickCell;
+
+    // Row and text hooks.
+    TFixedEditEvent OnFixedEdit;
+    TSelectionChangedEvent OnSelectionChanged;
+    TAutoDeleteRowEvent OnAutoDeleteRow;
+    ui::TNotifyEvent OnFilterDone;
+    TCellTextEvent OnLoadCell;
+    TCellTextEvent OnSaveCell;
 };
 
 }  // namespace gx

@@ -177,6 +177,10 @@ void TGxStringGrid::WndProc(ui::TMessage& message)
         HandleTimer();
         return;
     }
+    if (message.Msg == GxGridModule().EditDoneMessage && message.Msg != 0) {
+        HandleEditDoneMessage(message);
+        return;
+    }
     TBaseGrid::WndProc(message);
 }
 

@@ -46,8 +46,6 @@ void TGxStringGrid::GetVisualProperties(int ACol, int ARow, ui::TGridDrawState& 
 
 void TGxStringGrid::DoPrintGetPageNum(int, int, std::string&) {}
 
-void TGxStringGrid::DoSelectionChanged(int, int, int, int) {}
-
 bool TGxStringGrid::DoCanShowFixedDropDown(int)
 {
     return false;
@@ -77,13 +75,6 @@ bool TGxStringGrid::IsSummary(int)
 
 // --- editing ---------------------------------------------------------------------------------------------
 
-void TGxStringGrid::StoreEditorValue(int ACol, int ARow, const std::string& Value)
-{
-    SetEditText(ACol, ARow, Value);
-}
-
-void TGxStringGrid::RestoreCellCache() {}
-
 void TGxStringGrid::ToggleCellCheck(int, int, bool) {}
 
 void TGxStringGrid::SelectRadioButtonCell(int, int, bool) {}
@@ -93,13 +84,9 @@ std::string TGxStringGrid::GetFormattedCell(int ACol, int ARow)
     return Cells(ACol, ARow);
 }
 
-void TGxStringGrid::DoGetEditorProp(int, int, TObject*) {}
-
 void TGxStringGrid::DoCheckBoxClick(int, int, bool) {}
 
 void TGxStringGrid::DoCheckBoxChange(int, int, bool) {}
-
-void TGxStringGrid::DoFixedEdit(int, int, TGridFixedCellEditor&, rtl::TStrings*) {}
 
 void TGxStringGrid::InplaceEditCaretChanged(const std::string&, ui::TPoint, int) {}
 
@@ -108,27 +95,6 @@ void TGxStringGrid::InplaceEditFormulaMode(bool) {}
 void TGxStringGrid::InplaceEditKeyDown(unsigned&, ui::TShiftState) {}
 
 void TGxStringGrid::InplaceEditKeyMessage(unsigned&) {}
-
-void TGxStringGrid::DisableEditing() {}
-
-std::string TGxStringGrid::DoEllipsClick(const std::string& Value)
-{
-    return Value;
-}
-
-bool TGxStringGrid::ValidateCell(const std::string&)
-{
-    return true;
-}
-
-bool TGxStringGrid::ValidateCellWide(const std::u16string&)
-{
-    return true;
-}
-
-void TGxStringGrid::RememberOldCell(int, int) {}
-
-void TGxStringGrid::DoCellChanging(int, int, bool&) {}
 
 // --- input ----------------------------------------------------------------------------------------------------
 
@@ -175,32 +141,7 @@ void TGxStringGrid::StretchColumn(int Index)
 
 // --- rows, cells and their notifications ---------------------------------------------------------------------
 
-void TGxStringGrid::InsertRowAt(int ARow)
-{
-    InsertRows(ARow, 1);
-}
-
-void TGxStringGrid::DeleteRowAt(int ARow)
-{
-    RemoveRows(ARow, 1);
-}
-
 void TGxStringGrid::MarkPastedRowsModified(ui::TPoint, const ui::TRect&) {}
-
-std::string TGxStringGrid::GetCalcCellText(int ACol, int ARow)
-{
-    return Cells(ACol, ARow);
-}
-
-std::string TGxStringGrid::GetSaveCellText(int ACol, int ARow)
-{
-    return Cells(ACol, ARow);
-}
-
-void TGxStringGrid::LoadCellText(int ACol, int ARow, const std::string& Value)
-{
-    SetCells(ACol, ARow, Value);
-}
 
 void TGxStringGrid::PasteCellText(int ACol, int ARow, const std::string& Value)
 {
@@ -239,8 +180,6 @@ void TGxStringGrid::DoUpdateAutoColumnSize(int ACol, int& AWidth)
 // --- sorting, filtering, grouping, files and clipboard ---------------------------------------------------------
 
 void TGxStringGrid::DoClickSort(int) {}
-
-void TGxStringGrid::DoFilterDone() {}
 
 bool TGxStringGrid::RowMatchesFilter(int)
 {
