@@ -931,6 +931,7 @@ private:
     friend class TGridButton;
     void HandleEditDoneMessage(ui::TMessage& message);
     void CommitWalk(unsigned Key, ui::TShiftState Shift);
+    std::string EditorControlText();
     TGridEditState edit_;
     TGridCombo* editCombo_ = nullptr;
     TGridEditBtn* editBtn_ = nullptr;

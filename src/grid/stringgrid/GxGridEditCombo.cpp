@@ -197,6 +197,9 @@ void TGridCombo::KeyDown(unsigned& key, ui::TShiftState shift)
         else
             SetText(cell);
         g.HideInplaceEdit();
+        // A list combo cannot show a text that is not among its items: the cell keeps its own.
+        if (g.ReadCurrentCellText() != cell)
+            g.WriteCurrentCell(cell);
         if (g.CanFocus())
             g.SetFocus();
         key = 0;
@@ -315,6 +318,14 @@ void TGridCheckBox::KeyDown(unsigned& key, ui::TShiftState shift)
     }
 }
 
+// Space toggled on its key-down already.
+void TGridCheckBox::KeyPress(char32_t& key)
+{
+    if (key == U' ')
+        key = 0;
+    ui::TCheckBox::KeyPress(key);
+}
+
 void TGridCheckBox::DoExit()
 {
     grid_->HideInplaceEdit();
@@ -333,8 +344,7 @@ TGridSpin::TGridSpin(TGxStringGrid* AGrid) : TGsgSpinEdit(AGrid), grid_(AGrid)
 
 unsigned TGridSpin::WantKeys() const
 {
-    return TGsgSpinEdit::WantKeys() | kWantEnterEscape |
-           ((grid_->Options() & ui::goTabs) ? ui::DLGC_WANTTAB : 0u);
+    return TGsgSpinEdit::WantKeys() | kWantEnterEscape | ((grid_->Options() & ui::goTabs) ? ui::DLGC_WANTTAB : 0u);
 }
 
 void TGridSpin::FireSpinClick(bool Up)
@@ -370,6 +380,16 @@ void TGridSpin::DownClick(ui::TObject* Sender)
 {
     TGsgSpinEdit::DownClick(Sender);
     FireSpinClick(false);
+}
+
+void TGridSpin::WndProc(ui::TMessage& message)
+{
+    if (message.Msg == ui::WM_KEYDOWN && (message.WParam == ui::VK_PRIOR || message.WParam == ui::VK_NEXT ||
+                                          message.WParam == ui::VK_UP || message.WParam == ui::VK_DOWN)) {
+        ui::TMaskEdit::WndProc(message);
+        return;
+    }
+    TGsgSpinEdit::WndProc(message);
 }
 
 void TGridSpin::KeyPress(char32_t& key)

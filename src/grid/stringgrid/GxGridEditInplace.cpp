@@ -236,7 +236,8 @@ bool TGxInplaceEdit::FilterFloat(char32_t& key, bool allowMinus, ui::TShiftState
     if (!fs.ThousandSeparator.empty() && ch == fs.ThousandSeparator)
         return false;
     if (key == static_cast<unsigned char>(fs.DecimalSeparator))
-        return text.find(fs.DecimalSeparator) == std::string::npos || sel.find(fs.DecimalSeparator) != std::string::npos;
+        return text.find(fs.DecimalSeparator) == std::string::npos ||
+               sel.find(fs.DecimalSeparator) != std::string::npos;
     if (key == ',' || key == '.')
         return true;
     if (key == '-' && allowMinus) {
@@ -377,8 +378,8 @@ void TGxInplaceEdit::PasteText(const std::string& Value)
     const std::u32string text = rtl::Utf8ToCodePoints(Text());
     const std::size_t start = static_cast<std::size_t>(std::min<int>(SelStart(), static_cast<int>(text.size())));
     const std::size_t len = std::min<std::size_t>(static_cast<std::size_t>(SelLength()), text.size() - start);
-    const std::string newText = rtl::CodePointsToUtf8(text.substr(0, start)) + v +
-                                rtl::CodePointsToUtf8(text.substr(start + len));
+    const std::string newText =
+        rtl::CodePointsToUtf8(text.substr(0, start)) + v + rtl::CodePointsToUtf8(text.substr(start + len));
     if (lengthLimit_ >= 1 && lengthOf(newText) > lengthLimit_)
         return;
     bool accept = true;

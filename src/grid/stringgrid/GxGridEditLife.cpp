@@ -40,7 +40,8 @@ void TGxStringGrid::CreateEditorControls()
 }
 
 namespace {
-template <class T> void PrepareHidden(T* c, TGxStringGrid* grid)
+template <class T>
+void PrepareHidden(T* c, TGxStringGrid* grid)
 {
     c->SetVisible(false);
     c->SetEnabled(false);
@@ -229,8 +230,8 @@ void TGxStringGrid::CommitWalk(unsigned, ui::TShiftState Shift)
     }
     const bool back = (Shift & ui::ssShift) != 0;
     int c = Col(), r = Row();
-    const bool across = navigation_->AdvanceDirection() == adLeftRight ||
-                        navigation_->AdvanceDirection() == adLeftRightInRow;
+    const bool across =
+        navigation_->AdvanceDirection() == adLeftRight || navigation_->AdvanceDirection() == adLeftRightInRow;
     if (across) {
         c += back ? -1 : 1;
         if (c >= ColCount() && navigation_->AdvanceDirection() == adLeftRight) {

@@ -36,7 +36,8 @@ bool FloatChar(char32_t key, const std::string& text, const std::string& sel, in
     if (!fs.ThousandSeparator.empty() && std::string(1, static_cast<char>(key)) == fs.ThousandSeparator)
         return false;
     if (key == static_cast<unsigned char>(fs.DecimalSeparator))
-        return text.find(fs.DecimalSeparator) == std::string::npos || sel.find(fs.DecimalSeparator) != std::string::npos;
+        return text.find(fs.DecimalSeparator) == std::string::npos ||
+               sel.find(fs.DecimalSeparator) != std::string::npos;
     if (key == ',' || key == '.')
         return true;
     if (key == '-') {

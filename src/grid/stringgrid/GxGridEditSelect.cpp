@@ -36,6 +36,15 @@ bool TGxStringGrid::IsEditable(int ACol, int ARow)
            CellAcceptsEdit(ACol, ARow);
 }
 
+std::string TGxStringGrid::EditorControlText()
+{
+    if (editCtrl_ == unitEditBtn_)
+        return unitEditBtn_->TextAndUnit();
+    if (editCtrl_ == gridButton_ || !editCtrl_)
+        return ReadCurrentCell();
+    return editCtrl_->Text();
+}
+
 bool TGxStringGrid::SelectCell(int ACol, int ARow)
 {
     if (edit_.ForceSel)
@@ -69,8 +78,7 @@ bool TGxStringGrid::SelectCell(int ACol, int ARow)
         bool editable = true;
         GetCellEditable(ACol, ARow, editable);
         if (!edit_.EditDisable)
-            edit_.EditDisable =
-                !editable && ((Options() & ui::goEditing) || mouseActions_->RangeSelectAndEdit());
+            edit_.EditDisable = !editable && ((Options() & ui::goEditing) || mouseActions_->RangeSelectAndEdit());
         if (!(Options() & ui::goEditing) && !(Options() & ui::goRowSelect) && editable) {
             edit_.EditChange = true;
             SetOptions(Options() | ui::goEditing);
@@ -114,8 +122,9 @@ bool TGxStringGrid::SelectCell(int ACol, int ARow)
         else
             result = TBaseGrid::SelectCell(ACol, ARow);
     } else {
-        // An editor control is open: its value is validated before the current cell may move.
-        const bool valid = ValidateCell(ReadCurrentCell());
+        // An editor control is open: the value it shows is validated before the current cell may
+        // move, so that moving away never stores a value validation did not see.
+        const bool valid = ValidateCell(EditorControlText());
         DoCellChanging(ACol, ARow, allow);
         result = valid && allow && TBaseGrid::SelectCell(ACol, ARow);
         if (result && moves)

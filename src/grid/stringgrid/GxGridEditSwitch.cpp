@@ -5,6 +5,7 @@
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Regional.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/rtl/Utf8.h"
 
 #include <cstdlib>
 
@@ -52,8 +53,8 @@ int FindItem(rtl::TStringList* items, const std::string& s)
 void TGxStringGrid::ShowEditorControl(int ACol, int ARow)
 {
     const TEditorType kind = currentEditor_;
-    if (!IsSpinKind(kind) && kind != edComboEdit && kind != edComboList && !IsEditBtnKind(kind) &&
-        kind != edCheckBox && !IsDateKind(kind) && kind != edButton && !IsUnitKind(kind) && kind != edDateTimeEdit) {
+    if (!IsSpinKind(kind) && kind != edComboEdit && kind != edComboList && !IsEditBtnKind(kind) && kind != edCheckBox &&
+        !IsDateKind(kind) && kind != edButton && !IsUnitKind(kind) && kind != edDateTimeEdit) {
         // Kinds without a control of their own here start no edit.
         edit_.EditMode = false;
         return;
@@ -114,6 +115,10 @@ void TGxStringGrid::ShowEditorControl(int ACol, int ARow)
         if (kind == edComboEdit) {
             combo->SetMaxLength(MaxComboLength);
             combo->SetText(editText);
+            if (navigation_->EditSelectAll())
+                combo->SelectAll();
+            else
+                combo->SetSelStart(static_cast<int>(rtl::Utf8ToCodePoints(editText).size()));
             if (edit_.ComboIdx != -1 && combo->ItemIndex() < 0 && edit_.ComboIdx < combo->Items()->Count())
                 combo->SetItemIndex(edit_.ComboIdx);
         } else {
@@ -305,9 +310,9 @@ void TGxStringGrid::HideEditorControl(int ACol, int ARow)
     } else if (kind == edDateTimeEdit && editDateTime_ && editDateTime_->Visible()) {
         const rtl::TFormatSettings& fs = rtl::Regional();
         StoreEditorValue(realCol, ARow,
-                         editDateTime_->Checked()
-                             ? rtl::FormatDateTime(fs.ShortDateFormat + " " + fs.ShortTimeFormat, editDateTime_->DateTime())
-                             : "");
+                         editDateTime_->Checked() ? rtl::FormatDateTime(fs.ShortDateFormat + " " + fs.ShortTimeFormat,
+                                                                        editDateTime_->DateTime())
+                                                  : "");
         edit_.EditMode = false;
         HideControl(editDateTime_);
     } else if (kind == edButton) {

@@ -35,8 +35,8 @@ using TClipboardAfterPasteCellEvent =
 using TCustomStrToDateEvent = std::function<void(TObject* Sender, const std::string& Value, rtl::TDateTime& ADate)>;
 using TDatePickerEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
 using TDateTimeChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, rtl::TDateTime ADateTime)>;
-using TFixedEditEvent = std::function<void(TObject* Sender, int ACol, int ARow, TGridFixedCellEditor& AEditor,
-                                           rtl::TStrings* Values)>;
+using TFixedEditEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, TGridFixedCellEditor& AEditor, rtl::TStrings* Values)>;
 using TSelectionChangedEvent = std::function<void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
 using TCellTextEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
 using TUnitChangedEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& NewUnit)>;
