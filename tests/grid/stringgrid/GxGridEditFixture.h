@@ -47,4 +47,3 @@ protected:
 };
 
 }  // namespace gx
-
