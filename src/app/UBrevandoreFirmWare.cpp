@@ -421,7 +421,7 @@ void TFBrevandoreFirmWare::Update_Device()
     try {
         core::Build_Banks();
         core::Save_Banks();
-    } catch (const std::exception& e) {
+    } catch (const rtl::EFileError& e) {
         // Updating the converter with images that were not written would send stale files.
         ui::MessageDlg(e.what(), ui::TMsgDlgType::mtError, ui::mbOK);
         return;

@@ -50,7 +50,7 @@ std::string Read_Setting(xml::Document& doc)
         return {};
     try {
         doc.LoadFromFile(file);
-    } catch (const xml::XmlError& e) {
+    } catch (const rtl::EFileError& e) {
         return e.what();
     }
     const xml::Element root = doc.DocumentElement();

@@ -11,8 +11,9 @@ std::filesystem::path Settings_File_Path();
 
 // Fills Name_Project, Last_IP_Address, Language_Name and the four option flags from the settings
 // file. A missing file gives the defaults; every value missing or unreadable in the file gives its
-// own fallback. A file that is not well-formed XML is treated like a missing one and the parse
-// error is returned (empty when the file was read), so the caller can tell the user.
+// own fallback. A file that cannot be used (not well-formed XML, unreadable, too large) is treated
+// like a missing one and the error is returned (empty when the file was read), so the caller can
+// tell the user.
 // Path_Project is not touched: whether the named configuration still exists is the caller's check.
 std::string Read_Setting(xml::Document& doc);
 

@@ -75,7 +75,7 @@ TEtherCAT_Slave_Load Load_EtherCAT_Slave_Vars(const std::filesystem::path& file)
                 Fill(load.Vars.Rows(d), rows, d, notes);
             }
         }
-    } catch (const xml::XmlError& e) {
+    } catch (const rtl::EFileError& e) {
         load.Vars = {};
         notes += "\n" + Lang_Format(1052, {std::string(e.what())});
     }

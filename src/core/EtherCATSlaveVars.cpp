@@ -186,10 +186,10 @@ void Check_String_Lengths(const TEtherCAT_Slave_Table& table, const std::filesys
                 continue;
             const std::string length = row.Attr("Length", "");
             if (!String_Length_Valid(length))
-                throw xml::XmlError(file.string(), "row " + std::to_string(rowNumber) + " of " + std::string(section) +
-                                                       ": the length " + (length.empty() ? "(empty)" : length) +
-                                                       " of a " + rtl::Trim(row.Attr("Type", "")) +
-                                                       " is not a whole number from 1 to 255");
+                throw rtl::EFileError(file.string(),
+                                      "row " + std::to_string(rowNumber) + " of " + std::string(section) +
+                                          ": the length " + (length.empty() ? "(empty)" : length) + " of a " +
+                                          rtl::Trim(row.Attr("Type", "")) + " is not a whole number from 1 to 255");
         }
     }
 }

@@ -111,7 +111,7 @@ struct TEtherCAT_Fault {
 // nullopt when the tables can be saved.
 std::optional<TEtherCAT_Fault> EtherCAT_Slave_First_Fault(const TEtherCAT_Slave_Vars& vars);
 
-// For the bank compiler and the ESI generator: throws xml::XmlError naming the file and the row
+// For the bank compiler and the ESI generator: throws rtl::EFileError naming the file and the row
 // (its place among its section's rows) when an enabled row (Enable exactly "Y") of a String type
 // has a Length that is not valid.
 void Check_String_Lengths(const TEtherCAT_Slave_Table& table, const std::filesystem::path& file);

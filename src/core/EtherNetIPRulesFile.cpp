@@ -37,7 +37,7 @@ TEtherNetIP_Rules_Load Load_EtherNetIP_Rules(const std::filesystem::path& file)
             if (rows->size() > load.Rows.size())
                 notes += "\n" + Lang_Format(4963, {rows->size()});
         }
-    } catch (const xml::XmlError& e) {
+    } catch (const rtl::EFileError& e) {
         notes += "\n" + Lang_Format(4962, {std::string(e.what())});
     }
     if (!notes.empty())

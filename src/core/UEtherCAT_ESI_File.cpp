@@ -77,10 +77,10 @@ void Load_Direction(const std::vector<TTableRow>& rows, std::string_view section
         rule.Name = row.Attr("Name", "");
         const bool counted = byteCount && rule.DataType != "BIT";
         if ((counted || rule.DataType.starts_with("STRING(")) && (bytes < 0 || bytes > Max_ESI_Row_Bytes))
-            throw xml::XmlError(file.string(), "row " + std::to_string(rowNumber) + " of " + std::string(section) +
-                                                   ": the length " + std::to_string(bytes) +
-                                                   " does not fit the ESI file (0 to " +
-                                                   std::to_string(Max_ESI_Row_Bytes) + " bytes)");
+            throw rtl::EFileError(file.string(), "row " + std::to_string(rowNumber) + " of " + std::string(section) +
+                                                     ": the length " + std::to_string(bytes) +
+                                                     " does not fit the ESI file (0 to " +
+                                                     std::to_string(Max_ESI_Row_Bytes) + " bytes)");
         if (byteCount) {
             if (!counted) {
                 if (bitRun) {

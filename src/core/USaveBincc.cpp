@@ -18,14 +18,15 @@ namespace core {
 
 namespace {
 
-// Runs one compile step; a size limit it hits is reported as a fault of the file it came from.
+// Runs one compile step; a size limit it hits is reported as a fault of the file it came from
+// (a file error, not an XML error: the file itself is well-formed).
 template <typename Step>
 void Compile_From(const std::filesystem::path& file, Step step)
 {
     try {
         step();
     } catch (const std::length_error& e) {
-        throw xml::XmlError(file.string(), e.what());
+        throw rtl::EFileError(file.string(), e.what());
     }
 }
 
@@ -80,12 +81,13 @@ void Save_Banks(const TBankStorage& banks, const std::filesystem::path& binFolde
         writing = &bank1;
         pending1->Commit();
     } catch (const std::exception& e) {
-        throw EBankWriteError({bank1, bank2}, reason(*writing, e) + "\nNeither bank file was replaced.");
+        throw EBankWriteError({bank1, bank2}, *writing, e.what(),
+                              reason(*writing, e) + "\nNeither bank file was replaced.");
     }
     try {
         pending2->Commit();
     } catch (const std::exception& e) {
-        throw EBankWriteError({bank2}, reason(bank2, e));
+        throw EBankWriteError({bank2}, bank2, e.what(), reason(bank2, e));
     }
 }
 

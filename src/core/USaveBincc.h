@@ -19,18 +19,18 @@ struct TBankSources {
     std::filesystem::path EtherNetIP_Master_Rules;
 };
 
-// Builds both images of the given files into `out`. When a file cannot be parsed, lacks a
-// required section, holds more than the tables take or an enabled String variable whose length one
-// byte cannot carry (1 to 255), the error (naming the file, and the row where one is at fault) is
-// thrown and `out` keeps what it held before.
+// Builds both images of the given files into `out`. When a file cannot be parsed or lacks a
+// required section (xml::XmlError), or holds more than the tables take or an enabled String
+// variable whose length one byte cannot carry (1 to 255; rtl::EFileError), the error (naming the
+// file, and the row where one is at fault) is thrown and `out` keeps what it held before.
 void Build_Banks(TBankStorage& out, const TBankSources& sources);
 
-// The bank files could not be written; what() names the file that failed and why, Files the
-// files that were not replaced.
-class EBankWriteError : public rtl::Exception {
+// The bank files could not be written: File() is the file that failed, Reason() why, what() the
+// message for the user; Files the files that were not replaced.
+class EBankWriteError : public rtl::EFileError {
 public:
-    EBankWriteError(std::vector<std::string> files, std::string message)
-        : rtl::Exception(std::move(message)), Files(std::move(files))
+    EBankWriteError(std::vector<std::string> files, std::string file, std::string reason, std::string message)
+        : rtl::EFileError(std::move(file), std::move(reason), std::move(message)), Files(std::move(files))
     {}
     std::vector<std::string> Files;
 };

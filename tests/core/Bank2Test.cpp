@@ -212,21 +212,26 @@ TEST_F(BuildErrors, AFileThatCannotBeUsedStopsTheBuildAndKeepsThePreviousImages)
     std::string many;
     for (int i = 0; i < 513; ++i)
         many += Row("Y", "Bool", "1", "");
+    // A file that is not well-formed or lacks a section is an XML error; a well-formed file that
+    // holds more than the images take is a file error of its own kind.
     struct Case {
         const char* what;
         const char* file;
         std::string content;
+        bool xmlError;
     };
     const Case cases[] = {
-        {"not well-formed", "ParGen.xml", "<Par_Gen><a></Par_Gen>"},
-        {"no variables element", "EtherCAT_Slave.xml", "<EtherCAT_Slave/>"},
+        {"not well-formed", "ParGen.xml", "<Par_Gen><a></Par_Gen>", true},
+        {"no variables element", "EtherCAT_Slave.xml", "<EtherCAT_Slave/>", true},
         {"no master-to-slave section", "EtherCAT_Slave.xml",
          "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master/></EtherCAT_Slave_Variables></"
-         "EtherCAT_Slave>"},
+         "EtherCAT_Slave>",
+         true},
         {"more than 512 enabled variables", "EtherCAT_Slave.xml",
          "<E><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>" + many +
-             "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave/></EtherCAT_Slave_Variables></E>"},
-        {"more than 10 enabled connections", "EtherNetIP_Master_Rules.xml", "<R>" + eleven + "</R>"},
+             "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave/></EtherCAT_Slave_Variables></E>",
+         false},
+        {"more than 10 enabled connections", "EtherNetIP_Master_Rules.xml", "<R>" + eleven + "</R>", false},
     };
     for (const auto& c : cases) {
         TScratchDir other;
@@ -237,8 +242,9 @@ TEST_F(BuildErrors, AFileThatCannotBeUsedStopsTheBuildAndKeepsThePreviousImages)
         try {
             Build_Banks(s, {other / "ParGen.xml", other / "EtherCAT_Slave.xml", other / "EtherNetIP_Master_Rules.xml"});
             ADD_FAILURE() << c.what << ": no error";
-        } catch (const xml::XmlError& e) {
+        } catch (const rtl::EFileError& e) {
             EXPECT_EQ(e.File(), (other / c.file).string()) << c.what;
+            EXPECT_EQ(dynamic_cast<const xml::XmlError*>(&e) != nullptr, c.xmlError) << c.what;
         }
         EXPECT_EQ(s.Bank1.Bytes(), before1) << c.what;
         EXPECT_EQ(s.Bank2.Bytes(), before2) << c.what;

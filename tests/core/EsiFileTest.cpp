@@ -240,7 +240,8 @@ TEST_F(EsiFile, LengthsThatDoNotFitTheFileAreRefusedNamingTheRow)
         try {
             Build_ESI_File(dir / "device.xml", dir / "ParGen.xml", dir / "EtherCAT_Slave.xml");
             ADD_FAILURE() << c.name << ": written";
-        } catch (const xml::XmlError& e) {
+        } catch (const rtl::EFileError& e) {
+            EXPECT_EQ(dynamic_cast<const xml::XmlError*>(&e), nullptr) << c.name << ": a size limit is no XML error";
             EXPECT_EQ(e.File(), (dir / "EtherCAT_Slave.xml").string()) << c.name;
             EXPECT_NE(e.Reason().find(c.row), std::string::npos) << c.name << ": " << e.Reason();
         }

@@ -241,8 +241,9 @@ TEST_F(StringLengths, CompilerAndEsiGeneratorRefuseTheSameRows)
                 else
                     Build_ESI_File(dir / "device.xml", dir / "ParGen.xml", dir / "EtherCAT_Slave.xml");
                 EXPECT_EQ(c.fault, nullptr) << c.name << ": the " << who << " accepted it";
-            } catch (const xml::XmlError& e) {
+            } catch (const rtl::EFileError& e) {
                 ASSERT_NE(c.fault, nullptr) << c.name << ": " << e.what();
+                EXPECT_EQ(dynamic_cast<const xml::XmlError*>(&e), nullptr) << c.name << ": a length is no XML error";
                 EXPECT_EQ(e.File(), file) << c.name;
                 EXPECT_NE(e.Reason().find(c.fault), std::string::npos) << c.name << ", " << who << ": " << e.Reason();
             }

@@ -54,6 +54,7 @@ TEST_F(SaveBanks, AFailureReplacesNeitherFileOfThePair)
         FAIL() << "no error";
     } catch (const EBankWriteError& e) {
         EXPECT_EQ(e.Files, both);
+        EXPECT_EQ(e.File(), both[0]) << "the file that failed";
         EXPECT_NE(std::string(e.what()).find("Neither bank file was replaced"), std::string::npos) << e.what();
     }
     EXPECT_EQ(Read_File(bin / "bank2.bin"), "earlier");
@@ -77,6 +78,7 @@ TEST_F(SaveBanks, AFailureReplacesNeitherFileOfThePair)
             ADD_FAILURE() << "no error";
         } catch (const EBankWriteError& e) {
             EXPECT_EQ(e.Files, both);
+            EXPECT_EQ(e.File(), both[1]);
             EXPECT_NE(std::string(e.what()).find("bank2.bin"), std::string::npos) << e.what();
         }
         setrlimit(RLIMIT_FSIZE, &old);

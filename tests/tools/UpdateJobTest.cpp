@@ -194,7 +194,7 @@ TEST_F(UpdateJobTest, RefusesBankImagesThatAreNotOnePair)
         {"bank1 of a build without connections",
          [&](BankPair& p) { p.bank1 = Compile(other.Path(), kVariables, "").bank1; },
          "bank2 holds more connections than the 0 bank1 describes"},
-        {"bank2 cut short", [](BankPair& p) { p.bank2.resize(p.bank2.size() - 1); },
+        {"bank2 cut short", [](BankPair& p) { p.bank2.pop_back(); },
          "bank2 has 18990 bytes, but its 2 EtherCAT entries make 18991"},
         {"bank2 one byte longer", [](BankPair& p) { p.bank2.push_back(0); }, "bank2 has 18992 bytes"},
         {"bank2 shorter than its tables", [](BankPair& p) { p.bank2.resize(512); }, "bank2 has 512 bytes, not 18985"},

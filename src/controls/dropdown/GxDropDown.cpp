@@ -486,6 +486,7 @@ void TGxCustomDropDown::PaintControl(TCanvas& C)
         C.SetClipRect(savedClip);
     DrawBorders(C);
     PaintFocusedText(C);
+    PaintEditContent(C);
 }
 
 void TGxCustomDropDown::DrawBorders(TCanvas& C)

@@ -249,6 +249,17 @@ protected:
     virtual void LabelClick();
     virtual void LabelDblClick();
     virtual void PaintFocusedText(ui::TCanvas& Canvas);
+    // Characters of the prefix and of the value.
+    int PrefixLength() const;
+    int ValueLength() const;
+    // The edit's own handling of a character the typed entry let through (OnKeyPress, then the
+    // character typed); descendants may look at it first.
+    virtual void EditKeyPress(char32_t& Key) { ui::TMaskEdit::KeyPress(Key); }
+    // The size the hosted control asks the window for (it fills the window, which changes its own
+    // size; the editors that compute it give it here before the window is sized).
+    void SetControlSize(ui::TSize Size) { FControlSize = Size; }
+    // Drawn into the edit after its text and frame (the image picker shows its image there).
+    virtual void PaintEditContent(ui::TCanvas& /*Canvas*/) {}
     virtual void UpdateEditRect();
     virtual void ResizeControl();
 
@@ -301,8 +312,6 @@ private:
     int DecimalPosition() const;
     bool IsAllowedMinus(char32_t C) const;
     bool IsNumberType() const;
-    int PrefixLength() const;
-    int ValueLength() const;
     void SetRawText(const std::string& Raw, int Caret);
     void NoteNativeModified();
     // The edit and its frame (GxDropDown.cpp).
@@ -315,9 +324,6 @@ private:
     void RefreshDropDownBars();
     // Whether the window closed less than 250 ms ago (a click that closed it must not reopen it).
     bool DropDownClosedRecently() const;
-    // The closing road after the window is hidden: OnBeforeDropUp, the user's size, the focus, the
-    // opening value back when cancelled, OnDropUp.
-    void FinishClosing(bool Cancelled);
 
     int FDropDownWidth = 0;
     int FDropDownHeight = 0;

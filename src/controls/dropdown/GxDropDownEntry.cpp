@@ -444,7 +444,7 @@ void TGxCustomDropDown::TypedChar(char32_t& Key)
         return;
     }
     if (c == 8) {
-        TMaskEdit::KeyPress(c);
+        EditKeyPress(c);
         NoteNativeModified();
         return;
     }
@@ -458,7 +458,7 @@ void TGxCustomDropDown::TypedChar(char32_t& Key)
     }
     const bool control = c == 9 || c == 13;
     const auto own = [&](char32_t ch) {
-        TMaskEdit::KeyPress(ch);
+        EditKeyPress(ch);
         NoteNativeModified();
     };
     const auto modified = [&] { SetIsModified(true); };

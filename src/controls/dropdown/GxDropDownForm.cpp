@@ -177,8 +177,7 @@ void TDropDownForm::DoClosePopup(TPopupCloseReason Reason)
         FGxDropDown->DropDownFormHide();
         return;
     }
-    const bool cancelled = Reason == TPopupCloseReason::pcrCancel ? true : CancelOnDeActivate;
-    FGxDropDown->FinishClosing(cancelled);
+    FGxDropDown->DoHideDropDown(Reason == TPopupCloseReason::pcrCancel ? true : CancelOnDeActivate);
 }
 
 void TDropDownForm::ClientSizeChanged(int OldClientWidth, int OldClientHeight)

@@ -155,30 +155,19 @@ void TGxCustomDropDown::DoShowDropDown()
 
 void TGxCustomDropDown::DoHideDropDown(bool Cancelled)
 {
-    if ((ComponentState() & csDesigning) || !FDropDownForm || !FDropDownForm->IsOpen())
+    // Also the road of a window that a press outside (or the window system) already closed: the
+    // drop-down is still dropped down until its window's hiding ran here.
+    if ((ComponentState() & csDesigning) || !FDropDownForm || !FDroppedDown)
         return;
     if (OnBeforeDropUp)
         OnBeforeDropUp(this);
     FUserWidth = FDropDownForm->Width();
     FUserHeight = FDropDownForm->Height();
-    FDropDownForm->FClosingFromEdit = true;
-    FDropDownForm->ClosePopup(Cancelled ? TPopupCloseReason::pcrCancel : TPopupCloseReason::pcrSelect);
-    FDropDownForm->FClosingFromEdit = false;
-    DropDownFormHide();
-    Application->CancelHint();
-    if (Cancelled)
-        SetText(FOldText);
-    if (OnDropUp)
-        OnDropUp(this, Cancelled);
-}
-
-void TGxCustomDropDown::FinishClosing(bool Cancelled)
-{
-    // The window is already hidden (a press outside it, or the window system closed it).
-    if (OnBeforeDropUp)
-        OnBeforeDropUp(this);
-    FUserWidth = FDropDownForm->Width();
-    FUserHeight = FDropDownForm->Height();
+    if (FDropDownForm->IsOpen()) {
+        FDropDownForm->FClosingFromEdit = true;
+        FDropDownForm->ClosePopup(Cancelled ? TPopupCloseReason::pcrCancel : TPopupCloseReason::pcrSelect);
+        FDropDownForm->FClosingFromEdit = false;
+    }
     DropDownFormHide();
     Application->CancelHint();
     if (Cancelled)

@@ -127,4 +127,7 @@ private:
     TWatchStyle FStyle = TWatchStyle::wsClassic;
 };
 
+// The colour preset of a shared look for a watch appearance (fonts, frame and hand colours).
+void ApplyWatchColorPreset(TWatchAppearance& Appearance, gx::TGxStyle AStyle);
+
 }  // namespace dropdown

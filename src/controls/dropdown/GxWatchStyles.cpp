@@ -325,11 +325,15 @@ void TGxWatch::ApplyStyle(TWatchStyle Value)
 
 void TGxWatch::SetComponentStyle(gx::TGxStyle AStyle)
 {
-    TWatchAppearance& a = FAppearance;
+    ApplyWatchColorPreset(FAppearance, AStyle);
+    Invalidate();
+}
+
+void ApplyWatchColorPreset(TWatchAppearance& a, gx::TGxStyle AStyle)
+{
     a.SetCenterPointOuterBorderColor(0);
     a.HourFont()->SetColor(0);
     a.AMPMFont()->SetColor(0);
-    Invalidate();
     struct Preset {
         TColor AMPMBorder, AMPM, Back, BackTo, Border, CenterBorder, Center, Hour, Minute, HourShadow, HourHand,
             MinuteShadow, MinuteHand, SecondHand;

@@ -731,6 +731,7 @@ public:
     bool FilterNormalCellsOnly = true, AutoFilterUpdate = true, UseInternalHintClass = true, FitCellsInGrid = true;
     bool ShowNullDates = true, LoadFirstRow = true, SaveFixedCells = true, SaveVirtCells = true;
     bool SaveWithHTML = true, QuoteEmptyCells = true, SaveWithRTF = false;
+    bool OemConvert = false;  // CSV files in the OEM code page
     bool SaveFixedRows = false, SaveFixedCols = false, AlwaysQuotes = false, JavaCSV = false;
     bool NoDefaultDraw = false, SizeGrowOnly = false, PrinterDriverFix = false, FilterIncremental = false;
     bool FindBusy = false;

@@ -62,6 +62,9 @@ public:
     TFooterPaintEvent OnFooterPaint;
     TClickCellEvent OnClickCell;
 
+    // File import and export: progress in percent, reported when it changes.
+    TFileProgressEvent OnFileProgress;
+
     // Inplace editing, validation and the editor controls (GxGridEdit*.cpp).
     TCellValidateEvent OnCellValidate;
     TCellValidateWideEvent OnCellValidateWide;

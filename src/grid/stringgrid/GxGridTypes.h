@@ -155,6 +155,7 @@ using TColorSelectEvent =
 using TImageSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, int Index)>;
 using TCellsChangedEvent = std::function<void(TObject* Sender, const ui::TRect& R)>;
 using TEditCellDoneEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
+using TFileProgressEvent = std::function<void(TObject* Sender, int Progress)>;
 using TDropSelectEvent = std::function<void(TObject* Sender, int ItemIndex)>;
 using TFooterPaintEvent =
     std::function<void(TObject* Sender, int AColumn, ui::TCanvas* Canvas, const ui::TRect& ARect)>;

@@ -2,6 +2,7 @@
 // Exception classes of the runtime library. Every one carries its user-visible text in Message.
 #include <exception>
 #include <string>
+#include <utility>
 
 namespace rtl {
 
@@ -37,6 +38,24 @@ RTL_DECLARE_EXCEPTION(EIniFileException, Exception)
 RTL_DECLARE_EXCEPTION(ERegistryException, Exception)
 
 #undef RTL_DECLARE_EXCEPTION
+
+// A file that cannot be read, parsed or written: the file's name and the reason apart, and a
+// message naming both ("<file>: <reason>" unless the thrower words it otherwise). The errors of
+// the XML documents and of the bank files derive from it, so a caller that reports problems with
+// files catches this one class.
+class EFileError : public Exception {
+public:
+    EFileError(std::string file, std::string reason) : EFileError(file, reason, file + ": " + reason) {}
+    EFileError(std::string file, std::string reason, std::string message)
+        : Exception(std::move(message)), file_(std::move(file)), reason_(std::move(reason))
+    {}
+    const std::string& File() const { return file_; }
+    const std::string& Reason() const { return reason_; }
+
+private:
+    std::string file_;
+    std::string reason_;
+};
 
 // The library's own message texts (format strings for Format()).
 namespace msg {

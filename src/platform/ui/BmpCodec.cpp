@@ -54,7 +54,7 @@ bool DecodeBmp(const std::uint8_t* d, std::size_t n, TBitmap& into, std::string&
     }
     std::uint32_t offBits = Le32(d + 10);
     std::uint32_t hdrSize = Le32(d + 14);
-    if (hdrSize < 40 || 14 + hdrSize > n) {
+    if (hdrSize < 40 || hdrSize > n - 14) {
         reason = "unsupported bitmap header";
         return false;
     }
@@ -82,7 +82,7 @@ bool DecodeBmp(const std::uint8_t* d, std::size_t n, TBitmap& into, std::string&
     std::vector<std::uint32_t> palette;
     if (bpp <= 8) {
         std::size_t count = clrUsed ? clrUsed : (1u << bpp);
-        std::size_t palOff = 14 + hdrSize;
+        std::size_t palOff = 14 + std::size_t{hdrSize};
         if (count > 256 || palOff + count * 4 > n) {
             reason = "damaged colour table";
             return false;

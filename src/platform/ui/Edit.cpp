@@ -33,17 +33,18 @@ void TCustomEdit::SetText(const std::string& v)
     std::string t = ApplyCase(v);
     if (t == TControl::Text())
         return;
-    TControl::SetText(t);
-    selStart_ = 0;
+    selStart_ = 0;  // before the text goes out, so that no selection beyond a shorter text is shown
     selLength_ = 0;
+    TControl::SetText(t);
     NotifyParent(this, EN_CHANGE);
 }
 
 void TCustomEdit::SetTextSilently(const std::string& v)
 {
-    TControl::SetText(ApplyCase(v));
-    selStart_ = std::min(selStart_, TextLength());
+    const std::string t = ApplyCase(v);
+    selStart_ = std::min(selStart_, static_cast<int>(rtl::Utf8ToCodePoints(t).size()));
     selLength_ = 0;
+    TControl::SetText(t);
 }
 
 void TCustomEdit::ReplaceText(const std::string& text, int caret)

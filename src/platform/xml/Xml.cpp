@@ -59,7 +59,7 @@ FileBuffer ReadWholeFile(const std::filesystem::path& file)
     std::size_t capacity = static_cast<std::size_t>(expected) + 1;
     buffer.data.reset(pugi::get_memory_allocation_function()(capacity));
     if (!buffer.data)
-        throw XmlError(file.string(), "the file is too large to be read");
+        throw rtl::EFileError(file.string(), "the file is too large to be read");
     for (;;) {
         auto* bytes = static_cast<char*>(buffer.data.get());
         buffer.size += std::fread(bytes + buffer.size, 1, capacity - buffer.size, in.get());
@@ -70,7 +70,7 @@ FileBuffer ReadWholeFile(const std::filesystem::path& file)
         FileBuffer bigger;
         bigger.data.reset(pugi::get_memory_allocation_function()(capacity * 2));
         if (!bigger.data)
-            throw XmlError(file.string(), "the file is too large to be read");
+            throw rtl::EFileError(file.string(), "the file is too large to be read");
         std::memcpy(bigger.data.get(), bytes, buffer.size);
         bigger.size = buffer.size;
         buffer = std::move(bigger);
@@ -147,10 +147,6 @@ std::string CheckTopLevel(const pugi::xml_document& doc)
 }
 
 }  // namespace
-
-XmlError::XmlError(std::string file, std::string reason)
-    : std::runtime_error(file + ": " + reason), file_(std::move(file)), reason_(std::move(reason))
-{}
 
 // ---- Node
 

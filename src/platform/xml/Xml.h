@@ -24,6 +24,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/rtl/Exceptions.h"
+
 namespace pugi {
 class xml_document;
 class xml_node;
@@ -33,17 +35,12 @@ struct xml_attribute_struct;
 
 namespace xml {
 
-// A file or text that cannot be parsed, or a file that cannot be read or written. what() is
-// "<file>: <reason>"; File() and Reason() give the parts.
-class XmlError : public std::runtime_error {
+// A file or text that cannot be parsed, or a file that cannot be opened or written. what() is
+// "<file>: <reason>"; File() and Reason() give the parts. A file too large to be read is a plain
+// rtl::EFileError.
+class XmlError : public rtl::EFileError {
 public:
-    XmlError(std::string file, std::string reason);
-    const std::string& File() const { return file_; }
-    const std::string& Reason() const { return reason_; }
-
-private:
-    std::string file_;
-    std::string reason_;
+    using rtl::EFileError::EFileError;
 };
 
 enum class NodeKind { Element, Text, Comment, Other };

@@ -79,7 +79,17 @@ TEST(PictureFiles, DamagedOrMissingFilesAreReportedWithTheirName)
         std::ofstream out(dir / "cut.bmp", std::ios::binary);
         out.write(reinterpret_cast<const char*>(truncated.data()), static_cast<std::streamsize>(truncated.size()));
     }
-    for (const char* name : {"broken.bmp", "cut.bmp", "missing.bmp"}) {
+    {
+        // A 2 x 1 picture with one colour whose header size, near 2^32, wraps around to 3 when the
+        // file header's 14 bytes are added: the colour table would be read from inside the header.
+        const std::uint8_t wrapped[62] = {'B',  'M',  62,   0,    0, 0, 0, 0, 0,    0,    58,   0, 0, 0,  // file header
+                                          0xF5, 0xFF, 0xFF, 0xFF, 2, 0, 0, 0, 1,    0,    0,    0, 1, 0, 8, 0,
+                                          0,    0,    0,    0,    4, 0, 0, 0, 0,    0,    0,    0, 0, 0, 0, 0,
+                                          1,    0,    0,    0,    0, 0, 0, 0, 0x10, 0x20, 0x30, 0, 0, 0, 0, 0};
+        std::ofstream out(dir / "wrapped.bmp", std::ios::binary);
+        out.write(reinterpret_cast<const char*>(wrapped), sizeof wrapped);
+    }
+    for (const char* name : {"broken.bmp", "cut.bmp", "wrapped.bmp", "missing.bmp"}) {
         TBitmap b;
         try {
             b.LoadFromFile(dir / name);

@@ -1,0 +1,51 @@
+#include "FuzzSupport.h"
+
+#include <unistd.h>
+
+#include <fstream>
+#include <stdexcept>
+
+namespace fuzz {
+
+namespace {
+
+struct Scratch {
+    Scratch()
+    {
+        std::error_code ec;
+        const std::filesystem::path base =
+            std::filesystem::is_directory("/dev/shm", ec) && ::access("/dev/shm", W_OK) == 0
+                ? std::filesystem::path("/dev/shm")
+                : std::filesystem::temp_directory_path();
+        std::string pattern = (base / "cfgfuzz-XXXXXX").string();
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot create a scratch folder from " + pattern);
+        path = pattern;
+    }
+    ~Scratch()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(path, ec);
+    }
+    std::filesystem::path path;
+};
+
+}  // namespace
+
+const std::filesystem::path& ScratchFolder()
+{
+    static const Scratch scratch;
+    return scratch.path;
+}
+
+std::filesystem::path WriteInput(std::string_view name, std::string_view bytes)
+{
+    const std::filesystem::path file = ScratchFolder() / name;
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out)
+        throw std::runtime_error("cannot write " + file.string());
+    return file;
+}
+
+}  // namespace fuzz

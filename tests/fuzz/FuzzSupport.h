@@ -1,0 +1,37 @@
+// What the fuzz harnesses share: the input as text, a scratch folder of the process for the files
+// a parser must read from disk, and a check that ends the run when a property does not hold (so
+// that the fuzzer keeps the input as a finding).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace fuzz {
+
+inline std::string_view Text(const std::uint8_t* data, std::size_t size)
+{
+    return {reinterpret_cast<const char*>(data), size};
+}
+
+// A folder of this process, in memory where the system offers it; removed when the process ends.
+const std::filesystem::path& ScratchFolder();
+
+// Writes the bytes to <ScratchFolder>/<name>, replacing the file, and returns its path.
+std::filesystem::path WriteInput(std::string_view name, std::string_view bytes);
+
+}  // namespace fuzz
+
+// Ends the run with a message when a property of the code under test does not hold.
+#define FUZZ_CHECK(condition, what)                                                                                    \
+    do {                                                                                                               \
+        if (!(condition)) {                                                                                            \
+            std::fprintf(stderr, "fuzz property failed: %s\n  %s (%s:%d)\n", #condition, std::string(what).c_str(),    \
+                         __FILE__, __LINE__);                                                                          \
+            std::abort();                                                                                              \
+        }                                                                                                              \
+    } while (0)
