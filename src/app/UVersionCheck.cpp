@@ -1,34 +1,13 @@
 #include "app/UVersionCheck.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "common/NumConv.h"
 #include "common/UMaker.h"
-
-namespace {
-
-// Removes blanks and control characters (codes up to 32) at both ends.
-std::string Trim(const std::string& s)
-{
-    auto keep = [](unsigned char c) { return c > ' '; };
-    const auto first = std::find_if(s.begin(), s.end(), keep);
-    const auto last = std::find_if(s.rbegin(), s.rend(), keep).base();
-    return first < last ? std::string(first, last) : std::string();
-}
-
-std::string Upper(std::string s)
-{
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::toupper(c)); });
-    return s;
-}
-
-}  // namespace
+#include "platform/rtl/StrUtils.h"
 
 int Conv_Version(const std::string& Ver_str)
 {
     const auto blank = Ver_str.find(' ');
-    const std::string v = Trim(blank == std::string::npos ? Ver_str : Ver_str.substr(blank + 1));
+    const std::string v = rtl::Trim(blank == std::string::npos ? Ver_str : Ver_str.substr(blank + 1));
     if (v.size() < 5)
         return -1;
     const std::string digits{v[0], v[2], v[3], v[4]};
@@ -37,11 +16,11 @@ int Conv_Version(const std::string& Ver_str)
 
 bool Is_Newer_Version(const std::string& reply)
 {
-    const std::string upper = Upper(Trim(reply));
+    const std::string upper = rtl::UpperCase(rtl::Trim(reply));
     if (upper.empty() || upper == "VER. 0.000")
         return false;
     const int local = Conv_Version(Local_Version);
-    const int remote = Conv_Version(Trim(reply));
+    const int remote = Conv_Version(rtl::Trim(reply));
     return local != -1 && remote != -1 && remote > local;
 }
 

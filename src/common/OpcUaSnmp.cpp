@@ -1,10 +1,10 @@
 #include "common/OpcUaSnmp.h"
 
 #include <array>
-#include <cstdio>
 
 #include "common/NumConv.h"
 #include "platform/rtl/CodePages.h"
+#include "platform/rtl/Conversions.h"
 #include "platform/rtl/StrUtils.h"
 
 namespace {
@@ -19,31 +19,6 @@ constexpr std::array<const char*, 6> kSecPolicies = {"None",
                                                      "Basic 256 SHA 256",
                                                      "AES 128 SHA 256 RSA OAEP",
                                                      "AES 256 SHA 256 RSA PSS"};
-
-std::string asciiUpper(std::string s)
-{
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
-    return s;
-}
-
-// Number of characters of a UTF-8 text (continuation bytes are not counted).
-size_t charCount(const std::string& s)
-{
-    size_t n = 0;
-    for (unsigned char c : s)
-        if ((c & 0xC0) != 0x80)
-            ++n;
-    return n;
-}
-
-std::string hex(unsigned value, int digits)
-{
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%0*X", digits, value);
-    return buf;
-}
 
 }  // namespace
 
@@ -70,7 +45,7 @@ void OPC_UA_IdType_To_Str(int code, std::string& text)
 
 int Str_To_OPC_UA_IdType(const std::string& text)
 {
-    const std::string u = asciiUpper(text);
+    const std::string u = rtl::UpperCase(text);
     if (u == "STRING")
         return 3;
     if (u == "GUID")
@@ -91,10 +66,11 @@ void OPC_UA_NodeId_To_Str(const opcua_structure& node, const char* stringname, c
         text = stringname ? rtl::Cp1252ToUtf8(stringname) : std::string();
         break;
     case 4:
-        text = hex(node.guide1, 8) + "-" + hex(node.guide2, 4) + "-" + hex(node.guide3, 4) + "-" +
-               hex(node.guide4[0], 2) + hex(node.guide4[1], 2) + "-";
+        text = rtl::IntToHex(node.guide1, 8) + "-" + rtl::IntToHex(node.guide2, 4) + "-" +
+               rtl::IntToHex(node.guide3, 4) + "-" + rtl::IntToHex(node.guide4[0], 2) +
+               rtl::IntToHex(node.guide4[1], 2) + "-";
         for (int i = 2; i < 8; ++i)
-            text += hex(node.guide4[i], 2);
+            text += rtl::IntToHex(node.guide4[i], 2);
         break;
     case 5:
         text = byteString ? rtl::Cp1252ToUtf8(byteString) : std::string();
@@ -153,17 +129,17 @@ int Str_To_OPC_UA_SecPolicy(const std::string& text)
 
 int Check_OID(const std::string& text)
 {
-    if (charCount(text) > 61)
-        return 1;
+    if (rtl::Utf8Length(text) > 61)
+        return kOidTooLong;
     for (char c : text)
         if (c != '.' && (c < '0' || c > '9'))
-            return 2;
+            return kOidBadCharacter;
     if (text.empty() || text.front() == '.')
-        return 3;
+        return kOidStartsWithDot;
     if (text.back() == '.')
-        return 4;
+        return kOidEndsWithDot;
     if (text.find("..") != std::string::npos)
-        return 5;
+        return kOidDoubleDot;
     size_t start = 0;
     while (start <= text.size()) {
         size_t dot = text.find('.', start);
@@ -173,30 +149,30 @@ int Check_OID(const std::string& text)
         const int64_t arc =
             Str_To_Int64(std::string_view(text).substr(start, dot - start)).value_or(int64_t{4294967296});
         if (arc < 0 || arc > int64_t{4294967295})
-            return 6;
+            return kOidArcTooLarge;
         start = dot + 1;
     }
-    return 0;
+    return kOidValid;
 }
 
 int Check_SNMPv3_String(const std::string& text, bool user)
 {
-    const size_t length = charCount(text);
+    const int length = rtl::Utf8Length(text);
     if (length > 15)
-        return 1;
-    if (length < (user ? 1u : 8u))
-        return 2;
+        return kSnmpTooLong;
+    if (length < (user ? 1 : 8))
+        return kSnmpTooShort;
     for (char c : text) {
         const bool ok = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
         if (!ok)
-            return 3;
+            return kSnmpBadCharacter;
     }
-    return 0;
+    return kSnmpValid;
 }
 
 int Str_To_SNMP_Sec_Level(const std::string& text)
 {
-    const std::string u = rtl::Trim(asciiUpper(text));
+    const std::string u = rtl::Trim(rtl::UpperCase(text));
     if (u == "AUTH NOPRIV")
         return 1;
     if (u == "AUTH PRIV")

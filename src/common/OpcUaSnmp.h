@@ -70,13 +70,25 @@ int Str_To_OPC_UA_SecMode(const std::string& text);
 void OPC_UA_SecPolicy_To_Str(int code, std::string& text);
 int Str_To_OPC_UA_SecPolicy(const std::string& text);
 
-// 0 valid; 1 longer than 61; 2 a character other than digit or "."; 3 starts with ".";
-// 4 ends with "."; 5 two consecutive dots; 6 an arc above 4294967295.
-// The empty text gives 3 (no first arc).
+// Results of Check_OID, in the order it checks. The empty text starts with a dot (no first arc).
+enum TOID_Check : int {
+    kOidValid = 0,
+    kOidTooLong = 1,       // longer than 61 characters
+    kOidBadCharacter = 2,  // a character other than a digit or "."
+    kOidStartsWithDot = 3,
+    kOidEndsWithDot = 4,
+    kOidDoubleDot = 5,    // two consecutive dots
+    kOidArcTooLarge = 6,  // an arc above 4294967295
+};
 int Check_OID(const std::string& text);
 
-// 0 valid; 1 longer than 15; 2 shorter than 1 (user) or 8 (pass phrase); 3 a character
-// other than an ASCII letter or digit.
+// Results of Check_SNMPv3_String, in the order it checks.
+enum TSNMPv3_Check : int {
+    kSnmpValid = 0,
+    kSnmpTooLong = 1,       // longer than 15 characters
+    kSnmpTooShort = 2,      // shorter than 1 (user) or 8 (pass phrase) characters
+    kSnmpBadCharacter = 3,  // a character other than an ASCII letter or digit
+};
 int Check_SNMPv3_String(const std::string& text, bool user);
 
 // Bit 0 authentication, bit 1 privacy; -1 for an empty (or blank) text.

@@ -1,22 +1,14 @@
 // The text of the ESI file: fixed lines around the process-data objects of both directions.
 
-#include <cstdio>
-
 #include "common/UMaker.h"
 #include "core/UEtherCAT_ESI_File.h"
 #include "platform/rtl/CodePages.h"
+#include "platform/rtl/Conversions.h"
 #include "platform/rtl/Streams.h"
 
 namespace core {
 
 namespace {
-
-std::string Hex(std::uint64_t v, int digits)
-{
-    char buf[24];
-    std::snprintf(buf, sizeof buf, "%0*llX", digits, static_cast<unsigned long long>(v));
-    return buf;
-}
 
 // Names are written so that the file always parses and reads back as typed: the characters XML
 // reserves as entities; tab, line feed and carriage return, and characters of Windows-1252 beyond
@@ -101,13 +93,13 @@ void Add_Pdos(TLines& l, const std::vector<TEtherCAT_Rule>& list, const TPdo_Kin
         if (i % 16 == 0) {
             l.Add(8, "<" + std::string(kind.element) + " Mandatory=\"true\" Fixed=\"true\" Sm=\"" +
                          std::to_string(kind.sm) + "\">");
-            l.Add(10, "<Index>#x" + Hex(kind.pdoIndexBase + pdo, 4) + "</Index>");
+            l.Add(10, "<Index>#x" + rtl::IntToHex(kind.pdoIndexBase + pdo, 4) + "</Index>");
             l.Add(10, "<Name>" + std::string(kind.namePrefix) + Format_3_Digits(pdo) + "</Name>");
             l.Empty();
             ++pdo;
         }
         l.Add(10, "<Entry>");
-        l.Add(12, "<Index>#x" + Hex(kind.entryIndexBase + static_cast<std::uint32_t>(i), 4) + "</Index>");
+        l.Add(12, "<Index>#x" + rtl::IntToHex(kind.entryIndexBase + static_cast<std::uint32_t>(i), 4) + "</Index>");
         l.Add(12, "<SubIndex>0</SubIndex>");
         l.Add(12, "<BitLen>" + std::to_string(r.Length) + "</BitLen>");
         l.Add(12, "<Name>" + Escape(r.Name) + "</Name>");
@@ -150,7 +142,7 @@ std::vector<std::string> ESI_Lines(const TESI_Data& d)
     l.Add(0, "<EtherCATInfo xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
              "xsi:noNamespaceSchemaLocation=\"EtherCATInfo.xsd\" Version=\"1.6\">");
     l.Add(2, "<Vendor>");
-    l.Add(4, "<Id>#x" + Hex(maker::EtherCAT_Vendor_ID, 8) + "</Id>");
+    l.Add(4, "<Id>#x" + rtl::IntToHex(maker::EtherCAT_Vendor_ID, 8) + "</Id>");
     l.Add(4, "<Name>" + std::string(maker::EtherCAT_Vendor_Name) + "</Name>");
     l.Add(4, logo);
     l.Add(2, "</Vendor>");
@@ -165,8 +157,8 @@ std::vector<std::string> ESI_Lines(const TESI_Data& d)
     l.Add(4, "</Groups>");
     l.Add(4, "<Devices>");
     l.Add(6, "<Device Physics=\"YY\">");
-    l.Add(8, "<Type ProductCode=\"#x" + Hex(maker::EtherCAT_Product_Code, 8) + "\" RevisionNo=\"#x" +
-                 Hex(d.Revision, 2) + "\">" + name + "</Type>");
+    l.Add(8, "<Type ProductCode=\"#x" + rtl::IntToHex(maker::EtherCAT_Product_Code, 8) + "\" RevisionNo=\"#x" +
+                 rtl::IntToHex(d.Revision, 2) + "\">" + name + "</Type>");
     l.Add(8, "<Name LcId=\"1033\">" + name + "</Name>");
     l.Add(8, "<Name LcId=\"1031\">" + name + "</Name>");
     l.Add(8, "<Info>");
@@ -193,7 +185,7 @@ std::vector<std::string> ESI_Lines(const TESI_Data& d)
              "Enable=\"0\">MBoxOut</Sm>");
     l.Add(8, "<Sm MinSize=\"0\" MaxSize=\"0\" DefaultSize=\"0\" StartAddress=\"#x1FFF\" ControlByte=\"#x22\" "
              "Enable=\"0\">MBoxIn</Sm>");
-    l.Add(8, "<Sm StartAddress=\"#x" + Hex(Outputs_Start_Address(d.Input_Byte_Count), 4) +
+    l.Add(8, "<Sm StartAddress=\"#x" + rtl::IntToHex(Outputs_Start_Address(d.Input_Byte_Count), 4) +
                  "\" ControlByte=\"#x64\" DefaultSize=\"1\" Enable=\"1\">Outputs</Sm>");
     l.Add(8, "<Sm StartAddress=\"#x1000\" ControlByte=\"#x20\" DefaultSize=\"1\" Enable=\"1\">Inputs</Sm>");
     Add_Pdos(l, d.Outputs, Rx_Pdo);

@@ -11,20 +11,20 @@ namespace core {
 using R = TEtherNetIP_Row;
 
 const std::array<TEtherNetIP_Column, 14> EtherNetIP_Columns{{
-    {&R::Enable, "Enable", 4915, 4923},
-    {&R::IP_Address, "IP_Address", 4916, 4924},
-    {&R::Start_Input, "Start_Input", 4917, 4925},
-    {&R::Num_Input, "Num_Input", 4918, 4926},
-    {&R::Start_Output, "Start_Output", 4919, 4927},
-    {&R::Num_Output, "Num_Output", 4920, 4928},
-    {&R::Time_Poll, "Time_Poll", 4921, 4929},
-    {&R::Instance_T_O, "Instance_T_O", 4941, 4943},
-    {&R::Connection_Point_T_O, "Connection_Point_T_O", 4947, 4949},
-    {&R::Instance_O_T, "Instance_O_T", 4942, 4944},
-    {&R::Connection_Point_O_T, "Connection_Point_O_T", 4948, 4950},
-    {&R::Dim_Header_T_O, "Dim_Header_T_O", 4953, 4955},
-    {&R::Dim_Header_O_T, "Dim_Header_O_T", 4954, 4956},
-    {&R::Mnemonic, "Mnemonic", 4922, 4930},
+    {.Field = &R::Enable, .Attribute = "Enable", .Header_Text = 4915, .Hint_Text = 4923},
+    {.Field = &R::IP_Address, .Attribute = "IP_Address", .Header_Text = 4916, .Hint_Text = 4924},
+    {.Field = &R::Start_Input, .Attribute = "Start_Input", .Header_Text = 4917, .Hint_Text = 4925},
+    {.Field = &R::Num_Input, .Attribute = "Num_Input", .Header_Text = 4918, .Hint_Text = 4926},
+    {.Field = &R::Start_Output, .Attribute = "Start_Output", .Header_Text = 4919, .Hint_Text = 4927},
+    {.Field = &R::Num_Output, .Attribute = "Num_Output", .Header_Text = 4920, .Hint_Text = 4928},
+    {.Field = &R::Time_Poll, .Attribute = "Time_Poll", .Header_Text = 4921, .Hint_Text = 4929},
+    {.Field = &R::Instance_T_O, .Attribute = "Instance_T_O", .Header_Text = 4941, .Hint_Text = 4943},
+    {.Field = &R::Connection_Point_T_O, .Attribute = "Connection_Point_T_O", .Header_Text = 4947, .Hint_Text = 4949},
+    {.Field = &R::Instance_O_T, .Attribute = "Instance_O_T", .Header_Text = 4942, .Hint_Text = 4944},
+    {.Field = &R::Connection_Point_O_T, .Attribute = "Connection_Point_O_T", .Header_Text = 4948, .Hint_Text = 4950},
+    {.Field = &R::Dim_Header_T_O, .Attribute = "Dim_Header_T_O", .Header_Text = 4953, .Hint_Text = 4955},
+    {.Field = &R::Dim_Header_O_T, .Attribute = "Dim_Header_O_T", .Header_Text = 4954, .Hint_Text = 4956},
+    {.Field = &R::Mnemonic, .Attribute = "Mnemonic", .Header_Text = 4922, .Hint_Text = 4930},
 }};
 
 namespace {
@@ -67,6 +67,11 @@ bool IP_Valid(const std::string& text)
     return Split_IP_Address(text, a, b, c, d);
 }
 
+// Text numbers of the row faults that are not a number out of its range.
+constexpr int kIpAddressFaultText = 4932;
+constexpr int kHeaderTOFaultText = 4957;
+constexpr int kHeaderOTFaultText = 4958;
+
 // Text number of the first rule the row breaks, 0 when it passes.
 int Row_Fault(const TEtherNetIP_Row& r)
 {
@@ -76,21 +81,25 @@ int Row_Fault(const TEtherNetIP_Row& r)
         int text;
     };
     static constexpr Rule numbers[] = {
-        {&R::Start_Input, 0, 65535, 4933},          {&R::Num_Input, 0, 65535, 4934},
-        {&R::Start_Output, 0, 65535, 4935},         {&R::Num_Output, 0, 65535, 4936},
-        {&R::Time_Poll, 1, 100000000, 4937},        {&R::Instance_T_O, 0, 65535, 4945},
-        {&R::Connection_Point_T_O, 0, 65535, 4951}, {&R::Instance_O_T, 0, 65535, 4946},
-        {&R::Connection_Point_O_T, 0, 65535, 4952},
+        {.field = &R::Start_Input, .low = 0, .high = 65535, .text = 4933},
+        {.field = &R::Num_Input, .low = 0, .high = 65535, .text = 4934},
+        {.field = &R::Start_Output, .low = 0, .high = 65535, .text = 4935},
+        {.field = &R::Num_Output, .low = 0, .high = 65535, .text = 4936},
+        {.field = &R::Time_Poll, .low = 1, .high = 100000000, .text = 4937},
+        {.field = &R::Instance_T_O, .low = 0, .high = 65535, .text = 4945},
+        {.field = &R::Connection_Point_T_O, .low = 0, .high = 65535, .text = 4951},
+        {.field = &R::Instance_O_T, .low = 0, .high = 65535, .text = 4946},
+        {.field = &R::Connection_Point_O_T, .low = 0, .high = 65535, .text = 4952},
     };
     if (!IP_Valid(r.IP_Address))
-        return 4932;
+        return kIpAddressFaultText;
     for (const Rule& rule : numbers)
         if (!In_Range(r.*rule.field, rule.low, rule.high))
             return rule.text;
     if (!Header_Valid(r.Dim_Header_T_O))
-        return 4957;
+        return kHeaderTOFaultText;
     if (!Header_Valid(r.Dim_Header_O_T))
-        return 4958;
+        return kHeaderOTFaultText;
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "core/GeneralBank.h"
 
+#include <algorithm>
 #include <numeric>
 #include <span>
 #include <string>
@@ -57,24 +58,35 @@ void Read_Char_Field(const TParGenFile& f, std::string_view key, std::string_vie
     Put_Char_Field(field, text ? std::string_view(*text) : fallback);
 }
 
+// The fixed numbers every build stores in the block.
+struct TBank_Constant {
+    std::size_t Offset;
+    std::size_t Width;  // bytes: 2 or 4
+    std::uint32_t Value;
+};
+constexpr TBank_Constant Bank1_Constants[] = {
+    {.Offset = 0, .Width = 4, .Value = 250000}, {.Offset = 4, .Width = 4, .Value = 250000},
+    {.Offset = 8, .Width = 4, .Value = 0},      {.Offset = 12, .Width = 4, .Value = 9600},
+    {.Offset = 52, .Width = 2, .Value = 10000}, {.Offset = 54, .Width = 2, .Value = 10001},
+    {.Offset = 56, .Width = 2, .Value = 10001},
+};
+
 }  // namespace
 
 void Init_General_Bank(TBankStorage& s)
 {
     auto& b = s.General_Bank;
     b.fill(0);
-    Put_U32_LE(&b[0], 250000);
-    Put_U32_LE(&b[4], 250000);
-    Put_U32_LE(&b[8], 0);
-    Put_U32_LE(&b[12], 9600);
+    for (const TBank_Constant& c : Bank1_Constants) {
+        if (c.Width == 4)
+            Put_U32_LE(&b[c.Offset], c.Value);
+        else
+            Put_U16_LE(&b[c.Offset], static_cast<std::uint16_t>(c.Value));
+    }
     Put_Bytes(&b[bank1::Scanner_IP], 192, 168, 2, 205);
     Put_Bytes(&b[bank1::Scanner_Mask], 255, 255, 255, 0);
     Put_Bytes(&b[bank1::Scanner_Gateway], 255, 255, 255, 255);
-    Put_U16_LE(&b[52], 10000);
-    Put_U16_LE(&b[54], 10001);
-    Put_U16_LE(&b[56], 10001);
-    for (std::size_t i = 436; i < 444; ++i)
-        b[i] = 8;
+    std::fill_n(&b[bank1::Eights], bank1::Eights_Size, std::uint8_t{8});
 }
 
 void Set_Bank_Version(TBankStorage& s)

@@ -31,13 +31,13 @@ enum class TParGenDhcpRule {
 enum class TParGenSwitch { None, BACnet, MQTT, TLS, TLS_Server, SNMP_Agent, WiFi2 };
 
 struct TParGenPanelRule {
-    std::string Panel;
-    std::string Height_From;  // control whose bottom sets the panel's height (switch panels: none)
-    std::string Address_Key;  // key of the panel's address block, when the DHCP rule applies to one
+    std::string Panel{};
+    std::string Height_From{};  // control whose bottom sets the panel's height (switch panels: none)
+    std::string Address_Key{};  // key of the panel's address block, when the DHCP rule applies to one
     TParGenDhcpRule Dhcp = TParGenDhcpRule::None;
-    std::vector<std::string> Hidden;  // controls the rule always hides
+    std::vector<std::string> Hidden{};  // controls the rule always hides
     TParGenSwitch Switch = TParGenSwitch::None;
-    std::vector<std::string> Disabled;  // controls the rule always disables
+    std::vector<std::string> Disabled{};  // controls the rule always disables
 };
 
 const TParGenPanelRule* Find_ParGen_Rule(std::string_view panel);

@@ -1,13 +1,12 @@
 #include "core/UEtherCAT_ESI_File.h"
 
-#include <cstdio>
-
 #include "common/NumConv.h"
 #include "common/UComon.h"
 #include "core/EtherCATSlaveVars.h"
 #include "core/ParGenFile.h"
 #include "core/TableRows.h"
 #include "core/UnsignedNumber.h"
+#include "platform/rtl/Conversions.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/xml/Xml.h"
 
@@ -49,9 +48,7 @@ std::string Format_3_Digits(int n)
 
 std::string Node_Address_Text(std::uint16_t node)
 {
-    char buf[5];
-    std::snprintf(buf, sizeof buf, "%02X%02X", unsigned(node & 0xFF), unsigned(node >> 8));
-    return buf;
+    return rtl::IntToHex(node & 0xFF, 2) + rtl::IntToHex(node >> 8, 2);
 }
 
 namespace {

@@ -4,10 +4,22 @@
 #include <string_view>
 
 #include "common/NumConv.h"
+#include "platform/rtl/StrUtils.h"
 
 namespace core {
 
 namespace {
+
+// Text numbers of the check's messages. An address has one message per octet: the number of its
+// first octet's message, the next three follow.
+constexpr int kPrimaryDnsOctetText = 1563;
+constexpr int kSecondaryDnsOctetText = 1567;
+constexpr int kRevisionText = 412;
+constexpr int kSlaveNameText = 411;
+constexpr int kNodeAddressText = 989;
+constexpr int kScannerIpOctetText = 1643;
+constexpr int kScannerMaskOctetText = 1647;
+constexpr int kScannerGatewayOctetText = 1651;
 
 // Every number of the check goes through the general conversion; a text it refuses counts as -1.
 int64_t Value_Of(std::string_view text)
@@ -31,38 +43,29 @@ int Octets_Fault(const std::array<std::string, 4>& octets, int firstText)
     return 0;
 }
 
-// Nothing but blanks and control characters (what trimming would remove).
-bool Blank(std::string_view text)
-{
-    for (unsigned char c : text)
-        if (c > ' ')
-            return false;
-    return true;
-}
-
 }  // namespace
 
 int ParGen_First_Fault(const TParGenSettings& s)
 {
     if (s.Enable_DNS) {
-        if (int f = Octets_Fault(s.Primary_DNS, 1563))
+        if (int f = Octets_Fault(s.Primary_DNS, kPrimaryDnsOctetText))
             return f;
-        if (int f = Octets_Fault(s.Secondary_DNS, 1567))
+        if (int f = Octets_Fault(s.Secondary_DNS, kSecondaryDnsOctetText))
             return f;
     }
     const int64_t revision = Str_To_Int64(s.Revision_Number).value_or(-1);
     if (revision < 0 || revision > 0xFFFFFFFFLL)
-        return 412;
-    if (Blank(s.Slave_Name))
-        return 411;
+        return kRevisionText;
+    if (rtl::Trim(s.Slave_Name).empty())
+        return kSlaveNameText;
     if (!In_Range(s.Node_Address, 1, 192))
-        return 989;
-    if (int f = Octets_Fault(s.Master_IP, 1643))
+        return kNodeAddressText;
+    if (int f = Octets_Fault(s.Master_IP, kScannerIpOctetText))
         return f;
-    if (int f = Octets_Fault(s.Master_SM, 1647))
+    if (int f = Octets_Fault(s.Master_SM, kScannerMaskOctetText))
         return f;
     if (s.Enable_Gateway)
-        if (int f = Octets_Fault(s.Master_GAT, 1651))
+        if (int f = Octets_Fault(s.Master_GAT, kScannerGatewayOctetText))
             return f;
     return 0;
 }

@@ -99,6 +99,14 @@ TFBoot::TFBoot(ui::TComponent* AOwner) : ui::TForm(AOwner)
     Btn_Search = dlg::Place<controls::TLbButton>(this, P_Eth_Search, "Btn_Search", 327, 2, 110, 26);
     dlg::Button_Look(*Btn_Search, "LBHELP");
     Btn_Search->SetShowHint(true);
+    ACG_List_Devices = dlg::Place<gx::TGxColumnGrid>(this, P_Eth_Search, "ACG_List_Devices", 12, 30, 425, 126);
+    ACG_List_Devices->SetColCount(2);
+    ACG_List_Devices->SetRowCount(2);
+    ACG_List_Devices->SetFixedCols(0);
+    ACG_List_Devices->SetOptions((ACG_List_Devices->Options() | ui::goRowSelect) & ~ui::goEditing);
+    for (int c = 0; c < 2; ++c)
+        ACG_List_Devices->Columns()->Items(c)->SetWidth(180);
+    ACG_List_Devices->SetShowHint(true);
     CB_Find_All_VRK = dlg::Place<ui::TCheckBox>(this, P_Eth_Search, "CB_Find_All_VRK", 12, 160, 420, 17);
     CB_Find_All_VRK->SetShowHint(true);
     for (ui::TPanel* p : {P_IP_Address, P_Options, P_Serial, P_Eth_Search})
@@ -133,6 +141,9 @@ void TFBoot::Set_Lang()
     E_IP3->SetHint(Txt(1223));
     E_IP4->SetHint(Txt(1224));
     Btn_Search->SetHint(Txt(1229));
+    ACG_List_Devices->Columns()->Items(0)->SetHeader(Txt(1211));
+    ACG_List_Devices->Columns()->Items(1)->SetHeader(Txt(1212));
+    ACG_List_Devices->SetHint(Txt(1230));
     CB_Find_All_VRK->SetHint(Txt(1231));
     CB_Update_Options->SetHint(Txt(1232));
     CB_Update_Option_Read_Back->SetHint(Txt(1233));
@@ -263,4 +274,9 @@ void TFBoot::update_ComPort()
     for (const std::string& port : List_COM_Ports())
         CB_COM_Port->Items()->Add("COM" + port);
     CB_COM_Port->SetItemIndex(CB_COM_Port->Items()->Count() > 0 ? 0 : -1);
+}
+
+int TFBoot::Get_Type_Dev()
+{
+    return core::Get_Type_Dev(XML1, File_ParGen);
 }

@@ -9,6 +9,7 @@
 
 #include "controls/button/LbButton.h"
 #include "core/UBootJob.h"
+#include "grid/columngrid/GxColumnGrid.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdCtrls.h"
@@ -41,10 +42,12 @@ public:
     ui::TLabel* L_COM_Port;
     ui::TComboBox* CB_COM_Port;
     controls::TLbButton* Btn_COM_List;
-    // Device search: never shown in this build; its device list joins when the column grid exists.
+    // Device search: never shown in this build and without behaviour (the search button has no
+    // handler, nothing fills the list).
     ui::TPanel* P_Eth_Search;
     ui::TLabel* L_List_Device;
     controls::TLbButton* Btn_Search;
+    gx::TGxColumnGrid* ACG_List_Devices;
     ui::TCheckBox* CB_Find_All_VRK;
 
     xml::Document XML1;
@@ -66,6 +69,8 @@ public:
     void Compile_XML_Parameter_New_Boot();
     void Set_Lang();
     void update_ComPort();
+    // Loads ParGen.xml of the open configuration into XML1 when it exists; the device type is 0.
+    int Get_Type_Dev();
     // The address as typed: the four edits joined by ".".
     std::string Typed_Address() const;
     // The job of the current controls and program folders.

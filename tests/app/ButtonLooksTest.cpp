@@ -16,16 +16,7 @@
 
 namespace {
 
-class ButtonLooksTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        Set_Program_Folder(folder.dir.string());
-        Create_Windows();
-    }
-    void TearDown() override { Destroy_Windows(); }
-    TempProgramFolder folder;
-};
+using ButtonLooksTest = ProgramWindowsTest;
 
 constexpr ui::TColor kFace = ui::RGB(0xF8, 0xF7, 0xED);
 constexpr ui::TColor kGrey = ui::RGB(0x80, 0x80, 0x80);

@@ -21,16 +21,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class DialogFramesTest : public ::testing::Test {
+class DialogFramesTest : public ProgramWindowsTest {
 protected:
-    void SetUp() override
-    {
-        Set_Program_Folder(folder.dir.string());
-        Create_Windows();
-    }
-    void TearDown() override { Destroy_Windows(); }
-
-    TempProgramFolder folder;
     ui::ScriptedDialogs dialogs;
 };
 

@@ -17,20 +17,14 @@
 
 namespace {
 
-class LanguageWindowsTest : public ::testing::Test {
+class LanguageWindowsTest : public ProgramWindowsTest {
 protected:
-    void SetUp() override
-    {
-        Set_Program_Folder(folder.dir.string());
-        Create_Windows();
-    }
     void TearDown() override
     {
-        Destroy_Windows();
+        ProgramWindowsTest::TearDown();
         Language_Name = "English";
         Init_Language();
     }
-    TempProgramFolder folder;
     ui::ScriptedDialogs dialogs;
 };
 

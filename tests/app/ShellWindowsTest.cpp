@@ -28,21 +28,19 @@ namespace fs = std::filesystem;
 namespace {
 
 // The windows created in a temporary program folder, destroyed afterwards.
-class ShellWindowsTest : public ::testing::Test {
+class ShellWindowsTest : public ProgramWindowsTest {
 protected:
     void SetUp() override
     {
-        Set_Program_Folder(folder.dir.string());
-        Create_Windows();
+        ProgramWindowsTest::SetUp();
         main = FBrevandoreFirmWare;
     }
     void TearDown() override
     {
-        Destroy_Windows();
+        ProgramWindowsTest::TearDown();
         Set_Default_Version_Fetcher({});
     }
 
-    TempProgramFolder folder;
     ui::ScriptedDialogs dialogs;
     TFBrevandoreFirmWare* main = nullptr;
 };

@@ -9,6 +9,7 @@
 
 #include "ScratchDir.h"
 #include "app/UConfigurator.h"
+#include "app/UProgramFolder.h"
 #include "common/UComon.h"
 
 class TempProgramFolder {
@@ -39,4 +40,18 @@ public:
 
     testsupport::ScratchDir scratch{"shell"};
     std::filesystem::path dir = scratch.Path();
+};
+
+// The program's windows created in a temporary program folder and destroyed afterwards. A fixture
+// that needs more calls these first in its own SetUp and last in its own TearDown.
+class ProgramWindowsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Set_Program_Folder(folder.dir.string());
+        Create_Windows();
+    }
+    void TearDown() override { Destroy_Windows(); }
+
+    TempProgramFolder folder;
 };

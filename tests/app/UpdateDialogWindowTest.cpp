@@ -21,12 +21,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class UpdateDialogWindowTest : public ::testing::Test {
+class UpdateDialogWindowTest : public ProgramWindowsTest {
 protected:
     void SetUp() override
     {
-        Set_Program_Folder(folder.dir.string());
-        Create_Windows();
+        ProgramWindowsTest::SetUp();
         ASSERT_EQ(Create_Project("demo").Text, 0);
         Last_IP_Address = "127.0.0.1";
         FBoot->Echo = [](const std::string&) -> std::size_t { return 1024; };
@@ -37,7 +36,7 @@ protected:
     void TearDown() override
     {
         FBoot->Hide();
-        Destroy_Windows();
+        ProgramWindowsTest::TearDown();
     }
 
     // The files the job names, in order.
@@ -51,7 +50,6 @@ protected:
         return files;
     }
 
-    TempProgramFolder folder;
     ui::ScriptedDialogs dialogs;
     int started = 0;
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "BankFixture.h"
+#include "CaseName.h"
 #include "core/GeneralBank.h"
 #include "core/ParGenFile.h"
 
@@ -104,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {192, 168, 0, 1}},
         FieldCase{
             "a file without the slave name key", "", 80, {'d', 'e', 'v', 'i', 'c', 'e', 'n', 'a', 'm', 'e', '1', 0}}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    testsupport::kNameByWhat);
 
 // The EtherCAT identity that ParGen.xml gives the header of the EtherCAT section.
 struct BankIdentityCase {
@@ -173,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
                          1, 0},
         BankIdentityCase{"a node address that is not a number",
                          "<EtherCAT_Slave_Node_Address>1a</EtherCAT_Slave_Node_Address>", Default_Eeprom, 1, 0}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    testsupport::kNameByWhat);
 
 // The 40-byte header of the EtherCAT section at offset 512 of bank2: EEPROM configuration, node
 // address, vendor ID, product code, revision, serial number, entry count, entry-table address.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "BankFixture.h"
+#include "CaseName.h"
 #include "core/EtherCATBank.h"
 #include "core/ParGenFile.h"
 #include "platform/rtl/Regional.h"
@@ -98,6 +99,7 @@ TEST_F(EtherCATSection, EachBuildHoldsOnlyTheCurrentNames)
 
 // A type and initial value text, and the 8 bytes they compile to.
 struct InitCase {
+    const char* what;
     const char* type;
     const char* text;
     std::vector<std::uint8_t> bytes;
@@ -106,7 +108,7 @@ struct InitCase {
 
 [[maybe_unused]] static void PrintTo(const InitCase& c, std::ostream* os)
 {
-    *os << c.type << " " << c.text;
+    *os << c.what;
 }
 
 class InitialValue : public BankFixture, public ::testing::WithParamInterface<InitCase> {};
@@ -121,24 +123,29 @@ TEST_P(InitialValue, StoresByType)
     EXPECT_EQ(Slice(Bank2(), Entry(0) + 20, 8), c.bytes) << c.type << " " << c.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Types, InitialValue,
-                         ::testing::Values(InitCase{"Bool", "3", {1, 0, 0, 0, 0, 0, 0, 0}},
-                                           InitCase{"Bool", "2", {0, 0, 0, 0, 0, 0, 0, 0}},
-                                           InitCase{"Int8", "-128", {0x80, 0, 0, 0, 0, 0, 0, 0}},
-                                           InitCase{"Int16", "-1", {0xFF, 0xFF, 0, 0, 0, 0, 0, 0}},
-                                           InitCase{"Int32", "$80000000", {0, 0, 0, 0x80, 0, 0, 0, 0}},
-                                           InitCase{"UInt8", "abc", {0, 0, 0, 0, 0, 0, 0, 0}},
-                                           InitCase{"UInt16", "70000", {0x70, 0x11, 0, 0, 0, 0, 0, 0}},
-                                           InitCase{"UInt32", "4294967295", {0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0}},
-                                           InitCase{"Float32", "1.5", {0, 0, 0xC0, 0x3F, 0, 0, 0, 0}},
-                                           InitCase{"Float32", "1,5", {0, 0, 0xC0, 0x3F, 0, 0, 0, 0}, ','},
-                                           InitCase{"Float32", "1,5", {0, 0, 0, 0, 0, 0, 0, 0}},
-                                           InitCase{"Float32", "1e39", {0, 0, 0, 0, 0, 0, 0, 0}},
-                                           InitCase{"Float32", "3.4028235e38", {0xFF, 0xFF, 0x7F, 0x7F, 0, 0, 0, 0}},
-                                           InitCase{"Float32", "-3.4028235e38", {0xFF, 0xFF, 0x7F, 0xFF, 0, 0, 0, 0}},
-                                           InitCase{"Float32", "3.4028236e38", {0, 0, 0, 0, 0, 0, 0, 0}},
-                                           InitCase{"String", "12", {0, 0, 0, 0, 0, 0, 0, 0}}),
-                         [](const auto& info) { return "Case" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(
+    Types, InitialValue,
+    ::testing::Values(
+        InitCase{"an odd Bool is true", "Bool", "3", {1, 0, 0, 0, 0, 0, 0, 0}},
+        InitCase{"an even Bool is false", "Bool", "2", {0, 0, 0, 0, 0, 0, 0, 0}},
+        InitCase{"lowest Int8", "Int8", "-128", {0x80, 0, 0, 0, 0, 0, 0, 0}},
+        InitCase{"Int16 minus one", "Int16", "-1", {0xFF, 0xFF, 0, 0, 0, 0, 0, 0}},
+        InitCase{"Int32 in hexadecimal", "Int32", "$80000000", {0, 0, 0, 0x80, 0, 0, 0, 0}},
+        InitCase{"UInt8 not a number is zero", "UInt8", "abc", {0, 0, 0, 0, 0, 0, 0, 0}},
+        InitCase{"UInt16 keeps the low 16 bits", "UInt16", "70000", {0x70, 0x11, 0, 0, 0, 0, 0, 0}},
+        InitCase{"highest UInt32", "UInt32", "4294967295", {0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0}},
+        InitCase{"Float32", "Float32", "1.5", {0, 0, 0xC0, 0x3F, 0, 0, 0, 0}},
+        InitCase{"Float32 with the regional decimal comma", "Float32", "1,5", {0, 0, 0xC0, 0x3F, 0, 0, 0, 0}, ','},
+        InitCase{"Float32 with a comma that is not the decimal separator is zero",
+                 "Float32",
+                 "1,5",
+                 {0, 0, 0, 0, 0, 0, 0, 0}},
+        InitCase{"Float32 overflow is zero", "Float32", "1e39", {0, 0, 0, 0, 0, 0, 0, 0}},
+        InitCase{"largest Float32", "Float32", "3.4028235e38", {0xFF, 0xFF, 0x7F, 0x7F, 0, 0, 0, 0}},
+        InitCase{"most negative Float32", "Float32", "-3.4028235e38", {0xFF, 0xFF, 0x7F, 0xFF, 0, 0, 0, 0}},
+        InitCase{"Float32 that rounds to infinity is zero", "Float32", "3.4028236e38", {0, 0, 0, 0, 0, 0, 0, 0}},
+        InitCase{"String has no initial value", "String", "12", {0, 0, 0, 0, 0, 0, 0, 0}}),
+    testsupport::kNameByWhat);
 
 using ConnectionTable = BankFixture;
 
@@ -167,6 +174,7 @@ TEST_F(ConnectionTable, OffsetsTotalsAndFallbacks)
 
 // Header sizes and addresses, each on its own connection row.
 struct ConnectionCase {
+    const char* what;
     const char* attributes;
     std::size_t offset;
     std::vector<std::uint8_t> bytes;
@@ -174,7 +182,7 @@ struct ConnectionCase {
 
 [[maybe_unused]] static void PrintTo(const ConnectionCase& c, std::ostream* os)
 {
-    *os << c.attributes;
+    *os << c.what;
 }
 
 class ConnectionField : public BankFixture, public ::testing::WithParamInterface<ConnectionCase> {};
@@ -187,14 +195,16 @@ TEST_P(ConnectionField, Compiles)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ConnectionField,
-    ::testing::Values(ConnectionCase{R"(Dim_Header_T_O="2" Dim_Header_O_T="9")", 28, {0x0A, 0, 0, 0}},
-                      ConnectionCase{R"(Dim_Header_T_O="x" Dim_Header_O_T="x")", 28, {0x20, 0, 0, 0}},
-                      ConnectionCase{R"(IP_Address="10.0.0.300")", 0, {10, 0, 0, 0}},
-                      ConnectionCase{R"(IP_Address=" 10 . 0 . 0 . 1 ")", 0, {10, 0, 0, 1}},
-                      ConnectionCase{R"(IP_Address="1.2.3")", 0, {1, 2, 0, 3}},
-                      ConnectionCase{R"(Num_Input="65537" Time_Poll="4294967297")", 6, {1, 0}},
-                      ConnectionCase{R"(Time_Poll="4294967297")", 24, {1, 0, 0, 0}}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    ::testing::Values(
+        ConnectionCase{"header sizes", R"(Dim_Header_T_O="2" Dim_Header_O_T="9")", 28, {0x0A, 0, 0, 0}},
+        ConnectionCase{
+            "header sizes that are not numbers", R"(Dim_Header_T_O="x" Dim_Header_O_T="x")", 28, {0x20, 0, 0, 0}},
+        ConnectionCase{"an octet above 255", R"(IP_Address="10.0.0.300")", 0, {10, 0, 0, 0}},
+        ConnectionCase{"blanks around the address parts", R"(IP_Address=" 10 . 0 . 0 . 1 ")", 0, {10, 0, 0, 1}},
+        ConnectionCase{"an address of three parts", R"(IP_Address="1.2.3")", 0, {1, 2, 0, 3}},
+        ConnectionCase{"a count keeps its low 16 bits", R"(Num_Input="65537" Time_Poll="4294967297")", 6, {1, 0}},
+        ConnectionCase{"a poll time keeps its low 32 bits", R"(Time_Poll="4294967297")", 24, {1, 0, 0, 0}}),
+    testsupport::kNameByWhat);
 
 using BuildErrors = BankFixture;
 

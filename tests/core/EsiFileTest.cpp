@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "BankFixture.h"
+#include "CaseName.h"
 #include "common/UComon.h"
 #include "common/UMaker.h"
 #include "core/UEtherCAT_ESI_File.h"
@@ -86,6 +87,7 @@ TEST_F(EsiFile, WithoutVariablesIsTheFixed77LineFile)
 }
 
 struct PdoCase {
+    const char* what;
     const char* golden;
     std::string inputs;
     std::string outputs;
@@ -94,7 +96,7 @@ struct PdoCase {
 
 [[maybe_unused]] static void PrintTo(const PdoCase& c, std::ostream* os)
 {
-    *os << c.golden;
+    *os << c.what;
 }
 
 class EsiPdos : public EsiFile, public ::testing::WithParamInterface<PdoCase> {};
@@ -110,20 +112,22 @@ TEST_P(EsiPdos, MatchTheGolden)
 
 INSTANTIATE_TEST_SUITE_P(
     Variables, EsiPdos,
-    ::testing::Values(PdoCase{"esi_pdo_one_output_bool.txt", "", Row("Bool", "1", "a"), "1000"},
-                      PdoCase{"esi_pdo_eight_input_bools.txt", Rows(8, "Bool", "1", "in"), "", "1004"},
-                      PdoCase{"esi_pdo_bools_around_int16.txt",
+    ::testing::Values(PdoCase{"one output bit", "esi_pdo_one_output_bool.txt", "", Row("Bool", "1", "a"), "1000"},
+                      PdoCase{"eight input bits fill one byte", "esi_pdo_eight_input_bools.txt",
+                              Rows(8, "Bool", "1", "in"), "", "1004"},
+                      PdoCase{"bits around a word", "esi_pdo_bools_around_int16.txt",
                               Row("Bool", "1", "b0") + Row("Bool", "1", "b1") + Row("Bool", "1", "b2") +
                                   Row("Int16", "2", "w") + Row("Bool", "1", "b3") + Row("Bool", "1", "b4"),
                               "", "100C"},
-                      PdoCase{"esi_pdo_seventeen_outputs.txt", "", Rows(17, "UInt8", "1", "o", 1), "1000"},
-                      PdoCase{"esi_pdo_string10.txt", Row("String", "10", "text"), "", "1020"},
-                      PdoCase{"esi_pdo_bools_around_int16.txt",
+                      PdoCase{"seventeen outputs take two objects", "esi_pdo_seventeen_outputs.txt", "",
+                              Rows(17, "UInt8", "1", "o", 1), "1000"},
+                      PdoCase{"a string", "esi_pdo_string10.txt", Row("String", "10", "text"), "", "1020"},
+                      PdoCase{"disabled rows leave no gap", "esi_pdo_bools_around_int16.txt",
                               Row("Bool", "1", "b0") + Row("Bool", "1", "b1") + Row("Int8", "1", "off", "N") +
                                   Row("Bool", "1", "b2") + Row("Int16", "2", "w") + Row("Bool", "1", "b3") +
                                   Row("Bool", "1", "b4") + Row("Float32", "4", "never", "N"),
                               "", "100C"}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    testsupport::kNameByWhat);
 
 TEST_F(EsiFile, BitRunAcrossAPdoBoundaryIsFilledInThePdoOfItsLastEntry)
 {
@@ -137,6 +141,7 @@ TEST_F(EsiFile, BitRunAcrossAPdoBoundaryIsFilledInThePdoOfItsLastEntry)
 }
 
 struct EsiIdentityCase {
+    const char* what;
     std::string keys;
     const char* type_line;
     const char* config_data;
@@ -144,7 +149,7 @@ struct EsiIdentityCase {
 
 [[maybe_unused]] static void PrintTo(const EsiIdentityCase& c, std::ostream* os)
 {
-    *os << c.keys;
+    *os << c.what;
 }
 
 class EsiIdentity : public EsiFile, public ::testing::WithParamInterface<EsiIdentityCase> {};
@@ -161,18 +166,21 @@ TEST_P(EsiIdentity, ComesFromParGen)
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, EsiIdentity,
-    ::testing::Values(EsiIdentityCase{"<EtherCAT_Slave_Revision_Number>1</EtherCAT_Slave_Revision_Number>",
+    ::testing::Values(EsiIdentityCase{"revision", "<EtherCAT_Slave_Revision_Number>1</EtherCAT_Slave_Revision_Number>",
                                       "RevisionNo=\"#x01\">EtherCAT Slave", "800F00CC8813ff00010000800000"},
-                      EsiIdentityCase{"<EtherCAT_Slave_Revision_Number>4294967295</EtherCAT_Slave_Revision_Number>"
+                      EsiIdentityCase{"highest revision and the slave name",
+                                      "<EtherCAT_Slave_Revision_Number>4294967295</EtherCAT_Slave_Revision_Number>"
                                       "<EtherCAT_Slave_Name>conv</EtherCAT_Slave_Name>",
                                       "RevisionNo=\"#xFFFFFFFF\">conv", "800F00CC8813ff00010000800000"},
-                      EsiIdentityCase{"<EtherCAT_Slave_Revision_Number>x</EtherCAT_Slave_Revision_Number>"
+                      EsiIdentityCase{"revision not a number and a node address above a byte",
+                                      "<EtherCAT_Slave_Revision_Number>x</EtherCAT_Slave_Revision_Number>"
                                       "<EtherCAT_Slave_Node_Address>258</EtherCAT_Slave_Node_Address>",
                                       "RevisionNo=\"#x00\">EtherCAT Slave", "800F00CC8813ff00020100800000"},
-                      EsiIdentityCase{"<EtherCAT_Slave_Revision_Number>$1AB</EtherCAT_Slave_Revision_Number>"
+                      EsiIdentityCase{"revision in hexadecimal and a node address not a number",
+                                      "<EtherCAT_Slave_Revision_Number>$1AB</EtherCAT_Slave_Revision_Number>"
                                       "<EtherCAT_Slave_Node_Address>none</EtherCAT_Slave_Node_Address>",
                                       "RevisionNo=\"#x1AB\">EtherCAT Slave", "800F00CC8813ff00010000800000"}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    testsupport::kNameByWhat);
 
 TEST_F(EsiFile, NamesAlwaysParseAndKeepTheirWindows1252Characters)
 {

@@ -9,9 +9,6 @@ using namespace coretest;
 
 namespace {
 
-constexpr auto StM = TEtherCAT_Direction::Slave_To_Master;
-constexpr auto MtS = TEtherCAT_Direction::Master_To_Slave;
-
 std::string File_With(const std::string& toMaster, const std::string& toSlave)
 {
     return "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>" + toMaster +

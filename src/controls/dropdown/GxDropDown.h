@@ -75,6 +75,12 @@ public:
     // The window's size as the user left it (-1: none).
     int UserWidth() const { return FUserWidth; }
     int UserHeight() const { return FUserHeight; }
+    // Windows of a fixed size forget the size the user left.
+    void ForgetUserSize()
+    {
+        FUserWidth = -1;
+        FUserHeight = -1;
+    }
 
     // --- the button ---
     TDropDownEditButton* Button() const { return FButton; }

@@ -32,6 +32,7 @@
 #include "grid/stringgrid/GxGridEvents.h"
 #include "grid/stringgrid/GxGridFilter.h"
 #include "grid/stringgrid/GxGridLook.h"
+#include "grid/stringgrid/GxGridPaint.h"
 #include "grid/stringgrid/GxGridPanels.h"
 #include "grid/stringgrid/GxGridSettings.h"
 #include "platform/rtl/DateTime.h"
@@ -470,8 +471,6 @@ public:
     bool IsDataGraphicCell(int ACol, int ARow);
     // The check-box state of a cell: true when it holds a check box (its own state for a check-box
     // object, the text against the check-true text for a data or virtual check box).
-    virtual bool GetCheckBoxState(int ACol, int ARow, bool& State);
-    bool IsChecked(int ACol, int ARow);
     // Frees the cell's own graphic (never a shared one) and attaches a fresh one.
     TCellGraphic* CreateCellGraphic(int ACol, int ARow);
     bool RemoveCellGraphic(int ACol, int ARow);
@@ -518,6 +517,144 @@ public:
                              bool& WW, TCellGradientDirection& GD) override;
     rtl::TStringList* FilterList() { return &filterList_; }
 
+    // --- painting: cell looks, cell painter, graphics, frame, looks (GxGridPaint*.cpp) ------------------
+    // The cell's font only (fixed font for fixed cells, the cell's own font settings, the colour hook).
+    void GetFontProperties(int ACol, int RCol, int ARow, ui::TGridDrawState& AState, ui::TFont* AFont,
+                           ui::TBrush* ABrush, bool Remap);
+    void Paint() override;
+    void PaintControl(ui::TCanvas& canvas) override;
+    // The coloured one-pixel ring of the XP-like looks over the control's outer edge.
+    void PaintBorder(ui::TCanvas& canvas);
+    void PaintGridBackground();
+    // The cell's graphic (real column) with its size and placement; nullptr when it has none.
+    TCellGraphic* GetCellGraphicLayout(int ACol, int ARow, int& Width, int& Height, bool& ShowText, TCellHAlign& HAlign,
+                                       TCellVAlign& VAlign);
+    void DrawCellCheckBox(ui::TCanvas& Canvas, const ui::TRect& R, bool Checked, ui::TCheckBoxState TriState,
+                          bool IsTriState, TControlStyle Style, bool Grayed, bool Enabled);
+    void DrawCellRadioButtons(ui::TCanvas& Canvas, const ui::TRect& R, bool Upward, double Scale, TControlStyle Style,
+                              int ARow, int ACol, bool Selected, const rtl::TStrings* Items, bool Disabled,
+                              bool Horizontal, int Index, int Count);
+    void DrawSortIndicator(ui::TCanvas& Canvas, int ACol, int Y, int X);
+    // Width and height the text of a cell (real column) needs; VS leaves room for a scroll bar, SB
+    // wraps the text in the cell's width.
+    ui::TSize GetCellTextSize(int ACol, int ARow, bool VS = false, bool SB = false);
+    void DrawColSizingLine(int X);
+    void DrawRowSizingLine(int Y);
+    // The text of the balloon tool tip of a cell (tags stripped, tabs as blanks, at most 2048).
+    std::string BalloonText(int ACol, int ARow);
+    void SetLook(TGridLook Value);
+    virtual void SetStyle(TGxGridStyle AStyle);
+    void SetComponentStyle(TGxStyle AStyle);
+    void SetColorTones(const TColorTones& ATones);
+    void SetTheme(TXPColorScheme Scheme);
+    void AdaptToOfficeTheme();
+    void SetScrollType(TScrollType Value);
+    void UpdateScrollBarVisibility(bool Hide);
+    // Window scroll bars that follow TopRow/LeftCol; their messages scroll the grid.
+    void UpdateScrollBars();
+    // WM_VSCROLL / WM_HSCROLL from the window scroll bars; false for other messages.
+    bool HandleScrollMessage(ui::TMessage& message);
+    TGxStyle Style() const { return style_; }
+    const TColorTones& Tones() const { return tones_; }
+    TGridPointerState Pointer;
+    bool ShowColumnNumbers = false;
+    bool NoImageAndText = false;
+    bool XYOffsetTopLeftOnly = false;
+    bool EnhTextSize = false;
+    bool URLUnderlineOnHover = false;
+    int FilterDropDownRow = 0;
+
+    // --- check boxes and radio buttons (GxGridCheckBoxes.cpp, GxGridRadio.cpp) ------------------------
+    // Raises "Invalid cell" for a cell outside the grid (hidden columns and rows counted) or a
+    // negative index.
+    void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+    void AddCheckBox(int ACol, int ARow, ui::TCheckBoxState State);
+    void AddCheckBoxColumn(int ACol, bool DefaultState = false, bool DataCheckBox = false);
+    void AddTriStateCheckBoxColumn(int ACol, ui::TCheckBoxState State);
+    void RemoveCheckBox(int ACol, int ARow);
+    void RemoveCheckBoxColumn(int ACol);
+    bool HasCheckBox(int ACol, int ARow);
+    bool HasDataCheckBox(int ACol, int ARow);
+    bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
+    // ARow is a real row; false (State untouched) when the cell holds no box.
+    virtual bool GetCheckBoxState(int ACol, int ARow, bool& State);
+    bool GetCheckBoxState(int ACol, int ARow, ui::TCheckBoxState& State);
+    bool SetCheckBoxState(int ACol, int ARow, bool State);
+    bool SetCheckBoxState(int ACol, int ARow, ui::TCheckBoxState State);
+    bool SetCheckBoxStateNotify(int ACol, int ARow, bool State);
+    bool IsChecked(int ACol, int ARow);
+    void CheckAll(int ACol);
+    void UnCheckAll(int ACol);
+    bool ToggleCheckBox(int ACol, int ARow) { return ToggleCellCheck(ACol, ARow, false); }
+    virtual bool ToggleCellCheck(int ACol, int ARow, bool FromUser);
+    void AddRadioButton(int ACol, int ARow, bool State = false);
+    void RemoveRadioButton(int ACol, int ARow);
+    bool HasRadioButton(int ACol, int ARow);
+    bool IsRadioButtonChecked(int ACol, int ARow);
+    bool SetRadioButtonState(int ACol, int ARow, bool State);
+    void AddRadioButtonColumn(int ACol);
+    void RemoveRadioButtonColumn(int ACol);
+    void SetRadioButtonColumnIndex(int ACol, int Index);
+    int GetRadioButtonColumnIndex(int ACol);
+    virtual bool SelectRadioButtonCell(int ACol, int ARow, bool FromUser);
+    void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, rtl::TStrings* sl);
+    rtl::TStrings* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+    bool GetRadioIdx(int ACol, int ARow, int& IdxRadio);
+    bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+    rtl::TStrings* GetRadioStrings(int ACol, int ARow);
+    bool IsRadio(int ACol, int ARow);
+    void RemoveRadio(int ACol, int ARow);
+    void CycleRadioCell(int ACol, int ARow, bool FromUser);
+
+    // --- sizing to contents, numbering, rotated text (GxGridPaintSizing.cpp) ------------------------------
+    void AutoSizeCol(int ACol, int Padding = 0);
+    void AutoSizeColumns(bool DoFixedCols, int Padding = 0);
+    void AutoSizeRow(int ARow, int Padding = 0);
+    void AutoSizeRows(bool DoFixedRows, int Padding = 0);
+    void AutoSizeCells(bool DoFixedCells, int PaddingX = 0, int PaddingY = 0);
+    void AutoFitColumns(bool DoFixedCells = true);
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
+    void AutoNumberCol(int ACol);
+    void AutoNumberRow(int ARow);
+    int GetTotalXOffset() const;
+    int GetTotalYOffset() const;
+    int GetRowLineCount(int ARow);
+    // Moves R's left and top to where text rotated by Angle degrees starts.
+    void AlignRotatedText(ui::TCanvas& Canvas, ui::TRect& R, int Angle, const std::string& Text, int HAlign,
+                          int VAlign);
+    static void RotatedTextOrigin(ui::TRect& R, int HAlign, int VAlign, int Angle, int CW, int SH, int SW, int CH);
+    int AutoNumberStart = 0;
+    int AutoNumberOffset = 0;
+    TSortDirection AutoNumberDirection = sdAscending;
+
+    // --- hints, sizing permission, following the form, balloons (GxGridPaintHints.cpp) ------------------
+    // Fills the hint of the cell under CursorPos (client coordinates): text, position (client
+    // coordinates), colour, maximum width; false when the pointer is over no cell and no hint
+    // handler gave a text.
+    struct THintRequest {
+        ui::TPoint CursorPos;
+        ui::TPoint HintPos;
+        int HintMaxWidth = 0;
+        ui::TColor HintColor = ui::clInfoBk;
+        bool HTMLWindow = false;
+    };
+    void BuildCellHint(std::string& HintStr, THintRequest& HintInfo);
+    // The base decision plus the OnColumnSize / OnRowSize permission.
+    bool AllowColumnSizing(int X, int Y);
+    bool AllowRowSizing(int X, int Y);
+    void HandleScaleChange(int M, int D);
+    void UpdateSearchPanel();
+    void InitOrigColSizes();
+    void ShowModifiedChange();
+    void BandsChange();
+    bool SizeWithForm = false;
+    bool HTMLHint = false;
+    ui::TPoint LastHintPos{-1, -1};
+    std::string LastAnchorHint;
+    int OldSize = -1;  // the grid's width when the column widths were recorded
+
     // --- virtual slots that painting, editing, input and the periphery fill (GxGridSlots.cpp) -----------
     // Defaults: the base grid's behaviour, or nothing. Each concern's files override them.
     bool IsFixed(int ACol, int ARow) override;
@@ -536,8 +673,6 @@ public:
     virtual void BeforeSelectAll(ui::TGridRect& ASelection);
     virtual void PasteCellText(int ACol, int ARow, const std::string& Value);
     virtual void RestoreCellCache();
-    virtual void ToggleCellCheck(int ACol, int ARow, bool FromEdit);
-    virtual void SelectRadioButtonCell(int ACol, int ARow, bool FromUser);
     virtual std::string GetFormattedCell(int ACol, int ARow);
     virtual void DoPrintGetPageNum(int PageNum, int PageColNum, std::string& PageNumString);
     virtual void DoGetEditorProp(int ACol, int ARow, TObject* AEditLink);
@@ -778,6 +913,7 @@ protected:
 
 private:
     friend class TGridItemStrings;
+    friend struct GridPaint;
     // Bulk cores of hiding, showing and removing rows (display rows ascending; record positions
     // ascending).
     void HideDisplayRows(const std::vector<int>& requested, int Level);
@@ -852,6 +988,10 @@ private:
     TGridFocusWindow* focusWindow_ = nullptr;
     std::array<TArrowWindow*, 4> arrowWindows_{};
     std::array<ui::TScrollBar*, 2> scrollBars_{};
+    TGxStyle style_ = TGxStyle::tsWindowsXP;
+    TColorTones tones_;
+    TOfficeTheme oldOfficeTheme_ = TOfficeTheme::otUnknown;
+    bool scrollUpdating_ = false;
 
     // Hidden columns: visibility by real column, saved widths, and the two mappings.
     std::array<bool, kMaxHiddenColumns + 1> visibleCol_{};

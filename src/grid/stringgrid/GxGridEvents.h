@@ -62,6 +62,25 @@ public:
     TFooterPaintEvent OnFooterPaint;
     TClickCellEvent OnClickCell;
 
+    // Painting, looks, hints and sizing.
+    TFloatFormatEvent OnGetFloatFormat;
+    TGridGradientEvent OnGetCellGradient;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    TGridBorderPropEvent OnGetCellBorderProp;
+    ui::TNotifyEvent OnPainted;
+    TGridBalloonEvent OnCellBalloon;
+    TAnchorHintEvent OnAnchorHint;
+    TColumnSizeEvent OnColumnSize;
+    TRowSizeEvent OnRowSize;
+
+    // Check boxes and radio buttons.
+    TCheckBoxClickEvent OnCheckBoxChange;
+    TCheckBoxClickEvent OnCheckBoxClick;
+    TCheckBoxClickEvent OnCheckBoxMouseUp;
+    TRadioClickEvent OnRadioClick;
+    TRadioButtonClickEvent OnRadioButtonClick;
+
     // File import and export: progress in percent, reported when it changes.
     TFileProgressEvent OnFileProgress;
 

@@ -97,39 +97,6 @@ bool TGxStringGrid::IsDataGraphicCell(int ACol, int ARow)
     return HasCellTypeIn(ACol, ARow, {ctDataCheckBox, ctDataImage, ctVirtCheckBox, ctRowCheckBox});
 }
 
-bool TGxStringGrid::GetCheckBoxState(int ACol, int ARow, bool& State)
-{
-    const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
-    if (!graphic)
-        return false;
-    switch (graphic->CellType) {
-    case ctCheckBox:
-    case ctRowCheckBox:
-    case ctRadioButton:
-        State = graphic->CellBoolean;
-        return true;
-    case ctTriStateCheckBox:
-        State = graphic->CellCheckBoxState == ui::TCheckBoxState::cbChecked;
-        return true;
-    case ctDataCheckBox:
-    case ctVirtCheckBox: {
-        std::string checkTrue;
-        GetCheckTrueText(ACol, ARow, checkTrue);
-        State = Cells(ACol, ARow) == checkTrue;
-        return true;
-    }
-    default:
-        return false;
-    }
-}
-
-bool TGxStringGrid::IsChecked(int ACol, int ARow)
-{
-    bool state = false;
-    GetCheckBoxState(ACol, ARow, state);
-    return state;
-}
-
 // The row of a merged cell counts by the bottom of its span.
 bool TGxStringGrid::IsSortIndicatorCell(int ACol, int ARow)
 {

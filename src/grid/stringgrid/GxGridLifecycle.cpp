@@ -42,6 +42,8 @@ TGxStringGrid::TGxStringGrid(ui::TComponent* AOwner) : TBaseGrid(AOwner)
     fixedGradients_[TControlLook::kDownTo] = ui::clSilver;
     fixedGradients_[TControlLook::kDownBorder] = ui::clGray;
     controlLook_ = std::make_unique<TControlLook>(this);
+    // The single border, over which the look paints its coloured ring.
+    SetBorderStyle(ui::TBorderStyle::bsSingle);
     navigation_ = std::make_unique<TNavigation>();
     navigation_->OnChange = [this](TObject*) { NavigationChanged(); };
     columnSize_ = std::make_unique<TColumnSize>(this);
@@ -181,6 +183,8 @@ void TGxStringGrid::WndProc(ui::TMessage& message)
         HandleEditDoneMessage(message);
         return;
     }
+    if (HandleScrollMessage(message))
+        return;
     TBaseGrid::WndProc(message);
 }
 
@@ -249,16 +253,6 @@ void TGxStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
         AHeight = AHeight + b - ((AHeight - s - b) % rowHeight);
     }
     TBaseGrid::SetBounds(ALeft, ATop, AWidth, AHeight);
-}
-
-void TGxStringGrid::HandleFormResize(TObject* Sender)
-{
-    if (!formResizeBefore_)
-        return;
-    try {
-        formResizeBefore_(Sender);
-    } catch (...) {  // the form's own handler must not break the grid's
-    }
 }
 
 ui::TFont* TGxStringGrid::GetCellFont(int ACol, int ARow)

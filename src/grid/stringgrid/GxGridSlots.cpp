@@ -19,12 +19,6 @@ bool TGxStringGrid::IsFixed(int ACol, int ARow)
     return fixed;
 }
 
-void TGxStringGrid::DrawCellText(ui::TCanvas* ACanvas, int ACol, int ARow, const ui::TRect& ARect,
-                                 ui::TGridDrawState AState)
-{
-    TBaseGrid::DrawCellText(ACanvas, RealColIndex(ACol), ARow, ARect, AState);
-}
-
 bool TGxStringGrid::HasCellBorderEvent()
 {
     return OnGetCellBorder != nullptr;
@@ -33,15 +27,6 @@ bool TGxStringGrid::HasCellBorderEvent()
 bool TGxStringGrid::UsesVCLStyles()
 {
     return false;
-}
-
-void TGxStringGrid::GetVisualProperties(int ACol, int ARow, ui::TGridDrawState& AState, bool Print, bool Select,
-                                        bool Remap, ui::TBrush* ABrush, ui::TColor& AColorTo, ui::TColor& AMirrorColor,
-                                        ui::TColor& AMirrorColorTo, ui::TFont* AFont, THAlignment& HA, TVAlignment& VA,
-                                        bool& WW, TCellGradientDirection& GD)
-{
-    TBaseGrid::GetVisualProperties(ACol, ARow, AState, Print, Select, Remap, ABrush, AColorTo, AMirrorColor,
-                                   AMirrorColorTo, AFont, HA, VA, WW, GD);
 }
 
 void TGxStringGrid::DoPrintGetPageNum(int, int, std::string&) {}
@@ -75,18 +60,7 @@ bool TGxStringGrid::IsSummary(int)
 
 // --- editing ---------------------------------------------------------------------------------------------
 
-void TGxStringGrid::ToggleCellCheck(int, int, bool) {}
-
-void TGxStringGrid::SelectRadioButtonCell(int, int, bool) {}
-
-std::string TGxStringGrid::GetFormattedCell(int ACol, int ARow)
-{
-    return Cells(ACol, ARow);
-}
-
 void TGxStringGrid::DoCheckBoxClick(int, int, bool) {}
-
-void TGxStringGrid::DoCheckBoxChange(int, int, bool) {}
 
 void TGxStringGrid::InplaceEditCaretChanged(const std::string&, ui::TPoint, int) {}
 

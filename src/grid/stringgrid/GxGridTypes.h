@@ -159,5 +159,7 @@ using TFileProgressEvent = std::function<void(TObject* Sender, int Progress)>;
 using TDropSelectEvent = std::function<void(TObject* Sender, int ItemIndex)>;
 using TFooterPaintEvent =
     std::function<void(TObject* Sender, int AColumn, ui::TCanvas* Canvas, const ui::TRect& ARect)>;
+using TRadioClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)>;
+using TRadioButtonClickEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
 
 }  // namespace gx

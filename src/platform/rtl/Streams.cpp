@@ -206,11 +206,16 @@ TFileStream::~TFileStream()
         ::close(fd_);
 }
 
-int64_t TFileStream::Read(void* buffer, int64_t count)
+namespace {
+
+// Repeats a read or write of the bytes not yet moved until all count are, the call fails or it
+// moves nothing (end of file); a call interrupted by a signal is repeated. Returns the bytes moved.
+template <typename Move>
+int64_t MoveAll(int64_t count, Move move)
 {
     int64_t done = 0;
     while (done < count) {
-        ssize_t n = ::read(fd_, static_cast<char*>(buffer) + done, static_cast<size_t>(count - done));
+        const ssize_t n = move(done, static_cast<size_t>(count - done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -220,18 +225,18 @@ int64_t TFileStream::Read(void* buffer, int64_t count)
     return done;
 }
 
+}  // namespace
+
+int64_t TFileStream::Read(void* buffer, int64_t count)
+{
+    return MoveAll(count,
+                   [&](int64_t done, size_t left) { return ::read(fd_, static_cast<char*>(buffer) + done, left); });
+}
+
 int64_t TFileStream::Write(const void* buffer, int64_t count)
 {
-    int64_t done = 0;
-    while (done < count) {
-        ssize_t n = ::write(fd_, static_cast<const char*>(buffer) + done, static_cast<size_t>(count - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += n;
-    }
-    return done;
+    return MoveAll(
+        count, [&](int64_t done, size_t left) { return ::write(fd_, static_cast<const char*>(buffer) + done, left); });
 }
 
 int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin)

@@ -1,6 +1,7 @@
 // Text output on the canvas. Measuring and glyph drawing come from the backend; without one,
 // text is measured with a fixed-pitch estimate and not drawn.
 #include "platform/rtl/StrUtils.h"
+#include "platform/rtl/Utf8.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Graphics.h"
 #include "platform/ui/TextLayout.h"
@@ -98,10 +99,9 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned flags)
             x = r.Right - l.Width;
         DrawTextLineAt(x, y, l.Text, opaque);
         if (l.Underline >= 0 && l.Underline < static_cast<int>(l.Text.size())) {
-            std::size_t n = 1;
-            while (l.Underline + n < l.Text.size() &&
-                   (static_cast<unsigned char>(l.Text[l.Underline + n]) & 0xC0) == 0x80)
-                ++n;
+            std::size_t end = static_cast<std::size_t>(l.Underline);
+            rtl::DecodeUtf8(l.Text, end);
+            const std::size_t n = end - static_cast<std::size_t>(l.Underline);
             int ux = x + measure(l.Text.substr(0, static_cast<std::size_t>(l.Underline)));
             int uw = measure(l.Text.substr(static_cast<std::size_t>(l.Underline), n));
             TPen saved;

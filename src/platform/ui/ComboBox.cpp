@@ -4,6 +4,7 @@
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/PopupList.h"
 #include "platform/ui/StdCtrls.h"
+#include "platform/ui/TextSelection.h"
 #include <algorithm>
 #include <cctype>
 
@@ -240,41 +241,17 @@ void TComboBox::Select()
 // Caret movement and deletion in the edit part; true when the key was one of them.
 bool TComboBox::EditKey(unsigned key, TShiftState shift)
 {
-    int len = Length(Text());
-    int caret = selStart_ + selLength_;
-    auto moveTo = [&](int pos) {
-        pos = std::clamp(pos, 0, len);
-        if (shift & ssShift) {
-            int anchor = selStart_;
-            selStart_ = std::min(anchor, pos);
-            selLength_ = std::abs(pos - anchor);
-        } else {
-            selStart_ = pos;
-            selLength_ = 0;
-        }
+    const int len = Length(Text());
+    if (MoveCaretByKey(key, shift, len, selStart_, selLength_)) {
         Invalidate();
-    };
-    switch (key) {
-    case VK_LEFT:
-        moveTo((selLength_ && !(shift & ssShift)) ? selStart_ : caret - 1);
         return true;
-    case VK_RIGHT:
-        moveTo((selLength_ && !(shift & ssShift)) ? caret : caret + 1);
-        return true;
-    case VK_HOME:
-        moveTo(0);
-        return true;
-    case VK_END:
-        moveTo(len);
-        return true;
-    case VK_DELETE:
-        if (selLength_ == 0 && selStart_ < len)
-            selLength_ = 1;
-        ReplaceSelection("");
-        return true;
-    default:
-        return false;
     }
+    if (key != VK_DELETE)
+        return false;
+    if (selLength_ == 0 && selStart_ < len)
+        selLength_ = 1;
+    ReplaceSelection("");
+    return true;
 }
 
 void TComboBox::KeyDown(unsigned& key, TShiftState shift)
@@ -421,16 +398,10 @@ void TComboBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
                 if (along >= (prev + w) / 2)
                     best = i;
             }
-            if (shift & ssShift) {
-                int anchor = selStart_;
-                selStart_ = std::min(anchor, best);
-                selLength_ = std::abs(best - anchor);
-            } else if (shift & ssDouble) {
+            if (shift & ssDouble)
                 SelectAll();
-            } else {
-                selStart_ = best;
-                selLength_ = 0;
-            }
+            else
+                PlaceCaret(best, shift, static_cast<int>(u.size()), selStart_, selLength_);
             Invalidate();
         }
     }

@@ -3,6 +3,7 @@
 #include "platform/ui/Backend.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/StdCtrls.h"
+#include "platform/ui/TextSelection.h"
 #include <algorithm>
 #include <cctype>
 
@@ -273,44 +274,17 @@ void TCustomEdit::NativeTextEdited(const std::string& text, int cursorPos)
 void TCustomEdit::KeyDown(unsigned& key, TShiftState shift)
 {
     TWinControl::KeyDown(key, shift);
-    int len = TextLength();
-    int caret = selStart_ + selLength_;
-    auto moveTo = [&](int pos) {
-        pos = std::clamp(pos, 0, len);
-        if (shift & ssShift) {
-            int anchor = selStart_;
-            selStart_ = std::min(anchor, pos);
-            selLength_ = std::abs(pos - anchor);
-        } else {
-            selStart_ = pos;
-            selLength_ = 0;
-        }
+    const int len = TextLength();
+    if (MoveCaretByKey(key, shift, len, selStart_, selLength_)) {
         Changed(TChangeAspect::Selection);
-    };
-    switch (key) {
-    case VK_LEFT:
-        moveTo((selLength_ && !(shift & ssShift)) ? selStart_ : caret - 1);
-        break;
-    case VK_RIGHT:
-        moveTo((selLength_ && !(shift & ssShift)) ? caret : caret + 1);
-        break;
-    case VK_HOME:
-        moveTo(0);
-        break;
-    case VK_END:
-        moveTo(len);
-        break;
-    case VK_DELETE:
-        if (readOnly_)
-            break;
-        if (selLength_ == 0 && selStart_ < len)
-            selLength_ = 1;
-        if (selLength_ > 0)
-            SetSelText("");
-        break;
-    default:
-        break;
+        return;
     }
+    if (key != VK_DELETE || readOnly_)
+        return;
+    if (selLength_ == 0 && selStart_ < len)
+        selLength_ = 1;
+    if (selLength_ > 0)
+        SetSelText("");
 }
 
 void TCustomEdit::KeyPress(char32_t& key)

@@ -1,21 +1,27 @@
 #include "platform/ui/TextLayout.h"
 
+#include <string_view>
+
+#include "platform/rtl/Utf8.h"
 #include "platform/ui/Graphics.h"
 
 namespace ui {
 
 namespace {
-std::size_t Utf8Len(unsigned char lead)
+// Byte position just past the character that starts at pos (one byte for a malformed one).
+std::size_t NextChar(std::string_view s, std::size_t pos)
 {
-    if (lead < 0x80)
-        return 1;
-    if ((lead >> 5) == 6)
-        return 2;
-    if ((lead >> 4) == 14)
-        return 3;
-    if ((lead >> 3) == 30)
-        return 4;
-    return 1;
+    rtl::DecodeUtf8(s, pos);
+    return pos;
+}
+
+// Byte position where the last character of a non-empty text starts.
+std::size_t LastCharStart(std::string_view s)
+{
+    std::size_t start = 0;
+    for (std::size_t pos = 0; pos < s.size(); pos = NextChar(s, pos))
+        start = pos;
+    return start;
 }
 
 std::string ExpandTabs(const std::string& s)
@@ -37,10 +43,7 @@ std::string Ellipsize(const std::string& text, int maxWidth, const TMeasure& mea
         return text;
     std::string s = text;
     while (!s.empty()) {
-        std::size_t cut = s.size() - 1;
-        while (cut > 0 && (static_cast<unsigned char>(s[cut]) & 0xC0) == 0x80)
-            --cut;
-        s.erase(cut);
+        s.erase(LastCharStart(s));
         if (measure(s + "...") <= maxWidth)
             break;
     }
@@ -59,7 +62,7 @@ void WrapParagraph(const std::string& para, int maxWidth, const TMeasure& measur
         // Next word with its trailing spaces.
         std::size_t j = i;
         while (j < para.size() && para[j] != ' ')
-            j += Utf8Len(static_cast<unsigned char>(para[j]));
+            j = NextChar(para, j);
         std::size_t k = j;
         while (k < para.size() && para[k] == ' ')
             ++k;
@@ -76,7 +79,7 @@ void WrapParagraph(const std::string& para, int maxWidth, const TMeasure& measur
         if (line.empty() && measure(word) > maxWidth && maxWidth > 0) {
             std::string piece;
             for (std::size_t p = 0; p < word.size();) {
-                std::size_t n = Utf8Len(static_cast<unsigned char>(word[p]));
+                const std::size_t n = NextChar(word, p) - p;
                 std::string next = piece + word.substr(p, n);
                 if (!piece.empty() && measure(next) > maxWidth) {
                     out.push_back(piece);

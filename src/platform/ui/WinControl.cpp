@@ -617,40 +617,38 @@ void TWinControl::WndProc(TMessage& m)
     }
 }
 
-bool TWinControl::DoKeyDown(unsigned& key, TShiftState shift)
+namespace {
+
+// Runs a key through the form's key preview (when the form asks for it) and then the control,
+// stopping as soon as a handler sets the key to 0; true when the key was handled.
+template <typename Key, typename Handler>
+bool PreviewThenHandle(TWinControl& control, Key& key, Handler handle)
 {
-    TCustomForm* form = ParentForm();
-    if (form && form != this && form->KeyPreview()) {
-        static_cast<TWinControl*>(form)->KeyDown(key, shift);
+    TCustomForm* form = control.ParentForm();
+    if (form && form != &control && form->KeyPreview()) {
+        handle(*form, key);
         if (key == 0)
             return true;
     }
-    KeyDown(key, shift);
+    handle(control, key);
     return key == 0;
+}
+
+}  // namespace
+
+bool TWinControl::DoKeyDown(unsigned& key, TShiftState shift)
+{
+    return PreviewThenHandle(*this, key, [shift](TWinControl& c, unsigned& k) { c.KeyDown(k, shift); });
 }
 
 bool TWinControl::DoKeyPress(char32_t& key)
 {
-    TCustomForm* form = ParentForm();
-    if (form && form != this && form->KeyPreview()) {
-        static_cast<TWinControl*>(form)->KeyPress(key);
-        if (key == 0)
-            return true;
-    }
-    KeyPress(key);
-    return key == 0;
+    return PreviewThenHandle(*this, key, [](TWinControl& c, char32_t& k) { c.KeyPress(k); });
 }
 
 bool TWinControl::DoKeyUp(unsigned& key, TShiftState shift)
 {
-    TCustomForm* form = ParentForm();
-    if (form && form != this && form->KeyPreview()) {
-        static_cast<TWinControl*>(form)->KeyUp(key, shift);
-        if (key == 0)
-            return true;
-    }
-    KeyUp(key, shift);
-    return key == 0;
+    return PreviewThenHandle(*this, key, [shift](TWinControl& c, unsigned& k) { c.KeyUp(k, shift); });
 }
 
 void TWinControl::KeyDown(unsigned& key, TShiftState shift)

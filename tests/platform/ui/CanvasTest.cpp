@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/rtl/StrUtils.h"
 #include "platform/ui/Graphics.h"
 #include "platform/ui/TextLayout.h"
 
@@ -213,10 +214,7 @@ namespace {
 // Every character is 10 pixels wide.
 int Fixed(const std::string& s)
 {
-    int n = 0;
-    for (unsigned char c : s)
-        n += (c & 0xC0) != 0x80;
-    return n * 10;
+    return 10 * rtl::Utf8Length(s);
 }
 }  // namespace
 
@@ -262,6 +260,27 @@ TEST(TextLayout, EllipsisWordBreakAndLineBreaks)
 
     EXPECT_EQ(LayoutText("a\r\nb\nc", 0, 100, Fixed).size(), 3u);
     EXPECT_EQ(LayoutText("a\r\nb", DT_SINGLELINE, 100, Fixed)[0].Text, "ab");
+}
+
+// Lines are cut and broken between whole characters, also where a character takes several bytes
+// and where a byte begins no well-formed character (each such byte is a character of its own).
+TEST(TextLayout, CutsAndBreaksBetweenWholeCharacters)
+{
+    const std::string e = "\xC3\xA9";
+    const std::string euro = "\xE2\x82\xAC";
+    EXPECT_EQ(LayoutText(e + e + e + e + e + e + e + e + e, DT_SINGLELINE | DT_END_ELLIPSIS, 80, Fixed)[0].Text,
+              e + e + e + e + e + "...");
+    const auto broken = LayoutText(euro + euro + euro + euro + euro + euro, DT_WORDBREAK, 40, Fixed);
+    ASSERT_EQ(broken.size(), 2u);
+    EXPECT_EQ(broken[0].Text, euro + euro + euro + euro);
+    EXPECT_EQ(broken[1].Text, euro + euro);
+    const auto malformed = LayoutText("ab\xE2\x82"
+                                      "cd",
+                                      DT_WORDBREAK, 30, Fixed);
+    ASSERT_EQ(malformed.size(), 2u);
+    EXPECT_EQ(malformed[0].Text, "ab\xE2");
+    EXPECT_EQ(malformed[1].Text, "\x82"
+                                 "cd");
 }
 
 TEST(Canvas, DrawTextCalcRectMeasuresWithoutDrawing)
