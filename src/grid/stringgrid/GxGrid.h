@@ -777,6 +777,10 @@ public:
     TGridUnitEditBtn* BtnUnitEdit() const { return unitEditBtn_; }
     TGridCheckBox* EditCheck() const { return editCheck_; }
     TGridButton* Btn() const { return gridButton_; }
+    TGridTransEdit* EditTrans() const { return editTrans_; }
+    TGridTransCombo* ComboTrans() const { return comboTrans_; }
+    TControlEdit* ControlEdit() const { return controlEdit_; }
+    TControlCombo* ControlCombo() const { return controlCombo_; }
     TGridSpin* SpinEdit();
     TGridDatePicker* DateTimePicker();
     TGridDateTimePicker* DateAndTimePicker();
@@ -1070,6 +1074,8 @@ private:
     friend class TGridDatePicker;
     friend class TGridDateTimePicker;
     friend class TGridButton;
+    friend class TControlEdit;
+    friend class TControlCombo;
     void HandleEditDoneMessage(ui::TMessage& message);
     void CommitWalk(unsigned Key, ui::TShiftState Shift);
     std::string EditorControlText();
@@ -1079,6 +1085,10 @@ private:
     TGridUnitEditBtn* unitEditBtn_ = nullptr;
     TGridCheckBox* editCheck_ = nullptr;
     TGridButton* gridButton_ = nullptr;
+    TGridTransEdit* editTrans_ = nullptr;
+    TGridTransCombo* comboTrans_ = nullptr;
+    TControlEdit* controlEdit_ = nullptr;
+    TControlCombo* controlCombo_ = nullptr;
     TGridSpin* editSpin_ = nullptr;
     TGridDatePicker* editDate_ = nullptr;
     TGridDateTimePicker* editDateTime_ = nullptr;

@@ -235,6 +235,61 @@ private:
     TGxStringGrid* grid_;
 };
 
+// The editors of a fixed (header) cell's text. StopEdit validates, stores and hides; false when
+// validation refused and the editor stays open. Enter does not end such an edit.
+class TGridTransEdit : public ui::TCustomEdit {
+public:
+    explicit TGridTransEdit(TGxStringGrid* AGrid);
+    bool StopEdit();
+    int FCol = 0;  // real column
+    int FRow = 0;
+
+protected:
+    void KeyPress(char32_t& key) override;
+    void DoExit() override;
+
+private:
+    TGxStringGrid* grid_;
+};
+
+class TGridTransCombo : public ui::TComboBox {
+public:
+    explicit TGridTransCombo(TGxStringGrid* AGrid);
+    bool StopEdit();
+    int FCol = 0;
+    int FRow = 0;
+
+protected:
+    void KeyPress(char32_t& key) override;
+    void DoExit() override;
+
+private:
+    TGxStringGrid* grid_;
+};
+
+// The editors of an HTML control in a cell's text ("EDIT", "PASSWORD", "MASK"; "COMBO"): Enter and
+// Tab end the edit, Tab moving on.
+class TControlEdit : public ui::TMaskEdit {
+public:
+    explicit TControlEdit(ui::TComponent* AOwner);
+    void WndProc(ui::TMessage& message) override;
+
+protected:
+    void KeyPress(char32_t& key) override;
+};
+
+class TControlCombo : public TGsgComboBox {
+public:
+    explicit TControlCombo(TGxStringGrid* AGrid);
+    void WndProc(ui::TMessage& message) override;
+
+protected:
+    void KeyPress(char32_t& key) override;
+
+private:
+    TGxStringGrid* grid_;
+};
+
 // The editor kinds the text editor serves.
 bool IsTextEditor(TEditorType Kind);
 

@@ -7,7 +7,8 @@ namespace gx {
 namespace {
 // Validates Value for the fixed cell; on refusal the cell becomes current and the editor keeps
 // the focus with what the user typed.
-template <class Editor> bool StopFixedEdit(Editor& e, TGxStringGrid* grid)
+template <class Editor>
+bool StopFixedEdit(Editor& e, TGxStringGrid* grid)
 {
     if (!grid) {
         e.SetVisible(false);

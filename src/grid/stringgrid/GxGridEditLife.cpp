@@ -37,6 +37,15 @@ void TGxStringGrid::CreateEditorControls()
     unitEditBtn_ = new TGridUnitEditBtn(this);
     editCheck_ = new TGridCheckBox(this);
     gridButton_ = new TGridButton(this);
+    editTrans_ = new TGridTransEdit(this);
+    editTrans_->SetBorderStyle(ui::TBorderStyle::bsNone);
+    comboTrans_ = new TGridTransCombo(this);
+    controlEdit_ = new TControlEdit(this);
+    controlEdit_->SetVisible(false);
+    controlCombo_ = new TControlCombo(this);
+    for (ui::TWinControl* c :
+         std::initializer_list<ui::TWinControl*>{editTrans_, comboTrans_, controlEdit_, controlCombo_})
+        c->SetParent(this);
 }
 
 namespace {

@@ -262,5 +262,51 @@ TEST_F(GxGridEditControls, EscapeOnAPushButtonKeepsTheCellsText)
     EXPECT_EQ(grid->Cells(1, 1), "press");
 }
 
+TEST_F(GxGridEditControls, FixedCellEditEndsOnLeavingAndARefusalKeepsTheEditor)
+{
+    grid->OnCellValidate = [](TObject*, int, int, std::string& v, bool& valid) { valid = v != "bad"; };
+    grid->SetCells(1, 0, "Header");
+    TGridTransEdit* edit = grid->EditTrans();
+    auto open = [&](const std::string& text) {
+        edit->FCol = 1;
+        edit->FRow = 0;
+        edit->SetText(text);
+        edit->SetVisible(true);
+        edit->SetFocus();
+    };
+    open("bad");
+    grid->SetCol(2);
+    grid->SetFocus();  // leaving with a refused value: the editor keeps the focus
+    EXPECT_TRUE(edit->Visible());
+    EXPECT_TRUE(edit->Focused());
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_EQ(grid->Cells(1, 0), "Header");
+    EXPECT_TRUE(log.empty());
+
+    edit->SetText("Name");
+    Key(ui::VK_RETURN, U'\r');  // Enter does not end a fixed-cell edit
+    EXPECT_TRUE(edit->Visible());
+    grid->SetFocus();
+    EXPECT_FALSE(edit->Visible());
+    EXPECT_EQ(grid->Cells(1, 0), "Name");
+    EXPECT_EQ(log, (std::vector<std::string>{"done"}));
+}
+
+TEST_F(GxGridEditControls, CellControlEditEndsOnEnterAndTabOnce)
+{
+    TControlEdit* edit = grid->ControlEdit();
+    int exits = 0;
+    edit->OnExit = [&](TObject*) { ++exits; };
+    for (char32_t key : {U'\r', U'\t'}) {
+        exits = 0;
+        edit->SetVisible(true);
+        edit->SetFocus();
+        Key(key == U'\r' ? ui::VK_RETURN : ui::VK_TAB, key);
+        EXPECT_TRUE(grid->Focused());
+        EXPECT_GE(exits, 1);
+    }
+    EXPECT_EQ(grid->Col(), 1);  // without AdvanceAuto, Tab stays in the cell
+}
+
 }  // namespace
 }  // namespace gx

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,7 @@
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/StdCtrls.h"
 
 namespace gx {
 namespace {
@@ -101,6 +104,34 @@ TEST_F(GxGridEditDialog, OkWithAnAcceptedValueStoresItAndCloses)
     EXPECT_EQ(result, ui::mrOk);
     EXPECT_EQ(grid->Cells(1, 1), "42");
     EXPECT_EQ(reported, (std::vector<std::string>{"42"}));
+}
+
+// For a look in a real window (scripts/manual/grid_edit_dialog.sh): with GRID_EDIT_WINDOW set to a
+// number of seconds, shows the dialog titled "Grid edit" modally; the label under the grid shows
+// each value validation refused. The dialog's result is printed when it closes.
+TEST_F(GxGridEditDialog, InARealWindow)
+{
+    const char* seconds = std::getenv("GRID_EDIT_WINDOW");
+    if (!seconds)
+        GTEST_SKIP() << "set GRID_EDIT_WINDOW to show the window";
+    dialog.SetCaption("Grid edit");
+    dialog.SetBounds(100, 100, 420, 300);
+    ok->SetCaption("OK");
+    cancel->SetCaption("Cancel");
+    auto* report = new ui::TLabel(&dialog);
+    report->SetParent(&dialog);
+    report->SetBounds(200, 226, 200, 20);
+    grid->OnCellValidate = [report](TObject*, int, int, std::string& v, bool& valid) {
+        valid = v.find_first_not_of("0123456789") == std::string::npos;
+        if (!valid)
+            report->SetCaption("Refused: " + v);
+    };
+    ui::TTimer limit(nullptr);
+    limit.SetInterval(std::atoi(seconds) * 1000);
+    limit.OnTimer = [&](ui::TObject*) { dialog.SetModalResult(ui::mrAbort); };
+    dialog.OnShow = [this](ui::TObject*) { grid->SetFocus(); };
+    const ui::TModalResult result = dialog.ShowModal();
+    std::printf("dialog result %d, cell (1,1) \"%s\"\n", static_cast<int>(result), grid->Cells(1, 1).c_str());
 }
 
 }  // namespace
