@@ -13,6 +13,9 @@
 #include "app/UWindows.h"
 #include "common/UComon.h"
 #include "dialogs/UBoot.h"
+#include "dialogs/UEtherCATSlave.h"
+#include "dialogs/UEtherNetIP_EDS.h"
+#include "dialogs/UEtherNetIP_Master_Access.h"
 #include "dialogs/UParGen.h"
 #include "platform/ui/Application.h"
 
@@ -45,12 +48,14 @@ void Create_Windows()
     Create(FAbout, "TFAbout", {});
     Create(FSoftOptions, "TFSoftOptions", [] { FSoftOptions->Set_Lang(); });
     Create(FParGen, "TFParGen", [] { FParGen->Set_Lang(); });
-    // The EtherCAT slave variables (TFEtherCATSlave) join here when they land.
+    Create(FEtherCATSlave, "TFEtherCATSlave", [] { FEtherCATSlave->Set_Lang(); });
     Create(FBoot, "TFBoot", [] { FBoot->Set_Lang(); });
     FBoot->Start_Program = [](const std::string& program, const std::string& parameter, bool hidden) {
         FBrevandoreFirmWare->Start_Program(program, parameter, hidden);
     };
     // The tables of the other converter models join here in the order of Window_Creation_Order().
+    Create(FEtherNEtIP_EDS, "TFEtherNEtIP_EDS", [] { FEtherNEtIP_EDS->Set_Lang(); });
+    Create(FEtherNetIP_Master_Access, "TFEtherNetIP_Master_Access", [] { FEtherNetIP_Master_Access->Set_Lang(); });
 }
 
 void Destroy_Windows()
@@ -60,7 +65,10 @@ void Destroy_Windows()
         delete *it;
     created.clear();
     Clear_Windows();
+    FEtherNetIP_Master_Access = nullptr;
+    FEtherNEtIP_EDS = nullptr;
     FBoot = nullptr;
+    FEtherCATSlave = nullptr;
     FParGen = nullptr;
     FSoftOptions = nullptr;
     FAbout = nullptr;

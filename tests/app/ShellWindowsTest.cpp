@@ -240,8 +240,15 @@ TEST_F(ShellWindowsTest, VersionLinkFollowsTheLatestCheck)
 TEST_F(ShellWindowsTest, LanguageChangeReachesEveryWindowInItsOrder)
 {
     std::vector<std::string> relabelled = Relabel_Windows();
-    const std::vector<std::string> expected = {"TFBrevandoreFirmWare", "TFNew_Project", "TFOpenConf",
-                                               "TFSoftOptions",        "TFBoot",        "TFParGen"};
+    const std::vector<std::string> expected = {"TFBrevandoreFirmWare",
+                                               "TFNew_Project",
+                                               "TFOpenConf",
+                                               "TFSoftOptions",
+                                               "TFBoot",
+                                               "TFParGen",
+                                               "TFEtherCATSlave",
+                                               "TFEtherNetIP_Master_Access",
+                                               "TFEtherNEtIP_EDS"};
     EXPECT_EQ(relabelled, expected);
     for (const std::string& name : Window_Language_Order())
         EXPECT_NE(name, "TFAbout");

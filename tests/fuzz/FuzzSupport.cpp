@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace fuzz {
@@ -46,6 +47,12 @@ std::filesystem::path WriteInput(std::string_view name, std::string_view bytes)
     if (!out)
         throw std::runtime_error("cannot write " + file.string());
     return file;
+}
+
+std::string ReadFile(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 }  // namespace fuzz

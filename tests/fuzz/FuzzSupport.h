@@ -24,6 +24,9 @@ const std::filesystem::path& ScratchFolder();
 // Writes the bytes to <ScratchFolder>/<name>, replacing the file, and returns its path.
 std::filesystem::path WriteInput(std::string_view name, std::string_view bytes);
 
+// The whole content of a file ("" when it cannot be read).
+std::string ReadFile(const std::filesystem::path& file);
+
 }  // namespace fuzz
 
 // Ends the run with a message when a property of the code under test does not hold.

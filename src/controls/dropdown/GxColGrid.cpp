@@ -95,25 +95,8 @@ void TGxColGrid::AutoSizeColumn(int Index)
     if (!FDropDown || !InDropDownWindow())
         return;
     TDropDownColumn& column = *FColumns.GetItem(Index);
-    TCanvas& canvas = *Canvas();
-    canvas.Font()->Assign(*column.Font());
-    const TDropDownItems& items = *FDropDown->Items();
-    int widest = 0;
-    for (int i = 0; i < items.Count(); ++i) {
-        const TDropDownItem& item = *items.GetItem(i);
-        int w = 0;
-        if (column.ColumnType == TColumnType::ctImage && item.ImageIndex >= 0 && FImages)
-            w = FImages->Width() + 4;
-        const std::string text = item.ColumnText(Index);
-        if (!text.empty()) {
-            TRect r{0, 0, 1000, 500};
-            canvas.DrawText(text, r, DT_CALCRECT | DT_SINGLELINE);
-            w += r.Width() + 6;
-        }
-        widest = std::max(widest, w);
-    }
-    column.Width = widest;
-    SetColWidths(Index, widest);
+    column.Width = ItemColumnWidth(*Canvas(), column, Index, *FDropDown->Items(), FImages);
+    SetColWidths(Index, column.Width);
 }
 
 void TGxColGrid::AutoSizeRows()
@@ -128,29 +111,12 @@ void TGxColGrid::AutoSizeRows()
     }();
     if (!wrapping)
         return;
-    TCanvas& canvas = *Canvas();
+    std::vector<int> widths;
+    for (int c = 0; c < FColumns.Count(); ++c)
+        widths.push_back(FColumns.GetItem(c)->Width);
     const TDropDownItems& items = *FDropDown->Items();
-    for (int i = 0; i < items.Count(); ++i) {
-        const TDropDownItem& item = *items.GetItem(i);
-        int height = 24;
-        for (int c = 0; c < FColumns.Count(); ++c) {
-            TDropDownColumn& column = *FColumns.GetItem(c);
-            if (!column.Wordwrap)
-                continue;
-            int need = 0;
-            if (column.ColumnType == TColumnType::ctImage && item.ImageIndex >= 0 && FImages)
-                need = FImages->Height() + 6;
-            const std::string text = item.ColumnText(c);
-            if (!text.empty()) {
-                canvas.Font()->Assign(*column.Font());
-                TRect r{0, 0, column.Width, 500};
-                canvas.DrawText(text, r, DT_CALCRECT | DT_WORDBREAK);
-                need = std::max(need, r.Height() + 6);
-            }
-            height = std::max(height, need);
-        }
-        SetRowHeights(i + 1, height);
-    }
+    for (int i = 0; i < items.Count(); ++i)
+        SetRowHeights(i + 1, ItemRowHeight(*Canvas(), FColumns, widths, *items.GetItem(i), FImages));
 }
 
 int TGxColGrid::GetNeededWidth() const

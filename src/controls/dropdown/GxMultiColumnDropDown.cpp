@@ -1,7 +1,6 @@
 #include "controls/dropdown/GxMultiColumnDropDown.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "controls/dropdown/GxColGrid.h"
 #include "controls/dropdown/GxDropDownForm.h"
@@ -269,25 +268,15 @@ void TGxMultiColumnDropDown::SizeColumnsToDropDown()
     const multicolumn::TDropDownColumns& columns = *FGrid->Columns();
     if (columns.Count() == 0)
         return;
-    int total = 1;
-    for (int i = 0; i < columns.Count(); ++i)
-        total += columns.GetItem(i)->Width;
     int available = DropDownForm()->Width();
     if (FGrid->VisibleRowCount() < FGrid->RowCount() - FGrid->FixedRows())
         available -= TWinControl::ScrollBarSize;
-    const double f = static_cast<double>(available) / total;
-    double carry = 0;
-    for (int i = 0; i < FGrid->ColCount() && i < columns.Count(); ++i) {
-        const double exact = columns.GetItem(i)->Width * f;
-        const double r = std::nearbyint(exact);  // halves to the even neighbour
-        carry += exact - r;
-        int width = static_cast<int>(r);
-        if (carry > 1.0) {
-            ++width;
-            carry -= 1.0;
-        }
-        FGrid->SetColWidths(i, std::max(width, 0));
-    }
+    std::vector<int> widths;
+    for (int i = 0; i < columns.Count(); ++i)
+        widths.push_back(columns.GetItem(i)->Width);
+    const std::vector<int> fitted = multicolumn::FitColumnWidths(widths, available);
+    for (int i = 0; i < FGrid->ColCount() && i < static_cast<int>(fitted.size()); ++i)
+        FGrid->SetColWidths(i, fitted[static_cast<std::size_t>(i)]);
 }
 
 void TGxMultiColumnDropDown::DoHideDropDown(bool Cancelled)

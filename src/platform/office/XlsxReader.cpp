@@ -431,9 +431,11 @@ void ReadCell(const pugi::xml_node& c, int row, int col, const SheetContext& ctx
         cells.push_back(std::move(cell));
         return;
     }
-    if (!v)
-        return;
     std::string value = v.text().get();
+    // An empty value (a formula never computed, as generators of workbooks save it) holds nothing,
+    // like a missing one.
+    if (value.empty())
+        return;
     if (type == "s") {
         unsigned long index = 0;
         auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), index);

@@ -289,6 +289,19 @@ TEST(XlsxRead, ACellAtTheLastAddressCostsOneCell)
     EXPECT_EQ(book.Sheets[0].UsedRangeAddress(), "$XFD$1048576");
 }
 
+TEST(XlsxRead, AnEmptyValueHoldsNothing)
+{
+    // Formulas saved without their result, as generators of workbooks write them.
+    Workbook book = ReadXlsxBytes(HandMadeWorkbook(R"(<x:row r="1"><x:c r="A1"><x:v>2</x:v></x:c>)"
+                                                   R"(<x:c r="B1"><x:f>A1*2</x:f><x:v></x:v></x:c>)"
+                                                   R"(<x:c r="C1" t="b"><x:f>A1>1</x:f><x:v/></x:c>)"
+                                                   R"(<x:c r="D1" t="str"><x:f>""</x:f><x:v/></x:c></x:row>)"),
+                                  "formulas.xlsx");
+    const Sheet& sheet = book.Sheets[0];
+    ASSERT_EQ(sheet.Cells().size(), 1u);
+    EXPECT_EQ(sheet.Find(0, 0)->Number, 2);
+}
+
 struct Corrupt {
     const char* name;
     std::string bytes;

@@ -1,0 +1,202 @@
+#include "grid/extras/GridOffice.h"
+
+#include <cmath>
+#include <filesystem>
+#include <string>
+
+#include "grid/extras/GridFileCommon.h"
+#include "platform/office/Docx.h"
+#include "platform/office/OfficeError.h"
+#include "platform/office/Xlsx.h"
+#include "platform/rtl/Conversions.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/StrUtils.h"
+
+namespace gx {
+namespace {
+
+// A dense grid is made of the used range; a range this much larger than the cells it holds is
+// refused rather than allocated (a single stray cell far away claims millions of empty ones).
+constexpr long long kMaxEmptyArea = 1LL << 22;
+
+std::string CellText(const office::Cell& c)
+{
+    switch (c.Kind) {
+    case office::CellKind::Text:
+        return c.Text;
+    case office::CellKind::Number: {
+        double r = std::nearbyint(c.Number);
+        if (r == c.Number && std::fabs(r) < 1e15)
+            return std::to_string(static_cast<long long>(r));
+        return rtl::FloatToStr(c.Number);
+    }
+    case office::CellKind::Boolean:
+        return c.Number != 0 ? "True" : "False";
+    case office::CellKind::Date: {
+        double whole = std::floor(c.Number);
+        if (c.Number == whole)
+            return rtl::DateToStr(rtl::TDateTime(c.Number));
+        if (whole == 0)
+            return rtl::TimeToStr(rtl::TDateTime(c.Number));
+        return rtl::DateTimeToStr(rtl::TDateTime(c.Number));
+    }
+    case office::CellKind::Error:
+        break;
+    }
+    return {};
+}
+
+void LoadSheet(TGxStringGrid& grid, const std::string& file, const office::Sheet& sheet)
+{
+    std::optional<office::CellRange> used = sheet.UsedRange();
+    const long long rows = used ? used->LastRow - used->FirstRow + 1 : 1;
+    const long long cols = used ? used->LastCol - used->FirstCol + 1 : 1;
+    if (rows * cols > kMaxEmptyArea + static_cast<long long>(sheet.Cells().size()) * 64)
+        throw office::EOfficeError("Incorrect XLS file " + file + ": the used range " + sheet.UsedRangeAddress() +
+                                   " is far larger than its " + std::to_string(sheet.Cells().size()) + " cells");
+    const int colOffset = grid.SaveFixedCells || grid.SaveFixedCols ? 0 : grid.FixedCols();
+    const int rowOffset = grid.SaveFixedCells || grid.SaveFixedRows ? 0 : grid.FixedRows();
+    const int fixedCols = grid.FixedCols(), fixedRows = grid.FixedRows();
+    grid.BeginUpdate();
+    try {
+        grid.SetColCount(static_cast<int>(cols) + colOffset);
+        grid.SetRowCount(static_cast<int>(rows) + rowOffset);
+        if (fixedCols < grid.ColCount())
+            grid.SetFixedCols(fixedCols);
+        if (fixedRows < grid.RowCount())
+            grid.SetFixedRows(fixedRows);
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < cols; ++c)
+                grid.LoadCellText(c + colOffset, r + rowOffset, {});
+        for (const office::Cell& cell : sheet.Cells()) {
+            if (cell.Kind == office::CellKind::Error)
+                continue;  // error values are passed over, as the spreadsheet hands them out
+            grid.LoadCellText(cell.Col - used->FirstCol + colOffset, cell.Row - used->FirstRow + rowOffset,
+                              CellText(cell));
+        }
+    } catch (...) {
+        grid.EndUpdate();
+        throw;
+    }
+    grid.EndUpdate();
+    grid.DoCellsChanged({0, 0, grid.ColCount(), grid.RowCount()});
+    grid.ContentReloaded();
+}
+
+// The saved area's cells as sheet cells from row firstRow on, texts without CR.
+void FillSheet(TGxStringGrid& grid, office::Sheet& sheet, int firstRow)
+{
+    std::vector<office::Cell> cells;
+    for (const office::Cell& c : sheet.Cells())
+        if (c.Row < firstRow || c.Row >= firstRow + grid.RowCount() - grid.SaveStartRow() ||
+            c.Col >= grid.ColCount() - grid.SaveStartCol())
+            cells.push_back(c);
+    grid.ExportNotification(esExportStart, grid.SaveStartRow());
+    for (int r = grid.SaveStartRow(); r < grid.RowCount(); ++r) {
+        grid.ExportNotification(esExportNextRow, r);
+        for (int c = grid.SaveStartCol(); c < grid.ColCount(); ++c) {
+            std::string text = rtl::ReplaceStr(grid.GetSaveCellText(grid.RealColIndex(c), r), "\r", "");
+            if (!text.empty())
+                cells.push_back(
+                    {firstRow + r - grid.SaveStartRow(), c - grid.SaveStartCol(), office::CellKind::Text, text, 0});
+        }
+    }
+    grid.ExportNotification(esExportDone, -1);
+    sheet.SetCells(std::move(cells));
+}
+
+office::DocxTable GridTable(TGxStringGrid& grid)
+{
+    office::DocxTable table(grid.RowCount(), grid.ColCount());
+    grid.ExportNotification(esExportStart, 0);
+    for (int r = 0; r < grid.RowCount(); ++r) {
+        grid.ExportNotification(esExportNextRow, r + 1);
+        for (int c = 0; c < grid.ColCount(); ++c) {
+            const int real = grid.RealColIndex(c);
+            THAlignment ha;
+            TVAlignment va;
+            grid.GetCellTextAlignment(real, r, ha, va);
+            office::DocxAlign align = ha == THAlignment::taRightJustify ? office::DocxAlign::Right
+                                      : ha == THAlignment::taCenter     ? office::DocxAlign::Center
+                                                                        : office::DocxAlign::Left;
+            table.SetCell(r, c, grid.GetSaveCellText(real, r), align);
+        }
+    }
+    grid.ExportNotification(esExportDone, -1);
+    return table;
+}
+
+}  // namespace
+
+std::unique_ptr<rtl::TStringList> GetXLSSheets(const std::string& FileName)
+{
+    auto list = std::make_unique<rtl::TStringList>();
+    for (const std::string& name : office::ReadXlsxSheetNames(FileName))
+        list->Add(name);
+    return list;
+}
+
+void LoadFromXLS(TGxStringGrid& grid, const std::string& Filename)
+{
+    office::Workbook book = office::ReadXlsx(Filename);
+    if (book.Sheets.empty())
+        throw office::EOfficeError("Incorrect XLS file " + Filename + ": it holds no worksheet");
+    LoadSheet(grid, Filename, book.Sheets.at(static_cast<std::size_t>(book.ActiveSheet)));
+}
+
+void LoadFromXLSSheet(TGxStringGrid& grid, const std::string& Filename, const std::string& SheetName)
+{
+    office::Workbook book = office::ReadXlsx(Filename);
+    const office::Sheet* sheet = book.FindSheet(SheetName);
+    if (!sheet)
+        throw VIdiRazeRaduz("Excel worksheet " + SheetName + " not found");
+    LoadSheet(grid, Filename, *sheet);
+}
+
+void SaveToXLS(TGxStringGrid& grid, const std::string& Filename, bool)
+{
+    // Without a running spreadsheet there is no active workbook to add to: always a new one.
+    office::Workbook book;
+    book.Sheets.emplace_back();
+    book.Sheets[0].Name = "Sheet1";
+    FillSheet(grid, book.Sheets[0], 0);
+    office::WriteXlsx(Filename, book);
+}
+
+void SaveToXLSSheet(TGxStringGrid& grid, const std::string& Filename, const std::string& SheetName)
+{
+    office::Workbook book;
+    std::error_code ec;
+    if (std::filesystem::exists(Filename, ec))
+        book = office::ReadXlsx(Filename);
+    office::Sheet* sheet = book.FindSheet(SheetName);
+    if (!sheet) {
+        book.Sheets.emplace_back();
+        book.Sheets.back().Name = SheetName;
+        sheet = &book.Sheets.back();
+    }
+    FillSheet(grid, *sheet, 0);
+    office::WriteXlsx(Filename, book);
+}
+
+void SaveToDOC(TGxStringGrid& grid, const std::string& Filename, bool)
+{
+    office::DocxDocument doc;
+    doc.AddTable(office::DocxPlace::Start, GridTable(grid));
+    if (!grid.Caption().empty())
+        doc.AddParagraph(office::DocxPlace::Start, grid.Caption());
+    doc.SaveToFile(Filename);
+}
+
+void AppendToDoc(TGxStringGrid& grid, const std::string& Filename, const std::string& Bookmark)
+{
+    office::DocxDocument doc = office::DocxDocument::Load(Filename);
+    office::DocxTable table = GridTable(grid);
+    if (Bookmark.empty() || !doc.AddTableAtBookmark(Bookmark, table)) {
+        doc.AddParagraph(office::DocxPlace::End, "");
+        doc.AddTable(office::DocxPlace::End, table);
+    }
+    doc.SaveToFile(Filename);
+}
+
+}  // namespace gx

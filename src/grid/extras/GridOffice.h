@@ -1,0 +1,30 @@
+// Workbooks and documents of the office applications, read and written as files (.xlsx, .docx):
+// this desktop has no automation servers, so the grid's office import and export stand on the
+// office file library. Errors name the file; corrupt files are refused before the grid changes.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "grid/stringgrid/GxGrid.h"
+#include "platform/rtl/StringList.h"
+
+namespace gx {
+
+// The names of the workbook's worksheets.
+std::unique_ptr<rtl::TStringList> GetXLSSheets(const std::string& FileName);
+// The used range of the active (or the named) worksheet into the grid, from the saved area's
+// first cell on. A missing sheet raises "Excel worksheet <name> not found".
+void LoadFromXLS(TGxStringGrid& grid, const std::string& Filename);
+void LoadFromXLSSheet(TGxStringGrid& grid, const std::string& Filename, const std::string& SheetName);
+// The grid's cells (from the saved area's first row and column, line breaks' CR removed) into a
+// new workbook, or into the named sheet of the workbook (created when missing; the workbook's
+// other sheets and cells are kept).
+void SaveToXLS(TGxStringGrid& grid, const std::string& Filename, bool CreateNewSheet = true);
+void SaveToXLSSheet(TGxStringGrid& grid, const std::string& Filename, const std::string& SheetName);
+// The grid's cells as a table, right and centre alignment kept: into a new document, or into an
+// existing one at a bookmark (at its end when the bookmark is missing or empty).
+void SaveToDOC(TGxStringGrid& grid, const std::string& Filename, bool CreateNewDocument = true);
+void AppendToDoc(TGxStringGrid& grid, const std::string& Filename, const std::string& Bookmark);
+
+}  // namespace gx

@@ -1,0 +1,127 @@
+// Office files of the grid: workbook round trips and what an independent reader sees, sheets by
+// name, a used range claiming far more than its cells, documents with the grid as a table.
+#include "grid/extras/GridOffice.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "../../platform/office/PythonReader.h"
+#include "ExtrasFixture.h"
+#include "ScratchDir.h"
+#include "platform/office/OfficeError.h"
+#include "platform/office/Xlsx.h"
+#include "platform/rtl/StrUtils.h"
+
+namespace gx {
+namespace {
+
+using extrastest::AwkwardCells;
+using extrastest::CellsOf;
+using extrastest::Fill;
+
+// Workbooks keep line breaks as LF, the way the spreadsheet writes them.
+std::vector<std::vector<std::string>> WithoutCr(std::vector<std::vector<std::string>> cells)
+{
+    for (auto& row : cells)
+        for (auto& c : row)
+            c = rtl::ReplaceStr(c, "\r", "");
+    return cells;
+}
+
+TEST(GridOffice, WorkbookRoundTripAndOpenpyxlReadsTheSameCells)
+{
+    testsupport::ScratchDir dir;
+    const std::string f = dir.File("g.xlsx");
+    TGxStringGrid out(nullptr), in(nullptr);
+    out.Multilinecells = in.Multilinecells = true;
+    Fill(out, AwkwardCells());
+    SaveToXLS(out, f);
+    LoadFromXLS(in, f);
+    EXPECT_EQ(CellsOf(in), WithoutCr(AwkwardCells()));
+
+    std::string got = officetest::RunPythonReader(
+        dir,
+        "import openpyxl, json\n"
+        "ws = openpyxl.load_workbook(sys.argv[1]).active\n"
+        "rows = [[('' if c is None else str(c)) for c in r] for r in ws.iter_rows(values_only=True)]\n"
+        "open(sys.argv[2], 'w', encoding='utf-8').write(json.dumps(rows, ensure_ascii=False))\n",
+        f);
+    EXPECT_NE(got.find(R"(["a\"b", "x,y", "two\nlines", "日本語 ✓"])"), std::string::npos) << got;
+    EXPECT_NE(got.find(R"(["last", "&amp; $amp; &lt;", "<b>", ""])"), std::string::npos) << got;
+}
+
+TEST(GridOffice, NamedSheetsAreAddedBesideTheOthersAndReadByName)
+{
+    testsupport::ScratchDir dir;
+    const std::string f = dir.File("s.xlsx");
+    TGxStringGrid a(nullptr), b(nullptr), in(nullptr);
+    Fill(a, {{"a1", "a2"}});
+    Fill(b, {{"b1"}, {"b2"}});
+    SaveToXLSSheet(a, f, "First");
+    SaveToXLSSheet(b, f, "Second");
+    EXPECT_EQ(GetXLSSheets(f)->Text(), "First\r\nSecond\r\n");
+    LoadFromXLSSheet(in, f, "First");
+    EXPECT_EQ(CellsOf(in), (std::vector<std::vector<std::string>>{{"a1", "a2"}}));
+    LoadFromXLSSheet(in, f, "Second");
+    EXPECT_EQ(CellsOf(in), (std::vector<std::vector<std::string>>{{"b1"}, {"b2"}}));
+    try {
+        LoadFromXLSSheet(in, f, "Third");
+        ADD_FAILURE();
+    } catch (const VIdiRazeRaduz& e) {
+        EXPECT_EQ(e.Message, "Excel worksheet Third not found");
+    }
+}
+
+TEST(GridOffice, UsedRangeOffsetAndTypedCellsAndAStrayFarCell)
+{
+    testsupport::ScratchDir dir;
+    const std::string f = dir.File("t.xlsx");
+    office::Workbook book;
+    book.Sheets.emplace_back();
+    book.Sheets[0].Name = "S";
+    book.Sheets[0].SetNumber(1, 1, 42);
+    book.Sheets[0].SetNumber(1, 2, 2.5);
+    book.Sheets[0].SetBoolean(2, 1, true);
+    book.Sheets[0].SetText(2, 2, "t");
+    office::WriteXlsx(f, book);
+    TGxStringGrid grid(nullptr);
+    LoadFromXLS(grid, f);
+    EXPECT_EQ(CellsOf(grid), (std::vector<std::vector<std::string>>{{"42", "2.5"}, {"True", "t"}}));
+
+    book.Sheets[0].SetText(office::kMaxRows - 1, office::kMaxCols - 1, "far");
+    office::WriteXlsx(f, book);
+    grid.SetCells(0, 0, "kept");
+    try {
+        LoadFromXLS(grid, f);
+        ADD_FAILURE();
+    } catch (const office::EOfficeError& e) {
+        EXPECT_NE(e.Message.find(f), std::string::npos) << e.Message;
+    }
+    EXPECT_EQ(grid.Cells(0, 0), "kept");
+    EXPECT_EQ(grid.RowCount(), 2);
+}
+
+TEST(GridOffice, DocumentsHoldTheGridAsATable)
+{
+    testsupport::ScratchDir dir;
+    const std::string f = dir.File("g.docx");
+    TGxStringGrid grid(nullptr);
+    Fill(grid, {{"n", "v"}, {"x", "12"}});
+    grid.SetAlignments(1, 1, THAlignment::taRightJustify);
+    SaveToDOC(grid, f);
+    AppendToDoc(grid, f, "nowhere");
+    std::string got = officetest::RunPythonReader(dir,
+                                                  "import docx\n"
+                                                  "d = docx.Document(sys.argv[1])\n"
+                                                  "out = []\n"
+                                                  "for t in d.tables:\n"
+                                                  "    out.append('|'.join(c.text for r in t.rows for c in r.cells))\n"
+                                                  "    out.append(str(t.rows[1].cells[1].paragraphs[0].alignment))\n"
+                                                  "open(sys.argv[2], 'w').write('\\n'.join(out))\n",
+                                                  f);
+    EXPECT_EQ(got, "n|v|x|12\nRIGHT (2)\nn|v|x|12\nRIGHT (2)");
+}
+
+}  // namespace
+}  // namespace gx
