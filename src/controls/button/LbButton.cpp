@@ -366,9 +366,14 @@ void TLbButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     TCustomControl::MouseDown(button, shift, x, y);
     if (button == TMouseButton::mbLeft && Enabled()) {
-        bDown = true;
-        if (CanFocus())
+        if (CanFocus() && !Focused()) {
             SetFocus();
+            // The control losing the focus took it back (a grid refusing an edited value): the
+            // press is dropped, as on the desktop, so the button does not act on the old state.
+            if (!Focused())
+                return;
+        }
+        bDown = true;
         Repaint();
     }
 }

@@ -28,6 +28,7 @@
 #include "grid/base/GxWindows.h"
 #include "grid/base/HtmlPicture.h"
 #include "grid/stringgrid/GxCellGraphic.h"
+#include "grid/stringgrid/GxGridEdit.h"
 #include "grid/stringgrid/GxGridEvents.h"
 #include "grid/stringgrid/GxGridFilter.h"
 #include "grid/stringgrid/GxGridLook.h"
@@ -752,10 +753,69 @@ public:
     virtual void StretchColumn(int Index);
     // Called by the constructor: the rarer editor controls (combo, spin, check box, button editors,
     // transparent fixed-cell editors, cell-control editors) are created by the editing files here.
-    virtual void CreateEditorControls() {}
+    virtual void CreateEditorControls();
     // The form's resize handler installed by the constructor: runs the form's earlier handler (an
     // exception in it is swallowed); following the form and stretching come with the periphery.
     virtual void HandleFormResize(TObject* Sender);
+
+    // --- inplace editing, validation, editor controls (GxGridEdit*.cpp) ----------------------------------
+    // An editor (text or control) is open; the kind of the edit in progress is CurrentEditor().
+    bool EditMode() const { return edit_.EditMode; }
+    const TGridEditState& EditState() const { return edit_; }
+    // Opens the current cell's editor (nothing on a click-control cell); closes it storing its value;
+    // closes it because an editor control got a navigation key, which the grid then carries out.
+    // ShowInplaceEdit/HideInplaceEdit (declared with the input slots) open and close it.
+    void DoneInplaceEdit(unsigned Key, ui::TShiftState Shift);
+    // OnEditingDone now, OnEditCellDone (ACol real) when the posted "GridEditDone" arrives.
+    void NotifyEditDone(int ACol, int ARow);
+    void ShowCellEdit();  // F2 to the grid
+    void HideCellEdit();
+    bool HasCellValidation();
+    void ClearComboString();
+    void AddComboString(const std::string& s);
+    void AddComboStringObject(const std::string& s, TObject* AObject);
+    bool RemoveComboString(const std::string& s);
+    bool SetComboSelectionString(const std::string& s);
+    void SetComboSelection(int idx) { edit_.ComboIdx = idx; }
+    int GetComboCount();
+    int GetComboIndex(int ACol, int ARow);
+    void SetComboIndex(int ACol, int ARow, int Value);
+    // The editor controls; the rarer ones are made on first use.
+    TGridCombo* Combobox() const { return editCombo_; }
+    TGridEditBtn* BtnEdit() const { return editBtn_; }
+    TGridUnitEditBtn* BtnUnitEdit() const { return unitEditBtn_; }
+    TGridCheckBox* EditCheck() const { return editCheck_; }
+    TGridButton* Btn() const { return gridButton_; }
+    TGridTransEdit* EditTrans() const { return editTrans_; }
+    TGridTransCombo* ComboTrans() const { return comboTrans_; }
+    TControlEdit* ControlEdit() const { return controlEdit_; }
+    TControlCombo* ControlCombo() const { return controlCombo_; }
+    TGridSpin* SpinEdit();
+    TGridDatePicker* DateTimePicker();
+    TGridDateTimePicker* DateAndTimePicker();
+    // The control of the edit in progress (nullptr for the text editor and the check box).
+    ui::TWinControl* EditCtrl() const { return editCtrl_; }
+    virtual void ShowEditorControl(int ACol, int ARow);
+    virtual void HideEditorControl(int ACol, int ARow);
+    // The framework's editor steps: the may-show test opens the non-text controls itself.
+    bool CanEditShow() override;
+    void ShowEditor() override;
+    void ShowEditorChar(char32_t Ch) override;
+    void HideEditor() override;
+    ui::TInplaceEdit* CreateEditor() override;
+    // The cell-selection check: editability per cell, validation of an open editor control,
+    // the changing events and OnRowUpdate.
+    bool SelectCell(int ACol, int ARow) override;
+    bool GridModified() const { return edit_.GridModified; }
+    void SetGridModified(bool v) { edit_.GridModified = v; }
+    bool AlwaysValidate() const { return edit_.AlwaysValidate; }
+    void SetAlwaysValidate(bool v) { edit_.AlwaysValidate = v; }
+    bool ExcelStyleDecimalSeparator = false;
+    bool Lookup = false;
+    bool LookupCaseSensitive = false;
+    bool LookupHistory = false;
+    int MaxComboLength = 0;
+    std::string ValidChars;
 
     // --- settings objects and panels the grid owns (created with it, freed with it) -----------------------
     TNavigation* Navigation() const { return navigation_.get(); }
@@ -818,7 +878,7 @@ public:
     bool EnableHTML = true, EnableWheel = true, IntelliZoom = true, EnhRowColMove = true;
     bool FilterNormalCellsOnly = true, AutoFilterUpdate = true, UseInternalHintClass = true, FitCellsInGrid = true;
     bool ShowNullDates = true, LoadFirstRow = true, SaveFixedCells = true, SaveVirtCells = true;
-    bool SaveWithHTML = true, QuoteEmptyCells = true;
+    bool SaveWithHTML = true, QuoteEmptyCells = true, SaveWithRTF = false;
     bool OemConvert = false;  // CSV files in the OEM code page
     bool SaveFixedRows = false, SaveFixedCols = false, AlwaysQuotes = false, JavaCSV = false;
     bool NoDefaultDraw = false, SizeGrowOnly = false, PrinterDriverFix = false, FilterIncremental = false;
@@ -1038,6 +1098,35 @@ private:
     unsigned gridTimerId_ = 0;
     int gridTimerTicks_ = 0;
     ui::TCustomForm* ownerForm_ = nullptr;
+    // Inplace editing (GxGridEdit*.cpp).
+    friend class TGxInplaceEdit;
+    friend class TGridCombo;
+    friend class TGridCheckBox;
+    friend class TGridSpin;
+    friend class TGridEditBtn;
+    friend class TGridUnitEditBtn;
+    friend class TGridDatePicker;
+    friend class TGridDateTimePicker;
+    friend class TGridButton;
+    friend class TControlEdit;
+    friend class TControlCombo;
+    void HandleEditDoneMessage(ui::TMessage& message);
+    void CommitWalk(unsigned Key, ui::TShiftState Shift);
+    std::string EditorControlText();
+    TGridEditState edit_;
+    TGridCombo* editCombo_ = nullptr;
+    TGridEditBtn* editBtn_ = nullptr;
+    TGridUnitEditBtn* unitEditBtn_ = nullptr;
+    TGridCheckBox* editCheck_ = nullptr;
+    TGridButton* gridButton_ = nullptr;
+    TGridTransEdit* editTrans_ = nullptr;
+    TGridTransCombo* comboTrans_ = nullptr;
+    TControlEdit* controlEdit_ = nullptr;
+    TControlCombo* controlCombo_ = nullptr;
+    TGridSpin* editSpin_ = nullptr;
+    TGridDatePicker* editDate_ = nullptr;
+    TGridDateTimePicker* editDateTime_ = nullptr;
+    ui::TWinControl* editCtrl_ = nullptr;
     std::function<void(TObject*)> formResizeBefore_;
     int formWidth_ = 0;
     int formHeight_ = 0;

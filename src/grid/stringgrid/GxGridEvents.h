@@ -4,6 +4,7 @@
 #pragma once
 
 #include "grid/base/GxObj.h"
+#include "grid/stringgrid/GxGridEditTypes.h"
 #include "grid/stringgrid/GxGridTypes.h"
 #include "platform/ui/Controls.h"
 
@@ -99,6 +100,39 @@ public:
 
     // File import and export: progress in percent, reported when it changes.
     TFileProgressEvent OnFileProgress;
+
+    // Inplace editing, validation and the editor controls (GxGridEdit*.cpp).
+    TCellValidateWideEvent OnCellValidateWide;
+    TEditChangeEvent OnEditChange;
+    TComboChangeEvent OnComboChange;
+    TComboObjectChangeEvent OnComboObjectChange;
+    TGetEditorPropEvent OnGetEditorProp;
+    TSpinClickEvent OnSpinClick;
+    TFloatSpinClickEvent OnFloatSpinClick;
+    TDateTimeSpinClickEvent OnDateSpinClick;
+    TDateTimeSpinClickEvent OnTimeSpinClick;
+    TEllipsClickEvent OnEllipsClick;
+    TCellChangingEvent OnCellChanging;
+    TIndexChangingEvent OnRowChanging;
+    TIndexChangingEvent OnColChanging;
+    TClipboardAllowEvent OnClipboardCopy;
+    TClipboardAllowEvent OnClipboardCut;
+    TClipboardAllowEvent OnClipboardPaste;
+    TClipboardBeforePasteCellEvent OnClipboardBeforePasteCell;
+    TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+    TCustomStrToDateEvent OnCustomStrToDate;
+    TDatePickerEvent OnDatePickerCloseUp;
+    TDatePickerEvent OnDatePickerDropDown;
+    TDateTimeChangeEvent OnDateTimeChange;
+    TUnitChangedEvent OnUnitChanged;
+    TDropDownButtonClickEvent OnDropDownHeaderButtonClick;
+    TDropDownButtonClickEvent OnDropDownFooterButtonClick;
+
+    // Row and text hooks.
+    TFixedEditEvent OnFixedEdit;
+    ui::TNotifyEvent OnFilterDone;
+    TCellTextEvent OnLoadCell;
+    TCellTextEvent OnSaveCell;
 };
 
 }  // namespace gx

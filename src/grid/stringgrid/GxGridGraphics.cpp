@@ -97,16 +97,6 @@ bool TGxStringGrid::IsDataGraphicCell(int ACol, int ARow)
     return HasCellTypeIn(ACol, ARow, {ctDataCheckBox, ctDataImage, ctVirtCheckBox, ctRowCheckBox});
 }
 
-bool TGxStringGrid::IsClickControlCell(int ACol, int ARow)
-{
-    if (ACol < 0 || ARow < 0)
-        return false;
-    const ui::TPoint base = BaseCell(ACol, ARow);
-    return HasCellTypeIn(base.X, base.Y,
-                         {ctCheckBox, ctDataCheckBox, ctRadio, ctButton, ctVirtCheckBox, ctRowCheckBox, ctRadioButton,
-                          ctTriStateCheckBox});
-}
-
 // The row of a merged cell counts by the bottom of its span.
 bool TGxStringGrid::IsSortIndicatorCell(int ACol, int ARow)
 {

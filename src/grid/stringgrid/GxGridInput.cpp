@@ -3,6 +3,7 @@
 #include "grid/stringgrid/GxGridInput.h"
 
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridModule.h"
 #include "platform/ui/Application.h"
 
 namespace gx {
@@ -10,6 +11,10 @@ namespace gx {
 void TGxStringGrid::WndProc(ui::TMessage& message)
 {
     TGridInput& in = *input_;
+    if (message.Msg == GxGridModule().EditDoneMessage && message.Msg != 0) {
+        HandleEditDoneMessage(message);
+        return;
+    }
     switch (message.Msg) {
     case ui::WM_TIMER:
         if (message.WParam == gridTimerId_ && gridTimerId_ != 0) {
@@ -149,16 +154,6 @@ void TGxStringGrid::Click()
     input_->Click();
 }
 
-bool TGxStringGrid::ValidateCell(const std::string& NewValue)
-{
-    return input_->ValidateCell(NewValue);
-}
-
-void TGxStringGrid::RememberOldCell(int ACol, int ARow)
-{
-    input_->RememberOldCell(ACol, ARow);
-}
-
 void TGxStringGrid::AdvanceCell(int ACol, int ARow, bool StartEdit, bool Forward, bool Force)
 {
     input_->AdvanceCell(ACol, ARow, StartEdit, Forward, Force);
@@ -185,10 +180,10 @@ void TGxStringGrid::ClickCell(int ACol, int ARow)
     if (r.IsEmpty())
         return;
     const std::intptr_t point = ui::MakeLParam(r.Left + 2, r.Top + 2);
-    input_->forceSel = true;
+    edit_.ForceSel = true;
     Perform(ui::WM_LBUTTONDOWN, ui::MK_LBUTTON, point);
     Perform(ui::WM_LBUTTONUP, 0, point);
-    input_->forceSel = false;
+    edit_.ForceSel = false;
 }
 
 std::string TGxStringGrid::ScrollHint() const

@@ -68,15 +68,7 @@ public:
     void Exit();
     void Click();
 
-    // State other concerns read or set.
-    bool editing = false;        // an edit is pending validation (set by the editor when it opens)
-    bool validating = false;     // validation in progress
-    bool lastValidation = true;  // false after a refused validation
-    bool alwaysValidate = false;
-    bool gridModified = false;
-    bool forceSel = false;
-    int oldCol = -1, oldRow = -1;
-    std::string oldCellText;
+    // State other concerns read or set; the edit and validation state is the grid's (EditState()).
     std::string searchInc;
     int searchTics = 0;
     char32_t startEditChar = 0;

@@ -10,61 +10,12 @@ namespace gx {
 
 void TGridInput::RememberOldCell(int ACol, int ARow)
 {
-    oldCol = ACol;
-    oldRow = ARow;
-    const int realCol = g_.RealColIndex(ACol);
-    oldCellText = ARow >= 0 && ARow < g_.RowCount() && realCol >= 0 ? g_.GridCells(realCol, ARow) : std::string();
+    g_.RememberOldCell(ACol, ARow);
 }
 
 bool TGridInput::ValidateCell(const std::string& NewValue)
 {
-    if (!editing || validating)
-        return true;
-    editing = false;
-    validating = true;
-    bool valid = true;
-    const int ACol = g_.RealColIndex(oldCol), ARow = oldRow;
-    if (ACol >= 0 && ARow >= 0 && ARow < g_.RowCount() && (oldCellText != NewValue || alwaysValidate)) {
-        const bool changed = oldCellText != NewValue;
-        std::string value = NewValue;
-        if (g_.CellChecker && g_.CellChecker->AutoCorrect)
-            value = g_.CellChecker->Correct(ACol, ARow, value);
-        if (g_.OnCellValidate)
-            g_.OnCellValidate(&g_, ACol, ARow, value, valid);
-        if (oldCellText != value) {
-            gridModified = true;
-            if (g_.FixedCols() > 0) {
-                g_.SetRowModified(g_.Row(), true);
-                if (g_.ShowModified()->Enabled)
-                    g_.RepaintCell(0, g_.Row());
-            }
-        }
-        if (valid)
-            g_.UpdateColumnFooter(ACol);
-        if (g_.CellChecker && g_.CellChecker->AutoMarkError)
-            value = g_.CellChecker->MarkError(ACol, ARow, value);
-        if (valid && changed)
-            g_.DoCellsChanged({ACol, ARow, ACol, ARow});
-        if (valid) {
-            g_.SetCells(ACol, ARow, value);
-        } else {
-            lastValidation = false;
-            // A refused value: the cell keeps what the handler gave or what it had, and the
-            // remembered cell is edited again.
-            g_.HideEditor();
-            g_.SetCells(ACol, ARow, value != NewValue ? value : oldCellText);
-            g_.MoveColRow(oldCol, oldRow, true, true);
-            validating = false;
-            editing = true;
-            g_.ShowInplaceEdit();
-        }
-        oldCellText = g_.GridCells(ACol, ARow);
-    }
-    const bool stillEditing = editing;
-    RememberOldCell(g_.Col(), g_.Row());
-    editing = stillEditing;
-    validating = false;
-    return valid;
+    return g_.ValidateCell(NewValue);
 }
 
 void TGridInput::FocusIn()
@@ -92,7 +43,7 @@ void TGridInput::Exit()
     if (!g_.EditorMode() || !g_.InplaceEditor())
         return;
     const std::string text = g_.InplaceEditor()->Text();
-    editing = true;
+    g_.edit_.Editing = true;
     if (ValidateCell(text)) {
         g_.HideEditor();
         return;

@@ -335,7 +335,7 @@ bool TGridInput::InsertRowKey()
     }
     if (g_.OnAutoInsertRow)
         g_.OnAutoInsertRow(&g_, inserted);
-    gridModified = true;
+    g_.edit_.GridModified = true;
     g_.SetRow(std::min(row, g_.RowCount() - 1));
     g_.CalcFooter(-1);
     return true;
@@ -357,7 +357,7 @@ bool TGridInput::DeleteRowKey()
     if (g_.FloatingFooter()->Visible() && g_.Row() == g_.RowCount() - 1 && g_.Row() > g_.FixedRows())
         g_.SetRow(g_.Row() - 1);
     RememberOldCell(g_.Col(), g_.Row());
-    gridModified = true;
+    g_.edit_.GridModified = true;
     g_.CalcFooter(-1);
     return true;
 }
@@ -481,7 +481,7 @@ void TGridInput::KeyPress(char32_t& key)
     const bool controlCell = g_.IsClickControlCell(realCol, g_.Row());
     TNavigation& nav = *g_.Navigation();
     if (key == U'\x1b') {
-        if (editing && this->editing)
+        if (editing && g_.edit_.Editing)
             g_.RestoreCellCache();
         FireKeyPress(key);
         return;
@@ -509,11 +509,11 @@ void TGridInput::KeyPress(char32_t& key)
         key = 0;
         return;
     } else if (editing && (key >= 32 || key == U'\b')) {
-        startEditChar = key;
+        g_.edit_.StartEditChar = key;
         if (!g_.EditorMode()) {
             // The edit begins here: validation compares with the text the cell has now.
             RememberOldCell(g_.Col(), g_.Row());
-            this->editing = true;
+            g_.edit_.Editing = true;
         }
     }
     g_.TBaseGrid::KeyPress(key);
@@ -528,7 +528,7 @@ void TGridInput::AdvanceCell(int ACol, int ARow, bool StartEdit, bool Forward, b
         return;
     if (g_.MouseActions()->RangeSelectAndEdit() && !(g_.Options() & ui::goEditing))
         g_.SetOptions(g_.Options() | ui::goEditing);
-    startEditChar = 0;
+    g_.edit_.StartEditChar = 0;
     const int startCol = ACol, startRow = ARow;
     const int firstCol = FirstNormalCol(), lastCol = LastNormalCol();
     const int firstRow = g_.FixedRows(), lastRow = LastNormalRow();
@@ -639,7 +639,9 @@ void TGridInput::AdvanceCell(int ACol, int ARow, bool StartEdit, bool Forward, b
 
 bool TGridInput::CanTabToCell(int ACol, int ARow)
 {
-    bool can = (g_.Options() & ui::goEditing) ? g_.IsEditable(g_.RealColIndex(ACol), ARow) : !g_.IsFixed(ACol, ARow);
+    // A grid that took goEditing away only for the current, read-only cell still tabs as an editing grid.
+    const bool editingGrid = (g_.Options() & ui::goEditing) || g_.EditState().EditDisable;
+    bool can = editingGrid ? g_.IsEditable(g_.RealColIndex(ACol), ARow) : !g_.IsFixed(ACol, ARow);
     if (g_.OnSelectCell)
         g_.OnSelectCell(&g_, ACol, ARow, can);
     return can;
@@ -705,10 +707,10 @@ bool TGridInput::TabStep(bool Backward)
     const int firstRow = g_.FixedRows(), lastRow = LastNormalRow();
     int c = g_.Col(), r = g_.Row();
     auto select = [&](int cc, int rr) {
-        forceSel = true;
+        g_.edit_.ForceSel = true;
         const ui::TPoint base = g_.BaseCell(cc, rr);
         g_.MoveToCell(base.X, base.Y);
-        forceSel = false;
+        g_.edit_.ForceSel = false;
     };
     if (Backward) {
         if (g_.Navigation()->TabAdvanceDirection() != adLeftRight) {

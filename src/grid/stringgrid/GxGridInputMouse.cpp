@@ -260,8 +260,8 @@ void TGridInput::LeftDoubleClick(ui::TMessage& m)
         g_.OnDblClickCell(&g_, ARow, ACol);
     if (g_.MouseActions()->EditOnDblClickOnly() && g_.CellAcceptsEdit(realCol, ARow)) {
         g_.SetOptions(g_.Options() | ui::goEditing);
-        oldCol = g_.Col();
-        oldRow = g_.Row();
+        g_.edit_.OldCol = g_.Col();
+        g_.edit_.OldRow = g_.Row();
         g_.ShowInplaceEdit();
     }
 }

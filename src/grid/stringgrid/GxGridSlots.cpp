@@ -31,12 +31,6 @@ bool TGxStringGrid::UsesVCLStyles()
 
 void TGxStringGrid::DoPrintGetPageNum(int, int, std::string&) {}
 
-void TGxStringGrid::DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom)
-{
-    if (OnSelectionChanged)
-        OnSelectionChanged(this, ALeft, ATop, ARight, ABottom);
-}
-
 bool TGxStringGrid::DoCanShowFixedDropDown(int)
 {
     return false;
@@ -66,22 +60,11 @@ bool TGxStringGrid::IsSummary(int)
 
 // --- editing ---------------------------------------------------------------------------------------------
 
-void TGxStringGrid::StoreEditorValue(int ACol, int ARow, const std::string& Value)
-{
-    SetEditText(ACol, ARow, Value);
-}
-
-void TGxStringGrid::RestoreCellCache() {}
-
-void TGxStringGrid::DoGetEditorProp(int, int, TObject*) {}
-
 void TGxStringGrid::DoCheckBoxClick(int ACol, int ARow, bool State)
 {
     if (OnCheckBoxClick)
         OnCheckBoxClick(this, ACol, ARow, State);
 }
-
-void TGxStringGrid::DoFixedEdit(int, int, TGridFixedCellEditor&, rtl::TStrings*) {}
 
 void TGxStringGrid::InplaceEditCaretChanged(const std::string&, ui::TPoint, int) {}
 
@@ -91,52 +74,13 @@ void TGxStringGrid::InplaceEditKeyDown(unsigned&, ui::TShiftState) {}
 
 void TGxStringGrid::InplaceEditKeyMessage(unsigned&) {}
 
-void TGxStringGrid::DisableEditing() {}
-
-std::string TGxStringGrid::DoEllipsClick(const std::string& Value)
-{
-    return Value;
-}
-
-bool TGxStringGrid::ValidateCellWide(const std::u16string&)
-{
-    return true;
-}
-
-void TGxStringGrid::DoCellChanging(int, int, bool&) {}
-
 // --- input ----------------------------------------------------------------------------------------------------
 
 void TGxStringGrid::AfterWheelScroll(int, bool&) {}
 
 void TGxStringGrid::CellSelectorClick(int, int) {}
 
-bool TGxStringGrid::IsEditable(int ACol, int ARow)
-{
-    return ((Options() & ui::goEditing) || mouseActions_->RangeSelectAndEdit()) && CellAcceptsEdit(ACol, ARow);
-}
-
 // ACol a real column; the merge base cell answers for its range.
-bool TGxStringGrid::CellAcceptsEdit(int ACol, int ARow)
-{
-    const ui::TPoint base = BaseCell(ACol, ARow);
-    bool editable = true;
-    GetCellEditable(base.X, base.Y, editable);
-    bool fixed = false;
-    GetIsFixedCell(base.X, base.Y, fixed);
-    return editable && !fixed;
-}
-
-void TGxStringGrid::ShowInplaceEdit()
-{
-    ShowEditor();
-}
-
-void TGxStringGrid::HideInplaceEdit()
-{
-    HideEditor();
-}
-
 bool TGxStringGrid::QueryDesignMode(bool& IsDesigning)
 {
     IsDesigning = false;
@@ -161,32 +105,7 @@ void TGxStringGrid::StretchColumn(int Index)
 
 // --- rows, cells and their notifications ---------------------------------------------------------------------
 
-void TGxStringGrid::InsertRowAt(int ARow)
-{
-    InsertRows(ARow, 1);
-}
-
-void TGxStringGrid::DeleteRowAt(int ARow)
-{
-    RemoveRows(ARow, 1);
-}
-
 void TGxStringGrid::MarkPastedRowsModified(ui::TPoint, const ui::TRect&) {}
-
-std::string TGxStringGrid::GetCalcCellText(int ACol, int ARow)
-{
-    return Cells(ACol, ARow);
-}
-
-std::string TGxStringGrid::GetSaveCellText(int ACol, int ARow)
-{
-    return Cells(ACol, ARow);
-}
-
-void TGxStringGrid::LoadCellText(int ACol, int ARow, const std::string& Value)
-{
-    SetCells(ACol, ARow, Value);
-}
 
 void TGxStringGrid::PasteCellText(int ACol, int ARow, const std::string& Value)
 {
@@ -225,8 +144,6 @@ void TGxStringGrid::DoUpdateAutoColumnSize(int ACol, int& AWidth)
 // --- sorting, filtering, grouping, files and clipboard ---------------------------------------------------------
 
 void TGxStringGrid::DoClickSort(int) {}
-
-void TGxStringGrid::DoFilterDone() {}
 
 bool TGxStringGrid::RowMatchesFilter(int)
 {

@@ -207,9 +207,10 @@ public:
     bool EditorMode() const { return editorMode_; }
     void SetEditorMode(bool v);
     TInplaceEdit* InplaceEditor() const { return editor_; }
-    void ShowEditor();
-    void ShowEditorChar(char32_t Ch);
-    void HideEditor();
+    // Descendants that show editors of their own (combo, check box, pickers) take these over.
+    virtual void ShowEditor();
+    virtual void ShowEditorChar(char32_t Ch);
+    virtual void HideEditor();
     void UpdateEditor();
     void InvalidateEditor();
 

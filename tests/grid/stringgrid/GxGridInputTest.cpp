@@ -105,13 +105,18 @@ TEST_F(GxGridInput, KeysMoveTheCurrentCellPastCellsTheGridReportsFixed)
     }
 }
 
-TEST_F(GxGridInput, WithoutSkippingAnArrowStopsOnTheFixedCellOfTheFramework)
+TEST_F(GxGridInput, WithoutSkippingAnArrowIsRefusedByAFixedNeighbour)
 {
+    // Only the walk over fixed cells is switched off; the cell-selection test still refuses a fixed
+    // cell as the current one.
     grid->OnIsFixedCell = [](TObject*, int, int c, bool& fixed) { fixed = fixed || c == 2; };
     grid->Navigation()->SetSkipFixedCells(false);
     grid->MoveToCell(1, 3);
     Key(ui::VK_RIGHT);
-    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(grid->Col(), 1);
+    grid->Navigation()->SetSkipFixedCells(true);
+    Key(ui::VK_RIGHT);
+    EXPECT_EQ(grid->Col(), 3);
 }
 
 TEST_F(GxGridInput, HomeAndEndByCellFireOnKeyDownWithTheirKey)
