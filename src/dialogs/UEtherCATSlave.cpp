@@ -301,6 +301,11 @@ void TFEtherCATSlave::GSG_SlaveMasterGetEditorType(ui::TObject* Sender, int ACol
     if (ACol != core::EtherCAT_Columns(Direction(Sender)).Type)
         return;
     AEditor = gx::edComboList;
+    // The list offers exactly the type names.
+    TVarGrid* grid = Grid(Direction(Sender));
+    grid->ClearComboString();
+    for (int i = 0; i < VarType.Count(); ++i)
+        grid->AddComboString(VarType.Strings(i));
 }
 
 void TFEtherCATSlave::GSG_SlaveMasterComboChange(ui::TObject* Sender, int ACol, int ARow, int,
