@@ -9,6 +9,7 @@
 #include <iterator>
 #include <string>
 
+#include "GridTyping.h"
 #include "ShellScript.h"
 #include "TempProgramFolder.h"
 #include "TestData.h"
@@ -34,18 +35,6 @@ void Expect_Valid_Esi(const fs::path& file)
     const auto r =
         sys::RunAndWait("xmllint", {"--noout", "--schema", xsd.string(), file.string()}, std::chrono::seconds(60));
     EXPECT_EQ(r.exitCode.value_or(-1), 0) << file;
-}
-
-// Types text into a cell through the grid's inplace editor and leaves the cell.
-template <class Grid>
-void Type_Cell(Grid* grid, int col, int row, const std::string& text)
-{
-    grid->SetCol(col);
-    grid->SetRow(row);
-    grid->SetEditorMode(true);
-    ASSERT_TRUE(grid->EditorMode()) << col << "," << row;
-    grid->InplaceEditor()->SetText(text);
-    grid->SetEditorMode(false);
 }
 
 std::string Read_File_Text(const fs::path& file)
@@ -116,13 +105,13 @@ TEST(EndToEndTest, NewConfigurationEsiFileAndUpdateDevice)
             const char* types[] = {"Bool",   "Bool",  "Bool",   "Int8",    "Int16",
                                    "UInt16", "Int32", "UInt32", "Float32", "String"};
             for (int r = 1; r <= 10; ++r) {
-                Type_Cell(FEtherCATSlave->GSG_SlaveMaster, 2, r, types[r - 1]);
-                Type_Cell(FEtherCATSlave->GSG_SlaveMaster, 4, r, "in" + std::to_string(r));
-                Type_Cell(FEtherCATSlave->GSG_SlaveMaster, 5, r, std::to_string(r));
-                Type_Cell(FEtherCATSlave->GSG_MasterSlave, 2, r, types[10 - r]);
-                Type_Cell(FEtherCATSlave->GSG_MasterSlave, 4, r, "out" + std::to_string(r));
+                gridtest::Type_Into_Cell(FEtherCATSlave->GSG_SlaveMaster, 2, r, types[r - 1]);
+                gridtest::Type_Into_Cell(FEtherCATSlave->GSG_SlaveMaster, 4, r, "in" + std::to_string(r));
+                gridtest::Type_Into_Cell(FEtherCATSlave->GSG_SlaveMaster, 5, r, std::to_string(r));
+                gridtest::Type_Into_Cell(FEtherCATSlave->GSG_MasterSlave, 2, r, types[10 - r]);
+                gridtest::Type_Into_Cell(FEtherCATSlave->GSG_MasterSlave, 4, r, "out" + std::to_string(r));
             }
-            Type_Cell(FEtherCATSlave->GSG_SlaveMaster, 3, 10, "12");
+            gridtest::Type_Into_Cell(FEtherCATSlave->GSG_SlaveMaster, 3, 10, "12");
             FEtherCATSlave->Btn_OK->Click();
         });
     script.Then(
@@ -133,7 +122,7 @@ TEST(EndToEndTest, NewConfigurationEsiFileAndUpdateDevice)
             const char* typed[] = {"127.0.0.1", "0",   "8", "0",   "4",       "100",
                                    "1",         "100", "1", "101", "Default", "Default"};
             for (int c = 2; c <= 13; ++c)
-                Type_Cell(FEtherNetIP_Master_Access->ACG, c, 1, typed[c - 2]);
+                gridtest::Type_Into_Cell(FEtherNetIP_Master_Access->ACG, c, 1, typed[c - 2]);
             FEtherNetIP_Master_Access->Btn_Import_EDS->Click();
         });
     script.Then(
@@ -148,7 +137,7 @@ TEST(EndToEndTest, NewConfigurationEsiFileAndUpdateDevice)
         [] {
             const char* typed[] = {"127.0.0.2", "8", "4", "4", "4", "50"};
             for (int c = 2; c <= 7; ++c)
-                Type_Cell(FEtherNetIP_Master_Access->ACG, c, 2, typed[c - 2]);
+                gridtest::Type_Into_Cell(FEtherNetIP_Master_Access->ACG, c, 2, typed[c - 2]);
             EXPECT_EQ(FEtherNetIP_Master_Access->ACG->Cells(11, 2), "152");
             FEtherNetIP_Master_Access->Btn_OK->Click();
         });

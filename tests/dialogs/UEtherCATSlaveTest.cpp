@@ -9,6 +9,7 @@
 #include <string>
 
 #include "CoreTestSupport.h"
+#include "GridTyping.h"
 #include "common/UComon.h"
 #include "common/ULanguage.h"
 #include "platform/ui/Dialogs.h"
@@ -55,26 +56,6 @@ protected:
     static std::string Place(TVarGrid* grid, int posCol, int row)
     {
         return grid->Cells(posCol, row) + "." + grid->Cells(posCol + 1, row);
-    }
-    // Types a text into a cell through the grid's editor and leaves the cell.
-    static void Type_Into(TVarGrid* grid, int col, int row, const std::string& text)
-    {
-        grid->SetCol(col);
-        grid->SetRow(row);
-        grid->SetEditorMode(true);
-        if (grid->EditMode() && !grid->EditorMode()) {
-            // A list column opens its list editor: the text picks the item it names, if any.
-            gx::TGridCombo* combo = grid->Combobox();
-            ASSERT_TRUE(combo && combo->Visible());
-            const int item = combo->Items()->IndexOf(text);
-            if (item >= 0)
-                combo->SetItemIndex(item);
-            grid->HideInplaceEdit();
-            return;
-        }
-        ASSERT_TRUE(grid->EditorMode());
-        grid->InplaceEditor()->SetText(text);
-        grid->SetEditorMode(false);
     }
 
     coretest::TScratchDir dir;
@@ -146,12 +127,12 @@ TEST_F(EtherCATSlaveDialog, TypeRuleAndPositionsFollowWhatTheUserDoes)
     EXPECT_TRUE(grid->ReadOnly(3, 1));
 
     // The grid's editor path: a type typed into the Type cell, a length typed into a String row.
-    Type_Into(grid, 2, 1, "String");
-    Type_Into(grid, 3, 1, "20");
-    Type_Into(grid, 2, 2, "UInt32");
+    gridtest::Type_Into_Cell(grid, 2, 1, "String");
+    gridtest::Type_Into_Cell(grid, 3, 1, "20");
+    gridtest::Type_Into_Cell(grid, 2, 2, "UInt32");
     EXPECT_EQ(grid->Cells(3, 2), "4");
     EXPECT_EQ(Place(grid, 6, 2), "20.0");
-    Type_Into(grid, 2, 2, "uint32");  // not one of the names: the cell keeps its type
+    gridtest::Type_Into_Cell(grid, 2, 2, "uint32");  // not one of the names: the cell keeps its type
     EXPECT_EQ(grid->Cells(2, 2), "UInt32");
     grid->SetCol(6);
     grid->SetEditorMode(true);  // computed cells take no editor

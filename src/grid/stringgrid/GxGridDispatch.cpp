@@ -179,7 +179,8 @@ void TGxStringGrid::GetCellEditable(int ACol, int ARow, bool& CanEdit)
     const ui::TPoint base = BaseCell(ACol, ARow);
     if (HasCellProperties(base.X, base.Y) && CanEdit) {
         CanEdit = !GridObjects(base.X, base.Y)->ReadOnly();
-        if (!(Options() & ui::goEditing) && !EditorMode() && !mouseActions_->RangeSelectAndEdit())
+        // A grid that took goEditing away only for the current cell is still edit-enabled.
+        if (!(Options() & ui::goEditing) && !EditorMode() && !edit_.EditDisable && !mouseActions_->RangeSelectAndEdit())
             CanEdit = false;
     }
     if (base.X < TotalColCount())

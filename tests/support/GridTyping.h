@@ -1,0 +1,33 @@
+#pragma once
+// Typing into a grid cell as the user does: the cell becomes current, its editor opens, the text goes
+// in and the editor closes. A list column opens its list editor instead; there the text picks the
+// item of that name (no item is picked when the list lacks it, as a list cannot take free text).
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridEdit.h"
+
+namespace gridtest {
+
+inline void Type_Into_Cell(gx::TGxStringGrid* grid, int col, int row, const std::string& text)
+{
+    grid->SetCol(col);
+    grid->SetRow(row);
+    grid->SetEditorMode(true);
+    if (grid->EditMode() && !grid->EditorMode()) {
+        gx::TGridCombo* combo = grid->Combobox();
+        ASSERT_TRUE(combo && combo->Visible()) << col << "," << row;
+        const int item = combo->Items()->IndexOf(text);
+        if (item >= 0)
+            combo->SetItemIndex(item);
+        grid->HideInplaceEdit();
+        return;
+    }
+    ASSERT_TRUE(grid->EditorMode()) << col << "," << row;
+    grid->InplaceEditor()->SetText(text);
+    grid->SetEditorMode(false);
+}
+
+}  // namespace gridtest
