@@ -1,7 +1,7 @@
 #pragma once
 // Typing into a grid cell as the user does: the cell becomes current, its editor opens, the text goes
 // in and the editor closes. A list column opens its list editor instead; there the text picks the
-// item of that name (no item is picked when the list lacks it, as a list cannot take free text).
+// item of that name; an editable list takes a text it lacks as typed, a closed list picks nothing.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -22,6 +22,8 @@ inline void Type_Into_Cell(gx::TGxStringGrid* grid, int col, int row, const std:
         const int item = combo->Items()->IndexOf(text);
         if (item >= 0)
             combo->SetItemIndex(item);
+        else if (combo->Style() != ui::TComboBoxStyle::csDropDownList)
+            combo->SetText(text);  // an editable list takes the text as typed
         grid->HideInplaceEdit();
         return;
     }

@@ -1,6 +1,6 @@
-// TGridInput: validation of an edited value against the cell remembered when the edit began, the
-// focus coming in and going out (a pending edit is validated before the focus may leave; a refused
-// value keeps it in the grid), the click method and the cell hints.
+// TGridInput: the focus coming in and going out (a pending edit is validated before the focus may
+// leave; a refused value keeps it in the grid) and the click method. Validation and the remembered
+// cell are the grid's own (GxGridEditValidate.cpp); the input handling calls them.
 #include "grid/stringgrid/GxGridInput.h"
 
 #include "grid/stringgrid/GxGrid.h"
