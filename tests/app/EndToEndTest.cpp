@@ -9,7 +9,7 @@
 #include <iterator>
 #include <string>
 
-#include "GridTyping.h"
+#include "../dialogs/GridTyping.h"
 #include "ShellScript.h"
 #include "TempProgramFolder.h"
 #include "TestData.h"
