@@ -36,7 +36,8 @@ TCellProperties* TBaseGrid::GetCellProperties(int c, int r)
 {
     if (TCellProperties* existing = GridObjects(c, r))
         return existing;
-    if (c < 0 || r < 0)
+    // Only cells of the grid get properties: a cell outside it would hold them where no query looks.
+    if (c < 0 || r < 0 || c >= TotalColCount() || r >= RowCount())
         throw rtl::Exception("Invalid cell");
 
     auto owned = std::make_unique<TCellProperties>(this, c, r);

@@ -344,6 +344,9 @@ void TGxStringGrid::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked)
 // The first occurrence of each key (letter case ignored) stays.
 void TGxStringGrid::RemoveDuplicates(int ACol, bool)
 {
+    // A column outside the grid reads empty in every row: every row would look like a duplicate.
+    if (ACol < 0 || ACol >= ColCount())
+        return;
     const int column = RealColIndex(ACol);
     std::unordered_set<std::string> keys;
     std::vector<int> rows;
