@@ -219,5 +219,97 @@ TEST(GxGridShapeWalk, RowsKeepTheirTextsAndPlacesThroughInsertRemoveHideAndShow)
     }
 }
 
+// Columns by storage index: inserted and removed with their cells, hidden ones included, while
+// rows are hidden and shown in between.
+TEST(GxGridShapeWalk, ColumnsKeepTheirCellsThroughInsertRemoveHideAndShow)
+{
+    struct ModelCol {
+        std::string text[3];
+        bool hidden = false;
+    };
+    for (unsigned seed : {1u, 2u, 3u}) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        TGxStringGrid g(nullptr);
+        g.SetColCount(3);
+        g.SetRowCount(3);
+        g.SetFixedCols(0);
+        g.SetFixedRows(0);
+        std::vector<ModelCol> cols(3);
+        std::mt19937 rnd(seed);
+        const auto pick = [&](int n) { return n <= 0 ? 0 : static_cast<int>(rnd() % static_cast<unsigned>(n)); };
+        const auto shownCols = [&] {
+            int n = 0;
+            for (const ModelCol& c : cols)
+                n += c.hidden ? 0 : 1;
+            return n;
+        };
+        int serial = 0;
+        for (int step = 0; step < 2000; ++step) {
+            const int total = static_cast<int>(cols.size());
+            std::string what;
+            switch (pick(6)) {
+            case 0: {
+                const int at = pick(total + 1), n = 1 + pick(2);
+                what = "InsertCols(" + std::to_string(at) + ", " + std::to_string(n) + ")";
+                g.InsertCols(at, n);
+                cols.insert(cols.begin() + at, static_cast<std::size_t>(n), ModelCol{});
+                break;
+            }
+            case 1: {
+                const int at = pick(total), n = std::min(1 + pick(2), total - at);
+                int left = 0;
+                for (int i = 0; i < total; ++i)
+                    left += (!cols[static_cast<std::size_t>(i)].hidden && (i < at || i >= at + n)) ? 1 : 0;
+                if (left == 0)
+                    continue;  // the last shown column stays
+                what = "RemoveCols(" + std::to_string(at) + ", " + std::to_string(n) + ")";
+                g.RemoveCols(at, n);
+                cols.erase(cols.begin() + at, cols.begin() + at + n);
+                break;
+            }
+            case 2: {
+                const int c = pick(total);
+                if (shownCols() < 2 && !cols[static_cast<std::size_t>(c)].hidden)
+                    continue;
+                what = "HideColumn(" + std::to_string(c) + ")";
+                g.HideColumn(c);
+                cols[static_cast<std::size_t>(c)].hidden = true;
+                break;
+            }
+            case 3: {
+                const int c = pick(total);
+                what = "UnHideColumn(" + std::to_string(c) + ")";
+                g.UnHideColumn(c);
+                cols[static_cast<std::size_t>(c)].hidden = false;
+                break;
+            }
+            case 4: {
+                const int c = pick(total), r = pick(3);
+                const std::string text = "t" + std::to_string(++serial);
+                what = "SetCells(" + std::to_string(c) + ", " + std::to_string(r) + ")";
+                g.SetCells(c, r, text);
+                cols[static_cast<std::size_t>(c)].text[r] = text;
+                break;
+            }
+            default: {
+                const int r = pick(3);
+                what = "HideRow(" + std::to_string(r) + "), UnHideRowsAll";
+                g.HideRow(r);
+                g.UnHideRowsAll();
+                break;
+            }
+            }
+            SCOPED_TRACE("step " + std::to_string(step) + ": " + what);
+            ASSERT_EQ(g.TotalColCount(), static_cast<int>(cols.size()));
+            ASSERT_EQ(g.ColCount(), shownCols());
+            for (int c = 0; c < static_cast<int>(cols.size()); ++c) {
+                ASSERT_EQ(g.IsHiddenColumn(c), cols[static_cast<std::size_t>(c)].hidden) << "column " << c;
+                for (int r = 0; r < 3; ++r)
+                    ASSERT_EQ(g.Cells(c, r), cols[static_cast<std::size_t>(c)].text[r]) << "cell " << c << ", " << r;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace gx
