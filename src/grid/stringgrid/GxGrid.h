@@ -545,6 +545,12 @@ public:
     ui::TSize GetCellTextSize(int ACol, int ARow, bool VS = false, bool SB = false);
     void DrawColSizingLine(int X);
     void DrawRowSizingLine(int Y);
+    // The translucent frame around the edited cell (R in client coordinates) while
+    // FocusHelper.Enabled: shown when the editor opens, following the current cell, hidden after a
+    // valid value.
+    void ShowFocusWindow(const ui::TRect& R);
+    void MoveFocusWindow();
+    void HideFocusWindow();
     // The text of the balloon tool tip of a cell (tags stripped, tabs as blanks, at most 2048).
     std::string BalloonText(int ACol, int ARow);
     void SetLook(TGridLook Value);

@@ -118,12 +118,16 @@ bool TGxStringGrid::CanEditShow()
             const ui::TPoint shown = BaseCell(Col(), Row());
             ShowEditorControl(shown.X, shown.Y);
             edit_.Entered = true;
+            if (focusHelper_->Enabled)
+                ShowFocusWindow(CellRect(Col(), Row()));
             return false;
         }
     }
     if (result) {
         edit_.Entered = true;
         edit_.Editing = true;
+        if (focusHelper_->Enabled)
+            ShowFocusWindow(CellRect(Col(), Row()));
     }
     return result;
 }
@@ -149,6 +153,7 @@ void TGxStringGrid::ShowEditorChar(char32_t Ch)
 void TGxStringGrid::HideEditor()
 {
     TBaseGrid::HideEditor();
+    HideFocusWindow();  // no frame around a cell that is no longer edited
     if (edit_.EditMode && !IsTextEditor(currentEditor_))
         HideEditorControl(Col(), Row());
     else if (IsTextEditor(currentEditor_))

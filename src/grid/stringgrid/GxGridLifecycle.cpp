@@ -147,6 +147,7 @@ TGxStringGrid::TGxStringGrid(ui::TComponent* AOwner) : TBaseGrid(AOwner)
 TGxStringGrid::~TGxStringGrid()
 {
     MarkDestroying();
+    HideFocusWindow();
     if (ownerForm_ && !ownerForm_->Destroying())
         ownerForm_->OnResize = formResizeBefore_;
     ClearTextOnly = false;

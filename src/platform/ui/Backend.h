@@ -72,6 +72,14 @@ public:
     // a popup whose form has a native window gets one.
     virtual void ShowPopup(TPopupWindow* /*popup*/) {}
     virtual void HidePopup(TPopupWindow* /*popup*/) {}
+    // An overlay: a top-level window showing a picture (32-bit, premultiplied alpha) at a screen
+    // point, above the other windows, taking neither input nor the focus; shape (picture
+    // coordinates, empty for all of it) is the part of the window that exists. Showing the same
+    // key again moves and repaints it.
+    virtual void ShowOverlay(const void* /*key*/, const TBitmap& /*picture*/, TPoint /*screenPos*/,
+                             const std::vector<TRect>& /*shape*/)
+    {}
+    virtual void HideOverlay(const void* /*key*/) {}
     // Shows a hint window with text at a screen point (empty text hides it).
     virtual void ShowHint(const std::string& text, TPoint screenPos, int maxWidth) = 0;
     virtual void SetScreenCursor(TCursor cursor) = 0;

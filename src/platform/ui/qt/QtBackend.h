@@ -40,6 +40,9 @@ public:
     TRect WorkArea() override;
     void ShowPopup(TPopupWindow* popup) override;
     void HidePopup(TPopupWindow* popup) override;
+    void ShowOverlay(const void* key, const TBitmap& picture, TPoint screenPos,
+                     const std::vector<TRect>& shape) override;
+    void HideOverlay(const void* key) override;
     void ShowHint(const std::string& text, TPoint screenPos, int maxWidth) override;
     void SetScreenCursor(TCursor cursor) override;
     void Beep() override;
@@ -63,6 +66,7 @@ private:
 
     std::map<const TControl*, QPointer<QWidget>> widgets_;
     std::map<TCursor, QCursor> cursors_;
+    std::map<const void*, QPointer<QWidget>> overlays_;
     std::unique_ptr<QtDialogs> dialogs_;
     bool overrideCursor_ = false;
 };
