@@ -28,6 +28,7 @@
 #include "grid/base/GxWindows.h"
 #include "grid/base/HtmlPicture.h"
 #include "grid/stringgrid/GxCellGraphic.h"
+#include "grid/stringgrid/GxEditLink.h"
 #include "grid/stringgrid/GxGridEdit.h"
 #include "grid/stringgrid/GxGridEvents.h"
 #include "grid/stringgrid/GxGridFilter.h"
@@ -801,6 +802,16 @@ public:
     TGridDateTimePicker* DateAndTimePicker();
     // The control of the edit in progress (nullptr for the text editor and the check box).
     ui::TWinControl* EditCtrl() const { return editCtrl_; }
+    // The custom editor of edCustom cells (not owned; GxGridEditLink.cpp).
+    TEditLink* EditLink() const { return editLink_; }
+    void SetEditLink(TEditLink* Value);
+    // The subclassed edit control of an inline link: its dialog codes with goTabs.
+    void EditLinkWindowProc(ui::TWinControl* Control, ui::TMessage& Message);
+    // Change notifiers told about every changed rectangle of cells.
+    void RegisterNotifier(TGridChangeNotifier* ANotifier);
+    void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
+    // The current cell's text when the edit began (Escape puts it back).
+    const std::string& CellCache() const { return edit_.CellCache; }
     virtual void ShowEditorControl(int ACol, int ARow);
     virtual void HideEditorControl(int ACol, int ARow);
     // The framework's editor steps: the may-show test opens the non-text controls itself.
@@ -1116,6 +1127,15 @@ private:
     friend class TGridButton;
     friend class TControlEdit;
     friend class TControlCombo;
+    friend class TEditLink;
+    void ShowLinkEditor(int ACol, int ARow, const std::string& EditText);
+    void HideLinkEditor(int RealCol, int ARow);
+    // Validates the link's value; when accepted stores it and ends the edit (false: refused, reopened).
+    bool StoreLinkValue(TEditLink* Link);
+    void NotifyCellsChanged(const ui::TRect& R);
+    void Notification(ui::TComponent* component, ui::TOperation operation) override;
+    TEditLink* editLink_ = nullptr;
+    std::vector<TGridChangeNotifier*> notifiers_;
     void HandleEditDoneMessage(ui::TMessage& message);
     void CommitWalk(unsigned Key, ui::TShiftState Shift);
     std::string EditorControlText();

@@ -217,8 +217,12 @@ void TGxStringGrid::DoneInplaceEdit(unsigned Key, ui::TShiftState Shift)
     if (Key == ui::VK_DOWN && navigation_->AppendOnArrowDown() && Row() == RowCount() - 1 - FixedFooters()) {
         bool canAdd = true;
         DoCanAddRow(canAdd);
-        if (canAdd)
-            InsertRows(RowCount() - FixedFooters(), 1);
+        if (canAdd) {
+            const int added = RowCount() - FixedFooters();
+            InsertRows(added, 1);
+            if (OnAutoAddRow)
+                OnAutoAddRow(this, added);
+        }
     }
     if (Key == ui::VK_TAB || Key == ui::VK_LEFT || Key == ui::VK_RIGHT || Key == ui::VK_UP || Key == ui::VK_DOWN) {
         unsigned k = Key;

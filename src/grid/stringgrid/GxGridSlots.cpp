@@ -123,6 +123,7 @@ void TGxStringGrid::DoCellsChanged(const ui::TRect& R)
 {
     if (OnCellsChanged)
         OnCellsChanged(this, R);
+    NotifyCellsChanged(R);
 }
 
 void TGxStringGrid::ContentReloaded()

@@ -141,6 +141,26 @@ TEST_F(GxGridEditControls, RefusedComboValueKeepsTheComboOpen)
     EXPECT_EQ(grid->Cells(1, 1), "old");
 }
 
+// Down out of an editor control in the last row appends one row (reported once, empty) and moves there.
+TEST_F(GxGridEditControls, DownFromTheLastRowAppendsOneEmptyRow)
+{
+    Use(edComboEdit);
+    Combo();
+    grid->Navigation()->SetAppendOnArrowDown(true);
+    std::vector<int> added;
+    grid->OnAutoAddRow = [&](TObject*, int r) { added.push_back(r); };
+    grid->SetCells(1, 5, "stale");  // text kept beyond the row count must not reappear
+    grid->SetRow(4);
+    Key(ui::VK_F2);
+    Type("last");
+    Key(ui::VK_DOWN);
+    EXPECT_EQ(grid->Cells(1, 4), "last");
+    EXPECT_EQ(grid->RowCount(), 6);
+    EXPECT_EQ(grid->Row(), 5);
+    EXPECT_EQ(grid->Cells(1, 5), "");
+    EXPECT_EQ(added, (std::vector<int>{5}));
+}
+
 TEST_F(GxGridEditControls, WheelWithoutASelectedItemReportsTheText)
 {
     Use(edComboEdit);
