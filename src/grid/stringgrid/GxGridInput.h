@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "grid/stringgrid/GxGridTypes.h"
 #include "platform/ui/Grids.h"
 #include "platform/ui/Messages.h"
 
@@ -57,7 +58,15 @@ public:
     bool Panning() const { return panning_; }
     void ScrollMessage(ui::TMessage& message);
     void Timer();
+    void RepaintBlinkingCells();
     std::string ScrollHintText() const { return scrollHintShown_ ? scrollHint_ : std::string(); }
+
+    // --- stretching and drag scrolling (GxGridScroll.cpp) ---
+    void DragOver(int X, int Y, TDragState State);
+    void DragScrollTick();
+    bool DragScrolling() const { return dragScrollTimer_; }
+    bool stretching = false;     // a stretch of the stretch column is running
+    bool stretchAllowed = true;  // width changes may stretch again
 
     // --- focus and validation (GxGridInputFocus.cpp) ---
     void RememberOldCell(int ACol, int ARow);
@@ -104,6 +113,10 @@ private:
     bool panning_ = false;
     ui::TPoint panOrigin_{};
     ui::TCursor panPrevCursor_ = 0;
+    // Drag scrolling: the directions of the last drag position; the timer runs while not empty.
+    TDragScrollDirections dragScrollDirs_ = 0;
+    bool dragScrollTimer_ = false;
+    void StopDragScroll();
     // Scroll hints.
     bool scrollHintShown_ = false;
     std::string scrollHint_;

@@ -97,12 +97,6 @@ void TGxStringGrid::DesignHelperClick(int, int) {}
 
 void TGxStringGrid::DoScrollCell(int, int, int, int, int) {}
 
-void TGxStringGrid::StretchColumn(int Index)
-{
-    if (Index >= ColCount())
-        throw rtl::Exception("Stretch column index out of range");
-}
-
 // --- rows, cells and their notifications ---------------------------------------------------------------------
 
 void TGxStringGrid::MarkPastedRowsModified(ui::TPoint, const ui::TRect&) {}
@@ -117,12 +111,6 @@ void TGxStringGrid::BeforeSelectAll(ui::TGridRect&) {}
 void TGxStringGrid::UpdateColumnFooter(int ACol)
 {
     UpdateFooterCalc(ACol);
-}
-
-void TGxStringGrid::DoCellsChanged(const ui::TRect& R)
-{
-    if (OnCellsChanged)
-        OnCellsChanged(this, R);
 }
 
 void TGxStringGrid::ContentReloaded()
