@@ -947,6 +947,7 @@ protected:
     void FocusIn() override;
     void FocusOut() override;
     void Click() override;
+    void MouseLeave() override;
     void Resize() override;
     // Stretching the stretch column again (GxGridScroll.cpp).
     void ColWidthsChanged() override;

@@ -150,6 +150,12 @@ void TGxStringGrid::FocusOut()
     input_->FocusOut();
 }
 
+void TGxStringGrid::MouseLeave()
+{
+    TBaseGrid::MouseLeave();
+    input_->MouseLeave();
+}
+
 void TGxStringGrid::Click()
 {
     TBaseGrid::Click();

@@ -47,6 +47,7 @@ public:
     void LeftDoubleClick(ui::TMessage& m);
     void RightButtonDown(ui::TMessage& m);
     void MouseMove(ui::TMessage& m);
+    void MouseLeave();
     void UpdateCursor(int X, int Y);
 
     // --- wheel, panning, scrolling, timer (GxGridInputWheel.cpp) ---
@@ -107,6 +108,8 @@ private:
     bool sizing_ = false;  // a column border drag in the header started on this press
     int sizingCol_ = -1;
     int sizingStartWidth_ = 0;
+    int sizingRow_ = -1;  // a row border drag in the fixed columns started on this press
+    int sizingStartHeight_ = 0;
     int downCol_ = -1, downRow_ = -1;
     ui::TPoint pushedButton_{-1, -1};
     // Wheel and panning.

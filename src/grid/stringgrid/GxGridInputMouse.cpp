@@ -52,6 +52,13 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
     g_.MouseToCell(X, Y, ACol, ARow);
     downCol_ = ACol;
     downRow_ = ARow;
+    sizingRow_ = -1;
+    if (g_.OnCanClickCell) {
+        bool allow = true;
+        g_.OnCanClickCell(&g_, ARow, ACol, allow);
+        if (!allow)
+            return;  // not even the framework sees the press
+    }
     if (ACol < 0 || ARow < 0) {
         g_.HideInplaceEdit();
         if (!g_.FixedRowAlways())
@@ -89,6 +96,9 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
     if (g_.GridState() == ui::TGridState::gsColSizing) {
         sizingCol_ = g_.ColBorderAt(X);
         sizingStartWidth_ = sizingCol_ >= 0 ? g_.ColWidths(sizingCol_) : 0;
+    } else if (g_.GridState() == ui::TGridState::gsRowSizing) {
+        sizingRow_ = g_.RowBorderAt(Y);
+        sizingStartHeight_ = sizingRow_ >= 0 ? g_.RowHeights(sizingRow_) : 0;
     }
     const bool sizingPress = ARow < g_.FixedRows() && (g_.Options() & ui::goColSizing) && nearBorder;
     if (!sizingPress && g_.OnClickCell)
@@ -203,6 +213,36 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
                         c, static_cast<int>(g_.ColWidths(c) * static_cast<double>(width) / sizingStartWidth_ + 0.5));
         return;
     }
+    if (state == ui::TGridState::gsRowSizing && sizingRow_ >= 0) {
+        const int row = sizingRow_;
+        sizingRow_ = -1;
+        if (X < 0 || Y < 0 || X >= g_.ClientWidth() || Y >= g_.ClientHeight()) {
+            g_.SetRowHeights(row, sizingStartHeight_);  // released beyond the grid: cancelled
+            return;
+        }
+        if (g_.RowHeights(row) != sizingStartHeight_) {
+            if (g_.OnEndRowSize)
+                g_.OnEndRowSize(&g_, row);
+            if (g_.MouseActions()->AllRowSize() && sizingStartHeight_ > 0)
+                for (int r = g_.FixedRows(); r < g_.RowCount(); ++r)
+                    if (r != row)
+                        g_.SetRowHeights(
+                            r,
+                            static_cast<int>(
+                                g_.RowHeights(r) * static_cast<double>(g_.RowHeights(row)) / sizingStartHeight_ + 0.5));
+        }
+        return;
+    }
+    // A release on a check box (after its press) reports the box's state.
+    int ACol = -1, ARow = -1;
+    g_.MouseToCell(X, Y, ACol, ARow);
+    const bool sortableCol = ACol >= g_.FixedCols() || g_.SortSettings()->FixedCols;
+    if (ACol >= 0 && ARow >= 0 && sortableCol && g_.OnCheckBoxMouseUp) {
+        const int realCol = g_.RealColIndex(ACol);
+        bool checked = false;
+        if (g_.GetCheckBoxState(realCol, g_.RealRowIndex(ARow), checked))
+            g_.OnCheckBoxMouseUp(&g_, realCol, ARow, checked);
+    }
     dblClk_ = false;
 }
 
@@ -295,6 +335,11 @@ void TGridInput::MouseMove(ui::TMessage& m)
 {
     const int X = ui::LoWordSigned(m.LParam), Y = ui::HiWordSigned(m.LParam);
     Inherited(m);
+    // The width (height) the column (row) being sized takes at the mouse.
+    if (g_.GridState() == ui::TGridState::gsColSizing && sizingCol_ >= 0 && g_.OnColumnSizing)
+        g_.OnColumnSizing(&g_, sizingCol_, g_.ColWidths(sizingCol_));
+    if (g_.GridState() == ui::TGridState::gsRowSizing && sizingRow_ >= 0 && g_.OnRowSizing)
+        g_.OnRowSizing(&g_, sizingRow_, g_.RowHeights(sizingRow_));
     if (!panning_ && g_.GridState() == ui::TGridState::gsNormal)
         UpdateCursor(X, Y);
     // The cell under the mouse, and the fixed cell drawn in its hover look.
@@ -332,6 +377,19 @@ void TGridInput::UpdateCursor(int X, int Y)
         g_.SetCursor(cursor);
     if (cursor == g_.RestoreCursor() && ACol >= 0 && ARow >= 0)
         g_.DoGetCellCursor(ACol, ARow, X, Y);
+}
+
+// The mouse left the grid: no selection mode, and the hovered fixed cell loses its hover look.
+void TGridInput::MouseLeave()
+{
+    g_.MouseSelectMode = msNormal;
+    TGridPointerState& pointer = g_.Pointer;
+    pointer.HoverCell = {-1, -1};
+    if (pointer.HoverFixedX >= 0) {
+        const ui::TPoint was{pointer.HoverFixedX, pointer.HoverFixedY};
+        pointer.HoverFixedX = pointer.HoverFixedY = -1;
+        g_.RepaintCell(was.X, was.Y);
+    }
 }
 
 }  // namespace gx

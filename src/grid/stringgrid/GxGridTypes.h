@@ -168,6 +168,7 @@ using TFooterPaintEvent =
     std::function<void(TObject* Sender, int AColumn, ui::TCanvas* Canvas, const ui::TRect& ARect)>;
 using TRadioClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)>;
 using TRadioButtonClickEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
+using TCanClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
 
 // Dragging something over the grid: the drag source reports entering, moving over and leaving.
 enum TDragState : std::uint8_t { dsDragEnter, dsDragLeave, dsDragMove };

@@ -233,6 +233,77 @@ TEST_F(GxGridInput, DraggingAHeaderBorderEndsTheSizingOnceAndAReleaseOutsideCanc
     EXPECT_EQ(grid->ColWidths(3), 60);
 }
 
+TEST_F(GxGridInput, SizingReportsTheWidthAtTheMouseAndRowsEndOnceOrCancelOutside)
+{
+    grid->SetOptions(grid->Options() | ui::goColSizing | ui::goRowSizing);
+    std::vector<int> sizing;
+    grid->OnColumnSizing = [&](TObject*, int c, int w) { sizing.push_back(c * 1000 + w); };
+    const ui::TRect h = grid->CellRect(2, 0);
+    ui::SendMouseDown(grid, ui::TMouseButton::mbLeft, h.Right - 1, 5);
+    ui::SendMouseMove(grid, h.Right + 10, 5, ui::ssLeft);
+    ui::SendMouseUp(grid, ui::TMouseButton::mbLeft, h.Right + 10, 5);
+    EXPECT_EQ(sizing, std::vector<int>{2070});
+
+    std::vector<int> ended, live;
+    grid->OnEndRowSize = [&](TObject*, int r) { ended.push_back(r); };
+    grid->OnRowSizing = [&](TObject*, int r, int height) { live.push_back(r * 1000 + height); };
+    const ui::TRect r3 = grid->CellRect(0, 3);
+    ui::SendMouseDown(grid, ui::TMouseButton::mbLeft, 5, r3.Bottom - 1);
+    ui::SendMouseMove(grid, 5, r3.Bottom + 5, ui::ssLeft);
+    ui::SendMouseMove(grid, 5, r3.Bottom + 10, ui::ssLeft);
+    ui::SendMouseUp(grid, ui::TMouseButton::mbLeft, 5, r3.Bottom + 10);
+    EXPECT_EQ(ended, std::vector<int>{3});
+    EXPECT_EQ(live, (std::vector<int>{3025, 3030}));
+    EXPECT_EQ(grid->RowHeights(3), 30);
+
+    ended.clear();
+    const ui::TRect r4 = grid->CellRect(0, 4);
+    ui::SendMouseDown(grid, ui::TMouseButton::mbLeft, 5, r4.Bottom - 1);
+    ui::SendMouseMove(grid, 5, r4.Bottom + 20, ui::ssLeft);
+    ui::SendMouseUp(grid, ui::TMouseButton::mbLeft, -20, r4.Bottom + 20);
+    EXPECT_TRUE(ended.empty());
+    EXPECT_EQ(grid->RowHeights(4), 20);
+}
+
+TEST_F(GxGridInput, OnCanClickCellRefusingKeepsThePressFromEverything)
+{
+    Log log;
+    Record(log);
+    grid->OnCanClickCell = [](TObject*, int r, int, bool& allow) { allow = r != 6; };
+    grid->MoveToCell(1, 1);
+    Click(2, 6);
+    Click(3, 6);
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(grid->Cells(3, 6), "N");
+    EXPECT_TRUE(log.empty());  // the framework never saw the presses: no click either
+    Click(3, 5);
+    EXPECT_EQ(grid->Cells(3, 5), "Y");
+}
+
+TEST_F(GxGridInput, TheReleaseOnACheckBoxReportsItsState)
+{
+    std::vector<std::string> ups;
+    grid->OnCheckBoxMouseUp = [&](TObject*, int c, int r, bool s) {
+        ups.push_back(std::to_string(c) + "," + std::to_string(r) + (s ? " on" : " off"));
+    };
+    Click(3, 4);
+    Click(3, 4);
+    Click(2, 4);  // no check box: nothing
+    EXPECT_EQ(ups, (std::vector<std::string>{"3,4 on", "3,4 off"}));
+}
+
+TEST_F(GxGridInput, LeavingTheGridTakesTheHoverLookOffTheFixedCell)
+{
+    grid->HoverFixedCells = hfAll;
+    const ui::TPoint p = Center(2, 0);
+    ui::SendMouseMove(grid, p.X, p.Y);
+    EXPECT_EQ(grid->Pointer.HoverFixedX, 2);
+    grid->MouseSelectMode = msColumn;
+    grid->Perform(ui::CM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(grid->Pointer.HoverFixedX, -1);
+    EXPECT_EQ(grid->MouseSelectMode, msNormal);
+}
+
 TEST_F(GxGridInput, ADoubleClickOnAHeaderBorderSizesTheColumnToItsText)
 {
     grid->SetOptions(grid->Options() | ui::goColSizing);
