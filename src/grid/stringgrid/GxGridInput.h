@@ -16,6 +16,13 @@ namespace gx {
 
 class TGxStringGrid;
 
+// The grid's own pointers in the screen's cursor table (GxGridCursors.cpp): rows, columns, all
+// cells. GridSelectCursor registers them on first use and answers the one of a selection mode.
+constexpr ui::TCursor kRowCursor = 8010;
+constexpr ui::TCursor kColumnCursor = 8011;
+constexpr ui::TCursor kAllCursor = 8012;
+ui::TCursor GridSelectCursor(TMouseSelectMode mode);
+
 class TGridInput {
 public:
     explicit TGridInput(TGxStringGrid& grid) : g_(grid) {}
@@ -97,6 +104,10 @@ private:
     void SelectionChangedSince(const ui::TGridRect& before);
     bool TabStep(bool Backward);
     bool CheckBoxPress(ui::TMessage& m, int X, int Y, int ACol, int ARow);
+    void FixedCellSelect(int ACol, int ARow, bool shift);
+    void DragFixedSelect(int ACol, int ARow);
+    TMouseSelectMode SelectModeAt(int X, int Y, int ACol, int ARow);
+    int mouseSelectStart_ = -1;  // the row (column) a selection by the fixed cells started from
     void Inherited(ui::TMessage& m);
 
     ui::TGridRect moveSelection_{};

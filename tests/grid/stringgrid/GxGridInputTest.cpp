@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "grid/stringgrid/GxGridInput.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
@@ -290,6 +291,54 @@ TEST_F(GxGridInput, TheReleaseOnACheckBoxReportsItsState)
     Click(3, 4);
     Click(2, 4);  // no check box: nothing
     EXPECT_EQ(ups, (std::vector<std::string>{"3,4 on", "3,4 off"}));
+}
+
+TEST_F(GxGridInput, FixedCellsSelectWholeRowsColumnsOrAllAndShowTheirPointers)
+{
+    grid->SetOptions(grid->Options() | ui::goRangeSelect | ui::goColSizing);
+    grid->MouseActions()->SetRowSelect(true);
+    grid->MouseActions()->SetColSelect(true);
+    grid->MouseActions()->SetAllSelect(true);
+    std::vector<std::string> changes;
+    grid->OnSelectionChanged = [&](TObject*, int l, int t, int r, int b) {
+        changes.push_back(std::to_string(l) + "," + std::to_string(t) + "-" + std::to_string(r) + "," +
+                          std::to_string(b));
+    };
+    const auto hover = [&](int c, int r) {
+        const ui::TPoint p = Center(c, r);
+        ui::SendMouseMove(grid, p.X, p.Y);
+        return grid->Cursor();
+    };
+    EXPECT_EQ(hover(0, 4), kRowCursor);
+    EXPECT_EQ(hover(2, 0), kColumnCursor);
+    EXPECT_EQ(hover(0, 0), kAllCursor);
+    EXPECT_NE(hover(2, 4), kRowCursor);
+    EXPECT_EQ(grid->MouseSelectMode, msNormal);
+    const ui::TRect h = grid->CellRect(2, 0);
+    ui::SendMouseMove(grid, h.Right - 1, 5);  // a sizing border stays a sizing border
+    EXPECT_EQ(grid->Cursor(), ui::crHSplit);
+
+    // A press on the fixed column selects the row; dragging down extends it by whole rows.
+    hover(0, 4);
+    const ui::TPoint p4 = Center(0, 4), p6 = Center(0, 6);
+    ui::SendMouseDown(grid, ui::TMouseButton::mbLeft, p4.X, p4.Y);
+    ui::SendMouseMove(grid, p6.X, p6.Y, ui::ssLeft);
+    ui::SendMouseUp(grid, ui::TMouseButton::mbLeft, p6.X, p6.Y);
+    EXPECT_EQ(grid->Selection(), (ui::TGridRect{1, 4, 4, 6}));
+
+    hover(3, 0);
+    ui::SendClick(grid, Center(3, 0).X, Center(3, 0).Y);
+    EXPECT_EQ(grid->Selection(), (ui::TGridRect{3, 1, 3, 9}));
+    hover(0, 0);
+    ui::SendClick(grid, Center(0, 0).X, Center(0, 0).Y);
+    EXPECT_EQ(grid->Selection(), (ui::TGridRect{1, 1, 4, 9}));
+    EXPECT_EQ(changes, (std::vector<std::string>{"1,4-4,4", "1,4-4,6", "3,1-3,9", "1,1-4,9"}));
+
+    // Without RowSelect the fixed column is no row pointer and a press selects nothing.
+    grid->MouseActions()->SetRowSelect(false);
+    EXPECT_NE(hover(0, 2), kRowCursor);
+    ui::SendClick(grid, Center(0, 2).X, Center(0, 2).Y);
+    EXPECT_EQ(grid->Selection(), (ui::TGridRect{1, 1, 4, 9}));
 }
 
 TEST_F(GxGridInput, LeavingTheGridTakesTheHoverLookOffTheFixedCell)
