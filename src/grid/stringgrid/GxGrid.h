@@ -944,6 +944,14 @@ public:
     bool Panning() const;
     TIntelliPan IntelliPan = ipVertical;
     TScrollHintType ScrollHints = shNone;
+    // Cells whose text holds a blink tag show and hide their text with every tick of the timer.
+    bool EnableBlink = false;
+    // Scrolling while something is dragged over the grid (DragScrollOptions.Active): called by the
+    // drag source on entering, moving over and leaving the grid; Accept is the drag's own answer.
+    void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+    void RegisterSelListener(ITGxStringGridSelect* AListener) { selListener_ = AListener; }
+    void UnRegisterSelListener(ITGxStringGridSelect*) { selListener_ = nullptr; }
+    TDragScrollEvent OnDragScroll;
 
 protected:
     void KeyDown(unsigned& key, ui::TShiftState shift) override;
@@ -954,7 +962,11 @@ protected:
     void FocusIn() override;
     void FocusOut() override;
     void Click() override;
+    void MouseLeave() override;
     void Resize() override;
+    // Stretching the stretch column again (GxGridScroll.cpp).
+    void ColWidthsChanged() override;
+    void SizeChanged(int OldColCount, int OldRowCount) override;
     bool DoMouseWheelDown(ui::TShiftState Shift, ui::TPoint MousePos) override;
     bool DoMouseWheelUp(ui::TShiftState Shift, ui::TPoint MousePos) override;
     void WndProc(ui::TMessage& message) override;
@@ -963,11 +975,14 @@ protected:
     unsigned WantKeys() const override;
     // The timer tick of the grid window (identifier 111).
     virtual void HandleTimer();
+    // A tick of the drag-scroll timer; false for other timers.
+    bool HandleDragScrollTimer(unsigned id);
 
 private:
     friend class TGridItemStrings;
     friend class TGridInput;
     std::unique_ptr<TGridInput> input_;
+    ITGxStringGridSelect* selListener_ = nullptr;
     friend struct GridPaint;
     // Bulk cores of hiding, showing and removing rows (display rows ascending; record positions
     // ascending).

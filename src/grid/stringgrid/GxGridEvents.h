@@ -66,6 +66,9 @@ public:
     TDblClickCellEvent OnDblClickCell;
     TClickCellEvent OnRightClickCell;
     TEndColumnSizeEvent OnEndColumnSize;
+    TColumnSizingEvent OnColumnSizing;
+    TRowSizingEvent OnRowSizing;
+    TCanClickCellEvent OnCanClickCell;
     TEndRowSizeEvent OnEndRowSize;
     TCanDeleteRowEvent OnCanDeleteRow;
     TAutoDeleteRowEvent OnAutoDeleteRow;
