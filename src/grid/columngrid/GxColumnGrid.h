@@ -171,6 +171,10 @@ public:
     void EndUpdate();
     TGxColumnGrid* GetOwner() const { return owner_; }
     bool NoRecursiveUpdate = false;
+    // Records the present order as the design order (item i gets DefIdx i); and puts the columns
+    // back into that order (GxColumnPositions.cpp).
+    void SetOrganization();
+    void ResetOrganization();
 
 private:
     friend class TGridColumnItem;
@@ -248,6 +252,14 @@ public:
     // A column moved by dragging or MoveColumn (display indexes): its item moves with it, keeping
     // what Assign copies; then OnAfterColumnMoved with the real indexes.
     void ColumnMoved(int FromIndex, int ToIndex) override;
+
+    // The current column order in an INI file: key "CP<position>" holds the design index of the
+    // column shown there (GxColumnPositions.cpp). A file that names no permutation of the columns
+    // is ignored.
+    void SaveColumnPositions(const std::string& Key, const std::string& Section);
+    void LoadColumnPositions(const std::string& Key, const std::string& Section);
+    void SaveColPositions() override;
+    void LoadColPositions() override;
 
 protected:
     void ColWidthsChanged() override;

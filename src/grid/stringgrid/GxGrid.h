@@ -953,6 +953,50 @@ public:
     void UnRegisterSelListener(ITGxStringGridSelect*) { selListener_ = nullptr; }
     TDragScrollEvent OnDragScroll;
 
+    // --- rotated cells, scrolling into view, moves and swaps, sort cross-reference, column order,
+    // merging by row and text (GxGridMoves.cpp) ----------------------------------------------------------
+    void AddRotated(int ACol, int ARow, int AAngle, const std::string& s);
+    void SetRotated(int ACol, int ARow, int AAngle);
+    void RemoveRotated(int ACol, int ARow);
+    bool IsRotated(int ACol, int ARow, int& aAngle);
+    void ScrollInView(int ColIndex, int RowIndex);
+    // Display indexes; the column-order record and embedded controls follow.
+    void MoveColumn(int FromIndex, int ToIndex);
+    void MoveRow(int FromIndex, int ToIndex);
+    void MoveRows(int FromIndex, int ToIndex, int Count);
+    void SwapColumns(int ACol1, int ACol2);  // storage columns
+    void SwapRows(int ARow1, int ARow2);     // whole rows, hidden columns' cells included
+    // Entry i: the unsorted index of the row now at i; sorting fills it, SortSwapRows keeps it.
+    TIntList* SortRowXRef() { return &sortRowXRef_; }
+    int SortedRowIndex(int ARow) const;
+    int UnSortedRowIndex(int ARow) const;
+    std::string UnSortedCells(int i, int j);
+    void SetUnSortedCells(int i, int j, const std::string& Value);
+    TIntList* ColumnOrder() const { return columnOrder_.get(); }
+    void SetColumnOrder();
+    void ResetColumnOrder();
+    int ColumnPosition(int ACol) const;
+    int ColumnAtPosition(int ACol);
+    std::string OriginalCells(int i, int j);
+    void SetOriginalCells(int i, int j, const std::string& Value);
+    int ColumnByHeader(const std::string& AValue);
+    void MergeRowCells(int RowIndex, bool MainMerge);
+    void SplitRowCells(int RowIndex);
+    void SplitAllCells();
+    void MergeCols(int ColIndex1, int ColIndex2, const std::string& Separator);
+    int Swaps = 0;
+    int SortRow = -1;
+
+    // Row statistics over display columns fromCol .. toCol (GxGridCalc.cpp).
+    double RowSum(int ARow, int fromCol, int toCol);
+    double RowAvg(int ARow, int fromCol, int toCol);
+    double RowMin(int ARow, int fromCol, int toCol);
+    double RowMax(int ARow, int fromCol, int toCol);
+    double ColumnCustomCalc(int ACol, int FromRow, int ToRow);
+    double GroupCalcCustomValue(int ACol, int FromRow, int ToRow);
+    TColumnCalcEvent OnColumnCalc;
+    TColumnCalcEvent OnGroupCalc;
+
 protected:
     void KeyDown(unsigned& key, ui::TShiftState shift) override;
     void KeyUp(unsigned& key, ui::TShiftState shift) override;
@@ -1035,6 +1079,8 @@ private:
     std::unique_ptr<TBalloonSettings> balloon_;
     std::unique_ptr<TShowModified> showModified_;
     std::unique_ptr<TIntList> columnOrder_;
+    TIntList sortRowXRef_{0, 0};
+    int UnSortedRow(int j) const;
     std::unique_ptr<TCellGraphic> scratchGraphic_;
     std::unique_ptr<TIntList> ignoreColumns_;
     std::unique_ptr<TFilterDropDown> filterDropDown_;

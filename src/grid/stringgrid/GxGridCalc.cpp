@@ -1,6 +1,7 @@
 // TGxStringGrid: statistics of a column over a range of rows, used by the footer row.
 #include "grid/stringgrid/GxGrid.h"
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -28,6 +29,8 @@ double TGxStringGrid::ColumnSum(int ACol, int FromRow, int ToRow)
 {
     NormalRange(*this, FromRow, ToRow);
     const bool realRows = ToRow >= RowCount() - (floatingFooter_->Visible() ? 1 : 0);
+    // A range running past the rows stops at the last one.
+    ToRow = std::min(ToRow, realRows ? TotalRowCount() - 1 : RowCount() - 1);
     double sum = 0;
     for (int r = FromRow; r <= ToRow; ++r) {
         const bool hidden = realRows && IsHiddenRow(r);
@@ -100,6 +103,69 @@ double TGxStringGrid::ColumnDistinct(int ACol, int FromRow, int ToRow)
     for (int r = FromRow; r <= ToRow; ++r)
         values.insert(rtl::AnsiUpperCase(Cells(ACol, r)));
     return static_cast<double>(values.size());
+}
+
+// --- row statistics and custom calculations --------------------------------------------------------------
+
+namespace {
+
+// The numeric cells of a row range: covered cells of merged ranges and non-numbers are skipped.
+template <typename F>
+void ForEachRowValue(TGxStringGrid& grid, int ARow, int fromCol, int toCol, F&& take)
+{
+    for (int c = fromCol; c <= toCol; ++c) {
+        if (grid.IsMergedCell(c, ARow) && !grid.IsBaseCell(c, ARow))
+            continue;
+        try {
+            take(grid.Floats(c, ARow));
+        } catch (const VIdiRazeRaduz&) {
+        }
+    }
+}
+
+}  // namespace
+
+double TGxStringGrid::RowSum(int ARow, int fromCol, int toCol)
+{
+    double sum = 0;
+    ForEachRowValue(*this, ARow, fromCol, toCol, [&](double v) { sum += v; });
+    return sum;
+}
+
+double TGxStringGrid::RowAvg(int ARow, int fromCol, int toCol)
+{
+    const int n = toCol - fromCol + 1;
+    return n > 0 ? RowSum(ARow, fromCol, toCol) / n : 0;
+}
+
+double TGxStringGrid::RowMin(int ARow, int fromCol, int toCol)
+{
+    double result = Floats(fromCol, ARow);
+    ForEachRowValue(*this, ARow, fromCol, toCol, [&](double v) { result = std::min(result, v); });
+    return result;
+}
+
+double TGxStringGrid::RowMax(int ARow, int fromCol, int toCol)
+{
+    double result = Floats(fromCol, ARow);
+    ForEachRowValue(*this, ARow, fromCol, toCol, [&](double v) { result = std::max(result, v); });
+    return result;
+}
+
+double TGxStringGrid::ColumnCustomCalc(int ACol, int FromRow, int ToRow)
+{
+    double res = 0;
+    if (OnColumnCalc)
+        OnColumnCalc(this, ACol, FromRow, ToRow, res);
+    return res;
+}
+
+double TGxStringGrid::GroupCalcCustomValue(int ACol, int FromRow, int ToRow)
+{
+    double res = 0;
+    if (OnGroupCalc)
+        OnGroupCalc(this, ACol, FromRow, ToRow, res);
+    return res;
 }
 
 }  // namespace gx

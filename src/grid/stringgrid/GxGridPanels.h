@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "grid/base/GxCheckBox.h"
+#include "grid/base/GxGridButton.h"
 #include "grid/stringgrid/GxGridTypes.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
@@ -49,6 +51,9 @@ public:
     // recalculates that cell.
     TColumnCalcType GetColumnCalc(int c) const;
     void SetColumnCalc(int c, TColumnCalcType Value);
+    // The custom template with every "<#n>" replaced by the text of column n in the current row; a
+    // tag without a number is dropped, an unterminated "<#" is kept as text.
+    std::string ExpandTemplate() const;
 
     bool CalculateHiddenRows = true;
     bool EnableCalculation = true;
@@ -71,7 +76,17 @@ class TFooterPanel : public ui::TPanel {
 public:
     explicit TFooterPanel(TGxStringGrid* AOwner);
     TGxStringGrid* Grid() const { return grid_; }
+    // The display column under x (fixed columns, then from LeftCol on), -1 right of the last one.
+    int ColumnAt(int X) const;
+    // The hint of the column under x (OnGridHint may supply it); records it in LastHintX.
+    std::string HintAt(int X);
     int LastHintX = -1;
+
+protected:
+    void Paint() override;
+    void MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override;
+    void MouseMove(ui::TShiftState shift, int x, int y) override;
+    void WndProc(ui::TMessage& message) override;
 
 private:
     TGxStringGrid* grid_;
@@ -85,6 +100,10 @@ public:
     using ui::TEdit::TEdit;
     ui::TNotifyEvent OnReturn;
     ui::TNotifyEvent OnCtrlReturn;
+
+protected:
+    void KeyDown(unsigned& key, ui::TShiftState shift) override;
+    void KeyPress(char32_t& key) override;
 };
 
 class TSearchPanel : public ui::TPanel {
@@ -92,6 +111,14 @@ public:
     explicit TSearchPanel(TGxStringGrid* AOwner);
     TGxStringGrid* Grid() const { return grid_; }
     TRetEdit* Edit() const { return edit_; }
+    TGxGridButton* ForwardButton() const { return forward_; }
+    TGxGridButton* BackwardButton() const { return backward_; }
+    TGxGridButton* ExitButton() const { return exit_; }
+    TGxGridButton* HiliteButton() const { return hilite_; }
+    TGxCheckBox* MatchCase() const { return matchCase_; }
+    // Places the parts, gives them their captions, hints and pictures and wires them (done when the
+    // window is created; callable again after the texts change).
+    void Arrange();
     ui::TColor ColorTo() const { return colorTo_; }
     void SetColorTo(ui::TColor Value);
 
@@ -104,19 +131,37 @@ public:
     ui::TNotifyEvent OnExitClick;
     ui::TNotifyEvent OnHighlightClick;
 
+protected:
+    void Paint() override;
+
 private:
     TGxStringGrid* grid_;
     TRetEdit* edit_;
+    TGxGridButton* forward_;
+    TGxGridButton* backward_;
+    TGxGridButton* exit_;
+    TGxGridButton* hilite_;
+    TGxCheckBox* matchCase_;
     ui::TColor colorTo_ = ui::clNone;
 };
 
 // --- filter drop-down lists, scroll overview, drag button, non-activating form ------------------------
 
+// Enter and a mouse release choose the entry: the list closes and reports it.
 class TDropList : public ui::TListBox {
 public:
     using ui::TListBox::TListBox;
     TDropSelectEvent OnSelect;
+
+protected:
+    void KeyDown(unsigned& key, ui::TShiftState shift) override;
+    void MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override;
+    void WndProc(ui::TMessage& message) override;
 };
+
+// Closes a filter list on the cancel-mode notification when the mouse is outside it; the grid
+// then has no open filter column.
+void CancelFilterList(ui::TListBox* List, ui::TMessage& Message);
 
 // The filter list with a check box per entry.
 class TDropCheckList : public ui::TListBox {
@@ -124,7 +169,12 @@ public:
     using ui::TListBox::TListBox;
     bool Checked(int Index) const;
     void SetChecked(int Index, bool Value);
+    // Toggles an entry's box as a click on it does: the list stays open and OnSelect gets -1.
+    void ToggleChecked(int Index);
     TDropSelectEvent OnSelect;
+
+protected:
+    void WndProc(ui::TMessage& message) override;
 
 private:
     std::vector<bool> checked_;
@@ -138,8 +188,21 @@ public:
     void SetScrollColor(ui::TColor Value);
     int ScrollWidth = 4;
     TScrollDirection Direction = sdVertical;
+    // The thumb's start and length along the bar; false (no thumb) while the grid shows all its
+    // normal rows (columns), or when the control has no grid.
+    bool Thumb(int& Start, int& Length) const;
+
+protected:
+    void Paint() override;
+    void MouseDown(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override;
+    void MouseMove(ui::TShiftState shift, int x, int y) override;
+    void MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override;
 
 private:
+    TGxStringGrid* Grid() const;
+    bool downOnScroller_ = false;
+    int downPos_ = 0;
+    int downRow_ = 0;
     ui::TColor scrollColor_ = ui::clSilver;
 };
 
@@ -150,6 +213,9 @@ public:
     TGxStringGrid* Grid() const { return grid_; }
     std::string Caption;
     bool Flat = false;
+
+protected:
+    void Paint() override;
 
 private:
     TGxStringGrid* grid_;

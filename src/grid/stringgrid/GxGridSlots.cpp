@@ -175,8 +175,6 @@ void TGxStringGrid::Group(int) {}
 
 void TGxStringGrid::UnGroup() {}
 
-void TGxStringGrid::SortSwapRows(int, int) {}
-
 void TGxStringGrid::SaveColPositions() {}
 
 void TGxStringGrid::LoadColPositions() {}
