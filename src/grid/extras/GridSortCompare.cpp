@@ -96,8 +96,7 @@ void RemoveFirst(std::string& s, const std::string& part)
 
 }  // namespace
 
-TRowComparer::TRowComparer(TGxStringGrid& Grid, bool Cache)
-    : grid_(Grid), cache_(Cache), colCount_(Grid.AllColCount())
+TRowComparer::TRowComparer(TGxStringGrid& Grid, bool Cache) : grid_(Grid), cache_(Cache), colCount_(Grid.AllColCount())
 {
     if (cache_)
         columns_.resize(static_cast<std::size_t>(colCount_ > 0 ? colCount_ : 0));

@@ -28,7 +28,7 @@ public:
 private:
     struct Entry {
         bool Loaded = false;
-        signed char IsNumber = -1;       // number kind integer, decimal or exponent
+        signed char IsNumber = -1;        // number kind integer, decimal or exponent
         signed char NumOk[2] = {-1, -1};  // conversion done: plain, financial
         double Num[2] = {0, 0};
         std::string Text;

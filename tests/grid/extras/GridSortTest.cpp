@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "ExtrasFixture.h"
 #include "grid/extras/GridSort.h"
 #include "grid/extras/GridSortCompare.h"
 #include "platform/rtl/Regional.h"
-#include "ExtrasFixture.h"
 
 namespace gx {
 namespace {
@@ -48,7 +48,7 @@ TEST(GridSortCompare, EveryStyleOnAwkwardValues)
         {ssAnsiAlphaCase, "b", "b", 0},
         {ssNumeric, "", "5", -1},  // an empty cell is 0
         {ssNumeric, "-1", "", -1},
-        {ssNumeric, "x", "y", 0},  // two texts that are no numbers are equal
+        {ssNumeric, "x", "y", 0},     // two texts that are no numbers are equal
         {ssNumeric, "2", "abc", -1},  // numbers before texts that are none
         {ssNumeric, "$10 kg", "$9 kg", 1, "$", " kg"},
         {ssFinancial, "1,000.5", "999", 1},
