@@ -860,6 +860,11 @@ public:
     TFloatingFooter* FloatingFooter() const { return floatingFooter_.get(); }
     THTMLPictureCache* ImageCache() const { return imageCache_.get(); }
     TSortIndexList* SortIndexes() const { return sortIndexes_.get(); }
+    // Sort cross-reference: entry i is the position the row now at i had when the list was last
+    // reset (grid extras' InitSortXRef); SortSwapRows exchanges entries with their rows, and moves
+    // SortTrackedRow (the row followed through a sort, -1 for none) with its row.
+    std::vector<int> SortRowXRef;
+    int SortTrackedRow = -1;
     TCellGraphic* ScratchGraphic() const { return scratchGraphic_.get(); }
     TFooterPanel* FooterPanel() const { return footerPanel_; }
     TSearchPanel* SearchPanel() const { return searchPanel_; }

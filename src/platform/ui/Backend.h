@@ -6,6 +6,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/Dialogs.h"
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,21 @@ public:
     };
     virtual int ShowPopupMenu(const std::vector<TMenuEntry>& items, TPoint screenPos) = 0;
     virtual void RegisterCursor(TCursor index, const TBitmap& image, TPoint hotSpot) = 0;
+
+    // Printing to a PDF file: a document of pages of the given size in millimetres, each page a
+    // bitmap covering the whole sheet. nullptr when the backend cannot write PDF.
+    class IPdfDocument {
+    public:
+        virtual ~IPdfDocument() = default;
+        virtual bool AddPage(const TBitmap& page) = 0;
+        // Writes the file (atomically); false when it could not.
+        virtual bool Finish() = 0;
+    };
+    virtual std::unique_ptr<IPdfDocument> CreatePdf(const std::string& /*fileName*/, double /*widthMm*/,
+                                                    double /*heightMm*/, const std::string& /*title*/)
+    {
+        return nullptr;
+    }
 
     virtual IDialogService* NativeDialogs() = 0;
     virtual bool ClipboardText(std::string& text) = 0;

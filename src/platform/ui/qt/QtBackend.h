@@ -25,6 +25,8 @@ public:
     void DrawThemedPart(const TRasterTarget& target, TThemedPart part, unsigned state, const TRect& r) override;
     bool DecodeImage(const std::uint8_t* data, std::size_t size, TBitmap& into, std::string& reason) override;
     bool SavePng(const TBitmap& bitmap, const std::string& fileName) override;
+    std::unique_ptr<IPdfDocument> CreatePdf(const std::string& fileName, double widthMm, double heightMm,
+                                            const std::string& title) override;
 
     void ShowForm(TCustomForm* form) override;
     void HideForm(TCustomForm* form) override;
