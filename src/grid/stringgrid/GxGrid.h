@@ -28,6 +28,7 @@
 #include "grid/base/GxWindows.h"
 #include "grid/base/HtmlPicture.h"
 #include "grid/stringgrid/GxCellGraphic.h"
+#include "grid/stringgrid/GxGridDropDownEditors.h"
 #include "grid/stringgrid/GxGridEdit.h"
 #include "grid/stringgrid/GxGridEvents.h"
 #include "grid/stringgrid/GxGridFilter.h"
@@ -797,6 +798,10 @@ public:
     ui::TWinControl* EditCtrl() const { return editCtrl_; }
     virtual void ShowEditorControl(int ACol, int ARow);
     virtual void HideEditorControl(int ACol, int ARow);
+    // The drop-down cell editors (nullptr when none are installed), made on first use.
+    IGridDropDownEditors* DropDownEditors();
+    // A refused value keeps the current cell after the editor's Enter, Up or Down.
+    void SetEditNoAutoAdvance(bool Value) { edit_.NoAutoAdvance = Value; }
     // The framework's editor steps: the may-show test opens the non-text controls itself.
     bool CanEditShow() override;
     void ShowEditor() override;
@@ -1127,6 +1132,9 @@ private:
     TGridDatePicker* editDate_ = nullptr;
     TGridDateTimePicker* editDateTime_ = nullptr;
     ui::TWinControl* editCtrl_ = nullptr;
+    std::unique_ptr<IGridDropDownEditors> dropDownEditors_;
+    void ShowDropDownEditor(int ACol, int ARow);
+    void HideDropDownEditor(int ARealCol, int ARow);
     std::function<void(TObject*)> formResizeBefore_;
     int formWidth_ = 0;
     int formHeight_ = 0;

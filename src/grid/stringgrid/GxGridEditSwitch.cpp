@@ -53,6 +53,10 @@ int FindItem(rtl::TStringList* items, const std::string& s)
 void TGxStringGrid::ShowEditorControl(int ACol, int ARow)
 {
     const TEditorType kind = currentEditor_;
+    if (IsDropDownEditor(kind)) {
+        ShowDropDownEditor(ACol, ARow);
+        return;
+    }
     if (!IsSpinKind(kind) && kind != edComboEdit && kind != edComboList && !IsEditBtnKind(kind) && kind != edCheckBox &&
         !IsDateKind(kind) && kind != edButton && !IsUnitKind(kind) && kind != edDateTimeEdit) {
         // Kinds without a control of their own here start no edit.
@@ -318,6 +322,8 @@ void TGxStringGrid::HideEditorControl(int ACol, int ARow)
     } else if (kind == edButton) {
         edit_.EditMode = false;
         HideControl(gridButton_);
+    } else if (IsDropDownEditor(kind) && open) {
+        HideDropDownEditor(realCol, ARow);
     }
     const bool hadFocus = editCtrl_ && (editCtrl_->Focused() || editCtrl_->ContainsControl(ui::FindFocusedControl()));
     editCtrl_ = nullptr;
