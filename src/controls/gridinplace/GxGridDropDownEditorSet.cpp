@@ -183,10 +183,9 @@ private:
 
 void InstallGridDropDownEditors()
 {
-    gx::SetGridDropDownEditorsFactory(
-        [](gx::TGxStringGrid& Grid) -> std::unique_ptr<gx::IGridDropDownEditors> {
-            return std::make_unique<TEditorSet>(Grid);
-        });
+    gx::SetGridDropDownEditorsFactory([](gx::TGxStringGrid& Grid) -> std::unique_ptr<gx::IGridDropDownEditors> {
+        return std::make_unique<TEditorSet>(Grid);
+    });
 }
 
 }  // namespace gridinplace

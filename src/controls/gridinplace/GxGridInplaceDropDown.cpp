@@ -70,8 +70,7 @@ int ReadCellInteger(const std::string& S)
 
 template <class Base>
 TGridDropDownEditor<Base>::TGridDropDownEditor(TComponent* AOwner) : Base(AOwner), FGrid(GridOf(AOwner))
-{
-}
+{}
 
 template <class Base>
 unsigned TGridDropDownEditor<Base>::WantKeys() const

@@ -119,9 +119,9 @@ TEST_F(GridInplace, EveryTextKindOpensOnTheCellAndGivesTheSameTextBack)
     const struct {
         TEditorType kind;
         const char* value;
-    } cases[] = {{gx::edTrackbarDropDown, "7"},    {gx::edMemoDropDown, "first\r\nsecond"},
+    } cases[] = {{gx::edTrackbarDropDown, "7"},       {gx::edMemoDropDown, "first\r\nsecond"},
                  {gx::edCalculatorDropDown, "12.50"}, {gx::edTimePickerDropDown, "10:30:15"},
-                 {gx::edDetailDropDown, "Beta"},     {gx::edGridDropDown, "Beta"},
+                 {gx::edDetailDropDown, "Beta"},      {gx::edGridDropDown, "Beta"},
                  {gx::edGxGridDropDown, "Beta"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.kind);
