@@ -410,3 +410,50 @@ TEST_F(GridInplace, HeaderAndFooterComeFromTheGridAndTheirButtonsReportToIt)
 }
 
 }  // namespace
+
+namespace {
+
+// Down and Tab end the edit of every kind and move on; each edit reports its end once, in order.
+TEST_F(GridInplace, EveryKindMovesOnWithDownAndTab)
+{
+    grid->SetOptions(grid->Options() | ui::goTabs);
+    for (int k = gx::edTrackbarDropDown; k <= gx::edGxGridDropDown; ++k) {
+        const auto kind = static_cast<TEditorType>(k);
+        SCOPED_TRACE(kind);
+        grid->SetCol(1);
+        grid->SetRow(1);
+        Use(kind);
+        ui::Application->ProcessMessages();
+        log.clear();
+        Key(ui::VK_F2);
+        ui::TWinControl* e = grid->DropDownEditors()->Editor(kind);
+        ASSERT_TRUE(e->Visible());
+        Key(ui::VK_DOWN);
+        EXPECT_FALSE(e->Visible());
+        EXPECT_EQ(grid->Row(), 2);
+        Key(ui::VK_F2);
+        ASSERT_TRUE(e->Visible());
+        Key(ui::VK_TAB, 9);
+        EXPECT_FALSE(e->Visible());
+        EXPECT_EQ(grid->Col(), 2);
+        std::vector<std::string> ends;
+        for (const std::string& s : log)
+            if (s.rfind("change", 0) != 0)
+                ends.push_back(s);
+        EXPECT_EQ(ends, (std::vector<std::string>{"done", "cell done 1,1", "done", "cell done 1,2"}));
+    }
+}
+
+TEST_F(GridInplace, MemoEditsGoBackAsLinesJoinedByCrLf)
+{
+    grid->SetCells(1, 1, "one");
+    auto* memo = Open<TGridMemoDropDown>(gx::edMemoDropDown);
+    rtl::TStringList lines;
+    lines.Add("one");
+    lines.Add("two");
+    memo->SetMemoText(lines);
+    Key(ui::VK_RETURN, 13);
+    EXPECT_EQ(grid->Cells(1, 1), "one\r\ntwo");
+}
+
+}  // namespace
