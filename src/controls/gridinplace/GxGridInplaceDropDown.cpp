@@ -394,6 +394,8 @@ void TGridImageDropDown::ValueOut(int ARealCol, int ARow)
 
 void TGridGxGridDropDown::ValueIn(const std::string& Value, int, int)
 {
+    if (GetGrid())
+        GetGrid()->SetFixedRowAlways(true);
     BeginUpdate();
     EndUpdate();
     if (UseItems()) {

@@ -166,4 +166,49 @@ int ReadCellInteger(const std::string& S);
 // Makes every string grid edit its cells of the nine drop-down kinds with these editors.
 void InstallGridDropDownEditors();
 
+// A grid's editor of a kind, made on first use (nullptr when the editors are not installed), so
+// that a program can fill its items and settings before the cells are edited.
+template <class Editor>
+Editor* GridEditor(gx::TGxStringGrid& Grid, gx::TEditorType Kind)
+{
+    gx::IGridDropDownEditors* editors = Grid.DropDownEditors();
+    return editors ? dynamic_cast<Editor*>(editors->Editor(Kind)) : nullptr;
+}
+inline TGridTrackbarDropDown* TrackbarDropDown(gx::TGxStringGrid& G)
+{
+    return GridEditor<TGridTrackbarDropDown>(G, gx::edTrackbarDropDown);
+}
+inline TGridMemoDropDown* MemoDropDown(gx::TGxStringGrid& G)
+{
+    return GridEditor<TGridMemoDropDown>(G, gx::edMemoDropDown);
+}
+inline TGridCalculatorDropDown* CalculatorDropDown(gx::TGxStringGrid& G)
+{
+    return GridEditor<TGridCalculatorDropDown>(G, gx::edCalculatorDropDown);
+}
+inline TGridTimepickerDropDown* TimePickerDropDown(gx::TGxStringGrid& G)
+{
+    return GridEditor<TGridTimepickerDropDown>(G, gx::edTimePickerDropDown);
+}
+inline TGridDetailPickerDropDown* DetailPickerDropDown(gx::TGxStringGrid& G)
+{
+    return GridEditor<TGridDetailPickerDropDown>(G, gx::edDetailDropDown);
+}
+inline TGridGridDropDown* GridDropDown(gx::TGxStringGrid& G)
+{
+    return GridEditor<TGridGridDropDown>(G, gx::edGridDropDown);
+}
+inline TGridColorDropDown* ColorPickerDropDown(gx::TGxStringGrid& G)
+{
+    return GridEditor<TGridColorDropDown>(G, gx::edColorPickerDropDown);
+}
+inline TGridImageDropDown* ImagePickerDropDown(gx::TGxStringGrid& G)
+{
+    return GridEditor<TGridImageDropDown>(G, gx::edImagePickerDropDown);
+}
+inline TGridGxGridDropDown* GxGridDropDown(gx::TGxStringGrid& G)
+{
+    return GridEditor<TGridGxGridDropDown>(G, gx::edGxGridDropDown);
+}
+
 }  // namespace gridinplace

@@ -368,7 +368,7 @@ TEST_F(GridInplace, ListKindsFindTheCellsEntry)
 {
     grid->SetCells(1, 1, "Beta");
     Use(gx::edDetailDropDown);
-    auto* detail = dynamic_cast<TGridDetailPickerDropDown*>(grid->DropDownEditors()->Editor(gx::edDetailDropDown));
+    TGridDetailPickerDropDown* detail = DetailPickerDropDown(*grid);
     for (const char* s : {"Alpha", "Beta", "Gamma"})
         detail->Items()->Add()->SetCaption(s);
     Key(ui::VK_F2);
@@ -376,7 +376,8 @@ TEST_F(GridInplace, ListKindsFindTheCellsEntry)
     Key(ui::VK_ESCAPE, 27);
 
     Use(gx::edGxGridDropDown);
-    auto* list = dynamic_cast<TGridGxGridDropDown*>(grid->DropDownEditors()->Editor(gx::edGxGridDropDown));
+    TGridGxGridDropDown* list = GxGridDropDown(*grid);
+    EXPECT_EQ(list, GxGridDropDown(*grid));  // made once
     list->Columns()->Add();
     for (const char* s : {"Alpha", "Beta", "Gamma"}) {
         rtl::TStringList t;
@@ -387,7 +388,7 @@ TEST_F(GridInplace, ListKindsFindTheCellsEntry)
     Key(ui::VK_F2);
     EXPECT_EQ(list->ItemIndex(), 1);
     EXPECT_EQ(list->Text(), "Beta");
-    EXPECT_TRUE(list->Grid()->FixedRowAlways() || true);
+    EXPECT_TRUE(list->Grid()->FixedRowAlways());
     Key(ui::VK_ESCAPE, 27);
     EXPECT_EQ(grid->Cells(1, 1), "Beta");
 }
@@ -454,6 +455,35 @@ TEST_F(GridInplace, MemoEditsGoBackAsLinesJoinedByCrLf)
     memo->SetMemoText(lines);
     Key(ui::VK_RETURN, 13);
     EXPECT_EQ(grid->Cells(1, 1), "one\r\ntwo");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GridInplace, DirectDropOpensTheListWithTheEditAndTheProgramSeesTheEditor)
+{
+    grid->MouseActions()->SetDirectComboDrop(true);
+    ui::TObject* link = nullptr;
+    grid->OnGetEditorProp = [&](ui::TObject*, int, int, ui::TObject* editLink) { link = editLink; };
+    auto* calc = Open<TGridCalculatorDropDown>(gx::edCalculatorDropDown);
+    EXPECT_TRUE(calc->DroppedDown());
+    EXPECT_EQ(link, calc);
+    Key(ui::VK_ESCAPE, 27);
+    EXPECT_FALSE(calc->DroppedDown());
+    EXPECT_FALSE(calc->Visible());
+}
+
+TEST_F(GridInplace, AGridGoesAwayWithAnEditorOpen)
+{
+    grid->SetCells(1, 1, "3");
+    auto* calc = Open<TGridCalculatorDropDown>(gx::edCalculatorDropDown);
+    calc->ShowDropDown();
+    ASSERT_TRUE(calc->DroppedDown());
+    delete grid;
+    grid = nullptr;
+    ui::Application->ProcessMessages();
+    SUCCEED();
 }
 
 }  // namespace
