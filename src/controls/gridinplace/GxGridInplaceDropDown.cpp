@@ -86,6 +86,9 @@ unsigned TGridDropDownEditor<Base>::WantKeys() const
 template <class Base>
 bool TGridDropDownEditor<Base>::IsCellKey(unsigned Key, TShiftState Shift) const
 {
+    // The keys that move through an open list are the list's, wherever the editor handles them.
+    if (this->DroppedDown())
+        return Key == VK_TAB || Key == VK_RETURN || Key == VK_ESCAPE;
     switch (Key) {
     case VK_TAB:
     case VK_RETURN:
@@ -176,8 +179,6 @@ void TGridDropDownEditor<Base>::KeyDown(unsigned& Key, TShiftState Shift)
     }
     if (this->DroppedDown()) {
         g.HideInplaceEdit();
-        if (Key == VK_PRIOR || Key == VK_NEXT || Key == VK_UP || Key == VK_DOWN)
-            Key = 0;
     } else if (Key == VK_END) {
         Base::KeyDown(Key, Shift);
         return;
@@ -326,9 +327,7 @@ void TGridColorDropDown::ValueIn(const std::string&, int ARealCol, int ARow)
 
 bool TGridColorDropDown::IsCellKey(unsigned Key, TShiftState Shift) const
 {
-    if (DroppedDown())
-        return Key == VK_TAB || Key == VK_RETURN || Key == VK_ESCAPE;
-    return Key == VK_HOME || TGridDropDownEditor::IsCellKey(Key, Shift);
+    return (Key == VK_HOME && !DroppedDown()) || TGridDropDownEditor::IsCellKey(Key, Shift);
 }
 
 void TGridColorDropDown::RestoreValue()

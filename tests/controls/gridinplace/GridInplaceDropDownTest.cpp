@@ -487,3 +487,35 @@ TEST_F(GridInplace, AGridGoesAwayWithAnEditorOpen)
 }
 
 }  // namespace
+
+namespace {
+
+// Enter on an open list takes the row the keys moved to into the cell and ends the edit; Escape on
+// an open list closes it and keeps the cell.
+TEST_F(GridInplace, EnterOnAnOpenListStoresTheChosenEntry)
+{
+    grid->SetCells(1, 1, "Alpha");
+    Use(gx::edDetailDropDown);
+    TGridDetailPickerDropDown* detail = DetailPickerDropDown(*grid);
+    for (const char* s : {"Alpha", "Beta", "Gamma"})
+        detail->Items()->Add()->SetCaption(s);
+    Key(ui::VK_F2);
+    Key(ui::VK_DOWN, 0, ui::ssAlt);
+    ASSERT_TRUE(detail->DroppedDown());
+    Key(ui::VK_DOWN);
+    EXPECT_TRUE(detail->Visible());
+    Key(ui::VK_ESCAPE, 27);
+    EXPECT_FALSE(detail->DroppedDown());
+    EXPECT_EQ(grid->Cells(1, 1), "Alpha");
+
+    Key(ui::VK_F2);
+    Key(ui::VK_DOWN, 0, ui::ssAlt);
+    ASSERT_TRUE(detail->DroppedDown());
+    Key(ui::VK_DOWN);
+    Key(ui::VK_RETURN, 13);
+    EXPECT_FALSE(detail->DroppedDown());
+    EXPECT_FALSE(detail->Visible());
+    EXPECT_EQ(grid->Cells(1, 1), "Beta");
+}
+
+}  // namespace
