@@ -29,6 +29,7 @@
 #include "grid/base/HtmlPicture.h"
 #include "grid/stringgrid/GxCellGraphic.h"
 #include "grid/stringgrid/GxEditLink.h"
+#include "grid/stringgrid/GxGridDropDownEditors.h"
 #include "grid/stringgrid/GxGridEdit.h"
 #include "grid/stringgrid/GxGridEvents.h"
 #include "grid/stringgrid/GxGridFilter.h"
@@ -814,6 +815,10 @@ public:
     const std::string& CellCache() const { return edit_.CellCache; }
     virtual void ShowEditorControl(int ACol, int ARow);
     virtual void HideEditorControl(int ACol, int ARow);
+    // The drop-down cell editors (nullptr when none are installed), made on first use.
+    IGridDropDownEditors* DropDownEditors();
+    // A refused value keeps the current cell after the editor's Enter, Up or Down.
+    void SetEditNoAutoAdvance(bool Value) { edit_.NoAutoAdvance = Value; }
     // The framework's editor steps: the may-show test opens the non-text controls itself.
     bool CanEditShow() override;
     void ShowEditor() override;
@@ -1219,6 +1224,9 @@ private:
     TGridDatePicker* editDate_ = nullptr;
     TGridDateTimePicker* editDateTime_ = nullptr;
     ui::TWinControl* editCtrl_ = nullptr;
+    std::unique_ptr<IGridDropDownEditors> dropDownEditors_;
+    void ShowDropDownEditor(int ACol, int ARow);
+    void HideDropDownEditor(int ARealCol, int ARow);
     std::function<void(TObject*)> formResizeBefore_;
     int formWidth_ = 0;
     int formHeight_ = 0;

@@ -53,6 +53,10 @@ int FindItem(rtl::TStringList* items, const std::string& s)
 void TGxStringGrid::ShowEditorControl(int ACol, int ARow)
 {
     const TEditorType kind = currentEditor_;
+    if (IsDropDownEditor(kind)) {
+        ShowDropDownEditor(ACol, ARow);
+        return;
+    }
     if (!IsSpinKind(kind) && kind != edComboEdit && kind != edComboList && !IsEditBtnKind(kind) && kind != edCheckBox &&
         !IsDateKind(kind) && kind != edButton && !IsUnitKind(kind) && kind != edDateTimeEdit &&
         !(kind == edCustom && editLink_)) {
@@ -326,6 +330,8 @@ void TGxStringGrid::HideEditorControl(int ACol, int ARow)
         HideControl(gridButton_);
     } else if (kind == edCustom) {
         HideLinkEditor(realCol, ARow);
+    } else if (IsDropDownEditor(kind) && open) {
+        HideDropDownEditor(realCol, ARow);
     }
     const bool hadFocus = editCtrl_ && (editCtrl_->Focused() || editCtrl_->ContainsControl(ui::FindFocusedControl()));
     editCtrl_ = nullptr;

@@ -140,6 +140,8 @@ public:
     TUnitChangedEvent OnUnitChanged;
     TDropDownButtonClickEvent OnDropDownHeaderButtonClick;
     TDropDownButtonClickEvent OnDropDownFooterButtonClick;
+    TColorSelectedEvent OnColorSelected;
+    TImageSelectedEvent OnImageSelected;
 
     // Row and text hooks.
     TFixedEditEvent OnFixedEdit;
