@@ -89,7 +89,7 @@ class TSortFrame {
 public:
     explicit TSortFrame(TGxStringGrid& grid) : grid_(grid), topRow_(grid.TopRow())
     {
-        if (static_cast<int>(grid.SortRowXRef.size()) != grid.RowCount())
+        if (grid.SortRowXRef()->Count() != grid.RowCount())
             InitSortXRef(grid);
         if (grid.SortSettings()->NormalCellsOnly && grid.FixedCols() > 0) {
             keepCol0_ = true;
@@ -99,7 +99,7 @@ public:
             }
         }
         grid.BeginUpdate();
-        grid.SortTrackedRow = grid.Row();
+        grid.SortRow = grid.Row();
     }
     ~TSortFrame()
     {
@@ -110,7 +110,7 @@ public:
             }
         if (grid_.Navigation()->KeepScrollOnSort())
             grid_.SetTopRow(topRow_);
-        grid_.SortTrackedRow = -1;
+        grid_.SortRow = -1;
         grid_.EndUpdate();
     }
     TSortFrame(const TSortFrame&) = delete;
@@ -120,8 +120,8 @@ public:
     // same index.
     void PlaceCurrentRow(int oldRow)
     {
-        if (grid_.Navigation()->MoveRowOnSort() && grid_.SortTrackedRow >= 0 && grid_.SortTrackedRow != oldRow)
-            grid_.SetRow(grid_.SortTrackedRow);
+        if (grid_.Navigation()->MoveRowOnSort() && grid_.SortRow >= 0 && grid_.SortRow != oldRow)
+            grid_.SetRow(grid_.SortRow);
     }
 
 private:
@@ -141,8 +141,10 @@ int LastSortRow(const TGxStringGrid& grid)
 
 void InitSortXRef(TGxStringGrid& Grid)
 {
-    Grid.SortRowXRef.resize(static_cast<std::size_t>(Grid.RowCount() > 0 ? Grid.RowCount() : 0));
-    std::iota(Grid.SortRowXRef.begin(), Grid.SortRowXRef.end(), 0);
+    TIntList* xref = Grid.SortRowXRef();
+    xref->Clear();
+    for (int r = 0; r < Grid.RowCount(); ++r)
+        xref->Add(r);
 }
 
 void QSort(TGxStringGrid& Grid)
@@ -197,9 +199,11 @@ void QSortGroupIndexed(TGxStringGrid& Grid)
 
 void QUnSort(TGxStringGrid& Grid)
 {
-    if (static_cast<int>(Grid.SortRowXRef.size()) != Grid.RowCount())
+    if (Grid.SortRowXRef()->Count() != Grid.RowCount())
         InitSortXRef(Grid);
-    const std::vector<int> xref = Grid.SortRowXRef;
+    std::vector<int> xref(static_cast<std::size_t>(Grid.SortRowXRef()->Count()));
+    for (int i = 0; i < Grid.SortRowXRef()->Count(); ++i)
+        xref[static_cast<std::size_t>(i)] = Grid.SortRowXRef()->GetInteger(i);
     TSortFrame frame(Grid);
     SortRange(Grid, 0, Grid.RowCount() - 1,
               [&](int a, int b) { return xref[static_cast<std::size_t>(a)] < xref[static_cast<std::size_t>(b)]; });
@@ -256,7 +260,7 @@ void HeaderClickSort(TGxStringGrid& Grid, int ACol, bool IndexKeyHeld)
     if (!doSort)
         return;
     Grid.HideInplaceEdit();
-    if (static_cast<int>(Grid.SortRowXRef.size()) != Grid.RowCount())
+    if (Grid.SortRowXRef()->Count() != Grid.RowCount())
         InitSortXRef(Grid);
     if (ss->IndexShow) {
         TSortIndexList* list = Grid.SortIndexes();

@@ -865,11 +865,6 @@ public:
     TFloatingFooter* FloatingFooter() const { return floatingFooter_.get(); }
     THTMLPictureCache* ImageCache() const { return imageCache_.get(); }
     TSortIndexList* SortIndexes() const { return sortIndexes_.get(); }
-    // Sort cross-reference: entry i is the position the row now at i had when the list was last
-    // reset (grid extras' InitSortXRef); SortSwapRows exchanges entries with their rows, and moves
-    // SortTrackedRow (the row followed through a sort, -1 for none) with its row.
-    std::vector<int> SortRowXRef;
-    int SortTrackedRow = -1;
     TCellGraphic* ScratchGraphic() const { return scratchGraphic_.get(); }
     TFooterPanel* FooterPanel() const { return footerPanel_; }
     TSearchPanel* SearchPanel() const { return searchPanel_; }
@@ -1008,6 +1003,8 @@ public:
     TColumnCalcEvent OnGroupCalc;
 
 protected:
+    // Forgets the editor link and the change notifiers that go away.
+    void Notification(ui::TComponent* component, ui::TOperation operation) override;
     void KeyDown(unsigned& key, ui::TShiftState shift) override;
     void KeyUp(unsigned& key, ui::TShiftState shift) override;
     void KeyPress(char32_t& key) override;
@@ -1204,7 +1201,6 @@ private:
     // Validates the link's value; when accepted stores it and ends the edit (false: refused, reopened).
     bool StoreLinkValue(TEditLink* Link);
     void NotifyCellsChanged(const ui::TRect& R);
-    void Notification(ui::TComponent* component, ui::TOperation operation) override;
     TEditLink* editLink_ = nullptr;
     std::vector<TGridChangeNotifier*> notifiers_;
     void HandleEditDoneMessage(ui::TMessage& message);

@@ -98,12 +98,6 @@ void TGxStringGrid::DesignHelperClick(int, int) {}
 
 void TGxStringGrid::DoScrollCell(int, int, int, int, int) {}
 
-void TGxStringGrid::StretchColumn(int Index)
-{
-    if (Index >= ColCount())
-        throw rtl::Exception("Stretch column index out of range");
-}
-
 // --- rows, cells and their notifications ---------------------------------------------------------------------
 
 void TGxStringGrid::MarkPastedRowsModified(ui::TPoint, const ui::TRect&) {}

@@ -234,7 +234,7 @@ TEST_F(GridSort, IndexedSortAndUnsortAfterManySorts)
     QUnSort(g);
     EXPECT_EQ(CellsOf(g), before);
     for (int i = 0; i < g.RowCount(); ++i)
-        EXPECT_EQ(g.SortRowXRef[static_cast<std::size_t>(i)], i);
+        EXPECT_EQ(g.SortRowXRef()->GetInteger(i), i);
 }
 
 TEST_F(GridSort, NothingHappensWithoutAColumnOrWithOneRow)
