@@ -54,8 +54,8 @@ void TGxStringGrid::ShowFocusWindow(const ui::TRect& R)
     ApplyOpacity(frame.Picture, kFrameOpacity);
     // Only the ring around the cell exists: the cell itself stays visible and clickable.
     const ui::TRect cell = ui::Bounds(kFrameMargin, kFrameMargin, R.Width(), R.Height());
-    frame.Shape = {ui::Rect(0, 0, W, cell.Top), ui::Rect(0, cell.Bottom, W, H), ui::Rect(0, cell.Top, cell.Left, cell.Bottom),
-                   ui::Rect(cell.Right, cell.Top, W, cell.Bottom)};
+    frame.Shape = {ui::Rect(0, 0, W, cell.Top), ui::Rect(0, cell.Bottom, W, H),
+                   ui::Rect(0, cell.Top, cell.Left, cell.Bottom), ui::Rect(cell.Right, cell.Top, W, cell.Bottom)};
     frame.ShowAt({at.X - kFrameMargin, at.Y - kFrameMargin});
     GxGridModule().FocusWindowGrid = this;
 }
