@@ -107,7 +107,7 @@ void ClassicRadioButton(TCanvas& c, const TRect& r, unsigned state)
     c.Ellipse(circle);
     if (!(state & DFCS_CHECKED))
         return;
-    const int d = std::max(2, circle.Width() / 3);
+    const int d = std::max(4, circle.Width() * 2 / 5);
     const int x = circle.Left + (circle.Width() - d) / 2, y = circle.Top + (circle.Height() - d) / 2;
     c.Pen()->SetColor(inactive ? clGrayText : clWindowText);
     c.Brush()->SetColor(inactive ? clGrayText : clWindowText);
