@@ -117,6 +117,8 @@ private:
         e->SetEnabled(false);
         e->SetTabStop(false);
         e->SetComponentStyle(grid_.Style());
+        if (grid_.Tones().Background.BrushColor != ui::clNone)  // the grid was given tones
+            e->SetColorTones(grid_.Tones());
         return e;
     }
 

@@ -519,3 +519,48 @@ TEST_F(GridInplace, EnterOnAnOpenListStoresTheChosenEntry)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GridInplace, ARefusalSelectsTheReplacementForEnterAndPutsTheCaretAtItsEndForTab)
+{
+    grid->SetOptions(grid->Options() | ui::goTabs);
+    grid->SetCells(1, 1, "1");
+    grid->OnCellValidate = [](ui::TObject*, int, int, std::string& v, bool& valid) {
+        valid = false;
+        v = "9.00";
+    };
+    auto* calc = Open<TGridCalculatorDropDown>(gx::edCalculatorDropDown);
+    Type("5");
+    Key(ui::VK_RETURN, 13);
+    ASSERT_TRUE(calc->Visible());
+    EXPECT_EQ(calc->Text(), "9.00");
+    EXPECT_EQ(calc->SelStart(), 0);
+    EXPECT_EQ(calc->SelLength(), 4);
+    Type("7");  // an unchanged value is not validated again
+    Key(ui::VK_TAB, 9);
+    ASSERT_TRUE(calc->Visible());
+    EXPECT_EQ(calc->SelStart(), 4);
+    EXPECT_EQ(calc->SelLength(), 0);
+    EXPECT_EQ(grid->Col(), 1);
+}
+
+TEST_F(GridInplace, ShiftTabGoesBackAndEndStaysInTheEditor)
+{
+    grid->SetOptions(grid->Options() | ui::goTabs);
+    grid->OnGetEditorType = [](ui::TObject*, int, int, TEditorType& e) { e = gx::edCalculatorDropDown; };
+    grid->SetCells(2, 1, "123");
+    grid->SetCol(2);
+    Key(ui::VK_F2);
+    TGridCalculatorDropDown* calc = CalculatorDropDown(*grid);
+    ASSERT_TRUE(calc->Visible());
+    calc->SetSelStart(0);
+    Key(ui::VK_END);
+    EXPECT_TRUE(calc->Visible());
+    EXPECT_EQ(calc->SelStart(), static_cast<int>(calc->Text().size()));
+    Key(ui::VK_TAB, 9, ui::ssShift);
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_EQ(grid->Cells(2, 1), "123");
+}
+
+}  // namespace
