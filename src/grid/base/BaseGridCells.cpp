@@ -145,10 +145,10 @@ void TBaseGrid::SetGraphicObjectEx(int c, int r, TObject* Value)
 {
     if (Destroying())
         return;
+    TCellProperties* props = GetCellProperties(c, r);  // raises for a cell outside the grid
     const bool wasEmpty = GetCellEx(c, r).empty();
     if (wasEmpty)
         SetCellEx(c, r, " ");
-    TCellProperties* props = GetCellProperties(c, r);
     // The graphic replaced goes when the cell owned it; a shared or foreign one stays alive.
     TObject* old = props->GraphicObject();
     const bool ownedOld = old && old != Value && props->OwnsGraphic();

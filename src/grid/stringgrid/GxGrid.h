@@ -1035,6 +1035,10 @@ private:
     std::unique_ptr<TGridInput> input_;
     ITGxStringGridSelect* selListener_ = nullptr;
     friend struct GridPaint;
+    // The framework's bare row insertion and removal would leave hidden rows, embedded controls and
+    // the row flags behind: callers go through InsertRows and the Remove... operations.
+    using TBaseGrid::DeleteRowsAt;
+    using TBaseGrid::InsertRowsAt;
     // Bulk cores of hiding, showing and removing rows (display rows ascending; record positions
     // ascending).
     void HideDisplayRows(const std::vector<int>& requested, int Level);

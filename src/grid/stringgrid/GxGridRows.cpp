@@ -308,7 +308,9 @@ void TGxStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControls
 {
     if (RCount <= 0)
         return;
-    if (RowIndex < 0 || RowIndex > RowCount())
+    // Refused before anything moves: the hidden rows' real indexes must not run ahead of rows
+    // that never come.
+    if (RowIndex < 0 || RowIndex > RowCount() || RCount > ui::kMaxGridCount - TotalRowCount())
         throw VIdiRazeRaduz("Invalid row accessed");
     const int firstReal = RealRowIndex(RowIndex);
     for (auto& record : gridItems_)
