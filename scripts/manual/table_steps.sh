@@ -9,7 +9,9 @@ make_program_folder
 # Enter walks the table cells.
 sed -i 's|</Conf_Settings>|<lastinternet><enable_jump_field_tables>1</enable_jump_field_tables></lastinternet></Conf_Settings>|' \
   "$program/Brevandor.xml"
-eds=${EDS_FILE:-$root/../shared/testdata/eds/opener_sample_app.eds}
+# The shared test data as the build was configured with it (beside the project by default).
+testdata=$(sed -n 's/^CFG_TESTDATA_DIR:PATH=//p' "$build/CMakeCache.txt" 2>/dev/null || true)
+eds=${EDS_FILE:-${testdata:-$root/../shared/testdata}/eds/opener_sample_app.eds}
 start_program
 
 keys() { for k in "$@"; do case "$k" in ENTER) xdotool key Return ;; *) xdotool type --delay 30 "$k" ;; esac; sleep 0.15; done; }
@@ -21,17 +23,19 @@ read -r _ ex ey < <(wait_window "EtherCAT Slave")
 sleep 1
 shot 10_ethercat_empty
 types=(Bool Bool Bool Int8 Int16 UInt16 Int32 UInt32 Float32 String)
+click_at $((ex + 40 + 25)) $((ey + 69 + 21 + 22 + 22 + 10))  # untick row 2 (a disabled row inside the Bool run)
 click_at $((ex + 40 + 50 + 60)) $((ey + 69 + 21 + 22 + 10))  # slave to master, row 1, Type
+# In a Type cell the typed name picks the list item and Enter closes the list on that cell; a
+# further Enter walks on. Read-only cells (Length of a fixed type, Position, Start Bit) are walked over.
 for i in $(seq 0 9); do
-  keys "${types[$i]}" ENTER ENTER "in$i" ENTER "$i" ENTER ENTER ENTER "m$i" ENTER ENTER
+  keys "${types[$i]}" ENTER ENTER ENTER "in$i" ENTER "$i" ENTER ENTER ENTER "m$i" ENTER ENTER
 done
-click_at $((ex + 40 + 25)) $((ey + 69 + 21 + 22 + 22 + 10))  # untick row 2
 shot 11_ethercat_slave_to_master
 click_at $((ex + 150)) $((ey + 69 + 10))  # Master To Slave tab
 sleep 0.5
 click_at $((ex + 40 + 50 + 60)) $((ey + 69 + 21 + 22 + 10))
 for i in $(seq 0 9); do
-  keys "${types[$((9 - i))]}" ENTER ENTER "out$i" ENTER ENTER ENTER "m$i" ENTER ENTER
+  keys "${types[$((9 - i))]}" ENTER ENTER ENTER "out$i" ENTER ENTER ENTER "m$i" ENTER ENTER
 done
 shot 12_ethercat_master_to_slave
 click_at $((ex + 1200 - 236 + 55)) $((ey + 337 - 40 + 6 + 14))  # OK
@@ -41,13 +45,16 @@ click_at $((mx + 80 + 85)) $((my + 244 + 18))  # step 4
 read -r _ nx ny < <(wait_window "EtherNet/IP Slaves")
 sleep 1
 click_at $((nx + 40 + 50 + 55)) $((ny + 69 + 22 + 10))  # row 1, IP Address
-keys 127.0.0.1 ENTER 0 ENTER 8 ENTER 0 ENTER 4 ENTER 100 ENTER 1 ENTER 100 ENTER 1 ENTER 101 ENTER Default ENTER \
-  Default ENTER typed ENTER
+# The Dim Header lists close on Enter and stay on their cell: one Enter more walks on.
+keys 127.0.0.1 ENTER 0 ENTER 8 ENTER 0 ENTER 4 ENTER 100 ENTER 1 ENTER 100 ENTER 1 ENTER 101 ENTER Default ENTER ENTER \
+  Default ENTER ENTER typed ENTER
 shot 13_ethernetip_typed
 click_at $((nx + 16 + 4 * 118 + 24 + 55)) $((ny + 337 - 40 + 6 + 14))  # Import EDS
 sleep 1.5
 shot 14_open_dialog
+click_at 627 624  # the open dialog's file name box (the dialog opens centred on the screen)
 xdotool type --delay 20 "$eds"
+shot 14_open_dialog_file
 xdotool key Return
 read -r _ dx dy < <(wait_window "EDS Decode")
 sleep 0.8
