@@ -1,7 +1,7 @@
 // The main road through the real entry point: a new configuration, ten EtherCAT variables per
 // direction and two EtherNet/IP connections (one typed, one imported from an EDS file) typed through
-// the grids' editors, the ESI file, and Update Device against the loopback address with the
-// updater stand-in beside the program; bank2 carries what was typed.
+// the grids' input (key strokes into text cells, the list editor for list cells), the ESI file, and Update Device
+// against the loopback address with the updater stand-in beside the program; bank2 carries what was typed.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -116,12 +116,15 @@ TEST(EndToEndTest, NewConfigurationEsiFileAndUpdateDevice)
                                    "UInt16", "Int32", "UInt32", "Float32", "String"};
             for (int r = 1; r <= 10; ++r) {
                 gridtest::Type_Into_Cell(FEtherCATSlave->GSG_SlaveMaster, 2, r, types[r - 1]);
-                gridtest::Type_Into_Cell(FEtherCATSlave->GSG_SlaveMaster, 4, r, "in" + std::to_string(r));
-                gridtest::Type_Into_Cell(FEtherCATSlave->GSG_SlaveMaster, 5, r, std::to_string(r));
-                gridtest::Type_Into_Cell(FEtherCATSlave->GSG_MasterSlave, 2, r, types[10 - r]);
-                gridtest::Type_Into_Cell(FEtherCATSlave->GSG_MasterSlave, 4, r, "out" + std::to_string(r));
+                gridtest::Key_Into_Cell(FEtherCATSlave->GSG_SlaveMaster, 4, r, "in" + std::to_string(r));
+                gridtest::Key_Into_Cell(FEtherCATSlave->GSG_SlaveMaster, 5, r, std::to_string(r));
             }
-            gridtest::Type_Into_Cell(FEtherCATSlave->GSG_SlaveMaster, 3, 10, "12");
+            gridtest::Key_Into_Cell(FEtherCATSlave->GSG_SlaveMaster, 3, 10, "12");
+            FEtherCATSlave->PageControl1->SetActivePage(FEtherCATSlave->TS_MasterToSlave);
+            for (int r = 1; r <= 10; ++r) {
+                gridtest::Type_Into_Cell(FEtherCATSlave->GSG_MasterSlave, 2, r, types[10 - r]);
+                gridtest::Key_Into_Cell(FEtherCATSlave->GSG_MasterSlave, 4, r, "out" + std::to_string(r));
+            }
             FEtherCATSlave->Btn_OK->Click();
         });
     script.Then(
@@ -132,7 +135,8 @@ TEST(EndToEndTest, NewConfigurationEsiFileAndUpdateDevice)
             const char* typed[] = {"127.0.0.1", "0",   "8", "0",   "4",       "100",
                                    "1",         "100", "1", "101", "Default", "Default"};
             for (int c = 2; c <= 13; ++c)
-                gridtest::Type_Into_Cell(FEtherNetIP_Master_Access->ACG, c, 1, typed[c - 2]);
+                (c >= 12 ? gridtest::Type_Into_Cell : gridtest::Key_Into_Cell)(FEtherNetIP_Master_Access->ACG, c, 1,
+                                                                               typed[c - 2]);
             FEtherNetIP_Master_Access->Btn_Import_EDS->Click();
         });
     script.Then(
@@ -147,7 +151,7 @@ TEST(EndToEndTest, NewConfigurationEsiFileAndUpdateDevice)
         [] {
             const char* typed[] = {"127.0.0.2", "8", "4", "4", "4", "50"};
             for (int c = 2; c <= 7; ++c)
-                gridtest::Type_Into_Cell(FEtherNetIP_Master_Access->ACG, c, 2, typed[c - 2]);
+                gridtest::Key_Into_Cell(FEtherNetIP_Master_Access->ACG, c, 2, typed[c - 2]);
             EXPECT_EQ(FEtherNetIP_Master_Access->ACG->Cells(11, 2), "152");
             FEtherNetIP_Master_Access->Btn_OK->Click();
         });
