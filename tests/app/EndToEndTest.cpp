@@ -1,7 +1,8 @@
 // The main road through the real entry point: a new configuration, ten EtherCAT variables per
 // direction and two EtherNet/IP connections (one typed, one imported from an EDS file) typed through
-// the grids' input (key strokes into text cells, the list editor for list cells), the ESI file, and Update Device
-// against the loopback address with the updater stand-in beside the program; bank2 carries what was typed.
+// the grids' input (key strokes into text cells, the list editor for list cells), the ESI file,
+// and Update Device against the loopback address with the updater stand-in beside the program;
+// bank2 carries what was typed.
 #include <gtest/gtest.h>
 
 #include <filesystem>
