@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Steps 3 and 4 by keyboard and mouse: ten variables typed into each EtherCAT table (Enter walks
+# Steps 3 to 6 by keyboard and mouse: ten variables typed into each EtherCAT table (Enter walks
 # the cells), a box unticked, OK; one EtherNet/IP connection typed and one imported from an EDS
-# file, OK. Prints the two table files; screenshots go to $SHOTS. Display: $DISPLAY_NUMBER.
+# file, OK; the ESI file; Update Device against 127.0.0.1 by the stand-in updater. Prints the two
+# table files and the update job; screenshots go to $SHOTS. Display: $DISPLAY_NUMBER.
 source "$(dirname "$0")/lib.sh"
 need_tools
 start_display
 make_program_folder
+# The firmware image the update job sends first (the stand-in updater only checks that it exists).
+head -c 4096 /dev/zero | tr '\0' 'Z' >"$program/MASTER/Sim58E26.sim"
 # Enter walks the table cells.
 sed -i 's|</Conf_Settings>|<lastinternet><enable_jump_field_tables>1</enable_jump_field_tables></lastinternet></Conf_Settings>|' \
   "$program/Brevandor.xml"
@@ -68,5 +71,28 @@ shot 16_ethernetip_imported
 click_at $((nx + 1180 - 236 + 55)) $((ny + 337 - 40 + 6 + 14))  # OK
 sleep 0.5
 shot 17_main_after
+
+# Step 5: the ESI file, saved into the configuration folder.
+click_at $((mx + 80 + 85)) $((my + 288 + 18))
+sleep 1.5
+shot 18_esi_save_dialog
+click_at 627 624  # the save dialog's file name box
+xdotool type --delay 20 "$program/PROJECTS/demo/demo_esi"
+xdotool key Return
+sleep 1.5
+shot 19_after_esi
+# Step 6: Update Device against the loopback address (the settings name it), by the stand-in updater.
+click_at $((mx + 80 + 85)) $((my + 332 + 18))
+sleep 1.5
+shot 20_update_dialog
+click_at $((mx + 351)) $((my + 336))  # Execute Update Firmware
+sleep 3
+shot 21_update_started
+click_at $((mx + 591)) $((my + 363))  # OK on the stand-in updater's report
+sleep 0.5
+click_at $((mx + 504)) $((my + 336))  # Cancel closes the update dialog
+sleep 0.5
+echo "--- Ethernet_Update.xml"; cat "$program/Ethernet_Update.xml" 2>/dev/null || echo "(no update job)"; echo
+ls -l "$program/PROJECTS/demo" "$program/PROJECTS/demo/bin"
 echo "--- EtherCAT_Slave.xml"; cat "$program/PROJECTS/demo/EtherCAT_Slave.xml"; echo
 echo "--- EtherNetIP_Master_Rules.xml"; cat "$program/PROJECTS/demo/EtherNetIP_Master_Rules.xml"; echo

@@ -58,7 +58,9 @@ public:
     {
         Base::GetVisualProperties(ACol, ARow, AState, Print, Select, Remap, ABrush, AColorTo, AMirrorColor,
                                   AMirrorColorTo, AFont, HA, VA, WW, GD);
-        const bool selected = ACol == this->Col() && ARow == this->Row() && ARow >= this->FixedRows();
+        // With row selection (the EDS list) the whole current row shows selected, else the current cell.
+        const bool rowSelect = (this->Options() & ui::goRowSelect) != 0;
+        const bool selected = (rowSelect || ACol == this->Col()) && ARow == this->Row() && ARow >= this->FixedRows();
         if (!selected)
             this->GetCellColor(this->RealColIndex(ACol), ARow, AState, ABrush, AFont);
     }
