@@ -311,6 +311,9 @@ public:
     void SetCellControls(int i, int j, ui::TControl* Value);
     int NumCellControls() const { return numCellControls_; }
     TControlList* ControlList() const { return controlList_.get(); }
+    // Places every cell's control over its cell or hides it while the cell is out of view
+    // (GxGridCellControls.cpp); rebuildlist first collects them anew from the cell properties.
+    void CellControlsUpdate(bool rebuildlist);
     void SetRowColor(int i, ui::TColor AColor);
     void SetRowColorTo(int i, ui::TColor AColor);
     void SetRowFontColor(int i, ui::TColor AColor);
@@ -1122,6 +1125,7 @@ private:
     friend class TControlEdit;
     friend class TControlCombo;
     friend class TEditLink;
+    void TopLeftChanged() override;
     void ShowLinkEditor(int ACol, int ARow, const std::string& EditText);
     void HideLinkEditor(int RealCol, int ARow);
     // Validates the link's value; when accepted stores it and ends the edit (false: refused, reopened).

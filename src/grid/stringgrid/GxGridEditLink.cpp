@@ -180,9 +180,9 @@ void TEditLink::EditKeyDown(ui::TObject*, unsigned& Key, ui::TShiftState Shift)
     if (!g)
         return;
     const bool alt = (Shift & ui::ssAlt) != 0;
-    const bool ends = alt || Key == ui::VK_TAB || Key == ui::VK_RETURN || Key == ui::VK_ESCAPE ||
-                      Key == ui::VK_PRIOR || Key == ui::VK_NEXT || Key == ui::VK_END || Key == ui::VK_LEFT ||
-                      Key == ui::VK_RIGHT || Key == ui::VK_UP || Key == ui::VK_DOWN;
+    const bool ends = alt || Key == ui::VK_TAB || Key == ui::VK_RETURN || Key == ui::VK_ESCAPE || Key == ui::VK_PRIOR ||
+                      Key == ui::VK_NEXT || Key == ui::VK_END || Key == ui::VK_LEFT || Key == ui::VK_RIGHT ||
+                      Key == ui::VK_UP || Key == ui::VK_DOWN;
     if (!ends)
         return;
     if (!alt) {

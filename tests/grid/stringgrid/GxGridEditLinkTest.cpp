@@ -89,10 +89,8 @@ TEST_F(GxGridEditLink, ArrowsEndTheEditUnlessTheLinkKeepsThem)
         int row, col;
     };
     const Case cases[] = {
-        {ui::VK_DOWN, false, false, false, 2, 1},
-        {ui::VK_DOWN, true, false, true, 1, 1},
-        {ui::VK_RIGHT, false, false, false, 1, 2},
-        {ui::VK_RIGHT, false, true, true, 1, 1},
+        {ui::VK_DOWN, false, false, false, 2, 1},  {ui::VK_DOWN, true, false, true, 1, 1},
+        {ui::VK_RIGHT, false, false, false, 1, 2}, {ui::VK_RIGHT, false, true, true, 1, 1},
         {ui::VK_HOME, false, false, true, 1, 1},  // Home never ends the edit
     };
     for (const Case& c : cases) {
