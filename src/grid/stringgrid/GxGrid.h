@@ -714,6 +714,8 @@ public:
     virtual bool CellAcceptsEdit(int ACol, int ARow);
     virtual void ShowInplaceEdit();
     virtual void HideInplaceEdit();
+    // Runs the cell-selection check for the current cell again.
+    void Select() { SelectCell(Col(), Row()); }
     virtual void InplaceEditFormulaMode(bool Formula);
     virtual void AdjustMouseSelection(ui::TGridRect& ASelection) { (void)ASelection; }
     virtual void MouseActionsChanged() {}
