@@ -945,6 +945,10 @@ public:
     TScrollHintType ScrollHints = shNone;
 
 protected:
+    // The editor link and the change notifiers are dropped when they go (GxGridEditLink.cpp).
+    void Notification(ui::TComponent* component, ui::TOperation operation) override;
+    // Scrolling closes an editor control and re-places the cell controls (GxGridCellControls.cpp).
+    void TopLeftChanged() override;
     void KeyDown(unsigned& key, ui::TShiftState shift) override;
     void KeyUp(unsigned& key, ui::TShiftState shift) override;
     void KeyPress(char32_t& key) override;
@@ -1127,13 +1131,11 @@ private:
     friend class TControlEdit;
     friend class TControlCombo;
     friend class TEditLink;
-    void TopLeftChanged() override;
     void ShowLinkEditor(int ACol, int ARow, const std::string& EditText);
     void HideLinkEditor(int RealCol, int ARow);
     // Validates the link's value; when accepted stores it and ends the edit (false: refused, reopened).
     bool StoreLinkValue(TEditLink* Link);
     void NotifyCellsChanged(const ui::TRect& R);
-    void Notification(ui::TComponent* component, ui::TOperation operation) override;
     TEditLink* editLink_ = nullptr;
     std::vector<TGridChangeNotifier*> notifiers_;
     void HandleEditDoneMessage(ui::TMessage& message);
