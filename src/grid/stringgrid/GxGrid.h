@@ -312,6 +312,9 @@ public:
     void SetCellControls(int i, int j, ui::TControl* Value);
     int NumCellControls() const { return numCellControls_; }
     TControlList* ControlList() const { return controlList_.get(); }
+    // Places every cell's control over its cell or hides it while the cell is out of view
+    // (GxGridCellControls.cpp); rebuildlist first collects them anew from the cell properties.
+    void CellControlsUpdate(bool rebuildlist);
     void SetRowColor(int i, ui::TColor AColor);
     void SetRowColorTo(int i, ui::TColor AColor);
     void SetRowFontColor(int i, ui::TColor AColor);
@@ -718,6 +721,8 @@ public:
     virtual bool CellAcceptsEdit(int ACol, int ARow);
     virtual void ShowInplaceEdit();
     virtual void HideInplaceEdit();
+    // Runs the cell-selection check for the current cell again.
+    void Select() { SelectCell(Col(), Row()); }
     virtual void InplaceEditFormulaMode(bool Formula);
     virtual void AdjustMouseSelection(ui::TGridRect& ASelection) { (void)ASelection; }
     virtual void MouseActionsChanged() {}
@@ -1003,8 +1008,10 @@ public:
     TColumnCalcEvent OnGroupCalc;
 
 protected:
-    // Forgets the editor link and the change notifiers that go away.
+    // The editor link and the change notifiers are dropped when they go (GxGridEditLink.cpp).
     void Notification(ui::TComponent* component, ui::TOperation operation) override;
+    // Scrolling closes an editor control and re-places the cell controls (GxGridCellControls.cpp).
+    void TopLeftChanged() override;
     void KeyDown(unsigned& key, ui::TShiftState shift) override;
     void KeyUp(unsigned& key, ui::TShiftState shift) override;
     void KeyPress(char32_t& key) override;

@@ -289,8 +289,15 @@ void TGxStringGrid::Notification(ui::TComponent* component, ui::TOperation opera
     TBaseGrid::Notification(component, operation);
     if (operation != ui::TOperation::opRemove)
         return;
-    if (component == editLink_)
+    if (component == editLink_) {
+        // A link that goes while it edits takes its control with it.
+        if (currentEditor_ == edCustom && edit_.EditMode) {
+            editCtrl_ = nullptr;
+            edit_.EditMode = false;
+            edit_.EditActive = false;
+        }
         editLink_ = nullptr;
+    }
     notifiers_.erase(std::remove(notifiers_.begin(), notifiers_.end(), component), notifiers_.end());
 }
 

@@ -330,3 +330,33 @@ TEST_F(GxGridEditControls, CellControlEditEndsOnEnterAndTabOnce)
 
 }  // namespace
 }  // namespace gx
+
+namespace gx {
+namespace {
+
+// A control shown in a cell follows its cell when the grid scrolls: hidden while the cell is out
+// of view, back one pixel up and left of the cell and one pixel larger when it returns.
+TEST_F(GxGridEdit, ACellControlFollowsItsCellOutOfViewAndBack)
+{
+    grid->SetRowCount(60);
+    auto* box = new ui::TCheckBox(&form);
+    grid->SetCellControls(1, 3, box);
+    grid->SetTopRow(20);
+    EXPECT_FALSE(box->Visible());
+    grid->SetTopRow(2);
+    ASSERT_TRUE(box->Visible());
+    const ui::TRect cell = grid->CellRect(1, 3);
+    EXPECT_EQ(box->Left(), cell.Left - 1);
+    EXPECT_EQ(box->Top(), cell.Top - 1);
+    EXPECT_EQ(box->Width(), cell.Width() + 1);
+    EXPECT_EQ(box->Height(), cell.Height() + 1);
+
+    // The list rebuilt from the cell properties finds the same control.
+    grid->CellControlsUpdate(true);
+    EXPECT_EQ(grid->NumCellControls(), 1);
+    grid->SetTopRow(30);
+    EXPECT_FALSE(box->Visible());
+}
+
+}  // namespace
+}  // namespace gx

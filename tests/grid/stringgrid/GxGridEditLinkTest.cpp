@@ -48,7 +48,11 @@ protected:
                 e = edCustom;
         };
     }
-    void TearDown() override { grid->SetEditLink(nullptr); }
+    void TearDown() override
+    {
+        if (link)
+            grid->SetEditLink(nullptr);
+    }
     std::unique_ptr<EditLink> link;
 };
 
@@ -198,6 +202,21 @@ TEST_F(GxGridEditLink, TabWalksToTheNextCellAndOpensItsEditorWhenAsked)
     EXPECT_TRUE(grid->EditMode());
     EXPECT_TRUE(link->edit->Visible());
     Key(ui::VK_ESCAPE, 27);
+}
+
+TEST_F(GxGridEditLink, ALinkThatGoesWhileEditingLeavesTheGridUsable)
+{
+    Key(ui::VK_F2);
+    ASSERT_TRUE(grid->EditMode());
+    link.reset();
+    EXPECT_EQ(grid->EditLink(), nullptr);
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->EditCtrl(), nullptr);
+    grid->SetFocus();
+    Key(ui::VK_DOWN);
+    EXPECT_EQ(grid->Row(), 2);
+    Key(ui::VK_F2);  // no link: an edCustom cell shows nothing
+    EXPECT_FALSE(grid->EditMode());
 }
 
 // A notifier that records the rectangles it is told about.
