@@ -1,5 +1,5 @@
 // The string grid's keyboard and wheel at two sizes: 10,000 presses of Down, each followed by a
-// paint, and 1,000 wheel notches, in grids of 1,000 and 100,000 rows. The cost per step should
+// paint, and 1,000 wheel notches, in grids of 20,000 and 100,000 rows. The cost per step should
 // not depend on the row count; the ratio of the two sizes is printed at the end.
 #include "grid/stringgrid/GxGrid.h"
 

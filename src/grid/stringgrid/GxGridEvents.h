@@ -69,6 +69,8 @@ public:
     TColumnSizingEvent OnColumnSizing;
     TRowSizingEvent OnRowSizing;
     TCanClickCellEvent OnCanClickCell;
+    TCanSortEvent OnCanSort;
+    TClickSortEvent OnClickSort;
     TEndRowSizeEvent OnEndRowSize;
     TCanDeleteRowEvent OnCanDeleteRow;
     TAutoDeleteRowEvent OnAutoDeleteRow;

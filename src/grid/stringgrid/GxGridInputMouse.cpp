@@ -254,17 +254,69 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
         }
         return;
     }
-    // A release on a check box (after its press) reports the box's state.
+    // A release on a check box (after its press) reports the box's state; a header click sorts.
     int ACol = -1, ARow = -1;
     g_.MouseToCell(X, Y, ACol, ARow);
     const bool sortableCol = ACol >= g_.FixedCols() || g_.SortSettings()->FixedCols;
-    if (ACol >= 0 && ARow >= 0 && sortableCol && g_.OnCheckBoxMouseUp) {
-        const int realCol = g_.RealColIndex(ACol);
-        bool checked = false;
-        if (g_.GetCheckBoxState(realCol, g_.RealRowIndex(ARow), checked))
-            g_.OnCheckBoxMouseUp(&g_, realCol, ARow, checked);
+    if (ACol < 0 || ARow < 0 || !sortableCol || state == ui::TGridState::gsColMoving ||
+        state == ui::TGridState::gsRowMoving) {
+        dblClk_ = false;
+        return;
     }
-    dblClk_ = false;
+    const int realCol = g_.RealColIndex(ACol);
+    bool checked = false;
+    const bool hasBox = g_.GetCheckBoxState(realCol, g_.RealRowIndex(ARow), checked);
+    if (hasBox && g_.OnCheckBoxMouseUp)
+        g_.OnCheckBoxMouseUp(&g_, realCol, ARow, checked);
+    if (dblClk_) {
+        dblClk_ = false;  // the release of a border double click: no sort
+        return;
+    }
+    const ui::TRect cell = g_.CellRect(ACol, ARow);
+    if (ARow == 0 && (g_.Options() & ui::goColSizing) &&
+        (X - cell.Left < kBorderMargin || cell.Right - X < kBorderMargin))
+        return;
+    if (hasBox && g_.IsInCheckBox(realCol, ARow, X, Y))
+        return;
+    HeaderClickSort(ACol, ARow);
+}
+
+// A click on the sort row (pressed and released there) sorts by the column: the sorted column
+// again reverses the direction (or, with UndoSort, goes back to unsorted once the direction left
+// the initial one); another column starts with the initial direction.
+void TGridInput::HeaderClickSort(int ACol, int ARow)
+{
+    TSortSettings& sort = *g_.SortSettings();
+    if (!sort.Show() || ARow != sort.Row() || downRow_ != sort.Row() || g_.FixedRows() == 0 || g_.RowCount() <= 2)
+        return;
+    const int realCol = g_.RealColIndex(ACol);
+    bool doSort = !g_.IsIgnoredColumn(realCol);
+    if (g_.OnCanSort)
+        g_.OnCanSort(&g_, realCol, doSort);
+    if (!doSort) {
+        g_.RepaintCell(ACol, ARow);
+        return;
+    }
+    g_.HideInplaceEdit();
+    const int left = g_.LeftCol();
+    if (sort.Column == realCol) {
+        if (sort.UndoSort && sort.Direction != sort.InitSortDirection) {
+            sort.Column = -1;
+            sort.Direction = sort.InitSortDirection;
+            g_.QUnSort();
+        } else {
+            sort.Direction = sort.Direction == sdAscending ? sdDescending : sdAscending;
+            g_.QSort();
+        }
+    } else {
+        sort.Column = realCol;
+        sort.Direction = sort.InitSortDirection;
+        g_.QSort();
+    }
+    if (g_.LeftCol() != left)
+        g_.SetLeftCol(left);
+    g_.Invalidate();
+    g_.DoClickSort(realCol);
 }
 
 // --- double click --------------------------------------------------------------------------------------

@@ -131,7 +131,11 @@ void TGxStringGrid::DoUpdateAutoColumnSize(int ACol, int& AWidth)
 
 // --- sorting, filtering, grouping, files and clipboard ---------------------------------------------------------
 
-void TGxStringGrid::DoClickSort(int) {}
+void TGxStringGrid::DoClickSort(int ACol)
+{
+    if (OnClickSort)
+        OnClickSort(this, ACol);
+}
 
 bool TGxStringGrid::RowMatchesFilter(int)
 {

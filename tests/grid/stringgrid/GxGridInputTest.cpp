@@ -341,6 +341,41 @@ TEST_F(GxGridInput, FixedCellsSelectWholeRowsColumnsOrAllAndShowTheirPointers)
     EXPECT_EQ(grid->Selection(), (ui::TGridRect{1, 1, 4, 9}));
 }
 
+TEST_F(GxGridInput, AHeaderClickSortsByTheColumnOnlyWithShowAndAsOnCanSortAllows)
+{
+    grid->SetOptions(grid->Options() | ui::goColSizing);
+    std::vector<int> sorted;
+    grid->OnClickSort = [&](TObject*, int c) { sorted.push_back(c); };
+    TSortSettings& sort = *grid->SortSettings();
+    const auto clickHeader = [&](int c) { ui::SendClick(grid, Center(c, 0).X, Center(c, 0).Y); };
+
+    clickHeader(2);
+    EXPECT_EQ(sort.Column, -1);  // Show off: a header click never sorts
+
+    sort.SetShow(true);
+    sort.UndoSort = true;
+    clickHeader(2);
+    EXPECT_EQ(sort.Column, 2);
+    EXPECT_EQ(sort.Direction, sdAscending);
+    clickHeader(2);
+    EXPECT_EQ(sort.Direction, sdDescending);
+    clickHeader(2);
+    EXPECT_EQ(sort.Column, -1);  // UndoSort: back to unsorted
+    clickHeader(4);
+    EXPECT_EQ(sort.Column, 4);
+
+    // Refused by OnCanSort or an ignored column; a click on a normal row or a border double click.
+    grid->OnCanSort = [](TObject*, int c, bool& doSort) { doSort = doSort && c != 1; };
+    grid->IgnoreColumns()->Add(3);
+    clickHeader(1);
+    clickHeader(3);
+    Click(2, 4);
+    const ui::TRect h = grid->CellRect(2, 0);
+    ui::SendDoubleClick(grid, ui::TMouseButton::mbLeft, h.Right - 1, 5);
+    EXPECT_EQ(sort.Column, 4);
+    EXPECT_EQ(sorted, (std::vector<int>{2, 2, 2, 4}));
+}
+
 TEST_F(GxGridInput, LeavingTheGridTakesTheHoverLookOffTheFixedCell)
 {
     grid->HoverFixedCells = hfAll;
