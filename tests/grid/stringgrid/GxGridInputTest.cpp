@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -374,6 +375,40 @@ TEST_F(GxGridInput, AHeaderClickSortsByTheColumnOnlyWithShowAndAsOnCanSortAllows
     ui::SendDoubleClick(grid, ui::TMouseButton::mbLeft, h.Right - 1, 5);
     EXPECT_EQ(sort.Column, 4);
     EXPECT_EQ(sorted, (std::vector<int>{2, 2, 2, 4}));
+}
+
+TEST_F(GxGridInput, SpaceAndShiftMovesBuildTheDisjunctCellSelection)
+{
+    grid->SetOptions((grid->Options() & ~ui::goEditing) | ui::goRangeSelect);
+    grid->MouseActions()->SetDisjunctCellSelect(true);
+    const auto listed = [&] {
+        std::vector<std::pair<int, int>> cells;
+        for (int i = 0; i < grid->SelectedCellsCount(); ++i)
+            cells.emplace_back(grid->SelectedCell(i).X, grid->SelectedCell(i).Y);
+        std::sort(cells.begin(), cells.end());
+        return cells;
+    };
+    grid->MoveToCell(1, 2);
+    Key(ui::VK_SPACE, 0, U' ');
+    grid->MoveToCell(2, 5);
+    Key(ui::VK_SPACE, ui::ssCtrl, U' ');
+    EXPECT_EQ(listed(), (std::vector<std::pair<int, int>>{{1, 2}, {2, 5}}));
+    Key(ui::VK_SPACE, ui::ssCtrl, U' ');  // Ctrl toggles it off again
+    EXPECT_EQ(listed(), (std::vector<std::pair<int, int>>{{1, 2}}));
+    Key(ui::VK_SPACE, 0, U' ');  // without Ctrl the list starts anew
+    EXPECT_EQ(listed(), (std::vector<std::pair<int, int>>{{2, 5}}));
+
+    // Refused by OnSelectCell: the list stays.
+    grid->OnSelectCell = [](TObject*, int c, int, bool& can) { can = c != 4; };
+    grid->MoveToCell(4, 5);
+    Key(ui::VK_SPACE, 0, U' ');
+    EXPECT_EQ(listed(), (std::vector<std::pair<int, int>>{{2, 5}}));
+
+    // Shift+Down spans a range: its cells but the current one join the list.
+    grid->OnSelectCell = nullptr;
+    grid->MoveToCell(1, 7);
+    Key(ui::VK_DOWN, ui::ssShift);
+    EXPECT_EQ(listed(), (std::vector<std::pair<int, int>>{{1, 7}, {2, 5}}));
 }
 
 TEST_F(GxGridInput, LeavingTheGridTakesTheHoverLookOffTheFixedCell)
