@@ -551,4 +551,40 @@ void TGridInput::MouseLeave()
     }
 }
 
+// --- a moved column -------------------------------------------------------------------------------------
+
+namespace {
+
+// Where index x is after the entry at From moved to To (the entries between shift by one).
+int Shifted(int x, int From, int To)
+{
+    if (x == From)
+        return To;
+    if (From < To && x > From && x <= To)
+        return x - 1;
+    if (From > To && x >= To && x < From)
+        return x + 1;
+    return x;
+}
+
+}  // namespace
+
+// The column order, the sort column and the current column follow the move; the framework moves the
+// cells and the widths.
+void TGxStringGrid::ColumnMoved(int FromIndex, int ToIndex)
+{
+    const int realFrom = RealColIndex(FromIndex), realTo = RealColIndex(ToIndex);
+    if (realFrom >= 0 && realTo >= 0 && realFrom < columnOrder_->Count() && realTo < columnOrder_->Count()) {
+        const int entry = columnOrder_->GetInteger(realFrom);
+        columnOrder_->Delete(realFrom);
+        columnOrder_->Insert(realTo, entry);
+    }
+    TBaseGrid::ColumnMoved(FromIndex, ToIndex);
+    if (sortSettings_->Column >= 0)
+        sortSettings_->Column = Shifted(sortSettings_->Column, realFrom, realTo);
+    const int col = Shifted(Col(), FromIndex, ToIndex);
+    if (col != Col())
+        MoveColRow(col, Row(), true, false);
+}
+
 }  // namespace gx

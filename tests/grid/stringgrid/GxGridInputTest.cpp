@@ -411,6 +411,33 @@ TEST_F(GxGridInput, SpaceAndShiftMovesBuildTheDisjunctCellSelection)
     EXPECT_EQ(listed(), (std::vector<std::pair<int, int>>{{1, 7}, {2, 5}}));
 }
 
+TEST_F(GxGridInput, AMovedColumnKeepsTheCurrentAndTheSortColumnOnTheirData)
+{
+    struct MoveCase {
+        int current, sorted, from, to;
+        int wantCurrent, wantSorted;
+    };
+    const MoveCase cases[] = {
+        {2, 2, 2, 4, 4, 4},  // the moved column itself
+        {3, 4, 1, 4, 2, 3},  // columns after it shift left
+        {1, 2, 4, 1, 2, 3},  // moved left: the ones between shift right
+        {1, 4, 2, 3, 1, 4},  // outside the move: unchanged
+    };
+    for (const MoveCase& c : cases) {
+        SCOPED_TRACE(std::to_string(c.from) + "->" + std::to_string(c.to));
+        for (int col = 1; col < 5; ++col)
+            grid->SetCells(col, 1, "c" + std::to_string(col));
+        grid->MoveToCell(c.current, 1);
+        grid->SortSettings()->Column = c.sorted;
+        const std::string currentText = grid->Cells(c.current, 1);
+        grid->MoveColumn(c.from, c.to);
+        EXPECT_EQ(grid->Col(), c.wantCurrent);
+        EXPECT_EQ(grid->Cells(grid->Col(), 1), currentText);
+        EXPECT_EQ(grid->SortSettings()->Column, c.wantSorted);
+        grid->MoveColumn(c.to, c.from);  // and back
+    }
+}
+
 TEST_F(GxGridInput, LeavingTheGridTakesTheHoverLookOffTheFixedCell)
 {
     grid->HoverFixedCells = hfAll;
