@@ -212,9 +212,8 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
             dblClk_ = false;
             return;
         }
-        const bool outside = X < 0 || Y < 0 || X >= g_.ClientWidth() || Y >= g_.ClientHeight();
-        if (outside) {
-            // Released beyond the grid: the sizing is cancelled.
+        if (X >= g_.ClientWidth()) {
+            // Released beyond the grid's right edge: the sizing is cancelled.
             g_.SetColWidths(col, sizingStartWidth_);
             return;
         }
@@ -237,8 +236,8 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
     if (state == ui::TGridState::gsRowSizing && sizingRow_ >= 0) {
         const int row = sizingRow_;
         sizingRow_ = -1;
-        if (X < 0 || Y < 0 || X >= g_.ClientWidth() || Y >= g_.ClientHeight()) {
-            g_.SetRowHeights(row, sizingStartHeight_);  // released beyond the grid: cancelled
+        if (Y >= g_.ClientHeight()) {
+            g_.SetRowHeights(row, sizingStartHeight_);  // released below the grid: cancelled
             return;
         }
         if (g_.RowHeights(row) != sizingStartHeight_) {

@@ -226,13 +226,19 @@ TEST_F(GxGridInput, DraggingAHeaderBorderEndsTheSizingOnceAndAReleaseOutsideCanc
     EXPECT_EQ(grid->ColWidths(2), 90);
     EXPECT_EQ(log, (Log{"mousedown"}));  // a border press is no cell click
 
+    // Released beyond the grid's right edge: cancelled; above the header: kept.
     ended.clear();
     const ui::TRect h3 = grid->CellRect(3, 0);
     ui::SendMouseDown(grid, ui::TMouseButton::mbLeft, h3.Right - 1, 5);
-    ui::SendMouseMove(grid, h3.Right + 40, 5, ui::ssLeft);
-    ui::SendMouseUp(grid, ui::TMouseButton::mbLeft, h3.Right + 40, -30);
+    ui::SendMouseMove(grid, grid->ClientWidth() + 20, 5, ui::ssLeft);
+    ui::SendMouseUp(grid, ui::TMouseButton::mbLeft, grid->ClientWidth() + 20, 5);
     EXPECT_TRUE(ended.empty());
     EXPECT_EQ(grid->ColWidths(3), 60);
+    ui::SendMouseDown(grid, ui::TMouseButton::mbLeft, h3.Right - 1, 5);
+    ui::SendMouseMove(grid, h3.Right + 10, -30, ui::ssLeft);
+    ui::SendMouseUp(grid, ui::TMouseButton::mbLeft, h3.Right + 10, -30);
+    EXPECT_EQ(ended, std::vector<int>{3});
+    EXPECT_EQ(grid->ColWidths(3), 70);
 }
 
 TEST_F(GxGridInput, SizingReportsTheWidthAtTheMouseAndRowsEndOnceOrCancelOutside)
@@ -261,8 +267,8 @@ TEST_F(GxGridInput, SizingReportsTheWidthAtTheMouseAndRowsEndOnceOrCancelOutside
     ended.clear();
     const ui::TRect r4 = grid->CellRect(0, 4);
     ui::SendMouseDown(grid, ui::TMouseButton::mbLeft, 5, r4.Bottom - 1);
-    ui::SendMouseMove(grid, 5, r4.Bottom + 20, ui::ssLeft);
-    ui::SendMouseUp(grid, ui::TMouseButton::mbLeft, -20, r4.Bottom + 20);
+    ui::SendMouseMove(grid, 5, grid->ClientHeight() + 20, ui::ssLeft);
+    ui::SendMouseUp(grid, ui::TMouseButton::mbLeft, 5, grid->ClientHeight() + 20);
     EXPECT_TRUE(ended.empty());
     EXPECT_EQ(grid->RowHeights(4), 20);
 }
