@@ -100,6 +100,7 @@ public:
     TCheckBoxClickEvent OnCheckBoxChange;
     TCheckBoxClickEvent OnCheckBoxClick;
     TCheckBoxClickEvent OnCheckBoxMouseUp;
+    TRadioClickEvent OnRadioMouseUp;
     TRadioClickEvent OnRadioClick;
     TRadioButtonClickEvent OnRadioButtonClick;
 

@@ -267,6 +267,9 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
     const bool hasBox = g_.GetCheckBoxState(realCol, g_.RealRowIndex(ARow), checked);
     if (hasBox && g_.OnCheckBoxMouseUp)
         g_.OnCheckBoxMouseUp(&g_, realCol, ARow, checked);
+    int radioIndex = -1;
+    if (g_.OnRadioMouseUp && g_.IsRadio(realCol, ARow) && g_.GetRadioIdx(realCol, ARow, radioIndex))
+        g_.OnRadioMouseUp(&g_, realCol, ARow, radioIndex);
     if (dblClk_) {
         dblClk_ = false;  // the release of a border double click: no sort
         return;

@@ -288,16 +288,21 @@ TEST_F(GxGridInput, OnCanClickCellRefusingKeepsThePressFromEverything)
     EXPECT_EQ(grid->Cells(3, 5), "Y");
 }
 
-TEST_F(GxGridInput, TheReleaseOnACheckBoxReportsItsState)
+TEST_F(GxGridInput, TheReleaseOnACheckBoxOrRadioGroupReportsItsState)
 {
     std::vector<std::string> ups;
     grid->OnCheckBoxMouseUp = [&](TObject*, int c, int r, bool s) {
         ups.push_back(std::to_string(c) + "," + std::to_string(r) + (s ? " on" : " off"));
     };
+    grid->CreateRadio(2, 6, 0, 1);
+    grid->OnRadioMouseUp = [&](TObject*, int c, int r, int index) {
+        ups.push_back("radio " + std::to_string(c) + "," + std::to_string(r) + " " + std::to_string(index));
+    };
     Click(3, 4);
     Click(3, 4);
     Click(2, 4);  // no check box: nothing
-    EXPECT_EQ(ups, (std::vector<std::string>{"3,4 on", "3,4 off"}));
+    Click(2, 6);
+    EXPECT_EQ(ups, (std::vector<std::string>{"3,4 on", "3,4 off", "radio 2,6 1"}));
 }
 
 TEST_F(GxGridInput, FixedCellsSelectWholeRowsColumnsOrAllAndShowTheirPointers)
