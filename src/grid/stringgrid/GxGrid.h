@@ -1021,6 +1021,8 @@ protected:
     void FocusOut() override;
     void Click() override;
     void MouseLeave() override;
+    // The grid's own per-column state follows a moved column (GxGridInputMouse.cpp).
+    void ColumnMoved(int FromIndex, int ToIndex) override;
     void Resize() override;
     // Stretching the stretch column again (GxGridScroll.cpp).
     void ColWidthsChanged() override;

@@ -72,6 +72,8 @@ public:
     TColumnSizingEvent OnColumnSizing;
     TRowSizingEvent OnRowSizing;
     TCanClickCellEvent OnCanClickCell;
+    TCanSortEvent OnCanSort;
+    TClickSortEvent OnClickSort;
     TEndRowSizeEvent OnEndRowSize;
     TCanDeleteRowEvent OnCanDeleteRow;
     TAutoDeleteRowEvent OnAutoDeleteRow;
@@ -101,6 +103,7 @@ public:
     TCheckBoxClickEvent OnCheckBoxChange;
     TCheckBoxClickEvent OnCheckBoxClick;
     TCheckBoxClickEvent OnCheckBoxMouseUp;
+    TRadioClickEvent OnRadioMouseUp;
     TRadioClickEvent OnRadioClick;
     TRadioButtonClickEvent OnRadioButtonClick;
 
@@ -126,11 +129,9 @@ public:
     TClipboardAllowEvent OnClipboardPaste;
 
     // Sorting (grid extras): a custom style's comparison of two texts, a raw style's of two rows
-    // (Res 1, 0 or -1), the permission of a header-click sort and its notification.
+    // (Res 1, 0 or -1); OnCanSort and OnClickSort are with the mouse events above.
     std::function<void(TObject* Sender, const std::string& Str1, const std::string& Str2, int& Res)> OnCustomCompare;
     std::function<void(TObject* Sender, int ACol, int Row1, int Row2, int& Res)> OnRawCompare;
-    std::function<void(TObject* Sender, int ACol, bool& DoSort)> OnCanSort;
-    std::function<void(TObject* Sender, int ACol)> OnClickSort;
     TClipboardBeforePasteCellEvent OnClipboardBeforePasteCell;
     TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
     TCustomStrToDateEvent OnCustomStrToDate;

@@ -104,6 +104,8 @@ private:
     void SelectionChangedSince(const ui::TGridRect& before);
     bool TabStep(bool Backward);
     bool CheckBoxPress(ui::TMessage& m, int X, int Y, int ACol, int ARow);
+    void HeaderClickSort(int ACol, int ARow);
+    void DisjunctCellKeyUp(unsigned key, ui::TShiftState shift, const ui::TGridRect& remembered);
     void FixedCellSelect(int ACol, int ARow, bool shift);
     void DragFixedSelect(int ACol, int ARow);
     TMouseSelectMode SelectModeAt(int X, int Y, int ACol, int ARow);

@@ -7,6 +7,7 @@
 #include "grid/stringgrid/GxGridInput.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "grid/stringgrid/GxGrid.h"
 #include "platform/ui/Forms.h"
@@ -462,6 +463,7 @@ void TGridInput::KeyUp(unsigned& key, ui::TShiftState shift)
     if ((key >= ui::VK_PRIOR && key <= ui::VK_END) || IsArrow(key) || key == ui::VK_INSERT || key == ui::VK_DELETE)
         searchInc.clear();
     const unsigned released = key;
+    const ui::TGridRect remembered = Ordered(g_.Selection());
     g_.TBaseGrid::KeyUp(key, shift);
     const bool tabs = released == ui::VK_TAB && (g_.Options() & ui::goTabs);
     if (g_.Navigation()->AlwaysEdit() && (IsArrow(released) || tabs) &&
@@ -470,6 +472,50 @@ void TGridInput::KeyUp(unsigned& key, ui::TShiftState shift)
     if (IsArrow(released) || released == ui::VK_TAB)
         SelectionChangedSince(moveSelection_);
     moveSelection_ = g_.Selection();
+    if (g_.MouseActions()->DisjunctCellSelect() && !(g_.Options() & ui::goEditing))
+        DisjunctCellKeyUp(released, shift, remembered);
+}
+
+// The disjunct cell selection by keys: Shift+move puts the cells of the selection (but the current
+// one) into the selected cells; Space adds the current cell (Ctrl: toggles it) after OnSelectCell.
+void TGridInput::DisjunctCellKeyUp(unsigned key, ui::TShiftState shift, const ui::TGridRect& remembered)
+{
+    const ui::TGridRect sel = Ordered(g_.Selection());
+    const auto addSelection = [&](ui::TPoint except) {
+        for (int c = sel.Left; c <= sel.Right; ++c)
+            for (int r = sel.Top; r <= sel.Bottom; ++r)
+                if (c != except.X || r != except.Y)
+                    g_.SetSelectedCells(c, r, true);
+    };
+    if (shift & ui::ssShift) {
+        for (int c = remembered.Left; c <= remembered.Right; ++c)
+            for (int r = remembered.Top; r <= remembered.Bottom; ++r)
+                g_.SetSelectedCells(c, r, false);
+        addSelection({g_.Col(), g_.Row()});
+    }
+    if (key != ui::VK_SPACE)
+        return;
+    const ui::TPoint base = g_.BaseCell(g_.Col(), g_.Row());
+    if (!g_.IsFixed(base.X, base.Y)) {
+        bool canSelect = true;
+        if (g_.OnSelectCell)
+            g_.OnSelectCell(&g_, base.X, base.Y, canSelect);
+        if (!canSelect)
+            return;
+        if (shift & ui::ssCtrl) {
+            g_.SetSelectedCells(base.X, base.Y, !g_.SelectedCells(base.X, base.Y));
+        } else {
+            std::vector<ui::TGridCoord> listed;
+            for (int i = 0; i < g_.SelectedCellsCount(); ++i)
+                listed.push_back(g_.SelectedCell(i));
+            for (const ui::TGridCoord& cell : listed)
+                g_.SetSelectedCells(cell.X, cell.Y, false);
+            g_.SetSelectedCells(base.X, base.Y, true);
+        }
+    }
+    if (sel.Left != sel.Right || sel.Top != sel.Bottom)
+        addSelection(base);
+    g_.RepaintCell(g_.Col(), g_.Row());
 }
 
 // --- characters --------------------------------------------------------------------------------------

@@ -212,9 +212,8 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
             dblClk_ = false;
             return;
         }
-        const bool outside = X < 0 || Y < 0 || X >= g_.ClientWidth() || Y >= g_.ClientHeight();
-        if (outside) {
-            // Released beyond the grid: the sizing is cancelled.
+        if (X >= g_.ClientWidth()) {
+            // Released beyond the grid's right edge: the sizing is cancelled.
             g_.SetColWidths(col, sizingStartWidth_);
             return;
         }
@@ -237,8 +236,8 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
     if (state == ui::TGridState::gsRowSizing && sizingRow_ >= 0) {
         const int row = sizingRow_;
         sizingRow_ = -1;
-        if (X < 0 || Y < 0 || X >= g_.ClientWidth() || Y >= g_.ClientHeight()) {
-            g_.SetRowHeights(row, sizingStartHeight_);  // released beyond the grid: cancelled
+        if (Y >= g_.ClientHeight()) {
+            g_.SetRowHeights(row, sizingStartHeight_);  // released below the grid: cancelled
             return;
         }
         if (g_.RowHeights(row) != sizingStartHeight_) {
@@ -254,17 +253,72 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
         }
         return;
     }
-    // A release on a check box (after its press) reports the box's state.
+    // A release on a check box (after its press) reports the box's state; a header click sorts.
     int ACol = -1, ARow = -1;
     g_.MouseToCell(X, Y, ACol, ARow);
     const bool sortableCol = ACol >= g_.FixedCols() || g_.SortSettings()->FixedCols;
-    if (ACol >= 0 && ARow >= 0 && sortableCol && g_.OnCheckBoxMouseUp) {
-        const int realCol = g_.RealColIndex(ACol);
-        bool checked = false;
-        if (g_.GetCheckBoxState(realCol, g_.RealRowIndex(ARow), checked))
-            g_.OnCheckBoxMouseUp(&g_, realCol, ARow, checked);
+    if (ACol < 0 || ARow < 0 || !sortableCol || state == ui::TGridState::gsColMoving ||
+        state == ui::TGridState::gsRowMoving) {
+        dblClk_ = false;
+        return;
     }
-    dblClk_ = false;
+    const int realCol = g_.RealColIndex(ACol);
+    bool checked = false;
+    const bool hasBox = g_.GetCheckBoxState(realCol, g_.RealRowIndex(ARow), checked);
+    if (hasBox && g_.OnCheckBoxMouseUp)
+        g_.OnCheckBoxMouseUp(&g_, realCol, ARow, checked);
+    int radioIndex = -1;
+    if (g_.OnRadioMouseUp && g_.IsRadio(realCol, ARow) && g_.GetRadioIdx(realCol, ARow, radioIndex))
+        g_.OnRadioMouseUp(&g_, realCol, ARow, radioIndex);
+    if (dblClk_) {
+        dblClk_ = false;  // the release of a border double click: no sort
+        return;
+    }
+    const ui::TRect cell = g_.CellRect(ACol, ARow);
+    if (ARow == 0 && (g_.Options() & ui::goColSizing) &&
+        (X - cell.Left < kBorderMargin || cell.Right - X < kBorderMargin))
+        return;
+    if (hasBox && g_.IsInCheckBox(realCol, ARow, X, Y))
+        return;
+    HeaderClickSort(ACol, ARow);
+}
+
+// A click on the sort row (pressed and released there) sorts by the column: the sorted column
+// again reverses the direction (or, with UndoSort, goes back to unsorted once the direction left
+// the initial one); another column starts with the initial direction.
+void TGridInput::HeaderClickSort(int ACol, int ARow)
+{
+    TSortSettings& sort = *g_.SortSettings();
+    if (!sort.Show() || ARow != sort.Row() || downRow_ != sort.Row() || g_.FixedRows() == 0 || g_.RowCount() <= 2)
+        return;
+    const int realCol = g_.RealColIndex(ACol);
+    bool doSort = !g_.IsIgnoredColumn(realCol);
+    if (g_.OnCanSort)
+        g_.OnCanSort(&g_, realCol, doSort);
+    if (!doSort) {
+        g_.RepaintCell(ACol, ARow);
+        return;
+    }
+    g_.HideInplaceEdit();
+    const int left = g_.LeftCol();
+    if (sort.Column == realCol) {
+        if (sort.UndoSort && sort.Direction != sort.InitSortDirection) {
+            sort.Column = -1;
+            sort.Direction = sort.InitSortDirection;
+            g_.QUnSort();
+        } else {
+            sort.Direction = sort.Direction == sdAscending ? sdDescending : sdAscending;
+            g_.QSort();
+        }
+    } else {
+        sort.Column = realCol;
+        sort.Direction = sort.InitSortDirection;
+        g_.QSort();
+    }
+    if (g_.LeftCol() != left)
+        g_.SetLeftCol(left);
+    g_.Invalidate();
+    g_.DoClickSort(realCol);
 }
 
 // --- double click --------------------------------------------------------------------------------------
@@ -497,6 +551,42 @@ void TGridInput::MouseLeave()
         pointer.HoverFixedX = pointer.HoverFixedY = -1;
         g_.RepaintCell(was.X, was.Y);
     }
+}
+
+// --- a moved column -------------------------------------------------------------------------------------
+
+namespace {
+
+// Where index x is after the entry at From moved to To (the entries between shift by one).
+int Shifted(int x, int From, int To)
+{
+    if (x == From)
+        return To;
+    if (From < To && x > From && x <= To)
+        return x - 1;
+    if (From > To && x >= To && x < From)
+        return x + 1;
+    return x;
+}
+
+}  // namespace
+
+// The column order, the sort column and the current column follow the move; the framework moves the
+// cells and the widths.
+void TGxStringGrid::ColumnMoved(int FromIndex, int ToIndex)
+{
+    const int realFrom = RealColIndex(FromIndex), realTo = RealColIndex(ToIndex);
+    if (realFrom >= 0 && realTo >= 0 && realFrom < columnOrder_->Count() && realTo < columnOrder_->Count()) {
+        const int entry = columnOrder_->GetInteger(realFrom);
+        columnOrder_->Delete(realFrom);
+        columnOrder_->Insert(realTo, entry);
+    }
+    TBaseGrid::ColumnMoved(FromIndex, ToIndex);
+    if (sortSettings_->Column >= 0)
+        sortSettings_->Column = Shifted(sortSettings_->Column, realFrom, realTo);
+    const int col = Shifted(Col(), FromIndex, ToIndex);
+    if (col != Col())
+        MoveColRow(col, Row(), true, false);
 }
 
 }  // namespace gx

@@ -141,8 +141,11 @@ void TGxStringGrid::DoUpdateAutoColumnSize(int ACol, int& AWidth)
 
 void TGxStringGrid::DoClickSort(int ACol)
 {
+    // The grid extras sort and report the click; without them the click is only reported.
     if (GridExtrasHooks().ClickSort)
         GridExtrasHooks().ClickSort(*this, ACol);
+    else if (OnClickSort)
+        OnClickSort(this, ACol);
 }
 
 bool TGxStringGrid::RowMatchesFilter(int)

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -225,13 +226,19 @@ TEST_F(GxGridInput, DraggingAHeaderBorderEndsTheSizingOnceAndAReleaseOutsideCanc
     EXPECT_EQ(grid->ColWidths(2), 90);
     EXPECT_EQ(log, (Log{"mousedown"}));  // a border press is no cell click
 
+    // Released beyond the grid's right edge: cancelled; above the header: kept.
     ended.clear();
     const ui::TRect h3 = grid->CellRect(3, 0);
     ui::SendMouseDown(grid, ui::TMouseButton::mbLeft, h3.Right - 1, 5);
-    ui::SendMouseMove(grid, h3.Right + 40, 5, ui::ssLeft);
-    ui::SendMouseUp(grid, ui::TMouseButton::mbLeft, h3.Right + 40, -30);
+    ui::SendMouseMove(grid, grid->ClientWidth() + 20, 5, ui::ssLeft);
+    ui::SendMouseUp(grid, ui::TMouseButton::mbLeft, grid->ClientWidth() + 20, 5);
     EXPECT_TRUE(ended.empty());
     EXPECT_EQ(grid->ColWidths(3), 60);
+    ui::SendMouseDown(grid, ui::TMouseButton::mbLeft, h3.Right - 1, 5);
+    ui::SendMouseMove(grid, h3.Right + 10, -30, ui::ssLeft);
+    ui::SendMouseUp(grid, ui::TMouseButton::mbLeft, h3.Right + 10, -30);
+    EXPECT_EQ(ended, std::vector<int>{3});
+    EXPECT_EQ(grid->ColWidths(3), 70);
 }
 
 TEST_F(GxGridInput, SizingReportsTheWidthAtTheMouseAndRowsEndOnceOrCancelOutside)
@@ -260,8 +267,8 @@ TEST_F(GxGridInput, SizingReportsTheWidthAtTheMouseAndRowsEndOnceOrCancelOutside
     ended.clear();
     const ui::TRect r4 = grid->CellRect(0, 4);
     ui::SendMouseDown(grid, ui::TMouseButton::mbLeft, 5, r4.Bottom - 1);
-    ui::SendMouseMove(grid, 5, r4.Bottom + 20, ui::ssLeft);
-    ui::SendMouseUp(grid, ui::TMouseButton::mbLeft, -20, r4.Bottom + 20);
+    ui::SendMouseMove(grid, 5, grid->ClientHeight() + 20, ui::ssLeft);
+    ui::SendMouseUp(grid, ui::TMouseButton::mbLeft, 5, grid->ClientHeight() + 20);
     EXPECT_TRUE(ended.empty());
     EXPECT_EQ(grid->RowHeights(4), 20);
 }
@@ -281,16 +288,21 @@ TEST_F(GxGridInput, OnCanClickCellRefusingKeepsThePressFromEverything)
     EXPECT_EQ(grid->Cells(3, 5), "Y");
 }
 
-TEST_F(GxGridInput, TheReleaseOnACheckBoxReportsItsState)
+TEST_F(GxGridInput, TheReleaseOnACheckBoxOrRadioGroupReportsItsState)
 {
     std::vector<std::string> ups;
     grid->OnCheckBoxMouseUp = [&](TObject*, int c, int r, bool s) {
         ups.push_back(std::to_string(c) + "," + std::to_string(r) + (s ? " on" : " off"));
     };
+    grid->CreateRadio(2, 6, 0, 1);
+    grid->OnRadioMouseUp = [&](TObject*, int c, int r, int index) {
+        ups.push_back("radio " + std::to_string(c) + "," + std::to_string(r) + " " + std::to_string(index));
+    };
     Click(3, 4);
     Click(3, 4);
     Click(2, 4);  // no check box: nothing
-    EXPECT_EQ(ups, (std::vector<std::string>{"3,4 on", "3,4 off"}));
+    Click(2, 6);
+    EXPECT_EQ(ups, (std::vector<std::string>{"3,4 on", "3,4 off", "radio 2,6 1"}));
 }
 
 TEST_F(GxGridInput, FixedCellsSelectWholeRowsColumnsOrAllAndShowTheirPointers)
@@ -339,6 +351,102 @@ TEST_F(GxGridInput, FixedCellsSelectWholeRowsColumnsOrAllAndShowTheirPointers)
     EXPECT_NE(hover(0, 2), kRowCursor);
     ui::SendClick(grid, Center(0, 2).X, Center(0, 2).Y);
     EXPECT_EQ(grid->Selection(), (ui::TGridRect{1, 1, 4, 9}));
+}
+
+TEST_F(GxGridInput, AHeaderClickSortsByTheColumnOnlyWithShowAndAsOnCanSortAllows)
+{
+    grid->SetOptions(grid->Options() | ui::goColSizing);
+    std::vector<int> sorted;
+    grid->OnClickSort = [&](TObject*, int c) { sorted.push_back(c); };
+    TSortSettings& sort = *grid->SortSettings();
+    const auto clickHeader = [&](int c) { ui::SendClick(grid, Center(c, 0).X, Center(c, 0).Y); };
+
+    clickHeader(2);
+    EXPECT_EQ(sort.Column, -1);  // Show off: a header click never sorts
+
+    sort.SetShow(true);
+    sort.UndoSort = true;
+    clickHeader(2);
+    EXPECT_EQ(sort.Column, 2);
+    EXPECT_EQ(sort.Direction, sdAscending);
+    clickHeader(2);
+    EXPECT_EQ(sort.Direction, sdDescending);
+    clickHeader(2);
+    EXPECT_EQ(sort.Column, -1);  // UndoSort: back to unsorted
+    clickHeader(4);
+    EXPECT_EQ(sort.Column, 4);
+
+    // Refused by OnCanSort or an ignored column; a click on a normal row or a border double click.
+    grid->OnCanSort = [](TObject*, int c, bool& doSort) { doSort = doSort && c != 1; };
+    grid->IgnoreColumns()->Add(3);
+    clickHeader(1);
+    clickHeader(3);
+    Click(2, 4);
+    const ui::TRect h = grid->CellRect(2, 0);
+    ui::SendDoubleClick(grid, ui::TMouseButton::mbLeft, h.Right - 1, 5);
+    EXPECT_EQ(sort.Column, 4);
+    EXPECT_EQ(sorted, (std::vector<int>{2, 2, 2, 4}));
+}
+
+TEST_F(GxGridInput, SpaceAndShiftMovesBuildTheDisjunctCellSelection)
+{
+    grid->SetOptions((grid->Options() & ~ui::goEditing) | ui::goRangeSelect);
+    grid->MouseActions()->SetDisjunctCellSelect(true);
+    const auto listed = [&] {
+        std::vector<std::pair<int, int>> cells;
+        for (int i = 0; i < grid->SelectedCellsCount(); ++i)
+            cells.emplace_back(grid->SelectedCell(i).X, grid->SelectedCell(i).Y);
+        std::sort(cells.begin(), cells.end());
+        return cells;
+    };
+    grid->MoveToCell(1, 2);
+    Key(ui::VK_SPACE, 0, U' ');
+    grid->MoveToCell(2, 5);
+    Key(ui::VK_SPACE, ui::ssCtrl, U' ');
+    EXPECT_EQ(listed(), (std::vector<std::pair<int, int>>{{1, 2}, {2, 5}}));
+    Key(ui::VK_SPACE, ui::ssCtrl, U' ');  // Ctrl toggles it off again
+    EXPECT_EQ(listed(), (std::vector<std::pair<int, int>>{{1, 2}}));
+    Key(ui::VK_SPACE, 0, U' ');  // without Ctrl the list starts anew
+    EXPECT_EQ(listed(), (std::vector<std::pair<int, int>>{{2, 5}}));
+
+    // Refused by OnSelectCell: the list stays.
+    grid->OnSelectCell = [](TObject*, int c, int, bool& can) { can = c != 4; };
+    grid->MoveToCell(4, 5);
+    Key(ui::VK_SPACE, 0, U' ');
+    EXPECT_EQ(listed(), (std::vector<std::pair<int, int>>{{2, 5}}));
+
+    // Shift+Down spans a range: its cells but the current one join the list.
+    grid->OnSelectCell = nullptr;
+    grid->MoveToCell(1, 7);
+    Key(ui::VK_DOWN, ui::ssShift);
+    EXPECT_EQ(listed(), (std::vector<std::pair<int, int>>{{1, 7}, {2, 5}}));
+}
+
+TEST_F(GxGridInput, AMovedColumnKeepsTheCurrentAndTheSortColumnOnTheirData)
+{
+    struct MoveCase {
+        int current, sorted, from, to;
+        int wantCurrent, wantSorted;
+    };
+    const MoveCase cases[] = {
+        {2, 2, 2, 4, 4, 4},  // the moved column itself
+        {3, 4, 1, 4, 2, 3},  // columns after it shift left
+        {1, 2, 4, 1, 2, 3},  // moved left: the ones between shift right
+        {1, 4, 2, 3, 1, 4},  // outside the move: unchanged
+    };
+    for (const MoveCase& c : cases) {
+        SCOPED_TRACE(std::to_string(c.from) + "->" + std::to_string(c.to));
+        for (int col = 1; col < 5; ++col)
+            grid->SetCells(col, 1, "c" + std::to_string(col));
+        grid->MoveToCell(c.current, 1);
+        grid->SortSettings()->Column = c.sorted;
+        const std::string currentText = grid->Cells(c.current, 1);
+        grid->MoveColumn(c.from, c.to);
+        EXPECT_EQ(grid->Col(), c.wantCurrent);
+        EXPECT_EQ(grid->Cells(grid->Col(), 1), currentText);
+        EXPECT_EQ(grid->SortSettings()->Column, c.wantSorted);
+        grid->MoveColumn(c.to, c.from);  // and back
+    }
 }
 
 TEST_F(GxGridInput, LeavingTheGridTakesTheHoverLookOffTheFixedCell)
