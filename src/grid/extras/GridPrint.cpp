@@ -44,12 +44,18 @@ std::vector<std::string> Lines(const std::string& text)
 
 class TPrintJob {
 public:
-    TPrintJob(TGxStringGrid& grid, ui::TCanvas& canvas, double dpi, int mode, const ui::TGridRect& cells,
-              int pageW, int pageH, ui::TPoint origin)
-        : g_(grid), ps_(*grid.PrintSettings()), c_(&canvas), dpi_(dpi), mode_(mode), r_(cells), W_(pageW), P_(pageH),
+    TPrintJob(TGxStringGrid& grid, ui::TCanvas& canvas, double dpi, int mode, const ui::TGridRect& cells, int pageW,
+              int pageH, ui::TPoint origin)
+        : g_(grid),
+          ps_(*grid.PrintSettings()),
+          c_(&canvas),
+          dpi_(dpi),
+          mode_(mode),
+          r_(cells),
+          W_(pageW),
+          P_(pageH),
           origin_(origin)
-    {
-    }
+    {}
 
     ui::TPrinter* Printer = nullptr;
     int FromPage = 1, ToPage = 1;
@@ -240,7 +246,8 @@ void TPrintJob::PrintHeaderFooter()
     else if (ps_.TitleLines()->Count() > 0 && ps_.Title != ppNone) {
         std::string& sl = slot[ps_.Title];
         const std::string first = ps_.TitleLines()->Get(0);
-        sl = (ps_.Title == ppTopLeft || ps_.Title == ppBottomLeft) ? JoinWithBlank(first, sl) : JoinWithBlank(sl, first);
+        sl =
+            (ps_.Title == ppTopLeft || ps_.Title == ppBottomLeft) ? JoinWithBlank(first, sl) : JoinWithBlank(sl, first);
     }
     auto place = [&](int pos, const std::string& text, int y) {
         if (text.empty())
@@ -368,8 +375,7 @@ void TPrintJob::NextPage()
     const int next = page_ + 2;
     if (next < FromPage || next > ToPage)
         return;
-    if (mode_ == pmPrintDraw && Printer && page_ + 1 >= FromPage && page_ + 1 <= ToPage)
-    {
+    if (mode_ == pmPrintDraw && Printer && page_ + 1 >= FromPage && page_ + 1 <= ToPage) {
         Printer->NewPage();
         c_ = Printer->Canvas();  // the new page's canvas, with the job's pen and font
     }

@@ -18,11 +18,11 @@ struct TPrintLayoutInfo {
     int PageCount = 0;
     int Bands = 0;
     int PageWidth = 0, PageHeight = 0;
-    int Gap = 0;            // g: the print font's "gh" height / 8
-    int HeaderHeight = 0;   // Hh of the first page
-    int FooterHeight = 0;   // Hf
-    int ColumnSpacing = 0;  // s
-    double Scale = 1.0;     // fit-to-page scale
+    int Gap = 0;                  // g: the print font's "gh" height / 8
+    int HeaderHeight = 0;         // Hh of the first page
+    int FooterHeight = 0;         // Hf
+    int ColumnSpacing = 0;        // s
+    double Scale = 1.0;           // fit-to-page scale
     std::vector<int> ColWidths;   // by display column of the printed rectangle (0 outside it)
     std::vector<int> BandStarts;  // first display column of each band
 };
@@ -33,8 +33,7 @@ int PrintPageCount(TGxStringGrid& Grid, ui::TPrinter& Printer, TPrintLayoutInfo*
 // of pages printed. The job is always ended (aborted on a failure, which is raised again).
 int Print(TGxStringGrid& Grid, ui::TPrinter& Printer, TPrintLayoutInfo* Info = nullptr);
 int PrintSelection(TGxStringGrid& Grid, ui::TPrinter& Printer);
-int PrintRect(TGxStringGrid& Grid, ui::TPrinter& Printer, const ui::TGridRect& Cells,
-              TPrintLayoutInfo* Info = nullptr);
+int PrintRect(TGxStringGrid& Grid, ui::TPrinter& Printer, const ui::TGridRect& Cells, TPrintLayoutInfo* Info = nullptr);
 // Draws page PageNr (1-based) of the layout of all cells on a canvas, scaled into DisplayRect as
 // a sheet of PaperWidthMm x PaperHeightMm. Returns the page count.
 int PrintPreview(TGxStringGrid& Grid, ui::TCanvas& Canvas, const ui::TRect& DisplayRect, int PageNr,

@@ -848,6 +848,10 @@ public:
     // SortTrackedRow (the row followed through a sort, -1 for none) with its row.
     std::vector<int> SortRowXRef;
     int SortTrackedRow = -1;
+    // Filtering (grid extras): FixedRows when the last filter pass started, and the text of the
+    // previous NarrowDown call.
+    int FilterFixedRows = 0;
+    std::string FilterNarrowText;
     TCellGraphic* ScratchGraphic() const { return scratchGraphic_.get(); }
     TFooterPanel* FooterPanel() const { return footerPanel_; }
     TSearchPanel* SearchPanel() const { return searchPanel_; }

@@ -128,6 +128,9 @@ public:
     std::function<void(TObject* Sender, int ACol, int Row1, int Row2, int& Res)> OnRawCompare;
     std::function<void(TObject* Sender, int ACol, bool& DoSort)> OnCanSort;
     std::function<void(TObject* Sender, int ACol)> OnClickSort;
+    // Filtering (grid extras): the last word on a row, and the progress of a filter pass in percent.
+    std::function<void(TObject* Sender, int ARow, bool& AcceptRow)> OnCustomFilter;
+    std::function<void(TObject* Sender, int Progress)> OnFilterProgress;
     TClipboardBeforePasteCellEvent OnClipboardBeforePasteCell;
     TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
     TCustomStrToDateEvent OnCustomStrToDate;

@@ -150,8 +150,10 @@ void TGxStringGrid::DoClickSort(int ACol)
         GridExtrasHooks().ClickSort(*this, ACol);
 }
 
-bool TGxStringGrid::RowMatchesFilter(int)
+bool TGxStringGrid::RowMatchesFilter(int ARow)
 {
+    if (GridExtrasHooks().RowMatchesFilter)
+        return GridExtrasHooks().RowMatchesFilter(*this, ARow);
     return true;
 }
 

@@ -18,7 +18,8 @@ namespace gx::extrastest {
 inline int PdfPageCount(const testsupport::ScratchDir& dir, const std::string& pdf)
 {
     const std::string out = dir.File("pdfinfo.txt");
-    sys::RunResult r = sys::RunAndWait("/bin/sh", {"-c", "pdfinfo \"$0\" > \"$1\"", pdf, out}, std::chrono::seconds(60));
+    sys::RunResult r =
+        sys::RunAndWait("/bin/sh", {"-c", "pdfinfo \"$0\" > \"$1\"", pdf, out}, std::chrono::seconds(60));
     EXPECT_EQ(r.exitCode.value_or(-1), 0);
     std::istringstream in(testsupport::ReadFile(out));
     for (std::string line; std::getline(in, line);)
@@ -38,11 +39,11 @@ inline GreyImage RenderPdfPage(const std::string& pdf, int page, int dpi, const 
 {
     const std::string p = std::to_string(page);
     const std::string d = std::to_string(dpi);
-    sys::RunResult png = sys::RunAndWait("/usr/bin/pdftoppm", {"-f", p, "-l", p, "-r", d, "-png", "-singlefile", pdf, base},
-                                         std::chrono::seconds(60));
+    sys::RunResult png = sys::RunAndWait(
+        "/usr/bin/pdftoppm", {"-f", p, "-l", p, "-r", d, "-png", "-singlefile", pdf, base}, std::chrono::seconds(60));
     EXPECT_EQ(png.exitCode.value_or(-1), 0);
-    sys::RunResult pgm = sys::RunAndWait("/usr/bin/pdftoppm", {"-f", p, "-l", p, "-r", d, "-gray", "-singlefile", pdf, base},
-                                         std::chrono::seconds(60));
+    sys::RunResult pgm = sys::RunAndWait(
+        "/usr/bin/pdftoppm", {"-f", p, "-l", p, "-r", d, "-gray", "-singlefile", pdf, base}, std::chrono::seconds(60));
     EXPECT_EQ(pgm.exitCode.value_or(-1), 0);
     GreyImage img;
     std::ifstream in(base + ".pgm", std::ios::binary);
