@@ -852,6 +852,13 @@ public:
     // previous NarrowDown call.
     int FilterFixedRows = 0;
     std::string FilterNarrowText;
+    // Find (grid extras): options and text of the last search (the text upper-cased unless the
+    // search matched case), the last hit ((-1,-1) for none), the preset find column and row.
+    unsigned FindOptions = 0;
+    std::string SearchCache;
+    ui::TPoint SearchCell{-1, -1};
+    int FindPresetCol = -1;
+    int FindPresetRow = -1;
     TCellGraphic* ScratchGraphic() const { return scratchGraphic_.get(); }
     TFooterPanel* FooterPanel() const { return footerPanel_; }
     TSearchPanel* SearchPanel() const { return searchPanel_; }
