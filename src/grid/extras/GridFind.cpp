@@ -39,10 +39,9 @@ ui::TPoint FindCore(TGxStringGrid& g, ui::TPoint start, const std::string& s, TF
     g.SearchCache = (p & fnMatchCase) ? s : rtl::AnsiUpperCase(s);
     if (g.ColCount() <= g.FixedCols() || g.RowCount() <= g.FixedRows())
         return {-1, -1};
-    TRange r = (p & fnIncludeFixed)
-                   ? TRange{0, g.ColCount() - 1, 0, g.RowCount() - 1}
-                   : TRange{g.FixedCols(), g.ColCount() - g.FixedRightCols() - 1, g.FixedRows(),
-                            g.RowCount() - g.FixedFooters() - 1};
+    TRange r = (p & fnIncludeFixed) ? TRange{0, g.ColCount() - 1, 0, g.RowCount() - 1}
+                                    : TRange{g.FixedCols(), g.ColCount() - g.FixedRightCols() - 1, g.FixedRows(),
+                                             g.RowCount() - g.FixedFooters() - 1};
     if (p & fnSelectedCells) {
         const ui::TGridRect sel = g.Selection();
         r = {sel.Left, sel.Right, sel.Top, sel.Bottom};
