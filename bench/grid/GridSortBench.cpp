@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "grid/base/VozEdidFilter.h"
+#include "grid/extras/GridFilter.h"
 #include "grid/extras/GridSort.h"
 #include "platform/rtl/Conversions.h"
 
@@ -38,6 +40,7 @@ Data& Filled(int rows)
     auto it = cache.find(rows);
     if (it != cache.end())
         return it->second;
+    gx::InstallGridExtras();
     Data& d = cache[rows];
     std::mt19937 rng(42);
     d.Grid = std::make_unique<gx::TGxStringGrid>(nullptr);
@@ -113,8 +116,44 @@ void BM_PlainSortNumber(benchmark::State& state)
     state.SetComplexityN(state.range(0));
 }
 
+// Filtering: one pass hiding the rows whose number is below 500000, beside a plain pass of the
+// same filter over the same texts.
+void BM_GridFilter(benchmark::State& state)
+{
+    Data& d = Filled(static_cast<int>(state.range(0)));
+    gx::TGxStringGrid& g = *d.Grid;
+    for (auto _ : state) {
+        state.PauseTiming();
+        gx::RemoveAllFilters(g);
+        g.Filter()->Clear();
+        gx::TFilterData* f = g.Filter()->Add();
+        f->Column = 1;
+        f->Condition = ">=500000";
+        f->Data = gx::fcNormal;
+        state.ResumeTiming();
+        gx::ApplyFilter(g);
+    }
+    gx::RemoveAllFilters(g);  // after the timed loop
+    state.SetComplexityN(state.range(0));
+}
+
+void BM_PlainFilter(benchmark::State& state)
+{
+    Data& d = Filled(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        std::vector<int> hide;
+        for (std::size_t i = 0; i < d.Numbers.size(); ++i)
+            if (!gx::MatchFilterExpression(">=500000", d.Numbers[i], true))
+                hide.push_back(static_cast<int>(i));
+        benchmark::DoNotOptimize(hide.data());
+    }
+    state.SetComplexityN(state.range(0));
+}
+
 }  // namespace
 
+BENCHMARK(BM_GridFilter)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_PlainFilter)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_GridSortText)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_PlainSortText)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_GridSortNumber)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity();

@@ -4,6 +4,7 @@
 #include <numeric>
 #include <vector>
 
+#include "grid/extras/GridFilter.h"
 #include "grid/extras/GridSortCompare.h"
 #include "grid/stringgrid/GxGridModule.h"
 
@@ -310,6 +311,7 @@ void InstallGridExtras()
     h.QSortGroupIndexed = [](TGxStringGrid& g) { QSortGroupIndexed(g); };
     h.QUnSort = [](TGxStringGrid& g) { QUnSort(g); };
     h.ClickSort = [](TGxStringGrid& g, int ACol) { HeaderClickSort(g, ACol, false); };
+    h.RowMatchesFilter = [](TGxStringGrid& g, int ARow) { return RowMatchesFilter(g, ARow); };
 }
 
 }  // namespace gx

@@ -220,12 +220,16 @@ int TRowComparer::CompareCells(int ACol, int ARow1, TSortDirection Direction, in
     Entry& e2 = At(col, 1, ACol, ARow2);
     TSortStyle style = col.Style;
     if (style == ssAutomatic) {
-        if (cache_ && e1.IsNumber == 1)
-            style = ssNumeric;
-        else {
+        if (e1.Auto > 0) {
+            style = static_cast<TSortStyle>(e1.Auto - 1);
+        } else {
             style = AutomaticStyle(ACol, ARow1, e1.Text, e2.Text);
-            if (e1.IsNumber < 0 && style != ssCheckBox)
-                e1.IsNumber = style == ssNumeric ? 1 : 0;
+            // The style depends on the other text only where a date or time may stand.
+            const rtl::TFormatSettings& fs = rtl::Regional();
+            const bool pairDependent = style != ssCheckBox && style != ssNumeric &&
+                                       (e1.Text.find(fs.DateSeparator) != std::string::npos ||
+                                        e1.Text.find(fs.TimeSeparator) != std::string::npos);
+            e1.Auto = pairDependent ? 0 : static_cast<signed char>(style + 1);
         }
     }
     if (style == ssAlphaNumeric || style == ssAlphaNumericNoCase) {

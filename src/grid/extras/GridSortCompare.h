@@ -29,6 +29,7 @@ private:
     struct Entry {
         bool Loaded = false;
         signed char IsNumber = -1;        // number kind integer, decimal or exponent
+        signed char Auto = -1;            // automatic style as first text: 0 depends on the other text, else style + 1
         signed char NumOk[2] = {-1, -1};  // conversion done: plain, financial
         double Num[2] = {0, 0};
         std::string Text;

@@ -870,6 +870,17 @@ public:
     TFloatingFooter* FloatingFooter() const { return floatingFooter_.get(); }
     THTMLPictureCache* ImageCache() const { return imageCache_.get(); }
     TSortIndexList* SortIndexes() const { return sortIndexes_.get(); }
+    // Filtering (grid extras): FixedRows when the last filter pass started, and the text of the
+    // previous NarrowDown call.
+    int FilterFixedRows = 0;
+    std::string FilterNarrowText;
+    // Find (grid extras): options and text of the last search (the text upper-cased unless the
+    // search matched case), the last hit ((-1,-1) for none), the preset find column and row.
+    unsigned FindOptions = 0;
+    std::string SearchCache;
+    ui::TPoint SearchCell{-1, -1};
+    int FindPresetCol = -1;
+    int FindPresetRow = -1;
     TCellGraphic* ScratchGraphic() const { return scratchGraphic_.get(); }
     TFooterPanel* FooterPanel() const { return footerPanel_; }
     TSearchPanel* SearchPanel() const { return searchPanel_; }

@@ -132,6 +132,9 @@ public:
     // (Res 1, 0 or -1); OnCanSort and OnClickSort are with the mouse events above.
     std::function<void(TObject* Sender, const std::string& Str1, const std::string& Str2, int& Res)> OnCustomCompare;
     std::function<void(TObject* Sender, int ACol, int Row1, int Row2, int& Res)> OnRawCompare;
+    // Filtering (grid extras): the last word on a row, and the progress of a filter pass in percent.
+    std::function<void(TObject* Sender, int ARow, bool& AcceptRow)> OnCustomFilter;
+    std::function<void(TObject* Sender, int Progress)> OnFilterProgress;
     TClipboardBeforePasteCellEvent OnClipboardBeforePasteCell;
     TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
     TCustomStrToDateEvent OnCustomStrToDate;

@@ -43,6 +43,7 @@ bool IsGridClassRegistered(const std::string& Name);
 struct TGridExtrasHooks {
     std::function<void(TGxStringGrid&)> QSort, QSortIndexed, QSortGroup, QSortGroupIndexed, QUnSort;
     std::function<void(TGxStringGrid&, int ACol)> ClickSort;
+    std::function<bool(TGxStringGrid&, int ARow)> RowMatchesFilter;
 };
 TGridExtrasHooks& GridExtrasHooks();
 

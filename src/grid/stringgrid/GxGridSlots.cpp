@@ -148,8 +148,10 @@ void TGxStringGrid::DoClickSort(int ACol)
         OnClickSort(this, ACol);
 }
 
-bool TGxStringGrid::RowMatchesFilter(int)
+bool TGxStringGrid::RowMatchesFilter(int ARow)
 {
+    if (GridExtrasHooks().RowMatchesFilter)
+        return GridExtrasHooks().RowMatchesFilter(*this, ARow);
     return true;
 }
 

@@ -1,0 +1,226 @@
+// Filtering; see GridFilter.h.
+#include "grid/extras/GridFilter.h"
+
+#include <cmath>
+
+#include "grid/base/VozEdidFilter.h"
+#include "grid/base/VozEdidText.h"
+
+namespace gx {
+
+namespace {
+
+std::string Trimmed(const std::string& s)
+{
+    std::size_t a = 0, b = s.size();
+    while (a < b && static_cast<unsigned char>(s[a]) <= ' ')
+        ++a;
+    while (b > a && static_cast<unsigned char>(s[b - 1]) <= ' ')
+        --b;
+    return s.substr(a, b - a);
+}
+
+std::string UpperAscii(std::string s)
+{
+    for (char& ch : s)
+        if (ch >= 'a' && ch <= 'z')
+            ch = static_cast<char>(ch - 32);
+    return s;
+}
+
+std::string FilterText(TGxStringGrid& g, const TFilterData& f, int row)
+{
+    std::string t;
+    switch (f.Data) {
+    case fcNormal:
+        t = g.GridCells(f.Column, row);
+        break;
+    case fcStripHTML:
+        t = g.StrippedCells(f.Column, row);
+        break;
+    case fcCalculated:
+        t = g.GetCalcCellText(f.Column, row);
+        break;
+    case fcRow:
+        for (int c = 0; c < g.AllColCount(); ++c) {
+            if (c > 0)
+                t += "\r\n";
+            t += g.Cells(c, row);
+        }
+        break;
+    default:
+        t = g.Cells(f.Column, row);
+        break;
+    }
+    t = Trimmed(t);
+    if (t.rfind("|\\", 0) == 0) {
+        const std::u16string w = DecodeWideCellText(t);
+        t.clear();
+        for (char16_t ch : w) {  // UTF-16 to UTF-8
+            if (ch < 0x80)
+                t += static_cast<char>(ch);
+            else if (ch < 0x800) {
+                t += static_cast<char>(0xC0 | (ch >> 6));
+                t += static_cast<char>(0x80 | (ch & 0x3F));
+            } else {
+                t += static_cast<char>(0xE0 | (ch >> 12));
+                t += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+                t += static_cast<char>(0x80 | (ch & 0x3F));
+            }
+        }
+    }
+    return t;
+}
+
+bool Matches(TGxStringGrid& g, const TFilterData& f, int row)
+{
+    std::string t = FilterText(g, f, row);
+    if (f.Data == fcRow)
+        return UpperAscii(t).find(UpperAscii(f.Condition)) != std::string::npos;
+    if (!f.Prefix.empty() && t.rfind(f.Prefix, 0) == 0)
+        t.erase(0, f.Prefix.size());
+    if (!f.Suffix.empty()) {
+        const auto p = t.find(f.Suffix);
+        if (p != std::string::npos && p + f.Suffix.size() == t.size())
+            t.erase(p);
+    }
+    if (f.Condition.empty())
+        return true;
+    if (f.Method == fmLiteral)
+        return t == f.Condition;
+    try {
+        return MatchFilterExpression(f.Condition, t, f.CaseSensitive);
+    } catch (...) {
+        return false;
+    }
+}
+
+std::string NarrowCondition(const std::string& text, int column)
+{
+    if (column == -1)
+        return text;
+    std::string c = "*" + text + "*";
+    return c.find(' ') != std::string::npos ? "\"" + c + "\"" : c;
+}
+
+void SetNarrowCondition(TGxStringGrid& g, const std::string& text, int column)
+{
+    TFilter* filter = g.Filter();
+    filter->Clear();
+    TFilterData* f = filter->Add();
+    f->Data = column == -1 ? fcRow : fcNormal;
+    f->Condition = NarrowCondition(text, column);
+    f->CaseSensitive = false;
+    f->Column = static_cast<std::int16_t>(column);
+}
+
+}  // namespace
+
+bool RowMatchesFilter(TGxStringGrid& Grid, int ARow)
+{
+    bool result = true;
+    TFilter* filter = Grid.Filter();
+    for (int i = 0; i < filter->Count(); ++i) {
+        const TFilterData& f = *filter->Items(i);
+        const bool m = Matches(Grid, f, ARow);
+        switch (f.Operation) {
+        case foSHORT:
+            result = m;
+            break;
+        case foNONE:
+            result = m;
+            break;
+        case foAND:
+            result = result && m;
+            break;
+        case foXOR:
+            result = result != m;
+            break;
+        case foOR:
+            result = result || m;
+            break;
+        }
+        if (f.Operation == foSHORT && !m)
+            break;
+    }
+    if (Grid.OnCustomFilter)
+        Grid.OnCustomFilter(&Grid, ARow, result);
+    return result;
+}
+
+void FilterRow(TGxStringGrid& Grid, int ARow)
+{
+    if (!Grid.RowMatchesFilter(ARow))
+        Grid.HideRow(Grid.RealRowIndex(ARow));
+}
+
+void ApplyFilter(TGxStringGrid& Grid)
+{
+    Grid.FilterFixedRows = Grid.FixedRows();
+    const int first = Grid.FixedRows();
+    const int last = Grid.RowCount() - Grid.FixedFooters() - 1;
+    const int normal = last - first + 1;
+    TIntList hide(0, 0);
+    int visited = 0, lastProgress = -1;
+    auto progress = [&] {
+        if (!Grid.OnFilterProgress || normal <= 0)
+            return;
+        const int p = static_cast<int>(std::nearbyint(visited * 100.0 / normal));
+        if (p != lastProgress)
+            Grid.OnFilterProgress(&Grid, p);
+        lastProgress = p;
+    };
+    for (int r = first; r <= last; ++r) {
+        if (Grid.FilterNormalCellsOnly && (Grid.IsNode(r) || Grid.IsSummary(r)))
+            continue;
+        if (!Grid.RowMatchesFilter(r))
+            hide.Add(r);
+        ++visited;
+        progress();
+    }
+    Grid.HideRowList(hide);
+    if (Grid.OnFilterProgress && normal > 0)
+        Grid.OnFilterProgress(&Grid, static_cast<int>(std::nearbyint(visited * 100.0 / normal)));
+}
+
+bool RemoveLastFilter(TGxStringGrid& Grid)
+{
+    if (Grid.FilterLevel() <= 0)
+        return false;
+    Grid.UnHideRowList();
+    Grid.SetFixedRows(Grid.FilterFixedRows);
+    Grid.CalcFooter(-1);
+    Grid.SetFilterLevel(Grid.FilterLevel() - 1);
+    return Grid.FilterLevel() > 1;
+}
+
+void RemoveAllFilters(TGxStringGrid& Grid)
+{
+    if (Grid.FilterLevel() == 0) {
+        Grid.Filter()->Clear();
+        return;
+    }
+    while (Grid.FilterLevel() > 0)
+        RemoveLastFilter(Grid);
+}
+
+void NarrowDown(TGxStringGrid& Grid, const std::string& ACondition, int AColumn)
+{
+    Grid.SetFixedRowAlways(true);
+    const std::string& last = Grid.FilterNarrowText;
+    if (!last.empty() && ACondition.size() == last.size() + 1 && ACondition.rfind(last, 0) == 0) {
+        SetNarrowCondition(Grid, ACondition, AColumn);
+        ApplyFilter(Grid);
+    } else if (!ACondition.empty() && last.size() == ACondition.size() + 1 && last.rfind(ACondition, 0) == 0) {
+        RemoveLastFilter(Grid);
+    } else {
+        RemoveAllFilters(Grid);
+        if (!ACondition.empty()) {
+            SetNarrowCondition(Grid, ACondition, AColumn);
+            ApplyFilter(Grid);
+        }
+    }
+    Grid.FilterNarrowText = ACondition;
+}
+
+}  // namespace gx

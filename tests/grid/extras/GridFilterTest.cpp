@@ -1,0 +1,168 @@
+// Filtering: the condition list with the expression grammar, the ways conditions combine, filter
+// levels removed one by one, and narrowing while typing.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ExtrasFixture.h"
+#include "grid/extras/GridFilter.h"
+#include "grid/extras/GridSort.h"
+
+namespace gx {
+namespace {
+
+using extrastest::CellsOf;
+using extrastest::Fill;
+
+std::vector<std::string> Names(TGxStringGrid& g)
+{
+    std::vector<std::string> out;
+    for (int r = 0; r < g.RowCount(); ++r)
+        out.push_back(g.Cells(0, r));
+    return out;
+}
+
+class GridFilter : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        InstallGridExtras();
+        Fill(g, {{"name", "qty", "note"},
+                 {"apple", "5", "red fruit"},
+                 {"Apricot", "12", "test batch"},
+                 {"banana", "19", "yellow"},
+                 {"cherry", "20", "red, small"},
+                 {"a b", "100", ""},
+                 {"total", "156", ""}});
+        g.SetFixedRows(1);
+        g.SetFixedFooters(1);
+    }
+    void Only(int col, const std::string& cond, bool caseSensitive = true)
+    {
+        g.Filter()->Clear();
+        TFilterData* f = g.Filter()->Add();
+        f->Column = static_cast<std::int16_t>(col);
+        f->Condition = cond;
+        f->CaseSensitive = caseSensitive;
+    }
+    TGxStringGrid g{nullptr};
+};
+
+TEST_F(GridFilter, ExpressionGrammarOnOneColumn)
+{
+    struct Case {
+        int Col;
+        std::string Condition;
+        bool CaseSensitive;
+        std::vector<std::string> Shown;  // normal rows left
+    };
+    const std::vector<Case> cases = {
+        {1, ">=10&<20", true, {"Apricot", "banana"}},
+        {1, "<10|>99", true, {"apple", "a b"}},
+        {0, "a*|b*", true, {"apple", "banana", "a b"}},
+        {0, "a*", false, {"apple", "Apricot", "a b"}},
+        {2, "!*test*", true, {"apple", "banana", "cherry", "a b"}},
+        {2, "red*", true, {"apple", "cherry"}},
+        {0, "\"a b\"", true, {"a b"}},
+        {0, "?????", true, {"apple"}},
+        {1, "", true, {"apple", "Apricot", "banana", "cherry", "a b"}},
+        {1, ">=abc(", true, {}},  // malformed: no row passes
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Condition);
+        Only(c.Col, c.Condition, c.CaseSensitive);
+        ApplyFilter(g);
+        std::vector<std::string> expected = {"name"};
+        expected.insert(expected.end(), c.Shown.begin(), c.Shown.end());
+        expected.push_back("total");
+        EXPECT_EQ(Names(g), expected);
+        RemoveAllFilters(g);
+    }
+}
+
+TEST_F(GridFilter, ConditionsCombineByTheirOperationAndTheCustomHandlerDecides)
+{
+    struct Case {
+        TFilterOperation Second;
+        std::vector<std::string> Shown;
+    };
+    // First: name starts with "a" (foSHORT); second: qty > 10.
+    for (const Case& c : std::vector<Case>{{foAND, {"a b"}},
+                                           {foOR, {"apple", "a b"}},  // a failing foSHORT ends the test
+                                           {foXOR, {"apple"}},
+                                           {foNONE, {"Apricot", "banana", "cherry", "a b"}}}) {
+        g.Filter()->Clear();
+        TFilterData* a = g.Filter()->Add();
+        a->Column = 0;
+        a->Condition = "a*";
+        a->Operation = c.Second == foNONE ? foNONE : foSHORT;
+        TFilterData* b = g.Filter()->Add();
+        b->Column = 1;
+        b->Condition = ">10";
+        b->Operation = c.Second;
+        std::vector<std::string> shown;
+        for (int r = 1; r <= 5; ++r)
+            if (RowMatchesFilter(g, r))
+                shown.push_back(g.Cells(0, r));
+        EXPECT_EQ(shown, c.Shown) << c.Second;
+    }
+    // Whole rows, prefix and suffix, literal texts.
+    Only(0, "RED");
+    g.Filter()->Items(0)->Data = fcRow;
+    EXPECT_TRUE(RowMatchesFilter(g, 1));
+    EXPECT_FALSE(RowMatchesFilter(g, 3));
+    Only(1, "2");
+    g.Filter()->Items(0)->Prefix = "1";
+    g.Filter()->Items(0)->Method = fmLiteral;
+    EXPECT_TRUE(RowMatchesFilter(g, 2));   // "12" without its prefix
+    EXPECT_FALSE(RowMatchesFilter(g, 4));  // "20" is no literal "2"
+    g.OnCustomFilter = [](TObject*, int row, bool& accept) { accept = row == 4; };
+    EXPECT_TRUE(RowMatchesFilter(g, 4));
+}
+
+TEST_F(GridFilter, LevelsStackAndComeBackOneByOne)
+{
+    const auto before = CellsOf(g);
+    std::vector<int> progress;
+    g.OnFilterProgress = [&](TObject*, int p) { progress.push_back(p); };
+    Only(1, ">=10");
+    ApplyFilter(g);
+    EXPECT_EQ(progress.back(), 100);
+    Only(0, "*r*");
+    ApplyFilter(g);
+    EXPECT_EQ(Names(g), (std::vector<std::string>{"name", "Apricot", "cherry", "total"}));
+    EXPECT_EQ(g.FilterLevel(), 2);
+    EXPECT_FALSE(RemoveLastFilter(g));  // one level left
+    EXPECT_EQ(Names(g), (std::vector<std::string>{"name", "Apricot", "banana", "cherry", "a b", "total"}));
+    RemoveLastFilter(g);
+    EXPECT_EQ(CellsOf(g), before);
+    EXPECT_FALSE(RemoveLastFilter(g));
+    RemoveAllFilters(g);  // no level: the conditions go
+    EXPECT_EQ(g.Filter()->Count(), 0);
+}
+
+TEST_F(GridFilter, NarrowDownWhileTypingAndDeleting)
+{
+    const auto before = CellsOf(g);
+    NarrowDown(g, "a", 0);
+    EXPECT_EQ(Names(g), (std::vector<std::string>{"name", "apple", "Apricot", "banana", "a b", "total"}));
+    NarrowDown(g, "ap", 0);
+    EXPECT_EQ(Names(g), (std::vector<std::string>{"name", "apple", "Apricot", "total"}));
+    NarrowDown(g, "app", 0);
+    EXPECT_EQ(Names(g), (std::vector<std::string>{"name", "apple", "total"}));
+    EXPECT_EQ(g.FilterLevel(), 3);
+    NarrowDown(g, "ap", 0);  // one character less: one level back
+    EXPECT_EQ(Names(g), (std::vector<std::string>{"name", "apple", "Apricot", "total"}));
+    NarrowDown(g, "a b", 0);  // a replaced text: start again, quoted for its blank
+    EXPECT_EQ(Names(g), (std::vector<std::string>{"name", "a b", "total"}));
+    EXPECT_EQ(g.FilterLevel(), 1);
+    NarrowDown(g, "yellow", -1);  // whole rows
+    EXPECT_EQ(Names(g), (std::vector<std::string>{"name", "banana", "total"}));
+    NarrowDown(g, "", -1);
+    EXPECT_EQ(CellsOf(g), before);
+    EXPECT_TRUE(g.FixedRowAlways());
+}
+
+}  // namespace
+}  // namespace gx
