@@ -46,6 +46,23 @@ class TGridInput;
 // The largest real column the hidden-column tables cover; columns from here on are always shown.
 constexpr int kMaxHiddenColumns = 512;
 
+// The look of tree (node) rows: glyph style, indent per level, colours, tree lines.
+enum TNodeType : std::uint8_t { cnFlat, cn3D, cnGlyph, cnLeaf, cnXP };
+
+class TCellNode : public TObject {
+public:
+    void Assign(const TObject* Source);  // bitmaps by content; other sources ignored
+    TNodeType NodeType = cnXP;
+    int NodeIndent = 12;
+    ui::TColor Color = 0xC0C0C0;
+    ui::TColor NodeColor = 0x000000;
+    ui::TBitmap ExpandGlyph, ContractGlyph;
+    bool ExpandOne = false;  // expanding a node first contracts every other expanded node
+    bool ShowTree = true;
+    bool ShowTreeFull = true;
+    ui::TColor TreeColor = 0x808080;
+};
+
 class TGxStringGrid : public TBaseGrid, public TGxStringGridEvents {
 public:
     explicit TGxStringGrid(ui::TComponent* AOwner);
@@ -972,6 +989,30 @@ public:
     TColumnCalcEvent OnColumnCalc;
     TColumnCalcEvent OnGroupCalc;
 
+    // --- tree (node) rows (GxGridNodes.cpp): ARow is a real row for AddNode, RemoveNode,
+    // ExpandNode, ContractNode and SetSummaryRow, a display row elsewhere ---------------------------------
+    TCellNode* CellNode() const { return cellNode_.get(); }
+    void AddNode(int ARow, int Span);
+    void RemoveNode(int ARow);
+    void RemoveAllNodes();
+    bool NodeState(int ARow);  // true = contracted
+    void SetNodeState(int ARow, bool Value);
+    int GetNodeLevel(int ARow);
+    int GetNodeSpan(int ARow);
+    void SetNodeSpan(int ARow, int Span);
+    void UpdateNodeSpan(int ARow, int Delta);
+    int GetSubNodeCount(int ARow);
+    void UpdateSubNodeCount(int ARow, int Delta);
+    void ExpandNode(int ARow);
+    void ContractNode(int ARow);
+    void ExpandAll();
+    void ContractAll();
+    int GetParentRow(int ARow);
+    int GetNodeSpanType(int ARow);
+    bool IsInNodeGlyph(int ARow, int X);
+    void SetSummaryRow(int ARow);
+    int NumNodes() const { return numNodes_; }
+
     // --- cell decorations: Add, Create, Get, Has, Remove per kind (GxGridDecorations.cpp) -----------------
     void AddBitmap(int ACol, int ARow, ui::TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
     ui::TBitmap* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
@@ -1141,6 +1182,12 @@ private:
     std::unique_ptr<TShowModified> showModified_;
     std::unique_ptr<TIntList> columnOrder_;
     TIntList sortRowXRef_{0, 0};
+    std::unique_ptr<TCellNode> cellNode_ = std::make_unique<TCellNode>();
+    int numNodes_ = 0;
+    TCellGraphic* NodeAt(int ARow);
+    TCellGraphic* NodeAtReal(int ARow);
+    int NodeBlockEnd(int ARow, int Span);
+    void LowerLevels(int d, int Span);
     TCellGraphic* BaseCellGraphic(int ACol, int ARow);
     bool BaseCellIs(int ACol, int ARow, std::initializer_list<TCellType> Kinds);
     TCellGraphic* AddProgressGraphic(int ACol, int ARow, ui::TColor FGColor, ui::TColor BKColor);
