@@ -1012,6 +1012,12 @@ public:
     bool IsInNodeGlyph(int ARow, int X);
     void SetSummaryRow(int ARow);
     int NumNodes() const { return numNodes_; }
+    void InsertNormalRow(int ARow);
+    void RemoveNormalRow(int ARow);
+    // A row inside the block of ARow's parent node (at ARow + InsertAt; a node row with InsertAt 0
+    // gets its first child with its former content); the parent and its ancestors grow.
+    void InsertChildRow(int ARow, int InsertAt);
+    void RemoveChildRow(int ARow);
 
     // --- cell decorations: Add, Create, Get, Has, Remove per kind (GxGridDecorations.cpp) -----------------
     void AddBitmap(int ACol, int ARow, ui::TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);

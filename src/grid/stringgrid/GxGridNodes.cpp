@@ -357,4 +357,92 @@ void TGxStringGrid::ContractAll()
     CalcFooter(-1);
 }
 
+// --- rows inside node blocks ---------------------------------------------------------------------------------
+
+void TGxStringGrid::InsertNormalRow(int ARow)
+{
+    InsertRows(DisplRowIndex(ARow), 1);
+}
+
+void TGxStringGrid::RemoveNormalRow(int ARow)
+{
+    RemoveRows(DisplRowIndex(ARow), 1);
+}
+
+namespace {
+
+int ColumnZeroLevel(TGxStringGrid& grid, int ARow)
+{
+    return grid.HasCellProperties(0, ARow) ? grid.GridObjects(0, ARow)->NodeLevel() : 0;
+}
+
+}  // namespace
+
+// The parent and every shallower ancestor grow by the row; a node row with InsertAt 0 hands its
+// content to its new first child and keeps only the node.
+void TGxStringGrid::InsertChildRow(int ARow, int InsertAt)
+{
+    int d = DisplRowIndex(ARow);
+    const int p = GetParentRow(d);
+    int level = 1, parentLevel = 0;
+    if (p != -1) {
+        UpdateNodeSpan(p, 1);
+        UpdateSubNodeCount(p, 1);
+        ExpandNode(RealRowIndex(p));
+        level = parentLevel = ColumnZeroLevel(*this, p);
+        for (int a = p; level > 1 && a != -1 && a >= FixedRows();) {
+            const int up = GetParentRow(a);
+            if (up == -1 || up == a || ColumnZeroLevel(*this, up) >= level)
+                break;
+            a = up;
+            UpdateNodeSpan(a, 1);
+            UpdateSubNodeCount(a, 1);
+            ExpandNode(RealRowIndex(a));
+            level = ColumnZeroLevel(*this, a);
+        }
+    }
+    d = DisplRowIndex(ARow);
+    const bool intoNode = IsNode(d) && InsertAt == 0;
+    const int position = intoNode ? d + 1 : d + InsertAt;
+    InsertRows(position, 1);
+    if (intoNode) {
+        for (int c = 0; c < TotalColCount(); ++c) {
+            SetGridCell(c, d + 1, GridCells(c, d));
+            SetGridCell(c, d, "");
+            if (c > 0)
+                PutCellProperties(c, d + 1, TakeCellProperties(c, d));
+        }
+    }
+    if (p != -1)
+        CellProperties(0, position)->SetNodeLevel(parentLevel);
+    Invalidate();
+}
+
+void TGxStringGrid::RemoveChildRow(int ARow)
+{
+    const int d = DisplRowIndex(ARow);
+    int p = GetParentRow(d);
+    if (p != -1 && p != d) {
+        const int level = GetNodeLevel(p);
+        if (GetNodeSpan(p) > 1) {
+            UpdateNodeSpan(p, -1);
+            UpdateSubNodeCount(p, -1);
+        }
+        while (true) {
+            ExpandNode(RealRowIndex(p));
+            if (GetNodeLevel(p) <= 1)
+                break;
+            const int up = GetParentRow(p);
+            if (up == -1 || up == p || GetNodeLevel(up) >= level)
+                break;
+            p = up;
+            if (GetNodeSpan(p) > 1) {
+                UpdateNodeSpan(p, -1);
+                UpdateSubNodeCount(p, -1);
+            }
+        }
+    }
+    RemoveRows(DisplRowIndex(ARow), 1);
+}
+
 }  // namespace gx

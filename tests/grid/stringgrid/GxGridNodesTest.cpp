@@ -143,5 +143,28 @@ TEST_F(GxGridNodes, GlyphHitTestAndTreeLines)
     EXPECT_FALSE(grid.IsSummary(-1));
 }
 
+TEST_F(GxGridNodes, ChildRowsGrowAndShrinkTheirParents)
+{
+    grid.AddNode(1, 4);
+    grid.SetCells(2, 1, "node text");
+    grid.InsertChildRow(1, 0);  // the node's content moves into its new first child
+    EXPECT_EQ(grid.Cells(1, 1), "");
+    EXPECT_EQ(grid.Cells(2, 1), "");
+    EXPECT_EQ(grid.Cells(1, 2), "r1");
+    EXPECT_EQ(grid.Cells(2, 2), "node text");
+    EXPECT_TRUE(grid.IsNode(1));
+    EXPECT_EQ(grid.GetNodeSpan(1), 5);
+    EXPECT_EQ(grid.GetSubNodeCount(1), 1);
+    EXPECT_EQ(grid.GridObjects(0, 2)->NodeLevel(), 1);
+
+    grid.InsertChildRow(3, 1);
+    EXPECT_EQ(grid.GetNodeSpan(1), 6);
+    EXPECT_EQ(grid.RowCount(), 14);
+    grid.RemoveChildRow(4);
+    grid.RemoveChildRow(2);
+    EXPECT_EQ(grid.GetNodeSpan(1), 4);
+    EXPECT_EQ(grid.RowCount(), 12);
+}
+
 }  // namespace
 }  // namespace gx
