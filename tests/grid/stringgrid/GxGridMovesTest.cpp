@@ -241,7 +241,9 @@ TEST_F(GxGridCalc, RowStatisticsSkipTextsAndCoveredCells)
 TEST_F(GxGridCalc, CustomCalculationsComeFromTheirHandlers)
 {
     EXPECT_DOUBLE_EQ(grid.ColumnCustomCalc(1, 1, 5), 0);
-    grid.OnColumnCalc = [](TObject*, int ACol, int FromRow, int ToRow, double& Res) { Res = ACol * 100 + FromRow * 10 + ToRow; };
+    grid.OnColumnCalc = [](TObject*, int ACol, int FromRow, int ToRow, double& Res) {
+        Res = ACol * 100 + FromRow * 10 + ToRow;
+    };
     grid.OnGroupCalc = [](TObject*, int, int, int, double& Res) { Res = -1; };
     EXPECT_DOUBLE_EQ(grid.ColumnCustomCalc(1, 2, 5), 125);
     EXPECT_DOUBLE_EQ(grid.GroupCalcCustomValue(1, 2, 5), -1);
