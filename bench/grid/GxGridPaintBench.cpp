@@ -111,8 +111,10 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
+        // With --benchmark_repetitions the median of the repetitions stands for the benchmark.
         for (const Run& run : runs)
-            times[run.benchmark_name()] = run.GetAdjustedRealTime();
+            if (run.run_type == Run::RT_Iteration ? !times.count(run.run_name.str()) : run.aggregate_name == "median")
+                times[run.run_name.str()] = run.GetAdjustedRealTime();
     }
     std::map<std::string, double> times;
 };

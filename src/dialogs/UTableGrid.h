@@ -2,7 +2,8 @@
 // The table grid of the converter's table dialogs: a string grid or column grid that reports to its
 // dialog what the user did in it (a cell edited and left, a check box clicked, a click, a double
 // click, a key), keeps its inplace editor out of read-only and check-box cells, and paints each cell
-// in the colour its grid gives it and its check boxes as boxes.
+// in the colour its grid gives it and its check boxes as boxes. It shows every text as it stands:
+// names, mnemonics and EDS names are the user's or the file's own, never markup.
 
 #include <functional>
 #include <string>
@@ -57,7 +58,9 @@ public:
     {
         Base::GetVisualProperties(ACol, ARow, AState, Print, Select, Remap, ABrush, AColorTo, AMirrorColor,
                                   AMirrorColorTo, AFont, HA, VA, WW, GD);
-        const bool selected = ACol == this->Col() && ARow == this->Row() && ARow >= this->FixedRows();
+        // With row selection (the EDS list) the whole current row shows selected, else the current cell.
+        const bool rowSelect = (this->Options() & ui::goRowSelect) != 0;
+        const bool selected = (rowSelect || ACol == this->Col()) && ARow == this->Row() && ARow >= this->FixedRows();
         if (!selected)
             this->GetCellColor(this->RealColIndex(ACol), ARow, AState, ABrush, AFont);
     }
@@ -87,6 +90,13 @@ public:
     }
 
 protected:
+    // The grid toggled a box for the user (a press on it, Space) or through a notifying setter.
+    void DoCheckBoxChange(int ACol, int ARow, bool State) override
+    {
+        Base::DoCheckBoxChange(ACol, ARow, State);
+        if (OnCheckBoxToggled)
+            OnCheckBoxToggled(this, ACol, ARow, State);
+    }
     void MouseUp(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override
     {
         Base::MouseUp(button, shift, x, y);
@@ -94,9 +104,7 @@ protected:
         this->MouseToCell(x, y, col, row);
         if (button != ui::TMouseButton::mbLeft || col < 0 || row < 0)
             return;
-        const int real = this->RealColIndex(col);
-        if (Toggle_Cell_Check(this, real, row) && OnCheckBoxToggled)
-            OnCheckBoxToggled(this, real, row, this->IsChecked(real, row));
+        // A press on a box has toggled it already (DoCheckBoxChange below reports it).
         if (OnCellClick)
             OnCellClick(this, row, col);
         lastCol_ = col;
@@ -117,6 +125,8 @@ protected:
     }
 
 private:
+    // Set once the base grid is built: texts such as "<B>x</B>" stay verbatim in cells and hints.
+    bool textVerbatim_ = (this->EnableHTML = false, true);
     std::string editStart_;
     int lastCol_ = -1;
     int lastRow_ = -1;

@@ -1,7 +1,8 @@
 // The main road through the real entry point: a new configuration, ten EtherCAT variables per
 // direction and two EtherNet/IP connections (one typed, one imported from an EDS file) typed through
-// the grids' editors, the ESI file, and Update Device against the loopback address with the
-// updater stand-in beside the program; bank2 carries what was typed.
+// the grids' input (key strokes into text cells, the list editor for list cells), the ESI file,
+// and Update Device against the loopback address with the updater stand-in beside the program;
+// bank2 carries what was typed.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -41,6 +42,16 @@ std::string Read_File_Text(const fs::path& file)
 {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
+}
+
+unsigned U16(const std::string& bytes, std::size_t at)
+{
+    return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8;
+}
+
+unsigned U32(const std::string& bytes, std::size_t at)
+{
+    return U16(bytes, at) | U16(bytes, at + 2) << 16;
 }
 
 bool Contains(const std::string& bytes, std::size_t from, std::size_t to, const std::string& what)
@@ -106,12 +117,15 @@ TEST(EndToEndTest, NewConfigurationEsiFileAndUpdateDevice)
                                    "UInt16", "Int32", "UInt32", "Float32", "String"};
             for (int r = 1; r <= 10; ++r) {
                 gridtest::Type_Into_Cell(FEtherCATSlave->GSG_SlaveMaster, 2, r, types[r - 1]);
-                gridtest::Type_Into_Cell(FEtherCATSlave->GSG_SlaveMaster, 4, r, "in" + std::to_string(r));
-                gridtest::Type_Into_Cell(FEtherCATSlave->GSG_SlaveMaster, 5, r, std::to_string(r));
-                gridtest::Type_Into_Cell(FEtherCATSlave->GSG_MasterSlave, 2, r, types[10 - r]);
-                gridtest::Type_Into_Cell(FEtherCATSlave->GSG_MasterSlave, 4, r, "out" + std::to_string(r));
+                gridtest::Key_Into_Cell(FEtherCATSlave->GSG_SlaveMaster, 4, r, "in" + std::to_string(r));
+                gridtest::Key_Into_Cell(FEtherCATSlave->GSG_SlaveMaster, 5, r, std::to_string(r));
             }
-            gridtest::Type_Into_Cell(FEtherCATSlave->GSG_SlaveMaster, 3, 10, "12");
+            gridtest::Key_Into_Cell(FEtherCATSlave->GSG_SlaveMaster, 3, 10, "12");
+            FEtherCATSlave->PageControl1->SetActivePage(FEtherCATSlave->TS_MasterToSlave);
+            for (int r = 1; r <= 10; ++r) {
+                gridtest::Type_Into_Cell(FEtherCATSlave->GSG_MasterSlave, 2, r, types[10 - r]);
+                gridtest::Key_Into_Cell(FEtherCATSlave->GSG_MasterSlave, 4, r, "out" + std::to_string(r));
+            }
             FEtherCATSlave->Btn_OK->Click();
         });
     script.Then(
@@ -122,7 +136,8 @@ TEST(EndToEndTest, NewConfigurationEsiFileAndUpdateDevice)
             const char* typed[] = {"127.0.0.1", "0",   "8", "0",   "4",       "100",
                                    "1",         "100", "1", "101", "Default", "Default"};
             for (int c = 2; c <= 13; ++c)
-                gridtest::Type_Into_Cell(FEtherNetIP_Master_Access->ACG, c, 1, typed[c - 2]);
+                (c >= 12 ? gridtest::Type_Into_Cell : gridtest::Key_Into_Cell)(FEtherNetIP_Master_Access->ACG, c, 1,
+                                                                               typed[c - 2]);
             FEtherNetIP_Master_Access->Btn_Import_EDS->Click();
         });
     script.Then(
@@ -137,7 +152,7 @@ TEST(EndToEndTest, NewConfigurationEsiFileAndUpdateDevice)
         [] {
             const char* typed[] = {"127.0.0.2", "8", "4", "4", "4", "50"};
             for (int c = 2; c <= 7; ++c)
-                gridtest::Type_Into_Cell(FEtherNetIP_Master_Access->ACG, c, 2, typed[c - 2]);
+                gridtest::Key_Into_Cell(FEtherNetIP_Master_Access->ACG, c, 2, typed[c - 2]);
             EXPECT_EQ(FEtherNetIP_Master_Access->ACG->Cells(11, 2), "152");
             FEtherNetIP_Master_Access->Btn_OK->Click();
         });
@@ -180,10 +195,47 @@ TEST(EndToEndTest, NewConfigurationEsiFileAndUpdateDevice)
         std::ifstream in(project / "bin" / "bank2.bin", std::ios::binary);
         bank2.assign(std::istreambuf_iterator<char>(in), {});
     }
-    EXPECT_TRUE(Contains(bank2, 0, 32, std::string("\x7F\x00\x00\x01", 4)));
-    EXPECT_TRUE(Contains(bank2, 32, 64, std::string("\x7F\x00\x00\x02", 4)));
+    // The connection table: one 32-byte record per connection, the typed one first.
+    ASSERT_GE(bank2.size(), 552u + 20u * 36u);
+    struct Connection {
+        std::string ip;
+        unsigned startIn, numIn, startOut, numOut, instTO, pointTO, instOT, pointOT, poll, headers;
+    };
+    const Connection connections[] = {
+        {std::string("\x7F\x00\x00\x01", 4), 0, 8, 0, 4, 1, 100, 1, 101, 100, 0 | 4 << 3},
+        // From the EDS file's second connection: instance 151, points 100 and 152, O > T header 3.
+        {std::string("\x7F\x00\x00\x02", 4), 8, 4, 4, 4, 151, 100, 151, 152, 50, 0 | 3 << 3},
+    };
+    for (std::size_t k = 0; k < 2; ++k) {
+        const Connection& c = connections[k];
+        const std::size_t at = 32 * k;
+        EXPECT_EQ(bank2.substr(at, 4), c.ip) << k;
+        const unsigned got[] = {U16(bank2, at + 4),  U16(bank2, at + 6),  U16(bank2, at + 10), U16(bank2, at + 12),
+                                U16(bank2, at + 16), U16(bank2, at + 18), U16(bank2, at + 20), U16(bank2, at + 22),
+                                U32(bank2, at + 24), U32(bank2, at + 28)};
+        const unsigned want[] = {c.startIn, c.numIn,  c.startOut, c.numOut, c.instTO,
+                                 c.pointTO, c.instOT, c.pointOT,  c.poll,   c.headers};
+        for (std::size_t f = 0; f < std::size(want); ++f)
+            EXPECT_EQ(got[f], want[f]) << "connection " << k << ", field " << f;
+    }
+    EXPECT_EQ(U32(bank2, 64 + 0), 0u) << "no third connection";
+    // The EtherCAT section after the 512-byte table: a 40-byte header (entry count at 32), then one
+    // 36-byte entry per enabled variable, slave to master first; the names after the entries.
+    EXPECT_EQ(U32(bank2, 512 + 32), 20u);
+    const unsigned codes[] = {1, 1, 1, 2, 3, 6, 4, 7, 8, 9};  // Bool ... String, as typed
+    const unsigned lengths[] = {1, 1, 1, 1, 2, 2, 4, 4, 4, 12};
+    for (unsigned k = 0; k < 20; ++k) {
+        const std::size_t at = 552 + 36 * k;
+        const unsigned i = k < 10 ? k : 19 - k;  // the outputs were typed in the reverse type order
+        const unsigned length = k < 10 ? lengths[i] : (i == 9 ? 10 : lengths[i]);
+        EXPECT_EQ(static_cast<unsigned char>(bank2[at]), codes[i]) << "entry " << k;
+        EXPECT_EQ(static_cast<unsigned char>(bank2[at + 1]), length) << "entry " << k;
+        EXPECT_EQ(static_cast<unsigned char>(bank2[at + 2]), k < 10 ? 1u : 0u) << "entry " << k;
+        const std::string name = (k < 10 ? "in" + std::to_string(k + 1) : "out" + std::to_string(k - 9));
+        EXPECT_EQ(U32(bank2, at + 28), name.size()) << "entry " << k;
+    }
     for (const char* name : {"in1", "in10", "out1", "out10"})
-        EXPECT_TRUE(Contains(bank2, 512, bank2.size(), name)) << name;
+        EXPECT_TRUE(Contains(bank2, 552 + 512 * 36, bank2.size(), name)) << name;
     EXPECT_NE(Read_File_Text(esi.string() + ".xml").find("out10"), std::string::npos);
 
     xml::Document job;

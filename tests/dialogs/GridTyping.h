@@ -8,6 +8,8 @@
 
 #include "grid/stringgrid/GxGrid.h"
 #include "grid/stringgrid/GxGridEdit.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/Input.h"
 
 namespace gridtest {
 
@@ -30,6 +32,23 @@ inline void Type_Into_Cell(gx::TGxStringGrid* grid, int col, int row, const std:
     ASSERT_TRUE(grid->EditorMode()) << col << "," << row;
     grid->InplaceEditor()->SetText(text);
     grid->SetEditorMode(false);
+}
+
+// Typing by keys on a shown form: the cell becomes current, the grid gets the focus, the text goes
+// in as key strokes (the first opens the cell's editor, a list picks by the letters) and Enter
+// ends the edit. The cell then holds what the user meant.
+inline void Key_Into_Cell(gx::TGxStringGrid* grid, int col, int row, const std::string& text)
+{
+    grid->SetCol(col);
+    grid->SetRow(row);
+    grid->SetFocus();
+    ui::TWinControl* form = grid->ParentForm();
+    ASSERT_TRUE(form) << "the grid must be on a form";
+    ui::SendText(form, text);
+    ui::SendKeyStroke(form, ui::VK_RETURN, 0, U'\r');
+    if (grid->EditorMode())
+        grid->SetEditorMode(false);
+    EXPECT_EQ(grid->Cells(col, row), text) << col << "," << row;
 }
 
 }  // namespace gridtest

@@ -13,6 +13,7 @@
 #include "common/UComon.h"
 #include "common/ULanguage.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/Input.h"
 
 namespace {
 
@@ -74,6 +75,8 @@ TEST_F(EtherCATSlaveDialog, LayoutHeadersAndHints)
     EXPECT_EQ(form->GSG_MasterSlave->ColCount(), 8);
     EXPECT_EQ(form->GSG_SlaveMaster->RowCount(), 257);
     EXPECT_EQ(form->GSG_SlaveMaster->ColWidths(4), 280);
+    for (auto* grid : {form->GSG_SlaveMaster, form->GSG_MasterSlave})
+        EXPECT_FALSE(grid->EnableHTML) << "names and mnemonics are shown as typed, never as markup";
     EXPECT_EQ(form->PageControl1->ActivePage(), form->TS_SlaveToMaster);
     EXPECT_EQ(form->TS_MasterToSlave->Caption(), "Master To Slave");
     form->Set_Lang();
@@ -227,3 +230,22 @@ TEST_F(EtherCATSlaveDialog, RowButtons)
 }
 
 }  // namespace
+
+TEST_F(EtherCATSlaveDialog, AClickOnAnEnableBoxTogglesItAndMovesThePositions)
+{
+    coretest::Write_File(dir / "EtherCAT_Slave.xml", Sample);
+    form->Show();
+    Show();
+    TVarGrid* grid = form->GSG_SlaveMaster;
+    const ui::TRect box = grid->CellRect(1, 1);
+    const int x = (box.Left + box.Right) / 2, y = (box.Top + box.Bottom) / 2;
+    for (bool ticked : {false, true}) {
+        ui::RouteMouseEvent(grid, ui::WM_LBUTTONDOWN, x, y, ui::MK_LBUTTON);
+        ui::RouteMouseEvent(grid, ui::WM_LBUTTONUP, x, y);
+        bool state = !ticked;
+        EXPECT_TRUE(grid->GetCheckBoxState(1, 1, state));
+        EXPECT_EQ(state, ticked);
+        EXPECT_EQ(Place(grid, 6, 2), ticked ? "20.0" : "0.0");
+    }
+    form->Hide();
+}

@@ -63,6 +63,7 @@ TEST_F(EtherNetIPDialog, LayoutColumnsAndEditors)
     EXPECT_EQ(grid->RowCount(), 11);
     EXPECT_EQ(grid->Cells(9, 0), "Conn. Point T > O");
     EXPECT_EQ(grid->ColWidths(2), 110);
+    EXPECT_FALSE(grid->EnableHTML) << "mnemonics are shown as typed, never as markup";
     EXPECT_EQ(grid->Columns()->Items(1)->Editor(), gx::edDataCheckBox);
     EXPECT_EQ(grid->Columns()->Items(12)->Editor(), gx::edComboEdit);
     EXPECT_EQ(grid->Columns()->Items(13)->ComboItems[0], "Default");
@@ -200,6 +201,7 @@ TEST_F(EdsDialog, ListsTheConnectionsOfARealFile)
     EXPECT_EQ(form->ACG->LeftCol(), 0);
     EXPECT_EQ(form->ACG->ColWidths(1), 200);
     EXPECT_FALSE(form->ACG->CanEditCell(1, 1));
+    EXPECT_FALSE(form->ACG->EnableHTML) << "names and help strings are shown as the file has them";
 }
 
 TEST_F(EdsDialog, FileWithoutConnectionsReportsAndCancels)

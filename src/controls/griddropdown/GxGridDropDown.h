@@ -110,6 +110,9 @@ public:
     // The first entry whose lookup text starts with S (case-insensitive unless CaseSensitive): its
     // text as stored and its item index (with items) or grid row (without).
     bool FindLookupText(const std::string& S, std::string& Text, int& Position) const;
+    // Narrows the open list to the rows containing the trimmed lookup entry (all rows when it is
+    // empty) and shows the first one's text; returns the first data row.
+    int Narrow();
     // The typed characters of the running look-up.
     const std::string& LookupEntry() const { return FLookupEntry; }
     void BeginUpdate() {}

@@ -4,6 +4,7 @@
 
 #include "controls/dropdown/GxDropDownForm.h"
 #include "controls/griddropdown/GxGridDropDown.h"
+#include "platform/rtl/StrUtils.h"
 #include "platform/ui/ImgList.h"
 #include "platform/ui/Messages.h"
 
@@ -84,6 +85,8 @@ void TGxColGrid::LoadItems()
 {
     if (!FDropDown)
         return;
+    FNarrowed = false;
+    FAllRows.clear();
     if (ColCount() != FColumns.Count() && FColumns.Count() > 0)
         SetColCount(FColumns.Count());
     for (int i = 0; i < FColumns.Count(); ++i)
@@ -98,6 +101,61 @@ void TGxColGrid::LoadItems()
             SetCells(i, k + 1, item.ColumnText(i));
         FRowItems[static_cast<std::size_t>(k + 1)] = k;
     }
+}
+
+void TGxColGrid::ShowRows(const std::vector<const TKeptRow*>& Rows)
+{
+    const int fixed = FixedRows();
+    // A grid keeps one data row at least; an empty narrowing shows it blank.
+    SetRowCount(fixed + std::max<int>(1, static_cast<int>(Rows.size())));
+    FRowItems.assign(static_cast<std::size_t>(RowCount()), -1);
+    for (int c = 0; c < ColCount(); ++c)
+        SetCells(c, fixed, "");
+    for (std::size_t k = 0; k < Rows.size(); ++k) {
+        const int r = fixed + static_cast<int>(k);
+        for (int c = 0; c < ColCount() && c < static_cast<int>(Rows[k]->Cells.size()); ++c)
+            SetCells(c, r, Rows[k]->Cells[static_cast<std::size_t>(c)]);
+        FRowItems[static_cast<std::size_t>(r)] = Rows[k]->Item;
+    }
+    SetTopRow(fixed);
+    Invalidate();
+}
+
+void TGxColGrid::NarrowDown(const std::string& S, int ACol)
+{
+    if (!FNarrowed) {
+        FAllRows.clear();
+        for (int r = FixedRows(); r < RowCount(); ++r) {
+            TKeptRow row;
+            for (int c = 0; c < ColCount(); ++c)
+                row.Cells.push_back(Cells(c, r));
+            row.Item = RowToItem(r);
+            FAllRows.push_back(std::move(row));
+        }
+        FNarrowed = true;
+    }
+    const std::string key = rtl::AnsiUpperCase(S);
+    std::vector<const TKeptRow*> left;
+    for (const TKeptRow& row : FAllRows) {
+        const std::string text =
+            ACol >= 0 && ACol < static_cast<int>(row.Cells.size()) ? row.Cells[static_cast<std::size_t>(ACol)] : "";
+        if (rtl::AnsiUpperCase(text).find(key) != std::string::npos)
+            left.push_back(&row);
+    }
+    FNarrowedRows = static_cast<int>(left.size());
+    ShowRows(left);
+}
+
+void TGxColGrid::RemoveAllFilters()
+{
+    if (!FNarrowed)
+        return;
+    std::vector<const TKeptRow*> all;
+    for (const TKeptRow& row : FAllRows)
+        all.push_back(&row);
+    ShowRows(all);
+    FNarrowed = false;
+    FAllRows.clear();
 }
 
 void TGxColGrid::RowMoved(int FromIndex, int ToIndex)

@@ -55,6 +55,12 @@ public:
     // The item a row shows (the row itself without items), and the first row showing an item.
     int RowToItem(int ARow) const;
     int ItemToRow(int AItem) const;
+    // Narrowing while typing: only the data rows whose text in column ACol contains S (case
+    // ignored) stay; the others are kept aside until RemoveAllFilters (or the next filling).
+    void NarrowDown(const std::string& S, int ACol);
+    void RemoveAllFilters();
+    // Data rows the narrowing left (all of them when not narrowed).
+    int DataRowsLeft() const { return FNarrowed ? FNarrowedRows : RowCount() - FixedRows(); }
     virtual void DoSelect();
     // Makes a row current in the first column (the selection anchor with it).
     void GoToRow(int ARow) { ui::TCustomGrid::FocusCell(0, ARow, true); }
@@ -82,6 +88,14 @@ private:
     ui::TFont FHeaderFont;
     ui::TImageList* FImages = nullptr;
     std::vector<int> FRowItems;  // the item of each row (the header row has none)
+    struct TKeptRow {
+        std::vector<std::string> Cells;
+        int Item = -1;
+    };
+    std::vector<TKeptRow> FAllRows;  // every data row while the list is narrowed
+    bool FNarrowed = false;
+    int FNarrowedRows = 0;
+    void ShowRows(const std::vector<const TKeptRow*>& Rows);
 };
 
 }  // namespace griddrop

@@ -99,6 +99,25 @@ void TCustomGxGridDropDown::ShowFound(const std::string& Text, int Position, boo
         SetSelLength(Length(Text) - entry);
 }
 
+int TCustomGxGridDropDown::Narrow()
+{
+    if (!FGrid)
+        return -1;
+    const std::string entry = TrimEntry(FLookupEntry);
+    if (entry.empty()) {
+        FGrid->RemoveAllFilters();
+        return FGrid->FixedRows();
+    }
+    FGrid->SetFixedRowAlways(true);
+    FGrid->NarrowDown(entry, FLookupColumn);
+    if (FStyle == TDropDownStyle::dsDropDown && FGrid->DataRowsLeft() > 0) {
+        SetText(FGrid->Cells(FLookupColumn, FGrid->FixedRows()));
+        SetSelStart(Length(FLookupEntry));
+        SetSelLength(Length(Text()) - Length(FLookupEntry));
+    }
+    return FGrid->FixedRows();
+}
+
 int TCustomGxGridDropDown::LookupKey(char32_t Ch)
 {
     if (FLookupMethod == TLookupMethod::lmNone)
@@ -117,12 +136,14 @@ int TCustomGxGridDropDown::LookupKey(char32_t Ch)
             SetText(FLookupEntry);
         }
         SetSelStart(Length(Text()));
+        if (FLookupMethod == TLookupMethod::lmNarrowDown)
+            Narrow();
         return -1;
     }
     if (Ch != 9)
         FLookupEntry += rtl::CodePointsToUtf8(std::u32string(1, Ch));
     if (FLookupMethod == TLookupMethod::lmNarrowDown)
-        return -1;  // narrowing needs the grid's filtering
+        return Narrow();
     const bool typing = FStyle == TDropDownStyle::dsDropDown;
     std::string text;
     int position = -1;
@@ -192,6 +213,8 @@ void TCustomGxGridDropDown::ControlKeyUp(unsigned& Key, TShiftState Shift)
 void TCustomGxGridDropDown::DoEnter()
 {
     TGxCustomDropDown::DoEnter();
+    if (FGrid)
+        FGrid->RemoveAllFilters();
     FLookupEntry.clear();
 }
 

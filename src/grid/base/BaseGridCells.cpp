@@ -36,7 +36,8 @@ TCellProperties* TBaseGrid::GetCellProperties(int c, int r)
 {
     if (TCellProperties* existing = GridObjects(c, r))
         return existing;
-    if (c < 0 || r < 0)
+    // Only cells of the grid get properties: a cell outside it would hold them where no query looks.
+    if (c < 0 || r < 0 || c >= TotalColCount() || r >= RowCount())
         throw rtl::Exception("Invalid cell");
 
     auto owned = std::make_unique<TCellProperties>(this, c, r);
@@ -144,10 +145,10 @@ void TBaseGrid::SetGraphicObjectEx(int c, int r, TObject* Value)
 {
     if (Destroying())
         return;
+    TCellProperties* props = GetCellProperties(c, r);  // raises for a cell outside the grid
     const bool wasEmpty = GetCellEx(c, r).empty();
     if (wasEmpty)
         SetCellEx(c, r, " ");
-    TCellProperties* props = GetCellProperties(c, r);
     // The graphic replaced goes when the cell owned it; a shared or foreign one stays alive.
     TObject* old = props->GraphicObject();
     const bool ownedOld = old && old != Value && props->OwnsGraphic();

@@ -1,5 +1,7 @@
 #include "grid/base/GxWindows.h"
 
+#include "platform/ui/Backend.h"
+
 #include <vector>
 
 namespace gx {
@@ -43,6 +45,29 @@ TGridFocusWindow::TGridFocusWindow(ui::TComponent* AOwner) : ui::TCustomControl(
     SetColor(0x0000FF);
     SetEnabled(false);
     SetVisible(false);
+}
+
+TGridFocusWindow::~TGridFocusWindow()
+{
+    HideWindow();
+}
+
+void TGridFocusWindow::ShowAt(ui::TPoint ScreenPos)
+{
+    screenPos_ = ScreenPos;
+    showing_ = true;
+    SetBounds(ScreenPos.X, ScreenPos.Y, Picture.Width(), Picture.Height());
+    if (ui::IUiBackend* backend = ui::Backend())
+        backend->ShowOverlay(this, Picture, ScreenPos, Shape);
+}
+
+void TGridFocusWindow::HideWindow()
+{
+    if (!showing_)
+        return;
+    showing_ = false;
+    if (ui::IUiBackend* backend = ui::Backend())
+        backend->HideOverlay(this);
 }
 
 }  // namespace gx

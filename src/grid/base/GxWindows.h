@@ -3,7 +3,9 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
+#include "grid/base/GxAlphaMask.h"
 #include "grid/base/GxObj.h"
 #include "platform/ui/ExtCtrls.h"
 
@@ -28,10 +30,25 @@ private:
 // The outline of an arrow window of the given direction.
 std::array<ui::TPoint, 7> ArrowOutline(TArrowDirection direction);
 
-// A topmost, disabled popup frame: created empty and red; the grid positions and shows it.
+// A topmost, disabled popup frame: created empty and red; the grid positions and shows it. On
+// screen it is an overlay window: its Picture (with alpha) at a screen point, cut to its Shape,
+// taking neither clicks nor the focus.
 class TGridFocusWindow : public ui::TCustomControl {
 public:
     explicit TGridFocusWindow(ui::TComponent* AOwner);
+    ~TGridFocusWindow() override;
+    // Shows (or moves) the window with its picture's top-left corner at a screen point.
+    void ShowAt(ui::TPoint ScreenPos);
+    void HideWindow();
+    bool Showing() const { return showing_; }
+    ui::TPoint ScreenPos() const { return screenPos_; }
+
+    TGridAlphaMask Picture;
+    std::vector<ui::TRect> Shape;  // in picture coordinates; empty: the whole picture
+
+private:
+    bool showing_ = false;
+    ui::TPoint screenPos_{};
 };
 
 }  // namespace gx

@@ -28,6 +28,8 @@
 #include "grid/base/GxWindows.h"
 #include "grid/base/HtmlPicture.h"
 #include "grid/stringgrid/GxCellGraphic.h"
+#include "grid/stringgrid/GxEditLink.h"
+#include "grid/stringgrid/GxGridDropDownEditors.h"
 #include "grid/stringgrid/GxGridEdit.h"
 #include "grid/stringgrid/GxGridEvents.h"
 #include "grid/stringgrid/GxGridFilter.h"
@@ -327,6 +329,9 @@ public:
     void SetCellControls(int i, int j, ui::TControl* Value);
     int NumCellControls() const { return numCellControls_; }
     TControlList* ControlList() const { return controlList_.get(); }
+    // Places every cell's control over its cell or hides it while the cell is out of view
+    // (GxGridCellControls.cpp); rebuildlist first collects them anew from the cell properties.
+    void CellControlsUpdate(bool rebuildlist);
     void SetRowColor(int i, ui::TColor AColor);
     void SetRowColorTo(int i, ui::TColor AColor);
     void SetRowFontColor(int i, ui::TColor AColor);
@@ -562,6 +567,12 @@ public:
     ui::TSize GetCellTextSize(int ACol, int ARow, bool VS = false, bool SB = false);
     void DrawColSizingLine(int X);
     void DrawRowSizingLine(int Y);
+    // The translucent frame around the edited cell (R in client coordinates) while
+    // FocusHelper.Enabled: shown when the editor opens, following the current cell, hidden after a
+    // valid value.
+    void ShowFocusWindow(const ui::TRect& R);
+    void MoveFocusWindow();
+    void HideFocusWindow();
     // The text of the balloon tool tip of a cell (tags stripped, tabs as blanks, at most 2048).
     std::string BalloonText(int ACol, int ARow);
     void SetLook(TGridLook Value);
@@ -727,6 +738,8 @@ public:
     virtual bool CellAcceptsEdit(int ACol, int ARow);
     virtual void ShowInplaceEdit();
     virtual void HideInplaceEdit();
+    // Runs the cell-selection check for the current cell again.
+    void Select() { SelectCell(Col(), Row()); }
     virtual void InplaceEditFormulaMode(bool Formula);
     virtual void AdjustMouseSelection(ui::TGridRect& ASelection) { (void)ASelection; }
     virtual void MouseActionsChanged() {}
@@ -812,8 +825,22 @@ public:
     TGridDateTimePicker* DateAndTimePicker();
     // The control of the edit in progress (nullptr for the text editor and the check box).
     ui::TWinControl* EditCtrl() const { return editCtrl_; }
+    // The custom editor of edCustom cells (not owned; GxGridEditLink.cpp).
+    TEditLink* EditLink() const { return editLink_; }
+    void SetEditLink(TEditLink* Value);
+    // The subclassed edit control of an inline link: its dialog codes with goTabs.
+    void EditLinkWindowProc(ui::TWinControl* Control, ui::TMessage& Message);
+    // Change notifiers told about every changed rectangle of cells.
+    void RegisterNotifier(TGridChangeNotifier* ANotifier);
+    void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
+    // The current cell's text when the edit began (Escape puts it back).
+    const std::string& CellCache() const { return edit_.CellCache; }
     virtual void ShowEditorControl(int ACol, int ARow);
     virtual void HideEditorControl(int ACol, int ARow);
+    // The drop-down cell editors (nullptr when none are installed), made on first use.
+    IGridDropDownEditors* DropDownEditors();
+    // A refused value keeps the current cell after the editor's Enter, Up or Down.
+    void SetEditNoAutoAdvance(bool Value) { edit_.NoAutoAdvance = Value; }
     // The framework's editor steps: the may-show test opens the non-text controls itself.
     bool CanEditShow() override;
     void ShowEditor() override;
@@ -944,6 +971,14 @@ public:
     bool Panning() const;
     TIntelliPan IntelliPan = ipVertical;
     TScrollHintType ScrollHints = shNone;
+    // Cells whose text holds a blink tag show and hide their text with every tick of the timer.
+    bool EnableBlink = false;
+    // Scrolling while something is dragged over the grid (DragScrollOptions.Active): called by the
+    // drag source on entering, moving over and leaving the grid; Accept is the drag's own answer.
+    void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+    void RegisterSelListener(ITGxStringGridSelect* AListener) { selListener_ = AListener; }
+    void UnRegisterSelListener(ITGxStringGridSelect*) { selListener_ = nullptr; }
+    TDragScrollEvent OnDragScroll;
 
     // --- rotated cells, scrolling into view, moves and swaps, sort cross-reference, column order,
     // merging by row and text (GxGridMoves.cpp) ----------------------------------------------------------
@@ -1113,6 +1148,10 @@ public:
     void RemoveExpand(int ACol, int ARow);
 
 protected:
+    // The editor link and the change notifiers are dropped when they go (GxGridEditLink.cpp).
+    void Notification(ui::TComponent* component, ui::TOperation operation) override;
+    // Scrolling closes an editor control and re-places the cell controls (GxGridCellControls.cpp).
+    void TopLeftChanged() override;
     void KeyDown(unsigned& key, ui::TShiftState shift) override;
     void KeyUp(unsigned& key, ui::TShiftState shift) override;
     void KeyPress(char32_t& key) override;
@@ -1121,7 +1160,11 @@ protected:
     void FocusIn() override;
     void FocusOut() override;
     void Click() override;
+    void MouseLeave() override;
     void Resize() override;
+    // Stretching the stretch column again (GxGridScroll.cpp).
+    void ColWidthsChanged() override;
+    void SizeChanged(int OldColCount, int OldRowCount) override;
     bool DoMouseWheelDown(ui::TShiftState Shift, ui::TPoint MousePos) override;
     bool DoMouseWheelUp(ui::TShiftState Shift, ui::TPoint MousePos) override;
     void WndProc(ui::TMessage& message) override;
@@ -1130,12 +1173,19 @@ protected:
     unsigned WantKeys() const override;
     // The timer tick of the grid window (identifier 111).
     virtual void HandleTimer();
+    // A tick of the drag-scroll timer; false for other timers.
+    bool HandleDragScrollTimer(unsigned id);
 
 private:
     friend class TGridItemStrings;
     friend class TGridInput;
     std::unique_ptr<TGridInput> input_;
+    ITGxStringGridSelect* selListener_ = nullptr;
     friend struct GridPaint;
+    // The framework's bare row insertion and removal would leave hidden rows, embedded controls and
+    // the row flags behind: callers go through InsertRows and the Remove... operations.
+    using TBaseGrid::DeleteRowsAt;
+    using TBaseGrid::InsertRowsAt;
     // Bulk cores of hiding, showing and removing rows (display rows ascending; record positions
     // ascending).
     void HideDisplayRows(const std::vector<int>& requested, int Level);
@@ -1305,6 +1355,14 @@ private:
     friend class TGridButton;
     friend class TControlEdit;
     friend class TControlCombo;
+    friend class TEditLink;
+    void ShowLinkEditor(int ACol, int ARow, const std::string& EditText);
+    void HideLinkEditor(int RealCol, int ARow);
+    // Validates the link's value; when accepted stores it and ends the edit (false: refused, reopened).
+    bool StoreLinkValue(TEditLink* Link);
+    void NotifyCellsChanged(const ui::TRect& R);
+    TEditLink* editLink_ = nullptr;
+    std::vector<TGridChangeNotifier*> notifiers_;
     void HandleEditDoneMessage(ui::TMessage& message);
     void CommitWalk(unsigned Key, ui::TShiftState Shift);
     std::string EditorControlText();
@@ -1322,6 +1380,9 @@ private:
     TGridDatePicker* editDate_ = nullptr;
     TGridDateTimePicker* editDateTime_ = nullptr;
     ui::TWinControl* editCtrl_ = nullptr;
+    std::unique_ptr<IGridDropDownEditors> dropDownEditors_;
+    void ShowDropDownEditor(int ACol, int ARow);
+    void HideDropDownEditor(int ARealCol, int ARow);
     std::function<void(TObject*)> formResizeBefore_;
     int formWidth_ = 0;
     int formHeight_ = 0;

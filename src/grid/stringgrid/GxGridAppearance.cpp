@@ -115,13 +115,21 @@ void TGxStringGrid::SetRowColor(int i, ui::TColor AColor)
     RepaintRow(i);
 }
 
+// With clNone the cells lose their properties, graphics included; a cell of a merged range keeps
+// its properties (and so the range) and loses only its graphic and gradient end colour.
 void TGxStringGrid::SetRowColorTo(int i, ui::TColor AColor)
 {
     for (int c = FixedCols(); c < AllColCount(); ++c) {
-        if (AColor != ui::clNone)
+        if (AColor != ui::clNone) {
             EnsureProps(c, i)->SetBrushColorTo(AColor);
-        else if (HasCellProperties(c, i))
-            ClearCellProperties(c, i);
+        } else if (HasCellProperties(c, i)) {
+            if (!IsMergedCell(c, i)) {
+                ClearCellProperties(c, i);
+                continue;
+            }
+            RemoveCellGraphic(c, i);
+            GridObjects(c, i)->SetBrushColorTo(ui::clNone);
+        }
     }
     RepaintRow(i);
 }
@@ -131,8 +139,8 @@ void TGxStringGrid::SetRowFontColor(int i, ui::TColor AColor)
     for (int c = FixedCols(); c < AllColCount(); ++c) {
         if (AColor != ui::clNone)
             EnsureProps(c, i)->SetFontColor(AColor);
-        else if (HasCellProperties(c, i) && GridObjects(c, i)->BrushColor() == ui::clNone)
-            ClearCellProperties(c, i);
+        else if (HasCellProperties(c, i) && GridObjects(c, i)->BrushColor() == ui::clNone && !IsMergedCell(c, i))
+            ClearCellProperties(c, i);  // a merged cell keeps its properties, and so its range
     }
     RepaintRow(i);
 }

@@ -4,14 +4,29 @@
 
 #include "platform/rtl/StrUtils.h"
 
+#include <algorithm>
+
 namespace gx {
+
+namespace {
+
+// The part of a rectangle that lies inside the cells: columns 0 .. LastCol, rows 0 .. LastRow.
+// Empty (Left > Right or Top > Bottom) when nothing of it does.
+ui::TGridRect CellsOf(int ACol1, int ARow1, int ACol2, int ARow2, int LastCol, int LastRow)
+{
+    return {std::max(ACol1, 0), std::max(ARow1, 0), std::min(ACol2, LastCol), std::min(ARow2, LastRow)};
+}
+
+}  // namespace
 
 // Columns are storage columns, or with SaveHiddenCells display columns mapped to their real ones
 // (so the cells of hidden columns stay).
 void TGxStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2)
 {
-    for (int r = ARow1; r <= ARow2; ++r) {
-        for (int c = ACol1; c <= ACol2; ++c) {
+    const ui::TGridRect cells =
+        CellsOf(ACol1, ARow1, ACol2, ARow2, (SaveHiddenCells ? ColCount() : TotalColCount()) - 1, RowCount() - 1);
+    for (int r = cells.Top; r <= cells.Bottom; ++r) {
+        for (int c = cells.Left; c <= cells.Right; ++c) {
             const int a = SaveHiddenCells ? RealColIndex(c) : c;
             if (!ClearTextOnly && HasCellProperties(a, r)) {
                 RemoveCellGraphic(a, r);
@@ -105,8 +120,10 @@ void TGxStringGrid::ClearAll()
 // Written back even when unchanged, which runs the cell-text hooks.
 void TGxStringGrid::TrimRect(int ACol1, int ARow1, int ACol2, int ARow2)
 {
-    for (int r = ARow1; r <= ARow2; ++r) {
-        for (int c = ACol1; c <= ACol2; ++c) {
+    const ui::TGridRect cells =
+        CellsOf(ACol1, ARow1, ACol2, ARow2, (SaveHiddenCells ? ColCount() : TotalColCount()) - 1, RowCount() - 1);
+    for (int r = cells.Top; r <= cells.Bottom; ++r) {
+        for (int c = cells.Left; c <= cells.Right; ++c) {
             const int a = SaveHiddenCells ? RealColIndex(c) : c;
             SetCells(a, r, rtl::Trim(Cells(a, r)));
         }
@@ -115,8 +132,9 @@ void TGxStringGrid::TrimRect(int ACol1, int ARow1, int ACol2, int ARow2)
 
 void TGxStringGrid::ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, ui::TColor AColor)
 {
-    for (int r = ARow1; r <= ARow2; ++r)
-        for (int c = ACol1; c <= ACol2; ++c)
+    const ui::TGridRect cells = CellsOf(ACol1, ARow1, ACol2, ARow2, TotalColCount() - 1, RowCount() - 1);
+    for (int r = cells.Top; r <= cells.Bottom; ++r)
+        for (int c = cells.Left; c <= cells.Right; ++c)
             SetColors(c, r, AColor);
 }
 

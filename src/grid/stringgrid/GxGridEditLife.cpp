@@ -118,12 +118,16 @@ bool TGxStringGrid::CanEditShow()
             const ui::TPoint shown = BaseCell(Col(), Row());
             ShowEditorControl(shown.X, shown.Y);
             edit_.Entered = true;
+            if (focusHelper_->Enabled)
+                ShowFocusWindow(CellRect(Col(), Row()));
             return false;
         }
     }
     if (result) {
         edit_.Entered = true;
         edit_.Editing = true;
+        if (focusHelper_->Enabled)
+            ShowFocusWindow(CellRect(Col(), Row()));
     }
     return result;
 }
@@ -149,6 +153,7 @@ void TGxStringGrid::ShowEditorChar(char32_t Ch)
 void TGxStringGrid::HideEditor()
 {
     TBaseGrid::HideEditor();
+    HideFocusWindow();  // no frame around a cell that is no longer edited
     if (edit_.EditMode && !IsTextEditor(currentEditor_))
         HideEditorControl(Col(), Row());
     else if (IsTextEditor(currentEditor_))
@@ -212,8 +217,12 @@ void TGxStringGrid::DoneInplaceEdit(unsigned Key, ui::TShiftState Shift)
     if (Key == ui::VK_DOWN && navigation_->AppendOnArrowDown() && Row() == RowCount() - 1 - FixedFooters()) {
         bool canAdd = true;
         DoCanAddRow(canAdd);
-        if (canAdd)
-            InsertRows(RowCount() - FixedFooters(), 1);
+        if (canAdd) {
+            const int added = RowCount() - FixedFooters();
+            InsertRows(added, 1);
+            if (OnAutoAddRow)
+                OnAutoAddRow(this, added);
+        }
     }
     if (Key == ui::VK_TAB || Key == ui::VK_LEFT || Key == ui::VK_RIGHT || Key == ui::VK_UP || Key == ui::VK_DOWN) {
         unsigned k = Key;

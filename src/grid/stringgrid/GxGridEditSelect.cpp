@@ -134,6 +134,8 @@ bool TGxStringGrid::SelectCell(int ACol, int ARow)
         SetOptions(Options() | ui::goEditing);
 
     if (result) {
+        if (selListener_)
+            selListener_->SelectionChanged(ACol, ARow);
         if (!Loading() && ARow != lastRowUpdate_ && OnRowUpdate) {
             OnRowUpdate(this, lastRowUpdate_, ARow);
             lastRowUpdate_ = ARow;

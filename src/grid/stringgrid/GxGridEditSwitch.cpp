@@ -53,8 +53,13 @@ int FindItem(rtl::TStringList* items, const std::string& s)
 void TGxStringGrid::ShowEditorControl(int ACol, int ARow)
 {
     const TEditorType kind = currentEditor_;
+    if (IsDropDownEditor(kind)) {
+        ShowDropDownEditor(ACol, ARow);
+        return;
+    }
     if (!IsSpinKind(kind) && kind != edComboEdit && kind != edComboList && !IsEditBtnKind(kind) && kind != edCheckBox &&
-        !IsDateKind(kind) && kind != edButton && !IsUnitKind(kind) && kind != edDateTimeEdit) {
+        !IsDateKind(kind) && kind != edButton && !IsUnitKind(kind) && kind != edDateTimeEdit &&
+        !(kind == edCustom && editLink_)) {
         // Kinds without a control of their own here start no edit.
         edit_.EditMode = false;
         return;
@@ -68,8 +73,13 @@ void TGxStringGrid::ShowEditorControl(int ACol, int ARow)
     const int realCol = RealColIndex(ACol);
     const std::string editText = GetEditText(ACol, ARow);
     editCtrl_ = nullptr;
-    edit_.LastValidation = true;
+    edit_.LastValidation = kind != edCustom || edit_.LastValidation;
     edit_.EditMode = true;
+    if (kind == edCustom) {
+        ShowLinkEditor(ACol, ARow, editText);
+        edit_.StartEditChar = 0;
+        return;
+    }
     ui::TWinControl* shown = nullptr;
     auto place = [&](ui::TWinControl* c) {
         c->SetParent(this);
@@ -318,6 +328,10 @@ void TGxStringGrid::HideEditorControl(int ACol, int ARow)
     } else if (kind == edButton) {
         edit_.EditMode = false;
         HideControl(gridButton_);
+    } else if (kind == edCustom) {
+        HideLinkEditor(realCol, ARow);
+    } else if (IsDropDownEditor(kind) && open) {
+        HideDropDownEditor(realCol, ARow);
     }
     const bool hadFocus = editCtrl_ && (editCtrl_->Focused() || editCtrl_->ContainsControl(ui::FindFocusedControl()));
     editCtrl_ = nullptr;

@@ -41,5 +41,9 @@ using TSelectionChangedEvent = std::function<void(TObject* Sender, int ALeft, in
 using TCellTextEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
 using TUnitChangedEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& NewUnit)>;
 using TDropDownButtonClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int ButtonIndex)>;
+// The colour and image cell editors report the chosen value before it is stored; the handler may change it.
+using TColorSelectedEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, ui::TColor& Color, std::string& Value)>;
+using TImageSelectedEvent = std::function<void(TObject* Sender, int ACol, int ARow, int& Index)>;
 
 }  // namespace gx

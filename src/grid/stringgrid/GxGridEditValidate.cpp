@@ -81,6 +81,7 @@ bool TGxStringGrid::ValidateCell(const std::string& NewValue)
 
     if (valid) {
         SetCellEx(ACol, ARow, value);
+        HideFocusWindow();
     } else {
         edit_.LastValidation = false;
         edit_.Reopening = true;

@@ -3,6 +3,9 @@
 // grid; the argument order is each event type's own (some put the row first).
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "grid/base/GxObj.h"
 #include "grid/stringgrid/GxGridEditTypes.h"
 #include "grid/stringgrid/GxGridTypes.h"
@@ -66,6 +69,9 @@ public:
     TDblClickCellEvent OnDblClickCell;
     TClickCellEvent OnRightClickCell;
     TEndColumnSizeEvent OnEndColumnSize;
+    TColumnSizingEvent OnColumnSizing;
+    TRowSizingEvent OnRowSizing;
+    TCanClickCellEvent OnCanClickCell;
     TEndRowSizeEvent OnEndRowSize;
     TCanDeleteRowEvent OnCanDeleteRow;
     TAutoDeleteRowEvent OnAutoDeleteRow;
@@ -118,6 +124,13 @@ public:
     TClipboardAllowEvent OnClipboardCopy;
     TClipboardAllowEvent OnClipboardCut;
     TClipboardAllowEvent OnClipboardPaste;
+
+    // Sorting (grid extras): a custom style's comparison of two texts, a raw style's of two rows
+    // (Res 1, 0 or -1), the permission of a header-click sort and its notification.
+    std::function<void(TObject* Sender, const std::string& Str1, const std::string& Str2, int& Res)> OnCustomCompare;
+    std::function<void(TObject* Sender, int ACol, int Row1, int Row2, int& Res)> OnRawCompare;
+    std::function<void(TObject* Sender, int ACol, bool& DoSort)> OnCanSort;
+    std::function<void(TObject* Sender, int ACol)> OnClickSort;
     TClipboardBeforePasteCellEvent OnClipboardBeforePasteCell;
     TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
     TCustomStrToDateEvent OnCustomStrToDate;
@@ -127,6 +140,8 @@ public:
     TUnitChangedEvent OnUnitChanged;
     TDropDownButtonClickEvent OnDropDownHeaderButtonClick;
     TDropDownButtonClickEvent OnDropDownFooterButtonClick;
+    TColorSelectedEvent OnColorSelected;
+    TImageSelectedEvent OnImageSelected;
 
     // Row and text hooks.
     TFixedEditEvent OnFixedEdit;

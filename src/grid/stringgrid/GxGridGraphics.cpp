@@ -3,6 +3,8 @@
 // hooks kept beside the cell objects.
 #include "grid/stringgrid/GxGrid.h"
 
+#include <memory>
+
 #include <cmath>
 
 namespace gx {
@@ -27,12 +29,13 @@ TCellType TGxStringGrid::GetCellType(int ACol, int ARow)
 // Frees the cell's own previous graphic (a shared one stays) and attaches a fresh one.
 TCellGraphic* TGxStringGrid::CreateCellGraphic(int ACol, int ARow)
 {
-    auto* graphic = new TCellGraphic;
+    // Held here until the cell has it: a cell outside the grid refuses it with an exception.
+    auto owned = std::make_unique<TCellGraphic>();
+    TCellGraphic* graphic = owned.get();
     SetGraphicObjectEx(ACol, ARow, graphic);
-    if (GetGraphicObjectEx(ACol, ARow) != graphic) {
-        delete graphic;  // the grid is going away
-        return nullptr;
-    }
+    if (GetGraphicObjectEx(ACol, ARow) != graphic)
+        return nullptr;  // the grid is going away
+    owned.release();
     if (NumHiddenColumns() > 0)
         RepaintCell(DisplColIndex(ACol), ARow);
     return graphic;

@@ -25,6 +25,8 @@ void TGxStringGrid::WndProc(ui::TMessage& message)
             in.PanStep();
             return;
         }
+        if (HandleDragScrollTimer(static_cast<unsigned>(message.WParam)))
+            return;
         break;
     case ui::WM_KEYDOWN: {
         in.StopPanning();
@@ -146,6 +148,12 @@ void TGxStringGrid::FocusOut()
 {
     TBaseGrid::FocusOut();
     input_->FocusOut();
+}
+
+void TGxStringGrid::MouseLeave()
+{
+    TBaseGrid::MouseLeave();
+    input_->MouseLeave();
 }
 
 void TGxStringGrid::Click()

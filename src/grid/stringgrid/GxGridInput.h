@@ -8,12 +8,20 @@
 
 #include <string>
 
+#include "grid/stringgrid/GxGridTypes.h"
 #include "platform/ui/Grids.h"
 #include "platform/ui/Messages.h"
 
 namespace gx {
 
 class TGxStringGrid;
+
+// The grid's own pointers in the screen's cursor table (GxGridCursors.cpp): rows, columns, all
+// cells. GridSelectCursor registers them on first use and answers the one of a selection mode.
+constexpr ui::TCursor kRowCursor = 8010;
+constexpr ui::TCursor kColumnCursor = 8011;
+constexpr ui::TCursor kAllCursor = 8012;
+ui::TCursor GridSelectCursor(TMouseSelectMode mode);
 
 class TGridInput {
 public:
@@ -46,6 +54,7 @@ public:
     void LeftDoubleClick(ui::TMessage& m);
     void RightButtonDown(ui::TMessage& m);
     void MouseMove(ui::TMessage& m);
+    void MouseLeave();
     void UpdateCursor(int X, int Y);
 
     // --- wheel, panning, scrolling, timer (GxGridInputWheel.cpp) ---
@@ -57,7 +66,15 @@ public:
     bool Panning() const { return panning_; }
     void ScrollMessage(ui::TMessage& message);
     void Timer();
+    void RepaintBlinkingCells();
     std::string ScrollHintText() const { return scrollHintShown_ ? scrollHint_ : std::string(); }
+
+    // --- stretching and drag scrolling (GxGridScroll.cpp) ---
+    void DragOver(int X, int Y, TDragState State);
+    void DragScrollTick();
+    bool DragScrolling() const { return dragScrollTimer_; }
+    bool stretching = false;     // a stretch of the stretch column is running
+    bool stretchAllowed = true;  // width changes may stretch again
 
     // --- focus and validation (GxGridInputFocus.cpp) ---
     void RememberOldCell(int ACol, int ARow);
@@ -87,6 +104,10 @@ private:
     void SelectionChangedSince(const ui::TGridRect& before);
     bool TabStep(bool Backward);
     bool CheckBoxPress(ui::TMessage& m, int X, int Y, int ACol, int ARow);
+    void FixedCellSelect(int ACol, int ARow, bool shift);
+    void DragFixedSelect(int ACol, int ARow);
+    TMouseSelectMode SelectModeAt(int X, int Y, int ACol, int ARow);
+    int mouseSelectStart_ = -1;  // the row (column) a selection by the fixed cells started from
     void Inherited(ui::TMessage& m);
 
     ui::TGridRect moveSelection_{};
@@ -98,12 +119,18 @@ private:
     bool sizing_ = false;  // a column border drag in the header started on this press
     int sizingCol_ = -1;
     int sizingStartWidth_ = 0;
+    int sizingRow_ = -1;  // a row border drag in the fixed columns started on this press
+    int sizingStartHeight_ = 0;
     int downCol_ = -1, downRow_ = -1;
     ui::TPoint pushedButton_{-1, -1};
     // Wheel and panning.
     bool panning_ = false;
     ui::TPoint panOrigin_{};
     ui::TCursor panPrevCursor_ = 0;
+    // Drag scrolling: the directions of the last drag position; the timer runs while not empty.
+    TDragScrollDirections dragScrollDirs_ = 0;
+    bool dragScrollTimer_ = false;
+    void StopDragScroll();
     // Scroll hints.
     bool scrollHintShown_ = false;
     std::string scrollHint_;

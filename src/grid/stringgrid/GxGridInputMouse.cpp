@@ -52,6 +52,13 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
     g_.MouseToCell(X, Y, ACol, ARow);
     downCol_ = ACol;
     downRow_ = ARow;
+    sizingRow_ = -1;
+    if (g_.OnCanClickCell) {
+        bool allow = true;
+        g_.OnCanClickCell(&g_, ARow, ACol, allow);
+        if (!allow)
+            return;  // not even the framework sees the press
+    }
     if (ACol < 0 || ARow < 0) {
         g_.HideInplaceEdit();
         if (!g_.FixedRowAlways())
@@ -85,10 +92,25 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
 
     const ui::TRect cell = g_.CellRect(ACol, ARow);
     const bool nearBorder = X - cell.Left < kBorderMargin || cell.Right - X < kBorderMargin;
+    mouseSelectStart_ = -1;
+    if (fixedArea && g_.MouseSelectMode != msNormal)
+        FixedCellSelect(ACol, ARow, (m.WParam & ui::MK_SHIFT) != 0);
+    if (mouseSelectStart_ >= 0) {
+        // The framework only sees the press for its mouse-down method: no sizing or moving.
+        g_.SetGridState(ui::TGridState::gsNormal);
+        if (g_.OnMouseDown)
+            g_.OnMouseDown(&g_, ui::TMouseButton::mbLeft, ShiftOf(m), X, Y);
+        if (g_.OnClickCell)
+            g_.OnClickCell(&g_, ARow, ACol);
+        return;
+    }
     Inherited(m);
     if (g_.GridState() == ui::TGridState::gsColSizing) {
         sizingCol_ = g_.ColBorderAt(X);
         sizingStartWidth_ = sizingCol_ >= 0 ? g_.ColWidths(sizingCol_) : 0;
+    } else if (g_.GridState() == ui::TGridState::gsRowSizing) {
+        sizingRow_ = g_.RowBorderAt(Y);
+        sizingStartHeight_ = sizingRow_ >= 0 ? g_.RowHeights(sizingRow_) : 0;
     }
     const bool sizingPress = ARow < g_.FixedRows() && (g_.Options() & ui::goColSizing) && nearBorder;
     if (!sizingPress && g_.OnClickCell)
@@ -148,6 +170,15 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
 {
     const int X = ui::LoWordSigned(m.LParam), Y = ui::HiWordSigned(m.LParam);
     const ui::TGridState state = g_.GridState();
+    if (mouseSelectStart_ >= 0) {
+        // A selection by the fixed cells ends; the release is a click as any other.
+        mouseSelectStart_ = -1;
+        g_.MouseSelectMode = msNormal;
+        g_.Pointer.MouseDown = false;
+        g_.Pointer.MouseDownMove = false;
+        g_.Click();
+        return;
+    }
     g_.Pointer.MouseDown = false;
     g_.Pointer.MouseDownMove = false;
     g_.Pointer.DropDownDown = false;
@@ -202,6 +233,36 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
                     g_.SetColWidths(
                         c, static_cast<int>(g_.ColWidths(c) * static_cast<double>(width) / sizingStartWidth_ + 0.5));
         return;
+    }
+    if (state == ui::TGridState::gsRowSizing && sizingRow_ >= 0) {
+        const int row = sizingRow_;
+        sizingRow_ = -1;
+        if (X < 0 || Y < 0 || X >= g_.ClientWidth() || Y >= g_.ClientHeight()) {
+            g_.SetRowHeights(row, sizingStartHeight_);  // released beyond the grid: cancelled
+            return;
+        }
+        if (g_.RowHeights(row) != sizingStartHeight_) {
+            if (g_.OnEndRowSize)
+                g_.OnEndRowSize(&g_, row);
+            if (g_.MouseActions()->AllRowSize() && sizingStartHeight_ > 0)
+                for (int r = g_.FixedRows(); r < g_.RowCount(); ++r)
+                    if (r != row)
+                        g_.SetRowHeights(
+                            r,
+                            static_cast<int>(
+                                g_.RowHeights(r) * static_cast<double>(g_.RowHeights(row)) / sizingStartHeight_ + 0.5));
+        }
+        return;
+    }
+    // A release on a check box (after its press) reports the box's state.
+    int ACol = -1, ARow = -1;
+    g_.MouseToCell(X, Y, ACol, ARow);
+    const bool sortableCol = ACol >= g_.FixedCols() || g_.SortSettings()->FixedCols;
+    if (ACol >= 0 && ARow >= 0 && sortableCol && g_.OnCheckBoxMouseUp) {
+        const int realCol = g_.RealColIndex(ACol);
+        bool checked = false;
+        if (g_.GetCheckBoxState(realCol, g_.RealRowIndex(ARow), checked))
+            g_.OnCheckBoxMouseUp(&g_, realCol, ARow, checked);
     }
     dblClk_ = false;
 }
@@ -294,7 +355,18 @@ void TGridInput::RightButtonDown(ui::TMessage& m)
 void TGridInput::MouseMove(ui::TMessage& m)
 {
     const int X = ui::LoWordSigned(m.LParam), Y = ui::HiWordSigned(m.LParam);
+    if (mouseSelectStart_ >= 0) {
+        int ACol = -1, ARow = -1;
+        g_.MouseToCell(X, Y, ACol, ARow);
+        DragFixedSelect(ACol, ARow);
+        return;
+    }
     Inherited(m);
+    // The width (height) the column (row) being sized takes at the mouse.
+    if (g_.GridState() == ui::TGridState::gsColSizing && sizingCol_ >= 0 && g_.OnColumnSizing)
+        g_.OnColumnSizing(&g_, sizingCol_, g_.ColWidths(sizingCol_));
+    if (g_.GridState() == ui::TGridState::gsRowSizing && sizingRow_ >= 0 && g_.OnRowSizing)
+        g_.OnRowSizing(&g_, sizingRow_, g_.RowHeights(sizingRow_));
     if (!panning_ && g_.GridState() == ui::TGridState::gsNormal)
         UpdateCursor(X, Y);
     // The cell under the mouse, and the fixed cell drawn in its hover look.
@@ -323,6 +395,13 @@ void TGridInput::UpdateCursor(int X, int Y)
 {
     int ACol = -1, ARow = -1;
     g_.MouseToCell(X, Y, ACol, ARow);
+    g_.MouseSelectMode = SelectModeAt(X, Y, ACol, ARow);
+    if (g_.MouseSelectMode != msNormal) {
+        const ui::TCursor select = GridSelectCursor(g_.MouseSelectMode);
+        if (g_.Cursor() != select)
+            g_.SetCursor(select);
+        return;
+    }
     ui::TCursor cursor = g_.RestoreCursor();
     if (ARow >= 0 && ARow < g_.FixedRows() && (g_.Options() & ui::goColSizing) && g_.ColBorderAt(X) >= 0)
         cursor = ui::crHSplit;
@@ -332,6 +411,92 @@ void TGridInput::UpdateCursor(int X, int Y)
         g_.SetCursor(cursor);
     if (cursor == g_.RestoreCursor() && ACol >= 0 && ARow >= 0)
         g_.DoGetCellCursor(ACol, ARow, X, Y);
+}
+
+// The selection mode over a fixed cell: all cells from the corner, whole columns from the header,
+// whole rows from the fixed columns; never on a sizing border.
+TMouseSelectMode TGridInput::SelectModeAt(int X, int Y, int ACol, int ARow)
+{
+    if (ACol < 0 || ARow < 0)
+        return msNormal;
+    const TMouseActions& mouse = *g_.MouseActions();
+    const bool fixedRow = ARow < g_.FixedRows(), fixedCol = ACol < g_.FixedCols();
+    if (fixedRow && fixedCol)
+        return mouse.AllSelect() ? msAll : msNormal;
+    const bool colBorder = (g_.Options() & ui::goColSizing) && g_.ColBorderAt(X) >= 0;
+    const bool rowBorder = (g_.Options() & ui::goRowSizing) && g_.RowBorderAt(Y) >= 0;
+    if (fixedRow && mouse.ColSelect() && !colBorder)
+        return msColumn;
+    const int lastRow = g_.RowCount() - (g_.FloatingFooter()->Visible() ? 2 : 1);
+    if (fixedCol && ARow <= lastRow && mouse.RowSelect() && !rowBorder && !(ACol == 0 && g_.IsNode(ARow)))
+        return msRow;
+    return msNormal;
+}
+
+// A press on a fixed cell in a selection mode selects all cells, a whole row or a whole column
+// (Shift: from the old selection on); a drag then extends it.
+void TGridInput::FixedCellSelect(int ACol, int ARow, bool shift)
+{
+    const TMouseActions& mouse = *g_.MouseActions();
+    const ui::TGridRect old = g_.Selection();
+    const int lastCol = g_.ColCount() - 1, lastRow = g_.RowCount() - 1;
+    ui::TGridRect sel{};
+    const bool range = (g_.Options() & ui::goRangeSelect) != 0;
+    if (g_.MouseSelectMode == msAll && ARow < g_.FixedRows() && ACol < g_.FixedCols() && mouse.AllSelect() && range) {
+        sel = {g_.FixedCols(), g_.FixedRows(), lastCol, lastRow};
+        g_.AdjustMouseSelection(sel);
+        mouseSelectStart_ = g_.FixedRows();
+    } else if (g_.MouseSelectMode == msRow && ACol < g_.FixedCols() && mouse.RowSelect()) {
+        const int from = shift ? std::min(old.Top, old.Bottom) : ARow;
+        sel = {g_.FixedCols(), std::min(from, ARow), lastCol, std::max(from, ARow)};
+        mouseSelectStart_ = shift ? from : ARow;
+    } else if (g_.MouseSelectMode == msColumn && ARow < g_.FixedRows() && mouse.ColSelect() && range) {
+        const int from = shift ? std::min(old.Left, old.Right) : ACol;
+        sel = {std::min(from, ACol), g_.FixedRows(), std::max(from, ACol), lastRow};
+        mouseSelectStart_ = shift ? from : ACol;
+    } else {
+        return;
+    }
+    if (g_.CanFocus() && (g_.MouseSelectMode != msRow || g_.edit_.EditMode))
+        g_.SetFocus();
+    g_.HideInplaceEdit();
+    if (mouse.DisjunctCellSelect())
+        g_.ClearSelectedCells();
+    g_.SetSelection(sel);
+    if (old != sel)
+        g_.DoSelectionChanged(sel.Left, sel.Top, sel.Right, sel.Bottom);
+}
+
+// Dragging after a press on a fixed cell: rows from the start row to the one under the mouse, or
+// columns likewise (not before the first normal row or column).
+void TGridInput::DragFixedSelect(int ACol, int ARow)
+{
+    const ui::TGridRect old = g_.Selection();
+    ui::TGridRect sel = old;
+    if (g_.MouseSelectMode == msRow && ARow >= g_.FixedRows() && ARow <= g_.RowCount() - g_.FixedFooters()) {
+        const int to = std::max(g_.FixedRows(), std::min(ARow, g_.RowCount() - 1));
+        sel = {g_.FixedCols(), std::min(mouseSelectStart_, to), g_.ColCount() - 1, std::max(mouseSelectStart_, to)};
+    } else if (g_.MouseSelectMode == msColumn && ACol >= 0) {
+        const int to = std::max(g_.FixedCols(), ACol);
+        sel = {std::min(mouseSelectStart_, to), g_.FixedRows(), std::max(mouseSelectStart_, to), g_.RowCount() - 1};
+    }
+    if (sel != old) {
+        g_.SetSelection(sel);
+        g_.DoSelectionChanged(sel.Left, sel.Top, sel.Right, sel.Bottom);
+    }
+}
+
+// The mouse left the grid: no selection mode, and the hovered fixed cell loses its hover look.
+void TGridInput::MouseLeave()
+{
+    g_.MouseSelectMode = msNormal;
+    TGridPointerState& pointer = g_.Pointer;
+    pointer.HoverCell = {-1, -1};
+    if (pointer.HoverFixedX >= 0) {
+        const ui::TPoint was{pointer.HoverFixedX, pointer.HoverFixedY};
+        pointer.HoverFixedX = pointer.HoverFixedY = -1;
+        g_.RepaintCell(was.X, was.Y);
+    }
 }
 
 }  // namespace gx

@@ -221,6 +221,48 @@ void TGridInput::Timer()
         searchInc.clear();
         searchTics = 0;
     }
+    // Hovering: the current cell follows the mouse over the normal cells.
+    if (g_.Hovering && !(g_.ComponentState() & ui::csDesigning) && ui::MouseControl() == &g_) {
+        const ui::TPoint p = g_.ScreenToClient(ui::GetCursorPos());
+        int ACol = -1, ARow = -1;
+        if (p.X >= 0 && p.Y >= 0 && p.X < g_.ClientWidth() && p.Y < g_.ClientHeight())
+            g_.MouseToCell(p.X, p.Y, ACol, ARow);
+        if (ACol >= g_.FixedCols() && ACol < g_.ColCount() && ARow >= g_.FixedRows() && ARow < g_.RowCount()) {
+            if (g_.CanFocus())
+                g_.SetFocus();
+            g_.SetRow(ARow);
+            g_.SetCol(ACol);
+        }
+    }
+    if (g_.EnableBlink)
+        RepaintBlinkingCells();
+}
+
+// Every shown cell whose text holds a blink tag is repainted in the other blink phase: the visible
+// normal rows and the fixed rows over the visible columns, and the fixed columns over the visible
+// rows.
+void TGridInput::RepaintBlinkingCells()
+{
+    g_.Pointer.GridBlink = !g_.Pointer.GridBlink;
+    const auto blinks = [this](int c, int r) {
+        const std::string& text = g_.Cells(g_.RealColIndex(c), r);
+        for (std::size_t i = 0; i + 4 <= text.size(); ++i)
+            if (text[i] == '<' && (text[i + 1] | 0x20) == 'b' && (text[i + 2] | 0x20) == 'l' &&
+                (text[i + 3] | 0x20) == 'i')
+                return true;
+        return false;
+    };
+    const int lastRow = std::min(g_.RowCount() - 1, g_.TopRow() + g_.VisibleRowCount());
+    const int lastCol = std::min(g_.ColCount() - 1, g_.LeftCol() + g_.VisibleColCount());
+    const auto sweep = [&](int r0, int r1, int c0, int c1) {
+        for (int r = r0; r <= r1; ++r)
+            for (int c = c0; c <= c1; ++c)
+                if (blinks(c, r))
+                    g_.RepaintCell(c, r);
+    };
+    sweep(g_.TopRow(), lastRow, g_.LeftCol(), lastCol);
+    sweep(0, g_.FixedRows() - 1, g_.LeftCol(), lastCol);
+    sweep(g_.TopRow(), lastRow, 0, g_.FixedCols() - 1);
 }
 
 }  // namespace gx

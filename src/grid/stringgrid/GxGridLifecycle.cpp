@@ -147,6 +147,7 @@ TGxStringGrid::TGxStringGrid(ui::TComponent* AOwner) : TBaseGrid(AOwner)
 TGxStringGrid::~TGxStringGrid()
 {
     MarkDestroying();
+    HideFocusWindow();
     if (ownerForm_ && !ownerForm_->Destroying())
         ownerForm_->OnResize = formResizeBefore_;
     ClearTextOnly = false;
@@ -225,6 +226,8 @@ void TGxStringGrid::Invalidate()
 void TGxStringGrid::Resize()
 {
     TBaseGrid::Resize();
+    if (columnSize_->Stretch() && columnSize_->StretchColumn < ColCount())
+        StretchColumn(columnSize_->StretchColumn);
     const TBackGroundDisplay display = backGround_ ? backGround_->Display() : bdTile;
     if ((display == bdGradientHorz || display == bdGradientVert) && backGround_->ColorTo() != ui::clNone)
         Invalidate();

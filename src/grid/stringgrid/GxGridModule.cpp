@@ -50,6 +50,12 @@ void RegisterStringGridClasses()
 
 }  // namespace
 
+TGridExtrasHooks& GridExtrasHooks()
+{
+    static TGridExtrasHooks hooks;
+    return hooks;
+}
+
 GxGridModuleState& GxGridModule()
 {
     static GxGridModuleState state;

@@ -37,4 +37,13 @@ void RegisterGridClass(const std::string& Name, GridClassFactory Factory);
 ui::TComponent* CreateGridClass(const std::string& Name, ui::TComponent* AOwner);
 bool IsGridClassRegistered(const std::string& Name);
 
+// The grid's operations that the grid extras library builds (sorting by header click and the
+// sort entry points). The grid's slots call them when set; the extras set them in
+// InstallGridExtras(). Unset, the slots do nothing.
+struct TGridExtrasHooks {
+    std::function<void(TGxStringGrid&)> QSort, QSortIndexed, QSortGroup, QSortGroupIndexed, QUnSort;
+    std::function<void(TGxStringGrid&, int ACol)> ClickSort;
+};
+TGridExtrasHooks& GridExtrasHooks();
+
 }  // namespace gx

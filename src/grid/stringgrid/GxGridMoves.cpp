@@ -214,12 +214,19 @@ void TGxStringGrid::SortSwapRows(int ARow1, int ARow2)
         sortRowXRef_.SetInteger(ARow1, sortRowXRef_.GetInteger(ARow2));
         sortRowXRef_.SetInteger(ARow2, x);
     }
-    if (sortSettings_->SingleColumn && sortSettings_->Column >= 0) {
-        SwapCells({sortSettings_->Column, ARow1}, {sortSettings_->Column, ARow2});
+    if (ARow1 == ARow2)
+        return;
+    if (sortSettings_->SingleColumn) {
+        if (sortSettings_->Column >= 0)
+            SwapCells({sortSettings_->Column, ARow1}, {sortSettings_->Column, ARow2});
         return;
     }
-    for (int c = 0; c < TotalColCount(); ++c)
-        SwapCells({c, ARow1}, {c, ARow2});
+    // Whole stored rows: texts, user objects and cell properties of every column the storage spans
+    // (hidden ones included) travel together.
+    auto r1 = ExtractStoreRow(ARow1);
+    auto r2 = ExtractStoreRow(ARow2);
+    PlaceStoreRow(ARow1, std::move(r2));
+    PlaceStoreRow(ARow2, std::move(r1));
     if (RowHeights(ARow1) != RowHeights(ARow2)) {
         const int h = RowHeights(ARow1);
         SetRowHeights(ARow1, RowHeights(ARow2));
@@ -239,6 +246,8 @@ void TGxStringGrid::SortSwapRows(int ARow1, int ARow2)
         SortRow = ARow2;
     else if (SortRow == ARow2)
         SortRow = ARow1;
+    InvalidateRow(ARow1);
+    InvalidateRow(ARow2);
 }
 
 // --- sort cross-reference ----------------------------------------------------------------------------------------

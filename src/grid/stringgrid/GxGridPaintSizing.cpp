@@ -186,7 +186,8 @@ void TGxStringGrid::AutoFitColumns(bool DoFixedCells)
     const int v = scrollBarAlways_ == saVert || (ScrollBars() != ui::TScrollStyle::ssNone && rowsBeyond)
                       ? ui::TWinControl::ScrollBarSize
                       : 0;
-    const int b = BorderStyle() == ui::TBorderStyle::bsSingle ? 4 : 0;
+    // A single border takes 4 pixels with the 3D look (a grid that is not flat), 2 without it.
+    const int b = BorderStyle() == ui::TBorderStyle::bsSingle ? (flat_ ? 2 : 4) : 0;
     int first = 0, last = ColCount() - 1, W = Width();
     if (!DoFixedCells) {
         first = FixedCols();

@@ -308,7 +308,9 @@ void TGxStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControls
 {
     if (RCount <= 0)
         return;
-    if (RowIndex < 0 || RowIndex > RowCount())
+    // Refused before anything moves: the hidden rows' real indexes must not run ahead of rows
+    // that never come.
+    if (RowIndex < 0 || RowIndex > RowCount() || RCount > ui::kMaxGridCount - TotalRowCount())
         throw VIdiRazeRaduz("Invalid row accessed");
     const int firstReal = RealRowIndex(RowIndex);
     for (auto& record : gridItems_)
@@ -344,6 +346,9 @@ void TGxStringGrid::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked)
 // The first occurrence of each key (letter case ignored) stays.
 void TGxStringGrid::RemoveDuplicates(int ACol, bool)
 {
+    // A column outside the grid reads empty in every row: every row would look like a duplicate.
+    if (ACol < 0 || ACol >= ColCount())
+        return;
     const int column = RealColIndex(ACol);
     std::unordered_set<std::string> keys;
     std::vector<int> rows;

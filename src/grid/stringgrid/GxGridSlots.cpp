@@ -3,6 +3,7 @@
 // grid's behaviour or does nothing; the file of the concern that builds a slot takes its body over
 // from here (see README.md).
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridModule.h"
 
 namespace gx {
 
@@ -75,12 +76,6 @@ void TGxStringGrid::DesignHelperClick(int, int) {}
 
 void TGxStringGrid::DoScrollCell(int, int, int, int, int) {}
 
-void TGxStringGrid::StretchColumn(int Index)
-{
-    if (Index >= ColCount())
-        throw rtl::Exception("Stretch column index out of range");
-}
-
 // --- rows, cells and their notifications ---------------------------------------------------------------------
 
 void TGxStringGrid::MarkPastedRowsModified(ui::TPoint, const ui::TRect&) {}
@@ -101,6 +96,7 @@ void TGxStringGrid::DoCellsChanged(const ui::TRect& R)
 {
     if (OnCellsChanged)
         OnCellsChanged(this, R);
+    NotifyCellsChanged(R);
 }
 
 void TGxStringGrid::ContentReloaded()
@@ -121,7 +117,11 @@ void TGxStringGrid::DoUpdateAutoColumnSize(int ACol, int& AWidth)
 
 // --- sorting, filtering, grouping, files and clipboard ---------------------------------------------------------
 
-void TGxStringGrid::DoClickSort(int) {}
+void TGxStringGrid::DoClickSort(int ACol)
+{
+    if (GridExtrasHooks().ClickSort)
+        GridExtrasHooks().ClickSort(*this, ACol);
+}
 
 bool TGxStringGrid::RowMatchesFilter(int)
 {
@@ -156,14 +156,34 @@ void TGxStringGrid::SaveColPositions() {}
 
 void TGxStringGrid::LoadColPositions() {}
 
-void TGxStringGrid::QSort() {}
+void TGxStringGrid::QSort()
+{
+    if (GridExtrasHooks().QSort)
+        GridExtrasHooks().QSort(*this);
+}
 
-void TGxStringGrid::QSortIndexed() {}
+void TGxStringGrid::QSortIndexed()
+{
+    if (GridExtrasHooks().QSortIndexed)
+        GridExtrasHooks().QSortIndexed(*this);
+}
 
-void TGxStringGrid::QSortGroup() {}
+void TGxStringGrid::QSortGroup()
+{
+    if (GridExtrasHooks().QSortGroup)
+        GridExtrasHooks().QSortGroup(*this);
+}
 
-void TGxStringGrid::QSortGroupIndexed() {}
+void TGxStringGrid::QSortGroupIndexed()
+{
+    if (GridExtrasHooks().QSortGroupIndexed)
+        GridExtrasHooks().QSortGroupIndexed(*this);
+}
 
-void TGxStringGrid::QUnSort() {}
+void TGxStringGrid::QUnSort()
+{
+    if (GridExtrasHooks().QUnSort)
+        GridExtrasHooks().QUnSort(*this);
+}
 
 }  // namespace gx

@@ -176,5 +176,21 @@ using TFooterPaintEvent =
     std::function<void(TObject* Sender, int AColumn, ui::TCanvas* Canvas, const ui::TRect& ARect)>;
 using TRadioClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)>;
 using TRadioButtonClickEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
+using TCanClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
+
+// Dragging something over the grid: the drag source reports entering, moving over and leaving.
+enum TDragState : std::uint8_t { dsDragEnter, dsDragLeave, dsDragMove };
+// The directions the grid scrolls in while something is dragged near its edges (a set of bits).
+enum TDragScrollDirection : unsigned { dsdUp = 1, dsdDown = 2, dsdLeft = 4, dsdRight = 8 };
+using TDragScrollDirections = unsigned;
+using TDragScrollEvent = std::function<void(TObject* Sender, int TopRow, int LeftCol,
+                                            TDragScrollDirections& DragScrollDir, bool& CanScroll)>;
+
+// The grid's single selection listener: told of each cell that becomes current.
+class ITGxStringGridSelect {
+public:
+    virtual ~ITGxStringGridSelect() = default;
+    virtual void SelectionChanged(int ACol, int ARow) = 0;
+};
 
 }  // namespace gx

@@ -6,6 +6,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/Dialogs.h"
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,14 @@ public:
     // a popup whose form has a native window gets one.
     virtual void ShowPopup(TPopupWindow* /*popup*/) {}
     virtual void HidePopup(TPopupWindow* /*popup*/) {}
+    // An overlay: a top-level window showing a picture (32-bit, premultiplied alpha) at a screen
+    // point, above the other windows, taking neither input nor the focus; shape (picture
+    // coordinates, empty for all of it) is the part of the window that exists. Showing the same
+    // key again moves and repaints it.
+    virtual void ShowOverlay(const void* /*key*/, const TBitmap& /*picture*/, TPoint /*screenPos*/,
+                             const std::vector<TRect>& /*shape*/)
+    {}
+    virtual void HideOverlay(const void* /*key*/) {}
     // Shows a hint window with text at a screen point (empty text hides it).
     virtual void ShowHint(const std::string& text, TPoint screenPos, int maxWidth) = 0;
     virtual void SetScreenCursor(TCursor cursor) = 0;
@@ -86,6 +95,21 @@ public:
     };
     virtual int ShowPopupMenu(const std::vector<TMenuEntry>& items, TPoint screenPos) = 0;
     virtual void RegisterCursor(TCursor index, const TBitmap& image, TPoint hotSpot) = 0;
+
+    // Printing to a PDF file: a document of pages of the given size in millimetres, each page a
+    // bitmap covering the whole sheet. nullptr when the backend cannot write PDF.
+    class IPdfDocument {
+    public:
+        virtual ~IPdfDocument() = default;
+        virtual bool AddPage(const TBitmap& page) = 0;
+        // Writes the file (atomically); false when it could not.
+        virtual bool Finish() = 0;
+    };
+    virtual std::unique_ptr<IPdfDocument> CreatePdf(const std::string& /*fileName*/, double /*widthMm*/,
+                                                    double /*heightMm*/, const std::string& /*title*/)
+    {
+        return nullptr;
+    }
 
     virtual IDialogService* NativeDialogs() = 0;
     virtual bool ClipboardText(std::string& text) = 0;

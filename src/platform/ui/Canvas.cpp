@@ -102,11 +102,20 @@ void TCanvas::FillDevice(const TRect& deviceRect, std::uint32_t pixel, TPenMode 
     if (!target_)
         return;
     TRect r = deviceRect.Intersect({0, 0, target_->Width(), target_->Height()});
+    if (hasClip_)
+        r = r.Intersect(clip_.Offset(origin_.X, origin_.Y));
     for (int y = r.Top; y < r.Bottom; ++y) {
         std::uint32_t* row = target_->ScanLine(y);
-        for (int x = r.Left; x < r.Right; ++x)
-            if ((!hasClip_ && !clipRegion_) || Visible(x, y))
+        if (clipRegion_) {
+            for (int x = r.Left; x < r.Right; ++x)
+                if (Visible(x, y))
+                    row[x] = ApplyRop(row[x], pixel, mode);
+        } else if (mode == TPenMode::pmCopy) {
+            std::fill(row + r.Left, row + std::max(r.Left, r.Right), ApplyRop(0, pixel, mode));  // one span, no per-pixel tests
+        } else {
+            for (int x = r.Left; x < r.Right; ++x)
                 row[x] = ApplyRop(row[x], pixel, mode);
+        }
     }
 }
 

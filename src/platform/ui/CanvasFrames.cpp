@@ -1,4 +1,6 @@
 // Edges, frame controls and themed parts.
+#include <algorithm>
+
 #include "platform/ui/Backend.h"
 #include "platform/ui/Graphics.h"
 
@@ -65,6 +67,52 @@ void Arrow(TCanvas& c, const TRect& r, int dir, TColor color)
         }
     }
 }
+
+constexpr unsigned kButton3State = 0x0008;
+
+// The classic check mark, 7 x 7, rows from the top, bit 6 the leftmost pixel.
+constexpr unsigned char kCheckMark[7] = {0x01, 0x03, 0x47, 0x6E, 0x7C, 0x38, 0x10};
+
+// A classic check box in r: a sunken two-pixel edge (one flat pixel with DFCS_FLAT), the window
+// colour inside (button face when inactive or three-state) and the mark, grey when inactive.
+void ClassicCheckBox(TCanvas& c, const TRect& r, unsigned state)
+{
+    TRect w = r;
+    if (state & DFCS_FLAT)
+        c.DrawEdge(w, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST | BF_FLAT);
+    else
+        c.DrawEdge(w, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    const bool inactive = state & DFCS_INACTIVE, mixed = state & kButton3State;
+    c.Brush()->SetColor(inactive || mixed ? clBtnFace : clWindow);
+    c.FillRect(w);
+    if (!(state & DFCS_CHECKED))
+        return;
+    c.Brush()->SetColor(inactive || mixed ? clGrayText : clWindowText);
+    const int x0 = w.Left + (w.Width() - 7) / 2, y0 = w.Top + (w.Height() - 7) / 2;
+    for (int y = 0; y < 7; ++y)
+        for (int x = 0; x < 7; ++x)
+            if (kCheckMark[y] & (0x40 >> x))
+                c.FillRect({x0 + x, y0 + y, x0 + x + 1, y0 + y + 1});
+}
+
+// A classic radio button in r: a circle with a shadowed rim (flat with DFCS_FLAT), the window
+// colour inside (button face when inactive) and a dot when checked.
+void ClassicRadioButton(TCanvas& c, const TRect& r, unsigned state)
+{
+    const bool inactive = state & DFCS_INACTIVE;
+    const TRect circle = Bounds(r.Left, r.Top, std::min(r.Width(), r.Height()), std::min(r.Width(), r.Height()));
+    c.Pen()->SetColor((state & DFCS_FLAT) ? clBtnShadow : cl3DDkShadow);
+    c.Pen()->SetWidth(1);
+    c.Brush()->SetColor(inactive ? clBtnFace : clWindow);
+    c.Ellipse(circle);
+    if (!(state & DFCS_CHECKED))
+        return;
+    const int d = std::max(4, circle.Width() * 2 / 5);
+    const int x = circle.Left + (circle.Width() - d) / 2, y = circle.Top + (circle.Height() - d) / 2;
+    c.Pen()->SetColor(inactive ? clGrayText : clWindowText);
+    c.Brush()->SetColor(inactive ? clGrayText : clWindowText);
+    c.Ellipse(x, y, x + d, y + d);
+}
 }  // namespace
 
 void TCanvas::DrawEdge(TRect& r, unsigned edge, unsigned flags)
@@ -111,12 +159,21 @@ void TCanvas::DrawFrameControl(const TRect& r, unsigned kind, unsigned state)
     if (state & DFCS_HOT)
         themed |= tsHot;
     if (kind == DFC_BUTTON) {
-        if ((state & 0xFF) == DFCS_BUTTONRADIO)
-            DrawThemedPart(TThemedPart::RadioButton, themed, r);
-        else if ((state & 0xFF) == DFCS_BUTTONPUSH)
+        if ((state & 0xFF) == DFCS_BUTTONPUSH) {
             DrawThemedPart(TThemedPart::PushButton, themed, r);
+            return;
+        }
+        // Check boxes and radio buttons keep the classic look; the themed look is DrawThemedPart's.
+        TBrush saved;
+        saved.Assign(brush_);
+        TPen savedPen;
+        savedPen.Assign(pen_);
+        if ((state & 0xFF) == DFCS_BUTTONRADIO)
+            ClassicRadioButton(*this, r, state);
         else
-            DrawThemedPart(TThemedPart::CheckBox, themed, r);
+            ClassicCheckBox(*this, r, state);
+        brush_.Assign(saved);
+        pen_.Assign(savedPen);
         return;
     }
     if (kind == DFC_SCROLL) {

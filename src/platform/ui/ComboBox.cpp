@@ -7,6 +7,7 @@
 #include "platform/ui/TextSelection.h"
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 
 namespace ui {
 
@@ -81,6 +82,7 @@ void TComboBox::SetItemIndex(int v)
     if (v < -1 || v >= items_->Count())
         v = -1;
     itemIndex_ = v;
+    searchTyped_.clear();  // an item chosen otherwise starts the next key search afresh
     TControl::SetText(v >= 0 ? items_->Strings(v) : std::string());
     selStart_ = 0;
     selLength_ = 0;
@@ -312,17 +314,36 @@ void TComboBox::KeyPress(char32_t& key)
     if (key == 0 || key == '\r' || key == 27)
         return;
     if (style_ == TComboBoxStyle::csDropDownList) {
-        // Typing picks the next item starting with the character.
+        // Letters typed in quick succession search as one prefix ("Int1" picks Int16 over Int8);
+        // after a pause, or when one letter is typed again, the next item starting with it is
+        // picked, going round the list.
         if (key < 32)
             return;
         auto lower = [](char32_t c) { return c < 0x80 ? static_cast<char32_t>(std::tolower(static_cast<int>(c))) : c; };
-        int n = items_->Count();
-        for (int step = 1; step <= n; ++step) {
-            int i = (itemIndex_ + step) % n;
-            std::u32string s = rtl::Utf8ToCodePoints(items_->Strings(i));
-            if (!s.empty() && lower(s[0]) == lower(key)) {
-                SetItemIndex(i);
-                NotifyParent(this, CBN_SELCHANGE);
+        const auto now = std::chrono::steady_clock::now();
+        const bool sameLetter = searchTyped_.size() == 1 && lower(searchTyped_[0]) == lower(key);
+        if (now - searchLast_ > std::chrono::seconds(1) || sameLetter)
+            searchTyped_.clear();
+        searchTyped_ += key;
+        searchLast_ = now;
+        const int n = items_->Count();
+        // A longer prefix may still fit the current item; one letter looks from the next one on.
+        const int from = itemIndex_ < 0 ? 0 : itemIndex_ + (searchTyped_.size() > 1 ? 0 : 1);
+        for (int step = 0; step < n; ++step) {
+            const int i = (from + step) % n;
+            const std::u32string s = rtl::Utf8ToCodePoints(items_->Strings(i));
+            if (s.size() < searchTyped_.size())
+                continue;
+            bool fits = true;
+            for (std::size_t k = 0; k < searchTyped_.size() && fits; ++k)
+                fits = lower(s[k]) == lower(searchTyped_[k]);
+            if (fits) {
+                if (i != itemIndex_) {
+                    const std::u32string typed = searchTyped_;
+                    SetItemIndex(i);
+                    searchTyped_ = typed;
+                    NotifyParent(this, CBN_SELCHANGE);
+                }
                 break;
             }
         }

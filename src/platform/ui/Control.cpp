@@ -406,7 +406,10 @@ std::intptr_t TControl::Perform(unsigned msg, std::uintptr_t wParam, std::intptr
     m.Msg = msg;
     m.WParam = wParam;
     m.LParam = lParam;
-    WndProc(m);
+    if (WindowProc)
+        WindowProc(m);
+    else
+        WndProc(m);
     return m.Result;
 }
 

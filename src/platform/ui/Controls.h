@@ -176,6 +176,9 @@ public:
 
     std::intptr_t Perform(unsigned msg, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
     virtual void WndProc(TMessage& message);
+    // A replacement of the message handling installed from outside (subclassing): when set,
+    // Perform hands every message to it; it calls WndProc for the messages it leaves alone.
+    std::function<void(TMessage&)> WindowProc;
 
     // True once the backend created a native window showing this control.
     bool HandleAllocated() const { return native_ != nullptr; }

@@ -3,6 +3,7 @@
 // scroll bar. Each holds its own state; a native window follows it when the form is shown.
 #include "platform/rtl/StringList.h"
 #include "platform/ui/Controls.h"
+#include <chrono>
 #include <memory>
 
 namespace ui {
@@ -272,6 +273,9 @@ private:
     int maxLength_ = 0;
     int selStart_ = 0;
     int selLength_ = 0;
+    // A closed list's key search: the letters typed in quick succession and when the last came.
+    std::u32string searchTyped_;
+    std::chrono::steady_clock::time_point searchLast_{};
 };
 
 class TButtonControl : public TWinControl {

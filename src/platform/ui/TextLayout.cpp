@@ -56,6 +56,13 @@ void WrapParagraph(const std::string& para, int maxWidth, const TMeasure& measur
         out.emplace_back();
         return;
     }
+    if (measure(para) <= maxWidth) {  // fits as it is: one line
+        std::string line = para;
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
+        out.push_back(line);
+        return;
+    }
     std::string line;
     std::size_t i = 0;
     while (i < para.size()) {

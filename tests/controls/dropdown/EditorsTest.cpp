@@ -1,11 +1,13 @@
 // The track bar, memo and image picker drop-downs: values in and out, keys, mouse and cancel.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "DropDownFixture.h"
@@ -382,4 +384,31 @@ TEST_F(ImagePicker, TheEditShowsTheSelectedImage)
     ui::TBitmap bmp;
     Paint(*edit, bmp);
     EXPECT_EQ(CountColor(bmp, {0, 0, bmp.Width(), bmp.Height()}, 0x303030), 16 * 16);
+}
+
+// The memo keeps the keys of typing; Escape and F4 go on to the edit, whose key step runs before
+// the window closes.
+TEST_F(MemoDropDown, ForwardedKeysReachTheEditBeforeTheWindowCloses)
+{
+    std::vector<std::string> log;
+    edit->OnKeyDown = [&](ui::TObject*, unsigned& k, ui::TShiftState) { log.push_back("down " + std::to_string(k)); };
+    edit->OnKeyUp = [&](ui::TObject*, unsigned& k, ui::TShiftState) { log.push_back("up " + std::to_string(k)); };
+    edit->OnBeforeDropUp = [&](ui::TObject*) { log.push_back("before drop up"); };
+    edit->OnDropUp = [&](ui::TObject*, bool cancelled) { log.push_back(cancelled ? "closed cancelled" : "closed"); };
+    for (const auto& [vk, shift, closing] :
+         {std::tuple{ui::VK_ESCAPE, ui::TShiftState{0}, std::string("closed cancelled")},
+          std::tuple{ui::VK_F4, ui::TShiftState{0}, std::string("closed")}}) {
+        SCOPED_TRACE(vk);
+        edit->ShowDropDown();
+        Type("ab");
+        log.clear();
+        Key(vk, shift);
+        EXPECT_FALSE(edit->DroppedDown());
+        const std::string down = "down " + std::to_string(vk);
+        ASSERT_GE(log.size(), 3u);
+        EXPECT_EQ(log[0], down);
+        const auto before = std::find(log.begin(), log.end(), "before drop up");
+        const auto closed = std::find(log.begin(), log.end(), closing);
+        EXPECT_TRUE(before != log.end() && closed != log.end() && before < closed);
+    }
 }

@@ -315,3 +315,36 @@ TEST_F(GridDropDown, TheListsEventsReachTheProgramAfterTheColumnsSettings)
     ui::SendMouseDown(Grid(), ui::TMouseButton::mbRight, r.Left + 2, r.Top + 2);
     EXPECT_EQ(events, (std::vector<std::string>{"down from the list"}));
 }
+
+namespace {
+
+TEST_F(GridDropDown, NarrowingKeepsTheRowsContainingTheTypedTextUntilItIsEmptyAgain)
+{
+    Columns({80});
+    Add({"Apple", "Banana", "Cherry", "Mango"});
+    edit->SetLookupMethod(TLookupMethod::lmNarrowDown);
+    edit->ShowDropDown();
+    auto* list = edit->GetGrid();
+    const auto rows = [&] {
+        std::vector<std::string> r;
+        for (int i = list->FixedRows(); i < list->FixedRows() + list->DataRowsLeft(); ++i)
+            r.push_back(list->Cells(0, i));
+        return r;
+    };
+    Press("a");
+    EXPECT_EQ(rows(), (std::vector<std::string>{"Apple", "Banana", "Mango"}));
+    Press("n");
+    EXPECT_EQ(rows(), (std::vector<std::string>{"Banana", "Mango"}));
+    EXPECT_EQ(list->Row(), list->FixedRows());
+    EXPECT_EQ(edit->Text().substr(0, 6), "Banana");
+    // The rows remember their items: choosing the second remaining row takes Mango.
+    EXPECT_EQ(list->RowToItem(list->FixedRows() + 1), 3);
+    ui::SendKeyStroke(edit, ui::VK_BACK, 0, 8);
+    ui::SendKeyStroke(edit, ui::VK_BACK, 0, 8);
+    EXPECT_EQ(list->DataRowsLeft(), 4);
+    Press("x");
+    EXPECT_EQ(list->DataRowsLeft(), 0);
+    EXPECT_EQ(list->RowCount(), list->FixedRows() + 1);  // one blank row stays
+}
+
+}  // namespace

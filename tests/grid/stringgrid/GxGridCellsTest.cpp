@@ -122,6 +122,9 @@ TEST_F(GxGridCells, RowColourNoneKeepsGraphicsAndMergedRangesOnly)
 
     grid.SetRowColorTo(2, ui::clNone);  // takes graphics too
     EXPECT_EQ(grid.GetCellType(3, 2), ctEmpty);
+    EXPECT_TRUE(grid.IsMergedCell(4, 2));
+    grid.SetRowFontColor(2, ui::clNone);
+    EXPECT_TRUE(grid.IsMergedCell(4, 2));
 }
 
 TEST_F(GxGridCells, ZoomStopsAtItsLimitsAndKeepsZeroSizes)

@@ -141,6 +141,26 @@ TEST_F(GxGridEditControls, RefusedComboValueKeepsTheComboOpen)
     EXPECT_EQ(grid->Cells(1, 1), "old");
 }
 
+// Down out of an editor control in the last row appends one row (reported once, empty) and moves there.
+TEST_F(GxGridEditControls, DownFromTheLastRowAppendsOneEmptyRow)
+{
+    Use(edComboEdit);
+    Combo();
+    grid->Navigation()->SetAppendOnArrowDown(true);
+    std::vector<int> added;
+    grid->OnAutoAddRow = [&](TObject*, int r) { added.push_back(r); };
+    grid->SetCells(1, 5, "stale");  // text kept beyond the row count must not reappear
+    grid->SetRow(4);
+    Key(ui::VK_F2);
+    Type("last");
+    Key(ui::VK_DOWN);
+    EXPECT_EQ(grid->Cells(1, 4), "last");
+    EXPECT_EQ(grid->RowCount(), 6);
+    EXPECT_EQ(grid->Row(), 5);
+    EXPECT_EQ(grid->Cells(1, 5), "");
+    EXPECT_EQ(added, (std::vector<int>{5}));
+}
+
 TEST_F(GxGridEditControls, WheelWithoutASelectedItemReportsTheText)
 {
     Use(edComboEdit);
@@ -306,6 +326,36 @@ TEST_F(GxGridEditControls, CellControlEditEndsOnEnterAndTabOnce)
         EXPECT_GE(exits, 1);
     }
     EXPECT_EQ(grid->Col(), 1);  // without AdvanceAuto, Tab stays in the cell
+}
+
+}  // namespace
+}  // namespace gx
+
+namespace gx {
+namespace {
+
+// A control shown in a cell follows its cell when the grid scrolls: hidden while the cell is out
+// of view, back one pixel up and left of the cell and one pixel larger when it returns.
+TEST_F(GxGridEdit, ACellControlFollowsItsCellOutOfViewAndBack)
+{
+    grid->SetRowCount(60);
+    auto* box = new ui::TCheckBox(&form);
+    grid->SetCellControls(1, 3, box);
+    grid->SetTopRow(20);
+    EXPECT_FALSE(box->Visible());
+    grid->SetTopRow(2);
+    ASSERT_TRUE(box->Visible());
+    const ui::TRect cell = grid->CellRect(1, 3);
+    EXPECT_EQ(box->Left(), cell.Left - 1);
+    EXPECT_EQ(box->Top(), cell.Top - 1);
+    EXPECT_EQ(box->Width(), cell.Width() + 1);
+    EXPECT_EQ(box->Height(), cell.Height() + 1);
+
+    // The list rebuilt from the cell properties finds the same control.
+    grid->CellControlsUpdate(true);
+    EXPECT_EQ(grid->NumCellControls(), 1);
+    grid->SetTopRow(30);
+    EXPECT_FALSE(box->Visible());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "grid/stringgrid/GxGridInput.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
@@ -231,6 +232,125 @@ TEST_F(GxGridInput, DraggingAHeaderBorderEndsTheSizingOnceAndAReleaseOutsideCanc
     ui::SendMouseUp(grid, ui::TMouseButton::mbLeft, h3.Right + 40, -30);
     EXPECT_TRUE(ended.empty());
     EXPECT_EQ(grid->ColWidths(3), 60);
+}
+
+TEST_F(GxGridInput, SizingReportsTheWidthAtTheMouseAndRowsEndOnceOrCancelOutside)
+{
+    grid->SetOptions(grid->Options() | ui::goColSizing | ui::goRowSizing);
+    std::vector<int> sizing;
+    grid->OnColumnSizing = [&](TObject*, int c, int w) { sizing.push_back(c * 1000 + w); };
+    const ui::TRect h = grid->CellRect(2, 0);
+    ui::SendMouseDown(grid, ui::TMouseButton::mbLeft, h.Right - 1, 5);
+    ui::SendMouseMove(grid, h.Right + 10, 5, ui::ssLeft);
+    ui::SendMouseUp(grid, ui::TMouseButton::mbLeft, h.Right + 10, 5);
+    EXPECT_EQ(sizing, std::vector<int>{2070});
+
+    std::vector<int> ended, live;
+    grid->OnEndRowSize = [&](TObject*, int r) { ended.push_back(r); };
+    grid->OnRowSizing = [&](TObject*, int r, int height) { live.push_back(r * 1000 + height); };
+    const ui::TRect r3 = grid->CellRect(0, 3);
+    ui::SendMouseDown(grid, ui::TMouseButton::mbLeft, 5, r3.Bottom - 1);
+    ui::SendMouseMove(grid, 5, r3.Bottom + 5, ui::ssLeft);
+    ui::SendMouseMove(grid, 5, r3.Bottom + 10, ui::ssLeft);
+    ui::SendMouseUp(grid, ui::TMouseButton::mbLeft, 5, r3.Bottom + 10);
+    EXPECT_EQ(ended, std::vector<int>{3});
+    EXPECT_EQ(live, (std::vector<int>{3025, 3030}));
+    EXPECT_EQ(grid->RowHeights(3), 30);
+
+    ended.clear();
+    const ui::TRect r4 = grid->CellRect(0, 4);
+    ui::SendMouseDown(grid, ui::TMouseButton::mbLeft, 5, r4.Bottom - 1);
+    ui::SendMouseMove(grid, 5, r4.Bottom + 20, ui::ssLeft);
+    ui::SendMouseUp(grid, ui::TMouseButton::mbLeft, -20, r4.Bottom + 20);
+    EXPECT_TRUE(ended.empty());
+    EXPECT_EQ(grid->RowHeights(4), 20);
+}
+
+TEST_F(GxGridInput, OnCanClickCellRefusingKeepsThePressFromEverything)
+{
+    Log log;
+    Record(log);
+    grid->OnCanClickCell = [](TObject*, int r, int, bool& allow) { allow = r != 6; };
+    grid->MoveToCell(1, 1);
+    Click(2, 6);
+    Click(3, 6);
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(grid->Cells(3, 6), "N");
+    EXPECT_TRUE(log.empty());  // the framework never saw the presses: no click either
+    Click(3, 5);
+    EXPECT_EQ(grid->Cells(3, 5), "Y");
+}
+
+TEST_F(GxGridInput, TheReleaseOnACheckBoxReportsItsState)
+{
+    std::vector<std::string> ups;
+    grid->OnCheckBoxMouseUp = [&](TObject*, int c, int r, bool s) {
+        ups.push_back(std::to_string(c) + "," + std::to_string(r) + (s ? " on" : " off"));
+    };
+    Click(3, 4);
+    Click(3, 4);
+    Click(2, 4);  // no check box: nothing
+    EXPECT_EQ(ups, (std::vector<std::string>{"3,4 on", "3,4 off"}));
+}
+
+TEST_F(GxGridInput, FixedCellsSelectWholeRowsColumnsOrAllAndShowTheirPointers)
+{
+    grid->SetOptions(grid->Options() | ui::goRangeSelect | ui::goColSizing);
+    grid->MouseActions()->SetRowSelect(true);
+    grid->MouseActions()->SetColSelect(true);
+    grid->MouseActions()->SetAllSelect(true);
+    std::vector<std::string> changes;
+    grid->OnSelectionChanged = [&](TObject*, int l, int t, int r, int b) {
+        changes.push_back(std::to_string(l) + "," + std::to_string(t) + "-" + std::to_string(r) + "," +
+                          std::to_string(b));
+    };
+    const auto hover = [&](int c, int r) {
+        const ui::TPoint p = Center(c, r);
+        ui::SendMouseMove(grid, p.X, p.Y);
+        return grid->Cursor();
+    };
+    EXPECT_EQ(hover(0, 4), kRowCursor);
+    EXPECT_EQ(hover(2, 0), kColumnCursor);
+    EXPECT_EQ(hover(0, 0), kAllCursor);
+    EXPECT_NE(hover(2, 4), kRowCursor);
+    EXPECT_EQ(grid->MouseSelectMode, msNormal);
+    const ui::TRect h = grid->CellRect(2, 0);
+    ui::SendMouseMove(grid, h.Right - 1, 5);  // a sizing border stays a sizing border
+    EXPECT_EQ(grid->Cursor(), ui::crHSplit);
+
+    // A press on the fixed column selects the row; dragging down extends it by whole rows.
+    hover(0, 4);
+    const ui::TPoint p4 = Center(0, 4), p6 = Center(0, 6);
+    ui::SendMouseDown(grid, ui::TMouseButton::mbLeft, p4.X, p4.Y);
+    ui::SendMouseMove(grid, p6.X, p6.Y, ui::ssLeft);
+    ui::SendMouseUp(grid, ui::TMouseButton::mbLeft, p6.X, p6.Y);
+    EXPECT_EQ(grid->Selection(), (ui::TGridRect{1, 4, 4, 6}));
+
+    hover(3, 0);
+    ui::SendClick(grid, Center(3, 0).X, Center(3, 0).Y);
+    EXPECT_EQ(grid->Selection(), (ui::TGridRect{3, 1, 3, 9}));
+    hover(0, 0);
+    ui::SendClick(grid, Center(0, 0).X, Center(0, 0).Y);
+    EXPECT_EQ(grid->Selection(), (ui::TGridRect{1, 1, 4, 9}));
+    EXPECT_EQ(changes, (std::vector<std::string>{"1,4-4,4", "1,4-4,6", "3,1-3,9", "1,1-4,9"}));
+
+    // Without RowSelect the fixed column is no row pointer and a press selects nothing.
+    grid->MouseActions()->SetRowSelect(false);
+    EXPECT_NE(hover(0, 2), kRowCursor);
+    ui::SendClick(grid, Center(0, 2).X, Center(0, 2).Y);
+    EXPECT_EQ(grid->Selection(), (ui::TGridRect{1, 1, 4, 9}));
+}
+
+TEST_F(GxGridInput, LeavingTheGridTakesTheHoverLookOffTheFixedCell)
+{
+    grid->HoverFixedCells = hfAll;
+    const ui::TPoint p = Center(2, 0);
+    ui::SendMouseMove(grid, p.X, p.Y);
+    EXPECT_EQ(grid->Pointer.HoverFixedX, 2);
+    grid->MouseSelectMode = msColumn;
+    grid->Perform(ui::CM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(grid->Pointer.HoverFixedX, -1);
+    EXPECT_EQ(grid->MouseSelectMode, msNormal);
 }
 
 TEST_F(GxGridInput, ADoubleClickOnAHeaderBorderSizesTheColumnToItsText)

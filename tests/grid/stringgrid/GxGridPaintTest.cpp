@@ -120,6 +120,44 @@ TEST(GxGridPaint, FocusRectangleOnlyWithTheFocus)
 
 // The check box of a data cell: the picture inside the cell for "Y" and "N", editable and
 // read-only, in the themed and the classic look.
+int Luma(TColor c)
+{
+    return (ui::GetRValue(c) * 3 + ui::GetGValue(c) * 6 + ui::GetBValue(c)) / 10;
+}
+
+struct BoxPixels {
+    TRect box;               // the pixels that are not the cell's background
+    int dark = 0, grey = 0;  // inside the box's frame: near black, and grey (a disabled mark)
+    std::vector<TColor> px;
+};
+
+BoxPixels ReadBox(const ui::TBitmap& bmp, const TGxStringGrid& g, int col, int row)
+{
+    const TRect cell = g.CellRect(col, row);
+    const TRect inside(cell.Left, cell.Top, cell.Right - 1, cell.Bottom - 1);  // without the grid lines
+    const TColor background = At(bmp, g, inside.Left + 1, inside.Top + 1);
+    BoxPixels b;
+    b.box = TRect(inside.Right, inside.Bottom, inside.Left, inside.Top);
+    for (int y = inside.Top; y < inside.Bottom; ++y)
+        for (int x = inside.Left; x < inside.Right; ++x) {
+            const TColor c = At(bmp, g, x, y);
+            b.px.push_back(c);
+            if (c == background)
+                continue;
+            b.box.Left = std::min(b.box.Left, x);
+            b.box.Top = std::min(b.box.Top, y);
+            b.box.Right = std::max(b.box.Right, x + 1);
+            b.box.Bottom = std::max(b.box.Bottom, y + 1);
+        }
+    for (int y = b.box.Top + 3; y < b.box.Bottom - 3; ++y)
+        for (int x = b.box.Left + 3; x < b.box.Right - 3; ++x) {
+            const int l = Luma(At(bmp, g, x, y));
+            b.dark += l < 0x40;
+            b.grey += l >= 0x40 && l < 0xD0;
+        }
+    return b;
+}
+
 TEST(GxGridPaint, DataCheckBoxesByStateLookAndEditability)
 {
     ShownGrid shown(3, 3);
@@ -129,29 +167,45 @@ TEST(GxGridPaint, DataCheckBoxesByStateLookAndEditability)
     g.AddCheckBox(1, 2, false, true);
     g.SetAlignments(1, 1, THAlignment::taCenter);
     g.SetAlignments(1, 2, THAlignment::taCenter);
+    g.SetCol(2);  // the current cell away from the boxes
+    g.SetRow(2);
     ASSERT_EQ(g.Cells(1, 1), "Y");
     ASSERT_EQ(g.Cells(1, 2), "N");
-    const auto box = [&](int row) {
+    const auto boxes = [&] {
         ui::TBitmap bmp;
         shown.Paint(bmp);
-        const TRect r = g.CellRect(1, row);
-        std::vector<TColor> px;
-        for (int y = r.Top + 2; y < r.Bottom - 2; ++y)
-            for (int x = r.Left + 2; x < r.Right - 2; ++x)
-                px.push_back(At(bmp, g, x, y));
-        return px;
+        return std::pair{ReadBox(bmp, g, 1, 1), ReadBox(bmp, g, 1, 2)};
     };
+    std::vector<TColor> themedYes;
     for (TControlStyle style : {csTheme, csClassic}) {
         g.ControlLook()->SetControlStyle(style);
-        const auto yes = box(1), no = box(2);
-        EXPECT_NE(yes, no) << style;
-        // Only the box shows, never the "Y"/"N" text: the box is centred in the cell.
+        const auto [yes, no] = boxes();
+        const TRect cell = g.CellRect(1, 1);
+        for (const BoxPixels& b : {yes, no}) {
+            // Only the box shows, never the "Y"/"N" text: a box of the check size, centred.
+            EXPECT_GE(b.box.Width(), 13) << style;
+            EXPECT_LE(b.box.Width(), g.ControlLook()->CheckSize()) << style;
+            EXPECT_LE(b.box.Height(), g.ControlLook()->CheckSize()) << style;
+            EXPECT_LE(std::abs((b.box.Left - cell.Left) - (cell.Right - 1 - b.box.Right)), 1) << style;
+        }
+        // "Y" carries a black mark, "N" an empty box.
+        EXPECT_GT(yes.dark, 8) << style;
+        EXPECT_EQ(no.dark + no.grey, 0) << style;
+        if (style == csTheme)
+            themedYes = yes.px;
+        else
+            EXPECT_TRUE(yes.px != themedYes) << "the classic look is a look of its own";
+
+        // Read-only cells show the disabled look: a grey mark, an empty box for "N".
         g.SetReadOnly(1, 1, true);
         g.SetReadOnly(1, 2, true);
-        EXPECT_NE(box(1), yes) << style;
-        EXPECT_NE(box(2), no) << style;
+        const auto [yesOff, noOff] = boxes();
+        EXPECT_EQ(yesOff.dark, 0) << style;
+        EXPECT_GT(yesOff.grey, 8) << style;
+        EXPECT_EQ(noOff.dark, 0) << style;
+        EXPECT_NE(noOff.px, no.px) << style;
         g.ControlLook()->CheckAlwaysActive = true;
-        EXPECT_EQ(box(1), yes) << style;
+        EXPECT_EQ(boxes().first.px, yes.px) << style;
         g.ControlLook()->CheckAlwaysActive = false;
         g.SetReadOnly(1, 1, false);
         g.SetReadOnly(1, 2, false);

@@ -48,6 +48,7 @@ TEST(GxGridRender, InARealWindow)
     testing::ShownGrid shown(4, 4, 1000, 337);
     shown.form.SetCaption("Variable table");
     testing::BuildVariableTable(*shown.grid);
+    shown.grid->FocusHelper()->Enabled = true;  // an edited cell gets the translucent frame
     shown.form.Show();
     shown.grid->SetFocus();
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(seconds));

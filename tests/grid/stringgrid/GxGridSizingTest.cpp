@@ -3,6 +3,8 @@
 // text, and the style presets with the Look setter.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "GxGridPaintFixture.h"
 #include "platform/ui/Application.h"
 
@@ -65,6 +67,38 @@ TEST(GxGridSizing, AutoFitColumnsRoundsAndFillsTheWidth)
     for (int c = 0; c < 4; ++c)
         sum += g.ColWidths(c);
     EXPECT_EQ(sum, g.Width());
+}
+
+// Widths scaled by (280 / 160) land on halves: they round to the even neighbour, so the columns fill
+// the width without a remainder; the border takes 4 pixels (2 for a flat grid) from the room.
+TEST(GxGridSizing, AutoFitColumnsRoundsHalvesToEven)
+{
+    testing::ShownGrid shown(4, 3, 400, 120);
+    TGxStringGrid& g = *shown.grid;
+    g.SetAlign(ui::TAlign::alNone);
+    g.SetOptions(g.Options() & ~(ui::goVertLine | ui::goFixedVertLine));
+    struct Case {
+        ui::TBorderStyle border;
+        bool flat;
+        int width;
+        std::array<int, 4> expected;
+    };
+    const Case cases[] = {
+        {ui::TBorderStyle::bsNone, false, 280, {18, 52, 70, 140}},
+        {ui::TBorderStyle::bsSingle, false, 284, {18, 52, 70, 140}},
+        {ui::TBorderStyle::bsSingle, true, 282, {18, 52, 70, 140}},
+    };
+    for (const Case& c : cases) {
+        g.SetBorderStyle(c.border);
+        g.SetFlat(c.flat);
+        g.SetBounds(0, 0, c.width, 120);
+        const int widths[] = {10, 30, 40, 80};
+        for (int col = 0; col < 4; ++col)
+            g.SetColWidths(col, widths[col]);
+        g.AutoFitColumns(true);
+        for (int col = 0; col < 4; ++col)
+            EXPECT_EQ(g.ColWidths(col), c.expected[col]) << c.width << " column " << col;
+    }
 }
 
 TEST(GxGridSizing, AutoNumberSkipsTheStartRows)

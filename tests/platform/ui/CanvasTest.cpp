@@ -173,6 +173,18 @@ TEST(Canvas, OriginMovesLogicalCoordinates)
     p.c.SetPixels(1, 2, clRed);
     EXPECT_EQ(p.bitmap.Pixel(11, 12), clRed);
     EXPECT_EQ(p.c.Pixels(1, 2), clRed);
+
+    // The clip rectangle is logical too: a fill lands inside it, moved by the origin.
+    Paper q;
+    q.c.SetOrigin({3, 4});
+    q.c.SetClipRect({2, 2, 6, 5});
+    q.c.Brush()->SetColor(clRed);
+    q.c.FillRect({0, 0, 20, 20});
+    EXPECT_EQ(q.Count(clRed), 4 * 3);
+    EXPECT_EQ(q.bitmap.Pixel(5, 6), clRed);
+    EXPECT_EQ(q.bitmap.Pixel(4, 6), clWhite);
+    EXPECT_EQ(q.bitmap.Pixel(8, 8), clRed);
+    EXPECT_EQ(q.bitmap.Pixel(9, 9), clWhite);
 }
 
 TEST(Canvas, TransparentBitmapLeavesItsKeyColourOut)

@@ -179,3 +179,29 @@ TEST_F(ComboOnAForm, FocusShowsOnTheBox)
 }
 
 }  // namespace
+
+TEST(ClosedListTyping, LettersTypedTogetherSearchAsOnePrefix)
+{
+    TComboBox combo(nullptr);
+    combo.SetStyle(TComboBoxStyle::csDropDownList);
+    for (const char* s : {"Bool", "Int8", "Int16", "Int32", "UInt8", "UInt16", "UInt32", "Float32", "String"})
+        combo.Items()->Add(s);
+    auto type = [&](const std::string& text) {
+        for (char c : text)
+            SendKeyStroke(&combo, static_cast<unsigned>(std::toupper(c)), 0, static_cast<char32_t>(c));
+    };
+    const std::pair<const char*, const char*> cases[] = {
+        {"Int16", "Int16"}, {"uint32", "UInt32"}, {"String", "String"}, {"Int8", "Int8"}, {"Floaty", "Float32"},
+    };
+    for (const auto& [typed, picked] : cases) {
+        combo.SetItemIndex(0);
+        type(typed);
+        EXPECT_EQ(combo.Text(), picked) << typed;
+    }
+    // One letter again goes round the items that start with it.
+    combo.SetItemIndex(0);
+    type("i");
+    EXPECT_EQ(combo.Text(), "Int8");
+    type("i");
+    EXPECT_EQ(combo.Text(), "Int16");
+}

@@ -25,6 +25,8 @@ public:
     void DrawThemedPart(const TRasterTarget& target, TThemedPart part, unsigned state, const TRect& r) override;
     bool DecodeImage(const std::uint8_t* data, std::size_t size, TBitmap& into, std::string& reason) override;
     bool SavePng(const TBitmap& bitmap, const std::string& fileName) override;
+    std::unique_ptr<IPdfDocument> CreatePdf(const std::string& fileName, double widthMm, double heightMm,
+                                            const std::string& title) override;
 
     void ShowForm(TCustomForm* form) override;
     void HideForm(TCustomForm* form) override;
@@ -40,6 +42,9 @@ public:
     TRect WorkArea() override;
     void ShowPopup(TPopupWindow* popup) override;
     void HidePopup(TPopupWindow* popup) override;
+    void ShowOverlay(const void* key, const TBitmap& picture, TPoint screenPos,
+                     const std::vector<TRect>& shape) override;
+    void HideOverlay(const void* key) override;
     void ShowHint(const std::string& text, TPoint screenPos, int maxWidth) override;
     void SetScreenCursor(TCursor cursor) override;
     void Beep() override;
@@ -63,6 +68,7 @@ private:
 
     std::map<const TControl*, QPointer<QWidget>> widgets_;
     std::map<TCursor, QCursor> cursors_;
+    std::map<const void*, QPointer<QWidget>> overlays_;
     std::unique_ptr<QtDialogs> dialogs_;
     bool overrideCursor_ = false;
 };

@@ -10,6 +10,8 @@
 #include <QSaveFile>
 #include <QStyle>
 #include <QStyleOption>
+#include <string>
+#include <unordered_map>
 
 namespace ui::qt {
 
@@ -57,7 +59,17 @@ Qt::PenStyle ToQt(TPenStyle s)
 TSize QtBackend::TextExtent(const TFont& font, const std::string& text)
 {
     const QFontMetrics& fm = MetricsOf(font);
-    return {fm.horizontalAdvance(ToQString(text)), fm.height()};
+    // Text widths are asked for again and again while cells are painted and sized (wrapping,
+    // alignment); shaping is the expensive part, so the widths of each font are remembered.
+    static std::unordered_map<const QFontMetrics*, std::unordered_map<std::string, int>> widths;
+    std::unordered_map<std::string, int>& known = widths[&fm];
+    if (const auto it = known.find(text); it != known.end())
+        return {it->second, fm.height()};
+    if (known.size() >= 16384)
+        known.clear();
+    const int w = fm.horizontalAdvance(ToQString(text));
+    known.emplace(text, w);
+    return {w, fm.height()};
 }
 
 int QtBackend::FontHeight(const TFont& font)

@@ -1,0 +1,48 @@
+// Printing a grid: the page layout in tenths of millimetres (y grows upwards, so positions on a
+// page are negative), columns measured or taken from the screen, fitted to the page, cut into
+// bands of the page width and rows into pages of the page height, fixed rows and columns
+// repeated, header, footer, title and page numbers. One layout serves counting pages, printing
+// (to a PDF file through ui::TPrinter) and drawing a page on any canvas.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "grid/stringgrid/GxGrid.h"
+#include "platform/ui/Printers.h"
+
+namespace gx {
+
+// What the last layout found, in 0.1 mm (page height negative).
+struct TPrintLayoutInfo {
+    int PageCount = 0;
+    int Bands = 0;
+    int PageWidth = 0, PageHeight = 0;
+    int Gap = 0;                  // g: the print font's "gh" height / 8
+    int HeaderHeight = 0;         // Hh of the first page
+    int FooterHeight = 0;         // Hf
+    int ColumnSpacing = 0;        // s
+    double Scale = 1.0;           // fit-to-page scale
+    std::vector<int> ColWidths;   // by display column of the printed rectangle (0 outside it)
+    std::vector<int> BandStarts;  // first display column of each band
+};
+
+// Page count of a job on a printer (nothing printed).
+int PrintPageCount(TGxStringGrid& Grid, ui::TPrinter& Printer, TPrintLayoutInfo* Info = nullptr);
+// Prints all cells, the selection, or a rectangle of display columns and rows. Returns the number
+// of pages printed. The job is always ended (aborted on a failure, which is raised again).
+int Print(TGxStringGrid& Grid, ui::TPrinter& Printer, TPrintLayoutInfo* Info = nullptr);
+int PrintSelection(TGxStringGrid& Grid, ui::TPrinter& Printer);
+int PrintRect(TGxStringGrid& Grid, ui::TPrinter& Printer, const ui::TGridRect& Cells, TPrintLayoutInfo* Info = nullptr);
+// Draws page PageNr (1-based) of the layout of all cells on a canvas, scaled into DisplayRect as
+// a sheet of PaperWidthMm x PaperHeightMm. Returns the page count.
+int PrintPreview(TGxStringGrid& Grid, ui::TCanvas& Canvas, const ui::TRect& DisplayRect, int PageNr,
+                 double PaperWidthMm = 210.0, double PaperHeightMm = 297.0);
+
+// Font height in 0.1 mm for a point size (negative: character height), at a fit-to-page scale.
+int MapFontHeight(int PointSize, double Scale = 1.0);
+int MapFontSize(int Height);
+// A and B joined by one blank, or the non-empty one.
+std::string JoinWithBlank(const std::string& A, const std::string& B);
+
+}  // namespace gx

@@ -1,0 +1,315 @@
+// Sorting; see GridSort.h.
+#include "grid/extras/GridSort.h"
+
+#include <numeric>
+#include <vector>
+
+#include "grid/extras/GridSortCompare.h"
+#include "grid/stringgrid/GxGridModule.h"
+
+namespace gx {
+
+namespace {
+
+// Stable merge sort of row numbers; Less may be any function (a comparison that is not a strict
+// order gives some order, never a fault).
+template <class LessFn>
+void MergeSortRows(std::vector<int>& rows, LessFn less)
+{
+    std::vector<int> buf(rows.size());
+    for (std::size_t width = 1; width < rows.size(); width *= 2) {
+        for (std::size_t lo = 0; lo < rows.size(); lo += 2 * width) {
+            const std::size_t mid = std::min(lo + width, rows.size());
+            const std::size_t hi = std::min(lo + 2 * width, rows.size());
+            std::size_t i = lo, j = mid, k = lo;
+            while (i < mid && j < hi)
+                buf[k++] = less(rows[j], rows[i]) ? rows[j++] : rows[i++];
+            while (i < mid)
+                buf[k++] = rows[i++];
+            while (j < hi)
+                buf[k++] = rows[j++];
+        }
+        rows.swap(buf);
+    }
+}
+
+// Puts the rows into the order given (Order[k] is the row that goes to Left + k) by exchanges.
+void ApplyOrder(TGxStringGrid& grid, int left, const std::vector<int>& order)
+{
+    const std::size_t n = order.size();
+    std::vector<int> where(n), occupant(n);  // by original row - left / by position
+    std::iota(where.begin(), where.end(), 0);
+    std::iota(occupant.begin(), occupant.end(), 0);
+    for (std::size_t k = 0; k < n; ++k) {
+        const int want = order[k] - left;
+        const int at = where[static_cast<std::size_t>(want)];
+        if (at == static_cast<int>(k))
+            continue;
+        grid.SortSwapRows(left + static_cast<int>(k), left + at);
+        const int displaced = occupant[k];
+        occupant[static_cast<std::size_t>(at)] = displaced;
+        where[static_cast<std::size_t>(displaced)] = at;
+        occupant[k] = want;
+        where[static_cast<std::size_t>(want)] = static_cast<int>(k);
+    }
+}
+
+template <class LessFn>
+void SortRange(TGxStringGrid& grid, int left, int right, LessFn less)
+{
+    if (right <= left)
+        return;
+    std::vector<int> rows(static_cast<std::size_t>(right - left + 1));
+    std::iota(rows.begin(), rows.end(), left);
+    MergeSortRows(rows, less);
+    ApplyOrder(grid, left, rows);
+}
+
+int SortSign(const TGxStringGrid& grid)
+{
+    return grid.SortSettings()->Direction == sdAscending ? 1 : -1;
+}
+
+void SortRowsByColumn(TGxStringGrid& grid, int col, int left, int right)
+{
+    TRowComparer cmp(grid, true);
+    const int sign = SortSign(grid);
+    SortRange(grid, left, right, [&](int a, int b) { return cmp.CompareRows(col, a, b) * sign < 0; });
+}
+
+void SortRowsIndexed(TGxStringGrid& grid, int left, int right)
+{
+    TRowComparer cmp(grid, true);
+    SortRange(grid, left, right, [&](int a, int b) { return cmp.CompareRowsIndexed(0, a, b) < 0; });
+}
+
+// What every sort entry point keeps and gives back: column 0 with NormalCellsOnly, the top row,
+// the update lock. Restored also when the sort raises.
+class TSortFrame {
+public:
+    explicit TSortFrame(TGxStringGrid& grid) : grid_(grid), topRow_(grid.TopRow())
+    {
+        if (grid.SortRowXRef()->Count() != grid.RowCount())
+            InitSortXRef(grid);
+        if (grid.SortSettings()->NormalCellsOnly && grid.FixedCols() > 0) {
+            keepCol0_ = true;
+            for (int r = 0; r < grid.RowCount(); ++r) {
+                col0Text_.push_back(grid.GridCells(0, r));
+                col0Obj_.push_back(grid.Objects(0, r));
+            }
+        }
+        grid.BeginUpdate();
+        grid.SortRow = grid.Row();
+    }
+    ~TSortFrame()
+    {
+        if (keepCol0_)
+            for (int r = 0; r < grid_.RowCount() && r < static_cast<int>(col0Text_.size()); ++r) {
+                grid_.SetGridCell(0, r, col0Text_[static_cast<std::size_t>(r)]);
+                grid_.SetObjects(0, r, col0Obj_[static_cast<std::size_t>(r)]);
+            }
+        if (grid_.Navigation()->KeepScrollOnSort())
+            grid_.SetTopRow(topRow_);
+        grid_.SortRow = -1;
+        grid_.EndUpdate();
+    }
+    TSortFrame(const TSortFrame&) = delete;
+    TSortFrame& operator=(const TSortFrame&) = delete;
+
+    // The current row after the sort: the row followed through it with MoveRowOnSort, else the
+    // same index.
+    void PlaceCurrentRow(int oldRow)
+    {
+        if (grid_.Navigation()->MoveRowOnSort() && grid_.SortRow >= 0 && grid_.SortRow != oldRow)
+            grid_.SetRow(grid_.SortRow);
+    }
+
+private:
+    TGxStringGrid& grid_;
+    int topRow_;
+    bool keepCol0_ = false;
+    std::vector<std::string> col0Text_;
+    std::vector<TObject*> col0Obj_;
+};
+
+int LastSortRow(const TGxStringGrid& grid)
+{
+    return grid.RowCount() - 1 - grid.FixedFooters();
+}
+
+}  // namespace
+
+void InitSortXRef(TGxStringGrid& Grid)
+{
+    TIntList* xref = Grid.SortRowXRef();
+    xref->Clear();
+    for (int r = 0; r < Grid.RowCount(); ++r)
+        xref->Add(r);
+}
+
+void QSort(TGxStringGrid& Grid)
+{
+    TSortSettings* ss = Grid.SortSettings();
+    if (ss->Column < 0)
+        return;
+    Grid.SortIndexes()->Clear();
+    const int oldRow = Grid.Row();
+    {
+        TSortFrame frame(Grid);
+        SortRowsByColumn(Grid, ss->Column, Grid.FixedRows(), LastSortRow(Grid));
+        if (!Grid.MouseActions()->DisjunctRowSelect())
+            frame.PlaceCurrentRow(oldRow);
+    }
+}
+
+void QSortIndexed(TGxStringGrid& Grid)
+{
+    if (Grid.SortIndexes()->Count() == 0)
+        throw VIdiRazeRaduz("No indexes specified for indexed sort");
+    const int oldRow = Grid.Row();
+    TSortFrame frame(Grid);
+    SortRowsIndexed(Grid, Grid.FixedRows(), LastSortRow(Grid));
+    frame.PlaceCurrentRow(oldRow);
+}
+
+namespace {
+
+// Rows under each expanded node of the deepest level. The grid's tree rows offer no node level or
+// span yet, so a grid without node rows (every grid today) has nothing to sort here.
+void SortNodes(TGxStringGrid& Grid, bool Indexed)
+{
+    if (Indexed && Grid.SortIndexes()->Count() == 0)
+        throw VIdiRazeRaduz("No indexes specified for indexed sort");
+    if (!Grid.HasNodes())
+        return;
+}
+
+}  // namespace
+
+void QSortGroup(TGxStringGrid& Grid)
+{
+    if (Grid.SortSettings()->Column >= 0)
+        SortNodes(Grid, false);
+}
+
+void QSortGroupIndexed(TGxStringGrid& Grid)
+{
+    SortNodes(Grid, true);
+}
+
+void QUnSort(TGxStringGrid& Grid)
+{
+    if (Grid.SortRowXRef()->Count() != Grid.RowCount())
+        InitSortXRef(Grid);
+    std::vector<int> xref(static_cast<std::size_t>(Grid.SortRowXRef()->Count()));
+    for (int i = 0; i < Grid.SortRowXRef()->Count(); ++i)
+        xref[static_cast<std::size_t>(i)] = Grid.SortRowXRef()->GetInteger(i);
+    TSortFrame frame(Grid);
+    SortRange(Grid, 0, Grid.RowCount() - 1,
+              [&](int a, int b) { return xref[static_cast<std::size_t>(a)] < xref[static_cast<std::size_t>(b)]; });
+}
+
+void Sort(TGxStringGrid& Grid, int Column, TSortDirection Direction)
+{
+    Grid.SortSettings()->Column = Column;
+    Grid.SortSettings()->Direction = Direction;
+    Grid.QSort();
+}
+
+void SortByColumn(TGxStringGrid& Grid, int Col)
+{
+    if (Grid.RowCount() < 2)
+        return;
+    Grid.SortSettings()->Column = Col;
+    Grid.QSort();
+}
+
+void QuickSort(TGxStringGrid& Grid, int Col, int Left, int Right)
+{
+    SortRowsByColumn(Grid, Col, Left, Right);
+}
+
+void QuickSortIndexed(TGxStringGrid& Grid, int Left, int Right)
+{
+    SortRowsIndexed(Grid, Left, Right);
+}
+
+bool SortLine(TGxStringGrid& Grid, int Col, int ARow1, int ARow2)
+{
+    TRowComparer cmp(Grid, false);
+    const int sign = SortSign(Grid);
+    for (int c = Col;; ++c) {
+        const int r = cmp.CompareCells(c, ARow1, Grid.SortSettings()->Direction, ARow2);
+        if (r == sign) {
+            Grid.SortSwapRows(ARow1, ARow2);
+            return true;
+        }
+        if (r != 0 || c >= Grid.AllColCount() - 1)
+            return false;
+    }
+}
+
+void HeaderClickSort(TGxStringGrid& Grid, int ACol, bool IndexKeyHeld)
+{
+    TSortSettings* ss = Grid.SortSettings();
+    if (Grid.IsIgnoredColumn(ACol))
+        return;
+    bool doSort = true;
+    if (Grid.OnCanSort)
+        Grid.OnCanSort(&Grid, ACol, doSort);
+    if (!doSort)
+        return;
+    Grid.HideInplaceEdit();
+    if (Grid.SortRowXRef()->Count() != Grid.RowCount())
+        InitSortXRef(Grid);
+    if (ss->IndexShow) {
+        TSortIndexList* list = Grid.SortIndexes();
+        const bool initAscending = ss->InitSortDirection == sdAscending;
+        if (IndexKeyHeld) {
+            if (list->FindIndex(ACol) < 0)
+                list->AddIndex(ACol, initAscending);
+            else
+                list->ToggleIndex(ACol);
+        } else if (list->Count() == 1 && list->SortColumns(0) == ACol) {
+            list->ToggleIndex(ACol);
+        } else {
+            list->Clear();
+            list->AddIndex(ACol, initAscending);
+        }
+        if (Grid.HasNodes())
+            Grid.QSortGroupIndexed();
+        else
+            Grid.QSortIndexed();
+        ss->Column = list->Count() > 0 ? list->SortColumns(0) : -1;
+    } else if (ss->UndoSort && ss->Column == ACol && ss->Direction != ss->InitSortDirection && !Grid.HasNodes()) {
+        Grid.QUnSort();
+        ss->Column = -1;
+    } else {
+        if (ss->Column == ACol)
+            ss->Direction = ss->Direction == sdAscending ? sdDescending : sdAscending;
+        else {
+            ss->Column = ACol;
+            ss->Direction = ss->InitSortDirection;
+        }
+        if (Grid.HasNodes())
+            Grid.QSortGroup();
+        else
+            Grid.QSort();
+    }
+    Grid.Invalidate();
+    if (Grid.OnClickSort)
+        Grid.OnClickSort(&Grid, ss->Column);
+}
+
+void InstallGridExtras()
+{
+    TGridExtrasHooks& h = GridExtrasHooks();
+    h.QSort = [](TGxStringGrid& g) { QSort(g); };
+    h.QSortIndexed = [](TGxStringGrid& g) { QSortIndexed(g); };
+    h.QSortGroup = [](TGxStringGrid& g) { QSortGroup(g); };
+    h.QSortGroupIndexed = [](TGxStringGrid& g) { QSortGroupIndexed(g); };
+    h.QUnSort = [](TGxStringGrid& g) { QUnSort(g); };
+    h.ClickSort = [](TGxStringGrid& g, int ACol) { HeaderClickSort(g, ACol, false); };
+}
+
+}  // namespace gx

@@ -1,0 +1,98 @@
+// The printer; see Printers.h.
+#include <cmath>
+
+#include "platform/rtl/Exceptions.h"
+#include "platform/ui/Printers.h"
+
+namespace ui {
+
+TPrinter::TPrinter() = default;
+
+TPrinter::~TPrinter() = default;
+
+int TPrinter::PageWidth() const
+{
+    const double mm = Landscape ? PaperHeightMm : PaperWidthMm;
+    return static_cast<int>(std::lround(mm / 25.4 * Dpi));
+}
+
+int TPrinter::PageHeight() const
+{
+    const double mm = Landscape ? PaperWidthMm : PaperHeightMm;
+    return static_cast<int>(std::lround(mm / 25.4 * Dpi));
+}
+
+void TPrinter::BeginDoc()
+{
+    if (doc_)
+        throw rtl::Exception("Printing in progress");
+    if (Dpi < 10 || Dpi > 1200 || PaperWidthMm <= 0 || PaperHeightMm <= 0 || PaperWidthMm > 2000 ||
+        PaperHeightMm > 2000)
+        throw rtl::Exception("Invalid printer page for \"" + FileName + "\"");
+    IUiBackend* backend = Backend();
+    if (backend) {
+        const double w = Landscape ? PaperHeightMm : PaperWidthMm;
+        const double h = Landscape ? PaperWidthMm : PaperHeightMm;
+        doc_ = backend->CreatePdf(FileName, w, h, Title);
+    }
+    if (!doc_)
+        throw rtl::Exception("Cannot print to \"" + FileName + "\"");
+    pageNumber_ = 0;
+    StartPage();
+}
+
+void TPrinter::StartPage()
+{
+    page_ = std::make_unique<TBitmap>();
+    page_->SetSize(PageWidth(), PageHeight());
+    TCanvas* c = page_->Canvas();
+    c->Brush()->SetColor(clWhite);
+    c->Brush()->SetStyle(TBrushStyle::bsSolid);
+    c->FillRect({0, 0, PageWidth(), PageHeight()});
+    ++pageNumber_;
+}
+
+void TPrinter::FlushPage()
+{
+    if (page_ && !doc_->AddPage(*page_))
+        throw rtl::Exception("Cannot write page " + std::to_string(pageNumber_) + " of \"" + FileName + "\"");
+}
+
+void TPrinter::NewPage()
+{
+    if (!doc_)
+        throw rtl::Exception("Printer is not printing");
+    FlushPage();
+    StartPage();
+}
+
+void TPrinter::EndDoc()
+{
+    if (!doc_)
+        throw rtl::Exception("Printer is not printing");
+    try {
+        FlushPage();
+        if (!doc_->Finish())
+            throw rtl::Exception("Cannot write \"" + FileName + "\"");
+    } catch (...) {
+        Abort();
+        throw;
+    }
+    doc_.reset();
+    page_.reset();
+}
+
+void TPrinter::Abort()
+{
+    doc_.reset();  // an unfinished document leaves no file behind
+    page_.reset();
+}
+
+TCanvas* TPrinter::Canvas()
+{
+    if (!page_)
+        throw rtl::Exception("Printer is not printing");
+    return page_->Canvas();
+}
+
+}  // namespace ui

@@ -1,0 +1,326 @@
+// Sorting: the comparison styles on awkward values, blank placement, one-column, indexed and
+// header-click sorts, unsort, and a sort that fails midway.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ExtrasFixture.h"
+#include "grid/extras/GridSort.h"
+#include "grid/extras/GridSortCompare.h"
+#include "platform/rtl/Regional.h"
+
+namespace gx {
+namespace {
+
+using extrastest::CellsOf;
+using extrastest::Fill;
+using Table = std::vector<std::vector<std::string>>;
+
+std::vector<std::string> Column(TGxStringGrid& g, int c)
+{
+    std::vector<std::string> out;
+    for (int r = 0; r < g.RowCount(); ++r)
+        out.push_back(g.Cells(c, r));
+    return out;
+}
+
+struct StyleCase {
+    TSortStyle Style;
+    std::string A, B;
+    int Expected;
+    std::string Prefix = {}, Suffix = {};
+};
+
+TEST(GridSortCompare, EveryStyleOnAwkwardValues)
+{
+    const std::vector<StyleCase> cases = {
+        {ssAutomatic, "12", "9", 1},
+        {ssAutomatic, "b", "A", 1},  // ordinal: capitals first
+        {ssAutomatic, "1e3", "999", 1},
+        {ssAutomatic, "01/02/2020", "12/31/2019", 1},  // detected as a date
+        {ssAlphabetic, "a", "B", 1},
+        {ssAlphaCase, "abc", "abcd", -1},
+        {ssAlphaNoCase, "a", "B", -1},
+        {ssAlphaNoCase, "Straße", "STRASSE", 1},
+        {ssAnsiAlphaNoCase, "a", "B", -1},
+        {ssAnsiAlphaCase, "b", "b", 0},
+        {ssNumeric, "", "5", -1},  // an empty cell is 0
+        {ssNumeric, "-1", "", -1},
+        {ssNumeric, "x", "y", 0},     // two texts that are no numbers are equal
+        {ssNumeric, "2", "abc", -1},  // numbers before texts that are none
+        {ssNumeric, "$10 kg", "$9 kg", 1, "$", " kg"},
+        {ssFinancial, "1,000.5", "999", 1},
+        {ssDate, "01/02/2020", "12/31/2019", 1},
+        {ssDate, "", "01/01/1900", -1},
+        {ssDateTime, "01/02/2020 10:00", "01/02/2020 09:00", 1},
+        {ssTime, "10:00", "9:30", 1},
+        {ssTime, "nonsense", "", 0},
+        {ssShortDateEU, "01/02/2020", "15/01/2020", 1},
+        {ssShortDateUS, "01/02/2020", "12/01/2019", 1},
+        {ssAlphaNumeric, "10", "9", 1},
+        {ssAlphaNumeric, "10", "a", -1},
+        {ssAlphaNumericNoCase, "a", "B", -1},
+        {ssHTML, "<b>b</b>", "a", 1},
+        {ssCustom, "a", "b", 0},  // no handler: equal
+        {ssRaw, "a", "b", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Style) + " " + c.A + " | " + c.B);
+        TGxStringGrid g(nullptr);
+        Fill(g, {{c.A}, {c.B}});
+        g.OnGetFormat = [&](TObject*, int, TSortStyle& s, std::string& p, std::string& x) {
+            s = c.Style;
+            p = c.Prefix;
+            x = c.Suffix;
+        };
+        EXPECT_EQ(CompareCells(g, 0, 0, sdAscending, 1), c.Expected);
+    }
+}
+
+TEST(GridSortCompare, CheckBoxesImagesAndHandlerStyles)
+{
+    TGxStringGrid g(nullptr);
+    g.SetRowCount(2);
+    g.SetColCount(2);
+    g.AddCheckBox(0, 0, true, false);
+    g.AddCheckBox(0, 1, false, false);
+    EXPECT_EQ(CompareCells(g, 0, 0, sdAscending, 1), 1);  // automatic picks the check-box style
+    EXPECT_EQ(CompareCells(g, 0, 1, sdAscending, 0), -1);
+
+    g.SetCells(1, 0, "x");
+    g.SetCells(1, 1, "y");
+    TSortStyle style = ssCustom;
+    g.OnGetFormat = [&](TObject*, int, TSortStyle& s, std::string&, std::string&) { s = style; };
+    g.OnCustomCompare = [](TObject*, const std::string& a, const std::string& b, int& res) {
+        res = a == "x" && b == "y" ? 1 : -1;
+    };
+    g.OnRawCompare = [](TObject*, int col, int r1, int r2, int& res) { res = col == 1 && r1 == 0 && r2 == 1 ? -1 : 1; };
+    EXPECT_EQ(CompareCells(g, 1, 0, sdAscending, 1), 1);
+    style = ssRaw;
+    EXPECT_EQ(CompareCells(g, 1, 0, sdAscending, 1), -1);
+}
+
+TEST(GridSortCompare, DatesAndNumbersFollowTheProgramsRegionalSettings)
+{
+    rtl::TFormatSettings fs = rtl::TFormatSettings::Neutral();
+    fs.DateSeparator = '.';
+    fs.DecimalSeparator = ',';
+    fs.ThousandSeparator = ".";
+    fs.ShortDateFormat = "d.M.yyyy";
+    rtl::TRegionalScope scope(fs);
+    TGxStringGrid g(nullptr);
+    // As text "01..." sorts first; as dates 1 February comes after 15 January.
+    Fill(g, {{"01.02.2020", "1,5", "2020.01.02"}, {"15.01.2020", "1,25", "2019.12.31"}});
+    EXPECT_EQ(CompareCells(g, 0, 0, sdAscending, 1), 1);
+    g.OnGetFormat = [](TObject*, int c, TSortStyle& s, std::string&, std::string&) {
+        if (c == 1)
+            s = ssNumeric;
+    };
+    EXPECT_EQ(CompareCells(g, 1, 0, sdAscending, 1), 1);  // 1.5 > 1.25
+    // A date separator at position 5 is no date: compared as text.
+    EXPECT_EQ(CompareCells(g, 2, 0, sdAscending, 1), 1);
+    g.SetCells(2, 1, "2100.01.01");
+    EXPECT_EQ(CompareCells(g, 2, 0, sdAscending, 1), -1);
+}
+
+TEST(GridSortCompare, BlanksArePlacedByBlankPosInEitherDirection)
+{
+    InstallGridExtras();
+    TGxStringGrid g(nullptr);
+    Fill(g, {{""}, {"b"}});
+    g.SortSettings()->IgnoreBlanks = true;
+    struct Case {
+        TSortBlankPosition Pos;
+        TSortDirection Dir;
+        int Expected;
+    };
+    for (const Case& c : std::vector<Case>{{blLast, sdAscending, 1},
+                                           {blLast, sdDescending, -1},
+                                           {blFirst, sdAscending, -1},
+                                           {blFirst, sdDescending, 1}}) {
+        g.SortSettings()->BlankPos = c.Pos;
+        EXPECT_EQ(CompareCells(g, 0, 0, c.Dir, 1), c.Expected) << c.Pos << " " << c.Dir;
+        EXPECT_EQ(CompareCells(g, 0, 1, c.Dir, 0), -c.Expected);
+    }
+    // Sorted both ways, the blanks stay last.
+    Fill(g, {{"h"}, {""}, {"c"}, {"a"}, {""}, {"b"}});
+    g.SetFixedRows(1);
+    g.SortSettings()->BlankPos = blLast;
+    Sort(g, 0, sdAscending);
+    EXPECT_EQ(Column(g, 0), (std::vector<std::string>{"h", "a", "b", "c", "", ""}));
+    Sort(g, 0, sdDescending);
+    EXPECT_EQ(Column(g, 0), (std::vector<std::string>{"h", "c", "b", "a", "", ""}));
+}
+
+TEST(GridSortCompare, TiesAndIgnoredColumns)
+{
+    TGxStringGrid g(nullptr);
+    Fill(g, {{"1", "b"}, {"1", "a"}});
+    EXPECT_EQ(CompareRows(g, 0, 0, 1), 1);  // Full: the next column decides
+    g.SortSettings()->Full = false;
+    EXPECT_EQ(CompareRows(g, 0, 0, 1), 0);
+    g.SortSettings()->Full = true;
+    g.SetCells(0, 1, "0");
+    g.IgnoreColumns()->Add(0);  // compares equal; the next column decides
+    EXPECT_EQ(CompareRows(g, 0, 0, 1), 1);
+    g.SortIndexes()->AddIndex(1, false);
+    EXPECT_EQ(CompareRowsIndexed(g, 0, 0, 1), -1);  // descending entry negates
+}
+
+class GridSort : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        InstallGridExtras();
+        Fill(g, {{"#", "name", "n"},
+                 {"1", "pear", "10"},
+                 {"2", "apple", "9"},
+                 {"3", "fig", "10"},
+                 {"4", "apple", ""},
+                 {"5", "kiwi", "100"},
+                 {"sum", "", "129"}});
+        g.SetFixedRows(1);
+        g.SetFixedFooters(1);
+    }
+    TGxStringGrid g{nullptr};
+};
+
+TEST_F(GridSort, OneColumnKeepsFixedAndFooterRowsAndBreaksTies)
+{
+    Sort(g, 2, sdAscending);
+    // Blank counts as 0; the two 10s have no column to their right and keep their order.
+    EXPECT_EQ(Column(g, 1), (std::vector<std::string>{"name", "apple", "apple", "pear", "fig", "kiwi", ""}));
+    EXPECT_EQ(Column(g, 0), (std::vector<std::string>{"#", "4", "2", "1", "3", "5", "sum"}));
+    Sort(g, 1, sdDescending);
+    EXPECT_EQ(Column(g, 1), (std::vector<std::string>{"name", "pear", "kiwi", "fig", "apple", "apple", ""}));
+    EXPECT_EQ(Column(g, 2)[4], "9");  // the two apples ordered by the next column, descending
+}
+
+TEST_F(GridSort, EqualRowsKeepTheirOrderWithoutTieBreak)
+{
+    g.SortSettings()->Full = false;
+    Sort(g, 2, sdAscending);  // 10 (pear) and 10 (fig) stay as they were
+    EXPECT_EQ(Column(g, 0), (std::vector<std::string>{"#", "4", "2", "1", "3", "5", "sum"}));
+    Sort(g, 2, sdDescending);
+    EXPECT_EQ(Column(g, 0), (std::vector<std::string>{"#", "5", "1", "3", "2", "4", "sum"}));
+}
+
+TEST_F(GridSort, HiddenCellsTravelAndNormalCellsOnlyKeepsTheFixedColumn)
+{
+    g.SetFixedCols(1);
+    g.SortSettings()->NormalCellsOnly = true;
+    g.HideColumn(2);
+    Sort(g, 1, sdAscending);
+    EXPECT_EQ(Column(g, 0), (std::vector<std::string>{"#", "1", "2", "3", "4", "5", "sum"}));
+    EXPECT_EQ(Column(g, 1), (std::vector<std::string>{"name", "apple", "apple", "fig", "kiwi", "pear", ""}));
+    EXPECT_EQ(Column(g, 2), (std::vector<std::string>{"n", "", "9", "10", "100", "10", "129"}));
+    EXPECT_EQ(g.NumHiddenColumns(), 1);
+    EXPECT_EQ(g.ColCount(), 2);
+}
+
+TEST_F(GridSort, IndexedSortAndUnsortAfterManySorts)
+{
+    const Table before = CellsOf(g);
+    EXPECT_THROW(QSortIndexed(g), VIdiRazeRaduz);
+    EXPECT_EQ(CellsOf(g), before);
+    g.SortIndexes()->AddIndex(1, true);
+    g.SortIndexes()->AddIndex(2, false);
+    QSortIndexed(g);
+    EXPECT_EQ(Column(g, 0), (std::vector<std::string>{"#", "2", "4", "3", "5", "1", "sum"}));
+    Sort(g, 2, sdDescending);
+    EXPECT_EQ(g.SortIndexes()->Count(), 0);  // a one-column sort clears the index list
+    QUnSort(g);
+    EXPECT_EQ(CellsOf(g), before);
+    for (int i = 0; i < g.RowCount(); ++i)
+        EXPECT_EQ(g.SortRowXRef()->GetInteger(i), i);
+}
+
+TEST_F(GridSort, NothingHappensWithoutAColumnOrWithOneRow)
+{
+    const Table before = CellsOf(g);
+    g.SortSettings()->Column = -1;
+    QSort(g);
+    EXPECT_EQ(CellsOf(g), before);
+    TGxStringGrid one(nullptr);
+    Fill(one, {{"b"}});
+    SortByColumn(one, 0);
+    EXPECT_EQ(one.SortSettings()->Column, -1);
+}
+
+TEST_F(GridSort, AFailingComparisonLeavesTheGridAsItWas)
+{
+    const Table before = CellsOf(g);
+    const int rows = g.RowCount();
+    int calls = 0;
+    g.OnGetFormat = [](TObject*, int, TSortStyle& s, std::string&, std::string&) { s = ssCustom; };
+    g.OnCustomCompare = [&](TObject*, const std::string&, const std::string&, int& res) {
+        if (++calls == 5)
+            throw std::runtime_error("compare failed");
+        res = 1;
+    };
+    EXPECT_THROW(Sort(g, 1, sdAscending), std::runtime_error);
+    EXPECT_EQ(CellsOf(g), before);
+    EXPECT_EQ(g.RowCount(), rows);
+    EXPECT_EQ(g.ColCount(), 3);
+    EXPECT_EQ(g.UpdateCount(), 0);
+}
+
+TEST_F(GridSort, SortLineExchangesOnlyRowsOutOfOrder)
+{
+    EXPECT_TRUE(SortLine(g, 1, 1, 2));  // pear after apple
+    EXPECT_EQ(g.Cells(1, 1), "apple");
+    EXPECT_FALSE(SortLine(g, 1, 1, 2));
+    g.SortSettings()->Direction = sdDescending;
+    EXPECT_TRUE(SortLine(g, 1, 1, 2));
+    EXPECT_EQ(g.Cells(1, 1), "pear");
+    // Equal rows (both "apple", then decided by the next columns): 9 before "" ascending.
+    g.SortSettings()->Direction = sdAscending;
+    EXPECT_TRUE(SortLine(g, 1, 2, 4));
+    EXPECT_EQ(g.Cells(2, 2), "");
+}
+
+TEST_F(GridSort, HeaderClicksCycleAndBuildTheIndexList)
+{
+    const Table before = CellsOf(g);
+    g.SortSettings()->UndoSort = true;
+    std::vector<int> clicked;
+    g.OnClickSort = [&](TObject*, int c) { clicked.push_back(c); };
+    g.DoClickSort(1);
+    EXPECT_EQ(Column(g, 1)[1], "apple");
+    g.DoClickSort(1);
+    EXPECT_EQ(Column(g, 1)[1], "pear");
+    EXPECT_EQ(g.SortSettings()->Direction, sdDescending);
+    g.DoClickSort(1);  // third click: unsorted
+    EXPECT_EQ(CellsOf(g), before);
+    EXPECT_EQ(clicked, (std::vector<int>{1, 1, -1}));
+
+    g.OnCanSort = [](TObject*, int c, bool& doSort) { doSort = c != 0; };
+    g.DoClickSort(0);
+    EXPECT_EQ(CellsOf(g), before);
+
+    g.SortSettings()->IndexShow = true;
+    HeaderClickSort(g, 1, false);
+    HeaderClickSort(g, 2, true);
+    EXPECT_EQ(g.SortIndexes()->SaveToString(), "u1;u2");
+    HeaderClickSort(g, 2, true);
+    EXPECT_EQ(g.SortIndexes()->SaveToString(), "u1;d2");
+    EXPECT_EQ(Column(g, 0), (std::vector<std::string>{"#", "2", "4", "3", "5", "1", "sum"}));
+    HeaderClickSort(g, 2, false);
+    EXPECT_EQ(g.SortIndexes()->SaveToString(), "u2");
+    EXPECT_EQ(g.SortSettings()->Column, 2);
+}
+
+TEST_F(GridSort, CurrentRowFollowsItsRowWithMoveRowOnSort)
+{
+    g.SetRow(1);  // pear
+    Sort(g, 1, sdAscending);
+    EXPECT_EQ(g.Row(), 1);
+    g.Navigation()->SetMoveRowOnSort(true);
+    Sort(g, 1, sdDescending);  // "apple" was at row 1: it goes to row 4 or 5
+    EXPECT_EQ(g.Cells(1, g.Row()), "apple");
+}
+
+}  // namespace
+}  // namespace gx
