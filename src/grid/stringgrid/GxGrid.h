@@ -48,6 +48,23 @@ class TGridInput;
 // The largest real column the hidden-column tables cover; columns from here on are always shown.
 constexpr int kMaxHiddenColumns = 512;
 
+// The look of tree (node) rows: glyph style, indent per level, colours, tree lines.
+enum TNodeType : std::uint8_t { cnFlat, cn3D, cnGlyph, cnLeaf, cnXP };
+
+class TCellNode : public TObject {
+public:
+    void Assign(const TObject* Source);  // bitmaps by content; other sources ignored
+    TNodeType NodeType = cnXP;
+    int NodeIndent = 12;
+    ui::TColor Color = 0xC0C0C0;
+    ui::TColor NodeColor = 0x000000;
+    ui::TBitmap ExpandGlyph, ContractGlyph;
+    bool ExpandOne = false;  // expanding a node first contracts every other expanded node
+    bool ShowTree = true;
+    bool ShowTreeFull = true;
+    ui::TColor TreeColor = 0x808080;
+};
+
 class TGxStringGrid : public TBaseGrid, public TGxStringGridEvents {
 public:
     explicit TGxStringGrid(ui::TComponent* AOwner);
@@ -1018,6 +1035,129 @@ public:
     TColumnCalcEvent OnColumnCalc;
     TColumnCalcEvent OnGroupCalc;
 
+    // --- tree (node) rows (GxGridNodes.cpp): ARow is a real row for AddNode, RemoveNode,
+    // ExpandNode, ContractNode and SetSummaryRow, a display row elsewhere ---------------------------------
+    TCellNode* CellNode() const { return cellNode_.get(); }
+    void AddNode(int ARow, int Span);
+    void RemoveNode(int ARow);
+    void RemoveAllNodes();
+    bool NodeState(int ARow);  // true = contracted
+    void SetNodeState(int ARow, bool Value);
+    int GetNodeLevel(int ARow);
+    int GetNodeSpan(int ARow);
+    void SetNodeSpan(int ARow, int Span);
+    void UpdateNodeSpan(int ARow, int Delta);
+    int GetSubNodeCount(int ARow);
+    void UpdateSubNodeCount(int ARow, int Delta);
+    void ExpandNode(int ARow);
+    void ContractNode(int ARow);
+    void ExpandAll();
+    void ContractAll();
+    int GetParentRow(int ARow);
+    int GetNodeSpanType(int ARow);
+    bool IsInNodeGlyph(int ARow, int X);
+    void SetSummaryRow(int ARow);
+    int NumNodes() const { return numNodes_; }
+    void InsertNormalRow(int ARow);
+    void RemoveNormalRow(int ARow);
+    // A row inside the block of ARow's parent node (at ARow + InsertAt; a node row with InsertAt 0
+    // gets its first child with its former content); the parent and its ancestors grow.
+    void InsertChildRow(int ARow, int InsertAt);
+    void RemoveChildRow(int ARow);
+
+    // --- cell decorations: Add, Create, Get, Has, Remove per kind (GxGridDecorations.cpp) -----------------
+    void AddBitmap(int ACol, int ARow, ui::TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    ui::TBitmap* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    ui::TBitmap* GetBitmap(int ACol, int ARow);
+    bool HasBitmap(int ACol, int ARow);
+    void RemoveBitmap(int ACol, int ARow);
+    void AddIcon(int ACol, int ARow, ui::TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+    ui::TIcon* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+    void RemoveIcon(int ACol, int ARow);
+    void AddPicture(int ACol, int ARow, ui::TPicture* APicture, bool Transparent, TStretchMode StretchMode, int padding,
+                    TCellHAlign hal, TCellVAlign val);
+    ui::TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int padding,
+                                TCellHAlign hal, TCellVAlign val);
+    ui::TPicture* GetPicture(int ACol, int ARow);
+    bool HasPicture(int ACol, int ARow);
+    void RemovePicture(int ACol, int ARow);
+    void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool GetImageIdx(int ACol, int ARow, int& idx);
+    void SetImageIdx(int ACol, int ARow, int Idx);
+    void RemoveImageIdx(int ACol, int ARow);
+    void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool HasDataImage(int ACol, int ARow);
+    void RemoveDataImage(int ACol, int ARow);
+    void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+    TIntList* CellImages(int ACol, int ARow);
+    void RemoveMultiImage(int ACol, int ARow);
+    void AddInterfacedCell(int ACol, int ARow, TObject* AObject);
+    TObject* GetInterfacedCell(int ACol, int ARow);
+    void RemoveInterfacedCell(int ACol, int ARow);
+    void AddProgress(int ACol, int ARow, ui::TColor FGColor, ui::TColor BKColor);
+    void AddProgressEx(int ACol, int ARow, ui::TColor FGColor, ui::TColor FGTextColor, ui::TColor BKColor,
+                       ui::TColor BKTextColor);
+    void AddProgressFormatted(int ACol, int ARow, ui::TColor FGColor, ui::TColor FGTextColor, ui::TColor BKColor,
+                              ui::TColor BKTextColor, const std::string& Fmt, int Min, int Max);
+    bool HasProgress(int ACol, int ARow);
+    void RemoveProgress(int ACol, int ARow);
+    void AddGxProgress(int ACol, int ARow, int Min, int Max);
+    void RemoveGxProgress(int ACol, int ARow);
+    void AddProgressPie(int ACol, int ARow, ui::TColor Color, int Value);
+    void SetProgressPie(int ACol, int ARow, int Value);
+    void RemoveProgressPie(int ACol, int ARow);
+    void AddRangeIndicator(int ACol, int ARow, int Range, ui::TColor NegColor, ui::TColor PosColor, bool ShowValue);
+    void RemoveRangeIndicator(int ACol, int ARow);
+    void AddColorComment(int ACol, int ARow, const std::string& Comment, ui::TColor Color);
+    void AddComment(int ACol, int ARow, const std::string& Comment);
+    std::string GetComment(int ACol, int ARow);
+    void SetComment(int ACol, int ARow, const std::string& Value);
+    bool IsComment(int ACol, int ARow, std::string& comment);
+    void RemoveComment(int ACol, int ARow);
+    void RemoveAllComments();
+    void AddShape(int ACol, int ARow, TCellShape Shape, ui::TColor FillColor, ui::TColor LineColor, TCellHAlign hal,
+                  TCellVAlign val);
+    void SetShapeColor(int ACol, int ARow, ui::TColor FillColor);
+    ui::TColor GetShapeColor(int ACol, int ARow);
+    void RemoveShape(int ACol, int ARow);
+    void AddRating(int ACol, int ARow, int Scale, ui::TColor FillColor, ui::TColor EmptyColor);
+    bool HasRating(int ACol, int ARow);
+    void RemoveRating(int ACol, int ARow);
+    void AddScrollBar(int ACol, int ARow, bool AutoRange);
+    bool HasScrollBar(int ACol, int ARow);
+    bool HasAutoRangeScrollBar(int ACol, int ARow);
+    void SetScrollPosition(int ACol, int ARow, int Pos);
+    int GetScrollPosition(int ACol, int ARow);
+    void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
+    TScrollProp GetScrollProp(int ACol, int ARow);
+    void RemoveScrollBar(int ACol, int ARow);
+    void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+    void GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen);
+    void RemoveMarker(int ACol, int ARow);
+    void RemoveAllMarkers();
+    void AddButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, TCellHAlign hal, TCellVAlign val);
+    void AddBitButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, ui::TBitmap* Glyph,
+                      TCellHAlign hal, TCellVAlign val);
+    ui::TBitmap* CreateBitButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, TCellHAlign hal,
+                                 TCellVAlign val);
+    void SetButtonText(int ACol, int ARow, const std::string& Value);
+    std::string GetButtonText(int ACol, int ARow);
+    void PushButton(int ACol, int ARow, bool push);
+    bool HasButton(int ACol, int ARow);
+    void RemoveButton(int ACol, int ARow);
+    void RemoveBitButton(int ACol, int ARow);
+    void RemoveAllButtons();
+    void AddBalloon(int ACol, int ARow, const std::string& Title, const std::string& Text, TBalloonIcon Icon);
+    bool IsBalloon(int ACol, int ARow, std::string& Title, std::string& Text, TBalloonIcon& Icon);
+    bool HasBalloon(int ACol, int ARow);
+    void RemoveBalloon(int ACol, int ARow);
+    void AddExpand(int ACol, int ARow, int ExpandedHeight);
+    bool ToggleExpand(int ACol, int ARow);
+    bool GetExpandState(int ACol, int ARow);
+    int GetExpandHeight(int ACol, int ARow, bool Expanded);
+    bool HasExpand(int ACol, int ARow);
+    void RemoveExpand(int ACol, int ARow);
+
 protected:
     // The editor link and the change notifiers are dropped when they go (GxGridEditLink.cpp).
     void Notification(ui::TComponent* component, ui::TOperation operation) override;
@@ -1111,6 +1251,15 @@ private:
     std::unique_ptr<TShowModified> showModified_;
     std::unique_ptr<TIntList> columnOrder_;
     TIntList sortRowXRef_{0, 0};
+    std::unique_ptr<TCellNode> cellNode_ = std::make_unique<TCellNode>();
+    int numNodes_ = 0;
+    TCellGraphic* NodeAt(int ARow);
+    TCellGraphic* NodeAtReal(int ARow);
+    int NodeBlockEnd(int ARow, int Span);
+    void LowerLevels(int d, int Span);
+    TCellGraphic* BaseCellGraphic(int ACol, int ARow);
+    bool BaseCellIs(int ACol, int ARow, std::initializer_list<TCellType> Kinds);
+    TCellGraphic* AddProgressGraphic(int ACol, int ARow, ui::TColor FGColor, ui::TColor BKColor);
     int UnSortedRow(int j) const;
     std::unique_ptr<TCellGraphic> scratchGraphic_;
     std::unique_ptr<TIntList> ignoreColumns_;

@@ -497,6 +497,14 @@ void TDropCheckList::ToggleChecked(int Index)
         OnSelect(this, -1);
 }
 
+void TDropCheckList::MouseDown(ui::TMouseButton button, ui::TShiftState shift, int x, int y)
+{
+    ui::TListBox::MouseDown(button, shift, x, y);
+    if (button != ui::TMouseButton::mbLeft || x >= ItemHeight())
+        return;
+    ToggleChecked(ItemAtPos({x, y}));
+}
+
 void TDropCheckList::WndProc(ui::TMessage& message)
 {
     CancelFilterList(this, message);

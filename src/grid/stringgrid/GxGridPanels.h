@@ -175,6 +175,8 @@ public:
 
 protected:
     void WndProc(ui::TMessage& message) override;
+    // A press on an entry's box (its first ItemHeight pixels) toggles it.
+    void MouseDown(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override;
 
 private:
     std::vector<bool> checked_;

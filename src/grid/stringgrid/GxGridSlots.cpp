@@ -37,28 +37,6 @@ bool TGxStringGrid::DoCanShowFixedDropDown(int)
     return false;
 }
 
-// --- tree rows ---------------------------------------------------------------------------------------------
-
-int TGxStringGrid::GetNodeIndent(int ARow)
-{
-    return TBaseGrid::GetNodeIndent(ARow);
-}
-
-bool TGxStringGrid::HasNodes()
-{
-    return false;
-}
-
-bool TGxStringGrid::IsNode(int)
-{
-    return false;
-}
-
-bool TGxStringGrid::IsSummary(int)
-{
-    return false;
-}
-
 // --- editing ---------------------------------------------------------------------------------------------
 
 void TGxStringGrid::DoCheckBoxClick(int ACol, int ARow, bool State)

@@ -147,6 +147,12 @@ using THasSpinEditEvent = std::function<void(TObject* Sender, int ACol, int ARow
 using TGetCheckEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
 using TGetColumnFilterEvent = std::function<void(TObject* Sender, int Column, rtl::TStrings* Filter)>;
 using TFooterCalcEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
+// The page size and range of a cell scroll bar.
+struct TScrollProp {
+    int PageSize = 0;
+    int Range = 0;
+};
+
 // A custom column calculation over FromRow .. ToRow; Res starts at 0.
 using TColumnCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
 using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bool State, bool& Allow)>;

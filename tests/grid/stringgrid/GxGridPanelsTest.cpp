@@ -176,6 +176,14 @@ TEST_F(FilterLists, TickingACheckEntryKeepsTheListOpen)
     EXPECT_TRUE(list->Visible());
     list->ToggleChecked(7);  // no such entry
     EXPECT_EQ(selected, (std::vector<int>{-1}));
+    const int h = list->ItemHeight();
+    ui::SendMouseDown(list, ui::TMouseButton::mbLeft, 2, 2 * h + 2);  // the box of "B"
+    ui::SendMouseUp(list, ui::TMouseButton::mbLeft, 2, 2 * h + 2);
+    EXPECT_TRUE(list->Checked(2));
+    ui::SendMouseDown(list, ui::TMouseButton::mbLeft, h + 5, 2 * h + 2);  // beside the box: no toggle
+    EXPECT_TRUE(list->Checked(2));
+    EXPECT_TRUE(list->Visible());
+    EXPECT_EQ(selected, (std::vector<int>{-1, -1}));
 }
 
 // 100 normal rows below one 20-pixel fixed row, 20 rows shown, on a 220-pixel overview.
