@@ -571,8 +571,8 @@ int Shifted(int x, int From, int To)
 
 }  // namespace
 
-// The column order, the sort column and the current column follow the move; the framework moves the
-// cells and the widths.
+// The column order, the sort column, the current column and the embedded controls follow the move;
+// the framework moves the cells and the widths.
 void TGxStringGrid::ColumnMoved(int FromIndex, int ToIndex)
 {
     const int realFrom = RealColIndex(FromIndex), realTo = RealColIndex(ToIndex);
@@ -582,6 +582,12 @@ void TGxStringGrid::ColumnMoved(int FromIndex, int ToIndex)
         columnOrder_->Insert(realTo, entry);
     }
     TBaseGrid::ColumnMoved(FromIndex, ToIndex);
+    for (int i = 0; i < controlList_->Count(); ++i) {
+        TControlItem* item = controlList_->GetControl(i);
+        item->X = Shifted(item->X, realFrom, realTo);
+    }
+    if (controlList_->Count() > 0)
+        Invalidate();
     if (sortSettings_->Column >= 0)
         sortSettings_->Column = Shifted(sortSettings_->Column, realFrom, realTo);
     const int col = Shifted(Col(), FromIndex, ToIndex);

@@ -96,23 +96,13 @@ int MovedIndex(int Index, int From, int To)
 
 }  // namespace
 
+// The column-order record, the sort column, the current column and the embedded controls follow
+// the move in ColumnMoved, which the mouse's column moves reach too.
 void TGxStringGrid::MoveColumn(int FromIndex, int ToIndex)
 {
     if (columnOrder_->Count() == 0)
         SetColumnOrder();
-    const int from = RealColIndex(FromIndex), to = RealColIndex(ToIndex);
     ui::TCustomGrid::MoveColumn(FromIndex, ToIndex);
-    if (FromIndex != ToIndex && FromIndex < columnOrder_->Count() && ToIndex < columnOrder_->Count()) {
-        const int entry = columnOrder_->GetInteger(FromIndex);
-        columnOrder_->Delete(FromIndex);
-        columnOrder_->Insert(ToIndex, entry);
-    }
-    for (int i = 0; i < controlList_->Count(); ++i) {
-        TControlItem* item = controlList_->GetControl(i);
-        item->X = MovedIndex(item->X, from, to);
-    }
-    if (controlList_->Count() > 0)
-        Invalidate();
 }
 
 void TGxStringGrid::MoveRow(int FromIndex, int ToIndex)
