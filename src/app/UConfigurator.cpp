@@ -12,11 +12,13 @@
 #include "app/USoftOptions.h"
 #include "app/UWindows.h"
 #include "common/UComon.h"
+#include "controls/gridinplace/GxGridInplaceDropDown.h"
 #include "dialogs/UBoot.h"
 #include "dialogs/UEtherCATSlave.h"
 #include "dialogs/UEtherNetIP_EDS.h"
 #include "dialogs/UEtherNetIP_Master_Access.h"
 #include "dialogs/UParGen.h"
+#include "grid/extras/GridSort.h"
 #include "platform/ui/Application.h"
 
 namespace {
@@ -83,6 +85,10 @@ int Run_Configurator(int argc, char** argv)
     Set_Program_Folder(Program_Folder_Of(argc > 0 ? argv[0] : nullptr));
     ui::Application->Initialize();
     ui::Application->SetTitle(SW_Code_Init);
+    // Every grid of the program sorts, filters and finds through the grid extras and edits its
+    // drop-down cells with the drop-down editors.
+    gx::InstallGridExtras();
+    gridinplace::InstallGridDropDownEditors();
     Create_Windows();
     // The loop ends when the main window closes. The main window is not made the application's
     // main form: closing that would end the application object for the rest of the process,

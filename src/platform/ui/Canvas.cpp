@@ -111,7 +111,8 @@ void TCanvas::FillDevice(const TRect& deviceRect, std::uint32_t pixel, TPenMode 
                 if (Visible(x, y))
                     row[x] = ApplyRop(row[x], pixel, mode);
         } else if (mode == TPenMode::pmCopy) {
-            std::fill(row + r.Left, row + std::max(r.Left, r.Right), ApplyRop(0, pixel, mode));  // one span, no per-pixel tests
+            std::fill(row + r.Left, row + std::max(r.Left, r.Right),
+                      ApplyRop(0, pixel, mode));  // one span, no per-pixel tests
         } else {
             for (int x = r.Left; x < r.Right; ++x)
                 row[x] = ApplyRop(row[x], pixel, mode);
