@@ -49,6 +49,17 @@ bool FloatChar(char32_t key, const std::string& text, const std::string& sel, in
     }
     return ctrl;
 }
+
+// Whether an edit with a button refuses a typed character: the numeric kind takes digits and one
+// leading minus, the float kind a number in the regional form; other kinds take everything.
+template <class TEditControl>
+bool RefusedChar(const TEditControl& edit, char32_t key, TEditorType kind, TEditorType numericKind,
+                 TEditorType floatKind)
+{
+    const bool ctrl = (ui::KeyboardShiftState() & ui::ssCtrl) != 0;
+    return (kind == numericKind && !NumericChar(key, edit.Text(), edit.SelStart())) ||
+           (kind == floatKind && !FloatChar(key, edit.Text(), edit.SelText(), edit.SelStart(), ctrl));
+}
 }  // namespace
 
 // --- edit with button -------------------------------------------------------------------------------------
@@ -94,10 +105,7 @@ void TGridEditBtn::KeyPress(char32_t& key)
         key = 0;
         return;
     }
-    const TEditorType kind = grid_->CurrentEditor();
-    const bool ctrl = (ui::KeyboardShiftState() & ui::ssCtrl) != 0;
-    if ((kind == edNumericEditBtn && !NumericChar(key, Text(), SelStart())) ||
-        (kind == edFloatEditBtn && !FloatChar(key, Text(), SelText(), SelStart(), ctrl))) {
+    if (RefusedChar(*this, key, grid_->CurrentEditor(), edNumericEditBtn, edFloatEditBtn)) {
         key = 0;
         return;
     }
@@ -183,10 +191,7 @@ void TGridUnitEditBtn::KeyPress(char32_t& key)
         key = 0;
         return;
     }
-    const TEditorType kind = grid_->CurrentEditor();
-    const bool ctrl = (ui::KeyboardShiftState() & ui::ssCtrl) != 0;
-    if ((kind == edNumericUnitEditBtn && !NumericChar(key, Text(), SelStart())) ||
-        (kind == edFloatUnitEditBtn && !FloatChar(key, Text(), SelText(), SelStart(), ctrl))) {
+    if (RefusedChar(*this, key, grid_->CurrentEditor(), edNumericUnitEditBtn, edFloatUnitEditBtn)) {
         key = 0;
         return;
     }

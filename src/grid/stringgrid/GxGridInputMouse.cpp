@@ -555,22 +555,6 @@ void TGridInput::MouseLeave()
 
 // --- a moved column -------------------------------------------------------------------------------------
 
-namespace {
-
-// Where index x is after the entry at From moved to To (the entries between shift by one).
-int Shifted(int x, int From, int To)
-{
-    if (x == From)
-        return To;
-    if (From < To && x > From && x <= To)
-        return x - 1;
-    if (From > To && x >= To && x < From)
-        return x + 1;
-    return x;
-}
-
-}  // namespace
-
 // The column order, the sort column, the current column and the embedded controls follow the move;
 // the framework moves the cells and the widths.
 void TGxStringGrid::ColumnMoved(int FromIndex, int ToIndex)
@@ -584,13 +568,13 @@ void TGxStringGrid::ColumnMoved(int FromIndex, int ToIndex)
     TBaseGrid::ColumnMoved(FromIndex, ToIndex);
     for (int i = 0; i < controlList_->Count(); ++i) {
         TControlItem* item = controlList_->GetControl(i);
-        item->X = Shifted(item->X, realFrom, realTo);
+        item->X = MovedIndex(item->X, realFrom, realTo);
     }
     if (controlList_->Count() > 0)
         Invalidate();
     if (sortSettings_->Column >= 0)
-        sortSettings_->Column = Shifted(sortSettings_->Column, realFrom, realTo);
-    const int col = Shifted(Col(), FromIndex, ToIndex);
+        sortSettings_->Column = MovedIndex(sortSettings_->Column, realFrom, realTo);
+    const int col = MovedIndex(Col(), FromIndex, ToIndex);
     if (col != Col())
         MoveColRow(col, Row(), true, false);
 }

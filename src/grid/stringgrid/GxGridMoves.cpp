@@ -80,22 +80,6 @@ void TGxStringGrid::ScrollInView(int ColIndex, int RowIndex)
 
 // --- moving rows and columns ---------------------------------------------------------------------------------
 
-namespace {
-
-// The position an index takes when the entry at From moves to To and the ones between close up.
-int MovedIndex(int Index, int From, int To)
-{
-    if (Index == From)
-        return To;
-    if (To < From && Index >= To && Index < From)
-        return Index + 1;
-    if (To > From && Index > From && Index <= To)
-        return Index - 1;
-    return Index;
-}
-
-}  // namespace
-
 // The column-order record, the sort column, the current column and the embedded controls follow
 // the move in ColumnMoved, which the mouse's column moves reach too.
 void TGxStringGrid::MoveColumn(int FromIndex, int ToIndex)

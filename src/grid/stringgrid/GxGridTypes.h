@@ -193,4 +193,17 @@ public:
     virtual void SelectionChanged(int ACol, int ARow) = 0;
 };
 
+// The position an index takes when the entry at From moves to To and the ones between close up
+// (rows, columns, their records and embedded controls all follow a move this way).
+inline int MovedIndex(int Index, int From, int To)
+{
+    if (Index == From)
+        return To;
+    if (To < From && Index >= To && Index < From)
+        return Index + 1;
+    if (To > From && Index > From && Index <= To)
+        return Index - 1;
+    return Index;
+}
+
 }  // namespace gx
