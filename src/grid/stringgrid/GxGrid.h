@@ -772,6 +772,10 @@ public:
     virtual void SortSwapRows(int ARow1, int ARow2);
     virtual void SaveColPositions();
     virtual void LoadColPositions();
+    // The clipboard keys and the selection resizer run these; the grid extras fill them in.
+    virtual void CutSelectionToClipboard();
+    virtual void CopySelectionToClipboard();
+    virtual void PasteSelectionFromClipboard();
     virtual void QSort();
     virtual void QSortIndexed();
     virtual void QSortGroup();

@@ -38,12 +38,16 @@ ui::TComponent* CreateGridClass(const std::string& Name, ui::TComponent* AOwner)
 bool IsGridClassRegistered(const std::string& Name);
 
 // The grid's operations that the grid extras library builds (sorting by header click and the
-// sort entry points). The grid's slots call them when set; the extras set them in
-// InstallGridExtras(). Unset, the slots do nothing.
+// sort entry points, grouping, the clipboard, the stored column positions). The grid's slots
+// call them when set; the extras set them in InstallGridExtras(). Unset, the slots do nothing.
 struct TGridExtrasHooks {
     std::function<void(TGxStringGrid&)> QSort, QSortIndexed, QSortGroup, QSortGroupIndexed, QUnSort;
     std::function<void(TGxStringGrid&, int ACol)> ClickSort;
     std::function<bool(TGxStringGrid&, int ARow)> RowMatchesFilter;
+    std::function<void(TGxStringGrid&, int ACol)> Group, SubGroup, SubUnGroup;
+    std::function<void(TGxStringGrid&)> UnGroup;
+    std::function<void(TGxStringGrid&)> CutSelectionToClipboard, CopySelectionToClipboard, PasteSelectionFromClipboard;
+    std::function<void(TGxStringGrid&)> SaveColPositions, LoadColPositions;
 };
 TGridExtrasHooks& GridExtrasHooks();
 

@@ -149,17 +149,59 @@ void TGxStringGrid::ExportNotification(int, int) {}
 
 void TGxStringGrid::ImportNotification(int, int) {}
 
-void TGxStringGrid::SubGroup(int) {}
+void TGxStringGrid::SubGroup(int Colindex)
+{
+    if (GridExtrasHooks().SubGroup)
+        GridExtrasHooks().SubGroup(*this, Colindex);
+}
 
-void TGxStringGrid::SubUnGroup(int) {}
+void TGxStringGrid::SubUnGroup(int Colindex)
+{
+    if (GridExtrasHooks().SubUnGroup)
+        GridExtrasHooks().SubUnGroup(*this, Colindex);
+}
 
-void TGxStringGrid::Group(int) {}
+void TGxStringGrid::Group(int Colindex)
+{
+    if (GridExtrasHooks().Group)
+        GridExtrasHooks().Group(*this, Colindex);
+}
 
-void TGxStringGrid::UnGroup() {}
+void TGxStringGrid::UnGroup()
+{
+    if (GridExtrasHooks().UnGroup)
+        GridExtrasHooks().UnGroup(*this);
+}
 
-void TGxStringGrid::SaveColPositions() {}
+void TGxStringGrid::SaveColPositions()
+{
+    if (GridExtrasHooks().SaveColPositions)
+        GridExtrasHooks().SaveColPositions(*this);
+}
 
-void TGxStringGrid::LoadColPositions() {}
+void TGxStringGrid::LoadColPositions()
+{
+    if (GridExtrasHooks().LoadColPositions)
+        GridExtrasHooks().LoadColPositions(*this);
+}
+
+void TGxStringGrid::CutSelectionToClipboard()
+{
+    if (GridExtrasHooks().CutSelectionToClipboard)
+        GridExtrasHooks().CutSelectionToClipboard(*this);
+}
+
+void TGxStringGrid::CopySelectionToClipboard()
+{
+    if (GridExtrasHooks().CopySelectionToClipboard)
+        GridExtrasHooks().CopySelectionToClipboard(*this);
+}
+
+void TGxStringGrid::PasteSelectionFromClipboard()
+{
+    if (GridExtrasHooks().PasteSelectionFromClipboard)
+        GridExtrasHooks().PasteSelectionFromClipboard(*this);
+}
 
 void TGxStringGrid::QSort()
 {
