@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "grid/base/VozEdidFilter.h"
+#include "grid/extras/GridExtras.h"
 #include "grid/extras/GridFilter.h"
 #include "grid/extras/GridSort.h"
 #include "platform/rtl/Conversions.h"

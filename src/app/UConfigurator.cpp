@@ -18,7 +18,7 @@
 #include "dialogs/UEtherNetIP_EDS.h"
 #include "dialogs/UEtherNetIP_Master_Access.h"
 #include "dialogs/UParGen.h"
-#include "grid/extras/GridSort.h"
+#include "grid/extras/GridExtras.h"
 #include "platform/ui/Application.h"
 
 namespace {

@@ -302,7 +302,7 @@ void HeaderClickSort(TGxStringGrid& Grid, int ACol, bool IndexKeyHeld)
         Grid.OnClickSort(&Grid, ss->Column);
 }
 
-void InstallGridExtras()
+void InstallSortExtras()
 {
     TGridExtrasHooks& h = GridExtrasHooks();
     h.QSort = [](TGxStringGrid& g) { QSort(g); };

@@ -9,7 +9,7 @@
 namespace gx {
 
 // The sort entry points; the grid's slots of the same names reach them once InstallGridExtras()
-// has run.
+// (GridExtras.h) has run.
 void InitSortXRef(TGxStringGrid& Grid);
 void QSort(TGxStringGrid& Grid);
 void QSortIndexed(TGxStringGrid& Grid);  // "No indexes specified for indexed sort" on an empty list
@@ -25,7 +25,8 @@ bool SortLine(TGxStringGrid& Grid, int Col, int ARow1, int ARow2);
 // A click on the sort header of column ACol (a real column) with the index key held or not.
 void HeaderClickSort(TGxStringGrid& Grid, int ACol, bool IndexKeyHeld);
 
-// Connects the grid's sort slots (QSort ... QUnSort, the header click) to this library.
-void InstallGridExtras();
+// Connects the grid's sort and filter slots (QSort ... QUnSort, the header click, the row filter
+// match) to this library; InstallGridExtras() runs it.
+void InstallSortExtras();
 
 }  // namespace gx

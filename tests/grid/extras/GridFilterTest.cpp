@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ExtrasFixture.h"
+#include "grid/extras/GridExtras.h"
 #include "grid/extras/GridFilter.h"
 #include "grid/extras/GridSort.h"
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ExtrasFixture.h"
+#include "grid/extras/GridExtras.h"
 #include "grid/extras/GridSort.h"
 #include "grid/extras/GridSortCompare.h"
 #include "platform/rtl/Regional.h"

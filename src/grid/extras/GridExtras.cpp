@@ -1,0 +1,12 @@
+#include "grid/extras/GridExtras.h"
+
+#include "grid/extras/GridSort.h"
+
+namespace gx {
+
+void InstallGridExtras()
+{
+    InstallSortExtras();
+}
+
+}  // namespace gx
