@@ -290,9 +290,11 @@ void GridPaint::DrawCellGraphic(Cell& c, TRect& R, TCellGraphic* G, TVAlignment 
     case ctProgress: {
         TRect p = Gr.Inflate(-2, -2);
         const double value = g.Floats(c.rcol, c.row);
-        TColor color = G->CellBitmapColor, text = G->CellIconColor;
-        TColor rest = G->CellBoolean ? ui::clNone : ui::ColorToRGB(color) ^ 0xFFFFFF;
-        TColor restText = G->CellBoolean ? ui::clNone : ui::ColorToRGB(text) ^ 0xFFFFFF;
+        // The bar's two colours (done part, rest); the text colours are the cell's own when it has
+        // them, otherwise each bar colour inverted so that the text stays readable on it.
+        const TColor color = G->CellBitmapColor, rest = G->CellIconColor;
+        const TColor text = G->CellBoolean ? static_cast<TColor>(G->CellIndex) : ui::ColorToRGB(color) ^ 0xFFFFFF;
+        const TColor restText = G->CellBoolean ? static_cast<TColor>(G->CellAngle) : ui::ColorToRGB(rest) ^ 0xFFFFFF;
         VozEdid::DrawClassicProgress(canvas, p, color, text, rest, restText, value, look.ProgressMarginX(),
                                      look.ProgressMarginY(), G->CellErrFrom, G->CellErrLen, G->CellText,
                                      look.ProgressBorderColor, false);

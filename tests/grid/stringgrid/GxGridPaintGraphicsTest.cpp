@@ -2,6 +2,9 @@
 // a radio button's dot, a progress bar's share and an XP progress bar with an empty range.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "GxGridPaintFixture.h"
 #include "grid/stringgrid/GxGridPaint.h"
 
@@ -16,6 +19,14 @@ TColor At(const ui::TBitmap& bmp, const TGxStringGrid& g, int x, int y)
 {
     const ui::TPoint o = g.ClientOrigin();
     return ui::ColorToRGB(bmp.Pixel(o.X + x, o.Y + y));
+}
+
+// The largest difference of one colour channel.
+int Distance(TColor a, TColor b)
+{
+    const auto channel = [](unsigned x, unsigned y) { return std::abs(static_cast<int>(x) - static_cast<int>(y)); };
+    return std::max({channel(ui::GetRValue(a), ui::GetRValue(b)), channel(ui::GetGValue(a), ui::GetGValue(b)),
+                     channel(ui::GetBValue(a), ui::GetBValue(b))});
 }
 
 // The columns of the cell (without its grid lines) holding pixels other than its background.
@@ -145,6 +156,71 @@ TEST(GxGridPaintGraphics, CommentMarkRadioDotAndProgress)
     const TColor level0 = ui::ColorToRGB(g.ProgressAppearance()->Level0Color());
     for (int x = e.Left + 4; x < e.Right - 4; ++x)
         EXPECT_NE(At(bmp, g, x, (e.Top + e.Bottom) / 2), level0) << x;
+}
+
+// A classic bar at 50 %: the done half in the bar colour, the rest in the background colour, and the
+// "50%" text in the done text colour left of the split and the rest text colour right of it. A bar
+// added without text colours inverts its two bar colours for the text.
+TEST(GxGridPaintGraphics, ProgressBarTakesItsFourColoursFromTheDecoration)
+{
+    struct Case {
+        bool ownTextColors;
+        TColor doneText, restText;
+    } const cases[] = {
+        {true, 0xFF0000, 0x0000FF},
+        {false, 0x00C000 ^ 0xFFFFFF, 0xC0C0C0 ^ 0xFFFFFF},
+    };
+    const TColor bar = 0x00C000, back = 0xC0C0C0;
+    ShownGrid shown(3, 4);
+    TGxStringGrid& g = *shown.grid;
+    g.SetColWidths(1, 120);
+    g.SetRowHeights(1, 30);
+    g.SetRowHeights(2, 30);
+    g.SetCol(2);
+    g.SetRow(3);
+    g.ControlLook()->SetControlStyle(csClassic);
+    for (int i = 0; i < 2; ++i) {
+        if (cases[i].ownTextColors)
+            g.AddProgressEx(1, i + 1, bar, cases[i].doneText, back, cases[i].restText);
+        else
+            g.AddProgress(1, i + 1, bar, back);
+        g.SetCells(1, i + 1, "50");
+    }
+    ui::TBitmap bmp;
+    shown.Paint(bmp);
+    for (int i = 0; i < 2; ++i) {
+        const Case& c = cases[i];
+        const TRect r = g.CellRect(1, i + 1);
+        const int mid = (r.Left + r.Right) / 2;
+        // Above the text: the done part left of the middle, the rest right of it.
+        int barLeft = 0, backRight = 0;
+        for (int x = r.Left; x < r.Right; ++x) {
+            const TColor px = At(bmp, g, x, r.Top + 5);
+            barLeft += x < mid && px == bar;
+            backRight += x > mid && px == back;
+        }
+        EXPECT_NEAR(barLeft, (r.Width() - 8) / 2, 3) << i;
+        EXPECT_NEAR(backRight, (r.Width() - 8) / 2, 3) << i;
+        // The text is smoothed: in each half its strongest pixel (the one farthest from the half's
+        // background) is that half's text colour.
+        const auto strongest = [&](bool left, TColor background) {
+            TColor best = background;
+            int bestDist = 0;
+            for (int y = r.Top + 6; y < r.Bottom - 6; ++y)
+                for (int x = r.Left + 4; x < r.Right - 4; ++x) {
+                    if (std::abs(x - mid) <= 2 || (x < mid) != left)
+                        continue;  // the split itself may fall a pixel either side
+                    const TColor px = At(bmp, g, x, y);
+                    if (const int d = Distance(px, background); d > bestDist) {
+                        bestDist = d;
+                        best = px;
+                    }
+                }
+            return best;
+        };
+        EXPECT_LE(Distance(strongest(true, bar), c.doneText), 0x30) << i;
+        EXPECT_LE(Distance(strongest(false, back), c.restText), 0x30) << i;
+    }
 }
 
 TEST(GxGridPaintGraphics, ClampPercent)
