@@ -824,6 +824,30 @@ public:
     TGridTransCombo* ComboTrans() const { return comboTrans_; }
     TControlEdit* ControlEdit() const { return controlEdit_; }
     TControlCombo* ControlCombo() const { return controlCombo_; }
+
+    // Form controls in a cell's HTML text (GxGridCellControlEdit.cpp). The one edit and the one
+    // combo are placed over the control being edited; the value goes back into the control's
+    // VALUE in the cell text when the editor is left.
+    // Opens the first editable control after AfterID (the first one when empty); with none left the
+    // grid takes the focus.
+    void StartCellControlEdit(int ACol, int ARow, const std::string& AfterID = {});
+    // Shows the editor of one control; ACol is the displayed column, StoreCol its real column.
+    void ShowCellControlEditor(const std::string& CellText, const std::string& CtrlType, int ARow, int StoreCol,
+                               int ACol, const ui::TRect& Rect, const std::string& Value, const std::string& CtrlID);
+    // The editors' exit: writes the value back into the cell text.
+    void EndCellControlEdit();
+    void CellControlComboSelect(TObject* Combo);
+    // A left press on a cell whose HTML text holds controls: uses the control under (X, Y) (a button
+    // goes down, a check box or radio button changes, an edit or combo opens) when the cell may be
+    // edited. True when the press was the controls' (the caller handles it no further).
+    bool CellControlPress(int ACol, int ARow, int X, int Y);
+    // The release after a press: a pressed BUTTON comes up.
+    void CellControlRelease();
+    bool CellControlEditing() const { return ctrlEditing_; }
+    const std::string& CellControlID() const { return ctrlID_; }
+    const std::string& CellControlType() const { return ctrlType_; }
+    // The store column and row of the cell whose control is edited.
+    ui::TPoint CellControlCell() const { return ctrlXY_; }
     TGridSpin* SpinEdit();
     TGridDatePicker* DateTimePicker();
     TGridDateTimePicker* DateAndTimePicker();
@@ -1393,6 +1417,12 @@ private:
     TGridTransCombo* comboTrans_ = nullptr;
     TControlEdit* controlEdit_ = nullptr;
     TControlCombo* controlCombo_ = nullptr;
+    ui::TPoint ctrlXY_{-1, -1};
+    std::string ctrlID_;
+    std::string ctrlType_;
+    bool ctrlEditing_ = false;
+    // The layout rectangle of a cell's HTML text, as the painter lays it out.
+    ui::TRect CellControlLayoutRect(int ACol, int ARow);
     TGridSpin* editSpin_ = nullptr;
     TGridDatePicker* editDate_ = nullptr;
     TGridDateTimePicker* editDateTime_ = nullptr;

@@ -92,7 +92,13 @@ bool EndControlEdit(ui::TWinControl& editor, TGxStringGrid& grid, char32_t& key)
     const bool tab = key == U'\t';
     key = 0;
     editor.Perform(ui::CM_EXIT);
-    if (tab && grid.Navigation()->AdvanceAuto()) {
+    if (tab && !grid.Navigation()->AdvanceAuto()) {
+        // On to the next control of the cell; after the last one the grid takes the focus.
+        const ui::TPoint cell = grid.CellControlCell();
+        grid.StartCellControlEdit(grid.DisplColIndex(cell.X), cell.Y, grid.CellControlID());
+        return true;
+    }
+    if (tab) {
         const int next = grid.Col() + 1;
         if (next < grid.ColCount())
             grid.MoveColRow(next, grid.Row(), true, true);

@@ -9,9 +9,22 @@
 #include "grid/base/GxObj.h"
 #include "grid/stringgrid/GxGridEditTypes.h"
 #include "grid/stringgrid/GxGridTypes.h"
+#include "platform/rtl/StringList.h"
 #include "platform/ui/Controls.h"
 
 namespace gx {
+
+// A form control of an HTML cell text: ARow, then the displayed column (the store column at the
+// end of an edit), the control's ID, TYPE and value.
+using TControlClickEvent = std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID,
+                                              const std::string& CtrlType, const std::string& CtrlVal)>;
+using TControlEditDoneEvent = TControlClickEvent;
+// Fills the items of a COMBO control; Edit false gives a list without an edit field.
+using TControlComboListEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID, const std::string& CtrlType,
+                       const std::string& CtrlVal, rtl::TStringList* Values, bool& Edit, int& DropCount)>;
+using TControlComboSelectEvent = std::function<void(TObject* Sender, int ARow, int ACol, int ItemIndex,
+                                                    const std::string& CtrlID, const std::string& CtrlValue)>;
 
 class TGxStringGridEvents {
 public:
@@ -146,6 +159,12 @@ public:
     TDropDownButtonClickEvent OnDropDownFooterButtonClick;
     TColorSelectedEvent OnColorSelected;
     TImageSelectedEvent OnImageSelected;
+
+    // Form controls in HTML cell texts (GxGridCellControlEdit.cpp).
+    TControlClickEvent OnControlClick;
+    TControlComboListEvent OnControlComboList;
+    TControlComboSelectEvent OnControlComboSelect;
+    TControlEditDoneEvent OnControlEditDone;
 
     // Row and text hooks.
     TFixedEditEvent OnFixedEdit;

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "grid/base/HtmlTextUtils.h"
+#include "grid/base/VozEdidText.h"
 #include "grid/stringgrid/GxGrid.h"
 #include "platform/ui/Forms.h"
 
@@ -136,6 +138,10 @@ bool TGridInput::KeyDownMessage(unsigned& key, ui::TShiftState shift)
     const bool enterOrF2 = key == ui::VK_RETURN || key == ui::VK_F2;
     if (enterOrF2 && editing && !g_.IsEditable(realCol, row))
         return key == ui::VK_RETURN ? enterOnly() : swallow();
+    // The form controls of an HTML cell open by mouse and by Tab between their editors.
+    if (enterOrF2 && g_.EnableHTML && HasHTMLControl(g_.Cells(realCol, row)) &&
+        GetCellTextKind(g_.Cells(realCol, row), true) == 1)
+        return swallow();
     if (key == ui::VK_RETURN && !g_.IsEditable(realCol, row)) {
         const ui::TCustomForm* form = TGxStringGrid::FindParentForm(&g_);
         if (form && form->KeyPreview())
@@ -190,8 +196,15 @@ bool TGridInput::KeyDownMessage(unsigned& key, ui::TShiftState shift)
     }
     if (enterOrF2) {
         RememberOldCell(g_.Col(), g_.Row());
+        if (HasHTMLControl(g_.Cells(realCol, row)))
+            g_.StartCellControlEdit(g_.Col(), g_.Row());
         if (key == ui::VK_F2)
             g_.DoF2Key();
+        if (g_.CellControlEditing()) {
+            // The control's editor has the key's work done: the text editor stays closed.
+            key = 0;
+            return true;
+        }
     }
     return false;
 }
@@ -526,6 +539,10 @@ void TGridInput::KeyPress(char32_t& key)
     const int realCol = g_.RealColIndex(g_.Col());
     const bool controlCell = g_.IsClickControlCell(realCol, g_.Row());
     TNavigation& nav = *g_.Navigation();
+    if (HasHTMLControl(g_.Cells(realCol, g_.Row()))) {
+        key = 0;  // typing goes into the form controls' editors, not into the cell
+        return;
+    }
     if (key == U'\x1b') {
         if (editing && g_.edit_.Editing)
             g_.RestoreCellCache();

@@ -81,6 +81,8 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
             g_.OnClickCell(&g_, ARow, ACol);
         return;
     }
+    if (!fixedArea && g_.CellControlPress(ACol, ARow, X, Y))
+        return;
     if (CheckBoxPress(m, X, Y, ACol, ARow))
         return;
     if (pseudoFixed) {
@@ -170,6 +172,7 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
 {
     const int X = ui::LoWordSigned(m.LParam), Y = ui::HiWordSigned(m.LParam);
     const ui::TGridState state = g_.GridState();
+    g_.CellControlRelease();
     if (mouseSelectStart_ >= 0) {
         // A selection by the fixed cells ends; the release is a click as any other.
         mouseSelectStart_ = -1;
