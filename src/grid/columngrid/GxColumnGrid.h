@@ -11,9 +11,11 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "grid/stringgrid/GxGrid.h"
+#include "platform/rtl/Streams.h"
 #include "platform/rtl/StringList.h"
 #include "platform/ui/Graphics.h"
 
@@ -190,6 +192,22 @@ private:
     int updateCount_ = 0;
 };
 
+// Carries a column collection through a stream: its Items belong to the grid it is made for.
+class TGxColumnGridIO {
+public:
+    explicit TGxColumnGridIO(TGxColumnGrid* AOwner);
+    ~TGxColumnGridIO();
+    TGxColumnGridIO(const TGxColumnGridIO&) = delete;
+    TGxColumnGridIO& operator=(const TGxColumnGridIO&) = delete;
+    TGridColumnCollection* Items() const { return items_.get(); }
+    std::string WriteToString() const;
+    // Replaces the items by the streamed ones; rtl::EReadError for anything malformed.
+    void ReadFromString(std::string_view data);
+
+private:
+    std::unique_ptr<TGridColumnCollection> items_;
+};
+
 class TGxColumnGrid : public TGxStringGrid {
 public:
     explicit TGxColumnGrid(ui::TComponent* AOwner);
@@ -260,6 +278,13 @@ public:
     void LoadColumnPositions(const std::string& Key, const std::string& Section);
     void SaveColPositions() override;
     void LoadColPositions() override;
+
+    // The whole column collection in a stream (GxColumnStream.cpp). Reading replaces every item's
+    // settings by the streamed ones; ColCount and the column widths stay. A stream that is damaged,
+    // or written for another number of columns, raises rtl::EReadError naming the byte position,
+    // and the grid is left as it was.
+    void SaveColumnsToStream(rtl::TStream& st);
+    void LoadColumnsFromStream(rtl::TStream& st);
 
 protected:
     void ColWidthsChanged() override;
