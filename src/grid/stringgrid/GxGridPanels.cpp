@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "grid/base/BaseGridPaint.h"
+#include "grid/base/HtmlTextDraw.h"
 #include "grid/stringgrid/GxGridPaint.h"
 #include "platform/rtl/Conversions.h"
 #include "platform/ui/Application.h"
@@ -624,15 +626,49 @@ void TScrollControl::MouseUp(ui::TMouseButton button, ui::TShiftState shift, int
 void THeaderDragButton::Paint()
 {
     ui::TCanvas& canvas = *Canvas();
-    canvas.Brush()->SetColor(grid_ ? grid_->FixedColor() : ui::clBtnFace);
-    canvas.FillRect(ClientRect());
+    const ui::TRect r = ClientRect();
+    if (grid_) {
+        // The look of the grid's top-left fixed cell under the caption.
+        PaintCellExt(*grid_, canvas, 0, 0, r, ui::gdFixed);
+        canvas.Font()->Assign(*grid_->FixedFont());
+    } else {
+        canvas.Brush()->SetColor(ui::clBtnFace);
+        canvas.FillRect(r);
+    }
     canvas.Brush()->SetStyle(ui::TBrushStyle::bsClear);
-    if (grid_)
-        canvas.Font()->Assign(*grid_->Font());
-    ui::TRect r = ClientRect();
-    canvas.DrawText(Caption, r,
-                    ui::DT_SINGLELINE | ui::DT_CENTER | ui::DT_VCENTER | ui::DT_END_ELLIPSIS | ui::DT_NOPREFIX);
+    if (Caption.find("</") != std::string::npos) {
+        THTMLDrawParams params;
+        if (grid_) {
+            params.Images = grid_->GetGridImageList();
+            params.PictureCache = grid_->ImageCache();
+            params.LinkColor = grid_->URLColor();
+        }
+        THTMLDrawResult result;
+        DrawHTMLText(canvas, Caption, r, params, result);
+    } else {
+        ui::TRect t = r;
+        canvas.DrawText(Caption, t,
+                        ui::DT_SINGLELINE | ui::DT_CENTER | ui::DT_VCENTER | ui::DT_END_ELLIPSIS | ui::DT_NOPREFIX);
+    }
     canvas.Brush()->SetStyle(ui::TBrushStyle::bsSolid);
+}
+
+// --- non-activating form ---------------------------------------------------------------------------------
+
+TNoActiveForm::TNoActiveForm(ui::TComponent* AOwner) : ui::TPopupWindow(AOwner)
+{
+    // A press on it does nothing: it never takes the activation or the focus.
+    SetEnabled(false);
+    SetColor(ui::clBtnFace);
+    SetShadow(false);
+}
+
+void TNoActiveForm::ShowAt(const ui::TRect& ScreenRect, ui::TControl* Anchor)
+{
+    if (ShownPassive())
+        SetBounds(ScreenRect.Left, ScreenRect.Top, ScreenRect.Width(), ScreenRect.Height());
+    else
+        ShowPassive(ScreenRect, Anchor);
 }
 
 }  // namespace gx

@@ -13,6 +13,7 @@
 #include "grid/stringgrid/GxGridTypes.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/PopupWindow.h"
 #include "platform/ui/StdCtrls.h"
 
 namespace gx {
@@ -223,10 +224,14 @@ private:
     TGxStringGrid* grid_;
 };
 
-// A popup form that never takes the focus.
-class TNoActiveForm : public ui::TForm {
+// A popup form that never takes the focus: a disabled popup with a thin border, shown for display
+// while the grid keeps the focus and the mouse (a copy of the cells being dragged).
+class TNoActiveForm : public ui::TPopupWindow {
 public:
-    using ui::TForm::TForm;
+    explicit TNoActiveForm(ui::TComponent* AOwner);
+    // Shows it at a screen rectangle beside the anchor's form, or moves it there.
+    void ShowAt(const ui::TRect& ScreenRect, ui::TControl* Anchor);
+    void HideForm() { HidePassive(); }
 };
 
 }  // namespace gx

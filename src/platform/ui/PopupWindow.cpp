@@ -38,6 +38,8 @@ TPopupWindow::TPopupWindow(TComponent* AOwner) : TCustomControl(AOwner)
 TPopupWindow::~TPopupWindow()
 {
     MarkDestroying();
+    if (passive_ && Backend())
+        Backend()->HidePopup(this);
     if (!open_)
         return;
     // Going away open: popups opened from it go too, without events from a half-destroyed object.
@@ -131,15 +133,43 @@ void TPopupWindow::PopupAt(TPoint screenPos, TControl* anchor)
     Open(Bounds(left, top, w, h), anchor);
 }
 
+void TPopupWindow::SetAnchor(TControl* anchor)
+{
+    if (anchor == anchor_)
+        return;
+    if (anchor_)
+        anchor_->RemoveFreeNotification(this);
+    anchor_ = anchor;
+    if (anchor_)
+        anchor_->FreeNotification(this);
+}
+
+void TPopupWindow::ShowPassive(const TRect& screenRect, TControl* anchor)
+{
+    if (open_)
+        return;
+    SetAnchor(anchor);
+    SetBounds(screenRect.Left, screenRect.Top, screenRect.Width(), screenRect.Height());
+    passive_ = true;
+    TControl::SetVisible(true);
+    if (Backend())
+        Backend()->ShowPopup(this);
+}
+
+void TPopupWindow::HidePassive()
+{
+    if (!passive_)
+        return;
+    passive_ = false;
+    if (Backend())
+        Backend()->HidePopup(this);
+    TControl::SetVisible(false);
+}
+
 void TPopupWindow::Open(const TRect& screenRect, TControl* anchor)
 {
-    if (anchor != anchor_) {
-        if (anchor_)
-            anchor_->RemoveFreeNotification(this);
-        anchor_ = anchor;
-        if (anchor_)
-            anchor_->FreeNotification(this);
-    }
+    HidePassive();
+    SetAnchor(anchor);
     // Only popups this one drops from stay open.
     TPopupWindow* host = anchor ? PopupOf(anchor) : nullptr;
     auto& s = Stack();
@@ -185,6 +215,7 @@ void TPopupWindow::Notification(TComponent* component, TOperation operation)
     TCustomControl::Notification(component, operation);
     if (operation == TOperation::opRemove && component == anchor_) {
         anchor_ = nullptr;
+        HidePassive();
         ClosePopup(TPopupCloseReason::pcrOwner);
     }
 }

@@ -39,6 +39,12 @@ public:
     // Closes an open popup (and the popups opened from it), then fires OnClosePopup.
     void ClosePopup(TPopupCloseReason reason);
     bool IsOpen() const { return open_; }
+    // Shows the popup at a screen rectangle for display only (a drag image, a copy of cells): it
+    // joins no chain of open popups, so keys and presses elsewhere go on as before and a mouse
+    // capture stays where it is. HidePassive takes it away again (so does the anchor going away).
+    void ShowPassive(const TRect& screenRect, TControl* anchor);
+    void HidePassive();
+    bool ShownPassive() const { return passive_; }
     TControl* Anchor() const { return anchor_; }
     // The form the popup belongs to (its anchor's form), or nullptr.
     TCustomForm* OwnerForm() const;
@@ -81,9 +87,11 @@ protected:
 
 private:
     void Open(const TRect& screenRect, TControl* anchor);
+    void SetAnchor(TControl* anchor);
     bool sizeGrip_ = false;
     bool shadow_ = true;
     bool open_ = false;
+    bool passive_ = false;
     bool droppedAbove_ = false;
     TControl* anchor_ = nullptr;
     // Sizing by the grip: the screen point where it started and the bounds then.
