@@ -839,7 +839,8 @@ public:
     void CellControlComboSelect(TObject* Combo);
     // A left press on a cell whose HTML text holds controls: uses the control under (X, Y) (a button
     // goes down, a check box or radio button changes, an edit or combo opens) when the cell may be
-    // edited. True when the press was the controls' (the caller handles it no further).
+    // edited; otherwise the cell is clicked and made current. True for such a cell (the caller
+    // handles the press no further), false for any other.
     bool CellControlPress(int ACol, int ARow, int X, int Y);
     // The release after a press: a pressed BUTTON comes up.
     void CellControlRelease();

@@ -180,19 +180,19 @@ bool TGxStringGrid::CellControlPress(int ACol, int ARow, int X, int Y)
     params.PictureCache = ImageCache();
     THTMLDrawResult result;
     DrawHTMLText(*Canvas(), text, CellControlLayoutRect(ACol, ARow), params, result);
-    if (result.ControlID.empty() || result.ControlType.empty()) {
-        // Beside the controls: the cell is clicked and selected, no editor opens.
+    bool canEdit = !result.ControlID.empty() && !result.ControlType.empty() && (Options() & ui::goEditing) &&
+                   !ReadOnly(real, ARow);
+    if (canEdit)
+        DoCanEditCell(real, ARow, canEdit);
+    if (!canEdit) {
+        // Beside the controls, or a cell that may not be edited: the cell is clicked and selected;
+        // no editor opens.
         if (OnClickCell)
             OnClickCell(this, ARow, ACol);
         HideInplaceEdit();
         FocusCell(ACol, ARow);
         return true;
     }
-    bool canEdit = (Options() & ui::goEditing) && !ReadOnly(real, ARow);
-    if (canEdit)
-        DoCanEditCell(real, ARow, canEdit);
-    if (!canEdit)
-        return true;
     EndCellControlEdit();
     const std::string& type = result.ControlType;
     if (type == "BUTTON") {

@@ -219,13 +219,26 @@ TEST_F(GxGridCellControlEdit, PressesOnCheckRadioAndButtonChangeOnlyAnEditableCe
     const std::string before = grid->Cells(1, 1);
     grid->SetReadOnly(1, 1, true);
     PressAt(1, k1);
+    EXPECT_EQ(grid->Cells(1, 1), before);
     grid->SetReadOnly(1, 1, false);
     grid->OnCanEditCell = [](TObject*, int, int, bool& canEdit) { canEdit = false; };
     PressAt(1, k1);
+    EXPECT_EQ(grid->Cells(1, 1), before);
     grid->OnCanEditCell = nullptr;
     grid->SetOptions(grid->Options() & ~ui::goEditing);
     PressAt(1, k1);
     EXPECT_EQ(grid->Cells(1, 1), before);
+    EXPECT_FALSE(EditShown());
+
+    // A press beside the controls clicks the cell and makes it current; nothing changes.
+    grid->SetOptions(grid->Options() | ui::goEditing);
+    grid->SetCells(1, 2, radios);
+    int clicked = -1;
+    grid->OnClickCell = [&](TObject*, int r, int) { clicked = r; };
+    PressAt(2, 300);
+    EXPECT_EQ(clicked, 2);
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(grid->Cells(1, 2), radios);
     EXPECT_FALSE(EditShown());
 }
 
