@@ -1,12 +1,16 @@
 // The form controls of HTML cell texts: a press uses the control under it, an edit or combo is
 // edited in place and its text returns as the control's VALUE, Tab walks the cell's editable
 // controls, Enter and F2 open them on a cell the grid does not draw as HTML.
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "GxGridEditFixture.h"
 #include "grid/base/HtmlTextUtils.h"
 #include "grid/stringgrid/GxGridEdit.h"
+#include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
 
 namespace gx {
@@ -252,6 +256,53 @@ TEST_F(GxGridCellControlEdit, AnEditWhoseRowWentAwayEndsWithoutWriting)
     grid->EndCellControlEdit();
     EXPECT_FALSE(EditShown());
     EXPECT_EQ(log.back(), "done 1,4 e1 EDIT new");
+}
+
+}  // namespace
+}  // namespace gx
+
+namespace gx {
+namespace {
+
+// A form cell in a real window, for the manual check scripts/manual/grid_form_controls.sh. Skipped
+// unless GRID_CONTROLS_WINDOW gives the seconds to keep it open; the cell text is written to
+// GRID_CONTROLS_REPORT as it changes.
+TEST(GxGridCellControlWindow, InARealWindow)
+{
+    const char* seconds = std::getenv("GRID_CONTROLS_WINDOW");
+    if (!seconds)
+        GTEST_SKIP() << "set GRID_CONTROLS_WINDOW to show the window";
+    ui::TForm form(nullptr);
+    form.SetCaption("Grid form controls");
+    form.SetBounds(100, 100, 420, 200);
+    auto* grid = new TGxStringGrid(&form);
+    grid->SetParent(&form);
+    grid->SetBounds(10, 10, 400, 160);
+    grid->SetColCount(2);
+    grid->SetRowCount(3);
+    grid->SetColWidths(0, 40);
+    grid->SetColWidths(1, 340);
+    grid->SetRowHeights(1, 30);
+    grid->SetOptions(grid->Options() | ui::goEditing);
+    grid->SetCells(1, 1, kForm);
+    grid->OnControlComboList = [](TObject*, int, int, const std::string&, const std::string&, const std::string&,
+                                  rtl::TStringList* items, bool&, int&) {
+        for (const char* s : {"one", "two", "three"})
+            items->Add(s);
+    };
+    grid->Loaded();
+    form.Show();
+    grid->SetFocus();
+    const char* report = std::getenv("GRID_CONTROLS_REPORT");
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(seconds));
+    std::string last;
+    while (form.Visible() && std::chrono::steady_clock::now() < end) {
+        ui::Application->HandleMessage(20);
+        if (report && grid->Cells(1, 1) != last) {
+            last = grid->Cells(1, 1);
+            std::ofstream(report) << last << "\n";
+        }
+    }
 }
 
 }  // namespace
