@@ -1,6 +1,6 @@
 // TGxStringGrid: the controls shown in cells follow their cells. After scrolling, sizing or row
 // changes each control is placed over its cell (one pixel up and left, one pixel larger) or hidden
-// while its cell is out of view or hidden.
+// while its cell is out of view or hidden; an open form-control editor ends.
 #include "grid/stringgrid/GxGrid.h"
 
 namespace gx {
@@ -63,6 +63,8 @@ void TGxStringGrid::TopLeftChanged()
     TBaseGrid::TopLeftChanged();
     if (edit_.EditMode && !IsTextEditor(currentEditor_))
         HideInplaceEdit();
+    // The editor of a form control would stay where its cell was: the edit ends as when left.
+    EndCellControlEdit();
     CellControlsUpdate(false);
 }
 

@@ -246,6 +246,19 @@ TEST_F(GxGridCellControlEdit, PressesOnCheckRadioAndButtonChangeOnlyAnEditableCe
     EXPECT_FALSE(EditShown());
 }
 
+TEST_F(GxGridCellControlEdit, ScrollingEndsTheEditAndKeepsTheValue)
+{
+    grid->SetRowCount(40);
+    grid->SetCells(1, 1, kForm);
+    grid->StartCellControlEdit(1, 1);
+    ASSERT_TRUE(EditShown());
+    grid->ControlEdit()->SetText("kept");
+    grid->SetTopRow(10);
+    EXPECT_FALSE(EditShown());
+    EXPECT_FALSE(grid->CellControlEditing());
+    EXPECT_EQ(Value(1, "e1"), "kept");
+}
+
 TEST_F(GxGridCellControlEdit, AnEditWhoseRowWentAwayEndsWithoutWriting)
 {
     grid->SetCells(1, 4, kForm);
