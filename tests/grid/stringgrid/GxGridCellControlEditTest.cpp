@@ -133,8 +133,9 @@ TEST_F(GxGridCellControlEdit, EnterAndF2OpenControlsOnlyOnACellNotDrawnAsHtml)
         Key(c.key, c.key == ui::VK_RETURN ? U'\r' : 0);
         EXPECT_EQ(EditShown(), c.opens) << c.enableHTML << " " << c.key;
         EXPECT_EQ(grid->InplaceEditor() && grid->InplaceEditor()->Visible(), false) << c.enableHTML << " " << c.key;
-        if (c.opens)
+        if (c.opens) {
             EXPECT_EQ(grid->ControlEdit()->Text(), "abc");
+        }
         grid->EndCellControlEdit();
     }
 }
