@@ -110,6 +110,20 @@ public:
     // File import and export: progress in percent, reported when it changes.
     TFileProgressEvent OnFileProgress;
 
+    // Printing (grid extras). Sizes are in 0.1 mm with page heights negative; the canvas is the
+    // page's, in device dots.
+    std::function<void(TObject* Sender, int NrOfPages, int& FromPage, int& ToPage)> OnPrintStart;
+    std::function<void(TObject* Sender, ui::TCanvas* Canvas, int PageNr, int PageXSize, int PageYSize)> OnPrintPage;
+    std::function<void(TObject* Sender, ui::TCanvas* Canvas, int LastRow, int LastRowOffset, int LastPage,
+                       int PageXSize, int PageYSize)>
+        OnPrintPageDone;
+    std::function<void(TObject* Sender, int PageNr, bool& Cancel)> OnPrintCancel;
+    std::function<void(TObject* Sender, int ARow, bool& NewPage)> OnPrintNewPage;
+    std::function<void(TObject* Sender, int ACol, int& Width)> OnPrintSetColumnWidth;
+    std::function<void(TObject* Sender, int ARow, int& Height)> OnPrintSetRowHeight;
+    std::function<void(TObject* Sender, double& ScaleFactor, bool& Allow)> OnFitToPage;
+    std::function<void(TObject* Sender, int PageNum, int PageColNum, std::string& PageNumString)> OnPrintGetPageNum;
+
     // Inplace editing, validation and the editor controls (GxGridEdit*.cpp).
     TCellValidateWideEvent OnCellValidateWide;
     TEditChangeEvent OnEditChange;

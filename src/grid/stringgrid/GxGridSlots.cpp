@@ -30,7 +30,11 @@ bool TGxStringGrid::UsesVCLStyles()
     return false;
 }
 
-void TGxStringGrid::DoPrintGetPageNum(int, int, std::string&) {}
+void TGxStringGrid::DoPrintGetPageNum(int PageNum, int PageColNum, std::string& PageNumString)
+{
+    if (OnPrintGetPageNum)
+        OnPrintGetPageNum(this, PageNum, PageColNum, PageNumString);
+}
 
 bool TGxStringGrid::DoCanShowFixedDropDown(int)
 {
