@@ -256,7 +256,8 @@ void TPrintJob::PrintPages(int first, int last, TPrintLayoutInfo* info)
                 break;
             y -= PrintRow(y, first, last, row);
             printedOne = true;
-            g_.ExportNotification(someRows ? esExportSelRow : esExportNewRow, row);
+            if (Drawing())  // once per row of a job, not again in its counting pass
+                g_.ExportNotification(someRows ? esExportSelRow : esExportNewRow, row);
             row = NextIncludedRow(row + 1);
             bool newPage = false;
             if (g_.OnPrintNewPage)
