@@ -375,7 +375,7 @@ void TPrintJob::PrintCell(int y, int c, int row, int hr, int first, int bandRigh
         }
     }
     if (graphic)
-        PrintGraphic(real, row, graphicRect, !Previewing());
+        PrintGraphic(real, row, graphicRect);
     c_->ResetClip();
     c_->Font()->SetOrientation(0);
     if (g_.OnCustomCellDraw)
@@ -396,8 +396,11 @@ void TPrintJob::PrintCell(int y, int c, int row, int hr, int first, int bandRigh
     (void)first;
 }
 
-void TPrintJob::PrintGraphic(int real, int row, const ui::TRect& r, bool printing)
+void TPrintJob::PrintGraphic(int real, int row, const ui::TRect& r)
 {
+    // The page canvas is in device dots with y growing downwards, as on the screen: the drawing
+    // helpers take it as a screen canvas.
+    constexpr bool printing = false;
     const TCellGraphic* gr = g_.GetCellGraphic(real, row);
     if (!gr || r.Right <= r.Left || r.Bottom <= r.Top)
         return;

@@ -96,7 +96,7 @@ private:
     ui::TSize MeasureCell(int c, int r);
     int PrintRow(int y, int first, int last, int row);
     void PrintCell(int y, int c, int row, int hr, int first, int bandRight);
-    void PrintGraphic(int real, int row, const ui::TRect& dev, bool printing);
+    void PrintGraphic(int real, int row, const ui::TRect& dev);
 
     TGxStringGrid& g_;
     TPrintSettings& ps_;
