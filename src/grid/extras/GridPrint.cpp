@@ -366,11 +366,13 @@ int TPrintJob::Run(TPrintLayoutInfo* info)
                 for (int c = 0; c < fixedCols; ++c)
                     offset_[static_cast<std::size_t>(c)] += shift;
         }
+        // The grid keeps widths and offsets of its first columns only; wider grids print all the same.
         for (int c = start; c <= last; ++c) {
             offset_[static_cast<std::size_t>(c)] += fixedW;
-            g_.SetPrintColOffset(c, Offset(c));
+            if (c < kMaxHiddenColumns)
+                g_.SetPrintColOffset(c, Offset(c));
         }
-        for (int c = r_.Left; c <= r_.Right; ++c)
+        for (int c = r_.Left; c <= std::min(r_.Right, kMaxHiddenColumns - 1); ++c)
             g_.SetPrintColWidth(c, Width(c));
         if (info)
             info->BandStarts.push_back(start);

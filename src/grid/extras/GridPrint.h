@@ -5,10 +5,12 @@
 // (to a PDF file through ui::TPrinter) and drawing a page on any canvas.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
 #include "grid/stringgrid/GxGrid.h"
+#include "platform/rtl/DateTime.h"
 #include "platform/ui/Printers.h"
 
 namespace gx {
@@ -64,6 +66,12 @@ int PrintDrawRect(TGxStringGrid& Grid, ui::TCanvas& Canvas, const ui::TRect& Dra
 // Font height in 0.1 mm for a point size (negative: character height), at a fit-to-page scale.
 int MapFontHeight(int PointSize, double Scale = 1.0);
 int MapFontSize(int Height);
+// The texts of a page's header and footer slots, by TPrintPosition (index 0 unused): time, date,
+// page number and title as the settings place them. Left slots get each item in front, the others
+// at the end, each with a blank; a plain title's first line joins its slot (HtmlTitle: the title
+// lines are drawn as HTML instead).
+std::array<std::string, 7> PrintSlotTexts(TPrintSettings& Settings, const std::string& PageNumText, rtl::TDateTime Now,
+                                          bool HtmlTitle);
 // A and B joined by one blank, or the non-empty one.
 std::string JoinWithBlank(const std::string& A, const std::string& B);
 

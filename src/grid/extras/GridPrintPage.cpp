@@ -1,11 +1,40 @@
 // Printing a grid: a page's header, footer, title and page number, and the frame around its
 // table; see GridPrintJob.h.
 #include <algorithm>
+#include <array>
 
 #include "grid/base/HtmlTextDraw.h"
 #include "grid/base/VozEdidText.h"
 #include "grid/extras/GridPrintJob.h"
 #include "platform/rtl/DateTime.h"
+
+namespace gx {
+
+std::array<std::string, 7> PrintSlotTexts(TPrintSettings& Settings, const std::string& PageNumText, rtl::TDateTime Now,
+                                          bool HtmlTitle)
+{
+    std::array<std::string, 7> slot;
+    auto add = [&](TPrintPosition p, const std::string& item) {
+        if (p == ppNone)
+            return;
+        std::string& sl = slot[p];
+        sl = (p == ppTopLeft || p == ppBottomLeft) ? item + " " + sl : sl + " " + item;
+    };
+    add(Settings.Time, rtl::FormatDateTime("hh:nn", Now));
+    add(Settings.Date, rtl::FormatDateTime(Settings.DateFormat, Now));
+    add(Settings.PageNr, Settings.PagePrefix + " " + PageNumText + " " + Settings.PageSuffix);
+    if (!Settings.TitleText.empty())
+        add(Settings.Title, Settings.TitleText);
+    else if (Settings.TitleLines()->Count() > 0 && !HtmlTitle && Settings.Title != ppNone) {
+        std::string& sl = slot[Settings.Title];
+        const std::string first = Settings.TitleLines()->Get(0);
+        const bool left = Settings.Title == ppTopLeft || Settings.Title == ppBottomLeft;
+        sl = left ? JoinWithBlank(first, sl) : JoinWithBlank(sl, first);
+    }
+    return slot;
+}
+
+}  // namespace gx
 
 namespace gx::printjob {
 
@@ -53,29 +82,8 @@ void TPrintJob::PrintHeaderFooter()
 {
     if (!PageInRange())
         return;
-    std::string slot[7];  // by TPrintPosition
-    auto add = [&](TPrintPosition p, const std::string& item) {
-        if (p == ppNone)
-            return;
-        std::string& sl = slot[p];
-        sl = (p == ppTopLeft || p == ppBottomLeft) ? item + " " + sl : sl + " " + item;
-    };
-    const rtl::TDateTime now = rtl::Now();
-    add(ps_.Time, rtl::FormatDateTime("hh:nn", now));
-    add(ps_.Date, rtl::FormatDateTime(ps_.DateFormat, now));
-    add(ps_.PageNr, ps_.PagePrefix + " " + PageNumText() + " " + ps_.PageSuffix);
-    std::string html;
-    if (!ps_.TitleText.empty())
-        add(ps_.Title, ps_.TitleText);
-    else if (ps_.TitleLines()->Count() > 0) {
-        html = HtmlTitle();
-        if (html.empty() && ps_.Title != ppNone) {
-            std::string& sl = slot[ps_.Title];
-            const std::string first = ps_.TitleLines()->Get(0);
-            const bool left = ps_.Title == ppTopLeft || ps_.Title == ppBottomLeft;
-            sl = left ? JoinWithBlank(first, sl) : JoinWithBlank(sl, first);
-        }
-    }
+    const std::string html = ps_.TitleText.empty() && ps_.TitleLines()->Count() > 0 ? HtmlTitle() : std::string();
+    const std::array<std::string, 7> slot = PrintSlotTexts(ps_, PageNumText(), rtl::Now(), !html.empty());
     const ui::TFont savedFont = [&] {
         ui::TFont f;
         f.Assign(*c_->Font());

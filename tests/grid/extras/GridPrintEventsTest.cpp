@@ -2,7 +2,9 @@
 // fit to page, page numbers), printing selected rows and columns only, and the HTML title.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -283,6 +285,67 @@ TEST(GridPrintEvents, HtmlTitleTakesItsHeightInCountAndPrintAlike)
     const int printed = Print(html, printer, &b);
     EXPECT_EQ(printed, b.PageCount);
     EXPECT_EQ(extrastest::PdfPageCount(dir, printer.FileName), printed);
+}
+
+TEST(GridPrintEvents, HeaderAndFooterSlotsJoinTheirItems)
+{
+    const rtl::TDateTime now = rtl::EncodeDate(2026, 3, 7) + 14.0 / 24 + 5.0 / (24 * 60);
+    struct Case {
+        const char* name;
+        std::function<void(TPrintSettings&)> set;
+        TPrintPosition slot;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"date and time top left",
+         [](TPrintSettings& ps) {
+             ps.Time = ppTopLeft;
+             ps.Date = ppTopLeft;
+         },
+         ppTopLeft, "07/03/2026 14:05 "},
+        {"page number bottom right with a prefix",
+         [](TPrintSettings& ps) {
+             ps.PageNr = ppBottomRight;
+             ps.PagePrefix = "Page";
+         },
+         ppBottomRight, " Page 3/12 "},
+        {"title text at the centre after the page number",
+         [](TPrintSettings& ps) {
+             ps.PageNr = ppTopCenter;
+             ps.Title = ppTopCenter;
+             ps.TitleText = "Report";
+         },
+         ppTopCenter, "  3/12  Report"},
+        {"first title line before a left slot",
+         [](TPrintSettings& ps) {
+             ps.Time = ppBottomLeft;
+             ps.Title = ppBottomLeft;
+             ps.TitleLines()->Add("Line one");
+             ps.TitleLines()->Add("Line two");
+         },
+         ppBottomLeft, "Line one 14:05 "},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        TGxStringGrid g(nullptr);
+        k.set(*g.PrintSettings());
+        const std::array<std::string, 7> slots = PrintSlotTexts(*g.PrintSettings(), "3/12", now, false);
+        for (int p = ppTopLeft; p <= ppBottomCenter; ++p)
+            EXPECT_EQ(slots[static_cast<std::size_t>(p)], p == k.slot ? k.text : "") << p;
+    }
+}
+
+TEST(GridPrintEvents, GridsWiderThanTheKeptColumnStatePrint)
+{
+    TGxStringGrid g(nullptr);
+    FillRows(g, 3, 600);
+    g.PrintSettings()->FitToPage = fpShrink;
+    ui::TPrinter printer;
+    printer.Dpi = 30;
+    TPrintLayoutInfo info;
+    EXPECT_GT(PrintPageCount(g, printer, &info), 1);
+    EXPECT_GT(info.ColWidths[599], 0);
+    EXPECT_EQ(g.PrintColWidth(511), info.ColWidths[511]);
 }
 
 }  // namespace
