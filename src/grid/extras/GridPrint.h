@@ -72,6 +72,9 @@ int MapFontSize(int Height);
 // lines are drawn as HTML instead).
 std::array<std::string, 7> PrintSlotTexts(TPrintSettings& Settings, const std::string& PageNumText, rtl::TDateTime Now,
                                           bool HtmlTitle);
+// The text of a rich-text cell without its markup: paragraphs become CR LF, tables of fonts,
+// colours and styles and "\*" destinations are dropped, "\'hh" escapes become their byte.
+std::string RichTextToPlain(const std::string& Rtf);
 // A and B joined by one blank, or the non-empty one.
 std::string JoinWithBlank(const std::string& A, const std::string& B);
 

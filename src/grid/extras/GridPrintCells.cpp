@@ -1,8 +1,12 @@
 // Printing a grid: measuring and drawing the cells of a row (colours, fonts, alignment, word wrap,
 // rotation, HTML, merged extent, graphics, borders); see GridPrintJob.h.
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <iterator>
 #include <numbers>
+#include <string>
+#include <vector>
 
 #include "grid/base/HtmlTextDraw.h"
 #include "grid/base/VozEdidDraw.h"
@@ -64,6 +68,89 @@ std::string DropProtocol(const std::string& s)
 
 }  // namespace
 
+}  // namespace gx::printjob
+
+namespace gx {
+
+std::string RichTextToPlain(const std::string& Rtf)
+{
+    std::string out;
+    // Per group: whether its text is shown (font, colour and style tables, pictures and "\*"
+    // destinations are not).
+    std::vector<bool> shown{true};
+    static const char* const hidden[] = {"fonttbl", "colortbl", "stylesheet", "info", "pict", "header", "footer"};
+    bool groupStart = false;
+    for (std::size_t i = 0; i < Rtf.size(); ++i) {
+        const char ch = Rtf[i];
+        if (ch == '{') {
+            shown.push_back(shown.back());
+            groupStart = true;
+            continue;
+        }
+        if (ch == '}') {
+            if (shown.size() > 1)
+                shown.pop_back();
+            groupStart = false;
+            continue;
+        }
+        const bool atGroupStart = groupStart;
+        groupStart = false;
+        if (ch == '\\' && i + 1 < Rtf.size()) {
+            const char next = Rtf[i + 1];
+            if (next == '\\' || next == '{' || next == '}') {
+                if (shown.back())
+                    out += next;
+                ++i;
+            } else if (next == '*') {
+                shown.back() = false;
+                ++i;
+            } else if (next == '\'') {
+                const auto hex = [&](std::size_t k) {
+                    const char h = k < Rtf.size() ? Rtf[k] : 'x';
+                    return std::isxdigit(static_cast<unsigned char>(h))
+                               ? (std::isdigit(static_cast<unsigned char>(h)) ? h - '0' : (h | 0x20) - 'a' + 10)
+                               : -1;
+                };
+                const int hi = hex(i + 2), lo = hex(i + 3);
+                if (hi >= 0 && lo >= 0 && shown.back())
+                    out += static_cast<char>(hi * 16 + lo);
+                i += hi >= 0 && lo >= 0 ? 3 : 1;  // a broken escape is skipped
+            } else if (std::isalpha(static_cast<unsigned char>(next))) {
+                std::size_t j = i + 1;
+                while (j < Rtf.size() && std::isalpha(static_cast<unsigned char>(Rtf[j])))
+                    ++j;
+                const std::string word = Rtf.substr(i + 1, j - i - 1);
+                if (j < Rtf.size() && (Rtf[j] == '-' || std::isdigit(static_cast<unsigned char>(Rtf[j]))))
+                    ++j;
+                while (j < Rtf.size() && std::isdigit(static_cast<unsigned char>(Rtf[j])))
+                    ++j;
+                if (j < Rtf.size() && Rtf[j] == ' ')
+                    ++j;  // the delimiting blank belongs to the control word
+                i = j - 1;
+                if (atGroupStart && std::find(std::begin(hidden), std::end(hidden), word) != std::end(hidden))
+                    shown.back() = false;
+                else if (shown.back() && (word == "par" || word == "line"))
+                    out += "\r\n";
+                else if (shown.back() && word == "tab")
+                    out += '\t';
+            } else {
+                ++i;  // another control symbol
+            }
+            continue;
+        }
+        if (ch == '\r' || ch == '\n' || !shown.back())
+            continue;
+        out += ch;
+    }
+    while (out.size() >= 2 && out.compare(out.size() - 2, 2, "\r\n") == 0)
+        out.erase(out.size() - 2);
+    return out;
+}
+
+}  // namespace gx
+
+namespace gx::printjob {
+
 std::string TPrintJob::PrintText(int real, int row, int& kind)
 {
     kind = ctkPlain;
@@ -73,6 +160,10 @@ std::string TPrintJob::PrintText(int real, int row, int& kind)
     kind = GetCellTextKind(text, g_.EnableHTML);
     if (kind == ctkFormula) {
         text = g_.GetCalcCellText(real, row);
+        kind = ctkPlain;
+    }
+    if (kind == ctkRichText) {
+        text = RichTextToPlain(text);  // printed and measured as its plain text
         kind = ctkPlain;
     }
     if (kind == ctkPlain && g_.URLShow() && !g_.URLFull())

@@ -189,5 +189,34 @@ TEST(GridPrintCells, HtmlCellsPrintThroughTheMarkup)
     }
 }
 
+TEST(GridPrintCells, RichTextPrintsItsPlainText)
+{
+    struct Case {
+        const char* rtf;
+        const char* plain;
+    };
+    const Case cases[] = {
+        {R"({\rtf1\ansi{\fonttbl{\f0 Arial;}}{\colortbl;\red255\green0\blue0;}\f0\cf1 Hello \b world\b0\par})",
+         "Hello world"},
+        {R"({\rtf1 one\par two\tab three\par\par})", "one\r\ntwo\tthree"},
+        {R"({\rtf1{\*\generator x;}caf\'e9 \{braces\} back\\slash})", "caf\xe9 {braces} back\\slash"},
+        {R"({\rtf1 broken \'zz escape and \'4)", "broken zz escape and 4"},
+        {R"({\rtf1 unclosed {group)", "unclosed group"},
+    };
+    for (const Case& k : cases)
+        EXPECT_EQ(RichTextToPlain(k.rtf), k.plain) << k.rtf;
+
+    // A rich-text cell prints as its text, not its markup: the column is measured by the text.
+    TGxStringGrid g(nullptr);
+    OneRow(g, 2);
+    g.PrintSettings()->UseFixedWidth = false;
+    g.SetCells(0, 0, R"({\rtf1{\fonttbl{\f0 Arial;}}\f0 Hi\par})");
+    g.SetCells(1, 0, "Hi");
+    ui::TPrinter printer;
+    TPrintLayoutInfo info;
+    PrintPageCount(g, printer, &info);
+    EXPECT_EQ(info.ColWidths[0], info.ColWidths[1]);
+}
+
 }  // namespace
 }  // namespace gx
