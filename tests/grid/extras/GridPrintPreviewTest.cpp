@@ -1,10 +1,13 @@
 // The print preview window: page navigation within the job's pages, and the sheet it paints.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "grid/extras/GridPrint.h"
 #include "grid/extras/GridPrintPreview.h"
+#include "platform/ui/ExtCtrls.h"
 
 namespace gx {
 namespace {
@@ -56,6 +59,39 @@ TEST(GridPrintPreview, ShowsThePagesOfTheJobOnASheetOfPaper)
     g.PrintSettings()->Orientation = poLandscape;
     const auto wide = CreatePrintPreview(g, printer);
     EXPECT_GT(wide->SheetRect().Width(), wide->SheetRect().Height());
+}
+
+// The window on a real display (scripts/manual/print_preview.sh): closes itself after the seconds
+// in GRID_PRINT_PREVIEW_WINDOW unless closed before.
+TEST(GridPrintPreview, InARealWindow)
+{
+    const char* seconds = std::getenv("GRID_PRINT_PREVIEW_WINDOW");
+    if (!seconds)
+        GTEST_SKIP() << "set GRID_PRINT_PREVIEW_WINDOW to show the window";
+    TGxStringGrid g(nullptr);
+    g.SetColCount(4);
+    g.SetRowCount(200);
+    for (int r = 0; r < 200; ++r)
+        for (int c = 0; c < 4; ++c)
+            g.SetCells(c, r,
+                       r == 0 ? "Column " + std::to_string(c) : "r" + std::to_string(r) + " c" + std::to_string(c));
+    TPrintSettings& ps = *g.PrintSettings();
+    ps.RepeatFixedRows = true;
+    ps.PageNr = ppBottomRight;
+    ps.Title = ppTopCenter;
+    ps.TitleText = "Variables";
+    ps.PrintGraphics = true;
+    g.AddCheckBox(1, 3, true, false);
+    g.SetInts(2, 4, 40);
+    g.AddProgress(2, 4, ui::clRed, ui::clWhite);
+    ui::TPrinter printer;
+    const auto form = CreatePrintPreview(g, printer);
+    ui::TTimer limit(nullptr);
+    limit.SetInterval(std::atoi(seconds) * 1000);
+    limit.OnTimer = [&](ui::TObject*) { form->SetModalResult(ui::mrAbort); };
+    const ui::TModalResult result = form->ShowModal();
+    std::printf("preview closed with %d on page %d of %d\n", static_cast<int>(result), form->PageNr(),
+                form->PageCount());
 }
 
 }  // namespace
