@@ -480,7 +480,7 @@ int PrintJob(TGxStringGrid& g, ui::TPrinter& printer, const ui::TGridRect& reque
     g.PreviewPage = from;
     g.LastPrintPage = to;
     g.PrintPageCount = to;
-    if (printer.Title.empty())
+    if (!g.PrintSettings()->JobName.empty())
         printer.Title = g.PrintSettings()->JobName;
     printer.BeginDoc();
     try {

@@ -348,5 +348,46 @@ TEST(GridPrintEvents, GridsWiderThanTheKeptColumnStatePrint)
     EXPECT_EQ(g.PrintColWidth(511), info.ColWidths[511]);
 }
 
+TEST(GridPrintEvents, EveryBandRepeatsTheFixedColumnsAtItsLeft)
+{
+    TGxStringGrid g(nullptr);
+    FillRows(g, 10, 30);
+    g.SetFixedCols(1);
+    g.PrintSettings()->RepeatFixedCols = true;
+    g.PrintSettings()->Centered = false;
+    g.PrintSettings()->LeftSize = 100;
+    ui::TPrinter printer;
+    printer.Dpi = 60;
+    TPrintLayoutInfo info;
+    PrintPageCount(g, printer, &info);
+    ASSERT_GT(info.Bands, 2);
+    // After the last band: the fixed column at the left edge, the band's first column after it.
+    const int lastStart = info.BandStarts.back();
+    EXPECT_EQ(g.PrintColOffset(0), 100);
+    EXPECT_EQ(g.PrintColOffset(lastStart), 100 + info.ColWidths[0] + info.ColumnSpacing);
+    // Without repeating, the band starts at the left edge.
+    g.PrintSettings()->RepeatFixedCols = false;
+    PrintPageCount(g, printer, &info);
+    EXPECT_EQ(g.PrintColOffset(info.BandStarts.back()), 100);
+}
+
+TEST(GridPrintEvents, WordWrapWithScreenWidthsMakesTallerRows)
+{
+    int pages[2] = {};
+    for (const bool wrap : {false, true}) {
+        TGxStringGrid g(nullptr);
+        FillRows(g, 200, 2);
+        g.PrintSettings()->UseFixedHeight = false;
+        g.PrintSettings()->NoAutoSize = true;  // the screen's column widths
+        g.SetWordWrap(wrap);
+        for (int r = 1; r < 200; ++r)
+            g.SetCells(1, r, "a text far too long for the narrow column it is in, so it wraps");
+        ui::TPrinter printer;
+        printer.Dpi = 60;
+        pages[wrap] = PrintPageCount(g, printer);
+    }
+    EXPECT_GT(pages[1], 2 * pages[0]);
+}
+
 }  // namespace
 }  // namespace gx
