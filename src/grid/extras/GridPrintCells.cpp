@@ -248,14 +248,14 @@ int TPrintJob::PrintRow(int y, int first, int last, int row)
             bandRight = std::max(bandRight, Offset(c) + Width(c) + s_);
     if (repeatCols_)
         for (int c = 0; c < g_.FixedCols(); ++c)
-            PrintCell(y, c, row, hr, 0, bandRight);
+            PrintCell(y, c, row, hr, bandRight);
     for (int c = first; c <= last; ++c)
         if (ColIncluded(c))
-            PrintCell(y, c, row, hr, first, bandRight);
+            PrintCell(y, c, row, hr, bandRight);
     return hr;
 }
 
-void TPrintJob::PrintCell(int y, int c, int row, int hr, int first, int bandRight)
+void TPrintJob::PrintCell(int y, int c, int row, int hr, int bandRight)
 {
     const int real = RealCol(c);
     // A cell covered by a merge: its base cell draws the whole range.
@@ -484,7 +484,6 @@ void TPrintJob::PrintCell(int y, int c, int row, int hr, int first, int bandRigh
         Line(left, y, rightEdge, y);
     if (sides & CellBorderBit(cbBottom))
         Line(left, bottom, rightEdge, bottom);
-    (void)first;
 }
 
 void TPrintJob::PrintGraphic(int real, int row, const ui::TRect& r)

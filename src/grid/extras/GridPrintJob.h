@@ -95,7 +95,7 @@ private:
     std::string PrintText(int real, int row, int& kind);
     ui::TSize MeasureCell(int c, int r);
     int PrintRow(int y, int first, int last, int row);
-    void PrintCell(int y, int c, int row, int hr, int first, int bandRight);
+    void PrintCell(int y, int c, int row, int hr, int bandRight);
     void PrintGraphic(int real, int row, const ui::TRect& dev);
 
     TGxStringGrid& g_;

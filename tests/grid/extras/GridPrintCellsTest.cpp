@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "grid/extras/GridPrint.h"
 
@@ -186,6 +188,27 @@ TEST(GridPrintCells, HtmlCellsPrintThroughTheMarkup)
         PrintDraw(g, *page.Bitmap.Canvas(), {0, 0, 800, 400}, kDpi);
         EXPECT_EQ(page.Count(Inside(g, 0), Reddish) > 4, html);
         EXPECT_GT(page.Count(Inside(g, 0), Ink), 4);
+    }
+}
+
+TEST(GridPrintCells, CustomCellDrawSeesEachPrintedCellOnThePage)
+{
+    TGxStringGrid g(nullptr);
+    OneRow(g, 3);
+    std::vector<std::pair<int, ui::TRect>> seen;
+    g.OnCustomCellDraw = [&](TObject*, ui::TCanvas* c, int col, int, ui::TGridDrawState, const ui::TRect& r,
+                             bool printing) {
+        EXPECT_TRUE(printing);
+        EXPECT_NE(c, nullptr);
+        seen.emplace_back(col, r);
+    };
+    Page page;
+    PrintDraw(g, *page.Bitmap.Canvas(), {0, 0, 800, 400}, kDpi);
+    ASSERT_EQ(seen.size(), 3u);
+    for (int c = 0; c < 3; ++c) {
+        EXPECT_EQ(seen[static_cast<std::size_t>(c)].first, c);
+        EXPECT_NEAR(seen[static_cast<std::size_t>(c)].second.Left, Dev(g.PrintColOffset(c)), 1);
+        EXPECT_GT(seen[static_cast<std::size_t>(c)].second.Bottom, seen[static_cast<std::size_t>(c)].second.Top);
     }
 }
 
