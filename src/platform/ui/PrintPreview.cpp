@@ -37,6 +37,7 @@ TPrintPreviewForm::TPrintPreviewForm(TComponent* AOwner, int PageCount, double P
 {
     SetCaption("Print preview");
     SetPosition(TPosition::poScreenCenter);
+    SetKeyPreview(true);
     static const char* const captions[] = {"|<", "<", ">", ">|", "Close"};
     for (int i = 0; i < 5; ++i) {
         auto* b = new TSpeedButton(this);
@@ -48,12 +49,7 @@ TPrintPreviewForm::TPrintPreviewForm(TComponent* AOwner, int PageCount, double P
     buttons_[1]->OnClick = [this](TObject*) { PriorPage(); };
     buttons_[2]->OnClick = [this](TObject*) { NextPage(); };
     buttons_[3]->OnClick = [this](TObject*) { LastPage(); };
-    buttons_[4]->OnClick = [this](TObject*) {
-        if (Modal())
-            SetModalResult(mrCancel);
-        else
-            Close();
-    };
+    buttons_[4]->OnClick = [this](TObject*) { CloseWindow(); };
     label_ = new TLabel(this);
     label_->SetParent(this);
     view_ = new TPreviewPageView(this, [this](TCanvas& c) { PaintPage(c); });
@@ -75,6 +71,39 @@ void TPrintPreviewForm::SetPageNr(int v)
     buttons_[2]->SetEnabled(pageNr_ < pageCount_);
     buttons_[3]->SetEnabled(pageNr_ < pageCount_);
     view_->Invalidate();
+}
+
+void TPrintPreviewForm::CloseWindow()
+{
+    if (Modal())
+        SetModalResult(mrCancel);
+    else
+        Close();
+}
+
+void TPrintPreviewForm::KeyDown(unsigned& key, TShiftState shift)
+{
+    switch (key) {
+    case VK_PRIOR:
+        PriorPage();
+        break;
+    case VK_NEXT:
+        NextPage();
+        break;
+    case VK_HOME:
+        FirstPage();
+        break;
+    case VK_END:
+        LastPage();
+        break;
+    case VK_ESCAPE:
+        CloseWindow();
+        break;
+    default:
+        TForm::KeyDown(key, shift);
+        return;
+    }
+    key = 0;
 }
 
 void TPrintPreviewForm::ClientSizeChanged(int oldClientWidth, int oldClientHeight)

@@ -6,6 +6,7 @@
 
 #include "platform/ui/Buttons.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Messages.h"
 #include "platform/ui/StdCtrls.h"
 
 namespace ui {
@@ -36,10 +37,13 @@ public:
 
 protected:
     void ClientSizeChanged(int oldClientWidth, int oldClientHeight) override;
+    // Page Up and Page Down turn the page, Home and End go to the first and last, Escape closes.
+    void KeyDown(unsigned& key, TShiftState shift) override;
 
 private:
     void Arrange();
     void PaintPage(TCanvas& canvas);
+    void CloseWindow();
 
     int pageCount_;
     int pageNr_ = 1;

@@ -4,10 +4,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "grid/extras/GridPrint.h"
 #include "grid/extras/GridPrintPreview.h"
 #include "platform/ui/ExtCtrls.h"
+#include "platform/ui/Input.h"
 
 namespace gx {
 namespace {
@@ -41,6 +43,12 @@ TEST(GridPrintPreview, ShowsThePagesOfTheJobOnASheetOfPaper)
     EXPECT_EQ(form->PageNr(), pages);
     form->FirstPage();
     EXPECT_FALSE(form->Button(1)->Enabled());
+    // The keys turn the pages too.
+    for (const auto& [key, page] :
+         {std::pair{ui::VK_NEXT, 2}, {ui::VK_END, pages}, {ui::VK_PRIOR, pages - 1}, {ui::VK_HOME, 1}}) {
+        ui::SendKeyDown(form.get(), key);
+        EXPECT_EQ(form->PageNr(), page) << key;
+    }
 
     // The sheet keeps A4's proportions, lies in the view and shows the page's grid.
     const ui::TRect sheet = form->SheetRect();
