@@ -93,9 +93,11 @@ TCellsHeader ReadCellsHeader(const std::string& bytes, std::size_t& end)
     return h;
 }
 
-// The rectangle as a cell stream for the clipboard: a part of a grid, never a whole grid (which
-// would replace the target's cells), marked with the writing grid.
-std::string CellsForClipboard(TGxStringGrid& grid, const ui::TGridRect& R)
+}  // namespace
+
+namespace clipboardtext {
+
+std::string CellBlockBytes(TGxStringGrid& grid, const ui::TGridRect& R)
 {
     rtl::TMemoryStream s;
     SaveRectToBinStream(grid, {R.Left, R.Top, R.Right, R.Bottom}, s);
@@ -119,6 +121,10 @@ std::string CellsForClipboard(TGxStringGrid& grid, const ui::TGridRect& R)
     return out + bytes.substr(end);
 }
 
+}  // namespace clipboardtext
+
+namespace {
+
 void CopyRTFToClipboard(TGxStringGrid& grid, int ACol, int ARow, ui::TDragData& data)
 {
     const std::string text = grid.Cells(grid.RealColIndex(ACol), ARow);
@@ -133,7 +139,7 @@ void CopyRectToClipboard(TGxStringGrid& grid, const ui::TGridRect& R, bool Disju
     if (grid.Navigation()->AllowRTFClipboard())
         CopyRTFToClipboard(grid, R.Left, R.Top, data);
     if (grid.Navigation()->AllowFmtClipboard())
-        data.SetData(ui::kMimeGridCells, CellsForClipboard(grid, R));
+        data.SetData(ui::kMimeGridCells, clipboardtext::CellBlockBytes(grid, R));
     ui::Clipboard()->SetData(data);
 }
 

@@ -22,6 +22,10 @@ std::string QuoteField(const std::string& Text);
 // field is a CR LF.
 std::vector<TClipLine> ParseLines(const std::string& Text);
 
+// The rectangle (display columns) as a cell stream for the clipboard and drags: a block, never a
+// whole grid (which would replace the target's cells), marked with the writing grid.
+std::string CellBlockBytes(TGxStringGrid& grid, const ui::TGridRect& R);
+
 // What PasteClipboardAt pasted. Count: the cells (own format) or fields (text) read; Cols, Rows:
 // for text the fields of the last line and the lines, for own cells the grid's size after
 // growing; BlockCols, BlockRows: the size of the pasted block (lines and fields with content).

@@ -1,5 +1,6 @@
 #include "grid/extras/GridExtras.h"
 
+#include "grid/extras/GridCellDrag.h"
 #include "grid/extras/GridClipboard.h"
 #include "grid/extras/GridSort.h"
 
@@ -9,6 +10,7 @@ void InstallGridExtras()
 {
     InstallSortExtras();
     InstallClipboardExtras();
+    InstallCellDragExtras();
 }
 
 }  // namespace gx
