@@ -374,11 +374,12 @@ int PasteTextAt(TGxStringGrid& grid, int ACol, int ARow, const std::string& Text
         if (li + 1 == lines.size())
             break;
         ++r;
-        // The grid grows for a line with content, not for the empty end of the text.
+        // The grid grows for every line but the empty one after a closing line end.
+        const bool closingEnd = li + 2 == lines.size() && lines[li + 1].Empty();
         const bool footerLast =
             grid.FloatingFooter()->Visible() && grid.FloatingFooter()->FooterStyle() == fsFixedLastRow;
         const int lastUsable = grid.RowCount() - (footerLast ? 1 : 0);
-        if (r == lastUsable && nav.AllowClipboardRowGrow() && !lines[li + 1].Empty())
+        if (r == lastUsable && nav.AllowClipboardRowGrow() && !closingEnd)
             grid.SetRowCount(grid.RowCount() + 1);
     }
     if (undo)
@@ -423,7 +424,7 @@ void SetSelectionAsText(TGxStringGrid& grid, const std::string& Value)
         if (li + 1 == lines.size())
             break;
         ++r;
-        if (r == grid.RowCount() && !lines[li + 1].Empty())
+        if (r == grid.RowCount() && !(li + 2 == lines.size() && lines[li + 1].Empty()))
             grid.SetRowCount(grid.RowCount() + 1);
     }
     grid.DoCellsChanged({grid.RealColIndex(sel.Left), sel.Top, grid.RealColIndex(maxCol), maxRow});

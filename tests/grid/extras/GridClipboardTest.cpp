@@ -222,6 +222,16 @@ TEST(GridClipboard, PasteGrowsTheGridOnlyWhereAllowed)
     }
 }
 
+TEST(GridClipboard, AnEmptyLineInsideTheTextGrowsTheGridLikeAnyOther)
+{
+    TGxStringGrid grid(nullptr);
+    Editable(grid, {{"top"}});
+    ui::Clipboard()->SetAsText("a\n\nb\r\n");
+    grid.SetSelection({0, 0, 0, 0});
+    PasteSelectionFromClipboard(grid);
+    EXPECT_EQ(CellsOf(grid), (Cells{{"a"}, {""}, {"b"}}));
+}
+
 TEST(GridClipboard, InsertActionPushesRowsDownAndOwnCellsGrowTheGrid)
 {
     TGxStringGrid grid(nullptr);
