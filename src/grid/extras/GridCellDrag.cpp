@@ -242,6 +242,15 @@ void TGridDropTarget::DragMouseMove(ui::TPoint P, bool& Allow, TDropFormats F)
     }
 }
 
+void TGridDropTarget::DragEnter(ui::TDragMessage& Message)
+{
+    const TDragDropSettings& dd = *FGrid->DragDropSettings();
+    AcceptText = dd.OleAcceptText;
+    AcceptFiles = dd.OleAcceptFiles;
+    AcceptURLs = dd.OleAcceptURLs;
+    TGSGDropTarget::DragEnter(Message);
+}
+
 void TGridDropTarget::Drop(ui::TDragMessage& Message)
 {
     // A refused drop answers no effect, so that a moving source keeps its cells.

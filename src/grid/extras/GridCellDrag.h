@@ -24,6 +24,8 @@ public:
     void DropURL(ui::TPoint P, const std::string& S) override;
     void DragMouseMove(ui::TPoint P, bool& Allow, TDropFormats F) override;
     void DragMouseLeave() override;
+    // The accept switches as the grid's settings have them now, then the base's entry.
+    void DragEnter(ui::TDragMessage& Message) override;
     // The base's drop, answering no effect when an event refused it.
     void Drop(ui::TDragMessage& Message) override;
 

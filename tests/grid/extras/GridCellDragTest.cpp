@@ -146,6 +146,10 @@ TEST_F(TwoGrids, TextFromOutsideIsInsertedAndSelected)
     EXPECT_EQ(right->Cells(0, 5), "below");
     EXPECT_EQ(reported, (ui::TGridRect{0, 2, 1, 4}));
     EXPECT_EQ(right->Selection(), reported);
+
+    right->DragDropSettings()->OleAcceptText = false;
+    EXPECT_EQ(ui::qt::DropTextFromOutside(right, at.X, at.Y, "refused"), unsigned(ui::deNone));
+    EXPECT_EQ(right->Cells(0, 2), "x");
 }
 
 TEST_F(TwoGrids, EventsMayRefuseADragOrADrop)
