@@ -291,20 +291,17 @@ void TGridDropTarget::DropText(ui::TPoint P, const std::string& S)
         }
         if (ARow == 0 && g.FixedRowAlways() && g.RowCount() == 1)
             ARow = 1;
-        if (dd.OleInsertRows) {
+        if (below) {
+            // Appending: the rows come after the last one, with or without row insertion.
+            g.SetRowCount(g.RowCount() + rows + 1);
+            ++ARow;
+        } else if (dd.OleInsertRows) {
             int top = g.TopRow();
-            if (below) {
-                g.SetRowCount(g.RowCount() + rows + 1);
-                ++ARow;
-            } else {
-                g.InsertRows(ARow, rows + 1);
-            }
+            g.InsertRows(ARow, rows + 1);
             if (top > g.FixedRows())
                 ++top;
             if (top > 0 && top < g.RowCount())
                 g.SetTopRow(top);
-        } else if (below) {
-            ++ARow;
         }
         int pc = 0, pr = 0;
         PasteTextAt(g, ACol, ARow, S, pc, pr);

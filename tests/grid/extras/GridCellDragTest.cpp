@@ -152,6 +152,20 @@ TEST_F(TwoGrids, TextFromOutsideIsInsertedAndSelected)
     EXPECT_EQ(right->Cells(0, 2), "x");
 }
 
+TEST_F(TwoGrids, BelowTheLastRowTextIsAppendedWithEntireRows)
+{
+    right->DragDropSettings()->OleEntireRows = true;
+    right->DragDropSettings()->OleAppendRows = true;
+    const ui::TRect last = right->CellRect(0, right->RowCount() - 1);
+    EXPECT_NE(ui::qt::DropTextFromOutside(right, 30, last.Bottom + 20, "p\tq"), unsigned(ui::deNone));
+    EXPECT_EQ(right->RowCount(), 7);
+    EXPECT_EQ(right->Cells(0, 6), "p");
+    EXPECT_EQ(right->Cells(1, 6), "q");
+    right->DragDropSettings()->OleAppendRows = false;
+    EXPECT_EQ(ui::qt::DropTextFromOutside(right, 30, last.Bottom + 40, "r"), unsigned(ui::deNone));
+    EXPECT_EQ(right->RowCount(), 7);
+}
+
 TEST_F(TwoGrids, EventsMayRefuseADragOrADrop)
 {
     left->SetSelection({0, 0, 0, 0});
