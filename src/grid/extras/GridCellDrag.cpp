@@ -60,7 +60,13 @@ void HideArrows(TGxStringGrid& grid, std::initializer_list<int> which)
 void ShowArrow(TGxStringGrid& grid, int which, int X, int Y)
 {
     TArrowWindow* a = grid.ArrowWindows(which);
-    a->SetBounds(X, Y, a->Width(), a->Height());
+    // The window is as large as its arrow.
+    int w = 0, h = 0;
+    for (const ui::TPoint& p : a->Arrow()) {
+        w = std::max(w, p.X + 1);
+        h = std::max(h, p.Y + 1);
+    }
+    a->SetBounds(X, Y, w, h);
     a->SetVisible(true);
     a->BringToFront();
 }
@@ -164,6 +170,7 @@ bool OleDragMouse(TGxStringGrid& grid, int X, int Y, bool Press)
     st.Pressed = false;
     grid.Pointer.MouseDown = false;
     ui::SetCaptureControl(nullptr);
+    grid.HideInplaceEdit();  // an editor left open would write the moved cell back
     StartCellDrag(grid, st.PressCol, st.PressRow);
     return true;
 }

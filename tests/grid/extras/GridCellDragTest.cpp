@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -244,6 +247,60 @@ TEST_F(TwoGrids, APressAndAMoveOfMoreThanThreePixelsStartTheDrag)
     EXPECT_EQ(right->Cells(3, 3), "x,y");
     EXPECT_EQ(left->Cells(1, 1), "");
     EXPECT_EQ(left->GridState(), ui::TGridState::gsNormal);
+}
+
+}  // namespace
+}  // namespace gx
+
+namespace gx {
+namespace {
+
+// Two grids in a real window for the manual check scripts/manual/grid_drag.sh: cells are dragged
+// with the mouse from the left grid to the right one. Skipped unless GRID_DRAG_WINDOW gives the
+// seconds to keep the window open; GRID_DRAG_REPORT names the file that gets the points to drag
+// from and to (form client coordinates) and then the right grid's cells.
+TEST(GridCellDragWindow, InARealWindow)
+{
+    const char* seconds = std::getenv("GRID_DRAG_WINDOW");
+    const char* report = std::getenv("GRID_DRAG_REPORT");
+    if (!seconds || !report)
+        GTEST_SKIP() << "set GRID_DRAG_WINDOW and GRID_DRAG_REPORT to show the window";
+    InstallGridExtras();
+    ui::TForm form(nullptr);
+    form.SetCaption("Cell drag");
+    form.SetBounds(100, 100, 700, 260);
+    TGxStringGrid* grids[2] = {new TGxStringGrid(&form), new TGxStringGrid(&form)};
+    for (int i = 0; i < 2; ++i) {
+        grids[i]->SetParent(&form);
+        grids[i]->SetBounds(10 + i * 340, 10, 330, 200);
+        grids[i]->SetOptions(grids[i]->Options() | ui::goEditing);
+        grids[i]->SetColCount(4);
+        grids[i]->SetRowCount(6);
+        grids[i]->Loaded();
+    }
+    Fill(*grids[0], AwkwardCells());
+    grids[0]->DragDropSettings()->OleDropSource = true;
+    grids[1]->DragDropSettings()->SetOleDropTarget(true);
+    form.Show();
+    ui::Application->ProcessMessages();
+    const auto point = [&form](TGxStringGrid* g, int c, int r) {
+        const ui::TRect cell = g->CellRect(c, r);
+        const ui::TPoint p =
+            form.ScreenToClient(g->ClientToScreen({(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2}));
+        return std::to_string(p.X) + " " + std::to_string(p.Y);
+    };
+    {
+        std::ofstream out(report);
+        out << "from " << point(grids[0], 1, 1) << "\nto " << point(grids[1], 2, 2) << "\n";
+    }
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(seconds));
+    while (form.Visible() && std::chrono::steady_clock::now() < end)
+        ui::Application->HandleMessage(20);
+    std::ofstream out(report, std::ios::app);
+    for (int r = 1; r < grids[1]->RowCount(); ++r)
+        for (int c = 1; c < grids[1]->ColCount(); ++c)
+            out << "cell " << c << " " << r << " " << grids[1]->Cells(c, r) << "\n";
+    out << "source " << grids[0]->Cells(1, 1) << "\n";
 }
 
 }  // namespace
