@@ -388,16 +388,23 @@ TEST(GridClipboard, DateSeriesStepByMonthAndEndAtADayTheMonthLacks)
     }
 }
 
-TEST(GridClipboard, DisjunctRowsAreCopiedAsTheSelectedRowsOnly)
+TEST(GridClipboard, DisjunctRowsOrColumnsAreCopiedAsTheSelectedOnesOnly)
 {
     TGxStringGrid grid(nullptr);
-    Fill(grid, {{"h", "h"}, {"a", "b"}, {"c", "d"}, {"e", "f"}});
+    Fill(grid, {{"h", "h", "h"}, {"a", "b", "c"}, {"d", "e", "f"}, {"g", "h", "i"}});
     grid.SetFixedCols(0);
     grid.MouseActions()->SetDisjunctRowSelect(true);
     grid.SetRowSelect(1, true);
     grid.SetRowSelect(3, true);
     CopySelectionToClipboard(grid);
-    EXPECT_EQ(ui::Clipboard()->AsText(), "a\tb\r\ne\tf\r\n");
+    EXPECT_EQ(ui::Clipboard()->AsText(), "a\tb\tc\r\ng\th\ti\r\n");
+
+    grid.MouseActions()->SetDisjunctRowSelect(false);
+    grid.MouseActions()->SetDisjunctColSelect(true);
+    grid.SetColSelect(0, true);
+    grid.SetColSelect(2, true);
+    CopySelectionToClipboard(grid);
+    EXPECT_EQ(ui::Clipboard()->AsText(), "h\th\r\na\tc\r\nd\tf\r\ng\ti\r\n");  // the saved area
 }
 
 TEST(GridClipboard, PasteEventsSeeEachCellAndMayRefuseOrChangeIt)
