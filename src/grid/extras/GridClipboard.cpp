@@ -87,8 +87,11 @@ TCellsHeader ReadCellsHeader(const std::string& bytes, std::size_t& end)
         else if (e.name == "RowHeights")
             heights = ListCount(e.AsText());
     }
+    // Every cell of the block has a record of at least its signature's four bytes, so a block
+    // larger than the data could hold is refused before the grid grows for it.
     if (h.cols <= 0 || h.rows <= 0 || widths != static_cast<std::size_t>(h.cols) ||
-        heights != static_cast<std::size_t>(h.rows))
+        heights != static_cast<std::size_t>(h.rows) ||
+        static_cast<std::uint64_t>(h.cols) * static_cast<std::uint64_t>(h.rows) > bytes.size() / 4)
         throw rtl::EReadError("Invalid stream format");
     return h;
 }

@@ -13,6 +13,7 @@
 #include "ScratchDir.h"
 #include "grid/base/GridUndoRedo.h"
 #include "grid/base/VozEdidText.h"
+#include "grid/extras/CellStreamCodec.h"
 #include "grid/extras/GridExtras.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Exceptions.h"
@@ -450,6 +451,23 @@ TEST(GridClipboard, RefusalsLeaveTheGridAsItWas)
     EXPECT_THROW(PasteSelectionFromClipboard(grid), rtl::EReadError);
     EXPECT_EQ(CellsOf(grid), (Cells{{"a", "b"}}));
     EXPECT_EQ(grid.ColCount(), 2);
+
+    // A header whose lists claim 3000 by 3000 cells that the data cannot hold.
+    std::string sizes = "1";
+    for (int i = 1; i < 3000; ++i)
+        sizes += ",1";
+    std::string header;
+    cellstream::BlockWriter w(header, "TGridPropIO");
+    w.Int("ColCount", 3000);
+    w.Int("RowCount", 3000);
+    w.Text("ColWidths", sizes);
+    w.Text("RowHeights", sizes);
+    w.End();
+    ui::TDragData big;
+    big.SetData(ui::kMimeGridCells, header);
+    ui::Clipboard()->SetData(big);
+    EXPECT_THROW(PasteSelectionFromClipboard(grid), rtl::EReadError);
+    EXPECT_EQ(grid.RowCount(), 1);
 }
 
 TEST(GridClipboard, TextDimensionsAndSelectionText)
