@@ -1,5 +1,7 @@
 #include "grid/extras/GridExtras.h"
 
+#include "grid/extras/GridCellDrag.h"
+#include "grid/extras/GridClipboard.h"
 #include "grid/extras/GridSort.h"
 
 namespace gx {
@@ -7,6 +9,8 @@ namespace gx {
 void InstallGridExtras()
 {
     InstallSortExtras();
+    InstallClipboardExtras();
+    InstallCellDragExtras();
 }
 
 }  // namespace gx

@@ -431,6 +431,11 @@ public:
     std::string SelectedText();
     bool Multilinecells = false;
     bool ExcelClipboardFormat = false;
+    // The clipboard (grid extras): the top-left cell of the last rectangle turned into clipboard
+    // text, the last copy or cut, and whether the paste in progress is a whole-grid paste.
+    ui::TPoint ClipTopLeft{-1, -1};
+    TClipOperation ClipLastOp = coCopy;
+    bool PasteAll = false;
 
     // --- typed access, fills, headers, display text (GxGridTyped.cpp) -----------------------------------
     int Ints(int ACol, int ARow);

@@ -151,6 +151,20 @@ public:
     std::function<void(TObject* Sender, int Progress)> OnFilterProgress;
     TClipboardBeforePasteCellEvent OnClipboardBeforePasteCell;
     TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+    // Clipboard (grid extras): a pasted field coded as wide text ("|\\"), decoded.
+    std::function<void(TObject* Sender, int ACol, int ARow, std::u16string& Value, bool& Allow)>
+        OnClipboardBeforePasteWideCell;
+    std::function<void(TObject* Sender, int ACol, int ARow, const std::u16string& Value)> OnClipboardAfterPasteWideCell;
+    // Cell drag and drop (grid extras). Row before column, as these events always had it.
+    std::function<void(TObject* Sender, int ARow, int ACol, const std::string& Data, bool& Allow)> OnOleDrag;
+    std::function<void(TObject* Sender, int ARow, int ACol)> OnOleDragStart;
+    std::function<void(TObject* Sender, int OLEEffect)> OnOleDragStop;
+    std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)> OnOleDragOver;
+    std::function<void(TObject* Sender, int ARow, int ACol, const std::string& Data, bool& Allow)> OnOleDrop;
+    std::function<void(TObject* Sender, int ARow, int ACol, int DropCol)> OnOleDropCol;
+    std::function<void(TObject* Sender, int ARow, int ACol, const std::string& FileName, bool& Allow)> OnOleDropFile;
+    std::function<void(TObject* Sender, int ARow, int ACol, const std::string& URL, bool& Allow)> OnOleDropURL;
+    std::function<void(TObject* Sender, const ui::TGridRect& ARect)> OnOleDropped;
     TCustomStrToDateEvent OnCustomStrToDate;
     TDatePickerEvent OnDatePickerCloseUp;
     TDatePickerEvent OnDatePickerDropDown;

@@ -48,6 +48,10 @@ struct TGridExtrasHooks {
     std::function<void(TGxStringGrid&)> UnGroup;
     std::function<void(TGxStringGrid&)> CutSelectionToClipboard, CopySelectionToClipboard, PasteSelectionFromClipboard;
     std::function<void(TGxStringGrid&)> SaveColPositions, LoadColPositions;
+    // Cell drag and drop: a left press (Press) or a move with the left button down at client
+    // (X, Y); true when the drag code took it. The drop target switch changed.
+    std::function<bool(TGxStringGrid&, int X, int Y, bool Press)> OleDragMouse;
+    std::function<void(TGxStringGrid&)> OleDropTargetChanged;
 };
 TGridExtrasHooks& GridExtrasHooks();
 

@@ -2,6 +2,7 @@
 // sorting, filtering, grouping and the file and clipboard functions fill. Each default is the base
 // grid's behaviour or does nothing; the file of the concern that builds a slot takes its body over
 // from here (see README.md).
+#include "grid/base/GridUndoRedo.h"
 #include "grid/stringgrid/GxGrid.h"
 #include "grid/stringgrid/GxGridModule.h"
 
@@ -82,11 +83,26 @@ void TGxStringGrid::DoScrollCell(int, int, int, int, int) {}
 
 // --- rows, cells and their notifications ---------------------------------------------------------------------
 
-void TGxStringGrid::MarkPastedRowsModified(ui::TPoint, const ui::TRect&) {}
+void TGxStringGrid::MarkPastedRowsModified(ui::TPoint, const ui::TRect& R)
+{
+    if (showModified_->Enabled)
+        for (int r = R.Top; r <= R.Bottom; ++r)
+            SetRowModified(r, true);
+}
 
+// ACol is a display column. The undo history gets the real column, so that undoing a paste
+// restores the cell that was changed also while columns are hidden.
 void TGxStringGrid::PasteCellText(int ACol, int ARow, const std::string& Value)
 {
-    SetCells(RealColIndex(ACol), ARow, Value);
+    const int realCol = RealColIndex(ACol);
+    if (UndoRedo())
+        UndoRedo()->RegisterChange(realCol, ARow, Cells(realCol, ARow), Value);
+    if (HasCheckBox(realCol, ARow))
+        SetCheckBoxStateNotify(realCol, ARow, Value == CheckTrue);
+    else
+        SetCells(realCol, ARow, Value);
+    if (realCol != ACol)
+        RepaintCell(ACol, ARow);
 }
 
 void TGxStringGrid::BeforeSelectAll(ui::TGridRect&) {}
@@ -146,7 +162,7 @@ void TGxStringGrid::ApplyFilterCheckList(int) {}
 
 bool TGxStringGrid::AllowFormattedClipboard()
 {
-    return false;
+    return navigation_->AllowFmtClipboard();
 }
 
 void TGxStringGrid::ExportNotification(int, int) {}
