@@ -965,6 +965,11 @@ public:
     ui::TColor BorderColor = 0xB99D7F;
     int MinRowHeight = 0, MaxRowHeight = 0, MinColWidth = 0, MaxColWidth = 0;
     int GroupColumn = -1;
+    // Grouping (grid extras): what the grouped column had (width, row-0 caption, footer text) so that
+    // UnGroup can put it back, and the flag set while Group or UnGroup reshapes the rows.
+    int GroupColWidth = 0;
+    std::string GroupCaption, GroupFooter;
+    bool GroupingBusy = false;
     int PreviewPage = 1, LastPrintPage = 1, PrintPageCount = 0;
     int FilterColumn = -1;  // the column whose filter list is open
     TMouseSelectMode MouseSelectMode = msNormal;
