@@ -1,5 +1,6 @@
 #include "grid/extras/GridExtras.h"
 
+#include "grid/extras/GridFilterDropDown.h"
 #include "grid/extras/GridGroup.h"
 #include "grid/extras/GridSort.h"
 
@@ -9,6 +10,7 @@ void InstallGridExtras()
 {
     InstallSortExtras();
     InstallGroupExtras();
+    InstallFilterExtras();
 }
 
 }  // namespace gx

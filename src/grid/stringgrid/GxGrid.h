@@ -895,6 +895,11 @@ public:
     // previous NarrowDown call.
     int FilterFixedRows = 0;
     std::string FilterNarrowText;
+    // Rows failing the filter are hidden while on; the grid extras carry out the switch (without
+    // them only the flag changes). FilterActiveFlag is the stored state the switch keeps.
+    bool FilterActive() const { return FilterActiveFlag; }
+    void SetFilterActive(bool Value);
+    bool FilterActiveFlag = false;
     // Find (grid extras): options and text of the last search (the text upper-cased unless the
     // search matched case), the last hit ((-1,-1) for none), the preset find column and row.
     unsigned FindOptions = 0;

@@ -13,6 +13,15 @@
 
 namespace gx {
 
+class TDropCheckList;
+
+// A pick in a column's filter drop-down or check list: the handler may change the condition.
+using TFilterSelectEvent = std::function<void(TObject* Sender, int Column, int ItemIndex,
+                                              const std::string& FriendlyName, std::string& FilterCondition)>;
+using TFilterCheckEvent =
+    std::function<void(TObject* Sender, int Column, int ItemIndex, const std::string& FriendlyName,
+                       std::string& FilterCondition, TDropCheckList* CheckList)>;
+
 class TGxStringGridEvents {
 public:
     // Current cell, dimensions and cells.
@@ -150,6 +159,8 @@ public:
     // Row and text hooks.
     TFixedEditEvent OnFixedEdit;
     ui::TNotifyEvent OnFilterDone;
+    TFilterSelectEvent OnFilterSelect;
+    TFilterCheckEvent OnFilterCheck;
     TCellTextEvent OnLoadCell;
     TCellTextEvent OnSaveCell;
 };

@@ -133,12 +133,28 @@ bool TGxStringGrid::RowMatchesFilter(int ARow)
     return true;
 }
 
-void TGxStringGrid::FilterDropDownSelect(int)
+void TGxStringGrid::FilterDropDownSelect(int ItemIndex)
 {
     filterDropList_->SetVisible(false);
+    if (GridExtrasHooks().FilterDropDownSelect)
+        GridExtrasHooks().FilterDropDownSelect(*this, ItemIndex);
+    else
+        FilterColumn = -1;
 }
 
-void TGxStringGrid::ApplyFilterCheckList(int) {}
+void TGxStringGrid::ApplyFilterCheckList(int ItemIndex)
+{
+    if (GridExtrasHooks().ApplyFilterCheckList)
+        GridExtrasHooks().ApplyFilterCheckList(*this, ItemIndex);
+}
+
+void TGxStringGrid::SetFilterActive(bool Value)
+{
+    if (GridExtrasHooks().SetFilterActive)
+        GridExtrasHooks().SetFilterActive(*this, Value);
+    else
+        FilterActiveFlag = Value;
+}
 
 bool TGxStringGrid::AllowFormattedClipboard()
 {
