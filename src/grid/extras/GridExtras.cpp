@@ -1,6 +1,7 @@
 #include "grid/extras/GridExtras.h"
 
 #include "grid/extras/GridFilterDropDown.h"
+#include "grid/extras/GridFindFooter.h"
 #include "grid/extras/GridGroup.h"
 #include "grid/extras/GridSort.h"
 
@@ -11,6 +12,7 @@ void InstallGridExtras()
     InstallSortExtras();
     InstallGroupExtras();
     InstallFilterExtras();
+    InstallFindExtras();
 }
 
 }  // namespace gx

@@ -899,6 +899,12 @@ public:
     // them only the flag changes). FilterActiveFlag is the stored state the switch keeps.
     bool FilterActive() const { return FilterActiveFlag; }
     void SetFilterActive(bool Value);
+    // The search footer's handlers (its controls call them); the grid extras carry them out.
+    void SearchEditChange();
+    void SearchPrevClick();
+    void SearchNextClick();
+    void SearchCloseClick();
+    void SearchHighlightClick();
     bool FilterActiveFlag = false;
     // Find (grid extras): options and text of the last search (the text upper-cased unless the
     // search matched case), the last hit ((-1,-1) for none), the preset find column and row.

@@ -22,6 +22,9 @@ using TFilterCheckEvent =
     std::function<void(TObject* Sender, int Column, int ItemIndex, const std::string& FriendlyName,
                        std::string& FilterCondition, TDropCheckList* CheckList)>;
 
+// The search footer's edit changed: DefaultSearch False leaves the search to the handler.
+using TSearchEditChangeEvent = std::function<void(TObject* Sender, const std::string& Value, bool& DefaultSearch)>;
+
 class TGxStringGridEvents {
 public:
     // Current cell, dimensions and cells.
@@ -34,6 +37,8 @@ public:
     // Event-dispatch queries.
     TCanEditCellEvent OnCanEditCell;
     TSearchFooterActionEvent OnSearchFooterAction;
+    TSearchEditChangeEvent OnSearchEditChange;
+    ui::TNotifyEvent OnSearchFooterClose;
     TButtonClickEvent OnButtonClick;
     TExpandClickEvent OnExpandClick;
     TComboDropEvent OnComboCloseUp;

@@ -51,6 +51,9 @@ struct TGridExtrasHooks {
     // Filtering switched on or off, and the picks of the column filter drop-down and check list.
     std::function<void(TGxStringGrid&, bool Value)> SetFilterActive;
     std::function<void(TGxStringGrid&, int ItemIndex)> FilterDropDownSelect, ApplyFilterCheckList;
+    // The search footer's edit, find-previous, find-next, close and highlight controls.
+    std::function<void(TGxStringGrid&)> SearchEditChange, SearchPrevClick, SearchNextClick, SearchCloseClick,
+        SearchHighlightClick;
 };
 TGridExtrasHooks& GridExtrasHooks();
 

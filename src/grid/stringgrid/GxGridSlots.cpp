@@ -148,6 +148,41 @@ void TGxStringGrid::ApplyFilterCheckList(int ItemIndex)
         GridExtrasHooks().ApplyFilterCheckList(*this, ItemIndex);
 }
 
+namespace {
+
+void RunSearchHook(TGxStringGrid& grid, const std::function<void(TGxStringGrid&)>& hook)
+{
+    if (hook)
+        hook(grid);
+}
+
+}  // namespace
+
+void TGxStringGrid::SearchEditChange()
+{
+    RunSearchHook(*this, GridExtrasHooks().SearchEditChange);
+}
+
+void TGxStringGrid::SearchPrevClick()
+{
+    RunSearchHook(*this, GridExtrasHooks().SearchPrevClick);
+}
+
+void TGxStringGrid::SearchNextClick()
+{
+    RunSearchHook(*this, GridExtrasHooks().SearchNextClick);
+}
+
+void TGxStringGrid::SearchCloseClick()
+{
+    RunSearchHook(*this, GridExtrasHooks().SearchCloseClick);
+}
+
+void TGxStringGrid::SearchHighlightClick()
+{
+    RunSearchHook(*this, GridExtrasHooks().SearchHighlightClick);
+}
+
 void TGxStringGrid::SetFilterActive(bool Value)
 {
     if (GridExtrasHooks().SetFilterActive)
