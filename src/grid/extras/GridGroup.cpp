@@ -189,25 +189,33 @@ void Group(TGxStringGrid& Grid, int Colindex)
         }
         const auto runs = Runs(Grid, Colindex);
         const int summary = gr.Summary ? 1 : 0;
-        // Bottom up, so the rows of the groups above keep their indexes.
-        for (auto it = runs.rbegin(); it != runs.rend(); ++it) {
-            const auto [first, count] = *it;
+        // Where the header and summary rows stand once all are in; the values are read before.
+        std::vector<int> headers, summaries, targets;
+        std::vector<std::string> values;
+        int at = Grid.FixedRows();
+        for (const auto& [first, count] : runs) {
+            values.push_back(Grid.GridCells(Colindex, first));
+            headers.push_back(at);
+            targets.push_back(at);
+            at += 1 + count;
             if (summary) {
-                Grid.InsertRows(first + count, 1);
-                Grid.SetSummaryRow(Grid.RealRowIndex(first + count));
-                if (!gr.MergeSummary)
-                    PaintSummary(Grid, first + count);
+                summaries.push_back(at);
+                targets.push_back(at);
+                at += 1;
             }
-            const std::string value = Grid.GridCells(Colindex, first);
-            Grid.InsertRows(first, 1);
-            Grid.SetCells(ValueColumn(Colindex), first, value);
-            if (!gr.MergeHeader)
-                PaintHeader(Grid, first);
         }
-        int header = Grid.FixedRows();
-        for (const auto& run : runs) {
-            Grid.AddNode(Grid.RealRowIndex(header), run.second + 1);
-            header += run.second + 1 + summary;
+        Grid.InsertRowList(targets);
+        for (const int r : summaries) {
+            Grid.SetSummaryRow(Grid.RealRowIndex(r));
+            if (!gr.MergeSummary)
+                PaintSummary(Grid, r);
+        }
+        for (std::size_t i = 0; i < headers.size(); ++i) {
+            const int h = headers[i];
+            Grid.SetCells(ValueColumn(Colindex), h, values[i]);
+            if (!gr.MergeHeader)
+                PaintHeader(Grid, h);
+            Grid.AddNode(Grid.RealRowIndex(h), runs[i].second + 1);
         }
         Grid.RemoveCols(Colindex, 1);
         if (gr.MergeHeader || (gr.MergeSummary && gr.Summary))

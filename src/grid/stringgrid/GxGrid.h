@@ -371,6 +371,9 @@ public:
     // Inserts RCount empty rows at RowIndex. The side lists (modified, enabled, selected rows) get
     // entries at the new rows: at RowIndex on, or, when Targets is given, at those final rows.
     void InsertRowsCore(int RowIndex, int RCount, bool UpdateCellControls, const std::vector<int>* Targets = nullptr);
+    // Empty rows that stand at the display rows Targets (ascending, distinct) once all are in; the
+    // other rows keep their order. One pass over the rows however many targets there are.
+    void InsertRowList(const std::vector<int>& Targets);
     void AddRow();
     void AddColumn() { InsertCols(ColCount(), 1); }
     void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
