@@ -74,9 +74,30 @@ int SortSign(const TGxStringGrid& grid)
 
 void SortRowsByColumn(TGxStringGrid& grid, int col, int left, int right)
 {
+    if (right <= left)
+        return;
     TRowComparer cmp(grid, true);
     const int sign = SortSign(grid);
-    SortRange(grid, left, right, [&](int a, int b) { return cmp.CompareRows(col, a, b) * sign < 0; });
+    if (!cmp.PrepareKeys(col, left, right)) {
+        SortRange(grid, left, right, [&](int a, int b) { return cmp.CompareRows(col, a, b) * sign < 0; });
+        return;
+    }
+    // Every row's key is known: the rows sort by their keys alone, ties broken by the next columns
+    // when Full asks for it.
+    std::vector<int> rows(static_cast<std::size_t>(right - left + 1));
+    std::iota(rows.begin(), rows.end(), left);
+    if (grid.SortSettings()->Full && col + 1 < grid.AllColCount()) {
+        MergeSortRows(rows, [&](int a, int b) {
+            int r = cmp.CompareKeys(a, b);
+            if (r == 0)
+                r = cmp.CompareRows(col + 1, a, b);
+            return r * sign < 0;
+        });
+    } else {
+        // The keys order strictly: the library's stable sort may be used.
+        std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) { return cmp.CompareKeys(a, b) * sign < 0; });
+    }
+    ApplyOrder(grid, left, rows);
 }
 
 void SortRowsIndexed(TGxStringGrid& grid, int left, int right)

@@ -325,3 +325,60 @@ TEST_F(GridSort, CurrentRowFollowsItsRowWithMoveRowOnSort)
 
 }  // namespace
 }  // namespace gx
+
+namespace gx {
+namespace {
+
+// A column whose rows all compare by one plain rule sorts by keys prepared once; blanks placed by
+// IgnoreBlanks always take the full comparison. Without blanks both must give the same order.
+TEST(GridSortKeys, PreparedKeysOrderAsTheFullComparison)
+{
+    InstallGridExtras();
+    struct Case {
+        const char* Name;
+        std::vector<std::string> Values;
+        TSortStyle Style;  // ssAutomatic: no format handler
+        bool IgnoreCase;
+    };
+    const std::vector<Case> cases = {
+        {"numbers", {"10", "9.5", "-3", "1e2", "9.50", "0"}, ssAutomatic, false},
+        {"texts", {"b", "A", "a", "B", "ab", "Ab"}, ssAutomatic, false},
+        {"texts no case", {"b", "A", "a", "B", "ab", "Ab"}, ssAutomatic, true},
+        {"mixed", {"10", "x", "-1", "#", "2"}, ssAutomatic, false},
+        {"dates", {"01/02/2020", "12/31/2019", "x"}, ssAutomatic, false},
+        {"numeric with texts", {"3", "zz", "1", "aa", "2"}, ssNumeric, false},
+        {"financial", {"1,000", "999", "x", "12"}, ssFinancial, false},
+    };
+    for (const Case& c : cases) {
+        for (const bool full : {false, true}) {
+            for (const TSortDirection dir : {sdAscending, sdDescending}) {
+                SCOPED_TRACE(std::string(c.Name) + (full ? " full" : "") + (dir == sdAscending ? " up" : " down"));
+                std::vector<std::vector<std::string>> orders;
+                for (const bool ignoreBlanks : {false, true}) {
+                    TGxStringGrid g(nullptr);
+                    g.SetColCount(2);
+                    g.SetRowCount(static_cast<int>(c.Values.size()) + 1);
+                    g.SetFixedRows(1);
+                    for (std::size_t i = 0; i < c.Values.size(); ++i) {
+                        g.SetCells(0, static_cast<int>(i) + 1, c.Values[i]);
+                        g.SetCells(1, static_cast<int>(i) + 1, std::to_string(c.Values.size() - i));
+                    }
+                    if (c.Style != ssAutomatic)
+                        g.OnGetFormat = [&c](TObject*, int, TSortStyle& s, std::string&, std::string&) { s = c.Style; };
+                    g.SortSettings()->IgnoreCase = c.IgnoreCase;
+                    g.SortSettings()->IgnoreBlanks = ignoreBlanks;
+                    g.SortSettings()->Full = full;
+                    Sort(g, 0, dir);
+                    std::vector<std::string> order;
+                    for (int r = 1; r < g.RowCount(); ++r)
+                        order.push_back(g.Cells(0, r) + "/" + g.Cells(1, r));
+                    orders.push_back(order);
+                }
+                EXPECT_EQ(orders[0], orders[1]);
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace gx
