@@ -908,6 +908,8 @@ public:
     void SearchNextClick();
     void SearchCloseClick();
     void SearchHighlightClick();
+    // The fixed-cell editor's text changed: OnEditChange with its column, row and text.
+    void FixedEditChange();
     bool FilterActiveFlag = false;
     // Find (grid extras): options and text of the last search (the text upper-cased unless the
     // search matched case), the last hit ((-1,-1) for none), the preset find column and row.

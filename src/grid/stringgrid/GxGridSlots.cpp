@@ -183,6 +183,12 @@ void TGxStringGrid::SearchHighlightClick()
     RunSearchHook(*this, GridExtrasHooks().SearchHighlightClick);
 }
 
+void TGxStringGrid::FixedEditChange()
+{
+    if (OnEditChange && editTrans_)
+        OnEditChange(this, editTrans_->FCol, editTrans_->FRow, editTrans_->Text());
+}
+
 void TGxStringGrid::SetFilterActive(bool Value)
 {
     if (GridExtrasHooks().SetFilterActive)

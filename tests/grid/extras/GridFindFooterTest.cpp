@@ -131,3 +131,22 @@ TEST_F(GridFindFooter, WithoutAutoSearchTheButtonsSearchAndANewTextStartsOver)
 
 }  // namespace
 }  // namespace gx
+
+namespace gx {
+namespace {
+
+TEST(GridFixedEdit, TypingInTheFixedCellEditorReportsItsCell)
+{
+    TGxStringGrid g(nullptr);
+    std::string seen;
+    g.OnEditChange = [&seen](TObject*, int c, int r, const std::string& v) {
+        seen = std::to_string(c) + "," + std::to_string(r) + " " + v;
+    };
+    g.EditTrans()->FCol = 3;
+    g.EditTrans()->FRow = 0;
+    g.EditTrans()->SetText("Title");
+    EXPECT_EQ(seen, "3,0 Title");
+}
+
+}  // namespace
+}  // namespace gx

@@ -382,3 +382,30 @@ TEST(GridSortKeys, PreparedKeysOrderAsTheFullComparison)
 
 }  // namespace
 }  // namespace gx
+
+namespace gx {
+namespace {
+
+TEST(GridSortHeaderClick, AutoColumnMergeSplitsBeforeAndMergesTheMergedColumnsAfter)
+{
+    InstallGridExtras();
+    TGxStringGrid g(nullptr);
+    Fill(g, {{"k", "n"}, {"a", "3"}, {"a", "1"}, {"b", "2"}, {"b", "4"}});
+    g.SetFixedRows(1);
+    g.MergedColumns()->Add(0);  // merges rows 1-2 (a) and 3-4 (b)
+    ASSERT_TRUE(g.IsMergedCell(0, 2));
+    g.SortSettings()->AutoColumnMerge = true;
+    HeaderClickSort(g, 1, false);  // n: 1 a, 2 b, 3 a, 4 b
+    std::vector<std::string> keys;
+    for (int r = 1; r < g.RowCount(); ++r) {
+        keys.push_back(g.GridCells(0, r));
+        EXPECT_FALSE(g.IsMergedCell(0, r)) << r;
+    }
+    EXPECT_EQ(keys, (std::vector<std::string>{"a", "b", "a", "b"}));
+    HeaderClickSort(g, 0, false);  // k: a a b b merged again
+    EXPECT_TRUE(g.IsMergedCell(0, 2));
+    EXPECT_TRUE(g.IsBaseCell(0, 3));
+}
+
+}  // namespace
+}  // namespace gx
