@@ -84,9 +84,10 @@ void SortRowsByColumn(TGxStringGrid& grid, int col, int left, int right)
     }
     // Every row's key is known: the rows sort by their keys alone, ties broken by the next columns
     // when Full asks for it.
-    std::vector<int> rows(static_cast<std::size_t>(right - left + 1));
-    std::iota(rows.begin(), rows.end(), left);
+    std::vector<int> rows;
     if (grid.SortSettings()->Full && col + 1 < grid.AllColCount()) {
+        rows.resize(static_cast<std::size_t>(right - left + 1));
+        std::iota(rows.begin(), rows.end(), left);
         MergeSortRows(rows, [&](int a, int b) {
             int r = cmp.CompareKeys(a, b);
             if (r == 0)
@@ -94,8 +95,7 @@ void SortRowsByColumn(TGxStringGrid& grid, int col, int left, int right)
             return r * sign < 0;
         });
     } else {
-        // The keys order strictly: the library's stable sort may be used.
-        std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) { return cmp.CompareKeys(a, b) * sign < 0; });
+        rows = cmp.RowsInKeyOrder(sign);
     }
     ApplyOrder(grid, left, rows);
 }

@@ -1,6 +1,7 @@
 // Sort comparison of cells and rows; see GridSortCompare.h.
 #include "grid/extras/GridSortCompare.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "grid/base/TextChars.h"
@@ -321,6 +322,48 @@ int TRowComparer::CompareCells(int ACol, int ARow1, TSortDirection Direction, in
 int TRowComparer::CompareKeyTexts(const std::string& a, const std::string& b, bool upperAscii)
 {
     return CompareOrdinal(a, b, upperAscii);
+}
+
+// Keys sorted by value next to their rows, so the sort touches one array.
+std::vector<int> TRowComparer::RowsInKeyOrder(int Sign) const
+{
+    const std::size_t n = keys_.size();
+    std::vector<int> rows(n);
+    if (keyKind_ == kkNumber) {
+        struct Item {
+            signed char Class;
+            double Value;
+            int Row;
+        };
+        std::vector<Item> items(n);
+        for (std::size_t i = 0; i < n; ++i)
+            items[i] = {keys_[i].Class, keys_[i].Value, keyFrom_ + static_cast<int>(i)};
+        std::stable_sort(items.begin(), items.end(), [Sign](const Item& a, const Item& b) {
+            const int r = a.Class != b.Class
+                              ? (a.Class < b.Class ? -1 : 1)
+                              : (a.Class != 0 ? 0 : (a.Value < b.Value ? -1 : (b.Value < a.Value ? 1 : 0)));
+            return r * Sign < 0;
+        });
+        for (std::size_t i = 0; i < n; ++i)
+            rows[i] = items[i].Row;
+        return rows;
+    }
+    struct Item {
+        std::string_view Text;
+        int Row;
+    };
+    std::vector<Item> items(n);
+    for (std::size_t i = 0; i < n; ++i)
+        items[i] = {*keys_[i].Text, keyFrom_ + static_cast<int>(i)};
+    const bool noCase = keyKind_ == kkTextNoCase;
+    std::stable_sort(items.begin(), items.end(), [Sign, noCase](const Item& a, const Item& b) {
+        // Ordinal by bytes: the library's comparison of char strings compares bytes unsigned.
+        const int r = noCase ? CompareOrdinal(a.Text, b.Text, true) : a.Text.compare(b.Text);
+        return (r < 0 ? -1 : (r > 0 ? 1 : 0)) * Sign < 0;
+    });
+    for (std::size_t i = 0; i < n; ++i)
+        rows[i] = items[i].Row;
+    return rows;
 }
 
 bool TRowComparer::PrepareKeys(int ACol, int FromRow, int ToRow)

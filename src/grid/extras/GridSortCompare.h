@@ -42,6 +42,8 @@ public:
         return CompareKeyTexts(*a.Text, *b.Text, keyKind_ == kkTextNoCase);
     }
     static int CompareKeyTexts(const std::string& a, const std::string& b, bool upperAscii);
+    // The prepared rows in key order, equal keys in row order (Sign -1: descending).
+    std::vector<int> RowsInKeyOrder(int Sign) const;
 
 private:
     enum TKeyKind { kkNone, kkText, kkTextNoCase, kkNumber };
