@@ -348,21 +348,9 @@ std::vector<int> TRowComparer::RowsInKeyOrder(int Sign) const
             rows[i] = items[i].Row;
         return rows;
     }
-    struct Item {
-        std::string_view Text;
-        int Row;
-    };
-    std::vector<Item> items(n);
     for (std::size_t i = 0; i < n; ++i)
-        items[i] = {*keys_[i].Text, keyFrom_ + static_cast<int>(i)};
-    const bool noCase = keyKind_ == kkTextNoCase;
-    std::stable_sort(items.begin(), items.end(), [Sign, noCase](const Item& a, const Item& b) {
-        // Ordinal by bytes: the library's comparison of char strings compares bytes unsigned.
-        const int r = noCase ? CompareOrdinal(a.Text, b.Text, true) : a.Text.compare(b.Text);
-        return (r < 0 ? -1 : (r > 0 ? 1 : 0)) * Sign < 0;
-    });
-    for (std::size_t i = 0; i < n; ++i)
-        rows[i] = items[i].Row;
+        rows[i] = keyFrom_ + static_cast<int>(i);
+    std::stable_sort(rows.begin(), rows.end(), [this, Sign](int a, int b) { return CompareKeys(a, b) * Sign < 0; });
     return rows;
 }
 
