@@ -213,3 +213,23 @@ TEST_F(GridGroup, SortInsideGroupsKeepsNodeRowsAndSkipsContractedGroups)
 
 }  // namespace
 }  // namespace gx
+
+namespace gx {
+namespace {
+
+TEST_F(GridGroup, FooterRowStaysLastAndGetsItsTextBack)
+{
+    Fill(g, {{"", "Name", "Key", "Qty"}, {"", "n1", "B", "3"}, {"", "n2", "A", "1"}, {"", "", "sum", "4"}});
+    g.SetFixedFooters(1);
+    g.Grouping()->Summary = true;
+    g.Group(2);
+    const std::vector<std::string> want = {"N A", ". n2", "S ", "N B", ". n1", "S ", ". "};
+    EXPECT_EQ(Shape(), want);
+    EXPECT_EQ(g.Cells(2, g.RowCount() - 1), "4");
+    g.UnGroup();
+    EXPECT_EQ(CellsOf(g),
+              (Table{{"", "Name", "Key", "Qty"}, {"", "n2", "A", "1"}, {"", "n1", "B", "3"}, {"", "", "sum", "4"}}));
+}
+
+}  // namespace
+}  // namespace gx
