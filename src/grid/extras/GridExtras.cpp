@@ -2,6 +2,9 @@
 
 #include "grid/extras/GridCellDrag.h"
 #include "grid/extras/GridClipboard.h"
+#include "grid/extras/GridFilterDropDown.h"
+#include "grid/extras/GridFindFooter.h"
+#include "grid/extras/GridGroup.h"
 #include "grid/extras/GridSort.h"
 
 namespace gx {
@@ -11,6 +14,9 @@ void InstallGridExtras()
     InstallSortExtras();
     InstallClipboardExtras();
     InstallCellDragExtras();
+    InstallGroupExtras();
+    InstallFilterExtras();
+    InstallFindExtras();
 }
 
 }  // namespace gx

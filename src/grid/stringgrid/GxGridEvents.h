@@ -13,6 +13,18 @@
 
 namespace gx {
 
+class TDropCheckList;
+
+// A pick in a column's filter drop-down or check list: the handler may change the condition.
+using TFilterSelectEvent = std::function<void(TObject* Sender, int Column, int ItemIndex,
+                                              const std::string& FriendlyName, std::string& FilterCondition)>;
+using TFilterCheckEvent =
+    std::function<void(TObject* Sender, int Column, int ItemIndex, const std::string& FriendlyName,
+                       std::string& FilterCondition, TDropCheckList* CheckList)>;
+
+// The search footer's edit changed: DefaultSearch False leaves the search to the handler.
+using TSearchEditChangeEvent = std::function<void(TObject* Sender, const std::string& Value, bool& DefaultSearch)>;
+
 class TGxStringGridEvents {
 public:
     // Current cell, dimensions and cells.
@@ -25,6 +37,8 @@ public:
     // Event-dispatch queries.
     TCanEditCellEvent OnCanEditCell;
     TSearchFooterActionEvent OnSearchFooterAction;
+    TSearchEditChangeEvent OnSearchEditChange;
+    ui::TNotifyEvent OnSearchFooterClose;
     TButtonClickEvent OnButtonClick;
     TExpandClickEvent OnExpandClick;
     TComboDropEvent OnComboCloseUp;
@@ -178,6 +192,8 @@ public:
     // Row and text hooks.
     TFixedEditEvent OnFixedEdit;
     ui::TNotifyEvent OnFilterDone;
+    TFilterSelectEvent OnFilterSelect;
+    TFilterCheckEvent OnFilterCheck;
     TCellTextEvent OnLoadCell;
     TCellTextEvent OnSaveCell;
 };

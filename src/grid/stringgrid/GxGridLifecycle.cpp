@@ -25,6 +25,11 @@ TGxStringGrid::TGxStringGrid(ui::TComponent* AOwner) : TBaseGrid(AOwner)
     // Owned objects, in the order of their creation.
     footerPanel_ = new TFooterPanel(this);
     searchPanel_ = new TSearchPanel(this);
+    searchPanel_->OnEditChange = [this](TObject*) { SearchEditChange(); };
+    searchPanel_->OnBackwardClick = [this](TObject*) { SearchPrevClick(); };
+    searchPanel_->OnForwardClick = [this](TObject*) { SearchNextClick(); };
+    searchPanel_->OnExitClick = [this](TObject*) { SearchCloseClick(); };
+    searchPanel_->OnHighlightClick = [this](TObject*) { SearchHighlightClick(); };
     focusHelper_ = std::make_unique<TFocusHelper>(this);
     searchFooter_ = std::make_unique<TSearchFooter>(this, false);
     searchFooter_->OnChange = [this](TObject*) { Invalidate(); };

@@ -38,7 +38,7 @@ ui::TComponent* CreateGridClass(const std::string& Name, ui::TComponent* AOwner)
 bool IsGridClassRegistered(const std::string& Name);
 
 // The grid's operations that the grid extras library builds (sorting by header click and the
-// sort entry points, grouping, the clipboard, the stored column positions). The grid's slots
+// sort entry points, grouping, the clipboard, the stored column positions, filtering). The grid's slots
 // call them when set; the extras set them in InstallGridExtras(). Unset, the slots do nothing.
 struct TGridExtrasHooks {
     std::function<void(TGxStringGrid&)> QSort, QSortIndexed, QSortGroup, QSortGroupIndexed, QUnSort;
@@ -52,6 +52,12 @@ struct TGridExtrasHooks {
     // (X, Y); true when the drag code took it. The drop target switch changed.
     std::function<bool(TGxStringGrid&, int X, int Y, bool Press)> OleDragMouse;
     std::function<void(TGxStringGrid&)> OleDropTargetChanged;
+    // Filtering switched on or off, and the picks of the column filter drop-down and check list.
+    std::function<void(TGxStringGrid&, bool Value)> SetFilterActive;
+    std::function<void(TGxStringGrid&, int ItemIndex)> FilterDropDownSelect, ApplyFilterCheckList;
+    // The search footer's edit, find-previous, find-next, close and highlight controls.
+    std::function<void(TGxStringGrid&)> SearchEditChange, SearchPrevClick, SearchNextClick, SearchCloseClick,
+        SearchHighlightClick;
 };
 TGridExtrasHooks& GridExtrasHooks();
 

@@ -153,12 +153,69 @@ bool TGxStringGrid::RowMatchesFilter(int ARow)
     return true;
 }
 
-void TGxStringGrid::FilterDropDownSelect(int)
+void TGxStringGrid::FilterDropDownSelect(int ItemIndex)
 {
     filterDropList_->SetVisible(false);
+    if (GridExtrasHooks().FilterDropDownSelect)
+        GridExtrasHooks().FilterDropDownSelect(*this, ItemIndex);
+    else
+        FilterColumn = -1;
 }
 
-void TGxStringGrid::ApplyFilterCheckList(int) {}
+void TGxStringGrid::ApplyFilterCheckList(int ItemIndex)
+{
+    if (GridExtrasHooks().ApplyFilterCheckList)
+        GridExtrasHooks().ApplyFilterCheckList(*this, ItemIndex);
+}
+
+namespace {
+
+void RunSearchHook(TGxStringGrid& grid, const std::function<void(TGxStringGrid&)>& hook)
+{
+    if (hook)
+        hook(grid);
+}
+
+}  // namespace
+
+void TGxStringGrid::SearchEditChange()
+{
+    RunSearchHook(*this, GridExtrasHooks().SearchEditChange);
+}
+
+void TGxStringGrid::SearchPrevClick()
+{
+    RunSearchHook(*this, GridExtrasHooks().SearchPrevClick);
+}
+
+void TGxStringGrid::SearchNextClick()
+{
+    RunSearchHook(*this, GridExtrasHooks().SearchNextClick);
+}
+
+void TGxStringGrid::SearchCloseClick()
+{
+    RunSearchHook(*this, GridExtrasHooks().SearchCloseClick);
+}
+
+void TGxStringGrid::SearchHighlightClick()
+{
+    RunSearchHook(*this, GridExtrasHooks().SearchHighlightClick);
+}
+
+void TGxStringGrid::FixedEditChange()
+{
+    if (OnEditChange && editTrans_)
+        OnEditChange(this, editTrans_->FCol, editTrans_->FRow, editTrans_->Text());
+}
+
+void TGxStringGrid::SetFilterActive(bool Value)
+{
+    if (GridExtrasHooks().SetFilterActive)
+        GridExtrasHooks().SetFilterActive(*this, Value);
+    else
+        FilterActiveFlag = Value;
+}
 
 bool TGxStringGrid::AllowFormattedClipboard()
 {
