@@ -73,10 +73,14 @@ struct Entry {
     std::int64_t AsInt() const;
     bool AsBool() const;
     std::string AsText() const;
+    std::string TakeText();  // AsText, moving the text out of the entry
     std::string AsIdent() const;
     ui::TColor AsColor() const;
     ui::TFontStyles AsFontStyles() const;
     double AsFloat() const;
+
+private:
+    void AsTextCheck() const;
 };
 
 struct Block {
