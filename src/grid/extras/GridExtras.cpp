@@ -1,5 +1,6 @@
 #include "grid/extras/GridExtras.h"
 
+#include "grid/extras/GridColumnLayout.h"
 #include "grid/extras/GridSort.h"
 
 namespace gx {
@@ -7,6 +8,7 @@ namespace gx {
 void InstallGridExtras()
 {
     InstallSortExtras();
+    InstallColumnLayoutExtras();
 }
 
 }  // namespace gx

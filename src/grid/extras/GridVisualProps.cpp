@@ -83,7 +83,8 @@ void AddFont(std::vector<Prop>& props, const std::string& prefix, ui::TFont& (*f
 }
 
 const Names kControlStyles = {"csClassic", "csFlat", "csWinXP", "csBorland", "csDUD", "csGlyph", "csTheme"};
-const Names kLooks = {"glStandard", "glSoft", "glClassic", "glDUD", "glXP", "glListView", "glVista", "glWin7", "glOffice2007"};
+const Names kLooks = {"glStandard", "glSoft",  "glClassic", "glDUD",       "glXP",
+                      "glListView", "glVista", "glWin7",    "glOffice2007"};
 const Names kDisplays = {"bdTile", "bdFixed", "bdGradientHorz", "bdGradientVert"};
 const Names kBackCells = {"bcNormal", "bcFixed", "bcAll"};
 
@@ -122,36 +123,41 @@ const std::vector<Prop>& Props()
         p.push_back(Number("Balloon.BackgroundColor", C, GX_FIELD(TColor, g.Balloon()->BackgroundColor)));
         p.push_back(Number("Balloon.TextColor", C, GX_FIELD(TColor, g.Balloon()->TextColor)));
         p.push_back(Number("Balloon.Transparency", I, GX_FIELD(std::uint8_t, g.Balloon()->Transparency)));
-        p.push_back(Number("Bands.PrimaryColor", C, GX_PROP(TColor, g.Bands()->PrimaryColor(), g.Bands()->SetPrimaryColor)));
         p.push_back(
-            Number("Bands.SecondaryColor", C, GX_PROP(TColor, g.Bands()->SecondaryColor(), g.Bands()->SetSecondaryColor)));
+            Number("Bands.PrimaryColor", C, GX_PROP(TColor, g.Bands()->PrimaryColor(), g.Bands()->SetPrimaryColor)));
+        p.push_back(Number("Bands.SecondaryColor", C,
+                           GX_PROP(TColor, g.Bands()->SecondaryColor(), g.Bands()->SetSecondaryColor)));
         p.push_back(Number("Bands.Active", B, GX_PROP(bool, g.Bands()->Active(), g.Bands()->SetActive)));
         p.push_back(Number("SortSettings.IndexColor", C, GX_FIELD(TColor, g.SortSettings()->IndexColor)));
+        p.push_back(Number("FloatingFooter.Color", C,
+                           GX_PROP(TColor, g.FloatingFooter()->Color(), g.FloatingFooter()->SetColor)));
+        p.push_back(Number("ControlLook.CheckSize", I,
+                           GX_PROP(int, g.ControlLook()->CheckSize(), g.ControlLook()->SetCheckSize)));
         p.push_back(
-            Number("FloatingFooter.Color", C, GX_PROP(TColor, g.FloatingFooter()->Color(), g.FloatingFooter()->SetColor)));
-        p.push_back(
-            Number("ControlLook.CheckSize", I, GX_PROP(int, g.ControlLook()->CheckSize(), g.ControlLook()->SetCheckSize)));
-        p.push_back(Number("ControlLook.Color", C, GX_PROP(TColor, g.ControlLook()->Color(), g.ControlLook()->SetColor)));
+            Number("ControlLook.Color", C, GX_PROP(TColor, g.ControlLook()->Color(), g.ControlLook()->SetColor)));
         p.push_back(Number("ControlLook.CommentColor", C,
                            GX_PROP(TColor, g.ControlLook()->CommentColor(), g.ControlLook()->SetCommentColor)));
         p.push_back(Number("ControlLook.ControlStyle", Kind::Enum,
                            GX_PROP(TControlStyle, g.ControlLook()->ControlStyle(), g.ControlLook()->SetControlStyle),
                            kControlStyles));
-        p.push_back(Number("ControlLook.FixedGradientFrom", C,
-                           GX_PROP(TColor, g.ControlLook()->FixedGradientFrom(), g.ControlLook()->SetFixedGradientFrom)));
+        p.push_back(
+            Number("ControlLook.FixedGradientFrom", C,
+                   GX_PROP(TColor, g.ControlLook()->FixedGradientFrom(), g.ControlLook()->SetFixedGradientFrom)));
         p.push_back(Number("ControlLook.FixedGradientTo", C,
                            GX_PROP(TColor, g.ControlLook()->FixedGradientTo(), g.ControlLook()->SetFixedGradientTo)));
-        p.push_back(
-            Number("ControlLook.RadioSize", I, GX_PROP(int, g.ControlLook()->RadioSize(), g.ControlLook()->SetRadioSize)));
+        p.push_back(Number("ControlLook.RadioSize", I,
+                           GX_PROP(int, g.ControlLook()->RadioSize(), g.ControlLook()->SetRadioSize)));
         p.push_back(Number("ControlLook.FlatButton", B,
                            GX_PROP(bool, g.ControlLook()->FlatButton(), g.ControlLook()->SetFlatButton)));
-        p.push_back(Number("ControlLook.ProgressBorderColor", C, GX_FIELD(TColor, g.ControlLook()->ProgressBorderColor)));
+        p.push_back(
+            Number("ControlLook.ProgressBorderColor", C, GX_FIELD(TColor, g.ControlLook()->ProgressBorderColor)));
         p.push_back(Number("ControlLook.ProgressXP", B,
                            GX_PROP(bool, g.ControlLook()->ProgressXP(), g.ControlLook()->SetProgressXP)));
         p.push_back(Number("Look", Kind::Enum, GX_PROP(TGridLook, g.Look, g.SetLook), kLooks));
-        p.push_back(Number("SearchFooter.Color", C, GX_PROP(TColor, g.SearchFooter()->Color(), g.SearchFooter()->SetColor)));
         p.push_back(
-            Number("SearchFooter.ColorTo", C, GX_PROP(TColor, g.SearchFooter()->ColorTo(), g.SearchFooter()->SetColorTo)));
+            Number("SearchFooter.Color", C, GX_PROP(TColor, g.SearchFooter()->Color(), g.SearchFooter()->SetColor)));
+        p.push_back(Number("SearchFooter.ColorTo", C,
+                           GX_PROP(TColor, g.SearchFooter()->ColorTo(), g.SearchFooter()->SetColorTo)));
         p.push_back(Number("Grouping.HeaderColor", C, GX_FIELD(TColor, g.Grouping()->HeaderColor)));
         p.push_back(Number("Grouping.HeaderColorTo", C, GX_FIELD(TColor, g.Grouping()->HeaderColorTo)));
         p.push_back(Number("Grouping.HeaderTextColor", C, GX_FIELD(TColor, g.Grouping()->HeaderTextColor)));
@@ -169,11 +175,13 @@ const std::vector<Prop>& Props()
         p.push_back(Number("BackGround.Top", I, GX_PROP(int, g.BackGround()->Top(), g.BackGround()->SetTop)));
         p.push_back(Number("BackGround.Left", I, GX_PROP(int, g.BackGround()->Left(), g.BackGround()->SetLeft)));
         p.push_back(Number("BackGround.Display", Kind::Enum,
-                           GX_PROP(TBackGroundDisplay, g.BackGround()->Display(), g.BackGround()->SetDisplay), kDisplays));
+                           GX_PROP(TBackGroundDisplay, g.BackGround()->Display(), g.BackGround()->SetDisplay),
+                           kDisplays));
         p.push_back(Number("BackGround.Cells", Kind::Enum,
                            GX_PROP(TBackGroundCells, g.BackGround()->Cells(), g.BackGround()->SetCells), kBackCells));
         p.push_back(Number("BackGround.Color", C, GX_PROP(TColor, g.BackGround()->Color(), g.BackGround()->SetColor)));
-        p.push_back(Number("BackGround.ColorTo", C, GX_PROP(TColor, g.BackGround()->ColorTo(), g.BackGround()->SetColorTo)));
+        p.push_back(
+            Number("BackGround.ColorTo", C, GX_PROP(TColor, g.BackGround()->ColorTo(), g.BackGround()->SetColorTo)));
         return p;
     }();
     return props;
@@ -212,8 +220,9 @@ std::string ValueText(TGxStringGrid& grid, const Prop& p)
         return s;
     }
     case Kind::Enum:
-        return v >= 0 && static_cast<std::size_t>(v) < p.names.size() ? std::string(p.names[static_cast<std::size_t>(v)])
-                                                                        : std::string();
+        return v >= 0 && static_cast<std::size_t>(v) < p.names.size()
+                   ? std::string(p.names[static_cast<std::size_t>(v)])
+                   : std::string();
     default:
         return std::to_string(v);
     }

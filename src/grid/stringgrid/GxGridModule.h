@@ -38,7 +38,7 @@ ui::TComponent* CreateGridClass(const std::string& Name, ui::TComponent* AOwner)
 bool IsGridClassRegistered(const std::string& Name);
 
 // The grid's operations that the grid extras library builds (sorting by header click and the
-// sort entry points, grouping, the clipboard, the stored column positions). The grid's slots
+// sort entry points, grouping, the clipboard, the stored column positions and widths). The grid's slots
 // call them when set; the extras set them in InstallGridExtras(). Unset, the slots do nothing.
 struct TGridExtrasHooks {
     std::function<void(TGxStringGrid&)> QSort, QSortIndexed, QSortGroup, QSortGroupIndexed, QUnSort;
@@ -48,6 +48,9 @@ struct TGridExtrasHooks {
     std::function<void(TGxStringGrid&)> UnGroup;
     std::function<void(TGxStringGrid&)> CutSelectionToClipboard, CopySelectionToClipboard, PasteSelectionFromClipboard;
     std::function<void(TGxStringGrid&)> SaveColPositions, LoadColPositions;
+    // Run with ColumnSize.Save on: saving by the destructor, loading when the window is created
+    // and after loading.
+    std::function<void(TGxStringGrid&)> SaveColSizes, LoadColSizes;
 };
 TGridExtrasHooks& GridExtrasHooks();
 
