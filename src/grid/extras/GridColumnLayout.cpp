@@ -157,8 +157,8 @@ void StringToColumnStates(TGxStringGrid& grid, const std::string& Value)
         const bool stretch = cs.Stretch();
         cs.SetStretch(false);
         if (stretch && grid.ColCount() > 0) {
-            const int col = cs.StretchColumn >= 0 && cs.StretchColumn < grid.ColCount() ? cs.StretchColumn
-                                                                                        : grid.ColCount() - 1;
+            const int col =
+                cs.StretchColumn >= 0 && cs.StretchColumn < grid.ColCount() ? cs.StretchColumn : grid.ColCount() - 1;
             grid.SetDefaultColWidth(grid.ColWidths(col));
         }
         for (int i = 0; i < grid.ColCount(); ++i)

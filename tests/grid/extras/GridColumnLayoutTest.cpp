@@ -59,8 +59,8 @@ TEST(GridColumnLayout, StatesStringListsCountWidthsOrderAndHiddenColumns)
     g.HideColumn(3);
     g.HideColumn(1);
     const int d = g.DefaultColWidth();
-    EXPECT_EQ(ColumnStatesToString(g), "5#30," + std::to_string(d) + "," + std::to_string(d) + "," +
-                                           std::to_string(d) + "," + std::to_string(d) + "#0,1,2,3,4#1,0,1,0,1");
+    EXPECT_EQ(ColumnStatesToString(g), "5#30," + std::to_string(d) + "," + std::to_string(d) + "," + std::to_string(d) +
+                                           "," + std::to_string(d) + "#0,1,2,3,4#1,0,1,0,1");
 }
 
 TEST(GridColumnLayout, StatesStringRestoresMovedHiddenAndResizedColumns)
