@@ -151,6 +151,7 @@ public:
         return std::string(reinterpret_cast<const char*>(p), n);
     }
     std::string ShortString() { return Bytes(Byte()); }
+    std::string_view View(std::size_t n) { return {reinterpret_cast<const char*>(Take(n)), n}; }
 
     Value ReadValue(int depth)
     {
@@ -426,25 +427,30 @@ void BlockWriter::End()
     out_ += '\0';
 }
 
-Block ReadBlock(std::string_view data, std::size_t& pos)
+void ReadBlock(std::string_view data, std::size_t& pos, Block& b)
 {
     Reader r(data, pos);
     if (std::memcmp(r.Take(4), "TPF0", 4) != 0)
         throw rtl::EReadError("Invalid stream format");
-    Block b;
+    b.entries.clear();
     std::uint8_t first = r.Byte();
     if ((first & 0xF0) == 0xF0) {
         if (first & 0x02)
             r.ReadValue(1);
         first = r.Byte();
     }
-    b.className = r.Bytes(first);
+    b.className = r.View(first);
     r.Take(r.Byte());  // instance name
-    b.entries.reserve(8);
-    for (std::string name = r.ShortString(); !name.empty(); name = r.ShortString())
-        b.entries.push_back({std::move(name), r.ReadValue(0)});
+    for (std::string_view entry = r.View(r.Byte()); !entry.empty(); entry = r.View(r.Byte()))
+        b.entries.push_back({entry, r.ReadValue(0)});
     if (r.Byte() != vaNull)
         throw rtl::EReadError("Invalid stream format");
+}
+
+Block ReadBlock(std::string_view data, std::size_t& pos)
+{
+    Block b;
+    ReadBlock(data, pos, b);
     return b;
 }
 

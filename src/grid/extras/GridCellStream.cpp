@@ -52,9 +52,9 @@ E EnumOf(const Entry& e)
     return v;
 }
 
-[[noreturn]] void NoProperty(const std::string& name)
+[[noreturn]] void NoProperty(std::string_view name)
 {
-    throw rtl::EReadError("Property " + name + " does not exist");
+    throw rtl::EReadError("Property " + std::string(name) + " does not exist");
 }
 
 std::string Joined(const std::vector<int>& v)
@@ -213,8 +213,8 @@ void WriteCell(TGxStringGrid& grid, std::string& out, int c, int r)
 
 void ApplyProp(TCellProperties& p, const Entry& e, bool& hasGraphic)
 {
-    const std::string& n = e.name;
-    const std::string k = n.rfind("CellProperties.", 0) == 0 ? n.substr(15) : std::string();
+    const std::string_view n = e.name;
+    const std::string_view k = n.rfind("CellProperties.", 0) == 0 ? n.substr(15) : std::string_view();
     if (n == "HasGraphic")
         hasGraphic = e.AsBool();
     else if (k == "IsBaseCell")
@@ -265,8 +265,8 @@ void ApplyProp(TCellProperties& p, const Entry& e, bool& hasGraphic)
 
 void ApplyGraphic(TCellGraphic& g, const Entry& e)
 {
-    const std::string& n = e.name;
-    const std::string k = n.rfind("CellGraphic.", 0) == 0 ? n.substr(12) : std::string();
+    const std::string_view n = e.name;
+    const std::string_view k = n.rfind("CellGraphic.", 0) == 0 ? n.substr(12) : std::string_view();
     if (k == "CellType")
         g.CellType = static_cast<TCellType>(Index(kCellTypes, e));
     else if (k == "CellVAlign")
@@ -457,9 +457,9 @@ struct CellRecord {
     bool hasProp = false;
 };
 
-CellRecord ReadCell(std::string_view data, std::size_t& pos)
+CellRecord ReadCell(std::string_view data, std::size_t& pos, Block& b)
 {
-    Block b = cellstream::ReadBlock(data, pos);
+    cellstream::ReadBlock(data, pos, b);
     if (b.className != "TGridCellIO")
         throw rtl::EReadError("Invalid stream format");
     CellRecord c;
@@ -542,10 +542,11 @@ void LoadCells(TGxStringGrid& grid, ui::TPoint Point, std::string_view data, std
     Header h = ReadHeader(data, pos);
     // The first cell says where the rectangle started in the writing grid.
     std::size_t peek = pos;
+    Block scratch;  // the room of every cell block read
     CellRecord first;
     const bool any = data.size() >= 2 && pos < data.size() - 1;
     if (any)
-        first = ReadCell(data, peek);
+        first = ReadCell(data, peek, scratch);
     int c0 = any ? first.col : 0, r0 = any ? first.row : 0;
     grid.BeginUpdate();
     try {
@@ -567,7 +568,7 @@ void LoadCells(TGxStringGrid& grid, ui::TPoint Point, std::string_view data, std
         extras::ProgressReporter progress(grid);
         int lastRow = -1;
         while (data.size() >= 2 && pos < data.size() - 1) {
-            CellRecord cell = ReadCell(data, pos);
+            CellRecord cell = ReadCell(data, pos, scratch);
             const int tc = cell.col + Point.X - c0, tr = cell.row + Point.Y - r0;
             const bool inside = tc >= 0 && tr >= 0 && tc < grid.AllColCount() && tr < grid.RowCount();
             if (inside)

@@ -12,6 +12,7 @@
 #include "platform/rtl/CodePages.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/TextEncoding.h"
+#include "platform/rtl/Utf8.h"
 
 namespace gx {
 namespace {
@@ -314,6 +315,14 @@ void LoadCsvText(TGxStringGrid& grid, const std::string& text, int MaxRows, bool
     grid.ContentReloaded();
 }
 
+// The file's text as UTF-8: UTF-8 without a byte-order mark, the usual case, as it stands.
+std::string FileText(std::string bytes)
+{
+    const bool bom =
+        bytes.rfind("\xEF\xBB\xBF", 0) == 0 || bytes.rfind("\xFF\xFE", 0) == 0 || bytes.rfind("\xFE\xFF", 0) == 0;
+    return !bom && rtl::IsValidUtf8(bytes) ? bytes : rtl::DecodeText(bytes);
+}
+
 }  // namespace
 
 std::string CSVEncodeCell(TGxStringGrid& grid, const std::string& Text, char Delim)
@@ -386,7 +395,7 @@ void LoadFromCSV(TGxStringGrid& grid, const std::string& FileName, int MaxRows)
     if (bytes.empty())
         return;
     try {
-        LoadCsvText(grid, rtl::DecodeText(bytes), MaxRows, false);
+        LoadCsvText(grid, FileText(std::move(bytes)), MaxRows, false);
     } catch (const rtl::Exception& e) {
         throw rtl::EFileError(FileName, e.Message);
     }
@@ -403,7 +412,7 @@ void InsertFromCSV(TGxStringGrid& grid, const std::string& FileName, int MaxRows
     if (bytes.empty())
         return;
     try {
-        LoadCsvText(grid, rtl::DecodeText(bytes), MaxRows, true);
+        LoadCsvText(grid, FileText(std::move(bytes)), MaxRows, true);
     } catch (const rtl::Exception& e) {
         throw rtl::EFileError(FileName, e.Message);
     }
