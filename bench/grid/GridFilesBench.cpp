@@ -199,6 +199,11 @@ int main(int argc, char** argv)
     std::printf("load cell stream:   %.2f (against the plain CSV read)\n",
                 ratio("BM_GridLoadCellStream", "BM_PlainReadCSV"));
     std::error_code ec;
+    const auto csv = std::filesystem::file_size(Dir() + "/grid.csv", ec);
+    const auto cells = std::filesystem::file_size(Dir() + "/grid.cells", ec);
+    if (!ec && csv > 0)
+        std::printf("the cell stream file holds %.1f times the bytes of the CSV file\n",
+                    static_cast<double>(cells) / static_cast<double>(csv));
     std::filesystem::remove_all(Dir(), ec);
     return 0;
 }

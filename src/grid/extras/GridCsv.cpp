@@ -329,7 +329,7 @@ std::string CSVEncodeCell(TGxStringGrid& grid, const std::string& Text, char Del
 {
     if (NeedsNoEncoding(grid, Text, Delim))
         return Text;
-    std::string t = rtl::ReplaceStr(Text, "\"", "\"\"");
+    std::string t = Text.find('"') == std::string::npos ? Text : rtl::ReplaceStr(Text, "\"", "\"\"");
     if (grid.OemConvert)
         t = rtl::Cp437ToUtf8(rtl::Utf8ToCp437(t));
     bool quoted = false;
@@ -358,7 +358,7 @@ std::string CSVEncodeCell(TGxStringGrid& grid, const std::string& Text, char Del
         } else if (quoted) {
             // Line breaks stay inside the quotes, where the reader keeps them.
         } else {
-            t = Quoted(rtl::ReplaceStr(t, "\r\n", "\v"));
+            t = Quoted(breaks ? rtl::ReplaceStr(t, "\r\n", "\v") : t);
         }
     }
     return t;
