@@ -134,6 +134,9 @@ void StringToColumnStates(TGxStringGrid& grid, const std::string& Value)
     if (widths.size() < n || visible.size() < n)
         throw rtl::EConvertError("'" + Value + "' holds fewer widths or visibility entries than its " +
                                  std::to_string(count) + " columns");
+    for (std::size_t i = 0; i < n; ++i)
+        if (widths[i] < 0)
+            throw rtl::EConvertError("'" + std::to_string(widths[i]) + "' is no column width");
     // The first entries of the order, one per column (-1 entries skipped).
     std::vector<int> order;
     for (std::size_t i = 0; i < listed.size() && i < n; ++i)

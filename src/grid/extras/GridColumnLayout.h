@@ -16,8 +16,9 @@ namespace gx {
 std::string ColumnStatesToString(TGxStringGrid& grid);
 // Applies a column states string, the order taken from the columns' starting places (applying a
 // grid's own string changes nothing); a text without "#" is ignored. The whole text is checked
-// before anything changes: a field that is not a list of integers, or fewer widths or visibility
-// entries than columns, raises rtl::EConvertError and leaves the grid as it was. An order that is
+// before anything changes: a field that is not a list of integers, a negative width, or fewer
+// widths or visibility entries than columns, raises rtl::EConvertError and leaves the grid as it
+// was. An order that is
 // no permutation of the columns leaves the columns where they stand.
 void StringToColumnStates(TGxStringGrid& grid, const std::string& Value);
 
