@@ -2,6 +2,7 @@
 
 #include "grid/extras/GridCellDrag.h"
 #include "grid/extras/GridClipboard.h"
+#include "grid/extras/GridColumnLayout.h"
 #include "grid/extras/GridFilterDropDown.h"
 #include "grid/extras/GridFindFooter.h"
 #include "grid/extras/GridGroup.h"
@@ -17,6 +18,7 @@ void InstallGridExtras()
     InstallGroupExtras();
     InstallFilterExtras();
     InstallFindExtras();
+    InstallColumnLayoutExtras();
 }
 
 }  // namespace gx

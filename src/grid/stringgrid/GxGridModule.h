@@ -38,8 +38,9 @@ ui::TComponent* CreateGridClass(const std::string& Name, ui::TComponent* AOwner)
 bool IsGridClassRegistered(const std::string& Name);
 
 // The grid's operations that the grid extras library builds (sorting by header click and the
-// sort entry points, grouping, the clipboard, the stored column positions, filtering). The grid's slots
-// call them when set; the extras set them in InstallGridExtras(). Unset, the slots do nothing.
+// sort entry points, filtering, grouping, find, the clipboard, cell drag and drop, the stored
+// column positions and widths). The grid's slots call them when set; the extras set them in
+// InstallGridExtras(). Unset, the slots do nothing.
 struct TGridExtrasHooks {
     std::function<void(TGxStringGrid&)> QSort, QSortIndexed, QSortGroup, QSortGroupIndexed, QUnSort;
     std::function<void(TGxStringGrid&, int ACol)> ClickSort;
@@ -58,6 +59,9 @@ struct TGridExtrasHooks {
     // The search footer's edit, find-previous, find-next, close and highlight controls.
     std::function<void(TGxStringGrid&)> SearchEditChange, SearchPrevClick, SearchNextClick, SearchCloseClick,
         SearchHighlightClick;
+    // Run with ColumnSize.Save on: saving by the destructor, loading when the window is created
+    // and after loading.
+    std::function<void(TGxStringGrid&)> SaveColSizes, LoadColSizes;
 };
 TGridExtrasHooks& GridExtrasHooks();
 
