@@ -984,6 +984,10 @@ public:
     // The scroll hint shown while a thumb is dragged with ScrollHints; empty when none shows.
     std::string ScrollHint() const;
     bool Panning() const;
+    // While the search footer shows (GxGridKeysSteps.cpp): whether the last row ends above the
+    // footer panel; raising the top row until it does.
+    bool IsLastRowAboveSearchPanel();
+    void ScrollLastRowAboveSearchPanel();
     TIntelliPan IntelliPan = ipVertical;
     TScrollHintType ScrollHints = shNone;
     // Cells whose text holds a blink tag show and hide their text with every tick of the timer.
@@ -1185,6 +1189,10 @@ protected:
     bool DoMouseWheelDown(ui::TShiftState Shift, ui::TPoint MousePos) override;
     bool DoMouseWheelUp(ui::TShiftState Shift, ui::TPoint MousePos) override;
     void WndProc(ui::TMessage& message) override;
+    // Accelerators (GxGridKeysSteps.cpp): only the search footer's buttons answer them; the grid's
+    // own child controls are never offered the dialog's characters.
+    void HandleDialogChar(ui::TMessage& message);
+    bool BroadcastsToChildren(const ui::TMessage& message) const override;
     // The framework's answer, plus characters while typing searches (AutoGotoWhenSorted) or
     // while the cells are not editable.
     unsigned WantKeys() const override;

@@ -89,6 +89,9 @@ void TGxStringGrid::WndProc(ui::TMessage& message)
     case ui::WM_HSCROLL:
         in.ScrollMessage(message);
         return;
+    case ui::CM_DIALOGCHAR:
+        HandleDialogChar(message);
+        return;
     case ui::CM_HINTSHOW:
         if (HandleHintMessage(message))
             return;

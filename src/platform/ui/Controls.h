@@ -279,6 +279,10 @@ public:
     void SetTabStop(bool v) { tabStop_ = v; }
     // Windowed children in tab order (descending into containers).
     void GetTabOrderList(std::vector<TWinControl*>& list) const;
+    // Whether a form's broadcast of a message (the accelerator and dialog-key notifications) that
+    // this control answered with 0 goes on into its children; a control that decides such messages
+    // for its own parts answers false.
+    virtual bool BroadcastsToChildren(const TMessage&) const { return true; }
 
     virtual bool CanFocus() const;
     virtual void SetFocus();
