@@ -988,6 +988,24 @@ public:
     // footer panel; raising the top row until it does.
     bool IsLastRowAboveSearchPanel();
     void ScrollLastRowAboveSearchPanel();
+    // Scroll bars (GxGridScrollBars.cpp). With ScrollProportional the window bars run from 0 to
+    // 127 with a thumb as large as the share of the rows (columns) in view, measured in pixels;
+    // ScrollPosToIndex turns a bar position into the top row (left column) it stands for.
+    void UpdateVScrollProportional();
+    void UpdateHScrollProportional();
+    int ScrollPosToIndex(bool Vertical, int Pos) const;
+    bool ProportionalBar(bool Vertical) const { return Vertical ? propV_ : propH_; }
+    // The in-cell scroll bar control over the current cell when that holds a cell scroll bar
+    // (hidden otherwise); its moves reach the cell and OnScrollCell.
+    void SyncCellScrollBar();
+    ui::TScrollBar* CellScrollBar() const { return scrollBars_[0]; }
+    // A scroll message of the in-cell scroll bar control; false for any other.
+    bool HandleCellScrollMessage(ui::TMessage& message);
+    // WM_SIZE: the search panel, ColumnSize.SynchWithGrid scaling, proportional ranges again.
+    void HandleSizeMessage(ui::TMessage& message);
+    // The synchronised grid follows this grid's top row and left column (SyncGrid).
+    void SyncGridFollowScroll();
+    void AfterCellInput(int RowBefore);
     TIntelliPan IntelliPan = ipVertical;
     TScrollHintType ScrollHints = shNone;
     // Cells whose text holds a blink tag show and hide their text with every tick of the timer.
@@ -1296,6 +1314,8 @@ private:
     TGridFocusWindow* focusWindow_ = nullptr;
     std::array<TArrowWindow*, 4> arrowWindows_{};
     std::array<ui::TScrollBar*, 2> scrollBars_{};
+    bool propV_ = false, propH_ = false;           // the window bars hold proportional ranges
+    int cellScrollCol_ = -1, cellScrollRow_ = -1;  // the cell the in-cell scroll bar serves
     TGxStyle style_ = TGxStyle::tsWindowsXP;
     TColorTones tones_;
     TOfficeTheme oldOfficeTheme_ = TOfficeTheme::otUnknown;

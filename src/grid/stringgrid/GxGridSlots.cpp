@@ -74,8 +74,6 @@ void TGxStringGrid::MoveToFirstRow()
 
 void TGxStringGrid::DesignHelperClick(int, int) {}
 
-void TGxStringGrid::DoScrollCell(int, int, int, int, int) {}
-
 // --- rows, cells and their notifications ---------------------------------------------------------------------
 
 void TGxStringGrid::MarkPastedRowsModified(ui::TPoint, const ui::TRect&) {}
