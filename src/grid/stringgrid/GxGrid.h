@@ -1006,6 +1006,9 @@ public:
     // The synchronised grid follows this grid's top row and left column (SyncGrid).
     void SyncGridFollowScroll();
     void AfterCellInput(int RowBefore);
+    // The application's style (GxGridInputFocus.cpp): after loading and on every style change the
+    // grid takes the grid colours of an active style other than the desktop's own.
+    void ApplyVCLStyleColors();
     TIntelliPan IntelliPan = ipVertical;
     TScrollHintType ScrollHints = shNone;
     // Cells whose text holds a blink tag show and hide their text with every tick of the timer.
@@ -1314,6 +1317,7 @@ private:
     TGridFocusWindow* focusWindow_ = nullptr;
     std::array<TArrowWindow*, 4> arrowWindows_{};
     std::array<ui::TScrollBar*, 2> scrollBars_{};
+    bool useVCLStyles_ = false;
     bool propV_ = false, propH_ = false;           // the window bars hold proportional ranges
     int cellScrollCol_ = -1, cellScrollRow_ = -1;  // the cell the in-cell scroll bar serves
     TGxStyle style_ = TGxStyle::tsWindowsXP;

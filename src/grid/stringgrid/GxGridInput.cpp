@@ -105,6 +105,9 @@ void TGxStringGrid::WndProc(ui::TMessage& message)
     case ui::WM_HSCROLL:
         in.ScrollMessage(message);
         return;
+    case ui::CM_STYLECHANGED:
+        ApplyVCLStyleColors();
+        break;
     case ui::CM_DIALOGCHAR:
         HandleDialogChar(message);
         return;

@@ -206,6 +206,7 @@ void TGxStringGrid::Loaded()
     columnOrder_->Clear();
     for (int c = 0; c < ColCount(); ++c)
         columnOrder_->Add(c);
+    ApplyVCLStyleColors();
 }
 
 // A change the inplace editor just made needs no repaint of its own; while the update count is

@@ -25,11 +25,6 @@ bool TGxStringGrid::HasCellBorderEvent()
     return OnGetCellBorder != nullptr;
 }
 
-bool TGxStringGrid::UsesVCLStyles()
-{
-    return false;
-}
-
 void TGxStringGrid::DoPrintGetPageNum(int, int, std::string&) {}
 
 bool TGxStringGrid::DoCanShowFixedDropDown(int)
