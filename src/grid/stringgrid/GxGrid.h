@@ -1009,6 +1009,10 @@ public:
     // The application's style (GxGridInputFocus.cpp): after loading and on every style change the
     // grid takes the grid colours of an active style other than the desktop's own.
     void ApplyVCLStyleColors();
+    // The vertical bar while the search footer shows: no line down once the last row is clear of
+    // the footer; a scroll to the end brings it clear.
+    bool SearchFooterScrollBefore(ui::TMessage& message);
+    void SearchFooterScrollAfter(const ui::TMessage& message);
     TIntelliPan IntelliPan = ipVertical;
     TScrollHintType ScrollHints = shNone;
     // Cells whose text holds a blink tag show and hide their text with every tick of the timer.

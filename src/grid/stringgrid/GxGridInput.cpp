@@ -95,9 +95,10 @@ void TGxStringGrid::WndProc(ui::TMessage& message)
         return;
     }
     case ui::WM_VSCROLL:
-        if (HandleCellScrollMessage(message))
+        if (HandleCellScrollMessage(message) || SearchFooterScrollBefore(message))
             return;
         in.ScrollMessage(message);
+        SearchFooterScrollAfter(message);
         return;
     case ui::WM_SIZE:
         HandleSizeMessage(message);

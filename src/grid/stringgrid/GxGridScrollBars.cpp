@@ -254,6 +254,25 @@ void TGxStringGrid::HandleSizeMessage(ui::TMessage&)
     }
 }
 
+// --- the search footer -------------------------------------------------------------------------------
+
+bool TGxStringGrid::SearchFooterScrollBefore(ui::TMessage& message)
+{
+    const unsigned code = ui::LoWord(message.WParam);
+    if (!searchFooter_->Visible() || (code != ui::SB_ENDSCROLL && code != ui::SB_LINEDOWN) ||
+        !IsLastRowAboveSearchPanel())
+        return false;
+    message.Result = 1;
+    return true;
+}
+
+void TGxStringGrid::SearchFooterScrollAfter(const ui::TMessage& message)
+{
+    const unsigned code = ui::LoWord(message.WParam);
+    if (searchFooter_->Visible() && (code == ui::SB_ENDSCROLL || code == ui::SB_LINEDOWN) && TopRow() >= MaxTopRow())
+        ScrollLastRowAboveSearchPanel();
+}
+
 // --- the synchronised grid --------------------------------------------------------------------------------
 
 void TGxStringGrid::SyncGridFollowScroll()

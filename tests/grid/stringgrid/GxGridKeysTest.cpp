@@ -1,7 +1,7 @@
 // The string grid's key-down steps beside plain navigation, driven through key-down, character
 // and key-up messages: the clipboard keys, Left and Right on tree rows and on whole-row
-// selections, Space on radio cells, the search footer over the last rows, and the dialog's
-// accelerator characters.
+// selections, Space on radio cells, the search footer over the last rows (by keys and by the
+// bar), and the dialog's accelerator characters.
 #include "grid/stringgrid/GxGrid.h"
 
 #include <gtest/gtest.h>
@@ -268,6 +268,23 @@ TEST_F(GxGridSearchFooterKeys, KeysOntoAndOnTheLastRowBringItClearOfTheFooter)
     const int top = grid->TopRow();
     Key(ui::VK_F5);
     EXPECT_EQ(grid->TopRow(), top);
+}
+
+TEST_F(GxGridSearchFooterKeys, TheBarScrollsLinesDownUntilTheLastRowIsClearOfTheFooterAndStopsThere)
+{
+    for (int i = 0; i < 40; ++i)
+        grid->Perform(ui::WM_VSCROLL, ui::SB_LINEDOWN);
+    EXPECT_TRUE(grid->IsLastRowAboveSearchPanel());
+    EXPECT_LE(LastRowBottom(), PanelTop() + 2);
+    const int top = grid->TopRow();
+    EXPECT_EQ(grid->Perform(ui::WM_VSCROLL, ui::SB_LINEDOWN), 1);
+    EXPECT_EQ(grid->TopRow(), top);
+
+    // Dragging the thumb to the end and letting go brings the last row clear as well.
+    grid->SetTopRow(1);
+    grid->Perform(ui::WM_VSCROLL, ui::MakeWParam(ui::SB_THUMBPOSITION, 28));
+    grid->Perform(ui::WM_VSCROLL, ui::SB_ENDSCROLL);
+    EXPECT_TRUE(grid->IsLastRowAboveSearchPanel());
 }
 
 TEST_F(GxGridSearchFooterKeys, CtrlFPutsTheFocusIntoTheSearchEdit)
