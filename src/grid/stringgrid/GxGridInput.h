@@ -110,6 +110,8 @@ private:
     void SearchFocusKey(unsigned key, ui::TShiftState shift);
     bool SearchFooterKeyBefore(unsigned key, ui::TShiftState shift);
     void SearchFooterKeyAfter(unsigned key);
+    bool EditOnEnterOrF2(unsigned& key, ui::TShiftState shift);
+    void DisjunctSelectAfterMove(ui::TShiftState shift);
     int footerTop_ = -1;  // the top row a key other than a move keeps while the search footer shows
     int keepLeft_ = -1;   // the left column Up, Down and the page keys keep (KeepHorizScroll)
     bool TabStep(bool Backward);

@@ -131,6 +131,8 @@ bool TGridInput::KeyDownMessage(unsigned& key, ui::TShiftState shift)
     if ((g_.Options() & ui::goRowSelect) && nav.KeepHorizScroll() && g_.LeftCol() != g_.FixedCols() &&
         (key == ui::VK_PRIOR || key == ui::VK_NEXT || key == ui::VK_UP || key == ui::VK_DOWN))
         keepLeft_ = g_.LeftCol();
+    if (EditOnEnterOrF2(key, shift))
+        return true;
     SearchFocusKey(key, shift);
 
     // Enter on a cell that may not be edited goes to the key-down method alone (OnKeyDown, and
@@ -201,9 +203,14 @@ bool TGridInput::KeyDownMessage(unsigned& key, ui::TShiftState shift)
     }
     if (key == ui::VK_SPACE && g_.MouseActions()->DisjunctRowSelect())
         g_.SetRowSelect(row, !g_.RowSelect(row));
-    if (key >= ui::VK_PRIOR && key <= ui::VK_DOWN && g_.MouseActions()->DisjunctRowSelect() &&
-        !(shift & (ui::ssShift | ui::ssCtrl)))
-        g_.ClearRowSelect();
+    if (key == ui::VK_SPACE && g_.MouseActions()->DisjunctColSelect())
+        g_.SetColSelect(g_.Col(), !g_.ColSelect(g_.Col()));
+    if (key >= ui::VK_PRIOR && key <= ui::VK_DOWN && !(shift & (ui::ssShift | ui::ssCtrl))) {
+        if (g_.MouseActions()->DisjunctRowSelect())
+            g_.ClearRowSelect();
+        if (g_.MouseActions()->DisjunctColSelect())
+            g_.ClearColSelect();
+    }
     if (key == ui::VK_DELETE && !(shift & ui::ssAlt) && nav.AllowDeleteRow() && DeleteRowKey()) {
         key = 0;
         return true;
@@ -480,6 +487,8 @@ void TGridInput::KeyDown(unsigned& key, ui::TShiftState shift)
         g_.SetLeftCol(keepLeft_);
         keepLeft_ = -1;
     }
+    if (pressed >= ui::VK_PRIOR && pressed <= ui::VK_DOWN)
+        DisjunctSelectAfterMove(shift);
     SearchFooterKeyAfter(pressed);
 }
 

@@ -115,6 +115,64 @@ void TGridInput::RadioSpace(int realCol, bool canEdit)
     }
 }
 
+// Enter and F2 on a grid that edits only on request: with EditOnDblClickOnly they switch editing
+// on for a cell that may be edited; with RangeSelectAndEdit they open its editor, or, on a cell that
+// may not be edited, only reach OnKeyDown. True when the key was used up.
+bool TGridInput::EditOnEnterOrF2(unsigned& key, ui::TShiftState shift)
+{
+    if ((key != ui::VK_RETURN && key != ui::VK_F2) || (g_.Options() & ui::goEditing))
+        return false;
+    TMouseActions& mouse = *g_.MouseActions();
+    const int realCol = g_.RealColIndex(g_.Col()), row = g_.Row();
+    if (mouse.EditOnDblClickOnly()) {
+        const bool was = mouse.RangeSelectAndEdit();
+        mouse.SetRangeSelectAndEdit(true);
+        const bool editable = g_.IsEditable(realCol, row);
+        mouse.SetRangeSelectAndEdit(was);
+        if (editable)
+            g_.SetOptions(g_.Options() | ui::goEditing);
+        return false;
+    }
+    if (!mouse.RangeSelectAndEdit())
+        return false;
+    if (!g_.IsEditable(realCol, row)) {
+        FireKeyDown(key, shift);
+        key = 0;
+        return true;
+    }
+    g_.SetOptions(g_.Options() | ui::goEditing);
+    g_.ShowInplaceEdit();
+    return false;
+}
+
+// After a move by the navigation keys, the disjunct row (column) selection: with Shift exactly the
+// normal rows (columns) of the selection rectangle; otherwise the current one is added.
+void TGridInput::DisjunctSelectAfterMove(ui::TShiftState shift)
+{
+    TMouseActions& mouse = *g_.MouseActions();
+    const ui::TGridRect sel = g_.Selection();
+    const int top = std::min(sel.Top, sel.Bottom), bottom = std::max(sel.Top, sel.Bottom);
+    const int left = std::min(sel.Left, sel.Right), right = std::max(sel.Left, sel.Right);
+    if (mouse.DisjunctRowSelect()) {
+        if (shift & ui::ssShift) {
+            for (int r = g_.FixedRows(); r <= LastNormalRow(); ++r)
+                if (g_.RowSelect(r) != (r >= top && r <= bottom))
+                    g_.SetRowSelect(r, r >= top && r <= bottom);
+        } else {
+            g_.SetRowSelect(mouse.RowSelectPersistent() ? g_.RealRowIndex(g_.Row()) : g_.Row(), true);
+        }
+    }
+    if (mouse.DisjunctColSelect()) {
+        if (shift & ui::ssShift) {
+            for (int c = FirstNormalCol(); c <= LastNormalCol(); ++c)
+                if (g_.ColSelect(c) != (c >= left && c <= right))
+                    g_.SetColSelect(c, c >= left && c <= right);
+        } else {
+            g_.SetColSelect(g_.Col(), true);
+        }
+    }
+}
+
 // Ctrl+F while the search footer shows puts the focus into its search edit.
 void TGridInput::SearchFocusKey(unsigned key, ui::TShiftState shift)
 {

@@ -216,6 +216,59 @@ TEST_F(GxGridKeys, SpaceMovesARadioGroupOnAndChoosesARadioButtonInAnEditableGrid
     EXPECT_EQ(log.size(), 2u) << "a grid that may not be edited leaves the radios alone";
 }
 
+TEST_F(GxGridKeys, EnterAndF2OpenTheEditorOnRequestOnlyOnCellsThatMayBeEdited)
+{
+    // Column 2 may not be edited.
+    grid->OnCanEditCell = [](TObject*, int, int c, bool& can) { can = can && c != 2; };
+    std::vector<unsigned> keyDowns;
+    grid->OnKeyDown = [&](TObject*, unsigned& k, ui::TShiftState) { keyDowns.push_back(k); };
+    struct Case {
+        const char* name;
+        bool dblClickOnly, rangeSelectAndEdit;
+        int col;
+        unsigned key;
+        bool wantEditor;
+    } cases[] = {
+        {"RangeSelectAndEdit: Enter opens the editor", false, true, 1, ui::VK_RETURN, true},
+        {"RangeSelectAndEdit: F2 opens the editor", false, true, 3, ui::VK_F2, true},
+        {"RangeSelectAndEdit: a read-only cell only reaches OnKeyDown", false, true, 2, ui::VK_RETURN, false},
+        {"EditOnDblClickOnly: F2 switches editing on", true, false, 1, ui::VK_F2, true},
+        {"EditOnDblClickOnly: not on a read-only cell", true, false, 2, ui::VK_F2, false},
+        {"neither: Enter opens nothing", false, false, 1, ui::VK_RETURN, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        grid->HideInplaceEdit();
+        grid->SetOptions(grid->Options() & ~ui::goEditing);
+        grid->MouseActions()->SetEditOnDblClickOnly(c.dblClickOnly);
+        grid->MouseActions()->SetRangeSelectAndEdit(c.rangeSelectAndEdit);
+        grid->MoveToCell(c.col, 4);
+        keyDowns.clear();
+        ui::SendKeyDown(grid, c.key);
+        EXPECT_EQ(grid->EditorMode(), c.wantEditor);
+        EXPECT_EQ(keyDowns, std::vector<unsigned>{c.key});
+    }
+}
+
+TEST_F(GxGridKeys, MovesKeepTheDisjunctRowAndColumnSelectionsWithTheCurrentCell)
+{
+    grid->SetOptions((grid->Options() | ui::goRangeSelect) & ~ui::goEditing);
+    grid->MouseActions()->SetDisjunctRowSelect(true);
+    grid->MouseActions()->SetDisjunctColSelect(true);
+    grid->MoveToCell(1, 2);
+    Key(ui::VK_DOWN);
+    EXPECT_EQ(grid->RowSelectCount(), 1);
+    EXPECT_TRUE(grid->RowSelect(3));
+    EXPECT_TRUE(grid->ColSelect(1));
+    Key(ui::VK_RIGHT, ui::ssShift);
+    Key(ui::VK_DOWN, ui::ssShift);
+    EXPECT_EQ(grid->RowSelectCount(), 2) << "rows 3 and 4";
+    EXPECT_EQ(grid->ColSelectCount(), 2) << "columns 1 and 2";
+    Key(ui::VK_RIGHT);
+    EXPECT_EQ(grid->ColSelectCount(), 1);
+    EXPECT_EQ(grid->RowSelectCount(), 1);
+}
+
 // --- the search footer --------------------------------------------------------------------------
 
 class GxGridSearchFooterKeys : public GxGridKeys {
