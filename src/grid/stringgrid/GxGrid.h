@@ -994,6 +994,9 @@ public:
     void UpdateVScrollProportional();
     void UpdateHScrollProportional();
     int ScrollPosToIndex(bool Vertical, int Pos) const;
+    // The window bars flat in ScrollColor and ScrollWidth for ScrollType ssFlat and ssEncarta,
+    // plain otherwise (again after a change of ScrollColor or ScrollWidth).
+    void ApplyFlatScrollStyle();
     bool ProportionalBar(bool Vertical) const { return Vertical ? propV_ : propH_; }
     // The in-cell scroll bar control over the current cell when that holds a cell scroll bar
     // (hidden otherwise); its moves reach the cell and OnScrollCell.

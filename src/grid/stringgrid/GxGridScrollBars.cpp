@@ -112,6 +112,12 @@ int TGxStringGrid::ScrollPosToIndex(bool Vertical, int Pos) const
     return static_cast<int>((static_cast<std::int64_t>(Pos) * std::max(0, steps) + 63) / 127) + fixed;
 }
 
+void TGxStringGrid::ApplyFlatScrollStyle()
+{
+    const bool flat = ScrollType == ssFlat || ScrollType == ssEncarta;
+    SetFlatScrollBars(flat, ScrollColor, flat ? ScrollWidth : ScrollBarSize);
+}
+
 // --- the in-cell scroll bar -----------------------------------------------------------------------------
 
 namespace {

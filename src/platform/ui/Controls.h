@@ -301,6 +301,11 @@ public:
     void SetScrollInfo(int bar, const TScrollInfo& info, bool redraw = true);
     TScrollInfo GetScrollInfo(int bar) const { return bar == SB_HORZ ? hScrollInfo_ : vScrollInfo_; }
     static constexpr int ScrollBarSize = 17;
+    // Flat window scroll bars: drawn without relief, on their own background (clNone: the system's
+    // scroll-bar colour), as thick as Thickness; plain bars are ScrollBarSize thick.
+    void SetFlatScrollBars(bool Flat, TColor Background = clNone, int Thickness = ScrollBarSize);
+    bool FlatScrollBars() const { return flatBars_; }
+    int ScrollBarThickness() const { return flatBars_ ? flatBarThickness_ : ScrollBarSize; }
 
     // Window timers: WM_TIMER with WParam = id every `ms` milliseconds until killed or destroyed.
     void SetTimer(unsigned id, unsigned ms);
@@ -374,6 +379,9 @@ private:
     bool vScroll_ = false;
     TScrollInfo hScrollInfo_;
     TScrollInfo vScrollInfo_;
+    bool flatBars_ = false;
+    TColor flatBarColor_ = clNone;
+    int flatBarThickness_ = ScrollBarSize;
     int alignDisabled_ = 0;
     bool aligning_ = false;
 };

@@ -1,5 +1,5 @@
 // The string grid's proportional scroll bars (thumb share of the shown rows, thumb positions to
-// rows), the in-cell scroll bar of scroll-bar cells, columns that keep in step with the grid's
+// rows), flat scroll bars, the in-cell scroll bar of scroll-bar cells, columns that keep in step with the grid's
 // width, and a synchronised second grid following scrolling and the current row.
 #include "grid/stringgrid/GxGrid.h"
 
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/ui/Forms.h"
+#include "platform/ui/Graphics.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/StdCtrls.h"
 
@@ -94,6 +95,30 @@ TEST_F(GxGridScrollBars, AProportionalThumbPositionStandsForTheRowsBetweenFirstA
     grid->UpdateScrollBars();
     const ui::TScrollInfo info = grid->GetScrollInfo(ui::SB_VERT);
     EXPECT_EQ(info.nPos, info.nMax - info.nPage + 1);
+}
+
+TEST_F(GxGridScrollBars, FlatBarsTakeTheirWidthAndColourAndPlainOnesComeBack)
+{
+    grid->UpdateScrollBars();
+    ASSERT_TRUE(grid->ScrollBarVisible(ui::SB_VERT));
+    const int plainClient = grid->ClientWidth();
+    grid->ScrollColor = ui::clRed;
+    grid->ScrollWidth = 10;
+    const struct {
+        TScrollType type;
+        bool flat;
+    } cases[] = {{ssFlat, true}, {ssNormal, false}, {ssEncarta, true}, {ssMetro, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.type));
+        grid->SetScrollType(c.type);
+        EXPECT_EQ(grid->ClientWidth(), plainClient + (c.flat ? 17 - 10 : 0));
+        ui::TBitmap bmp(grid->Width(), grid->Height());
+        grid->PaintTree(*bmp.Canvas());
+        const ui::TPoint o = grid->ClientOrigin();
+        // Low in the bar, below its thumb: the track's own colour.
+        const ui::TColor track = bmp.Canvas()->Pixels(o.X + grid->ClientWidth() + 2, grid->Height() - o.Y - 3);
+        EXPECT_EQ(track == ui::clRed, c.flat);
+    }
 }
 
 TEST_F(GxGridScrollBars, TheInCellScrollBarMovesTheCellsPositionAndReportsEachChange)
