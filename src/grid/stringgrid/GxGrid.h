@@ -1010,6 +1010,38 @@ public:
     // The scroll hint shown while a thumb is dragged with ScrollHints; empty when none shows.
     std::string ScrollHint() const;
     bool Panning() const;
+    // While the search footer shows (GxGridKeysSteps.cpp): whether the last row ends above the
+    // footer panel; raising the top row until it does.
+    bool IsLastRowAboveSearchPanel();
+    void ScrollLastRowAboveSearchPanel();
+    // Scroll bars (GxGridScrollBars.cpp). With ScrollProportional the window bars run from 0 to
+    // 127 with a thumb as large as the share of the rows (columns) in view, measured in pixels;
+    // ScrollPosToIndex turns a bar position into the top row (left column) it stands for.
+    void UpdateVScrollProportional();
+    void UpdateHScrollProportional();
+    int ScrollPosToIndex(bool Vertical, int Pos) const;
+    // The window bars flat in ScrollColor and ScrollWidth for ScrollType ssFlat and ssEncarta,
+    // plain otherwise (again after a change of ScrollColor or ScrollWidth).
+    void ApplyFlatScrollStyle();
+    bool ProportionalBar(bool Vertical) const { return Vertical ? propV_ : propH_; }
+    // The in-cell scroll bar control over the current cell when that holds a cell scroll bar
+    // (hidden otherwise); its moves reach the cell and OnScrollCell.
+    void SyncCellScrollBar();
+    ui::TScrollBar* CellScrollBar() const { return scrollBars_[0]; }
+    // A scroll message of the in-cell scroll bar control; false for any other.
+    bool HandleCellScrollMessage(ui::TMessage& message);
+    // WM_SIZE: the search panel, ColumnSize.SynchWithGrid scaling, proportional ranges again.
+    void HandleSizeMessage(ui::TMessage& message);
+    // The synchronised grid follows this grid's top row and left column (SyncGrid).
+    void SyncGridFollowScroll();
+    void AfterCellInput(int RowBefore);
+    // The application's style (GxGridInputFocus.cpp): after loading and on every style change the
+    // grid takes the grid colours of an active style other than the desktop's own.
+    void ApplyVCLStyleColors();
+    // The vertical bar while the search footer shows: no line down once the last row is clear of
+    // the footer; a scroll to the end brings it clear.
+    bool SearchFooterScrollBefore(ui::TMessage& message);
+    void SearchFooterScrollAfter(const ui::TMessage& message);
     TIntelliPan IntelliPan = ipVertical;
     TScrollHintType ScrollHints = shNone;
     // Cells whose text holds a blink tag show and hide their text with every tick of the timer.
@@ -1211,6 +1243,10 @@ protected:
     bool DoMouseWheelDown(ui::TShiftState Shift, ui::TPoint MousePos) override;
     bool DoMouseWheelUp(ui::TShiftState Shift, ui::TPoint MousePos) override;
     void WndProc(ui::TMessage& message) override;
+    // Accelerators (GxGridKeysSteps.cpp): only the search footer's buttons answer them; the grid's
+    // own child controls are never offered the dialog's characters.
+    void HandleDialogChar(ui::TMessage& message);
+    bool BroadcastsToChildren(const ui::TMessage& message) const override;
     // The framework's answer, plus characters while typing searches (AutoGotoWhenSorted) or
     // while the cells are not editable.
     unsigned WantKeys() const override;
@@ -1314,6 +1350,9 @@ private:
     TGridFocusWindow* focusWindow_ = nullptr;
     std::array<TArrowWindow*, 4> arrowWindows_{};
     std::array<ui::TScrollBar*, 2> scrollBars_{};
+    bool useVCLStyles_ = false;
+    bool propV_ = false, propH_ = false;           // the window bars hold proportional ranges
+    int cellScrollCol_ = -1, cellScrollRow_ = -1;  // the cell the in-cell scroll bar serves
     TGxStyle style_ = TGxStyle::tsWindowsXP;
     TColorTones tones_;
     TOfficeTheme oldOfficeTheme_ = TOfficeTheme::otUnknown;

@@ -64,6 +64,8 @@ void TGxStringGrid::TopLeftChanged()
     if (edit_.EditMode && !IsTextEditor(currentEditor_))
         HideInplaceEdit();
     CellControlsUpdate(false);
+    SyncCellScrollBar();
+    SyncGridFollowScroll();
 }
 
 }  // namespace gx

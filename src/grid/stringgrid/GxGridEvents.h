@@ -155,6 +155,7 @@ public:
     TClipboardAllowEvent OnClipboardCopy;
     TClipboardAllowEvent OnClipboardCut;
     TClipboardAllowEvent OnClipboardPaste;
+    TScrollCellEvent OnScrollCell;  // the in-cell scroll bar moved
 
     // Sorting (grid extras): a custom style's comparison of two texts, a raw style's of two rows
     // (Res 1, 0 or -1); OnCanSort and OnClickSort are with the mouse events above.

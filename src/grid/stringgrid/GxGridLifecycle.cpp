@@ -226,6 +226,7 @@ void TGxStringGrid::Loaded()
         columnOrder_->Add(c);
     if (columnSize_->Save && GridExtrasHooks().LoadColSizes)
         GridExtrasHooks().LoadColSizes(*this);
+    ApplyVCLStyleColors();
 }
 
 // A change the inplace editor just made needs no repaint of its own; while the update count is

@@ -26,11 +26,6 @@ bool TGxStringGrid::HasCellBorderEvent()
     return OnGetCellBorder != nullptr;
 }
 
-bool TGxStringGrid::UsesVCLStyles()
-{
-    return false;
-}
-
 void TGxStringGrid::DoPrintGetPageNum(int PageNum, int PageColNum, std::string& PageNumString)
 {
     if (OnPrintGetPageNum)
@@ -78,8 +73,6 @@ void TGxStringGrid::MoveToFirstRow()
 }
 
 void TGxStringGrid::DesignHelperClick(int, int) {}
-
-void TGxStringGrid::DoScrollCell(int, int, int, int, int) {}
 
 // --- rows, cells and their notifications ---------------------------------------------------------------------
 

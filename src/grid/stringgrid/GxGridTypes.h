@@ -177,6 +177,8 @@ using TFooterPaintEvent =
     std::function<void(TObject* Sender, int AColumn, ui::TCanvas* Canvas, const ui::TRect& ARect)>;
 using TRadioClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)>;
 using TRadioButtonClickEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
+using TScrollCellEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax)>;
 using TCanClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
 
 // Dragging something over the grid: the drag source reports entering, moving over and leaving.
