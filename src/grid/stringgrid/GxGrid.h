@@ -371,6 +371,9 @@ public:
     // Inserts RCount empty rows at RowIndex. The side lists (modified, enabled, selected rows) get
     // entries at the new rows: at RowIndex on, or, when Targets is given, at those final rows.
     void InsertRowsCore(int RowIndex, int RCount, bool UpdateCellControls, const std::vector<int>* Targets = nullptr);
+    // Empty rows that stand at the display rows Targets (ascending, distinct) once all are in; the
+    // other rows keep their order. One pass over the rows however many targets there are.
+    void InsertRowList(const std::vector<int>& Targets);
     void AddRow();
     void AddColumn() { InsertCols(ColCount(), 1); }
     void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
@@ -431,6 +434,11 @@ public:
     std::string SelectedText();
     bool Multilinecells = false;
     bool ExcelClipboardFormat = false;
+    // The clipboard (grid extras): the top-left cell of the last rectangle turned into clipboard
+    // text, the last copy or cut, and whether the paste in progress is a whole-grid paste.
+    ui::TPoint ClipTopLeft{-1, -1};
+    TClipOperation ClipLastOp = coCopy;
+    bool PasteAll = false;
 
     // --- typed access, fills, headers, display text (GxGridTyped.cpp) -----------------------------------
     int Ints(int ACol, int ARow);
@@ -920,6 +928,19 @@ public:
     // previous NarrowDown call.
     int FilterFixedRows = 0;
     std::string FilterNarrowText;
+    // Rows failing the filter are hidden while on; the grid extras carry out the switch (without
+    // them only the flag changes). FilterActiveFlag is the stored state the switch keeps.
+    bool FilterActive() const { return FilterActiveFlag; }
+    void SetFilterActive(bool Value);
+    // The search footer's handlers (its controls call them); the grid extras carry them out.
+    void SearchEditChange();
+    void SearchPrevClick();
+    void SearchNextClick();
+    void SearchCloseClick();
+    void SearchHighlightClick();
+    // The fixed-cell editor's text changed: OnEditChange with its column, row and text.
+    void FixedEditChange();
+    bool FilterActiveFlag = false;
     // Find (grid extras): options and text of the last search (the text upper-cased unless the
     // search matched case), the last hit ((-1,-1) for none), the preset find column and row.
     unsigned FindOptions = 0;
@@ -990,6 +1011,11 @@ public:
     ui::TColor BorderColor = 0xB99D7F;
     int MinRowHeight = 0, MaxRowHeight = 0, MinColWidth = 0, MaxColWidth = 0;
     int GroupColumn = -1;
+    // Grouping (grid extras): what the grouped column had (width, row-0 caption, footer text) so that
+    // UnGroup can put it back, and the flag set while Group or UnGroup reshapes the rows.
+    int GroupColWidth = 0;
+    std::string GroupCaption, GroupFooter;
+    bool GroupingBusy = false;
     int PreviewPage = 1, LastPrintPage = 1, PrintPageCount = 0;
     int FilterColumn = -1;  // the column whose filter list is open
     TMouseSelectMode MouseSelectMode = msNormal;
@@ -1009,6 +1035,38 @@ public:
     // The scroll hint shown while a thumb is dragged with ScrollHints; empty when none shows.
     std::string ScrollHint() const;
     bool Panning() const;
+    // While the search footer shows (GxGridKeysSteps.cpp): whether the last row ends above the
+    // footer panel; raising the top row until it does.
+    bool IsLastRowAboveSearchPanel();
+    void ScrollLastRowAboveSearchPanel();
+    // Scroll bars (GxGridScrollBars.cpp). With ScrollProportional the window bars run from 0 to
+    // 127 with a thumb as large as the share of the rows (columns) in view, measured in pixels;
+    // ScrollPosToIndex turns a bar position into the top row (left column) it stands for.
+    void UpdateVScrollProportional();
+    void UpdateHScrollProportional();
+    int ScrollPosToIndex(bool Vertical, int Pos) const;
+    // The window bars flat in ScrollColor and ScrollWidth for ScrollType ssFlat and ssEncarta,
+    // plain otherwise (again after a change of ScrollColor or ScrollWidth).
+    void ApplyFlatScrollStyle();
+    bool ProportionalBar(bool Vertical) const { return Vertical ? propV_ : propH_; }
+    // The in-cell scroll bar control over the current cell when that holds a cell scroll bar
+    // (hidden otherwise); its moves reach the cell and OnScrollCell.
+    void SyncCellScrollBar();
+    ui::TScrollBar* CellScrollBar() const { return scrollBars_[0]; }
+    // A scroll message of the in-cell scroll bar control; false for any other.
+    bool HandleCellScrollMessage(ui::TMessage& message);
+    // WM_SIZE: the search panel, ColumnSize.SynchWithGrid scaling, proportional ranges again.
+    void HandleSizeMessage(ui::TMessage& message);
+    // The synchronised grid follows this grid's top row and left column (SyncGrid).
+    void SyncGridFollowScroll();
+    void AfterCellInput(int RowBefore);
+    // The application's style (GxGridInputFocus.cpp): after loading and on every style change the
+    // grid takes the grid colours of an active style other than the desktop's own.
+    void ApplyVCLStyleColors();
+    // The vertical bar while the search footer shows: no line down once the last row is clear of
+    // the footer; a scroll to the end brings it clear.
+    bool SearchFooterScrollBefore(ui::TMessage& message);
+    void SearchFooterScrollAfter(const ui::TMessage& message);
     TIntelliPan IntelliPan = ipVertical;
     TScrollHintType ScrollHints = shNone;
     // Cells whose text holds a blink tag show and hide their text with every tick of the timer.
@@ -1210,6 +1268,10 @@ protected:
     bool DoMouseWheelDown(ui::TShiftState Shift, ui::TPoint MousePos) override;
     bool DoMouseWheelUp(ui::TShiftState Shift, ui::TPoint MousePos) override;
     void WndProc(ui::TMessage& message) override;
+    // Accelerators (GxGridKeysSteps.cpp): only the search footer's buttons answer them; the grid's
+    // own child controls are never offered the dialog's characters.
+    void HandleDialogChar(ui::TMessage& message);
+    bool BroadcastsToChildren(const ui::TMessage& message) const override;
     // The framework's answer, plus characters while typing searches (AutoGotoWhenSorted) or
     // while the cells are not editable.
     unsigned WantKeys() const override;
@@ -1313,6 +1375,9 @@ private:
     TGridFocusWindow* focusWindow_ = nullptr;
     std::array<TArrowWindow*, 4> arrowWindows_{};
     std::array<ui::TScrollBar*, 2> scrollBars_{};
+    bool useVCLStyles_ = false;
+    bool propV_ = false, propH_ = false;           // the window bars hold proportional ranges
+    int cellScrollCol_ = -1, cellScrollRow_ = -1;  // the cell the in-cell scroll bar serves
     TGxStyle style_ = TGxStyle::tsWindowsXP;
     TColorTones tones_;
     TOfficeTheme oldOfficeTheme_ = TOfficeTheme::otUnknown;

@@ -66,6 +66,8 @@ void TGxStringGrid::TopLeftChanged()
     // The editor of a form control would stay where its cell was: the edit ends as when left.
     EndCellControlEdit();
     CellControlsUpdate(false);
+    SyncCellScrollBar();
+    SyncGridFollowScroll();
 }
 
 }  // namespace gx

@@ -2,6 +2,8 @@
 // the grid's own entry points of the input handling.
 #include "grid/stringgrid/GxGridInput.h"
 
+#include <algorithm>
+
 #include "grid/stringgrid/GxGrid.h"
 #include "grid/stringgrid/GxGridModule.h"
 #include "platform/ui/Application.h"
@@ -30,19 +32,26 @@ void TGxStringGrid::WndProc(ui::TMessage& message)
         break;
     case ui::WM_KEYDOWN: {
         in.StopPanning();
+        const int row = Row();
         unsigned key = static_cast<unsigned>(message.WParam);
         if (in.KeyDownMessage(key, ui::KeyboardShiftState())) {
             message.WParam = 0;
             message.Result = 1;
+            AfterCellInput(row);
             return;
         }
         message.WParam = key;
-        break;
-    }
-    case ui::WM_LBUTTONDOWN:
-        in.StopPanning();
-        in.LeftButtonDown(message);
+        TBaseGrid::WndProc(message);
+        AfterCellInput(row);
         return;
+    }
+    case ui::WM_LBUTTONDOWN: {
+        in.StopPanning();
+        const int row = Row();
+        in.LeftButtonDown(message);
+        AfterCellInput(row);
+        return;
+    }
     case ui::WM_LBUTTONUP:
         in.LeftButtonUp(message);
         return;
@@ -86,8 +95,22 @@ void TGxStringGrid::WndProc(ui::TMessage& message)
         return;
     }
     case ui::WM_VSCROLL:
+        if (HandleCellScrollMessage(message) || SearchFooterScrollBefore(message))
+            return;
+        in.ScrollMessage(message);
+        SearchFooterScrollAfter(message);
+        return;
+    case ui::WM_SIZE:
+        HandleSizeMessage(message);
+        break;
     case ui::WM_HSCROLL:
         in.ScrollMessage(message);
+        return;
+    case ui::CM_STYLECHANGED:
+        ApplyVCLStyleColors();
+        break;
+    case ui::CM_DIALOGCHAR:
+        HandleDialogChar(message);
         return;
     case ui::CM_HINTSHOW:
         if (HandleHintMessage(message))
@@ -97,6 +120,16 @@ void TGxStringGrid::WndProc(ui::TMessage& message)
         break;
     }
     TBaseGrid::WndProc(message);
+}
+
+// After a key or a press: the in-cell scroll bar follows the current cell, and a synchronised grid
+// the current row when the row changed.
+void TGxStringGrid::AfterCellInput(int RowBefore)
+{
+    SyncCellScrollBar();
+    ui::TCustomGrid* other = syncGrid_->Grid();
+    if (other && other != this && syncGrid_->SelectionRow && Row() != RowBefore)
+        other->SetRow(std::clamp(Row(), other->FixedRows(), std::max(other->FixedRows(), other->RowCount() - 1)));
 }
 
 void TGxStringGrid::KeyDown(unsigned& key, ui::TShiftState shift)

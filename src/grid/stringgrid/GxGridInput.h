@@ -102,6 +102,18 @@ private:
     void SelectAllNormal();
     void ToggleCheckKey(int realCol);
     void SelectionChangedSince(const ui::TGridRect& before);
+    // Key-down steps of GxGridKeysSteps.cpp.
+    bool ClipboardKey(unsigned& key, ui::TShiftState shift);
+    void NodeKey(unsigned key);
+    bool RowSelectLeftRight(unsigned key, ui::TShiftState shift);
+    void RadioSpace(int realCol, bool canEdit);
+    void SearchFocusKey(unsigned key, ui::TShiftState shift);
+    bool SearchFooterKeyBefore(unsigned key, ui::TShiftState shift);
+    void SearchFooterKeyAfter(unsigned key);
+    bool EditOnEnterOrF2(unsigned& key, ui::TShiftState shift);
+    void DisjunctSelectAfterMove(ui::TShiftState shift);
+    int footerTop_ = -1;  // the top row a key other than a move keeps while the search footer shows
+    int keepLeft_ = -1;   // the left column Up, Down and the page keys keep (KeepHorizScroll)
     bool TabStep(bool Backward);
     bool CheckBoxPress(ui::TMessage& m, int X, int Y, int ACol, int ARow);
     void HeaderClickSort(int ACol, int ARow);

@@ -1,9 +1,11 @@
 // TGridInput: the focus coming in and going out (a pending edit is validated before the focus may
 // leave; a refused value keeps it in the grid) and the click method. Validation and the remembered
-// cell are the grid's own (GxGridEditValidate.cpp); the input handling calls them.
+// cell are the grid's own (GxGridEditValidate.cpp); the input handling calls them. Also the grid's
+// answer to the application's style.
 #include "grid/stringgrid/GxGridInput.h"
 
 #include "grid/stringgrid/GxGrid.h"
+#include "platform/ui/AppStyle.h"
 #include "platform/ui/Application.h"
 
 namespace gx {
@@ -57,6 +59,33 @@ void TGridInput::Exit()
 void TGridInput::Click()
 {
     RememberOldCell(g_.Col(), g_.Row());
+}
+
+// --- the application's style -----------------------------------------------------------------------
+
+void TGxStringGrid::ApplyVCLStyleColors()
+{
+    useVCLStyles_ = false;
+    if (!ui::AppStyleActive())
+        return;
+    const ui::TAppStyle& style = ui::ActiveAppStyle();
+    useVCLStyles_ = true;
+    SetColor(style.GridColor);
+    SetGridLineColor(style.GridLineColor);
+    SetGridFixedLineColor(style.FixedLineColor);
+    SetOptions(Options() & ~(ui::goFixedVertLine | ui::goFixedHorzLine));
+    if (style.FontColor != ui::clNone)
+        Font()->SetColor(style.FontColor);
+    if (style.SelectionTextColor != ui::clNone)
+        SelectionTextColor = style.SelectionTextColor;
+    if (style.FixedFontColor != ui::clNone)
+        fixedFont_.SetColor(style.FixedFontColor);
+    Invalidate();
+}
+
+bool TGxStringGrid::UsesVCLStyles()
+{
+    return useVCLStyles_;
 }
 
 }  // namespace gx

@@ -128,6 +128,15 @@ bool TGridInput::KeyDownMessage(unsigned& key, ui::TShiftState shift)
         return true;
     }
 
+    // With whole-row selection the page and up/down keys may keep the horizontal scroll.
+    keepLeft_ = -1;
+    if ((g_.Options() & ui::goRowSelect) && nav.KeepHorizScroll() && g_.LeftCol() != g_.FixedCols() &&
+        (key == ui::VK_PRIOR || key == ui::VK_NEXT || key == ui::VK_UP || key == ui::VK_DOWN))
+        keepLeft_ = g_.LeftCol();
+    if (EditOnEnterOrF2(key, shift))
+        return true;
+    SearchFocusKey(key, shift);
+
     // Enter on a cell that may not be edited goes to the key-down method alone (OnKeyDown, and
     // descendants that act on Enter); the framework moves nothing for it.
     auto enterOnly = [&] {
@@ -157,6 +166,8 @@ bool TGridInput::KeyDownMessage(unsigned& key, ui::TShiftState shift)
         if ((canEdit || g_.ControlLook()->CheckAlwaysActive) && key == ui::VK_SPACE &&
             g_.GetCheckBoxState(realCol, g_.RealRowIndex(row), state))
             ToggleCheckKey(realCol);
+        if (key == ui::VK_SPACE)
+            RadioSpace(realCol, canEdit);
         if (canEdit && g_.HasCellTypeIn(realCol, row, {ctButton, ctBitButton}))
             g_.DoButtonClick(realCol, row);
         g_.RepaintCell(g_.Col(), row);
@@ -164,6 +175,11 @@ bool TGridInput::KeyDownMessage(unsigned& key, ui::TShiftState shift)
 
     if ((key == ui::VK_HOME || key == ui::VK_END) && HomeEnd(key, shift))
         return true;
+    NodeKey(key);
+    if (RowSelectLeftRight(key, shift)) {
+        key = 0;
+        return true;
+    }
     if (key == ui::VK_TAB && (g_.Options() & ui::goTabs)) {
         const bool backward = (shift & ui::ssShift) != 0;
         if (!HandleTabKey(backward)) {
@@ -179,6 +195,12 @@ bool TGridInput::KeyDownMessage(unsigned& key, ui::TShiftState shift)
         return swallow();
     if (key == ui::VK_DOWN && nav.AppendOnArrowDown() && IsLastNormalRow())
         AppendRowOnArrowDown();
+    if (SearchFooterKeyBefore(key, shift)) {
+        key = 0;
+        return true;
+    }
+    if (ClipboardKey(key, shift))
+        return true;
     if (key == ui::VK_INSERT && !(shift & (ui::ssCtrl | ui::ssShift | ui::ssAlt)) && nav.AllowInsertRow())
         return InsertRowKey() ? (key = 0, true) : false;
     if (ctrl && key == 'A' && (g_.Options() & (ui::goRowSelect | ui::goRangeSelect))) {
@@ -187,9 +209,14 @@ bool TGridInput::KeyDownMessage(unsigned& key, ui::TShiftState shift)
     }
     if (key == ui::VK_SPACE && g_.MouseActions()->DisjunctRowSelect())
         g_.SetRowSelect(row, !g_.RowSelect(row));
-    if (key >= ui::VK_PRIOR && key <= ui::VK_DOWN && g_.MouseActions()->DisjunctRowSelect() &&
-        !(shift & (ui::ssShift | ui::ssCtrl)))
-        g_.ClearRowSelect();
+    if (key == ui::VK_SPACE && g_.MouseActions()->DisjunctColSelect())
+        g_.SetColSelect(g_.Col(), !g_.ColSelect(g_.Col()));
+    if (key >= ui::VK_PRIOR && key <= ui::VK_DOWN && !(shift & (ui::ssShift | ui::ssCtrl))) {
+        if (g_.MouseActions()->DisjunctRowSelect())
+            g_.ClearRowSelect();
+        if (g_.MouseActions()->DisjunctColSelect())
+            g_.ClearColSelect();
+    }
     if (key == ui::VK_DELETE && !(shift & ui::ssAlt) && nav.AllowDeleteRow() && DeleteRowKey()) {
         key = 0;
         return true;
@@ -469,6 +496,13 @@ void TGridInput::KeyDown(unsigned& key, ui::TShiftState shift)
         if (g_.SyncGrid()->SelectionRow)
             other->SetRow(std::min(g_.Row(), other->RowCount() - 1));
     }
+    if (keepLeft_ >= 0) {
+        g_.SetLeftCol(keepLeft_);
+        keepLeft_ = -1;
+    }
+    if (pressed >= ui::VK_PRIOR && pressed <= ui::VK_DOWN)
+        DisjunctSelectAfterMove(shift);
+    SearchFooterKeyAfter(pressed);
 }
 
 void TGridInput::KeyUp(unsigned& key, ui::TShiftState shift)

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridModule.h"
 #include "platform/ui/Input.h"
 
 namespace gx {
@@ -106,6 +107,8 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
             g_.OnClickCell(&g_, ARow, ACol);
         return;
     }
+    if (GridExtrasHooks().OleDragMouse && GridExtrasHooks().OleDragMouse(g_, X, Y, true))
+        return;  // a press inside the selection that may start a drag of it
     Inherited(m);
     if (g_.GridState() == ui::TGridState::gsColSizing) {
         sizingCol_ = g_.ColBorderAt(X);
@@ -416,6 +419,11 @@ void TGridInput::MouseMove(ui::TMessage& m)
         int ACol = -1, ARow = -1;
         g_.MouseToCell(X, Y, ACol, ARow);
         DragFixedSelect(ACol, ARow);
+        return;
+    }
+    if ((m.WParam & ui::MK_LBUTTON) && GridExtrasHooks().OleDragMouse &&
+        GridExtrasHooks().OleDragMouse(g_, X, Y, false)) {
+        g_.SetGridState(ui::TGridState::gsNormal);  // the drag of cells took the press
         return;
     }
     Inherited(m);

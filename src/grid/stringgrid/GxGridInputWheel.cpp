@@ -178,7 +178,7 @@ void TGridInput::ScrollMessage(ui::TMessage& m)
         if ((track & 0xFFFF) == pos)
             pos = track;
     }
-    const int n = std::clamp(fixed + pos, fixed, last);
+    const int n = std::clamp(g_.ScrollPosToIndex(vertical, pos), fixed, last);
     if (hints && code == ui::SB_ENDSCROLL && scrollHintShown_) {
         scrollHintShown_ = false;
         scrollHint_.clear();

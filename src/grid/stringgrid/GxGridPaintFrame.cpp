@@ -150,6 +150,8 @@ void TGxStringGrid::UpdateScrollBars()
     h.nPage = VisibleColCount();
     h.nPos = LeftCol() - fixedCols;
     SetScrollInfo(ui::SB_HORZ, h, false);
+    UpdateVScrollProportional();
+    UpdateHScrollProportional();
     scrollUpdating_ = false;
 }
 
@@ -179,7 +181,7 @@ bool TGxStringGrid::HandleScrollMessage(ui::TMessage& message)
         break;
     case ui::SB_THUMBPOSITION:
     case ui::SB_THUMBTRACK:
-        first = fixed + pos;
+        first = ScrollPosToIndex(vert, pos);
         break;
     case ui::SB_TOP:
         first = fixed;

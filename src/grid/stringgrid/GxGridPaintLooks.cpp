@@ -563,10 +563,12 @@ void TGxStringGrid::AdaptToOfficeTheme()
     oldOfficeTheme_ = theme;
 }
 
-// Flat scroll bars are not part of this desktop: every kind shows the window scroll bars.
+// Flat and Encarta bars are the window bars drawn flat in ScrollColor and ScrollWidth
+// (ApplyFlatScrollStyle); normal and slim (metro) ones are plain.
 void TGxStringGrid::SetScrollType(TScrollType Value)
 {
     ScrollType = Value;
+    ApplyFlatScrollStyle();
 }
 
 void TGxStringGrid::UpdateScrollBarVisibility(bool Hide)

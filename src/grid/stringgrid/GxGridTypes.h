@@ -162,6 +162,7 @@ using TColorSelectEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, ui::TColor Color, const std::string& Value)>;
 using TImageSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, int Index)>;
 using TCellsChangedEvent = std::function<void(TObject* Sender, const ui::TRect& R)>;
+enum TClipOperation : std::uint8_t { coCut, coCopy };
 using TEditCellDoneEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
 enum TIntelliPan : std::uint8_t { ipVertical, ipHorizontal, ipBoth, ipNone };
 enum TScrollHintType : std::uint8_t { shNone, shVertical, shHorizontal, shBoth };
@@ -176,6 +177,8 @@ using TFooterPaintEvent =
     std::function<void(TObject* Sender, int AColumn, ui::TCanvas* Canvas, const ui::TRect& ARect)>;
 using TRadioClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)>;
 using TRadioButtonClickEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
+using TScrollCellEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax)>;
 using TCanClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
 
 // Dragging something over the grid: the drag source reports entering, moving over and leaving.

@@ -279,6 +279,10 @@ public:
     void SetTabStop(bool v) { tabStop_ = v; }
     // Windowed children in tab order (descending into containers).
     void GetTabOrderList(std::vector<TWinControl*>& list) const;
+    // Whether a form's broadcast of a message (the accelerator and dialog-key notifications) that
+    // this control answered with 0 goes on into its children; a control that decides such messages
+    // for its own parts answers false.
+    virtual bool BroadcastsToChildren(const TMessage&) const { return true; }
 
     virtual bool CanFocus() const;
     virtual void SetFocus();
@@ -297,6 +301,11 @@ public:
     void SetScrollInfo(int bar, const TScrollInfo& info, bool redraw = true);
     TScrollInfo GetScrollInfo(int bar) const { return bar == SB_HORZ ? hScrollInfo_ : vScrollInfo_; }
     static constexpr int ScrollBarSize = 17;
+    // Flat window scroll bars: drawn without relief, on their own background (clNone: the system's
+    // scroll-bar colour), as thick as Thickness; plain bars are ScrollBarSize thick.
+    void SetFlatScrollBars(bool Flat, TColor Background = clNone, int Thickness = ScrollBarSize);
+    bool FlatScrollBars() const { return flatBars_; }
+    int ScrollBarThickness() const { return flatBars_ ? flatBarThickness_ : ScrollBarSize; }
 
     // Window timers: WM_TIMER with WParam = id every `ms` milliseconds until killed or destroyed.
     void SetTimer(unsigned id, unsigned ms);
@@ -370,6 +379,9 @@ private:
     bool vScroll_ = false;
     TScrollInfo hScrollInfo_;
     TScrollInfo vScrollInfo_;
+    bool flatBars_ = false;
+    TColor flatBarColor_ = clNone;
+    int flatBarThickness_ = ScrollBarSize;
     int alignDisabled_ = 0;
     bool aligning_ = false;
 };

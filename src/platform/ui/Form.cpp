@@ -341,7 +341,7 @@ std::intptr_t Broadcast(TWinControl* root, TMessage& m)
         c->WndProc(m);
         if (m.Result)
             return m.Result;
-        if (auto* w = dynamic_cast<TWinControl*>(c)) {
+        if (auto* w = dynamic_cast<TWinControl*>(c); w && w->BroadcastsToChildren(m)) {
             if (Broadcast(w, m))
                 return m.Result;
         }

@@ -117,6 +117,7 @@ constexpr unsigned CM_RELEASE = CM_BASE + 33;
 constexpr unsigned CM_CHILDKEY = CM_BASE + 26;
 constexpr unsigned CM_UIACTIVATE = CM_BASE + 27;
 constexpr unsigned CM_CANCELMODE = CM_BASE + 68;
+constexpr unsigned CM_STYLECHANGED = CM_BASE + 69;  // the application's style changed (AppStyle.h)
 constexpr unsigned CN_BASE = 0xBC00;
 constexpr unsigned CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr unsigned CN_KEYDOWN = CN_BASE + WM_KEYDOWN;

@@ -257,8 +257,8 @@ TPoint TWinControl::ClientOrigin() const
 TRect TWinControl::ClientRect() const
 {
     TPoint o = ClientOrigin();
-    int w = Width() - 2 * o.X - (vScroll_ ? ScrollBarSize : 0);
-    int h = Height() - 2 * o.Y - (hScroll_ ? ScrollBarSize : 0);
+    int w = Width() - 2 * o.X - (vScroll_ ? ScrollBarThickness() : 0);
+    int h = Height() - 2 * o.Y - (hScroll_ ? ScrollBarThickness() : 0);
     return {0, 0, std::max(0, w), std::max(0, h)};
 }
 
@@ -271,6 +271,20 @@ void TWinControl::ShowScrollBar(int bar, bool show)
     flag = show;
     ClientSizeChanged(oldW, oldH);  // the client area changed size
     Changed(TChangeAspect::Style);
+    Invalidate();
+}
+
+void TWinControl::SetFlatScrollBars(bool Flat, TColor Background, int Thickness)
+{
+    Thickness = std::max(1, Thickness);
+    if (Flat == flatBars_ && Background == flatBarColor_ && Thickness == flatBarThickness_)
+        return;
+    int oldW = ClientWidth(), oldH = ClientHeight();
+    flatBars_ = Flat;
+    flatBarColor_ = Background;
+    flatBarThickness_ = Thickness;
+    if (ClientWidth() != oldW || ClientHeight() != oldH)
+        ClientSizeChanged(oldW, oldH);
     Invalidate();
 }
 
@@ -430,8 +444,9 @@ TWinControl::BarGeometry TWinControl::ScrollBarGeometry(int bar) const
     bool vertical = bar == SB_VERT;
     const TScrollInfo& info = vertical ? vScrollInfo_ : hScrollInfo_;
     BarGeometry g;
-    g.bar = vertical ? Bounds(o.X + client.Width(), o.Y, ScrollBarSize, client.Height())
-                     : Bounds(o.X, o.Y + client.Height(), client.Width(), ScrollBarSize);
+    const int thickness = ScrollBarThickness();
+    g.bar = vertical ? Bounds(o.X + client.Width(), o.Y, thickness, client.Height())
+                     : Bounds(o.X, o.Y + client.Height(), client.Width(), thickness);
     int range = std::max(1, info.nMax - info.nMin + 1);
     int len = vertical ? g.bar.Height() : g.bar.Width();
     g.thumbLength = std::min(len, info.nPage > 0 ? std::max(8, len * info.nPage / range) : 12);
@@ -515,10 +530,13 @@ void TWinControl::PaintScrollBars(TCanvas& canvas)
 {
     auto bar = [&](int which) {
         BarGeometry g = ScrollBarGeometry(which);
-        canvas.Brush()->SetColor(clScrollBar);
+        canvas.Brush()->SetColor(flatBars_ && flatBarColor_ != clNone ? flatBarColor_ : clScrollBar);
         canvas.FillRect(g.bar);
-        TRect t = which == SB_VERT ? Bounds(g.bar.Left + 2, g.bar.Top + g.thumbStart, ScrollBarSize - 4, g.thumbLength)
-                                   : Bounds(g.bar.Left + g.thumbStart, g.bar.Top + 2, g.thumbLength, ScrollBarSize - 4);
+        // A plain thumb sits inset in its track; a flat one fills the bar's thickness.
+        const int inset = flatBars_ ? 0 : 2;
+        const int across = ScrollBarThickness() - 2 * inset;
+        TRect t = which == SB_VERT ? Bounds(g.bar.Left + inset, g.bar.Top + g.thumbStart, across, g.thumbLength)
+                                   : Bounds(g.bar.Left + g.thumbStart, g.bar.Top + inset, g.thumbLength, across);
         canvas.Brush()->SetColor(clBtnShadow);
         canvas.FillRect(t);
     };

@@ -1,0 +1,28 @@
+// The application's look: the desktop's own ("Windows") or a named style of the application with
+// the colours its grids take. Setting it tells every control of every form (CM_STYLECHANGED).
+#pragma once
+
+#include <string>
+
+#include "platform/ui/Colors.h"
+
+namespace ui {
+
+struct TAppStyle {
+    std::string Name = "Windows";
+    bool Enabled = true;
+    // The grid elements of the style; clNone where the style gives no colour of its own.
+    TColor GridColor = clWindow;
+    TColor GridLineColor = clSilver;
+    TColor FixedLineColor = clGray;
+    TColor FontColor = clNone;
+    TColor SelectionTextColor = clNone;
+    TColor FixedFontColor = clNone;
+};
+
+const TAppStyle& ActiveAppStyle();
+// True when the active style is enabled and is not the desktop's own.
+bool AppStyleActive();
+void SetActiveAppStyle(const TAppStyle& style);
+
+}  // namespace ui
