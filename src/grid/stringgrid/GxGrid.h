@@ -638,6 +638,8 @@ public:
     bool IsRadio(int ACol, int ARow);
     void RemoveRadio(int ACol, int ARow);
     void CycleRadioCell(int ACol, int ARow, bool FromUser);
+    // Picks the item of the radio group at an offset inside its cell (GxGridRadio.cpp).
+    void ClickRadioGroupItem(int ACol, int ARow, int X, int Y);
 
     // --- sizing to contents, numbering, rotated text (GxGridPaintSizing.cpp) ------------------------------
     void AutoSizeCol(int ACol, int Padding = 0);
@@ -688,6 +690,14 @@ public:
     bool HTMLHint = false;
     ui::TPoint LastHintPos{-1, -1};
     std::string LastAnchorHint;
+    // The link under a point of a displayed cell; empty when none (GxGridMouseCells.cpp).
+    std::string AnchorAt(int ACol, int ARow, int X, int Y);
+    // The transparent editor of a fixed cell (GxGridMouseDrag.cpp).
+    void StartFixedCellEdit(int ACol, int ARow);
+    // The size of a column or row being sized shows in a hint; the menu of the fixed cells'
+    // drop-down button.
+    bool HintShowSizing = false;
+    ui::TPopupMenu* FixedDropDownMenu = nullptr;
     int OldSize = -1;  // the grid's width when the column widths were recorded
 
     // --- virtual slots that painting, editing, input and the periphery fill (GxGridSlots.cpp) -----------

@@ -53,6 +53,12 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
     downCol_ = ACol;
     downRow_ = ARow;
     sizingRow_ = -1;
+    if (ResizerPress(X, Y)) {
+        if (g_.CanFocus())
+            g_.SetFocus();
+        m.Result = 1;
+        return;
+    }
     if (g_.OnCanClickCell) {
         bool allow = true;
         g_.OnCanClickCell(&g_, ARow, ACol, allow);
@@ -65,11 +71,15 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
             Inherited(m);
         return;
     }
+    if (FixedSizingPress(X, Y))
+        return;
     const int realCol = g_.RealColIndex(ACol);
     const bool fixedArea = ACol < g_.FixedCols() || ARow < g_.FixedRows();
     const bool pseudoFixed = !fixedArea && g_.IsFixed(ACol, ARow);
     if (fixedArea || pseudoFixed)
         g_.HideInplaceEdit();
+    if (NodePress(ShiftOf(m), X, Y, ACol, ARow) || RadioGroupPress(X, Y, ACol, ARow) || RatingPress(X, ACol, ARow))
+        return;
 
     // A cell button: pressed now, clicked when released over it.
     if (g_.HasCellTypeIn(realCol, ARow, {ctButton, ctBitButton}) && g_.CellButtonRect(realCol, ARow).Contains({X, Y})) {
@@ -81,6 +91,8 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
             g_.OnClickCell(&g_, ARow, ACol);
         return;
     }
+    if (LinkPress(X, Y, ACol, ARow))
+        return;
     if (CheckBoxPress(m, X, Y, ACol, ARow))
         return;
     if (pseudoFixed) {
@@ -104,7 +116,11 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
             g_.OnClickCell(&g_, ARow, ACol);
         return;
     }
+    if (FixedDropDownPress(X, ACol, ARow))
+        return;
     Inherited(m);
+    if (FixedEditPress(fceLeftClick, X, Y, ACol, ARow))
+        return;
     if (g_.GridState() == ui::TGridState::gsColSizing) {
         sizingCol_ = g_.ColBorderAt(X);
         sizingStartWidth_ = sizingCol_ >= 0 ? g_.ColWidths(sizingCol_) : 0;
@@ -170,6 +186,11 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
 {
     const int X = ui::LoWordSigned(m.LParam), Y = ui::HiWordSigned(m.LParam);
     const ui::TGridState state = g_.GridState();
+    if (FixedSizingRelease(X, Y)) {
+        g_.Pointer.MouseDown = false;
+        g_.Pointer.MouseDownMove = false;
+        return;
+    }
     if (mouseSelectStart_ >= 0) {
         // A selection by the fixed cells ends; the release is a click as any other.
         mouseSelectStart_ = -1;
@@ -204,7 +225,20 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
         // The release of a sizing drag is no click.
         g_.controlState_ &= ~ui::csLButtonDown;
     }
+    HideSizeHint();
+    if (RowMoveRelease(m, Y))
+        return;
+    ClearMoveMark();
+    if (g_.MouseActions()->DisjunctCellSelect() && state != ui::TGridState::gsColSizing &&
+        state != ui::TGridState::gsRowSizing && !resizing_) {
+        int ACol = -1, ARow = -1;
+        g_.MouseToCell(X, Y, ACol, ARow);
+        if (!DisjunctCellRelease(ShiftOf(m), ACol, ARow))
+            return;
+    }
     Inherited(m);
+    if (ResizerRelease())
+        return;
     if (state == ui::TGridState::gsColSizing && sizingCol_ >= 0) {
         const int col = sizingCol_;
         sizingCol_ = -1;
@@ -280,13 +314,15 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
         return;
     if (hasBox && g_.IsInCheckBox(realCol, ARow, X, Y))
         return;
-    HeaderClickSort(ACol, ARow);
+    HeaderClickSort(ACol, ARow, ShiftOf(m));
 }
 
-// A click on the sort row (pressed and released there) sorts by the column: the sorted column
-// again reverses the direction (or, with UndoSort, goes back to unsorted once the direction left
-// the initial one); another column starts with the initial direction.
-void TGridInput::HeaderClickSort(int ACol, int ARow)
+// A click on the sort row (pressed and released there) sorts by the column. With IndexShow the
+// index key (Shift or Ctrl by IndexSortKey) adds the column to the sort or turns its direction, a
+// plain click makes it the only sort column. Otherwise the sorted column again reverses the
+// direction (or, with UndoSort, goes back to unsorted once the direction left the initial one);
+// another column starts with the initial direction. The sort slots sort; OnClickSort reports.
+void TGridInput::HeaderClickSort(int ACol, int ARow, ui::TShiftState shift)
 {
     TSortSettings& sort = *g_.SortSettings();
     if (!sort.Show() || ARow != sort.Row() || downRow_ != sort.Row() || g_.FixedRows() == 0 || g_.RowCount() <= 2)
@@ -301,24 +337,35 @@ void TGridInput::HeaderClickSort(int ACol, int ARow)
     }
     g_.HideInplaceEdit();
     const int left = g_.LeftCol();
-    if (sort.Column == realCol) {
+    if (sort.IndexShow) {
+        const bool indexKey = (shift & (sort.IndexSortKey == ikCtrl ? ui::ssCtrl : ui::ssShift)) != 0;
+        TSortIndexList& list = *g_.SortIndexes();
+        list.ClickColumn(realCol, indexKey, sort.InitSortDirection == sdAscending);
+        sort.Column = list.Count() > 0 ? list.SortColumns(0) : -1;
+        if (g_.HasNodes())
+            g_.QSortGroupIndexed();
+        else
+            g_.QSortIndexed();
+    } else if (sort.Column == realCol) {
         if (sort.UndoSort && sort.Direction != sort.InitSortDirection) {
             sort.Column = -1;
             sort.Direction = sort.InitSortDirection;
             g_.QUnSort();
         } else {
             sort.Direction = sort.Direction == sdAscending ? sdDescending : sdAscending;
-            g_.QSort();
+            g_.HasNodes() ? g_.QSortGroup() : g_.QSort();
         }
     } else {
         sort.Column = realCol;
         sort.Direction = sort.InitSortDirection;
-        g_.QSort();
+        g_.HasNodes() ? g_.QSortGroup() : g_.QSort();
     }
     if (g_.LeftCol() != left)
         g_.SetLeftCol(left);
     g_.Invalidate();
-    g_.DoClickSort(realCol);
+    // Reported here: the grid's click-sort slot would sort a second time.
+    if (g_.OnClickSort)
+        g_.OnClickSort(&g_, realCol);
 }
 
 // --- double click --------------------------------------------------------------------------------------
@@ -379,6 +426,7 @@ void TGridInput::LeftDoubleClick(ui::TMessage& m)
         g_.edit_.OldRow = g_.Row();
         g_.ShowInplaceEdit();
     }
+    FixedEditPress(fceDblClick, X, Y, ACol, ARow);
 }
 
 // --- right button and moving ----------------------------------------------------------------------------
@@ -404,6 +452,7 @@ void TGridInput::RightButtonDown(ui::TMessage& m)
     }
     if (g_.OnRightClickCell)
         g_.OnRightClickCell(&g_, ARow, ACol);
+    FixedEditPress(fceRightClick, X, Y, ACol, ARow);
 }
 
 void TGridInput::MouseMove(ui::TMessage& m)
@@ -415,13 +464,23 @@ void TGridInput::MouseMove(ui::TMessage& m)
         DragFixedSelect(ACol, ARow);
         return;
     }
+    const bool onFixedBorder = !panning_ && g_.GridState() == ui::TGridState::gsNormal && FixedSizingMove(X, Y);
+    if (sizingFixedCol_ >= 0 || sizingFixedRow_ >= 0)
+        return;
     Inherited(m);
     // The width (height) the column (row) being sized takes at the mouse.
-    if (g_.GridState() == ui::TGridState::gsColSizing && sizingCol_ >= 0 && g_.OnColumnSizing)
-        g_.OnColumnSizing(&g_, sizingCol_, g_.ColWidths(sizingCol_));
-    if (g_.GridState() == ui::TGridState::gsRowSizing && sizingRow_ >= 0 && g_.OnRowSizing)
-        g_.OnRowSizing(&g_, sizingRow_, g_.RowHeights(sizingRow_));
-    if (!panning_ && g_.GridState() == ui::TGridState::gsNormal)
+    if (g_.GridState() == ui::TGridState::gsColSizing && sizingCol_ >= 0) {
+        if (g_.OnColumnSizing)
+            g_.OnColumnSizing(&g_, sizingCol_, g_.ColWidths(sizingCol_));
+        ShowSizeHint(true, g_.ColWidths(sizingCol_), sizingCol_, 0);
+    }
+    if (g_.GridState() == ui::TGridState::gsRowSizing && sizingRow_ >= 0) {
+        if (g_.OnRowSizing)
+            g_.OnRowSizing(&g_, sizingRow_, g_.RowHeights(sizingRow_));
+        ShowSizeHint(false, g_.RowHeights(sizingRow_), 0, sizingRow_);
+    }
+    MoveVisualsUpdate(X, Y);
+    if (!panning_ && !onFixedBorder && g_.GridState() == ui::TGridState::gsNormal)
         UpdateCursor(X, Y);
     // The cell under the mouse, and the fixed cell drawn in its hover look.
     int ACol = -1, ARow = -1;
@@ -456,6 +515,8 @@ void TGridInput::UpdateCursor(int X, int Y)
             g_.SetCursor(select);
         return;
     }
+    if (LinkCursor(X, Y, ACol, ARow))
+        return;
     ui::TCursor cursor = g_.RestoreCursor();
     if (ARow >= 0 && ARow < g_.FixedRows() && (g_.Options() & ui::goColSizing) && g_.ColBorderAt(X) >= 0)
         cursor = ui::crHSplit;
@@ -471,6 +532,8 @@ void TGridInput::UpdateCursor(int X, int Y)
 // whole rows from the fixed columns; never on a sizing border.
 TMouseSelectMode TGridInput::SelectModeAt(int X, int Y, int ACol, int ARow)
 {
+    if (OnResizer(X, Y))
+        return msResize;
     if (ACol < 0 || ARow < 0)
         return msNormal;
     const TMouseActions& mouse = *g_.MouseActions();
@@ -544,9 +607,10 @@ void TGridInput::DragFixedSelect(int ACol, int ARow)
 void TGridInput::MouseLeave()
 {
     g_.MouseSelectMode = msNormal;
+    sizeFixedCol_ = sizeFixedRow_ = -1;
     TGridPointerState& pointer = g_.Pointer;
     pointer.HoverCell = {-1, -1};
-    if (pointer.HoverFixedX >= 0) {
+    if (pointer.HoverFixedX >= 0 && !noMouseLeave_) {
         const ui::TPoint was{pointer.HoverFixedX, pointer.HoverFixedY};
         pointer.HoverFixedX = pointer.HoverFixedY = -1;
         g_.RepaintCell(was.X, was.Y);
