@@ -146,6 +146,11 @@ private:
     bool DisjunctCellRelease(ui::TShiftState shift, int ACol, int ARow);
     void DropSelectedCells();
     void PaintPanOrigin(ui::TCanvas& canvas);
+    bool SelectionDragPress(ui::TShiftState shift, int X, int Y, int ACol, int ARow);
+    bool SelectionDragMove(int X, int Y);
+    bool SelectionDragRelease(int X, int Y);
+    bool selectionClick_ = false;  // a press on the selection that a move may turn into a drag
+    ui::TPoint dragFrom_{};
     int sizeFixedCol_ = -1, sizeFixedRow_ = -1;      // the fixed border under the mouse
     int sizingFixedCol_ = -1, sizingFixedRow_ = -1;  // the fixed column or row being sized
     int sizeFixedPos_ = 0;                           // where its sizing line is

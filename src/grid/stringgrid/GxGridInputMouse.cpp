@@ -78,7 +78,8 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
     const bool pseudoFixed = !fixedArea && g_.IsFixed(ACol, ARow);
     if (fixedArea || pseudoFixed)
         g_.HideInplaceEdit();
-    if (NodePress(ShiftOf(m), X, Y, ACol, ARow) || RadioGroupPress(X, Y, ACol, ARow) || RatingPress(X, ACol, ARow))
+    if (NodePress(ShiftOf(m), X, Y, ACol, ARow) || RadioGroupPress(X, Y, ACol, ARow) ||
+        SelectionDragPress(ShiftOf(m), X, Y, ACol, ARow) || RatingPress(X, ACol, ARow))
         return;
 
     // A cell button: pressed now, clicked when released over it.
@@ -186,7 +187,7 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
 {
     const int X = ui::LoWordSigned(m.LParam), Y = ui::HiWordSigned(m.LParam);
     const ui::TGridState state = g_.GridState();
-    if (FixedSizingRelease(X, Y)) {
+    if (FixedSizingRelease(X, Y) || SelectionDragRelease(X, Y)) {
         g_.Pointer.MouseDown = false;
         g_.Pointer.MouseDownMove = false;
         return;
@@ -464,6 +465,8 @@ void TGridInput::MouseMove(ui::TMessage& m)
         DragFixedSelect(ACol, ARow);
         return;
     }
+    if (SelectionDragMove(X, Y))
+        return;
     const bool onFixedBorder = !panning_ && g_.GridState() == ui::TGridState::gsNormal && FixedSizingMove(X, Y);
     if (sizingFixedCol_ >= 0 || sizingFixedRow_ >= 0)
         return;
