@@ -518,13 +518,13 @@ void TGridInput::UpdateCursor(int X, int Y)
             g_.SetCursor(select);
         return;
     }
-    if (LinkCursor(X, Y, ACol, ARow))
-        return;
     ui::TCursor cursor = g_.RestoreCursor();
     if (ARow >= 0 && ARow < g_.FixedRows() && (g_.Options() & ui::goColSizing) && g_.ColBorderAt(X) >= 0)
         cursor = ui::crHSplit;
     else if (ACol >= 0 && ACol < g_.FixedCols() && (g_.Options() & ui::goRowSizing) && g_.RowBorderAt(Y) >= 0)
         cursor = ui::crVSplit;
+    else if (LinkCursor(X, Y, ACol, ARow))
+        return;
     if (g_.Cursor() != cursor)
         g_.SetCursor(cursor);
     if (cursor == g_.RestoreCursor() && ACol >= 0 && ARow >= 0)

@@ -344,6 +344,21 @@ TEST_F(GxGridMouse, AFixedColumnIsSizedByItsBorderWithSizeFixedCol)
     EXPECT_EQ(sizing, (std::vector<int>{border + 25}));
     EXPECT_EQ(ended, (std::vector<int>{0}));
     EXPECT_EQ(grid->Row(), row);  // the press selected nothing
+
+    // A fixed row likewise by its bottom border with SizeFixedRow.
+    std::vector<int> rowSizing, rowEnded;
+    grid->OnRowSizing = [&](TObject*, int r, int h) { rowSizing.push_back(r * 1000 + h); };
+    grid->OnEndRowSize = [&](TObject*, int r) { rowEnded.push_back(r); };
+    grid->MouseActions()->SetSizeFixedRow(true);
+    const int bottom = grid->RowHeights(0), x = Center(2, 0).X;
+    ui::SendMouseMove(grid, x, bottom + 1);
+    EXPECT_EQ(grid->Cursor(), ui::crVSplit);
+    Press(x, bottom + 1);
+    ui::SendMouseMove(grid, x, bottom + 12);
+    Release(x, bottom + 12);
+    EXPECT_EQ(grid->RowHeights(0), bottom + 12);
+    EXPECT_EQ(rowSizing, (std::vector<int>{bottom + 12}));
+    EXPECT_EQ(rowEnded, (std::vector<int>{0}));
 }
 
 TEST_F(GxGridMouse, ColumnsAndRowsBeingMovedMarkTheirDropTargetAndARowMoveFiresOnRowMoved)
