@@ -97,6 +97,10 @@ public:
     TAnchorClickEvent OnAnchorClick;
     std::function<void(TObject* Sender, int ACol, int ARow, ui::TPopupMenu*& AMenu, bool& KeepFixedCellHighlighted)>
         OnFixedDropDownClick;
+    // A column or row being moved: may it move at all (the moved index), may it go to the target
+    // under the mouse (the target index).
+    std::function<void(TObject*Sender, int Index, bool&Allow)> OnColumnMove, OnRowMove;
+    std::function<void(TObject*Sender, int Index, bool&Allow)> OnColumnMoving, OnRowMoving;
     // The selection resizer: the selection before and after the drag, before and after the paste.
     std::function<void(TObject* Sender, const ui::TGridRect& From, const ui::TGridRect& To)> OnSelectionResize;
     std::function<void(TObject* Sender, const ui::TGridRect& From, const ui::TGridRect& To)> OnSelectionResized;

@@ -140,6 +140,8 @@ private:
     bool FooterTakesRow(int ARow);
     void ClearMoveMark();
     bool RowMoveRelease(ui::TMessage& m, int Y);
+    void ColumnMoveRelease();
+    bool moveAllowed_ = true;  // the drop target under the mouse takes the moved column or row
     bool IsHoverFixedCell(int ACol, int ARow) const;
     bool FixedDropDownPress(int X, int ACol, int ARow);
     bool FixedEditPress(TGridFixedCellEdit Click, int X, int Y, int ACol, int ARow);

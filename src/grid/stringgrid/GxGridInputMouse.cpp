@@ -229,7 +229,7 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
     HideSizeHint();
     if (RowMoveRelease(m, Y))
         return;
-    ClearMoveMark();
+    ColumnMoveRelease();
     if (g_.MouseActions()->DisjunctCellSelect() && state != ui::TGridState::gsColSizing &&
         state != ui::TGridState::gsRowSizing && !resizing_) {
         int ACol = -1, ARow = -1;

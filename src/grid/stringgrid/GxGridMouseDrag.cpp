@@ -189,17 +189,40 @@ bool TGridInput::ResizerRelease()
 
 // --- moving rows and columns -----------------------------------------------------------------------------
 
-// While a column (row) is moved the cell under the mouse is the drop target; its mark is painted.
+// While a column (row) is moved: OnColumnMove (OnRowMove) may stop the move; the cell under the
+// mouse is the drop target, its mark is painted, and OnColumnMoving (OnRowMoving) decides whether
+// it takes the drop (the drag or no-drop cursor shows it).
 void TGridInput::MoveVisualsUpdate(int X, int Y)
 {
     const ui::TGridState state = g_.GridState();
+    const bool cols = state == ui::TGridState::gsColMoving;
+    if (!cols && state != ui::TGridState::gsRowMoving) {
+        ClearMoveMark();
+        return;
+    }
+    bool allow = true;
+    const auto& moveEvent = cols ? g_.OnColumnMove : g_.OnRowMove;
+    if (moveEvent)
+        moveEvent(&g_, cols ? downCol_ : downRow_, allow);
+    if (!allow) {
+        g_.SetGridState(ui::TGridState::gsNormal);
+        ClearMoveMark();
+        g_.SetCursor(g_.RestoreCursor());
+        return;
+    }
     ui::TPoint mark{-1, -1};
     int ACol = -1, ARow = -1;
     g_.MouseToCell(X, Y, ACol, ARow);
-    if (state == ui::TGridState::gsColMoving && ACol >= g_.FixedCols())
+    if (cols && ACol >= g_.FixedCols())
         mark.X = ACol;
-    else if (state == ui::TGridState::gsRowMoving && ARow >= g_.FixedRows() && !FooterTakesRow(ARow))
+    else if (!cols && ARow >= g_.FixedRows() && !FooterTakesRow(ARow))
         mark.Y = ARow;
+    const int target = cols ? mark.X : mark.Y;
+    moveAllowed_ = target >= 0;
+    const auto& movingEvent = cols ? g_.OnColumnMoving : g_.OnRowMoving;
+    if (moveAllowed_ && movingEvent)
+        movingEvent(&g_, target, moveAllowed_);
+    g_.SetCursor(moveAllowed_ ? ui::crDrag : ui::crNoDrop);
     if (mark.X != moveMark_.X || mark.Y != moveMark_.Y) {
         moveMark_ = mark;
         g_.Invalidate();
@@ -229,12 +252,25 @@ bool TGridInput::RowMoveRelease(ui::TMessage& m, int Y)
         return false;
     ClearMoveMark();
     g_.SetGridState(ui::TGridState::gsNormal);
+    g_.SetCursor(g_.RestoreCursor());
     Inherited(m);
     int ACol = -1, ARow = -1;
     g_.MouseToCell(0, Y, ACol, ARow);
-    if (ARow >= g_.FixedRows() && downRow_ >= g_.FixedRows() && ARow != downRow_ && !FooterTakesRow(ARow))
+    if (moveAllowed_ && ARow >= g_.FixedRows() && downRow_ >= g_.FixedRows() && ARow != downRow_ &&
+        !FooterTakesRow(ARow))
         g_.MoveRow(downRow_, ARow);
     return true;
+}
+
+// A column move ends by the framework's move unless the last target refused the drop.
+void TGridInput::ColumnMoveRelease()
+{
+    if (g_.GridState() != ui::TGridState::gsColMoving)
+        return;
+    ClearMoveMark();
+    g_.SetCursor(g_.RestoreCursor());
+    if (!moveAllowed_)
+        g_.SetGridState(ui::TGridState::gsNormal);
 }
 
 // --- fixed cells: drop-down button and editors -----------------------------------------------------------

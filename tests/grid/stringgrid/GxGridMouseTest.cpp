@@ -391,6 +391,31 @@ TEST_F(GxGridMouse, ColumnsAndRowsBeingMovedMarkTheirDropTargetAndARowMoveFiresO
     EXPECT_EQ(grid->Input()->MoveMark(), (ui::TPoint{-1, -1}));
 }
 
+TEST_F(GxGridMouse, TheMoveEventsRefuseAMoveOrADropTarget)
+{
+    grid->SetOptions(grid->Options() | ui::goColMoving | ui::goRowMoving);
+    grid->OnRowMoving = [](TObject*, int target, bool& allow) { allow = target != 4; };
+    Press(Center(0, 2).X, Center(0, 2).Y);
+    ui::SendMouseMove(grid, Center(0, 4).X, Center(0, 4).Y);
+    EXPECT_EQ(grid->Cursor(), ui::crNoDrop);
+    Release(Center(0, 4).X, Center(0, 4).Y);
+    EXPECT_EQ(grid->Cells(1, 2), "1:2");
+    Press(Center(0, 2).X, Center(0, 2).Y);
+    ui::SendMouseMove(grid, Center(0, 5).X, Center(0, 5).Y);
+    EXPECT_EQ(grid->Cursor(), ui::crDrag);
+    Release(Center(0, 5).X, Center(0, 5).Y);
+    EXPECT_EQ(grid->Cells(1, 5), "1:2");
+    EXPECT_NE(grid->Cursor(), ui::crDrag);
+
+    // OnColumnMove stops the move of column 2 as soon as the mouse moves.
+    grid->OnColumnMove = [](TObject*, int index, bool& allow) { allow = index != 2; };
+    Drag(Center(2, 0), Center(4, 0));
+    EXPECT_EQ(grid->Cells(2, 0), "2:0");
+    EXPECT_EQ(grid->Input()->MoveMark(), (ui::TPoint{-1, -1}));
+    Drag(Center(1, 0), Center(4, 0));
+    EXPECT_EQ(grid->Cells(4, 0), "1:0");
+}
+
 TEST_F(GxGridMouse, SizingAColumnShowsItsWidthInTheSizeHint)
 {
     grid->SetOptions(grid->Options() | ui::goColSizing);
