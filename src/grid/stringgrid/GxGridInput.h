@@ -112,6 +112,7 @@ private:
     void SelectionChangedSince(const ui::TGridRect& before);
     bool TabStep(bool Backward);
     bool CheckBoxPress(ui::TMessage& m, int X, int Y, int ACol, int ARow);
+    bool RangeEditPress(ui::TMessage& m, int ACol, int ARow);
     void HeaderClickSort(int ACol, int ARow, ui::TShiftState shift);
     void DisjunctCellKeyUp(unsigned key, ui::TShiftState shift, const ui::TGridRect& remembered);
     void FixedCellSelect(int ACol, int ARow, bool shift);
@@ -175,6 +176,7 @@ private:
     int sizingStartHeight_ = 0;
     int downCol_ = -1, downRow_ = -1;
     ui::TPoint pushedButton_{-1, -1};
+    ui::TGridRect pressSelection_{};  // the selection before the press (or the last drag step)
     // Wheel and panning.
     bool panning_ = false;
     ui::TPoint panOrigin_{};

@@ -48,6 +48,7 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
     pushedButton_ = {-1, -1};
     sizingCol_ = -1;
     dblClk_ = false;
+    pressSelection_ = g_.Selection();
     int ACol = -1, ARow = -1;
     g_.MouseToCell(X, Y, ACol, ARow);
     downCol_ = ACol;
@@ -119,6 +120,11 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
     }
     if (FixedDropDownPress(X, ACol, ARow))
         return;
+    if (RangeEditPress(m, ACol, ARow)) {
+        if (g_.OnClickCell)
+            g_.OnClickCell(&g_, ARow, ACol);
+        return;
+    }
     Inherited(m);
     if (FixedEditPress(fceLeftClick, X, Y, ACol, ARow))
         return;
@@ -134,6 +140,27 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
         g_.OnClickCell(&g_, ARow, ACol);
     if (g_.OnCellValidate)
         RememberOldCell(g_.Col(), g_.Row());
+}
+
+// RangeSelectAndEdit: a press on the current cell edits it at once; a press outside the selection
+// ends editing, so that a Shift press or a drag selects a range. True when the press was handled.
+bool TGridInput::RangeEditPress(ui::TMessage& m, int ACol, int ARow)
+{
+    const TMouseActions& mouse = *g_.MouseActions();
+    if (!mouse.RangeSelectAndEdit() || mouse.EditOnDblClickOnly() || ACol < g_.FixedCols() || ARow < g_.FixedRows())
+        return false;
+    const bool editing = (g_.Options() & ui::goEditing) != 0;
+    if (ACol == g_.Col() && ARow == g_.Row()) {
+        if (editing || !g_.IsEditable(g_.RealColIndex(ACol), ARow))
+            return false;
+        g_.SetOptions(g_.Options() | ui::goEditing);
+        Inherited(m);
+        g_.ShowInplaceEdit();
+        return true;
+    }
+    if (editing && !g_.SelectedCells(ACol, ARow))
+        g_.SetOptions(g_.Options() & ~ui::goEditing);
+    return false;
 }
 
 // A press on the box of an editable check-box cell toggles it: OnCheckBoxChange (from the toggle),
@@ -237,7 +264,12 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
         if (!DisjunctCellRelease(ShiftOf(m), ACol, ARow))
             return;
     }
+    // The selection a press or a drag made is reported, and again when the release changes it.
+    if (state != ui::TGridState::gsColSizing && state != ui::TGridState::gsRowSizing)
+        SelectionChangedSince(pressSelection_);
+    const ui::TGridRect beforeRelease = g_.Selection();
     Inherited(m);
+    SelectionChangedSince(beforeRelease);
     if (ResizerRelease())
         return;
     if (state == ui::TGridState::gsColSizing && sizingCol_ >= 0) {
@@ -470,7 +502,12 @@ void TGridInput::MouseMove(ui::TMessage& m)
     const bool onFixedBorder = !panning_ && g_.GridState() == ui::TGridState::gsNormal && FixedSizingMove(X, Y);
     if (sizingFixedCol_ >= 0 || sizingFixedRow_ >= 0)
         return;
+    const ui::TGridRect beforeMove = g_.Selection();
     Inherited(m);
+    if (g_.Selection() != beforeMove && g_.Pointer.MouseDown) {
+        SelectionChangedSince(beforeMove);
+        pressSelection_ = g_.Selection();
+    }
     // The width (height) the column (row) being sized takes at the mouse.
     if (g_.GridState() == ui::TGridState::gsColSizing && sizingCol_ >= 0) {
         if (g_.OnColumnSizing)

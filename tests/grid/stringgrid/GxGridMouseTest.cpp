@@ -628,6 +628,34 @@ TEST_F(GxGridMouse, CtrlClicksBuildTheDisjunctCellSelection)
     EXPECT_EQ(listed(), (std::vector<int>{48}));
 }
 
+TEST_F(GxGridMouse, APressOrADragReportsTheSelectionItMadeOnce)
+{
+    grid->SetOptions((grid->Options() | ui::goRangeSelect) & ~ui::goEditing);
+    std::vector<ui::TGridRect> changed;
+    grid->OnSelectionChanged = [&](TObject*, int l, int t, int r, int b) { changed.push_back({l, t, r, b}); };
+    grid->MoveToCell(1, 1);
+    Click(2, 3);
+    Click(2, 3);  // the same cell again: no change
+    EXPECT_EQ(changed, (std::vector<ui::TGridRect>{{2, 3, 2, 3}}));
+    changed.clear();
+    Drag(Center(1, 2), Center(3, 4));
+    EXPECT_EQ(changed, (std::vector<ui::TGridRect>{{1, 2, 3, 4}}));  // the release adds nothing
+}
+
+TEST_F(GxGridMouse, WithRangeSelectAndEditAPressOnTheCurrentCellEditsAndAShiftPressSelects)
+{
+    grid->SetOptions((grid->Options() | ui::goRangeSelect) & ~ui::goEditing);
+    grid->MouseActions()->SetRangeSelectAndEdit(true);
+    grid->MoveToCell(2, 3);
+    Click(2, 3);
+    EXPECT_TRUE(grid->Options() & ui::goEditing);
+    EXPECT_TRUE(grid->EditorMode());
+    Click(3, 5, ui::ssShift);
+    EXPECT_FALSE(grid->Options() & ui::goEditing);
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(grid->Selection(), (ui::TGridRect{2, 3, 3, 5}));
+}
+
 // --- panning ----------------------------------------------------------------------------------------------
 
 TEST_F(GxGridMouse, PanningDrawsItsOriginWhereItStartedUntilItStops)
