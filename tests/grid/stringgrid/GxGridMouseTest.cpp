@@ -407,13 +407,23 @@ TEST_F(GxGridMouse, TheMoveEventsRefuseAMoveOrADropTarget)
     EXPECT_EQ(grid->Cells(1, 5), "1:2");
     EXPECT_NE(grid->Cursor(), ui::crDrag);
 
+    // A right click on the way leaves the move going.
+    Press(Center(1, 0).X, Center(1, 0).Y);
+    ui::SendMouseMove(grid, Center(2, 0).X, Center(2, 0).Y);
+    ui::SendMouseDown(grid, TMouseButton::mbRight, Center(2, 0).X, Center(2, 0).Y);
+    ui::SendMouseUp(grid, TMouseButton::mbRight, Center(2, 0).X, Center(2, 0).Y);
+    EXPECT_EQ(grid->Cells(1, 0), "1:0");
+    ui::SendMouseMove(grid, Center(3, 0).X, Center(3, 0).Y);
+    Release(Center(3, 0).X, Center(3, 0).Y);
+    EXPECT_EQ(grid->Cells(3, 0), "1:0");
+
     // OnColumnMove stops the move of column 2 as soon as the mouse moves.
     grid->OnColumnMove = [](TObject*, int index, bool& allow) { allow = index != 2; };
     Drag(Center(2, 0), Center(4, 0));
-    EXPECT_EQ(grid->Cells(2, 0), "2:0");
+    EXPECT_EQ(grid->Cells(2, 0), "3:0");
     EXPECT_EQ(grid->Input()->MoveMark(), (ui::TPoint{-1, -1}));
     Drag(Center(1, 0), Center(4, 0));
-    EXPECT_EQ(grid->Cells(4, 0), "1:0");
+    EXPECT_EQ(grid->Cells(4, 0), "2:0");  // column 1 held "2:0" since the move above
 }
 
 TEST_F(GxGridMouse, SizingAColumnShowsItsWidthInTheSizeHint)
