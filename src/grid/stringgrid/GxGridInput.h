@@ -2,7 +2,9 @@
 // TGxStringGrid. The grid owns one and hands it its window messages and the framework's input
 // methods; it keeps the state that lives from one key or press to the next. Split by concern:
 // GxGridInputKeys.cpp (key down and up, characters, Enter advance, Tab), GxGridInputMouse.cpp
-// (presses, releases, double and right clicks, moving, sizing), GxGridInputWheel.cpp (wheel,
+// (presses, releases, double and right clicks, moving, sizing), GxGridMouseCells.cpp (node glyphs,
+// radio groups, rating stars, links), GxGridMouseDrag.cpp (fixed sizing, the selection resizer and
+// drag, moves and their marks, fixed cells' editors and button), GxGridInputWheel.cpp (wheel,
 // panning, scroll messages and hints, the timer), GxGridInputFocus.cpp (validation, focus, hints).
 #pragma once
 
