@@ -44,6 +44,7 @@
 namespace gx {
 
 class TGridInput;
+struct THTMLDrawResult;
 
 // The largest real column the hidden-column tables cover; columns from here on are always shown.
 constexpr int kMaxHiddenColumns = 512;
@@ -690,8 +691,10 @@ public:
     bool HTMLHint = false;
     ui::TPoint LastHintPos{-1, -1};
     std::string LastAnchorHint;
-    // The link under a point of a displayed cell; empty when none (GxGridMouseCells.cpp).
+    // The link under a point of a displayed cell; empty when none. CellTextHit also names a form
+    // control under the point (GxGridMouseCells.cpp).
     std::string AnchorAt(int ACol, int ARow, int X, int Y);
+    bool CellTextHit(int ACol, int ARow, int X, int Y, THTMLDrawResult& Result);
     // The transparent editor of a fixed cell (GxGridMouseDrag.cpp).
     void StartFixedCellEdit(int ACol, int ARow);
     // The size of a column or row being sized shows in a hint; the menu of the fixed cells'

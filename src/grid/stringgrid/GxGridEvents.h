@@ -95,6 +95,9 @@ public:
     std::function<void(TObject* Sender, int ARow, int ARowReal)> OnExpandNode;
     std::function<void(TObject* Sender, int ARow, int ARowReal)> OnContractNode;
     TAnchorClickEvent OnAnchorClick;
+    std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID, const std::string& CtrlType,
+                       const std::string& CtrlVal)>
+        OnControlClick;
     std::function<void(TObject* Sender, int ACol, int ARow, ui::TPopupMenu*& AMenu, bool& KeepFixedCellHighlighted)>
         OnFixedDropDownClick;
     // A column or row being moved: may it move at all (the moved index), may it go to the target

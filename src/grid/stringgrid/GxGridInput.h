@@ -18,6 +18,7 @@
 namespace gx {
 
 class TGxStringGrid;
+struct THTMLDrawResult;
 
 // The grid's own pointers in the screen's cursor table (GxGridCursors.cpp): rows, columns, all
 // cells. GridSelectCursor registers them on first use and answers the one of a selection mode.
@@ -127,6 +128,7 @@ private:
     bool RatingPress(int X, int ACol, int ARow);
     bool LinkPress(int X, int Y, int ACol, int ARow);
     bool LinkCursor(int X, int Y, int ACol, int ARow);
+    bool ControlPress(int ACol, int ARow, const THTMLDrawResult& hit);
     bool allNodesContracted_ = false;  // the header glyph's last choice with NodeAllExpandContract
     // Dragging, fixed cells and the painted marks (GxGridMouseDrag.cpp).
     int FixedBorderAt(bool Cols, int Pos);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "grid/base/HtmlTextDraw.h"
+#include "grid/base/HtmlTextUtils.h"
 #include "grid/base/VozEdidText.h"
 #include "grid/stringgrid/GxGrid.h"
 #include "grid/stringgrid/GxGridInput.h"
@@ -110,23 +111,26 @@ bool TGridInput::RatingPress(int X, int ACol, int ARow)
     return true;
 }
 
-// The link under a point of a displayed cell: the whole text of a plain URL (with URLShow), or the
-// link of an HTML text under the point; empty when there is none.
-std::string TGxStringGrid::AnchorAt(int ACol, int ARow, int X, int Y)
+// Hit-tests the text of a displayed cell at a point: a plain URL (with URLShow) is a link as a
+// whole; in an HTML text the link or form control under the point. False when nothing is there.
+bool TGxStringGrid::CellTextHit(int ACol, int ARow, int X, int Y, THTMLDrawResult& Result)
 {
     if (ACol < 0 || ARow < 0)
-        return {};
+        return false;
     const int realCol = RealColIndex(ACol);
     const std::string text = Cells(realCol, ARow);
     const bool html = EnableHTML && GetCellTextKind(text, true) == 1;
-    if (!html)
-        return URLShow() && IsURL(text) ? text : std::string();
+    if (!html) {
+        if (!URLShow() || !IsURL(text))
+            return false;
+        Result.AnchorAtPoint = text;
+        return true;
+    }
     THTMLDrawParams params;
     params.HitX = X;
     params.HitY = Y;
     params.HitTestOnly = true;
     params.Images = GetGridImageList();
-    THTMLDrawResult result;
     ui::TRect inner = CellRect(ACol, ARow);
     inner.Left += xyOffset_.X + 1;
     inner.Top += xyOffset_.Y + 1;
@@ -134,18 +138,36 @@ std::string TGxStringGrid::AnchorAt(int ACol, int ARow, int X, int Y)
         inner.Right -= xyOffset_.X;
     if (HasCheckBox(realCol, ARow))
         inner.Left += controlLook_->CheckSize() + 2;
-    if (!DrawHTMLText(*Canvas(), text, inner, params, result))
-        return {};
-    return result.AnchorAtPoint;
+    return DrawHTMLText(*Canvas(), text, inner, params, Result) && !Result.AnchorAtPoint.empty();
+}
+
+std::string TGxStringGrid::AnchorAt(int ACol, int ARow, int X, int Y)
+{
+    THTMLDrawResult hit;
+    return CellTextHit(ACol, ARow, X, Y, hit) && hit.ControlID.empty() ? hit.AnchorAtPoint : std::string();
 }
 
 // A press on a link: OnAnchorClick, then (unless the handler took it over) a "CELL://R<row>C<col>"
-// link makes that cell current and any other link is opened by the desktop.
+// link makes that cell current and any other link is opened by the desktop. A press on a check box,
+// radio button or push button inside an editable cell's text works the control. A press elsewhere
+// in a text holding controls only selects the cell.
 bool TGridInput::LinkPress(int X, int Y, int ACol, int ARow)
 {
-    const std::string anchor = g_.AnchorAt(ACol, ARow, X, Y);
-    if (anchor.empty())
-        return false;
+    THTMLDrawResult hit;
+    if (!g_.CellTextHit(ACol, ARow, X, Y, hit)) {
+        const std::string text = ACol >= 0 && ARow >= 0 ? g_.Cells(g_.RealColIndex(ACol), ARow) : std::string();
+        if (!g_.EnableHTML || rtl::UpperCase(text).find("<CONTROL") == std::string::npos)
+            return false;
+        if (g_.OnClickCell)
+            g_.OnClickCell(&g_, ARow, ACol);
+        g_.HideInplaceEdit();
+        if (ACol >= g_.FixedCols() && ARow >= g_.FixedRows())
+            g_.MoveColRow(ACol, ARow, true, true);
+        return true;
+    }
+    if (!hit.ControlID.empty())
+        return ControlPress(ACol, ARow, hit);
+    const std::string& anchor = hit.AnchorAtPoint;
     bool autoHandle = true;
     if (g_.OnAnchorClick)
         g_.OnAnchorClick(&g_, ARow, ACol, anchor, autoHandle);
@@ -166,11 +188,43 @@ bool TGridInput::LinkPress(int X, int Y, int ACol, int ARow)
     return true;
 }
 
-// The hand over a link; true when the mouse is over one.
+// A form control in the text of a cell that may be edited: a CHECK switches between "TRUE" and
+// "FALSE", a RADIO becomes the one "TRUE" radio of the cell, a BUTTON is pressed; OnControlClick
+// reports it. A control in a cell that may not be edited makes the press a plain one.
+bool TGridInput::ControlPress(int ACol, int ARow, const THTMLDrawResult& hit)
+{
+    const int realCol = g_.RealColIndex(ACol);
+    bool canEdit = (g_.Options() & ui::goEditing) && !g_.ReadOnly(realCol, ARow);
+    if (canEdit)
+        g_.DoCanEditCell(ACol, ARow, canEdit);
+    if (!canEdit)
+        return false;
+    std::string text = g_.Cells(realCol, ARow);
+    std::string value = hit.ControlValue;
+    const std::string type = rtl::UpperCase(hit.ControlType);
+    if (type == "CHECK") {
+        value = rtl::UpperCase(value) == "TRUE" ? "FALSE" : "TRUE";
+        SetHTMLControlValue(text, hit.ControlID, value);
+    } else if (type == "RADIO") {
+        value = "TRUE";
+        text = ResetHTMLRadioControls(text);
+        SetHTMLControlValue(text, hit.ControlID, value);
+    } else if (type == "BUTTON") {
+        g_.Pointer.CtrlDown = true;
+    }
+    if (text != g_.Cells(realCol, ARow))
+        g_.SetCells(realCol, ARow, text);
+    g_.RepaintCell(ACol, ARow);
+    if (g_.OnControlClick)
+        g_.OnControlClick(&g_, ARow, ACol, hit.ControlID, type, value);
+    return true;
+}
+
+// The hand over a link or a form control; true when the mouse is over one.
 bool TGridInput::LinkCursor(int X, int Y, int ACol, int ARow)
 {
-    const std::string anchor = g_.AnchorAt(ACol, ARow, X, Y);
-    if (anchor.empty())
+    THTMLDrawResult hit;
+    if (!g_.CellTextHit(ACol, ARow, X, Y, hit))
         return false;
     if (g_.Cursor() != ui::crHandPoint)
         g_.SetCursor(ui::crHandPoint);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "grid/base/HtmlTextUtils.h"
 #include "grid/stringgrid/GxGrid.h"
 #include "grid/stringgrid/GxGridEdit.h"
 #include "grid/stringgrid/GxGridInput.h"
@@ -280,6 +281,44 @@ TEST_F(GxGridLinks, ACellLinkMakesItsCellCurrentAndLinksShowTheHand)
     EXPECT_EQ(grid->Cursor(), ui::crHandPoint);
     ui::SendMouseMove(grid, grid->CellRect(2, 2).Right - 6, link.Y);
     EXPECT_EQ(grid->Cursor(), ui::crIBeam);
+}
+
+TEST_F(GxGridLinks, FormControlsInAnEditableCellChangeOnTheClick)
+{
+    grid->SetCells(2, 3,
+                   "<CONTROL TYPE=\"CHECK\" VALUE=\"FALSE\" WIDTH=\"16\" ID=\"c1\"><CONTROL TYPE=\"RADIO\" "
+                   "VALUE=\"TRUE\" WIDTH=\"16\" ID=\"r1\"><CONTROL TYPE=\"RADIO\" VALUE=\"FALSE\" WIDTH=\"16\" "
+                   "ID=\"r2\">");
+    Log log;
+    grid->OnControlClick = [&](TObject*, int r, int c, const std::string& id, const std::string& type,
+                               const std::string& value) {
+        log.push_back(std::to_string(r) + "," + std::to_string(c) + " " + id + " " + type + " " + value);
+    };
+    grid->OnAnchorClick = [&](TObject*, int, int, const std::string& a, bool&) { log.push_back("anchor " + a); };
+    grid->OnClickCell = [&](TObject*, int r, int c) {
+        log.push_back("clickcell " + std::to_string(r) + "," + std::to_string(c));
+    };
+    const ui::TRect cell = grid->CellRect(2, 3);
+    const int y = cell.Top + 3 + 8, check = cell.Left + 3 + 8, radio2 = cell.Left + 3 + 32 + 8;
+    std::string value;
+    ClickAt(check, y);
+    ClickAt(radio2, y);
+    EXPECT_TRUE(GetHTMLControlValue(grid->Cells(2, 3), "c1", value) && value == "TRUE");
+    EXPECT_TRUE(GetHTMLControlValue(grid->Cells(2, 3), "r1", value) && value == "FALSE");
+    EXPECT_TRUE(GetHTMLControlValue(grid->Cells(2, 3), "r2", value) && value == "TRUE");
+    EXPECT_EQ(log, (Log{"3,2 c1 CHECK TRUE", "3,2 r2 RADIO TRUE"}));
+    EXPECT_TRUE(opened.empty());
+
+    // Beside the controls the press only selects the cell; a read-only cell's controls stay.
+    log.clear();
+    grid->MoveToCell(1, 1);
+    ClickAt(cell.Right - 4, y);
+    EXPECT_EQ(grid->Row(), 3);
+    grid->SetReadOnly(2, 3, true);
+    ClickAt(check, y);
+    EXPECT_TRUE(GetHTMLControlValue(grid->Cells(2, 3), "c1", value) && value == "TRUE");
+    EXPECT_EQ(log, (Log{"clickcell 3,2", "clickcell 3,2"}));
+    EXPECT_TRUE(opened.empty());
 }
 
 // --- dragging ---------------------------------------------------------------------------------------------
