@@ -214,6 +214,10 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
 {
     const int X = ui::LoWordSigned(m.LParam), Y = ui::HiWordSigned(m.LParam);
     const ui::TGridState state = g_.GridState();
+    if (g_.Pointer.CtrlDown) {
+        g_.Pointer.CtrlDown = false;  // a push button in a cell's text comes up
+        g_.Invalidate();
+    }
     if (FixedSizingRelease(X, Y) || SelectionDragRelease(X, Y)) {
         g_.Pointer.MouseDown = false;
         g_.Pointer.MouseDownMove = false;
