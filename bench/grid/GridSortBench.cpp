@@ -1,6 +1,8 @@
 // Sorting 10k, 100k and 1M rows by a text column and by a number column, beside std::stable_sort
-// of the same keys in the same run. Each grid iteration starts from the same shuffled order
-// (QUnSort, outside the timing). Ratios (grid / plain) are printed at the end.
+// of the same keys in the same run; filtering beside a plain pass of the same filter; grouping by
+// a column of 1,000 distinct values beside std::stable_sort of those keys and a pass over the
+// runs. Each grid iteration starts from the same shuffled order (QUnSort, outside the timing), a
+// grouping from a freshly filled grid.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -14,6 +16,7 @@
 #include "grid/base/VozEdidFilter.h"
 #include "grid/extras/GridExtras.h"
 #include "grid/extras/GridFilter.h"
+#include "grid/extras/GridGroup.h"
 #include "grid/extras/GridSort.h"
 #include "platform/rtl/Conversions.h"
 
@@ -33,7 +36,13 @@ struct Data {
     std::unique_ptr<gx::TGxStringGrid> Grid;
     std::vector<std::string> Texts;
     std::vector<std::string> Numbers;
+    std::vector<std::string> Groups;  // 1,000 distinct values
 };
+
+std::string GroupKey(std::mt19937& rng)
+{
+    return "g" + std::to_string(rng() % 1000);
+}
 
 Data& Filled(int rows)
 {
@@ -54,6 +63,7 @@ Data& Filled(int rows)
         d.Grid->SetCells(0, r, d.Texts.back());
         d.Grid->SetCells(1, r, d.Numbers.back());
         d.Grid->SetCells(2, r, std::to_string(r));
+        d.Groups.push_back(GroupKey(rng));
     }
     gx::InitSortXRef(*d.Grid);
     return d;
@@ -151,8 +161,56 @@ void BM_PlainFilter(benchmark::State& state)
     state.SetComplexityN(state.range(0));
 }
 
+// Grouping by a column of 1,000 distinct values: the sort, the node rows and the column removal.
+void BM_GridGroup(benchmark::State& state)
+{
+    Data& d = Filled(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto g = std::make_unique<gx::TGxStringGrid>(nullptr);
+        g->SetColCount(4);
+        g->SetRowCount(static_cast<int>(d.Groups.size()) + 1);
+        g->SetFixedRows(1);
+        g->SetFixedCols(1);
+        g->SortSettings()->Full = false;
+        for (std::size_t i = 0; i < d.Groups.size(); ++i) {
+            g->SetCells(1, static_cast<int>(i) + 1, d.Texts[i]);
+            g->SetCells(2, static_cast<int>(i) + 1, d.Groups[i]);
+            g->SetCells(3, static_cast<int>(i) + 1, d.Numbers[i]);
+        }
+        state.ResumeTiming();
+        gx::Group(*g, 2);
+        benchmark::DoNotOptimize(g->RowCount());
+        state.PauseTiming();
+        g.reset();
+        state.ResumeTiming();
+    }
+    state.SetComplexityN(state.range(0));
+}
+
+void BM_PlainGroup(benchmark::State& state)
+{
+    Data& d = Filled(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::vector<std::string> keys = d.Groups;
+        state.ResumeTiming();
+        std::stable_sort(keys.begin(), keys.end());
+        std::vector<std::pair<std::size_t, std::size_t>> runs;
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            if (runs.empty() || keys[i] != keys[i - 1])
+                runs.emplace_back(i, 1);
+            else
+                ++runs.back().second;
+        benchmark::DoNotOptimize(runs.data());
+    }
+    state.SetComplexityN(state.range(0));
+}
+
 }  // namespace
 
+BENCHMARK(BM_GridGroup)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_PlainGroup)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_GridFilter)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_PlainFilter)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_GridSortText)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity();

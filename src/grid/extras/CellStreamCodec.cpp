@@ -1,5 +1,6 @@
 #include "grid/extras/CellStreamCodec.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -121,7 +122,7 @@ double FromExtended(const unsigned char* p)
 }
 
 // Texts of the one-byte forms are meant to be 7-bit; other bytes are read as the ANSI code page.
-std::string Narrow(const std::string& bytes)
+std::string Narrow(std::string bytes)
 {
     return rtl::IsValidUtf8(bytes) ? bytes : rtl::Cp1252ToUtf8(bytes);
 }
@@ -150,6 +151,7 @@ public:
         return std::string(reinterpret_cast<const char*>(p), n);
     }
     std::string ShortString() { return Bytes(Byte()); }
+    std::string_view View(std::size_t n) { return {reinterpret_cast<const char*>(Take(n)), n}; }
 
     Value ReadValue(int depth)
     {
@@ -274,9 +276,9 @@ BlockWriter::BlockWriter(std::string& out, std::string_view className) : out_(ou
 
 void BlockWriter::ShortString(std::string_view s)
 {
-    s = s.substr(0, 255);
-    out_ += static_cast<char>(s.size());
-    out_ += s;
+    const std::size_t n = std::min<std::size_t>(s.size(), 255);
+    out_ += static_cast<char>(n);
+    out_.append(s.data(), n);
 }
 
 void BlockWriter::Name(std::string_view n)
@@ -301,6 +303,13 @@ void BlockWriter::IntValue(std::int64_t v)
 
 void BlockWriter::TextValue(const std::string& b)
 {
+    // Plain ASCII, the usual cell text, is written as it stands.
+    if (!b.empty() && b.size() < 256 && std::all_of(b.begin(), b.end(), [](char ch) { return (ch & 0x80) == 0; })) {
+        out_ += static_cast<char>(vaString);
+        out_ += static_cast<char>(b.size());
+        out_ += b;
+        return;
+    }
     std::u32string cps = rtl::Utf8ToCodePoints(b);
     std::size_t units = 0;
     for (char32_t c : cps)
@@ -418,24 +427,30 @@ void BlockWriter::End()
     out_ += '\0';
 }
 
-Block ReadBlock(std::string_view data, std::size_t& pos)
+void ReadBlock(std::string_view data, std::size_t& pos, Block& b)
 {
     Reader r(data, pos);
     if (std::memcmp(r.Take(4), "TPF0", 4) != 0)
         throw rtl::EReadError("Invalid stream format");
-    Block b;
+    b.entries.clear();
     std::uint8_t first = r.Byte();
     if ((first & 0xF0) == 0xF0) {
         if (first & 0x02)
             r.ReadValue(1);
         first = r.Byte();
     }
-    b.className = r.Bytes(first);
-    r.ShortString();  // instance name
-    for (std::string name = r.ShortString(); !name.empty(); name = r.ShortString())
-        b.entries.push_back({name, r.ReadValue(0)});
+    b.className = r.View(first);
+    r.Take(r.Byte());  // instance name
+    for (std::string_view entry = r.View(r.Byte()); !entry.empty(); entry = r.View(r.Byte()))
+        b.entries.push_back({entry, r.ReadValue(0)});
     if (r.Byte() != vaNull)
         throw rtl::EReadError("Invalid stream format");
+}
+
+Block ReadBlock(std::string_view data, std::size_t& pos)
+{
+    Block b;
+    ReadBlock(data, pos, b);
     return b;
 }
 
@@ -453,11 +468,22 @@ bool Entry::AsBool() const
     return value.type == vaTrue;
 }
 
-std::string Entry::AsText() const
+void Entry::AsTextCheck() const
 {
     if (value.type != vaString && value.type != vaLString && value.type != vaWString && value.type != vaUTF8String)
         BadValue();
+}
+
+std::string Entry::AsText() const
+{
+    AsTextCheck();
     return value.s;
+}
+
+std::string Entry::TakeText()
+{
+    AsTextCheck();
+    return std::move(value.s);
 }
 
 std::string Entry::AsIdent() const

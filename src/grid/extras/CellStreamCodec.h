@@ -66,21 +66,26 @@ struct Value {
     std::vector<std::string> items;  // list texts or set member names
 };
 
+// Names are views of the data read: a block is used while its data is there.
 struct Entry {
-    std::string name;
+    std::string_view name;
     Value value;
     // Typed reads; each raises rtl::EReadError "Invalid property value" for another kind of value.
     std::int64_t AsInt() const;
     bool AsBool() const;
     std::string AsText() const;
+    std::string TakeText();  // AsText, moving the text out of the entry
     std::string AsIdent() const;
     ui::TColor AsColor() const;
     ui::TFontStyles AsFontStyles() const;
     double AsFloat() const;
+
+private:
+    void AsTextCheck() const;
 };
 
 struct Block {
-    std::string className;
+    std::string_view className;
     std::vector<Entry> entries;
 };
 
@@ -88,5 +93,7 @@ struct Block {
 // without the signature, "Stream read error" when the data ends inside the block, "Invalid
 // property value" for an unknown tag; every length is checked against what is left.
 Block ReadBlock(std::string_view data, std::size_t& pos);
+// The same into b, whose room is used again (for reading block after block).
+void ReadBlock(std::string_view data, std::size_t& pos, Block& b);
 
 }  // namespace gx::cellstream

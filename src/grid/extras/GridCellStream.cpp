@@ -52,16 +52,19 @@ E EnumOf(const Entry& e)
     return v;
 }
 
-[[noreturn]] void NoProperty(const std::string& name)
+[[noreturn]] void NoProperty(std::string_view name)
 {
-    throw rtl::EReadError("Property " + name + " does not exist");
+    throw rtl::EReadError("Property " + std::string(name) + " does not exist");
 }
 
 std::string Joined(const std::vector<int>& v)
 {
     std::string s;
-    for (std::size_t i = 0; i < v.size(); ++i)
-        s += (i ? "," : "") + std::to_string(v[i]);
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        if (i)
+            s += ',';
+        s += std::to_string(v[i]);
+    }
     return s;
 }
 
@@ -210,8 +213,8 @@ void WriteCell(TGxStringGrid& grid, std::string& out, int c, int r)
 
 void ApplyProp(TCellProperties& p, const Entry& e, bool& hasGraphic)
 {
-    const std::string& n = e.name;
-    const std::string k = n.rfind("CellProperties.", 0) == 0 ? n.substr(15) : std::string();
+    const std::string_view n = e.name;
+    const std::string_view k = n.rfind("CellProperties.", 0) == 0 ? n.substr(15) : std::string_view();
     if (n == "HasGraphic")
         hasGraphic = e.AsBool();
     else if (k == "IsBaseCell")
@@ -262,8 +265,8 @@ void ApplyProp(TCellProperties& p, const Entry& e, bool& hasGraphic)
 
 void ApplyGraphic(TCellGraphic& g, const Entry& e)
 {
-    const std::string& n = e.name;
-    const std::string k = n.rfind("CellGraphic.", 0) == 0 ? n.substr(12) : std::string();
+    const std::string_view n = e.name;
+    const std::string_view k = n.rfind("CellGraphic.", 0) == 0 ? n.substr(12) : std::string_view();
     if (k == "CellType")
         g.CellType = static_cast<TCellType>(Index(kCellTypes, e));
     else if (k == "CellVAlign")
@@ -454,19 +457,19 @@ struct CellRecord {
     bool hasProp = false;
 };
 
-CellRecord ReadCell(std::string_view data, std::size_t& pos)
+CellRecord ReadCell(std::string_view data, std::size_t& pos, Block& b)
 {
-    Block b = cellstream::ReadBlock(data, pos);
+    cellstream::ReadBlock(data, pos, b);
     if (b.className != "TGridCellIO")
         throw rtl::EReadError("Invalid stream format");
     CellRecord c;
-    for (const Entry& e : b.entries) {
+    for (Entry& e : b.entries) {
         if (e.name == "Col")
             c.col = static_cast<int>(e.AsInt()) & 0xFFFF;
         else if (e.name == "Row")
             c.row = static_cast<int>(e.AsInt()) & 0xFFFF;
         else if (e.name == "Cell")
-            c.text = e.AsText();
+            c.text = e.TakeText();
         else if (e.name == "HasProp")
             c.hasProp = e.AsBool();
         else
@@ -475,9 +478,7 @@ CellRecord ReadCell(std::string_view data, std::size_t& pos)
     return c;
 }
 
-}  // namespace
-
-void SaveRectToBinStream(TGxStringGrid& grid, const ui::TRect& Rect, rtl::TStream& Stream)
+std::string CellStreamBytes(TGxStringGrid& grid, const ui::TRect& Rect)
 {
     std::string out;
     const int cols = Rect.Right - Rect.Left + 1, rows = Rect.Bottom - Rect.Top + 1;
@@ -508,33 +509,44 @@ void SaveRectToBinStream(TGxStringGrid& grid, const ui::TRect& Rect, rtl::TStrea
         progress.Report(r, Rect.Bottom - Rect.Top);
     }
     grid.ExportNotification(esExportDone, -1);
-    Stream.WriteString(out);
+    return out;
+}
+
+ui::TRect SavedArea(TGxStringGrid& grid)
+{
+    return {grid.SaveStartCol(), grid.SaveStartRow(), grid.SaveEndCol(), grid.SaveEndRow()};
+}
+
+}  // namespace
+
+void SaveRectToBinStream(TGxStringGrid& grid, const ui::TRect& Rect, rtl::TStream& Stream)
+{
+    Stream.WriteString(CellStreamBytes(grid, Rect));
 }
 
 void SaveToBinStream(TGxStringGrid& grid, rtl::TStream& Stream)
 {
-    SaveRectToBinStream(grid, {grid.SaveStartCol(), grid.SaveStartRow(), grid.SaveEndCol(), grid.SaveEndRow()}, Stream);
+    SaveRectToBinStream(grid, SavedArea(grid), Stream);
 }
 
 void SaveToBinFile(TGxStringGrid& grid, const std::string& FileName)
 {
-    rtl::TMemoryStream s;
-    SaveToBinStream(grid, s);
-    s.SaveToFile(FileName);
+    rtl::WriteFileAtomic(FileName, CellStreamBytes(grid, SavedArea(grid)));
 }
 
-void LoadAtPointFromBinStream(TGxStringGrid& grid, ui::TPoint Point, rtl::TStream& Stream)
+namespace {
+
+// Reads the cell stream at the start of data into the grid; pos ends after its last cell.
+void LoadCells(TGxStringGrid& grid, ui::TPoint Point, std::string_view data, std::size_t& pos)
 {
-    const std::string bytes = Stream.ReadRest();
-    const std::string_view data(bytes);
-    std::size_t pos = 0;
     Header h = ReadHeader(data, pos);
     // The first cell says where the rectangle started in the writing grid.
     std::size_t peek = pos;
+    Block scratch;  // the room of every cell block read
     CellRecord first;
     const bool any = data.size() >= 2 && pos < data.size() - 1;
     if (any)
-        first = ReadCell(data, peek);
+        first = ReadCell(data, peek, scratch);
     int c0 = any ? first.col : 0, r0 = any ? first.row : 0;
     grid.BeginUpdate();
     try {
@@ -556,7 +568,7 @@ void LoadAtPointFromBinStream(TGxStringGrid& grid, ui::TPoint Point, rtl::TStrea
         extras::ProgressReporter progress(grid);
         int lastRow = -1;
         while (data.size() >= 2 && pos < data.size() - 1) {
-            CellRecord cell = ReadCell(data, pos);
+            CellRecord cell = ReadCell(data, pos, scratch);
             const int tc = cell.col + Point.X - c0, tr = cell.row + Point.Y - r0;
             const bool inside = tc >= 0 && tr >= 0 && tc < grid.AllColCount() && tr < grid.RowCount();
             if (inside)
@@ -587,7 +599,6 @@ void LoadAtPointFromBinStream(TGxStringGrid& grid, ui::TPoint Point, rtl::TStrea
                 ApplyGraphic(g, e);
             ReadPayload(g, data, pos);
         }
-        Stream.SetPosition(Stream.Position() - static_cast<int64_t>(bytes.size() - pos));
     } catch (const rtl::EReadError& e) {
         grid.EndUpdate();
         throw rtl::EReadError(e.Message + " (cell stream byte " + std::to_string(pos) + ")");
@@ -598,24 +609,42 @@ void LoadAtPointFromBinStream(TGxStringGrid& grid, ui::TPoint Point, rtl::TStrea
     grid.EndUpdate();
 }
 
+// A grid that holds nodes repaints its node column.
+void RepaintNodes(TGxStringGrid& grid)
+{
+    for (int r = grid.FixedRows(); r < grid.RowCount(); ++r)
+        if (grid.GetCellType(0, r) == ctNode) {
+            grid.RepaintCol(0);
+            return;
+        }
+}
+
+}  // namespace
+
+void LoadAtPointFromBinStream(TGxStringGrid& grid, ui::TPoint Point, rtl::TStream& Stream)
+{
+    const std::string bytes = Stream.ReadRest();
+    std::size_t pos = 0;
+    LoadCells(grid, Point, bytes, pos);
+    Stream.SetPosition(Stream.Position() - static_cast<int64_t>(bytes.size() - pos));
+}
+
 void LoadFromBinStream(TGxStringGrid& grid, rtl::TStream& Stream)
 {
     LoadAtPointFromBinStream(grid, {0, 0}, Stream);
-    int nodes = 0;
-    for (int r = grid.FixedRows(); r < grid.RowCount(); ++r)
-        nodes += grid.GetCellType(0, r) == ctNode ? 1 : 0;
-    if (nodes > 0)
-        grid.RepaintCol(0);
+    RepaintNodes(grid);
 }
 
 void LoadFromBinFile(TGxStringGrid& grid, const std::string& FileName)
 {
-    rtl::TStringStream s(rtl::ReadFileBytes(FileName));
+    const std::string bytes = rtl::ReadFileBytes(FileName);
     try {
-        LoadFromBinStream(grid, s);
+        std::size_t pos = 0;
+        LoadCells(grid, {0, 0}, bytes, pos);
     } catch (const rtl::Exception& e) {
         throw rtl::EFileError(FileName, e.Message);
     }
+    RepaintNodes(grid);
 }
 
 }  // namespace gx

@@ -2,6 +2,7 @@
 // the line-by-line reader this replaces, a quoted field may run over line ends, so every text the
 // writer quotes (line breaks and delimiters included) reads back as it was.
 #include <algorithm>
+#include <deque>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -11,30 +12,73 @@
 #include "platform/rtl/CodePages.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/TextEncoding.h"
+#include "platform/rtl/Utf8.h"
 
 namespace gx {
 namespace {
+
+std::string Quoted(std::string_view t)
+{
+    std::string q;
+    q.reserve(t.size() + 2);
+    q += '"';
+    q += t;
+    q += '"';
+    return q;
+}
+
+// No quote, delimiter or line break, no leading space, no recoding: the text is its own CSV form.
+bool NeedsNoEncoding(const TGxStringGrid& grid, const std::string& Text, char Delim)
+{
+    if (grid.AlwaysQuotes || grid.OemConvert || Text.empty() || Text.front() == ' ')
+        return false;
+    for (char ch : Text)
+        if (ch == '"' || ch == '\r' || ch == '\n' || ch == Delim)
+            return false;
+    return true;
+}
 
 char WriteDelimiter(const TGxStringGrid& grid)
 {
     return grid.Delimiter == '\0' ? ',' : grid.Delimiter;
 }
 
-std::string CsvLines(TGxStringGrid& grid)
+// The cell's CSV form appended to out; most texts need no quoting and are appended as they are.
+// ANSI output encodes each cell on the way (ASCII stays as it is), so the file's bytes are made in
+// one pass.
+void AppendCSVCell(std::string& out, TGxStringGrid& grid, const std::string& Text, char Delim, bool ansi)
+{
+    const bool plain = NeedsNoEncoding(grid, Text, Delim);
+    const std::string encoded = plain ? std::string() : CSVEncodeCell(grid, Text, Delim);
+    const std::string& t = plain ? Text : encoded;
+    if (ansi && !std::all_of(t.begin(), t.end(), [](char ch) { return (ch & 0x80) == 0; }))
+        out += rtl::EncodeText(t, rtl::TEncoding::Ansi);
+    else
+        out += t;
+}
+
+// The saved area as CSV: UTF-8 text (with the encoding's byte-order mark first when it has one),
+// or ANSI bytes.
+std::string CsvLines(TGxStringGrid& grid, rtl::TEncoding encoding)
 {
     const char delim = WriteDelimiter(grid);
     const int hidden = extras::HiddenSaveCount(grid);
+    const bool ansi = encoding == rtl::TEncoding::Ansi;
     extras::ProgressReporter progress(grid);
-    std::string out;
+    std::string out = encoding == rtl::TEncoding::UTF8BOM ? rtl::EncodeText("", encoding) : std::string();
     grid.ExportNotification(esExportStart, grid.SaveStartRow());
-    for (int r = grid.SaveStartRow(); r <= grid.SaveEndRow(); ++r) {
+    const int first = grid.SaveStartRow(), last = grid.SaveEndRow();
+    for (int r = first; r <= last; ++r) {
         grid.ExportNotification(esExportNextRow, r);
         for (int c = grid.SaveStartCol(); c <= grid.SaveEndCol() + hidden; ++c) {
             if (c > grid.SaveStartCol())
                 out += delim;
-            out += CSVEncodeCell(grid, grid.GetSaveCellText(extras::MapSaveCol(grid, c), r), delim);
+            AppendCSVCell(out, grid, grid.GetSaveCellText(extras::MapSaveCol(grid, c), r), delim, ansi);
         }
         out += "\r\n";
+        // Room for the rest, guessed from the first rows (untouched room costs no memory).
+        if (r == first + 63 && last > r)
+            out.reserve(out.size() + out.size() / 64 * static_cast<std::size_t>(last - r) * 9 / 8);
         progress.Report(r, grid.RowCount() - 1);
     }
     grid.ExportNotification(esExportDone, -1);
@@ -101,23 +145,45 @@ void FirstLines(const std::string& text, std::string& l1, std::string& l2)
     l2 = lines.size() > 1 ? lines[1] : "";
 }
 
-std::string DecodeBreaks(const TGxStringGrid& grid, std::string t)
+// The line breaks of a read field back in the field (in place).
+void DecodeBreaks(const TGxStringGrid& grid, std::string& t)
 {
     if (grid.JavaCSV) {
-        if (t == "^")
-            return {};
-        return rtl::ReplaceStr(t, "~", "\r\n");
+        if (t.size() == 1 && t[0] == '^')
+            t.clear();
+        else if (t.find('~') != std::string::npos)
+            t = rtl::ReplaceStr(t, "~", "\r\n");
+    } else if (t.find('\v') != std::string::npos) {
+        t = rtl::ReplaceStr(t, "\v", "\r\n");
     }
-    return rtl::ReplaceStr(t, "\v", "\r\n");
 }
+
+// The fields of a file, record after record: record k holds fields[starts[k]] up to the start of
+// the next record (one flat list, so a large file costs no allocation per record). A field is a
+// view of the text, or of an owned text when reading changed it (quotes, code page).
+struct Records {
+    std::vector<std::string_view> fields;
+    std::deque<std::string> owned;  // never moves what it holds
+    std::vector<std::size_t> starts;
+    std::size_t Count() const { return starts.size(); }
+    std::size_t Begin(std::size_t k) const { return starts[k]; }
+    std::size_t End(std::size_t k) const { return k + 1 < starts.size() ? starts[k + 1] : fields.size(); }
+};
 
 // Splits the text into records of fields. A field that starts (after leading spaces) with a double
 // quote runs to its closing quote, over line ends too; a quote that is never closed leaves the rest
 // of its line as the field's text.
-std::vector<std::vector<std::string>> ParseRecords(const std::string& text, char delim, bool oem)
+Records ParseRecords(const std::string& text, char delim, bool oem)
 {
-    std::vector<std::vector<std::string>> records;
-    std::vector<std::string> fields;
+    Records records;
+    std::vector<std::string_view>& fields = records.fields;
+    auto own = [&records](std::string t) -> std::string_view { return records.owned.emplace_back(std::move(t)); };
+    // Every field but the first of a record follows a delimiter, every record a line end: room
+    // for all of them is made once.
+    std::size_t ends = 1;
+    for (char ch : text)
+        ends += (ch == delim || ch == '\n' || ch == '\r') ? 1 : 0;
+    fields.reserve(ends);
     std::size_t i = 0;
     const std::size_t n = text.size();
     auto lineEnd = [&](std::size_t at) { return at < n && (text[at] == '\r' || text[at] == '\n'); };
@@ -128,19 +194,25 @@ std::vector<std::vector<std::string>> ParseRecords(const std::string& text, char
         if (at < n && text[at] == '\n')
             ++at;
     };
+    bool recordOpen = false;
     while (i < n) {
+        if (!recordOpen) {
+            records.starts.push_back(fields.size());
+            recordOpen = true;
+        }
         // One field.
         std::size_t s = i;
         while (s < n && text[s] == ' ' && s + 1 < n && !isDelim(s + 1) && !lineEnd(s + 1))
             ++s;
-        std::string field;
+        std::string_view field;
         if (s < n && text[s] == '"') {
+            std::string quoted;
             std::size_t j = s + 1;
             bool closed = false;
             while (j < n) {
                 if (text[j] == '"') {
                     if (j + 1 < n && text[j + 1] == '"') {
-                        field += '"';
+                        quoted += '"';
                         j += 2;
                         continue;
                     }
@@ -148,27 +220,28 @@ std::vector<std::vector<std::string>> ParseRecords(const std::string& text, char
                     ++j;
                     break;
                 }
-                field += text[j++];
+                quoted += text[j++];
             }
             if (!closed) {
                 std::size_t e = text.find_first_of("\r\n", s + 1);
                 if (e == std::string::npos)
                     e = n;
-                field = text.substr(s + 1, e - s - 1);
+                quoted = text.substr(s + 1, e - s - 1);
                 j = e;
             }
             // Anything between the closing quote and the delimiter belongs to the field.
             while (j < n && !isDelim(j) && !lineEnd(j))
-                field += text[j++];
+                quoted += text[j++];
+            field = own(std::move(quoted));
             i = j;
         } else {
             std::size_t j = s;
             while (j < n && !isDelim(j) && !lineEnd(j))
                 ++j;
-            field = text.substr(s, j - s);
+            field = std::string_view(text).substr(s, j - s);
             i = j;
         }
-        fields.push_back(oem ? rtl::Cp437ToUtf8(rtl::Utf8ToCp437(field)) : std::move(field));
+        fields.push_back(oem ? own(rtl::Cp437ToUtf8(rtl::Utf8ToCp437(field))) : field);
         if (isDelim(i)) {
             ++i;
             if (i >= n || lineEnd(i)) {
@@ -178,8 +251,7 @@ std::vector<std::vector<std::string>> ParseRecords(const std::string& text, char
             }
         }
         skipLineEnd(i);
-        records.push_back(std::move(fields));
-        fields.clear();
+        recordOpen = false;
     }
     return records;
 }
@@ -189,11 +261,11 @@ void LoadCsvText(TGxStringGrid& grid, const std::string& text, int MaxRows, bool
     std::string l1, l2;
     FirstLines(text, l1, l2);
     const char delim = grid.Delimiter != '\0' ? grid.Delimiter : DetectDelimiter(l1, l2);
-    std::vector<std::vector<std::string>> records = ParseRecords(text, delim, grid.OemConvert);
-    if (records.empty())
+    Records records = ParseRecords(text, delim, grid.OemConvert);
+    if (records.Count() == 0)
         throw rtl::Exception("File is empty");
     std::size_t first = grid.LoadFirstRow ? 0 : 1;
-    std::size_t count = records.size() - std::min(first, records.size());
+    std::size_t count = records.Count() - std::min(first, records.Count());
     if (MaxRows > 0)
         count = std::min<std::size_t>(count, static_cast<std::size_t>(MaxRows));
 
@@ -217,13 +289,15 @@ void LoadCsvText(TGxStringGrid& grid, const std::string& text, int MaxRows, bool
         grid.SetRowCount(std::max(grid.RowCount(), startRow + static_cast<int>(count) + grid.FixedFooters()));
         const int startCol = grid.SaveStartCol();
         int row = startRow;
+        std::string cell;
         for (std::size_t k = 0; k < count; ++k, ++row) {
-            const std::vector<std::string>& fields = records[first + k];
             int col = startCol;
-            for (const std::string& f : fields) {
+            for (std::size_t f = records.Begin(first + k); f < records.End(first + k); ++f) {
                 if (col >= grid.ColCount() + hidden)
                     grid.SetColCount(col + 1 - hidden);
-                grid.LoadCellText(col, row, DecodeBreaks(grid, f));
+                cell.assign(records.fields[f]);
+                DecodeBreaks(grid, cell);
+                grid.LoadCellText(col, row, cell);
                 ++col;
             }
             progress.Report(static_cast<long long>(k + 1), static_cast<long long>(count));
@@ -241,16 +315,26 @@ void LoadCsvText(TGxStringGrid& grid, const std::string& text, int MaxRows, bool
     grid.ContentReloaded();
 }
 
+// The file's text as UTF-8: UTF-8 without a byte-order mark, the usual case, as it stands.
+std::string FileText(std::string bytes)
+{
+    const bool bom =
+        bytes.rfind("\xEF\xBB\xBF", 0) == 0 || bytes.rfind("\xFF\xFE", 0) == 0 || bytes.rfind("\xFE\xFF", 0) == 0;
+    return !bom && rtl::IsValidUtf8(bytes) ? bytes : rtl::DecodeText(bytes);
+}
+
 }  // namespace
 
 std::string CSVEncodeCell(TGxStringGrid& grid, const std::string& Text, char Delim)
 {
-    std::string t = rtl::ReplaceStr(Text, "\"", "\"\"");
+    if (NeedsNoEncoding(grid, Text, Delim))
+        return Text;
+    std::string t = Text.find('"') == std::string::npos ? Text : rtl::ReplaceStr(Text, "\"", "\"\"");
     if (grid.OemConvert)
         t = rtl::Cp437ToUtf8(rtl::Utf8ToCp437(t));
     bool quoted = false;
     if (grid.AlwaysQuotes || (t.find(Delim) == std::string::npos && Text.find('"') != std::string::npos)) {
-        t = "\"" + t + "\"";
+        t = Quoted(t);
         quoted = true;
     }
     if (t.empty()) {
@@ -261,7 +345,7 @@ std::string CSVEncodeCell(TGxStringGrid& grid, const std::string& Text, char Del
     // Leading spaces of an unquoted field are dropped on reading; quoting keeps them.
     if (!quoted && t.front() == ' ' && Text.find(Delim) == std::string::npos &&
         Text.find_first_of("\r\n") == std::string::npos) {
-        t = "\"" + t + "\"";
+        t = Quoted(t);
         quoted = true;
     }
     const bool breaks = Text.find_first_of("\r\n") != std::string::npos;
@@ -270,11 +354,11 @@ std::string CSVEncodeCell(TGxStringGrid& grid, const std::string& Text, char Del
             t = rtl::ReplaceStr(rtl::ReplaceStr(t, "\n", ""), "\r", "~");
             // A JavaCSV text holding the delimiter is quoted too, or it would split on reading.
             if (t.find(Delim) != std::string::npos && !quoted)
-                t = "\"" + t + "\"";
+                t = Quoted(t);
         } else if (quoted) {
             // Line breaks stay inside the quotes, where the reader keeps them.
         } else {
-            t = "\"" + rtl::ReplaceStr(t, "\r\n", "\v") + "\"";
+            t = Quoted(breaks ? rtl::ReplaceStr(t, "\r\n", "\v") : t);
         }
     }
     return t;
@@ -282,8 +366,7 @@ std::string CSVEncodeCell(TGxStringGrid& grid, const std::string& Text, char Del
 
 void SaveToCSV(TGxStringGrid& grid, const std::string& FileName, bool Unicode)
 {
-    rtl::WriteFileAtomic(FileName,
-                         rtl::EncodeText(CsvLines(grid), Unicode ? rtl::TEncoding::UTF8BOM : rtl::TEncoding::Ansi));
+    rtl::WriteFileAtomic(FileName, CsvLines(grid, Unicode ? rtl::TEncoding::UTF8BOM : rtl::TEncoding::Ansi));
 }
 
 void AppendToCSV(TGxStringGrid& grid, const std::string& FileName, bool Unicode)
@@ -303,7 +386,7 @@ void AppendToCSV(TGxStringGrid& grid, const std::string& FileName, bool Unicode)
         if (!existing.empty() && existing.back() != '\n' && existing.back() != '\r')
             existing += "\r\n";
     }
-    rtl::WriteFileAtomic(FileName, rtl::EncodeText(existing + CsvLines(grid), enc));
+    rtl::WriteFileAtomic(FileName, rtl::EncodeText(existing + CsvLines(grid, rtl::TEncoding::UTF8), enc));
 }
 
 void LoadFromCSV(TGxStringGrid& grid, const std::string& FileName, int MaxRows)
@@ -312,7 +395,7 @@ void LoadFromCSV(TGxStringGrid& grid, const std::string& FileName, int MaxRows)
     if (bytes.empty())
         return;
     try {
-        LoadCsvText(grid, rtl::DecodeText(bytes), MaxRows, false);
+        LoadCsvText(grid, FileText(std::move(bytes)), MaxRows, false);
     } catch (const rtl::Exception& e) {
         throw rtl::EFileError(FileName, e.Message);
     }
@@ -329,7 +412,7 @@ void InsertFromCSV(TGxStringGrid& grid, const std::string& FileName, int MaxRows
     if (bytes.empty())
         return;
     try {
-        LoadCsvText(grid, rtl::DecodeText(bytes), MaxRows, true);
+        LoadCsvText(grid, FileText(std::move(bytes)), MaxRows, true);
     } catch (const rtl::Exception& e) {
         throw rtl::EFileError(FileName, e.Message);
     }

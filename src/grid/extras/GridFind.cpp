@@ -3,8 +3,10 @@
 
 #include "grid/base/HtmlTextUtils.h"
 #include "grid/base/VozEdidFilter.h"
+#include "grid/base/VozEdidText.h"
 #include "grid/extras/GridFileCommon.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/rtl/Utf8.h"
 
 namespace gx {
 
@@ -14,14 +16,17 @@ struct TRange {
     int C1, C2, R1, R2;
 };
 
-bool MatchFindCell(TGxStringGrid& g, int col, int row)
+// With fnIncludeHiddenRows, row is a real row (hidden rows counted), otherwise a display row.
+bool MatchFindCell(TGxStringGrid& g, int col, int row, bool wide)
 {
     const TFindParams p = g.FindOptions;
     const int real = (p & fnIncludeHiddenColumns) ? col : g.RealColIndex(col);
-    std::string text = g.Cells(real, row);
+    std::string text = (p & fnIncludeHiddenRows) ? g.AllCells(real, row) : g.Cells(real, row);
+    if (wide)
+        text = rtl::Utf16ToUtf8(DecodeWideCellText(text));
     if (!(p & fnMatchCase))
         text = rtl::AnsiUpperCase(text);
-    if (p & fnIgnoreHTMLTags)
+    if ((p & fnIgnoreHTMLTags) && !wide)
         text = StripHTMLTags(text);
     if (g.SearchCache == "\"\"")
         return text.empty();
@@ -33,7 +38,42 @@ bool MatchFindCell(TGxStringGrid& g, int col, int row)
     return !(p & fnMatchFull) || text == g.SearchCache;
 }
 
-ui::TPoint FindCore(TGxStringGrid& g, ui::TPoint start, const std::string& s, TFindParams p)
+// The node row (real) whose contracted group hides real row ARow, or -1.
+int FindParentNodeRow(TGxStringGrid& g, int ARow)
+{
+    for (int r = ARow - 1; r >= 0; --r)
+        if (!g.IsHiddenRow(r)) {
+            const int d = g.DisplRowIndex(r);
+            return g.IsNode(d) && g.NodeState(d) ? r : -1;
+        }
+    return -1;
+}
+
+// Makes the hit current; a hit in a hidden row first opens the group that hides it (a row hidden
+// otherwise is not gone to).
+void GotoHit(TGxStringGrid& g, ui::TPoint hit, TFindParams p)
+{
+    int row = hit.Y;
+    if ((p & fnIncludeHiddenRows) && g.NumHiddenRows() > 0) {
+        if (g.IsHiddenRow(row) && g.HasNodes()) {
+            const int node = FindParentNodeRow(g, row);
+            if (node >= 0)
+                g.ExpandNode(node);
+        }
+        if (g.IsHiddenRow(row))
+            return;
+        row = g.DisplRowIndex(row);
+    }
+    if (g.MouseActions()->DisjunctRowSelect()) {
+        g.ClearRowSelect();
+        g.SetRowSelect(row, true);
+    }
+    g.SetRow(row);
+    if (hit.X < g.ColCount())
+        g.SetCol(hit.X);
+}
+
+ui::TPoint FindCore(TGxStringGrid& g, ui::TPoint start, const std::string& s, TFindParams p, bool wide)
 {
     g.FindOptions = p;
     g.SearchCache = (p & fnMatchCase) ? s : rtl::AnsiUpperCase(s);
@@ -48,6 +88,8 @@ ui::TPoint FindCore(TGxStringGrid& g, ui::TPoint start, const std::string& s, TF
     }
     if (p & fnIncludeHiddenColumns)
         r.C2 += g.NumHiddenColumns();
+    if (p & fnIncludeHiddenRows)
+        r.R2 += g.NumHiddenRows();
     // The current or preset row and column narrow the range; a preset column outside the grid
     // leaves every column in it.
     if (p & (fnFindInCurrentRow | fnFindInPresetRow)) {
@@ -90,7 +132,7 @@ ui::TPoint FindCore(TGxStringGrid& g, ui::TPoint start, const std::string& s, TF
     auto test = [&](int c, int w) {
         g.ExportNotification(esExportNewRow, w);
         const int real = (p & fnIncludeHiddenColumns) ? c : g.RealColIndex(c);
-        return !g.IsIgnoredColumn(real) && MatchFindCell(g, c, w);
+        return !g.IsIgnoredColumn(real) && MatchFindCell(g, c, w, wide);
     };
     ui::TPoint hit{-1, -1};
     if (leftRight) {
@@ -110,11 +152,8 @@ ui::TPoint FindCore(TGxStringGrid& g, ui::TPoint start, const std::string& s, TF
     }
     if (hit.X >= 0) {
         g.SearchCell = hit;
-        if (p & fnAutoGoto) {
-            g.SetRow(hit.Y);
-            if (hit.X < g.ColCount())
-                g.SetCol(hit.X);
-        }
+        if (p & fnAutoGoto)
+            GotoHit(g, hit, p);
     }
     return hit;
 }
@@ -124,7 +163,22 @@ ui::TPoint FindCore(TGxStringGrid& g, ui::TPoint start, const std::string& s, TF
 ui::TPoint Find(TGxStringGrid& Grid, ui::TPoint StartCell, const std::string& s, TFindParams FindParams)
 {
     Grid.ExportNotification(esExportStart, -1);
-    const ui::TPoint hit = FindCore(Grid, StartCell, s, FindParams);
+    const ui::TPoint hit = FindCore(Grid, StartCell, s, FindParams, false);
+    Grid.ExportNotification(hit.X < 0 ? esExportDone : esExportFail, -1);
+    if ((FindParams & fnAutoGoto) && hit.X >= 0) {
+        // Keeps a little room below the hit.
+        const int a = Grid.FloatingFooter()->Visible() ? 2 : 0;
+        const int visible = Grid.VisibleRowCount();
+        if (Grid.Row() > Grid.TopRow() + visible - a - 2 && Grid.RowCount() > visible + Grid.FixedRows() + a)
+            Grid.SetTopRow(std::min(Grid.TopRow() + a + 1, Grid.RowCount() - 1));
+    }
+    return hit;
+}
+
+ui::TPoint FindWide(TGxStringGrid& Grid, ui::TPoint StartCell, const std::u16string& ws, TFindParams FindParams)
+{
+    Grid.ExportNotification(esExportStart, -1);
+    const ui::TPoint hit = FindCore(Grid, StartCell, rtl::Utf16ToUtf8(ws), FindParams, true);
     Grid.ExportNotification(hit.X < 0 ? esExportDone : esExportFail, -1);
     return hit;
 }

@@ -29,7 +29,11 @@ enum TFindParameters : unsigned {
 using TFindParams = unsigned;
 
 // The next hit after StartCell ((-1,-1): a new search) in display columns and rows, or (-1,-1).
+// With fnIncludeHiddenRows the rows are real rows (hidden ones counted); going to a hit in a row
+// hidden by a contracted group opens the group.
 ui::TPoint Find(TGxStringGrid& Grid, ui::TPoint StartCell, const std::string& s, TFindParams FindParams);
+// The same on the cells' wide texts (coded wide text read as such).
+ui::TPoint FindWide(TGxStringGrid& Grid, ui::TPoint StartCell, const std::u16string& ws, TFindParams FindParams);
 ui::TPoint FindFirst(TGxStringGrid& Grid, const std::string& s, TFindParams FindParams);
 ui::TPoint FindNext(TGxStringGrid& Grid);
 // Replaces OrigStr (any case) by NewStr in every hit; the number of cells changed.

@@ -6,6 +6,7 @@
 
 #include "grid/extras/GridFileCommon.h"
 #include "platform/office/Docx.h"
+#include "platform/office/Mdb.h"
 #include "platform/office/OfficeError.h"
 #include "platform/office/Xlsx.h"
 #include "platform/rtl/Conversions.h"
@@ -200,6 +201,38 @@ void AppendToDoc(TGxStringGrid& grid, const std::string& Filename, const std::st
         doc.AddTable(office::DocxPlace::End, table);
     }
     doc.SaveToFile(Filename);
+}
+
+void LoadFromMDBSQL(TGxStringGrid& grid, const std::string& Filename, const std::string& SQL)
+{
+    const office::QueryResult result = office::QueryMdb(Filename, SQL);
+    const int fixedCols = grid.FixedCols(), fixedRows = grid.FixedRows();
+    grid.BeginUpdate();
+    try {
+        grid.SetColCount(fixedCols + static_cast<int>(result.fields.size()));
+        if (fixedRows > 0)
+            for (std::size_t i = 0; i < result.fields.size(); ++i)
+                grid.LoadCellText(fixedCols + static_cast<int>(i), fixedRows - 1, result.fields[i]);
+        if (!result.rows.empty())
+            grid.SetRowCount(fixedRows + static_cast<int>(result.rows.size()));
+        int row = fixedRows;
+        for (const std::vector<std::string>& record : result.rows) {
+            for (std::size_t i = 0; i < record.size(); ++i)
+                grid.LoadCellText(fixedCols + static_cast<int>(i), row, record[i]);
+            ++row;
+        }
+    } catch (...) {
+        grid.EndUpdate();
+        throw;
+    }
+    grid.EndUpdate();
+    grid.DoCellsChanged({0, 0, grid.ColCount(), grid.RowCount()});
+    grid.ContentReloaded();
+}
+
+void LoadFromMDBTable(TGxStringGrid& grid, const std::string& Filename, const std::string& Table)
+{
+    LoadFromMDBSQL(grid, Filename, "SELECT * FROM " + Table);
 }
 
 }  // namespace gx

@@ -1,4 +1,5 @@
-// Workbooks and documents of the office applications, read and written as files (.xlsx, .docx):
+// Workbooks, documents and database tables of the office applications, as files (.xlsx, .docx,
+// .mdb/.accdb):
 // this desktop has no automation servers, so the grid's office import and export stand on the
 // office file library. Errors name the file; corrupt files are refused before the grid changes.
 #pragma once
@@ -26,5 +27,12 @@ void SaveToXLSSheet(TGxStringGrid& grid, const std::string& Filename, const std:
 // existing one at a bookmark (at its end when the bookmark is missing or empty).
 void SaveToDOC(TGxStringGrid& grid, const std::string& Filename, bool CreateNewDocument = true);
 void AppendToDoc(TGxStringGrid& grid, const std::string& Filename, const std::string& Bookmark);
+// The result of an SQL query on a database file (.mdb, .accdb) into the grid: one column per field
+// after the fixed columns, the field names in the last fixed row (when there is one), one row per
+// record from the first normal row on; an empty value is an empty cell. The whole result is read
+// before the grid changes; errors name the file (and the query's failure).
+void LoadFromMDBSQL(TGxStringGrid& grid, const std::string& Filename, const std::string& SQL);
+// The whole table: LoadFromMDBSQL with "SELECT * FROM <Table>".
+void LoadFromMDBTable(TGxStringGrid& grid, const std::string& Filename, const std::string& Table);
 
 }  // namespace gx

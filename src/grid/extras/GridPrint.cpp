@@ -1,22 +1,15 @@
-// Printing a grid; see GridPrint.h. Layout units are tenths of millimetres with y growing upwards;
-// the page canvas is in device dots, so every coordinate passes DevX/DevY on its way to it.
+// Printing a grid: the operations and the page layout; see GridPrint.h and GridPrintJob.h.
 #include "grid/extras/GridPrint.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "grid/extras/GridFileCommon.h"
-#include "platform/rtl/DateTime.h"
-#include "platform/rtl/StrUtils.h"
+#include "grid/extras/GridPrintJob.h"
 
 namespace gx {
 
-namespace {
-
-constexpr double kScreenDpi = 96.0;
-constexpr double kPixelFactor = 254.0 / kScreenDpi;  // screen pixels to 0.1 mm
-
-enum TPrintMode { pmPreviewDraw = 0, pmPrintDraw = 1, pmPrintCount = 2, pmPreviewCount = 3 };
+namespace printjob {
 
 bool IsTop(TPrintPosition p)
 {
@@ -42,92 +35,68 @@ std::vector<std::string> Lines(const std::string& text)
     return out;
 }
 
-class TPrintJob {
-public:
-    TPrintJob(TGxStringGrid& grid, ui::TCanvas& canvas, double dpi, int mode, const ui::TGridRect& cells, int pageW,
-              int pageH, ui::TPoint origin)
-        : g_(grid),
-          ps_(*grid.PrintSettings()),
-          c_(&canvas),
-          dpi_(dpi),
-          mode_(mode),
-          r_(cells),
-          W_(pageW),
-          P_(pageH),
-          origin_(origin)
-    {}
+TPrintJob::TPrintJob(TGxStringGrid& grid, ui::TCanvas& canvas, const TPrintJobSetup& setup)
+    : g_(grid),
+      ps_(*grid.PrintSettings()),
+      c_(&canvas),
+      dpi_(setup.Dpi),
+      mode_(setup.Mode),
+      r_(setup.Cells),
+      selOnly_(setup.SelectedOnly),
+      W_(setup.PageWidth),
+      P_(setup.PageHeight),
+      origin_(setup.Origin),
+      printer_(setup.Printer),
+      from_(setup.FromPage),
+      to_(setup.ToPage),
+      total_(setup.TotalPages)
+{}
 
-    ui::TPrinter* Printer = nullptr;
-    int FromPage = 1, ToPage = 1;
-    int TotalPages = -1;  // known to a drawing pass
-
-    int Run(TPrintLayoutInfo* info);
-
-private:
-    bool Drawing() const { return mode_ == pmPreviewDraw || mode_ == pmPrintDraw; }
-    bool PageInRange() const { return Drawing() && page_ + 1 >= FromPage && page_ + 1 <= ToPage; }
-    int DevX(int x) const { return origin_.X + static_cast<int>(std::lround(x * dpi_ / 254.0)); }
-    int DevY(int y) const { return origin_.Y + static_cast<int>(std::lround(-y * dpi_ / 254.0)); }
-    int ToTenths(int dots) const { return static_cast<int>(std::lround(dots * 254.0 / dpi_)); }
-    void UseFont(const ui::TFont& f, double scale = 1.0)
-    {
-        ui::TFont* cf = c_->Font();
-        cf->Assign(f);
-        const int h = -MapFontHeight(f.Size(), scale);
-        cf->SetHeight(-std::max(1, static_cast<int>(std::lround(h * dpi_ / 254.0))));
-    }
-    int TextW(const std::string& s) { return ToTenths(c_->TextWidth(s)); }
-    int TextH(const std::string& s) { return ToTenths(c_->TextHeight(s)); }
-    void Text(int x, int y, const std::string& s)
-    {
-        c_->Brush()->SetStyle(ui::TBrushStyle::bsClear);
-        c_->TextOut(DevX(x), DevY(y), s);
-    }
-    void Line(int x1, int y1, int x2, int y2)
-    {
-        c_->MoveTo(DevX(x1), DevY(y1));
-        c_->LineTo(DevX(x2), DevY(y2));
-    }
-    int RealCol(int c) const { return g_.RealColIndex(c); }
-    std::string CellText(int c, int r) { return g_.Cells(RealCol(c), r); }
-    ui::TSize MeasureCell(int c, int r);
-    int RowHeight(int r);
-    void MeasureColumns();
-    void FitToPage();
-    void HeaderFooterHeights(bool firstOfBand);
-    void PrintHeaderFooter();
-    std::string PageNumText();
-    int PrintRow(int y, int first, int last, int row);
-    void PrintCells(int y, int first, int last, int row, int hr);
-    void PrintPageBorders(int first, int last, int y);
-    void NextPage();
-
-    TGxStringGrid& g_;
-    TPrintSettings& ps_;
-    ui::TCanvas* c_;
-    double dpi_;
-    int mode_;
-    ui::TGridRect r_;
-    int W_, P_;
-    ui::TPoint origin_;
-    int gap_ = 0, hg_ = 0, hH_ = 0, hF_ = 0, hT_ = 0, s_ = 0;
-    int Hh_ = 0, Hf_ = 0;
-    double scale_ = 1.0;
-    std::vector<int> width_, offset_;
-    int page_ = 0, band_ = 0, pageInBand_ = 0;
-    bool multiBand_ = false, repeatCols_ = false;
-    int bandFirst_ = 0, bandLast_ = 0;
-    int lastRowAsked_ = -1, lastRowHeight_ = 0;
-};
-
-ui::TSize TPrintJob::MeasureCell(int c, int r)
+void TPrintJob::UseFont(const ui::TFont& f, double scale)
 {
-    UseFont(g_.IsFixed(RealCol(c), r) ? *ps_.FixedFont() : *ps_.Font());
-    const std::vector<std::string> lines = Lines(CellText(c, r));
-    int w = 0;
-    for (const auto& l : lines)
-        w = std::max(w, TextW(l));
-    return {w, TextH("gh") * static_cast<int>(lines.size())};
+    ui::TFont* cf = c_->Font();
+    cf->Assign(f);
+    const int h = -MapFontHeight(f.Size(), scale);
+    cf->SetHeight(-std::max(1, static_cast<int>(std::lround(h * dpi_ / 254.0))));
+}
+
+void TPrintJob::Text(int x, int y, const std::string& s)
+{
+    c_->Brush()->SetStyle(ui::TBrushStyle::bsClear);
+    c_->TextOut(DevX(x), DevY(y), s);
+}
+
+void TPrintJob::Line(int x1, int y1, int x2, int y2)
+{
+    c_->MoveTo(DevX(x1), DevY(y1));
+    c_->LineTo(DevX(x2), DevY(y2));
+}
+
+bool TPrintJob::RowIncluded(int r)
+{
+    if (!selOnly_)
+        return true;
+    if (g_.MouseActions()->DisjunctRowSelect())
+        return g_.RowSelect(g_.MouseActions()->RowSelectPersistent() ? g_.RealRowIndex(r) : r);
+    const ui::TGridRect sel = g_.Selection();
+    return r >= sel.Top && r <= sel.Bottom;
+}
+
+bool TPrintJob::ColIncluded(int c)
+{
+    if (!selOnly_ || g_.MouseActions()->DisjunctRowSelect())
+        return true;
+    if (g_.MouseActions()->DisjunctColSelect())
+        return g_.ColSelect(c);
+    const ui::TGridRect sel = g_.Selection();
+    return c >= sel.Left && c <= sel.Right;
+}
+
+int TPrintJob::NextIncludedRow(int r)
+{
+    while (r <= r_.Bottom && !RowIncluded(r))
+        ++r;
+    return r;
 }
 
 int TPrintJob::RowHeight(int r)
@@ -140,11 +109,17 @@ int TPrintJob::RowHeight(int r)
     else if (ps_.UseFixedHeight)
         h = ps_.FixedHeight;
     else {
-        for (int c = r_.Left; c <= r_.Right; ++c)
+        for (int c = r_.Left; c <= r_.Right; ++c) {
+            const int real = RealCol(c);
+            if (!ColIncluded(c) || g_.CellExt(real, r).Y > 0 || g_.IsMergedNonBaseCell(real, r))
+                continue;  // a cell merged across rows takes the height of all its rows
             h = std::max(h, MeasureCell(c, r).cy);
+        }
         if (h == 0)
             h = lastRowHeight_;
         h += h / 8;
+        if (g_.OnPrintSetRowHeight)
+            g_.OnPrintSetRowHeight(&g_, r, h);
     }
     lastRowAsked_ = r;
     lastRowHeight_ = h;
@@ -155,25 +130,32 @@ void TPrintJob::MeasureColumns()
 {
     width_.assign(static_cast<std::size_t>(std::max(g_.ColCount(), r_.Right + 1)), 0);
     offset_.assign(width_.size(), 0);
-    for (int c = r_.Left; c <= r_.Right; ++c) {
-        int w = 0;
+    auto measured = [&](int c, int top, int bottom) {
         if (ps_.NoAutoSize)
-            w = static_cast<int>(std::lround(g_.ColWidths(c) * kPixelFactor));
-        else if (ps_.UseFixedWidth)
-            w = ps_.FixedWidth;
-        else {
-            auto widest = [&](int r) { w = std::max(w, MeasureCell(c, r).cx); };
-            for (int r = r_.Top; r <= r_.Bottom; ++r)
+            return static_cast<int>(std::lround(g_.ColWidths(c) * kPixelFactor));
+        if (ps_.UseFixedWidth)
+            return ps_.FixedWidth;
+        int w = 0;
+        auto widest = [&](int r) {
+            const int real = RealCol(c);
+            if (g_.CellExt(real, r).X > 0 || g_.IsMergedNonBaseCell(real, r))
+                return;  // a cell merged across columns spreads over all of them
+            w = std::max(w, MeasureCell(c, r).cx);
+        };
+        for (int r = top; r <= bottom; ++r)
+            if (RowIncluded(r))
                 widest(r);
-            if (ps_.RepeatFixedRows)
-                for (int r = 0; r < g_.FixedRows() && r < r_.Top; ++r)
-                    widest(r);
-        }
-        width_[static_cast<std::size_t>(c)] = w;
-    }
+        if (ps_.RepeatFixedRows)
+            for (int r = 0; r < g_.FixedRows() && r < top; ++r)
+                widest(r);
+        return w;
+    };
+    for (int c = r_.Left; c <= r_.Right; ++c)
+        if (ColIncluded(c))
+            width_[static_cast<std::size_t>(c)] = measured(c, r_.Top, r_.Bottom);
+    // Fixed columns left of the rectangle, for repeating them in every band.
     for (int c = 0; c < g_.FixedCols() && c < r_.Left; ++c)
-        width_[static_cast<std::size_t>(c)] =
-            ps_.NoAutoSize ? static_cast<int>(std::lround(g_.ColWidths(c) * kPixelFactor)) : MeasureCell(c, 0).cx;
+        width_[static_cast<std::size_t>(c)] = measured(c, r_.Top, r_.Bottom);
 }
 
 void TPrintJob::FitToPage()
@@ -182,15 +164,22 @@ void TPrintJob::FitToPage()
         return;
     long long total = 0;
     for (int c = r_.Left; c <= r_.Right; ++c)
-        total += width_[static_cast<std::size_t>(c)] + s_;
+        if (ColIncluded(c))
+            total += Width(c) + s_;
     const long long spacing = static_cast<long long>(r_.Right - r_.Left + 1) * s_;
     double scale = total == spacing ? 1.0
                                     : static_cast<double>(W_ - ps_.RightSize - ps_.LeftSize - spacing) /
                                           static_cast<double>(total - spacing);
     if ((scale > 1.0 && ps_.FitToPage == fpShrink) || (scale < 1.0 && ps_.FitToPage == fpGrow))
         scale = 1.0;
-    if (scale <= 0)
-        scale = 1.0;
+    if (ps_.FitToPage == fpCustom && scale != 1.0 && g_.OnFitToPage) {
+        bool allow = true;
+        g_.OnFitToPage(&g_, scale, allow);
+        if (!allow)
+            scale = 1.0;
+    }
+    if (!(scale > 0) || !std::isfinite(scale))
+        scale = 1.0;  // no room at all for the columns: print them as they are
     if (scale != 1.0) {
         for (int c = r_.Left; c <= r_.Right; ++c)
             width_[static_cast<std::size_t>(c)] = static_cast<int>(width_[static_cast<std::size_t>(c)] * scale);
@@ -198,186 +187,98 @@ void TPrintJob::FitToPage()
     }
 }
 
-void TPrintJob::HeaderFooterHeights(bool firstOfBand)
+void TPrintJob::HeaderFooterHeights()
 {
-    (void)firstOfBand;
     const int titleLines = ps_.TitleLines()->Count();
     const bool anyTop = IsTop(ps_.Time) || IsTop(ps_.Date) || IsTop(ps_.PageNr) || IsTop(ps_.Title);
     const bool anyBottom = IsBottom(ps_.Time) || IsBottom(ps_.Date) || IsBottom(ps_.PageNr) || IsBottom(ps_.Title);
-    Hh_ = anyTop ? gap_ + hH_ + ps_.HeaderSize : ps_.HeaderSize;
-    if (anyTop && titleLines > 1 && IsTop(ps_.Title))
-        Hh_ += (titleLines - 1) * hH_;
+    // An HTML title takes its measured height on every page it is drawn on, in every pass, so
+    // that counting and drawing cut the pages alike.
+    const std::string html = ps_.TitleText.empty() && titleLines > 0 ? HtmlTitle() : std::string();
+    const int htmlHeight = html.empty() ? 0 : HtmlTitleHeight(html, false, 0);
+    Hh_ = ps_.HeaderSize;
+    if (anyTop) {
+        Hh_ += gap_ + hH_;
+        if (titleLines > 0 && IsTop(ps_.Title))
+            Hh_ += html.empty() ? (titleLines - 1) * hH_ : htmlHeight + ps_.HeaderSize;
+    }
     Hf_ = anyBottom ? 2 * gap_ + 2 * hF_ + ps_.FooterSize : gap_ + hF_ + ps_.FooterSize;
-    if (anyBottom && titleLines > 1 && IsBottom(ps_.Title))
-        Hf_ += (titleLines - 1) * hF_;
+    if (anyBottom && titleLines > 0 && IsBottom(ps_.Title))
+        Hf_ += html.empty() ? (titleLines - 1) * hF_ : htmlHeight;
 }
 
-std::string TPrintJob::PageNumText()
+void TPrintJob::FirePrintPage(int pageNr)
 {
-    std::string s;
-    if (multiBand_)
-        s = std::to_string(pageInBand_ + 1) + "-" + std::to_string(band_);
-    else {
-        s = std::to_string(page_ + 1 + ps_.PageNumberOffset);
-        if (!ps_.PageNumSep.empty() && TotalPages > 1)
-            s += ps_.PageNumSep + std::to_string(TotalPages + ps_.MaxPagesOffset);
-    }
-    g_.DoPrintGetPageNum(multiBand_ ? pageInBand_ + 1 : page_ + 1, band_, s);
-    return s;
-}
-
-void TPrintJob::PrintHeaderFooter()
-{
-    if (!PageInRange())
+    if (!Drawing() || firedPage_ == pageNr)
         return;
-    std::string slot[7];  // by TPrintPosition
-    auto add = [&](TPrintPosition p, const std::string& item) {
-        if (p == ppNone)
-            return;
-        std::string& sl = slot[p];
-        sl = (p == ppTopLeft || p == ppBottomLeft) ? item + " " + sl : sl + " " + item;
-    };
-    const rtl::TDateTime now = rtl::Now();
-    add(ps_.Time, rtl::FormatDateTime("hh:nn", now));
-    add(ps_.Date, rtl::FormatDateTime(ps_.DateFormat, now));
-    add(ps_.PageNr, ps_.PagePrefix + " " + PageNumText() + " " + ps_.PageSuffix);
-    if (!ps_.TitleText.empty())
-        add(ps_.Title, ps_.TitleText);
-    else if (ps_.TitleLines()->Count() > 0 && ps_.Title != ppNone) {
-        std::string& sl = slot[ps_.Title];
-        const std::string first = ps_.TitleLines()->Get(0);
-        sl =
-            (ps_.Title == ppTopLeft || ps_.Title == ppBottomLeft) ? JoinWithBlank(first, sl) : JoinWithBlank(sl, first);
-    }
-    auto place = [&](int pos, const std::string& text, int y) {
-        if (text.empty())
-            return;
-        const int w = TextW(text);
-        int x = ps_.LeftSize;
-        if (pos == ppTopRight || pos == ppBottomRight)
-            x = W_ - w - ps_.RightSize - 20;
-        else if (pos == ppTopCenter || pos == ppBottomCenter)
-            x = (W_ - w) / 2;
-        Text(x, y, text);
-    };
-    const bool titleFurther = ps_.TitleText.empty() && ps_.TitleLines()->Count() > 1;
-    UseFont(*ps_.HeaderFont());
-    for (int p = ppTopLeft; p <= ppTopCenter; ++p)
-        place(p, slot[p], -ps_.HeaderSize);
-    if (titleFurther && IsTop(ps_.Title))
-        for (int i = 1; i < ps_.TitleLines()->Count(); ++i)
-            place(ps_.Title, ps_.TitleLines()->Get(i), -ps_.HeaderSize - i * hH_);
-    UseFont(*ps_.FooterFont());
-    const int fy = P_ + hF_ + gap_ + ps_.FooterSize;
-    for (int p = ppBottomLeft; p <= ppBottomCenter; ++p)
-        place(p, slot[p], fy);
-    if (titleFurther && IsBottom(ps_.Title))
-        for (int i = 1; i < ps_.TitleLines()->Count(); ++i)
-            place(ps_.Title, ps_.TitleLines()->Get(i), fy - i * hF_);
-}
-
-void TPrintJob::PrintCells(int y, int first, int last, int row, int hr)
-{
-    const int bandRight = offset_[static_cast<std::size_t>(last)] + width_[static_cast<std::size_t>(last)] + s_;
-    for (int c = first; c <= last; ++c) {
-        const int real = RealCol(c);
-        const int left = offset_[static_cast<std::size_t>(c)];
-        const int right = std::min(left + width_[static_cast<std::size_t>(c)] + s_, std::max(bandRight, left));
-        const ui::TRect dev{DevX(left), DevY(y), DevX(right), DevY(y - hr)};
-        // Colours, font and alignment as the grid gives them for printing.
-        ui::TBrush brush;
-        brush.SetColor(g_.IsFixed(real, row) ? ui::TColor(0xE0E0E0) : ui::clWhite);
-        ui::TFont font;
-        font.Assign(g_.IsFixed(real, row) ? *ps_.FixedFont() : *ps_.Font());
-        ui::TGridDrawState state = g_.IsFixed(real, row) ? ui::gdFixed : 0;
-        g_.GetCellPrintColor(real, row, state, &brush, &font);
-        THAlignment ha = THAlignment::taLeftJustify;
-        TVAlignment va = vtaTop;
-        g_.GetCellAlignment(real, row, ha, va);
-        if (brush.Color() != ui::clNone && brush.Color() != ui::clWhite) {
-            c_->Brush()->Assign(brush);
-            c_->Brush()->SetStyle(ui::TBrushStyle::bsSolid);
-            c_->FillRect(dev);
-        }
-        UseFont(font, scale_);
-        c_->Font()->SetColor(font.Color());
-        const std::vector<std::string> lines = Lines(CellText(c, row));
-        const int lh = TextH("gh");
-        const int textHeight = lh * static_cast<int>(lines.size());
-        int top = y - gap_;
-        if (va == vtaCenter)
-            top -= (hr - 2 * gap_ - textHeight) / 2;
-        else if (va == vtaBottom)
-            top -= hr - 2 * gap_ - textHeight;
-        c_->SetClipRect(dev);
-        for (const auto& l : lines) {
-            const int w = TextW(l);
-            int x = left + hg_;
-            if (ha == THAlignment::taRightJustify)
-                x = right - hg_ - w;
-            else if (ha == THAlignment::taCenter)
-                x = left + (right - left - w) / 2;
-            Text(x, top, l);
-            top -= lh;
-        }
-        c_->ResetClip();
-        // Borders.
-        const TPrintBorders b = ps_.Borders;
-        const bool horiz = b == pbSingle || b == pbDouble || b == pbHorizontal || b == pbAroundHorizontal;
-        const bool vert = b == pbSingle || b == pbDouble || b == pbVertical || b == pbAroundVertical;
-        c_->Pen()->SetColor(ps_.BorderColor);
-        c_->Pen()->SetStyle(ps_.BorderStyle);
-        c_->Pen()->SetWidth(std::max(1, static_cast<int>(std::lround(2 * dpi_ / 254.0))));
-        if (horiz) {
-            Line(left, y, right, y);
-            Line(left, y - hr, right, y - hr);
-        }
-        if (vert) {
-            Line(left, y, left, y - hr);
-            Line(right, y, right, y - hr);
-        }
-    }
-}
-
-int TPrintJob::PrintRow(int y, int first, int last, int row)
-{
-    const int hr = 2 * gap_ + RowHeight(row) + ps_.RowSpacing;
-    if (!PageInRange() || first > last)
-        return hr;
-    if (repeatCols_)
-        PrintCells(y, 0, g_.FixedCols() - 1, row, hr);
-    PrintCells(y, first, last, row, hr);
-    return hr;
-}
-
-void TPrintJob::PrintPageBorders(int first, int last, int y)
-{
-    if (!PageInRange())
-        return;
-    const int left = repeatCols_ ? offset_[0] : offset_[static_cast<std::size_t>(first)];
-    const int right = offset_[static_cast<std::size_t>(last)] + width_[static_cast<std::size_t>(last)] + s_;
-    const int top = -Hh_ - ps_.TitleSpacing;
-    const int bottom = y + gap_ / 2;
-    const TPrintBorders b = ps_.Borders;
-    c_->Pen()->SetColor(ui::clBlack);
-    if (b == pbAround || b == pbAroundVertical || b == pbAroundHorizontal) {
-        Line(left, top, right, top);
-        Line(right, top, right, bottom);
-        Line(right, bottom, left, bottom);
-        Line(left, bottom, left, top);
-    }
-    if (b == pbDouble || b == pbHorizontal || b == pbAroundHorizontal)
-        Line(left, bottom, right, bottom);
+    firedPage_ = pageNr;
+    if (g_.OnPrintPage)
+        g_.OnPrintPage(&g_, c_, pageNr, W_, P_);
 }
 
 void TPrintJob::NextPage()
 {
     const int next = page_ + 2;
-    if (next < FromPage || next > ToPage)
+    if (next < from_ || next > to_)
         return;
-    if (mode_ == pmPrintDraw && Printer && page_ + 1 >= FromPage && page_ + 1 <= ToPage) {
-        Printer->NewPage();
-        c_ = Printer->Canvas();  // the new page's canvas, with the job's pen and font
+    if (mode_ == pmPrintDraw && printer_ && page_ + 1 >= from_ && page_ + 1 <= to_) {
+        printer_->NewPage();
+        c_ = printer_->Canvas();  // the new page's canvas
+    }
+    FirePrintPage(next);
+}
+
+void TPrintJob::PrintPages(int first, int last, TPrintLayoutInfo* info)
+{
+    HeaderFooterHeights();
+    if (info && band_ == 1) {
+        info->HeaderHeight = Hh_;
+        info->FooterHeight = Hf_;
+    }
+    FirePrintPage(page_ + 1);
+    const bool someRows = r_.Top > g_.FixedRows() || r_.Bottom < g_.RowCount() - g_.FixedFooters() - 1;
+    int row = NextIncludedRow(r_.Top);
+    while (row <= r_.Bottom && !cancelled_) {
+        if (info && band_ == 1)
+            info->PageFirstRows.push_back(row);
+        int y = -Hh_;
+        PrintHeaderFooter();
+        y -= ps_.TitleSpacing;
+        if (ps_.RepeatFixedRows && g_.FixedRows() > 0 && row >= g_.FixedRows() &&
+            (page_ > 0 || r_.Top >= g_.FixedRows()))
+            for (int fr = 0; fr < g_.FixedRows(); ++fr)
+                y -= PrintRow(y, first, last, fr);
+        bool printedOne = false;
+        while (row <= r_.Bottom) {
+            const int hr = 2 * gap_ + RowHeight(row) + ps_.RowSpacing;
+            // A row taller than an empty page is printed all the same (a job always ends).
+            if (y - hr <= P_ + Hf_ && printedOne)
+                break;
+            y -= PrintRow(y, first, last, row);
+            printedOne = true;
+            if (Drawing())  // once per row of a job, not again in its counting pass
+                g_.ExportNotification(someRows ? esExportSelRow : esExportNewRow, row);
+            row = NextIncludedRow(row + 1);
+            bool newPage = false;
+            if (g_.OnPrintNewPage)
+                g_.OnPrintNewPage(&g_, row, newPage);
+            if (newPage)
+                break;
+        }
+        if (Drawing()) {
+            if (g_.OnPrintPageDone)
+                g_.OnPrintPageDone(&g_, c_, row, y, page_ + 1, W_, P_);
+            bool cancel = false;
+            if (g_.OnPrintCancel)
+                g_.OnPrintCancel(&g_, page_ + 1, cancel);
+            cancelled_ = cancel;
+        }
+        PrintPageBorders(first, last, y);
+        if (!cancelled_ && (row <= r_.Bottom || last < r_.Right))
+            NextPage();
+        ++page_;
+        ++pageInBand_;
+        HeaderFooterHeights();
     }
 }
 
@@ -385,6 +286,7 @@ int TPrintJob::Run(TPrintLayoutInfo* info)
 {
     c_->Pen()->SetColor(ui::clBlack);
     c_->Pen()->SetStyle(ps_.BorderStyle);
+    c_->Pen()->SetWidth(std::max(1, DevLen(ps_.Borders == pbDouble ? 10 : 2)));
     UseFont(*ps_.HeaderFont());
     hH_ = TextH("gh");
     UseFont(*ps_.FooterFont());
@@ -396,6 +298,9 @@ int TPrintJob::Run(TPrintLayoutInfo* info)
     s_ = ps_.UseFixedWidth ? 0 : ps_.ColumnSpacing + 20;
     MeasureColumns();
     FitToPage();
+    if (g_.OnPrintSetColumnWidth)
+        for (int c = r_.Left; c <= r_.Right; ++c)
+            g_.OnPrintSetColumnWidth(&g_, c, width_[static_cast<std::size_t>(c)]);
     if (info) {
         *info = TPrintLayoutInfo{};
         info->PageWidth = W_;
@@ -403,52 +308,54 @@ int TPrintJob::Run(TPrintLayoutInfo* info)
         info->Gap = gap_;
         info->ColumnSpacing = s_;
         info->Scale = scale_;
-        info->ColWidths = width_;
     }
     const int avail = W_ - ps_.RightSize;
     const int fixedCols = g_.FixedCols();
     int start = r_.Left;
-    while (start <= r_.Right) {
+    while (start <= r_.Right && !cancelled_) {
         ++band_;
         pageInBand_ = 0;
         repeatCols_ = fixedCols > 0 && ps_.RepeatFixedCols && !(band_ == 1 && r_.Left <= fixedCols);
         int running = 0;
         if (repeatCols_)
             for (int c = 0; c < fixedCols; ++c)
-                running += width_[static_cast<std::size_t>(c)] + s_;
+                running += Width(c) + s_;
         int last = start - 1;
         for (int c = start; c <= r_.Right; ++c) {
-            if (running + width_[static_cast<std::size_t>(c)] + s_ > avail)
+            const int w = ColIncluded(c) ? Width(c) + s_ : 0;
+            if (running + w > avail && last >= start)
                 break;
-            running += width_[static_cast<std::size_t>(c)] + s_;
+            if (running + w > avail) {
+                // A column wider than the page: a band of its own, clipped to the printable width.
+                const int room = std::max(avail - running - s_, 1);
+                width_[static_cast<std::size_t>(c)] = room;
+                running += room + s_;
+                last = c;
+                break;
+            }
+            running += w;
             last = c;
-        }
-        if (last < start) {
-            // A column wider than the page: a band of its own, clipped to the printable width.
-            last = start;
-            const int room = std::max(avail - running - s_, 1);
-            width_[static_cast<std::size_t>(start)] = room;
-            running += room + s_;
         }
         if (last < r_.Right)
             multiBand_ = true;
         bandFirst_ = start;
         bandLast_ = last;
-        // Offsets.
+        // Offsets: the band from the left (or centred), the repeated fixed columns before it.
         const int base = ps_.Centered ? 0 : ps_.LeftSize;
         int fixedW = 0;
         if (repeatCols_) {
             int off = base;
             for (int c = 0; c < fixedCols; ++c) {
                 offset_[static_cast<std::size_t>(c)] = off;
-                off += width_[static_cast<std::size_t>(c)] + s_;
+                off += Width(c) + s_;
             }
             fixedW = off - base;
         }
         int off = base;
         for (int c = start; c <= last; ++c) {
             offset_[static_cast<std::size_t>(c)] = off;
-            off += width_[static_cast<std::size_t>(c)] + s_;
+            if (ColIncluded(c))
+                off += Width(c) + s_;
         }
         const int bandWidth = off - base + fixedW;
         if (ps_.Centered && bandWidth < W_) {
@@ -459,48 +366,17 @@ int TPrintJob::Run(TPrintLayoutInfo* info)
                 for (int c = 0; c < fixedCols; ++c)
                     offset_[static_cast<std::size_t>(c)] += shift;
         }
-        for (int c = start; c <= last; ++c)
+        // The grid keeps widths and offsets of its first columns only; wider grids print all the same.
+        for (int c = start; c <= last; ++c) {
             offset_[static_cast<std::size_t>(c)] += fixedW;
+            if (c < kMaxHiddenColumns)
+                g_.SetPrintColOffset(c, Offset(c));
+        }
+        for (int c = r_.Left; c <= std::min(r_.Right, kMaxHiddenColumns - 1); ++c)
+            g_.SetPrintColWidth(c, Width(c));
         if (info)
             info->BandStarts.push_back(start);
-
-        // Pages of the band.
-        HeaderFooterHeights(true);
-        if (info && band_ == 1) {
-            info->HeaderHeight = Hh_;
-            info->FooterHeight = Hf_;
-        }
-        int row = r_.Top;
-        while (row <= r_.Bottom) {
-            int y = -Hh_;
-            PrintHeaderFooter();
-            y -= ps_.TitleSpacing;
-            if (ps_.RepeatFixedRows && g_.FixedRows() > 0 && row >= g_.FixedRows() &&
-                (page_ > 0 || r_.Top >= g_.FixedRows()))
-                for (int fr = 0; fr < g_.FixedRows(); ++fr)
-                    y -= PrintRow(y, start, last, fr);
-            bool printedOne = false;
-            while (row <= r_.Bottom) {
-                const int hr = 2 * gap_ + RowHeight(row) + ps_.RowSpacing;
-                // A row taller than an empty page is printed all the same (never an endless job).
-                if (y - hr <= P_ + Hf_ && printedOne)
-                    break;
-                y -= PrintRow(y, start, last, row);
-                printedOne = true;
-                ++row;
-                g_.ExportNotification(r_.Top > g_.FixedRows() || r_.Bottom < g_.RowCount() - g_.FixedFooters() - 1
-                                          ? esExportSelRow
-                                          : esExportNewRow,
-                                      row - 1);
-            }
-            PrintPageBorders(start, last, y);
-            const bool more = row <= r_.Bottom || last < r_.Right;
-            if (more)
-                NextPage();
-            ++page_;
-            ++pageInBand_;
-            HeaderFooterHeights(false);
-        }
+        PrintPages(start, last, info);
         start = last + 1;
     }
     if (info) {
@@ -511,9 +387,29 @@ int TPrintJob::Run(TPrintLayoutInfo* info)
     return page_;
 }
 
+}  // namespace printjob
+
+using namespace printjob;
+
+namespace {
+
 ui::TGridRect AllCells(TGxStringGrid& g)
 {
     return {0, 0, g.ColCount() - 1, g.RowCount() - 1};
+}
+
+ui::TGridRect Clamped(TGxStringGrid& g, ui::TGridRect cells)
+{
+    cells.Left = std::max(cells.Left, 0);
+    cells.Top = std::max(cells.Top, 0);
+    cells.Right = std::min(cells.Right, g.ColCount() - 1);
+    cells.Bottom = std::min(cells.Bottom, g.RowCount() - 1);
+    return cells;
+}
+
+bool Empty(const ui::TGridRect& r)
+{
+    return r.Right < r.Left || r.Bottom < r.Top;
 }
 
 int PageW(const ui::TPrinter& p)
@@ -532,13 +428,120 @@ void ApplyOrientation(TGxStringGrid& g, ui::TPrinter& p)
         p.Landscape = g.PrintSettings()->Orientation == poLandscape;
 }
 
-int CountPages(TGxStringGrid& g, ui::TPrinter& p, const ui::TGridRect& cells, TPrintLayoutInfo* info)
+TPrintJobSetup PrinterSetup(ui::TPrinter& p, const ui::TGridRect& cells, bool selectedOnly)
+{
+    TPrintJobSetup s;
+    s.Cells = cells;
+    s.SelectedOnly = selectedOnly;
+    s.PageWidth = PageW(p);
+    s.PageHeight = PageH(p);
+    s.Dpi = p.XDpi();
+    return s;
+}
+
+int CountPages(TGxStringGrid& g, TPrintJobSetup setup, int mode, TPrintLayoutInfo* info)
 {
     ui::TCanvas measure;
-    TPrintJob job(g, measure, p.XDpi(), pmPrintCount, cells, PageW(p), PageH(p), {0, 0});
-    job.FromPage = 0;
-    job.ToPage = 0;
+    setup.Mode = mode;
+    setup.FromPage = setup.ToPage = 0;
+    setup.TotalPages = -1;
+    setup.Printer = nullptr;
+    TPrintJob job(g, measure, setup);
     return job.Run(info);
+}
+
+// OnPrintStart over pages 1..n: false when it leaves a zero or reversed range.
+bool StartRange(TGxStringGrid& g, int n, int& from, int& to)
+{
+    from = 1;
+    to = n;
+    if (g.OnPrintStart)
+        g.OnPrintStart(&g, n, from, to);
+    return from > 0 && to > 0 && to >= from;
+}
+
+int PrintJob(TGxStringGrid& g, ui::TPrinter& printer, const ui::TGridRect& requested, bool selectedOnly,
+             TPrintLayoutInfo* info)
+{
+    const ui::TGridRect cells = Clamped(g, requested);
+    if (Empty(cells))
+        return 0;
+    ApplyOrientation(g, printer);
+    g.ExportNotification(esExportStart, -1);
+    TPrintJobSetup setup = PrinterSetup(printer, cells, selectedOnly);
+    const int pages = CountPages(g, setup, pmPrintCount, info);
+    g.PrintPageCount = pages;
+    int from = 1, to = pages;
+    if (pages == 0 || !StartRange(g, pages, from, to))
+        return 0;
+    to = std::min(to, pages);
+    if (from > to)
+        return 0;
+    g.PreviewPage = from;
+    g.LastPrintPage = to;
+    g.PrintPageCount = to;
+    if (!g.PrintSettings()->JobName.empty())
+        printer.Title = g.PrintSettings()->JobName;
+    printer.BeginDoc();
+    try {
+        setup.Mode = pmPrintDraw;
+        setup.FromPage = from;
+        setup.ToPage = to;
+        setup.TotalPages = pages;
+        setup.Printer = &printer;
+        TPrintJob job(g, *printer.Canvas(), setup);
+        job.Run(nullptr);
+        printer.EndDoc();
+    } catch (...) {
+        printer.Abort();
+        throw;
+    }
+    g.ExportNotification(esExportDone, -1);
+    return to - from + 1;
+}
+
+// A preview: W x P in 0.1 mm placed at the display rectangle's corner of a canvas of dpi.
+int PreviewJob(TGxStringGrid& g, ui::TCanvas& canvas, const ui::TRect& display, int w, int p, double dpi,
+               const ui::TGridRect& requested, bool selectedOnly, TPrintLayoutInfo* info)
+{
+    const ui::TGridRect cells = Clamped(g, requested);
+    if (Empty(cells) || w <= 0 || p >= 0 || !(dpi > 0))
+        return 0;
+    g.ExportNotification(esExportStart, -1);
+    TPrintJobSetup setup;
+    setup.Cells = cells;
+    setup.SelectedOnly = selectedOnly;
+    setup.PageWidth = w;
+    setup.PageHeight = p;
+    setup.Dpi = dpi;
+    setup.Origin = {display.Left, display.Top};
+    const int pages = CountPages(g, setup, pmPreviewCount, info);
+    g.PrintPageCount = pages;
+    int from = 1, to = pages;
+    if (pages > 0 && StartRange(g, pages, from, to)) {
+        setup.Mode = pmPreviewDraw;
+        setup.FromPage = g.PreviewPage;
+        setup.ToPage = g.LastPrintPage;
+        setup.TotalPages = pages;
+        TPrintJob job(g, canvas, setup);
+        job.Run(nullptr);
+    }
+    g.ExportNotification(esExportDone, -1);
+    return pages;
+}
+
+int TenthsOf(int dots, double dpi)
+{
+    return static_cast<int>(std::lround(dots * 254.0 / dpi));
+}
+
+int PreviewAt(TGxStringGrid& g, ui::TCanvas& canvas, const ui::TRect& display, double dpi, const ui::TGridRect& cells,
+              bool selectedOnly, TPrintLayoutInfo* info = nullptr)
+{
+    if (!(dpi > 0))
+        return 0;
+    return PreviewJob(g, canvas, display, TenthsOf(display.Right - display.Left, dpi),
+                      -TenthsOf(display.Bottom - display.Top, dpi), dpi, cells, selectedOnly, info);
 }
 
 }  // namespace
@@ -565,50 +568,58 @@ std::string JoinWithBlank(const std::string& A, const std::string& B)
 int PrintPageCount(TGxStringGrid& Grid, ui::TPrinter& Printer, TPrintLayoutInfo* Info)
 {
     ApplyOrientation(Grid, Printer);
-    return CountPages(Grid, Printer, AllCells(Grid), Info);
+    return CountPages(Grid, PrinterSetup(Printer, AllCells(Grid), false), pmPrintCount, Info);
 }
 
 int PrintRect(TGxStringGrid& Grid, ui::TPrinter& Printer, const ui::TGridRect& Cells, TPrintLayoutInfo* Info)
 {
-    ui::TGridRect cells = Cells;
-    cells.Left = std::max(cells.Left, 0);
-    cells.Top = std::max(cells.Top, 0);
-    cells.Right = std::min(cells.Right, Grid.ColCount() - 1);
-    cells.Bottom = std::min(cells.Bottom, Grid.RowCount() - 1);
-    if (cells.Right < cells.Left || cells.Bottom < cells.Top)
-        return 0;
-    ApplyOrientation(Grid, Printer);
-    Grid.ExportNotification(esExportStart, -1);
-    const int pages = CountPages(Grid, Printer, cells, Info);
-    if (Printer.Title.empty())
-        Printer.Title = Grid.PrintSettings()->JobName;
-    Printer.BeginDoc();
-    try {
-        TPrintJob job(Grid, *Printer.Canvas(), Printer.XDpi(), pmPrintDraw, cells, PageW(Printer), PageH(Printer),
-                      {0, 0});
-        // Each page draws on the printer's canvas of that page.
-        job.Printer = &Printer;
-        job.FromPage = 1;
-        job.ToPage = pages;
-        job.TotalPages = pages;
-        job.Run(nullptr);
-        Printer.EndDoc();
-    } catch (...) {
-        Printer.Abort();
-        throw;
-    }
-    Grid.ExportNotification(esExportDone, -1);
-    return pages;
+    return PrintJob(Grid, Printer, Cells, false, Info);
 }
 
 int Print(TGxStringGrid& Grid, ui::TPrinter& Printer, TPrintLayoutInfo* Info)
 {
-    return PrintRect(Grid, Printer, AllCells(Grid), Info);
+    return PrintJob(Grid, Printer, AllCells(Grid), false, Info);
 }
 
 int PrintSelection(TGxStringGrid& Grid, ui::TPrinter& Printer)
 {
-    return PrintRect(Grid, Printer, Grid.Selection());
+    return PrintJob(Grid, Printer, Grid.Selection(), false, nullptr);
+}
+
+int PrintSelectedRows(TGxStringGrid& Grid, ui::TPrinter& Printer, TPrintLayoutInfo* Info)
+{
+    return PrintJob(Grid, Printer, AllCells(Grid), true, Info);
+}
+
+int PrintSelectedCols(TGxStringGrid& Grid, ui::TPrinter& Printer, TPrintLayoutInfo* Info)
+{
+    return PrintJob(Grid, Printer, AllCells(Grid), true, Info);
+}
+
+int PrintPreview(TGxStringGrid& Grid, ui::TCanvas& Canvas, const ui::TRect& DisplayRect, double Dpi)
+{
+    return PreviewAt(Grid, Canvas, DisplayRect, Dpi, AllCells(Grid), false);
+}
+
+int PrintPreviewRect(TGxStringGrid& Grid, ui::TCanvas& Canvas, const ui::TRect& DisplayRect, const ui::TGridRect& Cells,
+                     double Dpi, TPrintLayoutInfo* Info)
+{
+    return PreviewAt(Grid, Canvas, DisplayRect, Dpi, Cells, false, Info);
+}
+
+int PrintPreviewSelection(TGxStringGrid& Grid, ui::TCanvas& Canvas, const ui::TRect& DisplayRect, double Dpi)
+{
+    return PreviewAt(Grid, Canvas, DisplayRect, Dpi, Grid.Selection(), false);
+}
+
+int PrintPreviewSelectedRows(TGxStringGrid& Grid, ui::TCanvas& Canvas, const ui::TRect& DisplayRect, double Dpi)
+{
+    return PreviewAt(Grid, Canvas, DisplayRect, Dpi, AllCells(Grid), true);
+}
+
+int PrintPreviewSelectedCols(TGxStringGrid& Grid, ui::TCanvas& Canvas, const ui::TRect& DisplayRect, double Dpi)
+{
+    return PreviewAt(Grid, Canvas, DisplayRect, Dpi, AllCells(Grid), true);
 }
 
 int PrintPreview(TGxStringGrid& Grid, ui::TCanvas& Canvas, const ui::TRect& DisplayRect, int PageNr,
@@ -616,20 +627,43 @@ int PrintPreview(TGxStringGrid& Grid, ui::TCanvas& Canvas, const ui::TRect& Disp
 {
     const int w = static_cast<int>(std::lround(PaperWidthMm * 10));
     const int h = -static_cast<int>(std::lround(PaperHeightMm * 10));
-    const double dpi = (DisplayRect.Right - DisplayRect.Left) * 254.0 / w;
-    if (dpi <= 0)
+    if (w <= 0)
         return 0;
-    const ui::TGridRect cells = AllCells(Grid);
-    TPrintJob count(Grid, Canvas, dpi, pmPreviewCount, cells, w, h, {DisplayRect.Left, DisplayRect.Top});
-    count.FromPage = 0;
-    count.ToPage = 0;
-    const int pages = count.Run(nullptr);
-    TPrintJob draw(Grid, Canvas, dpi, pmPreviewDraw, cells, w, h, {DisplayRect.Left, DisplayRect.Top});
-    draw.FromPage = PageNr;
-    draw.ToPage = PageNr;
-    draw.TotalPages = pages;
-    draw.Run(nullptr);
-    return pages;
+    const double dpi = (DisplayRect.Right - DisplayRect.Left) * 254.0 / w;
+    SetPreviewPage(Grid, PageNr);
+    return PreviewJob(Grid, Canvas, DisplayRect, w, h, dpi, AllCells(Grid), false, nullptr);
+}
+
+void SetPreviewPage(TGxStringGrid& Grid, int Page)
+{
+    Grid.PreviewPage = Page;
+    Grid.LastPrintPage = Page;
+}
+
+int PrintDrawRect(TGxStringGrid& Grid, ui::TCanvas& Canvas, const ui::TRect& DrawRect, const ui::TGridRect& Cells,
+                  double Dpi)
+{
+    const ui::TGridRect cells = Clamped(Grid, Cells);
+    if (Empty(cells) || !(Dpi > 0))
+        return 0;
+    SetPreviewPage(Grid, 1);
+    Grid.PrintPageCount = 1;
+    TPrintJobSetup setup;
+    setup.Mode = pmPrintDraw;
+    setup.Cells = cells;
+    setup.PageWidth = TenthsOf(DrawRect.Right - DrawRect.Left, Dpi);
+    setup.PageHeight = -TenthsOf(DrawRect.Bottom - DrawRect.Top, Dpi);
+    setup.Dpi = Dpi;
+    setup.Origin = {DrawRect.Left, DrawRect.Top};
+    setup.FromPage = setup.ToPage = 1;
+    setup.TotalPages = 1;
+    TPrintJob job(Grid, Canvas, setup);
+    return job.Run(nullptr);
+}
+
+int PrintDraw(TGxStringGrid& Grid, ui::TCanvas& Canvas, const ui::TRect& DrawRect, double Dpi)
+{
+    return PrintDrawRect(Grid, Canvas, DrawRect, AllCells(Grid), Dpi);
 }
 
 }  // namespace gx

@@ -1,6 +1,7 @@
 // Sorting; see GridSort.h.
 #include "grid/extras/GridSort.h"
 
+#include <algorithm>
 #include <numeric>
 #include <vector>
 
@@ -73,9 +74,30 @@ int SortSign(const TGxStringGrid& grid)
 
 void SortRowsByColumn(TGxStringGrid& grid, int col, int left, int right)
 {
+    if (right <= left)
+        return;
     TRowComparer cmp(grid, true);
     const int sign = SortSign(grid);
-    SortRange(grid, left, right, [&](int a, int b) { return cmp.CompareRows(col, a, b) * sign < 0; });
+    if (!cmp.PrepareKeys(col, left, right)) {
+        SortRange(grid, left, right, [&](int a, int b) { return cmp.CompareRows(col, a, b) * sign < 0; });
+        return;
+    }
+    // Every row's key is known: the rows sort by their keys alone, ties broken by the next columns
+    // when Full asks for it.
+    std::vector<int> rows;
+    if (grid.SortSettings()->Full && col + 1 < grid.AllColCount()) {
+        rows.resize(static_cast<std::size_t>(right - left + 1));
+        std::iota(rows.begin(), rows.end(), left);
+        MergeSortRows(rows, [&](int a, int b) {
+            int r = cmp.CompareKeys(a, b);
+            if (r == 0)
+                r = cmp.CompareRows(col + 1, a, b);
+            return r * sign < 0;
+        });
+    } else {
+        rows = cmp.RowsInKeyOrder(sign);
+    }
+    ApplyOrder(grid, left, rows);
 }
 
 void SortRowsIndexed(TGxStringGrid& grid, int left, int right)
@@ -175,14 +197,34 @@ void QSortIndexed(TGxStringGrid& Grid)
 
 namespace {
 
-// Rows under each expanded node of the deepest level. The grid's tree rows offer no node level or
-// span yet, so a grid without node rows (every grid today) has nothing to sort here.
+// The rows under each expanded node of the deepest level are sorted; node rows keep their places,
+// and contracted groups and groups of shallower levels stay as they are.
 void SortNodes(TGxStringGrid& Grid, bool Indexed)
 {
     if (Indexed && Grid.SortIndexes()->Count() == 0)
         throw VIdiRazeRaduz("No indexes specified for indexed sort");
     if (!Grid.HasNodes())
         return;
+    const int last = LastSortRow(Grid);
+    int deepest = 0;
+    for (int r = Grid.FixedRows(); r <= last; ++r)
+        if (Grid.IsNode(r))
+            deepest = std::max(deepest, Grid.GetNodeLevel(r));
+    const int oldRow = Grid.Row();
+    TSortFrame frame(Grid);
+    for (int r = Grid.FixedRows(); r <= last; ++r) {
+        if (!Grid.IsNode(r) || Grid.GetNodeLevel(r) != deepest || Grid.NodeState(r))
+            continue;
+        const int span = Grid.GetNodeSpan(r);
+        if (span <= 2)
+            continue;
+        const int to = std::min(r + span - 1, last);
+        if (Indexed)
+            SortRowsIndexed(Grid, r + 1, to);
+        else
+            SortRowsByColumn(Grid, Grid.SortSettings()->Column, r + 1, to);
+    }
+    frame.PlaceCurrentRow(oldRow);
 }
 
 }  // namespace
@@ -250,6 +292,36 @@ bool SortLine(TGxStringGrid& Grid, int Col, int ARow1, int ARow2)
     }
 }
 
+namespace {
+
+class TColumnMergeFrame {
+public:
+    TColumnMergeFrame(TGxStringGrid& grid, bool active) : grid_(grid), active_(active)
+    {
+        if (!active_)
+            return;
+        for (int c = 0; c < grid_.ColCount(); ++c)
+            grid_.SplitColumnCells(c);
+    }
+    ~TColumnMergeFrame()
+    {
+        if (!active_)
+            return;
+        const TIntList& merged = *grid_.MergedColumns();
+        for (int i = 0; i < merged.Count(); ++i)
+            if (merged.GetInteger(i) < grid_.ColCount())
+                grid_.MergeColumnCells(merged.GetInteger(i), i == 0);
+    }
+    TColumnMergeFrame(const TColumnMergeFrame&) = delete;
+    TColumnMergeFrame& operator=(const TColumnMergeFrame&) = delete;
+
+private:
+    TGxStringGrid& grid_;
+    bool active_;
+};
+
+}  // namespace
+
 void HeaderClickSort(TGxStringGrid& Grid, int ACol, bool IndexKeyHeld)
 {
     TSortSettings* ss = Grid.SortSettings();
@@ -263,6 +335,9 @@ void HeaderClickSort(TGxStringGrid& Grid, int ACol, bool IndexKeyHeld)
     Grid.HideInplaceEdit();
     if (Grid.SortRowXRef()->Count() != Grid.RowCount())
         InitSortXRef(Grid);
+    // Merged column cells would mix rows while they move: they are split for the sort and the
+    // grid's merged columns merged again afterwards, also when the sort raises.
+    TColumnMergeFrame merge(Grid, ss->AutoColumnMerge);
     if (ss->IndexShow) {
         TSortIndexList* list = Grid.SortIndexes();
         list->ClickColumn(ACol, IndexKeyHeld, ss->InitSortDirection == sdAscending);

@@ -1,6 +1,7 @@
 // Sort comparison of cells and rows; see GridSortCompare.h.
 #include "grid/extras/GridSortCompare.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "grid/base/TextChars.h"
@@ -316,6 +317,98 @@ int TRowComparer::CompareCells(int ACol, int ARow1, TSortDirection Direction, in
             res = -res;
     }
     return res;
+}
+
+int TRowComparer::CompareKeyTexts(const std::string& a, const std::string& b, bool upperAscii)
+{
+    return CompareOrdinal(a, b, upperAscii);
+}
+
+// Keys sorted by value next to their rows, so the sort touches one array.
+std::vector<int> TRowComparer::RowsInKeyOrder(int Sign) const
+{
+    const std::size_t n = keys_.size();
+    std::vector<int> rows(n);
+    if (keyKind_ == kkNumber) {
+        struct Item {
+            signed char Class;
+            double Value;
+            int Row;
+        };
+        std::vector<Item> items(n);
+        for (std::size_t i = 0; i < n; ++i)
+            items[i] = {keys_[i].Class, keys_[i].Value, keyFrom_ + static_cast<int>(i)};
+        std::stable_sort(items.begin(), items.end(), [Sign](const Item& a, const Item& b) {
+            const int r = a.Class != b.Class
+                              ? (a.Class < b.Class ? -1 : 1)
+                              : (a.Class != 0 ? 0 : (a.Value < b.Value ? -1 : (b.Value < a.Value ? 1 : 0)));
+            return r * Sign < 0;
+        });
+        for (std::size_t i = 0; i < n; ++i)
+            rows[i] = items[i].Row;
+        return rows;
+    }
+    for (std::size_t i = 0; i < n; ++i)
+        rows[i] = keyFrom_ + static_cast<int>(i);
+    std::stable_sort(rows.begin(), rows.end(), [this, Sign](int a, int b) { return CompareKeys(a, b) * Sign < 0; });
+    return rows;
+}
+
+bool TRowComparer::PrepareKeys(int ACol, int FromRow, int ToRow)
+{
+    keys_.clear();
+    keyKind_ = kkNone;
+    if (!cache_ || ACol < 0 || ACol >= colCount_ || FromRow > ToRow || grid_.IsIgnoredColumn(ACol) ||
+        grid_.SortSettings()->IgnoreBlanks)
+        return false;
+    Column& col = ColumnAt(ACol);
+    TSortStyle style = col.Style;
+    const bool noCase = grid_.SortSettings()->IgnoreCase;
+    const rtl::TFormatSettings& fs = rtl::Regional();
+    const int n = ToRow - FromRow + 1;
+    keys_.resize(static_cast<std::size_t>(n));
+    keyFrom_ = FromRow;
+    if (style == ssAutomatic) {
+        // One plain rule only when every row settles the automatic style alone and the same way:
+        // all numbers, or all texts without a date or time separator, none a check box.
+        int numbers = 0;
+        for (int r = FromRow; r <= ToRow; ++r) {
+            Entry& e = At(col, 0, ACol, r);
+            if (IsCheckBoxType(grid_.GetCellType(ACol, r)))
+                return false;
+            const int k = GetNumberKind(e.Text);
+            if (k == nkInteger || k == nkDecimal || k == nkExponent)
+                ++numbers;
+            else if (e.Text.find(fs.DateSeparator) != std::string::npos ||
+                     e.Text.find(fs.TimeSeparator) != std::string::npos)
+                return false;
+        }
+        if (numbers != 0 && numbers != n)
+            return false;
+        style = numbers == n ? ssNumeric : (noCase ? ssAlphaNoCase : ssAlphabetic);
+    }
+    switch (style) {
+    case ssAlphabetic:
+    case ssAlphaCase:
+    case ssAlphaNoCase:
+        keyKind_ = style == ssAlphaNoCase ? kkTextNoCase : kkText;
+        for (int r = FromRow; r <= ToRow; ++r)
+            keys_[static_cast<std::size_t>(r - FromRow)].Text = &At(col, 0, ACol, r).Text;
+        return true;
+    case ssNumeric:
+    case ssFinancial:
+        keyKind_ = kkNumber;
+        for (int r = FromRow; r <= ToRow; ++r) {
+            Key& k = keys_[static_cast<std::size_t>(r - FromRow)];
+            double v = 0;
+            k.Class = Number(col, At(col, 0, ACol, r), ACol, r, style == ssFinancial, v) ? 0 : 1;
+            k.Value = v;
+        }
+        return true;
+    default:
+        keys_.clear();
+        return false;
+    }
 }
 
 int TRowComparer::CompareRows(int ACol, int ARow1, int ARow2)

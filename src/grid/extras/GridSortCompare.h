@@ -25,7 +25,37 @@ public:
     int CompareRows(int ACol, int ARow1, int ARow2);
     int CompareRowsIndexed(int Index, int ARow1, int ARow2);
 
+    // The sort key of every row FromRow..ToRow of ACol when all of them compare by one plain rule
+    // (ordinal text, or number with texts that are none after the numbers) exactly as
+    // CompareCells does; false (no keys) when any row needs the full comparison.
+    bool PrepareKeys(int ACol, int FromRow, int ToRow);
+    // CompareCells (ascending) of two prepared rows.
+    int CompareKeys(int ARow1, int ARow2) const
+    {
+        const Key& a = keys_[static_cast<std::size_t>(ARow1 - keyFrom_)];
+        const Key& b = keys_[static_cast<std::size_t>(ARow2 - keyFrom_)];
+        if (keyKind_ == kkNumber) {
+            if (a.Class != b.Class)
+                return a.Class < b.Class ? -1 : 1;
+            return a.Class != 0 ? 0 : (a.Value < b.Value ? -1 : (b.Value < a.Value ? 1 : 0));
+        }
+        return CompareKeyTexts(*a.Text, *b.Text, keyKind_ == kkTextNoCase);
+    }
+    static int CompareKeyTexts(const std::string& a, const std::string& b, bool upperAscii);
+    // The prepared rows in key order, equal keys in row order (Sign -1: descending).
+    std::vector<int> RowsInKeyOrder(int Sign) const;
+
 private:
+    enum TKeyKind { kkNone, kkText, kkTextNoCase, kkNumber };
+    struct Key {
+        const std::string* Text = nullptr;
+        double Value = 0;
+        signed char Class = 0;  // numbers: 0 a number, 1 a text that is none
+    };
+    std::vector<Key> keys_;
+    int keyFrom_ = 0;
+    TKeyKind keyKind_ = kkNone;
+
     struct Entry {
         bool Loaded = false;
         signed char IsNumber = -1;        // number kind integer, decimal or exponent

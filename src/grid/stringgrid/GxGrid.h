@@ -372,6 +372,9 @@ public:
     // Inserts RCount empty rows at RowIndex. The side lists (modified, enabled, selected rows) get
     // entries at the new rows: at RowIndex on, or, when Targets is given, at those final rows.
     void InsertRowsCore(int RowIndex, int RCount, bool UpdateCellControls, const std::vector<int>* Targets = nullptr);
+    // Empty rows that stand at the display rows Targets (ascending, distinct) once all are in; the
+    // other rows keep their order. One pass over the rows however many targets there are.
+    void InsertRowList(const std::vector<int>& Targets);
     void AddRow();
     void AddColumn() { InsertCols(ColCount(), 1); }
     void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
@@ -432,6 +435,11 @@ public:
     std::string SelectedText();
     bool Multilinecells = false;
     bool ExcelClipboardFormat = false;
+    // The clipboard (grid extras): the top-left cell of the last rectangle turned into clipboard
+    // text, the last copy or cut, and whether the paste in progress is a whole-grid paste.
+    ui::TPoint ClipTopLeft{-1, -1};
+    TClipOperation ClipLastOp = coCopy;
+    bool PasteAll = false;
 
     // --- typed access, fills, headers, display text (GxGridTyped.cpp) -----------------------------------
     int Ints(int ACol, int ARow);
@@ -908,6 +916,19 @@ public:
     // previous NarrowDown call.
     int FilterFixedRows = 0;
     std::string FilterNarrowText;
+    // Rows failing the filter are hidden while on; the grid extras carry out the switch (without
+    // them only the flag changes). FilterActiveFlag is the stored state the switch keeps.
+    bool FilterActive() const { return FilterActiveFlag; }
+    void SetFilterActive(bool Value);
+    // The search footer's handlers (its controls call them); the grid extras carry them out.
+    void SearchEditChange();
+    void SearchPrevClick();
+    void SearchNextClick();
+    void SearchCloseClick();
+    void SearchHighlightClick();
+    // The fixed-cell editor's text changed: OnEditChange with its column, row and text.
+    void FixedEditChange();
+    bool FilterActiveFlag = false;
     // Find (grid extras): options and text of the last search (the text upper-cased unless the
     // search matched case), the last hit ((-1,-1) for none), the preset find column and row.
     unsigned FindOptions = 0;
@@ -978,6 +999,11 @@ public:
     ui::TColor BorderColor = 0xB99D7F;
     int MinRowHeight = 0, MaxRowHeight = 0, MinColWidth = 0, MaxColWidth = 0;
     int GroupColumn = -1;
+    // Grouping (grid extras): what the grouped column had (width, row-0 caption, footer text) so that
+    // UnGroup can put it back, and the flag set while Group or UnGroup reshapes the rows.
+    int GroupColWidth = 0;
+    std::string GroupCaption, GroupFooter;
+    bool GroupingBusy = false;
     int PreviewPage = 1, LastPrintPage = 1, PrintPageCount = 0;
     int FilterColumn = -1;  // the column whose filter list is open
     TMouseSelectMode MouseSelectMode = msNormal;

@@ -39,6 +39,7 @@ void TGxStringGrid::CreateEditorControls()
     gridButton_ = new TGridButton(this);
     editTrans_ = new TGridTransEdit(this);
     editTrans_->SetBorderStyle(ui::TBorderStyle::bsNone);
+    editTrans_->OnChange = [this](TObject*) { FixedEditChange(); };
     comboTrans_ = new TGridTransCombo(this);
     controlEdit_ = new TControlEdit(this);
     controlEdit_->SetVisible(false);

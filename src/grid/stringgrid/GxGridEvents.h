@@ -15,6 +15,18 @@
 
 namespace gx {
 
+class TDropCheckList;
+
+// A pick in a column's filter drop-down or check list: the handler may change the condition.
+using TFilterSelectEvent = std::function<void(TObject* Sender, int Column, int ItemIndex,
+                                              const std::string& FriendlyName, std::string& FilterCondition)>;
+using TFilterCheckEvent =
+    std::function<void(TObject* Sender, int Column, int ItemIndex, const std::string& FriendlyName,
+                       std::string& FilterCondition, TDropCheckList* CheckList)>;
+
+// The search footer's edit changed: DefaultSearch False leaves the search to the handler.
+using TSearchEditChangeEvent = std::function<void(TObject* Sender, const std::string& Value, bool& DefaultSearch)>;
+
 class TGxStringGridEvents {
 public:
     // Current cell, dimensions and cells.
@@ -27,6 +39,8 @@ public:
     // Event-dispatch queries.
     TCanEditCellEvent OnCanEditCell;
     TSearchFooterActionEvent OnSearchFooterAction;
+    TSearchEditChangeEvent OnSearchEditChange;
+    ui::TNotifyEvent OnSearchFooterClose;
     TButtonClickEvent OnButtonClick;
     TExpandClickEvent OnExpandClick;
     TComboDropEvent OnComboCloseUp;
@@ -131,6 +145,20 @@ public:
     // File import and export: progress in percent, reported when it changes.
     TFileProgressEvent OnFileProgress;
 
+    // Printing (grid extras). Sizes are in 0.1 mm with page heights negative; the canvas is the
+    // page's, in device dots.
+    std::function<void(TObject* Sender, int NrOfPages, int& FromPage, int& ToPage)> OnPrintStart;
+    std::function<void(TObject* Sender, ui::TCanvas* Canvas, int PageNr, int PageXSize, int PageYSize)> OnPrintPage;
+    std::function<void(TObject* Sender, ui::TCanvas* Canvas, int LastRow, int LastRowOffset, int LastPage,
+                       int PageXSize, int PageYSize)>
+        OnPrintPageDone;
+    std::function<void(TObject* Sender, int PageNr, bool& Cancel)> OnPrintCancel;
+    std::function<void(TObject* Sender, int ARow, bool& NewPage)> OnPrintNewPage;
+    std::function<void(TObject* Sender, int ACol, int& Width)> OnPrintSetColumnWidth;
+    std::function<void(TObject* Sender, int ARow, int& Height)> OnPrintSetRowHeight;
+    std::function<void(TObject* Sender, double& ScaleFactor, bool& Allow)> OnFitToPage;
+    std::function<void(TObject* Sender, int PageNum, int PageColNum, std::string& PageNumString)> OnPrintGetPageNum;
+
     // Inplace editing, validation and the editor controls (GxGridEdit*.cpp).
     TCellValidateWideEvent OnCellValidateWide;
     TEditChangeEvent OnEditChange;
@@ -158,6 +186,20 @@ public:
     std::function<void(TObject* Sender, int Progress)> OnFilterProgress;
     TClipboardBeforePasteCellEvent OnClipboardBeforePasteCell;
     TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+    // Clipboard (grid extras): a pasted field coded as wide text ("|\\"), decoded.
+    std::function<void(TObject* Sender, int ACol, int ARow, std::u16string& Value, bool& Allow)>
+        OnClipboardBeforePasteWideCell;
+    std::function<void(TObject* Sender, int ACol, int ARow, const std::u16string& Value)> OnClipboardAfterPasteWideCell;
+    // Cell drag and drop (grid extras). Row before column, as these events always had it.
+    std::function<void(TObject* Sender, int ARow, int ACol, const std::string& Data, bool& Allow)> OnOleDrag;
+    std::function<void(TObject* Sender, int ARow, int ACol)> OnOleDragStart;
+    std::function<void(TObject* Sender, int OLEEffect)> OnOleDragStop;
+    std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)> OnOleDragOver;
+    std::function<void(TObject* Sender, int ARow, int ACol, const std::string& Data, bool& Allow)> OnOleDrop;
+    std::function<void(TObject* Sender, int ARow, int ACol, int DropCol)> OnOleDropCol;
+    std::function<void(TObject* Sender, int ARow, int ACol, const std::string& FileName, bool& Allow)> OnOleDropFile;
+    std::function<void(TObject* Sender, int ARow, int ACol, const std::string& URL, bool& Allow)> OnOleDropURL;
+    std::function<void(TObject* Sender, const ui::TGridRect& ARect)> OnOleDropped;
     TCustomStrToDateEvent OnCustomStrToDate;
     TDatePickerEvent OnDatePickerCloseUp;
     TDatePickerEvent OnDatePickerDropDown;
@@ -171,6 +213,8 @@ public:
     // Row and text hooks.
     TFixedEditEvent OnFixedEdit;
     ui::TNotifyEvent OnFilterDone;
+    TFilterSelectEvent OnFilterSelect;
+    TFilterCheckEvent OnFilterCheck;
     TCellTextEvent OnLoadCell;
     TCellTextEvent OnSaveCell;
 };

@@ -4,7 +4,7 @@
 // GxGridInputKeys.cpp (key down and up, characters, Enter advance, Tab), GxGridInputMouse.cpp
 // (presses, releases, double and right clicks, moving, sizing), GxGridMouseCells.cpp (node glyphs,
 // radio groups, rating stars, links), GxGridMouseDrag.cpp (fixed sizing, the selection resizer and
-// drag, moves and their marks, fixed cells' editors and button), GxGridInputWheel.cpp (wheel,
+// moves and their marks, fixed cells' editors and button), GxGridInputWheel.cpp (wheel,
 // panning, scroll messages and hints, the timer), GxGridInputFocus.cpp (validation, focus, hints).
 #pragma once
 
@@ -153,11 +153,6 @@ private:
     bool DisjunctCellRelease(ui::TShiftState shift, int ACol, int ARow);
     void DropSelectedCells();
     void PaintPanOrigin(ui::TCanvas& canvas);
-    bool SelectionDragPress(ui::TShiftState shift, int X, int Y, int ACol, int ARow);
-    bool SelectionDragMove(int X, int Y);
-    bool SelectionDragRelease(int X, int Y);
-    bool selectionClick_ = false;  // a press on the selection that a move may turn into a drag
-    ui::TPoint dragFrom_{};
     int sizeFixedCol_ = -1, sizeFixedRow_ = -1;      // the fixed border under the mouse
     int sizingFixedCol_ = -1, sizingFixedRow_ = -1;  // the fixed column or row being sized
     int sizeFixedPos_ = 0;                           // where its sizing line is

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridModule.h"
 #include "platform/ui/Input.h"
 
 namespace gx {
@@ -79,8 +80,7 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
     const bool pseudoFixed = !fixedArea && g_.IsFixed(ACol, ARow);
     if (fixedArea || pseudoFixed)
         g_.HideInplaceEdit();
-    if (NodePress(ShiftOf(m), X, Y, ACol, ARow) || RadioGroupPress(X, Y, ACol, ARow) ||
-        SelectionDragPress(ShiftOf(m), X, Y, ACol, ARow) || RatingPress(X, ACol, ARow))
+    if (NodePress(ShiftOf(m), X, Y, ACol, ARow) || RadioGroupPress(X, Y, ACol, ARow) || RatingPress(X, ACol, ARow))
         return;
 
     // A cell button: pressed now, clicked when released over it.
@@ -125,6 +125,8 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
             g_.OnClickCell(&g_, ARow, ACol);
         return;
     }
+    if (GridExtrasHooks().OleDragMouse && GridExtrasHooks().OleDragMouse(g_, X, Y, true))
+        return;  // a press inside the selection that may start a drag of it
     Inherited(m);
     if (FixedEditPress(fceLeftClick, X, Y, ACol, ARow))
         return;
@@ -218,7 +220,7 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
         g_.Pointer.CtrlDown = false;  // a push button in a cell's text comes up
         g_.Invalidate();
     }
-    if (FixedSizingRelease(X, Y) || SelectionDragRelease(X, Y)) {
+    if (FixedSizingRelease(X, Y)) {
         g_.Pointer.MouseDown = false;
         g_.Pointer.MouseDownMove = false;
         return;
@@ -501,8 +503,11 @@ void TGridInput::MouseMove(ui::TMessage& m)
         DragFixedSelect(ACol, ARow);
         return;
     }
-    if (SelectionDragMove(X, Y))
+    if ((m.WParam & ui::MK_LBUTTON) && GridExtrasHooks().OleDragMouse &&
+        GridExtrasHooks().OleDragMouse(g_, X, Y, false)) {
+        g_.SetGridState(ui::TGridState::gsNormal);  // the drag of cells took the press
         return;
+    }
     const bool onFixedBorder = !panning_ && g_.GridState() == ui::TGridState::gsNormal && FixedSizingMove(X, Y);
     if (sizingFixedCol_ >= 0 || sizingFixedRow_ >= 0)
         return;

@@ -4,6 +4,7 @@
 
 #include "grid/stringgrid/GxGridInput.h"
 #include "grid/stringgrid/GxGridModule.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Messages.h"
 
@@ -25,6 +26,11 @@ TGxStringGrid::TGxStringGrid(ui::TComponent* AOwner) : TBaseGrid(AOwner)
     // Owned objects, in the order of their creation.
     footerPanel_ = new TFooterPanel(this);
     searchPanel_ = new TSearchPanel(this);
+    searchPanel_->OnEditChange = [this](TObject*) { SearchEditChange(); };
+    searchPanel_->OnBackwardClick = [this](TObject*) { SearchPrevClick(); };
+    searchPanel_->OnForwardClick = [this](TObject*) { SearchNextClick(); };
+    searchPanel_->OnExitClick = [this](TObject*) { SearchCloseClick(); };
+    searchPanel_->OnHighlightClick = [this](TObject*) { SearchHighlightClick(); };
     focusHelper_ = std::make_unique<TFocusHelper>(this);
     searchFooter_ = std::make_unique<TSearchFooter>(this, false);
     searchFooter_->OnChange = [this](TObject*) { Invalidate(); };
@@ -146,6 +152,16 @@ TGxStringGrid::TGxStringGrid(ui::TComponent* AOwner) : TBaseGrid(AOwner)
 // graphics) go first; the cells in view go with the base grid.
 TGxStringGrid::~TGxStringGrid()
 {
+    // The widths are stored before anything is taken down; a failed save is reported as an
+    // exception of an event handler is (a destructor raises nothing).
+    if (columnSize_->Save && GridExtrasHooks().SaveColSizes) {
+        try {
+            GridExtrasHooks().SaveColSizes(*this);
+        } catch (const std::exception& e) {
+            if (ui::TApplication* app = ui::GetApplication())
+                app->HandleException(this, e);
+        }
+    }
     MarkDestroying();
     HideFocusWindow();
     if (ownerForm_ && !ownerForm_->Destroying())
@@ -161,6 +177,8 @@ void TGxStringGrid::CreateWnd()
     if (Destroying())
         return;
     TBaseGrid::CreateWnd();
+    if (columnSize_->Save && GridExtrasHooks().LoadColSizes)
+        GridExtrasHooks().LoadColSizes(*this);
     if (!Parent())
         return;
     for (ui::TScrollBar* bar : scrollBars_) {
@@ -206,6 +224,8 @@ void TGxStringGrid::Loaded()
     columnOrder_->Clear();
     for (int c = 0; c < ColCount(); ++c)
         columnOrder_->Add(c);
+    if (columnSize_->Save && GridExtrasHooks().LoadColSizes)
+        GridExtrasHooks().LoadColSizes(*this);
 }
 
 // A change the inplace editor just made needs no repaint of its own; while the update count is

@@ -7,12 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "grid/base/GridDragDrop.h"
 #include "grid/stringgrid/GxGrid.h"
 #include "grid/stringgrid/GxGridEdit.h"
 #include "grid/stringgrid/GxGridInput.h"
 #include "platform/ui/Backend.h"
-#include "platform/ui/DragDrop.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Menus.h"
 
@@ -24,7 +22,6 @@ constexpr int kResizerHandle = 6;     // the resizer's square at the selection's
 constexpr int kDropButton = 16;       // width of a fixed cell's drop-down button
 constexpr int kArrow = 5;             // half width of a drop arrow
 constexpr int kPanGlyph = 26;         // the pan origin mark
-constexpr int kDragStart = 3;         // a drag of the selection starts beyond this distance
 }  // namespace
 
 // --- fixed columns and rows sized by the mouse -----------------------------------------------------------
@@ -431,82 +428,6 @@ void TGridInput::DropSelectedCells()
         listed.push_back(g_.SelectedCell(i));
     for (const ui::TGridCoord& c : listed)
         g_.SetSelectedCells(c.X, c.Y, false);
-}
-
-// --- dragging the selection to another place or program ---------------------------------------------------
-
-// A press on the selection (without editing, on a cell with no button or check box) with
-// OleDropSource may start a drag: the mouse move decides. True when the press ends here.
-bool TGridInput::SelectionDragPress(ui::TShiftState shift, int X, int Y, int ACol, int ARow)
-{
-    const TDragDropSettings& dd = *g_.DragDropSettings();
-    if (!dd.OleDropSource || (g_.Options() & ui::goEditing))
-        return false;
-    const TMouseActions& mouse = *g_.MouseActions();
-    const bool fixedRow = ARow < g_.FixedRows();
-    if (fixedRow && (mouse.ColSelect() || mouse.AllSelect()))
-        return false;
-    const int realCol = g_.RealColIndex(ACol);
-    const bool onSelection = g_.SelectedCells(ACol, ARow) || (fixedRow && !g_.EnhRowColMove);
-    if (!onSelection || g_.HasCellTypeIn(realCol, ARow, {ctButton, ctBitButton}) || g_.HasCheckBox(realCol, ARow))
-        return false;
-    const ui::TRect cell = g_.CellRect(ACol, ARow);
-    const bool inside = X - cell.Left > kDragStart && cell.Right - X > kDragStart && ACol >= g_.FixedCols();
-    if (!inside && (g_.Options() & ui::goColSizing))
-        return false;
-    if (g_.CanFocus())
-        g_.SetFocus();
-    if (g_.OnMouseDown)
-        g_.OnMouseDown(&g_, ui::TMouseButton::mbLeft, shift, X, Y);
-    selectionClick_ = true;
-    dragFrom_ = {X, Y};
-    if (g_.OnClickCell)
-        g_.OnClickCell(&g_, ARow, ACol);
-    return true;
-}
-
-// The mouse moved more than 3 pixels from a press on the selection with the button held: the
-// selected text is dragged; a move (unless OleCopyAlways) clears the cells or removes the rows.
-bool TGridInput::SelectionDragMove(int X, int Y)
-{
-    if (!selectionClick_ || !g_.Pointer.MouseDown)
-        return false;
-    if (std::abs(X - dragFrom_.X) <= kDragStart && std::abs(Y - dragFrom_.Y) <= kDragStart)
-        return true;
-    selectionClick_ = false;
-    int ACol = -1, ARow = -1;
-    g_.MouseToCell(X, Y, ACol, ARow);
-    const TDragDropSettings& dd = *g_.DragDropSettings();
-    if (ACol < 0 || ARow < 0 || OnResizer(X, Y))
-        return true;
-    dropSelection_ = g_.Selection();
-    const std::string underMouse = g_.Cells(g_.RealColIndex(ACol), ARow);
-    unsigned effect = ui::deNone;
-    const long done =
-        StartTextDrag(&g_, nullptr, g_.SelectedText(), underMouse, nullptr, ui::deCopy | ui::deMove, effect);
-    g_.Pointer.MouseDown = false;
-    if (done != DRAGDROP_S_DROP || effect != ui::deMove || dd.OleCopyAlways)
-        return true;
-    if (dd.OleRemoveRows && (g_.Options() & ui::goRowSelect))
-        g_.RemoveRows(dropSelection_.Top, dropSelection_.Bottom - dropSelection_.Top + 1);
-    else
-        g_.ClearRect(dropSelection_.Left, dropSelection_.Top, dropSelection_.Right, dropSelection_.Bottom);
-    return true;
-}
-
-// A press on the selection that started no drag: the release makes the released cell the
-// selection. True when the release ends here.
-bool TGridInput::SelectionDragRelease(int X, int Y)
-{
-    if (!selectionClick_)
-        return false;
-    selectionClick_ = false;
-    int ACol = -1, ARow = -1;
-    g_.MouseToCell(X, Y, ACol, ARow);
-    if (ACol >= g_.FixedCols() && ARow >= g_.FixedRows())
-        g_.MoveColRow(ACol, ARow, true, true);
-    g_.Click();
-    return true;
 }
 
 // --- marks painted over the cells ------------------------------------------------------------------------

@@ -220,8 +220,11 @@ void TGxStringGrid::SortSwapRows(int ARow1, int ARow2)
         SortRow = ARow2;
     else if (SortRow == ARow2)
         SortRow = ARow1;
-    InvalidateRow(ARow1);
-    InvalidateRow(ARow2);
+    // Under an update lock the whole grid is repainted when the lock ends.
+    if (!LockUpdate()) {
+        InvalidateRow(ARow1);
+        InvalidateRow(ARow2);
+    }
 }
 
 // --- sort cross-reference ----------------------------------------------------------------------------------------

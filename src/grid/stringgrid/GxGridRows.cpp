@@ -319,6 +319,41 @@ void TGxStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControls
     InsertRowsCore(RowIndex, RCount, UpdateCellControls);
 }
 
+void TGxStringGrid::InsertRowList(const std::vector<int>& Targets)
+{
+    if (Targets.empty())
+        return;
+    const int k = static_cast<int>(Targets.size());
+    const int oldCount = RowCount();
+    for (int i = 0; i < k; ++i) {
+        const int t = Targets[static_cast<std::size_t>(i)];
+        if (t < 0 || t >= oldCount + k || (i > 0 && t <= Targets[static_cast<std::size_t>(i) - 1]))
+            throw VIdiRazeRaduz("Invalid row accessed");
+    }
+    // Hidden rows and embedded controls keep real indexes of their own: one row at a time.
+    if (NumHiddenRows() > 0 || controlList_->Count() > 0) {
+        for (const int t : Targets)
+            InsertRows(t, 1);
+        return;
+    }
+    const bool showModified = showModified_->Enabled;
+    showModified_->Enabled = false;
+    InsertRowsCore(oldCount, k, false, &Targets);
+    int source = oldCount - 1;
+    for (int target = oldCount + k - 1, j = k - 1; j >= 0; --target) {
+        if (Targets[static_cast<std::size_t>(j)] == target) {
+            PlaceStoreRow(target, nullptr);
+            SetRowHeights(target, DefaultRowHeight());
+            --j;
+        } else {
+            PlaceStoreRow(target, ExtractStoreRow(source));
+            SetRowHeights(target, RowHeights(source));
+            --source;
+        }
+    }
+    showModified_->Enabled = showModified;
+}
+
 void TGxStringGrid::AddRow()
 {
     if (floatingFooter_->Visible()) {

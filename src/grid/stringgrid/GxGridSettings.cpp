@@ -3,6 +3,7 @@
 #include "grid/stringgrid/GxGridSettings.h"
 
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridModule.h"
 
 namespace gx {
 
@@ -131,6 +132,21 @@ void TGrouping::Assign(const TObject* Source)
     SummaryLine = s->SummaryLine;
     AutoCheckGroup = s->AutoCheckGroup;
     AutoSelectGroup = s->AutoSelectGroup;
+}
+
+void TDragDropSettings::SetOleDropTarget(bool Value)
+{
+    oleDropTarget_ = Value;
+    if (grid_ && GridExtrasHooks().OleDropTargetChanged)
+        GridExtrasHooks().OleDropTargetChanged(*grid_);
+}
+
+// The switch holds for the drops of every grid of the process.
+void TDragDropSettings::SetOleDropRTF(bool Value)
+{
+    oleDropRTF_ = Value;
+    if (grid_ && GridExtrasHooks().OleDropTargetChanged)
+        GridExtrasHooks().OleDropTargetChanged(*grid_);
 }
 
 void TDragDropSettings::Assign(const TObject* Source)

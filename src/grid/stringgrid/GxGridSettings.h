@@ -181,9 +181,9 @@ public:
     // The grid's drop target is registered with the drag-and-drop service by the grid's drag and
     // drop code; these store the switches it reads.
     bool OleDropTarget() const { return oleDropTarget_; }
-    void SetOleDropTarget(bool Value) { oleDropTarget_ = Value; }
+    void SetOleDropTarget(bool Value);  // (un)registers the grid's drop target when the extras are in
     bool OleDropRTF() const { return oleDropRTF_; }
-    void SetOleDropRTF(bool Value) { oleDropRTF_ = Value; }
+    void SetOleDropRTF(bool Value);
 
     bool ShowCells = true;
     bool OleAcceptFiles = true;

@@ -2,6 +2,7 @@
 // sorting, filtering, grouping and the file and clipboard functions fill. Each default is the base
 // grid's behaviour or does nothing; the file of the concern that builds a slot takes its body over
 // from here (see README.md).
+#include "grid/base/GridUndoRedo.h"
 #include "grid/stringgrid/GxGrid.h"
 #include "grid/stringgrid/GxGridModule.h"
 
@@ -30,7 +31,11 @@ bool TGxStringGrid::UsesVCLStyles()
     return false;
 }
 
-void TGxStringGrid::DoPrintGetPageNum(int, int, std::string&) {}
+void TGxStringGrid::DoPrintGetPageNum(int PageNum, int PageColNum, std::string& PageNumString)
+{
+    if (OnPrintGetPageNum)
+        OnPrintGetPageNum(this, PageNum, PageColNum, PageNumString);
+}
 
 bool TGxStringGrid::DoCanShowFixedDropDown(int)
 {
@@ -78,11 +83,26 @@ void TGxStringGrid::DoScrollCell(int, int, int, int, int) {}
 
 // --- rows, cells and their notifications ---------------------------------------------------------------------
 
-void TGxStringGrid::MarkPastedRowsModified(ui::TPoint, const ui::TRect&) {}
+void TGxStringGrid::MarkPastedRowsModified(ui::TPoint, const ui::TRect& R)
+{
+    if (showModified_->Enabled)
+        for (int r = R.Top; r <= R.Bottom; ++r)
+            SetRowModified(r, true);
+}
 
+// ACol is a display column. The undo history gets the real column, so that undoing a paste
+// restores the cell that was changed also while columns are hidden.
 void TGxStringGrid::PasteCellText(int ACol, int ARow, const std::string& Value)
 {
-    SetCells(RealColIndex(ACol), ARow, Value);
+    const int realCol = RealColIndex(ACol);
+    if (UndoRedo())
+        UndoRedo()->RegisterChange(realCol, ARow, Cells(realCol, ARow), Value);
+    if (HasCheckBox(realCol, ARow))
+        SetCheckBoxStateNotify(realCol, ARow, Value == CheckTrue);
+    else
+        SetCells(realCol, ARow, Value);
+    if (realCol != ACol)
+        RepaintCell(ACol, ARow);
 }
 
 void TGxStringGrid::BeforeSelectAll(ui::TGridRect&) {}
@@ -133,16 +153,73 @@ bool TGxStringGrid::RowMatchesFilter(int ARow)
     return true;
 }
 
-void TGxStringGrid::FilterDropDownSelect(int)
+void TGxStringGrid::FilterDropDownSelect(int ItemIndex)
 {
     filterDropList_->SetVisible(false);
+    if (GridExtrasHooks().FilterDropDownSelect)
+        GridExtrasHooks().FilterDropDownSelect(*this, ItemIndex);
+    else
+        FilterColumn = -1;
 }
 
-void TGxStringGrid::ApplyFilterCheckList(int) {}
+void TGxStringGrid::ApplyFilterCheckList(int ItemIndex)
+{
+    if (GridExtrasHooks().ApplyFilterCheckList)
+        GridExtrasHooks().ApplyFilterCheckList(*this, ItemIndex);
+}
+
+namespace {
+
+void RunSearchHook(TGxStringGrid& grid, const std::function<void(TGxStringGrid&)>& hook)
+{
+    if (hook)
+        hook(grid);
+}
+
+}  // namespace
+
+void TGxStringGrid::SearchEditChange()
+{
+    RunSearchHook(*this, GridExtrasHooks().SearchEditChange);
+}
+
+void TGxStringGrid::SearchPrevClick()
+{
+    RunSearchHook(*this, GridExtrasHooks().SearchPrevClick);
+}
+
+void TGxStringGrid::SearchNextClick()
+{
+    RunSearchHook(*this, GridExtrasHooks().SearchNextClick);
+}
+
+void TGxStringGrid::SearchCloseClick()
+{
+    RunSearchHook(*this, GridExtrasHooks().SearchCloseClick);
+}
+
+void TGxStringGrid::SearchHighlightClick()
+{
+    RunSearchHook(*this, GridExtrasHooks().SearchHighlightClick);
+}
+
+void TGxStringGrid::FixedEditChange()
+{
+    if (OnEditChange && editTrans_)
+        OnEditChange(this, editTrans_->FCol, editTrans_->FRow, editTrans_->Text());
+}
+
+void TGxStringGrid::SetFilterActive(bool Value)
+{
+    if (GridExtrasHooks().SetFilterActive)
+        GridExtrasHooks().SetFilterActive(*this, Value);
+    else
+        FilterActiveFlag = Value;
+}
 
 bool TGxStringGrid::AllowFormattedClipboard()
 {
-    return false;
+    return navigation_->AllowFmtClipboard();
 }
 
 void TGxStringGrid::ExportNotification(int, int) {}

@@ -162,6 +162,7 @@ using TColorSelectEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, ui::TColor Color, const std::string& Value)>;
 using TImageSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, int Index)>;
 using TCellsChangedEvent = std::function<void(TObject* Sender, const ui::TRect& R)>;
+enum TClipOperation : std::uint8_t { coCut, coCopy };
 using TEditCellDoneEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
 enum TIntelliPan : std::uint8_t { ipVertical, ipHorizontal, ipBoth, ipNone };
 enum TScrollHintType : std::uint8_t { shNone, shVertical, shHorizontal, shBoth };

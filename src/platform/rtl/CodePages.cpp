@@ -65,6 +65,11 @@ std::string toSingleByte(std::string_view utf8, const ReverseMap& reverse)
     out.reserve(utf8.size());
     size_t pos = 0;
     while (pos < utf8.size()) {
+        // Both code pages keep ASCII as it is.
+        if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
+            out += utf8[pos++];
+            continue;
+        }
         int cp = DecodeUtf8(utf8, pos);
         auto it = cp < 0 ? reverse.end() : reverse.find(cp);
         out += it == reverse.end() ? '?' : it->second;

@@ -258,7 +258,16 @@ void TFileStream::SetSize(int64_t newSize)
 std::string ReadFileBytes(const std::string& fileName)
 {
     TFileStream f(fileName, fmOpenRead);
-    return f.ReadRest();
+    // A regular file is read in one piece of its size; whatever follows (a file that grew, or one
+    // without a size) is read on to its end.
+    std::string bytes;
+    const int64_t size = f.Size();
+    if (size > 0) {
+        bytes.resize(static_cast<std::size_t>(size));
+        bytes.resize(static_cast<std::size_t>(f.Read(bytes.data(), size)));
+    }
+    bytes += f.ReadRest();
+    return bytes;
 }
 
 }  // namespace rtl

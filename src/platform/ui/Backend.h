@@ -114,6 +114,10 @@ public:
     virtual IDialogService* NativeDialogs() = 0;
     virtual bool ClipboardText(std::string& text) = 0;
     virtual void SetClipboardText(const std::string& text) = 0;
+    // The clipboard in all its formats (MIME data, DragDrop.h): false when the backend has no
+    // clipboard of its own, and the framework keeps one in the process.
+    virtual bool ClipboardData(TDragData& /*data*/) { return false; }
+    virtual bool SetClipboardData(const TDragData& /*data*/) { return false; }
 
     // Drag and drop: runs a drag of data from source until it ends and returns the effect of the
     // drop (DragDrop.h); feedback (may be null) hears the effect changes and the end.

@@ -6,26 +6,23 @@
 namespace ui {
 
 namespace {
-std::string& LocalText()
+TDragData& LocalData()
 {
-    static std::string text;
-    return text;
+    static TDragData data;
+    return data;
 }
 }  // namespace
 
 std::string TClipboard::AsText() const
 {
-    std::string t;
-    if (Backend() && Backend()->ClipboardText(t))
-        return t;
-    return LocalText();
+    return Data().Text();
 }
 
 void TClipboard::SetAsText(const std::string& text)
 {
-    LocalText() = text;
-    if (Backend())
-        Backend()->SetClipboardText(text);
+    TDragData data;
+    data.SetText(text);
+    SetData(data);
 }
 
 bool TClipboard::HasText() const
@@ -36,6 +33,26 @@ bool TClipboard::HasText() const
 void TClipboard::Clear()
 {
     SetAsText("");
+}
+
+void TClipboard::SetData(const TDragData& data)
+{
+    LocalData() = data;
+    if (Backend())
+        Backend()->SetClipboardData(data);
+}
+
+TDragData TClipboard::Data() const
+{
+    TDragData data;
+    if (Backend() && Backend()->ClipboardData(data))
+        return data;
+    return LocalData();
+}
+
+bool TClipboard::HasFormat(const std::string& mime) const
+{
+    return Data().HasFormat(mime);
 }
 
 TClipboard* Clipboard()

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ExtrasFixture.h"
+#include "grid/base/VozEdidText.h"
 #include "grid/extras/GridFind.h"
 
 namespace gx {
@@ -103,6 +104,39 @@ TEST_F(GridFind, IncrementalKeySearchComparesTheStartOfTheKeyColumn)
     TGxStringGrid one(nullptr);
     Fill(one, {{"a"}});
     EXPECT_EQ(Search(one, "A"), -1);
+}
+
+}  // namespace
+}  // namespace gx
+
+namespace gx {
+namespace {
+
+TEST_F(GridFind, HiddenRowsAreSearchedAsRealRowsAndAGroupOpensForTheHit)
+{
+    g.HideRow(2);  // pineapple
+    EXPECT_EQ(All("pine", 0), Hits{});
+    EXPECT_EQ(All("pine", fnIncludeHiddenRows), (Hits{{1, 2}}));
+    // Going to a row hidden otherwise than by a group leaves the current row alone.
+    g.SetRow(1);
+    EXPECT_EQ(FindFirst(g, "pine", fnIncludeHiddenRows | fnAutoGoto).Y, 2);
+    EXPECT_EQ(g.Row(), 1);
+    g.UnHideRowsAll();
+
+    g.AddNode(1, 3);  // rows 1..3 under the node at row 1
+    g.ContractNode(1);
+    ASSERT_TRUE(g.IsHiddenRow(3));
+    const ui::TPoint hit = FindFirst(g, "APPLE", fnIncludeHiddenRows | fnAutoGoto | fnMatchCase | fnMatchFull);
+    EXPECT_EQ(hit, (ui::TPoint{1, 3}));
+    EXPECT_FALSE(g.IsHiddenRow(3));
+    EXPECT_EQ(g.Row(), 3);
+}
+
+TEST_F(GridFind, WideSearchReadsCodedWideText)
+{
+    g.SetCells(2, 2, EncodeWideCellText(u"Grüße aus Köln"));
+    EXPECT_EQ(FindWide(g, {-1, -1}, u"KÖLN", 0), (ui::TPoint{2, 2}));
+    EXPECT_EQ(FindWide(g, {-1, -1}, u"KÖLN", fnMatchCase), (ui::TPoint{-1, -1}));
 }
 
 }  // namespace

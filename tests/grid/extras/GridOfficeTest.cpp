@@ -123,5 +123,23 @@ TEST(GridOffice, DocumentsHoldTheGridAsATable)
     EXPECT_EQ(got, "n|v|x|12\nRIGHT (2)\nn|v|x|12\nRIGHT (2)");
 }
 
+// No program here writes database files: what the grid's import meets is a file that is none.
+TEST(GridOffice, ADatabaseThatCannotBeReadLeavesTheGridAsItWas)
+{
+    testsupport::ScratchDir dir;
+    testsupport::WriteFile(dir.File("table.mdb"), "id;name\r\n1;one\r\n");
+    TGxStringGrid grid(nullptr);
+    extrastest::Fill(grid, extrastest::AwkwardCells());
+    for (const std::string& file : {dir.File("table.mdb"), dir.File("missing.accdb")}) {
+        try {
+            LoadFromMDBTable(grid, file, "Items");
+            ADD_FAILURE() << file;
+        } catch (const office::EOfficeError& e) {
+            EXPECT_EQ(e.File(), file);
+        }
+        EXPECT_EQ(extrastest::CellsOf(grid), extrastest::AwkwardCells());
+    }
+}
+
 }  // namespace
 }  // namespace gx

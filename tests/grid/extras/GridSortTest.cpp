@@ -325,3 +325,87 @@ TEST_F(GridSort, CurrentRowFollowsItsRowWithMoveRowOnSort)
 
 }  // namespace
 }  // namespace gx
+
+namespace gx {
+namespace {
+
+// A column whose rows all compare by one plain rule sorts by keys prepared once; blanks placed by
+// IgnoreBlanks always take the full comparison. Without blanks both must give the same order.
+TEST(GridSortKeys, PreparedKeysOrderAsTheFullComparison)
+{
+    InstallGridExtras();
+    struct Case {
+        const char* Name;
+        std::vector<std::string> Values;
+        TSortStyle Style;  // ssAutomatic: no format handler
+        bool IgnoreCase;
+    };
+    const std::vector<Case> cases = {
+        {"numbers", {"10", "9.5", "-3", "1e2", "9.50", "0"}, ssAutomatic, false},
+        {"texts", {"b", "A", "a", "B", "ab", "Ab"}, ssAutomatic, false},
+        {"texts no case", {"b", "A", "a", "B", "ab", "Ab"}, ssAutomatic, true},
+        {"mixed", {"10", "x", "-1", "#", "2"}, ssAutomatic, false},
+        {"dates", {"01/02/2020", "12/31/2019", "x"}, ssAutomatic, false},
+        {"numeric with texts", {"3", "zz", "1", "aa", "2"}, ssNumeric, false},
+        {"financial", {"1,000", "999", "x", "12"}, ssFinancial, false},
+    };
+    for (const Case& c : cases) {
+        for (const bool full : {false, true}) {
+            for (const TSortDirection dir : {sdAscending, sdDescending}) {
+                SCOPED_TRACE(std::string(c.Name) + (full ? " full" : "") + (dir == sdAscending ? " up" : " down"));
+                std::vector<std::vector<std::string>> orders;
+                for (const bool ignoreBlanks : {false, true}) {
+                    TGxStringGrid g(nullptr);
+                    g.SetColCount(2);
+                    g.SetRowCount(static_cast<int>(c.Values.size()) + 1);
+                    g.SetFixedRows(1);
+                    for (std::size_t i = 0; i < c.Values.size(); ++i) {
+                        g.SetCells(0, static_cast<int>(i) + 1, c.Values[i]);
+                        g.SetCells(1, static_cast<int>(i) + 1, std::to_string(c.Values.size() - i));
+                    }
+                    if (c.Style != ssAutomatic)
+                        g.OnGetFormat = [&c](TObject*, int, TSortStyle& s, std::string&, std::string&) { s = c.Style; };
+                    g.SortSettings()->IgnoreCase = c.IgnoreCase;
+                    g.SortSettings()->IgnoreBlanks = ignoreBlanks;
+                    g.SortSettings()->Full = full;
+                    Sort(g, 0, dir);
+                    std::vector<std::string> order;
+                    for (int r = 1; r < g.RowCount(); ++r)
+                        order.push_back(g.Cells(0, r) + "/" + g.Cells(1, r));
+                    orders.push_back(order);
+                }
+                EXPECT_EQ(orders[0], orders[1]);
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace gx
+
+namespace gx {
+namespace {
+
+TEST(GridSortHeaderClick, AutoColumnMergeSplitsBeforeAndMergesTheMergedColumnsAfter)
+{
+    InstallGridExtras();
+    TGxStringGrid g(nullptr);
+    Fill(g, {{"k", "n"}, {"a", "3"}, {"a", "1"}, {"b", "2"}, {"b", "4"}});
+    g.SetFixedRows(1);
+    g.MergedColumns()->Add(0);  // merges rows 1-2 (a) and 3-4 (b)
+    ASSERT_TRUE(g.IsMergedCell(0, 2));
+    g.SortSettings()->AutoColumnMerge = true;
+    HeaderClickSort(g, 1, false);  // n: 1 a, 2 b, 3 a, 4 b
+    std::vector<std::string> keys;
+    for (int r = 1; r < g.RowCount(); ++r) {
+        keys.push_back(g.GridCells(0, r));
+        EXPECT_FALSE(g.IsMergedCell(0, r)) << r;
+    }
+    EXPECT_EQ(keys, (std::vector<std::string>{"a", "b", "a", "b"}));
+    HeaderClickSort(g, 0, false);  // k: a a b b merged again
+    EXPECT_TRUE(g.IsMergedCell(0, 2));
+    EXPECT_TRUE(g.IsBaseCell(0, 3));
+}
+
+}  // namespace
+}  // namespace gx

@@ -13,13 +13,10 @@
 #include "grid/stringgrid/GxGridEdit.h"
 #include "grid/stringgrid/GxGridInput.h"
 #include "grid/stringgrid/GxGridModule.h"
-#include "platform/ui/DragDrop.h"
-#include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Render.h"
 #include "platform/ui/Shell.h"
-#include "platform/ui/qt/NativeDragTesting.h"
 
 namespace gx {
 namespace {
@@ -475,62 +472,6 @@ TEST_F(GxGridMouse, SizingAColumnShowsItsWidthInTheSizeHint)
     EXPECT_EQ(grid->ScrollHint(), "cw=<b>80</b>");
     Release(head.Left + 80, 5);
     EXPECT_EQ(grid->ScrollHint(), "");
-}
-
-// Drops on a panel beside the grid: the text that arrives, moved.
-struct TextTarget : ui::IDropTarget {
-    Log dropped;
-    void DragEnter(ui::TDragMessage& m) override { m.Effect = ui::deMove; }
-    void DragOver(ui::TDragMessage& m) override { m.Effect = ui::deMove; }
-    void DragLeave() override {}
-    void Drop(ui::TDragMessage& m) override
-    {
-        dropped.push_back(m.Data->Text());
-        m.Effect = ui::deMove;
-    }
-};
-
-TEST_F(GxGridMouse, APressOnTheSelectionDragsItOnlyBeyondThreePixels)
-{
-    auto* panel = new ui::TPanel(&form);
-    panel->SetParent(&form);
-    panel->SetBounds(420, 0, 80, 80);
-    TextTarget target;
-    ui::RegisterDragDrop(panel, &target);
-    form.Show();
-    grid->SetOptions((grid->Options() | ui::goRangeSelect) & ~ui::goEditing);
-    grid->DragDropSettings()->OleDropSource = true;
-    grid->SetSelection({1, 2, 2, 2});
-    const ui::TPoint p = Center(2, 2);
-
-    // Three pixels: no drag; the release makes the released cell the selection.
-    ui::qt::ScriptNextDrop(panel, 40, 40);
-    Press(p.X, p.Y);
-    ui::SendMouseMove(grid, p.X + 3, p.Y - 3);
-    Release(p.X + 3, p.Y - 3);
-    EXPECT_TRUE(target.dropped.empty());
-    EXPECT_EQ(grid->Selection(), (ui::TGridRect{2, 2, 2, 2}));
-
-    // Four pixels: the selected text goes; moved, the cells are cleared.
-    grid->SetSelection({1, 2, 2, 2});
-    Press(p.X, p.Y);
-    ui::SendMouseMove(grid, p.X + 4, p.Y);
-    Release(p.X + 4, p.Y);
-    ASSERT_EQ(target.dropped.size(), 1u);
-    EXPECT_NE(target.dropped[0].find("1:2"), std::string::npos);
-    EXPECT_NE(target.dropped[0].find("2:2"), std::string::npos);
-    EXPECT_EQ(grid->Cells(1, 2), "");
-    EXPECT_EQ(grid->Cells(2, 2), "");
-    EXPECT_EQ(grid->Cells(3, 2), "3:2");
-
-    // OleCopyAlways leaves them.
-    grid->DragDropSettings()->OleCopyAlways = true;
-    grid->SetSelection({3, 2, 3, 3});
-    ui::qt::ScriptNextDrop(panel, 40, 40);
-    Drag(Center(3, 3), {Center(3, 3).X, Center(3, 3).Y + 6});
-    EXPECT_EQ(target.dropped.size(), 2u);
-    EXPECT_EQ(grid->Cells(3, 3), "3:3");
-    ui::RevokeDragDrop(panel);
 }
 
 // --- header clicks and fixed cells ----------------------------------------------------------------------

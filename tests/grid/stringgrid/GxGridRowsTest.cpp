@@ -75,6 +75,30 @@ TEST_F(GxGridRows, CellsPropertiesAndHeightsTravelWithTheirRows)
     EXPECT_EQ(grid.Colors(2, 6), 0x0000FFu);
 }
 
+TEST_F(GxGridRows, RowListInsertsAtFinalPositionsInOnePassOrRowByRow)
+{
+    // Row by row when rows are hidden; both ways give the same rows.
+    for (const bool hidden : {false, true}) {
+        SCOPED_TRACE(hidden);
+        SetUp();
+        grid.SetColors(2, 3, 0x0000FF);
+        grid.SetRowHeights(3, 33);
+        grid.SetRowModified(3, true);
+        if (hidden)
+            grid.HideRow(11);
+        grid.InsertRowList({0, 2, 5, 13});
+        if (hidden)
+            grid.UnHideRowsAll();
+        EXPECT_EQ(Column(), "|r0||r1|r2||r3|r4|r5|r6|r7|r8|r9||r10|r11");
+        EXPECT_EQ(grid.Colors(2, 6), 0x0000FFu);
+        EXPECT_EQ(grid.RowHeights(6), 33);
+        EXPECT_TRUE(grid.RowModified(6));
+        EXPECT_FALSE(grid.RowModified(5));
+    }
+    EXPECT_THROW(grid.InsertRowList({3, 3}), VIdiRazeRaduz);
+    EXPECT_THROW(grid.InsertRowList({grid.RowCount() + 1}), VIdiRazeRaduz);
+}
+
 TEST_F(GxGridRows, NothingToRemoveAndTheCurrentRowAfterRemoval)
 {
     grid.RemoveRows(3, 0);

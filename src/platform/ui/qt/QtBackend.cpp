@@ -2,6 +2,7 @@
 #include "platform/ui/qt/QtBackend.h"
 
 #include "platform/ui/qt/QtDialogs.h"
+#include "platform/ui/qt/QtDragDrop.h"
 #include "platform/ui/qt/QtSupport.h"
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -157,6 +158,25 @@ void QtBackend::SetClipboardText(const std::string& text)
     EnsureApplication();
     if (!IsOffscreen())
         QGuiApplication::clipboard()->setText(ToQString(text));
+}
+
+bool QtBackend::ClipboardData(TDragData& data)
+{
+    EnsureApplication();
+    if (IsOffscreen())
+        return false;
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    data = mime ? FromMimeData(*mime) : TDragData();
+    return true;
+}
+
+bool QtBackend::SetClipboardData(const TDragData& data)
+{
+    EnsureApplication();
+    if (IsOffscreen())
+        return false;
+    QGuiApplication::clipboard()->setMimeData(ToMimeData(data).release());
+    return true;
 }
 
 namespace {

@@ -54,6 +54,8 @@ public:
     IDialogService* NativeDialogs() override;
     bool ClipboardText(std::string& text) override;
     void SetClipboardText(const std::string& text) override;
+    bool ClipboardData(TDragData& data) override;
+    bool SetClipboardData(const TDragData& data) override;
     unsigned StartDrag(TControl* source, const TDragData& data, unsigned okEffects, IDropSource* feedback) override;
 
     // The native widget of a control (nullptr when it has none).

@@ -1,0 +1,495 @@
+// Grouping; see GridGroup.h.
+#include "grid/extras/GridGroup.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "grid/extras/GridSort.h"
+#include "grid/stringgrid/GxGridModule.h"
+#include "grid/stringgrid/GxGridPanels.h"
+
+namespace gx {
+
+namespace {
+
+int LastNormalRow(const TGxStringGrid& g)
+{
+    return g.RowCount() - g.FixedFooters() - 1;
+}
+
+// Updates stay suspended and the flag set while the rows are reshaped, also when a step raises.
+class TGroupingFrame {
+public:
+    explicit TGroupingFrame(TGxStringGrid& g, bool busy) : g_(g), busy_(busy)
+    {
+        g_.BeginUpdate();
+        if (busy_)
+            g_.GroupingBusy = true;
+    }
+    ~TGroupingFrame()
+    {
+        if (busy_)
+            g_.GroupingBusy = false;
+        g_.EndUpdate();
+    }
+    TGroupingFrame(const TGroupingFrame&) = delete;
+    TGroupingFrame& operator=(const TGroupingFrame&) = delete;
+
+private:
+    TGxStringGrid& g_;
+    bool busy_;
+};
+
+// The column that shows a group's value: column 1, or column 2 when column 1 is the grouped one.
+int ValueColumn(int Colindex)
+{
+    return Colindex == 1 ? 2 : 1;
+}
+
+void PaintRow(TGxStringGrid& g, int row, ui::TColor color, ui::TColor colorTo, ui::TColor text)
+{
+    if (color != ui::clNone)
+        g.SetRowColor(row, color);
+    if (colorTo != ui::clNone)
+        g.SetRowColorTo(row, colorTo);
+    if (text != ui::clNone)
+        g.SetRowFontColor(row, text);
+}
+
+void PaintCell(TGxStringGrid& g, int col, int row, ui::TColor color, ui::TColor colorTo, ui::TColor text)
+{
+    if (color != ui::clNone)
+        g.SetColors(col, row, color);
+    if (colorTo != ui::clNone)
+        g.SetColorsTo(col, row, colorTo);
+    if (text != ui::clNone)
+        g.SetFontColors(col, row, text);
+}
+
+void PaintHeader(TGxStringGrid& g, int row)
+{
+    const TGrouping& gr = *g.Grouping();
+    PaintRow(g, row, gr.HeaderColor, gr.HeaderColorTo, gr.HeaderTextColor);
+}
+
+void PaintSummary(TGxStringGrid& g, int row)
+{
+    const TGrouping& gr = *g.Grouping();
+    PaintRow(g, row, gr.SummaryColor, gr.SummaryColorTo, gr.SummaryTextColor);
+}
+
+// Takes back the colours PaintRow gave (only those that are set) or splits the merged cell.
+void UnpaintRow(TGxStringGrid& g, int row, bool merged, ui::TColor color, ui::TColor colorTo, ui::TColor text)
+{
+    if (merged) {
+        if (g.ColCount() > 1 && g.IsBaseCell(1, row) && g.IsMergedCell(1, row))
+            g.SplitCells(1, row);
+        return;
+    }
+    if (color != ui::clNone)
+        g.SetRowColor(row, ui::clNone);
+    if (colorTo != ui::clNone)
+        g.SetRowColorTo(row, ui::clNone);
+    if (text != ui::clNone)
+        g.SetRowFontColor(row, ui::clNone);
+}
+
+void UnpaintHeader(TGxStringGrid& g, int row)
+{
+    const TGrouping& gr = *g.Grouping();
+    UnpaintRow(g, row, gr.MergeHeader, gr.HeaderColor, gr.HeaderColorTo, gr.HeaderTextColor);
+}
+
+void UnpaintSummary(TGxStringGrid& g, int row)
+{
+    const TGrouping& gr = *g.Grouping();
+    UnpaintRow(g, row, gr.MergeSummary, gr.SummaryColor, gr.SummaryColorTo, gr.SummaryTextColor);
+}
+
+void ClearAndRemoveRow(TGxStringGrid& g, int row)
+{
+    g.ClearRows(row, 1);
+    g.RemoveRows(row, 1);
+}
+
+TCellGraphic* NodeGraphic(TGxStringGrid& g, int row)
+{
+    TCellGraphic* n = g.IsNode(row) ? g.GetCellGraphic(0, row) : nullptr;
+    return n && n->CellType == ctNode ? n : nullptr;
+}
+
+// The column a node made by SubGroup carries; -1 for a node made by Group (and for no node).
+int NodeValue(TGxStringGrid& g, int row)
+{
+    const TCellGraphic* n = NodeGraphic(g, row);
+    return n && std::holds_alternative<int>(n->CellVar) ? std::get<int>(n->CellVar) : -1;
+}
+
+void SetNodeValue(TGxStringGrid& g, int row, int value)
+{
+    if (TCellGraphic* n = NodeGraphic(g, row))
+        n->CellVar = value;
+}
+
+// The runs of equal stored text in Colindex over the normal rows: first row and row count of each.
+std::vector<std::pair<int, int>> Runs(TGxStringGrid& g, int Colindex)
+{
+    std::vector<std::pair<int, int>> runs;
+    std::string last;
+    for (int r = g.FixedRows(); r <= LastNormalRow(g); ++r) {
+        std::string v = g.GridCells(Colindex, r);
+        if (runs.empty() || v != last)
+            runs.emplace_back(r, 0);
+        ++runs.back().second;
+        last = std::move(v);
+    }
+    return runs;
+}
+
+void MergeGroupRows(TGxStringGrid& g)
+{
+    const TGrouping& gr = *g.Grouping();
+    const bool mergeSummary = gr.MergeSummary && gr.Summary;
+    if (g.ColCount() < 2)
+        return;
+    for (int r = g.FixedRows(); r < g.RowCount(); ++r) {
+        if (gr.MergeHeader && g.IsNode(r)) {
+            g.MergeCells(1, r, g.ColCount() - 1, 1);
+            PaintCell(g, 1, r, gr.HeaderColor, gr.HeaderColorTo, gr.HeaderTextColor);
+        } else if (mergeSummary && g.IsSummary(r)) {
+            g.MergeCells(1, r, g.ColCount() - 1, 1);
+            PaintCell(g, 1, r, gr.SummaryColor, gr.SummaryColorTo, gr.SummaryTextColor);
+        }
+    }
+}
+
+}  // namespace
+
+void Group(TGxStringGrid& Grid, int Colindex)
+{
+    if (Colindex < Grid.FixedCols() || Colindex <= 0 || Colindex >= Grid.ColCount())
+        return;
+    if (ValueColumn(Colindex) >= Grid.ColCount())
+        return;
+    if (Grid.GroupColumn != -1)
+        UnGroup(Grid);
+    if (Grid.RowCount() - Grid.FixedFooters() <= Grid.FixedRows())
+        return;
+    const TGrouping& gr = *Grid.Grouping();
+    {
+        TGroupingFrame frame(Grid, true);
+        Grid.GroupColumn = Colindex;
+        Grid.GroupColWidth = Grid.ColWidths(Colindex);
+        Grid.GroupCaption = Grid.FixedRows() > 0 ? Grid.GridCells(Colindex, 0) : std::string();
+        Grid.GroupFooter = Grid.FixedFooters() > 0 ? Grid.GridCells(Colindex, Grid.RowCount() - 1) : std::string();
+        if (Grid.SortSettings()->AutoSortForGrouping) {
+            Grid.SortSettings()->Column = Colindex;
+            Grid.QSort();
+        }
+        const auto runs = Runs(Grid, Colindex);
+        const int summary = gr.Summary ? 1 : 0;
+        // Where the header and summary rows stand once all are in; the values are read before.
+        std::vector<int> headers, summaries, targets;
+        std::vector<std::string> values;
+        int at = Grid.FixedRows();
+        for (const auto& [first, count] : runs) {
+            values.push_back(Grid.GridCells(Colindex, first));
+            headers.push_back(at);
+            targets.push_back(at);
+            at += 1 + count;
+            if (summary) {
+                summaries.push_back(at);
+                targets.push_back(at);
+                at += 1;
+            }
+        }
+        Grid.InsertRowList(targets);
+        for (const int r : summaries) {
+            Grid.SetSummaryRow(Grid.RealRowIndex(r));
+            if (!gr.MergeSummary)
+                PaintSummary(Grid, r);
+        }
+        for (std::size_t i = 0; i < headers.size(); ++i) {
+            const int h = headers[i];
+            Grid.SetCells(ValueColumn(Colindex), h, values[i]);
+            if (!gr.MergeHeader)
+                PaintHeader(Grid, h);
+            Grid.AddNode(Grid.RealRowIndex(h), runs[i].second + 1);
+        }
+        Grid.RemoveCols(Colindex, 1);
+        if (gr.MergeHeader || (gr.MergeSummary && gr.Summary))
+            MergeGroupRows(Grid);
+        if (Grid.CellNode()->ExpandOne)
+            Grid.ExpandNode(Grid.RealRowIndex(Grid.FixedRows()));
+    }
+    if (Grid.Col() >= Grid.ColCount() || Grid.Row() >= Grid.RowCount())
+        Grid.FocusCell(Grid.FixedCols(), Grid.FixedRows());
+    if (Grid.RowCount() > Grid.FixedRows())
+        Grid.SetRow(Grid.FixedRows());
+    if (Grid.SearchFooter()->Visible())
+        Grid.UpdateSearchPanel();
+}
+
+void UnGroup(TGxStringGrid& Grid)
+{
+    if (Grid.GroupColumn <= 0)
+        return;
+    TGroupingFrame frame(Grid, false);
+    // The levels SubGroup added go first, deepest first: their headers do not carry the outer value.
+    for (;;) {
+        int deepest = -1, level = -1;
+        for (int r = Grid.FixedRows(); r < Grid.RowCount(); ++r)
+            if (NodeValue(Grid, r) >= 0 && Grid.GetNodeLevel(r) > level) {
+                level = Grid.GetNodeLevel(r);
+                deepest = NodeValue(Grid, r);
+            }
+        if (deepest < 0)
+            break;
+        SubUnGroup(Grid, deepest);
+    }
+    TCellNode* cn = Grid.CellNode();
+    const bool expandOne = cn->ExpandOne;
+    cn->ExpandOne = false;
+    Grid.ExpandAll();
+    const int col = Grid.GroupColumn;
+    Grid.InsertCols(col, 1);
+    Grid.SetColWidths(col, Grid.GroupColWidth);
+    if (Grid.FixedRows() > 0)
+        Grid.SetCells(col, 0, Grid.GroupCaption);
+    if (Grid.FixedFooters() > 0)
+        Grid.SetCells(col, Grid.RowCount() - 1, Grid.GroupFooter);
+    Grid.GroupingBusy = true;
+    try {
+        std::string current;
+        for (int r = Grid.FixedRows(); r <= LastNormalRow(Grid);) {
+            if (Grid.IsSummary(r)) {
+                // Summary rows go whether Summary is still on or not: they never held data.
+                UnpaintSummary(Grid, r);
+                ClearAndRemoveRow(Grid, r);
+            } else if (Grid.IsNode(r)) {
+                current = Grid.GridCells(ValueColumn(col), r);
+                Grid.RemoveNode(Grid.RealRowIndex(r));
+                UnpaintHeader(Grid, r);
+                if (Grid.HasCellProperties(0, r))
+                    Grid.ClearCellProperties(0, r);
+                ClearAndRemoveRow(Grid, r);
+            } else {
+                Grid.SetCells(col, r, current);
+                ++r;
+            }
+        }
+    } catch (...) {
+        Grid.GroupingBusy = false;
+        cn->ExpandOne = expandOne;
+        throw;
+    }
+    Grid.GroupingBusy = false;
+    Grid.GroupColumn = -1;
+    cn->ExpandOne = expandOne;
+    Grid.Invalidate();
+}
+
+void SubGroup(TGxStringGrid& Grid, int Colindex)
+{
+    if (Colindex < Grid.FixedCols() || Colindex < 0 || Colindex + 1 >= Grid.ColCount())
+        return;
+    const TGrouping& gr = *Grid.Grouping();
+    {
+        TGroupingFrame frame(Grid, false);
+        Grid.ExpandAll();
+        bool havePrev = false;
+        std::string prev;
+        int header = -1;
+        bool headerMade = false;
+        auto closeHeader = [&](int boundary) {
+            if (!headerMade)
+                return;
+            Grid.AddNode(Grid.RealRowIndex(header), boundary - header);
+            SetNodeValue(Grid, header, Colindex);
+        };
+        for (int r = Grid.FixedRows() + 1; r <= LastNormalRow(Grid); ++r) {
+            const bool plain = !Grid.IsNode(r) && !Grid.IsSummary(r);
+            const std::string value = plain ? Grid.Cells(Colindex, r) : std::string();
+            if (plain && havePrev && value == prev) {
+                Grid.SetCells(Colindex, r, "");
+                continue;
+            }
+            closeHeader(r);
+            if (!plain) {
+                header = r;
+                headerMade = false;
+                havePrev = false;
+                continue;
+            }
+            Grid.InsertChildRow(Grid.RealRowIndex(r), 0);
+            header = r;
+            headerMade = true;
+            Grid.SetCells(Colindex + 1, r, value);
+            if (gr.MergeHeader) {
+                Grid.MergeCells(Colindex + 1, r, Grid.ColCount() - Colindex - 1, 1);
+                PaintCell(Grid, Colindex + 1, r, gr.HeaderColor, gr.HeaderColorTo, gr.HeaderTextColor);
+            } else {
+                PaintHeader(Grid, r);
+            }
+            ++r;  // the plain row, now below its new header
+            prev = value;
+            havePrev = true;
+            Grid.SetCells(Colindex, r, "");
+        }
+        closeHeader(LastNormalRow(Grid) + 1);
+    }
+    if (Grid.RowCount() > Grid.FixedRows())
+        Grid.SetRow(Grid.FixedRows());
+}
+
+void SubUnGroup(TGxStringGrid& Grid, int Colindex)
+{
+    if (Colindex < 0 || Colindex + 1 >= Grid.ColCount())
+        return;
+    const TGrouping& gr = *Grid.Grouping();
+    TGroupingFrame frame(Grid, false);
+    Grid.ExpandAll();
+    std::string current;
+    for (int r = Grid.FixedRows(); r <= LastNormalRow(Grid);) {
+        if (Grid.IsNode(r)) {
+            if (NodeValue(Grid, r) != Colindex) {
+                ++r;
+                continue;
+            }
+            current = Grid.Cells(Colindex + 1, r);
+            Grid.RemoveNode(Grid.RealRowIndex(r));
+            if (gr.MergeHeader) {
+                if (Grid.IsBaseCell(Colindex + 1, r) && Grid.IsMergedCell(Colindex + 1, r))
+                    Grid.SplitCells(Colindex + 1, r);
+            } else {
+                UnpaintRow(Grid, r, false, gr.HeaderColor, gr.HeaderColorTo, gr.HeaderTextColor);
+            }
+            Grid.RemoveChildRow(Grid.RealRowIndex(r));
+            continue;
+        }
+        // Summary rows hold results, never a value of the sub-grouped column.
+        if (!Grid.IsSummary(r))
+            Grid.SetCells(Colindex, r, current);
+        ++r;
+    }
+}
+
+void SetGroupColumn(TGxStringGrid& Grid, int Value)
+{
+    if (Value == -1)
+        Grid.UnGroup();
+    else if (Value > 0)
+        Grid.Group(Value);
+}
+
+void GroupCalc(TGxStringGrid& Grid, int Colindex, int Method)
+{
+    const bool summary = Grid.Grouping()->Summary;
+    for (int r = Grid.FixedRows(); r < Grid.RowCount();) {
+        if (!Grid.IsNode(r) || Grid.NodeState(r)) {
+            ++r;
+            continue;
+        }
+        const int span = std::max(Grid.GetNodeSpan(r), 1);
+        const int target = summary ? r + span : r;
+        const int from = r + 1, to = r + span - 1;
+        if (target < Grid.RowCount() && (!summary || Grid.IsSummary(target))) {
+            if (Method == gcCount) {
+                Grid.SetInts(Colindex, target, span - 1);
+            } else {
+                double v = 0;
+                switch (Method) {
+                case gcSum:
+                    v = Grid.ColumnSum(Colindex, from, to);
+                    break;
+                case gcAvg:
+                    v = Grid.ColumnAvg(Colindex, from, to);
+                    break;
+                case gcMin:
+                    v = Grid.ColumnMin(Colindex, from, to);
+                    break;
+                case gcMax:
+                    v = Grid.ColumnMax(Colindex, from, to);
+                    break;
+                case gcCustom:
+                    v = Grid.GroupCalcCustomValue(Colindex, from, to);
+                    break;
+                case gcDistinct:
+                    v = Grid.ColumnDistinct(Colindex, from, to);
+                    break;
+                case gcStdDev:
+                    v = Grid.ColumnStdDev(Colindex, from, to);
+                    break;
+                default:
+                    return;
+                }
+                Grid.SetFloats(Colindex, target, v);
+            }
+        }
+        // A nested node's rows lie inside this span; nested groups are not computed on their own.
+        r += span;
+    }
+}
+
+namespace {
+
+void GroupCalcWithFooter(TGxStringGrid& Grid, int Colindex, int Method, TColumnCalcType FooterCalc)
+{
+    GroupCalc(Grid, Colindex, Method);
+    if (Grid.FloatingFooter()->Visible())
+        Grid.FloatingFooter()->SetColumnCalc(Colindex, FooterCalc);
+}
+
+}  // namespace
+
+void GroupSum(TGxStringGrid& Grid, int Colindex)
+{
+    GroupCalcWithFooter(Grid, Colindex, gcSum, acSUM);
+}
+
+void GroupAvg(TGxStringGrid& Grid, int Colindex)
+{
+    GroupCalcWithFooter(Grid, Colindex, gcAvg, acAVG);
+}
+
+void GroupMin(TGxStringGrid& Grid, int Colindex)
+{
+    GroupCalcWithFooter(Grid, Colindex, gcMin, acMIN);
+}
+
+void GroupMax(TGxStringGrid& Grid, int Colindex)
+{
+    GroupCalcWithFooter(Grid, Colindex, gcMax, acMAX);
+}
+
+void GroupCount(TGxStringGrid& Grid, int Colindex)
+{
+    GroupCalcWithFooter(Grid, Colindex, gcCount, acCOUNT);
+}
+
+void GroupCustomCalc(TGxStringGrid& Grid, int Colindex)
+{
+    GroupCalc(Grid, Colindex, gcCustom);
+}
+
+void GroupDistinct(TGxStringGrid& Grid, int Colindex)
+{
+    GroupCalc(Grid, Colindex, gcDistinct);
+}
+
+void GroupStdDev(TGxStringGrid& Grid, int Colindex)
+{
+    GroupCalc(Grid, Colindex, gcStdDev);
+}
+
+void InstallGroupExtras()
+{
+    TGridExtrasHooks& h = GridExtrasHooks();
+    h.Group = [](TGxStringGrid& g, int c) { Group(g, c); };
+    h.UnGroup = [](TGxStringGrid& g) { UnGroup(g); };
+    h.SubGroup = [](TGxStringGrid& g, int c) { SubGroup(g, c); };
+    h.SubUnGroup = [](TGxStringGrid& g, int c) { SubUnGroup(g, c); };
+}
+
+}  // namespace gx

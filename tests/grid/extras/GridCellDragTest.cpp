@@ -1,0 +1,307 @@
+// Cell drag and drop between two grids of one form through the native layer: moves and copies of
+// awkward text and of cells, drops within one grid, row insertion and removal, columns, files,
+// the events that may refuse, and the drag the mouse starts.
+#include "grid/extras/GridCellDrag.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "ExtrasFixture.h"
+#include "ScratchDir.h"
+#include "grid/extras/GridExtras.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/qt/NativeDragTesting.h"
+
+namespace gx {
+namespace {
+
+using extrastest::AwkwardCells;
+using extrastest::CellsOf;
+using extrastest::Fill;
+using Cells = std::vector<std::vector<std::string>>;
+
+class TwoGrids : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        InstallGridExtras();
+        form.SetClientWidth(760);
+        form.SetClientHeight(300);
+        for (TGxStringGrid* g : {left, right}) {
+            g->SetParent(&form);
+            g->SetFixedRows(0);
+            g->SetFixedCols(0);
+            g->SetOptions(g->Options() | ui::goEditing | ui::goRangeSelect);
+            g->SetDefaultColWidth(64);
+            g->Loaded();
+        }
+        left->SetBounds(0, 0, 370, 300);
+        right->SetBounds(380, 0, 370, 300);
+        Fill(*left, AwkwardCells());
+        Fill(*right, Cells(6, std::vector<std::string>(5)));
+        for (TGxStringGrid* g : {left, right})
+            g->SetTopRow(0), g->SetLeftCol(0);
+        right->DragDropSettings()->SetOleDropTarget(true);
+        form.Show();
+        ui::Application->ProcessMessages();
+    }
+    void TearDown() override { form.Hide(); }
+    ui::TPoint middleOf(TGxStringGrid* g, int col, int row)
+    {
+        const ui::TRect r = g->CellRect(col, row);
+        return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+    }
+    // Drags the selection of from (pressed at its top-left cell) to the cell of to.
+    unsigned Drag(TGxStringGrid* from, TGxStringGrid* to, int col, int row, ui::TShiftState shift = 0)
+    {
+        const ui::TPoint at = middleOf(to, col, row);
+        ui::qt::ScriptNextDrop(to, at.X, at.Y, shift);
+        return StartCellDrag(*from, from->Selection().Left, from->Selection().Top);
+    }
+
+    ui::TForm form{nullptr};
+    TGxStringGrid* left = new TGxStringGrid(&form);
+    TGxStringGrid* right = new TGxStringGrid(&form);
+};
+
+TEST_F(TwoGrids, AwkwardTextMovesAndCopiesBetweenGrids)
+{
+    int stopped = -1;
+    left->OnOleDragStop = [&stopped](TObject*, int effect) { stopped = effect; };
+    left->SetSelection({0, 0, 3, 4});
+    EXPECT_EQ(Drag(left, right, 1, 1, ui::ssCtrl), unsigned(ui::deCopy));
+    for (int r = 0; r < 5; ++r)
+        for (int c = 0; c < 4; ++c)
+            ASSERT_EQ(right->Cells(c + 1, r + 1), AwkwardCells()[r][c]) << c << "," << r;
+    EXPECT_EQ(CellsOf(*left), AwkwardCells());
+    EXPECT_EQ(stopped, int(ui::deCopy));
+    EXPECT_EQ(right->Selection(), (ui::TGridRect{1, 1, 4, 5}));
+
+    left->SetSelection({1, 1, 2, 2});
+    EXPECT_EQ(Drag(left, right, 0, 0), unsigned(ui::deMove));
+    EXPECT_EQ(right->Cells(0, 0), "x,y");
+    EXPECT_EQ(right->Cells(1, 1), "semi;colon");
+    EXPECT_EQ(left->Cells(1, 1), "");
+    EXPECT_EQ(left->Cells(2, 2), "");
+    EXPECT_EQ(left->Cells(3, 1), "日本語 ✓");
+    EXPECT_EQ(stopped, int(ui::deMove));
+
+    // OleCopyAlways keeps the source also after a move.
+    left->DragDropSettings()->OleCopyAlways = true;
+    left->SetSelection({0, 0, 0, 0});
+    EXPECT_EQ(Drag(left, right, 4, 5), unsigned(ui::deMove));
+    EXPECT_EQ(left->Cells(0, 0), "Name");
+    EXPECT_EQ(right->Cells(4, 5), "Name");
+}
+
+TEST_F(TwoGrids, OwnCellsCarryTheirLooks)
+{
+    left->Navigation()->SetAllowFmtClipboard(true);
+    left->SetColors(1, 1, 0x00123456);
+    left->SetSelection({1, 1, 2, 2});
+    Drag(left, right, 2, 3, ui::ssCtrl);
+    EXPECT_EQ(right->Cells(2, 3), "x,y");
+    EXPECT_EQ(right->Cells(3, 4), "semi;colon");
+    EXPECT_EQ(right->Colors(2, 3), 0x00123456u);
+}
+
+TEST_F(TwoGrids, AMoveWithinOneGridKeepsWhatItDroppedOverItsSource)
+{
+    left->DragDropSettings()->SetOleDropTarget(true);
+    Fill(*left, {{"a", "b", "", ""}, {"c", "d", "", ""}, {"", "", "", ""}});
+    left->SetSelection({0, 0, 1, 1});
+    EXPECT_EQ(Drag(left, left, 1, 1), unsigned(ui::deMove));
+    EXPECT_EQ(CellsOf(*left), (Cells{{"", "", "", ""}, {"", "a", "b", ""}, {"", "c", "d", ""}}));
+}
+
+TEST_F(TwoGrids, RowsDraggedAboveThemselvesAreInsertedThereAndRemovedBelow)
+{
+    left->DragDropSettings()->SetOleDropTarget(true);
+    left->SetOptions(left->Options() | ui::goRowSelect);
+    left->DragDropSettings()->OleInsertRows = true;
+    left->DragDropSettings()->OleRemoveRows = true;
+    left->DragDropSettings()->OleEntireRows = true;
+    Fill(*left, {{"r0", "0"}, {"r1", "1"}, {"r2", "2"}, {"r3", "3"}});
+    left->SetSelection({0, 2, 1, 3});
+    EXPECT_EQ(Drag(left, left, 0, 0), unsigned(ui::deMove));
+    EXPECT_EQ(CellsOf(*left), (Cells{{"r2", "2"}, {"r3", "3"}, {"r0", "0"}, {"r1", "1"}}));
+}
+
+TEST_F(TwoGrids, TextFromOutsideIsInsertedAndSelected)
+{
+    right->DragDropSettings()->OleInsertRows = true;
+    right->SetCells(0, 2, "below");
+    ui::TGridRect reported{};
+    right->OnOleDropped = [&reported](TObject*, const ui::TGridRect& R) { reported = R; };
+    const ui::TPoint at = middleOf(right, 0, 2);
+    EXPECT_NE(ui::qt::DropTextFromOutside(right, at.X, at.Y, "x\ty\nz\t\"q\tr\"\n3"), unsigned(ui::deNone));
+    EXPECT_EQ(right->RowCount(), 9);
+    EXPECT_EQ(right->Cells(0, 2), "x");
+    EXPECT_EQ(right->Cells(1, 3), "q\tr");
+    EXPECT_EQ(right->Cells(0, 4), "3");
+    EXPECT_EQ(right->Cells(0, 5), "below");
+    EXPECT_EQ(reported, (ui::TGridRect{0, 2, 1, 4}));
+    EXPECT_EQ(right->Selection(), reported);
+
+    right->DragDropSettings()->OleAcceptText = false;
+    EXPECT_EQ(ui::qt::DropTextFromOutside(right, at.X, at.Y, "refused"), unsigned(ui::deNone));
+    EXPECT_EQ(right->Cells(0, 2), "x");
+}
+
+TEST_F(TwoGrids, BelowTheLastRowTextIsAppendedWithEntireRows)
+{
+    right->DragDropSettings()->OleEntireRows = true;
+    right->DragDropSettings()->OleAppendRows = true;
+    const ui::TRect last = right->CellRect(0, right->RowCount() - 1);
+    EXPECT_NE(ui::qt::DropTextFromOutside(right, 30, last.Bottom + 20, "p\tq"), unsigned(ui::deNone));
+    EXPECT_EQ(right->RowCount(), 7);
+    EXPECT_EQ(right->Cells(0, 6), "p");
+    EXPECT_EQ(right->Cells(1, 6), "q");
+    right->DragDropSettings()->OleAppendRows = false;
+    EXPECT_EQ(ui::qt::DropTextFromOutside(right, 30, last.Bottom + 40, "r"), unsigned(ui::deNone));
+    EXPECT_EQ(right->RowCount(), 7);
+}
+
+TEST_F(TwoGrids, EventsMayRefuseADragOrADrop)
+{
+    left->SetSelection({0, 0, 0, 0});
+    left->OnOleDrag = [](TObject*, int, int, const std::string& data, bool& allow) { allow = data != "Name"; };
+    EXPECT_EQ(Drag(left, right, 0, 0), unsigned(ui::deNone));
+    EXPECT_EQ(right->Cells(0, 0), "");
+    left->OnOleDrag = nullptr;
+
+    bool dropped = false;
+    right->OnOleDrop = [](TObject*, int, int, const std::string&, bool& allow) { allow = false; };
+    right->OnOleDropped = [&dropped](TObject*, const ui::TGridRect&) { dropped = true; };
+    EXPECT_EQ(Drag(left, right, 0, 0), unsigned(ui::deNone));
+    EXPECT_EQ(right->Cells(0, 0), "");
+    EXPECT_EQ(left->Cells(0, 0), "Name");  // a refused move takes nothing away
+    EXPECT_TRUE(dropped);
+
+    right->OnOleDrop = nullptr;
+    right->OnOleDragOver = [](TObject*, int, int, bool& allow) { allow = false; };
+    EXPECT_EQ(Drag(left, right, 0, 0), unsigned(ui::deNone));
+    EXPECT_EQ(left->Cells(0, 0), "Name");
+}
+
+TEST_F(TwoGrids, AColumnDroppedRightOfAllColumnsBecomesTheLast)
+{
+    left->DragDropSettings()->SetOleDropTarget(true);
+    left->DragDropSettings()->OleColumnDragDrop = true;
+    left->DragDropSettings()->OleColumnReorder = true;
+    left->SetFixedRows(1);
+    int droppedCol = -1;
+    left->OnOleDropCol = [&droppedCol](TObject*, int, int, int col) { droppedCol = col; };
+    const ui::TRect last = left->CellRect(3, 0);
+    ui::qt::ScriptNextDrop(left, last.Right + 20, (last.Top + last.Bottom) / 2);
+    StartCellDrag(*left, 1, 0);
+    EXPECT_EQ(droppedCol, 1);
+    EXPECT_EQ(left->Cells(3, 0), "Value");
+    EXPECT_EQ(left->Cells(1, 0), "Note");
+}
+
+TEST_F(TwoGrids, ASingleCsvFileDroppedLoadsIntoTheGrid)
+{
+    testsupport::ScratchDir dir;
+    testsupport::WriteFile(dir.File("t.csv"), "p,q\r\n1,2\r\n");
+    testsupport::WriteFile(dir.File("u.csv"), "s\r\n");
+    TGridDropTarget* target = GridDropTarget(*right);
+    ASSERT_NE(target, nullptr);
+    std::string seen;
+    right->OnOleDropFile = [&seen](TObject*, int, int, const std::string& f, bool&) { seen = f; };
+    target->DropFiles(right->ClientToScreen(middleOf(right, 0, 0)), {dir.File("t.csv"), dir.File("u.csv")});
+    EXPECT_EQ(seen, "");  // more than one file is ignored
+    target->DropFiles(right->ClientToScreen(middleOf(right, 0, 0)), {dir.File("t.csv")});
+    EXPECT_EQ(seen, dir.File("t.csv"));
+    EXPECT_EQ(right->Cells(1, 1), "2");
+}
+
+TEST_F(TwoGrids, TheDropTargetFollowsItsSwitch)
+{
+    EXPECT_NE(GridDropTarget(*right), nullptr);
+    EXPECT_EQ(GridDropTarget(*left), nullptr);
+    right->DragDropSettings()->SetOleDropTarget(false);
+    EXPECT_EQ(GridDropTarget(*right), nullptr);
+    EXPECT_EQ(ui::DropTargetOf(right), nullptr);
+    left->SetSelection({0, 0, 0, 0});
+    EXPECT_EQ(Drag(left, right, 0, 0), unsigned(ui::deNone));
+}
+
+TEST_F(TwoGrids, APressAndAMoveOfMoreThanThreePixelsStartTheDrag)
+{
+    left->DragDropSettings()->OleDropSource = true;
+    const ui::TPoint from = middleOf(left, 1, 1), at = middleOf(right, 3, 3);
+    ui::qt::ScriptNextDrop(right, at.X, at.Y);
+    const auto lp = [](int x, int y) { return static_cast<std::intptr_t>((y << 16) | (x & 0xFFFF)); };
+    left->Perform(ui::WM_LBUTTONDOWN, ui::MK_LBUTTON, lp(from.X, from.Y));
+    left->Perform(ui::WM_MOUSEMOVE, ui::MK_LBUTTON, lp(from.X + 2, from.Y + 1));
+    EXPECT_EQ(right->Cells(3, 3), "");
+    left->Perform(ui::WM_MOUSEMOVE, ui::MK_LBUTTON, lp(from.X + 6, from.Y));
+    EXPECT_EQ(right->Cells(3, 3), "x,y");
+    EXPECT_EQ(left->Cells(1, 1), "");
+    EXPECT_EQ(left->GridState(), ui::TGridState::gsNormal);
+}
+
+}  // namespace
+}  // namespace gx
+
+namespace gx {
+namespace {
+
+// Two grids in a real window for the manual check scripts/manual/grid_drag.sh: cells are dragged
+// with the mouse from the left grid to the right one. Skipped unless GRID_DRAG_WINDOW gives the
+// seconds to keep the window open; GRID_DRAG_REPORT names the file that gets the points to drag
+// from and to (form client coordinates) and then the right grid's cells.
+TEST(GridCellDragWindow, InARealWindow)
+{
+    const char* seconds = std::getenv("GRID_DRAG_WINDOW");
+    const char* report = std::getenv("GRID_DRAG_REPORT");
+    if (!seconds || !report)
+        GTEST_SKIP() << "set GRID_DRAG_WINDOW and GRID_DRAG_REPORT to show the window";
+    InstallGridExtras();
+    ui::TForm form(nullptr);
+    form.SetCaption("Cell drag");
+    form.SetBounds(100, 100, 700, 260);
+    TGxStringGrid* grids[2] = {new TGxStringGrid(&form), new TGxStringGrid(&form)};
+    for (int i = 0; i < 2; ++i) {
+        grids[i]->SetParent(&form);
+        grids[i]->SetBounds(10 + i * 340, 10, 330, 200);
+        grids[i]->SetOptions(grids[i]->Options() | ui::goEditing);
+        grids[i]->SetColCount(4);
+        grids[i]->SetRowCount(6);
+        grids[i]->Loaded();
+    }
+    Fill(*grids[0], AwkwardCells());
+    grids[0]->DragDropSettings()->OleDropSource = true;
+    grids[1]->DragDropSettings()->SetOleDropTarget(true);
+    form.Show();
+    ui::Application->ProcessMessages();
+    const auto point = [&form](TGxStringGrid* g, int c, int r) {
+        const ui::TRect cell = g->CellRect(c, r);
+        const ui::TPoint p =
+            form.ScreenToClient(g->ClientToScreen({(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2}));
+        return std::to_string(p.X) + " " + std::to_string(p.Y);
+    };
+    {
+        std::ofstream out(report);
+        out << "from " << point(grids[0], 1, 1) << "\nto " << point(grids[1], 2, 2) << "\n";
+    }
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(seconds));
+    while (form.Visible() && std::chrono::steady_clock::now() < end)
+        ui::Application->HandleMessage(20);
+    std::ofstream out(report, std::ios::app);
+    for (int r = 1; r < grids[1]->RowCount(); ++r)
+        for (int c = 1; c < grids[1]->ColCount(); ++c)
+            out << "cell " << c << " " << r << " " << grids[1]->Cells(c, r) << "\n";
+    out << "source " << grids[0]->Cells(1, 1) << "\n";
+}
+
+}  // namespace
+}  // namespace gx
