@@ -44,6 +44,7 @@
 namespace gx {
 
 class TGridInput;
+struct THTMLDrawResult;
 
 // The largest real column the hidden-column tables cover; columns from here on are always shown.
 constexpr int kMaxHiddenColumns = 512;
@@ -646,6 +647,8 @@ public:
     bool IsRadio(int ACol, int ARow);
     void RemoveRadio(int ACol, int ARow);
     void CycleRadioCell(int ACol, int ARow, bool FromUser);
+    // Picks the item of the radio group at an offset inside its cell (GxGridRadio.cpp).
+    void ClickRadioGroupItem(int ACol, int ARow, int X, int Y);
 
     // --- sizing to contents, numbering, rotated text (GxGridPaintSizing.cpp) ------------------------------
     void AutoSizeCol(int ACol, int Padding = 0);
@@ -696,6 +699,16 @@ public:
     bool HTMLHint = false;
     ui::TPoint LastHintPos{-1, -1};
     std::string LastAnchorHint;
+    // The link under a point of a displayed cell; empty when none. CellTextHit also names a form
+    // control under the point (GxGridMouseCells.cpp).
+    std::string AnchorAt(int ACol, int ARow, int X, int Y);
+    bool CellTextHit(int ACol, int ARow, int X, int Y, THTMLDrawResult& Result);
+    // The transparent editor of a fixed cell (GxGridMouseDrag.cpp).
+    void StartFixedCellEdit(int ACol, int ARow);
+    // The size of a column or row being sized shows in a hint; the menu of the fixed cells'
+    // drop-down button.
+    bool HintShowSizing = false;
+    ui::TPopupMenu* FixedDropDownMenu = nullptr;
     int OldSize = -1;  // the grid's width when the column widths were recorded
 
     // --- virtual slots that painting, editing, input and the periphery fill (GxGridSlots.cpp) -----------
