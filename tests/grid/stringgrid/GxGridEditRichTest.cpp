@@ -1,0 +1,203 @@
+// The rich-text cell editor through the input path: value in and out, Escape, the keys it hands
+// back to the grid, raised and lowered text, and the row growing while typing.
+#include "GxGridEditFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/rtl/Exceptions.h"
+
+namespace gx {
+namespace {
+
+class GxGridEditRich : public GxGridEdit {
+protected:
+    void SetUp() override
+    {
+        GxGridEdit::SetUp();
+        grid->OnGetEditorType = [](TObject*, int ACol, int, TEditorType& e) {
+            if (ACol == 1)
+                e = edRichEdit;
+        };
+    }
+    DIzuReriVoru* Editor() { return grid->InplaceRichEdit(); }
+    std::string Rich(const std::string& body) { return "{\\rtf1\\ansi " + body + "}"; }
+};
+
+TEST_F(GxGridEditRich, TheCellsRichTextGoesInAndTheEditedTextComesBack)
+{
+    grid->SetCells(1, 1, Rich("plain {\\b bold} x{\\up4 2}"));
+    Key(ui::VK_F2);
+    ASSERT_TRUE(Editor()->Visible());
+    EXPECT_TRUE(Editor()->Focused());
+    EXPECT_EQ(Editor()->Text(), "plain bold x2");
+    EXPECT_EQ(Editor()->SelLength(), 13);  // all selected
+    EXPECT_FALSE(Editor()->IsSelSuperscript());
+    Key(ui::VK_END);
+    EXPECT_TRUE(Editor()->IsSelSuperscript());  // after the raised "2"
+    Type("3");
+    Key(ui::VK_RETURN, U'\r');
+    Type("next");
+    grid->SetFocus();  // a click on the grid ends the edit
+    EXPECT_FALSE(Editor()->Visible());
+    EXPECT_FALSE(grid->EditMode());
+    const std::string cell = grid->Cells(1, 1);
+    EXPECT_EQ(cell.rfind("{\\rtf1", 0), 0u);
+    // The stored text reads back with its formats.
+    DIzuReriVoru* conv = grid->RichEdit();
+    grid->CellToRich(1, 1, conv);
+    EXPECT_EQ(conv->Text(), "plain bold x23\r\nnext");
+    const ui::TRichText t = conv->Content();
+    EXPECT_EQ(t.Formats[6].Style, static_cast<ui::TFontStyles>(ui::fsBold));
+    EXPECT_EQ(t.Formats[12].Offset, 40);
+    EXPECT_EQ(t.Formats[13].Offset, 40);  // typed after it: raised too
+    EXPECT_EQ(grid->RichToString(conv), cell);
+    Flush();
+    EXPECT_EQ(log, (std::vector<std::string>{"done", "cell done 1,1"}));
+}
+
+TEST_F(GxGridEditRich, OpeningAndClosingOrEscapeLeaveTheCellAsItWas)
+{
+    // Rich text from elsewhere, in a form the editor would write differently.
+    const std::string foreign = Rich("{\\fonttbl{\\f0 Arial;}}\\f0 kept \\'e9");
+    const struct {
+        const char* name;
+        std::string cell;
+        bool type;
+    } cases[] = {{"unchanged rich", foreign, false},
+                 {"escape after typing", foreign, true},
+                 {"plain cell, escape", "plain", true},
+                 {"empty cell, escape", "", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        grid->SetCells(1, 1, c.cell);
+        Key(ui::VK_F2);
+        ASSERT_TRUE(Editor()->Visible());
+        if (c.type) {
+            Type("typed");
+            Key(ui::VK_ESCAPE, 27);
+        } else {
+            grid->SetFocus();
+        }
+        EXPECT_FALSE(Editor()->Visible());
+        EXPECT_EQ(grid->Cells(1, 1), c.cell);
+        EXPECT_TRUE(grid->Focused());
+    }
+}
+
+TEST_F(GxGridEditRich, TypingStartsTheEditWithTheTypedCharacter)
+{
+    grid->SetCells(1, 1, "");
+    Key('A', U'a');
+    Flush();
+    ASSERT_TRUE(Editor()->Visible());
+    EXPECT_EQ(Editor()->Text(), "a");
+    Key(ui::VK_TAB, U'\t');  // no goTabs: Tab does not end the edit
+    EXPECT_TRUE(Editor()->Visible());
+}
+
+TEST_F(GxGridEditRich, UpAndDownMoveTheCellWithoutWordWrapAndTheCaretWithIt)
+{
+    for (bool wrap : {false, true}) {
+        SCOPED_TRACE(wrap);
+        grid->SetWordWrap(wrap);
+        grid->SetRow(2);
+        grid->SetCells(1, 2, "line one\r\nline two");
+        Key(ui::VK_F2);
+        ASSERT_TRUE(Editor()->Visible());
+        Key(ui::VK_UP);
+        if (!wrap) {
+            EXPECT_FALSE(Editor()->Visible());
+            EXPECT_EQ(grid->Row(), 1);
+            EXPECT_EQ(grid->Cells(1, 2), "line one\r\nline two");  // nothing typed, nothing written
+        } else {
+            EXPECT_TRUE(Editor()->Visible());
+            EXPECT_EQ(grid->Row(), 2);
+            EXPECT_EQ(Editor()->SelStart(), 8);  // from the end of line two to the end of line one
+            Key(ui::VK_ESCAPE, 27);
+        }
+    }
+}
+
+TEST_F(GxGridEditRich, TabWithTabsEndsTheEditAndOpensTheNextCellsEditor)
+{
+    grid->SetOptions(grid->Options() | ui::goTabs);
+    grid->OnGetEditorType = [](TObject*, int ACol, int, TEditorType& e) {
+        if (ACol == 1 || ACol == 2)
+            e = edRichEdit;
+    };
+    grid->SetCells(2, 1, "right");
+    Key(ui::VK_F2);
+    Type("x");
+    Key(ui::VK_TAB, U'\t');
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_TRUE(Editor()->Visible());
+    EXPECT_EQ(Editor()->Text(), "right");
+    grid->CellToRich(1, 1, grid->RichEdit());
+    EXPECT_EQ(grid->RichEdit()->Text(), "x");  // the text was selected: typing replaced it
+}
+
+TEST_F(GxGridEditRich, SubAndSuperscriptAreTheSelectionsOffset)
+{
+    Key(ui::VK_F2);
+    DIzuReriVoru* e = Editor();
+    e->SelectAll();
+    const struct {
+        void (DIzuReriVoru::*set)();
+        bool normal, sub, super;
+    } cases[] = {{&DIzuReriVoru::SelSuperscript, false, false, true},
+                 {&DIzuReriVoru::SelSubscript, false, true, false},
+                 {&DIzuReriVoru::SelNormal, true, false, false}};
+    for (const auto& c : cases) {
+        (e->*c.set)();
+        EXPECT_EQ(e->IsSelNormal(), c.normal);
+        EXPECT_EQ(e->IsSelSubscript(), c.sub);
+        EXPECT_EQ(e->IsSelSuperscript(), c.super);
+    }
+    e->SelSubscript();
+    grid->SetFocus();
+    grid->CellToRich(1, 1, grid->RichEdit());
+    EXPECT_EQ(grid->RichEdit()->Content().Formats[0].Offset, -40);
+}
+
+TEST_F(GxGridEditRich, TypingLinesGrowsTheRowButNotPastTheGridsBottom)
+{
+    grid->SizeWhileTyping()->Height = true;
+    std::vector<int> sized;
+    grid->OnEndRowSize = [&](TObject*, int r) { sized.push_back(r); };
+    const int before = grid->RowHeights(1);
+    Key(ui::VK_F2);
+    for (int i = 0; i < 2; ++i) {
+        Key(ui::VK_RETURN, U'\r');
+        Type("line");
+    }
+    EXPECT_GT(grid->RowHeights(1), before);
+    EXPECT_EQ(Editor()->Height(), grid->RowHeights(1) - 1);
+    EXPECT_FALSE(sized.empty());
+    EXPECT_EQ(sized.back(), 1);
+    // Many more lines: the row stops where the cell would pass the grid's bottom.
+    for (int i = 0; i < 40; ++i) {
+        Key(ui::VK_RETURN, U'\r');
+        Type("line");
+    }
+    const ui::TRect cell = grid->CellRect(1, 1);
+    EXPECT_LE(cell.Top + grid->RowHeights(1), grid->Height() + 5);
+    Key(ui::VK_ESCAPE, 27);
+}
+
+TEST_F(GxGridEditRich, TheRichEditBelongsToAGrid)
+{
+    EXPECT_THROW(DIzuReriVoru{&form}, rtl::EInvalidArgument);
+    EXPECT_EQ(grid->RichEdit(), grid->RichEdit());
+    EXPECT_NE(grid->RichEdit(), grid->InplaceRichEdit());
+    // An empty cell clears the control.
+    grid->RichEdit()->SetText("stale");
+    grid->SetCells(3, 3, "");
+    grid->CellToRich(3, 3, grid->RichEdit());
+    EXPECT_EQ(grid->RichEdit()->Text(), "");
+}
+
+}  // namespace
+}  // namespace gx
