@@ -837,6 +837,8 @@ public:
     void CellToRich(int ACol, int ARow, ui::TRichEdit* Richeditor);
     std::string RichToString(ui::TRichEdit* Richeditor);
     void RichToCell(int ACol, int ARow, ui::TRichEdit* Richeditor);
+    // Paints a rich-text cell (ACol real) into a rectangle of the canvas.
+    void DrawRichTextCell(int ACol, int ARow, const ui::TRect& Rect, ui::TCanvas& Canvas);
     // The control of the edit in progress (nullptr for the text editor and the check box).
     ui::TWinControl* EditCtrl() const { return editCtrl_; }
     // The custom editor of edCustom cells (not owned; GxGridEditLink.cpp).

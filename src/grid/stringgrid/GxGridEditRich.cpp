@@ -161,6 +161,13 @@ void TGxStringGrid::RichToCell(int ACol, int ARow, ui::TRichEdit* Richeditor)
     SetCells(ACol, ARow, RichToString(Richeditor));
 }
 
+void TGxStringGrid::DrawRichTextCell(int ACol, int ARow, const ui::TRect& Rect, ui::TCanvas& Canvas)
+{
+    DIzuReriVoru* re = RichEdit();
+    CellToRich(ACol, ARow, re);
+    re->PaintContent(Canvas, Rect, false);
+}
+
 void TGxStringGrid::ShowRichEditor(int ACol, int ARow)
 {
     DIzuReriVoru* re = InplaceRichEdit();

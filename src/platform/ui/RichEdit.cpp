@@ -4,6 +4,7 @@
 #include "platform/rtl/Utf8.h"
 #include "platform/ui/TextSelection.h"
 #include <algorithm>
+#include <memory>
 
 namespace ui {
 
@@ -229,7 +230,13 @@ int TRichEdit::PosAtPoint(int x, int y) const
 void TRichEdit::PaintContent(TCanvas& canvas, const TRect& r, bool withSelection) const
 {
     const int selA = SelStart(), selB = SelStart() + SelLength();
-    canvas.SetClipRect(r);
+    // The canvas's clipping comes back afterwards.
+    const bool hadClip = canvas.HasClip();
+    const TRect oldClip = canvas.ClipRectRaw();
+    std::unique_ptr<TRegion> oldRegion;
+    if (canvas.ClipRegion())
+        oldRegion = std::make_unique<TRegion>(*canvas.ClipRegion());
+    canvas.IntersectClipRect(r);
     for (const TLine& line : Layout()) {
         int x = r.Left + 1;
         const int base = r.Top + 1 + line.Top + line.Height - line.Down;
@@ -253,6 +260,10 @@ void TRichEdit::PaintContent(TCanvas& canvas, const TRect& r, bool withSelection
         }
     }
     canvas.ResetClip();
+    if (hadClip)
+        canvas.SetClipRect(oldClip);
+    if (oldRegion)
+        canvas.SelectClipRgn(oldRegion.get());
 }
 
 void TRichEdit::PaintControl(TCanvas& canvas)
