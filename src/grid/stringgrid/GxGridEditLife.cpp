@@ -180,6 +180,9 @@ void TGxStringGrid::HideInplaceEdit()
         return;
     HideEditor();
     edit_.EditMode = false;
+    // The row and cell looks and the editing option follow the current cell again.
+    if (!edit_.InSelectCell)
+        Select();
 }
 
 void TGxStringGrid::ShowCellEdit()

@@ -67,6 +67,13 @@ bool TGxStringGrid::SelectCell(int ACol, int ARow)
     }
     if (useEnabledRows_ && navigation_->SkipDisabledRows() && !RowEnabled(ARow))
         return false;
+    // An editor closed on the way (HideInplaceEdit) leaves the check of the target cell to this one.
+    struct Nested {
+        bool& flag;
+        bool saved;
+        explicit Nested(bool& f) : flag(f), saved(f) { flag = true; }
+        ~Nested() { flag = saved; }
+    } nested(edit_.InSelectCell);
     edit_.EditText = Cells(realCol, ARow);
     ui::TInplaceEdit* textEditor = InplaceEditor();
     const bool textFocused = textEditor && EditorMode() && textEditor->Focused();

@@ -187,6 +187,26 @@ TEST_F(GxGridEditRich, TypingLinesGrowsTheRowButNotPastTheGridsBottom)
     Key(ui::VK_ESCAPE, 27);
 }
 
+TEST_F(GxGridEditRich, ClosingRunsTheSelectionCheckOfTheCurrentCellAgain)
+{
+    Key(ui::VK_F2);
+    ASSERT_TRUE(Editor()->Visible());
+    // The cell turned read-only while it was edited: once the editor closes, editing is off.
+    grid->OnCanEditCell = [](TObject*, int, int, bool& CanEdit) { CanEdit = false; };
+    EXPECT_TRUE(grid->Options() & ui::goEditing);
+    grid->HideInplaceEdit();
+    EXPECT_FALSE(Editor()->Visible());
+    EXPECT_FALSE(grid->Options() & ui::goEditing);
+    // And on again when it may be edited.
+    grid->OnCanEditCell = nullptr;
+    grid->Select();
+    EXPECT_TRUE(grid->Options() & ui::goEditing);
+    // Closing with no editor open changes nothing.
+    grid->OnCanEditCell = [](TObject*, int, int, bool& CanEdit) { CanEdit = false; };
+    grid->HideInplaceEdit();
+    EXPECT_TRUE(grid->Options() & ui::goEditing);
+}
+
 TEST_F(GxGridEditRich, TheRichEditBelongsToAGrid)
 {
     EXPECT_THROW(DIzuReriVoru{&form}, rtl::EInvalidArgument);
