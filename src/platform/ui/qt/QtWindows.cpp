@@ -229,10 +229,15 @@ class PopupWidget : public PaintedWidget {
 public:
     PopupWidget(TPopupWindow* popup, QWidget* ownerWindow) : PaintedWidget(popup, ownerWindow)
     {
-        Qt::WindowFlags flags = Qt::Popup | Qt::FramelessWindowHint;
+        // A click-through popup is a tool tip that input passes through.
+        Qt::WindowFlags flags = popup->ClickThrough() ? Qt::ToolTip | Qt::FramelessWindowHint |
+                                                            Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus
+                                                      : Qt::Popup | Qt::FramelessWindowHint;
         if (!popup->Shadow())
             flags |= Qt::NoDropShadowWindowHint;
         setWindowFlags(flags);
+        if (popup->ClickThrough())
+            setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_NoMouseReplay);
         setAttribute(Qt::WA_ShowWithoutActivating);
     }
