@@ -738,6 +738,8 @@ public:
     virtual bool IsEditable(int ACol, int ARow);
     virtual bool CellAcceptsEdit(int ACol, int ARow);
     virtual void ShowInplaceEdit();
+    // A press that opened an editor puts the editor's caret where it landed (grid client point).
+    void PlaceEditCaretAt(int X, int Y);
     virtual void HideInplaceEdit();
     // Runs the cell-selection check for the current cell again.
     void Select() { SelectCell(Col(), Row()); }

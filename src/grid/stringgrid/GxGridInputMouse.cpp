@@ -104,7 +104,10 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
             g_.OnClickCell(&g_, ARow, ACol);
         return;
     }
+    const bool wasEditing = g_.EditMode() || g_.EditorMode();
     Inherited(m);
+    if (!wasEditing)
+        g_.PlaceEditCaretAt(X, Y);  // an edit this press opened has its caret where it landed
     if (g_.GridState() == ui::TGridState::gsColSizing) {
         sizingCol_ = g_.ColBorderAt(X);
         sizingStartWidth_ = sizingCol_ >= 0 ? g_.ColWidths(sizingCol_) : 0;

@@ -207,6 +207,36 @@ TEST_F(GxGridEditRich, ClosingRunsTheSelectionCheckOfTheCurrentCellAgain)
     EXPECT_TRUE(grid->Options() & ui::goEditing);
 }
 
+TEST_F(GxGridEditRich, AClickThatOpensAnEditorPutsTheCaretWhereItLanded)
+{
+    const ui::TRect cell = grid->CellRect(1, 1);
+    const ui::TRect plain = grid->CellRect(2, 1);
+    for (bool rich : {false, true}) {
+        SCOPED_TRACE(rich);
+        const ui::TRect r = rich ? cell : plain;
+        const int col = rich ? 1 : 2;
+        grid->SetCells(col, 1, "abcdefgh");
+        grid->SetCol(col);
+        grid->SetRow(1);
+        const struct {
+            int x;
+            int caret;  // -1: inside the text
+        } clicks[] = {{r.Left + 1, 0}, {r.Right - 3, 8}, {r.Left + 30, -1}};
+        for (const auto& c : clicks) {
+            ui::SendClick(grid, c.x, r.Top + 4);
+            Flush();
+            ui::TCustomEdit* e = rich ? static_cast<ui::TCustomEdit*>(Editor()) : grid->InplaceEditor();
+            ASSERT_TRUE(e && e->Visible());
+            if (c.caret >= 0)
+                EXPECT_EQ(e->SelStart(), c.caret);
+            else
+                EXPECT_TRUE(e->SelStart() > 0 && e->SelStart() < 8) << e->SelStart();
+            EXPECT_EQ(e->SelLength(), 0);
+            Key(ui::VK_ESCAPE, 27);
+        }
+    }
+}
+
 TEST_F(GxGridEditRich, TheRichEditBelongsToAGrid)
 {
     EXPECT_THROW(DIzuReriVoru{&form}, rtl::EInvalidArgument);
