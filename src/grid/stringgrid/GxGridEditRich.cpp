@@ -20,6 +20,13 @@ void DIzuReriVoru::ReCreate()
     locked_ = false;
 }
 
+void DIzuReriVoru::SetFormatRect()
+{
+    const ui::TRect client = ClientRect();
+    const ui::TRect inset{client.Left + 2, client.Top + 2, client.Right - 2, client.Bottom - 2};
+    Perform(ui::EM_SETRECT, 0, reinterpret_cast<std::intptr_t>(&inset));
+}
+
 void DIzuReriVoru::SetSelOffset(int twips)
 {
     ChangeSelFormat([twips](ui::TRichCharFormat& f) { f.Offset = twips; });
@@ -97,6 +104,7 @@ void DIzuReriVoru::RequestResize(const ui::TRect& needed)
     if (h > g.RowHeights(row) && cell.Top + h < g.Height()) {
         SetHeight(h + 4);
         g.SetRowHeights(row, h + 5);
+        SetFormatRect();
         if (g.OnEndRowSize)
             g.OnEndRowSize(&g, row);
     }
@@ -189,9 +197,7 @@ void TGxStringGrid::ShowRichEditor(int ACol, int ARow)
         re->SetSelStart(re->TextLength());
     re->SetVisible(true);
     re->SetEnabled(true);
-    const ui::TRect client = re->ClientRect();
-    const ui::TRect inset{client.Left + 2, client.Top + 2, client.Right - 2, client.Bottom - 2};
-    re->Perform(ui::EM_SETRECT, 0, reinterpret_cast<std::intptr_t>(&inset));
+    re->SetFormatRect();
     if (CanFocus())
         re->SetFocus();
     if (edit_.StartEditChar != 0)

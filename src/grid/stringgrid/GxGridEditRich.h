@@ -29,6 +29,8 @@ public:
     int ReqWidth() const { return reqWidth_; }
     int ReqHeight() const { return reqHeight_; }
     TGxStringGrid* Grid() const { return grid_; }
+    // The text is laid out in the client area inset by 2 pixels on every side.
+    void SetFormatRect();
 
     void WndProc(ui::TMessage& message) override;
 
