@@ -81,6 +81,8 @@ public:
         std::vector<TGroupState> stack;
         while (pos_ < s_.size()) {
             const char c = s_[pos_];
+            if (c == '{' || c == '}')
+                pendingSkip_ = 0;  // a fallback never passes a group's edge
             if (c == '{') {
                 ++pos_;
                 stack.push_back(st);
@@ -176,9 +178,11 @@ private:
             switch (c) {
             case '\'': {
                 int v = 0;
-                for (int i = 0; i < 2 && pos_ < s_.size() && std::isxdigit(static_cast<unsigned char>(s_[pos_])); ++i)
+                int digits = 0;
+                for (; digits < 2 && pos_ < s_.size() && std::isxdigit(static_cast<unsigned char>(s_[pos_])); ++digits)
                     v = v * 16 + std::stoi(std::string(1, s_[pos_++]), nullptr, 16);
-                Char(st, FromCp1252(static_cast<unsigned char>(v)));
+                if (digits > 0)
+                    Char(st, FromCp1252(static_cast<unsigned char>(v)));
                 break;
             }
             case '*':
@@ -210,12 +214,17 @@ private:
         bool hasParam = false;
         long param = 0;
         if (pos_ < s_.size() && (s_[pos_] == '-' || std::isdigit(static_cast<unsigned char>(s_[pos_])))) {
-            const std::size_t start = pos_;
-            ++pos_;
-            while (pos_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[pos_])) && pos_ - start < 10)
+            const bool negative = s_[pos_] == '-';
+            if (negative)
                 ++pos_;
-            param = std::strtol(std::string(s_.substr(start, pos_ - start)).c_str(), nullptr, 10);
-            hasParam = pos_ - start > 1 || s_[start] != '-';
+            // Every digit belongs to the word; the value saturates.
+            while (pos_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[pos_]))) {
+                param = std::min(param * 10 + (s_[pos_] - '0'), 1000000000L);
+                hasParam = true;
+                ++pos_;
+            }
+            if (negative)
+                param = -param;
         }
         if (pos_ < s_.size() && s_[pos_] == ' ')
             ++pos_;
@@ -232,6 +241,11 @@ private:
 
     void Word(TGroupState& st, const std::string& w, bool hasParam, long p)
     {
+        // A control word counts as one character of a Unicode character's fallback.
+        if (pendingSkip_ > 0) {
+            --pendingSkip_;
+            return;
+        }
         const bool on = !hasParam || p != 0;
         TRichCharFormat& f = st.Format;
         if (w == "fonttbl") {
@@ -264,8 +278,8 @@ private:
                 Char(st, cp);
             } else if (v >= 0xD800 && v <= 0xDBFF) {
                 highSurrogate_ = static_cast<char32_t>(v);
-            } else {
-                Char(st, static_cast<char32_t>(std::clamp(v, 0L, 0xFFFFL)));
+            } else if (v > 0 && v <= 0xFFFF) {
+                Char(st, static_cast<char32_t>(v));
             }
             pendingSkip_ = st.UcSkip;
         } else if (w == "uc") {

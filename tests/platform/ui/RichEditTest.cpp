@@ -72,6 +72,10 @@ TEST(RichText, ReaderTakesTheCommonSubsetAndSkipsTheRest)
         {"{\\rtf1 raw\r\nbreaks are\nignored}", U"rawbreaks areignored"},
         {R"({\rtf1 unclosed {group)", U"unclosed group"},
         {"plain line\r\nsecond\nthird", U"plain line\r\nsecond\r\nthird"},  // not rich text
+        // Broken documents end where they end.
+        {"{\\rtf1 a\\'", U"a"},
+        {"{\\rtf1 \\u x\\u-99999999999 \\fs99999999999 y\\up-99999999999 z\\", U"xyz"},
+        {"{\\rtf1 " + std::string(100000, '{') + "deep", U"deep"},
         {"", U""},
     };
     for (const Case& c : cases) {
