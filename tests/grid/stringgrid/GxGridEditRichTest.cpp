@@ -1,6 +1,7 @@
 // The rich-text cell editor through the input path: value in and out, Escape, the keys it hands
 // back to the grid, raised and lowered text, and the row growing while typing.
 #include "GxGridEditFixture.h"
+#include "GxGridPaintFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -235,6 +236,35 @@ TEST_F(GxGridEditRich, AClickThatOpensAnEditorPutsTheCaretWhereItLanded)
             Key(ui::VK_ESCAPE, 27);
         }
     }
+}
+
+TEST(GxGridRichPaint, RichTextCellsArePaintedWithTheirFormatsNotAsSource)
+{
+    testing::ShownGrid shown(3, 3);
+    TGxStringGrid& g = *shown.grid;
+    g.SetColWidths(1, 200);
+    const ui::TRect cell = g.CellRect(1, 1);
+    auto redPixels = [&] {
+        ui::TBitmap bmp(g.Width(), g.Height());
+        shown.Paint(bmp);
+        int red = 0, dark = 0;
+        for (int y = cell.Top; y < cell.Bottom; ++y)
+            for (int x = cell.Left; x < cell.Right; ++x) {
+                const ui::TColor c = ui::ColorToRGB(bmp.Pixel(x, y));
+                const int r = c & 0xFF, gr = (c >> 8) & 0xFF, b = (c >> 16) & 0xFF;
+                red += r > 150 && gr < 90 && b < 90;
+                dark += r < 90 && gr < 90 && b < 90;
+            }
+        return std::pair{red, dark};
+    };
+    g.SetCells(1, 1, "{\\rtf1{\\colortbl ;\\red255\\green0\\blue0;}{\\cf1 red}}");
+    const auto [red, dark] = redPixels();
+    EXPECT_GT(red, 10);  // the coloured run
+    // The source text would be drawn in the grid's black font: much more of it, none of it red.
+    g.SetCells(1, 1, "\\rtf1 source \\cf1 red");
+    const auto [red2, dark2] = redPixels();
+    EXPECT_EQ(red2, 0);
+    EXPECT_GT(dark2, dark);
 }
 
 TEST_F(GxGridEditRich, TheRichEditBelongsToAGrid)
