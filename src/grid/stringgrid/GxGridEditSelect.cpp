@@ -42,6 +42,9 @@ std::string TGxStringGrid::EditorControlText()
         return unitEditBtn_->TextAndUnit();
     if (editCtrl_ == gridButton_ || !editCtrl_)
         return ReadCurrentCell();
+    // The rich editor's value is rich text; unchanged, it is the cell's own text.
+    if (editCtrl_ == inplaceRich_)
+        return inplaceRich_->Modified() ? RichToString(inplaceRich_) : richOriginal_;
     return editCtrl_->Text();
 }
 

@@ -86,6 +86,28 @@ TEST_F(GxGridEditRich, OpeningAndClosingOrEscapeLeaveTheCellAsItWas)
         EXPECT_EQ(grid->Cells(1, 1), c.cell);
         EXPECT_TRUE(grid->Focused());
     }
+    // A click on another cell ends the edit the same way.
+    grid->SetCells(1, 1, foreign);
+    for (bool typed : {false, true}) {
+        SCOPED_TRACE(typed);
+        grid->SetCol(1);
+        grid->SetRow(1);
+        Key(ui::VK_F2);
+        ASSERT_TRUE(Editor()->Visible());
+        if (typed)
+            Type("typed");
+        const ui::TRect other = grid->CellRect(2, 2);
+        ui::SendClick(grid, other.Left + 3, other.Top + 3);
+        Flush();
+        EXPECT_FALSE(Editor()->Visible());
+        EXPECT_EQ(grid->Row(), 2);
+        if (!typed) {
+            EXPECT_EQ(grid->Cells(1, 1), foreign);
+        } else {
+            grid->CellToRich(1, 1, grid->RichEdit());
+            EXPECT_EQ(grid->RichEdit()->Text(), "typed");
+        }
+    }
 }
 
 TEST_F(GxGridEditRich, TypingStartsTheEditWithTheTypedCharacter)
@@ -138,6 +160,33 @@ TEST_F(GxGridEditRich, TabWithTabsEndsTheEditAndOpensTheNextCellsEditor)
     EXPECT_EQ(Editor()->Text(), "right");
     grid->CellToRich(1, 1, grid->RichEdit());
     EXPECT_EQ(grid->RichEdit()->Text(), "x");  // the text was selected: typing replaced it
+}
+
+TEST_F(GxGridEditRich, AMoveFromCodeValidatesTheRichTextNotItsPlainText)
+{
+    const std::string rich = Rich("{\\b kept}");
+    grid->SetCells(1, 1, rich);
+    std::vector<std::string> validated;
+    grid->OnCellValidate = [&](TObject*, int, int, std::string& value, bool&) { validated.push_back(value); };
+    for (bool typed : {false, true}) {
+        SCOPED_TRACE(typed);
+        grid->SetCol(1);
+        grid->SetRow(1);
+        Key(ui::VK_F2);
+        ASSERT_TRUE(Editor()->Visible());
+        if (typed) {
+            Key(ui::VK_END);
+            Type("!");
+        }
+        grid->SetRow(2);  // the editor keeps the focus meanwhile
+        EXPECT_FALSE(Editor()->Visible());
+        EXPECT_EQ(grid->Row(), 2);
+        grid->CellToRich(1, 1, grid->RichEdit());
+        EXPECT_EQ(grid->RichEdit()->Text(), typed ? "kept!" : "kept");
+        EXPECT_EQ(grid->RichEdit()->Content().Formats[0].Style, static_cast<ui::TFontStyles>(ui::fsBold));
+    }
+    ASSERT_EQ(validated.size(), 1u);  // the unchanged text needs no validation
+    EXPECT_EQ(validated[0], grid->Cells(1, 1));
 }
 
 TEST_F(GxGridEditRich, SubAndSuperscriptAreTheSelectionsOffset)
