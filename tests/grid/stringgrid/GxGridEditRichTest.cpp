@@ -189,6 +189,23 @@ TEST_F(GxGridEditRich, AMoveFromCodeValidatesTheRichTextNotItsPlainText)
     EXPECT_EQ(validated[0], grid->Cells(1, 1));
 }
 
+TEST_F(GxGridEditRich, FocusElsewhereKeepsTheEditAndFocusBackOnTheGridEndsIt)
+{
+    auto* other = new ui::TEdit(&form);
+    other->SetParent(&form);
+    other->SetBounds(510, 10, 80, 21);
+    Key(ui::VK_F2);
+    Type("x");
+    other->SetFocus();
+    EXPECT_TRUE(Editor()->Visible());
+    EXPECT_TRUE(grid->EditMode());
+    grid->SetFocus();
+    EXPECT_FALSE(Editor()->Visible());
+    EXPECT_FALSE(grid->EditMode());
+    grid->CellToRich(1, 1, grid->RichEdit());
+    EXPECT_EQ(grid->RichEdit()->Text(), "x");
+}
+
 TEST_F(GxGridEditRich, SubAndSuperscriptAreTheSelectionsOffset)
 {
     Key(ui::VK_F2);
