@@ -41,6 +41,7 @@ void TGridInput::Inherited(ui::TMessage& m)
 void TGridInput::LeftButtonDown(ui::TMessage& m)
 {
     const int X = ui::LoWordSigned(m.LParam), Y = ui::HiWordSigned(m.LParam);
+    const bool wasEditing = g_.EditMode() || g_.EditorMode();
     doOnClick_ = true;
     g_.Pointer.MouseDown = true;
     g_.Pointer.MouseDownMove = true;
@@ -104,7 +105,6 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
             g_.OnClickCell(&g_, ARow, ACol);
         return;
     }
-    const bool wasEditing = g_.EditMode() || g_.EditorMode();
     Inherited(m);
     if (!wasEditing)
         g_.PlaceEditCaretAt(X, Y);  // an edit this press opened has its caret where it landed
