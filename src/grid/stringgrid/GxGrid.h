@@ -31,6 +31,7 @@
 #include "grid/stringgrid/GxEditLink.h"
 #include "grid/stringgrid/GxGridDropDownEditors.h"
 #include "grid/stringgrid/GxGridEdit.h"
+#include "grid/stringgrid/GxGridEditRich.h"
 #include "grid/stringgrid/GxGridEvents.h"
 #include "grid/stringgrid/GxGridFilter.h"
 #include "grid/stringgrid/GxGridLook.h"
@@ -758,6 +759,8 @@ public:
     virtual bool IsEditable(int ACol, int ARow);
     virtual bool CellAcceptsEdit(int ACol, int ARow);
     virtual void ShowInplaceEdit();
+    // A press that opened an editor puts the editor's caret where it landed (grid client point).
+    void PlaceEditCaretAt(int X, int Y);
     virtual void HideInplaceEdit();
     // Runs the cell-selection check for the current cell again.
     void Select() { SelectCell(Col(), Row()); }
@@ -848,6 +851,17 @@ public:
     TGridSpin* SpinEdit();
     TGridDatePicker* DateTimePicker();
     TGridDateTimePicker* DateAndTimePicker();
+    // The inplace editor of edRichEdit cells and the hidden control that converts rich-text cells
+    // (GxGridEditRich.cpp).
+    DIzuReriVoru* InplaceRichEdit();
+    DIzuReriVoru* RichEdit();
+    // Rich-text cells: the cell's 8-bit text into the control (an empty cell clears it), the
+    // control's content as a cell's text, and into a cell (ACol real).
+    void CellToRich(int ACol, int ARow, ui::TRichEdit* Richeditor);
+    std::string RichToString(ui::TRichEdit* Richeditor);
+    void RichToCell(int ACol, int ARow, ui::TRichEdit* Richeditor);
+    // Paints a rich-text cell (ACol real) into a rectangle of the canvas.
+    void DrawRichTextCell(int ACol, int ARow, const ui::TRect& Rect, ui::TCanvas& Canvas);
     // The control of the edit in progress (nullptr for the text editor and the check box).
     ui::TWinControl* EditCtrl() const { return editCtrl_; }
     // The custom editor of edCustom cells (not owned; GxGridEditLink.cpp).
@@ -1451,6 +1465,7 @@ private:
     friend class TControlEdit;
     friend class TControlCombo;
     friend class TEditLink;
+    friend class DIzuReriVoru;
     void ShowLinkEditor(int ACol, int ARow, const std::string& EditText);
     void HideLinkEditor(int RealCol, int ARow);
     // Validates the link's value; when accepted stores it and ends the edit (false: refused, reopened).
@@ -1478,6 +1493,12 @@ private:
     std::unique_ptr<IGridDropDownEditors> dropDownEditors_;
     void ShowDropDownEditor(int ACol, int ARow);
     void HideDropDownEditor(int ARealCol, int ARow);
+    DIzuReriVoru* inplaceRich_ = nullptr;
+    DIzuReriVoru* rich_ = nullptr;
+    std::string richOriginal_;  // the cell's text when the rich edit opened; Escape puts it back
+    bool richRestore_ = false;
+    void ShowRichEditor(int ACol, int ARow);
+    void HideRichEditor(int ARealCol, int ARow);
     std::function<void(TObject*)> formResizeBefore_;
     int formWidth_ = 0;
     int formHeight_ = 0;

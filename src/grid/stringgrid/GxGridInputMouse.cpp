@@ -42,6 +42,7 @@ void TGridInput::Inherited(ui::TMessage& m)
 void TGridInput::LeftButtonDown(ui::TMessage& m)
 {
     const int X = ui::LoWordSigned(m.LParam), Y = ui::HiWordSigned(m.LParam);
+    const bool wasEditing = g_.EditMode() || g_.EditorMode();
     doOnClick_ = true;
     g_.Pointer.MouseDown = true;
     g_.Pointer.MouseDownMove = true;
@@ -130,6 +131,8 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
     Inherited(m);
     if (FixedEditPress(fceLeftClick, X, Y, ACol, ARow))
         return;
+    if (!wasEditing)
+        g_.PlaceEditCaretAt(X, Y);  // an edit this press opened has its caret where it landed
     if (g_.GridState() == ui::TGridState::gsColSizing) {
         sizingCol_ = g_.ColBorderAt(X);
         sizingStartWidth_ = sizingCol_ >= 0 ? g_.ColWidths(sizingCol_) : 0;

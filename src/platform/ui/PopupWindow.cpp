@@ -85,6 +85,13 @@ void TPopupWindow::SetShadow(bool v)
     Changed(TChangeAspect::Style);
 }
 
+void TPopupWindow::SetClickThrough(bool v)
+{
+    // The window's kind is chosen when it opens.
+    if (!open_)
+        clickThrough_ = v;
+}
+
 TRect TPopupWindow::GripRect() const
 {
     if (!sizeGrip_)
@@ -140,6 +147,16 @@ void TPopupWindow::Open(const TRect& screenRect, TControl* anchor)
         if (anchor_)
             anchor_->FreeNotification(this);
     }
+    if (clickThrough_) {
+        SetBounds(screenRect.Left, screenRect.Top, screenRect.Width(), screenRect.Height());
+        if (open_)
+            return;
+        open_ = true;
+        TControl::SetVisible(true);
+        if (Backend())
+            Backend()->ShowPopup(this);
+        return;
+    }
     // Only popups this one drops from stay open.
     TPopupWindow* host = anchor ? PopupOf(anchor) : nullptr;
     auto& s = Stack();
@@ -163,7 +180,7 @@ void TPopupWindow::ClosePopup(TPopupCloseReason reason)
     if (!open_)
         return;
     auto& s = Stack();
-    while (!s.empty() && s.back() != this)
+    while (!clickThrough_ && !s.empty() && s.back() != this)
         s.back()->ClosePopup(reason == TPopupCloseReason::pcrSelect ? TPopupCloseReason::pcrOwner : reason);
     s.erase(std::remove(s.begin(), s.end(), this), s.end());
     open_ = false;

@@ -53,6 +53,11 @@ public:
     // Asks the window system for a drop shadow under the popup (where it draws shadows).
     bool Shadow() const { return shadow_; }
     void SetShadow(bool v);
+    // A click-through popup (a hint) takes neither input nor the activation: the mouse goes to
+    // what lies under it, keys are not offered to it, a press elsewhere does not close it, and it
+    // stays out of the stack of open popups, so opening and closing it leaves them as they are.
+    bool ClickThrough() const { return clickThrough_; }
+    void SetClickThrough(bool v);
     // The grip's rectangle in the popup's own coordinates (empty without grip).
     TRect GripRect() const;
 
@@ -83,6 +88,7 @@ private:
     void Open(const TRect& screenRect, TControl* anchor);
     bool sizeGrip_ = false;
     bool shadow_ = true;
+    bool clickThrough_ = false;
     bool open_ = false;
     bool droppedAbove_ = false;
     TControl* anchor_ = nullptr;
