@@ -103,6 +103,17 @@ void TSortIndexList::ToggleIndex(int ColumnIndex)
         SetInteger(i, FromBits(Bits(GetInteger(i)) ^ kDescending));
 }
 
+void TSortIndexList::ClickColumn(int ColumnIndex, bool Add, bool InitAscending)
+{
+    if (FindIndex(ColumnIndex) >= 0 && (Add || Count() == 1)) {
+        ToggleIndex(ColumnIndex);
+        return;
+    }
+    if (!Add)
+        Clear();
+    AddIndex(ColumnIndex, InitAscending);
+}
+
 int TSortIndexList::SortColumns(int Index) const
 {
     return FromBits(Bits(GetInteger(Index)) & ~kDescending);

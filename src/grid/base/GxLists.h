@@ -50,6 +50,9 @@ public:
     void AddIndex(int ColumnIndex, bool Ascending);
     int FindIndex(int ColumnIndex) const;  // position of the column, -1 when absent
     void ToggleIndex(int ColumnIndex);
+    // A header click: with Add the column joins the list (or its direction turns); without it the
+    // column becomes the only entry (or, when it already is, its direction turns).
+    void ClickColumn(int ColumnIndex, bool Add, bool InitAscending);
     int SortColumns(int Index) const;
     void SetSortColumns(int Index, int Column);
     bool SortDirections(int Index) const;  // True for ascending

@@ -340,18 +340,7 @@ void HeaderClickSort(TGxStringGrid& Grid, int ACol, bool IndexKeyHeld)
     TColumnMergeFrame merge(Grid, ss->AutoColumnMerge);
     if (ss->IndexShow) {
         TSortIndexList* list = Grid.SortIndexes();
-        const bool initAscending = ss->InitSortDirection == sdAscending;
-        if (IndexKeyHeld) {
-            if (list->FindIndex(ACol) < 0)
-                list->AddIndex(ACol, initAscending);
-            else
-                list->ToggleIndex(ACol);
-        } else if (list->Count() == 1 && list->SortColumns(0) == ACol) {
-            list->ToggleIndex(ACol);
-        } else {
-            list->Clear();
-            list->AddIndex(ACol, initAscending);
-        }
+        list->ClickColumn(ACol, IndexKeyHeld, ss->InitSortDirection == sdAscending);
         if (Grid.HasNodes())
             Grid.QSortGroupIndexed();
         else

@@ -31,6 +31,7 @@
 #include "grid/stringgrid/GxEditLink.h"
 #include "grid/stringgrid/GxGridDropDownEditors.h"
 #include "grid/stringgrid/GxGridEdit.h"
+#include "grid/stringgrid/GxGridEditRich.h"
 #include "grid/stringgrid/GxGridEvents.h"
 #include "grid/stringgrid/GxGridFilter.h"
 #include "grid/stringgrid/GxGridLook.h"
@@ -44,6 +45,7 @@
 namespace gx {
 
 class TGridInput;
+struct THTMLDrawResult;
 
 // The largest real column the hidden-column tables cover; columns from here on are always shown.
 constexpr int kMaxHiddenColumns = 512;
@@ -646,6 +648,8 @@ public:
     bool IsRadio(int ACol, int ARow);
     void RemoveRadio(int ACol, int ARow);
     void CycleRadioCell(int ACol, int ARow, bool FromUser);
+    // Picks the item of the radio group at an offset inside its cell (GxGridRadio.cpp).
+    void ClickRadioGroupItem(int ACol, int ARow, int X, int Y);
 
     // --- sizing to contents, numbering, rotated text (GxGridPaintSizing.cpp) ------------------------------
     void AutoSizeCol(int ACol, int Padding = 0);
@@ -696,6 +700,16 @@ public:
     bool HTMLHint = false;
     ui::TPoint LastHintPos{-1, -1};
     std::string LastAnchorHint;
+    // The link under a point of a displayed cell; empty when none. CellTextHit also names a form
+    // control under the point (GxGridMouseCells.cpp).
+    std::string AnchorAt(int ACol, int ARow, int X, int Y);
+    bool CellTextHit(int ACol, int ARow, int X, int Y, THTMLDrawResult& Result);
+    // The transparent editor of a fixed cell (GxGridMouseDrag.cpp).
+    void StartFixedCellEdit(int ACol, int ARow);
+    // The size of a column or row being sized shows in a hint; the menu of the fixed cells'
+    // drop-down button.
+    bool HintShowSizing = false;
+    ui::TPopupMenu* FixedDropDownMenu = nullptr;
     int OldSize = -1;  // the grid's width when the column widths were recorded
 
     // --- virtual slots that painting, editing, input and the periphery fill (GxGridSlots.cpp) -----------
@@ -745,6 +759,8 @@ public:
     virtual bool IsEditable(int ACol, int ARow);
     virtual bool CellAcceptsEdit(int ACol, int ARow);
     virtual void ShowInplaceEdit();
+    // A press that opened an editor puts the editor's caret where it landed (grid client point).
+    void PlaceEditCaretAt(int X, int Y);
     virtual void HideInplaceEdit();
     // Runs the cell-selection check for the current cell again.
     void Select() { SelectCell(Col(), Row()); }
@@ -845,13 +861,6 @@ public:
     // The editors' exit: writes the value back into the cell text.
     void EndCellControlEdit();
     void CellControlComboSelect(TObject* Combo);
-    // A left press on a cell whose HTML text holds controls: uses the control under (X, Y) (a button
-    // goes down, a check box or radio button changes, an edit or combo opens) when the cell may be
-    // edited; otherwise the cell is clicked and made current. True for such a cell (the caller
-    // handles the press no further), false for any other.
-    bool CellControlPress(int ACol, int ARow, int X, int Y);
-    // The release after a press: a pressed BUTTON comes up.
-    void CellControlRelease();
     bool CellControlEditing() const { return ctrlEditing_; }
     const std::string& CellControlID() const { return ctrlID_; }
     const std::string& CellControlType() const { return ctrlType_; }
@@ -860,6 +869,17 @@ public:
     TGridSpin* SpinEdit();
     TGridDatePicker* DateTimePicker();
     TGridDateTimePicker* DateAndTimePicker();
+    // The inplace editor of edRichEdit cells and the hidden control that converts rich-text cells
+    // (GxGridEditRich.cpp).
+    DIzuReriVoru* InplaceRichEdit();
+    DIzuReriVoru* RichEdit();
+    // Rich-text cells: the cell's 8-bit text into the control (an empty cell clears it), the
+    // control's content as a cell's text, and into a cell (ACol real).
+    void CellToRich(int ACol, int ARow, ui::TRichEdit* Richeditor);
+    std::string RichToString(ui::TRichEdit* Richeditor);
+    void RichToCell(int ACol, int ARow, ui::TRichEdit* Richeditor);
+    // Paints a rich-text cell (ACol real) into a rectangle of the canvas.
+    void DrawRichTextCell(int ACol, int ARow, const ui::TRect& Rect, ui::TCanvas& Canvas);
     // The control of the edit in progress (nullptr for the text editor and the check box).
     ui::TWinControl* EditCtrl() const { return editCtrl_; }
     // The custom editor of edCustom cells (not owned; GxGridEditLink.cpp).
@@ -1463,6 +1483,7 @@ private:
     friend class TControlEdit;
     friend class TControlCombo;
     friend class TEditLink;
+    friend class DIzuReriVoru;
     void ShowLinkEditor(int ACol, int ARow, const std::string& EditText);
     void HideLinkEditor(int RealCol, int ARow);
     // Validates the link's value; when accepted stores it and ends the edit (false: refused, reopened).
@@ -1496,6 +1517,12 @@ private:
     std::unique_ptr<IGridDropDownEditors> dropDownEditors_;
     void ShowDropDownEditor(int ACol, int ARow);
     void HideDropDownEditor(int ARealCol, int ARow);
+    DIzuReriVoru* inplaceRich_ = nullptr;
+    DIzuReriVoru* rich_ = nullptr;
+    std::string richOriginal_;  // the cell's text when the rich edit opened; Escape puts it back
+    bool richRestore_ = false;
+    void ShowRichEditor(int ACol, int ARow);
+    void HideRichEditor(int ARealCol, int ARow);
     std::function<void(TObject*)> formResizeBefore_;
     int formWidth_ = 0;
     int formHeight_ = 0;

@@ -1,7 +1,7 @@
 // TGxStringGrid: the form controls of an HTML cell text (CONTROL tags). The controls are drawn, not
-// windows: a press on one uses it (a BUTTON goes down, a CHECK or RADIO changes its VALUE in the
-// text), and an EDIT, PASSWORD, MASK or COMBO control is edited in the grid's one control edit or
-// control combo, placed over it. Leaving the editor writes its text back as the control's VALUE.
+// windows (a press on a CHECK, RADIO or BUTTON is the mouse's, GxGridMouseCells.cpp); an EDIT,
+// PASSWORD, MASK or COMBO control is edited in the grid's one control edit or control combo,
+// placed over it. Leaving the editor writes its text back as the control's VALUE.
 #include "grid/base/HtmlTextDraw.h"
 #include "grid/base/HtmlTextUtils.h"
 #include "grid/base/VozEdidText.h"
@@ -163,64 +163,6 @@ void TGxStringGrid::EndCellControlEdit()
     if (OnControlEditDone)
         OnControlEditDone(this, ctrlXY_.Y, ctrlXY_.X, ctrlID_, ctrlType_, value);
     ctrlType_.clear();
-}
-
-bool TGxStringGrid::CellControlPress(int ACol, int ARow, int X, int Y)
-{
-    const int real = RealColIndex(ACol);
-    std::string text = Cells(real, ARow);
-    if (!HasHTMLControl(text) || !(EnableHTML && GetCellTextKind(text, true) == 1))
-        return false;
-    THTMLDrawParams params;
-    params.HitX = X;
-    params.HitY = Y;
-    params.HitTestOnly = true;
-    params.LinkColor = URLColor();
-    params.Images = GetGridImageList();
-    params.PictureCache = ImageCache();
-    THTMLDrawResult result;
-    DrawHTMLText(*Canvas(), text, CellControlLayoutRect(ACol, ARow), params, result);
-    bool canEdit = !result.ControlID.empty() && !result.ControlType.empty() && (Options() & ui::goEditing) &&
-                   !ReadOnly(real, ARow);
-    if (canEdit)
-        DoCanEditCell(real, ARow, canEdit);
-    if (!canEdit) {
-        // Beside the controls, or a cell that may not be edited: the cell is clicked and selected;
-        // no editor opens.
-        if (OnClickCell)
-            OnClickCell(this, ARow, ACol);
-        HideInplaceEdit();
-        FocusCell(ACol, ARow);
-        return true;
-    }
-    EndCellControlEdit();
-    const std::string& type = result.ControlType;
-    if (type == "BUTTON") {
-        Pointer.CtrlDown = true;
-        ctrlXY_ = {real, ARow};
-    } else if (type == "CHECK") {
-        result.ControlValue = rtl::UpperCase(result.ControlValue) == "TRUE" ? "FALSE" : "TRUE";
-        SetHTMLControlValue(text, result.ControlID, result.ControlValue);
-    } else if (type == "RADIO") {
-        text = ResetHTMLRadioControls(text);
-        result.ControlValue = "TRUE";
-        SetHTMLControlValue(text, result.ControlID, result.ControlValue);
-    }
-    SetCells(real, ARow, text);
-    if (OnControlClick)
-        OnControlClick(this, ARow, ACol, result.ControlID, type, result.ControlValue);
-    if (IsEditType(type) || type == "COMBO")
-        ShowCellControlEditor(text, type, ARow, real, ACol, result.ControlRect, result.ControlValue, result.ControlID);
-    return true;
-}
-
-void TGxStringGrid::CellControlRelease()
-{
-    if (!Pointer.CtrlDown)
-        return;
-    Pointer.CtrlDown = false;
-    if (ctrlXY_.X >= 0 && ctrlXY_.Y >= 0 && ctrlXY_.Y < RowCount())
-        RepaintCell(DisplColIndex(ctrlXY_.X), ctrlXY_.Y);
 }
 
 }  // namespace gx

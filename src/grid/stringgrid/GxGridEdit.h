@@ -48,8 +48,9 @@ struct TGridEditState {
     bool ForceSel = false;       // accept any selection without checks
     bool DisableChange = false;  // suppresses OnCellChanging
     bool BlockFocus = false;
-    bool Reopening = false;  // a refused value closes and reopens the editor
-    std::string EditText;    // the target cell's text during the selection check
+    bool Reopening = false;     // a refused value closes and reopens the editor
+    std::string EditText;       // the target cell's text during the selection check
+    bool InSelectCell = false;  // the selection check runs
 };
 
 // The text editor.

@@ -175,12 +175,32 @@ void TGxStringGrid::ShowInplaceEdit()
     ShowEditor();
 }
 
+void TGxStringGrid::PlaceEditCaretAt(int X, int Y)
+{
+    ui::TWinControl* editor = nullptr;
+    if (EditorMode() && InplaceEditor() && InplaceEditor()->Visible())
+        editor = InplaceEditor();
+    else if (edit_.EditMode && editCtrl_ && editCtrl_->Visible())
+        editor = editCtrl_;
+    if (!editor || editor->Parent() != this || !editor->BoundsRect().Contains({X, Y}))
+        return;
+    const ui::TPoint client = editor->ClientOrigin();
+    const int x = X - editor->Left() - client.X, y = Y - editor->Top() - client.Y;
+    if (auto* rich = dynamic_cast<ui::TRichEdit*>(editor))
+        rich->SetSelStart(rich->PosAtPoint(x, y));
+    else if (auto* edit = dynamic_cast<ui::TCustomEdit*>(editor))
+        edit->SetSelStart(edit->CharAtX(x));
+}
+
 void TGxStringGrid::HideInplaceEdit()
 {
     if (!edit_.EditMode)
         return;
     HideEditor();
     edit_.EditMode = false;
+    // The row and cell looks and the editing option follow the current cell again.
+    if (!edit_.InSelectCell)
+        Select();
 }
 
 void TGxStringGrid::ShowCellEdit()

@@ -42,6 +42,9 @@ std::string TGxStringGrid::EditorControlText()
         return unitEditBtn_->TextAndUnit();
     if (editCtrl_ == gridButton_ || !editCtrl_)
         return ReadCurrentCell();
+    // The rich editor's value is rich text; unchanged, it is the cell's own text.
+    if (editCtrl_ == inplaceRich_)
+        return inplaceRich_->Modified() ? RichToString(inplaceRich_) : richOriginal_;
     return editCtrl_->Text();
 }
 
@@ -67,6 +70,13 @@ bool TGxStringGrid::SelectCell(int ACol, int ARow)
     }
     if (useEnabledRows_ && navigation_->SkipDisabledRows() && !RowEnabled(ARow))
         return false;
+    // An editor closed on the way (HideInplaceEdit) leaves the check of the target cell to this one.
+    struct Nested {
+        bool& flag;
+        bool saved;
+        explicit Nested(bool& f) : flag(f), saved(f) { flag = true; }
+        ~Nested() { flag = saved; }
+    } nested(edit_.InSelectCell);
     edit_.EditText = Cells(realCol, ARow);
     ui::TInplaceEdit* textEditor = InplaceEditor();
     const bool textFocused = textEditor && EditorMode() && textEditor->Focused();

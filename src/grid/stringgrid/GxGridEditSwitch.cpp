@@ -58,7 +58,7 @@ void TGxStringGrid::ShowEditorControl(int ACol, int ARow)
         return;
     }
     if (!IsSpinKind(kind) && kind != edComboEdit && kind != edComboList && !IsEditBtnKind(kind) && kind != edCheckBox &&
-        !IsDateKind(kind) && kind != edButton && !IsUnitKind(kind) && kind != edDateTimeEdit &&
+        !IsDateKind(kind) && kind != edButton && !IsUnitKind(kind) && kind != edDateTimeEdit && kind != edRichEdit &&
         !(kind == edCustom && editLink_)) {
         // Kinds without a control of their own here start no edit.
         edit_.EditMode = false;
@@ -78,6 +78,10 @@ void TGxStringGrid::ShowEditorControl(int ACol, int ARow)
     if (kind == edCustom) {
         ShowLinkEditor(ACol, ARow, editText);
         edit_.StartEditChar = 0;
+        return;
+    }
+    if (kind == edRichEdit) {
+        ShowRichEditor(ACol, ARow);
         return;
     }
     ui::TWinControl* shown = nullptr;
@@ -332,6 +336,8 @@ void TGxStringGrid::HideEditorControl(int ACol, int ARow)
         HideLinkEditor(realCol, ARow);
     } else if (IsDropDownEditor(kind) && open) {
         HideDropDownEditor(realCol, ARow);
+    } else if (kind == edRichEdit) {
+        HideRichEditor(realCol, ARow);
     }
     const bool hadFocus = editCtrl_ && (editCtrl_->Focused() || editCtrl_->ContainsControl(ui::FindFocusedControl()));
     editCtrl_ = nullptr;

@@ -11,14 +11,15 @@
 #include "grid/stringgrid/GxGridTypes.h"
 #include "platform/rtl/StringList.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/Grids.h"
+#include "platform/ui/Menus.h"
 
 namespace gx {
 
-// A form control of an HTML cell text: ARow, then the displayed column (the store column at the
-// end of an edit), the control's ID, TYPE and value.
-using TControlClickEvent = std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID,
-                                              const std::string& CtrlType, const std::string& CtrlVal)>;
-using TControlEditDoneEvent = TControlClickEvent;
+// The end of a form control's edit in an HTML cell text: ARow, the store column, the control's ID,
+// TYPE and value.
+using TControlEditDoneEvent = std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID,
+                                                 const std::string& CtrlType, const std::string& CtrlVal)>;
 // Fills the items of a COMBO control; Edit false gives a list without an edit field.
 using TControlComboListEvent =
     std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID, const std::string& CtrlType,
@@ -113,6 +114,25 @@ public:
     TScrollHintEvent OnScrollHint;
     TWheelEvent OnMouseWheelDown;
     TWheelEvent OnMouseWheelUp;
+    // Tree rows, links, rating and fixed-cell buttons by the mouse (GxGridMouseCells.cpp); ARowReal is
+    // the node's real row.
+    std::function<void(TObject* Sender, int ARow, int ARowReal, bool& Allow)> OnBeforeExpandNode;
+    std::function<void(TObject* Sender, int ARow, int ARowReal, bool& Allow)> OnBeforeContractNode;
+    std::function<void(TObject* Sender, int ARow, int ARowReal)> OnExpandNode;
+    std::function<void(TObject* Sender, int ARow, int ARowReal)> OnContractNode;
+    TAnchorClickEvent OnAnchorClick;
+    std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID, const std::string& CtrlType,
+                       const std::string& CtrlVal)>
+        OnControlClick;
+    std::function<void(TObject* Sender, int ACol, int ARow, ui::TPopupMenu*& AMenu, bool& KeepFixedCellHighlighted)>
+        OnFixedDropDownClick;
+    // A column or row being moved: may it move at all (the moved index), may it go to the target
+    // under the mouse (the target index).
+    std::function<void(TObject*Sender, int Index, bool&Allow)> OnColumnMove, OnRowMove;
+    std::function<void(TObject*Sender, int Index, bool&Allow)> OnColumnMoving, OnRowMoving;
+    // The selection resizer: the selection before and after the drag, before and after the paste.
+    std::function<void(TObject* Sender, const ui::TGridRect& From, const ui::TGridRect& To)> OnSelectionResize;
+    std::function<void(TObject* Sender, const ui::TGridRect& From, const ui::TGridRect& To)> OnSelectionResized;
 
     // Painting, looks, hints and sizing.
     TFloatFormatEvent OnGetFloatFormat;
@@ -203,8 +223,7 @@ public:
     TColorSelectedEvent OnColorSelected;
     TImageSelectedEvent OnImageSelected;
 
-    // Form controls in HTML cell texts (GxGridCellControlEdit.cpp).
-    TControlClickEvent OnControlClick;
+    // Form controls in HTML cell texts (GxGridCellControlEdit.cpp); OnControlClick is with the mouse.
     TControlComboListEvent OnControlComboList;
     TControlComboSelectEvent OnControlComboSelect;
     TControlEditDoneEvent OnControlEditDone;

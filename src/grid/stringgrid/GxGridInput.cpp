@@ -62,6 +62,13 @@ void TGxStringGrid::WndProc(ui::TMessage& message)
         in.StopPanning();
         in.RightButtonDown(message);
         return;
+    case ui::WM_RBUTTONUP:
+        // A right release while a row or column is moved leaves the move going.
+        if (GridState() == ui::TGridState::gsColMoving || GridState() == ui::TGridState::gsRowMoving) {
+            message.Result = 0;
+            return;
+        }
+        break;
     case ui::WM_MBUTTONDOWN:
         if (in.Panning()) {
             in.StopPanning();

@@ -2,19 +2,23 @@
 // TGxStringGrid. The grid owns one and hands it its window messages and the framework's input
 // methods; it keeps the state that lives from one key or press to the next. Split by concern:
 // GxGridInputKeys.cpp (key down and up, characters, Enter advance, Tab), GxGridInputMouse.cpp
-// (presses, releases, double and right clicks, moving, sizing), GxGridInputWheel.cpp (wheel,
+// (presses, releases, double and right clicks, moving, sizing), GxGridMouseCells.cpp (node glyphs,
+// radio groups, rating stars, links), GxGridMouseDrag.cpp (fixed sizing, the selection resizer and
+// moves and their marks, fixed cells' editors and button), GxGridInputWheel.cpp (wheel,
 // panning, scroll messages and hints, the timer), GxGridInputFocus.cpp (validation, focus, hints).
 #pragma once
 
 #include <string>
 
 #include "grid/stringgrid/GxGridTypes.h"
+#include "platform/ui/Graphics.h"
 #include "platform/ui/Grids.h"
 #include "platform/ui/Messages.h"
 
 namespace gx {
 
 class TGxStringGrid;
+struct THTMLDrawResult;
 
 // The grid's own pointers in the screen's cursor table (GxGridCursors.cpp): rows, columns, all
 // cells. GridSelectCursor registers them on first use and answers the one of a selection mode.
@@ -56,6 +60,13 @@ public:
     void MouseMove(ui::TMessage& m);
     void MouseLeave();
     void UpdateCursor(int X, int Y);
+    // The marks painted over the cells: drop arrows of a move, the sizing line of a fixed column or
+    // row, the pan origin (GxGridMouseDrag.cpp).
+    void PaintOverlay(ui::TCanvas& canvas);
+    // The drop target of a column (X) or row (Y) being moved; -1 for none.
+    ui::TPoint MoveMark() const { return moveMark_; }
+    // Where the pan origin is drawn; empty while not panning.
+    ui::TRect PanOriginRect() const;
 
     // --- wheel, panning, scrolling, timer (GxGridInputWheel.cpp) ---
     // The wheel message; true when it was handled (it then does not reach the framework).
@@ -116,12 +127,51 @@ private:
     int keepLeft_ = -1;   // the left column Up, Down and the page keys keep (KeepHorizScroll)
     bool TabStep(bool Backward);
     bool CheckBoxPress(ui::TMessage& m, int X, int Y, int ACol, int ARow);
-    void HeaderClickSort(int ACol, int ARow);
+    bool RangeEditPress(ui::TMessage& m, int ACol, int ARow);
+    void HeaderClickSort(int ACol, int ARow, ui::TShiftState shift);
     void DisjunctCellKeyUp(unsigned key, ui::TShiftState shift, const ui::TGridRect& remembered);
     void FixedCellSelect(int ACol, int ARow, bool shift);
     void DragFixedSelect(int ACol, int ARow);
     TMouseSelectMode SelectModeAt(int X, int Y, int ACol, int ARow);
     int mouseSelectStart_ = -1;  // the row (column) a selection by the fixed cells started from
+    // Presses on cells that act by themselves (GxGridMouseCells.cpp).
+    bool NodePress(ui::TShiftState shift, int X, int Y, int ACol, int ARow);
+    bool RadioGroupPress(int X, int Y, int ACol, int ARow);
+    bool RatingPress(int X, int ACol, int ARow);
+    bool LinkPress(int X, int Y, int ACol, int ARow);
+    bool LinkCursor(int X, int Y, int ACol, int ARow);
+    bool ControlPress(int ACol, int ARow, const THTMLDrawResult& hit);
+    bool allNodesContracted_ = false;  // the header glyph's last choice with NodeAllExpandContract
+    // Dragging, fixed cells and the painted marks (GxGridMouseDrag.cpp).
+    int FixedBorderAt(bool Cols, int Pos);
+    int FixedStart(bool Cols, int Index);
+    bool FixedSizingMove(int X, int Y);
+    bool FixedSizingPress(int X, int Y);
+    bool FixedSizingRelease(int X, int Y);
+    void ShowSizeHint(bool Column, int Size, int ACol, int ARow);
+    void HideSizeHint();
+    bool OnResizer(int X, int Y);
+    bool ResizerPress(int X, int Y);
+    bool ResizerRelease();
+    void MoveVisualsUpdate(int X, int Y);
+    bool FooterTakesRow(int ARow);
+    void ClearMoveMark();
+    bool RowMoveRelease(ui::TMessage& m, int Y);
+    void ColumnMoveRelease();
+    bool moveAllowed_ = true;  // the drop target under the mouse takes the moved column or row
+    bool IsHoverFixedCell(int ACol, int ARow) const;
+    bool FixedDropDownPress(int X, int ACol, int ARow);
+    bool FixedEditPress(TGridFixedCellEdit Click, int X, int Y, int ACol, int ARow);
+    bool DisjunctCellRelease(ui::TShiftState shift, int ACol, int ARow);
+    void DropSelectedCells();
+    void PaintPanOrigin(ui::TCanvas& canvas);
+    int sizeFixedCol_ = -1, sizeFixedRow_ = -1;      // the fixed border under the mouse
+    int sizingFixedCol_ = -1, sizingFixedRow_ = -1;  // the fixed column or row being sized
+    int sizeFixedPos_ = 0;                           // where its sizing line is
+    bool resizing_ = false;                          // the selection resizer is dragged
+    ui::TGridRect dropSelection_{};                  // the selection the resizer copied
+    ui::TPoint moveMark_{-1, -1};
+    bool noMouseLeave_ = false;  // the fixed cell of an open drop-down menu keeps its hover look
     void Inherited(ui::TMessage& m);
 
     ui::TGridRect moveSelection_{};
@@ -137,6 +187,7 @@ private:
     int sizingStartHeight_ = 0;
     int downCol_ = -1, downRow_ = -1;
     ui::TPoint pushedButton_{-1, -1};
+    ui::TGridRect pressSelection_{};  // the selection before the press (or the last drag step)
     // Wheel and panning.
     bool panning_ = false;
     ui::TPoint panOrigin_{};

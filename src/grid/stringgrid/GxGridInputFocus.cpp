@@ -22,6 +22,9 @@ bool TGridInput::ValidateCell(const std::string& NewValue)
 
 void TGridInput::FocusIn()
 {
+    // The focus came back to the grid while the rich editor was open: the edit ends.
+    if (g_.inplaceRich_ && g_.inplaceRich_->Visible())
+        g_.HideInplaceEdit();
     if (g_.Navigation()->AlwaysEdit() && !g_.EditorMode() && g_.CurrentEditor() == edNormal &&
         g_.IsEditable(g_.RealColIndex(g_.Col()), g_.Row()))
         g_.ShowInplaceEdit();

@@ -42,6 +42,7 @@ void TGridInput::Inherited(ui::TMessage& m)
 void TGridInput::LeftButtonDown(ui::TMessage& m)
 {
     const int X = ui::LoWordSigned(m.LParam), Y = ui::HiWordSigned(m.LParam);
+    const bool wasEditing = g_.EditMode() || g_.EditorMode();
     doOnClick_ = true;
     g_.Pointer.MouseDown = true;
     g_.Pointer.MouseDownMove = true;
@@ -49,11 +50,18 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
     pushedButton_ = {-1, -1};
     sizingCol_ = -1;
     dblClk_ = false;
+    pressSelection_ = g_.Selection();
     int ACol = -1, ARow = -1;
     g_.MouseToCell(X, Y, ACol, ARow);
     downCol_ = ACol;
     downRow_ = ARow;
     sizingRow_ = -1;
+    if (ResizerPress(X, Y)) {
+        if (g_.CanFocus())
+            g_.SetFocus();
+        m.Result = 1;
+        return;
+    }
     if (g_.OnCanClickCell) {
         bool allow = true;
         g_.OnCanClickCell(&g_, ARow, ACol, allow);
@@ -66,11 +74,15 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
             Inherited(m);
         return;
     }
+    if (FixedSizingPress(X, Y))
+        return;
     const int realCol = g_.RealColIndex(ACol);
     const bool fixedArea = ACol < g_.FixedCols() || ARow < g_.FixedRows();
     const bool pseudoFixed = !fixedArea && g_.IsFixed(ACol, ARow);
     if (fixedArea || pseudoFixed)
         g_.HideInplaceEdit();
+    if (NodePress(ShiftOf(m), X, Y, ACol, ARow) || RadioGroupPress(X, Y, ACol, ARow) || RatingPress(X, ACol, ARow))
+        return;
 
     // A cell button: pressed now, clicked when released over it.
     if (g_.HasCellTypeIn(realCol, ARow, {ctButton, ctBitButton}) && g_.CellButtonRect(realCol, ARow).Contains({X, Y})) {
@@ -82,7 +94,7 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
             g_.OnClickCell(&g_, ARow, ACol);
         return;
     }
-    if (!fixedArea && g_.CellControlPress(ACol, ARow, X, Y))
+    if (LinkPress(X, Y, ACol, ARow))
         return;
     if (CheckBoxPress(m, X, Y, ACol, ARow))
         return;
@@ -107,9 +119,20 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
             g_.OnClickCell(&g_, ARow, ACol);
         return;
     }
+    if (FixedDropDownPress(X, ACol, ARow))
+        return;
+    if (RangeEditPress(m, ACol, ARow)) {
+        if (g_.OnClickCell)
+            g_.OnClickCell(&g_, ARow, ACol);
+        return;
+    }
     if (GridExtrasHooks().OleDragMouse && GridExtrasHooks().OleDragMouse(g_, X, Y, true))
         return;  // a press inside the selection that may start a drag of it
     Inherited(m);
+    if (FixedEditPress(fceLeftClick, X, Y, ACol, ARow))
+        return;
+    if (!wasEditing)
+        g_.PlaceEditCaretAt(X, Y);  // an edit this press opened has its caret where it landed
     if (g_.GridState() == ui::TGridState::gsColSizing) {
         sizingCol_ = g_.ColBorderAt(X);
         sizingStartWidth_ = sizingCol_ >= 0 ? g_.ColWidths(sizingCol_) : 0;
@@ -122,6 +145,27 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
         g_.OnClickCell(&g_, ARow, ACol);
     if (g_.OnCellValidate)
         RememberOldCell(g_.Col(), g_.Row());
+}
+
+// RangeSelectAndEdit: a press on the current cell edits it at once; a press outside the selection
+// ends editing, so that a Shift press or a drag selects a range. True when the press was handled.
+bool TGridInput::RangeEditPress(ui::TMessage& m, int ACol, int ARow)
+{
+    const TMouseActions& mouse = *g_.MouseActions();
+    if (!mouse.RangeSelectAndEdit() || mouse.EditOnDblClickOnly() || ACol < g_.FixedCols() || ARow < g_.FixedRows())
+        return false;
+    const bool editing = (g_.Options() & ui::goEditing) != 0;
+    if (ACol == g_.Col() && ARow == g_.Row()) {
+        if (editing || !g_.IsEditable(g_.RealColIndex(ACol), ARow))
+            return false;
+        g_.SetOptions(g_.Options() | ui::goEditing);
+        Inherited(m);
+        g_.ShowInplaceEdit();
+        return true;
+    }
+    if (editing && !g_.SelectedCells(ACol, ARow))
+        g_.SetOptions(g_.Options() & ~ui::goEditing);
+    return false;
 }
 
 // A press on the box of an editable check-box cell toggles it: OnCheckBoxChange (from the toggle),
@@ -175,7 +219,15 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
 {
     const int X = ui::LoWordSigned(m.LParam), Y = ui::HiWordSigned(m.LParam);
     const ui::TGridState state = g_.GridState();
-    g_.CellControlRelease();
+    if (g_.Pointer.CtrlDown) {
+        g_.Pointer.CtrlDown = false;  // a push button in a cell's text comes up
+        g_.Invalidate();
+    }
+    if (FixedSizingRelease(X, Y)) {
+        g_.Pointer.MouseDown = false;
+        g_.Pointer.MouseDownMove = false;
+        return;
+    }
     if (mouseSelectStart_ >= 0) {
         // A selection by the fixed cells ends; the release is a click as any other.
         mouseSelectStart_ = -1;
@@ -210,7 +262,25 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
         // The release of a sizing drag is no click.
         g_.controlState_ &= ~ui::csLButtonDown;
     }
+    HideSizeHint();
+    if (RowMoveRelease(m, Y))
+        return;
+    ColumnMoveRelease();
+    if (g_.MouseActions()->DisjunctCellSelect() && state != ui::TGridState::gsColSizing &&
+        state != ui::TGridState::gsRowSizing && !resizing_) {
+        int ACol = -1, ARow = -1;
+        g_.MouseToCell(X, Y, ACol, ARow);
+        if (!DisjunctCellRelease(ShiftOf(m), ACol, ARow))
+            return;
+    }
+    // The selection a press or a drag made is reported, and again when the release changes it.
+    if (state != ui::TGridState::gsColSizing && state != ui::TGridState::gsRowSizing)
+        SelectionChangedSince(pressSelection_);
+    const ui::TGridRect beforeRelease = g_.Selection();
     Inherited(m);
+    SelectionChangedSince(beforeRelease);
+    if (ResizerRelease())
+        return;
     if (state == ui::TGridState::gsColSizing && sizingCol_ >= 0) {
         const int col = sizingCol_;
         sizingCol_ = -1;
@@ -286,13 +356,15 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
         return;
     if (hasBox && g_.IsInCheckBox(realCol, ARow, X, Y))
         return;
-    HeaderClickSort(ACol, ARow);
+    HeaderClickSort(ACol, ARow, ShiftOf(m));
 }
 
-// A click on the sort row (pressed and released there) sorts by the column: the sorted column
-// again reverses the direction (or, with UndoSort, goes back to unsorted once the direction left
-// the initial one); another column starts with the initial direction.
-void TGridInput::HeaderClickSort(int ACol, int ARow)
+// A click on the sort row (pressed and released there) sorts by the column. With IndexShow the
+// index key (Shift or Ctrl by IndexSortKey) adds the column to the sort or turns its direction, a
+// plain click makes it the only sort column. Otherwise the sorted column again reverses the
+// direction (or, with UndoSort, goes back to unsorted once the direction left the initial one);
+// another column starts with the initial direction. The sort slots sort; OnClickSort reports.
+void TGridInput::HeaderClickSort(int ACol, int ARow, ui::TShiftState shift)
 {
     TSortSettings& sort = *g_.SortSettings();
     if (!sort.Show() || ARow != sort.Row() || downRow_ != sort.Row() || g_.FixedRows() == 0 || g_.RowCount() <= 2)
@@ -307,24 +379,35 @@ void TGridInput::HeaderClickSort(int ACol, int ARow)
     }
     g_.HideInplaceEdit();
     const int left = g_.LeftCol();
-    if (sort.Column == realCol) {
+    if (sort.IndexShow) {
+        const bool indexKey = (shift & (sort.IndexSortKey == ikCtrl ? ui::ssCtrl : ui::ssShift)) != 0;
+        TSortIndexList& list = *g_.SortIndexes();
+        list.ClickColumn(realCol, indexKey, sort.InitSortDirection == sdAscending);
+        sort.Column = list.Count() > 0 ? list.SortColumns(0) : -1;
+        if (g_.HasNodes())
+            g_.QSortGroupIndexed();
+        else
+            g_.QSortIndexed();
+    } else if (sort.Column == realCol) {
         if (sort.UndoSort && sort.Direction != sort.InitSortDirection) {
             sort.Column = -1;
             sort.Direction = sort.InitSortDirection;
             g_.QUnSort();
         } else {
             sort.Direction = sort.Direction == sdAscending ? sdDescending : sdAscending;
-            g_.QSort();
+            g_.HasNodes() ? g_.QSortGroup() : g_.QSort();
         }
     } else {
         sort.Column = realCol;
         sort.Direction = sort.InitSortDirection;
-        g_.QSort();
+        g_.HasNodes() ? g_.QSortGroup() : g_.QSort();
     }
     if (g_.LeftCol() != left)
         g_.SetLeftCol(left);
     g_.Invalidate();
-    g_.DoClickSort(realCol);
+    // Reported here: the grid's click-sort slot would sort a second time.
+    if (g_.OnClickSort)
+        g_.OnClickSort(&g_, realCol);
 }
 
 // --- double click --------------------------------------------------------------------------------------
@@ -385,6 +468,7 @@ void TGridInput::LeftDoubleClick(ui::TMessage& m)
         g_.edit_.OldRow = g_.Row();
         g_.ShowInplaceEdit();
     }
+    FixedEditPress(fceDblClick, X, Y, ACol, ARow);
 }
 
 // --- right button and moving ----------------------------------------------------------------------------
@@ -410,6 +494,7 @@ void TGridInput::RightButtonDown(ui::TMessage& m)
     }
     if (g_.OnRightClickCell)
         g_.OnRightClickCell(&g_, ARow, ACol);
+    FixedEditPress(fceRightClick, X, Y, ACol, ARow);
 }
 
 void TGridInput::MouseMove(ui::TMessage& m)
@@ -426,13 +511,28 @@ void TGridInput::MouseMove(ui::TMessage& m)
         g_.SetGridState(ui::TGridState::gsNormal);  // the drag of cells took the press
         return;
     }
+    const bool onFixedBorder = !panning_ && g_.GridState() == ui::TGridState::gsNormal && FixedSizingMove(X, Y);
+    if (sizingFixedCol_ >= 0 || sizingFixedRow_ >= 0)
+        return;
+    const ui::TGridRect beforeMove = g_.Selection();
     Inherited(m);
+    if (g_.Selection() != beforeMove && g_.Pointer.MouseDown) {
+        SelectionChangedSince(beforeMove);
+        pressSelection_ = g_.Selection();
+    }
     // The width (height) the column (row) being sized takes at the mouse.
-    if (g_.GridState() == ui::TGridState::gsColSizing && sizingCol_ >= 0 && g_.OnColumnSizing)
-        g_.OnColumnSizing(&g_, sizingCol_, g_.ColWidths(sizingCol_));
-    if (g_.GridState() == ui::TGridState::gsRowSizing && sizingRow_ >= 0 && g_.OnRowSizing)
-        g_.OnRowSizing(&g_, sizingRow_, g_.RowHeights(sizingRow_));
-    if (!panning_ && g_.GridState() == ui::TGridState::gsNormal)
+    if (g_.GridState() == ui::TGridState::gsColSizing && sizingCol_ >= 0) {
+        if (g_.OnColumnSizing)
+            g_.OnColumnSizing(&g_, sizingCol_, g_.ColWidths(sizingCol_));
+        ShowSizeHint(true, g_.ColWidths(sizingCol_), sizingCol_, 0);
+    }
+    if (g_.GridState() == ui::TGridState::gsRowSizing && sizingRow_ >= 0) {
+        if (g_.OnRowSizing)
+            g_.OnRowSizing(&g_, sizingRow_, g_.RowHeights(sizingRow_));
+        ShowSizeHint(false, g_.RowHeights(sizingRow_), 0, sizingRow_);
+    }
+    MoveVisualsUpdate(X, Y);
+    if (!panning_ && !onFixedBorder && g_.GridState() == ui::TGridState::gsNormal)
         UpdateCursor(X, Y);
     // The cell under the mouse, and the fixed cell drawn in its hover look.
     int ACol = -1, ARow = -1;
@@ -472,6 +572,8 @@ void TGridInput::UpdateCursor(int X, int Y)
         cursor = ui::crHSplit;
     else if (ACol >= 0 && ACol < g_.FixedCols() && (g_.Options() & ui::goRowSizing) && g_.RowBorderAt(Y) >= 0)
         cursor = ui::crVSplit;
+    else if (LinkCursor(X, Y, ACol, ARow))
+        return;
     if (g_.Cursor() != cursor)
         g_.SetCursor(cursor);
     if (cursor == g_.RestoreCursor() && ACol >= 0 && ARow >= 0)
@@ -482,6 +584,8 @@ void TGridInput::UpdateCursor(int X, int Y)
 // whole rows from the fixed columns; never on a sizing border.
 TMouseSelectMode TGridInput::SelectModeAt(int X, int Y, int ACol, int ARow)
 {
+    if (OnResizer(X, Y))
+        return msResize;
     if (ACol < 0 || ARow < 0)
         return msNormal;
     const TMouseActions& mouse = *g_.MouseActions();
@@ -555,9 +659,10 @@ void TGridInput::DragFixedSelect(int ACol, int ARow)
 void TGridInput::MouseLeave()
 {
     g_.MouseSelectMode = msNormal;
+    sizeFixedCol_ = sizeFixedRow_ = -1;
     TGridPointerState& pointer = g_.Pointer;
     pointer.HoverCell = {-1, -1};
-    if (pointer.HoverFixedX >= 0) {
+    if (pointer.HoverFixedX >= 0 && !noMouseLeave_) {
         const ui::TPoint was{pointer.HoverFixedX, pointer.HoverFixedY};
         pointer.HoverFixedX = pointer.HoverFixedY = -1;
         g_.RepaintCell(was.X, was.Y);

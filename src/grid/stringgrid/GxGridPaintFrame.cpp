@@ -11,6 +11,7 @@
 #include "grid/base/VozEdidCoding.h"
 #include "grid/base/VozEdidText.h"
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridInput.h"
 #include "grid/stringgrid/GxGridPaint.h"
 
 namespace gx {
@@ -36,6 +37,7 @@ void TGxStringGrid::Paint()
     if (!backGround_->Bitmap()->Empty() || backGround_->ColorTo() != ui::clNone)
         PaintGridBackground();
     PaintDesignHelper();
+    input_->PaintOverlay(canvas);
     if (OnPainted)
         OnPainted(this);
 }

@@ -31,15 +31,8 @@ void TGxStringGrid::BuildCellHint(std::string& HintStr, THintRequest& HintInfo)
 
         // A link under the cursor.
         if (html && AnchorHint) {
-            THTMLDrawParams params;
-            params.HitX = HintInfo.CursorPos.X;
-            params.HitY = HintInfo.CursorPos.Y;
-            params.HitTestOnly = true;
             THTMLDrawResult result;
-            ui::TRect inner = R;
-            inner.Left += xyOffset_.X;
-            inner.Top += xyOffset_.Y;
-            if (DrawHTMLText(*Canvas(), text, inner, params, result) && !result.AnchorAtPoint.empty()) {
+            if (CellTextHit(col, row, HintInfo.CursorPos.X, HintInfo.CursorPos.Y, result) && result.ControlID.empty()) {
                 std::string anchor = result.AnchorTitle.empty() ? result.AnchorAtPoint : result.AnchorTitle;
                 if (OnAnchorHint)
                     OnAnchorHint(this, row, c, anchor);

@@ -197,6 +197,11 @@ void GridPaint::DrawTextLayer(Cell& c, const TRect& R, bool ShowText, bool Filte
         return;
     }
 
+    if (kind == 2) {
+        g.DrawRichTextCell(rcol, row, T, canvas);
+        return;
+    }
+
     // Plain text.
     if (sortHeader && c.ha == THAlignment::taCenter)
         T.Left += 10;

@@ -657,18 +657,17 @@ void THeaderDragButton::Paint()
 
 TNoActiveForm::TNoActiveForm(ui::TComponent* AOwner) : ui::TPopupWindow(AOwner)
 {
-    // A press on it does nothing: it never takes the activation or the focus.
+    // A press on it does nothing: it never takes the activation, the keys or the mouse.
     SetEnabled(false);
+    SetClickThrough(true);
     SetColor(ui::clBtnFace);
     SetShadow(false);
 }
 
 void TNoActiveForm::ShowAt(const ui::TRect& ScreenRect, ui::TControl* Anchor)
 {
-    if (ShownPassive())
-        SetBounds(ScreenRect.Left, ScreenRect.Top, ScreenRect.Width(), ScreenRect.Height());
-    else
-        ShowPassive(ScreenRect, Anchor);
+    SetBounds(ScreenRect.Left, ScreenRect.Top, ScreenRect.Width(), ScreenRect.Height());
+    PopupAt({ScreenRect.Left, ScreenRect.Top}, Anchor);
 }
 
 }  // namespace gx

@@ -231,7 +231,7 @@ public:
     explicit TNoActiveForm(ui::TComponent* AOwner);
     // Shows it at a screen rectangle beside the anchor's form, or moves it there.
     void ShowAt(const ui::TRect& ScreenRect, ui::TControl* Anchor);
-    void HideForm() { HidePassive(); }
+    void HideForm() { ClosePopup(ui::TPopupCloseReason::pcrCancel); }
 };
 
 }  // namespace gx

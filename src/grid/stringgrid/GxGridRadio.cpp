@@ -1,6 +1,8 @@
 // TGxStringGrid: radio buttons (one per cell, a column of them acting as one group when selected by
 // the user) and radio groups (an item list in one cell whose chosen item is stored in the graphic or
 // follows the cell text).
+#include <algorithm>
+
 #include "grid/stringgrid/GxGrid.h"
 
 namespace gx {
@@ -203,6 +205,44 @@ void TGxStringGrid::CycleRadioCell(int ACol, int ARow, bool FromUser)
     g->CellVar = next;
     SetCells(ACol, ARow, items->Strings(next));
     RepaintCell(DisplColIndex(ACol), ARow);
+}
+
+// The item of a radio group at an offset inside its cell: side by side, each item its text width
+// plus the glyph; one above the other, each the larger of the glyph and a text line high. The
+// chosen item is stored, the cell follows (a group without a stored index keeps the item's text)
+// and OnRadioClick fires.
+void TGxStringGrid::ClickRadioGroupItem(int ACol, int ARow, int X, int Y)
+{
+    TCellGraphic* g = GetCellGraphic(ACol, ARow);
+    if (!g || g->CellType != ctRadio)
+        return;
+    const int displ = DisplColIndex(ACol);
+    if (displ != Col() || ARow != Row()) {
+        RepaintCell(displ, ARow);
+        MoveToCell(displ, ARow);
+    }
+    const auto* items = dynamic_cast<const rtl::TStrings*>(g->CellBitmap);
+    const int count = items ? items->Count() : 0;
+    if (count == 0)
+        return;
+    const TControlStyle style = controlLook_->ControlStyle();
+    const int glyph = style == csClassic || style == csFlat ? controlLook_->RadioSize() : 16;
+    ui::TCanvas& canvas = *Canvas();
+    canvas.Font()->Assign(*Font());
+    int index = count - 1;
+    int edge = 0;
+    for (int i = 0; i < count; ++i) {
+        edge += g->CellBoolean ? canvas.TextWidth(items->Strings(i)) + glyph : std::max(glyph, canvas.TextHeight("gh"));
+        if ((g->CellBoolean ? X : Y) < edge) {
+            index = i;
+            break;
+        }
+    }
+    if (g->CellIndex < 0)
+        SetCells(ACol, ARow, items->Strings(index));
+    SetRadioIdx(ACol, ARow, index);
+    if (OnRadioClick)
+        OnRadioClick(this, ACol, ARow, index);
 }
 
 }  // namespace gx

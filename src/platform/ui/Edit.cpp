@@ -249,6 +249,28 @@ TRect TCustomEdit::EditRect() const
     return hasEditRect_ ? editRect_ : ClientRect().Inflate(-1, 0);
 }
 
+int TCustomEdit::CharAtX(int x) const
+{
+    const std::u32string shown = rtl::Utf8ToCodePoints(DisplayText());
+    TCanvas measure;
+    measure.Font()->Assign(*Font());
+    const TRect r = EditRect();
+    int left = r.Left;
+    if (alignment_ != TAlignment::taLeftJustify) {
+        const int room = r.Width() - measure.TextWidth(rtl::CodePointsToUtf8(shown));
+        left += alignment_ == TAlignment::taCenter ? room / 2 : room;
+    }
+    // The caret goes to the nearer edge of the character under x.
+    int prev = 0;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const int next = measure.TextWidth(rtl::CodePointsToUtf8(shown.substr(0, i + 1)));
+        if (x < left + (prev + next) / 2)
+            return static_cast<int>(i);
+        prev = next;
+    }
+    return static_cast<int>(shown.size());
+}
+
 std::string TCustomEdit::DisplayText() const
 {
     if (passwordChar_ == 0)

@@ -38,8 +38,6 @@ TPopupWindow::TPopupWindow(TComponent* AOwner) : TCustomControl(AOwner)
 TPopupWindow::~TPopupWindow()
 {
     MarkDestroying();
-    if (passive_ && Backend())
-        Backend()->HidePopup(this);
     if (!open_)
         return;
     // Going away open: popups opened from it go too, without events from a half-destroyed object.
@@ -85,6 +83,13 @@ void TPopupWindow::SetShadow(bool v)
         return;
     shadow_ = v;
     Changed(TChangeAspect::Style);
+}
+
+void TPopupWindow::SetClickThrough(bool v)
+{
+    // The window's kind is chosen when it opens.
+    if (!open_)
+        clickThrough_ = v;
 }
 
 TRect TPopupWindow::GripRect() const
@@ -133,43 +138,25 @@ void TPopupWindow::PopupAt(TPoint screenPos, TControl* anchor)
     Open(Bounds(left, top, w, h), anchor);
 }
 
-void TPopupWindow::SetAnchor(TControl* anchor)
-{
-    if (anchor == anchor_)
-        return;
-    if (anchor_)
-        anchor_->RemoveFreeNotification(this);
-    anchor_ = anchor;
-    if (anchor_)
-        anchor_->FreeNotification(this);
-}
-
-void TPopupWindow::ShowPassive(const TRect& screenRect, TControl* anchor)
-{
-    if (open_)
-        return;
-    SetAnchor(anchor);
-    SetBounds(screenRect.Left, screenRect.Top, screenRect.Width(), screenRect.Height());
-    passive_ = true;
-    TControl::SetVisible(true);
-    if (Backend())
-        Backend()->ShowPopup(this);
-}
-
-void TPopupWindow::HidePassive()
-{
-    if (!passive_)
-        return;
-    passive_ = false;
-    if (Backend())
-        Backend()->HidePopup(this);
-    TControl::SetVisible(false);
-}
-
 void TPopupWindow::Open(const TRect& screenRect, TControl* anchor)
 {
-    HidePassive();
-    SetAnchor(anchor);
+    if (anchor != anchor_) {
+        if (anchor_)
+            anchor_->RemoveFreeNotification(this);
+        anchor_ = anchor;
+        if (anchor_)
+            anchor_->FreeNotification(this);
+    }
+    if (clickThrough_) {
+        SetBounds(screenRect.Left, screenRect.Top, screenRect.Width(), screenRect.Height());
+        if (open_)
+            return;
+        open_ = true;
+        TControl::SetVisible(true);
+        if (Backend())
+            Backend()->ShowPopup(this);
+        return;
+    }
     // Only popups this one drops from stay open.
     TPopupWindow* host = anchor ? PopupOf(anchor) : nullptr;
     auto& s = Stack();
@@ -193,7 +180,7 @@ void TPopupWindow::ClosePopup(TPopupCloseReason reason)
     if (!open_)
         return;
     auto& s = Stack();
-    while (!s.empty() && s.back() != this)
+    while (!clickThrough_ && !s.empty() && s.back() != this)
         s.back()->ClosePopup(reason == TPopupCloseReason::pcrSelect ? TPopupCloseReason::pcrOwner : reason);
     s.erase(std::remove(s.begin(), s.end(), this), s.end());
     open_ = false;
@@ -215,7 +202,6 @@ void TPopupWindow::Notification(TComponent* component, TOperation operation)
     TCustomControl::Notification(component, operation);
     if (operation == TOperation::opRemove && component == anchor_) {
         anchor_ = nullptr;
-        HidePassive();
         ClosePopup(TPopupCloseReason::pcrOwner);
     }
 }

@@ -39,12 +39,6 @@ public:
     // Closes an open popup (and the popups opened from it), then fires OnClosePopup.
     void ClosePopup(TPopupCloseReason reason);
     bool IsOpen() const { return open_; }
-    // Shows the popup at a screen rectangle for display only (a drag image, a copy of cells): it
-    // joins no chain of open popups, so keys and presses elsewhere go on as before and a mouse
-    // capture stays where it is. HidePassive takes it away again (so does the anchor going away).
-    void ShowPassive(const TRect& screenRect, TControl* anchor);
-    void HidePassive();
-    bool ShownPassive() const { return passive_; }
     TControl* Anchor() const { return anchor_; }
     // The form the popup belongs to (its anchor's form), or nullptr.
     TCustomForm* OwnerForm() const;
@@ -59,6 +53,11 @@ public:
     // Asks the window system for a drop shadow under the popup (where it draws shadows).
     bool Shadow() const { return shadow_; }
     void SetShadow(bool v);
+    // A click-through popup (a hint) takes neither input nor the activation: the mouse goes to
+    // what lies under it, keys are not offered to it, a press elsewhere does not close it, and it
+    // stays out of the stack of open popups, so opening and closing it leaves them as they are.
+    bool ClickThrough() const { return clickThrough_; }
+    void SetClickThrough(bool v);
     // The grip's rectangle in the popup's own coordinates (empty without grip).
     TRect GripRect() const;
 
@@ -87,11 +86,10 @@ protected:
 
 private:
     void Open(const TRect& screenRect, TControl* anchor);
-    void SetAnchor(TControl* anchor);
     bool sizeGrip_ = false;
     bool shadow_ = true;
+    bool clickThrough_ = false;
     bool open_ = false;
-    bool passive_ = false;
     bool droppedAbove_ = false;
     TControl* anchor_ = nullptr;
     // Sizing by the grip: the screen point where it started and the bounds then.

@@ -107,6 +107,8 @@ public:
     // EM_SETRECT / EM_SETRECTNP (LParam: const TRect*) narrowed it; EM_GETRECT (LParam: TRect*)
     // reads it. Controls with embedded buttons keep their text out of the buttons this way.
     TRect EditRect() const;
+    // The caret position (0..length) nearest to a client x, as the text is shown.
+    int CharAtX(int x) const;
 
     // Called by the native edit when the user changed the text.
     void NativeTextEdited(const std::string& text, int cursorPos);

@@ -295,6 +295,28 @@ TEST_F(GridInplace, MemoLinesGoBackJoinedWithoutATrailingLineEnd)
     EXPECT_EQ(grid->Cells(1, 1), "one\r\ntwo");
 }
 
+TEST_F(GridInplace, AClickThatOpensTheMemoLeavesTheCaretWhereItLanded)
+{
+    grid->SetCells(1, 1, "abcdefgh");
+    Use(gx::edMemoDropDown);
+    const ui::TRect cell = grid->CellRect(1, 1);
+    // The press on the current cell opens the editor; the caret goes under the press.
+    for (const auto& [x, expected] : {std::pair{cell.Left + 1, 0}, std::pair{cell.Left + 40, -1}}) {
+        ui::SendClick(grid, x, cell.Top + 5);
+        ui::Application->ProcessMessages();
+        ui::TWinControl* e = grid->DropDownEditors()->Editor(gx::edMemoDropDown);
+        ASSERT_TRUE(e && e->Visible());
+        auto* memo = dynamic_cast<TGridMemoDropDown*>(e);
+        if (expected >= 0)
+            EXPECT_EQ(memo->SelStart(), expected);
+        else
+            EXPECT_GT(memo->SelStart(), 0);  // inside the text, not at its start
+        EXPECT_EQ(memo->SelLength(), 0);
+        Key(ui::VK_ESCAPE, 27);
+        EXPECT_EQ(grid->Cells(1, 1), "abcdefgh");
+    }
+}
+
 TEST_F(GridInplace, ColourCellsTakeTheChosenColourAndEscapeKeepsTheOldOne)
 {
     grid->SetColors(1, 1, 0x0000FF);

@@ -226,14 +226,16 @@ TEST_F(GxGridCellControlEdit, PressesOnCheckRadioAndButtonChangeOnlyAnEditableCe
     PressAt(1, k1);
     EXPECT_EQ(grid->Cells(1, 1), before);
     grid->SetReadOnly(1, 1, false);
-    grid->OnCanEditCell = [](TObject*, int, int, bool& canEdit) { canEdit = false; };
-    PressAt(1, k1);
-    EXPECT_EQ(grid->Cells(1, 1), before);
-    grid->OnCanEditCell = nullptr;
     grid->SetOptions(grid->Options() & ~ui::goEditing);
     PressAt(1, k1);
     EXPECT_EQ(grid->Cells(1, 1), before);
+    grid->SetOptions(grid->Options() | ui::goEditing);
+    grid->OnCanEditCell = [](TObject*, int, int, bool& canEdit) { canEdit = false; };
+    PressAt(1, k1);
+    EXPECT_EQ(grid->Cells(1, 1), before);
     EXPECT_FALSE(EditShown());
+    EXPECT_FALSE(grid->InplaceEditor() && grid->InplaceEditor()->Visible());
+    grid->OnCanEditCell = nullptr;
 
     // A press beside the controls clicks the cell and makes it current; nothing changes.
     grid->SetOptions(grid->Options() | ui::goEditing);

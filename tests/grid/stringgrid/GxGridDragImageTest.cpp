@@ -85,7 +85,7 @@ TEST_F(GxGridDragImage, NonActivatingFormLeavesKeysPressesAndTheCaptureToTheGrid
     ui::SetCaptureControl(grid);
     popup.ShowAt(ui::Bounds(50, 60, 120, 40), grid);
     EXPECT_TRUE(popup.Visible());
-    EXPECT_TRUE(popup.ShownPassive());
+    EXPECT_TRUE(popup.IsOpen());
     EXPECT_EQ(ui::CaptureControl(), grid);
     EXPECT_EQ(ui::ActivePopup(), nullptr);
     EXPECT_EQ(ui::FindFocusedControl(), grid);
@@ -100,7 +100,7 @@ TEST_F(GxGridDragImage, NonActivatingFormLeavesKeysPressesAndTheCaptureToTheGrid
     EXPECT_TRUE(popup.Visible());
     popup.HideForm();
     EXPECT_FALSE(popup.Visible());
-    EXPECT_FALSE(popup.ShownPassive());
+    EXPECT_FALSE(popup.IsOpen());
     // A dropped-down popup still opens and closes as before afterwards.
     ui::TPopupWindow list(grid);
     list.Popup(grid);

@@ -121,6 +121,33 @@ TEST_F(OpenPopup, PressOutsideClosesItAndIsSwallowed)
     EXPECT_EQ(presses, 1);
 }
 
+TEST_F(OpenPopup, AClickThroughPopupTakesNoInputAndLeavesTheOthersAlone)
+{
+    TPopupWindow hint(nullptr);
+    hint.SetClickThrough(true);
+    hint.SetBounds(0, 0, 60, 20);
+    const TPoint overOther = form.ClientToScreen({15, 152});
+    hint.PopupAt(overOther, edit);
+    ASSERT_TRUE(hint.IsOpen());
+    EXPECT_TRUE(popup->IsOpen());  // opening it closed nothing
+    EXPECT_EQ(ActivePopup(), popup);
+    EXPECT_EQ(OpenPopupCount(), 1);
+    EXPECT_EQ(PopupAtScreenPoint(overOther), nullptr);
+    hint.SetClickThrough(false);  // the kind stays while it is open
+    EXPECT_TRUE(hint.ClickThrough());
+    // A press on the control under it is an outside press for the drop-down only.
+    RouteMouseEvent(&form, WM_LBUTTONDOWN, 20, 155);
+    RouteMouseEvent(&form, WM_LBUTTONUP, 20, 155);
+    EXPECT_FALSE(popup->IsOpen());
+    EXPECT_TRUE(hint.IsOpen());
+    // Keys are not offered to it.
+    SendKeyStroke(&form, VK_ESCAPE, 0, 27);
+    EXPECT_TRUE(hint.IsOpen());
+    popup->Popup(edit);
+    hint.ClosePopup(TPopupCloseReason::pcrCancel);
+    EXPECT_TRUE(popup->IsOpen());  // closing it closed nothing either
+}
+
 TEST_F(OpenPopup, PressInsideKeepsItOpenAlsoWhenTheWindowSystemGaveItToTheForm)
 {
     int presses = 0;

@@ -229,12 +229,50 @@ class PopupWidget : public PaintedWidget {
 public:
     PopupWidget(TPopupWindow* popup, QWidget* ownerWindow) : PaintedWidget(popup, ownerWindow)
     {
-        Qt::WindowFlags flags = Qt::Popup | Qt::FramelessWindowHint;
+        // A click-through popup is a tool tip that input passes through.
+        Qt::WindowFlags flags = popup->ClickThrough() ? Qt::ToolTip | Qt::FramelessWindowHint |
+                                                            Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus
+                                                      : Qt::Popup | Qt::FramelessWindowHint;
         if (!popup->Shadow())
             flags |= Qt::NoDropShadowWindowHint;
         setWindowFlags(flags);
         setAttribute(Qt::WA_NoMouseReplay);
         setAttribute(Qt::WA_ShowWithoutActivating);
+    }
+
+protected:
+    bool event(QEvent* e) override
+    {
+        auto* popup = dynamic_cast<TPopupWindow*>(control_);
+        if (!popup || !popup->ClickThrough())
+            return PaintedWidget::event(e);
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            PassThrough(*popup, *static_cast<QMouseEvent*>(e));
+            return true;
+        default:
+            return PaintedWidget::event(e);
+        }
+    }
+
+private:
+    // Where the window system still gives a click-through popup the mouse, the mouse goes on to
+    // the window of its form under the point.
+    static void PassThrough(TPopupWindow& popup, const QMouseEvent& me)
+    {
+        TCustomForm* form = popup.OwnerForm();
+        auto* formWidget = form ? static_cast<QWidget*>(form->NativeHandle()) : nullptr;
+        if (!formWidget)
+            return;
+        const QPointF global = me.globalPosition();
+        QWidget* target = formWidget->childAt(formWidget->mapFromGlobal(global.toPoint()));
+        if (!target)
+            target = formWidget;
+        QMouseEvent copy(me.type(), target->mapFromGlobal(global), global, me.button(), me.buttons(), me.modifiers());
+        QCoreApplication::sendEvent(target, &copy);
     }
 
 protected:
