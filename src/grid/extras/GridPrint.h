@@ -2,7 +2,7 @@
 // page are negative), columns measured or taken from the screen, fitted to the page, cut into
 // bands of the page width and rows into pages of the page height, fixed rows and columns
 // repeated, header, footer, title and page numbers. One layout serves counting pages, printing
-// (to a PDF file through ui::TPrinter) and drawing a page on any canvas.
+// (to a PDF file or a desktop printer through ui::TPrinter) and drawing a page on any canvas.
 #pragma once
 
 #include <array>

@@ -97,7 +97,8 @@ public:
     virtual void RegisterCursor(TCursor index, const TBitmap& image, TPoint hotSpot) = 0;
 
     // Printing to a PDF file: a document of pages of the given size in millimetres, each page a
-    // bitmap covering the whole sheet. nullptr when the backend cannot write PDF.
+    // bitmap covering the whole sheet. nullptr when the backend cannot write PDF. A printer job
+    // below takes its pages the same way.
     class IPdfDocument {
     public:
         virtual ~IPdfDocument() = default;
@@ -107,6 +108,14 @@ public:
     };
     virtual std::unique_ptr<IPdfDocument> CreatePdf(const std::string& /*fileName*/, double /*widthMm*/,
                                                     double /*heightMm*/, const std::string& /*title*/)
+    {
+        return nullptr;
+    }
+    // The desktop's printers, and a job of such pages sent to one of them (an empty name: the
+    // default printer). nullptr when the printer does not exist or cannot start a job.
+    virtual std::vector<std::string> PrinterNames() { return {}; }
+    virtual std::unique_ptr<IPdfDocument> CreatePrinterJob(const std::string& /*printerName*/, double /*widthMm*/,
+                                                           double /*heightMm*/, const std::string& /*title*/)
     {
         return nullptr;
     }

@@ -22,21 +22,35 @@ int TPrinter::PageHeight() const
     return static_cast<int>(std::lround(mm / 25.4 * Dpi));
 }
 
+std::vector<std::string> TPrinter::Printers()
+{
+    IUiBackend* backend = Backend();
+    return backend ? backend->PrinterNames() : std::vector<std::string>{};
+}
+
+std::string TPrinter::Target() const
+{
+    if (!FileName.empty())
+        return "\"" + FileName + "\"";
+    return PrinterName.empty() ? std::string("the default printer") : "printer \"" + PrinterName + "\"";
+}
+
 void TPrinter::BeginDoc()
 {
     if (doc_)
         throw rtl::Exception("Printing in progress");
     if (Dpi < 10 || Dpi > 1200 || PaperWidthMm <= 0 || PaperHeightMm <= 0 || PaperWidthMm > 2000 ||
         PaperHeightMm > 2000)
-        throw rtl::Exception("Invalid printer page for \"" + FileName + "\"");
+        throw rtl::Exception("Invalid printer page for " + Target());
     IUiBackend* backend = Backend();
     if (backend) {
         const double w = Landscape ? PaperHeightMm : PaperWidthMm;
         const double h = Landscape ? PaperWidthMm : PaperHeightMm;
-        doc_ = backend->CreatePdf(FileName, w, h, Title);
+        doc_ = FileName.empty() ? backend->CreatePrinterJob(PrinterName, w, h, Title)
+                                : backend->CreatePdf(FileName, w, h, Title);
     }
     if (!doc_)
-        throw rtl::Exception("Cannot print to \"" + FileName + "\"");
+        throw rtl::Exception("Cannot print to " + Target());
     pageNumber_ = 0;
     StartPage();
 }
@@ -55,7 +69,7 @@ void TPrinter::StartPage()
 void TPrinter::FlushPage()
 {
     if (page_ && !doc_->AddPage(*page_))
-        throw rtl::Exception("Cannot write page " + std::to_string(pageNumber_) + " of \"" + FileName + "\"");
+        throw rtl::Exception("Cannot write page " + std::to_string(pageNumber_) + " of " + Target());
 }
 
 void TPrinter::NewPage()
@@ -73,7 +87,7 @@ void TPrinter::EndDoc()
     try {
         FlushPage();
         if (!doc_->Finish())
-            throw rtl::Exception("Cannot write \"" + FileName + "\"");
+            throw rtl::Exception("Cannot write " + Target());
     } catch (...) {
         Abort();
         throw;

@@ -1,9 +1,11 @@
 #pragma once
-// The printer: a print job of pages drawn on a canvas of the page in dots. On this desktop a job
-// goes to a PDF file (the backend writes it); each page is a bitmap of the sheet at the printer's
-// resolution. Without a backend that writes PDF, BeginDoc refuses the job.
+// The printer: a print job of pages drawn on a canvas of the page in dots. A job goes to a PDF
+// file when FileName is set, otherwise to one of the desktop's printers (the backend does both);
+// each page is a bitmap of the sheet at the printer's resolution. Without a backend that can,
+// BeginDoc refuses the job.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/ui/Backend.h"
 #include "platform/ui/Graphics.h"
@@ -17,9 +19,13 @@ public:
     TPrinter(const TPrinter&) = delete;
     TPrinter& operator=(const TPrinter&) = delete;
 
-    // The PDF file the job writes; Title is the job's (and the document's) title.
+    // The PDF file the job writes; Title is the job's (and the document's) title. With no file
+    // name the job goes to the desktop printer PrinterName (empty: the default printer).
     std::string FileName;
     std::string Title;
+    std::string PrinterName;
+    // The desktop's printers by name (empty where there are none).
+    static std::vector<std::string> Printers();
     // Paper in millimetres (A4 by default) and the resolution of the page canvas.
     double PaperWidthMm = 210.0;
     double PaperHeightMm = 297.0;
@@ -43,6 +49,7 @@ public:
     TCanvas* Canvas();
 
 private:
+    std::string Target() const;  // the file or printer a job goes to, for messages
     void StartPage();
     void FlushPage();
     std::unique_ptr<IUiBackend::IPdfDocument> doc_;

@@ -27,6 +27,9 @@ public:
     bool SavePng(const TBitmap& bitmap, const std::string& fileName) override;
     std::unique_ptr<IPdfDocument> CreatePdf(const std::string& fileName, double widthMm, double heightMm,
                                             const std::string& title) override;
+    std::vector<std::string> PrinterNames() override;
+    std::unique_ptr<IPdfDocument> CreatePrinterJob(const std::string& printerName, double widthMm, double heightMm,
+                                                   const std::string& title) override;
 
     void ShowForm(TCustomForm* form) override;
     void HideForm(TCustomForm* form) override;

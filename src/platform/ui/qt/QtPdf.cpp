@@ -1,8 +1,11 @@
-// Printing to a PDF file: each page bitmap is placed over the whole sheet of a PDF page.
+// Printing: each page bitmap is placed over the whole sheet of a page, either of a PDF file or of
+// a job on one of the desktop's printers.
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QSaveFile>
 
 #include "platform/ui/qt/QtBackend.h"
@@ -11,6 +14,46 @@
 namespace ui::qt {
 
 namespace {
+
+QPageLayout SheetLayout(double widthMm, double heightMm)
+{
+    return QPageLayout(QPageSize(QSizeF(widthMm, heightMm), QPageSize::Millimeter), QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0));
+}
+
+// The pages of one job on a paged device: the first page opens the painter, every later one
+// starts a new sheet.
+class PageSink {
+public:
+    bool Add(QPagedPaintDevice& device, const TBitmap& page)
+    {
+        if (!painter_) {
+            painter_ = std::make_unique<QPainter>();
+            if (!painter_->begin(&device))
+                return false;
+        } else if (!device.newPage()) {
+            return false;
+        }
+        const QRect sheet(0, 0, device.width(), device.height());
+        painter_->setRenderHint(QPainter::SmoothPixmapTransform, true);
+        painter_->drawImage(sheet, ImageCopy(page));
+        ++pages_;
+        return true;
+    }
+    bool End()
+    {
+        if (!painter_ || pages_ == 0)
+            return false;
+        const bool ok = painter_->end();
+        painter_.reset();
+        return ok;
+    }
+    void Drop() { painter_.reset(); }
+
+private:
+    std::unique_ptr<QPainter> painter_;
+    int pages_ = 0;
+};
 
 class PdfDocument : public IUiBackend::IPdfDocument {
 public:
@@ -22,42 +65,24 @@ public:
         writer_ = std::make_unique<QPdfWriter>(&file_);
         writer_->setTitle(ToQString(title));
         writer_->setCreator(QStringLiteral("SW58E26"));
-        writer_->setPageLayout(QPageLayout(QPageSize(QSizeF(widthMm, heightMm), QPageSize::Millimeter),
-                                           QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        writer_->setPageLayout(SheetLayout(widthMm, heightMm));
         writer_->setResolution(300);
     }
     ~PdfDocument() override
     {
-        painter_.reset();
+        pages_.Drop();
         writer_.reset();
         if (file_.isOpen())
             file_.cancelWriting();
     }
 
-    bool AddPage(const TBitmap& page) override
-    {
-        if (!writer_)
-            return false;
-        if (!painter_) {
-            painter_ = std::make_unique<QPainter>();
-            if (!painter_->begin(writer_.get()))
-                return false;
-        } else if (!writer_->newPage()) {
-            return false;
-        }
-        const QRect sheet(0, 0, writer_->width(), writer_->height());
-        painter_->setRenderHint(QPainter::SmoothPixmapTransform, true);
-        painter_->drawImage(sheet, ImageCopy(page));
-        ++pages_;
-        return true;
-    }
+    bool AddPage(const TBitmap& page) override { return writer_ && pages_.Add(*writer_, page); }
 
     bool Finish() override
     {
-        if (!writer_ || pages_ == 0)
+        if (!writer_)
             return false;
-        const bool ok = painter_->end();
-        painter_.reset();
+        const bool ok = pages_.End();
         writer_.reset();
         return ok && file_.commit();
     }
@@ -65,8 +90,40 @@ public:
 private:
     QSaveFile file_;
     std::unique_ptr<QPdfWriter> writer_;
-    std::unique_ptr<QPainter> painter_;
-    int pages_ = 0;
+    PageSink pages_;
+};
+
+// A job on a desktop printer. A job that ends unfinished is aborted, so the printer prints no
+// half document.
+class PrinterJob : public IUiBackend::IPdfDocument {
+public:
+    PrinterJob(const QPrinterInfo& info, double widthMm, double heightMm, const std::string& title)
+        : printer_(info, QPrinter::HighResolution)
+    {
+        printer_.setDocName(ToQString(title));
+        printer_.setFullPage(true);
+        printer_.setPageLayout(SheetLayout(widthMm, heightMm));
+    }
+    ~PrinterJob() override
+    {
+        if (!finished_)
+            printer_.abort();
+        pages_.Drop();
+    }
+    bool Valid() const { return printer_.isValid(); }
+
+    bool AddPage(const TBitmap& page) override { return pages_.Add(printer_, page); }
+
+    bool Finish() override
+    {
+        finished_ = pages_.End();
+        return finished_;
+    }
+
+private:
+    QPrinter printer_;
+    PageSink pages_;
+    bool finished_ = false;
 };
 
 }  // namespace
@@ -77,6 +134,29 @@ std::unique_ptr<IUiBackend::IPdfDocument> QtBackend::CreatePdf(const std::string
     EnsureApplication();
     auto doc = std::make_unique<PdfDocument>(fileName, widthMm, heightMm, title);
     return doc;
+}
+
+std::vector<std::string> QtBackend::PrinterNames()
+{
+    EnsureApplication();
+    std::vector<std::string> names;
+    for (const QString& name : QPrinterInfo::availablePrinterNames())
+        names.push_back(FromQString(name));
+    return names;
+}
+
+std::unique_ptr<IUiBackend::IPdfDocument> QtBackend::CreatePrinterJob(const std::string& printerName, double widthMm,
+                                                                      double heightMm, const std::string& title)
+{
+    EnsureApplication();
+    const QPrinterInfo info =
+        printerName.empty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(ToQString(printerName));
+    if (info.isNull())
+        return nullptr;
+    auto job = std::make_unique<PrinterJob>(info, widthMm, heightMm, title);
+    if (!job->Valid())
+        return nullptr;
+    return job;
 }
 
 }  // namespace ui::qt
