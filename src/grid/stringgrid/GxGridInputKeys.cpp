@@ -147,10 +147,13 @@ bool TGridInput::KeyDownMessage(unsigned& key, ui::TShiftState shift)
     const bool enterOrF2 = key == ui::VK_RETURN || key == ui::VK_F2;
     if (enterOrF2 && editing && !g_.IsEditable(realCol, row))
         return key == ui::VK_RETURN ? enterOnly() : swallow();
-    // The form controls of an HTML cell open by mouse and by Tab between their editors.
+    // The form controls of an HTML cell open by mouse and by Tab between their editors; the key
+    // ends here, unseen by OnKeyDown.
     if (enterOrF2 && g_.EnableHTML && HasHTMLControl(g_.Cells(realCol, row)) &&
-        GetCellTextKind(g_.Cells(realCol, row), true) == 1)
-        return swallow();
+        GetCellTextKind(g_.Cells(realCol, row), true) == 1) {
+        key = 0;
+        return true;
+    }
     if (key == ui::VK_RETURN && !g_.IsEditable(realCol, row)) {
         const ui::TCustomForm* form = TGxStringGrid::FindParentForm(&g_);
         if (form && form->KeyPreview())
