@@ -145,6 +145,25 @@ TEST_F(GxGridCellControlEdit, EnterAndF2OpenControlsOnlyOnACellNotDrawnAsHtml)
     }
 }
 
+// Characters typed on a cell of form controls belong to the controls' editors: the grid opens no
+// editor of its own, keeps the cell's text and reports no key press.
+TEST_F(GxGridCellControlEdit, TypingOnAFormCellLeavesItsText)
+{
+    int presses = 0;
+    grid->OnKeyPress = [&](TObject*, char32_t&) { ++presses; };
+    for (const bool html : {true, false}) {
+        grid->EnableHTML = html;
+        grid->SetCells(1, 1, kForm);
+        grid->FocusCell(1, 1);
+        grid->SetFocus();
+        presses = 0;
+        Type("xy");
+        EXPECT_FALSE(grid->InplaceEditor() && grid->InplaceEditor()->Visible()) << html;
+        EXPECT_EQ(grid->Cells(1, 1), kForm) << html;
+        EXPECT_EQ(presses, 0) << html;
+    }
+}
+
 TEST_F(GxGridCellControlEdit, ACellWithoutEditableControlsOpensNothing)
 {
     grid->SetCells(1, 1,
