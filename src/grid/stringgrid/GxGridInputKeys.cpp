@@ -147,10 +147,13 @@ bool TGridInput::KeyDownMessage(unsigned& key, ui::TShiftState shift)
     const bool enterOrF2 = key == ui::VK_RETURN || key == ui::VK_F2;
     if (enterOrF2 && editing && !g_.IsEditable(realCol, row))
         return key == ui::VK_RETURN ? enterOnly() : swallow();
-    // The form controls of an HTML cell open by mouse and by Tab between their editors.
+    // The form controls of an HTML cell open by mouse and by Tab between their editors; the key
+    // ends here, unseen by OnKeyDown.
     if (enterOrF2 && g_.EnableHTML && HasHTMLControl(g_.Cells(realCol, row)) &&
-        GetCellTextKind(g_.Cells(realCol, row), true) == 1)
-        return swallow();
+        GetCellTextKind(g_.Cells(realCol, row), true) == 1) {
+        key = 0;
+        return true;
+    }
     if (key == ui::VK_RETURN && !g_.IsEditable(realCol, row)) {
         const ui::TCustomForm* form = TGxStringGrid::FindParentForm(&g_);
         if (form && form->KeyPreview())
@@ -428,7 +431,38 @@ void TGridInput::KeyDown(unsigned& key, ui::TShiftState shift)
         return;
     }
     const unsigned pressed = key;
+    // An OnKeyDown handler may turn the key into Tab; the framework then steps one column on, which
+    // from the last normal column would land in the fixed columns at the right.
+    unsigned handed = pressed;
+    const bool watchTab = pressed != ui::VK_TAB && (g_.Options() & ui::goTabs) && g_.FixedRightCols() > 0 &&
+                          g_.OnKeyDown && lastKeyCell_.X == LastNormalCol();
+    ui::TKeyEvent userKeyDown;
+    if (watchTab) {
+        userKeyDown = g_.OnKeyDown;
+        g_.OnKeyDown = [&](TObject* sender, unsigned& k, ui::TShiftState s) {
+            userKeyDown(sender, k, s);
+            handed = k;
+        };
+    }
+    struct Restore {
+        TGxStringGrid& g;
+        ui::TKeyEvent& saved;
+        bool active;
+        ~Restore()
+        {
+            if (active)
+                g.OnKeyDown = std::move(saved);
+        }
+    } restore{g_, userKeyDown, watchTab};
     g_.TBaseGrid::KeyDown(key, shift);
+    if (watchTab) {
+        restore.active = false;
+        g_.OnKeyDown = std::move(userKeyDown);
+    }
+    if (watchTab && handed == ui::VK_TAB && !(shift & ui::ssShift)) {
+        const int row = lastKeyCell_.Y < LastNormalRow() ? lastKeyCell_.Y + 1 : g_.FixedRows();
+        g_.MoveToCell(FirstNormalCol(), row);
+    }
     TNavigation& nav = *g_.Navigation();
     const bool ctrl = (shift & ui::ssCtrl) != 0;
     int rowBefore = lastKeyCell_.Y;

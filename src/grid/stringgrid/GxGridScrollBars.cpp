@@ -1,7 +1,7 @@
 // TGxStringGrid: proportional window scroll bars (range 0..127, thumb as large as the share of the
 // rows or columns in view, in pixels, so hidden rows and odd heights count right), the in-cell
 // scroll bar control of scroll-bar cells, the size message (search panel, columns scaled with the
-// grid's width), and the synchronised grid following this grid's scrolling.
+// grid's width, flat bars shown by what fits), and the synchronised grid following this grid's scrolling.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -258,6 +258,13 @@ void TGxStringGrid::HandleSizeMessage(ui::TMessage&)
         UpdateHScrollProportional();
         UpdateVScrollProportional();
     }
+    // Flat (and slim) bars are set again for the new size: each shows while its rows or columns do
+    // not all fit and ScrollBars asks for it. A stretched grid keeps its bars as the stretch left
+    // them; the size change that showing a bar causes comes back here while the update runs and
+    // stops in it.
+    const bool stretched = columnSize_->Stretch() && ScrollBarAlways() < saHorz;
+    if (ScrollType != ssNormal && !stretched && !(ComponentState() & ui::csLoading))
+        UpdateScrollBars();
 }
 
 // --- the search footer -------------------------------------------------------------------------------

@@ -125,18 +125,42 @@ TEST_F(GxGridCellControlEdit, EnterAndF2OpenControlsOnlyOnACellNotDrawnAsHtml)
         {false, ui::VK_F2, true},
         {false, ui::VK_RETURN, true},
     };
+    // Either way the key ends in the grid: OnKeyDown does not see it.
+    int keyDowns = 0;
+    grid->OnKeyDown = [&](TObject*, unsigned&, ui::TShiftState) { ++keyDowns; };
     for (const Case& c : cases) {
         grid->EnableHTML = c.enableHTML;
         grid->SetCells(1, 1, kForm);
         grid->FocusCell(1, 1);
         grid->SetFocus();
+        keyDowns = 0;
         Key(c.key, c.key == ui::VK_RETURN ? U'\r' : 0);
         EXPECT_EQ(EditShown(), c.opens) << c.enableHTML << " " << c.key;
+        EXPECT_EQ(keyDowns, 0) << c.enableHTML << " " << c.key;
         EXPECT_EQ(grid->InplaceEditor() && grid->InplaceEditor()->Visible(), false) << c.enableHTML << " " << c.key;
         if (c.opens) {
             EXPECT_EQ(grid->ControlEdit()->Text(), "abc");
         }
         grid->EndCellControlEdit();
+    }
+}
+
+// Characters typed on a cell of form controls belong to the controls' editors: the grid opens no
+// editor of its own, keeps the cell's text and reports no key press.
+TEST_F(GxGridCellControlEdit, TypingOnAFormCellLeavesItsText)
+{
+    int presses = 0;
+    grid->OnKeyPress = [&](TObject*, char32_t&) { ++presses; };
+    for (const bool html : {true, false}) {
+        grid->EnableHTML = html;
+        grid->SetCells(1, 1, kForm);
+        grid->FocusCell(1, 1);
+        grid->SetFocus();
+        presses = 0;
+        Type("xy");
+        EXPECT_FALSE(grid->InplaceEditor() && grid->InplaceEditor()->Visible()) << html;
+        EXPECT_EQ(grid->Cells(1, 1), kForm) << html;
+        EXPECT_EQ(presses, 0) << html;
     }
 }
 

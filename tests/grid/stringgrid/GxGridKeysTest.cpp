@@ -250,6 +250,41 @@ TEST_F(GxGridKeys, EnterAndF2OpenTheEditorOnRequestOnlyOnCellsThatMayBeEdited)
     }
 }
 
+// Dialogs turn Enter into Tab in OnKeyDown. With a fixed column at the right (column 4) the step
+// on from the last normal column goes to the first normal column of the next row, not into the
+// fixed column.
+TEST_F(GxGridKeys, EnterTurnedIntoTabSkipsTheFixedColumnsAtTheRight)
+{
+    grid->SetFixedRightCols(1);
+    grid->SetOptions(grid->Options() | ui::goTabs);
+    grid->OnKeyDown = [](TObject*, unsigned& k, ui::TShiftState) {
+        if (k == ui::VK_RETURN)
+            k = ui::VK_TAB;
+    };
+    struct Case {
+        const char* name;
+        int col, row;
+        ui::TShiftState shift;
+        int wantCol, wantRow;
+    } const cases[] = {
+        {"inside the row: the framework's step", 2, 5, 0, 3, 5},
+        {"last normal column: next row", 3, 5, 0, 1, 6},
+        {"last normal column of the last row: first row", 3, 29, 0, 1, 1},
+        {"Shift goes back within the row", 3, 5, ui::ssShift, 2, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        grid->MoveToCell(c.col, c.row);
+        ui::SendKeyDown(grid, ui::VK_RETURN, c.shift);
+        EXPECT_EQ(grid->Col(), c.wantCol);
+        EXPECT_EQ(grid->Row(), c.wantRow);
+    }
+    // The grid's own handler is back in place after the keys.
+    unsigned k = ui::VK_RETURN;
+    grid->OnKeyDown(grid, k, 0);
+    EXPECT_EQ(k, ui::VK_TAB);
+}
+
 TEST_F(GxGridKeys, MovesKeepTheDisjunctRowAndColumnSelectionsWithTheCurrentCell)
 {
     grid->SetOptions((grid->Options() | ui::goRangeSelect) & ~ui::goEditing);

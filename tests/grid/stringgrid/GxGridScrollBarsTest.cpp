@@ -121,6 +121,38 @@ TEST_F(GxGridScrollBars, FlatBarsTakeTheirWidthAndColourAndPlainOnesComeBack)
     }
 }
 
+// Flat bars follow the grid's size: each shows while its rows or columns do not all fit, and only
+// when ScrollBars asks for that bar.
+TEST_F(GxGridScrollBars, FlatBarsShowAndHideAsTheGridIsSized)
+{
+    grid->SetRowCount(11);  // 10 normal rows of 20: they fit in 250 pixels, not in 150
+    grid->SetScrollType(ssFlat);
+    grid->UpdateScrollBars();
+    struct Case {
+        const char* name;
+        ui::TScrollStyle bars;
+        int width, height;
+        bool wantH, wantV;
+    } const cases[] = {
+        {"all fits", ui::TScrollStyle::ssBoth, 400, 300, false, false},
+        {"rows overflow", ui::TScrollStyle::ssBoth, 400, 150, false, true},
+        {"columns overflow", ui::TScrollStyle::ssBoth, 200, 300, true, false},
+        {"both overflow", ui::TScrollStyle::ssBoth, 200, 150, true, true},
+        {"grown back", ui::TScrollStyle::ssBoth, 400, 300, false, false},
+        {"only the vertical bar asked for", ui::TScrollStyle::ssVertical, 200, 150, false, true},
+        {"only the horizontal bar asked for", ui::TScrollStyle::ssHorizontal, 210, 160, true, false},
+        {"no bars asked for", ui::TScrollStyle::ssNone, 200, 150, false, false},
+    };
+    // Each case changes the size: the bars follow the size message.
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        grid->SetScrollBars(c.bars);
+        grid->SetBounds(0, 0, c.width, c.height);
+        EXPECT_EQ(grid->ScrollBarVisible(ui::SB_HORZ), c.wantH);
+        EXPECT_EQ(grid->ScrollBarVisible(ui::SB_VERT), c.wantV);
+    }
+}
+
 TEST_F(GxGridScrollBars, TheInCellScrollBarMovesTheCellsPositionAndReportsEachChange)
 {
     grid->AddScrollBar(2, 3, false);
