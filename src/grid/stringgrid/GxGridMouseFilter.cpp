@@ -30,7 +30,9 @@ bool TGridInput::FilterListRelease(int X, int Y)
     int ACol = -1, ARow = -1;
     g_.MouseToCell(X, Y, ACol, ARow);
     const int realCol = ACol >= 0 ? g_.RealColIndex(ACol) : -1;
-    if (ACol >= 0 && ARow >= 0 && ARow == g_.FilterDropDownRow && realCol != g_.FilterColumn) {
+    // The release of a sizing or moving drag is no click on a glyph.
+    const bool click = g_.GridState() == ui::TGridState::gsNormal || g_.GridState() == ui::TGridState::gsSelecting;
+    if (click && ACol >= 0 && ARow >= 0 && ARow == g_.FilterDropDownRow && realCol != g_.FilterColumn) {
         const ui::TRect cell = g_.CellRect(ACol, ARow);
         if (X > cell.Right - kGlyphLeft && X < cell.Right - kGlyphRight && Y < cell.Top + kGlyphHeight &&
             g_.GetColumnFilterList(realCol)) {
