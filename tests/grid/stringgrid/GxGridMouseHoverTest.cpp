@@ -12,6 +12,7 @@
 #include "grid/stringgrid/GxGridPanels.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/Render.h"
 
 namespace gx {
 namespace {
@@ -85,8 +86,22 @@ TEST_F(GxGridHover, WithUnderlineOnHoverOnlyTheHoveredLinkIsMarked)
     Move({onFirst.X + 1, onFirst.Y});
     EXPECT_EQ(grid->Pointer.HoverLink, 1);
     EXPECT_EQ(grid->Pointer.HoverCell, (ui::TPoint{2, 3}));
+    // The hovered link is drawn with more link-coloured pixels (its underline) than the other one.
+    const auto blueIn = [&](int from, int to) {
+        ui::TBitmap shot;
+        ui::RenderControl(*grid, shot);
+        const ui::TRect cell = grid->CellRect(2, 3);
+        const int border = (grid->Width() - grid->ClientWidth()) / 2;
+        int n = 0;
+        for (int y = cell.Top; y < cell.Bottom; ++y)
+            for (int x = cell.Left + from; x < cell.Left + to; ++x)
+                n += ui::ColorToRGB(shot.Canvas()->Pixels(x + border, y + border)) == ui::clBlue;
+        return n;
+    };
+    const int hovered = blueIn(0, 30);
     Move(beside);
     EXPECT_EQ(grid->Pointer.HoverLink, -1);
+    EXPECT_LT(blueIn(0, 30), hovered);
     Move(onFirst);
     grid->Perform(ui::CM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(grid->Pointer.HoverLink, -1);
