@@ -143,6 +143,8 @@ public:
     ui::TNotifyEvent OnPainted;
     TGridBalloonEvent OnCellBalloon;
     TAnchorHintEvent OnAnchorHint;
+    TAnchorEvent OnAnchorEnter;
+    TAnchorEvent OnAnchorExit;
     TColumnSizeEvent OnColumnSize;
     TRowSizeEvent OnRowSize;
 

@@ -26,6 +26,11 @@ constexpr ui::TCursor kRowCursor = 8010;
 constexpr ui::TCursor kColumnCursor = 8011;
 constexpr ui::TCursor kAllCursor = 8012;
 ui::TCursor GridSelectCursor(TMouseSelectMode mode);
+// The pan pointers: 8000 at rest, 8001 … 8008 towards down, left, right, up, up-right, up-left,
+// down-right and down-left. PanCursor registers them on first use and answers the one of a
+// direction (dx, dy each -1, 0 or 1).
+constexpr ui::TCursor kPanCursor = 8000;
+ui::TCursor PanCursor(int dx, int dy);
 
 class TGridInput {
 public:
@@ -140,6 +145,11 @@ private:
     bool RatingPress(int X, int ACol, int ARow);
     bool LinkPress(int X, int Y, int ACol, int ARow);
     bool LinkCursor(int X, int Y, int ACol, int ARow);
+    // The link under the mouse: OnAnchorEnter/OnAnchorExit, its hint and, with
+    // URLUnderlineOnHover, the underline of the hovered link only.
+    void AnchorHover(int X, int Y, int ACol, int ARow);
+    std::string hoverAnchor_;           // the link the mouse is over
+    ui::TPoint hoverLinkCell_{-1, -1};  // the cell drawn with its hovered link underlined
     bool ControlPress(int ACol, int ARow, const THTMLDrawResult& hit);
     bool allNodesContracted_ = false;  // the header glyph's last choice with NodeAllExpandContract
     // Dragging, fixed cells and the painted marks (GxGridMouseDrag.cpp).
@@ -163,6 +173,9 @@ private:
     bool FixedDropDownPress(int X, int ACol, int ARow);
     bool FixedEditPress(TGridFixedCellEdit Click, int X, int Y, int ACol, int ARow);
     bool DisjunctCellRelease(ui::TShiftState shift, int ACol, int ARow);
+    // The filter drop-down list of the filter row (GxGridMouseFilter.cpp).
+    bool FilterListRelease(int X, int Y);
+    void OpenFilterList(int ACol, int ARow, int RealCol);
     void DropSelectedCells();
     void PaintPanOrigin(ui::TCanvas& canvas);
     int sizeFixedCol_ = -1, sizeFixedRow_ = -1;      // the fixed border under the mouse

@@ -223,6 +223,7 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
         g_.Pointer.CtrlDown = false;  // a push button in a cell's text comes up
         g_.Invalidate();
     }
+    const bool filterOpened = FilterListRelease(X, Y);
     if (FixedSizingRelease(X, Y)) {
         g_.Pointer.MouseDown = false;
         g_.Pointer.MouseDownMove = false;
@@ -354,7 +355,7 @@ void TGridInput::LeftButtonUp(ui::TMessage& m)
     if (ARow == 0 && (g_.Options() & ui::goColSizing) &&
         (X - cell.Left < kBorderMargin || cell.Right - X < kBorderMargin))
         return;
-    if (hasBox && g_.IsInCheckBox(realCol, ARow, X, Y))
+    if ((hasBox && g_.IsInCheckBox(realCol, ARow, X, Y)) || filterOpened)
         return;
     HeaderClickSort(ACol, ARow, ShiftOf(m));
 }
@@ -537,6 +538,7 @@ void TGridInput::MouseMove(ui::TMessage& m)
     // The cell under the mouse, and the fixed cell drawn in its hover look.
     int ACol = -1, ARow = -1;
     g_.MouseToCell(X, Y, ACol, ARow);
+    AnchorHover(X, Y, ACol, ARow);
     TGridPointerState& pointer = g_.Pointer;
     pointer.HoverCell = {ACol, ARow};
     const THoverFixedCells hover = g_.HoverFixedCells;
@@ -662,6 +664,12 @@ void TGridInput::MouseLeave()
     sizeFixedCol_ = sizeFixedRow_ = -1;
     TGridPointerState& pointer = g_.Pointer;
     pointer.HoverCell = {-1, -1};
+    if (hoverLinkCell_.X >= 0) {
+        const ui::TPoint was = hoverLinkCell_;
+        hoverLinkCell_ = {-1, -1};
+        pointer.HoverLink = -1;
+        g_.RepaintCell(was.X, was.Y);
+    }
     if (pointer.HoverFixedX >= 0 && !noMouseLeave_) {
         const ui::TPoint was{pointer.HoverFixedX, pointer.HoverFixedY};
         pointer.HoverFixedX = pointer.HoverFixedY = -1;

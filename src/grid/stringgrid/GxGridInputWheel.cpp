@@ -97,7 +97,7 @@ void TGridInput::StartPanning(int X, int Y)
     panning_ = true;
     panOrigin_ = {X, Y};
     panPrevCursor_ = g_.Cursor();
-    g_.SetCursor(ui::crSizeAll);
+    g_.SetCursor(PanCursor(0, 0));
     g_.SetTimer(kPanTimerId, kPanTimerMs);
     ui::SetCaptureControl(&g_);
     g_.Invalidate();
@@ -127,14 +127,7 @@ void TGridInput::PanStep()
         dy = 0;
     if (g_.IntelliPan == ipVertical)
         dx = 0;
-    ui::TCursor cursor = ui::crSizeAll;
-    if (dx == 0 && dy != 0)
-        cursor = ui::crSizeNS;
-    else if (dy == 0 && dx != 0)
-        cursor = ui::crSizeWE;
-    else if (dx != 0 && dy != 0)
-        cursor = dx == dy ? ui::crSizeNWSE : ui::crSizeNESW;
-    g_.SetCursor(cursor);
+    g_.SetCursor(PanCursor(dx, dy));
     if (g_.MouseActions()->WheelAction() == waScroll) {
         if (dx < 0 && g_.LeftCol() > g_.FixedCols())
             g_.SetLeftCol(g_.LeftCol() - 1);

@@ -9,6 +9,7 @@
 #include "grid/stringgrid/GxGrid.h"
 #include "grid/stringgrid/GxGridInput.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Shell.h"
 
@@ -241,6 +242,53 @@ bool TGridInput::LinkCursor(int X, int Y, int ACol, int ARow)
     if (g_.Cursor() != ui::crHandPoint)
         g_.SetCursor(ui::crHandPoint);
     return true;
+}
+
+// The link under the mouse. With URLUnderlineOnHover only the hovered link of an HTML text is
+// underlined: the cell left and the cell entered are repainted whenever the link under the mouse
+// changes. Entering a link fires OnAnchorEnter (and, while a link hint is up, replaces its text so
+// that the hint shows anew); leaving every link fires OnAnchorExit with the link left.
+void TGridInput::AnchorHover(int X, int Y, int ACol, int ARow)
+{
+    THTMLDrawResult hit;
+    const bool onLink = g_.CellTextHit(ACol, ARow, X, Y, hit) && hit.ControlID.empty();
+    TGridPointerState& pointer = g_.Pointer;
+    const int link = onLink && g_.URLUnderlineOnHover ? hit.LinkAtPoint : -1;
+    const ui::TPoint linkCell = link >= 0 ? ui::TPoint{ACol, ARow} : ui::TPoint{-1, -1};
+    if (link != pointer.HoverLink || linkCell != hoverLinkCell_) {
+        const ui::TPoint was = hoverLinkCell_;
+        pointer.HoverLink = link;
+        hoverLinkCell_ = linkCell;
+        if (was.X >= 0)
+            g_.RepaintCell(was.X, was.Y);
+        if (linkCell.X >= 0 && linkCell != was)
+            g_.RepaintCell(linkCell.X, linkCell.Y);
+    }
+    if (!onLink) {
+        if (!hoverAnchor_.empty()) {
+            const std::string left = std::move(hoverAnchor_);
+            hoverAnchor_.clear();
+            if (g_.OnAnchorExit)
+                g_.OnAnchorExit(&g_, ARow, ACol, left);
+        }
+        return;
+    }
+    const std::string& anchor = hit.AnchorAtPoint;
+    if (anchor == hoverAnchor_)
+        return;
+    if (!g_.LastAnchorHint.empty()) {
+        std::string hint = hit.AnchorTitle.empty() ? anchor : hit.AnchorTitle;
+        if (g_.OnAnchorHint)
+            g_.OnAnchorHint(&g_, ARow, g_.RealColIndex(ACol), hint);
+        if (hint != g_.LastAnchorHint) {
+            g_.LastAnchorHint = hint;
+            if (ui::GetApplication())
+                ui::GetApplication()->CancelHint();
+        }
+    }
+    hoverAnchor_ = anchor;
+    if (g_.OnAnchorEnter)
+        g_.OnAnchorEnter(&g_, ARow, ACol, anchor);
 }
 
 }  // namespace gx

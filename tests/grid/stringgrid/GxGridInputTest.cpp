@@ -680,18 +680,52 @@ TEST_F(GxGridWheel, TheMiddleButtonPansTowardsThePointerUntilAKey)
     ui::SendMouseDown(grid, ui::TMouseButton::mbMiddle, p.X, p.Y);
     ui::SendMouseUp(grid, ui::TMouseButton::mbMiddle, p.X, p.Y);
     ASSERT_TRUE(grid->Panning());
+    EXPECT_EQ(grid->Cursor(), kPanCursor);
+    EXPECT_TRUE(ui::GetScreen()->HasCursor(kPanCursor + 8));
     ui::SendMouseMove(grid, p.X + 3, p.Y + 4);  // inside the dead zone
     grid->Perform(ui::WM_TIMER, 999);
     EXPECT_EQ(grid->Row(), 5);
+    EXPECT_EQ(grid->Cursor(), kPanCursor);
     ui::SendMouseMove(grid, p.X, p.Y + 40);
     grid->Perform(ui::WM_TIMER, 999);
     grid->Perform(ui::WM_TIMER, 999);
     EXPECT_EQ(grid->Row(), 7);
-    EXPECT_EQ(grid->Cursor(), ui::crSizeNS);
+    EXPECT_EQ(grid->Cursor(), kPanCursor + 1);  // down
     Key(ui::VK_SHIFT);
     EXPECT_FALSE(grid->Panning());
     grid->Perform(ui::WM_TIMER, 999);
     EXPECT_EQ(grid->Row(), 7);
+}
+
+// Each pan direction shows its own numbered pointer; the vertical mode ignores sideways motion.
+TEST_F(GxGridWheel, PanningShowsThePointerOfItsDirection)
+{
+    struct Case {
+        TIntelliPan mode;
+        int dx, dy;
+        ui::TCursor want;
+    };
+    const Case cases[] = {
+        {ipBoth, 0, 40, kPanCursor + 1},        {ipBoth, -40, 0, kPanCursor + 2},  {ipBoth, 40, 0, kPanCursor + 3},
+        {ipBoth, 0, -40, kPanCursor + 4},       {ipBoth, 40, -40, kPanCursor + 5}, {ipBoth, -40, -40, kPanCursor + 6},
+        {ipBoth, 40, 40, kPanCursor + 7},       {ipBoth, -40, 40, kPanCursor + 8}, {ipVertical, 40, 0, kPanCursor},
+        {ipHorizontal, 40, 40, kPanCursor + 3},
+    };
+    grid->SetColCount(12);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.dx) + "," + std::to_string(c.dy) + " mode " + std::to_string(c.mode));
+        grid->IntelliPan = c.mode;
+        grid->MoveToCell(4, 10);
+        const ui::TPoint p = Center(4, 10);
+        ui::SendMouseDown(grid, ui::TMouseButton::mbMiddle, p.X, p.Y);
+        ui::SendMouseUp(grid, ui::TMouseButton::mbMiddle, p.X, p.Y);
+        ASSERT_TRUE(grid->Panning());
+        ui::SendMouseMove(grid, p.X + c.dx, p.Y + c.dy);
+        grid->Perform(ui::WM_TIMER, 999);
+        EXPECT_EQ(grid->Cursor(), c.want);
+        Key(ui::VK_SHIFT);
+        EXPECT_FALSE(grid->Panning());
+    }
 }
 
 }  // namespace
