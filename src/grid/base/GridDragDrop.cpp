@@ -279,9 +279,12 @@ void TGSGDropSource::DragEnded(bool Dropped)
 namespace {
 
 long startDrag(ui::TControl* source, TGSGDropSource* dropSource, const TSourceDataObject& object, unsigned okEffects,
-               unsigned& effect)
+               unsigned& effect, std::shared_ptr<const ui::TBitmap> image)
 {
-    effect = ui::DoDragDrop(source, object.DragData(), okEffects, dropSource);
+    ui::TDragData data = object.DragData();
+    if (image)
+        data.SetImage(std::move(image), {0, 0});
+    effect = ui::DoDragDrop(source, data, okEffects, dropSource);
     if (effect == ui::deNone || (dropSource && dropSource->NoAccept()))
         return DRAGDROP_S_CANCEL;
     return DRAGDROP_S_DROP;
@@ -290,14 +293,17 @@ long startDrag(ui::TControl* source, TGSGDropSource* dropSource, const TSourceDa
 }  // namespace
 
 long StartTextDrag(ui::TControl* Source, TGSGDropSource* DropSource, const std::string& Text, const std::string& RTF,
-                   const rtl::TMemoryStream* Stream, unsigned OkEffects, unsigned& Effect)
+                   const rtl::TMemoryStream* Stream, unsigned OkEffects, unsigned& Effect,
+                   std::shared_ptr<const ui::TBitmap> Image)
 {
-    return startDrag(Source, DropSource, TSourceDataObject(Text, Stream, -1, RTF), OkEffects, Effect);
+    return startDrag(Source, DropSource, TSourceDataObject(Text, Stream, -1, RTF), OkEffects, Effect, std::move(Image));
 }
 
-long StartColumnDrag(ui::TControl* Source, TGSGDropSource* DropSource, int Column, unsigned OkEffects, unsigned& Effect)
+long StartColumnDrag(ui::TControl* Source, TGSGDropSource* DropSource, int Column, unsigned OkEffects, unsigned& Effect,
+                     std::shared_ptr<const ui::TBitmap> Image)
 {
-    return startDrag(Source, DropSource, TSourceDataObject("", nullptr, Column, ""), OkEffects, Effect);
+    return startDrag(Source, DropSource, TSourceDataObject("", nullptr, Column, ""), OkEffects, Effect,
+                     std::move(Image));
 }
 
 }  // namespace gx

@@ -468,6 +468,46 @@ TGridDropTarget* GridDropTarget(TGxStringGrid& grid)
     return st && st->Registered ? st->Target.get() : nullptr;
 }
 
+namespace {
+
+// The rows (or columns) first .. last cut to those in view: fixed ones stay, scrollable ones
+// keep from the first in view to the one the edge cuts through.
+void VisibleSpan(int& first, int& last, int fixed, int topLeft, int visible)
+{
+    if (first >= fixed)
+        first = std::max(first, topLeft);
+    if (last >= fixed)
+        last = std::min(last, topLeft + visible);
+}
+
+// The picture of the cells (display columns) as the grid shows them, its selection colour left
+// out, cut to the cells in view and the client area; nullptr when none of them is in view.
+std::shared_ptr<const ui::TBitmap> DraggedCellsPicture(TGxStringGrid& grid, ui::TGridRect cells)
+{
+    VisibleSpan(cells.Left, cells.Right, grid.FixedCols(), grid.LeftCol(), grid.VisibleColCount());
+    VisibleSpan(cells.Top, cells.Bottom, grid.FixedRows(), grid.TopRow(), grid.VisibleRowCount());
+    cells.Right = std::min(cells.Right, grid.ColCount() - 1);
+    cells.Bottom = std::min(cells.Bottom, grid.RowCount() - 1);
+    if (cells.Left > cells.Right || cells.Top > cells.Bottom)
+        return nullptr;
+    const ui::TRect first = grid.CellRect(cells.Left, cells.Top);
+    const ui::TRect last = grid.CellRect(cells.Right, cells.Bottom);
+    const ui::TRect area = ui::TRect{first.Left, first.Top, last.Right, last.Bottom}.Intersect(grid.ClientRect());
+    if (area.Width() <= 0 || area.Height() <= 0)
+        return nullptr;
+    const bool hidden = grid.SelectionHidden();
+    if (!hidden)
+        grid.HideSelection();
+    ui::TBitmap* shown = grid.PaintToBuffer();
+    if (!hidden)
+        grid.UnHideSelection();
+    auto picture = std::make_shared<ui::TBitmap>(area.Width(), area.Height());
+    picture->Canvas()->CopyRect({0, 0, area.Width(), area.Height()}, *shown->Canvas(), area);
+    return picture;
+}
+
+}  // namespace
+
 ui::TGridRect DropSelection(TGxStringGrid& grid)
 {
     return State(grid).DropSelection;
@@ -494,7 +534,10 @@ unsigned StartCellDrag(TGxStringGrid& grid, int ACol, int ARow)
             grid.HeaderDragButton()->Caption = cellText;
             grid.HeaderDragButton()->SetVisible(true);
         }
-        const long res = StartColumnDrag(&grid, &source, ACol, ui::deCopy | ui::deMove, effect);
+        std::shared_ptr<const ui::TBitmap> picture;
+        if (dd.ShowCells)
+            picture = DraggedCellsPicture(grid, {ACol, 0, ACol, grid.TopRow() + grid.VisibleRowCount()});
+        const long res = StartColumnDrag(&grid, &source, ACol, ui::deCopy | ui::deMove, effect, std::move(picture));
         grid.HeaderDragButton()->SetVisible(false);
         HideArrows(grid, {kDownArrow, kUpArrow});
         if (res == DRAGDROP_S_CANCEL)
@@ -513,11 +556,15 @@ unsigned StartCellDrag(TGxStringGrid& grid, int ACol, int ARow)
         cells->WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
         cells->SetPosition(0);
     }
+    std::shared_ptr<const ui::TBitmap> picture;
+    if (dd.ShowCells)
+        picture = DraggedCellsPicture(grid, st.DropSelection);
     st.Dragging = true;
     st.DroppedHere = false;
     long res = DRAGDROP_S_CANCEL;
     try {
-        res = StartTextDrag(&grid, &source, text, rtf, cells.get(), ui::deCopy | ui::deMove, effect);
+        res =
+            StartTextDrag(&grid, &source, text, rtf, cells.get(), ui::deCopy | ui::deMove, effect, std::move(picture));
     } catch (...) {
         st.Dragging = false;
         throw;

@@ -116,6 +116,7 @@ void TGxStringGrid::ShowCellControlEditor(const std::string& CellText, const std
     combo.SetItemIndex(combo.Items()->IndexOf(Value));
     combo.SetText(Value);
     combo.SetDropDownCount(dropCount);
+    combo.SetDropDownHeight(combo.ItemHeight() * (dropCount + 2));
     combo.OnExit = [this](TObject*) { EndCellControlEdit(); };
     combo.SetMaxLength(maxLen);
     combo.SetParent(this);

@@ -158,10 +158,19 @@ void TComboBox::OpenList()
     list_->Font()->Assign(*Font());
     list_->Items()->Assign(*items_);
     int rows = std::clamp(items_->Count(), 1, std::max(1, dropDownCount_));
+    if (dropDownHeight_ > 0)
+        rows = std::clamp((dropDownHeight_ - Height()) / list_->ItemHeight(), 1, rows);
     list_->SizeFor(rows, std::max(Width(), dropDownWidth_));
     list_->SetTopIndex(0);
     list_->SetItemIndex(itemIndex_);
     list_->Popup(this);
+}
+
+int TComboBox::ItemHeight() const
+{
+    TCanvas measure;
+    measure.Font()->Assign(*Font());
+    return std::max(1, measure.TextHeight("Ag") + 2);
 }
 
 void TComboBox::SetDroppedDown(bool v)

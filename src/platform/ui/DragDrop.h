@@ -7,6 +7,7 @@
 // had; the source hears CM_DRAGFEEDBACK while the effect changes.
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -50,8 +51,20 @@ public:
     // The local files among the URLs.
     std::vector<std::string> Files() const;
 
+    // The picture that follows the cursor while the drag runs (none: the system's own), with
+    // the point of it that sits under the cursor.
+    void SetImage(std::shared_ptr<const TBitmap> Image, TPoint HotSpot)
+    {
+        image_ = std::move(Image);
+        hotSpot_ = HotSpot;
+    }
+    const TBitmap* Image() const { return image_.get(); }
+    TPoint ImageHotSpot() const { return hotSpot_; }
+
 private:
     std::map<std::string, std::string> data_;
+    std::shared_ptr<const TBitmap> image_;
+    TPoint hotSpot_;
 };
 
 // What a drag message carries. Effect is the answer of the target (in the effects the source

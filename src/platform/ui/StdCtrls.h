@@ -3,6 +3,7 @@
 // scroll bar. Each holds its own state; a native window follows it when the form is shown.
 #include "platform/rtl/StringList.h"
 #include "platform/ui/Controls.h"
+#include <algorithm>
 #include <chrono>
 #include <memory>
 
@@ -209,6 +210,13 @@ public:
     void SetDropDownCount(int v) { dropDownCount_ = v; }
     int DropDownWidth() const { return dropDownWidth_; }
     void SetDropDownWidth(int v) { dropDownWidth_ = v; }
+    // The height of the open combo from its top, edit part and list together, as a drop-down
+    // combo's window height is on the desktop: the list shows the whole rows that fit below the
+    // edit part (at most DropDownCount). 0: DropDownCount rows.
+    int DropDownHeight() const { return dropDownHeight_; }
+    void SetDropDownHeight(int v) { dropDownHeight_ = std::max(0, v); }
+    // The height of one row of the list in the combo's font.
+    int ItemHeight() const;
     bool DroppedDown() const { return droppedDown_; }
     // Opens the list (after CBN_DROPDOWN, so handlers may fill it first) or closes it (then CBN_CLOSEUP).
     void SetDroppedDown(bool v);
@@ -271,6 +279,7 @@ private:
     int itemIndex_ = -1;
     int dropDownCount_ = 8;
     int dropDownWidth_ = 0;
+    int dropDownHeight_ = 0;
     bool droppedDown_ = false;
     int maxLength_ = 0;
     int selStart_ = 0;

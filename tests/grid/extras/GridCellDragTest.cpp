@@ -303,5 +303,49 @@ TEST(GridCellDragWindow, InARealWindow)
     out << "source " << grids[0]->Cells(1, 1) << "\n";
 }
 
+TEST_F(TwoGrids, ADragCarriesAPictureOfTheCellsInView)
+{
+    left->SetRowCount(100);
+    left->SetFixedRows(1);
+    left->DragDropSettings()->OleColumnDragDrop = true;
+    ui::Application->ProcessMessages();
+    const int clientH = left->ClientHeight();
+    const auto span = [this](ui::TGridRect g) {
+        const ui::TRect a = left->CellRect(g.Left, g.Top), b = left->CellRect(g.Right, g.Bottom);
+        return ui::TPoint{b.Right - a.Left, b.Bottom - a.Top};
+    };
+    const ui::TRect lastInView = left->CellRect(1, left->TopRow() + left->VisibleRowCount());
+    struct Case {
+        const char* what;
+        ui::TGridRect selection;
+        int pressRow;
+        bool showCells;
+        ui::TPoint size;
+    } cases[] = {
+        {"a block in view", {0, 1, 1, 2}, 1, true, span({0, 1, 1, 2})},
+        {"rows below the view are cut off",
+         {1, 2, 1, 99},
+         2,
+         true,
+         {span({1, 1, 1, 1}).X, clientH - left->CellRect(1, 2).Top}},
+        {"a column from the header, its visible height",
+         {1, 1, 1, 1},
+         0,
+         true,
+         {span({1, 0, 1, 0}).X, std::min(lastInView.Bottom, clientH)}},
+        {"no picture without ShowCells", {0, 1, 1, 2}, 1, false, {0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        left->DragDropSettings()->ShowCells = c.showCells;
+        left->SetSelection(c.selection);
+        const ui::TPoint at = middleOf(right, 4, 5);
+        ui::qt::ScriptNextDrop(right, at.X, at.Y, ui::ssCtrl);
+        StartCellDrag(*left, c.selection.Left, c.pressRow);
+        EXPECT_EQ(ui::qt::LastDragImageSize(), c.size);
+        EXPECT_FALSE(left->SelectionHidden());
+    }
+}
+
 }  // namespace
 }  // namespace gx

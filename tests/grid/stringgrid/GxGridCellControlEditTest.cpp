@@ -1,6 +1,7 @@
 // The form controls of HTML cell texts: a press uses the control under it, an edit or combo is
 // edited in place and its text returns as the control's VALUE, Tab walks the cell's editable
 // controls, Enter and F2 open them on a cell the grid does not draw as HTML.
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include "grid/stringgrid/GxGridEdit.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/PopupList.h"
 
 namespace gx {
 namespace {
@@ -214,6 +216,38 @@ TEST_F(GxGridCellControlEdit, ComboListComesFromTheEventAndReportsTheChoice)
     Key(ui::VK_RETURN, U'\r');
     EXPECT_FALSE(ComboShown());
     EXPECT_EQ(Value(1, "c1"), "three");
+}
+
+// The open combo (edit part and list) spans the item height times the drop count plus two; the
+// list shows the whole rows that fit below the edit part, never more than the items.
+TEST_F(GxGridCellControlEdit, TheOpenComboIsTwoItemsTallerThanItsDropCount)
+{
+    grid->SetCells(1, 1, R"(<CONTROL TYPE="COMBO" ID="c1" VALUE="two" WIDTH="80">)");
+    struct Case {
+        int drop, items;
+    } cases[] = {{3, 12}, {8, 20}, {8, 2}, {1, 5}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.drop) + " of " + std::to_string(c.items));
+        grid->OnControlComboList = [&c](TObject*, int, int, const std::string&, const std::string&, const std::string&,
+                                        rtl::TStringList* items, bool&, int& drop) {
+            for (int i = 0; i < c.items; ++i)
+                items->Add("item " + std::to_string(i));
+            drop = c.drop;
+        };
+        PressControl(1, 0);
+        TControlCombo& combo = *grid->ControlCombo();
+        ASSERT_TRUE(combo.DroppedDown());
+        const int itemHeight = combo.ItemHeight();
+        EXPECT_EQ(combo.DropDownHeight(), itemHeight * (c.drop + 2));
+        ui::TPopupList* list = combo.DropDownList();
+        ASSERT_NE(list, nullptr);
+        const int rows = list->ClientHeight() / itemHeight;
+        EXPECT_LE(combo.Height() + rows * itemHeight, combo.DropDownHeight());
+        EXPECT_EQ(rows, std::min({c.items, c.drop, (combo.DropDownHeight() - combo.Height()) / itemHeight}));
+        EXPECT_GE(rows, 1);
+        Key(ui::VK_ESCAPE, 0);
+        grid->EndCellControlEdit();
+    }
 }
 
 TEST_F(GxGridCellControlEdit, PressesOnCheckRadioAndButtonChangeOnlyAnEditableCell)

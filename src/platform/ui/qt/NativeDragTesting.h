@@ -11,6 +11,8 @@ namespace ui::qt {
 // The next drag a control starts is dropped at (x, y) of target's widget, with the keys of
 // shift held, instead of waiting for the mouse.
 void ScriptNextDrop(TControl* target, int x, int y, TShiftState shift = 0);
+// The size of the picture the last drag started carried ({0, 0}: none).
+TPoint LastDragImageSize();
 // Another program drops plain text at (x, y) of target's widget, offering copy and move; the
 // effect the target answered.
 unsigned DropTextFromOutside(TControl* target, int x, int y, const std::string& text);

@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QDrag>
 #include <QDropEvent>
+#include <QPixmap>
 #include <QUrl>
 #include <QWidget>
 
 #include "platform/ui/qt/NativeDragTesting.h"
 #include "platform/ui/qt/QtBackend.h"
 #include "platform/ui/qt/QtInput.h"
+#include "platform/ui/qt/QtSupport.h"
 
 namespace ui::qt {
 
@@ -61,6 +63,7 @@ struct ScriptedDrop {
     Qt::KeyboardModifiers modifiers;
 };
 ScriptedDrop gScript;
+QSize gLastImageSize;
 
 Qt::KeyboardModifiers ModifiersOf(TShiftState shift)
 {
@@ -193,6 +196,8 @@ unsigned QtBackend::StartDrag(TControl* source, const TDragData& data, unsigned 
     QWidget* widget = WidgetFor(source);
     const Qt::DropActions actions = ToActions(okEffects);
     Qt::DropAction result = Qt::IgnoreAction;
+    const TBitmap* image = data.Image();
+    gLastImageSize = image ? QSize(image->Width(), image->Height()) : QSize(0, 0);
     if (gScript.target) {
         const ScriptedDrop script = gScript;
         gScript = ScriptedDrop();
@@ -202,6 +207,10 @@ unsigned QtBackend::StartDrag(TControl* source, const TDragData& data, unsigned 
     } else if (widget) {
         auto* drag = new QDrag(widget);
         drag->setMimeData(ToMimeData(data).release());
+        if (image && !image->Empty()) {
+            drag->setPixmap(QPixmap::fromImage(ImageCopy(*image)));
+            drag->setHotSpot(QPoint(data.ImageHotSpot().X, data.ImageHotSpot().Y));
+        }
         QObject::connect(drag, &QDrag::actionChanged, [feedback, source](Qt::DropAction a) {
             if (feedback)
                 feedback->GiveFeedback(ToEffects(a));
@@ -219,6 +228,11 @@ unsigned QtBackend::StartDrag(TControl* source, const TDragData& data, unsigned 
 void ScriptNextDrop(TControl* target, int x, int y, TShiftState shift)
 {
     gScript = ScriptedDrop{target, QPoint(x, y), ModifiersOf(shift)};
+}
+
+TPoint LastDragImageSize()
+{
+    return {gLastImageSize.width(), gLastImageSize.height()};
 }
 
 unsigned DropTextFromOutside(TControl* target, int x, int y, const std::string& text)
