@@ -45,6 +45,7 @@
 namespace gx {
 
 class TGridInput;
+class THTMLHintWindow;
 struct THTMLDrawResult;
 
 // The largest real column the hidden-column tables cover; columns from here on are always shown.
@@ -977,7 +978,8 @@ public:
     TGridFocusWindow* FocusWindow() const { return focusWindow_; }
     TArrowWindow* ArrowWindows(int i) const { return arrowWindows_.at(static_cast<std::size_t>(i)); }
     ui::TScrollBar* GridScrollBar(int i) const { return scrollBars_.at(static_cast<std::size_t>(i)); }
-    ui::TBitmap* ScrollHintWindow() const { return nullptr; }
+    // The HTML hint window of the sizing and scroll hints; null until one was shown.
+    THTMLHintWindow* ScrollHintWindow() const;
 
     // --- plain settings (values the grid's other concerns read) --------------------------------------------
     TEditorType DefaultEditor = edNormal;

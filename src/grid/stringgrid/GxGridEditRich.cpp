@@ -113,6 +113,16 @@ void DIzuReriVoru::RequestResize(const ui::TRect& needed)
 // --- the grid's side --------------------------------------------------------------------------------------
 
 namespace {
+// The cell's word wrap, as its text is painted: the grid's, the cell's own, then the event.
+bool CellWraps(TGxStringGrid& g, int realCol, int row)
+{
+    bool ww = g.WordWrap();
+    if (const TCellProperties* props = g.GridObjects(realCol, row))
+        ww = props->WordWrap();
+    g.GetCellWordWrap(realCol, row, ww);
+    return ww;
+}
+
 void HideRich(DIzuReriVoru* c, TGxStringGrid* grid)
 {
     c->SetVisible(false);
@@ -172,6 +182,8 @@ void TGxStringGrid::RichToCell(int ACol, int ARow, ui::TRichEdit* Richeditor)
 void TGxStringGrid::DrawRichTextCell(int ACol, int ARow, const ui::TRect& Rect, ui::TCanvas& Canvas)
 {
     DIzuReriVoru* re = RichEdit();
+    if (const bool ww = CellWraps(*this, ACol, ARow); ww != re->WordWrap())
+        re->SetWordWrap(ww);
     CellToRich(ACol, ARow, re);
     re->PaintContent(Canvas, Rect, false);
 }
@@ -184,6 +196,7 @@ void TGxStringGrid::ShowRichEditor(int ACol, int ARow)
     re->ReCreate();
     re->SetParent(this);
     re->HideSelection = false;
+    re->SetWordWrap(CellWraps(*this, realCol, ARow));
     re->SetBounds(r.Left, r.Top, r.Right - r.Left - 1, r.Bottom - r.Top - 1);
     DoGetEditorProp(realCol, ARow, nullptr);
     re->Lock();

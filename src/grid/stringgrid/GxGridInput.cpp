@@ -239,6 +239,11 @@ std::string TGxStringGrid::ScrollHint() const
     return input_->ScrollHintText();
 }
 
+THTMLHintWindow* TGxStringGrid::ScrollHintWindow() const
+{
+    return input_->HintWindow();
+}
+
 bool TGxStringGrid::Panning() const
 {
     return input_->Panning();

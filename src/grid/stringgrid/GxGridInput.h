@@ -17,6 +17,8 @@
 
 namespace gx {
 
+class THTMLHintWindow;
+
 class TGxStringGrid;
 struct THTMLDrawResult;
 
@@ -84,6 +86,8 @@ public:
     void Timer();
     void RepaintBlinkingCells();
     std::string ScrollHintText() const { return scrollHintShown_ ? scrollHint_ : std::string(); }
+    // The grid's HTML hint window of the sizing and scroll hints (created on first use).
+    THTMLHintWindow* HintWindow() const { return hintWindow_; }
 
     // --- stretching and drag scrolling (GxGridScroll.cpp) ---
     void DragOver(int X, int Y, TDragState State);
@@ -212,6 +216,10 @@ private:
     // Scroll hints.
     bool scrollHintShown_ = false;
     std::string scrollHint_;
+    THTMLHintWindow* hintWindow_ = nullptr;  // owned by the grid
+    // Shows scrollHint_ in the hint window at a screen point, measured for maxWidth, in HintColor.
+    void ShowHintWindow(ui::TPoint at, int maxWidth);
+    void HideHintWindow();
 };
 
 }  // namespace gx

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridHintWindow.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/Backend.h"
 #include "platform/ui/Input.h"
 
 namespace gx {
@@ -173,19 +173,13 @@ void TGridInput::ScrollMessage(ui::TMessage& m)
     }
     const int n = std::clamp(g_.ScrollPosToIndex(vertical, pos), fixed, last);
     if (hints && code == ui::SB_ENDSCROLL && scrollHintShown_) {
-        scrollHintShown_ = false;
-        scrollHint_.clear();
-        if (ui::Backend())
-            ui::Backend()->ShowHint({}, {}, 0);
+        HideHintWindow();
     } else if (hints && code == ui::SB_THUMBTRACK) {
         scrollHint_ = (vertical ? "Row : " : "Col : ") + std::to_string(n);
         if (g_.OnScrollHint)
             g_.OnScrollHint(&g_, n, scrollHint_);
-        scrollHintShown_ = true;
-        if (ui::Backend()) {
-            const ui::TPoint cursor = ui::GetCursorPos();
-            ui::Backend()->ShowHint(scrollHint_, {cursor.X + 10, cursor.Y}, 100);
-        }
+        const ui::TPoint cursor = ui::GetCursorPos();
+        ShowHintWindow({cursor.X + 10, cursor.Y}, 100);
     }
     if (!vertical && g_.FixedCols() == 0 && n >= g_.Col())
         g_.HideInplaceEdit();
@@ -203,6 +197,25 @@ void TGridInput::ScrollMessage(ui::TMessage& m)
     }
     if (g_.HasCellTypeIn(g_.RealColIndex(g_.Col()), g_.Row(), {ctCheckBox, ctDataCheckBox, ctVirtCheckBox}))
         g_.HideEditor();
+}
+
+void TGridInput::ShowHintWindow(ui::TPoint at, int maxWidth)
+{
+    if (!hintWindow_)
+        hintWindow_ = new THTMLHintWindow(&g_);
+    const ui::TRect need = hintWindow_->CalcHintRect(maxWidth, scrollHint_, &g_);
+    ui::TRect r{at.X, at.Y, at.X + need.Right, at.Y + need.Bottom};
+    hintWindow_->SetColor(g_.HintColor);
+    hintWindow_->ActivateHintData(r, scrollHint_, &g_);
+    scrollHintShown_ = true;
+}
+
+void TGridInput::HideHintWindow()
+{
+    scrollHintShown_ = false;
+    scrollHint_.clear();
+    if (hintWindow_)
+        hintWindow_->HideHint();
 }
 
 // --- the 500 ms timer -----------------------------------------------------------------------------------

@@ -10,7 +10,6 @@
 #include "grid/stringgrid/GxGrid.h"
 #include "grid/stringgrid/GxGridEdit.h"
 #include "grid/stringgrid/GxGridInput.h"
-#include "platform/ui/Backend.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Menus.h"
 
@@ -123,21 +122,14 @@ void TGridInput::ShowSizeHint(bool Column, int Size, int ACol, int ARow)
     if (!g_.HintShowSizing)
         return;
     scrollHint_ = std::string(Column ? "cw=<b>" : "rh=<b>") + std::to_string(Size) + "</b>";
-    scrollHintShown_ = true;
-    if (ui::Backend()) {
-        const ui::TRect cell = g_.CellRect(Column ? ACol : 0, Column ? 0 : ARow);
-        ui::Backend()->ShowHint(scrollHint_, g_.ClientToScreen({cell.Left, cell.Top}), 200);
-    }
+    const ui::TRect cell = g_.CellRect(Column ? ACol : 0, Column ? 0 : ARow);
+    ShowHintWindow(g_.ClientToScreen({cell.Left, cell.Top}), 200);
 }
 
 void TGridInput::HideSizeHint()
 {
-    if (!scrollHintShown_)
-        return;
-    scrollHintShown_ = false;
-    scrollHint_.clear();
-    if (ui::Backend())
-        ui::Backend()->ShowHint({}, {}, 0);
+    if (scrollHintShown_)
+        HideHintWindow();
 }
 
 // --- the selection resizer -------------------------------------------------------------------------------

@@ -137,19 +137,73 @@ void TRichEdit::ChangeSelFormat(const std::function<void(TRichCharFormat&)>& cha
     RequestResize({0, 0, s.cx, s.cy});
 }
 
-std::vector<TRichEdit::TLine> TRichEdit::Layout() const
+int TRichEdit::CharWidth(TCanvas& measure, int pos) const
+{
+    ApplyFormat(*measure.Font(), formats_[static_cast<std::size_t>(pos)]);
+    return measure.TextWidth(rtl::CodePointToUtf8(chars_[static_cast<std::size_t>(pos)]));
+}
+
+int TRichEdit::WrapWidth() const
+{
+    if (!WordWrap())
+        return 0;
+    const TRect er = EditRect();
+    return std::max(1, er.Right - er.Left - 2);
+}
+
+std::vector<TRichEdit::TLine> TRichEdit::Layout(int wrapWidth) const
 {
     std::vector<TLine> lines;
     TCanvas measure;
     const int n = static_cast<int>(chars_.size());
-    int top = 0;
+    // The lines between line breaks, each cut into the pieces that fit the width: after the last
+    // space that fits, or before the character that does not fit when a word is wider than the
+    // line. Spaces may run past the width; no piece is empty.
     int start = 0;
     for (;;) {
+        int end = start;
+        while (end < n && !IsBreak(chars_[static_cast<std::size_t>(end)]))
+            ++end;
+        int from = start;
+        if (wrapWidth > 0) {
+            int x = 0;
+            int afterSpace = -1;
+            for (int i = start; i < end; ++i) {
+                const int w = CharWidth(measure, i);
+                if (chars_[static_cast<std::size_t>(i)] == ' ') {
+                    x += w;
+                    afterSpace = i + 1;
+                    continue;
+                }
+                if (x + w > wrapWidth && i > from) {
+                    const int cut = afterSpace > from ? afterSpace : i;
+                    TLine piece;
+                    piece.Start = from;
+                    piece.End = cut;
+                    piece.Soft = true;
+                    lines.push_back(piece);
+                    from = cut;
+                    x = 0;
+                    for (int k = cut; k < i; ++k)
+                        x += CharWidth(measure, k);
+                    afterSpace = -1;
+                }
+                x += w;
+            }
+        }
         TLine line;
-        line.Start = start;
-        line.End = start;
-        while (line.End < n && !IsBreak(chars_[static_cast<std::size_t>(line.End)]))
-            ++line.End;
+        line.Start = from;
+        line.End = end;
+        lines.push_back(line);
+        if (end >= n)
+            break;
+        start = end + 1;
+        if (chars_[static_cast<std::size_t>(end)] == '\r' && start < n &&
+            chars_[static_cast<std::size_t>(start)] == '\n')
+            ++start;
+    }
+    int top = 0;
+    for (TLine& line : lines) {
         const TRichCharFormat first = line.Start < n ? formats_[static_cast<std::size_t>(line.Start)]
                                                      : (formats_.empty() ? BaseFormat() : formats_.back());
         ApplyFormat(*measure.Font(), first);
@@ -162,27 +216,25 @@ std::vector<TRichEdit::TLine> TRichEdit::Layout() const
             up = std::max(up, TwipsToPixels(f.Offset));
             line.Down = std::max(line.Down, -TwipsToPixels(f.Offset));
         }
-        const int h = text + up + line.Down;
         line.Top = top;
-        line.Height = h;
-        top += h;
-        lines.push_back(line);
-        if (line.End >= n)
-            break;
-        start = line.End + 1;
-        if (chars_[static_cast<std::size_t>(line.End)] == '\r' && start < n &&
-            chars_[static_cast<std::size_t>(start)] == '\n')
-            ++start;
+        line.Height = text + up + line.Down;
+        top += line.Height;
     }
     return lines;
 }
 
 int TRichEdit::LineOf(const std::vector<TLine>& lines, int pos) const
 {
+    // The end of a wrapped piece is the start of the next one: the caret shows there.
     for (std::size_t i = 0; i < lines.size(); ++i)
-        if (pos <= lines[i].End)
+        if (pos < lines[i].End || (pos == lines[i].End && !lines[i].Soft))
             return static_cast<int>(i);
     return static_cast<int>(lines.size()) - 1;
+}
+
+int TRichEdit::LastPos(const TLine& line)
+{
+    return line.Soft ? line.End - 1 : line.End;
 }
 
 int TRichEdit::XOf(const TLine& line, int pos) const
@@ -198,7 +250,7 @@ int TRichEdit::XOf(const TLine& line, int pos) const
 
 TSize TRichEdit::ContentSize() const
 {
-    const std::vector<TLine> lines = Layout();
+    const std::vector<TLine> lines = Layout(WrapWidth());
     int w = 0;
     for (const TLine& l : lines)
         w = std::max(w, XOf(l, l.End));
@@ -207,7 +259,7 @@ TSize TRichEdit::ContentSize() const
 
 int TRichEdit::PosAtPoint(int x, int y) const
 {
-    const std::vector<TLine> lines = Layout();
+    const std::vector<TLine> lines = Layout(WrapWidth());
     const TRect er = EditRect();
     y -= er.Top + 1;
     x -= er.Left + 1;
@@ -217,14 +269,13 @@ int TRichEdit::PosAtPoint(int x, int y) const
     const TLine& line = lines[li];
     TCanvas measure;
     int left = 0;
-    for (int i = line.Start; i < line.End; ++i) {
-        ApplyFormat(*measure.Font(), formats_[static_cast<std::size_t>(i)]);
-        const int w = measure.TextWidth(rtl::CodePointToUtf8(chars_[static_cast<std::size_t>(i)]));
+    for (int i = line.Start; i < LastPos(line); ++i) {
+        const int w = CharWidth(measure, i);
         if (x < left + w / 2)
             return i;
         left += w;
     }
-    return line.End;
+    return LastPos(line);
 }
 
 void TRichEdit::PaintContent(TCanvas& canvas, const TRect& r, bool withSelection) const
@@ -237,7 +288,7 @@ void TRichEdit::PaintContent(TCanvas& canvas, const TRect& r, bool withSelection
     if (canvas.ClipRegion())
         oldRegion = std::make_unique<TRegion>(*canvas.ClipRegion());
     canvas.IntersectClipRect(r);
-    for (const TLine& line : Layout()) {
+    for (const TLine& line : Layout(WordWrap() ? std::max(1, r.Right - r.Left - 2) : 0)) {
         int x = r.Left + 1;
         const int base = r.Top + 1 + line.Top + line.Height - line.Down;
         for (int i = line.Start; i < line.End; ++i) {
@@ -273,7 +324,7 @@ void TRichEdit::PaintControl(TCanvas& canvas)
     const TRect r = EditRect().Offset(o.X, o.Y);
     PaintContent(canvas, r, Focused() || !HideSelection);
     if (Focused() && SelLength() == 0) {
-        const std::vector<TLine> lines = Layout();
+        const std::vector<TLine> lines = Layout(WrapWidth());
         const TLine& line = lines[static_cast<std::size_t>(LineOf(lines, SelStart()))];
         const int x = r.Left + 1 + XOf(line, SelStart());
         canvas.Pen()->SetColor(Font()->Color());
@@ -323,7 +374,7 @@ void TRichEdit::KeyDown(unsigned& key, TShiftState shift)
     TWinControl::KeyDown(key, shift);
     if (key == 0)
         return;
-    const std::vector<TLine> lines = Layout();
+    const std::vector<TLine> lines = Layout(WrapWidth());
     const int caret = SelStart() + SelLength();
     const int li = LineOf(lines, caret);
     const TLine& line = lines[static_cast<std::size_t>(li)];
@@ -331,7 +382,7 @@ void TRichEdit::KeyDown(unsigned& key, TShiftState shift)
     if (key == VK_HOME) {
         target = line.Start;
     } else if (key == VK_END) {
-        target = line.End;
+        target = LastPos(line);
     } else {
         const int to = li + (key == VK_UP ? -1 : 1);
         if (to < 0 || to >= static_cast<int>(lines.size()))
@@ -340,7 +391,7 @@ void TRichEdit::KeyDown(unsigned& key, TShiftState shift)
         const int x = XOf(line, caret);
         const TLine& other = lines[static_cast<std::size_t>(to)];
         int best = -1;
-        for (int i = other.Start; i <= other.End; ++i)
+        for (int i = other.Start; i <= LastPos(other); ++i)
             if (const int d = std::abs(XOf(other, i) - x); best < 0 || d < best) {
                 best = d;
                 target = i;

@@ -2,7 +2,8 @@
 // TRichEdit: a memo whose characters carry formats (font, size, style, colour, raised or lowered).
 // The text and the caret are the memo's; the formats follow every change of the text (typed
 // characters take the format before them, or the one set for the caret). Lines end at line
-// breaks only. Content goes in and out as rich text (RichText.h).
+// breaks; with WordWrap they also wrap at the edit rectangle's width, and the caret keys, clicks
+// and painting follow the wrapped lines. Content goes in and out as rich text (RichText.h).
 #include "platform/ui/RichText.h"
 #include "platform/ui/StdCtrls.h"
 #include <functional>
@@ -30,7 +31,8 @@ public:
 
     // The size the content needs (text and a 1-pixel margin), in pixels.
     TSize ContentSize() const;
-    // Paints the content with its top-left at the rectangle's top-left, clipped to it.
+    // Paints the content with its top-left at the rectangle's top-left, clipped to it (with
+    // WordWrap the lines wrap at the rectangle's width).
     void PaintContent(TCanvas& canvas, const TRect& r, bool withSelection) const;
     // The character position nearest to a point of the client area.
     int PosAtPoint(int x, int y) const;
@@ -61,9 +63,16 @@ private:
         int End = 0;    // after the last character, before the line break
         int Top = 0;
         int Height = 0;
-        int Down = 0;  // room under the base line for lowered text
+        int Down = 0;       // room under the base line for lowered text
+        bool Soft = false;  // wrapped: the next line goes on at End, no line break between
     };
-    std::vector<TLine> Layout() const;
+    // The lines, wrapped at wrapWidth pixels when it is above 0.
+    std::vector<TLine> Layout(int wrapWidth) const;
+    // The wrap width of the control's own edit rectangle (0: no wrapping).
+    int WrapWidth() const;
+    int CharWidth(TCanvas& measure, int pos) const;
+    // The last caret position shown on the line.
+    static int LastPos(const TLine& line);
     int LineOf(const std::vector<TLine>& lines, int pos) const;
     int XOf(const TLine& line, int pos) const;
     void SyncFormats();

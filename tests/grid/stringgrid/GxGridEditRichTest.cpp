@@ -333,6 +333,54 @@ TEST(GxGridRichPaint, RichTextCellsArePaintedWithTheirFormatsNotAsSource)
     EXPECT_GT(dark2, dark);
 }
 
+TEST(GxGridRichPaint, AWrappingRichCellIsPaintedOnSeveralLines)
+{
+    testing::ShownGrid shown(3, 3);
+    TGxStringGrid& g = *shown.grid;
+    g.SetColWidths(1, 60);
+    g.SetRowHeights(1, 80);
+    g.SetCells(1, 1, "{\\rtf1 aaaa bbbb cccc dddd}");
+    const ui::TRect cell = g.CellRect(1, 1);
+    const int lower = cell.Top + (cell.Bottom - cell.Top) / 3;  // below the first line
+    for (bool wrap : {false, true}) {
+        SCOPED_TRACE(wrap);
+        g.SetWordWraps(1, 1, wrap);
+        ui::TBitmap bmp(g.Width(), g.Height());
+        shown.Paint(bmp);
+        int dark = 0;
+        for (int y = lower; y < cell.Bottom - 1; ++y)
+            for (int x = cell.Left + 1; x < cell.Right - 1; ++x) {
+                const ui::TColor c = ui::ColorToRGB(bmp.Pixel(x, y));
+                dark += (c & 0xFF) < 90 && ((c >> 8) & 0xFF) < 90 && ((c >> 16) & 0xFF) < 90;
+            }
+        EXPECT_EQ(dark > 0, wrap) << dark;
+    }
+}
+
+TEST_F(GxGridEditRich, TheEditorWrapsAsTheCellDoesAndItsCaretFollowsTheLines)
+{
+    grid->SetWordWrap(true);  // Up and Down stay in the editor
+    grid->SetColWidths(1, 60);
+    grid->SetCells(1, 1, Rich("aaaa bbbb cccc dddd"));
+    for (bool wrap : {false, true}) {
+        SCOPED_TRACE(wrap);
+        grid->SetWordWraps(1, 1, wrap);
+        Key(ui::VK_F2);
+        ASSERT_TRUE(Editor()->Visible());
+        EXPECT_EQ(Editor()->WordWrap(), wrap);
+        Editor()->SetSelStart(0);
+        Key(ui::VK_DOWN);
+        EXPECT_TRUE(Editor()->Visible());
+        EXPECT_EQ(grid->Row(), 1);
+        if (wrap)
+            EXPECT_TRUE(Editor()->SelStart() > 0 && Editor()->SelStart() < 19) << Editor()->SelStart();
+        else
+            EXPECT_EQ(Editor()->SelStart(), 0);  // one line: nowhere to go
+        Key(ui::VK_ESCAPE, 27);
+        EXPECT_FALSE(Editor()->Visible());
+    }
+}
+
 TEST_F(GxGridEditRich, TheRichEditBelongsToAGrid)
 {
     EXPECT_THROW(DIzuReriVoru{&form}, rtl::EInvalidArgument);

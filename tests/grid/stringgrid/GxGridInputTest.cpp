@@ -3,6 +3,7 @@
 // and double clicks, column sizing, Enter on cells that may not be edited, typing a value, Tab
 // and the Enter advance over read-only cells, and the cell hint.
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridHintWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -664,12 +665,20 @@ TEST_F(GxGridWheel, ScrollBarMessagesMoveTheTopRowAndTheThumbShowsItsRowAsAHint)
     grid->ScrollHints = shVertical;
     grid->Perform(ui::WM_VSCROLL, ui::MakeWParam(ui::SB_THUMBTRACK, 11));
     EXPECT_EQ(grid->ScrollHint(), "Row : 12");
+    // Shown in the grid's HTML hint window, 10 pixels right of the pointer.
+    THTMLHintWindow* w = grid->ScrollHintWindow();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->IsOpen());
+    EXPECT_EQ(w->Caption(), "Row : 12");
+    EXPECT_EQ(w->BoundsRect().TopLeft(), (ui::TPoint{ui::GetCursorPos().X + 10, ui::GetCursorPos().Y}));
     grid->OnScrollHint = [](TObject*, int r, std::string& hint) { hint = "to " + std::to_string(r); };
     grid->Perform(ui::WM_VSCROLL, ui::MakeWParam(ui::SB_THUMBTRACK, 12));
     EXPECT_EQ(grid->ScrollHint(), "to 13");
     grid->Perform(ui::WM_VSCROLL, ui::MakeWParam(ui::SB_THUMBPOSITION, 12));
+    EXPECT_EQ(w->Caption(), "to 13");
     grid->Perform(ui::WM_VSCROLL, ui::SB_ENDSCROLL);
     EXPECT_EQ(grid->ScrollHint(), "");
+    EXPECT_FALSE(w->IsOpen());
     EXPECT_EQ(grid->TopRow(), 13);
 }
 

@@ -11,6 +11,7 @@
 #include "grid/base/HtmlTextUtils.h"
 #include "grid/stringgrid/GxGrid.h"
 #include "grid/stringgrid/GxGridEdit.h"
+#include "grid/stringgrid/GxGridHintWindow.h"
 #include "grid/stringgrid/GxGridInput.h"
 #include "grid/stringgrid/GxGridModule.h"
 #include "platform/ui/Forms.h"
@@ -466,12 +467,22 @@ TEST_F(GxGridMouse, SizingAColumnShowsItsWidthInTheSizeHint)
 {
     grid->SetOptions(grid->Options() | ui::goColSizing);
     grid->HintShowSizing = true;
+    grid->HintColor = ui::clYellow;
     const ui::TRect head = grid->CellRect(2, 0);
     Press(head.Right - 1, 5);
     ui::SendMouseMove(grid, head.Left + 80, 5);
     EXPECT_EQ(grid->ScrollHint(), "cw=<b>80</b>");
+    // In the grid's HTML hint window, at the sized cell's top-left corner, in the hint colour.
+    THTMLHintWindow* w = grid->ScrollHintWindow();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->IsOpen());
+    EXPECT_EQ(w->Caption(), "cw=<b>80</b>");
+    EXPECT_EQ(w->Color(), ui::clYellow);
+    const ui::TPoint corner = grid->ClientToScreen({head.Left, head.Top});
+    EXPECT_EQ(w->BoundsRect().TopLeft(), corner);
     Release(head.Left + 80, 5);
     EXPECT_EQ(grid->ScrollHint(), "");
+    EXPECT_FALSE(w->IsOpen());
 }
 
 // --- header clicks and fixed cells ----------------------------------------------------------------------

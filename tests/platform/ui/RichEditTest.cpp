@@ -6,6 +6,8 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/RichEdit.h"
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -188,4 +190,103 @@ TEST_F(RichEditTest, AClickPutsTheCaretWhereItLandsAndReportsTheSelection)
     // First line, at its start.
     SendMouseDown(edit, TMouseButton::mbLeft, 0, 2);
     EXPECT_EQ(edit->SelStart(), 0);
+}
+
+namespace {
+// Rows of the bitmap that hold any non-white pixel.
+std::vector<bool> InkedRows(const TBitmap& b)
+{
+    std::vector<bool> rows(static_cast<std::size_t>(b.Height()));
+    for (int y = 0; y < b.Height(); ++y)
+        for (int x = 0; x < b.Width(); ++x)
+            if (b.Pixel(x, y) != clWhite)
+                rows[static_cast<std::size_t>(y)] = true;
+    return rows;
+}
+
+int TextWidthOf(const TRichEdit& edit, const std::string& s)
+{
+    TCanvas measure;
+    measure.Font()->Assign(*edit.Font());
+    return measure.TextWidth(s);
+}
+}  // namespace
+
+TEST_F(RichEditTest, WordWrapBreaksAfterSpacesAndTheCaretFollowsTheWrappedLines)
+{
+    // "aaaa " fits, "aaaa bbbb" does not: three lines "aaaa " / "bbbb " / "cccc".
+    edit->SetText("aaaa bbbb cccc");
+    const TSize oneLine = edit->ContentSize();
+    const int wrap = TextWidthOf(*edit, "aaaa b");
+    const TRect rect{0, 0, wrap + 2, 100};
+    edit->Perform(EM_SETRECT, 0, reinterpret_cast<std::intptr_t>(&rect));
+    edit->SetWordWrap(true);
+    const TSize wrapped = edit->ContentSize();
+    const int lineHeight = oneLine.cy - 2;
+    EXPECT_EQ(wrapped.cy, 3 * lineHeight + 2);
+    EXPECT_LE(wrapped.cx, wrap + 2);
+
+    struct Step {
+        unsigned key;
+        int caret;
+    };
+    edit->SetSelStart(7);  // bb|bb
+    const Step steps[] = {
+        {VK_END, 9},    // before the space that ends the line, not at the start of the next
+        {VK_HOME, 5},   // the wrapped line's start
+        {VK_DOWN, 10},  // to the next wrapped line, same column
+        {VK_UP, 5},    {VK_UP, 0}, {VK_DOWN, 5},
+    };
+    for (const Step& s : steps) {
+        Key(s.key);
+        EXPECT_EQ(edit->SelStart(), s.caret) << "key " << s.key;
+    }
+
+    // A click past the end of each line: the last position shown on that line.
+    const int clicks[] = {4, 9, 14};
+    for (int line = 0; line < 3; ++line) {
+        SendMouseDown(edit, TMouseButton::mbLeft, wrap, 1 + line * lineHeight + lineHeight / 2);
+        SendMouseUp(edit, TMouseButton::mbLeft, wrap, 1 + line * lineHeight + lineHeight / 2);
+        EXPECT_EQ(edit->SelStart(), clicks[line]) << "line " << line;
+    }
+
+    // Painting wraps the same way: ink in the third line's band, none below it.
+    TBitmap paper(200, 5 * lineHeight);
+    paper.Canvas()->Brush()->SetColor(clWhite);
+    paper.Canvas()->FillRect({0, 0, 200, 5 * lineHeight});
+    edit->PaintContent(*paper.Canvas(), {0, 0, wrap + 2, 5 * lineHeight}, false);
+    const std::vector<bool> rows = InkedRows(paper);
+    const auto inked = [&](int from, int to) {
+        return std::find(rows.begin() + from, rows.begin() + to, true) != rows.begin() + to;
+    };
+    EXPECT_TRUE(inked(1 + 2 * lineHeight, 1 + 3 * lineHeight));
+    EXPECT_FALSE(inked(1 + 3 * lineHeight, 5 * lineHeight));
+
+    // Off again: one line.
+    edit->SetWordWrap(false);
+    EXPECT_EQ(edit->ContentSize().cy, oneLine.cy);
+}
+
+TEST_F(RichEditTest, AWordWiderThanTheLineBreaksBetweenCharactersAndNoLineIsEmpty)
+{
+    edit->SetText("abcdefgh\r\nx");
+    const int wrap = TextWidthOf(*edit, "abc");
+    const TRect rect{0, 0, wrap + 2, 100};
+    edit->Perform(EM_SETRECT, 0, reinterpret_cast<std::intptr_t>(&rect));
+    edit->SetWordWrap(true);
+    // Pieces of at most three characters: abc / def / gh / x.
+    edit->SetSelStart(0);
+    const int downs[] = {3, 6, 10};
+    for (int expected : downs) {
+        Key(VK_DOWN);
+        EXPECT_EQ(edit->SelStart(), expected);
+    }
+    // A width narrower than one character still puts one character on each line.
+    const TRect narrow{0, 0, 3, 100};
+    edit->Perform(EM_SETRECT, 0, reinterpret_cast<std::intptr_t>(&narrow));
+    edit->SetText("abc");
+    edit->SetWordWrap(false);
+    const int lineHeight = edit->ContentSize().cy - 2;
+    edit->SetWordWrap(true);
+    EXPECT_EQ(edit->ContentSize().cy - 2, 3 * lineHeight);
 }
