@@ -302,6 +302,7 @@ void SubGroup(TGxStringGrid& Grid, int Colindex)
         std::string prev;
         int header = -1;
         bool headerMade = false;
+        bool headerSummary = false;
         auto closeHeader = [&](int boundary) {
             if (!headerMade)
                 return;
@@ -319,12 +320,14 @@ void SubGroup(TGxStringGrid& Grid, int Colindex)
             if (!plain) {
                 header = r;
                 headerMade = false;
+                headerSummary = Grid.IsSummary(r);
                 havePrev = false;
                 continue;
             }
             Grid.InsertChildRow(Grid.RealRowIndex(r), 0);
             header = r;
             headerMade = true;
+            headerSummary = false;
             Grid.SetCells(Colindex + 1, r, value);
             if (gr.MergeHeader) {
                 Grid.MergeCells(Colindex + 1, r, Grid.ColCount() - Colindex - 1, 1);
@@ -338,6 +341,18 @@ void SubGroup(TGxStringGrid& Grid, int Colindex)
             Grid.SetCells(Colindex, r, "");
         }
         closeHeader(LastNormalRow(Grid) + 1);
+        // Summary switched on after Group: the grid had no summary rows, it gets one at the end.
+        if (gr.Summary && !headerSummary && header >= 0) {
+            const int s = LastNormalRow(Grid) + 1;
+            Grid.InsertRows(s, 1);
+            Grid.SetSummaryRow(Grid.RealRowIndex(s));
+            if (gr.MergeSummary) {
+                Grid.MergeCells(Colindex + 1, s, Grid.ColCount() - Colindex - 1, 1);
+                PaintCell(Grid, Colindex + 1, s, gr.SummaryColor, gr.SummaryColorTo, gr.SummaryTextColor);
+            } else {
+                PaintSummary(Grid, s);
+            }
+        }
     }
     if (Grid.RowCount() > Grid.FixedRows())
         Grid.SetRow(Grid.FixedRows());

@@ -1308,6 +1308,8 @@ private:
     std::unique_ptr<TGridInput> input_;
     ITGxStringGridSelect* selListener_ = nullptr;
     friend struct GridPaint;
+    // RemoveCols' clearing of the columns it removes (GxGridRows.cpp).
+    void FreeRemovedCells(int ColIndex, int CCount);
     // The framework's bare row insertion and removal would leave hidden rows, embedded controls and
     // the row flags behind: callers go through InsertRows and the Remove... operations.
     using TBaseGrid::DeleteRowsAt;

@@ -25,10 +25,12 @@ void TGxStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2)
 {
     const ui::TGridRect cells =
         CellsOf(ACol1, ARow1, ACol2, ARow2, (SaveHiddenCells ? ColCount() : TotalColCount()) - 1, RowCount() - 1);
+    // The rectangle lies inside the cells: the store is asked directly, without the bounds checks.
+    const bool mapped = SaveHiddenCells, props = !ClearTextOnly;
     for (int r = cells.Top; r <= cells.Bottom; ++r) {
         for (int c = cells.Left; c <= cells.Right; ++c) {
-            const int a = SaveHiddenCells ? RealColIndex(c) : c;
-            if (!ClearTextOnly && HasCellProperties(a, r)) {
+            const int a = mapped ? RealColIndex(c) : c;
+            if (props && GridObjects(a, r)) {
                 RemoveCellGraphic(a, r);
                 ClearCellProperties(a, r);
             }

@@ -549,6 +549,35 @@ void TGxStringGrid::InsertCols(int ColIndex, int CCount)
             SetColWidths(DisplColIndex(c), columns[static_cast<std::size_t>(c)].width);
 }
 
+// What clearing the columns does, without emptying texts that leave with their column anyway: the
+// properties (and graphics) are freed, a hidden last row hears of its change, observers of one
+// rectangle. With mapped hidden columns the clear maps display to real columns: it runs as it is.
+void TGxStringGrid::FreeRemovedCells(int ColIndex, int CCount)
+{
+    if (SaveHiddenCells && numHiddenColumns_ > 0) {
+        ClearCols(ColIndex, CCount);
+        return;
+    }
+    if (RowCount() == 0 || ColCount() == 0)
+        return;
+    const int last = ColIndex + CCount - 1, rows = RowCount();
+    if (!ClearTextOnly) {
+        for (int r = 0; r < rows; ++r)
+            for (int c = ColIndex; c <= last; ++c)
+                if (GridObjects(c, r)) {
+                    RemoveCellGraphic(c, r);
+                    ClearCellProperties(c, r);
+                }
+    }
+    if (Destroying())
+        return;
+    if (HideLastRow())
+        ClearRect(ColIndex, rows - 1, last, rows - 1);
+    if (ColIndex == 0 && last >= ColCount() - 1)
+        ResetHasCellProps();
+    DoCellsChanged({RealColIndex(ColIndex), 0, RealColIndex(last), rows - 1});
+}
+
 void TGxStringGrid::RemoveCols(int ColIndex, int CCount)
 {
     const int total = TotalColCount();
@@ -557,7 +586,7 @@ void TGxStringGrid::RemoveCols(int ColIndex, int CCount)
     if (ColIndex < 0 || ColIndex >= total)
         throw VIdiRazeRaduz("Invalid column accessed");
     CCount = std::min(CCount, total - ColIndex);
-    ClearCols(ColIndex, CCount);
+    FreeRemovedCells(ColIndex, CCount);
     std::vector<ColumnState> columns;
     for (int c = 0; c < total; ++c)
         columns.push_back({!IsHiddenColumn(c), AllColWidths(c)});

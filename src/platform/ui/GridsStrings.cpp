@@ -245,7 +245,14 @@ void TStringGrid::DeleteStoreColumns(int At, int Count)
 {
     if (At < 0 || Count <= 0)
         return;
+    const auto from = static_cast<std::size_t>(At);
+    const auto upto = from + static_cast<std::size_t>(Count);
+    std::size_t n = 0;
+    for (const auto& row : rows_)
+        if (row && from < row->size())
+            n += std::min(row->size(), upto) - from;
     std::vector<GridCell> removed;
+    removed.reserve(n);
     for (auto& row : rows_) {
         if (!row || static_cast<std::size_t>(At) >= row->size())
             continue;

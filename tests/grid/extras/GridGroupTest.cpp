@@ -199,6 +199,58 @@ TEST_F(GridGroup, SubGroupAddsALevelThatSubUnGroupAndUnGroupTakeAway)
     EXPECT_EQ(CellsOf(g), flat);
 }
 
+TEST_F(GridGroup, SubGroupAfterSummaryWasSwitchedOnAddsOneSummaryRowAtTheEnd)
+{
+    const Table withFooter = {{"", "Name", "Key", "Qty", "Note"},
+                              {"", "n1", "B", "3", "x"},
+                              {"", "n2", "A", "1", "y"},
+                              {"", "n3", "A", "2", "z"},
+                              {"", "", "sum", "6", ""}};
+    for (const bool merge : {false, true}) {
+        SCOPED_TRACE(merge);
+        Fill(g, withFooter);
+        g.SetFixedFooters(1);
+        g.Grouping()->Summary = false;
+        g.Grouping()->MergeSummary = merge;
+        g.Grouping()->SummaryColor = 0x0000FF;
+        g.Group(2);  // A: n2, n3; B: n1; no summary rows
+        g.Grouping()->Summary = true;
+        g.SubGroup(1);
+        // Sub-headers carry the name in column 2; the one summary row stands above the footer.
+        const std::vector<std::string> want = {"N A", "N ", ". ", "N ", ". ", "N B", "N ", ". ", "S ", ". "};
+        EXPECT_EQ(Shape(), want);
+        const int s = g.RowCount() - 2;
+        EXPECT_EQ(g.Cells(2, g.RowCount() - 1), "6");  // the footer keeps its text
+        EXPECT_EQ(g.Colors(2, s), 0x0000FFu);
+        EXPECT_EQ(g.IsMergedCell(2, s), merge);
+        EXPECT_EQ(g.GetNodeSpan(6), 3);  // the summary row lies outside the last group
+        // Summary on from the start: the groups' own summary rows close the walk, none is added.
+        g.UnGroup();
+        Fill(g, withFooter);
+        g.Group(2);
+        const int rows = g.RowCount();
+        g.SubGroup(1);
+        EXPECT_EQ(g.RowCount(), rows + 3);  // only the three sub-headers
+        EXPECT_TRUE(g.IsSummary(g.RowCount() - 2));
+        EXPECT_FALSE(g.IsSummary(g.RowCount() - 3));
+        g.UnGroup();
+        g.SetFixedFooters(0);
+    }
+    // UnGroup takes the added summary row away with the rest.
+    Fill(g, withFooter);
+    g.SetFixedFooters(1);
+    g.Grouping()->Summary = false;
+    g.Group(2);
+    g.Grouping()->Summary = true;
+    g.SubGroup(1);
+    g.UnGroup();
+    EXPECT_EQ(CellsOf(g), (Table{{"", "Name", "Key", "Qty", "Note"},
+                                 {"", "n2", "A", "1", "y"},
+                                 {"", "n3", "A", "2", "z"},
+                                 {"", "n1", "B", "3", "x"},
+                                 {"", "", "sum", "6", ""}}));
+}
+
 TEST_F(GridGroup, SortInsideGroupsKeepsNodeRowsAndSkipsContractedGroups)
 {
     g.Group(2);  // A: n2 1, n4 2; B: n1 3, n5 4; C: n3 7

@@ -187,6 +187,29 @@ TEST_F(GxGridRows, ColumnsInsertedAndRemovedWithHiddenColumnsAndHiddenRows)
     EXPECT_THROW(grid.RemoveCols(9, 1), VIdiRazeRaduz);
 }
 
+TEST_F(GxGridRows, RemovedColumnsTakeTheirPropertiesAndGraphicsWithThem)
+{
+    for (const bool textOnly : {false, true}) {
+        SCOPED_TRACE(textOnly);
+        grid.SetColCount(4);
+        grid.ClearTextOnly = textOnly;
+        for (int r = 0; r < grid.RowCount(); ++r) {
+            grid.SetCells(1, r, "gone");
+            grid.SetCells(2, r, "r" + std::to_string(r));
+        }
+        grid.SetColors(1, 3, 0x00FF00);
+        grid.CreateCellGraphic(1, 5)->CellType = ctCheckBox;
+        grid.RemoveCols(1, 1);
+        ASSERT_EQ(grid.ColCount(), 3);
+        for (int r = 0; r < grid.RowCount(); ++r)
+            EXPECT_EQ(grid.Cells(1, r), "r" + std::to_string(r)) << r;
+        // The cells that moved in never had properties of their own.
+        EXPECT_FALSE(grid.HasCellProperties(1, 3));
+        EXPECT_EQ(grid.GetCellGraphic(1, 5), nullptr);
+        grid.ClearTextOnly = false;
+    }
+}
+
 TEST(GxGridColumnSelection, RemovingTheUnselectedColumnsKeepsTheSelectedAndFixedOnes)
 {
     TGxStringGrid grid(nullptr);
