@@ -122,9 +122,13 @@ double FromExtended(const unsigned char* p)
 }
 
 // Texts of the one-byte forms are meant to be 7-bit; other bytes are read as the ANSI code page.
-std::string Narrow(std::string bytes)
+void Narrow(std::string& s, std::string_view bytes)
 {
-    return rtl::IsValidUtf8(bytes) ? bytes : rtl::Cp1252ToUtf8(bytes);
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char ch) { return (ch & 0x80) == 0; });
+    if (ascii || rtl::IsValidUtf8(bytes))
+        s.assign(bytes);
+    else
+        s = rtl::Cp1252ToUtf8(bytes);
 }
 
 class Reader {
@@ -156,6 +160,17 @@ public:
     Value ReadValue(int depth)
     {
         Value v;
+        ReadValue(v, depth);
+        return v;
+    }
+
+    // Into v, whose room is used again (block after block of the same kind).
+    void ReadValue(Value& v, int depth)
+    {
+        v.i = 0;
+        v.f = 0;
+        v.s.clear();
+        v.items.clear();
         v.type = static_cast<TValueType>(Byte());
         switch (v.type) {
         case vaNull:
@@ -178,19 +193,19 @@ public:
             v.f = FromExtended(Take(10));
             break;
         case vaString:
-            v.s = Narrow(ShortString());
+            Narrow(v.s, View(Byte()));
             break;
         case vaIdent:
-            v.s = ShortString();
+            v.s.assign(View(Byte()));
             break;
         case vaBinary:
-            v.s = Bytes(U32());
+            v.s.assign(View(U32()));
             break;
         case vaLString:
-            v.s = Narrow(Bytes(U32()));
+            Narrow(v.s, View(U32()));
             break;
         case vaUTF8String:
-            v.s = Bytes(U32());
+            v.s.assign(View(U32()));
             break;
         case vaWString: {
             std::uint32_t count = U32();
@@ -234,7 +249,6 @@ public:
         default:
             throw rtl::EReadError("Invalid property value");
         }
-        return v;
     }
 
 private:
@@ -432,7 +446,6 @@ void ReadBlock(std::string_view data, std::size_t& pos, Block& b)
     Reader r(data, pos);
     if (std::memcmp(r.Take(4), "TPF0", 4) != 0)
         throw rtl::EReadError("Invalid stream format");
-    b.entries.clear();
     std::uint8_t first = r.Byte();
     if ((first & 0xF0) == 0xF0) {
         if (first & 0x02)
@@ -441,8 +454,16 @@ void ReadBlock(std::string_view data, std::size_t& pos, Block& b)
     }
     b.className = r.View(first);
     r.Take(r.Byte());  // instance name
-    for (std::string_view entry = r.View(r.Byte()); !entry.empty(); entry = r.View(r.Byte()))
-        b.entries.push_back({entry, r.ReadValue(0)});
+    // Entries already there are filled again, so their texts keep their room.
+    std::size_t count = 0;
+    for (std::string_view entry = r.View(r.Byte()); !entry.empty(); entry = r.View(r.Byte())) {
+        if (count == b.entries.size())
+            b.entries.emplace_back();
+        Entry& e = b.entries[count++];
+        e.name = entry;
+        r.ReadValue(e.value, 0);
+    }
+    b.entries.resize(count);
     if (r.Byte() != vaNull)
         throw rtl::EReadError("Invalid stream format");
 }
