@@ -302,17 +302,21 @@ void BlockWriter::Name(std::string_view n)
 
 void BlockWriter::IntValue(std::int64_t v)
 {
+    char buf[5];
+    std::size_t n = 0;
     if (v >= -128 && v <= 127) {
-        out_ += static_cast<char>(vaInt8);
-        out_ += static_cast<char>(v);
+        buf[n++] = static_cast<char>(vaInt8);
+        buf[n++] = static_cast<char>(v);
     } else if (v >= -32768 && v <= 32767) {
-        out_ += static_cast<char>(vaInt16);
-        out_ += static_cast<char>(v & 0xFF);
-        out_ += static_cast<char>((v >> 8) & 0xFF);
+        buf[n++] = static_cast<char>(vaInt16);
+        buf[n++] = static_cast<char>(v & 0xFF);
+        buf[n++] = static_cast<char>((v >> 8) & 0xFF);
     } else {
-        out_ += static_cast<char>(vaInt32);
-        Put32(out_, static_cast<std::uint32_t>(v));
+        buf[n++] = static_cast<char>(vaInt32);
+        for (int i = 0; i < 4; ++i)
+            buf[n++] = static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF);
     }
+    out_.append(buf, n);
 }
 
 void BlockWriter::TextValue(const std::string& b)
@@ -320,8 +324,7 @@ void BlockWriter::TextValue(const std::string& b)
     // Plain ASCII, the usual cell text, is written as it stands.
     if (!b.empty() && b.size() < 256 && std::all_of(b.begin(), b.end(), [](char ch) { return (ch & 0x80) == 0; })) {
         out_ += static_cast<char>(vaString);
-        out_ += static_cast<char>(b.size());
-        out_ += b;
+        ShortString(b);
         return;
     }
     std::u32string cps = rtl::Utf8ToCodePoints(b);
@@ -437,8 +440,7 @@ void BlockWriter::Strings(std::string_view name, const std::vector<std::string>&
 
 void BlockWriter::End()
 {
-    out_ += '\0';
-    out_ += '\0';
+    out_.append(2, '\0');
 }
 
 void ReadBlock(std::string_view data, std::size_t& pos, Block& b)
