@@ -60,9 +60,13 @@ int GetCellTextKind(std::string_view Text, bool DetectHTML)
     if (StartsWith(Text, "{\\"))
         return ctkRichText;
     if (DetectHTML) {
-        for (std::string_view tag : {"</", "<B", "<I", "<C"})
-            if (Text.find(tag) != std::string_view::npos)
+        // A tag opener: "</", "<B", "<I" or "<C" anywhere in the text.
+        for (std::size_t i = Text.find('<'); i != std::string_view::npos && i + 1 < Text.size();
+             i = Text.find('<', i + 1)) {
+            const char next = Text[i + 1];
+            if (next == '/' || next == 'B' || next == 'I' || next == 'C')
                 return ctkHTML;
+        }
     }
     return ctkPlain;
 }

@@ -122,9 +122,13 @@ double FromExtended(const unsigned char* p)
 }
 
 // Texts of the one-byte forms are meant to be 7-bit; other bytes are read as the ANSI code page.
-std::string Narrow(std::string bytes)
+void Narrow(std::string& s, std::string_view bytes)
 {
-    return rtl::IsValidUtf8(bytes) ? bytes : rtl::Cp1252ToUtf8(bytes);
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char ch) { return (ch & 0x80) == 0; });
+    if (ascii || rtl::IsValidUtf8(bytes))
+        s.assign(bytes);
+    else
+        s = rtl::Cp1252ToUtf8(bytes);
 }
 
 class Reader {
@@ -156,6 +160,17 @@ public:
     Value ReadValue(int depth)
     {
         Value v;
+        ReadValue(v, depth);
+        return v;
+    }
+
+    // Into v, whose room is used again (block after block of the same kind).
+    void ReadValue(Value& v, int depth)
+    {
+        v.i = 0;
+        v.f = 0;
+        v.s.clear();
+        v.items.clear();
         v.type = static_cast<TValueType>(Byte());
         switch (v.type) {
         case vaNull:
@@ -178,19 +193,19 @@ public:
             v.f = FromExtended(Take(10));
             break;
         case vaString:
-            v.s = Narrow(ShortString());
+            Narrow(v.s, View(Byte()));
             break;
         case vaIdent:
-            v.s = ShortString();
+            v.s.assign(View(Byte()));
             break;
         case vaBinary:
-            v.s = Bytes(U32());
+            v.s.assign(View(U32()));
             break;
         case vaLString:
-            v.s = Narrow(Bytes(U32()));
+            Narrow(v.s, View(U32()));
             break;
         case vaUTF8String:
-            v.s = Bytes(U32());
+            v.s.assign(View(U32()));
             break;
         case vaWString: {
             std::uint32_t count = U32();
@@ -234,7 +249,6 @@ public:
         default:
             throw rtl::EReadError("Invalid property value");
         }
-        return v;
     }
 
 private:
@@ -288,17 +302,21 @@ void BlockWriter::Name(std::string_view n)
 
 void BlockWriter::IntValue(std::int64_t v)
 {
+    char buf[5];
+    std::size_t n = 0;
     if (v >= -128 && v <= 127) {
-        out_ += static_cast<char>(vaInt8);
-        out_ += static_cast<char>(v);
+        buf[n++] = static_cast<char>(vaInt8);
+        buf[n++] = static_cast<char>(v);
     } else if (v >= -32768 && v <= 32767) {
-        out_ += static_cast<char>(vaInt16);
-        out_ += static_cast<char>(v & 0xFF);
-        out_ += static_cast<char>((v >> 8) & 0xFF);
+        buf[n++] = static_cast<char>(vaInt16);
+        buf[n++] = static_cast<char>(v & 0xFF);
+        buf[n++] = static_cast<char>((v >> 8) & 0xFF);
     } else {
-        out_ += static_cast<char>(vaInt32);
-        Put32(out_, static_cast<std::uint32_t>(v));
+        buf[n++] = static_cast<char>(vaInt32);
+        for (int i = 0; i < 4; ++i)
+            buf[n++] = static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF);
     }
+    out_.append(buf, n);
 }
 
 void BlockWriter::TextValue(const std::string& b)
@@ -306,8 +324,7 @@ void BlockWriter::TextValue(const std::string& b)
     // Plain ASCII, the usual cell text, is written as it stands.
     if (!b.empty() && b.size() < 256 && std::all_of(b.begin(), b.end(), [](char ch) { return (ch & 0x80) == 0; })) {
         out_ += static_cast<char>(vaString);
-        out_ += static_cast<char>(b.size());
-        out_ += b;
+        ShortString(b);
         return;
     }
     std::u32string cps = rtl::Utf8ToCodePoints(b);
@@ -423,8 +440,7 @@ void BlockWriter::Strings(std::string_view name, const std::vector<std::string>&
 
 void BlockWriter::End()
 {
-    out_ += '\0';
-    out_ += '\0';
+    out_.append(2, '\0');
 }
 
 void ReadBlock(std::string_view data, std::size_t& pos, Block& b)
@@ -432,7 +448,6 @@ void ReadBlock(std::string_view data, std::size_t& pos, Block& b)
     Reader r(data, pos);
     if (std::memcmp(r.Take(4), "TPF0", 4) != 0)
         throw rtl::EReadError("Invalid stream format");
-    b.entries.clear();
     std::uint8_t first = r.Byte();
     if ((first & 0xF0) == 0xF0) {
         if (first & 0x02)
@@ -441,8 +456,16 @@ void ReadBlock(std::string_view data, std::size_t& pos, Block& b)
     }
     b.className = r.View(first);
     r.Take(r.Byte());  // instance name
-    for (std::string_view entry = r.View(r.Byte()); !entry.empty(); entry = r.View(r.Byte()))
-        b.entries.push_back({entry, r.ReadValue(0)});
+    // Entries already there are filled again, so their texts keep their room.
+    std::size_t count = 0;
+    for (std::string_view entry = r.View(r.Byte()); !entry.empty(); entry = r.View(r.Byte())) {
+        if (count == b.entries.size())
+            b.entries.emplace_back();
+        Entry& e = b.entries[count++];
+        e.name = entry;
+        r.ReadValue(e.value, 0);
+    }
+    b.entries.resize(count);
     if (r.Byte() != vaNull)
         throw rtl::EReadError("Invalid stream format");
 }

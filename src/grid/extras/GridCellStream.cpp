@@ -500,12 +500,16 @@ std::string CellStreamBytes(TGxStringGrid& grid, const ui::TRect& Rect)
         w.Int("ID", 0);
         w.End();
     }
+    const std::size_t header = out.size();
     extras::ProgressReporter progress(grid);
     grid.ExportNotification(esExportStart, Rect.Top);
     for (int r = Rect.Top; r <= Rect.Bottom; ++r) {
         grid.ExportNotification(esExportNextRow, r);
         for (int c = Rect.Left; c <= Rect.Right; ++c)
             WriteCell(grid, out, c, r);
+        // Room for the rest, guessed from the first rows (untouched room costs no memory).
+        if (r == Rect.Top + 63 && Rect.Bottom > r)
+            out.reserve(out.size() + (out.size() - header) / 64 * static_cast<std::size_t>(Rect.Bottom - r) * 9 / 8);
         progress.Report(r, Rect.Bottom - Rect.Top);
     }
     grid.ExportNotification(esExportDone, -1);
@@ -567,9 +571,15 @@ void LoadCells(TGxStringGrid& grid, ui::TPoint Point, std::string_view data, std
         }
         extras::ProgressReporter progress(grid);
         int lastRow = -1;
+        // Rows are stored in 16 bits and come in order: a stored row below the one before has
+        // passed 65535, so the rows of a larger grid keep their places.
+        int rowBase = 0, lastStored = any ? first.row : 0;
         while (data.size() >= 2 && pos < data.size() - 1) {
             CellRecord cell = ReadCell(data, pos, scratch);
-            const int tc = cell.col + Point.X - c0, tr = cell.row + Point.Y - r0;
+            if (cell.row < lastStored)
+                rowBase += 0x10000;
+            lastStored = cell.row;
+            const int tc = cell.col + Point.X - c0, tr = rowBase + cell.row + Point.Y - r0;
             const bool inside = tc >= 0 && tr >= 0 && tc < grid.AllColCount() && tr < grid.RowCount();
             if (inside)
                 grid.SetCells(tc, tr, cell.text);

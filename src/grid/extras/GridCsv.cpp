@@ -70,8 +70,9 @@ std::string CsvLines(TGxStringGrid& grid, rtl::TEncoding encoding)
     const int first = grid.SaveStartRow(), last = grid.SaveEndRow();
     for (int r = first; r <= last; ++r) {
         grid.ExportNotification(esExportNextRow, r);
-        for (int c = grid.SaveStartCol(); c <= grid.SaveEndCol() + hidden; ++c) {
-            if (c > grid.SaveStartCol())
+        const int c0 = grid.SaveStartCol(), c1 = grid.SaveEndCol() + hidden;
+        for (int c = c0; c <= c1; ++c) {
+            if (c > c0)
                 out += delim;
             AppendCSVCell(out, grid, grid.GetSaveCellText(extras::MapSaveCol(grid, c), r), delim, ansi);
         }

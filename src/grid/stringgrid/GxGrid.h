@@ -1268,6 +1268,8 @@ public:
     void RemoveExpand(int ACol, int ARow);
 
 protected:
+    // EndUpdate repaints the whole grid, so cells changed under the lock need no repaint of their own.
+    bool RepaintsHeld() const override { return updateCount_ != 0; }
     // The editor link and the change notifiers are dropped when they go (GxGridEditLink.cpp).
     void Notification(ui::TComponent* component, ui::TOperation operation) override;
     // Scrolling closes an editor control and re-places the cell controls (GxGridCellControls.cpp).

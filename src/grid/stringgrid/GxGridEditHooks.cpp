@@ -78,6 +78,10 @@ std::string TGxStringGrid::GetSaveCellText(int ACol, int ARow)
 
 void TGxStringGrid::LoadCellText(int ACol, int ARow, const std::string& Value)
 {
+    if (!OnLoadCell) {
+        SetGridCell(ACol, ARow, Value);
+        return;
+    }
     std::string text = Value;
     if (OnLoadCell)
         OnLoadCell(this, ACol, ARow, text);

@@ -507,6 +507,8 @@ int TCustomGrid::RowBorderAt(int Y) const
 // A cell out of view needs no repaint.
 void TCustomGrid::InvalidateCell(int ACol, int ARow)
 {
+    if (RepaintsHeld())
+        return;
     const TRect r = CellRect(ACol, ARow);
     if (!r.IsEmpty())
         InvalidateRect(r);

@@ -265,6 +265,9 @@ protected:
     void SetGridState(TGridState v) { gridState_ = v; }
     // Draws the default background and grid lines of a cell (when DefaultDrawing).
     void DrawCellDefault(int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
+    // True while a descendant holds its repaints back and repaints the whole grid when it lets go:
+    // single cells are then not invalidated (nor their rectangles computed).
+    virtual bool RepaintsHeld() const { return false; }
 
 private:
     // The layout of one axis: sizes, count, fixed count, first scrollable index in view, line

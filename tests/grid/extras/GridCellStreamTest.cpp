@@ -171,6 +171,39 @@ TEST(GridCellStream, WithoutFixedCellsNothingIsLostAndEmptyPayloadsStayEmpty)
     EXPECT_EQ(second->Count(), 0);
 }
 
+// Rows are stored in 16 bits: a grid past 65,536 rows, loaded whole or placed at a point, keeps
+// every row where it was instead of writing the later rows over the first ones.
+TEST(GridCellStream, RowsPastSixteenBitsKeepTheirPlaces)
+{
+    constexpr int kRows = 70000;
+    TGxStringGrid out(nullptr);
+    out.SetColCount(2);
+    out.SetRowCount(kRows);
+    for (int r = 0; r < kRows; ++r)
+        out.SetCells(1, r, std::to_string(r));
+    rtl::TMemoryStream s;
+    SaveToBinStream(out, s);
+    s.SetPosition(0);
+    TGxStringGrid whole(nullptr);
+    LoadFromBinStream(whole, s);
+    ASSERT_EQ(whole.RowCount(), kRows);
+    for (int r : {0, 1, 4463, 65535, 65536, 65537, kRows - 1})
+        EXPECT_EQ(whole.Cells(1, r), std::to_string(r)) << r;
+
+    // A part starting below row 65,536 and running past it, placed near the top of another grid.
+    rtl::TMemoryStream part;
+    SaveRectToBinStream(out, {1, 65530, 1, 65540}, part);
+    part.SetPosition(0);
+    TGxStringGrid in(nullptr);
+    in.SetColCount(3);
+    in.SetRowCount(20);
+    LoadAtPointFromBinStream(in, {2, 1}, part);
+    EXPECT_EQ(in.Cells(2, 1), "65530");
+    EXPECT_EQ(in.Cells(2, 7), "65536");
+    EXPECT_EQ(in.Cells(2, 11), "65540");
+    EXPECT_EQ(in.Cells(2, 0), "");
+}
+
 TEST(GridCellStream, DamagedStreamsAreRefusedWithoutCrashing)
 {
     TGxStringGrid out(nullptr);
