@@ -4,12 +4,12 @@
 // GRID_WINDOW_REPORT when that names a file (the link is recorded, not opened).
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "GxGridWindowLoop.h"
 #include "grid/stringgrid/GxGrid.h"
 #include "grid/stringgrid/GxGridInput.h"
 #include "platform/ui/Application.h"
@@ -68,16 +68,7 @@ TEST(GxGridMouseWindow, InARealWindow)
         for (int r = 1; r < 12; ++r)
             out << "row " << r << " " << grid->Cells(1, r) << "\n";
     };
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(seconds));
-    auto nextReport = std::chrono::steady_clock::now();
-    while (form.Visible() && std::chrono::steady_clock::now() < end) {
-        ui::Application->HandleMessage(20);
-        if (std::chrono::steady_clock::now() >= nextReport) {
-            writeReport();
-            nextReport += std::chrono::milliseconds(100);
-        }
-    }
-    writeReport();
+    ShowWhileReporting(form, std::atoi(seconds), writeReport, 100);
     ui::SetShellOpenHandler(previous);
 }
 

@@ -6,11 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <string>
 
+#include "GxGridWindowLoop.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 
@@ -60,16 +60,7 @@ TEST(GxGridWindow, InARealWindow)
                 out << "value " << r << " " << grid->Cells(3, r) << "\n";
         }
     };
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(seconds));
-    auto nextReport = std::chrono::steady_clock::now();
-    while (form.Visible() && std::chrono::steady_clock::now() < end) {
-        ui::Application->HandleMessage(20);
-        if (std::chrono::steady_clock::now() >= nextReport) {
-            writeReport();
-            nextReport += std::chrono::milliseconds(200);
-        }
-    }
-    writeReport();
+    ShowWhileReporting(form, std::atoi(seconds), writeReport);
 }
 
 }  // namespace
