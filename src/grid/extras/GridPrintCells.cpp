@@ -66,6 +66,26 @@ std::string DropProtocol(const std::string& s)
     return s;
 }
 
+// A cell's colours, font and alignment as the grid gives them for printing.
+struct TPrintLook {
+    ui::TBrush Brush;
+    ui::TFont Font;
+    ui::TColor ColorTo = ui::clNone;
+    THAlignment HAlign = THAlignment::taLeftJustify;
+    TVAlignment VAlign = vtaTop;
+    ui::TGridDrawState State = ui::TGridDrawState(0);
+};
+
+void ReadPrintLook(TGxStringGrid& Grid, int Real, int Row, TPrintLook& Look)
+{
+    Look.State = Grid.IsFixed(Real, Row) ? ui::TGridDrawState(ui::gdFixed) : ui::TGridDrawState(0);
+    ui::TColor mirror = ui::clNone, mirrorTo = ui::clNone;
+    bool ww = false;
+    TCellGradientDirection gd{};
+    Grid.GetVisualProperties(Real, Row, Look.State, true, false, false, &Look.Brush, Look.ColorTo, mirror, mirrorTo,
+                             &Look.Font, Look.HAlign, Look.VAlign, ww, gd);
+}
+
 }  // namespace
 
 }  // namespace gx::printjob
@@ -176,16 +196,9 @@ ui::TSize TPrintJob::MeasureCell(int c, int r)
     const int real = RealCol(c);
     int kind = ctkPlain;
     const std::string text = PrintText(real, r, kind);
-    ui::TGridDrawState state = g_.IsFixed(real, r) ? ui::TGridDrawState(ui::gdFixed) : ui::TGridDrawState(0);
-    ui::TBrush brush;
-    ui::TFont font;
-    ui::TColor to = ui::clNone, mirror = ui::clNone, mirrorTo = ui::clNone;
-    THAlignment ha = THAlignment::taLeftJustify;
-    TVAlignment va = vtaTop;
-    bool ww = false;
-    TCellGradientDirection gd{};
-    g_.GetVisualProperties(real, r, state, true, false, false, &brush, to, mirror, mirrorTo, &font, ha, va, ww, gd);
-    UseFont(font);
+    TPrintLook look;
+    ReadPrintLook(g_, real, r, look);
+    UseFont(look.Font);
 
     ui::TSize graphic{0, 0};
     if (ps_.PrintGraphics)
@@ -207,7 +220,7 @@ ui::TSize TPrintJob::MeasureCell(int c, int r)
         DrawHTMLText(*c_, text, ui::TRect{0, 0, wide, 100000}, params, result);
         size = {ToTenths(result.UsedWidth) + graphic.cx, ToTenths(result.UsedHeight)};
     } else {
-        ww = g_.WordWrap();
+        bool ww = g_.WordWrap();
         g_.GetCellWordWrap(real, r, ww);
         int angle = 0;
         const bool rotated = g_.IsRotated(real, r, angle);
@@ -298,17 +311,15 @@ void TPrintJob::PrintCell(int y, int c, int row, int hr, int bandRight)
         sides &= static_cast<TCellBorders>(~CellBorderBit(cbBottom));
 
     // Colours, font and alignment as the grid gives them for printing.
-    ui::TGridDrawState state = g_.IsFixed(real, row) ? ui::TGridDrawState(ui::gdFixed) : ui::TGridDrawState(0);
-    ui::TBrush brush;
-    ui::TFont font;
-    ui::TColor colorTo = ui::clNone, mirror = ui::clNone, mirrorTo = ui::clNone;
-    THAlignment ha = THAlignment::taLeftJustify;
-    TVAlignment va = vtaTop;
-    bool ww = false;
-    TCellGradientDirection gd{};
-    g_.GetVisualProperties(real, row, state, true, false, false, &brush, colorTo, mirror, mirrorTo, &font, ha, va, ww,
-                           gd);
-    ww = g_.WordWrap();
+    TPrintLook look;
+    ReadPrintLook(g_, real, row, look);
+    const ui::TBrush& brush = look.Brush;
+    const ui::TFont& font = look.Font;
+    const ui::TColor colorTo = look.ColorTo;
+    const THAlignment ha = look.HAlign;
+    const TVAlignment va = look.VAlign;
+    const ui::TGridDrawState state = look.State;
+    bool ww = g_.WordWrap();
     g_.GetCellWordWrap(real, row, ww);
     int kind = ctkPlain;
     const std::string text = PrintText(real, row, kind);
