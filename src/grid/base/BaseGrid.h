@@ -54,6 +54,10 @@ public:
     std::unique_ptr<TCellProperties> TakeCellProperties(int ACol, int ARow);
     void PutCellProperties(int ACol, int ARow, std::unique_ptr<TCellProperties> Value);
     bool HasCellProperties(int ACol, int ARow) const;
+    // The tree level of a row: a number the node column keeps per stored row, moving with the row.
+    // Freeing the node column's properties of a row (clearing, resetting) sets it back to 0.
+    int RowNodeLevel(int ARow) const { return StoreRowTag(ARow); }
+    void SetRowNodeLevel(int ARow, int Level) { SetStoreRowTag(ARow, Level); }
 
     // The user object (not owned) and the graphic object of a cell. The framework's row and column
     // views read and write the user object through these.

@@ -165,21 +165,23 @@ void TBaseGrid::ClearCellPropertiesRect(int Col1, int Row1, int Col2, int Row2)
         return;
     for (int c = std::max(Col1, 0); c <= Col2; ++c) {
         for (int r = std::max(Row1, 0); r <= Row2; ++r) {
-            TakeCellExtension(c, r).reset();
+            ClearCellProperties(c, r);
         }
     }
 }
 
-// Freeing properties also frees the graphic they own.
+// Freeing properties also frees the graphic they own; the node column's ones also the row's level.
 void TBaseGrid::ClearCellProperties(int ACol, int ARow)
 {
     TakeCellExtension(ACol, ARow).reset();
+    if (ACol == 0)
+        SetRowNodeLevel(ARow, 0);
 }
 
 void TBaseGrid::ResetCell(int ACol, int ARow)
 {
     SetGridCell(ACol, ARow, "");
-    TakeCellExtension(ACol, ARow).reset();
+    ClearCellProperties(ACol, ARow);
 }
 
 void TBaseGrid::ResetColumn(int ACol)

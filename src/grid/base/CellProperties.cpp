@@ -42,7 +42,6 @@ void TCellProperties::Assign(const TCellProperties& Source)
     editor_ = Source.editor_;
     vAlignment_ = Source.vAlignment_;
     wordWrap_ = Source.wordWrap_;
-    nodeLevel_ = Source.nodeLevel_;
     control_ = Source.control_;
 }
 

@@ -1,7 +1,7 @@
-// Per-cell properties of a grid: colours, font, alignment, word wrap, read-only flag, editor, tree
-// level, merge data, the user object, the graphic object and an embedded control. A cell has none
-// until something needs them; the grid creates them on demand and owns them through its typed
-// per-cell store (they are the cell's extension in the framework grid).
+// Per-cell properties of a grid: colours, font, alignment, word wrap, read-only flag, editor, merge
+// data, the user object, the graphic object and an embedded control (a row's tree level is kept by
+// the grid per row). A cell has none until something needs them; the grid creates them on demand and
+// owns them through its typed per-cell store (they are the cell's extension in the framework grid).
 #pragma once
 
 #include <string>
@@ -84,8 +84,6 @@ public:
     void SetCalcType(TColumnCalcType v) { calcType_ = v; }
     TObject* CalcObject() const { return calcObject_; }
     void SetCalcObject(TObject* v) { calcObject_ = v; }
-    int NodeLevel() const { return nodeLevel_; }
-    void SetNodeLevel(int v) { nodeLevel_ = v; }
     TEditorType Editor() const { return editor_; }
     void SetEditor(TEditorType v) { editor_ = v; }
     bool ReadOnly() const { return readOnly_; }
@@ -120,7 +118,6 @@ private:
     bool isBaseCell_ = true;
     TColumnCalcType calcType_ = acNONE;
     TObject* calcObject_ = nullptr;
-    int nodeLevel_ = 0;
     TEditorType editor_ = edNormal;
     std::string fontName_;
     bool readOnly_ = false;

@@ -90,6 +90,13 @@ void WriteCell(TGxStringGrid& grid, std::string& out, int c, int r)
     const int real = grid.RealColIndex(c);
     TCellProperties* p = grid.GridObjects(real, r);
     const bool inside = c < grid.ColCount() && r < grid.RowCount();
+    // A row of a tree block keeps its level without properties in the node column: it is written
+    // as the properties that cell gets by default, which carry the level.
+    std::unique_ptr<TCellProperties> defaults;
+    if (!p && inside && real == 0 && grid.RowNodeLevel(r) > 0) {
+        p = grid.CellProperties(0, r);
+        defaults = grid.TakeCellProperties(0, r);
+    }
     {
         BlockWriter w(out, "TGridCellIO");
         w.Int("Col", c & 0xFFFF);
@@ -127,7 +134,7 @@ void WriteCell(TGxStringGrid& grid, std::string& out, int c, int r)
         w.Bool("CellProperties.ReadOnly", p->ReadOnly());
         w.Ident("CellProperties.VAlignment", EnumName(p->VAlignment()));
         w.Bool("CellProperties.WordWrap", p->WordWrap());
-        w.Int("CellProperties.NodeLevel", p->NodeLevel());
+        w.Int("CellProperties.NodeLevel", real == 0 ? grid.RowNodeLevel(r) : 0);
         if (p->Control() && !p->Control()->Name().empty())
             w.Ident("CellProperties.Control", p->Control()->Name());
         w.Bool("HasGraphic", hasGraphic);
@@ -211,7 +218,7 @@ void WriteCell(TGxStringGrid& grid, std::string& out, int c, int r)
     }
 }
 
-void ApplyProp(TCellProperties& p, const Entry& e, bool& hasGraphic)
+void ApplyProp(TCellProperties& p, const Entry& e, bool& hasGraphic, int& nodeLevel)
 {
     const std::string_view n = e.name;
     const std::string_view k = n.rfind("CellProperties.", 0) == 0 ? n.substr(15) : std::string_view();
@@ -256,7 +263,7 @@ void ApplyProp(TCellProperties& p, const Entry& e, bool& hasGraphic)
     else if (k == "WordWrap")
         p.SetWordWrap(e.AsBool());
     else if (k == "NodeLevel")
-        p.SetNodeLevel(static_cast<int>(e.AsInt()));
+        nodeLevel = static_cast<int>(e.AsInt());
     else if (k == "Control")
         e.AsIdent();  // controls are not looked up by name here
     else
@@ -596,8 +603,12 @@ void LoadCells(TGxStringGrid& grid, ui::TPoint Point, std::string_view data, std
             TCellProperties scratch(&grid, 0, 0);
             TCellProperties& props = inside ? *grid.CellProperties(tc, tr) : scratch;
             bool hasGraphic = false;
+            int nodeLevel = -1;
             for (const Entry& e : pb.entries)
-                ApplyProp(props, e, hasGraphic);
+                ApplyProp(props, e, hasGraphic, nodeLevel);
+            // Only the node column's level means anything.
+            if (inside && tc == 0 && nodeLevel >= 0)
+                grid.SetRowNodeLevel(tr, nodeLevel);
             if (!hasGraphic)
                 continue;
             Block gb = cellstream::ReadBlock(data, pos);

@@ -33,6 +33,8 @@ void TGxStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2)
             if (props && GridObjects(a, r)) {
                 RemoveCellGraphic(a, r);
                 ClearCellProperties(a, r);
+            } else if (props && a == 0) {
+                SetRowNodeLevel(r, 0);
             }
             if (Destroying())
                 continue;

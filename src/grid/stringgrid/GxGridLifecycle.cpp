@@ -397,6 +397,8 @@ void TGxStringGrid::AssignCells(const TObject* Source)
                 own->SetControl(nullptr);  // an embedded control stays in its own grid
             }
         }
+        if (cols > 0)
+            SetRowNodeLevel(r, s->RowNodeLevel(r));
     }
     EndUpdate();
 }

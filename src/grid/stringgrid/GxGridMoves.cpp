@@ -111,20 +111,25 @@ void TGxStringGrid::MoveRows(int FromIndex, int ToIndex, int Count)
     const int cols = TotalColCount();
     std::vector<std::vector<std::string>> texts(static_cast<std::size_t>(Count));
     std::vector<std::vector<std::unique_ptr<TCellProperties>>> props(static_cast<std::size_t>(Count));
-    for (int k = 0; k < Count; ++k)
+    std::vector<int> levels(static_cast<std::size_t>(Count));
+    for (int k = 0; k < Count; ++k) {
         for (int c = 0; c < cols; ++c) {
             texts[k].push_back(GridCells(c, FromIndex + k));
             props[k].push_back(TakeCellProperties(c, FromIndex + k));
         }
+        levels[k] = RowNodeLevel(FromIndex + k);
+    }
     if (FromIndex + Count < ToIndex)
         ToIndex -= Count;
     RemoveRowsEx(FromIndex, Count);
     InsertRows(ToIndex, Count, true);
-    for (int k = 0; k < Count; ++k)
+    for (int k = 0; k < Count; ++k) {
         for (int c = 0; c < cols; ++c) {
             SetGridCell(c, ToIndex + k, texts[k][c]);
             PutCellProperties(c, ToIndex + k, std::move(props[k][c]));
         }
+        SetRowNodeLevel(ToIndex + k, levels[k]);
+    }
     Invalidate();
 }
 
@@ -166,6 +171,9 @@ void TGxStringGrid::SwapRows(int ARow1, int ARow2)
         throw VIdiRazeRaduz("Invalid row index");
     for (int c = 0; c < TotalColCount(); ++c)
         SwapCells({c, ARow1}, {c, ARow2});
+    const int level = RowNodeLevel(ARow1);
+    SetRowNodeLevel(ARow1, RowNodeLevel(ARow2));
+    SetRowNodeLevel(ARow2, level);
     const int h = RowHeights(ARow1);
     SetRowHeights(ARow1, RowHeights(ARow2));
     SetRowHeights(ARow2, h);

@@ -76,10 +76,7 @@ void TGxStringGrid::SetNodeState(int ARow, bool Value)
 
 int TGxStringGrid::GetNodeLevel(int ARow)
 {
-    if (!IsNode(ARow))
-        return -1;
-    const TCellProperties* props = GridObjects(0, ARow);
-    return props ? props->NodeLevel() : 0;
+    return IsNode(ARow) ? RowNodeLevel(ARow) : -1;
 }
 
 int TGxStringGrid::GetNodeSpan(int ARow)
@@ -114,9 +111,9 @@ void TGxStringGrid::UpdateSubNodeCount(int ARow, int Delta)
 
 int TGxStringGrid::GetNodeIndent(int ARow)
 {
-    if (!HasNodes() || ARow < 0 || !HasCellProperties(0, ARow))
+    if (!HasNodes() || ARow < 0 || ARow >= RowCount())
         return 0;
-    return GridObjects(0, ARow)->NodeLevel() * cellNode_->NodeIndent;
+    return RowNodeLevel(ARow) * cellNode_->NodeIndent;
 }
 
 // 0 for a node row, 2 where the tree line continues down, 1 at the last row of a branch.
@@ -124,11 +121,11 @@ int TGxStringGrid::GetNodeSpanType(int ARow)
 {
     if (IsNode(ARow))
         return 0;
-    if (ARow < RowCount() - FixedFooters() - 1 && HasCellProperties(0, ARow + 1)) {
-        const int level = HasCellProperties(0, ARow) ? GridObjects(0, ARow)->NodeLevel() : 0;
-        if (GridObjects(0, ARow + 1)->NodeLevel() >= level)
-            return 2;
-    }
+    // A row below that belongs to a block, or has the node column's properties, carries the line on.
+    const int below = ARow + 1;
+    if (ARow < RowCount() - FixedFooters() - 1 && (RowNodeLevel(below) > 0 || HasCellProperties(0, below)) &&
+        RowNodeLevel(below) >= RowNodeLevel(ARow))
+        return 2;
     return 1;
 }
 
@@ -199,10 +196,8 @@ void TGxStringGrid::AddNode(int ARow, int Span)
     g->CellVar = -1;
     g->CellHAlign = haBeforeText;
     g->CellVAlign = vaCenter;
-    for (int r = d; r < std::min(d + Span, RowCount()); ++r) {
-        TCellProperties* props = CellProperties(0, r);
-        props->SetNodeLevel(props->NodeLevel() + 1);
-    }
+    for (int r = d; r < std::min(d + Span, RowCount()); ++r)
+        SetRowNodeLevel(r, RowNodeLevel(r) + 1);
     if (numNodes_ == 0)
         RepaintCol(0);
     ++numNodes_;
@@ -213,10 +208,7 @@ void TGxStringGrid::AddNode(int ARow, int Span)
 void TGxStringGrid::LowerLevels(int d, int Span)
 {
     for (int r = d; r < std::min(d + Span, RowCount()); ++r)
-        if (HasCellProperties(0, r)) {
-            TCellProperties* props = GridObjects(0, r);
-            props->SetNodeLevel(std::max(props->NodeLevel() - 1, 0));
-        }
+        SetRowNodeLevel(r, std::max(RowNodeLevel(r) - 1, 0));
 }
 
 void TGxStringGrid::RemoveNode(int ARow)
@@ -369,15 +361,6 @@ void TGxStringGrid::RemoveNormalRow(int ARow)
     RemoveRows(DisplRowIndex(ARow), 1);
 }
 
-namespace {
-
-int ColumnZeroLevel(TGxStringGrid& grid, int ARow)
-{
-    return grid.HasCellProperties(0, ARow) ? grid.GridObjects(0, ARow)->NodeLevel() : 0;
-}
-
-}  // namespace
-
 // The parent and every shallower ancestor grow by the row; a node row with InsertAt 0 hands its
 // content to its new first child and keeps only the node.
 void TGxStringGrid::InsertChildRow(int ARow, int InsertAt)
@@ -389,16 +372,16 @@ void TGxStringGrid::InsertChildRow(int ARow, int InsertAt)
         UpdateNodeSpan(p, 1);
         UpdateSubNodeCount(p, 1);
         ExpandNode(RealRowIndex(p));
-        level = parentLevel = ColumnZeroLevel(*this, p);
+        level = parentLevel = RowNodeLevel(p);
         for (int a = p; level > 1 && a != -1 && a >= FixedRows();) {
             const int up = GetParentRow(a);
-            if (up == -1 || up == a || ColumnZeroLevel(*this, up) >= level)
+            if (up == -1 || up == a || RowNodeLevel(up) >= level)
                 break;
             a = up;
             UpdateNodeSpan(a, 1);
             UpdateSubNodeCount(a, 1);
             ExpandNode(RealRowIndex(a));
-            level = ColumnZeroLevel(*this, a);
+            level = RowNodeLevel(a);
         }
     }
     d = DisplRowIndex(ARow);
@@ -414,7 +397,7 @@ void TGxStringGrid::InsertChildRow(int ARow, int InsertAt)
         }
     }
     if (p != -1)
-        CellProperties(0, position)->SetNodeLevel(parentLevel);
+        SetRowNodeLevel(position, parentLevel);
     Invalidate();
 }
 

@@ -194,8 +194,7 @@ void GridPaint::DrawCellText(Cell& c, TRect R)
     TCellVAlign gva = vaTop;
     TCellGraphic* graphic = g.GetCellGraphicLayout(rcol, row, gw, gh, showText, gha, gva);
     if (graphic && graphic->CellType == ctNode && rcol == 0)
-        if (const TCellProperties* props = g.GridObjects(rcol, row))
-            gw = props->NodeLevel() * 12 + 4;
+        gw = g.RowNodeLevel(row) * 12 + 4;
 
     // 7. A selected cell without the focus and without a selection colour.
     if ((c.state & ui::gdSelected) && !(c.state & ui::gdFocused) && g.SelectionColor == ui::clNone)

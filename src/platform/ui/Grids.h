@@ -373,13 +373,16 @@ public:
 };
 
 // One stored cell of a string grid, and a stored row (its cells by column; a row may be shorter
-// than the column count: missing cells read empty).
+// than the column count: missing cells read empty). A row also carries one small number of the
+// descendant's (Tag) that travels with the row wherever the row goes.
 struct GridCell {
     std::string Text;
     TObject* Object = nullptr;  // the user object, not owned
     std::unique_ptr<CellExtension> Extension;
 };
-using GridRowCells = std::vector<GridCell>;
+struct GridRowCells : std::vector<GridCell> {
+    int Tag = 0;
+};
 
 // A live view of one row or column of a string grid as a string list: reading and writing an entry
 // reads and writes the cell. Its count is the grid's column (row) count.
@@ -450,6 +453,10 @@ protected:
     bool SetCellExtension(int ACol, int ARow, std::unique_ptr<CellExtension> Value);
     // Takes the cell's extension out of the store.
     std::unique_ptr<CellExtension> TakeCellExtension(int ACol, int ARow);
+    // The stored row's tag (0 for a row that holds nothing); setting 0 on such a row stores nothing,
+    // and an index the store refuses is ignored.
+    int StoreRowTag(int ARow) const;
+    void SetStoreRowTag(int ARow, int Value);
     // Destroys every extension in the store, cells beyond the current counts included. Each one is
     // taken out of its cell before it is destroyed, so its destructor finds the store consistent.
     void DestroyCellExtensions();
@@ -473,6 +480,7 @@ private:
     CellData* Find(int ACol, int ARow);
     const CellData* Find(int ACol, int ARow) const;
     CellData& Ensure(int ACol, int ARow);
+    RowData& EnsureRow(int ARow, std::size_t Reserve);
 
     // Owning (freed by the destructor); plain pointers, so that inserting or removing rows moves the
     // whole block at once.

@@ -105,20 +105,43 @@ const TStringGrid::CellData* TStringGrid::Find(int ACol, int ARow) const
     return const_cast<TStringGrid*>(this)->Find(ACol, ARow);
 }
 
-TStringGrid::CellData& TStringGrid::Ensure(int ACol, int ARow)
+TStringGrid::RowData& TStringGrid::EnsureRow(int ARow, std::size_t Reserve)
 {
     const auto r = static_cast<std::size_t>(ARow);
-    const auto c = static_cast<std::size_t>(ACol);
     if (r >= rows_.size())
         rows_.resize(std::max(r + 1, static_cast<std::size_t>(RowCount())), nullptr);
     RowData*& row = rows_[r];
     if (!row) {
         row = new RowData;
-        row->reserve(std::max(c + 1, static_cast<std::size_t>(ColCount())));
+        row->reserve(std::max(Reserve, static_cast<std::size_t>(ColCount())));
     }
-    if (c >= row->size())
-        row->resize(c + 1);
-    return (*row)[c];
+    return *row;
+}
+
+TStringGrid::CellData& TStringGrid::Ensure(int ACol, int ARow)
+{
+    const auto c = static_cast<std::size_t>(ACol);
+    RowData& row = EnsureRow(ARow, c + 1);
+    if (c >= row.size())
+        row.resize(c + 1);
+    return row[c];
+}
+
+int TStringGrid::StoreRowTag(int ARow) const
+{
+    if (ARow < 0 || static_cast<std::size_t>(ARow) >= rows_.size())
+        return 0;
+    const RowData* row = rows_[static_cast<std::size_t>(ARow)];
+    return row ? row->Tag : 0;
+}
+
+void TStringGrid::SetStoreRowTag(int ARow, int Value)
+{
+    if (!ValidIndex(0, ARow))
+        return;
+    if (Value == 0 && StoreRowTag(ARow) == 0)
+        return;
+    EnsureRow(ARow, 0).Tag = Value;
 }
 
 std::string TStringGrid::Cells(int ACol, int ARow) const

@@ -39,7 +39,7 @@ TEST_F(GxGridNodes, AddNodeMakesAnExpandedNodeWithLevels)
     EXPECT_EQ(grid.GetNodeSpan(1), 4);
     EXPECT_EQ(grid.Col(), 1);
     for (int r = 1; r <= 4; ++r)
-        EXPECT_EQ(grid.GridObjects(0, r)->NodeLevel(), 1) << r;
+        EXPECT_EQ(grid.RowNodeLevel(r), 1) << r;
     EXPECT_EQ(grid.GetNodeLevel(1), 1);
     EXPECT_EQ(grid.GetNodeLevel(2), -1);  // no node row
     EXPECT_EQ(grid.GetNodeIndent(2), 12);
@@ -77,7 +77,7 @@ TEST_F(GxGridNodes, NestedContractedNodeBecomesOneHiddenRun)
 {
     grid.AddNode(1, 6);  // rows 1..6
     grid.AddNode(3, 2);  // rows 3..4 inside
-    EXPECT_EQ(grid.GridObjects(0, 4)->NodeLevel(), 2);
+    EXPECT_EQ(grid.RowNodeLevel(4), 2);
     EXPECT_EQ(grid.GetNodeLevel(3), 2);
     grid.ContractNode(3);
     EXPECT_EQ(Shown(), "r1|r2|r3|r5|r6|r7|r8|r9|r10|r11");
@@ -119,7 +119,7 @@ TEST_F(GxGridNodes, RemovingNodesShowsTheirRowsAndLowersLevels)
     grid.RemoveNode(1);
     EXPECT_EQ(grid.RowCount(), 12);
     EXPECT_FALSE(grid.IsNode(1));
-    EXPECT_EQ(grid.GridObjects(0, 2)->NodeLevel(), 0);
+    EXPECT_EQ(grid.RowNodeLevel(2), 0);
     EXPECT_EQ(grid.NumNodes(), 1);
     grid.RemoveAllNodes();
     EXPECT_FALSE(grid.HasNodes());
@@ -155,7 +155,7 @@ TEST_F(GxGridNodes, ChildRowsGrowAndShrinkTheirParents)
     EXPECT_TRUE(grid.IsNode(1));
     EXPECT_EQ(grid.GetNodeSpan(1), 5);
     EXPECT_EQ(grid.GetSubNodeCount(1), 1);
-    EXPECT_EQ(grid.GridObjects(0, 2)->NodeLevel(), 1);
+    EXPECT_EQ(grid.RowNodeLevel(2), 1);
 
     grid.InsertChildRow(3, 1);
     EXPECT_EQ(grid.GetNodeSpan(1), 6);
