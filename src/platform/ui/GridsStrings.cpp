@@ -268,23 +268,18 @@ void TStringGrid::DeleteStoreColumns(int At, int Count)
 {
     if (At < 0 || Count <= 0)
         return;
-    const auto from = static_cast<std::size_t>(At);
-    const auto upto = from + static_cast<std::size_t>(Count);
-    std::size_t n = 0;
-    for (const auto& row : rows_)
-        if (row && from < row->size())
-            n += std::min(row->size(), upto) - from;
-    std::vector<GridCell> removed;
-    removed.reserve(n);
+    // Texts go at once; extensions are destroyed once the store is consistent again.
+    std::vector<std::unique_ptr<CellExtension>> removed;
     for (auto& row : rows_) {
         if (!row || static_cast<std::size_t>(At) >= row->size())
             continue;
         const auto from = row->begin() + At;
         const auto to = row->begin() + std::min<std::size_t>(row->size(), static_cast<std::size_t>(At) + Count);
-        std::move(from, to, std::back_inserter(removed));
+        for (auto it = from; it != to; ++it)
+            if (it->Extension)
+                removed.push_back(std::move(it->Extension));
         row->erase(from, to);
     }
-    // Destroyed once the store is consistent again.
     removed.clear();
 }
 
