@@ -188,6 +188,34 @@ void BM_GridGroup(benchmark::State& state)
     state.SetComplexityN(state.range(0));
 }
 
+// Taking the grouping of BM_GridGroup away again: header rows out, the column back with its values.
+void BM_GridUnGroup(benchmark::State& state)
+{
+    Data& d = Filled(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto g = std::make_unique<gx::TGxStringGrid>(nullptr);
+        g->SetColCount(4);
+        g->SetRowCount(static_cast<int>(d.Groups.size()) + 1);
+        g->SetFixedRows(1);
+        g->SetFixedCols(1);
+        g->SortSettings()->Full = false;
+        for (std::size_t i = 0; i < d.Groups.size(); ++i) {
+            g->SetCells(1, static_cast<int>(i) + 1, d.Texts[i]);
+            g->SetCells(2, static_cast<int>(i) + 1, d.Groups[i]);
+            g->SetCells(3, static_cast<int>(i) + 1, d.Numbers[i]);
+        }
+        gx::Group(*g, 2);
+        state.ResumeTiming();
+        gx::UnGroup(*g);
+        benchmark::DoNotOptimize(g->RowCount());
+        state.PauseTiming();
+        g.reset();
+        state.ResumeTiming();
+    }
+    state.SetComplexityN(state.range(0));
+}
+
 void BM_PlainGroup(benchmark::State& state)
 {
     Data& d = Filled(static_cast<int>(state.range(0)));
@@ -210,6 +238,7 @@ void BM_PlainGroup(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(BM_GridGroup)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_GridUnGroup)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_PlainGroup)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_GridFilter)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_PlainFilter)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity();

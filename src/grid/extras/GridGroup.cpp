@@ -107,12 +107,6 @@ void UnpaintSummary(TGxStringGrid& g, int row)
     UnpaintRow(g, row, gr.MergeSummary, gr.SummaryColor, gr.SummaryColorTo, gr.SummaryTextColor);
 }
 
-void ClearAndRemoveRow(TGxStringGrid& g, int row)
-{
-    g.ClearRows(row, 1);
-    g.RemoveRows(row, 1);
-}
-
 TCellGraphic* NodeGraphic(TGxStringGrid& g, int row)
 {
     TCellGraphic* n = g.IsNode(row) ? g.GetCellGraphic(0, row) : nullptr;
@@ -261,24 +255,28 @@ void UnGroup(TGxStringGrid& Grid)
         Grid.SetCells(col, Grid.RowCount() - 1, Grid.GroupFooter);
     Grid.GroupingBusy = true;
     try {
+        // Header and summary rows are emptied where they stand and then go all at once.
+        std::vector<int> gone;
         std::string current;
-        for (int r = Grid.FixedRows(); r <= LastNormalRow(Grid);) {
+        for (int r = Grid.FixedRows(); r <= LastNormalRow(Grid); ++r) {
             if (Grid.IsSummary(r)) {
                 // Summary rows go whether Summary is still on or not: they never held data.
                 UnpaintSummary(Grid, r);
-                ClearAndRemoveRow(Grid, r);
+                Grid.ClearRows(r, 1);
+                gone.push_back(r);
             } else if (Grid.IsNode(r)) {
                 current = Grid.GridCells(ValueColumn(col), r);
                 Grid.RemoveNode(Grid.RealRowIndex(r));
                 UnpaintHeader(Grid, r);
                 if (Grid.HasCellProperties(0, r))
                     Grid.ClearCellProperties(0, r);
-                ClearAndRemoveRow(Grid, r);
+                Grid.ClearRows(r, 1);
+                gone.push_back(r);
             } else {
                 Grid.SetCells(col, r, current);
-                ++r;
             }
         }
+        Grid.RemoveRowList(gone);
     } catch (...) {
         Grid.GroupingBusy = false;
         cn->ExpandOne = expandOne;

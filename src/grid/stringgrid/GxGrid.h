@@ -377,6 +377,8 @@ public:
     // Empty rows that stand at the display rows Targets (ascending, distinct) once all are in; the
     // other rows keep their order. One pass over the rows however many targets there are.
     void InsertRowList(const std::vector<int>& Targets);
+    // Removes the display rows Rows (ascending, distinct) as RemoveRows would one by one, in one pass.
+    void RemoveRowList(const std::vector<int>& Rows);
     void AddRow();
     void AddColumn() { InsertCols(ColCount(), 1); }
     void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);

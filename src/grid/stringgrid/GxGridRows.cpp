@@ -354,6 +354,25 @@ void TGxStringGrid::InsertRowList(const std::vector<int>& Targets)
     showModified_->Enabled = showModified;
 }
 
+void TGxStringGrid::RemoveRowList(const std::vector<int>& Rows)
+{
+    if (Rows.empty())
+        return;
+    for (std::size_t i = 0; i < Rows.size(); ++i)
+        if (Rows[i] < 0 || Rows[i] >= RowCount() || (i > 0 && Rows[i] <= Rows[i - 1]))
+            throw VIdiRazeRaduz("Invalid row accessed");
+    const int n = static_cast<int>(Rows.size());
+    BeginUpdate();
+    RemoveDisplayRows(Rows, true);
+    ClearStoreRows(RowCount(), n + 1);
+    const int last = RowCount() + FixedRows() - VisibleRowCount() - 2;
+    if (TopRow() >= last && RowCount() - VisibleRowCount() - 1 > 0)
+        TBaseGrid::SetTopRow(last);
+    EndUpdate();
+    if (searchFooter_->Visible())
+        searchPanel_->Invalidate();
+}
+
 void TGxStringGrid::AddRow()
 {
     if (floatingFooter_->Visible()) {

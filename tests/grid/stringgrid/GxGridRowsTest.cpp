@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace gx {
 namespace {
@@ -97,6 +98,47 @@ TEST_F(GxGridRows, RowListInsertsAtFinalPositionsInOnePassOrRowByRow)
     }
     EXPECT_THROW(grid.InsertRowList({3, 3}), VIdiRazeRaduz);
     EXPECT_THROW(grid.InsertRowList({grid.RowCount() + 1}), VIdiRazeRaduz);
+}
+
+TEST_F(GxGridRows, RowListRemovesWhatRemovingRowByRowFromTheBottomRemoves)
+{
+    const std::vector<std::vector<int>> lists = {{5}, {2, 3, 4}, {1, 2, 7, 11}, {0, 6, 10}};
+    for (const bool hidden : {false, true}) {
+        for (const auto& rows : lists) {
+            SCOPED_TRACE(std::to_string(hidden) + " " + std::to_string(rows.front()) + ".." +
+                         std::to_string(rows.back()));
+            TGxStringGrid once(nullptr), oneByOne(nullptr);
+            for (TGxStringGrid* g : {&once, &oneByOne}) {
+                g->SetColCount(3);
+                g->SetRowCount(13);
+                for (int r = 0; r < 13; ++r)
+                    g->SetCells(1, r, "r" + std::to_string(r));
+                g->SetColors(2, 8, 0x0000FF);
+                g->SetRowHeights(9, 33);
+                g->ShowModified()->Enabled = true;
+                g->SetRowModified(9, true);
+                if (hidden)
+                    g->HideRow(12);
+            }
+            once.RemoveRowList(rows);
+            for (auto it = rows.rbegin(); it != rows.rend(); ++it)
+                oneByOne.RemoveRows(*it, 1);
+            once.UnHideRowsAll();
+            oneByOne.UnHideRowsAll();
+            ASSERT_EQ(once.RowCount(), oneByOne.RowCount());
+            for (int r = 0; r < once.RowCount(); ++r) {
+                EXPECT_EQ(once.Cells(1, r), oneByOne.Cells(1, r)) << r;
+                EXPECT_EQ(once.Colors(2, r), oneByOne.Colors(2, r)) << r;
+                EXPECT_EQ(once.RowHeights(r), oneByOne.RowHeights(r)) << r;
+                EXPECT_EQ(once.RowModified(r), oneByOne.RowModified(r)) << r;
+            }
+        }
+    }
+    const int rows = grid.RowCount();
+    for (const std::vector<int>& bad : {std::vector<int>{3, 3}, {4, 2}, {-1}, {rows}}) {
+        EXPECT_THROW(grid.RemoveRowList(bad), VIdiRazeRaduz);
+        EXPECT_EQ(grid.RowCount(), rows);
+    }
 }
 
 TEST_F(GxGridRows, NothingToRemoveAndTheCurrentRowAfterRemoval)
