@@ -103,3 +103,153 @@ TEST_F(GridGroupLevels, AGroupedGridComesBackFromTheCellStreamWithItsLevels)
 
 }  // namespace
 }  // namespace gx
+
+namespace gx {
+namespace {
+
+// Per row: kind, level, span and sub-node count of a node, then the texts.
+std::vector<std::string> Outline(TGxStringGrid& g)
+{
+    std::vector<std::string> out;
+    for (int r = 0; r < g.RowCount(); ++r) {
+        std::string line = g.IsNode(r) ? "N" : g.IsSummary(r) ? "S" : ".";
+        line += std::to_string(g.RowNodeLevel(r));
+        if (g.IsNode(r))
+            line += " span " + std::to_string(g.GetNodeSpan(r)) + " sub " + std::to_string(g.GetSubNodeCount(r));
+        for (int c = 1; c < g.ColCount(); ++c)
+            line += "|" + g.Cells(c, r);
+        out.push_back(line);
+    }
+    return out;
+}
+
+struct SubGroupCase {
+    const char* name;
+    bool summary;
+    std::vector<int> subGroups;  // columns, one SubGroup each, after Group(2)
+    std::vector<std::string> outline;
+};
+
+class GridSubGroupOutline : public ::testing::TestWithParam<SubGroupCase> {};
+
+TEST_P(GridSubGroupOutline, SubGroupBuildsTheOutline)
+{
+    InstallGridExtras();
+    TGxStringGrid g(nullptr);
+    Fill(g, {{"", "Name", "Key", "Kind", "Size"},
+             {"", "n1", "B", "x", "s"},
+             {"", "n2", "A", "y", "s"},
+             {"", "n3", "A", "x", "m"},
+             {"", "n4", "B", "x", "s"},
+             {"", "n5", "A", "y", "m"},
+             {"", "n6", "A", "y", "m"},
+             {"", "n7", "C", "x", "s"}});
+    g.SetFixedRows(1);
+    g.SetFixedCols(1);
+    g.Grouping()->Summary = GetParam().summary;
+    g.Group(2);
+    for (const int c : GetParam().subGroups)
+        g.SubGroup(c);
+    EXPECT_EQ(Outline(g), GetParam().outline);
+}
+
+const SubGroupCase kSubGroupCases[] = {
+    {"ByKind",
+     false,
+     {2},
+     {".0|Name|Kind|Size", "N1 span 7 sub 2|A||", "N2 span 2 sub 0|||x", ".2|n3||m", "N2 span 4 sub 0|||y", ".2|n5||m",
+      ".2|n6||m", ".2|n2||s", "N1 span 4 sub 1|B||", "N2 span 3 sub 0|||x", ".2|n1||s", ".2|n4||s",
+      "N1 span 3 sub 1|C||", "N2 span 2 sub 0|||x", ".2|n7||s"}},
+    {"ByKindWithSummaries",
+     true,
+     {2},
+     {".0|Name|Kind|Size", "N1 span 7 sub 2|A||", "N2 span 2 sub 0|||x", ".2|n3||m", "N2 span 4 sub 0|||y", ".2|n5||m",
+      ".2|n6||m", ".2|n2||s", "S0|||", "N1 span 4 sub 1|B||", "N2 span 3 sub 0|||x", ".2|n1||s", ".2|n4||s", "S0|||",
+      "N1 span 3 sub 1|C||", "N2 span 2 sub 0|||x", ".2|n7||s", "S0|||"}},
+    {"ByNameThenKind",
+     false,
+     {1, 2},
+     {".0|Name|Kind|Size",
+      "N1 span 13 sub 8|A||",
+      "N2 span 3 sub 1||n3|",
+      "N3 span 2 sub 0|||x",
+      ".3|||m",
+      "N2 span 3 sub 1||n5|",
+      "N3 span 2 sub 0|||y",
+      ".3|||m",
+      "N2 span 3 sub 1||n6|",
+      "N3 span 2 sub 0|||y",
+      ".3|||m",
+      "N2 span 3 sub 1||n2|",
+      "N3 span 2 sub 0|||y",
+      ".3|||s",
+      "N1 span 7 sub 4|B||",
+      "N2 span 3 sub 1||n1|",
+      "N3 span 2 sub 0|||x",
+      ".3|||s",
+      "N2 span 3 sub 1||n4|",
+      "N3 span 2 sub 0|||x",
+      ".3|||s",
+      "N1 span 4 sub 2|C||",
+      "N2 span 3 sub 1||n7|",
+      "N3 span 2 sub 0|||x",
+      ".3|||s"}},
+    {"ByKindThenName",
+     true,
+     {2, 1},
+     {".0|Name|Kind|Size",
+      "N1 span 11 sub 6|A||",
+      "N2 span 3 sub 1|||x",
+      "N3 span 2 sub 0||n3|",
+      ".3|||m",
+      "N2 span 7 sub 3|||y",
+      "N3 span 2 sub 0||n5|",
+      ".3|||m",
+      "N3 span 2 sub 0||n6|",
+      ".3|||m",
+      "N3 span 2 sub 0||n2|",
+      ".3|||s",
+      "S0|||",
+      "N1 span 6 sub 3|B||",
+      "N2 span 5 sub 2|||x",
+      "N3 span 2 sub 0||n1|",
+      ".3|||s",
+      "N3 span 2 sub 0||n4|",
+      ".3|||s",
+      "S0|||",
+      "N1 span 4 sub 2|C||",
+      "N2 span 3 sub 1|||x",
+      "N3 span 2 sub 0||n7|",
+      ".3|||s",
+      "S0|||"}},
+    {"ByNameOneRowEach",
+     true,
+     {1},
+     {".0|Name|Kind|Size",
+      "N1 span 9 sub 4|A||",
+      "N2 span 2 sub 0||n3|",
+      ".2||x|m",
+      "N2 span 2 sub 0||n5|",
+      ".2||y|m",
+      "N2 span 2 sub 0||n6|",
+      ".2||y|m",
+      "N2 span 2 sub 0||n2|",
+      ".2||y|s",
+      "S0|||",
+      "N1 span 5 sub 2|B||",
+      "N2 span 2 sub 0||n1|",
+      ".2||x|s",
+      "N2 span 2 sub 0||n4|",
+      ".2||x|s",
+      "S0|||",
+      "N1 span 3 sub 1|C||",
+      "N2 span 2 sub 0||n7|",
+      ".2||x|s",
+      "S0|||"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, GridSubGroupOutline, ::testing::ValuesIn(kSubGroupCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace gx
