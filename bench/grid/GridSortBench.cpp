@@ -1,8 +1,8 @@
 // Sorting 10k, 100k and 1M rows by a text column and by a number column, beside std::stable_sort
 // of the same keys in the same run; filtering beside a plain pass of the same filter; grouping by
 // a column of 1,000 distinct values beside std::stable_sort of those keys and a pass over the
-// runs. Each grid iteration starts from the same shuffled order (QUnSort, outside the timing), a
-// grouping from a freshly filled grid.
+// runs; ungrouping and sub-grouping that grid. Each grid iteration starts from the same shuffled order (QUnSort,
+// outside the timing), a grouping from a freshly filled grid.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -216,6 +216,34 @@ void BM_GridUnGroup(benchmark::State& state)
     state.SetComplexityN(state.range(0));
 }
 
+// A second level inside the groups of BM_GridGroup, by the text column (mostly one row a run).
+void BM_GridSubGroup(benchmark::State& state)
+{
+    Data& d = Filled(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto g = std::make_unique<gx::TGxStringGrid>(nullptr);
+        g->SetColCount(4);
+        g->SetRowCount(static_cast<int>(d.Groups.size()) + 1);
+        g->SetFixedRows(1);
+        g->SetFixedCols(1);
+        g->SortSettings()->Full = false;
+        for (std::size_t i = 0; i < d.Groups.size(); ++i) {
+            g->SetCells(1, static_cast<int>(i) + 1, d.Texts[i]);
+            g->SetCells(2, static_cast<int>(i) + 1, d.Groups[i]);
+            g->SetCells(3, static_cast<int>(i) + 1, d.Numbers[i]);
+        }
+        gx::Group(*g, 2);
+        state.ResumeTiming();
+        gx::SubGroup(*g, 1);
+        benchmark::DoNotOptimize(g->RowCount());
+        state.PauseTiming();
+        g.reset();
+        state.ResumeTiming();
+    }
+    state.SetComplexityN(state.range(0));
+}
+
 void BM_PlainGroup(benchmark::State& state)
 {
     Data& d = Filled(static_cast<int>(state.range(0)));
@@ -239,6 +267,7 @@ void BM_PlainGroup(benchmark::State& state)
 
 BENCHMARK(BM_GridGroup)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_GridUnGroup)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_GridSubGroup)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_PlainGroup)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_GridFilter)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_PlainFilter)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Complexity();

@@ -2,6 +2,7 @@
 #include "grid/extras/GridGroup.h"
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -288,6 +289,38 @@ void UnGroup(TGxStringGrid& Grid)
     Grid.Invalidate();
 }
 
+namespace {
+
+// A run of equal values that gets a header row of its own, and the nodes that grow by that header:
+// the node holding the run and, above it, each shallower one up to level 1 (display rows before
+// any header goes in).
+struct TSubRun {
+    int first = 0;
+    int count = 0;
+    std::string value;
+    int parent = -1;
+};
+
+std::vector<int> GrowingNodes(TGxStringGrid& g, int parent)
+{
+    std::vector<int> nodes;
+    if (parent == -1)
+        return nodes;
+    nodes.push_back(parent);
+    int level = g.RowNodeLevel(parent);
+    for (int a = parent; level > 1 && a >= g.FixedRows();) {
+        const int up = g.GetParentRow(a);
+        if (up == -1 || up == a || g.RowNodeLevel(up) >= level)
+            break;
+        a = up;
+        nodes.push_back(a);
+        level = g.RowNodeLevel(a);
+    }
+    return nodes;
+}
+
+}  // namespace
+
 void SubGroup(TGxStringGrid& Grid, int Colindex)
 {
     if (Colindex < Grid.FixedCols() || Colindex < 0 || Colindex + 1 >= Grid.ColCount())
@@ -296,51 +329,86 @@ void SubGroup(TGxStringGrid& Grid, int Colindex)
     {
         TGroupingFrame frame(Grid, false);
         Grid.ExpandAll();
-        bool havePrev = false;
+        // One pass finds the runs and their parents (the innermost open node above, everything
+        // being expanded) and empties the grouped cells; the header rows then go in at once.
+        std::vector<TSubRun> runs;
+        std::vector<std::pair<int, int>> open;  // node rows whose block is still open, with its end
+        bool havePrev = false, seenAny = false, lastSummary = false;
         std::string prev;
-        int header = -1;
-        bool headerMade = false;
-        bool headerSummary = false;
-        auto closeHeader = [&](int boundary) {
-            if (!headerMade)
-                return;
-            Grid.AddNode(Grid.RealRowIndex(header), boundary - header);
-            SetNodeValue(Grid, header, Colindex);
-        };
-        for (int r = Grid.FixedRows() + 1; r <= LastNormalRow(Grid); ++r) {
-            const bool plain = !Grid.IsNode(r) && !Grid.IsSummary(r);
-            const std::string value = plain ? Grid.Cells(Colindex, r) : std::string();
-            if (plain && havePrev && value == prev) {
-                Grid.SetCells(Colindex, r, "");
+        for (int r = Grid.FixedRows(); r <= LastNormalRow(Grid); ++r) {
+            while (!open.empty() && open.back().second <= r)
+                open.pop_back();
+            const bool node = Grid.IsNode(r);
+            if (node)
+                open.emplace_back(r, r + Grid.GetNodeSpan(r));
+            if (r == Grid.FixedRows())
                 continue;
-            }
-            closeHeader(r);
-            if (!plain) {
-                header = r;
-                headerMade = false;
-                headerSummary = Grid.IsSummary(r);
+            if (node || Grid.IsSummary(r)) {
                 havePrev = false;
+                seenAny = true;
+                lastSummary = !node;
                 continue;
             }
-            Grid.InsertChildRow(Grid.RealRowIndex(r), 0);
-            header = r;
-            headerMade = true;
-            headerSummary = false;
-            Grid.SetCells(Colindex + 1, r, value);
-            if (gr.MergeHeader) {
-                Grid.MergeCells(Colindex + 1, r, Grid.ColCount() - Colindex - 1, 1);
-                PaintCell(Grid, Colindex + 1, r, gr.HeaderColor, gr.HeaderColorTo, gr.HeaderTextColor);
-            } else {
-                PaintHeader(Grid, r);
-            }
-            ++r;  // the plain row, now below its new header
-            prev = value;
-            havePrev = true;
+            std::string value = Grid.Cells(Colindex, r);
             Grid.SetCells(Colindex, r, "");
+            if (havePrev && value == prev) {
+                ++runs.back().count;
+                continue;
+            }
+            int parent = -1;
+            for (auto it = open.rbegin(); it != open.rend() && parent == -1; ++it)
+                if (r < it->second)
+                    parent = it->first;
+            runs.push_back({r, 1, value, parent});
+            prev = std::move(value);
+            havePrev = seenAny = true;
+            lastSummary = false;
         }
-        closeHeader(LastNormalRow(Grid) + 1);
+        // The nodes each header makes grow, found before the rows move.
+        std::map<int, int> growth;  // node row, headers it gains
+        {
+            std::vector<int> nodes;
+            int nodesOf = -2;
+            for (const TSubRun& run : runs) {
+                if (run.parent != nodesOf) {
+                    nodesOf = run.parent;
+                    nodes = GrowingNodes(Grid, run.parent);
+                }
+                for (const int n : nodes)
+                    ++growth[n];
+            }
+        }
+        std::vector<int> targets;
+        targets.reserve(runs.size());
+        for (std::size_t i = 0; i < runs.size(); ++i)
+            targets.push_back(runs[i].first + static_cast<int>(i));
+        Grid.InsertRowList(targets);
+        // A node row (never a run's first row) moves down by the headers inserted above it.
+        const auto moved = [&](int row) {
+            const auto above = std::lower_bound(runs.begin(), runs.end(), row,
+                                                [](const TSubRun& run, int r) { return run.first < r; });
+            return row + static_cast<int>(above - runs.begin());
+        };
+        for (const auto& [n, k] : growth) {
+            Grid.UpdateNodeSpan(moved(n), k);
+            Grid.UpdateSubNodeCount(moved(n), k);
+        }
+        for (std::size_t i = 0; i < runs.size(); ++i) {
+            const int h = targets[i];
+            if (runs[i].parent != -1)
+                Grid.SetRowNodeLevel(h, Grid.RowNodeLevel(moved(runs[i].parent)));
+            Grid.SetCells(Colindex + 1, h, runs[i].value);
+            if (gr.MergeHeader) {
+                Grid.MergeCells(Colindex + 1, h, Grid.ColCount() - Colindex - 1, 1);
+                PaintCell(Grid, Colindex + 1, h, gr.HeaderColor, gr.HeaderColorTo, gr.HeaderTextColor);
+            } else {
+                PaintHeader(Grid, h);
+            }
+            Grid.AddNode(Grid.RealRowIndex(h), runs[i].count + 1);
+            SetNodeValue(Grid, h, Colindex);
+        }
         // Summary switched on after Group: the grid had no summary rows, it gets one at the end.
-        if (gr.Summary && !headerSummary && header >= 0) {
+        if (gr.Summary && !lastSummary && seenAny) {
             const int s = LastNormalRow(Grid) + 1;
             Grid.InsertRows(s, 1);
             Grid.SetSummaryRow(Grid.RealRowIndex(s));
