@@ -1,5 +1,6 @@
-// Tree levels of a grouped grid: what Group, SubGroup, sorting inside groups and UnGroup leave per
-// row, and a grouped grid through the cell stream.
+// Tree levels of a grouped grid: what Group, SubGroup, SubUnGroup, sorting inside groups and UnGroup
+// leave per row (with spans and sub-node counts of the nodes), and a grouped grid through the cell
+// stream.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -126,13 +127,14 @@ std::vector<std::string> Outline(TGxStringGrid& g)
 struct SubGroupCase {
     const char* name;
     bool summary;
-    std::vector<int> subGroups;  // columns, one SubGroup each, after Group(2)
+    std::vector<int> subGroups;    // columns, one SubGroup each, after Group(2)
+    std::vector<int> subUnGroups;  // then one SubUnGroup each
     std::vector<std::string> outline;
 };
 
 class GridSubGroupOutline : public ::testing::TestWithParam<SubGroupCase> {};
 
-TEST_P(GridSubGroupOutline, SubGroupBuildsTheOutline)
+TEST_P(GridSubGroupOutline, SubGroupAndSubUnGroupShapeTheOutline)
 {
     InstallGridExtras();
     TGxStringGrid g(nullptr);
@@ -150,25 +152,59 @@ TEST_P(GridSubGroupOutline, SubGroupBuildsTheOutline)
     g.Group(2);
     for (const int c : GetParam().subGroups)
         g.SubGroup(c);
+    for (const int c : GetParam().subUnGroups)
+        g.SubUnGroup(c);
     EXPECT_EQ(Outline(g), GetParam().outline);
 }
 
 const SubGroupCase kSubGroupCases[] = {
+    {"InnerLevelOff",
+     false,
+     {1, 2},
+     {2},
+     {".0|Name|Kind|Size", "N1 span 9 sub 4|A||", "N2 span 2 sub 0||n3|", ".2||x|m", "N2 span 2 sub 0||n5|", ".2||y|m",
+      "N2 span 2 sub 0||n6|", ".2||y|m", "N2 span 2 sub 0||n2|", ".2||y|s", "N1 span 5 sub 2|B||",
+      "N2 span 2 sub 0||n1|", ".2||x|s", "N2 span 2 sub 0||n4|", ".2||x|s", "N1 span 3 sub 1|C||",
+      "N2 span 2 sub 0||n7|", ".2||x|s"}},
+    {"OuterLevelOffUnderneathTheInner",
+     false,
+     {1, 2},
+     {1},
+     {".0|Name|Kind|Size", "N1 span 9 sub 4|A||", "N2 span 2 sub 0|||x", ".2|n3||m", "N2 span 2 sub 0|||y", ".2|n5||m",
+      "N2 span 2 sub 0|||y", ".2|n6||m", "N2 span 2 sub 0|||y", ".2|n2||s", "N1 span 5 sub 2|B||",
+      "N2 span 2 sub 0|||x", ".2|n1||s", "N2 span 2 sub 0|||x", ".2|n4||s", "N1 span 3 sub 1|C||",
+      "N2 span 2 sub 0|||x", ".2|n7||s"}},
+    {"MiddleLevelOff",
+     true,
+     {2, 1},
+     {1},
+     {".0|Name|Kind|Size", "N1 span 7 sub 2|A||", "N2 span 2 sub 0|||x", ".2|n3||m", "N2 span 4 sub 0|||y", ".2|n5||m",
+      ".2|n6||m", ".2|n2||s", "S0|||", "N1 span 4 sub 1|B||", "N2 span 3 sub 0|||x", ".2|n1||s", ".2|n4||s", "S0|||",
+      "N1 span 3 sub 1|C||", "N2 span 2 sub 0|||x", ".2|n7||s", "S0|||"}},
+    {"BothLevelsOff",
+     true,
+     {2, 1},
+     {2, 1},
+     {".0|Name|Kind|Size", "N1 span 5 sub 0|A||", ".1|n3|x|m", ".1|n5|y|m", ".1|n6|y|m", ".1|n2|y|s", "S0|||",
+      "N1 span 3 sub 0|B||", ".1|n1|x|s", ".1|n4|x|s", "S0|||", "N1 span 2 sub 0|C||", ".1|n7|x|s", "S0|||"}},
     {"ByKind",
      false,
      {2},
+     {},
      {".0|Name|Kind|Size", "N1 span 7 sub 2|A||", "N2 span 2 sub 0|||x", ".2|n3||m", "N2 span 4 sub 0|||y", ".2|n5||m",
       ".2|n6||m", ".2|n2||s", "N1 span 4 sub 1|B||", "N2 span 3 sub 0|||x", ".2|n1||s", ".2|n4||s",
       "N1 span 3 sub 1|C||", "N2 span 2 sub 0|||x", ".2|n7||s"}},
     {"ByKindWithSummaries",
      true,
      {2},
+     {},
      {".0|Name|Kind|Size", "N1 span 7 sub 2|A||", "N2 span 2 sub 0|||x", ".2|n3||m", "N2 span 4 sub 0|||y", ".2|n5||m",
       ".2|n6||m", ".2|n2||s", "S0|||", "N1 span 4 sub 1|B||", "N2 span 3 sub 0|||x", ".2|n1||s", ".2|n4||s", "S0|||",
       "N1 span 3 sub 1|C||", "N2 span 2 sub 0|||x", ".2|n7||s", "S0|||"}},
     {"ByNameThenKind",
      false,
      {1, 2},
+     {},
      {".0|Name|Kind|Size",
       "N1 span 13 sub 8|A||",
       "N2 span 3 sub 1||n3|",
@@ -197,6 +233,7 @@ const SubGroupCase kSubGroupCases[] = {
     {"ByKindThenName",
      true,
      {2, 1},
+     {},
      {".0|Name|Kind|Size",
       "N1 span 11 sub 6|A||",
       "N2 span 3 sub 1|||x",
@@ -225,6 +262,7 @@ const SubGroupCase kSubGroupCases[] = {
     {"ByNameOneRowEach",
      true,
      {1},
+     {},
      {".0|Name|Kind|Size",
       "N1 span 9 sub 4|A||",
       "N2 span 2 sub 0||n3|",
