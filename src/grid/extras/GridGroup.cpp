@@ -431,11 +431,25 @@ void SubUnGroup(TGxStringGrid& Grid, int Colindex)
     const TGrouping& gr = *Grid.Grouping();
     TGroupingFrame frame(Grid, false);
     Grid.ExpandAll();
+    // The headers are taken apart where they stand and then go all at once. Each one makes the
+    // node holding it, and the shallower ones above up to level 1, one row shorter (never below 1).
+    std::vector<int> gone;
+    std::vector<std::pair<int, int>> open;  // remaining node rows whose block is still open, with its end
+    std::map<int, int> span, shrink;        // per node: its span as the headers go, the rows it loses
+    const auto shrinkOne = [&](int node) {
+        int& s = span.try_emplace(node, Grid.GetNodeSpan(node)).first->second;
+        if (s > 1) {
+            --s;
+            ++shrink[node];
+        }
+    };
     std::string current;
-    for (int r = Grid.FixedRows(); r <= LastNormalRow(Grid);) {
+    for (int r = Grid.FixedRows(); r <= LastNormalRow(Grid); ++r) {
+        while (!open.empty() && open.back().second <= r)
+            open.pop_back();
         if (Grid.IsNode(r)) {
             if (NodeValue(Grid, r) != Colindex) {
-                ++r;
+                open.emplace_back(r, r + Grid.GetNodeSpan(r));
                 continue;
             }
             current = Grid.Cells(Colindex + 1, r);
@@ -446,13 +460,33 @@ void SubUnGroup(TGxStringGrid& Grid, int Colindex)
             } else {
                 UnpaintRow(Grid, r, false, gr.HeaderColor, gr.HeaderColorTo, gr.HeaderTextColor);
             }
-            Grid.RemoveChildRow(Grid.RealRowIndex(r));
+            int parent = -1;
+            for (auto it = open.rbegin(); it != open.rend() && parent == -1; ++it)
+                if (r < it->second)
+                    parent = it->first;
+            if (parent != -1) {
+                const int level = Grid.GetNodeLevel(parent);
+                shrinkOne(parent);
+                for (int a = parent; Grid.GetNodeLevel(a) > 1;) {
+                    const int up = Grid.GetParentRow(a);
+                    if (up == -1 || up == a || Grid.GetNodeLevel(up) >= level)
+                        break;
+                    a = up;
+                    shrinkOne(a);
+                }
+            }
+            gone.push_back(r);
             continue;
         }
         // Summary rows hold results, never a value of the sub-grouped column.
         if (!Grid.IsSummary(r))
             Grid.SetCells(Colindex, r, current);
-        ++r;
+    }
+    Grid.RemoveRowList(gone);
+    for (const auto& [node, k] : shrink) {
+        const int at = node - static_cast<int>(std::lower_bound(gone.begin(), gone.end(), node) - gone.begin());
+        Grid.UpdateNodeSpan(at, -k);
+        Grid.UpdateSubNodeCount(at, -k);
     }
 }
 
