@@ -58,6 +58,8 @@ public:
     // Freeing the node column's properties of a row (clearing, resetting) sets it back to 0.
     int RowNodeLevel(int ARow) const { return StoreRowTag(ARow); }
     void SetRowNodeLevel(int ARow, int Level) { SetStoreRowTag(ARow, Level); }
+    // The rows From up to (not including) To one level deeper.
+    void RaiseRowNodeLevels(int From, int To) { AddStoreRowTags(From, To, 1); }
 
     // The user object (not owned) and the graphic object of a cell. The framework's row and column
     // views read and write the user object through these.

@@ -196,8 +196,7 @@ void TGxStringGrid::AddNode(int ARow, int Span)
     g->CellVar = -1;
     g->CellHAlign = haBeforeText;
     g->CellVAlign = vaCenter;
-    for (int r = d; r < std::min(d + Span, RowCount()); ++r)
-        SetRowNodeLevel(r, RowNodeLevel(r) + 1);
+    RaiseRowNodeLevels(d, std::min(d + Span, RowCount()));
     if (numNodes_ == 0)
         RepaintCol(0);
     ++numNodes_;

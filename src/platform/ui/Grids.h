@@ -457,6 +457,8 @@ protected:
     // and an index the store refuses is ignored.
     int StoreRowTag(int ARow) const;
     void SetStoreRowTag(int ARow, int Value);
+    // Adds Delta to the tags of the rows From up to (not including) To.
+    void AddStoreRowTags(int From, int To, int Delta);
     // Destroys every extension in the store, cells beyond the current counts included. Each one is
     // taken out of its cell before it is destroyed, so its destructor finds the store consistent.
     void DestroyCellExtensions();

@@ -252,6 +252,18 @@ void TStringGrid::PlaceStoreRow(int ARow, std::unique_ptr<GridRowCells> Cells)
     rows_[r] = Cells.release();
 }
 
+void TStringGrid::AddStoreRowTags(int From, int To, int Delta)
+{
+    From = std::max(From, 0);
+    To = std::min(To, kMaxCellIndex);
+    constexpr int kAhead = 8;
+    for (int r = From; r < To; ++r) {
+        if (r + kAhead < To && static_cast<std::size_t>(r + kAhead) < rows_.size())
+            __builtin_prefetch(rows_[static_cast<std::size_t>(r + kAhead)]);
+        EnsureRow(r, 0).Tag += Delta;
+    }
+}
+
 void TStringGrid::InsertStoreColumns(int At, int Count)
 {
     if (At < 0 || Count <= 0)
