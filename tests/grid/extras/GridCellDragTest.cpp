@@ -360,8 +360,9 @@ using Cells = std::vector<std::vector<std::string>>;
 
 // A grid with the header row A .. E whose column C (or another) is hidden and listed, with another
 // entry, in a list box of the form; the application drags an entry back onto the grid from that list.
+// Another column may be hidden too, without an entry.
 struct HiddenColumnScene {
-    explicit HiddenColumnScene(int hidden = 2)
+    explicit HiddenColumnScene(int hidden = 2, int alsoHidden = -1) : hidden(hidden)
     {
         InstallGridExtras();
         form.SetClientWidth(600);
@@ -381,6 +382,8 @@ struct HiddenColumnScene {
         list->Items()->Add(grid->Cells(hidden, 0));
         list->Items()->Add("X");
         grid->HideColumn(hidden);
+        if (alsoHidden >= 0)
+            grid->HideColumn(alsoHidden);
         form.Show();
         ui::Application->ProcessMessages();
     }
@@ -390,13 +393,14 @@ struct HiddenColumnScene {
         const ui::TRect r = grid->CellRect(col, row);
         return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
     }
-    // Entry 0 (column 2) dragged from the list and dropped at the grid's client point; the effect.
+    // Entry 0 (the hidden column) dragged from the list and dropped at the grid's client point;
+    // the effect.
     unsigned DragFromList(ui::TPoint at)
     {
-        grid->OleColumnDragStart(2, 0, list);
+        grid->OleColumnDragStart(hidden, 0, list);
         ui::qt::ScriptNextDrop(grid, at.X, at.Y);
         unsigned effect = ui::deNone;
-        StartColumnDrag(list, nullptr, 2, ui::deMove, effect);
+        StartColumnDrag(list, nullptr, hidden, ui::deMove, effect);
         return effect;
     }
     std::vector<std::string> Entries() const
@@ -410,6 +414,7 @@ struct HiddenColumnScene {
     ui::TForm form{nullptr};
     TGxStringGrid* grid = new TGxStringGrid(&form);
     ui::TListBox* list = new ui::TListBox(&form);
+    int hidden;
     int droppedAt = -1;
 };
 
@@ -424,8 +429,27 @@ TEST(HiddenColumnList, ADraggedEntryShowsItsColumnWhereItIsDropped)
         std::vector<std::string> entries;
         int dragCol;
         int droppedAt;
+        int hidden = 2, alsoHidden = -1;
     } cases[] = {
         {"on the first header", kHeader, 0, {{"C", "A", "B", "D", "E"}, {"c", "a", "b", "d", "e"}}, {"X"}, -1, 0},
+        {"past a column that stays hidden",
+         kHeader,
+         0,
+         {{"D", "A", "C", "E"}, {"d", "a", "c", "e"}},
+         {"X"},
+         -1,
+         0,
+         3,
+         1},
+        {"right of all, another column staying hidden",
+         kRightOfAll,
+         0,
+         {{"A", "C", "E", "B"}, {"a", "c", "e", "b"}},
+         {"X"},
+         -1,
+         3,
+         1,
+         3},
         {"on a header right of its place",
          kHeader,
          3,
@@ -451,7 +475,7 @@ TEST(HiddenColumnList, ADraggedEntryShowsItsColumnWhereItIsDropped)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        HiddenColumnScene s;
+        HiddenColumnScene s(c.hidden, c.alsoHidden);
         ui::TPoint at = s.MiddleOf(c.col, c.where == kNormalCell ? 1 : 0);
         if (c.where == kRightOfAll)
             at.X = s.grid->CellRect(s.grid->ColCount() - 1, 0).Right + 20;
@@ -461,7 +485,7 @@ TEST(HiddenColumnList, ADraggedEntryShowsItsColumnWhereItIsDropped)
         EXPECT_EQ(s.Entries(), c.entries);
         EXPECT_EQ(s.grid->OleDragCol(), c.dragCol);
         EXPECT_EQ(s.droppedAt, c.droppedAt);
-        EXPECT_EQ(s.grid->NumHiddenColumns(), c.where == kNormalCell ? 1 : 0);
+        EXPECT_EQ(s.grid->NumHiddenColumns(), (c.where == kNormalCell ? 1 : 0) + (c.alsoHidden >= 0 ? 1 : 0));
     }
 }
 
