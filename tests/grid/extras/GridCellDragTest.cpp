@@ -538,3 +538,57 @@ TEST(DragPicture, SitsAtTheMouseOrEndsThereReadRightToLeft)
 
 }  // namespace
 }  // namespace gx
+
+namespace gx {
+namespace {
+
+// A hidden column dragged with the mouse from a list box onto the grid's header in a real window,
+// for the manual check scripts/manual/grid_list_drag.sh; the list starts the drag as an application
+// would. Skipped unless GRID_LIST_DRAG_WINDOW gives the seconds to keep the window open;
+// GRID_LIST_DRAG_REPORT names the file that gets the points to drag from and to (form client
+// coordinates) and then the grid's header row and the list's entries.
+TEST(HiddenColumnListWindow, InARealWindow)
+{
+    const char* seconds = std::getenv("GRID_LIST_DRAG_WINDOW");
+    const char* report = std::getenv("GRID_LIST_DRAG_REPORT");
+    if (!seconds || !report)
+        GTEST_SKIP() << "set GRID_LIST_DRAG_WINDOW and GRID_LIST_DRAG_REPORT to show the window";
+    HiddenColumnScene s;
+    s.form.SetCaption("Hidden column drag");
+    s.form.SetBounds(100, 100, 620, 320);
+    bool dragging = false;
+    s.list->OnMouseMove = [&s, &dragging](TObject*, ui::TShiftState shift, int X, int Y) {
+        const int index = s.list->ItemAtPos({X, Y});
+        if (dragging || !(shift & ui::ssLeft) || index != 0)
+            return;
+        dragging = true;
+        s.grid->OleColumnDragStart(s.hidden, index, s.list);
+        unsigned effect = ui::deNone;
+        StartColumnDrag(s.list, nullptr, s.hidden, ui::deMove, effect);
+        dragging = false;
+    };
+    ui::Application->ProcessMessages();
+    const auto point = [&s](ui::TControl* c, ui::TRect r) {
+        const ui::TPoint p = s.form.ScreenToClient(c->ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}));
+        return std::to_string(p.X) + " " + std::to_string(p.Y);
+    };
+    {
+        std::ofstream out(report);
+        out << "from " << point(s.list, s.list->ItemRect(0)) << "\nto " << point(s.grid, s.grid->CellRect(0, 0))
+            << "\n";
+    }
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(seconds));
+    while (s.form.Visible() && std::chrono::steady_clock::now() < end)
+        ui::Application->HandleMessage(20);
+    std::ofstream out(report, std::ios::app);
+    out << "headers";
+    for (int c = 0; c < s.grid->ColCount(); ++c)
+        out << " " << s.grid->Cells(s.grid->RealColIndex(c), 0);
+    out << "\nentries";
+    for (const std::string& e : s.Entries())
+        out << " " << e;
+    out << "\n";
+}
+
+}  // namespace
+}  // namespace gx
