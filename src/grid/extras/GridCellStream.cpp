@@ -90,14 +90,7 @@ void WriteCell(TGxStringGrid& grid, std::string& out, int c, int r)
     const int real = grid.RealColIndex(c);
     TCellProperties* p = grid.GridObjects(real, r);
     const bool inside = c < grid.ColCount() && r < grid.RowCount();
-    {
-        BlockWriter w(out, "TGridCellIO");
-        w.Int("Col", c & 0xFFFF);
-        w.Int("Row", r & 0xFFFF);
-        w.Text("Cell", grid.Cells(real, r));
-        w.Bool("HasProp", inside && p);
-        w.End();
-    }
+    cellstream::WriteCellBlock(out, c & 0xFFFF, r & 0xFFFF, grid.Cells(real, r), inside && p);
     if (!inside || !p)
         return;
     TCellGraphic* g = dynamic_cast<TCellGraphic*>(p->GraphicObject());
@@ -459,10 +452,16 @@ struct CellRecord {
 
 CellRecord ReadCell(std::string_view data, std::size_t& pos, Block& b)
 {
+    CellRecord c;
+    std::int64_t col = 0, row = 0;
+    if (cellstream::ReadPlainCellBlock(data, pos, col, row, c.text, c.hasProp)) {
+        c.col = static_cast<int>(col) & 0xFFFF;
+        c.row = static_cast<int>(row) & 0xFFFF;
+        return c;
+    }
     cellstream::ReadBlock(data, pos, b);
     if (b.className != "TGridCellIO")
         throw rtl::EReadError("Invalid stream format");
-    CellRecord c;
     for (Entry& e : b.entries) {
         if (e.name == "Col")
             c.col = static_cast<int>(e.AsInt()) & 0xFFFF;

@@ -41,6 +41,105 @@ TEST(GridCellStream, CellBlockHasTheDocumentedBytes)
     EXPECT_EQ(all.substr(all.size() - block.size()), block);
 }
 
+// The cell block written in one piece has the bytes of the block written entry by entry, and the
+// short reading of it gives what the full reading gives; any other form it leaves to the full one.
+TEST(GridCellStream, CellBlockInOnePieceMatchesTheBlockWriter)
+{
+    struct Case {
+        std::int64_t col, row;
+        std::string text;
+        bool hasProp;
+        bool shortForm;  // read by ReadPlainCellBlock
+    };
+    const Case cases[] = {
+        {0, 0, "", false, true},
+        {127, 128, "a", true, true},
+        {-128, -129, "x,y", false, true},
+        {32767, 32768, std::string(255, 'z'), true, true},
+        {65535, -32769, "tab\there", false, true},
+        {1, 2, std::string(256, 'z'), false, false},
+        {1, 2, "\xC3\xA9", false, false},
+        {1, 2, "a\xC3\xA9", true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 12) + " " + std::to_string(c.col) + "," + std::to_string(c.row));
+        std::string expected;
+        {
+            cellstream::BlockWriter w(expected, "TGridCellIO");
+            w.Int("Col", c.col);
+            w.Int("Row", c.row);
+            w.Text("Cell", c.text);
+            w.Bool("HasProp", c.hasProp);
+            w.End();
+        }
+        std::string out = "prefix";
+        cellstream::WriteCellBlock(out, c.col, c.row, c.text, c.hasProp);
+        EXPECT_EQ(out, "prefix" + expected);
+
+        std::size_t pos = 6;
+        std::int64_t col = -1, row = -1;
+        std::string text = "old";
+        bool hasProp = !c.hasProp;
+        ASSERT_EQ(cellstream::ReadPlainCellBlock(out, pos, col, row, text, hasProp), c.shortForm);
+        if (!c.shortForm) {
+            EXPECT_EQ(pos, 6u);
+            continue;
+        }
+        EXPECT_EQ(pos, out.size());
+        EXPECT_EQ(col, c.col);
+        EXPECT_EQ(row, c.row);
+        EXPECT_EQ(text, c.text);
+        EXPECT_EQ(hasProp, c.hasProp);
+        // Cut anywhere, the block is left to the full reading, which refuses it.
+        for (std::size_t cut = 6; cut < out.size(); ++cut) {
+            const std::string part = out.substr(0, cut);
+            std::size_t at = 6;
+            EXPECT_FALSE(cellstream::ReadPlainCellBlock(part, at, col, row, text, hasProp)) << cut;
+            EXPECT_EQ(at, 6u);
+            EXPECT_THROW(cellstream::ReadBlock(part, at), rtl::EReadError) << cut;
+        }
+    }
+    // Other forms the full reading takes: entries in another order, an instance name, a text of
+    // another kind, a non-zero end.
+    std::string reordered;
+    {
+        cellstream::BlockWriter w(reordered, "TGridCellIO");
+        w.Int("Row", 3);
+        w.Int("Col", 4);
+        w.Bool("HasProp", false);
+        w.End();
+    }
+    std::string named = reordered;
+    named.replace(16, 1, std::string("\x01n", 2));
+    std::string lstring;
+    {
+        cellstream::BlockWriter w(lstring, "TGridCellIO");
+        w.Int("Col", 4);
+        w.Int("Row", 3);
+        w.End();
+    }
+    lstring.insert(lstring.size() - 2, std::string("\x04"
+                                                   "Cell\x0C\x01\x00\x00\x00q\x07HasProp\x08",
+                                                   20));
+    std::string badEnd;
+    cellstream::WriteCellBlock(badEnd, 4, 3, "q", false);
+    badEnd.back() = '\x01';
+    for (const std::string& form : {reordered, named, lstring, badEnd}) {
+        std::size_t pos = 0;
+        std::int64_t col = 0, row = 0;
+        std::string text;
+        bool hasProp = false;
+        EXPECT_FALSE(cellstream::ReadPlainCellBlock(form, pos, col, row, text, hasProp));
+        EXPECT_EQ(pos, 0u);
+    }
+    std::size_t pos = 0;
+    EXPECT_EQ(cellstream::ReadBlock(lstring, pos).entries.size(), 4u);
+    pos = 0;
+    EXPECT_EQ(cellstream::ReadBlock(named, pos).entries.size(), 3u);
+    pos = 0;
+    EXPECT_THROW(cellstream::ReadBlock(badEnd, pos), rtl::EReadError);
+}
+
 TEST(GridCellStream, TextsAndColoursTakeTheirForms)
 {
     struct Case {
