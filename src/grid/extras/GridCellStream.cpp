@@ -477,9 +477,15 @@ CellRecord ReadCell(std::string_view data, std::size_t& pos, Block& b)
     return c;
 }
 
-std::string CellStreamBytes(TGxStringGrid& grid, const ui::TRect& Rect)
+// Writes the cell stream of Rect in pieces: put receives the bytes made so far whenever they pass
+// kPiece, and the rest at the end. Nothing in between keeps the whole stream.
+constexpr std::size_t kPiece = 1 << 20;
+
+template <typename Put>
+void WriteCellStream(TGxStringGrid& grid, const ui::TRect& Rect, Put&& put)
 {
     std::string out;
+    out.reserve(kPiece + 4096);
     const int cols = Rect.Right - Rect.Left + 1, rows = Rect.Bottom - Rect.Top + 1;
     std::vector<int> widths, heights;
     for (int c = Rect.Left; c <= Rect.Right; ++c)
@@ -499,20 +505,21 @@ std::string CellStreamBytes(TGxStringGrid& grid, const ui::TRect& Rect)
         w.Int("ID", 0);
         w.End();
     }
-    const std::size_t header = out.size();
     extras::ProgressReporter progress(grid);
     grid.ExportNotification(esExportStart, Rect.Top);
     for (int r = Rect.Top; r <= Rect.Bottom; ++r) {
         grid.ExportNotification(esExportNextRow, r);
         for (int c = Rect.Left; c <= Rect.Right; ++c)
             WriteCell(grid, out, c, r);
-        // Room for the rest, guessed from the first rows (untouched room costs no memory).
-        if (r == Rect.Top + 63 && Rect.Bottom > r)
-            out.reserve(out.size() + (out.size() - header) / 64 * static_cast<std::size_t>(Rect.Bottom - r) * 9 / 8);
+        if (out.size() >= kPiece) {
+            put(out);
+            out.clear();
+        }
         progress.Report(r, Rect.Bottom - Rect.Top);
     }
     grid.ExportNotification(esExportDone, -1);
-    return out;
+    if (!out.empty())
+        put(out);
 }
 
 ui::TRect SavedArea(TGxStringGrid& grid)
@@ -524,7 +531,7 @@ ui::TRect SavedArea(TGxStringGrid& grid)
 
 void SaveRectToBinStream(TGxStringGrid& grid, const ui::TRect& Rect, rtl::TStream& Stream)
 {
-    Stream.WriteString(CellStreamBytes(grid, Rect));
+    WriteCellStream(grid, Rect, [&](const std::string& bytes) { Stream.WriteString(bytes); });
 }
 
 void SaveToBinStream(TGxStringGrid& grid, rtl::TStream& Stream)
@@ -534,7 +541,9 @@ void SaveToBinStream(TGxStringGrid& grid, rtl::TStream& Stream)
 
 void SaveToBinFile(TGxStringGrid& grid, const std::string& FileName)
 {
-    rtl::WriteFileAtomic(FileName, CellStreamBytes(grid, SavedArea(grid)));
+    rtl::AtomicFileWriter file(FileName);
+    WriteCellStream(grid, SavedArea(grid), [&](const std::string& bytes) { file.Write(bytes); });
+    file.Commit();
 }
 
 namespace {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iterator>
 #include <string>
 
 #include "ExtrasFixture.h"
@@ -301,6 +303,43 @@ TEST(GridCellStream, RowsPastSixteenBitsKeepTheirPlaces)
     EXPECT_EQ(in.Cells(2, 7), "65536");
     EXPECT_EQ(in.Cells(2, 11), "65540");
     EXPECT_EQ(in.Cells(2, 0), "");
+}
+
+// A file is written in pieces: a grid of several pieces' bytes is saved with the stream's bytes and
+// loads back; a read-only file is refused by name and left as it was, with no temporary beside it.
+TEST(GridCellStream, FileSaveHasTheStreamBytesAndReplacesTheFileWhole)
+{
+    constexpr int kRows = 9000;
+    TGxStringGrid out(nullptr);
+    out.SetColCount(10);
+    out.SetRowCount(kRows);
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < 10; ++c)
+            out.SetCells(c, r, std::to_string(r) + (c % 3 ? "" : ",\xC3\xA9"));
+    out.SetColors(3, 7000, 0x00123456);
+    const std::string stream = Bytes(out, {0, 0, 9, kRows - 1});
+    ASSERT_GT(stream.size(), 3u << 20);
+
+    testsupport::ScratchDir dir;
+    const std::string file = dir.File("grid.cells");
+    testsupport::WriteFile(file, "old");
+    SaveToBinFile(out, file);
+    EXPECT_EQ(rtl::ReadFileBytes(file), stream);
+    TGxStringGrid in(nullptr);
+    LoadFromBinFile(in, file);
+    EXPECT_EQ(CellsOf(in), CellsOf(out));
+    EXPECT_EQ(in.Colors(3, 7000), 0x00123456u);
+
+    testsupport::WriteFile(file, "kept");
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    try {
+        SaveToBinFile(out, file);
+        ADD_FAILURE();
+    } catch (const rtl::EFCreateError& e) {
+        EXPECT_NE(e.Message.find(file), std::string::npos) << e.Message;
+    }
+    EXPECT_EQ(rtl::ReadFileBytes(file), "kept");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
 
 TEST(GridCellStream, DamagedStreamsAreRefusedWithoutCrashing)
