@@ -471,6 +471,8 @@ constexpr std::string_view kCellText("\x04"
                                      "Cell\x06",
                                      6);
 constexpr std::string_view kCellHasProp("\x07HasProp", 8);
+static_assert(kPlainCellBlockMax ==
+              kCellHead.size() + 5 + kCellRow.size() + 5 + kCellText.size() + 1 + 255 + kCellHasProp.size() + 3);
 
 // A bounded cursor for the cell block's fast path: every step checks what is left and says false
 // when the data is not in the expected form.
@@ -517,24 +519,31 @@ struct Cursor {
 
 }  // namespace
 
+char* PutPlainCellBlock(char* p, std::int64_t col, std::int64_t row, std::string_view text, bool hasProp)
+{
+    if (text.size() > 255 || !IsAscii(text))
+        return nullptr;
+    p = PutBytes(p, kCellHead);
+    p = PutInt(p, col);
+    p = PutBytes(p, kCellRow);
+    p = PutInt(p, row);
+    if (!text.empty()) {
+        p = PutBytes(p, kCellText);
+        *p++ = static_cast<char>(text.size());
+        p = PutBytes(p, text);
+    }
+    p = PutBytes(p, kCellHasProp);
+    *p++ = static_cast<char>(hasProp ? vaTrue : vaFalse);
+    *p++ = '\0';
+    *p++ = '\0';
+    return p;
+}
+
 void WriteCellBlock(std::string& out, std::int64_t col, std::int64_t row, const std::string& text, bool hasProp)
 {
-    if (text.size() < 256 && IsAscii(text)) {
-        char buf[kCellHead.size() + 5 + kCellRow.size() + 5 + kCellText.size() + 1 + 255 + kCellHasProp.size() + 3];
-        char* p = PutBytes(buf, kCellHead);
-        p = PutInt(p, col);
-        p = PutBytes(p, kCellRow);
-        p = PutInt(p, row);
-        if (!text.empty()) {
-            p = PutBytes(p, kCellText);
-            *p++ = static_cast<char>(text.size());
-            p = PutBytes(p, text);
-        }
-        p = PutBytes(p, kCellHasProp);
-        *p++ = static_cast<char>(hasProp ? vaTrue : vaFalse);
-        *p++ = '\0';
-        *p++ = '\0';
-        out.append(buf, static_cast<std::size_t>(p - buf));
+    char buf[kPlainCellBlockMax];
+    if (const char* end = PutPlainCellBlock(buf, col, row, text, hasProp)) {
+        out.append(buf, static_cast<std::size_t>(end - buf));
         return;
     }
     BlockWriter w(out, "TGridCellIO");

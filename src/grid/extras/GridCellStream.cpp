@@ -85,14 +85,50 @@ std::unique_ptr<ui::TBitmap> BitmapFrom(const std::string& bytes)
     return b;
 }
 
-void WriteCell(TGxStringGrid& grid, std::string& out, int c, int r)
+constexpr std::size_t kPiece = 1 << 20;  // bytes handed on at a time
+
+// The stream's bytes as they are made. Blocks of the usual cells gather in a small buffer and join
+// the piece a row at a time; whatever else is written goes to the piece after them.
+class StreamOut {
+public:
+    StreamOut() { piece_.reserve(kPiece + 4096); }
+    void Cell(int c, int r, const std::string& text, bool hasProp)
+    {
+        if (used_ + cellstream::kPlainCellBlockMax > sizeof stage_)
+            Gather();
+        if (const char* end = cellstream::PutPlainCellBlock(stage_ + used_, c, r, text, hasProp)) {
+            used_ = static_cast<std::size_t>(end - stage_);
+            return;
+        }
+        cellstream::WriteCellBlock(Piece(), c, r, text, hasProp);
+    }
+    // The piece so far, for blocks written entry by entry.
+    std::string& Piece()
+    {
+        Gather();
+        return piece_;
+    }
+
+private:
+    void Gather()
+    {
+        piece_.append(stage_, used_);
+        used_ = 0;
+    }
+    std::string piece_;
+    char stage_[4096];
+    std::size_t used_ = 0;
+};
+
+void WriteCell(TGxStringGrid& grid, StreamOut& stream, int c, int r)
 {
     const int real = grid.RealColIndex(c);
     TCellProperties* p = grid.GridObjects(real, r);
     const bool inside = c < grid.ColCount() && r < grid.RowCount();
-    cellstream::WriteCellBlock(out, c & 0xFFFF, r & 0xFFFF, grid.Cells(real, r), inside && p);
+    stream.Cell(c & 0xFFFF, r & 0xFFFF, grid.Cells(real, r), inside && p);
     if (!inside || !p)
         return;
+    std::string& out = stream.Piece();
     TCellGraphic* g = dynamic_cast<TCellGraphic*>(p->GraphicObject());
     const TCellType type = g ? g->CellType : ctEmpty;
     bool hasGraphic = g && type != ctEmpty;
@@ -479,13 +515,12 @@ CellRecord ReadCell(std::string_view data, std::size_t& pos, Block& b)
 
 // Writes the cell stream of Rect in pieces: put receives the bytes made so far whenever they pass
 // kPiece, and the rest at the end. Nothing in between keeps the whole stream.
-constexpr std::size_t kPiece = 1 << 20;
 
 template <typename Put>
 void WriteCellStream(TGxStringGrid& grid, const ui::TRect& Rect, Put&& put)
 {
-    std::string out;
-    out.reserve(kPiece + 4096);
+    StreamOut stream;
+    std::string& out = stream.Piece();
     const int cols = Rect.Right - Rect.Left + 1, rows = Rect.Bottom - Rect.Top + 1;
     std::vector<int> widths, heights;
     for (int c = Rect.Left; c <= Rect.Right; ++c)
@@ -510,15 +545,15 @@ void WriteCellStream(TGxStringGrid& grid, const ui::TRect& Rect, Put&& put)
     for (int r = Rect.Top; r <= Rect.Bottom; ++r) {
         grid.ExportNotification(esExportNextRow, r);
         for (int c = Rect.Left; c <= Rect.Right; ++c)
-            WriteCell(grid, out, c, r);
-        if (out.size() >= kPiece) {
+            WriteCell(grid, stream, c, r);
+        if (stream.Piece().size() >= kPiece) {
             put(out);
             out.clear();
         }
         progress.Report(r, Rect.Bottom - Rect.Top);
     }
     grid.ExportNotification(esExportDone, -1);
-    if (!out.empty())
+    if (!stream.Piece().empty())
         put(out);
 }
 
