@@ -35,24 +35,24 @@ void MergeSortRows(std::vector<int>& rows, LessFn less)
     }
 }
 
-// Puts the rows into the order given (Order[k] is the row that goes to Left + k) by exchanges.
+// Puts the rows into the order given (Order[k] is the row that goes to Left + k) by exchanges,
+// one cycle of the permutation after the other: each exchange brings one row home, and the
+// position it fills is the one the previous exchange touched.
 void ApplyOrder(TGxStringGrid& grid, int left, const std::vector<int>& order)
 {
     const std::size_t n = order.size();
-    std::vector<int> where(n), occupant(n);  // by original row - left / by position
-    std::iota(where.begin(), where.end(), 0);
-    std::iota(occupant.begin(), occupant.end(), 0);
-    for (std::size_t k = 0; k < n; ++k) {
-        const int want = order[k] - left;
-        const int at = where[static_cast<std::size_t>(want)];
-        if (at == static_cast<int>(k))
+    std::vector<bool> placed(n, false);
+    for (std::size_t start = 0; start < n; ++start) {
+        if (placed[start])
             continue;
-        grid.SortSwapRows(left + static_cast<int>(k), left + at);
-        const int displaced = occupant[k];
-        occupant[static_cast<std::size_t>(at)] = displaced;
-        where[static_cast<std::size_t>(displaced)] = at;
-        occupant[k] = want;
-        where[static_cast<std::size_t>(want)] = static_cast<int>(k);
+        placed[start] = true;
+        std::size_t at = start;
+        for (auto from = static_cast<std::size_t>(order[at] - left); from != start;
+             from = static_cast<std::size_t>(order[at] - left)) {
+            grid.SortSwapRows(left + static_cast<int>(at), left + static_cast<int>(from));
+            at = from;
+            placed[at] = true;
+        }
     }
 }
 
@@ -82,20 +82,17 @@ void SortRowsByColumn(TGxStringGrid& grid, int col, int left, int right)
         SortRange(grid, left, right, [&](int a, int b) { return cmp.CompareRows(col, a, b) * sign < 0; });
         return;
     }
-    // Every row's key is known: the rows sort by their keys alone, ties broken by the next columns
-    // when Full asks for it.
-    std::vector<int> rows;
-    if (grid.SortSettings()->Full && col + 1 < grid.AllColCount()) {
-        rows.resize(static_cast<std::size_t>(right - left + 1));
-        std::iota(rows.begin(), rows.end(), left);
-        MergeSortRows(rows, [&](int a, int b) {
-            int r = cmp.CompareKeys(a, b);
-            if (r == 0)
-                r = cmp.CompareRows(col + 1, a, b);
-            return r * sign < 0;
-        });
-    } else {
-        rows = cmp.RowsInKeyOrder(sign);
+    // Every row's key is known: the rows sort by their keys alone. When Full asks for it, each run
+    // of equal keys is then ordered by the next columns, as one sort by key and then those columns
+    // would order it.
+    const bool full = grid.SortSettings()->Full && col + 1 < grid.AllColCount();
+    std::vector<std::pair<std::size_t, std::size_t>> ties;
+    std::vector<int> rows = cmp.RowsInKeyOrder(sign, full ? &ties : nullptr);
+    std::vector<int> run;
+    for (const auto& [first, last] : ties) {
+        run.assign(rows.begin() + static_cast<std::ptrdiff_t>(first), rows.begin() + static_cast<std::ptrdiff_t>(last));
+        MergeSortRows(run, [&](int a, int b) { return cmp.CompareRows(col + 1, a, b) * sign < 0; });
+        std::copy(run.begin(), run.end(), rows.begin() + static_cast<std::ptrdiff_t>(first));
     }
     ApplyOrder(grid, left, rows);
 }
@@ -248,6 +245,20 @@ void QUnSort(TGxStringGrid& Grid)
     for (int i = 0; i < Grid.SortRowXRef()->Count(); ++i)
         xref[static_cast<std::size_t>(i)] = Grid.SortRowXRef()->GetInteger(i);
     TSortFrame frame(Grid);
+    // The cross-reference is normally a permutation of the row indexes: every row goes straight
+    // back to its own place. Anything else sorts by the entries, equal ones keeping their order.
+    std::vector<int> order(xref.size(), -1);
+    bool permutation = true;
+    for (std::size_t r = 0; r < xref.size() && permutation; ++r) {
+        const int to = xref[r];
+        permutation = to >= 0 && static_cast<std::size_t>(to) < order.size() && order[static_cast<std::size_t>(to)] < 0;
+        if (permutation)
+            order[static_cast<std::size_t>(to)] = static_cast<int>(r);
+    }
+    if (permutation) {
+        ApplyOrder(Grid, 0, order);
+        return;
+    }
     SortRange(Grid, 0, Grid.RowCount() - 1,
               [&](int a, int b) { return xref[static_cast<std::size_t>(a)] < xref[static_cast<std::size_t>(b)]; });
 }

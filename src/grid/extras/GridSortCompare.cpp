@@ -86,6 +86,23 @@ double DateValue(const std::string& s, TSortStyle style)
     }
 }
 
+// Whether GetNumberKind finds an integer, decimal or exponent number in Text. A text with an ASCII
+// character that is none of the characters a number may hold (digits, signs, exponent, the
+// regional separators) is none, which settles most texts without the full scan.
+bool IsNumberKindText(std::string_view Text)
+{
+    const rtl::TFormatSettings& fs = rtl::Regional();
+    const char th = fs.ThousandSeparator.empty() ? '0' : fs.ThousandSeparator.front();
+    for (const char ch : Text) {
+        if (static_cast<unsigned char>(ch) >= 0x80 || (ch >= '0' && ch <= '9'))
+            continue;
+        if (ch != '-' && ch != '+' && ch != 'e' && ch != 'E' && ch != fs.DecimalSeparator && ch != th)
+            return false;
+    }
+    const int k = GetNumberKind(Text);
+    return k == nkInteger || k == nkDecimal || k == nkExponent;
+}
+
 void RemoveFirst(std::string& s, const std::string& part)
 {
     if (part.empty())
@@ -118,6 +135,11 @@ TRowComparer::Column& TRowComparer::ColumnAt(int ACol)
     return c;
 }
 
+std::string TRowComparer::SortText(int ACol, int ARow)
+{
+    return grid_.SortSettings()->SortOnVirtualCells ? grid_.Cells(ACol, ARow) : grid_.GridCells(ACol, ARow);
+}
+
 TRowComparer::Entry& TRowComparer::At(Column& C, int Slot, int ACol, int ARow)
 {
     Entry* e = &scratch_[Slot];
@@ -132,7 +154,7 @@ TRowComparer::Entry& TRowComparer::At(Column& C, int Slot, int ACol, int ARow)
         *e = Entry{};
     }
     if (!e->Loaded) {
-        e->Text = grid_.SortSettings()->SortOnVirtualCells ? grid_.Cells(ACol, ARow) : grid_.GridCells(ACol, ARow);
+        e->Text = SortText(ACol, ARow);
         e->Loaded = true;
     }
     return *e;
@@ -141,8 +163,7 @@ TRowComparer::Entry& TRowComparer::At(Column& C, int Slot, int ACol, int ARow)
 bool TRowComparer::IsNumberText(Entry& E)
 {
     if (E.IsNumber < 0) {
-        const int k = GetNumberKind(E.Text);
-        E.IsNumber = (k == nkInteger || k == nkDecimal || k == nkExponent) ? 1 : 0;
+        E.IsNumber = IsNumberKindText(E.Text) ? 1 : 0;
     }
     return E.IsNumber == 1;
 }
@@ -151,50 +172,52 @@ bool TRowComparer::Number(Column& C, Entry& E, int ACol, int ARow, bool Financia
 {
     const int i = Financial ? 1 : 0;
     if (E.NumOk[i] < 0) {
-        std::string s = E.Text;
-        RemoveFirst(s, C.Suffix);
-        RemoveFirst(s, C.Prefix);
-        const rtl::TFormatSettings& fs = rtl::Regional();
-        if (Financial && !fs.ThousandSeparator.empty()) {
-            std::string out;
-            out.reserve(s.size());
-            for (std::size_t p = 0; p < s.size();) {
-                if (s.compare(p, fs.ThousandSeparator.size(), fs.ThousandSeparator) == 0) {
-                    p += fs.ThousandSeparator.size();
-                    continue;
-                }
-                out += s[p++];
-            }
-            s = std::move(out);
-        }
-        if (fs.DecimalSeparator != '.') {
-            const auto p = s.find(fs.DecimalSeparator);
-            if (p != std::string::npos)
-                s[p] = '.';
-        }
         double v = 0;
-        bool ok = rtl::TryStrToFloat(s, v, rtl::TFormatSettings::Neutral());
-        if (!ok) {
-            // An empty cell counts as 0.
-            const std::string shown = E.Text.empty() ? std::string() : grid_.Cells(ACol, ARow);
-            if (E.Text.empty() || shown.empty()) {
-                v = 0;
-                ok = true;
-            }
-        }
-        E.NumOk[i] = ok ? 1 : 0;
+        E.NumOk[i] = ReadNumber(C, E.Text, ACol, ARow, Financial, v) ? 1 : 0;
         E.Num[i] = v;
     }
     Value = E.Num[i];
     return E.NumOk[i] == 1;
 }
 
+bool TRowComparer::ReadNumber(const Column& C, const std::string& Text, int ACol, int ARow, bool Financial,
+                              double& Value)
+{
+    std::string s = Text;
+    RemoveFirst(s, C.Suffix);
+    RemoveFirst(s, C.Prefix);
+    const rtl::TFormatSettings& fs = rtl::Regional();
+    if (Financial && !fs.ThousandSeparator.empty()) {
+        std::string out;
+        out.reserve(s.size());
+        for (std::size_t p = 0; p < s.size();) {
+            if (s.compare(p, fs.ThousandSeparator.size(), fs.ThousandSeparator) == 0) {
+                p += fs.ThousandSeparator.size();
+                continue;
+            }
+            out += s[p++];
+        }
+        s = std::move(out);
+    }
+    if (fs.DecimalSeparator != '.') {
+        const auto p = s.find(fs.DecimalSeparator);
+        if (p != std::string::npos)
+            s[p] = '.';
+    }
+    Value = 0;
+    static const rtl::TFormatSettings neutral = rtl::TFormatSettings::Neutral();
+    if (rtl::TryStrToFloat(s, Value, neutral))
+        return true;
+    // An empty cell counts as 0.
+    Value = 0;
+    return Text.empty() || grid_.Cells(ACol, ARow).empty();
+}
+
 TSortStyle TRowComparer::AutomaticStyle(int ACol, int ARow1, const std::string& T1, const std::string& T2)
 {
     if (IsCheckBoxType(grid_.GetCellType(ACol, ARow1)))
         return ssCheckBox;
-    const int k = GetNumberKind(T1);
-    if (k == nkInteger || k == nkDecimal || k == nkExponent)
+    if (IsNumberKindText(T1))
         return ssNumeric;
     const TSortStyle text = grid_.SortSettings()->IgnoreCase ? ssAlphaNoCase : ssAlphabetic;
     const rtl::TFormatSettings& fs = rtl::Regional();
@@ -319,96 +342,144 @@ int TRowComparer::CompareCells(int ACol, int ARow1, TSortDirection Direction, in
     return res;
 }
 
-int TRowComparer::CompareKeyTexts(const std::string& a, const std::string& b, bool upperAscii)
+namespace {
+
+// Up to eight bytes of Text from Pos as a big-endian word, zero-padded: words compare as the
+// bytes do, unsigned, and a text that ends compares below any byte but NUL.
+std::uint64_t PackBytes(const std::string& Text, std::size_t Pos, bool UpperAscii)
 {
-    return CompareOrdinal(a, b, upperAscii);
+    std::uint64_t w = 0;
+    for (std::size_t i = 0; i < 8; ++i) {
+        auto c = static_cast<unsigned char>(Pos + i < Text.size() ? Text[Pos + i] : 0);
+        if (UpperAscii && c >= 'a' && c <= 'z')
+            c = static_cast<unsigned char>(c - 32);
+        w = (w << 8) | c;
+    }
+    return w;
 }
 
-// Keys sorted by value next to their rows, so the sort touches one array.
-std::vector<int> TRowComparer::RowsInKeyOrder(int Sign) const
+}  // namespace
+
+TRowComparer::TextKey TRowComparer::MakeTextKey(const std::string& Text, int Row, bool UpperAscii)
 {
-    const std::size_t n = keys_.size();
-    std::vector<int> rows(n);
-    if (keyKind_ == kkNumber) {
-        struct Item {
-            signed char Class;
-            double Value;
-            int Row;
-        };
-        std::vector<Item> items(n);
-        for (std::size_t i = 0; i < n; ++i)
-            items[i] = {keys_[i].Class, keys_[i].Value, keyFrom_ + static_cast<int>(i)};
-        std::stable_sort(items.begin(), items.end(), [Sign](const Item& a, const Item& b) {
-            const int r = a.Class != b.Class
-                              ? (a.Class < b.Class ? -1 : 1)
-                              : (a.Class != 0 ? 0 : (a.Value < b.Value ? -1 : (b.Value < a.Value ? 1 : 0)));
-            return r * Sign < 0;
-        });
-        for (std::size_t i = 0; i < n; ++i)
-            rows[i] = items[i].Row;
-        return rows;
-    }
-    for (std::size_t i = 0; i < n; ++i)
-        rows[i] = keyFrom_ + static_cast<int>(i);
-    std::stable_sort(rows.begin(), rows.end(), [this, Sign](int a, int b) { return CompareKeys(a, b) * Sign < 0; });
+    TextKey k;
+    k.Hi = PackBytes(Text, 0, UpperAscii);
+    k.Lo = PackBytes(Text, 8, UpperAscii);
+    k.Text = &Text;
+    k.Length = static_cast<std::uint32_t>(std::min<std::size_t>(Text.size(), UINT32_MAX));
+    k.Row = Row;
+    return k;
+}
+
+// As CompareOrdinal of the two texts. Equal words with both texts inside the 16 bytes: the
+// shorter text is a prefix of the longer one (which goes on with NULs).
+int TRowComparer::CompareTextKeys(const TextKey& A, const TextKey& B, bool UpperAscii)
+{
+    if (A.Hi != B.Hi)
+        return A.Hi < B.Hi ? -1 : 1;
+    if (A.Lo != B.Lo)
+        return A.Lo < B.Lo ? -1 : 1;
+    if (A.Length <= 16 && B.Length <= 16)
+        return A.Length == B.Length ? 0 : (A.Length < B.Length ? -1 : 1);
+    return CompareOrdinal(std::string_view(*A.Text).substr(16), std::string_view(*B.Text).substr(16), UpperAscii);
+}
+
+int TRowComparer::CompareNumberKeys(const NumberKey& A, const NumberKey& B)
+{
+    if (A.Class != B.Class)
+        return A.Class < B.Class ? -1 : 1;
+    return A.Class != 0 ? 0 : CompareValues(A.Value, B.Value);
+}
+
+namespace {
+
+// Sorts the keys stably (Sign -1: descending) and lists the runs of equal keys.
+template <class KeyT, class CompareFn>
+std::vector<int> SortKeys(std::vector<KeyT>& keys, int sign, CompareFn compare,
+                          std::vector<std::pair<std::size_t, std::size_t>>* ties)
+{
+    std::stable_sort(keys.begin(), keys.end(), [&](const KeyT& a, const KeyT& b) { return compare(a, b) * sign < 0; });
+    std::vector<int> rows(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        rows[i] = keys[i].Row;
+    if (ties)
+        for (std::size_t i = 0; i < keys.size();) {
+            std::size_t j = i + 1;
+            while (j < keys.size() && compare(keys[i], keys[j]) == 0)
+                ++j;
+            if (j - i > 1)
+                ties->emplace_back(i, j);
+            i = j;
+        }
     return rows;
+}
+
+}  // namespace
+
+std::vector<int> TRowComparer::RowsInKeyOrder(int Sign, std::vector<std::pair<std::size_t, std::size_t>>* Ties)
+{
+    if (keyKind_ == kkNumber)
+        return SortKeys(
+            numberKeys_, Sign, [](const NumberKey& a, const NumberKey& b) { return CompareNumberKeys(a, b); }, Ties);
+    const bool upper = keyKind_ == kkTextNoCase;
+    return SortKeys(
+        textKeys_, Sign, [upper](const TextKey& a, const TextKey& b) { return CompareTextKeys(a, b, upper); }, Ties);
 }
 
 bool TRowComparer::PrepareKeys(int ACol, int FromRow, int ToRow)
 {
-    keys_.clear();
+    keyTexts_.clear();
+    textKeys_.clear();
+    numberKeys_.clear();
     keyKind_ = kkNone;
     if (!cache_ || ACol < 0 || ACol >= colCount_ || FromRow > ToRow || grid_.IsIgnoredColumn(ACol) ||
         grid_.SortSettings()->IgnoreBlanks)
         return false;
     Column& col = ColumnAt(ACol);
     TSortStyle style = col.Style;
+    if (style != ssAutomatic && style != ssAlphabetic && style != ssAlphaCase && style != ssAlphaNoCase &&
+        style != ssNumeric && style != ssFinancial)
+        return false;
     const bool noCase = grid_.SortSettings()->IgnoreCase;
     const rtl::TFormatSettings& fs = rtl::Regional();
-    const int n = ToRow - FromRow + 1;
-    keys_.resize(static_cast<std::size_t>(n));
-    keyFrom_ = FromRow;
+    const auto n = static_cast<std::size_t>(ToRow - FromRow + 1);
+    // The texts are read once, in row order, and kept here for the keys that point into them.
+    keyTexts_.resize(n);
+    for (std::size_t i = 0; i < n; ++i)
+        keyTexts_[i] = SortText(ACol, FromRow + static_cast<int>(i));
     if (style == ssAutomatic) {
         // One plain rule only when every row settles the automatic style alone and the same way:
         // all numbers, or all texts without a date or time separator, none a check box.
-        int numbers = 0;
-        for (int r = FromRow; r <= ToRow; ++r) {
-            Entry& e = At(col, 0, ACol, r);
-            if (IsCheckBoxType(grid_.GetCellType(ACol, r)))
+        std::size_t numbers = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::string& t = keyTexts_[i];
+            if (IsCheckBoxType(grid_.GetCellType(ACol, FromRow + static_cast<int>(i))))
                 return false;
-            const int k = GetNumberKind(e.Text);
-            if (k == nkInteger || k == nkDecimal || k == nkExponent)
+            if (IsNumberKindText(t))
                 ++numbers;
-            else if (e.Text.find(fs.DateSeparator) != std::string::npos ||
-                     e.Text.find(fs.TimeSeparator) != std::string::npos)
+            else if (t.find(fs.DateSeparator) != std::string::npos || t.find(fs.TimeSeparator) != std::string::npos)
+                return false;
+            if (numbers != 0 && numbers != i + 1)
                 return false;
         }
-        if (numbers != 0 && numbers != n)
-            return false;
         style = numbers == n ? ssNumeric : (noCase ? ssAlphaNoCase : ssAlphabetic);
     }
-    switch (style) {
-    case ssAlphabetic:
-    case ssAlphaCase:
-    case ssAlphaNoCase:
-        keyKind_ = style == ssAlphaNoCase ? kkTextNoCase : kkText;
-        for (int r = FromRow; r <= ToRow; ++r)
-            keys_[static_cast<std::size_t>(r - FromRow)].Text = &At(col, 0, ACol, r).Text;
-        return true;
-    case ssNumeric:
-    case ssFinancial:
+    if (style == ssNumeric || style == ssFinancial) {
         keyKind_ = kkNumber;
-        for (int r = FromRow; r <= ToRow; ++r) {
-            Key& k = keys_[static_cast<std::size_t>(r - FromRow)];
-            double v = 0;
-            k.Class = Number(col, At(col, 0, ACol, r), ACol, r, style == ssFinancial, v) ? 0 : 1;
-            k.Value = v;
+        numberKeys_.resize(n);
+        for (std::size_t i = 0; i < n; ++i) {
+            NumberKey& k = numberKeys_[i];
+            k.Row = FromRow + static_cast<int>(i);
+            k.Class = ReadNumber(col, keyTexts_[i], ACol, k.Row, style == ssFinancial, k.Value) ? 0 : 1;
         }
+        keyTexts_.clear();
         return true;
-    default:
-        keys_.clear();
-        return false;
     }
+    keyKind_ = style == ssAlphaNoCase ? kkTextNoCase : kkText;
+    textKeys_.resize(n);
+    for (std::size_t i = 0; i < n; ++i)
+        textKeys_[i] = MakeTextKey(keyTexts_[i], FromRow + static_cast<int>(i), keyKind_ == kkTextNoCase);
+    return true;
 }
 
 int TRowComparer::CompareRows(int ACol, int ARow1, int ARow2)

@@ -3,7 +3,9 @@
 // when the first row sorts after the second in ascending order, 0 equal, -1 before.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "grid/stringgrid/GxGrid.h"
@@ -29,31 +31,31 @@ public:
     // (ordinal text, or number with texts that are none after the numbers) exactly as
     // CompareCells does; false (no keys) when any row needs the full comparison.
     bool PrepareKeys(int ACol, int FromRow, int ToRow);
-    // CompareCells (ascending) of two prepared rows.
-    int CompareKeys(int ARow1, int ARow2) const
-    {
-        const Key& a = keys_[static_cast<std::size_t>(ARow1 - keyFrom_)];
-        const Key& b = keys_[static_cast<std::size_t>(ARow2 - keyFrom_)];
-        if (keyKind_ == kkNumber) {
-            if (a.Class != b.Class)
-                return a.Class < b.Class ? -1 : 1;
-            return a.Class != 0 ? 0 : (a.Value < b.Value ? -1 : (b.Value < a.Value ? 1 : 0));
-        }
-        return CompareKeyTexts(*a.Text, *b.Text, keyKind_ == kkTextNoCase);
-    }
-    static int CompareKeyTexts(const std::string& a, const std::string& b, bool upperAscii);
-    // The prepared rows in key order, equal keys in row order (Sign -1: descending).
-    std::vector<int> RowsInKeyOrder(int Sign) const;
+    // The prepared rows in key order, equal keys in row order (Sign -1: descending). Ties, when
+    // given, receives the [first, last) positions of every run of two or more equal keys.
+    std::vector<int> RowsInKeyOrder(int Sign, std::vector<std::pair<std::size_t, std::size_t>>* Ties = nullptr);
 
 private:
     enum TKeyKind { kkNone, kkText, kkTextNoCase, kkNumber };
-    struct Key {
+    // A text key carries its first 16 bytes (upper-cased for kkTextNoCase) as two big-endian
+    // words, so most comparisons never leave the key array; the text itself decides the rest.
+    struct TextKey {
+        std::uint64_t Hi = 0, Lo = 0;
         const std::string* Text = nullptr;
-        double Value = 0;
-        signed char Class = 0;  // numbers: 0 a number, 1 a text that is none
+        std::uint32_t Length = 0;  // capped; only compared when both texts fit the 16 bytes
+        int Row = 0;
     };
-    std::vector<Key> keys_;
-    int keyFrom_ = 0;
+    struct NumberKey {
+        double Value = 0;
+        int Row = 0;
+        signed char Class = 0;  // 0 a number, 1 a text that is none
+    };
+    static TextKey MakeTextKey(const std::string& Text, int Row, bool UpperAscii);
+    static int CompareTextKeys(const TextKey& A, const TextKey& B, bool UpperAscii);
+    static int CompareNumberKeys(const NumberKey& A, const NumberKey& B);
+    std::vector<std::string> keyTexts_;
+    std::vector<TextKey> textKeys_;
+    std::vector<NumberKey> numberKeys_;
     TKeyKind keyKind_ = kkNone;
 
     struct Entry {
@@ -71,9 +73,11 @@ private:
         std::vector<Entry> Entries;
     };
     Column& ColumnAt(int ACol);
+    std::string SortText(int ACol, int ARow);
     Entry& At(Column& C, int Slot, int ACol, int ARow);
     bool IsNumberText(Entry& E);
     bool Number(Column& C, Entry& E, int ACol, int ARow, bool Financial, double& Value);
+    bool ReadNumber(const Column& C, const std::string& Text, int ACol, int ARow, bool Financial, double& Value);
     TSortStyle AutomaticStyle(int ACol, int ARow1, const std::string& T1, const std::string& T2);
 
     TGxStringGrid& grid_;

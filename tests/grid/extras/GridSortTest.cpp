@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ExtrasFixture.h"
@@ -41,6 +42,13 @@ TEST(GridSortCompare, EveryStyleOnAwkwardValues)
         {ssAutomatic, "b", "A", 1},  // ordinal: capitals first
         {ssAutomatic, "1e3", "999", 1},
         {ssAutomatic, "01/02/2020", "12/31/2019", 1},  // detected as a date
+        // Whether a text counts as a number decides between value and text order.
+        {ssAutomatic, "-5", "-3", -1},
+        {ssAutomatic, "1,000", "999", 1},  // a number by its shape, no value: after the numbers
+        {ssAutomatic, "+50", "10", -1},    // a plus sign in front makes it text
+        {ssAutomatic, "-", "5", 1},
+        {ssAutomatic, "1e5", "2", 1},
+        {ssAutomatic, "e5", "2", 1},
         {ssAlphabetic, "a", "B", 1},
         {ssAlphaCase, "abc", "abcd", -1},
         {ssAlphaNoCase, "a", "B", -1},
@@ -348,6 +356,21 @@ TEST(GridSortKeys, PreparedKeysOrderAsTheFullComparison)
         {"dates", {"01/02/2020", "12/31/2019", "x"}, ssAutomatic, false},
         {"numeric with texts", {"3", "zz", "1", "aa", "2"}, ssNumeric, false},
         {"financial", {"1,000", "999", "x", "12"}, ssFinancial, false},
+        {"equal keys", {"x", "y", "x", "x", "y", "x"}, ssAutomatic, false},
+        {"long texts",
+         {"abcdefghijklmnopB", "abcdefghijklmnopA", "abcdefghijklmnop", "abcdefghijklmno", "abcdefghijklmnopAB",
+          "abcdefghijklmnoq", "abcdefghijklmnop", "abcdefghijklmnopA"},
+         ssAutomatic,
+         false},
+        {"long texts no case",
+         {"abcdefghijklmnopqrB", "ABCDEFGHIJKLMNOPQRa", "abcdefghijklmnopqr", "ABCDEFGHIJKLMNOPqr",
+          "abcdefghijklmnopq["},
+         ssAlphaNoCase,
+         true},
+        {"bytes above 127 and NUL",
+         {"\xc3\xa9t\xc3\xa9", "ete", std::string("a\0b", 3), "a", std::string("a\0", 2), "\x7f", "\xff"},
+         ssAlphabetic,
+         false},
     };
     for (const Case& c : cases) {
         for (const bool full : {false, true}) {
@@ -378,6 +401,72 @@ TEST(GridSortKeys, PreparedKeysOrderAsTheFullComparison)
             }
         }
     }
+}
+
+// A grid that records the row exchanges its sorts make.
+class TSwapRecordingGrid : public TGxStringGrid {
+public:
+    using TGxStringGrid::TGxStringGrid;
+    void SortSwapRows(int ARow1, int ARow2) override
+    {
+        Exchanges.emplace_back(ARow1, ARow2);
+        TGxStringGrid::SortSwapRows(ARow1, ARow2);
+    }
+    std::vector<std::pair<int, int>> Exchanges;
+};
+
+// Descendants follow a sort through SortSwapRows: replaying its exchanges on the column as it was
+// must give the column as it is, for sorts by key, by the full comparison and for the unsort.
+TEST(GridSortKeys, RowsMoveOnlyThroughSortSwapRows)
+{
+    InstallGridExtras();
+    TSwapRecordingGrid g(nullptr);
+    g.SetColCount(2);
+    g.SetRowCount(41);
+    g.SetFixedRows(1);
+    for (int r = 1; r < g.RowCount(); ++r) {
+        g.SetCells(0, r, std::string(1, static_cast<char>('a' + (r * 7) % 11)));
+        g.SetCells(1, r, std::to_string((r * 13) % 17));
+    }
+    const auto replayed = [&](std::vector<std::string> col) {
+        for (const auto& [a, b] : g.Exchanges)
+            std::swap(col[static_cast<std::size_t>(a)], col[static_cast<std::size_t>(b)]);
+        return col;
+    };
+    const std::vector<std::string> original = Column(g, 0);
+    for (const bool blanksApart : {false, true}) {  // keys, or the full comparison
+        SCOPED_TRACE(blanksApart ? "full comparison" : "keys");
+        g.SortSettings()->IgnoreBlanks = blanksApart;
+        g.Exchanges.clear();
+        std::vector<std::string> before = Column(g, 0);
+        Sort(g, 1, sdDescending);
+        EXPECT_FALSE(g.Exchanges.empty());
+        EXPECT_EQ(replayed(before), Column(g, 0));
+        g.Exchanges.clear();
+        before = Column(g, 0);
+        Sort(g, 0, sdAscending);
+        EXPECT_EQ(replayed(before), Column(g, 0));
+    }
+    g.Exchanges.clear();
+    const std::vector<std::string> sorted = Column(g, 0);
+    QUnSort(g);
+    EXPECT_EQ(Column(g, 0), original);
+    EXPECT_EQ(replayed(sorted), original);
+}
+
+// A cross-reference edited into no permutation (two rows claiming one place) still unsorts by
+// its entries, rows with equal entries keeping their order.
+TEST(GridSortKeys, UnsortFollowsACrossReferenceThatIsNoPermutation)
+{
+    InstallGridExtras();
+    TGxStringGrid g(nullptr);
+    Fill(g, {{"h"}, {"a"}, {"b"}, {"c"}, {"d"}});
+    InitSortXRef(g);
+    const std::vector<int> entries = {0, 3, 1, 3, 2};
+    for (int i = 0; i < g.RowCount(); ++i)
+        g.SortRowXRef()->SetInteger(i, entries[static_cast<std::size_t>(i)]);
+    QUnSort(g);
+    EXPECT_EQ(Column(g, 0), (std::vector<std::string>{"h", "b", "d", "a", "c"}));
 }
 
 }  // namespace
