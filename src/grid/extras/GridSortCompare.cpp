@@ -86,17 +86,30 @@ double DateValue(const std::string& s, TSortStyle style)
     }
 }
 
-// Whether GetNumberKind finds an integer, decimal or exponent number in Text. A text with an ASCII
-// character that is none of the characters a number may hold (digits, signs, exponent, the
-// regional separators) is none, which settles most texts without the full scan.
+// Whether GetNumberKind finds an integer, decimal or exponent number in Text. Two shapes settle
+// most texts without the full scan: digits with at most a leading minus and one decimal
+// separator are a number (an integer or a decimal), and a text with an ASCII character that is
+// none of the characters a number may hold (digits, signs, exponent, the regional separators) is
+// none.
 bool IsNumberKindText(std::string_view Text)
 {
     const rtl::TFormatSettings& fs = rtl::Regional();
     const char th = fs.ThousandSeparator.empty() ? '0' : fs.ThousandSeparator.front();
+    const char dec = fs.DecimalSeparator;
+    if (!Text.empty() && dec != th && dec != '-' && !(dec >= '0' && dec <= '9')) {
+        std::size_t i = Text[0] == '-' ? 1 : 0;
+        while (i < Text.size() && Text[i] >= '0' && Text[i] <= '9')
+            ++i;
+        if (i < Text.size() && Text[i] == dec)
+            for (++i; i < Text.size() && Text[i] >= '0' && Text[i] <= '9';)
+                ++i;
+        if (i == Text.size())
+            return true;
+    }
     for (const char ch : Text) {
         if (static_cast<unsigned char>(ch) >= 0x80 || (ch >= '0' && ch <= '9'))
             continue;
-        if (ch != '-' && ch != '+' && ch != 'e' && ch != 'E' && ch != fs.DecimalSeparator && ch != th)
+        if (ch != '-' && ch != '+' && ch != 'e' && ch != 'E' && ch != dec && ch != th)
             return false;
     }
     const int k = GetNumberKind(Text);
@@ -360,28 +373,31 @@ std::uint64_t PackBytes(const std::string& Text, std::size_t Pos, bool UpperAsci
 
 }  // namespace
 
-TRowComparer::TextKey TRowComparer::MakeTextKey(const std::string& Text, int Row, bool UpperAscii)
+TRowComparer::TextKey TRowComparer::MakeTextKey(std::string&& Text, int Row, bool UpperAscii)
 {
     TextKey k;
     k.Hi = PackBytes(Text, 0, UpperAscii);
     k.Lo = PackBytes(Text, 8, UpperAscii);
-    k.Text = &Text;
     k.Length = static_cast<std::uint32_t>(std::min<std::size_t>(Text.size(), UINT32_MAX));
     k.Row = Row;
+    if (Text.size() > 16)
+        tails_[static_cast<std::size_t>(Row - keyFrom_)] = std::move(Text);
     return k;
 }
 
 // As CompareOrdinal of the two texts. Equal words with both texts inside the 16 bytes: the
 // shorter text is a prefix of the longer one (which goes on with NULs).
-int TRowComparer::CompareTextKeys(const TextKey& A, const TextKey& B, bool UpperAscii)
+int TRowComparer::CompareTextKeys(const TextKey& A, const TextKey& B, bool UpperAscii) const
 {
     if (A.Hi != B.Hi)
         return A.Hi < B.Hi ? -1 : 1;
     if (A.Lo != B.Lo)
         return A.Lo < B.Lo ? -1 : 1;
-    if (A.Length <= 16 && B.Length <= 16)
+    if (A.Length <= 16 || B.Length <= 16)
         return A.Length == B.Length ? 0 : (A.Length < B.Length ? -1 : 1);
-    return CompareOrdinal(std::string_view(*A.Text).substr(16), std::string_view(*B.Text).substr(16), UpperAscii);
+    const std::string& a = tails_[static_cast<std::size_t>(A.Row - keyFrom_)];
+    const std::string& b = tails_[static_cast<std::size_t>(B.Row - keyFrom_)];
+    return CompareOrdinal(std::string_view(a).substr(16), std::string_view(b).substr(16), UpperAscii);
 }
 
 int TRowComparer::CompareNumberKeys(const NumberKey& A, const NumberKey& B)
@@ -423,62 +439,74 @@ std::vector<int> TRowComparer::RowsInKeyOrder(int Sign, std::vector<std::pair<st
             numberKeys_, Sign, [](const NumberKey& a, const NumberKey& b) { return CompareNumberKeys(a, b); }, Ties);
     const bool upper = keyKind_ == kkTextNoCase;
     return SortKeys(
-        textKeys_, Sign, [upper](const TextKey& a, const TextKey& b) { return CompareTextKeys(a, b, upper); }, Ties);
+        textKeys_, Sign, [this, upper](const TextKey& a, const TextKey& b) { return CompareTextKeys(a, b, upper); },
+        Ties);
 }
 
 bool TRowComparer::PrepareKeys(int ACol, int FromRow, int ToRow)
 {
-    keyTexts_.clear();
     textKeys_.clear();
     numberKeys_.clear();
+    tails_.clear();
     keyKind_ = kkNone;
     if (!cache_ || ACol < 0 || ACol >= colCount_ || FromRow > ToRow || grid_.IsIgnoredColumn(ACol) ||
         grid_.SortSettings()->IgnoreBlanks)
         return false;
     Column& col = ColumnAt(ACol);
-    TSortStyle style = col.Style;
-    if (style != ssAutomatic && style != ssAlphabetic && style != ssAlphaCase && style != ssAlphaNoCase &&
-        style != ssNumeric && style != ssFinancial)
-        return false;
+    const TSortStyle style = col.Style;
     const bool noCase = grid_.SortSettings()->IgnoreCase;
     const rtl::TFormatSettings& fs = rtl::Regional();
     const auto n = static_cast<std::size_t>(ToRow - FromRow + 1);
-    // The texts are read once, in row order, and kept here for the keys that point into them.
-    keyTexts_.resize(n);
-    for (std::size_t i = 0; i < n; ++i)
-        keyTexts_[i] = SortText(ACol, FromRow + static_cast<int>(i));
-    if (style == ssAutomatic) {
-        // One plain rule only when every row settles the automatic style alone and the same way:
-        // all numbers, or all texts without a date or time separator, none a check box.
-        std::size_t numbers = 0;
-        for (std::size_t i = 0; i < n; ++i) {
-            const std::string& t = keyTexts_[i];
-            if (IsCheckBoxType(grid_.GetCellType(ACol, FromRow + static_cast<int>(i))))
-                return false;
-            if (IsNumberKindText(t))
-                ++numbers;
-            else if (t.find(fs.DateSeparator) != std::string::npos || t.find(fs.TimeSeparator) != std::string::npos)
-                return false;
-            if (numbers != 0 && numbers != i + 1)
-                return false;
-        }
-        style = numbers == n ? ssNumeric : (noCase ? ssAlphaNoCase : ssAlphabetic);
-    }
-    if (style == ssNumeric || style == ssFinancial) {
+    keyFrom_ = FromRow;
+    // The automatic style takes one plain rule only when every row settles it alone and the same
+    // way as the first row: all numbers, or all texts without a date or time separator, none a
+    // check box.
+    switch (style) {
+    case ssAutomatic:
+    case ssNumeric:
+    case ssFinancial:
         keyKind_ = kkNumber;
-        numberKeys_.resize(n);
-        for (std::size_t i = 0; i < n; ++i) {
-            NumberKey& k = numberKeys_[i];
-            k.Row = FromRow + static_cast<int>(i);
-            k.Class = ReadNumber(col, keyTexts_[i], ACol, k.Row, style == ssFinancial, k.Value) ? 0 : 1;
-        }
-        keyTexts_.clear();
-        return true;
+        break;
+    case ssAlphabetic:
+    case ssAlphaCase:
+        keyKind_ = kkText;
+        break;
+    case ssAlphaNoCase:
+        keyKind_ = kkTextNoCase;
+        break;
+    default:
+        return false;
     }
-    keyKind_ = style == ssAlphaNoCase ? kkTextNoCase : kkText;
-    textKeys_.resize(n);
-    for (std::size_t i = 0; i < n; ++i)
-        textKeys_[i] = MakeTextKey(keyTexts_[i], FromRow + static_cast<int>(i), keyKind_ == kkTextNoCase);
+    for (std::size_t i = 0; i < n; ++i) {
+        const int row = FromRow + static_cast<int>(i);
+        std::string text = SortText(ACol, row);
+        if (style == ssAutomatic) {
+            if (IsCheckBoxType(grid_.GetCellType(ACol, row)))
+                return false;
+            const bool number = IsNumberKindText(text);
+            if (!number &&
+                (text.find(fs.DateSeparator) != std::string::npos || text.find(fs.TimeSeparator) != std::string::npos))
+                return false;
+            if (i == 0)
+                keyKind_ = number ? kkNumber : (noCase ? kkTextNoCase : kkText);
+            else if (number != (keyKind_ == kkNumber))
+                return false;
+        }
+        if (keyKind_ == kkNumber) {
+            if (i == 0)
+                numberKeys_.reserve(n);
+            NumberKey k;
+            k.Row = row;
+            k.Class = ReadNumber(col, text, ACol, row, style == ssFinancial, k.Value) ? 0 : 1;
+            numberKeys_.push_back(k);
+            continue;
+        }
+        if (i == 0)
+            textKeys_.reserve(n);
+        if (text.size() > 16 && tails_.empty())
+            tails_.resize(n);
+        textKeys_.push_back(MakeTextKey(std::move(text), row, keyKind_ == kkTextNoCase));
+    }
     return true;
 }
 

@@ -38,11 +38,11 @@ public:
 private:
     enum TKeyKind { kkNone, kkText, kkTextNoCase, kkNumber };
     // A text key carries its first 16 bytes (upper-cased for kkTextNoCase) as two big-endian
-    // words, so most comparisons never leave the key array; the text itself decides the rest.
+    // words, so most comparisons never leave the key array; a longer text is kept in tails_ for
+    // the comparisons its first 16 bytes leave open.
     struct TextKey {
         std::uint64_t Hi = 0, Lo = 0;
-        const std::string* Text = nullptr;
-        std::uint32_t Length = 0;  // capped; only compared when both texts fit the 16 bytes
+        std::uint32_t Length = 0;  // capped; compared only when a text fits the 16 bytes
         int Row = 0;
     };
     struct NumberKey {
@@ -50,12 +50,14 @@ private:
         int Row = 0;
         signed char Class = 0;  // 0 a number, 1 a text that is none
     };
-    static TextKey MakeTextKey(const std::string& Text, int Row, bool UpperAscii);
-    static int CompareTextKeys(const TextKey& A, const TextKey& B, bool UpperAscii);
+    // Keeps a text longer than 16 bytes in tails_, which must then have room for Row.
+    TextKey MakeTextKey(std::string&& Text, int Row, bool UpperAscii);
+    int CompareTextKeys(const TextKey& A, const TextKey& B, bool UpperAscii) const;
     static int CompareNumberKeys(const NumberKey& A, const NumberKey& B);
-    std::vector<std::string> keyTexts_;
     std::vector<TextKey> textKeys_;
     std::vector<NumberKey> numberKeys_;
+    std::vector<std::string> tails_;  // by row - keyFrom_, only once a text is longer than 16 bytes
+    int keyFrom_ = 0;
     TKeyKind keyKind_ = kkNone;
 
     struct Entry {

@@ -47,6 +47,10 @@ TEST(GridSortCompare, EveryStyleOnAwkwardValues)
         {ssAutomatic, "1,000", "999", 1},  // a number by its shape, no value: after the numbers
         {ssAutomatic, "+50", "10", -1},    // a plus sign in front makes it text
         {ssAutomatic, "-", "5", 1},
+        {ssAutomatic, ".", "5", 1},
+        {ssAutomatic, "-.", "5", 1},
+        {ssAutomatic, "1.2.3", "5", -1},
+        {ssAutomatic, "-1-2", "5", -1},
         {ssAutomatic, "1e5", "2", 1},
         {ssAutomatic, "e5", "2", 1},
         {ssAlphabetic, "a", "B", 1},
