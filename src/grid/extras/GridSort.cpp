@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 #include <vector>
 
 #include "grid/extras/GridFilter.h"
@@ -72,6 +73,36 @@ int SortSign(const TGxStringGrid& grid)
     return grid.SortSettings()->Direction == sdAscending ? 1 : -1;
 }
 
+// Orders each run of Rows (rows equal in the columns before Col) by the columns from Col on, as
+// CompareRows(Col) does: column by column by keys while a run's rows have them, else by the
+// full comparison of the remaining columns.
+void OrderTies(TGxStringGrid& grid, TRowComparer& cmp, int col, int sign, std::vector<int>& rows,
+               std::vector<std::pair<std::size_t, std::size_t>> runs)
+{
+    std::vector<std::pair<std::size_t, std::size_t>> next, sub;
+    std::vector<int> run;
+    for (int c = col; c < grid.AllColCount() && !runs.empty(); ++c) {
+        if (grid.IsIgnoredColumn(c))
+            continue;  // equal in every row
+        next.clear();
+        for (const auto& [first, last] : runs) {
+            const auto from = rows.begin() + static_cast<std::ptrdiff_t>(first);
+            run.assign(from, rows.begin() + static_cast<std::ptrdiff_t>(last));
+            if (!cmp.PrepareKeys(c, run)) {
+                MergeSortRows(run, [&](int a, int b) { return cmp.CompareRows(c, a, b) * sign < 0; });
+                std::copy(run.begin(), run.end(), from);
+                continue;
+            }
+            sub.clear();
+            const std::vector<int> ordered = cmp.RowsInKeyOrder(sign, &sub);
+            std::copy(ordered.begin(), ordered.end(), from);
+            for (const auto& [a, b] : sub)
+                next.emplace_back(first + a, first + b);
+        }
+        runs.swap(next);
+    }
+}
+
 void SortRowsByColumn(TGxStringGrid& grid, int col, int left, int right)
 {
     if (right <= left)
@@ -83,17 +114,10 @@ void SortRowsByColumn(TGxStringGrid& grid, int col, int left, int right)
         return;
     }
     // Every row's key is known: the rows sort by their keys alone. When Full asks for it, each run
-    // of equal keys is then ordered by the next columns, as one sort by key and then those columns
-    // would order it.
-    const bool full = grid.SortSettings()->Full && col + 1 < grid.AllColCount();
+    // of equal keys is then ordered by the next columns, as one sort by all of them would order it.
     std::vector<std::pair<std::size_t, std::size_t>> ties;
-    std::vector<int> rows = cmp.RowsInKeyOrder(sign, full ? &ties : nullptr);
-    std::vector<int> run;
-    for (const auto& [first, last] : ties) {
-        run.assign(rows.begin() + static_cast<std::ptrdiff_t>(first), rows.begin() + static_cast<std::ptrdiff_t>(last));
-        MergeSortRows(run, [&](int a, int b) { return cmp.CompareRows(col + 1, a, b) * sign < 0; });
-        std::copy(run.begin(), run.end(), rows.begin() + static_cast<std::ptrdiff_t>(first));
-    }
+    std::vector<int> rows = cmp.RowsInKeyOrder(sign, grid.SortSettings()->Full ? &ties : nullptr);
+    OrderTies(grid, cmp, col + 1, sign, rows, std::move(ties));
     ApplyOrder(grid, left, rows);
 }
 

@@ -378,25 +378,29 @@ TRowComparer::TextKey TRowComparer::MakeTextKey(std::string&& Text, int Row, boo
     TextKey k;
     k.Hi = PackBytes(Text, 0, UpperAscii);
     k.Lo = PackBytes(Text, 8, UpperAscii);
-    k.Length = static_cast<std::uint32_t>(std::min<std::size_t>(Text.size(), UINT32_MAX));
     k.Row = Row;
-    if (Text.size() > 16)
-        tails_[static_cast<std::size_t>(Row - keyFrom_)] = std::move(Text);
+    k.Tail = static_cast<std::uint32_t>(Text.size());
+    if (Text.size() > 16) {
+        k.Tail = static_cast<std::uint32_t>(17 + tails_.size());
+        tails_.push_back(std::move(Text));
+    }
     return k;
 }
 
-// As CompareOrdinal of the two texts. Equal words with both texts inside the 16 bytes: the
-// shorter text is a prefix of the longer one (which goes on with NULs).
+// As CompareOrdinal of the two texts. Equal words with a text inside the 16 bytes: the shorter
+// text is a prefix of the longer one (which goes on with NULs).
 int TRowComparer::CompareTextKeys(const TextKey& A, const TextKey& B, bool UpperAscii) const
 {
     if (A.Hi != B.Hi)
         return A.Hi < B.Hi ? -1 : 1;
     if (A.Lo != B.Lo)
         return A.Lo < B.Lo ? -1 : 1;
-    if (A.Length <= 16 || B.Length <= 16)
-        return A.Length == B.Length ? 0 : (A.Length < B.Length ? -1 : 1);
-    const std::string& a = tails_[static_cast<std::size_t>(A.Row - keyFrom_)];
-    const std::string& b = tails_[static_cast<std::size_t>(B.Row - keyFrom_)];
+    if (A.Tail <= 16 || B.Tail <= 16) {
+        const std::uint32_t a = std::min<std::uint32_t>(A.Tail, 17), b = std::min<std::uint32_t>(B.Tail, 17);
+        return a == b ? 0 : (a < b ? -1 : 1);
+    }
+    const std::string& a = tails_[A.Tail - 17];
+    const std::string& b = tails_[B.Tail - 17];
     return CompareOrdinal(std::string_view(a).substr(16), std::string_view(b).substr(16), UpperAscii);
 }
 
@@ -443,21 +447,21 @@ std::vector<int> TRowComparer::RowsInKeyOrder(int Sign, std::vector<std::pair<st
         Ties);
 }
 
-bool TRowComparer::PrepareKeys(int ACol, int FromRow, int ToRow)
+template <class RowAt>
+bool TRowComparer::PrepareKeysOf(int ACol, std::size_t Count, RowAt Row)
 {
     textKeys_.clear();
     numberKeys_.clear();
     tails_.clear();
     keyKind_ = kkNone;
-    if (!cache_ || ACol < 0 || ACol >= colCount_ || FromRow > ToRow || grid_.IsIgnoredColumn(ACol) ||
+    if (!cache_ || ACol < 0 || ACol >= colCount_ || Count == 0 || grid_.IsIgnoredColumn(ACol) ||
         grid_.SortSettings()->IgnoreBlanks)
         return false;
     Column& col = ColumnAt(ACol);
     const TSortStyle style = col.Style;
     const bool noCase = grid_.SortSettings()->IgnoreCase;
     const rtl::TFormatSettings& fs = rtl::Regional();
-    const auto n = static_cast<std::size_t>(ToRow - FromRow + 1);
-    keyFrom_ = FromRow;
+    const std::size_t n = Count;
     // The automatic style takes one plain rule only when every row settles it alone and the same
     // way as the first row: all numbers, or all texts without a date or time separator, none a
     // check box.
@@ -478,7 +482,7 @@ bool TRowComparer::PrepareKeys(int ACol, int FromRow, int ToRow)
         return false;
     }
     for (std::size_t i = 0; i < n; ++i) {
-        const int row = FromRow + static_cast<int>(i);
+        const int row = Row(i);
         std::string text = SortText(ACol, row);
         if (style == ssAutomatic) {
             if (IsCheckBoxType(grid_.GetCellType(ACol, row)))
@@ -503,11 +507,20 @@ bool TRowComparer::PrepareKeys(int ACol, int FromRow, int ToRow)
         }
         if (i == 0)
             textKeys_.reserve(n);
-        if (text.size() > 16 && tails_.empty())
-            tails_.resize(n);
         textKeys_.push_back(MakeTextKey(std::move(text), row, keyKind_ == kkTextNoCase));
     }
     return true;
+}
+
+bool TRowComparer::PrepareKeys(int ACol, int FromRow, int ToRow)
+{
+    return PrepareKeysOf(ACol, FromRow <= ToRow ? static_cast<std::size_t>(ToRow - FromRow + 1) : 0,
+                         [FromRow](std::size_t i) { return FromRow + static_cast<int>(i); });
+}
+
+bool TRowComparer::PrepareKeys(int ACol, const std::vector<int>& Rows)
+{
+    return PrepareKeysOf(ACol, Rows.size(), [&Rows](std::size_t i) { return Rows[i]; });
 }
 
 int TRowComparer::CompareRows(int ACol, int ARow1, int ARow2)

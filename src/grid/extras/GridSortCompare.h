@@ -31,6 +31,8 @@ public:
     // (ordinal text, or number with texts that are none after the numbers) exactly as
     // CompareCells does; false (no keys) when any row needs the full comparison.
     bool PrepareKeys(int ACol, int FromRow, int ToRow);
+    // The same for the rows listed (each one once), in that order.
+    bool PrepareKeys(int ACol, const std::vector<int>& Rows);
     // The prepared rows in key order, equal keys in row order (Sign -1: descending). Ties, when
     // given, receives the [first, last) positions of every run of two or more equal keys.
     std::vector<int> RowsInKeyOrder(int Sign, std::vector<std::pair<std::size_t, std::size_t>>* Ties = nullptr);
@@ -42,7 +44,7 @@ private:
     // the comparisons its first 16 bytes leave open.
     struct TextKey {
         std::uint64_t Hi = 0, Lo = 0;
-        std::uint32_t Length = 0;  // capped; compared only when a text fits the 16 bytes
+        std::uint32_t Tail = 0;  // the text's length up to 16, else 17 + its index in tails_
         int Row = 0;
     };
     struct NumberKey {
@@ -50,14 +52,14 @@ private:
         int Row = 0;
         signed char Class = 0;  // 0 a number, 1 a text that is none
     };
-    // Keeps a text longer than 16 bytes in tails_, which must then have room for Row.
     TextKey MakeTextKey(std::string&& Text, int Row, bool UpperAscii);
     int CompareTextKeys(const TextKey& A, const TextKey& B, bool UpperAscii) const;
     static int CompareNumberKeys(const NumberKey& A, const NumberKey& B);
+    template <class RowAt>
+    bool PrepareKeysOf(int ACol, std::size_t Count, RowAt Row);
     std::vector<TextKey> textKeys_;
     std::vector<NumberKey> numberKeys_;
-    std::vector<std::string> tails_;  // by row - keyFrom_, only once a text is longer than 16 bytes
-    int keyFrom_ = 0;
+    std::vector<std::string> tails_;
     TKeyKind keyKind_ = kkNone;
 
     struct Entry {

@@ -407,6 +407,49 @@ TEST(GridSortKeys, PreparedKeysOrderAsTheFullComparison)
     }
 }
 
+// Rows equal in the sort column are ordered by the next columns, run by run and column by column;
+// the full comparison (blanks placed apart) must give the same order.
+TEST(GridSortKeys, TiesOrderByTheNextColumnsAsTheFullComparison)
+{
+    InstallGridExtras();
+    struct Case {
+        const char* Name;
+        Table Rows;  // sorted by column 0
+        bool IgnoreColumn1;
+    };
+    const std::vector<Case> cases = {
+        {"two levels of ties",
+         {{"b", "x", "3"}, {"a", "y", "1"}, {"b", "x", "1"}, {"a", "x", "2"}, {"b", "y", "0"}, {"a", "x", "1"}},
+         false},
+        {"an ignored column between",
+         {{"b", "z", "3"}, {"a", "y", "1"}, {"b", "x", "1"}, {"a", "x", "2"}, {"b", "y", "2"}},
+         true},
+        {"numbers and texts in one run",
+         {{"a", "10", "1"}, {"a", "x", "2"}, {"a", "9", "3"}, {"b", "2", "1"}, {"b", "10", "2"}, {"a", "x", "0"}},
+         false},
+        {"equal in every column", {{"a", "1", "1"}, {"a", "1", "1"}, {"b", "1", "1"}, {"a", "1", "1"}}, false},
+    };
+    for (const Case& c : cases) {
+        for (const TSortDirection dir : {sdAscending, sdDescending}) {
+            SCOPED_TRACE(std::string(c.Name) + (dir == sdAscending ? " up" : " down"));
+            std::vector<std::vector<std::string>> orders;
+            for (const bool blanksApart : {false, true}) {
+                TGxStringGrid g(nullptr);
+                Table cells = c.Rows;
+                for (std::size_t i = 0; i < cells.size(); ++i)
+                    cells[i].push_back(std::to_string(i));  // tells equal rows apart
+                Fill(g, cells);
+                if (c.IgnoreColumn1)
+                    g.IgnoreColumns()->Add(1);
+                g.SortSettings()->IgnoreBlanks = blanksApart;
+                Sort(g, 0, dir);
+                orders.push_back(Column(g, 3));
+            }
+            EXPECT_EQ(orders[0], orders[1]);
+        }
+    }
+}
+
 // A grid that records the row exchanges its sorts make.
 class TSwapRecordingGrid : public TGxStringGrid {
 public:
