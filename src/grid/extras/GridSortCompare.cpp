@@ -2,7 +2,10 @@
 #include "grid/extras/GridSortCompare.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <string_view>
+#include <utility>
 
 #include "grid/base/TextChars.h"
 #include "grid/base/VozEdidText.h"
@@ -404,28 +407,31 @@ int TRowComparer::CompareTextKeys(const TextKey& A, const TextKey& B, bool Upper
     return CompareOrdinal(std::string_view(a).substr(16), std::string_view(b).substr(16), UpperAscii);
 }
 
-int TRowComparer::CompareNumberKeys(const NumberKey& A, const NumberKey& B)
+std::uint64_t TRowComparer::NumberOrder(bool IsNumber, double Value)
 {
-    if (A.Class != B.Class)
-        return A.Class < B.Class ? -1 : 1;
-    return A.Class != 0 ? 0 : CompareValues(A.Value, B.Value);
+    if (!IsNumber)
+        return UINT64_MAX;  // no number text reads as NaN, whose image could reach this
+    if (Value == 0)
+        Value = 0;
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &Value, sizeof bits);
+    return (bits >> 63) != 0 ? ~bits : bits | (std::uint64_t{1} << 63);
 }
 
 namespace {
 
-// Sorts the keys stably (Sign -1: descending) and lists the runs of equal keys.
-template <class KeyT, class CompareFn>
-std::vector<int> SortKeys(std::vector<KeyT>& keys, int sign, CompareFn compare,
-                          std::vector<std::pair<std::size_t, std::size_t>>* ties)
+// The rows of the sorted keys, and the runs of equal keys when asked for.
+template <class KeyT, class SameFn>
+std::vector<int> RowsAndTies(const std::vector<KeyT>& keys, SameFn same,
+                             std::vector<std::pair<std::size_t, std::size_t>>* ties)
 {
-    std::stable_sort(keys.begin(), keys.end(), [&](const KeyT& a, const KeyT& b) { return compare(a, b) * sign < 0; });
     std::vector<int> rows(keys.size());
     for (std::size_t i = 0; i < keys.size(); ++i)
         rows[i] = keys[i].Row;
     if (ties)
         for (std::size_t i = 0; i < keys.size();) {
             std::size_t j = i + 1;
-            while (j < keys.size() && compare(keys[i], keys[j]) == 0)
+            while (j < keys.size() && same(keys[i], keys[j]))
                 ++j;
             if (j - i > 1)
                 ties->emplace_back(i, j);
@@ -434,16 +440,50 @@ std::vector<int> SortKeys(std::vector<KeyT>& keys, int sign, CompareFn compare,
     return rows;
 }
 
+// Stable sort by Order (Flip all ones: descending): a byte at a time from the lowest, leaving
+// out a byte that is the same in every key; short lists by comparison.
+template <class KeyT>
+void SortByOrder(std::vector<KeyT>& keys, std::uint64_t flip)
+{
+    const std::size_t n = keys.size();
+    if (n < 256) {
+        std::stable_sort(keys.begin(), keys.end(),
+                         [flip](const KeyT& a, const KeyT& b) { return (a.Order ^ flip) < (b.Order ^ flip); });
+        return;
+    }
+    std::array<std::array<std::size_t, 256>, 8> counts{};
+    for (const KeyT& k : keys)
+        for (std::size_t b = 0; b < 8; ++b)
+            ++counts[b][((k.Order ^ flip) >> (8 * b)) & 0xFF];
+    std::vector<KeyT> buf(n);
+    for (std::size_t b = 0; b < 8; ++b) {
+        std::array<std::size_t, 256>& at = counts[b];
+        if (at[((keys[0].Order ^ flip) >> (8 * b)) & 0xFF] == n)
+            continue;
+        std::size_t sum = 0;
+        for (std::size_t& c : at)
+            sum += std::exchange(c, sum);
+        for (const KeyT& k : keys)
+            buf[at[((k.Order ^ flip) >> (8 * b)) & 0xFF]++] = k;
+        keys.swap(buf);
+    }
+}
+
 }  // namespace
 
 std::vector<int> TRowComparer::RowsInKeyOrder(int Sign, std::vector<std::pair<std::size_t, std::size_t>>* Ties)
 {
-    if (keyKind_ == kkNumber)
-        return SortKeys(
-            numberKeys_, Sign, [](const NumberKey& a, const NumberKey& b) { return CompareNumberKeys(a, b); }, Ties);
+    if (keyKind_ == kkNumber) {
+        SortByOrder(numberKeys_, Sign < 0 ? UINT64_MAX : 0);
+        return RowsAndTies(
+            numberKeys_, [](const NumberKey& a, const NumberKey& b) { return a.Order == b.Order; }, Ties);
+    }
     const bool upper = keyKind_ == kkTextNoCase;
-    return SortKeys(
-        textKeys_, Sign, [this, upper](const TextKey& a, const TextKey& b) { return CompareTextKeys(a, b, upper); },
+    std::stable_sort(textKeys_.begin(), textKeys_.end(), [this, upper, Sign](const TextKey& a, const TextKey& b) {
+        return CompareTextKeys(a, b, upper) * Sign < 0;
+    });
+    return RowsAndTies(
+        textKeys_, [this, upper](const TextKey& a, const TextKey& b) { return CompareTextKeys(a, b, upper) == 0; },
         Ties);
 }
 
@@ -499,10 +539,9 @@ bool TRowComparer::PrepareKeysOf(int ACol, std::size_t Count, RowAt Row)
         if (keyKind_ == kkNumber) {
             if (i == 0)
                 numberKeys_.reserve(n);
-            NumberKey k;
-            k.Row = row;
-            k.Class = ReadNumber(col, text, ACol, row, style == ssFinancial, k.Value) ? 0 : 1;
-            numberKeys_.push_back(k);
+            double value = 0;
+            const bool isNumber = ReadNumber(col, text, ACol, row, style == ssFinancial, value);
+            numberKeys_.push_back({NumberOrder(isNumber, value), row});
             continue;
         }
         if (i == 0)

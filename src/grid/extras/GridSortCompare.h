@@ -47,14 +47,15 @@ private:
         std::uint32_t Tail = 0;  // the text's length up to 16, else 17 + its index in tails_
         int Row = 0;
     };
+    // A number key is an unsigned image of the comparison's order: the numbers by value (-0 as
+    // 0), then the texts that are none, all equal.
     struct NumberKey {
-        double Value = 0;
+        std::uint64_t Order = 0;
         int Row = 0;
-        signed char Class = 0;  // 0 a number, 1 a text that is none
     };
+    static std::uint64_t NumberOrder(bool IsNumber, double Value);
     TextKey MakeTextKey(std::string&& Text, int Row, bool UpperAscii);
     int CompareTextKeys(const TextKey& A, const TextKey& B, bool UpperAscii) const;
-    static int CompareNumberKeys(const NumberKey& A, const NumberKey& B);
     template <class RowAt>
     bool PrepareKeysOf(int ACol, std::size_t Count, RowAt Row);
     std::vector<TextKey> textKeys_;

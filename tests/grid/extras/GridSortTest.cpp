@@ -2,6 +2,7 @@
 // header-click sorts, unsort, and a sort that fails midway.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -446,6 +447,53 @@ TEST(GridSortKeys, TiesOrderByTheNextColumnsAsTheFullComparison)
                 orders.push_back(Column(g, 3));
             }
             EXPECT_EQ(orders[0], orders[1]);
+        }
+    }
+}
+
+// Long columns of numbers sort by the bytes of their keys; the full comparison (blanks placed
+// apart) must give the same order: signs, zero and minus zero, extreme exponents, equal values
+// keeping their order or ordered by the next column, texts that are none after the numbers.
+TEST(GridSortKeys, LongNumberColumnsOrderAsTheFullComparison)
+{
+    InstallGridExtras();
+    std::mt19937 rng(7);
+    const std::vector<std::string> awkward = {"0", "-0", "1e300", "-1e300", "1e-300", "-1e-300", "0.5", "-0.5"};
+    std::vector<std::string> values;
+    for (int i = 0; i < 3000; ++i) {
+        if (i % 7 == 0)
+            values.push_back(awkward[rng() % awkward.size()]);
+        else
+            values.push_back((rng() % 2 ? "-" : "") + std::to_string(rng() % 500) + "." + std::to_string(rng() % 10));
+    }
+    for (const bool withTexts : {false, true}) {  // texts force the numeric style instead of the automatic one
+        for (const bool full : {false, true}) {
+            for (const TSortDirection dir : {sdAscending, sdDescending}) {
+                SCOPED_TRACE(std::string(withTexts ? "with texts" : "numbers") + (full ? " full" : "") +
+                             (dir == sdAscending ? " up" : " down"));
+                std::vector<std::vector<std::string>> orders;
+                for (const bool blanksApart : {false, true}) {
+                    TGxStringGrid g(nullptr);
+                    g.SetColCount(3);
+                    g.SetRowCount(static_cast<int>(values.size()));
+                    for (std::size_t i = 0; i < values.size(); ++i) {
+                        const int r = static_cast<int>(i);
+                        g.SetCells(0, r, withTexts && i % 11 == 0 ? "n/a" : values[i]);
+                        g.SetCells(1, r, std::to_string(i % 5));
+                        g.SetCells(2, r, std::to_string(i));
+                    }
+                    if (withTexts)
+                        g.OnGetFormat = [](TObject*, int c, TSortStyle& s, std::string&, std::string&) {
+                            if (c == 0)
+                                s = ssNumeric;
+                        };
+                    g.SortSettings()->IgnoreBlanks = blanksApart;
+                    g.SortSettings()->Full = full;
+                    Sort(g, 0, dir);
+                    orders.push_back(Column(g, 2));
+                }
+                EXPECT_EQ(orders[0], orders[1]);
+            }
         }
     }
 }
