@@ -78,28 +78,35 @@ int SortSign(const TGxStringGrid& grid)
     return grid.SortSettings()->Direction == sdAscending ? 1 : -1;
 }
 
-// Orders each run of Rows (rows equal in the columns before Col) by the columns from Col on, as
-// CompareRows(Col) does: column by column by keys while a run's rows have them, else by the
-// full comparison of the remaining columns.
-void OrderTies(TGxStringGrid& grid, TRowComparer& cmp, int col, int sign, std::vector<int>& rows,
-               std::vector<std::pair<std::size_t, std::size_t>> runs)
+using TRuns = std::vector<std::pair<std::size_t, std::size_t>>;
+
+// One column of a sort by several: the column and its sign (-1 descending).
+struct TSortLevel {
+    int Col;
+    int Sign;
+};
+
+// Orders each run of Rows (rows equal in the levels before) by the levels in turn: by keys while
+// a run's rows have them, else by Less(level, a, b), the full comparison from that level on.
+template <class LevelLess>
+void OrderTies(TRowComparer& cmp, const std::vector<TSortLevel>& levels, std::vector<int>& rows, TRuns runs,
+               LevelLess less)
 {
-    std::vector<std::pair<std::size_t, std::size_t>> next, sub;
+    TRuns next, sub;
     std::vector<int> run;
-    for (int c = col; c < grid.AllColCount() && !runs.empty(); ++c) {
-        if (grid.IsIgnoredColumn(c))
-            continue;  // equal in every row
+    for (std::size_t level = 0; level < levels.size() && !runs.empty(); ++level) {
+        const TSortLevel& l = levels[level];
         next.clear();
         for (const auto& [first, last] : runs) {
             const auto from = rows.begin() + static_cast<std::ptrdiff_t>(first);
             run.assign(from, rows.begin() + static_cast<std::ptrdiff_t>(last));
-            if (!cmp.PrepareKeys(c, run)) {
-                MergeSortRows(run, [&](int a, int b) { return cmp.CompareRows(c, a, b) * sign < 0; });
+            if (!cmp.PrepareKeys(l.Col, run)) {
+                MergeSortRows(run, [&](int a, int b) { return less(level, a, b); });
                 std::copy(run.begin(), run.end(), from);
                 continue;
             }
             sub.clear();
-            const std::vector<int> ordered = cmp.RowsInKeyOrder(sign, &sub);
+            const std::vector<int> ordered = cmp.RowsInKeyOrder(l.Sign, &sub);
             std::copy(ordered.begin(), ordered.end(), from);
             for (const auto& [a, b] : sub)
                 next.emplace_back(first + a, first + b);
@@ -108,28 +115,50 @@ void OrderTies(TGxStringGrid& grid, TRowComparer& cmp, int col, int sign, std::v
     }
 }
 
-void SortRowsByColumn(TGxStringGrid& grid, int col, int left, int right)
+// Sorts Left..Right by the levels (ties under Full by the levels after the first), by keys where
+// the rows have them; Less(level, a, b) is the full comparison from a level on.
+template <class LevelLess>
+void SortRowsByLevels(TGxStringGrid& grid, const std::vector<TSortLevel>& levels, int left, int right, LevelLess less)
 {
-    if (right <= left)
+    if (right <= left || levels.empty())
         return;
     TRowComparer cmp(grid, true);
-    const int sign = SortSign(grid);
-    if (!cmp.PrepareKeys(col, left, right)) {
-        SortRange(grid, left, right, [&](int a, int b) { return cmp.CompareRows(col, a, b) * sign < 0; });
+    if (!cmp.PrepareKeys(levels[0].Col, left, right)) {
+        SortRange(grid, left, right, [&](int a, int b) { return less(cmp, 0, a, b); });
         return;
     }
-    // Every row's key is known: the rows sort by their keys alone. When Full asks for it, each run
-    // of equal keys is then ordered by the next columns, as one sort by all of them would order it.
-    std::vector<std::pair<std::size_t, std::size_t>> ties;
-    std::vector<int> rows = cmp.RowsInKeyOrder(sign, grid.SortSettings()->Full ? &ties : nullptr);
-    OrderTies(grid, cmp, col + 1, sign, rows, std::move(ties));
+    TRuns ties;
+    const bool full = grid.SortSettings()->Full && levels.size() > 1;
+    std::vector<int> rows = cmp.RowsInKeyOrder(levels[0].Sign, full ? &ties : nullptr);
+    const std::vector<TSortLevel> rest(levels.begin() + 1, levels.end());
+    OrderTies(cmp, rest, rows, std::move(ties),
+              [&](std::size_t level, int a, int b) { return less(cmp, level + 1, a, b); });
     ApplyOrder(grid, left, rows);
 }
 
+// By Col, ties by the columns after it (an ignored column compares equal), as CompareRows does.
+void SortRowsByColumn(TGxStringGrid& grid, int col, int left, int right)
+{
+    const int sign = SortSign(grid);
+    std::vector<TSortLevel> levels{{col, sign}};
+    for (int c = col + 1; c < grid.AllColCount(); ++c)
+        if (!grid.IsIgnoredColumn(c))
+            levels.push_back({c, sign});
+    SortRowsByLevels(grid, levels, left, right, [&](TRowComparer& cmp, std::size_t level, int a, int b) {
+        return cmp.CompareRows(levels[level].Col, a, b) * sign < 0;
+    });
+}
+
+// By the sort index list, as CompareRowsIndexed does.
 void SortRowsIndexed(TGxStringGrid& grid, int left, int right)
 {
-    TRowComparer cmp(grid, true);
-    SortRange(grid, left, right, [&](int a, int b) { return cmp.CompareRowsIndexed(0, a, b) < 0; });
+    const TSortIndexList& list = *grid.SortIndexes();
+    std::vector<TSortLevel> levels;
+    for (int i = 0; i < list.Count(); ++i)
+        levels.push_back({list.SortColumns(i), list.SortDirections(i) ? 1 : -1});
+    SortRowsByLevels(grid, levels, left, right, [](TRowComparer& cmp, std::size_t level, int a, int b) {
+        return cmp.CompareRowsIndexed(static_cast<int>(level), a, b) < 0;
+    });
 }
 
 // What every sort entry point keeps and gives back: column 0 with NormalCellsOnly, the top row,

@@ -451,6 +451,49 @@ TEST(GridSortKeys, TiesOrderByTheNextColumnsAsTheFullComparison)
     }
 }
 
+// An indexed sort orders by its list of columns and directions, by keys level by level; the full
+// comparison (blanks placed apart) must give the same order.
+TEST(GridSortKeys, IndexedSortOrdersAsTheFullComparison)
+{
+    InstallGridExtras();
+    struct Case {
+        const char* Name;
+        std::vector<std::pair<int, bool>> Indexes;  // column, ascending
+        bool IgnoreColumn1;
+    };
+    const std::vector<Case> cases = {
+        {"one column down", {{1, false}}, false},
+        {"text then number", {{0, true}, {2, false}}, false},
+        {"number down then text", {{2, false}, {0, true}, {1, true}}, false},
+        {"mixed column first", {{1, true}, {0, false}}, false},
+        {"ignored column between", {{0, false}, {1, true}, {2, true}}, true},
+    };
+    const Table rows = {{"b", "10", "3"}, {"a", "x", "1"},  {"b", "9", "1"}, {"a", "10", "2"},
+                        {"b", "x", "3"},  {"a", "10", "1"}, {"c", "2", "2"}, {"b", "9", "1"}};
+    for (const Case& c : cases) {
+        for (const bool full : {false, true}) {
+            SCOPED_TRACE(std::string(c.Name) + (full ? " full" : ""));
+            std::vector<std::vector<std::string>> orders;
+            for (const bool blanksApart : {false, true}) {
+                TGxStringGrid g(nullptr);
+                Table cells = rows;
+                for (std::size_t i = 0; i < cells.size(); ++i)
+                    cells[i].push_back(std::to_string(i));  // tells equal rows apart
+                Fill(g, cells);
+                if (c.IgnoreColumn1)
+                    g.IgnoreColumns()->Add(1);
+                for (const auto& [col, ascending] : c.Indexes)
+                    g.SortIndexes()->AddIndex(col, ascending);
+                g.SortSettings()->IgnoreBlanks = blanksApart;
+                g.SortSettings()->Full = full;
+                QSortIndexed(g);
+                orders.push_back(Column(g, 3));
+            }
+            EXPECT_EQ(orders[0], orders[1]);
+        }
+    }
+}
+
 // Long columns of numbers sort by the bytes of their keys; the full comparison (blanks placed
 // apart) must give the same order: signs, zero and minus zero, extreme exponents, equal values
 // keeping their order or ordered by the next column, texts that are none after the numbers.
