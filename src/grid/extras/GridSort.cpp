@@ -116,7 +116,7 @@ void OrderTies(TRowComparer& cmp, const std::vector<TSortLevel>& levels, std::ve
 }
 
 // Sorts Left..Right by the levels (ties under Full by the levels after the first), by keys where
-// the rows have them; Less(level, a, b) is the full comparison from a level on.
+// the rows have them; Less(cmp, level, a, b) is the full comparison from a level on.
 template <class LevelLess>
 void SortRowsByLevels(TGxStringGrid& grid, const std::vector<TSortLevel>& levels, int left, int right, LevelLess less)
 {
