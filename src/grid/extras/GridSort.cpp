@@ -86,6 +86,31 @@ struct TSortLevel {
     int Sign;
 };
 
+// The cells of Col for the rows of the runs, read in the grid's row order (rows of a run lie
+// anywhere in the grid); the cells of each run follow one another, runs in their order.
+std::vector<TRowComparer::TKeyCell> ReadRunCells(TRowComparer& cmp, int col, const std::vector<int>& rows,
+                                                 const TRuns& runs)
+{
+    int lo = 0, hi = -1;
+    std::size_t count = 0;
+    for (const auto& [first, last] : runs)
+        for (std::size_t p = first; p < last; ++p) {
+            lo = count == 0 ? rows[p] : std::min(lo, rows[p]);
+            hi = count == 0 ? rows[p] : std::max(hi, rows[p]);
+            ++count;
+        }
+    std::vector<int> slot(static_cast<std::size_t>(hi - lo + 1), -1);  // by row - lo
+    int next = 0;
+    for (const auto& [first, last] : runs)
+        for (std::size_t p = first; p < last; ++p)
+            slot[static_cast<std::size_t>(rows[p] - lo)] = next++;
+    std::vector<TRowComparer::TKeyCell> cells(count);
+    for (int r = lo; r <= hi; ++r)
+        if (const int k = slot[static_cast<std::size_t>(r - lo)]; k >= 0)
+            cells[static_cast<std::size_t>(k)] = cmp.ReadKeyCell(col, r);
+    return cells;
+}
+
 // Orders each run of Rows (rows equal in the levels before) by the levels in turn: by keys while
 // a run's rows have them, else by Less(level, a, b), the full comparison from that level on.
 template <class LevelLess>
@@ -94,13 +119,20 @@ void OrderTies(TRowComparer& cmp, const std::vector<TSortLevel>& levels, std::ve
 {
     TRuns next, sub;
     std::vector<int> run;
+    std::vector<TRowComparer::TKeyCell> cells;
     for (std::size_t level = 0; level < levels.size() && !runs.empty(); ++level) {
         const TSortLevel& l = levels[level];
+        cells.clear();
+        if (cmp.MayHaveKeys(l.Col))
+            cells = ReadRunCells(cmp, l.Col, rows, runs);
+        std::size_t cellAt = 0;
         next.clear();
         for (const auto& [first, last] : runs) {
             const auto from = rows.begin() + static_cast<std::ptrdiff_t>(first);
             run.assign(from, rows.begin() + static_cast<std::ptrdiff_t>(last));
-            if (!cmp.PrepareKeys(l.Col, run)) {
+            const bool keyed = !cells.empty() && cmp.PrepareKeys(l.Col, run, cells.data() + cellAt);
+            cellAt += run.size();
+            if (!keyed) {
                 MergeSortRows(run, [&](int a, int b) { return less(level, a, b); });
                 std::copy(run.begin(), run.end(), from);
                 continue;

@@ -487,15 +487,39 @@ std::vector<int> TRowComparer::RowsInKeyOrder(int Sign, std::vector<std::pair<st
         Ties);
 }
 
-template <class RowAt>
-bool TRowComparer::PrepareKeysOf(int ACol, std::size_t Count, RowAt Row)
+bool TRowComparer::MayHaveKeys(int ACol)
+{
+    if (!cache_ || ACol < 0 || ACol >= colCount_ || grid_.IsIgnoredColumn(ACol) || grid_.SortSettings()->IgnoreBlanks)
+        return false;
+    switch (ColumnAt(ACol).Style) {
+    case ssAutomatic:
+    case ssNumeric:
+    case ssFinancial:
+    case ssAlphabetic:
+    case ssAlphaCase:
+    case ssAlphaNoCase:
+        return true;
+    default:
+        return false;
+    }
+}
+
+TRowComparer::TKeyCell TRowComparer::ReadKeyCell(int ACol, int ARow)
+{
+    TKeyCell cell;
+    cell.Text = SortText(ACol, ARow);
+    cell.CheckBox = ColumnAt(ACol).Style == ssAutomatic && IsCheckBoxType(grid_.GetCellType(ACol, ARow));
+    return cell;
+}
+
+template <class RowAt, class CellAt>
+bool TRowComparer::PrepareKeysOf(int ACol, std::size_t Count, RowAt Row, CellAt Cell)
 {
     textKeys_.clear();
     numberKeys_.clear();
     tails_.clear();
     keyKind_ = kkNone;
-    if (!cache_ || ACol < 0 || ACol >= colCount_ || Count == 0 || grid_.IsIgnoredColumn(ACol) ||
-        grid_.SortSettings()->IgnoreBlanks)
+    if (Count == 0 || !MayHaveKeys(ACol))
         return false;
     Column& col = ColumnAt(ACol);
     const TSortStyle style = col.Style;
@@ -523,9 +547,10 @@ bool TRowComparer::PrepareKeysOf(int ACol, std::size_t Count, RowAt Row)
     }
     for (std::size_t i = 0; i < n; ++i) {
         const int row = Row(i);
-        std::string text = SortText(ACol, row);
+        TKeyCell cell = Cell(i, row);
+        std::string& text = cell.Text;
         if (style == ssAutomatic) {
-            if (IsCheckBoxType(grid_.GetCellType(ACol, row)))
+            if (cell.CheckBox)
                 return false;
             const bool number = IsNumberKindText(text);
             if (!number &&
@@ -553,13 +578,17 @@ bool TRowComparer::PrepareKeysOf(int ACol, std::size_t Count, RowAt Row)
 
 bool TRowComparer::PrepareKeys(int ACol, int FromRow, int ToRow)
 {
-    return PrepareKeysOf(ACol, FromRow <= ToRow ? static_cast<std::size_t>(ToRow - FromRow + 1) : 0,
-                         [FromRow](std::size_t i) { return FromRow + static_cast<int>(i); });
+    return PrepareKeysOf(
+        ACol, FromRow <= ToRow ? static_cast<std::size_t>(ToRow - FromRow + 1) : 0,
+        [FromRow](std::size_t i) { return FromRow + static_cast<int>(i); },
+        [this, ACol](std::size_t, int row) { return ReadKeyCell(ACol, row); });
 }
 
-bool TRowComparer::PrepareKeys(int ACol, const std::vector<int>& Rows)
+bool TRowComparer::PrepareKeys(int ACol, const std::vector<int>& Rows, TKeyCell* Cells)
 {
-    return PrepareKeysOf(ACol, Rows.size(), [&Rows](std::size_t i) { return Rows[i]; });
+    return PrepareKeysOf(
+        ACol, Rows.size(), [&Rows](std::size_t i) { return Rows[i]; },
+        [this, ACol, Cells](std::size_t i, int row) { return Cells ? std::move(Cells[i]) : ReadKeyCell(ACol, row); });
 }
 
 int TRowComparer::CompareRows(int ACol, int ARow1, int ARow2)

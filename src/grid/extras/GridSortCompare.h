@@ -31,8 +31,18 @@ public:
     // (ordinal text, or number with texts that are none after the numbers) exactly as
     // CompareCells does; false (no keys) when any row needs the full comparison.
     bool PrepareKeys(int ACol, int FromRow, int ToRow);
-    // The same for the rows listed (each one once), in that order.
-    bool PrepareKeys(int ACol, const std::vector<int>& Rows);
+    // A cell as the keys read it: its sort text and, for the automatic style, whether it is a
+    // check box.
+    struct TKeyCell {
+        std::string Text;
+        bool CheckBox = false;
+    };
+    // False when no rows of ACol can have keys (the column's style, ignored, blanks placed apart).
+    bool MayHaveKeys(int ACol);
+    TKeyCell ReadKeyCell(int ACol, int ARow);
+    // The same for the rows listed (each one once), in that order; Cells, when given, holds their
+    // cells read beforehand (Cells[i] for Rows[i], taken over).
+    bool PrepareKeys(int ACol, const std::vector<int>& Rows, TKeyCell* Cells = nullptr);
     // The prepared rows in key order, equal keys in row order (Sign -1: descending). Ties, when
     // given, receives the [first, last) positions of every run of two or more equal keys.
     std::vector<int> RowsInKeyOrder(int Sign, std::vector<std::pair<std::size_t, std::size_t>>* Ties = nullptr);
@@ -56,8 +66,8 @@ private:
     static std::uint64_t NumberOrder(bool IsNumber, double Value);
     TextKey MakeTextKey(std::string&& Text, int Row, bool UpperAscii);
     int CompareTextKeys(const TextKey& A, const TextKey& B, bool UpperAscii) const;
-    template <class RowAt>
-    bool PrepareKeysOf(int ACol, std::size_t Count, RowAt Row);
+    template <class RowAt, class CellAt>
+    bool PrepareKeysOf(int ACol, std::size_t Count, RowAt Row, CellAt Cell);
     std::vector<TextKey> textKeys_;
     std::vector<NumberKey> numberKeys_;
     std::vector<std::string> tails_;

@@ -417,6 +417,7 @@ TEST(GridSortKeys, TiesOrderByTheNextColumnsAsTheFullComparison)
         const char* Name;
         Table Rows;  // sorted by column 0
         bool IgnoreColumn1;
+        bool CheckBoxes1 = false;  // column 1 holds check boxes, checked where it reads "o"
     };
     const std::vector<Case> cases = {
         {"two levels of ties",
@@ -429,6 +430,10 @@ TEST(GridSortKeys, TiesOrderByTheNextColumnsAsTheFullComparison)
          {{"a", "10", "1"}, {"a", "x", "2"}, {"a", "9", "3"}, {"b", "2", "1"}, {"b", "10", "2"}, {"a", "x", "0"}},
          false},
         {"equal in every column", {{"a", "1", "1"}, {"a", "1", "1"}, {"b", "1", "1"}, {"a", "1", "1"}}, false},
+        {"check boxes next",
+         {{"a", "x", "1"}, {"b", "o", "2"}, {"a", "o", "3"}, {"b", "x", "1"}, {"a", "x", "0"}, {"a", "o", "2"}},
+         false,
+         true},
     };
     for (const Case& c : cases) {
         for (const TSortDirection dir : {sdAscending, sdDescending}) {
@@ -442,6 +447,9 @@ TEST(GridSortKeys, TiesOrderByTheNextColumnsAsTheFullComparison)
                 Fill(g, cells);
                 if (c.IgnoreColumn1)
                     g.IgnoreColumns()->Add(1);
+                if (c.CheckBoxes1)
+                    for (int r = 0; r < g.RowCount(); ++r)
+                        g.AddCheckBox(1, r, g.Cells(1, r) == "o", false);
                 g.SortSettings()->IgnoreBlanks = blanksApart;
                 Sort(g, 0, dir);
                 orders.push_back(Column(g, 3));
