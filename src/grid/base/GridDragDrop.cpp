@@ -279,11 +279,11 @@ void TGSGDropSource::DragEnded(bool Dropped)
 namespace {
 
 long startDrag(ui::TControl* source, TGSGDropSource* dropSource, const TSourceDataObject& object, unsigned okEffects,
-               unsigned& effect, std::shared_ptr<const ui::TBitmap> image)
+               unsigned& effect, std::shared_ptr<const ui::TBitmap> image, ui::TPoint hotSpot)
 {
     ui::TDragData data = object.DragData();
     if (image)
-        data.SetImage(std::move(image), {0, 0});
+        data.SetImage(std::move(image), hotSpot);
     effect = ui::DoDragDrop(source, data, okEffects, dropSource);
     if (effect == ui::deNone || (dropSource && dropSource->NoAccept()))
         return DRAGDROP_S_CANCEL;
@@ -294,16 +294,17 @@ long startDrag(ui::TControl* source, TGSGDropSource* dropSource, const TSourceDa
 
 long StartTextDrag(ui::TControl* Source, TGSGDropSource* DropSource, const std::string& Text, const std::string& RTF,
                    const rtl::TMemoryStream* Stream, unsigned OkEffects, unsigned& Effect,
-                   std::shared_ptr<const ui::TBitmap> Image)
+                   std::shared_ptr<const ui::TBitmap> Image, ui::TPoint HotSpot)
 {
-    return startDrag(Source, DropSource, TSourceDataObject(Text, Stream, -1, RTF), OkEffects, Effect, std::move(Image));
+    return startDrag(Source, DropSource, TSourceDataObject(Text, Stream, -1, RTF), OkEffects, Effect, std::move(Image),
+                     HotSpot);
 }
 
 long StartColumnDrag(ui::TControl* Source, TGSGDropSource* DropSource, int Column, unsigned OkEffects, unsigned& Effect,
-                     std::shared_ptr<const ui::TBitmap> Image)
+                     std::shared_ptr<const ui::TBitmap> Image, ui::TPoint HotSpot)
 {
     return startDrag(Source, DropSource, TSourceDataObject("", nullptr, Column, ""), OkEffects, Effect,
-                     std::move(Image));
+                     std::move(Image), HotSpot);
 }
 
 }  // namespace gx

@@ -139,11 +139,11 @@ private:
 
 // Drags from Source and waits for the end: DRAGDROP_S_DROP, or DRAGDROP_S_CANCEL when cancelled
 // or when the last feedback had no effect. Effect is the effect of the drop. Image, when given,
-// follows the cursor with its top-left corner at the cursor.
+// follows the cursor with its point HotSpot under the cursor (its top-left corner by default).
 long StartTextDrag(ui::TControl* Source, TGSGDropSource* DropSource, const std::string& Text, const std::string& RTF,
                    const rtl::TMemoryStream* Stream, unsigned OkEffects, unsigned& Effect,
-                   std::shared_ptr<const ui::TBitmap> Image = nullptr);
+                   std::shared_ptr<const ui::TBitmap> Image = nullptr, ui::TPoint HotSpot = {0, 0});
 long StartColumnDrag(ui::TControl* Source, TGSGDropSource* DropSource, int Column, unsigned OkEffects, unsigned& Effect,
-                     std::shared_ptr<const ui::TBitmap> Image = nullptr);
+                     std::shared_ptr<const ui::TBitmap> Image = nullptr, ui::TPoint HotSpot = {0, 0});
 
 }  // namespace gx

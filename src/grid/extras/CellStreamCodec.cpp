@@ -80,6 +80,36 @@ void Put32(std::string& out, std::uint32_t v)
         out += static_cast<char>((v >> (8 * i)) & 0xFF);
 }
 
+// The integer value in its shortest form (tag and little-endian bytes, at most 5); returns the end.
+char* PutInt(char* p, std::int64_t v)
+{
+    if (v >= -128 && v <= 127) {
+        *p++ = static_cast<char>(vaInt8);
+        *p++ = static_cast<char>(v);
+    } else if (v >= -32768 && v <= 32767) {
+        *p++ = static_cast<char>(vaInt16);
+        *p++ = static_cast<char>(v & 0xFF);
+        *p++ = static_cast<char>((v >> 8) & 0xFF);
+    } else {
+        *p++ = static_cast<char>(vaInt32);
+        for (int i = 0; i < 4; ++i)
+            *p++ = static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF);
+    }
+    return p;
+}
+
+// Bytes as they stand; returns the end.
+char* PutBytes(char* p, std::string_view s)
+{
+    std::memcpy(p, s.data(), s.size());
+    return p + s.size();
+}
+
+bool IsAscii(std::string_view s)
+{
+    return std::all_of(s.begin(), s.end(), [](char ch) { return (ch & 0x80) == 0; });
+}
+
 // 80-bit extended precision (x87 layout): 64-bit mantissa with explicit integer bit, 15-bit
 // exponent biased by 16383, sign.
 std::string ToExtended(double v)
@@ -303,20 +333,7 @@ void BlockWriter::Name(std::string_view n)
 void BlockWriter::IntValue(std::int64_t v)
 {
     char buf[5];
-    std::size_t n = 0;
-    if (v >= -128 && v <= 127) {
-        buf[n++] = static_cast<char>(vaInt8);
-        buf[n++] = static_cast<char>(v);
-    } else if (v >= -32768 && v <= 32767) {
-        buf[n++] = static_cast<char>(vaInt16);
-        buf[n++] = static_cast<char>(v & 0xFF);
-        buf[n++] = static_cast<char>((v >> 8) & 0xFF);
-    } else {
-        buf[n++] = static_cast<char>(vaInt32);
-        for (int i = 0; i < 4; ++i)
-            buf[n++] = static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF);
-    }
-    out_.append(buf, n);
+    out_.append(buf, static_cast<std::size_t>(PutInt(buf, v) - buf));
 }
 
 void BlockWriter::TextValue(const std::string& b)
@@ -441,6 +458,132 @@ void BlockWriter::Strings(std::string_view name, const std::vector<std::string>&
 void BlockWriter::End()
 {
     out_.append(2, '\0');
+}
+
+namespace {
+
+// The fixed parts of a cell block as WriteCellBlock writes it.
+constexpr std::string_view kCellHead("TPF0\x0BTGridCellIO\x00\x03"
+                                     "Col",
+                                     21);
+constexpr std::string_view kCellRow("\x03Row", 4);
+constexpr std::string_view kCellText("\x04"
+                                     "Cell\x06",
+                                     6);
+constexpr std::string_view kCellHasProp("\x07HasProp", 8);
+static_assert(kPlainCellBlockMax ==
+              kCellHead.size() + 5 + kCellRow.size() + 5 + kCellText.size() + 1 + 255 + kCellHasProp.size() + 3);
+
+// A bounded cursor for the cell block's fast path: every step checks what is left and says false
+// when the data is not in the expected form.
+struct Cursor {
+    const char* p;
+    const char* end;
+    bool Skip(std::string_view s)
+    {
+        if (static_cast<std::size_t>(end - p) < s.size() || std::memcmp(p, s.data(), s.size()) != 0)
+            return false;
+        p += s.size();
+        return true;
+    }
+    bool Int(std::int64_t& v)
+    {
+        if (p == end)
+            return false;
+        const auto* u = reinterpret_cast<const unsigned char*>(p);
+        const std::size_t left = static_cast<std::size_t>(end - p);
+        switch (u[0]) {
+        case vaInt8:
+            if (left < 2)
+                return false;
+            v = static_cast<std::int8_t>(u[1]);
+            p += 2;
+            return true;
+        case vaInt16:
+            if (left < 3)
+                return false;
+            v = static_cast<std::int16_t>(u[1] | (u[2] << 8));
+            p += 3;
+            return true;
+        case vaInt32:
+            if (left < 5)
+                return false;
+            v = static_cast<std::int32_t>(u[1] | (u[2] << 8) | (u[3] << 16) | (static_cast<std::uint32_t>(u[4]) << 24));
+            p += 5;
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
+}  // namespace
+
+char* PutPlainCellBlock(char* p, std::int64_t col, std::int64_t row, std::string_view text, bool hasProp)
+{
+    if (text.size() > 255 || !IsAscii(text))
+        return nullptr;
+    p = PutBytes(p, kCellHead);
+    p = PutInt(p, col);
+    p = PutBytes(p, kCellRow);
+    p = PutInt(p, row);
+    if (!text.empty()) {
+        p = PutBytes(p, kCellText);
+        *p++ = static_cast<char>(text.size());
+        p = PutBytes(p, text);
+    }
+    p = PutBytes(p, kCellHasProp);
+    *p++ = static_cast<char>(hasProp ? vaTrue : vaFalse);
+    *p++ = '\0';
+    *p++ = '\0';
+    return p;
+}
+
+void WriteCellBlock(std::string& out, std::int64_t col, std::int64_t row, const std::string& text, bool hasProp)
+{
+    char buf[kPlainCellBlockMax];
+    if (const char* end = PutPlainCellBlock(buf, col, row, text, hasProp)) {
+        out.append(buf, static_cast<std::size_t>(end - buf));
+        return;
+    }
+    BlockWriter w(out, "TGridCellIO");
+    w.Int("Col", col);
+    w.Int("Row", row);
+    w.Text("Cell", text);
+    w.Bool("HasProp", hasProp);
+    w.End();
+}
+
+bool ReadPlainCellBlock(std::string_view data, std::size_t& pos, std::int64_t& col, std::int64_t& row,
+                        std::string& text, bool& hasProp)
+{
+    if (pos > data.size())
+        return false;
+    Cursor c{data.data() + pos, data.data() + data.size()};
+    std::int64_t x = 0, y = 0;
+    if (!c.Skip(kCellHead) || !c.Int(x) || !c.Skip(kCellRow) || !c.Int(y))
+        return false;
+    std::string_view t;
+    if (c.Skip(kCellText)) {
+        if (c.p == c.end)
+            return false;
+        const auto n = static_cast<unsigned char>(*c.p++);
+        if (n == 0 || static_cast<std::size_t>(c.end - c.p) < n)
+            return false;
+        t = std::string_view(c.p, n);
+        if (!IsAscii(t))
+            return false;
+        c.p += n;
+    }
+    if (!c.Skip(kCellHasProp) || c.end - c.p < 3 || (c.p[0] != vaTrue && c.p[0] != vaFalse) || c.p[1] != 0 ||
+        c.p[2] != 0)
+        return false;
+    col = x;
+    row = y;
+    hasProp = c.p[0] == vaTrue;
+    text.assign(t);
+    pos = static_cast<std::size_t>(c.p + 3 - data.data());
+    return true;
 }
 
 void ReadBlock(std::string_view data, std::size_t& pos, Block& b)

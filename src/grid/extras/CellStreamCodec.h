@@ -96,4 +96,17 @@ Block ReadBlock(std::string_view data, std::size_t& pos);
 // The same into b, whose room is used again (for reading block after block).
 void ReadBlock(std::string_view data, std::size_t& pos, Block& b);
 
+// A cell's block ("TGridCellIO": Col, Row, Cell, HasProp) in one append: the bytes a BlockWriter
+// writes for it, without the steps.
+void WriteCellBlock(std::string& out, std::int64_t col, std::int64_t row, const std::string& text, bool hasProp);
+// The same bytes at p for a text of up to 255 ASCII characters, the usual cell; returns their end,
+// at most kPlainCellBlockMax bytes on. nullptr (nothing written) for any other text.
+constexpr std::size_t kPlainCellBlockMax = 308;
+char* PutPlainCellBlock(char* p, std::int64_t col, std::int64_t row, std::string_view text, bool hasProp);
+// Reads a cell block at pos in the form WriteCellBlock gives a text of up to 255 ASCII characters
+// and moves pos past it. Any other form (another order, other entries, other value kinds, damage)
+// says false and leaves everything as it was: ReadBlock reads it, or refuses it, in full.
+bool ReadPlainCellBlock(std::string_view data, std::size_t& pos, std::int64_t& col, std::int64_t& row,
+                        std::string& text, bool& hasProp);
+
 }  // namespace gx::cellstream

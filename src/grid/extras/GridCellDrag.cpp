@@ -175,6 +175,41 @@ bool OleDragMouse(TGxStringGrid& grid, int X, int Y, bool Press)
     return true;
 }
 
+// A column moved by a drop shows its move as the enhanced column move does.
+void MoveColumnShown(TGxStringGrid& grid, int FromIndex, int ToIndex)
+{
+    const bool enh = grid.EnhRowColMove;
+    grid.EnhRowColMove = true;
+    try {
+        grid.MoveColumn(FromIndex, ToIndex);
+    } catch (...) {
+        grid.EnhRowColMove = enh;
+        throw;
+    }
+    grid.EnhRowColMove = enh;
+}
+
+// The hidden column dragged out of the list of hidden columns (OleColumnDragStart) was dropped at
+// display column ACol (ColCount: right of all columns; -1: nowhere): its entry leaves the list, the
+// column is shown again and, dropped on a column, moved there.
+void ShowDraggedHiddenColumn(TGxStringGrid& grid, int ACol)
+{
+    const int hidden = grid.ColumnPosition(grid.OleDragCol());
+    ui::TListBox* list = grid.OleDragList();
+    const int index = grid.OleDragIndex();
+    grid.OleColumnDragEnd();
+    if (list && index >= 0 && index < list->Items()->Count())
+        list->Items()->Delete(index);
+    grid.UnHideColumn(hidden);
+    if (ACol < 0)
+        return;
+    // Right of all columns is the last place now that the column is back.
+    const int from = grid.DisplColIndex(hidden);
+    const int to = std::min(ACol, grid.ColCount() - 1);
+    if (from >= 0 && from < grid.ColCount() && from != to)
+        MoveColumnShown(grid, from, to);
+}
+
 }  // namespace
 
 void TGridDropTarget::DropCell(ui::TPoint P, bool Column, int& ACol, int& ARow, bool& Below)
@@ -358,14 +393,12 @@ void TGridDropTarget::DropCol(ui::TPoint P, int Col)
         ACol = g.ColCount();
     HideArrows(g, {kDownArrow, kUpArrow});
     g.HeaderDragButton()->SetVisible(false);
-    if (g.DragDropSettings()->OleColumnReorder && Col >= 0 && Col < g.ColCount()) {
+    if (g.OleDragCol() != -1) {
+        ShowDraggedHiddenColumn(g, ACol);
+    } else if (g.DragDropSettings()->OleColumnReorder && Col >= 0 && Col < g.ColCount()) {
         ACol = std::min(ACol, g.ColCount() - 1);
-        if (ACol >= 0 && Col != ACol) {
-            const bool enh = g.EnhRowColMove;
-            g.EnhRowColMove = true;
-            g.MoveColumn(Col, ACol);
-            g.EnhRowColMove = enh;
-        }
+        if (ACol >= 0 && Col != ACol)
+            MoveColumnShown(g, Col, ACol);
     }
     if (g.OnOleDropCol)
         g.OnOleDropCol(&g, ARow, ACol, Col);
@@ -490,9 +523,12 @@ std::shared_ptr<const ui::TBitmap> DraggedCellsPicture(TGxStringGrid& grid, ui::
     cells.Bottom = std::min(cells.Bottom, grid.RowCount() - 1);
     if (cells.Left > cells.Right || cells.Top > cells.Bottom)
         return nullptr;
+    // The corner cells ordered on screen: read right to left, the first column lies at the right.
     const ui::TRect first = grid.CellRect(cells.Left, cells.Top);
     const ui::TRect last = grid.CellRect(cells.Right, cells.Bottom);
-    const ui::TRect area = ui::TRect{first.Left, first.Top, last.Right, last.Bottom}.Intersect(grid.ClientRect());
+    const ui::TRect span{std::min(first.Left, last.Left), std::min(first.Top, last.Top),
+                         std::max(first.Right, last.Right), std::max(first.Bottom, last.Bottom)};
+    const ui::TRect area = span.Intersect(grid.ClientRect());
     if (area.Width() <= 0 || area.Height() <= 0)
         return nullptr;
     const bool hidden = grid.SelectionHidden();
@@ -506,7 +542,24 @@ std::shared_ptr<const ui::TBitmap> DraggedCellsPicture(TGxStringGrid& grid, ui::
     return picture;
 }
 
+// The point of the picture under the mouse, so that the picture sits as DragPicturePos places it.
+ui::TPoint PictureHotSpot(TGxStringGrid& grid, const std::shared_ptr<const ui::TBitmap>& picture)
+{
+    if (!picture)
+        return {0, 0};
+    const ui::TPoint origin =
+        DragPicturePos(grid.UseRightToLeftAlignment(), {0, 0}, picture->Width(), grid.ColWidths(0));
+    return {-origin.X, -origin.Y};
+}
+
 }  // namespace
+
+ui::TPoint DragPicturePos(bool RightToLeft, ui::TPoint Mouse, int PictureWidth, int FirstColWidth)
+{
+    if (!RightToLeft)
+        return Mouse;
+    return {Mouse.X + FirstColWidth - PictureWidth, Mouse.Y};
+}
 
 ui::TGridRect DropSelection(TGxStringGrid& grid)
 {
@@ -527,6 +580,9 @@ unsigned StartCellDrag(TGxStringGrid& grid, int ACol, int ARow)
         return ui::deNone;
     if (grid.OnOleDragStart)
         grid.OnOleDragStart(&grid, ARow, ACol);
+    // A drag of the grid's own cells is no hidden column leaving its list: a list drag that ended
+    // without a drop here must not make this one's drop show that column.
+    grid.OleColumnDragEnd();
     TGridDropSource source(&grid);
     unsigned effect = ui::deNone;
     if (ARow < grid.FixedRows() && dd.OleColumnDragDrop) {
@@ -537,7 +593,9 @@ unsigned StartCellDrag(TGxStringGrid& grid, int ACol, int ARow)
         std::shared_ptr<const ui::TBitmap> picture;
         if (dd.ShowCells)
             picture = DraggedCellsPicture(grid, {ACol, 0, ACol, grid.TopRow() + grid.VisibleRowCount()});
-        const long res = StartColumnDrag(&grid, &source, ACol, ui::deCopy | ui::deMove, effect, std::move(picture));
+        const ui::TPoint hotSpot = PictureHotSpot(grid, picture);
+        const long res =
+            StartColumnDrag(&grid, &source, ACol, ui::deCopy | ui::deMove, effect, std::move(picture), hotSpot);
         grid.HeaderDragButton()->SetVisible(false);
         HideArrows(grid, {kDownArrow, kUpArrow});
         if (res == DRAGDROP_S_CANCEL)
@@ -559,12 +617,13 @@ unsigned StartCellDrag(TGxStringGrid& grid, int ACol, int ARow)
     std::shared_ptr<const ui::TBitmap> picture;
     if (dd.ShowCells)
         picture = DraggedCellsPicture(grid, st.DropSelection);
+    const ui::TPoint hotSpot = PictureHotSpot(grid, picture);
     st.Dragging = true;
     st.DroppedHere = false;
     long res = DRAGDROP_S_CANCEL;
     try {
-        res =
-            StartTextDrag(&grid, &source, text, rtf, cells.get(), ui::deCopy | ui::deMove, effect, std::move(picture));
+        res = StartTextDrag(&grid, &source, text, rtf, cells.get(), ui::deCopy | ui::deMove, effect, std::move(picture),
+                            hotSpot);
     } catch (...) {
         st.Dragging = false;
         throw;

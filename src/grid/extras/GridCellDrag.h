@@ -58,6 +58,10 @@ TGridDropTarget* GridDropTarget(TGxStringGrid& grid);
 // a column from a fixed row with OleColumnDragDrop, else the selection. Returns the drop's effect
 // (ui::deNone when refused or cancelled).
 unsigned StartCellDrag(TGxStringGrid& grid, int ACol, int ARow);
+// Where the picture of dragged cells sits (its top-left corner, screen) with the mouse at Mouse:
+// the picture starts at the mouse; read right to left it ends there instead, its right edge at
+// the mouse plus FirstColWidth (the width of column 0).
+ui::TPoint DragPicturePos(bool RightToLeft, ui::TPoint Mouse, int PictureWidth, int FirstColWidth);
 // The rectangle the grid last dragged from.
 ui::TGridRect DropSelection(TGxStringGrid& grid);
 

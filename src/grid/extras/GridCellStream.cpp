@@ -85,7 +85,42 @@ std::unique_ptr<ui::TBitmap> BitmapFrom(const std::string& bytes)
     return b;
 }
 
-void WriteCell(TGxStringGrid& grid, std::string& out, int c, int r)
+constexpr std::size_t kPiece = 1 << 20;  // bytes handed on at a time
+
+// The stream's bytes as they are made. Blocks of the usual cells gather in a small buffer and join
+// the piece a row at a time; whatever else is written goes to the piece after them.
+class StreamOut {
+public:
+    StreamOut() { piece_.reserve(kPiece + 4096); }
+    void Cell(int c, int r, const std::string& text, bool hasProp)
+    {
+        if (used_ + cellstream::kPlainCellBlockMax > sizeof stage_)
+            Gather();
+        if (const char* end = cellstream::PutPlainCellBlock(stage_ + used_, c, r, text, hasProp)) {
+            used_ = static_cast<std::size_t>(end - stage_);
+            return;
+        }
+        cellstream::WriteCellBlock(Piece(), c, r, text, hasProp);
+    }
+    // The piece so far, for blocks written entry by entry.
+    std::string& Piece()
+    {
+        Gather();
+        return piece_;
+    }
+
+private:
+    void Gather()
+    {
+        piece_.append(stage_, used_);
+        used_ = 0;
+    }
+    std::string piece_;
+    char stage_[4096];
+    std::size_t used_ = 0;
+};
+
+void WriteCell(TGxStringGrid& grid, StreamOut& stream, int c, int r)
 {
     const int real = grid.RealColIndex(c);
     TCellProperties* p = grid.GridObjects(real, r);
@@ -97,16 +132,10 @@ void WriteCell(TGxStringGrid& grid, std::string& out, int c, int r)
         p = grid.CellProperties(0, r);
         defaults = grid.TakeCellProperties(0, r);
     }
-    {
-        BlockWriter w(out, "TGridCellIO");
-        w.Int("Col", c & 0xFFFF);
-        w.Int("Row", r & 0xFFFF);
-        w.Text("Cell", grid.Cells(real, r));
-        w.Bool("HasProp", inside && p);
-        w.End();
-    }
+    stream.Cell(c & 0xFFFF, r & 0xFFFF, grid.Cells(real, r), inside && p);
     if (!inside || !p)
         return;
+    std::string& out = stream.Piece();
     TCellGraphic* g = dynamic_cast<TCellGraphic*>(p->GraphicObject());
     const TCellType type = g ? g->CellType : ctEmpty;
     bool hasGraphic = g && type != ctEmpty;
@@ -466,10 +495,16 @@ struct CellRecord {
 
 CellRecord ReadCell(std::string_view data, std::size_t& pos, Block& b)
 {
+    CellRecord c;
+    std::int64_t col = 0, row = 0;
+    if (cellstream::ReadPlainCellBlock(data, pos, col, row, c.text, c.hasProp)) {
+        c.col = static_cast<int>(col) & 0xFFFF;
+        c.row = static_cast<int>(row) & 0xFFFF;
+        return c;
+    }
     cellstream::ReadBlock(data, pos, b);
     if (b.className != "TGridCellIO")
         throw rtl::EReadError("Invalid stream format");
-    CellRecord c;
     for (Entry& e : b.entries) {
         if (e.name == "Col")
             c.col = static_cast<int>(e.AsInt()) & 0xFFFF;
@@ -485,9 +520,14 @@ CellRecord ReadCell(std::string_view data, std::size_t& pos, Block& b)
     return c;
 }
 
-std::string CellStreamBytes(TGxStringGrid& grid, const ui::TRect& Rect)
+// Writes the cell stream of Rect in pieces: put receives the bytes made so far whenever they pass
+// kPiece, and the rest at the end. Nothing in between keeps the whole stream.
+
+template <typename Put>
+void WriteCellStream(TGxStringGrid& grid, const ui::TRect& Rect, Put&& put)
 {
-    std::string out;
+    StreamOut stream;
+    std::string& out = stream.Piece();
     const int cols = Rect.Right - Rect.Left + 1, rows = Rect.Bottom - Rect.Top + 1;
     std::vector<int> widths, heights;
     for (int c = Rect.Left; c <= Rect.Right; ++c)
@@ -507,20 +547,21 @@ std::string CellStreamBytes(TGxStringGrid& grid, const ui::TRect& Rect)
         w.Int("ID", 0);
         w.End();
     }
-    const std::size_t header = out.size();
     extras::ProgressReporter progress(grid);
     grid.ExportNotification(esExportStart, Rect.Top);
     for (int r = Rect.Top; r <= Rect.Bottom; ++r) {
         grid.ExportNotification(esExportNextRow, r);
         for (int c = Rect.Left; c <= Rect.Right; ++c)
-            WriteCell(grid, out, c, r);
-        // Room for the rest, guessed from the first rows (untouched room costs no memory).
-        if (r == Rect.Top + 63 && Rect.Bottom > r)
-            out.reserve(out.size() + (out.size() - header) / 64 * static_cast<std::size_t>(Rect.Bottom - r) * 9 / 8);
+            WriteCell(grid, stream, c, r);
+        if (stream.Piece().size() >= kPiece) {
+            put(out);
+            out.clear();
+        }
         progress.Report(r, Rect.Bottom - Rect.Top);
     }
     grid.ExportNotification(esExportDone, -1);
-    return out;
+    if (!stream.Piece().empty())
+        put(out);
 }
 
 ui::TRect SavedArea(TGxStringGrid& grid)
@@ -532,7 +573,7 @@ ui::TRect SavedArea(TGxStringGrid& grid)
 
 void SaveRectToBinStream(TGxStringGrid& grid, const ui::TRect& Rect, rtl::TStream& Stream)
 {
-    Stream.WriteString(CellStreamBytes(grid, Rect));
+    WriteCellStream(grid, Rect, [&](const std::string& bytes) { Stream.WriteString(bytes); });
 }
 
 void SaveToBinStream(TGxStringGrid& grid, rtl::TStream& Stream)
@@ -542,7 +583,9 @@ void SaveToBinStream(TGxStringGrid& grid, rtl::TStream& Stream)
 
 void SaveToBinFile(TGxStringGrid& grid, const std::string& FileName)
 {
-    rtl::WriteFileAtomic(FileName, CellStreamBytes(grid, SavedArea(grid)));
+    rtl::AtomicFileWriter file(FileName);
+    WriteCellStream(grid, SavedArea(grid), [&](const std::string& bytes) { file.Write(bytes); });
+    file.Commit();
 }
 
 namespace {

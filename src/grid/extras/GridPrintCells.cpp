@@ -14,6 +14,7 @@
 #include "grid/base/VozEdidText.h"
 #include "grid/extras/GridPrintJob.h"
 #include "grid/stringgrid/GxCellGraphic.h"
+#include "grid/stringgrid/GxGridCellDrawer.h"
 #include "grid/stringgrid/GxGridLook.h"
 #include "platform/ui/ImgList.h"
 
@@ -40,6 +41,7 @@ bool PrintsGraphic(TCellType k)
     case ctVirtCheckBox:
     case ctRowCheckBox:
     case ctProgressPie:
+    case ctInterface:
         return true;
     default:
         return false;
@@ -445,6 +447,18 @@ void TPrintJob::PrintCell(int y, int c, int row, int hr, int bandRight)
             area.Top += gapDev;
             c_->DrawText(text, area,
                          ui::DT_WORDBREAK | ui::DT_EXPANDTABS | ui::DT_NOPREFIX | ui::DT_EDITCONTROL | align);
+        } else if (g_.EnhTextSize && ps_.NoAutoSize && Lines(text).size() == 1) {
+            // A line that does not fit ends in an ellipsis instead of being cut off.
+            ui::TRect area = textArea;
+            area.Right = std::min(area.Right, DevX(bandRight));
+            const ui::TPoint xy = g_.XYOffset();
+            const int ox = DevLen(static_cast<int>(std::lround(xy.X * kPixelFactor)));
+            const int oy = DevLen(static_cast<int>(std::lround(xy.Y * kPixelFactor)));
+            area.Left += ox;
+            area.Top += oy;
+            if (!g_.XYOffsetTopLeftOnly)
+                area.Right -= ox;
+            c_->DrawText(text, area, ui::DT_END_ELLIPSIS | ui::DT_SINGLELINE | ui::DT_NOPREFIX | align);
         } else {
             const std::vector<std::string> lines = Lines(text);
             const int lh = TextH("gh");
@@ -606,6 +620,26 @@ void TPrintJob::PrintGraphic(int real, int row, const ui::TRect& r)
     }
     case ctProgressPie:
         VozEdid::DrawProgressPie(*c_, r, gr->CellBitmapColor, gr->CellAngle, printing);
+        break;
+    case ctInterface:
+        if (IGridCellDrawer* drawer = CellDrawer(gr)) {
+            // Drawn at its own size (the rectangle's when it gives none) on the cell's colour, then
+            // stretched over the rectangle.
+            int w = drawer->Width(), h = drawer->Height();
+            if (w <= 0 || h <= 0) {
+                w = r.Right - r.Left;
+                h = r.Bottom - r.Top;
+            }
+            TPrintLook cellLook;
+            ReadPrintLook(g_, real, row, cellLook);
+            ui::TBitmap bmp(w, h);
+            ui::TCanvas* bc = bmp.Canvas();
+            bc->Brush()->SetColor(cellLook.Brush.Color() == ui::clNone ? ui::clWhite : cellLook.Brush.Color());
+            bc->FillRect({0, 0, w, h});
+            bc->Font()->Assign(cellLook.Font);
+            drawer->Draw(*bc, {0, 0, w, h}, g_, real, row, false);
+            c_->StretchDraw(r, &bmp);
+        }
         break;
     default:
         break;

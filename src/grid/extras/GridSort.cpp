@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 #include <vector>
 
 #include "grid/extras/GridFilter.h"
@@ -35,25 +36,30 @@ void MergeSortRows(std::vector<int>& rows, LessFn less)
     }
 }
 
-// Puts the rows into the order given (Order[k] is the row that goes to Left + k) by exchanges.
+// Puts the rows into the order given (Order[k] is the row that goes to Left + k) by exchanges,
+// one cycle of the permutation after the other: each exchange brings one row home, and the
+// position it fills is the one the previous exchange touched. The exchanges are listed before
+// any is made, so the rows of the next ones are known while one is under way.
 void ApplyOrder(TGxStringGrid& grid, int left, const std::vector<int>& order)
 {
     const std::size_t n = order.size();
-    std::vector<int> where(n), occupant(n);  // by original row - left / by position
-    std::iota(where.begin(), where.end(), 0);
-    std::iota(occupant.begin(), occupant.end(), 0);
-    for (std::size_t k = 0; k < n; ++k) {
-        const int want = order[k] - left;
-        const int at = where[static_cast<std::size_t>(want)];
-        if (at == static_cast<int>(k))
+    std::vector<bool> placed(n, false);
+    std::vector<std::pair<int, int>> exchanges;
+    exchanges.reserve(n);
+    for (std::size_t start = 0; start < n; ++start) {
+        if (placed[start])
             continue;
-        grid.SortSwapRows(left + static_cast<int>(k), left + at);
-        const int displaced = occupant[k];
-        occupant[static_cast<std::size_t>(at)] = displaced;
-        where[static_cast<std::size_t>(displaced)] = at;
-        occupant[k] = want;
-        where[static_cast<std::size_t>(want)] = static_cast<int>(k);
+        placed[start] = true;
+        std::size_t at = start;
+        for (auto from = static_cast<std::size_t>(order[at] - left); from != start;
+             from = static_cast<std::size_t>(order[at] - left)) {
+            exchanges.emplace_back(left + static_cast<int>(at), left + static_cast<int>(from));
+            at = from;
+            placed[at] = true;
+        }
     }
+    for (const auto& [a, b] : exchanges)
+        grid.SortSwapRows(a, b);
 }
 
 template <class LessFn>
@@ -72,38 +78,119 @@ int SortSign(const TGxStringGrid& grid)
     return grid.SortSettings()->Direction == sdAscending ? 1 : -1;
 }
 
-void SortRowsByColumn(TGxStringGrid& grid, int col, int left, int right)
+using TRuns = std::vector<std::pair<std::size_t, std::size_t>>;
+
+// One column of a sort by several: the column and its sign (-1 descending).
+struct TSortLevel {
+    int Col;
+    int Sign;
+};
+
+// The cells of Col for the rows of the runs, read in the grid's row order (rows of a run lie
+// anywhere in the grid); the cells of each run follow one another, runs in their order.
+std::vector<TRowComparer::TKeyCell> ReadRunCells(TRowComparer& cmp, int col, const std::vector<int>& rows,
+                                                 const TRuns& runs)
 {
-    if (right <= left)
+    int lo = 0, hi = -1;
+    std::size_t count = 0;
+    for (const auto& [first, last] : runs)
+        for (std::size_t p = first; p < last; ++p) {
+            lo = count == 0 ? rows[p] : std::min(lo, rows[p]);
+            hi = count == 0 ? rows[p] : std::max(hi, rows[p]);
+            ++count;
+        }
+    std::vector<int> slot(static_cast<std::size_t>(hi - lo + 1), -1);  // by row - lo
+    int next = 0;
+    for (const auto& [first, last] : runs)
+        for (std::size_t p = first; p < last; ++p)
+            slot[static_cast<std::size_t>(rows[p] - lo)] = next++;
+    std::vector<TRowComparer::TKeyCell> cells(count);
+    for (int r = lo; r <= hi; ++r)
+        if (const int k = slot[static_cast<std::size_t>(r - lo)]; k >= 0)
+            cells[static_cast<std::size_t>(k)] = cmp.ReadKeyCell(col, r);
+    return cells;
+}
+
+// Orders each run of Rows (rows equal in the levels before) by the levels in turn: by keys while
+// a run's rows have them, else by Less(level, a, b), the full comparison from that level on.
+template <class LevelLess>
+void OrderTies(TRowComparer& cmp, const std::vector<TSortLevel>& levels, std::vector<int>& rows, TRuns runs,
+               LevelLess less)
+{
+    TRuns next, sub;
+    std::vector<int> run;
+    std::vector<TRowComparer::TKeyCell> cells;
+    for (std::size_t level = 0; level < levels.size() && !runs.empty(); ++level) {
+        const TSortLevel& l = levels[level];
+        cells.clear();
+        if (cmp.MayHaveKeys(l.Col))
+            cells = ReadRunCells(cmp, l.Col, rows, runs);
+        std::size_t cellAt = 0;
+        next.clear();
+        for (const auto& [first, last] : runs) {
+            const auto from = rows.begin() + static_cast<std::ptrdiff_t>(first);
+            run.assign(from, rows.begin() + static_cast<std::ptrdiff_t>(last));
+            const bool keyed = !cells.empty() && cmp.PrepareKeys(l.Col, run, cells.data() + cellAt);
+            cellAt += run.size();
+            if (!keyed) {
+                MergeSortRows(run, [&](int a, int b) { return less(level, a, b); });
+                std::copy(run.begin(), run.end(), from);
+                continue;
+            }
+            sub.clear();
+            const std::vector<int> ordered = cmp.RowsInKeyOrder(l.Sign, &sub);
+            std::copy(ordered.begin(), ordered.end(), from);
+            for (const auto& [a, b] : sub)
+                next.emplace_back(first + a, first + b);
+        }
+        runs.swap(next);
+    }
+}
+
+// Sorts Left..Right by the levels (ties under Full by the levels after the first), by keys where
+// the rows have them; Less(cmp, level, a, b) is the full comparison from a level on.
+template <class LevelLess>
+void SortRowsByLevels(TGxStringGrid& grid, const std::vector<TSortLevel>& levels, int left, int right, LevelLess less)
+{
+    if (right <= left || levels.empty())
         return;
     TRowComparer cmp(grid, true);
-    const int sign = SortSign(grid);
-    if (!cmp.PrepareKeys(col, left, right)) {
-        SortRange(grid, left, right, [&](int a, int b) { return cmp.CompareRows(col, a, b) * sign < 0; });
+    if (!cmp.PrepareKeys(levels[0].Col, left, right)) {
+        SortRange(grid, left, right, [&](int a, int b) { return less(cmp, 0, a, b); });
         return;
     }
-    // Every row's key is known: the rows sort by their keys alone, ties broken by the next columns
-    // when Full asks for it.
-    std::vector<int> rows;
-    if (grid.SortSettings()->Full && col + 1 < grid.AllColCount()) {
-        rows.resize(static_cast<std::size_t>(right - left + 1));
-        std::iota(rows.begin(), rows.end(), left);
-        MergeSortRows(rows, [&](int a, int b) {
-            int r = cmp.CompareKeys(a, b);
-            if (r == 0)
-                r = cmp.CompareRows(col + 1, a, b);
-            return r * sign < 0;
-        });
-    } else {
-        rows = cmp.RowsInKeyOrder(sign);
-    }
+    TRuns ties;
+    const bool full = grid.SortSettings()->Full && levels.size() > 1;
+    std::vector<int> rows = cmp.RowsInKeyOrder(levels[0].Sign, full ? &ties : nullptr);
+    const std::vector<TSortLevel> rest(levels.begin() + 1, levels.end());
+    OrderTies(cmp, rest, rows, std::move(ties),
+              [&](std::size_t level, int a, int b) { return less(cmp, level + 1, a, b); });
     ApplyOrder(grid, left, rows);
 }
 
+// By Col, ties by the columns after it (an ignored column compares equal), as CompareRows does.
+void SortRowsByColumn(TGxStringGrid& grid, int col, int left, int right)
+{
+    const int sign = SortSign(grid);
+    std::vector<TSortLevel> levels{{col, sign}};
+    for (int c = col + 1; c < grid.AllColCount(); ++c)
+        if (!grid.IsIgnoredColumn(c))
+            levels.push_back({c, sign});
+    SortRowsByLevels(grid, levels, left, right, [&](TRowComparer& cmp, std::size_t level, int a, int b) {
+        return cmp.CompareRows(levels[level].Col, a, b) * sign < 0;
+    });
+}
+
+// By the sort index list, as CompareRowsIndexed does.
 void SortRowsIndexed(TGxStringGrid& grid, int left, int right)
 {
-    TRowComparer cmp(grid, true);
-    SortRange(grid, left, right, [&](int a, int b) { return cmp.CompareRowsIndexed(0, a, b) < 0; });
+    const TSortIndexList& list = *grid.SortIndexes();
+    std::vector<TSortLevel> levels;
+    for (int i = 0; i < list.Count(); ++i)
+        levels.push_back({list.SortColumns(i), list.SortDirections(i) ? 1 : -1});
+    SortRowsByLevels(grid, levels, left, right, [](TRowComparer& cmp, std::size_t level, int a, int b) {
+        return cmp.CompareRowsIndexed(static_cast<int>(level), a, b) < 0;
+    });
 }
 
 // What every sort entry point keeps and gives back: column 0 with NormalCellsOnly, the top row,
@@ -248,6 +335,20 @@ void QUnSort(TGxStringGrid& Grid)
     for (int i = 0; i < Grid.SortRowXRef()->Count(); ++i)
         xref[static_cast<std::size_t>(i)] = Grid.SortRowXRef()->GetInteger(i);
     TSortFrame frame(Grid);
+    // The cross-reference is normally a permutation of the row indexes: every row goes straight
+    // back to its own place. Anything else sorts by the entries, equal ones keeping their order.
+    std::vector<int> order(xref.size(), -1);
+    bool permutation = true;
+    for (std::size_t r = 0; r < xref.size() && permutation; ++r) {
+        const int to = xref[r];
+        permutation = to >= 0 && static_cast<std::size_t>(to) < order.size() && order[static_cast<std::size_t>(to)] < 0;
+        if (permutation)
+            order[static_cast<std::size_t>(to)] = static_cast<int>(r);
+    }
+    if (permutation) {
+        ApplyOrder(Grid, 0, order);
+        return;
+    }
     SortRange(Grid, 0, Grid.RowCount() - 1,
               [&](int a, int b) { return xref[static_cast<std::size_t>(a)] < xref[static_cast<std::size_t>(b)]; });
 }

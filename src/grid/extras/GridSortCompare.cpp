@@ -2,7 +2,10 @@
 #include "grid/extras/GridSortCompare.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <string_view>
+#include <utility>
 
 #include "grid/base/TextChars.h"
 #include "grid/base/VozEdidText.h"
@@ -86,6 +89,36 @@ double DateValue(const std::string& s, TSortStyle style)
     }
 }
 
+// Whether GetNumberKind finds an integer, decimal or exponent number in Text. Two shapes settle
+// most texts without the full scan: digits with at most a leading minus and one decimal
+// separator are a number (an integer or a decimal), and a text with an ASCII character that is
+// none of the characters a number may hold (digits, signs, exponent, the regional separators) is
+// none.
+bool IsNumberKindText(std::string_view Text)
+{
+    const rtl::TFormatSettings& fs = rtl::Regional();
+    const char th = fs.ThousandSeparator.empty() ? '0' : fs.ThousandSeparator.front();
+    const char dec = fs.DecimalSeparator;
+    if (!Text.empty() && dec != th && dec != '-' && !(dec >= '0' && dec <= '9')) {
+        std::size_t i = Text[0] == '-' ? 1 : 0;
+        while (i < Text.size() && Text[i] >= '0' && Text[i] <= '9')
+            ++i;
+        if (i < Text.size() && Text[i] == dec)
+            for (++i; i < Text.size() && Text[i] >= '0' && Text[i] <= '9';)
+                ++i;
+        if (i == Text.size())
+            return true;
+    }
+    for (const char ch : Text) {
+        if (static_cast<unsigned char>(ch) >= 0x80 || (ch >= '0' && ch <= '9'))
+            continue;
+        if (ch != '-' && ch != '+' && ch != 'e' && ch != 'E' && ch != dec && ch != th)
+            return false;
+    }
+    const int k = GetNumberKind(Text);
+    return k == nkInteger || k == nkDecimal || k == nkExponent;
+}
+
 void RemoveFirst(std::string& s, const std::string& part)
 {
     if (part.empty())
@@ -118,6 +151,11 @@ TRowComparer::Column& TRowComparer::ColumnAt(int ACol)
     return c;
 }
 
+std::string TRowComparer::SortText(int ACol, int ARow)
+{
+    return grid_.SortSettings()->SortOnVirtualCells ? grid_.Cells(ACol, ARow) : grid_.GridCells(ACol, ARow);
+}
+
 TRowComparer::Entry& TRowComparer::At(Column& C, int Slot, int ACol, int ARow)
 {
     Entry* e = &scratch_[Slot];
@@ -132,7 +170,7 @@ TRowComparer::Entry& TRowComparer::At(Column& C, int Slot, int ACol, int ARow)
         *e = Entry{};
     }
     if (!e->Loaded) {
-        e->Text = grid_.SortSettings()->SortOnVirtualCells ? grid_.Cells(ACol, ARow) : grid_.GridCells(ACol, ARow);
+        e->Text = SortText(ACol, ARow);
         e->Loaded = true;
     }
     return *e;
@@ -141,8 +179,7 @@ TRowComparer::Entry& TRowComparer::At(Column& C, int Slot, int ACol, int ARow)
 bool TRowComparer::IsNumberText(Entry& E)
 {
     if (E.IsNumber < 0) {
-        const int k = GetNumberKind(E.Text);
-        E.IsNumber = (k == nkInteger || k == nkDecimal || k == nkExponent) ? 1 : 0;
+        E.IsNumber = IsNumberKindText(E.Text) ? 1 : 0;
     }
     return E.IsNumber == 1;
 }
@@ -151,50 +188,52 @@ bool TRowComparer::Number(Column& C, Entry& E, int ACol, int ARow, bool Financia
 {
     const int i = Financial ? 1 : 0;
     if (E.NumOk[i] < 0) {
-        std::string s = E.Text;
-        RemoveFirst(s, C.Suffix);
-        RemoveFirst(s, C.Prefix);
-        const rtl::TFormatSettings& fs = rtl::Regional();
-        if (Financial && !fs.ThousandSeparator.empty()) {
-            std::string out;
-            out.reserve(s.size());
-            for (std::size_t p = 0; p < s.size();) {
-                if (s.compare(p, fs.ThousandSeparator.size(), fs.ThousandSeparator) == 0) {
-                    p += fs.ThousandSeparator.size();
-                    continue;
-                }
-                out += s[p++];
-            }
-            s = std::move(out);
-        }
-        if (fs.DecimalSeparator != '.') {
-            const auto p = s.find(fs.DecimalSeparator);
-            if (p != std::string::npos)
-                s[p] = '.';
-        }
         double v = 0;
-        bool ok = rtl::TryStrToFloat(s, v, rtl::TFormatSettings::Neutral());
-        if (!ok) {
-            // An empty cell counts as 0.
-            const std::string shown = E.Text.empty() ? std::string() : grid_.Cells(ACol, ARow);
-            if (E.Text.empty() || shown.empty()) {
-                v = 0;
-                ok = true;
-            }
-        }
-        E.NumOk[i] = ok ? 1 : 0;
+        E.NumOk[i] = ReadNumber(C, E.Text, ACol, ARow, Financial, v) ? 1 : 0;
         E.Num[i] = v;
     }
     Value = E.Num[i];
     return E.NumOk[i] == 1;
 }
 
+bool TRowComparer::ReadNumber(const Column& C, const std::string& Text, int ACol, int ARow, bool Financial,
+                              double& Value)
+{
+    std::string s = Text;
+    RemoveFirst(s, C.Suffix);
+    RemoveFirst(s, C.Prefix);
+    const rtl::TFormatSettings& fs = rtl::Regional();
+    if (Financial && !fs.ThousandSeparator.empty()) {
+        std::string out;
+        out.reserve(s.size());
+        for (std::size_t p = 0; p < s.size();) {
+            if (s.compare(p, fs.ThousandSeparator.size(), fs.ThousandSeparator) == 0) {
+                p += fs.ThousandSeparator.size();
+                continue;
+            }
+            out += s[p++];
+        }
+        s = std::move(out);
+    }
+    if (fs.DecimalSeparator != '.') {
+        const auto p = s.find(fs.DecimalSeparator);
+        if (p != std::string::npos)
+            s[p] = '.';
+    }
+    Value = 0;
+    static const rtl::TFormatSettings neutral = rtl::TFormatSettings::Neutral();
+    if (rtl::TryStrToFloat(s, Value, neutral))
+        return true;
+    // An empty cell counts as 0.
+    Value = 0;
+    return Text.empty() || grid_.Cells(ACol, ARow).empty();
+}
+
 TSortStyle TRowComparer::AutomaticStyle(int ACol, int ARow1, const std::string& T1, const std::string& T2)
 {
     if (IsCheckBoxType(grid_.GetCellType(ACol, ARow1)))
         return ssCheckBox;
-    const int k = GetNumberKind(T1);
-    if (k == nkInteger || k == nkDecimal || k == nkExponent)
+    if (IsNumberKindText(T1))
         return ssNumeric;
     const TSortStyle text = grid_.SortSettings()->IgnoreCase ? ssAlphaNoCase : ssAlphabetic;
     const rtl::TFormatSettings& fs = rtl::Regional();
@@ -319,96 +358,237 @@ int TRowComparer::CompareCells(int ACol, int ARow1, TSortDirection Direction, in
     return res;
 }
 
-int TRowComparer::CompareKeyTexts(const std::string& a, const std::string& b, bool upperAscii)
+namespace {
+
+// Up to eight bytes of Text from Pos as a big-endian word, zero-padded: words compare as the
+// bytes do, unsigned, and a text that ends compares below any byte but NUL.
+std::uint64_t PackBytes(const std::string& Text, std::size_t Pos, bool UpperAscii)
 {
-    return CompareOrdinal(a, b, upperAscii);
+    std::uint64_t w = 0;
+    for (std::size_t i = 0; i < 8; ++i) {
+        auto c = static_cast<unsigned char>(Pos + i < Text.size() ? Text[Pos + i] : 0);
+        if (UpperAscii && c >= 'a' && c <= 'z')
+            c = static_cast<unsigned char>(c - 32);
+        w = (w << 8) | c;
+    }
+    return w;
 }
 
-// Keys sorted by value next to their rows, so the sort touches one array.
-std::vector<int> TRowComparer::RowsInKeyOrder(int Sign) const
+}  // namespace
+
+TRowComparer::TextKey TRowComparer::MakeTextKey(std::string&& Text, int Row, bool UpperAscii)
 {
-    const std::size_t n = keys_.size();
-    std::vector<int> rows(n);
-    if (keyKind_ == kkNumber) {
-        struct Item {
-            signed char Class;
-            double Value;
-            int Row;
-        };
-        std::vector<Item> items(n);
-        for (std::size_t i = 0; i < n; ++i)
-            items[i] = {keys_[i].Class, keys_[i].Value, keyFrom_ + static_cast<int>(i)};
-        std::stable_sort(items.begin(), items.end(), [Sign](const Item& a, const Item& b) {
-            const int r = a.Class != b.Class
-                              ? (a.Class < b.Class ? -1 : 1)
-                              : (a.Class != 0 ? 0 : (a.Value < b.Value ? -1 : (b.Value < a.Value ? 1 : 0)));
-            return r * Sign < 0;
-        });
-        for (std::size_t i = 0; i < n; ++i)
-            rows[i] = items[i].Row;
-        return rows;
+    TextKey k;
+    k.Hi = PackBytes(Text, 0, UpperAscii);
+    k.Lo = PackBytes(Text, 8, UpperAscii);
+    k.Row = Row;
+    k.Tail = static_cast<std::uint32_t>(Text.size());
+    if (Text.size() > 16) {
+        k.Tail = static_cast<std::uint32_t>(17 + tails_.size());
+        tails_.push_back(std::move(Text));
     }
-    for (std::size_t i = 0; i < n; ++i)
-        rows[i] = keyFrom_ + static_cast<int>(i);
-    std::stable_sort(rows.begin(), rows.end(), [this, Sign](int a, int b) { return CompareKeys(a, b) * Sign < 0; });
+    return k;
+}
+
+// As CompareOrdinal of the two texts. Equal words with a text inside the 16 bytes: the shorter
+// text is a prefix of the longer one (which goes on with NULs).
+int TRowComparer::CompareTextKeys(const TextKey& A, const TextKey& B, bool UpperAscii) const
+{
+    if (A.Hi != B.Hi)
+        return A.Hi < B.Hi ? -1 : 1;
+    if (A.Lo != B.Lo)
+        return A.Lo < B.Lo ? -1 : 1;
+    if (A.Tail <= 16 || B.Tail <= 16) {
+        const std::uint32_t a = std::min<std::uint32_t>(A.Tail, 17), b = std::min<std::uint32_t>(B.Tail, 17);
+        return a == b ? 0 : (a < b ? -1 : 1);
+    }
+    const std::string& a = tails_[A.Tail - 17];
+    const std::string& b = tails_[B.Tail - 17];
+    return CompareOrdinal(std::string_view(a).substr(16), std::string_view(b).substr(16), UpperAscii);
+}
+
+std::uint64_t TRowComparer::NumberOrder(bool IsNumber, double Value)
+{
+    if (!IsNumber)
+        return UINT64_MAX;  // no number text reads as NaN, whose image could reach this
+    if (Value == 0)
+        Value = 0;
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &Value, sizeof bits);
+    return (bits >> 63) != 0 ? ~bits : bits | (std::uint64_t{1} << 63);
+}
+
+namespace {
+
+// The rows of the sorted keys, and the runs of equal keys when asked for.
+template <class KeyT, class SameFn>
+std::vector<int> RowsAndTies(const std::vector<KeyT>& keys, SameFn same,
+                             std::vector<std::pair<std::size_t, std::size_t>>* ties)
+{
+    std::vector<int> rows(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        rows[i] = keys[i].Row;
+    if (ties)
+        for (std::size_t i = 0; i < keys.size();) {
+            std::size_t j = i + 1;
+            while (j < keys.size() && same(keys[i], keys[j]))
+                ++j;
+            if (j - i > 1)
+                ties->emplace_back(i, j);
+            i = j;
+        }
     return rows;
+}
+
+// Stable sort by Order (Flip all ones: descending): a byte at a time from the lowest, leaving
+// out a byte that is the same in every key; short lists by comparison.
+template <class KeyT>
+void SortByOrder(std::vector<KeyT>& keys, std::uint64_t flip)
+{
+    const std::size_t n = keys.size();
+    if (n < 256) {
+        std::stable_sort(keys.begin(), keys.end(),
+                         [flip](const KeyT& a, const KeyT& b) { return (a.Order ^ flip) < (b.Order ^ flip); });
+        return;
+    }
+    std::array<std::array<std::size_t, 256>, 8> counts{};
+    for (const KeyT& k : keys)
+        for (std::size_t b = 0; b < 8; ++b)
+            ++counts[b][((k.Order ^ flip) >> (8 * b)) & 0xFF];
+    std::vector<KeyT> buf(n);
+    for (std::size_t b = 0; b < 8; ++b) {
+        std::array<std::size_t, 256>& at = counts[b];
+        if (at[((keys[0].Order ^ flip) >> (8 * b)) & 0xFF] == n)
+            continue;
+        std::size_t sum = 0;
+        for (std::size_t& c : at)
+            sum += std::exchange(c, sum);
+        for (const KeyT& k : keys)
+            buf[at[((k.Order ^ flip) >> (8 * b)) & 0xFF]++] = k;
+        keys.swap(buf);
+    }
+}
+
+}  // namespace
+
+std::vector<int> TRowComparer::RowsInKeyOrder(int Sign, std::vector<std::pair<std::size_t, std::size_t>>* Ties)
+{
+    if (keyKind_ == kkNumber) {
+        SortByOrder(numberKeys_, Sign < 0 ? UINT64_MAX : 0);
+        return RowsAndTies(
+            numberKeys_, [](const NumberKey& a, const NumberKey& b) { return a.Order == b.Order; }, Ties);
+    }
+    const bool upper = keyKind_ == kkTextNoCase;
+    std::stable_sort(textKeys_.begin(), textKeys_.end(), [this, upper, Sign](const TextKey& a, const TextKey& b) {
+        return CompareTextKeys(a, b, upper) * Sign < 0;
+    });
+    return RowsAndTies(
+        textKeys_, [this, upper](const TextKey& a, const TextKey& b) { return CompareTextKeys(a, b, upper) == 0; },
+        Ties);
+}
+
+bool TRowComparer::MayHaveKeys(int ACol)
+{
+    if (!cache_ || ACol < 0 || ACol >= colCount_ || grid_.IsIgnoredColumn(ACol) || grid_.SortSettings()->IgnoreBlanks)
+        return false;
+    switch (ColumnAt(ACol).Style) {
+    case ssAutomatic:
+    case ssNumeric:
+    case ssFinancial:
+    case ssAlphabetic:
+    case ssAlphaCase:
+    case ssAlphaNoCase:
+        return true;
+    default:
+        return false;
+    }
+}
+
+TRowComparer::TKeyCell TRowComparer::ReadKeyCell(int ACol, int ARow)
+{
+    TKeyCell cell;
+    cell.Text = SortText(ACol, ARow);
+    cell.CheckBox = ColumnAt(ACol).Style == ssAutomatic && IsCheckBoxType(grid_.GetCellType(ACol, ARow));
+    return cell;
+}
+
+template <class RowAt, class CellAt>
+bool TRowComparer::PrepareKeysOf(int ACol, std::size_t Count, RowAt Row, CellAt Cell)
+{
+    textKeys_.clear();
+    numberKeys_.clear();
+    tails_.clear();
+    keyKind_ = kkNone;
+    if (Count == 0 || !MayHaveKeys(ACol))
+        return false;
+    Column& col = ColumnAt(ACol);
+    const TSortStyle style = col.Style;
+    const bool noCase = grid_.SortSettings()->IgnoreCase;
+    const rtl::TFormatSettings& fs = rtl::Regional();
+    const std::size_t n = Count;
+    // The automatic style takes one plain rule only when every row settles it alone and the same
+    // way as the first row: all numbers, or all texts without a date or time separator, none a
+    // check box.
+    switch (style) {
+    case ssAutomatic:
+    case ssNumeric:
+    case ssFinancial:
+        keyKind_ = kkNumber;
+        break;
+    case ssAlphabetic:
+    case ssAlphaCase:
+        keyKind_ = kkText;
+        break;
+    case ssAlphaNoCase:
+        keyKind_ = kkTextNoCase;
+        break;
+    default:
+        return false;
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        const int row = Row(i);
+        TKeyCell cell = Cell(i, row);
+        std::string& text = cell.Text;
+        if (style == ssAutomatic) {
+            if (cell.CheckBox)
+                return false;
+            const bool number = IsNumberKindText(text);
+            if (!number &&
+                (text.find(fs.DateSeparator) != std::string::npos || text.find(fs.TimeSeparator) != std::string::npos))
+                return false;
+            if (i == 0)
+                keyKind_ = number ? kkNumber : (noCase ? kkTextNoCase : kkText);
+            else if (number != (keyKind_ == kkNumber))
+                return false;
+        }
+        if (keyKind_ == kkNumber) {
+            if (i == 0)
+                numberKeys_.reserve(n);
+            double value = 0;
+            const bool isNumber = ReadNumber(col, text, ACol, row, style == ssFinancial, value);
+            numberKeys_.push_back({NumberOrder(isNumber, value), row});
+            continue;
+        }
+        if (i == 0)
+            textKeys_.reserve(n);
+        textKeys_.push_back(MakeTextKey(std::move(text), row, keyKind_ == kkTextNoCase));
+    }
+    return true;
 }
 
 bool TRowComparer::PrepareKeys(int ACol, int FromRow, int ToRow)
 {
-    keys_.clear();
-    keyKind_ = kkNone;
-    if (!cache_ || ACol < 0 || ACol >= colCount_ || FromRow > ToRow || grid_.IsIgnoredColumn(ACol) ||
-        grid_.SortSettings()->IgnoreBlanks)
-        return false;
-    Column& col = ColumnAt(ACol);
-    TSortStyle style = col.Style;
-    const bool noCase = grid_.SortSettings()->IgnoreCase;
-    const rtl::TFormatSettings& fs = rtl::Regional();
-    const int n = ToRow - FromRow + 1;
-    keys_.resize(static_cast<std::size_t>(n));
-    keyFrom_ = FromRow;
-    if (style == ssAutomatic) {
-        // One plain rule only when every row settles the automatic style alone and the same way:
-        // all numbers, or all texts without a date or time separator, none a check box.
-        int numbers = 0;
-        for (int r = FromRow; r <= ToRow; ++r) {
-            Entry& e = At(col, 0, ACol, r);
-            if (IsCheckBoxType(grid_.GetCellType(ACol, r)))
-                return false;
-            const int k = GetNumberKind(e.Text);
-            if (k == nkInteger || k == nkDecimal || k == nkExponent)
-                ++numbers;
-            else if (e.Text.find(fs.DateSeparator) != std::string::npos ||
-                     e.Text.find(fs.TimeSeparator) != std::string::npos)
-                return false;
-        }
-        if (numbers != 0 && numbers != n)
-            return false;
-        style = numbers == n ? ssNumeric : (noCase ? ssAlphaNoCase : ssAlphabetic);
-    }
-    switch (style) {
-    case ssAlphabetic:
-    case ssAlphaCase:
-    case ssAlphaNoCase:
-        keyKind_ = style == ssAlphaNoCase ? kkTextNoCase : kkText;
-        for (int r = FromRow; r <= ToRow; ++r)
-            keys_[static_cast<std::size_t>(r - FromRow)].Text = &At(col, 0, ACol, r).Text;
-        return true;
-    case ssNumeric:
-    case ssFinancial:
-        keyKind_ = kkNumber;
-        for (int r = FromRow; r <= ToRow; ++r) {
-            Key& k = keys_[static_cast<std::size_t>(r - FromRow)];
-            double v = 0;
-            k.Class = Number(col, At(col, 0, ACol, r), ACol, r, style == ssFinancial, v) ? 0 : 1;
-            k.Value = v;
-        }
-        return true;
-    default:
-        keys_.clear();
-        return false;
-    }
+    return PrepareKeysOf(
+        ACol, FromRow <= ToRow ? static_cast<std::size_t>(ToRow - FromRow + 1) : 0,
+        [FromRow](std::size_t i) { return FromRow + static_cast<int>(i); },
+        [this, ACol](std::size_t, int row) { return ReadKeyCell(ACol, row); });
+}
+
+bool TRowComparer::PrepareKeys(int ACol, const std::vector<int>& Rows, TKeyCell* Cells)
+{
+    return PrepareKeysOf(
+        ACol, Rows.size(), [&Rows](std::size_t i) { return Rows[i]; },
+        [this, ACol, Cells](std::size_t i, int row) { return Cells ? std::move(Cells[i]) : ReadKeyCell(ACol, row); });
 }
 
 int TRowComparer::CompareRows(int ACol, int ARow1, int ARow2)

@@ -3,7 +3,9 @@
 // when the first row sorts after the second in ascending order, 0 equal, -1 before.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "grid/stringgrid/GxGrid.h"
@@ -29,31 +31,46 @@ public:
     // (ordinal text, or number with texts that are none after the numbers) exactly as
     // CompareCells does; false (no keys) when any row needs the full comparison.
     bool PrepareKeys(int ACol, int FromRow, int ToRow);
-    // CompareCells (ascending) of two prepared rows.
-    int CompareKeys(int ARow1, int ARow2) const
-    {
-        const Key& a = keys_[static_cast<std::size_t>(ARow1 - keyFrom_)];
-        const Key& b = keys_[static_cast<std::size_t>(ARow2 - keyFrom_)];
-        if (keyKind_ == kkNumber) {
-            if (a.Class != b.Class)
-                return a.Class < b.Class ? -1 : 1;
-            return a.Class != 0 ? 0 : (a.Value < b.Value ? -1 : (b.Value < a.Value ? 1 : 0));
-        }
-        return CompareKeyTexts(*a.Text, *b.Text, keyKind_ == kkTextNoCase);
-    }
-    static int CompareKeyTexts(const std::string& a, const std::string& b, bool upperAscii);
-    // The prepared rows in key order, equal keys in row order (Sign -1: descending).
-    std::vector<int> RowsInKeyOrder(int Sign) const;
+    // A cell as the keys read it: its sort text and, for the automatic style, whether it is a
+    // check box.
+    struct TKeyCell {
+        std::string Text;
+        bool CheckBox = false;
+    };
+    // False when no rows of ACol can have keys (the column's style, ignored, blanks placed apart).
+    bool MayHaveKeys(int ACol);
+    TKeyCell ReadKeyCell(int ACol, int ARow);
+    // The same for the rows listed (each one once), in that order; Cells, when given, holds their
+    // cells read beforehand (Cells[i] for Rows[i], taken over).
+    bool PrepareKeys(int ACol, const std::vector<int>& Rows, TKeyCell* Cells = nullptr);
+    // The prepared rows in key order, equal keys in row order (Sign -1: descending). Ties, when
+    // given, receives the [first, last) positions of every run of two or more equal keys.
+    std::vector<int> RowsInKeyOrder(int Sign, std::vector<std::pair<std::size_t, std::size_t>>* Ties = nullptr);
 
 private:
     enum TKeyKind { kkNone, kkText, kkTextNoCase, kkNumber };
-    struct Key {
-        const std::string* Text = nullptr;
-        double Value = 0;
-        signed char Class = 0;  // numbers: 0 a number, 1 a text that is none
+    // A text key carries its first 16 bytes (upper-cased for kkTextNoCase) as two big-endian
+    // words, so most comparisons never leave the key array; a longer text is kept in tails_ for
+    // the comparisons its first 16 bytes leave open.
+    struct TextKey {
+        std::uint64_t Hi = 0, Lo = 0;
+        std::uint32_t Tail = 0;  // the text's length up to 16, else 17 + its index in tails_
+        int Row = 0;
     };
-    std::vector<Key> keys_;
-    int keyFrom_ = 0;
+    // A number key is an unsigned image of the comparison's order: the numbers by value (-0 as
+    // 0), then the texts that are none, all equal.
+    struct NumberKey {
+        std::uint64_t Order = 0;
+        int Row = 0;
+    };
+    static std::uint64_t NumberOrder(bool IsNumber, double Value);
+    TextKey MakeTextKey(std::string&& Text, int Row, bool UpperAscii);
+    int CompareTextKeys(const TextKey& A, const TextKey& B, bool UpperAscii) const;
+    template <class RowAt, class CellAt>
+    bool PrepareKeysOf(int ACol, std::size_t Count, RowAt Row, CellAt Cell);
+    std::vector<TextKey> textKeys_;
+    std::vector<NumberKey> numberKeys_;
+    std::vector<std::string> tails_;
     TKeyKind keyKind_ = kkNone;
 
     struct Entry {
@@ -71,9 +88,11 @@ private:
         std::vector<Entry> Entries;
     };
     Column& ColumnAt(int ACol);
+    std::string SortText(int ACol, int ARow);
     Entry& At(Column& C, int Slot, int ACol, int ARow);
     bool IsNumberText(Entry& E);
     bool Number(Column& C, Entry& E, int ACol, int ARow, bool Financial, double& Value);
+    bool ReadNumber(const Column& C, const std::string& Text, int ACol, int ARow, bool Financial, double& Value);
     TSortStyle AutomaticStyle(int ACol, int ARow1, const std::string& T1, const std::string& T2);
 
     TGxStringGrid& grid_;

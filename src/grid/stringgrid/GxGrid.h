@@ -979,6 +979,28 @@ public:
     THeaderDragButton* HeaderDragButton() const { return headerDragButton_; }
     TGridFocusWindow* FocusWindow() const { return focusWindow_; }
     TArrowWindow* ArrowWindows(int i) const { return arrowWindows_.at(static_cast<std::size_t>(i)); }
+    // A hidden column about to be dragged out of an application's list of hidden columns: the
+    // column (as the column order records it), its entry in the list, and the list. The column
+    // drop shows the column again and takes the entry out of the list; OleDragCol is -1 otherwise.
+    void OleColumnDragStart(int ACol, int AIndex, ui::TListBox* AList)
+    {
+        OleColumnDragEnd();
+        oleDragCol_ = ACol;
+        oleDragIndex_ = AIndex;
+        oleDragList_ = AList;
+        if (AList)
+            FreeNotification(AList);  // a list that goes is forgotten (Notification)
+    }
+    void OleColumnDragEnd()
+    {
+        if (oleDragList_)
+            RemoveFreeNotification(oleDragList_);
+        oleDragCol_ = oleDragIndex_ = -1;
+        oleDragList_ = nullptr;
+    }
+    int OleDragCol() const { return oleDragCol_; }
+    int OleDragIndex() const { return oleDragIndex_; }
+    ui::TListBox* OleDragList() const { return oleDragList_; }
     ui::TScrollBar* GridScrollBar(int i) const { return scrollBars_.at(static_cast<std::size_t>(i)); }
     // The HTML hint window of the sizing and scroll hints; null until one was shown.
     THTMLHintWindow* ScrollHintWindow() const;
@@ -1402,6 +1424,8 @@ private:
     THeaderDragButton* headerDragButton_ = nullptr;
     TGridFocusWindow* focusWindow_ = nullptr;
     std::array<TArrowWindow*, 4> arrowWindows_{};
+    int oleDragCol_ = -1, oleDragIndex_ = -1;  // OleColumnDragStart
+    ui::TListBox* oleDragList_ = nullptr;
     std::array<ui::TScrollBar*, 2> scrollBars_{};
     bool useVCLStyles_ = false;
     bool propV_ = false, propH_ = false;           // the window bars hold proportional ranges

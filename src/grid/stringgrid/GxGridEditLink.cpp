@@ -298,6 +298,8 @@ void TGxStringGrid::Notification(ui::TComponent* component, ui::TOperation opera
         }
         editLink_ = nullptr;
     }
+    if (component == oleDragList_)
+        OleColumnDragEnd();
     notifiers_.erase(std::remove(notifiers_.begin(), notifiers_.end(), component), notifiers_.end());
 }
 

@@ -2,6 +2,7 @@
 // removing it, the size it claims, button and expand rectangles, check-box states and the event
 // hooks kept beside the cell objects.
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridCellDrawer.h"
 
 #include <memory>
 
@@ -200,9 +201,14 @@ ui::TPoint TGxStringGrid::CalcCellGraphicSize(int ACol, int ARow, int ExtraHeigh
         }
         break;
     }
-    case ctInterface:
-        size = {cell.Width(), cell.Height()};
+    case ctInterface: {
+        // An object that gives no size in one direction (or draws nothing) takes the whole cell.
+        const IGridCellDrawer* drawer = CellDrawer(g);
+        size = drawer ? ui::TPoint(drawer->Width(), drawer->Height()) : ui::TPoint(0, 0);
+        if (size.X <= 0 || size.Y <= 0)
+            size = {cell.Width(), cell.Height()};
         break;
+    }
     case ctCheckBox:
     case ctDataCheckBox:
     case ctVirtCheckBox:
@@ -270,6 +276,12 @@ ui::TPoint TGxStringGrid::CalcCellGraphicPrintSize(int ACol, int ARow, int Avail
         return {g->CellIndex & 0xFFFF, g->CellIndex >> 16};
     case ctShape:
         return {RowHeights(ARow) - 2 * xyOffset_.Y, RowHeights(ARow) - 2 * xyOffset_.Y};
+    case ctInterface: {
+        const IGridCellDrawer* drawer = CellDrawer(g);
+        const int w = drawer ? drawer->Width() : 0, h = drawer ? drawer->Height() : 0;
+        const ui::TRect cell = CellRect(DisplColIndex(ACol), ARow);
+        return {w > 0 ? w : cell.Width(), h > 0 ? h : cell.Height()};
+    }
     default:
         break;
     }

@@ -680,7 +680,8 @@ void TGridInput::MouseLeave()
 // --- a moved column -------------------------------------------------------------------------------------
 
 // The column order, the sort column, the current column and the embedded controls follow the move;
-// the framework moves the cells and the widths.
+// the framework moves the cells and the widths. The cells lie at the real indexes: with hidden
+// columns they move there, and the hidden columns passed over stay hidden.
 void TGxStringGrid::ColumnMoved(int FromIndex, int ToIndex)
 {
     const int realFrom = RealColIndex(FromIndex), realTo = RealColIndex(ToIndex);
@@ -689,7 +690,16 @@ void TGxStringGrid::ColumnMoved(int FromIndex, int ToIndex)
         columnOrder_->Delete(realFrom);
         columnOrder_->Insert(realTo, entry);
     }
-    TBaseGrid::ColumnMoved(FromIndex, ToIndex);
+    TBaseGrid::ColumnMoved(realFrom, realTo);
+    if (numHiddenColumns_ > 0 && realFrom != realTo && realFrom < kMaxHiddenColumns && realTo < kMaxHiddenColumns) {
+        const auto move = [realFrom, realTo](auto& list) {
+            const auto from = list.begin() + realFrom, to = list.begin() + realTo;
+            realFrom < realTo ? std::rotate(from, from + 1, to + 1) : std::rotate(to, from, from + 1);
+        };
+        move(visibleCol_);
+        move(allColWidths_);
+        RebuildColumnMaps();
+    }
     for (int i = 0; i < controlList_->Count(); ++i) {
         TControlItem* item = controlList_->GetControl(i);
         item->X = MovedIndex(item->X, realFrom, realTo);

@@ -9,6 +9,7 @@
 #include "grid/base/VozEdidDraw.h"
 #include "grid/base/VozEdidText.h"
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridCellDrawer.h"
 #include "grid/stringgrid/GxGridPaint.h"
 
 namespace gx {
@@ -268,7 +269,13 @@ void GridPaint::DrawCellText(Cell& c, TRect R)
         canvas.Brush()->SetColor(savedBrush);
     }
 
-    // 17. Text layer.
+    // 17. Text layer, over an object that asks to draw itself first.
+    const IGridCellDrawer* drawer = CellDrawer(graphic);
+    const bool drawerFirst = drawer && drawer->DrawsFirst();
+    if (drawerFirst) {
+        TRect under = R.Inflate(1, 1);
+        DrawCellGraphic(c, under, graphic, c.va);
+    }
     const bool events = g.OnDrawCell || g.OnCustomCellDraw;
     if ((!events || !g.NoDefaultDraw) && !(graphic && g.NoImageAndText)) {
         canvas.Brush()->SetColor(savedBrush);
@@ -302,7 +309,7 @@ void GridPaint::DrawCellText(Cell& c, TRect R)
     }
 
     // 22. The cell graphic.
-    if (graphic) {
+    if (graphic && !drawerFirst) {
         TRect gr = R;
         if (fixed)
             ++gr.Top;

@@ -7,6 +7,7 @@
 #include "grid/base/VozEdidDraw.h"
 #include "grid/base/VozEdidProgress.h"
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridCellDrawer.h"
 #include "grid/stringgrid/GxGridPaint.h"
 #include "platform/ui/ImgList.h"
 
@@ -105,6 +106,12 @@ TCellGraphic* TGxStringGrid::GetCellGraphicLayout(int ACol, int ARow, int& Width
         Width = g->CellAngle * 18;
         Height = 16;
         ShowText = false;
+        break;
+    case ctInterface:
+        if (const IGridCellDrawer* drawer = CellDrawer(g)) {
+            Width = drawer->Width();
+            Height = drawer->Height();
+        }
         break;
     default:
         break;
@@ -374,6 +381,22 @@ void GridPaint::DrawCellGraphic(Cell& c, TRect& R, TCellGraphic* G, TVAlignment 
         }
         break;
     }
+    case ctInterface:
+        if (IGridCellDrawer* drawer = CellDrawer(G)) {
+            // The object may leave the canvas as it likes; the layers after it find the cell's own.
+            ui::TBrush brush;
+            ui::TPen pen;
+            ui::TFont font;
+            brush.Assign(*canvas.Brush());
+            pen.Assign(*canvas.Pen());
+            font.Assign(*canvas.Font());
+            drawer->Draw(canvas, TRect(Gr.Left - 1, Gr.Top - 1, Gr.Right, Gr.Bottom), g, c.rcol, c.row,
+                         (c.state & ui::gdSelected) != 0);
+            canvas.Brush()->Assign(brush);
+            canvas.Pen()->Assign(pen);
+            canvas.Font()->Assign(font);
+        }
+        break;
     default:
         break;
     }

@@ -32,6 +32,7 @@ namespace {
 constexpr std::size_t kNamePrefix = 32;  // bytes of the target's name in a temporary's name
 constexpr int kMaxLinks = 40;            // symbolic links followed before giving up (as the kernel does)
 constexpr const char* kRandomPart = "XXXXXX";
+constexpr std::int64_t kWritebackStep = 4 << 20;  // bytes written before the disk is asked to start on them
 
 [[noreturn]] void Refuse(const std::string& fileName, const std::string& reason)
 {
@@ -101,11 +102,11 @@ void CheckWritable(const std::string& fileName, const fs::path& target, const st
         Refuse(fileName, "The file is read-only");
 }
 
-int WriteAll(int fd, const std::string& bytes)
+int WriteAll(int fd, const char* bytes, std::size_t size)
 {
     std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    while (done < size) {
+        const ssize_t n = ::write(fd, bytes + done, size - done);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -129,7 +130,7 @@ void SyncFolder(const fs::path& dir)
 
 }  // namespace
 
-PendingFile::PendingFile(const std::string& fileName, const std::string& bytes) : fileName_(fileName)
+AtomicFileWriter::AtomicFileWriter(const std::string& fileName) : fileName_(fileName)
 {
     const fs::path target = FinalTarget(fileName);
     const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
@@ -137,6 +138,8 @@ PendingFile::PendingFile(const std::string& fileName, const std::string& bytes) 
     const bool exists = ::stat(target.c_str(), &st) == 0;
     if (exists)
         CheckWritable(fileName, target, st);
+    // A replaced file keeps its permissions; a new one is readable by all, writable by its owner.
+    mode_ = exists ? (st.st_mode & 07777) : 0644;
 
     const std::string stem = TemporaryStem(target.filename().string());
     RemoveStaleTemporaries(dir, stem);
@@ -147,46 +150,87 @@ PendingFile::PendingFile(const std::string& fileName, const std::string& bytes) 
     // Held until the temporary is renamed or removed: a save running beside this one does not
     // take it for a left-over.
     ::flock(fd, LOCK_EX);
-
-    int err = WriteAll(fd, bytes);
-    // A replaced file keeps its permissions; a new one is readable by all, writable by its owner.
-    if (err == 0 && ::fchmod(fd, exists ? (st.st_mode & 07777) : 0644) != 0)
-        err = errno;
-    if (err == 0 && ::fsync(fd) != 0)
-        err = errno;
-    if (err != 0) {
-        ::unlink(temporary.c_str());
-        ::close(fd);
-        Refuse(fileName, std::strerror(err));
-    }
     target_ = target.string();
     temporary_ = std::move(temporary);
     fd_ = fd;
 }
 
-PendingFile::~PendingFile()
+AtomicFileWriter::~AtomicFileWriter()
+{
+    Drop();
+}
+
+void AtomicFileWriter::Drop()
 {
     if (!temporary_.empty())
         ::unlink(temporary_.c_str());
+    temporary_.clear();
     if (fd_ >= 0)
         ::close(fd_);
+    fd_ = -1;
+}
+
+void AtomicFileWriter::Fail(int err)
+{
+    Drop();
+    failed_ = true;
+    Refuse(fileName_, std::strerror(err));
+}
+
+void AtomicFileWriter::Write(const char* data, std::size_t size)
+{
+    if (fd_ < 0 || flushed_)
+        Fail(failed_ ? EIO : EBADF);
+    if (const int err = WriteAll(fd_, data, size))
+        Fail(err);
+    written_ += static_cast<std::int64_t>(size);
+    // The disk starts on what has come so far while the rest is made; the flush waits for all of it.
+    if (written_ - started_ >= kWritebackStep) {
+        ::sync_file_range(fd_, started_, written_ - started_, SYNC_FILE_RANGE_WRITE);
+        started_ = written_;
+    }
+}
+
+void AtomicFileWriter::Flush()
+{
+    if (flushed_)
+        return;
+    if (fd_ < 0)
+        Fail(failed_ ? EIO : EBADF);
+    int err = ::fchmod(fd_, mode_) == 0 ? 0 : errno;
+    if (err == 0 && ::fsync(fd_) != 0)
+        err = errno;
+    if (err != 0)
+        Fail(err);
+    flushed_ = true;
+}
+
+void AtomicFileWriter::Commit()
+{
+    if (committed_)
+        return;
+    Flush();
+    // The content is on disk (fsync succeeded); the rename happens while the lock is still held.
+    const int err = ::rename(temporary_.c_str(), target_.c_str()) == 0 ? 0 : errno;
+    if (err == 0)
+        temporary_.clear();
+    committed_ = err == 0;
+    if (err != 0)
+        Fail(err);
+    Drop();
+    const fs::path target(target_);
+    SyncFolder(target.has_parent_path() ? target.parent_path() : fs::path("."));
+}
+
+PendingFile::PendingFile(const std::string& fileName, const std::string& bytes) : file_(fileName)
+{
+    file_.Write(bytes.data(), bytes.size());
+    file_.Flush();
 }
 
 void PendingFile::Commit()
 {
-    if (temporary_.empty())
-        return;
-    // The content is on disk (fsync succeeded); the rename happens while the lock is still held.
-    const int err = ::rename(temporary_.c_str(), target_.c_str()) == 0 ? 0 : errno;
-    if (err != 0)
-        ::unlink(temporary_.c_str());
-    temporary_.clear();
-    ::close(fd_);
-    fd_ = -1;
-    if (err != 0)
-        Refuse(fileName_, std::strerror(err));
-    const fs::path target(target_);
-    SyncFolder(target.has_parent_path() ? target.parent_path() : fs::path("."));
+    file_.Commit();
 }
 
 void WriteFileAtomic(const std::string& fileName, const std::string& bytes)

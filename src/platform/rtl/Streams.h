@@ -1,5 +1,6 @@
 #pragma once
 // Byte streams: the abstract TStream, TMemoryStream, TFileStream and TStringStream.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -96,6 +97,38 @@ private:
 // target left behind is removed.
 void WriteFileAtomic(const std::string& fileName, const std::string& bytes);
 
+// A file written piece by piece and then put in place whole, as WriteFileAtomic does with bytes it
+// has in one piece: the constructor makes the temporary beside the target (the same refusals),
+// Write appends to it (the disk starts on the written parts while more is made), Flush puts it on
+// disk with the target's permissions, Commit flushes and renames it over the target. A temporary
+// that is not committed is removed when the object goes away; a failed step removes it at once.
+// Every step raises EFCreateError naming the target.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(const std::string& fileName);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    void Write(const char* data, std::size_t size);
+    void Write(const std::string& bytes) { Write(bytes.data(), bytes.size()); }
+    void Flush();
+    void Commit();
+    const std::string& FileName() const { return fileName_; }
+
+private:
+    void Drop();
+    [[noreturn]] void Fail(int err);
+
+    std::string fileName_;
+    std::string target_;                      // the file replaced: fileName_, or where its symbolic link leads
+    std::string temporary_;                   // empty once committed or dropped
+    int fd_ = -1;                             // the temporary, open and locked until committed or dropped
+    unsigned mode_ = 0644;                    // the permissions the file gets
+    std::int64_t written_ = 0, started_ = 0;  // bytes written; bytes the disk was asked to start on
+    bool flushed_ = false, committed_ = false, failed_ = false;
+};
+
 // One file of a save that replaces several files together: the constructor writes the content to a
 // temporary file beside the target (flushed to disk, with the target's permissions), Commit renames
 // it over the target. Writing every file of the set before committing any means that a full disk
@@ -104,18 +137,12 @@ void WriteFileAtomic(const std::string& fileName, const std::string& bytes);
 class PendingFile {
 public:
     PendingFile(const std::string& fileName, const std::string& bytes);
-    ~PendingFile();
-    PendingFile(const PendingFile&) = delete;
-    PendingFile& operator=(const PendingFile&) = delete;
 
     void Commit();
-    const std::string& FileName() const { return fileName_; }
+    const std::string& FileName() const { return file_.FileName(); }
 
 private:
-    std::string fileName_;
-    std::string target_;     // the file replaced: fileName_, or where its symbolic link leads
-    std::string temporary_;  // empty once committed
-    int fd_ = -1;            // the temporary, open and locked until committed or dropped
+    AtomicFileWriter file_;
 };
 // Reads a whole file; raises EFOpenError when it cannot be opened.
 std::string ReadFileBytes(const std::string& fileName);

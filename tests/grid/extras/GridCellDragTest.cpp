@@ -343,8 +343,251 @@ TEST_F(TwoGrids, ADragCarriesAPictureOfTheCellsInView)
         ui::qt::ScriptNextDrop(right, at.X, at.Y, ui::ssCtrl);
         StartCellDrag(*left, c.selection.Left, c.pressRow);
         EXPECT_EQ(ui::qt::LastDragImageSize(), c.size);
+        EXPECT_EQ(ui::qt::LastDragImageHotSpot(), (ui::TPoint{0, 0}));  // read left to right
         EXPECT_FALSE(left->SelectionHidden());
     }
+}
+
+}  // namespace
+}  // namespace gx
+
+namespace gx {
+namespace {
+
+using extrastest::CellsOf;
+using extrastest::Fill;
+using Cells = std::vector<std::vector<std::string>>;
+
+// A grid with the header row A .. E whose column C (or another) is hidden and listed, with another
+// entry, in a list box of the form; the application drags an entry back onto the grid from that list.
+// Another column may be hidden too, without an entry.
+struct HiddenColumnScene {
+    explicit HiddenColumnScene(int hidden = 2, int alsoHidden = -1) : hidden(hidden)
+    {
+        InstallGridExtras();
+        form.SetClientWidth(600);
+        form.SetClientHeight(300);
+        grid->SetParent(&form);
+        grid->SetBounds(0, 0, 420, 300);
+        grid->SetFixedCols(0);
+        grid->SetDefaultColWidth(64);
+        grid->Loaded();
+        Fill(*grid, {{"A", "B", "C", "D", "E"}, {"a", "b", "c", "d", "e"}});
+        grid->SetFixedRows(1);
+        grid->SetLeftCol(0);
+        grid->DragDropSettings()->SetOleDropTarget(true);
+        grid->OnOleDropCol = [this](TObject*, int, int ACol, int) { droppedAt = ACol; };
+        list->SetParent(&form);
+        list->SetBounds(430, 0, 160, 200);
+        list->Items()->Add(grid->Cells(hidden, 0));
+        list->Items()->Add("X");
+        grid->HideColumn(hidden);
+        if (alsoHidden >= 0)
+            grid->HideColumn(alsoHidden);
+        form.Show();
+        ui::Application->ProcessMessages();
+    }
+    ~HiddenColumnScene() { form.Hide(); }
+    ui::TPoint MiddleOf(int col, int row) const
+    {
+        const ui::TRect r = grid->CellRect(col, row);
+        return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+    }
+    // Entry 0 (the hidden column) dragged from the list and dropped at the grid's client point;
+    // the effect.
+    unsigned DragFromList(ui::TPoint at)
+    {
+        grid->OleColumnDragStart(hidden, 0, list);
+        ui::qt::ScriptNextDrop(grid, at.X, at.Y);
+        unsigned effect = ui::deNone;
+        StartColumnDrag(list, nullptr, hidden, ui::deMove, effect);
+        return effect;
+    }
+    std::vector<std::string> Entries() const
+    {
+        std::vector<std::string> out;
+        for (int i = 0; i < list->Items()->Count(); ++i)
+            out.push_back(list->Items()->Strings(i));
+        return out;
+    }
+
+    ui::TForm form{nullptr};
+    TGxStringGrid* grid = new TGxStringGrid(&form);
+    ui::TListBox* list = new ui::TListBox(&form);
+    int hidden;
+    int droppedAt = -1;
+};
+
+TEST(HiddenColumnList, ADraggedEntryShowsItsColumnWhereItIsDropped)
+{
+    enum Where { kHeader, kRightOfAll, kNormalCell };
+    struct Case {
+        const char* what;
+        Where where;
+        int col;
+        Cells cells;
+        std::vector<std::string> entries;
+        int dragCol;
+        int droppedAt;
+        int hidden = 2, alsoHidden = -1;
+    } cases[] = {
+        {"on the first header", kHeader, 0, {{"C", "A", "B", "D", "E"}, {"c", "a", "b", "d", "e"}}, {"X"}, -1, 0},
+        {"past a column that stays hidden",
+         kHeader,
+         0,
+         {{"D", "A", "C", "E"}, {"d", "a", "c", "e"}},
+         {"X"},
+         -1,
+         0,
+         3,
+         1},
+        {"right of all, another column staying hidden",
+         kRightOfAll,
+         0,
+         {{"A", "C", "E", "B"}, {"a", "c", "e", "b"}},
+         {"X"},
+         -1,
+         3,
+         1,
+         3},
+        {"on a header right of its place",
+         kHeader,
+         3,
+         {{"A", "B", "D", "C", "E"}, {"a", "b", "d", "c", "e"}},
+         {"X"},
+         -1,
+         3},
+        {"on the header at its own place",
+         kHeader,
+         2,
+         {{"A", "B", "C", "D", "E"}, {"a", "b", "c", "d", "e"}},
+         {"X"},
+         -1,
+         2},
+        {"right of all columns", kRightOfAll, 0, {{"A", "B", "D", "E", "C"}, {"a", "b", "d", "e", "c"}}, {"X"}, -1, 4},
+        {"on a normal cell: refused, nothing changes",
+         kNormalCell,
+         1,
+         {{"A", "B", "D", "E"}, {"a", "b", "d", "e"}},
+         {"C", "X"},
+         2,
+         -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        HiddenColumnScene s(c.hidden, c.alsoHidden);
+        ui::TPoint at = s.MiddleOf(c.col, c.where == kNormalCell ? 1 : 0);
+        if (c.where == kRightOfAll)
+            at.X = s.grid->CellRect(s.grid->ColCount() - 1, 0).Right + 20;
+        const unsigned effect = s.DragFromList(at);
+        EXPECT_EQ(effect, c.where == kNormalCell ? unsigned(ui::deNone) : unsigned(ui::deMove));
+        EXPECT_EQ(CellsOf(*s.grid), c.cells);
+        EXPECT_EQ(s.Entries(), c.entries);
+        EXPECT_EQ(s.grid->OleDragCol(), c.dragCol);
+        EXPECT_EQ(s.droppedAt, c.droppedAt);
+        EXPECT_EQ(s.grid->NumHiddenColumns(), (c.where == kNormalCell ? 1 : 0) + (c.alsoHidden >= 0 ? 1 : 0));
+    }
+}
+
+TEST(HiddenColumnList, AListThatGoesIsForgotten)
+{
+    HiddenColumnScene s;
+    s.grid->OleColumnDragStart(2, 0, s.list);
+    delete s.list;
+    EXPECT_EQ(s.grid->OleDragList(), nullptr);
+    EXPECT_EQ(s.grid->OleDragCol(), -1);
+}
+
+// A drag out of the list that ended elsewhere leaves its column noted; the grid's own header drag
+// that follows moves its column and does not bring the hidden one back.
+TEST(HiddenColumnList, TheGridsOwnColumnDragIsNoHiddenColumn)
+{
+    HiddenColumnScene s(4);
+    s.grid->DragDropSettings()->OleColumnDragDrop = true;
+    s.grid->DragDropSettings()->OleColumnReorder = true;
+    s.grid->OleColumnDragStart(4, 0, s.list);
+    const ui::TPoint at = s.MiddleOf(2, 0);
+    ui::qt::ScriptNextDrop(s.grid, at.X, at.Y);
+    StartCellDrag(*s.grid, 0, 0);
+    EXPECT_EQ(CellsOf(*s.grid), (Cells{{"B", "C", "A", "D"}, {"b", "c", "a", "d"}}));
+    EXPECT_EQ(s.Entries(), (std::vector<std::string>{"E", "X"}));
+    EXPECT_EQ(s.grid->OleDragCol(), -1);
+}
+
+TEST(DragPicture, SitsAtTheMouseOrEndsThereReadRightToLeft)
+{
+    constexpr int kWidth = 120, kFirstCol = 64;
+    struct Case {
+        const char* what;
+        bool rightToLeft;
+        ui::TPoint mouse;
+        int width;
+        ui::TPoint pos;
+    } cases[] = {
+        {"left to right: top-left at the mouse", false, {300, 200}, kWidth, {300, 200}},
+        {"left to right at the screen's corner", false, {0, 0}, kWidth, {0, 0}},
+        {"right to left: right edge at the mouse plus column 0", true, {300, 200}, kWidth, {244, 200}},
+        {"right to left, narrower than column 0", true, {300, 200}, 30, {334, 200}},
+        {"right to left near the left screen edge", true, {10, 5}, kWidth, {-46, 5}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(DragPicturePos(c.rightToLeft, c.mouse, c.width, kFirstCol), c.pos);
+    }
+}
+
+}  // namespace
+}  // namespace gx
+
+namespace gx {
+namespace {
+
+// A hidden column dragged with the mouse from a list box onto the grid's header in a real window,
+// for the manual check scripts/manual/grid_list_drag.sh; the list starts the drag as an application
+// would. Skipped unless GRID_LIST_DRAG_WINDOW gives the seconds to keep the window open;
+// GRID_LIST_DRAG_REPORT names the file that gets the points to drag from and to (form client
+// coordinates) and then the grid's header row and the list's entries.
+TEST(HiddenColumnListWindow, InARealWindow)
+{
+    const char* seconds = std::getenv("GRID_LIST_DRAG_WINDOW");
+    const char* report = std::getenv("GRID_LIST_DRAG_REPORT");
+    if (!seconds || !report)
+        GTEST_SKIP() << "set GRID_LIST_DRAG_WINDOW and GRID_LIST_DRAG_REPORT to show the window";
+    HiddenColumnScene s;
+    s.form.SetCaption("Hidden column drag");
+    s.form.SetBounds(100, 100, 620, 320);
+    bool dragging = false;
+    s.list->OnMouseMove = [&s, &dragging](TObject*, ui::TShiftState shift, int X, int Y) {
+        const int index = s.list->ItemAtPos({X, Y});
+        if (dragging || !(shift & ui::ssLeft) || index != 0)
+            return;
+        dragging = true;
+        s.grid->OleColumnDragStart(s.hidden, index, s.list);
+        unsigned effect = ui::deNone;
+        StartColumnDrag(s.list, nullptr, s.hidden, ui::deMove, effect);
+        dragging = false;
+    };
+    ui::Application->ProcessMessages();
+    const auto point = [&s](ui::TControl* c, ui::TRect r) {
+        const ui::TPoint p = s.form.ScreenToClient(c->ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}));
+        return std::to_string(p.X) + " " + std::to_string(p.Y);
+    };
+    {
+        std::ofstream out(report);
+        out << "from " << point(s.list, s.list->ItemRect(0)) << "\nto " << point(s.grid, s.grid->CellRect(0, 0))
+            << "\n";
+    }
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(seconds));
+    while (s.form.Visible() && std::chrono::steady_clock::now() < end)
+        ui::Application->HandleMessage(20);
+    std::ofstream out(report, std::ios::app);
+    out << "headers";
+    for (int c = 0; c < s.grid->ColCount(); ++c)
+        out << " " << s.grid->Cells(s.grid->RealColIndex(c), 0);
+    out << "\nentries";
+    for (const std::string& e : s.Entries())
+        out << " " << e;
+    out << "\n";
 }
 
 }  // namespace

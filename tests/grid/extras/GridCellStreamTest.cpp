@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iterator>
 #include <string>
 
 #include "ExtrasFixture.h"
@@ -39,6 +41,105 @@ TEST(GridCellStream, CellBlockHasTheDocumentedBytes)
                             49);
     ASSERT_GE(all.size(), block.size());
     EXPECT_EQ(all.substr(all.size() - block.size()), block);
+}
+
+// The cell block written in one piece has the bytes of the block written entry by entry, and the
+// short reading of it gives what the full reading gives; any other form it leaves to the full one.
+TEST(GridCellStream, CellBlockInOnePieceMatchesTheBlockWriter)
+{
+    struct Case {
+        std::int64_t col, row;
+        std::string text;
+        bool hasProp;
+        bool shortForm;  // read by ReadPlainCellBlock
+    };
+    const Case cases[] = {
+        {0, 0, "", false, true},
+        {127, 128, "a", true, true},
+        {-128, -129, "x,y", false, true},
+        {32767, 32768, std::string(255, 'z'), true, true},
+        {65535, -32769, "tab\there", false, true},
+        {1, 2, std::string(256, 'z'), false, false},
+        {1, 2, "\xC3\xA9", false, false},
+        {1, 2, "a\xC3\xA9", true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 12) + " " + std::to_string(c.col) + "," + std::to_string(c.row));
+        std::string expected;
+        {
+            cellstream::BlockWriter w(expected, "TGridCellIO");
+            w.Int("Col", c.col);
+            w.Int("Row", c.row);
+            w.Text("Cell", c.text);
+            w.Bool("HasProp", c.hasProp);
+            w.End();
+        }
+        std::string out = "prefix";
+        cellstream::WriteCellBlock(out, c.col, c.row, c.text, c.hasProp);
+        EXPECT_EQ(out, "prefix" + expected);
+
+        std::size_t pos = 6;
+        std::int64_t col = -1, row = -1;
+        std::string text = "old";
+        bool hasProp = !c.hasProp;
+        ASSERT_EQ(cellstream::ReadPlainCellBlock(out, pos, col, row, text, hasProp), c.shortForm);
+        if (!c.shortForm) {
+            EXPECT_EQ(pos, 6u);
+            continue;
+        }
+        EXPECT_EQ(pos, out.size());
+        EXPECT_EQ(col, c.col);
+        EXPECT_EQ(row, c.row);
+        EXPECT_EQ(text, c.text);
+        EXPECT_EQ(hasProp, c.hasProp);
+        // Cut anywhere, the block is left to the full reading, which refuses it.
+        for (std::size_t cut = 6; cut < out.size(); ++cut) {
+            const std::string part = out.substr(0, cut);
+            std::size_t at = 6;
+            EXPECT_FALSE(cellstream::ReadPlainCellBlock(part, at, col, row, text, hasProp)) << cut;
+            EXPECT_EQ(at, 6u);
+            EXPECT_THROW(cellstream::ReadBlock(part, at), rtl::EReadError) << cut;
+        }
+    }
+    // Other forms the full reading takes: entries in another order, an instance name, a text of
+    // another kind, a non-zero end.
+    std::string reordered;
+    {
+        cellstream::BlockWriter w(reordered, "TGridCellIO");
+        w.Int("Row", 3);
+        w.Int("Col", 4);
+        w.Bool("HasProp", false);
+        w.End();
+    }
+    std::string named = reordered;
+    named.replace(16, 1, std::string("\x01n", 2));
+    std::string lstring;
+    {
+        cellstream::BlockWriter w(lstring, "TGridCellIO");
+        w.Int("Col", 4);
+        w.Int("Row", 3);
+        w.End();
+    }
+    lstring.insert(lstring.size() - 2, std::string("\x04"
+                                                   "Cell\x0C\x01\x00\x00\x00q\x07HasProp\x08",
+                                                   20));
+    std::string badEnd;
+    cellstream::WriteCellBlock(badEnd, 4, 3, "q", false);
+    badEnd.back() = '\x01';
+    for (const std::string& form : {reordered, named, lstring, badEnd}) {
+        std::size_t pos = 0;
+        std::int64_t col = 0, row = 0;
+        std::string text;
+        bool hasProp = false;
+        EXPECT_FALSE(cellstream::ReadPlainCellBlock(form, pos, col, row, text, hasProp));
+        EXPECT_EQ(pos, 0u);
+    }
+    std::size_t pos = 0;
+    EXPECT_EQ(cellstream::ReadBlock(lstring, pos).entries.size(), 4u);
+    pos = 0;
+    EXPECT_EQ(cellstream::ReadBlock(named, pos).entries.size(), 3u);
+    pos = 0;
+    EXPECT_THROW(cellstream::ReadBlock(badEnd, pos), rtl::EReadError);
 }
 
 TEST(GridCellStream, TextsAndColoursTakeTheirForms)
@@ -202,6 +303,43 @@ TEST(GridCellStream, RowsPastSixteenBitsKeepTheirPlaces)
     EXPECT_EQ(in.Cells(2, 7), "65536");
     EXPECT_EQ(in.Cells(2, 11), "65540");
     EXPECT_EQ(in.Cells(2, 0), "");
+}
+
+// A file is written in pieces: a grid of several pieces' bytes is saved with the stream's bytes and
+// loads back; a read-only file is refused by name and left as it was, with no temporary beside it.
+TEST(GridCellStream, FileSaveHasTheStreamBytesAndReplacesTheFileWhole)
+{
+    constexpr int kRows = 9000;
+    TGxStringGrid out(nullptr);
+    out.SetColCount(10);
+    out.SetRowCount(kRows);
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < 10; ++c)
+            out.SetCells(c, r, std::to_string(r) + (c % 3 ? "" : ",\xC3\xA9"));
+    out.SetColors(3, 7000, 0x00123456);
+    const std::string stream = Bytes(out, {0, 0, 9, kRows - 1});
+    ASSERT_GT(stream.size(), 3u << 20);
+
+    testsupport::ScratchDir dir;
+    const std::string file = dir.File("grid.cells");
+    testsupport::WriteFile(file, "old");
+    SaveToBinFile(out, file);
+    EXPECT_EQ(rtl::ReadFileBytes(file), stream);
+    TGxStringGrid in(nullptr);
+    LoadFromBinFile(in, file);
+    EXPECT_EQ(CellsOf(in), CellsOf(out));
+    EXPECT_EQ(in.Colors(3, 7000), 0x00123456u);
+
+    testsupport::WriteFile(file, "kept");
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    try {
+        SaveToBinFile(out, file);
+        ADD_FAILURE();
+    } catch (const rtl::EFCreateError& e) {
+        EXPECT_NE(e.Message.find(file), std::string::npos) << e.Message;
+    }
+    EXPECT_EQ(rtl::ReadFileBytes(file), "kept");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
 
 TEST(GridCellStream, DamagedStreamsAreRefusedWithoutCrashing)

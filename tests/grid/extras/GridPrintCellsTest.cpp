@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "grid/extras/GridPrint.h"
+#include "grid/stringgrid/GxGridCellDrawer.h"
 
 namespace gx {
 namespace {
@@ -239,6 +240,113 @@ TEST(GridPrintCells, RichTextPrintsItsPlainText)
     TPrintLayoutInfo info;
     PrintPageCount(g, printer, &info);
     EXPECT_EQ(info.ColWidths[0], info.ColWidths[1]);
+}
+
+// Fills what it is given in red and remembers the rectangles.
+struct RedSwatch : TObject, IGridCellDrawer {
+    int w, h;
+    std::vector<ui::TRect> rects;
+    bool sawSelected = false;
+    RedSwatch(int W, int H) : w(W), h(H) {}
+    void Draw(ui::TCanvas& Canvas, const ui::TRect& Rect, TGxStringGrid&, int, int, bool Selected) override
+    {
+        rects.push_back(Rect);
+        sawSelected |= Selected;
+        Canvas.Brush()->SetColor(ui::clRed);
+        Canvas.FillRect(Rect);
+    }
+    int Width() const override { return w; }
+    int Height() const override { return h; }
+    bool DrawsFirst() const override { return false; }
+};
+
+TEST(GridPrintCells, InterfacedCellDrawsOnABitmapThatIsStretched)
+{
+    constexpr double dpi = 400.0;  // four page dots to a screen pixel: a stretch shows
+    const auto dev = [&](double tenths) { return static_cast<int>(tenths * dpi / 254.0 + 0.5); };
+    struct Case {
+        const char* name;
+        int w, h;
+    } cases[] = {{"own size", 8, 6}, {"no size: the printed rectangle's", 0, 0}};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        TGxStringGrid g(nullptr);
+        OneRow(g, 1);
+        g.PrintSettings()->PrintGraphics = true;
+        RedSwatch swatch(k.w, k.h);
+        g.AddInterfacedCell(0, 0, &swatch);
+        Page page;
+        PrintDraw(g, *page.Bitmap.Canvas(), {0, 0, 800, 400}, dpi);
+        ASSERT_EQ(swatch.rects.size(), 1u);
+        EXPECT_FALSE(swatch.sawSelected);
+        const ui::TRect drawn = swatch.rects[0];
+        EXPECT_EQ(drawn.Left, 0);
+        EXPECT_EQ(drawn.Top, 0);
+        // The red area on the page.
+        int left = 800, right = -1, top = 400, bottom = -1;
+        for (int y = 0; y < 400; ++y)
+            for (int x = 0; x < 800; ++x)
+                if (Reddish(page.Bitmap.Canvas()->Pixels(x, y))) {
+                    left = std::min(left, x);
+                    right = std::max(right, x + 1);
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y + 1);
+                }
+        ASSERT_GE(right, 0);
+        if (k.w > 0) {
+            EXPECT_EQ(drawn.Right, k.w);
+            EXPECT_EQ(drawn.Bottom, k.h);
+            // Screen pixels to paper: 254 / 96 tenths of a millimetre each.
+            EXPECT_NEAR(right - left, dev(k.w * 254.0 / 96.0), 2);
+            EXPECT_NEAR(bottom - top, dev(k.h * 254.0 / 96.0), 2);
+        } else {
+            EXPECT_NEAR(right - left, drawn.Right, 1);
+            EXPECT_NEAR(bottom - top, drawn.Bottom, 1);
+            EXPECT_GT(drawn.Right, dev(64 * 254.0 / 96.0) / 2);
+        }
+        // Inside the cell.
+        EXPECT_GE(left, dev(g.PrintColOffset(0)));
+        EXPECT_LE(right, dev(g.PrintColOffset(0) + g.PrintColWidth(0)));
+    }
+}
+
+TEST(GridPrintCells, EnhancedTextSizeEndsAClippedLineInAnEllipsis)
+{
+    struct Case {
+        bool enh;
+        bool noAutoSize;
+        bool ellipsis;
+    } cases[] = {{true, true, true}, {false, true, false}, {true, false, false}};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(::testing::Message() << "EnhTextSize " << k.enh << " NoAutoSize " << k.noAutoSize);
+        TGxStringGrid g(nullptr);
+        OneRow(g, 2);
+        g.SetWordWrap(false);  // a wrapped cell breaks its lines instead
+        g.EnhTextSize = k.enh;
+        g.PrintSettings()->NoAutoSize = k.noAutoSize;
+        g.SetCells(0, 0, std::string(60, 'W'));
+        Page page;
+        PrintDraw(g, *page.Bitmap.Canvas(), {0, 0, 800, 400}, kDpi);
+        const ui::TRect in = Inside(g, 0);
+        // The last column of ink of the line and the top of the ink overall.
+        int lastX = -1, topY = 400, bottomY = -1;
+        for (int y = in.Top; y < in.Bottom; ++y)
+            for (int x = in.Left; x < in.Right; ++x)
+                if (Dark(page.Bitmap.Canvas()->Pixels(x, y))) {
+                    lastX = std::max(lastX, x);
+                    topY = std::min(topY, y);
+                    bottomY = std::max(bottomY, y);
+                }
+        ASSERT_GE(lastX, 0);
+        // The dots of an ellipsis sit on the base line; a cut-off W reaches up to the line's top.
+        int topAtEnd = 400;
+        for (int y = in.Top; y < in.Bottom; ++y)
+            for (int x = lastX - 2; x <= lastX; ++x)
+                if (Dark(page.Bitmap.Canvas()->Pixels(x, y)))
+                    topAtEnd = std::min(topAtEnd, y);
+        EXPECT_EQ(topAtEnd > (topY + bottomY) / 2, k.ellipsis);
+        EXPECT_EQ(page.Count(Inside(g, 1), Ink), 0);  // nothing spills into the next cell
+    }
 }
 
 }  // namespace

@@ -2,8 +2,10 @@
 // header-click sorts, unsort, and a sort that fails midway.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ExtrasFixture.h"
@@ -41,6 +43,17 @@ TEST(GridSortCompare, EveryStyleOnAwkwardValues)
         {ssAutomatic, "b", "A", 1},  // ordinal: capitals first
         {ssAutomatic, "1e3", "999", 1},
         {ssAutomatic, "01/02/2020", "12/31/2019", 1},  // detected as a date
+        // Whether a text counts as a number decides between value and text order.
+        {ssAutomatic, "-5", "-3", -1},
+        {ssAutomatic, "1,000", "999", 1},  // a number by its shape, no value: after the numbers
+        {ssAutomatic, "+50", "10", -1},    // a plus sign in front makes it text
+        {ssAutomatic, "-", "5", 1},
+        {ssAutomatic, ".", "5", 1},
+        {ssAutomatic, "-.", "5", 1},
+        {ssAutomatic, "1.2.3", "5", -1},
+        {ssAutomatic, "-1-2", "5", -1},
+        {ssAutomatic, "1e5", "2", 1},
+        {ssAutomatic, "e5", "2", 1},
         {ssAlphabetic, "a", "B", 1},
         {ssAlphaCase, "abc", "abcd", -1},
         {ssAlphaNoCase, "a", "B", -1},
@@ -348,6 +361,21 @@ TEST(GridSortKeys, PreparedKeysOrderAsTheFullComparison)
         {"dates", {"01/02/2020", "12/31/2019", "x"}, ssAutomatic, false},
         {"numeric with texts", {"3", "zz", "1", "aa", "2"}, ssNumeric, false},
         {"financial", {"1,000", "999", "x", "12"}, ssFinancial, false},
+        {"equal keys", {"x", "y", "x", "x", "y", "x"}, ssAutomatic, false},
+        {"long texts",
+         {"abcdefghijklmnopB", "abcdefghijklmnopA", "abcdefghijklmnop", "abcdefghijklmno", "abcdefghijklmnopAB",
+          "abcdefghijklmnoq", "abcdefghijklmnop", "abcdefghijklmnopA"},
+         ssAutomatic,
+         false},
+        {"long texts no case",
+         {"abcdefghijklmnopqrB", "ABCDEFGHIJKLMNOPQRa", "abcdefghijklmnopqr", "ABCDEFGHIJKLMNOPqr",
+          "abcdefghijklmnopq["},
+         ssAlphaNoCase,
+         true},
+        {"bytes above 127 and NUL",
+         {"\xc3\xa9t\xc3\xa9", "ete", std::string("a\0b", 3), "a", std::string("a\0", 2), "\x7f", "\xff"},
+         ssAlphabetic,
+         false},
     };
     for (const Case& c : cases) {
         for (const bool full : {false, true}) {
@@ -378,6 +406,213 @@ TEST(GridSortKeys, PreparedKeysOrderAsTheFullComparison)
             }
         }
     }
+}
+
+// Rows equal in the sort column are ordered by the next columns, run by run and column by column;
+// the full comparison (blanks placed apart) must give the same order.
+TEST(GridSortKeys, TiesOrderByTheNextColumnsAsTheFullComparison)
+{
+    InstallGridExtras();
+    struct Case {
+        const char* Name;
+        Table Rows;  // sorted by column 0
+        bool IgnoreColumn1;
+        bool CheckBoxes1 = false;  // column 1 holds check boxes, checked where it reads "o"
+    };
+    const std::vector<Case> cases = {
+        {"two levels of ties",
+         {{"b", "x", "3"}, {"a", "y", "1"}, {"b", "x", "1"}, {"a", "x", "2"}, {"b", "y", "0"}, {"a", "x", "1"}},
+         false},
+        {"an ignored column between",
+         {{"b", "z", "3"}, {"a", "y", "1"}, {"b", "x", "1"}, {"a", "x", "2"}, {"b", "y", "2"}},
+         true},
+        {"numbers and texts in one run",
+         {{"a", "10", "1"}, {"a", "x", "2"}, {"a", "9", "3"}, {"b", "2", "1"}, {"b", "10", "2"}, {"a", "x", "0"}},
+         false},
+        {"equal in every column", {{"a", "1", "1"}, {"a", "1", "1"}, {"b", "1", "1"}, {"a", "1", "1"}}, false},
+        {"check boxes next",
+         {{"a", "x", "1"}, {"b", "o", "2"}, {"a", "o", "3"}, {"b", "x", "1"}, {"a", "x", "0"}, {"a", "o", "2"}},
+         false,
+         true},
+    };
+    for (const Case& c : cases) {
+        for (const TSortDirection dir : {sdAscending, sdDescending}) {
+            SCOPED_TRACE(std::string(c.Name) + (dir == sdAscending ? " up" : " down"));
+            std::vector<std::vector<std::string>> orders;
+            for (const bool blanksApart : {false, true}) {
+                TGxStringGrid g(nullptr);
+                Table cells = c.Rows;
+                for (std::size_t i = 0; i < cells.size(); ++i)
+                    cells[i].push_back(std::to_string(i));  // tells equal rows apart
+                Fill(g, cells);
+                if (c.IgnoreColumn1)
+                    g.IgnoreColumns()->Add(1);
+                if (c.CheckBoxes1)
+                    for (int r = 0; r < g.RowCount(); ++r)
+                        g.AddCheckBox(1, r, g.Cells(1, r) == "o", false);
+                g.SortSettings()->IgnoreBlanks = blanksApart;
+                Sort(g, 0, dir);
+                orders.push_back(Column(g, 3));
+            }
+            EXPECT_EQ(orders[0], orders[1]);
+        }
+    }
+}
+
+// An indexed sort orders by its list of columns and directions, by keys level by level; the full
+// comparison (blanks placed apart) must give the same order.
+TEST(GridSortKeys, IndexedSortOrdersAsTheFullComparison)
+{
+    InstallGridExtras();
+    struct Case {
+        const char* Name;
+        std::vector<std::pair<int, bool>> Indexes;  // column, ascending
+        bool IgnoreColumn1;
+    };
+    const std::vector<Case> cases = {
+        {"one column down", {{1, false}}, false},
+        {"text then number", {{0, true}, {2, false}}, false},
+        {"number down then text", {{2, false}, {0, true}, {1, true}}, false},
+        {"mixed column first", {{1, true}, {0, false}}, false},
+        {"ignored column between", {{0, false}, {1, true}, {2, true}}, true},
+    };
+    const Table rows = {{"b", "10", "3"}, {"a", "x", "1"},  {"b", "9", "1"}, {"a", "10", "2"},
+                        {"b", "x", "3"},  {"a", "10", "1"}, {"c", "2", "2"}, {"b", "9", "1"}};
+    for (const Case& c : cases) {
+        for (const bool full : {false, true}) {
+            SCOPED_TRACE(std::string(c.Name) + (full ? " full" : ""));
+            std::vector<std::vector<std::string>> orders;
+            for (const bool blanksApart : {false, true}) {
+                TGxStringGrid g(nullptr);
+                Table cells = rows;
+                for (std::size_t i = 0; i < cells.size(); ++i)
+                    cells[i].push_back(std::to_string(i));  // tells equal rows apart
+                Fill(g, cells);
+                if (c.IgnoreColumn1)
+                    g.IgnoreColumns()->Add(1);
+                for (const auto& [col, ascending] : c.Indexes)
+                    g.SortIndexes()->AddIndex(col, ascending);
+                g.SortSettings()->IgnoreBlanks = blanksApart;
+                g.SortSettings()->Full = full;
+                QSortIndexed(g);
+                orders.push_back(Column(g, 3));
+            }
+            EXPECT_EQ(orders[0], orders[1]);
+        }
+    }
+}
+
+// Long columns of numbers sort by the bytes of their keys; the full comparison (blanks placed
+// apart) must give the same order: signs, zero and minus zero, extreme exponents, equal values
+// keeping their order or ordered by the next column, texts that are none after the numbers.
+TEST(GridSortKeys, LongNumberColumnsOrderAsTheFullComparison)
+{
+    InstallGridExtras();
+    std::mt19937 rng(7);
+    const std::vector<std::string> awkward = {"0", "-0", "1e300", "-1e300", "1e-300", "-1e-300", "0.5", "-0.5"};
+    std::vector<std::string> values;
+    for (int i = 0; i < 3000; ++i) {
+        if (i % 7 == 0)
+            values.push_back(awkward[rng() % awkward.size()]);
+        else
+            values.push_back((rng() % 2 ? "-" : "") + std::to_string(rng() % 500) + "." + std::to_string(rng() % 10));
+    }
+    for (const bool withTexts : {false, true}) {  // texts force the numeric style instead of the automatic one
+        for (const bool full : {false, true}) {
+            for (const TSortDirection dir : {sdAscending, sdDescending}) {
+                SCOPED_TRACE(std::string(withTexts ? "with texts" : "numbers") + (full ? " full" : "") +
+                             (dir == sdAscending ? " up" : " down"));
+                std::vector<std::vector<std::string>> orders;
+                for (const bool blanksApart : {false, true}) {
+                    TGxStringGrid g(nullptr);
+                    g.SetColCount(3);
+                    g.SetRowCount(static_cast<int>(values.size()));
+                    for (std::size_t i = 0; i < values.size(); ++i) {
+                        const int r = static_cast<int>(i);
+                        g.SetCells(0, r, withTexts && i % 11 == 0 ? "n/a" : values[i]);
+                        g.SetCells(1, r, std::to_string(i % 5));
+                        g.SetCells(2, r, std::to_string(i));
+                    }
+                    if (withTexts)
+                        g.OnGetFormat = [](TObject*, int c, TSortStyle& s, std::string&, std::string&) {
+                            if (c == 0)
+                                s = ssNumeric;
+                        };
+                    g.SortSettings()->IgnoreBlanks = blanksApart;
+                    g.SortSettings()->Full = full;
+                    Sort(g, 0, dir);
+                    orders.push_back(Column(g, 2));
+                }
+                EXPECT_EQ(orders[0], orders[1]);
+            }
+        }
+    }
+}
+
+// A grid that records the row exchanges its sorts make.
+class TSwapRecordingGrid : public TGxStringGrid {
+public:
+    using TGxStringGrid::TGxStringGrid;
+    void SortSwapRows(int ARow1, int ARow2) override
+    {
+        Exchanges.emplace_back(ARow1, ARow2);
+        TGxStringGrid::SortSwapRows(ARow1, ARow2);
+    }
+    std::vector<std::pair<int, int>> Exchanges;
+};
+
+// Descendants follow a sort through SortSwapRows: replaying its exchanges on the column as it was
+// must give the column as it is, for sorts by key, by the full comparison and for the unsort.
+TEST(GridSortKeys, RowsMoveOnlyThroughSortSwapRows)
+{
+    InstallGridExtras();
+    TSwapRecordingGrid g(nullptr);
+    g.SetColCount(2);
+    g.SetRowCount(41);
+    g.SetFixedRows(1);
+    for (int r = 1; r < g.RowCount(); ++r) {
+        g.SetCells(0, r, std::string(1, static_cast<char>('a' + (r * 7) % 11)));
+        g.SetCells(1, r, std::to_string((r * 13) % 17));
+    }
+    const auto replayed = [&](std::vector<std::string> col) {
+        for (const auto& [a, b] : g.Exchanges)
+            std::swap(col[static_cast<std::size_t>(a)], col[static_cast<std::size_t>(b)]);
+        return col;
+    };
+    const std::vector<std::string> original = Column(g, 0);
+    for (const bool blanksApart : {false, true}) {  // keys, or the full comparison
+        SCOPED_TRACE(blanksApart ? "full comparison" : "keys");
+        g.SortSettings()->IgnoreBlanks = blanksApart;
+        g.Exchanges.clear();
+        std::vector<std::string> before = Column(g, 0);
+        Sort(g, 1, sdDescending);
+        EXPECT_FALSE(g.Exchanges.empty());
+        EXPECT_EQ(replayed(before), Column(g, 0));
+        g.Exchanges.clear();
+        before = Column(g, 0);
+        Sort(g, 0, sdAscending);
+        EXPECT_EQ(replayed(before), Column(g, 0));
+    }
+    g.Exchanges.clear();
+    const std::vector<std::string> sorted = Column(g, 0);
+    QUnSort(g);
+    EXPECT_EQ(Column(g, 0), original);
+    EXPECT_EQ(replayed(sorted), original);
+}
+
+// A cross-reference edited into no permutation (two rows claiming one place) still unsorts by
+// its entries, rows with equal entries keeping their order.
+TEST(GridSortKeys, UnsortFollowsACrossReferenceThatIsNoPermutation)
+{
+    InstallGridExtras();
+    TGxStringGrid g(nullptr);
+    Fill(g, {{"h"}, {"a"}, {"b"}, {"c"}, {"d"}});
+    InitSortXRef(g);
+    const std::vector<int> entries = {0, 3, 1, 3, 2};
+    for (int i = 0; i < g.RowCount(); ++i)
+        g.SortRowXRef()->SetInteger(i, entries[static_cast<std::size_t>(i)]);
+    QUnSort(g);
+    EXPECT_EQ(Column(g, 0), (std::vector<std::string>{"h", "b", "d", "a", "c"}));
 }
 
 }  // namespace

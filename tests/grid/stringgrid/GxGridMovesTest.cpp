@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace gx {
 namespace {
@@ -92,6 +93,48 @@ TEST_F(GxGridMoves, MovingAColumnKeepsTheOrderRecordAndEmbeddedControls)
     EXPECT_FALSE(grid.IsHiddenColumn(4));
     EXPECT_EQ(grid.Cells(1, 1), "b1");
     EXPECT_EQ(grid.Cells(3, 1), "d1");
+}
+
+// Display indexes in, the cells of the real columns moved: the hidden columns passed over stay
+// hidden, keep their widths, and come back where the move left them.
+TEST_F(GxGridMoves, MovingAColumnPastHiddenOnesKeepsThemHidden)
+{
+    struct Case {
+        const char* what;
+        std::vector<int> hidden;
+        int from, to;
+        std::string shown, all;
+    } cases[] = {
+        {"no column hidden", {}, 3, 1, "a|d|b|c|e", "a|d|b|c|e"},
+        {"to the left past a hidden column", {1}, 2, 0, "d|a|c|e", "d|a|b|c|e"},
+        {"to the right past a hidden column", {1}, 0, 2, "c|d|a|e", "b|c|d|a|e"},
+        {"between hidden columns at both ends", {0, 4}, 0, 2, "c|d|b", "a|c|d|b|e"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TGxStringGrid g(nullptr);
+        g.SetColCount(5);
+        g.SetRowCount(2);
+        for (int col = 0; col < 5; ++col) {
+            g.SetCells(col, 1, std::string(1, char('a' + col)));
+            g.SetColWidths(col, 20 + col);
+        }
+        for (int h : c.hidden)
+            g.HideColumn(h);
+        g.MoveColumn(c.from, c.to);
+        const auto shown = [&g] {
+            std::string text;
+            for (int d = 0; d < g.ColCount(); ++d)
+                text += (d ? "|" : "") + g.Cells(g.RealColIndex(d), 1);
+            return text;
+        };
+        EXPECT_EQ(shown(), c.shown);
+        EXPECT_EQ(g.NumHiddenColumns(), static_cast<int>(c.hidden.size()));
+        g.UnHideColumnsAll();
+        EXPECT_EQ(shown(), c.all);
+        for (int d = 0; d < g.ColCount(); ++d)
+            EXPECT_EQ(g.ColWidths(d), 20 + (g.Cells(d, 1)[0] - 'a')) << d;  // each width with its column
+    }
 }
 
 TEST_F(GxGridMoves, ResetColumnOrderWithoutARecordOrWithADamagedOneMovesNothing)

@@ -136,5 +136,80 @@ TEST(AtomicWrite, TheLongestLegalNamesCanBeSaved)
     }
 }
 
+// A file written piece by piece replaces the target only when committed; a writer that goes away
+// uncommitted, flushed or not, leaves the target and no temporary behind.
+TEST(AtomicWrite, AFileWrittenInPiecesIsInPlaceOnlyOnceCommitted)
+{
+    struct Case {
+        const char* what;
+        bool flush, commit;
+        std::string expected;
+    };
+    const std::string big(5 << 20, 'b');  // past the point where the disk is asked to start
+    const Case cases[] = {{"committed", false, true, "ab" + big + "cd"},
+                          {"flushed only", true, false, "old"},
+                          {"dropped", false, false, "old"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        rtl_test::TempDir dir;
+        const std::string target = dir.file("cells.bin");
+        rtl_test::writeAll(target, "old");
+        {
+            AtomicFileWriter file(target);
+            for (const std::string& piece : {std::string("ab"), std::string(), big, std::string("cd")})
+                file.Write(piece);
+            EXPECT_EQ(rtl_test::readAll(target), "old");
+            if (c.flush)
+                file.Flush();
+            if (c.commit) {
+                file.Commit();
+                file.Commit();  // a second commit changes nothing
+            }
+        }
+        EXPECT_EQ(rtl_test::readAll(target), c.expected);
+        EXPECT_EQ(Names(dir.path()), (std::set<std::string>{"cells.bin"}));
+    }
+}
+
+// A piece that cannot be written (here past a file-size limit) fails naming the file, removes the
+// temporary at once and leaves the target; the writer refuses to commit afterwards.
+TEST(AtomicWrite, AFailedPieceRemovesTheTemporaryAtOnce)
+{
+    rtl_test::TempDir dir;
+    const std::string target = dir.file("cells.bin");
+    rtl_test::writeAll(target, "old");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        int code = 0;
+        AtomicFileWriter file(target);
+        file.Write(std::string(1000, 'x'));
+        try {
+            file.Write(std::string(100000, 'x'));
+            code = 1;
+        } catch (const EFCreateError& e) {
+            if (e.Message.find(target) == std::string::npos)
+                code = 2;
+        }
+        if (Names(dir.path()).size() != 1)
+            code = 3;
+        try {
+            file.Commit();
+            code = 4;
+        } catch (const EFCreateError&) {
+        }
+        ::_exit(code);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(rtl_test::readAll(target), "old");
+    EXPECT_EQ(Names(dir.path()), (std::set<std::string>{"cells.bin"}));
+}
+
 }  // namespace
 }  // namespace rtl

@@ -13,6 +13,8 @@ namespace ui::qt {
 void ScriptNextDrop(TControl* target, int x, int y, TShiftState shift = 0);
 // The size of the picture the last drag started carried ({0, 0}: none).
 TPoint LastDragImageSize();
+// The point of that picture that sat under the cursor.
+TPoint LastDragImageHotSpot();
 // Another program drops plain text at (x, y) of target's widget, offering copy and move; the
 // effect the target answered.
 unsigned DropTextFromOutside(TControl* target, int x, int y, const std::string& text);

@@ -64,6 +64,7 @@ struct ScriptedDrop {
 };
 ScriptedDrop gScript;
 QSize gLastImageSize;
+TPoint gLastImageHotSpot;
 
 Qt::KeyboardModifiers ModifiersOf(TShiftState shift)
 {
@@ -198,6 +199,7 @@ unsigned QtBackend::StartDrag(TControl* source, const TDragData& data, unsigned 
     Qt::DropAction result = Qt::IgnoreAction;
     const TBitmap* image = data.Image();
     gLastImageSize = image ? QSize(image->Width(), image->Height()) : QSize(0, 0);
+    gLastImageHotSpot = image ? data.ImageHotSpot() : TPoint{0, 0};
     if (gScript.target) {
         const ScriptedDrop script = gScript;
         gScript = ScriptedDrop();
@@ -233,6 +235,11 @@ void ScriptNextDrop(TControl* target, int x, int y, TShiftState shift)
 TPoint LastDragImageSize()
 {
     return {gLastImageSize.width(), gLastImageSize.height()};
+}
+
+TPoint LastDragImageHotSpot()
+{
+    return gLastImageHotSpot;
 }
 
 unsigned DropTextFromOutside(TControl* target, int x, int y, const std::string& text)
