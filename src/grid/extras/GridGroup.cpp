@@ -431,6 +431,13 @@ void SubUnGroup(TGxStringGrid& Grid, int Colindex)
     const TGrouping& gr = *Grid.Grouping();
     TGroupingFrame frame(Grid, false);
     Grid.ExpandAll();
+    // Without a level made by SubGroup on this column there is nothing to take back: the walk below
+    // would write the empty value over every row of the column.
+    bool found = false;
+    for (int r = Grid.FixedRows(); r <= LastNormalRow(Grid) && !found; ++r)
+        found = Grid.IsNode(r) && NodeValue(Grid, r) == Colindex;
+    if (!found)
+        return;
     // The headers are taken apart where they stand and then go all at once. Each one makes the
     // node holding it, and the shallower ones above up to level 1, one row shorter (never below 1).
     std::vector<int> gone;

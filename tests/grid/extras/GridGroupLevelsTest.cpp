@@ -64,6 +64,23 @@ TEST_F(GridGroupLevels, GroupSubGroupAndUnGroupSetAndTakeBackTheLevels)
     EXPECT_EQ(Levels(g), grouped);
 }
 
+// A column that carries no sub-group level keeps its cells: taking back a level that is not there
+// used to write the empty value over the whole column.
+TEST_F(GridGroupLevels, SubUnGroupOfAColumnNeverSubGroupedChangesNothing)
+{
+    g.Grouping()->Summary = true;
+    g.Group(2);
+    const auto before = CellsOf(g);
+    const auto levels = Levels(g);
+    g.SubUnGroup(1);
+    EXPECT_EQ(CellsOf(g), before);
+    EXPECT_EQ(Levels(g), levels);
+    g.SubGroup(1);
+    g.SubUnGroup(1);
+    g.SubUnGroup(1);  // a second time: the level is gone already
+    EXPECT_EQ(CellsOf(g), before);
+}
+
 TEST_F(GridGroupLevels, SortingInsideGroupsKeepsEveryRowAtItsLevel)
 {
     g.Group(2);
