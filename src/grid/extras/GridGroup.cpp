@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -159,6 +160,37 @@ void MergeGroupRows(TGxStringGrid& g)
     }
 }
 
+// Takes back the levels SubGroup added, deepest first: their headers do not carry the outer value.
+// A level whose column has left the grid since (columns removed after SubGroup) cannot be taken
+// back; its nodes stay, and the walk goes on with the others instead of asking for it forever.
+void SubUnGroupAll(TGxStringGrid& Grid)
+{
+    std::set<int> stuck;
+    for (;;) {
+        int deepest = -1, level = -1, marked = 0;
+        for (int r = Grid.FixedRows(); r < Grid.RowCount(); ++r) {
+            const int value = NodeValue(Grid, r);
+            if (value < 0 || stuck.count(value))
+                continue;
+            ++marked;
+            if (Grid.GetNodeLevel(r) > level) {
+                level = Grid.GetNodeLevel(r);
+                deepest = value;
+            }
+        }
+        if (deepest < 0)
+            break;
+        SubUnGroup(Grid, deepest);
+        int left = 0;
+        for (int r = Grid.FixedRows(); r < Grid.RowCount(); ++r) {
+            const int value = NodeValue(Grid, r);
+            left += value >= 0 && !stuck.count(value) ? 1 : 0;
+        }
+        if (left >= marked)
+            stuck.insert(deepest);
+    }
+}
+
 }  // namespace
 
 void Group(TGxStringGrid& Grid, int Colindex)
@@ -169,6 +201,8 @@ void Group(TGxStringGrid& Grid, int Colindex)
         return;
     if (Grid.GroupColumn != -1)
         UnGroup(Grid);
+    else
+        SubUnGroupAll(Grid);  // levels SubGroup made on the flat grid: the column removed below would shift them
     if (Grid.RowCount() - Grid.FixedFooters() <= Grid.FixedRows())
         return;
     const TGrouping& gr = *Grid.Grouping();
@@ -231,18 +265,7 @@ void UnGroup(TGxStringGrid& Grid)
     if (Grid.GroupColumn <= 0)
         return;
     TGroupingFrame frame(Grid, false);
-    // The levels SubGroup added go first, deepest first: their headers do not carry the outer value.
-    for (;;) {
-        int deepest = -1, level = -1;
-        for (int r = Grid.FixedRows(); r < Grid.RowCount(); ++r)
-            if (NodeValue(Grid, r) >= 0 && Grid.GetNodeLevel(r) > level) {
-                level = Grid.GetNodeLevel(r);
-                deepest = NodeValue(Grid, r);
-            }
-        if (deepest < 0)
-            break;
-        SubUnGroup(Grid, deepest);
-    }
+    SubUnGroupAll(Grid);
     TCellNode* cn = Grid.CellNode();
     const bool expandOne = cn->ExpandOne;
     cn->ExpandOne = false;
@@ -325,10 +348,19 @@ void SubGroup(TGxStringGrid& Grid, int Colindex)
 {
     if (Colindex < Grid.FixedCols() || Colindex < 0 || Colindex + 1 >= Grid.ColCount())
         return;
+    // A level inside groups needs groups: on a grid whose first row is no node the first row would
+    // belong to no sub-group, and taking the level back would empty its cell.
+    if (Grid.RowCount() - Grid.FixedFooters() <= Grid.FixedRows() || !Grid.IsNode(Grid.FixedRows()))
+        return;
     const TGrouping& gr = *Grid.Grouping();
     {
         TGroupingFrame frame(Grid, false);
         Grid.ExpandAll();
+        // SubUnGroup finds a level by its column: a second level on the same column could not be
+        // told from the first, and taking them back would write the second's empty values.
+        for (int r = Grid.FixedRows(); r <= LastNormalRow(Grid); ++r)
+            if (Grid.IsNode(r) && NodeValue(Grid, r) == Colindex)
+                return;
         // One pass finds the runs and their parents (the innermost open node above, everything
         // being expanded) and empties the grouped cells; the header rows then go in at once.
         std::vector<TSubRun> runs;

@@ -3,6 +3,8 @@
 // stream.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -305,6 +307,67 @@ const SubGroupCase kSubGroupCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cases, GridSubGroupOutline, ::testing::ValuesIn(kSubGroupCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Every sequence of three grouping steps, then UnGroup, gives back the rows it started from (in
+// some order): no step may lose a cell, hang, or leave a level UnGroup cannot take back. Found:
+// SubGroup on a grid with no groups, a second SubGroup on the same column, and a level whose column
+// moved when Group removed its column.
+TEST(GridGroupSequences, UnGroupAfterAnyThreeStepsGivesBackTheRows)
+{
+    InstallGridExtras();
+    const std::vector<std::vector<std::string>> rows = {
+        {"", "Name", "Key", "Kind", "Qty"}, {"", "n1", "B", "x", "3"}, {"", "n2", "A", "y", "1"},
+        {"", "n3", "A", "x", "7"},          {"", "n4", "B", "x", "2"}, {"", "n5", "A", "y", "4"},
+    };
+    const auto content = [](TGxStringGrid& g) {
+        std::multiset<std::string> out;
+        for (int r = g.FixedRows(); r < g.RowCount(); ++r) {
+            std::string line;
+            for (int c = 1; c < g.ColCount(); ++c)
+                line += g.Cells(c, r) + "|";
+            out.insert(line);
+        }
+        return out;
+    };
+    using Step = std::pair<const char*, std::function<void(TGxStringGrid&)>>;
+    const std::vector<Step> steps = {
+        {"Group(1)", [](TGxStringGrid& g) { g.Group(1); }},
+        {"Group(2)", [](TGxStringGrid& g) { g.Group(2); }},
+        {"Group(3)", [](TGxStringGrid& g) { g.Group(3); }},
+        {"SubGroup(1)", [](TGxStringGrid& g) { g.SubGroup(1); }},
+        {"SubGroup(2)", [](TGxStringGrid& g) { g.SubGroup(2); }},
+        {"SubUnGroup(1)", [](TGxStringGrid& g) { g.SubUnGroup(1); }},
+        {"SubUnGroup(2)", [](TGxStringGrid& g) { g.SubUnGroup(2); }},
+        {"UnGroup", [](TGxStringGrid& g) { g.UnGroup(); }},
+        {"Summary on", [](TGxStringGrid& g) { g.Grouping()->Summary = true; }},
+        {"Summary off", [](TGxStringGrid& g) { g.Grouping()->Summary = false; }},
+        {"MergeHeader on", [](TGxStringGrid& g) { g.Grouping()->MergeHeader = true; }},
+        {"sort in groups",
+         [](TGxStringGrid& g) {
+             g.SortSettings()->Column = 1;
+             g.QSortGroup();
+         }},
+    };
+    TGxStringGrid flat(nullptr);
+    Fill(flat, rows);
+    flat.SetFixedRows(1);
+    const auto want = content(flat);
+    const std::size_t n = steps.size();
+    for (std::size_t seq = 0; seq < n * n * n; ++seq) {
+        TGxStringGrid g(nullptr);
+        Fill(g, rows);
+        g.SetFixedRows(1);
+        g.SetFixedCols(1);
+        std::string trace;
+        for (std::size_t k = 0, x = seq; k < 3; ++k, x /= n) {
+            trace += std::string(steps[x % n].first) + ", ";
+            steps[x % n].second(g);
+        }
+        g.UnGroup();
+        ASSERT_EQ(g.ColCount(), 5) << trace;
+        ASSERT_EQ(content(g), want) << trace;
+    }
+}
 
 }  // namespace
 }  // namespace gx
