@@ -191,6 +191,14 @@ void SubUnGroupAll(TGxStringGrid& Grid)
     }
 }
 
+// Rows hidden by a filter or by hand lie outside the outline: Group would take their cells of the
+// grouped column away with the column, and UnGroup would give them no value back.
+void RefuseHiddenRows(TGxStringGrid& Grid)
+{
+    if (Grid.NumHiddenRows() > 0)
+        throw VIdiRazeRaduz("Hidden rows must be shown before the grid is grouped or ungrouped");
+}
+
 }  // namespace
 
 void Group(TGxStringGrid& Grid, int Colindex)
@@ -199,10 +207,12 @@ void Group(TGxStringGrid& Grid, int Colindex)
         return;
     if (ValueColumn(Colindex) >= Grid.ColCount())
         return;
-    if (Grid.GroupColumn != -1)
+    if (Grid.GroupColumn != -1) {
         UnGroup(Grid);
-    else
-        SubUnGroupAll(Grid);  // levels SubGroup made on the flat grid: the column removed below would shift them
+    } else {
+        RefuseHiddenRows(Grid);
+        SubUnGroupAll(Grid);
+    }  // levels SubGroup made on the flat grid: the column removed below would shift them
     if (Grid.RowCount() - Grid.FixedFooters() <= Grid.FixedRows())
         return;
     const TGrouping& gr = *Grid.Grouping();
@@ -264,10 +274,14 @@ void UnGroup(TGxStringGrid& Grid)
 {
     if (Grid.GroupColumn <= 0)
         return;
-    TGroupingFrame frame(Grid, false);
-    SubUnGroupAll(Grid);
     TCellNode* cn = Grid.CellNode();
     const bool expandOne = cn->ExpandOne;
+    cn->ExpandOne = false;
+    Grid.ExpandAll();
+    cn->ExpandOne = expandOne;
+    RefuseHiddenRows(Grid);
+    TGroupingFrame frame(Grid, false);
+    SubUnGroupAll(Grid);
     cn->ExpandOne = false;
     Grid.ExpandAll();
     const int col = Grid.GroupColumn;
