@@ -156,7 +156,10 @@ void FilterRow(TGxStringGrid& Grid, int ARow)
 
 void ApplyFilter(TGxStringGrid& Grid)
 {
-    Grid.FilterFixedRows = Grid.FixedRows();
+    // The fixed rows of the unfiltered grid: a level that hides every normal row leaves the grid none,
+    // and a level over it would take that for the count to restore.
+    if (Grid.FilterLevel() == 0)
+        Grid.FilterFixedRows = Grid.FixedRows();
     const int first = Grid.FixedRows();
     const int last = Grid.RowCount() - Grid.FixedFooters() - 1;
     const int normal = last - first + 1;
@@ -183,12 +186,18 @@ void ApplyFilter(TGxStringGrid& Grid)
         Grid.OnFilterProgress(&Grid, static_cast<int>(std::nearbyint(visited * 100.0 / normal)));
 }
 
+void RestoreFilterFixedRows(TGxStringGrid& Grid)
+{
+    if (Grid.RowCount() > Grid.FilterFixedRows)
+        Grid.SetFixedRows(Grid.FilterFixedRows);
+}
+
 bool RemoveLastFilter(TGxStringGrid& Grid)
 {
     if (Grid.FilterLevel() <= 0)
         return false;
     Grid.UnHideRowList();
-    Grid.SetFixedRows(Grid.FilterFixedRows);
+    RestoreFilterFixedRows(Grid);
     Grid.CalcFooter(-1);
     Grid.SetFilterLevel(Grid.FilterLevel() - 1);
     return Grid.FilterLevel() > 1;

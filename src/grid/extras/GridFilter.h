@@ -14,6 +14,9 @@ bool RowMatchesFilter(TGxStringGrid& Grid, int ARow);
 void FilterRow(TGxStringGrid& Grid, int ARow);
 // One filter pass over the normal rows: the failing ones are hidden as a new level.
 void ApplyFilter(TGxStringGrid& Grid);
+// Gives the grid back the fixed rows it had before its first filter level, once a normal row is
+// shown below them (a level that hides every normal row leaves the grid none).
+void RestoreFilterFixedRows(TGxStringGrid& Grid);
 // Shows the rows of the last level again; True when more than one level remains.
 bool RemoveLastFilter(TGxStringGrid& Grid);
 // Removes every level, or clears the conditions when there is none.

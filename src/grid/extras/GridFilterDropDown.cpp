@@ -50,7 +50,7 @@ void SetFilterActive(TGxStringGrid& Grid, bool Value)
             Grid.EndUpdate();
         } else {
             Grid.UnHideRowList();
-            Grid.SetFixedRows(Grid.FilterFixedRows);
+            RestoreFilterFixedRows(Grid);
         }
         if (Grid.RowCount() > Grid.FixedRows())
             Grid.SetTopRow(Grid.FixedRows());

@@ -143,6 +143,30 @@ TEST_F(GridFilter, LevelsStackAndComeBackOneByOne)
     EXPECT_EQ(g.Filter()->Count(), 0);
 }
 
+// While a level leaves no normal row the grid holds no fixed row; once the filters go the fixed rows
+// come back, whatever the levels between hid: else the header would return as a row of data.
+TEST_F(GridFilter, ALevelThatHidesEveryRowKeepsTheFixedRows)
+{
+    struct Case {
+        int footers;
+        const char* first;
+        const char* second;
+    };
+    for (const Case& c :
+         {Case{1, ">=10", ">1000"}, Case{0, ">=10", ">1000"}, Case{0, ">1000", ">=10"}, Case{0, ">1000", ">1000"}}) {
+        SCOPED_TRACE(std::to_string(c.footers) + " footer(s), " + c.first + " then " + c.second);
+        g.SetFixedFooters(c.footers);
+        const auto before = CellsOf(g);
+        Only(1, c.first);
+        ApplyFilter(g);
+        Only(1, c.second);
+        ApplyFilter(g);
+        RemoveAllFilters(g);
+        EXPECT_EQ(g.FixedRows(), 1);
+        EXPECT_EQ(CellsOf(g), before);
+    }
+}
+
 TEST_F(GridFilter, NarrowDownWhileTypingAndDeleting)
 {
     const auto before = CellsOf(g);
