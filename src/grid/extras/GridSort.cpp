@@ -305,7 +305,11 @@ void SortNodes(TGxStringGrid& Grid, bool Indexed)
         const int span = Grid.GetNodeSpan(r);
         if (span <= 2)
             continue;
-        const int to = std::min(r + span - 1, last);
+        // The span counts real rows: with rows of the group hidden, its shown rows end earlier, and
+        // sorting up to r + span - 1 would pull the next group's node row in.
+        const int to = std::min(Grid.DisplRowIndex(Grid.RealRowIndex(r) + span) - 1, last);
+        if (to <= r + 1)
+            continue;
         if (Indexed)
             SortRowsIndexed(Grid, r + 1, to);
         else
