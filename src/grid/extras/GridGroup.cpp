@@ -560,11 +560,14 @@ void GroupCalc(TGxStringGrid& Grid, int Colindex, int Method)
             continue;
         }
         const int span = std::max(Grid.GetNodeSpan(r), 1);
-        const int target = summary ? r + span : r;
-        const int from = r + 1, to = r + span - 1;
+        // The span counts real rows; with rows of the group hidden (a filter) the shown group ends
+        // earlier, and the row after it is the summary row or the next group.
+        const int end = Grid.DisplRowIndex(Grid.RealRowIndex(r) + span);
+        const int target = summary ? end : r;
+        const int from = r + 1, to = end - 1;
         if (target < Grid.RowCount() && (!summary || Grid.IsSummary(target))) {
             if (Method == gcCount) {
-                Grid.SetInts(Colindex, target, span - 1);
+                Grid.SetInts(Colindex, target, end - r - 1);
             } else {
                 double v = 0;
                 switch (Method) {
@@ -596,7 +599,7 @@ void GroupCalc(TGxStringGrid& Grid, int Colindex, int Method)
             }
         }
         // A nested node's rows lie inside this span; nested groups are not computed on their own.
-        r += span;
+        r = std::max(end, r + 1);
     }
 }
 

@@ -157,6 +157,42 @@ TEST_F(GridGroup, GroupCalculationsWriteIntoNodeOrSummaryRows)
     }
 }
 
+// With a row of a group hidden (a filter), the group's result covers its shown rows and lands in its
+// own summary or node row; the groups after it keep their places.
+TEST_F(GridGroup, GroupCalculationsOverAGroupWithAHiddenRow)
+{
+    struct Case {
+        bool Summary;
+        int Method;
+        std::vector<std::string> Want;  // the result cells of A, B, C
+    };
+    const std::vector<Case> cases = {
+        {false, gcCount, {"1", "2", "1"}},
+        {true, gcCount, {"1", "2", "1"}},
+        {false, gcSum, {"2.00", "7.00", "7.00"}},
+        {true, gcSum, {"2.00", "7.00", "7.00"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Summary) + " " + std::to_string(c.Method));
+        Fill(g, kRows);
+        g.Grouping()->Summary = c.Summary;
+        g.Group(2);
+        g.HideRow(2);  // n2 of group A
+        GroupCalc(g, 2, c.Method);
+        std::vector<std::string> got, names;
+        for (int r = g.FixedRows(); r < g.RowCount(); ++r) {
+            if (c.Summary ? g.IsSummary(r) : g.IsNode(r))
+                got.push_back(g.Cells(2, r));
+            else if (!g.IsNode(r) && !g.IsSummary(r))
+                names.push_back(g.Cells(1, r) + "=" + g.Cells(2, r));
+        }
+        EXPECT_EQ(got, c.Want);
+        EXPECT_EQ(names, (std::vector<std::string>{"n4=2", "n1=3", "n5=4", "n3=7"}));  // data untouched
+        g.UnHideRowsAll();
+        g.UnGroup();
+    }
+}
+
 TEST_F(GridGroup, CustomCalculationWithoutHandlerWritesZeroAndContractedGroupsAreSkipped)
 {
     g.Group(2);
