@@ -161,23 +161,30 @@ void BM_PlainFilter(benchmark::State& state)
     state.SetComplexityN(state.range(0));
 }
 
+// A fresh grid for the group benchmarks: one fixed row and column, then text, group key and number.
+std::unique_ptr<gx::TGxStringGrid> GroupGrid(const Data& d)
+{
+    auto g = std::make_unique<gx::TGxStringGrid>(nullptr);
+    g->SetColCount(4);
+    g->SetRowCount(static_cast<int>(d.Groups.size()) + 1);
+    g->SetFixedRows(1);
+    g->SetFixedCols(1);
+    g->SortSettings()->Full = false;
+    for (std::size_t i = 0; i < d.Groups.size(); ++i) {
+        g->SetCells(1, static_cast<int>(i) + 1, d.Texts[i]);
+        g->SetCells(2, static_cast<int>(i) + 1, d.Groups[i]);
+        g->SetCells(3, static_cast<int>(i) + 1, d.Numbers[i]);
+    }
+    return g;
+}
+
 // Grouping by a column of 1,000 distinct values: the sort, the node rows and the column removal.
 void BM_GridGroup(benchmark::State& state)
 {
     Data& d = Filled(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        auto g = std::make_unique<gx::TGxStringGrid>(nullptr);
-        g->SetColCount(4);
-        g->SetRowCount(static_cast<int>(d.Groups.size()) + 1);
-        g->SetFixedRows(1);
-        g->SetFixedCols(1);
-        g->SortSettings()->Full = false;
-        for (std::size_t i = 0; i < d.Groups.size(); ++i) {
-            g->SetCells(1, static_cast<int>(i) + 1, d.Texts[i]);
-            g->SetCells(2, static_cast<int>(i) + 1, d.Groups[i]);
-            g->SetCells(3, static_cast<int>(i) + 1, d.Numbers[i]);
-        }
+        auto g = GroupGrid(d);
         state.ResumeTiming();
         gx::Group(*g, 2);
         benchmark::DoNotOptimize(g->RowCount());
@@ -194,17 +201,7 @@ void BM_GridUnGroup(benchmark::State& state)
     Data& d = Filled(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        auto g = std::make_unique<gx::TGxStringGrid>(nullptr);
-        g->SetColCount(4);
-        g->SetRowCount(static_cast<int>(d.Groups.size()) + 1);
-        g->SetFixedRows(1);
-        g->SetFixedCols(1);
-        g->SortSettings()->Full = false;
-        for (std::size_t i = 0; i < d.Groups.size(); ++i) {
-            g->SetCells(1, static_cast<int>(i) + 1, d.Texts[i]);
-            g->SetCells(2, static_cast<int>(i) + 1, d.Groups[i]);
-            g->SetCells(3, static_cast<int>(i) + 1, d.Numbers[i]);
-        }
+        auto g = GroupGrid(d);
         gx::Group(*g, 2);
         state.ResumeTiming();
         gx::UnGroup(*g);
@@ -222,17 +219,7 @@ void BM_GridSubGroup(benchmark::State& state)
     Data& d = Filled(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        auto g = std::make_unique<gx::TGxStringGrid>(nullptr);
-        g->SetColCount(4);
-        g->SetRowCount(static_cast<int>(d.Groups.size()) + 1);
-        g->SetFixedRows(1);
-        g->SetFixedCols(1);
-        g->SortSettings()->Full = false;
-        for (std::size_t i = 0; i < d.Groups.size(); ++i) {
-            g->SetCells(1, static_cast<int>(i) + 1, d.Texts[i]);
-            g->SetCells(2, static_cast<int>(i) + 1, d.Groups[i]);
-            g->SetCells(3, static_cast<int>(i) + 1, d.Numbers[i]);
-        }
+        auto g = GroupGrid(d);
         gx::Group(*g, 2);
         state.ResumeTiming();
         gx::SubGroup(*g, 1);

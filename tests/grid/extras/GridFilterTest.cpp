@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <functional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -18,6 +16,9 @@ namespace {
 
 using extrastest::CellsOf;
 using extrastest::Fill;
+using extrastest::GridStep;
+using extrastest::RowSet;
+using extrastest::TryEverySequence;
 
 std::vector<std::string> Names(TGxStringGrid& g)
 {
@@ -205,16 +206,6 @@ TEST(GridRowViews, AnyThreeStepsThenTakingTheViewsBackLoseNoCell)
     for (int i = 0; i < 12; ++i)
         rows.push_back({"", "n" + std::to_string(i), std::string(1, static_cast<char>('A' + i % 3)),
                         std::to_string((i * 7) % 10)});
-    const auto content = [](TGxStringGrid& g) {
-        std::multiset<std::string> out;
-        for (int r = g.FixedRows(); r < g.RowCount(); ++r) {
-            std::string line;
-            for (int c = 1; c < g.ColCount(); ++c)
-                line += g.Cells(c, r) + "|";
-            out.insert(line);
-        }
-        return out;
-    };
     const auto filter = [](TGxStringGrid& g, int col, const char* cond) {
         g.Filter()->Clear();
         TFilterData* f = g.Filter()->Add();
@@ -222,8 +213,7 @@ TEST(GridRowViews, AnyThreeStepsThenTakingTheViewsBackLoseNoCell)
         f->Condition = cond;
         ApplyFilter(g);
     };
-    using Step = std::pair<const char*, std::function<void(TGxStringGrid&)>>;
-    const std::vector<Step> steps = {
+    const std::vector<GridStep> steps = {
         {"sort",
          [](TGxStringGrid& g) {
              if (g.GroupColumn == -1)
@@ -255,30 +245,16 @@ TEST(GridRowViews, AnyThreeStepsThenTakingTheViewsBackLoseNoCell)
     TGxStringGrid start(nullptr);
     Fill(start, rows);
     start.SetFixedRows(1);
-    const auto want = content(start);
-    const std::size_t n = steps.size();
-    for (std::size_t seq = 0; seq < n * n * n; ++seq) {
-        TGxStringGrid g(nullptr);
-        Fill(g, rows);
-        g.SetFixedRows(1);
-        g.SetFixedCols(1);
-        std::string trace;
-        for (std::size_t k = 0, x = seq; k < 3; ++k, x /= n) {
-            trace += std::string(steps[x % n].first) + ", ";
-            try {
-                steps[x % n].second(g);
-            } catch (const std::exception& e) {
-                trace += std::string("(refused: ") + e.what() + "), ";
-            }
-        }
+    const auto want = RowSet(start);
+    TryEverySequence(rows, steps, 3, [&](TGxStringGrid& g, const std::string& trace) {
         RemoveAllFilters(g);
         g.UnHideRowsAll();
         g.UnHideColumnsAll();
         g.UnGroup();
         ASSERT_EQ(g.FixedRows(), 1) << trace;
         ASSERT_EQ(g.ColCount(), 4) << trace;
-        ASSERT_EQ(content(g), want) << trace;
-    }
+        ASSERT_EQ(RowSet(g), want) << trace;
+    });
 }
 
 }  // namespace

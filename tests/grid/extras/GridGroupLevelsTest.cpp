@@ -3,7 +3,6 @@
 // stream.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -19,6 +18,9 @@ namespace {
 
 using extrastest::CellsOf;
 using extrastest::Fill;
+using extrastest::GridStep;
+using extrastest::RowSet;
+using extrastest::TryEverySequence;
 
 // One fixed row and column; column 2 the group key, column 3 a sub-group key.
 const std::vector<std::vector<std::string>> kRows = {
@@ -346,18 +348,7 @@ TEST(GridGroupSequences, UnGroupAfterAnyThreeStepsGivesBackTheRows)
         {"", "Name", "Key", "Kind", "Qty"}, {"", "n1", "B", "x", "3"}, {"", "n2", "A", "y", "1"},
         {"", "n3", "A", "x", "7"},          {"", "n4", "B", "x", "2"}, {"", "n5", "A", "y", "4"},
     };
-    const auto content = [](TGxStringGrid& g) {
-        std::multiset<std::string> out;
-        for (int r = g.FixedRows(); r < g.RowCount(); ++r) {
-            std::string line;
-            for (int c = 1; c < g.ColCount(); ++c)
-                line += g.Cells(c, r) + "|";
-            out.insert(line);
-        }
-        return out;
-    };
-    using Step = std::pair<const char*, std::function<void(TGxStringGrid&)>>;
-    const std::vector<Step> steps = {
+    const std::vector<GridStep> steps = {
         {"Group(1)", [](TGxStringGrid& g) { g.Group(1); }},
         {"Group(2)", [](TGxStringGrid& g) { g.Group(2); }},
         {"Group(3)", [](TGxStringGrid& g) { g.Group(3); }},
@@ -378,22 +369,12 @@ TEST(GridGroupSequences, UnGroupAfterAnyThreeStepsGivesBackTheRows)
     TGxStringGrid flat(nullptr);
     Fill(flat, rows);
     flat.SetFixedRows(1);
-    const auto want = content(flat);
-    const std::size_t n = steps.size();
-    for (std::size_t seq = 0; seq < n * n * n; ++seq) {
-        TGxStringGrid g(nullptr);
-        Fill(g, rows);
-        g.SetFixedRows(1);
-        g.SetFixedCols(1);
-        std::string trace;
-        for (std::size_t k = 0, x = seq; k < 3; ++k, x /= n) {
-            trace += std::string(steps[x % n].first) + ", ";
-            steps[x % n].second(g);
-        }
+    const auto want = RowSet(flat);
+    TryEverySequence(rows, steps, 3, [&](TGxStringGrid& g, const std::string& trace) {
         g.UnGroup();
         ASSERT_EQ(g.ColCount(), 5) << trace;
-        ASSERT_EQ(content(g), want) << trace;
-    }
+        ASSERT_EQ(RowSet(g), want) << trace;
+    });
 }
 
 }  // namespace
