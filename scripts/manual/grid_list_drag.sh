@@ -11,17 +11,11 @@ rm -f "$report"
   --gtest_filter=HiddenColumnListWindow.InARealWindow >/dev/null 2>&1) &
 app_pid=$!
 read -r _ wx wy < <(wait_window "Hidden column drag")
-for _ in $(seq 50); do [ -s "$report" ] && break; sleep 0.1; done
+wait_report "$report"
 read -r _ fx fy < <(grep '^from' "$report")
 read -r _ tx ty < <(grep '^to' "$report")
 shot 72_list_before
-xdotool mousemove $((wx + fx)) $((wy + fy))
-sleep 0.3
-xdotool mousedown 1
-for step in 1 2 3 4 5 6 7 8 9 10; do
-  xdotool mousemove $((wx + fx + (tx - fx) * step / 10)) $((wy + fy + (ty - fy) * step / 10))
-  sleep 0.1
-done
+press_and_move $((wx + fx)) $((wy + fy)) $((wx + tx)) $((wy + ty))
 shot 73_list_drag_over_header
 xdotool mouseup 1
 sleep 0.5

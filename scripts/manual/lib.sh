@@ -71,6 +71,23 @@ click_at() {
   sleep 0.4
 }
 
+# Waits up to 5 s for the file to have content (a test program's report).
+wait_report() {
+  for _ in $(seq 50); do [ -s "$1" ] && break; sleep 0.1; done
+}
+
+# Presses the left button at (x1, y1) and moves to (x2, y2) in ten steps, still holding it, as a
+# hand would drag; the caller releases it (xdotool mouseup 1).
+press_and_move() {
+  xdotool mousemove "$1" "$2"
+  sleep 0.3
+  xdotool mousedown 1
+  for step in 1 2 3 4 5 6 7 8 9 10; do
+    xdotool mousemove $(($1 + ($3 - $1) * step / 10)) $(($2 + ($4 - $2) * step / 10))
+    sleep 0.1
+  done
+}
+
 shot() {
   sleep 0.3
   import -window root "$shots/$1.png"
