@@ -191,6 +191,15 @@ void SubUnGroupAll(TGxStringGrid& Grid)
     }
 }
 
+// True when a node SubGroup made on Colindex is shown (everything being expanded).
+bool HasSubLevelOn(TGxStringGrid& Grid, int Colindex)
+{
+    for (int r = Grid.FixedRows(); r <= LastNormalRow(Grid); ++r)
+        if (Grid.IsNode(r) && NodeValue(Grid, r) == Colindex)
+            return true;
+    return false;
+}
+
 // Rows hidden by a filter or by hand lie outside the outline: Group would take their cells of the
 // grouped column away with the column, and UnGroup would give them no value back.
 void RefuseHiddenRows(TGxStringGrid& Grid)
@@ -274,6 +283,7 @@ void UnGroup(TGxStringGrid& Grid)
 {
     if (Grid.GroupColumn <= 0)
         return;
+    // Every node open first: the rows still hidden then are hidden by a filter or by hand.
     TCellNode* cn = Grid.CellNode();
     const bool expandOne = cn->ExpandOne;
     cn->ExpandOne = false;
@@ -283,7 +293,6 @@ void UnGroup(TGxStringGrid& Grid)
     TGroupingFrame frame(Grid, false);
     SubUnGroupAll(Grid);
     cn->ExpandOne = false;
-    Grid.ExpandAll();
     const int col = Grid.GroupColumn;
     Grid.InsertCols(col, 1);
     Grid.SetColWidths(col, Grid.GroupColWidth);
@@ -372,9 +381,8 @@ void SubGroup(TGxStringGrid& Grid, int Colindex)
         Grid.ExpandAll();
         // SubUnGroup finds a level by its column: a second level on the same column could not be
         // told from the first, and taking them back would write the second's empty values.
-        for (int r = Grid.FixedRows(); r <= LastNormalRow(Grid); ++r)
-            if (Grid.IsNode(r) && NodeValue(Grid, r) == Colindex)
-                return;
+        if (HasSubLevelOn(Grid, Colindex))
+            return;
         // One pass finds the runs and their parents (the innermost open node above, everything
         // being expanded) and empties the grouped cells; the header rows then go in at once.
         std::vector<TSubRun> runs;
@@ -479,10 +487,7 @@ void SubUnGroup(TGxStringGrid& Grid, int Colindex)
     Grid.ExpandAll();
     // Without a level made by SubGroup on this column there is nothing to take back: the walk below
     // would write the empty value over every row of the column.
-    bool found = false;
-    for (int r = Grid.FixedRows(); r <= LastNormalRow(Grid) && !found; ++r)
-        found = Grid.IsNode(r) && NodeValue(Grid, r) == Colindex;
-    if (!found)
+    if (!HasSubLevelOn(Grid, Colindex))
         return;
     // The headers are taken apart where they stand and then go all at once. Each one makes the
     // node holding it, and the shallower ones above up to level 1, one row shorter (never below 1).
