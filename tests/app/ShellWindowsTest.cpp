@@ -240,10 +240,19 @@ TEST_F(ShellWindowsTest, VersionLinkFollowsTheLatestCheck)
 TEST_F(ShellWindowsTest, LanguageChangeReachesEveryWindowInItsOrder)
 {
     std::vector<std::string> relabelled = Relabel_Windows();
-    const std::vector<std::string> expected = {"TFBrevandoreFirmWare", "TFNew_Project", "TFOpenConf",
-                                               "TFSoftOptions",        "TFBoot",        "TFParGen",
-                                               "TFEtherCATSlave",      "TFReceiveCAN",  "TFEtherNetIP_Master_Access",
-                                               "TFEtherNEtIP_EDS"};
+    const std::vector<std::string> expected = {"TFBrevandoreFirmWare",
+                                               "TFNew_Project",
+                                               "TFOpenConf",
+                                               "TFSoftOptions",
+                                               "TFBoot",
+                                               "TFParGen",
+                                               "TFEtherCATSlave",
+                                               "TFSetAccess",
+                                               "TFModbus_TCP_Master_Set_Access",
+                                               "TFReceiveCAN",
+                                               "TFEtherNetIP_Master_Access",
+                                               "TFEtherNEtIP_EDS",
+                                               "TFS7_Protocol_Set_Access"};
     EXPECT_EQ(relabelled, expected);
     for (const std::string& name : Window_Language_Order())
         EXPECT_NE(name, "TFAbout");
