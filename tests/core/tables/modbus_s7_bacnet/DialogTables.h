@@ -7,6 +7,7 @@
 
 #include <map>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ struct RuleCase {
     std::map<int, std::string> Cells;
     std::string Message;
 };
+inline void PrintTo(const RuleCase& c, std::ostream* os)
+{
+    *os << c.what;
+}
 
 class DialogTables : public ::testing::Test {
 protected:
@@ -51,7 +56,7 @@ protected:
             grids[static_cast<std::size_t>(g)]->SetCell(static_cast<int>(c) + 1, r, cells[c]);
     }
     // Row r of table g: its valid row with some cells changed.
-    void Put(int g, int r, const std::map<int, std::string>& changes)
+    void Put_Changed(int g, int r, const std::map<int, std::string>& changes)
     {
         Put(g, r, Valid_Row(g));
         for (const auto& [c, text] : changes)
@@ -71,7 +76,7 @@ protected:
         for (int g = 0; g < static_cast<int>(grids.size()); ++g)
             for (int r = 1; r <= 3; ++r)
                 Put(g, r, Valid_Row(g));
-        Put(c.Grid, 4, c.Cells);
+        Put_Changed(c.Grid, 4, c.Cells);
         return Check();
     }
 
