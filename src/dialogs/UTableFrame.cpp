@@ -1,7 +1,7 @@
 #include "dialogs/UTableFrame.h"
 
 #include "common/UComon.h"
-#include "core/TableTexts.h"
+#include "core/tables/TableTexts.h"
 #include "dialogs/UDialogFrame.h"
 #include "dialogs/UGridRows.h"
 #include "platform/ui/Dialogs.h"
@@ -169,7 +169,8 @@ G* TFTableFrame::Build_Grid(const tables::TGridDesc& g, ui::TWinControl* parent)
     grid->SetRowCount(g.Rows + 1);
     grid->SetFixedCols(1);
     grid->SetFixedRows(1);
-    grid->SetOptions(grid->Options() | ui::goRangeSelect | ui::goColSizing | (g.Editing ? ui::TGridOptions{ui::goEditing} : ui::TGridOptions{}));
+    grid->SetOptions(grid->Options() | ui::goRangeSelect | ui::goColSizing |
+                     (g.Editing ? ui::TGridOptions{ui::goEditing} : ui::TGridOptions{}));
     grid->SetShowHint(g.Show_Hints);
     grid->HintShowCells = g.Cell_Hints;
     for (int c = 0; c < g.Col_Count(); ++c) {
@@ -202,7 +203,7 @@ G* TFTableFrame::Build_Grid(const tables::TGridDesc& g, ui::TWinControl* parent)
                 cols[static_cast<std::size_t>(c)].Color != tables::No_Color)
                 b->SetColor(cols[static_cast<std::size_t>(c)].Color);
         };
-        grid->OnGetEditorType = [this](ui::TObject* s, int c, int r, gx::TEditorType& e) { Editor_Type(s, c, r, e); };
+        grid->OnGetEditorType = [this](ui::TObject* s, int c, int r, gx::TEditorType& e) { GetEditorType(s, c, r, e); };
     }
     for (int c = 0; c < g.Col_Count(); ++c)
         if (g.Columns[static_cast<std::size_t>(c)].Hidden)
@@ -260,7 +261,7 @@ int TFTableFrame::Grid_Index(const ui::TObject* grid) const
     return -1;
 }
 
-int TFTableFrame::Active_Grid() const
+int TFTableFrame::Active_Index() const
 {
     if (!PageControl1)
         return 0;
@@ -304,7 +305,7 @@ void TFTableFrame::Fill_Combo_Lists()
     }
 }
 
-void TFTableFrame::Editor_Type(ui::TObject* Sender, int ACol, int, gx::TEditorType& AEditor)
+void TFTableFrame::GetEditorType(ui::TObject* Sender, int ACol, int, gx::TEditorType& AEditor)
 {
     const int gi = Grid_Index(Sender);
     if (gi < 0)
@@ -373,7 +374,10 @@ void TFTableFrame::Btn_OKClick(ui::TObject*)
     if (!Controllo_dati())
         return;
     try {
-        tables::Save_Table_File(Desc, Table_File(), All_Cells(), State);
+        std::vector<tables::TCells*> cells;
+        for (const auto& c : cells_)
+            cells.push_back(c.get());
+        tables::Save_Tables(Desc, Table_File(), cells, State);
     } catch (const rtl::Exception& e) {
         ui::MessageDlg(e.Message, ui::TMsgDlgType::mtError, ui::mbOK);
         return;
@@ -383,7 +387,7 @@ void TFTableFrame::Btn_OKClick(ui::TObject*)
 
 void TFTableFrame::Btn_DelRowClick(ui::TObject*)
 {
-    const int gi = Active_Grid();
+    const int gi = Active_Index();
     gx::TGxStringGrid* grid = Grids[static_cast<std::size_t>(gi)];
     const int row = grid->Row();
     if (row < 1 || row >= grid->RowCount())
@@ -397,24 +401,24 @@ void TFTableFrame::Btn_DelRowClick(ui::TObject*)
         else
             Grid_Del_Row(row, grid, Desc.Grids[static_cast<std::size_t>(gi)].Insert_Flag);
     }
-    Rows_Changed(gi);
+    Row_Deleted(gi, row);
 }
 
 void TFTableFrame::Btn_InsRowClick(ui::TObject*)
 {
-    const int gi = Active_Grid();
+    const int gi = Active_Index();
     gx::TGxStringGrid* grid = Grids[static_cast<std::size_t>(gi)];
     const bool flag = Desc.Grids[static_cast<std::size_t>(gi)].Insert_Flag;
     if (auto* cg = dynamic_cast<gx::TGxColumnGrid*>(grid); cg && Column_Grids())
         ColGrid_Ins_Row(grid->Row(), cg, flag);
     else
         Grid_Ins_Row(grid->Row(), grid, flag);
-    Rows_Changed(gi);
+    Row_Inserted(gi, grid->Row());
 }
 
 void TFTableFrame::Btn_CopyRowClick(ui::TObject*)
 {
-    const int gi = Active_Grid();
+    const int gi = Active_Index();
     gx::TGxStringGrid* grid = Grids[static_cast<std::size_t>(gi)];
     if (auto* cg = dynamic_cast<gx::TGxColumnGrid*>(grid); cg && Column_Grids())
         ColGrid_Copy_Row(cg, grid->Row());
@@ -426,7 +430,7 @@ void TFTableFrame::Btn_CopyRowClick(ui::TObject*)
 
 void TFTableFrame::Btn_PasteRowClick(ui::TObject*)
 {
-    const int gi = Active_Grid();
+    const int gi = Active_Index();
     gx::TGxStringGrid* grid = Grids[static_cast<std::size_t>(gi)];
     const bool copied = Copy_Flags[static_cast<std::size_t>(gi)];
     bool pasted = false;
@@ -435,7 +439,7 @@ void TFTableFrame::Btn_PasteRowClick(ui::TObject*)
     else
         pasted = Grid_Paste_Row(grid, grid->Row(), copied);
     if (pasted)
-        Rows_Changed(gi);
+        Row_Pasted(gi, grid->Row());
 }
 
 void TFTableFrame::KeyPress(ui::TObject* Sender, char32_t& Key)

@@ -1,8 +1,8 @@
 #include "core/tables/can_family/ReceiveCANTable.h"
 
 #include "common/UComon.h"
-#include "core/TableTexts.h"
 #include "core/tables/TableRules.h"
+#include "core/tables/TableTexts.h"
 
 namespace tables::can {
 
@@ -43,24 +43,37 @@ std::optional<TRuleFault> Bytes_Rule(const TRowView& row)
 
 TDialogDesc Make()
 {
-    constexpr std::uint32_t enable = Rgb(0xFF, 0xD8, 0xB0), frame = Rgb(0xE0, 0xFA, 0xFE),
-                            size = Rgb(0xFF, 0xFF, 0xA8), bytes = Rgb(0xFC, 0xD6, 0xF4), text = Rgb(0xFF, 0xFF, 0xFF);
+    constexpr std::uint32_t enable = Rgb(0xFF, 0xD8, 0xB0), frame = Rgb(0xE0, 0xFA, 0xFE), size = Rgb(0xFF, 0xFF, 0xA8),
+                            bytes = Rgb(0xFC, 0xD6, 0xF4), text = Rgb(0xFF, 0xFF, 0xFF);
     TGridDesc g;
     g.Name = "ACG_CAN_Receive";
     g.Rows = 512;
     g.Columns = {
         {.Caption = "N", .Header = 2408, .Width = 40},
-        {.Caption = "Enable", .Header = 2409, .Width = 50, .Editor = TEditor::CheckBox, .Color = enable,
+        {.Caption = "Enable",
+         .Header = 2409,
+         .Width = 50,
+         .Editor = TEditor::CheckBox,
+         .Color = enable,
          .Alignment = TAlign::Center},
         {.Caption = "CobID", .Header = 2410, .Width = 90, .Color = frame},
-        {.Caption = "Type", .Header = 2411, .Width = 90, .Editor = TEditor::ComboList,
-         .Items = {"2.0A (11 bits)", "2.0B (29 bits)"}, .Color = frame},
+        {.Caption = "Type",
+         .Header = 2411,
+         .Width = 90,
+         .Editor = TEditor::ComboList,
+         .Items = {"2.0A (11 bits)", "2.0B (29 bits)"},
+         .Color = frame},
         {.Caption = "Dimension", .Header = 2412, .Width = 70, .Color = size},
         {.Caption = "TimeOut", .Header = 2413, .Width = 75, .Color = size},
     };
     for (int k = 1; k <= 8; ++k)
-        g.Columns.push_back({.Caption = Byte_Names[k - 1], .Header = 2413 + k, .Width = 48, .Editor = TEditor::ComboList, .Items = {"None"},
-                             .Items_Count = "MAX_Byte", .Color = bytes});
+        g.Columns.push_back({.Caption = Byte_Names[k - 1],
+                             .Header = 2413 + k,
+                             .Width = 48,
+                             .Editor = TEditor::ComboList,
+                             .Items = {"None"},
+                             .Items_Count = "MAX_Byte",
+                             .Color = bytes});
     g.Columns.push_back({.Caption = "Mnemonic", .Header = 2422, .Width = 185, .Color = text});
     // The header hints run in text order over columns 1 to 14 (so TimeOut shows 2433, Mnemonic 2442).
     for (int c = 1; c <= Col_Mnemonic; ++c)

@@ -53,6 +53,7 @@ struct CheckCase {
     const char* what;
     std::vector<std::string> row;
     std::string message;  // empty: the row passes
+    friend void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.what; }
 };
 
 class ReceiveCANCheck : public ReceiveCANTable, public ::testing::WithParamInterface<CheckCase> {};
@@ -80,29 +81,37 @@ INSTANTIATE_TEST_SUITE_P(
                   Prefix + "!! CobID must be between 0 and 2047"},
         CheckCase{"11 bits reach 0x7FF", {"Y", "0x7FF", " 2.0A (11 bits) ", "1", "0"}, ""},
         CheckCase{"a dollar identifier", {"Y", "$100", "2.0A (11 bits)", "1", "0"}, ""},
-        CheckCase{"an identifier followed by a blank", {"Y", "100 ", "", "1", "0"},
+        CheckCase{"an identifier followed by a blank",
+                  {"Y", "100 ", "", "1", "0"},
                   Prefix + "!! CobID must be between 0x00000000 and 0x1FFFFFFF"},
-        CheckCase{"lower-case enable is tested", {"y", "-1", "", "1", "0"},
+        CheckCase{"lower-case enable is tested",
+                  {"y", "-1", "", "1", "0"},
                   Prefix + "!! CobID must be between 0x00000000 and 0x1FFFFFFF"},
         CheckCase{"a disabled row is not tested", {"N", "-1", "", "0", "x"}, ""},
         CheckCase{"no data", {"Y", "1", "", "0", "0"}, Prefix + "!! Dimension must be between 1 and 8"},
         CheckCase{"nine bytes", {"Y", "1", "", "9", "0"}, Prefix + "!! Dimension must be between 1 and 8"},
         CheckCase{"timeout off", {"Y", "1", "", "8", "0"}, ""},
-        CheckCase{"timeout too long", {"Y", "1", "", "8", "100000001"},
+        CheckCase{"timeout too long",
+                  {"Y", "1", "", "8", "100000001"},
                   Prefix + "!! TimeOut must be between 0 and 100000000 milliseconds"},
-        CheckCase{"empty timeout", {"Y", "1", "", "8", ""},
+        CheckCase{"empty timeout",
+                  {"Y", "1", "", "8", ""},
                   Prefix + "!! TimeOut must be between 0 and 100000000 milliseconds"},
         CheckCase{"bytes beyond the length are not looked at", {"Y", "1", "", "2", "0", "None", "1999", "2000"}, ""},
         CheckCase{"the second byte beyond the array",
                   {"Y", "1", "", "2", "0", "", "2000"},
                   Prefix + "!! Byte2 must be between 0 and 1999 or None"},
-        CheckCase{"the first byte's own text", {"Y", "1", "", "1", "0", "-1"},
+        CheckCase{"the first byte's own text",
+                  {"Y", "1", "", "1", "0", "-1"},
                   Prefix + "!! Byte1 must be between 0 and 1999 or None"},
-        CheckCase{"the third byte's own text", {"Y", "1", "", "3", "0", "0", "1", "x"},
+        CheckCase{"the third byte's own text",
+                  {"Y", "1", "", "3", "0", "0", "1", "x"},
                   Prefix + "!! Byte3 must be between 0 and 1999 or None"},
-        CheckCase{"the eighth byte's own text", {"Y", "1", "", "8", "0", "", "", "", "", "", "", "", "2000"},
+        CheckCase{"the eighth byte's own text",
+                  {"Y", "1", "", "8", "0", "", "", "", "", "", "", "", "2000"},
                   Prefix + "!! Byte8 must be between 0 and 1999 or None"},
-        CheckCase{"None in other letter case is no position", {"Y", "1", "", "1", "0", "none"},
+        CheckCase{"None in other letter case is no position",
+                  {"Y", "1", "", "1", "0", "none"},
                   Prefix + "!! Byte1 must be between 0 and 1999 or None"},
         CheckCase{"the same identifier and position as row 1", {"Y", "1", "", "1", "0", "0"}, ""}),
     testsupport::kNameByWhat);
