@@ -267,7 +267,8 @@ TEST_F(ShellWindowsTest, HiddenModbusAndS7ButtonsOpenTheirDialogs)
         "<R><Modbus_Read><row IP_Address=\"127.0.0.1\" Port=\"502\" Slave_ID=\"1\" Type=\"Coil Status\" "
         "Address=\"0\" NPoint=\"1\" PollTime=\"1\" MaxError=\"0\" Position=\"0\" Bit=\"0\" Mnemonic=\"\"/>"
         "</Modbus_Read><Modbus_Write/></R>");
-    TempProgramFolder::WriteFile(File_S7_Protocol, "<S7_Protocol><S7_Protocol_Read/><S7_Protocol_Write/></S7_Protocol>");
+    TempProgramFolder::WriteFile(File_S7_Protocol,
+                                 "<S7_Protocol><S7_Protocol_Read/><S7_Protocol_Write/></S7_Protocol>");
     const struct {
         controls::TLbButton* button;
         dlg::TFTableFrame* dialog;

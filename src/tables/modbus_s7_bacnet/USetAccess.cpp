@@ -8,7 +8,8 @@ namespace ms7 = tables::modbus_s7_bacnet;
 TFSetAccess* FSetAccess = nullptr;
 
 TFSetAccess::TFSetAccess(ui::TComponent* AOwner)
-    : TModbusTables(AOwner, ms7::Set_Access_Desc(), ms7::Set_Access_Topics())
+    : TModbusTables(AOwner, ms7::Set_Access_Desc(), ms7::Set_Access_Topics(),
+                    ms7::Topic_Column(ms7::TModbusLink::Serial))
 {
     ACG_Modbus_Read->OnComboChange = [this](ui::TObject* s, int c, int r, int i, const std::string& t) {
         ComboChange(s, c, r, i, t);

@@ -73,7 +73,12 @@ TEST_F(SetAccessDialog, ShowHidesTheTopicAndFillsThePositionLists)
 
 TEST_F(SetAccessDialog, TopicChosenIsRememberedForItsRowUntilTheNextShow)
 {
+    form->List_Publish_Topic = {"t0", "t1", "t2"};
     Show();
+    form->List_Publish_Topic.clear();
+    const rtl::TStringList& topics = form->ACG_Modbus_Read->Columns()->Items(12)->ComboItems;
+    ASSERT_EQ(topics.Count(), 3) << "the Topic column offers the list";
+    EXPECT_EQ(topics[2], "t2");
     form->ComboChange(form->ACG_Modbus_Read, 12, 3, 2, "t2");
     form->ComboChange(form->ACG_Modbus_Read, 3, 4, 1, "Input Status");
     EXPECT_EQ(form->ComboItem_Topic(3), 2);
