@@ -84,6 +84,15 @@ std::string Column_Header(const tables::TColumnDesc& c)
     return c.Header ? Txt(c.Header) : std::string(c.Caption);
 }
 
+// The header of a column: row 0's cell, and a column grid's column item (whose header list the
+// caller brings up to date once for all columns).
+void Set_Header(gx::TGxStringGrid* grid, int col, const std::string& text)
+{
+    if (auto* cg = dynamic_cast<gx::TGxColumnGrid*>(grid))
+        cg->Columns()->Items(col)->SetHeaderDirect(text);
+    grid->SetCells(col, 0, text);
+}
+
 }  // namespace
 
 TFTableFrame::TFTableFrame(ui::TComponent* AOwner, const tables::TDialogDesc& desc) : ui::TForm(AOwner), Desc(desc)
@@ -173,12 +182,15 @@ G* TFTableFrame::Build_Grid(const tables::TGridDesc& g, ui::TWinControl* parent)
                      (g.Editing ? ui::TGridOptions{ui::goEditing} : ui::TGridOptions{}));
     grid->SetShowHint(g.Show_Hints);
     grid->HintShowCells = g.Cell_Hints;
+    // The columns' changes reach the grid once, at the end.
+    if constexpr (std::is_same_v<G, TFrameColumnGrid>)
+        grid->Columns()->BeginUpdate();
     for (int c = 0; c < g.Col_Count(); ++c) {
         const tables::TColumnDesc& col = g.Columns[static_cast<std::size_t>(c)];
         if constexpr (std::is_same_v<G, TFrameColumnGrid>) {
             gx::TGridColumnItem* item = grid->Columns()->Items(c);
             item->SetWidth(c == 0 ? g.Fixed_Width : col.Width);
-            item->SetHeader(std::string(col.Caption));
+            Set_Header(grid, c, std::string(col.Caption));
             if (c == 0) {
                 item->SetFixed(true);
                 continue;
@@ -194,6 +206,10 @@ G* TFTableFrame::Build_Grid(const tables::TGridDesc& g, ui::TWinControl* parent)
             grid->SetColWidths(c, c == 0 ? g.Fixed_Width : col.Width);
             grid->SetCells(c, 0, std::string(col.Caption));
         }
+    }
+    if constexpr (std::is_same_v<G, TFrameColumnGrid>) {
+        grid->Columns()->EndUpdate();
+        grid->UpdateColumnHeaders();
     }
     if constexpr (std::is_same_v<G, TFrameStringGrid>) {
         grid->OnGetCellColor = [this](ui::TObject* s, int r, int c, ui::TGridDrawState, ui::TBrush* b, ui::TFont*) {
@@ -241,15 +257,13 @@ void TFTableFrame::Set_Lang()
         hints.Clear();
         for (int c = 0; c < g.Col_Count(); ++c) {
             const tables::TColumnDesc& col = g.Columns[static_cast<std::size_t>(c)];
-            if (col.Header) {
-                if (auto* cg = dynamic_cast<gx::TGxColumnGrid*>(Grids[gi]))
-                    cg->Columns()->Items(c)->SetHeader(Column_Header(col));
-                else
-                    Grids[gi]->SetCells(c, 0, Column_Header(col));
-            }
+            if (col.Header)
+                Set_Header(Grids[gi], c, Column_Header(col));
             if (c > 0)
                 hints.Add(col.Hint ? Txt(col.Hint) : std::string());
         }
+        if (auto* cg = dynamic_cast<gx::TGxColumnGrid*>(Grids[gi]))
+            cg->UpdateColumnHeaders();
     }
 }
 

@@ -4,8 +4,8 @@
 // have no visible opener (scripts/manual/table_gallery.sh drives it); not shipped.
 #include <cstdio>
 
-#include "app/UProgramFolder.h"
 #include "app/UConfigurator.h"
+#include "app/UProgramFolder.h"
 #include "app/UWindows.h"
 #include "controls/gridinplace/GxGridInplaceDropDown.h"
 #include "grid/extras/GridExtras.h"
