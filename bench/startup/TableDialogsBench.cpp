@@ -10,6 +10,9 @@
 #include "dialogs/UEtherCATSlave.h"
 #include "dialogs/UEtherNetIP_Master_Access.h"
 #include "tables/can_family/UReceiveCAN.h"
+#include "tables/modbus_s7_bacnet/UModbus_TCP_Master_Set_Access.h"
+#include "tables/modbus_s7_bacnet/US7_Protocol_Set_Access.h"
+#include "tables/modbus_s7_bacnet/USetAccess.h"
 
 namespace {
 
@@ -41,6 +44,10 @@ const bool Ready = [] {
 BENCHMARK(BM_Create<TFReceiveCAN>)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Create<TFEtherCATSlave>)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Create<TFEtherNetIP_Master_Access>)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Create<TFSetAccess>)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Create<TFModbus_TCP_Master_Set_Access>)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Create<TFS7_Protocol_Set_Access>)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Show<TFReceiveCAN>)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Show<TFEtherCATSlave>)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Show<TFS7_Protocol_Set_Access>)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -21,6 +21,9 @@
 #include "grid/extras/GridExtras.h"
 #include "platform/ui/Application.h"
 #include "tables/can_family/UReceiveCAN.h"
+#include "tables/modbus_s7_bacnet/UModbus_TCP_Master_Set_Access.h"
+#include "tables/modbus_s7_bacnet/US7_Protocol_Set_Access.h"
+#include "tables/modbus_s7_bacnet/USetAccess.h"
 
 namespace {
 
@@ -57,9 +60,13 @@ void Create_Windows()
         FBrevandoreFirmWare->Start_Program(program, parameter, hidden);
     };
     // The tables of the other converter models join here in the order of Window_Creation_Order().
+    Create(FSetAccess, "TFSetAccess", [] { FSetAccess->Set_Lang(); });
+    Create(FModbus_TCP_Master_Set_Access, "TFModbus_TCP_Master_Set_Access",
+           [] { FModbus_TCP_Master_Set_Access->Set_Lang(); });
     Create(FReceiveCAN, "TFReceiveCAN", [] { FReceiveCAN->Set_Lang(); });
     Create(FEtherNEtIP_EDS, "TFEtherNEtIP_EDS", [] { FEtherNEtIP_EDS->Set_Lang(); });
     Create(FEtherNetIP_Master_Access, "TFEtherNetIP_Master_Access", [] { FEtherNetIP_Master_Access->Set_Lang(); });
+    Create(FS7_Protocol_Set_Access, "TFS7_Protocol_Set_Access", [] { FS7_Protocol_Set_Access->Set_Lang(); });
 }
 
 void Destroy_Windows()
@@ -69,9 +76,12 @@ void Destroy_Windows()
         delete *it;
     created.clear();
     Clear_Windows();
+    FS7_Protocol_Set_Access = nullptr;
     FEtherNetIP_Master_Access = nullptr;
     FEtherNEtIP_EDS = nullptr;
     FReceiveCAN = nullptr;
+    FModbus_TCP_Master_Set_Access = nullptr;
+    FSetAccess = nullptr;
     FBoot = nullptr;
     FEtherCATSlave = nullptr;
     FParGen = nullptr;

@@ -3132,5 +3132,6 @@ const LangTableEntry Lang_Table_English[] = {
     {5222, "!! [S7comm Read] Slot must be between 0 and 31"},
     {5223, "!! [S7comm Write] Rack must be between 0 and 3"},
     {5224, "!! [S7comm Write] Slot must be between 0 and 31"},
+    {5225, "Are you sure to delete the Row number "},
 };
 const std::size_t Lang_Table_English_Count = sizeof(Lang_Table_English) / sizeof(Lang_Table_English[0]);

@@ -38,7 +38,14 @@ const FramedDialog kFramedDialogs[] = {
     {"TFSoftOptions", {"Btn_OK", "Btn_Cancel"}, true},
     {"TFBoot", {"Btn_Update", "Btn_Cancel"}, false},
     {"TFParGen", {"Btn_OK", "Btn_Cancel"}, true},
+    {"TFSetAccess", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
+    {"TFModbus_TCP_Master_Set_Access",
+     {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"},
+     true},
     {"TFReceiveCAN", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
+    {"TFS7_Protocol_Set_Access",
+     {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"},
+     true},
 };
 
 template <class T>

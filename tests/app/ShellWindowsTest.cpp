@@ -23,6 +23,8 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Render.h"
 #include "tables/can_family/UReceiveCAN.h"
+#include "tables/modbus_s7_bacnet/UModbus_TCP_Master_Set_Access.h"
+#include "tables/modbus_s7_bacnet/US7_Protocol_Set_Access.h"
 
 namespace fs = std::filesystem;
 
@@ -256,13 +258,55 @@ TEST_F(ShellWindowsTest, HiddenTableButtonsOpenTheirDialogOnTheOpenConfiguration
     EXPECT_FALSE(FReceiveCAN->Visible());
 }
 
+TEST_F(ShellWindowsTest, HiddenModbusAndS7ButtonsOpenTheirDialogs)
+{
+    ASSERT_EQ(Create_Project("demo").Text, 0);
+    std::filesystem::create_directories(Path_Project);
+    TempProgramFolder::WriteFile(
+        File_ModbusTCPM_SetAccess,
+        "<R><Modbus_Read><row IP_Address=\"127.0.0.1\" Port=\"502\" Slave_ID=\"1\" Type=\"Coil Status\" "
+        "Address=\"0\" NPoint=\"1\" PollTime=\"1\" MaxError=\"0\" Position=\"0\" Bit=\"0\" Mnemonic=\"\"/>"
+        "</Modbus_Read><Modbus_Write/></R>");
+    TempProgramFolder::WriteFile(File_S7_Protocol,
+                                 "<S7_Protocol><S7_Protocol_Read/><S7_Protocol_Write/></S7_Protocol>");
+    const struct {
+        controls::TLbButton* button;
+        dlg::TFTableFrame* dialog;
+    } openers[] = {{main->Btn_Modbus_Set_Access, FModbus_TCP_Master_Set_Access},
+                   {main->Btn_S7_Protocol_Access, FS7_Protocol_Set_Access}};
+    for (const auto& o : openers) {
+        SCOPED_TRACE(o.dialog->Name());
+        ShellScript script;
+        script.Then(
+            "dialog shown", [&] { return o.dialog->Modal(); },
+            [&] {
+                EXPECT_EQ(o.dialog->Cells(0).Cell(0, 512), "512");
+                o.dialog->Btn_Cancel->Click();
+            });
+        main->Btn_Click(o.button);
+        ASSERT_TRUE(script.Finished()) << script.Stuck();
+        EXPECT_FALSE(o.button->Visible());
+    }
+    EXPECT_EQ(FModbus_TCP_Master_Set_Access->Cells(0).Cell(2, 1), "127.0.0.1");
+    EXPECT_TRUE(dialogs.Messages.empty()) << dialogs.Messages.back().Text;
+}
+
 TEST_F(ShellWindowsTest, LanguageChangeReachesEveryWindowInItsOrder)
 {
     std::vector<std::string> relabelled = Relabel_Windows();
-    const std::vector<std::string> expected = {"TFBrevandoreFirmWare", "TFNew_Project", "TFOpenConf",
-                                               "TFSoftOptions",        "TFBoot",        "TFParGen",
-                                               "TFEtherCATSlave",      "TFReceiveCAN",  "TFEtherNetIP_Master_Access",
-                                               "TFEtherNEtIP_EDS"};
+    const std::vector<std::string> expected = {"TFBrevandoreFirmWare",
+                                               "TFNew_Project",
+                                               "TFOpenConf",
+                                               "TFSoftOptions",
+                                               "TFBoot",
+                                               "TFParGen",
+                                               "TFEtherCATSlave",
+                                               "TFSetAccess",
+                                               "TFModbus_TCP_Master_Set_Access",
+                                               "TFReceiveCAN",
+                                               "TFEtherNetIP_Master_Access",
+                                               "TFEtherNEtIP_EDS",
+                                               "TFS7_Protocol_Set_Access"};
     EXPECT_EQ(relabelled, expected);
     for (const std::string& name : Window_Language_Order())
         EXPECT_NE(name, "TFAbout");

@@ -7,6 +7,9 @@
 #include "core/EtherNetIPRules.h"
 #include "core/tables/TableEngine.h"
 #include "core/tables/can_family/ReceiveCANTable.h"
+#include "core/tables/modbus_s7_bacnet/ModbusTCPMasterTable.h"
+#include "core/tables/modbus_s7_bacnet/S7ProtocolTable.h"
+#include "core/tables/modbus_s7_bacnet/SetAccessTable.h"
 #include "platform/rtl/Exceptions.h"
 
 #include <memory>
@@ -21,6 +24,9 @@ const std::vector<const tables::TDialogDesc*>& Dialogs()
         &tables::can::Receive_CAN_Desc(),
         &core::EtherNetIP_Desc(),
         &core::EtherCAT_Slave_Desc(),
+        &tables::modbus_s7_bacnet::Set_Access_Desc(),
+        &tables::modbus_s7_bacnet::Modbus_TCP_Master_Desc(),
+        &tables::modbus_s7_bacnet::S7_Protocol_Desc(),
     };
     return dialogs;
 }
