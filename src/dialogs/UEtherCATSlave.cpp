@@ -236,6 +236,7 @@ void TFEtherCATSlave::FormShow(ui::TObject*)
             for (int c = 0; c < cols.Count; ++c)
                 grid->SetReadOnly(c, r, c == cols.Position || c == cols.BitStart);
         Set_Grid_Rows(d, load.Vars.Rows(d));
+        Grid_Show_Start(grid);
     }
     Do_Copy_StM = false;
     Do_Copy_MtS = false;

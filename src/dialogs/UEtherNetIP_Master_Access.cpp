@@ -145,6 +145,7 @@ void TFEtherNetIP_Master_Access::FormShow(ui::TObject*)
     Num_Byte_Out = core::EtherNetIP_Max_Bytes;
     const core::TEtherNetIP_Rules_Load load = core::Load_EtherNetIP_Rules(File_EtherNetIP_Master_Rules);
     Set_Grid_Rows(load.Rows);
+    Grid_Show_Start(ACG);
     Do_Copy = false;
     if (!load.Message.empty())
         ui::MessageDlg(load.Message, ui::TMsgDlgType::mtWarning, ui::mbOK);
