@@ -15,18 +15,27 @@ start_program
 read -r _ mx my < <(wait_window "Configurator")
 sleep 1
 
+# A step's window opened by its button of the main window; prints "x y" of the window.
+open_step() {
+  click_at $((mx + 165)) $((my + $1))
+  read -r _ wx wy < <(wait_window "$2")
+  sleep 1
+  echo "$wx $wy"
+}
+# The Cancel button of a table dialog as wide as the first argument, at the window's "x y".
+cancel_table() {
+  click_at $(($2 + $1 - 118 + 55)) $(($3 + 337 - 40 + 6 + 14))
+  sleep 0.5
+}
+
 # Step 2: the panel headers.
-click_at $((mx + 165)) $((my + 174))
-read -r _ px py < <(wait_window "Set Communication")
-sleep 0.5
+read -r px py < <(open_step 174 "Set Communication")
 shot 30_pargen_panel_headers
 click_at $((px + 335 + 55)) $((py + 700 - 20))  # Cancel
 sleep 0.5
 
 # Step 3: a name typed, Delete on it; the Length header double-clicked; the table paged down.
-click_at $((mx + 165)) $((my + 218))
-read -r _ ex ey < <(wait_window "EtherCAT Slave Set Access")
-sleep 1
+read -r ex ey < <(open_step 218 "EtherCAT Slave Set Access")
 row1=$((ey + 69 + 21 + 22 + 10))
 click_at $((ex + 360)) "$row1"  # row 1, Name
 xdotool type --delay 30 "abc"
@@ -45,19 +54,13 @@ click_at $((ex + 360)) "$row1"
 for _ in 1 2 3 4 5; do xdotool key Page_Down; done
 sleep 0.3
 shot 33_ethercat_paged_down
-click_at $((ex + 1200 - 118 + 55)) $((ey + 337 - 40 + 6 + 14))  # Cancel
-sleep 0.5
-click_at $((mx + 165)) $((my + 218))
-read -r _ ex ey < <(wait_window "EtherCAT Slave Set Access")
-sleep 1
+cancel_table 1200 "$ex" "$ey"
+read -r ex ey < <(open_step 218 "EtherCAT Slave Set Access")
 shot 34_ethercat_shown_again
-click_at $((ex + 1200 - 118 + 55)) $((ey + 337 - 40 + 6 + 14))  # Cancel
-sleep 0.5
+cancel_table 1200 "$ex" "$ey"
 
 # Step 4: the Dim Header list dropped; Enter takes "Default" and walks on.
-click_at $((mx + 165)) $((my + 262))
-read -r _ nx ny < <(wait_window "EtherNet/IP Slaves")
-sleep 1
+read -r nx ny < <(open_step 262 "EtherNet/IP Slaves")
 dim=$((nx + 40 + 50 + 110 + 80 + 80 + 85 + 85 + 80 + 105 + 120 + 105 + 120 + 60))
 click_at "$dim" $((ny + 69 + 22 + 10))  # row 1, Dim Header T > O
 click_at "$dim" $((ny + 69 + 22 + 10))  # a click on the current cell opens its editor
@@ -69,8 +72,7 @@ sleep 0.2
 xdotool key Return
 sleep 0.3
 shot 36_ethernetip_enter_walked_on
-click_at $((nx + 1180 - 118 + 55)) $((ny + 337 - 40 + 6 + 14))  # Cancel
-sleep 0.5
+cancel_table 1180 "$nx" "$ny"
 
 # The open dialog: a double click on the first entry, then the last by keys and Enter.
 click_at $((mx + 340)) $((my + 130))

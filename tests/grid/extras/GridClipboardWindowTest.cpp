@@ -30,18 +30,25 @@ std::string ReadAll(const std::filesystem::path& file)
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// The copying program: copies, says so in the report file, and serves the clipboard until the
-// report file is gone (or for 30 s at most).
-void CopyAndServe(const std::filesystem::path& report)
+// An editable grid that takes the grid's own clipboard cells, on a form of its own.
+TGxStringGrid* GridWindow(ui::TForm& form, const char* caption, int left)
 {
-    ui::TForm form(nullptr);
-    form.SetCaption("Clipboard source");
-    form.SetBounds(40, 100, 520, 330);
+    form.SetCaption(caption);
+    form.SetBounds(left, 100, 520, 330);
     auto* grid = new TGxStringGrid(&form);
     grid->SetParent(&form);
     grid->SetBounds(10, 10, 490, 270);
     grid->SetOptions(grid->Options() | ui::goEditing);
     grid->Navigation()->SetAllowFmtClipboard(true);
+    return grid;
+}
+
+// The copying program: copies, says so in the report file, and serves the clipboard until the
+// report file is gone (or for 30 s at most).
+void CopyAndServe(const std::filesystem::path& report)
+{
+    ui::TForm form(nullptr);
+    TGxStringGrid* grid = GridWindow(form, "Clipboard source", 40);
     extrastest::Fill(*grid, extrastest::AwkwardCells());
     grid->SetColors(1, 1, kCopiedColour);
     grid->Loaded();
@@ -67,13 +74,7 @@ TEST(GridClipboardWindow, InARealWindow)
         << "the copying program did not copy";
 
     ui::TForm form(nullptr);
-    form.SetCaption("Clipboard target");
-    form.SetBounds(600, 100, 520, 330);
-    auto* grid = new TGxStringGrid(&form);
-    grid->SetParent(&form);
-    grid->SetBounds(10, 10, 490, 270);
-    grid->SetOptions(grid->Options() | ui::goEditing);
-    grid->Navigation()->SetAllowFmtClipboard(true);
+    TGxStringGrid* grid = GridWindow(form, "Clipboard target", 600);
     grid->Navigation()->SetAllowRTFClipboard(true);
     grid->SetColCount(5);
     grid->SetRowCount(11);

@@ -27,6 +27,25 @@ protected:
     }
 };
 
+// A shown form with one control that has the focus.
+template <class Control>
+struct FocusedOnAForm {
+    TForm form{nullptr};
+    Control* control = new Control(&form);
+    explicit FocusedOnAForm(int height)
+    {
+        form.SetClientWidth(200);
+        form.SetClientHeight(80);
+        control->SetParent(&form);
+        control->SetBounds(10, 10, 150, height);
+        control->SetTabStop(true);
+        form.Show();
+        Application->ProcessMessages();
+        control->SetFocus();
+    }
+    ~FocusedOnAForm() { form.Hide(); }
+};
+
 struct KeyCase {
     const char* what;
     unsigned vk;
@@ -36,16 +55,7 @@ struct KeyCase {
 
 TEST(NativeKeyChars, ControlKeysTypeOnlyTheDesktopsControlCharacters)
 {
-    TForm form(nullptr);
-    form.SetClientWidth(200);
-    form.SetClientHeight(80);
-    auto* target = new CharRecorder(&form);
-    target->SetParent(&form);
-    target->SetBounds(10, 10, 100, 40);
-    target->SetTabStop(true);
-    form.Show();
-    Application->ProcessMessages();
-    target->SetFocus();
+    FocusedOnAForm<CharRecorder> f(40);
     const KeyCase cases[] = {
         {"Delete types nothing", VK_DELETE, 0, {}},
         {"Backspace", VK_BACK, 0, {8}},
@@ -58,33 +68,23 @@ TEST(NativeKeyChars, ControlKeysTypeOnlyTheDesktopsControlCharacters)
     };
     for (const KeyCase& c : cases) {
         SCOPED_TRACE(c.what);
-        target->chars.clear();
-        qt::PressKeyNative(target, c.vk, c.shift);
+        f.control->chars.clear();
+        qt::PressKeyNative(f.control, c.vk, c.shift);
         Application->ProcessMessages();
-        EXPECT_EQ(target->chars, c.chars);
+        EXPECT_EQ(f.control->chars, c.chars);
     }
-    form.Hide();
 }
 
 // An edit deletes with Delete and never shows a control character as text.
 TEST(NativeKeyChars, DeleteInAnEditRemovesTheNextCharacter)
 {
-    TForm form(nullptr);
-    form.SetClientWidth(200);
-    form.SetClientHeight(80);
-    auto* edit = new TEdit(&form);
-    edit->SetParent(&form);
-    edit->SetBounds(10, 10, 150, 22);
-    form.Show();
+    FocusedOnAForm<TEdit> f(22);
+    f.control->SetText("abc");
+    f.control->SetSelStart(1);
+    f.control->SetSelLength(0);
+    qt::PressKeyNative(f.control, VK_DELETE);
     Application->ProcessMessages();
-    edit->SetFocus();
-    edit->SetText("abc");
-    edit->SetSelStart(1);
-    edit->SetSelLength(0);
-    qt::PressKeyNative(edit, VK_DELETE);
-    Application->ProcessMessages();
-    EXPECT_EQ(edit->Text(), "ac");
-    form.Hide();
+    EXPECT_EQ(f.control->Text(), "ac");
 }
 
 }  // namespace
