@@ -6,7 +6,7 @@ packages=(
   cmake g++ ninja-build pkg-config ccache
   qt6-base-dev libpugixml-dev libjpeg62-turbo-dev libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libxml2-utils xvfb xauth fonts-dejavu-core python3
+  libxml2-utils xvfb xauth xdotool fonts-dejavu-core python3
   libzip-dev libxlsxwriter-dev mdbtools mdbtools-dev python3-openpyxl python3-docx poppler-utils
 )
 missing=()

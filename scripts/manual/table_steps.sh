@@ -28,17 +28,17 @@ shot 10_ethercat_empty
 types=(Bool Bool Bool Int8 Int16 UInt16 Int32 UInt32 Float32 String)
 click_at $((ex + 40 + 25)) $((ey + 69 + 21 + 22 + 22 + 10))  # untick row 2 (a disabled row inside the Bool run)
 click_at $((ex + 40 + 50 + 60)) $((ey + 69 + 21 + 22 + 10))  # slave to master, row 1, Type
-# In a Type cell the typed name picks the list item and Enter closes the list on that cell; a
-# further Enter walks on. Read-only cells (Length of a fixed type, Position, Start Bit) are walked over.
+# In a Type cell the typed name picks the list item and Enter takes it and walks on, as in any
+# other cell. Read-only cells (Length of a fixed type, Position, Start Bit) are walked over.
 for i in $(seq 0 9); do
-  keys "${types[$i]}" ENTER ENTER ENTER "in$i" ENTER "$i" ENTER ENTER ENTER "m$i" ENTER ENTER
+  keys "${types[$i]}" ENTER ENTER "in$i" ENTER "$i" ENTER ENTER ENTER "m$i" ENTER ENTER
 done
 shot 11_ethercat_slave_to_master
 click_at $((ex + 150)) $((ey + 69 + 10))  # Master To Slave tab
 sleep 0.5
 click_at $((ex + 40 + 50 + 60)) $((ey + 69 + 21 + 22 + 10))
 for i in $(seq 0 9); do
-  keys "${types[$((9 - i))]}" ENTER ENTER ENTER "out$i" ENTER ENTER ENTER "m$i" ENTER ENTER
+  keys "${types[$((9 - i))]}" ENTER ENTER "out$i" ENTER ENTER ENTER "m$i" ENTER ENTER
 done
 shot 12_ethercat_master_to_slave
 click_at $((ex + 1200 - 236 + 55)) $((ey + 337 - 40 + 6 + 14))  # OK
@@ -48,9 +48,9 @@ click_at $((mx + 80 + 85)) $((my + 244 + 18))  # step 4
 read -r _ nx ny < <(wait_window "EtherNet/IP Slaves")
 sleep 1
 click_at $((nx + 40 + 50 + 55)) $((ny + 69 + 22 + 10))  # row 1, IP Address
-# The Dim Header lists close on Enter and stay on their cell: one Enter more walks on.
-keys 127.0.0.1 ENTER 0 ENTER 8 ENTER 0 ENTER 4 ENTER 100 ENTER 1 ENTER 100 ENTER 1 ENTER 101 ENTER Default ENTER ENTER \
-  Default ENTER ENTER typed ENTER
+# Enter takes the Dim Header lists' text and walks on, as in any other cell.
+keys 127.0.0.1 ENTER 0 ENTER 8 ENTER 0 ENTER 4 ENTER 100 ENTER 1 ENTER 100 ENTER 1 ENTER 101 ENTER Default ENTER \
+  Default ENTER typed ENTER
 shot 13_ethernetip_typed
 click_at $((nx + 16 + 4 * 118 + 24 + 55)) $((ny + 337 - 40 + 6 + 14))  # Import EDS
 sleep 1.5

@@ -24,7 +24,13 @@ TFOpenConf::TFOpenConf(ui::TComponent* AOwner) : ui::TForm(AOwner)
     Btn_OK = Panel_Button(*this, P_Button, "Btn_OK", 135, ui::mrOk);
     Btn_Cancel = Panel_Button(*this, P_Button, "Btn_Cancel", 255, ui::mrCancel);
 
+    Btn_OK->SetDefault(true);  // Enter opens the chosen configuration
+
     ListBox1->OnClick = [this](ui::TObject* s) { ListBox1Click(s); };
+    ListBox1->OnMouseDown = [this](ui::TObject*, ui::TMouseButton, ui::TShiftState, int x, int y) {
+        pressedItem_ = ListBox1->ItemAtPos({x, y});
+    };
+    ListBox1->OnDblClick = [this](ui::TObject* s) { ListBox1DblClick(s); };
     OnCreate = [this](ui::TObject* s) { FormCreate(s); };
     OnShow = [this](ui::TObject* s) { FormShow(s); };
     DoCreate();
@@ -65,6 +71,15 @@ void TFOpenConf::ListBox1Click(ui::TObject*)
     const int i = ListBox1->ItemIndex();
     if (i >= 0 && i < static_cast<int>(SL.size()))
         Name_Conf = SL[static_cast<std::size_t>(i)];
+}
+
+void TFOpenConf::ListBox1DblClick(ui::TObject* Sender)
+{
+    // Only a double click on an entry: one beside the entries opens nothing.
+    if (pressedItem_ < 0 || pressedItem_ != ListBox1->ItemIndex())
+        return;
+    ListBox1Click(Sender);
+    SetModalResult(ui::mrOk);
 }
 
 void TFOpenConf::Set_Lang()

@@ -28,9 +28,14 @@ public:
     void FormCreate(ui::TObject* Sender);
     void FormShow(ui::TObject* Sender);
     void ListBox1Click(ui::TObject* Sender);
+    // A double click on a configuration opens it, as Enter (OK is the default button) does.
+    void ListBox1DblClick(ui::TObject* Sender);
     void Load_Existing_Configuration();
     int Search_Open_Conf(const std::string& name) const;
     void Set_Lang();
+
+private:
+    int pressedItem_ = -1;  // the entry under the last press of the list (-1: none)
 };
 
 extern TFOpenConf* FOpenConf;

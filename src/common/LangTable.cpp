@@ -84,7 +84,8 @@ const LangTableEntry Lang_Table_English[] = {
     {76, "Set the Network of EtherNet/IP Slave"},
     {77, "S7comm Access"},
     {78, "Set the List of S7comm Access"},
-    {79, "The settings file cannot be read. It is kept as it is, and the settings of this run are not saved."},
+    {79, "The settings file cannot be read. It is kept as it is, and the settings of this run are not saved. "
+         "Delete or repair the file named below to have the settings saved again."},
     {100, "Create New Configuration"},
     {101, "Create New Configuration"},
     {102, "Name of the new Configuration"},

@@ -250,19 +250,20 @@ void Grid_Enter_Next_Cell(gx::TGxStringGrid* grid, char32_t& Key)
     Key = 0;
 }
 
+void Grid_Show_Start(gx::TGxStringGrid* grid)
+{
+    grid->HideInplaceEdit();
+    grid->SetCol(grid->FixedCols());
+    grid->SetRow(grid->FixedRows());
+    grid->SetLeftCol(grid->FixedCols());
+    grid->SetTopRow(grid->FixedRows());
+}
+
 void Grid_DblClick_AutoSize(gx::TGxStringGrid* grid, int ARow, int ACol)
 {
     if (!Enable_DblClick_AutoSize || ARow != 0 || ACol < 0 || ACol >= grid->ColCount())
         return;
-    const int real = grid->RealColIndex(ACol);
-    ui::TCanvas* canvas = grid->Canvas();
-    canvas->Font()->Assign(*grid->Font());
-    const int margin = 2 * grid->XYOffset().X;
-    int width = 0;
-    for (int r = 0; r < grid->RowCount(); ++r)
-        width = std::max(width, canvas->TextWidth(grid->Cells(real, r)) + margin);
-    if (width <= 0)
-        return;
-    grid->DoUpdateAutoColumnSize(real, width);
-    grid->SetColWidths(ACol, width);
+    // The grid's own sizing measures each cell in the font it is painted in: the header in the
+    // header font (bold), so the header's text fits whole.
+    grid->AutoSizeCol(ACol);
 }

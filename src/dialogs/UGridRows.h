@@ -40,6 +40,10 @@ void Grid_Enter_Next_Cell(gx::TGxStringGrid* grid, char32_t& Key);
 // content.
 void Grid_DblClick_AutoSize(gx::TGxStringGrid* grid, int ARow, int ACol);
 
+// A table shown anew starts at its top: row 1 current and in view, the first data column at the
+// left, whatever the table showed before.
+void Grid_Show_Start(gx::TGxStringGrid* grid);
+
 // Check boxes that belong to the cell (not to its text): put one into a cell, and set its state.
 void Add_Cell_Check_Box(gx::TGxStringGrid* grid, int ACol, int ARow, bool state);
 bool Set_Cell_Check_State(gx::TGxStringGrid* grid, int ACol, int ARow, bool state);

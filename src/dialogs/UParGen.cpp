@@ -20,6 +20,9 @@ namespace {
 
 constexpr int Client_Width = 460;
 constexpr int Client_Height = 700;
+// The panels' headers: a gradient down to this colour, captions in bold gray 15-pixel Verdana.
+constexpr ui::TColor Panel_Header_Gradient = 14211303;
+constexpr int Panel_Header_Font_Height = -15;
 
 template <class T>
 T* Find_As(const TFParGen& form, const std::string& name)
@@ -127,6 +130,11 @@ void TFParGen::Build_Form()
     CPG->SetParent(this);
     CPG->SetAlign(ui::TAlign::alClient);
     CPG->SetParentColor(true);
+    CPG->SetGradientColor(Panel_Header_Gradient);
+    CPG->HeaderFont()->SetName("Verdana");
+    CPG->HeaderFont()->SetHeight(Panel_Header_Font_Height);
+    CPG->HeaderFont()->SetStyle(ui::fsBold);
+    CPG->HeaderFont()->SetColor(ui::clGray);
 }
 
 void TFParGen::Build_Panels()

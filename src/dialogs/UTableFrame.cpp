@@ -361,6 +361,8 @@ void TFTableFrame::FormShow(ui::TObject*)
                 for (int c = 0; c < g.Col_Count(); ++c)
                     grid->SetReadOnly(c, r, g.Columns[static_cast<std::size_t>(c)].ReadOnly);
         grid->EndUpdate();
+        // Every show starts at row 1, whatever the last show scrolled to.
+        Grid_Show_Start(grid);
         Copy_Flags[gi] = false;
     }
     if (PageControl1 && !Sheets.empty())

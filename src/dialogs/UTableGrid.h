@@ -120,13 +120,32 @@ protected:
     {
         if (OnGridKeyPress)
             OnGridKeyPress(this, key);
-        if (key != 0)
+        if (key == 0)
+            return;
+        ownKeyPress_ = true;
+        try {
             Base::KeyPress(key);
+        } catch (...) {
+            ownKeyPress_ = false;
+            throw;
+        }
+        ownKeyPress_ = false;
     }
 
 private:
     // Set once the base grid is built: texts such as "<B>x</B>" stay verbatim in cells and hints.
     bool textVerbatim_ = (this->EnableHTML = false, true);
+    // The grid's editor controls (a list cell's combo, an edit with button) hand the keys typed in
+    // them to the grid's key-press event: they reach the dialog as the grid's own keys do, so Enter
+    // leaves a list cell as it leaves any other. The grid's own keys got there above already.
+    bool ownKeyPress_ = false;
+    bool editorKeys_ = (
+        this->OnKeyPress =
+            [this](ui::TObject*, char32_t& key) {
+                if (!ownKeyPress_ && OnGridKeyPress)
+                    OnGridKeyPress(this, key);
+            },
+        true);
     std::string editStart_;
     int lastCol_ = -1;
     int lastRow_ = -1;

@@ -14,6 +14,7 @@
 #include "app/USoftOptions.h"
 #include "dialogs/UBoot.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/Input.h"
 
 namespace fs = std::filesystem;
 
@@ -215,6 +216,56 @@ TEST(ShellRunTest, OpenDialogPreselectsTheOpenConfiguration)
     ASSERT_TRUE(script.Finished()) << script.Stuck();
 }
 
+// The pick is opened by a double click on it or by Enter, as by OK; a double click beside the
+// entries opens nothing.
+TEST(ShellRunTest, OpenDialogOpensByDoubleClickOrEnter)
+{
+    struct Case {
+        const char* what;
+        void (*pick)(int entry);
+    };
+    const Case cases[] = {
+        {"double click",
+         [](int entry) {
+             ui::TListBox* list = FOpenConf->ListBox1;
+             const ui::TRect below = list->ItemRect(list->Items()->Count() - 1);
+             ui::SendClick(list, 5, below.Bottom + 20);
+             ui::SendDoubleClick(list, ui::TMouseButton::mbLeft, 5, below.Bottom + 20);
+             EXPECT_EQ(FOpenConf->ModalResult(), ui::mrNone) << "beside the entries";
+             const ui::TRect r = list->ItemRect(entry);
+             ui::SendClick(list, 5, (r.Top + r.Bottom) / 2);
+             ui::SendDoubleClick(list, ui::TMouseButton::mbLeft, 5, (r.Top + r.Bottom) / 2);
+         }},
+        {"Enter",
+         [](int entry) {
+             FOpenConf->ListBox1->SetFocus();
+             while (FOpenConf->ListBox1->ItemIndex() < entry)
+                 ui::SendKeyStroke(FOpenConf, ui::VK_DOWN);
+             ui::SendKeyStroke(FOpenConf, ui::VK_RETURN, 0, U'\r');
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempProgramFolder folder;
+        for (const char* name : {"Alpha", "Beta", "Gamma"})
+            fs::create_directories(folder.dir / "PROJECTS" / name);
+        ui::ScriptedDialogs dialogs;
+        ShellScript script;
+        script.Then("open", Main_Shown, [] { FBrevandoreFirmWare->Btn_Open->Click(); });
+        script.Then(
+            "pick", [] { return FOpenConf->Modal(); }, [&c] { c.pick(FOpenConf->Search_Open_Conf("Gamma")); });
+        script.Then(
+            "opened", [] { return !FOpenConf->Modal(); },
+            [] {
+                EXPECT_EQ(Name_Project, "Gamma");
+                Close_Main();
+            });
+        folder.Run();
+        ASSERT_TRUE(script.Finished()) << script.Stuck();
+        Name_Project.clear();
+    }
+}
+
 TEST(ShellRunTest, UnreadableSettingsFileIsReportedAndKept)
 {
     TempProgramFolder folder;
@@ -237,6 +288,9 @@ TEST(ShellRunTest, UnreadableSettingsFileIsReportedAndKept)
     ASSERT_EQ(dialogs.Messages.size(), 1u);  // told once, when the file was read
     EXPECT_EQ(dialogs.Messages[0].Text.rfind("The settings file cannot be read. It is kept as it is", 0), 0u)
         << dialogs.Messages[0].Text;
-    EXPECT_NE(dialogs.Messages[0].Text.find("Brevandor.xml"), std::string::npos) << dialogs.Messages[0].Text;
+    EXPECT_NE(dialogs.Messages[0].Text.find("Delete or repair the file named below"), std::string::npos)
+        << dialogs.Messages[0].Text;
+    EXPECT_NE(dialogs.Messages[0].Text.find((folder.dir / "Brevandor.xml").string()), std::string::npos)
+        << dialogs.Messages[0].Text;
     EXPECT_EQ(TempProgramFolder::ReadFile(folder.dir / "Brevandor.xml"), broken);
 }

@@ -30,7 +30,8 @@ public:
     {
         steps_.push_back({std::move(label), std::move(ready), std::move(action)});
     }
-    bool Finished() const { return steps_.empty(); }
+    // Every step ran; a step that waited too long leaves the run unfinished.
+    bool Finished() const { return steps_.empty() && stuck_.empty(); }
     const std::string& Stuck() const { return stuck_; }
 
     // Cancels every modal window and closes the others: the run ends at once.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "grid/stringgrid/GxGrid.h"
 #include "grid/stringgrid/GxGridEdit.h"
@@ -49,6 +50,21 @@ inline void Key_Into_Cell(gx::TGxStringGrid* grid, int col, int row, const std::
     if (grid->EditorMode())
         grid->SetEditorMode(false);
     EXPECT_EQ(grid->Cells(col, row), text) << col << "," << row;
+}
+
+// The items the list editor of a cell offers when it opens (empty when the cell opens another editor).
+inline std::vector<std::string> Combo_Items_Of(gx::TGxStringGrid* grid, int col, int row)
+{
+    grid->HideInplaceEdit();
+    grid->MoveToCell(col, row);
+    grid->ShowInplaceEdit();
+    std::vector<std::string> items;
+    gx::TGridCombo* combo = grid->Combobox();
+    if (grid->EditMode() && !grid->EditorMode() && combo && combo->Visible())
+        for (int i = 0; i < combo->Items()->Count(); ++i)
+            items.push_back(combo->Items()->Get(i));
+    grid->HideInplaceEdit();
+    return items;
 }
 
 }  // namespace gridtest

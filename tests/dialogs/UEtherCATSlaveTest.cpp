@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "CoreTestSupport.h"
 #include "GridTyping.h"
@@ -124,6 +125,40 @@ TEST_F(EtherCATSlaveDialog, TypeRuleAndPositionsFollowWhatTheUserDoes)
     form->GSG_SlaveMasterCheckBoxChange(grid, 1, 1, false);
     EXPECT_EQ(Place(grid, 6, 1), "0.0");
     EXPECT_EQ(Place(grid, 6, 2), "0.0");
+}
+
+// In both grids the Type column opens a list of the type names; no other column opens a list.
+TEST_F(EtherCATSlaveDialog, TypeCellsOfferTheTypeNames)
+{
+    Show();
+    const std::vector<std::string> names = {"Bool",   "Int8",   "Int16",   "Int32", "UInt8",
+                                            "UInt16", "UInt32", "Float32", "String"};
+    for (TVarGrid* grid : {form->GSG_SlaveMaster, form->GSG_MasterSlave}) {
+        for (int c = 2; c < grid->ColCount(); ++c) {
+            const std::vector<std::string> want = c == 2 ? names : std::vector<std::string>{};
+            EXPECT_EQ(gridtest::Combo_Items_Of(grid, c, 1), want) << grid->Name() << " column " << c;
+        }
+    }
+}
+
+// Shown again (the same configuration or another), both tables start at row 1, wherever the
+// user left them.
+TEST_F(EtherCATSlaveDialog, ShownAgainTheTablesStartAtRowOne)
+{
+    Show();
+    for (TVarGrid* grid : {form->GSG_SlaveMaster, form->GSG_MasterSlave}) {
+        grid->MoveToCell(4, 200);
+        grid->SetTopRow(190);
+        ASSERT_EQ(grid->TopRow(), 190);
+    }
+    Show();
+    for (TVarGrid* grid : {form->GSG_SlaveMaster, form->GSG_MasterSlave}) {
+        SCOPED_TRACE(grid->Name());
+        EXPECT_EQ(grid->TopRow(), 1);
+        EXPECT_EQ(grid->Row(), 1);
+        EXPECT_EQ(grid->Col(), 1);
+        EXPECT_EQ(grid->LeftCol(), 1);
+    }
 }
 
 TEST_F(EtherCATSlaveDialog, SavedFileLoadsBackByteForByte)

@@ -5,8 +5,10 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "CoreTestSupport.h"
+#include "GridTyping.h"
 #include "TestData.h"
 #include "common/UComon.h"
 #include "common/ULanguage.h"
@@ -14,6 +16,7 @@
 #include "dialogs/UEtherNetIP_EDS.h"
 #include "dialogs/UEtherNetIP_Master_Access.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/Input.h"
 
 namespace {
 
@@ -52,6 +55,51 @@ TEST_F(EtherNetIPDialog, LayoutColumnsAndEditors)
     hint = "own";
     form->GridHint(grid, 1, 2, hint);
     EXPECT_EQ(hint, "own");
+}
+
+// The two Dim Header columns open an editable list offering "Default"; no other column opens a list.
+TEST_F(EtherNetIPDialog, DimHeaderCellsOfferDefault)
+{
+    Show();
+    for (int c = 2; c <= 14; ++c) {
+        const std::vector<std::string> want =
+            c == 12 || c == 13 ? std::vector<std::string>{"Default"} : std::vector<std::string>{};
+        EXPECT_EQ(gridtest::Combo_Items_Of(form->ACG, c, 3), want) << "column " << c;
+    }
+}
+
+// With "jump into next field" on, Enter moves on from every text and list cell of a row, with the
+// cell's editor closed or open; what the open editor holds stays in the cell.
+TEST_F(EtherNetIPDialog, EnterWalksOnFromListCellsAsFromAnyOther)
+{
+    const bool savedJump = Enable_Jump_Field;
+    Enable_Jump_Field = true;
+    Show();
+    TConnGrid* grid = form->ACG;
+    for (bool open : {false, true}) {
+        for (int c = 2; c <= 14; ++c) {
+            SCOPED_TRACE((open ? "open editor, column " : "closed editor, column ") + std::to_string(c));
+            grid->HideInplaceEdit();
+            grid->MoveToCell(c, 2);
+            grid->SetFocus();
+            if (open) {
+                grid->ShowInplaceEdit();
+                ASSERT_TRUE(grid->EditMode());
+                if (grid->EditorMode())
+                    grid->InplaceEditor()->SetText("7");
+                else
+                    grid->Combobox()->SetText("7");
+            }
+            ui::SendKeyStroke(form.get(), ui::VK_RETURN, 0, U'\r');
+            EXPECT_EQ(grid->Col(), c == 14 ? 1 : c + 1);
+            EXPECT_EQ(grid->Row(), c == 14 ? 3 : 2);
+            EXPECT_FALSE(grid->EditMode());
+            if (open) {
+                EXPECT_EQ(grid->Cells(c, 2), "7");
+            }
+        }
+    }
+    Enable_Jump_Field = savedJump;
 }
 
 TEST_F(EtherNetIPDialog, MissingFileGivesEnabledEmptyRowsAndAnEmptyFile)

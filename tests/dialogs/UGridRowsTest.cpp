@@ -186,4 +186,28 @@ TEST(GridDblClick, OnlyHeaderCellsSizeTheirColumn)
     EXPECT_EQ(grid.ColWidths(2), 20);
 }
 
+// The header is measured in its own (bold, larger) font: its whole text fits after the double
+// click, though it is wider than every data cell and wider than in the grid's body font.
+TEST(GridDblClick, TheHeaderFitsInItsOwnFont)
+{
+    gx::TGxStringGrid grid(nullptr);
+    grid.SetColCount(2);
+    grid.SetRowCount(3);
+    grid.Font()->SetName("DejaVu Sans");
+    grid.Font()->SetSize(8);
+    ui::TFont header;
+    header.SetName("DejaVu Sans");
+    header.SetSize(14);
+    header.SetStyle(ui::fsBold);
+    grid.SetFixedFont(header);
+    grid.SetCells(1, 0, "Length");
+    grid.SetCells(1, 1, "4");
+    Enable_DblClick_AutoSize = true;
+    Grid_DblClick_AutoSize(&grid, 0, 1);
+    Enable_DblClick_AutoSize = false;
+    ui::TCanvas* canvas = grid.Canvas();
+    canvas->Font()->Assign(header);
+    EXPECT_GE(grid.ColWidths(1), canvas->TextWidth("Length") + 2 * grid.XYOffset().X);
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <ostream>
 #include <string>
@@ -289,6 +290,29 @@ TEST_F(ParGenDialog, RendersItsClientAreaAndWritesAPicture)
     EXPECT_EQ(ui::ColorToRGB(bitmap.Pixel(button_panel.X, button_panel.Y)), 15595512u);
     const ui::TPoint header = form->CP_Ethernet_Connection->ClientToParent({10, -5}, form.get());
     EXPECT_NE(bitmap.Pixel(header.X, header.Y), bitmap.Pixel(button_panel.X, button_panel.Y));
+
+    // The header shades down to its gradient colour; its caption is gray, nowhere black.
+    ui::TCategoryPanel* panel = form->CP_Ethernet_Connection;
+    const ui::TPoint top = panel->ClientToParent({panel->Width() / 2, 1 - panel->HeaderHeight()}, form.get());
+    const ui::TPoint bottom = panel->ClientToParent({panel->Width() / 2, -1}, form.get());
+    const auto near = [](ui::TColor c, ui::TColor want) {
+        for (auto channel : {ui::GetRValue, ui::GetGValue, ui::GetBValue})
+            if (std::abs(static_cast<int>(channel(c)) - static_cast<int>(channel(want))) > 2)
+                return false;
+        return true;
+    };
+    EXPECT_TRUE(near(bitmap.Pixel(top.X, top.Y), ui::ColorToRGB(ui::clBtnFace)));
+    EXPECT_EQ(bitmap.Pixel(bottom.X, bottom.Y), 14211303u);
+    int gray = 0, dark = 0;
+    const ui::TPoint caption = panel->ClientToParent({0, -panel->HeaderHeight()}, form.get());
+    for (int y = caption.Y; y < caption.Y + panel->HeaderHeight(); ++y)
+        for (int x = caption.X + 2; x < caption.X + panel->Width() / 2; ++x) {
+            const ui::TColor c = bitmap.Pixel(x, y);
+            gray += c == ui::clGray;
+            dark += ui::GetRValue(c) < 0x60 && ui::GetGValue(c) < 0x60 && ui::GetBValue(c) < 0x60;
+        }
+    EXPECT_GT(gray, 20);
+    EXPECT_EQ(dark, 0);
 
     if (!ui::Backend())
         return;  // PNG files are written by the native backend

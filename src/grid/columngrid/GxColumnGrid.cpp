@@ -269,6 +269,10 @@ void TGxColumnGrid::GetCellEditor(int ACol, int ARow, TEditorType& AEditor)
         const TGridColumnItem* item = columns_->Items(ACol);
         if (IsNormalColumnCell(ACol, ARow)) {
             AEditor = item->Editor();
+            // The combo editor lists the column's own items (the handler below may still change them).
+            ClearComboString();
+            for (int i = 0; i < item->ComboItems.Count(); ++i)
+                AddComboString(item->ComboItems.Get(i));
             ControlLook()->DropDownCount = item->DropDownCount;
         }
         if (!item->FloatFormat().empty())

@@ -97,6 +97,26 @@ TCategoryPanelGroup::TCategoryPanelGroup(TComponent* AOwner) : TCustomControl(AO
     controlStyle_ |= csAcceptsControls;
     SetDefaultColor(clWindow);
     TControl::SetBounds(0, 0, 200, 400);
+    headerFont_.SetStyle(fsBold);
+    headerFont_.OnChange = [this](TObject*) { RepaintPanels(); };
+}
+
+void TCategoryPanelGroup::SetGradientBaseColor(TColor v)
+{
+    gradientBaseColor_ = v;
+    RepaintPanels();
+}
+
+void TCategoryPanelGroup::SetGradientColor(TColor v)
+{
+    gradientColor_ = v;
+    RepaintPanels();
+}
+
+void TCategoryPanelGroup::RepaintPanels()
+{
+    for (int i = 0; i < PanelCount(); ++i)
+        Panels(i)->Invalidate();
 }
 
 int TCategoryPanelGroup::PanelCount() const
@@ -243,17 +263,43 @@ void TCategoryPanelGroup::Paint()
 
 namespace ui {
 
+namespace {
+// Fills the rectangle line by line from top (at the top) to bottom (at the bottom).
+void VerticalGradient(TCanvas& canvas, const TRect& r, TColor top, TColor bottom)
+{
+    const TColor a = ColorToRGB(top), b = ColorToRGB(bottom);
+    const int lines = std::max(1, r.Bottom - r.Top - 1);
+    auto mix = [lines](unsigned from, unsigned to, int i) {
+        return static_cast<unsigned>((static_cast<int>(from) * (lines - i) + static_cast<int>(to) * i) / lines);
+    };
+    canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
+    for (int y = r.Top; y < r.Bottom; ++y) {
+        const int i = y - r.Top;
+        canvas.Brush()->SetColor(RGB(mix(GetRValue(a), GetRValue(b), i), mix(GetGValue(a), GetGValue(b), i),
+                                     mix(GetBValue(a), GetBValue(b), i)));
+        canvas.FillRect({r.Left, y, r.Right, y + 1});
+    }
+}
+}  // namespace
+
 void TCategoryPanel::PaintControl(TCanvas& canvas)
 {
     int hh = HeaderHeight();
     TRect header{0, 0, Width(), hh};
+    TCategoryPanelGroup* group = PanelGroup();
+    if (group) {
+        VerticalGradient(canvas, header, group->GradientBaseColor(), group->GradientColor());
+        canvas.Font()->Assign(*group->HeaderFont());
+    } else {
+        canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
+        canvas.Brush()->SetColor(clBtnFace);
+        canvas.FillRect(header);
+        canvas.Font()->Assign(*Font());
+        canvas.Font()->SetStyle(fsBold);
+    }
     canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
-    canvas.Brush()->SetColor(clBtnFace);
-    canvas.FillRect(header);
     canvas.Brush()->SetColor(clBtnShadow);
     canvas.FrameRect({0, 0, Width(), Height()});
-    canvas.Font()->Assign(*Font());
-    canvas.Font()->SetStyle(fsBold);
     canvas.Brush()->SetStyle(TBrushStyle::bsClear);
     TRect t{6, 0, Width() - 24, hh};
     canvas.DrawText(Caption(), t, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);

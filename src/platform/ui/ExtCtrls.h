@@ -176,6 +176,14 @@ public:
     TCategoryPanel* Panels(int i) const;
     int HeaderHeight() const { return headerHeight_; }
     void SetHeaderHeight(int v);
+    // The panels' headers: a vertical gradient from GradientBaseColor at the top to GradientColor
+    // at the bottom (both the button face at first: a flat header), the caption in HeaderFont.
+    TColor GradientBaseColor() const { return gradientBaseColor_; }
+    void SetGradientBaseColor(TColor v);
+    TColor GradientColor() const { return gradientColor_; }
+    void SetGradientColor(TColor v);
+    TFont* HeaderFont() { return &headerFont_; }
+    const TFont& HeaderFont() const { return headerFont_; }
     void CollapseAll();
     void ExpandAll();
     int VertScrollPosition() const { return scrollPos_; }
@@ -193,7 +201,11 @@ protected:
     bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
 
 private:
+    void RepaintPanels();
     int headerHeight_ = 24;
+    TColor gradientBaseColor_ = clBtnFace;
+    TColor gradientColor_ = clBtnFace;
+    TFont headerFont_;
     int scrollPos_ = 0;
     bool relayouting_ = false;
 };

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
+
+#include "RealDisplay.h"
 
 #include "grid/base/GsgDateTimePicker.h"
 #include "grid/base/GsgEditBtn.h"
@@ -16,6 +16,7 @@
 #include "platform/rtl/DateTime.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/RealInput.h"
 #include "platform/ui/Render.h"
 
 namespace {
@@ -135,14 +136,12 @@ TEST(EditorControlsGallery, EveryKindAndLookToPng)
     }
 }
 
-// For a look in a real window (scripts/manual/editor_controls.sh): with EDITOR_CONTROLS_WINDOW
-// set to a number of seconds, shows a spin edit, an edit with button and the date pickers in a
-// window titled "Editor controls" for that long, or until it is closed.
+// The editors in a real window, driven by the display's pointer and keys: the date picker's
+// calendar dropped down by a click on its button, moved by keys and picked with Enter; the spin
+// edit stepped by its up button.
 TEST(EditorControlsGallery, InARealWindow)
 {
-    const char* seconds = std::getenv("EDITOR_CONTROLS_WINDOW");
-    if (!seconds)
-        GTEST_SKIP() << "set EDITOR_CONTROLS_WINDOW to show the window";
+    CFG_REAL_WINDOW_TEST();
     rtl::TFormatSettings fs = rtl::TFormatSettings::Neutral();
     fs.ShortDateFormat = "M/d/yyyy";
     fs.LongTimeFormat = "h:nn:ss";
@@ -163,9 +162,22 @@ TEST(EditorControlsGallery, InARealWindow)
     button->SetButtonCaption("...");
     g.form.Show();
     picker->SetFocus();
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(seconds));
-    while (g.form.Visible() && std::chrono::steady_clock::now() < end)
-        ui::Application->HandleMessage(20);
+    ASSERT_TRUE(realinput::WaitShown(g.form));
+    testsupport::Shot("40_editor_controls");
+
+    // The drop-down button at the right end of the picker: the calendar, a day on and a week down.
+    realinput::Click(picker, picker->ClientWidth() - 8, picker->ClientHeight() / 2);
+    testsupport::Shot("41_calendar_dropped");
+    realinput::Keys("Right Down");
+    testsupport::Shot("42_calendar_moved");
+    realinput::Keys("Return");
+    testsupport::Shot("43_date_picked");
+    EXPECT_EQ(picker->DateTime(), rtl::EncodeDate(2024, 3, 8));
+
+    // The spin edit's up button: the upper half of its button at the right end.
+    realinput::Click(spin, spin->ClientWidth() - 6, 4);
+    testsupport::Shot("44_spin_stepped");
+    EXPECT_EQ(spin->Value(), 43);
 }
 
 }  // namespace

@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+#include "grid/stringgrid/GxGridEdit.h"
 
 namespace gx {
 namespace {
@@ -118,6 +121,46 @@ TEST(GxColumnGridCells, ComboBoxAndEditability)
     EXPECT_TRUE(fixed);
     grid.OnCanEditCell = [](TObject*, int, int ACol, bool& CanEdit) { CanEdit = CanEdit && ACol != 1; };
     EXPECT_FALSE(grid.CanEditCell(1, 1));
+}
+
+// Each combo column's editor opens with that column's items, never with the list of the column
+// edited before it.
+TEST(GxColumnGridCells, ComboEditorListsTheItemsOfItsColumn)
+{
+    TGxColumnGrid grid(nullptr);
+    grid.SetColCount(4);
+    grid.SetRowCount(3);
+    grid.SetOptions(grid.Options() | ui::goEditing);
+    grid.Columns()->Items(1)->SetEditor(edComboEdit);
+    grid.Columns()->Items(1)->ComboItems.Add("Default");
+    grid.Columns()->Items(1)->DropDownCount = 3;
+    grid.Columns()->Items(2)->SetEditor(edComboList);
+    grid.Columns()->Items(2)->ComboItems.Add("Bool");
+    grid.Columns()->Items(2)->ComboItems.Add("Int8");
+    grid.Columns()->Items(3)->SetEditor(edComboEdit);
+    struct Case {
+        const char* what;
+        int col;
+        std::vector<std::string> items;
+        int dropDownCount;
+    } cases[] = {
+        {"one item", 1, {"Default"}, 3},
+        {"two items", 2, {"Bool", "Int8"}, 8},
+        {"a column without items", 3, {}, 8},
+        {"back to the first", 1, {"Default"}, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        grid.HideInplaceEdit();
+        grid.MoveToCell(c.col, 1);
+        grid.ShowInplaceEdit();
+        ASSERT_TRUE(grid.EditMode());
+        std::vector<std::string> items;
+        for (int i = 0; i < grid.Combobox()->Items()->Count(); ++i)
+            items.push_back(grid.Combobox()->Items()->Get(i));
+        EXPECT_EQ(items, c.items);
+        EXPECT_EQ(grid.Combobox()->DropDownCount(), c.dropDownCount);
+    }
 }
 
 TEST(GxColumnGridCells, FloatFormatEditLengthAndWidthLimits)

@@ -5,18 +5,17 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "ExtrasFixture.h"
+#include "RealDisplay.h"
 #include "ScratchDir.h"
 #include "grid/extras/GridExtras.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/RealInput.h"
 #include "platform/ui/qt/NativeDragTesting.h"
 
 namespace gx {
@@ -255,16 +254,11 @@ TEST_F(TwoGrids, APressAndAMoveOfMoreThanThreePixelsStartTheDrag)
 namespace gx {
 namespace {
 
-// Two grids in a real window for the manual check scripts/manual/grid_drag.sh: cells are dragged
-// with the mouse from the left grid to the right one. Skipped unless GRID_DRAG_WINDOW gives the
-// seconds to keep the window open; GRID_DRAG_REPORT names the file that gets the points to drag
-// from and to (form client coordinates) and then the right grid's cells.
+// Two grids in a real window: a cell of the left one dragged by the display's pointer onto the
+// right one is moved there.
 TEST(GridCellDragWindow, InARealWindow)
 {
-    const char* seconds = std::getenv("GRID_DRAG_WINDOW");
-    const char* report = std::getenv("GRID_DRAG_REPORT");
-    if (!seconds || !report)
-        GTEST_SKIP() << "set GRID_DRAG_WINDOW and GRID_DRAG_REPORT to show the window";
+    CFG_REAL_WINDOW_TEST();
     InstallGridExtras();
     ui::TForm form(nullptr);
     form.SetCaption("Cell drag");
@@ -282,25 +276,17 @@ TEST(GridCellDragWindow, InARealWindow)
     grids[0]->DragDropSettings()->OleDropSource = true;
     grids[1]->DragDropSettings()->SetOleDropTarget(true);
     form.Show();
-    ui::Application->ProcessMessages();
-    const auto point = [&form](TGxStringGrid* g, int c, int r) {
+    ASSERT_TRUE(realinput::WaitShown(form));
+    const std::string moved = grids[0]->Cells(1, 1);
+    ASSERT_FALSE(moved.empty());
+    const auto middle = [](TGxStringGrid* g, int c, int r) {
         const ui::TRect cell = g->CellRect(c, r);
-        const ui::TPoint p =
-            form.ScreenToClient(g->ClientToScreen({(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2}));
-        return std::to_string(p.X) + " " + std::to_string(p.Y);
+        return ui::TPoint{(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2};
     };
-    {
-        std::ofstream out(report);
-        out << "from " << point(grids[0], 1, 1) << "\nto " << point(grids[1], 2, 2) << "\n";
-    }
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(seconds));
-    while (form.Visible() && std::chrono::steady_clock::now() < end)
-        ui::Application->HandleMessage(20);
-    std::ofstream out(report, std::ios::app);
-    for (int r = 1; r < grids[1]->RowCount(); ++r)
-        for (int c = 1; c < grids[1]->ColCount(); ++c)
-            out << "cell " << c << " " << r << " " << grids[1]->Cells(c, r) << "\n";
-    out << "source " << grids[0]->Cells(1, 1) << "\n";
+    EXPECT_TRUE(realinput::DragAndDrop(grids[0], middle(grids[0], 1, 1), grids[1], middle(grids[1], 2, 2)));
+    testsupport::Shot("71_drag_dropped");
+    EXPECT_EQ(grids[1]->Cells(2, 2), moved);
+    EXPECT_EQ(grids[0]->Cells(1, 1), "") << "a drag between grids moves the cell";
 }
 
 TEST_F(TwoGrids, ADragCarriesAPictureOfTheCellsInView)
@@ -542,17 +528,12 @@ TEST(DragPicture, SitsAtTheMouseOrEndsThereReadRightToLeft)
 namespace gx {
 namespace {
 
-// A hidden column dragged with the mouse from a list box onto the grid's header in a real window,
-// for the manual check scripts/manual/grid_list_drag.sh; the list starts the drag as an application
-// would. Skipped unless GRID_LIST_DRAG_WINDOW gives the seconds to keep the window open;
-// GRID_LIST_DRAG_REPORT names the file that gets the points to drag from and to (form client
-// coordinates) and then the grid's header row and the list's entries.
+// A hidden column dragged by the display's pointer out of a list box onto the grid's first header
+// cell in a real window: the column comes back there and its entry leaves the list. The list starts
+// the drag as an application would.
 TEST(HiddenColumnListWindow, InARealWindow)
 {
-    const char* seconds = std::getenv("GRID_LIST_DRAG_WINDOW");
-    const char* report = std::getenv("GRID_LIST_DRAG_REPORT");
-    if (!seconds || !report)
-        GTEST_SKIP() << "set GRID_LIST_DRAG_WINDOW and GRID_LIST_DRAG_REPORT to show the window";
+    CFG_REAL_WINDOW_TEST();
     HiddenColumnScene s;
     s.form.SetCaption("Hidden column drag");
     s.form.SetBounds(100, 100, 620, 320);
@@ -567,27 +548,14 @@ TEST(HiddenColumnListWindow, InARealWindow)
         StartColumnDrag(s.list, nullptr, s.hidden, ui::deMove, effect);
         dragging = false;
     };
-    ui::Application->ProcessMessages();
-    const auto point = [&s](ui::TControl* c, ui::TRect r) {
-        const ui::TPoint p = s.form.ScreenToClient(c->ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}));
-        return std::to_string(p.X) + " " + std::to_string(p.Y);
-    };
-    {
-        std::ofstream out(report);
-        out << "from " << point(s.list, s.list->ItemRect(0)) << "\nto " << point(s.grid, s.grid->CellRect(0, 0))
-            << "\n";
-    }
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(seconds));
-    while (s.form.Visible() && std::chrono::steady_clock::now() < end)
-        ui::Application->HandleMessage(20);
-    std::ofstream out(report, std::ios::app);
-    out << "headers";
-    for (int c = 0; c < s.grid->ColCount(); ++c)
-        out << " " << s.grid->Cells(s.grid->RealColIndex(c), 0);
-    out << "\nentries";
-    for (const std::string& e : s.Entries())
-        out << " " << e;
-    out << "\n";
+    ASSERT_TRUE(realinput::WaitShown(s.form));
+    testsupport::Shot("72_list_before");
+    const ui::TRect entry = s.list->ItemRect(0);
+    const ui::TPoint from{(entry.Left + entry.Right) / 2, (entry.Top + entry.Bottom) / 2};
+    EXPECT_TRUE(realinput::DragAndDrop(s.list, from, s.grid, s.MiddleOf(0, 0)));
+    testsupport::Shot("74_list_dropped");
+    EXPECT_EQ(CellsOf(*s.grid), (Cells{{"C", "A", "B", "D", "E"}, {"c", "a", "b", "d", "e"}}));
+    EXPECT_EQ(s.Entries(), (std::vector<std::string>{"X"}));
 }
 
 }  // namespace

@@ -1,15 +1,16 @@
 // The print preview window: page navigation within the job's pages, and the sheet it paints.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "RealDisplay.h"
 #include "grid/extras/GridPrint.h"
 #include "grid/extras/GridPrintPreview.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/RealInput.h"
 
 namespace gx {
 namespace {
@@ -69,13 +70,11 @@ TEST(GridPrintPreview, ShowsThePagesOfTheJobOnASheetOfPaper)
     EXPECT_GT(wide->SheetRect().Width(), wide->SheetRect().Height());
 }
 
-// The window on a real display (scripts/manual/print_preview.sh): closes itself after the seconds
-// in GRID_PRINT_PREVIEW_WINDOW unless closed before.
+// The preview window on a real display, driven by the display's pointer and keys: the next page
+// and the last page by their buttons, one page back by Page Up, then closed by its button.
 TEST(GridPrintPreview, InARealWindow)
 {
-    const char* seconds = std::getenv("GRID_PRINT_PREVIEW_WINDOW");
-    if (!seconds)
-        GTEST_SKIP() << "set GRID_PRINT_PREVIEW_WINDOW to show the window";
+    CFG_REAL_WINDOW_TEST();
     TGxStringGrid g(nullptr);
     g.SetColCount(4);
     g.SetRowCount(200);
@@ -94,12 +93,37 @@ TEST(GridPrintPreview, InARealWindow)
     g.AddProgress(2, 4, ui::clRed, ui::clWhite);
     ui::TPrinter printer;
     const auto form = CreatePrintPreview(g, printer);
+    ASSERT_GT(form->PageCount(), 2);
+    std::vector<int> pages;
+    // The user's hand inside the modal loop: one tick of a timer runs it all.
+    ui::TTimer user(nullptr);
+    user.SetInterval(50);
+    user.OnTimer = [&](ui::TObject*) {
+        user.SetEnabled(false);
+        ASSERT_TRUE(realinput::WaitShown(*form));
+        testsupport::Shot("70_preview_first_page");
+        pages.push_back(form->PageNr());
+        const auto press = [&](int button) {
+            ui::TSpeedButton* b = form->Button(button);
+            realinput::Click(b, b->Width() / 2, b->Height() / 2);
+            pages.push_back(form->PageNr());
+        };
+        press(2);  // next
+        testsupport::Shot("71_preview_next_page");
+        press(3);  // last
+        testsupport::Shot("72_preview_last_page");
+        realinput::Keys("Prior");
+        pages.push_back(form->PageNr());
+        testsupport::Shot("73_preview_page_up");
+        press(4);  // close
+    };
     ui::TTimer limit(nullptr);
-    limit.SetInterval(std::atoi(seconds) * 1000);
+    limit.SetInterval(60000);
     limit.OnTimer = [&](ui::TObject*) { form->SetModalResult(ui::mrAbort); };
     const ui::TModalResult result = form->ShowModal();
-    std::printf("preview closed with %d on page %d of %d\n", static_cast<int>(result), form->PageNr(),
-                form->PageCount());
+    EXPECT_NE(result, ui::mrAbort);
+    const int last = form->PageCount();
+    EXPECT_EQ(pages, (std::vector<int>{1, 2, last, last - 1, last - 1}));
 }
 
 }  // namespace

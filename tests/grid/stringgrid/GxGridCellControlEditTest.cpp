@@ -2,18 +2,17 @@
 // edited in place and its text returns as the control's VALUE, Tab walks the cell's editable
 // controls, Enter and F2 open them on a cell the grid does not draw as HTML.
 #include <algorithm>
-#include <chrono>
-#include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "GxGridEditFixture.h"
+#include "RealDisplay.h"
 #include "grid/base/HtmlTextUtils.h"
 #include "grid/stringgrid/GxGridEdit.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/PopupList.h"
+#include "platform/ui/RealInput.h"
 
 namespace gx {
 namespace {
@@ -338,14 +337,13 @@ TEST_F(GxGridCellControlEdit, AnEditWhoseRowWentAwayEndsWithoutWriting)
 namespace gx {
 namespace {
 
-// A form cell in a real window, for the manual check scripts/manual/grid_form_controls.sh. Skipped
-// unless GRID_CONTROLS_WINDOW gives the seconds to keep it open; the cell text is written to
-// GRID_CONTROLS_REPORT as it changes.
+// The form controls of an HTML cell in a real window, driven by the display's pointer and keys: a
+// click on the edit opens it over the control, typed text goes in with Tab, the combo drops down
+// and takes a choice, Tab skips the check box to the password field and Enter writes it; a click on
+// the check box ticks it.
 TEST(GxGridCellControlWindow, InARealWindow)
 {
-    const char* seconds = std::getenv("GRID_CONTROLS_WINDOW");
-    if (!seconds)
-        GTEST_SKIP() << "set GRID_CONTROLS_WINDOW to show the window";
+    CFG_REAL_WINDOW_TEST();
     ui::TForm form(nullptr);
     form.SetCaption("Grid form controls");
     form.SetBounds(100, 100, 420, 200);
@@ -367,16 +365,36 @@ TEST(GxGridCellControlWindow, InARealWindow)
     grid->Loaded();
     form.Show();
     grid->SetFocus();
-    const char* report = std::getenv("GRID_CONTROLS_REPORT");
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(seconds));
-    std::string last;
-    while (form.Visible() && std::chrono::steady_clock::now() < end) {
-        ui::Application->HandleMessage(20);
-        if (report && grid->Cells(1, 1) != last) {
-            last = grid->Cells(1, 1);
-            std::ofstream(report) << last << "\n";
-        }
-    }
+    ASSERT_TRUE(realinput::WaitShown(form));
+    testsupport::Shot("60_form_cell");
+    // The controls start a few pixels into the cell, 60 pixels wide each.
+    const ui::TRect cell = grid->CellRect(1, 1);
+    const int cx = cell.Left + 3, cy = (cell.Top + cell.Bottom) / 2;
+    const auto value = [&](const char* id) {
+        std::string v;
+        return GetHTMLControlValue(grid->Cells(1, 1), id, v) ? v : "<none>";
+    };
+
+    realinput::Click(grid, cx + 20, cy);
+    ASSERT_TRUE(realinput::WaitFor([&] { return grid->CellControlEditing(); }));
+    testsupport::Shot("61_edit_open");
+    realinput::Keys("ctrl+a");
+    realinput::Type("typed");
+    realinput::Keys("Tab");
+    EXPECT_EQ(value("e1"), "typed");
+    testsupport::Shot("62_combo_dropped");
+    realinput::Keys("Escape");
+    realinput::Keys("Down");
+    realinput::Keys("Tab");
+    EXPECT_EQ(value("c1"), "three");
+    testsupport::Shot("63_password_open");
+    realinput::Type("x");
+    realinput::Keys("Return");
+    EXPECT_NE(value("p1"), "pw");
+    EXPECT_FALSE(grid->CellControlEditing());
+    realinput::Click(grid, cx + 120 + 8, cy);
+    testsupport::Shot("64_checked");
+    EXPECT_EQ(value("k1"), "TRUE");
 }
 
 }  // namespace

@@ -5,16 +5,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "RealDisplay.h"
 #include "controls/button/LbButton.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/RealInput.h"
 #include "platform/ui/StdCtrls.h"
 
 namespace gx {
@@ -106,32 +106,53 @@ TEST_F(GxGridEditDialog, OkWithAnAcceptedValueStoresItAndCloses)
     EXPECT_EQ(reported, (std::vector<std::string>{"42"}));
 }
 
-// For a look in a real window (scripts/manual/grid_edit_dialog.sh): with GRID_EDIT_WINDOW set to a
-// number of seconds, shows the dialog titled "Grid edit" modally; the label under the grid shows
-// each value validation refused. The dialog's result is printed when it closes.
+// The dialog in a real window, driven by the display's pointer and keys: a value typed that
+// validation refuses, then OK clicked: the dialog stays open and shows the refusal; Escape and
+// Cancel close it with the old value kept.
 TEST_F(GxGridEditDialog, InARealWindow)
 {
-    const char* seconds = std::getenv("GRID_EDIT_WINDOW");
-    if (!seconds)
-        GTEST_SKIP() << "set GRID_EDIT_WINDOW to show the window";
+    CFG_REAL_WINDOW_TEST();
     dialog.SetCaption("Grid edit");
     dialog.SetBounds(100, 100, 420, 300);
     ok->SetCaption("OK");
     cancel->SetCaption("Cancel");
-    auto* report = new ui::TLabel(&dialog);
-    report->SetParent(&dialog);
-    report->SetBounds(200, 226, 200, 20);
-    grid->OnCellValidate = [report](TObject*, int, int, std::string& v, bool& valid) {
+    auto* refusal = new ui::TLabel(&dialog);
+    refusal->SetParent(&dialog);
+    refusal->SetBounds(200, 226, 200, 20);
+    grid->OnCellValidate = [refusal](TObject*, int, int, std::string& v, bool& valid) {
         valid = v.find_first_not_of("0123456789") == std::string::npos;
         if (!valid)
-            report->SetCaption("Refused: " + v);
+            refusal->SetCaption("Refused: " + v);
     };
-    ui::TTimer limit(nullptr);
-    limit.SetInterval(std::atoi(seconds) * 1000);
-    limit.OnTimer = [&](ui::TObject*) { dialog.SetModalResult(ui::mrAbort); };
+    bool openAfterOk = false;
+    // The user's hand inside the modal loop: one tick of a timer runs it all.
+    ui::TTimer user(nullptr);
+    user.SetInterval(50);
+    user.OnTimer = [&](ui::TObject*) {
+        user.SetEnabled(false);
+        ASSERT_TRUE(realinput::WaitShown(dialog));
+        testsupport::Shot("50_grid_edit_dialog");
+        // The pointer over the window (whose keys then go there); the first key opens the editor
+        // of the current cell and replaces its text.
+        const ui::TRect cell = grid->CellRect(1, 1);
+        realinput::MoveTo(grid, cell.Left + 5, cell.Top + 5);
+        realinput::Type("12x");
+        testsupport::Shot("51_value_typed");
+        realinput::Click(ok, ok->Width() / 2, ok->Height() / 2);
+        testsupport::Shot("52_ok_refused");
+        openAfterOk = dialog.ModalResult() == ui::mrNone && dialog.Visible();
+        EXPECT_EQ(refusal->Caption(), "Refused: 12x");
+        realinput::Keys("Escape");
+        realinput::Click(cancel, cancel->Width() / 2, cancel->Height() / 2);
+    };
     dialog.OnShow = [this](ui::TObject*) { grid->SetFocus(); };
+    ui::TTimer limit(nullptr);
+    limit.SetInterval(60000);
+    limit.OnTimer = [&](ui::TObject*) { dialog.SetModalResult(ui::mrAbort); };
     const ui::TModalResult result = dialog.ShowModal();
-    std::printf("dialog result %d, cell (1,1) \"%s\"\n", static_cast<int>(result), grid->Cells(1, 1).c_str());
+    EXPECT_TRUE(openAfterOk);
+    EXPECT_EQ(result, ui::mrCancel);
+    EXPECT_EQ(grid->Cells(1, 1), "10");
 }
 
 }  // namespace

@@ -12,9 +12,11 @@
 #include "controls/button/LbButton.h"
 #include "grid/stringgrid/GxGridModule.h"
 #include "grid/stringgrid/GxGridPanels.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/StdCtrls.h"
+#include "platform/ui/qt/NativeTesting.h"
 
 namespace gx {
 namespace {
@@ -248,6 +250,22 @@ TEST_F(GxGridKeys, EnterAndF2OpenTheEditorOnRequestOnlyOnCellsThatMayBeEdited)
         EXPECT_EQ(grid->EditorMode(), c.wantEditor);
         EXPECT_EQ(keyDowns, std::vector<unsigned>{c.key});
     }
+}
+
+// Delete on a cell of an editable grid does nothing by default: it opens no editor and types no
+// character, though the window system hands the key over with the text U+007F.
+TEST_F(GxGridKeys, DeleteOnACellOpensNoEditorAndTypesNothing)
+{
+    grid->SetCells(2, 3, "kept");
+    form.Show();
+    ui::Application->ProcessMessages();
+    grid->MoveToCell(2, 3);
+    grid->SetFocus();
+    ui::qt::PressKeyNative(grid, ui::VK_DELETE);
+    ui::Application->ProcessMessages();
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(grid->Cells(2, 3), "kept");
+    form.Hide();
 }
 
 // Dialogs turn Enter into Tab in OnKeyDown. With a fixed column at the right (column 4) the step

@@ -1,29 +1,26 @@
-// A string grid in a real window for the manual check scripts/manual/grid_mouse.sh: rows moved by
-// their fixed cells (the drop mark shows while the mouse is held) and a link clicked. Skipped
-// unless GRID_WINDOW gives the seconds to keep the window open; what happened is written to
-// GRID_WINDOW_REPORT when that names a file (the link is recorded, not opened).
+// A string grid in a real window, driven by the display's pointer: a row dragged by its fixed cell
+// shows the drop mark while the button is held and moves on release (OnRowMoved); a click on a link
+// in an HTML cell hands it to the desktop's opener (recorded here, not opened).
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "GxGridWindowLoop.h"
+#include "RealDisplay.h"
 #include "grid/stringgrid/GxGrid.h"
 #include "grid/stringgrid/GxGridInput.h"
-#include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/RealInput.h"
 #include "platform/ui/Shell.h"
 
 namespace gx {
 namespace {
 
+using namespace realinput;
+
 TEST(GxGridMouseWindow, InARealWindow)
 {
-    const char* seconds = std::getenv("GRID_WINDOW");
-    if (!seconds)
-        GTEST_SKIP() << "set GRID_WINDOW to show the window";
+    CFG_REAL_WINDOW_TEST();
     std::vector<std::string> events;
     const ui::TShellOpenHandler previous = ui::SetShellOpenHandler([&](const std::string& target) {
         events.push_back("opened " + target);
@@ -56,19 +53,26 @@ TEST(GxGridMouseWindow, InARealWindow)
     grid->Loaded();
     form.Show();
     grid->SetFocus();
-    const char* report = std::getenv("GRID_WINDOW_REPORT");
-    auto writeReport = [&] {
-        if (!report)
-            return;
-        std::ofstream out(report);
-        const ui::TPoint mark = grid->Input()->MoveMark();
-        out << "mark " << mark.X << " " << mark.Y << "\n";
-        for (const std::string& e : events)
-            out << e << "\n";
-        for (int r = 1; r < 12; ++r)
-            out << "row " << r << " " << grid->Cells(1, r) << "\n";
-    };
-    ShowWhileReporting(form, std::atoi(seconds), writeReport, 100);
+    ASSERT_TRUE(WaitShown(form));
+    testsupport::Shot("60_grid_mouse");
+    const auto middleY = [&](int r) { return (grid->CellRect(0, r).Top + grid->CellRect(0, r).Bottom) / 2; };
+
+    // Row 2 dragged by its fixed cell down to row 6: the mark shows while the button is held.
+    MoveTo(grid, 20, middleY(2));
+    Press();
+    DragTo(grid, 20, middleY(4), 4);
+    DragTo(grid, 20, middleY(6), 4);
+    EXPECT_NE(grid->Input()->MoveMark().Y, -1) << "no drop mark while the row is dragged";
+    testsupport::Shot("61_grid_row_move_mark");
+    Release();
+    EXPECT_EQ(grid->Cells(1, 6), "item 2");
+    testsupport::Shot("62_grid_row_moved");
+
+    // The link of row 8: a click on its text.
+    const ui::TRect link = grid->CellRect(3, 8);
+    Click(grid, link.Left + 12, (link.Top + link.Bottom) / 2);
+    testsupport::Shot("63_grid_link_clicked");
+    EXPECT_EQ(events, (std::vector<std::string>{"moved 2 6", "opened https://example.org/manual"}));
     ui::SetShellOpenHandler(previous);
 }
 

@@ -3,12 +3,11 @@
 // from the file: header gradient, the cell colours, the check boxes and the border ring.
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
 
 #include "GxGridPaintFixture.h"
-#include "platform/ui/Application.h"
+#include "RealDisplay.h"
+#include "platform/ui/RealInput.h"
 
 namespace gx {
 namespace {
@@ -38,22 +37,33 @@ TEST(GxGridRender, VariableTableToPng)
               ui::GetBValue(at(o.X + header.Left + 5, o.Y + header.Bottom - 4)));
 }
 
-// For a look in a real window (scripts/manual/grid_window.sh): with GX_GRID_WINDOW set to a number
-// of seconds, shows the variable table in a window titled "Variable table" for that long.
+// The variable table in a real window, driven by the display's pointer and keys: a page down by a
+// click on the bar below its thumb, the wheel over the Name cells, back to the top by Ctrl+Home.
 TEST(GxGridRender, InARealWindow)
 {
-    const char* seconds = std::getenv("GX_GRID_WINDOW");
-    if (!seconds)
-        GTEST_SKIP() << "set GX_GRID_WINDOW to show the window";
+    CFG_REAL_WINDOW_TEST();
     testing::ShownGrid shown(4, 4, 1000, 337);
     shown.form.SetCaption("Variable table");
-    testing::BuildVariableTable(*shown.grid);
-    shown.grid->FocusHelper()->Enabled = true;  // an edited cell gets the translucent frame
+    TGxStringGrid* grid = shown.grid;
+    testing::BuildVariableTable(*grid);
+    grid->FocusHelper()->Enabled = true;  // an edited cell gets the translucent frame
     shown.form.Show();
-    shown.grid->SetFocus();
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(seconds));
-    while (shown.form.Visible() && std::chrono::steady_clock::now() < end)
-        ui::Application->HandleMessage(20);
+    grid->SetFocus();
+    ASSERT_TRUE(realinput::WaitShown(shown.form));
+    testsupport::Shot("50_grid_shown");
+    const int page = grid->VisibleRowCount();
+    realinput::Click(grid, grid->ClientWidth() + ui::TWinControl::ScrollBarSize / 2, grid->ClientHeight() - 30);
+    EXPECT_EQ(grid->TopRow(), 1 + page);
+    testsupport::Shot("51_grid_page_down");
+    const ui::TRect name = grid->CellRect(4, grid->TopRow() + 2);
+    realinput::Click(grid, name.Left + 20, name.Top + 5);
+    const int before = grid->TopRow();
+    realinput::Wheel(grid, name.Left + 20, name.Top + 5, 15);
+    EXPECT_GT(grid->TopRow(), before);
+    testsupport::Shot("52_grid_wheel_down");
+    realinput::Keys("ctrl+Home");
+    EXPECT_EQ(grid->TopRow(), 1);
+    testsupport::Shot("53_grid_ctrl_home");
 }
 
 }  // namespace

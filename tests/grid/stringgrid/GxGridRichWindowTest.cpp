@@ -1,28 +1,24 @@
-// A rich-text cell edited in a real window, for the manual check scripts/manual/grid_rich_edit.sh:
-// a cell with bold and raised text opened with F2, typed into, committed by a click on another
-// cell; an HTML hint lies over the grid and lets clicks through. Skipped unless RICH_WINDOW gives
-// the seconds to keep the window open; the grid's state goes to RICH_WINDOW_REPORT when set.
+// A rich-text cell edited in a real window, driven by the display's pointer and keys: the cell
+// shows bold, raised, lowered and coloured text; a click on it opens the rich editor with the caret
+// at the click; typed text and a new line grow the row; a click through an HTML hint lying over the
+// grid onto another cell commits the edit.
 #include "grid/stringgrid/GxGrid.h"
 #include "grid/stringgrid/GxGridHintWindow.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <string>
 
-#include "GxGridWindowLoop.h"
-#include "platform/ui/Application.h"
+#include "RealDisplay.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/RealInput.h"
 
 namespace gx {
 namespace {
 
 TEST(GxGridRichWindow, InARealWindow)
 {
-    const char* seconds = std::getenv("RICH_WINDOW");
-    if (!seconds)
-        GTEST_SKIP() << "set RICH_WINDOW to show the window";
+    CFG_REAL_WINDOW_TEST();
     ui::TForm form(nullptr);
     form.SetCaption("Rich text cells");
     form.SetBounds(100, 100, 460, 320);
@@ -59,23 +55,34 @@ TEST(GxGridRichWindow, InARealWindow)
     const ui::TPoint p = grid->ClientToScreen({cell.Left + 4, cell.Top + 2});
     at = {p.X, p.Y, p.X, p.Y};
     hint.ActivateHintData(at, "<b>Hint</b> lets clicks <i>through</i>", grid);
-    const char* report = std::getenv("RICH_WINDOW_REPORT");
-    auto writeReport = [&] {
-        if (!report)
-            return;
-        std::ofstream out(report);
-        out << "row " << grid->Row() << "\ncol " << grid->Col() << "\nediting " << grid->EditMode() << "\n";
-        out << "height1 " << grid->RowHeights(1) << "\n";
-        grid->CellToRich(1, 1, grid->RichEdit());
-        std::string plain = grid->RichEdit()->Text();
-        for (auto& ch : plain)
-            if (ch == '\r' || ch == '\n')
-                ch = '|';  // CR LF shows as "||"
-        out << "text1 " << plain << "\n";
-        out << "hint " << hint.IsOpen() << " " << hint.Left() << " " << hint.Top() << " " << hint.Width() << " "
-            << hint.Height() << "\n";
-    };
-    ShowWhileReporting(form, std::atoi(seconds), writeReport);
+    ASSERT_TRUE(realinput::WaitShown(form));
+    testsupport::Shot("60_rich_start");
+    const int heightBefore = grid->RowHeights(1);
+
+    // A click near the end of the text opens the editor there; the typed text goes in after it.
+    const ui::TRect rich = grid->CellRect(1, 1);
+    realinput::Click(grid, rich.Left + 200, (rich.Top + rich.Bottom) / 2);
+    ASSERT_TRUE(realinput::WaitFor([&] { return grid->EditMode(); }));
+    realinput::Type(" new");
+    realinput::Keys("Return");
+    realinput::Type("line 2");
+    testsupport::Shot("61_rich_editing");
+    EXPECT_GT(grid->RowHeights(1), heightBefore) << "the row grows with the new line";
+
+    // The hint lies over the second column where the third row was before the first row grew; the
+    // click goes through it to the grid, which ends the edit.
+    ASSERT_TRUE(hint.IsOpen());
+    const ui::TPoint through = grid->ScreenToClient({hint.Left() + 30, hint.Top() + 8});
+    realinput::Click(grid, through.X, through.Y);
+    testsupport::Shot("62_rich_committed");
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Col(), 2);
+    grid->CellToRich(1, 1, grid->RichEdit());
+    std::string plain = grid->RichEdit()->Text();
+    for (auto& ch : plain)
+        if (ch == '\r' || ch == '\n')
+            ch = '|';  // CR LF shows as "||"
+    EXPECT_EQ(plain, "E = mc2 red H2O new||line 2");
 }
 
 }  // namespace

@@ -1,23 +1,19 @@
-// Two string grids with proportional scroll bars side by side in a real window, for the manual
-// check scripts/manual/grid_scroll_bars.sh: 100 rows all shown on the left, the same rows with 60
-// of them hidden on the right, whose thumb must be larger by the share of the rows left. Skipped
-// unless GRID_SCROLL_WINDOW gives the seconds to keep the window open; the bars' state is written
-// to GRID_SCROLL_WINDOW_REPORT when that names a file.
+// Two string grids with proportional scroll bars side by side in a real window: 100 rows all shown
+// on the left, the same rows with 60 of them hidden on the right, whose thumb is larger by the share
+// of the rows left; the right thumb dragged to the bottom by the display's pointer shows the last
+// page.
 #include "grid/stringgrid/GxGrid.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <string>
 
-#include "GxGridWindowLoop.h"
-#include "platform/ui/Application.h"
+#include "RealDisplay.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/RealInput.h"
 
 namespace gx {
 namespace {
-
 TGxStringGrid* MakeGrid(ui::TForm& form, int left)
 {
     auto* grid = new TGxStringGrid(&form);
@@ -41,9 +37,7 @@ TGxStringGrid* MakeGrid(ui::TForm& form, int left)
 
 TEST(GxGridScrollBarsWindow, InARealWindow)
 {
-    const char* seconds = std::getenv("GRID_SCROLL_WINDOW");
-    if (!seconds)
-        GTEST_SKIP() << "set GRID_SCROLL_WINDOW to show the window";
+    CFG_REAL_WINDOW_TEST();
     ui::TForm form(nullptr);
     form.SetCaption("Proportional scroll bars");
     form.SetBounds(100, 100, 640, 320);
@@ -52,18 +46,24 @@ TEST(GxGridScrollBarsWindow, InARealWindow)
     hidden->HideRows(21, 80);
     form.Show();
     hidden->SetFocus();
-    const char* report = std::getenv("GRID_SCROLL_WINDOW_REPORT");
-    auto writeReport = [&] {
-        if (!report)
-            return;
-        std::ofstream out(report);
-        for (const auto& [name, grid] : {std::pair{"all", all}, std::pair{"hidden", hidden}}) {
-            const ui::TScrollInfo info = grid->GetScrollInfo(ui::SB_VERT);
-            out << name << " rows " << grid->RowCount() - 1 << " top " << grid->TopRow() << " maxtop "
-                << grid->MaxTopRow() << " page " << info.nPage << " max " << info.nMax << " pos " << info.nPos << "\n";
-        }
+    ASSERT_TRUE(realinput::WaitShown(form));
+    testsupport::Shot("60_grid_scroll_bars");
+    // The thumb's share of the bar: its page over the range.
+    const auto share = [](TGxStringGrid* grid) {
+        const ui::TScrollInfo info = grid->GetScrollInfo(ui::SB_VERT);
+        return static_cast<double>(info.nPage) / (info.nMax + 1);
     };
-    ShowWhileReporting(form, std::atoi(seconds), writeReport);
+    EXPECT_GT(share(hidden) / share(all), 2.0);
+
+    // The right grid's thumb, at the top of its bar, dragged to the bottom.
+    const int barX = hidden->ClientWidth() + ui::TWinControl::ScrollBarSize / 2;
+    realinput::MoveTo(hidden, barX, 6);
+    realinput::Press();
+    realinput::DragTo(hidden, barX, hidden->ClientHeight() + 40);
+    realinput::Release();
+    testsupport::Shot("61_grid_scroll_bars_dragged");
+    EXPECT_EQ(hidden->TopRow(), hidden->MaxTopRow());
+    EXPECT_EQ(all->TopRow(), 1);
 }
 
 }  // namespace

@@ -105,7 +105,20 @@ void PressKeyNative(TControl* control, unsigned vk, TShiftState shift)
     case VK_F4:
         key = Qt::Key_F4;
         break;
+    case VK_BACK:
+        key = Qt::Key_Backspace;
+        text = "\b";
+        break;
+    case VK_DELETE:
+        key = Qt::Key_Delete;
+        text = QString(QChar(0x7F));  // as the X11 platform hands it over
+        break;
     default:
+        if (vk >= 'A' && vk <= 'Z') {
+            key = Qt::Key_A + static_cast<int>(vk - 'A');
+            text = (shift & ssCtrl) ? QString(QChar(static_cast<char16_t>(vk - 'A' + 1)))
+                                    : QString(QChar(static_cast<char16_t>(vk - 'A' + 'a')));
+        }
         break;
     }
     Qt::KeyboardModifiers mods;

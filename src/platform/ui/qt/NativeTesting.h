@@ -17,7 +17,8 @@ bool NativePopupWindow(const TControl* control);
 bool NativeVisible(const TControl* control);
 // Sends key events for each character of text to the native widget, as typing does.
 void TypeIntoNative(TControl* control, const std::string& text);
-// Sends a key press and release (Enter, Escape, Tab, Up, Down, F4) to the native widget.
+// Sends a key press and release (Enter, Escape, Tab, Backspace, Delete, Up, Down, F4, a letter)
+// to the native widget, with the text the X11 platform gives the key.
 void PressKeyNative(TControl* control, unsigned vk, TShiftState shift = 0);
 // Sends a left press and release at a point of the native widget (a point outside it is what the
 // window system hands an open popup for a press elsewhere).

@@ -87,11 +87,16 @@ void DeliverKey(TWinControl* control, const QKeyEvent& e, bool press)
         SendKeyUp(control, vk, shift);
         return;
     }
+    // Qt's text of a key is taken only when it is a printable character: the window system hands
+    // control characters with it (Delete brings U+007F), and no control key types text. The few
+    // control characters the desktop produces come from the key itself below.
     char32_t ch = 0;
     QString text = e.text();
     if (!text.isEmpty())
         ch = static_cast<char32_t>(text.toUcs4().value(0));
-    // Keys whose character Qt leaves out but the desktop produces.
+    if (ch < 0x20 || (ch >= 0x7F && ch < 0xA0))
+        ch = 0;
+    // Keys whose control character the desktop produces: Enter, Backspace, Escape, Tab, Ctrl+letter.
     if (!ch) {
         if (vk == VK_RETURN)
             ch = '\r';
