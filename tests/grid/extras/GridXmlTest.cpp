@@ -77,6 +77,8 @@ TEST(GridXml, ReaderTakesAttributesGroupsAndOlderEscapes)
         {"<l><r><a>a$amp;b</a><b>&quot;&quot;</b></r><r><a>c</a><b/></r></l>", false, {{"a&b", ""}, {"c", ""}}},
         {"<l><r><a>1</a><b>2</b></r><r><a>3</a><b>4</b></r></l>", true, {{"1", "2"}, {"3", "4"}}},
         {"<l><r><g><a>1</a><b>2</b></g><g><a>3</a><b>4</b></g></r></l>", true, {{"", ""}, {"1", "2"}, {"3", "4"}}},
+        // Indented by another program: the layout is no text, blanks inside a field are.
+        {"<l>\n  <r>\n    <a>  </a>\n    <b>x</b>\n  </r>\n  <r>\n  </r>\n</l>\n", false, {{"  ", "x"}}},
     };
     testsupport::ScratchDir dir;
     for (const Case& c : cases) {
@@ -87,6 +89,22 @@ TEST(GridXml, ReaderTakesAttributesGroupsAndOlderEscapes)
         LoadFromXML(grid, dir.File("r.xml"), c.levelToRow);
         EXPECT_EQ(CellsOf(grid), c.cells) << c.doc;
     }
+}
+
+// Texts of white space alone are cell texts too, line breaks among them included.
+TEST(GridXml, CellsOfWhiteSpaceAloneComeBack)
+{
+    testsupport::ScratchDir dir;
+    const std::string f = dir.File("w.xml");
+    const std::vector<std::vector<std::string>> cells = {{"   ", "\n", "a"}, {"\t", " \r\n ", ""}};
+    TGxStringGrid out(nullptr), in(nullptr);
+    out.Multilinecells = in.Multilinecells = true;
+    Fill(out, cells);
+    SaveToXML(out, f, "list", "row", nullptr, true);
+    in.SetColCount(1);
+    in.SetRowCount(1);
+    LoadFromXML(in, f);
+    EXPECT_EQ(CellsOf(in), cells);
 }
 
 TEST(GridXml, BadDocumentsAreRefusedNamingTheFileAndLeaveTheGrid)
