@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto file = fuzz::WriteInput("input.mdb", fuzz::Text(data, size));
     try {
         for (const std::string& table : office::MdbTableNames(file.string())) {
-            const office::QueryResult r = office::QueryMdb(file.string(), "SELECT * FROM " + table);
+            const office::QueryResult r = office::QueryMdb(file.string(), office::MdbTableQuery(table));
             for (const auto& row : r.rows)
                 FUZZ_CHECK(row.size() == r.fields.size(), "a row with another number of fields");
         }

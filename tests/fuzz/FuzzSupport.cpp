@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -23,7 +25,8 @@ struct Scratch {
             throw std::runtime_error("cannot create a scratch folder from " + pattern);
         path = pattern;
     }
-    ~Scratch()
+    ~Scratch() { Remove(); }
+    void Remove() const
     {
         std::error_code ec;
         std::filesystem::remove_all(path, ec);
@@ -31,12 +34,23 @@ struct Scratch {
     std::filesystem::path path;
 };
 
+const Scratch* made = nullptr;  // once ScratchFolder() made it
+
 }  // namespace
 
 const std::filesystem::path& ScratchFolder()
 {
     static const Scratch scratch;
+    made = &scratch;
     return scratch.path;
+}
+
+void PropertyFailed(const char* condition, const std::string& what, const char* file, int line)
+{
+    std::fprintf(stderr, "fuzz property failed: %s\n  %s (%s:%d)\n", condition, what.c_str(), file, line);
+    if (made)
+        made->Remove();
+    std::abort();
 }
 
 std::filesystem::path WriteInput(std::string_view name, std::string_view bytes)

@@ -5,8 +5,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -27,14 +25,15 @@ std::filesystem::path WriteInput(std::string_view name, std::string_view bytes);
 // The whole content of a file ("" when it cannot be read).
 std::string ReadFile(const std::filesystem::path& file);
 
+// Reports a property that does not hold, removes the scratch folder (no destructor runs after)
+// and aborts, so that the fuzzer keeps the input as a finding.
+[[noreturn]] void PropertyFailed(const char* condition, const std::string& what, const char* file, int line);
+
 }  // namespace fuzz
 
 // Ends the run with a message when a property of the code under test does not hold.
 #define FUZZ_CHECK(condition, what)                                                                                    \
     do {                                                                                                               \
-        if (!(condition)) {                                                                                            \
-            std::fprintf(stderr, "fuzz property failed: %s\n  %s (%s:%d)\n", #condition, std::string(what).c_str(),    \
-                         __FILE__, __LINE__);                                                                          \
-            std::abort();                                                                                              \
-        }                                                                                                              \
+        if (!(condition))                                                                                              \
+            fuzz::PropertyFailed(#condition, what, __FILE__, __LINE__);                                                \
     } while (0)

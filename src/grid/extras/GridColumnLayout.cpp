@@ -130,10 +130,11 @@ void StringToColumnStates(TGxStringGrid& grid, const std::string& Value)
     const std::vector<int> widths = Integers(fields[1], "widths");
     const std::vector<int> listed = Integers(fields[2], "order");
     const std::vector<int> visible = Integers(fields[3], "visibility");
-    const auto n = static_cast<std::size_t>(count);
+    // The grid keeps at least one column: a count of 0 leaves one, which takes the first entries.
+    const auto n = static_cast<std::size_t>(std::max(count, 1));
     if (widths.size() < n || visible.size() < n)
         throw rtl::EConvertError("'" + Value + "' holds fewer widths or visibility entries than its " +
-                                 std::to_string(count) + " columns");
+                                 std::to_string(n) + " columns");
     for (std::size_t i = 0; i < n; ++i)
         if (widths[i] < 0)
             throw rtl::EConvertError("'" + std::to_string(widths[i]) + "' is no column width");

@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <deque>
 #include <filesystem>
+#include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "grid/extras/GridFileCommon.h"
@@ -87,7 +89,7 @@ std::string CsvLines(TGxStringGrid& grid, rtl::TEncoding encoding)
 }
 
 // Occurrences of c in line: runs of an odd number of consecutive c (odd: true), or every c.
-int CountSeparators(const std::string& line, char c, bool odd)
+int CountSeparators(std::string_view line, char c, bool odd)
 {
     int n = 0;
     for (std::size_t i = 0; i < line.size();) {
@@ -104,14 +106,127 @@ int CountSeparators(const std::string& line, char c, bool odd)
     return n;
 }
 
-char DetectDelimiter(const std::string& l1, const std::string& l2)
+// Where one field of the text lies as the reader takes it: it starts after leading spaces; a field
+// that starts with a double quote runs to its closing quote, over line ends too (doubled quotes
+// stay inside), and what stands between the closing quote and the delimiter belongs to it; a quote
+// that is never closed makes the rest of its line the field's text.
+struct FieldSpan {
+    std::size_t start = 0;     // after the leading spaces
+    bool quoted = false;       // starts with a double quote
+    bool closed = false;       // quoted, and the closing quote was found
+    std::size_t quoteEnd = 0;  // quoted: the closing quote, or the line end when never closed
+    std::size_t end = 0;       // the delimiter, the line end or the end of the text after it
+};
+
+class CsvScanner {
+public:
+    CsvScanner(std::string_view text, char delim) : text_(text), n_(text.size()), delim_(delim) {}
+
+    bool LineEnd(std::size_t at) const { return at < n_ && (text_[at] == '\r' || text_[at] == '\n'); }
+    bool IsDelim(std::size_t at) const { return delim_ != '\0' && at < n_ && text_[at] == delim_; }
+    void SkipLineEnd(std::size_t& at) const
+    {
+        if (at < n_ && text_[at] == '\r')
+            ++at;
+        if (at < n_ && text_[at] == '\n')
+            ++at;
+    }
+
+    FieldSpan Field(std::size_t i) const
+    {
+        FieldSpan f;
+        std::size_t s = i;
+        while (s < n_ && text_[s] == ' ' && s + 1 < n_ && !IsDelim(s + 1) && !LineEnd(s + 1))
+            ++s;
+        f.start = s;
+        std::size_t j = s;
+        if (s < n_ && text_[s] == '"') {
+            f.quoted = true;
+            j = s + 1;
+            while (j < n_) {
+                if (text_[j] == '"') {
+                    if (j + 1 < n_ && text_[j + 1] == '"') {
+                        j += 2;
+                        continue;
+                    }
+                    f.closed = true;
+                    break;
+                }
+                ++j;
+            }
+            if (f.closed) {
+                f.quoteEnd = j++;
+            } else {
+                j = text_.find_first_of("\r\n", s + 1);
+                if (j == std::string_view::npos)
+                    j = n_;
+                f.quoteEnd = j;
+            }
+        }
+        while (j < n_ && !IsDelim(j) && !LineEnd(j))
+            ++j;
+        f.end = j;
+        return f;
+    }
+
+    // Steps past the field that ends at `at`: past its delimiter (true while the record goes on),
+    // or past the line end. A delimiter at the end of a line is followed by one empty last field
+    // (lastEmpty).
+    bool Next(std::size_t& at, bool& lastEmpty) const
+    {
+        lastEmpty = false;
+        if (IsDelim(at)) {
+            ++at;
+            if (at < n_ && !LineEnd(at))
+                return true;
+            lastEmpty = true;
+        }
+        SkipLineEnd(at);
+        return false;
+    }
+
+private:
+    std::string_view text_;
+    std::size_t n_;
+    char delim_;
+};
+
+// The first two records of the text as they read with the delimiter c, with their quoted parts
+// left out: what the delimiter detection counts in (empty when there are fewer records).
+void FirstRecords(std::string_view text, char c, std::string& r1, std::string& r2)
+{
+    const CsvScanner scan(text, c);
+    std::string* out[] = {&r1, &r2};
+    std::size_t i = 0;
+    for (std::string* record : out) {
+        record->clear();
+        bool more = i < text.size();
+        while (more) {
+            const FieldSpan f = scan.Field(i);
+            const std::size_t from = f.quoted ? std::min(f.quoteEnd + 1, f.end) : f.start;
+            record->append(text.substr(from, f.end - from));
+            i = f.end;
+            bool lastEmpty = false;
+            more = scan.Next(i, lastEmpty);
+            if (more || lastEmpty)
+                *record += c;
+        }
+    }
+}
+
+// The delimiter guessed from the first two records, which each candidate reads its own way.
+char DetectDelimiter(std::string_view text)
 {
     static const char kCandidates[] = {',', ';', '#', '\t', '|', '@', '*', '-', '+', '&'};
+    std::string records[std::size(kCandidates)][2];
+    for (std::size_t k = 0; k < std::size(kCandidates); ++k)
+        FirstRecords(text, kCandidates[k], records[k][0], records[k][1]);
     char found = '\0';
     int best = 0;
     for (bool odd : {true, false}) {
-        for (char c : kCandidates) {
-            int a = CountSeparators(l1, c, odd), b = CountSeparators(l2, c, odd);
+        for (std::size_t k = 0; k < std::size(kCandidates); ++k) {
+            const char c = kCandidates[k];
+            int a = CountSeparators(records[k][0], c, odd), b = CountSeparators(records[k][1], c, odd);
             if (a == b && a > best) {
                 best = a;
                 found = c;
@@ -120,30 +235,15 @@ char DetectDelimiter(const std::string& l1, const std::string& l2)
         if (found)
             return found;
     }
-    for (char c : kCandidates) {
-        int a = CountSeparators(l1, c, false), b = CountSeparators(l2, c, false);
+    for (std::size_t k = 0; k < std::size(kCandidates); ++k) {
+        const char c = kCandidates[k];
+        int a = CountSeparators(records[k][0], c, false), b = CountSeparators(records[k][1], c, false);
         if (a > best || b > best) {
             best = std::max(a, b);
             found = c;
         }
     }
     return found;
-}
-
-// The first two lines of the text (for delimiter detection), split at any line end.
-void FirstLines(const std::string& text, std::string& l1, std::string& l2)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (lines.size() < 2 && start < text.size()) {
-        std::size_t e = text.find_first_of("\r\n", start);
-        if (e == std::string::npos)
-            e = text.size();
-        lines.push_back(text.substr(start, e - start));
-        start = e + (e + 1 < text.size() && text[e] == '\r' && text[e + 1] == '\n' ? 2 : 1);
-    }
-    l1 = lines.size() > 0 ? lines[0] : "";
-    l2 = lines.size() > 1 ? lines[1] : "";
 }
 
 // The line breaks of a read field back in the field (in place).
@@ -171,9 +271,24 @@ struct Records {
     std::size_t End(std::size_t k) const { return k + 1 < starts.size() ? starts[k + 1] : fields.size(); }
 };
 
-// Splits the text into records of fields. A field that starts (after leading spaces) with a double
-// quote runs to its closing quote, over line ends too; a quote that is never closed leaves the rest
-// of its line as the field's text.
+// The quoted part of a field without its quotes, doubled quotes undoubled; a quote that is never
+// closed keeps its line's rest as it stands.
+std::string Unquoted(std::string_view text, const FieldSpan& f)
+{
+    std::string_view inside = text.substr(f.start + 1, f.quoteEnd - f.start - 1);
+    if (!f.closed)
+        return std::string(inside);
+    std::string out;
+    out.reserve(inside.size());
+    for (std::size_t k = 0; k < inside.size(); ++k) {
+        out += inside[k];
+        if (inside[k] == '"')
+            ++k;  // the second quote of a doubled pair
+    }
+    return out;
+}
+
+// Splits the text into records of fields as CsvScanner finds them.
 Records ParseRecords(const std::string& text, char delim, bool oem)
 {
     Records records;
@@ -185,73 +300,33 @@ Records ParseRecords(const std::string& text, char delim, bool oem)
     for (char ch : text)
         ends += (ch == delim || ch == '\n' || ch == '\r') ? 1 : 0;
     fields.reserve(ends);
+    const CsvScanner scan(text, delim);
+    const std::string_view all(text);
     std::size_t i = 0;
-    const std::size_t n = text.size();
-    auto lineEnd = [&](std::size_t at) { return at < n && (text[at] == '\r' || text[at] == '\n'); };
-    auto isDelim = [&](std::size_t at) { return delim != '\0' && at < n && text[at] == delim; };
-    auto skipLineEnd = [&](std::size_t& at) {
-        if (at < n && text[at] == '\r')
-            ++at;
-        if (at < n && text[at] == '\n')
-            ++at;
-    };
     bool recordOpen = false;
-    while (i < n) {
+    while (i < text.size()) {
         if (!recordOpen) {
             records.starts.push_back(fields.size());
             recordOpen = true;
         }
-        // One field.
-        std::size_t s = i;
-        while (s < n && text[s] == ' ' && s + 1 < n && !isDelim(s + 1) && !lineEnd(s + 1))
-            ++s;
+        const FieldSpan f = scan.Field(i);
         std::string_view field;
-        if (s < n && text[s] == '"') {
-            std::string quoted;
-            std::size_t j = s + 1;
-            bool closed = false;
-            while (j < n) {
-                if (text[j] == '"') {
-                    if (j + 1 < n && text[j + 1] == '"') {
-                        quoted += '"';
-                        j += 2;
-                        continue;
-                    }
-                    closed = true;
-                    ++j;
-                    break;
-                }
-                quoted += text[j++];
-            }
-            if (!closed) {
-                std::size_t e = text.find_first_of("\r\n", s + 1);
-                if (e == std::string::npos)
-                    e = n;
-                quoted = text.substr(s + 1, e - s - 1);
-                j = e;
-            }
+        if (f.quoted) {
+            std::string quoted = Unquoted(all, f);
             // Anything between the closing quote and the delimiter belongs to the field.
-            while (j < n && !isDelim(j) && !lineEnd(j))
-                quoted += text[j++];
+            if (f.closed)
+                quoted.append(all.substr(f.quoteEnd + 1, f.end - f.quoteEnd - 1));
             field = own(std::move(quoted));
-            i = j;
         } else {
-            std::size_t j = s;
-            while (j < n && !isDelim(j) && !lineEnd(j))
-                ++j;
-            field = std::string_view(text).substr(s, j - s);
-            i = j;
+            field = all.substr(f.start, f.end - f.start);
         }
         fields.push_back(oem ? own(rtl::Cp437ToUtf8(rtl::Utf8ToCp437(field))) : field);
-        if (isDelim(i)) {
-            ++i;
-            if (i >= n || lineEnd(i)) {
-                fields.emplace_back();  // a delimiter at the end of a line: one empty last field
-            } else {
-                continue;
-            }
-        }
-        skipLineEnd(i);
+        i = f.end;
+        bool lastEmpty = false;
+        if (scan.Next(i, lastEmpty))
+            continue;
+        if (lastEmpty)
+            fields.emplace_back();  // a delimiter at the end of a line: one empty last field
         recordOpen = false;
     }
     return records;
@@ -259,9 +334,7 @@ Records ParseRecords(const std::string& text, char delim, bool oem)
 
 void LoadCsvText(TGxStringGrid& grid, const std::string& text, int MaxRows, bool inserting)
 {
-    std::string l1, l2;
-    FirstLines(text, l1, l2);
-    const char delim = grid.Delimiter != '\0' ? grid.Delimiter : DetectDelimiter(l1, l2);
+    const char delim = grid.Delimiter != '\0' ? grid.Delimiter : DetectDelimiter(text);
     Records records = ParseRecords(text, delim, grid.OemConvert);
     if (records.Count() == 0)
         throw rtl::Exception("File is empty");

@@ -34,12 +34,13 @@ std::string CellText(const office::Cell& c)
     case office::CellKind::Boolean:
         return c.Number != 0 ? "True" : "False";
     case office::CellKind::Date: {
-        double whole = std::floor(c.Number);
+        const rtl::TDateTime when = office::SerialToDateTime(c.Number);
+        const double whole = std::floor(c.Number);
         if (c.Number == whole)
-            return rtl::DateToStr(rtl::TDateTime(c.Number));
+            return rtl::DateToStr(when);
         if (whole == 0)
-            return rtl::TimeToStr(rtl::TDateTime(c.Number));
-        return rtl::DateTimeToStr(rtl::TDateTime(c.Number));
+            return rtl::TimeToStr(when);
+        return rtl::DateTimeToStr(when);
     }
     case office::CellKind::Error:
         break;
@@ -216,9 +217,9 @@ void LoadFromMDBSQL(TGxStringGrid& grid, const std::string& Filename, const std:
         if (!result.rows.empty())
             grid.SetRowCount(fixedRows + static_cast<int>(result.rows.size()));
         int row = fixedRows;
-        for (const std::vector<std::string>& record : result.rows) {
+        for (const std::vector<office::Cell>& record : result.rows) {
             for (std::size_t i = 0; i < record.size(); ++i)
-                grid.LoadCellText(fixedCols + static_cast<int>(i), row, record[i]);
+                grid.LoadCellText(fixedCols + static_cast<int>(i), row, CellText(record[i]));
             ++row;
         }
     } catch (...) {
@@ -232,7 +233,7 @@ void LoadFromMDBSQL(TGxStringGrid& grid, const std::string& Filename, const std:
 
 void LoadFromMDBTable(TGxStringGrid& grid, const std::string& Filename, const std::string& Table)
 {
-    LoadFromMDBSQL(grid, Filename, "SELECT * FROM " + Table);
+    LoadFromMDBSQL(grid, Filename, office::MdbTableQuery(Table));
 }
 
 }  // namespace gx

@@ -29,10 +29,11 @@ void SaveToDOC(TGxStringGrid& grid, const std::string& Filename, bool CreateNewD
 void AppendToDoc(TGxStringGrid& grid, const std::string& Filename, const std::string& Bookmark);
 // The result of an SQL query on a database file (.mdb, .accdb) into the grid: one column per field
 // after the fixed columns, the field names in the last fixed row (when there is one), one row per
-// record from the first normal row on; an empty value is an empty cell. The whole result is read
+// record from the first normal row on; an empty value is an empty cell, dates are shown as the
+// regional settings show them (as workbook dates are). The whole result is read
 // before the grid changes; errors name the file (and the query's failure).
 void LoadFromMDBSQL(TGxStringGrid& grid, const std::string& Filename, const std::string& SQL);
-// The whole table: LoadFromMDBSQL with "SELECT * FROM <Table>".
+// The whole table: LoadFromMDBSQL with "SELECT * FROM [<Table>]" (the name may hold spaces).
 void LoadFromMDBTable(TGxStringGrid& grid, const std::string& Filename, const std::string& Table);
 
 }  // namespace gx

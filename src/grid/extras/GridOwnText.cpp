@@ -15,12 +15,17 @@ namespace {
 using extras::ParseInt;
 
 // A text holding a line break is coded onto one line: CR -> #9, LF -> #8, #0 -> #1. The original
-// coded only texts with a CR, so a text with a lone LF broke the line it was written on.
+// coded only texts with a CR, so a text with a lone LF broke the line it was written on. A coded
+// text is known by its #8; one without (its line breaks are CRs alone) gets a leading #2 instead,
+// and so does a text that starts with #2 itself, so that the reader takes away only that one.
+constexpr char kCodedMark = '\x02';
+
 std::string EncodeCellText(const std::string& t)
 {
-    if (t.find_first_of("\r\n") == std::string::npos)
+    const bool startsWithMark = !t.empty() && t.front() == kCodedMark;
+    if (!startsWithMark && t.find_first_of("\r\n") == std::string::npos)
         return t;
-    std::string out = t;
+    std::string out = startsWithMark || t.find('\n') == std::string::npos ? kCodedMark + t : t;
     for (char& ch : out) {
         if (ch == '\r')
             ch = '\t';
@@ -34,9 +39,10 @@ std::string EncodeCellText(const std::string& t)
 
 std::string DecodeCellText(TGxStringGrid& grid, const std::string& t)
 {
-    if (t.find('\b') == std::string::npos)
+    const bool marked = !t.empty() && t.front() == kCodedMark;
+    if (!marked && t.find('\b') == std::string::npos)
         return t;
-    std::string out = t;
+    std::string out = marked ? t.substr(1) : t;
     for (char& ch : out) {
         if (ch == '\t')
             ch = '\r';

@@ -22,12 +22,24 @@ enum class Kind { Color, Bool, Int, Style, Name, Enum };
 
 using Names = std::vector<std::string_view>;
 
+// Bounds of the integers a file may give (checked before a value is narrowed to its setting):
+// font sizes in points up to what a word processor offers, a byte, and distances in pixels on a
+// screen.
+struct Range {
+    std::int64_t min, max;
+};
+constexpr Range kFontSizes{-1638, 1638};
+constexpr Range kByte{0, 255};
+constexpr Range kPixels{0, 32767};
+constexpr Range kOffsets{-32767, 32767};
+
 // One entry of the file: its key, how its value is written and read, and the setting it carries.
 // Numbers, flags, styles and enumerations travel as integers; font names as text.
 struct Prop {
     std::string key;
     Kind kind;
     Names names;  // Enum: the value names in order
+    Range range;  // Int: the values the setting takes
     std::function<std::int64_t(TGxStringGrid&)> get;
     std::function<void(TGxStringGrid&, std::int64_t)> set;
     std::function<std::string(TGxStringGrid&)> getText;
@@ -37,9 +49,17 @@ struct Prop {
 template <typename Get, typename Set>
 Prop Number(std::string key, Kind kind, Get get, Set set, Names names = {})
 {
-    Prop p{std::move(key), kind, std::move(names), {}, {}, {}, {}};
+    Prop p{std::move(key), kind, std::move(names), {}, {}, {}, {}, {}};
     p.get = [get](TGxStringGrid& g) { return static_cast<std::int64_t>(get(g)); };
     p.set = set;
+    return p;
+}
+
+template <typename Get, typename Set>
+Prop Integer(std::string key, Range range, Get get, Set set)
+{
+    Prop p = Number(std::move(key), Kind::Int, get, set);
+    p.range = range;
     return p;
 }
 
@@ -69,12 +89,12 @@ void AddFont(std::vector<Prop>& props, const std::string& prefix, ui::TFont& (*f
         [change](TGxStringGrid& g, std::int64_t v) {
             change(g, [v](ui::TFont& f) { f.SetStyle(static_cast<ui::TFontStyles>(v)); });
         }));
-    props.push_back(Number(
-        prefix + ".Size", Kind::Int, [font](TGxStringGrid& g) { return font(g).Size(); },
+    props.push_back(Integer(
+        prefix + ".Size", kFontSizes, [font](TGxStringGrid& g) { return font(g).Size(); },
         [change](TGxStringGrid& g, std::int64_t v) {
             change(g, [v](ui::TFont& f) { f.SetSize(static_cast<int>(v)); });
         }));
-    Prop name{prefix + ".Name", Kind::Name, {}, {}, {}, {}, {}};
+    Prop name{prefix + ".Name", Kind::Name, {}, {}, {}, {}, {}, {}};
     name.getText = [font](TGxStringGrid& g) { return font(g).Name(); };
     name.setText = [change](TGxStringGrid& g, const std::string& v) {
         change(g, [&v](ui::TFont& f) { f.SetName(v); });
@@ -94,7 +114,7 @@ const std::vector<Prop>& Props()
     static const std::vector<Prop> props = [] {
         using ui::TColor;
         std::vector<Prop> p;
-        const Kind C = Kind::Color, B = Kind::Bool, I = Kind::Int;
+        const Kind C = Kind::Color, B = Kind::Bool;
         p.push_back(Number("Color", C, GX_PROP(TColor, g.Color(), g.SetColor)));
         p.push_back(Number("HintColor", C, GX_FIELD(TColor, g.HintColor)));
         p.push_back(Number("SelectionColor", C, GX_FIELD(TColor, g.SelectionColor)));
@@ -122,7 +142,7 @@ const std::vector<Prop>& Props()
             [](TGxStringGrid& g, const ui::TFont& f) { g.SetFixedFont(f); });
         p.push_back(Number("Balloon.BackgroundColor", C, GX_FIELD(TColor, g.Balloon()->BackgroundColor)));
         p.push_back(Number("Balloon.TextColor", C, GX_FIELD(TColor, g.Balloon()->TextColor)));
-        p.push_back(Number("Balloon.Transparency", I, GX_FIELD(std::uint8_t, g.Balloon()->Transparency)));
+        p.push_back(Integer("Balloon.Transparency", kByte, GX_FIELD(std::uint8_t, g.Balloon()->Transparency)));
         p.push_back(
             Number("Bands.PrimaryColor", C, GX_PROP(TColor, g.Bands()->PrimaryColor(), g.Bands()->SetPrimaryColor)));
         p.push_back(Number("Bands.SecondaryColor", C,
@@ -131,8 +151,8 @@ const std::vector<Prop>& Props()
         p.push_back(Number("SortSettings.IndexColor", C, GX_FIELD(TColor, g.SortSettings()->IndexColor)));
         p.push_back(Number("FloatingFooter.Color", C,
                            GX_PROP(TColor, g.FloatingFooter()->Color(), g.FloatingFooter()->SetColor)));
-        p.push_back(Number("ControlLook.CheckSize", I,
-                           GX_PROP(int, g.ControlLook()->CheckSize(), g.ControlLook()->SetCheckSize)));
+        p.push_back(Integer("ControlLook.CheckSize", kPixels,
+                            GX_PROP(int, g.ControlLook()->CheckSize(), g.ControlLook()->SetCheckSize)));
         p.push_back(
             Number("ControlLook.Color", C, GX_PROP(TColor, g.ControlLook()->Color(), g.ControlLook()->SetColor)));
         p.push_back(Number("ControlLook.CommentColor", C,
@@ -145,8 +165,8 @@ const std::vector<Prop>& Props()
                    GX_PROP(TColor, g.ControlLook()->FixedGradientFrom(), g.ControlLook()->SetFixedGradientFrom)));
         p.push_back(Number("ControlLook.FixedGradientTo", C,
                            GX_PROP(TColor, g.ControlLook()->FixedGradientTo(), g.ControlLook()->SetFixedGradientTo)));
-        p.push_back(Number("ControlLook.RadioSize", I,
-                           GX_PROP(int, g.ControlLook()->RadioSize(), g.ControlLook()->SetRadioSize)));
+        p.push_back(Integer("ControlLook.RadioSize", kPixels,
+                            GX_PROP(int, g.ControlLook()->RadioSize(), g.ControlLook()->SetRadioSize)));
         p.push_back(Number("ControlLook.FlatButton", B,
                            GX_PROP(bool, g.ControlLook()->FlatButton(), g.ControlLook()->SetFlatButton)));
         p.push_back(
@@ -163,17 +183,18 @@ const std::vector<Prop>& Props()
         p.push_back(Number("Grouping.HeaderTextColor", C, GX_FIELD(TColor, g.Grouping()->HeaderTextColor)));
         p.push_back(Number("Grouping.HeaderUnderline", B, GX_FIELD(bool, g.Grouping()->HeaderUnderline)));
         p.push_back(Number("Grouping.HeaderLineColor", C, GX_FIELD(TColor, g.Grouping()->HeaderLineColor)));
-        p.push_back(Number("Grouping.HeaderLineWidth", I, GX_FIELD(int, g.Grouping()->HeaderLineWidth)));
+        p.push_back(Integer("Grouping.HeaderLineWidth", kPixels, GX_FIELD(int, g.Grouping()->HeaderLineWidth)));
         p.push_back(Number("Grouping.SummaryColor", C, GX_FIELD(TColor, g.Grouping()->SummaryColor)));
         p.push_back(Number("Grouping.SummaryColorTo", C, GX_FIELD(TColor, g.Grouping()->SummaryColorTo)));
         p.push_back(Number("Grouping.SummaryTextColor", C, GX_FIELD(TColor, g.Grouping()->SummaryTextColor)));
         p.push_back(Number("Grouping.SummaryLine", B, GX_FIELD(bool, g.Grouping()->SummaryLine)));
         p.push_back(Number("Grouping.SummaryLineColor", C, GX_FIELD(TColor, g.Grouping()->SummaryLineColor)));
-        p.push_back(Number("Grouping.SummaryLineWidth", I, GX_FIELD(int, g.Grouping()->SummaryLineWidth)));
+        p.push_back(Integer("Grouping.SummaryLineWidth", kPixels, GX_FIELD(int, g.Grouping()->SummaryLineWidth)));
         p.push_back(Number("GridLineColor", C, GX_PROP(TColor, g.GridLineColor(), g.SetGridLineColor)));
         p.push_back(Number("GridFixedLineColor", C, GX_PROP(TColor, g.GridFixedLineColor(), g.SetGridFixedLineColor)));
-        p.push_back(Number("BackGround.Top", I, GX_PROP(int, g.BackGround()->Top(), g.BackGround()->SetTop)));
-        p.push_back(Number("BackGround.Left", I, GX_PROP(int, g.BackGround()->Left(), g.BackGround()->SetLeft)));
+        p.push_back(Integer("BackGround.Top", kOffsets, GX_PROP(int, g.BackGround()->Top(), g.BackGround()->SetTop)));
+        p.push_back(
+            Integer("BackGround.Left", kOffsets, GX_PROP(int, g.BackGround()->Left(), g.BackGround()->SetLeft)));
         p.push_back(Number("BackGround.Display", Kind::Enum,
                            GX_PROP(TBackGroundDisplay, g.BackGround()->Display(), g.BackGround()->SetDisplay),
                            kDisplays));
@@ -294,8 +315,8 @@ bool Apply(TGxStringGrid& grid, const Prop& p, const Entries::Line* line)
         return true;
     }
     case Kind::Int: {
-        int n = 0;
-        if (!rtl::TryStrToInt(value, n))
+        std::int64_t n = 0;
+        if (!rtl::TryStrToInt64(value, n) || n < p.range.min || n > p.range.max)
             return false;
         p.set(grid, n);
         return true;

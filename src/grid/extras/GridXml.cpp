@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "grid/extras/GridFileCommon.h"
@@ -20,12 +21,21 @@ namespace {
 // Nesting deeper than this is refused: the reader walks groups recursively.
 constexpr int kMaxDepth = 256;
 
+// White space alone that holds a line break, as the only content of an element: the layout of an
+// empty element written by an indenting program, not a text.
+bool IsLayout(std::string_view text)
+{
+    return text.find('\n') != std::string_view::npos && text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
 // Escapes a text for element content: the XML specials as entities, "$" before "amp;" as a
 // reference (older files wrote "&" as "$amp;", which the reader still accepts), CR, other control
-// characters and everything beyond ASCII as character references.
+// characters and everything beyond ASCII as character references; so are the line breaks of a
+// text of white space alone, which would read as layout.
 std::string Escape(const std::string& t)
 {
     std::string out;
+    const bool layoutLike = IsLayout(t);
     std::u32string cps = rtl::Utf8ToCodePoints(t);
     for (std::size_t i = 0; i < cps.size(); ++i) {
         char32_t c = cps[i];
@@ -46,7 +56,7 @@ std::string Escape(const std::string& t)
             out += (cps.compare(i, 5, U"$amp;") == 0) ? "&#36;" : "$";
             break;
         default:
-            if (c == U'\t' || c == U'\n' || (c >= 0x20 && c < 0x7F))
+            if (c == U'\t' || (c == U'\n' && !layoutLike) || (c >= 0x20 && c < 0x7F))
                 out += static_cast<char>(c);
             else
                 out += "&#" + std::to_string(static_cast<unsigned long>(c)) + ";";
@@ -93,6 +103,25 @@ std::string Unescape(std::string_view raw)
             out += raw[i++];
     }
     return out;
+}
+
+// Takes the layout texts out of the document (pugixml keeps white space only where it is an
+// element's only content).
+void DropLayoutText(pugi::xml_node root)
+{
+    std::vector<pugi::xml_node> open{root};
+    while (!open.empty()) {
+        pugi::xml_node n = open.back();
+        open.pop_back();
+        for (pugi::xml_node c = n.first_child(); c;) {
+            const pugi::xml_node next = c.next_sibling();
+            if (c.type() == pugi::node_pcdata && IsLayout(c.value()))
+                n.remove_child(c);
+            else if (c.type() == pugi::node_element)
+                open.push_back(c);
+            c = next;
+        }
+    }
 }
 
 // The raw character data below a node, in document order.
@@ -279,9 +308,11 @@ void LoadFromXML(TGxStringGrid& grid, const std::string& FileName, bool LevelToR
         throw rtl::EFileError(FileName, "XML file not found", "XML file not found: " + FileName);
     std::string text = AsUtf8(rtl::ReadFileBytes(FileName));
     pugi::xml_document doc;
-    // Escapes are decoded by the reader itself, once, so that the older "$amp;" is read as well.
-    pugi::xml_parse_result res =
-        doc.load_buffer(text.data(), text.size(), pugi::parse_default & ~pugi::parse_escapes, pugi::encoding_utf8);
+    // Escapes are decoded by the reader itself, once, so that the older "$amp;" is read as well. A
+    // field of blanks alone is a text.
+    pugi::xml_parse_result res = doc.load_buffer(
+        text.data(), text.size(), (pugi::parse_default | pugi::parse_ws_pcdata_single) & ~pugi::parse_escapes,
+        pugi::encoding_utf8);
     if (!res || !doc.document_element()) {
         int line = 1 + static_cast<int>(std::count(
                            text.begin(), text.begin() + std::min<std::ptrdiff_t>(res.offset, text.size()), '\n'));
@@ -300,6 +331,7 @@ void LoadFromXML(TGxStringGrid& grid, const std::string& FileName, bool LevelToR
     };
     if (depth(doc.document_element(), 0) > kMaxDepth)
         throw rtl::EFileError(FileName, "elements are nested more than " + std::to_string(kMaxDepth) + " deep");
+    DropLayoutText(doc);
     grid.BeginUpdate();
     try {
         XmlReader reader(grid, FileName, LevelToRow, LoadFieldDescr);

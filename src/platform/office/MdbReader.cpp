@@ -1,5 +1,7 @@
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include <mdbsql.h>
 
@@ -8,6 +10,11 @@
 
 namespace office {
 namespace {
+
+// Dates come from libmdb in this form and are read back into serial day numbers, so that they are
+// shown as the program shows dates (libmdb's own default depends on the process locale and
+// shows two-digit years).
+constexpr const char* kDateFormat = "%Y-%m-%dT%H:%M:%S";
 
 // The SQL layer of one call: opened on the file, closed with everything it holds at the end.
 class SqlSession {
@@ -19,6 +26,8 @@ public:
             RefuseRead("database", fileName, "The file does not exist.");
         if (!mdb_sql_open(sql_.get(), const_cast<char*>(fileName.c_str())))
             RefuseRead("database", fileName, "It is no database file or it is damaged.");
+        mdb_set_date_fmt(sql_->mdb, kDateFormat);
+        mdb_set_shortdate_fmt(sql_->mdb, kDateFormat);
     }
     MdbSQL* get() const { return sql_.get(); }
 
@@ -29,6 +38,30 @@ private:
 MdbSQLColumn* Column(MdbSQL* sql, unsigned i)
 {
     return static_cast<MdbSQLColumn*>(g_ptr_array_index(sql->columns, i));
+}
+
+// The table column behind a result column (libmdb matches them by name, ignoring case), or
+// nullptr.
+const MdbColumn* TableColumn(const MdbTableDef* table, const char* name)
+{
+    for (unsigned i = 0; name && i < table->num_cols; ++i) {
+        const auto* col = static_cast<const MdbColumn*>(g_ptr_array_index(table->columns, i));
+        if (g_ascii_strcasecmp(col->name, name) == 0)
+            return col;
+    }
+    return nullptr;
+}
+
+Cell ValueCell(const char* text, bool date)
+{
+    Cell cell;
+    cell.Text = text;
+    // A date libmdb cannot place (before 1899-12-30, after 2700) comes as day 0 and stays text.
+    if (date && IsoDateToSerial(cell.Text, cell.Number)) {
+        cell.Kind = CellKind::Date;
+        cell.Text.clear();
+    }
+    return cell;
 }
 
 }  // namespace
@@ -48,16 +81,37 @@ QueryResult QueryMdb(const std::string& fileName, const std::string& sql)
         const char* name = Column(s, i)->name;
         result.fields.emplace_back(name ? name : "");
     }
-    mdb_sql_bind_all(s);
-    while (mdb_sql_fetch_row(s, s->cur_table)) {
-        std::vector<std::string>& row = result.rows.emplace_back();
-        for (unsigned i = 0; i < s->num_columns; ++i) {
-            const auto* value = static_cast<const char*>(Column(s, i)->bind_addr);
-            row.emplace_back(value ? value : "");
+    // libmdb copies each row's values as text into the buffer bound to each table column (the
+    // query binds them; they are bound here when it did not).
+    auto bound = [s](unsigned i) {
+        const MdbColumn* col = TableColumn(s->cur_table, Column(s, i)->name);
+        return col && col->bind_ptr ? col : nullptr;
+    };
+    for (unsigned i = 0; i < s->num_columns; ++i)
+        if (!bound(i)) {
+            mdb_sql_bind_all(s);
+            break;
         }
+    std::vector<const char*> buffers;
+    std::vector<bool> dates;
+    for (unsigned i = 0; i < s->num_columns; ++i) {
+        const MdbColumn* col = bound(i);
+        buffers.push_back(col ? static_cast<const char*>(col->bind_ptr) : nullptr);
+        dates.push_back(col && col->col_type == MDB_DATETIME);
+    }
+    while (mdb_sql_fetch_row(s, s->cur_table)) {
+        std::vector<Cell>& row = result.rows.emplace_back();
+        for (unsigned i = 0; i < s->num_columns; ++i)
+            row.push_back(ValueCell(buffers[i] ? buffers[i] : "", dates[i]));
     }
     mdb_sql_reset(s);
     return result;
+}
+
+std::string MdbTableQuery(const std::string& table)
+{
+    const bool bracketed = table.size() >= 2 && table.front() == '[' && table.back() == ']';
+    return "SELECT * FROM " + (bracketed ? table : "[" + table + "]");
 }
 
 std::vector<std::string> MdbTableNames(const std::string& fileName)

@@ -1,6 +1,9 @@
 #include "platform/office/Workbook.h"
 
 #include <algorithm>
+#include <cstdio>
+
+#include "platform/rtl/DateTime.h"
 
 namespace office {
 
@@ -10,6 +13,39 @@ bool Before(const Cell& a, const Cell& b)
     return a.Row != b.Row ? a.Row < b.Row : a.Col < b.Col;
 }
 }  // namespace
+
+bool IsoDateToSerial(const std::string& text, double& serial)
+{
+    int y = 1899, mo = 12, d = 30, h = 0, mi = 0, sec = 0;
+    const std::size_t tpos = text.find('T');
+    std::string datePart = tpos == std::string::npos ? text : text.substr(0, tpos);
+    std::string timePart = tpos == std::string::npos ? std::string() : text.substr(tpos + 1);
+    if (datePart.find(':') != std::string::npos) {
+        timePart = datePart;
+        datePart.clear();
+    }
+    if (!datePart.empty() && std::sscanf(datePart.c_str(), "%4d-%2d-%2d", &y, &mo, &d) != 3)
+        return false;
+    double frac = 0;
+    if (!timePart.empty()) {
+        double fs = 0;
+        if (std::sscanf(timePart.c_str(), "%2d:%2d:%lf", &h, &mi, &fs) < 2 || fs < 0 || fs >= 61)
+            return false;
+        sec = static_cast<int>(fs);
+        frac = fs - sec;
+    }
+    rtl::TDateTime date = 0, time = 0;
+    if (!rtl::TryEncodeDate(y, mo, d, date) || !rtl::TryEncodeTime(h, mi, std::min(sec, 59), 0, time))
+        return false;
+    const double day = date < 61 && date > 0 ? date - 1 : date;
+    serial = day + time + frac / 86400.0;
+    return true;
+}
+
+double SerialToDateTime(double serial)
+{
+    return serial >= 1 && serial < 60 ? serial + 1 : serial;
+}
 
 void Sheet::Set(Cell cell)
 {

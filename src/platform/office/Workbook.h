@@ -67,6 +67,13 @@ public:
     const Sheet* FindSheet(const std::string& name) const;
 };
 
+// Serial day numbers of the 1900 date system count a 29 February 1900 that never was: before
+// March 1900 they are one lower than the program's day numbers (rtl::TDateTime).
+// "2024-02-29T13:05:00" (date, time or both) as such a serial; false for anything else.
+bool IsoDateToSerial(const std::string& text, double& serial);
+// The program's day number (rtl::TDateTime) of a serial.
+double SerialToDateTime(double serial);
+
 // Column letters of a 0-based column: 0 → "A", 25 → "Z", 26 → "AA".
 std::string ColumnName(int col);
 // "A1"-style reference of a 0-based cell, without "$".

@@ -326,37 +326,6 @@ bool ParseNumber(const char* text, double& value)
     return ec == std::errc() && ptr == end && std::isfinite(value);
 }
 
-// "2024-02-29T13:05:00" (date, time or both) as a serial day number of the 1900 date system.
-bool ParseIsoDate(const std::string& s, double& serial)
-{
-    int y = 1899, mo = 12, d = 30, h = 0, mi = 0, sec = 0;
-    std::size_t tpos = s.find('T');
-    std::string datePart = tpos == std::string::npos ? s : s.substr(0, tpos);
-    std::string timePart = tpos == std::string::npos ? std::string() : s.substr(tpos + 1);
-    if (datePart.find(':') != std::string::npos) {
-        timePart = datePart;
-        datePart.clear();
-    }
-    if (!datePart.empty() && std::sscanf(datePart.c_str(), "%4d-%2d-%2d", &y, &mo, &d) != 3)
-        return false;
-    double frac = 0;
-    if (!timePart.empty()) {
-        double fs = 0;
-        if (std::sscanf(timePart.c_str(), "%2d:%2d:%lf", &h, &mi, &fs) < 2 || fs < 0 || fs >= 61)
-            return false;
-        sec = static_cast<int>(fs);
-        frac = fs - sec;
-    }
-    rtl::TDateTime date = 0, time = 0;
-    if (!rtl::TryEncodeDate(y, mo, d, date) || !rtl::TryEncodeTime(h, mi, std::min(sec, 59), 0, time))
-        return false;
-    // Day numbers before March 1900 are one lower in this date system, which counts a 29
-    // February 1900.
-    double day = date < 61 && date > 0 ? date - 1 : date;
-    serial = day + time + frac / 86400.0;
-    return true;
-}
-
 struct SheetEntry {
     std::string name;
     std::string part;
@@ -454,7 +423,7 @@ void ReadCell(const pugi::xml_node& c, int row, int col, const SheetContext& ctx
         cell.Text = value;
     } else if (type == "d") {
         cell.Kind = CellKind::Date;
-        if (!ParseIsoDate(value, cell.Number))
+        if (!IsoDateToSerial(value, cell.Number))
             Refuse(partName, where + ": \"" + value + "\" is not a date");
     } else if (type.empty() || type == "n") {
         if (!ParseNumber(value.c_str(), cell.Number))

@@ -27,6 +27,7 @@ std::string EscapeLookalikes(const std::string& s)
 {
     std::string out;
     std::size_t from = 0;
+    bool escaped = false;
     for (std::size_t i = s.find('_'); i != std::string::npos && i + 7 <= s.size(); i = s.find('_', i + 1)) {
         bool escape = (s[i + 1] == 'x' || s[i + 1] == 'X') && s[i + 6] == '_';
         for (std::size_t k = i + 2; escape && k < i + 6; ++k)
@@ -35,9 +36,10 @@ std::string EscapeLookalikes(const std::string& s)
             out.append(s, from, i - from);
             out += "_x005F";
             from = i;
+            escaped = true;
         }
     }
-    if (from == 0)
+    if (!escaped)
         return s;
     out.append(s, from, std::string::npos);
     return out;

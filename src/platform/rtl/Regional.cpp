@@ -9,7 +9,8 @@ namespace rtl {
 
 namespace {
 
-// Translates a strftime-style date or time pattern into the program's format tokens.
+// Translates a strftime-style date or time pattern into the program's format tokens. Years are
+// shown in full: a short date never cuts a four-digit year to two.
 std::string fromStrftime(std::string_view f, bool& twelveHour)
 {
     std::string out;
@@ -45,8 +46,6 @@ std::string fromStrftime(std::string_view f, bool& twelveHour)
             out += "dddd";
             break;
         case 'y':
-            out += "yy";
-            break;
         case 'Y':
             out += "yyyy";
             break;
@@ -76,7 +75,7 @@ std::string fromStrftime(std::string_view f, bool& twelveHour)
             out += "AMPM";
             break;
         case 'D':
-            out += "MM/dd/yy";
+            out += "MM/dd/yyyy";
             break;
         case 'F':
             out += "yyyy-MM-dd";
@@ -132,6 +131,16 @@ std::string info(nl_item item, locale_t loc)
     return s ? std::string(s) : std::string();
 }
 
+std::string CLocaleDateFormat()
+{
+    locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    if (!c)
+        return {};
+    std::string f = info(D_FMT, c);
+    freelocale(c);
+    return f;
+}
+
 }  // namespace
 
 TFormatSettings TFormatSettings::Neutral()
@@ -156,7 +165,8 @@ TFormatSettings TFormatSettings::FromUserLocale()
 
     std::string dfmt = info(D_FMT, loc);
     std::string tfmt = info(T_FMT, loc);
-    if (!dfmt.empty()) {
+    // The C and POSIX locales name no user's date order; the default stays.
+    if (!dfmt.empty() && dfmt != CLocaleDateFormat()) {
         bool twelve = false;
         fs.ShortDateFormat = fromStrftime(dfmt, twelve);
         fs.DateSeparator = firstSeparator(dfmt, '/');

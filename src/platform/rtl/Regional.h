@@ -35,7 +35,8 @@ struct TFormatSettings {
 
     // Fixed neutral settings (English names, '.' decimal, ',' thousands, "M/d/yyyy").
     static TFormatSettings Neutral();
-    // Read from the user's locale (LC_NUMERIC / LC_TIME / LC_MONETARY of the environment).
+    // Read from the user's locale (LC_NUMERIC / LC_TIME / LC_MONETARY of the environment). Short
+    // dates show the year in full; the C and POSIX locales keep the default "M/d/yyyy".
     static TFormatSettings FromUserLocale();
 };
 

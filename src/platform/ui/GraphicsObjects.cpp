@@ -1,5 +1,8 @@
 #include "platform/ui/Graphics.h"
+
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace ui {
 
@@ -45,7 +48,10 @@ int TFont::Size() const
 
 void TFont::SetSize(int points)
 {
-    SetHeight(-static_cast<int>(std::lround(points * PixelsPerInch() / 72.0)));
+    // Computed wide: a size near the integer limit gives the largest height, never an overflow.
+    const double pixels = std::round(static_cast<double>(points) * PixelsPerInch() / 72.0);
+    const double limit = std::numeric_limits<int>::max();
+    SetHeight(-static_cast<int>(std::clamp(pixels, -limit, limit)));
 }
 
 void TFont::SetHeight(int pixels)

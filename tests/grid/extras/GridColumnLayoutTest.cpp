@@ -103,6 +103,7 @@ TEST(GridColumnLayout, BadStatesStringsChangeNothing)
         {"many#10#0#1", true},
         {"5#10,20,30,40,50", true},
         {"5#10,-20,30,40,50#0,1,2,3,4#1,1,1,1,1", true},
+        {"0###", true},  // a grid keeps one column, which needs a width
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -1,16 +1,22 @@
 // Office files of the grid: workbook round trips and what an independent reader sees, sheets by
-// name, a used range claiming far more than its cells, documents with the grid as a table.
+// name, a used range claiming far more than its cells, dates in the regional format, documents
+// with the grid as a table, database tables.
 #include "grid/extras/GridOffice.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "../../platform/office/PythonReader.h"
 #include "ExtrasFixture.h"
 #include "ScratchDir.h"
+#include "TestData.h"
 #include "platform/office/OfficeError.h"
 #include "platform/office/Xlsx.h"
+#include "platform/rtl/Regional.h"
 #include "platform/rtl/StrUtils.h"
 
 namespace gx {
@@ -102,6 +108,29 @@ TEST(GridOffice, UsedRangeOffsetAndTypedCellsAndAStrayFarCell)
     EXPECT_EQ(grid.RowCount(), 2);
 }
 
+// Dates, times and both are shown as the regional settings show them, with the year in full; days
+// before March 1900 are one lower in the workbook's day count (it counts a 29 February 1900).
+TEST(GridOffice, WorkbookDatesReadInTheRegionalFormat)
+{
+    rtl::TRegionalScope regional(rtl::TFormatSettings::Neutral());
+    testsupport::ScratchDir dir;
+    const std::string f = dir.File("d.xlsx");
+    office::Workbook book;
+    book.Sheets.emplace_back();
+    book.Sheets[0].Name = "S";
+    book.Sheets[0].SetDate(0, 0, 36586);         // 2000-03-01
+    book.Sheets[0].SetDate(0, 1, 36586.546875);  // 13:07:30 that day
+    book.Sheets[0].SetDate(0, 2, 0.75);          // a time alone
+    book.Sheets[0].SetDate(0, 3, 1);             // 1900-01-01
+    book.Sheets[0].SetDate(0, 4, 59);            // 1900-02-28
+    book.Sheets[0].SetDate(0, 5, 61);            // 1900-03-01
+    office::WriteXlsx(f, book);
+    TGxStringGrid grid(nullptr);
+    LoadFromXLS(grid, f);
+    EXPECT_EQ(CellsOf(grid), (std::vector<std::vector<std::string>>{{"3/1/2000", "3/1/2000 1:07:30 PM", "6:00:00 PM",
+                                                                     "1/1/1900", "2/28/1900", "3/1/1900"}}));
+}
+
 TEST(GridOffice, DocumentsHoldTheGridAsATable)
 {
     testsupport::ScratchDir dir;
@@ -121,6 +150,49 @@ TEST(GridOffice, DocumentsHoldTheGridAsATable)
                                                   "open(sys.argv[2], 'w').write('\\n'.join(out))\n",
                                                   f);
     EXPECT_EQ(got, "n|v|x|12\nRIGHT (2)\nn|v|x|12\nRIGHT (2)");
+}
+
+// The shared test database with its table renamed to "My Dates" (the name is kept as UTF-16 text
+// in the catalog; one of the same length leaves every page as it was).
+std::string DatabaseWithASpaceInTheTableName(const testsupport::ScratchDir& dir, const std::filesystem::path& from)
+{
+    std::string bytes = testsupport::ReadFile(from);
+    const std::string was("D\0a\0t\0e\0T\0e\0s\0t\0", 16), now("M\0y\0 \0D\0a\0t\0e\0s\0", 16);
+    for (std::size_t at = bytes.find(was); at != std::string::npos; at = bytes.find(was, at + 1))
+        bytes.replace(at, was.size(), now);
+    const std::string file = dir.File("space.mdb");
+    testsupport::WriteFile(file, bytes);
+    return file;
+}
+
+// A table loads whole (named as it stands, spaces included): the field names in the fixed row,
+// each record's values below them, dates as the regional settings show them.
+TEST(GridOffice, DatabaseTablesLoadWithTheirValues)
+{
+    CFG_TESTDATA_FILE(database, "mdb/DateTestDatabase.mdb");
+    rtl::TRegionalScope regional(rtl::TFormatSettings::Neutral());
+    testsupport::ScratchDir dir;
+    const std::string spaced = DatabaseWithASpaceInTheTableName(dir, database);
+    const std::vector<std::string> head = {"",        "IDCol",       "DateTimeCol", "DateCol",
+                                           "TimeCol", "LongTextCol", "ShortTextCol"};
+    for (const auto& [file, table] :
+         {std::pair{database.string(), std::string("DateTest")}, std::pair{spaced, std::string("My Dates")}}) {
+        SCOPED_TRACE(table);
+        TGxStringGrid grid(nullptr);
+        grid.Multilinecells = true;
+        LoadFromMDBTable(grid, file, table);
+        ASSERT_EQ(grid.RowCount(), 7);
+        const auto cells = CellsOf(grid);
+        EXPECT_EQ(cells[0], head);
+        EXPECT_EQ(cells[1],
+                  (std::vector<std::string>{"", "1", "12/2/2021", "12/2/2021", "12/2/2021", "Hello", "Hello"}));
+        EXPECT_EQ(cells[6], (std::vector<std::string>{"", "6", "12/2/2021", "12/2/2021", "12/2/2021",
+                                                      "New line\r\nin field", "No new line"}));
+    }
+    TGxStringGrid grid(nullptr);
+    LoadFromMDBSQL(grid, spaced, "SELECT IDCol, ShortTextCol FROM [My Dates] WHERE IDCol = 2");
+    EXPECT_EQ(CellsOf(grid),
+              (std::vector<std::vector<std::string>>{{"", "IDCol", "ShortTextCol"}, {"", "2", "Year 1999"}}));
 }
 
 // No program here writes database files: what the grid's import meets is a file that is none.

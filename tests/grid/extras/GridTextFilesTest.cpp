@@ -173,6 +173,9 @@ TEST(GridTextFiles, CsvReadingDetectsTheDelimiterAndSplitsQuotedFields)
         {"\"a,b\",c\r\n", {{"a,b", "c"}}},
         {"x,\"unclosed\r\ny,z\r\n", {{"x", "unclosed"}, {"y", "z"}}},
         {"p,q,\r\n", {{"p", "q", ""}}},
+        // The delimiter is guessed from records: quoted line breaks do not end the first one.
+        {"\"\"\"\r\n\r\n\",b\r\nc,d\r\n", {{"\"\r\n\r\n", "b"}, {"c", "d"}}},
+        {"\"1;2\r\n3;4\";x\r\ny;z\r\n", {{"1;2\r\n3;4", "x"}, {"y", "z"}}},
     };
     testsupport::ScratchDir dir;
     for (const Case& c : cases) {
@@ -182,6 +185,33 @@ TEST(GridTextFiles, CsvReadingDetectsTheDelimiterAndSplitsQuotedFields)
         LoadFromCSV(grid, dir.File("d.csv"));
         EXPECT_EQ(CellsOf(grid), c.cells) << c.content;
         EXPECT_EQ(grid.Delimiter, '\0');
+    }
+}
+
+// Line breaks of every kind come back in both forms of the own format, a CR alone too; a tab of a
+// text without line breaks stays a tab.
+TEST(GridTextFiles, OwnTextKeepsEveryKindOfLineBreak)
+{
+    const std::vector<std::vector<std::string>> cells = {{"lone\rCR", "\r", "tab\tonly"},
+                                                         {"lf\nonly", "crlf\r\nx", "\x02starts with STX"}};
+    testsupport::ScratchDir dir;
+    for (bool stream : {false, true}) {
+        SCOPED_TRACE(stream ? "stream" : "file");
+        TGxStringGrid out(nullptr), in(nullptr);
+        out.Multilinecells = in.Multilinecells = true;
+        Fill(out, cells);
+        in.SetColCount(1);
+        in.SetRowCount(1);
+        if (stream) {
+            rtl::TMemoryStream s;
+            SaveToStream(out, s);
+            s.SetPosition(0);
+            LoadFromStream(in, s);
+        } else {
+            SaveToFile(out, dir.File("t.txt"), false);
+            LoadFromFile(in, dir.File("t.txt"));
+        }
+        EXPECT_EQ(CellsOf(in), cells);
     }
 }
 

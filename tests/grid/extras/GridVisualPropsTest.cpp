@@ -126,6 +126,10 @@ TEST(GridVisualProps, ABadOrMissingEntryStopsTheLoadNamingFileAndLine)
         {"size not a number", replaced("Font.Size", "12pt"), "line 17: '12pt' is not a valid value of Font.Size"},
         {"unknown colour", replaced("FixedFont.Color", "clChartreuse"), "'clChartreuse' is not a valid value"},
         {"colour too large", replaced("FixedFont.Color", "$1FFFFFFFF"), "is not a valid value of FixedFont.Color"},
+        {"size past any font", replaced("Font.Size", "2147483647"), "'2147483647' is not a valid value of Font.Size"},
+        {"transparency below a byte", replaced("Balloon.Transparency", "-1"),
+         "not a valid value of Balloon.Transparency"},
+        {"line wider than a screen", replaced("Grouping.HeaderLineWidth", "$7FFFFFFF"), "of Grouping.HeaderLineWidth"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -26,6 +26,7 @@ TEST(GridXml, AwkwardCellsRoundTripAndAParserReadsThemToo)
     out.Multilinecells = in.Multilinecells = true;
     auto cells = AwkwardCells();
     cells[2][0] = "$amp;";
+    cells.push_back({"   ", "\n", "\t", " \r\n "});  // white space alone is a text too
     Fill(out, cells);
     SaveToXML(out, f, "list", "row", nullptr, true);
     in.SetColCount(1);
@@ -77,6 +78,8 @@ TEST(GridXml, ReaderTakesAttributesGroupsAndOlderEscapes)
         {"<l><r><a>a$amp;b</a><b>&quot;&quot;</b></r><r><a>c</a><b/></r></l>", false, {{"a&b", ""}, {"c", ""}}},
         {"<l><r><a>1</a><b>2</b></r><r><a>3</a><b>4</b></r></l>", true, {{"1", "2"}, {"3", "4"}}},
         {"<l><r><g><a>1</a><b>2</b></g><g><a>3</a><b>4</b></g></r></l>", true, {{"", ""}, {"1", "2"}, {"3", "4"}}},
+        // Indented by another program: the layout is no text, blanks inside a field are.
+        {"<l>\n  <r>\n    <a>  </a>\n    <b>x</b>\n  </r>\n  <r>\n  </r>\n</l>\n", false, {{"  ", "x"}}},
     };
     testsupport::ScratchDir dir;
     for (const Case& c : cases) {

@@ -80,12 +80,15 @@ TEST(GxGridPaintGraphics, CheckBoxFollowsTheCellAlignment)
         const auto [left, right] = InkColumns(bmp, g, 1, row, background);
         ASSERT_GE(left, 0) << row;
         EXPECT_EQ(right - left + 1, g.ControlLook()->CheckSize()) << row;
-        if (c.leftFromCell >= 0)
+        if (c.leftFromCell >= 0) {
             EXPECT_EQ(left - r.Left, c.leftFromCell) << row;
-        if (c.rightFromCell >= 0)
+        }
+        if (c.rightFromCell >= 0) {
             EXPECT_EQ(r.Right - 1 - right, c.rightFromCell) << row;
-        if (c.align == THAlignment::taCenter)
+        }
+        if (c.align == THAlignment::taCenter) {
             EXPECT_LE(std::abs((left - r.Left) - (r.Right - 1 - right)), 1);
+        }
         ++row;
     }
 }

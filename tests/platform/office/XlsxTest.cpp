@@ -42,6 +42,7 @@ std::vector<Awkward> AwkwardValues()
          {1, 1, CellKind::Text, "<a href=\"x\">&amp;</a> 'q'", 0},
          "str:<a href=\"x\">&amp;</a> 'q'"},
         {"looks_like_escape", {1, 2, CellKind::Text, "_x0041_ stays, _X0041_ too", 0}, ""},
+        {"escape_at_the_start", {6, 0, CellKind::Text, "_x0041_", 0}, ""},
         {"control_characters", {4, 0, CellKind::Text, "cr\r\nunit\x1f", 0}, ""},
         {"number_text_stays_text", {1, 3, CellKind::Text, "0012", 0}, "str:0012"},
         {"integer", {2, 0, CellKind::Number, {}, 42}, "num:42.0"},

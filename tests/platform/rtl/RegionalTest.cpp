@@ -87,31 +87,50 @@ void expectSettings(const TFormatSettings& fs, const Expected& e)
     EXPECT_EQ(fs.LongMonthNames[2], e.march);
 }
 
+// The C locale names no date order of a user: the default short date applies, so a date never
+// shows as "03/01/00".
 TEST(RegionalSettings, PlainCLocale)
 {
-    TFormatSettings fs = readLocale("C");
-    expectSettings(fs, {'.', ",", ',', "MM/dd/yy", '/', "hh:nn:ss", "March"});
-    EXPECT_EQ(fs.ShortTimeFormat, "hh:nn");
-    EXPECT_EQ(fs.ShortDayNames[0], "Sun");
+    for (const char* name : {"C", "POSIX", "C.UTF-8"}) {
+        SCOPED_TRACE(name);
+        TFormatSettings fs = readLocale(name);
+        expectSettings(fs, {'.', ",", ',', "M/d/yyyy", '/', "hh:nn:ss", "March"});
+        EXPECT_EQ(fs.ShortTimeFormat, "hh:nn");
+        EXPECT_EQ(fs.ShortDayNames[0], "Sun");
+    }
 }
 
-TEST(RegionalSettings, GermanLocaleBuiltForTheTest)
+// Locales built for the test from the system's sources; the British one writes two-digit years,
+// which are shown in full.
+TEST(RegionalSettings, LocalesBuiltForTheTest)
 {
-    rtl_test::TempDir dir;
-    std::string target = (dir.path() / "de_DE.UTF-8").string();
-    if (!buildLocale("de_DE", target))
-        GTEST_SKIP() << "localedef or the de_DE sources are not available";
+    const struct {
+        const char* source;
+        Expected expected;
+    } cases[] = {
+        {"de_DE", {',', ".", ';', "dd.MM.yyyy", '.', "hh:nn:ss", "M\xC3\xA4rz"}},
+        {"en_GB", {'.', ",", ',', "dd/MM/yyyy", '/', "hh:nn:ss", "March"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.source);
+        rtl_test::TempDir dir;
+        std::string target = (dir.path() / (std::string(c.source) + ".UTF-8")).string();
+        if (!buildLocale(c.source, target))
+            GTEST_SKIP() << "localedef or the " << c.source << " sources are not available";
 #if defined(__SANITIZE_ADDRESS__)
-    // The C library keeps the LOCPATH search list for the life of the process.
-    __lsan_disable();
+        // The C library keeps the LOCPATH search list for the life of the process.
+        __lsan_disable();
 #endif
-    TFormatSettings fs = readLocale("de_DE.UTF-8", dir.path().string());
+        TFormatSettings fs = readLocale(std::string(c.source) + ".UTF-8", dir.path().string());
 #if defined(__SANITIZE_ADDRESS__)
-    __lsan_enable();
+        __lsan_enable();
 #endif
-    expectSettings(fs, {',', ".", ';', "dd.MM.yyyy", '.', "hh:nn:ss", "M\xC3\xA4rz"});
-    EXPECT_EQ(fs.CurrencyString, "\xE2\x82\xAC");
-    EXPECT_EQ(fs.CurrencyFormat, 1);  // amount before the symbol
+        expectSettings(fs, c.expected);
+        if (std::string(c.source) == "de_DE") {
+            EXPECT_EQ(fs.CurrencyString, "\xE2\x82\xAC");
+            EXPECT_EQ(fs.CurrencyFormat, 1);  // amount before the symbol
+        }
+    }
 }
 
 TEST(RegionalSettings, ScopeRestoresTheProcessSettings)
