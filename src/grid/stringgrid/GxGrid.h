@@ -694,7 +694,10 @@ public:
     // The base decision plus the OnColumnSize / OnRowSize permission.
     bool AllowColumnSizing(int X, int Y);
     bool AllowRowSizing(int X, int Y);
-    void HandleScaleChange(int M, int D);
+    // A change of scale by M/D (another screen density): the fixed and active-cell fonts follow.
+    virtual void HandleScaleChange(int M, int D);
+    // Size * M / D rounded half away from zero, as a rescaled font size is.
+    static int ScaleSize(int Size, int M, int D);
     void UpdateSearchPanel();
     void InitOrigColSizes();
     void ShowModifiedChange();
