@@ -123,6 +123,10 @@ void TGxStringGrid::WndProc(ui::TMessage& message)
         if (HandleHintMessage(message))
             return;
         break;
+    case ui::WM_NOTIFY:
+        if (HandleBalloonNotify(message))
+            return;
+        break;
     default:
         break;
     }
