@@ -13,10 +13,10 @@ namespace ui {
 namespace {
 
 constexpr int kDefaultInitial = 500;
-constexpr int kRadius = 8;         // of the balloon's corners
-constexpr int kStemHeight = 14;    // from the body to the point
-constexpr int kStemWidth = 14;     // where the stem meets the body
-constexpr int kPadX = 10;          // between the outline and the content
+constexpr int kRadius = 8;       // of the balloon's corners
+constexpr int kStemHeight = 14;  // from the body to the point
+constexpr int kStemWidth = 14;   // where the stem meets the body
+constexpr int kPadX = 10;        // between the outline and the content
 constexpr int kPadY = 8;
 constexpr int kIconSize = 16;
 constexpr int kIconGap = 6;        // between the icon and the title

@@ -83,11 +83,11 @@ TEST_F(ToolTip, GoesAndComesBackAsTheMouseDoes)
         const char* action;
         bool waiting, showing;
     } steps[] = {
-        {"move", true, false},  {"tick", false, true},  {"move", false, true},  // moving keeps it up
-        {"press", false, false}, {"move", false, false},                        // pressed away: no new wait
-        {"pop", true, false},   {"tick", false, true},                          // Pop: the next one follows
-        {"tick", false, false}, {"move", false, false},                          // timed out: stays away
-        {"leave", false, false}, {"move", true, false}, {"leave", false, false},
+        {"move", true, false},   {"tick", false, true},  {"move", false, true},  // moving keeps it up
+        {"press", false, false}, {"move", false, false},                         // pressed away: no new wait
+        {"pop", true, false},    {"tick", false, true},                          // Pop: the next one follows
+        {"tick", false, false},  {"move", false, false},                         // timed out: stays away
+        {"leave", false, false}, {"move", true, false},  {"leave", false, false},
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(s.action);
