@@ -136,8 +136,7 @@ TEST_F(GridDropDownEvents, TheEventsWithRulesOfTheirOwnKeepThem)
     edit->OnGridGetFloatFormat = [&](ui::TObject*, int, int, bool&, std::string& Format) { givenFormat = Format; };
     std::vector<std::string> props;
     edit->OnGridGetEditorProp = [&](ui::TObject* Sender, int ACol, int ARow, ui::TObject*) {
-        props.push_back("drop-down " + std::to_string(ACol) + "," + std::to_string(ARow) +
-                        (Sender == &g ? "" : "?"));
+        props.push_back("drop-down " + std::to_string(ACol) + "," + std::to_string(ARow) + (Sender == &g ? "" : "?"));
     };
     g.OnGetEditorProp = [&](ui::TObject*, int, int, ui::TObject*) { props.push_back("list"); };
     edit->ShowDropDown();
@@ -165,8 +164,9 @@ TEST_F(GridDropDownEvents, TheEventsWithRulesOfTheirOwnKeepThem)
     // The drawing events reach the list only when the drop-down had them at the opening.
     EXPECT_FALSE(g.OnCustomCellDraw);
     int drawn = 0;
-    edit->OnGridCustomCellDraw = [&](ui::TObject*, ui::TCanvas*, int, int, ui::TGridDrawState, const ui::TRect&,
-                                     bool) { ++drawn; };
+    edit->OnGridCustomCellDraw = [&](ui::TObject*, ui::TCanvas*, int, int, ui::TGridDrawState, const ui::TRect&, bool) {
+        ++drawn;
+    };
     edit->HideDropDown(true);
     edit->ShowDropDown();
     ASSERT_TRUE(g.OnCustomCellDraw);
