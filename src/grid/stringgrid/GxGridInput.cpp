@@ -116,6 +116,11 @@ void TGxStringGrid::WndProc(ui::TMessage& message)
     case ui::CM_STYLECHANGED:
         ApplyVCLStyleColors();
         break;
+    case ui::WM_THEMECHANGED:
+    case WM_OFFICETHEMECHANGED:
+        if (autoThemeAdapt_)
+            AdaptToOfficeTheme();
+        break;
     case ui::CM_DIALOGCHAR:
         HandleDialogChar(message);
         return;

@@ -222,6 +222,8 @@ void TGxStringGrid::Loaded()
     if (!IsWinXP && controlLook_->ControlStyle() == csTheme)
         controlLook_->SetControlStyle(csClassic);
     searchFooter_->SetAutoThemeAdapt(autoThemeAdapt_);
+    if (autoThemeAdapt_)
+        AdaptToOfficeTheme();
     origColSizes_->Clear();
     for (int c = 0; c < ColCount(); ++c)
         origColSizes_->Add(ColWidths(c));
