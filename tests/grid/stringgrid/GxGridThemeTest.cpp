@@ -50,7 +50,8 @@ TEST(GxGridTheme, AnAdaptingGridFollowsTheDesktopsColourScheme)
     for (const Step& s : steps) {
         SCOPED_TRACE(s.dark ? "dark" : "light");
         ui::qt::SetNativeDesktopPalette(s.dark);
-        EXPECT_EQ(ui::DesktopColorScheme(), s.dark ? ui::TDesktopColorScheme::dcsDark : ui::TDesktopColorScheme::dcsLight);
+        EXPECT_EQ(ui::DesktopColorScheme(),
+                  s.dark ? ui::TDesktopColorScheme::dcsDark : ui::TDesktopColorScheme::dcsLight);
         EXPECT_EQ(LookOf(*adapting), s.look);
         EXPECT_EQ(LookOf(*plain), plainLook);  // a grid without AutoThemeAdapt keeps its look
     }
