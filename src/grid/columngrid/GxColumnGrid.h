@@ -1,8 +1,8 @@
 // TGxColumnGrid: the string grid with one settings object per column. Each column's item decides
 // its header, fonts and colour, alignment, inplace editor and combo items, data check-box texts,
-// read-only and fixed behaviour, password masking, number format, edit length and mask, sort
-// style, borders, print look and size limits; the grid asks the item first and then lets the
-// string grid's own handling (its events) have the last word.
+// read-only and fixed behaviour, password masking, number format, edit length and mask, editor
+// link, sort style, borders, print look, size limits, filter list and popup menu; the grid asks
+// the item first and then lets the string grid's own handling (its events) have the last word.
 //
 // Invariant: Columns().Count() == ColCount() + NumHiddenColumns(). Items are indexed by real
 // column (hidden columns included); look operations receive real columns, the fixed-cell test,

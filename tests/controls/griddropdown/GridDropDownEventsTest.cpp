@@ -10,6 +10,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "../../platform/ui/RemovalProbe.h"
 #include "../dropdown/DropDownFixture.h"
 #include "controls/dropdown/GxDropDownForm.h"
 #include "controls/griddropdown/GxGridDropDown.h"
@@ -183,16 +184,7 @@ TEST_F(GridDropDownEvents, TheEventsWithRulesOfTheirOwnKeepThem)
 TEST_F(GridDropDownEvents, TheFirstMoveAfterAnOpeningSetsTheListsBalloonsUpAnew)
 {
     gx::TGxStringGrid& g = *Grid();
-    // Hears the going of the tool tips it watches.
-    struct Probe : ui::TComponent {
-        using ui::TComponent::TComponent;
-        int gone = 0;
-        void Notification(ui::TComponent* c, ui::TOperation op) override
-        {
-            ui::TComponent::Notification(c, op);
-            gone += op == ui::TOperation::opRemove ? 1 : 0;
-        }
-    } probe(nullptr);
+    uitest::TRemovalProbe probe;
     g.Balloon()->SetEnable(true);
     int moves = 0;
     edit->OnGridMouseMove = [&](ui::TObject*, ui::TShiftState, int, int) { ++moves; };
@@ -200,11 +192,11 @@ TEST_F(GridDropDownEvents, TheFirstMoveAfterAnOpeningSetsTheListsBalloonsUpAnew)
         edit->ShowDropDown();
         probe.FreeNotification(g.BalloonToolTip());
         g.OnMouseMove(&g, 0, 5, 5);
-        EXPECT_EQ(probe.gone, opening);  // the tool tip of the last opening went
+        EXPECT_EQ(probe.Gone, opening);  // the tool tip of the last opening went
         ASSERT_NE(g.BalloonToolTip(), nullptr);
         probe.FreeNotification(g.BalloonToolTip());
         g.OnMouseMove(&g, 0, 6, 5);
-        EXPECT_EQ(probe.gone, opening);  // only the first move
+        EXPECT_EQ(probe.Gone, opening);  // only the first move
         probe.RemoveFreeNotification(g.BalloonToolTip());
         edit->HideDropDown(true);
     }

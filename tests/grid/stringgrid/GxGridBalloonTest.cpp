@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "../../platform/ui/RemovalProbe.h"
 #include "grid/stringgrid/GxGrid.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
@@ -49,16 +50,7 @@ protected:
 
 TEST_F(GxGridBalloon, EnableSetsTheToolTipUpAndTakesItAway)
 {
-    // Hears the going of each tool tip the grid makes.
-    struct Probe : ui::TComponent {
-        using ui::TComponent::TComponent;
-        int gone = 0;
-        void Notification(ui::TComponent* c, ui::TOperation op) override
-        {
-            ui::TComponent::Notification(c, op);
-            gone += op == ui::TOperation::opRemove ? 1 : 0;
-        }
-    } probe(nullptr);
+    uitest::TRemovalProbe probe;
     EXPECT_EQ(grid->BalloonToolTip(), nullptr);
     for (int round = 1; round <= 2; ++round) {
         grid->Balloon()->SetEnable(true);
@@ -69,7 +61,7 @@ TEST_F(GxGridBalloon, EnableSetsTheToolTipUpAndTakesItAway)
         EXPECT_EQ(grid->BalloonToolTip(), made);
         grid->Balloon()->SetEnable(false);
         EXPECT_EQ(grid->BalloonToolTip(), nullptr);
-        EXPECT_EQ(probe.gone, round);
+        EXPECT_EQ(probe.Gone, round);
     }
 
     struct Case {
