@@ -200,25 +200,7 @@ void TCustomGxGridDropDown::DoBeforeDropDown()
         FGrid->SetColor(DropDownColor());
         FGrid->OnSelect = [this](TObject*) { GridSelect(); };
         FGrid->OnSelectCell = [this](TObject*, int, int ARow, bool&) { GridSelectCell(ARow); };
-        FGrid->OnTopLeftChanged = [this](TObject*) {
-            if (OnGridTopLeftChanged)
-                OnGridTopLeftChanged(this);
-        };
-        // The column's colour and alignment first; the program's handler may change them.
-        FGrid->OnGetCellColor = [this](TObject* Sender, int ARow, int ACol, TGridDrawState AState, TBrush* ABrush,
-                                       TFont* AFont) {
-            if (const griddrop::TDropDownColumn* column = FColumns.GetItem(ACol))
-                ABrush->SetColor(column->Color);
-            if (OnGridGetCellColor)
-                OnGridGetCellColor(Sender, ARow, ACol, AState, ABrush, AFont);
-        };
-        FGrid->OnGetAlignment = [this](TObject* Sender, int ARow, int ACol, gx::THAlignment& HAlign,
-                                       gx::TVAlignment& VAlign) {
-            if (const griddrop::TDropDownColumn* column = FColumns.GetItem(ACol))
-                HAlign = column->Alignment;
-            if (OnGridGetAlignment)
-                OnGridGetAlignment(Sender, ARow, ACol, HAlign, VAlign);
-        };
+        FBalloonPrepared = false;
         BindGridEvents();
         FGrid->SearchFooter()->Assign(FSearchFooter.get());
         FGrid->MouseActions()->Assign(FMouseActions.get());
@@ -258,25 +240,96 @@ void TCustomGxGridDropDown::BindGridEvents()
                 event(std::forward<decltype(args)>(args)...);
         };
     };
-    FGrid->OnCanEditCell = pass(OnGridCanEditCell);
-    FGrid->OnGridHint = pass(OnGridHint);
-    FGrid->OnGetFormat = pass(OnGridGetFormat);
-    FGrid->OnGetEditorType = pass(OnGridGetEditorType);
-    FGrid->OnCanAddRow = pass(OnGridCanAddRow);
-    FGrid->OnCanInsertRow = pass(OnGridCanInsertRow);
-    FGrid->OnMouseDown = pass(OnGridMouseDown);
-    FGrid->OnMouseUp = pass(OnGridMouseUp);
-    FGrid->OnMouseMove = pass(OnGridMouseMove);
-    // A button in a cell may show a window of its own: the list stays open meanwhile.
-    FGrid->OnButtonClick = [this](auto&&... args) {
-        if (!OnGridButtonClick)
-            return;
-        if (DropDownForm())
-            DropDownForm()->BlockActivate = true;
-        OnGridButtonClick(std::forward<decltype(args)>(args)...);
-        if (DropDownForm())
-            DropDownForm()->BlockActivate = false;
+    // A handler that may show a window of its own keeps the list open meanwhile.
+    const auto keepOpen = [this](auto& event) {
+        return [this, &event](auto&&... args) {
+            if (!event)
+                return;
+            if (DropDownForm())
+                DropDownForm()->BlockActivate = true;
+            event(std::forward<decltype(args)>(args)...);
+            if (DropDownForm())
+                DropDownForm()->BlockActivate = false;
+        };
     };
+    gx::TGxStringGrid& g = *FGrid;
+    g.OnAnchorClick = keepOpen(OnGridAnchorClick);
+    g.OnAnchorEnter = pass(OnGridAnchorEnter);
+    g.OnAnchorExit = pass(OnGridAnchorExit);
+    g.OnAnchorHint = pass(OnGridAnchorHint);
+    g.OnButtonClick = keepOpen(OnGridButtonClick);
+    g.OnColumnSize = pass(OnGridColumnSize);
+    g.OnColumnSizing = pass(OnGridColumnSizing);
+    g.OnEndColumnSize = pass(OnGridEndColumnSize);
+    g.OnRowSize = pass(OnGridRowSize);
+    g.OnRowSizing = pass(OnGridRowSizing);
+    g.OnEndRowSize = pass(OnGridEndRowSize);
+    g.OnRowMove = pass(OnGridRowMove);
+    g.OnRowMoving = pass(OnGridRowMoving);
+    g.OnRowMoved = pass(OnGridRowMoved);
+    g.OnColumnMove = pass(OnGridColumnMove);
+    g.OnColumnMoving = pass(OnGridColumnMoving);
+    g.OnColumnMoved = pass(OnGridColumnMoved);
+    if (OnGridCustomCellDraw)
+        g.OnCustomCellDraw = pass(OnGridCustomCellDraw);
+    if (OnGridCustomCellBkgDraw)
+        g.OnCustomCellBkgDraw = pass(OnGridCustomCellBkgDraw);
+    g.OnCellBalloon = pass(OnGridCellBalloon);
+    // The column's colour and alignment first; the program's handler may change them.
+    g.OnGetAlignment = [this](TObject* Sender, int ARow, int ACol, gx::THAlignment& HAlign, gx::TVAlignment& VAlign) {
+        if (const griddrop::TDropDownColumn* column = FColumns.GetItem(ACol))
+            HAlign = column->Alignment;
+        if (OnGridGetAlignment)
+            OnGridGetAlignment(Sender, ARow, ACol, HAlign, VAlign);
+    };
+    g.OnGetCellColor = [this](TObject* Sender, int ARow, int ACol, TGridDrawState AState, TBrush* ABrush,
+                              TFont* AFont) {
+        if (const griddrop::TDropDownColumn* column = FColumns.GetItem(ACol))
+            ABrush->SetColor(column->Color);
+        if (OnGridGetCellColor)
+            OnGridGetCellColor(Sender, ARow, ACol, AState, ABrush, AFont);
+    };
+    g.OnGetCellGradient = pass(OnGridGetCellGradient);
+    g.OnGetFloatFormat = [this](TObject* Sender, int ACol, int ARow, bool& IsFloat, std::string& FloatFormat) {
+        FloatFormat.clear();
+        if (OnGridGetFloatFormat)
+            OnGridGetFloatFormat(Sender, ACol, ARow, IsFloat, FloatFormat);
+    };
+    g.OnGetEditorType = pass(OnGridGetEditorType);
+    g.OnCanEditCell = pass(OnGridCanEditCell);
+    g.OnEllipsClick = keepOpen(OnGridEllipsClick);
+    g.OnGetDisplText = pass(OnGridGetDiplText);
+    g.OnGetFormat = pass(OnGridGetFormat);
+    g.OnGridHint = pass(OnGridHint);
+    // The list's window is made anew at each opening: its balloons are set up anew with it.
+    g.OnMouseMove = [this](TObject* Sender, ui::TShiftState Shift, int X, int Y) {
+        if (!FBalloonPrepared) {
+            FBalloonPrepared = true;
+            if (FGrid->Balloon()->Enable()) {
+                FGrid->Balloon()->SetEnable(false);
+                FGrid->Balloon()->SetEnable(true);
+            }
+        }
+        if (OnGridMouseMove)
+            OnGridMouseMove(Sender, Shift, X, Y);
+    };
+    g.OnMouseDown = pass(OnGridMouseDown);
+    g.OnMouseUp = pass(OnGridMouseUp);
+    g.OnRightClickCell = pass(OnGridRightClickCell);
+    g.OnScrollHint = pass(OnGridScrollHint);
+    g.OnTopLeftChanged = [this](TObject*) {
+        if (OnGridTopLeftChanged)
+            OnGridTopLeftChanged(this);
+    };
+    g.OnSearchEditChange = pass(OnGridSearchEditChange);
+    g.OnAutoAddRow = pass(OnGridAutoAddRow);
+    g.OnAutoInsertRow = pass(OnGridAutoInsertRow);
+    g.OnAutoInsertCol = pass(OnGridAutoInsertCol);
+    g.OnAutoDeleteRow = pass(OnGridAutoDeleteRow);
+    g.OnCanAddRow = pass(OnGridCanAddRow);
+    g.OnCanInsertRow = pass(OnGridCanInsertRow);
+    g.OnCanDeleteRow = pass(OnGridCanDeleteRow);
+    g.OnCheckBoxClick = pass(OnGridCheckBoxClick);
 }
 
 void TCustomGxGridDropDown::DoShowDropDown()

@@ -124,23 +124,70 @@ public:
     void DoHideDropDown(bool Cancelled) override;
 
     ui::TNotifyEvent OnSelect;
+    // The list's keys (Sender: the drop-down).
     TGridDropDownKeyEvent OnGridKeyDown;
     TGridDropDownKeyEvent OnGridKeyUp;
     TGridDropDownKeyPressEvent OnGridKeyPress;
+    // The list scrolled (Sender: the drop-down).
     ui::TNotifyEvent OnGridTopLeftChanged;
-    gx::TGridColorEvent OnGridGetCellColor;
-    gx::TGridAlignEvent OnGridGetAlignment;
-    // The inner grid's events passed on (Sender: the inner grid).
+
+    // The inner grid's events passed on with the grid's own arguments (Sender: the inner grid).
+    // A link, a cell button or the ellipsis may open a window of its own: the list stays open
+    // while their handlers run. The colour and alignment start from the column's settings, the
+    // number format from an empty one. The cell drawing events are passed on only when assigned
+    // at the opening.
+    gx::TAnchorClickEvent OnGridAnchorClick;
+    gx::TAnchorEvent OnGridAnchorEnter;
+    gx::TAnchorEvent OnGridAnchorExit;
+    gx::TAnchorHintEvent OnGridAnchorHint;
     gx::TButtonClickEvent OnGridButtonClick;
-    gx::TCanEditCellEvent OnGridCanEditCell;
-    gx::TGridHintEvent OnGridHint;
-    gx::TGridFormatEvent OnGridGetFormat;
+    gx::TColumnSizeEvent OnGridColumnSize;
+    gx::TColumnSizingEvent OnGridColumnSizing;
+    gx::TEndColumnSizeEvent OnGridEndColumnSize;
+    gx::TRowSizeEvent OnGridRowSize;
+    gx::TRowSizingEvent OnGridRowSizing;
+    gx::TEndRowSizeEvent OnGridEndRowSize;
+    decltype(gx::TGxStringGridEvents::OnRowMove) OnGridRowMove;
+    decltype(gx::TGxStringGridEvents::OnRowMoving) OnGridRowMoving;
+    ui::TMovedEvent OnGridRowMoved;
+    decltype(gx::TGxStringGridEvents::OnColumnMove) OnGridColumnMove;
+    decltype(gx::TGxStringGridEvents::OnColumnMoving) OnGridColumnMoving;
+    ui::TMovedEvent OnGridColumnMoved;
+    gx::TCustomCellDrawEvent OnGridCustomCellDraw;
+    gx::TCustomCellDrawEvent OnGridCustomCellBkgDraw;
+    gx::TGridBalloonEvent OnGridCellBalloon;
+    gx::TGridAlignEvent OnGridGetAlignment;
+    gx::TGridColorEvent OnGridGetCellColor;
+    gx::TGridGradientEvent OnGridGetCellGradient;
+    gx::TFloatFormatEvent OnGridGetFloatFormat;
     gx::TGetEditorTypeEvent OnGridGetEditorType;
-    gx::TCanAddRowEvent OnGridCanAddRow;
-    gx::TCanInsertRowEvent OnGridCanInsertRow;
+    gx::TGetEditorPropEvent OnGridGetEditorProp;
+    gx::TCanEditCellEvent OnGridCanEditCell;
+    gx::TEllipsClickEvent OnGridEllipsClick;
+    gx::TGetDisplTextEvent OnGridGetDiplText;
+    gx::TGridFormatEvent OnGridGetFormat;
+    gx::TGridHintEvent OnGridHint;
+    ui::TMouseMoveEvent OnGridMouseMove;
     ui::TMouseEvent OnGridMouseDown;
     ui::TMouseEvent OnGridMouseUp;
-    ui::TMouseMoveEvent OnGridMouseMove;
+    gx::TClickCellEvent OnGridRightClickCell;
+    gx::TScrollHintEvent OnGridScrollHint;
+    gx::TSearchEditChangeEvent OnGridSearchEditChange;
+    gx::TAutoAddRowEvent OnGridAutoAddRow;
+    gx::TAutoInsertRowEvent OnGridAutoInsertRow;
+    gx::TAutoInsertColEvent OnGridAutoInsertCol;
+    gx::TAutoDeleteRowEvent OnGridAutoDeleteRow;
+    gx::TCanAddRowEvent OnGridCanAddRow;
+    gx::TCanInsertRowEvent OnGridCanInsertRow;
+    gx::TCanDeleteRowEvent OnGridCanDeleteRow;
+    gx::TCheckBoxClickEvent OnGridCheckBoxClick;
+    // Published with the others but never raised: the list keeps its entry through a header sort
+    // itself, and compares and spins with the grid's own rules.
+    gx::TCanSortEvent OnGridCanSort;
+    gx::TClickSortEvent OnGridClickSort;
+    decltype(gx::TGxStringGridEvents::OnCustomCompare) OnGridCustomCompare;
+    decltype(gx::TGxStringGridEvents::OnRawCompare) OnGridRawCompare;
+    gx::TSpinClickEvent OnGridSpinClick;
 
 protected:
     void Loaded() override;
@@ -169,6 +216,7 @@ private:
     void GridSelectCell(int ARow);
     void GridSelect();
     void StepTo(int Target);
+    // Passes the inner grid's events on as the OnGrid... events (every opening).
     void BindGridEvents();
     // (GxGridDropDownSearch.cpp)
     void RebuildLookupList();
@@ -213,7 +261,8 @@ private:
     int FSelectedRow = -1;
     std::vector<std::string> FLookup;
     std::string FLookupEntry;
-    bool FSearching = false;  // the look-up moves the grid row itself: the edit does not follow
+    bool FSearching = false;        // the look-up moves the grid row itself: the edit does not follow
+    bool FBalloonPrepared = false;  // the list's balloons were set up anew since the opening
     bool FWorkMode = true;
     bool FCompleting = false;
     bool FCompleted = false;

@@ -221,6 +221,13 @@ int TGxColGrid::GetNeededWidth() const
     return w;
 }
 
+void TGxColGrid::DoGetEditorProp(int ACol, int ARow, ui::TObject* AEditLink)
+{
+    gx::TGxStringGrid::DoGetEditorProp(ACol, ARow, AEditLink);
+    if (FDropDown && FDropDown->OnGridGetEditorProp)
+        FDropDown->OnGridGetEditorProp(this, ACol, ARow, AEditLink);
+}
+
 void TGxColGrid::DoSelect()
 {
     if (OnSelect)

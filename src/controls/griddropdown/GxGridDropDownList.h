@@ -62,6 +62,8 @@ public:
     // Data rows the narrowing left (all of them when not narrowed).
     int DataRowsLeft() const { return FNarrowed ? FNarrowedRows : RowCount() - FixedRows(); }
     virtual void DoSelect();
+    // OnGetEditorProp, then the drop-down's OnGridGetEditorProp.
+    void DoGetEditorProp(int ACol, int ARow, ui::TObject* AEditLink) override;
     // Makes a row current in the first column (the selection anchor with it).
     void GoToRow(int ARow) { ui::TCustomGrid::FocusCell(0, ARow, true); }
 

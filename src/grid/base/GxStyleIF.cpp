@@ -1,5 +1,7 @@
 #include "grid/base/GxStyleIF.h"
 
+#include "platform/ui/AppStyle.h"
+
 namespace gx {
 
 namespace {
@@ -92,6 +94,8 @@ TOfficeTheme OfficeThemeFrom(int newerOfficeTheme, int olderOfficeTheme, int xpC
 
 TOfficeTheme GetOfficeTheme()
 {
+    if (ui::DesktopColorScheme() == ui::TDesktopColorScheme::dcsDark)
+        return TOfficeTheme::ot2010Black;
     return OfficeThemeFrom(ReadOfficeThemeValue("14.0"), ReadOfficeThemeValue("12.0"), GetXPColorScheme());
 }
 

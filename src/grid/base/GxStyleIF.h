@@ -4,7 +4,9 @@
 // This desktop answers as a current system with visual styles on: the version checks are
 // all true, the visual-style binding is loaded and active, the colour scheme is the default
 // one. No office suite colour scheme exists here, so the office questions answer "none" and
-// the theme notifier never has anything to watch (see GxThemeNotifier.h).
+// the theme notifier never has anything to watch (see GxThemeNotifier.h). The desktop's own
+// colour scheme stands in for the office one: a dark desktop reads as the black office scheme,
+// and a change of the desktop's theme reaches every control as WM_THEMECHANGED.
 
 #include <string>
 #include <string_view>
@@ -95,6 +97,7 @@ int XPColorSchemeFromName(std::string_view colorName);
 
 // The office theme from the two office "Theme" values (-1 = absent) and the colour scheme.
 TOfficeTheme OfficeThemeFrom(int newerOfficeTheme, int olderOfficeTheme, int xpColorScheme);
+// The desktop's dark colour scheme gives ot2010Black; otherwise the office values as above.
 TOfficeTheme GetOfficeTheme();
 
 // "Segoe UI" on a current desktop (mapped to an installed family by the font layer).

@@ -12,7 +12,8 @@ namespace gx {
 TGxColumnGrid::TGxColumnGrid(ui::TComponent* AOwner)
     : TGxStringGrid(AOwner),
       columns_(std::make_unique<TGridColumnCollection>(this)),
-      cellGraphic_(std::make_unique<TCellGraphic>())
+      cellGraphic_(std::make_unique<TCellGraphic>()),
+      saveCol_(std::make_unique<TGridColumnItem>(nullptr))
 {
     columns_->NoRecursiveUpdate = true;
     SyncColumnItems();
@@ -273,6 +274,9 @@ void TGxColumnGrid::GetCellEditor(int ACol, int ARow, TEditorType& AEditor)
             ClearComboString();
             for (int i = 0; i < item->ComboItems.Count(); ++i)
                 AddComboString(item->ComboItems.Get(i));
+            SetEditLink(item->EditLink());
+            // The grid's link setter lets go of the link it held, which other items may still hold.
+            WatchColumnComponents();
             ControlLook()->DropDownCount = item->DropDownCount;
         }
         if (!item->FloatFormat().empty())
@@ -398,6 +402,10 @@ std::string TGxColumnGrid::GetFormattedCell(int ACol, int ARow)
 TCellType TGxColumnGrid::GetCellType(int ACol, int ARow)
 {
     TCellType kind = TGxStringGrid::GetCellType(ACol, ARow);
+    // The string grid reads the kind from GetCellGraphic, which lends a data check-box cell the
+    // shared graphic: that is no graphic of the cell's own.
+    if (kind == ctVirtCheckBox && !TGxStringGrid::GetCellGraphic(ACol, ARow))
+        kind = ctEmpty;
     if (!Destroying() && kind == ctEmpty && IsNormalColumnCell(ACol, ARow) && InsideBody(ACol, ARow) &&
         columns_->Items(ACol)->Editor() == edDataCheckBox)
         kind = ctDataCheckBox;
@@ -466,6 +474,46 @@ void TGxColumnGrid::ColWidthsChanged()
         if (real < columns_->Count())
             columns_->Items(real)->SetRememberedWidth(ColWidths(c));
     }
+}
+
+// Every item scales, hidden columns' too: they show with the others' size when shown again.
+void TGxColumnGrid::HandleScaleChange(int M, int D)
+{
+    TGxStringGrid::HandleScaleChange(M, D);
+    if (Pointer.Designing || M == D || D == 0)
+        return;
+    for (int i = 0; i < columns_->Count(); ++i) {
+        TGridColumnItem* item = columns_->Items(i);
+        ui::TFont font;
+        font.Assign(item->Font());
+        font.SetSize(ScaleSize(font.Size(), M, D));
+        item->SetFont(font);
+        font.Assign(item->HeaderFont());
+        font.SetSize(ScaleSize(font.Size(), M, D));
+        item->SetHeaderFont(font);
+    }
+}
+
+// --- grouping --------------------------------------------------------------------------------------
+
+// The grouped column leaves the grid, and its item with it; a copy of its settings waits for
+// UnGroup. A grid grouped already first gives its grouped column back, so that column gets its
+// own settings and not those of the column grouped now.
+void TGxColumnGrid::Group(int Colindex)
+{
+    if (GroupColumn != -1)
+        UnGroup();
+    if (Colindex >= 0 && Colindex < columns_->Count())
+        saveCol_->Assign(*columns_->Items(Colindex));
+    TGxStringGrid::Group(Colindex);
+}
+
+void TGxColumnGrid::UnGroup()
+{
+    const int grouped = GroupColumn;
+    TGxStringGrid::UnGroup();
+    if (grouped != -1 && GroupColumn == -1 && grouped < columns_->Count())
+        columns_->Items(grouped)->Assign(*saveCol_);
 }
 
 // --- column moves ----------------------------------------------------------------------------------

@@ -1,8 +1,8 @@
 // TGxColumnGrid: the string grid with one settings object per column. Each column's item decides
 // its header, fonts and colour, alignment, inplace editor and combo items, data check-box texts,
-// read-only and fixed behaviour, password masking, number format, edit length and mask, sort
-// style, borders, print look and size limits; the grid asks the item first and then lets the
-// string grid's own handling (its events) have the last word.
+// read-only and fixed behaviour, password masking, number format, edit length and mask, editor
+// link, sort style, borders, print look, size limits, filter list and popup menu; the grid asks
+// the item first and then lets the string grid's own handling (its events) have the last word.
 //
 // Invariant: Columns().Count() == ColCount() + NumHiddenColumns(). Items are indexed by real
 // column (hidden columns included); look operations receive real columns, the fixed-cell test,
@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "grid/stringgrid/GxGrid.h"
+#include "platform/rtl/DateTime.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/StringList.h"
 #include "platform/ui/Graphics.h"
@@ -76,6 +77,14 @@ public:
 
     THAlignment Alignment() const { return alignment_; }
     void SetAlignment(THAlignment v);
+    // The menu a click in the column shows (ColumnPopupType says which click); the grid forgets it
+    // when the menu goes.
+    ui::TPopupMenu* ColumnPopup() const { return columnPopup_; }
+    void SetColumnPopup(ui::TPopupMenu* v);
+    // The custom editor of the column's cells, handed to the grid when one of them is edited; the
+    // grid forgets it when the link goes.
+    TEditLink* EditLink() const { return editLink_; }
+    void SetEditLink(TEditLink* v);
     const ui::TPen& BorderPen() const { return borderPen_; }
     void SetBorderPen(const ui::TPen& v);
     ui::TColor Color() const { return color_; }
@@ -128,6 +137,10 @@ public:
     void SetInts(int idx, int Value);
     double Floats(int idx) const;
     void SetFloats(int idx, double Value);
+    rtl::TDateTime Dates(int idx) const;
+    void SetDates(int idx, rtl::TDateTime Value);
+    rtl::TDateTime Times(int idx) const;
+    void SetTimes(int idx, rtl::TDateTime Value);
 
 private:
     friend class TGridColumnCollection;
@@ -138,6 +151,8 @@ private:
     THAlignment alignment_ = ui::TAlignment::taLeftJustify;
     ui::TPen borderPen_;
     ui::TColor color_ = 0;
+    ui::TPopupMenu* columnPopup_ = nullptr;
+    TEditLink* editLink_ = nullptr;
     TEditorType editor_ = edNormal;
     bool fixed_ = false;
     std::string floatFormat_;
@@ -219,8 +234,11 @@ public:
     // The string grid's column count, then the items are brought in step.
     void SetColCount(int Value);
     TGridColumnItem* GetColumnByName(const std::string& AValue) const;
+    // A pick in a column's own filter list shows the entry's name as the column's header.
     bool AutoFilterDisplay = false;
     std::function<void(TObject* Sender, int FromIndex, int ToIndex)> OnAfterColumnMoved;
+    // Before a column's popup menu is shown (ACol the display column, ARow the clicked row).
+    std::function<void(TObject* Sender, int ACol, int ARow, ui::TPopupMenu* PopupMenu)> OnColumnPopup;
     TFloatFormatEvent OnGetFloatFormat;
 
     int GetVersionNr() override;
@@ -247,6 +265,8 @@ public:
     void GetIsPasswordCell(int ACol, int ARow, bool& IsPassword) override;
     void GetCheckTrueText(int ACol, int ARow, std::string& Value) override;
     void GetCheckFalseText(int ACol, int ARow, std::string& Value) override;
+    // A normal cell of an edDataCheckBox column is a data check box (ctDataCheckBox); its graphic
+    // is the one the grid shares among them (ctVirtCheckBox), which no cell owns.
     TCellType GetCellType(int ACol, int ARow) override;
     TCellGraphic* GetCellGraphic(int ACol, int ARow) override;
     std::string GetColumnFloatFormat(int ACol, int ARow) override;
@@ -260,6 +280,16 @@ public:
     // flag, then OnCanEditCell).
     bool CanEditCell(int ACol, int ARow);
     bool CanEditShow() override;
+
+    // A column with entries in its Filter offers these (their names) and only these in its filter
+    // drop-down; a column without offers none. A pick sets the column's filter condition.
+    bool GetColumnFilterList(int ACol) override;
+    void FilterDropDownSelect(int ItemIndex) override;
+    // Grouping takes the grouped column out of the grid; its item's settings come back with it.
+    void Group(int Colindex) override;
+    void UnGroup() override;
+    // The columns' cell and header fonts scale with the grid.
+    void HandleScaleChange(int M, int D) override;
 
     // Keeps the items in step with the columns (added items copy the visuals of the one before).
     void SyncColumnItems();
@@ -288,6 +318,10 @@ public:
 
 protected:
     void ColWidthsChanged() override;
+    // A press shows the column's popup menu when its ColumnPopupType asks for that click.
+    void WndProc(ui::TMessage& message) override;
+    // Items forget a popup menu or editor link that goes.
+    void Notification(ui::TComponent* component, ui::TOperation operation) override;
 
 private:
     friend class TGridColumnCollection;
@@ -296,9 +330,14 @@ private:
     bool IsNormalColumnCell(int c, int r);
     bool InsideBody(int c, int r);
     void ColumnsChanged();
+    void ColumnPopupPress(ui::TMouseButton Button, int X, int Y);
+    // Asks to hear of the going of every popup menu and editor link an item (or the grouped
+    // column's saved item) holds.
+    void WatchColumnComponents();
 
     std::unique_ptr<TGridColumnCollection> columns_;
     std::unique_ptr<TCellGraphic> cellGraphic_;  // shared by the data check-box cells
+    std::unique_ptr<TGridColumnItem> saveCol_;   // the settings of the grouped column
     bool inSetColCount_ = false;
 };
 

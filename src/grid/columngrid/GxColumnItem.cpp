@@ -13,6 +13,8 @@ TGridColumnItem::TGridColumnItem(TGridColumnCollection* Collection) : collection
         headerFont_.Assign(*grid->Font());
         PrintFont.Assign(*grid->Font());
         color_ = grid->Color();
+        // The filter glyphs of the column follow its list.
+        Filter.OnChange = [this](ui::TObject*) { Repaint(); };
     }
 }
 
@@ -42,6 +44,20 @@ void TGridColumnItem::SetAlignment(THAlignment v)
 {
     alignment_ = v;
     Repaint();
+}
+
+void TGridColumnItem::SetColumnPopup(ui::TPopupMenu* v)
+{
+    columnPopup_ = v;
+    if (TGxColumnGrid* grid = Grid(); grid && v)
+        grid->FreeNotification(v);
+}
+
+void TGridColumnItem::SetEditLink(TEditLink* v)
+{
+    editLink_ = v;
+    if (TGxColumnGrid* grid = Grid(); grid && v)
+        grid->FreeNotification(v);
 }
 
 void TGridColumnItem::SetBorderPen(const ui::TPen& v)
@@ -154,10 +170,12 @@ void TGridColumnItem::Assign(const TGridColumnItem& Source)
     CheckFalse = Source.CheckFalse;
     CheckTrue = Source.CheckTrue;
     color_ = Source.color_;
+    SetColumnPopup(Source.columnPopup_);
     ComboItems.Assign(Source.ComboItems);
     DropDownCount = Source.DropDownCount;
     EditLength = Source.EditLength;
     EditMask = Source.EditMask;
+    SetEditLink(Source.editLink_);
     editor_ = Source.editor_;
     Filter.Assign(Source.Filter);
     FilterCaseSensitive = Source.FilterCaseSensitive;
@@ -250,6 +268,28 @@ void TGridColumnItem::SetFloats(int idx, double Value)
 {
     if (Grid())
         Grid()->SetFloats(Index(), idx, Value);
+}
+
+rtl::TDateTime TGridColumnItem::Dates(int idx) const
+{
+    return Grid() ? Grid()->Dates(Index(), idx) : rtl::TDateTime();
+}
+
+void TGridColumnItem::SetDates(int idx, rtl::TDateTime Value)
+{
+    if (Grid())
+        Grid()->SetDates(Index(), idx, Value);
+}
+
+rtl::TDateTime TGridColumnItem::Times(int idx) const
+{
+    return Grid() ? Grid()->Times(Index(), idx) : rtl::TDateTime();
+}
+
+void TGridColumnItem::SetTimes(int idx, rtl::TDateTime Value)
+{
+    if (Grid())
+        Grid()->SetTimes(Index(), idx, Value);
 }
 
 // --- the collection ----------------------------------------------------------------------------------

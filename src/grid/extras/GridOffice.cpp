@@ -184,9 +184,15 @@ void SaveToXLSSheet(TGxStringGrid& grid, const std::string& Filename, const std:
     office::WriteXlsx(Filename, book);
 }
 
-void SaveToDOC(TGxStringGrid& grid, const std::string& Filename, bool)
+// Without a running word processor the document the grid goes into is the file itself: a new
+// one with CreateNewDocument (or when there is none yet), else the one there, whose content
+// follows the grid's caption and table.
+void SaveToDOC(TGxStringGrid& grid, const std::string& Filename, bool CreateNewDocument)
 {
-    office::DocxDocument doc;
+    std::error_code ec;
+    office::DocxDocument doc = CreateNewDocument || !std::filesystem::exists(Filename, ec)
+                                   ? office::DocxDocument()
+                                   : office::DocxDocument::Load(Filename);
     doc.AddTable(office::DocxPlace::Start, GridTable(grid));
     if (!grid.Caption().empty())
         doc.AddParagraph(office::DocxPlace::Start, grid.Caption());

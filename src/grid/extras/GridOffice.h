@@ -23,8 +23,11 @@ void LoadFromXLSSheet(TGxStringGrid& grid, const std::string& Filename, const st
 // other sheets and cells are kept).
 void SaveToXLS(TGxStringGrid& grid, const std::string& Filename, bool CreateNewSheet = true);
 void SaveToXLSSheet(TGxStringGrid& grid, const std::string& Filename, const std::string& SheetName);
-// The grid's cells as a table, right and centre alignment kept: into a new document, or into an
-// existing one at a bookmark (at its end when the bookmark is missing or empty).
+// The grid's cells as a table, right and centre alignment kept, with the grid's caption before
+// it: SaveToDOC into a new document, or without CreateNewDocument before the content of the
+// document already in Filename (a file that is no document is refused and left as it is);
+// AppendToDoc into an existing one at a bookmark (at its end when the bookmark is missing or
+// empty).
 void SaveToDOC(TGxStringGrid& grid, const std::string& Filename, bool CreateNewDocument = true);
 void AppendToDoc(TGxStringGrid& grid, const std::string& Filename, const std::string& Bookmark);
 // The result of an SQL query on a database file (.mdb, .accdb) into the grid: one column per field

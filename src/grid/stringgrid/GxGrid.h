@@ -41,6 +41,7 @@
 #include "platform/rtl/DateTime.h"
 #include "platform/ui/ImgList.h"
 #include "platform/ui/StdCtrls.h"
+#include "platform/ui/ToolTip.h"
 
 namespace gx {
 
@@ -586,8 +587,12 @@ public:
     void ShowFocusWindow(const ui::TRect& R);
     void MoveFocusWindow();
     void HideFocusWindow();
-    // The text of the balloon tool tip of a cell (tags stripped, tabs as blanks, at most 2048).
+    // The text of the balloon tool tip of a cell (tags stripped, rich text as plain text, tabs as
+    // blanks, at most 2048 characters).
     std::string BalloonText(int ACol, int ARow);
+    // A text of more than MaxChars characters cut to MaxChars - 3 of them and "..." (whole UTF-8
+    // characters).
+    static std::string CutWithEllipsis(const std::string& Text, int MaxChars);
     void SetLook(TGridLook Value);
     virtual void SetStyle(TGxGridStyle AStyle);
     void SetComponentStyle(TGxStyle AStyle);
@@ -694,7 +699,10 @@ public:
     // The base decision plus the OnColumnSize / OnRowSize permission.
     bool AllowColumnSizing(int X, int Y);
     bool AllowRowSizing(int X, int Y);
-    void HandleScaleChange(int M, int D);
+    // A change of scale by M/D (another screen density): the fixed and active-cell fonts follow.
+    virtual void HandleScaleChange(int M, int D);
+    // Size * M / D rounded half away from zero, as a rescaled font size is.
+    static int ScaleSize(int Size, int M, int D);
     void UpdateSearchPanel();
     void InitOrigColSizes();
     void ShowModifiedChange();
@@ -702,6 +710,20 @@ public:
     bool SizeWithForm = false;
     bool HTMLHint = false;
     ui::TPoint LastHintPos{-1, -1};
+    // --- balloon tool tips over the cells (GxGridBalloon.cpp) ----------------------------------------
+    // With Balloon.Enable the grid has a tool tip in balloon style whose text, title and icon the
+    // grid gives for the cell under the mouse when it is about to show (OnCellBalloon has the last
+    // word); moving to another cell takes the balloon away.
+    void BalloonInit();
+    void BalloonDone();
+    void BalloonEnableChange();
+    ui::TToolTip* BalloonToolTip() const { return balloonTip_; }
+    // The base cell of the last balloon asked for ((-1, -1): none).
+    ui::TPoint LastBalloonPos{-1, -1};
+    // The mouse is over (ACol, ARow) (display column): a balloon of another cell goes.
+    void BalloonCellMove(int ACol, int ARow);
+    // WM_NOTIFY: the tool tip's text request; false for other notifications.
+    bool HandleBalloonNotify(ui::TMessage& message);
     std::string LastAnchorHint;
     // The link under a point of a displayed cell; empty when none. CellTextHit also names a form
     // control under the point (GxGridMouseCells.cpp).
@@ -1389,6 +1411,7 @@ private:
     std::unique_ptr<TSyncGrid> syncGrid_;
     std::unique_ptr<TFilter> filter_;
     std::unique_ptr<TBalloonSettings> balloon_;
+    ui::TToolTip* balloonTip_ = nullptr;  // owned; exists while balloons are set up
     std::unique_ptr<TShowModified> showModified_;
     std::unique_ptr<TIntList> columnOrder_;
     TIntList sortRowXRef_{0, 0};

@@ -413,8 +413,10 @@ void TGxStringGrid::SetAutoThemeAdapt(bool v)
         return;
     autoThemeAdapt_ = v;
     searchFooter_->SetAutoThemeAdapt(v);
-    if (v)
+    if (v) {
+        AdaptToOfficeTheme();
         Invalidate();
+    }
 }
 
 void TGxStringGrid::SetScrollBarAlways(TScrollBarAlways v)

@@ -116,11 +116,20 @@ void TGxStringGrid::WndProc(ui::TMessage& message)
     case ui::CM_STYLECHANGED:
         ApplyVCLStyleColors();
         break;
+    case ui::WM_THEMECHANGED:
+    case WM_OFFICETHEMECHANGED:
+        if (autoThemeAdapt_)
+            AdaptToOfficeTheme();
+        break;
     case ui::CM_DIALOGCHAR:
         HandleDialogChar(message);
         return;
     case ui::CM_HINTSHOW:
         if (HandleHintMessage(message))
+            return;
+        break;
+    case ui::WM_NOTIFY:
+        if (HandleBalloonNotify(message))
             return;
         break;
     default:

@@ -539,6 +539,7 @@ void TGridInput::MouseMove(ui::TMessage& m)
     int ACol = -1, ARow = -1;
     g_.MouseToCell(X, Y, ACol, ARow);
     AnchorHover(X, Y, ACol, ARow);
+    g_.BalloonCellMove(ACol, ARow);
     TGridPointerState& pointer = g_.Pointer;
     pointer.HoverCell = {ACol, ARow};
     const THoverFixedCells hover = g_.HoverFixedCells;

@@ -94,6 +94,7 @@ TGxStringGrid::TGxStringGrid(ui::TComponent* AOwner) : TBaseGrid(AOwner)
     SetBounds(0, 0, 400, 250);
     filter_ = std::make_unique<TFilter>(this);
     balloon_ = std::make_unique<TBalloonSettings>();
+    balloon_->OnEnableChange = [this](TObject*) { BalloonEnableChange(); };
     showModified_ = std::make_unique<TShowModified>();
     showModified_->OnChange = [this](TObject*) { Invalidate(); };
     SetAutoSize(false);
@@ -163,6 +164,7 @@ TGxStringGrid::~TGxStringGrid()
         }
     }
     MarkDestroying();
+    BalloonDone();
     HideFocusWindow();
     if (ownerForm_ && !ownerForm_->Destroying())
         ownerForm_->OnResize = formResizeBefore_;
@@ -190,6 +192,8 @@ void TGxStringGrid::CreateWnd()
     searchPanel_->SetParent(this);
     searchPanel_->SetVisible(searchFooter_->Visible());
     searchPanel_->SetHeight(searchFooter_->Visible() ? 32 : 0);
+    if (balloon_->Enable())
+        BalloonInit();
     gridTimerId_ = kGridTimerId;
     SetTimer(kGridTimerId, kGridTimerMs);
 }
@@ -218,6 +222,8 @@ void TGxStringGrid::Loaded()
     if (!IsWinXP && controlLook_->ControlStyle() == csTheme)
         controlLook_->SetControlStyle(csClassic);
     searchFooter_->SetAutoThemeAdapt(autoThemeAdapt_);
+    if (autoThemeAdapt_)
+        AdaptToOfficeTheme();
     origColSizes_->Clear();
     for (int c = 0; c < ColCount(); ++c)
         origColSizes_->Add(ColWidths(c));
@@ -226,6 +232,8 @@ void TGxStringGrid::Loaded()
         columnOrder_->Add(c);
     if (columnSize_->Save && GridExtrasHooks().LoadColSizes)
         GridExtrasHooks().LoadColSizes(*this);
+    if (balloon_->Enable())
+        BalloonInit();
     ApplyVCLStyleColors();
 }
 

@@ -328,21 +328,23 @@ std::string TGxStringGrid::BalloonText(int ACol, int ARow)
     std::string raw = Cells(ACol, ARow);
     const int kind = GetCellTextKind(raw, EnableHTML);
     std::string text;
-    if (kind == 1)
+    if (kind == ctkHTML) {
         text = StripHTMLTags(raw);
-    else if (kind == 5)
+    } else if (kind == ctkWideText) {
         text = Utf16ToUtf8(DecodeWideCellText(raw));
-    else
+    } else if (kind == ctkRichText && !Pointer.Designing) {
+        CellToRich(ACol, ARow, RichEdit());
+        text = RichEdit()->Text();
+    } else {
         text = raw;
+    }
     // Leading line breaks and tabs are skipped; tabs become blanks (all but a final one).
     const std::size_t first = text.find_first_not_of("\r\n\t");
     text = first == std::string::npos ? std::string() : text.substr(first);
     for (std::size_t i = 0; i + 1 < text.size(); ++i)
         if (text[i] == '\t')
             text[i] = ' ';
-    if (text.size() > 2048)
-        text = text.substr(0, 2045) + "...";
-    return text;
+    return CutWithEllipsis(text, 2048);
 }
 
 }  // namespace gx

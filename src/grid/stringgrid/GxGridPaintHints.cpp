@@ -153,9 +153,13 @@ void TGxStringGrid::HandleScaleChange(int M, int D)
 {
     if (M == D || D == 0)
         return;
-    const auto scaled = [&](int size) { return static_cast<int>(std::lround(double(size) * M / D)); };
-    fixedFont_.SetSize(scaled(fixedFont_.Size()));
-    activeCellFont_.SetSize(scaled(activeCellFont_.Size()));
+    fixedFont_.SetSize(ScaleSize(fixedFont_.Size(), M, D));
+    activeCellFont_.SetSize(ScaleSize(activeCellFont_.Size(), M, D));
+}
+
+int TGxStringGrid::ScaleSize(int Size, int M, int D)
+{
+    return D == 0 ? Size : static_cast<int>(std::lround(double(Size) * M / D));
 }
 
 void TGxStringGrid::UpdateSearchPanel()

@@ -449,4 +449,12 @@ int Utf8Length(std::string_view s)
     return n;
 }
 
+std::string Utf8Left(std::string_view s, int count)
+{
+    size_t pos = 0;
+    for (int n = 0; n < count && pos < s.size(); ++n)
+        DecodeUtf8(s, pos);
+    return std::string(s.substr(0, pos));
+}
+
 }  // namespace rtl

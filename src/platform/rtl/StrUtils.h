@@ -76,5 +76,8 @@ bool IsLetter(char c);
 
 // Number of Unicode code points in a UTF-8 string (invalid bytes count one each).
 int Utf8Length(std::string_view s);
+// The first count code points of a UTF-8 string (counted as Utf8Length counts them), never a part
+// of a character.
+std::string Utf8Left(std::string_view s, int count);
 
 }  // namespace rtl

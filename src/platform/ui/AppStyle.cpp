@@ -13,14 +13,29 @@ TAppStyle& Active()
     return style;
 }
 
-void Tell(TWinControl* root)
+TDesktopColorScheme& Scheme()
+{
+    static TDesktopColorScheme scheme = TDesktopColorScheme::dcsLight;
+    return scheme;
+}
+
+void Tell(TWinControl* root, unsigned message)
 {
     for (int i = 0; i < root->ControlCount(); ++i) {
         TControl* c = root->Controls(i);
-        c->Perform(CM_STYLECHANGED);
+        c->Perform(message);
         if (auto* w = dynamic_cast<TWinControl*>(c))
-            Tell(w);
+            Tell(w, message);
     }
+}
+
+void TellEveryForm(unsigned message)
+{
+    TScreen* screen = GetScreen();
+    if (!screen)
+        return;
+    for (int i = 0; i < screen->FormCount(); ++i)
+        Tell(screen->Forms(i), message);
 }
 
 }  // namespace
@@ -38,11 +53,23 @@ bool AppStyleActive()
 void SetActiveAppStyle(const TAppStyle& style)
 {
     Active() = style;
-    TScreen* screen = GetScreen();
-    if (!screen)
-        return;
-    for (int i = 0; i < screen->FormCount(); ++i)
-        Tell(screen->Forms(i));
+    TellEveryForm(CM_STYLECHANGED);
+}
+
+TDesktopColorScheme DesktopColorScheme()
+{
+    return Scheme();
+}
+
+void SetDesktopColorScheme(TDesktopColorScheme scheme)
+{
+    Scheme() = scheme;
+}
+
+void DesktopThemeChanged(TDesktopColorScheme scheme)
+{
+    Scheme() = scheme;
+    TellEveryForm(WM_THEMECHANGED);
 }
 
 }  // namespace ui

@@ -44,6 +44,7 @@ TPopupMenu::~TPopupMenu() = default;
 
 TMenuItem* TPopupMenu::Popup(int x, int y)
 {
+    popupPoint_ = {x, y};
     if (OnPopup)
         OnPopup(this);
     if (!Backend())

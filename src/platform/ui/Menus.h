@@ -38,9 +38,12 @@ public:
     TNotifyEvent OnPopup;
     // Shows the menu at a screen point; the chosen item's OnClick runs. Returns the item or nullptr.
     TMenuItem* Popup(int x, int y);
+    // The screen point of the last Popup.
+    TPoint PopupPoint() const { return popupPoint_; }
 
 private:
     TMenuItem* items_;
+    TPoint popupPoint_{};
 };
 
 }  // namespace ui

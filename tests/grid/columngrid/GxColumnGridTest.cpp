@@ -88,10 +88,15 @@ TEST(GxColumnGridCells, DataCheckBoxColumn)
     EXPECT_TRUE(grid.GetCheckBoxState(1, 2, state));
     EXPECT_FALSE(state);
     EXPECT_EQ(grid.GetCellType(1, 0), ctEmpty);  // the header stays a plain cell
+    EXPECT_EQ(grid.GetCellType(1, 1), ctDataCheckBox);
+    EXPECT_EQ(grid.GetCellGraphic(1, 1)->CellType, ctVirtCheckBox);  // the shared graphic
+    EXPECT_TRUE(grid.HasDataCheckBox(1, 2));
     EXPECT_FALSE(grid.GetCheckBoxState(2, 1, state));
     grid.Columns()->Items(1)->CheckTrue = "1";
     EXPECT_TRUE(grid.GetCheckBoxState(1, 1, state));
     EXPECT_FALSE(state);
+    grid.AddCheckBox(1, 2, true, false);  // a cell's own box keeps its kind
+    EXPECT_EQ(grid.GetCellType(1, 2), ctCheckBox);
 }
 
 TEST(GxColumnGridCells, ComboBoxAndEditability)

@@ -195,6 +195,35 @@ TEST(GridOffice, DatabaseTablesLoadWithTheirValues)
               (std::vector<std::vector<std::string>>{{"", "IDCol", "ShortTextCol"}, {"", "2", "Year 1999"}}));
 }
 
+TEST(GridOffice, ADocumentIsNewOnlyWhenAskedFor)
+{
+    testsupport::ScratchDir dir;
+    const std::string f = dir.File("d.docx");
+    TGxStringGrid first(nullptr), second(nullptr);
+    Fill(first, {{"first"}});
+    Fill(second, {{"second"}});
+    const std::string reader = "import docx\n"
+                               "d = docx.Document(sys.argv[1])\n"
+                               "open(sys.argv[2], 'w').write('|'.join(t.cell(0, 0).text for t in d.tables))\n";
+    struct Step {
+        TGxStringGrid* grid;
+        bool createNew;
+        std::string tables;  // the document's tables from its start
+    } steps[] = {
+        {&first, false, "first"},  // no document yet: a new one
+        {&second, false, "second|first"},
+        {&first, true, "first"},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.tables);
+        SaveToDOC(*s.grid, f, s.createNew);
+        EXPECT_EQ(officetest::RunPythonReader(dir, reader, f), s.tables);
+    }
+    testsupport::WriteFile(f, "not a document");
+    EXPECT_THROW(SaveToDOC(first, f, false), office::EOfficeError);
+    EXPECT_EQ(testsupport::ReadFile(f), "not a document");
+}
+
 // No program here writes database files: what the grid's import meets is a file that is none.
 TEST(GridOffice, ADatabaseThatCannotBeReadLeavesTheGridAsItWas)
 {

@@ -148,6 +148,17 @@ TEST(GxGridSizing, BalloonTextStripsTagsAndIsCut)
     const std::string cut = g.BalloonText(1, 3);
     EXPECT_EQ(cut.size(), 2048u);
     EXPECT_EQ(cut.substr(2045), "...");
+    // The limit counts characters: 2048 two-byte characters stay whole, one more is cut whole.
+    std::string accents;
+    for (int i = 0; i < 2048; ++i)
+        accents += "\xC3\xA9";
+    g.SetCells(1, 4, accents);
+    EXPECT_EQ(g.BalloonText(1, 4), accents);
+    g.SetCells(1, 4, accents + "\xC3\xA9");
+    EXPECT_EQ(g.BalloonText(1, 4), accents.substr(0, 2 * 2045) + "...");
+    // Rich text shows as its plain text.
+    g.SetCells(1, 5, "{\\rtf1\\ansi {\\b bold} plain\\par}");
+    EXPECT_EQ(g.BalloonText(1, 5).substr(0, 10), "bold plain");
 }
 
 TEST(GxGridLooks, PresetsAndTheLookSetter)

@@ -153,5 +153,15 @@ TEST(StrUtils, Utf8LengthCountsCodePoints)
     EXPECT_EQ(Utf8Length("\xFF\xFE"), 2);
 }
 
+TEST(StrUtils, Utf8LeftTakesWholeCharacters)
+{
+    const std::string text = "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80";  // a, e acute, euro, an emoji
+    EXPECT_EQ(Utf8Left(text, 0), "");
+    EXPECT_EQ(Utf8Left(text, 2), "a\xC3\xA9");
+    EXPECT_EQ(Utf8Left(text, 3), "a\xC3\xA9\xE2\x82\xAC");
+    EXPECT_EQ(Utf8Left(text, 9), text);
+    EXPECT_EQ(Utf8Left("\xFF\xC3\xA9", 1), "\xFF");  // a malformed byte counts as one
+}
+
 }  // namespace
 }  // namespace rtl

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QToolTip>
 
 namespace ui::qt {
@@ -166,6 +167,19 @@ void QueueClickNative(TControl* control, int x, int y)
 bool NativeHintShown()
 {
     return QToolTip::isVisible();
+}
+
+void SetNativeDesktopPalette(bool dark)
+{
+    EnsureApplication();
+    QPalette palette = QApplication::style()->standardPalette();
+    if (dark) {
+        palette.setColor(QPalette::Window, QColor(45, 45, 45));
+        palette.setColor(QPalette::WindowText, Qt::white);
+        palette.setColor(QPalette::Base, QColor(30, 30, 30));
+        palette.setColor(QPalette::Text, Qt::white);
+    }
+    QApplication::setPalette(palette);
 }
 
 }  // namespace ui::qt

@@ -28,5 +28,7 @@ void ClickNative(TControl* control, int x, int y);
 void QueueClickNative(TControl* control, int x, int y);
 // Whether a hint window is on screen.
 bool NativeHintShown();
+// Gives the application a dark or light palette, as a change of the desktop's colour scheme does.
+void SetNativeDesktopPalette(bool dark);
 
 }  // namespace ui::qt

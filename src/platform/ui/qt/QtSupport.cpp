@@ -28,6 +28,7 @@ void EnsureApplication()
     // Lives until the process ends.
     new QApplication(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    WatchDesktopTheme();
 }
 
 bool IsOffscreen()

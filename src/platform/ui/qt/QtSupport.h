@@ -14,6 +14,9 @@ namespace ui::qt {
 void EnsureApplication();
 bool ApplicationExists();
 bool IsOffscreen();
+// Reports the desktop's palette changes to the framework as its theme-change event
+// (QtTheme.cpp); the application object calls it once it exists.
+void WatchDesktopTheme();
 
 QColor ToQColor(TColor c);
 QFont ToQFont(const TFont& font);
