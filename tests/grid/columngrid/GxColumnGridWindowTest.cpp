@@ -1,27 +1,26 @@
-// A column grid in a real window for the manual check scripts/manual/column_popup_balloon.sh: a
-// right click on the "Kind" header opens the column's popup menu under the header cell, and the
-// mouse resting on a cell shows the cell's balloon. Skipped unless GRID_WINDOW gives the seconds
-// to keep the window open; what happened is written to GRID_WINDOW_REPORT when that names a file.
+// A column grid in a real window, driven by the display's pointer and keys: a right click on the
+// "Kind" header opens the column's popup menu under the header cell (OnColumnPopup first) and Down,
+// Down, Enter picks its second entry; the mouse resting on a cell shows the cell's balloon, and
+// moving to another cell brings that cell's balloon.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "../stringgrid/GxGridWindowLoop.h"
+#include "RealDisplay.h"
 #include "grid/columngrid/GxColumnGrid.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Menus.h"
+#include "platform/ui/RealInput.h"
 
 namespace gx {
 namespace {
 
+using namespace realinput;
+
 TEST(GxColumnGridWindow, InARealWindow)
 {
-    const char* seconds = std::getenv("GRID_WINDOW");
-    if (!seconds)
-        GTEST_SKIP() << "set GRID_WINDOW to show the window";
+    CFG_REAL_WINDOW_TEST();
     std::vector<std::string> events;
     ui::TForm form(nullptr);
     form.SetCaption("Column grid popup and balloon");
@@ -64,21 +63,45 @@ TEST(GxColumnGridWindow, InARealWindow)
     grid->Loaded();
     form.Show();
     grid->SetFocus();
-    const char* report = std::getenv("GRID_WINDOW_REPORT");
-    auto writeReport = [&] {
-        if (!report)
-            return;
-        std::ofstream out(report);
-        for (const std::string& e : events)
-            out << e << "\n";
-        const ui::TToolTip* tip = grid->BalloonToolTip();
-        out << "balloon shown " << (tip && tip->Showing() ? 1 : 0) << "\n";
-        if (tip && tip->Showing())
-            out << "balloon at " << tip->ScreenPos().X << " " << tip->ScreenPos().Y << " size "
-                << tip->Picture().Width() << " " << tip->Picture().Height() << "\n";
-        out << "menu at " << menu->PopupPoint().X << " " << menu->PopupPoint().Y << "\n";
+    ASSERT_TRUE(WaitShown(form));
+    testsupport::Shot("70_column_grid");
+    const auto middle = [&](int c, int r) {
+        const ui::TRect rc = grid->CellRect(c, r);
+        return ui::TPoint{(rc.Left + rc.Right) / 2, (rc.Top + rc.Bottom) / 2};
     };
-    ShowWhileReporting(form, std::atoi(seconds), writeReport, 100);
+
+    // The "Kind" header's menu, opened under the header cell, and its second entry picked. The menu
+    // runs a loop of its own while it is open, so the keys come from an xdotool that runs on.
+    const ui::TPoint kind = ScreenPoint(grid, middle(2, 0).X, middle(2, 0).Y);
+    const int xdo = testsupport::StartXdoTool({"mousemove", std::to_string(kind.X), std::to_string(kind.Y), "click",
+                                               "3", "sleep", "0.8", "key", "Down", "Down", "Return"});
+    ASSERT_NE(xdo, -1);
+    EXPECT_TRUE(WaitFor([&] { return events.size() >= 2; }, 10000)) << "the menu was not used";
+    EXPECT_TRUE(WaitFor([&] { return testsupport::ProcessEnded(xdo); }));
+    Pointer() = kind;
+    testsupport::Shot("71_column_popup_used");
+    const ui::TRect header = grid->CellRect(2, 0);
+    const ui::TPoint underHeader = ScreenPoint(grid, header.Left, header.Bottom);
+    EXPECT_NEAR(menu->PopupPoint().X, underHeader.X, 2);
+    EXPECT_NEAR(menu->PopupPoint().Y, underHeader.Y, 2);
+
+    // The balloon of the long note in row 3, then the one of row 5 once the mouse moved there.
+    const ui::TPoint note3 = middle(3, 3);
+    MoveTo(grid, note3.X, note3.Y);
+    EXPECT_TRUE(WaitFor([&] { return grid->BalloonToolTip() && grid->BalloonToolTip()->Showing(); }))
+        << "no balloon over the note";
+    Settle(300);
+    testsupport::Shot("72_cell_balloon");
+    const ui::TPoint note5 = middle(3, 5);
+    MoveTo(grid, note5.X, note5.Y);
+    EXPECT_TRUE(WaitFor([&] { return !events.empty() && events.back().rfind("balloon 3 5", 0) == 0; }))
+        << "no balloon for the next cell";
+    testsupport::Shot("73_next_cells_balloon");
+
+    ASSERT_GE(events.size(), 3u);
+    EXPECT_EQ(events[0], "popup 2 0");
+    EXPECT_EQ(events[1], "clicked Sort descending");
+    EXPECT_EQ(events[2].rfind("balloon 3 3 Bold note", 0), 0u) << events[2];
 }
 
 }  // namespace
