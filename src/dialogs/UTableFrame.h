@@ -57,10 +57,11 @@ public:
     ui::TPanel* P_Button;
     controls::TLbButton* Btn_OK;
     controls::TLbButton* Btn_Cancel;
-    controls::TLbButton* Btn_DelRow;
-    controls::TLbButton* Btn_InsRow;
-    controls::TLbButton* Btn_CopyRow;
-    controls::TLbButton* Btn_PasteRow;
+    // The row buttons; null in a table without them (TButtonBand::OK_Cancel).
+    controls::TLbButton* Btn_DelRow = nullptr;
+    controls::TLbButton* Btn_InsRow = nullptr;
+    controls::TLbButton* Btn_CopyRow = nullptr;
+    controls::TLbButton* Btn_PasteRow = nullptr;
     ui::TPageControl* PageControl1 = nullptr;  // only in dialogs with tab sheets
     std::vector<ui::TTabSheet*> Sheets;        // one per grid, in a paged dialog
     std::vector<gx::TGxStringGrid*> Grids;     // in the dialog's order
