@@ -21,6 +21,11 @@
 #include "grid/extras/GridExtras.h"
 #include "platform/ui/Application.h"
 #include "tables/can_family/UReceiveCAN.h"
+#include "tables/can_family/UReceiveJ1939.h"
+#include "tables/can_family/UReceiveNMEA.h"
+#include "tables/can_family/UTransmitCAN.h"
+#include "tables/can_family/UTransmitJ1939.h"
+#include "tables/can_family/UTransmitNMEA.h"
 
 namespace {
 
@@ -58,6 +63,11 @@ void Create_Windows()
     };
     // The tables of the other converter models join here in the order of Window_Creation_Order().
     Create(FReceiveCAN, "TFReceiveCAN", [] { FReceiveCAN->Set_Lang(); });
+    Create(FTransmitCAN, "TFTransmitCAN", [] { FTransmitCAN->Set_Lang(); });
+    Create(FReceiveJ1939, "TFReceiveJ1939", [] { FReceiveJ1939->Set_Lang(); });
+    Create(FTransmitJ1939, "TFTransmitJ1939", [] { FTransmitJ1939->Set_Lang(); });
+    Create(FReceiveNMEA, "TFReceiveNMEA", [] { FReceiveNMEA->Set_Lang(); });
+    Create(FTransmitNMEA, "TFTransmitNMEA", [] { FTransmitNMEA->Set_Lang(); });
     Create(FEtherNEtIP_EDS, "TFEtherNEtIP_EDS", [] { FEtherNEtIP_EDS->Set_Lang(); });
     Create(FEtherNetIP_Master_Access, "TFEtherNetIP_Master_Access", [] { FEtherNetIP_Master_Access->Set_Lang(); });
 }
@@ -71,6 +81,11 @@ void Destroy_Windows()
     Clear_Windows();
     FEtherNetIP_Master_Access = nullptr;
     FEtherNEtIP_EDS = nullptr;
+    FTransmitNMEA = nullptr;
+    FReceiveNMEA = nullptr;
+    FTransmitJ1939 = nullptr;
+    FReceiveJ1939 = nullptr;
+    FTransmitCAN = nullptr;
     FReceiveCAN = nullptr;
     FBoot = nullptr;
     FEtherCATSlave = nullptr;

@@ -39,6 +39,11 @@ const FramedDialog kFramedDialogs[] = {
     {"TFBoot", {"Btn_Update", "Btn_Cancel"}, false},
     {"TFParGen", {"Btn_OK", "Btn_Cancel"}, true},
     {"TFReceiveCAN", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
+    {"TFTransmitCAN", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
+    {"TFReceiveJ1939", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
+    {"TFTransmitJ1939", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
+    {"TFReceiveNMEA", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
+    {"TFTransmitNMEA", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
 };
 
 template <class T>

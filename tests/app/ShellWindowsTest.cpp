@@ -240,9 +240,20 @@ TEST_F(ShellWindowsTest, VersionLinkFollowsTheLatestCheck)
 TEST_F(ShellWindowsTest, LanguageChangeReachesEveryWindowInItsOrder)
 {
     std::vector<std::string> relabelled = Relabel_Windows();
-    const std::vector<std::string> expected = {"TFBrevandoreFirmWare", "TFNew_Project", "TFOpenConf",
-                                               "TFSoftOptions",        "TFBoot",        "TFParGen",
-                                               "TFEtherCATSlave",      "TFReceiveCAN",  "TFEtherNetIP_Master_Access",
+    const std::vector<std::string> expected = {"TFBrevandoreFirmWare",
+                                               "TFNew_Project",
+                                               "TFOpenConf",
+                                               "TFSoftOptions",
+                                               "TFBoot",
+                                               "TFParGen",
+                                               "TFEtherCATSlave",
+                                               "TFReceiveCAN",
+                                               "TFTransmitCAN",
+                                               "TFReceiveJ1939",
+                                               "TFTransmitJ1939",
+                                               "TFReceiveNMEA",
+                                               "TFTransmitNMEA",
+                                               "TFEtherNetIP_Master_Access",
                                                "TFEtherNEtIP_EDS"};
     EXPECT_EQ(relabelled, expected);
     for (const std::string& name : Window_Language_Order())

@@ -183,7 +183,7 @@ inline constexpr int Text_Load_Extra_Rows = 1110;
 inline constexpr int Text_Load_Missing_Section = 1111;
 
 enum class TButtonBand {
-    Frame,          // the six buttons from the left: 16, 134, 252, 370, 488, 606
+    Frame,               // the six buttons from the left: 16, 134, 252, 370, 488, 606
     Rows_Left_OK_Right,  // row buttons from the left, OK and Cancel at the right edge
     OK_Cancel,           // OK and Cancel only, from the left (a table without row buttons)
 };

@@ -326,8 +326,11 @@ TEST(TableEngineSwitches, KeylessTableWithRowElementResetTextAndReadOnlyAttribut
     g.Attributes = {{.Name = "Value", .Column = 1, .Fallback = "0"},
                     {.Name = "Text", .Column = 2, .Fallback = ""},
                     {.Name = "Old",
-                     .Read = [](std::optional<std::string_view> v, TCells& cells, int row,
-                                TTableState&) { if (v) cells.SetCell(2, row, "old " + std::string(*v)); },
+                     .Read =
+                         [](std::optional<std::string_view> v, TCells& cells, int row, TTableState&) {
+                             if (v)
+                                 cells.SetCell(2, row, "old " + std::string(*v));
+                         },
                      .Written = false}};
     g.Row_Element = "Row";
     g.Write_Key = g.Check_Key = {.Column = -1};
