@@ -1,7 +1,7 @@
 #include "dialogs/UTableFrame.h"
 
 #include "common/UComon.h"
-#include "core/TableTexts.h"
+#include "core/tables/TableTexts.h"
 #include "dialogs/UDialogFrame.h"
 #include "dialogs/UGridRows.h"
 #include "platform/ui/Dialogs.h"
@@ -82,6 +82,15 @@ ui::TAlignment Alignment_Of(tables::TAlign a)
 std::string Column_Header(const tables::TColumnDesc& c)
 {
     return c.Header ? Txt(c.Header) : std::string(c.Caption);
+}
+
+// The header of a column: row 0's cell, and a column grid's column item (whose header list the
+// caller brings up to date once for all columns).
+void Set_Header(gx::TGxStringGrid* grid, int col, const std::string& text)
+{
+    if (auto* cg = dynamic_cast<gx::TGxColumnGrid*>(grid))
+        cg->Columns()->Items(col)->SetHeaderDirect(text);
+    grid->SetCells(col, 0, text);
 }
 
 }  // namespace
@@ -181,12 +190,15 @@ G* TFTableFrame::Build_Grid(const tables::TGridDesc& g, ui::TWinControl* parent)
     grid->SetOptions(options);
     grid->SetShowHint(g.Show_Hints);
     grid->HintShowCells = g.Cell_Hints;
+    // The columns' changes reach the grid once, at the end.
+    if constexpr (std::is_same_v<G, TFrameColumnGrid>)
+        grid->Columns()->BeginUpdate();
     for (int c = 0; c < g.Col_Count(); ++c) {
         const tables::TColumnDesc& col = g.Columns[static_cast<std::size_t>(c)];
         if constexpr (std::is_same_v<G, TFrameColumnGrid>) {
             gx::TGridColumnItem* item = grid->Columns()->Items(c);
             item->SetWidth(c == 0 ? g.Fixed_Width : col.Width);
-            item->SetHeader(std::string(col.Caption));
+            Set_Header(grid, c, std::string(col.Caption));
             if (c == 0) {
                 item->SetFixed(true);
                 continue;
@@ -203,6 +215,10 @@ G* TFTableFrame::Build_Grid(const tables::TGridDesc& g, ui::TWinControl* parent)
             grid->SetCells(c, 0, std::string(col.Caption));
         }
     }
+    if constexpr (std::is_same_v<G, TFrameColumnGrid>) {
+        grid->Columns()->EndUpdate();
+        grid->UpdateColumnHeaders();
+    }
     if constexpr (std::is_same_v<G, TFrameStringGrid>) {
         grid->OnGetCellColor = [this](ui::TObject* s, int r, int c, ui::TGridDrawState, ui::TBrush* b, ui::TFont*) {
             const int gi = Grid_Index(s);
@@ -211,7 +227,7 @@ G* TFTableFrame::Build_Grid(const tables::TGridDesc& g, ui::TWinControl* parent)
                 cols[static_cast<std::size_t>(c)].Color != tables::No_Color)
                 b->SetColor(cols[static_cast<std::size_t>(c)].Color);
         };
-        grid->OnGetEditorType = [this](ui::TObject* s, int c, int r, gx::TEditorType& e) { Editor_Type(s, c, r, e); };
+        grid->OnGetEditorType = [this](ui::TObject* s, int c, int r, gx::TEditorType& e) { GetEditorType(s, c, r, e); };
     }
     for (int c = 0; c < g.Col_Count(); ++c)
         if (g.Columns[static_cast<std::size_t>(c)].Hidden)
@@ -251,15 +267,13 @@ void TFTableFrame::Set_Lang()
         hints.Clear();
         for (int c = 0; c < g.Col_Count(); ++c) {
             const tables::TColumnDesc& col = g.Columns[static_cast<std::size_t>(c)];
-            if (col.Header) {
-                if (auto* cg = dynamic_cast<gx::TGxColumnGrid*>(Grids[gi]))
-                    cg->Columns()->Items(c)->SetHeader(Column_Header(col));
-                else
-                    Grids[gi]->SetCells(c, 0, Column_Header(col));
-            }
+            if (col.Header)
+                Set_Header(Grids[gi], c, Column_Header(col));
             if (c > 0)
                 hints.Add(col.Hint ? Txt(col.Hint) : std::string());
         }
+        if (auto* cg = dynamic_cast<gx::TGxColumnGrid*>(Grids[gi]))
+            cg->UpdateColumnHeaders();
     }
 }
 
@@ -271,7 +285,7 @@ int TFTableFrame::Grid_Index(const ui::TObject* grid) const
     return -1;
 }
 
-int TFTableFrame::Active_Grid() const
+int TFTableFrame::Active_Index() const
 {
     if (!PageControl1)
         return 0;
@@ -315,7 +329,7 @@ void TFTableFrame::Fill_Combo_Lists()
     }
 }
 
-void TFTableFrame::Editor_Type(ui::TObject* Sender, int ACol, int, gx::TEditorType& AEditor)
+void TFTableFrame::GetEditorType(ui::TObject* Sender, int ACol, int, gx::TEditorType& AEditor)
 {
     const int gi = Grid_Index(Sender);
     if (gi < 0)
@@ -384,7 +398,10 @@ void TFTableFrame::Btn_OKClick(ui::TObject*)
     if (!Controllo_dati())
         return;
     try {
-        tables::Save_Table_File(Desc, Table_File(), All_Cells(), State);
+        std::vector<tables::TCells*> cells;
+        for (const auto& c : cells_)
+            cells.push_back(c.get());
+        tables::Save_Tables(Desc, Table_File(), cells, State);
     } catch (const rtl::Exception& e) {
         ui::MessageDlg(e.Message, ui::TMsgDlgType::mtError, ui::mbOK);
         return;
@@ -394,7 +411,7 @@ void TFTableFrame::Btn_OKClick(ui::TObject*)
 
 void TFTableFrame::Btn_DelRowClick(ui::TObject*)
 {
-    const int gi = Active_Grid();
+    const int gi = Active_Index();
     gx::TGxStringGrid* grid = Grids[static_cast<std::size_t>(gi)];
     const int row = grid->Row();
     if (row < 1 || row >= grid->RowCount())
@@ -408,24 +425,24 @@ void TFTableFrame::Btn_DelRowClick(ui::TObject*)
         else
             Grid_Del_Row(row, grid, Desc.Grids[static_cast<std::size_t>(gi)].Insert_Flag);
     }
-    Rows_Changed(gi);
+    Row_Deleted(gi, row);
 }
 
 void TFTableFrame::Btn_InsRowClick(ui::TObject*)
 {
-    const int gi = Active_Grid();
+    const int gi = Active_Index();
     gx::TGxStringGrid* grid = Grids[static_cast<std::size_t>(gi)];
     const bool flag = Desc.Grids[static_cast<std::size_t>(gi)].Insert_Flag;
     if (auto* cg = dynamic_cast<gx::TGxColumnGrid*>(grid); cg && Column_Grids())
         ColGrid_Ins_Row(grid->Row(), cg, flag);
     else
         Grid_Ins_Row(grid->Row(), grid, flag);
-    Rows_Changed(gi);
+    Row_Inserted(gi, grid->Row());
 }
 
 void TFTableFrame::Btn_CopyRowClick(ui::TObject*)
 {
-    const int gi = Active_Grid();
+    const int gi = Active_Index();
     gx::TGxStringGrid* grid = Grids[static_cast<std::size_t>(gi)];
     if (auto* cg = dynamic_cast<gx::TGxColumnGrid*>(grid); cg && Column_Grids())
         ColGrid_Copy_Row(cg, grid->Row());
@@ -437,7 +454,7 @@ void TFTableFrame::Btn_CopyRowClick(ui::TObject*)
 
 void TFTableFrame::Btn_PasteRowClick(ui::TObject*)
 {
-    const int gi = Active_Grid();
+    const int gi = Active_Index();
     gx::TGxStringGrid* grid = Grids[static_cast<std::size_t>(gi)];
     const bool copied = Copy_Flags[static_cast<std::size_t>(gi)];
     bool pasted = false;
@@ -446,7 +463,7 @@ void TFTableFrame::Btn_PasteRowClick(ui::TObject*)
     else
         pasted = Grid_Paste_Row(grid, grid->Row(), copied);
     if (pasted)
-        Rows_Changed(gi);
+        Row_Pasted(gi, grid->Row());
 }
 
 void TFTableFrame::KeyPress(ui::TObject* Sender, char32_t& Key)

@@ -86,9 +86,12 @@ public:
     void ClickCell(ui::TObject* Sender, int ARow, int ACol);
     void GridHint(ui::TObject* Sender, int ARow, int ACol, std::string& hintstr);
 
-    // The index of a grid (-1 for another object), the grid of the active tab, a grid's cells.
+    // A combo column of a string grid gets its editor and list here (column grids have theirs).
+    void GetEditorType(ui::TObject* Sender, int ACol, int ARow, gx::TEditorType& AEditor);
+
+    // The index of a grid (-1 for another object), the index of the active tab's grid, a grid's cells.
     int Grid_Index(const ui::TObject* grid) const;
-    int Active_Grid() const;
+    int Active_Index() const;
     tables::TCells& Cells(int grid) { return *cells_[static_cast<std::size_t>(grid)]; }
     std::vector<const tables::TCells*> All_Cells() const;
     const std::string& Table_File() const;
@@ -99,8 +102,11 @@ protected:
     virtual void Prepare_Show() {}
     // at the end of a show;
     virtual void Shown() {}
-    // after a row button changed the rows of a grid.
-    virtual void Rows_Changed(int /*grid*/) {}
+    // after the row buttons: the delete question answered (whatever the answer), a row inserted,
+    // a row pasted.
+    virtual void Row_Deleted(int /*grid*/, int /*row*/) {}
+    virtual void Row_Inserted(int /*grid*/, int /*row*/) {}
+    virtual void Row_Pasted(int /*grid*/, int /*row*/) {}
 
 private:
     void Build_Buttons();
@@ -108,7 +114,6 @@ private:
     template <class G>
     G* Build_Grid(const tables::TGridDesc& g, ui::TWinControl* parent);
     void Fill_Combo_Lists();
-    void Editor_Type(ui::TObject* Sender, int ACol, int ARow, gx::TEditorType& AEditor);
     bool Column_Grids() const { return Desc.Grid_Class == tables::TGridClass::Column_Grid; }
 
     std::vector<std::unique_ptr<TGridCells>> cells_;

@@ -67,8 +67,8 @@ protected:
         EXPECT_EQ(form->P_Title->Height(), 69);
         EXPECT_EQ(form->P_Button->Height(), 40);
         EXPECT_EQ(form->L_SW_Code->Caption(), SW_Code);
-        controls::TLbButton* buttons[] = {form->Btn_OK,      form->Btn_Cancel,  form->Btn_DelRow,
-                                          form->Btn_InsRow,  form->Btn_CopyRow, form->Btn_PasteRow};
+        controls::TLbButton* buttons[] = {form->Btn_OK,     form->Btn_Cancel,  form->Btn_DelRow,
+                                          form->Btn_InsRow, form->Btn_CopyRow, form->Btn_PasteRow};
         const int lefts[] = {16, 134, 252, 370, 488, 606};
         for (int i = 0; i < 6; ++i) {
             EXPECT_EQ(buttons[i]->Parent(), form->P_Button) << i;

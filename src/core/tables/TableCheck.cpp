@@ -1,6 +1,6 @@
 // The data check of OK.
-#include "core/TableTexts.h"
 #include "core/tables/TableEngine.h"
+#include "core/tables/TableTexts.h"
 
 namespace tables {
 
@@ -13,6 +13,8 @@ std::string Header_Text(const TColumnDesc& column)
 
 TTableFault Dropped_Rows_Fault(const TDialogDesc& dialog, int g, int row)
 {
+    if (dialog.Dropped_Message)
+        return {g, row, dialog.Texts.Dropped_Rows, dialog.Dropped_Message(g, row)};
     const TGridDesc& grid = dialog.Grids[static_cast<std::size_t>(g)];
     const std::string key = Header_Text(grid.Columns[static_cast<std::size_t>(grid.Write_Key.Column)]);
     return {g, row, dialog.Texts.Dropped_Rows, core::Lang_Format(dialog.Texts.Dropped_Rows, {row, key})};
@@ -32,6 +34,8 @@ bool Row_Holds_Text(const TGridDesc& grid, const TCells& cells, int row)
 
 std::string Fault_Message(const TDialogDesc& dialog, int row, const TRuleFault& fault)
 {
+    if (!fault.Message.empty())
+        return fault.Message;
     std::string message;
     if (fault.Row_Prefix)
         message = core::Lang_Text(dialog.Texts.Row_Prefix) + std::to_string(row);

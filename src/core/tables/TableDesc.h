@@ -17,6 +17,9 @@
 
 namespace tables {
 
+// The comment every table file carries after its root element.
+inline constexpr std::string_view Table_File_Comment = "SW_VERSION = 1.000";
+
 // What a dialog keeps besides its cells while it is shown: its sizes (MAX_Byte, NByte_IN ...),
 // running totals of a check, and whatever a hook remembers per row. Set at every show.
 struct TTableState {
@@ -52,8 +55,8 @@ enum class TEnableCompare {
 // A column of a grid; index in TGridDesc::Columns = real column index (0 is the row number).
 struct TColumnDesc {
     std::string_view Caption{};  // the header stored with the form (kept when Header is 0)
-    int Header = 0;            // text number of the header that Set_Lang sets
-    int Hint = 0;              // text number of the header hint (entry c - 1 of the hint list); 0: none
+    int Header = 0;              // text number of the header that Set_Lang sets
+    int Hint = 0;                // text number of the header hint (entry c - 1 of the hint list); 0: none
     int Width = 64;
     TEditor Editor = TEditor::Plain;
     std::vector<std::string> Items{};  // combo items (the fixed part, before any counted items)
@@ -94,11 +97,12 @@ struct TRowView {
 };
 
 // A broken rule: the message is the dialog's row prefix, the row number, text Text and Suffix, or
-// (Row_Prefix false) text Text and Suffix alone.
+// (Row_Prefix false) text Text and Suffix alone, or Message as it stands when the rule composed it.
 struct TRuleFault {
     int Text = 0;
     std::string Suffix{};
     bool Row_Prefix = true;
+    std::string Message{};
 };
 using TRowRule = std::function<std::optional<TRuleFault>(const TRowView&)>;
 
@@ -116,7 +120,7 @@ enum class THintOutside {
 struct TGridDesc {
     std::string_view Name{};   // component name of the grid ("ACG_CAN_Receive")
     std::string_view Sheet{};  // component name of its tab sheet in a paged dialog ("TS_Modbus_Read")
-    int Sheet_Caption = 0;   // text number of the tab caption; 0 keeps Sheet_Text
+    int Sheet_Caption = 0;     // text number of the tab caption; 0 keeps Sheet_Text
     std::string_view Sheet_Text{};
     int Rows = 512;  // data rows (RowCount - 1)
     int Fixed_Width = 40;
@@ -126,15 +130,15 @@ struct TGridDesc {
     std::vector<std::string_view> Section{};
     std::vector<TAttributeDesc> Attributes{};
     std::string_view Row_Element = "row";  // the element written per row (any name is read)
-    TKeyDesc Write_Key{};  // rows are written up to the first row whose key cell is empty
-    TKeyDesc Check_Key{};  // the check stops at the first row whose key cell is empty
+    TKeyDesc Write_Key{};    // rows are written up to the first row whose key cell is empty
+    TKeyDesc Check_Key{};    // the check stops at the first row whose key cell is empty
     int Enable_Column = -1;  // 1 where column 1 enables the row, -1 where no column does
     TEnableCompare Enable_Compare = TEnableCompare::TrimmedExact;
     // The check passes over disabled rows before it looks at the key (a disabled row with an empty
     // key does not end the check).
     bool Enable_Before_Key = false;
     std::vector<TRowRule> Rules{};  // in the order they are tested
-    bool Insert_Flag = false;     // ColGrid_Ins_Row's flag: the opened row's column 1 becomes "Y"
+    bool Insert_Flag = false;       // ColGrid_Ins_Row's flag: the opened row's column 1 becomes "Y"
     // Hints: shown over the grid at all, cell hints, and what the handler does outside the header.
     bool Show_Hints = true;
     bool Cell_Hints = true;
@@ -172,15 +176,16 @@ struct TTextsDesc {
     // A row after the end of the table holds something typed: saving would drop it. Formatted with
     // the row number and the key column's header.
     int Dropped_Rows = 1106;
+    // What loading could not give: a header naming the file, then one line per fault, formatted
+    // with (reason) for an unreadable file, (row, attribute) for a missing attribute, (table,
+    // rows in the file, rows of the grid) for rows beyond the grid, (table) for a missing section.
+    // The table is its tab's caption, else its section path (or the root's name).
+    int Load_Header = 1107;
+    int Load_Unreadable = 1108;
+    int Load_Missing_Attribute = 1109;
+    int Load_Extra_Rows = 1110;
+    int Load_Missing_Section = 1111;
 };
-
-// Texts of the frame itself (shared by every dialog).
-inline constexpr int Text_Dropped_Rows = 1106;
-inline constexpr int Text_Load_Header = 1107;
-inline constexpr int Text_Load_Unreadable = 1108;
-inline constexpr int Text_Load_Missing_Attribute = 1109;
-inline constexpr int Text_Load_Extra_Rows = 1110;
-inline constexpr int Text_Load_Missing_Section = 1111;
 
 enum class TButtonBand {
     Frame,               // the six buttons from the left: 16, 134, 252, 370, 488, 606
@@ -194,8 +199,8 @@ struct TDialogDesc {
     int Client_Width = 1010;
     int Client_Height = 337;
     TGridClass Grid_Class = TGridClass::Column_Grid;
-    std::vector<TGridDesc> Grids{};  // in the dialog's order (read table before write table)
-    std::string_view Root{};         // the root element written
+    std::vector<TGridDesc> Grids{};     // in the dialog's order (read table before write table)
+    std::string_view Root{};            // the root element written
     const std::string* File = nullptr;  // the File_<table> global of the table file
     TTextsDesc Texts{};
     TButtonBand Band = TButtonBand::Frame;
@@ -207,10 +212,14 @@ struct TDialogDesc {
     std::function<void(TTableState&)> Prepare{};
     // after the file was loaded (computed cells);
     std::function<void(std::vector<TCells*>& grids, TTableState&)> After_Load{};
+    // after a passing check, before the cells are written (computed cells made current);
+    std::function<void(std::vector<TCells*>& grids, TTableState&)> Before_Save{};
     // at the start of every check (running totals);
     std::function<void(TTableState&)> Before_Check{};
-    // after every grid passed its rows (totals); a fault stops the check.
+    // after every grid passed its rows (totals); a fault stops the check;
     std::function<std::optional<TRuleFault>(const std::vector<const TCells*>& grids, TTableState&)> After_Rows{};
+    // the message for typed rows that saving would drop, in place of Texts.Dropped_Rows.
+    std::function<std::string(int grid, int row)> Dropped_Message{};
 };
 
 }  // namespace tables

@@ -70,6 +70,10 @@ std::string Table_File_Text(const TDialogDesc& dialog, const std::vector<const T
 void Save_Table_File(const TDialogDesc& dialog, const std::filesystem::path& file,
                      const std::vector<const TCells*>& grids, const TTableState& state);
 
+// OK's save: Before_Save on the grids (computed cells made current), then Save_Table_File.
+void Save_Tables(const TDialogDesc& dialog, const std::filesystem::path& file, const std::vector<TCells*>& grids,
+                 TTableState& state);
+
 // The data check's message for a fault: prefix, row number, text and suffix.
 std::string Fault_Message(const TDialogDesc& dialog, int row, const TRuleFault& fault);
 

@@ -1,16 +1,20 @@
 // Loading a table file into the reset grids.
 #include <string>
 
-#include "core/TableTexts.h"
 #include "core/tables/TableEngine.h"
+#include "core/tables/TableTexts.h"
 #include "platform/xml/Xml.h"
 
 namespace tables {
 
 namespace {
 
-std::string Path_Text(const std::vector<std::string_view>& path, std::string_view root)
+// The name of a grid's table in a note: its tab's caption, else its section path.
+std::string Table_Label(const TGridDesc& grid, std::string_view root)
 {
+    if (grid.Sheet_Caption)
+        return core::Lang_Text(grid.Sheet_Caption);
+    const std::vector<std::string_view>& path = grid.Section;
     if (path.empty())
         return std::string(root);
     std::string text;
@@ -30,8 +34,8 @@ xml::Element Section_Of(const xml::Element& root, const TGridDesc& grid)
 
 // Fills one row from its element; false (with the note) at an attribute that is missing and has
 // no fallback.
-bool Read_Row(const TGridDesc& grid, const xml::Element& element, TCells& cells, int row, TTableState& state,
-              std::string& notes)
+bool Read_Row(const TDialogDesc& dialog, const TGridDesc& grid, const xml::Element& element, TCells& cells, int row,
+              TTableState& state, std::string& notes)
 {
     for (const TAttributeDesc& a : grid.Attributes) {
         const std::optional<std::string_view> value = element.Attribute(a.Name);
@@ -44,7 +48,7 @@ bool Read_Row(const TGridDesc& grid, const xml::Element& element, TCells& cells,
         else if (a.Fallback)
             cells.SetCell(a.Column, row, *a.Fallback);
         else {
-            notes += "\n" + core::Lang_Format(Text_Load_Missing_Attribute, {row, std::string(a.Name)});
+            notes += "\n" + core::Lang_Format(dialog.Texts.Load_Missing_Attribute, {row, std::string(a.Name)});
             return false;
         }
     }
@@ -66,22 +70,22 @@ std::string Load_Table_File(const TDialogDesc& dialog, const std::filesystem::pa
             TCells& cells = *grids[g];
             const xml::Element section = Section_Of(root, grid);
             if (!section) {
-                notes += "\n" + core::Lang_Format(Text_Load_Missing_Section, {Path_Text(grid.Section, root.Name())});
+                notes += "\n" + core::Lang_Format(dialog.Texts.Load_Missing_Section, {Table_Label(grid, root.Name())});
                 continue;
             }
             const std::vector<xml::Element> rows = section.Children();
             const int fit = cells.RowCount() - 1;
             for (int k = 0; k < static_cast<int>(rows.size()) && k < fit; ++k)
-                if (!Read_Row(grid, rows[static_cast<std::size_t>(k)], cells, k + 1, state, notes))
-                    return core::Lang_Format(Text_Load_Header, {file.string()}) + notes;
+                if (!Read_Row(dialog, grid, rows[static_cast<std::size_t>(k)], cells, k + 1, state, notes))
+                    return core::Lang_Format(dialog.Texts.Load_Header, {file.string()}) + notes;
             if (static_cast<int>(rows.size()) > fit)
-                notes += "\n" + core::Lang_Format(Text_Load_Extra_Rows,
-                                                  {Path_Text(grid.Section, root.Name()), rows.size(), fit});
+                notes += "\n" + core::Lang_Format(dialog.Texts.Load_Extra_Rows,
+                                                  {Table_Label(grid, root.Name()), rows.size(), fit});
         }
     } catch (const rtl::EFileError& e) {
-        notes += "\n" + core::Lang_Format(Text_Load_Unreadable, {std::string(e.what())});
+        notes += "\n" + core::Lang_Format(dialog.Texts.Load_Unreadable, {std::string(e.what())});
     }
-    return notes.empty() ? notes : core::Lang_Format(Text_Load_Header, {file.string()}) + notes;
+    return notes.empty() ? notes : core::Lang_Format(dialog.Texts.Load_Header, {file.string()}) + notes;
 }
 
 }  // namespace tables

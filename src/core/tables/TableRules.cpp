@@ -37,11 +37,12 @@ TRowRule Not_Empty(int col, int text, TKeyCompare compare)
 
 TRowRule When(std::function<bool(const TRowView&)> condition, TRowRule rule)
 {
-    return [condition = std::move(condition), rule = std::move(rule)](const TRowView& row) -> std::optional<TRuleFault> {
-        if (!condition(row))
-            return std::nullopt;
-        return rule(row);
-    };
+    return
+        [condition = std::move(condition), rule = std::move(rule)](const TRowView& row) -> std::optional<TRuleFault> {
+            if (!condition(row))
+                return std::nullopt;
+            return rule(row);
+        };
 }
 
 }  // namespace tables

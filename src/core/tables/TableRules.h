@@ -13,8 +13,7 @@ namespace tables {
 TRowRule Int_Range(int col, std::int64_t low, std::int64_t high, int text);
 // The same with the upper bound Var(var) + offset of the dialog's state, the bound written after
 // the text when suffixed (for example "... between 0 and " followed by NByte_IN - 1).
-TRowRule Int_Range_Var(int col, std::int64_t low, std::string_view var, std::int64_t offset, int text,
-                       bool suffixed);
+TRowRule Int_Range_Var(int col, std::int64_t low, std::string_view var, std::int64_t offset, int text, bool suffixed);
 // The cell is not empty (trimmed or as it stands).
 TRowRule Not_Empty(int col, int text, TKeyCompare compare = TKeyCompare::Trimmed);
 // The rule applies only to rows for which the condition holds.

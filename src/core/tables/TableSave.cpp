@@ -1,5 +1,4 @@
 // Writing the table file whole.
-#include "core/ParGenFile.h"
 #include "core/tables/TableEngine.h"
 #include "platform/xml/Xml.h"
 
@@ -12,7 +11,7 @@ xml::Document Table_Document(const TDialogDesc& dialog, const std::vector<const 
 {
     xml::Document doc;
     xml::Element root = doc.CreateRoot(dialog.Root);
-    doc.AppendComment(core::Table_File_Comment);
+    doc.AppendComment(Table_File_Comment);
     for (std::size_t g = 0; g < grids.size() && g < dialog.Grids.size(); ++g) {
         const TGridDesc& grid = dialog.Grids[g];
         const TCells& cells = *grids[g];
@@ -44,6 +43,16 @@ void Save_Table_File(const TDialogDesc& dialog, const std::filesystem::path& fil
                      const std::vector<const TCells*>& grids, const TTableState& state)
 {
     Table_Document(dialog, grids, state).SaveToFile(file);
+}
+
+void Save_Tables(const TDialogDesc& dialog, const std::filesystem::path& file, const std::vector<TCells*>& grids,
+                 TTableState& state)
+{
+    if (dialog.Before_Save) {
+        std::vector<TCells*> all = grids;
+        dialog.Before_Save(all, state);
+    }
+    Save_Table_File(dialog, file, std::vector<const TCells*>(grids.begin(), grids.end()), state);
 }
 
 }  // namespace tables

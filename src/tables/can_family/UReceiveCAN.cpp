@@ -9,5 +9,4 @@ TFReceiveCAN::TFReceiveCAN(ui::TComponent* AOwner)
       ACG_CAN_Receive(static_cast<dlg::TFrameColumnGrid*>(Grids[0])),
       Hint_ReceiveCAN(Hint_Lists[0]),
       Do_Copy(Copy_Flags[0])
-{
-}
+{}

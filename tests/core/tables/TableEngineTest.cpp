@@ -65,7 +65,9 @@ TEST(CellRules, TrimmedCellRule)
         {"   ", ""},
         {" a ", "a"},
         {"\ta\r\n", "a"},
-        {"\x01" "a b\x1f", "a b"},  // control characters go as blanks do, inner blanks stay
+        {"\x01"
+         "a b\x1f",
+         "a b"},                    // control characters go as blanks do, inner blanks stay
         {"\xC3\xA9 ", "\xC3\xA9"},  // letters beyond ASCII stay
         {"None", "None"},
     };
@@ -233,7 +235,7 @@ TEST_F(TableEngine, UnreadableFilesLeaveTheResetRowsAndSayWhy)
     const Case cases[] = {
         {"not well-formed", "<T><Tables><Read><row Name=\"a\"></T>", "The file cannot be read: " + file.string()},
         {"empty", "", "The file cannot be read: " + file.string()},
-        {"no section", "<T><Tables><Write/></Tables></T>", "The file has no element Tables/Read"},
+        {"no section", "<T><Tables><Write/></Tables></T>", "Tables/Read: the file has no section for this table."},
         {"more rows than the grid",
          "<T><Tables><Read><row Name=\"1\"/><row Name=\"2\"/><row Name=\"3\"/><row Name=\"4\"/><row Name=\"5\"/>"
          "</Read><Write/></Tables></T>",

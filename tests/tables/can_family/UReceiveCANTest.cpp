@@ -64,6 +64,13 @@ TEST_F(ReceiveCANDialog, ShowNumbersTheRowsAndFillsThePositionLists)
     EXPECT_EQ(form->ACG_CAN_Receive->Columns()->Items(6)->ComboItems.Count(), 2001) << "filled anew, not added to";
 }
 
+TEST_F(ReceiveCANDialog, ShownDialogGivesTheGridTheFocus)
+{
+    form->Show();
+    EXPECT_TRUE(form->ACG_CAN_Receive->Focused());
+    form->Hide();
+}
+
 TEST_F(ReceiveCANDialog, OkChecksSavesAndTheNextShowLoadsTheSame)
 {
     Show();

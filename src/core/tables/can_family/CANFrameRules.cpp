@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/TableTexts.h"
+#include "core/tables/TableTexts.h"
 
 namespace tables::can {
 

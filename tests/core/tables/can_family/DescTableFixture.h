@@ -74,6 +74,7 @@ struct CheckCase {
     const char* what;
     std::vector<std::string> row;
     std::string message;  // empty: the row passes
+    friend void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.what; }
 };
 
 }  // namespace cantest
