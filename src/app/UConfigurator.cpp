@@ -20,6 +20,8 @@
 #include "dialogs/UParGen.h"
 #include "grid/extras/GridExtras.h"
 #include "platform/ui/Application.h"
+#include "tables/can_family/UDMXDefVal.h"
+#include "tables/can_family/UDNet.h"
 #include "tables/can_family/UReceiveCAN.h"
 #include "tables/can_family/UReceiveJ1939.h"
 #include "tables/can_family/UReceiveNMEA.h"
@@ -64,6 +66,8 @@ void Create_Windows()
     // The tables of the other converter models join here in the order of Window_Creation_Order().
     Create(FReceiveCAN, "TFReceiveCAN", [] { FReceiveCAN->Set_Lang(); });
     Create(FTransmitCAN, "TFTransmitCAN", [] { FTransmitCAN->Set_Lang(); });
+    Create(FDNet, "TFDNet", [] { FDNet->Set_Lang(); });
+    Create(FDMXDefVal, "TFDMXDefVal", [] { FDMXDefVal->Set_Lang(); });
     Create(FReceiveJ1939, "TFReceiveJ1939", [] { FReceiveJ1939->Set_Lang(); });
     Create(FTransmitJ1939, "TFTransmitJ1939", [] { FTransmitJ1939->Set_Lang(); });
     Create(FReceiveNMEA, "TFReceiveNMEA", [] { FReceiveNMEA->Set_Lang(); });
@@ -85,6 +89,8 @@ void Destroy_Windows()
     FReceiveNMEA = nullptr;
     FTransmitJ1939 = nullptr;
     FReceiveJ1939 = nullptr;
+    FDMXDefVal = nullptr;
+    FDNet = nullptr;
     FTransmitCAN = nullptr;
     FReceiveCAN = nullptr;
     FBoot = nullptr;

@@ -2027,6 +2027,7 @@ const LangTableEntry Lang_Table_English[] = {
     {3110, "Insert a description of the DMX Channel"},
     {3111, "Error row "},
     {3112, "!! Default Value must be between 0 and 255"},
+    {3113, "DMX_Num_Channels in the communication settings is %d, outside 1 to 512: the table has %d channels."},
     {3200, "IEC61850 Client Set Access"},
     {3201, "IEC61850 Client Set Access"},
     {3202, "OK"},

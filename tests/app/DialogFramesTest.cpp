@@ -40,6 +40,8 @@ const FramedDialog kFramedDialogs[] = {
     {"TFParGen", {"Btn_OK", "Btn_Cancel"}, true},
     {"TFReceiveCAN", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
     {"TFTransmitCAN", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
+    {"TFDNet", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
+    {"TFDMXDefVal", {"Btn_OK", "Btn_Cancel"}, true},
     {"TFReceiveJ1939", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
     {"TFTransmitJ1939", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
     {"TFReceiveNMEA", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},

@@ -9,6 +9,7 @@
 
 #include "common/UComon.h"
 #include "dialogs/TableFrameFixture.h"
+#include "tables/can_family/UDNet.h"
 #include "tables/can_family/UReceiveJ1939.h"
 #include "tables/can_family/UReceiveNMEA.h"
 #include "tables/can_family/UTransmitCAN.h"
@@ -25,14 +26,17 @@ struct TDialogCase {
     int Header_Col;  // a column whose header and hint are checked
     std::string Header, Header_Hint;
     int Header_Number;  // the header's text number
-    std::array<bool, 6> Button_Hints_Shown;
-    bool Grid_Hints_Shown;
-    bool Click_Selects_Row;
-    bool Insert_Enables;
+    std::array<bool, 6> Button_Hints_Shown{true, true, true, true, true, true};
+    bool Grid_Hints_Shown = true;
+    bool Click_Selects_Row = true;
+    bool Insert_Enables = false;
+    bool Col_Sizing = true;
     std::vector<std::string> Good_Row;
     std::vector<std::string> Bad_Row;
     std::string Bad_Message;  // for row 1
 };
+
+constexpr std::array<bool, 6> Copy_Paste_Hints_Only = {false, false, false, false, true, true};
 
 struct TransmitCAN {
     using Form = TFTransmitCAN;
@@ -40,22 +44,20 @@ struct TransmitCAN {
     static constexpr std::string_view File_Name = "CAN_Send_Frames.xml";
     static TDialogCase Case()
     {
-        return {1100,
-                512,
-                18,
-                "Transmit CAN Frames Set Access",
-                "ACG_CAN_Transmit",
-                6,
-                "OnCMD",
-                "Enable or Disable the possibility to send the CAN Frame by Command",
-                2562,
-                {true, true, true, true, true, true},
-                true,
-                false,
-                true,
-                {"Y", "0x123", "2.0A (11 bits)", "2", "Y", "N", "Y", "100", "None", "2499"},
-                {"Y", "0x123", "2.0A (11 bits)", "2", "Y", "N", "Y", "100", "None", "2500"},
-                "Error row 1!! Byte2 must be between 0 and 2499 or None"};
+        return {.Width = 1100,
+                .Rows = 512,
+                .Cols = 18,
+                .Caption = "Transmit CAN Frames Set Access",
+                .Grid_Name = "ACG_CAN_Transmit",
+                .Header_Col = 6,
+                .Header = "OnCMD",
+                .Header_Hint = "Enable or Disable the possibility to send the CAN Frame by Command",
+                .Header_Number = 2562,
+                .Click_Selects_Row = false,
+                .Insert_Enables = true,
+                .Good_Row = {"Y", "0x123", "2.0A (11 bits)", "2", "Y", "N", "Y", "100", "None", "2499"},
+                .Bad_Row = {"Y", "0x123", "2.0A (11 bits)", "2", "Y", "N", "Y", "100", "None", "2500"},
+                .Bad_Message = "Error row 1!! Byte2 must be between 0 and 2499 or None"};
     }
 };
 
@@ -65,22 +67,18 @@ struct ReceiveJ1939 {
     static constexpr std::string_view File_Name = "J1939_Rec_Frames.xml";
     static TDialogCase Case()
     {
-        return {876,
-                512,
-                11,
-                "Receive J1939 Frames",
-                "sga",
-                9,
-                "Time(ms)",
-                "Insert the Time Between Two Request for the J1939 Frame",
-                3523,
-                {true, true, true, true, true, true},
-                true,
-                true,
-                false,
-                {"0", "61444", "0", "N", "", "", "Y", "Y", "100", "EEC1"},
-                {"0", "61444", "0", "N", "", "", "Y", "Y", "-1", "EEC1"},
-                "Error in row 1!! Time(ms) must be between 0 and 10000000"};
+        return {.Width = 876,
+                .Rows = 512,
+                .Cols = 11,
+                .Caption = "Receive J1939 Frames",
+                .Grid_Name = "sga",
+                .Header_Col = 9,
+                .Header = "Time(ms)",
+                .Header_Hint = "Insert the Time Between Two Request for the J1939 Frame",
+                .Header_Number = 3523,
+                .Good_Row = {"0", "61444", "0", "N", "", "", "Y", "Y", "100", "EEC1"},
+                .Bad_Row = {"0", "61444", "0", "N", "", "", "Y", "Y", "-1", "EEC1"},
+                .Bad_Message = "Error in row 1!! Time(ms) must be between 0 and 10000000"};
     }
 };
 
@@ -90,22 +88,19 @@ struct TransmitJ1939 {
     static constexpr std::string_view File_Name = "J1939_Send_Frames.xml";
     static TDialogCase Case()
     {
-        return {800,
-                512,
-                11,
-                "Transmit J1939 Frames",
-                "sga",
-                1,
-                "Priority",
-                "Select the Priority of J1939 Frame, from 0 to 7",
-                3615,
-                {false, false, false, false, true, true},
-                true,
-                true,
-                false,
-                {"6", "0", "65226", "0", "8", "N", "Y", "N", "", "DM1"},
-                {"6", "0", "65226", "0", "8", "N", "Y", "Y", "", "DM1"},
-                "Error in row 1!! Send Timer must be between 1 and 65535 ms"};
+        return {.Width = 800,
+                .Rows = 512,
+                .Cols = 11,
+                .Caption = "Transmit J1939 Frames",
+                .Grid_Name = "sga",
+                .Header_Col = 1,
+                .Header = "Priority",
+                .Header_Hint = "Select the Priority of J1939 Frame, from 0 to 7",
+                .Header_Number = 3615,
+                .Button_Hints_Shown = Copy_Paste_Hints_Only,
+                .Good_Row = {"6", "0", "65226", "0", "8", "N", "Y", "N", "", "DM1"},
+                .Bad_Row = {"6", "0", "65226", "0", "8", "N", "Y", "Y", "", "DM1"},
+                .Bad_Message = "Error in row 1!! Send Timer must be between 1 and 65535 ms"};
     }
 };
 
@@ -115,22 +110,19 @@ struct ReceiveNMEA {
     static constexpr std::string_view File_Name = "NMEA_Rec_Frames.xml";
     static TDialogCase Case()
     {
-        return {810,
-                62,
-                9,
-                "Receive NMEA 2000 Frames",
-                "sga",
-                4,
-                "Fast Packet",
-                "Enable or Disable the Fast Packet Protocol for the NMEA 2000 Frame",
-                3918,
-                {false, false, false, false, true, true},
-                true,
-                true,
-                false,
-                {"129029", "1", "N", "Y", "0", "43", "N", "GNSS"},
-                {"129029", "1", "N", "Y", "0", "224", "N", "GNSS"},
-                "Error in row 1!! Start Byte plus Number Bytes must be between 0 and 223"};
+        return {.Width = 810,
+                .Rows = 62,
+                .Cols = 9,
+                .Caption = "Receive NMEA 2000 Frames",
+                .Grid_Name = "sga",
+                .Header_Col = 4,
+                .Header = "Fast Packet",
+                .Header_Hint = "Enable or Disable the Fast Packet Protocol for the NMEA 2000 Frame",
+                .Header_Number = 3918,
+                .Button_Hints_Shown = Copy_Paste_Hints_Only,
+                .Good_Row = {"129029", "1", "N", "Y", "0", "43", "N", "GNSS"},
+                .Bad_Row = {"129029", "1", "N", "Y", "0", "224", "N", "GNSS"},
+                .Bad_Message = "Error in row 1!! Start Byte plus Number Bytes must be between 0 and 223"};
     }
 };
 
@@ -140,22 +132,42 @@ struct TransmitNMEA {
     static constexpr std::string_view File_Name = "NMEA_Send_Frames.xml";
     static TDialogCase Case()
     {
-        return {810,
-                62,
-                11,
-                "Transmit NMEA 2000 Frames",
-                "sga",
-                5,
-                "Num Byte",
-                "Insert the NMEA 2000 Frame Number of Bytes",
-                4019,
-                {false, false, false, false, true, true},
-                false,
-                true,
-                false,
-                {"2", "127250", "0", "N", "8", "N", "N", "Y", "100", "Heading"},
-                {"2", "127250", "240", "N", "8", "N", "N", "Y", "100", "Heading"},
-                "Error in row 1!! Source Address must be between 0 and 239"};
+        return {.Width = 810,
+                .Rows = 62,
+                .Cols = 11,
+                .Caption = "Transmit NMEA 2000 Frames",
+                .Grid_Name = "sga",
+                .Header_Col = 5,
+                .Header = "Num Byte",
+                .Header_Hint = "Insert the NMEA 2000 Frame Number of Bytes",
+                .Header_Number = 4019,
+                .Button_Hints_Shown = Copy_Paste_Hints_Only,
+                .Grid_Hints_Shown = false,
+                .Good_Row = {"2", "127250", "0", "N", "8", "N", "N", "Y", "100", "Heading"},
+                .Bad_Row = {"2", "127250", "240", "N", "8", "N", "N", "Y", "100", "Heading"},
+                .Bad_Message = "Error in row 1!! Source Address must be between 0 and 239"};
+    }
+};
+
+struct DNet {
+    using Form = TFDNet;
+    static std::string& File() { return File_DNETM_Net; }
+    static constexpr std::string_view File_Name = "DNETM_Net.xml";
+    static TDialogCase Case()
+    {
+        return {.Width = 745,
+                .Rows = 64,
+                .Cols = 5,
+                .Caption = "DeviceNet Network",
+                .Grid_Name = "GSG",
+                .Header_Col = 4,
+                .Header = "Mnemonic",
+                .Header_Hint = "Insert a description of DeviceNet Slave",
+                .Header_Number = 2918,
+                .Col_Sizing = false,
+                .Good_Row = {"5", "16", "8", "valve bank"},
+                .Bad_Row = {"64", "16", "8", "valve bank"},
+                .Bad_Message = "Error in row 1!! ID must be 0 or 63"};
     }
 };
 
@@ -166,7 +178,7 @@ protected:
     const TDialogCase c = T::Case();
 };
 
-using Dialogs = ::testing::Types<TransmitCAN, ReceiveJ1939, TransmitJ1939, ReceiveNMEA, TransmitNMEA>;
+using Dialogs = ::testing::Types<TransmitCAN, ReceiveJ1939, TransmitJ1939, ReceiveNMEA, TransmitNMEA, DNet>;
 
 class DialogName {
 public:
@@ -194,6 +206,7 @@ TYPED_TEST(CANFrameDialog, LayoutTextsAndHints)
     EXPECT_EQ(this->Header_Hint(c.Header_Col), c.Header_Hint);
     EXPECT_EQ(this->form->Hint_Lists[0].Count(), c.Cols - 1);
     EXPECT_EQ(grid->ShowHint(), c.Grid_Hints_Shown);
+    EXPECT_EQ((grid->Options() & ui::goColSizing) != 0, c.Col_Sizing);
     controls::TLbButton* buttons[] = {this->form->Btn_OK,     this->form->Btn_Cancel,  this->form->Btn_DelRow,
                                       this->form->Btn_InsRow, this->form->Btn_CopyRow, this->form->Btn_PasteRow};
     for (int i = 0; i < 6; ++i) {
