@@ -181,6 +181,8 @@ G* TFTableFrame::Build_Grid(const tables::TGridDesc& g, ui::TWinControl* parent)
     grid->SetColCount(g.Col_Count());
     grid->SetRowCount(g.Rows + 1);
     grid->SetFixedCols(1);
+    // Row 0 stays the header, also while a grid sized at a show has no data row.
+    grid->SetFixedRowAlways(true);
     grid->SetFixedRows(1);
     ui::TGridOptions options = grid->Options() | ui::goRangeSelect;
     if (g.Col_Sizing)

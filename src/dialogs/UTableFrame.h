@@ -75,7 +75,8 @@ public:
     void FormShow(ui::TObject* Sender);
     // The data check: shows the first broken rule (its grid's tab brought forward) and returns false.
     bool Controllo_dati();
-    void Btn_OKClick(ui::TObject* Sender);
+    // Check and save; a dialog whose tables are not the frame's overrides it.
+    virtual void Btn_OKClick(ui::TObject* Sender);
     void Btn_DelRowClick(ui::TObject* Sender);
     void Btn_InsRowClick(ui::TObject* Sender);
     void Btn_CopyRowClick(ui::TObject* Sender);
