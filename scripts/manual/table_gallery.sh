@@ -4,11 +4,21 @@
 # shows one) on a configuration holding a sample of its table file, photographed, and its client
 # size compared with the one its layout gives. Screenshots go to $SHOTS. Display: $DISPLAY_NUMBER.
 #
-# One line per dialog: class | client size | table file | sample table (one line of XML).
+# One line per dialog: class | client size | table file | sample table (one line of XML). The files
+# stay in the configuration: a later dialog reads what an earlier one's line wrote (the DeviceNet
+# offsets read the DeviceNet network's slaves).
 DISPLAY_NUMBER=${DISPLAY_NUMBER:-81}
 source "$(dirname "$0")/lib.sh"
 gallery=(
   'TFReceiveCAN|1010x337|CAN_Rec_Frames.xml|<Receive_Frames><row Enable="Y" COBID="0x100" CAN_Type="2.0A (11 bits)" Dim="8" TimeOut="500" Byte1="0" Byte2="1" Byte3="2" Byte4="3" Byte5="None" Byte6="None" Byte7="6" Byte8="7" Mnemonic="engine speed"/><row Enable="N" COBID="0x18FF0001" CAN_Type="2.0B (29 bits)" Dim="2" TimeOut="0" Byte1="100" Byte2="101" Mnemonic="disabled frame"/></Receive_Frames>'
+  'TFTransmitCAN|1100x337|CAN_Send_Frames.xml|<Transmit_Frames><row Enable="Y" COBID="0x200" CAN_Type="2.0A (11 bits)" Dim="4" OnChange="Y" OnCMD="N" OnTimer="Y" Time="100" Byte1="0" Byte2="1" Byte3="None" Byte4="2499" Mnemonic="setpoints"/><row Enable="N" COBID="0x18FF0002" CAN_Type="2.0B (29 bits)" Dim="1" OnChange="N" OnCMD="Y" OnTimer="N" Time="" Byte1="10" Mnemonic="by command"/></Transmit_Frames>'
+  'TFReceiveJ1939|876x337|J1939_Rec_Frames.xml|<Receive_J1939><row DP="0" PGN="61444" SA="0" TP="N" TP_Start="" TP_NByte="" Delete="Y" OnRequest="N" OnReq_Time="1000" Mnemonic="EEC1"/><row DP="0" PGN="65226" SA="3" TP="Y" TP_Start="0" TP_NByte="20" Delete="N" OnRequest="Y" OnReq_Time="500" Mnemonic="DM1"/></Receive_J1939>'
+  'TFTransmitJ1939|800x337|J1939_Send_Frames.xml|<Transmit_J1939><row Priority="6" DP="0" PGN="65226" SA="0" TP_NByte="8" On_Request="Y" On_Data_Change="N" On_Timer="Y" SendTimer="1000" Mnemonic="DM1"/><row Priority="3" DP="0" PGN="61444" SA="0" T_Type="On Data Change" Mnemonic="older file"/></Transmit_J1939>'
+  'TFReceiveNMEA|810x337|NMEA_Rec_Frames.xml|<Receive_NMEA_2000><row PGN="129029" SA="1" TP="N" FP="Y" TP_Start="0" TP_NByte="43" Delete="N" Mnemonic="GNSS position"/><row PGN="127250" SA="2" TP="N" FP="N" TP_Start="" TP_NByte="" Delete="Y" Mnemonic="heading"/></Receive_NMEA_2000>'
+  'TFTransmitNMEA|810x337|NMEA_Send_Frames.xml|<Receive_NMEA_2000><row Priority="2" PGN="127250" SA="0" FP="N" TP_NByte="8" On_Request="N" On_Data_Change="Y" On_Timer="Y" SendTimer="100" Mnemonic="heading"/></Receive_NMEA_2000>'
+  'TFDNet|745x337|DNETM_Net.xml|<DNET_Net><row ID="3" NB_IN="4" NB_OUT="2" Mnemonic="valve bank"/><row ID="12" NB_IN="0" NB_OUT="8" Mnemonic="drive"/></DNET_Net>'
+  'TFDefOffset|482x610|DNETM_DefOff.xml|<Define_Offset><Nodo_DNET><ByteIN><row Offset="0" Mnemonic="status"/><row Offset="1" Mnemonic="inputs"/><row Offset="None" Mnemonic=""/><row Offset="3" Mnemonic="counter"/></ByteIN><ByteOUT><row Offset="100" Mnemonic="outputs"/><row Offset="101" Mnemonic=""/></ByteOUT></Nodo_DNET></Define_Offset>'
+  'TFDMXDefVal|475x337|DMX_Default_Values.xml|<DMX_Default_Values><Row Default_Value="255" Mnemonic="dimmer 1"/><Row Default_Value="128" Mnemonic="dimmer 2"/><Row Default_Value="0" Mnemonic="colour"/></DMX_Default_Values>'
   'TFEtherCATSlave|1200x337|EtherCAT_Slave.xml|<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master><row Enable="Y" Type="Bool" Name="Run"/><row Enable="Y" Type="Bool" Name="Fault"/><row Enable="Y" Type="UInt16" Name="Speed"/><row Enable="Y" Type="String" Length="12" Name="Label"/></EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave><row Enable="Y" Type="Int32" Name="Setpoint"/></EtherCAT_Master_To_Slave></EtherCAT_Slave_Variables></EtherCAT_Slave>'
   'TFEtherNetIP_Master_Access|1180x337|EtherNetIP_Master_Rules.xml|<EtherNetIP_Master_Access><row Enable="Y" IP_Address="127.0.0.1" Start_Input="0" Num_Input="8" Start_Output="0" Num_Output="4" Time_Poll="100" Instance_T_O="1" Connection_Point_T_O="100" Instance_O_T="1" Connection_Point_O_T="101" Dim_Header_T_O="Default" Dim_Header_O_T="Default" Mnemonic="adapter"/></EtherNetIP_Master_Access>'
 )

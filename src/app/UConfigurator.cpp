@@ -22,6 +22,7 @@
 #include "platform/ui/Application.h"
 #include "tables/can_family/UDMXDefVal.h"
 #include "tables/can_family/UDNet.h"
+#include "tables/can_family/UDefOffset.h"
 #include "tables/can_family/UReceiveCAN.h"
 #include "tables/can_family/UReceiveJ1939.h"
 #include "tables/can_family/UReceiveNMEA.h"
@@ -66,6 +67,7 @@ void Create_Windows()
     // The tables of the other converter models join here in the order of Window_Creation_Order().
     Create(FReceiveCAN, "TFReceiveCAN", [] { FReceiveCAN->Set_Lang(); });
     Create(FTransmitCAN, "TFTransmitCAN", [] { FTransmitCAN->Set_Lang(); });
+    Create(FDefOffset, "TFDefOffset", [] { FDefOffset->Set_Lang(); });
     Create(FDNet, "TFDNet", [] { FDNet->Set_Lang(); });
     Create(FDMXDefVal, "TFDMXDefVal", [] { FDMXDefVal->Set_Lang(); });
     Create(FReceiveJ1939, "TFReceiveJ1939", [] { FReceiveJ1939->Set_Lang(); });
@@ -91,6 +93,7 @@ void Destroy_Windows()
     FReceiveJ1939 = nullptr;
     FDMXDefVal = nullptr;
     FDNet = nullptr;
+    FDefOffset = nullptr;
     FTransmitCAN = nullptr;
     FReceiveCAN = nullptr;
     FBoot = nullptr;

@@ -2014,6 +2014,9 @@ const LangTableEntry Lang_Table_English[] = {
     {3023, " Byte = "},
     {3024, ", Second ID = "},
     {3025, " Byte = "},
+    {3026, "Error in %s! Byte %d of the slave in row %d (ID %s) has the offset %s: the offsets run from 0 to %d."},
+    {3027, "Error! The slave in row %d of the DeviceNet network has %s \"%s\", which is not a number from 0 to %d. "
+           "Correct it in the DeviceNet Network table."},
     {3100, "DMX Default Value"},
     {3101, "DMX Default Value"},
     {3102, "OK"},

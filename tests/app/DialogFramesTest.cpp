@@ -40,6 +40,7 @@ const FramedDialog kFramedDialogs[] = {
     {"TFParGen", {"Btn_OK", "Btn_Cancel"}, true},
     {"TFReceiveCAN", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
     {"TFTransmitCAN", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
+    {"TFDefOffset", {"Btn_OK", "Btn_Cancel"}, true},
     {"TFDNet", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
     {"TFDMXDefVal", {"Btn_OK", "Btn_Cancel"}, true},
     {"TFReceiveJ1939", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},

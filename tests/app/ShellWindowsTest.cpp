@@ -24,6 +24,7 @@
 #include "platform/ui/Render.h"
 #include "tables/can_family/UDMXDefVal.h"
 #include "tables/can_family/UDNet.h"
+#include "tables/can_family/UDefOffset.h"
 #include "tables/can_family/UReceiveCAN.h"
 #include "tables/can_family/UTransmitCAN.h"
 
@@ -269,7 +270,7 @@ TEST_F(ShellWindowsTest, HiddenCANFamilyButtonsOpenTheirDialogsOnTheOpenConfigur
         dlg::TFTableFrame* form;
         const std::string& file;
         std::string text;
-        int col;  // the cell of row 1 that shows the file was loaded
+        int col;  // the cell of row 1 that shows the file was loaded (-1: the slave list's ID)
         std::string cell;
     };
     const Opener openers[] = {
@@ -277,6 +278,8 @@ TEST_F(ShellWindowsTest, HiddenCANFamilyButtonsOpenTheirDialogsOnTheOpenConfigur
          "<Transmit_Frames><row COBID=\"0x200\"/></Transmit_Frames>", 2, "0x200"},
         {&F::Btn_DNet_Net, FDNet, File_DNETM_Net,
          "<DNET_Net><row ID=\"9\" NB_IN=\"1\" NB_OUT=\"2\" Mnemonic=\"\"/></DNET_Net>", 1, "9"},
+        {&F::Btn_DNet_Offset, FDefOffset, File_DNETM_Net,
+         "<DNET_Net><row ID=\"9\" NB_IN=\"1\" NB_OUT=\"2\" Mnemonic=\"\"/></DNET_Net>", -1, "9"},
         {&F::Btn_DMX_Default, FDMXDefVal, File_DMX_Default_Values,
          "<DMX_Default_Values><Row Default_Value=\"77\"/></DMX_Default_Values>", 1, "77"},
     };
@@ -287,7 +290,7 @@ TEST_F(ShellWindowsTest, HiddenCANFamilyButtonsOpenTheirDialogsOnTheOpenConfigur
         script.Then(
             "dialog shown", [&o] { return o.form->Modal(); },
             [&o] {
-                EXPECT_EQ(o.form->Cells(0).Cell(o.col, 1), o.cell);
+                EXPECT_EQ(o.col < 0 ? FDefOffset->ACG_DN_Slaves->Cells(0, 1) : o.form->Cells(0).Cell(o.col, 1), o.cell);
                 o.form->Btn_Cancel->Click();
             });
         main->Btn_Click(main->*o.button);
@@ -310,6 +313,7 @@ TEST_F(ShellWindowsTest, LanguageChangeReachesEveryWindowInItsOrder)
                                                "TFReceiveCAN",
                                                "TFTransmitCAN",
                                                "TFDNet",
+                                               "TFDefOffset",
                                                "TFDMXDefVal",
                                                "TFReceiveJ1939",
                                                "TFTransmitJ1939",

@@ -6,7 +6,14 @@
 #include "core/EtherCATSlaveVars.h"
 #include "core/EtherNetIPRules.h"
 #include "core/tables/TableEngine.h"
+#include "core/tables/can_family/DMXDefValTable.h"
+#include "core/tables/can_family/DNetTable.h"
 #include "core/tables/can_family/ReceiveCANTable.h"
+#include "core/tables/can_family/ReceiveJ1939Table.h"
+#include "core/tables/can_family/ReceiveNMEATable.h"
+#include "core/tables/can_family/TransmitCANTable.h"
+#include "core/tables/can_family/TransmitJ1939Table.h"
+#include "core/tables/can_family/TransmitNMEATable.h"
 #include "platform/rtl/Exceptions.h"
 
 #include <memory>
@@ -18,9 +25,10 @@ namespace {
 const std::vector<const tables::TDialogDesc*>& Dialogs()
 {
     static const std::vector<const tables::TDialogDesc*> dialogs = {
-        &tables::can::Receive_CAN_Desc(),
-        &core::EtherNetIP_Desc(),
-        &core::EtherCAT_Slave_Desc(),
+        &tables::can::Receive_CAN_Desc(),  &core::EtherNetIP_Desc(),           &core::EtherCAT_Slave_Desc(),
+        &tables::can::Transmit_CAN_Desc(), &tables::can::Receive_J1939_Desc(), &tables::can::Transmit_J1939_Desc(),
+        &tables::can::Receive_NMEA_Desc(), &tables::can::Transmit_NMEA_Desc(), &tables::can::DNet_Desc(),
+        &tables::can::DMX_Def_Val_Desc(),
     };
     return dialogs;
 }
