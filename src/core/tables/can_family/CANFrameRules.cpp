@@ -41,6 +41,17 @@ TRowRule Byte_Positions_Rule(int colDim, int colByte1, int textByte1)
     };
 }
 
+TTextsDesc Block_Texts(int block, int hints, int deleteQuestion, int rowPrefix)
+{
+    TTextsDesc t{
+        .Caption = block, .Description = block + 1, .Delete_Question = deleteQuestion, .Row_Prefix = rowPrefix};
+    for (std::size_t i = 0; i < Button_Count; ++i) {
+        t.Button_Captions[i] = block + 2 + static_cast<int>(i);
+        t.Button_Hints[i] = hints + static_cast<int>(i);
+    }
+    return t;
+}
+
 TColumnDesc Box_Column(std::string_view caption, int header, int hint, int width, std::uint32_t color)
 {
     return {.Caption = caption,

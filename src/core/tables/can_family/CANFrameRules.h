@@ -21,6 +21,12 @@ TRowRule CobID_Rule(int colCobID, int colType, int text11, int text29);
 // has textByte1, " or None" is textByte1 + 1, byte k >= 2 has textByte1 + k.
 TRowRule Byte_Positions_Rule(int colDim, int colByte1, int textByte1);
 
+// The texts of a dialog with six buttons whose block starts at block: caption and description
+// block and block + 1, the button captions block + 2 to block + 7, their hints hints to hints + 5.
+TTextsDesc Block_Texts(int block, int hints, int deleteQuestion, int rowPrefix);
+// Hints shown over Copy Row and Paste Row only (those of the other buttons are set, not shown).
+inline constexpr std::array<bool, Button_Count> Copy_Paste_Hints_Only = {false, false, false, false, true, true};
+
 // A check-box column ("Y"/"N", centred) as the CAN family's tables have many.
 TColumnDesc Box_Column(std::string_view caption, int header, int hint, int width, std::uint32_t color);
 

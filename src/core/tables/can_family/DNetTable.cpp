@@ -2,6 +2,7 @@
 
 #include "common/UComon.h"
 #include "core/tables/TableRules.h"
+#include "core/tables/can_family/CANFrameRules.h"
 
 namespace tables::can {
 
@@ -44,12 +45,7 @@ TDialogDesc Make()
     d.Grids = {std::move(g)};
     d.Root = "DNET_Net";
     d.File = &File_DNETM_Net;
-    d.Texts = {.Caption = 2900,
-               .Description = 2901,
-               .Button_Captions = {2902, 2903, 2904, 2905, 2906, 2907},
-               .Button_Hints = {2908, 2909, 2910, 2911, 2912, 2913},
-               .Delete_Question = 2927,
-               .Row_Prefix = 2923};
+    d.Texts = Block_Texts(2900, 2908, 2927, 2923);
     return d;
 }
 

@@ -60,12 +60,7 @@ TDialogDesc Make()
     d.Grids = {std::move(g)};
     d.Root = "Receive_Frames";
     d.File = &File_CAN_Rec_Frames;
-    d.Texts = {.Caption = 2400,
-               .Description = 2401,
-               .Button_Captions = {2402, 2403, 2404, 2405, 2406, 2407},
-               .Button_Hints = {2423, 2424, 2425, 2426, 2427, 2428},
-               .Delete_Question = 2458,
-               .Row_Prefix = 2444};
+    d.Texts = Block_Texts(2400, 2423, 2458, 2444);
     d.Focus_Grid_On_Show = true;
     d.Prepare = [](TTableState& state) { state.Vars["MAX_Byte"] = Receive_MAX_Byte; };
     return d;

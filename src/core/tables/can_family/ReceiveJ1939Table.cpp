@@ -75,12 +75,7 @@ TDialogDesc Make()
     d.Grids = {std::move(g)};
     d.Root = "Receive_J1939";
     d.File = &File_J1939_Rec_Frames;
-    d.Texts = {.Caption = 3500,
-               .Description = 3501,
-               .Button_Captions = {3502, 3503, 3504, 3505, 3506, 3507},
-               .Button_Hints = {3508, 3509, 3510, 3511, 3512, 3513},
-               .Delete_Question = 3547,
-               .Row_Prefix = 3535};
+    d.Texts = Block_Texts(3500, 3508, 3547, 3535);
     d.Prepare = [](TTableState& state) { state.Vars["NUM_BYTE_IN"] = J1939_NUM_BYTE_IN; };
     d.Before_Check = Start_Total;
     return d;

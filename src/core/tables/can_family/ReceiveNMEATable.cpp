@@ -62,13 +62,8 @@ TDialogDesc Make()
     d.Grids = {std::move(g)};
     d.Root = "Receive_NMEA_2000";
     d.File = &File_NMEA_Rec_Frames;
-    d.Texts = {.Caption = 3900,
-               .Description = 3901,
-               .Button_Captions = {3902, 3903, 3904, 3905, 3906, 3907},
-               .Button_Hints = {3908, 3909, 3910, 3911, 3912, 3913},
-               .Delete_Question = 3943,
-               .Row_Prefix = 3931};
-    d.Button_Hints_Shown = {false, false, false, false, true, true};
+    d.Texts = Block_Texts(3900, 3908, 3943, 3931);
+    d.Button_Hints_Shown = Copy_Paste_Hints_Only;
     d.Prepare = [](TTableState& state) { state.Vars["NUM_BYTE_IN"] = NMEA_NUM_BYTE_IN; };
     d.Before_Check = Start_Total;
     return d;

@@ -82,12 +82,7 @@ TDialogDesc Make()
     d.Grids = {std::move(g)};
     d.Root = "Transmit_Frames";
     d.File = &File_CAN_Send_Frames;
-    d.Texts = {.Caption = 2500,
-               .Description = 2501,
-               .Button_Captions = {2502, 2503, 2504, 2505, 2506, 2507},
-               .Button_Hints = {2525, 2526, 2527, 2528, 2529, 2530},
-               .Delete_Question = 2561,
-               .Row_Prefix = 2547};
+    d.Texts = Block_Texts(2500, 2525, 2561, 2547);
     d.Focus_Grid_On_Show = true;
     d.Prepare = [](TTableState& state) { state.Vars["MAX_Byte"] = Transmit_MAX_Byte; };
     return d;

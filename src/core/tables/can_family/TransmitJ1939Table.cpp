@@ -90,13 +90,8 @@ TDialogDesc Make()
     d.Grids = {std::move(g)};
     d.Root = "Transmit_J1939";
     d.File = &File_J1939_Send_Frames;
-    d.Texts = {.Caption = 3600,
-               .Description = 3601,
-               .Button_Captions = {3602, 3603, 3604, 3605, 3606, 3607},
-               .Button_Hints = {3608, 3609, 3610, 3611, 3612, 3613},
-               .Delete_Question = 3643,
-               .Row_Prefix = 3635};
-    d.Button_Hints_Shown = {false, false, false, false, true, true};
+    d.Texts = Block_Texts(3600, 3608, 3643, 3635);
+    d.Button_Hints_Shown = Copy_Paste_Hints_Only;
     d.Prepare = [](TTableState& state) { state.Vars["NUM_BYTE_OUT"] = J1939_NUM_BYTE_OUT; };
     d.Before_Check = Start_Total;
     return d;

@@ -64,13 +64,8 @@ TDialogDesc Make()
     d.Grids = {std::move(g)};
     d.Root = "Receive_NMEA_2000";
     d.File = &File_NMEA_Send_Frames;
-    d.Texts = {.Caption = 4000,
-               .Description = 4001,
-               .Button_Captions = {4002, 4003, 4004, 4005, 4006, 4007},
-               .Button_Hints = {4008, 4009, 4010, 4011, 4012, 4013},
-               .Delete_Question = 4042,
-               .Row_Prefix = 4035};
-    d.Button_Hints_Shown = {false, false, false, false, true, true};
+    d.Texts = Block_Texts(4000, 4008, 4042, 4035);
+    d.Button_Hints_Shown = Copy_Paste_Hints_Only;
     d.Prepare = [](TTableState& state) { state.Vars["NUM_BYTE_OUT"] = NMEA_NUM_BYTE_OUT; };
     d.Before_Check = Start_Total;
     return d;
