@@ -129,7 +129,8 @@ struct TGridDesc {
     // the rows lie directly under the root).
     std::vector<std::string_view> Section{};
     std::vector<TAttributeDesc> Attributes{};
-    std::string_view Row_Element = "row";  // the element written per row (any name is read)
+    // The element written per row (any name is read).
+    std::string_view Row_Element = "row";
     TKeyDesc Write_Key{};    // rows are written up to the first row whose key cell is empty
     TKeyDesc Check_Key{};    // the check stops at the first row whose key cell is empty
     int Enable_Column = -1;  // 1 where column 1 enables the row, -1 where no column does
@@ -149,7 +150,8 @@ struct TGridDesc {
     bool Click_Cell = false;
     bool Grid_Hint = true;
     bool Editing = true;  // in-cell editing
-    bool Col_Sizing = true;  // the user can resize columns
+    // The user can resize the columns.
+    bool Col_Sizing = true;
 
     int Col_Count() const { return static_cast<int>(Columns.size()); }
 };

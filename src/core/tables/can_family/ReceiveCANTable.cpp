@@ -13,8 +13,8 @@ constexpr int Col_Enable = 1, Col_CobID = 2, Col_Type = 3, Col_Dim = 4, Col_Time
 
 TDialogDesc Make()
 {
-    constexpr std::uint32_t enable = Rgb(0xFF, 0xD8, 0xB0), frame = Rgb(0xE0, 0xFA, 0xFE),
-                            size = Rgb(0xFF, 0xFF, 0xA8), bytes = Rgb(0xFC, 0xD6, 0xF4), text = Rgb(0xFF, 0xFF, 0xFF);
+    constexpr std::uint32_t enable = Rgb(0xFF, 0xD8, 0xB0), frame = Rgb(0xE0, 0xFA, 0xFE), size = Rgb(0xFF, 0xFF, 0xA8),
+                            bytes = Rgb(0xFC, 0xD6, 0xF4), text = Rgb(0xFF, 0xFF, 0xFF);
     TGridDesc g;
     g.Name = "ACG_CAN_Receive";
     g.Rows = 512;
