@@ -20,7 +20,15 @@
 #include "dialogs/UParGen.h"
 #include "grid/extras/GridExtras.h"
 #include "platform/ui/Application.h"
+#include "tables/can_family/UDMXDefVal.h"
+#include "tables/can_family/UDNet.h"
+#include "tables/can_family/UDefOffset.h"
 #include "tables/can_family/UReceiveCAN.h"
+#include "tables/can_family/UReceiveJ1939.h"
+#include "tables/can_family/UReceiveNMEA.h"
+#include "tables/can_family/UTransmitCAN.h"
+#include "tables/can_family/UTransmitJ1939.h"
+#include "tables/can_family/UTransmitNMEA.h"
 #include "tables/modbus_s7_bacnet/UModbus_TCP_Master_Set_Access.h"
 #include "tables/modbus_s7_bacnet/US7_Protocol_Set_Access.h"
 #include "tables/modbus_s7_bacnet/USetAccess.h"
@@ -64,6 +72,14 @@ void Create_Windows()
     Create(FModbus_TCP_Master_Set_Access, "TFModbus_TCP_Master_Set_Access",
            [] { FModbus_TCP_Master_Set_Access->Set_Lang(); });
     Create(FReceiveCAN, "TFReceiveCAN", [] { FReceiveCAN->Set_Lang(); });
+    Create(FTransmitCAN, "TFTransmitCAN", [] { FTransmitCAN->Set_Lang(); });
+    Create(FDefOffset, "TFDefOffset", [] { FDefOffset->Set_Lang(); });
+    Create(FDNet, "TFDNet", [] { FDNet->Set_Lang(); });
+    Create(FDMXDefVal, "TFDMXDefVal", [] { FDMXDefVal->Set_Lang(); });
+    Create(FReceiveJ1939, "TFReceiveJ1939", [] { FReceiveJ1939->Set_Lang(); });
+    Create(FTransmitJ1939, "TFTransmitJ1939", [] { FTransmitJ1939->Set_Lang(); });
+    Create(FReceiveNMEA, "TFReceiveNMEA", [] { FReceiveNMEA->Set_Lang(); });
+    Create(FTransmitNMEA, "TFTransmitNMEA", [] { FTransmitNMEA->Set_Lang(); });
     Create(FEtherNEtIP_EDS, "TFEtherNEtIP_EDS", [] { FEtherNEtIP_EDS->Set_Lang(); });
     Create(FEtherNetIP_Master_Access, "TFEtherNetIP_Master_Access", [] { FEtherNetIP_Master_Access->Set_Lang(); });
     Create(FS7_Protocol_Set_Access, "TFS7_Protocol_Set_Access", [] { FS7_Protocol_Set_Access->Set_Lang(); });
@@ -79,6 +95,14 @@ void Destroy_Windows()
     FS7_Protocol_Set_Access = nullptr;
     FEtherNetIP_Master_Access = nullptr;
     FEtherNEtIP_EDS = nullptr;
+    FTransmitNMEA = nullptr;
+    FReceiveNMEA = nullptr;
+    FTransmitJ1939 = nullptr;
+    FReceiveJ1939 = nullptr;
+    FDMXDefVal = nullptr;
+    FDNet = nullptr;
+    FDefOffset = nullptr;
+    FTransmitCAN = nullptr;
     FReceiveCAN = nullptr;
     FModbus_TCP_Master_Set_Access = nullptr;
     FSetAccess = nullptr;

@@ -2015,6 +2015,9 @@ const LangTableEntry Lang_Table_English[] = {
     {3023, " Byte = "},
     {3024, ", Second ID = "},
     {3025, " Byte = "},
+    {3026, "Error in %s! Byte %d of the slave in row %d (ID %s) has the offset %s: the offsets run from 0 to %d."},
+    {3027, "Error! The slave in row %d of the DeviceNet network has %s \"%s\", which is not a number from 0 to %d. "
+           "Correct it in the DeviceNet Network table."},
     {3100, "DMX Default Value"},
     {3101, "DMX Default Value"},
     {3102, "OK"},
@@ -2028,6 +2031,7 @@ const LangTableEntry Lang_Table_English[] = {
     {3110, "Insert a description of the DMX Channel"},
     {3111, "Error row "},
     {3112, "!! Default Value must be between 0 and 255"},
+    {3113, "DMX_Num_Channels in the communication settings is %d, outside 1 to 512: the table has %d channels."},
     {3200, "IEC61850 Client Set Access"},
     {3201, "IEC61850 Client Set Access"},
     {3202, "OK"},

@@ -115,7 +115,9 @@ void TFTableFrame::Build_Buttons()
     P_Button = Button_Panel(*this);
     controls::TLbButton** buttons[] = {&Btn_OK, &Btn_Cancel, &Btn_DelRow, &Btn_InsRow, &Btn_CopyRow, &Btn_PasteRow};
     const int width = Desc.Client_Width;
-    for (int i = 0; i < tables::Button_Count; ++i) {
+    // A table without row buttons has OK and Cancel only.
+    const int count = Desc.Band == tables::TButtonBand::OK_Cancel ? tables::Btn_Cancel + 1 : tables::Button_Count;
+    for (int i = 0; i < count; ++i) {
         int left = Button_Left(i);
         if (Desc.Band == tables::TButtonBand::Rows_Left_OK_Right)
             left = i == tables::Btn_OK       ? width - 2 * (Button_Width + 8) - 8
@@ -127,6 +129,8 @@ void TFTableFrame::Build_Buttons()
         (*buttons[i])->SetShowHint(Desc.Button_Hints_Shown[static_cast<std::size_t>(i)]);
     }
     Btn_OK->OnClick = [this](ui::TObject* s) { Btn_OKClick(s); };
+    if (count < tables::Button_Count)
+        return;
     Btn_DelRow->OnClick = [this](ui::TObject* s) { Btn_DelRowClick(s); };
     Btn_InsRow->OnClick = [this](ui::TObject* s) { Btn_InsRowClick(s); };
     Btn_CopyRow->OnClick = [this](ui::TObject* s) { Btn_CopyRowClick(s); };
@@ -177,9 +181,15 @@ G* TFTableFrame::Build_Grid(const tables::TGridDesc& g, ui::TWinControl* parent)
     grid->SetColCount(g.Col_Count());
     grid->SetRowCount(g.Rows + 1);
     grid->SetFixedCols(1);
+    // Row 0 stays the header, also while a grid sized at a show has no data row.
+    grid->SetFixedRowAlways(true);
     grid->SetFixedRows(1);
-    grid->SetOptions(grid->Options() | ui::goRangeSelect | ui::goColSizing |
-                     (g.Editing ? ui::TGridOptions{ui::goEditing} : ui::TGridOptions{}));
+    ui::TGridOptions options = grid->Options() | ui::goRangeSelect;
+    if (g.Col_Sizing)
+        options = options | ui::goColSizing;
+    if (g.Editing)
+        options = options | ui::goEditing;
+    grid->SetOptions(options);
     grid->SetShowHint(g.Show_Hints);
     grid->HintShowCells = g.Cell_Hints;
     // The columns' changes reach the grid once, at the end.
@@ -244,6 +254,8 @@ void TFTableFrame::Set_Lang()
         L_SW_Desc->SetCaption(Txt(t.Description));
     controls::TLbButton* buttons[] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
     for (std::size_t i = 0; i < tables::Button_Count; ++i) {
+        if (!buttons[i])
+            continue;
         if (t.Button_Captions[i])
             buttons[i]->SetCaption(Txt(t.Button_Captions[i]));
         if (t.Button_Hints[i])

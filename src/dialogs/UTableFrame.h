@@ -57,10 +57,11 @@ public:
     ui::TPanel* P_Button;
     controls::TLbButton* Btn_OK;
     controls::TLbButton* Btn_Cancel;
-    controls::TLbButton* Btn_DelRow;
-    controls::TLbButton* Btn_InsRow;
-    controls::TLbButton* Btn_CopyRow;
-    controls::TLbButton* Btn_PasteRow;
+    // The row buttons; null in a table without them (TButtonBand::OK_Cancel).
+    controls::TLbButton* Btn_DelRow = nullptr;
+    controls::TLbButton* Btn_InsRow = nullptr;
+    controls::TLbButton* Btn_CopyRow = nullptr;
+    controls::TLbButton* Btn_PasteRow = nullptr;
     ui::TPageControl* PageControl1 = nullptr;  // only in dialogs with tab sheets
     std::vector<ui::TTabSheet*> Sheets;        // one per grid, in a paged dialog
     std::vector<gx::TGxStringGrid*> Grids;     // in the dialog's order
@@ -74,7 +75,8 @@ public:
     void FormShow(ui::TObject* Sender);
     // The data check: shows the first broken rule (its grid's tab brought forward) and returns false.
     bool Controllo_dati();
-    void Btn_OKClick(ui::TObject* Sender);
+    // Check and save; a dialog whose tables are not the frame's overrides it.
+    virtual void Btn_OKClick(ui::TObject* Sender);
     void Btn_DelRowClick(ui::TObject* Sender);
     void Btn_InsRowClick(ui::TObject* Sender);
     void Btn_CopyRowClick(ui::TObject* Sender);

@@ -46,6 +46,14 @@ const FramedDialog kFramedDialogs[] = {
     {"TFS7_Protocol_Set_Access",
      {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"},
      true},
+    {"TFTransmitCAN", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
+    {"TFDefOffset", {"Btn_OK", "Btn_Cancel"}, true},
+    {"TFDNet", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
+    {"TFDMXDefVal", {"Btn_OK", "Btn_Cancel"}, true},
+    {"TFReceiveJ1939", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
+    {"TFTransmitJ1939", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
+    {"TFReceiveNMEA", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
+    {"TFTransmitNMEA", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
 };
 
 template <class T>

@@ -22,7 +22,11 @@
 #include "platform/sys/LoopbackServer.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Render.h"
+#include "tables/can_family/UDMXDefVal.h"
+#include "tables/can_family/UDNet.h"
+#include "tables/can_family/UDefOffset.h"
 #include "tables/can_family/UReceiveCAN.h"
+#include "tables/can_family/UTransmitCAN.h"
 #include "tables/modbus_s7_bacnet/UModbus_TCP_Master_Set_Access.h"
 #include "tables/modbus_s7_bacnet/US7_Protocol_Set_Access.h"
 
@@ -291,6 +295,46 @@ TEST_F(ShellWindowsTest, HiddenModbusAndS7ButtonsOpenTheirDialogs)
     EXPECT_TRUE(dialogs.Messages.empty()) << dialogs.Messages.back().Text;
 }
 
+TEST_F(ShellWindowsTest, HiddenCANFamilyButtonsOpenTheirDialogsOnTheOpenConfiguration)
+{
+    ASSERT_EQ(Create_Project("demo").Text, 0);
+    std::filesystem::create_directories(Path_Project);
+    using F = TFBrevandoreFirmWare;
+    struct Opener {
+        controls::TLbButton* F::*button;
+        dlg::TFTableFrame* form;
+        const std::string& file;
+        std::string text;
+        int col;  // the cell of row 1 that shows the file was loaded (-1: the slave list's ID)
+        std::string cell;
+    };
+    const Opener openers[] = {
+        {&F::Btn_CAN_Send_Frame, FTransmitCAN, File_CAN_Send_Frames,
+         "<Transmit_Frames><row COBID=\"0x200\"/></Transmit_Frames>", 2, "0x200"},
+        {&F::Btn_DNet_Net, FDNet, File_DNETM_Net,
+         "<DNET_Net><row ID=\"9\" NB_IN=\"1\" NB_OUT=\"2\" Mnemonic=\"\"/></DNET_Net>", 1, "9"},
+        {&F::Btn_DNet_Offset, FDefOffset, File_DNETM_Net,
+         "<DNET_Net><row ID=\"9\" NB_IN=\"1\" NB_OUT=\"2\" Mnemonic=\"\"/></DNET_Net>", -1, "9"},
+        {&F::Btn_DMX_Default, FDMXDefVal, File_DMX_Default_Values,
+         "<DMX_Default_Values><Row Default_Value=\"77\"/></DMX_Default_Values>", 1, "77"},
+    };
+    for (const Opener& o : openers) {
+        SCOPED_TRACE(o.form->Name());
+        TempProgramFolder::WriteFile(o.file, o.text);
+        ShellScript script;
+        script.Then(
+            "dialog shown", [&o] { return o.form->Modal(); },
+            [&o] {
+                EXPECT_EQ(o.col < 0 ? FDefOffset->ACG_DN_Slaves->Cells(0, 1) : o.form->Cells(0).Cell(o.col, 1), o.cell);
+                o.form->Btn_Cancel->Click();
+            });
+        main->Btn_Click(main->*o.button);
+        ASSERT_TRUE(script.Finished()) << script.Stuck();
+        EXPECT_FALSE((main->*o.button)->Visible());
+        EXPECT_FALSE(o.form->Visible());
+    }
+}
+
 TEST_F(ShellWindowsTest, LanguageChangeReachesEveryWindowInItsOrder)
 {
     std::vector<std::string> relabelled = Relabel_Windows();
@@ -304,6 +348,14 @@ TEST_F(ShellWindowsTest, LanguageChangeReachesEveryWindowInItsOrder)
                                                "TFSetAccess",
                                                "TFModbus_TCP_Master_Set_Access",
                                                "TFReceiveCAN",
+                                               "TFTransmitCAN",
+                                               "TFDNet",
+                                               "TFDefOffset",
+                                               "TFDMXDefVal",
+                                               "TFReceiveJ1939",
+                                               "TFTransmitJ1939",
+                                               "TFReceiveNMEA",
+                                               "TFTransmitNMEA",
                                                "TFEtherNetIP_Master_Access",
                                                "TFEtherNEtIP_EDS",
                                                "TFS7_Protocol_Set_Access"};

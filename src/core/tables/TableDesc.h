@@ -66,6 +66,8 @@ struct TColumnDesc {
     TAlign Alignment = TAlign::Left;
     bool Hidden = false;    // left out of the display (its cells stay)
     bool ReadOnly = false;  // never edited in place (computed cells)
+    // The text a reset gives the cell (the enable column's "Y" comes first); empty for most.
+    std::string_view Reset{};
 };
 
 // An attribute of a row element, in file order.
@@ -79,6 +81,8 @@ struct TAttributeDesc {
     // the text written for a row. When set they replace the plain copy.
     std::function<void(std::optional<std::string_view> value, TCells& cells, int row, TTableState& state)> Read{};
     std::function<std::string(const TCells& cells, int row, const TTableState& state)> Write{};
+    // False for an attribute only read (an older file's form of the row): never written.
+    bool Written = true;
 };
 
 // One row of one grid as a rule sees it during the check.
@@ -102,7 +106,7 @@ struct TRuleFault {
 };
 using TRowRule = std::function<std::optional<TRuleFault>(const TRowView&)>;
 
-// Where a key column ends the table.
+// Where a key column ends the table. Column -1: no key, every row of the grid belongs to the table.
 struct TKeyDesc {
     int Column = 2;
     TKeyCompare Compare = TKeyCompare::Trimmed;
@@ -125,6 +129,8 @@ struct TGridDesc {
     // the rows lie directly under the root).
     std::vector<std::string_view> Section{};
     std::vector<TAttributeDesc> Attributes{};
+    // The element written per row (any name is read).
+    std::string_view Row_Element = "row";
     TKeyDesc Write_Key{};    // rows are written up to the first row whose key cell is empty
     TKeyDesc Check_Key{};    // the check stops at the first row whose key cell is empty
     int Enable_Column = -1;  // 1 where column 1 enables the row, -1 where no column does
@@ -144,6 +150,8 @@ struct TGridDesc {
     bool Click_Cell = false;
     bool Grid_Hint = true;
     bool Editing = true;  // in-cell editing
+    // The user can resize the columns.
+    bool Col_Sizing = true;
 
     int Col_Count() const { return static_cast<int>(Columns.size()); }
 };
@@ -184,6 +192,7 @@ struct TTextsDesc {
 enum class TButtonBand {
     Frame,               // the six buttons from the left: 16, 134, 252, 370, 488, 606
     Rows_Left_OK_Right,  // row buttons from the left, OK and Cancel at the right edge
+    OK_Cancel,           // OK and Cancel only, from the left (a table without row buttons)
 };
 
 struct TDialogDesc {

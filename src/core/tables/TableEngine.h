@@ -18,14 +18,15 @@ std::string Cell_Trim(std::string_view text);
 // The integer reading rule (Str_To_Int_Rule): anything that is not a signed 32-bit number reads -1.
 std::int32_t Cell_Int(std::string_view text);
 
-// Whether a row is enabled by its enable cell, and whether a key cell ends the table.
+// Whether a row is enabled by its enable cell, and whether a key cell ends the table (never where
+// the grid has no key).
 bool Row_Enabled(const TGridDesc& grid, const TCells& cells, int row);
 bool Key_Empty(const TKeyDesc& key, const TCells& cells, int row);
 // The rows written: 1 up to, not including, the first row whose write key is empty.
 int Rows_Written(const TGridDesc& grid, const TCells& cells);
 
 // Rows 1 to RowCount - 1 over every column: column 0 the row number, the enable column "Y",
-// every other cell empty.
+// every other cell its column's reset text (empty in most tables).
 void Reset_Rows(const TGridDesc& grid, TCells& cells);
 // The decimal texts 0 to count - 1 after the fixed items (the lists of position columns).
 std::vector<std::string> Counted_Items(const TColumnDesc& column, const TTableState& state);
@@ -60,7 +61,8 @@ std::optional<TTableFault> First_Fault(const TDialogDesc& dialog, const std::vec
 bool Row_Holds_Text(const TGridDesc& grid, const TCells& cells, int row);
 
 // The document as the frame writes it: root, the comment "SW_VERSION = 1.000" after it, each
-// grid's section (created along its path), one "row" per written row with the attributes in order.
+// grid's section (created along its path), one row element per written row with the written
+// attributes in order.
 std::string Table_File_Text(const TDialogDesc& dialog, const std::vector<const TCells*>& grids,
                             const TTableState& state);
 // Writes it to the file through a temporary file renamed over it. Throws xml::XmlError naming the

@@ -35,6 +35,8 @@ bool Row_Enabled(const TGridDesc& grid, const TCells& cells, int row)
 
 bool Key_Empty(const TKeyDesc& key, const TCells& cells, int row)
 {
+    if (key.Column < 0)
+        return false;
     const std::string cell = cells.Cell(key.Column, row);
     return key.Compare == TKeyCompare::Trimmed ? Cell_Trim(cell).empty() : cell.empty();
 }
@@ -49,12 +51,16 @@ int Rows_Written(const TGridDesc& grid, const TCells& cells)
 
 void Reset_Rows(const TGridDesc& grid, TCells& cells)
 {
-    const std::string empty;
-    const std::string yes = "Y";
+    std::vector<std::string> texts(static_cast<std::size_t>(cells.ColCount()));
+    for (int c = 1; c < cells.ColCount(); ++c)
+        if (c == grid.Enable_Column)
+            texts[static_cast<std::size_t>(c)] = "Y";
+        else if (c < grid.Col_Count())
+            texts[static_cast<std::size_t>(c)] = grid.Columns[static_cast<std::size_t>(c)].Reset;
     for (int r = 1; r < cells.RowCount(); ++r) {
         cells.SetCell(0, r, std::to_string(r));
         for (int c = 1; c < cells.ColCount(); ++c)
-            cells.SetCell(c, r, c == grid.Enable_Column ? yes : empty);
+            cells.SetCell(c, r, texts[static_cast<std::size_t>(c)]);
     }
 }
 

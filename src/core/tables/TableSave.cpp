@@ -22,9 +22,10 @@ xml::Document Table_Document(const TDialogDesc& dialog, const std::vector<const 
         }
         const int written = Rows_Written(grid, cells);
         for (int r = 1; r <= written; ++r) {
-            xml::Element row = section.AppendChild("row");
+            xml::Element row = section.AppendChild(grid.Row_Element);
             for (const TAttributeDesc& a : grid.Attributes)
-                row.SetAttribute(a.Name, a.Write ? a.Write(cells, r, state) : cells.Cell(a.Column, r));
+                if (a.Written)
+                    row.SetAttribute(a.Name, a.Write ? a.Write(cells, r, state) : cells.Cell(a.Column, r));
         }
     }
     return doc;

@@ -1,5 +1,5 @@
 #pragma once
-// Panels, shapes, images, timers, link labels and the category-panel group.
+// Panels, splitters, shapes, images, timers, link labels and the category-panel group.
 #include "platform/ui/StdCtrls.h"
 #include <memory>
 
@@ -129,6 +129,36 @@ protected:
 
 private:
     void Parse(std::string& before, std::string& link, std::string& after, std::string& href) const;
+};
+
+// A bar between two aligned controls that the user drags to share their room: aligned top or
+// bottom it sets the height, left or right the width, of the sibling aligned the same way that
+// it adjoins. Neither that sibling nor the client-aligned sibling gets smaller than MinSize. It is
+// made aligned to the top with the cursor crVSplit; a left or right one takes crHSplit.
+class TSplitter : public TCustomControl {
+public:
+    explicit TSplitter(TComponent* AOwner);
+    int MinSize() const { return minSize_; }
+    void SetMinSize(int v) { minSize_ = std::max(1, v); }
+    TNotifyEvent OnMoved;
+
+protected:
+    void Paint() override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+
+private:
+    bool Vertical() const { return Align() == TAlign::alLeft || Align() == TAlign::alRight; }
+    // The position in the parent along the splitter's axis.
+    int Along(int x, int y) const { return Vertical() ? Left() + x : Top() + y; }
+    TControl* Sized() const;
+    TControl* Client() const;
+    int minSize_ = 30;
+    TControl* sizing_ = nullptr;
+    int downAt_ = 0;
+    int downSize_ = 0;
+    int maxSize_ = 0;
 };
 
 class TCategoryPanelGroup;

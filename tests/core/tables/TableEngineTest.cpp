@@ -317,3 +317,49 @@ TEST_F(TableEngine, HooksTakeRunningTotalsAndFaultsWithoutRow)
 }
 
 }  // namespace
+
+// A table whose every grid row belongs to it (no key), with its own row element, a reset text and
+// an attribute that is only read.
+TEST(TableEngineSwitches, KeylessTableWithRowElementResetTextAndReadOnlyAttribute)
+{
+    Load_Default_Lang();
+    TGridDesc g;
+    g.Columns = {{.Caption = "N"}, {.Caption = "Value", .Reset = "0"}, {.Caption = "Text"}};
+    g.Attributes = {{.Name = "Value", .Column = 1, .Fallback = "0"},
+                    {.Name = "Text", .Column = 2, .Fallback = ""},
+                    {.Name = "Old",
+                     .Read =
+                         [](std::optional<std::string_view> v, TCells& cells, int row, TTableState&) {
+                             if (v)
+                                 cells.SetCell(2, row, "old " + std::string(*v));
+                         },
+                     .Written = false}};
+    g.Row_Element = "Row";
+    g.Write_Key = g.Check_Key = {.Column = -1};
+    g.Rules = {Int_Range(1, 0, 9, 2447)};
+    TDialogDesc d;
+    d.Grids = {g};
+    d.Root = "Keyless";
+    d.Texts.Row_Prefix = 2444;
+    TTable t(3, 4);
+    TTableState state;
+    t.SetCell(2, 2, "typed");
+    Reset_Rows(d.Grids[0], t);
+    EXPECT_EQ(t.Cell(1, 3), "0");
+    EXPECT_EQ(t.Cell(2, 2), "");
+
+    testsupport::ScratchDir dir;
+    const std::filesystem::path file = dir / "Keyless.xml";
+    testsupport::WriteFile(file, "<K><Row Value=\"5\" Old=\"x\"/></K>");
+    EXPECT_EQ(Load_Table_File(d, file, {&t}, state), "");
+    EXPECT_EQ(t.Cell(2, 1), "old x");
+    EXPECT_EQ(Table_File_Text(d, {&t}, state),
+              "<Keyless><Row Value=\"5\" Text=\"old x\"/><Row Value=\"0\" Text=\"\"/><Row Value=\"0\" Text=\"\"/>"
+              "</Keyless><!--SW_VERSION = 1.000-->")
+        << "every row is written, empty ones included, without the attribute only read";
+
+    t.SetCell(1, 2, "");
+    const auto fault = First_Fault(d, {&t}, state);
+    ASSERT_TRUE(fault) << "an empty cell does not end a table without key";
+    EXPECT_EQ(fault->Message, "Error row 2!! Dimension must be between 1 and 8");
+}

@@ -5,6 +5,7 @@
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Grids.h"
+#include "platform/ui/Input.h"
 
 #include <string>
 #include <vector>
@@ -198,4 +199,55 @@ TEST(FormPosition, CentredFormsAreCentredWithTheSizeTheirOnShowGivesThem)
     }
     Application->SetMainForm(previousMain);
     owner.Hide();
+}
+
+// A splitter between two aligned controls: dragging it moves the room from one to the other, the
+// client-aligned one keeping MinSize and the dragged one at least MinSize.
+TEST(Layout, SplitterDragsTheRoomBetweenItsNeighbours)
+{
+    struct Case {
+        TAlign align;
+        int drag;      // along the splitter's axis, after pressing at its middle
+        int expected;  // the sized neighbour's size after the drag
+    };
+    const Case cases[] = {
+        {TAlign::alTop, 40, 140},    {TAlign::alTop, -85, 30},      {TAlign::alTop, 500, 370},
+        {TAlign::alBottom, 40, 60},  {TAlign::alBottom, -500, 370}, {TAlign::alLeft, 25, 125},
+        {TAlign::alRight, -20, 120},
+    };
+    for (const Case& c : cases) {
+        TPanel host(nullptr);
+        host.SetBevelOuter(TBevelCut::bvNone);
+        host.SetBounds(0, 0, 400, 403);
+        auto* sized = new TPanel(&host);
+        sized->SetParent(&host);
+        sized->SetBounds(0, 0, 100, 100);
+        sized->SetAlign(c.align);
+        auto* splitter = new TSplitter(&host);
+        splitter->SetParent(&host);
+        const bool vertical = c.align == TAlign::alLeft || c.align == TAlign::alRight;
+        splitter->SetAlign(c.align);
+        splitter->SetBounds(vertical ? 200 : 0, vertical ? 0 : 200, 3, 3);
+        auto* client = new TPanel(&host);
+        client->SetParent(&host);
+        client->SetAlign(TAlign::alClient);
+        int moved = 0;
+        splitter->OnMoved = [&moved](TObject*) { ++moved; };
+
+        auto along = [&] { return vertical ? splitter->Left() : splitter->Top(); };
+        const int start = along();
+        auto move_to = [&](int offset) {  // the mouse at the press point moved by offset, in the bar's coordinates
+            const int at = 1 + offset - (along() - start);
+            SendMouseMove(splitter, vertical ? at : 1, vertical ? 1 : at);
+        };
+        SendMouseDown(splitter, TMouseButton::mbLeft, 1, 1);
+        move_to(c.drag / 2);  // the bar moves with the first step, the second is measured from there
+        move_to(c.drag);
+        SendMouseUp(splitter, TMouseButton::mbLeft, 1, 1);
+        const int size = vertical ? sized->Width() : sized->Height();
+        EXPECT_EQ(size, c.expected) << static_cast<int>(c.align) << " " << c.drag;
+        EXPECT_EQ(moved, 1);
+        const int clientSize = vertical ? client->Width() : client->Height();
+        EXPECT_EQ(size + 3 + clientSize, vertical ? 400 : 403) << "the three share the room";
+    }
 }

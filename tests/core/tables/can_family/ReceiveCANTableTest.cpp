@@ -6,54 +6,18 @@
 #include <vector>
 
 #include "CaseName.h"
-#include "ScratchDir.h"
+#include "DescTableFixture.h"
 #include "common/UComon.h"
-#include "common/ULanguage.h"
-#include "core/tables/TableEngine.h"
 #include "core/tables/can_family/ReceiveCANTable.h"
 
 namespace {
 
 using namespace tables;
+using cantest::CheckCase;
 
-class ReceiveCANTable : public ::testing::Test {
+class ReceiveCANTable : public cantest::DescTable {
 protected:
-    ReceiveCANTable()
-    {
-        Load_Default_Lang();
-        saved_ = File_CAN_Rec_Frames;
-        File_CAN_Rec_Frames = dir.File("CAN_Rec_Frames.xml");
-        Show();
-    }
-    ~ReceiveCANTable() override { File_CAN_Rec_Frames = saved_; }
-    std::string Show() { return Show_Tables(desc, grids, state); }
-    // Row r from column 1 on: Enable, CobID, Type, Dimension, TimeOut, Byte1 ...
-    void Put(int r, std::vector<std::string> cells)
-    {
-        for (std::size_t c = 0; c < cells.size(); ++c)
-            cells_.SetCell(static_cast<int>(c) + 1, r, cells[c]);
-    }
-    std::string Check()
-    {
-        const auto fault = First_Fault(desc, {&cells_}, state);
-        return fault ? fault->Message : "";
-    }
-
-    const TDialogDesc& desc = can::Receive_CAN_Desc();
-    TTable cells_{15, 513};
-    std::vector<TCells*> grids{&cells_};
-    TTableState state;
-    testsupport::ScratchDir dir;
-
-private:
-    std::string saved_;
-};
-
-struct CheckCase {
-    const char* what;
-    std::vector<std::string> row;
-    std::string message;  // empty: the row passes
-    friend void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.what; }
+    ReceiveCANTable() : DescTable(can::Receive_CAN_Desc(), File_CAN_Rec_Frames, "CAN_Rec_Frames.xml", 512) {}
 };
 
 class ReceiveCANCheck : public ReceiveCANTable, public ::testing::WithParamInterface<CheckCase> {};
@@ -126,11 +90,11 @@ TEST_F(ReceiveCANTable, BoundFollowsMAX_Byte)
 
 TEST_F(ReceiveCANTable, MissingFileGivesNumberedEnabledRowsAndAnEmptyRoot)
 {
-    EXPECT_EQ(cells_.Cell(0, 512), "512");
-    EXPECT_EQ(cells_.Cell(1, 512), "Y");
+    EXPECT_EQ(cells.Cell(0, 512), "512");
+    EXPECT_EQ(cells.Cell(1, 512), "Y");
     EXPECT_EQ(state.Var("MAX_Byte"), 2000);
     EXPECT_EQ(Check(), "");
-    EXPECT_EQ(Table_File_Text(desc, {&cells_}, state), "<Receive_Frames/><!--SW_VERSION = 1.000-->");
+    EXPECT_EQ(Text(), "<Receive_Frames/><!--SW_VERSION = 1.000-->");
 }
 
 TEST_F(ReceiveCANTable, EveryAttributeHasItsFallback)
@@ -140,17 +104,17 @@ TEST_F(ReceiveCANTable, EveryAttributeHasItsFallback)
     EXPECT_EQ(Show(), "");
     const std::vector<std::string> first = {"1", "Y", "", "", "", "0", "", "", "", "", "", "", "", "", ""};
     for (int c = 0; c < 15; ++c)
-        EXPECT_EQ(cells_.Cell(c, 1), first[static_cast<std::size_t>(c)]) << c;
-    EXPECT_EQ(cells_.Cell(1, 2), "N");
-    EXPECT_EQ(cells_.Cell(3, 2), "2.0A (11 bits)");
-    EXPECT_EQ(cells_.Cell(7, 2), "None");
-    EXPECT_EQ(cells_.Cell(14, 2), "m");
+        EXPECT_EQ(cells.Cell(c, 1), first[static_cast<std::size_t>(c)]) << c;
+    EXPECT_EQ(cells.Cell(1, 2), "N");
+    EXPECT_EQ(cells.Cell(3, 2), "2.0A (11 bits)");
+    EXPECT_EQ(cells.Cell(7, 2), "None");
+    EXPECT_EQ(cells.Cell(14, 2), "m");
 }
 
 TEST_F(ReceiveCANTable, FileHoldsEveryAttributeInOrderAsTyped)
 {
     Put(1, {"N", " 0x100 ", "2.0A (11 bits)", "2", "50", "None", "3", "", "", "", "", "", "", "a&b"});
-    EXPECT_EQ(Table_File_Text(desc, {&cells_}, state),
+    EXPECT_EQ(Text(),
               "<Receive_Frames><row Enable=\"N\" COBID=\" 0x100 \" CAN_Type=\"2.0A (11 bits)\" Dim=\"2\" "
               "TimeOut=\"50\" Byte1=\"None\" Byte2=\"3\" Byte3=\"\" Byte4=\"\" Byte5=\"\" Byte6=\"\" Byte7=\"\" "
               "Byte8=\"\" Mnemonic=\"a&amp;b\"/></Receive_Frames><!--SW_VERSION = 1.000-->");
