@@ -23,7 +23,7 @@ inline constexpr std::string_view Table_File_Comment = "SW_VERSION = 1.000";
 class TParGenFile {
 public:
     // nullopt when the file does not exist; throws xml::XmlError (file name and reason) when it
-    // exists but is not well-formed XML.
+    // exists but cannot be read (Table_File_Exists) or is not well-formed XML.
     static std::optional<TParGenFile> Open(const std::filesystem::path& file);
 
     // The text content of the root's first child element with this name: all its character data
