@@ -25,17 +25,10 @@ namespace rtl {
 namespace {
 
 namespace fs = std::filesystem;
+using rtl_test::Names;
 using rtl_test::readAll;
 using rtl_test::TempDir;
 using rtl_test::writeAll;
-
-std::set<std::string> Names(const fs::path& dir)
-{
-    std::set<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir))
-        names.insert(e.path().filename().string());
-    return names;
-}
 
 unsigned ModeOf(const fs::path& p)
 {

@@ -7,26 +7,6 @@
 
 namespace ui::qt {
 
-namespace {
-
-Qt::PenStyle LineStyle(TPenStyle s)
-{
-    switch (s) {
-    case TPenStyle::psDash:
-        return Qt::DashLine;
-    case TPenStyle::psDot:
-        return Qt::DotLine;
-    case TPenStyle::psDashDot:
-        return Qt::DashDotLine;
-    case TPenStyle::psDashDotDot:
-        return Qt::DashDotDotLine;
-    default:
-        return Qt::SolidLine;
-    }
-}
-
-}  // namespace
-
 QtPageSurface::QtPageSurface(QPainter& painter, int width, int height, int deviceWidth, int deviceHeight)
     : painter_(painter), size_{width, height}
 {
@@ -78,7 +58,7 @@ void QtPageSurface::Line(const TRasterTarget& target, TPoint from, TPoint to, co
         }
         return;
     }
-    p.setPen(QPen(color, w, LineStyle(pen.Style()), Qt::FlatCap));
+    p.setPen(QPen(color, w, ToQPenStyle(pen.Style()), Qt::FlatCap));
     p.drawLine(QPointF(from.X + 0.5, from.Y + 0.5), QPointF(to.X + 0.5, to.Y + 0.5));
 }
 

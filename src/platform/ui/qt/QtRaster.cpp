@@ -47,23 +47,6 @@ private:
     QPainter* painter_ = nullptr;
 };
 
-Qt::PenStyle ToQt(TPenStyle s)
-{
-    switch (s) {
-    case TPenStyle::psDash:
-        return Qt::DashLine;
-    case TPenStyle::psDot:
-        return Qt::DotLine;
-    case TPenStyle::psDashDot:
-        return Qt::DashDotLine;
-    case TPenStyle::psDashDotDot:
-        return Qt::DashDotDotLine;
-    case TPenStyle::psClear:
-        return Qt::NoPen;
-    default:
-        return Qt::SolidLine;
-    }
-}
 }  // namespace
 
 TSize QtBackend::TextExtent(const TFont& font, const std::string& text)
@@ -131,7 +114,7 @@ void QtBackend::DrawShape(const TRasterTarget& target, const TPen& pen, const TB
         p->setCompositionMode(QPainter::RasterOp_NotDestination);
     QPen qp(ToQColor(pen.Color()));
     qp.setWidth(pen.Width() <= 1 && !target.Surface ? 0 : std::max(1, pen.Width()));
-    qp.setStyle(ToQt(pen.Style()));
+    qp.setStyle(ToQPenStyle(pen.Style()));
     p->setPen(qp);
     if (brush.Style() == TBrushStyle::bsClear || kind == shapePolyline)
         p->setBrush(Qt::NoBrush);

@@ -16,6 +16,8 @@ bool ApplicationExists();
 bool IsOffscreen();
 
 QColor ToQColor(TColor c);
+// The line style of a pen (psClear: no pen; psInsideFrame: solid).
+Qt::PenStyle ToQPenStyle(TPenStyle s);
 QFont ToQFont(const TFont& font);
 // Metrics of the font (cached; the last font asked for is answered without a lookup).
 const QFontMetrics& MetricsOf(const TFont& font);
