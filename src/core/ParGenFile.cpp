@@ -1,13 +1,12 @@
 #include "core/ParGenFile.h"
 
-#include <system_error>
+#include "core/TableRows.h"
 
 namespace core {
 
 std::optional<TParGenFile> TParGenFile::Open(const std::filesystem::path& file)
 {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec))
+    if (!Table_File_Exists(file))
         return std::nullopt;
     TParGenFile f;
     f.doc_.LoadFromFile(file);

@@ -24,7 +24,7 @@ using tables::Table_File_Comment;
 class TParGenFile {
 public:
     // nullopt when the file does not exist; throws xml::XmlError (file name and reason) when it
-    // exists but is not well-formed XML.
+    // exists but cannot be read (Table_File_Exists) or is not well-formed XML.
     static std::optional<TParGenFile> Open(const std::filesystem::path& file);
 
     // The text content of the root's first child element with this name: all its character data

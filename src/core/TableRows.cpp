@@ -1,5 +1,6 @@
 #include "core/TableRows.h"
 
+#include <string>
 #include <system_error>
 
 #include "platform/xml/Xml.h"
@@ -32,13 +33,29 @@ std::vector<TTableRow> Read_Table_Rows(const xml::Element& section)
     return rows;
 }
 
+bool Table_File_Exists(const std::filesystem::path& file)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status link = fs::symlink_status(file, ec);
+    if (link.type() == fs::file_type::not_found)
+        return false;
+    const fs::file_status target = ec ? link : fs::status(file, ec);
+    if (target.type() == fs::file_type::regular)
+        return true;
+    const std::string reason = target.type() == fs::file_type::directory   ? "it is a folder"
+                               : target.type() == fs::file_type::not_found ? "its link leads nowhere"
+                               : ec                                        ? ec.message()
+                                                                           : "it is not a file";
+    throw xml::XmlError(file.string(), "the file cannot be read: " + reason);
+}
+
 namespace {
 
 // Loads the file; nullopt when it does not exist.
 std::optional<xml::Document> Load_If_Exists(const std::filesystem::path& file)
 {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec))
+    if (!Table_File_Exists(file))
         return std::nullopt;
     xml::Document doc;
     doc.LoadFromFile(file);

@@ -32,6 +32,12 @@ private:
     std::vector<std::pair<std::string, std::string>> attributes_;
 };
 
+// Whether a table file is there to be read: false when nothing of that name exists (its part keeps
+// its defaults), true for a file. Something else under the name (a folder, a link that leads
+// nowhere, a device) throws xml::XmlError naming the file: a build must not take it for a missing
+// file and report success with empty tables.
+bool Table_File_Exists(const std::filesystem::path& file);
+
 // The rows of a section: one per child element, in document order.
 std::vector<TTableRow> Read_Table_Rows(const xml::Element& section);
 
@@ -51,7 +57,7 @@ inline constexpr std::string_view EtherCAT_Master_To_Slave_Element = "EtherCAT_M
 
 // What the file holds, a missing section giving no rows and its flag false (the variables dialog
 // loads the other direction). nullopt when the file does not exist. Throws xml::XmlError naming
-// the file when it cannot be read or is not well-formed.
+// the file when it cannot be read (Table_File_Exists) or is not well-formed.
 std::optional<TEtherCAT_Slave_Table> Load_EtherCAT_Slave_Table(const std::filesystem::path& file);
 
 // The same for the compilers, which need both sections: throws xml::XmlError naming the file also

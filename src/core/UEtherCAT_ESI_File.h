@@ -43,7 +43,8 @@ std::string Format_3_Digits(int n);
 std::string Node_Address_Text(std::uint16_t node);
 
 // Reads the slave identity and the enabled variables; missing files and keys give the defaults.
-// Throws xml::XmlError naming the file when a file is not well-formed or the variables file lacks
+// Throws xml::XmlError naming the file when a file cannot be read (something other than a file in
+// its place), is not well-formed or the variables file lacks
 // one of its sections; rtl::EFileError naming the file and the row when an enabled String row's
 // length is not 1 to 255 (what bank2 carries) or an enabled input's length (of any input that is
 // not a bit) is negative or beyond Max_ESI_Row_Bytes.

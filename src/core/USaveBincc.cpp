@@ -1,7 +1,6 @@
 #include "core/USaveBincc.h"
 
 #include <memory>
-#include <optional>
 
 #include "common/UComon.h"
 #include "core/EtherCATBank.h"
@@ -11,7 +10,7 @@
 #include "core/LittleEndian.h"
 #include "core/ParGenFile.h"
 #include "core/TableRows.h"
-#include "platform/rtl/Streams.h"
+#include "platform/rtl/FolderSwap.h"
 #include "platform/xml/Xml.h"
 
 namespace core {
@@ -64,30 +63,18 @@ void Build_Banks(TBankStorage& out, const TBankSources& src)
 
 void Save_Banks(const TBankStorage& banks, const std::filesystem::path& binFolder)
 {
-    const std::string bank1 = (binFolder / "bank1.bin").string();
-    const std::string bank2 = (binFolder / "bank2.bin").string();
-    auto reason = [](const std::string& file, const std::exception& e) {
+    // The pair is replaced together: after any failure, and whenever the program is stopped, the
+    // folder holds the earlier pair or the new one, never a bank1 of one build beside a bank2 of
+    // another.
+    try {
+        rtl::ReplaceFilesTogether(binFolder, {{"bank1.bin", std::string(banks.Bank1.View())},
+                                              {"bank2.bin", std::string(banks.Bank2.View())}});
+    } catch (const rtl::EFileError& e) {
         const std::string what = e.what();
-        return what.find(file) == std::string::npos ? "Cannot write file \"" + file + "\". " + what : what;
-    };
-    // Both images are written in full before either file is replaced, and bank2 is replaced only
-    // after bank1: a failure leaves the pair as it was, never a new bank1 beside an old bank2.
-    std::optional<rtl::PendingFile> pending1, pending2;
-    const std::string* writing = &bank1;
-    try {
-        pending1.emplace(bank1, std::string(banks.Bank1.View()));
-        writing = &bank2;
-        pending2.emplace(bank2, std::string(banks.Bank2.View()));
-        writing = &bank1;
-        pending1->Commit();
-    } catch (const std::exception& e) {
-        throw EBankWriteError({bank1, bank2}, *writing, e.what(),
-                              reason(*writing, e) + "\nNeither bank file was replaced.");
-    }
-    try {
-        pending2->Commit();
-    } catch (const std::exception& e) {
-        throw EBankWriteError({bank2}, bank2, e.what(), reason(bank2, e));
+        const std::string message =
+            what.find(e.File()) == std::string::npos ? "Cannot write file \"" + e.File() + "\". " + what : what;
+        throw EBankWriteError({(binFolder / "bank1.bin").string(), (binFolder / "bank2.bin").string()}, e.File(),
+                              e.Reason(), message + "\nNeither bank file was replaced.");
     }
 }
 

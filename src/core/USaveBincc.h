@@ -19,14 +19,14 @@ struct TBankSources {
     std::filesystem::path EtherNetIP_Master_Rules;
 };
 
-// Builds both images of the given files into `out`. When a file cannot be parsed or lacks a
-// required section (xml::XmlError), or holds more than the tables take or an enabled String
-// variable whose length one byte cannot carry (1 to 255; rtl::EFileError), the error (naming the
+// Builds both images of the given files into `out`. When a file cannot be read (something other
+// than a file in its place) or parsed or lacks a required section (xml::XmlError), or holds more than the tables take
+// or an enabled String variable whose length one byte cannot carry (1 to 255; rtl::EFileError), the error (naming the
 // file, and the row where one is at fault) is thrown and `out` keeps what it held before.
 void Build_Banks(TBankStorage& out, const TBankSources& sources);
 
-// The bank files could not be written: File() is the file that failed, Reason() why, what() the
-// message for the user; Files the files that were not replaced.
+// The bank files could not be written: File() is the file (or folder) that failed, Reason() why,
+// what() the message for the user; Files the files that were not replaced.
 class EBankWriteError : public rtl::EFileError {
 public:
     EBankWriteError(std::vector<std::string> files, std::string file, std::string reason, std::string message)
@@ -35,9 +35,9 @@ public:
     std::vector<std::string> Files;
 };
 
-// Writes bank1.bin and bank2.bin into the folder as a pair: both images go to temporary files
-// first, then bank1.bin and bank2.bin are replaced in this order. When an image cannot be written,
-// or bank1.bin cannot be replaced, neither file is replaced; either way EBankWriteError is thrown.
+// Writes bank1.bin and bank2.bin into the folder as a pair (rtl::ReplaceFilesTogether): whatever
+// fails, and wherever the program is stopped, the folder holds the earlier pair or the new one.
+// When a file cannot be written, EBankWriteError names it and neither file is replaced.
 void Save_Banks(const TBankStorage& banks, const std::filesystem::path& binFolder);
 
 // The program's entries, on the open configuration (Path_Project and the File_ globals) and the

@@ -260,3 +260,36 @@ TEST_F(BuildErrors, AFileThatCannotBeUsedStopsTheBuildAndKeepsThePreviousImages)
         EXPECT_EQ(s.Bank2.Bytes(), before2) << c.what;
     }
 }
+
+// Something under a table file's name that cannot be read as a file is no missing file: the
+// build stops naming it (it would otherwise report success with that table empty).
+TEST_F(BuildErrors, ATableFileThatCannotBeReadStopsTheBuildNamingIt)
+{
+    Variables(Row("Y", "Bool", "1", "a"), "");
+    TBankStorage s;
+    Build_Banks(s, Sources());
+    const auto before2 = s.Bank2.Bytes();
+    const char* files[] = {"ParGen.xml", "EtherCAT_Slave.xml", "EtherNetIP_Master_Rules.xml"};
+    const std::pair<const char*, const char*> kinds[] = {{"a folder", "it is a folder"},
+                                                         {"a link leading nowhere", "its link leads nowhere"}};
+    for (const char* file : files) {
+        for (const auto& [kind, reason] : kinds) {
+            TScratchDir other;
+            Write_File(other / "EtherCAT_Slave.xml", Read_File(dir / "EtherCAT_Slave.xml"));
+            std::filesystem::remove(other / file);
+            if (std::string(kind) == "a folder")
+                std::filesystem::create_directories(other / file / "x");
+            else
+                std::filesystem::create_symlink(other / "gone.xml", other / file);
+            try {
+                Build_Banks(
+                    s, {other / "ParGen.xml", other / "EtherCAT_Slave.xml", other / "EtherNetIP_Master_Rules.xml"});
+                ADD_FAILURE() << kind << " as " << file << ": no error";
+            } catch (const xml::XmlError& e) {
+                EXPECT_EQ(e.File(), (other / file).string()) << kind << " as " << file;
+                EXPECT_NE(std::string(e.what()).find(reason), std::string::npos) << e.what();
+            }
+            EXPECT_EQ(s.Bank2.Bytes(), before2) << kind << " as " << file;
+        }
+    }
+}

@@ -228,6 +228,23 @@ TEST_F(EsiFile, AVariablesFileWithoutItsSectionsWritesNothing)
     EXPECT_EQ(Read_File(dir / "device.xml"), "earlier");
 }
 
+TEST_F(EsiFile, ATableFileThatCannotBeReadWritesNothingAndIsNamed)
+{
+    for (const char* file : {"ParGen.xml", "EtherCAT_Slave.xml"}) {
+        TScratchDir other;
+        Write_File(other / "device.xml", "earlier");
+        std::filesystem::create_directories(other / file / "x");
+        try {
+            Build_ESI_File(other / "device.xml", other / "ParGen.xml", other / "EtherCAT_Slave.xml");
+            ADD_FAILURE() << file << ": no error";
+        } catch (const xml::XmlError& e) {
+            EXPECT_EQ(e.File(), (other / file).string());
+            EXPECT_NE(std::string(e.what()).find("it is a folder"), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(Read_File(other / "device.xml"), "earlier") << file;
+    }
+}
+
 TEST_F(EsiFile, LengthsThatDoNotFitTheFileAreRefusedNamingTheRow)
 {
     struct Case {

@@ -2,9 +2,11 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <csignal>
 
 #include "BankFixture.h"
+#include "KillAtSystemCalls.h"
 #include "common/UComon.h"
 
 using namespace core;
@@ -30,11 +32,13 @@ TEST_F(SaveBanks, AFailureReplacesNeitherFileOfThePair)
     const auto s = Build();
     const auto bin = dir / "bin";
     const std::vector<std::string> both = {(bin / "bank1.bin").string(), (bin / "bank2.bin").string()};
+    // Hidden temporaries in the bin folder or beside it.
     auto leftovers = [&] {
         std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(bin))
-            if (e.path().filename().string().starts_with("."))
-                names.push_back(e.path().filename().string());
+        for (const auto& folder : {bin, dir.Path()})
+            for (const auto& e : std::filesystem::directory_iterator(folder))
+                if (e.path().filename().string().starts_with("."))
+                    names.push_back(e.path().filename().string());
         return names;
     };
     try {
@@ -88,18 +92,86 @@ TEST_F(SaveBanks, AFailureReplacesNeitherFileOfThePair)
     EXPECT_EQ(Read_File(bin / "bank2.bin"), "earlier");
     EXPECT_EQ(leftovers(), std::vector<std::string>{});
 
-    // bank2.bin cannot be replaced once bank1.bin is: the error names bank2.bin alone (the updater
-    // refuses such a pair).
+    // bank2.bin cannot be replaced (a folder of that name): bank1.bin is not replaced either.
     std::filesystem::remove(bin / "bank2.bin");
     std::filesystem::create_directories(bin / "bank2.bin" / "x");
     try {
         Save_Banks(*s, bin);
         FAIL() << "no error";
     } catch (const EBankWriteError& e) {
-        EXPECT_EQ(e.Files, std::vector<std::string>{both[1]});
+        EXPECT_EQ(e.Files, both);
+        EXPECT_EQ(e.File(), both[1]);
     }
-    EXPECT_EQ(Read_Bytes(bin / "bank1.bin"), s->Bank1.Bytes());
+    EXPECT_EQ(Read_File(bin / "bank1.bin"), "earlier");
+    EXPECT_TRUE(std::filesystem::is_directory(bin / "bank2.bin" / "x"));
     EXPECT_EQ(leftovers(), std::vector<std::string>{});
+}
+
+// The program stopped at any point of a save (killed just before each of its system calls in turn)
+// leaves the earlier pair or the new one, never a bank1.bin of one build beside a bank2.bin of the
+// other; the next save finishes the job and leaves nothing of the stopped one behind.
+TEST_F(SaveBanks, AStopAtAnyPointLeavesTheEarlierPairOrTheNewOne)
+{
+    const auto earlier = Build();
+    Variables("<row Enable=\"Y\" Type=\"Int32\" Name=\"in\"/>", "<row Enable=\"Y\" Type=\"Int16\" Name=\"out\"/>");
+    Connections("<row Enable=\"Y\" IP_Address=\"127.0.0.1\" Num_Input=\"4\"/>");
+    const auto fresh = Build();
+    ASSERT_NE(earlier->Bank1.Bytes(), fresh->Bank1.Bytes());
+    ASSERT_NE(earlier->Bank2.Bytes(), fresh->Bank2.Bytes());
+    // In memory where the system has such a folder: the same system calls, without waiting for a
+    // disk at each of the hundreds of rounds.
+    const testsupport::ScratchDir memory("savebanks", testsupport::MemoryFolder());
+    const auto config = memory.Path() / "config";
+    const auto bin = config / "bin";
+    auto pairIs = [&](const core::TBankStorage& s) {
+        std::error_code ec;
+        return std::filesystem::exists(bin / "bank1.bin", ec) && std::filesystem::exists(bin / "bank2.bin", ec) &&
+               Read_Bytes(bin / "bank1.bin") == s.Bank1.Bytes() && Read_Bytes(bin / "bank2.bin") == s.Bank2.Bytes();
+    };
+    auto entries = [](const std::filesystem::path& folder) {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(folder))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    std::vector<int> mixed, notCleaned;
+    int keptEarlier = 0, tookNew = 0;
+    const int rounds = testsupport::KillAtEverySystemCall(
+        [&] {
+            std::filesystem::remove_all(config);
+            std::filesystem::create_directories(bin);
+            Write_File(bin / "bank1.bin", earlier->Bank1.View());
+            Write_File(bin / "bank2.bin", earlier->Bank2.View());
+            Write_File(bin / "notes.txt", "kept");
+        },
+        [&] { Save_Banks(*fresh, bin); },
+        [&](const testsupport::KillPoint& p) {
+            if (p.Before == 0) {
+                EXPECT_EQ(p.ExitCode, 0);
+                EXPECT_TRUE(pairIs(*fresh));
+                return;
+            }
+            if (pairIs(*earlier))
+                ++keptEarlier;
+            else if (pairIs(*fresh))
+                ++tookNew;
+            else
+                mixed.push_back(p.Before);
+            Save_Banks(*fresh, bin);
+            if (!pairIs(*fresh) || entries(config) != std::vector<std::string>{"bin"} ||
+                entries(bin) != std::vector<std::string>{"bank1.bin", "bank2.bin", "notes.txt"} ||
+                Read_File(bin / "notes.txt") != "kept")
+                notCleaned.push_back(p.Before);
+        });
+    if (rounds < 0)
+        GTEST_SKIP() << "processes cannot be traced here";
+    RecordProperty("rounds", rounds);
+    EXPECT_EQ(mixed, std::vector<int>{}) << "killed before these system calls: a mixed pair (of " << rounds
+                                         << " rounds)";
+    EXPECT_EQ(notCleaned, std::vector<int>{}) << "the next save did not finish the job";
+    EXPECT_GT(keptEarlier, 0);
+    EXPECT_GT(tookNew, 0);
 }
 
 TEST_F(SaveBanks, ProgramEntriesCompileTheOpenConfiguration)

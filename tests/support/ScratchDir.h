@@ -2,6 +2,8 @@
 // folder, removed with everything in it (read-only entries included) when the object goes away.
 #pragma once
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -14,9 +16,11 @@ namespace testsupport {
 
 class ScratchDir {
 public:
-    explicit ScratchDir(std::string_view prefix = "cfgtest")
+    // Under the given folder instead of the temporary folder when one is given.
+    explicit ScratchDir(std::string_view prefix = "cfgtest", const std::filesystem::path& parent = {})
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / (std::string(prefix) + "-XXXXXX")).string();
+        const std::filesystem::path base = parent.empty() ? std::filesystem::temp_directory_path() : parent;
+        std::string pattern = (base / (std::string(prefix) + "-XXXXXX")).string();
         if (!::mkdtemp(pattern.data()))
             throw std::runtime_error("cannot create a scratch folder from " + pattern);
         path_ = pattern;
@@ -41,6 +45,16 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// A folder in memory (/dev/shm) for scratch folders of tests that save files hundreds of times
+// over, where the system has one; empty otherwise (the temporary folder then).
+inline std::filesystem::path MemoryFolder()
+{
+    std::error_code ec;
+    return std::filesystem::is_directory("/dev/shm", ec) && ::access("/dev/shm", W_OK) == 0
+               ? std::filesystem::path("/dev/shm")
+               : std::filesystem::path();
+}
 
 // Writes bytes to a file, creating its folder; fails the calling test by exception when it cannot.
 inline void WriteFile(const std::filesystem::path& file, std::string_view bytes)

@@ -107,8 +107,9 @@ void DrawStepGradient(TCanvas& Canvas, TColor FromColor, TColor ToColor, int Ste
         return;
     if (Rect.Bottom < Rect.Top)
         std::swap(Rect.Top, Rect.Bottom);
-    if (FromColor == ui::clNone || ToColor == ui::clNone) {
-        // A missing colour gives a solid fill in the other one; with neither there is nothing to paint.
+    if (FromColor == ui::clNone || ToColor == ui::clNone || FromColor == ToColor) {
+        // A missing colour gives a solid fill in the other one; with neither there is nothing to
+        // paint. One colour is one fill (a printed page gets one rectangle, not a band per step).
         fill(Canvas, Rect, FromColor == ui::clNone ? ToColor : FromColor);
         return;
     }

@@ -334,13 +334,27 @@ int PasteTextAt(TGxStringGrid& grid, int ACol, int ARow, const std::string& Text
     int count = 0;
     ui::TRect changed{ACol, ARow, ACol, ARow};
     const std::vector<TClipLine> lines = clipboardtext::ParseLines(Text);
+    // The grid grows once for all the lines (a row at a time, every size change would go over all
+    // rows again), and a run of lines with content to insert gets its rows in one insertion.
+    const bool inserting = nav.ClipboardPasteAction() == paInsert;
+    if (nav.AllowClipboardRowGrow()) {
+        const bool footerLast =
+            grid.FloatingFooter()->Visible() && grid.FloatingFooter()->FooterStyle() == fsFixedLastRow;
+        const int added = clipboardtext::RowsToAdd(grid.RowCount(), footerLast ? 1 : 0, ARow, lines, inserting);
+        if (added > 0)
+            grid.SetRowCount(grid.RowCount() + added);
+    }
     int r = ARow;
     for (std::size_t li = 0; li < lines.size(); ++li) {
         const TClipLine& line = lines[li];
         ++Rows;
         grid.ImportNotification(grid.PasteAll ? isImportNewRow : isImportSelRow, r);
-        if (!line.Empty() && nav.ClipboardPasteAction() == paInsert)
-            grid.InsertRows(r, 1);
+        if (inserting && !line.Empty() && (li == 0 || lines[li - 1].Empty())) {
+            std::size_t end = li;
+            while (end < lines.size() && !lines[end].Empty())
+                ++end;
+            grid.InsertRows(r, static_cast<int>(end - li));
+        }
         Cols = static_cast<int>(line.Fields.size());
         int c = ACol;
         for (std::size_t fi = 0; fi < line.Fields.size(); ++fi, ++c) {
@@ -374,16 +388,7 @@ int PasteTextAt(TGxStringGrid& grid, int ACol, int ARow, const std::string& Text
             else if (!wide && grid.OnClipboardAfterPasteCell)
                 grid.OnClipboardAfterPasteCell(&grid, c, r, value);
         }
-        if (li + 1 == lines.size())
-            break;
         ++r;
-        // The grid grows for every line but the empty one after a closing line end.
-        const bool closingEnd = li + 2 == lines.size() && lines[li + 1].Empty();
-        const bool footerLast =
-            grid.FloatingFooter()->Visible() && grid.FloatingFooter()->FooterStyle() == fsFixedLastRow;
-        const int lastUsable = grid.RowCount() - (footerLast ? 1 : 0);
-        if (r == lastUsable && nav.AllowClipboardRowGrow() && !closingEnd)
-            grid.SetRowCount(grid.RowCount() + 1);
     }
     if (undo)
         undo->StopSequence();
@@ -409,6 +414,9 @@ void SetSelectionAsText(TGxStringGrid& grid, const std::string& Value)
 {
     const ui::TGridRect sel = grid.Selection();
     const std::vector<TClipLine> lines = clipboardtext::ParseLines(Value);
+    const int added = clipboardtext::RowsToAdd(grid.RowCount(), 0, sel.Top, lines, false);
+    if (added > 0)
+        grid.SetRowCount(grid.RowCount() + added);
     int r = sel.Top, maxCol = sel.Left, maxRow = sel.Top;
     for (std::size_t li = 0; li < lines.size(); ++li) {
         const TClipLine& line = lines[li];
@@ -424,11 +432,7 @@ void SetSelectionAsText(TGxStringGrid& grid, const std::string& Value)
             maxCol = std::max(maxCol, c);
             maxRow = std::max(maxRow, r);
         }
-        if (li + 1 == lines.size())
-            break;
         ++r;
-        if (r == grid.RowCount() && !(li + 2 == lines.size() && lines[li + 1].Empty()))
-            grid.SetRowCount(grid.RowCount() + 1);
     }
     grid.DoCellsChanged({grid.RealColIndex(sel.Left), sel.Top, grid.RealColIndex(maxCol), maxRow});
 }

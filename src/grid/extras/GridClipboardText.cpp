@@ -78,4 +78,21 @@ std::vector<TClipLine> ParseLines(const std::string& Text)
     }
 }
 
+int RowsToAdd(int rowCount, int reserved, int top, const std::vector<TClipLine>& lines, bool inserting)
+{
+    int added = 0;
+    int r = top;
+    for (std::size_t li = 0; li + 1 < lines.size(); ++li) {
+        if (inserting && !lines[li].Empty())
+            ++rowCount;
+        ++r;
+        const bool closingEnd = li + 2 == lines.size() && lines[li + 1].Empty();
+        if (r == rowCount - reserved && !closingEnd) {
+            ++rowCount;
+            ++added;
+        }
+    }
+    return added;
+}
+
 }  // namespace gx::clipboardtext

@@ -22,6 +22,14 @@ std::string QuoteField(const std::string& Text);
 // field is a CR LF.
 std::vector<TClipLine> ParseLines(const std::string& Text);
 
+// How many rows pasting the lines from row `top` adds at the end of a grid of rowCount rows, the
+// last `reserved` of which take no pasted line (a footer's row), when the grid grows as the paste
+// reaches its end: a line after the first that lands on the first row past the usable ones gets a
+// new row, but for the empty line after a closing line end; with `inserting`, every line with
+// content is given a row of its own first. Worked out before the paste, so that the grid is grown
+// once.
+int RowsToAdd(int rowCount, int reserved, int top, const std::vector<TClipLine>& lines, bool inserting);
+
 // The rectangle (display columns) as a cell stream for the clipboard and drags: a block, never a
 // whole grid (which would replace the target's cells), marked with the writing grid.
 std::string CellBlockBytes(TGxStringGrid& grid, const ui::TGridRect& R);

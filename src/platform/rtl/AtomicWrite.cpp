@@ -117,18 +117,16 @@ int WriteAll(int fd, const char* bytes, std::size_t size)
     return 0;
 }
 
-// The rename is on disk only once the folder is: flush it too (a failure here changes nothing
-// the user can act on, the file is in place).
-void SyncFolder(const fs::path& dir)
+}  // namespace
+
+void SyncFolder(const std::string& folder)
 {
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
     }
 }
-
-}  // namespace
 
 AtomicFileWriter::AtomicFileWriter(const std::string& fileName) : fileName_(fileName)
 {
@@ -205,7 +203,7 @@ void AtomicFileWriter::Flush()
     flushed_ = true;
 }
 
-void AtomicFileWriter::Commit()
+void AtomicFileWriter::Commit(bool syncFolder)
 {
     if (committed_)
         return;
@@ -219,7 +217,8 @@ void AtomicFileWriter::Commit()
         Fail(err);
     Drop();
     const fs::path target(target_);
-    SyncFolder(target.has_parent_path() ? target.parent_path() : fs::path("."));
+    if (syncFolder)
+        SyncFolder(target.has_parent_path() ? target.parent_path().string() : std::string("."));
 }
 
 PendingFile::PendingFile(const std::string& fileName, const std::string& bytes) : file_(fileName)
@@ -228,9 +227,9 @@ PendingFile::PendingFile(const std::string& fileName, const std::string& bytes) 
     file_.Flush();
 }
 
-void PendingFile::Commit()
+void PendingFile::Commit(bool syncFolder)
 {
-    file_.Commit();
+    file_.Commit(syncFolder);
 }
 
 void WriteFileAtomic(const std::string& fileName, const std::string& bytes)

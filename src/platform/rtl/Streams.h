@@ -100,7 +100,8 @@ void WriteFileAtomic(const std::string& fileName, const std::string& bytes);
 // A file written piece by piece and then put in place whole, as WriteFileAtomic does with bytes it
 // has in one piece: the constructor makes the temporary beside the target (the same refusals),
 // Write appends to it (the disk starts on the written parts while more is made), Flush puts it on
-// disk with the target's permissions, Commit flushes and renames it over the target. A temporary
+// disk with the target's permissions, Commit flushes and renames it over the target (and flushes
+// the folder, unless the caller does that once after several renames). A temporary
 // that is not committed is removed when the object goes away; a failed step removes it at once.
 // Every step raises EFCreateError naming the target.
 class AtomicFileWriter {
@@ -113,7 +114,7 @@ public:
     void Write(const char* data, std::size_t size);
     void Write(const std::string& bytes) { Write(bytes.data(), bytes.size()); }
     void Flush();
-    void Commit();
+    void Commit(bool syncFolder = true);
     const std::string& FileName() const { return fileName_; }
 
 private:
@@ -133,17 +134,21 @@ private:
 // temporary file beside the target (flushed to disk, with the target's permissions), Commit renames
 // it over the target. Writing every file of the set before committing any means that a full disk
 // or a failed write leaves all targets as they were. A temporary that is not committed is removed
-// when the object goes away. Both steps raise EFCreateError naming the target.
+// when the object goes away. Both steps raise EFCreateError naming the target. Commit flushes the
+// folder too, unless syncFolder is false (the last commit of a set flushes it for all).
 class PendingFile {
 public:
     PendingFile(const std::string& fileName, const std::string& bytes);
 
-    void Commit();
+    void Commit(bool syncFolder = true);
     const std::string& FileName() const { return file_.FileName(); }
 
 private:
     AtomicFileWriter file_;
 };
+// Puts the folder's entries on disk (a rename is only there once its folder is). A failure is
+// passed over: the files are in place, only not yet flushed.
+void SyncFolder(const std::string& folder);
 // Reads a whole file; raises EFOpenError when it cannot be opened.
 std::string ReadFileBytes(const std::string& fileName);
 

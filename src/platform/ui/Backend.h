@@ -17,11 +17,33 @@ class TDragData;
 class IDropSource;
 class TPopupWindow;
 
-// A draw request on a bitmap: device clip region (empty = whole bitmap) and the canvas state.
+class TPageSurface;
+
+// A draw request on a bitmap, or on a page surface: device clip region (empty = whole bitmap) and
+// the canvas state.
 struct TRasterTarget {
     TBitmap* Bitmap = nullptr;
+    TPageSurface* Surface = nullptr;
     std::vector<TRect> Clip;  // device coordinates; union of rects; empty = no clip
     bool Clipped = false;
+};
+
+// A page drawn as figures, text and pictures rather than pixels (a page of a PDF file or of a print
+// job), in dots of the page. The canvas hands it what it would raster on a bitmap; text, curves and
+// themed parts reach it through the backend's drawing calls with the surface as their target.
+// Colours are bitmap pixels (0xAARRGGBB); every call takes the target's clip.
+class TPageSurface {
+public:
+    virtual ~TPageSurface() = default;
+    virtual TSize Size() const = 0;
+    // Fills r, its right and bottom edges excluded.
+    virtual void FillRect(const TRasterTarget& target, const TRect& r, std::uint32_t pixel) = 0;
+    // A line of the pen from `from` towards `to`, the end point excluded.
+    virtual void Line(const TRasterTarget& target, TPoint from, TPoint to, const TPen& pen) = 0;
+    // The part `part` of the picture stretched over dest; with `transparent` the pixels of the colour
+    // `key` are left out, and a picture with an alpha channel is blended.
+    virtual void Picture(const TRasterTarget& target, const TRect& dest, const TBitmap& picture, const TRect& part,
+                         bool transparent, std::uint32_t key) = 0;
 };
 
 class IUiBackend {
@@ -96,13 +118,15 @@ public:
     virtual int ShowPopupMenu(const std::vector<TMenuEntry>& items, TPoint screenPos) = 0;
     virtual void RegisterCursor(TCursor index, const TBitmap& image, TPoint hotSpot) = 0;
 
-    // Printing to a PDF file: a document of pages of the given size in millimetres, each page a
-    // bitmap covering the whole sheet. nullptr when the backend cannot write PDF. A printer job
-    // below takes its pages the same way.
+    // Printing to a PDF file: a document of pages of the given size in millimetres, each drawn on a
+    // page surface over the whole sheet, so that its text stays text. nullptr when the backend cannot
+    // write PDF. A printer job below takes its pages the same way.
     class IPdfDocument {
     public:
         virtual ~IPdfDocument() = default;
-        virtual bool AddPage(const TBitmap& page) = 0;
+        // Starts the next page (the first included) as a surface of width x height dots, valid until
+        // the next page or Finish; nullptr when the page cannot be started.
+        virtual TPageSurface* NewPage(int width, int height) = 0;
         // Writes the file (atomically); false when it could not.
         virtual bool Finish() = 0;
     };

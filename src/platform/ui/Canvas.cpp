@@ -20,9 +20,17 @@ void TCanvas::SetTarget(TBitmap* target)
     target_ = target;
 }
 
+TSize TCanvas::DeviceSize() const
+{
+    if (target_)
+        return {target_->Width(), target_->Height()};
+    return surface_ ? surface_->Size() : TSize{};
+}
+
 TRect TCanvas::ClipRect() const
 {
-    TRect r = target_ ? Bounds(-origin_.X, -origin_.Y, target_->Width(), target_->Height()) : TRect{};
+    const TSize size = DeviceSize();
+    TRect r = Drawable() ? Bounds(-origin_.X, -origin_.Y, size.cx, size.cy) : TRect{};
     if (hasClip_)
         r = r.Intersect(clip_);
     if (clipRegion_)
@@ -62,7 +70,8 @@ void TCanvas::ResetClip()
 
 bool TCanvas::Visible(int dx, int dy) const
 {
-    if (!target_ || dx < 0 || dy < 0 || dx >= target_->Width() || dy >= target_->Height())
+    const TSize size = DeviceSize();
+    if (!Drawable() || dx < 0 || dy < 0 || dx >= size.cx || dy >= size.cy)
         return false;
     TPoint l{dx - origin_.X, dy - origin_.Y};
     if (hasClip_ && !clip_.Contains(l))
@@ -76,6 +85,11 @@ void TCanvas::PutPixel(int dx, int dy, TColor c, TPenMode mode)
 {
     if (!Visible(dx, dy))
         return;
+    if (surface_) {
+        if (mode == TPenMode::pmCopy)
+            surface_->FillRect(RasterTarget(), {dx, dy, dx + 1, dy + 1}, ColorToPixel(c));
+        return;
+    }
     std::uint32_t& px = target_->ScanLine(dy)[dx];
     px = ApplyRop(px, ColorToPixel(c), mode);
 }
@@ -84,6 +98,7 @@ TRasterTarget TCanvas::RasterTarget() const
 {
     TRasterTarget t;
     t.Bitmap = target_;
+    t.Surface = surface_;
     if (hasClip_ || clipRegion_) {
         t.Clipped = true;
         std::vector<TRect> rects = clipRegion_ ? clipRegion_->Rects : std::vector<TRect>{ClipRect()};
@@ -99,11 +114,17 @@ TRasterTarget TCanvas::RasterTarget() const
 
 void TCanvas::FillDevice(const TRect& deviceRect, std::uint32_t pixel, TPenMode mode)
 {
-    if (!target_)
+    if (!Drawable())
         return;
-    TRect r = deviceRect.Intersect({0, 0, target_->Width(), target_->Height()});
+    const TSize size = DeviceSize();
+    TRect r = deviceRect.Intersect({0, 0, size.cx, size.cy});
     if (hasClip_)
         r = r.Intersect(clip_.Offset(origin_.X, origin_.Y));
+    if (surface_) {
+        if (mode == TPenMode::pmCopy && !r.IsEmpty())
+            surface_->FillRect(RasterTarget(), r, ApplyRop(0, pixel, mode));  // a clip region goes with the target
+        return;
+    }
     for (int y = r.Top; y < r.Bottom; ++y) {
         std::uint32_t* row = target_->ScanLine(y);
         if (clipRegion_) {
@@ -166,6 +187,11 @@ void TCanvas::PlotLine(int x0, int y0, int x1, int y1)
     // Bresenham from (x0,y0) towards (x1,y1); the end point itself is not drawn.
     if (pen_.Style() == TPenStyle::psClear)
         return;
+    if (surface_) {
+        if (pen_.Mode() == TPenMode::pmCopy)
+            surface_->Line(RasterTarget(), {x0, y0}, {x1, y1}, pen_);
+        return;
+    }
     TColor color = pen_.Color();
     TPenMode mode = pen_.Mode();
     int w = std::max(1, pen_.Width());
@@ -257,7 +283,7 @@ void TCanvas::DrawShapeThroughBackend(int kind, const std::vector<TPoint>& logic
     pts.reserve(logical.size());
     for (TPoint p : logical)
         pts.push_back({p.X + origin_.X, p.Y + origin_.Y});
-    if (Backend() && target_) {
+    if (Backend() && Drawable()) {
         Backend()->DrawShape(RasterTarget(), pen_, brush_, kind, pts, rx, ry);
         return;
     }
@@ -310,7 +336,7 @@ void TCanvas::Draw(int x, int y, const TGraphic* graphic)
 
 void TCanvas::StretchDraw(const TRect& r, const TGraphic* graphic)
 {
-    if (!graphic || graphic->Empty() || r.IsEmpty() || !target_)
+    if (!graphic || graphic->Empty() || r.IsEmpty() || !Drawable())
         return;
     const auto* bmp = dynamic_cast<const TBitmap*>(graphic);
     if (!bmp) {
@@ -325,7 +351,7 @@ void TCanvas::StretchDraw(const TRect& r, const TGraphic* graphic)
 
 void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRect)
 {
-    if (!source.target_ || !target_)
+    if (!source.target_ || !Drawable())
         return;
     TBitmap copy;  // the source may be this canvas's own bitmap
     copy.Assign(*source.target_);
@@ -338,6 +364,10 @@ void TCanvas::BlitScaled(const TRect& dest, const TBitmap& src, const TRect& src
 {
     if (dest.IsEmpty() || srcRect.IsEmpty())
         return;
+    if (surface_) {
+        surface_->Picture(RasterTarget(), dest, src, srcRect, transparent, key);
+        return;
+    }
     for (int y = dest.Top; y < dest.Bottom; ++y) {
         int sy =
             srcRect.Top + static_cast<int>((static_cast<long long>(y - dest.Top) * srcRect.Height()) / dest.Height());

@@ -206,7 +206,7 @@ void TCanvas::DrawThemedPart(TThemedPart part, unsigned state, const TRect& r)
 {
     if (r.IsEmpty())
         return;
-    if (Backend() && target_) {
+    if (Backend() && Drawable()) {
         Backend()->DrawThemedPart(RasterTarget(), part, state, r.Offset(origin_.X, origin_.Y));
         return;
     }

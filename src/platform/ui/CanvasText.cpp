@@ -35,7 +35,7 @@ TSize TCanvas::TextExtent(const std::string& text)
 
 void TCanvas::DrawTextLineAt(int x, int y, const std::string& text, bool opaque)
 {
-    if (!target_)
+    if (!Drawable())
         return;
     if (Backend()) {
         Backend()->DrawTextLine(RasterTarget(), font_, x + origin_.X, y + origin_.Y, text, opaque, brush_.Color());

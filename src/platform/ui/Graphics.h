@@ -2,7 +2,8 @@
 // Fonts, pens, brushes, pictures and the canvas. The canvas keeps its state between calls like a
 // device context: rectangles exclude their right and bottom edges, LineTo excludes its end point.
 // Every canvas draws into a TBitmap's pixels (controls are painted into an off-screen bitmap that the
-// native window then shows), so drawing works without any window.
+// native window then shows), so drawing works without any window; a printer's canvas hands what it
+// draws to the page surface of a PDF file or print job instead.
 #include "platform/ui/Colors.h"
 #include "platform/ui/Types.h"
 #include <cstdint>
@@ -13,6 +14,7 @@
 namespace ui {
 
 class TCanvas;
+class TPageSurface;
 struct TRasterTarget;
 
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
@@ -304,6 +306,11 @@ public:
 
     TBitmap* Target() const { return target_; }
     void SetTarget(TBitmap* target);
+    // A canvas on a page surface (a printed page) hands everything it draws to the surface instead
+    // of a bitmap: figures, text and pictures stay what they are. Raster operations other than
+    // copying (XOR and the like) draw nothing there, and pixels read back as clNone.
+    TPageSurface* Surface() const { return surface_; }
+    void SetSurface(TPageSurface* surface) { surface_ = surface; }
 
     TFont* Font() { return &font_; }
     TPen* Pen() { return &pen_; }
@@ -371,6 +378,8 @@ public:
     TRasterTarget RasterTarget() const;
 
 private:
+    bool Drawable() const { return target_ || surface_; }
+    TSize DeviceSize() const;
     bool Visible(int dx, int dy) const;  // device coordinates
     void PutPixel(int dx, int dy, TColor c, TPenMode mode);
     void PlotLine(int x0, int y0, int x1, int y1);
@@ -381,6 +390,7 @@ private:
     void DrawTextLineAt(int x, int y, const std::string& text, bool opaque);
 
     TBitmap* target_;
+    TPageSurface* surface_ = nullptr;
     TFont font_;
     TPen pen_;
     TBrush brush_;

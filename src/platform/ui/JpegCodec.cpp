@@ -1,8 +1,13 @@
 #include "platform/ui/Graphics.h"
 #include "platform/ui/ImageCodecs.h"
+#include <algorithm>
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
+#include <jerror.h>
 #include <jpeglib.h>
+#include <string>
+#include <vector>
 
 namespace ui {
 
@@ -19,7 +24,42 @@ void OnError(j_common_ptr cinfo)
     (*cinfo->err->format_message)(cinfo, err->message);
     std::longjmp(err->jump, 1);
 }
-void OnMessage(j_common_ptr, int) {}
+
+void Refuse(j_common_ptr cinfo, const char* reason)
+{
+    auto* err = reinterpret_cast<ErrorMgr*>(cinfo->err);
+    std::snprintf(err->message, sizeof err->message, "%s", reason);
+    std::longjmp(err->jump, 1);
+}
+
+// Warnings pass, but for data that ends before the last row of blocks of a scan: libjpeg would
+// make up the rest, as much of it as the header claims, however little data there was.
+void OnMessage(j_common_ptr cinfo, int level)
+{
+    if (level >= 0 || cinfo->err->msg_code != JWRN_JPEG_EOF || !cinfo->is_decompressor)
+        return;
+    const auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
+    if (d->input_iMCU_row + 1 < d->total_iMCU_rows)
+        Refuse(cinfo, "the picture data ends before its last line");
+}
+
+// Whether the data is long enough for the picture its header declares. Huffman-coded scans take
+// at least one bit per symbol: a block of a sequential scan codes its DC difference and at least
+// one more symbol, a block of a progressive picture's first DC scan one symbol. A component may be
+// left out of the scans, so the smallest one sets the floor. Arithmetic coding has no such floor
+// (the end of its data is still watched).
+bool LongEnoughFor(const jpeg_decompress_struct& cinfo, std::size_t size)
+{
+    if (cinfo.arith_code || cinfo.num_components <= 0)
+        return true;
+    std::uint64_t fewestBlocks = UINT64_MAX;
+    for (int i = 0; i < cinfo.num_components; ++i) {
+        const jpeg_component_info& c = cinfo.comp_info[i];
+        fewestBlocks = std::min(fewestBlocks, std::uint64_t{c.width_in_blocks} * c.height_in_blocks);
+    }
+    const std::uint64_t bitsPerBlock = cinfo.progressive_mode ? 1 : 2;
+    return fewestBlocks * bitsPerBlock <= std::uint64_t{size} * 8;
+}
 }  // namespace
 
 bool DecodeJpeg(const std::uint8_t* data, std::size_t size, TBitmap& into, std::string& reason)
@@ -39,6 +79,12 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, TBitmap& into, std::
     jpeg_mem_src(&cinfo, const_cast<unsigned char*>(data), static_cast<unsigned long>(size));
     jpeg_read_header(&cinfo, TRUE);
     if (!PictureSizeAllowed(cinfo.image_width, cinfo.image_height, reason)) {
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    if (!LongEnoughFor(cinfo, size)) {
+        reason = "the picture data is too short for a picture of " + std::to_string(cinfo.image_width) + " x " +
+                 std::to_string(cinfo.image_height);
         jpeg_destroy_decompress(&cinfo);
         return false;
     }

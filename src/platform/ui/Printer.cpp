@@ -52,31 +52,29 @@ void TPrinter::BeginDoc()
     if (!doc_)
         throw rtl::Exception("Cannot print to " + Target());
     pageNumber_ = 0;
-    StartPage();
+    try {
+        StartPage();
+    } catch (...) {
+        Abort();
+        throw;
+    }
 }
 
 void TPrinter::StartPage()
 {
-    page_ = std::make_unique<TBitmap>();
-    page_->SetSize(PageWidth(), PageHeight());
-    TCanvas* c = page_->Canvas();
-    c->Brush()->SetColor(clWhite);
-    c->Brush()->SetStyle(TBrushStyle::bsSolid);
-    c->FillRect({0, 0, PageWidth(), PageHeight()});
+    canvas_.reset();
+    TPageSurface* surface = doc_->NewPage(PageWidth(), PageHeight());
+    if (!surface)
+        throw rtl::Exception("Cannot write page " + std::to_string(pageNumber_ + 1) + " of " + Target());
+    canvas_ = std::make_unique<TCanvas>();
+    canvas_->SetSurface(surface);
     ++pageNumber_;
-}
-
-void TPrinter::FlushPage()
-{
-    if (page_ && !doc_->AddPage(*page_))
-        throw rtl::Exception("Cannot write page " + std::to_string(pageNumber_) + " of " + Target());
 }
 
 void TPrinter::NewPage()
 {
     if (!doc_)
         throw rtl::Exception("Printer is not printing");
-    FlushPage();
     StartPage();
 }
 
@@ -85,7 +83,7 @@ void TPrinter::EndDoc()
     if (!doc_)
         throw rtl::Exception("Printer is not printing");
     try {
-        FlushPage();
+        canvas_.reset();
         if (!doc_->Finish())
             throw rtl::Exception("Cannot write " + Target());
     } catch (...) {
@@ -93,20 +91,19 @@ void TPrinter::EndDoc()
         throw;
     }
     doc_.reset();
-    page_.reset();
 }
 
 void TPrinter::Abort()
 {
+    canvas_.reset();
     doc_.reset();  // an unfinished document leaves no file behind
-    page_.reset();
 }
 
 TCanvas* TPrinter::Canvas()
 {
-    if (!page_)
+    if (!canvas_)
         throw rtl::Exception("Printer is not printing");
-    return page_->Canvas();
+    return canvas_.get();
 }
 
 }  // namespace ui

@@ -1,8 +1,9 @@
 #pragma once
 // The printer: a print job of pages drawn on a canvas of the page in dots. A job goes to a PDF
 // file when FileName is set, otherwise to one of the desktop's printers (the backend does both);
-// each page is a bitmap of the sheet at the printer's resolution. Without a backend that can,
-// BeginDoc refuses the job.
+// the canvas hands each page's text, lines and pictures to the backend's page surface as they are
+// (no bitmap of the sheet), so the text of a PDF file can be searched and copied. Without a
+// backend that can, BeginDoc refuses the job.
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,7 +27,8 @@ public:
     std::string PrinterName;
     // The desktop's printers by name (empty where there are none).
     static std::vector<std::string> Printers();
-    // Paper in millimetres (A4 by default) and the resolution of the page canvas.
+    // Paper in millimetres (A4 by default) and the resolution of the page canvas: the unit of its
+    // coordinates, pens and fonts.
     double PaperWidthMm = 210.0;
     double PaperHeightMm = 297.0;
     int Dpi = 150;
@@ -51,9 +53,8 @@ public:
 private:
     std::string Target() const;  // the file or printer a job goes to, for messages
     void StartPage();
-    void FlushPage();
     std::unique_ptr<IUiBackend::IPdfDocument> doc_;
-    std::unique_ptr<TBitmap> page_;
+    std::unique_ptr<TCanvas> canvas_;  // on the surface of the page being drawn
     int pageNumber_ = 0;
 };
 

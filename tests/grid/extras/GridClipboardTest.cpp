@@ -233,6 +233,94 @@ TEST(GridClipboard, AnEmptyLineInsideTheTextGrowsTheGridLikeAnyOther)
     EXPECT_EQ(CellsOf(grid), (Cells{{"a"}, {""}, {"b"}}));
 }
 
+// A grid that counts the changes of its row count.
+class RowCountingGrid : public TGxStringGrid {
+public:
+    using TGxStringGrid::TGxStringGrid;
+    int RowCountChanges = 0;
+
+protected:
+    void SizeChanged(int OldColCount, int OldRowCount) override
+    {
+        RowCountChanges += OldRowCount != RowCount();
+        TGxStringGrid::SizeChanged(OldColCount, OldRowCount);
+    }
+};
+
+// Text grows the grid once, to the rows its lines need (each size change goes over all rows
+// again, so a row per line made large pastes take minutes), with the rows a line-by-line growth
+// gives: a footer's last row stays last, a paste past the end adds nothing, inserted lines get
+// their own rows.
+TEST(GridClipboard, PastedTextGrowsTheGridOnceToTheRowsItsLinesNeed)
+{
+    std::string thousand;
+    for (int i = 0; i < 1000; ++i)
+        thousand += "l" + std::to_string(i) + "\r\n";
+    struct Case {
+        const char* name;
+        Cells start;
+        bool footer, insert;
+        int top;
+        std::string text;
+        Cells expected;  // empty: only the row count is checked
+        int rows;
+    };
+    const Case cases[] = {
+        {"a thousand lines into one row", {{"a"}}, false, false, 0, thousand, {}, 1000},
+        {"from the middle", {{"a"}, {"b"}, {"c"}}, false, false, 1, "x\ny\nz\n", {{"a"}, {"x"}, {"y"}, {"z"}}, 4},
+        {"without a closing line end", {{"a"}}, false, false, 0, "x\ny", {{"x"}, {"y"}}, 2},
+        {"a footer keeps the last row",
+         {{"a"}, {"b"}, {"F"}},
+         true,
+         false,
+         1,
+         "x\ny\nz",
+         {{"a"}, {"x"}, {"y"}, {"z"}, {"F"}},
+         5},
+        {"past the end nothing grows", {{"a"}, {"b"}}, false, false, 5, "x\ny\n", {{"a"}, {"b"}}, 2},
+        {"inserted lines around an empty one",
+         {{"r0"}, {"r1"}},
+         false,
+         true,
+         1,
+         "x\n\ny\n",
+         {{"r0"}, {"x"}, {""}, {"y"}, {""}},
+         5},
+        {"inserted lines at the end", {{"r0"}}, false, true, 0, "x\ny\nz\n", {{"x"}, {"y"}, {"z"}, {"r0"}}, 4},
+    };
+    for (const Case& c : cases) {
+        RowCountingGrid grid(nullptr);
+        Editable(grid, c.start);
+        grid.Navigation()->SetAllowClipboardRowGrow(true);
+        if (c.insert)
+            grid.Navigation()->SetClipboardPasteAction(paInsert);
+        if (c.footer) {
+            grid.FloatingFooter()->SetFooterStyle(fsFixedLastRow);
+            grid.FloatingFooter()->SetVisible(true);
+        }
+        grid.RowCountChanges = 0;
+        int cols = 0, rows = 0;
+        PasteTextAt(grid, 0, c.top, c.text, cols, rows);
+        EXPECT_EQ(grid.RowCount(), c.rows) << c.name;
+        if (!c.expected.empty()) {
+            EXPECT_EQ(CellsOf(grid), c.expected) << c.name;
+        } else {
+            EXPECT_EQ(grid.Cells(0, 999), "l999") << c.name;
+        }
+        EXPECT_LE(grid.RowCountChanges, c.insert ? 3 : 1) << c.name;
+    }
+
+    // The same for the raw text of SetSelectionAsText.
+    RowCountingGrid grid(nullptr);
+    Editable(grid, {{"a"}});
+    grid.SetSelection({0, 0, 0, 0});
+    grid.RowCountChanges = 0;
+    SetSelectionAsText(grid, thousand);
+    EXPECT_EQ(grid.RowCount(), 1000);
+    EXPECT_EQ(grid.Cells(0, 999), "l999");
+    EXPECT_EQ(grid.RowCountChanges, 1);
+}
+
 TEST(GridClipboard, InsertActionPushesRowsDownAndOwnCellsGrowTheGrid)
 {
     TGxStringGrid grid(nullptr);

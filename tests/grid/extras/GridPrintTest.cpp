@@ -4,7 +4,11 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <regex>
+#include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "PdfPages.h"
 #include "ScratchDir.h"
@@ -95,6 +99,33 @@ TEST(GridPrint, FiveHundredRowsGiveTheLayoutsPagesAndThePdfShowsTheGrid)
     EXPECT_GT(inkRows, img.Height / 2);
     if (const char* keep = std::getenv("GRID_PRINT_PNG"))
         std::filesystem::copy_file(png + ".png", keep, std::filesystem::copy_options::overwrite_existing);
+}
+
+// A PDF carries the cells as text (to search and copy), drawn as text and lines rather than as a
+// picture of each page, so a thousand rows stay a small file.
+TEST(GridPrint, APdfCarriesEveryCellAsText)
+{
+    testsupport::ScratchDir dir("gridprint");
+    TGxStringGrid g(nullptr);
+    FillRows(g, 1001, 5);
+    ui::TPrinter printer;
+    printer.FileName = dir.File("grid.pdf");
+    const int pages = Print(g, printer);
+    EXPECT_EQ(extrastest::PdfPageCount(dir, printer.FileName), pages);
+    EXPECT_LT(std::filesystem::file_size(printer.FileName), 2u << 20);
+
+    const std::string text = extrastest::PdfText(printer.FileName, dir.File("grid.txt"));
+    std::set<std::pair<int, int>> found;
+    const std::regex cell(R"(r(\d+) c(\d+))");
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), cell); it != std::sregex_iterator(); ++it)
+        found.emplace(std::stoi((*it)[1]), std::stoi((*it)[2]));
+    std::vector<std::string> missing;
+    for (int r = 1; r < 1001; ++r)
+        for (int c = 0; c < 5; ++c)
+            if (!found.count({r, c}))
+                missing.push_back("r" + std::to_string(r) + " c" + std::to_string(c));
+    EXPECT_EQ(missing.size(), 0u) << "not in the PDF's text, e.g. " << (missing.empty() ? "" : missing.front());
+    EXPECT_NE(text.find("Column 4"), std::string::npos);
 }
 
 TEST(GridPrint, WideGridsPrintInBandsAndAnOverWideColumnStaysOnThePage)

@@ -1,5 +1,5 @@
-// Test utility: the page count of a PDF file (pdfinfo) and one page rendered to an image
-// (pdftoppm), as a PNG to look at and as grey pixels to check in a test.
+// Test utility: the page count of a PDF file (pdfinfo), its text (pdftotext) and one page
+// rendered to an image (pdftoppm), as a PNG to look at and as grey pixels to check in a test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -26,6 +26,14 @@ inline int PdfPageCount(const testsupport::ScratchDir& dir, const std::string& p
         if (line.rfind("Pages:", 0) == 0)
             return std::stoi(line.substr(6));
     return -1;
+}
+
+// The text a reader finds in the file, as pdftotext gives it.
+inline std::string PdfText(const std::string& pdf, const std::string& out)
+{
+    sys::RunResult r = sys::RunAndWait("/usr/bin/pdftotext", {pdf, out}, std::chrono::seconds(60));
+    EXPECT_EQ(r.exitCode.value_or(-1), 0);
+    return testsupport::ReadFile(out);
 }
 
 struct GreyImage {

@@ -23,13 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::set<std::string> Names(const fs::path& dir)
-{
-    std::set<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir))
-        names.insert(e.path().filename().string());
-    return names;
-}
+using rtl_test::Names;
 
 // Saves the file in a child process that dies part-way through writing (a file-size limit kills
 // it, as a crash or a power cut would stop it), so that whatever an interrupted save leaves stays.

@@ -213,6 +213,51 @@ TEST(PictureFiles, PicturesAboveTheSizeLimitAreRefusedWhateverTheirName)
     }
 }
 
+// A JPEG is decoded only as far as its data goes: data too short for the blocks its header
+// declares, or ending before the last row of blocks, is refused, not made up (a few hundred bytes
+// declaring 8192 x 8192 pixels took seconds and a quarter of a gigabyte). A file that only lacks
+// its end marker still loads.
+TEST(PictureFiles, JpegDataEndingBeforeThePictureIsRefused)
+{
+    TempDir dir;
+    TJPEGImage noisy;
+    noisy.SetSize(64, 64);
+    std::uint32_t seed = 7;
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) {
+            seed = seed * 1103515245u + 12345u;
+            noisy.SetPixel(x, y, static_cast<TColor>(seed >> 8 & 0xFFFFFF));
+        }
+    noisy.SaveToFile(dir / "noisy.jpg");
+    const std::vector<std::uint8_t> whole = FileBytes(dir / "noisy.jpg");
+    ASSERT_GT(whole.size(), 2000u);
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        const char* refusal;  // nullptr: loads
+    };
+    const Case cases[] = {
+        {"8 x 8 pixels of data declaring 8192 x 8192", ClaimingSize(dir / "small.jpg", 8192, 8192), "too short"},
+        {"cut in the middle", {whole.begin(), whole.begin() + static_cast<long>(whole.size() / 2)}, "ends before"},
+        {"without its end marker", {whole.begin(), whole.end() - 2}, nullptr},
+        {"whole", whole, nullptr},
+    };
+    for (const Case& c : cases) {
+        std::ofstream(dir / "case.jpg", std::ios::binary)
+            .write(reinterpret_cast<const char*>(c.bytes.data()), static_cast<std::streamsize>(c.bytes.size()));
+        TBitmap b;
+        try {
+            b.LoadFromFile(dir / "case.jpg");
+            EXPECT_EQ(c.refusal, nullptr) << c.name << " loaded";
+            EXPECT_EQ(b.Width(), 64) << c.name;
+        } catch (const rtl::Exception& e) {
+            ASSERT_NE(c.refusal, nullptr) << c.name << ": " << e.Message;
+            EXPECT_NE(e.Message.find(c.refusal), std::string::npos) << c.name << ": " << e.Message;
+            EXPECT_TRUE(b.Empty()) << c.name;
+        }
+    }
+}
+
 TEST(PictureFiles, SavingReplacesTheFileOnlyWhenTheWriteSucceeds)
 {
     TempDir dir;

@@ -1,5 +1,5 @@
-// Printing: each page bitmap is placed over the whole sheet of a page, either of a PDF file or of
-// a job on one of the desktop's printers.
+// Printing: the pages of a PDF file or of a job on one of the desktop's printers, each drawn on a
+// page surface over the whole sheet.
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -9,6 +9,7 @@
 #include <QSaveFile>
 
 #include "platform/ui/qt/QtBackend.h"
+#include "platform/ui/qt/QtPageSurface.h"
 #include "platform/ui/qt/QtSupport.h"
 
 namespace ui::qt {
@@ -22,36 +23,43 @@ QPageLayout SheetLayout(double widthMm, double heightMm)
 }
 
 // The pages of one job on a paged device: the first page opens the painter, every later one
-// starts a new sheet.
+// starts a new sheet; each page is a surface over the whole sheet.
 class PageSink {
 public:
-    bool Add(QPagedPaintDevice& device, const TBitmap& page)
+    TPageSurface* Next(QPagedPaintDevice& device, int width, int height)
     {
+        surface_.reset();
         if (!painter_) {
             painter_ = std::make_unique<QPainter>();
-            if (!painter_->begin(&device))
-                return false;
+            if (!painter_->begin(&device)) {
+                painter_.reset();
+                return nullptr;
+            }
         } else if (!device.newPage()) {
-            return false;
+            return nullptr;
         }
-        const QRect sheet(0, 0, device.width(), device.height());
-        painter_->setRenderHint(QPainter::SmoothPixmapTransform, true);
-        painter_->drawImage(sheet, ImageCopy(page));
+        surface_ = std::make_unique<QtPageSurface>(*painter_, width, height, device.width(), device.height());
         ++pages_;
-        return true;
+        return surface_.get();
     }
     bool End()
     {
+        surface_.reset();
         if (!painter_ || pages_ == 0)
             return false;
         const bool ok = painter_->end();
         painter_.reset();
         return ok;
     }
-    void Drop() { painter_.reset(); }
+    void Drop()
+    {
+        surface_.reset();
+        painter_.reset();
+    }
 
 private:
     std::unique_ptr<QPainter> painter_;
+    std::unique_ptr<QtPageSurface> surface_;
     int pages_ = 0;
 };
 
@@ -76,7 +84,10 @@ public:
             file_.cancelWriting();
     }
 
-    bool AddPage(const TBitmap& page) override { return writer_ && pages_.Add(*writer_, page); }
+    TPageSurface* NewPage(int width, int height) override
+    {
+        return writer_ ? pages_.Next(*writer_, width, height) : nullptr;
+    }
 
     bool Finish() override
     {
@@ -112,7 +123,7 @@ public:
     }
     bool Valid() const { return printer_.isValid(); }
 
-    bool AddPage(const TBitmap& page) override { return pages_.Add(printer_, page); }
+    TPageSurface* NewPage(int width, int height) override { return pages_.Next(printer_, width, height); }
 
     bool Finish() override
     {

@@ -1,6 +1,7 @@
 // Text, curves, themed parts and picture coding on bitmaps through QPainter.
 #include "platform/ui/ImageCodecs.h"
 #include "platform/ui/qt/QtBackend.h"
+#include "platform/ui/qt/QtPageSurface.h"
 #include "platform/ui/qt/QtSupport.h"
 #include <QApplication>
 #include <QBuffer>
@@ -16,44 +17,36 @@
 namespace ui::qt {
 
 namespace {
-// A painter on the target bitmap with its clip applied; inactive when everything is clipped away.
+// A painter on the target bitmap, or the painter of the target's page, with its clip applied;
+// inactive when everything is clipped away.
 class TargetPainter {
 public:
     explicit TargetPainter(const TRasterTarget& t)
     {
-        if (!t.Bitmap || t.Bitmap->Empty() || (t.Clipped && t.Clip.empty()))
+        if (t.Clipped && t.Clip.empty())
+            return;
+        if (t.Surface) {
+            painter_ = PainterOf(t);
+            return;
+        }
+        if (!t.Bitmap || t.Bitmap->Empty())
             return;
         image_ = ImageView(*t.Bitmap);
-        painter_ = std::make_unique<QPainter>(&image_);
+        own_ = std::make_unique<QPainter>(&image_);
+        painter_ = own_.get();
         if (t.Clipped)
             painter_->setClipRegion(ToRegion(t.Clip));
     }
-    QPainter* operator->() { return painter_.get(); }
+    QPainter* operator->() { return painter_; }
     QPainter& operator*() { return *painter_; }
     explicit operator bool() const { return painter_ != nullptr; }
 
 private:
     QImage image_;
-    std::unique_ptr<QPainter> painter_;
+    std::unique_ptr<QPainter> own_;
+    QPainter* painter_ = nullptr;
 };
 
-Qt::PenStyle ToQt(TPenStyle s)
-{
-    switch (s) {
-    case TPenStyle::psDash:
-        return Qt::DashLine;
-    case TPenStyle::psDot:
-        return Qt::DotLine;
-    case TPenStyle::psDashDot:
-        return Qt::DashDotLine;
-    case TPenStyle::psDashDotDot:
-        return Qt::DashDotDotLine;
-    case TPenStyle::psClear:
-        return Qt::NoPen;
-    default:
-        return Qt::SolidLine;
-    }
-}
 }  // namespace
 
 TSize QtBackend::TextExtent(const TFont& font, const std::string& text)
@@ -88,14 +81,21 @@ void QtBackend::DrawTextLine(const TRasterTarget& target, const TFont& font, int
         return;
     const QFontMetrics& fm = MetricsOf(font);
     QString s = ToQString(text);
-    p->translate(x, y);
-    if (font.Orientation() != 0)
+    // A page's painter goes on to the next figure: the turn of a rotated text is undone.
+    const bool turned = font.Orientation() != 0;
+    if (turned) {
+        p->save();
+        p->translate(x, y);
         p->rotate(-font.Orientation() / 10.0);
+        x = y = 0;
+    }
     if (opaque)
-        p->fillRect(QRect(0, 0, fm.horizontalAdvance(s), fm.height()), ToQColor(background));
+        p->fillRect(QRect(x, y, fm.horizontalAdvance(s), fm.height()), ToQColor(background));
     p->setFont(qf);
     p->setPen(ToQColor(font.Color()));
-    p->drawText(0, fm.ascent(), s);
+    p->drawText(x, y + fm.ascent(), s);
+    if (turned)
+        p->restore();
 }
 
 void QtBackend::DrawShape(const TRasterTarget& target, const TPen& pen, const TBrush& brush, int kind,
@@ -105,13 +105,16 @@ void QtBackend::DrawShape(const TRasterTarget& target, const TPen& pen, const TB
     if (!p || pts.empty())
         return;
     p->setRenderHint(QPainter::Antialiasing, false);
+    // A page has no pixels to combine with, and its pen is as wide as the page's dots say.
+    if (target.Surface && pen.Mode() != TPenMode::pmCopy)
+        return;
     if (pen.Mode() == TPenMode::pmXor)
         p->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     else if (pen.Mode() == TPenMode::pmNot)
         p->setCompositionMode(QPainter::RasterOp_NotDestination);
     QPen qp(ToQColor(pen.Color()));
-    qp.setWidth(pen.Width() <= 1 ? 0 : pen.Width());
-    qp.setStyle(ToQt(pen.Style()));
+    qp.setWidth(pen.Width() <= 1 && !target.Surface ? 0 : std::max(1, pen.Width()));
+    qp.setStyle(ToQPenStyle(pen.Style()));
     p->setPen(qp);
     if (brush.Style() == TBrushStyle::bsClear || kind == shapePolyline)
         p->setBrush(Qt::NoBrush);

@@ -42,6 +42,24 @@ QColor ToQColor(TColor c)
     return QColor(static_cast<int>(GetRValue(rgb)), static_cast<int>(GetGValue(rgb)), static_cast<int>(GetBValue(rgb)));
 }
 
+Qt::PenStyle ToQPenStyle(TPenStyle s)
+{
+    switch (s) {
+    case TPenStyle::psDash:
+        return Qt::DashLine;
+    case TPenStyle::psDot:
+        return Qt::DotLine;
+    case TPenStyle::psDashDot:
+        return Qt::DashDotLine;
+    case TPenStyle::psDashDotDot:
+        return Qt::DashDotDotLine;
+    case TPenStyle::psClear:
+        return Qt::NoPen;
+    default:
+        return Qt::SolidLine;
+    }
+}
+
 QFont ToQFont(const TFont& font)
 {
     static std::map<std::tuple<std::string, int, unsigned>, QFont> cache;

@@ -19,6 +19,8 @@ bool IsOffscreen();
 void WatchDesktopTheme();
 
 QColor ToQColor(TColor c);
+// The line style of a pen (psClear: no pen; psInsideFrame: solid).
+Qt::PenStyle ToQPenStyle(TPenStyle s);
 QFont ToQFont(const TFont& font);
 // Metrics of the font (cached; the last font asked for is answered without a lookup).
 const QFontMetrics& MetricsOf(const TFont& font);
