@@ -73,8 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FilterCase, LetterCaseOnlyWhenAsked)
 {
-    EXPECT_TRUE(MatchFilterExpression("A*", "abc", false),
-                [](const ::testing::TestParamInfo<FilterCase>& info) { return std::string(info.param.name); });
+    EXPECT_TRUE(MatchFilterExpression("A*", "abc", false));
     EXPECT_FALSE(MatchFilterExpression("A*", "abc", true));
     EXPECT_TRUE(MatchFilterExpression("\xC3\xA9*", "\xC3\x89t\xC3\xA9", false));  // é* matches Été
 }
