@@ -29,6 +29,7 @@ LAYERS = {
     "src/platform/office": 1,
     "src/common": 2,
     "src/core": 2,
+    "src/core/tables": 2,  # the rule-table engine, with src/core/tables/<family> for the descriptors
     "src/platform/ui": 3,  # with its Qt backend in src/platform/ui/qt
     "src/grid": 4,
     "src/controls": 4,

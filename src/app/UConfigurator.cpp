@@ -20,6 +20,7 @@
 #include "dialogs/UParGen.h"
 #include "grid/extras/GridExtras.h"
 #include "platform/ui/Application.h"
+#include "tables/can_family/UReceiveCAN.h"
 
 namespace {
 
@@ -56,6 +57,7 @@ void Create_Windows()
         FBrevandoreFirmWare->Start_Program(program, parameter, hidden);
     };
     // The tables of the other converter models join here in the order of Window_Creation_Order().
+    Create(FReceiveCAN, "TFReceiveCAN", [] { FReceiveCAN->Set_Lang(); });
     Create(FEtherNEtIP_EDS, "TFEtherNEtIP_EDS", [] { FEtherNEtIP_EDS->Set_Lang(); });
     Create(FEtherNetIP_Master_Access, "TFEtherNetIP_Master_Access", [] { FEtherNetIP_Master_Access->Set_Lang(); });
 }
@@ -69,6 +71,7 @@ void Destroy_Windows()
     Clear_Windows();
     FEtherNetIP_Master_Access = nullptr;
     FEtherNEtIP_EDS = nullptr;
+    FReceiveCAN = nullptr;
     FBoot = nullptr;
     FEtherCATSlave = nullptr;
     FParGen = nullptr;

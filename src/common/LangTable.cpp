@@ -785,6 +785,14 @@ const LangTableEntry Lang_Table_English[] = {
     {1103, "File already exists! Do you want to overwrite the file?"},
     {1104, "Error! Please set the Set Communication Parameter before to create the GSD file"},
     {1105, "File already exists. Do you want to overwrite?"},
+    {1106, "Row %d has no %s. Rows are saved only up to the first row without it, so this row and the rows after "
+           "it would not be saved. Fill it in or delete the rows."},
+    {1107, "Not everything in the file %s could be loaded. The file stays as it is until OK saves the table over "
+           "it."},
+    {1108, "The file cannot be read: %s"},
+    {1109, "Row %d has no attribute %s: the rows from there on were not loaded."},
+    {1110, "%s: the file holds %d rows; the rows after row %d were not loaded."},
+    {1111, "%s: the file has no section for this table."},
     {1200, "Update Device by Serial"},
     {1201, "Update Device Using the Serial Port"},
     {1202, "Update Device by Ethernet (UDP)"},
@@ -2976,7 +2984,7 @@ const LangTableEntry Lang_Table_English[] = {
     {4961, "Not everything in the connections file could be loaded. The file stays as it is until OK saves the table "
            "over it."},
     {4962, "The file cannot be read: %s"},
-    {4963, "The file holds %d connections; the connections after row 10 were not loaded."},
+    {4963, "The file holds %1:d connections; the connections after row 10 were not loaded."},
     {4964, "Row %d has no IP Address. Rows are saved only up to the first row without an IP Address, so this row and "
            "the rows after it would not be saved. Fill in the IP Address or delete the rows."},
     {5000, "EtherNet/IP EDS Decode - Select the Connection to use"},

@@ -2,7 +2,7 @@
 
 namespace {
 
-enum class Radix { Decimal, Hex };
+enum class Radix { Decimal, Hex, SignedHex };
 
 struct Prefixes {
     bool dollar;  // "$"
@@ -11,8 +11,9 @@ struct Prefixes {
 };
 
 // Reads [blanks][sign][prefix]digits. Decimal magnitude must fit a signed integer of
-// `bits`; hexadecimal magnitude may use all `bits` and is taken as that bit pattern.
-std::optional<int64_t> parse(std::string_view s, int bits, Prefixes allowed, bool skipBlanks)
+// `bits`; hexadecimal magnitude may use all `bits` and is taken as that bit pattern, unless
+// hexSigned asks it to fit the signed range as decimal does.
+std::optional<int64_t> parse(std::string_view s, int bits, Prefixes allowed, bool skipBlanks, bool hexSigned = false)
 {
     size_t i = 0;
     if (skipBlanks)
@@ -37,17 +38,19 @@ std::optional<int64_t> parse(std::string_view s, int bits, Prefixes allowed, boo
     if (i >= s.size())
         return std::nullopt;
 
-    const uint64_t hexLimit = bits == 64 ? UINT64_MAX : (uint64_t{1} << bits) - 1;
     const uint64_t decLimit = (uint64_t{1} << (bits - 1)) - (negative ? 0 : 1);
+    if (radix == Radix::Hex && hexSigned)
+        radix = Radix::SignedHex;
+    const uint64_t hexLimit = bits == 64 ? UINT64_MAX : (uint64_t{1} << bits) - 1;
     uint64_t value = 0;
     for (; i < s.size(); ++i) {
         const char c = s[i];
         unsigned digit;
         if (c >= '0' && c <= '9')
             digit = unsigned(c - '0');
-        else if (radix == Radix::Hex && c >= 'a' && c <= 'f')
+        else if (radix != Radix::Decimal && c >= 'a' && c <= 'f')
             digit = unsigned(c - 'a' + 10);
-        else if (radix == Radix::Hex && c >= 'A' && c <= 'F')
+        else if (radix != Radix::Decimal && c >= 'A' && c <= 'F')
             digit = unsigned(c - 'A' + 10);
         else
             return std::nullopt;
@@ -55,6 +58,10 @@ std::optional<int64_t> parse(std::string_view s, int bits, Prefixes allowed, boo
             if (value > (hexLimit >> 4))
                 return std::nullopt;
             value = (value << 4) | digit;
+        } else if (radix == Radix::SignedHex) {
+            if (value > (decLimit - digit) / 16)
+                return std::nullopt;
+            value = value * 16 + digit;
         } else {
             if (value > (decLimit - digit) / 10)
                 return std::nullopt;
@@ -101,6 +108,12 @@ int64_t Str_To_Int64_Def(std::string_view text, int64_t def)
 std::optional<int64_t> Str_To_IP_Part(std::string_view text)
 {
     return parse(text, 64, kDecimalOnly, true);
+}
+
+int32_t Str_To_Int_Rule(std::string_view text)
+{
+    auto v = parse(text, 32, kGeneral, true, true);
+    return v ? static_cast<int32_t>(*v) : -1;
 }
 
 int32_t Str_To_Int_EDS(std::string_view text)

@@ -18,6 +18,13 @@ int32_t Str_To_Int_Def(std::string_view text, int32_t def);
 std::optional<int64_t> Str_To_Int64(std::string_view text);
 int64_t Str_To_Int64_Def(std::string_view text, int64_t def);
 
+// The integer reading rule of the table dialogs' data checks: leading blanks, optional sign,
+// then decimal digits, or hexadecimal digits after "$", "x", "X", "0x" or "0X"; the whole rest
+// must be digits and the value must fit a signed 32-bit integer, hexadecimal included (so
+// "$80000000" and "$FFFFFFFF" do not). Anything else, trailing blanks and the empty text
+// included, reads as -1.
+int32_t Str_To_Int_Rule(std::string_view text);
+
 // One part of a dotted address or a port: leading blanks, optional sign, decimal
 // digits only (no hexadecimal); anything else gives no value.
 std::optional<int64_t> Str_To_IP_Part(std::string_view text);

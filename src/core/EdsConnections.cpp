@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "common/NumConv.h"
-#include "core/TableTexts.h"
+#include "core/tables/TableTexts.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Streams.h"

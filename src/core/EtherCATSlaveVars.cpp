@@ -1,7 +1,9 @@
 #include "core/EtherCATSlaveVars.h"
 
 #include "common/NumConv.h"
-#include "core/TableTexts.h"
+#include "common/UComon.h"
+#include "core/tables/TableEngine.h"
+#include "core/tables/TableTexts.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/xml/Xml.h"
 
@@ -25,12 +27,6 @@ std::int64_t Size_Of(const TEtherCAT_Var& row)
     if (t == "Int32" || t == "UInt32" || t == "Float32")
         return 4;
     return Str_To_Int_Def(row.Length, 0);
-}
-
-// Anything the engineer typed in the row (the check box and the computed cells aside).
-bool Holds_Anything(const TEtherCAT_Var& row)
-{
-    return !Blank(row.Type) || !Blank(row.Length) || !Blank(row.Name) || !Blank(row.InitValue) || !Blank(row.Mnemonic);
 }
 
 }  // namespace
@@ -155,22 +151,205 @@ bool String_Length_Valid(std::string_view length)
     return v && *v >= 1 && *v <= 255;
 }
 
+namespace {
+
+using tables::TCells;
+using tables::TRowView;
+using tables::TRuleFault;
+
+// The grid column of each field (-1 where the direction has none).
+std::string TEtherCAT_Var::*const Fields[] = {
+    &TEtherCAT_Var::Type,     &TEtherCAT_Var::Length,   &TEtherCAT_Var::Name,    &TEtherCAT_Var::InitValue,
+    &TEtherCAT_Var::Position, &TEtherCAT_Var::BitStart, &TEtherCAT_Var::Mnemonic};
+int Column_Of(const TEtherCAT_Columns& c, std::size_t field)
+{
+    const int columns[] = {c.Type, c.Length, c.Name, c.InitValue, c.Position, c.BitStart, c.Mnemonic};
+    return columns[field];
+}
+
+constexpr std::string_view Attribute_Names[] = {"Type",     "Length",   "Name",    "InitValue",
+                                                "Position", "BitStart", "Mnemonic"};
+
+TEtherCAT_Direction Direction_Of(int grid)
+{
+    return grid == 0 ? TEtherCAT_Direction::Slave_To_Master : TEtherCAT_Direction::Master_To_Slave;
+}
+
+tables::TGridDesc Grid_Desc(TEtherCAT_Direction d)
+{
+    using namespace tables;
+    const TEtherCAT_Columns cols = EtherCAT_Columns(d);
+    struct TLook {
+        int Width;
+        std::uint32_t Color;
+    };
+    // Widths and colours of the slave-to-master columns; the other table has no Init Value column.
+    constexpr TLook looks[] = {
+        {40, No_Color},
+        {50, Rgb(0xFF, 0xD8, 0xB0)},
+        {120, Rgb(0xE0, 0xFA, 0xFE)},
+        {100, Rgb(0xE0, 0xFA, 0xFE)},
+        {280, Rgb(0xE0, 0xFA, 0xFE)},
+        {100, Rgb(0xA8, 0xFF, 0xA8)},
+        {100, Rgb(0xFC, 0xD6, 0xF4)},
+        {100, Rgb(0xFC, 0xD6, 0xF4)},
+        {100, Rgb(0xFF, 0xFF, 0xFF)},
+    };
+    TGridDesc g;
+    const bool toMaster = d == TEtherCAT_Direction::Slave_To_Master;
+    g.Name = toMaster ? "GSG_SlaveMaster" : "GSG_MasterSlave";
+    g.Sheet = toMaster ? "TS_SlaveToMaster" : "TS_MasterToSlave";
+    g.Sheet_Caption = EtherCAT_Direction_Text(d);
+    g.Rows = static_cast<int>(EtherCAT_Rows);
+    const std::vector<int>& headers = EtherCAT_Header_Texts(d);
+    const std::vector<int>& hints = EtherCAT_Hint_Texts(d);
+    for (int c = 0; c < cols.Count; ++c) {
+        const TLook look = looks[!toMaster && c >= cols.Position ? c + 1 : c];
+        TColumnDesc col{.Header = headers[static_cast<std::size_t>(c)],
+                        .Hint = c > 0 ? hints[static_cast<std::size_t>(c - 1)] : 0,
+                        .Width = look.Width,
+                        .Color = look.Color,
+                        .ReadOnly = c == cols.Position || c == cols.BitStart};
+        if (c == cols.Enable) {
+            col.Editor = TEditor::CheckBox;
+            col.Alignment = TAlign::Center;
+        } else if (c == cols.Type) {
+            col.Editor = TEditor::ComboList;
+            for (std::string_view name : EtherCAT_Type_Names)
+                col.Items.emplace_back(name);
+        }
+        g.Columns.push_back(std::move(col));
+    }
+    g.Section = {EtherCAT_Variables_Element,
+                 toMaster ? EtherCAT_Slave_To_Master_Element : EtherCAT_Master_To_Slave_Element};
+    // Only exactly "N" unticks; the type rule sets the Length before the file's own replaces it.
+    g.Attributes.push_back(
+        {.Name = "Enable",
+         .Column = cols.Enable,
+         .Read = [col = cols.Enable](std::optional<std::string_view> v, TCells& cells, int row, TTableState&) {
+             cells.SetCell(col, row, v == "N" ? "N" : "Y");
+         }});
+    for (std::size_t f = 0; f < std::size(Fields); ++f) {
+        const int col = Column_Of(cols, f);
+        if (col < 0)
+            continue;
+        TAttributeDesc a{.Name = Attribute_Names[f], .Column = col, .Fallback = ""};
+        if (Fields[f] == &TEtherCAT_Var::Length)
+            a.Read = [cols](std::optional<std::string_view> v, TCells& cells, int row, TTableState&) {
+                if (const auto rule = Type_Rule(cells.Cell(cols.Type, row)))
+                    cells.SetCell(cols.Length, row, std::string(rule->Length));
+                if (v)
+                    cells.SetCell(cols.Length, row, std::string(*v));
+            };
+        g.Attributes.push_back(std::move(a));
+    }
+    g.Write_Key = g.Check_Key = {.Column = cols.Type, .Compare = TKeyCompare::Trimmed};
+    g.Enable_Column = cols.Enable;
+    g.Rules = {[d, cols](const TRowView& row) -> std::optional<TRuleFault> {
+        if (!Is_String_Type(row.Cell(cols.Type)) || String_Length_Valid(row.Cell(cols.Length)))
+            return std::nullopt;
+        return TRuleFault{.Message = Lang_Format(
+                              1056, {Lang_Text(EtherCAT_Direction_Text(d)), row.Row, rtl::Trim(row.Cell(cols.Type))})};
+    }};
+    g.Insert_Flag = true;
+    g.Cell_Hints = false;
+    g.Click_Cell = true;
+    return g;
+}
+
+tables::TDialogDesc Make()
+{
+    using namespace tables;
+    TDialogDesc desc;
+    desc.Class_Name = "TFEtherCATSlave";
+    desc.Form_Name = "FEtherCATSlave";
+    desc.Client_Width = 1200;
+    desc.Client_Height = 337;
+    desc.Grid_Class = TGridClass::String_Grid;
+    desc.Grids = {Grid_Desc(TEtherCAT_Direction::Slave_To_Master), Grid_Desc(TEtherCAT_Direction::Master_To_Slave)};
+    desc.Root = "EtherCAT_Slave";
+    desc.File = &File_EtherCAT_Slave;
+    desc.Texts = {.Caption = 1000,
+                  .Description = 1001,
+                  .Button_Captions = {1002, 1003, 1004, 1005, 1006, 1007},
+                  .Button_Hints = {1008, 1009, 1010, 1011, 1012, 1013},
+                  .Delete_Question = 1033,
+                  .Delete_Formats = true,
+                  .Load_Header = 1051,
+                  .Load_Unreadable = 1052,
+                  .Load_Extra_Rows = 1054,
+                  .Load_Missing_Section = 1053};
+    desc.Band = TButtonBand::Rows_Left_OK_Right;
+    // Positions are computed whenever the rows are loaded and again before they are saved.
+    const auto positions = [](std::vector<TCells*>& grids, TTableState&) {
+        for (std::size_t g = 0; g < grids.size(); ++g)
+            Calc_Position_Bit(Direction_Of(static_cast<int>(g)), *grids[g]);
+    };
+    desc.After_Load = positions;
+    desc.Before_Save = positions;
+    desc.Dropped_Message = [](int grid, int row) {
+        return Lang_Format(1055, {Lang_Text(EtherCAT_Direction_Text(Direction_Of(grid))), row});
+    };
+    return desc;
+}
+
+}  // namespace
+
+const tables::TDialogDesc& EtherCAT_Slave_Desc()
+{
+    static const tables::TDialogDesc desc = Make();
+    return desc;
+}
+
+tables::TTable EtherCAT_Table(TEtherCAT_Direction d, const std::vector<TEtherCAT_Var>& rows)
+{
+    const TEtherCAT_Columns cols = EtherCAT_Columns(d);
+    tables::TTable table(cols.Count, static_cast<int>(rows.size()) + 1);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const int row = static_cast<int>(r) + 1;
+        table.SetCell(0, row, std::to_string(row));
+        table.SetCell(cols.Enable, row, rows[r].Enable ? "Y" : "N");
+        for (std::size_t f = 0; f < std::size(Fields); ++f)
+            if (const int col = Column_Of(cols, f); col >= 0)
+                table.SetCell(col, row, rows[r].*Fields[f]);
+    }
+    return table;
+}
+
+std::vector<TEtherCAT_Var> EtherCAT_Rows_Of(TEtherCAT_Direction d, const tables::TCells& cells)
+{
+    const TEtherCAT_Columns cols = EtherCAT_Columns(d);
+    std::vector<TEtherCAT_Var> rows(static_cast<std::size_t>(cells.RowCount() > 0 ? cells.RowCount() - 1 : 0));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const int row = static_cast<int>(r) + 1;
+        rows[r].Enable = cells.Cell(cols.Enable, row) == "Y";
+        for (std::size_t f = 0; f < std::size(Fields); ++f)
+            if (const int col = Column_Of(cols, f); col >= 0)
+                rows[r].*Fields[f] = cells.Cell(col, row);
+    }
+    return rows;
+}
+
+void Calc_Position_Bit(TEtherCAT_Direction d, tables::TCells& cells)
+{
+    std::vector<TEtherCAT_Var> rows = EtherCAT_Rows_Of(d, cells);
+    Calc_Position_Bit(rows);
+    const TEtherCAT_Columns cols = EtherCAT_Columns(d);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        cells.SetCell(cols.Position, static_cast<int>(r) + 1, rows[r].Position);
+        cells.SetCell(cols.BitStart, static_cast<int>(r) + 1, rows[r].BitStart);
+    }
+}
+
 std::optional<TEtherCAT_Fault> EtherCAT_Slave_First_Fault(const TEtherCAT_Slave_Vars& vars)
 {
-    for (const auto d : {TEtherCAT_Direction::Slave_To_Master, TEtherCAT_Direction::Master_To_Slave}) {
-        const auto& rows = vars.Rows(d);
-        const std::string direction = Lang_Text(EtherCAT_Direction_Text(d));
-        const std::size_t saved = Saved_Row_Count(rows);
-        for (std::size_t i = 0; i < saved; ++i) {
-            const auto& row = rows[i];
-            if (row.Enable && Is_String_Type(row.Type) && !String_Length_Valid(row.Length))
-                return TEtherCAT_Fault{d, i + 1, Lang_Format(1056, {direction, i + 1, rtl::Trim(row.Type)})};
-        }
-        for (std::size_t i = saved; i < rows.size(); ++i)
-            if (Holds_Anything(rows[i]))
-                return TEtherCAT_Fault{d, saved + 1, Lang_Format(1055, {direction, saved + 1})};
-    }
-    return std::nullopt;
+    const tables::TTable toMaster = EtherCAT_Table(TEtherCAT_Direction::Slave_To_Master, vars.Slave_To_Master);
+    const tables::TTable toSlave = EtherCAT_Table(TEtherCAT_Direction::Master_To_Slave, vars.Master_To_Slave);
+    tables::TTableState state;
+    const auto fault = tables::First_Fault(EtherCAT_Slave_Desc(), {&toMaster, &toSlave}, state);
+    if (!fault)
+        return std::nullopt;
+    return TEtherCAT_Fault{Direction_Of(fault->Grid), static_cast<std::size_t>(fault->Row), fault->Message};
 }
 
 void Check_String_Lengths(const TEtherCAT_Slave_Table& table, const std::filesystem::path& file)

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/TableRows.h"
+#include "core/tables/TableDesc.h"
 
 namespace core {
 
@@ -110,6 +111,17 @@ struct TEtherCAT_Fault {
 // typed (Type, Length, Name, Init Value or Mnemonic), since saving would drop those rows.
 // nullopt when the tables can be saved.
 std::optional<TEtherCAT_Fault> EtherCAT_Slave_First_Fault(const TEtherCAT_Slave_Vars& vars);
+
+// The variables dialog as a rule table (tables::TDialogDesc): two string grids of 256 rows on the
+// tabs of the two directions, the file EtherCAT_Slave.xml (root EtherCAT_Slave, the sections under
+// EtherCAT_Slave_Variables), the type rule applied on loading, positions computed after loading and
+// before saving, the check above. Grid 0 is slave to master, grid 1 master to slave.
+const tables::TDialogDesc& EtherCAT_Slave_Desc();
+// A direction's rows as its table's cells (Enable "Y" or "N"), and back.
+tables::TTable EtherCAT_Table(TEtherCAT_Direction d, const std::vector<TEtherCAT_Var>& rows);
+std::vector<TEtherCAT_Var> EtherCAT_Rows_Of(TEtherCAT_Direction d, const tables::TCells& cells);
+// Position and BitStart of a direction's cells recomputed (Calc_Position_Bit).
+void Calc_Position_Bit(TEtherCAT_Direction d, tables::TCells& cells);
 
 // For the bank compiler and the ESI generator: throws rtl::EFileError naming the file and the row
 // (its place among its section's rows) when an enabled row (Enable exactly "Y") of a String type

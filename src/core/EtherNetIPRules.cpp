@@ -1,14 +1,18 @@
 #include "core/EtherNetIPRules.h"
 
 #include "common/AddressHelpers.h"
-#include "common/NumConv.h"
+#include "common/UComon.h"
 #include "core/EdsConnections.h"
-#include "core/TableTexts.h"
+#include "core/tables/TableEngine.h"
+#include "core/tables/TableRules.h"
+#include "core/tables/TableTexts.h"
 #include "platform/rtl/StrUtils.h"
 
 namespace core {
 
 using R = TEtherNetIP_Row;
+using tables::TRowView;
+using tables::TRuleFault;
 
 const std::array<TEtherNetIP_Column, 14> EtherNetIP_Columns{{
     {.Field = &R::Enable, .Attribute = "Enable", .Header_Text = 4915, .Hint_Text = 4923},
@@ -29,78 +33,134 @@ const std::array<TEtherNetIP_Column, 14> EtherNetIP_Columns{{
 
 namespace {
 
-bool Blank(std::string_view text)
+// Grid columns (column 0 holds the row number).
+constexpr int Col_Enable = 1, Col_IP = 2, Col_Num_Input = 4, Col_Num_Output = 6, Col_Header_T_O = 12,
+              Col_Header_O_T = 13;
+
+bool Header_Valid(const TRowView& row, int col)
 {
-    return rtl::Trim(text).empty();
+    const std::int32_t v = row.Int(col);
+    return rtl::UpperCase(row.Trimmed(col)) == "DEFAULT" || (v >= 0 && v <= 7);
 }
 
-// Anything typed in the row, its Enable aside.
-bool Holds_Anything(const TEtherNetIP_Row& row)
-{
-    for (const auto& c : EtherNetIP_Columns)
-        if (c.Field != &R::Enable && !Blank(row.*c.Field))
-            return true;
-    return false;
-}
-
-// A number of the check, read as the bank compiler reads it (the general whole-number conversion);
-// -1 for a text that is not one.
-std::int64_t Value(std::string_view text)
-{
-    return Str_To_Int(text).value_or(-1);
-}
-
-bool In_Range(std::string_view text, std::int64_t low, std::int64_t high)
-{
-    const std::int64_t v = Value(text);
-    return v >= low && v <= high;
-}
-
-bool Header_Valid(const std::string& text)
-{
-    return rtl::UpperCase(rtl::Trim(text)) == "DEFAULT" || In_Range(text, 0, 7);
-}
-
-bool IP_Valid(const std::string& text)
+std::optional<TRuleFault> IP_Rule(const TRowView& row)
 {
     std::string a, b, c, d;
-    return Split_IP_Address(text, a, b, c, d);
+    if (Split_IP_Address(row.Cell(Col_IP), a, b, c, d))
+        return std::nullopt;
+    return TRuleFault{.Text = 4932};
 }
 
-// Text numbers of the row faults that are not a number out of its range.
-constexpr int kIpAddressFaultText = 4932;
-constexpr int kHeaderTOFaultText = 4957;
-constexpr int kHeaderOTFaultText = 4958;
-
-// Text number of the first rule the row breaks, 0 when it passes.
-int Row_Fault(const TEtherNetIP_Row& r)
+std::optional<TRuleFault> Headers_Rule(const TRowView& row)
 {
-    struct Rule {
-        const std::string R::*field;
-        std::int64_t low, high;
-        int text;
+    if (!Header_Valid(row, Col_Header_T_O))
+        return TRuleFault{.Text = 4957};
+    if (!Header_Valid(row, Col_Header_O_T))
+        return TRuleFault{.Text = 4958};
+    return std::nullopt;
+}
+
+// The bytes of every row that passed its rules count towards the totals.
+std::optional<TRuleFault> Totals_Rule(const TRowView& row)
+{
+    row.State.Vars["Inputs"] += row.Int(Col_Num_Input);
+    row.State.Vars["Outputs"] += row.Int(Col_Num_Output);
+    return std::nullopt;
+}
+
+std::optional<TRuleFault> Totals_Fault(const std::vector<const tables::TCells*>&, tables::TTableState& state)
+{
+    if (state.Var("Inputs") > state.Var("Num_Byte_In"))
+        return TRuleFault{.Text = 4938, .Suffix = std::to_string(state.Var("Num_Byte_In")), .Row_Prefix = false};
+    if (state.Var("Outputs") > state.Var("Num_Byte_Out"))
+        return TRuleFault{.Text = 4939, .Suffix = std::to_string(state.Var("Num_Byte_Out")), .Row_Prefix = false};
+    return std::nullopt;
+}
+
+tables::TDialogDesc Make()
+{
+    using namespace tables;
+    struct TLook {
+        int Width;
+        std::uint32_t Color;
     };
-    static constexpr Rule numbers[] = {
-        {.field = &R::Start_Input, .low = 0, .high = 65535, .text = 4933},
-        {.field = &R::Num_Input, .low = 0, .high = 65535, .text = 4934},
-        {.field = &R::Start_Output, .low = 0, .high = 65535, .text = 4935},
-        {.field = &R::Num_Output, .low = 0, .high = 65535, .text = 4936},
-        {.field = &R::Time_Poll, .low = 1, .high = 100000000, .text = 4937},
-        {.field = &R::Instance_T_O, .low = 0, .high = 65535, .text = 4945},
-        {.field = &R::Connection_Point_T_O, .low = 0, .high = 65535, .text = 4951},
-        {.field = &R::Instance_O_T, .low = 0, .high = 65535, .text = 4946},
-        {.field = &R::Connection_Point_O_T, .low = 0, .high = 65535, .text = 4952},
+    constexpr TLook looks[] = {
+        {50, Rgb(0xFF, 0xD8, 0xB0)},  {110, Rgb(0xE0, 0xFA, 0xFE)}, {80, Rgb(0xFF, 0xFF, 0xA8)},
+        {80, Rgb(0xFF, 0xFF, 0xA8)},  {85, Rgb(0xFC, 0xD6, 0xF4)},  {85, Rgb(0xFC, 0xD6, 0xF4)},
+        {80, Rgb(0xA8, 0xFF, 0xA8)},  {105, Rgb(0xD5, 0xD5, 0xFF)}, {120, Rgb(0xD5, 0xD5, 0xFF)},
+        {105, Rgb(0xD5, 0xD5, 0xFF)}, {120, Rgb(0xD5, 0xD5, 0xFF)}, {120, Rgb(0x91, 0xDE, 0xFF)},
+        {120, Rgb(0x91, 0xDE, 0xFF)}, {95, Rgb(0xFF, 0xFF, 0xFF)},
     };
-    if (!IP_Valid(r.IP_Address))
-        return kIpAddressFaultText;
-    for (const Rule& rule : numbers)
-        if (!In_Range(r.*rule.field, rule.low, rule.high))
-            return rule.text;
-    if (!Header_Valid(r.Dim_Header_T_O))
-        return kHeaderTOFaultText;
-    if (!Header_Valid(r.Dim_Header_O_T))
-        return kHeaderOTFaultText;
-    return 0;
+    TGridDesc g;
+    g.Name = "ACG";
+    g.Rows = static_cast<int>(EtherNetIP_Rows);
+    g.Columns.push_back({.Caption = "N", .Header = EtherNetIP_Number_Header_Text, .Width = 40});
+    for (std::size_t i = 0; i < EtherNetIP_Columns.size(); ++i) {
+        const TEtherNetIP_Column& c = EtherNetIP_Columns[i];
+        TColumnDesc col{.Header = c.Header_Text, .Hint = c.Hint_Text, .Width = looks[i].Width, .Color = looks[i].Color};
+        const int grid = static_cast<int>(i) + 1;
+        if (grid == Col_Enable) {
+            col.Editor = TEditor::CheckBox;
+            col.Alignment = TAlign::Center;
+        } else if (grid == Col_Header_T_O || grid == Col_Header_O_T) {
+            col.Editor = TEditor::ComboEdit;
+            col.Items = {"Default"};
+        }
+        g.Columns.push_back(std::move(col));
+        // A missing attribute leaves a connection disabled, and its headers at their defaults.
+        const char* fallback = grid == Col_Enable                                 ? "N"
+                               : grid >= Col_Header_T_O && grid <= Col_Header_O_T ? "Default"
+                                                                                  : "";
+        g.Attributes.push_back({.Name = c.Attribute, .Column = grid, .Fallback = fallback});
+    }
+    g.Write_Key = g.Check_Key = {.Column = Col_IP, .Compare = TKeyCompare::Trimmed};
+    g.Enable_Column = Col_Enable;
+    g.Enable_Compare = TEnableCompare::Upper;
+    g.Enable_Before_Key = true;
+    g.Rules = {IP_Rule,
+               Int_Range(3, 0, 65535, 4933),
+               Int_Range(4, 0, 65535, 4934),
+               Int_Range(5, 0, 65535, 4935),
+               Int_Range(6, 0, 65535, 4936),
+               Int_Range(7, 1, 100000000, 4937),
+               Int_Range(8, 0, 65535, 4945),
+               Int_Range(9, 0, 65535, 4951),
+               Int_Range(10, 0, 65535, 4946),
+               Int_Range(11, 0, 65535, 4952),
+               Headers_Rule,
+               Totals_Rule};
+    g.Insert_Flag = true;
+    g.Hint_Outside = THintOutside::Keep;
+
+    TDialogDesc d;
+    d.Class_Name = "TFEtherNetIP_Master_Access";
+    d.Form_Name = "FEtherNetIP_Master_Access";
+    d.Client_Width = 1180;
+    d.Client_Height = 337;
+    d.Grids = {std::move(g)};
+    d.Root = "EtherNetIP_Master_Access";
+    d.File = &File_EtherNetIP_Master_Rules;
+    d.Texts = {.Caption = 4900,
+               .Description = 4901,
+               .Button_Captions = {4902, 4903, 4904, 4905, 4906, 4907},
+               .Button_Hints = {4908, 4909, 4910, 4911, 4912, 4913},
+               .Delete_Question = 4940,
+               .Row_Prefix = 4931,
+               .Dropped_Rows = 4964,
+               .Load_Header = 4961,
+               .Load_Unreadable = 4962,
+               .Load_Extra_Rows = 4963};
+    d.Band = TButtonBand::Rows_Left_OK_Right;
+    d.Prepare = [](TTableState& state) {
+        state.Vars["Num_Byte_In"] = EtherNetIP_Max_Bytes;
+        state.Vars["Num_Byte_Out"] = EtherNetIP_Max_Bytes;
+    };
+    d.Before_Check = [](TTableState& state) {
+        state.Vars["Inputs"] = 0;
+        state.Vars["Outputs"] = 0;
+    };
+    d.After_Rows = Totals_Fault;
+    return d;
 }
 
 std::string Header_Text(std::uint8_t value, std::uint8_t byDefault)
@@ -108,50 +168,63 @@ std::string Header_Text(std::uint8_t value, std::uint8_t byDefault)
     return value == byDefault ? "Default" : std::to_string(value);
 }
 
+bool Blank(std::string_view text)
+{
+    return rtl::Trim(text).empty();
+}
+
 }  // namespace
+
+const tables::TDialogDesc& EtherNetIP_Desc()
+{
+    static const tables::TDialogDesc desc = Make();
+    return desc;
+}
+
+tables::TTable EtherNetIP_Table(const std::vector<TEtherNetIP_Row>& rows)
+{
+    const tables::TGridDesc& g = EtherNetIP_Desc().Grids[0];
+    tables::TTable table(g.Col_Count(), static_cast<int>(rows.size()) + 1);
+    tables::Reset_Rows(g, table);
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t i = 0; i < EtherNetIP_Columns.size(); ++i)
+            table.SetCell(static_cast<int>(i) + 1, static_cast<int>(r) + 1, rows[r].*EtherNetIP_Columns[i].Field);
+    return table;
+}
+
+std::vector<TEtherNetIP_Row> EtherNetIP_Rows_Of(const tables::TCells& cells)
+{
+    std::vector<TEtherNetIP_Row> rows(static_cast<std::size_t>(cells.RowCount() > 0 ? cells.RowCount() - 1 : 0));
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t i = 0; i < EtherNetIP_Columns.size(); ++i)
+            rows[r].*EtherNetIP_Columns[i].Field = cells.Cell(static_cast<int>(i) + 1, static_cast<int>(r) + 1);
+    return rows;
+}
 
 std::optional<std::string> EtherNetIP_Cell_Hint(int ACol, int ARow)
 {
-    if (ARow != 0 || ACol < 1 || static_cast<std::size_t>(ACol) > EtherNetIP_Columns.size())
+    const auto& columns = EtherNetIP_Desc().Grids[0].Columns;
+    if (ARow != 0 || ACol < 1 || ACol >= static_cast<int>(columns.size()))
         return std::nullopt;
-    return Lang_Text(EtherNetIP_Columns[static_cast<std::size_t>(ACol - 1)].Hint_Text);
+    return Lang_Text(columns[static_cast<std::size_t>(ACol)].Hint);
 }
 
 std::size_t EtherNetIP_Saved_Row_Count(const std::vector<TEtherNetIP_Row>& rows)
 {
-    std::size_t n = 0;
-    while (n < rows.size() && !Blank(rows[n].IP_Address))
-        ++n;
-    return n;
+    return static_cast<std::size_t>(tables::Rows_Written(EtherNetIP_Desc().Grids[0], EtherNetIP_Table(rows)));
 }
 
 std::optional<TEtherNetIP_Fault> EtherNetIP_First_Fault(const std::vector<TEtherNetIP_Row>& rows, std::int32_t maxIn,
                                                         std::int32_t maxOut)
 {
-    const std::size_t firstUnsaved = EtherNetIP_Saved_Row_Count(rows);
-    bool dropsTyped = false;
-    for (std::size_t i = firstUnsaved; i < rows.size(); ++i)
-        dropsTyped = dropsTyped || Holds_Anything(rows[i]);
-    std::int64_t inputs = 0;
-    std::int64_t outputs = 0;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (i == firstUnsaved && dropsTyped)
-            return TEtherNetIP_Fault{i + 1, 4964, Lang_Format(4964, {i + 1})};
-        const TEtherNetIP_Row& r = rows[i];
-        if (rtl::UpperCase(r.Enable) != "Y")
-            continue;
-        if (Blank(r.IP_Address))
-            break;
-        if (const int text = Row_Fault(r))
-            return TEtherNetIP_Fault{i + 1, text, Lang_Text(4931) + std::to_string(i + 1) + Lang_Text(text)};
-        inputs += Value(r.Num_Input);
-        outputs += Value(r.Num_Output);
-    }
-    if (inputs > maxIn)
-        return TEtherNetIP_Fault{0, 4938, Lang_Text(4938) + std::to_string(maxIn)};
-    if (outputs > maxOut)
-        return TEtherNetIP_Fault{0, 4939, Lang_Text(4939) + std::to_string(maxOut)};
-    return std::nullopt;
+    const tables::TTable table = EtherNetIP_Table(rows);
+    tables::TTableState state;
+    state.Vars["Num_Byte_In"] = maxIn;
+    state.Vars["Num_Byte_Out"] = maxOut;
+    const auto fault = tables::First_Fault(EtherNetIP_Desc(), {&table}, state);
+    if (!fault)
+        return std::nullopt;
+    return TEtherNetIP_Fault{static_cast<std::size_t>(fault->Row), fault->Text, fault->Message};
 }
 
 std::array<std::string, 9> EDS_Connection_Texts(const TConnData& c)

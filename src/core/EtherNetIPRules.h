@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/tables/TableDesc.h"
+
 namespace core {
 
 struct TConnData;
@@ -51,6 +53,14 @@ struct TEtherNetIP_Column {
 extern const std::array<TEtherNetIP_Column, 14> EtherNetIP_Columns;
 // Text number of column 0's header ("N").
 inline constexpr int EtherNetIP_Number_Header_Text = 4914;
+
+// The connections dialog as a rule table (tables::TDialogDesc): one column grid of 10 rows, the
+// file's root EtherNetIP_Master_Access, the data check below, the sizes Num_Byte_In and
+// Num_Byte_Out (1438) set at every show. The check and the file of this unit go through it.
+const tables::TDialogDesc& EtherNetIP_Desc();
+// The rows as the table's cells, and back.
+tables::TTable EtherNetIP_Table(const std::vector<TEtherNetIP_Row>& rows);
+std::vector<TEtherNetIP_Row> EtherNetIP_Rows_Of(const tables::TCells& cells);
 
 // The hint of a header cell (row 0) of a data column; nullopt for every other cell, which keeps
 // the grid's own hint (its text).

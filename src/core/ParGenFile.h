@@ -12,12 +12,13 @@
 #include <string>
 #include <string_view>
 
+#include "core/tables/TableDesc.h"
 #include "platform/xml/Xml.h"
 
 namespace core {
 
 // Comment appended after the root element of every table file.
-inline constexpr std::string_view Table_File_Comment = "SW_VERSION = 1.000";
+using tables::Table_File_Comment;
 
 // ParGen.xml opened for key look-ups.
 class TParGenFile {

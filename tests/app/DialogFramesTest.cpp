@@ -33,9 +33,12 @@ struct FramedDialog {
 };
 
 const FramedDialog kFramedDialogs[] = {
-    {"TFNew_Project", {"Btn_OK", "Btn_Cancel"}, true}, {"TFOpenConf", {"Btn_OK", "Btn_Cancel"}, true},
-    {"TFSoftOptions", {"Btn_OK", "Btn_Cancel"}, true}, {"TFBoot", {"Btn_Update", "Btn_Cancel"}, false},
+    {"TFNew_Project", {"Btn_OK", "Btn_Cancel"}, true},
+    {"TFOpenConf", {"Btn_OK", "Btn_Cancel"}, true},
+    {"TFSoftOptions", {"Btn_OK", "Btn_Cancel"}, true},
+    {"TFBoot", {"Btn_Update", "Btn_Cancel"}, false},
     {"TFParGen", {"Btn_OK", "Btn_Cancel"}, true},
+    {"TFReceiveCAN", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
 };
 
 template <class T>

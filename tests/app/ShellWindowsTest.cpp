@@ -22,6 +22,7 @@
 #include "platform/sys/LoopbackServer.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Render.h"
+#include "tables/can_family/UReceiveCAN.h"
 
 namespace fs = std::filesystem;
 
@@ -237,17 +238,30 @@ TEST_F(ShellWindowsTest, VersionLinkFollowsTheLatestCheck)
     EXPECT_TRUE(dialogs.Messages.empty());
 }
 
+TEST_F(ShellWindowsTest, HiddenTableButtonsOpenTheirDialogOnTheOpenConfiguration)
+{
+    ASSERT_EQ(Create_Project("demo").Text, 0);
+    std::filesystem::create_directories(Path_Project);
+    TempProgramFolder::WriteFile(File_CAN_Rec_Frames, "<Receive_Frames><row COBID=\"0x100\"/></Receive_Frames>");
+    ShellScript script;
+    script.Then(
+        "receive frames shown", [] { return FReceiveCAN->Modal(); },
+        [] {
+            EXPECT_EQ(FReceiveCAN->ACG_CAN_Receive->Cells(2, 1), "0x100");
+            FReceiveCAN->Btn_Cancel->Click();
+        });
+    main->Btn_Click(main->Btn_CAN_Rec_Frame);
+    ASSERT_TRUE(script.Finished()) << script.Stuck();
+    EXPECT_FALSE(main->Btn_CAN_Rec_Frame->Visible());
+    EXPECT_FALSE(FReceiveCAN->Visible());
+}
+
 TEST_F(ShellWindowsTest, LanguageChangeReachesEveryWindowInItsOrder)
 {
     std::vector<std::string> relabelled = Relabel_Windows();
-    const std::vector<std::string> expected = {"TFBrevandoreFirmWare",
-                                               "TFNew_Project",
-                                               "TFOpenConf",
-                                               "TFSoftOptions",
-                                               "TFBoot",
-                                               "TFParGen",
-                                               "TFEtherCATSlave",
-                                               "TFEtherNetIP_Master_Access",
+    const std::vector<std::string> expected = {"TFBrevandoreFirmWare", "TFNew_Project", "TFOpenConf",
+                                               "TFSoftOptions",        "TFBoot",        "TFParGen",
+                                               "TFEtherCATSlave",      "TFReceiveCAN",  "TFEtherNetIP_Master_Access",
                                                "TFEtherNEtIP_EDS"};
     EXPECT_EQ(relabelled, expected);
     for (const std::string& name : Window_Language_Order())

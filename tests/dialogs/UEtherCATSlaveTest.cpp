@@ -12,6 +12,7 @@
 #include "GridTyping.h"
 #include "common/UComon.h"
 #include "common/ULanguage.h"
+#include "dialogs/TableFrameFixture.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Input.h"
 
@@ -32,39 +33,14 @@ const char* const Sample =
     "<row Enable=\"Y\" Type=\"Int16\" Length=\"2\" Name=\"D\" Position=\"0\" BitStart=\"0\" Mnemonic=\"\"/>"
     "</EtherCAT_Master_To_Slave></EtherCAT_Slave_Variables></EtherCAT_Slave><!--SW_VERSION = 1.000-->";
 
-class EtherCATSlaveDialog : public ::testing::Test {
+class EtherCATSlaveDialog : public frametest::TableFrameTest<TFEtherCATSlave> {
 protected:
-    EtherCATSlaveDialog()
-    {
-        Load_Default_Lang();
-        saved_ = File_EtherCAT_Slave;
-        File_EtherCAT_Slave = (dir / "EtherCAT_Slave.xml").string();
-        form = std::make_unique<TFEtherCATSlave>(nullptr);
-    }
-    ~EtherCATSlaveDialog() override
-    {
-        form.reset();
-        File_EtherCAT_Slave = saved_;
-    }
-    void Show() { form->FormShow(form.get()); }
-    bool Press_OK()
-    {
-        form->SetModalResult(ui::mrNone);
-        form->Btn_OKClick(form->Btn_OK);
-        return form->ModalResult() == ui::mrOk;
-    }
+    EtherCATSlaveDialog() : TableFrameTest(File_EtherCAT_Slave, "EtherCAT_Slave.xml") {}
     // Position and start bit of a row of a grid, as "pos.bit".
     static std::string Place(TVarGrid* grid, int posCol, int row)
     {
         return grid->Cells(posCol, row) + "." + grid->Cells(posCol + 1, row);
     }
-
-    coretest::TScratchDir dir;
-    ui::ScriptedDialogs dialogs;
-    std::unique_ptr<TFEtherCATSlave> form;
-
-private:
-    std::string saved_;
 };
 
 TEST_F(EtherCATSlaveDialog, LayoutHeadersAndHints)

@@ -10,33 +10,16 @@
 #include "TestData.h"
 #include "common/UComon.h"
 #include "common/ULanguage.h"
+#include "dialogs/TableFrameFixture.h"
 #include "dialogs/UEtherNetIP_EDS.h"
 #include "dialogs/UEtherNetIP_Master_Access.h"
 #include "platform/ui/Dialogs.h"
 
 namespace {
 
-class EtherNetIPDialog : public ::testing::Test {
+class EtherNetIPDialog : public frametest::TableFrameTest<TFEtherNetIP_Master_Access> {
 protected:
-    EtherNetIPDialog()
-    {
-        Load_Default_Lang();
-        saved_ = File_EtherNetIP_Master_Rules;
-        File_EtherNetIP_Master_Rules = (dir / "EtherNetIP_Master_Rules.xml").string();
-        form = std::make_unique<TFEtherNetIP_Master_Access>(nullptr);
-    }
-    ~EtherNetIPDialog() override
-    {
-        form.reset();
-        File_EtherNetIP_Master_Rules = saved_;
-    }
-    void Show() { form->FormShow(form.get()); }
-    bool Press_OK()
-    {
-        form->SetModalResult(ui::mrNone);
-        form->Btn_OKClick(form->Btn_OK);
-        return form->ModalResult() == ui::mrOk;
-    }
+    EtherNetIPDialog() : TableFrameTest(File_EtherNetIP_Master_Rules, "EtherNetIP_Master_Rules.xml") {}
     // Fills row r with a connection that passes the check.
     void Fill(int r, const std::string& ip)
     {
@@ -46,13 +29,6 @@ protected:
         form->ACG->SetCells(2, r, ip);
     }
     std::string File() { return coretest::Read_File(dir / "EtherNetIP_Master_Rules.xml"); }
-
-    coretest::TScratchDir dir;
-    ui::ScriptedDialogs dialogs;
-    std::unique_ptr<TFEtherNetIP_Master_Access> form;
-
-private:
-    std::string saved_;
 };
 
 TEST_F(EtherNetIPDialog, LayoutColumnsAndEditors)

@@ -1,4 +1,4 @@
-#include "core/TableTexts.h"
+#include "core/tables/TableTexts.h"
 
 #include "common/UComon.h"
 #include "common/ULanguage.h"

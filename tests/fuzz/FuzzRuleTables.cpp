@@ -1,0 +1,82 @@
+// The table file of every rule-table dialog as the frame loads it: the first byte picks the dialog
+// (see Dialogs below), the rest is the file. Loading never writes the file; what was loaded, whole
+// or in part, saves so that loading and saving again gives the same file; the data check runs on
+// whatever was loaded.
+#include "FuzzSupport.h"
+#include "core/EtherCATSlaveVars.h"
+#include "core/EtherNetIPRules.h"
+#include "core/tables/TableEngine.h"
+#include "core/tables/can_family/ReceiveCANTable.h"
+#include "platform/rtl/Exceptions.h"
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+// One line per dialog on the frame.
+const std::vector<const tables::TDialogDesc*>& Dialogs()
+{
+    static const std::vector<const tables::TDialogDesc*> dialogs = {
+        &tables::can::Receive_CAN_Desc(),
+        &core::EtherNetIP_Desc(),
+        &core::EtherCAT_Slave_Desc(),
+    };
+    return dialogs;
+}
+
+struct TTables {
+    std::vector<std::unique_ptr<tables::TTable>> Owned;
+    std::vector<tables::TCells*> Grids;
+    tables::TTableState State;
+
+    explicit TTables(const tables::TDialogDesc& dialog)
+    {
+        for (const tables::TGridDesc& g : dialog.Grids) {
+            Owned.push_back(std::make_unique<tables::TTable>(g.Col_Count(), g.Rows + 1));
+            Grids.push_back(Owned.back().get());
+        }
+    }
+    std::string Load(const tables::TDialogDesc& dialog, const std::filesystem::path& file)
+    {
+        if (dialog.Prepare)
+            dialog.Prepare(State);
+        for (std::size_t g = 0; g < Grids.size(); ++g)
+            tables::Reset_Rows(dialog.Grids[g], *Grids[g]);
+        std::string note = tables::Load_Table_File(dialog, file, Grids, State);
+        if (dialog.After_Load)
+            dialog.After_Load(Grids, State);
+        return note;
+    }
+    std::vector<const tables::TCells*> Const() const { return {Grids.begin(), Grids.end()}; }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const tables::TDialogDesc& dialog = *Dialogs()[data[0] % Dialogs().size()];
+    const std::string_view text = fuzz::Text(data + 1, size - 1);
+    const auto file = fuzz::WriteInput("table.xml", text);
+
+    TTables loaded(dialog);
+    loaded.Load(dialog, file);
+    FUZZ_CHECK(fuzz::ReadFile(file) == text, "loading changed the file");
+    tables::First_Fault(dialog, loaded.Const(), loaded.State);
+
+    const auto first = fuzz::ScratchFolder() / "table_saved.xml";
+    try {
+        tables::Save_Tables(dialog, first, loaded.Grids, loaded.State);
+    } catch (const rtl::EFileError&) {
+        return 0;  // a cell XML cannot carry is refused with an error
+    }
+    TTables again(dialog);
+    const std::string note = again.Load(dialog, first);
+    FUZZ_CHECK(note.empty(), "the saved table does not load whole: " + note);
+    const auto second = fuzz::ScratchFolder() / "table_saved_again.xml";
+    tables::Save_Tables(dialog, second, again.Grids, again.State);
+    FUZZ_CHECK(fuzz::ReadFile(first) == fuzz::ReadFile(second), "the saved table reads back differently");
+    return 0;
+}
