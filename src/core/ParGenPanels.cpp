@@ -160,9 +160,9 @@ std::vector<TParGenRow> Rows(std::initializer_list<std::vector<TParGenRow>> part
     return all;
 }
 
-std::vector<TParGenPanel> Build_Panels()
+// The converter's own side and the serial and Modbus panels.
+void Converter_Panels(std::vector<TParGenPanel>& p)
 {
-    std::vector<TParGenPanel> p;
     p.push_back({"CP_Ethernet_Connection",
                  1544,
                  {Edit("E_EthConn_Device_Name", 1545, 1546, "", 31), Check("CB_EthConn_En_DHCP_Cable", 1547, 1548),
@@ -193,6 +193,11 @@ std::vector<TParGenPanel> Build_Panels()
                  490,
                  {Block("ModbusTCPMaster", 491), Edit("E_ModbusTCPMaster_TimeOut", 507, 508, "1000"),
                   Edit("E_ModbusTCPMaster_CyclicDelay", 509, 510, "100")}});
+}
+
+// BACnet, CAN, CANopen, DeviceNet and DMX.
+void Building_And_Fieldbus_Panels(std::vector<TParGenPanel>& p)
+{
     p.push_back({"CP_BACnet_Master", 525, BACnet_Rows("BACnet_Master", 526, true)});
     p.push_back({"CP_BACnet_Slave", 587,
                  Rows({BACnet_Rows("BACnet_Slave", 588, false),
@@ -217,6 +222,11 @@ std::vector<TParGenPanel> Build_Panels()
                   Edit("E_DeviceNet_Slave_NumByteOut", 682, 683, "455")}});
     p.push_back(
         {"CP_DMX", 687, {Combo("CB_DMX_Mode", 688, 689, "IN|OUT", 1), Edit("E_DMX_ChannelNum", 690, 691, "0")}});
+}
+
+// Ethernet protocols, IEC 61850, J1939, TLS, NTP, NMEA 2000, OPC UA, PROFINET and SNMP.
+void Network_Panels(std::vector<TParGenPanel>& p)
+{
     p.push_back(
         {"CP_Ethernet",
          693,
@@ -276,6 +286,11 @@ std::vector<TParGenPanel> Build_Panels()
                  {Check("CB_TLS_Server_Enable", 1532, 1533), Memo("E_TLS_Server_Key", 1534, 1535),
                   Edit("E_TLS_Server_Key_Password", 1536, 1537), Memo("E_TLS_Server_Server_Cert", 1538, 1539),
                   Memo("E_TLS_Server_Root_Cert", 1540, 1541), Check("CB_TLS_Server_Only_Known", 1542, 1543)}});
+}
+
+// MQTT, Wi-Fi, mobile connection, device choice and S7.
+void Device_Panels(std::vector<TParGenPanel>& p)
+{
     p.push_back({"CP_MQTT",
                  858,
                  {Edit("E_MQTT_Server_URL", 859, 860),
@@ -320,6 +335,15 @@ std::vector<TParGenPanel> Build_Panels()
                  {Combo("CB_Select_Device_Device", 1611, 1612,
                         "Only Ethernet Cable |Ethernet Cable + Wi-Fi|Ethernet Cable + Mobile Connection", 0)}});
     p.push_back({"CP_S7_Protocol", 1655, {Block("S7_Protocol", 1656)}});
+}
+
+std::vector<TParGenPanel> Build_Panels()
+{
+    std::vector<TParGenPanel> p;
+    Converter_Panels(p);
+    Building_And_Fieldbus_Panels(p);
+    Network_Panels(p);
+    Device_Panels(p);
     return p;
 }
 

@@ -3,6 +3,7 @@
 #include <functional>
 #include <ostream>
 
+#include "CaseName.h"
 #include "core/UParGenCheck.h"
 
 using core::ParGen_First_Fault;
@@ -147,6 +148,6 @@ const CheckCase Cases[] = {
      0},
 };
 
-INSTANTIATE_TEST_SUITE_P(Rules, ParGenCheck, ::testing::ValuesIn(Cases));
+INSTANTIATE_TEST_SUITE_P(Rules, ParGenCheck, ::testing::ValuesIn(Cases), testsupport::kNameByWhat);
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "CaseName.h"
 #include "UParGenFixture.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Input.h"
@@ -140,7 +141,11 @@ const DotCase Dots[] = {
     {"E_Ethernet_IP1", nullptr},  // an octet edit of a hidden panel
 };
 
-INSTANTIATE_TEST_SUITE_P(OctetEdits, ParGenDot, ::testing::ValuesIn(Dots));
+// Each case is named for the edit the dot is typed into.
+INSTANTIATE_TEST_SUITE_P(OctetEdits, ParGenDot, ::testing::ValuesIn(Dots),
+                         [](const ::testing::TestParamInfo<DotCase>& info) {
+                             return testsupport::CaseName(info.param.edit);
+                         });
 
 TEST_F(ParGenDialog, KeyFiltersOfTheEdits)
 {

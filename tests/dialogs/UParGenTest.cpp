@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "BankFixture.h"
+#include "CaseName.h"
 #include "UParGenFixture.h"
 #include "core/ParGenFile.h"
 #include "platform/ui/Input.h"
@@ -197,7 +198,7 @@ const FaultCase Faults[] = {
      "Error EtherNet/IP Master!! GATEWAY IP 1 must be between 0 and 255"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Messages, ParGenDialogFault, ::testing::ValuesIn(Faults));
+INSTANTIATE_TEST_SUITE_P(Messages, ParGenDialogFault, ::testing::ValuesIn(Faults), testsupport::kNameByWhat);
 
 TEST_F(ParGenDialog, UncheckedOctetsAreWrittenAsTyped)
 {

@@ -23,6 +23,310 @@ void SetStyleFont(TFont& f, const char* name, int size, TFontStyles style)
     f.SetStyle(style);
 }
 
+// One look per watch style, applied over the appearance's defaults; side is the smaller of the
+// watch's width and height.
+void Classic(TGxWatch& w, TWatchAppearance& a, TFont& hf, TFont& af, int)
+{
+    a.SetHourMarkLength(8);
+    a.SetHourPointer(0);
+    a.SetHourPointerShadow(kShadow);
+    a.SetHourPointerSize(5);
+    a.SetMinutePointerShadow(kShadow);
+    a.SetMinuteMarkLength(4);
+    w.SetAnimation(true);
+    w.SetAnimationFactor(10);
+    w.SetShowAMPM(true);
+    w.SetShowNumbers(true);
+    SetStyleFont(hf, "Comic Sans MS", 10, fsBold);
+    SetStyleFont(af, "MS Sans Serif", 0, 0);
+}
+
+void Tower(TGxWatch& w, TWatchAppearance& a, TFont& hf, TFont& af, int)
+{
+    a.SetAMPMFrame(TAMPMFrame::apRect);
+    a.SetBorderWidth(1);
+    a.SetBackgroundColor(11661566);
+    a.SetBackgroundGradient(TWatchGradient::wgDiagonalForward);
+    a.SetCenterPointColor(11221);
+    a.SetCenterPointSize(6);
+    a.SetHourPointer(0);
+    a.SetHourPointerShadow(kShadow);
+    a.SetHourPointerSize(5);
+    a.SetMinutePointerShadow(kShadow);
+    a.SetSecondPointer(11221);
+    a.SetShape(TWatchShape::wsRect);
+    a.SetPointerStyle(TPointerStyle::psPointer);
+    a.SetBackgroundColorTo(6016232);
+    a.AMPMColor = 11661566;
+    w.SetShowNumbers(false);
+    a.SetTickMarks(TTickMarks::tmHours);
+    hf.SetColor(kText);
+    SetStyleFont(hf, "Century", 0, fsBold);
+    SetStyleFont(af, "MS Sans Serif", 0, 0);
+}
+
+void Fluorescent(TGxWatch& w, TWatchAppearance& a, TFont& hf, TFont& af, int)
+{
+    a.SetAMPMFrame(TAMPMFrame::apRoundRect);
+    a.SetBorderColor(16727614);
+    a.SetBackgroundColor(0);
+    a.SetBackgroundColorTo(0);
+    a.SetCenterPointColor(16727614);
+    a.SetCenterPointBorderColor(0);
+    a.SetCenterPointSize(20);
+    a.SetHourColor(16727614);
+    a.SetHourMarkLength(10);
+    a.SetHourPointer(16727614);
+    a.SetHourPointerShadow(kShadow);
+    a.SetHourPointerSize(2);
+    a.SetMinuteColor(16727614);
+    a.SetMinutePointer(16727614);
+    a.SetMinutePointerShadow(kShadow);
+    a.SetMinutePointerSize(2);
+    a.SetShape(TWatchShape::wsRoundRect);
+    a.SetCenterPointOuterBorderColor(0);
+    a.SetHourMarkWidth(2);
+    a.SetHourMarkStyle(THourMarkStyle::hmsQuartDblLine);
+    a.SetTickMarks(TTickMarks::tmHours);
+    w.SetShowAMPM(false);
+    w.SetShowNumbers(false);
+    hf.SetColor(kText);
+    SetStyleFont(hf, "MS Sans Serif", 8, 0);
+    af.SetColor(kText);
+    SetStyleFont(af, "MS Sans Serif", 10, 0);
+}
+
+void Emerald(TGxWatch& w, TWatchAppearance& a, TFont& hf, TFont& af, int)
+{
+    a.SetAMPMFrame(TAMPMFrame::apRoundRect);
+    a.SetBorderColor(3860480);
+    a.SetBackgroundColor(3860480);
+    a.SetBackgroundColorTo(0);
+    a.SetBackgroundGradient(TWatchGradient::wgDiagonalForward);
+    a.SetCenterPointBorderColor(4259584);
+    a.SetCenterPointColor(3727616);
+    a.SetCenterPointSize(16);
+    a.SetHourPointer(4259584);
+    a.SetHourPointerShadow(kShadow);
+    a.SetHourPointerSize(5);
+    a.SetMinutePointer(4259584);
+    a.SetMinutePointerShadow(kShadow);
+    a.SetShape(TWatchShape::wsRect);
+    a.SetPointerStyle(TPointerStyle::psPointer);
+    a.AMPMColor = clNone;
+    a.SetCenterPointOuterBorderColor(0);
+    a.SetHourMarkStyle(THourMarkStyle::hmsQuartDblLine);
+    a.SetHourColor(3860480);
+    a.SetSecondPointer(65535);
+    a.SetTickMarks(TTickMarks::tmHours);
+    w.SetShowNumbers(false);
+    w.SetShowAMPM(false);
+    SetStyleFont(hf, "MS Sans Serif", 0, 0);
+    hf.SetColor(3860480);
+    af.SetColor(10485760);
+    SetStyleFont(af, "MS Sans Serif", 0, 0);
+}
+
+void BlueStar(TGxWatch& w, TWatchAppearance& a, TFont& hf, TFont& af, int)
+{
+    a.AMPMBorderColor = clNone;
+    a.SetAMPMFrame(TAMPMFrame::apRoundRect);
+    a.SetBorderColor(16766421);
+    a.SetBackgroundColor(16766421);
+    a.SetBackgroundColorTo(10485760);
+    a.SetBackgroundGradient(TWatchGradient::wgRadial);
+    a.SetHourPointer(10485760);
+    a.SetHourPointerShadow(kShadow);
+    a.SetHourPointerSize(5);
+    a.SetMinutePointer(10485760);
+    a.SetMinutePointerShadow(kShadow);
+    a.SetShape(TWatchShape::wsRoundRect);
+    a.SetPointerStyle(TPointerStyle::psPointer);
+    a.AMPMColor = clNone;
+    w.SetShowAMPM(true);
+    w.SetShowNumbers(true);
+    SetStyleFont(hf, "MS Sans Serif", 8, 0);
+    hf.SetColor(16766421);
+    af.SetColor(10485760);
+    SetStyleFont(af, "MS Sans Serif", 10, 0);
+}
+
+void Fuchsia(TGxWatch& w, TWatchAppearance& a, TFont& hf, TFont& af, int)
+{
+    a.SetAMPMFrame(TAMPMFrame::apRoundRect);
+    a.SetBorderColor(16765183);
+    a.SetBackgroundColor(0);
+    a.SetBackgroundColorTo(0);
+    a.SetCenterPointBorderColor(14510301);
+    a.SetCenterPointSize(20);
+    a.SetHourColor(16765183);
+    a.SetHourMarkLength(10);
+    a.SetHourPointer(16765183);
+    a.SetHourPointerShadow(kShadow);
+    a.SetHourPointerSize(2);
+    a.SetMinuteColor(16765183);
+    a.SetMinutePointer(16765183);
+    a.SetMinutePointerShadow(kShadow);
+    a.SetMinutePointerSize(2);
+    a.SetShape(TWatchShape::wsRect);
+    a.SetCenterPointOuterBorderColor(0);
+    a.SetHourMarkWidth(2);
+    a.SetHourMarkStyle(THourMarkStyle::hmsQuartDblLine);
+    a.SetSecondPointer(14510301);
+    a.SetTickMarks(TTickMarks::tmQuartHours);
+    w.SetShowAMPM(false);
+    w.SetShowNumbers(false);
+    hf.SetColor(kText);
+    SetStyleFont(hf, "MS Sans Serif", 8, 0);
+    af.SetColor(kText);
+    SetStyleFont(af, "MS Sans Serif", 10, 0);
+}
+
+void Black(TGxWatch& w, TWatchAppearance& a, TFont& hf, TFont& af, int)
+{
+    a.SetBackgroundColor(2105376);
+    a.SetBackgroundColorTo(clNone);
+    a.SetBorderColor(0);
+    a.SetCenterPointBorderColor(16777215);
+    a.SetCenterPointOuterBorderColor(16777215);
+    a.SetCenterPointColor(16777215);
+    a.SetHourColor(5789784);
+    a.SetHourPointer(16777215);
+    a.SetHourPointerShadow(kShadow);
+    a.SetHourPointerSize(5);
+    a.SetMinuteColor(5789784);
+    a.SetMinutePointer(16777215);
+    a.SetMinutePointerShadow(kShadow);
+    a.SetMinuteMarkLength(4);
+    w.SetShowAMPM(false);
+    w.SetShowNumbers(true);
+    hf.SetColor(16777215);
+    SetStyleFont(hf, "Century Gothic", 11, 0);
+    SetStyleFont(af, "MS Sans Serif", 0, 0);
+}
+
+void BlackWhite(TGxWatch& w, TWatchAppearance& a, TFont& hf, TFont&, int)
+{
+    a.SetBackgroundColor(16777215);
+    a.SetBackgroundColorTo(clNone);
+    a.SetBorderColor(0);
+    a.SetBorderWidth(8);
+    a.SetCenterPointBorderColor(0);
+    a.SetCenterPointOuterBorderColor(0);
+    a.SetCenterPointColor(0);
+    a.SetCenterPointSize(8);
+    a.SetHourColor(5789784);
+    a.SetHourPointer(0);
+    a.SetHourPointerShadow(kShadow);
+    a.SetHourPointerSize(5);
+    a.SetMinutePointer(0);
+    a.SetMinutePointerShadow(kShadow);
+    a.SetMinuteMarkLength(4);
+    a.SetSecondPointer(128);
+    a.SetPointerStyle(TPointerStyle::psPointer);
+    a.SetTickMarks(TTickMarks::tmQuartHours);
+    w.SetShowAMPM(false);
+    w.SetShowNumbers(true);
+    hf.SetColor(0);
+    SetStyleFont(hf, "Century Gothic", 14, fsBold);
+}
+
+void Gray(TGxWatch& w, TWatchAppearance& a, TFont& hf, TFont& af, int)
+{
+    a.SetBackgroundColor(13750737);
+    a.SetBackgroundColorTo(7105644);
+    a.SetBackgroundGradient(TWatchGradient::wgRadial);
+    a.SetBorderColor(4539717);
+    a.SetCenterPointBorderColor(4539717);
+    a.SetCenterPointColor(0);
+    a.SetCenterPointOuterBorderColor(clNone);
+    a.SetHourColor(0);
+    a.SetHourPointer(5131854);
+    a.SetHourPointerShadow(clNone);
+    a.SetHourPointerSize(1);
+    a.SetMinuteColor(8421504);
+    a.SetMinutePointer(5131854);
+    a.SetMinutePointerShadow(clNone);
+    a.SetMinutePointerSize(1);
+    a.SetSecondPointer(255);
+    w.SetShowAMPM(true);
+    w.SetShowNumbers(true);
+    SetStyleFont(hf, "Comic Sans MS", 8, 0);
+    af.SetName("MS Sans Serif");
+    af.SetSize(10);
+}
+
+void SuperNova(TGxWatch& w, TWatchAppearance& a, TFont&, TFont&, int side)
+{
+    a.SetBackgroundColorTo(13751251);
+    a.SetBorderColor(clNone);
+    a.SetCenterPointOuterBorderColor(0);
+    a.SetCenterPointSize(10);
+    // Mark lengths follow the size; they are one byte, so a large watch gets 255 at most.
+    a.SetHourMarkLength(std::min(255, RoundEven(side / 4.5)));
+    a.SetHourPointer(0);
+    a.SetHourPointerShadow(kShadow);
+    a.SetMinuteColor(8421504);
+    a.SetMinuteMarkLength(std::min(255, side / 3));
+    a.SetMinutePointer(0);
+    w.SetShowAMPM(false);
+    w.SetShowNumbers(false);
+}
+
+void Sports(TGxWatch& w, TWatchAppearance& a, TFont& hf, TFont&, int side)
+{
+    a.SetBackgroundColor(0);
+    a.SetBackgroundColorTo(clNone);
+    a.SetBorderColor(0);
+    a.SetBorderWidth(1);
+    a.SetCenterPointBorderColor(16711680);
+    a.SetCenterPointOuterBorderColor(0);
+    a.SetCenterPointColor(1644825);
+    a.SetCenterPointSize(std::min(255, RoundEven(side / 3.6)));
+    a.SetHourColor(11251889);
+    a.SetHourPointer(255);
+    a.SetHourPointerShadow(clNone);
+    a.SetHourPointerSize(2);
+    a.SetMinuteColor(8421504);
+    a.SetMinutePointer(65535);
+    a.SetMinutePointerSize(2);
+    a.SetMinutePointerShadow(clNone);
+    a.SetMinuteMarkLength(1);
+    a.SetSecondPointer(1608702);
+    a.SetTickMarks(TTickMarks::tmQuartHours);
+    w.SetShowAMPM(false);
+    w.SetShowNumbers(true);
+    hf.SetColor(7960953);
+    SetStyleFont(hf, "Times New Roman", 9, 0);
+}
+
+void Smooth(TGxWatch& w, TWatchAppearance& a, TFont& hf, TFont&, int)
+{
+    a.SetBackgroundColor(16777215);
+    a.SetBackgroundColorTo(11251889);
+    a.SetBorderColor(5789784);
+    a.SetBorderWidth(1);
+    a.SetCenterPointBorderColor(0);
+    a.SetCenterPointOuterBorderColor(4868682);
+    a.SetCenterPointColor(16777215);
+    a.SetCenterPointSize(6);
+    a.SetHourColor(11251889);
+    a.SetHourPointer(4868682);
+    a.SetHourPointerShadow(11711154);
+    a.SetHourPointerSize(2);
+    a.SetMinuteColor(8421504);
+    a.SetMinutePointer(4868682);
+    a.SetMinutePointerSize(2);
+    a.SetMinutePointerShadow(11711154);
+    a.SetMinuteMarkLength(1);
+    a.SetSecondPointer(4868682);
+    a.SetTickMarks(TTickMarks::tmQuartHours);
+    w.SetShowAMPM(false);
+    w.SetShowNumbers(true);
+    hf.SetColor(7960953);
+    SetStyleFont(hf, "Times New Roman", 9, 0);
+}
+
 }  // namespace
 
 void TGxWatch::SetStyle(TWatchStyle Value)
@@ -35,291 +339,31 @@ void TGxWatch::SetStyle(TWatchStyle Value)
 
 void TGxWatch::ApplyStyle(TWatchStyle Value)
 {
+    using StyleFn = void (*)(TGxWatch&, TWatchAppearance&, TFont&, TFont&, int);
+    struct StyleEntry {
+        TWatchStyle style;
+        StyleFn apply;
+    };
+    static constexpr StyleEntry kStyles[] = {
+        {TWatchStyle::wsClassic, Classic},
+        {TWatchStyle::wsTower, Tower},
+        {TWatchStyle::wsFluorescent, Fluorescent},
+        {TWatchStyle::wsEmerald, Emerald},
+        {TWatchStyle::wsBlueStar, BlueStar},
+        {TWatchStyle::wsFuchsia, Fuchsia},
+        {TWatchStyle::wsBlack, Black},
+        {TWatchStyle::wsBlackWhite, BlackWhite},
+        {TWatchStyle::wsGray, Gray},
+        {TWatchStyle::wsSuperNova, SuperNova},
+        {TWatchStyle::wsSports, Sports},
+        {TWatchStyle::wsSmooth, Smooth},
+    };
     TWatchAppearance& a = FAppearance;
     a.SetDefaults();
-    TFont& hf = *a.HourFont();
-    TFont& af = *a.AMPMFont();
     const int side = std::min(Width(), Height());
-    switch (Value) {
-    case TWatchStyle::wsClassic:
-        a.SetHourMarkLength(8);
-        a.SetHourPointer(0);
-        a.SetHourPointerShadow(kShadow);
-        a.SetHourPointerSize(5);
-        a.SetMinutePointerShadow(kShadow);
-        a.SetMinuteMarkLength(4);
-        FAnimation = true;
-        FAnimationFactor = 10;
-        SetShowAMPM(true);
-        SetShowNumbers(true);
-        SetStyleFont(hf, "Comic Sans MS", 10, fsBold);
-        SetStyleFont(af, "MS Sans Serif", 0, 0);
-        break;
-    case TWatchStyle::wsTower:
-        a.SetAMPMFrame(TAMPMFrame::apRect);
-        a.SetBorderWidth(1);
-        a.SetBackgroundColor(11661566);
-        a.SetBackgroundGradient(TWatchGradient::wgDiagonalForward);
-        a.SetCenterPointColor(11221);
-        a.SetCenterPointSize(6);
-        a.SetHourPointer(0);
-        a.SetHourPointerShadow(kShadow);
-        a.SetHourPointerSize(5);
-        a.SetMinutePointerShadow(kShadow);
-        a.SetSecondPointer(11221);
-        a.SetShape(TWatchShape::wsRect);
-        a.SetPointerStyle(TPointerStyle::psPointer);
-        a.SetBackgroundColorTo(6016232);
-        a.AMPMColor = 11661566;
-        SetShowNumbers(false);
-        a.SetTickMarks(TTickMarks::tmHours);
-        hf.SetColor(kText);
-        SetStyleFont(hf, "Century", 0, fsBold);
-        SetStyleFont(af, "MS Sans Serif", 0, 0);
-        break;
-    case TWatchStyle::wsFluorescent:
-        a.SetAMPMFrame(TAMPMFrame::apRoundRect);
-        a.SetBorderColor(16727614);
-        a.SetBackgroundColor(0);
-        a.SetBackgroundColorTo(0);
-        a.SetCenterPointColor(16727614);
-        a.SetCenterPointBorderColor(0);
-        a.SetCenterPointSize(20);
-        a.SetHourColor(16727614);
-        a.SetHourMarkLength(10);
-        a.SetHourPointer(16727614);
-        a.SetHourPointerShadow(kShadow);
-        a.SetHourPointerSize(2);
-        a.SetMinuteColor(16727614);
-        a.SetMinutePointer(16727614);
-        a.SetMinutePointerShadow(kShadow);
-        a.SetMinutePointerSize(2);
-        a.SetShape(TWatchShape::wsRoundRect);
-        a.SetCenterPointOuterBorderColor(0);
-        a.SetHourMarkWidth(2);
-        a.SetHourMarkStyle(THourMarkStyle::hmsQuartDblLine);
-        a.SetTickMarks(TTickMarks::tmHours);
-        SetShowAMPM(false);
-        SetShowNumbers(false);
-        hf.SetColor(kText);
-        SetStyleFont(hf, "MS Sans Serif", 8, 0);
-        af.SetColor(kText);
-        SetStyleFont(af, "MS Sans Serif", 10, 0);
-        break;
-    case TWatchStyle::wsEmerald:
-        a.SetAMPMFrame(TAMPMFrame::apRoundRect);
-        a.SetBorderColor(3860480);
-        a.SetBackgroundColor(3860480);
-        a.SetBackgroundColorTo(0);
-        a.SetBackgroundGradient(TWatchGradient::wgDiagonalForward);
-        a.SetCenterPointBorderColor(4259584);
-        a.SetCenterPointColor(3727616);
-        a.SetCenterPointSize(16);
-        a.SetHourPointer(4259584);
-        a.SetHourPointerShadow(kShadow);
-        a.SetHourPointerSize(5);
-        a.SetMinutePointer(4259584);
-        a.SetMinutePointerShadow(kShadow);
-        a.SetShape(TWatchShape::wsRect);
-        a.SetPointerStyle(TPointerStyle::psPointer);
-        a.AMPMColor = clNone;
-        a.SetCenterPointOuterBorderColor(0);
-        a.SetHourMarkStyle(THourMarkStyle::hmsQuartDblLine);
-        a.SetHourColor(3860480);
-        a.SetSecondPointer(65535);
-        a.SetTickMarks(TTickMarks::tmHours);
-        SetShowNumbers(false);
-        SetShowAMPM(false);
-        SetStyleFont(hf, "MS Sans Serif", 0, 0);
-        hf.SetColor(3860480);
-        af.SetColor(10485760);
-        SetStyleFont(af, "MS Sans Serif", 0, 0);
-        break;
-    case TWatchStyle::wsBlueStar:
-        a.AMPMBorderColor = clNone;
-        a.SetAMPMFrame(TAMPMFrame::apRoundRect);
-        a.SetBorderColor(16766421);
-        a.SetBackgroundColor(16766421);
-        a.SetBackgroundColorTo(10485760);
-        a.SetBackgroundGradient(TWatchGradient::wgRadial);
-        a.SetHourPointer(10485760);
-        a.SetHourPointerShadow(kShadow);
-        a.SetHourPointerSize(5);
-        a.SetMinutePointer(10485760);
-        a.SetMinutePointerShadow(kShadow);
-        a.SetShape(TWatchShape::wsRoundRect);
-        a.SetPointerStyle(TPointerStyle::psPointer);
-        a.AMPMColor = clNone;
-        SetShowAMPM(true);
-        SetShowNumbers(true);
-        SetStyleFont(hf, "MS Sans Serif", 8, 0);
-        hf.SetColor(16766421);
-        af.SetColor(10485760);
-        SetStyleFont(af, "MS Sans Serif", 10, 0);
-        break;
-    case TWatchStyle::wsFuchsia:
-        a.SetAMPMFrame(TAMPMFrame::apRoundRect);
-        a.SetBorderColor(16765183);
-        a.SetBackgroundColor(0);
-        a.SetBackgroundColorTo(0);
-        a.SetCenterPointBorderColor(14510301);
-        a.SetCenterPointSize(20);
-        a.SetHourColor(16765183);
-        a.SetHourMarkLength(10);
-        a.SetHourPointer(16765183);
-        a.SetHourPointerShadow(kShadow);
-        a.SetHourPointerSize(2);
-        a.SetMinuteColor(16765183);
-        a.SetMinutePointer(16765183);
-        a.SetMinutePointerShadow(kShadow);
-        a.SetMinutePointerSize(2);
-        a.SetShape(TWatchShape::wsRect);
-        a.SetCenterPointOuterBorderColor(0);
-        a.SetHourMarkWidth(2);
-        a.SetHourMarkStyle(THourMarkStyle::hmsQuartDblLine);
-        a.SetSecondPointer(14510301);
-        a.SetTickMarks(TTickMarks::tmQuartHours);
-        SetShowAMPM(false);
-        SetShowNumbers(false);
-        hf.SetColor(kText);
-        SetStyleFont(hf, "MS Sans Serif", 8, 0);
-        af.SetColor(kText);
-        SetStyleFont(af, "MS Sans Serif", 10, 0);
-        break;
-    case TWatchStyle::wsBlack:
-        a.SetBackgroundColor(2105376);
-        a.SetBackgroundColorTo(clNone);
-        a.SetBorderColor(0);
-        a.SetCenterPointBorderColor(16777215);
-        a.SetCenterPointOuterBorderColor(16777215);
-        a.SetCenterPointColor(16777215);
-        a.SetHourColor(5789784);
-        a.SetHourPointer(16777215);
-        a.SetHourPointerShadow(kShadow);
-        a.SetHourPointerSize(5);
-        a.SetMinuteColor(5789784);
-        a.SetMinutePointer(16777215);
-        a.SetMinutePointerShadow(kShadow);
-        a.SetMinuteMarkLength(4);
-        SetShowAMPM(false);
-        SetShowNumbers(true);
-        hf.SetColor(16777215);
-        SetStyleFont(hf, "Century Gothic", 11, 0);
-        SetStyleFont(af, "MS Sans Serif", 0, 0);
-        break;
-    case TWatchStyle::wsBlackWhite:
-        a.SetBackgroundColor(16777215);
-        a.SetBackgroundColorTo(clNone);
-        a.SetBorderColor(0);
-        a.SetBorderWidth(8);
-        a.SetCenterPointBorderColor(0);
-        a.SetCenterPointOuterBorderColor(0);
-        a.SetCenterPointColor(0);
-        a.SetCenterPointSize(8);
-        a.SetHourColor(5789784);
-        a.SetHourPointer(0);
-        a.SetHourPointerShadow(kShadow);
-        a.SetHourPointerSize(5);
-        a.SetMinutePointer(0);
-        a.SetMinutePointerShadow(kShadow);
-        a.SetMinuteMarkLength(4);
-        a.SetSecondPointer(128);
-        a.SetPointerStyle(TPointerStyle::psPointer);
-        a.SetTickMarks(TTickMarks::tmQuartHours);
-        SetShowAMPM(false);
-        SetShowNumbers(true);
-        hf.SetColor(0);
-        SetStyleFont(hf, "Century Gothic", 14, fsBold);
-        break;
-    case TWatchStyle::wsGray:
-        a.SetBackgroundColor(13750737);
-        a.SetBackgroundColorTo(7105644);
-        a.SetBackgroundGradient(TWatchGradient::wgRadial);
-        a.SetBorderColor(4539717);
-        a.SetCenterPointBorderColor(4539717);
-        a.SetCenterPointColor(0);
-        a.SetCenterPointOuterBorderColor(clNone);
-        a.SetHourColor(0);
-        a.SetHourPointer(5131854);
-        a.SetHourPointerShadow(clNone);
-        a.SetHourPointerSize(1);
-        a.SetMinuteColor(8421504);
-        a.SetMinutePointer(5131854);
-        a.SetMinutePointerShadow(clNone);
-        a.SetMinutePointerSize(1);
-        a.SetSecondPointer(255);
-        SetShowAMPM(true);
-        SetShowNumbers(true);
-        SetStyleFont(hf, "Comic Sans MS", 8, 0);
-        af.SetName("MS Sans Serif");
-        af.SetSize(10);
-        break;
-    case TWatchStyle::wsSuperNova:
-        a.SetBackgroundColorTo(13751251);
-        a.SetBorderColor(clNone);
-        a.SetCenterPointOuterBorderColor(0);
-        a.SetCenterPointSize(10);
-        // Mark lengths follow the size; they are one byte, so a large watch gets 255 at most.
-        a.SetHourMarkLength(std::min(255, RoundEven(side / 4.5)));
-        a.SetHourPointer(0);
-        a.SetHourPointerShadow(kShadow);
-        a.SetMinuteColor(8421504);
-        a.SetMinuteMarkLength(std::min(255, side / 3));
-        a.SetMinutePointer(0);
-        SetShowAMPM(false);
-        SetShowNumbers(false);
-        break;
-    case TWatchStyle::wsSports:
-        a.SetBackgroundColor(0);
-        a.SetBackgroundColorTo(clNone);
-        a.SetBorderColor(0);
-        a.SetBorderWidth(1);
-        a.SetCenterPointBorderColor(16711680);
-        a.SetCenterPointOuterBorderColor(0);
-        a.SetCenterPointColor(1644825);
-        a.SetCenterPointSize(std::min(255, RoundEven(side / 3.6)));
-        a.SetHourColor(11251889);
-        a.SetHourPointer(255);
-        a.SetHourPointerShadow(clNone);
-        a.SetHourPointerSize(2);
-        a.SetMinuteColor(8421504);
-        a.SetMinutePointer(65535);
-        a.SetMinutePointerSize(2);
-        a.SetMinutePointerShadow(clNone);
-        a.SetMinuteMarkLength(1);
-        a.SetSecondPointer(1608702);
-        a.SetTickMarks(TTickMarks::tmQuartHours);
-        SetShowAMPM(false);
-        SetShowNumbers(true);
-        hf.SetColor(7960953);
-        SetStyleFont(hf, "Times New Roman", 9, 0);
-        break;
-    case TWatchStyle::wsSmooth:
-        a.SetBackgroundColor(16777215);
-        a.SetBackgroundColorTo(11251889);
-        a.SetBorderColor(5789784);
-        a.SetBorderWidth(1);
-        a.SetCenterPointBorderColor(0);
-        a.SetCenterPointOuterBorderColor(4868682);
-        a.SetCenterPointColor(16777215);
-        a.SetCenterPointSize(6);
-        a.SetHourColor(11251889);
-        a.SetHourPointer(4868682);
-        a.SetHourPointerShadow(11711154);
-        a.SetHourPointerSize(2);
-        a.SetMinuteColor(8421504);
-        a.SetMinutePointer(4868682);
-        a.SetMinutePointerSize(2);
-        a.SetMinutePointerShadow(11711154);
-        a.SetMinuteMarkLength(1);
-        a.SetSecondPointer(4868682);
-        a.SetTickMarks(TTickMarks::tmQuartHours);
-        SetShowAMPM(false);
-        SetShowNumbers(true);
-        hf.SetColor(7960953);
-        SetStyleFont(hf, "Times New Roman", 9, 0);
-        break;
-    }
+    for (const StyleEntry& e : kStyles)
+        if (e.style == Value)
+            e.apply(*this, a, *a.HourFont(), *a.AMPMFont(), side);
     Invalidate();
 }
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "grid/extras/GridCsv.h"
 #include "grid/extras/GridFileCommon.h"
-#include "grid/extras/GridTextFiles.h"
 #include "platform/rtl/CodePages.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/TextEncoding.h"

@@ -7,7 +7,7 @@
 
 #include "grid/base/VozEdidText.h"
 #include "grid/extras/GridFileCommon.h"
-#include "grid/extras/GridTextFiles.h"
+#include "grid/extras/GridFixedAscii.h"
 #include "platform/rtl/TextEncoding.h"
 #include "platform/rtl/Utf8.h"
 

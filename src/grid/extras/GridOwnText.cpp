@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "grid/extras/GridFileCommon.h"
-#include "grid/extras/GridTextFiles.h"
+#include "grid/extras/GridOwnText.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/TextEncoding.h"
 #include "platform/rtl/Utf8.h"

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "CaseName.h"
+
 namespace {
 
 using namespace gx;
 
 struct CodingCase {
+    const char* what;
     const char* plain;
     const char* encoded;
     bool named;
@@ -21,14 +24,18 @@ TEST_P(EntityCoding, EncodesAndDecodesBack)
     EXPECT_EQ(DecodeHTMLEntities(c.encoded, c.named), c.plain);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, EntityCoding,
-    ::testing::Values(CodingCase{"a&b<c>", "a&amp;b&lt;c&gt;", false},
-                      CodingCase{"say \"hi\"", "say &quot;hi&quot;", false}, CodingCase{"\xC3\xA9", "&eacute;", true},
-                      CodingCase{"\xC3\x89t\xC3\xA9 \xE2\x82\xAC", "&Eacute;t&eacute; &euro;", true},
-                      // Texts that look like entities survive the round trip.
-                      CodingCase{"&lt;", "&amp;lt;", false}, CodingCase{"*amp;", "*amp;", false},
-                      CodingCase{"&quot;", "&amp;quot;", false}, CodingCase{"&eacute;", "&amp;eacute;", true}));
+INSTANTIATE_TEST_SUITE_P(Texts, EntityCoding,
+                         ::testing::Values(CodingCase{"markup characters", "a&b<c>", "a&amp;b&lt;c&gt;", false},
+                                           CodingCase{"double quotes", "say \"hi\"", "say &quot;hi&quot;", false},
+                                           CodingCase{"named letter", "\xC3\xA9", "&eacute;", true},
+                                           CodingCase{"named letters and euro sign", "\xC3\x89t\xC3\xA9 \xE2\x82\xAC",
+                                                      "&Eacute;t&eacute; &euro;", true},
+                                           // Texts that look like entities survive the round trip.
+                                           CodingCase{"entity text of less than", "&lt;", "&amp;lt;", false},
+                                           CodingCase{"ampersand lookalike", "*amp;", "*amp;", false},
+                                           CodingCase{"entity text of quote", "&quot;", "&amp;quot;", false},
+                                           CodingCase{"entity text of named letter", "&eacute;", "&amp;eacute;", true}),
+                         testsupport::kNameByWhat);
 
 TEST(EntityCoding, NamedTableOnlyWhenAsked)
 {
@@ -50,6 +57,7 @@ TEST(StripHTMLTags, RemovesTagsAndBreaksLines)
 }
 
 struct HighlightCase {
+    const char* what;
     const char* text;
     const char* search;
     bool caseSensitive;
@@ -66,12 +74,14 @@ TEST_P(Highlight, MarksVisibleMatchesAndRemovesAgain)
     EXPECT_EQ(RemoveHighlightTags(marked, "HI"), c.text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, Highlight,
-                         ::testing::Values(HighlightCase{"ab<i>cd</i>", "cd", true, "ab<hi><i>cd</hi></i>"},
-                                           HighlightCase{"ab<i>cd</i>", "CD", true, "ab<i>cd</i>"},
-                                           HighlightCase{"xAbyab", "ab", false, "x<hi>Ab</hi>y<hi>ab</hi>"},
-                                           HighlightCase{"a<b>c</b>d", "acd", false, "<hi>a<b>c</b>d</hi>"},
-                                           HighlightCase{"nothing", "zz", false, "nothing"}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Highlight,
+    ::testing::Values(HighlightCase{"match inside a tag", "ab<i>cd</i>", "cd", true, "ab<hi><i>cd</hi></i>"},
+                      HighlightCase{"case-sensitive miss", "ab<i>cd</i>", "CD", true, "ab<i>cd</i>"},
+                      HighlightCase{"case-insensitive matches", "xAbyab", "ab", false, "x<hi>Ab</hi>y<hi>ab</hi>"},
+                      HighlightCase{"match across tags", "a<b>c</b>d", "acd", false, "<hi>a<b>c</b>d</hi>"},
+                      HighlightCase{"no match", "nothing", "zz", false, "nothing"}),
+    testsupport::kNameByWhat);
 
 TEST(Highlight, LiteralBracketsAreEscapedInTheResult)
 {

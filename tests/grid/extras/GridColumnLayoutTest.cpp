@@ -219,7 +219,10 @@ TEST_P(ColumnLayoutStore, TheGridSavesWidthsWhenDestroyedAndLoadsThemAfterLoadin
     EXPECT_EQ(again.ColWidths(2), 77);
 }
 
-INSTANTIATE_TEST_SUITE_P(IniFileAndSettingsStore, ColumnLayoutStore, ::testing::Values(clIniFile, clRegistry));
+INSTANTIATE_TEST_SUITE_P(IniFileAndSettingsStore, ColumnLayoutStore, ::testing::Values(clIniFile, clRegistry),
+                         [](const ::testing::TestParamInfo<TColumnSizeLocation>& info) {
+                             return std::string(info.param == clIniFile ? "IniFile" : "SettingsStore");
+                         });
 
 TEST(GridColumnLayout, WithoutKeyOrSectionNothingIsTouched)
 {
