@@ -27,7 +27,7 @@ SCANNED = ("src", "tools")
 SUFFIXES = {".h", ".cpp"}
 
 TYPE = r"(?:const\s+)?[\w:]+(?:<[^;()]*>)?[\s*&]+"
-F_MEMBER = re.compile(r"^\s+(?:mutable\s+|static\s+)?" + TYPE + r"(F[A-Z]\w*)\s*(?:=[^;]*|\{[^;]*\})?;")
+F_MEMBER = re.compile(r"^\s+(?:mutable\s+|static\s+)?" + TYPE + r"(F[A-Z][a-z]\w*)\s*(?:=[^;]*|\{[^;]*\})?;")
 DECLARATION = re.compile(r"^\s+(?:mutable\s+|static\s+)?" + TYPE + r"(\w+_\s*[=,{\[;].*)$")
 DECLARED_NAME = re.compile(r"(?:^|,)\s*(\w+_)\s*(?=[=,{\[;])")
 LOWER_CAMEL_ = re.compile(r"^[a-z][a-zA-Z0-9]*_$")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Formats every C++ file of the repository in the house style (.clang-format).
 #   scripts/format.sh           rewrite the files in place
-#   scripts/format.sh --check   list the files off the style and fail when there are any
+#   scripts/format.sh --check   list the files off the style (and names off their folder's dialect,
+#                               scripts/check_names.py) and fail when there are any
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -16,6 +17,7 @@ if [ "${1:-}" = "--check" ]; then
         exit 1
     fi
     echo "All ${#files[@]} files follow the house style."
+    python3 "$root/scripts/check_names.py" "$root"
 else
     clang-format -i "${files[@]}"
 fi

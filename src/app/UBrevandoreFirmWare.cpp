@@ -371,14 +371,14 @@ void TFBrevandoreFirmWare::FormCreate(ui::TObject*)
 
     // A settings file that cannot be read is kept as it is (neither closing nor the options
     // dialog overwrite it); the user hears so once, now.
-    settings_unreadable_ = !settingsError.empty();
-    if (settings_unreadable_)
+    settingsUnreadable_ = !settingsError.empty();
+    if (settingsUnreadable_)
         ui::MessageDlg(Txt(79) + "\n" + settingsError, ui::TMsgDlgType::mtError, ui::mbOK);
 }
 
 void TFBrevandoreFirmWare::FormClose(ui::TObject*, ui::TCloseAction&)
 {
-    if (settings_unreadable_)
+    if (settingsUnreadable_)
         return;
     try {
         Save_Setting();
@@ -448,7 +448,7 @@ void TFBrevandoreFirmWare::Btn_Click(ui::TObject* Sender)
         }
         if (Sender == Btn_Opz) {
             if (FSoftOptions && FSoftOptions->ShowModal() == ui::mrOk) {
-                if (!settings_unreadable_)
+                if (!settingsUnreadable_)
                     Save_Setting();
                 Update_Timer_State();
             }

@@ -104,7 +104,7 @@ private:
     struct TButtonSpec;
     // The settings file could not be read at start: closing keeps it for the user to repair;
     // confirming the options dialog writes it anew.
-    bool settings_unreadable_ = false;
+    bool settingsUnreadable_ = false;
     void Build_Controls();
     void Apply_Layout();
     static const std::vector<TButtonSpec>& Button_Specs();

@@ -180,7 +180,7 @@ void TFParGen::Find_58E26_Controls()
         for (const auto& octets : chain)
             edits.insert(edits.end(), octets.begin(), octets.end());
         for (std::size_t i = 0; i + 1 < edits.size(); ++i)
-            next_octet_[edits[i]] = edits[i + 1];
+            nextOctet_[edits[i]] = edits[i + 1];
     }
 }
 
@@ -319,8 +319,8 @@ void TFParGen::KeyPress(ui::TObject* Sender, char32_t& Key)
     if (Key != U'.')
         return;
     Key = 0;
-    const auto next = next_octet_.find(dynamic_cast<const ui::TControl*>(Sender));
-    if (next != next_octet_.end() && next->second->CanFocus())
+    const auto next = nextOctet_.find(dynamic_cast<const ui::TControl*>(Sender));
+    if (next != nextOctet_.end() && next->second->CanFocus())
         next->second->SetFocus();
 }
 

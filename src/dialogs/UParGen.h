@@ -119,7 +119,7 @@ private:
     std::vector<ui::TCategoryPanel*> panels_;                 // all panels, in the order of the panel table
     std::vector<std::pair<ui::TCategoryPanel*, int>> shown_;  // numbered panels and their caption texts
     core::TParGenPanelTexts texts_;
-    std::map<const ui::TControl*, ui::TWinControl*> next_octet_;  // focus chain of the "." key
+    std::map<const ui::TControl*, ui::TWinControl*> nextOctet_;  // focus chain of the "." key
 };
 
 // The dialog's single instance, created with the program's other windows and kept until exit.

@@ -43,8 +43,8 @@ TPrintJob::TPrintJob(TGxStringGrid& grid, ui::TCanvas& canvas, const TPrintJobSe
       mode_(setup.Mode),
       r_(setup.Cells),
       selOnly_(setup.SelectedOnly),
-      W_(setup.PageWidth),
-      P_(setup.PageHeight),
+      pageWidth_(setup.PageWidth),
+      pageHeight_(setup.PageHeight),
       origin_(setup.Origin),
       printer_(setup.Printer),
       from_(setup.FromPage),
@@ -168,7 +168,7 @@ void TPrintJob::FitToPage()
             total += Width(c) + s_;
     const long long spacing = static_cast<long long>(r_.Right - r_.Left + 1) * s_;
     double scale = total == spacing ? 1.0
-                                    : static_cast<double>(W_ - ps_.RightSize - ps_.LeftSize - spacing) /
+                                    : static_cast<double>(pageWidth_ - ps_.RightSize - ps_.LeftSize - spacing) /
                                           static_cast<double>(total - spacing);
     if ((scale > 1.0 && ps_.FitToPage == fpShrink) || (scale < 1.0 && ps_.FitToPage == fpGrow))
         scale = 1.0;
@@ -196,15 +196,15 @@ void TPrintJob::HeaderFooterHeights()
     // that counting and drawing cut the pages alike.
     const std::string html = ps_.TitleText.empty() && titleLines > 0 ? HtmlTitle() : std::string();
     const int htmlHeight = html.empty() ? 0 : HtmlTitleHeight(html, false, 0);
-    Hh_ = ps_.HeaderSize;
+    headerBand_ = ps_.HeaderSize;
     if (anyTop) {
-        Hh_ += gap_ + hH_;
+        headerBand_ += gap_ + hH_;
         if (titleLines > 0 && IsTop(ps_.Title))
-            Hh_ += html.empty() ? (titleLines - 1) * hH_ : htmlHeight + ps_.HeaderSize;
+            headerBand_ += html.empty() ? (titleLines - 1) * hH_ : htmlHeight + ps_.HeaderSize;
     }
-    Hf_ = anyBottom ? 2 * gap_ + 2 * hF_ + ps_.FooterSize : gap_ + hF_ + ps_.FooterSize;
+    footerBand_ = anyBottom ? 2 * gap_ + 2 * hF_ + ps_.FooterSize : gap_ + hF_ + ps_.FooterSize;
     if (anyBottom && titleLines > 0 && IsBottom(ps_.Title))
-        Hf_ += html.empty() ? (titleLines - 1) * hF_ : htmlHeight;
+        footerBand_ += html.empty() ? (titleLines - 1) * hF_ : htmlHeight;
 }
 
 void TPrintJob::FirePrintPage(int pageNr)
@@ -213,7 +213,7 @@ void TPrintJob::FirePrintPage(int pageNr)
         return;
     firedPage_ = pageNr;
     if (g_.OnPrintPage)
-        g_.OnPrintPage(&g_, c_, pageNr, W_, P_);
+        g_.OnPrintPage(&g_, c_, pageNr, pageWidth_, pageHeight_);
 }
 
 void TPrintJob::NextPage()
@@ -232,8 +232,8 @@ void TPrintJob::PrintPages(int first, int last, TPrintLayoutInfo* info)
 {
     HeaderFooterHeights();
     if (info && band_ == 1) {
-        info->HeaderHeight = Hh_;
-        info->FooterHeight = Hf_;
+        info->HeaderHeight = headerBand_;
+        info->FooterHeight = footerBand_;
     }
     FirePrintPage(page_ + 1);
     const bool someRows = r_.Top > g_.FixedRows() || r_.Bottom < g_.RowCount() - g_.FixedFooters() - 1;
@@ -241,7 +241,7 @@ void TPrintJob::PrintPages(int first, int last, TPrintLayoutInfo* info)
     while (row <= r_.Bottom && !cancelled_) {
         if (info && band_ == 1)
             info->PageFirstRows.push_back(row);
-        int y = -Hh_;
+        int y = -headerBand_;
         PrintHeaderFooter();
         y -= ps_.TitleSpacing;
         if (ps_.RepeatFixedRows && g_.FixedRows() > 0 && row >= g_.FixedRows() &&
@@ -252,7 +252,7 @@ void TPrintJob::PrintPages(int first, int last, TPrintLayoutInfo* info)
         while (row <= r_.Bottom) {
             const int hr = 2 * gap_ + RowHeight(row) + ps_.RowSpacing;
             // A row taller than an empty page is printed all the same (a job always ends).
-            if (y - hr <= P_ + Hf_ && printedOne)
+            if (y - hr <= pageHeight_ + footerBand_ && printedOne)
                 break;
             y -= PrintRow(y, first, last, row);
             printedOne = true;
@@ -267,7 +267,7 @@ void TPrintJob::PrintPages(int first, int last, TPrintLayoutInfo* info)
         }
         if (Drawing()) {
             if (g_.OnPrintPageDone)
-                g_.OnPrintPageDone(&g_, c_, row, y, page_ + 1, W_, P_);
+                g_.OnPrintPageDone(&g_, c_, row, y, page_ + 1, pageWidth_, pageHeight_);
             bool cancel = false;
             if (g_.OnPrintCancel)
                 g_.OnPrintCancel(&g_, page_ + 1, cancel);
@@ -303,13 +303,13 @@ int TPrintJob::Run(TPrintLayoutInfo* info)
             g_.OnPrintSetColumnWidth(&g_, c, width_[static_cast<std::size_t>(c)]);
     if (info) {
         *info = TPrintLayoutInfo{};
-        info->PageWidth = W_;
-        info->PageHeight = P_;
+        info->PageWidth = pageWidth_;
+        info->PageHeight = pageHeight_;
         info->Gap = gap_;
         info->ColumnSpacing = s_;
         info->Scale = scale_;
     }
-    const int avail = W_ - ps_.RightSize;
+    const int avail = pageWidth_ - ps_.RightSize;
     const int fixedCols = g_.FixedCols();
     int start = r_.Left;
     while (start <= r_.Right && !cancelled_) {
@@ -358,8 +358,8 @@ int TPrintJob::Run(TPrintLayoutInfo* info)
                 off += Width(c) + s_;
         }
         const int bandWidth = off - base + fixedW;
-        if (ps_.Centered && bandWidth < W_) {
-            const int shift = (W_ - bandWidth) / 2;
+        if (ps_.Centered && bandWidth < pageWidth_) {
+            const int shift = (pageWidth_ - bandWidth) / 2;
             for (int c = start; c <= last; ++c)
                 offset_[static_cast<std::size_t>(c)] += shift;
             if (repeatCols_)

@@ -290,7 +290,7 @@ void TPrintJob::PrintCell(int y, int c, int row, int hr, int bandRight)
     const int right = std::min(left + wc, bandRight);
     int bottom = y - hc;
     bool dropBottom = false;
-    if (bottom < P_ + ps_.FooterSize && hc > hr) {
+    if (bottom < pageHeight_ + ps_.FooterSize && hc > hr) {
         bottom = y - hr;  // a merge running past the page ends with the page
         dropBottom = true;
     }

@@ -105,12 +105,12 @@ private:
     int mode_;
     ui::TGridRect r_;
     bool selOnly_;
-    int W_, P_;
+    int pageWidth_, pageHeight_;
     ui::TPoint origin_;
     ui::TPrinter* printer_;
     int from_, to_, total_;
     int gap_ = 0, hg_ = 0, hH_ = 0, hF_ = 0, hT_ = 0, s_ = 0;
-    int Hh_ = 0, Hf_ = 0;
+    int headerBand_ = 0, footerBand_ = 0;
     double scale_ = 1.0;
     std::vector<int> width_, offset_;
     int page_ = 0, band_ = 0, pageInBand_ = 0;

@@ -58,7 +58,7 @@ int TPrintJob::HtmlTitleHeight(const std::string& html, bool draw, int top)
     params.Images = g_.GridImages;
     params.PictureCache = g_.ImageCache();
     params.LinkColor = g_.URLColor();
-    const ui::TRect area{DevX(ps_.LeftSize), DevY(top), DevX(W_), DevY(P_)};
+    const ui::TRect area{DevX(ps_.LeftSize), DevY(top), DevX(pageWidth_), DevY(pageHeight_)};
     THTMLDrawResult result;
     DrawHTMLText(*c_, html, area, params, result);
     return ToTenths(result.UsedHeight);
@@ -95,9 +95,9 @@ void TPrintJob::PrintHeaderFooter()
         const int w = TextW(text);
         int x = ps_.LeftSize;
         if (pos == ppTopRight || pos == ppBottomRight)
-            x = W_ - w - ps_.RightSize - 20;
+            x = pageWidth_ - w - ps_.RightSize - 20;
         else if (pos == ppTopCenter || pos == ppBottomCenter)
-            x = (W_ - w) / 2;
+            x = (pageWidth_ - w) / 2;
         Text(x, y, text);
     };
     const bool titleFurther = ps_.TitleText.empty() && html.empty() && ps_.TitleLines()->Count() > 1;
@@ -114,7 +114,7 @@ void TPrintJob::PrintHeaderFooter()
         HtmlTitleHeight(html, true, -ps_.HeaderSize - (headerLine ? hH_ + gap_ : 0));
     }
     UseFont(*ps_.FooterFont());
-    const int fy = P_ + hF_ + gap_ + ps_.FooterSize;
+    const int fy = pageHeight_ + hF_ + gap_ + ps_.FooterSize;
     for (int p = ppBottomLeft; p <= ppBottomCenter; ++p)
         place(p, slot[p], fy);
     if (titleFurther && IsBottom(ps_.Title))
@@ -122,7 +122,7 @@ void TPrintJob::PrintHeaderFooter()
             place(ps_.Title, ps_.TitleLines()->Get(i), fy - i * hF_);
     if (!html.empty() && IsBottom(ps_.Title)) {
         const int h = HtmlTitleHeight(html, false, 0);
-        HtmlTitleHeight(html, true, P_ + ps_.FooterSize + h + hF_ + 2 * gap_);
+        HtmlTitleHeight(html, true, pageHeight_ + ps_.FooterSize + h + hF_ + 2 * gap_);
     }
     c_->Font()->Assign(savedFont);
 }
@@ -136,7 +136,7 @@ void TPrintJob::PrintPageBorders(int first, int last, int y)
         if (ColIncluded(c))
             right = std::max(right, Offset(c) + Width(c) + s_);
     const int left = repeatCols_ ? Offset(0) : Offset(first);
-    const int top = -Hh_ - ps_.TitleSpacing;
+    const int top = -headerBand_ - ps_.TitleSpacing;
     const int bottom = y + gap_ / 2;
     const TPrintBorders b = ps_.Borders;
     c_->Pen()->SetColor(ps_.BorderColor);
