@@ -24,6 +24,7 @@ gallery=(
   'TFDMXDefVal|475x337|DMX_Default_Values.xml|<DMX_Default_Values><Row Default_Value="255" Mnemonic="dimmer 1"/><Row Default_Value="128" Mnemonic="dimmer 2"/><Row Default_Value="0" Mnemonic="colour"/></DMX_Default_Values>'
   'TFEtherCATSlave|1200x337|EtherCAT_Slave.xml|<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master><row Enable="Y" Type="Bool" Name="Run"/><row Enable="Y" Type="Bool" Name="Fault"/><row Enable="Y" Type="UInt16" Name="Speed"/><row Enable="Y" Type="String" Length="12" Name="Label"/></EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave><row Enable="Y" Type="Int32" Name="Setpoint"/></EtherCAT_Master_To_Slave></EtherCAT_Slave_Variables></EtherCAT_Slave>'
   'TFEtherNetIP_Master_Access|1180x337|EtherNetIP_Master_Rules.xml|<EtherNetIP_Master_Access><row Enable="Y" IP_Address="127.0.0.1" Start_Input="0" Num_Input="8" Start_Output="0" Num_Output="4" Time_Poll="100" Instance_T_O="1" Connection_Point_T_O="100" Instance_O_T="1" Connection_Point_O_T="101" Dim_Header_T_O="Default" Dim_Header_O_T="Default" Mnemonic="adapter"/></EtherNetIP_Master_Access>'
+  'TFProfinetFileName|540x205|ParGen.xml|<Par_Gen><PROFINET_NB_IN>100</PROFINET_NB_IN><PROFINET_NB_OUT>20</PROFINET_NB_OUT><PROFINET_NAME_STA>gateway-7</PROFINET_NAME_STA></Par_Gen>'
 )
 need_tools
 start_display

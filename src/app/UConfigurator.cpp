@@ -32,6 +32,8 @@
 #include "tables/modbus_s7_bacnet/UModbus_TCP_Master_Set_Access.h"
 #include "tables/modbus_s7_bacnet/US7_Protocol_Set_Access.h"
 #include "tables/modbus_s7_bacnet/USetAccess.h"
+#include "tables/profinet/UProfinetFileName.h"
+#include "tables/profinet/UProfinetXMLExport.h"
 
 namespace {
 
@@ -80,6 +82,10 @@ void Create_Windows()
     Create(FTransmitJ1939, "TFTransmitJ1939", [] { FTransmitJ1939->Set_Lang(); });
     Create(FReceiveNMEA, "TFReceiveNMEA", [] { FReceiveNMEA->Set_Lang(); });
     Create(FTransmitNMEA, "TFTransmitNMEA", [] { FTransmitNMEA->Set_Lang(); });
+    Create(FProfinetFileName, "TFProfinetFileName", [] { FProfinetFileName->Set_Lang(); });
+    FBrevandoreFirmWare->Create_PROFINET_XML_File = [] {
+        tables::profinet::Create_PROFINET_XML_File(FProfinetFileName->Name_File_XML);
+    };
     Create(FEtherNEtIP_EDS, "TFEtherNEtIP_EDS", [] { FEtherNEtIP_EDS->Set_Lang(); });
     Create(FEtherNetIP_Master_Access, "TFEtherNetIP_Master_Access", [] { FEtherNetIP_Master_Access->Set_Lang(); });
     Create(FS7_Protocol_Set_Access, "TFS7_Protocol_Set_Access", [] { FS7_Protocol_Set_Access->Set_Lang(); });
@@ -95,6 +101,7 @@ void Destroy_Windows()
     FS7_Protocol_Set_Access = nullptr;
     FEtherNetIP_Master_Access = nullptr;
     FEtherNEtIP_EDS = nullptr;
+    FProfinetFileName = nullptr;
     FTransmitNMEA = nullptr;
     FReceiveNMEA = nullptr;
     FTransmitJ1939 = nullptr;

@@ -2925,6 +2925,7 @@ const LangTableEntry Lang_Table_English[] = {
     {4806, "OK"},
     {4807, "Cancel"},
     {4808, "File already exists! Do you want to overwrite the file?"},
+    {4809, "The User Part cannot hold the characters \"/\" or NUL: a file name cannot hold them."},
     {4900, "Set EtherNet/IP Slaves Access"},
     {4901, "Set EtherNet/IP Slaves Access"},
     {4902, "OK"},

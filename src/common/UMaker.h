@@ -1,6 +1,6 @@
 #pragma once
-// The maker's fixed identity: window title prefix, web addresses, EtherCAT vendor and product
-// identity and the 16 x 14 logo shown by EtherCAT engineering tools. Every value here is a neutral
+// The maker's fixed identity: window title prefix, web addresses, EtherCAT and PROFINET vendor and
+// product identity and the 16 x 14 logo shown by EtherCAT engineering tools. Every value here is a neutral
 // placeholder under a reserved example domain; a product build replaces this header only.
 
 #include <cstdint>
@@ -25,6 +25,12 @@ inline constexpr std::uint32_t EtherCAT_Vendor_ID = 0x0000E5A1;
 inline constexpr std::string_view EtherCAT_Vendor_Name = Web_Domain;
 inline constexpr std::string_view EtherCAT_Group_Text = "www.example.com Slaves";
 inline constexpr std::uint32_t EtherCAT_Product_Code = 0x0058E26A;
+
+// PROFINET identity of the converter as written into GSDML files.
+inline constexpr std::uint16_t PROFINET_Vendor_ID = 0xE5A1;
+inline constexpr std::uint16_t PROFINET_Device_ID = 0x58E2;
+inline constexpr std::string_view PROFINET_Vendor_Name = Web_Domain;
+inline constexpr std::string_view PROFINET_Device_Info = "Protocol converters of www.example.com";
 
 // 16 x 14 pixel, 16-colour bitmap file as lower-case hexadecimal digits (a framed chequer pattern).
 inline constexpr std::string_view Logo_16x14_Hex =

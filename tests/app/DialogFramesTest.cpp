@@ -54,6 +54,7 @@ const FramedDialog kFramedDialogs[] = {
     {"TFTransmitJ1939", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
     {"TFReceiveNMEA", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
     {"TFTransmitNMEA", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
+    {"TFProfinetFileName", {"Btn_OK", "Btn_Cancel"}, true},
 };
 
 template <class T>

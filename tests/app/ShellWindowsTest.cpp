@@ -356,6 +356,7 @@ TEST_F(ShellWindowsTest, LanguageChangeReachesEveryWindowInItsOrder)
                                                "TFTransmitJ1939",
                                                "TFReceiveNMEA",
                                                "TFTransmitNMEA",
+                                               "TFProfinetFileName",
                                                "TFEtherNetIP_Master_Access",
                                                "TFEtherNEtIP_EDS",
                                                "TFS7_Protocol_Set_Access"};

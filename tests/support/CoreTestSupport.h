@@ -1,6 +1,6 @@
 #pragma once
 // Helpers of the converter-core tests: a scratch folder, golden files, byte comparisons and the
-// ESI schema check.
+// ESI schema check, the well-formedness check of xmllint.
 
 #include <gtest/gtest.h>
 
@@ -35,5 +35,8 @@ std::vector<std::uint8_t> Load_Hex_Golden(std::string_view name);
 // Checks the file against the EtherCAT ESI schema of the shared test data with xmllint; skips the
 // check (naming the schema) when that data is not beside the project.
 void Expect_Valid_ESI(const std::filesystem::path& file);
+
+// Checks with xmllint that the file is well-formed XML.
+void Expect_Well_Formed_XML(const std::filesystem::path& file);
 
 }  // namespace coretest
