@@ -5,49 +5,18 @@
 #include "platform/rtl/CodePages.h"
 #include "platform/rtl/Conversions.h"
 #include "platform/rtl/Streams.h"
+#include "platform/xml/Escape.h"
 
 namespace core {
 
 namespace {
 
-// Names are written so that the file always parses and reads back as typed: the characters XML
-// reserves as entities; tab, line feed and carriage return, and characters of Windows-1252 beyond
-// ASCII, as character references (the first line declares no encoding); characters outside
-// Windows-1252 and the control characters XML cannot carry as "?".
+// Names are written so that the file always parses and reads back as typed. The file declares no
+// encoding and is written in Windows-1252: characters beyond ASCII go in as character references,
+// those Windows-1252 lacks as "?".
 std::string Escape(std::string_view text)
 {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t start = i;
-        const int cp = rtl::DecodeUtf8(text, i);
-        switch (cp) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            if (cp == '\t' || cp == '\n' || cp == '\r')
-                out += "&#" + std::to_string(cp) + ";";
-            else if (cp < 0x20)
-                out += '?';
-            else if (cp < 0x80)
-                out += static_cast<char>(cp);
-            else if (rtl::Utf8ToCp1252(text.substr(start, i - start)) == "?")
-                out += '?';
-            else
-                out += "&#" + std::to_string(cp) + ";";
-        }
-    }
-    return out;
+    return xml::Escape_Value(text, xml::TNonAscii::Cp1252_References);
 }
 
 class TLines {

@@ -13,6 +13,7 @@
 #include "platform/rtl/Conversions.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Streams.h"
+#include "platform/xml/Escape.h"
 #include "platform/rtl/Utf8.h"
 #include "platform/xml/Xml.h"
 
@@ -22,45 +23,9 @@ namespace {
 
 constexpr int Default_Length = 1438;
 
-// A value as XML text that reads back as it was: the reserved characters as entities, tab, line
-// feed and carriage return as character references (an attribute would fold them into blanks),
-// the other control characters and bytes that are not UTF-8 as "?" (XML cannot carry them).
 std::string Escape(std::string_view text)
 {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t start = i;
-        const int cp = rtl::DecodeUtf8(text, i);
-        switch (cp) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        case '\'':
-            out += "&apos;";
-            break;
-        case '\t':
-        case '\n':
-        case '\r':
-            out += "&#" + std::to_string(cp) + ";";
-            break;
-        default:
-            if (cp < 0x20 || cp == 0xFFFE || cp == 0xFFFF)
-                out += '?';
-            else
-                out.append(text.substr(start, i - start));
-        }
-    }
-    return out;
+    return xml::Escape_Value(text, xml::TNonAscii::Keep);
 }
 
 std::string Quoted(std::string_view name, std::string_view value)
