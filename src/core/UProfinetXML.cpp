@@ -13,8 +13,8 @@
 #include "platform/rtl/Conversions.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Streams.h"
-#include "platform/xml/Escape.h"
 #include "platform/rtl/Utf8.h"
+#include "platform/xml/Escape.h"
 #include "platform/xml/Xml.h"
 
 namespace core {
@@ -61,11 +61,10 @@ void Add_Header(TLines& l)
 {
     l.Add(0, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
     l.Add(0, "<!-- A fieldbus integration example. -->");
-    l.Add(0,
-          "<ISO15745Profile xmlns=\"http://www.profibus.com/GSDML/2003/11/DeviceProfile\" "
-          "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
-          "xsi:schemaLocation=\"http://www.profibus.com/GSDML/2003/11/DeviceProfile "
-          "..\\xsd\\GSDML-DeviceProfile-v2.31.xsd\">");
+    l.Add(0, "<ISO15745Profile xmlns=\"http://www.profibus.com/GSDML/2003/11/DeviceProfile\" "
+             "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+             "xsi:schemaLocation=\"http://www.profibus.com/GSDML/2003/11/DeviceProfile "
+             "..\\xsd\\GSDML-DeviceProfile-v2.31.xsd\">");
     l.Add(1, "<ProfileHeader>");
     l.Add(2, "<ProfileIdentification>PROFINET Device Profile</ProfileIdentification>");
     l.Add(2, "<ProfileRevision>1.00</ProfileRevision>");
@@ -173,8 +172,8 @@ void Add_Module(TLines& l, const TProfinet_Parameters& p)
     l.Add(9, "<Name TextId=\"IDT_NAME_M1_IDT_REF_channel\"/>");
     l.Add(9, "<Const ByteOffset=\"0\" Data=\"0x00,0x00\"/>");
     l.Add(9, "<Ref TextId=\"IDT_REF_reaction_to_cpu_stop\" Visible=\"true\" DataType=\"BitArea\" ByteOffset=\"0\" "
-              "BitOffset=\"0\" BitLength=\"2\" DefaultValue=\"2\" AllowedValues=\"0..2\" "
-              "ValueItemTarget=\"IDV_reaction_to_cpu_stop\" ID=\"IDT_REF_reaction_to_cpu_stop\"/>");
+             "BitOffset=\"0\" BitLength=\"2\" DefaultValue=\"2\" AllowedValues=\"0..2\" "
+             "ValueItemTarget=\"IDV_reaction_to_cpu_stop\" ID=\"IDT_REF_reaction_to_cpu_stop\"/>");
     l.Add(9, "<MenuList>");
     l.Add(10, "<MenuItem ID=\"IDT_NAME_M1_IDT_REF_channel\">");
     l.Add(11, "<Name TextId=\"IDT_NAME_M1_IDT_REF_channel\"/>");

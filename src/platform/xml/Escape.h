@@ -9,7 +9,7 @@ namespace xml {
 
 // What becomes of characters beyond ASCII.
 enum class TNonAscii {
-    Keep,                // written as they are (a UTF-8 file)
+    Keep,               // written as they are (a UTF-8 file)
     Cp1252_References,  // character references where Windows-1252 has the character, "?" otherwise
 };
 

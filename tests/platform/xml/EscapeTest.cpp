@@ -19,7 +19,7 @@ TEST(XmlEscape, ReservedControlAndNonAsciiCharacters)
         {"t\tl\nr\r", "t&#9;l&#10;r&#13;", "t&#9;l&#10;r&#13;"},
         {"bell\x07", "bell?", "bell?"},
         {"\xC3\xA4\xE2\x82\xAC", "\xC3\xA4\xE2\x82\xAC", "&#228;&#8364;"},  // in Windows-1252
-        {"\xE2\x88\x9E", "\xE2\x88\x9E", "?"},                             // not in Windows-1252
+        {"\xE2\x88\x9E", "\xE2\x88\x9E", "?"},                              // not in Windows-1252
         {"bad\xFF", "bad?", "bad?"},
     };
     for (const TEscapeCase& c : cases) {
