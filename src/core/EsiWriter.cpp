@@ -16,7 +16,7 @@ namespace {
 // those Windows-1252 lacks as "?".
 std::string Escape(std::string_view text)
 {
-    return xml::Escape_Value(text, xml::TNonAscii::Cp1252_References);
+    return xml::EscapeValue(text, xml::NonAscii::Cp1252References);
 }
 
 class TLines {

@@ -25,7 +25,7 @@ constexpr int Default_Length = 1438;
 
 std::string Escape(std::string_view text)
 {
-    return xml::Escape_Value(text, xml::TNonAscii::Keep);
+    return xml::EscapeValue(text, xml::NonAscii::Keep);
 }
 
 std::string Quoted(std::string_view name, std::string_view value)

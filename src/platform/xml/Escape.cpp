@@ -5,7 +5,7 @@
 
 namespace xml {
 
-std::string Escape_Value(std::string_view utf8, TNonAscii nonAscii)
+std::string EscapeValue(std::string_view utf8, NonAscii nonAscii)
 {
     std::string out;
     out.reserve(utf8.size());
@@ -35,7 +35,7 @@ std::string Escape_Value(std::string_view utf8, TNonAscii nonAscii)
                 out += '?';
             else if (cp < 0x80)
                 out += static_cast<char>(cp);
-            else if (nonAscii == TNonAscii::Keep)
+            else if (nonAscii == NonAscii::Keep)
                 out.append(utf8.substr(start, i - start));
             else if (rtl::Utf8ToCp1252(utf8.substr(start, i - start)) == "?")
                 out += '?';

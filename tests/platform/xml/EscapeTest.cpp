@@ -7,8 +7,8 @@ namespace {
 
 struct TEscapeCase {
     const char* text;
-    const char* utf8;    // TNonAscii::Keep
-    const char* cp1252;  // TNonAscii::Cp1252_References
+    const char* utf8;    // NonAscii::Keep
+    const char* cp1252;  // NonAscii::Cp1252References
 };
 
 TEST(XmlEscape, ReservedControlAndNonAsciiCharacters)
@@ -23,8 +23,8 @@ TEST(XmlEscape, ReservedControlAndNonAsciiCharacters)
         {"bad\xFF", "bad?", "bad?"},
     };
     for (const TEscapeCase& c : cases) {
-        EXPECT_EQ(xml::Escape_Value(c.text, xml::TNonAscii::Keep), c.utf8) << c.text;
-        EXPECT_EQ(xml::Escape_Value(c.text, xml::TNonAscii::Cp1252_References), c.cp1252) << c.text;
+        EXPECT_EQ(xml::EscapeValue(c.text, xml::NonAscii::Keep), c.utf8) << c.text;
+        EXPECT_EQ(xml::EscapeValue(c.text, xml::NonAscii::Cp1252References), c.cp1252) << c.text;
     }
 }
 
@@ -32,7 +32,7 @@ TEST(XmlEscape, AnAttributeReadsBackAsWritten)
 {
     const std::string value = " a&b<c>\"d\"\te\r\nf \xC3\xA4";
     xml::Document doc;
-    doc.LoadFromString("<r v=\"" + xml::Escape_Value(value, xml::TNonAscii::Keep) + "\"/>");
+    doc.LoadFromString("<r v=\"" + xml::EscapeValue(value, xml::NonAscii::Keep) + "\"/>");
     EXPECT_EQ(doc.DocumentElement().Attribute("v", ""), value);
 }
 
