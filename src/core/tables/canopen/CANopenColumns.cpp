@@ -31,8 +31,7 @@ TColumnDesc Box_Column(std::string_view caption, int header, int hint, int width
             .Alignment = TAlign::Center};
 }
 
-void Add_Address_Columns(TGridDesc& grid, std::span<const std::string_view> captions, int header, int hint,
-                         int width)
+void Add_Address_Columns(TGridDesc& grid, std::span<const std::string_view> captions, int header, int hint, int width)
 {
     for (std::size_t k = 0; k < captions.size(); ++k)
         grid.Columns.push_back(

@@ -34,8 +34,7 @@ inline constexpr std::string_view PDO_Address_Captions[] = {"Add B1", "Add B2", 
                                                             "Add B5", "Add B6", "Add B7", "Add B8"};
 inline constexpr std::string_view SDO_Address_Captions[] = {"Add Byte1", "Add Byte2", "Add Byte3", "Add Byte4"};
 // One position column per caption, headed from text header on and hinted from text hint on.
-void Add_Address_Columns(TGridDesc& grid, std::span<const std::string_view> captions, int header, int hint,
-                         int width);
+void Add_Address_Columns(TGridDesc& grid, std::span<const std::string_view> captions, int header, int hint, int width);
 // Their attributes Address_B1 ... from column col on.
 void Add_Address_Attributes(TGridDesc& grid, int col, int count);
 

@@ -31,10 +31,8 @@ TGridDesc SDO_Grid(int header, int hint, int rules, int lowestPoll)
                     {.Name = "Poll_Time", .Column = Col_Poll}};
     g.Write_Key = g.Check_Key = {.Column = Col_Device, .Compare = TKeyCompare::Trimmed};
     g.Click_Cell = true;
-    g.Rules = {Int_Range(Col_Device, 1, 127, rules),
-               Int_Range(Col_Index, 0x1000, 0xFFFF, rules + 1),
-               Int_Range(Col_Sub, 0, 255, rules + 2),
-               One_Two_Four(Col_NByte, rules + 3),
+    g.Rules = {Int_Range(Col_Device, 1, 127, rules), Int_Range(Col_Index, 0x1000, 0xFFFF, rules + 1),
+               Int_Range(Col_Sub, 0, 255, rules + 2), One_Two_Four(Col_NByte, rules + 3),
                Int_Range(Col_Poll, lowestPoll, 100000000, rules + 4)};
     return g;
 }

@@ -73,8 +73,7 @@ std::optional<TRuleFault> No_Repeated_Object(const std::vector<const TCells*>& g
         const TCells& cells = *grids[static_cast<std::size_t>(t)];
         const int rows = Rows_Written(grid, cells);
         for (int r = 1; r <= rows; ++r)
-            entries.push_back(
-                {t, r, Cell_Int(cells.Cell(Col_Index, r)), Cell_Int(cells.Cell(Col_Sub, r))});
+            entries.push_back({t, r, Cell_Int(cells.Cell(Col_Index, r)), Cell_Int(cells.Cell(Col_Sub, r))});
     }
     const std::optional<TSDORepeat> repeat = Find_Repeated_SDO(entries);
     if (!repeat)
@@ -83,7 +82,8 @@ std::optional<TRuleFault> No_Repeated_Object(const std::vector<const TCells*>& g
     const int text = repeat->Again.Table == 0 ? 2866 : repeat->First.Table == 0 ? 2867 : 2868;
     return TRuleFault{.Text = text,
                       .Message = core::Lang_Text(dialog.Texts.Row_Prefix) + std::to_string(repeat->Again.Row) +
-                                 core::Lang_Text(text) + std::to_string(repeat->First.Row)};
+                                 core::Lang_Text(text) + std::to_string(repeat->First.Row),
+                      .Grid = repeat->Again.Table};
 }
 
 TDialogDesc Make()

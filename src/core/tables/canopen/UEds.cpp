@@ -73,13 +73,11 @@ std::int32_t SDO_Number(const xml::Element& row, std::string_view name, std::int
     if (!value)
         Refuse(Text_Not_Number, {at.Row, at.Table, at.File, name, text});
     if (*value < low || *value > high)
-        Refuse(Text_Outside, {at.Row, at.Table, at.File, name, text, "0x" + Hex(low, 0),
-                              "0x" + Hex(high, 0)});
+        Refuse(Text_Outside, {at.Row, at.Table, at.File, name, text, "0x" + Hex(low, 0), "0x" + Hex(high, 0)});
     return *value;
 }
 
-void Read_PDOs(const xml::Element& section, const std::string& file, int sheetCaption,
-               std::vector<PDO_Entry>& list)
+void Read_PDOs(const xml::Element& section, const std::string& file, int sheetCaption, std::vector<PDO_Entry>& list)
 {
     const std::vector<xml::Element> rows = section.Children();
     const std::string table = core::Lang_Text(sheetCaption);
@@ -224,8 +222,7 @@ std::string EDS_Time(rtl::TDateTime now)
 
 std::vector<std::string> EDS_Lines(const EdsTables& tables, rtl::TDateTime now)
 {
-    const std::string date = EDS_Date(now), time = EDS_Time(now), vendor(EDS_Vendor_Text),
-                      product(EDS_Product_Name);
+    const std::string date = EDS_Date(now), time = EDS_Time(now), vendor(EDS_Vendor_Text), product(EDS_Product_Name);
     const int r = static_cast<int>(tables.RX_PDO_List.size()), t = static_cast<int>(tables.TX_PDO_List.size());
     std::vector<std::string> lines = {
         "[FileInfo]",

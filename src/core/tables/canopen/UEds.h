@@ -44,8 +44,8 @@ struct PDO_Entry {
 
 // What the export reads from the table files.
 struct EdsTables {
-    std::vector<PDO_Entry> RX_PDO_List{};      // receive PDOs in table order
-    std::vector<PDO_Entry> TX_PDO_List{};      // transmit PDOs in table order
+    std::vector<PDO_Entry> RX_PDO_List{};     // receive PDOs in table order
+    std::vector<PDO_Entry> TX_PDO_List{};     // transmit PDOs in table order
     std::vector<SDO_Index> SDO_Index_List{};  // in the order each index is first met, read section first
 };
 

@@ -35,8 +35,8 @@ public:
 
     // A variable: name, type 0x07, data type, access, default value (when given), PDO mapping,
     // then an empty line unless closed is false.
-    void Variable(const std::string& section, std::string_view name, std::string_view dataType,
-                  std::string_view access, std::optional<std::string> value, int mapping = 0, bool closed = true)
+    void Variable(const std::string& section, std::string_view name, std::string_view dataType, std::string_view access,
+                  std::optional<std::string> value, int mapping = 0, bool closed = true)
     {
         Add({section, "ParameterName=" + std::string(name), "ObjectType=0x07", "DataType=" + std::string(dataType),
              "AccessType=" + std::string(access)});

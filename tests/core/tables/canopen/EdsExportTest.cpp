@@ -104,7 +104,9 @@ TEST_F(EdsExport, ManufacturerObjectsInTheOrderMetWithSortedSubIndexes)
                {{"0x2001", "2", "4", "0", "1", "2", "3", "Temp\xC3\xA9rature \xE2\x98\x83"},
                 {"0x2000", "0x0A", "1", "4"},
                 {"8193", "$FF", "2", "5", "6"}},
-               {{"0x2001", "1", "2", "7", "8"}, {"0x2002", "0", "2", "9", "10"}, {"0x2000", "0", "4", "11", "12", "13", "14"}});
+               {{"0x2001", "1", "2", "7", "8"},
+                {"0x2002", "0", "2", "9", "10"},
+                {"0x2000", "0", "4", "11", "12", "13", "14"}});
     EXPECT_EQ(Export(At(2021, 3, 7, 12, 0)), coretest::Read_Golden("eds_manufacturer_objects.eds"));
 }
 
@@ -114,9 +116,9 @@ TEST(EdsClock, TwelveHourTimeAndMonthFirstDate)
         int hour, minute;
         const char* time;
     };
-    const Case cases[] = {{0, 0, "12:00AM"},  {0, 10, "12:10AM"}, {9, 5, "09:05AM"},  {11, 59, "11:59AM"},
-                          {12, 0, "12:00PM"}, {12, 30, "12:30PM"}, {13, 1, "01:01PM"}, {18, 45, "06:45PM"},
-                          {23, 59, "11:59PM"}};
+    const Case cases[] = {{0, 0, "12:00AM"},   {0, 10, "12:10AM"},  {9, 5, "09:05AM"},
+                          {11, 59, "11:59AM"}, {12, 0, "12:00PM"},  {12, 30, "12:30PM"},
+                          {13, 1, "01:01PM"},  {18, 45, "06:45PM"}, {23, 59, "11:59PM"}};
     for (const Case& c : cases)
         EXPECT_EQ(EDS_Time(At(2021, 3, 7, c.hour, c.minute)), c.time) << c.hour << ":" << c.minute;
     EXPECT_EQ(EDS_Date(At(2021, 3, 7, 0, 0)), "03-07-2021");
@@ -137,8 +139,8 @@ TEST_F(EdsExport, UnreadablePDONumbersTakeTheirDefaults)
 // A table the export cannot describe: the message, and no file (an earlier one stays as it was).
 struct RefusedCase {
     const char* what;
-    const char* pdo;  // the PDO file, or nullptr for none
-    const char* sdo;  // the SDO server file, or nullptr for none
+    const char* pdo;      // the PDO file, or nullptr for none
+    const char* sdo;      // the SDO server file, or nullptr for none
     std::string message;  // with @PDO@ and @SDO@ for the files' names
     bool starts = false;  // the message begins so (the parser's own words follow)
     friend void PrintTo(const RefusedCase& c, std::ostream* os) { *os << c.what; }
@@ -190,62 +192,49 @@ const std::string Thirty_One = "<PDO_CANopen><Receive_PDO>" + Pdo_Rows(30) + "</
 INSTANTIATE_TEST_SUITE_P(
     Tables, EdsRefused,
     ::testing::Values(
-        RefusedCase{"a PDO file that is not well formed",
-                    "<PDO_CANopen><Receive_PDO>",
-                    nullptr,
-                    Not_Written + "@PDO@: ",
-                    true},
-        RefusedCase{"a PDO file without its transmit table",
-                    "<PDO_CANopen><Receive_PDO/></PDO_CANopen>",
-                    nullptr,
+        RefusedCase{"a PDO file that is not well formed", "<PDO_CANopen><Receive_PDO>", nullptr,
+                    Not_Written + "@PDO@: ", true},
+        RefusedCase{"a PDO file without its transmit table", "<PDO_CANopen><Receive_PDO/></PDO_CANopen>", nullptr,
                     Not_Written + "the file @PDO@ has no section Transmit_PDO."},
         RefusedCase{"a PDO without its length",
                     "<PDO_CANopen><Receive_PDO/><Transmit_PDO><row COB-ID=\"1\" Dimension=\"1\"/><row COB-ID=\"1\"/>"
                     "</Transmit_PDO></PDO_CANopen>",
-                    nullptr,
-                    Not_Written + "row 2 of Transmit PDO in the file @PDO@ has no attribute Dimension."},
-        RefusedCase{"thirty-one transmit PDOs",
-                    Thirty_One.c_str(),
-                    nullptr,
+                    nullptr, Not_Written + "row 2 of Transmit PDO in the file @PDO@ has no attribute Dimension."},
+        RefusedCase{"thirty-one transmit PDOs", Thirty_One.c_str(), nullptr,
                     Not_Written + "the file @PDO@ holds 31 rows in Transmit PDO; the EDS file describes at most 30 "
                                   "PDOs of each direction."},
         RefusedCase{"a PDO of nine bytes",
                     "<PDO_CANopen><Receive_PDO><row COB-ID=\"1\" Dimension=\"9\"/></Receive_PDO><Transmit_PDO/>"
                     "</PDO_CANopen>",
-                    nullptr,
-                    Not_Written + "row 1 of Receive PDO in the file @PDO@ holds Dimension 9, outside 0 to 8."},
+                    nullptr, Not_Written + "row 1 of Receive PDO in the file @PDO@ holds Dimension 9, outside 0 to 8."},
         RefusedCase{"a PDO of a negative length",
                     "<PDO_CANopen><Receive_PDO/><Transmit_PDO><row COB-ID=\"1\" Dimension=\"-1\"/></Transmit_PDO>"
                     "</PDO_CANopen>",
                     nullptr,
                     Not_Written + "row 1 of Transmit PDO in the file @PDO@ holds Dimension -1, outside 0 to 8."},
-        RefusedCase{"an SDO file without its write table",
-                    nullptr,
+        RefusedCase{"an SDO file without its write table", nullptr,
                     "<SDO_Server_CANopen><SDO_Read><row Index=\"0x2000\" SubIndex=\"0\" NByte=\"1\"/></SDO_Read>"
                     "</SDO_Server_CANopen>",
                     Not_Written + "the file @SDO@ has no section SDO_Write."},
-        RefusedCase{"an object without its size",
-                    nullptr,
+        RefusedCase{"an object without its size", nullptr,
                     "<SDO_Server_CANopen><SDO_Read/><SDO_Write><row Index=\"0x2000\" SubIndex=\"0\"/></SDO_Write>"
                     "</SDO_Server_CANopen>",
                     Not_Written + "row 1 of SDO in Write in the file @SDO@ has no attribute NByte."},
-        RefusedCase{"an index that is no number",
-                    nullptr,
+        RefusedCase{"an index that is no number", nullptr,
                     "<SDO_Server_CANopen><SDO_Read><row Index=\"2000h\" SubIndex=\"0\" NByte=\"1\"/></SDO_Read>"
                     "<SDO_Write/></SDO_Server_CANopen>",
-                    Not_Written + "row 1 of SDO in Read in the file @SDO@ holds Index \"2000h\", which is not a number."},
-        RefusedCase{"an index of the communication objects",
-                    nullptr,
+                    Not_Written +
+                        "row 1 of SDO in Read in the file @SDO@ holds Index \"2000h\", which is not a number."},
+        RefusedCase{"an index of the communication objects", nullptr,
                     "<SDO_Server_CANopen><SDO_Read><row Index=\"0x1018\" SubIndex=\"0\" NByte=\"1\"/></SDO_Read>"
                     "<SDO_Write/></SDO_Server_CANopen>",
-                    Not_Written + "row 1 of SDO in Read in the file @SDO@ holds Index 0x1018, outside 0x2000 to 0x5FFF."},
-        RefusedCase{"a sub-index past 8 bits",
-                    nullptr,
+                    Not_Written +
+                        "row 1 of SDO in Read in the file @SDO@ holds Index 0x1018, outside 0x2000 to 0x5FFF."},
+        RefusedCase{"a sub-index past 8 bits", nullptr,
                     "<SDO_Server_CANopen><SDO_Read/><SDO_Write><row Index=\"0x2000\" SubIndex=\"256\" NByte=\"1\"/>"
                     "</SDO_Write></SDO_Server_CANopen>",
                     Not_Written + "row 1 of SDO in Write in the file @SDO@ holds SubIndex 256, outside 0x0 to 0xFF."},
-        RefusedCase{"one object in both tables",
-                    nullptr,
+        RefusedCase{"one object in both tables", nullptr,
                     "<SDO_Server_CANopen><SDO_Read><row Index=\"0x2000\" SubIndex=\"1\" NByte=\"1\"/>"
                     "<row Index=\"0x2001\" SubIndex=\"1\" NByte=\"1\"/></SDO_Read><SDO_Write>"
                     "<row Index=\"8193\" SubIndex=\"$1\" NByte=\"2\"/></SDO_Write></SDO_Server_CANopen>",

@@ -29,19 +29,18 @@ TEST_P(EdsStructureCheck, NamesTheBrokenRule)
     ASSERT_NE(at, std::string::npos);
     text.replace(at, c.from.size(), c.to);
     const std::vector<std::string> faults = canopentest::EDS_Structure_Faults(text);
-    EXPECT_TRUE(std::any_of(faults.begin(), faults.end(),
-                            [&](const std::string& f) { return f.find(c.fault) != std::string::npos; }))
-        << ::testing::PrintToString(faults);
+    EXPECT_TRUE(std::any_of(faults.begin(), faults.end(), [&](const std::string& f) {
+        return f.find(c.fault) != std::string::npos;
+    })) << ::testing::PrintToString(faults);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, EdsStructureCheck,
     ::testing::Values(
-        BrokenCase{"a count of listed objects that is wrong", "SupportedObjects=8", "SupportedObjects=9", "says 9 objects"},
-        BrokenCase{"a listed object without its section",
-                   "SupportedObjects=8\r\n",
-                   "SupportedObjects=9\r\n9=0x1010\r\n",
-                   "0x1010, which has no section"},
+        BrokenCase{"a count of listed objects that is wrong", "SupportedObjects=8", "SupportedObjects=9",
+                   "says 9 objects"},
+        BrokenCase{"a listed object without its section", "SupportedObjects=8\r\n",
+                   "SupportedObjects=9\r\n9=0x1010\r\n", "0x1010, which has no section"},
         BrokenCase{"an object in no list", "[1017]", "[1019]", "[1019] is in no object list"},
         BrokenCase{"a sub-index count that is wrong", "SubNumber=3", "SubNumber=4", "SubNumber=4 and has 3"},
         BrokenCase{"a section given twice", "[1001]", "[1000]", "section [1000] appears twice"},
@@ -51,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenCase{"an object type of no object", "ObjectType=0x08", "ObjectType=0x03", "object type '0x03'"},
         BrokenCase{"a count of receive PDOs without them", "NrOfRXPDO=0", "NrOfRXPDO=1", "NrOfRXPDO=1"},
         BrokenCase{"a bare line feed", "Lines=0\r\n", "Lines=0\n", "bare"},
-        BrokenCase{"a manufacturer object among the optional ones", "8=0x1280", "8=0x2000", "[OPTIONALOBJECTS] lists 0x2000"}),
+        BrokenCase{"a manufacturer object among the optional ones", "8=0x1280", "8=0x2000",
+                   "[OPTIONALOBJECTS] lists 0x2000"}),
     testsupport::kNameByWhat);
 
 }  // namespace

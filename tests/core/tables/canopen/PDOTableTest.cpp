@@ -135,14 +135,14 @@ TEST_F(PDOTable, FileHoldsEveryCellAsTypedAndReadsBackTheSame)
 
 TEST_F(PDOTable, AnAttributeMissingEndsTheLoadingThere)
 {
-    const std::string note = Load(
-        "<PDO_CANopen><Receive_PDO>"
-        "<row COB-ID=\"1\" Dimension=\"1\" Address_B1=\"0\" Address_B2=\"\" Address_B3=\"\" Address_B4=\"\" "
-        "Address_B5=\"\" Address_B6=\"\" Address_B7=\"\" Address_B8=\"\" TimeOut=\"0\" Mnemonic=\"a\"/>"
-        "<row COB-ID=\"2\" Dimension=\"1\"/>"
-        "<row COB-ID=\"3\" Dimension=\"1\" Address_B1=\"0\" Address_B2=\"\" Address_B3=\"\" Address_B4=\"\" "
-        "Address_B5=\"\" Address_B6=\"\" Address_B7=\"\" Address_B8=\"\" TimeOut=\"0\" Mnemonic=\"c\"/>"
-        "</Receive_PDO><Transmit_PDO/></PDO_CANopen>");
+    const std::string note =
+        Load("<PDO_CANopen><Receive_PDO>"
+             "<row COB-ID=\"1\" Dimension=\"1\" Address_B1=\"0\" Address_B2=\"\" Address_B3=\"\" Address_B4=\"\" "
+             "Address_B5=\"\" Address_B6=\"\" Address_B7=\"\" Address_B8=\"\" TimeOut=\"0\" Mnemonic=\"a\"/>"
+             "<row COB-ID=\"2\" Dimension=\"1\"/>"
+             "<row COB-ID=\"3\" Dimension=\"1\" Address_B1=\"0\" Address_B2=\"\" Address_B3=\"\" Address_B4=\"\" "
+             "Address_B5=\"\" Address_B6=\"\" Address_B7=\"\" Address_B8=\"\" TimeOut=\"0\" Mnemonic=\"c\"/>"
+             "</Receive_PDO><Transmit_PDO/></PDO_CANopen>");
     EXPECT_NE(note.find("Address_B1"), std::string::npos) << note;
     EXPECT_EQ(Row(0, 1)[11], "a");
     EXPECT_EQ(Cells(0).Cell(1, 3), "") << "rows after the broken one are not read";
