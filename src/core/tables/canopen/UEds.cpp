@@ -1,15 +1,14 @@
 #include "core/tables/canopen/UEds.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "common/NumConv.h"
 #include "common/UComon.h"
-#include "core/tables/TableEngine.h"
 #include "core/tables/TableTexts.h"
 #include "core/tables/canopen/PDOTable.h"
 #include "core/tables/canopen/SDOServerTable.h"
 #include "platform/rtl/CodePages.h"
-#include "platform/rtl/Format.h"
 #include "platform/rtl/Streams.h"
 #include "platform/sys/Folders.h"
 #include "platform/xml/Xml.h"
@@ -26,8 +25,7 @@ constexpr int Text_Not_Written = 2692, Text_No_Section = 2693, Text_No_Attribute
     throw EEdsError(core::Lang_Format(text, args));
 }
 
-// The root of a table file and its section; a file that is not well-formed, or a section that is
-// missing, stops the export.
+// A section below the root of a table file; a missing one stops the export.
 xml::Element Section(const xml::Document& doc, const std::string& file, std::string_view name)
 {
     const xml::Element section = doc.DocumentElement().ChildByName(name);
@@ -36,6 +34,7 @@ xml::Element Section(const xml::Document& doc, const std::string& file, std::str
     return section;
 }
 
+// A table file that is not well-formed stops the export.
 xml::Document Load(const std::string& file)
 {
     xml::Document doc;
@@ -185,7 +184,8 @@ void Read_SDO_Server_List(const std::string& file, EdsTables& tables)
             const TRowPlace at{++r, table, file};
             const std::int32_t index = SDO_Number(row, "Index", 0x2000, 0x5FFF, at);
             const std::int32_t sub = SDO_Number(row, "SubIndex", 0, 0xFF, at);
-            const std::int32_t quantity = SDO_Number(row, "NByte", INT32_MIN, INT32_MAX, at);
+            const std::int32_t quantity = SDO_Number(row, "NByte", std::numeric_limits<std::int32_t>::min(),
+                                                     std::numeric_limits<std::int32_t>::max(), at);
             entries.push_back({t, r, index, sub});
             Add_SDO_Entry(tables, index, sub, quantity, t == 0);
         }
