@@ -30,12 +30,14 @@ LAYERS = {
     "src/common": 2,
     "src/core": 2,
     "src/core/tables": 2,  # the rule-table engine, with src/core/tables/<family> for the descriptors
+    "src/core/tables/canopen": 2,  # the CANopen tables and the EDS export
     "src/platform/ui": 3,  # with its Qt backend in src/platform/ui/qt
     "src/grid": 4,
     "src/controls": 4,
     "src/dialogs": 5,
     "src/tables": 5,
     "src/app": 5,
+    "src/tables/canopen": 5,
 }
 GUI_FREE_TOP = 2  # layers 1 and 2 use no widget code and no Qt
 

@@ -13,6 +13,7 @@
 #include "app/UWindows.h"
 #include "common/UComon.h"
 #include "controls/gridinplace/GxGridInplaceDropDown.h"
+#include "core/tables/canopen/UEds.h"
 #include "dialogs/UBoot.h"
 #include "dialogs/UEtherCATSlave.h"
 #include "dialogs/UEtherNetIP_EDS.h"
@@ -20,6 +21,7 @@
 #include "dialogs/UParGen.h"
 #include "grid/extras/GridExtras.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Dialogs.h"
 #include "tables/can_family/UDMXDefVal.h"
 #include "tables/can_family/UDNet.h"
 #include "tables/can_family/UDefOffset.h"
@@ -29,6 +31,9 @@
 #include "tables/can_family/UTransmitCAN.h"
 #include "tables/can_family/UTransmitJ1939.h"
 #include "tables/can_family/UTransmitNMEA.h"
+#include "tables/canopen/USet_PDO_Access.h"
+#include "tables/canopen/USet_SDO_Client_Access.h"
+#include "tables/canopen/USet_SDO_Server_Access.h"
 #include "tables/modbus_s7_bacnet/UModbus_TCP_Master_Set_Access.h"
 #include "tables/modbus_s7_bacnet/US7_Protocol_Set_Access.h"
 #include "tables/modbus_s7_bacnet/USetAccess.h"
@@ -75,6 +80,9 @@ void Create_Windows()
            [] { FModbus_TCP_Master_Set_Access->Set_Lang(); });
     Create(FReceiveCAN, "TFReceiveCAN", [] { FReceiveCAN->Set_Lang(); });
     Create(FTransmitCAN, "TFTransmitCAN", [] { FTransmitCAN->Set_Lang(); });
+    Create(FSet_PDO_Access, "TFSet_PDO_Access", [] { FSet_PDO_Access->Set_Lang(); });
+    Create(FSet_SDO_Client_Access, "TFSet_SDO_Client_Access", [] { FSet_SDO_Client_Access->Set_Lang(); });
+    Create(FSet_SDO_Server_Access, "TFSet_SDO_Server_Access", [] { FSet_SDO_Server_Access->Set_Lang(); });
     Create(FDefOffset, "TFDefOffset", [] { FDefOffset->Set_Lang(); });
     Create(FDNet, "TFDNet", [] { FDNet->Set_Lang(); });
     Create(FDMXDefVal, "TFDMXDefVal", [] { FDMXDefVal->Set_Lang(); });
@@ -89,6 +97,14 @@ void Create_Windows()
     Create(FEtherNEtIP_EDS, "TFEtherNEtIP_EDS", [] { FEtherNEtIP_EDS->Set_Lang(); });
     Create(FEtherNetIP_Master_Access, "TFEtherNetIP_Master_Access", [] { FEtherNetIP_Master_Access->Set_Lang(); });
     Create(FS7_Protocol_Set_Access, "TFS7_Protocol_Set_Access", [] { FS7_Protocol_Set_Access->Set_Lang(); });
+    // The EDS export reads the saved CANopen tables; what stops it is said, and no file is written.
+    FBrevandoreFirmWare->Save_EDS_File = [](const std::string& file) {
+        try {
+            tables::canopen::Save_EDS_File(file);
+        } catch (const tables::canopen::EEdsError& e) {
+            ui::MessageDlg(e.Message, ui::TMsgDlgType::mtError, ui::mbOK);
+        }
+    };
 }
 
 void Destroy_Windows()
@@ -98,6 +114,9 @@ void Destroy_Windows()
         delete *it;
     created.clear();
     Clear_Windows();
+    FSet_SDO_Server_Access = nullptr;
+    FSet_SDO_Client_Access = nullptr;
+    FSet_PDO_Access = nullptr;
     FS7_Protocol_Set_Access = nullptr;
     FEtherNetIP_Master_Access = nullptr;
     FEtherNEtIP_EDS = nullptr;

@@ -55,6 +55,13 @@ const FramedDialog kFramedDialogs[] = {
     {"TFReceiveNMEA", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
     {"TFTransmitNMEA", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
     {"TFProfinetFileName", {"Btn_OK", "Btn_Cancel"}, true},
+    {"TFSet_PDO_Access", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
+    {"TFSet_SDO_Client_Access",
+     {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"},
+     true},
+    {"TFSet_SDO_Server_Access",
+     {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"},
+     true},
 };
 
 template <class T>

@@ -27,6 +27,9 @@
 #include "tables/can_family/UDefOffset.h"
 #include "tables/can_family/UReceiveCAN.h"
 #include "tables/can_family/UTransmitCAN.h"
+#include "tables/canopen/USet_PDO_Access.h"
+#include "tables/canopen/USet_SDO_Client_Access.h"
+#include "tables/canopen/USet_SDO_Server_Access.h"
 #include "tables/modbus_s7_bacnet/UModbus_TCP_Master_Set_Access.h"
 #include "tables/modbus_s7_bacnet/US7_Protocol_Set_Access.h"
 
@@ -349,6 +352,9 @@ TEST_F(ShellWindowsTest, LanguageChangeReachesEveryWindowInItsOrder)
                                                "TFModbus_TCP_Master_Set_Access",
                                                "TFReceiveCAN",
                                                "TFTransmitCAN",
+                                               "TFSet_PDO_Access",
+                                               "TFSet_SDO_Client_Access",
+                                               "TFSet_SDO_Server_Access",
                                                "TFDNet",
                                                "TFDefOffset",
                                                "TFDMXDefVal",
@@ -589,4 +595,58 @@ TEST_F(ShellWindowsTest, BacnetTypeIsReadLikeEveryTableNumber)
             TempProgramFolder::WriteFile(File_ParGen, file);
         EXPECT_EQ(main->Get_Type_BACnet(), type) << (file ? file : "no file");
     }
+}
+
+TEST_F(ShellWindowsTest, HiddenCANopenButtonsOpenTheirTablesAndTheEDSIsWrittenFromTheSavedOnes)
+{
+    ASSERT_EQ(Create_Project("demo").Text, 0);
+    std::filesystem::create_directories(Path_Project);
+    using F = TFBrevandoreFirmWare;
+    struct Opener {
+        controls::TLbButton* F::*button;
+        TCANopenTables* form;
+        int rows;
+    };
+    const Opener openers[] = {{&F::Btn_PDO_CANopen, FSet_PDO_Access, 30},
+                              {&F::Btn_SDO_Client_CANopen, FSet_SDO_Client_Access, 256},
+                              {&F::Btn_SDO_Server_CANopen, FSet_SDO_Server_Access, 500}};
+    for (const Opener& o : openers) {
+        SCOPED_TRACE(o.form->Name());
+        ShellScript script;
+        script.Then(
+            "dialog shown", [&o] { return o.form->Modal(); },
+            [&o] {
+                EXPECT_EQ(o.form->sgb->Cells(0, o.rows), std::to_string(o.rows));
+                EXPECT_EQ(o.form->PageControl1->ActivePage(), o.form->Sheets[0]);
+                o.form->Btn_Cancel->Click();
+            });
+        main->Btn_Click(main->*o.button);
+        ASSERT_TRUE(script.Finished()) << script.Stuck();
+    }
+
+    // The PDO table saved by its dialog, then the EDS under a name typed without extension.
+    FSet_PDO_Access->FormShow(FSet_PDO_Access);
+    FSet_PDO_Access->Cells(0).SetCell(1, 1, "0x201");
+    FSet_PDO_Access->Cells(0).SetCell(2, 1, "1");
+    FSet_PDO_Access->Cells(0).SetCell(3, 1, "0");
+    FSet_PDO_Access->Cells(0).SetCell(11, 1, "0");
+    FSet_PDO_Access->Btn_OKClick(FSet_PDO_Access->Btn_OK);
+    ASSERT_EQ(FSet_PDO_Access->ModalResult(), ui::mrOk)
+        << (dialogs.Messages.empty() ? "" : dialogs.Messages.back().Text);
+    dialogs.FileAnswers.push_back({true, {Path_Project + "/converter"}, 1});
+    main->Btn_Click(main->Btn_CANopen_EDS);
+    EXPECT_EQ(dialogs.FileRequests.back().InitialDir, Path_Project);
+    const std::string eds = TempProgramFolder::ReadFile(Path_Project + "/converter.eds");
+    EXPECT_EQ(eds.substr(0, 12), "[FileInfo]\r\n");
+    EXPECT_NE(eds.find("\r\nNrOfRXPDO=1\r\nNrOfTXPDO=0\r\n"), std::string::npos);
+    EXPECT_TRUE(dialogs.Messages.empty());
+
+    // A table the export cannot describe is said, and the earlier file stays.
+    TempProgramFolder::WriteFile(File_SDO_Server_CANopen, "<SDO_Server_CANopen><SDO_Read/></SDO_Server_CANopen>");
+    dialogs.FileAnswers.push_back({true, {Path_Project + "/converter.eds"}, 1});
+    main->Btn_Click(main->Btn_CANopen_EDS);
+    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_EQ(dialogs.Messages.back().Text,
+              "The EDS file was not written: the file " + File_SDO_Server_CANopen + " has no section SDO_Write.");
+    EXPECT_EQ(TempProgramFolder::ReadFile(Path_Project + "/converter.eds"), eds);
 }

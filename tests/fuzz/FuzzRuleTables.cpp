@@ -14,6 +14,9 @@
 #include "core/tables/can_family/TransmitCANTable.h"
 #include "core/tables/can_family/TransmitJ1939Table.h"
 #include "core/tables/can_family/TransmitNMEATable.h"
+#include "core/tables/canopen/PDOTable.h"
+#include "core/tables/canopen/SDOClientTable.h"
+#include "core/tables/canopen/SDOServerTable.h"
 #include "core/tables/modbus_s7_bacnet/ModbusTCPMasterTable.h"
 #include "core/tables/modbus_s7_bacnet/S7ProtocolTable.h"
 #include "core/tables/modbus_s7_bacnet/SetAccessTable.h"
@@ -43,6 +46,9 @@ const std::vector<const tables::TDialogDesc*>& Dialogs()
         &tables::can::Transmit_NMEA_Desc(),
         &tables::can::DNet_Desc(),
         &tables::can::DMX_Def_Val_Desc(),
+        &tables::canopen::Set_PDO_Access_Desc(),
+        &tables::canopen::Set_SDO_Client_Access_Desc(),
+        &tables::canopen::Set_SDO_Server_Access_Desc(),
     };
     return dialogs;
 }

@@ -75,7 +75,7 @@ std::optional<TTableFault> First_Fault(const TDialogDesc& dialog, const std::vec
     }
     if (dialog.After_Rows)
         if (const std::optional<TRuleFault> fault = dialog.After_Rows(grids, state))
-            return TTableFault{0, 0, fault->Text, Fault_Message(dialog, 0, *fault)};
+            return TTableFault{fault->Grid, 0, fault->Text, Fault_Message(dialog, 0, *fault)};
     return std::nullopt;
 }
 

@@ -103,6 +103,7 @@ struct TRuleFault {
     std::string Suffix{};
     bool Row_Prefix = true;
     std::string Message{};
+    int Grid = 0;  // for a fault of After_Rows: the table it concerns (its tab is brought forward)
 };
 using TRowRule = std::function<std::optional<TRuleFault>(const TRowView&)>;
 
