@@ -54,6 +54,12 @@ const FramedDialog kFramedDialogs[] = {
     {"TFTransmitJ1939", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
     {"TFReceiveNMEA", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
     {"TFTransmitNMEA", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
+    {"TFBACnetAccess", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_Import_CSV"}, true},
+    {"TFImportEDEFile", {"Btn_OK", "Btn_Cancel", "Btn_Select_All", "Btn_Unselect_All"}, true},
+    {"TFBACnet_Eng_Unit", {"Btn_OK", "Btn_Cancel"}, true},
+    {"TFBACnetSlaveSetAccess",
+     {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"},
+     true},
 };
 
 template <class T>

@@ -17,6 +17,8 @@
 #include "core/tables/modbus_s7_bacnet/ModbusTCPMasterTable.h"
 #include "core/tables/modbus_s7_bacnet/S7ProtocolTable.h"
 #include "core/tables/modbus_s7_bacnet/SetAccessTable.h"
+#include "core/tables/modbus_s7_bacnet/BACnetAccessTable.h"
+#include "core/tables/modbus_s7_bacnet/BACnetSlaveTable.h"
 #include "platform/rtl/Exceptions.h"
 
 #include <memory>
@@ -43,6 +45,8 @@ const std::vector<const tables::TDialogDesc*>& Dialogs()
         &tables::can::Transmit_NMEA_Desc(),
         &tables::can::DNet_Desc(),
         &tables::can::DMX_Def_Val_Desc(),
+        &tables::modbus_s7_bacnet::BACnet_Access_Desc(),
+        &tables::modbus_s7_bacnet::BACnet_Slave_Desc(),
     };
     return dialogs;
 }

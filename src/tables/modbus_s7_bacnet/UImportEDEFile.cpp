@@ -55,6 +55,9 @@ void TFImportEDEFile::Cancel_EDE_List_Vars()
 
 void TFImportEDEFile::Load_EDE_File()
 {
+    // Shown without a file chosen: nothing to list.
+    if (EDE_File.empty())
+        return;
     try {
         List_EDE_Var = ms7::Load_EDE_File(EDE_File);
     } catch (const rtl::Exception& e) {
