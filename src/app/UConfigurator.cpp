@@ -29,14 +29,14 @@
 #include "tables/can_family/UTransmitCAN.h"
 #include "tables/can_family/UTransmitJ1939.h"
 #include "tables/can_family/UTransmitNMEA.h"
-#include "tables/modbus_s7_bacnet/UModbus_TCP_Master_Set_Access.h"
-#include "tables/modbus_s7_bacnet/US7_Protocol_Set_Access.h"
-#include "tables/modbus_s7_bacnet/USetAccess.h"
 #include "tables/modbus_s7_bacnet/UBACnetAccess.h"
 #include "tables/modbus_s7_bacnet/UBACnetSlaveSetAccess.h"
 #include "tables/modbus_s7_bacnet/UBACnet_EDE_File.h"
 #include "tables/modbus_s7_bacnet/UBACnet_Eng_Unit.h"
 #include "tables/modbus_s7_bacnet/UImportEDEFile.h"
+#include "tables/modbus_s7_bacnet/UModbus_TCP_Master_Set_Access.h"
+#include "tables/modbus_s7_bacnet/US7_Protocol_Set_Access.h"
+#include "tables/modbus_s7_bacnet/USetAccess.h"
 
 namespace {
 

@@ -27,9 +27,9 @@
 #include "tables/can_family/UDefOffset.h"
 #include "tables/can_family/UReceiveCAN.h"
 #include "tables/can_family/UTransmitCAN.h"
+#include "tables/modbus_s7_bacnet/UBACnetAccess.h"
 #include "tables/modbus_s7_bacnet/UModbus_TCP_Master_Set_Access.h"
 #include "tables/modbus_s7_bacnet/US7_Protocol_Set_Access.h"
-#include "tables/modbus_s7_bacnet/UBACnetAccess.h"
 
 namespace fs = std::filesystem;
 

@@ -14,11 +14,11 @@
 #include "core/tables/can_family/TransmitCANTable.h"
 #include "core/tables/can_family/TransmitJ1939Table.h"
 #include "core/tables/can_family/TransmitNMEATable.h"
+#include "core/tables/modbus_s7_bacnet/BACnetAccessTable.h"
+#include "core/tables/modbus_s7_bacnet/BACnetSlaveTable.h"
 #include "core/tables/modbus_s7_bacnet/ModbusTCPMasterTable.h"
 #include "core/tables/modbus_s7_bacnet/S7ProtocolTable.h"
 #include "core/tables/modbus_s7_bacnet/SetAccessTable.h"
-#include "core/tables/modbus_s7_bacnet/BACnetAccessTable.h"
-#include "core/tables/modbus_s7_bacnet/BACnetSlaveTable.h"
 #include "platform/rtl/Exceptions.h"
 
 #include <memory>

@@ -103,9 +103,8 @@ void TFBACnetAccess::Btn_Import_CSVClick(ui::TObject*)
     import->EDE_File = file.string();
     if (import->ShowModal() != ui::mrOk)
         return;
-    const ms7::TEDE_Import_Result result =
-        ms7::Import_EDE_Objects(Cells(0), Cells(1), ms7::BACnet_Key_Column(App_BACnet_Type()),
-                                import->E_ID_IP->Text(), import->List_EDE_Var);
+    const ms7::TEDE_Import_Result result = ms7::Import_EDE_Objects(
+        Cells(0), Cells(1), ms7::BACnet_Key_Column(App_BACnet_Type()), import->E_ID_IP->Text(), import->List_EDE_Var);
     if (result.Read_Left_Out || result.Write_Left_Out)
         ui::MessageDlg(core::Lang_Format(Text_Left_Out, {result.Read_Left_Out, result.Write_Left_Out}),
                        ui::TMsgDlgType::mtWarning, ui::mbOK);

@@ -21,9 +21,9 @@ public:
     controls::TLbButton* Btn_Select_All = nullptr;
     controls::TLbButton* Btn_Unselect_All = nullptr;
 
-    std::string EDE_File;                                              // set by the opener
+    std::string EDE_File;                                             // set by the opener
     std::vector<tables::modbus_s7_bacnet::TBACnet_Var> List_EDE_Var;  // the objects of the last file shown
-    int App_BACnet_Type = 0;                                           // set by the opener
+    int App_BACnet_Type = 0;                                          // set by the opener
 
     void Set_Lang() override;
     void Cancel_EDE_List_Vars();

@@ -18,8 +18,8 @@ inline constexpr int Enable = 1, Address = 2, Object_Type = 3, Instance = 4, Pro
                      Swap = 15, Convertion = 16, Mnemonic = 17;
 }
 namespace bacnet_write {
-inline constexpr int Enable = 1, Address = 2, Object_Type = 3, Data_Type = 4, Instance = 5, Property = 6,
-                     Priority = 7, NByte = 8, En_Dest = 9, D_Net = 10, D_Len = 11, D_Add = 12, Change = 13, Timer = 14,
+inline constexpr int Enable = 1, Address = 2, Object_Type = 3, Data_Type = 4, Instance = 5, Property = 6, Priority = 7,
+                     NByte = 8, En_Dest = 9, D_Net = 10, D_Len = 11, D_Add = 12, Change = 13, Timer = 14,
                      Poll_Time = 15, Max_Err = 16, Position = 17, Start_Bit = 18, Swap = 19, Convertion = 20,
                      Mnemonic = 21;
 }

@@ -38,7 +38,8 @@ std::vector<std::string_view> Split_Lines(std::string_view text)
 bool Mandatory_Line(std::string_view line)
 {
     const std::string trimmed = Cell_Trim(line);
-    return !trimmed.empty() && trimmed[0] == '#' && Cell_Trim(std::string_view(trimmed).substr(1)).starts_with("mandatory");
+    return !trimmed.empty() && trimmed[0] == '#' &&
+           Cell_Trim(std::string_view(trimmed).substr(1)).starts_with("mandatory");
 }
 
 // The index of the first data line; lines.size() or more when there is none.

@@ -23,47 +23,45 @@ struct TLengthRule {
 
 struct TSlaveTable {
     bool Read;
-    std::string_view Size;                // NByte_IN / NByte_OUT
-    std::vector<std::string_view> Bits;   // the types whose Start Bit counts and whose Length does not
+    std::string_view Size;               // NByte_IN / NByte_OUT
+    std::vector<std::string_view> Bits;  // the types whose Start Bit counts and whose Length does not
     std::vector<TLengthRule> Lengths;
     int Eng_Unit_Text, Position_Text, Bit_Text, Last_Byte_Text;
 };
 
-const TSlaveTable Read_Table = {
-    .Read = true,
-    .Size = "NByte_IN",
-    .Bits = {"Binary Input", "Binary Value"},
-    .Lengths = {{"Analog Input", 1, 4, 2235},
-                {"Positive Integer Value", 1, 4, 2236},
-                {"Large Analog Value", 1, 8, 2237},
-                {"Analog Value", 1, 4, 2238},
-                {"Multi State Input", 1, 4, 2239},
-                {"Multi State Value", 1, 4, 2240},
-                {"Life Safety Point", 1, 2, 2241},
-                {"Life Safety Zone", 1, 2, 2242},
-                {"Access Door", 1, 1, 2243},
-                {"Accumulator", 1, 4, 2244}},
-    .Eng_Unit_Text = 2233,
-    .Position_Text = 2234,
-    .Bit_Text = 2245,
-    .Last_Byte_Text = 2246};
+const TSlaveTable Read_Table = {.Read = true,
+                                .Size = "NByte_IN",
+                                .Bits = {"Binary Input", "Binary Value"},
+                                .Lengths = {{"Analog Input", 1, 4, 2235},
+                                            {"Positive Integer Value", 1, 4, 2236},
+                                            {"Large Analog Value", 1, 8, 2237},
+                                            {"Analog Value", 1, 4, 2238},
+                                            {"Multi State Input", 1, 4, 2239},
+                                            {"Multi State Value", 1, 4, 2240},
+                                            {"Life Safety Point", 1, 2, 2241},
+                                            {"Life Safety Zone", 1, 2, 2242},
+                                            {"Access Door", 1, 1, 2243},
+                                            {"Accumulator", 1, 4, 2244}},
+                                .Eng_Unit_Text = 2233,
+                                .Position_Text = 2234,
+                                .Bit_Text = 2245,
+                                .Last_Byte_Text = 2246};
 
-const TSlaveTable Write_Table = {
-    .Read = false,
-    .Size = "NByte_OUT",
-    .Bits = {"Binary Out", "Binary Value"},
-    .Lengths = {{"Analog Out", 1, 4, 2249},
-                {"Analog Value", 1, 4, 2250},
-                {"Positive Integer Value", 1, 4, 2251},
-                {"Large Analog Value", 1, 8, 2252},
-                {"Integer Value", 1, 4, 2253},
-                {"Multi State Output", 1, 4, 2254},
-                {"Multi State Value", 1, 4, 2255},
-                {"Access Door", 1, 1, 2256}},
-    .Eng_Unit_Text = 2247,
-    .Position_Text = 2248,
-    .Bit_Text = 2257,
-    .Last_Byte_Text = 2258};
+const TSlaveTable Write_Table = {.Read = false,
+                                 .Size = "NByte_OUT",
+                                 .Bits = {"Binary Out", "Binary Value"},
+                                 .Lengths = {{"Analog Out", 1, 4, 2249},
+                                             {"Analog Value", 1, 4, 2250},
+                                             {"Positive Integer Value", 1, 4, 2251},
+                                             {"Large Analog Value", 1, 8, 2252},
+                                             {"Integer Value", 1, 4, 2253},
+                                             {"Multi State Output", 1, 4, 2254},
+                                             {"Multi State Value", 1, 4, 2255},
+                                             {"Access Door", 1, 1, 2256}},
+                                 .Eng_Unit_Text = 2247,
+                                 .Position_Text = 2248,
+                                 .Bit_Text = 2257,
+                                 .Last_Byte_Text = 2258};
 
 // The Length read as a number, 0 for a text that is not one.
 std::int64_t Length_Of(const TRowView& row)

@@ -18,16 +18,8 @@ constexpr TEngUnit Units_Area[] = {
 };
 
 constexpr TEngUnit Units_Currency[] = {
-    {105, "currency1"},
-    {106, "currency2"},
-    {107, "currency3"},
-    {108, "currency4"},
-    {109, "currency5"},
-    {110, "currency6"},
-    {111, "currency7"},
-    {112, "currency8"},
-    {113, "currency9"},
-    {114, "currency10"},
+    {105, "currency1"}, {106, "currency2"}, {107, "currency3"}, {108, "currency4"}, {109, "currency5"},
+    {110, "currency6"}, {111, "currency7"}, {112, "currency8"}, {113, "currency9"}, {114, "currency10"},
 };
 
 constexpr TEngUnit Units_Electrical[] = {
@@ -106,12 +98,8 @@ constexpr TEngUnit Units_Force[] = {
 };
 
 constexpr TEngUnit Units_Frequency[] = {
-    {25, "cycles-per-hour"},
-    {26, "cycles-per-minute"},
-    {27, "hertz"},
-    {129, "kilohertz"},
-    {130, "megahertz"},
-    {131, "per-hour"},
+    {25, "cycles-per-hour"}, {26, "cycles-per-minute"}, {27, "hertz"},
+    {129, "kilohertz"},      {130, "megahertz"},        {131, "per-hour"},
 };
 
 constexpr TEngUnit Units_Humidity[] = {
@@ -120,13 +108,8 @@ constexpr TEngUnit Units_Humidity[] = {
 };
 
 constexpr TEngUnit Units_Length[] = {
-    {194, "micrometers"},
-    {30, "millimeters"},
-    {118, "centimeters"},
-    {193, "kilometers"},
-    {31, "meters"},
-    {32, "inches"},
-    {33, "feet"},
+    {194, "micrometers"}, {30, "millimeters"}, {118, "centimeters"}, {193, "kilometers"},
+    {31, "meters"},       {32, "inches"},      {33, "feet"},
 };
 
 constexpr TEngUnit Units_Light[] = {
@@ -140,34 +123,20 @@ constexpr TEngUnit Units_Light[] = {
 };
 
 constexpr TEngUnit Units_Mass[] = {
-    {196, "milligrams"},
-    {195, "grams"},
-    {39, "kilograms"},
-    {40, "pounds-mass"},
-    {41, "tons"},
+    {196, "milligrams"}, {195, "grams"}, {39, "kilograms"}, {40, "pounds-mass"}, {41, "tons"},
 };
 
 constexpr TEngUnit Units_Mass_Flow[] = {
-    {154, "grams-per-second"},
-    {155, "grams-per-minute"},
-    {42, "kilograms-per-second"},
-    {43, "kilograms-per-minute"},
-    {44, "kilograms-per-hour"},
-    {119, "pounds-mass-per-second"},
-    {45, "pounds-mass-per-minute"},
-    {46, "pounds-mass-per-hour"},
-    {156, "tons-per-hour"},
+    {154, "grams-per-second"},      {155, "grams-per-minute"},    {42, "kilograms-per-second"},
+    {43, "kilograms-per-minute"},   {44, "kilograms-per-hour"},   {119, "pounds-mass-per-second"},
+    {45, "pounds-mass-per-minute"}, {46, "pounds-mass-per-hour"}, {156, "tons-per-hour"},
 };
 
 constexpr TEngUnit Units_Power[] = {
-    {132, "milliwatts"},
-    {47, "watts"},
-    {48, "kilowatts"},
-    {49, "megawatts"},
-    {50, "btus-per-hour"},
-    {157, "kilo-btus-per-hour"},
-    {51, "horsepower"},
-    {52, "tons-refrigeration"},
+    {132, "milliwatts"},   {47, "watts"},
+    {48, "kilowatts"},     {49, "megawatts"},
+    {50, "btus-per-hour"}, {157, "kilo-btus-per-hour"},
+    {51, "horsepower"},    {52, "tons-refrigeration"},
 };
 
 constexpr TEngUnit Units_Pressure[] = {
@@ -186,26 +155,16 @@ constexpr TEngUnit Units_Pressure[] = {
 };
 
 constexpr TEngUnit Units_Temperature[] = {
-    {62, "degrees-Celsius"},
-    {63, "degrees-Kelvin"},
-    {181, "degrees-Kelvin-per-hour"},
-    {182, "degrees-Kelvin-per-minute"},
-    {64, "degrees-Fahrenheit"},
-    {65, "degree-days-Celsius"},
-    {66, "degree-days-Fahrenheit"},
-    {120, "delta-degrees-Fahrenheit"},
+    {62, "degrees-Celsius"},          {63, "degrees-Kelvin"},
+    {181, "degrees-Kelvin-per-hour"}, {182, "degrees-Kelvin-per-minute"},
+    {64, "degrees-Fahrenheit"},       {65, "degree-days-Celsius"},
+    {66, "degree-days-Fahrenheit"},   {120, "delta-degrees-Fahrenheit"},
     {121, "delta-degrees-Kelvin"},
 };
 
 constexpr TEngUnit Units_Time[] = {
-    {67, "years"},
-    {68, "months"},
-    {69, "weeks"},
-    {70, "days"},
-    {71, "hours"},
-    {72, "minutes"},
-    {73, "seconds"},
-    {158, "hundredths-seconds"},
+    {67, "years"},         {68, "months"},  {69, "weeks"},   {70, "days"},
+    {71, "hours"},         {72, "minutes"}, {73, "seconds"}, {158, "hundredths-seconds"},
     {159, "milliseconds"},
 };
 
@@ -214,39 +173,21 @@ constexpr TEngUnit Units_Torque[] = {
 };
 
 constexpr TEngUnit Units_Velocity[] = {
-    {161, "millimeters-per-second"},
-    {162, "millimeters-per-minute"},
-    {74, "meters-per-second"},
-    {163, "meters-per-minute"},
-    {164, "meters-per-hour"},
-    {75, "kilometers-per-hour"},
-    {76, "feet-per-second"},
-    {77, "feet-per-minute"},
-    {78, "miles-per-hour"},
+    {161, "millimeters-per-second"}, {162, "millimeters-per-minute"}, {74, "meters-per-second"},
+    {163, "meters-per-minute"},      {164, "meters-per-hour"},        {75, "kilometers-per-hour"},
+    {76, "feet-per-second"},         {77, "feet-per-minute"},         {78, "miles-per-hour"},
 };
 
 constexpr TEngUnit Units_Volume[] = {
-    {79, "cubic-feet"},
-    {80, "cubic-meters"},
-    {81, "imperial-gallons"},
-    {197, "milliliters"},
-    {82, "liters"},
-    {83, "us-gallons"},
+    {79, "cubic-feet"},   {80, "cubic-meters"}, {81, "imperial-gallons"},
+    {197, "milliliters"}, {82, "liters"},       {83, "us-gallons"},
 };
 
 constexpr TEngUnit Units_Volumetric_Flow[] = {
-    {142, "cubic-feet-per-second"},
-    {84, "cubic-feet-per-minute"},
-    {191, "cubic-feet-per-hour"},
-    {85, "cubic-meters-per-second"},
-    {165, "cubic-meters-per-minute"},
-    {135, "cubic-meters-per-hour"},
-    {86, "imperial-gallons-per-minute"},
-    {198, "milliliters-per-second"},
-    {87, "liters-per-second"},
-    {88, "liters-per-minute"},
-    {136, "liters-per-hour"},
-    {89, "us-gallons-per-minute"},
+    {142, "cubic-feet-per-second"},      {84, "cubic-feet-per-minute"},    {191, "cubic-feet-per-hour"},
+    {85, "cubic-meters-per-second"},     {165, "cubic-meters-per-minute"}, {135, "cubic-meters-per-hour"},
+    {86, "imperial-gallons-per-minute"}, {198, "milliliters-per-second"},  {87, "liters-per-second"},
+    {88, "liters-per-minute"},           {136, "liters-per-hour"},         {89, "us-gallons-per-minute"},
     {192, "us-gallons-per-hour"},
 };
 

@@ -113,14 +113,17 @@ TEST_F(EdeExport, NameLengthAndDeviceInstanceFollowTheSettings)
          "9_Boiler temperature sensor 1_0;9;Boiler temperature sensor 1;0;0;Boiler temperature sensor 1;62;"},
         {"MS/TP without its instance", "<BACnet_Type>1</BACnet_Type><BACnet_DEV_IDE>1234</BACnet_DEV_IDE>",
          "_Boiler temperature sensor 1_0;;Boiler temperatu;0;0;Boiler temperatu;62;"},
-        {"a limit other than 1", "<BACnet_DEV_IDE>5</BACnet_DEV_IDE><BACnet_Desc_Chars_Limit>2</BACnet_Desc_Chars_Limit>",
+        {"a limit other than 1",
+         "<BACnet_DEV_IDE>5</BACnet_DEV_IDE><BACnet_Desc_Chars_Limit>2</BACnet_Desc_Chars_Limit>",
          "5_Boiler temperature sensor 1_0;5;Boiler temperatu;0;0;Boiler temperatu;62;"},
-        {"unreadable settings", "<BACnet_DEV_IDE>5", "_Boiler temperature sensor 1_0;;Boiler temperatu;0;0;Boiler temperatu;62;"},
+        {"unreadable settings", "<BACnet_DEV_IDE>5",
+         "_Boiler temperature sensor 1_0;;Boiler temperatu;0;0;Boiler temperatu;62;"},
     };
     for (const Case& c : cases) {
         std::filesystem::remove(File_ParGen);
         if (c.keys)
-            coretest::Write_File(File_ParGen, std::string("<Par_Gen>") + c.keys + (std::string(c.keys).ends_with(">") ? "</Par_Gen>" : ""));
+            coretest::Write_File(File_ParGen, std::string("<Par_Gen>") + c.keys +
+                                                  (std::string(c.keys).ends_with(">") ? "</Par_Gen>" : ""));
         EXPECT_EQ(Object_Lines(), std::vector<std::string>{c.line}) << c.what;
     }
 }
@@ -198,8 +201,7 @@ INSTANTIATE_TEST_SUITE_P(
         StopCase{"a configuration name outside the code page", Two_Rows_Then(""), "Anlage \xCE\xA9",
                  "Error!! No EDE file was written: the configuration name holds the character \"\xCE\xA9\", which "
                  "an EDE file cannot hold."},
-        StopCase{"a row without its unit",
-                 Two_Rows_Then("<row Data_Type=\"Analog Out\" Mnemonic=\"x\"/>"), "Plant 7",
+        StopCase{"a row without its unit", Two_Rows_Then("<row Data_Type=\"Analog Out\" Mnemonic=\"x\"/>"), "Plant 7",
                  "Error!! No EDE file was written: row 2 of the table \"BACnet in Write\" has no attribute Eng_Unit."}),
     testsupport::kNameByWhat);
 

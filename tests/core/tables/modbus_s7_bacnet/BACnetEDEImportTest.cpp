@@ -75,17 +75,19 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderCase{"data after the titles of line 8", Template_Header + "k;1;a;0;0;d\r\nk;1;b;3;0;d\r\n", {"a", "b"}},
         ReaderCase{"a short file is scanned", "# mandatory;mandatory\n# titles\nk;1;a;2;0;d\n", {"a"}},
         ReaderCase{"the last mandatory line wins",
-                   "# mandatory\ntitles\nk;1;a;0;0;d\n#mandatory again\ntitles\nk;1;b;0;0;d\n", {"b"}},
+                   "# mandatory\ntitles\nk;1;a;0;0;d\n#mandatory again\ntitles\nk;1;b;0;0;d\n",
+                   {"b"}},
         ReaderCase{"mandatory must be lower case", "# Mandatory\ntitles\nk;1;a;0;0;d\n", {}},
         ReaderCase{"no mandatory line", "k;1;a;0;0;d\nk;1;b;0;0;d\n", {}},
         ReaderCase{"devices and notification classes are not listed",
-                   "# mandatory\nt\nk;1;dev;8;0;d\nk;1;nc;15;0;d\nk;1;mv;19;0;d\nk;1;piv;48;0;d\n", {"mv", "piv"}},
+                   "# mandatory\nt\nk;1;dev;8;0;d\nk;1;nc;15;0;d\nk;1;mv;19;0;d\nk;1;piv;48;0;d\n",
+                   {"mv", "piv"}},
         ReaderCase{"blank lines skipped and comment marks not looked at after the start",
-                   "# mandatory\nt\n\n   \n# k;1;c;0;0;d\nk;1;a;1;0;d\n", {"c", "a"}},
+                   "# mandatory\nt\n\n   \n# k;1;c;0;0;d\nk;1;a;1;0;d\n",
+                   {"c", "a"}},
         ReaderCase{"lines end with CR alone", "# mandatory\rt\rk;1;a;4;0;d\rk;1;b;5;0;d", {"a", "b"}},
         ReaderCase{"a type beyond 32 bits", "# mandatory\nt\nk;1;big;4294967296;0;d\n", {}},
-        ReaderCase{"a line without semicolons", "# mandatory\nt\n0\n", {}},
-        ReaderCase{"empty", "", {}}),
+        ReaderCase{"a line without semicolons", "# mandatory\nt\n0\n", {}}, ReaderCase{"empty", "", {}}),
     testsupport::kNameByWhat);
 
 TEST(EdeReader, NumbersThatAreNotNumbersReadMinusOne)
@@ -220,9 +222,13 @@ TEST_F(EdeImportIntoTables, AfterTheHighestByteUsedAndInBothTables)
     std::vector<std::string> row;
     for (int c = 1; c < write.ColCount(); ++c)
         row.push_back(write.Cell(c, 2));
-    EXPECT_EQ(row, (std::vector<std::string>{"Y", "10.0.0.2", "Large Analog Value", "Double", "2",
-                                             "Present Value (85)", "0", "8", "N", "", "", "", "N", "N", "1000", "0",
-                                             "4", "0", "N", "", "lav - d"}));
+    EXPECT_EQ(row, (std::vector<std::string>{"Y",      "10.0.0.2", "Large Analog Value",
+                                             "Double", "2",        "Present Value (85)",
+                                             "0",      "8",        "N",
+                                             "",       "",         "",
+                                             "N",      "N",        "1000",
+                                             "0",      "4",        "0",
+                                             "N",      "",         "lav - d"}));
 }
 
 TEST_F(EdeImportIntoTables, WithoutAddressTheObjectTypeIsTheKey)

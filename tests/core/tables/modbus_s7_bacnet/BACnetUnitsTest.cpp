@@ -36,8 +36,8 @@ TEST(BACnetUnits, EveryNumberOnceInOneOf23Groups)
 TEST(BACnetUnits, NamesOfNumbers)
 {
     const std::pair<int, const char*> cases[] = {
-        {0, "square-meters"},    {62, "degrees-Celsius"}, {207, "per-mille"},
-        {236, "minutes-per-degree-kelvin"}, {237, "unknown"}, {-1, "unknown"},
+        {0, "square-meters"}, {62, "degrees-Celsius"}, {207, "per-mille"}, {236, "minutes-per-degree-kelvin"},
+        {237, "unknown"},     {-1, "unknown"},
     };
     for (const auto& [number, name] : cases)
         EXPECT_EQ(Desc_Unit(number), name) << number;

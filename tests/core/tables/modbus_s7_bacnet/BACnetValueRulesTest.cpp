@@ -35,8 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ObjectCase{"proprietary 300", "300", 300, 300},
                       ObjectCase{"proprietary 128 in hexadecimal", "0x80", 128, 128},
                       ObjectCase{"127 below the proprietary range", "127", -1, -1},
-                      ObjectCase{"1024 above it", "1024", -1, -1},
-                      ObjectCase{"empty", "", -1, -1}),
+                      ObjectCase{"1024 above it", "1024", -1, -1}, ObjectCase{"empty", "", -1, -1}),
     testsupport::kNameByWhat);
 
 struct PropertyCase {
@@ -62,8 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PropertyCase{"prescale of an accumulator", "PreScale (185)", BACnet_Read, 1, 5},
                       PropertyCase{"polarity of a binary value", "Polarity (84)", BACnet_Read, 13, 1},
                       PropertyCase{"polarity of an analog value", "Polarity (84)", BACnet_Read, 12, -1},
-                      PropertyCase{"number of states of a multi state value", "Number of States (74)", BACnet_Read,
-                                   11, 4},
+                      PropertyCase{"number of states of a multi state value", "Number of States (74)", BACnet_Read, 11,
+                                   4},
                       PropertyCase{"object type", "Object Type (79)", BACnet_Read, 4, 2},
                       PropertyCase{"status flags when reading", "Status Flags (111)", BACnet_Read, 4, 1},
                       PropertyCase{"status flags when writing", "Status Flags (111)", BACnet_Write, 12, -1},
@@ -110,8 +109,16 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(BACnetValueRules, LargestByteCountPerDataType)
 {
     const std::pair<const char*, int> cases[] = {
-        {"Null", 0},          {"boolean", 1},           {"Unsigned Int", 4}, {"Real", 4},        {"Double", 8},
-        {"Octet String", 255}, {"Character String", 255}, {"Bit String", 120}, {" Object ID ", 4}, {"", 255},
+        {"Null", 0},
+        {"boolean", 1},
+        {"Unsigned Int", 4},
+        {"Real", 4},
+        {"Double", 8},
+        {"Octet String", 255},
+        {"Character String", 255},
+        {"Bit String", 120},
+        {" Object ID ", 4},
+        {"", 255},
         {"Float", 255},
     };
     for (const auto& [type, most] : cases)
@@ -137,18 +144,13 @@ INSTANTIATE_TEST_SUITE_P(
     Lists, DestinationLists,
     ::testing::Values(DestCase{"three bytes with blanks", " 10, 20,30", 3, 0, 0},
                       DestCase{"a trailing comma ends the list", "10,20,30,", 3, 0, 0},
-                      DestCase{"too few", "10,20", 3, 2088, 2089},
-                      DestCase{"too many", "10,20,30,40", 3, 2084, 2085},
+                      DestCase{"too few", "10,20", 3, 2088, 2089}, DestCase{"too many", "10,20,30,40", 3, 2084, 2085},
                       DestCase{"out of range", "10,300,5", 3, 2082, 2083},
                       DestCase{"out of range before too many", "1,2,3,999", 3, 2082, 2083},
-                      DestCase{"zero", "0", 1, 0, 0},
-                      DestCase{"255", "255", 1, 0, 0},
-                      DestCase{"256", "256", 1, 2082, 2083},
-                      DestCase{"minus one", "-1", 1, 2082, 2083},
-                      DestCase{"a letter", "a", 1, 2082, 2083},
-                      DestCase{"two for one", "1,2", 1, 2084, 2085},
-                      DestCase{"an empty item", "1,,2", 3, 2082, 2083},
-                      DestCase{"empty", "  ", 1, 2088, 2089}),
+                      DestCase{"zero", "0", 1, 0, 0}, DestCase{"255", "255", 1, 0, 0},
+                      DestCase{"256", "256", 1, 2082, 2083}, DestCase{"minus one", "-1", 1, 2082, 2083},
+                      DestCase{"a letter", "a", 1, 2082, 2083}, DestCase{"two for one", "1,2", 1, 2084, 2085},
+                      DestCase{"an empty item", "1,,2", 3, 2082, 2083}, DestCase{"empty", "  ", 1, 2088, 2089}),
     testsupport::kNameByWhat);
 
 TEST(BACnetValueRules, NByteHintOfReadRows)
@@ -158,10 +160,14 @@ TEST(BACnetValueRules, NByteHintOfReadRows)
         const char* property;
         const char* hint;
     } cases[] = {
-        {"Binary Output", "Present Value (85)", "1"},  {"Analog Input", "Present Value (85)", "4"},
-        {"Large Analog Value", "Present Value (85)", "8"}, {"Analog Value", "Present Value (85)", ""},
-        {"Analog Value", "Status Flags (111)", "1"},   {"Accumulator", "PreScale (185)", "5"},
-        {"Analog Input", "600", ""},                   {"", "Present Value (85)", ""},
+        {"Binary Output", "Present Value (85)", "1"},
+        {"Analog Input", "Present Value (85)", "4"},
+        {"Large Analog Value", "Present Value (85)", "8"},
+        {"Analog Value", "Present Value (85)", ""},
+        {"Analog Value", "Status Flags (111)", "1"},
+        {"Accumulator", "PreScale (185)", "5"},
+        {"Analog Input", "600", ""},
+        {"", "Present Value (85)", ""},
         {"Analog Input", " ", ""},
     };
     for (const Case& c : cases)
@@ -176,10 +182,14 @@ TEST(BACnetValueRules, EdeObjectTypeNumbers)
         const char* data;
         int bytes;
     } cases[] = {
-        {0, "Analog Input", "Real", 4},          {4, "Binary Output", "Enumerated", 1},
-        {19, "Multi-State Value", "Unsigned Int", 4}, {22, "Life Safety Zone", "Enumerated", 2},
-        {45, "Integer Value", "Signed Int", 4},  {46, "Large Analog Value", "Double", 8},
-        {48, "Positive Integer Value", "Unsigned Int", 4}, {8, "", "Null", 4},
+        {0, "Analog Input", "Real", 4},
+        {4, "Binary Output", "Enumerated", 1},
+        {19, "Multi-State Value", "Unsigned Int", 4},
+        {22, "Life Safety Zone", "Enumerated", 2},
+        {45, "Integer Value", "Signed Int", 4},
+        {46, "Large Analog Value", "Double", 8},
+        {48, "Positive Integer Value", "Unsigned Int", 4},
+        {8, "", "Null", 4},
         {-1, "", "Null", 4},
     };
     for (const Case& c : cases) {
