@@ -48,7 +48,7 @@ TFBACnet_Eng_Unit::TFBACnet_Eng_Unit(ui::TComponent* AOwner) : ui::TForm(AOwner)
     CB_Select_Unit->SetDropDownCount(16);
     Btn_Select_Eng_Unit = dlg::Place<controls::TLbButton>(this, this, "Btn_Select_Eng_Unit", 16, top + 146,
                                                           Client_Width - 32, dlg::Button_Height);
-    dlg::Button_Look(*Btn_Select_Eng_Unit, "");
+    dlg::Button_Look(*Btn_Select_Eng_Unit, "LBOK");
     Shape2 = Line(*this, "Shape2", top + 186);
     P_Button = dlg::Button_Panel(*this);
     Btn_OK = dlg::Panel_Button(*this, P_Button, "Btn_OK", dlg::Button_Left(0), ui::mrOk);

@@ -107,6 +107,10 @@ void TFImportEDEFile::ACGCheckBoxClick(ui::TObject*, int ACol, int ARow, bool St
         }
         v.write = State;
         break;
+    case ms7::ede_list::Commandable:
+        // What the file says; the box only shows it.
+        Cells(0).SetCell(ACol, ARow, v.commandable ? "Y" : "N");
+        break;
     default:
         break;
     }

@@ -190,6 +190,8 @@ TEST_F(BACnetAccessDialog, BoxesOfTheImportDialogDecideWhatIsImported)
         EXPECT_EQ(Last_Message(), "Error line 2!! The Variable is only in read");
         EXPECT_EQ(d.ACG->Cells(3, 2), "N");
         EXPECT_FALSE(d.List_EDE_Var[1].write);
+        d.ACG->ToggleCellCheck(8, 1, true);  // Commandable only shows the file's word
+        EXPECT_EQ(d.ACG->Cells(8, 1), "Y");
         d.ACG->ToggleCellCheck(2, 1, true);  // A: not for reading
         d.Btn_Unselect_AllClick(d.Btn_Unselect_All);
         d.ACG->ToggleCellCheck(1, 1, true);  // A imported again

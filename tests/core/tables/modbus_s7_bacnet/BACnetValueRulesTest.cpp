@@ -88,8 +88,9 @@ TEST_P(DataTypes, AcceptedAndNamed)
     EXPECT_EQ(Check_Data_Type(c.text, c.object, c.property), c.code);
     EXPECT_EQ(Aspected_Data_Type_Value(c.object, c.property), c.expected);
     // The type named is always one that is accepted.
-    if (!c.expected.empty())
+    if (!c.expected.empty()) {
         EXPECT_GT(Check_Data_Type(c.expected, c.object, c.property), 0);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -197,8 +198,9 @@ TEST(BACnetValueRules, EdeObjectTypeNumbers)
         EXPECT_EQ(Get_DataType_EDE(c.number), c.data) << c.number;
         EXPECT_EQ(Get_NumByte_EDE(c.number), c.bytes) << c.number;
         // Every name the conversion gives is one the read table takes.
-        if (*c.object)
+        if (*c.object) {
             EXPECT_GT(Check_Object_Type(c.object, BACnet_Read), 0) << c.object;
+        }
     }
 }
 
