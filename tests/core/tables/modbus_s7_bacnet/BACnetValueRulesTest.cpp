@@ -16,16 +16,16 @@ struct ObjectCase {
     int read, write;  // the object code in each table
 };
 
-class ObjectTypes : public ::testing::TestWithParam<ObjectCase> {};
+class BACnetObjectTypes : public ::testing::TestWithParam<ObjectCase> {};
 
-TEST_P(ObjectTypes, CodeInEachTable)
+TEST_P(BACnetObjectTypes, CodeInEachTable)
 {
     EXPECT_EQ(Check_Object_Type(GetParam().text, BACnet_Read), GetParam().read);
     EXPECT_EQ(Check_Object_Type(GetParam().text, BACnet_Write), GetParam().write);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Names, ObjectTypes,
+    Names, BACnetObjectTypes,
     ::testing::Values(ObjectCase{"analog value in lower case with blanks", "  analog value \t", 12, 12},
                       ObjectCase{"analog input is read only", "Analog Input", 4, -1},
                       ObjectCase{"accumulator is read only", "Accumulator", 1, -1},
@@ -44,15 +44,15 @@ struct PropertyCase {
     int rw, object, code;
 };
 
-class Properties : public ::testing::TestWithParam<PropertyCase> {};
+class BACnetProperties : public ::testing::TestWithParam<PropertyCase> {};
 
-TEST_P(Properties, Code)
+TEST_P(BACnetProperties, Code)
 {
     EXPECT_EQ(Check_Property(GetParam().text, GetParam().rw, GetParam().object), GetParam().code);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    ReadAndWrite, Properties,
+    ReadAndWrite, BACnetProperties,
     ::testing::Values(PropertyCase{"present value in both tables", "present value (85) ", BACnet_Write, 5, 100},
                       PropertyCase{"units of a binary input", "Units (117)", BACnet_Read, 6, -1},
                       PropertyCase{"units of an analog input", "Units (117)", BACnet_Read, 4, 4},
@@ -80,9 +80,9 @@ struct DataTypeCase {
     std::string expected;  // Aspected_Data_Type_Value
 };
 
-class DataTypes : public ::testing::TestWithParam<DataTypeCase> {};
+class BACnetDataTypes : public ::testing::TestWithParam<DataTypeCase> {};
 
-TEST_P(DataTypes, AcceptedAndNamed)
+TEST_P(BACnetDataTypes, AcceptedAndNamed)
 {
     const DataTypeCase& c = GetParam();
     EXPECT_EQ(Check_Data_Type(c.text, c.object, c.property), c.code);
@@ -94,7 +94,7 @@ TEST_P(DataTypes, AcceptedAndNamed)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    PresentValueWrites, DataTypes,
+    PresentValueWrites, BACnetDataTypes,
     ::testing::Values(DataTypeCase{"real to a positive integer value", "Real", 10, 100, -1, "Unsigned Int"},
                       DataTypeCase{"unsigned int to a positive integer value", "unsigned int", 10, 100, 4,
                                    "Unsigned Int"},
@@ -133,16 +133,16 @@ struct DestCase {
     int read, write;  // the message in each table, 0 for a good list
 };
 
-class DestinationLists : public ::testing::TestWithParam<DestCase> {};
+class BACnetDestinationLists : public ::testing::TestWithParam<DestCase> {};
 
-TEST_P(DestinationLists, Fault)
+TEST_P(BACnetDestinationLists, Fault)
 {
     EXPECT_EQ(Check_Dest_Add(GetParam().list, GetParam().bytes, true), GetParam().read);
     EXPECT_EQ(Check_Dest_Add(GetParam().list, GetParam().bytes, false), GetParam().write);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Lists, DestinationLists,
+    Lists, BACnetDestinationLists,
     ::testing::Values(DestCase{"three bytes with blanks", " 10, 20,30", 3, 0, 0},
                       DestCase{"a trailing comma ends the list", "10,20,30,", 3, 0, 0},
                       DestCase{"too few", "10,20", 3, 2088, 2089}, DestCase{"too many", "10,20,30,40", 3, 2084, 2085},
