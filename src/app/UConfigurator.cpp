@@ -34,6 +34,11 @@
 #include "tables/canopen/USet_PDO_Access.h"
 #include "tables/canopen/USet_SDO_Client_Access.h"
 #include "tables/canopen/USet_SDO_Server_Access.h"
+#include "tables/modbus_s7_bacnet/UBACnetAccess.h"
+#include "tables/modbus_s7_bacnet/UBACnetSlaveSetAccess.h"
+#include "tables/modbus_s7_bacnet/UBACnet_EDE_File.h"
+#include "tables/modbus_s7_bacnet/UBACnet_Eng_Unit.h"
+#include "tables/modbus_s7_bacnet/UImportEDEFile.h"
 #include "tables/modbus_s7_bacnet/UModbus_TCP_Master_Set_Access.h"
 #include "tables/modbus_s7_bacnet/US7_Protocol_Set_Access.h"
 #include "tables/modbus_s7_bacnet/USetAccess.h"
@@ -78,6 +83,11 @@ void Create_Windows()
     Create(FSetAccess, "TFSetAccess", [] { FSetAccess->Set_Lang(); });
     Create(FModbus_TCP_Master_Set_Access, "TFModbus_TCP_Master_Set_Access",
            [] { FModbus_TCP_Master_Set_Access->Set_Lang(); });
+    Create(FBACnetAccess, "TFBACnetAccess", [] { FBACnetAccess->Set_Lang(); });
+    Create(FImportEDEFile, "TFImportEDEFile", [] { FImportEDEFile->Set_Lang(); });
+    Create(FBACnet_Eng_Unit, "TFBACnet_Eng_Unit", [] { FBACnet_Eng_Unit->Set_Lang(); });
+    Create(FBACnetSlaveSetAccess, "TFBACnetSlaveSetAccess", [] { FBACnetSlaveSetAccess->Set_Lang(); });
+    FBrevandoreFirmWare->Save_EDE_File = [](const std::string& file) { Save_EDE_File(file); };
     Create(FReceiveCAN, "TFReceiveCAN", [] { FReceiveCAN->Set_Lang(); });
     Create(FTransmitCAN, "TFTransmitCAN", [] { FTransmitCAN->Set_Lang(); });
     Create(FSet_PDO_Access, "TFSet_PDO_Access", [] { FSet_PDO_Access->Set_Lang(); });
@@ -130,6 +140,10 @@ void Destroy_Windows()
     FDefOffset = nullptr;
     FTransmitCAN = nullptr;
     FReceiveCAN = nullptr;
+    FBACnetSlaveSetAccess = nullptr;
+    FBACnet_Eng_Unit = nullptr;
+    FImportEDEFile = nullptr;
+    FBACnetAccess = nullptr;
     FModbus_TCP_Master_Set_Access = nullptr;
     FSetAccess = nullptr;
     FBoot = nullptr;

@@ -1530,6 +1530,7 @@ const LangTableEntry Lang_Table_English[] = {
     {2119, "Error! No object selected"},
     {2120, "Select All"},
     {2121, "Unselect All"},
+    {2122, "Not every object was imported: %d did not fit into the read table and %d into the write table."},
     {2200, "BACnet Set Access"},
     {2201, "BACnet Set Access"},
     {2202, "OK"},
@@ -1591,6 +1592,13 @@ const LangTableEntry Lang_Table_English[] = {
     {2258, "!! [BACnet in Write] Too many bytes to save starting from the Position indicate"},
     {2259, "Error!! Too many Requests. Max requests "},
     {2260, "Are you sure to delete the Row number "},
+    {2261, "Error!! No EDE file was written: row %d of the table \"%s\" holds the character \"%s\", which an EDE "
+           "file cannot hold."},
+    {2262, "Error!! No EDE file was written: row %d of the table \"%s\" has no attribute %s."},
+    {2263, "Error!! No EDE file was written: the configuration name holds the character \"%s\", which an EDE file "
+           "cannot hold."},
+    {2264, "Error!! No EDE file was written: the BACnet device instance of the communication settings holds the "
+           "character \"%s\", which an EDE file cannot hold."},
     {2300, "Select the BACnet Engineering Unit"},
     {2301, "Select the BACnet Engineering Unit"},
     {2302, "OK"},

@@ -115,8 +115,10 @@ void TFTableFrame::Build_Buttons()
     P_Button = Button_Panel(*this);
     controls::TLbButton** buttons[] = {&Btn_OK, &Btn_Cancel, &Btn_DelRow, &Btn_InsRow, &Btn_CopyRow, &Btn_PasteRow};
     const int width = Desc.Client_Width;
-    // A table without row buttons has OK and Cancel only.
-    const int count = Desc.Band == tables::TButtonBand::OK_Cancel ? tables::Btn_Cancel + 1 : tables::Button_Count;
+    // A table without row buttons has OK and Cancel only, one without copy and paste no such buttons.
+    const int count = Desc.Band == tables::TButtonBand::OK_Cancel ? tables::Btn_Cancel + 1
+                      : Desc.Band == tables::TButtonBand::No_Copy ? tables::Btn_InsRow + 1
+                                                                  : tables::Button_Count;
     for (int i = 0; i < count; ++i) {
         int left = Button_Left(i);
         if (Desc.Band == tables::TButtonBand::Rows_Left_OK_Right)
@@ -129,10 +131,12 @@ void TFTableFrame::Build_Buttons()
         (*buttons[i])->SetShowHint(Desc.Button_Hints_Shown[static_cast<std::size_t>(i)]);
     }
     Btn_OK->OnClick = [this](ui::TObject* s) { Btn_OKClick(s); };
-    if (count < tables::Button_Count)
+    if (count <= tables::Btn_InsRow)
         return;
     Btn_DelRow->OnClick = [this](ui::TObject* s) { Btn_DelRowClick(s); };
     Btn_InsRow->OnClick = [this](ui::TObject* s) { Btn_InsRowClick(s); };
+    if (count < tables::Button_Count)
+        return;
     Btn_CopyRow->OnClick = [this](ui::TObject* s) { Btn_CopyRowClick(s); };
     Btn_PasteRow->OnClick = [this](ui::TObject* s) { Btn_PasteRowClick(s); };
 }

@@ -62,6 +62,12 @@ const FramedDialog kFramedDialogs[] = {
     {"TFSet_SDO_Server_Access",
      {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"},
      true},
+    {"TFBACnetAccess", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_Import_CSV"}, true},
+    {"TFImportEDEFile", {"Btn_OK", "Btn_Cancel", "Btn_Select_All", "Btn_Unselect_All"}, true},
+    {"TFBACnet_Eng_Unit", {"Btn_OK", "Btn_Cancel"}, true},
+    {"TFBACnetSlaveSetAccess",
+     {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"},
+     true},
 };
 
 template <class T>

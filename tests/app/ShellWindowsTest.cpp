@@ -30,6 +30,7 @@
 #include "tables/canopen/USet_PDO_Access.h"
 #include "tables/canopen/USet_SDO_Client_Access.h"
 #include "tables/canopen/USet_SDO_Server_Access.h"
+#include "tables/modbus_s7_bacnet/UBACnetAccess.h"
 #include "tables/modbus_s7_bacnet/UModbus_TCP_Master_Set_Access.h"
 #include "tables/modbus_s7_bacnet/US7_Protocol_Set_Access.h"
 
@@ -350,6 +351,10 @@ TEST_F(ShellWindowsTest, LanguageChangeReachesEveryWindowInItsOrder)
                                                "TFEtherCATSlave",
                                                "TFSetAccess",
                                                "TFModbus_TCP_Master_Set_Access",
+                                               "TFBACnetAccess",
+                                               "TFImportEDEFile",
+                                               "TFBACnetSlaveSetAccess",
+                                               "TFBACnet_Eng_Unit",
                                                "TFReceiveCAN",
                                                "TFTransmitCAN",
                                                "TFSet_PDO_Access",
@@ -649,4 +654,32 @@ TEST_F(ShellWindowsTest, HiddenCANopenButtonsOpenTheirTablesAndTheEDSIsWrittenFr
     EXPECT_EQ(dialogs.Messages.back().Text,
               "The EDS file was not written: the file " + File_SDO_Server_CANopen + " has no section SDO_Write.");
     EXPECT_EQ(TempProgramFolder::ReadFile(Path_Project + "/converter.eds"), eds);
+}
+
+TEST_F(ShellWindowsTest, HiddenBACnetButtonsOpenTheClientAndWriteTheEdeFile)
+{
+    ASSERT_EQ(Create_Project("demo").Text, 0);
+    std::filesystem::create_directories(Path_Project);
+    TempProgramFolder::WriteFile(File_ParGen, "<Par_Gen><BACnet_Master_Type>1</BACnet_Master_Type>"
+                                              "<BACnet_DEV_IDE>1234</BACnet_DEV_IDE></Par_Gen>");
+    ShellScript script;
+    script.Then(
+        "dialog shown", [&] { return FBACnetAccess->Modal(); },
+        [&] {
+            EXPECT_EQ(FBACnetAccess->ACG1->Cells(2, 0), "Slave ID");
+            FBACnetAccess->Btn_Cancel->Click();
+        });
+    main->Btn_Click(main->Btn_BACnet_SetAccess);
+    ASSERT_TRUE(script.Finished()) << script.Stuck();
+
+    TempProgramFolder::WriteFile(File_BACnet_Slave,
+                                 "<BACnet_to_Modbus><BACnet_in_Read><row Data_Type=\"Binary Input\" Eng_Unit=\"95\" "
+                                 "Position=\"0\" Bit=\"0\" Length=\"\" Swap=\"N\" Mnemonic=\"pump\"/>"
+                                 "</BACnet_in_Read><BACnet_in_Write/></BACnet_to_Modbus>");
+    dialogs.FileAnswers.push_back({true, {Path_Project + "/objects"}, 1});
+    main->Btn_Click(main->Btn_BACnet_EDE_File);
+    const std::string text = TempProgramFolder::ReadFile(Path_Project + "/objects.csv");
+    EXPECT_TRUE(text.starts_with("PROJECT_NAME; Example Maker--demo;;;;;;\r\n")) << text;
+    EXPECT_TRUE(text.ends_with("\r\n1234_pump_0;1234;pump;3;0;pump;95;\r\n")) << text;
+    EXPECT_TRUE(dialogs.Messages.empty()) << dialogs.Messages.back().Text;
 }

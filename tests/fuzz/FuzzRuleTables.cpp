@@ -17,6 +17,8 @@
 #include "core/tables/canopen/PDOTable.h"
 #include "core/tables/canopen/SDOClientTable.h"
 #include "core/tables/canopen/SDOServerTable.h"
+#include "core/tables/modbus_s7_bacnet/BACnetAccessTable.h"
+#include "core/tables/modbus_s7_bacnet/BACnetSlaveTable.h"
 #include "core/tables/modbus_s7_bacnet/ModbusTCPMasterTable.h"
 #include "core/tables/modbus_s7_bacnet/S7ProtocolTable.h"
 #include "core/tables/modbus_s7_bacnet/SetAccessTable.h"
@@ -49,6 +51,8 @@ const std::vector<const tables::TDialogDesc*>& Dialogs()
         &tables::canopen::Set_PDO_Access_Desc(),
         &tables::canopen::Set_SDO_Client_Access_Desc(),
         &tables::canopen::Set_SDO_Server_Access_Desc(),
+        &tables::modbus_s7_bacnet::BACnet_Access_Desc(),
+        &tables::modbus_s7_bacnet::BACnet_Slave_Desc(),
     };
     return dialogs;
 }

@@ -11,12 +11,12 @@ std::string Header_Text(const TColumnDesc& column)
     return column.Header ? core::Lang_Text(column.Header) : std::string(column.Caption);
 }
 
-TTableFault Dropped_Rows_Fault(const TDialogDesc& dialog, int g, int row)
+TTableFault Dropped_Rows_Fault(const TDialogDesc& dialog, int g, int row, const TTableState& state)
 {
     if (dialog.Dropped_Message)
         return {g, row, dialog.Texts.Dropped_Rows, dialog.Dropped_Message(g, row)};
     const TGridDesc& grid = dialog.Grids[static_cast<std::size_t>(g)];
-    const std::string key = Header_Text(grid.Columns[static_cast<std::size_t>(grid.Write_Key.Column)]);
+    const std::string key = Header_Text(grid.Columns[static_cast<std::size_t>(Key_Column(grid.Write_Key, &state))]);
     return {g, row, dialog.Texts.Dropped_Rows, core::Lang_Format(dialog.Texts.Dropped_Rows, {row, key})};
 }
 
@@ -51,17 +51,17 @@ std::optional<TTableFault> First_Fault(const TDialogDesc& dialog, const std::vec
         const TGridDesc& grid = dialog.Grids[static_cast<std::size_t>(g)];
         const TCells& cells = *grids[static_cast<std::size_t>(g)];
         // Rows from here on are not written: nothing typed there may be dropped without a word.
-        const int end = Rows_Written(grid, cells) + 1;
+        const int end = Rows_Written(grid, cells, &state) + 1;
         bool dropping = false;
         for (int r = end; r < cells.RowCount() && !dropping; ++r)
             dropping = Row_Holds_Text(grid, cells, r);
         for (int r = 1; r < cells.RowCount(); ++r) {
             if (r == end && dropping)
-                return Dropped_Rows_Fault(dialog, g, r);
+                return Dropped_Rows_Fault(dialog, g, r, state);
             const bool enabled = Row_Enabled(grid, cells, r);
             if (grid.Enable_Before_Key && !enabled)
                 continue;
-            if (Key_Empty(grid.Check_Key, cells, r))
+            if (Key_Empty(grid.Check_Key, cells, r, &state))
                 break;
             if (!enabled)
                 continue;
@@ -71,7 +71,7 @@ std::optional<TTableFault> First_Fault(const TDialogDesc& dialog, const std::vec
                     return TTableFault{g, fault->Row_Prefix ? r : 0, fault->Text, Fault_Message(dialog, r, *fault)};
         }
         if (dropping)
-            return Dropped_Rows_Fault(dialog, g, end);
+            return Dropped_Rows_Fault(dialog, g, end, state);
     }
     if (dialog.After_Rows)
         if (const std::optional<TRuleFault> fault = dialog.After_Rows(grids, state))

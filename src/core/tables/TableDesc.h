@@ -50,6 +50,7 @@ enum class TEnableCompare {
     TrimmedExact,  // trimmed, letter case counts
     TrimmedUpper,  // trimmed and upper-cased
     Upper,         // upper-cased, not trimmed
+    Exact,         // as it stands: neither trimmed nor upper-cased
 };
 
 // A column of a grid; index in TGridDesc::Columns = real column index (0 is the row number).
@@ -108,9 +109,12 @@ struct TRuleFault {
 using TRowRule = std::function<std::optional<TRuleFault>(const TRowView&)>;
 
 // Where a key column ends the table. Column -1: no key, every row of the grid belongs to the table.
+// Column_Var names a variable of the dialog's state that, when set, gives the key column instead
+// (a dialog whose key moves with a setting read at the show).
 struct TKeyDesc {
     int Column = 2;
     TKeyCompare Compare = TKeyCompare::Trimmed;
+    std::string_view Column_Var{};
 };
 
 enum class THintOutside {
@@ -194,6 +198,7 @@ enum class TButtonBand {
     Frame,               // the six buttons from the left: 16, 134, 252, 370, 488, 606
     Rows_Left_OK_Right,  // row buttons from the left, OK and Cancel at the right edge
     OK_Cancel,           // OK and Cancel only, from the left (a table without row buttons)
+    No_Copy,             // OK, Cancel, Delete Row and Insert Row from the left (no copy and paste)
 };
 
 struct TDialogDesc {

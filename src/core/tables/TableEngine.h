@@ -19,11 +19,12 @@ std::string Cell_Trim(std::string_view text);
 std::int32_t Cell_Int(std::string_view text);
 
 // Whether a row is enabled by its enable cell, and whether a key cell ends the table (never where
-// the grid has no key).
+// the grid has no key). A key whose column is a state variable needs the state.
 bool Row_Enabled(const TGridDesc& grid, const TCells& cells, int row);
-bool Key_Empty(const TKeyDesc& key, const TCells& cells, int row);
+int Key_Column(const TKeyDesc& key, const TTableState* state = nullptr);
+bool Key_Empty(const TKeyDesc& key, const TCells& cells, int row, const TTableState* state = nullptr);
 // The rows written: 1 up to, not including, the first row whose write key is empty.
-int Rows_Written(const TGridDesc& grid, const TCells& cells);
+int Rows_Written(const TGridDesc& grid, const TCells& cells, const TTableState* state = nullptr);
 
 // Rows 1 to RowCount - 1 over every column: column 0 the row number, the enable column "Y",
 // every other cell its column's reset text (empty in most tables).

@@ -29,22 +29,32 @@ bool Row_Enabled(const TGridDesc& grid, const TCells& cells, int row)
         return rtl::UpperCase(Cell_Trim(cell)) == "Y";
     case TEnableCompare::Upper:
         return rtl::UpperCase(cell) == "Y";
+    case TEnableCompare::Exact:
+        return cell == "Y";
     }
     return false;
 }
 
-bool Key_Empty(const TKeyDesc& key, const TCells& cells, int row)
+int Key_Column(const TKeyDesc& key, const TTableState* state)
 {
-    if (key.Column < 0)
+    if (!key.Column_Var.empty() && state && state->Vars.contains(key.Column_Var))
+        return static_cast<int>(state->Var(key.Column_Var));
+    return key.Column;
+}
+
+bool Key_Empty(const TKeyDesc& key, const TCells& cells, int row, const TTableState* state)
+{
+    const int column = Key_Column(key, state);
+    if (column < 0)
         return false;
-    const std::string cell = cells.Cell(key.Column, row);
+    const std::string cell = cells.Cell(column, row);
     return key.Compare == TKeyCompare::Trimmed ? Cell_Trim(cell).empty() : cell.empty();
 }
 
-int Rows_Written(const TGridDesc& grid, const TCells& cells)
+int Rows_Written(const TGridDesc& grid, const TCells& cells, const TTableState* state)
 {
     int r = 1;
-    while (r < cells.RowCount() && !Key_Empty(grid.Write_Key, cells, r))
+    while (r < cells.RowCount() && !Key_Empty(grid.Write_Key, cells, r, state))
         ++r;
     return r - 1;
 }

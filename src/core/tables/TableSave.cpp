@@ -20,7 +20,7 @@ xml::Document Table_Document(const TDialogDesc& dialog, const std::vector<const 
             xml::Element next = section.ChildByName(name);
             section = next ? next : section.AppendChild(name);
         }
-        const int written = Rows_Written(grid, cells);
+        const int written = Rows_Written(grid, cells, &state);
         for (int r = 1; r <= written; ++r) {
             xml::Element row = section.AppendChild(grid.Row_Element);
             for (const TAttributeDesc& a : grid.Attributes)
