@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
 
 #include "core/iec61850/IecTexts.h"
+#include "core/iec61850/SclSource.h"
 #include "core/tables/TableTexts.h"
 #include "platform/xml/Xml.h"
 
@@ -177,9 +179,23 @@ namespace {
 
 constexpr std::size_t kMaxNotes = 20;
 
+// An attribute's value, or nothing when the element has no such attribute.
+std::optional<std::string_view> Value(const pugi::xml_node& e, const char* name)
+{
+    const pugi::xml_attribute a = e.attribute(name);
+    if (!a)
+        return std::nullopt;
+    return std::string_view(a.value());
+}
+
+std::string Attr(const pugi::xml_node& e, const char* name)
+{
+    return std::string(Value(e, name).value_or(std::string_view()));
+}
+
 // Every definition of one type id, in document order, and whether it is being expanded higher up.
 struct TypeEntry {
-    std::vector<xml::Element> Defs;
+    std::vector<pugi::xml_node> Defs;
     bool Expanding = false;
 };
 using TypeMap = std::unordered_map<std::string_view, TypeEntry>;
@@ -188,17 +204,17 @@ using TypeMap = std::unordered_map<std::string_view, TypeEntry>;
 // costs the same however many templates the file holds. Every definition with the id counts.
 class SclTypes {
 public:
-    explicit SclTypes(xml::Element templates)
+    explicit SclTypes(const pugi::xml_node& templates)
     {
-        for (xml::Element e : templates.Elements()) {
-            const std::string_view kind = e.Name();
+        for (pugi::xml_node e = templates.first_child(); e; e = e.next_sibling()) {
+            const std::string_view kind = e.name();
             TypeMap* map = kind == "LNodeType" ? &lnTypes_
                            : kind == "DOType"  ? &doTypes_
                            : kind == "DAType"  ? &daTypes_
                                                : nullptr;
-            if (map == nullptr)
+            if (map == nullptr || e.type() != pugi::node_element)
                 continue;
-            if (const auto id = e.Attribute("id"))
+            if (const auto id = Value(e, "id"))
                 (*map)[*id].Defs.push_back(e);
         }
     }
@@ -215,9 +231,13 @@ private:
     TypeMap lnTypes_, doTypes_, daTypes_;
 };
 
-std::string Attr(const xml::Element& e, std::string_view name)
+// The child elements in document order (comments and text are passed over).
+template <class Visit>
+void Each_Element(const pugi::xml_node& e, Visit visit)
 {
-    return std::string(e.Attribute(name).value_or(std::string_view()));
+    for (pugi::xml_node c = e.first_child(); c; c = c.next_sibling())
+        if (c.type() == pugi::node_element && !visit(c))
+            return;
 }
 
 // Marks a type as being expanded for the life of the guard.
@@ -242,16 +262,16 @@ public:
         : device_(device), budget_(budget), maxDepth_(maxDepth)
     {}
 
-    void Decode_Device(const xml::Document& doc);
+    void Decode_Device(const SclSource& source);
 
 private:
-    bool Decode_LDevice(TIEC_LDevice& ld, xml::Element e, const std::string& prefix, bool DataSetSearch);
-    bool Decode_LN(TIEC_LN& ln, xml::Element e, const std::string& ldRef);
-    void Decode_LN_DataSet(TIEC_LN& ln, xml::Element e, const std::string& ldRef);
-    void Decode_LN_Goose(xml::Element e, const std::unordered_map<std::string_view, TIEC_DataSet*>& byName);
-    bool Decode_DO(TIEC_DO& d, xml::Element e, std::string& ref, int depth);
-    bool Decode_DA(TIEC_DA& da, xml::Element e, std::string& ref, std::string_view FC_Father, int depth);
-    bool Decode_DataSet(TIEC_DataSet& ds, xml::Element e, const std::string& prefix);
+    bool Decode_LDevice(TIEC_LDevice& ld, const pugi::xml_node& e, const std::string& prefix, bool DataSetSearch);
+    bool Decode_LN(TIEC_LN& ln, const pugi::xml_node& e, const std::string& ldRef);
+    void Decode_LN_DataSet(TIEC_LN& ln, const pugi::xml_node& e, const std::string& ldRef);
+    void Decode_LN_Goose(const pugi::xml_node& e, const std::unordered_map<std::string_view, TIEC_DataSet*>& byName);
+    bool Decode_DO(TIEC_DO& d, const pugi::xml_node& e, std::string& ref, int depth);
+    bool Decode_DA(TIEC_DA& da, const pugi::xml_node& e, std::string& ref, std::string_view FC_Father, int depth);
+    bool Decode_DataSet(TIEC_DataSet& ds, const pugi::xml_node& e, const std::string& prefix);
 
     // Counts what a new object costs; false (and the note, once) when the model would pass its budget.
     bool Take(std::size_t bytes);
@@ -328,23 +348,20 @@ std::size_t Cost(std::initializer_list<std::size_t> texts)
     return bytes;
 }
 
-void Decoder::Decode_Device(const xml::Document& doc)
+void Decoder::Decode_Device(const SclSource& source)
 {
-    const xml::Element scl = doc.DocumentElement();
-    if (!scl || scl.Name() != "SCL")
+    const pugi::xml_node ied = source.Ied();
+    const pugi::xml_node templates = source.Templates();
+    if (!source.RootIsScl() || !ied || !templates)
         return;
-    const xml::Element ied = scl.ChildByName("IED");
-    const xml::Element templates = scl.ChildByName("DataTypeTemplates");
-    if (!ied || !templates)
-        return;
-    if (const auto name = ied.Attribute("name"))
+    if (const auto name = Value(ied, "name"))
         device_.fName = std::string(*name);
-    const xml::Element server = ied.ChildByName("AccessPoint").ChildByName("Server");
+    const pugi::xml_node server = ied.child("AccessPoint").child("Server");
     if (!server)
         return;
     types_ = std::make_unique<SclTypes>(templates);
 
-    for (xml::Element e : server.Elements("LDevice")) {
+    for (const pugi::xml_node& e : server.children("LDevice")) {
         auto ld = std::make_unique<TIEC_LDevice>();
         if (!Decode_LDevice(*ld, e, device_.fName, false))
             break;
@@ -355,23 +372,23 @@ void Decoder::Decode_Device(const xml::Document& doc)
     // Data sets only once every logical device and its attributes exist: a member may lie in
     // another logical device of the same server.
     std::size_t k = 0;
-    for (xml::Element e : server.Elements("LDevice")) {
+    for (const pugi::xml_node& e : server.children("LDevice")) {
         if (k >= device_.List_LDevice.size() || full_)
             break;
         Decode_LDevice(*device_.List_LDevice[k++], e, device_.fName, true);
     }
 }
 
-bool Decoder::Decode_LDevice(TIEC_LDevice& ld, xml::Element e, const std::string& prefix, bool DataSetSearch)
+bool Decoder::Decode_LDevice(TIEC_LDevice& ld, const pugi::xml_node& e, const std::string& prefix, bool DataSetSearch)
 {
     ld.fName = Attr(e, "inst");
     if (!DataSetSearch && !Take(Cost<TIEC_LDevice>({ld.fName.size()})))
         return false;
     const std::string ldRef = prefix + ld.fName;
     std::size_t k = 0;
-    for (xml::Element c : e.Elements()) {
-        const std::string_view kind = c.Name();
-        if (kind != "LN0" && kind != "LN")
+    for (const pugi::xml_node& c : e.children()) {
+        const std::string_view kind = c.name();
+        if (c.type() != pugi::node_element || (kind != "LN0" && kind != "LN"))
             continue;
         if (full_)
             break;
@@ -389,7 +406,7 @@ bool Decoder::Decode_LDevice(TIEC_LDevice& ld, xml::Element e, const std::string
     return true;
 }
 
-bool Decoder::Decode_LN(TIEC_LN& ln, xml::Element e, const std::string& ldRef)
+bool Decoder::Decode_LN(TIEC_LN& ln, const pugi::xml_node& e, const std::string& ldRef)
 {
     ln.flnClass = Attr(e, "lnClass");
     ln.flnType = Attr(e, "lnType");
@@ -401,8 +418,8 @@ bool Decoder::Decode_LN(TIEC_LN& ln, xml::Element e, const std::string& ldRef)
     if (type == nullptr)
         return true;
     std::string ref = ldRef + "/" + ln.fPrefix + ln.flnClass + ln.fInst;
-    for (const xml::Element& def : type->Defs) {
-        for (xml::Element c : def.Elements("DO")) {
+    for (const pugi::xml_node& def : type->Defs) {
+        for (const pugi::xml_node& c : def.children("DO")) {
             if (full_ || !DeepEnough(1))
                 return true;
             auto d = std::make_unique<TIEC_DO>();
@@ -414,12 +431,12 @@ bool Decoder::Decode_LN(TIEC_LN& ln, xml::Element e, const std::string& ldRef)
     return true;
 }
 
-bool Decoder::Decode_DO(TIEC_DO& d, xml::Element e, std::string& ref, int depth)
+bool Decoder::Decode_DO(TIEC_DO& d, const pugi::xml_node& e, std::string& ref, int depth)
 {
     d.fName = Attr(e, "name");
     if (!Take(Cost<TIEC_DO>({d.fName.size()})))
         return false;
-    const std::string_view typeId = e.Attribute("type").value_or(std::string_view());
+    const std::string_view typeId = Value(e, "type").value_or(std::string_view());
     TypeEntry* type = typeId.empty() ? nullptr : types_->DOType(typeId);
     if (type == nullptr)
         return true;
@@ -431,11 +448,11 @@ bool Decoder::Decode_DO(TIEC_DO& d, xml::Element e, std::string& ref, int depth)
     const std::size_t length = ref.size();
     ref += '.';
     ref += d.fName;
-    for (const xml::Element& def : type->Defs) {
-        for (xml::Element c : def.Elements()) {
-            const std::string_view kind = c.Name();
+    for (const pugi::xml_node& def : type->Defs) {
+        for (const pugi::xml_node& c : def.children()) {
+            const std::string_view kind = c.name();
             const bool sdo = kind == "SDO";
-            if (!sdo && kind != "DA")
+            if (c.type() != pugi::node_element || (!sdo && kind != "DA"))
                 continue;
             if (full_ || !DeepEnough(depth + 1))
                 break;
@@ -454,7 +471,7 @@ bool Decoder::Decode_DO(TIEC_DO& d, xml::Element e, std::string& ref, int depth)
     return true;
 }
 
-bool Decoder::Decode_DA(TIEC_DA& da, xml::Element e, std::string& ref, std::string_view FC_Father, int depth)
+bool Decoder::Decode_DA(TIEC_DA& da, const pugi::xml_node& e, std::string& ref, std::string_view FC_Father, int depth)
 {
     da.fName = Attr(e, "name");
     const std::size_t length = ref.size();
@@ -462,13 +479,13 @@ bool Decoder::Decode_DA(TIEC_DA& da, xml::Element e, std::string& ref, std::stri
     ref += da.fName;
     da.fReference = ref;
     da.fbType = Attr(e, "bType");
-    da.fFC = std::string(e.Attribute("fc").value_or(FC_Father));
+    da.fFC = std::string(Value(e, "fc").value_or(FC_Father));
     if (!Take(Cost<TIEC_DA>({da.fReference.size(), da.fName.size(), da.fbType.size(), da.fFC.size()}))) {
         ref.resize(length);
         return false;
     }
     // An enumerated attribute is a leaf: its enumeration type is not read.
-    const auto typeId = e.Attribute("type");
+    const auto typeId = Value(e, "type");
     TypeEntry* type = typeId && da.fbType != "Enum" ? types_->DAType(*typeId) : nullptr;
     if (type != nullptr && type->Expanding) {
         Refused(*typeId);
@@ -476,8 +493,8 @@ bool Decoder::Decode_DA(TIEC_DA& da, xml::Element e, std::string& ref, std::stri
     }
     if (type != nullptr) {
         const Expanding guard(*type);
-        for (const xml::Element& def : type->Defs) {
-            for (xml::Element c : def.Elements("BDA")) {
+        for (const pugi::xml_node& def : type->Defs) {
+            for (const pugi::xml_node& c : def.children("BDA")) {
                 if (full_ || !DeepEnough(depth + 1))
                     break;
                 auto b = std::make_unique<TIEC_DA>();
@@ -490,7 +507,7 @@ bool Decoder::Decode_DA(TIEC_DA& da, xml::Element e, std::string& ref, std::stri
     return true;
 }
 
-void Decoder::Decode_LN_DataSet(TIEC_LN& ln, xml::Element e, const std::string& ldRef)
+void Decoder::Decode_LN_DataSet(TIEC_LN& ln, const pugi::xml_node& e, const std::string& ldRef)
 {
     ln.flnClass = Attr(e, "lnClass");
     const std::string prefix = ldRef + "/" + ln.flnClass;
@@ -498,21 +515,22 @@ void Decoder::Decode_LN_DataSet(TIEC_LN& ln, xml::Element e, const std::string& 
         return;
     // The first data set of each name, for the GOOSE control blocks.
     std::unordered_map<std::string_view, TIEC_DataSet*> byName;
-    for (xml::Element c : e.Elements("DataSet")) {
+    for (const pugi::xml_node& c : e.children("DataSet")) {
         auto ds = std::make_unique<TIEC_DataSet>();
         if (!Decode_DataSet(*ds, c, prefix))
             return;
         byName.emplace(ds->fName, ds.get());
         ln.List_DataSet.push_back(std::move(ds));
     }
-    for (xml::Element c : e.Elements("GSEControl"))
+    for (const pugi::xml_node& c : e.children("GSEControl"))
         Decode_LN_Goose(c, byName);
 }
 
-void Decoder::Decode_LN_Goose(xml::Element e, const std::unordered_map<std::string_view, TIEC_DataSet*>& byName)
+void Decoder::Decode_LN_Goose(const pugi::xml_node& e,
+                              const std::unordered_map<std::string_view, TIEC_DataSet*>& byName)
 {
-    const auto name = e.Attribute("name").value_or(std::string_view());
-    const auto datSet = e.Attribute("datSet").value_or(std::string_view());
+    const auto name = Value(e, "name").value_or(std::string_view());
+    const auto datSet = Value(e, "datSet").value_or(std::string_view());
     if (name.empty() || datSet.empty())
         return;
     const auto it = byName.find(datSet);
@@ -520,17 +538,17 @@ void Decoder::Decode_LN_Goose(xml::Element e, const std::unordered_map<std::stri
         it->second->fGooseName = std::string(name);  // a later control block naming it wins
 }
 
-bool Decoder::Decode_DataSet(TIEC_DataSet& ds, xml::Element e, const std::string& prefix)
+bool Decoder::Decode_DataSet(TIEC_DataSet& ds, const pugi::xml_node& e, const std::string& prefix)
 {
     ds.fName = Attr(e, "name");
     ds.fReference = prefix + "." + ds.fName;
     if (!Take(Cost<TIEC_DataSet>({ds.fName.size(), ds.fReference.size()})))
         return false;
-    for (xml::Element c : e.Elements("FCDA")) {
-        const std::string_view ldInst = c.Attribute("ldInst").value_or(std::string_view());
-        const std::string_view lnClass = c.Attribute("lnClass").value_or(std::string_view());
-        const std::string_view doName = c.Attribute("doName").value_or(std::string_view());
-        const std::string_view daName = c.Attribute("daName").value_or(std::string_view());
+    for (const pugi::xml_node& c : e.children("FCDA")) {
+        const std::string_view ldInst = Value(c, "ldInst").value_or(std::string_view());
+        const std::string_view lnClass = Value(c, "lnClass").value_or(std::string_view());
+        const std::string_view doName = Value(c, "doName").value_or(std::string_view());
+        const std::string_view daName = Value(c, "daName").value_or(std::string_view());
         if (ldInst.empty() || lnClass.empty() || doName.empty())
             continue;
         const TIEC_LDevice* ld = IndexLDevice(ldInst);
@@ -625,9 +643,8 @@ TIEC_Device::TIEC_Device(const std::filesystem::path& path, const DecodeLimits& 
     std::error_code ec;
     if (!std::filesystem::exists(path, ec))
         return;
-    xml::Document doc;
-    doc.LoadFromFile(path);
-    Decoder(*this, Budget(path, limits), limits.MaxDepth).Decode_Device(doc);
+    const SclSource source(path, limits.WholeDocument);
+    Decoder(*this, Budget(path, limits), limits.MaxDepth).Decode_Device(source);
 }
 
 }  // namespace iec

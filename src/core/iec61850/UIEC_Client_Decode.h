@@ -106,7 +106,7 @@ public:
     TIEC_LN* Find_LN(std::string_view lnClass) const;
 };
 
-// How far one decode may go. A file whose types refer back to themselves, nest deeper than any
+// How far one decode may go, and how. A file whose types refer back to themselves, nest deeper than any
 // real model or expand into an unreasonable amount of objects is decoded up to these bounds; what
 // is left out is said in TIEC_Device::Notes.
 struct DecodeLimits {
@@ -117,6 +117,9 @@ struct DecodeLimits {
     std::size_t MinBytes = std::size_t(256) << 20;
     std::size_t BytesPerFileByte = 16;
     std::size_t MaxBytes = std::size_t(2) << 30;
+    // Decode from a parse of the whole file instead of the parts found by the scan (the reference
+    // the scan is checked against).
+    bool WholeDocument = false;
 };
 
 // One decoded SCL file: the first IED of the file.

@@ -13,6 +13,7 @@
 #include "SclFixtures.h"
 #include "ScratchDir.h"
 #include "TestData.h"
+#include "core/iec61850/SclSource.h"
 #include "core/iec61850/UIEC_Client_Decode.h"
 #include "platform/xml/Xml.h"
 
@@ -239,6 +240,97 @@ TEST(SclDecode, SampleFileMembersFollowTheirFCDAs)
             members.push_back(ds->fName + ": " + m->fReference);
     EXPECT_EQ(members, (std::vector<std::string>{"dataset1: ied1lDevice1/MMXU1.TotW.mag.f",
                                                  "dataset2: ied1lDevice1/DSCH1.SchdAbsTm.sptestval2"}));
+}
+
+// ---- the scan that finds the parts to parse, against a parse of the whole file
+
+struct ScanCase {
+    const char* what;
+    std::string text;
+    bool scanned;  // whether the scan is sure of the file (else the whole file is parsed)
+};
+
+class SclScan : public ::testing::TestWithParam<ScanCase> {};
+
+TEST_P(SclScan, GivesWhatTheWholeParseGives)
+{
+    ScratchDir dir;
+    WriteFile(dir / "model.icd", GetParam().text);
+    EXPECT_EQ(iec::SclSource(dir / "model.icd", false).Scanned(), GetParam().scanned);
+    iec::DecodeLimits whole;
+    whole.WholeDocument = true;
+    std::string scanned, parsed;
+    try {
+        scanned = scltest::Dump(TIEC_Device(dir / "model.icd"));
+    } catch (const xml::XmlError& e) {
+        scanned = std::string("error: ") + e.what();
+    }
+    try {
+        parsed = scltest::Dump(TIEC_Device(dir / "model.icd", whole));
+    } catch (const xml::XmlError& e) {
+        parsed = std::string("error: ") + e.what();
+    }
+    EXPECT_EQ(scanned, parsed);
+    EXPECT_NE(parsed.find("IED1LD0/LLN0.Mod.stVal"), std::string::npos) << parsed;
+}
+
+std::string ServerWith(const std::string& from, const std::string& to)
+{
+    std::string text = scltest::kServer;
+    const auto at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return text.replace(at, from.size(), to);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, SclScan,
+    ::testing::Values(
+        ScanCase{"the fixture", scltest::kServer, true},
+        ScanCase{"a byte order mark", "\xEF\xBB\xBF" + std::string(scltest::kServer), true},
+        ScanCase{"comments processing instructions and character data around the parts",
+                 ServerWith("<Header id=\"fixture\"/>",
+                            "<!-- <IED name=\"no\"> --><?tool x?><Header><![CDATA[<IED name=\"no\">]]></Header>"),
+                 true},
+        ScanCase{"quotes of both kinds and a greater-than sign in values",
+                 ServerWith("<Header id=\"fixture\"/>", "<Header id='a>b' version=\"it's\" />"), true},
+        ScanCase{"an IED further down is not the one read",
+                 ServerWith("<Header id=\"fixture\"/>", "<Private><IED name=\"nested\"/></Private>"), true},
+        ScanCase{"character references in names",
+                 ServerWith("<LDevice inst=\"LD0\">", "<LDevice inst=\"&#76;D&#x30;\">"), true},
+        ScanCase{"a document type", "<!DOCTYPE SCL>" + std::string(scltest::kServer).substr(39), false},
+        ScanCase{"a Latin-1 declaration", ServerWith("encoding=\"UTF-8\"", "encoding=\"ISO-8859-1\"") + "<!-- \xE9 -->",
+                 false},
+        ScanCase{"an attribute holding a less-than sign",
+                 ServerWith("<Header id=\"fixture\"/>", "<Header id=\"a&lt;b\" x=\"1<2\"/>"), false}),
+    testsupport::kNameByWhat);
+
+TEST(SclScanLayout, RefusesWhatIsNotSurelyWellFormed)
+{
+    const struct {
+        const char* what;
+        const char* text;
+    } cases[] = {
+        {"an element left open", "<SCL><IED>"},
+        {"crossed end tags", "<SCL><IED></SCL></IED>"},
+        {"two document elements", "<SCL/><SCL/>"},
+        {"text outside the document element", "<SCL/>x"},
+        {"an attribute without quotes", "<SCL a=1/>"},
+        {"attributes without a blank between", "<SCL a=\"1\"b=\"2\"/>"},
+        {"a name starting with a digit", "<SCL><1IED/></SCL>"},
+        {"a comment left open", "<SCL><!-- </SCL>"},
+        {"nothing", ""},
+    };
+    for (const auto& c : cases) {
+        iec::SclLayout layout;
+        EXPECT_FALSE(iec::Scan_Scl_Layout(c.text, layout)) << c.what;
+    }
+    iec::SclLayout layout;
+    const std::string text = "<SCL><Header/><IED name=\"a\"><x/></IED><IED/><DataTypeTemplates/></SCL>";
+    ASSERT_TRUE(iec::Scan_Scl_Layout(text, layout));
+    EXPECT_EQ(layout.Root, "SCL");
+    EXPECT_EQ(text.substr(layout.Ied.Begin, layout.Ied.End - layout.Ied.Begin), "<IED name=\"a\"><x/></IED>");
+    EXPECT_EQ(text.substr(layout.Templates.Begin, layout.Templates.End - layout.Templates.Begin),
+              "<DataTypeTemplates/>");
 }
 
 // ---- files that are missing, broken or hostile
