@@ -133,6 +133,8 @@ private:
             return Past(at, "<!--", "-->");
         if (Starts(text_, at, "<![CDATA["))
             return open_.empty() ? npos : Past(at, "<![CDATA[", "]]>");
+        if (Starts(text_, at, "<?xml") && (at + 5 >= text_.size() || Is_Space(text_[at + 5]) || text_[at + 5] == '?'))
+            return Declaration(at);
         if (Starts(text_, at, "<?"))
             return Past(at, "<?", "?>");
         if (Starts(text_, at, "<!"))
@@ -140,6 +142,34 @@ private:
         if (Starts(text_, at, "</"))
             return End_Tag(at);
         return Start_Tag(at);
+    }
+
+    // The XML declaration: first in the file, its attributes quoted as in a start tag (the XML
+    // parser reads them so, and a "?>" inside quotes does not end it).
+    std::size_t Declaration(std::size_t at) const
+    {
+        if (at != 0)
+            return npos;
+        at += 5;
+        for (;;) {
+            const std::size_t before = at;
+            at = Skip_Spaces(text_, at);
+            if (Starts(text_, at, "?>"))
+                return at + 2;
+            const std::string_view name = Name_At(text_, at);
+            if (name.empty() || at == before)
+                return npos;
+            at = Skip_Spaces(text_, at + name.size());
+            if (at >= text_.size() || text_[at] != '=')
+                return npos;
+            at = Skip_Spaces(text_, at + 1);
+            if (at >= text_.size() || (text_[at] != '"' && text_[at] != '\''))
+                return npos;
+            const std::size_t close = text_.find(text_[at], at + 1);
+            if (close == npos)
+                return npos;
+            at = close + 1;
+        }
     }
 
     std::size_t End_Tag(std::size_t at)

@@ -11,7 +11,6 @@
 #include "common/UComon.h"
 #include "core/tables/TableEngine.h"
 #include "platform/rtl/Exceptions.h"
-#include "platform/xml/Xml.h"
 
 namespace iec {
 

@@ -10,7 +10,6 @@
 #include "core/iec61850/IecTexts.h"
 #include "core/iec61850/SclSource.h"
 #include "core/tables/TableTexts.h"
-#include "platform/xml/Xml.h"
 
 namespace iec {
 
