@@ -352,6 +352,8 @@ TEST_F(ShellWindowsTest, LanguageChangeReachesEveryWindowInItsOrder)
                                                "TFDNet",
                                                "TFDefOffset",
                                                "TFDMXDefVal",
+                                               "TFTLS_Server_Known_Cert",
+                                               "TFIEC61850_Variables",
                                                "TFReceiveJ1939",
                                                "TFTransmitJ1939",
                                                "TFReceiveNMEA",

@@ -14,6 +14,8 @@
 #include "core/tables/can_family/TransmitCANTable.h"
 #include "core/tables/can_family/TransmitJ1939Table.h"
 #include "core/tables/can_family/TransmitNMEATable.h"
+#include "core/tables/iec61850_it/IEC61850VariablesTable.h"
+#include "core/tables/iec61850_it/TLSServerKnownCertTable.h"
 #include "core/tables/modbus_s7_bacnet/ModbusTCPMasterTable.h"
 #include "core/tables/modbus_s7_bacnet/S7ProtocolTable.h"
 #include "core/tables/modbus_s7_bacnet/SetAccessTable.h"
@@ -43,6 +45,8 @@ const std::vector<const tables::TDialogDesc*>& Dialogs()
         &tables::can::Transmit_NMEA_Desc(),
         &tables::can::DNet_Desc(),
         &tables::can::DMX_Def_Val_Desc(),
+        &tables::iec::IEC61850_Variables_Desc(),
+        &tables::iec::TLS_Server_Known_Cert_Desc(),
     };
     return dialogs;
 }
