@@ -30,6 +30,7 @@ LAYERS = {
     "src/common": 2,
     "src/core": 2,
     "src/core/tables": 2,  # the rule-table engine, with src/core/tables/<family> for the descriptors
+    "src/core/iec61850": 2,  # the SCL decoder and the IEC 61850 client's model
     "src/platform/ui": 3,  # with its Qt backend in src/platform/ui/qt
     "src/grid": 4,
     "src/controls": 4,

@@ -2101,6 +2101,13 @@ const LangTableEntry Lang_Table_English[] = {
     {3265, "!! Start Byte must be between 0 and 63"},
     {3266, "!! Num Byte must be between 1 and 64"},
     {3267, "!! Start Byte plus Num Byte must be minor of 64"},
+    {3268, "The file %s of the device list is missing from the catalog folder: the device keeps its place in "
+           "the list, empty."},
+    {3269, "The file %s of the device list cannot be decoded (%s): the device keeps its place in the list, "
+           "empty."},
+    {3270, "%s: the type %s refers back to itself; the repeated part is left out."},
+    {3271, "%s: the model nests deeper than %d levels; the deeper part is left out."},
+    {3272, "%s: the model needs more than %d MB; the rest of the device is left out."},
     {3300, "Set Variables Access for IEC61850"},
     {3301, "Set Variables Access for IEC61850"},
     {3302, "OK"},
