@@ -30,6 +30,7 @@
 #include "tables/can_family/UTransmitJ1939.h"
 #include "tables/can_family/UTransmitNMEA.h"
 #include "tables/iec61850_it/UIEC61850_Variables.h"
+#include "tables/iec61850_it/UIEC_61850_Access.h"
 #include "tables/iec61850_it/UTLS_Server_Known_Cert.h"
 #include "tables/modbus_s7_bacnet/UModbus_TCP_Master_Set_Access.h"
 #include "tables/modbus_s7_bacnet/US7_Protocol_Set_Access.h"
@@ -78,6 +79,7 @@ void Create_Windows()
     Create(FDefOffset, "TFDefOffset", [] { FDefOffset->Set_Lang(); });
     Create(FDNet, "TFDNet", [] { FDNet->Set_Lang(); });
     Create(FDMXDefVal, "TFDMXDefVal", [] { FDMXDefVal->Set_Lang(); });
+    Create(FIEC_61850_Access, "TFIEC_61850_Access", [] { FIEC_61850_Access->Set_Lang(); });
     Create(FIEC61850_Variables, "TFIEC61850_Variables", [] { FIEC61850_Variables->Set_Lang(); });
     Create(FTLS_Server_Known_Cert, "TFTLS_Server_Known_Cert", [] { FTLS_Server_Known_Cert->Set_Lang(); });
     Create(FReceiveJ1939, "TFReceiveJ1939", [] { FReceiveJ1939->Set_Lang(); });
@@ -105,6 +107,7 @@ void Destroy_Windows()
     FReceiveJ1939 = nullptr;
     FTLS_Server_Known_Cert = nullptr;
     FIEC61850_Variables = nullptr;
+    FIEC_61850_Access = nullptr;
     FDMXDefVal = nullptr;
     FDNet = nullptr;
     FDefOffset = nullptr;

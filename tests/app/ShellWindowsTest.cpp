@@ -352,6 +352,7 @@ TEST_F(ShellWindowsTest, LanguageChangeReachesEveryWindowInItsOrder)
                                                "TFDNet",
                                                "TFDefOffset",
                                                "TFDMXDefVal",
+                                               "TFIEC_61850_Access",
                                                "TFTLS_Server_Known_Cert",
                                                "TFIEC61850_Variables",
                                                "TFReceiveJ1939",
