@@ -93,7 +93,9 @@ void TFIEC_61850_Access::Build_Device_Panel()
     LB_IEC_Devices->SetAlign(ui::TAlign::alClient);
 
     SplitterDev = dlg::Place<ui::TSplitter>(this, PDevIEC, "SplitterDev", Device_List_Width, 0, 4, height);
+    // A splitter starts aligned to the top: turned to the left, it takes its width again.
     SplitterDev->SetAlign(ui::TAlign::alLeft);
+    SplitterDev->SetBounds(Device_List_Width, 0, 4, height);
 
     PDevIECTree = dlg::Place<ui::TPanel>(this, PDevIEC, "PDevIECTree", Device_List_Width + 4, 0,
                                          Device_Panel_Width - Device_List_Width - 4, height);
@@ -118,6 +120,7 @@ void TFIEC_61850_Access::Build_Device_Panel()
     SplitterTable =
         dlg::Place<ui::TSplitter>(this, this, "SplitterTable", Device_Panel_Width, dlg::Title_Height, 4, height);
     SplitterTable->SetAlign(ui::TAlign::alLeft);
+    SplitterTable->SetBounds(Device_Panel_Width, dlg::Title_Height, 4, height);
 }
 
 void TFIEC_61850_Access::Set_Lang()

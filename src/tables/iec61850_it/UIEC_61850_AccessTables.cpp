@@ -115,6 +115,8 @@ dlg::TFrameColumnGrid* Make_Grid(ui::TForm* form, ui::TWinControl* parent, std::
     grid->SetOptions(grid->Options() | ui::goRangeSelect | ui::goColSizing | ui::goEditing);
     grid->SetShowHint(true);
     grid->HintShowCells = true;
+    // References are long: one line, cut at the cell's edge (the hint shows it whole).
+    grid->SetWordWrap(false);
     grid->Columns()->BeginUpdate();
     for (std::size_t c = 0; c < cols.size(); ++c) {
         gx::TGridColumnItem* item = grid->Columns()->Items(static_cast<int>(c));

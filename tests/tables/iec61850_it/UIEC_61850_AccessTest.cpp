@@ -111,8 +111,12 @@ TEST_F(IEC61850ClientDialog, LayoutAndTexts)
     EXPECT_EQ(form->Btn_RemoveVar->Hint(), "Remove the Selected DA from Table");
     EXPECT_FALSE(form->Btn_MoveUp->Visible());
     EXPECT_FALSE(form->Btn_ModeDown->Visible());
+    // The list, the tree and the tables share the width; the splitters take 4 pixels each.
     EXPECT_EQ(form->PDevIEC->Width(), 465);
     EXPECT_EQ(form->PDevIECList->Width(), 161);
+    EXPECT_EQ(form->TV_IEC_Device->Width(), 300);
+    EXPECT_EQ(form->PTable->Left(), 469);
+    EXPECT_EQ(form->PTable->Width(), 731);
     EXPECT_EQ(form->ACG_DA->ColCount(), 19);
     EXPECT_EQ(form->ACG_DA->Cells(17, 0), "Molt Fact");
     EXPECT_EQ(form->ACG_DA->Cells(5, 0), "Start Byte");
