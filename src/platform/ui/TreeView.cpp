@@ -276,6 +276,7 @@ void TTreeNodes::Changed()
     if (!view_)
         return;
     view_->linesDirty_ = true;
+    ++view_->treeChanges_;
     if (updating_ == 0) {
         view_->UpdateScrollBar();
         view_->Invalidate();

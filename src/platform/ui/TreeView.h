@@ -206,10 +206,14 @@ private:
     void NodeGoing(TTreeNode* node);
     void DrawLines(TCanvas& canvas, const TTreeNode* node, const TRect& line);
     void DrawButton(TCanvas& canvas, const TTreeNode* node, const TRect& line);
+    // One line; false when a custom-draw handler changed the tree (the lines below are stale).
+    bool DrawNode(TCanvas& canvas, TTreeNode* node, const TRect& line, bool focused);
 
     std::unique_ptr<TTreeNodes> items_;
     mutable std::vector<TTreeNode*> lines_;
     mutable bool linesDirty_ = false;
+    // Counts every node added or removed: a painting that sees it change stops using its lines.
+    unsigned treeChanges_ = 0;
     TTreeNode* selected_ = nullptr;
     TImageList* images_ = nullptr;
     int topLine_ = 0;

@@ -236,22 +236,27 @@ bool TTreeView::ToggleExpanded(TTreeNode* node, bool expand)
 {
     if (node->expanded_ == expand)
         return true;
+    // A handler that adds or removes nodes may take this one away: nothing touches it then.
+    const unsigned changes = treeChanges_;
     bool allow = true;
     if (expand && OnExpanding)
         OnExpanding(this, node, allow);
     else if (!expand && OnCollapsing)
         OnCollapsing(this, node, allow);
-    if (!allow)
+    if (!allow || treeChanges_ != changes)
         return false;
     node->expanded_ = expand;
+    items_->Changed();
+    const unsigned opened = treeChanges_;
     // A selection inside a branch that closes moves up to the branch.
     if (!expand && selected_ && !selected_->IsVisible()) {
         TTreeNode* up = selected_;
         while (up && !up->IsVisible())
             up = up->Parent();
         Select(up);
+        if (treeChanges_ != opened)
+            return true;
     }
-    items_->Changed();
     if (expand && OnExpanded)
         OnExpanded(this, node);
     else if (!expand && OnCollapsed)
@@ -290,6 +295,7 @@ void TTreeView::Select(TTreeNode* node)
 void TTreeView::NodeGoing(TTreeNode* node)
 {
     linesDirty_ = true;
+    ++treeChanges_;
     if (selected_ == node)
         selected_ = nullptr;
     if (clickedNode_ == node)
@@ -482,6 +488,53 @@ void TTreeView::DrawButton(TCanvas& canvas, const TTreeNode* node, const TRect& 
     }
 }
 
+bool TTreeView::DrawNode(TCanvas& canvas, TTreeNode* node, const TRect& line, bool focused)
+{
+    if (showLines_)
+        DrawLines(canvas, node, line);
+    if (showButtons_ && node->HasChildren() && (showRoot_ || node->Parent()))
+        DrawButton(canvas, node, line);
+    const bool isSelected = node == selected_;
+    const bool lit = isSelected && (focused || !hideSelection_);
+    int x = LevelLeft(node) + 2;
+    if (images_) {
+        const int index = isSelected ? node->SelectedIndex() : node->ImageIndex();
+        if (index >= 0 && index < images_->Count())
+            images_->Draw(canvas, x, line.Top + (line.Height() - images_->Height()) / 2, index, Enabled());
+        x += images_->Width() + 3;
+    }
+    canvas.Font()->Assign(*Font());
+    canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
+    if (lit) {
+        canvas.Brush()->SetColor(focused ? clHighlight : clBtnFace);
+        canvas.Font()->SetColor(focused ? clHighlightText : clWindowText);
+    } else {
+        canvas.Brush()->SetColor(Color());
+    }
+    bool defaultDraw = true;
+    if (OnCustomDrawItem) {
+        const TCustomDrawState state =
+            (isSelected ? unsigned(cdsSelected) : 0u) | (isSelected && focused ? unsigned(cdsFocused) : 0u);
+        const unsigned changes = treeChanges_;
+        OnCustomDrawItem(this, node, state, defaultDraw);
+        // The handler may have changed the tree: the node may be gone.
+        if (treeChanges_ != changes)
+            return false;
+    }
+    if (!defaultDraw)
+        return true;
+    TRect text{x, line.Top, x + canvas.TextWidth(node->Text()) + 4, line.Bottom};
+    if (lit)
+        canvas.FillRect(text);
+    canvas.Brush()->SetStyle(TBrushStyle::bsClear);
+    TRect inner = text;
+    inner.Left += 2;
+    canvas.DrawText(node->Text(), inner, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    if (isSelected && focused)
+        canvas.DrawFocusRect(text);
+    return true;
+}
+
 void TTreeView::Paint()
 {
     TCanvas& canvas = *Canvas();
@@ -490,56 +543,12 @@ void TTreeView::Paint()
     canvas.Brush()->SetColor(Color());
     canvas.FillRect(client);
     const int h = ItemHeight();
-    const auto& lines = Lines();
     const bool focused = Focused();
+    const std::vector<TTreeNode*> lines = Lines();
     for (int i = topLine_; i < static_cast<int>(lines.size()); ++i) {
-        // The custom-draw handler may change the tree; stop drawing lines that are gone.
-        if (linesDirty_)
-            break;
-        TTreeNode* node = lines[static_cast<std::size_t>(i)];
         const TRect line = Bounds(0, (i - topLine_) * h, client.Width(), h);
-        if (line.Top >= client.Bottom)
+        if (line.Top >= client.Bottom || !DrawNode(canvas, lines[static_cast<std::size_t>(i)], line, focused))
             break;
-        if (showLines_)
-            DrawLines(canvas, node, line);
-        if (showButtons_ && node->HasChildren() && (showRoot_ || node->Parent()))
-            DrawButton(canvas, node, line);
-        const bool isSelected = node == selected_;
-        const bool lit = isSelected && (focused || !hideSelection_);
-        int x = LevelLeft(node) + 2;
-        if (images_) {
-            const int index = isSelected ? node->SelectedIndex() : node->ImageIndex();
-            if (index >= 0 && index < images_->Count())
-                images_->Draw(canvas, x, line.Top + (h - images_->Height()) / 2, index, Enabled());
-            x += images_->Width() + 3;
-        }
-        canvas.Font()->Assign(*Font());
-        canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
-        if (lit) {
-            canvas.Brush()->SetColor(focused ? clHighlight : clBtnFace);
-            canvas.Font()->SetColor(focused ? clHighlightText : clWindowText);
-        } else {
-            canvas.Brush()->SetColor(Color());
-        }
-        bool defaultDraw = true;
-        if (OnCustomDrawItem) {
-            TCustomDrawState state =
-                (isSelected ? unsigned(cdsSelected) : 0u) | (isSelected && focused ? unsigned(cdsFocused) : 0u);
-            OnCustomDrawItem(this, node, state, defaultDraw);
-            if (linesDirty_)
-                break;
-        }
-        if (!defaultDraw)
-            continue;
-        TRect text{x, line.Top, x + canvas.TextWidth(node->Text()) + 4, line.Bottom};
-        if (lit)
-            canvas.FillRect(text);
-        canvas.Brush()->SetStyle(TBrushStyle::bsClear);
-        TRect inner = text;
-        inner.Left += 2;
-        canvas.DrawText(node->Text(), inner, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-        if (isSelected && focused)
-            canvas.DrawFocusRect(text);
     }
 }
 

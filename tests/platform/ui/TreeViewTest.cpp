@@ -250,3 +250,20 @@ TEST(TreeView, DrawsPicturesAndTheColoursTheHandlerChooses)
     EXPECT_TRUE(lineHas(blue, clBlue));
     EXPECT_FALSE(lineHas(blue, clRed));
 }
+
+TEST(TreeView, AHandlerThatClearsTheTreeWhileItIsDrawnEndsTheDrawing)
+{
+    TTreeView tv(nullptr);
+    tv.SetBounds(0, 0, 200, 120);
+    for (const char* text : {"one", "two", "three"})
+        tv.Items()->AddChild(nullptr, text);
+    int drawn = 0;
+    tv.OnCustomDrawItem = [&](TTreeView* sender, TTreeNode*, TCustomDrawState, bool&) {
+        ++drawn;
+        sender->Items()->Clear();
+    };
+    TBitmap shot;
+    RenderControl(tv, shot);
+    EXPECT_EQ(drawn, 1);
+    EXPECT_EQ(tv.Items()->Count(), 0);
+}
