@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto file = fuzz::WriteInput("Device.icd", fuzz::Text(data, size));
     // A smaller budget than a real catalog file gets keeps hostile inputs quick; the bounds are the same code.
     iec::DecodeLimits limits;
-    limits.MinBytes = std::size_t(16) << 20;
+    limits.MinBytes = std::size_t(4) << 20;
     std::unique_ptr<iec::TIEC_Device> device;
     try {
         device = std::make_unique<iec::TIEC_Device>(file, limits);

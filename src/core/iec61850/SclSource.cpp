@@ -91,83 +91,154 @@ std::size_t Start_Tag_End(std::string_view text, std::size_t at, bool& selfClose
 
 }  // namespace
 
+namespace {
+
+// One walk over a document's markup, keeping the open elements and the spans of the parts read.
+// Every step returns the offset after what it took, or npos when the text is not surely sound.
+class Layout_Scan {
+public:
+    Layout_Scan(std::string_view text, SclLayout& layout) : text_(text), layout_(layout) {}
+
+    bool Run()
+    {
+        std::size_t at = 0;
+        while (at != npos && at < text_.size())
+            at = text_[at] == '<' ? Markup(at) : Text(at);
+        return at != npos && rootSeen_ && open_.empty();
+    }
+
+private:
+    static constexpr std::size_t npos = std::string_view::npos;
+
+    // Character data: outside the document element only blanks.
+    std::size_t Text(std::size_t at) const
+    {
+        const std::size_t next = std::min(text_.find('<', at), text_.size());
+        if (open_.empty())
+            for (std::size_t k = at; k < next; ++k)
+                if (!Is_Space(text_[k]))
+                    return npos;
+        return next;
+    }
+
+    std::size_t Past(std::size_t at, std::string_view start, std::string_view end) const
+    {
+        const std::size_t found = text_.find(end, at + start.size());
+        return found == npos ? npos : found + end.size();
+    }
+
+    std::size_t Markup(std::size_t at)
+    {
+        if (Starts(text_, at, "<!--"))
+            return Past(at, "<!--", "-->");
+        if (Starts(text_, at, "<![CDATA["))
+            return open_.empty() ? npos : Past(at, "<![CDATA[", "]]>");
+        if (Starts(text_, at, "<?xml") && (at + 5 >= text_.size() || Is_Space(text_[at + 5]) || text_[at + 5] == '?'))
+            return Declaration(at);
+        if (Starts(text_, at, "<?"))
+            return Past(at, "<?", "?>");
+        if (Starts(text_, at, "<!"))
+            return npos;  // a document type: the whole parse decides
+        if (Starts(text_, at, "</"))
+            return End_Tag(at);
+        return Start_Tag(at);
+    }
+
+    // The XML declaration: first in the file, its attributes quoted as in a start tag (the XML
+    // parser reads them so, and a "?>" inside quotes does not end it).
+    std::size_t Declaration(std::size_t at) const
+    {
+        if (at != 0)
+            return npos;
+        at += 5;
+        for (;;) {
+            const std::size_t before = at;
+            at = Skip_Spaces(text_, at);
+            if (Starts(text_, at, "?>"))
+                return at + 2;
+            const std::string_view name = Name_At(text_, at);
+            if (name.empty() || at == before)
+                return npos;
+            at = Skip_Spaces(text_, at + name.size());
+            if (at >= text_.size() || text_[at] != '=')
+                return npos;
+            at = Skip_Spaces(text_, at + 1);
+            if (at >= text_.size() || (text_[at] != '"' && text_[at] != '\''))
+                return npos;
+            const std::size_t close = text_.find(text_[at], at + 1);
+            if (close == npos)
+                return npos;
+            at = close + 1;
+        }
+    }
+
+    std::size_t End_Tag(std::size_t at)
+    {
+        const std::string_view name = Name_At(text_, at + 2);
+        const std::size_t end = Skip_Spaces(text_, at + 2 + name.size());
+        if (name.empty() || end >= text_.size() || text_[end] != '>' || open_.empty() || open_.back() != name)
+            return npos;
+        open_.pop_back();
+        Closed(end + 1);
+        return end + 1;
+    }
+
+    std::size_t Start_Tag(std::size_t at)
+    {
+        const std::string_view name = Name_At(text_, at + 1);
+        if (name.empty() || (rootSeen_ && open_.empty()))
+            return npos;  // no name, or a second document element
+        bool selfClosed = false;
+        const std::size_t end = Start_Tag_End(text_, at + 1 + name.size(), selfClosed);
+        if (end == 0)
+            return npos;
+        if (open_.empty()) {
+            rootSeen_ = true;
+            layout_.Root = name;
+        } else if (open_.size() == 1) {
+            Opened(name, at);
+        }
+        if (selfClosed)
+            Closed(end);
+        else
+            open_.push_back(name);
+        return end;
+    }
+
+    // A child of the document element begins: the first IED and the first templates are kept.
+    void Opened(std::string_view name, std::size_t at)
+    {
+        if (name == "IED" && !layout_.Ied.Found)
+            tracking_ = &layout_.Ied;
+        else if (name == "DataTypeTemplates" && !layout_.Templates.Found)
+            tracking_ = &layout_.Templates;
+        if (tracking_ != nullptr)
+            tracking_->Begin = at;
+    }
+
+    // An element ended at `end`: when it was a kept child of the document element, its span is whole.
+    void Closed(std::size_t end)
+    {
+        if (open_.size() != 1 || tracking_ == nullptr)
+            return;
+        tracking_->End = end;
+        tracking_->Found = true;
+        tracking_ = nullptr;
+    }
+
+    std::string_view text_;
+    SclLayout& layout_;
+    std::vector<std::string_view> open_;
+    SclSpan* tracking_ = nullptr;
+    bool rootSeen_ = false;
+};
+
+}  // namespace
+
 bool Scan_Scl_Layout(std::string_view text, SclLayout& layout)
 {
     layout = {};
-    std::vector<std::string_view> open;
-    SclSpan* tracking = nullptr;  // the child of the document element being walked, when it is one we keep
-    bool rootSeen = false;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        if (text[at] != '<') {
-            const std::size_t next = std::min(text.find('<', at), text.size());
-            // Outside the document element only blanks.
-            if (open.empty())
-                for (std::size_t k = at; k < next; ++k)
-                    if (!Is_Space(text[k]))
-                        return false;
-            at = next;
-            continue;
-        }
-        if (Starts(text, at, "<!--")) {
-            const std::size_t end = text.find("-->", at + 4);
-            if (end == std::string_view::npos)
-                return false;
-            at = end + 3;
-        } else if (Starts(text, at, "<![CDATA[")) {
-            const std::size_t end = text.find("]]>", at + 9);
-            if (open.empty() || end == std::string_view::npos)
-                return false;
-            at = end + 3;
-        } else if (Starts(text, at, "<?")) {
-            const std::size_t end = text.find("?>", at + 2);
-            if (end == std::string_view::npos)
-                return false;
-            at = end + 2;
-        } else if (Starts(text, at, "<!")) {
-            return false;  // a document type: the whole parse decides
-        } else if (Starts(text, at, "</")) {
-            const std::string_view name = Name_At(text, at + 2);
-            const std::size_t end = Skip_Spaces(text, at + 2 + name.size());
-            if (name.empty() || end >= text.size() || text[end] != '>' || open.empty() || open.back() != name)
-                return false;
-            open.pop_back();
-            at = end + 1;
-            if (open.size() == 1 && tracking != nullptr) {
-                tracking->End = at;
-                tracking->Found = true;
-                tracking = nullptr;
-            }
-        } else {
-            const std::string_view name = Name_At(text, at + 1);
-            if (name.empty() || (rootSeen && open.empty()))
-                return false;  // no name, or a second document element
-            bool selfClosed = false;
-            const std::size_t end = Start_Tag_End(text, at + 1 + name.size(), selfClosed);
-            if (end == 0)
-                return false;
-            if (open.empty()) {
-                rootSeen = true;
-                layout.Root = name;
-            } else if (open.size() == 1) {
-                if (name == "IED" && !layout.Ied.Found)
-                    tracking = &layout.Ied;
-                else if (name == "DataTypeTemplates" && !layout.Templates.Found)
-                    tracking = &layout.Templates;
-                if (tracking != nullptr)
-                    tracking->Begin = at;
-            }
-            at = end;
-            if (!selfClosed) {
-                open.push_back(name);
-            } else if (open.size() == 1 && tracking != nullptr) {
-                tracking->End = at;
-                tracking->Found = true;
-                tracking = nullptr;
-            }
-        }
-    }
-    return rootSeen && open.empty();
+    return Layout_Scan(text, layout).Run();
 }
 
 namespace {

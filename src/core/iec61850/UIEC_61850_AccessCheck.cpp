@@ -71,7 +71,7 @@ std::optional<ClientFault> ClientModel::Controllo_dati(const TClientGrid& da)
 {
     const char separator = Get_Decimal_Separator();
     for (int r = 1; r < da.RowCount(); ++r) {
-        if (tables::Cell_Trim(da.Cell(col::DA_bType, r)).empty())
+        if (da.Cell(col::DA_bType, r).empty())
             continue;
         const int text = First_Broken_Rule(da, r, separator);
         if (text == 0)

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/iec61850/IecTexts.h"
 #include "core/iec61850/UIEC_61850_AccessModel.h"
@@ -79,7 +80,6 @@ struct Stop {
 template <std::size_t N>
 void Read_Row(const xml::Element& item, const Attribute (&attributes)[N], TClientGrid& grid, int row)
 {
-    grid.SetRowCount(row + 1);
     grid.SetCell(0, row, std::to_string(row));
     for (const Attribute& a : attributes) {
         const auto value = item.Attribute(a.Name);
@@ -204,13 +204,24 @@ std::string ClientModel::Load_Table_File(const fs::path& file, TClientGrid& da, 
                 List_IEC_Dev.push_back(Stand_In(name));
             }
         }
+        // Each grid gets its rows at once; a reading that stops keeps the rows read so far.
+        TClientGrid* reading = nullptr;
+        int row = 0;
+        const auto rowsFor = [&reading, &row](TClientGrid& grid, const std::vector<xml::Element>& items) {
+            reading = &grid;
+            row = 0;
+            if (!items.empty())
+                grid.SetRowCount(static_cast<int>(items.size()) + 1);
+        };
         try {
-            int row = 0;
-            for (const xml::Element& item : root.ChildByName("List_DA_Selected").Elements())
+            const std::vector<xml::Element> daItems = root.ChildByName("List_DA_Selected").Children();
+            rowsFor(da, daItems);
+            for (const xml::Element& item : daItems)
                 Read_Row(item, kDAAttributes, da, ++row);
             Set_Start_Num_Byte(da);
-            row = 0;
-            for (const xml::Element& item : root.ChildByName("List_DataSet_Selected").Elements()) {
+            const std::vector<xml::Element> setItems = root.ChildByName("List_DataSet_Selected").Children();
+            rowsFor(dataSet, setItems);
+            for (const xml::Element& item : setItems) {
                 // The data set goes in before its row is read, so that rows and data sets stay in step.
                 List_DataSet.push_back(std::make_unique<TDataSet>());
                 TDataSet& set = *List_DataSet.back();
@@ -239,6 +250,7 @@ std::string ClientModel::Load_Table_File(const fs::path& file, TClientGrid& da, 
                 }
             }
         } catch (const Stop& stop) {
+            reading->SetRowCount(row + 1);
             Set_Start_Num_Byte(da);
             fileNote = "\n" + stop.Note;
         }

@@ -11,7 +11,6 @@
 #include "common/UComon.h"
 #include "core/tables/TableEngine.h"
 #include "platform/rtl/Exceptions.h"
-#include "platform/xml/Xml.h"
 
 namespace iec {
 
@@ -170,8 +169,11 @@ namespace {
 // never holds half a file. Empty when it worked, otherwise the reason.
 std::string Copy_Into_Catalog(const fs::path& chosen, const fs::path& target)
 {
-    const fs::path temp =
-        target.parent_path() / ("." + target.filename().string() + ".part" + std::to_string(::getpid()));
+    std::string name = ".";
+    name += target.filename().string();
+    name += ".part";
+    name += std::to_string(::getpid());
+    const fs::path temp = target.parent_path() / name;
     std::error_code ec;
     fs::copy_file(chosen, temp, fs::copy_options::overwrite_existing, ec);
     if (!ec)

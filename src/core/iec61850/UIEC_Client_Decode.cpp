@@ -10,7 +10,6 @@
 #include "core/iec61850/IecTexts.h"
 #include "core/iec61850/SclSource.h"
 #include "core/tables/TableTexts.h"
-#include "platform/xml/Xml.h"
 
 namespace iec {
 
@@ -559,7 +558,7 @@ bool Decoder::Decode_DataSet(TIEC_DataSet& ds, const pugi::xml_node& e, const st
         TIEC_DA* da = daName.empty() ? d->Find_First_DA() : IndexDA(*d, daName);
         if (da == nullptr)
             continue;
-        if (!Take(sizeof(TIEC_DA*)))
+        if (!Take(sizeof(void*)))
             break;
         ds.List_DA.push_back(da);
     }

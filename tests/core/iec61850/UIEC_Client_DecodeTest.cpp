@@ -318,6 +318,8 @@ TEST(SclScanLayout, RefusesWhatIsNotSurelyWellFormed)
         {"attributes without a blank between", "<SCL a=\"1\"b=\"2\"/>"},
         {"a name starting with a digit", "<SCL><1IED/></SCL>"},
         {"a comment left open", "<SCL><!-- </SCL>"},
+        {"a declaration whose quote runs on", "<?xml version=\"1.0\" encoding=\"utf-8 ?><SCL a=\"x\"/>"},
+        {"a declaration after the start", " <?xml version=\"1.0\"?><SCL/>"},
         {"nothing", ""},
     };
     for (const auto& c : cases) {
