@@ -6,7 +6,8 @@
 #
 # One line per dialog: class | client size | table file | sample table (one line of XML). The files
 # stay in the configuration: a later dialog reads what an earlier one's line wrote (the DeviceNet
-# offsets read the DeviceNet network's slaves).
+# offsets read the DeviceNet network's slaves). The IEC 61850 client's catalog holds one server
+# model (written below), which the client shows picked in its list with its tree opened.
 DISPLAY_NUMBER=${DISPLAY_NUMBER:-81}
 source "$(dirname "$0")/lib.sh"
 gallery=(
@@ -32,12 +33,37 @@ gallery=(
   'TFBACnetAccess|1305x337|BACnet_Master_Access.xml|<BACnet_Master_Access><BACnet_Read><row Enable="Y" IP_Address_Slave_ID="127.0.0.1" Object_Type="Analog Input" Instance="1" Property="Present Value (85)" NumByte="4" Enable_Destination="N" Destination_Network="" Destination_Length="" Destination_Address="" PollTime="1000" MaxError="0" Position="0" StartBit="0" Mnemonic="supply air temperature"/><row Enable="Y" IP_Address_Slave_ID="127.0.0.2" Object_Type="Binary Input" Instance="3" Property="Present Value (85)" NumByte="1" Enable_Destination="Y" Destination_Network="5" Destination_Length="M3" Destination_Address="10,20,30" PollTime="500" MaxError="3" Position="4" StartBit="0" Mnemonic="fan running (routed)"/></BACnet_Read><BACnet_Write><row Enable="Y" IP_Address_Slave_ID="127.0.0.1" Object_Type="Analog Value" Data_Type="Real" Instance="7" Property="Present Value (85)" Priority="8" NumByte="4" Enable_Destination="N" Destination_Network="" Destination_Length="" Destination_Address="" OnChange="Y" OnTimer="N" PollTime="" MaxError="0" Position="0" StartBit="0" Mnemonic="set point"/></BACnet_Write></BACnet_Master_Access>'
   'TFImportEDEFile|863x337|BACnet_EDE_Sample.csv|# mandatory;mandatory;mandatory;mandatory;mandatory;optional;optional;'
   'TFBACnetSlaveSetAccess|764x337|BACnet_Slave.xml|<BACnet_to_Modbus><BACnet_in_Read><row Data_Type="Analog Input" Eng_Unit="62" Position="0" Bit="" Length="4" Swap="N" Mnemonic="Boiler temperature sensor 1"/><row Data_Type="Binary Input" Eng_Unit="95" Position="4" Bit="0" Length="" Swap="N" Mnemonic="pump running"/></BACnet_in_Read><BACnet_in_Write><row Data_Type="Analog Out" Eng_Unit="98" Position="0" Bit="" Length="4" Swap="N" Mnemonic="valve position"/></BACnet_in_Write></BACnet_to_Modbus>'
+  'TFIEC61850_Variables|1155x337|IEC61850_Variables.xml|<IEC61850_Variables><row Enable="Y" Name="Busbar voltage" Type="Float" Length="4" ReadOnly="Y" Position="0" StartBit="" Conversion="None" MultiplicationFactor="None" Swap="N" SwapWord="N" Mnemonic="kV"/><row Enable="Y" Name="Breaker closed" Type="Digital (Bit)" Length="1" ReadOnly="N" Position="4" StartBit="3" Conversion="None" MultiplicationFactor="1,5" Swap="N" SwapWord="Y" Mnemonic="Q0"/><row Enable="N" Name="Spare" Type="Int" Length="2" ReadOnly="N" Position="8" StartBit="" Conversion="Int to Float" MultiplicationFactor="0.1" Swap="Y" SwapWord="N" Mnemonic=""/></IEC61850_Variables>'
+  'TFTLS_Server_Known_Cert|800x337|TLS_Known_Cert.xml|<TLS_Server_Known_Cert><row Enable="Y" Certificate="-----BEGIN CERTIFICATE-----&#13;&#10;MIIBszCCAVmgAwIBAgIUQ2F0YWxvZ3VlIGdhdGV3YXkwCgYIKoZIzj0EAwIw&#13;&#10;-----END CERTIFICATE-----" Mnemonic="substation gateway"/><row Enable="N" Certificate="-----BEGIN CERTIFICATE-----&#13;&#10;MIIBrjCCAVSgAwIBAgIUU3BhcmUgc2VydmVyMAoGCCqGSM49BAMCMBQx&#13;&#10;-----END CERTIFICATE-----" Mnemonic="spare server"/></TLS_Server_Known_Cert>'
+  'TFIEC_61850_Access|1200x550|IEC_61850_Client.xml|<IEC_68850_Client><List_ICD_Files><ICD_File Name="BAY1" FileName="gallery_bay.icd"/></List_ICD_Files><List_DA_Selected><DA_Item Index="0" bType="FLOAT32" fc="MX" Reference="BAY1MEAS/Q1MMXU1.TotW.mag.f" StartByte="0" NumByte="4" IPAddress="127.0.0.1" Port="102" OnChange="Y" OnCMD="N" OnTimer="N" Time="" Position="0" StartBit="" ReadWrite="Read" Convertion="None" MoltFact="None" Mnemonic="active power"/><DA_Item Index="0" bType="VisString255" fc="DC" Reference="BAY1LD0/LLN0.NamPlt.vendor" StartByte="0" NumByte="16" IPAddress="127.0.0.1" Port="102" OnChange="N" OnCMD="N" OnTimer="Y" Time="1000" Position="4" StartBit="" ReadWrite="Read" Convertion="None" MoltFact="None" Mnemonic="vendor"/></List_DA_Selected><List_DataSet_Selected><DataSet_Item Index="0" Reference="BAY1LD0/LLN0.Events" GooseName="GCB_Events" EnGoose="Y" IPAddress="127.0.0.1" Port="102" Time="" Mnemonic="bay events"><DataSet_List_DAs><DataSet_DA_Item bType="Enum" Reference="BAY1LD0/LLN0.Mod.stVal" Position="20" StartBit="" Convertion="None" MoltFact="None" Mnemonic="mode"/></DataSet_List_DAs></DataSet_Item></List_DataSet_Selected></IEC_68850_Client>'
 )
 need_tools
 start_display
 make_program_folder
 cp "$build/bin/table_gallery_window" "$program/"
 project="$program/PROJECTS/demo"
+mkdir -p "$project/ICD_Catalog"
+cat >"$project/ICD_Catalog/gallery_bay.icd" <<'SCL'
+<SCL xmlns="http://www.iec.ch/61850/2003/SCL"><IED name="BAY1"><AccessPoint name="AP1"><Server>
+<LDevice inst="LD0"><LN0 lnClass="LLN0" lnType="LLN0_T" inst=""><DataSet name="Events">
+<FCDA ldInst="LD0" lnClass="LLN0" doName="Mod" daName="stVal" fc="ST"/><FCDA ldInst="LD0" lnClass="XCBR" doName="Pos" fc="ST"/>
+</DataSet><GSEControl name="GCB_Events" datSet="Events"/></LN0>
+<LN prefix="Q0" lnClass="XCBR" lnType="XCBR_T" inst="1"/></LDevice>
+<LDevice inst="MEAS"><LN0 lnClass="LLN0" lnType="LLN0_T"/><LN prefix="Q1" lnClass="MMXU" lnType="MMXU_T" inst="1"/></LDevice>
+</Server></AccessPoint></IED><DataTypeTemplates>
+<LNodeType id="LLN0_T" lnClass="LLN0"><DO name="Mod" type="ENC"/><DO name="NamPlt" type="LPL"/></LNodeType>
+<LNodeType id="XCBR_T" lnClass="XCBR"><DO name="Pos" type="DPC"/></LNodeType>
+<LNodeType id="MMXU_T" lnClass="MMXU"><DO name="TotW" type="MV"/><DO name="A" type="WYE"/></LNodeType>
+<DOType id="ENC" cdc="ENC"><DA name="stVal" bType="Enum" fc="ST" type="Mod_K"/><DA name="q" bType="Quality" fc="ST"/><DA name="t" bType="Timestamp" fc="ST"/></DOType>
+<DOType id="LPL" cdc="LPL"><DA name="vendor" bType="VisString255" fc="DC"/><DA name="swRev" bType="VisString255" fc="DC"/></DOType>
+<DOType id="DPC" cdc="DPC"><DA name="stVal" bType="Dbpos" fc="ST"/><DA name="q" bType="Quality" fc="ST"/><DA name="Oper" bType="Struct" fc="CO" type="Oper_T"/></DOType>
+<DOType id="MV" cdc="MV"><DA name="mag" bType="Struct" fc="MX" type="AV"/><DA name="q" bType="Quality" fc="MX"/></DOType>
+<DOType id="WYE" cdc="WYE"><SDO name="phsA" type="CMV"/><SDO name="phsB" type="CMV"/></DOType>
+<DOType id="CMV" cdc="CMV"><DA name="cVal" bType="Struct" fc="MX" type="Vec"/></DOType>
+<DAType id="AV"><BDA name="f" bType="FLOAT32"/></DAType><DAType id="Vec"><BDA name="mag" bType="Struct" type="AV"/></DAType>
+<DAType id="Oper_T"><BDA name="ctlVal" bType="BOOLEAN"/><BDA name="T" bType="Timestamp"/></DAType>
+</DataTypeTemplates></SCL>
+SCL
 status=0
 for entry in "${gallery[@]}"; do
   IFS='|' read -r class size file sample <<<"$entry"

@@ -39,6 +39,9 @@
 #include "tables/modbus_s7_bacnet/UBACnet_EDE_File.h"
 #include "tables/modbus_s7_bacnet/UBACnet_Eng_Unit.h"
 #include "tables/modbus_s7_bacnet/UImportEDEFile.h"
+#include "tables/iec61850_it/UIEC61850_Variables.h"
+#include "tables/iec61850_it/UIEC_61850_Access.h"
+#include "tables/iec61850_it/UTLS_Server_Known_Cert.h"
 #include "tables/modbus_s7_bacnet/UModbus_TCP_Master_Set_Access.h"
 #include "tables/modbus_s7_bacnet/US7_Protocol_Set_Access.h"
 #include "tables/modbus_s7_bacnet/USetAccess.h"
@@ -96,6 +99,9 @@ void Create_Windows()
     Create(FDefOffset, "TFDefOffset", [] { FDefOffset->Set_Lang(); });
     Create(FDNet, "TFDNet", [] { FDNet->Set_Lang(); });
     Create(FDMXDefVal, "TFDMXDefVal", [] { FDMXDefVal->Set_Lang(); });
+    Create(FIEC_61850_Access, "TFIEC_61850_Access", [] { FIEC_61850_Access->Set_Lang(); });
+    Create(FIEC61850_Variables, "TFIEC61850_Variables", [] { FIEC61850_Variables->Set_Lang(); });
+    Create(FTLS_Server_Known_Cert, "TFTLS_Server_Known_Cert", [] { FTLS_Server_Known_Cert->Set_Lang(); });
     Create(FReceiveJ1939, "TFReceiveJ1939", [] { FReceiveJ1939->Set_Lang(); });
     Create(FTransmitJ1939, "TFTransmitJ1939", [] { FTransmitJ1939->Set_Lang(); });
     Create(FReceiveNMEA, "TFReceiveNMEA", [] { FReceiveNMEA->Set_Lang(); });
@@ -135,6 +141,9 @@ void Destroy_Windows()
     FReceiveNMEA = nullptr;
     FTransmitJ1939 = nullptr;
     FReceiveJ1939 = nullptr;
+    FTLS_Server_Known_Cert = nullptr;
+    FIEC61850_Variables = nullptr;
+    FIEC_61850_Access = nullptr;
     FDMXDefVal = nullptr;
     FDNet = nullptr;
     FDefOffset = nullptr;

@@ -68,6 +68,11 @@ const FramedDialog kFramedDialogs[] = {
     {"TFBACnetSlaveSetAccess",
      {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"},
      true},
+    {"TFIEC61850_Variables", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
+    {"TFTLS_Server_Known_Cert",
+     {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"},
+     true},
+    {"TFIEC_61850_Access", {"Btn_OK", "Btn_Cancel", "Btn_AddVar", "Btn_RemoveVar"}, true},
 };
 
 template <class T>

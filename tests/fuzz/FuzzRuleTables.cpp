@@ -19,6 +19,8 @@
 #include "core/tables/canopen/SDOServerTable.h"
 #include "core/tables/modbus_s7_bacnet/BACnetAccessTable.h"
 #include "core/tables/modbus_s7_bacnet/BACnetSlaveTable.h"
+#include "core/tables/iec61850_it/IEC61850VariablesTable.h"
+#include "core/tables/iec61850_it/TLSServerKnownCertTable.h"
 #include "core/tables/modbus_s7_bacnet/ModbusTCPMasterTable.h"
 #include "core/tables/modbus_s7_bacnet/S7ProtocolTable.h"
 #include "core/tables/modbus_s7_bacnet/SetAccessTable.h"
@@ -53,6 +55,8 @@ const std::vector<const tables::TDialogDesc*>& Dialogs()
         &tables::canopen::Set_SDO_Server_Access_Desc(),
         &tables::modbus_s7_bacnet::BACnet_Access_Desc(),
         &tables::modbus_s7_bacnet::BACnet_Slave_Desc(),
+        &tables::iec::IEC61850_Variables_Desc(),
+        &tables::iec::TLS_Server_Known_Cert_Desc(),
     };
     return dialogs;
 }

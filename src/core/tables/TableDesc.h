@@ -214,6 +214,8 @@ struct TDialogDesc {
     TButtonBand Band = TButtonBand::Frame;
     std::array<bool, Button_Count> Button_Hints_Shown{true, true, true, true, true, true};
     bool Focus_Grid_On_Show = false;
+    // The table file holds secrets (keys, certificates): it is written readable by its owner only.
+    bool Owner_Only_File = false;
 
     // Departures, all optional:
     // before the rows are reset at a show (sizes such as MAX_Byte, per-row memories);

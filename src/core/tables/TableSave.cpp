@@ -1,5 +1,7 @@
 // Writing the table file whole.
 #include "core/tables/TableEngine.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Streams.h"
 #include "platform/xml/Xml.h"
 
 namespace tables {
@@ -42,7 +44,18 @@ std::string Table_File_Text(const TDialogDesc& dialog, const std::vector<const T
 void Save_Table_File(const TDialogDesc& dialog, const std::filesystem::path& file,
                      const std::vector<const TCells*>& grids, const TTableState& state)
 {
-    Table_Document(dialog, grids, state).SaveToFile(file);
+    const xml::Document doc = Table_Document(dialog, grids, state);
+    if (!dialog.Owner_Only_File) {
+        doc.SaveToFile(file);
+        return;
+    }
+    // The same write, with a file that only its owner can read (from its first byte on).
+    const std::string content = doc.SaveToString();
+    try {
+        rtl::WriteFileAtomic(file.string(), content, rtl::FileAccess::OwnerOnly);
+    } catch (const rtl::EFCreateError& e) {
+        throw xml::XmlError(file.string(), e.Message);
+    }
 }
 
 void Save_Tables(const TDialogDesc& dialog, const std::filesystem::path& file, const std::vector<TCells*>& grids,

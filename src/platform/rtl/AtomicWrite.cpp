@@ -128,7 +128,7 @@ void SyncFolder(const std::string& folder)
     }
 }
 
-AtomicFileWriter::AtomicFileWriter(const std::string& fileName) : fileName_(fileName)
+AtomicFileWriter::AtomicFileWriter(const std::string& fileName, FileAccess access) : fileName_(fileName)
 {
     const fs::path target = FinalTarget(fileName);
     const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
@@ -138,6 +138,9 @@ AtomicFileWriter::AtomicFileWriter(const std::string& fileName) : fileName_(file
         CheckWritable(fileName, target, st);
     // A replaced file keeps its permissions; a new one is readable by all, writable by its owner.
     mode_ = exists ? (st.st_mode & 07777) : 0644;
+    // The temporary is made readable by its owner only and stays so.
+    if (access == FileAccess::OwnerOnly)
+        mode_ = 0600;
 
     const std::string stem = TemporaryStem(target.filename().string());
     RemoveStaleTemporaries(dir, stem);
@@ -221,7 +224,8 @@ void AtomicFileWriter::Commit(bool syncFolder)
         SyncFolder(target.has_parent_path() ? target.parent_path().string() : std::string("."));
 }
 
-PendingFile::PendingFile(const std::string& fileName, const std::string& bytes) : file_(fileName)
+PendingFile::PendingFile(const std::string& fileName, const std::string& bytes, FileAccess access)
+    : file_(fileName, access)
 {
     file_.Write(bytes.data(), bytes.size());
     file_.Flush();
@@ -232,9 +236,9 @@ void PendingFile::Commit(bool syncFolder)
     file_.Commit(syncFolder);
 }
 
-void WriteFileAtomic(const std::string& fileName, const std::string& bytes)
+void WriteFileAtomic(const std::string& fileName, const std::string& bytes, FileAccess access)
 {
-    PendingFile(fileName, bytes).Commit();
+    PendingFile(fileName, bytes, access).Commit();
 }
 
 }  // namespace rtl

@@ -95,7 +95,11 @@ private:
 // read-only"). A symbolic link is written through (the file it leads to gets the content); the
 // temporary's name is short whatever the target's; a temporary that an interrupted save of the same
 // target left behind is removed.
-void WriteFileAtomic(const std::string& fileName, const std::string& bytes);
+// Who may read a file that is written: the permissions it had (a new file readable by all), or
+// its owner alone (a file that holds keys or certificates; a replaced file is narrowed too).
+enum class FileAccess { Keep, OwnerOnly };
+
+void WriteFileAtomic(const std::string& fileName, const std::string& bytes, FileAccess access = FileAccess::Keep);
 
 // A file written piece by piece and then put in place whole, as WriteFileAtomic does with bytes it
 // has in one piece: the constructor makes the temporary beside the target (the same refusals),
@@ -106,7 +110,7 @@ void WriteFileAtomic(const std::string& fileName, const std::string& bytes);
 // Every step raises EFCreateError naming the target.
 class AtomicFileWriter {
 public:
-    explicit AtomicFileWriter(const std::string& fileName);
+    explicit AtomicFileWriter(const std::string& fileName, FileAccess access = FileAccess::Keep);
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter&) = delete;
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
@@ -138,7 +142,7 @@ private:
 // folder too, unless syncFolder is false (the last commit of a set flushes it for all).
 class PendingFile {
 public:
-    PendingFile(const std::string& fileName, const std::string& bytes);
+    PendingFile(const std::string& fileName, const std::string& bytes, FileAccess access = FileAccess::Keep);
 
     void Commit(bool syncFolder = true);
     const std::string& FileName() const { return file_.FileName(); }
