@@ -153,6 +153,11 @@ AtomicFileWriter::AtomicFileWriter(const std::string& fileName) : fileName_(file
     fd_ = fd;
 }
 
+AtomicFileWriter::AtomicFileWriter(const std::string& fileName, unsigned mode) : AtomicFileWriter(fileName)
+{
+    mode_ = mode & 07777;
+}
+
 AtomicFileWriter::~AtomicFileWriter()
 {
     Drop();
@@ -227,6 +232,12 @@ PendingFile::PendingFile(const std::string& fileName, const std::string& bytes) 
     file_.Flush();
 }
 
+PendingFile::PendingFile(const std::string& fileName, const std::string& bytes, unsigned mode) : file_(fileName, mode)
+{
+    file_.Write(bytes.data(), bytes.size());
+    file_.Flush();
+}
+
 void PendingFile::Commit(bool syncFolder)
 {
     file_.Commit(syncFolder);
@@ -235,6 +246,11 @@ void PendingFile::Commit(bool syncFolder)
 void WriteFileAtomic(const std::string& fileName, const std::string& bytes)
 {
     PendingFile(fileName, bytes).Commit();
+}
+
+void WriteFileAtomic(const std::string& fileName, const std::string& bytes, unsigned mode)
+{
+    PendingFile(fileName, bytes, mode).Commit();
 }
 
 }  // namespace rtl

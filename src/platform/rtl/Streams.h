@@ -96,6 +96,9 @@ private:
 // temporary's name is short whatever the target's; a temporary that an interrupted save of the same
 // target left behind is removed.
 void WriteFileAtomic(const std::string& fileName, const std::string& bytes);
+// The same, the file getting exactly these permissions (0600 for a file that holds secrets),
+// whatever those of the file it replaces; the content is never on disk with wider ones.
+void WriteFileAtomic(const std::string& fileName, const std::string& bytes, unsigned mode);
 
 // A file written piece by piece and then put in place whole, as WriteFileAtomic does with bytes it
 // has in one piece: the constructor makes the temporary beside the target (the same refusals),
@@ -107,6 +110,8 @@ void WriteFileAtomic(const std::string& fileName, const std::string& bytes);
 class AtomicFileWriter {
 public:
     explicit AtomicFileWriter(const std::string& fileName);
+    // With the permissions the file gets, in place of those of the file it replaces.
+    AtomicFileWriter(const std::string& fileName, unsigned mode);
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter&) = delete;
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
@@ -139,6 +144,7 @@ private:
 class PendingFile {
 public:
     PendingFile(const std::string& fileName, const std::string& bytes);
+    PendingFile(const std::string& fileName, const std::string& bytes, unsigned mode);
 
     void Commit(bool syncFolder = true);
     const std::string& FileName() const { return file_.FileName(); }
