@@ -32,6 +32,10 @@
 #include "tables/modbus_s7_bacnet/UModbus_TCP_Master_Set_Access.h"
 #include "tables/modbus_s7_bacnet/US7_Protocol_Set_Access.h"
 #include "tables/modbus_s7_bacnet/USetAccess.h"
+#include "tables/opcua/UOPC_UA_Add_Server.h"
+#include "tables/opcua/UOPC_UA_Client_Access.h"
+#include "tables/opcua/UOPC_UA_Scan_Server.h"
+#include "tables/opcua/UOPC_UA_Server_Access.h"
 
 namespace {
 
@@ -80,6 +84,10 @@ void Create_Windows()
     Create(FTransmitJ1939, "TFTransmitJ1939", [] { FTransmitJ1939->Set_Lang(); });
     Create(FReceiveNMEA, "TFReceiveNMEA", [] { FReceiveNMEA->Set_Lang(); });
     Create(FTransmitNMEA, "TFTransmitNMEA", [] { FTransmitNMEA->Set_Lang(); });
+    Create(FOPC_UA_Add_Server, "TFOPC_UA_Add_Server", [] { FOPC_UA_Add_Server->Set_Lang(); });
+    Create(FOPC_UA_Client_Access, "TFOPC_UA_Client_Access", [] { FOPC_UA_Client_Access->Set_Lang(); });
+    Create(FOPC_UA_Scan_Server, "TFOPC_UA_Scan_Server", [] { FOPC_UA_Scan_Server->Set_Lang(); });
+    Create(FOPC_UA_Server_Access, "TFOPC_UA_Server_Access", [] { FOPC_UA_Server_Access->Set_Lang(); });
     Create(FEtherNEtIP_EDS, "TFEtherNEtIP_EDS", [] { FEtherNEtIP_EDS->Set_Lang(); });
     Create(FEtherNetIP_Master_Access, "TFEtherNetIP_Master_Access", [] { FEtherNetIP_Master_Access->Set_Lang(); });
     Create(FS7_Protocol_Set_Access, "TFS7_Protocol_Set_Access", [] { FS7_Protocol_Set_Access->Set_Lang(); });
@@ -95,6 +103,10 @@ void Destroy_Windows()
     FS7_Protocol_Set_Access = nullptr;
     FEtherNetIP_Master_Access = nullptr;
     FEtherNEtIP_EDS = nullptr;
+    FOPC_UA_Server_Access = nullptr;
+    FOPC_UA_Scan_Server = nullptr;
+    FOPC_UA_Client_Access = nullptr;
+    FOPC_UA_Add_Server = nullptr;
     FTransmitNMEA = nullptr;
     FReceiveNMEA = nullptr;
     FTransmitJ1939 = nullptr;

@@ -2643,6 +2643,8 @@ const LangTableEntry Lang_Table_English[] = {
     {4217, "Error in Server Number %d in Read Variable %d!! Node ID must be a number between 0 and 4294967295"},
     {4218, "Error in Server Number %d in Write Variable %d!! Node ID must be a number between 0 and 4294967295"},
     {4219, "%s: the Name Space Index \"%s\" is not a number between 0 and 65535; 0 was taken."},
+    {4220, "Error in Server Number %d in Read Variable %d!! Display Name cannot be empty"},
+    {4221, "Error in Server Number %d in Write Variable %d!! Display Name cannot be empty"},
     {4300, "Add OPC UA Server"},
     {4301, "Add OPC UA Server"},
     {4302, "Modify OPC UA Server"},

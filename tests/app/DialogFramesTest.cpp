@@ -54,6 +54,16 @@ const FramedDialog kFramedDialogs[] = {
     {"TFTransmitJ1939", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
     {"TFReceiveNMEA", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
     {"TFTransmitNMEA", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
+    {"TFOPC_UA_Add_Server", {"Btn_OK", "Btn_Cancel"}, true},
+    {"TFOPC_UA_Client_Access",
+     {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow", "Btn_AutoPosition"},
+     true},
+    {"TFOPC_UA_Scan_Server",
+     {"Btn_OK", "Btn_Cancel", "Btn_SelectAllRead", "Btn_ClearAllRead", "Btn_SelectAllWrite", "Btn_ClearAllWrite"},
+     true},
+    {"TFOPC_UA_Server_Access",
+     {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"},
+     true},
 };
 
 template <class T>

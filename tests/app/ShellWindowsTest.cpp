@@ -356,6 +356,10 @@ TEST_F(ShellWindowsTest, LanguageChangeReachesEveryWindowInItsOrder)
                                                "TFTransmitJ1939",
                                                "TFReceiveNMEA",
                                                "TFTransmitNMEA",
+                                               "TFOPC_UA_Client_Access",
+                                               "TFOPC_UA_Add_Server",
+                                               "TFOPC_UA_Scan_Server",
+                                               "TFOPC_UA_Server_Access",
                                                "TFEtherNetIP_Master_Access",
                                                "TFEtherNEtIP_EDS",
                                                "TFS7_Protocol_Set_Access"};

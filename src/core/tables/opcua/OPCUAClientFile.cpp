@@ -184,6 +184,8 @@ std::string Type_Key(const TOPC_UA_Variable& v)
 // for the position texts), or 0.
 int Read_Fault(const TOPC_UA_Variable& v)
 {
+    if (v.DispalyName.empty())
+        return 4220;
     if (v.identifierType == IdType_Numeric && v.Bad_Numeric)
         return 4217;
     const std::string type = Type_Key(v);
@@ -219,6 +221,8 @@ int Read_Fault(const TOPC_UA_Variable& v)
 
 int Write_Fault(const TOPC_UA_Variable& v)
 {
+    if (v.DispalyName.empty())
+        return 4221;
     if (v.identifierType == IdType_Numeric && v.Bad_Numeric)
         return 4218;
     if (v.OnTimer == "Y") {

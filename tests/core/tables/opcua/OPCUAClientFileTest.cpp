@@ -239,6 +239,10 @@ const std::string W = "Error in Server Number 2 in Write Variable 2!! ";
 
 const CheckCase Check_Cases[] = {
         CheckCase{"a valid read variable", false, [](TOPC_UA_Variable&) {}, ""},
+        CheckCase{"a read variable without a name", false, [](TOPC_UA_Variable& v) { v.DispalyName.clear(); },
+                  R + "Display Name cannot be empty"},
+        CheckCase{"a write variable without a name", true, [](TOPC_UA_Variable& v) { v.DispalyName.clear(); },
+                  W + "Display Name cannot be empty"},
         CheckCase{"numeric id not a number", false, [](TOPC_UA_Variable& v) { v.SetNodeID("abc"); },
                   R + "Node ID must be a number between 0 and 4294967295"},
         CheckCase{"numeric id negative in write", true, [](TOPC_UA_Variable& v) { v.SetNodeID("-1"); },
