@@ -4,9 +4,10 @@
 # shows one) on a configuration holding a sample of its table file, photographed, and its client
 # size compared with the one its layout gives. Screenshots go to $SHOTS. Display: $DISPLAY_NUMBER.
 #
-# One line per dialog: class | client size | table file | sample table (one line of XML). The files
-# stay in the configuration: a later dialog reads what an earlier one's line wrote (the DeviceNet
-# offsets read the DeviceNet network's slaves).
+# One line per dialog: class | client size | table file | sample table (one line of XML) | what the
+# opener would set up (table_gallery_window's third argument; the OPC UA browse runs on the test
+# search library copied beside the program). The files stay in the configuration: a later dialog
+# reads what an earlier one's line wrote (the DeviceNet offsets read the DeviceNet network's slaves).
 DISPLAY_NUMBER=${DISPLAY_NUMBER:-81}
 source "$(dirname "$0")/lib.sh"
 gallery=(
@@ -24,17 +25,24 @@ gallery=(
   'TFDMXDefVal|475x337|DMX_Default_Values.xml|<DMX_Default_Values><Row Default_Value="255" Mnemonic="dimmer 1"/><Row Default_Value="128" Mnemonic="dimmer 2"/><Row Default_Value="0" Mnemonic="colour"/></DMX_Default_Values>'
   'TFEtherCATSlave|1200x337|EtherCAT_Slave.xml|<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master><row Enable="Y" Type="Bool" Name="Run"/><row Enable="Y" Type="Bool" Name="Fault"/><row Enable="Y" Type="UInt16" Name="Speed"/><row Enable="Y" Type="String" Length="12" Name="Label"/></EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave><row Enable="Y" Type="Int32" Name="Setpoint"/></EtherCAT_Master_To_Slave></EtherCAT_Slave_Variables></EtherCAT_Slave>'
   'TFEtherNetIP_Master_Access|1180x337|EtherNetIP_Master_Rules.xml|<EtherNetIP_Master_Access><row Enable="Y" IP_Address="127.0.0.1" Start_Input="0" Num_Input="8" Start_Output="0" Num_Output="4" Time_Poll="100" Instance_T_O="1" Connection_Point_T_O="100" Instance_O_T="1" Connection_Point_O_T="101" Dim_Header_T_O="Default" Dim_Header_O_T="Default" Mnemonic="adapter"/></EtherNetIP_Master_Access>'
+  'TFOPC_UA_Client_Access|1150x660|OPC_UA_Client.xml|<OPC_UA_Client><OPC_UA_Server_List><OPC_UA_Server Enable="1" ServerAddress="opc.tcp://127.0.0.1:4840" Authorization="Anonymous" UserName="" Password="" Certificate="" PrivateKey="" SecurityType="None" SecurityPolicy="None" Mnemonic="boiler house"><OPC_UA_Variables><OPC_UA_Read_Var><Variable Enable="1" DisplayName="Temperature" NodeType="Numeric" NodeID="4294967295" VarType="Float" NameSpaceIndex="2" VarArray="Variable" Start="0" Length="0" OnChange="0" OnCMD="0" OnTimer="0" Time="500" Position="0" Mnemonic="flow temperature"/><Variable Enable="1" DisplayName="Pressure" NodeType="String" NodeID="Line1.Pressure" VarType="Double" NameSpaceIndex="2" VarArray="Variable" Start="0" Length="0" OnChange="0" OnCMD="0" OnTimer="0" Time="500" Position="4" Mnemonic=""/></OPC_UA_Read_Var><OPC_UA_Write_Var><Variable Enable="1" DisplayName="Setpoint" NodeType="Guid" NodeID="1A2B3C4D-ABCD-0102-DEAD-BEEF00010203" VarType="Int32" NameSpaceIndex="3" VarArray="Var" Start="0" Length="0" OnChange="1" OnCMD="0" OnTimer="1" Time="1000" Position="0" Mnemonic=""/></OPC_UA_Write_Var></OPC_UA_Variables></OPC_UA_Server><OPC_UA_Server Enable="0" ServerAddress="opc.tcp://127.0.0.2:4840" Authorization="Username and Password" UserName="operator" Password="secret" Certificate="" PrivateKey="" SecurityType="Sign" SecurityPolicy="Basic 256 SHA 256" Mnemonic="spare line"><OPC_UA_Variables><OPC_UA_Read_Var/><OPC_UA_Write_Var/></OPC_UA_Variables></OPC_UA_Server></OPC_UA_Server_List></OPC_UA_Client>'
+  'TFOPC_UA_Add_Server|407x308|||anonymous'
+  'TFOPC_UA_Add_Server|407x372|||user'
+  'TFOPC_UA_Add_Server|407x508|||certificate'
+  'TFOPC_UA_Scan_Server|1035x337|||opc.tcp://127.0.0.1:4840'
+  'TFOPC_UA_Server_Access|1200x337|OPC_UA_Server.xml|<OPC_UA_Server><OPC_UA_Server_Variables><row Enable="Y" Type="Int32" Position="0" Length="4" Name="Speed" ReadWrite="Read/Write" Mnemonic="line speed"/><row Enable="Y" Type="String" Position="4" Length="32" Name="Recipe" ReadWrite="Read Only" Mnemonic=""/><row Enable="N" Type="Boolean" Position="36" Length="1" Name="Run" ReadWrite="Read/Write" Mnemonic="spare"/></OPC_UA_Server_Variables></OPC_UA_Server>'
 )
 need_tools
 start_display
 make_program_folder
 cp "$build/bin/table_gallery_window" "$program/"
+cp "$build/opc_ua_search/list/libOPC_UA_Search.so" "$program/"
 project="$program/PROJECTS/demo"
 status=0
 for entry in "${gallery[@]}"; do
-  IFS='|' read -r class size file sample <<<"$entry"
-  printf '%s<!--SW_VERSION = 1.000-->' "$sample" >"$project/$file"
-  (cd "$program" && exec ./table_gallery_window "$class") &
+  IFS='|' read -r class size file sample setup <<<"$entry"
+  [ -n "$file" ] && printf '%s<!--SW_VERSION = 1.000-->' "$sample" >"$project/$file"
+  (cd "$program" && exec ./table_gallery_window "$class" ${setup:+"$setup"}) &
   app_pid=$!
   id=""
   for _ in $(seq 100); do
@@ -48,7 +56,7 @@ for entry in "${gallery[@]}"; do
   else
     sleep 1
     eval "$(xdotool getwindowgeometry --shell "$id")"
-    shot "gallery_$class"
+    shot "gallery_$class${setup:+_${setup//[^a-z]/}}"
     if [ "${WIDTH}x${HEIGHT}" = "$size" ]; then
       echo "$class: client ${WIDTH}x${HEIGHT} as laid out"
     else

@@ -17,6 +17,7 @@
 #include "core/tables/modbus_s7_bacnet/ModbusTCPMasterTable.h"
 #include "core/tables/modbus_s7_bacnet/S7ProtocolTable.h"
 #include "core/tables/modbus_s7_bacnet/SetAccessTable.h"
+#include "core/tables/opcua/OPCUAServerTable.h"
 #include "platform/rtl/Exceptions.h"
 
 #include <memory>
@@ -43,6 +44,7 @@ const std::vector<const tables::TDialogDesc*>& Dialogs()
         &tables::can::Transmit_NMEA_Desc(),
         &tables::can::DNet_Desc(),
         &tables::can::DMX_Def_Val_Desc(),
+        &tables::opcua::Server_Access_Desc(),
     };
     return dialogs;
 }
