@@ -33,12 +33,12 @@ extern "C" {
 #endif
 
 struct opcua_server_to_discover {
-    const char* server_address; /* the server's address as entered */
+    const char* server_address;  /* the server's address as entered */
     int32_t user_pass_auth_flag; /* 0 anonymous, 1 user name and password, 2 certificate */
     const char* username;
     const char* password;
-    const char* cert;     /* client certificate as entered, line breaks included */
-    const char* priv_key; /* private key */
+    const char* cert;        /* client certificate as entered, line breaks included */
+    const char* priv_key;    /* private key */
     int32_t security_type;   /* 0 none, 1 sign, 2 sign and encrypt */
     int32_t security_policy; /* 0 none, 1 Basic128Rsa15, 2 Basic256, 3 Basic256Sha256,
                                 4 Aes128Sha256RsaOaep, 5 Aes256Sha256RsaPss */

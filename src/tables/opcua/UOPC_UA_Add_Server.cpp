@@ -37,7 +37,9 @@ TFOPC_UA_Add_Server::TFOPC_UA_Add_Server(ui::TComponent* AOwner) : ui::TForm(AOw
     P_Title = title.P_Title;
     L_SW_Code = title.L_SW_Code;
     L_SW_Desc = title.L_SW_Desc;
-    auto label = [this](std::string_view name, int top) { return dlg::Place_Label(this, this, name, Label_Left, top + 3, false, ui::clBlack); };
+    auto label = [this](std::string_view name, int top) {
+        return dlg::Place_Label(this, this, name, Label_Left, top + 3, false, ui::clBlack);
+    };
     auto edit = [this](std::string_view name, int top) {
         return dlg::Place<ui::TEdit>(this, this, name, Control_Left, top, Control_Width, Line_Height);
     };
@@ -90,10 +92,15 @@ void TFOPC_UA_Add_Server::Set_Lang()
     L_SW_Desc->SetCaption(Txt(4301));
     CB_OPC_UA_Server_Enable->SetCaption(Txt(4304));
     CB_OPC_UA_Server_Enable->SetHint(Txt(4305));
-    const std::pair<ui::TLabel*, ui::TControl*> fields[] = {
-        {L_Server_Add, E_Server_Add},    {L_Auth, CB_Auth},         {L_User, E_User},
-        {L_Pass, E_Pass},                {L_Certificate, RE_Certificate}, {L_Priv_Key, RE_Priv_Key},
-        {L_Sec_Type, CB_Sec_Type},       {L_Sec_Policy, CB_Sec_Policy},   {L_Mnemonic, E_Mnemonic}};
+    const std::pair<ui::TLabel*, ui::TControl*> fields[] = {{L_Server_Add, E_Server_Add},
+                                                            {L_Auth, CB_Auth},
+                                                            {L_User, E_User},
+                                                            {L_Pass, E_Pass},
+                                                            {L_Certificate, RE_Certificate},
+                                                            {L_Priv_Key, RE_Priv_Key},
+                                                            {L_Sec_Type, CB_Sec_Type},
+                                                            {L_Sec_Policy, CB_Sec_Policy},
+                                                            {L_Mnemonic, E_Mnemonic}};
     int text = 4306;
     for (const auto& [l, control] : fields) {
         l->SetCaption(Txt(text));

@@ -53,9 +53,8 @@ private:
 
 std::string Server_Cell(const TOPC_UA_Server& s, int col)
 {
-    const std::string* texts[] = {&s.ServerAddress,  &s.Authorization, &s.UserName,
-                                  &s.Password,       &s.Certificate,   &s.PrivateKey,
-                                  &s.SecurityType,   &s.SecurityPolicy, &s.Mnemonic};
+    const std::string* texts[] = {&s.ServerAddress, &s.Authorization, &s.UserName,       &s.Password, &s.Certificate,
+                                  &s.PrivateKey,    &s.SecurityType,  &s.SecurityPolicy, &s.Mnemonic};
     if (col == 1)
         return s.Enable ? "Y" : "N";
     return col >= 2 && col < Server_Cols ? *texts[col - 2] : std::string();
@@ -147,8 +146,9 @@ void TFOPC_UA_Client_Access::Build_Server_Panel()
             Select_Server(ARow - 1);
     };
 
-    P_Server_Buttons = dlg::Place<ui::TPanel>(this, P_OPC_UA_Server_List, "P_Server_Buttons", 0,
-                                              Server_Panel_Height - Server_Buttons_Height, width, Server_Buttons_Height);
+    P_Server_Buttons =
+        dlg::Place<ui::TPanel>(this, P_OPC_UA_Server_List, "P_Server_Buttons", 0,
+                               Server_Panel_Height - Server_Buttons_Height, width, Server_Buttons_Height);
     P_Server_Buttons->SetAlign(ui::TAlign::alBottom);
     P_Server_Buttons->SetBevelOuter(ui::TBevelCut::bvNone);
     P_Server_Buttons->SetShowCaption(false);
@@ -162,7 +162,8 @@ void TFOPC_UA_Client_Access::Build_Server_Panel()
     Btn_Delete_Server->OnClick = [this](ui::TObject*) { Delete_Server(); };
     Btn_Scan_Server->OnClick = [this](ui::TObject*) { Scan_Server(); };
 
-    Splitter1 = dlg::Place<ui::TSplitter>(this, this, "Splitter1", 0, dlg::Title_Height + Server_Panel_Height, width, 3);
+    Splitter1 =
+        dlg::Place<ui::TSplitter>(this, this, "Splitter1", 0, dlg::Title_Height + Server_Panel_Height, width, 3);
     Splitter1->SetAlign(ui::TAlign::alTop);
     Splitter1->SetColor(dlg::Form_Color);
 
@@ -498,8 +499,8 @@ void TFOPC_UA_Client_Access::Scan_Server()
         for (const auto& [list, question] : lists) {
             ui::TModalResult answer = ui::mrYes;
             if (!list->empty())
-                answer = ui::MessageDlg(Txt(question), ui::TMsgDlgType::mtConfirmation,
-                                        ui::mbYes | ui::mbNo | ui::mbCancel);
+                answer =
+                    ui::MessageDlg(Txt(question), ui::TMsgDlgType::mtConfirmation, ui::mbYes | ui::mbNo | ui::mbCancel);
             if (answer == ui::mrCancel)
                 continue;
             if (answer == ui::mrNo)

@@ -22,7 +22,7 @@ public:
     controls::TLbButton* Btn_ClearAllWrite;
     ui::TTimer* Timer_Scan;
 
-    tables::opcua::TBrowse_Server Server;           // the server to browse, set before each show
+    tables::opcua::TBrowse_Server Server;              // the server to browse, set before each show
     std::vector<tables::opcua::TBrowse_Var> List_Var;  // the records of the browse, index = row - 1
     // Where libOPC_UA_Search.so is looked for first; empty: the program's own folder.
     std::filesystem::path Library_Folder;

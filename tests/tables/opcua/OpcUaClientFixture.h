@@ -6,9 +6,9 @@
 #include <functional>
 #include <memory>
 
-#include "dialogs/TableFrameFixture.h"
 #include "common/UComon.h"
 #include "core/tables/opcua/OPCUAClientFile.h"
+#include "dialogs/TableFrameFixture.h"
 #include "tables/opcua/UOPC_UA_Add_Server.h"
 #include "tables/opcua/UOPC_UA_Client_Access.h"
 #include "tables/opcua/UOPC_UA_Scan_Server.h"

@@ -20,10 +20,7 @@ protected:
         form->FormType = 1;
         form->FormShow(form.get());
     }
-    void Choose_Auth(int index)
-    {
-        form->CB_Auth->UserSelect(index);
-    }
+    void Choose_Auth(int index) { form->CB_Auth->UserSelect(index); }
     // Rule messages: the last box, empty when OK closed the dialog.
     std::string Press_OK()
     {
@@ -58,7 +55,8 @@ TEST_F(EntryDialog, EachAuthorizationHasItsLayout)
         int auth;
         bool user, cert;
         int secType, secPolicy, mnemonic, height;
-    } cases[] = {{2, false, true, 368, 400, 432, 508}, {1, true, false, 232, 264, 296, 372},
+    } cases[] = {{2, false, true, 368, 400, 432, 508},
+                 {1, true, false, 232, 264, 296, 372},
                  {0, false, false, 168, 200, 232, 308}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.auth);

@@ -51,9 +51,10 @@ TEST_F(ScanDialog, ListsTheRecordsWithTheirTicks)
     ASSERT_EQ(form->ACG_OPC_UA_Scan_Var->RowCount(), 7);
     EXPECT_EQ(form->ACG_OPC_UA_Scan_Var->Cells(0, 6), "6");
     // Access levels 0, 1, 2, 3, 4, and a data type outside the list.
-    EXPECT_EQ(Row(1), (std::vector<std::string>{"Y", "Y", "Temperature", "Numeric", "4294967295", "Float", "2",
-                                                "Read/Write"}));
-    EXPECT_EQ(Row(2), (std::vector<std::string>{"Y", "", "Pressure", "String", "Line1.Pressure", "Double", "2", "Read"}));
+    EXPECT_EQ(Row(1),
+              (std::vector<std::string>{"Y", "Y", "Temperature", "Numeric", "4294967295", "Float", "2", "Read/Write"}));
+    EXPECT_EQ(Row(2),
+              (std::vector<std::string>{"Y", "", "Pressure", "String", "Line1.Pressure", "Double", "2", "Read"}));
     EXPECT_EQ(Row(3), (std::vector<std::string>{"", "Y", "Setpoint", "Numeric", "2147483648", "Int32", "3", "Write"}));
     EXPECT_EQ(Row(4)[0] + Row(4)[1] + Row(4)[3] + Row(4)[7], "YYByteStringRead/Write");
     EXPECT_EQ(Row(5), (std::vector<std::string>{"", "", "Status \xC3\xA9t\xC3\xA9", "Guid",

@@ -23,8 +23,8 @@ constexpr int Text_Load_Missing_Attribute = 1109;
 constexpr int Text_Load_Missing_Section = 1111;
 constexpr int Text_Bad_Namespace = 4219;
 
-constexpr std::string_view Server_Attributes[] = {"ServerAddress", "Authorization", "UserName",
-                                                  "Password",      "Certificate",   "PrivateKey",
+constexpr std::string_view Server_Attributes[] = {"ServerAddress", "Authorization",  "UserName",
+                                                  "Password",      "Certificate",    "PrivateKey",
                                                   "SecurityType",  "SecurityPolicy", "Mnemonic"};
 
 // The owner alone reads and writes the file: it holds passwords and private keys.
@@ -275,7 +275,8 @@ TClient_Read Load_OPC_UA_Client(const std::filesystem::path& file)
         if (!root)
             notes += Note_Line(Text_Load_Missing_Section, {std::string(Client_Root)});
         else if (!list)
-            notes += Note_Line(Text_Load_Missing_Section, {std::string(Client_Root) + "/" + std::string(Client_Servers)});
+            notes +=
+                Note_Line(Text_Load_Missing_Section, {std::string(Client_Root) + "/" + std::string(Client_Servers)});
         int k = 0;
         for (const xml::Element& node : list.Elements())
             if (!Read_Server(node, ++k, read.Servers, notes))

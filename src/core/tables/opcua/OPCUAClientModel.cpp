@@ -12,9 +12,9 @@ namespace tables::opcua {
 
 namespace {
 
-constexpr std::string_view Data_Type_Keys[] = {"BOOLEAN", "INT8",   "UINT8",  "INT16",  "UINT16",
-                                               "INT32",   "UINT32", "INT64",  "UINT64", "FLOAT",
-                                               "DOUBLE",  "STRING", "DATETIME", "GUID", "BYTESTRING"};
+constexpr std::string_view Data_Type_Keys[] = {"BOOLEAN", "INT8",   "UINT8",    "INT16",  "UINT16",
+                                               "INT32",   "UINT32", "INT64",    "UINT64", "FLOAT",
+                                               "DOUBLE",  "STRING", "DATETIME", "GUID",   "BYTESTRING"};
 
 int Hex_Digit(char c)
 {

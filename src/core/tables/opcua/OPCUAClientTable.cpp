@@ -14,9 +14,9 @@ const std::vector<std::string>& Node_Types()
 
 const std::vector<std::string>& Data_Types()
 {
-    static const std::vector<std::string> items = {"Boolean", "Int8",   "UInt8",  "Int16",    "UInt16",
-                                                   "Int32",   "UInt32", "Int64",  "UInt64",   "Float",
-                                                   "Double",  "String", "DateTime", "Guid", "ByteString"};
+    static const std::vector<std::string> items = {"Boolean", "Int8",   "UInt8",    "Int16",  "UInt16",
+                                                   "Int32",   "UInt32", "Int64",    "UInt64", "Float",
+                                                   "Double",  "String", "DateTime", "Guid",   "ByteString"};
     return items;
 }
 
@@ -121,8 +121,12 @@ void Show_Variable(const TOPC_UA_Variable& v, bool write, TCells& cells, int row
     cells.SetCell(Var_Col_NodeID, row, v.NodeID());
     cells.SetCell(Var_Col_VarType, row, v.VarType());
     cells.SetCell(Var_Col_NameSpace, row, std::to_string(v.nameSpaceIndex));
-    const std::string* rest[] = {write ? &v.OnChange : &v.VarArray, write ? &v.OnCMD : &v.Start,
-                                 write ? &v.OnTimer : &v.Len, &v.Time, &v.Position, &v.Mnemonic};
+    const std::string* rest[] = {write ? &v.OnChange : &v.VarArray,
+                                 write ? &v.OnCMD : &v.Start,
+                                 write ? &v.OnTimer : &v.Len,
+                                 &v.Time,
+                                 &v.Position,
+                                 &v.Mnemonic};
     for (int c = 0; c < 6; ++c)
         cells.SetCell(Var_Col_7 + c, row, *rest[c]);
 }
@@ -137,8 +141,12 @@ TOPC_UA_Variable Variable_Of_Row(const TCells& cells, int row, bool write)
     v.SetVarType(cells.Cell(Var_Col_VarType, row));
     const std::int32_t ns = Cell_Int(cells.Cell(Var_Col_NameSpace, row));
     v.nameSpaceIndex = static_cast<std::uint16_t>(ns < 0 ? 0 : ns);
-    std::string* rest[] = {write ? &v.OnChange : &v.VarArray, write ? &v.OnCMD : &v.Start,
-                           write ? &v.OnTimer : &v.Len, &v.Time, &v.Position, &v.Mnemonic};
+    std::string* rest[] = {write ? &v.OnChange : &v.VarArray,
+                           write ? &v.OnCMD : &v.Start,
+                           write ? &v.OnTimer : &v.Len,
+                           &v.Time,
+                           &v.Position,
+                           &v.Mnemonic};
     if (!write)
         v.OnChange = v.OnCMD = v.OnTimer = "N";
     for (int c = 0; c < 6; ++c)

@@ -114,8 +114,8 @@ const TDialogDesc& Server_Access_Desc()
 std::optional<bool> VarSetLength(const std::string& type, TCells& cells, int row)
 {
     static const std::pair<std::string_view, const char*> sizes[] = {
-        {"Boolean", "1"}, {"Signed Byte", "1"}, {"Byte", "1"},    {"Int16", "2"},  {"UInt16", "2"},
-        {"Int32", "4"},   {"UInt32", "4"},      {"Float", "4"},   {"Int64", "8"},  {"UInt64", "8"},
+        {"Boolean", "1"}, {"Signed Byte", "1"}, {"Byte", "1"},       {"Int16", "2"}, {"UInt16", "2"},
+        {"Int32", "4"},   {"UInt32", "4"},      {"Float", "4"},      {"Int64", "8"}, {"UInt64", "8"},
         {"Double", "8"},  {"String", "10"},     {"ByteString", "10"}};
     std::optional<bool> fixed;
     for (const auto& [name, length] : sizes)

@@ -140,8 +140,8 @@ TEST(OpcUaClientFile, GuardedAttributesTakeTheirFallbacks)
 struct BadFileCase {
     std::string what;
     std::string text;
-    std::size_t servers;     // servers read
-    std::string noteHolds;   // part of the note
+    std::size_t servers;    // servers read
+    std::string noteHolds;  // part of the note
 };
 
 class OpcUaClientBadFile : public ::testing::TestWithParam<BadFileCase> {};
@@ -163,30 +163,29 @@ const std::string Full_Server = "<OPC_UA_Server Enable=\"1\" ServerAddress=\"a\"
                                 "SecurityPolicy=\"\" Mnemonic=\"\">";
 
 const BadFileCase Bad_Files[] = {
-        BadFileCase{"not well formed", "<OPC_UA_Client><OPC_UA_Server_List>", 0, "cannot be read"},
-        BadFileCase{"another root", "<Client/>", 0, "OPC_UA_Client: the file has no section"},
-        BadFileCase{"no server list", "<OPC_UA_Client/>", 0, "OPC_UA_Client/OPC_UA_Server_List"},
-        BadFileCase{"a server without an address keeps the servers before it",
-                    "<OPC_UA_Client><OPC_UA_Server_List>" + Full_Server +
-                        "</OPC_UA_Server><OPC_UA_Server Enable=\"1\"/>" + Full_Server +
-                        "</OPC_UA_Server></OPC_UA_Server_List></OPC_UA_Client>",
-                    1, "Row 2 has no attribute ServerAddress"},
-        BadFileCase{"a server without variables",
-                    "<OPC_UA_Client><OPC_UA_Server_List>" + Full_Server +
-                        "</OPC_UA_Server></OPC_UA_Server_List></OPC_UA_Client>",
-                    1, "OPC_UA_Server 1/OPC_UA_Variables"},
-        BadFileCase{"a variable without its identifier keeps its server",
-                    "<OPC_UA_Client><OPC_UA_Server_List>" + Full_Server +
-                        "<OPC_UA_Variables><OPC_UA_Read_Var><Variable DisplayName=\"x\" NodeType=\"Numeric\"/>"
-                        "</OPC_UA_Read_Var></OPC_UA_Variables></OPC_UA_Server></OPC_UA_Server_List></OPC_UA_Client>",
-                    1, "Row 1 has no attribute NodeID"},
-        BadFileCase{"a namespace index that is not a number",
-                    "<OPC_UA_Client><OPC_UA_Server_List>" + Full_Server +
-                        "<OPC_UA_Variables><OPC_UA_Read_Var><Variable DisplayName=\"x\" NodeType=\"Numeric\" "
-                        "NodeID=\"1\" VarType=\"Int16\" NameSpaceIndex=\"70000\" Time=\"1\" Position=\"0\" "
-                        "Mnemonic=\"\"/></OPC_UA_Read_Var><OPC_UA_Write_Var/></OPC_UA_Variables></OPC_UA_Server>"
-                        "</OPC_UA_Server_List></OPC_UA_Client>",
-                    1, "Name Space Index \"70000\""}};
+    BadFileCase{"not well formed", "<OPC_UA_Client><OPC_UA_Server_List>", 0, "cannot be read"},
+    BadFileCase{"another root", "<Client/>", 0, "OPC_UA_Client: the file has no section"},
+    BadFileCase{"no server list", "<OPC_UA_Client/>", 0, "OPC_UA_Client/OPC_UA_Server_List"},
+    BadFileCase{"a server without an address keeps the servers before it",
+                "<OPC_UA_Client><OPC_UA_Server_List>" + Full_Server + "</OPC_UA_Server><OPC_UA_Server Enable=\"1\"/>" +
+                    Full_Server + "</OPC_UA_Server></OPC_UA_Server_List></OPC_UA_Client>",
+                1, "Row 2 has no attribute ServerAddress"},
+    BadFileCase{"a server without variables",
+                "<OPC_UA_Client><OPC_UA_Server_List>" + Full_Server +
+                    "</OPC_UA_Server></OPC_UA_Server_List></OPC_UA_Client>",
+                1, "OPC_UA_Server 1/OPC_UA_Variables"},
+    BadFileCase{"a variable without its identifier keeps its server",
+                "<OPC_UA_Client><OPC_UA_Server_List>" + Full_Server +
+                    "<OPC_UA_Variables><OPC_UA_Read_Var><Variable DisplayName=\"x\" NodeType=\"Numeric\"/>"
+                    "</OPC_UA_Read_Var></OPC_UA_Variables></OPC_UA_Server></OPC_UA_Server_List></OPC_UA_Client>",
+                1, "Row 1 has no attribute NodeID"},
+    BadFileCase{"a namespace index that is not a number",
+                "<OPC_UA_Client><OPC_UA_Server_List>" + Full_Server +
+                    "<OPC_UA_Variables><OPC_UA_Read_Var><Variable DisplayName=\"x\" NodeType=\"Numeric\" "
+                    "NodeID=\"1\" VarType=\"Int16\" NameSpaceIndex=\"70000\" Time=\"1\" Position=\"0\" "
+                    "Mnemonic=\"\"/></OPC_UA_Read_Var><OPC_UA_Write_Var/></OPC_UA_Variables></OPC_UA_Server>"
+                    "</OPC_UA_Server_List></OPC_UA_Client>",
+                1, "Name Space Index \"70000\""}};
 
 INSTANTIATE_TEST_SUITE_P(Files, OpcUaClientBadFile, ::testing::ValuesIn(Bad_Files), testsupport::kNameByWhat);
 
@@ -238,78 +237,77 @@ const std::string R = "Error in Server Number 2 in Read Variable 2!! ";
 const std::string W = "Error in Server Number 2 in Write Variable 2!! ";
 
 const CheckCase Check_Cases[] = {
-        CheckCase{"a valid read variable", false, [](TOPC_UA_Variable&) {}, ""},
-        CheckCase{"a read variable without a name", false, [](TOPC_UA_Variable& v) { v.DispalyName.clear(); },
-                  R + "Display Name cannot be empty"},
-        CheckCase{"a write variable without a name", true, [](TOPC_UA_Variable& v) { v.DispalyName.clear(); },
-                  W + "Display Name cannot be empty"},
-        CheckCase{"numeric id not a number", false, [](TOPC_UA_Variable& v) { v.SetNodeID("abc"); },
-                  R + "Node ID must be a number between 0 and 4294967295"},
-        CheckCase{"numeric id negative in write", true, [](TOPC_UA_Variable& v) { v.SetNodeID("-1"); },
-                  W + "Node ID must be a number between 0 and 4294967295"},
-        CheckCase{"var array empty", false, [](TOPC_UA_Variable& v) { v.VarArray = " "; },
-                  R + "Var/Array cannot be empty"},
-        CheckCase{"start of a numeric variable is not tested", false, [](TOPC_UA_Variable& v) { v.Start = "x"; }, ""},
-        CheckCase{"start of a string", false,
-                  [](TOPC_UA_Variable& v) {
-                      v.SetVarType("String");
-                      v.Start = "x";
-                  },
-                  R + "Start byte is Wrong"},
-        CheckCase{"length of a byte string", false,
-                  [](TOPC_UA_Variable& v) {
-                      v.SetVarType("ByteString");
-                      v.Len = "-1";
-                  },
-                  R + "Length is Wrong"},
-        CheckCase{"a string array", false,
-                  [](TOPC_UA_Variable& v) {
-                      v.SetVarType("String");
-                      v.VarArray = "array";
-                  },
-                  R + "The String and ByteString cannot be Array"},
-        CheckCase{"start of an array", false,
-                  [](TOPC_UA_Variable& v) {
-                      v.VarArray = "Array";
-                      v.Start = "";
-                  },
-                  R + "Start byte is Wrong"},
-        CheckCase{"length of an array", false,
-                  [](TOPC_UA_Variable& v) {
-                      v.VarArray = "Array";
-                      v.Len = "y";
-                  },
-                  R + "Length is Wrong"},
-        CheckCase{"read time empty", false, [](TOPC_UA_Variable& v) { v.Time = ""; }, R + "Time cannot be empty"},
-        CheckCase{"read time zero", false, [](TOPC_UA_Variable& v) { v.Time = "0"; }, R + "Time must be major to 0"},
-        CheckCase{"read position empty", false, [](TOPC_UA_Variable& v) { v.Position = " "; },
-                  R + "Position cannot be empty"},
-        CheckCase{"read position 1499 passes", false, [](TOPC_UA_Variable& v) { v.Position = "1499"; }, ""},
-        CheckCase{"read position 1500", false, [](TOPC_UA_Variable& v) { v.Position = "1500"; },
-                  R + "Position must be between 0 and 1499"},
-        CheckCase{"write time without timer is not tested", true, [](TOPC_UA_Variable& v) { v.Time = ""; }, ""},
-        CheckCase{"write time empty with timer", true,
-                  [](TOPC_UA_Variable& v) {
-                      v.OnTimer = "Y";
-                      v.Time = "";
-                  },
-                  W + "Time cannot be empty"},
-        CheckCase{"write time zero with timer", true,
-                  [](TOPC_UA_Variable& v) {
-                      v.OnTimer = "Y";
-                      v.Time = "0";
-                  },
-                  W + "Time must be major to 0"},
-        CheckCase{"write position empty", true, [](TOPC_UA_Variable& v) { v.Position = ""; },
-                  W + "Position cannot be empty"},
-        CheckCase{"write position negative", true, [](TOPC_UA_Variable& v) { v.Position = "-1"; },
-                  W + "Position must be between 0 and 1499"},
-        CheckCase{"a disabled variable is not tested", true,
-                  [](TOPC_UA_Variable& v) {
-                      v.Enable = false;
-                      v.Position = "";
-                  },
-                  ""}};
+    CheckCase{"a valid read variable", false, [](TOPC_UA_Variable&) {}, ""},
+    CheckCase{"a read variable without a name", false, [](TOPC_UA_Variable& v) { v.DispalyName.clear(); },
+              R + "Display Name cannot be empty"},
+    CheckCase{"a write variable without a name", true, [](TOPC_UA_Variable& v) { v.DispalyName.clear(); },
+              W + "Display Name cannot be empty"},
+    CheckCase{"numeric id not a number", false, [](TOPC_UA_Variable& v) { v.SetNodeID("abc"); },
+              R + "Node ID must be a number between 0 and 4294967295"},
+    CheckCase{"numeric id negative in write", true, [](TOPC_UA_Variable& v) { v.SetNodeID("-1"); },
+              W + "Node ID must be a number between 0 and 4294967295"},
+    CheckCase{"var array empty", false, [](TOPC_UA_Variable& v) { v.VarArray = " "; }, R + "Var/Array cannot be empty"},
+    CheckCase{"start of a numeric variable is not tested", false, [](TOPC_UA_Variable& v) { v.Start = "x"; }, ""},
+    CheckCase{"start of a string", false,
+              [](TOPC_UA_Variable& v) {
+                  v.SetVarType("String");
+                  v.Start = "x";
+              },
+              R + "Start byte is Wrong"},
+    CheckCase{"length of a byte string", false,
+              [](TOPC_UA_Variable& v) {
+                  v.SetVarType("ByteString");
+                  v.Len = "-1";
+              },
+              R + "Length is Wrong"},
+    CheckCase{"a string array", false,
+              [](TOPC_UA_Variable& v) {
+                  v.SetVarType("String");
+                  v.VarArray = "array";
+              },
+              R + "The String and ByteString cannot be Array"},
+    CheckCase{"start of an array", false,
+              [](TOPC_UA_Variable& v) {
+                  v.VarArray = "Array";
+                  v.Start = "";
+              },
+              R + "Start byte is Wrong"},
+    CheckCase{"length of an array", false,
+              [](TOPC_UA_Variable& v) {
+                  v.VarArray = "Array";
+                  v.Len = "y";
+              },
+              R + "Length is Wrong"},
+    CheckCase{"read time empty", false, [](TOPC_UA_Variable& v) { v.Time = ""; }, R + "Time cannot be empty"},
+    CheckCase{"read time zero", false, [](TOPC_UA_Variable& v) { v.Time = "0"; }, R + "Time must be major to 0"},
+    CheckCase{"read position empty", false, [](TOPC_UA_Variable& v) { v.Position = " "; },
+              R + "Position cannot be empty"},
+    CheckCase{"read position 1499 passes", false, [](TOPC_UA_Variable& v) { v.Position = "1499"; }, ""},
+    CheckCase{"read position 1500", false, [](TOPC_UA_Variable& v) { v.Position = "1500"; },
+              R + "Position must be between 0 and 1499"},
+    CheckCase{"write time without timer is not tested", true, [](TOPC_UA_Variable& v) { v.Time = ""; }, ""},
+    CheckCase{"write time empty with timer", true,
+              [](TOPC_UA_Variable& v) {
+                  v.OnTimer = "Y";
+                  v.Time = "";
+              },
+              W + "Time cannot be empty"},
+    CheckCase{"write time zero with timer", true,
+              [](TOPC_UA_Variable& v) {
+                  v.OnTimer = "Y";
+                  v.Time = "0";
+              },
+              W + "Time must be major to 0"},
+    CheckCase{"write position empty", true, [](TOPC_UA_Variable& v) { v.Position = ""; },
+              W + "Position cannot be empty"},
+    CheckCase{"write position negative", true, [](TOPC_UA_Variable& v) { v.Position = "-1"; },
+              W + "Position must be between 0 and 1499"},
+    CheckCase{"a disabled variable is not tested", true,
+              [](TOPC_UA_Variable& v) {
+                  v.Enable = false;
+                  v.Position = "";
+              },
+              ""}};
 
 INSTANTIATE_TEST_SUITE_P(Rules, OpcUaClientCheck, ::testing::ValuesIn(Check_Cases), testsupport::kNameByWhat);
 
@@ -354,8 +352,8 @@ TEST(OpcUaAutoPosition, StartsAfterTheServerBefore)
 
 TEST(OpcUaAutoPosition, TypeSizes)
 {
-    const std::pair<const char*, int> cases[] = {{"boolean", 1}, {"UInt8", 1},    {"int16", 2},  {"Float", 4},
-                                                 {"UINT64", 8},  {"DateTime", 8}, {"Guid", 16},  {"String", 20},
+    const std::pair<const char*, int> cases[] = {{"boolean", 1},     {"UInt8", 1},    {"int16", 2}, {"Float", 4},
+                                                 {"UINT64", 8},      {"DateTime", 8}, {"Guid", 16}, {"String", 20},
                                                  {"ByteString", 20}, {"Word", 0}};
     for (auto [type, size] : cases)
         EXPECT_EQ(GetLenVarType(type), size) << type;

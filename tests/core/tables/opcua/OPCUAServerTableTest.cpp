@@ -25,9 +25,9 @@ TEST_F(OpcUaServerTable, LengthFollowsTheType)
         const char* type;
         const char* length;
         std::optional<bool> fixed;
-    } cases[] = {{"Boolean", "1", true}, {"Signed Byte", "1", true}, {"UInt16", "2", true}, {"Int32", "4", true},
-                 {"Float", "4", true},   {"Double", "8", true},      {"String", "10", false}, {"ByteString", "10", false},
-                 {"int32", "old", std::nullopt}};
+    } cases[] = {{"Boolean", "1", true},  {"Signed Byte", "1", true},  {"UInt16", "2", true},
+                 {"Int32", "4", true},    {"Float", "4", true},        {"Double", "8", true},
+                 {"String", "10", false}, {"ByteString", "10", false}, {"int32", "old", std::nullopt}};
     for (const auto& c : cases) {
         cells.SetCell(Srv_Col_Length, 1, "old");
         cells.SetCell(Srv_Col_RW, 1, "");

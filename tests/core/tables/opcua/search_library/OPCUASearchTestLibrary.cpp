@@ -39,9 +39,9 @@ struct Fixed {
 };
 
 const Fixed Plant_A[] = {
-    {"Temperature", 2, 0, 4294967295u, "", 9, 0},  {"Pressure", 2, 3, 0, "Line1.Pressure", 10, 1},
-    {"Setpoint", 3, 0, 2147483648u, "", 5, 2},     {"Counter", 1, 5, 0, "QkFTRTY0", 6, 3},
-    {"Status \xE9t\xE9", 0, 4, 0, "", 0, 4},       {"Odd", 0, 0, 7, "", 20, 1},
+    {"Temperature", 2, 0, 4294967295u, "", 9, 0}, {"Pressure", 2, 3, 0, "Line1.Pressure", 10, 1},
+    {"Setpoint", 3, 0, 2147483648u, "", 5, 2},    {"Counter", 1, 5, 0, "QkFTRTY0", 6, 3},
+    {"Status \xE9t\xE9", 0, 4, 0, "", 0, 4},      {"Odd", 0, 0, 7, "", 20, 1},
 };
 const Fixed Plant_B[] = {
     {"Valve", 4, 0, 11, "", 0, 2},
@@ -88,9 +88,9 @@ extern "C" {
 
 __attribute__((visibility("default"))) int32_t opcua_client_begin(struct opcua_server_to_discover server)
 {
-    last_server = std::string(Or_Null(server.server_address)) + "|" + std::to_string(server.user_pass_auth_flag) +
-                  "|" + Or_Null(server.username) + "|" + Or_Null(server.password) + "|" + Or_Null(server.cert) +
-                  "|" + Or_Null(server.priv_key) + "|" + std::to_string(server.security_type) + "|" +
+    last_server = std::string(Or_Null(server.server_address)) + "|" + std::to_string(server.user_pass_auth_flag) + "|" +
+                  Or_Null(server.username) + "|" + Or_Null(server.password) + "|" + Or_Null(server.cert) + "|" +
+                  Or_Null(server.priv_key) + "|" + std::to_string(server.security_type) + "|" +
                   std::to_string(server.security_policy);
     plant_b = server.server_address && std::strstr(server.server_address, "plant-b");
 #if SEARCH_VARIANT == SEARCH_EMPTY
