@@ -39,6 +39,8 @@ LAYERS = {
     "src/tables": 5,
     "src/app": 5,
     "src/tables/canopen": 5,
+    "src/core/tables/opcua": 2,  # the OPC UA tables, model and browse
+    "src/tables/opcua": 5,  # their windows
 }
 GUI_FREE_TOP = 2  # layers 1 and 2 use no widget code and no Qt
 

@@ -4,10 +4,12 @@
 # shows one) on a configuration holding a sample of its table file, photographed, and its client
 # size compared with the one its layout gives. Screenshots go to $SHOTS. Display: $DISPLAY_NUMBER.
 #
-# One line per dialog: class | client size | table file | sample table (one line of XML). The files
-# stay in the configuration: a later dialog reads what an earlier one's line wrote (the DeviceNet
-# offsets read the DeviceNet network's slaves). The IEC 61850 client's catalog holds one server
-# model (written below), which the client shows picked in its list with its tree opened.
+# One line per dialog: class | client size | table file | sample table (one line of XML) | what the
+# opener would set up (table_gallery_window's third argument; the OPC UA browse runs on the test
+# search library copied beside the program). The files stay in the configuration: a later dialog
+# reads what an earlier one's line wrote (the DeviceNet offsets read the DeviceNet network's slaves).
+# The IEC 61850 client's catalog holds one server model (written below), which the client shows
+# picked in its list with its tree opened.
 DISPLAY_NUMBER=${DISPLAY_NUMBER:-81}
 source "$(dirname "$0")/lib.sh"
 gallery=(
@@ -36,11 +38,18 @@ gallery=(
   'TFIEC61850_Variables|1155x337|IEC61850_Variables.xml|<IEC61850_Variables><row Enable="Y" Name="Busbar voltage" Type="Float" Length="4" ReadOnly="Y" Position="0" StartBit="" Conversion="None" MultiplicationFactor="None" Swap="N" SwapWord="N" Mnemonic="kV"/><row Enable="Y" Name="Breaker closed" Type="Digital (Bit)" Length="1" ReadOnly="N" Position="4" StartBit="3" Conversion="None" MultiplicationFactor="1,5" Swap="N" SwapWord="Y" Mnemonic="Q0"/><row Enable="N" Name="Spare" Type="Int" Length="2" ReadOnly="N" Position="8" StartBit="" Conversion="Int to Float" MultiplicationFactor="0.1" Swap="Y" SwapWord="N" Mnemonic=""/></IEC61850_Variables>'
   'TFTLS_Server_Known_Cert|800x337|TLS_Known_Cert.xml|<TLS_Server_Known_Cert><row Enable="Y" Certificate="-----BEGIN CERTIFICATE-----&#13;&#10;MIIBszCCAVmgAwIBAgIUQ2F0YWxvZ3VlIGdhdGV3YXkwCgYIKoZIzj0EAwIw&#13;&#10;-----END CERTIFICATE-----" Mnemonic="substation gateway"/><row Enable="N" Certificate="-----BEGIN CERTIFICATE-----&#13;&#10;MIIBrjCCAVSgAwIBAgIUU3BhcmUgc2VydmVyMAoGCCqGSM49BAMCMBQx&#13;&#10;-----END CERTIFICATE-----" Mnemonic="spare server"/></TLS_Server_Known_Cert>'
   'TFIEC_61850_Access|1200x550|IEC_61850_Client.xml|<IEC_68850_Client><List_ICD_Files><ICD_File Name="BAY1" FileName="gallery_bay.icd"/></List_ICD_Files><List_DA_Selected><DA_Item Index="0" bType="FLOAT32" fc="MX" Reference="BAY1MEAS/Q1MMXU1.TotW.mag.f" StartByte="0" NumByte="4" IPAddress="127.0.0.1" Port="102" OnChange="Y" OnCMD="N" OnTimer="N" Time="" Position="0" StartBit="" ReadWrite="Read" Convertion="None" MoltFact="None" Mnemonic="active power"/><DA_Item Index="0" bType="VisString255" fc="DC" Reference="BAY1LD0/LLN0.NamPlt.vendor" StartByte="0" NumByte="16" IPAddress="127.0.0.1" Port="102" OnChange="N" OnCMD="N" OnTimer="Y" Time="1000" Position="4" StartBit="" ReadWrite="Read" Convertion="None" MoltFact="None" Mnemonic="vendor"/></List_DA_Selected><List_DataSet_Selected><DataSet_Item Index="0" Reference="BAY1LD0/LLN0.Events" GooseName="GCB_Events" EnGoose="Y" IPAddress="127.0.0.1" Port="102" Time="" Mnemonic="bay events"><DataSet_List_DAs><DataSet_DA_Item bType="Enum" Reference="BAY1LD0/LLN0.Mod.stVal" Position="20" StartBit="" Convertion="None" MoltFact="None" Mnemonic="mode"/></DataSet_List_DAs></DataSet_Item></List_DataSet_Selected></IEC_68850_Client>'
+  'TFOPC_UA_Client_Access|1150x660|OPC_UA_Client.xml|<OPC_UA_Client><OPC_UA_Server_List><OPC_UA_Server Enable="1" ServerAddress="opc.tcp://127.0.0.1:4840" Authorization="Anonymous" UserName="" Password="" Certificate="" PrivateKey="" SecurityType="None" SecurityPolicy="None" Mnemonic="boiler house"><OPC_UA_Variables><OPC_UA_Read_Var><Variable Enable="1" DisplayName="Temperature" NodeType="Numeric" NodeID="4294967295" VarType="Float" NameSpaceIndex="2" VarArray="Variable" Start="0" Length="0" OnChange="0" OnCMD="0" OnTimer="0" Time="500" Position="0" Mnemonic="flow temperature"/><Variable Enable="1" DisplayName="Pressure" NodeType="String" NodeID="Line1.Pressure" VarType="Double" NameSpaceIndex="2" VarArray="Variable" Start="0" Length="0" OnChange="0" OnCMD="0" OnTimer="0" Time="500" Position="4" Mnemonic=""/></OPC_UA_Read_Var><OPC_UA_Write_Var><Variable Enable="1" DisplayName="Setpoint" NodeType="Guid" NodeID="1A2B3C4D-ABCD-0102-DEAD-BEEF00010203" VarType="Int32" NameSpaceIndex="3" VarArray="Var" Start="0" Length="0" OnChange="1" OnCMD="0" OnTimer="1" Time="1000" Position="0" Mnemonic=""/></OPC_UA_Write_Var></OPC_UA_Variables></OPC_UA_Server><OPC_UA_Server Enable="0" ServerAddress="opc.tcp://127.0.0.2:4840" Authorization="Username and Password" UserName="operator" Password="secret" Certificate="" PrivateKey="" SecurityType="Sign" SecurityPolicy="Basic 256 SHA 256" Mnemonic="spare line"><OPC_UA_Variables><OPC_UA_Read_Var/><OPC_UA_Write_Var/></OPC_UA_Variables></OPC_UA_Server></OPC_UA_Server_List></OPC_UA_Client>'
+  'TFOPC_UA_Add_Server|407x308|||anonymous'
+  'TFOPC_UA_Add_Server|407x372|||user'
+  'TFOPC_UA_Add_Server|407x508|||certificate'
+  'TFOPC_UA_Scan_Server|1035x337|||opc.tcp://127.0.0.1:4840'
+  'TFOPC_UA_Server_Access|1200x337|OPC_UA_Server.xml|<OPC_UA_Server><OPC_UA_Server_Variables><row Enable="Y" Type="Int32" Position="0" Length="4" Name="Speed" ReadWrite="Read/Write" Mnemonic="line speed"/><row Enable="Y" Type="String" Position="4" Length="32" Name="Recipe" ReadWrite="Read Only" Mnemonic=""/><row Enable="N" Type="Boolean" Position="36" Length="1" Name="Run" ReadWrite="Read/Write" Mnemonic="spare"/></OPC_UA_Server_Variables></OPC_UA_Server>'
 )
 need_tools
 start_display
 make_program_folder
 cp "$build/bin/table_gallery_window" "$program/"
+cp "$build/opc_ua_search/list/libOPC_UA_Search.so" "$program/"
 project="$program/PROJECTS/demo"
 mkdir -p "$project/ICD_Catalog"
 cat >"$project/ICD_Catalog/gallery_bay.icd" <<'SCL'
@@ -66,9 +75,9 @@ cat >"$project/ICD_Catalog/gallery_bay.icd" <<'SCL'
 SCL
 status=0
 for entry in "${gallery[@]}"; do
-  IFS='|' read -r class size file sample <<<"$entry"
-  printf '%s<!--SW_VERSION = 1.000-->' "$sample" >"$project/$file"
-  (cd "$program" && exec ./table_gallery_window "$class") &
+  IFS='|' read -r class size file sample setup <<<"$entry"
+  [ -n "$file" ] && printf '%s<!--SW_VERSION = 1.000-->' "$sample" >"$project/$file"
+  (cd "$program" && exec ./table_gallery_window "$class" ${setup:+"$setup"}) &
   app_pid=$!
   id=""
   for _ in $(seq 100); do
@@ -82,7 +91,7 @@ for entry in "${gallery[@]}"; do
   else
     sleep 1
     eval "$(xdotool getwindowgeometry --shell "$id")"
-    shot "gallery_$class"
+    shot "gallery_$class${setup:+_${setup//[^a-z]/}}"
     if [ "${WIDTH}x${HEIGHT}" = "$size" ]; then
       echo "$class: client ${WIDTH}x${HEIGHT} as laid out"
     else

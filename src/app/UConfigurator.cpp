@@ -34,17 +34,21 @@
 #include "tables/canopen/USet_PDO_Access.h"
 #include "tables/canopen/USet_SDO_Client_Access.h"
 #include "tables/canopen/USet_SDO_Server_Access.h"
+#include "tables/iec61850_it/UIEC61850_Variables.h"
+#include "tables/iec61850_it/UIEC_61850_Access.h"
+#include "tables/iec61850_it/UTLS_Server_Known_Cert.h"
 #include "tables/modbus_s7_bacnet/UBACnetAccess.h"
 #include "tables/modbus_s7_bacnet/UBACnetSlaveSetAccess.h"
 #include "tables/modbus_s7_bacnet/UBACnet_EDE_File.h"
 #include "tables/modbus_s7_bacnet/UBACnet_Eng_Unit.h"
 #include "tables/modbus_s7_bacnet/UImportEDEFile.h"
-#include "tables/iec61850_it/UIEC61850_Variables.h"
-#include "tables/iec61850_it/UIEC_61850_Access.h"
-#include "tables/iec61850_it/UTLS_Server_Known_Cert.h"
 #include "tables/modbus_s7_bacnet/UModbus_TCP_Master_Set_Access.h"
 #include "tables/modbus_s7_bacnet/US7_Protocol_Set_Access.h"
 #include "tables/modbus_s7_bacnet/USetAccess.h"
+#include "tables/opcua/UOPC_UA_Add_Server.h"
+#include "tables/opcua/UOPC_UA_Client_Access.h"
+#include "tables/opcua/UOPC_UA_Scan_Server.h"
+#include "tables/opcua/UOPC_UA_Server_Access.h"
 #include "tables/profinet/UProfinetFileName.h"
 #include "tables/profinet/UProfinetXMLExport.h"
 
@@ -110,6 +114,10 @@ void Create_Windows()
     FBrevandoreFirmWare->Create_PROFINET_XML_File = [] {
         tables::profinet::Create_PROFINET_XML_File(FProfinetFileName->Name_File_XML);
     };
+    Create(FOPC_UA_Add_Server, "TFOPC_UA_Add_Server", [] { FOPC_UA_Add_Server->Set_Lang(); });
+    Create(FOPC_UA_Client_Access, "TFOPC_UA_Client_Access", [] { FOPC_UA_Client_Access->Set_Lang(); });
+    Create(FOPC_UA_Scan_Server, "TFOPC_UA_Scan_Server", [] { FOPC_UA_Scan_Server->Set_Lang(); });
+    Create(FOPC_UA_Server_Access, "TFOPC_UA_Server_Access", [] { FOPC_UA_Server_Access->Set_Lang(); });
     Create(FEtherNEtIP_EDS, "TFEtherNEtIP_EDS", [] { FEtherNEtIP_EDS->Set_Lang(); });
     Create(FEtherNetIP_Master_Access, "TFEtherNetIP_Master_Access", [] { FEtherNetIP_Master_Access->Set_Lang(); });
     Create(FS7_Protocol_Set_Access, "TFS7_Protocol_Set_Access", [] { FS7_Protocol_Set_Access->Set_Lang(); });
@@ -137,6 +145,10 @@ void Destroy_Windows()
     FEtherNetIP_Master_Access = nullptr;
     FEtherNEtIP_EDS = nullptr;
     FProfinetFileName = nullptr;
+    FOPC_UA_Server_Access = nullptr;
+    FOPC_UA_Scan_Server = nullptr;
+    FOPC_UA_Client_Access = nullptr;
+    FOPC_UA_Add_Server = nullptr;
     FTransmitNMEA = nullptr;
     FReceiveNMEA = nullptr;
     FTransmitJ1939 = nullptr;

@@ -6,42 +6,10 @@
 #include <cstdint>
 #include <string>
 
-// The library's records use 32-bit text pointers (8-bit, NUL-terminated, ANSI code page).
-// On this platform a pointer field is kept as a 32-bit value; the helpers below take the
-// pointed-to texts separately.
-using opcua_text_ptr = uint32_t;
+// The records exchanged with the browse library (its interface, with the platform's layout).
+#include "common/OPC_UA_Search.h"
 
 #pragma pack(push, 1)
-struct opcua_server_to_discover {
-    opcua_text_ptr server_address;
-    int32_t user_pass_auth_flag;  // 0 anonymous, 1 user name and password, 2 certificate
-    opcua_text_ptr username;
-    opcua_text_ptr password;
-    opcua_text_ptr cert;
-    opcua_text_ptr priv_key;
-    int32_t security_type;    // 0 none, 1 sign, 2 sign and encrypt
-    int32_t security_policy;  // 0..5
-};
-
-struct opcua_structure {
-    uint16_t nameSpaceIndex;
-    uint16_t identifierType;  // 0 numeric, 3 string, 4 GUID, 5 byte string
-    uint32_t numeric;
-    opcua_text_ptr stringname;
-    uint32_t stringLength;
-    uint32_t guide1;
-    uint16_t guide2;
-    uint16_t guide3;
-    uint8_t guide4[8];
-    opcua_text_ptr byteString;
-    uint32_t byteStringLength;
-    opcua_text_ptr displayName;
-    uint32_t displayNameLength;
-    int32_t dataType;  // 0..14
-    uint8_t accessLevel;
-    uint8_t spare[3];
-};
-
 struct TOPC_UA_Guid {
     uint32_t data1;
     uint16_t data2;
@@ -50,8 +18,6 @@ struct TOPC_UA_Guid {
 };
 #pragma pack(pop)
 
-static_assert(sizeof(opcua_server_to_discover) == 32);
-static_assert(sizeof(opcua_structure) == 56);
 static_assert(sizeof(TOPC_UA_Guid) == 16);
 
 void OPC_UA_IdType_To_Str(int code, std::string& text);

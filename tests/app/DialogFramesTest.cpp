@@ -73,6 +73,16 @@ const FramedDialog kFramedDialogs[] = {
      {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"},
      true},
     {"TFIEC_61850_Access", {"Btn_OK", "Btn_Cancel", "Btn_AddVar", "Btn_RemoveVar"}, true},
+    {"TFOPC_UA_Add_Server", {"Btn_OK", "Btn_Cancel"}, true},
+    {"TFOPC_UA_Client_Access",
+     {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow", "Btn_AutoPosition"},
+     true},
+    {"TFOPC_UA_Scan_Server",
+     {"Btn_OK", "Btn_Cancel", "Btn_SelectAllRead", "Btn_ClearAllRead", "Btn_SelectAllWrite", "Btn_ClearAllWrite"},
+     true},
+    {"TFOPC_UA_Server_Access",
+     {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"},
+     true},
 };
 
 template <class T>

@@ -9,15 +9,20 @@ namespace {
 
 TEST(OpcUaRecords, FieldOffsetsMatchTheLibraryLayout)
 {
-    EXPECT_EQ(offsetof(opcua_server_to_discover, user_pass_auth_flag), 4u);
-    EXPECT_EQ(offsetof(opcua_server_to_discover, security_policy), 28u);
-    EXPECT_EQ(offsetof(opcua_structure, numeric), 4u);
-    EXPECT_EQ(offsetof(opcua_structure, guide1), 16u);
-    EXPECT_EQ(offsetof(opcua_structure, guide4), 24u);
-    EXPECT_EQ(offsetof(opcua_structure, byteString), 32u);
-    EXPECT_EQ(offsetof(opcua_structure, displayName), 40u);
-    EXPECT_EQ(offsetof(opcua_structure, dataType), 48u);
-    EXPECT_EQ(offsetof(opcua_structure, accessLevel), 52u);
+    // The interface's field order with native pointers (the 64-bit Linux layout).
+    if constexpr (sizeof(void*) == 8) {
+        EXPECT_EQ(offsetof(opcua_server_to_discover, user_pass_auth_flag), 8u);
+        EXPECT_EQ(offsetof(opcua_server_to_discover, priv_key), 40u);
+        EXPECT_EQ(offsetof(opcua_server_to_discover, security_policy), 52u);
+        EXPECT_EQ(offsetof(opcua_structure, numeric), 4u);
+        EXPECT_EQ(offsetof(opcua_structure, stringname), 8u);
+        EXPECT_EQ(offsetof(opcua_structure, guide1), 20u);
+        EXPECT_EQ(offsetof(opcua_structure, guide4), 28u);
+        EXPECT_EQ(offsetof(opcua_structure, byteString), 40u);
+        EXPECT_EQ(offsetof(opcua_structure, displayName), 56u);
+        EXPECT_EQ(offsetof(opcua_structure, dataType), 68u);
+        EXPECT_EQ(offsetof(opcua_structure, accessLevel), 72u);
+    }
 }
 
 // Every code that has a text comes back from its text; unknown codes and texts

@@ -17,13 +17,14 @@
 #include "core/tables/canopen/PDOTable.h"
 #include "core/tables/canopen/SDOClientTable.h"
 #include "core/tables/canopen/SDOServerTable.h"
-#include "core/tables/modbus_s7_bacnet/BACnetAccessTable.h"
-#include "core/tables/modbus_s7_bacnet/BACnetSlaveTable.h"
 #include "core/tables/iec61850_it/IEC61850VariablesTable.h"
 #include "core/tables/iec61850_it/TLSServerKnownCertTable.h"
+#include "core/tables/modbus_s7_bacnet/BACnetAccessTable.h"
+#include "core/tables/modbus_s7_bacnet/BACnetSlaveTable.h"
 #include "core/tables/modbus_s7_bacnet/ModbusTCPMasterTable.h"
 #include "core/tables/modbus_s7_bacnet/S7ProtocolTable.h"
 #include "core/tables/modbus_s7_bacnet/SetAccessTable.h"
+#include "core/tables/opcua/OPCUAServerTable.h"
 #include "platform/rtl/Exceptions.h"
 
 #include <memory>
@@ -57,6 +58,7 @@ const std::vector<const tables::TDialogDesc*>& Dialogs()
         &tables::modbus_s7_bacnet::BACnet_Slave_Desc(),
         &tables::iec::IEC61850_Variables_Desc(),
         &tables::iec::TLS_Server_Known_Cert_Desc(),
+        &tables::opcua::Server_Access_Desc(),
     };
     return dialogs;
 }
