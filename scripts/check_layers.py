@@ -36,6 +36,8 @@ LAYERS = {
     "src/dialogs": 5,
     "src/tables": 5,
     "src/app": 5,
+    "src/core/tables/mqtt_snmp": 2,  # MQTT and SNMP tables, the MIB export
+    "src/tables/mqtt_snmp": 5,
 }
 GUI_FREE_TOP = 2  # layers 1 and 2 use no widget code and no Qt
 
