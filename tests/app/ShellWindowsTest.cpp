@@ -354,8 +354,12 @@ TEST_F(ShellWindowsTest, LanguageChangeReachesEveryWindowInItsOrder)
                                                "TFDMXDefVal",
                                                "TFReceiveJ1939",
                                                "TFTransmitJ1939",
+                                               "TFMQTT_Set_Topic",
+                                               "TFTopicTemplate",
                                                "TFReceiveNMEA",
                                                "TFTransmitNMEA",
+                                               "TFSNMPManagerAccess",
+                                               "TFSNMP_Trap_Access",
                                                "TFEtherNetIP_Master_Access",
                                                "TFEtherNEtIP_EDS",
                                                "TFS7_Protocol_Set_Access"};

@@ -50,6 +50,7 @@ TFTopicTemplate::TFTopicTemplate(ui::TComponent* AOwner) : ui::TForm(AOwner)
     GSG_Keywords->SetColWidths(0, 200);
     GSG_Keywords->SetColWidths(1, 380);
     GSG_Keywords->SetOptions(GSG_Keywords->Options() | ui::goEditing);
+    Laod_Keywords();
 
     OnShow = [this](ui::TObject* s) { FormShow(s); };
     L_SW_Code->SetCaption(SW_Code);
@@ -88,4 +89,8 @@ void TFTopicTemplate::Laod_Keywords()
         GSG_Keywords->SetReadOnly(0, r, false);
         GSG_Keywords->SetReadOnly(1, r, true);
     }
+    // The legend starts at its first keyword cell, scrolled to its left edge.
+    GSG_Keywords->SetCol(0);
+    GSG_Keywords->SetRow(1);
+    GSG_Keywords->SetLeftCol(0);
 }
