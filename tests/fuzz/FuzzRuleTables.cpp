@@ -17,6 +17,9 @@
 #include "core/tables/modbus_s7_bacnet/ModbusTCPMasterTable.h"
 #include "core/tables/modbus_s7_bacnet/S7ProtocolTable.h"
 #include "core/tables/modbus_s7_bacnet/SetAccessTable.h"
+#include "core/tables/mqtt_snmp/MQTTSetTopicTable.h"
+#include "core/tables/mqtt_snmp/SNMPManagerTable.h"
+#include "core/tables/mqtt_snmp/SNMPTrapTable.h"
 #include "platform/rtl/Exceptions.h"
 
 #include <memory>
@@ -43,6 +46,9 @@ const std::vector<const tables::TDialogDesc*>& Dialogs()
         &tables::can::Transmit_NMEA_Desc(),
         &tables::can::DNet_Desc(),
         &tables::can::DMX_Def_Val_Desc(),
+        &tables::mqtt_snmp::MQTT_Set_Topic_Desc(),
+        &tables::mqtt_snmp::SNMP_Manager_Desc(),
+        &tables::mqtt_snmp::SNMP_Trap_Desc(),
     };
     return dialogs;
 }

@@ -74,8 +74,7 @@ TEST_F(SNMPMIB, EnabledRowsInFileOrder)
                                    "DESCRIPTION \"temp3\" ::= { bufferinval 2 }");
     EXPECT_EQ(Line(mib, "bufferinval5 "), "bufferinval5 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only STATUS "
                                           "current DESCRIPTION \"\" ::= { bufferinval 5 }");
-    EXPECT_EQ(Line(mib, "trapval5 "),
-              "trapval5 NOTIFICATION-TYPE STATUS current DESCRIPTION \"\" ::= { trapsval 5 }");
+    EXPECT_EQ(Line(mib, "trapval5 "), "trapval5 NOTIFICATION-TYPE STATUS current DESCRIPTION \"\" ::= { trapsval 5 }");
     EXPECT_EQ(Line(mib, "out1 "), "out1 OBJECT-TYPE SYNTAX OCTET STRING MAX-ACCESS read-write STATUS current "
                                   "DESCRIPTION \"out1\" ::= { bufferoutval 1 }");
     EXPECT_EQ(Line(mib, "trapval6"), "") << "one notification per read entry";

@@ -56,36 +56,52 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"a disabled row is not checked", Read, {{1, "N"}, {3, ""}}, ""},
         RuleCase{"a community with a blank", Read, {{2, "pub lic"}}, R + "Community Name is not correct " + Chars},
         RuleCase{"a community with a hyphen", Read, {{2, "pub-lic"}}, R + "Community Name is not correct " + Chars},
-        RuleCase{"a community with an underscore", Read, {{2, "pub_lic"}},
-                 R + "Community Name is not correct " + Chars},
+        RuleCase{
+            "a community with an underscore", Read, {{2, "pub_lic"}}, R + "Community Name is not correct " + Chars},
         RuleCase{"no type", Read, {{3, " "}}, R + "Type must be selected"},
         RuleCase{"a timer of no time", Read, {{7, "0"}}, R + "Time must be between 1 and 1000000000 ms"},
         RuleCase{"no timer whatever the time", Read, {{6, "N"}, {7, "x"}}, ""},
         RuleCase{"no position", Read, {{8, ""}}, R + "Position must be selected"},
         RuleCase{"no start bit", Read, {{9, ""}}, R + "Start Bit must be selected"},
-        RuleCase{"a string starting at bit 3", Read, {{3, "String"}, {9, "3"}, {10, "4"}},
+        RuleCase{"a string starting at bit 3",
+                 Read,
+                 {{3, "String"}, {9, "3"}, {10, "4"}},
                  R + "Start Bit must be 0 if Type is String"},
         RuleCase{"an int of 64 bits", Read, {{10, "64"}}, ""},
         RuleCase{"an int of 65 bits", Read, {{10, "65"}}, R + "Num Bits/Bytes must be between 1 and 64 bits"},
         RuleCase{"a string of 16 bytes", Read, {{3, "String"}, {10, "16"}}, ""},
-        RuleCase{"a string of 17 bytes", Read, {{3, "String"}, {10, "17"}},
+        RuleCase{"a string of 17 bytes",
+                 Read,
+                 {{3, "String"}, {10, "17"}},
                  R + "Num Bits/Bytes must be between 1 and 16 bytes"},
-        RuleCase{"a description starting upper case", Read, {{11, "Temp1"}},
+        RuleCase{"a description starting upper case",
+                 Read,
+                 {{11, "Temp1"}},
                  R + "Description is not correct " + Chars.substr(0, Chars.size() - 1) +
                      "). First character must be a letter and must be lowercase"},
-        RuleCase{"a description starting with a digit", Read, {{11, "1temp"}},
+        RuleCase{"a description starting with a digit",
+                 Read,
+                 {{11, "1temp"}},
                  R + "Description is not correct " + Chars.substr(0, Chars.size() - 1) +
                      "). First character must be a letter and must be lowercase"},
-        RuleCase{"a description with an underscore", Read, {{11, "temp_1"}},
+        RuleCase{"a description with an underscore",
+                 Read,
+                 {{11, "temp_1"}},
                  R + "Description is not correct " + Chars.substr(0, Chars.size() - 1) +
                      "). First character must be a letter and must be lowercase"},
         RuleCase{"an empty description", Read, {{11, ""}}, ""},
-        RuleCase{"a description the MIB uses for its data", Read, {{11, "countin"}},
+        RuleCase{"a description the MIB uses for its data",
+                 Read,
+                 {{11, "countin"}},
                  R + "Description cannot be a name that the MIB gives its own objects"},
-        RuleCase{"a description the MIB uses for a notification", Read, {{11, "trapval2"}},
+        RuleCase{"a description the MIB uses for a notification",
+                 Read,
+                 {{11, "trapval2"}},
                  R + "Description cannot be a name that the MIB gives its own objects"},
         RuleCase{"a description that only starts like a MIB name", Read, {{11, "trapval2x"}}, ""},
-        RuleCase{"an invalid trap address", Read, {{12, "1.2.3"}},
+        RuleCase{"an invalid trap address",
+                 Read,
+                 {{12, "1.2.3"}},
                  R + "IP Address must be a valid TCP IP Address (Ex. 192.168.1.125)"},
         RuleCase{"no conversion", Read, {{13, ""}}, R + "Conversion must be selected"},
         RuleCase{"a valid write row", Write, {}, ""},
@@ -94,12 +110,18 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"no write position", Write, {{4, ""}}, W + "Position must be selected"},
         RuleCase{"no write start bit", Write, {{5, " "}}, W + "Start Bit must be selected"},
         RuleCase{"a written string at bit 1", Write, {{5, "1"}}, W + "Start Bit must be 0 if Type is String"},
-        RuleCase{"a written int of no bit", Write, {{3, "int"}, {6, "0"}},
+        RuleCase{"a written int of no bit",
+                 Write,
+                 {{3, "int"}, {6, "0"}},
                  W + "Num Bits/Bytes must be between 1 and 64 bits"},
-        RuleCase{"a written description with a blank", Write, {{7, "out 1"}},
+        RuleCase{"a written description with a blank",
+                 Write,
+                 {{7, "out 1"}},
                  W + "Descrtiption is not correct " + Chars.substr(0, Chars.size() - 1) +
                      "). First character must be a letter and must be lowercase"},
-        RuleCase{"a written description the MIB numbers itself", Write, {{7, "bufferoutval3"}},
+        RuleCase{"a written description the MIB numbers itself",
+                 Write,
+                 {{7, "bufferoutval3"}},
                  W + "Description cannot be a name that the MIB gives its own objects"},
         RuleCase{"no write conversion", Write, {{8, ""}}, W + "Conversion must be selected"}),
     testsupport::kNameByWhat);
@@ -161,13 +183,13 @@ TEST_F(SNMPTrapTables, RunningNumbersCountEnabledRows)
 TEST_F(SNMPTrapTables, EveryAttributeIsGuarded)
 {
     const std::map<std::string, std::string> read = {
-        {"Enable", "Y"},   {"Community_Name", ""}, {"Type", ""},          {"On_Change", "N"}, {"On_Command", "N"},
-        {"On_Timer", "N"}, {"Time", ""},           {"Position", ""},      {"Bit", ""},        {"NumBits", ""},
-        {"Description", ""}, {"IP_Address", ""},   {"Conversion", "None"}, {"Mnemonic", ""}};
+        {"Enable", "Y"},     {"Community_Name", ""}, {"Type", ""},           {"On_Change", "N"}, {"On_Command", "N"},
+        {"On_Timer", "N"},   {"Time", ""},           {"Position", ""},       {"Bit", ""},        {"NumBits", ""},
+        {"Description", ""}, {"IP_Address", ""},     {"Conversion", "None"}, {"Mnemonic", ""}};
     EXPECT_EQ(Missing_Attribute_Results(Read), read);
     std::filesystem::remove(File_SNMP_Trap);  // no read row left to be taken for the write row
     const std::map<std::string, std::string> write = {
-        {"Enable", "Y"}, {"Community_Name", ""}, {"Type", ""},          {"Position", ""}, {"Bit", ""},
+        {"Enable", "Y"}, {"Community_Name", ""}, {"Type", ""},           {"Position", ""}, {"Bit", ""},
         {"NumBits", ""}, {"Description", ""},    {"Conversion", "None"}, {"Mnemonic", ""}};
     EXPECT_EQ(Missing_Attribute_Results(Write), write);
 }
