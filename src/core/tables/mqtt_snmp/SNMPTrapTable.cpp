@@ -79,9 +79,10 @@ TRowRule Description_Rule(int col, int text, int reserved)
     };
 }
 
+// The rules both tables share; the community and type rules go first, before any rule of the table's own.
 void Add_Rules(TGridDesc& g, int typeCol, int posCol, int bitCol, int sizeCol, int descCol, const TTrapTexts& t)
 {
-    g.Rules.insert(g.Rules.begin(), {Community_Rule(snmp_read::Community, t.Community), Not_Empty(typeCol, t.Type)});
+    g.Rules.insert(g.Rules.begin(), {Community_Rule(g.Write_Key.Column, t.Community), Not_Empty(typeCol, t.Type)});
     g.Rules.push_back(Not_Empty(posCol, t.Position));
     g.Rules.push_back(Not_Empty(bitCol, t.Start_Bit));
     g.Rules.push_back(String_Bit_Rule(typeCol, bitCol, t.String_Bit));
