@@ -593,3 +593,20 @@ TEST_F(ShellWindowsTest, BacnetTypeIsReadLikeEveryTableNumber)
         EXPECT_EQ(main->Get_Type_BACnet(), type) << (file ? file : "no file");
     }
 }
+
+TEST_F(ShellWindowsTest, HiddenSnmpMibButtonExportsTheSavedAgentTable)
+{
+    main->Btn_Click(main->Btn_SNMP_MIB);
+    EXPECT_EQ(dialogs.Messages.back().Text, "Error! Project not Valid");
+    ASSERT_EQ(Create_Project("demo").Text, 0);
+    std::filesystem::create_directories(Path_Project);
+    TempProgramFolder::WriteFile(File_SNMP_Trap, "<SNMP_Trap><SNMP_Trap_Read><row Enable=\"Y\" Type=\"Int\" "
+                                                 "Description=\"temp1\"/></SNMP_Trap_Read></SNMP_Trap>");
+    dialogs.FileAnswers.push_back({.Accepted = true, .Files = {Path_Project + "/agent"}});
+    main->Btn_Click(main->Btn_SNMP_MIB);
+    ASSERT_EQ(dialogs.FileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.FileRequests[0].InitialDir, Path_Project);
+    const std::string mib = TempProgramFolder::ReadFile(Path_Project + "/agent.mib");
+    EXPECT_NE(mib.find("temp1 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only"), std::string::npos);
+    EXPECT_EQ(SNMP_Trap_Read_List, std::vector<std::string>{"temp1"});
+}
