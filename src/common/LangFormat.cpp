@@ -78,7 +78,7 @@ std::size_t Placeholder(std::string_view text, std::size_t pos, const std::vecto
             index = static_cast<std::size_t>(std::stoul(std::string(first)));
         oversized = false;
         ++p;
-        first = {};
+        first = digits();  // a width may follow the index
     }
     spec += first;
     if (first.empty() && p < text.size() && text[p] == '-') {

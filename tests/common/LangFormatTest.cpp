@@ -35,6 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"FloatPlaceholderTakesNumber", "Value %.1f", {2}, "Value 2.0"},
         FormatCase{"IndexReordersArguments", "Variable %1:d in server %0:d", {3, 7}, "Variable 7 in server 3"},
         FormatCase{"IndexBeyondArgumentsStays", "Row %5:d", {1}, "Row %5:d"},
+        FormatCase{"IndexWithWidth", "[%1:3d|%0:-3d]", {1, 2}, "[  2|1  ]"},
         FormatCase{"WidthAndPrecisionHonoured", "[%4d|%-4d|%.3d]", {7, 8, 9}, "[   7|8   |009]"},
         FormatCase{"OversizedWidthPrintsPlainly", "[%99999999999d]", {7}, "[7]"},
         FormatCase{"PercentPairIsOnePercent", "100%% of %d", {1}, "100% of 1"},
