@@ -41,6 +41,8 @@ LAYERS = {
     "src/tables/canopen": 5,
     "src/core/tables/opcua": 2,  # the OPC UA tables, model and browse
     "src/tables/opcua": 5,  # their windows
+    "src/core/tables/mqtt_snmp": 2,  # MQTT and SNMP tables, the MIB export
+    "src/tables/mqtt_snmp": 5,
 }
 GUI_FREE_TOP = 2  # layers 1 and 2 use no widget code and no Qt
 

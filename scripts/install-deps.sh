@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libxml2-utils xvfb xauth xdotool fonts-dejavu-core python3
   libzip-dev libxlsxwriter-dev mdbtools mdbtools-dev python3-openpyxl python3-docx poppler-utils
+  smitools snmp
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -45,6 +45,11 @@
 #include "tables/modbus_s7_bacnet/UModbus_TCP_Master_Set_Access.h"
 #include "tables/modbus_s7_bacnet/US7_Protocol_Set_Access.h"
 #include "tables/modbus_s7_bacnet/USetAccess.h"
+#include "tables/mqtt_snmp/UMQTT_Set_Topic.h"
+#include "tables/mqtt_snmp/USNMPManagerAccess.h"
+#include "tables/mqtt_snmp/USNMP_MIB_Save.h"
+#include "tables/mqtt_snmp/USNMP_Trap_Access.h"
+#include "tables/mqtt_snmp/UTopicTemplate.h"
 #include "tables/opcua/UOPC_UA_Add_Server.h"
 #include "tables/opcua/UOPC_UA_Client_Access.h"
 #include "tables/opcua/UOPC_UA_Scan_Server.h"
@@ -108,6 +113,8 @@ void Create_Windows()
     Create(FTLS_Server_Known_Cert, "TFTLS_Server_Known_Cert", [] { FTLS_Server_Known_Cert->Set_Lang(); });
     Create(FReceiveJ1939, "TFReceiveJ1939", [] { FReceiveJ1939->Set_Lang(); });
     Create(FTransmitJ1939, "TFTransmitJ1939", [] { FTransmitJ1939->Set_Lang(); });
+    Create(FMQTT_Set_Topic, "TFMQTT_Set_Topic", [] { FMQTT_Set_Topic->Set_Lang(); });
+    Create(FTopicTemplate, "TFTopicTemplate", [] { FTopicTemplate->Set_Lang(); });
     Create(FReceiveNMEA, "TFReceiveNMEA", [] { FReceiveNMEA->Set_Lang(); });
     Create(FTransmitNMEA, "TFTransmitNMEA", [] { FTransmitNMEA->Set_Lang(); });
     Create(FProfinetFileName, "TFProfinetFileName", [] { FProfinetFileName->Set_Lang(); });
@@ -118,6 +125,9 @@ void Create_Windows()
     Create(FOPC_UA_Client_Access, "TFOPC_UA_Client_Access", [] { FOPC_UA_Client_Access->Set_Lang(); });
     Create(FOPC_UA_Scan_Server, "TFOPC_UA_Scan_Server", [] { FOPC_UA_Scan_Server->Set_Lang(); });
     Create(FOPC_UA_Server_Access, "TFOPC_UA_Server_Access", [] { FOPC_UA_Server_Access->Set_Lang(); });
+    Create(FSNMPManagerAccess, "TFSNMPManagerAccess", [] { FSNMPManagerAccess->Set_Lang(); });
+    Create(FSNMP_Trap_Access, "TFSNMP_Trap_Access", [] { FSNMP_Trap_Access->Set_Lang(); });
+    FBrevandoreFirmWare->Create_SNMP_MIB_File = [] { Create_SNMP_MIB_File(*FBrevandoreFirmWare->SaveMIB); };
     Create(FEtherNEtIP_EDS, "TFEtherNEtIP_EDS", [] { FEtherNEtIP_EDS->Set_Lang(); });
     Create(FEtherNetIP_Master_Access, "TFEtherNetIP_Master_Access", [] { FEtherNetIP_Master_Access->Set_Lang(); });
     Create(FS7_Protocol_Set_Access, "TFS7_Protocol_Set_Access", [] { FS7_Protocol_Set_Access->Set_Lang(); });
@@ -149,8 +159,12 @@ void Destroy_Windows()
     FOPC_UA_Scan_Server = nullptr;
     FOPC_UA_Client_Access = nullptr;
     FOPC_UA_Add_Server = nullptr;
+    FSNMP_Trap_Access = nullptr;
+    FSNMPManagerAccess = nullptr;
     FTransmitNMEA = nullptr;
     FReceiveNMEA = nullptr;
+    FTopicTemplate = nullptr;
+    FMQTT_Set_Topic = nullptr;
     FTransmitJ1939 = nullptr;
     FReceiveJ1939 = nullptr;
     FTLS_Server_Known_Cert = nullptr;

@@ -40,4 +40,13 @@ inline constexpr std::string_view Logo_16x14_Hex =
     "11111112211313131313111221113131313131122113131313131112211131313131311221131313131311122111"
     "31313131311221131313131311122111313131313112211111111111111221111111111111122222222222222222";
 
+// The organisation in the SNMP MIB module: its name, postal address, e-mail domain and private
+// enterprise number (32473 is the number reserved for documentation).
+inline constexpr std::string_view MIB_Organization = "Example Maker";
+inline constexpr std::string_view MIB_Address_Line1 = "Example Street 1";
+inline constexpr std::string_view MIB_Address_Line2 = "00000 Example Town";
+inline constexpr std::string_view MIB_Address_Line3 = "Example Land";
+inline constexpr std::string_view MIB_Email_Domain = "example.com";
+inline constexpr std::uint32_t MIB_Enterprise_Number = 32473;
+
 }  // namespace maker

@@ -83,6 +83,10 @@ const FramedDialog kFramedDialogs[] = {
     {"TFOPC_UA_Server_Access",
      {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"},
      true},
+    {"TFMQTT_Set_Topic", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
+    {"TFTopicTemplate", {"Btn_OK", "Btn_Cancel"}, true},
+    {"TFSNMPManagerAccess", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
+    {"TFSNMP_Trap_Access", {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"}, true},
 };
 
 template <class T>

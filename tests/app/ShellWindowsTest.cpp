@@ -368,12 +368,16 @@ TEST_F(ShellWindowsTest, LanguageChangeReachesEveryWindowInItsOrder)
                                                "TFIEC61850_Variables",
                                                "TFReceiveJ1939",
                                                "TFTransmitJ1939",
+                                               "TFMQTT_Set_Topic",
+                                               "TFTopicTemplate",
                                                "TFReceiveNMEA",
                                                "TFTransmitNMEA",
                                                "TFOPC_UA_Client_Access",
                                                "TFOPC_UA_Add_Server",
                                                "TFOPC_UA_Scan_Server",
                                                "TFOPC_UA_Server_Access",
+                                               "TFSNMPManagerAccess",
+                                               "TFSNMP_Trap_Access",
                                                "TFProfinetFileName",
                                                "TFEtherNetIP_Master_Access",
                                                "TFEtherNEtIP_EDS",
@@ -689,4 +693,21 @@ TEST_F(ShellWindowsTest, HiddenBACnetButtonsOpenTheClientAndWriteTheEdeFile)
     EXPECT_TRUE(text.starts_with("PROJECT_NAME; Example Maker--demo;;;;;;\r\n")) << text;
     EXPECT_TRUE(text.ends_with("\r\n1234_pump_0;1234;pump;3;0;pump;95;\r\n")) << text;
     EXPECT_TRUE(dialogs.Messages.empty()) << dialogs.Messages.back().Text;
+}
+
+TEST_F(ShellWindowsTest, HiddenSnmpMibButtonExportsTheSavedAgentTable)
+{
+    main->Btn_Click(main->Btn_SNMP_MIB);
+    EXPECT_EQ(dialogs.Messages.back().Text, "Error! Project not Valid");
+    ASSERT_EQ(Create_Project("demo").Text, 0);
+    std::filesystem::create_directories(Path_Project);
+    TempProgramFolder::WriteFile(File_SNMP_Trap, "<SNMP_Trap><SNMP_Trap_Read><row Enable=\"Y\" Type=\"Int\" "
+                                                 "Description=\"temp1\"/></SNMP_Trap_Read></SNMP_Trap>");
+    dialogs.FileAnswers.push_back({.Accepted = true, .Files = {Path_Project + "/agent"}});
+    main->Btn_Click(main->Btn_SNMP_MIB);
+    ASSERT_EQ(dialogs.FileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.FileRequests[0].InitialDir, Path_Project);
+    const std::string mib = TempProgramFolder::ReadFile(Path_Project + "/agent.mib");
+    EXPECT_NE(mib.find("temp1 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only"), std::string::npos);
+    EXPECT_EQ(SNMP_Trap_Read_List, std::vector<std::string>{"temp1"});
 }

@@ -24,6 +24,9 @@
 #include "core/tables/modbus_s7_bacnet/ModbusTCPMasterTable.h"
 #include "core/tables/modbus_s7_bacnet/S7ProtocolTable.h"
 #include "core/tables/modbus_s7_bacnet/SetAccessTable.h"
+#include "core/tables/mqtt_snmp/MQTTSetTopicTable.h"
+#include "core/tables/mqtt_snmp/SNMPManagerTable.h"
+#include "core/tables/mqtt_snmp/SNMPTrapTable.h"
 #include "core/tables/opcua/OPCUAServerTable.h"
 #include "platform/rtl/Exceptions.h"
 
@@ -59,6 +62,9 @@ const std::vector<const tables::TDialogDesc*>& Dialogs()
         &tables::iec::IEC61850_Variables_Desc(),
         &tables::iec::TLS_Server_Known_Cert_Desc(),
         &tables::opcua::Server_Access_Desc(),
+        &tables::mqtt_snmp::MQTT_Set_Topic_Desc(),
+        &tables::mqtt_snmp::SNMP_Manager_Desc(),
+        &tables::mqtt_snmp::SNMP_Trap_Desc(),
     };
     return dialogs;
 }
