@@ -1577,6 +1577,31 @@ private:
     std::string richOriginal_;  // the cell's text when the rich edit opened; Escape puts it back
     bool richRestore_ = false;
     void ShowRichEditor(int ACol, int ARow);
+    // The steps of ShowEditorControl (GxGridEditSwitch.cpp): each places and fills the control of
+    // its kinds over the cell rectangle R and gives it back.
+    void PlaceEditorControl(ui::TWinControl* Control, const ui::TRect& R);
+    ui::TWinControl* ShowSpinControl(int RealCol, int ARow, const ui::TRect& R, const std::string& EditText);
+    ui::TWinControl* ShowComboControl(int ACol, int ARow, const ui::TRect& R, const std::string& EditText);
+    // The item a drop-down list starts on; Fallback when no item matched and the first is taken.
+    int ComboListStartIndex(int RealCol, int ARow, const std::string& EditText, bool& Fallback);
+    TGridDatePicker* ShowDateControl(int RealCol, int ARow, const ui::TRect& R, const std::string& EditText);
+    ui::TWinControl* ShowUnitControl(int RealCol, int ARow, const ui::TRect& R, const std::string& EditText);
+    void ShowDateAndTimeControl(int RealCol, int ARow, const ui::TRect& R, const std::string& EditText);
+    // The steps of GetVisualProperties (GxGridPaintVisual.cpp), on the look it gives back.
+    struct TCellLook {
+        ui::TGridDrawState& State;
+        ui::TBrush* Brush;
+        ui::TColor& ColorTo;
+        ui::TColor& MirrorColor;
+        ui::TColor& MirrorColorTo;
+        ui::TFont* Font;
+    };
+    // The cell's own colours and font; true when it gives the cell a colour of its own.
+    bool ApplyCellPropertiesLook(int RCol, int ARow, const TCellLook& L, bool& WW, TCellGradientDirection& GD);
+    void ApplyDefaultCellColor(int ACol, int ARow, bool Print, ui::TBrush* ABrush);
+    void ApplyFixedCellLook(bool Print, const TCellLook& L);
+    // The selection colours by the selection model; Live: a cell shown with a live selection.
+    void ApplySelectionLook(int ACol, int ARow, int RRow, bool Live, bool Normal, const TCellLook& L);
     void HideRichEditor(int ARealCol, int ARow);
     std::function<void(TObject*)> formResizeBefore_;
     int formWidth_ = 0;
