@@ -9,8 +9,8 @@
 
 namespace gx {
 
-TGxColumnGrid::TGxColumnGrid(ui::TComponent* AOwner)
-    : TGxStringGrid(AOwner),
+TGxColumnGrid::TGxColumnGrid(ui::TComponent* AOwner, IGridExtras& Extras)
+    : TGxStringGrid(AOwner, Extras),
       columns_(std::make_unique<TGridColumnCollection>(this)),
       cellGraphic_(std::make_unique<TCellGraphic>()),
       saveCol_(std::make_unique<TGridColumnItem>(nullptr))

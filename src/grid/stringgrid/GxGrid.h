@@ -33,6 +33,7 @@
 #include "grid/stringgrid/GxGridEdit.h"
 #include "grid/stringgrid/GxGridEditRich.h"
 #include "grid/stringgrid/GxGridEvents.h"
+#include "grid/stringgrid/GxGridExtras.h"
 #include "grid/stringgrid/GxGridFilter.h"
 #include "grid/stringgrid/GxGridLook.h"
 #include "grid/stringgrid/GxGridPaint.h"
@@ -71,8 +72,13 @@ public:
 
 class TGxStringGrid : public TBaseGrid, public TGxStringGridEvents {
 public:
-    explicit TGxStringGrid(ui::TComponent* AOwner);
+    // The grid sorts, filters, groups, finds, copies and stores its layout through Extras (see
+    // GxGridExtras.h): the program's default unless it is given its own.
+    explicit TGxStringGrid(ui::TComponent* AOwner, IGridExtras& Extras = DefaultGridExtras());
     ~TGxStringGrid() override;
+    IGridExtras& Extras() const { return *extras_; }
+    // False for a grid made without the extras: their operations raise GridExtrasMissing.
+    bool HasExtras() const { return extras_ != &NoGridExtras(); }
 
     // --- lifecycle (GxGridLifecycle.cpp) ----------------------------------------------------------
     // Copies the settings of another string grid, then its cells; other sources do nothing.
@@ -1353,6 +1359,7 @@ protected:
 private:
     friend class TGridItemStrings;
     friend class TGridInput;
+    IGridExtras* extras_;
     std::unique_ptr<TGridInput> input_;
     ITGxStringGridSelect* selListener_ = nullptr;
     friend struct GridPaint;

@@ -17,7 +17,7 @@ constexpr unsigned kGridTimerMs = 500;
 
 }  // namespace
 
-TGxStringGrid::TGxStringGrid(ui::TComponent* AOwner) : TBaseGrid(AOwner)
+TGxStringGrid::TGxStringGrid(ui::TComponent* AOwner, IGridExtras& Extras) : TBaseGrid(AOwner), extras_(&Extras)
 {
     GxGridInitialization();
     controlStyle_ |= ui::csAcceptsControls;
@@ -155,9 +155,9 @@ TGxStringGrid::~TGxStringGrid()
 {
     // The widths are stored before anything is taken down; a failed save is reported as an
     // exception of an event handler is (a destructor raises nothing).
-    if (columnSize_->Save && GridExtrasHooks().SaveColSizes) {
+    if (columnSize_->Save) {
         try {
-            GridExtrasHooks().SaveColSizes(*this);
+            extras_->SaveColSizes(*this);
         } catch (const std::exception& e) {
             if (ui::TApplication* app = ui::GetApplication())
                 app->HandleException(this, e);
@@ -179,8 +179,8 @@ void TGxStringGrid::CreateWnd()
     if (Destroying())
         return;
     TBaseGrid::CreateWnd();
-    if (columnSize_->Save && GridExtrasHooks().LoadColSizes)
-        GridExtrasHooks().LoadColSizes(*this);
+    if (columnSize_->Save)
+        extras_->LoadColSizes(*this);
     if (!Parent())
         return;
     for (ui::TScrollBar* bar : scrollBars_) {
@@ -230,8 +230,8 @@ void TGxStringGrid::Loaded()
     columnOrder_->Clear();
     for (int c = 0; c < ColCount(); ++c)
         columnOrder_->Add(c);
-    if (columnSize_->Save && GridExtrasHooks().LoadColSizes)
-        GridExtrasHooks().LoadColSizes(*this);
+    if (columnSize_->Save)
+        extras_->LoadColSizes(*this);
     if (balloon_->Enable())
         BalloonInit();
     ApplyVCLStyleColors();

@@ -50,12 +50,6 @@ void RegisterStringGridClasses()
 
 }  // namespace
 
-TGridExtrasHooks& GridExtrasHooks()
-{
-    static TGridExtrasHooks hooks;
-    return hooks;
-}
-
 GxGridModuleState& GxGridModule()
 {
     static GxGridModuleState state;

@@ -53,7 +53,7 @@ protected:
     }
 
     ui::TForm form{nullptr};
-    TGxColumnGrid* grid = new TGxColumnGrid(&form);
+    TGxColumnGrid* grid = new TGxColumnGrid(&form, GridExtras());
 };
 
 TEST_F(GxColumnMenus, EachPopupTypeOpensOnItsButtonAndRows)
