@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "grid/base/VozEdidText.h"
+#include "grid/stringgrid/GxEditLink.h"
 #include "platform/rtl/Format.h"
 
 namespace gx {

@@ -11,6 +11,7 @@
 #include "grid/extras/GridOffice.h"
 #include "grid/extras/GridTextFiles.h"
 #include "grid/stringgrid/GxGridModule.h"
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Input.h"

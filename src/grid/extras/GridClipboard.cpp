@@ -16,6 +16,7 @@
 #include "grid/extras/GridFileCommon.h"
 #include "grid/extras/GridHtml.h"
 #include "grid/stringgrid/GxGridModule.h"
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Utf8.h"
 #include "platform/ui/Clipboard.h"

@@ -10,7 +10,9 @@
 // display columns. Rows are display rows except in the All... accessors and the row-hiding
 // operations, which take real rows (the index a row had before any row was hidden).
 //
-// Concerns live in their own source files (see README.md); this header declares the whole class.
+// Concerns live in their own source files (see README.md); this header declares the whole class
+// and only declares the classes of its concerns (editors, panels, painting), whose headers stay
+// out of the files that do not use them.
 #pragma once
 
 #include <array>
@@ -28,23 +30,49 @@
 #include "grid/base/GxWindows.h"
 #include "grid/base/HtmlPicture.h"
 #include "grid/stringgrid/GxCellGraphic.h"
-#include "grid/stringgrid/GxEditLink.h"
-#include "grid/stringgrid/GxGridDropDownEditors.h"
-#include "grid/stringgrid/GxGridEdit.h"
-#include "grid/stringgrid/GxGridEditRich.h"
 #include "grid/stringgrid/GxGridEvents.h"
 #include "grid/stringgrid/GxGridExtras.h"
 #include "grid/stringgrid/GxGridFilter.h"
 #include "grid/stringgrid/GxGridLook.h"
-#include "grid/stringgrid/GxGridPaint.h"
-#include "grid/stringgrid/GxGridPanels.h"
 #include "grid/stringgrid/GxGridSettings.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/ui/ImgList.h"
 #include "platform/ui/StdCtrls.h"
 #include "platform/ui/ToolTip.h"
 
+namespace ui {
+class TRichEdit;
+}  // namespace ui
+
 namespace gx {
+
+// The classes of the grid's concerns, declared in the concern's own header: editing
+// (GxGridEdit.h, GxEditLink.h, GxGridEditRich.h, GxGridDropDownEditors.h), the panels
+// (GxGridPanels.h) and painting (GxGridPaint.h). A file that uses one includes its header.
+class TGxInplaceEdit;
+class TGridCombo;
+class TGridCheckBox;
+class TGridSpin;
+class TGridEditBtn;
+class TGridUnitEditBtn;
+class TGridDatePicker;
+class TGridDateTimePicker;
+class TGridButton;
+class TGridTransEdit;
+class TGridTransCombo;
+class TControlEdit;
+class TControlCombo;
+class TEditLink;
+class TGridChangeNotifier;
+class DIzuReriVoru;
+class IGridDropDownEditors;
+class TFloatingFooter;
+class TFooterPanel;
+class TSearchPanel;
+class TDropList;
+class TDropCheckList;
+class THeaderDragButton;
+struct GridPaint;
 
 class TGridInput;
 class THTMLHintWindow;

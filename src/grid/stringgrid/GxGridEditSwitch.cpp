@@ -1,7 +1,10 @@
 // TGxStringGrid: the editor switch. For each non-text editor kind the control shown over the
 // cell, how it is placed and filled, and how its value goes back into the cell when the edit ends.
 #include "grid/base/VozEdidText.h"
+#include "grid/stringgrid/GxEditLink.h"
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridDropDownEditors.h"
+#include "grid/stringgrid/GxGridEdit.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Regional.h"
 #include "platform/rtl/StrUtils.h"

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/ui/Input.h"
 
 namespace gx {

@@ -2,8 +2,10 @@
 // step, destruction, Assign, repainting, resizing and the owning form's resize chain.
 #include "grid/stringgrid/GxGrid.h"
 
+#include "grid/stringgrid/GxGridDropDownEditors.h"
 #include "grid/stringgrid/GxGridInput.h"
 #include "grid/stringgrid/GxGridModule.h"
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Messages.h"

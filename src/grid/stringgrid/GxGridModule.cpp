@@ -5,6 +5,7 @@
 
 #include "grid/base/GxWindows.h"
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Messages.h"
 

@@ -4,6 +4,8 @@
 // from here (see README.md).
 #include "grid/base/GridUndoRedo.h"
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridEdit.h"
+#include "grid/stringgrid/GxGridPanels.h"
 
 namespace gx {
 

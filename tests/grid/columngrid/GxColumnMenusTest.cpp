@@ -9,6 +9,7 @@
 
 #include "grid/columngrid/GxColumnGrid.h"
 #include "grid/extras/GridExtras.h"
+#include "grid/stringgrid/GxEditLink.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"

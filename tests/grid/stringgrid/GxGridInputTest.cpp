@@ -18,6 +18,7 @@
 #include "platform/ui/StdCtrls.h"
 
 #include "GridExtrasDouble.h"
+#include "grid/stringgrid/GxGridEdit.h"
 
 namespace gx {
 namespace {

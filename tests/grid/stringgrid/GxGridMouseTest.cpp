@@ -19,6 +19,7 @@
 #include "platform/ui/Shell.h"
 
 #include "GridExtrasDouble.h"
+#include "grid/stringgrid/GxGridPanels.h"
 
 namespace gx {
 namespace {
