@@ -1,12 +1,13 @@
 // Filling and reading 100,000 rows x 10 columns of text through the grid's Cells, and the memory
-// each cell costs, beside Qt's QStandardItemModel doing the same in the same process. After the
-// benchmarks the ratios (Qt / grid) are printed.
+// each cell costs, beside Qt's QStandardItemModel doing the same in the same process.
 //
 // Fairness: each side reads its own string type (std::string from the grid, QString from Qt);
 // texts come short (inside the short-string buffer) and long (on the heap); the grid has the size
-// of a grid on screen (its cell writes invalidate cells on screen); and every case runs with a
-// warm heap (trimming and mapping off, a store built and freed before timing) and with a cold heap
-// (memory handed back to the system before every iteration), both sides under the same regime.
+// of a grid on screen (its cell writes invalidate cells on screen); both run with the allocator's
+// settings as the program has them.
+// Without arguments the sides run interleaved (SideBySide.h) and the ratios Qt / grid (above 1: the
+// grid is faster; median and range of the rounds, CPU and wall) are printed with the memory per
+// cell; --benchmark_* arguments run the single benchmarks instead.
 #include "grid/base/BaseGrid.h"
 
 #include <QStandardItemModel>
@@ -16,10 +17,13 @@
 #include <malloc.h>
 
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "SideBySide.h"
 
 namespace {
 
@@ -29,7 +33,6 @@ constexpr int kScreenWidth = 1000;  // a grid on a dialog
 constexpr int kScreenHeight = 600;
 
 enum TextKind { kShort, kLong };
-enum HeapKind { kWarm, kCold };
 
 // The cell texts, made once so that both sides store the same strings: short texts fit the
 // short-string buffer, long ones do not.
@@ -104,46 +107,13 @@ void FillModel(QStandardItemModel& model, TextKind kind)
         }
 }
 
-// The heap regime of one benchmark. Warm: nothing goes back to the system while it runs. Cold:
-// the default thresholds, and everything free is handed back before each iteration.
-class HeapRegime {
-public:
-    explicit HeapRegime(HeapKind kind) : kind_(kind)
-    {
-        if (kind == kWarm) {
-            mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
-            mallopt(M_TRIM_THRESHOLD, 1 << 30);
-        } else {
-            mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-            mallopt(M_TRIM_THRESHOLD, 128 * 1024);
-        }
-    }
-    // Runs outside the timed part of an iteration.
-    void BeforeIteration() const
-    {
-        if (kind_ == kCold)
-            malloc_trim(0);
-    }
-
-private:
-    HeapKind kind_;
-};
-
 template <typename Make, typename Fill>
 void RunFill(benchmark::State& state, Make make, Fill fill)
 {
     const auto text = static_cast<TextKind>(state.range(0));
-    const HeapRegime heap(static_cast<HeapKind>(state.range(1)));
     Texts(text);
     QTexts(text);
-    {
-        auto warmUp = make();  // the heap has held a store once
-        fill(*warmUp, text);
-    }
     for (auto _ : state) {
-        state.PauseTiming();
-        heap.BeforeIteration();
-        state.ResumeTiming();
         auto store = make();
         fill(*store, text);
         benchmark::DoNotOptimize(store.get());
@@ -168,13 +138,9 @@ template <typename Make, typename Fill, typename Read>
 void RunRead(benchmark::State& state, Make make, Fill fill, Read read)
 {
     const auto text = static_cast<TextKind>(state.range(0));
-    const HeapRegime heap(static_cast<HeapKind>(state.range(1)));
     auto store = make();
     fill(*store, text);
     for (auto _ : state) {
-        state.PauseTiming();
-        heap.BeforeIteration();
-        state.ResumeTiming();
         std::size_t total = 0;
         for (int r = 0; r < kRows; ++r)
             for (int c = 0; c < kCols; ++c)
@@ -197,12 +163,10 @@ void BM_QtModelRead(benchmark::State& state)
 
 void Cases(benchmark::internal::Benchmark* b)
 {
-    b->ArgNames({"long", "cold"});
+    b->ArgNames({"long"});
     for (int text : {kShort, kLong})
-        for (int heap : {kWarm, kCold})
-            b->Args({text, heap});
-    // Cold iterations are few and vary with the system's page handling: the median of three runs.
-    b->Repetitions(3)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+        b->Args({text});
+    b->Unit(benchmark::kMillisecond);
 }
 
 BENCHMARK(BM_GridFill)->Apply(Cases);
@@ -219,7 +183,6 @@ std::size_t HeapInUse()
 template <typename Make, typename Fill>
 double BytesPerCell(Make make, Fill fill, TextKind text)
 {
-    malloc_trim(0);
     const std::size_t before = HeapInUse();
     auto store = make();
     fill(*store, text);
@@ -227,46 +190,73 @@ double BytesPerCell(Make make, Fill fill, TextKind text)
     return static_cast<double>(after - before) / (static_cast<double>(kRows) * kCols);
 }
 
-// Keeps each benchmark's median time per iteration for the ratio lines.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.aggregate_name == "median")
-                times[run.run_name.function_name + "/" + run.run_name.args] = run.GetAdjustedRealTime();
+// The sides of one comparison for the side-by-side run.
+template <typename Store, typename Make, typename Fill>
+sidebyside::Side FillSide(std::unique_ptr<Store>& store, Make make, Fill fill, TextKind text)
+{
+    return {[&store] { store.reset(); }, [&store, make, fill, text] {
+                store = make();
+                fill(*store, text);
+            }};
+}
+
+template <typename Store, typename Read>
+sidebyside::Side ReadSide(Store& store, Read read)
+{
+    return {nullptr, [&store, read] {
+                std::size_t total = 0;
+                for (int r = 0; r < kRows; ++r)
+                    for (int c = 0; c < kCols; ++c)
+                        total += read(store, c, r);
+                benchmark::DoNotOptimize(total);
+            }};
+}
+
+void SideBySide()
+{
+    constexpr int kRounds = 9;
+    std::printf("%d x %d cells of text, grid %d x %d pixels; ratios are Qt / grid (above 1: grid faster), median "
+                "[range] of %d interleaved rounds\n",
+                kRows, kCols, kScreenWidth, kScreenHeight, kRounds);
+    for (TextKind text : {kShort, kLong}) {
+        Texts(text);
+        QTexts(text);
+        const std::string kind = text == kShort ? "short texts" : "long texts";
+        std::unique_ptr<gx::TBaseGrid> grid;
+        std::unique_ptr<QStandardItemModel> model;
+        sidebyside::Print("fill, " + kind + ":",
+                          sidebyside::Compare(FillSide(model, NewModel, FillModel, text),
+                                              FillSide(grid, NewGrid, FillGrid, text), kRounds));
+        grid = NewGrid();
+        FillGrid(*grid, text);
+        model = NewModel();
+        FillModel(*model, text);
+        const auto qtRead = [](QStandardItemModel& m, int c, int r) {
+            return static_cast<std::size_t>(m.item(r, c)->text().size());
+        };
+        sidebyside::Print("read Cells(), " + kind + ":",
+                          sidebyside::Compare(ReadSide(*model, qtRead),
+                                              ReadSide(*grid, [](gx::TBaseGrid& g, int c, int r) {
+                                                  return g.Cells(c, r).size();
+                                              }),
+                                              kRounds));
     }
-    std::map<std::string, double> times;
-};
+}
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-
-    auto ratio = [&](const std::string& qt, const std::string& grid) {
-        const auto q = reporter.times.find(qt), g = reporter.times.find(grid);
-        return q != reporter.times.end() && g != reporter.times.end() && g->second > 0 ? q->second / g->second : 0.0;
-    };
-    std::printf("\n%d x %d cells of text, grid %d x %d pixels; ratios are Qt / grid (above 1: grid faster)\n", kRows,
-                kCols, kScreenWidth, kScreenHeight);
-    for (const char* op : {"Fill", "Read"}) {
-        for (int text : {kShort, kLong}) {
-            for (int heap : {kWarm, kCold}) {
-                const std::string args = "/long:" + std::to_string(text) + "/cold:" + std::to_string(heap);
-                std::printf("%s %-5s texts, %s heap: %.2f\n", op, text == kShort ? "short" : "long",
-                            heap == kWarm ? "warm" : "cold",
-                            ratio(std::string("BM_QtModel") + op + args, std::string("BM_Grid") + op + args));
-            }
-        }
+    bool single = false;
+    for (int i = 1; i < argc; ++i)
+        single = single || std::strncmp(argv[i], "--benchmark", 11) == 0;
+    if (single) {
+        benchmark::Initialize(&argc, argv);
+        benchmark::RunSpecifiedBenchmarks();
+        benchmark::Shutdown();
+    } else {
+        SideBySide();
     }
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-    mallopt(M_TRIM_THRESHOLD, 128 * 1024);
     for (TextKind text : {kShort, kLong}) {
         Texts(text);
         QTexts(text);

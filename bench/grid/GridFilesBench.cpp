@@ -1,20 +1,23 @@
 // Saving and loading 100,000 x 10 cells as CSV and as a cell stream, beside a plain buffered loop
-// that writes and reads the same CSV in the same run. Ratios (grid / plain, wall and CPU) are printed
-// at the end. The cell stream file is several times the CSV's size and its save is atomic (flushed to
-// disk and renamed over the old file); two more runs show where its time goes: the same save into a
-// sink that only counts bytes beside the plain loop writing into a counting buffer, and the atomic
-// save of the finished bytes alone.
-// The allocator keeps what it was given for the whole run (large blocks from the heap, no trimming),
-// for both sides alike: otherwise whichever side happens to free the top of the heap hands its pages back
-// after every iteration and pays the kernel for them again in the next (on a virtual machine that
-// cost alone is several times the work measured). Run with GRID_BENCH_TRIM=1 to see it.
+// that writes and reads the same CSV in the same run. The cell stream file is several times the
+// CSV's size and its save is atomic (flushed to disk and renamed over the old file); two more runs
+// show where its time goes: the same save into a sink that only counts bytes beside the plain loop
+// writing into a counting buffer, and the atomic save of the finished bytes alone.
+// Everything runs with the allocator's settings as the program has them.
+//
+// Without arguments the program prints the comparisons side by side (SideBySide.h: interleaved
+// rounds, median and range of the grid / plain ratios, CPU and wall), the cost of a cell stream load
+// at 50,000 against 100,000 rows, and the peak memory of loading a CSV file of 200 MB (in a child
+// process, as a multiple of the file's size; GRID_BENCH_CSV_MB sets the size, 0 leaves it out).
+// With --benchmark_* arguments it runs the single benchmarks instead.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
-#include <malloc.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -25,6 +28,7 @@
 #include "grid/extras/GridCellStream.h"
 #include "grid/extras/GridTextFiles.h"
 #include "platform/rtl/Streams.h"
+#include "SideBySide.h"
 
 namespace {
 
@@ -62,38 +66,60 @@ gx::TGxStringGrid& Filled()
     return *grid;
 }
 
-void BM_GridSaveCSV(benchmark::State& state)
+// The file names the runs use: the grid's files, and the first half of the cell stream's rows.
+std::string CsvFile()
 {
+    return Dir() + "/grid.csv";
+}
+std::string CellsFile()
+{
+    return Dir() + "/grid.cells";
+}
+std::string HalfCellsFile()
+{
+    return Dir() + "/half.cells";
+}
+
+void MakeFiles()
+{
+    static bool made = false;
+    if (made)
+        return;
+    made = true;
     gx::TGxStringGrid& g = Filled();
-    for (auto _ : state)
-        gx::SaveToCSV(g, Dir() + "/grid.csv");
+    gx::SaveToCSV(g, CsvFile());
+    gx::SaveToBinFile(g, CellsFile());
+    gx::TGxStringGrid half(nullptr);
+    half.SetColCount(kCols);
+    half.SetRowCount(kRows / 2);
+    for (int r = 0; r < kRows / 2; ++r)
+        for (int c = 0; c < kCols; ++c)
+            half.SetCells(c, r, Text(r, c));
+    gx::SaveToBinFile(half, HalfCellsFile());
 }
 
-void BM_GridLoadCSV(benchmark::State& state)
+void GridSaveCSV()
 {
-    gx::SaveToCSV(Filled(), Dir() + "/grid.csv");
-    for (auto _ : state) {
-        gx::TGxStringGrid g(nullptr);
-        gx::LoadFromCSV(g, Dir() + "/grid.csv");
-        benchmark::DoNotOptimize(g.RowCount());
-    }
+    gx::SaveToCSV(Filled(), CsvFile());
 }
 
-void BM_GridSaveCellStream(benchmark::State& state)
+void GridLoadCSV()
 {
-    gx::TGxStringGrid& g = Filled();
-    for (auto _ : state)
-        gx::SaveToBinFile(g, Dir() + "/grid.cells");
+    gx::TGxStringGrid g(nullptr);
+    gx::LoadFromCSV(g, CsvFile());
+    benchmark::DoNotOptimize(g.RowCount());
 }
 
-void BM_GridLoadCellStream(benchmark::State& state)
+void GridSaveCellStream()
 {
-    gx::SaveToBinFile(Filled(), Dir() + "/grid.cells");
-    for (auto _ : state) {
-        gx::TGxStringGrid g(nullptr);
-        gx::LoadFromBinFile(g, Dir() + "/grid.cells");
-        benchmark::DoNotOptimize(g.RowCount());
-    }
+    gx::SaveToBinFile(Filled(), CellsFile());
+}
+
+void GridLoadCellStream(const std::string& file)
+{
+    gx::TGxStringGrid g(nullptr);
+    gx::LoadFromBinFile(g, file);
+    benchmark::DoNotOptimize(g.RowCount());
 }
 
 // Where the time of a file save goes: the same save into a sink that only counts the bytes (no file
@@ -112,23 +138,11 @@ public:
     int64_t written = 0;
 };
 
-void BM_GridSaveCellStreamToSink(benchmark::State& state)
+void GridSaveCellStreamToSink()
 {
-    gx::TGxStringGrid& g = Filled();
-    for (auto _ : state) {
-        CountingStream s;
-        gx::SaveToBinStream(g, s);
-        benchmark::DoNotOptimize(s.written);
-    }
-}
-
-void BM_AtomicWriteCellStreamBytes(benchmark::State& state)
-{
-    rtl::TMemoryStream s;
+    CountingStream s;
     gx::SaveToBinStream(Filled(), s);
-    const std::string bytes(s.Bytes().begin(), s.Bytes().end());
-    for (auto _ : state)
-        rtl::WriteFileAtomic(Dir() + "/bytes.cells", bytes);
+    benchmark::DoNotOptimize(s.written);
 }
 
 // The plain peer: the same texts from a vector of rows, quoted where needed, through a buffered
@@ -160,31 +174,25 @@ void WritePlainCSV(std::ostream& out)
     }
 }
 
-void BM_PlainWriteCSV(benchmark::State& state)
+void PlainWriteCSV()
 {
-    Rows();
-    for (auto _ : state) {
-        std::ofstream out(Dir() + "/plain.csv", std::ios::binary);
-        WritePlainCSV(out);
-    }
+    std::ofstream out(Dir() + "/plain.csv", std::ios::binary);
+    WritePlainCSV(out);
 }
 
 // The same loop made durable the way a careful program replaces a file: a temporary beside the
 // target, flushed to disk, renamed over it. The grid's saves always work so.
-void BM_PlainWriteCSVDurable(benchmark::State& state)
+void PlainWriteCSVDurable()
 {
-    Rows();
     const std::string target = Dir() + "/plain-durable.csv", temporary = target + ".tmp";
-    for (auto _ : state) {
-        {
-            std::ofstream out(temporary, std::ios::binary);
-            WritePlainCSV(out);
-        }
-        const int fd = ::open(temporary.c_str(), O_WRONLY);
-        ::fsync(fd);
-        ::close(fd);
-        std::rename(temporary.c_str(), target.c_str());
+    {
+        std::ofstream out(temporary, std::ios::binary);
+        WritePlainCSV(out);
     }
+    const int fd = ::open(temporary.c_str(), O_WRONLY);
+    ::fsync(fd);
+    ::close(fd);
+    std::rename(temporary.c_str(), target.c_str());
 }
 
 // A buffered stream whose buffer is counted and reused when full, as a file stream's is written out.
@@ -208,43 +216,90 @@ private:
     std::streamsize done_ = 0;
 };
 
-void BM_PlainWriteCSVToSink(benchmark::State& state)
+void PlainWriteCSVToSink()
 {
-    Rows();
-    for (auto _ : state) {
-        CountingBuf buf;
-        std::ostream out(&buf);
-        WritePlainCSV(out);
-        benchmark::DoNotOptimize(buf.written());
-    }
+    CountingBuf buf;
+    std::ostream out(&buf);
+    WritePlainCSV(out);
+    benchmark::DoNotOptimize(buf.written());
 }
 
+void PlainReadCSV()
+{
+    std::ifstream in(CsvFile(), std::ios::binary);
+    std::vector<std::vector<std::string>> rows;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        rows.emplace_back();
+        std::string field;
+        bool quoted = false;
+        for (char ch : line) {
+            if (ch == '"')
+                quoted = !quoted;
+            else if (ch == ',' && !quoted) {
+                rows.back().push_back(std::move(field));
+                field.clear();
+            } else
+                field += ch;
+        }
+        rows.back().push_back(std::move(field));
+    }
+    benchmark::DoNotOptimize(rows.size());
+}
+
+void Loop(benchmark::State& state, void (*run)())
+{
+    Rows();
+    MakeFiles();
+    for (auto _ : state)
+        run();
+}
+
+void BM_GridSaveCSV(benchmark::State& state)
+{
+    Loop(state, GridSaveCSV);
+}
+void BM_PlainWriteCSV(benchmark::State& state)
+{
+    Loop(state, PlainWriteCSV);
+}
+void BM_PlainWriteCSVDurable(benchmark::State& state)
+{
+    Loop(state, PlainWriteCSVDurable);
+}
+void BM_GridLoadCSV(benchmark::State& state)
+{
+    Loop(state, GridLoadCSV);
+}
 void BM_PlainReadCSV(benchmark::State& state)
 {
-    gx::SaveToCSV(Filled(), Dir() + "/grid.csv");
-    for (auto _ : state) {
-        std::ifstream in(Dir() + "/grid.csv", std::ios::binary);
-        std::vector<std::vector<std::string>> rows;
-        std::string line;
-        while (std::getline(in, line)) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            rows.emplace_back();
-            std::string field;
-            bool quoted = false;
-            for (char ch : line) {
-                if (ch == '"')
-                    quoted = !quoted;
-                else if (ch == ',' && !quoted) {
-                    rows.back().push_back(std::move(field));
-                    field.clear();
-                } else
-                    field += ch;
-            }
-            rows.back().push_back(std::move(field));
-        }
-        benchmark::DoNotOptimize(rows.size());
-    }
+    Loop(state, PlainReadCSV);
+}
+void BM_GridSaveCellStream(benchmark::State& state)
+{
+    Loop(state, GridSaveCellStream);
+}
+void BM_GridLoadCellStream(benchmark::State& state)
+{
+    Loop(state, [] { GridLoadCellStream(CellsFile()); });
+}
+void BM_GridSaveCellStreamToSink(benchmark::State& state)
+{
+    Loop(state, GridSaveCellStreamToSink);
+}
+void BM_PlainWriteCSVToSink(benchmark::State& state)
+{
+    Loop(state, PlainWriteCSVToSink);
+}
+void BM_AtomicWriteCellStreamBytes(benchmark::State& state)
+{
+    rtl::TMemoryStream s;
+    gx::SaveToBinStream(Filled(), s);
+    const std::string bytes(s.Bytes().begin(), s.Bytes().end());
+    for (auto _ : state)
+        rtl::WriteFileAtomic(Dir() + "/bytes.cells", bytes);
 }
 
 BENCHMARK(BM_GridSaveCSV)->Unit(benchmark::kMillisecond);
@@ -258,66 +313,147 @@ BENCHMARK(BM_GridSaveCellStreamToSink)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainWriteCSVToSink)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AtomicWriteCellStreamBytes)->Unit(benchmark::kMillisecond);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
+// --- peak memory of a large CSV load -------------------------------------------------------------
+
+// A field of the large file: short codes, numbers, dates, names and a longer remark, some quoted,
+// as a table exported from a spreadsheet holds them.
+void AppendLargeRecord(std::string& out, long r)
+{
+    out += std::to_string(r);
+    out += ",ITEM-";
+    out += std::to_string(r * 7 % 100000);
+    out += ',';
+    out += std::to_string(r % 9973 * 13 % 100000);
+    out += '.';
+    out += std::to_string(r % 100);
+    out += ",2024-";
+    out += std::to_string(1 + r % 12);
+    out += '-';
+    out += std::to_string(1 + r % 28);
+    out += ",\"Surname";
+    out += std::to_string(r % 5000);
+    out += ", Given\",";
+    out += r % 3 ? "open" : "closed";
+    out += ",remark on record ";
+    out += std::to_string(r);
+    out += " of the export\r\n";
+}
+
+long ValueOf(const char* status, const char* key)
+{
+    const char* p = std::strstr(status, key);
+    return p ? std::atol(p + std::strlen(key)) : -1;
+}
+
+// Peak resident memory while the child loads the file, less what it held before (kB).
+long PeakLoadKB(const std::string& file)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::string status;
+        const auto read = [&status] {
+            std::ifstream in("/proc/self/status");
+            status.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        };
+        {
+            std::ofstream reset("/proc/self/clear_refs");
+            reset << "5";  // the peak starts again from what the process holds now
+        }
+        read();
+        const long before = ValueOf(status.c_str(), "VmRSS:");
+        gx::TGxStringGrid g(nullptr);
+        gx::LoadFromCSV(g, file);
+        read();
+        const long peak = ValueOf(status.c_str(), "VmHWM:");
+        std::FILE* out = std::fopen((file + ".peak").c_str(), "w");
+        if (out) {
+            std::fprintf(out, "%ld %d\n", peak - before, g.RowCount());
+            std::fclose(out);
+        }
+        std::_Exit(0);
+    }
+    int st = 0;
+    ::waitpid(child, &st, 0);
+    long kb = -1;
+    int rows = 0;
+    if (std::FILE* in = std::fopen((file + ".peak").c_str(), "r")) {
+        if (std::fscanf(in, "%ld %d", &kb, &rows) != 2)
+            kb = -1;
+        std::fclose(in);
+    }
+    return kb;
+}
+
+void PrintLargeCsvPeak(long megabytes)
+{
+    const std::string file = Dir() + "/large.csv";
     {
-        ConsoleReporter::ReportRuns(runs);
-        // On a shared machine the fastest repetition is the one least disturbed.
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration)
-                continue;
-            const std::string name = run.run_name.function_name;
-            const double t = run.GetAdjustedRealTime();
-            if (!times.count(name) || t < times[name])
-                times[name] = t;
-            const double cpu = run.GetAdjustedCPUTime();
-            if (!cpuTimes.count(name) || cpu < cpuTimes[name])
-                cpuTimes[name] = cpu;
+        std::ofstream out(file, std::ios::binary);
+        std::string chunk;
+        const std::size_t target = static_cast<std::size_t>(megabytes) << 20;
+        std::size_t written = 0;
+        out << "id,code,amount,date,name,status,remark\r\n";
+        for (long r = 0; written < target; ++r) {
+            AppendLargeRecord(chunk, r);
+            if (chunk.size() >= (1 << 20)) {
+                out << chunk;
+                written += chunk.size();
+                chunk.clear();
+            }
         }
     }
-    std::map<std::string, double> times, cpuTimes;  // wall and CPU, each the fastest repetition
-};
+    const double size = static_cast<double>(std::filesystem::file_size(file));
+    const long kb = PeakLoadKB(file);
+    std::printf("CSV load of %.0f MB (7 columns): peak memory %.0f MB, %.2f times the file's size (target: below 4)\n",
+                size / (1 << 20), static_cast<double>(kb) / 1024, static_cast<double>(kb) * 1024 / size);
+    std::filesystem::remove(file);
+}
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (!std::getenv("GRID_BENCH_TRIM")) {
-        mallopt(M_MMAP_MAX, 0);  // large blocks from the heap too, where they are kept
-        mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    bool single = false;
+    for (int i = 1; i < argc; ++i)
+        single = single || std::strncmp(argv[i], "--benchmark", 11) == 0;
+    if (single) {
+        benchmark::Initialize(&argc, argv);
+        benchmark::RunSpecifiedBenchmarks();
+        benchmark::Shutdown();
+    } else {
+        using sidebyside::Compare;
+        using sidebyside::Print;
+        using sidebyside::Side;
+        Rows();
+        MakeFiles();
+        constexpr int kRounds = 9;
+        std::printf("%d x %d cells; ratios are grid / plain loop, median [range] of %d interleaved rounds\n", kRows,
+                    kCols, kRounds);
+        const Side plainWrite{nullptr, PlainWriteCSV}, plainDurable{nullptr, PlainWriteCSVDurable},
+            plainRead{nullptr, PlainReadCSV};
+        Print("save CSV:", Compare({nullptr, GridSaveCSV}, plainWrite, kRounds));
+        Print("save CSV (durable plain write):", Compare({nullptr, GridSaveCSV}, plainDurable, kRounds));
+        Print("load CSV:", Compare({nullptr, GridLoadCSV}, plainRead, kRounds));
+        Print("save cell stream (durable plain write):", Compare({nullptr, GridSaveCellStream}, plainDurable, kRounds));
+        Print("load cell stream (plain CSV read, target 2):",
+              Compare({nullptr, [] { GridLoadCellStream(CellsFile()); }}, plainRead, kRounds));
+        Print("save cell stream / CSV, both into a sink:",
+              Compare({nullptr, GridSaveCellStreamToSink}, {nullptr, PlainWriteCSVToSink}, kRounds));
+        Print("load cell stream, 100,000 / 50,000 rows (2: linear):",
+              Compare({nullptr, [] { GridLoadCellStream(CellsFile()); }},
+                      {nullptr, [] { GridLoadCellStream(HalfCellsFile()); }}, kRounds));
+        std::error_code ec;
+        const auto csv = std::filesystem::file_size(CsvFile(), ec);
+        const auto cells = std::filesystem::file_size(CellsFile(), ec);
+        if (!ec && csv > 0)
+            std::printf("the cell stream file holds %.1f times the bytes of the CSV file\n",
+                        static_cast<double>(cells) / static_cast<double>(csv));
+        const char* mb = std::getenv("GRID_BENCH_CSV_MB");
+        const long megabytes = mb ? std::atol(mb) : 200;
+        if (megabytes > 0)
+            PrintLargeCsvPeak(megabytes);
     }
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    const auto ratio = [](std::map<std::string, double>& t, const char* a, const char* b) {
-        const double tb = t[b];
-        return tb > 0 ? t[a] / tb : 0.0;
-    };
-    const auto line = [&](const char* what, const char* a, const char* b) {
-        std::printf("%-40s wall %5.2f   CPU %5.2f\n", what, ratio(reporter.times, a, b),
-                    ratio(reporter.cpuTimes, a, b));
-    };
-    std::printf("\n%d x %d cells; ratios are grid / plain loop (below 2: within the target)\n", kRows, kCols);
-    line("save CSV:", "BM_GridSaveCSV", "BM_PlainWriteCSV");
-    line("load CSV:", "BM_GridLoadCSV", "BM_PlainReadCSV");
-    line("save cell stream (against the CSV write):", "BM_GridSaveCellStream", "BM_PlainWriteCSV");
-    line("save CSV (against the durable CSV write):", "BM_GridSaveCSV", "BM_PlainWriteCSVDurable");
-    line("save cell stream (durable CSV write):", "BM_GridSaveCellStream", "BM_PlainWriteCSVDurable");
-    line("load cell stream (against the CSV read):", "BM_GridLoadCellStream", "BM_PlainReadCSV");
-    line("save cell stream / CSV, both into a sink:", "BM_GridSaveCellStreamToSink", "BM_PlainWriteCSVToSink");
-    if (reporter.times.count("BM_AtomicWriteCellStreamBytes") && reporter.times.count("BM_GridSaveCellStream"))
-        std::printf("the atomic save of the finished cell stream alone takes %.1f ms wall, %.1f ms CPU of the file "
-                    "save's %.1f / %.1f\n",
-                    reporter.times["BM_AtomicWriteCellStreamBytes"], reporter.cpuTimes["BM_AtomicWriteCellStreamBytes"],
-                    reporter.times["BM_GridSaveCellStream"], reporter.cpuTimes["BM_GridSaveCellStream"]);
     std::error_code ec;
-    const auto csv = std::filesystem::file_size(Dir() + "/grid.csv", ec);
-    const auto cells = std::filesystem::file_size(Dir() + "/grid.cells", ec);
-    if (!ec && csv > 0)
-        std::printf("the cell stream file holds %.1f times the bytes of the CSV file\n",
-                    static_cast<double>(cells) / static_cast<double>(csv));
     std::filesystem::remove_all(Dir(), ec);
     return 0;
 }

@@ -1,8 +1,10 @@
 // Painting the visible 40 x 12 cells of a string grid into a bitmap, with 1,000 and with 100,000
 // rows, beside Qt's table view rendering the same data into a QImage in the same process. The grid
 // looks like a dialog table: a header row, a row-number column, coloured cells, a check-box column
-// and right-aligned numbers. Printed at the end: Qt / grid (above 1: the grid is faster) and the
-// cost at 100,000 rows against 1,000 rows (1.00: independent of the row count).
+// and right-aligned numbers. Without arguments both sides run interleaved (SideBySide.h) and the
+// program prints Qt / grid (above 1: the grid is faster; median and range of the rounds, CPU and
+// wall) and the grid's cost at 100,000 rows against 1,000 rows (1.00: independent of the row count);
+// --benchmark_* arguments run the single benchmarks instead.
 #include "grid/stringgrid/GxGrid.h"
 
 #include <QApplication>
@@ -15,9 +17,11 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <map>
+#include <cstring>
 #include <memory>
 #include <string>
+
+#include "SideBySide.h"
 
 namespace {
 
@@ -80,44 +84,64 @@ void BM_GxPaintVisible(benchmark::State& state)
         benchmark::DoNotOptimize(grid->PaintToBuffer());
 }
 
-std::unique_ptr<QTableView> gView;
+
+// A table view showing the model from its middle row, laid out and ready to render.
+std::unique_ptr<QTableView> ShowView(QStandardItemModel& model, int rows)
+{
+    auto view = std::make_unique<QTableView>();
+    view->setModel(&model);
+    view->resize(kWidth, kHeight);
+    view->horizontalHeader()->setDefaultSectionSize(kColWidth);
+    view->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    view->show();
+    view->scrollTo(model.index(rows / 2, 0), QAbstractItemView::PositionAtTop);
+    QApplication::processEvents();
+    return view;
+}
 
 void BM_QtPaintVisible(benchmark::State& state)
 {
     const int rows = static_cast<int>(state.range(0));
     auto model = NewModel(rows);
-    if (!gView)
-        gView = std::make_unique<QTableView>();
-    gView->setModel(model.get());
-    gView->resize(kWidth, kHeight);
-    gView->horizontalHeader()->setDefaultSectionSize(kColWidth);
-    gView->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    gView->show();
-    gView->scrollTo(model->index(rows / 2, 0), QAbstractItemView::PositionAtTop);
-    QApplication::processEvents();
+    auto view = ShowView(*model, rows);
     QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
-        gView->render(&image);
+        view->render(&image);
         benchmark::DoNotOptimize(image.bits());
     }
-    gView->setModel(nullptr);
 }
 
 BENCHMARK(BM_GxPaintVisible)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_QtPaintVisible)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        // With --benchmark_repetitions the median of the repetitions stands for the benchmark.
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration ? !times.count(run.run_name.str()) : run.aggregate_name == "median")
-                times[run.run_name.str()] = run.GetAdjustedRealTime();
+void SideBySide()
+{
+    constexpr int kRounds = 11;
+    std::printf("painting the visible cells; ratios are Qt / grid (above 1: grid faster), median [range] of %d "
+                "interleaved rounds\n",
+                kRounds);
+    std::unique_ptr<gx::TGxStringGrid> grids[2];
+    std::unique_ptr<QStandardItemModel> models[2];
+    std::unique_ptr<QTableView> views[2];
+    const int counts[2] = {1000, 100000};
+    QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+    for (int i = 0; i < 2; ++i) {
+        grids[i] = NewGrid(counts[i]);
+        models[i] = NewModel(counts[i]);
+        views[i] = ShowView(*models[i], counts[i]);
     }
-    std::map<std::string, double> times;
-};
+    const auto gridSide = [&](int i) {
+        return sidebyside::Side{nullptr, [&grids, i] { benchmark::DoNotOptimize(grids[i]->PaintToBuffer()); }};
+    };
+    for (int i = 0; i < 2; ++i) {
+        const sidebyside::Side qt{nullptr, [&views, &image, i] {
+                                      views[i]->render(&image);
+                                      benchmark::DoNotOptimize(image.bits());
+                                  }};
+        sidebyside::Print(std::to_string(counts[i]) + " rows, Qt / grid:", sidebyside::Compare(qt, gridSide(i), kRounds));
+    }
+    sidebyside::Print("grid, 100000 rows / 1000 rows:", sidebyside::Compare(gridSide(1), gridSide(0), kRounds));
+}
 
 }  // namespace
 
@@ -126,21 +150,15 @@ int main(int argc, char** argv)
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
+    bool single = false;
+    for (int i = 1; i < argc; ++i)
+        single = single || std::strncmp(argv[i], "--benchmark", 11) == 0;
+    if (!single) {
+        SideBySide();
+        return 0;
+    }
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    gView.reset();
-    const auto time = [&](const std::string& name) {
-        const auto it = reporter.times.find(name);
-        return it == reporter.times.end() ? 0.0 : it->second;
-    };
-    const auto ratio = [&](double a, double b) { return b > 0 ? a / b : 0.0; };
-    for (const char* rows : {"1000", "100000"})
-        std::printf(
-            "%s rows, Qt / grid: %.2f\n", rows,
-            ratio(time(std::string("BM_QtPaintVisible/") + rows), time(std::string("BM_GxPaintVisible/") + rows)));
-    std::printf("grid, 100000 rows / 1000 rows: %.2f\n",
-                ratio(time("BM_GxPaintVisible/100000"), time("BM_GxPaintVisible/1000")));
     return 0;
 }

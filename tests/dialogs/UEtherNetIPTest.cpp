@@ -15,6 +15,7 @@
 #include "dialogs/TableFrameFixture.h"
 #include "dialogs/UEtherNetIP_EDS.h"
 #include "dialogs/UEtherNetIP_Master_Access.h"
+#include "grid/stringgrid/GxGridEdit.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Input.h"
 

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "controls/gridinplace/GxGridInplaceDropDown.h"
+#include "grid/stringgrid/GxGridDropDownEditors.h"
 #include "platform/ui/Messages.h"
 
 namespace gridinplace {

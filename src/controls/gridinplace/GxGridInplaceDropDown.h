@@ -16,6 +16,7 @@
 #include "controls/dropdown/GxTrackBarDropDown.h"
 #include "controls/griddropdown/GxGridDropDown.h"
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridDropDownEditors.h"
 
 namespace gridinplace {
 

@@ -5,12 +5,13 @@
 #include <cstdio>
 
 #include "grid/base/VozEdidText.h"
+#include "grid/stringgrid/GxEditLink.h"
 #include "platform/rtl/Format.h"
 
 namespace gx {
 
-TGxColumnGrid::TGxColumnGrid(ui::TComponent* AOwner)
-    : TGxStringGrid(AOwner),
+TGxColumnGrid::TGxColumnGrid(ui::TComponent* AOwner, IGridExtras& Extras)
+    : TGxStringGrid(AOwner, Extras),
       columns_(std::make_unique<TGridColumnCollection>(this)),
       cellGraphic_(std::make_unique<TCellGraphic>()),
       saveCol_(std::make_unique<TGridColumnItem>(nullptr))

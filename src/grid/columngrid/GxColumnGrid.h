@@ -225,7 +225,7 @@ private:
 
 class TGxColumnGrid : public TGxStringGrid {
 public:
-    explicit TGxColumnGrid(ui::TComponent* AOwner);
+    explicit TGxColumnGrid(ui::TComponent* AOwner, IGridExtras& Extras = DefaultGridExtras());
     ~TGxColumnGrid() override;
 
     TGridColumnCollection* Columns() const { return columns_.get(); }

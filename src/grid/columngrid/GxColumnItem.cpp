@@ -2,6 +2,8 @@
 #include <utility>
 
 #include "grid/columngrid/GxColumnGrid.h"
+#include "grid/stringgrid/GxEditLink.h"
+#include "grid/stringgrid/GxGridEdit.h"
 
 namespace gx {
 

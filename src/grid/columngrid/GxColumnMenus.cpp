@@ -3,6 +3,8 @@
 // filter drop-down; and the removal notices by which items forget a menu or editor link that goes.
 #include "grid/columngrid/GxColumnGrid.h"
 
+#include "grid/stringgrid/GxEditLink.h"
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/ui/Messages.h"
 
 namespace gx {

@@ -7,9 +7,11 @@
 #include "grid/extras/GridCellStream.h"
 #include "grid/extras/GridClipboard.h"
 #include "grid/extras/GridClipboardText.h"
+#include "grid/extras/GridExtras.h"
 #include "grid/extras/GridOffice.h"
 #include "grid/extras/GridTextFiles.h"
 #include "grid/stringgrid/GxGridModule.h"
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Input.h"
@@ -636,11 +638,14 @@ unsigned StartCellDrag(TGxStringGrid& grid, int ACol, int ARow)
     return res == DRAGDROP_S_CANCEL ? ui::deNone : effect;
 }
 
-void InstallCellDragExtras()
+bool TGridExtras::OleDragMouse(TGxStringGrid& Grid, int X, int Y, bool Press)
 {
-    TGridExtrasHooks& hooks = GridExtrasHooks();
-    hooks.OleDragMouse = [](TGxStringGrid& g, int X, int Y, bool Press) { return OleDragMouse(g, X, Y, Press); };
-    hooks.OleDropTargetChanged = [](TGxStringGrid& g) { UpdateOleDropTarget(g); };
+    return gx::OleDragMouse(Grid, X, Y, Press);
+}
+
+void TGridExtras::OleDropTargetChanged(TGxStringGrid& Grid)
+{
+    UpdateOleDropTarget(Grid);
 }
 
 }  // namespace gx

@@ -65,7 +65,4 @@ ui::TPoint DragPicturePos(bool RightToLeft, ui::TPoint Mouse, int PictureWidth, 
 // The rectangle the grid last dragged from.
 ui::TGridRect DropSelection(TGxStringGrid& grid);
 
-// Connects the grid's drag hooks (the press and move of the mouse, the drop target switch).
-void InstallCellDragExtras();
-
 }  // namespace gx

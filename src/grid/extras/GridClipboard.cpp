@@ -12,9 +12,11 @@
 #include "grid/extras/CellStreamCodec.h"
 #include "grid/extras/GridCellStream.h"
 #include "grid/extras/GridClipboardText.h"
+#include "grid/extras/GridExtras.h"
 #include "grid/extras/GridFileCommon.h"
 #include "grid/extras/GridHtml.h"
 #include "grid/stringgrid/GxGridModule.h"
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Utf8.h"
 #include "platform/ui/Clipboard.h"
@@ -501,12 +503,19 @@ void PasteFromClipboard(TGxStringGrid& grid)
     grid.ContentReloaded();
 }
 
-void InstallClipboardExtras()
+void TGridExtras::CutSelectionToClipboard(TGxStringGrid& Grid)
 {
-    TGridExtrasHooks& hooks = GridExtrasHooks();
-    hooks.CutSelectionToClipboard = [](TGxStringGrid& g) { CutSelectionToClipboard(g); };
-    hooks.CopySelectionToClipboard = [](TGxStringGrid& g) { CopySelectionToClipboard(g); };
-    hooks.PasteSelectionFromClipboard = [](TGxStringGrid& g) { PasteSelectionFromClipboard(g); };
+    gx::CutSelectionToClipboard(Grid);
+}
+
+void TGridExtras::CopySelectionToClipboard(TGxStringGrid& Grid)
+{
+    gx::CopySelectionToClipboard(Grid);
+}
+
+void TGridExtras::PasteSelectionFromClipboard(TGxStringGrid& Grid)
+{
+    gx::PasteSelectionFromClipboard(Grid);
 }
 
 }  // namespace gx

@@ -58,7 +58,4 @@ std::string RichTextToClipboard(const std::string& Rtf);
 std::string RichTextFromClipboard(const std::string& Bytes);
 std::string RichTextPlain(const std::string& Rtf);
 
-// Connects the grid's clipboard slots to this file.
-void InstallClipboardExtras();
-
 }  // namespace gx

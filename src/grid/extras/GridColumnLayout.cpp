@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "grid/extras/GridExtras.h"
 #include "grid/extras/GridFileCommon.h"
 #include "grid/stringgrid/GxGridModule.h"
 #include "grid/stringgrid/GxGridSettings.h"
@@ -248,13 +249,24 @@ void LoadColPositions(TGxStringGrid& grid)
     store->UpdateFile();
 }
 
-void InstallColumnLayoutExtras()
+void TGridExtras::SaveColPositions(TGxStringGrid& Grid)
 {
-    TGridExtrasHooks& hooks = GridExtrasHooks();
-    hooks.SaveColPositions = [](TGxStringGrid& g) { SaveColPositions(g); };
-    hooks.LoadColPositions = [](TGxStringGrid& g) { LoadColPositions(g); };
-    hooks.SaveColSizes = [](TGxStringGrid& g) { SaveColSizes(g); };
-    hooks.LoadColSizes = [](TGxStringGrid& g) { LoadColSizes(g); };
+    gx::SaveColPositions(Grid);
+}
+
+void TGridExtras::LoadColPositions(TGxStringGrid& Grid)
+{
+    gx::LoadColPositions(Grid);
+}
+
+void TGridExtras::SaveColSizes(TGxStringGrid& Grid)
+{
+    gx::SaveColSizes(Grid);
+}
+
+void TGridExtras::LoadColSizes(TGxStringGrid& Grid)
+{
+    gx::LoadColSizes(Grid);
 }
 
 }  // namespace gx

@@ -30,7 +30,4 @@ void LoadColSizes(TGxStringGrid& grid);
 void SaveColPositions(TGxStringGrid& grid);
 void LoadColPositions(TGxStringGrid& grid);
 
-// Connects the grid's column-size and column-position slots to the operations above.
-void InstallColumnLayoutExtras();
-
 }  // namespace gx

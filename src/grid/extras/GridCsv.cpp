@@ -11,6 +11,7 @@
 
 #include "grid/extras/GridCsv.h"
 #include "grid/extras/GridFileCommon.h"
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/rtl/CodePages.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/TextEncoding.h"

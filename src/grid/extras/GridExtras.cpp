@@ -1,24 +1,16 @@
 #include "grid/extras/GridExtras.h"
 
-#include "grid/extras/GridCellDrag.h"
-#include "grid/extras/GridClipboard.h"
-#include "grid/extras/GridColumnLayout.h"
-#include "grid/extras/GridFilterDropDown.h"
-#include "grid/extras/GridFindFooter.h"
-#include "grid/extras/GridGroup.h"
-#include "grid/extras/GridSort.h"
-
 namespace gx {
+
+IGridExtras& GridExtras()
+{
+    static TGridExtras extras;
+    return extras;
+}
 
 void InstallGridExtras()
 {
-    InstallSortExtras();
-    InstallClipboardExtras();
-    InstallCellDragExtras();
-    InstallGroupExtras();
-    InstallFilterExtras();
-    InstallFindExtras();
-    InstallColumnLayoutExtras();
+    SetDefaultGridExtras(&GridExtras());
 }
 
 }  // namespace gx

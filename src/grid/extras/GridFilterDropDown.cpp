@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "grid/extras/GridExtras.h"
 #include "grid/extras/GridFilter.h"
 #include "grid/stringgrid/GxGridModule.h"
 #include "grid/stringgrid/GxGridPanels.h"
@@ -116,12 +117,19 @@ void ApplyFilterCheckList(TGxStringGrid& Grid)
         list->Invalidate();
 }
 
-void InstallFilterExtras()
+void TGridExtras::SetFilterActive(TGxStringGrid& Grid, bool Value)
 {
-    TGridExtrasHooks& h = GridExtrasHooks();
-    h.SetFilterActive = [](TGxStringGrid& g, bool v) { SetFilterActive(g, v); };
-    h.FilterDropDownSelect = [](TGxStringGrid& g, int i) { FilterDropDownSelect(g, i); };
-    h.ApplyFilterCheckList = [](TGxStringGrid& g, int) { ApplyFilterCheckList(g); };
+    gx::SetFilterActive(Grid, Value);
+}
+
+void TGridExtras::FilterDropDownSelect(TGxStringGrid& Grid, int ItemIndex)
+{
+    gx::FilterDropDownSelect(Grid, ItemIndex);
+}
+
+void TGridExtras::ApplyFilterCheckList(TGxStringGrid& Grid, int)
+{
+    gx::ApplyFilterCheckList(Grid);
 }
 
 }  // namespace gx

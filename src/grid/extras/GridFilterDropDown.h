@@ -17,7 +17,4 @@ void ApplyFilterCheckList(TGxStringGrid& Grid);
 // A filter-list entry split into the text shown and the condition ("name=condition", or the entry).
 void SplitFilterEntry(const std::string& Entry, std::string& FriendlyName, std::string& Condition);
 
-// Connects the filter switch and the drop-down slots; InstallGridExtras() runs it.
-void InstallFilterExtras();
-
 }  // namespace gx

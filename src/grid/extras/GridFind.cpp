@@ -5,6 +5,7 @@
 #include "grid/base/VozEdidFilter.h"
 #include "grid/base/VozEdidText.h"
 #include "grid/extras/GridFileCommon.h"
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Utf8.h"
 

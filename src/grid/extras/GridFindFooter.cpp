@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "grid/extras/GridExtras.h"
 #include "grid/extras/GridHighlight.h"
 #include "grid/stringgrid/GxGridModule.h"
 #include "grid/stringgrid/GxGridPanels.h"
@@ -176,14 +177,29 @@ void SearchHighlightClick(TGxStringGrid& Grid)
         Highlight(Grid, EditText(Grid));
 }
 
-void InstallFindExtras()
+void TGridExtras::SearchEditChange(TGxStringGrid& Grid)
 {
-    TGridExtrasHooks& h = GridExtrasHooks();
-    h.SearchEditChange = [](TGxStringGrid& g) { SearchEditChange(g); };
-    h.SearchNextClick = [](TGxStringGrid& g) { SearchNextClick(g); };
-    h.SearchPrevClick = [](TGxStringGrid& g) { SearchPrevClick(g); };
-    h.SearchCloseClick = [](TGxStringGrid& g) { SearchCloseClick(g); };
-    h.SearchHighlightClick = [](TGxStringGrid& g) { SearchHighlightClick(g); };
+    gx::SearchEditChange(Grid);
+}
+
+void TGridExtras::SearchPrevClick(TGxStringGrid& Grid)
+{
+    gx::SearchPrevClick(Grid);
+}
+
+void TGridExtras::SearchNextClick(TGxStringGrid& Grid)
+{
+    gx::SearchNextClick(Grid);
+}
+
+void TGridExtras::SearchCloseClick(TGxStringGrid& Grid)
+{
+    gx::SearchCloseClick(Grid);
+}
+
+void TGridExtras::SearchHighlightClick(TGxStringGrid& Grid)
+{
+    gx::SearchHighlightClick(Grid);
 }
 
 }  // namespace gx

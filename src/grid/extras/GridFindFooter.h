@@ -15,7 +15,4 @@ void SearchPrevClick(TGxStringGrid& Grid);
 void SearchCloseClick(TGxStringGrid& Grid);
 void SearchHighlightClick(TGxStringGrid& Grid);
 
-// Connects the footer's handlers; InstallGridExtras() runs it.
-void InstallFindExtras();
-
 }  // namespace gx

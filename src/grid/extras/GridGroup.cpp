@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "grid/extras/GridExtras.h"
 #include "grid/extras/GridSort.h"
 #include "grid/stringgrid/GxGridModule.h"
 #include "grid/stringgrid/GxGridPanels.h"
@@ -659,13 +660,24 @@ void GroupStdDev(TGxStringGrid& Grid, int Colindex)
     GroupCalc(Grid, Colindex, gcStdDev);
 }
 
-void InstallGroupExtras()
+void TGridExtras::Group(TGxStringGrid& Grid, int ACol)
 {
-    TGridExtrasHooks& h = GridExtrasHooks();
-    h.Group = [](TGxStringGrid& g, int c) { Group(g, c); };
-    h.UnGroup = [](TGxStringGrid& g) { UnGroup(g); };
-    h.SubGroup = [](TGxStringGrid& g, int c) { SubGroup(g, c); };
-    h.SubUnGroup = [](TGxStringGrid& g, int c) { SubUnGroup(g, c); };
+    gx::Group(Grid, ACol);
+}
+
+void TGridExtras::UnGroup(TGxStringGrid& Grid)
+{
+    gx::UnGroup(Grid);
+}
+
+void TGridExtras::SubGroup(TGxStringGrid& Grid, int ACol)
+{
+    gx::SubGroup(Grid, ACol);
+}
+
+void TGridExtras::SubUnGroup(TGxStringGrid& Grid, int ACol)
+{
+    gx::SubUnGroup(Grid, ACol);
 }
 
 }  // namespace gx

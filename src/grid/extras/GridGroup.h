@@ -41,7 +41,4 @@ void GroupCustomCalc(TGxStringGrid& Grid, int Colindex);
 void GroupDistinct(TGxStringGrid& Grid, int Colindex);
 void GroupStdDev(TGxStringGrid& Grid, int Colindex);
 
-// Connects the grid's Group, SubGroup, SubUnGroup and UnGroup slots; InstallGridExtras() runs it.
-void InstallGroupExtras();
-
 }  // namespace gx

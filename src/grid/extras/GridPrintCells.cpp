@@ -270,6 +270,197 @@ int TPrintJob::PrintRow(int y, int first, int last, int row)
     return hr;
 }
 
+TCellBorders TPrintJob::CellBorderSides(int real, int row, ui::TPen& pen)
+{
+    const TPrintBorders b = ps_.Borders;
+    TCellBorders sides = 0;
+    if (b == pbSingle || b == pbDouble)
+        sides = CellBorderBit(cbTop) | CellBorderBit(cbLeft) | CellBorderBit(cbRight) | CellBorderBit(cbBottom);
+    else if (b == pbHorizontal || b == pbAroundHorizontal)
+        sides = CellBorderBit(cbTop) | CellBorderBit(cbBottom);
+    else if (b == pbVertical || b == pbAroundVertical)
+        sides = CellBorderBit(cbLeft) | CellBorderBit(cbRight);
+    pen.SetWidth(1);
+    pen.SetColor(ps_.BorderColor);
+    pen.SetStyle(ps_.BorderStyle);
+    g_.GetCellPrintBorder(real, row, &pen, sides);
+    return sides;
+}
+
+ui::TRect TPrintJob::PlaceCellGraphic(int real, int row, const TCellGraphic& graphic, const ui::TRect& cell,
+                                      bool noText, THAlignment ha, ui::TRect& textArea)
+{
+    ui::TRect graphicRect;
+    const ui::TPoint gs = g_.GetCellGraphicSize(real, row);
+    const int gw =
+        std::min(cell.Right - cell.Left, std::max(1, DevLen(static_cast<int>(gs.X * kPixelFactor * scale_))));
+    const int gh =
+        std::min(cell.Bottom - cell.Top, std::max(1, DevLen(static_cast<int>(gs.Y * kPixelFactor * scale_))));
+    const int pad = std::max(1, DevLen(static_cast<int>(std::lround(kPixelFactor))));
+    TCellHAlign gha = graphic.CellHAlign;
+    // A check box alone in its cell follows the cell's alignment.
+    if (IsCheckBox(graphic.CellType) && noText)
+        gha = ha == THAlignment::taRightJustify ? haRight : ha == THAlignment::taCenter ? haCenter : haLeft;
+    graphicRect.Top = cell.Top + pad;
+    switch (graphic.CellVAlign) {
+    case vaBottom:
+    case vaUnderText:
+        graphicRect.Top = cell.Bottom - gh - pad;
+        break;
+    case vaCenter:
+        graphicRect.Top = cell.Top + (cell.Bottom - cell.Top - gh) / 2;
+        break;
+    case vaFull:
+        graphicRect.Top = cell.Top;
+        break;
+    default:
+        break;
+    }
+    graphicRect.Bottom = graphic.CellVAlign == vaFull ? cell.Bottom : graphicRect.Top + gh;
+    switch (gha) {
+    case haRight:
+    case haAfterText:
+        graphicRect.Left = cell.Right - gw - pad;
+        textArea.Right = graphicRect.Left;
+        break;
+    case haCenter:
+        graphicRect.Left = cell.Left + (cell.Right - cell.Left - gw) / 2;
+        break;
+    case haFull:
+        graphicRect.Left = cell.Left;
+        break;
+    default:
+        graphicRect.Left = cell.Left + pad;
+        textArea.Left = graphicRect.Left + gw;
+        break;
+    }
+    graphicRect.Right = gha == haFull ? cell.Right : graphicRect.Left + gw;
+    if (graphic.CellVAlign == vaUnderText)
+        textArea.Bottom = graphicRect.Top;
+    else if (graphic.CellVAlign == vaAboveText)
+        textArea.Top = graphicRect.Bottom;
+    return graphicRect;
+}
+
+void TPrintJob::PrintCellText(const TCellText& t, const ui::TRect& textArea, int bandRight)
+{
+    const unsigned align = t.HAlign == THAlignment::taRightJustify ? ui::DT_RIGHT
+                           : t.HAlign == THAlignment::taCenter     ? ui::DT_CENTER
+                                                                   : ui::DT_LEFT;
+    const int hgDev = DevLen(hg_);
+    const int gapDev = DevLen(gap_);
+    if (t.Kind == ctkHTML) {
+        THTMLDrawParams params;
+        params.Printing = true;
+        params.Images = g_.GridImages;
+        params.PictureCache = g_.ImageCache();
+        params.LinkColor = g_.URLColor();
+        params.ScaleFactor = scale_;
+        ui::TRect area = textArea;
+        area.Left += hgDev;
+        area.Right -= hgDev;
+        area.Top += gapDev;
+        THTMLDrawResult result;
+        DrawHTMLText(*c_, t.Text, area, params, result);
+    } else if (t.Rotated) {
+        PrintRotatedText(t, textArea);
+    } else if (t.WordWrap && ps_.NoAutoSize) {
+        ui::TRect area = textArea;
+        area.Right = std::min(area.Right, DevX(bandRight));
+        area.Left += hgDev + DevLen(static_cast<int>(std::lround(2 * kPixelFactor)));
+        area.Right -= hgDev;
+        area.Top += gapDev;
+        c_->DrawText(t.Text, area, ui::DT_WORDBREAK | ui::DT_EXPANDTABS | ui::DT_NOPREFIX | ui::DT_EDITCONTROL | align);
+    } else if (g_.EnhTextSize && ps_.NoAutoSize && Lines(t.Text).size() == 1) {
+        // A line that does not fit ends in an ellipsis instead of being cut off.
+        ui::TRect area = textArea;
+        area.Right = std::min(area.Right, DevX(bandRight));
+        const ui::TPoint xy = g_.XYOffset();
+        const int ox = DevLen(static_cast<int>(std::lround(xy.X * kPixelFactor)));
+        const int oy = DevLen(static_cast<int>(std::lround(xy.Y * kPixelFactor)));
+        area.Left += ox;
+        area.Top += oy;
+        if (!g_.XYOffsetTopLeftOnly)
+            area.Right -= ox;
+        c_->DrawText(t.Text, area, ui::DT_END_ELLIPSIS | ui::DT_SINGLELINE | ui::DT_NOPREFIX | align);
+    } else {
+        PrintTextLines(t, textArea, bandRight);
+    }
+}
+
+void TPrintJob::PrintRotatedText(const TCellText& t, const ui::TRect& textArea)
+{
+    const int hgDev = DevLen(hg_);
+    ui::TFont turned;
+    turned.Assign(*c_->Font());
+    turned.SetOrientation(t.Angle * 10);
+    const ui::TSize extent = c_->TextExtent(t.Text);
+    const double a = Rad(t.Angle);
+    const int cw = std::abs(static_cast<int>(std::cos(a) * extent.cx));
+    const int sh = std::abs(static_cast<int>(std::sin(a) * extent.cy));
+    const int sw = std::abs(static_cast<int>(std::sin(a) * extent.cx));
+    const int ch = std::abs(static_cast<int>(std::cos(a) * extent.cy));
+    ui::TRect origin = textArea;
+    origin.Top += hgDev;
+    origin.Bottom -= hgDev;
+    origin.Left += hgDev;
+    origin.Right -= hgDev;
+    const int hAlign = t.HAlign == THAlignment::taRightJustify ? 1 : t.HAlign == THAlignment::taCenter ? 2 : 0;
+    const int vAlign = t.VAlign == vtaCenter ? 1 : t.VAlign == vtaBottom ? 2 : 0;
+    TGxStringGrid::RotatedTextOrigin(origin, hAlign, vAlign, t.Angle, cw, sh, sw, ch);
+    c_->Font()->Assign(turned);
+    c_->TextOut(origin.Left, origin.Top, t.Text);
+}
+
+void TPrintJob::PrintTextLines(const TCellText& t, const ui::TRect& textArea, int bandRight)
+{
+    const int hgDev = DevLen(hg_);
+    const int gapDev = DevLen(gap_);
+    const std::vector<std::string> lines = Lines(t.Text);
+    const int lh = TextH("gh");
+    const int lhDev = DevLen(lh);
+    ui::TRect area = textArea;
+    area.Left += hgDev;
+    area.Right = std::min(area.Right, DevX(bandRight)) - hgDev;
+    area.Top += gapDev;
+    area.Bottom -= gapDev;
+    const int textHeight = lhDev * static_cast<int>(lines.size());
+    int top = area.Top;
+    const TVAlignment va = t.VAlign;
+    if (!t.MergedDown || lines.size() > 1) {
+        if (va == vtaCenter)
+            top += (area.Bottom - area.Top - textHeight) / 2;
+        else if (va == vtaBottom)
+            top = area.Bottom - textHeight;
+    } else if (va != vtaTop) {
+        top = va == vtaCenter ? area.Top + (area.Bottom - area.Top - textHeight) / 2 : area.Bottom - textHeight;
+    }
+    for (const auto& l : lines) {
+        const int w = c_->TextWidth(l);
+        int x = area.Left;
+        if (t.HAlign == THAlignment::taRightJustify)
+            x = area.Right - w;
+        else if (t.HAlign == THAlignment::taCenter)
+            x = area.Left + (area.Right - area.Left - w) / 2;
+        c_->TextOut(x, top, l);
+        top += lhDev;
+    }
+}
+
+void TPrintJob::PrintCellBorders(const ui::TPen& pen, TCellBorders sides, int left, int y, int right, int bottom)
+{
+    c_->Pen()->Assign(pen);
+    c_->Pen()->SetWidth(std::max(1, Previewing() ? pen.Width() : DevLen(static_cast<int>(pen.Width() * 2))));
+    if (sides & CellBorderBit(cbLeft))
+        Line(left, y, left, bottom);
+    if (sides & CellBorderBit(cbRight))
+        Line(right, y, right, bottom);
+    if (sides & CellBorderBit(cbTop))
+        Line(left, y, right, y);
+    if (sides & CellBorderBit(cbBottom))
+        Line(left, bottom, right, bottom);
+}
+
 void TPrintJob::PrintCell(int y, int c, int row, int hr, int bandRight)
 {
     const int real = RealCol(c);
@@ -295,20 +486,8 @@ void TPrintJob::PrintCell(int y, int c, int row, int hr, int bandRight)
         dropBottom = true;
     }
 
-    // Border sides and pen.
-    const TPrintBorders b = ps_.Borders;
-    TCellBorders sides = 0;
-    if (b == pbSingle || b == pbDouble)
-        sides = CellBorderBit(cbTop) | CellBorderBit(cbLeft) | CellBorderBit(cbRight) | CellBorderBit(cbBottom);
-    else if (b == pbHorizontal || b == pbAroundHorizontal)
-        sides = CellBorderBit(cbTop) | CellBorderBit(cbBottom);
-    else if (b == pbVertical || b == pbAroundVertical)
-        sides = CellBorderBit(cbLeft) | CellBorderBit(cbRight);
     ui::TPen pen;
-    pen.SetWidth(1);
-    pen.SetColor(ps_.BorderColor);
-    pen.SetStyle(ps_.BorderStyle);
-    g_.GetCellPrintBorder(real, row, &pen, sides);
+    TCellBorders sides = CellBorderSides(real, row, pen);
     if (dropBottom)
         sides &= static_cast<TCellBorders>(~CellBorderBit(cbBottom));
 
@@ -316,20 +495,20 @@ void TPrintJob::PrintCell(int y, int c, int row, int hr, int bandRight)
     TPrintLook look;
     ReadPrintLook(g_, real, row, look);
     const ui::TBrush& brush = look.Brush;
-    const ui::TFont& font = look.Font;
-    const ui::TColor colorTo = look.ColorTo;
-    const THAlignment ha = look.HAlign;
-    const TVAlignment va = look.VAlign;
-    const ui::TGridDrawState state = look.State;
-    bool ww = g_.WordWrap();
-    g_.GetCellWordWrap(real, row, ww);
-    int kind = ctkPlain;
-    const std::string text = PrintText(real, row, kind);
+    TCellText t;
+    t.HAlign = look.HAlign;
+    t.VAlign = look.VAlign;
+    t.WordWrap = g_.WordWrap();
+    g_.GetCellWordWrap(real, row, t.WordWrap);
+    t.Kind = ctkPlain;
+    t.Text = PrintText(real, row, t.Kind);
+    t.MergedDown = ext.Y != 0;
 
     const ui::TRect cell = DevRect(left, y, right, bottom);
     if (brush.Color() != ui::clNone) {
         c_->Pen()->SetColor(brush.Color());
-        VozEdid::DrawStepGradient(*c_, colorTo == ui::clNone ? brush.Color() : colorTo, brush.Color(), 64, cell, false);
+        VozEdid::DrawStepGradient(*c_, look.ColorTo == ui::clNone ? brush.Color() : look.ColorTo, brush.Color(), 64,
+                                  cell, false);
     }
 
     // The graphic's place; the text keeps out of its way.
@@ -339,176 +518,29 @@ void TPrintJob::PrintCell(int y, int c, int row, int hr, int bandRight)
     if (graphic && !PrintsGraphic(graphic->CellType))
         graphic = nullptr;
     const bool progress = graphic && graphic->CellType == ctProgress;
-    if (progress) {
+    if (progress)
         graphicRect = cell;  // the bar fills the cell and writes its own text
-    } else if (graphic) {
-        const ui::TPoint gs = g_.GetCellGraphicSize(real, row);
-        const int gw =
-            std::min(cell.Right - cell.Left, std::max(1, DevLen(static_cast<int>(gs.X * kPixelFactor * scale_))));
-        const int gh =
-            std::min(cell.Bottom - cell.Top, std::max(1, DevLen(static_cast<int>(gs.Y * kPixelFactor * scale_))));
-        const int pad = std::max(1, DevLen(static_cast<int>(std::lround(kPixelFactor))));
-        TCellHAlign gha = graphic->CellHAlign;
-        const bool box = IsCheckBox(graphic->CellType);
-        if (box && text.empty())
-            gha = ha == THAlignment::taRightJustify ? haRight : ha == THAlignment::taCenter ? haCenter : haLeft;
-        graphicRect.Top = cell.Top + pad;
-        switch (graphic->CellVAlign) {
-        case vaBottom:
-        case vaUnderText:
-            graphicRect.Top = cell.Bottom - gh - pad;
-            break;
-        case vaCenter:
-            graphicRect.Top = cell.Top + (cell.Bottom - cell.Top - gh) / 2;
-            break;
-        case vaFull:
-            graphicRect.Top = cell.Top;
-            break;
-        default:
-            break;
-        }
-        graphicRect.Bottom = graphic->CellVAlign == vaFull ? cell.Bottom : graphicRect.Top + gh;
-        switch (gha) {
-        case haRight:
-        case haAfterText:
-            graphicRect.Left = cell.Right - gw - pad;
-            textArea.Right = graphicRect.Left;
-            break;
-        case haCenter:
-            graphicRect.Left = cell.Left + (cell.Right - cell.Left - gw) / 2;
-            break;
-        case haFull:
-            graphicRect.Left = cell.Left;
-            break;
-        default:
-            graphicRect.Left = cell.Left + pad;
-            textArea.Left = graphicRect.Left + gw;
-            break;
-        }
-        graphicRect.Right = gha == haFull ? cell.Right : graphicRect.Left + gw;
-        if (graphic->CellVAlign == vaUnderText)
-            textArea.Bottom = graphicRect.Top;
-        else if (graphic->CellVAlign == vaAboveText)
-            textArea.Top = graphicRect.Bottom;
-    }
+    else if (graphic)
+        graphicRect = PlaceCellGraphic(real, row, *graphic, cell, t.Text.empty(), t.HAlign, textArea);
 
     // Text.
-    UseFont(font, scale_);
-    c_->Font()->SetColor(font.Color());
+    UseFont(look.Font, scale_);
+    c_->Font()->SetColor(look.Font.Color());
     c_->Brush()->SetStyle(ui::TBrushStyle::bsClear);
     const bool radio = graphic && graphic->CellType == ctRadio;
-    int angle = 0;
-    const bool rotated = g_.IsRotated(real, row, angle);
-    const int hgDev = DevLen(hg_);
-    const int gapDev = DevLen(gap_);
+    t.Rotated = g_.IsRotated(real, row, t.Angle);
     c_->SetClipRect(cell);
-    if (!text.empty() && !radio && !progress) {
-        const unsigned align = ha == THAlignment::taRightJustify ? ui::DT_RIGHT
-                               : ha == THAlignment::taCenter     ? ui::DT_CENTER
-                                                                 : ui::DT_LEFT;
-        if (kind == ctkHTML) {
-            THTMLDrawParams params;
-            params.Printing = true;
-            params.Images = g_.GridImages;
-            params.PictureCache = g_.ImageCache();
-            params.LinkColor = g_.URLColor();
-            params.ScaleFactor = scale_;
-            ui::TRect area = textArea;
-            area.Left += hgDev;
-            area.Right -= hgDev;
-            area.Top += gapDev;
-            THTMLDrawResult result;
-            DrawHTMLText(*c_, text, area, params, result);
-        } else if (rotated) {
-            ui::TFont turned;
-            turned.Assign(*c_->Font());
-            turned.SetOrientation(angle * 10);
-            const ui::TSize extent = c_->TextExtent(text);
-            const double a = Rad(angle);
-            const int cw = std::abs(static_cast<int>(std::cos(a) * extent.cx));
-            const int sh = std::abs(static_cast<int>(std::sin(a) * extent.cy));
-            const int sw = std::abs(static_cast<int>(std::sin(a) * extent.cx));
-            const int ch = std::abs(static_cast<int>(std::cos(a) * extent.cy));
-            ui::TRect origin = textArea;
-            origin.Top += hgDev;
-            origin.Bottom -= hgDev;
-            origin.Left += hgDev;
-            origin.Right -= hgDev;
-            const int hAlign = ha == THAlignment::taRightJustify ? 1 : ha == THAlignment::taCenter ? 2 : 0;
-            const int vAlign = va == vtaCenter ? 1 : va == vtaBottom ? 2 : 0;
-            TGxStringGrid::RotatedTextOrigin(origin, hAlign, vAlign, angle, cw, sh, sw, ch);
-            c_->Font()->Assign(turned);
-            c_->TextOut(origin.Left, origin.Top, text);
-        } else if (ww && ps_.NoAutoSize) {
-            ui::TRect area = textArea;
-            area.Right = std::min(area.Right, DevX(bandRight));
-            area.Left += hgDev + DevLen(static_cast<int>(std::lround(2 * kPixelFactor)));
-            area.Right -= hgDev;
-            area.Top += gapDev;
-            c_->DrawText(text, area,
-                         ui::DT_WORDBREAK | ui::DT_EXPANDTABS | ui::DT_NOPREFIX | ui::DT_EDITCONTROL | align);
-        } else if (g_.EnhTextSize && ps_.NoAutoSize && Lines(text).size() == 1) {
-            // A line that does not fit ends in an ellipsis instead of being cut off.
-            ui::TRect area = textArea;
-            area.Right = std::min(area.Right, DevX(bandRight));
-            const ui::TPoint xy = g_.XYOffset();
-            const int ox = DevLen(static_cast<int>(std::lround(xy.X * kPixelFactor)));
-            const int oy = DevLen(static_cast<int>(std::lround(xy.Y * kPixelFactor)));
-            area.Left += ox;
-            area.Top += oy;
-            if (!g_.XYOffsetTopLeftOnly)
-                area.Right -= ox;
-            c_->DrawText(text, area, ui::DT_END_ELLIPSIS | ui::DT_SINGLELINE | ui::DT_NOPREFIX | align);
-        } else {
-            const std::vector<std::string> lines = Lines(text);
-            const int lh = TextH("gh");
-            const int lhDev = DevLen(lh);
-            ui::TRect area = textArea;
-            area.Left += hgDev;
-            area.Right = std::min(area.Right, DevX(bandRight)) - hgDev;
-            area.Top += gapDev;
-            area.Bottom -= gapDev;
-            const int textHeight = lhDev * static_cast<int>(lines.size());
-            int top = area.Top;
-            if (ext.Y == 0 || lines.size() > 1) {
-                if (va == vtaCenter)
-                    top += (area.Bottom - area.Top - textHeight) / 2;
-                else if (va == vtaBottom)
-                    top = area.Bottom - textHeight;
-            } else if (va != vtaTop) {
-                top = va == vtaCenter ? area.Top + (area.Bottom - area.Top - textHeight) / 2 : area.Bottom - textHeight;
-            }
-            for (const auto& l : lines) {
-                const int w = c_->TextWidth(l);
-                int x = area.Left;
-                if (ha == THAlignment::taRightJustify)
-                    x = area.Right - w;
-                else if (ha == THAlignment::taCenter)
-                    x = area.Left + (area.Right - area.Left - w) / 2;
-                c_->TextOut(x, top, l);
-                top += lhDev;
-            }
-        }
-    }
+    if (!t.Text.empty() && !radio && !progress)
+        PrintCellText(t, textArea, bandRight);
     if (graphic)
         PrintGraphic(real, row, graphicRect);
     c_->ResetClip();
     c_->Font()->SetOrientation(0);
     if (g_.OnCustomCellDraw)
-        g_.OnCustomCellDraw(&g_, c_, real, row, state, cell, true);
+        g_.OnCustomCellDraw(&g_, c_, real, row, look.State, cell, true);
 
     // Borders: sides inside a merged range are not drawn (the base cell draws the range's outline).
-    c_->Pen()->Assign(pen);
-    c_->Pen()->SetWidth(std::max(1, Previewing() ? pen.Width() : DevLen(static_cast<int>(pen.Width() * 2))));
-    const int rightEdge = std::min(right, bandRight);
-    if (sides & CellBorderBit(cbLeft))
-        Line(left, y, left, bottom);
-    if (sides & CellBorderBit(cbRight))
-        Line(rightEdge, y, rightEdge, bottom);
-    if (sides & CellBorderBit(cbTop))
-        Line(left, y, rightEdge, y);
-    if (sides & CellBorderBit(cbBottom))
-        Line(left, bottom, rightEdge, bottom);
+    PrintCellBorders(pen, sides, left, y, std::min(right, bandRight), bottom);
 }
 
 void TPrintJob::PrintGraphic(int real, int row, const ui::TRect& r)

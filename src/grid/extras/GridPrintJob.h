@@ -96,6 +96,27 @@ private:
     ui::TSize MeasureCell(int c, int r);
     int PrintRow(int y, int first, int last, int row);
     void PrintCell(int y, int c, int row, int hr, int bandRight);
+    // The steps of PrintCell. What the text of a cell prints with.
+    struct TCellText {
+        std::string Text;
+        int Kind = 0;  // ctkPlain, ctkHTML ...
+        THAlignment HAlign = THAlignment::taLeftJustify;
+        TVAlignment VAlign = vtaTop;
+        bool WordWrap = false;
+        bool Rotated = false;
+        int Angle = 0;
+        bool MergedDown = false;  // the cell's merge takes further rows
+    };
+    // The border sides of the settings and the cell's event; pen gets the border pen.
+    TCellBorders CellBorderSides(int real, int row, ui::TPen& pen);
+    // The graphic's device rectangle in cell; textArea gives up the room the graphic takes.
+    ui::TRect PlaceCellGraphic(int real, int row, const TCellGraphic& graphic, const ui::TRect& cell, bool noText,
+                               THAlignment ha, ui::TRect& textArea);
+    void PrintCellText(const TCellText& t, const ui::TRect& textArea, int bandRight);
+    void PrintRotatedText(const TCellText& t, const ui::TRect& textArea);
+    void PrintTextLines(const TCellText& t, const ui::TRect& textArea, int bandRight);
+    // The sides of a cell from (left, y) to (right, bottom), in 0.1 mm.
+    void PrintCellBorders(const ui::TPen& pen, TCellBorders sides, int left, int y, int right, int bottom);
     void PrintGraphic(int real, int row, const ui::TRect& dev);
 
     TGxStringGrid& g_;

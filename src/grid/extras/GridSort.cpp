@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "grid/extras/GridExtras.h"
 #include "grid/extras/GridFilter.h"
 #include "grid/extras/GridSortCompare.h"
 #include "grid/stringgrid/GxGridModule.h"
@@ -471,16 +472,39 @@ void HeaderClickSort(TGxStringGrid& Grid, int ACol, bool IndexKeyHeld)
         Grid.OnClickSort(&Grid, ss->Column);
 }
 
-void InstallSortExtras()
+void TGridExtras::QSort(TGxStringGrid& Grid)
 {
-    TGridExtrasHooks& h = GridExtrasHooks();
-    h.QSort = [](TGxStringGrid& g) { QSort(g); };
-    h.QSortIndexed = [](TGxStringGrid& g) { QSortIndexed(g); };
-    h.QSortGroup = [](TGxStringGrid& g) { QSortGroup(g); };
-    h.QSortGroupIndexed = [](TGxStringGrid& g) { QSortGroupIndexed(g); };
-    h.QUnSort = [](TGxStringGrid& g) { QUnSort(g); };
-    h.ClickSort = [](TGxStringGrid& g, int ACol) { HeaderClickSort(g, ACol, false); };
-    h.RowMatchesFilter = [](TGxStringGrid& g, int ARow) { return RowMatchesFilter(g, ARow); };
+    gx::QSort(Grid);
+}
+
+void TGridExtras::QSortIndexed(TGxStringGrid& Grid)
+{
+    gx::QSortIndexed(Grid);
+}
+
+void TGridExtras::QSortGroup(TGxStringGrid& Grid)
+{
+    gx::QSortGroup(Grid);
+}
+
+void TGridExtras::QSortGroupIndexed(TGxStringGrid& Grid)
+{
+    gx::QSortGroupIndexed(Grid);
+}
+
+void TGridExtras::QUnSort(TGxStringGrid& Grid)
+{
+    gx::QUnSort(Grid);
+}
+
+void TGridExtras::ClickSort(TGxStringGrid& Grid, int ACol)
+{
+    HeaderClickSort(Grid, ACol, false);
+}
+
+bool TGridExtras::RowMatchesFilter(TGxStringGrid& Grid, int ARow)
+{
+    return gx::RowMatchesFilter(Grid, ARow);
 }
 
 }  // namespace gx

@@ -8,8 +8,8 @@
 
 namespace gx {
 
-// The sort entry points; the grid's slots of the same names reach them once InstallGridExtras()
-// (GridExtras.h) has run.
+// The sort entry points; the grid's slots of the same names reach them through its extras
+// (TGridExtras, GridExtras.h).
 void InitSortXRef(TGxStringGrid& Grid);
 void QSort(TGxStringGrid& Grid);
 void QSortIndexed(TGxStringGrid& Grid);  // "No indexes specified for indexed sort" on an empty list
@@ -24,9 +24,5 @@ bool SortLine(TGxStringGrid& Grid, int Col, int ARow1, int ARow2);
 
 // A click on the sort header of column ACol (a real column) with the index key held or not.
 void HeaderClickSort(TGxStringGrid& Grid, int ACol, bool IndexKeyHeld);
-
-// Connects the grid's sort and filter slots (QSort ... QUnSort, the header click, the row filter
-// match) to this library; InstallGridExtras() runs it.
-void InstallSortExtras();
 
 }  // namespace gx

@@ -9,6 +9,7 @@
 
 #include "grid/extras/CellStreamCodec.h"
 #include "grid/extras/GridFileCommon.h"
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/rtl/Conversions.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StrUtils.h"

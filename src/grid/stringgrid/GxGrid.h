@@ -10,7 +10,9 @@
 // display columns. Rows are display rows except in the All... accessors and the row-hiding
 // operations, which take real rows (the index a row had before any row was hidden).
 //
-// Concerns live in their own source files (see README.md); this header declares the whole class.
+// Concerns live in their own source files (see README.md); this header declares the whole class
+// and only declares the classes of its concerns (editors, panels, painting), whose headers stay
+// out of the files that do not use them.
 #pragma once
 
 #include <array>
@@ -28,22 +30,49 @@
 #include "grid/base/GxWindows.h"
 #include "grid/base/HtmlPicture.h"
 #include "grid/stringgrid/GxCellGraphic.h"
-#include "grid/stringgrid/GxEditLink.h"
-#include "grid/stringgrid/GxGridDropDownEditors.h"
-#include "grid/stringgrid/GxGridEdit.h"
-#include "grid/stringgrid/GxGridEditRich.h"
 #include "grid/stringgrid/GxGridEvents.h"
+#include "grid/stringgrid/GxGridExtras.h"
 #include "grid/stringgrid/GxGridFilter.h"
 #include "grid/stringgrid/GxGridLook.h"
-#include "grid/stringgrid/GxGridPaint.h"
-#include "grid/stringgrid/GxGridPanels.h"
 #include "grid/stringgrid/GxGridSettings.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/ui/ImgList.h"
 #include "platform/ui/StdCtrls.h"
 #include "platform/ui/ToolTip.h"
 
+namespace ui {
+class TRichEdit;
+}  // namespace ui
+
 namespace gx {
+
+// The classes of the grid's concerns, declared in the concern's own header: editing
+// (GxGridEdit.h, GxEditLink.h, GxGridEditRich.h, GxGridDropDownEditors.h), the panels
+// (GxGridPanels.h) and painting (GxGridPaint.h). A file that uses one includes its header.
+class TGxInplaceEdit;
+class TGridCombo;
+class TGridCheckBox;
+class TGridSpin;
+class TGridEditBtn;
+class TGridUnitEditBtn;
+class TGridDatePicker;
+class TGridDateTimePicker;
+class TGridButton;
+class TGridTransEdit;
+class TGridTransCombo;
+class TControlEdit;
+class TControlCombo;
+class TEditLink;
+class TGridChangeNotifier;
+class DIzuReriVoru;
+class IGridDropDownEditors;
+class TFloatingFooter;
+class TFooterPanel;
+class TSearchPanel;
+class TDropList;
+class TDropCheckList;
+class THeaderDragButton;
+struct GridPaint;
 
 class TGridInput;
 class THTMLHintWindow;
@@ -71,8 +100,13 @@ public:
 
 class TGxStringGrid : public TBaseGrid, public TGxStringGridEvents {
 public:
-    explicit TGxStringGrid(ui::TComponent* AOwner);
+    // The grid sorts, filters, groups, finds, copies and stores its layout through Extras (see
+    // GxGridExtras.h): the program's default unless it is given its own.
+    explicit TGxStringGrid(ui::TComponent* AOwner, IGridExtras& Extras = DefaultGridExtras());
     ~TGxStringGrid() override;
+    IGridExtras& Extras() const { return *extras_; }
+    // False for a grid made without the extras: their operations raise GridExtrasMissing.
+    bool HasExtras() const { return extras_ != &NoGridExtras(); }
 
     // --- lifecycle (GxGridLifecycle.cpp) ----------------------------------------------------------
     // Copies the settings of another string grid, then its cells; other sources do nothing.
@@ -1353,6 +1387,7 @@ protected:
 private:
     friend class TGridItemStrings;
     friend class TGridInput;
+    IGridExtras* extras_;
     std::unique_ptr<TGridInput> input_;
     ITGxStringGridSelect* selListener_ = nullptr;
     friend struct GridPaint;
@@ -1577,6 +1612,31 @@ private:
     std::string richOriginal_;  // the cell's text when the rich edit opened; Escape puts it back
     bool richRestore_ = false;
     void ShowRichEditor(int ACol, int ARow);
+    // The steps of ShowEditorControl (GxGridEditSwitch.cpp): each places and fills the control of
+    // its kinds over the cell rectangle R and gives it back.
+    void PlaceEditorControl(ui::TWinControl* Control, const ui::TRect& R);
+    ui::TWinControl* ShowSpinControl(int RealCol, int ARow, const ui::TRect& R, const std::string& EditText);
+    ui::TWinControl* ShowComboControl(int ACol, int ARow, const ui::TRect& R, const std::string& EditText);
+    // The item a drop-down list starts on; Fallback when no item matched and the first is taken.
+    int ComboListStartIndex(int RealCol, int ARow, const std::string& EditText, bool& Fallback);
+    TGridDatePicker* ShowDateControl(int RealCol, int ARow, const ui::TRect& R, const std::string& EditText);
+    ui::TWinControl* ShowUnitControl(int RealCol, int ARow, const ui::TRect& R, const std::string& EditText);
+    void ShowDateAndTimeControl(int RealCol, int ARow, const ui::TRect& R, const std::string& EditText);
+    // The steps of GetVisualProperties (GxGridPaintVisual.cpp), on the look it gives back.
+    struct TCellLook {
+        ui::TGridDrawState& State;
+        ui::TBrush* Brush;
+        ui::TColor& ColorTo;
+        ui::TColor& MirrorColor;
+        ui::TColor& MirrorColorTo;
+        ui::TFont* Font;
+    };
+    // The cell's own colours and font; true when it gives the cell a colour of its own.
+    bool ApplyCellPropertiesLook(int RCol, int ARow, const TCellLook& L, bool& WW, TCellGradientDirection& GD);
+    void ApplyDefaultCellColor(int ACol, int ARow, bool Print, ui::TBrush* ABrush);
+    void ApplyFixedCellLook(bool Print, const TCellLook& L);
+    // The selection colours by the selection model; Live: a cell shown with a live selection.
+    void ApplySelectionLook(int ACol, int ARow, int RRow, bool Live, bool Normal, const TCellLook& L);
     void HideRichEditor(int ARealCol, int ARow);
     std::function<void(TObject*)> formResizeBefore_;
     int formWidth_ = 0;

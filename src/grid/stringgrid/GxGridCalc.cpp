@@ -5,6 +5,7 @@
 #include <cmath>
 #include <set>
 
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/rtl/StrUtils.h"
 
 namespace gx {

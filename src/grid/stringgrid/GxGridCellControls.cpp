@@ -2,6 +2,7 @@
 // changes each control is placed over its cell (one pixel up and left, one pixel larger) or hidden
 // while its cell is out of view or hidden; an open form-control editor ends.
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridEdit.h"
 
 namespace gx {
 

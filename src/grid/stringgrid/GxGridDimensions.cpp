@@ -3,6 +3,7 @@
 #include "grid/stringgrid/GxGrid.h"
 
 #include "grid/base/VozEdidText.h"
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/rtl/StrUtils.h"
 
 namespace gx {

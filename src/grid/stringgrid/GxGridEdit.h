@@ -11,6 +11,7 @@
 #include "grid/base/GsgEditBtn.h"
 #include "grid/base/GsgSpinEdit.h"
 #include "grid/base/GxDateTimePicker.h"
+#include "grid/stringgrid/GxGridEditTypes.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/ui/Grids.h"
 #include "platform/ui/StdCtrls.h"
@@ -18,40 +19,6 @@
 namespace gx {
 
 class TGxStringGrid;
-
-// What the grid keeps while a cell is edited and validated.
-struct TGridEditState {
-    bool EditMode = false;         // an editor is logically open
-    bool Editing = false;          // an edit of the current cell waits for validation
-    bool SpecialEditor = false;    // a non-text editor control is showing
-    bool EditActive = false;       // a non-text editor has not reported the end of its edit
-    char32_t StartEditChar = 0;    // the character that started the edit by typing
-    std::string CellCache;         // the current cell's text when the edit began; Escape restores it
-    int ComboIdx = -1;             // the combo editor's fall-back item
-    bool BlockKill = false;        // an editor control is being hidden
-    bool ShowEditProcess = false;  // a text editor is about to show
-    bool Entered = false;          // the grid was entered by editing
-    bool LastValidation = true;    // false after a refused validation
-    rtl::TDateTime OriginalDateTime = 0;
-    bool SpinUpClick = false;  // a permanently drawn spin button was pressed
-    bool SpinDnClick = false;
-    std::string NewCellText;     // the text the last validation left
-    bool NoAutoAdvance = false;  // a refused Enter keeps the current cell
-    bool Validating = false;
-    bool AlwaysValidate = false;
-    bool GridModified = false;
-    int OldCol = -1;  // the cell being edited (display column) and its stored text
-    int OldRow = -1;
-    std::string OldCellText;
-    bool EditDisable = false;    // the grid removed goEditing for the current cell
-    bool EditChange = false;     // the grid changed goEditing itself
-    bool ForceSel = false;       // accept any selection without checks
-    bool DisableChange = false;  // suppresses OnCellChanging
-    bool BlockFocus = false;
-    bool Reopening = false;     // a refused value closes and reopens the editor
-    std::string EditText;       // the target cell's text during the selection check
-    bool InSelectCell = false;  // the selection check runs
-};
 
 // The text editor.
 class TGxInplaceEdit : public ui::TInplaceEdit {

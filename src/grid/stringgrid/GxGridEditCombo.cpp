@@ -2,6 +2,7 @@
 // auto-completion. A commit key writes the control's text into the current cell and validates it;
 // a refusal keeps the control open with the text validation left.
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridEdit.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Utf8.h"
 

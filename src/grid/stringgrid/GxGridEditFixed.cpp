@@ -1,6 +1,7 @@
 // The fixed-cell editors (a header cell's text, validated when the editor is left) and the
 // editors of HTML controls inside a cell's text.
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridEdit.h"
 
 namespace gx {
 

@@ -4,6 +4,7 @@
 // cell had when the edit began; the end of the edit is reported when the editor loses the focus.
 #include "grid/base/VozEdidText.h"
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridEdit.h"
 #include "platform/rtl/Regional.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Utf8.h"

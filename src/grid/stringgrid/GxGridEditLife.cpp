@@ -3,6 +3,8 @@
 // edit on a key of an editor control, the end-of-edit report with its posted "GridEditDone", the
 // combo list and the editor controls the grid owns.
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridEdit.h"
+#include "grid/stringgrid/GxGridEditRich.h"
 #include "grid/stringgrid/GxGridModule.h"
 #include "platform/rtl/StrUtils.h"
 

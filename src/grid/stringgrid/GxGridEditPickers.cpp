@@ -2,6 +2,7 @@
 // picker, the date-and-time picker and the push button. Each ends the edit on its commit keys;
 // Enter, Tab, Up and Down validate first and a refusal keeps the control open.
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridEdit.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Regional.h"
 #include "platform/rtl/StrUtils.h"

@@ -2,6 +2,9 @@
 // cell moves: goEditing follows the target cell, an open editor control is validated first, the
 // changing events may refuse, and OnRowUpdate reports only a move that happens.
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridEdit.h"
+#include "grid/stringgrid/GxGridEditRich.h"
+#include "grid/stringgrid/GxGridPanels.h"
 
 namespace gx {
 

@@ -1,7 +1,10 @@
 // TGxStringGrid: the editor switch. For each non-text editor kind the control shown over the
 // cell, how it is placed and filled, and how its value goes back into the cell when the edit ends.
 #include "grid/base/VozEdidText.h"
+#include "grid/stringgrid/GxEditLink.h"
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridDropDownEditors.h"
+#include "grid/stringgrid/GxGridEdit.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Regional.h"
 #include "platform/rtl/StrUtils.h"
@@ -47,7 +50,176 @@ int FindItem(rtl::TStringList* items, const std::string& s)
             return i;
     return -1;
 }
+
+// The editor kinds that show a control of their own here.
+bool HasEditorControl(TEditorType kind, bool hasLink)
+{
+    return IsSpinKind(kind) || kind == edComboEdit || kind == edComboList || IsEditBtnKind(kind) ||
+           kind == edCheckBox || IsDateKind(kind) || kind == edButton || IsUnitKind(kind) || kind == edDateTimeEdit ||
+           kind == edRichEdit || (kind == edCustom && hasLink);
+}
 }  // namespace
+
+void TGxStringGrid::PlaceEditorControl(ui::TWinControl* Control, const ui::TRect& R)
+{
+    Control->SetParent(this);
+    Control->SetBounds(R.Left, R.Top, R.Right - R.Left - 1, R.Bottom - R.Top - 1);
+    Control->SetEnabled(true);
+    Control->SetVisible(true);
+}
+
+ui::TWinControl* TGxStringGrid::ShowSpinControl(int RealCol, int ARow, const ui::TRect& R, const std::string& EditText)
+{
+    TGridSpin* spin = SpinEdit();
+    spin->ExcelStyleDecimalSeparator = ExcelStyleDecimalSeparator;
+    PlaceEditorControl(spin, R);
+    DoGetEditorProp(RealCol, ARow, nullptr);
+    switch (currentEditor_) {
+    case edSpinEdit:
+        spin->SetSpinType(TGsgSpinType::sptNormal);
+        spin->SetValue(LeadingInt(EditText));
+        break;
+    case edFloatSpinEdit:
+        spin->SetSpinType(TGsgSpinType::sptFloat);
+        spin->SetFloatValue(std::strtod(CleanNumberText(EditText).c_str(), nullptr));
+        break;
+    case edTimeSpinEdit:
+        spin->SetSpinType(TGsgSpinType::sptTime);
+        spin->SetText(EditText);
+        break;
+    default: {
+        rtl::TDateTime d = 0;
+        if (EditText.empty() || !rtl::TryStrToDate(EditText, d))
+            d = rtl::Now();
+        spin->SetSpinType(TGsgSpinType::sptDate);
+        spin->SetDateValue(d);
+        break;
+    }
+    }
+    return spin;
+}
+
+int TGxStringGrid::ComboListStartIndex(int RealCol, int ARow, const std::string& EditText, bool& Fallback)
+{
+    TGridCombo* combo = editCombo_;
+    int idx = FindItem(combo->Items(), GridCells(RealCol, ARow));
+    if (idx < 0 && edit_.ComboIdx == -1) {
+        idx = FindItem(combo->Items(), EditText);
+        if (idx < 0) {
+            idx = 0;
+            Fallback = combo->Items()->Count() > 0;
+        }
+    } else if (idx < 0) {
+        idx = edit_.ComboIdx;
+    }
+    return idx;
+}
+
+ui::TWinControl* TGxStringGrid::ShowComboControl(int ACol, int ARow, const ui::TRect& R, const std::string& EditText)
+{
+    const TEditorType kind = currentEditor_;
+    const int realCol = RealColIndex(ACol);
+    TGridCombo* combo = editCombo_;
+    combo->SetDropDownCount(controlLook_->DropDownCount);
+    DoGetEditorProp(realCol, ARow, nullptr);
+    combo->SetStyle(kind == edComboList ? ui::TComboBoxStyle::csDropDownList : ui::TComboBoxStyle::csDropDown);
+    PlaceEditorControl(combo, R);
+    bool fallback = false;
+    if (kind == edComboEdit) {
+        combo->SetMaxLength(MaxComboLength);
+        combo->SetText(EditText);
+        if (navigation_->EditSelectAll())
+            combo->SelectAll();
+        else
+            combo->SetSelStart(static_cast<int>(rtl::Utf8ToCodePoints(EditText).size()));
+        if (edit_.ComboIdx != -1 && combo->ItemIndex() < 0 && edit_.ComboIdx < combo->Items()->Count())
+            combo->SetItemIndex(edit_.ComboIdx);
+    } else {
+        const int idx = ComboListStartIndex(realCol, ARow, EditText, fallback);
+        combo->SetItemIndex(idx < combo->Items()->Count() ? idx : -1);
+    }
+    if (navigation_->AutoComboDropSize())
+        combo->SizeDropDownWidth();
+    combo->SetFlat(Look != glStandard && Look != glClassic && Look != glCustom);
+    if (CanFocus())
+        combo->SetFocus();
+    if (mouseActions_->DirectComboDrop() || controlLook_->DropDownAlwaysVisible())
+        combo->SetDroppedDown(true);
+    // A list whose value matched no item starts on the first, as if it had been picked.
+    if (fallback) {
+        const std::string item = combo->Items()->Get(0);
+        if (OnEditChange)
+            OnEditChange(this, ACol, ARow, item);
+        if (OnComboChange)
+            OnComboChange(this, realCol, ARow, 0, item);
+        if (OnComboObjectChange)
+            OnComboObjectChange(this, realCol, ARow, 0, item, combo->Items()->GetObject(0));
+    }
+    return combo;
+}
+
+TGridDatePicker* TGxStringGrid::ShowDateControl(int RealCol, int ARow, const ui::TRect& R, const std::string& EditText)
+{
+    const TEditorType kind = currentEditor_;
+    TGridDatePicker* p = DateTimePicker();
+    rtl::TDateTime d = rtl::Now();
+    if (kind == edTimeEdit) {
+        rtl::TDateTime t = 0;
+        if (!EditText.empty() && rtl::TryStrToTime(EditText, t))
+            d = t;
+        p->SetKind(ui::TDateTimeKind::dtkTime);
+    } else {
+        if (OnCustomStrToDate) {
+            OnCustomStrToDate(this, EditText, d);
+        } else {
+            rtl::TDateTime v = 0;
+            if (!EditText.empty() && rtl::TryStrToDateTime(EditText, v)) {
+                if (p->MaxDate() != 0 && v > p->MaxDate())
+                    v = p->MaxDate() - 1;
+                if (p->MinDate() != 0 && v <= p->MinDate())
+                    v = p->MinDate() + 1;
+                d = v;
+            }
+        }
+        p->SetKind(ui::TDateTimeKind::dtkDate);
+        p->SetDateMode(kind == edDateEditUpDown ? ui::TDTDateMode::dmUpDown : ui::TDTDateMode::dmComboBox);
+    }
+    p->SetDateTime(d);
+    DoGetEditorProp(RealCol, ARow, nullptr);
+    PlaceEditorControl(p, R);
+    return p;
+}
+
+ui::TWinControl* TGxStringGrid::ShowUnitControl(int RealCol, int ARow, const ui::TRect& R, const std::string& EditText)
+{
+    TGridUnitEditBtn* u = unitEditBtn_;
+    u->SetMaxLength(GetEditLimit());
+    u->SetUnitID("");
+    u->SetText("");
+    u->SetTextAndUnit(EditText);
+    if (u->Text().empty())
+        u->SetText(EditText);
+    DoGetEditorProp(RealCol, ARow, nullptr);
+    PlaceEditorControl(u, R);
+    return u;
+}
+
+void TGxStringGrid::ShowDateAndTimeControl(int RealCol, int ARow, const ui::TRect& R, const std::string& EditText)
+{
+    TGridDateTimePicker* p = DateAndTimePicker();
+    rtl::TDateTime v = 0;
+    if (EditText.empty() || !rtl::TryStrToDateTime(EditText, v))
+        v = rtl::Now();
+    edit_.OriginalDateTime = v;
+    p->SetDateTime(v);
+    PlaceEditorControl(p, R);
+    const int h = R.Bottom - R.Top - 1;
+    if (p->Height() < h)
+        p->SetHeight(h);
+    DoGetEditorProp(RealCol, ARow, nullptr);
+    if (CanFocus())
+        p->SetFocus();
+}
 
 // Places, fills, shows and focuses the control of the current editor kind over the cell.
 void TGxStringGrid::ShowEditorControl(int ACol, int ARow)
@@ -57,9 +229,7 @@ void TGxStringGrid::ShowEditorControl(int ACol, int ARow)
         ShowDropDownEditor(ACol, ARow);
         return;
     }
-    if (!IsSpinKind(kind) && kind != edComboEdit && kind != edComboList && !IsEditBtnKind(kind) && kind != edCheckBox &&
-        !IsDateKind(kind) && kind != edButton && !IsUnitKind(kind) && kind != edDateTimeEdit && kind != edRichEdit &&
-        !(kind == edCustom && editLink_)) {
+    if (!HasEditorControl(kind, editLink_ != nullptr)) {
         // Kinds without a control of their own here start no edit.
         edit_.EditMode = false;
         return;
@@ -67,9 +237,7 @@ void TGxStringGrid::ShowEditorControl(int ACol, int ARow)
     edit_.Editing = true;
     edit_.SpecialEditor = true;
     edit_.EditActive = true;
-    ui::TRect r = CellRect(ACol, ARow);
-    const int w = r.Right - r.Left - 1;
-    const int h = r.Bottom - r.Top - 1;
+    const ui::TRect r = CellRect(ACol, ARow);
     const int realCol = RealColIndex(ACol);
     const std::string editText = GetEditText(ACol, ARow);
     editCtrl_ = nullptr;
@@ -85,127 +253,28 @@ void TGxStringGrid::ShowEditorControl(int ACol, int ARow)
         return;
     }
     ui::TWinControl* shown = nullptr;
-    auto place = [&](ui::TWinControl* c) {
-        c->SetParent(this);
-        c->SetBounds(r.Left, r.Top, w, h);
-        c->SetEnabled(true);
-        c->SetVisible(true);
-        shown = c;
-    };
     if (IsSpinKind(kind)) {
-        TGridSpin* spin = SpinEdit();
-        spin->ExcelStyleDecimalSeparator = ExcelStyleDecimalSeparator;
-        place(spin);
-        DoGetEditorProp(realCol, ARow, nullptr);
-        switch (kind) {
-        case edSpinEdit:
-            spin->SetSpinType(TGsgSpinType::sptNormal);
-            spin->SetValue(LeadingInt(editText));
-            break;
-        case edFloatSpinEdit:
-            spin->SetSpinType(TGsgSpinType::sptFloat);
-            spin->SetFloatValue(std::strtod(CleanNumberText(editText).c_str(), nullptr));
-            break;
-        case edTimeSpinEdit:
-            spin->SetSpinType(TGsgSpinType::sptTime);
-            spin->SetText(editText);
-            break;
-        default: {
-            rtl::TDateTime d = 0;
-            if (editText.empty() || !rtl::TryStrToDate(editText, d))
-                d = rtl::Now();
-            spin->SetSpinType(TGsgSpinType::sptDate);
-            spin->SetDateValue(d);
-            break;
-        }
-        }
+        shown = ShowSpinControl(realCol, ARow, r, editText);
     } else if (kind == edComboEdit || kind == edComboList) {
-        TGridCombo* combo = editCombo_;
-        combo->SetDropDownCount(controlLook_->DropDownCount);
-        DoGetEditorProp(realCol, ARow, nullptr);
-        combo->SetStyle(kind == edComboList ? ui::TComboBoxStyle::csDropDownList : ui::TComboBoxStyle::csDropDown);
-        place(combo);
-        bool fallback = false;
-        if (kind == edComboEdit) {
-            combo->SetMaxLength(MaxComboLength);
-            combo->SetText(editText);
-            if (navigation_->EditSelectAll())
-                combo->SelectAll();
-            else
-                combo->SetSelStart(static_cast<int>(rtl::Utf8ToCodePoints(editText).size()));
-            if (edit_.ComboIdx != -1 && combo->ItemIndex() < 0 && edit_.ComboIdx < combo->Items()->Count())
-                combo->SetItemIndex(edit_.ComboIdx);
-        } else {
-            int idx = FindItem(combo->Items(), GridCells(realCol, ARow));
-            if (idx < 0 && edit_.ComboIdx == -1) {
-                idx = FindItem(combo->Items(), editText);
-                if (idx < 0) {
-                    idx = 0;
-                    fallback = combo->Items()->Count() > 0;
-                }
-            } else if (idx < 0) {
-                idx = edit_.ComboIdx;
-            }
-            combo->SetItemIndex(idx < combo->Items()->Count() ? idx : -1);
-        }
-        if (navigation_->AutoComboDropSize())
-            combo->SizeDropDownWidth();
-        combo->SetFlat(Look != glStandard && Look != glClassic && Look != glCustom);
-        if (CanFocus())
-            combo->SetFocus();
-        if (mouseActions_->DirectComboDrop() || controlLook_->DropDownAlwaysVisible())
-            combo->SetDroppedDown(true);
-        if (fallback) {
-            const std::string item = combo->Items()->Get(0);
-            if (OnEditChange)
-                OnEditChange(this, ACol, ARow, item);
-            if (OnComboChange)
-                OnComboChange(this, realCol, ARow, 0, item);
-            if (OnComboObjectChange)
-                OnComboObjectChange(this, realCol, ARow, 0, item, combo->Items()->GetObject(0));
-        }
+        shown = ShowComboControl(ACol, ARow, r, editText);
     } else if (IsEditBtnKind(kind)) {
         TGridEditBtn* e = editBtn_;
         e->SetEditMask(kind == edMaskEditBtn ? GetEditMask(ACol, ARow) : std::string());
         e->SetText(editText);
         e->SetMaxLength(GetEditLimit());
-        place(e);
+        PlaceEditorControl(e, r);
         DoGetEditorProp(realCol, ARow, nullptr);
+        shown = e;
     } else if (kind == edCheckBox) {
         editCheck_->SetCaption(editText);
         editCheck_->SetChecked(false);
-        place(editCheck_);
+        PlaceEditorControl(editCheck_, r);
         if (CanFocus())
             editCheck_->SetFocus();
         edit_.StartEditChar = 0;
         return;
     } else if (IsDateKind(kind)) {
-        TGridDatePicker* p = DateTimePicker();
-        rtl::TDateTime d = rtl::Now();
-        if (kind == edTimeEdit) {
-            rtl::TDateTime t = 0;
-            if (!editText.empty() && rtl::TryStrToTime(editText, t))
-                d = t;
-            p->SetKind(ui::TDateTimeKind::dtkTime);
-        } else {
-            if (OnCustomStrToDate) {
-                OnCustomStrToDate(this, editText, d);
-            } else {
-                rtl::TDateTime v = 0;
-                if (!editText.empty() && rtl::TryStrToDateTime(editText, v)) {
-                    if (p->MaxDate() != 0 && v > p->MaxDate())
-                        v = p->MaxDate() - 1;
-                    if (p->MinDate() != 0 && v <= p->MinDate())
-                        v = p->MinDate() + 1;
-                    d = v;
-                }
-            }
-            p->SetKind(ui::TDateTimeKind::dtkDate);
-            p->SetDateMode(kind == edDateEditUpDown ? ui::TDTDateMode::dmUpDown : ui::TDTDateMode::dmComboBox);
-        }
-        p->SetDateTime(d);
-        DoGetEditorProp(realCol, ARow, nullptr);
-        place(p);
+        TGridDatePicker* p = ShowDateControl(realCol, ARow, r, editText);
         if (kind == edTimeEdit) {
             if (CanFocus())
                 p->SetFocus();
@@ -215,37 +284,19 @@ void TGxStringGrid::ShowEditorControl(int ACol, int ARow)
         }
         if (mouseActions_->DirectDateDrop())
             p->SetDroppedDown(true);
+        shown = p;
     } else if (kind == edButton) {
-        r = {r.Left - 1, r.Top - 1, r.Right + 1, r.Bottom + 1};
+        // The push button covers the cell's grid lines too.
         gridButton_->SetCaption(editText);
         gridButton_->SetParent(this);
-        gridButton_->SetBounds(r.Left, r.Top, w + 2, h + 2);
+        gridButton_->SetBounds(r.Left - 1, r.Top - 1, r.Right - r.Left + 1, r.Bottom - r.Top + 1);
         gridButton_->SetVisible(true);
         gridButton_->SetEnabled(true);
         shown = gridButton_;
     } else if (IsUnitKind(kind)) {
-        TGridUnitEditBtn* u = unitEditBtn_;
-        u->SetMaxLength(GetEditLimit());
-        u->SetUnitID("");
-        u->SetText("");
-        u->SetTextAndUnit(editText);
-        if (u->Text().empty())
-            u->SetText(editText);
-        DoGetEditorProp(realCol, ARow, nullptr);
-        place(u);
+        shown = ShowUnitControl(realCol, ARow, r, editText);
     } else {
-        TGridDateTimePicker* p = DateAndTimePicker();
-        rtl::TDateTime v = 0;
-        if (editText.empty() || !rtl::TryStrToDateTime(editText, v))
-            v = rtl::Now();
-        edit_.OriginalDateTime = v;
-        p->SetDateTime(v);
-        place(p);
-        if (p->Height() < h)
-            p->SetHeight(h);
-        DoGetEditorProp(realCol, ARow, nullptr);
-        if (CanFocus())
-            p->SetFocus();
+        ShowDateAndTimeControl(realCol, ARow, r, editText);
         edit_.StartEditChar = 0;
         return;
     }

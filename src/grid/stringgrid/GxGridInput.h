@@ -121,6 +121,10 @@ private:
     bool DeleteRowKey();
     void SelectAllNormal();
     void ToggleCheckKey(int realCol);
+    // Page, arrow, Home and End keys that scroll without moving the current cell.
+    void ScrollOnlyKey(unsigned key);
+    // Space or Enter on a check box, radio or button cell: toggles, picks or clicks it.
+    void ControlCellKey(unsigned key, int realCol, int row, bool editing);
     void SelectionChangedSince(const ui::TGridRect& before);
     // Key-down steps of GxGridKeysSteps.cpp.
     bool ClipboardKey(unsigned& key, ui::TShiftState shift);

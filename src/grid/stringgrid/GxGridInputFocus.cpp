@@ -5,6 +5,8 @@
 #include "grid/stringgrid/GxGridInput.h"
 
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridEdit.h"
+#include "grid/stringgrid/GxGridEditRich.h"
 #include "platform/ui/AppStyle.h"
 #include "platform/ui/Application.h"
 

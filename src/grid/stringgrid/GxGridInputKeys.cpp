@@ -12,6 +12,7 @@
 #include "grid/base/HtmlTextUtils.h"
 #include "grid/base/VozEdidText.h"
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/ui/Forms.h"
 
 namespace gx {
@@ -100,30 +101,7 @@ bool TGridInput::KeyDownMessage(unsigned& key, ui::TShiftState shift)
     // Scrolling without moving the current cell.
     if (nav.MoveScrollOnly() && (key == ui::VK_PRIOR || key == ui::VK_NEXT || key == ui::VK_END || key == ui::VK_HOME ||
                                  key == ui::VK_UP || key == ui::VK_DOWN)) {
-        const int fixed = g_.FixedRows(), visible = g_.VisibleRowCount(), top = g_.TopRow();
-        switch (key) {
-        case ui::VK_PRIOR:
-            g_.SetTopRow(top > fixed + visible ? top - visible : fixed);
-            break;
-        case ui::VK_NEXT:
-            if (top + visible < g_.RowCount())
-                g_.SetTopRow(std::min(top + visible, g_.MaxTopRow()));
-            break;
-        case ui::VK_END:
-            g_.SetTopRow(g_.MaxTopRow());
-            break;
-        case ui::VK_HOME:
-            g_.SetTopRow(fixed);
-            break;
-        case ui::VK_UP:
-            if (top > fixed)
-                g_.SetTopRow(top - 1);
-            break;
-        default:
-            if (top + visible < g_.RowCount())
-                g_.SetTopRow(std::min(top + 1, g_.MaxTopRow()));
-            break;
-        }
+        ScrollOnlyKey(key);
         key = 0;
         return true;
     }
@@ -162,19 +140,8 @@ bool TGridInput::KeyDownMessage(unsigned& key, ui::TShiftState shift)
     }
 
     // Space (and Enter) on a cell control.
-    if ((key == ui::VK_RETURN || key == ui::VK_SPACE) && g_.IsClickControlCell(realCol, row)) {
-        bool canEdit = editing || g_.MouseActions()->RangeSelectAndEdit();
-        g_.GetCellEditable(realCol, row, canEdit);
-        bool state = false;
-        if ((canEdit || g_.ControlLook()->CheckAlwaysActive) && key == ui::VK_SPACE &&
-            g_.GetCheckBoxState(realCol, g_.RealRowIndex(row), state))
-            ToggleCheckKey(realCol);
-        if (key == ui::VK_SPACE)
-            RadioSpace(realCol, canEdit);
-        if (canEdit && g_.HasCellTypeIn(realCol, row, {ctButton, ctBitButton}))
-            g_.DoButtonClick(realCol, row);
-        g_.RepaintCell(g_.Col(), row);
-    }
+    if ((key == ui::VK_RETURN || key == ui::VK_SPACE) && g_.IsClickControlCell(realCol, row))
+        ControlCellKey(key, realCol, row, editing);
 
     if ((key == ui::VK_HOME || key == ui::VK_END) && HomeEnd(key, shift))
         return true;
@@ -237,6 +204,49 @@ bool TGridInput::KeyDownMessage(unsigned& key, ui::TShiftState shift)
         }
     }
     return false;
+}
+
+void TGridInput::ScrollOnlyKey(unsigned key)
+{
+    const int fixed = g_.FixedRows(), visible = g_.VisibleRowCount(), top = g_.TopRow();
+    switch (key) {
+    case ui::VK_PRIOR:
+        g_.SetTopRow(top > fixed + visible ? top - visible : fixed);
+        break;
+    case ui::VK_NEXT:
+        if (top + visible < g_.RowCount())
+            g_.SetTopRow(std::min(top + visible, g_.MaxTopRow()));
+        break;
+    case ui::VK_END:
+        g_.SetTopRow(g_.MaxTopRow());
+        break;
+    case ui::VK_HOME:
+        g_.SetTopRow(fixed);
+        break;
+    case ui::VK_UP:
+        if (top > fixed)
+            g_.SetTopRow(top - 1);
+        break;
+    default:
+        if (top + visible < g_.RowCount())
+            g_.SetTopRow(std::min(top + 1, g_.MaxTopRow()));
+        break;
+    }
+}
+
+void TGridInput::ControlCellKey(unsigned key, int realCol, int row, bool editing)
+{
+    bool canEdit = editing || g_.MouseActions()->RangeSelectAndEdit();
+    g_.GetCellEditable(realCol, row, canEdit);
+    bool state = false;
+    if ((canEdit || g_.ControlLook()->CheckAlwaysActive) && key == ui::VK_SPACE &&
+        g_.GetCheckBoxState(realCol, g_.RealRowIndex(row), state))
+        ToggleCheckKey(realCol);
+    if (key == ui::VK_SPACE)
+        RadioSpace(realCol, canEdit);
+    if (canEdit && g_.HasCellTypeIn(realCol, row, {ctButton, ctBitButton}))
+        g_.DoButtonClick(realCol, row);
+    g_.RepaintCell(g_.Col(), row);
 }
 
 void TGridInput::ToggleCheckKey(int realCol)

@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "grid/stringgrid/GxGrid.h"
-#include "grid/stringgrid/GxGridModule.h"
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/ui/Input.h"
 
 namespace gx {
@@ -126,7 +126,7 @@ void TGridInput::LeftButtonDown(ui::TMessage& m)
             g_.OnClickCell(&g_, ARow, ACol);
         return;
     }
-    if (GridExtrasHooks().OleDragMouse && GridExtrasHooks().OleDragMouse(g_, X, Y, true))
+    if (g_.Extras().OleDragMouse(g_, X, Y, true))
         return;  // a press inside the selection that may start a drag of it
     Inherited(m);
     if (FixedEditPress(fceLeftClick, X, Y, ACol, ARow))
@@ -507,8 +507,7 @@ void TGridInput::MouseMove(ui::TMessage& m)
         DragFixedSelect(ACol, ARow);
         return;
     }
-    if ((m.WParam & ui::MK_LBUTTON) && GridExtrasHooks().OleDragMouse &&
-        GridExtrasHooks().OleDragMouse(g_, X, Y, false)) {
+    if ((m.WParam & ui::MK_LBUTTON) && g_.Extras().OleDragMouse(g_, X, Y, false)) {
         g_.SetGridState(ui::TGridState::gsNormal);  // the drag of cells took the press
         return;
     }

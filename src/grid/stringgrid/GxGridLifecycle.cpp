@@ -2,8 +2,10 @@
 // step, destruction, Assign, repainting, resizing and the owning form's resize chain.
 #include "grid/stringgrid/GxGrid.h"
 
+#include "grid/stringgrid/GxGridDropDownEditors.h"
 #include "grid/stringgrid/GxGridInput.h"
 #include "grid/stringgrid/GxGridModule.h"
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Messages.h"
@@ -17,7 +19,7 @@ constexpr unsigned kGridTimerMs = 500;
 
 }  // namespace
 
-TGxStringGrid::TGxStringGrid(ui::TComponent* AOwner) : TBaseGrid(AOwner)
+TGxStringGrid::TGxStringGrid(ui::TComponent* AOwner, IGridExtras& Extras) : TBaseGrid(AOwner), extras_(&Extras)
 {
     GxGridInitialization();
     controlStyle_ |= ui::csAcceptsControls;
@@ -155,9 +157,9 @@ TGxStringGrid::~TGxStringGrid()
 {
     // The widths are stored before anything is taken down; a failed save is reported as an
     // exception of an event handler is (a destructor raises nothing).
-    if (columnSize_->Save && GridExtrasHooks().SaveColSizes) {
+    if (columnSize_->Save) {
         try {
-            GridExtrasHooks().SaveColSizes(*this);
+            extras_->SaveColSizes(*this);
         } catch (const std::exception& e) {
             if (ui::TApplication* app = ui::GetApplication())
                 app->HandleException(this, e);
@@ -179,8 +181,8 @@ void TGxStringGrid::CreateWnd()
     if (Destroying())
         return;
     TBaseGrid::CreateWnd();
-    if (columnSize_->Save && GridExtrasHooks().LoadColSizes)
-        GridExtrasHooks().LoadColSizes(*this);
+    if (columnSize_->Save)
+        extras_->LoadColSizes(*this);
     if (!Parent())
         return;
     for (ui::TScrollBar* bar : scrollBars_) {
@@ -230,8 +232,8 @@ void TGxStringGrid::Loaded()
     columnOrder_->Clear();
     for (int c = 0; c < ColCount(); ++c)
         columnOrder_->Add(c);
-    if (columnSize_->Save && GridExtrasHooks().LoadColSizes)
-        GridExtrasHooks().LoadColSizes(*this);
+    if (columnSize_->Save)
+        extras_->LoadColSizes(*this);
     if (balloon_->Enable())
         BalloonInit();
     ApplyVCLStyleColors();

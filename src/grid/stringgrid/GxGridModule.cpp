@@ -5,6 +5,7 @@
 
 #include "grid/base/GxWindows.h"
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Messages.h"
 
@@ -49,12 +50,6 @@ void RegisterStringGridClasses()
 }
 
 }  // namespace
-
-TGridExtrasHooks& GridExtrasHooks()
-{
-    static TGridExtrasHooks hooks;
-    return hooks;
-}
 
 GxGridModuleState& GxGridModule()
 {

@@ -37,32 +37,4 @@ void RegisterGridClass(const std::string& Name, GridClassFactory Factory);
 ui::TComponent* CreateGridClass(const std::string& Name, ui::TComponent* AOwner);
 bool IsGridClassRegistered(const std::string& Name);
 
-// The grid's operations that the grid extras library builds (sorting by header click and the
-// sort entry points, filtering, grouping, find, the clipboard, cell drag and drop, the stored
-// column positions and widths). The grid's slots call them when set; the extras set them in
-// InstallGridExtras(). Unset, the slots do nothing.
-struct TGridExtrasHooks {
-    std::function<void(TGxStringGrid&)> QSort, QSortIndexed, QSortGroup, QSortGroupIndexed, QUnSort;
-    std::function<void(TGxStringGrid&, int ACol)> ClickSort;
-    std::function<bool(TGxStringGrid&, int ARow)> RowMatchesFilter;
-    std::function<void(TGxStringGrid&, int ACol)> Group, SubGroup, SubUnGroup;
-    std::function<void(TGxStringGrid&)> UnGroup;
-    std::function<void(TGxStringGrid&)> CutSelectionToClipboard, CopySelectionToClipboard, PasteSelectionFromClipboard;
-    std::function<void(TGxStringGrid&)> SaveColPositions, LoadColPositions;
-    // Cell drag and drop: a left press (Press) or a move with the left button down at client
-    // (X, Y); true when the drag code took it. The drop target switch changed.
-    std::function<bool(TGxStringGrid&, int X, int Y, bool Press)> OleDragMouse;
-    std::function<void(TGxStringGrid&)> OleDropTargetChanged;
-    // Filtering switched on or off, and the picks of the column filter drop-down and check list.
-    std::function<void(TGxStringGrid&, bool Value)> SetFilterActive;
-    std::function<void(TGxStringGrid&, int ItemIndex)> FilterDropDownSelect, ApplyFilterCheckList;
-    // The search footer's edit, find-previous, find-next, close and highlight controls.
-    std::function<void(TGxStringGrid&)> SearchEditChange, SearchPrevClick, SearchNextClick, SearchCloseClick,
-        SearchHighlightClick;
-    // Run with ColumnSize.Save on: saving by the destructor, loading when the window is created
-    // and after loading.
-    std::function<void(TGxStringGrid&)> SaveColSizes, LoadColSizes;
-};
-TGridExtrasHooks& GridExtrasHooks();
-
 }  // namespace gx

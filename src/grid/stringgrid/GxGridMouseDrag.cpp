@@ -10,6 +10,7 @@
 #include "grid/stringgrid/GxGrid.h"
 #include "grid/stringgrid/GxGridEdit.h"
 #include "grid/stringgrid/GxGridInput.h"
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Menus.h"
 

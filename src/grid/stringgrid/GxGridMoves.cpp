@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/rtl/StrUtils.h"
 
 namespace gx {

@@ -1,6 +1,7 @@
-// The painting concern of the string grid: the state of the pointer that painting reads, the steps
-// of the cell painter and the cell graphics (a friend of the grid, so the layers can read its
-// private fields), the glyph pictures of the program, the band gradient and a few colour helpers.
+// The painting concern of the string grid: the steps of the cell painter and the cell graphics (a
+// friend of the grid, so the layers can read its private fields), the glyph pictures of the
+// program, the band gradient and a few colour helpers. The pointer state painting reads and the
+// style presets are in GxGridTypes.h.
 #pragma once
 
 #include <string>
@@ -13,44 +14,6 @@ namespace gx {
 
 class TGxStringGrid;
 class TCellGraphic;
-
-// What the input code knows about the mouse and keys that painting shows: hot and pressed header
-// cells, the pressed drop-down part of a header, the hovered link and button cell, the blink phase.
-struct TGridPointerState {
-    bool MouseDown = false;
-    bool CtrlDown = false;
-    bool DropDownDown = false;
-    bool MouseDownMove = false;  // a column is being dragged
-    int HoverFixedX = -1;
-    int HoverFixedY = -1;
-    ui::TPoint HoverCell{-1, -1};  // the cell under the mouse (display coordinates)
-    int HoverLink = -1;            // the hovered link of HoverCell
-    ui::TPoint HoverButton{-1, -1};
-    bool GridBlink = false;
-    bool Designing = false;
-};
-
-// The sixteen presets of SetStyle, in the order of TGxStyle.
-enum TGxGridStyle : std::uint8_t {
-    gsOffice2003Blue,
-    gsOffice2003Silver,
-    gsOffice2003Olive,
-    gsOffice2003Classic,
-    gsOffice2007Luna,
-    gsOffice2007Obsidian,
-    gsWindowsXP,
-    gsWhidbey,
-    gsCustom,
-    gsOffice2007Silver,
-    gsWindowsVista,
-    gsWindows7,
-    gsTerminal,
-    gsOffice2010Blue,
-    gsOffice2010Silver,
-    gsOffice2010Black
-};
-
-enum TXPColorScheme : std::uint8_t { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
 
 // Selection colour mixing: Factor is the share of Color in percent.
 ui::TColor MixColors(ui::TColor Color, ui::TColor Base, int Factor);

@@ -31,6 +31,92 @@ bool IsGradientLook(TGridLook look)
     return look == glDUD || look == glXP || look == glVista || look == glWin7 || look == glOffice2007;
 }
 
+// The row indicator picture in the current row's first cell; R gives up its room.
+void DrawRowIndicator(GridPaint::Cell& c, TRect& R, const ui::TBitmap& indicator)
+{
+    int y = R.Top;
+    if (c.va == vtaCenter)
+        y = R.Top + (R.Height() - indicator.Height()) / 2;
+    else if (c.va == vtaBottom)
+        y = R.Bottom - indicator.Height();
+    DrawAutoTransparent(c.canvas, R.Left + 2, y, indicator);
+    R.Left += indicator.Width() + 2;
+}
+
+// The modified-row marker: a bar at the right edge of the row's first cell.
+void DrawModifiedMarker(GridPaint::Cell& c, const TRect& R, TColor savedBrush)
+{
+    c.canvas.Brush()->SetColor(c.grid.ShowModified()->Color());
+    c.canvas.FillRect(TRect(R.Right - 4, R.Top, R.Right, R.Bottom));
+    c.canvas.Brush()->SetColor(savedBrush);
+}
+
+// The drop-down or spin buttons shown in every cell that has them; R gives up their room.
+void DrawPermanentEditButtons(GridPaint::Cell& c, TRect& R, TColor savedBrush)
+{
+    TGxStringGrid& g = c.grid;
+    TCanvas& canvas = c.canvas;
+    const TControlLook& look = *g.ControlLook();
+    int kind = look.FlatButton() ? VozEdid::bkFlat : VozEdid::bkThemed;
+    if (g.Flat() && g.Tones().Background.BrushColor != ui::clNone)
+        kind = VozEdid::bkTones;
+    bool editable = true;
+    g.GetCellEditable(c.rcol, c.row, editable);
+    const int buttonState = editable ? VozEdid::bsNormal : VozEdid::bsDisabled;
+    if (look.DropDownAlwaysVisible() && g.GetHasComboBox(c.rcol, c.row)) {
+        VozEdid::DrawComboButton(canvas, TRect(R.Left - 2, R.Top - 1, R.Right + 1, R.Bottom), kind, buttonState,
+                                 g.Tones());
+        R.Right -= 16;
+    } else if (look.SpinButtonsAlwaysVisible() && g.GetHasSpinEdit(c.rcol, c.row)) {
+        VozEdid::DrawSpinButtons(canvas, R, kind, buttonState, g.Tones());
+        R.Right -= 16;
+    }
+    canvas.Brush()->SetColor(savedBrush);
+}
+
+// The grey frame of the fixed right columns of a flat grid.
+void DrawFixedRightFrame(GridPaint::Cell& c, const TRect& R)
+{
+    TCanvas& canvas = c.canvas;
+    canvas.Pen()->SetColor(0x808080);
+    if (c.grid.Options() & ui::goFixedHorzLine) {
+        Line(canvas, R.Left - 1, R.Top - 1, R.Right + 1, R.Top - 1);
+        Line(canvas, R.Left - 1, R.Bottom, R.Right + 1, R.Bottom);
+    }
+    if (c.grid.Options() & ui::goFixedVertLine) {
+        Line(canvas, R.Left - 1, R.Top - 1, R.Left - 1, R.Bottom + 1);
+        Line(canvas, R.Right, R.Top - 1, R.Right, R.Bottom + 1);
+    }
+}
+
+// The focus rectangle of the current cell (a merged range's base cell) while the grid has the focus.
+void DrawCellFocusRect(GridPaint::Cell& c, const TRect& R)
+{
+    TGxStringGrid& g = c.grid;
+    const ui::TPoint base = g.BaseCell(c.col, c.row);
+    const bool current = base.X == g.Col() && base.Y == g.Row();
+    const bool currentFixed = g.Col() < g.TBaseGrid::FixedCols() || g.Row() < g.TBaseGrid::FixedRows();
+    if (current && g.Focused() && !(g.Options() & ui::goRowSelect) && !currentFixed) {
+        TRect f = R.Inflate(g.GridLineWidth() - 1, g.GridLineWidth() - 1);
+        --f.Right;
+        --f.Bottom;
+        c.canvas.DrawFocusRect(f);
+    }
+}
+
+// The column's number in the first row, for the design-time helper.
+void DrawColumnNumber(GridPaint::Cell& c, const TRect& R)
+{
+    TCanvas& canvas = c.canvas;
+    canvas.Font()->SetName("Tahoma");
+    canvas.Font()->SetSize(8);
+    canvas.Font()->SetColor(0x808080);
+    canvas.Brush()->SetStyle(ui::TBrushStyle::bsClear);
+    TRect n(R.Left, R.Top, R.Right - 2, R.Bottom);
+    canvas.DrawText(std::to_string(c.col), n, ui::DT_RIGHT | ui::DT_BOTTOM | ui::DT_SINGLELINE);
+    canvas.Brush()->SetStyle(ui::TBrushStyle::bsSolid);
+}
+
 }  // namespace
 
 void TGxStringGrid::DrawCellText(ui::TCanvas* ACanvas, int ACol, int ARow, const ui::TRect& ARect,
@@ -219,15 +305,8 @@ void GridPaint::DrawCellText(Cell& c, TRect R)
     // 12. Row indicator.
     ui::TBitmap* indicator = g.RowIndicator();
     const bool indicatorRow = rcol == 0 && row == g.Row() && fixedCols > 0;
-    if (indicatorRow && !indicator->Empty() && !(g.RowCount() == fixedRows && g.FixedRowAlways())) {
-        int y = R.Top;
-        if (c.va == vtaCenter)
-            y = R.Top + (R.Height() - indicator->Height()) / 2;
-        else if (c.va == vtaBottom)
-            y = R.Bottom - indicator->Height();
-        DrawAutoTransparent(canvas, R.Left + 2, y, *indicator);
-        R.Left += indicator->Width() + 2;
-    }
+    if (indicatorRow && !indicator->Empty() && !(g.RowCount() == fixedRows && g.FixedRowAlways()))
+        DrawRowIndicator(c, R, *indicator);
 
     // 13. List-view headers.
     if (g.Look == glListView && fixed && !g.Flat()) {
@@ -238,11 +317,8 @@ void GridPaint::DrawCellText(Cell& c, TRect R)
     }
 
     // 14. Modified-row marker.
-    if (col == 0 && g.ShowModified()->Enabled && g.RowModified(g.RealRowIndex(row))) {
-        canvas.Brush()->SetColor(g.ShowModified()->Color());
-        canvas.FillRect(TRect(R.Right - 4, R.Top, R.Right, R.Bottom));
-        canvas.Brush()->SetColor(savedBrush);
-    }
+    if (col == 0 && g.ShowModified()->Enabled && g.RowModified(g.RealRowIndex(row)))
+        DrawModifiedMarker(c, R, savedBrush);
 
     // 15. Background event.
     if (g.OnCustomCellBkgDraw)
@@ -251,23 +327,8 @@ void GridPaint::DrawCellText(Cell& c, TRect R)
     // 16. Permanent edit buttons.
     const int savedRight = R.Right;
     const TControlLook& look = *g.ControlLook();
-    if (!fixed && (look.DropDownAlwaysVisible() || look.SpinButtonsAlwaysVisible())) {
-        int kind = look.FlatButton() ? VozEdid::bkFlat : VozEdid::bkThemed;
-        if (g.Flat() && g.tones_.Background.BrushColor != ui::clNone)
-            kind = VozEdid::bkTones;
-        bool editable = true;
-        g.GetCellEditable(rcol, row, editable);
-        const int buttonState = editable ? VozEdid::bsNormal : VozEdid::bsDisabled;
-        if (look.DropDownAlwaysVisible() && g.GetHasComboBox(rcol, row)) {
-            VozEdid::DrawComboButton(canvas, TRect(R.Left - 2, R.Top - 1, R.Right + 1, R.Bottom), kind, buttonState,
-                                     g.tones_);
-            R.Right -= 16;
-        } else if (look.SpinButtonsAlwaysVisible() && g.GetHasSpinEdit(rcol, row)) {
-            VozEdid::DrawSpinButtons(canvas, R, kind, buttonState, g.tones_);
-            R.Right -= 16;
-        }
-        canvas.Brush()->SetColor(savedBrush);
-    }
+    if (!fixed && (look.DropDownAlwaysVisible() || look.SpinButtonsAlwaysVisible()))
+        DrawPermanentEditButtons(c, R, savedBrush);
 
     // 17. Text layer, over an object that asks to draw itself first.
     const IGridCellDrawer* drawer = CellDrawer(graphic);
@@ -296,17 +357,8 @@ void GridPaint::DrawCellText(Cell& c, TRect R)
         DrawFixed3D(c, R);
 
     // 20. Fixed right columns of a flat grid.
-    if (g.Flat() && g.fixedRightCols_ > 0 && col >= g.ColCount() - g.fixedRightCols_ && g.Look != glClassic) {
-        canvas.Pen()->SetColor(0x808080);
-        if (g.Options() & ui::goFixedHorzLine) {
-            Line(canvas, R.Left - 1, R.Top - 1, R.Right + 1, R.Top - 1);
-            Line(canvas, R.Left - 1, R.Bottom, R.Right + 1, R.Bottom);
-        }
-        if (g.Options() & ui::goFixedVertLine) {
-            Line(canvas, R.Left - 1, R.Top - 1, R.Left - 1, R.Bottom + 1);
-            Line(canvas, R.Right, R.Top - 1, R.Right, R.Bottom + 1);
-        }
-    }
+    if (g.Flat() && g.fixedRightCols_ > 0 && col >= g.ColCount() - g.fixedRightCols_ && g.Look != glClassic)
+        DrawFixedRightFrame(c, R);
 
     // 22. The cell graphic.
     if (graphic && !drawerFirst) {
@@ -324,28 +376,12 @@ void GridPaint::DrawCellText(Cell& c, TRect R)
         g.OnCustomCellDraw(&g, &canvas, rcol, row, c.state, R, false);
 
     // 25. Focus rectangle.
-    if (!g.HideFocusRect) {
-        const ui::TPoint base = g.BaseCell(col, row);
-        const bool current = base.X == g.Col() && base.Y == g.Row();
-        const bool currentFixed = g.Col() < fixedCols || g.Row() < fixedRows;
-        if (current && g.Focused() && !(g.Options() & ui::goRowSelect) && !currentFixed) {
-            TRect f = R.Inflate(g.GridLineWidth() - 1, g.GridLineWidth() - 1);
-            --f.Right;
-            --f.Bottom;
-            canvas.DrawFocusRect(f);
-        }
-    }
+    if (!g.HideFocusRect)
+        DrawCellFocusRect(c, R);
 
     // 26. Column numbers of the design-time helper.
-    if (g.Pointer.Designing && g.ShowColumnNumbers && row == 0) {
-        canvas.Font()->SetName("Tahoma");
-        canvas.Font()->SetSize(8);
-        canvas.Font()->SetColor(0x808080);
-        canvas.Brush()->SetStyle(ui::TBrushStyle::bsClear);
-        TRect n(R.Left, R.Top, R.Right - 2, R.Bottom);
-        canvas.DrawText(std::to_string(col), n, ui::DT_RIGHT | ui::DT_BOTTOM | ui::DT_SINGLELINE);
-        canvas.Brush()->SetStyle(ui::TBrushStyle::bsSolid);
-    }
+    if (g.Pointer.Designing && g.ShowColumnNumbers && row == 0)
+        DrawColumnNumber(c, R);
 }
 
 void GridPaint::DrawBorders(Cell& c, TRect R)

@@ -11,6 +11,7 @@
 #include "grid/base/VozEdidCoding.h"
 #include "grid/base/VozEdidText.h"
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridEditRich.h"
 #include "grid/stringgrid/GxGridInput.h"
 #include "grid/stringgrid/GxGridPaint.h"
 

@@ -119,78 +119,75 @@ TCellGraphic* TGxStringGrid::GetCellGraphicLayout(int ACol, int ARow, int& Width
     return g;
 }
 
-void GridPaint::DrawCellGraphic(Cell& c, TRect& R, TCellGraphic* G, TVAlignment VA)
-{
-    TGxStringGrid& g = c.grid;
-    TCanvas& canvas = c.canvas;
-    const TControlLook& look = *g.ControlLook();
-    int W = 0, H = 0;
-    bool showText = true;
-    TCellHAlign ha = haLeft;
-    TCellVAlign va = vaTop;
-    g.GetCellGraphicLayout(c.rcol, c.row, W, H, showText, ha, va);
-    const TCellType kind = G->CellType;
-    TRect Gr = R;
-    if (kind != ctNode && kind != ctProgress && kind != ctRangeIndicator && kind != ctXPProgress)
-        Gr = R.Inflate(-(g.xyOffset_.X - 1), -(g.xyOffset_.Y - 1));
-    const int tw = c.textWidth > 0 ? c.textWidth + 2 : 0;
+namespace {
 
-    // Placement.
-    TRect B;
+using Cell = GridPaint::Cell;
+
+bool IsBoxGraphic(TCellType kind)
+{
+    return kind == ctCheckBox || kind == ctDataCheckBox || kind == ctVirtCheckBox || kind == ctRowCheckBox ||
+           kind == ctRadioButton || kind == ctTriStateCheckBox;
+}
+
+// The left edge of a graphic W wide in Gr by its own alignment; tw is the room the text takes.
+int GraphicLeft(const Cell& c, const TRect& Gr, TCellHAlign ha, int W, int tw)
+{
+    int left = 0;
     switch (ha) {
     case haLeft:
-        B.Left = Gr.Left + 1;
+        left = Gr.Left + 1;
         break;
     case haRight:
-        B.Left = Gr.Right - 1 - W;
+        left = Gr.Right - 1 - W;
         break;
     case haCenter:
-        B.Left = W < Gr.Width() ? Gr.Left + (Gr.Width() - W) / 2 : Gr.Left + 1;
+        left = W < Gr.Width() ? Gr.Left + (Gr.Width() - W) / 2 : Gr.Left + 1;
         break;
     case haBeforeText:
         if (c.ha == THAlignment::taRightJustify)
-            B.Left = Gr.Right - tw - W;
+            left = Gr.Right - tw - W;
         else if (c.ha == THAlignment::taCenter)
-            B.Left = Gr.Left + (Gr.Width() - tw - W) / 2;
+            left = Gr.Left + (Gr.Width() - tw - W) / 2;
         else
-            B.Left = Gr.Left + 1;
+            left = Gr.Left + 1;
         break;
     case haAfterText:
         if (c.ha == THAlignment::taRightJustify)
-            B.Left = Gr.Right - 1 - W;
+            left = Gr.Right - 1 - W;
         else if (c.ha == THAlignment::taCenter)
-            B.Left = Gr.Left + tw + (Gr.Width() - tw - W) / 2;
+            left = Gr.Left + tw + (Gr.Width() - tw - W) / 2;
         else
-            B.Left = Gr.Left + tw;
+            left = Gr.Left + tw;
         break;
     case haFull:
-        B.Left = Gr.Left;
+        left = Gr.Left;
         break;
     }
-    if (B.Left < Gr.Left && ha != haFull)
-        B.Left = Gr.Left + 1;
-    B.Right = ha == haFull ? Gr.Right : B.Left + W;
+    if (left < Gr.Left && ha != haFull)
+        left = Gr.Left + 1;
+    return left;
+}
 
-    const bool box = kind == ctCheckBox || kind == ctDataCheckBox || kind == ctVirtCheckBox || kind == ctRowCheckBox ||
-                     kind == ctRadioButton || kind == ctTriStateCheckBox;
-    if (box) {
-        const bool data = kind == ctDataCheckBox || kind == ctVirtCheckBox || kind == ctRowCheckBox;
-        if (c.ha == THAlignment::taRightJustify) {
-            B.Left = (data ? Gr.Right : Gr.Right - tw) - W - 1;
-        } else if (c.ha == THAlignment::taCenter) {
-            if (data || tw == 0)
-                B.Left = Gr.Left + std::max(0, Gr.Right - W - Gr.Left) / 2;
-            else
-                B.Left = Gr.Left + std::max(0, Gr.Right - tw - Gr.Left) / 2 - W;
-        } else {
-            B.Left = Gr.Left + 1;
-        }
-        if (B.Left < Gr.Left)
-            B.Left = Gr.Left + 1;
-        B.Right = B.Left + W;
-        if (VA != g.VAlignment())
-            va = VA == vtaCenter ? vaCenter : VA == vtaBottom ? vaBottom : vaTop;
+// The left edge of a check box or radio button: it follows the cell's text alignment instead; a
+// data check box stands alone, the others beside the text.
+int BoxLeft(const Cell& c, const TRect& Gr, TCellType kind, int W, int tw)
+{
+    const bool data = kind == ctDataCheckBox || kind == ctVirtCheckBox || kind == ctRowCheckBox;
+    int left = Gr.Left + 1;
+    if (c.ha == THAlignment::taRightJustify) {
+        left = (data ? Gr.Right : Gr.Right - tw) - W - 1;
+    } else if (c.ha == THAlignment::taCenter) {
+        if (data || tw == 0)
+            left = Gr.Left + std::max(0, Gr.Right - W - Gr.Left) / 2;
+        else
+            left = Gr.Left + std::max(0, Gr.Right - tw - Gr.Left) / 2 - W;
     }
+    return left < Gr.Left ? Gr.Left + 1 : left;
+}
+
+// The top and bottom edges of a graphic H high in Gr by its vertical alignment.
+void PlaceVertically(TRect& B, const TRect& Gr, TCellVAlign va, int H)
+{
     switch (va) {
     case vaTop:
     case vaAboveText:
@@ -210,11 +207,14 @@ void GridPaint::DrawCellGraphic(Cell& c, TRect& R, TCellGraphic* G, TVAlignment 
         break;
     }
     B.Bottom = va == vaFull ? Gr.Bottom : va == vaUnderText ? Gr.Bottom : B.Top + H;
+}
 
-    bool enabled = true;
-    g.GetCellEditable(c.rcol, c.row, enabled);
-    const TControlStyle style = look.ControlStyle();
-    switch (kind) {
+// Bitmaps, icons, image list entries and pictures at B.
+void DrawPictureGraphic(Cell& c, const TRect& B, const TCellGraphic* G)
+{
+    TGxStringGrid& g = c.grid;
+    TCanvas& canvas = c.canvas;
+    switch (G->CellType) {
     case ctBitmap:
         if (const auto* bmp = dynamic_cast<const ui::TBitmap*>(G->CellBitmap)) {
             if (G->CellTransparent)
@@ -250,6 +250,31 @@ void GridPaint::DrawCellGraphic(Cell& c, TRect& R, TCellGraphic* G, TVAlignment 
                 }
             }
         break;
+    case ctPicture:
+        if (const auto* picture = dynamic_cast<const ui::TPicture*>(G->CellBitmap); picture && picture->Graphic()) {
+            if (G->CellAngle != 0)
+                canvas.StretchDraw(B, picture->Graphic());
+            else
+                canvas.Draw(B.Left, B.Top, picture->Graphic());
+        }
+        break;
+    case ctFilePicture:
+        if (const auto* picture = dynamic_cast<const ui::TGraphic*>(G->CellBitmap))
+            picture->Draw(canvas, B);
+        break;
+    default:
+        break;
+    }
+}
+
+// Check boxes and radio buttons: at B, a radio group over the whole of Gr; greyed unless enabled.
+void DrawBoxGraphic(Cell& c, const TRect& Gr, const TRect& B, const TCellGraphic* G, bool enabled)
+{
+    TGxStringGrid& g = c.grid;
+    TCanvas& canvas = c.canvas;
+    const TControlLook& look = *g.ControlLook();
+    const TControlStyle style = look.ControlStyle();
+    switch (G->CellType) {
     case ctCheckBox:
     case ctRowCheckBox:
         g.DrawCellCheckBox(canvas, B, G->CellBoolean, ui::TCheckBoxState::cbUnchecked, false, style, G->CellAngle > 0,
@@ -267,7 +292,7 @@ void GridPaint::DrawCellGraphic(Cell& c, TRect& R, TCellGraphic* G, TVAlignment 
         g.DrawCellCheckBox(canvas, B, false, G->CellCheckBoxState, true, style, G->CellAngle > 0, enabled);
         break;
     case ctRadioButton: {
-        const TRect rb = ui::Bounds(B.Left + g.xyOffset_.X, B.Top, look.RadioSize(), look.RadioSize());
+        const TRect rb = ui::Bounds(B.Left + g.XYOffset().X, B.Top, look.RadioSize(), look.RadioSize());
         g.DrawCellRadioButtons(canvas, rb, false, 1.0, style, c.row, c.rcol, false, nullptr, !enabled, false,
                                G->CellBoolean ? 0 : -1, 1);
         break;
@@ -279,21 +304,47 @@ void GridPaint::DrawCellGraphic(Cell& c, TRect& R, TCellGraphic* G, TVAlignment 
                                !enabled, G->CellBoolean, G->CellIndex, own ? own->Count() : 0);
         break;
     }
-    case ctPicture:
-        if (const auto* picture = dynamic_cast<const ui::TPicture*>(G->CellBitmap); picture && picture->Graphic()) {
-            if (G->CellAngle != 0)
-                canvas.StretchDraw(B, picture->Graphic());
-            else
-                canvas.Draw(B.Left, B.Top, picture->Graphic());
-        }
+    default:
         break;
-    case ctFilePicture:
-        if (const auto* picture = dynamic_cast<const ui::TGraphic*>(G->CellBitmap))
-            picture->Draw(canvas, B);
-        break;
-    case ctNode:
-        DrawNode(c, R, G);
-        break;
+    }
+}
+
+// The look of the themed progress bar from the grid's progress appearance.
+VozEdid::TProgressLook ProgressLook(TGxStringGrid& g, TCanvas& canvas)
+{
+    VozEdid::TProgressLook pl;
+    const TGridProgressAppearance& pa = *g.ProgressAppearance();
+    pl.Level0Color = pa.Level0Color();
+    pl.Level0ColorTo = pa.Level0ColorTo();
+    pl.Level1Color = pa.Level1Color();
+    pl.Level1ColorTo = pa.Level1ColorTo();
+    pl.Level2Color = pa.Level2Color();
+    pl.Level2ColorTo = pa.Level2ColorTo();
+    pl.Level3Color = pa.Level3Color();
+    pl.Level3ColorTo = pa.Level3ColorTo();
+    pl.Level1Perc = pa.Level1Perc();
+    pl.Level2Perc = pa.Level2Perc();
+    pl.ShowBorder = pa.ShowBorder();
+    pl.BorderColor = pa.BorderColor();
+    pl.Stacked = pa.Stacked();
+    pl.ShowPercentage = pa.ShowPercentage();
+    pl.CompletionSmooth = pa.CompletionSmooth();
+    pl.ShowGradient = pa.ShowGradient();
+    pl.Font.Assign(*g.Font());
+    pl.CompleteFontColor = pa.CompleteFontColor();
+    pl.Steps = pa.Steps();
+    pl.UnCompleteColor = pa.UnCompleteColor() == ui::clNone ? canvas.Brush()->Color() : pa.UnCompleteColor();
+    return pl;
+}
+
+// Progress bars, the pie and the range indicator: the bars fill Gr less the margins, the pie
+// stands at B.
+void DrawProgressGraphic(Cell& c, const TRect& Gr, const TRect& B, const TCellGraphic* G)
+{
+    TGxStringGrid& g = c.grid;
+    TCanvas& canvas = c.canvas;
+    const TControlLook& look = *g.ControlLook();
+    switch (G->CellType) {
     case ctProgress: {
         TRect p = Gr.Inflate(-2, -2);
         const double value = g.Floats(c.rcol, c.row);
@@ -326,39 +377,130 @@ void GridPaint::DrawCellGraphic(Cell& c, TRect& R, TCellGraphic* G, TVAlignment 
             range == 0
                 ? 0
                 : static_cast<int>(std::lround(std::abs(g.Ints(c.rcol, c.row) - G->CellErrFrom) * 100.0 / range));
-        VozEdid::TProgressLook pl;
-        const TGridProgressAppearance& pa = *g.ProgressAppearance();
-        pl.Level0Color = pa.Level0Color();
-        pl.Level0ColorTo = pa.Level0ColorTo();
-        pl.Level1Color = pa.Level1Color();
-        pl.Level1ColorTo = pa.Level1ColorTo();
-        pl.Level2Color = pa.Level2Color();
-        pl.Level2ColorTo = pa.Level2ColorTo();
-        pl.Level3Color = pa.Level3Color();
-        pl.Level3ColorTo = pa.Level3ColorTo();
-        pl.Level1Perc = pa.Level1Perc();
-        pl.Level2Perc = pa.Level2Perc();
-        pl.ShowBorder = pa.ShowBorder();
-        pl.BorderColor = pa.BorderColor();
-        pl.Stacked = pa.Stacked();
-        pl.ShowPercentage = pa.ShowPercentage();
-        pl.CompletionSmooth = pa.CompletionSmooth();
-        pl.ShowGradient = pa.ShowGradient();
-        pl.Font.Assign(*g.Font());
-        pl.CompleteFontColor = pa.CompleteFontColor();
-        pl.Steps = pa.Steps();
-        pl.UnCompleteColor = pa.UnCompleteColor() == ui::clNone ? canvas.Brush()->Color() : pa.UnCompleteColor();
-        VozEdid::DrawCellProgressBar(canvas, p, percent, pl);
+        VozEdid::DrawCellProgressBar(canvas, p, percent, ProgressLook(g, canvas));
         break;
     }
+    default:
+        break;
+    }
+}
+
+// The comment mark: a small triangle in the top right corner of R.
+void DrawCommentMark(Cell& c, const TRect& R, const TCellGraphic* G)
+{
+    const TControlLook& look = *c.grid.ControlLook();
+    TCanvas& canvas = c.canvas;
+    if (look.CommentColor() == ui::clNone)
+        return;
+    canvas.Brush()->SetColor(G->CellAngle != static_cast<int>(ui::clNone) ? static_cast<TColor>(G->CellIndex)
+                                                                          : look.CommentColor());
+    canvas.Pen()->SetColor(canvas.Brush()->Color());
+    canvas.Polygon({{R.Right - 7, R.Top}, {R.Right - 2, R.Top}, {R.Right - 2, R.Top + 5}});
+    canvas.Brush()->SetColor(c.grid.Color());
+}
+
+// A shape at B, or a row of rating stars (half a star for a half value).
+void DrawShapeGraphic(Cell& c, const TRect& B, const TCellGraphic* G)
+{
+    TCanvas& canvas = c.canvas;
+    if (G->CellType == ctShape) {
+        VozEdid::DrawCellShape(canvas, B.Left, B.Top, B.Width() - 1, B.Height() - 1,
+                               static_cast<TCellShape>(G->CellAngle), G->CellBitmapColor, G->CellIconColor);
+        return;
+    }
+    const double v = std::trunc(c.grid.Floats(c.rcol, c.row) * 2) / 2;
+    for (int i = 0; i < G->CellAngle; ++i) {
+        const int x = B.Left + i * 18;
+        const bool set = i + 1 <= v;
+        VozEdid::DrawCellShape(canvas, x, B.Top, 16, 16, csStar, set ? G->CellBitmapColor : G->CellIconColor,
+                               set ? G->CellBitmapColor : G->CellIconColor);
+        if (i < v && v < i + 1)
+            VozEdid::DrawCellShape(canvas, x, B.Top, 16, 16, csHalfStar, G->CellBitmapColor, G->CellBitmapColor);
+    }
+}
+
+// The cell's object draws itself over Gr.
+void DrawInterfaceGraphic(Cell& c, const TRect& Gr, const TCellGraphic* G)
+{
+    IGridCellDrawer* drawer = CellDrawer(G);
+    if (!drawer)
+        return;
+    TCanvas& canvas = c.canvas;
+    // The object may leave the canvas as it likes; the layers after it find the cell's own.
+    ui::TBrush brush;
+    ui::TPen pen;
+    ui::TFont font;
+    brush.Assign(*canvas.Brush());
+    pen.Assign(*canvas.Pen());
+    font.Assign(*canvas.Font());
+    drawer->Draw(canvas, TRect(Gr.Left - 1, Gr.Top - 1, Gr.Right, Gr.Bottom), c.grid, c.rcol, c.row,
+                 (c.state & ui::gdSelected) != 0);
+    canvas.Brush()->Assign(brush);
+    canvas.Pen()->Assign(pen);
+    canvas.Font()->Assign(font);
+}
+
+}  // namespace
+
+void GridPaint::DrawCellGraphic(Cell& c, TRect& R, TCellGraphic* G, TVAlignment VA)
+{
+    TGxStringGrid& g = c.grid;
+    int W = 0, H = 0;
+    bool showText = true;
+    TCellHAlign ha = haLeft;
+    TCellVAlign va = vaTop;
+    g.GetCellGraphicLayout(c.rcol, c.row, W, H, showText, ha, va);
+    const TCellType kind = G->CellType;
+    TRect Gr = R;
+    if (kind != ctNode && kind != ctProgress && kind != ctRangeIndicator && kind != ctXPProgress)
+        Gr = R.Inflate(-(g.xyOffset_.X - 1), -(g.xyOffset_.Y - 1));
+    const int tw = c.textWidth > 0 ? c.textWidth + 2 : 0;
+
+    // Placement: boxes follow the text's alignment and the cell's vertical alignment.
+    TRect B;
+    B.Left = GraphicLeft(c, Gr, ha, W, tw);
+    B.Right = ha == haFull ? Gr.Right : B.Left + W;
+    if (IsBoxGraphic(kind)) {
+        B.Left = BoxLeft(c, Gr, kind, W, tw);
+        B.Right = B.Left + W;
+        if (VA != g.VAlignment())
+            va = VA == vtaCenter ? vaCenter : VA == vtaBottom ? vaBottom : vaTop;
+    }
+    PlaceVertically(B, Gr, va, H);
+
+    // Asked of every graphic, as the editable event may count on it.
+    bool enabled = true;
+    g.GetCellEditable(c.rcol, c.row, enabled);
+    switch (kind) {
+    case ctBitmap:
+    case ctIcon:
+    case ctImageList:
+    case ctDataImage:
+    case ctImages:
+    case ctPicture:
+    case ctFilePicture:
+        DrawPictureGraphic(c, B, G);
+        break;
+    case ctCheckBox:
+    case ctRowCheckBox:
+    case ctDataCheckBox:
+    case ctVirtCheckBox:
+    case ctTriStateCheckBox:
+    case ctRadioButton:
+    case ctRadio:
+        DrawBoxGraphic(c, Gr, B, G, enabled);
+        break;
+    case ctNode:
+        DrawNode(c, R, G);
+        break;
+    case ctProgress:
+    case ctProgressPie:
+    case ctRangeIndicator:
+    case ctXPProgress:
+        DrawProgressGraphic(c, Gr, B, G);
+        break;
     case ctComment:
-        if (look.CommentColor() != ui::clNone) {
-            canvas.Brush()->SetColor(G->CellAngle != static_cast<int>(ui::clNone) ? static_cast<TColor>(G->CellIndex)
-                                                                                  : look.CommentColor());
-            canvas.Pen()->SetColor(canvas.Brush()->Color());
-            canvas.Polygon({{R.Right - 7, R.Top}, {R.Right - 2, R.Top}, {R.Right - 2, R.Top + 5}});
-            canvas.Brush()->SetColor(g.Color());
-        }
+        DrawCommentMark(c, R, G);
         break;
     case ctButton:
     case ctBitButton:
@@ -366,36 +508,11 @@ void GridPaint::DrawCellGraphic(Cell& c, TRect& R, TCellGraphic* G, TVAlignment 
         DrawPushButton(c, R, B, G);
         break;
     case ctShape:
-        VozEdid::DrawCellShape(canvas, B.Left, B.Top, B.Width() - 1, B.Height() - 1,
-                               static_cast<TCellShape>(G->CellAngle), G->CellBitmapColor, G->CellIconColor);
+    case ctRating:
+        DrawShapeGraphic(c, B, G);
         break;
-    case ctRating: {
-        const double v = std::trunc(g.Floats(c.rcol, c.row) * 2) / 2;
-        for (int i = 0; i < G->CellAngle; ++i) {
-            const int x = B.Left + i * 18;
-            const bool set = i + 1 <= v;
-            VozEdid::DrawCellShape(canvas, x, B.Top, 16, 16, csStar, set ? G->CellBitmapColor : G->CellIconColor,
-                                   set ? G->CellBitmapColor : G->CellIconColor);
-            if (i < v && v < i + 1)
-                VozEdid::DrawCellShape(canvas, x, B.Top, 16, 16, csHalfStar, G->CellBitmapColor, G->CellBitmapColor);
-        }
-        break;
-    }
     case ctInterface:
-        if (IGridCellDrawer* drawer = CellDrawer(G)) {
-            // The object may leave the canvas as it likes; the layers after it find the cell's own.
-            ui::TBrush brush;
-            ui::TPen pen;
-            ui::TFont font;
-            brush.Assign(*canvas.Brush());
-            pen.Assign(*canvas.Pen());
-            font.Assign(*canvas.Font());
-            drawer->Draw(canvas, TRect(Gr.Left - 1, Gr.Top - 1, Gr.Right, Gr.Bottom), g, c.rcol, c.row,
-                         (c.state & ui::gdSelected) != 0);
-            canvas.Brush()->Assign(brush);
-            canvas.Pen()->Assign(pen);
-            canvas.Font()->Assign(font);
-        }
+        DrawInterfaceGraphic(c, Gr, G);
         break;
     default:
         break;

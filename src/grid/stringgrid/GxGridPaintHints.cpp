@@ -7,6 +7,7 @@
 #include "grid/base/HtmlTextUtils.h"
 #include "grid/base/VozEdidText.h"
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/ui/Application.h"
 
 namespace gx {

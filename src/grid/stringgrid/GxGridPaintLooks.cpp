@@ -4,6 +4,7 @@
 #include "grid/base/VozEdidDraw.h"
 #include "grid/stringgrid/GxGrid.h"
 #include "grid/stringgrid/GxGridPaint.h"
+#include "grid/stringgrid/GxGridPanels.h"
 
 namespace gx {
 

@@ -40,121 +40,135 @@ bool SortIndicatorHeader(TGxStringGrid& g, int col, int rcol, int row)
     return position == 0 || (position > 0 && sort.IndexShow);
 }
 
-}  // namespace
+// The middle of the sort indicator beside text in r, by the cell's vertical alignment.
+int SortIndicatorY(const GridPaint::Cell& c, const TRect& r)
+{
+    if (c.va == vtaCenter)
+        return r.Top + (r.Bottom - r.Top) / 2;
+    return c.va == vtaBottom ? r.Bottom - 8 : r.Top + 8;
+}
 
-void GridPaint::DrawTextLayer(Cell& c, const TRect& R, bool ShowText, bool FilterGlyph, const TCellGraphic* G, int GW,
-                              int GH, TCellHAlign GHA, TCellVAlign GVA)
+// The selection colours of a selected cell (or a cell of a selected row) on the canvas; gives the
+// colour of links in the cell.
+TColor ApplySelectionColors(GridPaint::Cell& c, bool fixed)
 {
     TGxStringGrid& g = c.grid;
-    TCanvas& canvas = c.canvas;
-    const int col = c.col, rcol = c.rcol, row = c.row;
-    const int fixedCols = g.TBaseGrid::FixedCols();
-    const int gl = g.GridLineWidth();
-    TRect T = R;
-    const bool fixed = g.IsFixed(col, row);
-
-    // 1, 2. Link colour and the selection colours of the text.
     TColor linkColor = g.URLColor();
-    const int selRow =
-        g.MouseActions()->DisjunctRowSelect() && g.MouseActions()->RowSelectPersistent() ? g.RealRowIndex(row) : row;
-    const bool rowSelected = (g.Options() & ui::goRowSelect) && g.RowSelect(selRow) && rcol >= fixedCols &&
-                             rcol < g.ColCount() - g.fixedRightCols_;
+    const int selRow = g.MouseActions()->DisjunctRowSelect() && g.MouseActions()->RowSelectPersistent()
+                           ? g.RealRowIndex(c.row)
+                           : c.row;
+    const bool rowSelected = (g.Options() & ui::goRowSelect) && g.RowSelect(selRow) &&
+                             c.rcol >= g.TBaseGrid::FixedCols() && c.rcol < g.ColCount() - g.FixedRightCols();
     if (((c.state & ui::gdSelected) || rowSelected) && !fixed) {
         if (g.ShowSelection()) {
             if (g.SelectionColor != ui::clNone)
-                canvas.Brush()->SetColor(g.SelectionColor);
+                c.canvas.Brush()->SetColor(g.SelectionColor);
             if (g.SelectionTextColor != ui::clNone && g.Enabled())
-                canvas.Font()->SetColor(g.SelectionTextColor);
+                c.canvas.Font()->SetColor(g.SelectionTextColor);
             linkColor = g.SelectionTextColor;
         }
     }
+    return linkColor;
+}
 
-    // 3. The text and its kind.
+// The text the cell shows and its kind (GetCellTextKind): formatted, a formula's result, wide text
+// decoded, a password hidden.
+std::string CellShownText(TGxStringGrid& g, int rcol, int row, int& kind)
+{
     std::string text = g.GetFormattedCell(rcol, row);
     g.GetDrawText(rcol, row, text);
-    int kind = GetCellTextKind(text, g.EnableHTML);
+    kind = GetCellTextKind(text, g.EnableHTML);
     if (kind == 3) {
         text = g.GetCalcCellText(rcol, row);
         kind = GetCellTextKind(text, g.EnableHTML);
     }
     if (kind == 5)
         text = Utf16ToUtf8(DecodeWideCellText(text));
-
-    // 5. Password cells.
     bool password = false;
     g.GetIsPasswordCell(rcol, row, password);
     if (password)
         text = std::string(static_cast<std::size_t>(rtl::Utf8Length(text)), g.PasswordChar);
+    return text;
+}
 
-    // 6. Fixed cells.
-    if (fixed) {
-        T.Left += gl;
-        T.Top += gl;
+// The filter row's glyph at the right edge of T: the column's own, else the program's.
+void DrawFilterGlyph(GridPaint::Cell& c, const TRect& T)
+{
+    TGxStringGrid& g = c.grid;
+    ui::TBitmap* glyph =
+        g.Filter()->HasFilter(c.rcol) ? g.FilterDropDown()->GlyphActive() : g.FilterDropDown()->Glyph();
+    if (glyph->Empty()) {
+        ui::TBitmap resource;
+        if (LoadGridGlyph("GSGFILT", resource))
+            VozEdid::DrawTransparentBitmap(c.canvas, resource, g.FixedColor(),
+                                           TRect(T.Right - 16, T.Top, T.Right, T.Top + resource.Height()));
+    } else {
+        DrawAutoTransparent(c.canvas, T.Right - 16, T.Top, *glyph);
     }
+}
 
-    // 8. Filter glyph.
-    if (FilterGlyph) {
-        ui::TBitmap* glyph =
-            g.Filter()->HasFilter(rcol) ? g.FilterDropDown()->GlyphActive() : g.FilterDropDown()->Glyph();
-        if (glyph->Empty()) {
-            ui::TBitmap resource;
-            if (LoadGridGlyph("GSGFILT", resource))
-                VozEdid::DrawTransparentBitmap(canvas, resource, g.FixedColor(),
-                                               TRect(T.Right - 16, T.Top, T.Right, T.Top + resource.Height()));
-        } else {
-            DrawAutoTransparent(canvas, T.Right - 16, T.Top, *glyph);
-        }
-    }
-
-    // 11. Background gradient in the cell.
+// The background gradient inside a cell without a brush colour of its own, as a slice of the
+// gradient over the whole grid.
+void DrawBackgroundGradient(GridPaint::Cell& c, const TRect& T, bool fixed)
+{
+    TGxStringGrid& g = c.grid;
+    const int gl = g.GridLineWidth();
     TBackGround& bg = *g.BackGround();
     const bool bgCell = (fixed || (c.state & ui::gdFixed)) ? bg.Cells() != bcNormal : bg.Cells() != bcFixed;
-    if ((bg.Display() == bdGradientHorz || bg.Display() == bdGradientVert) && bgCell &&
-        (!g.ShowSelection() || !(c.state & (ui::gdSelected | ui::gdFocused)))) {
-        const TCellProperties* props = g.GridObjects(rcol, row);
-        if (!props || props->BrushColor() == ui::clNone) {
-            const TRect fill(T.Left - 1, T.Top - gl, T.Right, T.Bottom + gl - 1);
-            const bool vert = bg.Display() == bdGradientVert;
-            const int extent = vert ? g.Height() : g.Width();
-            const TColor from = VozEdid::BlendColorAt(bg.Color(), bg.ColorTo(), 0, extent, vert ? fill.Top : fill.Left);
-            const TColor to =
-                VozEdid::BlendColorAt(bg.Color(), bg.ColorTo(), 0, extent, vert ? fill.Bottom : fill.Right);
-            DrawGradient(canvas, from, to, !vert, fill, 128);
-        }
-    }
-
-    // 12. Selection rectangle.
-    const ui::TGridRect sel = g.Selection();
-    if (g.SelectionRectangle && !fixed && col >= sel.Left && col <= sel.Right && row >= sel.Top && row <= sel.Bottom) {
-        canvas.Pen()->SetColor(g.SelectionRectangleColor);
-        canvas.Pen()->SetWidth(2);
-        const auto line = [&](int x1, int y1, int x2, int y2) {
-            canvas.MoveTo(x1, y1);
-            canvas.LineTo(x2, y2);
-        };
-        const int right = col == sel.Right ? T.Right - 1 : T.Right;
-        if (col == sel.Left)
-            line(T.Left - gl + 1, T.Bottom, T.Left - gl + 1, T.Top - gl);
-        if (col == sel.Right)
-            line(T.Right - 1, T.Bottom, T.Right - 1, T.Top - gl);
-        if (row == sel.Top)
-            line(T.Left - gl, T.Top - gl + 1, right, T.Top - gl + 1);
-        if (row == sel.Bottom)
-            line(T.Left - gl, T.Bottom, right, T.Bottom);
-        if (g.SelectionResizer && col == sel.Right && row == sel.Bottom) {
-            canvas.Brush()->SetColor(g.SelectionRectangleColor);
-            canvas.FillRect(TRect(T.Right - 4, T.Bottom - 4, R.Right, R.Bottom));
-        }
-        canvas.Pen()->SetWidth(1);
-    }
-
-    // 13. The text.
-    if (!ShowText)
+    if ((bg.Display() != bdGradientHorz && bg.Display() != bdGradientVert) || !bgCell ||
+        (g.ShowSelection() && (c.state & (ui::gdSelected | ui::gdFocused))))
         return;
-    T.Left += g.xyOffset_.X;
-    T.Top += g.xyOffset_.Y;
+    const TCellProperties* props = g.GridObjects(c.rcol, c.row);
+    if (props && props->BrushColor() != ui::clNone)
+        return;
+    const TRect fill(T.Left - 1, T.Top - gl, T.Right, T.Bottom + gl - 1);
+    const bool vert = bg.Display() == bdGradientVert;
+    const int extent = vert ? g.Height() : g.Width();
+    const TColor from = VozEdid::BlendColorAt(bg.Color(), bg.ColorTo(), 0, extent, vert ? fill.Top : fill.Left);
+    const TColor to = VozEdid::BlendColorAt(bg.Color(), bg.ColorTo(), 0, extent, vert ? fill.Bottom : fill.Right);
+    DrawGradient(c.canvas, from, to, !vert, fill, 128);
+}
+
+// The edges of the selection rectangle that pass through the cell, and the resizer's square in
+// the selection's bottom right cell.
+void DrawSelectionRectangle(GridPaint::Cell& c, const TRect& R, const TRect& T)
+{
+    TGxStringGrid& g = c.grid;
+    TCanvas& canvas = c.canvas;
+    const int col = c.col, row = c.row;
+    const int gl = g.GridLineWidth();
+    const ui::TGridRect sel = g.Selection();
+    canvas.Pen()->SetColor(g.SelectionRectangleColor);
+    canvas.Pen()->SetWidth(2);
+    const auto line = [&](int x1, int y1, int x2, int y2) {
+        canvas.MoveTo(x1, y1);
+        canvas.LineTo(x2, y2);
+    };
+    const int right = col == sel.Right ? T.Right - 1 : T.Right;
+    if (col == sel.Left)
+        line(T.Left - gl + 1, T.Bottom, T.Left - gl + 1, T.Top - gl);
+    if (col == sel.Right)
+        line(T.Right - 1, T.Bottom, T.Right - 1, T.Top - gl);
+    if (row == sel.Top)
+        line(T.Left - gl, T.Top - gl + 1, right, T.Top - gl + 1);
+    if (row == sel.Bottom)
+        line(T.Left - gl, T.Bottom, right, T.Bottom);
+    if (g.SelectionResizer && col == sel.Right && row == sel.Bottom) {
+        canvas.Brush()->SetColor(g.SelectionRectangleColor);
+        canvas.FillRect(TRect(T.Right - 4, T.Bottom - 4, R.Right, R.Bottom));
+    }
+    canvas.Pen()->SetWidth(1);
+}
+
+// The room left to the text in T: the cell's margins, the graphic beside, above or under the text,
+// the tree indent.
+void ShrinkToTextRoom(GridPaint::Cell& c, TRect& T, int GW, int GH, TCellHAlign GHA, TCellVAlign GVA)
+{
+    TGxStringGrid& g = c.grid;
+    T.Left += g.XYOffset().X;
+    T.Top += g.XYOffset().Y;
     if (!g.XYOffsetTopLeftOnly)
-        T.Right -= g.xyOffset_.X;
+        T.Right -= g.XYOffset().X;
     if (GHA == haBeforeText)
         T.Left += GW;
     else if (GHA == haAfterText)
@@ -163,60 +177,46 @@ void GridPaint::DrawTextLayer(Cell& c, const TRect& R, bool ShowText, bool Filte
         T.Top += GH;
     else if (GVA == vaUnderText)
         T.Bottom -= GH;
-    const int sortOffset = (GHA == haLeft || (GHA == haBeforeText && c.ha == THAlignment::taLeftJustify)) && G ? GW : 0;
-    if (rcol == 0 && g.HasNodes() && !g.IsNode(row))
-        T.Left += g.GetNodeIndent(row);
-    const bool sortHeader = SortIndicatorHeader(g, col, rcol, row);
-    const auto sortY = [&](const TRect& r) {
-        if (c.va == vtaCenter)
-            return r.Top + (r.Bottom - r.Top) / 2;
-        return c.va == vtaBottom ? r.Bottom - 8 : r.Top + 8;
-    };
+    if (c.rcol == 0 && g.HasNodes() && !g.IsNode(c.row))
+        T.Left += g.GetNodeIndent(c.row);
+}
 
-    if (kind == 1) {
-        if (FilterGlyph)
-            T.Right -= 18;
-        --T.Left;
-        if (sortHeader)
-            T.Right -= 10;
-        THTMLDrawParams params;
-        params.Images = g.GetGridImageList();
-        params.PictureCache = g.ImageCache();
-        params.LinkColor = linkColor;
-        params.ShadowColor = 0x808080;
-        params.HoverLinkIndex = g.Pointer.HoverCell.X == col && g.Pointer.HoverCell.Y == row ? g.Pointer.HoverLink : -1;
-        params.UnderlineHoverOnly = g.URLUnderlineOnHover;
-        params.BlinkVisible = !g.Pointer.GridBlink;
-        params.ControlDown = g.Pointer.CtrlDown;
-        params.WordWrap = !g.EnhTextSize;
-        THTMLDrawResult result;
-        DrawHTMLText(canvas, text, T, params, result);
-        c.textWidth = result.UsedWidth + 2;
-        if (sortHeader)
-            g.DrawSortIndicator(canvas, rcol, sortY(T), T.Right + 2);
-        return;
-    }
+// Mini-HTML text in T, with the sort indicator after it; the width used goes to c.textWidth.
+void DrawHtmlCellText(GridPaint::Cell& c, TRect T, const std::string& text, TColor linkColor, bool FilterGlyph,
+                      bool sortHeader)
+{
+    TGxStringGrid& g = c.grid;
+    if (FilterGlyph)
+        T.Right -= 18;
+    --T.Left;
+    if (sortHeader)
+        T.Right -= 10;
+    THTMLDrawParams params;
+    params.Images = g.GetGridImageList();
+    params.PictureCache = g.ImageCache();
+    params.LinkColor = linkColor;
+    params.ShadowColor = 0x808080;
+    params.HoverLinkIndex = g.Pointer.HoverCell.X == c.col && g.Pointer.HoverCell.Y == c.row ? g.Pointer.HoverLink : -1;
+    params.UnderlineHoverOnly = g.URLUnderlineOnHover;
+    params.BlinkVisible = !g.Pointer.GridBlink;
+    params.ControlDown = g.Pointer.CtrlDown;
+    params.WordWrap = !g.EnhTextSize;
+    THTMLDrawResult result;
+    DrawHTMLText(c.canvas, text, T, params, result);
+    c.textWidth = result.UsedWidth + 2;
+    if (sortHeader)
+        g.DrawSortIndicator(c.canvas, c.rcol, SortIndicatorY(c, T), T.Right + 2);
+}
 
-    if (kind == 2) {
-        g.DrawRichTextCell(rcol, row, T, canvas);
-        return;
-    }
-
-    // Plain text.
-    if (sortHeader && c.ha == THAlignment::taCenter)
-        T.Left += 10;
-    const bool url = g.URLShow() && IsURL(text);
-    const ui::TFontStyles savedStyle = canvas.Font()->Style();
-    if (url) {
-        if (!g.URLFull())
-            StripURLProtocol(text);
-        canvas.Font()->SetStyle(savedStyle | ui::fsUnderline);
-        canvas.Font()->SetColor(linkColor);
-    }
+// The drawing flags of plain text: one line (cut at its first line break) or word wrap, ellipsis,
+// alignment. vflag gets the flag of the vertical placement.
+unsigned PlainTextFlags(GridPaint::Cell& c, std::string& text, unsigned& vflag)
+{
+    TGxStringGrid& g = c.grid;
     bool ww = g.WordWrap();
-    if (const TCellProperties* props = g.GridObjects(rcol, row))
+    if (const TCellProperties* props = g.GridObjects(c.rcol, c.row))
         ww = props->WordWrap();
-    g.GetCellWordWrap(rcol, row, ww);
+    g.GetCellWordWrap(c.rcol, c.row, ww);
     unsigned flags = ui::DT_EDITCONTROL;
     if (LineCount(text, g.Multilinecells) == 1 && !ww) {
         const auto br = text.find_first_of("\r\n");
@@ -233,17 +233,25 @@ void GridPaint::DrawTextLayer(Cell& c, const TRect& R, bool ShowText, bool Filte
         flags |= ui::DT_RIGHT;
     else if (c.ha == THAlignment::taCenter)
         flags |= ui::DT_CENTER;
-    unsigned vflag = 0;
+    vflag = 0;
     if (c.va == vtaCenter)
         vflag = ui::DT_VCENTER;
     else if (c.va == vtaBottom)
         vflag = ui::DT_BOTTOM;
     flags |= vflag;
-    g.vAlignFlag_ = vflag;
     if (ww || g.Multilinecells)
         flags |= ui::DT_WORDBREAK | ui::DT_EDITCONTROL;
     else
         flags |= ui::DT_SINGLELINE;
+    return flags;
+}
+
+// Plain text in T with flags, and the error underline of a value graphic; gives the rectangle the
+// text was drawn in. With a graphic the text's width goes to c.textWidth.
+TRect DrawPlainCellText(GridPaint::Cell& c, TRect T, const std::string& text, unsigned flags, unsigned vflag,
+                        bool FilterGlyph, const TCellGraphic* G)
+{
+    TCanvas& canvas = c.canvas;
     // A single line is placed vertically by the flags; wrapped text starts at the top.
     if ((flags & ui::DT_WORDBREAK) && vflag != 0) {
         TRect m = T;
@@ -263,27 +271,86 @@ void GridPaint::DrawTextLayer(Cell& c, const TRect& R, bool ShowText, bool Filte
     const TRect drawn = T;
     TRect t = T;
     canvas.DrawText(text, t, flags);
-    int errPos = 0, errLen = 0;
     if (G && (G->CellType == ctEmpty || G->CellType == ctValue) && G->CellErrLen > 0) {
-        errPos = G->CellErrFrom;
-        errLen = G->CellErrLen;
+        int errPos = G->CellErrFrom;
+        int errLen = G->CellErrLen;
         VozEdid::DrawErrorUnderline(canvas, text, drawn, canvas.TextHeight("hg"), errPos, errLen);
     }
     canvas.Brush()->SetStyle(ui::TBrushStyle::bsSolid);
+    return drawn;
+}
+
+// The sort indicator after plain text drawn in T.
+void DrawSortAfterText(GridPaint::Cell& c, const TRect& T, const std::string& text, int sortOffset)
+{
+    const int q = std::max(0, std::min(T.Right - T.Left - 16, c.canvas.TextWidth(text)));
+    int x = T.Left + 8;
+    if (c.ha == THAlignment::taLeftJustify)
+        x = T.Left + q + sortOffset + 10;
+    else if (c.ha == THAlignment::taRightJustify)
+        x = T.Right - q - 10;
+    c.grid.DrawSortIndicator(c.canvas, c.rcol, SortIndicatorY(c, T), x);
+}
+
+}  // namespace
+
+void GridPaint::DrawTextLayer(Cell& c, const TRect& R, bool ShowText, bool FilterGlyph, const TCellGraphic* G, int GW,
+                              int GH, TCellHAlign GHA, TCellVAlign GVA)
+{
+    TGxStringGrid& g = c.grid;
+    TCanvas& canvas = c.canvas;
+    TRect T = R;
+    const bool fixed = g.IsFixed(c.col, c.row);
+
+    const TColor linkColor = ApplySelectionColors(c, fixed);
+    int kind = 0;
+    std::string text = CellShownText(g, c.rcol, c.row, kind);
+    if (fixed) {
+        T.Left += g.GridLineWidth();
+        T.Top += g.GridLineWidth();
+    }
+    if (FilterGlyph)
+        DrawFilterGlyph(c, T);
+    DrawBackgroundGradient(c, T, fixed);
+    const ui::TGridRect sel = g.Selection();
+    if (g.SelectionRectangle && !fixed && c.col >= sel.Left && c.col <= sel.Right && c.row >= sel.Top &&
+        c.row <= sel.Bottom)
+        DrawSelectionRectangle(c, R, T);
+
+    // The text.
+    if (!ShowText)
+        return;
+    ShrinkToTextRoom(c, T, GW, GH, GHA, GVA);
+    const int sortOffset = (GHA == haLeft || (GHA == haBeforeText && c.ha == THAlignment::taLeftJustify)) && G ? GW : 0;
+    const bool sortHeader = SortIndicatorHeader(g, c.col, c.rcol, c.row);
+    if (kind == 1) {
+        DrawHtmlCellText(c, T, text, linkColor, FilterGlyph, sortHeader);
+        return;
+    }
+    if (kind == 2) {
+        g.DrawRichTextCell(c.rcol, c.row, T, canvas);
+        return;
+    }
+
+    // Plain text, underlined in the link colour when it is a link.
+    if (sortHeader && c.ha == THAlignment::taCenter)
+        T.Left += 10;
+    const bool url = g.URLShow() && IsURL(text);
+    const ui::TFontStyles savedStyle = canvas.Font()->Style();
+    if (url) {
+        if (!g.URLFull())
+            StripURLProtocol(text);
+        canvas.Font()->SetStyle(savedStyle | ui::fsUnderline);
+        canvas.Font()->SetColor(linkColor);
+    }
+    unsigned vflag = 0;
+    const unsigned flags = PlainTextFlags(c, text, vflag);
+    g.vAlignFlag_ = vflag;
+    const TRect drawn = DrawPlainCellText(c, T, text, flags, vflag, FilterGlyph, G);
     if (url)
         canvas.Font()->SetStyle(savedStyle);
-
-    // The sort indicator after plain text.
-    if (sortHeader) {
-        T = drawn;
-        const int q = std::max(0, std::min(T.Right - T.Left - 16, canvas.TextWidth(text)));
-        int x = T.Left + 8;
-        if (c.ha == THAlignment::taLeftJustify)
-            x = T.Left + q + sortOffset + 10;
-        else if (c.ha == THAlignment::taRightJustify)
-            x = T.Right - q - 10;
-        g.DrawSortIndicator(canvas, rcol, sortY(T), x);
-    }
+    if (sortHeader)
+        DrawSortAfterText(c, drawn, text, sortOffset);
 }
 
 }  // namespace gx

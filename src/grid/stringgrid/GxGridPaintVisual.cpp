@@ -49,6 +49,135 @@ ui::TColor MixColors(ui::TColor Color, ui::TColor Base, int Factor)
                    mix(ui::GetBValue(c), ui::GetBValue(b)));
 }
 
+bool TGxStringGrid::ApplyCellPropertiesLook(int RCol, int ARow, const TCellLook& L, bool& WW,
+                                            TCellGradientDirection& GD)
+{
+    const TCellProperties* props = GridObjects(RCol, ARow);
+    if (!props)
+        return false;
+    bool explicitColor = false;
+    const TCellType kind = GetCellType(RCol, ARow);
+    if (kind == ctNone || kind == ctRotated || kind == ctEmpty) {
+        if (props->BrushColor() != ui::clNone) {
+            L.Brush->SetColor(props->BrushColor());
+            explicitColor = true;
+        }
+    } else if (IsControlCell(kind)) {
+        L.Brush->SetColor(props->BrushColor());
+        explicitColor = props->BrushColor() != ui::clNone;
+    } else {
+        L.Brush->SetColor(props->BrushColor());
+    }
+    if (props->FontColor() != ui::clNone)
+        L.Font->SetColor(props->FontColor());
+    if (props->FontStyle() != 0)
+        L.Font->SetStyle(props->FontStyle());
+    if (props->FontSize() != 0)
+        L.Font->SetSize(props->FontSize());
+    if (!props->FontName().empty())
+        L.Font->SetName(props->FontName());
+    WW = props->WordWrap();
+    L.ColorTo = props->BrushColorTo();
+    GD = props->GradientDirection();
+    return explicitColor;
+}
+
+void TGxStringGrid::ApplyDefaultCellColor(int ACol, int ARow, bool Print, ui::TBrush* ABrush)
+{
+    const int fixedCols = TBaseGrid::FixedCols(), fixedRows = TBaseGrid::FixedRows();
+    ABrush->SetColor(Color());
+    const bool bandCell = ACol >= fixedCols && ACol < ColCount() + numHiddenColumns_ - fixedRightCols_ &&
+                          ARow >= fixedRows && ARow < RowCount() - fixedFooters_;
+    if (bands_->Active() && (!Print || Print == bands_->Print()) && bandCell && bands_->TotalLength() > 0) {
+        const bool primary = (ARow - fixedRows) % bands_->TotalLength() < bands_->PrimaryLength();
+        ABrush->SetColor(primary ? bands_->PrimaryColor() : bands_->SecondaryColor());
+    }
+    if (ACol < fixedCols || ARow < fixedRows || DisplColIndex(ACol) >= ColCount() - fixedRightCols_ ||
+        ARow >= RowCount() - fixedFooters_)
+        ABrush->SetColor(FixedColor());
+}
+
+void TGxStringGrid::ApplyFixedCellLook(bool Print, const TCellLook& L)
+{
+    if (!Print) {
+        L.Brush->SetColor(FixedColor());
+        L.Font->Assign(fixedFont_);
+        L.State |= ui::gdFixed;
+    }
+    // A flat grid shows its fixed cells in the plain fixed colour.
+    if (Look >= glDUD && (!flat_ || Print)) {
+        L.Brush->SetColor(fixedGradients_[TControlLook::kFrom]);
+        L.ColorTo = fixedGradients_[TControlLook::kTo];
+        L.MirrorColor = fixedGradients_[TControlLook::kMirrorFrom];
+        L.MirrorColorTo = fixedGradients_[TControlLook::kMirrorTo];
+    }
+}
+
+void TGxStringGrid::ApplySelectionLook(int ACol, int ARow, int RRow, bool Live, bool Normal, const TCellLook& L)
+{
+    // The unselected colours.
+    const ui::TColor plainBrush = L.Brush->Color();
+    const ui::TColor plainFont = L.Font->Color();
+    const auto selectionLook = [&] {
+        L.ColorTo = SelectionColorTo;
+        L.MirrorColor = SelectionMirrorColor;
+        L.MirrorColorTo = SelectionMirrorColorTo;
+        if (SelectionTextColor != ui::clNone)
+            L.Font->SetColor(SelectionTextColor);
+    };
+    const bool down = Pointer.MouseDown;
+
+    // Disjunct row selection.
+    if (Live && Normal && mouseActions_->DisjunctRowSelect()) {
+        const bool rowSelected = RowSelect(RRow);
+        if ((rowSelected && !(down && ARow == Row())) || (down && !rowSelected && (L.State & ui::gdSelected))) {
+            L.Brush->SetColor(SelectionColor);
+            selectionLook();
+            L.State = ui::gdSelected;
+        } else {
+            L.State &= ~ui::gdSelected;
+        }
+    }
+
+    // Disjunct column selection.
+    if (Live && Normal && mouseActions_->DisjunctColSelect()) {
+        const bool colSelected = ColSelect(ACol);
+        if ((colSelected && (!down || ACol != Col())) || (down && !colSelected && (L.State & ui::gdSelected))) {
+            L.Brush->SetColor(SelectionColor);
+            selectionLook();
+            L.State = ui::gdSelected;
+        }
+    }
+
+    // The normal selection.
+    const bool disjunct = mouseActions_->DisjunctRowSelect() || mouseActions_->DisjunctColSelect();
+    if ((Live && !disjunct && IsSelected(ACol, ARow)) || ((L.State & ui::gdSelected) && down && showSelection_)) {
+        if (L.Brush->Color() == Color())
+            L.Brush->SetColor(SelectionColor);
+        else if (SelectionColorMixer)
+            L.Brush->SetColor(MixColors(SelectionColor, L.Brush->Color(), selectionColorMixerFactor_));
+        else
+            L.Brush->SetColor(SelectionColor);
+        selectionLook();
+        L.State |= ui::gdSelected;
+    }
+
+    // Disjunct cell selection.
+    if (mouseActions_->DisjunctCellSelect() && showSelection_) {
+        const bool listed = selectedCellSet_.count({ACol, ARow}) != 0;
+        if (listed) {
+            L.Brush->SetColor(SelectionColor);
+            selectionLook();
+            L.State |= ui::gdSelected;
+        } else if (ACol == Col() && ARow == Row()) {
+            L.State &= ~ui::gdSelected;
+            L.Brush->SetColor(plainBrush);
+            L.Font->SetColor(plainFont);
+            L.ColorTo = L.MirrorColor = L.MirrorColorTo = ui::clNone;
+        }
+    }
+}
+
 void TGxStringGrid::GetVisualProperties(int ACol, int ARow, ui::TGridDrawState& AState, bool Print, bool Select,
                                         bool Remap, ui::TBrush* ABrush, ui::TColor& AColorTo, ui::TColor& AMirrorColor,
                                         ui::TColor& AMirrorColorTo, ui::TFont* AFont, THAlignment& HA, TVAlignment& VA,
@@ -57,170 +186,60 @@ void TGxStringGrid::GetVisualProperties(int ACol, int ARow, ui::TGridDrawState& 
     const int fixedCols = TBaseGrid::FixedCols(), fixedRows = TBaseGrid::FixedRows();
     const bool normal = ACol >= fixedCols && ARow >= fixedRows;
     const bool printFonts = Print && !printSettings_->UseDisplayFont;
+    const TCellLook look{AState, ABrush, AColorTo, AMirrorColor, AMirrorColorTo, AFont};
 
-    // 1. The base font.
+    // The base font.
     if (normal)
         AFont->Assign(printFonts ? *printSettings_->Font() : *Font());
     else
         AFont->Assign(printFonts ? *printSettings_->FixedFont() : fixedFont_);
 
-    // 2. Columns and rows for the properties and the row-selection tests.
+    // Columns and rows for the properties and the row-selection tests.
     const int rcol = Remap ? RealColIndex(ACol) : ACol;
     const bool persistent = mouseActions_->DisjunctRowSelect() && mouseActions_->RowSelectPersistent();
     const int rrow = persistent || useEnabledRows_ ? RealRowIndex(ARow) : ARow;
 
-    // 3, 4. Colours of the cell's own properties.
+    // Colours of the cell's own properties.
     ABrush->SetColor(ui::clNone);
     AColorTo = AMirrorColor = AMirrorColorTo = ui::clNone;
-    bool explicitColor = false;
-    if (const TCellProperties* props = GridObjects(rcol, ARow)) {
-        const TCellType kind = GetCellType(rcol, ARow);
-        if (kind == ctNone || kind == ctRotated || kind == ctEmpty) {
-            if (props->BrushColor() != ui::clNone) {
-                ABrush->SetColor(props->BrushColor());
-                explicitColor = true;
-            }
-        } else if (IsControlCell(kind)) {
-            ABrush->SetColor(props->BrushColor());
-            explicitColor = props->BrushColor() != ui::clNone;
-        } else {
-            ABrush->SetColor(props->BrushColor());
-        }
-        if (props->FontColor() != ui::clNone)
-            AFont->SetColor(props->FontColor());
-        if (props->FontStyle() != 0)
-            AFont->SetStyle(props->FontStyle());
-        if (props->FontSize() != 0)
-            AFont->SetSize(props->FontSize());
-        if (!props->FontName().empty())
-            AFont->SetName(props->FontName());
-        WW = props->WordWrap();
-        AColorTo = props->BrushColorTo();
-        GD = props->GradientDirection();
-    }
+    const bool explicitColor = ApplyCellPropertiesLook(rcol, ARow, look, WW, GD);
 
-    // 5. A selected cell always has a vertical gradient.
+    // A selected cell always has a vertical gradient.
     if (AState & ui::gdSelected)
         GD = GradientVertical;
 
-    // 6. Default colouring: the grid colour, the bands, the fixed colour of the fixed areas.
-    const int hiddenCols = numHiddenColumns_;
-    if (ABrush->Color() == ui::clNone) {
-        ABrush->SetColor(Color());
-        const bool bandCell = ACol >= fixedCols && ACol < ColCount() + hiddenCols - fixedRightCols_ &&
-                              ARow >= fixedRows && ARow < RowCount() - fixedFooters_;
-        if (bands_->Active() && (!Print || Print == bands_->Print()) && bandCell && bands_->TotalLength() > 0) {
-            const bool primary = (ARow - fixedRows) % bands_->TotalLength() < bands_->PrimaryLength();
-            ABrush->SetColor(primary ? bands_->PrimaryColor() : bands_->SecondaryColor());
-        }
-        if (ACol < fixedCols || ARow < fixedRows || DisplColIndex(ACol) >= ColCount() - fixedRightCols_ ||
-            ARow >= RowCount() - fixedFooters_)
-            ABrush->SetColor(FixedColor());
-    }
+    // Default colouring: the grid colour, the bands, the fixed colour of the fixed areas.
+    if (ABrush->Color() == ui::clNone)
+        ApplyDefaultCellColor(ACol, ARow, Print, ABrush);
 
-    // 7. Fixed cells.
     const bool fixed = IsFixed(ACol, ARow) || ACol < fixedCols || ARow < fixedRows;
-    if (fixed && !explicitColor) {
-        if (!Print) {
-            ABrush->SetColor(FixedColor());
-            AFont->Assign(fixedFont_);
-            AState |= ui::gdFixed;
-        }
-        // A flat grid shows its fixed cells in the plain fixed colour.
-        if (Look >= glDUD && (!flat_ || Print)) {
-            ABrush->SetColor(fixedGradients_[TControlLook::kFrom]);
-            AColorTo = fixedGradients_[TControlLook::kTo];
-            AMirrorColor = fixedGradients_[TControlLook::kMirrorFrom];
-            AMirrorColorTo = fixedGradients_[TControlLook::kMirrorTo];
-        }
-    }
+    if (fixed && !explicitColor)
+        ApplyFixedCellLook(Print, look);
 
-    // 8. The colour hook.
+    // The colour hook.
     if (Print)
         GetCellPrintColor(rcol, ARow, AState, ABrush, AFont);
     else
         GetCellColor(rcol, ARow, AState, ABrush, AFont);
 
-    // 9. The gradient hook.
+    // The gradient hook.
     if (OnGetCellGradient) {
         ui::TColor color = ABrush->Color();
         OnGetCellGradient(this, ARow, rcol, color, AColorTo, AMirrorColor, AMirrorColorTo, GD);
         ABrush->SetColor(color);
     }
 
-    // 10. The unselected colours.
-    const ui::TColor plainBrush = ABrush->Color();
-    const ui::TColor plainFont = AFont->Color();
+    ApplySelectionLook(ACol, ARow, rrow, Select && !Print && showSelection_ && !fixed, normal, look);
 
-    const auto selectionLook = [&] {
-        AColorTo = SelectionColorTo;
-        AMirrorColor = SelectionMirrorColor;
-        AMirrorColorTo = SelectionMirrorColorTo;
-        if (SelectionTextColor != ui::clNone)
-            AFont->SetColor(SelectionTextColor);
-    };
-    const bool live = Select && !Print && showSelection_ && !fixed;
-    const bool down = Pointer.MouseDown;
-
-    // 11. Disjunct row selection.
-    if (live && normal && mouseActions_->DisjunctRowSelect()) {
-        const bool rowSelected = RowSelect(rrow);
-        if ((rowSelected && !(down && ARow == Row())) || (down && !rowSelected && (AState & ui::gdSelected))) {
-            ABrush->SetColor(SelectionColor);
-            selectionLook();
-            AState = ui::gdSelected;
-        } else {
-            AState &= ~ui::gdSelected;
-        }
-    }
-
-    // 12. Disjunct column selection.
-    if (live && normal && mouseActions_->DisjunctColSelect()) {
-        const bool colSelected = ColSelect(ACol);
-        if ((colSelected && (!down || ACol != Col())) || (down && !colSelected && (AState & ui::gdSelected))) {
-            ABrush->SetColor(SelectionColor);
-            selectionLook();
-            AState = ui::gdSelected;
-        }
-    }
-
-    // 13, 14. The normal selection.
-    const bool disjunct = mouseActions_->DisjunctRowSelect() || mouseActions_->DisjunctColSelect();
-    if ((live && !disjunct && IsSelected(ACol, ARow)) || ((AState & ui::gdSelected) && down && showSelection_)) {
-        if (ABrush->Color() == Color())
-            ABrush->SetColor(SelectionColor);
-        else if (SelectionColorMixer)
-            ABrush->SetColor(MixColors(SelectionColor, ABrush->Color(), selectionColorMixerFactor_));
-        else
-            ABrush->SetColor(SelectionColor);
-        selectionLook();
-        AState |= ui::gdSelected;
-    }
-
-    // 15. Disjunct cell selection.
-    if (mouseActions_->DisjunctCellSelect() && showSelection_) {
-        const bool listed = selectedCellSet_.count({ACol, ARow}) != 0;
-        if (listed) {
-            ABrush->SetColor(SelectionColor);
-            selectionLook();
-            AState |= ui::gdSelected;
-        } else if (ACol == Col() && ARow == Row()) {
-            AState &= ~ui::gdSelected;
-            ABrush->SetColor(plainBrush);
-            AFont->SetColor(plainFont);
-            AColorTo = AMirrorColor = AMirrorColorTo = ui::clNone;
-        }
-    }
-
-    // 16. Disabled rows and a disabled grid.
+    // Disabled rows and a disabled grid.
     if (UseDisabledFont && ((useEnabledRows_ && !RowEnabled(rrow)) || !Enabled()))
         AFont->SetColor(DisabledFontColor);
 
-    // 17. Other selected rows of a disjunct row selection are a little lighter.
+    // Other selected rows of a disjunct row selection are a little lighter.
     if (IsSelected(ACol, ARow) && ARow != Row() && mouseActions_->DisjunctRowSelect() && SelectionColorTo == ui::clNone)
         ABrush->SetColor(Lighter(ABrush->Color(), 7));
 
-    // 18. Word wrap and alignment.
+    // Word wrap and alignment.
     GetCellWordWrap(rcol, ARow, WW);
     GetCellTextAlignment(rcol, ARow, HA, VA);
 }

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/rtl/StrUtils.h"
 
 namespace gx {

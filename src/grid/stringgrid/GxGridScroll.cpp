@@ -5,6 +5,7 @@
 
 #include "grid/stringgrid/GxGrid.h"
 #include "grid/stringgrid/GxGridInput.h"
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/ui/Application.h"
 
 namespace gx {

@@ -3,7 +3,6 @@
 #include "grid/stringgrid/GxGridSettings.h"
 
 #include "grid/stringgrid/GxGrid.h"
-#include "grid/stringgrid/GxGridModule.h"
 
 namespace gx {
 
@@ -137,16 +136,16 @@ void TGrouping::Assign(const TObject* Source)
 void TDragDropSettings::SetOleDropTarget(bool Value)
 {
     oleDropTarget_ = Value;
-    if (grid_ && GridExtrasHooks().OleDropTargetChanged)
-        GridExtrasHooks().OleDropTargetChanged(*grid_);
+    if (grid_)
+        grid_->Extras().OleDropTargetChanged(*grid_);
 }
 
 // The switch holds for the drops of every grid of the process.
 void TDragDropSettings::SetOleDropRTF(bool Value)
 {
     oleDropRTF_ = Value;
-    if (grid_ && GridExtrasHooks().OleDropTargetChanged)
-        GridExtrasHooks().OleDropTargetChanged(*grid_);
+    if (grid_)
+        grid_->Extras().OleDropTargetChanged(*grid_);
 }
 
 void TDragDropSettings::Assign(const TObject* Source)

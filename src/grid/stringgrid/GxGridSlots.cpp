@@ -4,7 +4,8 @@
 // from here (see README.md).
 #include "grid/base/GridUndoRedo.h"
 #include "grid/stringgrid/GxGrid.h"
-#include "grid/stringgrid/GxGridModule.h"
+#include "grid/stringgrid/GxGridEdit.h"
+#include "grid/stringgrid/GxGridPanels.h"
 
 namespace gx {
 
@@ -128,72 +129,54 @@ void TGxStringGrid::DoUpdateAutoColumnSize(int ACol, int& AWidth)
     DoUpdateColumnSize(ACol, AWidth);
 }
 
-// --- sorting, filtering, grouping, files and clipboard ---------------------------------------------------------
+// --- sorting, filtering, grouping, find, clipboard and column layout: the grid's extras (GxGridExtras.h)
+// ---------------------------------------------------------
 
 void TGxStringGrid::DoClickSort(int ACol)
 {
-    // The grid extras sort and report the click; without them the click is only reported.
-    if (GridExtrasHooks().ClickSort)
-        GridExtrasHooks().ClickSort(*this, ACol);
-    else if (OnClickSort)
-        OnClickSort(this, ACol);
+    // The grid extras sort by the column and report the click.
+    extras_->ClickSort(*this, ACol);
 }
 
 bool TGxStringGrid::RowMatchesFilter(int ARow)
 {
-    if (GridExtrasHooks().RowMatchesFilter)
-        return GridExtrasHooks().RowMatchesFilter(*this, ARow);
-    return true;
+    return extras_->RowMatchesFilter(*this, ARow);
 }
 
 void TGxStringGrid::FilterDropDownSelect(int ItemIndex)
 {
     filterDropList_->SetVisible(false);
-    if (GridExtrasHooks().FilterDropDownSelect)
-        GridExtrasHooks().FilterDropDownSelect(*this, ItemIndex);
-    else
-        FilterColumn = -1;
+    extras_->FilterDropDownSelect(*this, ItemIndex);
 }
 
 void TGxStringGrid::ApplyFilterCheckList(int ItemIndex)
 {
-    if (GridExtrasHooks().ApplyFilterCheckList)
-        GridExtrasHooks().ApplyFilterCheckList(*this, ItemIndex);
+    extras_->ApplyFilterCheckList(*this, ItemIndex);
 }
-
-namespace {
-
-void RunSearchHook(TGxStringGrid& grid, const std::function<void(TGxStringGrid&)>& hook)
-{
-    if (hook)
-        hook(grid);
-}
-
-}  // namespace
 
 void TGxStringGrid::SearchEditChange()
 {
-    RunSearchHook(*this, GridExtrasHooks().SearchEditChange);
+    extras_->SearchEditChange(*this);
 }
 
 void TGxStringGrid::SearchPrevClick()
 {
-    RunSearchHook(*this, GridExtrasHooks().SearchPrevClick);
+    extras_->SearchPrevClick(*this);
 }
 
 void TGxStringGrid::SearchNextClick()
 {
-    RunSearchHook(*this, GridExtrasHooks().SearchNextClick);
+    extras_->SearchNextClick(*this);
 }
 
 void TGxStringGrid::SearchCloseClick()
 {
-    RunSearchHook(*this, GridExtrasHooks().SearchCloseClick);
+    extras_->SearchCloseClick(*this);
 }
 
 void TGxStringGrid::SearchHighlightClick()
 {
-    RunSearchHook(*this, GridExtrasHooks().SearchHighlightClick);
+    extras_->SearchHighlightClick(*this);
 }
 
 void TGxStringGrid::FixedEditChange()
@@ -204,10 +187,7 @@ void TGxStringGrid::FixedEditChange()
 
 void TGxStringGrid::SetFilterActive(bool Value)
 {
-    if (GridExtrasHooks().SetFilterActive)
-        GridExtrasHooks().SetFilterActive(*this, Value);
-    else
-        FilterActiveFlag = Value;
+    extras_->SetFilterActive(*this, Value);
 }
 
 bool TGxStringGrid::AllowFormattedClipboard()
@@ -221,86 +201,72 @@ void TGxStringGrid::ImportNotification(int, int) {}
 
 void TGxStringGrid::SubGroup(int Colindex)
 {
-    if (GridExtrasHooks().SubGroup)
-        GridExtrasHooks().SubGroup(*this, Colindex);
+    extras_->SubGroup(*this, Colindex);
 }
 
 void TGxStringGrid::SubUnGroup(int Colindex)
 {
-    if (GridExtrasHooks().SubUnGroup)
-        GridExtrasHooks().SubUnGroup(*this, Colindex);
+    extras_->SubUnGroup(*this, Colindex);
 }
 
 void TGxStringGrid::Group(int Colindex)
 {
-    if (GridExtrasHooks().Group)
-        GridExtrasHooks().Group(*this, Colindex);
+    extras_->Group(*this, Colindex);
 }
 
 void TGxStringGrid::UnGroup()
 {
-    if (GridExtrasHooks().UnGroup)
-        GridExtrasHooks().UnGroup(*this);
+    extras_->UnGroup(*this);
 }
 
 void TGxStringGrid::SaveColPositions()
 {
-    if (GridExtrasHooks().SaveColPositions)
-        GridExtrasHooks().SaveColPositions(*this);
+    extras_->SaveColPositions(*this);
 }
 
 void TGxStringGrid::LoadColPositions()
 {
-    if (GridExtrasHooks().LoadColPositions)
-        GridExtrasHooks().LoadColPositions(*this);
+    extras_->LoadColPositions(*this);
 }
 
 void TGxStringGrid::CutSelectionToClipboard()
 {
-    if (GridExtrasHooks().CutSelectionToClipboard)
-        GridExtrasHooks().CutSelectionToClipboard(*this);
+    extras_->CutSelectionToClipboard(*this);
 }
 
 void TGxStringGrid::CopySelectionToClipboard()
 {
-    if (GridExtrasHooks().CopySelectionToClipboard)
-        GridExtrasHooks().CopySelectionToClipboard(*this);
+    extras_->CopySelectionToClipboard(*this);
 }
 
 void TGxStringGrid::PasteSelectionFromClipboard()
 {
-    if (GridExtrasHooks().PasteSelectionFromClipboard)
-        GridExtrasHooks().PasteSelectionFromClipboard(*this);
+    extras_->PasteSelectionFromClipboard(*this);
 }
 
 void TGxStringGrid::QSort()
 {
-    if (GridExtrasHooks().QSort)
-        GridExtrasHooks().QSort(*this);
+    extras_->QSort(*this);
 }
 
 void TGxStringGrid::QSortIndexed()
 {
-    if (GridExtrasHooks().QSortIndexed)
-        GridExtrasHooks().QSortIndexed(*this);
+    extras_->QSortIndexed(*this);
 }
 
 void TGxStringGrid::QSortGroup()
 {
-    if (GridExtrasHooks().QSortGroup)
-        GridExtrasHooks().QSortGroup(*this);
+    extras_->QSortGroup(*this);
 }
 
 void TGxStringGrid::QSortGroupIndexed()
 {
-    if (GridExtrasHooks().QSortGroupIndexed)
-        GridExtrasHooks().QSortGroupIndexed(*this);
+    extras_->QSortGroupIndexed(*this);
 }
 
 void TGxStringGrid::QUnSort()
 {
-    if (GridExtrasHooks().QUnSort)
-        GridExtrasHooks().QUnSort(*this);
+    extras_->QUnSort(*this);
 }
 
 }  // namespace gx

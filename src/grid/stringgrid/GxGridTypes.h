@@ -11,6 +11,7 @@
 #include "grid/base/GxObj.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/Graphics.h"
 
 namespace gx {
 
@@ -195,6 +196,44 @@ public:
     virtual ~ITGxStringGridSelect() = default;
     virtual void SelectionChanged(int ACol, int ARow) = 0;
 };
+
+// What the input code knows about the mouse and keys that painting shows: hot and pressed header
+// cells, the pressed drop-down part of a header, the hovered link and button cell, the blink phase.
+struct TGridPointerState {
+    bool MouseDown = false;
+    bool CtrlDown = false;
+    bool DropDownDown = false;
+    bool MouseDownMove = false;  // a column is being dragged
+    int HoverFixedX = -1;
+    int HoverFixedY = -1;
+    ui::TPoint HoverCell{-1, -1};  // the cell under the mouse (display coordinates)
+    int HoverLink = -1;            // the hovered link of HoverCell
+    ui::TPoint HoverButton{-1, -1};
+    bool GridBlink = false;
+    bool Designing = false;
+};
+
+// The sixteen presets of SetStyle, in the order of TGxStyle.
+enum TGxGridStyle : std::uint8_t {
+    gsOffice2003Blue,
+    gsOffice2003Silver,
+    gsOffice2003Olive,
+    gsOffice2003Classic,
+    gsOffice2007Luna,
+    gsOffice2007Obsidian,
+    gsWindowsXP,
+    gsWhidbey,
+    gsCustom,
+    gsOffice2007Silver,
+    gsWindowsVista,
+    gsWindows7,
+    gsTerminal,
+    gsOffice2010Blue,
+    gsOffice2010Silver,
+    gsOffice2010Black
+};
+
+enum TXPColorScheme : std::uint8_t { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
 
 // The position an index takes when the entry at From moves to To and the ones between close up
 // (rows, columns, their records and embedded controls all follow a move this way).

@@ -10,6 +10,7 @@
 #include "controls/dropdown/GxColGrid.h"
 #include "controls/griddropdown/GxGridDropDownList.h"
 #include "controls/gridinplace/GxGridInplaceDropDown.h"
+#include "grid/stringgrid/GxGridDropDownEditors.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Regional.h"
 #include "platform/ui/Application.h"

@@ -9,6 +9,7 @@
 
 #include "grid/columngrid/GxColumnGrid.h"
 #include "grid/extras/GridExtras.h"
+#include "grid/stringgrid/GxEditLink.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
@@ -53,7 +54,7 @@ protected:
     }
 
     ui::TForm form{nullptr};
-    TGxColumnGrid* grid = new TGxColumnGrid(&form);
+    TGxColumnGrid* grid = new TGxColumnGrid(&form, GridExtras());
 };
 
 TEST_F(GxColumnMenus, EachPopupTypeOpensOnItsButtonAndRows)

@@ -15,6 +15,7 @@
 #include "grid/base/VozEdidText.h"
 #include "grid/extras/CellStreamCodec.h"
 #include "grid/extras/GridExtras.h"
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Regional.h"

@@ -8,6 +8,7 @@
 
 #include "ExtrasFixture.h"
 #include "grid/extras/GridExtras.h"
+#include "grid/stringgrid/GxGridEdit.h"
 #include "grid/stringgrid/GxGridPanels.h"
 
 namespace gx {

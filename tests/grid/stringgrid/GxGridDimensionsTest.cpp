@@ -1,6 +1,7 @@
 // Dimensions and fixed areas of the string grid with their clamps, the footer row, update locking,
 // the save range and the used-cells rectangle.
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridPanels.h"
 
 #include <gtest/gtest.h>
 

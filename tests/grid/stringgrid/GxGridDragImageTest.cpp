@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/PopupWindow.h"

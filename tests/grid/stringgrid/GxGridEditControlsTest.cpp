@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "grid/stringgrid/GxGridEdit.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Regional.h"
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "grid/stringgrid/GxEditLink.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/StdCtrls.h"
 

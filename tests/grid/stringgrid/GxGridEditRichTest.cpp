@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "grid/stringgrid/GxGridEdit.h"
+#include "grid/stringgrid/GxGridEditRich.h"
 #include "platform/rtl/Exceptions.h"
 
 namespace gx {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "grid/stringgrid/GxGridEdit.h"
 #include "platform/rtl/Regional.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Clipboard.h"

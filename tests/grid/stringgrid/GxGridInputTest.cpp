@@ -17,6 +17,9 @@
 #include "platform/ui/Input.h"
 #include "platform/ui/StdCtrls.h"
 
+#include "GridExtrasDouble.h"
+#include "grid/stringgrid/GxGridEdit.h"
+
 namespace gx {
 namespace {
 
@@ -72,8 +75,9 @@ protected:
         };
     }
 
+    TGridExtrasDouble extras;  // header clicks sort nothing here
     ui::TForm form{nullptr};
-    TGxStringGrid* grid = new TGxStringGrid(&form);
+    TGxStringGrid* grid = new TGxStringGrid(&form, extras);
 };
 
 struct NavCase {

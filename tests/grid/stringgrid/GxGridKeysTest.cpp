@@ -10,13 +10,14 @@
 #include <vector>
 
 #include "controls/button/LbButton.h"
-#include "grid/stringgrid/GxGridModule.h"
 #include "grid/stringgrid/GxGridPanels.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/StdCtrls.h"
 #include "platform/ui/qt/NativeTesting.h"
+
+#include "GridExtrasDouble.h"
 
 namespace gx {
 namespace {
@@ -41,20 +42,20 @@ protected:
     }
     void Key(unsigned vk, ui::TShiftState shift = 0) { ui::SendKeyStroke(grid, vk, shift); }
 
+    TGridExtrasDouble extras;  // outlives the form and its grid
     ui::TForm form{nullptr};
-    TGxStringGrid* grid = new TGxStringGrid(&form);
+    TGxStringGrid* grid = new TGxStringGrid(&form, extras);
 };
 
-// The clipboard slots reach the grid extras through their hooks; the test puts its own there.
+// The clipboard slots reach the grid's extras; the test's own record the calls.
 class GxGridClipboardKeys : public GxGridKeys {
 protected:
     void SetUp() override
     {
         GxGridKeys::SetUp();
-        saved = GridExtrasHooks();
-        GridExtrasHooks().CutSelectionToClipboard = [this](TGxStringGrid&) { log.push_back("cut"); };
-        GridExtrasHooks().CopySelectionToClipboard = [this](TGxStringGrid&) { log.push_back("copy"); };
-        GridExtrasHooks().PasteSelectionFromClipboard = [this](TGxStringGrid&) { log.push_back("paste"); };
+        extras.Calls.CutSelectionToClipboard = [this](TGxStringGrid&) { log.push_back("cut"); };
+        extras.Calls.CopySelectionToClipboard = [this](TGxStringGrid&) { log.push_back("copy"); };
+        extras.Calls.PasteSelectionFromClipboard = [this](TGxStringGrid&) { log.push_back("paste"); };
         grid->OnClipboardCut = [this](TObject*, bool& allow) { Event("cut?", allow); };
         grid->OnClipboardCopy = [this](TObject*, bool& allow) { Event("copy?", allow); };
         grid->OnClipboardPaste = [this](TObject*, bool& allow) { Event("paste?", allow); };
@@ -66,14 +67,12 @@ protected:
         grid->Navigation()->SetAllowInsertRow(true);
         grid->Navigation()->SetAllowDeleteRow(true);
     }
-    void TearDown() override { GridExtrasHooks() = saved; }
     void Event(const char* name, bool& allow)
     {
         log.push_back(name);
         allow = allowClipboard;
     }
 
-    TGridExtrasHooks saved;
     Log log;
     bool allowClipboard = true;
     bool swallowInOnKeyDown = false;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Messages.h"

@@ -8,11 +8,12 @@
 
 #include "grid/stringgrid/GxGrid.h"
 #include "grid/stringgrid/GxGridFilter.h"
-#include "grid/stringgrid/GxGridModule.h"
 #include "grid/stringgrid/GxGridPanels.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Render.h"
+
+#include "GridExtrasDouble.h"
 
 namespace gx {
 namespace {
@@ -35,7 +36,6 @@ protected:
         grid->SetDefaultRowHeight(20);
         grid->SetFocus();
     }
-    void TearDown() override { GridExtrasHooks() = saved; }
     void Move(ui::TPoint p) { ui::SendMouseMove(grid, p.X, p.Y); }
     void ClickAt(int x, int y)
     {
@@ -43,9 +43,9 @@ protected:
         ui::SendMouseUp(grid, TMouseButton::mbLeft, x, y);
     }
 
+    TGridExtrasDouble extras;  // outlives the form and its grid
     ui::TForm form{nullptr};
-    TGxStringGrid* grid = new TGxStringGrid(&form);
-    TGridExtrasHooks saved = GridExtrasHooks();
+    TGxStringGrid* grid = new TGxStringGrid(&form, extras);
 };
 
 // --- links under the mouse -----------------------------------------------------------------------------
@@ -173,7 +173,7 @@ TEST_F(GxGridFilterList, AReleaseOnTheGlyphOpensTheColumnsListAndASecondOneClose
 TEST_F(GxGridFilterList, AChoiceInTheOpenListReachesTheFilterExtras)
 {
     std::vector<int> picks;
-    GridExtrasHooks().FilterDropDownSelect = [&](TGxStringGrid& g, int index) {
+    extras.Calls.FilterDropDownSelect = [&](TGxStringGrid& g, int index) {
         picks.push_back(index * 10 + g.FilterColumn);
         g.FilterColumn = -1;
     };

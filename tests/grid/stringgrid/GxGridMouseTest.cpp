@@ -13,11 +13,13 @@
 #include "grid/stringgrid/GxGridEdit.h"
 #include "grid/stringgrid/GxGridHintWindow.h"
 #include "grid/stringgrid/GxGridInput.h"
-#include "grid/stringgrid/GxGridModule.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/Render.h"
 #include "platform/ui/Shell.h"
+
+#include "GridExtrasDouble.h"
+#include "grid/stringgrid/GxGridPanels.h"
 
 namespace gx {
 namespace {
@@ -44,7 +46,6 @@ protected:
                 grid->SetCells(c, r, std::to_string(c) + ":" + std::to_string(r));
         grid->SetFocus();
     }
-    void TearDown() override { GridExtrasHooks() = saved; }
     ui::TPoint Center(int c, int r) const
     {
         const ui::TRect rc = grid->CellRect(c, r);
@@ -73,9 +74,9 @@ protected:
         Release(to.X, to.Y);
     }
 
+    TGridExtrasDouble extras;  // outlives the form and its grid
     ui::TForm form{nullptr};
-    TGxStringGrid* grid = new TGxStringGrid(&form);
-    TGridExtrasHooks saved = GridExtrasHooks();
+    TGxStringGrid* grid = new TGxStringGrid(&form, extras);
 };
 
 // --- cells that act by themselves ----------------------------------------------------------------------
@@ -324,7 +325,7 @@ TEST_F(GxGridLinks, FormControlsInAnEditableCellChangeOnTheClick)
 TEST_F(GxGridMouse, TheSelectionResizerCopiesTheSelectionAndPastesItIntoTheDraggedRange)
 {
     Log log;
-    TGridExtrasHooks& hooks = GridExtrasHooks();
+    TGridExtrasCalls& hooks = extras.Calls;
     hooks.CopySelectionToClipboard = [&](TGxStringGrid& g) {
         const ui::TGridRect s = g.Selection();
         log.push_back("copy " + std::to_string(s.Right) + "," + std::to_string(s.Bottom));
@@ -490,7 +491,7 @@ TEST_F(GxGridMouse, SizingAColumnShowsItsWidthInTheSizeHint)
 TEST_F(GxGridMouse, HeaderClicksBuildTheIndexSortWithTheIndexKeyAndSortOnce)
 {
     Log log;
-    TGridExtrasHooks& hooks = GridExtrasHooks();
+    TGridExtrasCalls& hooks = extras.Calls;
     hooks.QSortIndexed = [&](TGxStringGrid& g) { log.push_back("indexed " + g.SortIndexes()->SaveToString()); };
     hooks.QSort = [&](TGxStringGrid& g) { log.push_back("sort " + std::to_string(g.SortSettings()->Column)); };
     hooks.ClickSort = [&](TGxStringGrid&, int) { log.push_back("sorted again"); };

@@ -5,6 +5,7 @@
 
 #include "GxGridPaintFixture.h"
 #include "grid/base/VozEdidDraw.h"
+#include "grid/stringgrid/GxGridPaint.h"
 
 namespace gx {
 namespace {

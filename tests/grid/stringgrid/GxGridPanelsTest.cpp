@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "grid/stringgrid/GxGridPanels.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Input.h"
 

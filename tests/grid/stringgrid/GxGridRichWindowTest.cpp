@@ -10,6 +10,7 @@
 #include <string>
 
 #include "RealDisplay.h"
+#include "grid/stringgrid/GxGridEditRich.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/RealInput.h"
 

@@ -2,6 +2,7 @@
 // rows by selection, check box or duplicate key: the cells, properties, heights, hidden rows and row
 // flags travel with their rows.
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridPanels.h"
 
 #include <gtest/gtest.h>
 

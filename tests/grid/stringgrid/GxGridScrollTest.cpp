@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "grid/stringgrid/GxEditLink.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Input.h"

@@ -2,8 +2,11 @@
 // control look's fixed-cell gradients, the sort state's text form, filter conditions and
 // hidden-row records.
 #include "grid/stringgrid/GxGrid.h"
+#include "grid/stringgrid/GxGridPanels.h"
 
 #include <gtest/gtest.h>
+
+#include "GridExtrasDouble.h"
 
 namespace gx {
 namespace {
@@ -107,7 +110,8 @@ TEST(GxGridSettings, ControlLookKeepsTheGridsGradientCopiesInStep)
 
 TEST(GxGridSettings, SortStateTextRoundTrip)
 {
-    TGxStringGrid grid(nullptr);
+    TGridExtrasDouble extras;  // a loaded state sorts: here through extras that sort nothing
+    TGxStringGrid grid(nullptr, extras);
     TSortSettings* sort = grid.SortSettings();
     EXPECT_EQ(sort->SaveToString(), "u-1");
     struct Case {
@@ -117,7 +121,7 @@ TEST(GxGridSettings, SortStateTextRoundTrip)
         bool index;
     } cases[] = {{"d3", sdDescending, 3, false}, {"u0", sdAscending, 0, false}, {"i;u1;d3", sdAscending, 0, true}};
     for (const Case& c : cases) {
-        TGxStringGrid g(nullptr);
+        TGxStringGrid g(nullptr, extras);
         g.SortSettings()->LoadFromString(c.text);
         EXPECT_TRUE(g.SortSettings()->Show());
         EXPECT_EQ(g.SortSettings()->IndexShow, c.index) << c.text;
