@@ -3,11 +3,18 @@
 #include "grid/columngrid/GxColumnGrid.h"
 
 #include <cstdio>
+#include <typeinfo>
 
 #include "grid/base/VozEdidText.h"
 #include "platform/rtl/Format.h"
 
 namespace gx {
+
+// The column grid keeps the string grid's row exchange.
+bool TGxColumnGrid::SortSwapRowsReplaced() const
+{
+    return typeid(*this) != typeid(TGxColumnGrid);
+}
 
 TGxColumnGrid::TGxColumnGrid(ui::TComponent* AOwner)
     : TGxStringGrid(AOwner),
