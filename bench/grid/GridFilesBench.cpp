@@ -25,10 +25,10 @@
 #include <string>
 #include <vector>
 
+#include "SideBySide.h"
 #include "grid/extras/GridCellStream.h"
 #include "grid/extras/GridTextFiles.h"
 #include "platform/rtl/Streams.h"
-#include "SideBySide.h"
 
 namespace {
 

@@ -84,7 +84,6 @@ void BM_GxPaintVisible(benchmark::State& state)
         benchmark::DoNotOptimize(grid->PaintToBuffer());
 }
 
-
 // A table view showing the model from its middle row, laid out and ready to render.
 std::unique_ptr<QTableView> ShowView(QStandardItemModel& model, int rows)
 {
@@ -138,7 +137,8 @@ void SideBySide()
                                       views[i]->render(&image);
                                       benchmark::DoNotOptimize(image.bits());
                                   }};
-        sidebyside::Print(std::to_string(counts[i]) + " rows, Qt / grid:", sidebyside::Compare(qt, gridSide(i), kRounds));
+        sidebyside::Print(std::to_string(counts[i]) + " rows, Qt / grid:",
+                          sidebyside::Compare(qt, gridSide(i), kRounds));
     }
     sidebyside::Print("grid, 100000 rows / 1000 rows:", sidebyside::Compare(gridSide(1), gridSide(0), kRounds));
 }

@@ -27,8 +27,8 @@ struct Spread {
 };
 
 struct Result {
-    Spread Wall, Cpu;              // ratios a / b
-    double WallA = 0, WallB = 0;   // median seconds per run of each side
+    Spread Wall, Cpu;             // ratios a / b
+    double WallA = 0, WallB = 0;  // median seconds per run of each side
     double CpuA = 0, CpuB = 0;
 };
 
@@ -125,8 +125,8 @@ inline std::string Milliseconds(double s)
 inline void Print(const std::string& what, const Result& r)
 {
     std::printf("%-46s CPU %6.2f [%5.2f..%5.2f]  wall %6.2f [%5.2f..%5.2f]  (%s / %s ms CPU)\n", what.c_str(),
-                r.Cpu.Median, r.Cpu.Min, r.Cpu.Max, r.Wall.Median, r.Wall.Min, r.Wall.Max,
-                Milliseconds(r.CpuA).c_str(), Milliseconds(r.CpuB).c_str());
+                r.Cpu.Median, r.Cpu.Min, r.Cpu.Max, r.Wall.Median, r.Wall.Min, r.Wall.Max, Milliseconds(r.CpuA).c_str(),
+                Milliseconds(r.CpuB).c_str());
     std::fflush(stdout);
 }
 

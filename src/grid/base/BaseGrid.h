@@ -37,6 +37,12 @@ public:
     std::string GetCellEx(int c, int r);
     void SetCellEx(int c, int r, const std::string& Value);
     std::string GridCells(int ACol, int ARow) const { return ui::TStringGrid::Cells(ACol, ARow); }
+    // Readers' forms without a copy. GridCellsRef: the stored text, as GridCells reads it.
+    // CellsRef: the text Cells() reads; the stored text of the (base) cell itself unless a display
+    // hook may change it, else the hooks' result in a buffer of the grid that the next CellsRef
+    // call reuses. Both stay valid until the grid's cells change.
+    const std::string& GridCellsRef(int ACol, int ARow) const { return ui::TStringGrid::CellText(ACol, ARow); }
+    const std::string& CellsRef(int ACol, int ARow);
     void SetGridCell(int ACol, int ARow, const std::string& Value) { ui::TStringGrid::SetCells(ACol, ARow, Value); }
 
     // The cell's properties, created with the grid's defaults on first read. An index the store
@@ -177,6 +183,9 @@ public:
     virtual void HiddenLastRowChanged();
     virtual void GetDisplText(int ACol, int ARow, std::string& Value);
     virtual void GetDisplWideText(int ACol, int ARow, std::u16string& Value);
+    // Whether the display hooks may change a text Cells() reads (the read events are set). A
+    // descendant that overrides GetDisplText or GetDisplWideText overrides this too.
+    virtual bool HasDisplHooks() const { return OnGetDisplText || OnGetDisplWideText; }
     virtual void GetCellPropDefaults(int ACol, int ARow, ui::TFont* AFont, ui::TBrush* ABrush, ui::TColor& AColorTo,
                                      ui::TColor& AMirrorColor, ui::TColor& AMirrorColorTo, THAlignment& HA,
                                      TVAlignment& VA, bool& WW, TCellGradientDirection& GD);
@@ -216,6 +225,7 @@ private:
     bool hasCellProps_ = false;
     TGxGridUndoRedo* undoRedo_ = nullptr;
     int mergeCount_ = 0;
+    std::string cellsRefBuffer_;  // CellsRef's text when display hooks made it
 
     int gridLineWidth_ = 1;
     ui::TColor gridLineColor_ = 0xC0C0C0;

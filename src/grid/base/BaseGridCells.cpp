@@ -101,6 +101,23 @@ std::string TBaseGrid::GetCellEx(int c, int r)
     return result;
 }
 
+const std::string& TBaseGrid::CellsRef(int c, int r)
+{
+    const ui::GridCell* cell = FindCell(c, r);
+    int br = r;
+    // As GetCellEx: a cell with properties may lie in a merged range and read its base cell.
+    if (cell && cell->Extension && c < TotalColCount() && r < RowCount()) {
+        const ui::TPoint base = BaseCell(c, r);
+        br = base.Y;
+        cell = FindCell(base.X, base.Y);
+    }
+    if (br < normalRowCount_ && HasDisplHooks()) {
+        cellsRefBuffer_ = GetCellEx(c, r);
+        return cellsRefBuffer_;
+    }
+    return cell ? cell->Text : GridCellsRef(-1, -1);
+}
+
 void TBaseGrid::SetCellEx(int c, int r, const std::string& Value)
 {
     if (HasCellProperties(c, r)) {

@@ -2,26 +2,46 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <memory>
 #include <vector>
 
 #include "platform/rtl/CodePages.h"
 #include "platform/rtl/Conversions.h"
 #include "platform/rtl/Regional.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/rtl/Utf8.h"
 
 namespace gx {
 
 namespace {
 
-std::u32string toChars(std::string_view s)
+void toChars(std::string_view s, std::u32string& out)
 {
-    std::u32string out;
+    out.clear();
     out.reserve(s.size());
     for (std::size_t pos = 0; pos < s.size();) {
+        const auto ch = static_cast<unsigned char>(s[pos]);
+        if (ch < 0x80) {
+            out += static_cast<char32_t>(ch);
+            ++pos;
+            continue;
+        }
         const int cp = rtl::DecodeUtf8(s, pos);
         out += static_cast<char32_t>(cp < 0 ? 0xFFFD : cp);
     }
+}
+
+std::u32string toChars(std::string_view s)
+{
+    std::u32string out;
+    toChars(s, out);
     return out;
+}
+
+bool isAscii(std::string_view s)
+{
+    return std::all_of(s.begin(), s.end(), [](char ch) { return (static_cast<unsigned char>(ch) & 0x80) == 0; });
 }
 
 std::string toUtf8(std::u32string_view s)
@@ -61,9 +81,25 @@ bool readOperand(std::u32string_view text, std::size_t at, std::u32string& opera
     return operand.size() <= static_cast<std::size_t>(kFilterOperandMax);
 }
 
+// Digits with a minus and a point are what NormalizeNumberText leaves as they are (unless the
+// thousand separator is among them): such a text is read straight, the rest normalised first.
 bool readNumber(std::string_view text, double& value)
 {
     static const rtl::TFormatSettings kPoint = rtl::TFormatSettings::Neutral();
+    const rtl::TFormatSettings& fs = rtl::Regional();
+    const bool plain = !text.empty() && text.size() <= 64 &&
+                       std::all_of(text.begin(), text.end(),
+                                   [](char ch) { return (ch >= '0' && ch <= '9') || ch == '.' || ch == '-'; }) &&
+                       (fs.ThousandSeparator.empty() || text.find(fs.ThousandSeparator) == std::string_view::npos) &&
+                       !(fs.DecimalSeparator >= '0' && fs.DecimalSeparator <= '9') && fs.DecimalSeparator != '-';
+    if (plain) {
+        double v = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
+        if (error == std::errc() && end == text.data() + text.size()) {
+            value = v;
+            return true;
+        }
+    }
     return rtl::TryStrToFloat(NormalizeNumberText(text), value, kPoint);
 }
 
@@ -84,14 +120,101 @@ int compareOperand(std::u32string_view value, std::u32string_view operand)
     return value.substr(0, limit).compare(operand.substr(0, limit));
 }
 
+// A comparison operand read once: its text and how compareOperand reads it (a date, a number).
+struct PreparedOperand {
+    bool Ok = false;  // not longer than the operand limit
+    std::u32string Text;
+    bool IsDate = false;
+    rtl::TDateTime Date = 0;
+    bool IsNumber = false;
+    double Number = 0;
+};
+
+PreparedOperand prepareOperand(std::u32string_view text, std::size_t at)
+{
+    PreparedOperand o;
+    o.Ok = readOperand(text, at, o.Text);
+    const std::string utf8 = toUtf8(o.Text);
+    o.IsDate = ParseLocaleDateTime(utf8, o.Date);
+    o.IsNumber = readNumber(utf8, o.Number);
+    return o;
+}
+
+// The text being matched, read as compareOperand reads it, each reading made when first needed.
+struct PreparedValue {
+    std::string_view Utf8;
+    signed char IsDate = -1;
+    rtl::TDateTime Date = 0;
+    signed char IsNumber = -1;
+    double Number = 0;
+};
+
+// compareOperand with both sides read before.
+int comparePrepared(std::u32string_view value, PreparedValue& v, const PreparedOperand& o)
+{
+    if (v.IsDate < 0)
+        v.IsDate = ParseLocaleDateTime(v.Utf8, v.Date) ? 1 : 0;
+    if (!v.IsDate && !o.IsDate) {
+        if (v.IsNumber < 0)
+            v.IsNumber = readNumber(v.Utf8, v.Number) ? 1 : 0;
+        if (v.IsNumber && o.IsNumber)
+            return v.Number < o.Number ? -1 : (v.Number > o.Number ? 1 : 0);
+    }
+    if (v.IsDate && o.IsDate)
+        return v.Date < o.Date ? -1 : (v.Date > o.Date ? 1 : 0);
+    const std::size_t limit = kFilterOperandMax;
+    return value.substr(0, limit).compare(std::u32string_view(o.Text).substr(0, limit));
+}
+
+// What a whole condition's comparison part needs, read from the condition once.
+struct PreparedCondition {
+    std::size_t Gt = std::u32string::npos, Lt = std::u32string::npos, No = std::u32string::npos;
+    bool GtInclusive = false, LtInclusive = false;
+    PreparedOperand GtOperand, LtOperand;
+    bool Caret = false, Amp = false;
+    bool Literal = false;  // no wildcard, negation or quote: the pattern matches only itself
+};
+
+PreparedCondition prepareCondition(std::u32string_view c)
+{
+    PreparedCondition p;
+    p.Gt = c.find(U'>');
+    p.Lt = c.find(U'<');
+    p.No = c.find(U'!');
+    const auto operandAfter = [&c](std::size_t at, bool& inclusive) {
+        inclusive = at + 1 < c.size() && c[at + 1] == U'=';
+        return prepareOperand(c, at + 1 + (inclusive ? 1 : 0));
+    };
+    if (p.Gt != std::u32string::npos)
+        p.GtOperand = operandAfter(p.Gt, p.GtInclusive);
+    if (p.Lt != std::u32string::npos)
+        p.LtOperand = operandAfter(p.Lt, p.LtInclusive);
+    p.Caret = c.find(U'^') != std::u32string::npos;
+    p.Amp = c.find(U'&') != std::u32string::npos;
+    p.Literal = c.find_first_of(U"*?!\"") == std::u32string::npos;
+    return p;
+}
+
 // One condition matched against one text. Patterns with "*" try the rest of the pattern against
 // every suffix of the text; each try is a whole condition of its own, and the answers are kept
 // per (pattern position, text position) so that many stars cost no more than the pairs.
 class ConditionMatcher {
 public:
-    ConditionMatcher(std::u32string pattern, std::u32string text) : p_(std::move(pattern)), s_(std::move(text)) {}
+    ConditionMatcher(std::u32string_view pattern, std::u32string_view text) : p_(pattern), s_(text) {}
 
     bool Match() { return evaluate(0, 0); }
+
+    // The whole condition with its comparison part read before (cond, for the pattern the matcher
+    // holds) and the text's readings in value.
+    bool Match(const PreparedCondition& cond, PreparedValue& value)
+    {
+        int decided = 0;
+        if (!preparedComparisons(cond, value, decided))
+            return false;
+        if (decided)
+            return decided > 0;
+        return cond.Literal ? p_ == s_ : wildcard(0, 0);
+    }
 
 private:
     // A whole condition from pattern position pi against the text from si; remembered.
@@ -162,6 +285,43 @@ private:
         return true;
     }
 
+    // comparisons(0, 0) from the prepared condition.
+    bool preparedComparisons(const PreparedCondition& c, PreparedValue& v, int& decided)
+    {
+        constexpr auto npos = std::u32string::npos;
+        if (c.Gt == npos && c.Lt == npos && c.No == npos)
+            return true;
+        bool greater = true, less = true, hasGreater = false, hasLess = false;
+        const auto compare = [&](const PreparedOperand& o, bool inclusive, bool wantGreater, bool& result) {
+            if (!o.Ok)
+                return false;
+            const int cmp = comparePrepared(s_, v, o);
+            result = wantGreater ? (inclusive ? cmp >= 0 : cmp > 0) : (inclusive ? cmp <= 0 : cmp < 0);
+            return true;
+        };
+        if (c.Gt != npos) {
+            if (!compare(c.GtOperand, c.GtInclusive, true, greater))
+                return false;
+            hasGreater = true;
+        }
+        if (c.Lt != npos) {
+            if (!compare(c.LtOperand, c.LtInclusive, false, less))
+                return false;
+            hasLess = true;
+        }
+        if (c.No != npos) {
+            hasGreater = hasGreater || c.Gt == npos;
+            hasLess = hasLess || c.Lt == npos;
+        }
+        if (c.Caret && (hasGreater || hasLess))
+            decided = greater || less ? 1 : -1;
+        else if (c.Amp && hasGreater && hasLess)
+            decided = greater && less ? 1 : -1;
+        else if ((c.Gt != npos && greater) || (c.Lt != npos && less))
+            decided = 1;
+        return true;
+    }
+
     bool wildcard(std::size_t i, std::size_t j)
     {
         bool match = true, negate = false;
@@ -196,7 +356,7 @@ private:
         return match != negate;
     }
 
-    std::u32string p_, s_;
+    std::u32string_view p_, s_;
     std::vector<signed char> memo_;
 };
 
@@ -294,18 +454,17 @@ bool readTime(std::string_view text, char sep, int& h, int& m, int& s)
 bool ParseLocaleDateTime(std::string_view Text, rtl::TDateTime& Value)
 {
     const rtl::TFormatSettings& fs = rtl::Regional();
-    // The order of day, month and year in the short date format.
-    const std::string format = rtl::UpperCase(fs.ShortDateFormat);
-    std::array<std::pair<std::size_t, char>, 3> order{
-        {{format.find('D'), 'D'}, {format.find('M'), 'M'}, {format.find('Y'), 'Y'}}};
-    std::sort(order.begin(), order.end());
-
     const std::size_t sep1 = Text.find(fs.DateSeparator);
     if (sep1 == std::string_view::npos)
         return false;
     const std::size_t sep2 = Text.find(fs.DateSeparator, sep1 + 1);
     if (sep2 == std::string_view::npos)
         return false;
+    // The order of day, month and year in the short date format.
+    const std::string format = rtl::UpperCase(fs.ShortDateFormat);
+    std::array<std::pair<std::size_t, char>, 3> order{
+        {{format.find('D'), 'D'}, {format.find('M'), 'M'}, {format.find('Y'), 'Y'}}};
+    std::sort(order.begin(), order.end());
     std::string rest = rtl::Trim(Text.substr(sep2 + 1));
     std::string timeText;
     if (const std::size_t blank = rest.find(' '); blank != std::string::npos) {
@@ -346,52 +505,145 @@ bool MatchFilterTerm(std::string_view Condition, std::string_view Value, bool Ca
     return MatchFilterCondition(rtl::AnsiUpperCase(Condition), rtl::AnsiUpperCase(Value));
 }
 
-bool MatchFilterExpression(std::string_view Filter, std::string_view Value, bool CaseSensitive)
+// The expression as MatchFilterExpression walks it: each step a condition, a group or a group that
+// is never closed (the expression matches nothing), combined with the result so far by the
+// operator before it.
+struct TFilterMatcher::Step {
+    enum Kind { kTerm, kGroup, kUnclosed } kind = kTerm;
+    char op = 0;
+    std::size_t term = 0;
+    std::unique_ptr<Expression> group;
+};
+
+struct TFilterMatcher::Expression {
+    std::vector<Step> steps;
+};
+
+struct TFilterMatcher::Term {
+    std::u32string pattern;
+    PreparedCondition condition;
+};
+
+TFilterMatcher::TFilterMatcher(std::string_view Filter, bool CaseSensitive) : caseSensitive_(CaseSensitive)
 {
+    root_ = std::make_unique<Expression>(Read(Filter));
+}
+
+TFilterMatcher::~TFilterMatcher() = default;
+
+TFilterMatcher::Expression TFilterMatcher::Read(std::string_view Filter)
+{
+    Expression e;
     std::string rest = RemoveBlanksOutsideQuotes(rtl::Trim(Filter));
     if (!rest.empty() && rest[0] == '=')
         rest.erase(0, 1);
-
-    bool result = false;
     char op = 0;
-    const auto combine = [&](bool term) {
-        switch (op) {
-        case 0:
-            result = term;
-            break;
-        case '&':
-            result = result && term;
-            break;
-        case '(':
-            break;  // the empty condition between a group and the operator after it
-        default:
-            result = result || term;
-            break;
-        }
-    };
     while (true) {
         int pos = -1;
         const char found = FindOperatorOutsideQuotes("(;^&|", rest, pos);
         if (!found)
             break;
-        bool term = false;
+        Step step;
+        step.op = op;
         if (rest[0] == '(') {
             const int close = FindClosingParenthesis(rest);
-            if (close == 0)
-                return false;  // a group that is never closed matches nothing
-            term = MatchFilterExpression(std::string_view(rest).substr(1, static_cast<std::size_t>(close) - 2), Value,
-                                         CaseSensitive);
+            if (close == 0) {
+                step.kind = Step::kUnclosed;
+                e.steps.push_back(std::move(step));
+                return e;
+            }
+            step.kind = Step::kGroup;
+            step.group = std::make_unique<Expression>(
+                Read(std::string_view(rest).substr(1, static_cast<std::size_t>(close) - 2)));
             rest.erase(0, static_cast<std::size_t>(close));
         } else {
-            term =
-                MatchFilterTerm(std::string_view(rest).substr(0, static_cast<std::size_t>(pos)), Value, CaseSensitive);
+            step.term = AddTerm(std::string_view(rest).substr(0, static_cast<std::size_t>(pos)));
             rest.erase(0, static_cast<std::size_t>(pos) + 1);
         }
-        combine(term);
+        e.steps.push_back(std::move(step));
         op = found;
     }
-    combine(MatchFilterTerm(rest, Value, CaseSensitive));
+    Step last;
+    last.op = op;
+    last.term = AddTerm(rest);
+    e.steps.push_back(std::move(last));
+    return e;
+}
+
+std::size_t TFilterMatcher::AddTerm(std::string_view Condition)
+{
+    auto term = std::make_unique<Term>();
+    term->pattern = toChars(caseSensitive_ ? std::string(Condition) : rtl::AnsiUpperCase(Condition));
+    term->condition = prepareCondition(term->pattern);
+    terms_.push_back(std::move(term));
+    return terms_.size() - 1;
+}
+
+bool TFilterMatcher::Evaluate(const Expression& e)
+{
+    bool result = false;
+    for (const Step& step : e.steps) {
+        if (step.kind == Step::kUnclosed)
+            return false;
+        // A step that cannot change the result is not evaluated (matching has no side effects).
+        switch (step.op) {
+        case 0:
+            break;
+        case '(':
+            continue;  // the empty condition between a group and the operator after it
+        case '&':
+            if (!result)
+                continue;
+            break;
+        default:
+            if (result)
+                continue;
+            break;
+        }
+        bool term = false;
+        if (step.kind == Step::kGroup) {
+            term = Evaluate(*step.group);
+        } else {
+            const Term& t = *terms_[step.term];
+            ConditionMatcher matcher(t.pattern, chars_);
+            PreparedValue value;
+            value.Utf8 = utf8View_;
+            term = matcher.Match(t.condition, value);
+        }
+        result = step.op == '&' ? result && term : (step.op == 0 ? term : result || term);
+    }
     return result;
+}
+
+bool TFilterMatcher::Match(std::string_view Value)
+{
+    // The text as each condition sees it: upper-cased by the regional rules unless CaseSensitive,
+    // as characters, and as UTF-8 of those characters (invalid bytes read as U+FFFD).
+    std::string_view text = Value;
+    if (!caseSensitive_) {
+        if (isAscii(Value)) {
+            upper_.assign(Value);
+            for (char& ch : upper_)
+                if (ch >= 'a' && ch <= 'z')
+                    ch = static_cast<char>(ch - 32);
+        } else {
+            upper_ = rtl::AnsiUpperCase(Value);
+        }
+        text = upper_;
+    }
+    toChars(text, chars_);
+    if (isAscii(text) || rtl::IsValidUtf8(text)) {
+        utf8View_ = text;
+    } else {
+        utf8_ = toUtf8(chars_);
+        utf8View_ = utf8_;
+    }
+    return Evaluate(*root_);
+}
+
+bool MatchFilterExpression(std::string_view Filter, std::string_view Value, bool CaseSensitive)
+{
+    return TFilterMatcher(Filter, CaseSensitive).Match(Value);
 }
 
 }  // namespace gx

@@ -8,8 +8,10 @@
 // the number separators and the date order. Nothing is reported: a malformed part fails its test.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/rtl/DateTime.h"
 
@@ -19,6 +21,36 @@ namespace gx {
 constexpr int kFilterOperandMax = 255;
 
 bool MatchFilterExpression(std::string_view Filter, std::string_view Value, bool CaseSensitive);
+
+// A filter read once for matching many texts (a pass over the rows): the expression's structure,
+// its conditions (upper-cased once unless CaseSensitive) and the operands of their comparisons are
+// read when it is made, with the regional settings of that time. Match gives what
+// MatchFilterExpression gives for the same filter and text, reading each text once for all the
+// conditions. One matcher serves one thread.
+class TFilterMatcher {
+public:
+    TFilterMatcher(std::string_view Filter, bool CaseSensitive);
+    ~TFilterMatcher();
+    TFilterMatcher(const TFilterMatcher&) = delete;
+    TFilterMatcher& operator=(const TFilterMatcher&) = delete;
+    bool Match(std::string_view Value);
+
+private:
+    struct Step;
+    struct Expression;
+    struct Term;
+    Expression Read(std::string_view Filter);
+    std::size_t AddTerm(std::string_view Condition);
+    bool Evaluate(const Expression& e);
+
+    bool caseSensitive_;
+    std::vector<std::unique_ptr<Term>> terms_;
+    std::unique_ptr<Expression> root_;
+    // The text being matched as the conditions read it (room used again text after text).
+    std::string upper_, utf8_;
+    std::u32string chars_;
+    std::string_view utf8View_;
+};
 // One condition; both texts upper-cased by the regional rules when not CaseSensitive.
 bool MatchFilterTerm(std::string_view Condition, std::string_view Value, bool CaseSensitive);
 bool MatchFilterCondition(std::string_view Condition, std::string_view Value);

@@ -3,12 +3,19 @@
 #include "grid/columngrid/GxColumnGrid.h"
 
 #include <cstdio>
+#include <typeinfo>
 
 #include "grid/base/VozEdidText.h"
 #include "grid/stringgrid/GxEditLink.h"
 #include "platform/rtl/Format.h"
 
 namespace gx {
+
+// The column grid keeps the string grid's row exchange.
+bool TGxColumnGrid::SortSwapRowsReplaced() const
+{
+    return typeid(*this) != typeid(TGxColumnGrid);
+}
 
 TGxColumnGrid::TGxColumnGrid(ui::TComponent* AOwner, IGridExtras& Extras)
     : TGxStringGrid(AOwner, Extras),

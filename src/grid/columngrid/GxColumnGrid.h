@@ -245,6 +245,7 @@ public:
     std::string GetVersionString() override;
     void Loaded() override;
     void InsertCols(int ColIndex, int CCount) override;
+    bool SortSwapRowsReplaced() const override;
     void RemoveCols(int ColIndex, int CCount) override;
 
     // Look and behaviour of the cells, from the column items.

@@ -1,5 +1,7 @@
 #include "grid/extras/GridCellStream.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -590,17 +592,159 @@ void SaveToBinFile(TGxStringGrid& grid, const std::string& FileName)
 
 namespace {
 
-// Reads the cell stream at the start of data into the grid; pos ends after its last cell.
-void LoadCells(TGxStringGrid& grid, ui::TPoint Point, std::string_view data, std::size_t& pos)
+// The bytes of a stream a piece at a time: the window holds the stream's bytes from Start() on, up
+// to what has been read; More drops what lies before a position and reads the next piece. A file
+// is never held whole, and no buffer of its size is made.
+class TStreamWindow {
+public:
+    explicit TStreamWindow(rtl::TStream& stream) : stream_(stream) {}
+    std::string_view Data() const { return bytes_; }
+    std::int64_t Start() const { return start_; }
+    bool AtEnd() const { return end_; }
+    // Keeps the bytes from pos on (pos becomes 0) and appends the next piece, at least as large as
+    // what is kept so that a long record is read in a few steps; false at the end of the stream.
+    bool More(std::size_t& pos)
+    {
+        if (end_)
+            return false;
+        bytes_.erase(0, pos);
+        start_ += static_cast<std::int64_t>(pos);
+        pos = 0;
+        const std::size_t kept = bytes_.size(), piece = std::max(kReadPiece, kept);
+        bytes_.resize(kept + piece);
+        const std::int64_t n = stream_.Read(bytes_.data() + kept, static_cast<std::int64_t>(piece));
+        bytes_.resize(kept + static_cast<std::size_t>(std::max<std::int64_t>(n, 0)));
+        end_ = n <= 0;
+        return n > 0;
+    }
+    // The whole rest of the stream into the window.
+    void ReadAll(std::size_t& pos)
+    {
+        while (More(pos)) {
+        }
+    }
+
+private:
+    static constexpr std::size_t kReadPiece = 1 << 20;
+    rtl::TStream& stream_;
+    std::string bytes_;
+    std::int64_t start_ = 0;
+    bool end_ = false;
+};
+
+// Whether reading stopped because the data in the window ended (the stream may hold more).
+bool DataEnded(const rtl::EReadError& e)
 {
-    Header h = ReadHeader(data, pos);
-    // The first cell says where the rectangle started in the writing grid.
-    std::size_t peek = pos;
+    return e.Message == "Stream read error";
+}
+
+// Where the cell record at pos ends (its cell block, and the property, graphic and payload blocks
+// it announces), read without applying anything; npos when that cannot be told before applying (a
+// graphic block that does not name its type: the type then comes from the cell). A record that is
+// malformed ends where reading it stops: applying it raises the error.
+std::size_t RecordEnd(std::string_view data, std::size_t pos, Block& scratch)
+{
+    std::int64_t col = 0, row = 0;
+    std::string text;
+    bool hasProp = false;
+    if (!cellstream::ReadPlainCellBlock(data, pos, col, row, text, hasProp)) {
+        cellstream::ReadBlock(data, pos, scratch);
+        for (const Entry& e : scratch.entries)
+            if (e.name == "HasProp")
+                hasProp = e.AsBool();
+    }
+    if (!hasProp)
+        return pos;
+    cellstream::ReadBlock(data, pos, scratch);
+    bool hasGraphic = false;
+    for (const Entry& e : scratch.entries)
+        if (e.name == "HasGraphic")
+            hasGraphic = e.AsBool();
+    if (!hasGraphic)
+        return pos;
+    cellstream::ReadBlock(data, pos, scratch);
+    const Entry* type = nullptr;
+    for (const Entry& e : scratch.entries)
+        if (e.name == "CellGraphic.CellType")
+            type = &e;
+    if (!type)
+        return std::string_view::npos;
+    switch (static_cast<TCellType>(Index(kCellTypes, *type))) {
+    case ctBitmap:
+    case ctBitButton:
+    case ctIcon:
+    case ctRadio:
+    case ctImages:
+    case ctPicture:
+    case ctFilePicture:
+        cellstream::ReadBlock(data, pos, scratch);
+        break;
+    default:
+        break;
+    }
+    return pos;
+}
+
+// Makes the window hold the whole record at pos before any of it is applied.
+void WholeRecord(TStreamWindow& in, std::size_t& pos)
+{
+    Block scratch;
+    while (!in.AtEnd()) {
+        try {
+            if (RecordEnd(in.Data(), pos, scratch) == std::string_view::npos)
+                in.ReadAll(pos);
+            return;
+        } catch (const rtl::EReadError& e) {
+            if (!DataEnded(e))
+                return;  // applying the record raises it
+            in.More(pos);
+        } catch (const rtl::Exception&) {
+            return;
+        }
+    }
+}
+
+// Reads what read reads at pos from the window, reading more of the stream while the window ends
+// inside it (read must apply nothing before it returns). start receives where the read began in
+// the window as it is afterwards.
+template <class Read>
+auto ReadWhole(TStreamWindow& in, std::size_t& pos, std::size_t& start, Read read)
+{
+    for (;;) {
+        start = pos;
+        try {
+            return read(in.Data(), pos);
+        } catch (const rtl::EReadError& e) {
+            pos = start;
+            if (!DataEnded(e) || !in.More(pos))
+                throw;
+        }
+    }
+}
+
+// At least two bytes left (a cell block, or the stream's end marker) while the stream has them.
+bool MoreCells(TStreamWindow& in, std::size_t& pos)
+{
+    while (in.Data().size() < pos + 2 && in.More(pos)) {
+    }
+    return in.Data().size() >= 2 && pos < in.Data().size() - 1;
+}
+
+// Reads the cell stream at the window's position into the grid; pos ends after its last cell.
+void LoadCells(TGxStringGrid& grid, ui::TPoint Point, TStreamWindow& in, std::size_t& pos)
+{
     Block scratch;  // the room of every cell block read
+    std::size_t start = 0;
+    const auto readCell = [&scratch](std::string_view data, std::size_t& p) { return ReadCell(data, p, scratch); };
+    Header h = ReadWhole(in, pos, start, [](std::string_view data, std::size_t& p) { return ReadHeader(data, p); });
+    // The first cell says where the rectangle started in the writing grid.
     CellRecord first;
-    const bool any = data.size() >= 2 && pos < data.size() - 1;
-    if (any)
-        first = ReadCell(data, peek, scratch);
+    const bool any = MoreCells(in, pos);
+    if (any) {
+        std::size_t peek = pos;
+        first = ReadWhole(in, peek, start, readCell);
+        pos = start;  // the loop below reads it again
+    }
     int c0 = any ? first.col : 0, r0 = any ? first.row : 0;
     grid.BeginUpdate();
     try {
@@ -624,8 +768,15 @@ void LoadCells(TGxStringGrid& grid, ui::TPoint Point, std::string_view data, std
         // Rows are stored in 16 bits and come in order: a stored row below the one before has
         // passed 65535, so the rows of a larger grid keep their places.
         int rowBase = 0, lastStored = any ? first.row : 0;
-        while (data.size() >= 2 && pos < data.size() - 1) {
-            CellRecord cell = ReadCell(data, pos, scratch);
+        while (MoreCells(in, pos)) {
+            CellRecord cell = ReadWhole(in, pos, start, readCell);
+            if (cell.hasProp && !in.AtEnd()) {
+                // Its blocks are applied as they are read: the window first takes the whole record.
+                pos = start;
+                WholeRecord(in, pos);
+                cell = ReadCell(in.Data(), pos, scratch);
+            }
+            const std::string_view data = in.Data();
             if (cell.row < lastStored)
                 rowBase += 0x10000;
             lastStored = cell.row;
@@ -665,7 +816,8 @@ void LoadCells(TGxStringGrid& grid, ui::TPoint Point, std::string_view data, std
         }
     } catch (const rtl::EReadError& e) {
         grid.EndUpdate();
-        throw rtl::EReadError(e.Message + " (cell stream byte " + std::to_string(pos) + ")");
+        throw rtl::EReadError(e.Message + " (cell stream byte " +
+                              std::to_string(in.Start() + static_cast<std::int64_t>(pos)) + ")");
     } catch (...) {
         grid.EndUpdate();
         throw;
@@ -687,10 +839,11 @@ void RepaintNodes(TGxStringGrid& grid)
 
 void LoadAtPointFromBinStream(TGxStringGrid& grid, ui::TPoint Point, rtl::TStream& Stream)
 {
-    const std::string bytes = Stream.ReadRest();
+    TStreamWindow in(Stream);
     std::size_t pos = 0;
-    LoadCells(grid, Point, bytes, pos);
-    Stream.SetPosition(Stream.Position() - static_cast<int64_t>(bytes.size() - pos));
+    LoadCells(grid, Point, in, pos);
+    // The stream stands after the last cell read.
+    Stream.SetPosition(Stream.Position() - static_cast<int64_t>(in.Data().size() - pos));
 }
 
 void LoadFromBinStream(TGxStringGrid& grid, rtl::TStream& Stream)
@@ -701,10 +854,11 @@ void LoadFromBinStream(TGxStringGrid& grid, rtl::TStream& Stream)
 
 void LoadFromBinFile(TGxStringGrid& grid, const std::string& FileName)
 {
-    const std::string bytes = rtl::ReadFileBytes(FileName);
     try {
+        rtl::TFileStream file(FileName, rtl::fmOpenRead);
+        TStreamWindow in(file);
         std::size_t pos = 0;
-        LoadCells(grid, {0, 0}, bytes, pos);
+        LoadCells(grid, {0, 0}, in, pos);
     } catch (const rtl::Exception& e) {
         throw rtl::EFileError(FileName, e.Message);
     }

@@ -2,7 +2,6 @@
 // the line-by-line reader this replaces, a quoted field may run over line ends, so every text the
 // writer quotes (line breaks and delimiters included) reads back as it was.
 #include <algorithm>
-#include <deque>
 #include <filesystem>
 #include <iterator>
 #include <string>
@@ -260,18 +259,6 @@ void DecodeBreaks(const TGxStringGrid& grid, std::string& t)
     }
 }
 
-// The fields of a file, record after record: record k holds fields[starts[k]] up to the start of
-// the next record (one flat list, so a large file costs no allocation per record). A field is a
-// view of the text, or of an owned text when reading changed it (quotes, code page).
-struct Records {
-    std::vector<std::string_view> fields;
-    std::deque<std::string> owned;  // never moves what it holds
-    std::vector<std::size_t> starts;
-    std::size_t Count() const { return starts.size(); }
-    std::size_t Begin(std::size_t k) const { return starts[k]; }
-    std::size_t End(std::size_t k) const { return k + 1 < starts.size() ? starts[k + 1] : fields.size(); }
-};
-
 // The quoted part of a field without its quotes, doubled quotes undoubled; a quote that is never
 // closed keeps its line's rest as it stands.
 std::string Unquoted(std::string_view text, const FieldSpan& f)
@@ -289,46 +276,60 @@ std::string Unquoted(std::string_view text, const FieldSpan& f)
     return out;
 }
 
-// Splits the text into records of fields as CsvScanner finds them.
-Records ParseRecords(const std::string& text, char delim, bool oem)
+// Walks the records of the text as CsvScanner finds them: at(record) is called at each field's
+// start and says whether that record is still wanted (false ends the walk); field(text) then
+// receives the field's text (a view of the text, or of scratch when reading changed it: quotes,
+// code page). Nothing is kept from one field to the next, so a large file costs no index of its
+// fields.
+template <class At, class Field>
+void EachField(const std::string& text, char delim, bool oem, At at, Field field)
 {
-    Records records;
-    std::vector<std::string_view>& fields = records.fields;
-    auto own = [&records](std::string t) -> std::string_view { return records.owned.emplace_back(std::move(t)); };
-    // Every field but the first of a record follows a delimiter, every record a line end: room
-    // for all of them is made once.
-    std::size_t ends = 1;
-    for (char ch : text)
-        ends += (ch == delim || ch == '\n' || ch == '\r') ? 1 : 0;
-    fields.reserve(ends);
     const CsvScanner scan(text, delim);
     const std::string_view all(text);
-    std::size_t i = 0;
-    bool recordOpen = false;
+    std::string quoted, recoded;
+    std::size_t i = 0, record = 0;
     while (i < text.size()) {
-        if (!recordOpen) {
-            records.starts.push_back(fields.size());
-            recordOpen = true;
-        }
+        if (!at(record))
+            return;
         const FieldSpan f = scan.Field(i);
-        std::string_view field;
+        std::string_view value;
         if (f.quoted) {
-            std::string quoted = Unquoted(all, f);
+            quoted = Unquoted(all, f);
             // Anything between the closing quote and the delimiter belongs to the field.
             if (f.closed)
                 quoted.append(all.substr(f.quoteEnd + 1, f.end - f.quoteEnd - 1));
-            field = own(std::move(quoted));
+            value = quoted;
         } else {
-            field = all.substr(f.start, f.end - f.start);
+            value = all.substr(f.start, f.end - f.start);
         }
-        fields.push_back(oem ? own(rtl::Cp437ToUtf8(rtl::Utf8ToCp437(field))) : field);
+        if (oem) {
+            recoded = rtl::Cp437ToUtf8(rtl::Utf8ToCp437(value));
+            value = recoded;
+        }
+        field(value);
         i = f.end;
         bool lastEmpty = false;
         if (scan.Next(i, lastEmpty))
             continue;
         if (lastEmpty)
-            fields.emplace_back();  // a delimiter at the end of a line: one empty last field
-        recordOpen = false;
+            field(std::string_view());  // a delimiter at the end of a line: one empty last field
+        ++record;
+    }
+}
+
+// The number of records of the text.
+std::size_t CountRecords(const std::string& text, char delim)
+{
+    const CsvScanner scan(text, delim);
+    std::size_t i = 0, records = 0;
+    while (i < text.size()) {
+        ++records;
+        bool more = true;
+        while (more && i < text.size()) {
+            i = scan.Field(i).end;
+            bool lastEmpty = false;
+            more = scan.Next(i, lastEmpty);
+        }
     }
     return records;
 }
@@ -336,11 +337,11 @@ Records ParseRecords(const std::string& text, char delim, bool oem)
 void LoadCsvText(TGxStringGrid& grid, const std::string& text, int MaxRows, bool inserting)
 {
     const char delim = grid.Delimiter != '\0' ? grid.Delimiter : DetectDelimiter(text);
-    Records records = ParseRecords(text, delim, grid.OemConvert);
-    if (records.Count() == 0)
+    const std::size_t records = CountRecords(text, delim);
+    if (records == 0)
         throw rtl::Exception("File is empty");
     std::size_t first = grid.LoadFirstRow ? 0 : 1;
-    std::size_t count = records.Count() - std::min(first, records.Count());
+    std::size_t count = records - std::min(first, records);
     if (MaxRows > 0)
         count = std::min<std::size_t>(count, static_cast<std::size_t>(MaxRows));
 
@@ -363,20 +364,42 @@ void LoadCsvText(TGxStringGrid& grid, const std::string& text, int MaxRows, bool
         // The grid is sized once for the rows the file holds (each record is one row).
         grid.SetRowCount(std::max(grid.RowCount(), startRow + static_cast<int>(count) + grid.FixedFooters()));
         const int startCol = grid.SaveStartCol();
-        int row = startRow;
+        int row = startRow, col = startCol;
+        std::size_t current = 0;  // records placed, the one being placed included
         std::string cell;
-        for (std::size_t k = 0; k < count; ++k, ++row) {
-            int col = startCol;
-            for (std::size_t f = records.Begin(first + k); f < records.End(first + k); ++f) {
+        bool place = false;  // the field's record is one the grid takes
+        EachField(
+            text, delim, grid.OemConvert,
+            [&](std::size_t record) {
+                place = record >= first;
+                if (!place)
+                    return true;
+                const std::size_t k = record - first;
+                if (k >= count)
+                    return false;
+                if (k + 1 != current) {
+                    // A new record: the one before is done.
+                    if (current > 0)
+                        progress.Report(static_cast<long long>(current), static_cast<long long>(count));
+                    current = k + 1;
+                    row = startRow + static_cast<int>(k);
+                    col = startCol;
+                }
+                return true;
+            },
+            [&](std::string_view field) {
+                if (!place)
+                    return;
                 if (col >= grid.ColCount() + hidden)
                     grid.SetColCount(col + 1 - hidden);
-                cell.assign(records.fields[f]);
+                cell.assign(field);
                 DecodeBreaks(grid, cell);
                 grid.LoadCellText(col, row, cell);
                 ++col;
-            }
-            progress.Report(static_cast<long long>(k + 1), static_cast<long long>(count));
-        }
+            });
+        if (current > 0)
+            progress.Report(static_cast<long long>(current), static_cast<long long>(count));
+        row = startRow + static_cast<int>(count);
         grid.SetRowCount(std::max(row, 1) + grid.FixedFooters());
         if (!footer.empty())
             for (int c = 0; c < static_cast<int>(footer.size()); ++c)

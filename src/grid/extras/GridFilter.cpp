@@ -2,6 +2,9 @@
 #include "grid/extras/GridFilter.h"
 
 #include <cmath>
+#include <memory>
+#include <string_view>
+#include <vector>
 
 #include "grid/base/VozEdidFilter.h"
 #include "grid/base/VozEdidText.h"
@@ -10,7 +13,7 @@ namespace gx {
 
 namespace {
 
-std::string Trimmed(const std::string& s)
+std::string_view Trimmed(std::string_view s)
 {
     std::size_t a = 0, b = s.size();
     while (a < b && static_cast<unsigned char>(s[a]) <= ' ')
@@ -28,67 +31,110 @@ std::string UpperAscii(std::string s)
     return s;
 }
 
-std::string FilterText(TGxStringGrid& g, const TFilterData& f, int row)
+// The filter conditions of one pass over the rows (ApplyFilter), each read once; outside a pass
+// every row reads its conditions afresh.
+class TFilterPass {
+public:
+    TFilterPass() : outer_(active_) { active_ = this; }
+    ~TFilterPass() { active_ = outer_; }
+    TFilterPass(const TFilterPass&) = delete;
+    TFilterPass& operator=(const TFilterPass&) = delete;
+
+    static TFilterPass* Active() { return active_; }
+    TFilterMatcher& Matcher(const std::string& Condition, bool CaseSensitive)
+    {
+        for (Entry& e : entries_)
+            if (e.caseSensitive == CaseSensitive && e.condition == Condition)
+                return *e.matcher;
+        entries_.push_back({Condition, CaseSensitive, std::make_unique<TFilterMatcher>(Condition, CaseSensitive)});
+        return *entries_.back().matcher;
+    }
+
+private:
+    struct Entry {
+        std::string condition;
+        bool caseSensitive;
+        std::unique_ptr<TFilterMatcher> matcher;
+    };
+    std::vector<Entry> entries_;
+    TFilterPass* outer_;
+    static thread_local TFilterPass* active_;
+};
+
+thread_local TFilterPass* TFilterPass::active_ = nullptr;
+
+// The text the filter item reads in the row, trimmed: a view of the stored cell where it can be,
+// else of owned.
+std::string_view FilterText(TGxStringGrid& g, const TFilterData& f, int row, std::string& owned)
 {
-    std::string t;
+    std::string_view t;
     switch (f.Data) {
     case fcNormal:
-        t = g.GridCells(f.Column, row);
+        t = g.GridCellsRef(f.Column, row);
         break;
     case fcStripHTML:
-        t = g.StrippedCells(f.Column, row);
+        owned = g.StrippedCells(f.Column, row);
+        t = owned;
         break;
     case fcCalculated:
-        t = g.GetCalcCellText(f.Column, row);
+        owned = g.GetCalcCellText(f.Column, row);
+        t = owned;
         break;
     case fcRow:
         for (int c = 0; c < g.AllColCount(); ++c) {
             if (c > 0)
-                t += "\r\n";
-            t += g.Cells(c, row);
+                owned += "\r\n";
+            owned += g.Cells(c, row);
         }
+        t = owned;
         break;
     default:
-        t = g.Cells(f.Column, row);
+        owned = g.Cells(f.Column, row);
+        t = owned;
         break;
     }
     t = Trimmed(t);
     if (t.rfind("|\\", 0) == 0) {
         const std::u16string w = DecodeWideCellText(t);
-        t.clear();
+        std::string decoded;
         for (char16_t ch : w) {  // UTF-16 to UTF-8
             if (ch < 0x80)
-                t += static_cast<char>(ch);
+                decoded += static_cast<char>(ch);
             else if (ch < 0x800) {
-                t += static_cast<char>(0xC0 | (ch >> 6));
-                t += static_cast<char>(0x80 | (ch & 0x3F));
+                decoded += static_cast<char>(0xC0 | (ch >> 6));
+                decoded += static_cast<char>(0x80 | (ch & 0x3F));
             } else {
-                t += static_cast<char>(0xE0 | (ch >> 12));
-                t += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-                t += static_cast<char>(0x80 | (ch & 0x3F));
+                decoded += static_cast<char>(0xE0 | (ch >> 12));
+                decoded += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+                decoded += static_cast<char>(0x80 | (ch & 0x3F));
             }
         }
+        owned = std::move(decoded);
+        t = owned;
     }
     return t;
 }
 
 bool Matches(TGxStringGrid& g, const TFilterData& f, int row)
 {
-    std::string t = FilterText(g, f, row);
+    std::string owned;
+    std::string_view t = FilterText(g, f, row, owned);
     if (f.Data == fcRow)
-        return UpperAscii(t).find(UpperAscii(f.Condition)) != std::string::npos;
+        return UpperAscii(std::string(t)).find(UpperAscii(f.Condition)) != std::string::npos;
     if (!f.Prefix.empty() && t.rfind(f.Prefix, 0) == 0)
-        t.erase(0, f.Prefix.size());
+        t.remove_prefix(f.Prefix.size());
     if (!f.Suffix.empty()) {
         const auto p = t.find(f.Suffix);
-        if (p != std::string::npos && p + f.Suffix.size() == t.size())
-            t.erase(p);
+        if (p != std::string_view::npos && p + f.Suffix.size() == t.size())
+            t = t.substr(0, p);
     }
     if (f.Condition.empty())
         return true;
     if (f.Method == fmLiteral)
         return t == f.Condition;
     try {
+        if (TFilterPass* pass = TFilterPass::Active())
+            return pass->Matcher(f.Condition, f.CaseSensitive).Match(t);
         return MatchFilterExpression(f.Condition, t, f.CaseSensitive);
     } catch (...) {
         return false;
@@ -173,6 +219,7 @@ void ApplyFilter(TGxStringGrid& Grid)
             Grid.OnFilterProgress(&Grid, p);
         lastProgress = p;
     };
+    TFilterPass pass;
     for (int r = first; r <= last; ++r) {
         if (Grid.FilterNormalCellsOnly && (Grid.IsNode(r) || Grid.IsSummary(r)))
             continue;

@@ -133,13 +133,13 @@ void SetNodeValue(TGxStringGrid& g, int row, int value)
 std::vector<std::pair<int, int>> Runs(TGxStringGrid& g, int Colindex)
 {
     std::vector<std::pair<int, int>> runs;
-    std::string last;
+    const std::string* last = nullptr;  // the stored texts, which nothing changes meanwhile
     for (int r = g.FixedRows(); r <= LastNormalRow(g); ++r) {
-        std::string v = g.GridCells(Colindex, r);
-        if (runs.empty() || v != last)
+        const std::string& v = g.GridCellsRef(Colindex, r);
+        if (runs.empty() || v != *last)
             runs.emplace_back(r, 0);
         ++runs.back().second;
-        last = std::move(v);
+        last = &v;
     }
     return runs;
 }

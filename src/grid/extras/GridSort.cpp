@@ -37,30 +37,10 @@ void MergeSortRows(std::vector<int>& rows, LessFn less)
     }
 }
 
-// Puts the rows into the order given (Order[k] is the row that goes to Left + k) by exchanges,
-// one cycle of the permutation after the other: each exchange brings one row home, and the
-// position it fills is the one the previous exchange touched. The exchanges are listed before
-// any is made, so the rows of the next ones are known while one is under way.
+// Puts the rows into the order given (Order[k] is the row that goes to Left + k).
 void ApplyOrder(TGxStringGrid& grid, int left, const std::vector<int>& order)
 {
-    const std::size_t n = order.size();
-    std::vector<bool> placed(n, false);
-    std::vector<std::pair<int, int>> exchanges;
-    exchanges.reserve(n);
-    for (std::size_t start = 0; start < n; ++start) {
-        if (placed[start])
-            continue;
-        placed[start] = true;
-        std::size_t at = start;
-        for (auto from = static_cast<std::size_t>(order[at] - left); from != start;
-             from = static_cast<std::size_t>(order[at] - left)) {
-            exchanges.emplace_back(left + static_cast<int>(at), left + static_cast<int>(from));
-            at = from;
-            placed[at] = true;
-        }
-    }
-    for (const auto& [a, b] : exchanges)
-        grid.SortSwapRows(a, b);
+    grid.SortReorderRows(left, order);
 }
 
 template <class LessFn>

@@ -153,7 +153,13 @@ TRowComparer::Column& TRowComparer::ColumnAt(int ACol)
 
 std::string TRowComparer::SortText(int ACol, int ARow)
 {
-    return grid_.SortSettings()->SortOnVirtualCells ? grid_.Cells(ACol, ARow) : grid_.GridCells(ACol, ARow);
+    return std::string(SortTextRef(ACol, ARow));
+}
+
+// Valid until the grid's cells change or the next read of a virtual cell.
+const std::string& TRowComparer::SortTextRef(int ACol, int ARow)
+{
+    return grid_.SortSettings()->SortOnVirtualCells ? grid_.CellsRef(ACol, ARow) : grid_.GridCellsRef(ACol, ARow);
 }
 
 TRowComparer::Entry& TRowComparer::At(Column& C, int Slot, int ACol, int ARow)
@@ -196,10 +202,20 @@ bool TRowComparer::Number(Column& C, Entry& E, int ACol, int ARow, bool Financia
     return E.NumOk[i] == 1;
 }
 
-bool TRowComparer::ReadNumber(const Column& C, const std::string& Text, int ACol, int ARow, bool Financial,
-                              double& Value)
+bool TRowComparer::ReadNumber(const Column& C, std::string_view Text, int ACol, int ARow, bool Financial, double& Value)
 {
-    std::string s = Text;
+    const rtl::TFormatSettings& regional = rtl::Regional();
+    static const rtl::TFormatSettings neutral = rtl::TFormatSettings::Neutral();
+    // The usual column (no prefix or suffix, a point for the decimals) reads the text as it is.
+    if (C.Prefix.empty() && C.Suffix.empty() && regional.DecimalSeparator == '.' &&
+        (!Financial || regional.ThousandSeparator.empty())) {
+        Value = 0;
+        if (rtl::TryStrToFloat(Text, Value, neutral))
+            return true;
+        Value = 0;
+        return Text.empty() || grid_.CellsRef(ACol, ARow).empty();
+    }
+    std::string s(Text);
     RemoveFirst(s, C.Suffix);
     RemoveFirst(s, C.Prefix);
     const rtl::TFormatSettings& fs = rtl::Regional();
@@ -221,12 +237,11 @@ bool TRowComparer::ReadNumber(const Column& C, const std::string& Text, int ACol
             s[p] = '.';
     }
     Value = 0;
-    static const rtl::TFormatSettings neutral = rtl::TFormatSettings::Neutral();
     if (rtl::TryStrToFloat(s, Value, neutral))
         return true;
     // An empty cell counts as 0.
     Value = 0;
-    return Text.empty() || grid_.Cells(ACol, ARow).empty();
+    return Text.empty() || grid_.CellsRef(ACol, ARow).empty();
 }
 
 TSortStyle TRowComparer::AutomaticStyle(int ACol, int ARow1, const std::string& T1, const std::string& T2)
@@ -362,7 +377,7 @@ namespace {
 
 // Up to eight bytes of Text from Pos as a big-endian word, zero-padded: words compare as the
 // bytes do, unsigned, and a text that ends compares below any byte but NUL.
-std::uint64_t PackBytes(const std::string& Text, std::size_t Pos, bool UpperAscii)
+std::uint64_t PackBytes(std::string_view Text, std::size_t Pos, bool UpperAscii)
 {
     std::uint64_t w = 0;
     for (std::size_t i = 0; i < 8; ++i) {
@@ -376,7 +391,8 @@ std::uint64_t PackBytes(const std::string& Text, std::size_t Pos, bool UpperAsci
 
 }  // namespace
 
-TRowComparer::TextKey TRowComparer::MakeTextKey(std::string&& Text, int Row, bool UpperAscii)
+template <class Take>
+TRowComparer::TextKey TRowComparer::MakeTextKey(std::string_view Text, Take&& TakeText, int Row, bool UpperAscii)
 {
     TextKey k;
     k.Hi = PackBytes(Text, 0, UpperAscii);
@@ -385,7 +401,7 @@ TRowComparer::TextKey TRowComparer::MakeTextKey(std::string&& Text, int Row, boo
     k.Tail = static_cast<std::uint32_t>(Text.size());
     if (Text.size() > 16) {
         k.Tail = static_cast<std::uint32_t>(17 + tails_.size());
-        tails_.push_back(std::move(Text));
+        tails_.push_back(TakeText());
     }
     return k;
 }
@@ -512,8 +528,8 @@ TRowComparer::TKeyCell TRowComparer::ReadKeyCell(int ACol, int ARow)
     return cell;
 }
 
-template <class RowAt, class CellAt>
-bool TRowComparer::PrepareKeysOf(int ACol, std::size_t Count, RowAt Row, CellAt Cell)
+template <class RowAt, class CellAt, class TakeAt>
+bool TRowComparer::PrepareKeysOf(int ACol, std::size_t Count, RowAt Row, CellAt Cell, TakeAt TakeCell)
 {
     textKeys_.clear();
     numberKeys_.clear();
@@ -547,10 +563,10 @@ bool TRowComparer::PrepareKeysOf(int ACol, std::size_t Count, RowAt Row, CellAt 
     }
     for (std::size_t i = 0; i < n; ++i) {
         const int row = Row(i);
-        TKeyCell cell = Cell(i, row);
-        std::string& text = cell.Text;
+        bool checkBox = false;
+        const std::string_view text = Cell(i, row, checkBox);
         if (style == ssAutomatic) {
-            if (cell.CheckBox)
+            if (checkBox)
                 return false;
             const bool number = IsNumberKindText(text);
             if (!number &&
@@ -571,24 +587,40 @@ bool TRowComparer::PrepareKeysOf(int ACol, std::size_t Count, RowAt Row, CellAt 
         }
         if (i == 0)
             textKeys_.reserve(n);
-        textKeys_.push_back(MakeTextKey(std::move(text), row, keyKind_ == kkTextNoCase));
+        textKeys_.push_back(MakeTextKey(
+            text, [&] { return TakeCell(i, text); }, row, keyKind_ == kkTextNoCase));
     }
     return true;
 }
 
 bool TRowComparer::PrepareKeys(int ACol, int FromRow, int ToRow)
 {
+    // The cells are read where they are stored; a text key copies only a text longer than its words.
+    const bool automatic = MayHaveKeys(ACol) && ColumnAt(ACol).Style == ssAutomatic;
     return PrepareKeysOf(
         ACol, FromRow <= ToRow ? static_cast<std::size_t>(ToRow - FromRow + 1) : 0,
         [FromRow](std::size_t i) { return FromRow + static_cast<int>(i); },
-        [this, ACol](std::size_t, int row) { return ReadKeyCell(ACol, row); });
+        [this, ACol, automatic](std::size_t, int row, bool& checkBox) -> std::string_view {
+            checkBox = automatic && IsCheckBoxType(grid_.GetCellType(ACol, row));
+            return SortTextRef(ACol, row);
+        },
+        [](std::size_t, std::string_view text) { return std::string(text); });
 }
 
 bool TRowComparer::PrepareKeys(int ACol, const std::vector<int>& Rows, TKeyCell* Cells)
 {
+    // Cells read before are used where they are (their texts moved into the keys that keep them).
+    TKeyCell current;
     return PrepareKeysOf(
         ACol, Rows.size(), [&Rows](std::size_t i) { return Rows[i]; },
-        [this, ACol, Cells](std::size_t i, int row) { return Cells ? std::move(Cells[i]) : ReadKeyCell(ACol, row); });
+        [&](std::size_t i, int row, bool& checkBox) -> std::string_view {
+            if (!Cells)
+                current = ReadKeyCell(ACol, row);
+            const TKeyCell& cell = Cells ? Cells[i] : current;
+            checkBox = cell.CheckBox;
+            return cell.Text;
+        },
+        [&](std::size_t i, std::string_view) { return std::move(Cells ? Cells[i].Text : current.Text); });
 }
 
 int TRowComparer::CompareRows(int ACol, int ARow1, int ARow2)

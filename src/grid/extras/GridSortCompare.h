@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -64,10 +65,14 @@ private:
         int Row = 0;
     };
     static std::uint64_t NumberOrder(bool IsNumber, double Value);
-    TextKey MakeTextKey(std::string&& Text, int Row, bool UpperAscii);
+    // TakeText gives the text as an owned string, asked for only when the key keeps it.
+    template <class Take>
+    TextKey MakeTextKey(std::string_view Text, Take&& TakeText, int Row, bool UpperAscii);
     int CompareTextKeys(const TextKey& A, const TextKey& B, bool UpperAscii) const;
-    template <class RowAt, class CellAt>
-    bool PrepareKeysOf(int ACol, std::size_t Count, RowAt Row, CellAt Cell);
+    // Row(i): the i-th row; Cell(i, row, checkBox): its sort text (a view valid until the next
+    // Cell) and whether it is a check box; TakeCell(i, text): that text as an owned string.
+    template <class RowAt, class CellAt, class TakeAt>
+    bool PrepareKeysOf(int ACol, std::size_t Count, RowAt Row, CellAt Cell, TakeAt TakeCell);
     std::vector<TextKey> textKeys_;
     std::vector<NumberKey> numberKeys_;
     std::vector<std::string> tails_;
@@ -89,10 +94,11 @@ private:
     };
     Column& ColumnAt(int ACol);
     std::string SortText(int ACol, int ARow);
+    const std::string& SortTextRef(int ACol, int ARow);
     Entry& At(Column& C, int Slot, int ACol, int ARow);
     bool IsNumberText(Entry& E);
     bool Number(Column& C, Entry& E, int ACol, int ARow, bool Financial, double& Value);
-    bool ReadNumber(const Column& C, const std::string& Text, int ACol, int ARow, bool Financial, double& Value);
+    bool ReadNumber(const Column& C, std::string_view Text, int ACol, int ARow, bool Financial, double& Value);
     TSortStyle AutomaticStyle(int ACol, int ARow1, const std::string& T1, const std::string& T2);
 
     TGxStringGrid& grid_;

@@ -853,6 +853,14 @@ public:
     virtual void Group(int Colindex);
     virtual void UnGroup();
     virtual void SortSwapRows(int ARow1, int ARow2);
+    // Puts the rows from Left on into the order given (Order[k]: the row that goes to Left + k),
+    // leaving everything SortSwapRows moves as the exchanges of the order's cycles would. In one
+    // step while SortSwapRows is this class's own; else through SortSwapRows, one exchange at a
+    // time, so that a descendant's SortSwapRows sees every one.
+    void SortReorderRows(int Left, const std::vector<int>& Order);
+    // Whether a descendant replaced SortSwapRows (a descendant that keeps this class's one and
+    // wants the one-step reordering says false).
+    virtual bool SortSwapRowsReplaced() const;
     virtual void SaveColPositions();
     virtual void LoadColPositions();
     // The clipboard keys and the selection resizer run these; the grid extras fill them in.

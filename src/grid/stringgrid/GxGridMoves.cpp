@@ -3,6 +3,9 @@
 #include "grid/stringgrid/GxGrid.h"
 
 #include <algorithm>
+#include <typeinfo>
+#include <utility>
+#include <vector>
 
 #include "grid/stringgrid/GxGridPanels.h"
 #include "platform/rtl/StrUtils.h"
@@ -234,6 +237,75 @@ void TGxStringGrid::SortSwapRows(int ARow1, int ARow2)
         InvalidateRow(ARow1);
         InvalidateRow(ARow2);
     }
+}
+
+bool TGxStringGrid::SortSwapRowsReplaced() const
+{
+    return typeid(*this) != typeid(TGxStringGrid);
+}
+
+void TGxStringGrid::SortReorderRows(int Left, const std::vector<int>& Order)
+{
+    const int n = static_cast<int>(Order.size());
+    const bool oneStep = !SortSwapRowsReplaced() && !sortSettings_->SingleColumn && Left >= 0 &&
+                         Left + n <= sortRowXRef_.Count() && Left + n <= RowCount();
+    // The exchanges that bring each cycle of the order home, one after the other: each brings one
+    // row to its place, and the place it fills is the one the exchange before touched. In one step
+    // only their number counts.
+    std::vector<std::pair<int, int>> exchanges;
+    int exchangeCount = 0;
+    {
+        std::vector<bool> placed(Order.size(), false);
+        for (int start = 0; start < n; ++start) {
+            if (placed[static_cast<std::size_t>(start)])
+                continue;
+            placed[static_cast<std::size_t>(start)] = true;
+            int at = start;
+            for (int from = Order[static_cast<std::size_t>(at)] - Left; from != start;
+                 from = Order[static_cast<std::size_t>(at)] - Left) {
+                if (!oneStep)
+                    exchanges.emplace_back(Left + at, Left + from);
+                ++exchangeCount;
+                at = from;
+                placed[static_cast<std::size_t>(at)] = true;
+            }
+        }
+    }
+    if (!oneStep) {
+        for (const auto& [a, b] : exchanges)
+            SortSwapRows(a, b);
+        return;
+    }
+    if (exchangeCount == 0)
+        return;
+    Swaps += exchangeCount;
+    // Every per-row value SortSwapRows exchanges, taken in the new order.
+    const auto reorder = [&](auto get, auto set) {
+        std::vector<decltype(get(0))> values(Order.size());
+        for (std::size_t k = 0; k < Order.size(); ++k)
+            values[k] = get(Order[k]);
+        for (std::size_t k = 0; k < Order.size(); ++k)
+            set(Left + static_cast<int>(k), values[k]);
+    };
+    reorder([&](int r) { return sortRowXRef_.GetInteger(r); }, [&](int r, int v) { sortRowXRef_.SetInteger(r, v); });
+    PermuteStoreRows(Left, Order);
+    reorder([&](int r) { return RowHeights(r); },
+            [&](int r, int h) {
+                if (RowHeights(r) != h)
+                    SetRowHeights(r, h);
+            });
+    if (mouseActions_->DisjunctRowSelect() && navigation_->MoveRowOnSort())
+        reorder([&](int r) { return RowSelect(r); }, [&](int r, bool v) { SetRowSelect(r, v); });
+    if (showModified_->Enabled)
+        reorder([&](int r) { return RowModified(r); }, [&](int r, bool v) { SetRowModified(r, v); });
+    if (SortRow >= Left && SortRow < Left + n)
+        for (int k = 0; k < n; ++k)
+            if (Order[static_cast<std::size_t>(k)] == SortRow) {
+                SortRow = Left + k;
+                break;
+            }
+    if (!LockUpdate())
+        Invalidate();
 }
 
 // --- sort cross-reference ----------------------------------------------------------------------------------------

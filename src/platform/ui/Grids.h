@@ -422,6 +422,9 @@ public:
     ~TStringGrid() override;
 
     std::string Cells(int ACol, int ARow) const;
+    // The stored text itself, for readers that need no copy; valid until the cell or the store
+    // changes (an empty text for a cell that holds nothing).
+    const std::string& CellText(int ACol, int ARow) const;
     void SetCells(int ACol, int ARow, const std::string& Value);
     virtual TObject* Objects(int ACol, int ARow) const;
     virtual void SetObjects(int ACol, int ARow, TObject* Value);
@@ -446,6 +449,8 @@ public:
 protected:
     // Raw storage access without the invalidation of SetCells.
     const std::string* FindCellText(int ACol, int ARow) const;
+    // The stored cell (nullptr when the store holds none there).
+    const GridCell* FindCell(int ACol, int ARow) const;
     // The cell's extension (nullptr when it has none).
     CellExtension* CellExtensionAt(int ACol, int ARow) const;
     // Stores Value as the cell's extension, destroying the one it replaces; false (Value
@@ -467,6 +472,9 @@ protected:
     // that holds nothing); Place puts cells into an empty or filled row, destroying what it held.
     std::unique_ptr<GridRowCells> ExtractStoreRow(int ARow);
     void PlaceStoreRow(int ARow, std::unique_ptr<GridRowCells> Cells);
+    // Reorders the stored rows from Left on in one step: the row at Left + k afterwards is the one
+    // that was at Order[k] (Order a permutation of Left .. Left + size - 1).
+    void PermuteStoreRows(int Left, const std::vector<int>& Order);
     // Stored columns of every stored row shift: Count empty cells come in before column At, or
     // the cells from At on move Count places to the left (the removed cells are destroyed).
     void InsertStoreColumns(int At, int Count);

@@ -150,6 +150,18 @@ std::string TStringGrid::Cells(int ACol, int ARow) const
     return cell ? cell->Text : std::string();
 }
 
+const std::string& TStringGrid::CellText(int ACol, int ARow) const
+{
+    static const std::string empty;
+    const CellData* cell = Find(ACol, ARow);
+    return cell ? cell->Text : empty;
+}
+
+const GridCell* TStringGrid::FindCell(int ACol, int ARow) const
+{
+    return Find(ACol, ARow);
+}
+
 const std::string* TStringGrid::FindCellText(int ACol, int ARow) const
 {
     const CellData* cell = Find(ACol, ARow);
@@ -250,6 +262,19 @@ void TStringGrid::PlaceStoreRow(int ARow, std::unique_ptr<GridRowCells> Cells)
     // The old cells leave the store before they are destroyed.
     std::unique_ptr<GridRowCells> old(rows_[r]);
     rows_[r] = Cells.release();
+}
+
+void TStringGrid::PermuteStoreRows(int Left, const std::vector<int>& Order)
+{
+    if (Order.empty() || Left < 0)
+        return;
+    const std::size_t end = static_cast<std::size_t>(Left) + Order.size();
+    if (rows_.size() < end)
+        rows_.resize(end, nullptr);
+    std::vector<RowData*> moved(Order.size());
+    for (std::size_t k = 0; k < Order.size(); ++k)
+        moved[k] = rows_[static_cast<std::size_t>(Order[k])];
+    std::copy(moved.begin(), moved.end(), rows_.begin() + Left);
 }
 
 void TStringGrid::AddStoreRowTags(int From, int To, int Delta)

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace gx {
 namespace {
@@ -116,6 +117,28 @@ TEST_F(BaseGridStore, DisplayHooksApplyOnlyBelowTheNormalRowCount)
         EXPECT_EQ(fired, c.fired) << c.row;
         EXPECT_EQ(grid.GridCells(1, c.row), "t");
     }
+}
+
+// The reference readers read what Cells() and GridCells() read: the stored text itself (no copy)
+// while no display hook is set, a merged range's base cell, and the hooks' result once one is set.
+TEST_F(BaseGridStore, ReferenceReadersReadWhatTheCopyingReadersRead)
+{
+    grid.SetNormalRowCount(4);
+    grid.SetGridCell(1, 1, "base");
+    grid.SetGridCell(4, 4, "below");
+    grid.MergeCells(1, 1, 2, 2);  // columns 1..2, rows 1..2
+    const std::pair<int, int> cells[] = {{1, 1}, {2, 2}, {4, 4}, {3, 3}, {-1, 0}, {0, 99}};
+    for (const auto& [c, r] : cells) {
+        EXPECT_EQ(grid.CellsRef(c, r), grid.Cells(c, r)) << c << "," << r;
+        EXPECT_EQ(grid.GridCellsRef(c, r), grid.GridCells(c, r)) << c << "," << r;
+    }
+    EXPECT_EQ(&grid.CellsRef(2, 2), &grid.GridCellsRef(1, 1));  // the stored text of the base cell
+    grid.OnGetDisplText = [](TObject*, int, int, std::string& value) { value = "<" + value + ">"; };
+    for (const auto& [c, r] : cells)
+        EXPECT_EQ(grid.CellsRef(c, r), grid.Cells(c, r)) << c << "," << r;
+    EXPECT_EQ(grid.CellsRef(2, 2), "<base>");
+    EXPECT_EQ(grid.CellsRef(4, 4), "below");  // no hook below the normal rows
+    EXPECT_EQ(grid.GridCellsRef(1, 1), "base");
 }
 
 TEST_F(BaseGridStore, WideHookFiresWithoutTheTextHookAndKeepsTheCoding)

@@ -342,6 +342,63 @@ TEST(GridCellStream, FileSaveHasTheStreamBytesAndReplacesTheFileWhole)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
 
+// A file is read a piece at a time: cells with properties and graphics whose records run over the
+// end of a piece load whole, and a file cut short names the byte where it ends, counted from the
+// file's start.
+TEST(GridCellStream, FileLoadReadInPiecesKeepsRecordsWholeAndCountsBytesFromTheStart)
+{
+    constexpr int kRows = 12000;
+    TGxStringGrid out(nullptr);
+    out.SetColCount(6);
+    out.SetRowCount(kRows);
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < 6; ++c)
+            out.SetCells(c, r, "cell " + std::to_string(r) + "/" + std::to_string(c) + std::string(r % 40, 'x'));
+    // Every 37th row a coloured cell, every 401st a bitmap: some of their records cross a piece's end.
+    for (int r = 5; r < kRows; r += 37)
+        out.SetColors(r % 6, r, static_cast<ui::TColor>(r));
+    for (int r = 11; r < kRows; r += 401) {
+        TCellGraphic* g = out.CreateCellGraphic(2, r);
+        auto* bmp = new ui::TBitmap();
+        bmp->SetSize(40, 30);
+        bmp->SetPixel(3, 4, static_cast<ui::TColor>(r));
+        g->SetBitmap(bmp, true, haLeft, vaTop);
+        g->CellCreated = true;
+    }
+    testsupport::ScratchDir dir;
+    const std::string file = dir.File("pieces.cells");
+    SaveToBinFile(out, file);
+    const std::string bytes = rtl::ReadFileBytes(file);
+    ASSERT_GT(bytes.size(), 3u << 20);
+
+    TGxStringGrid in(nullptr);
+    LoadFromBinFile(in, file);
+    EXPECT_EQ(CellsOf(in), CellsOf(out));
+    for (int r = 5; r < kRows; r += 37)
+        ASSERT_EQ(in.Colors(r % 6, r), static_cast<ui::TColor>(r)) << r;
+    for (int r = 11; r < kRows; r += 401) {
+        TCellGraphic* g = in.GetCellGraphic(2, r);
+        ASSERT_NE(g, nullptr) << r;
+        auto* bmp = dynamic_cast<ui::TBitmap*>(g->CellBitmap);
+        ASSERT_NE(bmp, nullptr) << r;
+        EXPECT_EQ(bmp->Pixel(3, 4) & 0xFFFFFF, static_cast<ui::TColor>(r)) << r;
+    }
+
+    const std::size_t cut = bytes.size() - 1000;
+    testsupport::WriteFile(file, bytes.substr(0, cut));
+    TGxStringGrid shortGrid(nullptr);
+    try {
+        LoadFromBinFile(shortGrid, file);
+        ADD_FAILURE();
+    } catch (const rtl::EFileError& e) {
+        const std::size_t at = e.Message.find("cell stream byte ");
+        ASSERT_NE(at, std::string::npos) << e.Message;
+        const std::size_t byte = std::stoul(e.Message.substr(at + 17));
+        EXPECT_GT(byte, cut - 400) << e.Message;
+        EXPECT_LE(byte, cut) << e.Message;
+    }
+}
+
 TEST(GridCellStream, DamagedStreamsAreRefusedWithoutCrashing)
 {
     TGxStringGrid out(nullptr);
