@@ -1,5 +1,6 @@
 #include "dialogs/UTableFrame.h"
 
+#include "common/LangFormat.h"
 #include "common/UComon.h"
 #include "core/tables/TableTexts.h"
 #include "dialogs/UDialogFrame.h"
@@ -426,7 +427,7 @@ void TFTableFrame::Btn_DelRowClick(ui::TObject*)
         return;
     const tables::TTextsDesc& t = Desc.Texts;
     const std::string question =
-        t.Delete_Formats ? core::Lang_Format(t.Delete_Question, {row}) : Txt(t.Delete_Question) + std::to_string(row);
+        t.Delete_Formats ? Lang_Safe_Format(t.Delete_Question, {row}) : Txt(t.Delete_Question) + std::to_string(row);
     if (ui::MessageDlg(question, ui::TMsgDlgType::mtConfirmation, ui::mbYes | ui::mbNo) == ui::mrYes) {
         if (auto* cg = dynamic_cast<gx::TGxColumnGrid*>(grid); cg && Column_Grids())
             ColGrid_Del_Row(row, cg);

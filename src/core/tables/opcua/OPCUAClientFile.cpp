@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "common/LangFormat.h"
 #include "common/NumConv.h"
 #include "core/tables/TableEngine.h"
 #include "core/tables/TableTexts.h"
@@ -317,7 +318,8 @@ std::optional<TClient_Fault> Controllo_Dati(const TOPC_UA_Server_List& servers)
                 std::vector<rtl::TVarRec> args = {f.Server, f.Variable};
                 if (text == 4200 || text == 4204)
                     args.emplace_back(Client_Max_Position);
-                f.Message = core::Lang_Format(text, args);
+                // A translated text whose placeholders went wrong still gives its message.
+                f.Message = Lang_Safe_Format(text, args);
                 return f;
             }
         }

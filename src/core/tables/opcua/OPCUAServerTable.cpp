@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "common/LangFormat.h"
 #include "common/UComon.h"
 #include "core/tables/TableEngine.h"
 #include "core/tables/TableTexts.h"
@@ -77,7 +78,7 @@ TDialogDesc Make()
         if (p >= 0 && p < Server_Max_Position)
             return std::nullopt;
         return TRuleFault{.Text = Text_Position,
-                          .Message = core::Lang_Format(Text_Position, {r.Row, Server_Max_Position})};
+                          .Message = Lang_Safe_Format(Text_Position, {r.Row, Server_Max_Position})};
     }};
     g.Insert_Flag = true;
     g.Show_Hints = false;

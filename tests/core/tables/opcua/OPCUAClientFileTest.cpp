@@ -7,6 +7,7 @@
 
 #include "CaseName.h"
 #include "ScratchDir.h"
+#include "common/ULanguage.h"
 #include "core/tables/opcua/OPCUAClientFile.h"
 
 namespace {
@@ -320,6 +321,18 @@ TEST(OpcUaClientCheck, ReadBeforeWriteAndDisabledServersToo)
     const auto fault = Controllo_Dati(servers);
     ASSERT_TRUE(fault);
     EXPECT_EQ(fault->Message, "Error in Server Number 1 in Read Variable 1!! Position cannot be empty");
+}
+
+TEST(OpcUaClientCheck, ATranslationWithBrokenPlaceholdersStillGivesItsMessage)
+{
+    TOPC_UA_Server_List servers = {Server("a")};
+    servers[0].Var_List_R = {Var("r", "Int16", "-1")};
+    Load_Default_Lang();
+    Lang_List[4200] = "Server %d Variable %s: %d..%d %d %d";
+    const auto fault = Controllo_Dati(servers);
+    Load_Default_Lang();
+    ASSERT_TRUE(fault);
+    EXPECT_EQ(fault->Message, "Server 1 Variable 1: 1499..%d %d %d");
 }
 
 // --- automatic positions --------------------------------------------------------------------------
