@@ -1,7 +1,6 @@
 #include "tables/mqtt_snmp/USNMPManagerAccess.h"
 
 #include "core/tables/mqtt_snmp/SNMPManagerTable.h"
-#include "tables/mqtt_snmp/OwnerOnlySave.h"
 
 TFSNMPManagerAccess* FSNMPManagerAccess = nullptr;
 
@@ -14,9 +13,4 @@ TFSNMPManagerAccess::TFSNMPManagerAccess(ui::TComponent* AOwner)
       Do_Copy_SNMP(Copy_Flags[0])
 {
     ACG_SNMP->Columns()->Items(mq::snmp_manager::Community)->EditLength = mq::snmp_manager::Community_Length;
-}
-
-void TFSNMPManagerAccess::Btn_OKClick(ui::TObject*)
-{
-    Save_Owner_Only(*this);
 }

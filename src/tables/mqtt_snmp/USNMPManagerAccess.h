@@ -14,7 +14,6 @@ public:
     rtl::TStringList& Hint_SNMP;
     bool& Do_Copy_SNMP;
 
-    void Btn_OKClick(ui::TObject* Sender) override;
 };
 
 extern TFSNMPManagerAccess* FSNMPManagerAccess;

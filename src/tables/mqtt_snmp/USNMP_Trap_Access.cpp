@@ -1,7 +1,6 @@
 #include "tables/mqtt_snmp/USNMP_Trap_Access.h"
 
 #include "core/tables/mqtt_snmp/SNMPTrapTable.h"
-#include "tables/mqtt_snmp/OwnerOnlySave.h"
 
 TFSNMP_Trap_Access* FSNMP_Trap_Access = nullptr;
 
@@ -40,11 +39,6 @@ void TFSNMP_Trap_Access::ACG_SNMP_ReadCheckBoxClick(ui::TObject* Sender, int ACo
     const int gi = Grid_Index(Sender);
     if (gi >= 0 && ACol == 1)
         Index_Row_Build(Grids[static_cast<std::size_t>(gi)]);
-}
-
-void TFSNMP_Trap_Access::Btn_OKClick(ui::TObject*)
-{
-    Save_Owner_Only(*this);
 }
 
 void TFSNMP_Trap_Access::Prepare_Show()

@@ -26,7 +26,6 @@ public:
     void Index_Row_Build(gx::TGxStringGrid* app_SGA);
     // A click on an Enable box renumbers that grid.
     void ACG_SNMP_ReadCheckBoxClick(ui::TObject* Sender, int ACol, int ARow, bool State);
-    void Btn_OKClick(ui::TObject* Sender) override;
 
 protected:
     // The tab chosen when the dialog was last closed stays chosen at the next show.

@@ -209,6 +209,7 @@ TDialogDesc Make()
     d.Grids = {std::move(g)};
     d.Root = "SNMP_Manager_Access";
     d.File = &File_SNMP_Manager;
+    d.Owner_Only_File = true;  // community strings and pass phrases
     d.Texts = Block_Texts(4600, 4648, 4647, 4637);
     d.Focus_Grid_On_Show = true;
     d.Prepare = [](TTableState& state) { state.Vars["Positions"] = Positions; };

@@ -275,6 +275,7 @@ TDialogDesc Make()
     d.Grids = {Read_Grid(), Write_Grid()};
     d.Root = "SNMP_Trap";
     d.File = &File_SNMP_Trap;
+    d.Owner_Only_File = true;  // community strings
     d.Texts = Block_Texts(4700, 4710, 4775, 4760);
     d.Prepare = [](TTableState& state) {
         state.Vars["NByte_IN"] = SNMP_Trap_NByte;

@@ -196,22 +196,22 @@ mode_t Mode_Of(const std::string& file)
 TEST_F(SNMPManagerTable, SavedFileIsReadableByItsOwnerOnly)
 {
     Put(0, 1, Valid_Row(0));
-    Save_Tables_Owner_Only(desc, File_SNMP_Manager, grids, state);
+    Save_Tables(desc, File_SNMP_Manager, grids, state);
     EXPECT_EQ(Mode_Of(File_SNMP_Manager), 0600u);
     EXPECT_EQ(testsupport::ReadFile(File_SNMP_Manager), Text());
 
     ASSERT_EQ(::chmod(File_SNMP_Manager.c_str(), 0644), 0);
-    Save_Tables_Owner_Only(desc, File_SNMP_Manager, grids, state);
+    Save_Tables(desc, File_SNMP_Manager, grids, state);
     EXPECT_EQ(Mode_Of(File_SNMP_Manager), 0600u);
 
     if (::geteuid() != 0) {
         ASSERT_EQ(::chmod(File_SNMP_Manager.c_str(), 0444), 0);
-        EXPECT_THROW(Save_Tables_Owner_Only(desc, File_SNMP_Manager, grids, state), rtl::Exception);
+        EXPECT_THROW(Save_Tables(desc, File_SNMP_Manager, grids, state), rtl::Exception);
         EXPECT_EQ(Mode_Of(File_SNMP_Manager), 0400u);
     }
 
     const std::string missing = dir.File("no/such/folder/SNMP_Manager.xml");
-    EXPECT_THROW(Save_Tables_Owner_Only(desc, missing, grids, state), rtl::Exception);
+    EXPECT_THROW(Save_Tables(desc, missing, grids, state), rtl::Exception);
     EXPECT_FALSE(std::filesystem::exists(missing));
 }
 
