@@ -13,7 +13,6 @@ public:
     dlg::TFrameColumnGrid* ACG_SNMP;
     rtl::TStringList& Hint_SNMP;
     bool& Do_Copy_SNMP;
-
 };
 
 extern TFSNMPManagerAccess* FSNMPManagerAccess;

@@ -1,6 +1,5 @@
 #include "core/tables/mqtt_snmp/TableBlocks.h"
 
-
 #include <string>
 
 #include "core/tables/TableEngine.h"
