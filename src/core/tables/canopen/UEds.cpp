@@ -9,6 +9,7 @@
 #include "core/tables/canopen/PDOTable.h"
 #include "core/tables/canopen/SDOServerTable.h"
 #include "platform/rtl/CodePages.h"
+#include "platform/rtl/Conversions.h"
 #include "platform/rtl/Streams.h"
 #include "platform/sys/Folders.h"
 #include "platform/xml/Xml.h"
@@ -132,15 +133,7 @@ std::string Encode(const std::string& text)
 
 std::string Hex(std::uint32_t value, int digits)
 {
-    static constexpr char Digits[] = "0123456789ABCDEF";
-    std::string text;
-    do {
-        text.insert(text.begin(), Digits[value % 16]);
-        value /= 16;
-    } while (value != 0);
-    if (static_cast<int>(text.size()) < digits)
-        text.insert(0, static_cast<std::size_t>(digits) - text.size(), '0');
-    return text;
+    return rtl::IntToHex(value, digits);
 }
 
 int Find_SDO_Index(const std::vector<SDO_Index>& list, int index)
