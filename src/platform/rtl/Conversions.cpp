@@ -321,9 +321,17 @@ bool TryStrToFloat(std::string_view s, double& value, const TFormatSettings& fs)
     }
     if (i != n)
         return false;
+    // The shortest way through the text; what lies out of range takes the C library's reading, which
+    // keeps an underflow as (nearly) zero.
+    double v = 0;
+    const auto [last, error] = std::from_chars(norm.data(), norm.data() + norm.size(), v);
+    if (error == std::errc() && last == norm.data() + norm.size()) {
+        value = v;
+        return true;
+    }
     errno = 0;
     char* end = nullptr;
-    double v = strtod_l(norm.c_str(), &end, cLocale());
+    v = strtod_l(norm.c_str(), &end, cLocale());
     if (end != norm.c_str() + norm.size())
         return false;
     if (errno == ERANGE && std::isinf(v))

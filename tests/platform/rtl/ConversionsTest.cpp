@@ -159,10 +159,27 @@ TEST(TextToFloat, AcceptedAndRefusedTexts)
         double value;
     };
     const Case cases[] = {
-        {"1.5", true, 1.5},  {" -2.25 ", true, -2.25}, {"+3", true, 3},     {".5", true, 0.5}, {"5.", true, 5},
-        {"1e3", true, 1000}, {"1.5E-2", true, 0.015},  {"1e-400", true, 0},  // underflow reads as zero
-        {"", false, 0},      {".", false, 0},          {"1e", false, 0},    {"1,5", false, 0}, {"1.2.3", false, 0},
-        {"1 000", false, 0}, {"abc", false, 0},        {"1e999", false, 0}, {"NAN", false, 0}, {"INF", false, 0},
+        {"1.5", true, 1.5},
+        {" -2.25 ", true, -2.25},
+        {"+3", true, 3},
+        {".5", true, 0.5},
+        {"5.", true, 5},
+        {"1e3", true, 1000},
+        {"1.5E-2", true, 0.015},
+        {"1e-400", true, 0},                                              // underflow reads as zero
+        {"4.9e-324", true, 4.9e-324},                                     // the smallest subnormal
+        {"123456789012345678901234567890", true, 1.2345678901234568e29},  // more digits than a double holds
+        {"0.1000000000000000055511151231257827", true, 0.1},
+        {"", false, 0},
+        {".", false, 0},
+        {"1e", false, 0},
+        {"1,5", false, 0},
+        {"1.2.3", false, 0},
+        {"1 000", false, 0},
+        {"abc", false, 0},
+        {"1e999", false, 0},
+        {"NAN", false, 0},
+        {"INF", false, 0},
         {"0x10", false, 0},
     };
     for (const Case& c : cases) {
