@@ -126,6 +126,7 @@ void TFOPC_UA_Client_Access::Build_Server_Panel()
     grid->SetFixedRowAlways(true);
     grid->SetFixedRows(1);
     grid->SetOptions((grid->Options() | ui::goRowSelect | ui::goColSizing) & ~ui::goEditing);
+    grid->SetWordWrap(false);  // one line a server: a long text is cut at its column, not broken in two
     grid->Columns()->BeginUpdate();
     for (int c = 0; c < Server_Cols; ++c) {
         grid->Columns()->Items(c)->SetWidth(Server_Widths[c]);
