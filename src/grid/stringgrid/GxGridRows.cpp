@@ -200,7 +200,8 @@ void TGxStringGrid::RemoveDisplayRows(const std::vector<int>& rows, bool UpdateH
                 continue;
             }
             PlaceStoreRow(write, ExtractStoreRow(d));
-            SetRowHeights(write, RowHeights(d));
+            if (const int height = RowHeights(d); height != RowHeights(write))  // an equal one changes nothing
+                SetRowHeights(write, height);
             ++write;
         }
         DeleteRowsAt(write, n);
