@@ -154,7 +154,9 @@ void TBaseGrid::SetObjectEx(int c, int r, TObject* Value)
 
 TObject* TBaseGrid::GetGraphicObjectEx(int c, int r) const
 {
-    const TCellProperties* props = HasCellProperties(c, r) ? GridObjects(c, r) : nullptr;
+    // HasCellProperties with the properties it finds kept (one look-up instead of two).
+    const TCellProperties* props =
+        c >= 0 && c < TotalColCount() && r >= 0 && r < RowCount() ? GridObjects(c, r) : nullptr;
     return props ? props->GraphicObject() : nullptr;
 }
 

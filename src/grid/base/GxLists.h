@@ -28,6 +28,8 @@ public:
     int GetInteger(int Index) const { return items_[Index]; }
     void SetInteger(int Index, int Value);
     void Clear() { items_.Clear(); }
+    // Room for Value entries without growing again (no event).
+    void SetCapacity(int Value) { items_.SetCapacity(Value); }
 
     // The entries in decimal joined by ","; writing replaces the list (one event per entry) and
     // raises rtl::EConvertError for an entry that is not an integer.

@@ -141,19 +141,77 @@ PreparedOperand prepareOperand(std::u32string_view text, std::size_t at)
 }
 
 // The text being matched, read as compareOperand reads it, each reading made when first needed.
+// Its characters are decoded from Source into Room on first use (a numeric comparison never needs
+// them); an ASCII text's characters are its bytes.
 struct PreparedValue {
     std::string_view Utf8;
+    bool Ascii = false;
+    std::string_view Source;
+    std::u32string* Room = nullptr;
+    bool* RoomReady = nullptr;
     signed char IsDate = -1;
     rtl::TDateTime Date = 0;
     signed char IsNumber = -1;
     double Number = 0;
+
+    std::u32string_view Chars()
+    {
+        if (!*RoomReady) {
+            toChars(Source, *Room);
+            *RoomReady = true;
+        }
+        return *Room;
+    }
+
+    bool SameChars(std::u32string_view pattern)
+    {
+        if (!Ascii)
+            return pattern == Chars();
+        if (pattern.size() != Utf8.size())
+            return false;
+        for (std::size_t i = 0; i < pattern.size(); ++i)
+            if (pattern[i] != static_cast<unsigned char>(Utf8[i]))
+                return false;
+        return true;
+    }
 };
 
-// compareOperand with both sides read before.
-int comparePrepared(std::u32string_view value, PreparedValue& v, const PreparedOperand& o)
+bool isPlainNumberChar(char ch)
 {
-    if (v.IsDate < 0)
-        v.IsDate = ParseLocaleDateTime(v.Utf8, v.Date) ? 1 : 0;
+    return (ch >= '0' && ch <= '9') || ch == '.' || ch == '-';
+}
+
+// The readings of a text of digits, points and minus signs alone, made in one look where the
+// regional settings allow: such a text holds no date separator that is none of those characters,
+// so it is no date; and readNumber reads it straight when the thousand separator cannot be in it.
+// Whatever is left undecided goes to the general readers.
+void readPlainText(PreparedValue& v)
+{
+    const rtl::TFormatSettings& fs = rtl::Regional();
+    const std::string_view t = v.Utf8;
+    if (t.empty() || t.size() > 64 || isPlainNumberChar(fs.DateSeparator) ||
+        !std::all_of(t.begin(), t.end(), isPlainNumberChar))
+        return;
+    v.IsDate = 0;
+    if ((!fs.ThousandSeparator.empty() && isPlainNumberChar(fs.ThousandSeparator[0])) ||
+        (fs.DecimalSeparator >= '0' && fs.DecimalSeparator <= '9') || fs.DecimalSeparator == '-')
+        return;
+    double number = 0;
+    const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), number);
+    if (error == std::errc() && end == t.data() + t.size()) {
+        v.IsNumber = 1;
+        v.Number = number;
+    }
+}
+
+// compareOperand with both sides read before.
+int comparePrepared(PreparedValue& v, const PreparedOperand& o)
+{
+    if (v.IsDate < 0) {
+        readPlainText(v);
+        if (v.IsDate < 0)
+            v.IsDate = ParseLocaleDateTime(v.Utf8, v.Date) ? 1 : 0;
+    }
     if (!v.IsDate && !o.IsDate) {
         if (v.IsNumber < 0)
             v.IsNumber = readNumber(v.Utf8, v.Number) ? 1 : 0;
@@ -163,7 +221,7 @@ int comparePrepared(std::u32string_view value, PreparedValue& v, const PreparedO
     if (v.IsDate && o.IsDate)
         return v.Date < o.Date ? -1 : (v.Date > o.Date ? 1 : 0);
     const std::size_t limit = kFilterOperandMax;
-    return value.substr(0, limit).compare(std::u32string_view(o.Text).substr(0, limit));
+    return v.Chars().substr(0, limit).compare(std::u32string_view(o.Text).substr(0, limit));
 }
 
 // What a whole condition's comparison part needs, read from the condition once.
@@ -205,7 +263,7 @@ public:
     bool Match() { return evaluate(0, 0); }
 
     // The whole condition with its comparison part read before (cond, for the pattern the matcher
-    // holds) and the text's readings in value.
+    // holds) and the text's readings in value; the text the matcher was made with is not read.
     bool Match(const PreparedCondition& cond, PreparedValue& value)
     {
         int decided = 0;
@@ -213,7 +271,10 @@ public:
             return false;
         if (decided)
             return decided > 0;
-        return cond.Literal ? p_ == s_ : wildcard(0, 0);
+        if (cond.Literal)
+            return value.SameChars(p_);
+        s_ = value.Chars();
+        return wildcard(0, 0);
     }
 
 private:
@@ -295,7 +356,7 @@ private:
         const auto compare = [&](const PreparedOperand& o, bool inclusive, bool wantGreater, bool& result) {
             if (!o.Ok)
                 return false;
-            const int cmp = comparePrepared(s_, v, o);
+            const int cmp = comparePrepared(v, o);
             result = wantGreater ? (inclusive ? cmp >= 0 : cmp > 0) : (inclusive ? cmp <= 0 : cmp < 0);
             return true;
         };
@@ -494,7 +555,9 @@ bool ParseLocaleDateTime(std::string_view Text, rtl::TDateTime& Value)
 
 bool MatchFilterCondition(std::string_view Condition, std::string_view Value)
 {
-    ConditionMatcher matcher(toChars(Condition), toChars(Value));
+    // The matcher holds views: the characters live here for as long as it runs.
+    const std::u32string pattern = toChars(Condition), value = toChars(Value);
+    ConditionMatcher matcher(pattern, value);
     return matcher.Match();
 }
 
@@ -605,9 +668,13 @@ bool TFilterMatcher::Evaluate(const Expression& e)
             term = Evaluate(*step.group);
         } else {
             const Term& t = *terms_[step.term];
-            ConditionMatcher matcher(t.pattern, chars_);
+            ConditionMatcher matcher(t.pattern, {});
             PreparedValue value;
             value.Utf8 = utf8View_;
+            value.Ascii = ascii_;
+            value.Source = text_;
+            value.Room = &chars_;
+            value.RoomReady = &charsReady_;
             term = matcher.Match(t.condition, value);
         }
         result = step.op == '&' ? result && term : (step.op == 0 ? term : result || term);
@@ -618,23 +685,30 @@ bool TFilterMatcher::Evaluate(const Expression& e)
 bool TFilterMatcher::Match(std::string_view Value)
 {
     // The text as each condition sees it: upper-cased by the regional rules unless CaseSensitive,
-    // as characters, and as UTF-8 of those characters (invalid bytes read as U+FFFD).
+    // as characters (decoded when a condition first needs them), and as UTF-8 of those characters
+    // (invalid bytes read as U+FFFD).
     std::string_view text = Value;
+    const bool ascii = isAscii(Value);
     if (!caseSensitive_) {
-        if (isAscii(Value)) {
+        if (!ascii) {
+            upper_ = rtl::AnsiUpperCase(Value);
+            text = upper_;
+        } else if (std::any_of(Value.begin(), Value.end(), [](char ch) { return ch >= 'a' && ch <= 'z'; })) {
             upper_.assign(Value);
             for (char& ch : upper_)
                 if (ch >= 'a' && ch <= 'z')
                     ch = static_cast<char>(ch - 32);
-        } else {
-            upper_ = rtl::AnsiUpperCase(Value);
+            text = upper_;
         }
-        text = upper_;
     }
-    toChars(text, chars_);
-    if (isAscii(text) || rtl::IsValidUtf8(text)) {
+    text_ = text;
+    charsReady_ = false;
+    ascii_ = ascii || isAscii(text);
+    if (ascii_ || rtl::IsValidUtf8(text)) {
         utf8View_ = text;
     } else {
+        toChars(text, chars_);
+        charsReady_ = true;
         utf8_ = toUtf8(chars_);
         utf8View_ = utf8_;
     }

@@ -46,10 +46,12 @@ private:
     bool caseSensitive_;
     std::vector<std::unique_ptr<Term>> terms_;
     std::unique_ptr<Expression> root_;
-    // The text being matched as the conditions read it (room used again text after text).
+    // The text being matched as the conditions read it (room used again text after text); chars_
+    // holds the characters of text_ once charsReady_.
     std::string upper_, utf8_;
     std::u32string chars_;
-    std::string_view utf8View_;
+    std::string_view text_, utf8View_;
+    bool ascii_ = false, charsReady_ = false;
 };
 // One condition; both texts upper-cased by the regional rules when not CaseSensitive.
 bool MatchFilterTerm(std::string_view Condition, std::string_view Value, bool CaseSensitive);

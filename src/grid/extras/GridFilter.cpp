@@ -1,6 +1,7 @@
 // Filtering; see GridFilter.h.
 #include "grid/extras/GridFilter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string_view>
@@ -210,6 +211,7 @@ void ApplyFilter(TGxStringGrid& Grid)
     const int last = Grid.RowCount() - Grid.FixedFooters() - 1;
     const int normal = last - first + 1;
     TIntList hide(0, 0);
+    hide.SetCapacity(std::max(normal, 0));
     int visited = 0, lastProgress = -1;
     auto progress = [&] {
         if (!Grid.OnFilterProgress || normal <= 0)

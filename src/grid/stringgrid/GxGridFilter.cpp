@@ -81,6 +81,10 @@ void TFilter::RemoveColumnFilter(int Col)
 
 TGridItem::TGridItem(TGxStringGrid* AGrid) : grid_(AGrid), cells_(std::make_unique<ui::GridRowCells>()) {}
 
+TGridItem::TGridItem(TGxStringGrid* AGrid, std::unique_ptr<ui::GridRowCells> ACells)
+    : grid_(AGrid), cells_(ACells ? std::move(ACells) : std::make_unique<ui::GridRowCells>())
+{}
+
 std::unique_ptr<ui::GridRowCells> TGridItem::TakeCells()
 {
     auto taken = std::move(cells_);

@@ -90,6 +90,8 @@ private:
 class TGridItem : public TObject {
 public:
     explicit TGridItem(TGxStringGrid* AGrid);
+    // With the given cells (a null is taken as none).
+    TGridItem(TGxStringGrid* AGrid, std::unique_ptr<ui::GridRowCells> ACells);
     TGxStringGrid* Grid() const { return grid_; }
 
     int Idx = 0;     // real row index

@@ -171,12 +171,16 @@ void TGxStringGrid::HideDisplayRows(const std::vector<int>& requested, int Level
         return;
     std::vector<std::unique_ptr<TGridItem>> records;
     records.reserve(rows.size());
+    // RealRowIndex of each row, read in one walk over the records as the rows ascend: before counts
+    // the records with Idx - position <= d.
+    std::size_t before = 0;
     for (int d : rows) {
-        auto record = std::make_unique<TGridItem>(this);
-        record->Idx = RealRowIndex(d);
+        while (before < gridItems_.size() && gridItems_[before]->Idx - static_cast<int>(before) <= d)
+            ++before;
+        auto record = std::make_unique<TGridItem>(this, ExtractStoreRow(d));
+        record->Idx = d + static_cast<int>(before);
         record->Height = RowHeights(d);
         record->Level = Level;
-        record->SetCells(ExtractStoreRow(d));
         records.push_back(std::move(record));
     }
     std::vector<std::unique_ptr<TGridItem>> merged;
@@ -246,7 +250,8 @@ void TGxStringGrid::HideRowList(const TIntList& RowList)
             throw VIdiRazeRaduz("Invalid row accessed");
         rows.push_back(d);
     }
-    std::sort(rows.begin(), rows.end());
+    if (!std::is_sorted(rows.begin(), rows.end()))  // a filter pass lists its rows in order
+        std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     HideDisplayRows(rows, filterLevel_);
     ++filterLevel_;

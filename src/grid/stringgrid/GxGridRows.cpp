@@ -144,10 +144,13 @@ void TGxStringGrid::RemoveDisplayRows(const std::vector<int>& rows, bool UpdateH
     if (rows.empty())
         return;
     const int n = static_cast<int>(rows.size());
+    // The real indexes matter only to rows removed for good (hiding keeps every real index).
     std::vector<int> reals;
-    reals.reserve(rows.size());
-    for (int d : rows)
-        reals.push_back(RealRowIndex(d));
+    if (UpdateHidden) {
+        reals.reserve(rows.size());
+        for (int d : rows)
+            reals.push_back(RealRowIndex(d));
+    }
 
     if (UpdateHidden) {
         for (int i = controlList_->Count() - 1; i >= 0; --i) {
@@ -197,7 +200,8 @@ void TGxStringGrid::RemoveDisplayRows(const std::vector<int>& rows, bool UpdateH
                 continue;
             }
             PlaceStoreRow(write, ExtractStoreRow(d));
-            SetRowHeights(write, RowHeights(d));
+            if (const int height = RowHeights(d); height != RowHeights(write))  // an equal one changes nothing
+                SetRowHeights(write, height);
             ++write;
         }
         DeleteRowsAt(write, n);

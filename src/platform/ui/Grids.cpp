@@ -301,9 +301,10 @@ void TCustomGrid::SetColWidths(int i, int v)
     }
 }
 
+// Read straight from the sizes: the whole axis (with the client height) is not needed for one size.
 int TCustomGrid::RowHeights(int i) const
 {
-    return SizeAt(RowAxis(), i);
+    return i < 0 || i >= rowCount_ ? defaultRowHeight_ : rowHeights_.Size(i);
 }
 
 void TCustomGrid::SetRowHeights(int i, int v)

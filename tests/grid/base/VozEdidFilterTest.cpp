@@ -78,6 +78,45 @@ TEST(FilterCase, LetterCaseOnlyWhenAsked)
     EXPECT_TRUE(MatchFilterExpression("\xC3\xA9*", "\xC3\x89t\xC3\xA9", false));  // é* matches Été
 }
 
+// A matcher made once reads each text by shortcuts (characters decoded only when needed, no
+// upper-case copy of a text without lower-case letters, plain numbers read in one look); it must
+// answer as one condition matched afresh, under regional settings whose separators are among the
+// characters of plain numbers too.
+TEST(FilterMatcher, AnswersAsTheConditionMatchedAfresh)
+{
+    const auto settings = [](char decimal, const char* thousand, char date, const char* format) {
+        auto fs = rtl::TFormatSettings::Neutral();
+        fs.DecimalSeparator = decimal;
+        fs.ThousandSeparator = thousand;
+        fs.DateSeparator = date;
+        fs.ShortDateFormat = format;
+        return fs;
+    };
+    const rtl::TFormatSettings regionals[] = {
+        settings('.', ",", '/', "dd/MM/yyyy"),
+        settings(',', ".", '.', "dd.MM.yyyy"),
+        settings('.', "", '-', "yyyy-MM-dd"),
+        settings('-', "9", '/', "MM/dd/yyyy"),
+    };
+    const char* conditions[] = {">=500000", "<500000", ">1.5",  "<=1,5", ">01.02.2020", ">2020-01-02",
+                                ">abc",     "abc",     "ABC",   "a*c",   "?B?",         "!abc",
+                                "123",      "-",       "1.2.3", ">-5",   "<Ã©",         "Ã©tÃ©"};
+    const char* values[] = {"123", "500000", "500000.5", "-5",        "1.5",        "1,5",        "1.500",      "1.2.3",
+                            "-",   "",       "1e5",      "--1",       "02.03.2021", "2021-03-02", "02/03/2021", "abc",
+                            "ABC", "aBc",    "Ã©tÃ©",    "ÃTÃ", "12ÿ",        "ÿþ",         "1.5Ã©",      "9"};
+    for (const rtl::TFormatSettings& fs : regionals) {
+        rtl::TRegionalScope scope(fs);
+        for (const char* condition : conditions)
+            for (bool caseSensitive : {false, true}) {
+                TFilterMatcher matcher(condition, caseSensitive);
+                for (const char* value : values)
+                    EXPECT_EQ(matcher.Match(value), MatchFilterTerm(condition, value, caseSensitive))
+                        << condition << " on " << value << (caseSensitive ? " (case)" : "") << " with decimal "
+                        << fs.DecimalSeparator << " date " << fs.DateSeparator;
+            }
+    }
+}
+
 TEST(FilterHelpers, QuotesAndParentheses)
 {
     int pos = 0;
