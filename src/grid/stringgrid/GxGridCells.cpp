@@ -28,7 +28,7 @@ TCellProperties* TGxStringGrid::HiddenRowObject(int ACol, int ARow) const
     if (const ui::GridRowCells* cells = HiddenRowCells(ARow)) {
         if (static_cast<std::size_t>(ACol) >= cells->size())
             return nullptr;
-        return static_cast<TCellProperties*>((*cells)[static_cast<std::size_t>(ACol)].Extension.get());
+        return static_cast<TCellProperties*>((*cells)[static_cast<std::size_t>(ACol)].Extension());
     }
     return PropsAt(ACol, DisplRowIndex(ARow));
 }
@@ -130,12 +130,12 @@ void TGxStringGrid::SetAllObjects(int i, int j, TObject* Value)
         throw VIdiRazeRaduz(i < 0 ? "Invalid column accessed" : "Invalid row accessed");
     if (TGridItem* item = HiddenRowItem(j)) {
         ui::GridCell& cell = item->CellAt(i);
-        if (!cell.Extension) {
+        if (!cell.Extension()) {
             if (!Value)
                 return;
-            cell.Extension = std::make_unique<TCellProperties>(this, i, j);
+            cell.SetExtension(std::make_unique<TCellProperties>(this, i, j));
         }
-        static_cast<TCellProperties*>(cell.Extension.get())->SetCellObject(Value);
+        static_cast<TCellProperties*>(cell.Extension())->SetCellObject(Value);
         return;
     }
     SetObjects(i, DisplRowIndex(j), Value);

@@ -375,10 +375,27 @@ public:
 // One stored cell of a string grid, and a stored row (its cells by column; a row may be shorter
 // than the column count: missing cells read empty). A row also carries one small number of the
 // descendant's (Tag) that travels with the row wherever the row goes.
-struct GridCell {
-    std::string Text;
+// The user object and the extension are rare, so a cell keeps them in a record of their own that
+// exists only while one of them is set: a cell that holds text alone costs its text and a pointer.
+struct CellSide {
     TObject* Object = nullptr;  // the user object, not owned
     std::unique_ptr<CellExtension> Extension;
+};
+struct GridCell {
+    std::string Text;
+    std::unique_ptr<CellSide> Side;
+
+    TObject* Object() const { return Side ? Side->Object : nullptr; }
+    CellExtension* Extension() const { return Side ? Side->Extension.get() : nullptr; }
+    void SetObject(TObject* Value);
+    // Stores Value and hands back the extension it replaces, for the caller to destroy once the
+    // store is consistent again.
+    std::unique_ptr<CellExtension> SetExtension(std::unique_ptr<CellExtension> Value);
+    std::unique_ptr<CellExtension> TakeExtension() { return SetExtension(nullptr); }
+
+private:
+    // Frees the side record once it holds nothing.
+    void DropEmptySide();
 };
 struct GridRowCells : std::vector<GridCell> {
     int Tag = 0;

@@ -78,6 +78,38 @@ std::string TCustomDrawGrid::GetEditMask(int ACol, int ARow)
     return value;
 }
 
+// --- GridCell -------------------------------------------------------------------------------------
+
+void GridCell::SetObject(TObject* Value)
+{
+    if (!Side) {
+        if (!Value)
+            return;
+        Side = std::make_unique<CellSide>();
+    }
+    Side->Object = Value;
+    DropEmptySide();
+}
+
+std::unique_ptr<CellExtension> GridCell::SetExtension(std::unique_ptr<CellExtension> Value)
+{
+    if (!Side) {
+        if (!Value)
+            return nullptr;
+        Side = std::make_unique<CellSide>();
+    }
+    std::unique_ptr<CellExtension> old = std::move(Side->Extension);
+    Side->Extension = std::move(Value);
+    DropEmptySide();
+    return old;
+}
+
+void GridCell::DropEmptySide()
+{
+    if (Side && !Side->Object && !Side->Extension)
+        Side.reset();
+}
+
 // --- TStringGrid ----------------------------------------------------------------------------------
 
 TStringGrid::TStringGrid(TComponent* AOwner) : TCustomDrawGrid(AOwner) {}
@@ -185,7 +217,7 @@ void TStringGrid::SetCells(int ACol, int ARow, const std::string& Value)
 TObject* TStringGrid::Objects(int ACol, int ARow) const
 {
     const CellData* cell = Find(ACol, ARow);
-    return cell ? cell->Object : nullptr;
+    return cell ? cell->Object() : nullptr;
 }
 
 void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value)
@@ -198,13 +230,13 @@ void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value)
             return;
         cell = &Ensure(ACol, ARow);
     }
-    cell->Object = Value;
+    cell->SetObject(Value);
 }
 
 CellExtension* TStringGrid::CellExtensionAt(int ACol, int ARow) const
 {
     const CellData* cell = Find(ACol, ARow);
-    return cell ? cell->Extension.get() : nullptr;
+    return cell ? cell->Extension() : nullptr;
 }
 
 bool TStringGrid::SetCellExtension(int ACol, int ARow, std::unique_ptr<CellExtension> Value)
@@ -218,15 +250,14 @@ bool TStringGrid::SetCellExtension(int ACol, int ARow, std::unique_ptr<CellExten
         cell = &Ensure(ACol, ARow);
     }
     // The old extension leaves the cell before it is destroyed.
-    std::unique_ptr<CellExtension> old = std::move(cell->Extension);
-    cell->Extension = std::move(Value);
+    std::unique_ptr<CellExtension> old = cell->SetExtension(std::move(Value));
     return true;
 }
 
 std::unique_ptr<CellExtension> TStringGrid::TakeCellExtension(int ACol, int ARow)
 {
     CellData* cell = Find(ACol, ARow);
-    return cell ? std::move(cell->Extension) : nullptr;
+    return cell ? cell->TakeExtension() : nullptr;
 }
 
 // Walks by index and re-reads the sizes after every destruction: a destructor may write cells.
@@ -234,7 +265,7 @@ void TStringGrid::DestroyCellExtensions()
 {
     for (std::size_t r = 0; r < rows_.size(); ++r) {
         for (std::size_t c = 0; rows_[r] && c < rows_[r]->size(); ++c) {
-            std::unique_ptr<CellExtension> taken = std::move((*rows_[r])[c].Extension);
+            std::unique_ptr<CellExtension> taken = (*rows_[r])[c].TakeExtension();
             taken.reset();
         }
     }
@@ -320,8 +351,8 @@ void TStringGrid::DeleteStoreColumns(int At, int Count)
         const auto from = row->begin() + At;
         const auto to = row->begin() + std::min<std::size_t>(row->size(), static_cast<std::size_t>(At) + Count);
         for (auto it = from; it != to; ++it)
-            if (it->Extension)
-                removed.push_back(std::move(it->Extension));
+            if (it->Extension())
+                removed.push_back(it->TakeExtension());
         row->erase(from, to);
     }
     removed.clear();
@@ -433,9 +464,12 @@ std::size_t TStringGrid::CellStoreBytes() const
         if (!row)
             continue;
         bytes += sizeof(RowData) + row->capacity() * sizeof(CellData);
-        for (const CellData& cell : *row)
+        for (const CellData& cell : *row) {
             if (cell.Text.capacity() > std::string().capacity())
                 bytes += cell.Text.capacity() + 1;
+            if (cell.Side)
+                bytes += sizeof(CellSide);
+        }
     }
     return bytes;
 }

@@ -446,6 +446,7 @@ public:
     using TStringGrid::TStringGrid;
     void Attach(int c, int r) { SetCellExtension(c, r, std::make_unique<CountedExtension>()); }
     bool Has(int c, int r) const { return CellExtensionAt(c, r) != nullptr; }
+    void DestroyAll() { DestroyCellExtensions(); }
 };
 }  // namespace
 
@@ -485,6 +486,40 @@ TEST(FrameworkGrid, InsertingAndDeletingRowsMovesCellsSizesAndExtensions)
         grid.Attach(2, 0);
     }
     EXPECT_EQ(gExtensionsDestroyed, 3);
+}
+
+// The object and the extension of a cell share one record: clearing either keeps the other, the
+// pair travels with moved columns and rows, and the store's byte count follows the record.
+TEST(FrameworkGrid, ObjectAndExtensionOfACellAreKeptApartFromEachOther)
+{
+    gExtensionsDestroyed = 0;
+    TMarker marker;
+    ExtensionGrid grid(nullptr);
+    grid.SetCells(1, 1, "x");
+    const std::size_t plain = grid.CellStoreBytes();
+    grid.SetObjects(1, 1, &marker);
+    grid.Attach(1, 1);
+    EXPECT_GT(grid.CellStoreBytes(), plain);
+
+    grid.MoveColumn(1, 3);
+    grid.MoveRow(1, 2);
+    EXPECT_EQ(grid.Objects(3, 2), &marker);
+    EXPECT_TRUE(grid.Has(3, 2));
+    EXPECT_EQ(grid.Objects(1, 1), nullptr);
+    EXPECT_FALSE(grid.Has(1, 1));
+
+    grid.SetObjects(3, 2, nullptr);
+    EXPECT_TRUE(grid.Has(3, 2));
+    grid.SetObjects(3, 2, &marker);
+    grid.Attach(3, 2);  // the replaced extension is destroyed, the object stays
+    EXPECT_EQ(gExtensionsDestroyed, 1);
+    EXPECT_EQ(grid.Objects(3, 2), &marker);
+
+    grid.SetObjects(3, 2, nullptr);
+    grid.DestroyAll();
+    EXPECT_EQ(gExtensionsDestroyed, 2);
+    EXPECT_EQ(grid.Cells(3, 2), "x");
+    EXPECT_EQ(grid.CellStoreBytes(), plain);
 }
 
 TEST(FrameworkGrid, HugeCountsAreRefusedBeforeAllocating)
