@@ -372,15 +372,16 @@ public:
     CellExtension& operator=(const CellExtension&) = delete;
 };
 
-// One stored cell of a string grid, and a stored row (its cells by column; a row may be shorter
-// than the column count: missing cells read empty). A row also carries one small number of the
-// descendant's (Tag) that travels with the row wherever the row goes.
-// The user object and the extension are rare, so a cell keeps them in a record of their own that
-// exists only while one of them is set: a cell that holds text alone costs its text and a pointer.
+// The user object and the extension of a cell. Both are rare, so a cell keeps them in a record of
+// their own that exists only while one of them is set: a cell that holds text alone costs its text
+// and a pointer.
 struct CellSide {
     TObject* Object = nullptr;  // the user object, not owned
     std::unique_ptr<CellExtension> Extension;
 };
+// One stored cell of a string grid, and a stored row (its cells by column; a row may be shorter
+// than the column count: missing cells read empty). A row also carries one small number of the
+// descendant's (Tag) that travels with the row wherever the row goes.
 struct GridCell {
     std::string Text;
     std::unique_ptr<CellSide> Side;
