@@ -150,9 +150,6 @@ void TGxStringGrid::RemoveDisplayRows(const std::vector<int>& rows, bool UpdateH
         reals.reserve(rows.size());
         for (int d : rows)
             reals.push_back(RealRowIndex(d));
-    }
-
-    if (UpdateHidden) {
         for (int i = controlList_->Count() - 1; i >= 0; --i) {
             TControlItem* item = controlList_->GetControl(i);
             if (std::binary_search(reals.begin(), reals.end(), item->Y)) {
