@@ -106,7 +106,7 @@ const std::string& TBaseGrid::CellsRef(int c, int r)
     const ui::GridCell* cell = FindCell(c, r);
     int br = r;
     // As GetCellEx: a cell with properties may lie in a merged range and read its base cell.
-    if (cell && cell->Extension() && c < TotalColCount() && r < RowCount()) {
+    if (cell && CellExtensionAt(c, r) && c < TotalColCount() && r < RowCount()) {
         const ui::TPoint base = BaseCell(c, r);
         br = base.Y;
         cell = FindCell(base.X, base.Y);

@@ -28,7 +28,7 @@ TCellProperties* TGxStringGrid::HiddenRowObject(int ACol, int ARow) const
     if (const ui::GridRowCells* cells = HiddenRowCells(ARow)) {
         if (static_cast<std::size_t>(ACol) >= cells->size())
             return nullptr;
-        return static_cast<TCellProperties*>((*cells)[static_cast<std::size_t>(ACol)].Extension());
+        return static_cast<TCellProperties*>(cells->Extension(static_cast<std::size_t>(ACol)));
     }
     return PropsAt(ACol, DisplRowIndex(ARow));
 }
@@ -129,13 +129,15 @@ void TGxStringGrid::SetAllObjects(int i, int j, TObject* Value)
     if (i < 0 || j < 0)
         throw VIdiRazeRaduz(i < 0 ? "Invalid column accessed" : "Invalid row accessed");
     if (TGridItem* item = HiddenRowItem(j)) {
-        ui::GridCell& cell = item->CellAt(i);
-        if (!cell.Extension()) {
+        item->CellAt(i);
+        ui::GridRowCells& cells = item->Cells();
+        const auto c = static_cast<std::size_t>(i);
+        if (!cells.Extension(c)) {
             if (!Value)
                 return;
-            cell.SetExtension(std::make_unique<TCellProperties>(this, i, j));
+            cells.SetExtension(c, std::make_unique<TCellProperties>(this, i, j));
         }
-        static_cast<TCellProperties*>(cell.Extension())->SetCellObject(Value);
+        static_cast<TCellProperties*>(cells.Extension(c))->SetCellObject(Value);
         return;
     }
     SetObjects(i, DisplRowIndex(j), Value);

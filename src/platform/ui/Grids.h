@@ -372,34 +372,55 @@ public:
     CellExtension& operator=(const CellExtension&) = delete;
 };
 
-// The user object and the extension of a cell. Both are rare, so a cell keeps them in a record of
-// their own that exists only while one of them is set: a cell that holds text alone costs its text
-// and a pointer.
+// The user object and the extension of a cell. Both are rare, so a row keeps them apart from its
+// texts, only for the cells that have one: a cell that holds text alone costs its text.
 struct CellSide {
     TObject* Object = nullptr;  // the user object, not owned
     std::unique_ptr<CellExtension> Extension;
 };
-// One stored cell of a string grid, and a stored row (its cells by column; a row may be shorter
-// than the column count: missing cells read empty). A row also carries one small number of the
-// descendant's (Tag) that travels with the row wherever the row goes.
+// One stored cell of a string grid: its text.
 struct GridCell {
     std::string Text;
-    std::unique_ptr<CellSide> Side;
+};
+// A stored row: its cells by column (a row may be shorter than the column count: missing cells
+// read empty), their user objects and extensions, and one small number of the descendant's (Tag)
+// that travels with the row wherever the row goes. Columns come and go through InsertColumns,
+// DeleteColumns and MoveColumn, which keep each cell's object and extension with its text.
+class GridRowCells : public std::vector<GridCell> {
+public:
+    int Tag = 0;
 
-    TObject* Object() const { return Side ? Side->Object : nullptr; }
-    CellExtension* Extension() const { return Side ? Side->Extension.get() : nullptr; }
-    void SetObject(TObject* Value);
-    // Stores Value and hands back the extension it replaces, for the caller to destroy once the
-    // store is consistent again.
-    std::unique_ptr<CellExtension> SetExtension(std::unique_ptr<CellExtension> Value);
-    std::unique_ptr<CellExtension> TakeExtension() { return SetExtension(nullptr); }
+    TObject* Object(std::size_t Col) const;
+    CellExtension* Extension(std::size_t Col) const;
+    void SetObject(std::size_t Col, TObject* Value);
+    // Stores Value as the cell's extension and hands back the one it replaces, for the caller to
+    // destroy once the store is consistent again.
+    std::unique_ptr<CellExtension> SetExtension(std::size_t Col, std::unique_ptr<CellExtension> Value);
+    std::unique_ptr<CellExtension> TakeExtension(std::size_t Col) { return SetExtension(Col, nullptr); }
+    // Whether some cell of the row has an object or an extension.
+    bool HasSides() const { return sides_ && !sides_->empty(); }
+    // Bytes the sides take, for memory accounting.
+    std::size_t SideBytes() const;
+
+    // Count empty cells come in before column At.
+    void InsertColumns(std::size_t At, std::size_t Count);
+    // The cells from At on move Count places to the left; the extensions of the removed cells are
+    // handed over in Removed.
+    void DeleteColumns(std::size_t At, std::size_t Count, std::vector<std::unique_ptr<CellExtension>>& Removed);
+    // The cell at From moves to To, the cells between shift by one (the row grows to hold both).
+    void MoveColumn(std::size_t From, std::size_t To);
 
 private:
-    // Frees the side record once it holds nothing.
-    void DropEmptySide();
-};
-struct GridRowCells : std::vector<GridCell> {
-    int Tag = 0;
+    struct Side {
+        std::size_t Col;
+        CellSide Data;
+    };
+    using Sides = std::vector<Side>;  // by column
+    Side* FindSide(std::size_t Col) const;
+    CellSide& EnsureSide(std::size_t Col);
+    void DropSideIfEmpty(std::size_t Col);
+
+    std::unique_ptr<Sides> sides_;
 };
 
 // A live view of one row or column of a string grid as a string list: reading and writing an entry
@@ -507,6 +528,8 @@ private:
     using RowData = GridRowCells;
     CellData* Find(int ACol, int ARow);
     const CellData* Find(int ACol, int ARow) const;
+    // The row of a stored cell (nullptr when the store holds no cell there).
+    RowData* FindRow(int ACol, int ARow) const;
     CellData& Ensure(int ACol, int ARow);
     RowData& EnsureRow(int ARow, std::size_t Reserve);
 

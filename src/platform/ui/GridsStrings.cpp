@@ -78,36 +78,132 @@ std::string TCustomDrawGrid::GetEditMask(int ACol, int ARow)
     return value;
 }
 
-// --- GridCell -------------------------------------------------------------------------------------
+// --- GridRowCells ---------------------------------------------------------------------------------
 
-void GridCell::SetObject(TObject* Value)
+GridRowCells::Side* GridRowCells::FindSide(std::size_t Col) const
 {
-    if (!Side) {
-        if (!Value)
-            return;
-        Side = std::make_unique<CellSide>();
-    }
-    Side->Object = Value;
-    DropEmptySide();
+    if (!sides_)
+        return nullptr;
+    const auto it = std::lower_bound(sides_->begin(), sides_->end(), Col,
+                                     [](const Side& side, std::size_t c) { return side.Col < c; });
+    return it != sides_->end() && it->Col == Col ? &*it : nullptr;
 }
 
-std::unique_ptr<CellExtension> GridCell::SetExtension(std::unique_ptr<CellExtension> Value)
+CellSide& GridRowCells::EnsureSide(std::size_t Col)
 {
-    if (!Side) {
-        if (!Value)
-            return nullptr;
-        Side = std::make_unique<CellSide>();
-    }
-    std::unique_ptr<CellExtension> old = std::move(Side->Extension);
-    Side->Extension = std::move(Value);
-    DropEmptySide();
+    if (Side* found = FindSide(Col))
+        return found->Data;
+    if (!sides_)
+        sides_ = std::make_unique<Sides>();
+    const auto it = std::lower_bound(sides_->begin(), sides_->end(), Col,
+                                     [](const Side& side, std::size_t c) { return side.Col < c; });
+    return sides_->insert(it, Side{Col, CellSide{}})->Data;
+}
+
+void GridRowCells::DropSideIfEmpty(std::size_t Col)
+{
+    Side* side = FindSide(Col);
+    if (!side || side->Data.Object || side->Data.Extension)
+        return;
+    sides_->erase(sides_->begin() + (side - sides_->data()));
+    if (sides_->empty())
+        sides_.reset();
+}
+
+TObject* GridRowCells::Object(std::size_t Col) const
+{
+    const Side* side = FindSide(Col);
+    return side ? side->Data.Object : nullptr;
+}
+
+CellExtension* GridRowCells::Extension(std::size_t Col) const
+{
+    const Side* side = FindSide(Col);
+    return side ? side->Data.Extension.get() : nullptr;
+}
+
+void GridRowCells::SetObject(std::size_t Col, TObject* Value)
+{
+    if (!Value && !FindSide(Col))
+        return;
+    EnsureSide(Col).Object = Value;
+    DropSideIfEmpty(Col);
+}
+
+std::unique_ptr<CellExtension> GridRowCells::SetExtension(std::size_t Col, std::unique_ptr<CellExtension> Value)
+{
+    if (!Value && !FindSide(Col))
+        return nullptr;
+    CellSide& side = EnsureSide(Col);
+    std::unique_ptr<CellExtension> old = std::move(side.Extension);
+    side.Extension = std::move(Value);
+    DropSideIfEmpty(Col);
     return old;
 }
 
-void GridCell::DropEmptySide()
+std::size_t GridRowCells::SideBytes() const
 {
-    if (Side && !Side->Object && !Side->Extension)
-        Side.reset();
+    return sides_ ? sizeof(Sides) + sides_->capacity() * sizeof(Side) : 0;
+}
+
+void GridRowCells::InsertColumns(std::size_t At, std::size_t Count)
+{
+    if (At >= size())
+        return;
+    insert(begin() + static_cast<std::ptrdiff_t>(At), Count, GridCell{});
+    if (sides_)
+        for (Side& side : *sides_)
+            if (side.Col >= At)
+                side.Col += Count;
+}
+
+void GridRowCells::DeleteColumns(std::size_t At, std::size_t Count,
+                                 std::vector<std::unique_ptr<CellExtension>>& Removed)
+{
+    if (At >= size())
+        return;
+    const std::size_t to = std::min(size(), At + Count);
+    erase(begin() + static_cast<std::ptrdiff_t>(At), begin() + static_cast<std::ptrdiff_t>(to));
+    if (!sides_)
+        return;
+    Sides kept;
+    for (Side& side : *sides_) {
+        if (side.Col >= At && side.Col < to) {
+            if (side.Data.Extension)
+                Removed.push_back(std::move(side.Data.Extension));
+            continue;
+        }
+        if (side.Col >= to)
+            side.Col -= to - At;
+        kept.push_back(std::move(side));
+    }
+    sides_->swap(kept);
+    if (sides_->empty())
+        sides_.reset();
+}
+
+void GridRowCells::MoveColumn(std::size_t From, std::size_t To)
+{
+    const std::size_t needed = std::max(From, To) + 1;
+    if (size() < needed)
+        resize(needed);
+    const auto from = begin() + static_cast<std::ptrdiff_t>(From);
+    const auto to = begin() + static_cast<std::ptrdiff_t>(To);
+    if (From < To)
+        std::rotate(from, from + 1, to + 1);
+    else
+        std::rotate(to, from, from + 1);
+    if (!sides_)
+        return;
+    for (Side& side : *sides_) {
+        if (side.Col == From)
+            side.Col = To;
+        else if (From < To && side.Col > From && side.Col <= To)
+            --side.Col;
+        else if (To < From && side.Col >= To && side.Col < From)
+            ++side.Col;
+    }
+    std::sort(sides_->begin(), sides_->end(), [](const Side& x, const Side& y) { return x.Col < y.Col; });
 }
 
 // --- TStringGrid ----------------------------------------------------------------------------------
@@ -130,6 +226,11 @@ TStringGrid::CellData* TStringGrid::Find(int ACol, int ARow)
     if (!row || static_cast<std::size_t>(ACol) >= row->size())
         return nullptr;
     return &(*row)[static_cast<std::size_t>(ACol)];
+}
+
+TStringGrid::RowData* TStringGrid::FindRow(int ACol, int ARow) const
+{
+    return const_cast<TStringGrid*>(this)->Find(ACol, ARow) ? rows_[static_cast<std::size_t>(ARow)] : nullptr;
 }
 
 const TStringGrid::CellData* TStringGrid::Find(int ACol, int ARow) const
@@ -216,48 +317,47 @@ void TStringGrid::SetCells(int ACol, int ARow, const std::string& Value)
 
 TObject* TStringGrid::Objects(int ACol, int ARow) const
 {
-    const CellData* cell = Find(ACol, ARow);
-    return cell ? cell->Object() : nullptr;
+    const RowData* row = FindRow(ACol, ARow);
+    return row ? row->Object(static_cast<std::size_t>(ACol)) : nullptr;
 }
 
 void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value)
 {
     if (!ValidIndex(ACol, ARow))
         return;
-    CellData* cell = Find(ACol, ARow);
-    if (!cell) {
+    if (!Find(ACol, ARow)) {
         if (!Value)
             return;
-        cell = &Ensure(ACol, ARow);
+        Ensure(ACol, ARow);
     }
-    cell->SetObject(Value);
+    rows_[static_cast<std::size_t>(ARow)]->SetObject(static_cast<std::size_t>(ACol), Value);
 }
 
 CellExtension* TStringGrid::CellExtensionAt(int ACol, int ARow) const
 {
-    const CellData* cell = Find(ACol, ARow);
-    return cell ? cell->Extension() : nullptr;
+    const RowData* row = FindRow(ACol, ARow);
+    return row ? row->Extension(static_cast<std::size_t>(ACol)) : nullptr;
 }
 
 bool TStringGrid::SetCellExtension(int ACol, int ARow, std::unique_ptr<CellExtension> Value)
 {
     if (!ValidIndex(ACol, ARow))
         return false;
-    CellData* cell = Find(ACol, ARow);
-    if (!cell) {
+    if (!Find(ACol, ARow)) {
         if (!Value)
             return true;
-        cell = &Ensure(ACol, ARow);
+        Ensure(ACol, ARow);
     }
     // The old extension leaves the cell before it is destroyed.
-    std::unique_ptr<CellExtension> old = cell->SetExtension(std::move(Value));
+    std::unique_ptr<CellExtension> old =
+        rows_[static_cast<std::size_t>(ARow)]->SetExtension(static_cast<std::size_t>(ACol), std::move(Value));
     return true;
 }
 
 std::unique_ptr<CellExtension> TStringGrid::TakeCellExtension(int ACol, int ARow)
 {
-    CellData* cell = Find(ACol, ARow);
-    return cell ? cell->TakeExtension() : nullptr;
+    RowData* row = FindRow(ACol, ARow);
+    return row ? row->TakeExtension(static_cast<std::size_t>(ACol)) : nullptr;
 }
 
 // Walks by index and re-reads the sizes after every destruction: a destructor may write cells.
@@ -265,7 +365,7 @@ void TStringGrid::DestroyCellExtensions()
 {
     for (std::size_t r = 0; r < rows_.size(); ++r) {
         for (std::size_t c = 0; rows_[r] && c < rows_[r]->size(); ++c) {
-            std::unique_ptr<CellExtension> taken = (*rows_[r])[c].TakeExtension();
+            std::unique_ptr<CellExtension> taken = rows_[r]->TakeExtension(c);
             taken.reset();
         }
     }
@@ -324,12 +424,9 @@ void TStringGrid::InsertStoreColumns(int At, int Count)
 {
     if (At < 0 || Count <= 0)
         return;
-    for (auto& row : rows_) {
-        if (!row || static_cast<std::size_t>(At) >= row->size())
-            continue;
-        std::vector<GridCell> empty(static_cast<std::size_t>(Count));
-        row->insert(row->begin() + At, std::make_move_iterator(empty.begin()), std::make_move_iterator(empty.end()));
-    }
+    for (RowData* row : rows_)
+        if (row)
+            row->InsertColumns(static_cast<std::size_t>(At), static_cast<std::size_t>(Count));
 }
 
 void TStringGrid::DeleteStoreColumns(int At, int Count)
@@ -345,15 +442,8 @@ void TStringGrid::DeleteStoreColumns(int At, int Count)
             __builtin_prefetch(rows_[i + 2 * kAhead]);
         if (i + kAhead < rows_.size() && rows_[i + kAhead])
             __builtin_prefetch(rows_[i + kAhead]->data() + At);
-        RowData* row = rows_[i];
-        if (!row || static_cast<std::size_t>(At) >= row->size())
-            continue;
-        const auto from = row->begin() + At;
-        const auto to = row->begin() + std::min<std::size_t>(row->size(), static_cast<std::size_t>(At) + Count);
-        for (auto it = from; it != to; ++it)
-            if (it->Extension())
-                removed.push_back(it->TakeExtension());
-        row->erase(from, to);
+        if (RowData* row = rows_[i])
+            row->DeleteColumns(static_cast<std::size_t>(At), static_cast<std::size_t>(Count), removed);
     }
     removed.clear();
 }
@@ -399,19 +489,9 @@ TStringGridStrings* TStringGrid::Cols(int ACol)
 // The cells travel with their column: every stored row rotates its entries.
 void TStringGrid::ColumnMoved(int FromIndex, int ToIndex)
 {
-    for (auto& row : rows_) {
-        if (!row)
-            continue;
-        const auto needed = static_cast<std::size_t>(std::max(FromIndex, ToIndex)) + 1;
-        if (row->size() < needed)
-            row->resize(needed);
-        auto from = row->begin() + FromIndex;
-        auto to = row->begin() + ToIndex;
-        if (FromIndex < ToIndex)
-            std::rotate(from, from + 1, to + 1);
-        else
-            std::rotate(to, from, from + 1);
-    }
+    for (RowData* row : rows_)
+        if (row)
+            row->MoveColumn(static_cast<std::size_t>(FromIndex), static_cast<std::size_t>(ToIndex));
     TCustomDrawGrid::ColumnMoved(FromIndex, ToIndex);
 }
 
@@ -463,13 +543,10 @@ std::size_t TStringGrid::CellStoreBytes() const
     for (const RowData* row : rows_) {
         if (!row)
             continue;
-        bytes += sizeof(RowData) + row->capacity() * sizeof(CellData);
-        for (const CellData& cell : *row) {
+        bytes += sizeof(RowData) + row->capacity() * sizeof(CellData) + row->SideBytes();
+        for (const CellData& cell : *row)
             if (cell.Text.capacity() > std::string().capacity())
                 bytes += cell.Text.capacity() + 1;
-            if (cell.Side)
-                bytes += sizeof(CellSide);
-        }
     }
     return bytes;
 }

@@ -522,6 +522,71 @@ TEST(FrameworkGrid, ObjectAndExtensionOfACellAreKeptApartFromEachOther)
     EXPECT_EQ(grid.CellStoreBytes(), plain);
 }
 
+// A row keeps its cells' objects and extensions apart from their texts: whatever happens to the
+// columns, each object and extension stays with its text, as a row of (text, object) pairs shows.
+TEST(FrameworkGrid, ObjectsAndExtensionsOfARowFollowTheirColumns)
+{
+    struct Step {
+        const char* what;
+        char op;  // i: insert, d: delete, m: move
+        std::size_t a, b;
+    };
+    const Step steps[] = {
+        {"insert before the first", 'i', 0, 2},
+        {"insert in the middle", 'i', 3, 1},
+        {"insert past the end", 'i', 20, 2},
+        {"delete one with an object", 'd', 2, 1},
+        {"delete a run", 'd', 1, 3},
+        {"delete beyond the end", 'd', 4, 10},
+        {"move right", 'm', 1, 4},
+        {"move left", 'm', 5, 0},
+        {"move past the end", 'm', 2, 8},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        TMarker markers[6];
+        GridRowCells row;
+        std::vector<std::pair<std::string, TObject*>> model;
+        for (std::size_t c = 0; c < 6; ++c) {
+            TObject* object = c % 2 ? &markers[c] : nullptr;
+            row.push_back(GridCell{"t" + std::to_string(c)});
+            row.SetObject(c, object);
+            if (c == 4)
+                row.SetExtension(c, std::make_unique<CellExtension>());
+            model.emplace_back("t" + std::to_string(c), object);
+        }
+        std::vector<std::unique_ptr<CellExtension>> removed;
+        const auto at = [&](std::size_t i) { return model.begin() + static_cast<std::ptrdiff_t>(i); };
+        if (step.op == 'i') {
+            row.InsertColumns(step.a, step.b);
+            if (step.a < model.size())
+                model.insert(at(step.a), step.b, {"", nullptr});
+        } else if (step.op == 'd') {
+            row.DeleteColumns(step.a, step.b, removed);
+            model.erase(at(step.a), at(std::min(model.size(), step.a + step.b)));
+        } else {
+            row.MoveColumn(step.a, step.b);
+            model.resize(std::max(model.size(), std::max(step.a, step.b) + 1));
+            if (step.a < step.b)
+                std::rotate(at(step.a), at(step.a) + 1, at(step.b) + 1);
+            else
+                std::rotate(at(step.b), at(step.a), at(step.a) + 1);
+        }
+        ASSERT_EQ(row.size(), model.size());
+        std::size_t extensions = removed.size();
+        for (std::size_t c = 0; c < model.size(); ++c) {
+            EXPECT_EQ(row[c].Text, model[c].first) << c;
+            EXPECT_EQ(row.Object(c), model[c].second) << c;
+            if (row.Extension(c)) {
+                EXPECT_EQ(model[c].first, "t4") << c;
+                ++extensions;
+            }
+        }
+        EXPECT_EQ(extensions, 1U);
+        EXPECT_EQ(row.Object(model.size()), nullptr);
+    }
+}
+
 TEST(FrameworkGrid, HugeCountsAreRefusedBeforeAllocating)
 {
     TStringGrid grid(nullptr);
