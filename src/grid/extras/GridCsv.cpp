@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "grid/extras/GridCsv.h"
+#include "grid/extras/GridCsvScanner.h"
 #include "grid/extras/GridFileCommon.h"
 #include "grid/stringgrid/GxGridPanels.h"
 #include "platform/rtl/CodePages.h"
@@ -18,6 +19,11 @@
 
 namespace gx {
 namespace {
+
+using csv::CsvScanner;
+using csv::FieldSpan;
+using csv::RecordReader;
+using csv::WholeRecords;
 
 std::string Quoted(std::string_view t)
 {
@@ -105,91 +111,6 @@ int CountSeparators(std::string_view line, char c, bool odd)
     }
     return n;
 }
-
-// Where one field of the text lies as the reader takes it: it starts after leading spaces; a field
-// that starts with a double quote runs to its closing quote, over line ends too (doubled quotes
-// stay inside), and what stands between the closing quote and the delimiter belongs to it; a quote
-// that is never closed makes the rest of its line the field's text.
-struct FieldSpan {
-    std::size_t start = 0;     // after the leading spaces
-    bool quoted = false;       // starts with a double quote
-    bool closed = false;       // quoted, and the closing quote was found
-    std::size_t quoteEnd = 0;  // quoted: the closing quote, or the line end when never closed
-    std::size_t end = 0;       // the delimiter, the line end or the end of the text after it
-};
-
-class CsvScanner {
-public:
-    CsvScanner(std::string_view text, char delim) : text_(text), n_(text.size()), delim_(delim) {}
-
-    bool LineEnd(std::size_t at) const { return at < n_ && (text_[at] == '\r' || text_[at] == '\n'); }
-    bool IsDelim(std::size_t at) const { return delim_ != '\0' && at < n_ && text_[at] == delim_; }
-    void SkipLineEnd(std::size_t& at) const
-    {
-        if (at < n_ && text_[at] == '\r')
-            ++at;
-        if (at < n_ && text_[at] == '\n')
-            ++at;
-    }
-
-    FieldSpan Field(std::size_t i) const
-    {
-        FieldSpan f;
-        std::size_t s = i;
-        while (s < n_ && text_[s] == ' ' && s + 1 < n_ && !IsDelim(s + 1) && !LineEnd(s + 1))
-            ++s;
-        f.start = s;
-        std::size_t j = s;
-        if (s < n_ && text_[s] == '"') {
-            f.quoted = true;
-            j = s + 1;
-            while (j < n_) {
-                if (text_[j] == '"') {
-                    if (j + 1 < n_ && text_[j + 1] == '"') {
-                        j += 2;
-                        continue;
-                    }
-                    f.closed = true;
-                    break;
-                }
-                ++j;
-            }
-            if (f.closed) {
-                f.quoteEnd = j++;
-            } else {
-                j = text_.find_first_of("\r\n", s + 1);
-                if (j == std::string_view::npos)
-                    j = n_;
-                f.quoteEnd = j;
-            }
-        }
-        while (j < n_ && !IsDelim(j) && !LineEnd(j))
-            ++j;
-        f.end = j;
-        return f;
-    }
-
-    // Steps past the field that ends at `at`: past its delimiter (true while the record goes on),
-    // or past the line end. A delimiter at the end of a line is followed by one empty last field
-    // (lastEmpty).
-    bool Next(std::size_t& at, bool& lastEmpty) const
-    {
-        lastEmpty = false;
-        if (IsDelim(at)) {
-            ++at;
-            if (at < n_ && !LineEnd(at))
-                return true;
-            lastEmpty = true;
-        }
-        SkipLineEnd(at);
-        return false;
-    }
-
-private:
-    std::string_view text_;
-    std::size_t n_;
-    char delim_;
-};
 
 // The first two records of the text as they read with the delimiter c, with their quoted parts
 // left out: what the delimiter detection counts in (empty when there are fewer records).
@@ -282,10 +203,9 @@ std::string Unquoted(std::string_view text, const FieldSpan& f)
 // code page). Nothing is kept from one field to the next, so a large file costs no index of its
 // fields.
 template <class At, class Field>
-void EachField(const std::string& text, char delim, bool oem, At at, Field field)
+void EachField(std::string_view text, char delim, bool oem, At at, Field field)
 {
     const CsvScanner scan(text, delim);
-    const std::string_view all(text);
     std::string quoted, recoded;
     std::size_t i = 0, record = 0;
     while (i < text.size()) {
@@ -294,13 +214,13 @@ void EachField(const std::string& text, char delim, bool oem, At at, Field field
         const FieldSpan f = scan.Field(i);
         std::string_view value;
         if (f.quoted) {
-            quoted = Unquoted(all, f);
+            quoted = Unquoted(text, f);
             // Anything between the closing quote and the delimiter belongs to the field.
             if (f.closed)
-                quoted.append(all.substr(f.quoteEnd + 1, f.end - f.quoteEnd - 1));
+                quoted.append(text.substr(f.quoteEnd + 1, f.end - f.quoteEnd - 1));
             value = quoted;
         } else {
-            value = all.substr(f.start, f.end - f.start);
+            value = text.substr(f.start, f.end - f.start);
         }
         if (oem) {
             recoded = rtl::Cp437ToUtf8(rtl::Utf8ToCp437(value));
@@ -317,108 +237,205 @@ void EachField(const std::string& text, char delim, bool oem, At at, Field field
     }
 }
 
-// The number of records of the text.
-std::size_t CountRecords(const std::string& text, char delim)
-{
-    const CsvScanner scan(text, delim);
-    std::size_t i = 0, records = 0;
-    while (i < text.size()) {
-        ++records;
-        bool more = true;
-        while (more && i < text.size()) {
-            i = scan.Field(i).end;
-            bool lastEmpty = false;
-            more = scan.Next(i, lastEmpty);
-        }
-    }
-    return records;
-}
+// Places a file's records in the grid, one slice of whole records after the other: the grid is
+// sized once for the records the file holds (each record is one row) and updated once at the end.
+class CsvPlacer {
+public:
+    CsvPlacer(TGxStringGrid& grid, std::size_t records, int MaxRows, bool inserting);
+    ~CsvPlacer();
+    CsvPlacer(const CsvPlacer&) = delete;
+    CsvPlacer& operator=(const CsvPlacer&) = delete;
 
-void LoadCsvText(TGxStringGrid& grid, const std::string& text, int MaxRows, bool inserting)
+    // Whether the grid takes more records.
+    bool Wants() const { return next_ < first_ + count_; }
+    // The records of one slice, numbered on from the slices before.
+    void Place(std::string_view slice, char delim);
+    void Finish();
+
+private:
+    void StartBehindTheRows();
+    void NextRecord(std::size_t k);
+
+    TGxStringGrid& grid_;
+    extras::ProgressReporter progress_;
+    std::size_t first_ = 0;   // the first record the grid takes
+    std::size_t count_ = 0;   // the records it takes
+    std::size_t next_ = 0;    // the number of the next slice's first record
+    std::size_t placed_ = 0;  // records placed, the one being placed included
+    int hidden_ = 0;
+    int startRow_ = 0, startCol_ = 0, row_ = 0, col_ = 0;
+    std::vector<std::string> footer_;
+    bool finished_ = false;
+};
+
+CsvPlacer::CsvPlacer(TGxStringGrid& grid, std::size_t records, int MaxRows, bool inserting)
+    : grid_(grid), progress_(grid)
 {
-    const char delim = grid.Delimiter != '\0' ? grid.Delimiter : DetectDelimiter(text);
-    const std::size_t records = CountRecords(text, delim);
     if (records == 0)
         throw rtl::Exception("File is empty");
-    std::size_t first = grid.LoadFirstRow ? 0 : 1;
-    std::size_t count = records - std::min(first, records);
+    first_ = grid.LoadFirstRow ? 0 : 1;
+    count_ = records - std::min(first_, records);
     if (MaxRows > 0)
-        count = std::min<std::size_t>(count, static_cast<std::size_t>(MaxRows));
-
-    const int hidden = extras::HiddenSaveCount(grid);
-    int startRow = grid.SaveStartRow();
-    std::vector<std::string> footer;
+        count_ = std::min<std::size_t>(count_, static_cast<std::size_t>(MaxRows));
+    hidden_ = extras::HiddenSaveCount(grid);
+    startRow_ = grid.SaveStartRow();
+    startCol_ = grid.SaveStartCol();
     grid.BeginUpdate();
     try {
-        if (inserting) {
-            startRow = grid.RowCount();
-            if (grid.FloatingFooter()->Visible() && grid.RowCount() > 0) {
-                startRow = grid.RowCount() - 1;
-                for (int c = 0; c < grid.AllColCount(); ++c)
-                    footer.push_back(grid.Cells(c, startRow));
-                for (int c = 0; c < grid.AllColCount(); ++c)
-                    grid.SetCells(c, startRow, "");
-            }
-        }
-        extras::ProgressReporter progress(grid);
-        // The grid is sized once for the rows the file holds (each record is one row).
-        grid.SetRowCount(std::max(grid.RowCount(), startRow + static_cast<int>(count) + grid.FixedFooters()));
-        const int startCol = grid.SaveStartCol();
-        int row = startRow, col = startCol;
-        std::size_t current = 0;  // records placed, the one being placed included
-        std::string cell;
-        bool place = false;  // the field's record is one the grid takes
-        EachField(
-            text, delim, grid.OemConvert,
-            [&](std::size_t record) {
-                place = record >= first;
-                if (!place)
-                    return true;
-                const std::size_t k = record - first;
-                if (k >= count)
-                    return false;
-                if (k + 1 != current) {
-                    // A new record: the one before is done.
-                    if (current > 0)
-                        progress.Report(static_cast<long long>(current), static_cast<long long>(count));
-                    current = k + 1;
-                    row = startRow + static_cast<int>(k);
-                    col = startCol;
-                }
-                return true;
-            },
-            [&](std::string_view field) {
-                if (!place)
-                    return;
-                if (col >= grid.ColCount() + hidden)
-                    grid.SetColCount(col + 1 - hidden);
-                cell.assign(field);
-                DecodeBreaks(grid, cell);
-                grid.LoadCellText(col, row, cell);
-                ++col;
-            });
-        if (current > 0)
-            progress.Report(static_cast<long long>(current), static_cast<long long>(count));
-        row = startRow + static_cast<int>(count);
-        grid.SetRowCount(std::max(row, 1) + grid.FixedFooters());
-        if (!footer.empty())
-            for (int c = 0; c < static_cast<int>(footer.size()); ++c)
-                grid.SetCells(c, grid.RowCount() - 1, footer[static_cast<std::size_t>(c)]);
+        if (inserting)
+            StartBehindTheRows();
+        grid.SetRowCount(std::max(grid.RowCount(), startRow_ + static_cast<int>(count_) + grid.FixedFooters()));
     } catch (...) {
         grid.EndUpdate();
         throw;
     }
-    grid.EndUpdate();
-    grid.DoCellsChanged({0, 0, grid.ColCount(), grid.RowCount()});
-    grid.ContentReloaded();
 }
 
-// The file's text as UTF-8: UTF-8 without a byte-order mark, the usual case, as it stands.
-std::string FileText(std::string bytes)
+void CsvPlacer::StartBehindTheRows()
 {
-    const bool bom =
-        bytes.rfind("\xEF\xBB\xBF", 0) == 0 || bytes.rfind("\xFF\xFE", 0) == 0 || bytes.rfind("\xFE\xFF", 0) == 0;
-    return !bom && rtl::IsValidUtf8(bytes) ? bytes : rtl::DecodeText(bytes);
+    startRow_ = grid_.RowCount();
+    // A floating footer stays the last row: its texts move down behind the inserted rows.
+    if (grid_.FloatingFooter()->Visible() && grid_.RowCount() > 0) {
+        startRow_ = grid_.RowCount() - 1;
+        for (int c = 0; c < grid_.AllColCount(); ++c)
+            footer_.push_back(grid_.Cells(c, startRow_));
+        for (int c = 0; c < grid_.AllColCount(); ++c)
+            grid_.SetCells(c, startRow_, "");
+    }
+}
+
+CsvPlacer::~CsvPlacer()
+{
+    if (!finished_)
+        grid_.EndUpdate();
+}
+
+void CsvPlacer::NextRecord(std::size_t k)
+{
+    // A new record: the one before is done.
+    if (placed_ > 0)
+        progress_.Report(static_cast<long long>(placed_), static_cast<long long>(count_));
+    placed_ = k + 1;
+    row_ = startRow_ + static_cast<int>(k);
+    col_ = startCol_;
+}
+
+void CsvPlacer::Place(std::string_view slice, char delim)
+{
+    const std::size_t base = next_;
+    std::size_t records = 0;
+    std::string cell;
+    bool place = false;  // the field's record is one the grid takes
+    EachField(
+        slice, delim, grid_.OemConvert,
+        [&](std::size_t record) {
+            records = record + 1;
+            place = base + record >= first_;
+            if (!place)
+                return true;
+            const std::size_t k = base + record - first_;
+            if (k >= count_)
+                return false;
+            if (k + 1 != placed_)
+                NextRecord(k);
+            return true;
+        },
+        [&](std::string_view field) {
+            if (!place)
+                return;
+            if (col_ >= grid_.ColCount() + hidden_)
+                grid_.SetColCount(col_ + 1 - hidden_);
+            cell.assign(field);
+            DecodeBreaks(grid_, cell);
+            grid_.LoadCellText(col_, row_, cell);
+            ++col_;
+        });
+    next_ = base + records;
+}
+
+void CsvPlacer::Finish()
+{
+    if (placed_ > 0)
+        progress_.Report(static_cast<long long>(placed_), static_cast<long long>(count_));
+    // A file that lost records since they were counted leaves no empty rows behind.
+    const int row = startRow_ + static_cast<int>(std::min(count_, placed_));
+    grid_.SetRowCount(std::max(row, 1) + grid_.FixedFooters());
+    for (int c = 0; c < static_cast<int>(footer_.size()); ++c)
+        grid_.SetCells(c, grid_.RowCount() - 1, footer_[static_cast<std::size_t>(c)]);
+    finished_ = true;
+    grid_.EndUpdate();
+    grid_.DoCellsChanged({0, 0, grid_.ColCount(), grid_.RowCount()});
+    grid_.ContentReloaded();
+}
+
+// Reads a whole text (a stream's, or a file's that needed decoding).
+void LoadCsvText(TGxStringGrid& grid, std::string_view text, int MaxRows, bool inserting)
+{
+    const char delim = grid.Delimiter != '\0' ? grid.Delimiter : DetectDelimiter(text);
+    std::size_t records = 0;
+    WholeRecords(text, delim, true, records);
+    CsvPlacer placer(grid, records, MaxRows, inserting);
+    placer.Place(text, delim);
+    placer.Finish();
+}
+
+bool HasByteOrderMark(std::string_view bytes)
+{
+    return bytes.rfind("\xEF\xBB\xBF", 0) == 0 || bytes.rfind("\xFF\xFE", 0) == 0 || bytes.rfind("\xFE\xFF", 0) == 0;
+}
+
+// What a first pass over a file finds: whether it is UTF-8 without a byte-order mark (the usual
+// case, read as it stands) and, if so, its delimiter and records.
+struct FileSurvey {
+    bool plainUtf8 = false;
+    bool empty = false;
+    char delim = '\0';
+    std::size_t records = 0;
+};
+
+FileSurvey Survey(const TGxStringGrid& grid, const std::string& FileName)
+{
+    FileSurvey s;
+    RecordReader reader(FileName);
+    const std::string_view head = reader.Head();
+    s.empty = head.empty();
+    if (s.empty || HasByteOrderMark(head))
+        return s;
+    s.delim = grid.Delimiter != '\0' ? grid.Delimiter : DetectDelimiter(head);
+    std::string_view slice;
+    std::size_t records = 0;
+    while (reader.Next(s.delim, slice, records)) {
+        // A slice ends at a record's end, so no character is split between two slices.
+        if (!rtl::IsValidUtf8(slice))
+            return s;
+        s.records += records;
+    }
+    s.plainUtf8 = true;
+    return s;
+}
+
+// Reads a file: a UTF-8 file slice by slice after a first pass that counts its records, any other
+// file decoded whole.
+void LoadCsvFile(TGxStringGrid& grid, const std::string& FileName, int MaxRows, bool inserting)
+{
+    const FileSurvey survey = Survey(grid, FileName);
+    if (survey.empty)
+        return;
+    try {
+        if (!survey.plainUtf8) {
+            LoadCsvText(grid, rtl::DecodeText(rtl::ReadFileBytes(FileName)), MaxRows, inserting);
+            return;
+        }
+        RecordReader reader(FileName);
+        CsvPlacer placer(grid, survey.records, MaxRows, inserting);
+        std::string_view slice;
+        std::size_t records = 0;
+        while (placer.Wants() && reader.Next(survey.delim, slice, records))
+            placer.Place(slice, survey.delim);
+        placer.Finish();
+    } catch (const rtl::Exception& e) {
+        throw rtl::EFileError(FileName, e.Message);
+    }
 }
 
 }  // namespace
@@ -489,14 +506,7 @@ void AppendToCSV(TGxStringGrid& grid, const std::string& FileName, bool Unicode)
 
 void LoadFromCSV(TGxStringGrid& grid, const std::string& FileName, int MaxRows)
 {
-    std::string bytes = rtl::ReadFileBytes(FileName);
-    if (bytes.empty())
-        return;
-    try {
-        LoadCsvText(grid, FileText(std::move(bytes)), MaxRows, false);
-    } catch (const rtl::Exception& e) {
-        throw rtl::EFileError(FileName, e.Message);
-    }
+    LoadCsvFile(grid, FileName, MaxRows, false);
 }
 
 void LoadFromCSVStream(TGxStringGrid& grid, rtl::TStream& AStream, int MaxRows)
@@ -506,14 +516,7 @@ void LoadFromCSVStream(TGxStringGrid& grid, rtl::TStream& AStream, int MaxRows)
 
 void InsertFromCSV(TGxStringGrid& grid, const std::string& FileName, int MaxRows)
 {
-    std::string bytes = rtl::ReadFileBytes(FileName);
-    if (bytes.empty())
-        return;
-    try {
-        LoadCsvText(grid, FileText(std::move(bytes)), MaxRows, true);
-    } catch (const rtl::Exception& e) {
-        throw rtl::EFileError(FileName, e.Message);
-    }
+    LoadCsvFile(grid, FileName, MaxRows, true);
 }
 
 }  // namespace gx

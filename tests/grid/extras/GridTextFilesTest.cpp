@@ -188,6 +188,43 @@ TEST(GridTextFiles, CsvReadingDetectsTheDelimiterAndSplitsQuotedFields)
     }
 }
 
+// A large file is read in blocks of 4 MiB: a record that runs over a block's end (a quoted line
+// break, a line break split between its two characters, a quote still open) reads as it does when
+// the whole text is read at once.
+TEST(GridTextFiles, CsvRecordsOverTheReadersBlockEndsReadAsInTheWholeText)
+{
+    constexpr std::size_t kBlock = std::size_t{4} << 20;
+    const std::string tails[] = {
+        "\"a\r\nb\",x\r\nlast,y\r\n",
+        "p,q\r\nr,s\r\n",
+        "\"never closed,z\r\nw,v\r\n",
+        "\"closed much later,z\r\n" + std::string(kBlock + 10, 'm') + "\",t\r\nu,v",
+        "e,\r\n,f\r\n",
+    };
+    testsupport::ScratchDir dir;
+    for (const std::string& tail : tails) {
+        for (std::size_t before = 0; before < 8; ++before) {
+            // Long records up to a few bytes before the block's end, then the tail.
+            std::string text = "head,line\r\n";
+            const std::string record = std::string(1021, 'a') + ",b\r\n";
+            while (text.size() + 2 * record.size() < kBlock)
+                text += record;
+            text += std::string(kBlock - before - text.size() - 4, 'c') + ",d\r\n";
+            text += tail;
+            SCOPED_TRACE(tail.substr(0, 20) + " " + std::to_string(before));
+            testsupport::WriteFile(dir.File("big.csv"), text);
+            TGxStringGrid fromFile(nullptr), fromText(nullptr);
+            fromFile.LoadFirstRow = fromText.LoadFirstRow = true;
+            LoadFromCSV(fromFile, dir.File("big.csv"));
+            rtl::TStringStream stream(text);
+            stream.SetPosition(0);
+            LoadFromCSVStream(fromText, stream);
+            ASSERT_EQ(fromFile.RowCount(), fromText.RowCount());
+            EXPECT_EQ(CellsOf(fromFile), CellsOf(fromText));
+        }
+    }
+}
+
 // Line breaks of every kind come back in both forms of the own format, a CR alone too; a tab of a
 // text without line breaks stays a tab.
 TEST(GridTextFiles, OwnTextKeepsEveryKindOfLineBreak)
