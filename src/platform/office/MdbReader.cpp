@@ -64,6 +64,24 @@ Cell ValueCell(const char* text, bool date)
     return cell;
 }
 
+// Ends a query. libmdbsql leaves the condition tree of a WHERE clause on its parse stack (the table
+// points at it too), and its reset frees the stack's links but not the tree: the tree is freed
+// here, once, and no pointer to it is left behind for the reset or a later library to free again.
+void EndQuery(MdbSQL* s)
+{
+    for (GList* l = s->sarg_stack; l; l = l->next) {
+        auto* node = static_cast<MdbSargNode*>(l->data);
+        if (!node || node == s->sarg_tree)
+            continue;
+        if (s->cur_table && s->cur_table->sarg_tree == node)
+            s->cur_table->sarg_tree = nullptr;
+        mdb_sql_free_tree(node);
+    }
+    g_list_free(s->sarg_stack);
+    s->sarg_stack = nullptr;
+    mdb_sql_reset(s);
+}
+
 }  // namespace
 
 QueryResult QueryMdb(const std::string& fileName, const std::string& sql)
@@ -73,7 +91,7 @@ QueryResult QueryMdb(const std::string& fileName, const std::string& sql)
     mdb_sql_run_query(s, sql.c_str());
     if (mdb_sql_has_error(s) || !s->cur_table) {
         const std::string why = mdb_sql_has_error(s) ? mdb_sql_last_error(s) : "The query gives no table.";
-        mdb_sql_reset(s);
+        EndQuery(s);
         RefuseRead("database", fileName, "The query \"" + sql + "\" fails: " + why);
     }
     QueryResult result;
@@ -104,7 +122,7 @@ QueryResult QueryMdb(const std::string& fileName, const std::string& sql)
         for (unsigned i = 0; i < s->num_columns; ++i)
             row.push_back(ValueCell(buffers[i] ? buffers[i] : "", dates[i]));
     }
-    mdb_sql_reset(s);
+    EndQuery(s);
     return result;
 }
 
