@@ -384,7 +384,7 @@ bool HasByteOrderMark(std::string_view bytes)
     return bytes.rfind("\xEF\xBB\xBF", 0) == 0 || bytes.rfind("\xFF\xFE", 0) == 0 || bytes.rfind("\xFE\xFF", 0) == 0;
 }
 
-// What a first pass over a file finds: whether it is UTF-8 without a byte-order mark (the usual
+// What a first pass over a regular file finds: whether it is UTF-8 without a byte-order mark (the usual
 // case, read as it stands) and, if so, its delimiter and records.
 struct FileSurvey {
     bool plainUtf8 = false;
@@ -418,12 +418,20 @@ FileSurvey Survey(const TGxStringGrid& grid, const std::string& FileName)
 // file decoded whole.
 void LoadCsvFile(TGxStringGrid& grid, const std::string& FileName, int MaxRows, bool inserting)
 {
-    const FileSurvey survey = Survey(grid, FileName);
+    // Anything but a regular file (a pipe) can be read only once: it is read whole.
+    std::error_code ec;
+    const FileSurvey survey = std::filesystem::is_regular_file(FileName, ec) ? Survey(grid, FileName) : FileSurvey{};
     if (survey.empty)
         return;
+    std::string bytes;
+    if (!survey.plainUtf8) {
+        bytes = rtl::ReadFileBytes(FileName);
+        if (bytes.empty())
+            return;
+    }
     try {
         if (!survey.plainUtf8) {
-            LoadCsvText(grid, rtl::DecodeText(rtl::ReadFileBytes(FileName)), MaxRows, inserting);
+            LoadCsvText(grid, rtl::DecodeText(bytes), MaxRows, inserting);
             return;
         }
         RecordReader reader(FileName);

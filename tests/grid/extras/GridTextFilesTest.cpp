@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <functional>
 #include <string>
+#include <thread>
 
 #include "../../platform/office/PythonReader.h"
 #include "ExtrasFixture.h"
@@ -223,6 +226,21 @@ TEST(GridTextFiles, CsvRecordsOverTheReadersBlockEndsReadAsInTheWholeText)
             EXPECT_EQ(CellsOf(fromFile), CellsOf(fromText));
         }
     }
+}
+
+// A pipe can be read only once: its CSV text is read whole, none of it lost to a first pass.
+TEST(GridTextFiles, CsvFromAPipeReadsEveryRecord)
+{
+    testsupport::ScratchDir dir;
+    const std::string fifo = dir.File("pipe.csv");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::thread writer([&fifo] { testsupport::WriteFile(fifo, "a,b\r\nc,d\r\ne,f\r\n"); });
+    TGxStringGrid grid(nullptr);
+    grid.SetColCount(1);
+    grid.LoadFirstRow = true;
+    LoadFromCSV(grid, fifo);
+    writer.join();
+    EXPECT_EQ(CellsOf(grid), (std::vector<std::vector<std::string>>{{"a", "b"}, {"c", "d"}, {"e", "f"}}));
 }
 
 // Line breaks of every kind come back in both forms of the own format, a CR alone too; a tab of a
