@@ -24,6 +24,8 @@ std::unique_ptr<TCellProperties> TBaseGrid::TakeCellProperties(int ACol, int ARo
 
 void TBaseGrid::PutCellProperties(int ACol, int ARow, std::unique_ptr<TCellProperties> Value)
 {
+    if (Value)  // made for another grid, perhaps
+        NoteCellPropsCreated();
     SetCellExtension(ACol, ARow, std::move(Value));
 }
 
@@ -77,6 +79,8 @@ void TBaseGrid::SetCellProperties(int c, int r, TCellProperties* Value)
     // A graphic handed over to the new properties stays alive.
     if (old && Value && Value->GraphicObject() == old->GraphicObject())
         old->SetGraphicObject(nullptr);
+    if (Value)
+        NoteCellPropsCreated();
     SetCellExtension(c, r, std::unique_ptr<TCellProperties>(Value));
 }
 

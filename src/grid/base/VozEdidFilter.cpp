@@ -184,21 +184,32 @@ bool isPlainNumberChar(char ch)
 // The readings of a text of digits, points and minus signs alone, made in one look where the
 // regional settings allow: such a text holds no date separator that is none of those characters,
 // so it is no date; and readNumber reads it straight when the thousand separator cannot be in it.
-// Whatever is left undecided goes to the general readers.
-void readPlainText(PreparedValue& v)
+// Answers kNotPlain for any other text, kPlainText when it is no date but its number is left to
+// readNumber, kPlainNumber with number read.
+enum PlainReading { kNotPlain, kPlainText, kPlainNumber };
+
+PlainReading readPlainNumber(std::string_view t, double& number)
 {
     const rtl::TFormatSettings& fs = rtl::Regional();
-    const std::string_view t = v.Utf8;
     if (t.empty() || t.size() > 64 || isPlainNumberChar(fs.DateSeparator) ||
         !std::all_of(t.begin(), t.end(), isPlainNumberChar))
-        return;
-    v.IsDate = 0;
+        return kNotPlain;
     if ((!fs.ThousandSeparator.empty() && isPlainNumberChar(fs.ThousandSeparator[0])) ||
         (fs.DecimalSeparator >= '0' && fs.DecimalSeparator <= '9') || fs.DecimalSeparator == '-')
-        return;
-    double number = 0;
+        return kPlainText;
     const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), number);
-    if (error == std::errc() && end == t.data() + t.size()) {
+    return error == std::errc() && end == t.data() + t.size() ? kPlainNumber : kPlainText;
+}
+
+// readPlainNumber into the text's readings; whatever is left undecided goes to the general readers.
+void readPlainText(PreparedValue& v)
+{
+    double number = 0;
+    const PlainReading reading = readPlainNumber(v.Utf8, number);
+    if (reading == kNotPlain)
+        return;
+    v.IsDate = 0;
+    if (reading == kPlainNumber) {
         v.IsNumber = 1;
         v.Number = number;
     }
@@ -590,6 +601,34 @@ struct TFilterMatcher::Term {
 TFilterMatcher::TFilterMatcher(std::string_view Filter, bool CaseSensitive) : caseSensitive_(CaseSensitive)
 {
     root_ = std::make_unique<Expression>(Read(Filter));
+    PrepareNumberTest();
+}
+
+// A filter of one condition that is one comparison with a number (">=500000", "<-2.5"), with no
+// pattern characters, negation or second comparison. A text that readPlainNumber reads as a number
+// is no date, so the general path compares the two numbers; when that comparison fails it tries the
+// condition as a literal, which such a text never equals (the condition holds a "<" or ">"). So
+// the numbers' comparison alone is the answer.
+void TFilterMatcher::PrepareNumberTest()
+{
+    constexpr auto npos = std::u32string::npos;
+    if (root_->steps.size() != 1 || root_->steps[0].kind != Step::kTerm)
+        return;
+    const PreparedCondition& c = terms_[root_->steps[0].term]->condition;
+    if ((c.Gt == npos) == (c.Lt == npos) || c.No != npos || c.Caret || c.Amp || !c.Literal)
+        return;
+    const bool greater = c.Gt != npos;
+    const PreparedOperand& o = greater ? c.GtOperand : c.LtOperand;
+    if (!o.Ok || o.IsDate || !o.IsNumber)
+        return;
+    numberTest_ = std::make_unique<NumberTest>(NumberTest{greater, greater ? c.GtInclusive : c.LtInclusive, o.Number});
+}
+
+bool TFilterMatcher::NumberTest::Passes(double Value) const
+{
+    if (Greater)
+        return Inclusive ? !(Value < Operand) : Value > Operand;
+    return Inclusive ? !(Value > Operand) : Value < Operand;
 }
 
 TFilterMatcher::~TFilterMatcher() = default;
@@ -684,6 +723,9 @@ bool TFilterMatcher::Evaluate(const Expression& e)
 
 bool TFilterMatcher::Match(std::string_view Value)
 {
+    double number = 0;
+    if (numberTest_ && readPlainNumber(Value, number) == kPlainNumber)
+        return numberTest_->Passes(number);
     // The text as each condition sees it: upper-cased by the regional rules unless CaseSensitive,
     // as characters (decoded when a condition first needs them), and as UTF-8 of those characters
     // (invalid bytes read as U+FFFD).

@@ -39,13 +39,21 @@ private:
     struct Step;
     struct Expression;
     struct Term;
+    // The one comparison with a number a whole filter may be, answered for a number text directly.
+    struct NumberTest {
+        bool Greater, Inclusive;
+        double Operand;
+        bool Passes(double Value) const;
+    };
     Expression Read(std::string_view Filter);
     std::size_t AddTerm(std::string_view Condition);
+    void PrepareNumberTest();
     bool Evaluate(const Expression& e);
 
     bool caseSensitive_;
     std::vector<std::unique_ptr<Term>> terms_;
     std::unique_ptr<Expression> root_;
+    std::unique_ptr<NumberTest> numberTest_;  // null unless the filter is such a comparison
     // The text being matched as the conditions read it (room used again text after text); chars_
     // holds the characters of text_ once charsReady_.
     std::string upper_, utf8_;

@@ -181,6 +181,10 @@ public:
     double ColumnDistinct(int ACol, int FromRow, int ToRow);
     virtual bool IsNode(int ARow);
     virtual bool IsSummary(int ARow);
+    // False when no row can be a node or a summary row: both carry a graphic in the properties of
+    // their first cell, and no cell holds properties. A descendant that overrides IsNode or
+    // IsSummary overrides this too.
+    virtual bool MayHoldNodeOrSummaryRows() const { return HasCellProps(); }
 
     THAlignment DefaultAlignment() const { return defaultAlignment_; }
     void SetDefaultAlignment(THAlignment v);
@@ -1409,6 +1413,7 @@ private:
     // ascending).
     void HideDisplayRows(const std::vector<int>& requested, int Level);
     void ShowHiddenItems(const std::vector<int>& positions);
+    void CloseRowGaps(const std::vector<int>& rows);
     void RemoveDisplayRows(const std::vector<int>& rows, bool UpdateHidden);
     // Cells and properties by real row.
     TCellProperties* PropsAt(int ACol, int ARow) const;

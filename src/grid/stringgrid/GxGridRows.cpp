@@ -136,6 +136,32 @@ void TGxStringGrid::ClearStoreRows(int From, int Count)
 
 // --- the cores ----------------------------------------------------------------------------------------------
 
+// The rows after the first listed one (ascending, distinct, not every row) close up: the store
+// reorders them in one step with the listed rows' cells behind them, and those go with the rows
+// the framework then deletes. A row's height is set only where it differs (an equal one changes
+// nothing).
+void TGxStringGrid::CloseRowGaps(const std::vector<int>& rows)
+{
+    const int left = rows.front();
+    std::vector<int> order;
+    order.reserve(static_cast<std::size_t>(RowCount() - left));
+    std::size_t next = 0;
+    int write = left;
+    for (int d = left; d < RowCount(); ++d) {
+        if (next < rows.size() && rows[next] == d) {
+            ++next;
+            continue;
+        }
+        order.push_back(d);
+        if (const int height = RowHeights(d); height != RowHeights(write))
+            SetRowHeights(write, height);
+        ++write;
+    }
+    order.insert(order.end(), rows.begin(), rows.end());
+    PermuteStoreRows(left, order);
+    DeleteRowsAt(write, static_cast<int>(rows.size()));
+}
+
 // Removes display rows (ascending, distinct, inside the grid). With UpdateHidden the rows are
 // removed for good: their controls go, and hidden rows below them move up in real index;
 // otherwise (hiding) real indexes stay.
@@ -189,19 +215,7 @@ void TGxStringGrid::RemoveDisplayRows(const std::vector<int>& rows, bool UpdateH
     } else if (rows.back() - rows.front() + 1 == n) {
         DeleteRowsAt(rows.front(), n);
     } else {
-        int write = rows.front();
-        std::size_t next = 0;
-        for (int d = rows.front(); d < RowCount(); ++d) {
-            if (next < rows.size() && rows[next] == d) {
-                ++next;
-                continue;
-            }
-            PlaceStoreRow(write, ExtractStoreRow(d));
-            if (const int height = RowHeights(d); height != RowHeights(write))  // an equal one changes nothing
-                SetRowHeights(write, height);
-            ++write;
-        }
-        DeleteRowsAt(write, n);
+        CloseRowGaps(rows);
     }
     if (UpdateHidden)
         maxRowCount_ = std::max(maxRowCount_ - n, RowCount());

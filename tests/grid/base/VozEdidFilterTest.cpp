@@ -117,6 +117,33 @@ TEST(FilterMatcher, AnswersAsTheConditionMatchedAfresh)
     }
 }
 
+// A filter that is one comparison with a number answers a number text by the numbers alone. The
+// conditions sit on both sides of what that shortcut takes (inclusive and strict bounds, a text
+// before the operator, a quoted operand, negation, wildcards, two bounds), the texts on the bound
+// in other spellings and just off it; each answer must be the general path's.
+TEST(FilterMatcher, NumberComparisonAnswersAsTheGeneralPath)
+{
+    const char* conditions[] = {">=500",    ">500",  "<=500", "<500",  "<=-0.5",   ">.5",  "a>5",
+                                ">\"500\"", "!>500", ">=5*",  "<>500", ">500<900", ">1e2", ">-"};
+    const char* values[] = {"500", "500.0", "0500", "499.99", "500.01", "-0.5", "-.5", "0",    "-0",
+                            ".5",  "5.",    "1e3",  "a>5",    ">=500",  "5-",   "",    "9.9.9"};
+    auto point = rtl::TFormatSettings::Neutral();
+    point.DecimalSeparator = '.';
+    point.ThousandSeparator = ",";
+    auto comma = point;
+    comma.DecimalSeparator = ',';
+    comma.ThousandSeparator = ".";
+    for (const rtl::TFormatSettings& fs : {point, comma}) {
+        rtl::TRegionalScope scope(fs);
+        for (const char* condition : conditions) {
+            TFilterMatcher matcher(condition, true);
+            for (const char* value : values)
+                EXPECT_EQ(matcher.Match(value), MatchFilterTerm(condition, value, true))
+                    << condition << " on " << value << " with decimal " << fs.DecimalSeparator;
+        }
+    }
+}
+
 TEST(FilterHelpers, QuotesAndParentheses)
 {
     int pos = 0;

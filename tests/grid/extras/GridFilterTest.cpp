@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,46 @@ TEST_F(GridFilter, ExpressionGrammarOnOneColumn)
         EXPECT_EQ(Names(g), expected);
         RemoveAllFilters(g);
     }
+}
+
+// A node or summary row stays out of the filter while FilterNormalCellsOnly, however its first
+// cell came by the graphic; properties made without an owner and handed to the grid count too.
+TEST_F(GridFilter, NodeAndSummaryRowsStayWhileOnlyNormalCellsAreFiltered)
+{
+    struct Case {
+        const char* Name;
+        std::function<void(TGxStringGrid&)> Mark;  // makes row 1 (apple, qty 5) special
+    };
+    const std::vector<Case> cases = {
+        {"summary", [](TGxStringGrid& grid) { grid.SetSummaryRow(1); }},
+        {"node", [](TGxStringGrid& grid) { grid.AddNode(1, 1); }},
+        {"handed-over summary",
+         [](TGxStringGrid& grid) {
+             auto* props = new TCellProperties(nullptr, 0, 1);
+             auto* graphic = new TCellGraphic;
+             graphic->CellType = ctSummary;
+             props->SetGraphicObject(graphic);
+             grid.SetCellProperties(0, 1, props);
+         }},
+    };
+    for (const auto& c : cases)
+        for (bool normalOnly : {true, false}) {
+            SCOPED_TRACE(std::string(c.Name) + (normalOnly ? " normal cells only" : " every row"));
+            TGxStringGrid grid{nullptr};
+            Fill(grid, {{"name", "qty"}, {"apple", "5"}, {"banana", "19"}, {"cherry", "20"}, {"total", "44"}});
+            grid.SetFixedRows(1);
+            grid.SetFixedFooters(1);
+            c.Mark(grid);
+            grid.FilterNormalCellsOnly = normalOnly;
+            TFilterData* f = grid.Filter()->Add();
+            f->Column = 1;
+            f->Condition = ">=15";
+            ApplyFilter(grid);
+            std::vector<std::string> expected = {"name", "banana", "cherry", "total"};
+            if (normalOnly)
+                expected.insert(expected.begin() + 1, "apple");
+            EXPECT_EQ(Names(grid), expected);
+        }
 }
 
 TEST_F(GridFilter, ConditionsCombineByTheirOperationAndTheCustomHandlerDecides)
