@@ -81,25 +81,45 @@ bool readOperand(std::u32string_view text, std::size_t at, std::u32string& opera
     return operand.size() <= static_cast<std::size_t>(kFilterOperandMax);
 }
 
+bool isPlainNumberChar(char ch)
+{
+    return (ch >= '0' && ch <= '9') || ch == '.' || ch == '-';
+}
+
+// A text of digits, points and minus signs alone (of a length a number may have).
+bool isPlainNumberText(std::string_view text)
+{
+    return !text.empty() && text.size() <= 64 && std::all_of(text.begin(), text.end(), isPlainNumberChar);
+}
+
+// Whether the decimal separator leaves a plain number text's point a decimal point.
+bool decimalKeepsPlainText(const rtl::TFormatSettings& fs)
+{
+    return !(fs.DecimalSeparator >= '0' && fs.DecimalSeparator <= '9') && fs.DecimalSeparator != '-';
+}
+
+// The whole text read straight as a number.
+bool readStraight(std::string_view text, double& value)
+{
+    double v = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (error != std::errc() || end != text.data() + text.size())
+        return false;
+    value = v;
+    return true;
+}
+
 // Digits with a minus and a point are what NormalizeNumberText leaves as they are (unless the
 // thousand separator is among them): such a text is read straight, the rest normalised first.
 bool readNumber(std::string_view text, double& value)
 {
     static const rtl::TFormatSettings kPoint = rtl::TFormatSettings::Neutral();
     const rtl::TFormatSettings& fs = rtl::Regional();
-    const bool plain = !text.empty() && text.size() <= 64 &&
-                       std::all_of(text.begin(), text.end(),
-                                   [](char ch) { return (ch >= '0' && ch <= '9') || ch == '.' || ch == '-'; }) &&
+    const bool plain = isPlainNumberText(text) &&
                        (fs.ThousandSeparator.empty() || text.find(fs.ThousandSeparator) == std::string_view::npos) &&
-                       !(fs.DecimalSeparator >= '0' && fs.DecimalSeparator <= '9') && fs.DecimalSeparator != '-';
-    if (plain) {
-        double v = 0;
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
-        if (error == std::errc() && end == text.data() + text.size()) {
-            value = v;
-            return true;
-        }
-    }
+                       decimalKeepsPlainText(fs);
+    if (plain && readStraight(text, value))
+        return true;
     return rtl::TryStrToFloat(NormalizeNumberText(text), value, kPoint);
 }
 
@@ -176,11 +196,6 @@ struct PreparedValue {
     }
 };
 
-bool isPlainNumberChar(char ch)
-{
-    return (ch >= '0' && ch <= '9') || ch == '.' || ch == '-';
-}
-
 // The readings of a text of digits, points and minus signs alone, made in one look where the
 // regional settings allow: such a text holds no date separator that is none of those characters,
 // so it is no date; and readNumber reads it straight when the thousand separator cannot be in it.
@@ -191,14 +206,11 @@ enum PlainReading { kNotPlain, kPlainText, kPlainNumber };
 PlainReading readPlainNumber(std::string_view t, double& number)
 {
     const rtl::TFormatSettings& fs = rtl::Regional();
-    if (t.empty() || t.size() > 64 || isPlainNumberChar(fs.DateSeparator) ||
-        !std::all_of(t.begin(), t.end(), isPlainNumberChar))
+    if (!isPlainNumberText(t) || isPlainNumberChar(fs.DateSeparator))
         return kNotPlain;
-    if ((!fs.ThousandSeparator.empty() && isPlainNumberChar(fs.ThousandSeparator[0])) ||
-        (fs.DecimalSeparator >= '0' && fs.DecimalSeparator <= '9') || fs.DecimalSeparator == '-')
+    if ((!fs.ThousandSeparator.empty() && isPlainNumberChar(fs.ThousandSeparator[0])) || !decimalKeepsPlainText(fs))
         return kPlainText;
-    const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), number);
-    return error == std::errc() && end == t.data() + t.size() ? kPlainNumber : kPlainText;
+    return readStraight(t, number) ? kPlainNumber : kPlainText;
 }
 
 // readPlainNumber into the text's readings; whatever is left undecided goes to the general readers.
@@ -621,7 +633,7 @@ void TFilterMatcher::PrepareNumberTest()
     const PreparedOperand& o = greater ? c.GtOperand : c.LtOperand;
     if (!o.Ok || o.IsDate || !o.IsNumber)
         return;
-    numberTest_ = std::make_unique<NumberTest>(NumberTest{greater, greater ? c.GtInclusive : c.LtInclusive, o.Number});
+    numberTest_ = NumberTest{greater, greater ? c.GtInclusive : c.LtInclusive, o.Number};
 }
 
 bool TFilterMatcher::NumberTest::Passes(double Value) const

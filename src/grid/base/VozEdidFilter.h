@@ -9,6 +9,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,7 +54,7 @@ private:
     bool caseSensitive_;
     std::vector<std::unique_ptr<Term>> terms_;
     std::unique_ptr<Expression> root_;
-    std::unique_ptr<NumberTest> numberTest_;  // null unless the filter is such a comparison
+    std::optional<NumberTest> numberTest_;  // empty unless the filter is such a comparison
     // The text being matched as the conditions read it (room used again text after text); chars_
     // holds the characters of text_ once charsReady_.
     std::string upper_, utf8_;

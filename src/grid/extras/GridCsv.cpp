@@ -368,20 +368,21 @@ void CsvPlacer::Finish()
     grid_.ContentReloaded();
 }
 
+// The grid's delimiter, or the one guessed from the text's first records.
+char ReadDelimiter(const TGxStringGrid& grid, std::string_view text)
+{
+    return grid.Delimiter != '\0' ? grid.Delimiter : DetectDelimiter(text);
+}
+
 // Reads a whole text (a stream's, or a file's that needed decoding).
 void LoadCsvText(TGxStringGrid& grid, std::string_view text, int MaxRows, bool inserting)
 {
-    const char delim = grid.Delimiter != '\0' ? grid.Delimiter : DetectDelimiter(text);
+    const char delim = ReadDelimiter(grid, text);
     std::size_t records = 0;
     WholeRecords(text, delim, true, records);
     CsvPlacer placer(grid, records, MaxRows, inserting);
     placer.Place(text, delim);
     placer.Finish();
-}
-
-bool HasByteOrderMark(std::string_view bytes)
-{
-    return bytes.rfind("\xEF\xBB\xBF", 0) == 0 || bytes.rfind("\xFF\xFE", 0) == 0 || bytes.rfind("\xFE\xFF", 0) == 0;
 }
 
 // What a first pass over a regular file finds: whether it is UTF-8 without a byte-order mark (the usual
@@ -399,9 +400,9 @@ FileSurvey Survey(const TGxStringGrid& grid, const std::string& FileName)
     RecordReader reader(FileName);
     const std::string_view head = reader.Head();
     s.empty = head.empty();
-    if (s.empty || HasByteOrderMark(head))
+    if (s.empty || rtl::HasByteOrderMark(head))
         return s;
-    s.delim = grid.Delimiter != '\0' ? grid.Delimiter : DetectDelimiter(head);
+    s.delim = ReadDelimiter(grid, head);
     std::string_view slice;
     std::size_t records = 0;
     while (reader.Next(s.delim, slice, records)) {

@@ -79,7 +79,7 @@ void TFilter::RemoveColumnFilter(int Col)
 
 // --- hidden-row records -----------------------------------------------------------------------------
 
-TGridItem::TGridItem(TGxStringGrid* AGrid) : grid_(AGrid), cells_(std::make_unique<ui::GridRowCells>()) {}
+TGridItem::TGridItem(TGxStringGrid* AGrid) : TGridItem(AGrid, nullptr) {}
 
 TGridItem::TGridItem(TGxStringGrid* AGrid, std::unique_ptr<ui::GridRowCells> ACells)
     : grid_(AGrid), cells_(ACells ? std::move(ACells) : std::make_unique<ui::GridRowCells>())

@@ -43,6 +43,11 @@ bool startsWith(std::string_view s, std::string_view p)
 
 }  // namespace
 
+bool HasByteOrderMark(std::string_view bytes)
+{
+    return startsWith(bytes, kBomUtf8) || startsWith(bytes, kBomUtf16LE) || startsWith(bytes, kBomUtf16BE);
+}
+
 std::string DecodeText(std::string_view bytes, TEncoding encoding)
 {
     if (startsWith(bytes, kBomUtf8))

@@ -14,6 +14,8 @@ enum class TEncoding {
     Unicode,  // UTF-16 little endian with byte-order mark
 };
 
+// Whether the bytes start with a byte-order mark (UTF-8, UTF-16 little or big endian).
+bool HasByteOrderMark(std::string_view bytes);
 // Decodes raw file bytes to UTF-8 text following the encoding (and a byte-order mark when present).
 std::string DecodeText(std::string_view bytes, TEncoding encoding = TEncoding::Default);
 // Encodes UTF-8 text to file bytes (with the byte-order mark the encoding asks for).
