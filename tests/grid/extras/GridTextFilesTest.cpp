@@ -7,6 +7,7 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <thread>
@@ -225,6 +226,42 @@ TEST(GridTextFiles, CsvRecordsOverTheReadersBlockEndsReadAsInTheWholeText)
             ASSERT_EQ(fromFile.RowCount(), fromText.RowCount());
             EXPECT_EQ(CellsOf(fromFile), CellsOf(fromText));
         }
+    }
+}
+
+// A CSV file Python's csv module writes, larger than the reader's block of 4 MiB, loads with
+// every value: quotes, delimiters and line breaks inside fields, characters beyond ASCII.
+TEST(GridTextFiles, PythonCsvWriterFileLoadsWithEveryValue)
+{
+    testsupport::ScratchDir dir;
+    constexpr int kRows = 100000;
+    const auto cellsOf = [](int r) {
+        return std::vector<std::string>{std::to_string(r), "say \"hi\", r" + std::to_string(r % 97), "two\r\nlines",
+                                        "na\u00efve \u20ac" + std::to_string(r % 7), r % 5 ? "" : "last"};
+    };
+    officetest::RunPythonReader(dir,
+                                "import csv\n"
+                                "with open(sys.argv[1], 'w', encoding='utf-8', newline='') as f:\n"
+                                "    w = csv.writer(f)\n"
+                                "    for r in range(" +
+                                    std::to_string(kRows) +
+                                    "):\n"
+                                    "        w.writerow([str(r), 'say \"hi\", r%d' % (r % 97), 'two\\r\\nlines',\n"
+                                    "                    'na\u00efve \u20ac%d' % (r % 7), '' if r % 5 else 'last'])\n"
+                                    "open(sys.argv[2], 'w').write('ok')\n",
+                                dir.File("python.csv"));
+    ASSERT_GT(std::filesystem::file_size(dir.File("python.csv")), std::uintmax_t{4} << 20);
+    TGxStringGrid grid(nullptr);
+    grid.SetColCount(1);
+    grid.LoadFirstRow = true;
+    LoadFromCSV(grid, dir.File("python.csv"));
+    ASSERT_EQ(grid.RowCount(), kRows);
+    ASSERT_EQ(grid.ColCount(), 5);
+    for (int r = 0; r < kRows; ++r) {
+        const std::vector<std::string> want = cellsOf(r);
+        for (int c = 0; c < 5; ++c)
+            if (grid.Cells(c, r) != want[static_cast<std::size_t>(c)])
+                FAIL() << "row " << r << " column " << c << ": " << grid.Cells(c, r);
     }
 }
 
